@@ -1,0 +1,2 @@
+// Framework layer: objects, strings, collections, files, archives, exceptions.
+#pragma once

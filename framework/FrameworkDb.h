@@ -1,0 +1,2 @@
+// Framework layer: database classes over ODBC.
+#pragma once

@@ -1,0 +1,2 @@
+// Framework layer: application, windows, commands, dialogs, controls, drawing, document/view.
+#pragma once
