@@ -34,3 +34,18 @@ TEST(Platform, GbkTextRoundTripsThroughWindowText)
     EXPECT_EQ(0x9500, wide[7]);   // 销
     DestroyWindow(wnd);
 }
+
+TEST(Platform, ResourceTextsAreGbk)
+{
+    // windres reads the UTF-8 scripts and must store code page 936 text as UTF-16 that
+    // converts back to the same GBK bytes the program compares against.
+    HMODULE self = GetModuleHandleA(nullptr);
+    HRSRC res = FindResourceA(self, MAKEINTRESOURCEA(VS_VERSION_INFO), RT_VERSION);
+    ASSERT_NE(nullptr, res);
+    void* data = LockResource(LoadResource(self, res));
+    ASSERT_NE(nullptr, data);
+    char* value = nullptr;
+    UINT len = 0;
+    ASSERT_TRUE(VerQueryValueA(data, "\\StringFileInfo\\080403a8\\FileDescription", (void**)&value, &len));
+    EXPECT_STREQ("vorlen 药店进销存", value);
+}

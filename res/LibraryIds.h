@@ -1,0 +1,2 @@
+// Resource ids of the user-interface library (16001 to 17013).
+#pragma once
