@@ -1,0 +1,52 @@
+#include "app/CStockInCard.h"
+#include "app/CSqlText.h"
+
+bool CStockInCard::HasKeyTexts() const
+{
+    return !m_name.empty() && !m_origin.empty() && !m_spec.empty();
+}
+
+std::string CStockInCard::PurchaseInsertSql() const
+{
+    return "INSERT INTO 进(采购日期,采购人,大类,小类,编号,名称,产地,规格型号,批号,有效截止日期,进价,数量) VALUES("
+        + CSqlText::Quoted(m_date) + "," + CSqlText::Quoted(m_buyer) + ","
+        + CSqlText::Quoted(m_category) + "," + CSqlText::Quoted(m_subCategory) + ","
+        + CSqlText::Quoted(m_number) + "," + CSqlText::Quoted(m_name) + ","
+        + CSqlText::Quoted(m_origin) + "," + CSqlText::Quoted(m_spec) + ","
+        + CSqlText::Quoted(m_batch) + "," + CSqlText::Quoted(m_expiry) + ","
+        + CSqlText::Decimal(m_price) + "," + CSqlText::Decimal(m_quantity) + ")";
+}
+
+std::string CStockInCard::StockInsertSql() const
+{
+    return "INSERT INTO 存(名称,产地,规格型号,有效截止日期,平均成本单价,现有存货量) VALUES("
+        + CSqlText::Quoted(m_name) + "," + CSqlText::Quoted(m_origin) + ","
+        + CSqlText::Quoted(m_spec) + "," + CSqlText::Quoted(m_expiry) + ","
+        + CSqlText::Decimal(m_price) + "," + CSqlText::Decimal(m_quantity) + ")";
+}
+
+std::string CStockInCard::StockUpdateSql() const
+{
+    std::string price = CSqlText::Decimal(m_price);
+    std::string quantity = CSqlText::Decimal(m_quantity);
+    // The two blanks at the end have always been sent; kept so the statement text stays the same.
+    return "UPDATE 存 SET 平均成本单价=(平均成本单价*现有存货量+" + price + "*" + quantity
+        + ")/(现有存货量+" + quantity + "),现有存货量=现有存货量+" + quantity
+        + " WHERE " + StockKeyCondition() + "  ";
+}
+
+std::string CStockInCard::StockKeyCondition() const
+{
+    return "名称=" + CSqlText::Quoted(m_name) + " AND 产地=" + CSqlText::Quoted(m_origin)
+        + " AND 规格型号=" + CSqlText::Quoted(m_spec) + " AND 有效截止日期=" + CSqlText::Quoted(m_expiry);
+}
+
+std::string CStockInCard::PurchaseMatchCondition() const
+{
+    return "采购日期=" + CSqlText::Quoted(m_date) + " AND 采购人=" + CSqlText::Quoted(m_buyer)
+        + " AND 大类=" + CSqlText::Quoted(m_category) + " AND 小类=" + CSqlText::Quoted(m_subCategory)
+        + " AND 编号=" + CSqlText::Quoted(m_number) + " AND 名称=" + CSqlText::Quoted(m_name)
+        + " AND 产地=" + CSqlText::Quoted(m_origin) + " AND 规格型号=" + CSqlText::Quoted(m_spec)
+        + " AND 批号=" + CSqlText::Quoted(m_batch) + " AND 有效截止日期=" + CSqlText::Quoted(m_expiry)
+        + " AND 进价=" + CSqlText::Decimal(m_price) + " AND 数量=" + CSqlText::Decimal(m_quantity);
+}
