@@ -1,0 +1,142 @@
+#include "framework/FrameworkCore.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+// Characters written by their bytes, so each case shows the trail byte that looks like ASCII.
+const char kBackslashTrail[] = "\xD7\x5C"; // a GBK character whose trail byte is '\\'
+const char kPipeTrail[] = "\xD8\x7C";      // a GBK character whose trail byte is '|'
+
+} // namespace
+
+TEST(CStringMultiByte, SearchesNeverMatchTrailBytes)
+{
+    CString path = CString("C:") + kBackslashTrail + "\\a" + kPipeTrail + "|b";
+    // Bytes: C : D7 5C \ a D8 7C | b
+    EXPECT_EQ(path.Find('\\'), 4);
+    EXPECT_EQ(path.ReverseFind('\\'), 4);
+    EXPECT_EQ(path.Find('|'), 8);
+    EXPECT_EQ(path.ReverseFind('|'), 8);
+    EXPECT_EQ(path.FindOneOf("|\\"), 4);
+    EXPECT_EQ(path.Find("\\a"), 4);
+    EXPECT_EQ(path.Find("\x5C", 2), 4);
+    EXPECT_EQ(path.Find('\\', 5), -1);
+
+    CString copy = path;
+    EXPECT_EQ(copy.Replace('\\', '/'), 1);
+    EXPECT_EQ(copy, CString("C:") + kBackslashTrail + "/a" + kPipeTrail + "|b");
+    copy = path;
+    EXPECT_EQ(copy.Remove('|'), 1);
+    EXPECT_EQ(copy, CString("C:") + kBackslashTrail + "\\a" + kPipeTrail + "b");
+    copy = path;
+    EXPECT_EQ(copy.Replace("|", "||"), 1);
+    EXPECT_EQ(copy.GetLength(), path.GetLength() + 1);
+}
+
+TEST(CStringMultiByte, CaseAndReverseKeepDoubleByteCharacters)
+{
+    // Trail bytes 0x61..0x7A would be lower-case letters if taken alone.
+    CString text = CString("ab") + "\xB0\x61" + "Cd" + "\xB0\x41";
+    CString upper = text;
+    upper.MakeUpper();
+    EXPECT_EQ(upper, CString("AB") + "\xB0\x61" + "CD" + "\xB0\x41");
+    CString lower = text;
+    lower.MakeLower();
+    EXPECT_EQ(lower, CString("ab") + "\xB0\x61" + "cd" + "\xB0\x41");
+    CString reversed = CString("a") + kBackslashTrail + "b";
+    reversed.MakeReverse();
+    EXPECT_EQ(reversed, CString("b") + kBackslashTrail + "a");
+    EXPECT_EQ(CString("ABC\xB0\x61").CompareNoCase("abc\xB0\x61"), 0);
+    EXPECT_NE(CString("\xB0\x61").CompareNoCase("\xB0\x41"), 0);
+}
+
+TEST(CStringMultiByte, TruncationNeverSplitsACharacter)
+{
+    CString text = "销售a"; // CF FA CA DB 61
+    ASSERT_EQ(text.GetLength(), 5);
+    struct Case { int first, count; const char* expected; };
+    const Case cases[] = {
+        { 0, 1, "" }, { 0, 2, "销" }, { 0, 3, "销" }, { 0, 4, "销售" }, { 2, 3, "售a" }, { 2, 1, "" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(text.Mid(c.first, c.count), c.expected) << c.first << "," << c.count;
+    EXPECT_EQ(text.Left(3), "销");
+    EXPECT_EQ(text.Right(2), "a");
+    EXPECT_EQ(text.Right(3), "售a");
+    EXPECT_EQ(text.Right(4), "售a");
+}
+
+TEST(CStringMultiByte, TrimAndSpanWorkOnWholeCharacters)
+{
+    CString text = CString(" \t") + kBackslashTrail + "\\ \r\n";
+    text.Trim();
+    EXPECT_EQ(text, CString(kBackslashTrail) + "\\");
+    text.TrimRight('\\');
+    EXPECT_EQ(text, kBackslashTrail); // the trail byte stays
+    CString mixed = CString("xx") + kPipeTrail + "|x";
+    mixed.TrimLeft("x");
+    EXPECT_EQ(mixed, CString(kPipeTrail) + "|x");
+    mixed.Trim("x|");
+    EXPECT_EQ(mixed, kPipeTrail);
+    EXPECT_EQ(CString("123abc").SpanIncluding("0123456789"), "123");
+    EXPECT_EQ((CString("ab") + kPipeTrail + "|c").SpanExcluding("|"), CString("ab") + kPipeTrail);
+}
+
+TEST(CString, EditingAndComparisons)
+{
+    CString s = "hello";
+    s.Insert(0, '>');
+    s.Insert(100, " world");
+    EXPECT_EQ(s, ">hello world");
+    s.Delete(0);
+    s.Delete(5, 100);
+    EXPECT_EQ(s, "hello");
+    s += '!';
+    s += CString("?");
+    EXPECT_EQ(s, "hello!?");
+    EXPECT_EQ(s.Replace("l", "LL"), 2);
+    EXPECT_EQ(s, "heLLLLo!?");
+    EXPECT_TRUE(CString("a") < CString("b"));
+    EXPECT_TRUE(CString("abc") != "abd");
+    EXPECT_EQ(CString("abc").Compare("abc"), 0);
+    EXPECT_LT(CString("ABC").Compare("abc"), 0);
+    EXPECT_EQ(CString("ABC").CompareNoCase("abc"), 0);
+    EXPECT_EQ(CString('x', 3), "xxx");
+    EXPECT_TRUE(CString().IsEmpty());
+    CString self = "abcdef";
+    self = self.Mid(2); // assigning from a part of itself
+    EXPECT_EQ(self, "cdef");
+}
+
+TEST(CString, FormatAndBuffers)
+{
+    CString s;
+    s.Format("%04d-%02d-%02d %s", 2026, 3, 7, "销售");
+    EXPECT_EQ(s, "2026-03-07 销售");
+    std::string longText(5000, 'z');
+    s.Format("%s|%d", longText.c_str(), 42);
+    EXPECT_EQ(s.GetLength(), 5003);
+
+    CString b;
+    char* p = b.GetBuffer(10);
+    strcpy(p, "abc");
+    b.ReleaseBuffer();
+    EXPECT_EQ(b, "abc");
+    p = b.GetBufferSetLength(5);
+    p[3] = 'd';
+    p[4] = 'e';
+    b.ReleaseBuffer(5);
+    EXPECT_EQ(b, "abcde");
+    EXPECT_GE(b.GetAllocLength(), 5);
+    CString empty;
+    empty.ReleaseBuffer();
+    EXPECT_TRUE(empty.IsEmpty());
+}
+
+TEST(CString, LoadStringOfMissingIdIsEmptyAndFalse)
+{
+    CString s = "old";
+    EXPECT_FALSE(s.LoadString(54321));
+    EXPECT_TRUE(s.IsEmpty());
+}
