@@ -1,0 +1,355 @@
+#include "framework/CRecordset.h"
+#include "framework/CDatabase.h"
+#include "framework/CDBException.h"
+#include "framework/CDbTextCodec.h"
+#include <sqlext.h>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+IMPLEMENT_DYNAMIC(CRecordset, CObject)
+
+namespace
+{
+bool Succeeded(RETCODE rc)
+{
+    return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
+}
+
+bool IsFloating(SWORD sqlType)
+{
+    return sqlType == SQL_NUMERIC || sqlType == SQL_DECIMAL || sqlType == SQL_FLOAT ||
+           sqlType == SQL_REAL || sqlType == SQL_DOUBLE;
+}
+
+std::string QuoteName(const std::string& name)
+{
+    std::string quoted = "`";
+    for (char c : name) {
+        quoted += c;
+        if (c == '`')
+            quoted += '`';
+    }
+    quoted += '`';
+    return quoted;
+}
+
+std::string FoldAscii(const std::string& name)
+{
+    std::string folded = name;
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = (char)(c - 'A' + 'a');
+    return folded;
+}
+
+// The least digits that read back as the same double; plain notation wherever it stays short.
+void Shorten(std::string& text)
+{
+    if (text.find_first_of(".eE") == std::string::npos)
+        return;   // integers keep every digit, even beyond what a double holds
+    double value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    auto parsed = std::from_chars(first, last, value);
+    if (parsed.ec != std::errc() || parsed.ptr != last || !std::isfinite(value))
+        return;
+    char buf[400];
+    double magnitude = std::fabs(value);
+    std::to_chars_result written;
+    if (value == 0 || (magnitude >= 1e-5 && magnitude < 1e16))
+        written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    else
+        written = std::to_chars(buf, buf + sizeof buf, value);
+    if (written.ec == std::errc())
+        text.assign(buf, written.ptr);
+}
+}
+
+CRecordset::CRecordset(CDatabase* pDatabase)
+    : m_pDatabase(pDatabase), m_hstmt(SQL_NULL_HSTMT), m_nDefaultType(dynaset), m_bEOF(TRUE), m_bBOF(TRUE),
+      m_nRowsSeen(0), m_nCurrentRow(-1)
+{
+}
+
+CRecordset::~CRecordset()
+{
+    Close();
+}
+
+void CRecordset::ThrowIfFailed(RETCODE rc)
+{
+    if (!Succeeded(rc))
+        AfxThrowDBException(rc, m_pDatabase, m_hstmt);
+}
+
+void CRecordset::FreeStatement()
+{
+    if (m_hstmt != SQL_NULL_HSTMT) {
+        ::SQLFreeStmt(m_hstmt, SQL_DROP);
+        m_hstmt = SQL_NULL_HSTMT;
+    }
+}
+
+BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
+{
+    if (IsOpen())
+        Close();
+    if (m_pDatabase == NULL || !m_pDatabase->IsOpen())
+        AfxThrowDBException(AFX_SQL_ERROR_ILLEGAL_MODE, m_pDatabase, SQL_NULL_HSTMT);
+    if (nOpenType == AFX_DB_USE_DEFAULT_TYPE)
+        nOpenType = m_nDefaultType;
+    m_strSQL = (lpszSQL != NULL) ? CString(lpszSQL) : GetDefaultSQL();
+    try {
+        Execute();
+        m_nRowsSeen = 0;
+        m_nCurrentRow = -1;
+        Fetch();
+        m_bBOF = m_bEOF;
+    } catch (CException*) {
+        FreeStatement();
+        m_columns.clear();
+        m_bEOF = m_bBOF = TRUE;
+        throw;
+    }
+    return TRUE;
+}
+
+void CRecordset::Close()
+{
+    FreeStatement();
+    m_columns.clear();
+    m_values.clear();
+    m_valueRead.clear();
+    m_bEOF = m_bBOF = TRUE;
+    m_nRowsSeen = 0;
+    m_nCurrentRow = -1;
+}
+
+void CRecordset::Describe(std::vector<Column>& columns)
+{
+    columns.clear();
+    SQLSMALLINT count = 0;
+    ThrowIfFailed(::SQLNumResultCols(m_hstmt, &count));
+    for (SQLSMALLINT i = 1; i <= count; ++i) {
+        std::vector<char> name(256);
+        SQLSMALLINT nameLength = 0, sqlType = 0, scale = 0, nullable = 0;
+        SQLULEN precision = 0;
+        ThrowIfFailed(::SQLDescribeCol(m_hstmt, (SQLUSMALLINT)i, (SQLCHAR*)name.data(), (SQLSMALLINT)name.size(),
+                                       &nameLength, &sqlType, &precision, &scale, &nullable));
+        if (nameLength >= (SQLSMALLINT)name.size()) {
+            name.resize((size_t)nameLength + 1);
+            ThrowIfFailed(::SQLDescribeCol(m_hstmt, (SQLUSMALLINT)i, (SQLCHAR*)name.data(),
+                                           (SQLSMALLINT)name.size(), &nameLength, &sqlType, &precision, &scale,
+                                           &nullable));
+        }
+        Column column;
+        column.driverName.assign(name.data(), nameLength > 0 ? (size_t)nameLength : 0);
+        column.info.m_strName = CDbTextCodec::FromDriver(column.driverName).c_str();
+        column.info.m_nSQLType = sqlType;
+        column.info.m_nPrecision = (UDWORD)precision;
+        column.info.m_nScale = scale;
+        column.info.m_nNullability = nullable;
+        columns.push_back(column);
+    }
+}
+
+void CRecordset::Execute()
+{
+    FreeStatement();
+    std::string query;
+    CDbTextCodec::ToDriver((LPCTSTR)m_strSQL, (size_t)m_strSQL.GetLength(), query);
+    ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
+
+    if (m_pDatabase->IsSQLite() &&
+        Succeeded(::SQLPrepare(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size()))) {
+        // SQLite's driver prints a double with 15 digits, which need not read back as the stored value, so a
+        // statement built from the shown text would miss its row. Floating columns are read through SQLite's
+        // own 17-digit printing instead and shortened here.
+        std::vector<Column> prepared;
+        Describe(prepared);
+        if (ExecuteShortened(query, prepared))
+            return;
+        ThrowIfFailed(::SQLExecute(m_hstmt));
+        Describe(m_columns);
+        return;
+    }
+    FreeStatement();
+    ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
+    RETCODE rc = ::SQLExecDirect(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size());
+    ThrowIfFailed(rc);
+    Describe(m_columns);
+}
+
+bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& prepared)
+{
+    bool anyFloating = false;
+    std::vector<std::string> seen;
+    for (const Column& column : prepared) {
+        if (column.driverName.empty())
+            return false;
+        std::string folded = FoldAscii(column.driverName);
+        for (const std::string& other : seen)
+            if (other == folded)
+                return false;   // a name that occurs twice cannot be picked from the inner result
+        seen.push_back(folded);
+        anyFloating = anyFloating || IsFloating(column.info.m_nSQLType);
+    }
+    if (!anyFloating)
+        return false;
+
+    std::string outer = "SELECT ";
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        if (i != 0)
+            outer += ",";
+        std::string name = QuoteName(prepared[i].driverName);
+        if (IsFloating(prepared[i].info.m_nSQLType))
+            outer += "CASE WHEN typeof(" + name + ")='real' THEN printf('%!.17g'," + name + ") ELSE " + name + " END";
+        else
+            outer += name;
+    }
+    outer += " FROM (" + query + ")";
+
+    HSTMT hstmt = SQL_NULL_HSTMT;
+    if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))
+        return false;
+    if (!Succeeded(::SQLExecDirect(hstmt, (SQLCHAR*)outer.c_str(), (SQLINTEGER)outer.size()))) {
+        ::SQLFreeStmt(hstmt, SQL_DROP);
+        return false;
+    }
+    FreeStatement();
+    m_hstmt = hstmt;
+    std::vector<Column> executed;
+    Describe(executed);
+    if (executed.size() != prepared.size()) {
+        FreeStatement();
+        ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
+        ThrowIfFailed(::SQLPrepare(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size()));
+        return false;
+    }
+    m_columns = prepared;
+    for (size_t i = 0; i < executed.size(); ++i) {
+        if (IsFloating(prepared[i].info.m_nSQLType))
+            m_columns[i].shorten = true;
+        else
+            m_columns[i].info = executed[i].info;   // expressions learn their type from the first row
+        m_columns[i].info.m_strName = prepared[i].info.m_strName;
+    }
+    return true;
+}
+
+void CRecordset::Fetch()
+{
+    RETCODE rc = ::SQLFetch(m_hstmt);
+    if (rc == SQL_NO_DATA) {
+        m_bEOF = TRUE;
+        return;
+    }
+    ThrowIfFailed(rc);
+    m_bEOF = FALSE;
+    ++m_nCurrentRow;
+    if (m_nCurrentRow + 1 > m_nRowsSeen)
+        m_nRowsSeen = m_nCurrentRow + 1;
+    m_values.resize(m_columns.size());
+    m_valueRead.assign(m_columns.size(), false);
+}
+
+void CRecordset::MoveNext()
+{
+    if (!IsOpen() || m_bEOF)
+        AfxThrowDBException(AFX_SQL_ERROR_NO_DATA_FOUND, NULL, SQL_NULL_HSTMT);
+    Fetch();
+    m_bBOF = FALSE;
+}
+
+void CRecordset::MoveFirst()
+{
+    if (!IsOpen())
+        AfxThrowDBException(AFX_SQL_ERROR_ILLEGAL_MODE, NULL, SQL_NULL_HSTMT);
+    if (m_nCurrentRow == 0 && !m_bEOF) {
+        m_bBOF = FALSE;
+        return;
+    }
+    // The cursor only reads forward: start the query over.
+    Execute();
+    m_nCurrentRow = -1;
+    Fetch();
+    m_bBOF = m_bEOF;
+}
+
+void CRecordset::GetODBCFieldInfo(short nIndex, CODBCFieldInfo& fieldinfo)
+{
+    if (nIndex < 0 || nIndex >= (short)m_columns.size())
+        AfxThrowDBException(AFX_SQL_ERROR_FIELD_NOT_FOUND, NULL, SQL_NULL_HSTMT);
+    fieldinfo = m_columns[(size_t)nIndex].info;
+}
+
+void CRecordset::GetODBCFieldInfo(LPCTSTR lpszName, CODBCFieldInfo& fieldinfo)
+{
+    GetODBCFieldInfo(FindColumn(lpszName), fieldinfo);
+}
+
+short CRecordset::FindColumn(LPCTSTR lpszName)
+{
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].info.m_strName.CompareNoCase(lpszName) == 0)
+            return (short)i;
+    AfxThrowDBException(AFX_SQL_ERROR_FIELD_NOT_FOUND, NULL, SQL_NULL_HSTMT);
+}
+
+void CRecordset::ReadValue(short nIndex)
+{
+    std::string& raw = m_buffer;
+    raw.clear();
+    char chunk[1024];
+    bool isNull = false;
+    for (;;) {
+        SQLLEN indicator = 0;
+        RETCODE rc = ::SQLGetData(m_hstmt, (SQLUSMALLINT)(nIndex + 1), SQL_C_CHAR, chunk, sizeof chunk, &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        ThrowIfFailed(rc);
+        if (indicator == SQL_NULL_DATA) {
+            isNull = true;
+            break;
+        }
+        size_t got;
+        if (indicator == SQL_NO_TOTAL || indicator >= (SQLLEN)sizeof chunk)
+            got = sizeof chunk - 1;
+        else
+            got = (size_t)indicator;
+        raw.append(chunk, got);
+        if (rc == SQL_SUCCESS)
+            break;   // SQL_SUCCESS_WITH_INFO: the value was cut, the rest follows
+        if (got < sizeof chunk - 1)
+            break;
+    }
+    std::string& value = m_values[(size_t)nIndex];
+    if (isNull)
+        value.clear();
+    else
+        CDbTextCodec::FromDriver(raw.data(), raw.size(), value);
+    if (m_columns[(size_t)nIndex].shorten)
+        Shorten(value);
+    m_valueRead[(size_t)nIndex] = true;
+}
+
+void CRecordset::GetFieldValue(short nIndex, CString& strValue)
+{
+    if (nIndex < 0 || nIndex >= (short)m_columns.size())
+        AfxThrowDBException(AFX_SQL_ERROR_FIELD_NOT_FOUND, NULL, SQL_NULL_HSTMT);
+    if (!IsOpen() || m_bEOF)
+        AfxThrowDBException(AFX_SQL_ERROR_NO_CURRENT_RECORD, NULL, SQL_NULL_HSTMT);
+    if (!m_valueRead[(size_t)nIndex])
+        ReadValue(nIndex);
+    const std::string& value = m_values[(size_t)nIndex];
+    int length = (int)strlen(value.c_str());
+    LPTSTR buffer = strValue.GetBufferSetLength(length);
+    memcpy(buffer, value.data(), (size_t)length);
+    strValue.ReleaseBuffer(length);
+}
+
+void CRecordset::GetFieldValue(LPCTSTR lpszName, CString& strValue)
+{
+    GetFieldValue(FindColumn(lpszName), strValue);
+}
