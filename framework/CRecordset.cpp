@@ -165,13 +165,19 @@ void CRecordset::Execute()
         Succeeded(::SQLPrepare(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size()))) {
         // SQLite's driver prints a double with 15 digits, which need not read back as the stored value, so a
         // statement built from the shown text would miss its row. Floating columns are read through SQLite's
-        // own 17-digit printing instead and shortened here.
+        // own 17-digit printing instead and shortened here. Table columns are known before the query runs;
+        // expressions only tell their type once it has run.
         std::vector<Column> prepared;
         Describe(prepared);
-        if (ExecuteShortened(query, prepared))
+        if (AnyUnshortenedFloating(prepared) && ExecuteShortened(query, prepared)) {
+            if (AnyUnshortenedFloating(m_columns))
+                ExecuteShortened(query, std::vector<Column>(m_columns));
             return;
+        }
         ThrowIfFailed(::SQLExecute(m_hstmt));
         Describe(m_columns);
+        if (AnyUnshortenedFloating(m_columns))
+            ExecuteShortened(query, std::vector<Column>(m_columns));
         return;
     }
     FreeStatement();
@@ -181,29 +187,36 @@ void CRecordset::Execute()
     Describe(m_columns);
 }
 
-bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& prepared)
+bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
 {
-    bool anyFloating = false;
+    for (const Column& column : columns)
+        if (!column.shorten && IsFloating(column.info.m_nSQLType))
+            return true;
+    return false;
+}
+
+// Runs the query inside an outer SELECT that prints its floating columns with 17 digits. On success the
+// set reads from the new statement; on failure (a name used twice, a statement SQLite cannot nest) the
+// statement in hand stays as it is and false comes back.
+bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& known)
+{
     std::vector<std::string> seen;
-    for (const Column& column : prepared) {
+    for (const Column& column : known) {
         if (column.driverName.empty())
             return false;
         std::string folded = FoldAscii(column.driverName);
         for (const std::string& other : seen)
             if (other == folded)
-                return false;   // a name that occurs twice cannot be picked from the inner result
+                return false;
         seen.push_back(folded);
-        anyFloating = anyFloating || IsFloating(column.info.m_nSQLType);
     }
-    if (!anyFloating)
-        return false;
 
     std::string outer = "SELECT ";
-    for (size_t i = 0; i < prepared.size(); ++i) {
+    for (size_t i = 0; i < known.size(); ++i) {
         if (i != 0)
             outer += ",";
-        std::string name = QuoteName(prepared[i].driverName);
-        if (IsFloating(prepared[i].info.m_nSQLType))
+        std::string name = QuoteName(known[i].driverName);
+        if (IsFloating(known[i].info.m_nSQLType))
             outer += "CASE WHEN typeof(" + name + ")='real' THEN printf('%!.17g'," + name + ") ELSE " + name + " END";
         else
             outer += name;
@@ -213,28 +226,35 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
     HSTMT hstmt = SQL_NULL_HSTMT;
     if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))
         return false;
-    if (!Succeeded(::SQLExecDirect(hstmt, (SQLCHAR*)outer.c_str(), (SQLINTEGER)outer.size()))) {
-        ::SQLFreeStmt(hstmt, SQL_DROP);
-        return false;
-    }
-    FreeStatement();
+    HSTMT previous = m_hstmt;
     m_hstmt = hstmt;
     std::vector<Column> executed;
-    Describe(executed);
-    if (executed.size() != prepared.size()) {
-        FreeStatement();
-        ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
-        ThrowIfFailed(::SQLPrepare(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size()));
+    bool ok = Succeeded(::SQLExecDirect(hstmt, (SQLCHAR*)outer.c_str(), (SQLINTEGER)outer.size()));
+    if (ok) {
+        try {
+            Describe(executed);
+        } catch (CException* e) {
+            e->Delete();
+            ok = false;
+        }
+    }
+    if (!ok || executed.size() != known.size()) {
+        ::SQLFreeStmt(hstmt, SQL_DROP);
+        m_hstmt = previous;
         return false;
     }
-    m_columns = prepared;
+    if (previous != SQL_NULL_HSTMT)
+        ::SQLFreeStmt(previous, SQL_DROP);
+
+    std::vector<Column> columns = known;
     for (size_t i = 0; i < executed.size(); ++i) {
-        if (IsFloating(prepared[i].info.m_nSQLType))
-            m_columns[i].shorten = true;
+        if (IsFloating(known[i].info.m_nSQLType))
+            columns[i].shorten = true;
         else
-            m_columns[i].info = executed[i].info;   // expressions learn their type from the first row
-        m_columns[i].info.m_strName = prepared[i].info.m_strName;
+            columns[i].info = executed[i].info;   // expressions learn their type from the first row
+        columns[i].info.m_strName = known[i].info.m_strName;
     }
+    m_columns = columns;
     return true;
 }
 

@@ -75,7 +75,8 @@ protected:
     };
 
     void Execute();
-    bool ExecuteShortened(const std::string& query, const std::vector<Column>& prepared);
+    static bool AnyUnshortenedFloating(const std::vector<Column>& columns);
+    bool ExecuteShortened(const std::string& query, const std::vector<Column>& known);
     void Describe(std::vector<Column>& columns);
     void ReadValue(short nIndex);
     void Fetch();

@@ -1,5 +1,6 @@
 #include "tests/support/TestDatabase.h"
 #include "framework/CRecordset.h"
+#include "framework/CDBException.h"
 #include "framework/CDbTextCodec.h"
 #include <windows.h>
 #include <stdexcept>
