@@ -34,6 +34,15 @@ CString ProgramPath()
     path += ".HLP";
     return path.Left(path.GetLength() - 3) + "exe";
 }
+
+// The exception's own text, as much as a 255-byte buffer holds, and the exception freed.
+CString TakeMessage(CException* e)
+{
+    char text[255] = {};
+    e->GetErrorMessage(text, sizeof text);
+    e->Delete();
+    return CString(text);
+}
 }
 
 CDatabaseHolder::~CDatabaseHolder()
@@ -71,16 +80,10 @@ bool CDatabaseHolder::Connect(CString& strError)
         strError = "试图和数据库建立连接的过程中发生错误";
         return false;
     } catch (CMemoryException* e) {
-        char text[255] = {};
-        e->GetErrorMessage(text, sizeof text);
-        e->Delete();
-        strError = text;
+        strError = TakeMessage(e);
         return false;
     } catch (CDBException* e) {
-        char text[255] = {};
-        e->GetErrorMessage(text, sizeof text);
-        e->Delete();
-        strError = text;
+        strError = TakeMessage(e);
         return false;
     }
 }

@@ -180,20 +180,19 @@ BOOL CDatabase::BeginTrans()
 
 BOOL CDatabase::CommitTrans()
 {
-    if (!IsOpen() || !m_bInTransaction)
-        return FALSE;
-    RETCODE rc = ::SQLTransact(GetEnvironment(), m_hdbc, SQL_COMMIT);
-    m_bInTransaction = FALSE;
-    ::SQLSetConnectOption(m_hdbc, SQL_AUTOCOMMIT, SQL_AUTOCOMMIT_ON);
-    Check(rc);
-    return TRUE;
+    return EndTrans(SQL_COMMIT);
 }
 
 BOOL CDatabase::Rollback()
 {
+    return EndTrans(SQL_ROLLBACK);
+}
+
+BOOL CDatabase::EndTrans(UWORD completion)
+{
     if (!IsOpen() || !m_bInTransaction)
         return FALSE;
-    RETCODE rc = ::SQLTransact(GetEnvironment(), m_hdbc, SQL_ROLLBACK);
+    RETCODE rc = ::SQLTransact(GetEnvironment(), m_hdbc, completion);
     m_bInTransaction = FALSE;
     ::SQLSetConnectOption(m_hdbc, SQL_AUTOCOMMIT, SQL_AUTOCOMMIT_ON);
     Check(rc);

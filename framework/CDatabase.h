@@ -55,6 +55,7 @@ public:
 
 protected:
     void Free();
+    BOOL EndTrans(UWORD completion);
     // Throws CDBException for a failed call on this connection (and the statement, if any).
     void Check(RETCODE nRetCode, HSTMT hstmt = SQL_NULL_HSTMT);
 
