@@ -1,8 +1,14 @@
 #include "app/CSaleCard.h"
+#include "app/CCardTransaction.h"
 #include "app/CSqlText.h"
+#include "framework/CDatabase.h"
+#include "framework/CDBException.h"
+#include "framework/CRecordset.h"
+#include <cstdlib>
 
 const char* const CSaleCard::WholeBox = "整盒销售";
 const char* const CSaleCard::Split = "拆零销售";
+const char* const CSaleCard::StoredText = "新的销售记录已经被系统接纳";
 
 unsigned CSaleCard::PerBoxFor(const std::string& saleType)
 {
@@ -63,4 +69,84 @@ std::string CSaleCard::SaleMatchCondition() const
     return "日期时间=" + CSqlText::Quoted(m_dateTime) + " AND " + StockKeyCondition()
         + " AND 零售价=" + CSqlText::Decimal(m_price) + " AND 数量=" + BoxesText()
         + " AND 销售类型=" + CSqlText::Quoted(m_saleType) + " AND 实收金额=" + m_amount + " AND 坏帐=0";
+}
+
+namespace {
+
+// The amount goes into the statement bare: only a plain decimal number may pass.
+bool IsAmount(const std::string& text)
+{
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    std::strtod(text.c_str(), &end);
+    return *end == 0 && text.find_first_not_of("0123456789.-") == std::string::npos;
+}
+
+} // namespace
+
+CSaleCard::StoreResult CSaleCard::Store(CDatabase* db, CString& status) const
+{
+    if (!HasKeyTexts()) {
+        status = "名称，产地，规格型号,有效截止日期 必须填写";
+        return Refused;
+    }
+    if (!IsAmount(m_amount) || m_perBox == 0) {
+        status = "应付金额 无效";
+        return Refused;
+    }
+    const char* const unknown = "库存中无此药品，仔细审改后重新输入,或者重下拉列表中选择一个有效的项";
+    bool inStock = false;
+    try {
+        if (!db || !db->IsOpen()) {
+            status = "打开[库存]错误，可能是输入有误";
+            return Refused;
+        }
+        CRecordset rs(db);
+        rs.Open(CRecordset::forwardOnly, StockLookupSql().c_str(), CRecordset::readOnly);
+        inStock = !rs.IsEOF();
+        rs.Close();
+    } catch (CDBException* e) {
+        e->Delete();
+        status = "打开[库存]错误，可能是输入有误";
+        return Refused;
+    }
+    if (!inStock) {
+        status = unknown;
+        return Refused;
+    }
+
+    CCardTransaction unit(*db);
+    try {
+        unit.Insert("销", SaleInsertSql(), SaleMatchCondition());
+    } catch (CDBException* e) {
+        status = CCardTransaction::Message(e);
+        e->Delete();
+        return Refused;
+    }
+    try {
+        if (unit.Execute(StockDecreaseSql()) == 0) {
+            unit.Undo();
+            status = unknown;
+            return Refused;
+        }
+    } catch (CDBException* e) {
+        unit.Undo();
+        status = CCardTransaction::Message(e);
+        e->Delete();
+        return Refused;
+    }
+    if (!unit.Commit()) {
+        status = "无法对库存进行更新，销售记录没有保存";
+        return Refused;
+    }
+    try {
+        db->ExecuteSQL(ClampSql().c_str());
+    } catch (CDBException* e) {
+        status = CCardTransaction::Message(e);
+        e->Delete();
+        return StoredNotClamped;
+    }
+    status = StoredText;
+    return Stored;
 }

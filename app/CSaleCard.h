@@ -1,6 +1,9 @@
 // One counter sale and the statements that record it and take its boxes out of stock.
 #pragma once
+#include "framework/CString.h"
 #include <string>
+
+class CDatabase;
 
 class CSaleCard
 {
@@ -33,6 +36,17 @@ public:
     // Matches rows equal to this sale in all its columns.
     std::string SaleMatchCondition() const;
     std::string StockKeyCondition() const;
+
+    enum StoreResult {
+        Refused,        // nothing was written
+        Stored,         // the sale and its stock decrease are stored
+        StoredNotClamped// stored, but clamping negative stock at zero was refused
+    };
+    // Stores the sale and its stock decrease together, then clamps negative stock at zero.
+    // status receives the text for the form's status line.
+    StoreResult Store(CDatabase* db, CString& status) const;
+
+    static const char* const StoredText;
 
 private:
     std::string BoxesText() const;  // "3/1.0"

@@ -1,5 +1,10 @@
 #include "app/CStockInCard.h"
+#include "app/CCardTransaction.h"
 #include "app/CSqlText.h"
+#include "framework/CDatabase.h"
+#include "framework/CDBException.h"
+
+const char* const CStockInCard::StoredText = "录入成功,登记卡信息已经被系统接纳";
 
 bool CStockInCard::HasKeyTexts() const
 {
@@ -49,4 +54,48 @@ std::string CStockInCard::PurchaseMatchCondition() const
         + " AND 产地=" + CSqlText::Quoted(m_origin) + " AND 规格型号=" + CSqlText::Quoted(m_spec)
         + " AND 批号=" + CSqlText::Quoted(m_batch) + " AND 有效截止日期=" + CSqlText::Quoted(m_expiry)
         + " AND 进价=" + CSqlText::Decimal(m_price) + " AND 数量=" + CSqlText::Decimal(m_quantity);
+}
+
+bool CStockInCard::Store(CDatabase* db, CString& status) const
+{
+    if (!HasKeyTexts()) {
+        status = "名称、产地、规格型号不能为空，请填写。";
+        return false;
+    }
+    if (!db || !db->IsOpen()) {
+        status = "通讯连接错误，数据库已经关闭";
+        return false;
+    }
+    const char* const stockRefused = "无法对库存进行更新，当前的库存登记卡无效，再次审改后，重新输入";
+    CCardTransaction unit(*db);
+    try {
+        unit.Insert("进", PurchaseInsertSql(), PurchaseMatchCondition());
+    } catch (CDBException* e) {
+        status = CCardTransaction::Message(e);
+        e->Delete();
+        return false;
+    }
+    bool stocked = false;
+    try {
+        unit.Insert("存", StockInsertSql(), StockKeyCondition());
+        stocked = true;
+    } catch (CDBException* e) {
+        // Normally the stock key exists already; the update below tells: when it changes
+        // no row, the insert failed for another reason and the card is not stored.
+        e->Delete();
+    }
+    if (!stocked) {
+        try {
+            stocked = unit.Execute(StockUpdateSql()) != 0;
+        } catch (CDBException* e) {
+            e->Delete();
+        }
+    }
+    if (!stocked || !unit.Commit()) {
+        unit.Undo();
+        status = stockRefused;
+        return false;
+    }
+    status = StoredText;
+    return true;
 }

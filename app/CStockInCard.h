@@ -1,6 +1,9 @@
 // One stock-in card and the statements that store it as a purchase row and a stock change.
 #pragma once
+#include "framework/CString.h"
 #include <string>
+
+class CDatabase;
 
 class CStockInCard
 {
@@ -28,4 +31,10 @@ public:
     // Matches rows equal to this card's purchase row in all twelve columns.
     std::string PurchaseMatchCondition() const;
     std::string StockKeyCondition() const;
+
+    // Stores the card: the purchase row and its stock change together, or nothing.
+    // status receives the text for the form's status line; true when the card was stored.
+    bool Store(CDatabase* db, CString& status) const;
+
+    static const char* const StoredText;
 };

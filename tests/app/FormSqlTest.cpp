@@ -2,45 +2,9 @@
 #include "app/CSaleCard.h"
 #include "app/CSqlText.h"
 #include "app/CStockInCard.h"
+#include "tests/app/SampleCards.h"
 #include <gtest/gtest.h>
 
-namespace {
-
-CStockInCard SampleCard()
-{
-    CStockInCard card;
-    card.m_date = "2003-11-24";
-    card.m_buyer = "张三";
-    card.m_category = "中药";
-    card.m_subCategory = "针剂";
-    card.m_number = "A01";
-    card.m_name = "注射用板蓝根";
-    card.m_origin = "北京";
-    card.m_spec = "10支";
-    card.m_batch = "B7";
-    card.m_expiry = "2004-11-14";
-    card.m_price = 12.5f;
-    card.m_quantity = 3;
-    return card;
-}
-
-CSaleCard SampleSale()
-{
-    CSaleCard sale;
-    sale.m_dateTime = "2003-11-24 10:15:00";
-    sale.m_name = "注射用板蓝根";
-    sale.m_origin = "北京";
-    sale.m_spec = "10支";
-    sale.m_expiry = "2004-11-14";
-    sale.m_price = 12.5f;
-    sale.m_quantity = 3;
-    sale.m_perBox = 1;
-    sale.m_saleType = CSaleCard::WholeBox;
-    sale.m_amount = sale.ComputeAmount();
-    return sale;
-}
-
-} // namespace
 
 TEST(SqlText, DoublesQuotesAndFormatsLiterals)
 {
@@ -54,7 +18,7 @@ TEST(SqlText, DoublesQuotesAndFormatsLiterals)
 
 TEST(StockInCard, StatementsCarryTheCardInColumnOrder)
 {
-    CStockInCard card = SampleCard();
+    CStockInCard card = SampleCard("注射用板蓝根", 12.5f, 3);
     EXPECT_EQ("INSERT INTO 进(采购日期,采购人,大类,小类,编号,名称,产地,规格型号,批号,有效截止日期,进价,数量) "
               "VALUES('2003-11-24','张三','中药','针剂','A01','注射用板蓝根','北京','10支','B7','2004-11-14',"
               "12.500000,3.000000)", card.PurchaseInsertSql());
@@ -68,7 +32,7 @@ TEST(StockInCard, StatementsCarryTheCardInColumnOrder)
 
 TEST(StockInCard, QuotesInEveryTextAreDoubled)
 {
-    CStockInCard card = SampleCard();
+    CStockInCard card = SampleCard("注射用板蓝根", 12.5f, 3);
     card.m_buyer = "O'Neil";
     card.m_name = "a'b";
     card.m_batch = "'";
@@ -83,7 +47,7 @@ TEST(StockInCard, QuotesInEveryTextAreDoubled)
 
 TEST(StockInCard, KeyTextsMustAllBeGiven)
 {
-    CStockInCard card = SampleCard();
+    CStockInCard card = SampleCard("注射用板蓝根", 12.5f, 3);
     EXPECT_TRUE(card.HasKeyTexts());
     for (std::string CStockInCard::*field : { &CStockInCard::m_name, &CStockInCard::m_origin, &CStockInCard::m_spec }) {
         CStockInCard c = card;
@@ -94,7 +58,7 @@ TEST(StockInCard, KeyTextsMustAllBeGiven)
 
 TEST(SaleCard, WholeBoxSaleStatements)
 {
-    CSaleCard sale = SampleSale();
+    CSaleCard sale = SampleSale("注射用板蓝根", 3, 1, 12.5f);
     EXPECT_EQ("37.50", sale.m_amount);
     EXPECT_EQ("INSERT INTO 销(日期时间,名称,产地,规格型号,有效截止日期,零售价,数量,销售类型,实收金额,坏帐) "
               "VALUES('2003-11-24 10:15:00','注射用板蓝根','北京','10支','2004-11-14',12.500000,3/1.0,'整盒销售',37.50,0)",
@@ -108,7 +72,7 @@ TEST(SaleCard, WholeBoxSaleStatements)
 
 TEST(SaleCard, SplitSaleAndSaleTypes)
 {
-    CSaleCard sale = SampleSale();
+    CSaleCard sale = SampleSale("注射用板蓝根", 3, 1, 12.5f);
     sale.m_saleType = CSaleCard::Split;
     sale.m_perBox = CSaleCard::PerBoxFor(sale.m_saleType);
     sale.m_quantity = 5;
@@ -122,7 +86,7 @@ TEST(SaleCard, SplitSaleAndSaleTypes)
 
 TEST(SaleCard, QuotesInKeyTextsAreDoubled)
 {
-    CSaleCard sale = SampleSale();
+    CSaleCard sale = SampleSale("注射用板蓝根", 3, 1, 12.5f);
     sale.m_name = "it's";
     sale.m_expiry = "2004'";
     EXPECT_NE(std::string::npos, sale.SaleInsertSql().find("'it''s'"));
