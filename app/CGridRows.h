@@ -1,0 +1,46 @@
+// The texts an edit grid shows, kept compactly in display order so that the list control only asks for what it draws.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CGridRows
+{
+public:
+    CGridRows() = default;
+    ~CGridRows();
+
+    // Drops every row and fixes the number of cells of each row.
+    void Reset(int columns);
+    int GetColumnCount() const { return m_columns; }
+    int GetRowCount() const { return (int)m_rows.size(); }
+
+    // Appends a row of GetColumnCount texts.
+    void AppendRow(const std::vector<std::string>& texts);
+    int AppendEmptyRow();
+    void RemoveRow(int row);
+
+    // The cell's text, "" outside the table.
+    const char* GetText(int row, int column) const;
+    void SetText(int row, int column, const char* text);
+
+    // Reorders the rows by one column: numeric columns by their C floating value (a text that is not a
+    // number counts as 0), others by unsigned bytes; ascending=false gives the reverse order.
+    void Sort(int column, bool numeric, bool ascending);
+
+    // Bytes of cell text held, terminators not counted.
+    size_t GetTextBytes() const { return m_textBytes; }
+
+private:
+    CGridRows(const CGridRows&) = delete;
+    CGridRows& operator=(const CGridRows&) = delete;
+
+    // A row is one block: a 32-bit offset for each cell, then the cells' texts, each with its terminator.
+    char* MakeRow(const std::vector<std::string>& texts);
+    size_t RowTextBytes(const char* row) const;
+
+    int m_columns = 0;
+    std::vector<char*> m_rows;
+    size_t m_textBytes = 0;
+};
