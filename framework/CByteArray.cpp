@@ -1,0 +1,3 @@
+#include "framework/CByteArray.h"
+
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)

@@ -1,0 +1,3 @@
+#include "framework/CMapPtrToWord.h"
+
+IMPLEMENT_DYNAMIC(CMapPtrToWord, CObject)

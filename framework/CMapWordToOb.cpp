@@ -1,0 +1,3 @@
+#include "framework/CMapWordToOb.h"
+
+IMPLEMENT_SERIAL(CMapWordToOb, CObject, 0)

@@ -1,0 +1,3 @@
+#include "framework/CObArray.h"
+
+IMPLEMENT_SERIAL(CObArray, CObject, 0)

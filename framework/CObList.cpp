@@ -1,0 +1,3 @@
+#include "framework/CObList.h"
+
+IMPLEMENT_SERIAL(CObList, CObject, 0)

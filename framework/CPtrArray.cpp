@@ -1,0 +1,3 @@
+#include "framework/CPtrArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)

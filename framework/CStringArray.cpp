@@ -1,0 +1,3 @@
+#include "framework/CStringArray.h"
+
+IMPLEMENT_SERIAL(CStringArray, CObject, 0)

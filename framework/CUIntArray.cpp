@@ -1,0 +1,3 @@
+#include "framework/CUIntArray.h"
+
+IMPLEMENT_DYNAMIC(CUIntArray, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CWordArray.h"
+
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
