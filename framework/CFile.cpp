@@ -225,6 +225,15 @@ static CTime TimeFromFileTime(const FILETIME& ft)
     return CTime(ft);
 }
 
+static void FillStatus(const WIN32_FILE_ATTRIBUTE_DATA& data, CFileStatus& rStatus)
+{
+    rStatus.m_ctime = TimeFromFileTime(data.ftCreationTime);
+    rStatus.m_atime = TimeFromFileTime(data.ftLastAccessTime);
+    rStatus.m_mtime = TimeFromFileTime(data.ftLastWriteTime);
+    rStatus.m_size = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
+    rStatus.m_attribute = (BYTE)data.dwFileAttributes;
+}
+
 BOOL CFile::GetStatus(CFileStatus& rStatus) const
 {
     rStatus = CFileStatus();
@@ -234,11 +243,14 @@ BOOL CFile::GetStatus(CFileStatus& rStatus) const
     BY_HANDLE_FILE_INFORMATION info;
     if (!::GetFileInformationByHandle(m_hFile, &info))
         return FALSE;
-    rStatus.m_ctime = TimeFromFileTime(info.ftCreationTime);
-    rStatus.m_atime = TimeFromFileTime(info.ftLastAccessTime);
-    rStatus.m_mtime = TimeFromFileTime(info.ftLastWriteTime);
-    rStatus.m_size = ((ULONGLONG)info.nFileSizeHigh << 32) | info.nFileSizeLow;
-    rStatus.m_attribute = (BYTE)info.dwFileAttributes;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    data.dwFileAttributes = info.dwFileAttributes;
+    data.ftCreationTime = info.ftCreationTime;
+    data.ftLastAccessTime = info.ftLastAccessTime;
+    data.ftLastWriteTime = info.ftLastWriteTime;
+    data.nFileSizeHigh = info.nFileSizeHigh;
+    data.nFileSizeLow = info.nFileSizeLow;
+    FillStatus(data, rStatus);
     return TRUE;
 }
 
@@ -255,11 +267,7 @@ BOOL PASCAL CFile::GetStatus(LPCTSTR lpszFileName, CFileStatus& rStatus)
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!::GetFileAttributesExA(lpszFileName, GetFileExInfoStandard, &data))
         return FALSE;
-    rStatus.m_ctime = TimeFromFileTime(data.ftCreationTime);
-    rStatus.m_atime = TimeFromFileTime(data.ftLastAccessTime);
-    rStatus.m_mtime = TimeFromFileTime(data.ftLastWriteTime);
-    rStatus.m_size = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
-    rStatus.m_attribute = (BYTE)data.dwFileAttributes;
+    FillStatus(data, rStatus);
     return TRUE;
 }
 
