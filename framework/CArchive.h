@@ -59,6 +59,8 @@ public:
     void SetStoreParams(UINT nHashSize = 2053, UINT nBlockSize = 128) {}
     void SetLoadParams(UINT nGrowBy = 1024) {}
 
+    // Fixed-width values only: there is deliberately no 64-bit form, so that a pointer-sized
+    // count (INT_PTR, size_t) does not compile until it is cast to a 32-bit type.
     CArchive& operator<<(BYTE by) { return WriteValue(by); }
     CArchive& operator<<(char ch) { return WriteValue(ch); }
     CArchive& operator<<(WORD w) { return WriteValue(w); }
@@ -67,8 +69,6 @@ public:
     CArchive& operator<<(UINT u) { return WriteValue((DWORD)u); }
     CArchive& operator<<(LONG l) { return WriteValue(l); }
     CArchive& operator<<(DWORD dw) { return WriteValue(dw); }
-    CArchive& operator<<(LONGLONG dwdw) { return WriteValue(dwdw); }
-    CArchive& operator<<(ULONGLONG dwdw) { return WriteValue(dwdw); }
     CArchive& operator<<(float f) { return WriteValue(f); }
     CArchive& operator<<(double d) { return WriteValue(d); }
     CArchive& operator<<(const CString& str);
@@ -84,8 +84,6 @@ public:
     CArchive& operator>>(UINT& u) { return ReadValue(u); }
     CArchive& operator>>(LONG& l) { return ReadValue(l); }
     CArchive& operator>>(DWORD& dw) { return ReadValue(dw); }
-    CArchive& operator>>(LONGLONG& dwdw) { return ReadValue(dwdw); }
-    CArchive& operator>>(ULONGLONG& dwdw) { return ReadValue(dwdw); }
     CArchive& operator>>(float& f) { return ReadValue(f); }
     CArchive& operator>>(double& d) { return ReadValue(d); }
     CArchive& operator>>(CString& str);

@@ -775,21 +775,11 @@ int CString::FindOneOf(LPCTSTR lpszCharSet) const
     return FindCharFrom(lpszCharSet, m_pchData);
 }
 
-void AFX_CDECL CString::Format(LPCTSTR lpszFormat, ...)
+void AFX_CDECL CString::FormatArgs(LPCTSTR lpszFormat, ...)
 {
     va_list argList;
     va_start(argList, lpszFormat);
     FormatV(lpszFormat, argList);
-    va_end(argList);
-}
-
-void AFX_CDECL CString::Format(UINT nFormatID, ...)
-{
-    CString strFormat;
-    strFormat.LoadString(nFormatID);
-    va_list argList;
-    va_start(argList, nFormatID);
-    FormatV(strFormat, argList);
     va_end(argList);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include "framework/AfxBase.h"
 #include <stdarg.h>
+#include <type_traits>
 
 struct CStringData
 {
@@ -31,6 +32,7 @@ public:
     char operator[](int nIndex) const { return m_pchData[nIndex]; }
     void SetAt(int nIndex, char ch);
     operator LPCTSTR() const { return m_pchData; }
+    LPCTSTR GetString() const { return m_pchData; }
 
     const CString& operator=(const CString& stringSrc);
     const CString& operator=(CString&& stringSrc) noexcept;
@@ -91,8 +93,19 @@ public:
     int ReverseFind(char ch) const;
     int FindOneOf(LPCTSTR lpszCharSet) const;
 
-    void AFX_CDECL Format(LPCTSTR lpszFormat, ...);
-    void AFX_CDECL Format(UINT nFormatID, ...);
+    // printf formatting; a CString argument goes in as its text, as "%s" expects.
+    template <class... Args>
+    void Format(LPCTSTR lpszFormat, const Args&... args)
+    {
+        FormatArgs(lpszFormat, FormatArg(args)...);
+    }
+    template <class... Args>
+    void Format(UINT nFormatID, const Args&... args)
+    {
+        CString strFormat;
+        strFormat.LoadString(nFormatID);
+        FormatArgs(strFormat.m_pchData, FormatArg(args)...);
+    }
     void FormatV(LPCTSTR lpszFormat, va_list argList);
 
     BOOL LoadString(UINT nID);
@@ -112,6 +125,17 @@ public:
 
 private:
     LPTSTR m_pchData;
+
+    // A class object cannot travel through "...": strings are passed as their text.
+    template <class T>
+    static auto FormatArg(const T& value)
+    {
+        if constexpr (std::is_base_of<CString, T>::value)
+            return (LPCTSTR)value.m_pchData;
+        else
+            return value;
+    }
+    void AFX_CDECL FormatArgs(LPCTSTR lpszFormat, ...);
 
     CStringData* GetData() const { return ((CStringData*)m_pchData) - 1; }
     void Init();

@@ -1,4 +1,5 @@
 #include "framework/FrameworkCore.h"
+#include "tests/framework/CoreTestResources.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -139,4 +140,27 @@ TEST(CString, LoadStringOfMissingIdIsEmptyAndFalse)
     CString s = "old";
     EXPECT_FALSE(s.LoadString(54321));
     EXPECT_TRUE(s.IsEmpty());
+}
+
+TEST(CString, FormatTakesStringsAsTheirText)
+{
+    CString name = "销售";
+    CString s;
+    s.Format("%s/%s/%d", name, CString("x"), 3);
+    EXPECT_EQ(s, "销售/x/3");
+    s.Format(IDS_CORE_TEST_FORMAT, name, 42);
+    EXPECT_EQ(s, "[销售:42]");
+}
+
+TEST(CString, LoadsStringResourcesOfTheModule)
+{
+    CString s;
+    ASSERT_TRUE(s.LoadString(IDS_CORE_TEST_PROMPT));
+    EXPECT_EQ(s, "添加入库单\n入库");
+    EXPECT_EQ(s.Mid(s.Find('\n') + 1), "入库");
+    EXPECT_EQ(CString((LPCSTR)MAKEINTRESOURCE(IDS_CORE_TEST_PROMPT)), s);
+    // Longer than the first buffer LoadString tries.
+    ASSERT_TRUE(s.LoadString(IDS_CORE_TEST_LONG));
+    EXPECT_EQ(s.GetLength(), 600);
+    EXPECT_EQ(s.Right(2), "药");
 }
