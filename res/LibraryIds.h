@@ -1,2 +1,7 @@
 // Resource ids of the user-interface library (16001 to 17013).
 #pragma once
+
+// Foundation: menu glyph strip and the image list's clipboard messages.
+#define IDB_TAVOP_MENU_GLYPHS           16129
+#define IDS_TAVOP_INTERNAL_ERROR        16008
+#define IDS_TAVOP_CANT_COPY_BITMAP      16010

@@ -1,5 +1,6 @@
 // The drawing classes against real GDI: handle ownership, temporary wrappers and pixels.
 #include "framework/FrameworkWin.h"
+#include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 
@@ -8,13 +9,6 @@ namespace
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-// Binds a CDC to a canvas without taking ownership of the canvas's DC.
-struct BoundDC
-{
-    explicit BoundDC(DibCanvas& canvas) { dc.Attach(canvas.dc()); }
-    ~BoundDC() { dc.Detach(); }
-    CDC dc;
-};
 }
 
 TEST(GdiObjects, WrapperOwnsItsHandleUntilDetached)
@@ -69,7 +63,7 @@ TEST(GdiObjects, TemporaryWrappersHaveTheHandlesKindAndAreFreedAtIdle)
 TEST(DeviceContext, SelectObjectAnswersThePreviousObject)
 {
     DibCanvas canvas(8, 8);
-    BoundDC b(canvas);
+    BoundDC b(canvas.dc());
     CBrush red(RGB(255, 0, 0));
     CBrush* old = b.dc.SelectObject(&red);
     ASSERT_NE(nullptr, old);
@@ -83,7 +77,7 @@ TEST(DeviceContext, SelectObjectAnswersThePreviousObject)
 TEST(DeviceContext, FillSolidRectAndDraw3dRectPaintExactPixels)
 {
     DibCanvas canvas(10, 10);
-    BoundDC b(canvas);
+    BoundDC b(canvas.dc());
     CRect rc(1, 1, 9, 9);
     b.dc.FillSolidRect(&rc, RGB(192, 192, 192));
     b.dc.Draw3dRect(&rc, RGB(255, 0, 0), RGB(0, 0, 255));
@@ -101,7 +95,7 @@ TEST(DeviceContext, FillSolidRectAndDraw3dRectPaintExactPixels)
 TEST(DeviceContext, DrawDragRectInvertsAHalftoneFrameAndErasesTheLastOne)
 {
     DibCanvas canvas(40, 40);
-    BoundDC b(canvas);
+    BoundDC b(canvas.dc());
     CRect first(2, 2, 22, 22), second(10, 10, 30, 30);
     CSize frame(3, 3);
     b.dc.DrawDragRect(&first, frame, nullptr, frame);
@@ -156,7 +150,7 @@ TEST(ImageLists, MaskedImageDrawsOnlyItsOwnPixels)
     EXPECT_EQ(&list, CImageList::FromHandle(list.m_hImageList));
 
     DibCanvas canvas(12, 6, RGB(0, 128, 0));
-    BoundDC b(canvas);
+    BoundDC b(canvas.dc());
     EXPECT_TRUE(list.Draw(&b.dc, 0, CPoint(1, 1), ILD_TRANSPARENT));
     EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(2, 2));
     EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(3, 3));
