@@ -1,5 +1,6 @@
 #include "framework/CDatabase.h"
 #include "framework/CDBException.h"
+#include "framework/CDataSourceDialog.h"
 #include "framework/CDbTextCodec.h"
 #include <sqlext.h>
 #include <string>
@@ -95,25 +96,50 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions)
     else if (dwOptions & noOdbcDialog)
         completion = SQL_DRIVER_NOPROMPT;
     HWND owner = (completion == SQL_DRIVER_NOPROMPT) ? NULL : ::GetActiveWindow();
-    if (owner == NULL && completion != SQL_DRIVER_NOPROMPT)
-        owner = ::GetDesktopWindow();
 
-    std::string in;
-    CDbTextCodec::ToDriver((LPCTSTR)connect, (size_t)connect.GetLength(), in);
-    std::vector<SQLCHAR> out(4096);
-    SQLSMALLINT outLength = 0;
-    RETCODE rc = ::SQLDriverConnect(m_hdbc, owner, (SQLCHAR*)in.c_str(), (SQLSMALLINT)in.size(),
-                                    out.data(), (SQLSMALLINT)(out.size() - 1), &outLength, completion);
-    if (rc == SQL_NO_DATA) {
-        // The user cancelled the dialog: not an error, and nothing is connected.
+    try {
+        BOOL connected;
+        if (completion == SQL_DRIVER_PROMPT && !DriverManagerHasDialog()) {
+            CDataSourceDialog dlg(this, connect, owner);
+            connected = (dlg.DoModal() == IDOK);
+        } else {
+            if (owner == NULL && completion != SQL_DRIVER_NOPROMPT)
+                owner = ::GetDesktopWindow();
+            connected = DriverConnect(connect, completion, owner);
+        }
+        if (!connected) {
+            // The user cancelled the dialog: not an error, and nothing is connected.
+            Free();
+            m_strConnect.Empty();
+            return FALSE;
+        }
+    } catch (CException*) {
         Free();
         m_strConnect.Empty();
-        return FALSE;
+        throw;
     }
+    return TRUE;
+}
+
+BOOL PASCAL CDatabase::DriverManagerHasDialog()
+{
+    // Every driver under Wine is a Unix one behind unixODBC, which has no dialog to show.
+    return !CDbTextCodec::DriverSpeaksUtf8();
+}
+
+BOOL CDatabase::DriverConnect(const CString& strConnect, UWORD nCompletion, HWND hWndOwner)
+{
+    std::string in;
+    CDbTextCodec::ToDriver((LPCTSTR)strConnect, (size_t)strConnect.GetLength(), in);
+    std::vector<SQLCHAR> out(4096);
+    SQLSMALLINT outLength = 0;
+    RETCODE rc = ::SQLDriverConnect(m_hdbc, hWndOwner, (SQLCHAR*)in.c_str(), (SQLSMALLINT)in.size(),
+                                    out.data(), (SQLSMALLINT)(out.size() - 1), &outLength, nCompletion);
+    if (rc == SQL_NO_DATA)
+        return FALSE;
     if (!Succeeded(rc)) {
         CDBException* e = new CDBException(rc);
         e->BuildErrorString(this, SQL_NULL_HSTMT);
-        Free();
         throw e;
     }
     if (outLength < 0)

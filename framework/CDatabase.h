@@ -50,10 +50,16 @@ public:
 
     // Allocated on first use and kept for the process: every connection shares it.
     static HENV PASCAL GetEnvironment();
+    // False where a prompting connect shows nothing (unixODBC under Wine): forceOdbcDialog then runs
+    // the framework's own data-source chooser.
+    static BOOL PASCAL DriverManagerHasDialog();
 
     HDBC m_hdbc;
 
 protected:
+    // One SQLDriverConnect on the allocated handle: FALSE when the user cancelled the driver manager's
+    // dialog; a refusal throws CDBException and leaves the handle allocated for another try.
+    BOOL DriverConnect(const CString& strConnect, UWORD nCompletion, HWND hWndOwner);
     void Free();
     BOOL EndTrans(UWORD completion);
     // Throws CDBException for a failed call on this connection (and the statement, if any).
@@ -69,4 +75,5 @@ protected:
     long m_nRowsAffected;
 
     friend class CRecordset;
+    friend class CDataSourceDialog;
 };

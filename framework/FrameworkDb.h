@@ -4,3 +4,4 @@
 #include "framework/CODBCFieldInfo.h"
 #include "framework/CDatabase.h"
 #include "framework/CRecordset.h"
+#include "framework/CDataSourceDialog.h"
