@@ -8,7 +8,14 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Seen by every file: its A/W macros rename members such as CFile::GetFileTitle, which must be renamed everywhere alike.
+#include <commdlg.h>
 #include <tchar.h>
+
+// The 16-bit name of GetTickCount would rename CTime::GetCurrentTime.
+#ifdef GetCurrentTime
+#undef GetCurrentTime
+#endif
 #include <stddef.h>
 
 #ifndef AFXAPI
