@@ -1,0 +1,302 @@
+#include "tests/ui/foundation/TestFaces.h"
+#include "tests/ui/foundation/VisualTestCanvas.h"
+#include "ui/foundation/CTavoPToolbarSettings.h"
+#include "ui/foundation/CTavoPVisualManagerXP.h"
+#include "ui/foundation/CTavoPWinXPVisualManager.h"
+
+#include <gtest/gtest.h>
+#include <functional>
+
+using namespace vmtest;
+
+namespace
+{
+
+class XPLook : public ClassicPaletteTest
+{
+};
+
+TEST_F(XPLook, DerivedColoursFromTheClassicPalette)
+{
+    ASSERT_GT(GetGlobalData().m_nBitsPerPixel, 8);
+    CTavoPVisualManagerXP xp(TRUE);
+    EXPECT_EQ(xp.GetMenuColor(), RGB(249, 248, 247));
+    EXPECT_EQ(xp.GetHotColor(), RGB(182, 181, 227));
+    EXPECT_EQ(xp.GetPressedColor(), RGB(158, 157, 197));
+    EXPECT_EQ(xp.GetCheckedColor(), RGB(207, 206, 227));
+    EXPECT_EQ(xp.GetSelectionFrameColor(), RGB(0, 0, 128));
+    EXPECT_EQ(xp.GetGripperColor(), RGB(140, 140, 140));
+    EXPECT_EQ(xp.GetMenuBorderColor(), RGB(105, 105, 105));
+    EXPECT_EQ(xp.GetMenuImageMargin(), 3);
+    EXPECT_TRUE(xp.IsLook2000());
+    EXPECT_EQ(xp.GetMenuShadowDepth(), 4);
+    EXPECT_FALSE(xp.IsEmbossDisabledImage());
+}
+
+TEST_F(XPLook, PaletteDisplayUsesPlainSystemColours)
+{
+    CDC::SetScreenBitsPerPixelOverride(8);
+    GetGlobalData().UpdateSysColors();
+    CTavoPVisualManagerXP xp(TRUE);
+    CDC::SetScreenBitsPerPixelOverride(0);
+    GetGlobalData().UpdateSysColors();
+
+    EXPECT_EQ(xp.GetMenuColor(), RGB(255, 255, 255));
+    EXPECT_EQ(xp.GetCheckedColor(), RGB(255, 255, 255));
+    EXPECT_EQ(xp.GetHotColor(), kFace);
+    EXPECT_EQ(xp.GetPressedColor(), kFace);
+    EXPECT_EQ(xp.GetBarColor(), kFace);
+    EXPECT_EQ(xp.GetMenuBorderColor(), kDkShadow);
+    EXPECT_EQ(xp.GetGripperColor(), kShadow);
+}
+
+// Sets one system colour for the length of a scope and rebuilds the colours from it.
+class SysColorOverride
+{
+public:
+    SysColorOverride(int nElement, COLORREF clr) : m_nElement(nElement), m_clrSaved(::GetSysColor(nElement))
+    {
+        ::SetSysColors(1, &m_nElement, &clr);
+        GetGlobalData().UpdateSysColors();
+    }
+    ~SysColorOverride()
+    {
+        ::SetSysColors(1, &m_nElement, &m_clrSaved);
+        GetGlobalData().UpdateSysColors();
+    }
+
+private:
+    int m_nElement;
+    COLORREF m_clrSaved;
+};
+
+TEST_F(XPLook, HotMenuItemTextIsBlackOnALightHotColourAndWhiteOnADarkOne)
+{
+    CTavoPPopupMenuBar popup;
+    CTavoPToolbarMenuButton item;
+    item.m_pParentBar = &popup;
+
+    {
+        CTavoPVisualManagerXP xp(TRUE);
+        VisualCanvas canvas(60, 20);
+        COLORREF clrText = RGB(1, 2, 3);
+        xp.OnHighlightMenuItem(canvas.pdc(), &item, CRect(0, 0, 60, 20), clrText);
+        EXPECT_EQ(clrText, RGB(0, 0, 0));
+        EXPECT_EQ(canvas.Pixel(30, 10), RGB(182, 181, 227));
+        EXPECT_EQ(canvas.Pixel(0, 0), RGB(0, 0, 128));
+        EXPECT_EQ(canvas.Pixel(59, 19), RGB(0, 0, 128));
+    }
+    {
+        SysColorOverride window(COLOR_WINDOW, RGB(96, 96, 96));
+        CTavoPVisualManagerXP xp(TRUE);
+        VisualCanvas canvas(60, 20);
+        COLORREF clrText = RGB(1, 2, 3);
+        xp.OnHighlightMenuItem(canvas.pdc(), &item, CRect(0, 0, 60, 20), clrText);
+        EXPECT_EQ(clrText, RGB(255, 255, 255));
+    }
+    {
+        item.m_nStyle = TBBS_DISABLED;
+        CTavoPVisualManagerXP xp(TRUE);
+        VisualCanvas canvas(60, 20);
+        COLORREF clrText = RGB(1, 2, 3);
+        xp.OnHighlightMenuItem(canvas.pdc(), &item, CRect(0, 0, 60, 20), clrText);
+        EXPECT_EQ(clrText, RGB(128, 128, 128));
+        EXPECT_EQ(canvas.Pixel(30, 10), RGB(249, 248, 247));
+    }
+}
+
+TEST_F(XPLook, ButtonFillsFollowStateAndStyle)
+{
+    CTavoPVisualManagerXP xp(TRUE);
+    CTavoPToolBar bar;
+    CTavoPToolbarButton button;
+    button.m_pParentBar = &bar;
+    struct
+    {
+        const char* name;
+        UINT style;
+        int state;
+        COLORREF centre;
+    } cases[] = {
+        { "normal draws nothing", 0, TAVOP_BUTTON_NORMAL, kBack },
+        { "hot", 0, TAVOP_BUTTON_HIGHLIGHTED, RGB(182, 181, 227) },
+        { "pressed", TBBS_PRESSED, TAVOP_BUTTON_PRESSED, RGB(158, 157, 197) },
+        { "checked", TBBS_CHECKED, TAVOP_BUTTON_PRESSED, RGB(207, 206, 227) },
+        { "checked and hot", TBBS_CHECKED, TAVOP_BUTTON_HIGHLIGHTED, RGB(158, 157, 197) },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        button.m_nStyle = c.style;
+        VisualCanvas canvas(20, 20);
+        xp.OnFillButtonInterior(canvas.pdc(), &button, CRect(0, 0, 20, 20), c.state);
+        xp.OnDrawButtonBorder(canvas.pdc(), &button, CRect(0, 0, 20, 20), c.state);
+        EXPECT_EQ(canvas.Pixel(10, 10), c.centre);
+        // The frame in the selection colour loses the last row and column.
+        EXPECT_EQ(canvas.Pixel(0, 0), c.state == TAVOP_BUTTON_NORMAL ? kBack : RGB(0, 0, 128));
+        EXPECT_EQ(canvas.Pixel(19, 19), kBack);
+    }
+
+    CTavoPToolbarSettings::m_bCustomizeMode = TRUE;
+    VisualCanvas customizing(20, 20);
+    button.m_nStyle = 0;
+    xp.OnFillButtonInterior(customizing.pdc(), &button, CRect(0, 0, 20, 20), TAVOP_BUTTON_HIGHLIGHTED);
+    CTavoPToolbarSettings::m_bCustomizeMode = FALSE;
+    EXPECT_EQ(customizing.Pixel(10, 10), kBack);
+}
+
+TEST_F(XPLook, GripperIsOneDottedStrip)
+{
+    CTavoPVisualManagerXP xp(TRUE);
+    CTavoPToolBar bar;
+    VisualCanvas canvas(20, 30);
+    xp.OnDrawBarGripper(canvas.pdc(), CRect(0, 0, 20, 30), TRUE, &bar);
+
+    const COLORREF clrGripper = xp.GetGripperColor(), clrBar = xp.GetBarColor();
+    // A 3-pixel column from x 9, shortened by 5 at both ends, in alternating rows.
+    EXPECT_EQ(canvas.Pixel(8, 15), kBack);
+    EXPECT_EQ(canvas.Pixel(12, 15), kBack);
+    EXPECT_EQ(canvas.Pixel(10, 4), kBack);
+    EXPECT_EQ(canvas.Pixel(10, 25), kBack);
+    for (int y = 5; y < 25; y++)
+    {
+        const COLORREF c = canvas.Pixel(10, y);
+        EXPECT_TRUE(c == clrGripper || c == clrBar) << y;
+        EXPECT_NE(c, canvas.Pixel(10, y + 1 < 25 ? y + 1 : y - 1)) << y;
+        EXPECT_EQ(c, canvas.Pixel(9, y));
+        EXPECT_EQ(c, canvas.Pixel(11, y));
+    }
+}
+
+// A popup menu opened below a menu-bar button 40 pixels wide.
+class TestPopup : public CTavoPWndFace
+{
+public:
+    CTavoPButtonFace* m_pButton = NULL;
+    int m_nDirection = 1;
+    CTavoPButtonFace* GetParentButtonFace() const override { return m_pButton; }
+    int GetDropDirection() const override { return m_nDirection; }
+};
+
+class TestMenuBarButton : public CTavoPToolbarMenuButton
+{
+public:
+    CRect GetButtonRect() const override { return CRect(100, 0, 140, 20); }
+};
+
+TEST_F(XPLook, PopupBorderOpensTowardsItsMenuBarButton)
+{
+    CTavoPVisualManagerXP xp(TRUE);
+    TestMenuBarButton button;
+    TestPopup popup;
+    popup.m_pButton = &button;
+    VisualCanvas canvas(80, 60);
+    xp.OnDrawMenuBorder(canvas.pdc(), &popup, CRect(0, 0, 80, 60));
+
+    EXPECT_EQ(canvas.Pixel(0, 0), xp.GetMenuBorderColor());
+    EXPECT_EQ(canvas.Pixel(1, 0), xp.GetBarColor());
+    EXPECT_EQ(canvas.Pixel(37, 0), xp.GetBarColor());
+    EXPECT_EQ(canvas.Pixel(38, 0), xp.GetMenuBorderColor());
+    EXPECT_EQ(canvas.Pixel(79, 59), xp.GetMenuBorderColor());
+    EXPECT_EQ(canvas.Pixel(1, 30), xp.GetBarColor());
+    EXPECT_EQ(canvas.Pixel(40, 1), xp.GetMenuColor());
+
+    // A button that does not join keeps the border closed.
+    class Apart : public TestMenuBarButton
+    {
+    public:
+        BOOL IsBorderJoined() const override { return FALSE; }
+    } apart;
+    popup.m_pButton = &apart;
+    VisualCanvas closed(80, 60);
+    xp.OnDrawMenuBorder(closed.pdc(), &popup, CRect(0, 0, 80, 60));
+    EXPECT_EQ(closed.Pixel(10, 0), xp.GetMenuBorderColor());
+}
+
+// Drawing every operation that has a themed form, into one canvas.
+static void DrawThemedOperations(CTavoPVisualManager& vm, VisualCanvas& canvas)
+{
+    CDC* pDC = canvas.pdc();
+    CTavoPToolBar bar;
+    CTavoPPopupMenuBar popupBar;
+    CTavoPToolbarButton button;
+    button.m_pParentBar = &bar;
+    TestCaptionButton caption;
+    caption.m_rect = CRect(0, 0, 16, 14);
+    caption.m_bHighlighted = TRUE;
+    TestPopup popup;
+    TestMenuBarButton menuButton;
+    popup.m_pButton = &menuButton;
+
+    vm.OnFillBarBackground(pDC, &popupBar, CRect(0, 0, 60, 40), CRect());
+    vm.OnDrawMenuBorder(pDC, &popup, CRect(0, 0, 60, 40));
+    vm.OnDrawBarGripper(pDC, CRect(60, 0, 80, 40), TRUE, &bar);
+    vm.OnDrawSeparator(pDC, &bar, CRect(80, 0, 90, 40), TRUE);
+    vm.OnDrawCaptionButton(pDC, &caption, TRUE, TRUE, FALSE, FALSE);
+    vm.OnDrawMenuSystemButton(pDC, CRect(90, 0, 110, 20), SC_CLOSE, 0, TRUE);
+    vm.OnDrawMenuSystemButton(pDC, CRect(110, 0, 130, 20), SC_RESTORE, TBBS_PRESSED, TRUE);
+    vm.OnDrawStatusBarPaneBorder(pDC, &bar, CRect(0, 40, 60, 60), 0, 0);
+    vm.OnDrawStatusBarProgress(pDC, &bar, CRect(60, 40, 130, 60), 10, 4, RGB(0, 0, 255), (COLORREF)-1,
+                               (COLORREF)-1, TRUE);
+    vm.OnDrawStatusBarSizeBox(pDC, &bar, CRect(130, 40, 150, 60));
+    vm.OnDrawComboDropButton(pDC, CRect(0, 60, 16, 80), FALSE, TRUE, TRUE, &button);
+    vm.OnDrawComboBorder(pDC, CRect(16, 60, 60, 80), FALSE, FALSE, TRUE, &button);
+    vm.OnDrawEditBorder(pDC, CRect(60, 60, 100, 80), FALSE, TRUE, &button);
+    button.m_nStyle = TBBS_CHECKED;
+    vm.OnFillButtonInterior(pDC, &button, CRect(100, 60, 124, 82), TAVOP_BUTTON_HIGHLIGHTED);
+    vm.OnDrawButtonBorder(pDC, &button, CRect(100, 60, 124, 82), TAVOP_BUTTON_HIGHLIGHTED);
+    COLORREF clrText = 0;
+    vm.OnHighlightMenuItem(pDC, &button, CRect(0, 82, 60, 100), clrText);
+    vm.OnFillCommandsListBackground(pDC, CRect(60, 82, 150, 100), FALSE);
+    CRect rectHeader(0, 100, 40, 120);
+    vm.OnDrawHeaderItemBorder(NULL, pDC, rectHeader, TRUE, FALSE);
+    vm.OnDrawHeaderSortArrow(NULL, pDC, CRect(40, 100, 50, 110), TRUE);
+}
+
+class ThemeLibraryName
+{
+public:
+    explicit ThemeLibraryName(LPCSTR lpszName) : m_lpszSaved(CTavoPWinXPVisualManager::m_lpszThemeLibrary)
+    {
+        CTavoPWinXPVisualManager::m_lpszThemeLibrary = lpszName;
+    }
+    ~ThemeLibraryName() { CTavoPWinXPVisualManager::m_lpszThemeLibrary = m_lpszSaved; }
+
+private:
+    LPCSTR m_lpszSaved;
+};
+
+TEST_F(XPLook, ThemeManagerWithoutThemesDrawsExactlyAsXP)
+{
+    // This prefix runs with the visual theme switched off; the second case has no theme library at all.
+    const LPCSTR libraries[] = { "UxTheme.dll", "vorlen-no-such-theme.dll" };
+    for (LPCSTR lpszLibrary : libraries)
+    {
+        SCOPED_TRACE(lpszLibrary);
+        ThemeLibraryName name(lpszLibrary);
+        CTavoPVisualManagerXP xp(TRUE);
+        CTavoPWinXPVisualManager themed(TRUE);
+        EXPECT_FALSE(themed.IsWindowThemeOpen());
+        EXPECT_TRUE(themed.IsButtonLook());
+        EXPECT_EQ(themed.GetButtonExtraSize(), CSize(0, 0));
+        EXPECT_FALSE(CTavoPWinXPVisualManager::IsThemeAvailable());
+
+        VisualCanvas a(150, 120), b(150, 120);
+        DrawThemedOperations(xp, a);
+        DrawThemedOperations(themed, b);
+        EXPECT_TRUE(a.Bytes() == b.Bytes());
+        EXPECT_TRUE(themed.IsConnectMenuToParent());
+    }
+}
+
+TEST_F(XPLook, ThemeAvailabilityProbeLeavesTheCurrentManager)
+{
+    CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
+    CTavoPVisualManager* pCurrent = CTavoPVisualManager::GetInstance();
+    CTavoPWinXPVisualManager::IsThemeAvailable();
+    EXPECT_EQ(CTavoPVisualManager::GetInstance(), pCurrent);
+    CTavoPVisualManager::SetDefaultManager(NULL);
+    CTavoPVisualManager::DestroyInstance();
+}
+
+} // namespace
