@@ -82,3 +82,48 @@
 #define IDC_STOCKQ_SPEC         1054
 #define IDC_STOCKQ_EXPIRY       1055
 // ---- end of business forms ------------------------------------------------------------
+
+// ---- Frame, menu, toolbar, about box and splash ---------------------------------------
+// Menu, accelerators, toolbar and its bitmap, program icon and the document template string.
+#define IDR_MAINFRAME           128
+// The one-item toolbar list shown for a right click on a bar and under 系统 > 界面 > 工具栏.
+#define IDR_TOOLBAR_LIST        131
+#define IDD_ABOUTBOX            100
+#define IDS_TOOLBAR_NAME        101
+#define IDD_SPLASH              212
+#define IDB_SPLASH              213
+#define IDC_ABOUT_LINK          1042
+#define IDC_SPLASH_VERSION      1060
+// Status-bar pane of the clock; its string gives the pane's width.
+#define ID_INDICATOR_CLOCK      61446
+
+// Menu commands.
+#define ID_TOOLBAR_LIST_PLACE   32771
+#define ID_SYSTEM_SETTINGS      32827
+#define ID_PURCHASE_STOCK_IN    32831
+#define ID_PURCHASE_MAINTAIN    32832
+#define ID_PURCHASE_QUERY       32833
+#define ID_STOCK_QUERY          32834
+#define ID_STOCK_MAINTAIN       32835
+#define ID_SALE_ADD             32836
+#define ID_SALE_QUERY           32837
+#define ID_SALE_MAINTAIN        32838
+#define ID_HELP_CALCULATOR      32845
+#define ID_REPORT_DAY_SALES     32847
+#define ID_LIST_TODAY_SALES     32848
+#define ID_LIST_STOCK           32849
+#define ID_LIST_YEAR_PURCHASES  32850
+#define ID_HELP_FEEDBACK        32856
+#define ID_SYSTEM_RELOAD        32862
+#define ID_SYSTEM_SAVE_HTML     32864
+#define ID_HELP_CONTENTS        32869
+#define ID_REPORT_EXPIRY        32872
+#define ID_REPORT_YEAR_PURCHASES 32873
+#define ID_REPORT_MONTH_SALES   32875
+#define ID_REPORT_YEAR_SALES    32876
+#define ID_REPORT_SHORTAGE      32878
+#define ID_REPORT_TOTAL_COST    32879
+#define ID_REPORT_AVERAGE_COST  32880
+#define ID_REPORT_MONTH_PURCHASES 32881
+#define ID_REPORT_BAD_DEBTS     32883
+// ---- end of frame -----------------------------------------------------------------------
