@@ -1,5 +1,7 @@
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
+#include "ui/foundation/CTavoPToolbarImageList.h"
+#include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/TavoPFaceNames.h"
 #include <shellapi.h>
 #include <objbase.h>
@@ -302,4 +304,6 @@ void CleanUpGlobals()
     // accelerator caches, and last the visual manager when it was created on demand.
     GetGlobalData().CleanUp();
     CTavoPMenuGlyphImages::CleanUp();
+    CTavoPToolbarImageList::ReleaseSharedDCs();
+    CTavoPVisualManager::DestroyInstance(TRUE);
 }

@@ -2,6 +2,7 @@
 #include "ui/foundation/CTavoPDrawManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPPixelBuffer.h"
+#include "ui/foundation/CTavoPVisualManager.h"
 #include <cstring>
 #include <memory>
 
@@ -11,11 +12,11 @@ namespace
 HDC g_hdcGlyphs = nullptr;
 HDC g_hdcMono = nullptr;
 
-BOOL DefaultEmbossQuery()
+// Releases the shared DCs at program exit when the library clean-up did not run.
+struct SharedDCsAtExit
 {
-    return TRUE;
-}
-BOOL (*g_pfnEmbossQuery)() = DefaultEmbossQuery;
+    ~SharedDCsAtExit() { CTavoPToolbarImageList::ReleaseSharedDCs(); }
+} g_sharedDCsAtExit;
 
 const DWORD ROP_PSDPxax = 0x00B8074A;   // pattern where the source is black, else destination
 const DWORD ROP_DSPDxax = 0x00E20746;   // pattern where the source is white, else destination
@@ -107,11 +108,6 @@ void CTavoPToolbarImageList::ReleaseSharedDCs()
     if (g_hdcMono != nullptr)
         ::DeleteDC(g_hdcMono);
     g_hdcGlyphs = g_hdcMono = nullptr;
-}
-
-void CTavoPToolbarImageList::SetEmbossDisabledQuery(BOOL (*pfnQuery)())
-{
-    g_pfnEmbossQuery = pfnQuery != nullptr ? pfnQuery : DefaultEmbossQuery;
 }
 
 // ---- colour maps
@@ -697,7 +693,7 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
         CreateMask(iImage, TRUE, FALSE);
         ::SetTextColor(hdcTarget, bShadow ? m_clrImageShadow : RGB(0, 0, 0));
         ::SetBkColor(hdcTarget, RGB(255, 255, 255));
-        if (bDisabled && g_pfnEmbossQuery()) {
+        if (bDisabled && CTavoPVisualManager::GetInstance()->IsEmbossDisabledImage()) {
             HGDIOBJ old = ::SelectObject(hdcTarget, data.hbrBtnHilite);
             ::BitBlt(hdcTarget, xTarget + 1, yTarget + 1, cx + 2, cy + 2, g_hdcMono, 0, 0, ROP_PSDPxax);
             ::SelectObject(hdcTarget, old);

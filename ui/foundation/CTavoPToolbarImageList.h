@@ -57,8 +57,6 @@ public:
     // the colours are in blue-green-red order (DIB colour tables).
     static COLORREF MapToSysColor(COLORREF color, BOOL bSwap = FALSE);
     static COLORREF MapFromSysColor(COLORREF color, BOOL bSwap = FALSE);
-    // Whether disabled images are drawn embossed; the visual manager in use answers.
-    static void SetEmbossDisabledQuery(BOOL (*pfnQuery)());
     static void ReleaseSharedDCs();
 
 private:

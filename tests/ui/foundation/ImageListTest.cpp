@@ -2,6 +2,7 @@
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPVisualManagerXP.h"
 #include "tests/ui/foundation/ClassicPaletteTest.h"
 #include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
@@ -310,6 +311,16 @@ TEST_F(ImageList, DrawStatesPaintTheDocumentedPixels)
     EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(19, 1));
     EXPECT_EQ(kWhite, canvas.Pixel(21, 0));
     EXPECT_EQ(RGB(223, 223, 223), canvas.Pixel(21, 3));
+
+    // The XP look draws disabled images flat: no highlight below right.
+    CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
+    canvas.Fill(kGreen);
+    ASSERT_TRUE(list.PrepareDraw(ds));
+    EXPECT_TRUE(list.Draw(&b.dc, 6, 0, 0, FALSE, TRUE));
+    list.EndDraw(ds);
+    CTavoPVisualManager::SetDefaultManager(nullptr);
+    EXPECT_EQ(RGB(128, 128, 128), canvas.Pixel(8, 2));
+    EXPECT_EQ(kGreen, canvas.Pixel(9, 3));
 
     // A shadow is drawn on true colour only.
     DibCanvas white(8, 8, kWhite);
