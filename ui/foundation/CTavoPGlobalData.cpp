@@ -47,12 +47,6 @@ private:
 };
 }
 
-CTavoPGlobalData& GetGlobalData()
-{
-    static CTavoPGlobalData data;
-    return data;
-}
-
 CTavoPGlobalData::CTavoPGlobalData()
     : hbrBtnHilite(nullptr), hbrBtnShadow(nullptr),
       m_hcurStretch(nullptr), m_hcurStretchVert(nullptr), m_hcurHand(nullptr),

@@ -5,20 +5,15 @@
 namespace
 {
 const COLORREF kMagenta = RGB(255, 0, 255);
+}
 
-// The four strips live from their first use to the end of the program: black as loaded,
-// then grey, silver and white copies.
-CTavoPToolbarImageList* Strips()
-{
-    static CTavoPToolbarImageList strips[4];
-    return strips;
-}
-}
+// Black as loaded, then grey, silver and white copies (TavoPStatics.cpp).
+CTavoPToolbarImageList* TavoPMenuGlyphStrips();
 
 CTavoPToolbarImageList& CTavoPMenuGlyphImages::Strip(int state)
 {
     int index = (state >= ImageBlack && state <= ImageLtGray) ? state : ImageWhite;
-    return Strips()[index];
+    return TavoPMenuGlyphStrips()[index];
 }
 
 BOOL CTavoPMenuGlyphImages::Initialize()

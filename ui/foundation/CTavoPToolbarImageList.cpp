@@ -8,15 +8,10 @@
 
 namespace
 {
-// The two memory DCs every image list draws through, made on first use and kept.
+// The two memory DCs every image list draws through, made on first use and kept until the
+// library clean-up or the end of the program (TavoPStatics.cpp).
 HDC g_hdcGlyphs = nullptr;
 HDC g_hdcMono = nullptr;
-
-// Releases the shared DCs at program exit when the library clean-up did not run.
-struct SharedDCsAtExit
-{
-    ~SharedDCsAtExit() { CTavoPToolbarImageList::ReleaseSharedDCs(); }
-} g_sharedDCsAtExit;
 
 const DWORD ROP_PSDPxax = 0x00B8074A;   // pattern where the source is black, else destination
 const DWORD ROP_DSPDxax = 0x00E20746;   // pattern where the source is white, else destination
