@@ -1,0 +1,70 @@
+// Seams through which tests answer message boxes and file dialogs and record beeps, shell launches and help calls instead of running them.
+#pragma once
+#include "framework/CString.h"
+#include <vector>
+
+class CTestSeams
+{
+public:
+    struct MessageBoxCall
+    {
+        CString strText;
+        CString strCaption;
+        UINT nType;
+        int nAnswer;
+    };
+    struct ShellCall
+    {
+        CString strVerb;
+        CString strFile;
+        CString strParameters;
+        CString strDirectory;
+        int nShowCmd;
+    };
+    struct HelpCall
+    {
+        CString strHelpFile;
+        UINT nCmd;
+        DWORD_PTR dwData;
+    };
+
+    // From Engage to Release nothing modal is shown and nothing is launched: the calls are recorded.
+    static void Engage();
+    static void Release();
+    static bool IsEngaged();
+    // Forgets every record and queued answer.
+    static void Clear();
+
+    // Answers for the next message boxes, in order; without one a box takes its default button.
+    static void QueueMessageBoxAnswer(int nAnswer);
+    // Answers for the next file dialogs: a path chosen with OK, or cancel.
+    static void QueueFileDialogAnswer(LPCTSTR lpszPath);
+    static void QueueFileDialogCancel();
+
+    static const std::vector<MessageBoxCall>& MessageBoxes();
+    static const std::vector<UINT>& Beeps();
+    static const std::vector<ShellCall>& ShellLaunches();
+    static const std::vector<HelpCall>& HelpCalls();
+
+    // ---- what the framework and the library call in place of the Win32 functions ----
+    static int MessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType);
+    static BOOL MessageBeep(UINT uType);
+    static HINSTANCE ShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszParameters,
+                                  LPCTSTR lpszDirectory, int nShowCmd);
+    static BOOL WinHelp(HWND hWndMain, LPCTSTR lpszHelp, UINT uCommand, DWORD_PTR dwData);
+    // While engaged: takes the next file-dialog answer (TRUE with a path, FALSE for cancel, and
+    // cancel when none is queued). Returns FALSE in *pbHandled when the real dialog must run.
+    static BOOL TakeFileDialogAnswer(CString& strPath, BOOL* pbHandled);
+};
+
+// Shorthands for the library's code.
+inline BOOL AfxMessageBeep(UINT uType = MB_OK)
+{
+    return CTestSeams::MessageBeep(uType);
+}
+
+inline HINSTANCE AfxShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszParameters = nullptr,
+                                 LPCTSTR lpszDirectory = nullptr, int nShowCmd = SW_SHOWNORMAL)
+{
+    return CTestSeams::ShellExecute(hWnd, lpszVerb, lpszFile, lpszParameters, lpszDirectory, nShowCmd);
+}
