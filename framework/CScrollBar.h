@@ -1,0 +1,40 @@
+// A scroll-bar control.
+#pragma once
+#include "framework/CWnd.h"
+
+class CScrollBar : public CWnd
+{
+    DECLARE_DYNAMIC(CScrollBar)
+public:
+    CScrollBar() = default;
+    virtual ~CScrollBar();
+
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
+    int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+    void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos); }
+    void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) { ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw); }
+    void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
+    BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH) { return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags); }
+    BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
+    {
+        lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+        ::SetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo, bRedraw);
+        return TRUE;
+    }
+    BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL)
+    {
+        lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+        lpScrollInfo->fMask = nMask;
+        return ::GetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo);
+    }
+    int GetScrollLimit()
+    {
+        int nMin = 0, nMax = 0;
+        GetScrollRange(&nMin, &nMax);
+        SCROLLINFO info = {};
+        if (GetScrollInfo(&info, SIF_PAGE))
+            nMax -= (int)(info.nPage > 1 ? info.nPage - 1 : 0);
+        return nMax;
+    }
+};

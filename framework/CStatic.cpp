@@ -1,0 +1,29 @@
+#include "framework/CStatic.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
+CStatic::~CStatic()
+{
+    DestroyWindow();
+}
+
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+}
+
+void CStatic::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
+
+BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    if (CWnd::OnChildNotify(message, wParam, lParam, pResult))
+        return TRUE;
+    DrawItem((LPDRAWITEMSTRUCT)lParam);
+    if (pResult != nullptr)
+        *pResult = TRUE;
+    return TRUE;
+}
