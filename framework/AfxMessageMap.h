@@ -1,6 +1,7 @@
 // Static message maps: the entry layout, the handler signatures and the ON_ macros that fill the maps.
 #pragma once
 #include "framework/AfxBase.h"
+#include <shellapi.h>
 
 class CCmdTarget;
 class CCmdUI;
@@ -16,6 +17,11 @@ class CPoint;
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 #define CN_EVENT 0xFFFFFFFA
 #define CN_OLECOMMAND ((UINT)(-2))
+
+// The 16-bit colour message, under which the map files every WM_CTLCOLORxxx.
+#ifndef WM_CTLCOLOR
+#define WM_CTLCOLOR 0x0019
+#endif
 
 // A message reflected from a parent to the child that sent it arrives as this base plus the message.
 #define WM_REFLECT_BASE 0xBC00
@@ -137,19 +143,38 @@ protected: \
         return &messageMap; \
     }
 
+// Member pointers of every signature travel in the map as AFX_PMSG and are turned back into
+// their own type before the call (the Itanium layout is the same for all of them).
+template <class F>
+inline AFX_PMSG AfxToPmsg(F pfn)
+{
+    static_assert(sizeof(F) == sizeof(AFX_PMSG), "member pointers differ in size");
+    union { F from; AFX_PMSG to; } u;
+    u.from = pfn;
+    return u.to;
+}
+
+template <class F>
+inline F AfxFromPmsg(AFX_PMSG pfn)
+{
+    union { AFX_PMSG from; F to; } u;
+    u.from = pfn;
+    return u.to;
+}
+
 // Entry makers: the member pointer's own type picks the calling convention, so a handler
 // with the wrong signature does not compile.
 template <class T, class B, class F>
 inline AFX_PMSG AfxMsgCast(F T::*pfn)
 {
-    return reinterpret_cast<AFX_PMSG>(static_cast<F B::*>(pfn));
+    return AfxToPmsg(static_cast<F B::*>(pfn));
 }
 
 template <class B, class F> using AfxMemberPtr = F B::*;
 
 #define AFX_ENTRY(msg, code, id, last, sig, base, type, memberFxn) \
     { (UINT)(msg), (UINT)(code), (UINT)(id), (UINT)(last), (UINT)(sig), \
-      reinterpret_cast<AFX_PMSG>(static_cast<AfxMemberPtr<base, type>>(&ThisClass::memberFxn)), nullptr }
+      AfxToPmsg(static_cast<AfxMemberPtr<base, type>>(&ThisClass::memberFxn)), nullptr },
 
 #define AFX_WM(msg, sig, type, memberFxn) AFX_ENTRY(msg, 0, 0, 0, sig, CWnd, type, memberFxn)
 
@@ -215,8 +240,8 @@ template <class T> inline AFX_MSGMAP_ENTRY AfxPtrEntry(UINT msg, void (T::*pfn)(
 #define ON_MESSAGE(message, memberFxn) AFX_WM(message, AfxSig_lwl, LRESULT(WPARAM, LPARAM), memberFxn)
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
     { 0xC000, 0, 0, 0, AfxSig_lwl, \
-      reinterpret_cast<AFX_PMSG>(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::memberFxn)), \
-      &(nMessageVariable) }
+      AfxToPmsg(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::memberFxn)), \
+      &(nMessageVariable) },
 
 // ---- control notifications by kind ----
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
@@ -274,9 +299,9 @@ template <class T> inline AFX_MSGMAP_ENTRY AfxPtrEntry(UINT msg, void (T::*pfn)(
 #define ON_WM_MOVE() AFX_WM(WM_MOVE, AfxSig_vii, void(int, int), OnMove)
 #define ON_WM_SIZING() AFX_WM(WM_SIZING, AfxSig_vwr, void(UINT, LPRECT), OnSizing)
 #define ON_WM_MOVING() AFX_WM(WM_MOVING, AfxSig_vwr, void(UINT, LPRECT), OnMoving)
-#define ON_WM_TIMER() AfxTimerEntry(WM_TIMER, &ThisClass::OnTimer)
-#define ON_WM_NCHITTEST() AfxHitTestEntry(WM_NCHITTEST, &ThisClass::OnNcHitTest)
-#define ON_WM_ACTIVATEAPP() AfxActivateAppEntry(WM_ACTIVATEAPP, &ThisClass::OnActivateApp)
+#define ON_WM_TIMER() AfxTimerEntry(WM_TIMER, &ThisClass::OnTimer),
+#define ON_WM_NCHITTEST() AfxHitTestEntry(WM_NCHITTEST, &ThisClass::OnNcHitTest),
+#define ON_WM_ACTIVATEAPP() AfxActivateAppEntry(WM_ACTIVATEAPP, &ThisClass::OnActivateApp),
 #define ON_WM_LBUTTONDOWN() AFX_WM(WM_LBUTTONDOWN, AfxSig_vwp, void(UINT, CPoint), OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_WM(WM_LBUTTONUP, AfxSig_vwp, void(UINT, CPoint), OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_WM(WM_LBUTTONDBLCLK, AfxSig_vwp, void(UINT, CPoint), OnLButtonDblClk)
@@ -321,10 +346,10 @@ template <class T> inline AFX_MSGMAP_ENTRY AfxPtrEntry(UINT msg, void (T::*pfn)(
 #define ON_WM_HSCROLL() AFX_WM(WM_HSCROLL, AfxSig_vwwS, void(UINT, UINT, CScrollBar*), OnHScroll)
 #define ON_WM_VSCROLL() AFX_WM(WM_VSCROLL, AfxSig_vwwS, void(UINT, UINT, CScrollBar*), OnVScroll)
 #define ON_WM_CONTEXTMENU() AFX_WM(WM_CONTEXTMENU, AfxSig_vWp, void(CWnd*, CPoint), OnContextMenu)
-#define ON_WM_GETMINMAXINFO() AfxPtrEntry(WM_GETMINMAXINFO, &ThisClass::OnGetMinMaxInfo)
-#define ON_WM_WINDOWPOSCHANGING() AfxPtrEntry(WM_WINDOWPOSCHANGING, &ThisClass::OnWindowPosChanging)
-#define ON_WM_WINDOWPOSCHANGED() AfxPtrEntry(WM_WINDOWPOSCHANGED, &ThisClass::OnWindowPosChanged)
-#define ON_WM_DROPFILES() AfxPtrEntry(WM_DROPFILES, &ThisClass::OnDropFiles)
+#define ON_WM_GETMINMAXINFO() AfxPtrEntry(WM_GETMINMAXINFO, &ThisClass::OnGetMinMaxInfo),
+#define ON_WM_WINDOWPOSCHANGING() AfxPtrEntry(WM_WINDOWPOSCHANGING, &ThisClass::OnWindowPosChanging),
+#define ON_WM_WINDOWPOSCHANGED() AfxPtrEntry(WM_WINDOWPOSCHANGED, &ThisClass::OnWindowPosChanged),
+#define ON_WM_DROPFILES() AfxPtrEntry(WM_DROPFILES, &ThisClass::OnDropFiles),
 #define ON_WM_HELPINFO() AFX_WM(WM_HELP, AfxSig_bptr, BOOL(HELPINFO*), OnHelpInfo)
 #define ON_WM_SHOWWINDOW() AFX_WM(WM_SHOWWINDOW, AfxSig_vbw, void(BOOL, UINT), OnShowWindow)
 #define ON_WM_SYSCOMMAND() AFX_WM(WM_SYSCOMMAND, AfxSig_vwl, void(UINT, LPARAM), OnSysCommand)

@@ -48,15 +48,15 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
     switch (nSig)
     {
     case AfxSigCmd_v:
-        (pTarget->*reinterpret_cast<void (CCmdTarget::*)()>(pfn))();
+        (pTarget->*AfxFromPmsg<void (CCmdTarget::*)()>(pfn))();
         return TRUE;
     case AfxSigCmd_b:
-        return (pTarget->*reinterpret_cast<BOOL (CCmdTarget::*)()>(pfn))();
+        return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)()>(pfn))();
     case AfxSigCmd_RANGE:
-        (pTarget->*reinterpret_cast<void (CCmdTarget::*)(UINT)>(pfn))(nID);
+        (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(UINT)>(pfn))(nID);
         return TRUE;
     case AfxSigCmd_EX:
-        return (pTarget->*reinterpret_cast<BOOL (CCmdTarget::*)(UINT)>(pfn))(nID);
+        return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(UINT)>(pfn))(nID);
     case AfxSigCmdUI:
     case AfxSigCmdUI_RANGE:
     {
@@ -65,9 +65,9 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
             return FALSE;
         pCmdUI->m_bContinueRouting = FALSE;
         if (nSig == AfxSigCmdUI)
-            (pTarget->*reinterpret_cast<void (CCmdTarget::*)(CCmdUI*)>(pfn))(pCmdUI);
+            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(CCmdUI*)>(pfn))(pCmdUI);
         else
-            (pTarget->*reinterpret_cast<void (CCmdTarget::*)(CCmdUI*, UINT)>(pfn))(pCmdUI, nID);
+            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(CCmdUI*, UINT)>(pfn))(pCmdUI, nID);
         return !pCmdUI->m_bContinueRouting;
     }
     case AfxSigNotify_v:
@@ -83,15 +83,15 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
         switch (nSig)
         {
         case AfxSigNotify_v:
-            (pTarget->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pInfo->pNMHDR, pResult);
+            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pInfo->pNMHDR, pResult);
             return TRUE;
         case AfxSigNotify_b:
-            return (pTarget->*reinterpret_cast<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pInfo->pNMHDR, pResult);
+            return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pInfo->pNMHDR, pResult);
         case AfxSigNotify_RANGE:
-            (pTarget->*reinterpret_cast<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pInfo->pNMHDR, pResult);
+            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pInfo->pNMHDR, pResult);
             return TRUE;
         default:
-            return (pTarget->*reinterpret_cast<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pInfo->pNMHDR, pResult);
+            return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pInfo->pNMHDR, pResult);
         }
     }
     default:

@@ -1,6 +1,7 @@
 // Seams through which tests answer message boxes and file dialogs and record beeps, shell launches and help calls instead of running them.
 #pragma once
 #include "framework/CString.h"
+#include <shellapi.h>
 #include <vector>
 
 class CTestSeams

@@ -13,7 +13,6 @@
 #include "framework/CUserException.h"
 #include "framework/CMemoryException.h"
 #include "framework/AfxConstants.h"
-#include <windowsx.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -99,15 +98,16 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(g_hHookCbt, code, wParam, lParam);
 }
 
-void HookWindowCreate(CWnd* pWnd)
+} // namespace
+
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 {
     if (g_hHookCbt == nullptr)
         g_hHookCbt = ::SetWindowsHookEx(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
     g_pWndInit = pWnd;
 }
 
-// FALSE when the hook never saw the window (creation failed before it existed).
-BOOL UnhookWindowCreate()
+BOOL AFXAPI AfxUnhookWindowCreate()
 {
     if (g_pWndInit != nullptr)
     {
@@ -117,7 +117,9 @@ BOOL UnhookWindowCreate()
     return TRUE;
 }
 
-HWND GetParentOwner(HWND hWnd)
+namespace {
+
+HWND ParentOrOwnerOf(HWND hWnd)
 {
     if (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD)
         return ::GetParent(hWnd);
@@ -349,10 +351,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     if (cs.lpszClass == nullptr)
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW));
 
-    HookWindowCreate(this);
+    AfxHookWindowCreate(this);
     HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    if (!UnhookWindowCreate())
+    if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // the window never existed: clean up as if it had been destroyed
     // A failed WM_CREATE has already destroyed the window and may have deleted this object.
     return hWnd != nullptr;
@@ -507,8 +509,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return FALSE;
 
     AFX_PMSG pfn = lpEntry->pfn;
-    CPoint point((short)GET_X_LPARAM(lParam), (short)GET_Y_LPARAM(lParam));
-#define AFX_CALL(type) (this->*reinterpret_cast<type>(pfn))
+    CPoint point((short)LOWORD(lParam), (short)HIWORD(lParam));
+#define AFX_CALL(type) (this->*AfxFromPmsg<type>(pfn))
     switch (lpEntry->nSig)
     {
     case AfxSig_lwl:
@@ -802,7 +804,7 @@ void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wPara
     // Take the children first: a handler may create or destroy siblings while we walk.
     std::vector<HWND> children;
     for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
-         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
         children.push_back(hWndChild);
     for (HWND hWndChild : children)
     {
@@ -826,7 +828,7 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     CCmdUI state;
     CWnd wndTemp;
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         state.m_nID = (UINT)(WORD)::GetDlgCtrlID(hWndChild);
         wndTemp.m_hWnd = hWndChild;
@@ -913,7 +915,7 @@ CWnd* CWnd::GetTopLevelParent() const
         return nullptr;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((hWndT = GetParentOwner(hWndParent)) != nullptr)
+    while ((hWndT = ParentOrOwnerOf(hWndParent)) != nullptr)
         hWndParent = hWndT;
     return FromHandle(hWndParent);
 }
@@ -981,7 +983,7 @@ void CWnd::GetDlgItem(int nID, HWND* phWnd) const
 CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 {
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         if (::GetDlgCtrlID(hWndChild) == nID)
         {
@@ -1023,7 +1025,7 @@ CWnd* CWnd::GetTopWindow() const
 
 CWnd* CWnd::GetNextWindow(UINT nFlag) const
 {
-    return FromHandle(::GetNextWindow(m_hWnd, nFlag));
+    return FromHandle(::GetWindow(m_hWnd, nFlag));
 }
 
 CWnd* CWnd::GetLastActivePopup() const
@@ -1504,7 +1506,7 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
         layout.hDWP = nullptr;
 
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         UINT nIDC = (UINT)(WORD)::GetDlgCtrlID(hWndChild);
         CWnd* pWnd = FromHandlePermanent(hWndChild);

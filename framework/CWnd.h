@@ -6,6 +6,12 @@
 #include "framework/CSize.h"
 #include "framework/CRect.h"
 #include <commctrl.h>
+#include <shellapi.h>
+
+// winuser.h makes these names macros; the window class has members of the same names.
+#ifdef GetNextWindow
+#undef GetNextWindow
+#endif
 
 class CDC;
 class CFont;
@@ -249,7 +255,12 @@ protected:
     };
 
     virtual WNDPROC* GetSuperWndProcAddr();
+
+public:
+    // Called by the creation hook: binds and subclasses the window being created for this object.
     void AttachFromHook(HWND hWnd);
+
+protected:
 
     DECLARE_MESSAGE_MAP()
 
@@ -358,6 +369,10 @@ private:
 // The window procedure of every framework window.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// Attaches pWnd to the next window this thread creates, subclassing it from its first message.
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
+// FALSE when the hook never saw the window (creation failed before it existed).
+BOOL AFXAPI AfxUnhookWindowCreate();
 // Registers (once) a window class with DefWindowProc as its procedure; windows of it are
 // subclassed by the creation hook. The name is built from the arguments.
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
