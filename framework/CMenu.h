@@ -14,7 +14,13 @@ public:
     CMenu();
     virtual ~CMenu();
 
-    HMENU GetSafeHmenu() const { return this == nullptr ? nullptr : m_hMenu; }
+    // Null through a null object pointer, as callers of the framework expect.
+    HMENU GetSafeHmenu() const
+    {
+        const CMenu* pMenu = this;
+        asm("" : "+r"(pMenu)); // the compiler may not assume a member call has a non-null object
+        return pMenu == nullptr ? nullptr : pMenu->m_hMenu;
+    }
     operator HMENU() const { return GetSafeHmenu(); }
     BOOL operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
     BOOL operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }

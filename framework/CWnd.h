@@ -37,7 +37,13 @@ public:
     explicit CWnd(HWND hWnd);
     virtual ~CWnd();
 
-    HWND GetSafeHwnd() const { return this == nullptr ? nullptr : m_hWnd; }
+    // Null through a null object pointer, as callers of the framework expect.
+    HWND GetSafeHwnd() const
+    {
+        const CWnd* pWnd = this;
+        asm("" : "+r"(pWnd)); // the compiler may not assume a member call has a non-null object
+        return pWnd == nullptr ? nullptr : pWnd->m_hWnd;
+    }
     operator HWND() const { return GetSafeHwnd(); }
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
