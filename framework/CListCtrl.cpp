@@ -209,12 +209,8 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    if (CWnd::OnChildNotify(message, wParam, lParam, pResult))
-        return TRUE;
+    if (!IsUnhandledDrawItem(message, wParam, lParam, pResult))
+        return message == WM_DRAWITEM || CWnd::OnChildNotify(message, wParam, lParam, pResult);
     DrawItem((LPDRAWITEMSTRUCT)lParam);
-    if (pResult != nullptr)
-        *pResult = TRUE;
     return TRUE;
 }

@@ -737,6 +737,15 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     return ReflectChildNotify(message, wParam, lParam, pResult);
 }
 
+BOOL CWnd::IsUnhandledDrawItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM || CWnd::OnChildNotify(message, wParam, lParam, pResult))
+        return FALSE;
+    if (pResult != nullptr)
+        *pResult = TRUE;
+    return TRUE;
+}
+
 BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     switch (message)

@@ -261,6 +261,9 @@ protected:
     };
 
     virtual WNDPROC* GetSuperWndProcAddr();
+    // For owner-drawn controls: TRUE when this is a reflected WM_DRAWITEM that no reflect entry
+    // handled, so the control's own DrawItem must draw it.
+    BOOL IsUnhandledDrawItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 public:
     // Called by the creation hook: binds and subclasses the window being created for this object.

@@ -36,46 +36,33 @@ void DialogTemplate::AlignToDword()
         m_words.push_back(0);
 }
 
-DialogTemplate& DialogTemplate::Add(WORD classAtom, WORD id, const char* text, DWORD style, short x, short y,
-                                    short cx, short cy)
+void DialogTemplate::AppendItemHeader(WORD id, DWORD style, short x, short y, short cx, short cy)
 {
     AlignToDword();
     style |= WS_CHILD | WS_VISIBLE;
-    m_words.push_back(LOWORD(style));
-    m_words.push_back(HIWORD(style));
-    m_words.push_back(0);
-    m_words.push_back(0);
-    m_words.push_back((WORD)x);
-    m_words.push_back((WORD)y);
-    m_words.push_back((WORD)cx);
-    m_words.push_back((WORD)cy);
-    m_words.push_back(id);
+    const WORD header[] = { LOWORD(style), HIWORD(style), 0, 0, (WORD)x, (WORD)y, (WORD)cx, (WORD)cy, id };
+    m_words.insert(m_words.end(), header, header + sizeof(header) / sizeof(header[0]));
+    m_words[m_countIndex]++;
+}
+
+DialogTemplate& DialogTemplate::Add(WORD classAtom, WORD id, const char* text, DWORD style, short x, short y,
+                                    short cx, short cy)
+{
+    AppendItemHeader(id, style, x, y, cx, cy);
     m_words.push_back(0xFFFF);
     m_words.push_back(classAtom);
     AppendString(text);
     m_words.push_back(0); // no creation data
-    m_words[m_countIndex]++;
     return *this;
 }
 
 DialogTemplate& DialogTemplate::Add(const char* className, WORD id, const char* text, DWORD style, short x, short y,
                                     short cx, short cy)
 {
-    AlignToDword();
-    style |= WS_CHILD | WS_VISIBLE;
-    m_words.push_back(LOWORD(style));
-    m_words.push_back(HIWORD(style));
-    m_words.push_back(0);
-    m_words.push_back(0);
-    m_words.push_back((WORD)x);
-    m_words.push_back((WORD)y);
-    m_words.push_back((WORD)cx);
-    m_words.push_back((WORD)cy);
-    m_words.push_back(id);
+    AppendItemHeader(id, style, x, y, cx, cy);
     AppendString(className);
     AppendString(text);
     m_words.push_back(0);
-    m_words[m_countIndex]++;
     return *this;
 }
 

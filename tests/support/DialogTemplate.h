@@ -19,6 +19,7 @@ public:
 
 private:
     void AlignToDword();
+    void AppendItemHeader(WORD id, DWORD style, short x, short y, short cx, short cy);
     void AppendString(const char* text);
     std::vector<WORD> m_words;
     size_t m_countIndex;
