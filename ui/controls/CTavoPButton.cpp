@@ -291,6 +291,21 @@ CSize CTavoPButton::SizeToContent(BOOL bCalcOnly)
     return CSize(cx, cy);
 }
 
+void CTavoPButton::ReleaseMouse()
+{
+    if (m_bCaptured)
+    {
+        ::ReleaseCapture();
+        m_bCaptured = FALSE;
+    }
+}
+
+void CTavoPButton::RedrawNow()
+{
+    Invalidate();
+    UpdateWindow();
+}
+
 void CTavoPButton::SendCommandToParent()
 {
     CWnd* pParent = GetParent();
@@ -501,11 +516,9 @@ void CTavoPButton::OnCancelMode()
     Default();
     if (m_bCaptured)
     {
-        ::ReleaseCapture();
-        m_bCaptured = FALSE;
+        ReleaseMouse();
         m_bPushed = m_bClickiedInside = m_bHighlighted = m_bHover = FALSE;
-        Invalidate();
-        UpdateWindow();
+        RedrawNow();
     }
     KillTimer(kAutoRepeatTimer);
 }
@@ -535,8 +548,7 @@ void CTavoPButton::OnMouseMove(UINT nFlags, CPoint point)
             {
                 SetCapture();
                 m_bCaptured = TRUE;
-                Invalidate();
-                UpdateWindow();
+                RedrawNow();
                 Default();
                 return;
             }
@@ -558,18 +570,15 @@ void CTavoPButton::OnMouseMove(UINT nFlags, CPoint point)
             }
             if (m_bCaptured && nFlags == 0)
             {
-                ::ReleaseCapture();
-                m_bCaptured = FALSE;
-                Invalidate();
-                UpdateWindow();
+                ReleaseMouse();
+                RedrawNow();
                 Default();
                 return;
             }
         }
         if (bRedraw)
         {
-            Invalidate();
-            UpdateWindow();
+            RedrawNow();
         }
     }
     Default();
@@ -588,8 +597,7 @@ void CTavoPButton::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
         SetCapture();
         m_bCaptured = TRUE;
     }
-    Invalidate();
-    UpdateWindow();
+    RedrawNow();
     if (m_nAutoRepeatTimeDelay > 0)
         SetTimer(kAutoRepeatTimer, (UINT)m_nAutoRepeatTimeDelay, nullptr);
     Default();
@@ -611,11 +619,7 @@ void CTavoPButton::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
     }
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     Default();
-    if (m_bCaptured)
-    {
-        ::ReleaseCapture();
-        m_bCaptured = FALSE;
-    }
+    ReleaseMouse();
     if (m_nAutoRepeatTimeDelay > 0)
         KillTimer(kAutoRepeatTimer);
 }
@@ -643,11 +647,7 @@ void CTavoPButton::OnEnable(BOOL bEnable)
     if (!bEnable)
     {
         m_bPushed = m_bClickiedInside = m_bHighlighted = FALSE;
-        if (m_bCaptured)
-        {
-            ::ReleaseCapture();
-            m_bCaptured = FALSE;
-        }
+        ReleaseMouse();
     }
     Default();
 }
@@ -661,21 +661,15 @@ void CTavoPButton::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)
 void CTavoPButton::OnKillFocus(CWnd* /*pNewWnd*/)
 {
     Default();
-    if (m_bCaptured)
-    {
-        ::ReleaseCapture();
-        m_bCaptured = FALSE;
-    }
+    ReleaseMouse();
     m_bPushed = m_bClickiedInside = m_bHighlighted = m_bHover = FALSE;
-    Invalidate();
-    UpdateWindow();
+    RedrawNow();
 }
 
 void CTavoPButton::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/)
 {
     m_bPushed = m_bClickiedInside = m_bHighlighted = TRUE;
-    Invalidate();
-    UpdateWindow();
+    RedrawNow();
     Default();
 }
 
@@ -711,8 +705,7 @@ LRESULT CTavoPButton::OnSetCheck(WPARAM wParam, LPARAM)
     if ((m_bCheckButton || m_bRadioButton) && m_bChecked != (wParam != BST_UNCHECKED))
     {
         m_bChecked = wParam != BST_UNCHECKED;
-        Invalidate();
-        UpdateWindow();
+        RedrawNow();
     }
     return 0;
 }
@@ -740,8 +733,7 @@ BOOL CTavoPButton::PreTranslateMessage(MSG* pMsg)
                 if (m_bCheckButton)
                 {
                     m_bChecked = !m_bChecked;
-                    Invalidate();
-                    UpdateWindow();
+                    RedrawNow();
                     GetParent()->SendMessage(WM_COMMAND, GetDlgCtrlID(), (LPARAM)m_hWnd);
                     return TRUE;
                 }
@@ -801,8 +793,7 @@ void CTavoPButton::UncheckOtherRadios()
         if (pButton != nullptr && pButton->m_bRadioButton && pButton->m_bChecked)
         {
             pButton->m_bChecked = FALSE;
-            pButton->Invalidate();
-            pButton->UpdateWindow();
+            pButton->RedrawNow();
         }
     }
 }

@@ -93,6 +93,9 @@ protected:
     void UncheckOtherRadios();
     // Sends WM_COMMAND with the control id to the parent, when there is one.
     void SendCommandToParent();
+    // Lets the mouse go when this button holds it.
+    void ReleaseMouse();
+    void RedrawNow();
 
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnCancelMode();
