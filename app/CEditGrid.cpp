@@ -1,0 +1,648 @@
+#include "app/CEditGrid.h"
+#include "app/CGridCellEditor.h"
+#include "app/CGridHtml.h"
+#include "framework/AfxMessageMap.h"
+#include "framework/CDatabase.h"
+#include "framework/CDBException.h"
+#include "framework/CMemoryException.h"
+#include "framework/CRecordset.h"
+#include "framework/CTestSeams.h"
+#include "framework/CWinApp.h"
+#include <commdlg.h>
+#include <cstring>
+
+BEGIN_MESSAGE_MAP(CEditGrid, CListCtrl)
+    ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
+    ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+    ON_NOTIFY(HDN_BEGINTRACKA, 0, OnBeginTrack)
+    ON_NOTIFY(HDN_BEGINTRACKW, 0, OnBeginTrack)
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+IMPLEMENT_DYNAMIC(CEditGrid, CListCtrl)
+
+int CEditGrid::s_nLastSortedColumn = -1;
+bool CEditGrid::s_bSortFlag = true;
+
+namespace
+{
+const COLORREF kBackground = RGB(255, 255, 225);
+const COLORREF kText = RGB(0, 0, 56);
+
+bool IsTimestamp(int sqlType)
+{
+    return sqlType == 93 || sqlType == 11;
+}
+
+void RemoveAll(std::string& text, const char* part)
+{
+    size_t length = strlen(part);
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
+        text.erase(at, length);
+}
+
+// Copies at most size - 1 bytes, never half of a double-byte character.
+void CopyText(const char* text, LPSTR buffer, int size)
+{
+    if (buffer == nullptr || size <= 0)
+        return;
+    int at = 0;
+    while (text[at] != 0) {
+        int length = (IsDBCSLeadByteEx(936, (BYTE)text[at]) && text[at + 1] != 0) ? 2 : 1;
+        if (at + length > size - 1)
+            break;
+        at += length;
+    }
+    memcpy(buffer, text, (size_t)at);
+    buffer[at] = 0;
+}
+
+template <class Exception>
+BOOL Report(Exception* e)
+{
+    e->ReportError();
+    e->Delete();
+    return FALSE;
+}
+}
+
+CEditGrid::CEditGrid()
+    : m_bSortable(TRUE), m_bEditable(FALSE), m_bCanAdd(FALSE), m_bCanDelete(FALSE), m_nEditedRow(-1),
+      m_pDatabase(nullptr), m_bNewRowPending(FALSE), m_pfnNewRowCheck(nullptr), m_pEditors(nullptr), m_nEditors(0),
+      m_nLoads(0)
+{
+}
+
+CEditGrid::~CEditGrid()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+    DestroyEditors();
+}
+
+BOOL CEditGrid::CreateAndLoad(CDatabase* pDatabase, LPCTSTR lpszTable, LPCTSTR lpszQuery, CWnd* pParent,
+                              const RECT& rect, BOOL bVisible, BOOL bClientEdge)
+{
+    DWORD style = WS_CHILD | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA;
+    if (bVisible)
+        style |= WS_VISIBLE;
+    if (!CListCtrl::Create(style, rect, pParent, IDC_EDIT_GRID))
+        return FALSE;
+    SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
+    if (bClientEdge) {
+        ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    SetBkColor(kBackground);
+    SetTextBkColor(kBackground);
+    SetTextColor(kText);
+
+    m_pDatabase = pDatabase;
+    if (!QueryAcceptable(lpszTable, lpszQuery))
+        return FALSE;
+    m_strTable = lpszTable;
+    m_strQuery = lpszQuery;
+    return Load();
+}
+
+bool CEditGrid::QueryAcceptable(LPCTSTR lpszTable, LPCTSTR lpszQuery) const
+{
+    if (m_pDatabase == nullptr || !m_pDatabase->IsOpen())
+        return false;
+    if (lpszTable == nullptr || *lpszTable == 0 || lpszQuery == nullptr || *lpszQuery == 0)
+        return false;
+    return strstr(lpszQuery, lpszTable) != nullptr;
+}
+
+BOOL CEditGrid::SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery)
+{
+    if (!QueryAcceptable(lpszTable, lpszQuery))
+        return FALSE;
+    m_strTable = lpszTable;
+    m_strQuery = lpszQuery;
+    return Load();
+}
+
+BOOL CEditGrid::Reload()
+{
+    return Load();
+}
+
+BOOL CEditGrid::Execute(LPCTSTR lpszStatement)
+{
+    if (m_pDatabase == nullptr || !m_pDatabase->IsOpen())
+        return FALSE;
+    m_strLastStatement = lpszStatement;
+    try {
+        m_pDatabase->ExecuteSQL(lpszStatement);
+        return TRUE;
+    } catch (CDBException* e) {
+        return Report(e);
+    } catch (CMemoryException* e) {
+        return Report(e);
+    }
+}
+
+void CEditGrid::SetOptions(BOOL bSortable, BOOL bCanAdd, BOOL bCanDelete, BOOL bEditable)
+{
+    m_bSortable = bSortable;
+    m_bCanAdd = bCanAdd;
+    m_bCanDelete = bCanDelete;
+    m_bEditable = bEditable;
+}
+
+void CEditGrid::UpdateItemCount()
+{
+    if (m_hWnd == nullptr)
+        return;
+    SendMessage(LVM_SETITEMCOUNT, (WPARAM)m_rows.GetRowCount(), LVSICF_NOSCROLL);
+    Invalidate(FALSE);
+}
+
+void CEditGrid::DestroyEditors()
+{
+    if (m_pEditors != nullptr) {
+        for (int i = 0; i < m_nEditors; ++i)
+            if (m_pEditors[i].m_hWnd != nullptr)
+                m_pEditors[i].DestroyWindow();
+        delete[] m_pEditors;
+    }
+    m_pEditors = nullptr;
+    m_nEditors = 0;
+}
+
+void CEditGrid::ClearColumns()
+{
+    int count = Header_GetItemCount(ListView_GetHeader(m_hWnd));
+    for (int i = 0; i < count; ++i)
+        DeleteColumn(0);
+    m_columnTypes.clear();
+}
+
+BOOL CEditGrid::Load()
+{
+    CommitEdit();
+    ++m_nLoads;
+    m_rows.Reset(0);
+    UpdateItemCount();
+    ClearColumns();
+    DestroyEditors();
+    if (m_pDatabase == nullptr || m_strQuery.IsEmpty() || !m_pDatabase->IsOpen())
+        return FALSE;
+
+    CRecordset rs(m_pDatabase);
+    try {
+        rs.Open(CRecordset::dynaset, m_strQuery);
+    } catch (CDBException* e) {
+        return Report(e);
+    } catch (CMemoryException* e) {
+        return Report(e);
+    }
+
+    int columns = rs.GetODBCFieldCount();
+    if (columns > 0) {
+        m_pEditors = new CGridCellEditor[(size_t)columns];
+        m_nEditors = columns;
+        for (int i = 0; i < columns; ++i)
+            m_pEditors[i].Create(this);
+    }
+    HWND header = ListView_GetHeader(m_hWnd);
+    for (int i = 0; i < columns; ++i) {
+        CODBCFieldInfo info;
+        try {
+            rs.GetODBCFieldInfo((short)i, info);
+        } catch (CDBException* e) {
+            return Report(e);
+        }
+        InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
+        HDITEMA item = {};
+        item.mask = HDI_LPARAM;
+        if (!::SendMessageA(header, HDM_GETITEMA, (WPARAM)i, (LPARAM)&item))
+            return FALSE;
+        item.mask = HDI_LPARAM;
+        item.lParam = info.m_nSQLType;
+        if (!::SendMessageA(header, HDM_SETITEMA, (WPARAM)i, (LPARAM)&item))
+            return FALSE;
+        m_columnTypes.push_back(info.m_nSQLType);
+    }
+    m_rows.Reset(columns);
+
+    std::vector<std::string> texts((size_t)columns);
+    CString value;
+    BOOL loaded = TRUE;
+    try {
+        if (!rs.IsEOF())
+            rs.MoveFirst();
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            for (int k = 0; k < columns; ++k) {
+                rs.GetFieldValue((short)k, value);
+                std::string& text = texts[(size_t)k];
+                text.assign((LPCTSTR)value, (size_t)value.GetLength());
+                if (IsTimestamp(m_columnTypes[(size_t)k])) {
+                    RemoveAll(text, "00:00:00.000");
+                    RemoveAll(text, ".000");
+                }
+                text.erase(text.find_last_not_of(" \t\r\n\v\f") + 1);
+            }
+            m_rows.AppendRow(texts);
+        }
+    } catch (CDBException* e) {
+        loaded = Report(e);
+    } catch (CMemoryException* e) {
+        loaded = Report(e);
+    }
+    UpdateItemCount();
+    if (!loaded)
+        return FALSE;
+    rs.Close();
+    return TRUE;
+}
+
+CString CEditGrid::GetItemText(int nItem, int nSubItem) const
+{
+    return CString(m_rows.GetText(nItem, nSubItem));
+}
+
+int CEditGrid::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const
+{
+    CopyText(m_rows.GetText(nItem, nSubItem), lpszText, nLen);
+    return lpszText != nullptr && nLen > 0 ? (int)strlen(lpszText) : 0;
+}
+
+BOOL CEditGrid::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
+{
+    if (nItem < 0 || nItem >= m_rows.GetRowCount() || nSubItem < 0 || nSubItem >= m_rows.GetColumnCount())
+        return FALSE;
+    m_rows.SetText(nItem, nSubItem, lpszText);
+    if (m_hWnd != nullptr)
+        RedrawItems(nItem, nItem);
+    return TRUE;
+}
+
+DWORD_PTR CEditGrid::GetItemData(int nItem) const
+{
+    // Rows are kept in the order shown, so a row's data is always its index.
+    return (nItem >= 0 && nItem < m_rows.GetRowCount()) ? (DWORD_PTR)nItem : 0;
+}
+
+int CEditGrid::GetColumnSqlType(int nColumn) const
+{
+    HDITEMA item = {};
+    item.mask = HDI_LPARAM;
+    if (m_hWnd == nullptr || !::SendMessageA(ListView_GetHeader(m_hWnd), HDM_GETITEMA, (WPARAM)nColumn, (LPARAM)&item))
+        return 0;
+    return (int)item.lParam;
+}
+
+CGridCellEditor* CEditGrid::GetEditor(int nColumn)
+{
+    return (nColumn >= 0 && nColumn < m_nEditors) ? &m_pEditors[nColumn] : nullptr;
+}
+
+void CEditGrid::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMLVDISPINFOA* info = (NMLVDISPINFOA*)pNMHDR;
+    LVITEMA& item = info->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
+        const char* text = m_rows.GetText(item.iItem, item.iSubItem);
+        if (pNMHDR->code == LVN_GETDISPINFOW) {
+            LPWSTR wide = (LPWSTR)item.pszText;
+            int n = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, item.cchTextMax);
+            if (n == 0)
+                wide[item.cchTextMax - 1] = 0;
+        } else {
+            CopyText(text, item.pszText, item.cchTextMax);
+        }
+    }
+    if (item.mask & LVIF_PARAM)
+        item.lParam = item.iItem;
+    *pResult = 0;
+}
+
+void CEditGrid::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (m_bSortable)
+        Sort(((NMLISTVIEW*)pNMHDR)->iSubItem);
+}
+
+void CEditGrid::Sort(int nColumn)
+{
+    CommitEdit();
+    if (nColumn < 0 || nColumn >= GetColumnCount())
+        return;
+    s_bSortFlag = (nColumn == s_nLastSortedColumn) ? !s_bSortFlag : true;
+    bool numeric = CGridSql::IsSortedAsNumber(GetColumnSqlType(nColumn));
+    // With the flag set numbers come smallest first and texts largest first.
+    m_rows.Sort(nColumn, numeric, numeric ? s_bSortFlag : !s_bSortFlag);
+
+    if (s_nLastSortedColumn >= 0 && s_nLastSortedColumn < GetColumnCount()) {
+        std::string previous;
+        GetCaption(s_nLastSortedColumn, previous);
+        SetCaption(s_nLastSortedColumn, CGridSql::CutAtArrow(previous));
+    }
+    std::string clicked;
+    GetCaption(nColumn, clicked);
+    SetCaption(nColumn, CGridSql::CutAtArrow(clicked) + (s_bSortFlag ? "↓" : "↑"));
+    s_nLastSortedColumn = nColumn;
+    Invalidate(FALSE);
+}
+
+void CEditGrid::OnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    CommitEdit();
+    if (!m_bEditable)
+        return;
+    int selected = GetNextItem(-1, LVNI_SELECTED);
+    if (selected >= 0)
+        BeginEdit(selected);
+}
+
+void CEditGrid::OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    CommitEdit();
+    *pResult = Default();
+}
+
+void CEditGrid::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (m_nEditedRow >= 0)
+        PlaceEditors(nSBCode == SB_ENDSCROLL);
+    CListCtrl::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CEditGrid::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (m_nEditedRow >= 0)
+        PlaceEditors(nSBCode == SB_ENDSCROLL);
+    CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CEditGrid::OnDestroy()
+{
+    DestroyEditors();
+    m_strTable.Empty();
+    m_strQuery.Empty();
+    m_nEditedRow = -1;
+    m_bNewRowPending = FALSE;
+    CListCtrl::OnDestroy();
+}
+
+void CEditGrid::PlaceEditors(bool bShow)
+{
+    if (!bShow) {
+        HideEditors();
+        return;
+    }
+    for (int i = 0; i < m_nEditors; ++i) {
+        CRect rect;
+        GetSubItemRect(m_nEditedRow, i, LVIR_LABEL, rect);
+        m_pEditors[i].ShowWindow(SW_SHOW);
+        m_pEditors[i].MoveWindow(&rect);
+    }
+}
+
+void CEditGrid::HideEditors()
+{
+    for (int i = 0; i < m_nEditors; ++i)
+        if (m_pEditors[i].m_hWnd != nullptr)
+            m_pEditors[i].ShowWindow(SW_HIDE);
+}
+
+int CEditGrid::BeginEdit(int nRow)
+{
+    if (m_pEditors == nullptr || nRow < 0 || nRow >= m_rows.GetRowCount() || m_pDatabase == nullptr ||
+        !m_pDatabase->IsOpen())
+        return 0;
+    for (int i = 0; i < m_nEditors; ++i) {
+        CRect rect;
+        GetSubItemRect(nRow, i, LVIR_LABEL, rect);
+        m_pEditors[i].SetText(m_rows.GetText(nRow, i));
+        m_pEditors[i].ShowWindow(SW_SHOW);
+        m_pEditors[i].MoveWindow(&rect);
+    }
+    m_nEditedRow = nRow;
+    return m_nEditors;
+}
+
+bool CEditGrid::GetCaption(int nColumn, std::string& strCaption) const
+{
+    // Captions are read into 256 bytes, as the header always gave them.
+    char buffer[256] = {};
+    LVCOLUMNA lvc = {};
+    lvc.mask = LVCF_TEXT;
+    lvc.pszText = buffer;
+    lvc.cchTextMax = sizeof buffer;
+    if (!::SendMessageA(m_hWnd, LVM_GETCOLUMNA, (WPARAM)nColumn, (LPARAM)&lvc))
+        return false;
+    strCaption = buffer;
+    return true;
+}
+
+void CEditGrid::SetCaption(int nColumn, const std::string& strCaption)
+{
+    LVCOLUMNA lvc = {};
+    lvc.mask = LVCF_TEXT;
+    lvc.pszText = const_cast<char*>(strCaption.c_str());
+    ::SendMessageA(m_hWnd, LVM_SETCOLUMNA, (WPARAM)nColumn, (LPARAM)&lvc);
+}
+
+std::vector<CGridSql::Column> CEditGrid::StatementColumns() const
+{
+    std::vector<CGridSql::Column> columns((size_t)GetColumnCount());
+    for (int i = 0; i < GetColumnCount(); ++i) {
+        std::string caption;
+        GetCaption(i, caption);
+        columns[(size_t)i].name = CGridSql::ColumnName(caption);
+        columns[(size_t)i].numeric = CGridSql::IsNumericType(GetColumnSqlType(i));
+    }
+    return columns;
+}
+
+std::vector<std::string> CEditGrid::RowTexts(int nRow) const
+{
+    std::vector<std::string> texts((size_t)m_rows.GetColumnCount());
+    for (int i = 0; i < m_rows.GetColumnCount(); ++i)
+        texts[(size_t)i] = m_rows.GetText(nRow, i);
+    return texts;
+}
+
+void CEditGrid::RemoveListRow(int nRow)
+{
+    m_rows.RemoveRow(nRow);
+    UpdateItemCount();
+}
+
+void CEditGrid::ReportNoRowAndReload(bool bDeleting)
+{
+    AfxMessageBox(bDeleting ? "没有找到要删除的记录，它可能已被修改或删除。表格将重新载入。"
+                            : "没有找到要修改的记录，它可能已被修改或删除。表格将重新载入。",
+                  MB_ICONEXCLAMATION);
+    Reload();
+}
+
+void CEditGrid::CommitEdit()
+{
+    if (m_nEditedRow < 0)
+        return;
+    int row = m_nEditedRow;
+    bool isNew = m_bNewRowPending != FALSE;
+    GRID_NEWROW_CHECK check = m_pfnNewRowCheck;
+
+    std::vector<CGridSql::Column> columns = StatementColumns();
+    std::vector<std::string> values(columns.size());
+    for (size_t i = 0; i < values.size() && (int)i < m_nEditors; ++i)
+        values[i] = (LPCTSTR)m_pEditors[i].GetEdit();
+    std::vector<std::string> typed = values;
+    std::string sql, error, table((LPCTSTR)m_strTable);
+    bool built = isNew ? CGridSql::Insert(table, columns, values, sql, error)
+                       : CGridSql::Update(table, columns, RowTexts(row), values, sql, error);
+    bool ok = false;
+    if (built) {
+        for (size_t i = 0; i < values.size(); ++i)
+            if (values[i] != typed[i])
+                m_pEditors[i].SetText(values[i].c_str());
+        ok = Execute(sql.c_str()) != FALSE;
+    } else {
+        AfxMessageBox(error.c_str(), MB_ICONEXCLAMATION);
+    }
+
+    m_bNewRowPending = FALSE;
+    m_pfnNewRowCheck = nullptr;
+    m_nEditedRow = -1;
+    HideEditors();
+
+    if (!ok) {
+        if (isNew)
+            RemoveListRow(row);
+        return;
+    }
+    if (!isNew && m_pDatabase->GetRowsAffected() == 0) {
+        ReportNoRowAndReload(false);
+        return;
+    }
+    for (size_t i = 0; i < values.size(); ++i)
+        m_rows.SetText(row, (int)i, (LPCTSTR)m_pEditors[i].GetEdit());
+    RedrawItems(row, row);
+    if (isNew && check != nullptr && !check(m_pEditors, 0)) {
+        BOOL canDelete = m_bCanDelete;
+        m_bCanDelete = TRUE;
+        DeleteRow(row, FALSE);
+        m_bCanDelete = canDelete;
+    }
+}
+
+int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
+{
+    if (!m_bCanAdd)
+        return FALSE;
+    if (m_bNewRowPending)
+        return TRUE;
+    if (m_pDatabase == nullptr || !m_pDatabase->IsOpen())
+        return FALSE;
+
+    auto append = [&] {
+        int row = m_rows.AppendEmptyRow();
+        if (pInitialValues != nullptr)
+            for (int i = 0; i < m_rows.GetColumnCount(); ++i)
+                m_rows.SetText(row, i, pInitialValues[i]);
+        UpdateItemCount();
+        Scroll(CSize(0, 0x0FFFFFFF));
+        return row;
+    };
+    int loads = m_nLoads;
+    int row = append();
+    CommitEdit();
+    if (m_nLoads != loads)
+        row = append();   // the commit reloaded the grid, and the empty row went with it
+    int result = BeginEdit(row);
+    m_bNewRowPending = TRUE;
+    m_pfnNewRowCheck = pfnCheck;
+    return result;
+}
+
+BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)
+{
+    if (!m_bCanDelete || nRow < 0 || nRow >= m_rows.GetRowCount() || m_pDatabase == nullptr ||
+        !m_pDatabase->IsOpen())
+        return FALSE;
+    if (m_bNewRowPending && nRow == m_nEditedRow) {
+        // Never inserted: there is nothing to delete in the table.
+        m_bNewRowPending = FALSE;
+        m_pfnNewRowCheck = nullptr;
+        m_nEditedRow = -1;
+        HideEditors();
+        RemoveListRow(nRow);
+        return TRUE;
+    }
+    std::string sql = CGridSql::Delete((LPCTSTR)m_strTable, StatementColumns(), RowTexts(nRow));
+    int loads = m_nLoads;
+    if (bCommitFirst)
+        CommitEdit();
+    if (!Execute(sql.c_str()))
+        return FALSE;
+    if (m_pDatabase->GetRowsAffected() == 0) {
+        ReportNoRowAndReload(true);
+        return FALSE;
+    }
+    if (m_nLoads != loads)
+        Reload();
+    else
+        RemoveListRow(nRow);
+    return TRUE;
+}
+
+BOOL CEditGrid::AskReportPath(CString& strPath)
+{
+    BOOL handled = FALSE;
+    CString chosen;
+    BOOL ok = CTestSeams::TakeFileDialogAnswer(chosen, &handled);
+    if (handled) {
+        if (ok)
+            strPath = chosen;
+        return ok;
+    }
+    char file[MAX_PATH] = {};
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = ::GetActiveWindow();
+    ofn.lpstrFilter = "HTM Files (*.HTM)\0*.HTM\0\0";
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
+    if (!GetSaveFileNameA(&ofn))
+        return FALSE;
+    strPath = file;
+    return TRUE;
+}
+
+BOOL CEditGrid::SaveAsHtml()
+{
+    HWND header = m_hWnd != nullptr ? ListView_GetHeader(m_hWnd) : nullptr;
+    int count = header != nullptr ? Header_GetItemCount(header) : -1;
+    if (count < 0)
+        return FALSE;
+    CString path;
+    if (!AskReportPath(path))
+        return FALSE;
+    path.MakeUpper();
+    if (path.Find(".HTM") < 0)
+        path += ".HTM";
+
+    std::vector<std::string> captions;
+    for (int i = 0; i < count; ++i) {
+        std::string caption;
+        captions.push_back(GetCaption(i, caption) ? caption : std::string("-UNKNOWN-"));
+    }
+    std::string error;
+    if (!CGridHtml::Write((LPCTSTR)path, captions, m_rows, error)) {
+        AfxMessageBox(error.c_str(), MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    return TRUE;
+}
