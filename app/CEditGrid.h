@@ -64,13 +64,13 @@ protected:
     BOOL Load();
     void Sort(int nColumn);
 
-    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg void OnDestroy();
+    void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:

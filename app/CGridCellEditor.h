@@ -20,8 +20,8 @@ public:
     CEdit& GetEditControl() { return m_edit; }
 
 protected:
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnDestroy();
+    void OnSize(UINT nType, int cx, int cy);
+    void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:

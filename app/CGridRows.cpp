@@ -9,14 +9,40 @@ CGridRows::~CGridRows()
     Reset(0);
 }
 
+namespace
+{
+const size_t kChunkSize = 256 * 1024;
+}
+
 void CGridRows::Reset(int columns)
 {
-    for (char* row : m_rows)
-        std::free(row);
+    for (char* chunk : m_chunks)
+        std::free(chunk);
+    m_chunks.clear();
+    m_chunkFree = 0;
+    m_chunkNext = nullptr;
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_columns = columns < 0 ? 0 : columns;
     m_textBytes = 0;
+}
+
+char* CGridRows::Allocate(size_t size)
+{
+    size = (size + 3) & ~(size_t)3;   // offsets at the start of every block stay aligned
+    if (size > m_chunkFree) {
+        size_t chunkSize = size > kChunkSize ? size : kChunkSize;
+        char* chunk = (char*)std::malloc(chunkSize);
+        if (chunk == nullptr)
+            throw std::bad_alloc();
+        m_chunks.push_back(chunk);
+        m_chunkNext = chunk;
+        m_chunkFree = chunkSize;
+    }
+    char* block = m_chunkNext;
+    m_chunkNext += size;
+    m_chunkFree -= size;
+    return block;
 }
 
 char* CGridRows::MakeRow(const std::vector<std::string>& texts)
@@ -25,9 +51,7 @@ char* CGridRows::MakeRow(const std::vector<std::string>& texts)
     size_t size = header;
     for (int i = 0; i < m_columns; ++i)
         size += (i < (int)texts.size() ? texts[(size_t)i].size() : 0) + 1;
-    char* row = (char*)std::malloc(size);
-    if (row == nullptr)
-        throw std::bad_alloc();
+    char* row = Allocate(size);
     uint32_t* offsets = (uint32_t*)row;
     size_t at = header;
     for (int i = 0; i < m_columns; ++i) {
@@ -70,7 +94,6 @@ void CGridRows::RemoveRow(int row)
     if (row < 0 || row >= GetRowCount())
         return;
     m_textBytes -= RowTextBytes(m_rows[(size_t)row]);
-    std::free(m_rows[(size_t)row]);
     m_rows.erase(m_rows.begin() + row);
 }
 
@@ -91,7 +114,6 @@ void CGridRows::SetText(int row, int column, const char* text)
         texts[(size_t)i] = (i == column) ? std::string(text != nullptr ? text : "") : std::string(GetText(row, i));
     char* replacement = MakeRow(texts);
     m_textBytes -= RowTextBytes(m_rows[(size_t)row]);
-    std::free(m_rows[(size_t)row]);
     m_rows[(size_t)row] = replacement;
     m_textBytes += RowTextBytes(replacement);
 }

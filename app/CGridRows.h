@@ -37,10 +37,15 @@ private:
     CGridRows& operator=(const CGridRows&) = delete;
 
     // A row is one block: a 32-bit offset for each cell, then the cells' texts, each with its terminator.
+    // Blocks are cut from large chunks: a load makes one row after another and frees them all at once.
     char* MakeRow(const std::vector<std::string>& texts);
+    char* Allocate(size_t size);
     size_t RowTextBytes(const char* row) const;
 
     int m_columns = 0;
     std::vector<char*> m_rows;
+    std::vector<char*> m_chunks;
+    size_t m_chunkFree = 0;
+    char* m_chunkNext = nullptr;
     size_t m_textBytes = 0;
 };

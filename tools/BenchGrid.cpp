@@ -122,11 +122,11 @@ int main(int argc, char** argv)
     }
 
     start = Seconds();
-    ClickColumn(parent, grid, 8);   // 实收金额
+    ClickColumn(parent, grid, 8);   // the amount received
     grid.UpdateWindow();
     double numericSort = Seconds() - start;
     start = Seconds();
-    ClickColumn(parent, grid, 1);   // 名称
+    ClickColumn(parent, grid, 1);   // the name
     grid.UpdateWindow();
     double textSort = Seconds() - start;
 
@@ -137,8 +137,8 @@ int main(int argc, char** argv)
     std::printf("rows                 %ld (%.1f MB of text)\n", rows, Megabytes((SIZE_T)textBytes));
     std::printf("bare ODBC fetch      %.3f s\n", bare);
     std::printf("grid load            %.3f s  (%.2f x bare fetch, target 3)\n", load, load / bare);
-    std::printf("sort by 实收金额     %.3f s  (%.2f x bare fetch, target 1 s)\n", numericSort, numericSort / bare);
-    std::printf("sort by 名称         %.3f s  (%.2f x bare fetch, target 1 s)\n", textSort, textSort / bare);
+    std::printf("numeric sort         %.3f s  (%.2f x bare fetch, target 1 s)\n", numericSort, numericSort / bare);
+    std::printf("text sort            %.3f s  (%.2f x bare fetch, target 1 s)\n", textSort, textSort / bare);
     std::printf("peak private memory  %.1f MB (%.1f MB at start; %.2f x text, target 4)\n",
                 Megabytes(after.PeakPagefileUsage), Megabytes(before.PagefileUsage),
                 (double)(after.PeakPagefileUsage - before.PagefileUsage) / (double)textBytes);
