@@ -69,6 +69,14 @@ protected:
         grid.SendMessage(LVM_GETCOLUMNA, (WPARAM)column, (LPARAM)&lvc);
         return buffer;
     }
+    static void ExpectEditorOnCell(CEditGrid& grid, int row, int column)
+    {
+        CRect editor, cell;
+        grid.GetEditor(column)->GetWindowRect(&editor);
+        grid.ScreenToClient(&editor);
+        grid.GetSubItemRect(row, column, LVIR_LABEL, cell);
+        EXPECT_EQ(cell, editor);
+    }
     static void Type(CEditGrid& grid, int column, const char* text) { grid.GetEditor(column)->SetText(text); }
     std::vector<std::string> Messages() const
     {
@@ -202,11 +210,7 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     ASSERT_EQ(0, grid.GetEditedRow());
     EXPECT_STREQ("阿莫西林", grid.GetEditor(0)->GetEdit());
     EXPECT_TRUE(grid.GetEditor(0)->IsWindowVisible());
-    CRect editor, cell;
-    grid.GetEditor(2)->GetWindowRect(&editor);
-    grid.ScreenToClient(&editor);
-    grid.GetSubItemRect(0, 2, LVIR_LABEL, cell);
-    EXPECT_EQ(cell, editor);
+    ExpectEditorOnCell(grid, 0, 2);
 
     Type(grid, 0, "阿莫西林胶囊");
     Type(grid, 5, "");
@@ -339,11 +343,7 @@ TEST_F(EditGridTest, ScrollingAndColumnResizingKeepTheEditorsOnTheirCells)
     EXPECT_FALSE(grid.GetEditor(0)->IsWindowVisible());
     grid.SendMessage(WM_VSCROLL, SB_ENDSCROLL);
     EXPECT_TRUE(grid.GetEditor(0)->IsWindowVisible());
-    CRect editor, cell;
-    grid.GetEditor(1)->GetWindowRect(&editor);
-    grid.ScreenToClient(&editor);
-    grid.GetSubItemRect(1, 1, LVIR_LABEL, cell);
-    EXPECT_EQ(cell, editor);
+    ExpectEditorOnCell(grid, 1, 1);
 
     Type(grid, 1, "新密码");
     NMHEADERA track = {};
