@@ -6,9 +6,8 @@
 #include "framework/CDBException.h"
 #include "framework/CMemoryException.h"
 #include "framework/CRecordset.h"
-#include "framework/CTestSeams.h"
+#include "framework/CFileDialog.h"
 #include "framework/CWinApp.h"
-#include <commdlg.h>
 #include <cstring>
 
 BEGIN_MESSAGE_MAP(CEditGrid, CListCtrl)
@@ -597,39 +596,17 @@ BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)
     return TRUE;
 }
 
-BOOL CEditGrid::AskReportPath(CString& strPath)
-{
-    BOOL handled = FALSE;
-    CString chosen;
-    BOOL ok = CTestSeams::TakeFileDialogAnswer(chosen, &handled);
-    if (handled) {
-        if (ok)
-            strPath = chosen;
-        return ok;
-    }
-    char file[MAX_PATH] = {};
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = ::GetActiveWindow();
-    ofn.lpstrFilter = "HTM Files (*.HTM)\0*.HTM\0\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
-    if (!GetSaveFileNameA(&ofn))
-        return FALSE;
-    strPath = file;
-    return TRUE;
-}
-
 BOOL CEditGrid::SaveAsHtml()
 {
     HWND header = m_hWnd != nullptr ? ListView_GetHeader(m_hWnd) : nullptr;
     int count = header != nullptr ? Header_GetItemCount(header) : -1;
     if (count < 0)
         return FALSE;
-    CString path;
-    if (!AskReportPath(path))
+    CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "HTM Files (*.HTM)|*.HTM||",
+                       this);
+    if (dialog.DoModal() != IDOK)
         return FALSE;
+    CString path = dialog.GetPathName();
     path.MakeUpper();
     if (path.Find(".HTM") < 0)
         path += ".HTM";

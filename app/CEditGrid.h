@@ -86,7 +86,6 @@ private:
     std::vector<std::string> RowTexts(int nRow) const;
     // An UPDATE or DELETE that found no row: the grid shows what the table no longer holds.
     void ReportNoRowAndReload(bool bDeleting);
-    static BOOL AskReportPath(CString& strPath);
 
     BOOL m_bSortable;
     BOOL m_bEditable;
