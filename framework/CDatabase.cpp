@@ -131,6 +131,9 @@ BOOL CDatabase::DriverConnect(const CString& strConnect, UWORD nCompletion, HWND
 {
     std::string in;
     CDbTextCodec::ToDriver((LPCTSTR)strConnect, (size_t)strConnect.GetLength(), in);
+    // The length travels as a 16-bit count: a longer string would arrive as another length.
+    if (in.size() > 32767)
+        AfxThrowDBException(AFX_SQL_ERROR_CONNECT_FAIL, NULL, SQL_NULL_HSTMT);
     std::vector<SQLCHAR> out(4096);
     SQLSMALLINT outLength = 0;
     RETCODE rc = ::SQLDriverConnect(m_hdbc, hWndOwner, (SQLCHAR*)in.c_str(), (SQLSMALLINT)in.size(),
