@@ -92,7 +92,19 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         {
             CWnd* pWndInit = g_pWndInit;
             g_pWndInit = nullptr;
-            pWndInit->AttachFromHook((HWND)wParam);
+            // A hook procedure is called by Win32: nothing may unwind through it.
+            try
+            {
+                pWndInit->AttachFromHook((HWND)wParam);
+            }
+            catch (CException* e)
+            {
+                e->ReportError(MB_ICONSTOP);
+                e->Delete();
+            }
+            catch (...)
+            {
+            }
         }
     }
     return ::CallNextHookEx(g_hHookCbt, code, wParam, lParam);

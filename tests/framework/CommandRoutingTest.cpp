@@ -195,3 +195,45 @@ TEST_F(CommandRoutingTest, ClosingTheMainFrameEndsTheProgramLoop)
     MSG msg;
     EXPECT_TRUE(::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
+
+TEST_F(CommandRoutingTest, FrameTakesTitleMenuAndAcceleratorsFromItsResourceId)
+{
+    CString strTitle;
+    m_pFrame->GetWindowText(strTitle);
+    EXPECT_STREQ("无标题 - 路由框架", strTitle); // the document's title before the frame's
+    ASSERT_NE(nullptr, ::GetMenu(m_pFrame->m_hWnd));
+    EXPECT_EQ(::GetMenu(m_pFrame->m_hWnd), m_pFrame->m_hMenuDefault);
+    ASSERT_NE(nullptr, m_pFrame->m_hAccelTable);
+
+    // A key pressed in the view walks up to the frame, whose accelerator turns it into the command.
+    MSG msg = {};
+    msg.hwnd = m_pFrame->GetActiveView()->m_hWnd;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_F5;
+    msg.lParam = 1;
+    EXPECT_TRUE(AfxPreTranslateMessage(&msg));
+    PumpPendingMessages();
+    EXPECT_EQ((std::vector<std::string>{ "view", "doc", "frame", "app" }), TestApp().m_route);
+}
+
+TEST_F(CommandRoutingTest, MenuItemsAreUpdatedAndPromptedWhileTheMenuIsOpen)
+{
+    HMENU hPopup = ::GetSubMenu(::GetMenu(m_pFrame->m_hWnd), 0);
+    ASSERT_NE(nullptr, hPopup);
+    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
+    auto state = [&](UINT nID) { return ::GetMenuState(hPopup, nID, MF_BYCOMMAND); };
+    EXPECT_FALSE(state(ID_TEST_ROUTE_ALL) & MF_GRAYED);
+    EXPECT_TRUE(state(ID_TEST_UPDATE_VIEW) & MF_GRAYED);
+    EXPECT_TRUE(state(ID_TEST_UPDATE_VIEW) & MF_CHECKED);
+    EXPECT_FALSE(state(ID_TEST_FRAME_ONLY) & MF_GRAYED);
+    EXPECT_TRUE(state(ID_TEST_NOBODY) & MF_GRAYED);
+
+    CString text;
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_FRAME_ONLY, MF_STRING), (LPARAM)hPopup);
+    m_pFrame->SendMessage(WM_ENTERIDLE, MSGF_MENU, 0);
+    m_pFrame->m_messageLine.GetWindowText(text);
+    EXPECT_STREQ("只在框架的命令", text); // the prompt is the text before the line break
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    m_pFrame->m_messageLine.GetWindowText(text);
+    EXPECT_STREQ("就绪", text);
+}
