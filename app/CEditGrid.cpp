@@ -526,7 +526,8 @@ void CEditGrid::CommitEdit()
         return;
     }
     for (size_t i = 0; i < values.size(); ++i)
-        m_rows.SetText(row, (int)i, (LPCTSTR)m_pEditors[i].GetEdit());
+        values[i] = (LPCTSTR)m_pEditors[i].GetEdit();
+    m_rows.SetRow(row, values);
     RedrawItems(row, row);
     if (isNew && check != nullptr && !check(m_pEditors, 0)) {
         BOOL canDelete = m_bCanDelete;
@@ -546,10 +547,12 @@ int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
         return FALSE;
 
     auto append = [&] {
-        int row = m_rows.AppendEmptyRow();
+        std::vector<std::string> texts((size_t)m_rows.GetColumnCount());
         if (pInitialValues != nullptr)
-            for (int i = 0; i < m_rows.GetColumnCount(); ++i)
-                m_rows.SetText(row, i, pInitialValues[i]);
+            for (size_t i = 0; i < texts.size(); ++i)
+                texts[i] = (LPCTSTR)pInitialValues[i];
+        m_rows.AppendRow(texts);
+        int row = m_rows.GetRowCount() - 1;
         UpdateItemCount();
         Scroll(CSize(0, 0x0FFFFFFF));
         return row;

@@ -112,6 +112,13 @@ void CGridRows::SetText(int row, int column, const char* text)
     std::vector<std::string> texts((size_t)m_columns);
     for (int i = 0; i < m_columns; ++i)
         texts[(size_t)i] = (i == column) ? std::string(text != nullptr ? text : "") : std::string(GetText(row, i));
+    SetRow(row, texts);
+}
+
+void CGridRows::SetRow(int row, const std::vector<std::string>& texts)
+{
+    if (row < 0 || row >= GetRowCount())
+        return;
     char* replacement = MakeRow(texts);
     m_textBytes -= RowTextBytes(m_rows[(size_t)row]);
     m_rows[(size_t)row] = replacement;

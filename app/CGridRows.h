@@ -24,6 +24,8 @@ public:
     // The cell's text, "" outside the table.
     const char* GetText(int row, int column) const;
     void SetText(int row, int column, const char* text);
+    // Replaces every cell of the row at once (a replaced row's old space stays until Reset).
+    void SetRow(int row, const std::vector<std::string>& texts);
 
     // Reorders the rows by one column: numeric columns by their C floating value (a text that is not a
     // number counts as 0), others by unsigned bytes; ascending=false gives the reverse order.
