@@ -211,6 +211,20 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     EXPECT_STREQ("阿莫西林", grid.GetEditor(0)->GetEdit());
     EXPECT_TRUE(grid.GetEditor(0)->IsWindowVisible());
     ExpectEditorOnCell(grid, 0, 2);
+    CGridCellEditor* editor = grid.GetEditor(2);
+    CString caption;
+    editor->GetWindowText(caption);
+    EXPECT_STREQ("GRID EDIT", caption);
+    EXPECT_EQ(IDC_GRID_CELL_EDITOR, editor->GetDlgCtrlID());
+    EXPECT_EQ(IDC_GRID_CELL_EDIT, editor->GetEditControl().GetDlgCtrlID());
+    CRect client, edit;
+    editor->GetClientRect(&client);
+    editor->GetEditControl().GetWindowRect(&edit);
+    EXPECT_EQ(client.Size(), edit.Size());   // the edit fills its editor
+    LOGFONTA font = {};
+    GetObjectA((HFONT)editor->GetEditControl().SendMessage(WM_GETFONT), sizeof font, &font);
+    EXPECT_STREQ("宋体", font.lfFaceName);
+    EXPECT_EQ(12, font.lfHeight);
 
     Type(grid, 0, "阿莫西林胶囊");
     Type(grid, 5, "");
@@ -355,6 +369,14 @@ TEST_F(EditGridTest, ScrollingAndColumnResizingKeepTheEditorsOnTheirCells)
     EXPECT_EQ(-1, grid.GetEditedRow());
     // SQLite orders by UTF-8 bytes, so 用户101 is the second row.
     EXPECT_EQ("新密码", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='用户101'"));
+
+    // A new row is scrolled into view before its editors are laid over it.
+    grid.EnsureVisible(0, FALSE);
+    ASSERT_EQ(0, grid.GetTopIndex());
+    grid.AddRow(nullptr, nullptr);
+    EXPECT_EQ(61, grid.GetEditedRow());
+    EXPECT_GT(grid.GetTopIndex(), 0);
+    ExpectEditorOnCell(grid, 61, 0);
 }
 
 TEST_F(EditGridTest, SavesTheReportAsAnUpperCaseHtmFile)
