@@ -5,6 +5,7 @@
 #include "framework/CRecordset.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/UserDataSources.h"
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
@@ -20,34 +21,6 @@ int AFXAPI RecordReport(LPCTSTR lpszText, UINT, UINT)
     return IDOK;
 }
 
-// The user data-source file unixODBC reads (the test's ODBCINI), filled per test.
-std::string UserSourcesFile()
-{
-    char unixPath[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("ODBCINI", unixPath, sizeof unixPath) == 0)
-        return "";
-    typedef WCHAR*(CDECL * DosName)(LPCSTR);
-    auto toDos = (DosName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
-    if (toDos == nullptr)
-        return "";
-    WCHAR* dos = toDos(unixPath);
-    if (dos == nullptr)
-        return "";
-    char path[MAX_PATH * 2] = {};
-    WideCharToMultiByte(CP_ACP, 0, dos, -1, path, sizeof path, NULL, NULL);
-    HeapFree(GetProcessHeap(), 0, dos);
-    return path;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, NULL);
-    CloseHandle(file);
-}
-
 class DataSourceChooser : public ::testing::Test
 {
 protected:
@@ -55,21 +28,17 @@ protected:
     {
         if (CDatabase::DriverManagerHasDialog())
             GTEST_SKIP() << "the driver manager shows its own dialog here";
-        m_sources = UserSourcesFile();
-        ASSERT_FALSE(m_sources.empty()) << "ODBCINI names no file";
-        WriteFileBytes(m_sources, "[Vorlen Chooser]\nDriver=SQLite3\nDatabase=" +
-                                      TestDatabase::DriverPath(m_db.Path()) +
-                                      "\n\n[Vorlen Broken]\nDriver=SQLite3\nDatabase=" + BrokenPath() +
-                                      "\nNoCreat=1\n");
+        ASSERT_TRUE(m_sources.IsAvailable()) << "ODBCINI names no file";
+        m_sources.Add("Vorlen Chooser", TestDatabase::DriverPath(m_db.Path()));
+        m_sources.Add("Vorlen Broken", BrokenPath(), "NoCreat=1");
         g_reports.clear();
         m_previousReport = AfxSetExceptionReportProc(&RecordReport);
+        m_reporting = true;
     }
     void TearDown() override
     {
-        if (!m_sources.empty()) {
+        if (m_reporting)
             AfxSetExceptionReportProc(m_previousReport);
-            DeleteFileA(m_sources.c_str());
-        }
     }
 
     // A database in a folder that does not exist, which NoCreat=1 keeps the driver from making.
@@ -109,8 +78,9 @@ protected:
     }
 
     TestDatabase m_db;
-    std::string m_sources;
+    UserDataSources m_sources;
     AFX_EXCEPTION_REPORT_PROC m_previousReport = nullptr;
+    bool m_reporting = false;
 };
 }
 
