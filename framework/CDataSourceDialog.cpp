@@ -3,6 +3,7 @@
 #include "framework/CDBException.h"
 #include "framework/CDbTextCodec.h"
 #include "framework/CFileException.h"
+#include "framework/CTestSeams.h"
 #include <commdlg.h>
 #include <sqlext.h>
 #include <initializer_list>
@@ -387,6 +388,17 @@ void CDataSourceDialog::OnCommand(UINT nID, UINT nCode)
 
 void CDataSourceDialog::OnBrowse()
 {
+    CString answer;
+    BOOL handled = FALSE;
+    BOOL chosen = CTestSeams::TakeFileDialogAnswer(answer, &handled);
+    if (handled) {
+        if (chosen) {
+            SetDlgItemTextA(m_hWnd, IDC_FILE_EDIT, answer);
+            SelectKind(IDC_DRIVER_RADIO);
+        }
+        return;
+    }
+
     char file[MAX_PATH * 2] = {};
     CString current = GetItemText(IDC_FILE_EDIT);
     if (current.GetLength() < (int)sizeof file && (current.IsEmpty() || current[0] != '/'))

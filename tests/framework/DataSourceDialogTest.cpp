@@ -3,6 +3,7 @@
 #include "framework/CDatabase.h"
 #include "framework/CDBException.h"
 #include "framework/CRecordset.h"
+#include "framework/CTestSeams.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/UserDataSources.h"
@@ -139,11 +140,17 @@ TEST_F(DataSourceChooser, ConnectsThroughADriverToANamedFileAndHandsBackAStringT
 {
     ModalScript script;
     script.When(CDataSourceDialog::GetCaption(), [&](HWND dlg) {
-        PickFile(dlg, "SQLite3", m_db.Path());
+        // The file named through the browse button's file dialog.
+        PickFile(dlg, "SQLite3", "");
+        CTestSeams::QueueFileDialogAnswer(m_db.Path().c_str());
+        ModalScript::Click(dlg, CDataSourceDialog::IDC_BROWSE);
         ModalScript::Click(dlg, IDOK);
     });
+    CTestSeams::Engage();
     CDatabase db;
-    ASSERT_TRUE(db.OpenEx(NULL, CDatabase::forceOdbcDialog));
+    BOOL opened = db.OpenEx(NULL, CDatabase::forceOdbcDialog);
+    CTestSeams::Release();
+    ASSERT_TRUE(opened);
     EXPECT_TRUE(script.Finished()) << script.Failure();
     CString connect = db.GetConnect();
     std::string start = "ODBC;DRIVER=SQLite3;Database=" + TestDatabase::DriverPath(m_db.Path()) + ";";
