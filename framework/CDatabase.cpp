@@ -14,6 +14,27 @@ bool Succeeded(RETCODE rc)
 {
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
 }
+
+BOOL CALLBACK FindThreadTopWindow(HWND hWnd, LPARAM lParam)
+{
+    if (::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)) {
+        *(HWND*)lParam = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The window a connection dialog belongs to: the active one, or else (our process not in the foreground)
+// the window this thread shows, so that the dialog stays modal to the program that asked for it.
+HWND OwnerForDialog()
+{
+    HWND owner = ::GetActiveWindow();
+    if (owner == NULL)
+        ::EnumThreadWindows(::GetCurrentThreadId(), &FindThreadTopWindow, (LPARAM)&owner);
+    if (owner != NULL)
+        owner = ::GetLastActivePopup(owner);
+    return owner;
+}
 }
 
 HENV PASCAL CDatabase::GetEnvironment()
@@ -95,7 +116,7 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions)
         completion = SQL_DRIVER_PROMPT;
     else if (dwOptions & noOdbcDialog)
         completion = SQL_DRIVER_NOPROMPT;
-    HWND owner = (completion == SQL_DRIVER_NOPROMPT) ? NULL : ::GetActiveWindow();
+    HWND owner = (completion == SQL_DRIVER_NOPROMPT) ? NULL : OwnerForDialog();
 
     try {
         BOOL connected;
