@@ -7,38 +7,19 @@
 #include "res/pelmarIds.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/UnwritableFolder.h"
 #include "tests/support/UserDataSources.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <functional>
 #include <string>
 
 namespace
 {
 const char kCaption[] = "pelmar";
 
-std::string Get(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char chunk[512];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, NULL) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
 
-void Put(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, NULL);
-    CloseHandle(file);
-}
 
 std::string Status(HWND dlg)
 {
@@ -72,6 +53,21 @@ protected:
         EXPECT_TRUE(script.Finished()) << script.Failure();
     }
 
+    // Clicks the configure button, lets chooserSteps answer the chooser, and returns the status shown afterwards.
+    std::string Configure(const std::function<void(ModalScript&)>& chooserSteps)
+    {
+        std::string status;
+        ModalScript script;
+        script.When(kCaption, [](HWND dlg) { ModalScript::Click(dlg, IDC_CONFIGURE); });
+        chooserSteps(script);
+        script.When(kCaption, [&](HWND dlg) {
+            status = Status(dlg);
+            ModalScript::Click(dlg, IDCANCEL);
+        });
+        Run(script);
+        return status;
+    }
+
     // In the chooser: the SQLite 3 driver and the test's database file, then OK.
     void ChooseTheTestDatabase(ModalScript& script)
     {
@@ -99,8 +95,9 @@ TEST_F(ConnectDialog, ShowsTheConnectionFileByteForByteOrThatThereIsNone)
 {
     const std::string contents[] = {"", "DSN=药房;UID=管理员;PWD=a&b"};
     for (const std::string& content : contents) {
-        if (!content.empty())
-            Put(m_file, content);
+        if (!content.empty()) {
+            ASSERT_TRUE(TestFiles::Write(m_file, content));
+        }
         ModalScript script;
         script.When(kCaption, [&](HWND dlg) {
             EXPECT_EQ(content.empty() ? std::string("尚未配置数据连接") : content, Status(dlg));
@@ -142,17 +139,9 @@ TEST_F(ConnectDialog, HasTheProgramIconAndTheAboutItemInTheSystemMenu)
 TEST_F(ConnectDialog, WritesTheChosenConnectStringWithoutPrefixAndTheHolderConnectsWithIt)
 {
     std::string expectedStart = "DRIVER=SQLite3;Database=" + TestDatabase::DriverPath(m_db.Path()) + ";";
-    std::string status;
-    ModalScript script;
-    script.When(kCaption, [](HWND dlg) { ModalScript::Click(dlg, IDC_CONFIGURE); });
-    ChooseTheTestDatabase(script);
-    script.When(kCaption, [&](HWND dlg) {
-        status = Status(dlg);
-        ModalScript::Click(dlg, IDCANCEL);
-    });
-    Run(script);
+    std::string status = Configure([this](ModalScript& script) { ChooseTheTestDatabase(script); });
 
-    std::string written = Get(m_file);
+    std::string written = TestFiles::Read(m_file);
     EXPECT_EQ(0u, written.find(expectedStart)) << written;
     EXPECT_EQ("已经完成连接配置:" + written, status);
     EXPECT_EQ(std::string::npos, written.find("ODBC;"));
@@ -160,7 +149,7 @@ TEST_F(ConnectDialog, WritesTheChosenConnectStringWithoutPrefixAndTheHolderConne
 
     // vorlen reads the file from its program folder: this test's own, here.
     std::string programFile = std::string((LPCTSTR)CDatabaseHolder::GetProgramDirectory()) + "connect.txt";
-    Put(programFile, written);
+    ASSERT_TRUE(TestFiles::Write(programFile, written));
     CDatabaseHolder holder;
     CString error;
     EXPECT_TRUE(holder.Connect(error)) << (LPCTSTR)error;
@@ -174,30 +163,24 @@ TEST_F(ConnectDialog, CancelledOrRefusedConfigurationLeavesTheFileUntouched)
     std::string broken = TestDatabase::DriverPath(m_db.Path());
     broken = broken.substr(0, broken.find_last_of('/') + 1) + "missing/x.db";
     sources.Add("Vorlen Broken", broken, "NoCreat=1");
-    Put(m_file, "DSN=old");
+    ASSERT_TRUE(TestFiles::Write(m_file, "DSN=old"));
 
-    std::string status;
-    ModalScript script;
-    script.When(kCaption, [](HWND dlg) { ModalScript::Click(dlg, IDC_CONFIGURE); });
-    script.When(CDataSourceDialog::GetCaption(), [](HWND chooser) {
-        HWND list = GetDlgItem(chooser, CDataSourceDialog::IDC_DSN_LIST);
-        SendMessageA(list, LB_SETCURSEL, (WPARAM)SendMessageA(list, LB_FINDSTRING, (WPARAM)-1, (LPARAM) "Vorlen Broken"), 0);
-        ModalScript::Click(chooser, CDataSourceDialog::IDC_DSN_RADIO);
-        ModalScript::Click(chooser, IDOK);
+    std::string status = Configure([](ModalScript& script) {
+        script.When(CDataSourceDialog::GetCaption(), [](HWND chooser) {
+            HWND list = GetDlgItem(chooser, CDataSourceDialog::IDC_DSN_LIST);
+            SendMessageA(list, LB_SETCURSEL, (WPARAM)SendMessageA(list, LB_FINDSTRING, (WPARAM)-1, (LPARAM) "Vorlen Broken"), 0);
+            ModalScript::Click(chooser, CDataSourceDialog::IDC_DSN_RADIO);
+            ModalScript::Click(chooser, IDOK);
+        });
+        // The refusal is reported and the chooser stays for another try, which the user gives up.
+        script.When(CDataSourceDialog::GetCaption(), [](HWND chooser) {
+            EXPECT_EQ(1u, CTestSeams::MessageBoxes().size());
+            ModalScript::Click(chooser, IDCANCEL);
+        });
     });
-    // The refusal is reported and the chooser stays for another try, which the user gives up.
-    script.When(CDataSourceDialog::GetCaption(), [](HWND chooser) {
-        EXPECT_EQ(1u, CTestSeams::MessageBoxes().size());
-        ModalScript::Click(chooser, IDCANCEL);
-    });
-    script.When(kCaption, [&](HWND dlg) {
-        status = Status(dlg);
-        ModalScript::Click(dlg, IDCANCEL);
-    });
-    Run(script);
 
     EXPECT_EQ("配置尚未完成...", status);
-    EXPECT_EQ("DSN=old", Get(m_file));
+    EXPECT_EQ("DSN=old", TestFiles::Read(m_file));
     ASSERT_EQ(1u, CTestSeams::MessageBoxes().size());
     EXPECT_NE(-1, CTestSeams::MessageBoxes()[0].strText.Find("connect failed"))
         << (LPCTSTR)CTestSeams::MessageBoxes()[0].strText;
@@ -205,21 +188,13 @@ TEST_F(ConnectDialog, CancelledOrRefusedConfigurationLeavesTheFileUntouched)
 
 TEST_F(ConnectDialog, UnwritableFolderReportsTheErrorAndKeepsTheOldFile)
 {
-    Put(m_file, "DSN=old");
+    ASSERT_TRUE(TestFiles::Write(m_file, "DSN=old"));
     UnwritableFolder locked(m_folder);
     if (!locked.IsUnwritable())
         GTEST_SKIP() << "no way to make a folder unwritable here";
 
-    std::string status;
-    ModalScript script;
-    script.When(kCaption, [](HWND dlg) { ModalScript::Click(dlg, IDC_CONFIGURE); });
-    ChooseTheTestDatabase(script);
-    script.When(kCaption, [&](HWND dlg) {
-        status = Status(dlg);
-        ModalScript::Click(dlg, IDCANCEL);
-    });
-    Run(script);
+    std::string status = Configure([this](ModalScript& script) { ChooseTheTestDatabase(script); });
 
     EXPECT_EQ("创建文件错误", status);
-    EXPECT_EQ("DSN=old", Get(m_file));
+    EXPECT_EQ("DSN=old", TestFiles::Read(m_file));
 }

@@ -1,6 +1,7 @@
 // pelmar's connection file: read byte for byte, written whole or not at all.
 #include "config/CConnectionFile.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/UnwritableFolder.h"
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -49,28 +50,7 @@ private:
     std::string m_path;
 };
 
-void Put(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, NULL);
-    CloseHandle(file);
-}
 
-std::string Get(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char chunk[512];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, NULL) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
 }
 
 TEST(ConnectionFile, ReadsEveryByteAndNothingElse)
@@ -83,7 +63,7 @@ TEST(ConnectionFile, ReadsEveryByteAndNothingElse)
 
     for (std::string bytes : {std::string(""), std::string(" DSN=药房;UID=管理员;PWD=a b \r\n"),
                               std::string(5000, 'x') + "尾"}) {
-        Put(path, bytes);
+        ASSERT_TRUE(TestFiles::Write(path, bytes));
         ASSERT_TRUE(CConnectionFile::Read(path.c_str(), connect));
         EXPECT_EQ(bytes, std::string(connect, connect.GetLength()));
     }
@@ -94,10 +74,10 @@ TEST(ConnectionFile, ReplacesTheOldFileWithExactlyTheStringsBytes)
     Folder folder;
     std::string path = folder.Path() + "connect.txt";
     ASSERT_TRUE(CConnectionFile::Write(path.c_str(), "DSN=first"));
-    EXPECT_EQ("DSN=first", Get(path));
+    EXPECT_EQ("DSN=first", TestFiles::Read(path));
     CString second = "DSN=药房;UID=管理员;PWD=口令";
     ASSERT_TRUE(CConnectionFile::Write(path.c_str(), second));
-    EXPECT_EQ(std::string((LPCTSTR)second), Get(path));
+    EXPECT_EQ(std::string((LPCTSTR)second), TestFiles::Read(path));
     // Nothing is left beside it.
     EXPECT_EQ(std::vector<std::string>{"connect.txt"}, folder.Names());
 }
@@ -106,13 +86,13 @@ TEST(ConnectionFile, AFailedWriteLeavesTheOldFileAsItWas)
 {
     Folder folder;
     std::string path = folder.Path() + "connect.txt";
-    Put(path, "DSN=old");
+    ASSERT_TRUE(TestFiles::Write(path, "DSN=old"));
     {
         // The old file read-only: the new one cannot take its place.
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
         EXPECT_FALSE(CConnectionFile::Write(path.c_str(), "DSN=new"));
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ("DSN=old", Get(path));
+        EXPECT_EQ("DSN=old", TestFiles::Read(path));
         EXPECT_EQ(std::vector<std::string>{"connect.txt"}, folder.Names());
     }
     {
@@ -121,6 +101,6 @@ TEST(ConnectionFile, AFailedWriteLeavesTheOldFileAsItWas)
             GTEST_SKIP() << "no way to make a folder unwritable here";
         EXPECT_FALSE(CConnectionFile::Write(path.c_str(), "DSN=new"));
     }
-    EXPECT_EQ("DSN=old", Get(path));
+    EXPECT_EQ("DSN=old", TestFiles::Read(path));
     EXPECT_EQ(std::vector<std::string>{"connect.txt"}, folder.Names());
 }
