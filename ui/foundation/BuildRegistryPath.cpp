@@ -1,4 +1,5 @@
 #include "ui/foundation/BuildRegistryPath.h"
+#include "framework/FrameworkWin.h"
 
 CString BuildRegistryPathFor(LPCTSTR lpszRegistryKey, LPCTSTR lpszProfileName, LPCTSTR lpszSectionName,
                              LPCTSTR lpszPath)
@@ -15,4 +16,11 @@ CString BuildRegistryPathFor(LPCTSTR lpszRegistryKey, LPCTSTR lpszProfileName, L
     path += lpszSectionName != nullptr ? lpszSectionName : "";
     path += "\\";
     return path;
+}
+
+CString BuildRegistryPath(LPCTSTR lpszSectionName, LPCTSTR lpszPath)
+{
+    CWinApp* pApp = AfxGetApp();
+    return BuildRegistryPathFor(pApp != nullptr ? pApp->m_pszRegistryKey : nullptr,
+                                pApp != nullptr ? pApp->m_pszProfileName : nullptr, lpszSectionName, lpszPath);
 }

@@ -6,3 +6,6 @@
 // "SOFTWARE\" + (registry key + "\" when there is one) + profile name + "\" + section + "\".
 CString BuildRegistryPathFor(LPCTSTR lpszRegistryKey, LPCTSTR lpszProfileName, LPCTSTR lpszSectionName,
                              LPCTSTR lpszPath);
+
+// The same for the running application's registry key and profile name.
+CString BuildRegistryPath(LPCTSTR lpszSectionName, LPCTSTR lpszPath);

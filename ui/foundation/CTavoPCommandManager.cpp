@@ -1,0 +1,111 @@
+#include "ui/foundation/CTavoPCommandManager.h"
+#include "ui/foundation/BuildRegistryPath.h"
+#include "ui/foundation/CTavoPRegistryHolder.h"
+
+#include <algorithm>
+
+static const UINT kNoCommand = 0xFFFFFFFFu;
+static LPCTSTR const kCommandsWithoutImages = _T("CommandsWithoutImages");
+
+CTavoPCommandManager* GetCommandManager()
+{
+    // Built on first use so that toolbar buttons constructed during static initialisation find it.
+    static CTavoPCommandManager theManager;
+    return &theManager;
+}
+
+CTavoPCommandManager::CTavoPCommandManager()
+{
+}
+
+CTavoPCommandManager::~CTavoPCommandManager()
+{
+}
+
+void CTavoPCommandManager::SetCmdImage(UINT uiCmd, int iImage, BOOL bUserImage)
+{
+    if (uiCmd == 0 || uiCmd == kNoCommand)
+        return;
+
+    std::map<UINT, int>& mine = bUserImage ? m_CommandIndexUser : m_CommandIndex;
+    const std::map<UINT, int>& other = bUserImage ? m_CommandIndex : m_CommandIndexUser;
+    if (other.count(uiCmd) != 0)
+        return;
+    mine[uiCmd] = iImage;
+}
+
+int CTavoPCommandManager::GetCmdImage(UINT uiCmd, BOOL bUserImage) const
+{
+    const std::map<UINT, int>& table = bUserImage ? m_CommandIndexUser : m_CommandIndex;
+    std::map<UINT, int>::const_iterator it = table.find(uiCmd);
+    return it == table.end() ? -1 : it->second;
+}
+
+void CTavoPCommandManager::ClearUserCmdImage(UINT uiCmd)
+{
+    m_CommandIndexUser.erase(uiCmd);
+}
+
+void CTavoPCommandManager::ClearAllCmdImages()
+{
+    m_CommandIndex.clear();
+    m_CommandIndexUser.clear();
+    m_lstCommandsWithoutImages.clear();
+    m_lstCommandsWithoutImages.shrink_to_fit();
+}
+
+void CTavoPCommandManager::EnableMenuItemImage(UINT uiCmd, BOOL bEnable)
+{
+    std::vector<UINT>& list = m_lstCommandsWithoutImages;
+    std::vector<UINT>::iterator it = std::find(list.begin(), list.end(), uiCmd);
+    if (bEnable)
+    {
+        if (it != list.end())
+            list.erase(it);
+    }
+    else if (it == list.end())
+        list.push_back(uiCmd);
+}
+
+BOOL CTavoPCommandManager::IsMenuItemWithoutImage(UINT uiCmd) const
+{
+    return std::find(m_lstCommandsWithoutImages.begin(), m_lstCommandsWithoutImages.end(), uiCmd)
+           != m_lstCommandsWithoutImages.end();
+}
+
+static CString CommandManagerKey(LPCTSTR lpszProfileName)
+{
+    CString strKey;
+    strKey.Format(_T("%sTavoCommandManager"), (LPCTSTR)BuildRegistryPath(_T("TavoToolBars"), lpszProfileName));
+    return strKey;
+}
+
+// The value holds the framework's archive of the id list: its count, then the 32-bit ids in order.
+BOOL CTavoPCommandManager::LoadState(LPCTSTR lpszProfileName)
+{
+    CTavoPRegistryHolder holder;
+    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
+    if (!reg.Open(CommandManagerKey(lpszProfileName)))
+        return FALSE;
+
+    CDWordArray ids;
+    if (!reg.Read(kCommandsWithoutImages, ids))
+        return FALSE;
+    // Ids the list holds already (set before the load) stay once.
+    for (INT_PTR i = 0; i < ids.GetSize(); i++)
+        EnableMenuItemImage(ids[i], FALSE);
+    return TRUE;
+}
+
+BOOL CTavoPCommandManager::SaveState(LPCTSTR lpszProfileName)
+{
+    CTavoPRegistryHolder holder;
+    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+    if (!reg.CreateKey(CommandManagerKey(lpszProfileName)))
+        return FALSE;
+
+    CDWordArray ids;
+    for (UINT uiCmd : m_lstCommandsWithoutImages)
+        ids.Add(uiCmd);
+    return reg.Write(kCommandsWithoutImages, ids);
+}
