@@ -73,24 +73,38 @@ void CTavoPVisualManager::DestroyInstance(BOOL bAutoDestroyOnly)
     delete pOld;
 }
 
+static const UINT kRedrawAllFlags = RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE;
+
+static HWND MainWindow()
+{
+    CWnd* pMainWnd = AfxGetMainWnd();
+    HWND hwnd = pMainWnd != NULL ? pMainWnd->GetSafeHwnd() : NULL;
+    return hwnd != NULL && ::IsWindow(hwnd) ? hwnd : NULL;
+}
+
 static BOOL CALLBACK RedrawThreadWindow(HWND hwnd, LPARAM lParam)
 {
-    if (::IsWindowVisible(hwnd))
-        ::RedrawWindow(hwnd, NULL, NULL, (UINT)lParam);
+    if (hwnd != (HWND)lParam && ::IsWindowVisible(hwnd))
+        ::RedrawWindow(hwnd, NULL, NULL, kRedrawAllFlags | RDW_FRAME);
     return TRUE;
 }
 
-// The main window, the bars and the floating frames are all windows of the user-interface thread:
-// the top-level ones are redrawn with everything inside them.
 void CTavoPVisualManager::RedrawAll()
 {
-    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawThreadWindow,
-                        RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
+    HWND hwndMain = MainWindow();
+    if (hwndMain != NULL)
+        ::RedrawWindow(hwndMain, NULL, NULL, kRedrawAllFlags);
+    // Docked bars are children of the main window; toolbars and floating frames that are not are
+    // top-level windows of the user-interface thread.
+    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawThreadWindow, (LPARAM)hwndMain);
 }
 
 void CTavoPVisualManager::SetLook2000(BOOL bLook2000)
 {
     m_bLook2000 = bLook2000;
+    HWND hwndMain = MainWindow();
+    if (hwndMain != NULL)
+        ::RedrawWindow(hwndMain, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
     RedrawAll();
 }
 

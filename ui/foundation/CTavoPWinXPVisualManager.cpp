@@ -72,7 +72,8 @@ void CTavoPWinXPVisualManager::OnUpdateSystemColors()
     if (m_pfOpenThemeData == NULL || m_pfCloseThemeData == NULL || m_pfDrawThemeBackground == NULL)
         return;
 
-    const HWND hwnd = NULL;
+    CWnd* pMainWnd = AfxGetMainWnd();
+    const HWND hwnd = pMainWnd != NULL ? pMainWnd->GetSafeHwnd() : NULL;
     m_hThemeToolBar = m_pfOpenThemeData(hwnd, L"TOOLBAR");
     m_hThemeButton = m_pfOpenThemeData(hwnd, L"BUTTON");
     m_hThemeStatusBar = m_pfOpenThemeData(hwnd, L"STATUS");
