@@ -7,13 +7,6 @@
 static const UINT kNoCommand = 0xFFFFFFFFu;
 static LPCTSTR const kCommandsWithoutImages = _T("CommandsWithoutImages");
 
-CTavoPCommandManager* GetCommandManager()
-{
-    // Built on first use so that toolbar buttons constructed during static initialisation find it.
-    static CTavoPCommandManager theManager;
-    return &theManager;
-}
-
 CTavoPCommandManager::CTavoPCommandManager()
 {
 }
@@ -52,25 +45,24 @@ void CTavoPCommandManager::ClearAllCmdImages()
     m_CommandIndexUser.clear();
     m_lstCommandsWithoutImages.clear();
     m_lstCommandsWithoutImages.shrink_to_fit();
+    m_setCommandsWithoutImages.clear();
 }
 
 void CTavoPCommandManager::EnableMenuItemImage(UINT uiCmd, BOOL bEnable)
 {
-    std::vector<UINT>& list = m_lstCommandsWithoutImages;
-    std::vector<UINT>::iterator it = std::find(list.begin(), list.end(), uiCmd);
     if (bEnable)
     {
-        if (it != list.end())
-            list.erase(it);
+        if (m_setCommandsWithoutImages.erase(uiCmd) != 0)
+            m_lstCommandsWithoutImages.erase(
+                std::find(m_lstCommandsWithoutImages.begin(), m_lstCommandsWithoutImages.end(), uiCmd));
     }
-    else if (it == list.end())
-        list.push_back(uiCmd);
+    else if (m_setCommandsWithoutImages.insert(uiCmd).second)
+        m_lstCommandsWithoutImages.push_back(uiCmd);
 }
 
 BOOL CTavoPCommandManager::IsMenuItemWithoutImage(UINT uiCmd) const
 {
-    return std::find(m_lstCommandsWithoutImages.begin(), m_lstCommandsWithoutImages.end(), uiCmd)
-           != m_lstCommandsWithoutImages.end();
+    return m_setCommandsWithoutImages.count(uiCmd) != 0;
 }
 
 static CString CommandManagerKey(LPCTSTR lpszProfileName)

@@ -2,6 +2,7 @@
 #pragma once
 #include "framework/FrameworkCore.h"
 #include <map>
+#include <set>
 #include <vector>
 
 class CTavoPCommandManager
@@ -27,6 +28,8 @@ protected:
     std::map<UINT, int> m_CommandIndex;
     std::map<UINT, int> m_CommandIndexUser;
     std::vector<UINT> m_lstCommandsWithoutImages;
+    // The same ids, for quick membership tests.
+    std::set<UINT> m_setCommandsWithoutImages;
 };
 
 CTavoPCommandManager* GetCommandManager();

@@ -1,4 +1,5 @@
 #include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "ui/foundation/CTavoPVisualManager.h"
@@ -299,5 +300,6 @@ void CleanUpGlobals()
     GetGlobalData().CleanUp();
     CTavoPMenuGlyphImages::CleanUp();
     CTavoPToolbarImageList::ReleaseSharedDCs();
+    GetCommandManager()->ClearAllCmdImages();
     CTavoPVisualManager::DestroyInstance(TRUE);
 }

@@ -7,8 +7,11 @@
 //  3. the global data is built on its first use (GetGlobalData) and makes its fonts and
 //     brushes then;
 //  4. the four menu glyph strips are built empty on their first use and filled by
-//     CTavoPMenuGlyphImages::Initialize.
+//     CTavoPMenuGlyphImages::Initialize;
+//  5. the command manager is built on its first use (GetCommandManager), so that toolbar
+//     buttons made by other static objects find it.
 // Objects built on first use are destroyed at exit in the reverse order of their first use.
+#include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
@@ -30,4 +33,10 @@ CTavoPToolbarImageList* TavoPMenuGlyphStrips()
 {
     static CTavoPToolbarImageList strips[4];
     return strips;
+}
+
+CTavoPCommandManager* GetCommandManager()
+{
+    static CTavoPCommandManager manager;
+    return &manager;
 }
