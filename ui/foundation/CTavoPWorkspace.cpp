@@ -87,9 +87,45 @@ CString CTavoPWorkspace::GetRegSectionPath(LPCTSTR lpszSectionAdd)
     return strSectionPath;
 }
 
-BOOL CTavoPWorkspace::IsFrameToolbar(HWND hwndToolBar, HWND hwndFrame, HWND hwndTopLevel)
+// The toolbars whose windows exist, as a copy: a toolbar may leave the list while another one loads.
+// With bFrameOnly, only those of the frame; with bDockedOnly, not the floating ones.
+static std::vector<CTavoPToolBarFace*> LiveToolbars(HWND hwndFrame, BOOL bFrameOnly, BOOL bDockedOnly)
 {
-    return hwndFrame != NULL && hwndTopLevel == hwndFrame;
+    std::vector<CTavoPToolBarFace*> toolbars;
+    for (CTavoPToolBarFace* pToolBar : CTavoPToolbarSettings::m_lstToolbars)
+    {
+        HWND hwnd = pToolBar->GetFaceHwnd();
+        if (hwnd == NULL || !::IsWindow(hwnd) || (bDockedOnly && pToolBar->IsFloating()))
+            continue;
+        if (bFrameOnly && (hwndFrame == NULL || pToolBar->GetTopLevelFrameHwnd() != hwndFrame))
+            continue;
+        toolbars.push_back(pToolBar);
+    }
+    return toolbars;
+}
+
+// The optional managers that exist, in their fixed order: mouse, context menus, keyboard (which
+// gets the frame), user tools.
+void CTavoPWorkspace::LoadSaveManagers(BOOL bSave, LPCTSTR lpszSection, HWND hwndFrame)
+{
+    CWnd* pFrame = hwndFrame != NULL ? CWnd::FromHandlePermanent(hwndFrame) : NULL;
+    struct
+    {
+        CTavoPManagerFace* pManager;
+        CWnd* pFrame;
+    } const managers[] = { { m_pMouseManager, NULL },
+                           { m_pContextMenuManager, NULL },
+                           { m_pKeyboardManager, pFrame },
+                           { m_pUserToolsManager, NULL } };
+    for (const auto& entry : managers)
+    {
+        if (entry.pManager == NULL)
+            continue;
+        if (bSave)
+            entry.pManager->SaveState(lpszSection, entry.pFrame);
+        else
+            entry.pManager->LoadState(lpszSection, entry.pFrame);
+    }
 }
 
 // Turns off the buttons' image registration for the length of a load, and back on however the
@@ -142,15 +178,8 @@ BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
             if (CTavoPToolbarSettings::m_pfnLoadRebarState != NULL)
                 CTavoPToolbarSettings::m_pfnLoadRebarState(strSection, hwndFrame);
 
-            // A toolbar may leave the list while another one loads: walk a copy.
-            const std::vector<CTavoPToolBarFace*> toolbars = CTavoPToolbarSettings::m_lstToolbars;
-            for (CTavoPToolBarFace* pToolBar : toolbars)
+            for (CTavoPToolBarFace* pToolBar : LiveToolbars(hwndFrame, m_bLoadSaveFrameBarsOnly, TRUE))
             {
-                HWND hwnd = pToolBar->GetFaceHwnd();
-                if (hwnd == NULL || !::IsWindow(hwnd) || pToolBar->IsFloating())
-                    continue;
-                if (m_bLoadSaveFrameBarsOnly && !IsFrameToolbar(hwnd, hwndFrame, pToolBar->GetTopLevelFrameHwnd()))
-                    continue;
                 pToolBar->LoadState(strSection);
                 if (pToolBar->IsResourceChanged())
                     bResourceChanged = TRUE;
@@ -167,28 +196,13 @@ BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
             }
         }
 
-        CWnd* pFrame = NULL;
-        if (hwndFrame != NULL)
-            pFrame = CWnd::FromHandlePermanent(hwndFrame);
-        if (m_pMouseManager != NULL)
-            m_pMouseManager->LoadState(strSection, NULL);
-        if (m_pContextMenuManager != NULL)
-            m_pContextMenuManager->LoadState(strSection, NULL);
-        if (m_pKeyboardManager != NULL)
-            m_pKeyboardManager->LoadState(strSection, pFrame);
-        if (m_pUserToolsManager != NULL)
-            m_pUserToolsManager->LoadState(strSection, NULL);
+        LoadSaveManagers(FALSE, strSection, hwndFrame);
     }
 
     if (m_bForceImageReset || (m_bResourceSmartUpdate && bResourceChanged))
     {
-        const std::vector<CTavoPToolBarFace*> toolbars = CTavoPToolbarSettings::m_lstToolbars;
-        for (CTavoPToolBarFace* pToolBar : toolbars)
-        {
-            HWND hwnd = pToolBar->GetFaceHwnd();
-            if (hwnd != NULL && ::IsWindow(hwnd))
-                pToolBar->RefreshButtonImages();
-        }
+        for (CTavoPToolBarFace* pToolBar : LiveToolbars(NULL, FALSE, FALSE))
+            pToolBar->RefreshButtonImages();
         if (pFrameImpl != NULL)
             pFrameImpl->RecalcLayout();
     }
@@ -239,16 +253,8 @@ BOOL CTavoPWorkspace::SaveState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
         pFrameImpl->SaveFrameworkDockState(m_strRegSection + kControlBarsKey);
         pFrameImpl->SaveDockState(strSection);
 
-        const std::vector<CTavoPToolBarFace*> toolbars = CTavoPToolbarSettings::m_lstToolbars;
-        for (CTavoPToolBarFace* pToolBar : toolbars)
-        {
-            HWND hwnd = pToolBar->GetFaceHwnd();
-            if (hwnd == NULL || !::IsWindow(hwnd))
-                continue;
-            if (m_bLoadSaveFrameBarsOnly && !IsFrameToolbar(hwnd, hwndFrame, pToolBar->GetTopLevelFrameHwnd()))
-                continue;
+        for (CTavoPToolBarFace* pToolBar : LiveToolbars(hwndFrame, m_bLoadSaveFrameBarsOnly, FALSE))
             pToolBar->SaveState(strSection);
-        }
 
         pFrameImpl->SaveUserToolbars(m_bLoadSaveFrameBarsOnly);
         pFrameImpl->SaveTearOffMenus(m_bLoadSaveFrameBarsOnly);
@@ -260,15 +266,7 @@ BOOL CTavoPWorkspace::SaveState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
     if (CTavoPToolbarSettings::m_pfnSaveUserImages != NULL)
         CTavoPToolbarSettings::m_pfnSaveUserImages();
 
-    CWnd* pFrame = hwndFrame != NULL ? CWnd::FromHandlePermanent(hwndFrame) : NULL;
-    if (m_pMouseManager != NULL)
-        m_pMouseManager->SaveState(strSection, NULL);
-    if (m_pContextMenuManager != NULL)
-        m_pContextMenuManager->SaveState(strSection, NULL);
-    if (m_pKeyboardManager != NULL)
-        m_pKeyboardManager->SaveState(strSection, pFrame);
-    if (m_pUserToolsManager != NULL)
-        m_pUserToolsManager->SaveState(strSection, NULL);
+    LoadSaveManagers(TRUE, strSection, hwndFrame);
 
     SaveCustomState();
     return TRUE;

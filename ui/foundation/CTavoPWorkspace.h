@@ -64,7 +64,7 @@ public:
     static BOOL m_bResetItems;
 
 protected:
-    static BOOL IsFrameToolbar(HWND hwndToolBar, HWND hwndFrame, HWND hwndTopLevel);
+    void LoadSaveManagers(BOOL bSave, LPCTSTR lpszSection, HWND hwndFrame);
 };
 
 CTavoPWorkspace* GetWorkspace();

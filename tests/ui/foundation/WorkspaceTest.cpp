@@ -7,6 +7,7 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -299,6 +300,22 @@ TEST_F(Workspace, LoadAndSaveVisitEveryPartInTheFixedOrder)
 
     workspace.m_pMouseManager = workspace.m_pContextMenuManager = NULL;
     workspace.m_pKeyboardManager = workspace.m_pUserToolsManager = NULL;
+}
+
+TEST_F(Workspace, ThisFrameOnlyLeavesOtherFramesToolbarsAlone)
+{
+    TestFrameWindows windows, otherWindows;
+    RecordingToolBar mine("mine", windows.bars[0]);
+    RecordingToolBar theirs("theirs", otherWindows.bars[0]);
+    RecordingFrameImpl frameImpl(windows.frame);
+    CTavoPWorkspace workspace(TRUE);
+    workspace.m_bLoadSaveFrameBarsOnly = TRUE;
+    workspace.LoadState(_T("Settings"), &frameImpl);
+    workspace.SaveState(_T("Settings"), &frameImpl);
+    EXPECT_EQ(std::count(g_calls.begin(), g_calls.end(), "load mine"), 1);
+    EXPECT_EQ(std::count(g_calls.begin(), g_calls.end(), "save mine"), 1);
+    EXPECT_EQ(std::count(g_calls.begin(), g_calls.end(), "load theirs"), 0);
+    EXPECT_EQ(std::count(g_calls.begin(), g_calls.end(), "save theirs"), 0);
 }
 
 TEST_F(Workspace, LoadWithoutAFrameTouchesNoBars)
