@@ -213,6 +213,65 @@ TEST_F(XPLook, PopupBorderOpensTowardsItsMenuBarButton)
     EXPECT_EQ(closed.Pixel(10, 0), xp.GetMenuBorderColor());
 }
 
+TEST_F(XPLook, OpenMenuBarButtonJoinsItsPopup)
+{
+    HWND hwndPopup = ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL,
+                                       NULL, NULL, NULL);
+    class OpenPopup : public TestPopup
+    {
+    public:
+        HWND m_hwnd = NULL;
+        HWND GetFaceHwnd() const override { return m_hwnd; }
+    } popup;
+    popup.m_hwnd = hwndPopup;
+    class OpenButton : public CTavoPToolbarMenuButton
+    {
+    public:
+        CTavoPWndFace* m_pPopup = NULL;
+        CTavoPWndFace* GetPopupMenuFace() const override { return m_pPopup; }
+        BOOL IsDroppedDown() const override { return TRUE; }
+    } button;
+    button.m_pPopup = &popup;
+    CTavoPMenuBar menuBar;
+    button.m_pParentBar = &menuBar;
+
+    CTavoPVisualManagerXP xp(TRUE);
+    CTavoPToolbarSettings::m_bMenuShadows = FALSE;
+    VisualCanvas canvas(50, 30);
+    xp.OnFillButtonInterior(canvas.pdc(), &button, CRect(0, 0, 40, 20), TAVOP_BUTTON_HIGHLIGHTED);
+    xp.OnDrawButtonBorder(canvas.pdc(), &button, CRect(0, 0, 40, 20), TAVOP_BUTTON_HIGHLIGHTED);
+    CTavoPToolbarSettings::m_bMenuShadows = TRUE;
+    ::DestroyWindow(hwndPopup);
+
+    // Trimmed to 39 x 19, then grown 4 pixels down to the popup.
+    EXPECT_EQ(canvas.Pixel(0, 0), xp.GetMenuBorderColor());
+    EXPECT_EQ(canvas.Pixel(38, 22), xp.GetMenuBorderColor());
+    EXPECT_EQ(canvas.Pixel(20, 21), xp.GetBarColor());
+    EXPECT_EQ(canvas.Pixel(20, 23), kBack);
+    EXPECT_EQ(canvas.Pixel(39, 10), kBack);
+}
+
+TEST_F(XPLook, PopupMenuBarHasAnImageColumnAndShortSeparators)
+{
+    CTavoPVisualManagerXP xp(TRUE);
+    CTavoPPopupMenuBar popupBar;
+    VisualCanvas canvas(100, 40);
+    xp.OnFillBarBackground(canvas.pdc(), &popupBar, CRect(0, 0, 100, 40), CRect());
+    xp.OnDrawSeparator(canvas.pdc(), &popupBar, CRect(0, 10, 100, 20), FALSE);
+
+    // Image column: 16 + 2 x 3 + 1 pixels of bar colour, then the menu colour.
+    EXPECT_EQ(canvas.Pixel(22, 5), xp.GetBarColor());
+    EXPECT_EQ(canvas.Pixel(23, 5), xp.GetMenuColor());
+    // The separator starts after the image margin, the image and one pixel.
+    EXPECT_EQ(canvas.Pixel(19, 15), xp.GetBarColor());
+    EXPECT_EQ(canvas.Pixel(20, 15), xp.GetSeparatorColor());
+    EXPECT_EQ(canvas.Pixel(99, 15), xp.GetSeparatorColor());
+
+    popupBar.m_bHideImages = TRUE;
+    xp.OnFillBarBackground(canvas.pdc(), &popupBar, CRect(0, 0, 100, 40), CRect());
+    EXPECT_EQ(canvas.Pixel(5, 5), xp.GetMenuColor());
+}
+
 // Drawing every operation that has a themed form, into one canvas.
 static void DrawThemedOperations(CTavoPVisualManager& vm, VisualCanvas& canvas)
 {
