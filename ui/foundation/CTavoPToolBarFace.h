@@ -1,13 +1,19 @@
 // What a toolbar in the process-wide toolbar list offers the workspace and the visual manager.
 #pragma once
 #include "framework/FrameworkCore.h"
+#include "framework/FrameworkWin.h"
 
 class CTavoPToolBarFace
 {
 public:
     virtual ~CTavoPToolBarFace() {}
 
-    virtual HWND GetFaceHwnd() const { return NULL; }
+    // A face that is a window answers with its window handle.
+    virtual HWND GetFaceHwnd() const
+    {
+        const CWnd* pWnd = dynamic_cast<const CWnd*>(this);
+        return pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
+    }
     virtual BOOL IsFloating() const { return FALSE; }
     // The frame the toolbar belongs to, for the this-frame-only loads and saves.
     virtual HWND GetTopLevelFrameHwnd() const { return ::GetAncestor(GetFaceHwnd(), GA_ROOT); }

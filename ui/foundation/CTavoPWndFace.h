@@ -1,8 +1,8 @@
 // What a library window (bar, popup menu, floating frame, status bar) tells the visual manager that draws it.
 #pragma once
 #include "framework/FrameworkCore.h"
+#include "framework/FrameworkWin.h"
 
-class CDC;
 class CTavoPButtonFace;
 
 // The visual manager sits below the bar classes: it learns what it needs through these queries,
@@ -12,7 +12,12 @@ class CTavoPWndFace
 public:
     virtual ~CTavoPWndFace() {}
 
-    virtual HWND GetFaceHwnd() const { return NULL; }
+    // A face that is a window answers with its window handle.
+    virtual HWND GetFaceHwnd() const
+    {
+        const CWnd* pWnd = dynamic_cast<const CWnd*>(this);
+        return pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
+    }
 
     // Control bars.
     virtual BOOL IsFloating() const { return FALSE; }

@@ -2,6 +2,7 @@
 // answers the managers ask for.
 #pragma once
 #include "framework/FrameworkCore.h"
+#include "framework/FrameworkWin.h"
 #include "ui/foundation/CTavoPWndFace.h"
 #include "ui/foundation/CTavoPButtonFace.h"
 #include "ui/foundation/CTavoPCaptionButtonFace.h"
@@ -47,6 +48,12 @@ class CTavoPCaptionBar : public CTavoPBaseControlBar
 public:
     COLORREF m_clrBack = (COLORREF)-1;
     COLORREF GetBarBackgroundColor() const override { return m_clrBack; }
+};
+
+// A docking pane is a window: the visual manager reads its title from it.
+class CTavoPDockingControlBar : public CWnd, public CTavoPWndFace
+{
+    DECLARE_DYNAMIC(CTavoPDockingControlBar)
 };
 
 class CTavoPToolbarButton : public CObject, public CTavoPButtonFace

@@ -168,6 +168,26 @@ TEST_F(XPLook, GripperIsOneDottedStrip)
     }
 }
 
+TEST_F(XPLook, DockingPaneGripperCarriesItsTitle)
+{
+    CTavoPDockingControlBar pane;
+    ASSERT_TRUE(pane.Attach(::CreateWindowExA(0, "STATIC", "Pane", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL)));
+    EXPECT_EQ(pane.GetFaceHwnd(), pane.GetSafeHwnd());
+
+    CTavoPVisualManagerXP xp(TRUE);
+    VisualCanvas canvas(100, 20);
+    xp.OnDrawBarGripper(canvas.pdc(), CRect(0, 0, 100, 20), FALSE, &pane);
+    ::DestroyWindow(pane.Detach());
+
+    // Dotted from 4 pixels in, on the face colour; the title in button text over it, on the left.
+    EXPECT_EQ(canvas.Pixel(2, 10), kBack);
+    EXPECT_EQ(canvas.Pixel(97, 10), kBack);
+    EXPECT_GT(canvas.Count(RGB(0, 0, 0), 4, 0, 50, 20), 0);
+    EXPECT_EQ(canvas.Count(RGB(0, 0, 0), 60, 0, 100, 20), 0);
+    EXPECT_GT(canvas.Count(xp.GetGripperColor(), 60, 0, 96, 20), 0);
+    EXPECT_GT(canvas.Count(kFace, 60, 0, 96, 20), 0);
+}
+
 // A popup menu opened below a menu-bar button 40 pixels wide.
 class TestPopup : public CTavoPWndFace
 {
