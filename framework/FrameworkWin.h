@@ -9,6 +9,9 @@
 #include "framework/CRgn.h"
 #include "framework/CPalette.h"
 #include "framework/CDC.h"
+#include "framework/CPaintDC.h"
+#include "framework/CClientDC.h"
+#include "framework/CWindowDC.h"
 #include "framework/CImageList.h"
 // Windows, commands and the application
 #include "framework/AfxMessageMap.h"

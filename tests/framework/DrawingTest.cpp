@@ -158,3 +158,47 @@ TEST(ImageLists, MaskedImageDrawsOnlyItsOwnPixels)
     EXPECT_TRUE(list.Draw(&b.dc, 1, CPoint(6, 1), ILD_TRANSPARENT));
     EXPECT_EQ(16, canvas.Count(kBlack, 6, 1, 10, 5));
 }
+
+namespace
+{
+LRESULT CALLBACK PaintRedProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_PAINT) {
+        CPaintDC dc(CWnd::FromHandle(hWnd));
+        CRect rect;
+        ::GetClientRect(hWnd, rect);
+        dc.FillSolidRect(rect, RGB(255, 0, 0));
+        return 0;
+    }
+    return ::DefWindowProc(hWnd, msg, wParam, lParam);
+}
+}
+
+TEST(WindowDCs, PaintClientAndWindowDCsBorrowAndGiveBackTheWindowsDC)
+{
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = PaintRedProc;
+    wc.hInstance = ::GetModuleHandle(nullptr);
+    wc.lpszClassName = "TavoTestPaintRed";
+    ::RegisterClass(&wc);
+    HWND hWnd = ::CreateWindow("TavoTestPaintRed", "", WS_POPUP | WS_VISIBLE, 10, 10, 40, 30, nullptr, nullptr,
+                               wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    ::InvalidateRect(hWnd, nullptr, TRUE);
+    ::UpdateWindow(hWnd);
+    EXPECT_FALSE(::GetUpdateRect(hWnd, nullptr, FALSE)) << "the paint DC validated the window";
+    {
+        CClientDC dc(CWnd::FromHandle(hWnd));
+        ASSERT_NE(nullptr, dc.m_hDC);
+        EXPECT_EQ(&dc, CDC::FromHandle(dc.m_hDC));
+        EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(5, 5));
+    }
+    {
+        CWindowDC screen(nullptr);
+        EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), screen.GetDeviceCaps(HORZRES));
+    }
+    ::DestroyWindow(hWnd);
+    ::UnregisterClass("TavoTestPaintRed", wc.hInstance);
+    CWnd::DeleteTempMap();
+    CDC::DeleteTempMap();
+}

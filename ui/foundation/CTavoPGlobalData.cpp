@@ -253,6 +253,11 @@ void CTavoPGlobalData::CleanUp()
     }
 }
 
+BOOL CTavoPGlobalData::DrawParentBackground(CWnd* pWnd, CDC* pDC, LPRECT lpRect)
+{
+    return DrawParentBackground(pWnd != nullptr ? pWnd->m_hWnd : nullptr, pDC, lpRect);
+}
+
 BOOL CTavoPGlobalData::DrawParentBackground(HWND hWnd, CDC* pDC, LPRECT lpRect)
 {
     if (hWnd == nullptr || pDC == nullptr || pDC->m_hDC == nullptr)
@@ -290,6 +295,28 @@ void CTavoPGlobalData::FillRectLight(CDC* pDC, LPCRECT lpRect)
 {
     if (pDC != nullptr && lpRect != nullptr)
         pDC->FillRect(lpRect, &brLight);
+}
+
+namespace
+{
+CWnd* (*g_pfnFloatingOwner)(CWnd*) = nullptr;
+}
+
+void SetFloatingFrameOwnerResolver(CWnd* (*pfnResolver)(CWnd* pMiniFrame))
+{
+    g_pfnFloatingOwner = pfnResolver;
+}
+
+CFrameWnd* FindOwningFrame(CWnd* pWnd)
+{
+    if (pWnd == nullptr || pWnd->m_hWnd == nullptr)
+        return nullptr;
+    CWnd* pStep = pWnd;
+    do {
+        CWnd* pOwner = g_pfnFloatingOwner != nullptr ? g_pfnFloatingOwner(pStep) : nullptr;
+        pStep = pOwner != nullptr ? pOwner : pStep->GetParent();
+    } while (pStep != nullptr && !pStep->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
+    return (CFrameWnd*)pStep;
 }
 
 void CleanUpGlobals()

@@ -77,6 +77,7 @@ public:
 
     // Paints what the window's parent shows under it, clipped to lpRect (client coordinates of
     // the window) within the DC's own clip region, which is left as it was. Nonzero when painted.
+    BOOL DrawParentBackground(CWnd* pWnd, CDC* pDC, LPRECT lpRect = nullptr);
     BOOL DrawParentBackground(HWND hWnd, CDC* pDC, LPRECT lpRect = nullptr);
 
     // Fills with the light brush (the dither pattern at 8 bits per pixel or less).
@@ -95,3 +96,10 @@ CTavoPGlobalData& GetGlobalData();
 
 // The library clean-up the application calls at exit.
 void CleanUpGlobals();
+
+// The nearest frame window above pWnd (never pWnd itself), or null. From a floating bar's
+// frame the search goes on at the frame the bar floats for.
+CFrameWnd* FindOwningFrame(CWnd* pWnd);
+// How a floating mini frame names the frame its bar floats for: the docking layer registers
+// it (null, the default, means the mini frame's parent).
+void SetFloatingFrameOwnerResolver(CWnd* (*pfnResolver)(CWnd* pMiniFrame));

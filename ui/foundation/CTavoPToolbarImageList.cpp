@@ -3,6 +3,8 @@
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPPixelBuffer.h"
 #include "ui/foundation/CTavoPVisualManager.h"
+#include "ui/foundation/CTavoPResourceScope.h"
+#include "res/LibraryIds.h"
 #include <cstring>
 #include <memory>
 
@@ -765,6 +767,42 @@ void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, i
 
 BOOL CTavoPToolbarImageList::CopyImageToClipboard(int iImage)
 {
-    // Needs the window layer's main window and message boxes.
-    return FALSE;
+    auto fail = [](UINT nIDPrompt) {
+        CTavoPResourceScope scope;
+        AfxMessageBox(nIDPrompt, MB_OK | MB_ICONSTOP);
+        return FALSE;
+    };
+    try {
+        CWindowDC dcScreen(nullptr);
+        CDC dcMem;
+        CBitmap bitmap;
+        if (!dcMem.CreateCompatibleDC(&dcScreen)
+            || !bitmap.CreateCompatibleBitmap(&dcScreen, m_sizeImage.cx, m_sizeImage.cy))
+            return fail(IDS_TAVOP_CANT_COPY_BITMAP);
+        CBitmap* pOld = dcMem.SelectObject(&bitmap);
+        dcMem.FillRect(CRect(0, 0, m_sizeImage.cx, m_sizeImage.cy), &GetGlobalData().brBtnFace);
+        CTavoPDrawState ds;
+        BOOL bDrawn = PrepareDraw(ds);
+        if (bDrawn) {
+            bDrawn = Draw(&dcMem, 0, 0, iImage);
+            EndDraw(ds);
+        }
+        dcMem.SelectObject(pOld);
+        if (!bDrawn)
+            return fail(IDS_TAVOP_CANT_COPY_BITMAP);
+
+        CWnd* pMainWnd = AfxGetMainWnd();
+        if (!::OpenClipboard(pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr))
+            return fail(IDS_TAVOP_CANT_COPY_BITMAP);
+        // The clipboard is closed on every path; the bitmap is the clipboard's only once it took it.
+        BOOL bTaken = ::EmptyClipboard() && ::SetClipboardData(CF_BITMAP, bitmap.m_hObject) != nullptr;
+        ::CloseClipboard();
+        if (!bTaken)
+            return fail(IDS_TAVOP_CANT_COPY_BITMAP);
+        bitmap.Detach();
+        return TRUE;
+    } catch (CException* e) {
+        e->Delete();
+        return fail(IDS_TAVOP_INTERNAL_ERROR);
+    }
 }

@@ -142,3 +142,45 @@ TEST_F(GlobalData, ParentBackgroundIsPaintedInsideTheCallersClipRegion)
     ::UnregisterClass("TavoTestRedParent", wc.hInstance);
     ::DeleteObject(wc.hbrBackground);
 }
+
+namespace
+{
+CWnd* g_floating = nullptr;
+CWnd* g_floatsFor = nullptr;
+CWnd* FloatingOwner(CWnd* pWnd)
+{
+    return pWnd == g_floating ? g_floatsFor : nullptr;
+}
+}
+
+TEST(OwningFrame, IsTheNearestFrameAboveAndFollowsAFloatingFrameToItsOwner)
+{
+    HINSTANCE hInst = ::GetModuleHandle(nullptr);
+    HWND hFrame = ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, hInst, nullptr);
+    HWND hPane = ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 50, 50, hFrame, nullptr, hInst, nullptr);
+    HWND hButton = ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 10, 10, hPane, nullptr, hInst, nullptr);
+    HWND hFloating = ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 60, 60, nullptr, nullptr, hInst, nullptr);
+    HWND hFloatingBar = ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 10, 10, hFloating, nullptr, hInst, nullptr);
+    CFrameWnd frame;
+    CWnd pane, button, floating, floatingBar;
+    frame.Attach(hFrame);
+    pane.Attach(hPane);
+    button.Attach(hButton);
+    floating.Attach(hFloating);
+    floatingBar.Attach(hFloatingBar);
+
+    EXPECT_EQ(&frame, FindOwningFrame(&button));
+    EXPECT_EQ(&frame, FindOwningFrame(&pane));
+    EXPECT_EQ(nullptr, FindOwningFrame(&frame)) << "never the window itself";
+    EXPECT_EQ(nullptr, FindOwningFrame(nullptr));
+    EXPECT_EQ(nullptr, FindOwningFrame(&floatingBar)) << "no resolver: a plain window is no frame";
+    g_floating = &floating;
+    g_floatsFor = &frame;
+    SetFloatingFrameOwnerResolver(FloatingOwner);
+    EXPECT_EQ(&frame, FindOwningFrame(&floatingBar));
+    SetFloatingFrameOwnerResolver(nullptr);
+
+    for (CWnd* p : {(CWnd*)&floatingBar, &floating, &button, &pane, (CWnd*)&frame})
+        ::DestroyWindow(p->Detach());
+    CWnd::DeleteTempMap();
+}

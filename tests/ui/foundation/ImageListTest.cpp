@@ -3,6 +3,7 @@
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManagerXP.h"
+#include "framework/FrameworkWin.h"
 #include "tests/ui/foundation/ClassicPaletteTest.h"
 #include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
@@ -395,4 +396,77 @@ TEST_F(ImageList, CloseGlyphOfEachColourSetPaintsOnlyItsOwnPixels)
     BoundDC b(canvas.dc());
     ASSERT_TRUE(CTavoPMenuGlyphImages::Draw(&b.dc, CTavoPMenuGlyphImages::IdClose, CRect(0, 0, 13, 13)));
     EXPECT_EQ(text, canvas.Pixel(3, 4)) << "centred in the rect, black mapped to the button text colour";
+}
+
+namespace
+{
+// Holds the clipboard open from another thread, so that nobody else can open it.
+class ClipboardBlocker
+{
+public:
+    ClipboardBlocker() : m_opened(::CreateEvent(nullptr, TRUE, FALSE, nullptr)), m_release(::CreateEvent(nullptr, TRUE, FALSE, nullptr))
+    {
+        m_thread = ::CreateThread(nullptr, 0, [](LPVOID p) -> DWORD {
+            ClipboardBlocker* self = (ClipboardBlocker*)p;
+            HWND hOwner = ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+            BOOL opened = ::OpenClipboard(hOwner);
+            ::SetEvent(self->m_opened);
+            ::WaitForSingleObject(self->m_release, 10000);
+            if (opened)
+                ::CloseClipboard();
+            ::DestroyWindow(hOwner);
+            return 0;
+        }, this, 0, nullptr);
+        ::WaitForSingleObject(m_opened, 10000);
+    }
+    ~ClipboardBlocker()
+    {
+        ::SetEvent(m_release);
+        ::WaitForSingleObject(m_thread, 10000);
+        ::CloseHandle(m_thread);
+        ::CloseHandle(m_opened);
+        ::CloseHandle(m_release);
+    }
+
+private:
+    HANDLE m_opened, m_release, m_thread;
+};
+}
+
+TEST_F(ImageList, CopyImageToClipboardHandsOverTheImageOrSaysWhyNot)
+{
+    CTavoPToolbarImageList list;
+    list.SetImageSize(CSize(4, 4));
+    HBITMAP image = ThreeColourImage();
+    list.AddImage(image);
+    ::DeleteObject(image);
+
+    CTestSeams::Engage();
+    ASSERT_TRUE(list.CopyImageToClipboard(0));
+    ASSERT_TRUE(::OpenClipboard(nullptr)) << "the clipboard was closed again";
+    HBITMAP copied = (HBITMAP)::GetClipboardData(CF_BITMAP);
+    ASSERT_NE(nullptr, copied);
+    BITMAP bm;
+    ::GetObject(copied, sizeof bm, &bm);
+    EXPECT_EQ(4, bm.bmWidth);
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(hdc, copied);
+    EXPECT_EQ(RGB(0, 0, 0), ::GetPixel(hdc, 1, 1));
+    EXPECT_EQ(kFace, ::GetPixel(hdc, 3, 3));
+    ::SelectObject(hdc, old);
+    ::DeleteDC(hdc);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
+
+    const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    {
+        ClipboardBlocker blocker;
+        EXPECT_FALSE(list.CopyImageToClipboard(0));
+    }
+    EXPECT_FALSE(list.CopyImageToClipboard(1)) << "no such image";
+    ASSERT_EQ(2u, CTestSeams::MessageBoxes().size());
+    EXPECT_STREQ("Can't copy bitmap image into the clipboard!", CTestSeams::MessageBoxes()[0].strText);
+    EXPECT_EQ(gdiBefore, ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) << "the bitmap was freed";
+    CTestSeams::Release();
 }

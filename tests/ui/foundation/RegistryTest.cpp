@@ -1,6 +1,7 @@
 // Registry access against the real registry of the test prefix, under a test key of its own.
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/BuildRegistryPath.h"
+#include "framework/FrameworkWin.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
@@ -396,4 +397,10 @@ TEST(RegistryPath, IsBuiltFromTheApplicationKeyAndProfile)
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.expected, BuildRegistryPathFor(c.key, c.profile, c.section, c.path)) << c.expected;
+
+    CWinApp app("vorlen");
+    app.SetRegistryKey("TavoP AppWizard-Generated Applications");
+    EXPECT_STREQ("SOFTWARE\\TavoP AppWizard-Generated Applications\\vorlen\\TavoToolBars\\",
+                 BuildRegistryPath("TavoToolBars", nullptr));
+    EXPECT_STREQ("Given\\", BuildRegistryPath("TavoToolBars", "Given\\"));
 }
