@@ -933,6 +933,11 @@ BOOL CTavoPVisualManager::IsClassicLook() const
     return TRUE;
 }
 
+COLORREF CTavoPVisualManager::GetHighlightedMenuItemTextColor(CTavoPButtonFace* /*pButton*/)
+{
+    return GetGlobalData().clrTextHilite;
+}
+
 COLORREF CTavoPVisualManager::GetCaptionBarTextColor() const
 {
     return ::GetSysColor(COLOR_WINDOW);

@@ -113,6 +113,8 @@ public:
                             BOOL bIsSelected = FALSE);
     virtual int GetMenuImageMargin() const;
     virtual BOOL IsClassicLook() const;
+    // Text colour of a highlighted menu item.
+    virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton);
     // Text colour of captions drawn on a bar.
     virtual COLORREF GetCaptionBarTextColor() const;
 

@@ -600,7 +600,7 @@ void CTavoPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pBut
         }
     }
 
-    clrText = bDisabled ? GetGlobalData().clrGrayedText : GetHotTextOnFill();
+    clrText = GetHighlightedMenuItemTextColor(pButton);
 }
 
 void CTavoPVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed)
@@ -812,6 +812,13 @@ void CTavoPVisualManagerXP::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELI
     }
     CFont& font = bIsHighlighted ? GetGlobalData().fontUnderline : GetGlobalData().fontRegular;
     DrawTaskContent(pDC, pTask, hImages, (HFONT)font.GetSafeHandle(), GetGlobalData().clrHotText);
+}
+
+COLORREF CTavoPVisualManagerXP::GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton)
+{
+    if (pButton != NULL && (pButton->GetStyle() & TBBS_DISABLED))
+        return GetGlobalData().clrGrayedText;
+    return GetHotTextOnFill();
 }
 
 int CTavoPVisualManagerXP::GetMenuImageMargin() const

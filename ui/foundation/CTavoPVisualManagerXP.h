@@ -69,6 +69,7 @@ public:
     virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE, BOOL bNoTitle = FALSE) override;
     virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, BOOL bIsHighlighted = FALSE,
                             BOOL bIsSelected = FALSE) override;
+    virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton) override;
     virtual int GetMenuImageMargin() const override;
     virtual BOOL IsClassicLook() const override;
 

@@ -362,6 +362,14 @@ COLORREF CTavoPWinXPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect 
     return ::GetSysColor(COLOR_MENUTEXT);
 }
 
+// Themed menus highlight with the selection brush, as the base look does.
+COLORREF CTavoPWinXPVisualManager::GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton)
+{
+    if (m_hThemeWindow == NULL)
+        return CTavoPVisualManagerXP::GetHighlightedMenuItemTextColor(pButton);
+    return CTavoPVisualManager::GetHighlightedMenuItemTextColor(pButton);
+}
+
 CSize CTavoPWinXPVisualManager::GetButtonExtraSize() const
 {
     return m_hThemeWindow != NULL ? CSize(2, 2) : CSize(0, 0);

@@ -45,6 +45,7 @@ public:
     virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state) override;
     virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, COLORREF& clrText) override;
     virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE) override;
+    virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton) override;
     virtual CSize GetButtonExtraSize() const override;
     virtual void OnDrawHeaderItemBorder(CWnd* pHeader, CDC* pDC, CRect& rect, BOOL bIsPressed,
                                         BOOL bIsHighlighted) override;

@@ -458,6 +458,7 @@ TEST_F(BaseLookPixels, ButtonTextColourFollowsStateAndKind)
     outlook.m_nStyle = TBBS_DISABLED;
     EXPECT_EQ(vm.GetToolbarButtonTextColor(&button, TAVOP_BUTTON_HIGHLIGHTED), RGB(128, 128, 128));
     EXPECT_EQ(vm.GetToolbarButtonTextColor(&outlook, TAVOP_BUTTON_NORMAL), ::GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(vm.GetHighlightedMenuItemTextColor(&button), RGB(255, 255, 255));
 }
 
 TEST_F(BaseLookPixels, CaptionBarIsFilledWithItsOwnColourOrShadow)

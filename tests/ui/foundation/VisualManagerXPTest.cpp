@@ -82,6 +82,7 @@ TEST_F(XPLook, HotMenuItemTextIsBlackOnALightHotColourAndWhiteOnADarkOne)
         COLORREF clrText = RGB(1, 2, 3);
         xp.OnHighlightMenuItem(canvas.pdc(), &item, CRect(0, 0, 60, 20), clrText);
         EXPECT_EQ(clrText, RGB(0, 0, 0));
+        EXPECT_EQ(xp.GetHighlightedMenuItemTextColor(&item), RGB(0, 0, 0));
         EXPECT_EQ(canvas.Pixel(30, 10), RGB(182, 181, 227));
         EXPECT_EQ(canvas.Pixel(0, 0), RGB(0, 0, 128));
         EXPECT_EQ(canvas.Pixel(59, 19), RGB(0, 0, 128));
