@@ -3,7 +3,7 @@
 #include <windows.h>
 
 UnwritableFolder::UnwritableFolder(const std::string& windowsFolder)
-    : m_folder(windowsFolder), m_unwritable(false)
+    : m_folder(windowsFolder), m_unwritable(false), m_probeLeft(false)
 {
     if (!m_folder.empty() && m_folder.back() != '\\')
         m_folder += '\\';
@@ -22,16 +22,20 @@ UnwritableFolder::~UnwritableFolder()
     RunUnix("/usr/bin/chattr -i \"" + m_unixFolder + "\"");
     RunUnix("/bin/chmod u+w \"" + m_unixFolder + "\"");
     WaitUntilWritable(true);
+    if (m_probeLeft)
+        DeleteFileA((m_folder + "vorlen-probe.tmp").c_str());
 }
 
 bool UnwritableFolder::CanCreateFile() const
 {
     std::string probe = m_folder + "vorlen-probe.tmp";
-    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, NULL);
+    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CloseHandle(file);
+    // The folder may have become unwritable since: then the probe stays until the folder is writable again.
+    if (!DeleteFileA(probe.c_str()))
+        m_probeLeft = true;
     return true;
 }
 
@@ -53,7 +57,7 @@ void UnwritableFolder::RunUnix(const std::string& commandLine)
 
 bool UnwritableFolder::WaitUntilWritable(bool writable) const
 {
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 250; ++i) {
         if (CanCreateFile() == writable)
             return true;
         Sleep(20);

@@ -22,4 +22,5 @@ private:
     std::string m_folder;
     std::string m_unixFolder;
     bool m_unwritable;
+    mutable bool m_probeLeft;
 };
