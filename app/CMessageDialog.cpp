@@ -1,0 +1,52 @@
+#include "app/CMessageDialog.h"
+#include "app/CDatabaseHolder.h"
+#include "framework/CTestSeams.h"
+#include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CMessageDialog, CDialog)
+    ON_BN_CLICKED(IDC_MESSAGE_SUPPORT, OnSupport)
+    ON_BN_CLICKED(IDC_MESSAGE_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+const char* const CMessageDialog::SupportAddress = "support@vorlen.com.cn";
+
+CMessageDialog::CMessageDialog(CWnd* pParent) : CDialog(IDD_MESSAGE, pParent)
+{
+}
+
+void CMessageDialog::SetMessage(const CString& message)
+{
+    m_message = message;
+}
+
+void CMessageDialog::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_MESSAGE_TEXT, m_text);
+}
+
+BOOL CMessageDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_text = m_message;
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CMessageDialog::OnOK()
+{
+}
+
+void CMessageDialog::OnSupport()
+{
+    UpdateData(TRUE);
+    CString link = CString("mailto:") + SupportAddress
+                   + "?subject=信息反馈单&body=在使用【Vorlen】的过程中遇到问题的描述如下：\"" + m_text + "\" ";
+    AfxShellExecute(m_hWnd, "open", link, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMessageDialog::OnHelp()
+{
+    AfxShellExecute(m_hWnd, "open", CDatabaseHolder::GetProgramDirectory() + "help\\vorlen.chm", nullptr, nullptr,
+                    SW_SHOWNORMAL);
+}

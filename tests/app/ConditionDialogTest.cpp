@@ -1,0 +1,86 @@
+// The condition dialogs and the system-message dialog driven through their real windows.
+#include "app/CDayReportDialog.h"
+#include "app/CMessageDialog.h"
+#include "app/CPurchaseQueryDialog.h"
+#include "app/CRangeReportDialog.h"
+#include "app/CSalesQueryDialog.h"
+#include "res/resource.h"
+#include "tests/app/DialogTest.h"
+
+using ConditionDialogs = DialogTest;
+
+TEST_F(ConditionDialogs, QueryDialogsProposeTheirRangesAsPlainDates)
+{
+    std::string start, end;
+    auto readAndConfirm = [&](HWND dialog) {
+        start = Item(dialog, IDC_QUERY_START);
+        end = Item(dialog, IDC_QUERY_END);
+        ModalScript::Click(dialog, IDOK);
+    };
+    {
+        CPurchaseQueryDialog purchases;
+        ModalScript script;
+        script.When("采购查询", readAndConfirm);
+        ASSERT_EQ(IDOK, purchases.DoModal());
+        EXPECT_EQ("2002-12-03", start);
+        EXPECT_EQ("2003-11-24", end);
+        EXPECT_STREQ("2002-12-03", purchases.m_startText);
+        EXPECT_STREQ("2003-11-24", purchases.m_endText);
+    }
+    {
+        CSalesQueryDialog sales;
+        ModalScript script;
+        script.When("销售查询", readAndConfirm);
+        ASSERT_EQ(IDOK, sales.DoModal());
+        EXPECT_STREQ("2003-11-23", sales.m_startText);
+        EXPECT_STREQ("2003-11-24", sales.m_endText);
+        EXPECT_EQ(CTime(2003, 11, 23, 15, 30, 12), sales.m_start);
+        EXPECT_EQ(Noon(), sales.m_end);
+    }
+    {
+        CRangeReportDialog range;
+        range.SetRange(CTime(2003, 11, 1, 0, 0, 0), Noon());
+        range.SetHint("默认为本月");
+        std::string hint;
+        ModalScript script;
+        script.When("报表－汇总条件", [&](HWND dialog) {
+            hint = Item(dialog, IDC_QUERY_HINT);
+            readAndConfirm(dialog);
+        });
+        ASSERT_EQ(IDOK, range.DoModal());
+        EXPECT_EQ("默认为本月", hint);
+        EXPECT_STREQ("2003-11-01", range.m_startText);
+        EXPECT_STREQ("2003-11-24", range.m_endText);
+    }
+    {
+        CDayReportDialog day;
+        ModalScript script;
+        script.When("日销售报表－汇总条件", [](HWND dialog) { ModalScript::Click(dialog, IDCANCEL); });
+        EXPECT_EQ(IDCANCEL, day.DoModal());
+        EXPECT_TRUE(day.m_dateText.IsEmpty());
+    }
+}
+
+TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
+{
+    CMessageDialog message;
+    message.SetMessage("文件connect.txt不存在");
+    std::string shown;
+    ModalScript script;
+    script.When("系统消息", [&](HWND dialog) {
+        shown = Item(dialog, IDC_MESSAGE_TEXT);
+        ModalScript::Click(dialog, IDOK);      // Enter: nothing happens
+        ModalScript::Click(dialog, IDC_MESSAGE_SUPPORT);
+        ModalScript::Click(dialog, IDC_MESSAGE_HELP);
+        ModalScript::Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, message.DoModal());
+    EXPECT_EQ("文件connect.txt不存在", shown);
+    const auto& launches = CTestSeams::ShellLaunches();
+    ASSERT_EQ(2u, launches.size());
+    EXPECT_EQ(std::string("mailto:") + CMessageDialog::SupportAddress
+                  + "?subject=信息反馈单&body=在使用【Vorlen】的过程中遇到问题的描述如下：\"文件connect.txt不存在\" ",
+              std::string(launches[0].strFile));
+    std::string help = (LPCTSTR)launches[1].strFile;
+    EXPECT_EQ("\\help\\vorlen.chm", help.substr(help.size() - 16));
+}
