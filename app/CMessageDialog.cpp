@@ -1,5 +1,6 @@
 #include "app/CMessageDialog.h"
 #include "app/CDatabaseHolder.h"
+#include "app/CMailLink.h"
 #include "framework/CTestSeams.h"
 #include "res/resource.h"
 
@@ -7,8 +8,6 @@ BEGIN_MESSAGE_MAP(CMessageDialog, CDialog)
     ON_BN_CLICKED(IDC_MESSAGE_SUPPORT, OnSupport)
     ON_BN_CLICKED(IDC_MESSAGE_HELP, OnHelp)
 END_MESSAGE_MAP()
-
-const char* const CMessageDialog::SupportAddress = "support@vorlen.com.cn";
 
 CMessageDialog::CMessageDialog(CWnd* pParent) : CDialog(IDD_MESSAGE, pParent)
 {
@@ -40,8 +39,8 @@ void CMessageDialog::OnOK()
 void CMessageDialog::OnSupport()
 {
     UpdateData(TRUE);
-    CString link = CString("mailto:") + SupportAddress
-                   + "?subject=信息反馈单&body=在使用【Vorlen】的过程中遇到问题的描述如下：\"" + m_text + "\" ";
+    // Encoded like every mail link of the program: a message holding '&' or '#' must not cut it.
+    CString link = CMailLink::Build("信息反馈单", "在使用【Vorlen】的过程中遇到问题的描述如下：\"" + m_text + "\" ");
     AfxShellExecute(m_hWnd, "open", link, nullptr, nullptr, SW_SHOWNORMAL);
 }
 

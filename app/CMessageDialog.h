@@ -11,9 +11,6 @@ public:
 
     void SetMessage(const CString& message);
 
-    // The supplier's address the support button writes to.
-    static const char* const SupportAddress;
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -1,5 +1,6 @@
 // The condition dialogs and the system-message dialog driven through their real windows.
 #include "app/CDayReportDialog.h"
+#include "app/CMailLink.h"
 #include "app/CMessageDialog.h"
 #include "app/CPurchaseQueryDialog.h"
 #include "app/CRangeReportDialog.h"
@@ -64,7 +65,7 @@ TEST_F(ConditionDialogs, QueryDialogsProposeTheirRangesAsPlainDates)
 TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
 {
     CMessageDialog message;
-    message.SetMessage("文件connect.txt不存在");
+    message.SetMessage("文件connect.txt不存在 & #1");
     std::string shown;
     ModalScript script;
     script.When("系统消息", [&](HWND dialog) {
@@ -75,12 +76,12 @@ TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
         ModalScript::Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, message.DoModal());
-    EXPECT_EQ("文件connect.txt不存在", shown);
+    EXPECT_EQ("文件connect.txt不存在 & #1", shown);
     const auto& launches = CTestSeams::ShellLaunches();
     ASSERT_EQ(2u, launches.size());
-    EXPECT_EQ(std::string("mailto:") + CMessageDialog::SupportAddress
-                  + "?subject=信息反馈单&body=在使用【Vorlen】的过程中遇到问题的描述如下：\"文件connect.txt不存在\" ",
-              std::string(launches[0].strFile));
+    EXPECT_STREQ(CMailLink::Build("信息反馈单", "在使用【Vorlen】的过程中遇到问题的描述如下：\"文件connect.txt不存在 & #1\" "),
+                 launches[0].strFile);
+    EXPECT_EQ(-1, launches[0].strFile.Find('#'));
     std::string help = (LPCTSTR)launches[1].strFile;
     EXPECT_EQ("\\help\\vorlen.chm", help.substr(help.size() - 16));
 }
