@@ -568,6 +568,15 @@ int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
     return result;
 }
 
+int CEditGrid::AppendShownRow(const std::vector<std::string>& texts)
+{
+    int row = m_rows.AppendEmptyRow();
+    for (int i = 0; i < m_rows.GetColumnCount() && i < (int)texts.size(); ++i)
+        m_rows.SetText(row, i, texts[i].c_str());
+    UpdateItemCount();
+    return row;
+}
+
 BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)
 {
     if (!m_bCanDelete || nRow < 0 || nRow >= m_rows.GetRowCount() || m_pDatabase == nullptr ||

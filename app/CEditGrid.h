@@ -35,6 +35,9 @@ public:
     // pInitialValues: one text per column, or null.
     int AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck);
     BOOL DeleteRow(int nRow, BOOL bCommitFirst);
+    // Appends a row that is only shown (a report's totals): nothing is written to the table, and
+    // the next load drops it. Texts beyond the column count are ignored. Returns the row's index.
+    int AppendShownRow(const std::vector<std::string>& texts);
     void HideEditors();
 
     // The rows live in the grid; the list control only asks for the texts it draws.
