@@ -1,0 +1,177 @@
+#include "app/CReportCommands.h"
+#include "app/CDayReportDialog.h"
+#include "app/CEditGrid.h"
+#include "app/CPurchaseQueryDialog.h"
+#include "app/CRangeReportDialog.h"
+#include "app/CSalesQueryDialog.h"
+#include "app/CSqlText.h"
+#include "app/CStockQueryDialog.h"
+
+bool CReportCommands::Load(CEditGrid& grid, const CReportSql::Query& query)
+{
+    return grid.SetQuery(query.table.c_str(), query.sql.c_str()) != FALSE;
+}
+
+bool CReportCommands::TodaySales(CEditGrid& grid)
+{
+    CTime now = CTime::GetCurrentTime();
+    return Load(grid, CReportSql::TodaySales(CSqlText::Date(now.GetYear(), now.GetMonth(), now.GetDay())));
+}
+
+bool CReportCommands::StockList(CEditGrid& grid)
+{
+    return Load(grid, CReportSql::StockList());
+}
+
+bool CReportCommands::YearPurchases(CEditGrid& grid)
+{
+    return Load(grid, CReportSql::YearPurchases(CTime::GetCurrentTime().GetYear()));
+}
+
+bool CReportCommands::ExpiryCheck(CEditGrid& grid)
+{
+    return Load(grid, CReportSql::ExpiryCheck());
+}
+
+bool CReportCommands::ShortageCheck(CEditGrid& grid)
+{
+    return Load(grid, CReportSql::ShortageCheck());
+}
+
+bool CReportCommands::TotalStockCost(CEditGrid& grid)
+{
+    return Load(grid, CReportSql::TotalStockCost());
+}
+
+bool CReportCommands::AverageCost(CEditGrid& grid)
+{
+    return Load(grid, CReportSql::AverageCost());
+}
+
+void CReportCommands::PurchaseQuery(CEditGrid& grid)
+{
+    CPurchaseQueryDialog dialog(grid.GetParent());
+    if (dialog.DoModal() == IDOK)
+        Load(grid, CReportSql::PurchaseQuery((LPCTSTR)dialog.m_startText, (LPCTSTR)dialog.m_endText));
+}
+
+void CReportCommands::SalesQuery(CEditGrid& grid)
+{
+    CSalesQueryDialog dialog(grid.GetParent());
+    if (dialog.DoModal() == IDOK)
+        Load(grid, CReportSql::SalesQuery((LPCTSTR)dialog.m_startText, (LPCTSTR)dialog.m_endText));
+}
+
+void CReportCommands::StockQuery(CEditGrid& grid)
+{
+    CStockQueryDialog dialog(grid.GetParent());
+    if (dialog.DoModal() == IDOK)
+        Load(grid, CReportSql::StockQuery((LPCTSTR)dialog.m_name, (LPCTSTR)dialog.m_origin,
+                                          (LPCTSTR)dialog.m_spec, (LPCTSTR)dialog.m_expiry));
+}
+
+CTime CReportCommands::MonthStart(CTime now)
+{
+    return CTime(now.GetYear(), now.GetMonth(), 1, 0, 0, 0);
+}
+
+CTime CReportCommands::YearStart(CTime now)
+{
+    return CTime(now.GetYear(), 1, 1, 0, 0, 0);
+}
+
+bool CReportCommands::AskRange(CEditGrid& grid, CTime start, LPCTSTR hint, CString& startText, CString& endText)
+{
+    CRangeReportDialog dialog(grid.GetParent());
+    dialog.SetRange(start, CTime::GetCurrentTime());
+    dialog.SetHint(hint);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    startText = dialog.m_startText;
+    endText = dialog.m_endText;
+    return true;
+}
+
+void CReportCommands::DaySalesReport(CEditGrid& grid)
+{
+    CDayReportDialog dialog(grid.GetParent());
+    if (dialog.DoModal() == IDOK)
+        SalesReport(grid, CReportSql::Day, dialog.m_dateText, dialog.m_dateText);
+}
+
+void CReportCommands::MonthSalesReport(CEditGrid& grid)
+{
+    CString start, end;
+    if (AskRange(grid, MonthStart(CTime::GetCurrentTime()), "默认为本月", start, end))
+        SalesReport(grid, CReportSql::Month, start, end);
+}
+
+void CReportCommands::YearSalesReport(CEditGrid& grid)
+{
+    CString start, end;
+    if (AskRange(grid, YearStart(CTime::GetCurrentTime()), "默认为本年度", start, end))
+        SalesReport(grid, CReportSql::Year, start, end);
+}
+
+void CReportCommands::BadDebtReport(CEditGrid& grid)
+{
+    CString start, end;
+    if (AskRange(grid, YearStart(CTime::GetCurrentTime()), "默认为本年", start, end))
+        Load(grid, CReportSql::BadDebtReport((LPCTSTR)start, (LPCTSTR)end));
+}
+
+void CReportCommands::MonthPurchaseReport(CEditGrid& grid)
+{
+    CString start, end;
+    if (AskRange(grid, MonthStart(CTime::GetCurrentTime()), "默认为本月", start, end))
+        PurchaseReport(grid, CReportSql::Month, start, end);
+}
+
+void CReportCommands::YearPurchaseReport(CEditGrid& grid)
+{
+    CString start, end;
+    if (AskRange(grid, YearStart(CTime::GetCurrentTime()), "默认为本年", start, end))
+        PurchaseReport(grid, CReportSql::Year, start, end);
+}
+
+std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReportSql::Query& query, int columns)
+{
+    std::vector<std::string> values;
+    // A hidden grid of its own, on the main grid's connection, for as long as the report runs.
+    CEditGrid summary;
+    if (!summary.CreateAndLoad(grid.GetDatabase(), query.table.c_str(), query.sql.c_str(), grid.GetParent(),
+                               CRect(0, 0, 1, 1), FALSE, FALSE))
+        return values;
+    for (int column = 0; column < columns; ++column)
+        values.push_back((LPCTSTR)summary.GetItemText(0, column));
+    summary.DestroyWindow();
+    return values;
+}
+
+void CReportCommands::Append(CEditGrid& grid, const std::vector<CReportSql::SummaryRow>& rows)
+{
+    for (const CReportSql::SummaryRow& row : rows)
+        grid.AppendShownRow({ row.label, row.value });
+}
+
+bool CReportCommands::SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start, const CString& end)
+{
+    if (!Load(grid, CReportSql::SalesReport((LPCTSTR)start, (LPCTSTR)end)) || grid.GetItemCount() == 0)
+        return false;
+    std::vector<std::string> values = Summary(grid, CReportSql::SalesSummary((LPCTSTR)start, (LPCTSTR)end), 4);
+    if (values.empty())
+        return false;
+    Append(grid, CReportSql::SalesSummaryRows(period, values));
+    return true;
+}
+
+bool CReportCommands::PurchaseReport(CEditGrid& grid, CReportSql::Period period, const CString& start, const CString& end)
+{
+    if (!Load(grid, CReportSql::PurchaseReport((LPCTSTR)start, (LPCTSTR)end)) || grid.GetItemCount() == 0)
+        return false;
+    std::vector<std::string> values = Summary(grid, CReportSql::PurchaseSummary((LPCTSTR)start, (LPCTSTR)end), 1);
+    if (values.empty())
+        return false;
+    Append(grid, CReportSql::PurchaseSummaryRows(period, values[0]));
+    return true;
+}
