@@ -48,5 +48,6 @@
 #include "framework/CDocument.h"
 #include "framework/CView.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CMiniFrameWnd.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CSingleDocTemplate.h"

@@ -237,3 +237,51 @@ TEST_F(CommandRoutingTest, MenuItemsAreUpdatedAndPromptedWhileTheMenuIsOpen)
     m_pFrame->m_messageLine.GetWindowText(text);
     EXPECT_STREQ("就绪", text);
 }
+
+namespace {
+
+// A floating frame that counts the idle updates it gets, and tells when it is deleted.
+class CCountingMiniFrame : public CMiniFrameWnd
+{
+public:
+    explicit CCountingMiniFrame(bool* pDeleted) : m_pDeleted(pDeleted) {}
+    ~CCountingMiniFrame() override { *m_pDeleted = true; }
+    int m_nIdleUpdates = 0;
+    LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM)
+    {
+        ++m_nIdleUpdates;
+        return 0;
+    }
+
+private:
+    bool* m_pDeleted;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountingMiniFrame, CMiniFrameWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(CommandRoutingTest, IdleReachesEveryFloatingFrameWhichDeletesItselfWhenDestroyed)
+{
+    bool bDeleted = false;
+    CCountingMiniFrame* pMini = new CCountingMiniFrame(&bDeleted);
+    ASSERT_TRUE(pMini->CreateEx(0, nullptr, "浮动", WS_POPUP | WS_CAPTION | MFS_THICKFRAME, CRect(10, 10, 200, 100),
+                                m_pFrame));
+    EXPECT_TRUE(pMini->GetExStyle() & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(pMini->GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(pMini->GetStyle() & WS_THICKFRAME);
+    EXPECT_FALSE(pMini->GetStyle() & MFS_THICKFRAME);
+    pMini->ShowWindow(SW_SHOWNOACTIVATE);
+
+    TestApp().OnIdle(0);
+    EXPECT_EQ(1, pMini->m_nIdleUpdates);
+    pMini->ShowWindow(SW_HIDE);
+    TestApp().OnIdle(0);
+    EXPECT_EQ(1, pMini->m_nIdleUpdates); // hidden frames are left alone
+
+    pMini->DestroyWindow();
+    EXPECT_TRUE(bDeleted);
+}
