@@ -57,11 +57,11 @@ CReportSql::Query CReportSql::SalesQuery(const std::string& start, const std::st
 }
 
 CReportSql::Query CReportSql::StockQuery(const std::string& name, const std::string& origin,
-                                         const std::string& spec, const std::string& expiry)
+                                         const std::string& model, const std::string& expiry)
 {
     std::string sql = "SELECT * FROM 存 WHERE 1>0";
     const struct { const char* column; const std::string& text; } parts[] = {
-        { "名称", name }, { "产地", origin }, { "规格型号", spec }, { "有效截止日期", expiry },
+        { "名称", name }, { "产地", origin }, { "规格型号", model }, { "有效截止日期", expiry },
     };
     for (const auto& part : parts)
         if (!part.text.empty())

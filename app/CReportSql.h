@@ -29,7 +29,7 @@ public:
     static Query PurchaseQuery(const std::string& start, const std::string& end);
     static Query SalesQuery(const std::string& start, const std::string& end);
     static Query StockQuery(const std::string& name, const std::string& origin,
-                            const std::string& spec, const std::string& expiry);
+                            const std::string& model, const std::string& expiry);
 
     // Sales reports: the rows of the range that are not bad debts, and the four totals.
     static Query SalesReport(const std::string& start, const std::string& end);
