@@ -1,6 +1,7 @@
 #include "framework/CImageList.h"
 #include "framework/CDC.h"
 #include "framework/CBitmap.h"
+#include "framework/CWnd.h"
 #include "framework/GdiHandleMap.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
@@ -146,5 +147,12 @@ BOOL CImageList::SetDragCursorImage(int nDrag, CPoint ptHotSpot)
 }
 
 BOOL PASCAL CImageList::DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
-BOOL PASCAL CImageList::DragEnter(HWND hWndLock, CPoint point) { return ImageList_DragEnter(hWndLock, point.x, point.y); }
-BOOL PASCAL CImageList::DragLeave(HWND hWndLock) { return ImageList_DragLeave(hWndLock); }
+BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
+{
+    return ImageList_DragEnter(pWndLock != nullptr ? pWndLock->m_hWnd : nullptr, point.x, point.y);
+}
+
+BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock)
+{
+    return ImageList_DragLeave(pWndLock != nullptr ? pWndLock->m_hWnd : nullptr);
+}

@@ -2,9 +2,12 @@
 #pragma once
 #include "framework/FrameworkCore.h"
 #include <commctrl.h>
+// ExtractIcon is a macro of the shell header: seen the same way by every includer.
+#include <shellapi.h>
 
 class CDC;
 class CBitmap;
+class CWnd;
 
 class CImageList : public CObject
 {
@@ -56,8 +59,9 @@ public:
     static BOOL PASCAL DragMove(CPoint pt);
     BOOL SetDragCursorImage(int nDrag, CPoint ptHotSpot);
     static BOOL PASCAL DragShowNolock(BOOL bShow);
-    static BOOL PASCAL DragEnter(HWND hWndLock, CPoint point);
-    static BOOL PASCAL DragLeave(HWND hWndLock);
+    // A null window locks the desktop.
+    static BOOL PASCAL DragEnter(CWnd* pWndLock, CPoint point);
+    static BOOL PASCAL DragLeave(CWnd* pWndLock);
 
 private:
     CImageList(const CImageList&) = delete;
