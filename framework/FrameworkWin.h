@@ -31,6 +31,8 @@
 #include "framework/CFileDialog.h"
 #include "framework/CColorDialog.h"
 #include "framework/CPrintDialog.h"
+#include "framework/CPropertyPage.h"
+#include "framework/CPropertySheet.h"
 // Controls
 #include "framework/CStatic.h"
 #include "framework/CButton.h"

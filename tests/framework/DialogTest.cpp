@@ -187,3 +187,64 @@ TEST_F(DialogTest, ComboTextAndCheckBoxExchangeBothWays)
     EXPECT_EQ(0, dlg.m_nCheck);
     dlg.DestroyWindow();
 }
+
+namespace {
+
+// A page with one number: typed "x" is refused when the page is left, "7" is applied.
+class CNumberPage : public CPropertyPage
+{
+public:
+    int m_value = 1;
+    int m_nApplied = 0;
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_VALUE, m_value); }
+    BOOL OnApply() override
+    {
+        ++m_nApplied;
+        return CPropertyPage::OnApply();
+    }
+};
+
+class CDrivenSheet : public CPropertySheet
+{
+public:
+    CDrivenSheet() : CPropertySheet("属性") {}
+    int m_nKicks = 0;
+    LRESULT OnKickIdle(WPARAM, LPARAM)
+    {
+        if (m_nKicks++ == 0)
+        {
+            HWND hPage = (HWND)SendMessage(PSM_GETCURRENTPAGEHWND);
+            HWND hEdit = ::GetDlgItem(hPage, IDC_VALUE);
+            PostText(hEdit, "x");
+            PostMessage(PSM_PRESSBUTTON, PSBTN_OK);
+            PostText(hEdit, "7");
+            PostMessage(PSM_PRESSBUTTON, PSBTN_OK);
+        }
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDrivenSheet, CPropertySheet)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(DialogTest, ModalPropertySheetAppliesOnlyValidPages)
+{
+    DialogTemplate pageTemplate("页", 160, 80, WS_CHILD | WS_CAPTION | DS_CONTROL);
+    pageTemplate.Add(0x0081, IDC_VALUE, "", WS_BORDER | WS_TABSTOP, 10, 10, 80, 14);
+    CNumberPage page;
+    page.InitModalIndirect(pageTemplate.Get());
+    CDrivenSheet sheet;
+    sheet.AddPage(&page);
+
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    EXPECT_EQ(7, page.m_value);
+    EXPECT_EQ(1, page.m_nApplied);
+    ASSERT_EQ(1u, CTestSeams::MessageBoxes().size());
+    EXPECT_STREQ("请输入一个整数。", CTestSeams::MessageBoxes()[0].strText);
+    EXPECT_EQ(nullptr, sheet.m_hWnd);
+    EXPECT_EQ(nullptr, page.m_hWnd);
+}
