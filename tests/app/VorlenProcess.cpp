@@ -1,0 +1,237 @@
+#include "tests/app/VorlenProcess.h"
+#include <commctrl.h>
+#include <stdexcept>
+
+#ifndef VORLEN_EXE_FROM_TESTS
+#error "the build gives the path of vorlen.exe relative to the test program"
+#endif
+
+namespace {
+
+const char* const kProfileParent = "Software\\TavoP AppWizard-Generated Applications";
+
+// Memory lent inside another process for one message.
+class RemoteBuffer
+{
+public:
+    RemoteBuffer(HANDLE process, size_t size) : m_process(process)
+    {
+        m_address = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (m_address == nullptr)
+            throw std::runtime_error("VirtualAllocEx failed");
+    }
+    ~RemoteBuffer() { VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE); }
+    char* At(size_t offset) const { return (char*)m_address + offset; }
+    void Write(size_t offset, const void* data, size_t size) const
+    {
+        WriteProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+    void Read(size_t offset, void* data, size_t size) const
+    {
+        ReadProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE m_process;
+    void* m_address;
+};
+
+const size_t kTextOffset = 512;
+const int kTextSize = 512;
+
+std::string ReadText(const RemoteBuffer& buffer)
+{
+    char text[kTextSize] = {};
+    buffer.Read(kTextOffset, text, kTextSize - 1);
+    return text;
+}
+
+} // namespace
+
+std::string VorlenProcess::ProgramPath()
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path(self);
+    path = path.substr(0, path.find_last_of('\\') + 1) + VORLEN_EXE_FROM_TESTS;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    char full[MAX_PATH];
+    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return full;
+}
+
+std::string VorlenProcess::WindowText(HWND hwnd)
+{
+    char text[1024] = {};
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+VorlenProcess::VorlenProcess(const char* connectString) : m_process()
+{
+    static LONG counter = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    char name[64];
+    wsprintfA(name, "vorlen-run-%lu-%ld\\", GetCurrentProcessId(), InterlockedIncrement(&counter));
+    m_folder = std::string(temp) + name;
+    CreateDirectoryA(m_folder.c_str(), nullptr);
+    if (!CopyFileA(ProgramPath().c_str(), (m_folder + "vorlen.exe").c_str(), FALSE))
+        throw std::runtime_error("cannot copy " + ProgramPath());
+    if (connectString != nullptr) {
+        HANDLE file = CreateFileA((m_folder + "connect.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        WriteFile(file, connectString, (DWORD)strlen(connectString), &written, nullptr);
+        CloseHandle(file);
+    }
+}
+
+VorlenProcess::~VorlenProcess()
+{
+    if (m_process.hProcess != nullptr) {
+        if (Running()) {
+            TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hProcess);
+        CloseHandle(m_process.hThread);
+    }
+    DeleteFileA((m_folder + "connect.txt").c_str());
+    DeleteFileA((m_folder + "vorlen.exe").c_str());
+    RemoveDirectoryA(m_folder.c_str());
+}
+
+bool VorlenProcess::Start()
+{
+    STARTUPINFOA startup = { sizeof startup };
+    std::string exe = m_folder + "vorlen.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_folder.c_str(),
+                          &startup, &m_process) != FALSE;
+}
+
+bool VorlenProcess::Running() const
+{
+    return m_process.hProcess != nullptr && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool VorlenProcess::WaitExit(DWORD milliseconds, DWORD* exitCode)
+{
+    if (WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode != nullptr)
+        GetExitCodeProcess(m_process.hProcess, exitCode);
+    return true;
+}
+
+std::vector<HWND> VorlenProcess::Windows() const
+{
+    struct Search {
+        DWORD pid;
+        std::vector<HWND> found;
+    } search = { m_process.dwProcessId, {} };
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            Search* s = (Search*)param;
+            DWORD pid = 0;
+            GetWindowThreadProcessId(hwnd, &pid);
+            if (pid == s->pid && IsWindowVisible(hwnd))
+                s->found.push_back(hwnd);
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
+
+HWND VorlenProcess::WaitWindow(const char* title, DWORD milliseconds) const
+{
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND hwnd : Windows())
+                if (*title == 0 || WindowText(hwnd) == title) {
+                    found = hwnd;
+                    return true;
+                }
+            return false;
+        },
+        milliseconds);
+    return found;
+}
+
+std::vector<std::string> VorlenProcess::Columns(HWND list) const
+{
+    std::vector<std::string> columns;
+    RemoteBuffer buffer(m_process.hProcess, kTextOffset + kTextSize);
+    for (int i = 0;; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT;
+        column.pszText = buffer.At(kTextOffset);
+        column.cchTextMax = kTextSize;
+        buffer.Write(0, &column, sizeof column);
+        if (!SendMessageA(list, LVM_GETCOLUMNA, i, (LPARAM)buffer.At(0)))
+            break;
+        columns.push_back(ReadText(buffer));
+    }
+    return columns;
+}
+
+int VorlenProcess::RowCount(HWND list) const
+{
+    return (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+}
+
+std::string VorlenProcess::Cell(HWND list, int row, int column) const
+{
+    RemoteBuffer buffer(m_process.hProcess, kTextOffset + kTextSize);
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer.At(kTextOffset);
+    item.cchTextMax = kTextSize;
+    buffer.Write(0, &item, sizeof item);
+    char empty = 0;
+    buffer.Write(kTextOffset, &empty, 1);
+    SendMessageA(list, LVM_GETITEMTEXTA, row, (LPARAM)buffer.At(0));
+    return ReadText(buffer);
+}
+
+bool DeleteVorlenProfile()
+{
+    return RegDeleteTreeA(HKEY_CURRENT_USER, kProfileParent) == ERROR_SUCCESS;
+}
+
+bool VorlenProfileExists()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProfileParent, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+HWND FindDescendant(HWND parent, const char* className, int id)
+{
+    struct Search {
+        const char* className;
+        int id;
+        HWND found;
+    } search = { className, id, nullptr };
+    EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            Search* s = (Search*)param;
+            char name[64] = {};
+            GetClassNameA(hwnd, name, sizeof name);
+            if ((*s->className == 0 || lstrcmpiA(name, s->className) == 0) &&
+                (s->id == -1 || GetDlgCtrlID(hwnd) == s->id)) {
+                s->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}

@@ -1,0 +1,63 @@
+// vorlen.exe run as a child process from a folder of its own, and the reading of its windows from outside.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+class VorlenProcess
+{
+public:
+    // A fresh folder with a copy of vorlen.exe and, unless the connect string is null, "connect.txt" holding it.
+    explicit VorlenProcess(const char* connectString);
+    ~VorlenProcess();
+    VorlenProcess(const VorlenProcess&) = delete;
+    VorlenProcess& operator=(const VorlenProcess&) = delete;
+
+    // Starts the copy with the folder as current directory.
+    bool Start();
+    HANDLE Handle() const { return m_process.hProcess; }
+    bool Running() const;
+    // False when the process is still running after the time.
+    bool WaitExit(DWORD milliseconds, DWORD* exitCode = nullptr);
+    const std::string& Folder() const { return m_folder; }
+
+    // Visible top-level windows of the process.
+    std::vector<HWND> Windows() const;
+    // The first visible top-level window with this title ("" = any), or null after the time.
+    HWND WaitWindow(const char* title, DWORD milliseconds) const;
+
+    // Texts of another process's list view, read through memory lent in that process.
+    std::vector<std::string> Columns(HWND list) const;
+    int RowCount(HWND list) const;
+    std::string Cell(HWND list, int row, int column) const;
+
+    // vorlen.exe beside the test program's build folder.
+    static std::string ProgramPath();
+    static std::string WindowText(HWND hwnd);
+
+private:
+    std::string m_folder;
+    PROCESS_INFORMATION m_process;
+};
+
+// Removes vorlen's profile key; true when it existed.
+bool DeleteVorlenProfile();
+bool VorlenProfileExists();
+// The first descendant of the window with this class name ("" = any) and control id (-1 = any).
+HWND FindDescendant(HWND parent, const char* className, int id = -1);
+// Waits until the condition holds, pumping this thread's messages; false after the time.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(20);
+    }
+}

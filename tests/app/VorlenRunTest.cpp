@@ -1,0 +1,311 @@
+// vorlen.exe from start to exit, driven from outside through its windows: splash, connection failure, login, main window, commands.
+#include "tests/app/VorlenProcess.h"
+#include "tests/support/TestDatabase.h"
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kMainTitle = "Vorlen v1.0";
+const char* const kLoginTitle = "登陆对话框";
+const char* const kMessageTitle = "系统消息";
+const DWORD kStartTimeout = 15000;
+const UINT kIdcGrid = 42179;
+
+using Columns = std::vector<std::string>;
+const Columns kSalesColumns = { "日期时间", "名称", "产地", "规格型号", "有效截止日期", "零售价", "数量", "销售类型", "实收金额", "坏帐" };
+const Columns kStockColumns = { "名称", "产地", "规格型号", "有效截止日期", "平均成本单价", "现有存货量" };
+const Columns kPurchaseColumns = { "采购日期", "采购人", "大类", "小类", "编号", "名称", "产地", "规格型号", "批号", "有效截止日期", "进价", "数量" };
+
+void PressButton(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+void SetItemText(HWND dialog, int id, const char* text)
+{
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, nullptr);
+}
+
+// True when the process never showed a window with the title while it ran, up to its end.
+bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseconds)
+{
+    bool seen = false;
+    WaitFor(
+        [&] {
+            for (HWND hwnd : vorlen.Windows())
+                if (VorlenProcess::WindowText(hwnd) == title)
+                    seen = true;
+            return !vorlen.Running();
+        },
+        milliseconds);
+    return !seen && !vorlen.Running();
+}
+
+// Saves what the screen shows of the window as a 24-bit BMP.
+bool SaveScreenshot(HWND hwnd, const std::string& path)
+{
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = { sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB };
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    DWORD size = (DWORD)(((width * 3 + 3) & ~3) * height);
+    BITMAPFILEHEADER header = { 0x4D42, (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                                (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) };
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    bool ok = file != INVALID_HANDLE_VALUE && WriteFile(file, &header, sizeof header, &written, nullptr) &&
+              WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+              WriteFile(file, bits, size, &written, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    DeleteDC(screen);
+    return ok;
+}
+
+std::string BuildFolder()
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path(self);
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+// Real key strokes, as the keyboard would give them.
+void PressKeys(const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+TEST(VorlenStart, MissingConnectionFileShowsTheReasonAndEndsWithoutTrace)
+{
+    DeleteVorlenProfile();
+    VorlenProcess vorlen(nullptr);
+    ASSERT_TRUE(vorlen.Start());
+    HWND message = vorlen.WaitWindow(kMessageTitle, kStartTimeout);
+    ASSERT_NE(nullptr, message);
+    EXPECT_EQ("文件connect.txt不存在", VorlenProcess::WindowText(GetDlgItem(message, 1061)));
+    PressButton(message, IDOK); // Enter does not close it
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(message));
+    PressButton(message, IDCANCEL);
+    EXPECT_TRUE(EndsWithoutWindow(vorlen, kMainTitle, 10000));
+    EXPECT_FALSE(VorlenProfileExists());
+}
+
+TEST(VorlenStart, SplashClosesAfterItsTimeWhateverKeysArrive)
+{
+    VorlenProcess vorlen(nullptr);
+    ASSERT_TRUE(vorlen.Start());
+    HWND splash = vorlen.WaitWindow("", kStartTimeout);
+    ASSERT_NE(nullptr, splash);
+    DWORD shown = GetTickCount();
+    EXPECT_EQ("", VorlenProcess::WindowText(splash));
+    EXPECT_FALSE(GetWindowLongA(splash, GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ("版本 1.1 BUILD 20031125   ", VorlenProcess::WindowText(GetDlgItem(splash, 1060)));
+
+    for (WPARAM key : { VK_RETURN, VK_ESCAPE }) {
+        PostMessageA(splash, WM_KEYDOWN, key, 0);
+        PostMessageA(splash, WM_KEYUP, key, 0xC0000000);
+    }
+    PressButton(splash, IDOK);
+    PressButton(splash, IDCANCEL);
+    PostMessageA(splash, WM_CLOSE, 0, 0);
+    Sleep(700);
+    EXPECT_TRUE(IsWindow(splash) && IsWindowVisible(splash)) << "the splash closed early";
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(splash) || !IsWindowVisible(splash); }, 5000));
+    DWORD lasted = GetTickCount() - shown;
+    EXPECT_GE(lasted, 1000u);
+    EXPECT_LE(lasted, 2600u);
+
+    HWND message = vorlen.WaitWindow(kMessageTitle, kStartTimeout);
+    ASSERT_NE(nullptr, message);
+    PressButton(message, IDCANCEL);
+    EXPECT_TRUE(vorlen.WaitExit(10000));
+}
+
+TEST(VorlenStart, CancelledLoginEndsWithoutMainWindowOrTrace)
+{
+    DeleteVorlenProfile();
+    TestDatabase db;
+    VorlenProcess vorlen(db.ConnectString().c_str());
+    ASSERT_TRUE(vorlen.Start());
+    HWND login = vorlen.WaitWindow(kLoginTitle, kStartTimeout);
+    ASSERT_NE(nullptr, login);
+    PressButton(login, IDCANCEL);
+    EXPECT_TRUE(EndsWithoutWindow(vorlen, kMainTitle, 10000));
+    EXPECT_FALSE(VorlenProfileExists());
+}
+
+// One vorlen that logs in and stays up for the tests below, which run in this order.
+class VorlenSession : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        DeleteVorlenProfile();
+        s_db.reset(new TestDatabase());
+        s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
+        if (!s_vorlen->Start())
+            return;
+        HWND login = s_vorlen->WaitWindow(kLoginTitle, kStartTimeout);
+        if (login == nullptr)
+            return;
+        SetItemText(login, 1050, "管理员");
+        SetItemText(login, 1053, "739");
+        PressButton(login, IDOK);
+        s_main = s_vorlen->WaitWindow(kMainTitle, kStartTimeout);
+        if (s_main != nullptr)
+            WaitFor([] { return Grid() != nullptr; }, 5000);
+    }
+    static void TearDownTestSuite()
+    {
+        s_vorlen.reset();
+        s_db.reset();
+        s_main = nullptr;
+    }
+    void SetUp() override { ASSERT_NE(nullptr, s_main) << "vorlen did not come up with its main window"; }
+
+    static HWND Grid() { return FindDescendant(s_main, WC_LISTVIEWA, kIdcGrid); }
+    static Columns GridColumns() { return s_vorlen->Columns(Grid()); }
+    // Waits until the grid shows these columns.
+    static bool GridShows(const Columns& columns)
+    {
+        return WaitFor([&] { return GridColumns() == columns; }, 5000);
+    }
+    static void Command(UINT id) { PostMessageA(s_main, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    static std::unique_ptr<TestDatabase> s_db;
+    static std::unique_ptr<VorlenProcess> s_vorlen;
+    static HWND s_main;
+};
+
+std::unique_ptr<TestDatabase> VorlenSession::s_db;
+std::unique_ptr<VorlenProcess> VorlenSession::s_vorlen;
+HWND VorlenSession::s_main = nullptr;
+
+TEST_F(VorlenSession, GoodStartShowsTheMaximizedWindowWithTodaysSales)
+{
+    EXPECT_EQ(kMainTitle, VorlenProcess::WindowText(s_main));
+    EXPECT_TRUE(IsZoomed(s_main));
+    DWORD style = (DWORD)GetWindowLongA(s_main, GWL_STYLE);
+    const DWORD frame = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    EXPECT_EQ(frame, style & frame);
+    EXPECT_NE(nullptr, GetMenu(s_main));
+
+    HWND grid = Grid();
+    ASSERT_NE(nullptr, grid);
+    EXPECT_EQ(kSalesColumns, GridColumns());
+    EXPECT_EQ(0, s_vorlen->RowCount(grid));
+    // The grid fills the view's client area.
+    RECT gridRect, view;
+    GetWindowRect(grid, &gridRect);
+    GetClientRect(GetParent(grid), &view);
+    EXPECT_EQ(view.right - view.left, gridRect.right - gridRect.left);
+    EXPECT_EQ(view.bottom - view.top, gridRect.bottom - gridRect.top);
+
+    Sleep(300); // let it paint
+    EXPECT_TRUE(SaveScreenshot(s_main, BuildFolder() + "vorlen-main-window.bmp"));
+}
+
+TEST_F(VorlenSession, MenuCommandReachesTheView)
+{
+    Command(32849); // 报表统计 > 库存明细
+    EXPECT_TRUE(GridShows(kStockColumns));
+    Command(32848); // 报表统计 > 本日销售明细
+    EXPECT_TRUE(GridShows(kSalesColumns));
+}
+
+TEST_F(VorlenSession, AcceleratorReachesTheView)
+{
+    SetForegroundWindow(s_main);
+    ASSERT_TRUE(WaitFor([] { return GetForegroundWindow() == s_main; }, 3000));
+    PressKeys({ VK_CONTROL, VK_MENU, 'H' }); // 本年度采购明细
+    EXPECT_TRUE(GridShows(kPurchaseColumns));
+}
+
+TEST_F(VorlenSession, StockInThroughTheFormShowsInThisYearsPurchasesAfterReload)
+{
+    Command(32850);
+    ASSERT_TRUE(GridShows(kPurchaseColumns));
+    HWND grid = Grid();
+    const int before = s_vorlen->RowCount(grid);
+
+    Command(32831); // 采购管理 > 药品入库登记
+    HWND form = s_vorlen->WaitWindow("入库登记表", 5000);
+    ASSERT_NE(nullptr, form);
+    const std::pair<int, const char*> card[] = {
+        { 1050, "张三" }, { 1051, "中成药" }, { 1052, "清热解毒" }, { 1053, "ZY009" }, { 1054, "测试颗粒" },
+        { 1055, "广州" }, { 1056, "10袋/盒" }, { 1057, "B0001" }, { 1058, "12.5" }, { 1059, "4" },
+    };
+    for (const auto& field : card)
+        SetItemText(form, field.first, field.second);
+    std::string statusBefore = VorlenProcess::WindowText(GetDlgItem(form, 1060));
+    PressButton(form, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return VorlenProcess::WindowText(GetDlgItem(form, 1060)) != statusBefore; }, 5000));
+    EXPECT_EQ("1", s_db->Scalar("SELECT COUNT(*) FROM 进 WHERE 名称 = '测试颗粒'"));
+    PressButton(form, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }, 5000));
+
+    // The form leaves the grid as it was; the reload shows the new card.
+    EXPECT_EQ(before, s_vorlen->RowCount(grid));
+    Command(32862);
+    ASSERT_TRUE(WaitFor([&] { return s_vorlen->RowCount(grid) == before + 1; }, 5000));
+    bool found = false;
+    for (int row = 0; row < before + 1; ++row)
+        found = found || s_vorlen->Cell(grid, row, 5) == "测试颗粒";
+    EXPECT_TRUE(found);
+}
+
+TEST_F(VorlenSession, PrintingWithoutAPrinterEndsQuietly)
+{
+    const size_t windows = s_vorlen->Windows().size();
+    Command(57608); // print at once: no default printer, nothing printed
+    Command(57607); // print with the dialog: the platform may say there is no printer
+    Sleep(1000);
+    for (HWND hwnd : s_vorlen->Windows())
+        if (hwnd != s_main)
+            PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return s_vorlen->Windows().size() == windows; }, 5000));
+    ASSERT_TRUE(s_vorlen->Running());
+    Command(32849);
+    EXPECT_TRUE(GridShows(kStockColumns)); // still at work
+}
+
+TEST_F(VorlenSession, ExitCommandEndsTheProgramAndKeepsTheProfile)
+{
+    Command(57665); // 系统 > 安全退出
+    EXPECT_TRUE(s_vorlen->WaitExit(10000));
+    EXPECT_TRUE(VorlenProfileExists());
+    s_main = nullptr;
+}
