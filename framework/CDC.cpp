@@ -1,13 +1,13 @@
 #include "framework/CDC.h"
-#include "framework/GdiHandleMap.h"
+#include "framework/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace
 {
-GdiHandleMap<HDC, CDC>& Maps()
+HandleMap<HDC, CDC>& Maps()
 {
-    static GdiHandleMap<HDC, CDC> maps;
+    static HandleMap<HDC, CDC> maps;
     return maps;
 }
 

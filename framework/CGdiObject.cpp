@@ -5,16 +5,16 @@
 #include "framework/CBitmap.h"
 #include "framework/CRgn.h"
 #include "framework/CPalette.h"
-#include "framework/GdiHandleMap.h"
+#include "framework/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
 namespace
 {
 // Built on first use: no static constructor order to worry about.
-GdiHandleMap<HGDIOBJ, CGdiObject>& Maps()
+HandleMap<HGDIOBJ, CGdiObject>& Maps()
 {
-    static GdiHandleMap<HGDIOBJ, CGdiObject> maps;
+    static HandleMap<HGDIOBJ, CGdiObject> maps;
     return maps;
 }
 

@@ -2,15 +2,15 @@
 #include "framework/CDC.h"
 #include "framework/CBitmap.h"
 #include "framework/CWnd.h"
-#include "framework/GdiHandleMap.h"
+#include "framework/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 namespace
 {
-GdiHandleMap<HIMAGELIST, CImageList>& Maps()
+HandleMap<HIMAGELIST, CImageList>& Maps()
 {
-    static GdiHandleMap<HIMAGELIST, CImageList> maps;
+    static HandleMap<HIMAGELIST, CImageList> maps;
     return maps;
 }
 }

@@ -1,21 +1,15 @@
 #include "framework/CMenu.h"
 #include "framework/CWnd.h"
-#include <map>
+#include "framework/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 
-std::map<HMENU, CMenu*>& PermanentMap()
+HandleMap<HMENU, CMenu>& Maps()
 {
-    static std::map<HMENU, CMenu*> map;
-    return map;
-}
-
-std::map<HMENU, CMenu*>& TemporaryMap()
-{
-    static std::map<HMENU, CMenu*> map;
-    return map;
+    static HandleMap<HMENU, CMenu> maps;
+    return maps;
 }
 
 } // namespace
@@ -28,11 +22,9 @@ CMenu::~CMenu()
 {
     if (m_hMenu == nullptr)
         return;
-    auto& temp = TemporaryMap();
-    auto it = temp.find(m_hMenu);
-    if (it != temp.end() && it->second == this)
+    if (Maps().LookupTemporary(m_hMenu) == this)
     {
-        temp.erase(it);
+        Maps().RemoveTemporary(m_hMenu, this);
         return; // a temporary wrapper never owns the menu
     }
     DestroyMenu();
@@ -42,9 +34,7 @@ CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
 {
     if (hMenu == nullptr)
         return nullptr;
-    auto& map = PermanentMap();
-    auto it = map.find(hMenu);
-    return it == map.end() ? nullptr : it->second;
+    return Maps().LookupPermanent(hMenu);
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
@@ -53,46 +43,35 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
         return nullptr;
     if (CMenu* pMenu = FromHandlePermanent(hMenu))
         return pMenu;
-    auto& temp = TemporaryMap();
-    auto it = temp.find(hMenu);
-    if (it != temp.end())
-        return it->second;
+    if (CMenu* pMenu = Maps().LookupTemporary(hMenu))
+        return pMenu;
     CMenu* pMenu = new CMenu();
     pMenu->m_hMenu = hMenu;
-    temp[hMenu] = pMenu;
+    Maps().SetTemporary(hMenu, pMenu);
     return pMenu;
 }
 
 void PASCAL CMenu::DeleteTempMap()
 {
-    std::map<HMENU, CMenu*> doomed;
-    doomed.swap(TemporaryMap());
-    for (auto& entry : doomed)
-    {
-        entry.second->m_hMenu = nullptr;
-        delete entry.second;
-    }
+    Maps().DeleteTemporaries([](CMenu* p) { p->m_hMenu = nullptr; delete p; });
 }
 
 int PASCAL CMenu::GetTempMapCount()
 {
-    return (int)TemporaryMap().size();
+    return Maps().TemporaryCount();
 }
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
     if (hMenu == nullptr || m_hMenu != nullptr)
         return FALSE;
-    auto& temp = TemporaryMap();
-    auto it = temp.find(hMenu);
-    if (it != temp.end())
+    if (CMenu* pTemp = Maps().TakeTemporary(hMenu))
     {
-        it->second->m_hMenu = nullptr;
-        delete it->second;
-        temp.erase(it);
+        pTemp->m_hMenu = nullptr;
+        delete pTemp;
     }
     m_hMenu = hMenu;
-    PermanentMap()[hMenu] = this;
+    Maps().SetPermanent(hMenu, this);
     return TRUE;
 }
 
@@ -100,12 +79,7 @@ HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
     if (hMenu != nullptr)
-    {
-        auto& map = PermanentMap();
-        auto it = map.find(hMenu);
-        if (it != map.end() && it->second == this)
-            map.erase(it);
-    }
+        Maps().RemovePermanent(hMenu, this);
     m_hMenu = nullptr;
     return hMenu;
 }

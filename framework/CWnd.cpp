@@ -1,4 +1,5 @@
 #include "framework/CWnd.h"
+#include "framework/HandleMap.h"
 #include "framework/CCmdUI.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
@@ -45,16 +46,10 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 namespace {
 
 // Everything here belongs to the one user-interface thread.
-std::map<HWND, CWnd*>& PermanentMap()
+HandleMap<HWND, CWnd>& Maps()
 {
-    static std::map<HWND, CWnd*> map;
-    return map;
-}
-
-std::map<HWND, CWnd*>& TemporaryMap()
-{
-    static std::map<HWND, CWnd*> map;
-    return map;
+    static HandleMap<HWND, CWnd> maps;
+    return maps;
 }
 
 MSG g_lastSentMsg;        // the message being handled now (Default, GetCurrentMessage)
@@ -218,10 +213,7 @@ CWnd::~CWnd()
     }
     else
     {
-        auto& temp = TemporaryMap();
-        auto it = temp.find(m_hWnd);
-        if (it != temp.end() && it->second == this)
-            temp.erase(it);
+        Maps().RemoveTemporary(m_hWnd, this);
     }
 }
 
@@ -229,9 +221,7 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
     if (hWnd == nullptr)
         return nullptr;
-    auto& map = PermanentMap();
-    auto it = map.find(hWnd);
-    return it == map.end() ? nullptr : it->second;
+    return Maps().LookupPermanent(hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
@@ -240,51 +230,38 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
         return nullptr;
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
-    auto& temp = TemporaryMap();
-    auto it = temp.find(hWnd);
-    if (it != temp.end())
-        return it->second;
+    if (CWnd* pWnd = Maps().LookupTemporary(hWnd))
+        return pWnd;
     CWnd* pWnd = new CWnd();
     pWnd->m_hWnd = hWnd;
     pWnd->m_nFlags |= WF_TEMPORARY;
-    temp[hWnd] = pWnd;
+    Maps().SetTemporary(hWnd, pWnd);
     return pWnd;
 }
 
 void PASCAL CWnd::DeleteTempMap()
 {
-    auto& temp = TemporaryMap();
-    std::map<HWND, CWnd*> doomed;
-    doomed.swap(temp);
-    for (auto& entry : doomed)
-    {
-        entry.second->m_hWnd = nullptr;
-        delete entry.second;
-    }
+    Maps().DeleteTemporaries([](CWnd* p) { p->m_hWnd = nullptr; delete p; });
 }
 
 int PASCAL CWnd::GetTempMapCount()
 {
-    return (int)TemporaryMap().size();
+    return Maps().TemporaryCount();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
     if (hWndNew == nullptr || m_hWnd != nullptr)
         return FALSE;
-    auto& map = PermanentMap();
-    if (map.count(hWndNew) != 0)
+    if (Maps().LookupPermanent(hWndNew) != nullptr)
         return FALSE; // one object per window
     // A temporary wrapper of the same window would otherwise shadow nothing but leak.
-    auto& temp = TemporaryMap();
-    auto it = temp.find(hWndNew);
-    if (it != temp.end())
+    if (CWnd* pTemp = Maps().TakeTemporary(hWndNew))
     {
-        it->second->m_hWnd = nullptr;
-        delete it->second;
-        temp.erase(it);
+        pTemp->m_hWnd = nullptr;
+        delete pTemp;
     }
-    map[hWndNew] = this;
+    Maps().SetPermanent(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -293,12 +270,7 @@ HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
     if (hWnd != nullptr)
-    {
-        auto& map = PermanentMap();
-        auto it = map.find(hWnd);
-        if (it != map.end() && it->second == this)
-            map.erase(it);
-    }
+        Maps().RemovePermanent(hWnd, this);
     m_hWnd = nullptr;
     return hWnd;
 }

@@ -1,11 +1,11 @@
-// Handle-to-wrapper maps of the drawing classes: permanent wrappers and temporary ones.
+// Handle-to-wrapper maps of the window, menu and drawing classes: permanent wrappers and temporary ones.
 #pragma once
 #include <unordered_map>
 
 // Permanent entries belong to the objects that attached their handle; temporary ones are
 // created by FromHandle for handles nobody wraps and are freed together at idle time.
 template <class THandle, class TObject>
-class GdiHandleMap
+class HandleMap
 {
 public:
     TObject* LookupPermanent(THandle h) const { return Find(m_permanent, h); }
@@ -18,6 +18,23 @@ public:
         auto it = m_permanent.find(h);
         if (it != m_permanent.end() && it->second == p)
             m_permanent.erase(it);
+    }
+    // Takes the temporary wrapper of h out of the map, if only that object holds the entry.
+    void RemoveTemporary(THandle h, TObject* p)
+    {
+        auto it = m_temporary.find(h);
+        if (it != m_temporary.end() && it->second == p)
+            m_temporary.erase(it);
+    }
+    // Takes whatever temporary wrapper h has out of the map and hands it to the caller.
+    TObject* TakeTemporary(THandle h)
+    {
+        auto it = m_temporary.find(h);
+        if (it == m_temporary.end())
+            return nullptr;
+        TObject* p = it->second;
+        m_temporary.erase(it);
+        return p;
     }
     template <class TDelete>
     void DeleteTemporaries(TDelete del)
