@@ -4,10 +4,8 @@
 BEGIN_MESSAGE_MAP(CAboutDialog, CDialog)
 END_MESSAGE_MAP()
 
-CAboutDialog::CAboutDialog()
-    : CDialog(IDD_ABOUTBOX)
-{
-}
+CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUTBOX)
+{}
 
 void CAboutDialog::DoDataExchange(CDataExchange* pDX)
 {

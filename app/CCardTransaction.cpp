@@ -30,18 +30,20 @@ long CCardTransaction::Execute(const std::string& sql)
     return m_db.GetRowsAffected();
 }
 
-void CCardTransaction::Insert(const std::string& table, const std::string& insertSql, const std::string& matchCondition)
+void CCardTransaction::Insert(const std::string& table, const std::string& insertSql,
+                              const std::string& matchCondition)
 {
     long before = m_transaction ? 0 : CountRows(table, matchCondition);
     Execute(insertSql);
     if (!m_transaction)
-        m_inserted.push_back({ table, insertSql, matchCondition, before });
+        m_inserted.push_back({table, insertSql, matchCondition, before});
 }
 
 long CCardTransaction::CountRows(const std::string& table, const std::string& condition)
 {
     CRecordset rs(&m_db);
-    rs.Open(CRecordset::forwardOnly, ("SELECT COUNT(*) FROM " + table + " WHERE " + condition).c_str(),
+    rs.Open(CRecordset::forwardOnly,
+            ("SELECT COUNT(*) FROM " + table + " WHERE " + condition).c_str(),
             CRecordset::readOnly);
     CString value;
     if (!rs.IsEOF())
@@ -54,7 +56,8 @@ bool CCardTransaction::Commit()
 {
     if (!m_open)
         return false;
-    if (m_transaction && !m_db.CommitTrans()) {
+    if (m_transaction && !m_db.CommitTrans())
+    {
         Undo();
         return false;
     }
@@ -68,18 +71,23 @@ void CCardTransaction::Undo()
     if (!m_open)
         return;
     m_open = false;
-    if (m_transaction) {
+    if (m_transaction)
+    {
         m_db.Rollback();
         return;
     }
     // Without transactions a DELETE cannot tell our row from an identical earlier one:
     // remove them all and put the earlier ones back. Failures are left as they are.
-    for (auto it = m_inserted.rbegin(); it != m_inserted.rend(); ++it) {
-        try {
+    for (auto it = m_inserted.rbegin(); it != m_inserted.rend(); ++it)
+    {
+        try
+        {
             m_db.ExecuteSQL(("DELETE FROM " + it->table + " WHERE " + it->matchCondition).c_str());
             for (long i = 0; i < it->before; ++i)
                 m_db.ExecuteSQL(it->insertSql.c_str());
-        } catch (CDBException* e) {
+        }
+        catch (CDBException* e)
+        {
             e->Delete();
         }
     }
@@ -92,8 +100,10 @@ CString CCardTransaction::Message(CDBException* e)
     e->GetErrorMessage(text, sizeof text);
     // A cut may have left the lead byte of a GBK character at the end.
     int n = 0;
-    for (int i = 0; text[i]; ++i) {
-        if (IsDBCSLeadByte((BYTE)text[i])) {
+    for (int i = 0; text[i]; ++i)
+    {
+        if (IsDBCSLeadByte((BYTE)text[i]))
+        {
             if (!text[i + 1])
                 break;
             ++i;

@@ -20,7 +20,8 @@ public:
     long Execute(const std::string& sql);
     // Runs an INSERT of one row into table; without transactions, Undo removes exactly that
     // row again, even when identical rows were there before.
-    void Insert(const std::string& table, const std::string& insertSql, const std::string& matchCondition);
+    void Insert(const std::string& table, const std::string& insertSql,
+                const std::string& matchCondition);
 
     // False when the data source refused the commit; everything is taken back then.
     bool Commit();
@@ -35,7 +36,8 @@ public:
     static CString Message(CDBException* e);
 
 private:
-    struct Inserted {
+    struct Inserted
+    {
         std::string table;
         std::string insertSql;
         std::string matchCondition;

@@ -5,8 +5,7 @@
 
 CDatabaseHolder g_databaseHolder;
 
-namespace
-{
+namespace {
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 const char kRunValue[] = "Vorlen";
 
@@ -14,8 +13,9 @@ HKEY OpenRunKey()
 {
     HKEY key = NULL;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, NULL, &key, &disposition) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, const_cast<char*>(""),
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL, &key,
+                        &disposition) != ERROR_SUCCESS)
         return NULL;
     return key;
 }
@@ -53,14 +53,17 @@ CDatabaseHolder::~CDatabaseHolder()
 
 bool CDatabaseHolder::Connect(CString& strError)
 {
-    if (m_database.IsOpen()) {
+    if (m_database.IsOpen())
+    {
         strError = "数据库正在被其他程序使用";
         return false;
     }
 
     CString path = GetProgramDirectory() + "connect.txt";
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+    {
         strError = "文件connect.txt不存在";
         return false;
     }
@@ -68,21 +71,27 @@ bool CDatabaseHolder::Connect(CString& strError)
     CString connect;
     char chunk[4096];
     DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, NULL) && got > 0) {
+    while (ReadFile(file, chunk, sizeof chunk, &got, NULL) && got > 0)
+    {
         for (DWORD i = 0; i < got; ++i)
             connect += chunk[i];
     }
     CloseHandle(file);
 
-    try {
+    try
+    {
         if (m_database.OpenEx(connect, CDatabase::noOdbcDialog))
             return true;
         strError = "试图和数据库建立连接的过程中发生错误";
         return false;
-    } catch (CMemoryException* e) {
+    }
+    catch (CMemoryException* e)
+    {
         strError = TakeMessage(e);
         return false;
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         strError = TakeMessage(e);
         return false;
     }
@@ -105,7 +114,8 @@ bool CDatabaseHolder::SetAutorun()
     if (key == NULL)
         return false;
     CString path = ProgramPath();
-    LONG result = RegSetValueExA(key, kRunValue, 0, REG_SZ, (const BYTE*)(LPCTSTR)path, (DWORD)path.GetLength() + 1);
+    LONG result = RegSetValueExA(key, kRunValue, 0, REG_SZ, (const BYTE*)(LPCTSTR)path,
+                                 (DWORD)path.GetLength() + 1);
     RegFlushKey(key);
     RegCloseKey(key);
     return result == ERROR_SUCCESS;

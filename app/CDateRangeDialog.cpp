@@ -4,8 +4,7 @@
 
 CDateRangeDialog::CDateRangeDialog(UINT nIDTemplate, CWnd* pParent)
     : CDialog(nIDTemplate, pParent), m_start(CTime::GetCurrentTime()), m_end(m_start)
-{
-}
+{}
 
 void CDateRangeDialog::FixDateFormat(CWnd* pPicker)
 {

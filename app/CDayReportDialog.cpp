@@ -5,8 +5,7 @@
 
 CDayReportDialog::CDayReportDialog(CWnd* pParent)
     : CDialog(IDD_DAY_REPORT, pParent), m_date(CTime::GetCurrentTime())
-{
-}
+{}
 
 void CDayReportDialog::DoDataExchange(CDataExchange* pDX)
 {

@@ -10,7 +10,7 @@ class CDayReportDialog : public CDialog
 public:
     explicit CDayReportDialog(CWnd* pParent = nullptr);
 
-    CString m_dateText;   // as the picker showed it, "yyyy-MM-dd"
+    CString m_dateText; // as the picker showed it, "yyyy-MM-dd"
     CTime m_date;
 
 protected:

@@ -27,8 +27,7 @@ IMPLEMENT_DYNAMIC(CEditGrid, CListCtrl)
 int CEditGrid::s_nLastSortedColumn = -1;
 bool CEditGrid::s_bSortFlag = true;
 
-namespace
-{
+namespace {
 const COLORREF kBackground = RGB(255, 255, 225);
 const COLORREF kText = RGB(0, 0, 56);
 
@@ -50,7 +49,8 @@ void CopyText(const char* text, LPSTR buffer, int size)
     if (buffer == nullptr || size <= 0)
         return;
     int at = 0;
-    while (text[at] != 0) {
+    while (text[at] != 0)
+    {
         int length = (IsDBCSLeadByteEx(936, (BYTE)text[at]) && text[at + 1] != 0) ? 2 : 1;
         if (at + length > size - 1)
             break;
@@ -70,11 +70,10 @@ BOOL Report(Exception* e)
 }
 
 CEditGrid::CEditGrid()
-    : m_bSortable(TRUE), m_bEditable(FALSE), m_bCanAdd(FALSE), m_bCanDelete(FALSE), m_nEditedRow(-1),
-      m_pDatabase(nullptr), m_bNewRowPending(FALSE), m_pfnNewRowCheck(nullptr), m_pEditors(nullptr), m_nEditors(0),
-      m_nLoads(0)
-{
-}
+    : m_bSortable(TRUE), m_bEditable(FALSE), m_bCanAdd(FALSE), m_bCanDelete(FALSE),
+      m_nEditedRow(-1), m_pDatabase(nullptr), m_bNewRowPending(FALSE), m_pfnNewRowCheck(nullptr),
+      m_pEditors(nullptr), m_nEditors(0), m_nLoads(0)
+{}
 
 CEditGrid::~CEditGrid()
 {
@@ -83,8 +82,8 @@ CEditGrid::~CEditGrid()
     DestroyEditors();
 }
 
-BOOL CEditGrid::CreateAndLoad(CDatabase* pDatabase, LPCTSTR lpszTable, LPCTSTR lpszQuery, CWnd* pParent,
-                              const RECT& rect, BOOL bVisible, BOOL bClientEdge)
+BOOL CEditGrid::CreateAndLoad(CDatabase* pDatabase, LPCTSTR lpszTable, LPCTSTR lpszQuery,
+                              CWnd* pParent, const RECT& rect, BOOL bVisible, BOOL bClientEdge)
 {
     DWORD style = WS_CHILD | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA;
     if (bVisible)
@@ -92,9 +91,11 @@ BOOL CEditGrid::CreateAndLoad(CDatabase* pDatabase, LPCTSTR lpszTable, LPCTSTR l
     if (!CListCtrl::Create(style, rect, pParent, IDC_EDIT_GRID))
         return FALSE;
     SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
-    if (bClientEdge) {
+    if (bClientEdge)
+    {
         ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
     SetBkColor(kBackground);
     SetTextBkColor(kBackground);
@@ -136,12 +137,17 @@ BOOL CEditGrid::Execute(LPCTSTR lpszStatement)
     if (m_pDatabase == nullptr || !m_pDatabase->IsOpen())
         return FALSE;
     m_strLastStatement = lpszStatement;
-    try {
+    try
+    {
         m_pDatabase->ExecuteSQL(lpszStatement);
         return TRUE;
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         return Report(e);
-    } catch (CMemoryException* e) {
+    }
+    catch (CMemoryException* e)
+    {
         return Report(e);
     }
 }
@@ -164,7 +170,8 @@ void CEditGrid::UpdateItemCount()
 
 void CEditGrid::DestroyEditors()
 {
-    if (m_pEditors != nullptr) {
+    if (m_pEditors != nullptr)
+    {
         for (int i = 0; i < m_nEditors; ++i)
             if (m_pEditors[i].m_hWnd != nullptr)
                 m_pEditors[i].DestroyWindow();
@@ -194,27 +201,37 @@ BOOL CEditGrid::Load()
         return FALSE;
 
     CRecordset rs(m_pDatabase);
-    try {
+    try
+    {
         rs.Open(CRecordset::dynaset, m_strQuery);
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         return Report(e);
-    } catch (CMemoryException* e) {
+    }
+    catch (CMemoryException* e)
+    {
         return Report(e);
     }
 
     int columns = rs.GetODBCFieldCount();
-    if (columns > 0) {
+    if (columns > 0)
+    {
         m_pEditors = new CGridCellEditor[(size_t)columns];
         m_nEditors = columns;
         for (int i = 0; i < columns; ++i)
             m_pEditors[i].Create(this);
     }
     HWND header = ListView_GetHeader(m_hWnd);
-    for (int i = 0; i < columns; ++i) {
+    for (int i = 0; i < columns; ++i)
+    {
         CODBCFieldInfo info;
-        try {
+        try
+        {
             rs.GetODBCFieldInfo((short)i, info);
-        } catch (CDBException* e) {
+        }
+        catch (CDBException* e)
+        {
             return Report(e);
         }
         InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
@@ -233,15 +250,19 @@ BOOL CEditGrid::Load()
     std::vector<std::string> texts((size_t)columns);
     CString value;
     BOOL loaded = TRUE;
-    try {
+    try
+    {
         if (!rs.IsEOF())
             rs.MoveFirst();
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            for (int k = 0; k < columns; ++k) {
+        for (; !rs.IsEOF(); rs.MoveNext())
+        {
+            for (int k = 0; k < columns; ++k)
+            {
                 rs.GetFieldValue((short)k, value);
                 std::string& text = texts[(size_t)k];
                 text.assign((LPCTSTR)value, (size_t)value.GetLength());
-                if (IsTimestamp(m_columnTypes[(size_t)k])) {
+                if (IsTimestamp(m_columnTypes[(size_t)k]))
+                {
                     RemoveAll(text, "00:00:00.000");
                     RemoveAll(text, ".000");
                 }
@@ -249,9 +270,13 @@ BOOL CEditGrid::Load()
             }
             m_rows.AppendRow(texts);
         }
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         loaded = Report(e);
-    } catch (CMemoryException* e) {
+    }
+    catch (CMemoryException* e)
+    {
         loaded = Report(e);
     }
     UpdateItemCount();
@@ -274,7 +299,8 @@ int CEditGrid::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) c
 
 BOOL CEditGrid::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
 {
-    if (nItem < 0 || nItem >= m_rows.GetRowCount() || nSubItem < 0 || nSubItem >= m_rows.GetColumnCount())
+    if (nItem < 0 || nItem >= m_rows.GetRowCount() || nSubItem < 0 ||
+        nSubItem >= m_rows.GetColumnCount())
         return FALSE;
     m_rows.SetText(nItem, nSubItem, lpszText);
     if (m_hWnd != nullptr)
@@ -292,7 +318,8 @@ int CEditGrid::GetColumnSqlType(int nColumn) const
 {
     HDITEMA item = {};
     item.mask = HDI_LPARAM;
-    if (m_hWnd == nullptr || !::SendMessageA(ListView_GetHeader(m_hWnd), HDM_GETITEMA, (WPARAM)nColumn, (LPARAM)&item))
+    if (m_hWnd == nullptr ||
+        !::SendMessageA(ListView_GetHeader(m_hWnd), HDM_GETITEMA, (WPARAM)nColumn, (LPARAM)&item))
         return 0;
     return (int)item.lParam;
 }
@@ -306,14 +333,18 @@ void CEditGrid::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
 {
     NMLVDISPINFOA* info = (NMLVDISPINFOA*)pNMHDR;
     LVITEMA& item = info->item;
-    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
+    {
         const char* text = m_rows.GetText(item.iItem, item.iSubItem);
-        if (pNMHDR->code == LVN_GETDISPINFOW) {
+        if (pNMHDR->code == LVN_GETDISPINFOW)
+        {
             LPWSTR wide = (LPWSTR)item.pszText;
             int n = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, item.cchTextMax);
             if (n == 0)
                 wide[item.cchTextMax - 1] = 0;
-        } else {
+        }
+        else
+        {
             CopyText(text, item.pszText, item.cchTextMax);
         }
     }
@@ -339,7 +370,8 @@ void CEditGrid::Sort(int nColumn)
     // With the flag set numbers come smallest first and texts largest first.
     m_rows.Sort(nColumn, numeric, numeric ? s_bSortFlag : !s_bSortFlag);
 
-    if (s_nLastSortedColumn >= 0 && s_nLastSortedColumn < GetColumnCount()) {
+    if (s_nLastSortedColumn >= 0 && s_nLastSortedColumn < GetColumnCount())
+    {
         std::string previous;
         GetCaption(s_nLastSortedColumn, previous);
         SetCaption(s_nLastSortedColumn, CGridSql::CutAtArrow(previous));
@@ -394,11 +426,13 @@ void CEditGrid::OnDestroy()
 
 void CEditGrid::PlaceEditors(bool bShow)
 {
-    if (!bShow) {
+    if (!bShow)
+    {
         HideEditors();
         return;
     }
-    for (int i = 0; i < m_nEditors; ++i) {
+    for (int i = 0; i < m_nEditors; ++i)
+    {
         CRect rect;
         GetSubItemRect(m_nEditedRow, i, LVIR_LABEL, rect);
         m_pEditors[i].ShowWindow(SW_SHOW);
@@ -415,10 +449,11 @@ void CEditGrid::HideEditors()
 
 int CEditGrid::BeginEdit(int nRow)
 {
-    if (m_pEditors == nullptr || nRow < 0 || nRow >= m_rows.GetRowCount() || m_pDatabase == nullptr ||
-        !m_pDatabase->IsOpen())
+    if (m_pEditors == nullptr || nRow < 0 || nRow >= m_rows.GetRowCount() ||
+        m_pDatabase == nullptr || !m_pDatabase->IsOpen())
         return 0;
-    for (int i = 0; i < m_nEditors; ++i) {
+    for (int i = 0; i < m_nEditors; ++i)
+    {
         CRect rect;
         GetSubItemRect(nRow, i, LVIR_LABEL, rect);
         m_pEditors[i].SetText(m_rows.GetText(nRow, i));
@@ -454,7 +489,8 @@ void CEditGrid::SetCaption(int nColumn, const std::string& strCaption)
 std::vector<CGridSql::Column> CEditGrid::StatementColumns() const
 {
     std::vector<CGridSql::Column> columns((size_t)GetColumnCount());
-    for (int i = 0; i < GetColumnCount(); ++i) {
+    for (int i = 0; i < GetColumnCount(); ++i)
+    {
         std::string caption;
         GetCaption(i, caption);
         columns[(size_t)i].name = CGridSql::ColumnName(caption);
@@ -502,12 +538,15 @@ void CEditGrid::CommitEdit()
     bool built = isNew ? CGridSql::Insert(table, columns, values, sql, error)
                        : CGridSql::Update(table, columns, RowTexts(row), values, sql, error);
     bool ok = false;
-    if (built) {
+    if (built)
+    {
         for (size_t i = 0; i < values.size(); ++i)
             if (values[i] != typed[i])
                 m_pEditors[i].SetText(values[i].c_str());
         ok = Execute(sql.c_str()) != FALSE;
-    } else {
+    }
+    else
+    {
         AfxMessageBox(error.c_str(), MB_ICONEXCLAMATION);
     }
 
@@ -516,12 +555,14 @@ void CEditGrid::CommitEdit()
     m_nEditedRow = -1;
     HideEditors();
 
-    if (!ok) {
+    if (!ok)
+    {
         if (isNew)
             RemoveListRow(row);
         return;
     }
-    if (!isNew && m_pDatabase->GetRowsAffected() == 0) {
+    if (!isNew && m_pDatabase->GetRowsAffected() == 0)
+    {
         ReportNoRowAndReload(false);
         return;
     }
@@ -529,7 +570,8 @@ void CEditGrid::CommitEdit()
         values[i] = (LPCTSTR)m_pEditors[i].GetEdit();
     m_rows.SetRow(row, values);
     RedrawItems(row, row);
-    if (isNew && check != nullptr && !check(m_pEditors, 0)) {
+    if (isNew && check != nullptr && !check(m_pEditors, 0))
+    {
         BOOL canDelete = m_bCanDelete;
         m_bCanDelete = TRUE;
         DeleteRow(row, FALSE);
@@ -561,7 +603,7 @@ int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
     int row = append();
     CommitEdit();
     if (m_nLoads != loads)
-        row = append();   // the commit reloaded the grid, and the empty row went with it
+        row = append(); // the commit reloaded the grid, and the empty row went with it
     int result = BeginEdit(row);
     m_bNewRowPending = TRUE;
     m_pfnNewRowCheck = pfnCheck;
@@ -582,7 +624,8 @@ BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)
     if (!m_bCanDelete || nRow < 0 || nRow >= m_rows.GetRowCount() || m_pDatabase == nullptr ||
         !m_pDatabase->IsOpen())
         return FALSE;
-    if (m_bNewRowPending && nRow == m_nEditedRow) {
+    if (m_bNewRowPending && nRow == m_nEditedRow)
+    {
         // Never inserted: there is nothing to delete in the table.
         m_bNewRowPending = FALSE;
         m_pfnNewRowCheck = nullptr;
@@ -597,7 +640,8 @@ BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)
         CommitEdit();
     if (!Execute(sql.c_str()))
         return FALSE;
-    if (m_pDatabase->GetRowsAffected() == 0) {
+    if (m_pDatabase->GetRowsAffected() == 0)
+    {
         ReportNoRowAndReload(true);
         return FALSE;
     }
@@ -614,8 +658,8 @@ BOOL CEditGrid::SaveAsHtml()
     int count = header != nullptr ? Header_GetItemCount(header) : -1;
     if (count < 0)
         return FALSE;
-    CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "HTM Files (*.HTM)|*.HTM||",
-                       this);
+    CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       "HTM Files (*.HTM)|*.HTM||", this);
     if (dialog.DoModal() != IDOK)
         return FALSE;
     CString path = dialog.GetPathName();
@@ -624,12 +668,14 @@ BOOL CEditGrid::SaveAsHtml()
         path += ".HTM";
 
     std::vector<std::string> captions;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         std::string caption;
         captions.push_back(GetCaption(i, caption) ? caption : std::string("-UNKNOWN-"));
     }
     std::string error;
-    if (!CGridHtml::Write((LPCTSTR)path, captions, m_rows, error)) {
+    if (!CGridHtml::Write((LPCTSTR)path, captions, m_rows, error))
+    {
         AfxMessageBox(error.c_str(), MB_ICONEXCLAMATION);
         return FALSE;
     }

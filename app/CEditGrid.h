@@ -21,8 +21,8 @@ public:
     CEditGrid();
     ~CEditGrid() override;
 
-    BOOL CreateAndLoad(CDatabase* pDatabase, LPCTSTR lpszTable, LPCTSTR lpszQuery, CWnd* pParent, const RECT& rect,
-                       BOOL bVisible, BOOL bClientEdge);
+    BOOL CreateAndLoad(CDatabase* pDatabase, LPCTSTR lpszTable, LPCTSTR lpszQuery, CWnd* pParent,
+                       const RECT& rect, BOOL bVisible, BOOL bClientEdge);
     BOOL SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery);
     BOOL Reload();
     // Runs one statement; a refusal is shown to the user and gives FALSE.

@@ -19,15 +19,16 @@ CGridCellEditor::~CGridCellEditor()
 BOOL CGridCellEditor::Create(CWnd* pGrid)
 {
     CRect rect(0, 0, 1, 1);
-    if (!CWnd::Create(AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_IBEAM)), "GRID EDIT", WS_CHILD | WS_VISIBLE,
-                      rect, pGrid, IDC_GRID_CELL_EDITOR))
+    if (!CWnd::Create(AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_IBEAM)), "GRID EDIT",
+                      WS_CHILD | WS_VISIBLE, rect, pGrid, IDC_GRID_CELL_EDITOR))
         return FALSE;
     if (m_font == nullptr)
-        m_font = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH, "宋体");
+        m_font = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "宋体");
     CRect client;
     GetClientRect(&client);
-    if (!m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, client, this, IDC_GRID_CELL_EDIT))
+    if (!m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, client, this,
+                       IDC_GRID_CELL_EDIT))
         return FALSE;
     m_edit.SendMessage(WM_SETFONT, (WPARAM)m_font, FALSE);
     return TRUE;

@@ -9,8 +9,7 @@ CGridRows::~CGridRows()
     Reset(0);
 }
 
-namespace
-{
+namespace {
 const size_t kChunkSize = 256 * 1024;
 }
 
@@ -29,8 +28,9 @@ void CGridRows::Reset(int columns)
 
 char* CGridRows::Allocate(size_t size)
 {
-    size = (size + 3) & ~(size_t)3;   // offsets at the start of every block stay aligned
-    if (size > m_chunkFree) {
+    size = (size + 3) & ~(size_t)3; // offsets at the start of every block stay aligned
+    if (size > m_chunkFree)
+    {
         size_t chunkSize = size > kChunkSize ? size : kChunkSize;
         char* chunk = (char*)std::malloc(chunkSize);
         if (chunk == nullptr)
@@ -54,9 +54,11 @@ char* CGridRows::MakeRow(const std::vector<std::string>& texts)
     char* row = Allocate(size);
     uint32_t* offsets = (uint32_t*)row;
     size_t at = header;
-    for (int i = 0; i < m_columns; ++i) {
+    for (int i = 0; i < m_columns; ++i)
+    {
         offsets[i] = (uint32_t)at;
-        if (i < (int)texts.size()) {
+        if (i < (int)texts.size())
+        {
             std::memcpy(row + at, texts[(size_t)i].data(), texts[(size_t)i].size());
             at += texts[(size_t)i].size();
         }
@@ -111,7 +113,8 @@ void CGridRows::SetText(int row, int column, const char* text)
         return;
     std::vector<std::string> texts((size_t)m_columns);
     for (int i = 0; i < m_columns; ++i)
-        texts[(size_t)i] = (i == column) ? std::string(text != nullptr ? text : "") : std::string(GetText(row, i));
+        texts[(size_t)i] =
+            (i == column) ? std::string(text != nullptr ? text : "") : std::string(GetText(row, i));
     SetRow(row, texts);
 }
 
@@ -132,22 +135,29 @@ void CGridRows::Sort(int column, bool numeric, bool ascending)
     std::vector<size_t> order(m_rows.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    if (numeric) {
+    if (numeric)
+    {
         std::vector<double> keys(m_rows.size());
         for (size_t i = 0; i < keys.size(); ++i)
             keys[i] = std::atof(GetText((int)i, column));
         if (ascending)
-            std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+            std::stable_sort(order.begin(), order.end(),
+                             [&](size_t a, size_t b) { return keys[a] < keys[b]; });
         else
-            std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[b] < keys[a]; });
-    } else {
+            std::stable_sort(order.begin(), order.end(),
+                             [&](size_t a, size_t b) { return keys[b] < keys[a]; });
+    }
+    else
+    {
         auto less = [&](size_t a, size_t b) {
-            return std::strcmp(GetText((int)a, column), GetText((int)b, column)) < 0;   // strcmp compares unsigned bytes
+            return std::strcmp(GetText((int)a, column), GetText((int)b, column)) <
+                   0; // strcmp compares unsigned bytes
         };
         if (ascending)
             std::stable_sort(order.begin(), order.end(), less);
         else
-            std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(b, a); });
+            std::stable_sort(order.begin(), order.end(),
+                             [&](size_t a, size_t b) { return less(b, a); });
     }
     std::vector<char*> sorted(m_rows.size());
     for (size_t i = 0; i < order.size(); ++i)

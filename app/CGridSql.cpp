@@ -2,8 +2,7 @@
 #include "app/CSqlText.h"
 #include <windows.h>
 
-namespace
-{
+namespace {
 const char kDown[] = "↓";
 const char kUp[] = "↑";
 
@@ -11,7 +10,8 @@ const char kUp[] = "↑";
 template <class Visit>
 void ForEachCharacter(const std::string& text, Visit visit)
 {
-    for (size_t i = 0; i < text.size();) {
+    for (size_t i = 0; i < text.size();)
+    {
         size_t length = (IsDBCSLeadByteEx(936, (BYTE)text[i]) && i + 1 < text.size()) ? 2 : 1;
         if (!visit(i, length))
             return;
@@ -23,7 +23,8 @@ size_t FindCharacter(const std::string& text, const char* character)
 {
     size_t found = std::string::npos;
     ForEachCharacter(text, [&](size_t at, size_t length) {
-        if (text.compare(at, length, character) == 0) {
+        if (text.compare(at, length, character) == 0)
+        {
             found = at;
             return false;
         }
@@ -84,14 +85,16 @@ bool CGridSql::IsNumberText(const std::string& raw)
     size_t digits = 0;
     while (i < n && text[i] >= '0' && text[i] <= '9')
         ++i, ++digits;
-    if (i < n && text[i] == '.') {
+    if (i < n && text[i] == '.')
+    {
         ++i;
         while (i < n && text[i] >= '0' && text[i] <= '9')
             ++i, ++digits;
     }
     if (digits == 0)
         return false;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    if (i < n && (text[i] == 'e' || text[i] == 'E'))
+    {
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-'))
             ++i;
@@ -104,18 +107,22 @@ bool CGridSql::IsNumberText(const std::string& raw)
     return i == n;
 }
 
-bool CGridSql::NewValue(const Column& column, std::string& value, std::string& literal, std::string& error)
+bool CGridSql::NewValue(const Column& column, std::string& value, std::string& literal,
+                        std::string& error)
 {
-    if (!column.numeric) {
+    if (!column.numeric)
+    {
         literal = CSqlText::Quoted(value);
         return true;
     }
-    if (TrimBlanks(value).empty()) {
+    if (TrimBlanks(value).empty())
+    {
         value = "0";
         literal = value;
         return true;
     }
-    if (!IsNumberText(value)) {
+    if (!IsNumberText(value))
+    {
         error = "“" + column.name + "”只能填写数字，“" + value + "”不是数字。";
         return false;
     }
@@ -133,27 +140,32 @@ std::string CGridSql::OldValue(const Column& column, const std::string& value)
     return IsNumberText(value) ? TrimBlanks(value) : CSqlText::Quoted(value);
 }
 
-std::string CGridSql::Condition(const std::vector<Column>& columns, const std::vector<std::string>& oldValues)
+std::string CGridSql::Condition(const std::vector<Column>& columns,
+                                const std::vector<std::string>& oldValues)
 {
     std::string where;
-    for (size_t i = 0; i < columns.size(); ++i) {
+    for (size_t i = 0; i < columns.size(); ++i)
+    {
         if (i != 0)
             where += " AND ";
-        where += columns[i].name + "=" + OldValue(columns[i], i < oldValues.size() ? oldValues[i] : std::string());
+        where += columns[i].name + "=" +
+                 OldValue(columns[i], i < oldValues.size() ? oldValues[i] : std::string());
     }
     return where;
 }
 
-bool CGridSql::Insert(const std::string& table, const std::vector<Column>& columns, std::vector<std::string>& values,
-                      std::string& sql, std::string& error)
+bool CGridSql::Insert(const std::string& table, const std::vector<Column>& columns,
+                      std::vector<std::string>& values, std::string& sql, std::string& error)
 {
     values.resize(columns.size());
     std::string names, literals;
-    for (size_t i = 0; i < columns.size(); ++i) {
+    for (size_t i = 0; i < columns.size(); ++i)
+    {
         std::string literal;
         if (!NewValue(columns[i], values[i], literal, error))
             return false;
-        if (i != 0) {
+        if (i != 0)
+        {
             names += ",";
             literals += ",";
         }
@@ -165,12 +177,13 @@ bool CGridSql::Insert(const std::string& table, const std::vector<Column>& colum
 }
 
 bool CGridSql::Update(const std::string& table, const std::vector<Column>& columns,
-                      const std::vector<std::string>& oldValues, std::vector<std::string>& values, std::string& sql,
-                      std::string& error)
+                      const std::vector<std::string>& oldValues, std::vector<std::string>& values,
+                      std::string& sql, std::string& error)
 {
     values.resize(columns.size());
     std::string assignments;
-    for (size_t i = 0; i < columns.size(); ++i) {
+    for (size_t i = 0; i < columns.size(); ++i)
+    {
         std::string literal;
         if (!NewValue(columns[i], values[i], literal, error))
             return false;

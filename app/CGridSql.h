@@ -27,17 +27,19 @@ public:
 
     // values: the new texts; an empty numeric value becomes "0" in it. False with a message for the operator
     // when a numeric value is not a number.
-    static bool Insert(const std::string& table, const std::vector<Column>& columns, std::vector<std::string>& values,
-                       std::string& sql, std::string& error);
+    static bool Insert(const std::string& table, const std::vector<Column>& columns,
+                       std::vector<std::string>& values, std::string& sql, std::string& error);
     static bool Update(const std::string& table, const std::vector<Column>& columns,
-                       const std::vector<std::string>& oldValues, std::vector<std::string>& values, std::string& sql,
-                       std::string& error);
+                       const std::vector<std::string>& oldValues, std::vector<std::string>& values,
+                       std::string& sql, std::string& error);
     // The row is found by all its shown texts.
     static std::string Delete(const std::string& table, const std::vector<Column>& columns,
                               const std::vector<std::string>& oldValues);
 
 private:
-    static bool NewValue(const Column& column, std::string& value, std::string& literal, std::string& error);
+    static bool NewValue(const Column& column, std::string& value, std::string& literal,
+                         std::string& error);
     static std::string OldValue(const Column& column, const std::string& value);
-    static std::string Condition(const std::vector<Column>& columns, const std::vector<std::string>& oldValues);
+    static std::string Condition(const std::vector<Column>& columns,
+                                 const std::vector<std::string>& oldValues);
 };

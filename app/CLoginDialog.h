@@ -16,7 +16,12 @@ public:
     // The connection whose operators table is checked; the holder's by default.
     CDatabase* m_pDatabase;
 
-    enum Account { Admitted, WrongPassword, UnknownUser };
+    enum Account
+    {
+        Admitted,
+        WrongPassword,
+        UnknownUser
+    };
     // The first row whose user name equals user byte for byte decides.
     static Account CheckAccount(CListCtrl& accounts, const CString& user, const CString& password);
 

@@ -12,7 +12,8 @@ CString CMailLink::PercentEncode(LPCTSTR lpszText)
     {
         std::wstring wide(nChars, L'\0');
         ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, &wide[0], nChars);
-        const int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        const int nBytes =
+            ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
         utf8.assign(nBytes, '\0');
         ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], nBytes, nullptr, nullptr);
         utf8.resize(nBytes - 1);
@@ -21,8 +22,8 @@ CString CMailLink::PercentEncode(LPCTSTR lpszText)
     std::string encoded;
     for (unsigned char c : utf8)
     {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-            c == '_' || c == '~')
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+            c == '-' || c == '.' || c == '_' || c == '~')
             encoded += (char)c;
         else
         {
@@ -36,6 +37,6 @@ CString CMailLink::PercentEncode(LPCTSTR lpszText)
 
 CString CMailLink::Build(LPCTSTR lpszSubject, LPCTSTR lpszBody)
 {
-    return CString("mailto:") + kSupplierAddress + "?subject=" + PercentEncode(lpszSubject) + "&body=" +
-           PercentEncode(lpszBody);
+    return CString("mailto:") + kSupplierAddress + "?subject=" + PercentEncode(lpszSubject) +
+           "&body=" + PercentEncode(lpszBody);
 }

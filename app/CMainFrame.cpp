@@ -15,12 +15,10 @@ const char* const CMainFrame::kTitle = "Vorlen v1.0";
 static const DWORD kFrameStyle = 0x01CF0000;
 
 CMainFrame::CMainFrame()
-{
-}
+{}
 
 CMainFrame::~CMainFrame()
-{
-}
+{}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {

@@ -13,9 +13,9 @@ END_MESSAGE_MAP()
 const COLORREF CMaintainDialog::GridColour = RGB(255, 242, 255);
 
 CMaintainDialog::CMaintainDialog(UINT nIDTemplate, LPCTSTR table, LPCTSTR query, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent), m_pDatabase(g_databaseHolder.GetDatabase()), m_table(table), m_query(query)
-{
-}
+    : CDialog(nIDTemplate, pParent), m_pDatabase(g_databaseHolder.GetDatabase()), m_table(table),
+      m_query(query)
+{}
 
 bool CMaintainDialog::CreateGrid(CDialog& dialog, CEditGrid& grid, CDatabase* db, int placeholderId,
                                  LPCTSTR table, LPCTSTR query)
@@ -39,8 +39,7 @@ BOOL CMaintainDialog::OnInitDialog()
 }
 
 void CMaintainDialog::OnOK()
-{
-}
+{}
 
 void CMaintainDialog::OnCancel()
 {

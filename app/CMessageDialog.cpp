@@ -10,8 +10,7 @@ BEGIN_MESSAGE_MAP(CMessageDialog, CDialog)
 END_MESSAGE_MAP()
 
 CMessageDialog::CMessageDialog(CWnd* pParent) : CDialog(IDD_MESSAGE, pParent)
-{
-}
+{}
 
 void CMessageDialog::SetMessage(const CString& message)
 {
@@ -33,19 +32,19 @@ BOOL CMessageDialog::OnInitDialog()
 }
 
 void CMessageDialog::OnOK()
-{
-}
+{}
 
 void CMessageDialog::OnSupport()
 {
     UpdateData(TRUE);
     // Encoded like every mail link of the program: a message holding '&' or '#' must not cut it.
-    CString link = CMailLink::Build("信息反馈单", "在使用【Vorlen】的过程中遇到问题的描述如下：\"" + m_text + "\" ");
+    CString link = CMailLink::Build("信息反馈单", "在使用【Vorlen】的过程中遇到问题的描述如下：\"" +
+                                                      m_text + "\" ");
     AfxShellExecute(m_hWnd, "open", link, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CMessageDialog::OnHelp()
 {
-    AfxShellExecute(m_hWnd, "open", CDatabaseHolder::GetProgramDirectory() + "help\\vorlen.chm", nullptr, nullptr,
-                    SW_SHOWNORMAL);
+    AfxShellExecute(m_hWnd, "open", CDatabaseHolder::GetProgramDirectory() + "help\\vorlen.chm",
+                    nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -2,8 +2,7 @@
 #include "res/resource.h"
 
 CRangeReportDialog::CRangeReportDialog(CWnd* pParent) : CDateRangeDialog(IDD_RANGE_REPORT, pParent)
-{
-}
+{}
 
 void CRangeReportDialog::SetRange(CTime start, CTime end)
 {

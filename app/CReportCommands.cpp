@@ -15,7 +15,8 @@ bool CReportCommands::Load(CEditGrid& grid, const CReportSql::Query& query)
 bool CReportCommands::TodaySales(CEditGrid& grid)
 {
     CTime now = CTime::GetCurrentTime();
-    return Load(grid, CReportSql::TodaySales(CSqlText::Date(now.GetYear(), now.GetMonth(), now.GetDay())));
+    return Load(
+        grid, CReportSql::TodaySales(CSqlText::Date(now.GetYear(), now.GetMonth(), now.GetDay())));
 }
 
 bool CReportCommands::StockList(CEditGrid& grid)
@@ -52,7 +53,8 @@ void CReportCommands::PurchaseQuery(CEditGrid& grid)
 {
     CPurchaseQueryDialog dialog(grid.GetParent());
     if (dialog.DoModal() == IDOK)
-        Load(grid, CReportSql::PurchaseQuery((LPCTSTR)dialog.m_startText, (LPCTSTR)dialog.m_endText));
+        Load(grid,
+             CReportSql::PurchaseQuery((LPCTSTR)dialog.m_startText, (LPCTSTR)dialog.m_endText));
 }
 
 void CReportCommands::SalesQuery(CEditGrid& grid)
@@ -80,7 +82,8 @@ CTime CReportCommands::YearStart(CTime now)
     return CTime(now.GetYear(), 1, 1, 0, 0, 0);
 }
 
-bool CReportCommands::AskRange(CEditGrid& grid, CTime start, LPCTSTR hint, CString& startText, CString& endText)
+bool CReportCommands::AskRange(CEditGrid& grid, CTime start, LPCTSTR hint, CString& startText,
+                               CString& endText)
 {
     CRangeReportDialog dialog(grid.GetParent());
     dialog.SetRange(start, CTime::GetCurrentTime());
@@ -134,13 +137,14 @@ void CReportCommands::YearPurchaseReport(CEditGrid& grid)
         PurchaseReport(grid, CReportSql::Year, start, end);
 }
 
-std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReportSql::Query& query, int columns)
+std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReportSql::Query& query,
+                                                  int columns)
 {
     std::vector<std::string> values;
     // A hidden grid of its own, on the main grid's connection, for as long as the report runs.
     CEditGrid summary;
-    if (!summary.CreateAndLoad(grid.GetDatabase(), query.table.c_str(), query.sql.c_str(), grid.GetParent(),
-                               CRect(0, 0, 1, 1), FALSE, FALSE))
+    if (!summary.CreateAndLoad(grid.GetDatabase(), query.table.c_str(), query.sql.c_str(),
+                               grid.GetParent(), CRect(0, 0, 1, 1), FALSE, FALSE))
         return values;
     for (int column = 0; column < columns; ++column)
         values.push_back((LPCTSTR)summary.GetItemText(0, column));
@@ -151,25 +155,31 @@ std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReport
 void CReportCommands::Append(CEditGrid& grid, const std::vector<CReportSql::SummaryRow>& rows)
 {
     for (const CReportSql::SummaryRow& row : rows)
-        grid.AppendShownRow({ row.label, row.value });
+        grid.AppendShownRow({row.label, row.value});
 }
 
-bool CReportCommands::SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start, const CString& end)
+bool CReportCommands::SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start,
+                                  const CString& end)
 {
-    if (!Load(grid, CReportSql::SalesReport((LPCTSTR)start, (LPCTSTR)end)) || grid.GetItemCount() == 0)
+    if (!Load(grid, CReportSql::SalesReport((LPCTSTR)start, (LPCTSTR)end)) ||
+        grid.GetItemCount() == 0)
         return false;
-    std::vector<std::string> values = Summary(grid, CReportSql::SalesSummary((LPCTSTR)start, (LPCTSTR)end), 4);
+    std::vector<std::string> values =
+        Summary(grid, CReportSql::SalesSummary((LPCTSTR)start, (LPCTSTR)end), 4);
     if (values.empty())
         return false;
     Append(grid, CReportSql::SalesSummaryRows(period, values));
     return true;
 }
 
-bool CReportCommands::PurchaseReport(CEditGrid& grid, CReportSql::Period period, const CString& start, const CString& end)
+bool CReportCommands::PurchaseReport(CEditGrid& grid, CReportSql::Period period,
+                                     const CString& start, const CString& end)
 {
-    if (!Load(grid, CReportSql::PurchaseReport((LPCTSTR)start, (LPCTSTR)end)) || grid.GetItemCount() == 0)
+    if (!Load(grid, CReportSql::PurchaseReport((LPCTSTR)start, (LPCTSTR)end)) ||
+        grid.GetItemCount() == 0)
         return false;
-    std::vector<std::string> values = Summary(grid, CReportSql::PurchaseSummary((LPCTSTR)start, (LPCTSTR)end), 1);
+    std::vector<std::string> values =
+        Summary(grid, CReportSql::PurchaseSummary((LPCTSTR)start, (LPCTSTR)end), 1);
     if (values.empty())
         return false;
     Append(grid, CReportSql::PurchaseSummaryRows(period, values[0]));

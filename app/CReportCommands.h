@@ -32,8 +32,10 @@ public:
 
     // What the commands do once they have their conditions.
     static bool Load(CEditGrid& grid, const CReportSql::Query& query);
-    static bool SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start, const CString& end);
-    static bool PurchaseReport(CEditGrid& grid, CReportSql::Period period, const CString& start, const CString& end);
+    static bool SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start,
+                            const CString& end);
+    static bool PurchaseReport(CEditGrid& grid, CReportSql::Period period, const CString& start,
+                               const CString& end);
 
     // Default ranges of the period reports: from the first of the month or of the year, at 00:00:00.
     static CTime MonthStart(CTime now);
@@ -41,8 +43,10 @@ public:
 
 private:
     // The first row of a summary query as texts; empty when it could not be read.
-    static std::vector<std::string> Summary(CEditGrid& grid, const CReportSql::Query& query, int columns);
+    static std::vector<std::string> Summary(CEditGrid& grid, const CReportSql::Query& query,
+                                            int columns);
     static void Append(CEditGrid& grid, const std::vector<CReportSql::SummaryRow>& rows);
     // Runs the range dialog preset with start .. now and hint; false unless confirmed.
-    static bool AskRange(CEditGrid& grid, CTime start, LPCTSTR hint, CString& startText, CString& endText);
+    static bool AskRange(CEditGrid& grid, CTime start, LPCTSTR hint, CString& startText,
+                         CString& endText);
 };

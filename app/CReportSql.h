@@ -6,15 +6,22 @@
 class CReportSql
 {
 public:
-    struct Query {
+    struct Query
+    {
         std::string table;
         std::string sql;
     };
-    struct SummaryRow {
+    struct SummaryRow
+    {
         std::string label;
         std::string value;
     };
-    enum Period { Day, Month, Year };
+    enum Period
+    {
+        Day,
+        Month,
+        Year
+    };
 
     // Lists without a condition dialog. Dates are "%04d-%02d-%02d".
     static Query TodaySales(const std::string& today);
@@ -35,7 +42,8 @@ public:
     static Query SalesReport(const std::string& start, const std::string& end);
     static Query SalesSummary(const std::string& start, const std::string& end);
     // The blank separator row and the four labelled totals; values are columns 0 to 3.
-    static std::vector<SummaryRow> SalesSummaryRows(Period period, const std::vector<std::string>& values);
+    static std::vector<SummaryRow> SalesSummaryRows(Period period,
+                                                    const std::vector<std::string>& values);
 
     static Query PurchaseReport(const std::string& start, const std::string& end);
     static Query PurchaseSummary(const std::string& start, const std::string& end);
@@ -47,5 +55,6 @@ private:
     // A range over a date or date-time column. The lower bound is the bare date: stored as
     // text, '2003-12-01' and '2003-12-01 00:00:00' sort before '2003-12-01 00:00:00.000',
     // and on a real date type the bare date means the same midnight.
-    static std::string Range(const std::string& column, const std::string& start, const std::string& end);
+    static std::string Range(const std::string& column, const std::string& start,
+                             const std::string& end);
 };

@@ -31,8 +31,9 @@ std::string CSaleCard::ComputeAmount() const
 
 std::string CSaleCard::StockKeyCondition() const
 {
-    return "名称=" + CSqlText::Quoted(m_name) + " AND 产地=" + CSqlText::Quoted(m_origin)
-        + " AND 规格型号=" + CSqlText::Quoted(m_spec) + " AND 有效截止日期=" + CSqlText::Quoted(m_expiry);
+    return "名称=" + CSqlText::Quoted(m_name) + " AND 产地=" + CSqlText::Quoted(m_origin) +
+           " AND 规格型号=" + CSqlText::Quoted(m_spec) +
+           " AND 有效截止日期=" + CSqlText::Quoted(m_expiry);
 }
 
 std::string CSaleCard::StockLookupSql() const
@@ -47,11 +48,13 @@ std::string CSaleCard::BoxesText() const
 
 std::string CSaleCard::SaleInsertSql() const
 {
-    return "INSERT INTO 销(日期时间,名称,产地,规格型号,有效截止日期,零售价,数量,销售类型,实收金额,坏帐) VALUES("
-        + CSqlText::Quoted(m_dateTime) + "," + CSqlText::Quoted(m_name) + ","
-        + CSqlText::Quoted(m_origin) + "," + CSqlText::Quoted(m_spec) + ","
-        + CSqlText::Quoted(m_expiry) + "," + CSqlText::Decimal(m_price) + ","
-        + BoxesText() + "," + CSqlText::Quoted(m_saleType) + "," + m_amount + ",0)";
+    return "INSERT INTO "
+           "销(日期时间,名称,产地,规格型号,有效截止日期,零售价,数量,销售类型,实收金额,坏帐) "
+           "VALUES(" +
+           CSqlText::Quoted(m_dateTime) + "," + CSqlText::Quoted(m_name) + "," +
+           CSqlText::Quoted(m_origin) + "," + CSqlText::Quoted(m_spec) + "," +
+           CSqlText::Quoted(m_expiry) + "," + CSqlText::Decimal(m_price) + "," + BoxesText() + "," +
+           CSqlText::Quoted(m_saleType) + "," + m_amount + ",0)";
 }
 
 std::string CSaleCard::StockDecreaseSql() const
@@ -66,9 +69,10 @@ std::string CSaleCard::ClampSql()
 
 std::string CSaleCard::SaleMatchCondition() const
 {
-    return "日期时间=" + CSqlText::Quoted(m_dateTime) + " AND " + StockKeyCondition()
-        + " AND 零售价=" + CSqlText::Decimal(m_price) + " AND 数量=" + BoxesText()
-        + " AND 销售类型=" + CSqlText::Quoted(m_saleType) + " AND 实收金额=" + m_amount + " AND 坏帐=0";
+    return "日期时间=" + CSqlText::Quoted(m_dateTime) + " AND " + StockKeyCondition() +
+           " AND 零售价=" + CSqlText::Decimal(m_price) + " AND 数量=" + BoxesText() +
+           " AND 销售类型=" + CSqlText::Quoted(m_saleType) + " AND 实收金额=" + m_amount +
+           " AND 坏帐=0";
 }
 
 namespace {
@@ -87,18 +91,23 @@ bool IsAmount(const std::string& text)
 
 CSaleCard::StoreResult CSaleCard::Store(CDatabase* db, CString& status) const
 {
-    if (!HasKeyTexts()) {
+    if (!HasKeyTexts())
+    {
         status = "名称，产地，规格型号,有效截止日期 必须填写";
         return Refused;
     }
-    if (!IsAmount(m_amount) || m_perBox == 0) {
+    if (!IsAmount(m_amount) || m_perBox == 0)
+    {
         status = "应付金额 无效";
         return Refused;
     }
-    const char* const unknown = "库存中无此药品，仔细审改后重新输入,或者重下拉列表中选择一个有效的项";
+    const char* const unknown =
+        "库存中无此药品，仔细审改后重新输入,或者重下拉列表中选择一个有效的项";
     bool inStock = false;
-    try {
-        if (!db || !db->IsOpen()) {
+    try
+    {
+        if (!db || !db->IsOpen())
+        {
             status = "打开[库存]错误，可能是输入有误";
             return Refused;
         }
@@ -106,43 +115,57 @@ CSaleCard::StoreResult CSaleCard::Store(CDatabase* db, CString& status) const
         rs.Open(CRecordset::forwardOnly, StockLookupSql().c_str(), CRecordset::readOnly);
         inStock = !rs.IsEOF();
         rs.Close();
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         e->Delete();
         status = "打开[库存]错误，可能是输入有误";
         return Refused;
     }
-    if (!inStock) {
+    if (!inStock)
+    {
         status = unknown;
         return Refused;
     }
 
     CCardTransaction unit(*db);
-    try {
+    try
+    {
         unit.Insert("销", SaleInsertSql(), SaleMatchCondition());
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         status = CCardTransaction::Message(e);
         e->Delete();
         return Refused;
     }
-    try {
-        if (unit.Execute(StockDecreaseSql()) == 0) {
+    try
+    {
+        if (unit.Execute(StockDecreaseSql()) == 0)
+        {
             unit.Undo();
             status = unknown;
             return Refused;
         }
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         unit.Undo();
         status = CCardTransaction::Message(e);
         e->Delete();
         return Refused;
     }
-    if (!unit.Commit()) {
+    if (!unit.Commit())
+    {
         status = "无法对库存进行更新，销售记录没有保存";
         return Refused;
     }
-    try {
+    try
+    {
         db->ExecuteSQL(ClampSql().c_str());
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         status = CCardTransaction::Message(e);
         e->Delete();
         return StoredNotClamped;

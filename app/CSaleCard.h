@@ -8,19 +8,19 @@ class CDatabase;
 class CSaleCard
 {
 public:
-    std::string m_dateTime;     // "%04d-%02d-%02d %02d:%02d:%02d"
+    std::string m_dateTime; // "%04d-%02d-%02d %02d:%02d:%02d"
     std::string m_name;
     std::string m_origin;
     std::string m_spec;
     std::string m_expiry;
-    float m_price = 0;          // retail price of the counted unit
-    unsigned m_quantity = 1;    // units counted
-    unsigned m_perBox = 1;      // units per box: 1 for whole boxes
+    float m_price = 0;       // retail price of the counted unit
+    unsigned m_quantity = 1; // units counted
+    unsigned m_perBox = 1;   // units per box: 1 for whole boxes
     std::string m_saleType;
-    std::string m_amount;       // amount due as shown, "%.2f"
+    std::string m_amount; // amount due as shown, "%.2f"
 
-    static const char* const WholeBox;  // "整盒销售"
-    static const char* const Split;     // "拆零销售"
+    static const char* const WholeBox; // "整盒销售"
+    static const char* const Split;    // "拆零销售"
     // Units per box proposed for a sale type; 0 for a text that is neither.
     static unsigned PerBoxFor(const std::string& saleType);
 
@@ -37,10 +37,11 @@ public:
     std::string SaleMatchCondition() const;
     std::string StockKeyCondition() const;
 
-    enum StoreResult {
-        Refused,        // nothing was written
-        Stored,         // the sale and its stock decrease are stored
-        StoredNotClamped// stored, but clamping negative stock at zero was refused
+    enum StoreResult
+    {
+        Refused,         // nothing was written
+        Stored,          // the sale and its stock decrease are stored
+        StoredNotClamped // stored, but clamping negative stock at zero was refused
     };
     // Stores the sale and its stock decrease together, then clamps negative stock at zero.
     // status receives the text for the form's status line.
@@ -49,5 +50,5 @@ public:
     static const char* const StoredText;
 
 private:
-    std::string BoxesText() const;  // "3/1.0"
+    std::string BoxesText() const; // "3/1.0"
 };

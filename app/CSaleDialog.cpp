@@ -17,10 +17,9 @@ BEGIN_MESSAGE_MAP(CSaleDialog, CDialog)
 END_MESSAGE_MAP()
 
 CSaleDialog::CSaleDialog(CWnd* pParent)
-    : CDialog(IDD_SALE, pParent), m_pDatabase(g_databaseHolder.GetDatabase()),
-      m_price(0), m_quantity(1), m_perBox(1), m_amount("0")
-{
-}
+    : CDialog(IDD_SALE, pParent), m_pDatabase(g_databaseHolder.GetDatabase()), m_price(0),
+      m_quantity(1), m_perBox(1), m_amount("0")
+{}
 
 void CSaleDialog::DoDataExchange(CDataExchange* pDX)
 {
@@ -45,18 +44,20 @@ void CSaleDialog::SetStatus(LPCTSTR text)
 CString CSaleDialog::Now()
 {
     CTime now = CTime::GetCurrentTime();
-    return CSqlText::DateTime(now.GetYear(), now.GetMonth(), now.GetDay(), now.GetHour(), now.GetMinute(),
-                              now.GetSecond()).c_str();
+    return CSqlText::DateTime(now.GetYear(), now.GetMonth(), now.GetDay(), now.GetHour(),
+                              now.GetMinute(), now.GetSecond())
+        .c_str();
 }
 
 BOOL CSaleDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetStatus("请尽可能详细填写【销售登记卡】,以便以后查阅");
-    m_grid.CreateAndLoad(m_pDatabase, "存", "SELECT 名称,产地,规格型号,有效截止日期 FROM 存", this, CRect(0, 0, 1, 1),
-                         FALSE, FALSE);
+    m_grid.CreateAndLoad(m_pDatabase, "存", "SELECT 名称,产地,规格型号,有效截止日期 FROM 存", this,
+                         CRect(0, 0, 1, 1), FALSE, FALSE);
     // The resource compiler has no initial list data: the two sale types are added here.
-    if (m_saleType.GetCount() == 0) {
+    if (m_saleType.GetCount() == 0)
+    {
         m_saleType.AddString(CSaleCard::WholeBox);
         m_saleType.AddString(CSaleCard::Split);
     }
@@ -124,16 +125,19 @@ void CSaleDialog::UpdateAmount()
 
 void CSaleDialog::FilterKeyLists()
 {
-    CComboBox* lists[4] = { &m_name, &m_origin, &m_spec, &m_expiry };
+    CComboBox* lists[4] = {&m_name, &m_origin, &m_spec, &m_expiry};
     CString typed[4];
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
+    {
         lists[i]->GetWindowText(typed[i]);
         lists[i]->ResetContent();
     }
-    for (int row = 0; row < m_grid.GetItemCount(); ++row) {
+    for (int row = 0; row < m_grid.GetItemCount(); ++row)
+    {
         CString cells[4];
         bool fits = true;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
+        {
             cells[i] = m_grid.GetItemText(row, i);
             fits = fits && (typed[i].IsEmpty() || typed[i] == cells[i]);
         }
@@ -150,7 +154,8 @@ void CSaleDialog::FilterKeyLists()
 CSaleCard CSaleDialog::ReadSale()
 {
     // A form left open since the last sale must not file this one under that time.
-    if (m_dateTime == m_proposedTime) {
+    if (m_dateTime == m_proposedTime)
+    {
         m_dateTime = Now();
         m_proposedTime = m_dateTime;
         SetDlgItemText(IDC_SALE_DATETIME, m_dateTime);

@@ -36,7 +36,7 @@ protected:
     static CString Now();
 
     CString m_dateTime;
-    CString m_proposedTime;     // what ResetCard put into the date-and-time field
+    CString m_proposedTime; // what ResetCard put into the date-and-time field
     CComboBox m_name;
     CComboBox m_origin;
     CComboBox m_spec;

@@ -18,8 +18,7 @@ END_MESSAGE_MAP()
 
 CSettingsDialog::CSettingsDialog(CWnd* pParent)
     : CDialog(IDD_SETTINGS, pParent), m_pDatabase(g_databaseHolder.GetDatabase()), m_autorun(0)
-{
-}
+{}
 
 void CSettingsDialog::DoDataExchange(CDataExchange* pDX)
 {
@@ -31,7 +30,8 @@ BOOL CSettingsDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     if (CMaintainDialog::CreateGrid(*this, m_grid, m_pDatabase, IDC_SETTINGS_GRID_PLACE, "操作员",
-                                    "select * from 操作员")) {
+                                    "select * from 操作员"))
+    {
         m_grid.SetColumnWidth(0, 200);
         m_grid.SetColumnWidth(1, 200);
     }
@@ -41,8 +41,7 @@ BOOL CSettingsDialog::OnInitDialog()
 }
 
 void CSettingsDialog::OnOK()
-{
-}
+{}
 
 void CSettingsDialog::OnCancel()
 {
@@ -68,7 +67,8 @@ void CSettingsDialog::OnSave()
 
 long CSettingsDialog::CountAccounts()
 {
-    try {
+    try
+    {
         CRecordset rs(m_pDatabase);
         rs.Open(CRecordset::forwardOnly, "SELECT COUNT(*) FROM 操作员", CRecordset::readOnly);
         CString value;
@@ -76,7 +76,9 @@ long CSettingsDialog::CountAccounts()
             rs.GetFieldValue((short)0, value);
         rs.Close();
         return std::atol(value);
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         e->Delete();
         return -1;
     }
@@ -86,7 +88,8 @@ int CSettingsDialog::EqualRows(int row)
 {
     int columns = m_grid.GetColumnCount();
     int equal = 0;
-    for (int other = 0; other < m_grid.GetItemCount(); ++other) {
+    for (int other = 0; other < m_grid.GetItemCount(); ++other)
+    {
         bool same = true;
         for (int column = 0; column < columns && same; ++column)
             same = m_grid.GetItemText(other, column) == m_grid.GetItemText(row, column);
@@ -98,15 +101,18 @@ int CSettingsDialog::EqualRows(int row)
 void CSettingsDialog::OnDelete()
 {
     int row = m_grid.GetNextItem(-1, LVNI_SELECTED);
-    if (row < 0) {
+    if (row < 0)
+    {
         AfxMessageBox("请选择一个不在使用的帐号。", MB_OK);
         return;
     }
     // Without an account nobody could log in again. The deletion takes every row equal to
     // the selected one, so those are what would go.
     long accounts = CountAccounts();
-    if (accounts >= 0 && accounts - EqualRows(row) < 1) {
-        AfxMessageBox("这是最后一个帐号，不能删除：没有帐号将无法登陆系统。", MB_OK | MB_ICONEXCLAMATION);
+    if (accounts >= 0 && accounts - EqualRows(row) < 1)
+    {
+        AfxMessageBox("这是最后一个帐号，不能删除：没有帐号将无法登陆系统。",
+                      MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     CString question = CString("确认删除帐号:") + m_grid.GetItemText(row, 0) + "  ?";

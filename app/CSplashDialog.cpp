@@ -9,8 +9,7 @@ END_MESSAGE_MAP()
 
 static const UINT_PTR kCloseTimer = 1;
 
-CSplashDialog::CSplashDialog(CWnd* pParent)
-    : CDialog(IDD_SPLASH, pParent), m_nDisplayTime(1000)
+CSplashDialog::CSplashDialog(CWnd* pParent) : CDialog(IDD_SPLASH, pParent), m_nDisplayTime(1000)
 {
     m_brBackground.CreateSolidBrush(RGB(0, 0, 0));
 }

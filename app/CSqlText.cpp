@@ -8,7 +8,8 @@ std::string CSqlText::Escape(const std::string& text)
     std::string out;
     out.reserve(text.size());
     // GBK trail bytes are never 0x27, so doubling byte by byte cannot split a character.
-    for (char c : text) {
+    for (char c : text)
+    {
         out += c;
         if (c == '\'')
             out += '\'';
@@ -50,7 +51,8 @@ std::string CSqlText::Format(const char* format, ...)
     int n = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
     std::string out;
-    if (n > 0) {
+    if (n > 0)
+    {
         std::vector<char> buffer(n + 1);
         std::vsnprintf(buffer.data(), buffer.size(), format, args);
         out.assign(buffer.data(), n);

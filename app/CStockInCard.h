@@ -8,7 +8,7 @@ class CDatabase;
 class CStockInCard
 {
 public:
-    std::string m_date;         // purchase date, "%04d-%02d-%02d"
+    std::string m_date; // purchase date, "%04d-%02d-%02d"
     std::string m_buyer;
     std::string m_category;
     std::string m_subCategory;
@@ -17,7 +17,7 @@ public:
     std::string m_origin;
     std::string m_spec;
     std::string m_batch;
-    std::string m_expiry;       // "%04d-%02d-%02d"
+    std::string m_expiry; // "%04d-%02d-%02d"
     float m_price = 0;
     float m_quantity = 0;
 

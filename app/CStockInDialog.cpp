@@ -6,9 +6,9 @@
 #include "res/resource.h"
 
 CStockInDialog::CStockInDialog(CWnd* pParent)
-    : CDialog(IDD_STOCK_IN, pParent), m_pDatabase(g_databaseHolder.GetDatabase()), m_price(0), m_quantity(0)
-{
-}
+    : CDialog(IDD_STOCK_IN, pParent), m_pDatabase(g_databaseHolder.GetDatabase()), m_price(0),
+      m_quantity(0)
+{}
 
 void CStockInDialog::DoDataExchange(CDataExchange* pDX)
 {
@@ -48,9 +48,12 @@ BOOL CStockInDialog::OnInitDialog()
     // 356, not 365: the expiry operators have always been offered.
     m_expiry = m_date + CTimeSpan(356, 0, 0, 0);
     UpdateData(FALSE);
-    if (m_grid.CreateAndLoad(m_pDatabase, "进", "SELECT 采购人,大类,小类 FROM 进 GROUP BY 采购人,大类,小类", this,
-                             CRect(0, 0, 1, 1), FALSE, FALSE)) {
-        for (int row = 0; row < m_grid.GetItemCount(); ++row) {
+    if (m_grid.CreateAndLoad(m_pDatabase, "进",
+                             "SELECT 采购人,大类,小类 FROM 进 GROUP BY 采购人,大类,小类", this,
+                             CRect(0, 0, 1, 1), FALSE, FALSE))
+    {
+        for (int row = 0; row < m_grid.GetItemCount(); ++row)
+        {
             AddUnlessListed(m_buyer, m_grid.GetItemText(row, 0));
             AddUnlessListed(m_category, m_grid.GetItemText(row, 1));
             AddUnlessListed(m_subCategory, m_grid.GetItemText(row, 2));

@@ -2,8 +2,7 @@
 #include "res/resource.h"
 
 CStockQueryDialog::CStockQueryDialog(CWnd* pParent) : CDialog(IDD_STOCK_QUERY, pParent)
-{
-}
+{}
 
 void CStockQueryDialog::DoDataExchange(CDataExchange* pDX)
 {

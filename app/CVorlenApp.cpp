@@ -24,14 +24,11 @@ const char* const CVorlenApp::kVersionText = "版本 1.1 BUILD 20031125   ";
 static const int kSplashMilliseconds = 1300;
 static const UINT kRecentFiles = 4;
 
-CVorlenApp::CVorlenApp()
-    : CWinApp(nullptr), CTavoPWorkspace(TRUE)
-{
-}
+CVorlenApp::CVorlenApp() : CWinApp(nullptr), CTavoPWorkspace(TRUE)
+{}
 
 CVorlenApp::~CVorlenApp()
-{
-}
+{}
 
 BOOL CVorlenApp::InitInstance()
 {
@@ -66,8 +63,8 @@ BOOL CVorlenApp::InitInstance()
     LoadStdProfileSettings(kRecentFiles);
     SetRegistryBase("Settings");
 
-    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVorlenDoc), RUNTIME_CLASS(CMainFrame),
-                                          RUNTIME_CLASS(CVorlenView)));
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVorlenDoc),
+                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CVorlenView)));
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);

@@ -6,12 +6,10 @@ END_MESSAGE_MAP()
 IMPLEMENT_DYNCREATE(CVorlenDoc, CDocument)
 
 CVorlenDoc::CVorlenDoc()
-{
-}
+{}
 
 CVorlenDoc::~CVorlenDoc()
-{
-}
+{}
 
 BOOL CVorlenDoc::OnNewDocument()
 {

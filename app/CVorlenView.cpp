@@ -48,12 +48,10 @@ END_MESSAGE_MAP()
 IMPLEMENT_DYNCREATE(CVorlenView, CView)
 
 CVorlenView::CVorlenView()
-{
-}
+{}
 
 CVorlenView::~CVorlenView()
-{
-}
+{}
 
 CVorlenDoc* CVorlenView::GetDocument() const
 {
@@ -71,7 +69,8 @@ void CVorlenView::OnInitialUpdate()
     CRect rect;
     GetClientRect(rect);
     // The query names the sales columns and returns no rows: the headers stand even on a day without sales.
-    m_grid.CreateAndLoad(g_databaseHolder.GetDatabase(), "销", "select * from 销 WHERE 1<0", this, rect, TRUE, FALSE);
+    m_grid.CreateAndLoad(g_databaseHolder.GetDatabase(), "销", "select * from 销 WHERE 1<0", this,
+                         rect, TRUE, FALSE);
     m_grid.SetOptions(TRUE, FALSE, FALSE, FALSE);
     CReportCommands::TodaySales(m_grid);
 }
@@ -98,7 +97,8 @@ void CVorlenView::Launch(const CString& strTarget)
 
 CString CVorlenView::FeedbackMailLink()
 {
-    return CMailLink::Build("信息反馈单", "这封邮件将直接发送给该系统的开发人员，请在下面说明你遇到的问题或者建议：");
+    return CMailLink::Build(
+        "信息反馈单", "这封邮件将直接发送给该系统的开发人员，请在下面说明你遇到的问题或者建议：");
 }
 
 // ---- system ----

@@ -8,7 +8,10 @@ class CAboutDlg : public CDialog
 public:
     CAboutDlg();
 
-    enum { IDD = IDD_ABOUTBOX };
+    enum
+    {
+        IDD = IDD_ABOUTBOX
+    };
 
     DECLARE_MESSAGE_MAP()
 };

@@ -8,8 +8,7 @@ END_MESSAGE_MAP()
 CConfiguratorApp theApp;
 
 CConfiguratorApp::CConfiguratorApp()
-{
-}
+{}
 
 BOOL CConfiguratorApp::InitInstance()
 {

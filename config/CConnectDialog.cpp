@@ -22,10 +22,12 @@ BOOL CConnectDialog::OnInitDialog()
     CDialog::OnInitDialog();
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
-    if (pSysMenu != nullptr) {
+    if (pSysMenu != nullptr)
+    {
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUTBOX);
-        if (!strAboutMenu.IsEmpty()) {
+        if (!strAboutMenu.IsEmpty())
+        {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
         }
@@ -44,17 +46,21 @@ BOOL CConnectDialog::OnInitDialog()
 
 void CConnectDialog::OnSysCommand(UINT nID, LPARAM lParam)
 {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX)
+    {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
-    } else {
+    }
+    else
+    {
         CDialog::OnSysCommand(nID, lParam);
     }
 }
 
 void CConnectDialog::OnPaint()
 {
-    if (!IsIconic()) {
+    if (!IsIconic())
+    {
         CDialog::OnPaint();
         return;
     }
@@ -88,7 +94,8 @@ void CConnectDialog::OnConfigure()
     CDatabase db;
     db.OpenEx(nullptr, CDatabase::forceOdbcDialog);
     CString connect = db.GetConnect();
-    if (connect.IsEmpty()) {
+    if (connect.IsEmpty())
+    {
         SetStatus("配置尚未完成...");
         return;
     }

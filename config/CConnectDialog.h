@@ -8,7 +8,10 @@ class CConnectDialog : public CDialog
 public:
     explicit CConnectDialog(CWnd* pParent = nullptr);
 
-    enum { IDD = IDD_PELMAR_DIALOG };
+    enum
+    {
+        IDD = IDD_PELMAR_DIALOG
+    };
 
     // The file's name in the current directory.
     static LPCTSTR PASCAL GetFileName() { return "connect.txt"; }

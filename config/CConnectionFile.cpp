@@ -9,18 +9,22 @@ BOOL CConnectionFile::Read(LPCTSTR lpszPath, CString& strConnect)
     if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyWrite))
         return FALSE;
     CString connect;
-    try {
+    try
+    {
         file.SeekToBegin();
         ULONGLONG length = file.GetLength();
         std::vector<char> chunk(4096);
-        while (file.GetPosition() < length) {
+        while (file.GetPosition() < length)
+        {
             UINT got = file.Read(chunk.data(), (UINT)chunk.size());
             if (got == 0)
                 break; // the file got shorter while we read it
             connect += CString(chunk.data(), (int)got);
         }
         file.Close();
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         e->Delete();
         file.Abort();
         return FALSE;
@@ -34,7 +38,8 @@ BOOL CConnectionFile::Write(LPCTSTR lpszPath, const CString& strConnect)
     CString path(lpszPath);
     // A read-only file is not to be replaced, even where the platform would let a rename over it.
     DWORD attributes = GetFileAttributesA(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return FALSE;
     int slash = path.ReverseFind('\\');
     CString folder = slash >= 0 ? path.Left(slash + 1) : CString(".");
@@ -43,21 +48,26 @@ BOOL CConnectionFile::Write(LPCTSTR lpszPath, const CString& strConnect)
         return FALSE;
 
     CFile file;
-    if (!file.Open(temp, CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive)) {
+    if (!file.Open(temp, CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive))
+    {
         DeleteFileA(temp);
         return FALSE;
     }
-    try {
+    try
+    {
         file.Write((LPCTSTR)strConnect, (UINT)strConnect.GetLength());
         file.Flush();
         file.Close();
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         e->Delete();
         file.Abort();
         DeleteFileA(temp);
         return FALSE;
     }
-    if (!MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    {
         DeleteFileA(temp);
         return FALSE;
     }

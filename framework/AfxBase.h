@@ -65,7 +65,8 @@
 #endif
 
 // Iteration handle of the lists and maps.
-struct __POSITION {};
+struct __POSITION
+{};
 typedef __POSITION* POSITION;
 
 // Module whose resources CString::LoadString and resource loads read; the exe unless the window layer sets another.

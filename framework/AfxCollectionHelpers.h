@@ -47,7 +47,9 @@ void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, DWORD nCount)
         }
     }
     else if constexpr (std::is_pointer<TYPE>::value &&
-                       std::is_base_of<CObject, typename std::remove_cv<typename std::remove_pointer<TYPE>::type>::type>::value)
+                       std::is_base_of<CObject,
+                                       typename std::remove_cv<
+                                           typename std::remove_pointer<TYPE>::type>::type>::value)
     {
         typedef typename std::remove_pointer<TYPE>::type OBJECT;
         for (DWORD i = 0; i < nCount; ++i)
@@ -73,7 +75,8 @@ void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, DWORD nCount)
             DWORD nPart = nCount - nDone < nChunk ? nCount - nDone : nChunk;
             if (ar.IsStoring())
                 ar.Write(pElements + nDone, (UINT)(nPart * sizeof(TYPE)));
-            else if (ar.Read(pElements + nDone, (UINT)(nPart * sizeof(TYPE))) != nPart * sizeof(TYPE))
+            else if (ar.Read(pElements + nDone, (UINT)(nPart * sizeof(TYPE))) !=
+                     nPart * sizeof(TYPE))
                 AfxThrowArchiveException(CArchiveException::endOfFile);
             nDone += nPart;
         }

@@ -18,9 +18,9 @@ static const int nMaxLoadDepth = 256;
 static const UINT nStringChunk = 0x10000;
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
-    : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_bUserBuf(lpBuf != NULL), m_nBufSize(nBufSize),
-      m_lpBufStart(NULL), m_lpBufCur(NULL), m_lpBufMax(NULL), m_nObjectSchema((UINT)-1), m_nLoadDepth(0),
-      m_nMapCount(1)
+    : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_bUserBuf(lpBuf != NULL),
+      m_nBufSize(nBufSize), m_lpBufStart(NULL), m_lpBufCur(NULL), m_lpBufMax(NULL),
+      m_nObjectSchema((UINT)-1), m_nLoadDepth(0), m_nMapCount(1)
 {
     // Room for the largest single value even when the caller asks for less.
     if (m_nBufSize < 16)
@@ -40,7 +40,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     // A store buffer is empty space up to its end; a load buffer holds nothing yet.
     m_lpBufMax = IsStoring() ? m_lpBufStart + m_nBufSize : m_lpBufStart;
     if (IsLoading())
-        m_loadArray.push_back(LoadEntry{ NULL, 0, NULL }); // index 0 is the null object
+        m_loadArray.push_back(LoadEntry{NULL, 0, NULL}); // index 0 is the null object
     if (pFile != NULL)
         m_strFileName = pFile->GetFilePath();
 }
@@ -357,12 +357,13 @@ void CArchive::MapObject(const CObject* pOb)
     }
     else
     {
-        m_loadArray.push_back(LoadEntry{ NULL, 0, const_cast<CObject*>(pOb) });
+        m_loadArray.push_back(LoadEntry{NULL, 0, const_cast<CObject*>(pOb)});
         ++m_nMapCount;
     }
 }
 
-CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)
+CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema,
+                                   DWORD* pObTag)
 {
     CheckLoading();
     WORD wTag;
@@ -391,17 +392,19 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         if (pClassRef->m_wSchema == 0xFFFF)
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
-        if ((pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) != nSchema && !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
+        if ((pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) != nSchema &&
+            !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
             AfxThrowArchiveException(CArchiveException::badSchema, m_strFileName);
         if (m_nMapCount >= nMaxMapCount)
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
-        m_loadArray.push_back(LoadEntry{ pClassRef, nSchema, NULL });
+        m_loadArray.push_back(LoadEntry{pClassRef, nSchema, NULL});
         ++m_nMapCount;
     }
     else
     {
         DWORD nClassIndex = obTag & ~dwBigClassTag;
-        if (nClassIndex == 0 || nClassIndex >= m_loadArray.size() || m_loadArray[nClassIndex].pClass == NULL)
+        if (nClassIndex == 0 || nClassIndex >= m_loadArray.size() ||
+            m_loadArray[nClassIndex].pClass == NULL)
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
         pClassRef = m_loadArray[nClassIndex].pClass;
         nSchema = m_loadArray[nClassIndex].nSchema;
@@ -453,7 +456,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 
     // Entered before loading, so that the object's own contents may refer back to it.
     size_t nIndex = m_loadArray.size();
-    m_loadArray.push_back(LoadEntry{ NULL, 0, pOb });
+    m_loadArray.push_back(LoadEntry{NULL, 0, pOb});
     ++m_nMapCount;
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;

@@ -52,7 +52,8 @@ public:
     void MapObject(const CObject* pOb);
 
     // Class records; a load that names a required base class refuses every other class.
-    CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = NULL, UINT* pSchema = NULL, DWORD* pObTag = NULL);
+    CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = NULL, UINT* pSchema = NULL,
+                             DWORD* pObTag = NULL);
     void WriteClass(const CRuntimeClass* pClassRef);
     void SerializeClass(const CRuntimeClass* pClassRef);
 
@@ -95,7 +96,8 @@ public:
     CString m_strFileName;
 
 protected:
-    template <class T> CArchive& WriteValue(const T& value)
+    template <class T>
+    CArchive& WriteValue(const T& value)
     {
         CheckStoring();
         if ((UINT)(m_lpBufMax - m_lpBufCur) < sizeof(T))
@@ -104,7 +106,8 @@ protected:
         m_lpBufCur += sizeof(T);
         return *this;
     }
-    template <class T> CArchive& ReadValue(T& value)
+    template <class T>
+    CArchive& ReadValue(T& value)
     {
         CheckLoading();
         if ((UINT)(m_lpBufMax - m_lpBufCur) < sizeof(T))
@@ -124,7 +127,7 @@ protected:
     {
         CRuntimeClass* pClass; // set for a class record
         UINT nSchema;
-        CObject* pObject;      // set for an object
+        CObject* pObject; // set for an object
     };
 
     UINT m_nMode;

@@ -4,8 +4,7 @@ IMPLEMENT_DYNAMIC(CArchiveException, CException)
 
 CArchiveException::CArchiveException(int cause, LPCTSTR lpszArchiveName)
     : m_cause(cause), m_strFileName(lpszArchiveName)
-{
-}
+{}
 
 BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
@@ -19,8 +18,8 @@ BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT 
         "存档数据格式不正确（类型不符）。",
         "存档数据的版本不受支持。",
     };
-    return CopyCauseText(s_texts, (int)_countof(s_texts), m_cause, m_strFileName, lpszError, nMaxError,
-                         pnHelpContext);
+    return CopyCauseText(s_texts, (int)_countof(s_texts), m_cause, m_strFileName, lpszError,
+                         nMaxError, pnHelpContext);
 }
 
 void AFXAPI AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName)

@@ -104,8 +104,9 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
             nGrow = m_nSize / 8;
             nGrow = nGrow < 4 ? 4 : (nGrow > 1024 ? 1024 : nGrow);
         }
-        INT_PTR nNewMax = m_pData == NULL ? (nNewSize > m_nGrowBy ? nNewSize : m_nGrowBy)
-                                          : (nNewSize > m_nMaxSize + nGrow ? nNewSize : m_nMaxSize + nGrow);
+        INT_PTR nNewMax = m_pData == NULL
+                              ? (nNewSize > m_nGrowBy ? nNewSize : m_nGrowBy)
+                              : (nNewSize > m_nMaxSize + nGrow ? nNewSize : m_nMaxSize + nGrow);
         Reallocate(nNewMax);
     }
     for (INT_PTR i = m_nSize; i < nNewSize; ++i)

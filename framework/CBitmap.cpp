@@ -3,7 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 
-CBitmap::CBitmap() {}
+CBitmap::CBitmap()
+{}
 
 CBitmap* PASCAL CBitmap::FromHandle(HBITMAP hBitmap)
 {
@@ -27,11 +28,12 @@ BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap)
 
 BOOL CBitmap::LoadMappedBitmap(UINT nIDBitmap, UINT nFlags, LPCOLORMAP lpColorMap, int nMapSize)
 {
-    return Attach(::CreateMappedBitmap(AfxGetResourceHandle(), nIDBitmap, nFlags, lpColorMap,
-                                       nMapSize));
+    return Attach(
+        ::CreateMappedBitmap(AfxGetResourceHandle(), nIDBitmap, nFlags, lpColorMap, nMapSize));
 }
 
-BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
+                           const void* lpBits)
 {
     return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
 }

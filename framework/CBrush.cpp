@@ -3,7 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 
-CBrush::CBrush() {}
+CBrush::CBrush()
+{}
 
 CBrush::CBrush(COLORREF crColor)
 {

@@ -5,10 +5,8 @@ IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-        { 0, 0, 0, 0, AfxSig_end, nullptr, nullptr }
-    };
-    static const AFX_MSGMAP messageMap = { nullptr, &_messageEntries[0] };
+    static const AFX_MSGMAP_ENTRY _messageEntries[] = {{0, 0, 0, 0, AfxSig_end, nullptr, nullptr}};
+    static const AFX_MSGMAP messageMap = {nullptr, &_messageEntries[0]};
     return &messageMap;
 }
 
@@ -25,11 +23,12 @@ const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENT
 {
     for (; lpEntry->nSig != AfxSig_end; ++lpEntry)
     {
-        UINT nEntryMsg = lpEntry->pnRegisteredMessage ? *lpEntry->pnRegisteredMessage : lpEntry->nMessage;
+        UINT nEntryMsg =
+            lpEntry->pnRegisteredMessage ? *lpEntry->pnRegisteredMessage : lpEntry->nMessage;
         if (lpEntry->pnRegisteredMessage && nEntryMsg == 0)
             continue; // registration failed or has not run yet: matches nothing
-        if (nEntryMsg == nMsg && lpEntry->nCode == nCode &&
-            nID >= lpEntry->nID && nID <= lpEntry->nLastID)
+        if (nEntryMsg == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
+            nID <= lpEntry->nLastID)
             return lpEntry;
     }
     return nullptr;
@@ -47,16 +46,12 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
 
     switch (nSig)
     {
-    case AfxSigCmd_v:
-        (pTarget->*AfxFromPmsg<void (CCmdTarget::*)()>(pfn))();
-        return TRUE;
-    case AfxSigCmd_b:
-        return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)()>(pfn))();
+    case AfxSigCmd_v: (pTarget->*AfxFromPmsg<void (CCmdTarget::*)()>(pfn))(); return TRUE;
+    case AfxSigCmd_b: return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)()>(pfn))();
     case AfxSigCmd_RANGE:
         (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(UINT)>(pfn))(nID);
         return TRUE;
-    case AfxSigCmd_EX:
-        return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(UINT)>(pfn))(nID);
+    case AfxSigCmd_EX: return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(UINT)>(pfn))(nID);
     case AfxSigCmdUI:
     case AfxSigCmdUI_RANGE:
     {
@@ -83,19 +78,22 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
         switch (nSig)
         {
         case AfxSigNotify_v:
-            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pInfo->pNMHDR, pResult);
+            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pInfo->pNMHDR,
+                                                                                 pResult);
             return TRUE;
         case AfxSigNotify_b:
-            return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pInfo->pNMHDR, pResult);
+            return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(
+                pInfo->pNMHDR, pResult);
         case AfxSigNotify_RANGE:
-            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pInfo->pNMHDR, pResult);
+            (pTarget->*AfxFromPmsg<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(
+                nID, pInfo->pNMHDR, pResult);
             return TRUE;
         default:
-            return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pInfo->pNMHDR, pResult);
+            return (pTarget->*AfxFromPmsg<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(
+                nID, pInfo->pNMHDR, pResult);
         }
     }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -114,9 +112,11 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     for (const AFX_MSGMAP* pMessageMap = GetMessageMap(); pMessageMap != nullptr;
          pMessageMap = pMessageMap->pfnGetBaseMap ? (*pMessageMap->pfnGetBaseMap)() : nullptr)
     {
-        const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMessageMap->lpEntries, nMsg, nEntryCode, nID);
+        const AFX_MSGMAP_ENTRY* lpEntry =
+            FindMessageEntry(pMessageMap->lpEntries, nMsg, nEntryCode, nID);
         if (lpEntry != nullptr)
-            return DispatchCmdMsg(this, nID, nCode, lpEntry->pfn, pExtra, lpEntry->nSig, pHandlerInfo);
+            return DispatchCmdMsg(this, nID, nCode, lpEntry->pfn, pExtra, lpEntry->nSig,
+                                  pHandlerInfo);
     }
     return FALSE;
 }

@@ -6,8 +6,7 @@
 CCmdUI::CCmdUI()
     : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr),
       m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(nullptr)
-{
-}
+{}
 
 void CCmdUI::Enable(BOOL bOn)
 {
@@ -15,7 +14,8 @@ void CCmdUI::Enable(BOOL bOn)
     {
         if (m_pSubMenu != nullptr)
             return; // popups stay enabled: their items carry the state
-        ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+        ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex,
+                         MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     }
     else if (m_pOther != nullptr && m_pOther->GetSafeHwnd() != nullptr)
     {
@@ -37,7 +37,8 @@ void CCmdUI::SetCheck(int nCheck)
     {
         if (m_pSubMenu != nullptr)
             return;
-        ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+        ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex,
+                        MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
     }
     else if (m_pOther != nullptr && m_pOther->GetSafeHwnd() != nullptr)
     {
@@ -71,7 +72,8 @@ void CCmdUI::SetText(LPCTSTR lpszText)
             return;
         UINT nState = ::GetMenuState(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION);
         nState &= ~(MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR | MF_POPUP);
-        ::ModifyMenu(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
+        ::ModifyMenu(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID,
+                     lpszText);
     }
     else if (m_pOther != nullptr && m_pOther->GetSafeHwnd() != nullptr)
     {
@@ -97,7 +99,7 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 
     if (bDisableIfNoHndler && !m_bEnableChanged)
     {
-        AFX_CMDHANDLERINFO info = { nullptr, nullptr };
+        AFX_CMDHANDLERINFO info = {nullptr, nullptr};
         BOOL bHandler = pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info);
         Enable(bHandler);
     }

@@ -10,14 +10,14 @@ class CCmdUI
 {
 public:
     UINT m_nID;
-    UINT m_nIndex;          // menu item or other index
-    CMenu* m_pMenu;         // menu being updated, or null
-    CMenu* m_pSubMenu;      // sub-menu of the item, or null
-    CWnd* m_pOther;         // window being updated, or null
-    BOOL m_bEnableChanged;  // a handler called Enable
+    UINT m_nIndex;         // menu item or other index
+    CMenu* m_pMenu;        // menu being updated, or null
+    CMenu* m_pSubMenu;     // sub-menu of the item, or null
+    CWnd* m_pOther;        // window being updated, or null
+    BOOL m_bEnableChanged; // a handler called Enable
     BOOL m_bContinueRouting;
-    UINT m_nIndexMax;       // number of items of the menu being updated
-    CMenu* m_pParentMenu;   // parent of m_pMenu for popups
+    UINT m_nIndexMax;     // number of items of the menu being updated
+    CMenu* m_pParentMenu; // parent of m_pMenu for popups
 
     CCmdUI();
     virtual ~CCmdUI() = default;

@@ -15,7 +15,8 @@ COLORREF* PASCAL CColorDialog::GetSavedCustomColors()
     return customColors;
 }
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd)
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd)
 {
     memset(&m_cc, 0, sizeof(m_cc));
     m_cc.lStructSize = sizeof(m_cc);

@@ -24,30 +24,29 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const
     rString.ReleaseBuffer();
 }
 
-void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
-void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
-void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT)
+{}
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT)
+{}
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT)
+{}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     switch (message)
     {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
+    case WM_DRAWITEM: DrawItem((LPDRAWITEMSTRUCT)lParam); break;
+    case WM_MEASUREITEM: MeasureItem((LPMEASUREITEMSTRUCT)lParam); break;
     case WM_COMPAREITEM:
         if (pResult != nullptr)
             *pResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
         return TRUE;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    case WM_DELETEITEM: DeleteItem((LPDELETEITEMSTRUCT)lParam); break;
+    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     }
     if (pResult != nullptr)
         *pResult = TRUE;

@@ -2,8 +2,7 @@
 
 CCommandLineInfo::CCommandLineInfo()
     : m_bShowSplash(TRUE), m_bRunEmbedded(FALSE), m_bRunAutomated(FALSE), m_nShellCommand(FileNew)
-{
-}
+{}
 
 CCommandLineInfo::~CCommandLineInfo() = default;
 

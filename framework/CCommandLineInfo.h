@@ -16,7 +16,16 @@ public:
     BOOL m_bRunEmbedded;
     BOOL m_bRunAutomated;
 
-    enum { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppUnregister, FileNothing = -1 } m_nShellCommand;
+    enum
+    {
+        FileNew,
+        FileOpen,
+        FilePrint,
+        FilePrintTo,
+        FileDDE,
+        AppUnregister,
+        FileNothing = -1
+    } m_nShellCommand;
 
     CString m_strFileName;
     CString m_strPrinterName;

@@ -4,8 +4,7 @@
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 
 CCommonDialog::CCommonDialog(CWnd* pParentWnd) : CDialog((LPCTSTR) nullptr, pParentWnd)
-{
-}
+{}
 
 CCommonDialog::~CCommonDialog() = default;
 

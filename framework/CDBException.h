@@ -7,13 +7,13 @@
 class CDatabase;
 
 // Failures the database classes find themselves, without a driver diagnostic behind them.
-#define AFX_SQL_ERROR                          1000
-#define AFX_SQL_ERROR_CONNECT_FAIL             1002
-#define AFX_SQL_ERROR_FIELD_NOT_FOUND          1006
-#define AFX_SQL_ERROR_ILLEGAL_MODE             1007
-#define AFX_SQL_ERROR_NO_CURRENT_RECORD        1010
-#define AFX_SQL_ERROR_RECORDSET_FORWARD_ONLY   1013
-#define AFX_SQL_ERROR_NO_DATA_FOUND            1022
+#define AFX_SQL_ERROR 1000
+#define AFX_SQL_ERROR_CONNECT_FAIL 1002
+#define AFX_SQL_ERROR_FIELD_NOT_FOUND 1006
+#define AFX_SQL_ERROR_ILLEGAL_MODE 1007
+#define AFX_SQL_ERROR_NO_CURRENT_RECORD 1010
+#define AFX_SQL_ERROR_RECORDSET_FORWARD_ONLY 1013
+#define AFX_SQL_ERROR_NO_DATA_FOUND 1022
 
 class CDBException : public CException
 {

@@ -3,8 +3,7 @@
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
-namespace
-{
+namespace {
 HandleMap<HDC, CDC>& Maps()
 {
     static HandleMap<HDC, CDC> maps;
@@ -14,7 +13,8 @@ HandleMap<HDC, CDC>& Maps()
 int g_screenBitsPerPixel = 0;
 }
 
-CDC::CDC() : m_hDC(nullptr), m_hAttribDC(nullptr) {}
+CDC::CDC() : m_hDC(nullptr), m_hAttribDC(nullptr)
+{}
 
 CDC::~CDC()
 {
@@ -44,7 +44,10 @@ CDC* PASCAL CDC::FromHandle(HDC hDC)
 void PASCAL CDC::DeleteTempMap()
 {
     // Temporary wrappers borrow their DC: never delete it with them.
-    Maps().DeleteTemporaries([](CDC* p) { p->m_hDC = p->m_hAttribDC = nullptr; delete p; });
+    Maps().DeleteTemporaries([](CDC* p) {
+        p->m_hDC = p->m_hAttribDC = nullptr;
+        delete p;
+    });
 }
 
 int PASCAL CDC::GetTempMapCount()
@@ -72,14 +75,18 @@ HDC CDC::Detach()
     return h;
 }
 
-BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
+BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
+                   const void* lpInitData)
 {
-    return Attach(::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODE*)lpInitData));
+    return Attach(
+        ::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODE*)lpInitData));
 }
 
-BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
+BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
+                   const void* lpInitData)
 {
-    return Attach(::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODE*)lpInitData));
+    return Attach(
+        ::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODE*)lpInitData));
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
@@ -94,19 +101,31 @@ BOOL CDC::DeleteDC()
     return ::DeleteDC(Detach());
 }
 
-int CDC::SaveDC() { return ::SaveDC(m_hDC); }
-BOOL CDC::RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
+int CDC::SaveDC()
+{
+    return ::SaveDC(m_hDC);
+}
+BOOL CDC::RestoreDC(int nSavedDC)
+{
+    return ::RestoreDC(m_hDC, nSavedDC);
+}
 
 int CDC::GetDeviceCaps(int nIndex) const
 {
-    if (nIndex == BITSPIXEL && g_screenBitsPerPixel > 0
-        && ::GetDeviceCaps(m_hAttribDC, TECHNOLOGY) == DT_RASDISPLAY)
+    if (nIndex == BITSPIXEL && g_screenBitsPerPixel > 0 &&
+        ::GetDeviceCaps(m_hAttribDC, TECHNOLOGY) == DT_RASDISPLAY)
         return g_screenBitsPerPixel;
     return ::GetDeviceCaps(m_hAttribDC, nIndex);
 }
 
-void PASCAL CDC::SetScreenBitsPerPixelOverride(int nBitsPerPixel) { g_screenBitsPerPixel = nBitsPerPixel; }
-int PASCAL CDC::GetScreenBitsPerPixelOverride() { return g_screenBitsPerPixel; }
+void PASCAL CDC::SetScreenBitsPerPixelOverride(int nBitsPerPixel)
+{
+    g_screenBitsPerPixel = nBitsPerPixel;
+}
+int PASCAL CDC::GetScreenBitsPerPixelOverride()
+{
+    return g_screenBitsPerPixel;
+}
 
 // ---- selection
 
@@ -152,35 +171,105 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
 
 CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
 {
-    return CPalette::FromHandle(::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
+    return CPalette::FromHandle(
+        ::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
 }
 
-UINT CDC::RealizePalette() { return ::RealizePalette(m_hDC); }
-CPen* CDC::GetCurrentPen() const { return CPen::FromHandle((HPEN)::GetCurrentObject(m_hDC, OBJ_PEN)); }
-CBrush* CDC::GetCurrentBrush() const { return CBrush::FromHandle((HBRUSH)::GetCurrentObject(m_hDC, OBJ_BRUSH)); }
-CFont* CDC::GetCurrentFont() const { return CFont::FromHandle((HFONT)::GetCurrentObject(m_hDC, OBJ_FONT)); }
-CBitmap* CDC::GetCurrentBitmap() const { return CBitmap::FromHandle((HBITMAP)::GetCurrentObject(m_hDC, OBJ_BITMAP)); }
-CPalette* CDC::GetCurrentPalette() const { return CPalette::FromHandle((HPALETTE)::GetCurrentObject(m_hDC, OBJ_PAL)); }
+UINT CDC::RealizePalette()
+{
+    return ::RealizePalette(m_hDC);
+}
+CPen* CDC::GetCurrentPen() const
+{
+    return CPen::FromHandle((HPEN)::GetCurrentObject(m_hDC, OBJ_PEN));
+}
+CBrush* CDC::GetCurrentBrush() const
+{
+    return CBrush::FromHandle((HBRUSH)::GetCurrentObject(m_hDC, OBJ_BRUSH));
+}
+CFont* CDC::GetCurrentFont() const
+{
+    return CFont::FromHandle((HFONT)::GetCurrentObject(m_hDC, OBJ_FONT));
+}
+CBitmap* CDC::GetCurrentBitmap() const
+{
+    return CBitmap::FromHandle((HBITMAP)::GetCurrentObject(m_hDC, OBJ_BITMAP));
+}
+CPalette* CDC::GetCurrentPalette() const
+{
+    return CPalette::FromHandle((HPALETTE)::GetCurrentObject(m_hDC, OBJ_PAL));
+}
 
 // ---- colours and modes
 
-COLORREF CDC::GetBkColor() const { return ::GetBkColor(m_hAttribDC); }
-COLORREF CDC::SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
-COLORREF CDC::GetTextColor() const { return ::GetTextColor(m_hAttribDC); }
-COLORREF CDC::SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
-int CDC::GetBkMode() const { return ::GetBkMode(m_hAttribDC); }
-int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
-int CDC::GetROP2() const { return ::GetROP2(m_hAttribDC); }
-int CDC::SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
-int CDC::GetPolyFillMode() const { return ::GetPolyFillMode(m_hAttribDC); }
-int CDC::SetPolyFillMode(int nPolyFillMode) { return ::SetPolyFillMode(m_hDC, nPolyFillMode); }
-int CDC::GetStretchBltMode() const { return ::GetStretchBltMode(m_hAttribDC); }
-int CDC::SetStretchBltMode(int nStretchMode) { return ::SetStretchBltMode(m_hDC, nStretchMode); }
-UINT CDC::GetTextAlign() const { return ::GetTextAlign(m_hAttribDC); }
-UINT CDC::SetTextAlign(UINT nFlags) { return ::SetTextAlign(m_hDC, nFlags); }
-int CDC::GetTextCharacterExtra() const { return ::GetTextCharacterExtra(m_hAttribDC); }
-int CDC::SetTextCharacterExtra(int nCharExtra) { return ::SetTextCharacterExtra(m_hDC, nCharExtra); }
-COLORREF CDC::GetNearestColor(COLORREF crColor) const { return ::GetNearestColor(m_hAttribDC, crColor); }
+COLORREF CDC::GetBkColor() const
+{
+    return ::GetBkColor(m_hAttribDC);
+}
+COLORREF CDC::SetBkColor(COLORREF crColor)
+{
+    return ::SetBkColor(m_hDC, crColor);
+}
+COLORREF CDC::GetTextColor() const
+{
+    return ::GetTextColor(m_hAttribDC);
+}
+COLORREF CDC::SetTextColor(COLORREF crColor)
+{
+    return ::SetTextColor(m_hDC, crColor);
+}
+int CDC::GetBkMode() const
+{
+    return ::GetBkMode(m_hAttribDC);
+}
+int CDC::SetBkMode(int nBkMode)
+{
+    return ::SetBkMode(m_hDC, nBkMode);
+}
+int CDC::GetROP2() const
+{
+    return ::GetROP2(m_hAttribDC);
+}
+int CDC::SetROP2(int nDrawMode)
+{
+    return ::SetROP2(m_hDC, nDrawMode);
+}
+int CDC::GetPolyFillMode() const
+{
+    return ::GetPolyFillMode(m_hAttribDC);
+}
+int CDC::SetPolyFillMode(int nPolyFillMode)
+{
+    return ::SetPolyFillMode(m_hDC, nPolyFillMode);
+}
+int CDC::GetStretchBltMode() const
+{
+    return ::GetStretchBltMode(m_hAttribDC);
+}
+int CDC::SetStretchBltMode(int nStretchMode)
+{
+    return ::SetStretchBltMode(m_hDC, nStretchMode);
+}
+UINT CDC::GetTextAlign() const
+{
+    return ::GetTextAlign(m_hAttribDC);
+}
+UINT CDC::SetTextAlign(UINT nFlags)
+{
+    return ::SetTextAlign(m_hDC, nFlags);
+}
+int CDC::GetTextCharacterExtra() const
+{
+    return ::GetTextCharacterExtra(m_hAttribDC);
+}
+int CDC::SetTextCharacterExtra(int nCharExtra)
+{
+    return ::SetTextCharacterExtra(m_hDC, nCharExtra);
+}
+COLORREF CDC::GetNearestColor(COLORREF crColor) const
+{
+    return ::GetNearestColor(m_hAttribDC, crColor);
+}
 
 CPoint CDC::GetBrushOrg() const
 {
@@ -196,12 +285,21 @@ CPoint CDC::SetBrushOrg(int x, int y)
     return pt;
 }
 
-CPoint CDC::SetBrushOrg(POINT point) { return SetBrushOrg(point.x, point.y); }
+CPoint CDC::SetBrushOrg(POINT point)
+{
+    return SetBrushOrg(point.x, point.y);
+}
 
 // ---- coordinates
 
-int CDC::GetMapMode() const { return ::GetMapMode(m_hAttribDC); }
-int CDC::SetMapMode(int nMapMode) { return ::SetMapMode(m_hDC, nMapMode); }
+int CDC::GetMapMode() const
+{
+    return ::GetMapMode(m_hAttribDC);
+}
+int CDC::SetMapMode(int nMapMode)
+{
+    return ::SetMapMode(m_hDC, nMapMode);
+}
 
 CPoint CDC::GetViewportOrg() const
 {
@@ -217,7 +315,10 @@ CPoint CDC::SetViewportOrg(int x, int y)
     return pt;
 }
 
-CPoint CDC::SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
+CPoint CDC::SetViewportOrg(POINT point)
+{
+    return SetViewportOrg(point.x, point.y);
+}
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
@@ -240,7 +341,10 @@ CSize CDC::SetViewportExt(int cx, int cy)
     return size;
 }
 
-CSize CDC::SetViewportExt(SIZE size) { return SetViewportExt(size.cx, size.cy); }
+CSize CDC::SetViewportExt(SIZE size)
+{
+    return SetViewportExt(size.cx, size.cy);
+}
 
 CPoint CDC::GetWindowOrg() const
 {
@@ -256,7 +360,10 @@ CPoint CDC::SetWindowOrg(int x, int y)
     return pt;
 }
 
-CPoint CDC::SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
+CPoint CDC::SetWindowOrg(POINT point)
+{
+    return SetWindowOrg(point.x, point.y);
+}
 
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
@@ -279,26 +386,77 @@ CSize CDC::SetWindowExt(int cx, int cy)
     return size;
 }
 
-CSize CDC::SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
-void CDC::DPtoLP(LPPOINT lpPoints, int nCount) const { ::DPtoLP(m_hAttribDC, lpPoints, nCount); }
-void CDC::DPtoLP(LPRECT lpRect) const { ::DPtoLP(m_hAttribDC, (LPPOINT)lpRect, 2); }
-void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const { ::LPtoDP(m_hAttribDC, lpPoints, nCount); }
-void CDC::LPtoDP(LPRECT lpRect) const { ::LPtoDP(m_hAttribDC, (LPPOINT)lpRect, 2); }
+CSize CDC::SetWindowExt(SIZE size)
+{
+    return SetWindowExt(size.cx, size.cy);
+}
+void CDC::DPtoLP(LPPOINT lpPoints, int nCount) const
+{
+    ::DPtoLP(m_hAttribDC, lpPoints, nCount);
+}
+void CDC::DPtoLP(LPRECT lpRect) const
+{
+    ::DPtoLP(m_hAttribDC, (LPPOINT)lpRect, 2);
+}
+void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const
+{
+    ::LPtoDP(m_hAttribDC, lpPoints, nCount);
+}
+void CDC::LPtoDP(LPRECT lpRect) const
+{
+    ::LPtoDP(m_hAttribDC, (LPPOINT)lpRect, 2);
+}
 
 // ---- clipping
 
-int CDC::GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
-BOOL CDC::PtVisible(int x, int y) const { return ::PtVisible(m_hDC, x, y); }
-BOOL CDC::PtVisible(POINT point) const { return ::PtVisible(m_hDC, point.x, point.y); }
-BOOL CDC::RectVisible(LPCRECT lpRect) const { return ::RectVisible(m_hDC, lpRect); }
-int CDC::SelectClipRgn(CRgn* pRgn) { return ::SelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
-int CDC::SelectClipRgn(CRgn* pRgn, int nMode) { return ::ExtSelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), nMode); }
-int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2) { return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2); }
-int CDC::ExcludeClipRect(LPCRECT r) { return ::ExcludeClipRect(m_hDC, r->left, r->top, r->right, r->bottom); }
-int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
-int CDC::IntersectClipRect(LPCRECT r) { return ::IntersectClipRect(m_hDC, r->left, r->top, r->right, r->bottom); }
-int CDC::OffsetClipRgn(int x, int y) { return ::OffsetClipRgn(m_hDC, x, y); }
-int CDC::OffsetClipRgn(SIZE size) { return ::OffsetClipRgn(m_hDC, size.cx, size.cy); }
+int CDC::GetClipBox(LPRECT lpRect) const
+{
+    return ::GetClipBox(m_hDC, lpRect);
+}
+BOOL CDC::PtVisible(int x, int y) const
+{
+    return ::PtVisible(m_hDC, x, y);
+}
+BOOL CDC::PtVisible(POINT point) const
+{
+    return ::PtVisible(m_hDC, point.x, point.y);
+}
+BOOL CDC::RectVisible(LPCRECT lpRect) const
+{
+    return ::RectVisible(m_hDC, lpRect);
+}
+int CDC::SelectClipRgn(CRgn* pRgn)
+{
+    return ::SelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle());
+}
+int CDC::SelectClipRgn(CRgn* pRgn, int nMode)
+{
+    return ::ExtSelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), nMode);
+}
+int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2)
+{
+    return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
+}
+int CDC::ExcludeClipRect(LPCRECT r)
+{
+    return ::ExcludeClipRect(m_hDC, r->left, r->top, r->right, r->bottom);
+}
+int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
+{
+    return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
+}
+int CDC::IntersectClipRect(LPCRECT r)
+{
+    return ::IntersectClipRect(m_hDC, r->left, r->top, r->right, r->bottom);
+}
+int CDC::OffsetClipRgn(int x, int y)
+{
+    return ::OffsetClipRgn(m_hDC, x, y);
+}
+int CDC::OffsetClipRgn(SIZE size)
+{
+    return ::OffsetClipRgn(m_hDC, size.cx, size.cy);
+}
 
 // ---- lines and shapes
 
@@ -316,43 +474,120 @@ CPoint CDC::MoveTo(int x, int y)
     return pt;
 }
 
-CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
-BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-BOOL CDC::LineTo(POINT point) { return ::LineTo(m_hDC, point.x, point.y); }
-BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) { return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4); }
+CPoint CDC::MoveTo(POINT point)
+{
+    return MoveTo(point.x, point.y);
+}
+BOOL CDC::LineTo(int x, int y)
+{
+    return ::LineTo(m_hDC, x, y);
+}
+BOOL CDC::LineTo(POINT point)
+{
+    return ::LineTo(m_hDC, point.x, point.y);
+}
+BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
 
 BOOL CDC::Arc(LPCRECT r, POINT ptStart, POINT ptEnd)
 {
-    return ::Arc(m_hDC, r->left, r->top, r->right, r->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y);
+    return ::Arc(m_hDC, r->left, r->top, r->right, r->bottom, ptStart.x, ptStart.y, ptEnd.x,
+                 ptEnd.y);
 }
 
-BOOL CDC::Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
-BOOL CDC::PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount) { return ::PolyPolyline(m_hDC, lpPoints, lpPolyPoints, nCount); }
-BOOL CDC::Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, lpPoints, nCount); }
-BOOL CDC::PolyPolygon(const POINT* lpPoints, const INT* lpPolyCounts, int nCount) { return ::PolyPolygon(m_hDC, lpPoints, lpPolyCounts, nCount); }
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
-BOOL CDC::Rectangle(LPCRECT r) { return ::Rectangle(m_hDC, r->left, r->top, r->right, r->bottom); }
-BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) { return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3); }
-BOOL CDC::RoundRect(LPCRECT r, POINT point) { return ::RoundRect(m_hDC, r->left, r->top, r->right, r->bottom, point.x, point.y); }
-BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
-BOOL CDC::Ellipse(LPCRECT r) { return ::Ellipse(m_hDC, r->left, r->top, r->right, r->bottom); }
-BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) { return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4); }
-BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) { return ::Chord(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4); }
-void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) { ::FillRect(m_hDC, lpRect, (HBRUSH)pBrush->GetSafeHandle()); }
-void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) { ::FrameRect(m_hDC, lpRect, (HBRUSH)pBrush->GetSafeHandle()); }
-void CDC::InvertRect(LPCRECT lpRect) { ::InvertRect(m_hDC, lpRect); }
-void CDC::DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
-BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
-BOOL CDC::DrawIcon(POINT point, HICON hIcon) { return ::DrawIcon(m_hDC, point.x, point.y, hIcon); }
-BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush) { return ::FillRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle()); }
+BOOL CDC::Polyline(const POINT* lpPoints, int nCount)
+{
+    return ::Polyline(m_hDC, lpPoints, nCount);
+}
+BOOL CDC::PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount)
+{
+    return ::PolyPolyline(m_hDC, lpPoints, lpPolyPoints, nCount);
+}
+BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
+{
+    return ::Polygon(m_hDC, lpPoints, nCount);
+}
+BOOL CDC::PolyPolygon(const POINT* lpPoints, const INT* lpPolyCounts, int nCount)
+{
+    return ::PolyPolygon(m_hDC, lpPoints, lpPolyCounts, nCount);
+}
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
+{
+    return ::Rectangle(m_hDC, x1, y1, x2, y2);
+}
+BOOL CDC::Rectangle(LPCRECT r)
+{
+    return ::Rectangle(m_hDC, r->left, r->top, r->right, r->bottom);
+}
+BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+{
+    return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
+}
+BOOL CDC::RoundRect(LPCRECT r, POINT point)
+{
+    return ::RoundRect(m_hDC, r->left, r->top, r->right, r->bottom, point.x, point.y);
+}
+BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
+{
+    return ::Ellipse(m_hDC, x1, y1, x2, y2);
+}
+BOOL CDC::Ellipse(LPCRECT r)
+{
+    return ::Ellipse(m_hDC, r->left, r->top, r->right, r->bottom);
+}
+BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Chord(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
+{
+    ::FillRect(m_hDC, lpRect, (HBRUSH)pBrush->GetSafeHandle());
+}
+void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
+{
+    ::FrameRect(m_hDC, lpRect, (HBRUSH)pBrush->GetSafeHandle());
+}
+void CDC::InvertRect(LPCRECT lpRect)
+{
+    ::InvertRect(m_hDC, lpRect);
+}
+void CDC::DrawFocusRect(LPCRECT lpRect)
+{
+    ::DrawFocusRect(m_hDC, lpRect);
+}
+BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
+{
+    return ::DrawIcon(m_hDC, x, y, hIcon);
+}
+BOOL CDC::DrawIcon(POINT point, HICON hIcon)
+{
+    return ::DrawIcon(m_hDC, point.x, point.y, hIcon);
+}
+BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
+{
+    return ::FillRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle());
+}
 
 BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 {
-    return ::FrameRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle(), nWidth, nHeight);
+    return ::FrameRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle(), nWidth,
+                      nHeight);
 }
 
-BOOL CDC::InvertRgn(CRgn* pRgn) { return ::InvertRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
-BOOL CDC::PaintRgn(CRgn* pRgn) { return ::PaintRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
+BOOL CDC::InvertRgn(CRgn* pRgn)
+{
+    return ::InvertRgn(m_hDC, (HRGN)pRgn->GetSafeHandle());
+}
+BOOL CDC::PaintRgn(CRgn* pRgn)
+{
+    return ::PaintRgn(m_hDC, (HRGN)pRgn->GetSafeHandle());
+}
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor)
 {
@@ -380,18 +615,26 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
     FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);
 }
 
-BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
-BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) { return ::DrawFrameControl(m_hDC, lpRect, nType, nState); }
+BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags)
+{
+    return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
+}
+BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
+{
+    return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
+}
 
 CBrush* PASCAL CDC::GetHalftoneBrush()
 {
     static CBrush brush;
-    if (brush.m_hObject == nullptr) {
+    if (brush.m_hObject == nullptr)
+    {
         WORD pattern[8];
         for (int i = 0; i < 8; i++)
             pattern[i] = (WORD)(0x5555 << (i & 1));
         HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, pattern);
-        if (hBitmap != nullptr) {
+        if (hBitmap != nullptr)
+        {
             brush.Attach(::CreatePatternBrush(hBitmap));
             ::DeleteObject(hBitmap);
         }
@@ -399,8 +642,8 @@ CBrush* PASCAL CDC::GetHalftoneBrush()
     return &brush;
 }
 
-void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
-                       CBrush* pBrush, CBrush* pBrushLast)
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,
+                       CBrush* pBrushLast)
 {
     // The outline is the rectangle minus its interior shrunk by the frame size.
     auto frameRegion = [](CRgn& frame, LPCRECT outer, SIZE thickness) {
@@ -431,13 +674,17 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeL
     CRgn rgnNew;
     frameRegion(rgnNew, lpRect, size);
     CRgn rgnLast, rgnUpdate;
-    if (lpRectLast != nullptr) {
+    if (lpRectLast != nullptr)
+    {
         frameRegion(rgnLast, lpRectLast, sizeLast);
-        if (pBrush->m_hObject == pBrushLast->m_hObject) {
+        if (pBrush->m_hObject == pBrushLast->m_hObject)
+        {
             // One XOR pass over the symmetric difference erases the old outline and draws the new.
             rgnUpdate.CreateRectRgn(0, 0, 0, 0);
             rgnUpdate.CombineRgn(&rgnLast, &rgnNew, RGN_XOR);
-        } else {
+        }
+        else
+        {
             invertThrough(&rgnLast, pBrushLast);
         }
     }
@@ -447,9 +694,13 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeL
 
 // ---- bitmaps and pixels
 
-BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
+BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+{
+    return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+}
 
-BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                 DWORD dwRop)
 {
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
 }
@@ -468,12 +719,30 @@ BOOL CDC::MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, 
                      (HBITMAP)maskBitmap.m_hObject, xMask, yMask, dwRop);
 }
 
-COLORREF CDC::GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
-COLORREF CDC::GetPixel(POINT point) const { return ::GetPixel(m_hDC, point.x, point.y); }
-COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
-COLORREF CDC::SetPixel(POINT point, COLORREF crColor) { return ::SetPixel(m_hDC, point.x, point.y, crColor); }
-BOOL CDC::SetPixelV(int x, int y, COLORREF crColor) { return ::SetPixelV(m_hDC, x, y, crColor); }
-BOOL CDC::SetPixelV(POINT point, COLORREF crColor) { return ::SetPixelV(m_hDC, point.x, point.y, crColor); }
+COLORREF CDC::GetPixel(int x, int y) const
+{
+    return ::GetPixel(m_hDC, x, y);
+}
+COLORREF CDC::GetPixel(POINT point) const
+{
+    return ::GetPixel(m_hDC, point.x, point.y);
+}
+COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
+{
+    return ::SetPixel(m_hDC, x, y, crColor);
+}
+COLORREF CDC::SetPixel(POINT point, COLORREF crColor)
+{
+    return ::SetPixel(m_hDC, point.x, point.y, crColor);
+}
+BOOL CDC::SetPixelV(int x, int y, COLORREF crColor)
+{
+    return ::SetPixelV(m_hDC, x, y, crColor);
+}
+BOOL CDC::SetPixelV(POINT point, COLORREF crColor)
+{
+    return ::SetPixelV(m_hDC, point.x, point.y, crColor);
+}
 
 // ---- DrawState
 
@@ -485,7 +754,8 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH 
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
 {
-    return DrawState(pt, size, (HBITMAP)pBitmap->GetSafeHandle(), nFlags, (HBRUSH)pBrush->GetSafeHandle());
+    return DrawState(pt, size, (HBITMAP)pBitmap->GetSafeHandle(), nFlags,
+                     (HBRUSH)pBrush->GetSafeHandle());
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
@@ -509,10 +779,12 @@ BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL b
 BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
                     int nTextLen, CBrush* pBrush)
 {
-    return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen, (HBRUSH)pBrush->GetSafeHandle());
+    return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen,
+                     (HBRUSH)pBrush->GetSafeHandle());
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags, HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags,
+                    HBRUSH hBrush)
 {
     return ::DrawState(m_hDC, hBrush, lpDrawProc, lData, 0, pt.x, pt.y, size.cx, size.cy,
                        nFlags | DST_COMPLEX);
@@ -520,15 +792,23 @@ BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lDat
 
 // ---- text
 
-BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount) { return ::TextOut(m_hDC, x, y, lpszString, nCount); }
-BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, (LPCTSTR)str, str.GetLength()); }
+BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
+{
+    return ::TextOut(m_hDC, x, y, lpszString, nCount);
+}
+BOOL CDC::TextOut(int x, int y, const CString& str)
+{
+    return TextOut(x, y, (LPCTSTR)str, str.GetLength());
+}
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                     LPINT lpDxWidths)
 {
     return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
+                     LPINT lpDxWidths)
 {
     return ExtTextOut(x, y, nOptions, lpRect, (LPCTSTR)str, (UINT)str.GetLength(), lpDxWidths);
 }
@@ -536,7 +816,8 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString&
 CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
                          LPINT lpnTabStopPositions, int nTabOrigin)
 {
-    LONG l = ::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions, nTabOrigin);
+    LONG l = ::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions,
+                             nTabOrigin);
     return CSize(LOWORD(l), HIWORD(l));
 }
 
@@ -557,7 +838,10 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
     return size;
 }
 
-CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent((LPCTSTR)str, str.GetLength()); }
+CSize CDC::GetTextExtent(const CString& str) const
+{
+    return GetTextExtent((LPCTSTR)str, str.GetLength());
+}
 
 CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
 {
@@ -566,17 +850,31 @@ CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
     return size;
 }
 
-CSize CDC::GetOutputTextExtent(const CString& str) const { return GetOutputTextExtent((LPCTSTR)str, str.GetLength()); }
-
-CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions) const
+CSize CDC::GetOutputTextExtent(const CString& str) const
 {
-    DWORD d = ::GetTabbedTextExtent(m_hAttribDC, lpszString, nCount, nTabPositions, lpnTabStopPositions);
+    return GetOutputTextExtent((LPCTSTR)str, str.GetLength());
+}
+
+CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions,
+                               LPINT lpnTabStopPositions) const
+{
+    DWORD d =
+        ::GetTabbedTextExtent(m_hAttribDC, lpszString, nCount, nTabPositions, lpnTabStopPositions);
     return CSize(LOWORD(d), HIWORD(d));
 }
 
-BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hAttribDC, lpMetrics); }
-BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hDC, lpMetrics); }
-int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const { return ::GetTextFace(m_hAttribDC, nCount, lpszFacename); }
+BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
+{
+    return ::GetTextMetrics(m_hAttribDC, lpMetrics);
+}
+BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const
+{
+    return ::GetTextMetrics(m_hDC, lpMetrics);
+}
+int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const
+{
+    return ::GetTextFace(m_hAttribDC, nCount, lpszFacename);
+}
 
 int CDC::GetTextFace(CString& rString) const
 {
@@ -591,8 +889,9 @@ BOOL CDC::GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const
     return ::GetCharWidth(m_hAttribDC, nFirstChar, nLastChar, lpBuffer);
 }
 
-BOOL CDC::GrayString(CBrush* pBrush, GRAYSTRINGPROC lpfnOutput, LPARAM lpData, int nCount,
-                     int x, int y, int nWidth, int nHeight)
+BOOL CDC::GrayString(CBrush* pBrush, GRAYSTRINGPROC lpfnOutput, LPARAM lpData, int nCount, int x,
+                     int y, int nWidth, int nHeight)
 {
-    return ::GrayString(m_hDC, (HBRUSH)pBrush->GetSafeHandle(), lpfnOutput, lpData, nCount, x, y, nWidth, nHeight);
+    return ::GrayString(m_hDC, (HBRUSH)pBrush->GetSafeHandle(), lpfnOutput, lpData, nCount, x, y,
+                        nWidth, nHeight);
 }

@@ -13,8 +13,8 @@ class CDC : public CObject
 {
     DECLARE_DYNCREATE(CDC)
 public:
-    HDC m_hDC;        // output DC
-    HDC m_hAttribDC;  // attribute DC; the same as m_hDC here
+    HDC m_hDC;       // output DC
+    HDC m_hAttribDC; // attribute DC; the same as m_hDC here
 
     CDC();
     virtual ~CDC();
@@ -30,8 +30,10 @@ public:
 
     BOOL Attach(HDC hDC);
     HDC Detach();
-    BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
-    BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
+    BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
+                  const void* lpInitData);
+    BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
+                  const void* lpInitData);
     // A memory DC compatible with pDC (the screen when null).
     BOOL CreateCompatibleDC(CDC* pDC);
     BOOL DeleteDC();
@@ -166,7 +168,8 @@ public:
 
     // Bitmaps and pixels.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
-    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                     int nSrcWidth, int nSrcHeight, DWORD dwRop);
     BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
@@ -195,7 +198,8 @@ public:
     BOOL TextOut(int x, int y, const CString& str);
     virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
                             UINT nCount, LPINT lpDxWidths);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
+                    LPINT lpDxWidths);
     virtual CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
                                 LPINT lpnTabStopPositions, int nTabOrigin);
     virtual int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
@@ -211,8 +215,8 @@ public:
     int GetTextFace(int nCount, LPTSTR lpszFacename) const;
     int GetTextFace(CString& rString) const;
     BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const;
-    BOOL GrayString(CBrush* pBrush, GRAYSTRINGPROC lpfnOutput, LPARAM lpData, int nCount,
-                    int x, int y, int nWidth, int nHeight);
+    BOOL GrayString(CBrush* pBrush, GRAYSTRINGPROC lpfnOutput, LPARAM lpData, int nCount, int x,
+                    int y, int nWidth, int nHeight);
 
 private:
     CDC(const CDC&) = delete;

@@ -38,7 +38,8 @@ bool IsBlank(char ch)
 }
 
 // A whole text that is one integer, optionally surrounded by blanks, within [minVal, maxVal].
-bool ParseInteger(const char* psz, bool bSigned, long long minVal, long long maxVal, long long& result)
+bool ParseInteger(const char* psz, bool bSigned, long long minVal, long long maxVal,
+                  long long& result)
 {
     while (IsBlank(*psz))
         ++psz;
@@ -77,8 +78,8 @@ bool ParseReal(const char* psz, double maxMagnitude, double& result)
 }
 
 template <class T>
-void ExchangeInteger(CDataExchange* pDX, int nIDC, T& value, bool bSigned, long long minVal, long long maxVal,
-                     const char* pszPrompt)
+void ExchangeInteger(CDataExchange* pDX, int nIDC, T& value, bool bSigned, long long minVal,
+                     long long maxVal, const char* pszPrompt)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
@@ -132,9 +133,9 @@ void FailRange(CDataExchange* pDX, const CString& strPrompt)
 } // namespace
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0), m_bEditLastControl(FALSE)
-{
-}
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0),
+      m_bEditLastControl(FALSE)
+{}
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
@@ -277,7 +278,8 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
             else
             {
                 int nLen = (int)::SendMessage(hWndCtrl, CB_GETLBTEXTLEN, (WPARAM)nIndex, 0);
-                ::SendMessage(hWndCtrl, CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)value.GetBufferSetLength(nLen));
+                ::SendMessage(hWndCtrl, CB_GETLBTEXT, (WPARAM)nIndex,
+                              (LPARAM)value.GetBufferSetLength(nLen));
                 value.ReleaseBuffer();
             }
         }
@@ -321,7 +323,8 @@ void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
         else
         {
             int nLen = (int)::SendMessage(hWndCtrl, LB_GETTEXTLEN, (WPARAM)nIndex, 0);
-            ::SendMessage(hWndCtrl, LB_GETTEXT, (WPARAM)nIndex, (LPARAM)value.GetBufferSetLength(nLen));
+            ::SendMessage(hWndCtrl, LB_GETTEXT, (WPARAM)nIndex,
+                          (LPARAM)value.GetBufferSetLength(nLen));
             value.ReleaseBuffer();
         }
     }
@@ -369,7 +372,8 @@ void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
         FailRange(pDX, strPrompt);
     }
     else if (!pDX->m_bSaveAndValidate && pDX->m_idLastControl != 0 && pDX->m_bEditLastControl)
-        ::SendDlgItemMessage(pDX->m_pDlgWnd->m_hWnd, pDX->m_idLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);
+        ::SendDlgItemMessage(pDX->m_pDlgWnd->m_hWnd, pDX->m_idLastControl, EM_LIMITTEXT,
+                             (WPARAM)nChars, 0);
 }
 
 void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
@@ -407,7 +411,8 @@ void AFXAPI DDV_MinMaxFloat(CDataExchange* pDX, float const& value, float minVal
     if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
     {
         CString strPrompt;
-        strPrompt.Format("请输入一个介于 %.*g 和 %.*g 之间的数字。", FLT_DIG, (double)minVal, FLT_DIG, (double)maxVal);
+        strPrompt.Format("请输入一个介于 %.*g 和 %.*g 之间的数字。", FLT_DIG, (double)minVal,
+                         FLT_DIG, (double)maxVal);
         FailRange(pDX, strPrompt);
     }
 }
@@ -417,7 +422,8 @@ void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, double const& value, double min
     if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
     {
         CString strPrompt;
-        strPrompt.Format("请输入一个介于 %.*g 和 %.*g 之间的数字。", DBL_DIG, minVal, DBL_DIG, maxVal);
+        strPrompt.Format("请输入一个介于 %.*g 和 %.*g 之间的数字。", DBL_DIG, minVal, DBL_DIG,
+                         maxVal);
         FailRange(pDX, strPrompt);
     }
 }

@@ -10,7 +10,7 @@ public:
 
     BOOL m_bSaveAndValidate; // TRUE: controls into members; FALSE: members into controls
     CWnd* m_pDlgWnd;
-    int m_idLastControl;     // the control a failed validation returns the focus to
+    int m_idLastControl; // the control a failed validation returns the focus to
     BOOL m_bEditLastControl;
 
     HWND PrepareCtrl(int nIDC);

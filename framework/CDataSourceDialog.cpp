@@ -9,8 +9,7 @@
 #include <initializer_list>
 #include <string>
 
-namespace
-{
+namespace {
 const char kCaption[] = "选择数据源";
 
 // ---- the dialog template, built in memory so that no program needs a resource for it ----
@@ -33,7 +32,8 @@ public:
         while (m_bytes.size() % 4 != 0)
             m_bytes.push_back('\0');
     }
-    void Item(WORD classAtom, LPCSTR text, WORD id, DWORD style, short x, short y, short cx, short cy)
+    void Item(WORD classAtom, LPCSTR text, WORD id, DWORD style, short x, short y, short cx,
+              short cy)
     {
         AlignDword();
         Dword(style | WS_CHILD | WS_VISIBLE);
@@ -55,7 +55,14 @@ private:
     std::string m_bytes;
 };
 
-enum : WORD { kButton = 0x0080, kEdit = 0x0081, kStatic = 0x0082, kListBox = 0x0083, kComboBox = 0x0085 };
+enum : WORD
+{
+    kButton = 0x0080,
+    kEdit = 0x0081,
+    kStatic = 0x0082,
+    kListBox = 0x0083,
+    kComboBox = 0x0085
+};
 const WORD kItemCount = 11;
 
 void BuildTemplate(TemplateWriter& t)
@@ -76,17 +83,18 @@ void BuildTemplate(TemplateWriter& t)
     t.Item(kButton, "机器数据源(&M)", CDataSourceDialog::IDC_DSN_RADIO,
            BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 7, 7, 180, 10);
     t.Item(kListBox, "", CDataSourceDialog::IDC_DSN_LIST,
-           LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 17, 20, 240, 62);
-    t.Item(kButton, "驱动程序和数据库文件(&D)", CDataSourceDialog::IDC_DRIVER_RADIO, BS_AUTORADIOBUTTON,
-           7, 89, 180, 10);
+           LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 17, 20, 240,
+           62);
+    t.Item(kButton, "驱动程序和数据库文件(&D)", CDataSourceDialog::IDC_DRIVER_RADIO,
+           BS_AUTORADIOBUTTON, 7, 89, 180, 10);
     t.Item(kStatic, "驱动程序(&V):", (WORD)-1, SS_LEFT | WS_GROUP, 17, 105, 62, 8);
     t.Item(kComboBox, "", CDataSourceDialog::IDC_DRIVER_COMBO,
            CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 82, 103, 175, 100);
     t.Item(kStatic, "数据库文件(&F):", (WORD)-1, SS_LEFT, 17, 123, 62, 8);
-    t.Item(kEdit, "", CDataSourceDialog::IDC_FILE_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-           82, 121, 128, 13);
-    t.Item(kButton, "浏览(&B)...", CDataSourceDialog::IDC_BROWSE, BS_PUSHBUTTON | WS_TABSTOP,
-           214, 120, 43, 15);
+    t.Item(kEdit, "", CDataSourceDialog::IDC_FILE_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 82,
+           121, 128, 13);
+    t.Item(kButton, "浏览(&B)...", CDataSourceDialog::IDC_BROWSE, BS_PUSHBUTTON | WS_TABSTOP, 214,
+           120, 43, 15);
     t.Item(kStatic, "", (WORD)-1, SS_ETCHEDHORZ, 7, 148, 250, 1);
     t.Item(kButton, "确定", IDOK, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 153, 158, 50, 15);
     t.Item(kButton, "取消", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 207, 158, 50, 15);
@@ -108,16 +116,19 @@ std::vector<Pair> SplitConnect(const CString& connect)
     LPCTSTR s = connect;
     int length = connect.GetLength();
     int i = 0;
-    while (i < length) {
+    while (i < length)
+    {
         Pair p;
         p.nStart = i;
         while (i < length && s[i] != '=' && s[i] != ';')
             ++i;
         p.strKey = CString(s + p.nStart, i - p.nStart);
         p.strKey.Trim();
-        if (i < length && s[i] == '=') {
+        if (i < length && s[i] == '=')
+        {
             int valueStart = ++i;
-            if (i < length && s[i] == '{') {
+            if (i < length && s[i] == '{')
+            {
                 while (i < length && s[i] != '}')
                     ++i;
                 if (i < length)
@@ -162,7 +173,8 @@ bool IsKey(const Pair& p, LPCTSTR key)
 CString FurtherKeywords(const CString& connect)
 {
     CString more;
-    for (const Pair& p : SplitConnect(connect)) {
+    for (const Pair& p : SplitConnect(connect))
+    {
         if (IsKey(p, "DSN") || IsKey(p, "DRIVER") || IsKey(p, "DATABASE") || IsKey(p, "FILEDSN"))
             continue;
         if (!more.IsEmpty())
@@ -190,21 +202,23 @@ std::vector<CDataSourceDialog::Entry> ListFromDriverManager(bool sources)
     SQLCHAR description[1024];
     SQLSMALLINT nameLength = 0, descriptionLength = 0;
     UWORD direction = SQL_FETCH_FIRST;
-    while (true) {
+    while (true)
+    {
         name[0] = 0;
         description[0] = 0;
         RETCODE rc = sources
-            ? ::SQLDataSources(henv, direction, name, sizeof name - 1, &nameLength, description,
-                               sizeof description - 1, &descriptionLength)
-            : ::SQLDrivers(henv, direction, name, sizeof name - 1, &nameLength, description,
-                           sizeof description - 1, &descriptionLength);
+                         ? ::SQLDataSources(henv, direction, name, sizeof name - 1, &nameLength,
+                                            description, sizeof description - 1, &descriptionLength)
+                         : ::SQLDrivers(henv, direction, name, sizeof name - 1, &nameLength,
+                                        description, sizeof description - 1, &descriptionLength);
         if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO)
             break;
         direction = SQL_FETCH_NEXT;
         CDataSourceDialog::Entry entry;
         entry.strName = CDbTextCodec::FromDriver(std::string((const char*)name)).c_str();
         // A driver's description is a list of attribute strings; only the first one is for people.
-        entry.strDescription = CDbTextCodec::FromDriver(std::string((const char*)description)).c_str();
+        entry.strDescription =
+            CDbTextCodec::FromDriver(std::string((const char*)description)).c_str();
         if (!entry.strName.IsEmpty())
             entries.push_back(entry);
     }
@@ -236,13 +250,17 @@ CString Narrow(LPCWSTR text, UINT codePage)
 // The Windows name of a file the user named, to look it up before the driver is given it.
 CString WindowsFileName(const CString& path)
 {
-    if (!path.IsEmpty() && path[0] == '/') {
-        auto toDos = (WineDosName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
-        if (toDos != NULL) {
+    if (!path.IsEmpty() && path[0] == '/')
+    {
+        auto toDos = (WineDosName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"),
+                                                        "wine_get_dos_file_name");
+        if (toDos != NULL)
+        {
             std::string utf8;
             CDbTextCodec::Convert(CP_ACP, CP_UTF8, path, (size_t)path.GetLength(), utf8);
             WCHAR* dos = toDos(utf8.c_str());
-            if (dos != NULL) {
+            if (dos != NULL)
+            {
                 CString result = Narrow(dos, CP_ACP);
                 HeapFree(GetProcessHeap(), 0, dos);
                 return result;
@@ -259,10 +277,9 @@ CString WindowsFileName(const CString& path)
 }
 
 CDataSourceDialog::CDataSourceDialog(CDatabase* pDatabase, LPCTSTR lpszConnect, HWND hWndOwner)
-    : m_pDatabase(pDatabase), m_strConnect(lpszConnect != NULL ? lpszConnect : ""), m_hWndOwner(hWndOwner),
-      m_hWnd(NULL)
-{
-}
+    : m_pDatabase(pDatabase), m_strConnect(lpszConnect != NULL ? lpszConnect : ""),
+      m_hWndOwner(hWndOwner), m_hWnd(NULL)
+{}
 
 LPCTSTR PASCAL CDataSourceDialog::GetCaption()
 {
@@ -275,14 +292,17 @@ INT_PTR CDataSourceDialog::DoModal()
     BuildTemplate(t);
     // The desktop is no owner to disable while the chooser runs.
     HWND owner = (m_hWndOwner == ::GetDesktopWindow()) ? NULL : m_hWndOwner;
-    INT_PTR result = ::DialogBoxIndirectParamA(GetModuleHandleA(NULL), t.Get(), owner, &DialogProc, (LPARAM)this);
+    INT_PTR result = ::DialogBoxIndirectParamA(GetModuleHandleA(NULL), t.Get(), owner, &DialogProc,
+                                               (LPARAM)this);
     m_hWnd = NULL;
     return result == IDOK ? IDOK : IDCANCEL;
 }
 
-INT_PTR CALLBACK CDataSourceDialog::DialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK CDataSourceDialog::DialogProc(HWND hDlg, UINT message, WPARAM wParam,
+                                               LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
+    if (message == WM_INITDIALOG)
+    {
         auto self = (CDataSourceDialog*)lParam;
         SetWindowLongPtrA(hDlg, DWLP_USER, (LONG_PTR)self);
         self->m_hWnd = hDlg;
@@ -291,7 +311,8 @@ INT_PTR CALLBACK CDataSourceDialog::DialogProc(HWND hDlg, UINT message, WPARAM w
     auto self = (CDataSourceDialog*)GetWindowLongPtrA(hDlg, DWLP_USER);
     if (self == NULL)
         return FALSE;
-    if (message == WM_COMMAND) {
+    if (message == WM_COMMAND)
+    {
         self->OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     }
@@ -304,7 +325,8 @@ BOOL CDataSourceDialog::OnInitDialog()
     m_drivers = GetDrivers();
 
     HWND list = GetDlgItem(m_hWnd, IDC_DSN_LIST);
-    for (size_t i = 0; i < m_sources.size(); ++i) {
+    for (size_t i = 0; i < m_sources.size(); ++i)
+    {
         CString text = m_sources[i].strName;
         if (!m_sources[i].strDescription.IsEmpty())
             text += "  (" + m_sources[i].strDescription + ")";
@@ -324,10 +346,13 @@ BOOL CDataSourceDialog::OnInitDialog()
             source = (int)i;
     // Without a driver named, a SQLite 3 driver serves best: its databases are a file the user can name.
     int driverIndex = -1;
-    for (LPCTSTR wanted : {(LPCTSTR)driver, "SQLite3", "SQLite"}) {
-        for (size_t i = 0; i < m_drivers.size() && driverIndex < 0 && *wanted != 0; ++i) {
+    for (LPCTSTR wanted : {(LPCTSTR)driver, "SQLite3", "SQLite"})
+    {
+        for (size_t i = 0; i < m_drivers.size() && driverIndex < 0 && *wanted != 0; ++i)
+        {
             CString name = m_drivers[i].strName;
-            if (wanted == (LPCTSTR)driver ? name.CompareNoCase(wanted) == 0 : name.Find(wanted) >= 0)
+            if (wanted == (LPCTSTR)driver ? name.CompareNoCase(wanted) == 0
+                                          : name.Find(wanted) >= 0)
                 driverIndex = (int)i;
         }
         if (driverIndex >= 0 || !driver.IsEmpty())
@@ -339,12 +364,16 @@ BOOL CDataSourceDialog::OnInitDialog()
         SendMessageA(combo, CB_SETCURSEL, (WPARAM)driverIndex, 0);
     SetDlgItemTextA(m_hWnd, IDC_FILE_EDIT, FindValue(m_strConnect, "DATABASE"));
 
-    bool byDriver = !driver.IsEmpty() || (source < 0 && !FindValue(m_strConnect, "DATABASE").IsEmpty()) ||
+    bool byDriver = !driver.IsEmpty() ||
+                    (source < 0 && !FindValue(m_strConnect, "DATABASE").IsEmpty()) ||
                     m_sources.empty();
-    if (!byDriver) {
+    if (!byDriver)
+    {
         SendMessageA(list, LB_SETCURSEL, (WPARAM)(source >= 0 ? source : 0), 0);
         SelectKind(IDC_DSN_RADIO);
-    } else {
+    }
+    else
+    {
         SelectKind(IDC_DRIVER_RADIO);
     }
     return TRUE;
@@ -352,7 +381,8 @@ BOOL CDataSourceDialog::OnInitDialog()
 
 void CDataSourceDialog::OnCommand(UINT nID, UINT nCode)
 {
-    switch (nID) {
+    switch (nID)
+    {
     case IDC_DSN_RADIO:
     case IDC_DRIVER_RADIO:
         if (nCode == BN_CLICKED)
@@ -361,7 +391,8 @@ void CDataSourceDialog::OnCommand(UINT nID, UINT nCode)
     case IDC_DSN_LIST:
         if (nCode == LBN_SELCHANGE)
             SelectKind(IDC_DSN_RADIO);
-        else if (nCode == LBN_DBLCLK && SendDlgItemMessageA(m_hWnd, IDC_DSN_LIST, LB_GETCURSEL, 0, 0) >= 0)
+        else if (nCode == LBN_DBLCLK &&
+                 SendDlgItemMessageA(m_hWnd, IDC_DSN_LIST, LB_GETCURSEL, 0, 0) >= 0)
             OnOK();
         break;
     case IDC_DRIVER_COMBO:
@@ -380,9 +411,7 @@ void CDataSourceDialog::OnCommand(UINT nID, UINT nCode)
         if (IsWindowEnabled(GetDlgItem(m_hWnd, IDOK)))
             OnOK();
         break;
-    case IDCANCEL:
-        EndDialog(m_hWnd, IDCANCEL);
-        break;
+    case IDCANCEL: EndDialog(m_hWnd, IDCANCEL); break;
     }
 }
 
@@ -391,8 +420,10 @@ void CDataSourceDialog::OnBrowse()
     CString answer;
     BOOL handled = FALSE;
     BOOL chosen = CTestSeams::TakeFileDialogAnswer(answer, &handled);
-    if (handled) {
-        if (chosen) {
+    if (handled)
+    {
+        if (chosen)
+        {
             SetDlgItemTextA(m_hWnd, IDC_FILE_EDIT, answer);
             SelectKind(IDC_DRIVER_RADIO);
         }
@@ -406,7 +437,8 @@ void CDataSourceDialog::OnBrowse()
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = "SQLite 数据库 (*.db;*.db3;*.sqlite)\0*.db;*.db3;*.sqlite\0所有文件 (*.*)\0*.*\0";
+    ofn.lpstrFilter =
+        "SQLite 数据库 (*.db;*.db3;*.sqlite)\0*.db;*.db3;*.sqlite\0所有文件 (*.*)\0*.*\0";
     ofn.lpstrFile = file;
     ofn.nMaxFile = sizeof file;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
@@ -419,11 +451,13 @@ void CDataSourceDialog::OnBrowse()
 void CDataSourceDialog::OnOK()
 {
     CString more = FurtherKeywords(m_strConnect);
-    if (!IsDriverChosen()) {
+    if (!IsDriverChosen())
+    {
         int index = (int)SendDlgItemMessageA(m_hWnd, IDC_DSN_LIST, LB_GETCURSEL, 0, 0);
         if (index < 0)
             return;
-        size_t source = (size_t)SendDlgItemMessageA(m_hWnd, IDC_DSN_LIST, LB_GETITEMDATA, (WPARAM)index, 0);
+        size_t source =
+            (size_t)SendDlgItemMessageA(m_hWnd, IDC_DSN_LIST, LB_GETITEMDATA, (WPARAM)index, 0);
         if (source >= m_sources.size())
             return;
         CString connect = "DSN=" + Quoted(m_sources[source].strName);
@@ -443,7 +477,8 @@ void CDataSourceDialog::OnOK()
     // must not become a working but empty connection.
     CString windowsName = WindowsFileName(file);
     DWORD attributes = GetFileAttributesA(windowsName);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    {
         CFileException e(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, windowsName);
         e.m_bAutoDelete = FALSE;
         e.ReportError(MB_ICONEXCLAMATION);
@@ -459,13 +494,17 @@ void CDataSourceDialog::OnOK()
 BOOL CDataSourceDialog::TryConnect(const CString& strConnect, LPCTSTR lpszDriver)
 {
     HCURSOR previous = SetCursor(LoadCursor(NULL, IDC_WAIT));
-    try {
+    try
+    {
         BOOL connected = m_pDatabase->DriverConnect(strConnect, SQL_DRIVER_NOPROMPT, NULL);
         SetCursor(previous);
         if (connected && lpszDriver != NULL)
-            m_pDatabase->m_strConnect = "ODBC;" + KeepDriver(m_pDatabase->m_strConnect.Mid(5), lpszDriver);
+            m_pDatabase->m_strConnect =
+                "ODBC;" + KeepDriver(m_pDatabase->m_strConnect.Mid(5), lpszDriver);
         return connected;
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         SetCursor(previous);
         e->ReportError(MB_ICONEXCLAMATION);
         e->Delete();
@@ -494,11 +533,14 @@ void CDataSourceDialog::UpdateControls()
     EnableWindow(GetDlgItem(m_hWnd, IDC_FILE_EDIT), byDriver);
     EnableWindow(GetDlgItem(m_hWnd, IDC_BROWSE), byDriver);
     BOOL complete;
-    if (byDriver) {
+    if (byDriver)
+    {
         CString file = GetItemText(IDC_FILE_EDIT);
         file.Trim();
         complete = !GetItemText(IDC_DRIVER_COMBO).IsEmpty() && !file.IsEmpty();
-    } else {
+    }
+    else
+    {
         complete = SendDlgItemMessageA(m_hWnd, IDC_DSN_LIST, LB_GETCURSEL, 0, 0) >= 0;
     }
     EnableWindow(GetDlgItem(m_hWnd, IDOK), complete);
@@ -529,7 +571,8 @@ CString PASCAL CDataSourceDialog::DriverFileName(LPCTSTR lpszPath)
     CString path(lpszPath != NULL ? lpszPath : "");
     if (path.IsEmpty())
         return path;
-    auto toUnix = (WineUnixName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    auto toUnix = (WineUnixName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"),
+                                                      "wine_get_unix_file_name");
     if (toUnix != NULL && path[0] == '/')
         return path; // already the Unix name
     CString full = WindowsFileName(path);
@@ -545,10 +588,12 @@ CString PASCAL CDataSourceDialog::DriverFileName(LPCTSTR lpszPath)
     return CString(ansi.c_str());
 }
 
-CString PASCAL CDataSourceDialog::MakeDriverConnect(LPCTSTR lpszDriver, LPCTSTR lpszFile, LPCTSTR lpszMore)
+CString PASCAL CDataSourceDialog::MakeDriverConnect(LPCTSTR lpszDriver, LPCTSTR lpszFile,
+                                                    LPCTSTR lpszMore)
 {
     CString connect = "DRIVER=" + Quoted(lpszDriver) + ";Database=" + Quoted(lpszFile);
-    if (lpszMore != NULL && *lpszMore != 0) {
+    if (lpszMore != NULL && *lpszMore != 0)
+    {
         connect += ";";
         connect += lpszMore;
     }
@@ -558,13 +603,16 @@ CString PASCAL CDataSourceDialog::MakeDriverConnect(LPCTSTR lpszDriver, LPCTSTR 
 CString PASCAL CDataSourceDialog::KeepDriver(const CString& strCompleted, LPCTSTR lpszDriver)
 {
     std::vector<Pair> pairs = SplitConnect(strCompleted);
-    for (const Pair& p : pairs) {
-        if (IsKey(p, "DRIVER") || IsKey(p, "FILEDSN") || (IsKey(p, "DSN") && !Unbraced(p.strValue).IsEmpty()))
+    for (const Pair& p : pairs)
+    {
+        if (IsKey(p, "DRIVER") || IsKey(p, "FILEDSN") ||
+            (IsKey(p, "DSN") && !Unbraced(p.strValue).IsEmpty()))
             return strCompleted;
     }
     // Cut the empty "DSN=" pairs out, from the back so that the earlier offsets stay right.
     CString rest = strCompleted;
-    for (auto it = pairs.rbegin(); it != pairs.rend(); ++it) {
+    for (auto it = pairs.rbegin(); it != pairs.rend(); ++it)
+    {
         if (!IsKey(*it, "DSN"))
             continue;
         int end = it->nEnd < rest.GetLength() ? it->nEnd + 1 : it->nEnd;

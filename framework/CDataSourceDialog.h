@@ -11,9 +11,10 @@ public:
     // Controls of the chooser, for whoever drives it from outside (tests, automation).
     enum
     {
-        IDC_DSN_RADIO = 1101,    // "机器数据源": connect to a data source the driver manager knows
+        IDC_DSN_RADIO = 1101, // "机器数据源": connect to a data source the driver manager knows
         IDC_DSN_LIST = 1102,
-        IDC_DRIVER_RADIO = 1103, // "驱动程序和数据库文件": connect through a driver to a database file
+        IDC_DRIVER_RADIO =
+            1103, // "驱动程序和数据库文件": connect through a driver to a database file
         IDC_DRIVER_COMBO = 1104,
         IDC_FILE_EDIT = 1105,
         IDC_BROWSE = 1106,

@@ -8,8 +8,7 @@
 
 IMPLEMENT_DYNAMIC(CDatabase, CObject)
 
-namespace
-{
+namespace {
 bool Succeeded(RETCODE rc)
 {
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
@@ -17,7 +16,9 @@ bool Succeeded(RETCODE rc)
 
 BOOL CALLBACK FindThreadTopWindow(HWND hWnd, LPARAM lParam)
 {
-    if (::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)) {
+    if (::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) &&
+        !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+    {
         *(HWND*)lParam = hWnd;
         return FALSE;
     }
@@ -51,8 +52,7 @@ HENV PASCAL CDatabase::GetEnvironment()
 CDatabase::CDatabase()
     : m_hdbc(SQL_NULL_HDBC), m_dwLoginTimeout(15), m_dwQueryTimeout(15), m_bUpdatable(FALSE),
       m_bTransactions(FALSE), m_bInTransaction(FALSE), m_bSQLite(FALSE), m_nRowsAffected(-1)
-{
-}
+{}
 
 CDatabase::~CDatabase()
 {
@@ -69,13 +69,15 @@ BOOL CDatabase::Open(LPCTSTR lpszDSN, BOOL bExclusive, BOOL bReadOnly, LPCTSTR l
                      BOOL bUseCursorLib)
 {
     CString connect(lpszConnect != NULL ? lpszConnect : _T(""));
-    if (lpszDSN != NULL && *lpszDSN != 0) {
+    if (lpszDSN != NULL && *lpszDSN != 0)
+    {
         // The explicit data-source name wins over one in the connect string.
         if (connect.Left(5) == _T("ODBC;"))
             connect = connect.Mid(5);
         CString prefixed = _T("DSN=");
         prefixed += lpszDSN;
-        if (!connect.IsEmpty()) {
+        if (!connect.IsEmpty())
+        {
             prefixed += _T(";");
             prefixed += connect;
         }
@@ -102,7 +104,8 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions)
     HENV henv = GetEnvironment();
     if (henv == SQL_NULL_HENV)
         AfxThrowDBException(AFX_SQL_ERROR_CONNECT_FAIL, NULL, SQL_NULL_HSTMT);
-    if (!Succeeded(::SQLAllocConnect(henv, &m_hdbc))) {
+    if (!Succeeded(::SQLAllocConnect(henv, &m_hdbc)))
+    {
         m_hdbc = SQL_NULL_HDBC;
         AfxThrowDBException(AFX_SQL_ERROR_CONNECT_FAIL, NULL, SQL_NULL_HSTMT);
     }
@@ -118,23 +121,30 @@ BOOL CDatabase::OpenEx(LPCTSTR lpszConnectString, DWORD dwOptions)
         completion = SQL_DRIVER_NOPROMPT;
     HWND owner = (completion == SQL_DRIVER_NOPROMPT) ? NULL : OwnerForDialog();
 
-    try {
+    try
+    {
         BOOL connected;
-        if (completion == SQL_DRIVER_PROMPT && !DriverManagerHasDialog()) {
+        if (completion == SQL_DRIVER_PROMPT && !DriverManagerHasDialog())
+        {
             CDataSourceDialog dlg(this, connect, owner);
             connected = (dlg.DoModal() == IDOK);
-        } else {
+        }
+        else
+        {
             if (owner == NULL && completion != SQL_DRIVER_NOPROMPT)
                 owner = ::GetDesktopWindow();
             connected = DriverConnect(connect, completion, owner);
         }
-        if (!connected) {
+        if (!connected)
+        {
             // The user cancelled the dialog: not an error, and nothing is connected.
             Free();
             m_strConnect.Empty();
             return FALSE;
         }
-    } catch (CException*) {
+    }
+    catch (CException*)
+    {
         Free();
         m_strConnect.Empty();
         throw;
@@ -157,11 +167,13 @@ BOOL CDatabase::DriverConnect(const CString& strConnect, UWORD nCompletion, HWND
         AfxThrowDBException(AFX_SQL_ERROR_CONNECT_FAIL, NULL, SQL_NULL_HSTMT);
     std::vector<SQLCHAR> out(4096);
     SQLSMALLINT outLength = 0;
-    RETCODE rc = ::SQLDriverConnect(m_hdbc, hWndOwner, (SQLCHAR*)in.c_str(), (SQLSMALLINT)in.size(),
-                                    out.data(), (SQLSMALLINT)(out.size() - 1), &outLength, nCompletion);
+    RETCODE rc =
+        ::SQLDriverConnect(m_hdbc, hWndOwner, (SQLCHAR*)in.c_str(), (SQLSMALLINT)in.size(),
+                           out.data(), (SQLSMALLINT)(out.size() - 1), &outLength, nCompletion);
     if (rc == SQL_NO_DATA)
         return FALSE;
-    if (!Succeeded(rc)) {
+    if (!Succeeded(rc))
+    {
         CDBException* e = new CDBException(rc);
         e->BuildErrorString(this, SQL_NULL_HSTMT);
         throw e;
@@ -170,7 +182,8 @@ BOOL CDatabase::DriverConnect(const CString& strConnect, UWORD nCompletion, HWND
         outLength = 0;
     if ((size_t)outLength >= out.size())
         outLength = (SQLSMALLINT)(out.size() - 1);
-    std::string completed = CDbTextCodec::FromDriver(std::string((const char*)out.data(), (size_t)outLength));
+    std::string completed =
+        CDbTextCodec::FromDriver(std::string((const char*)out.data(), (size_t)outLength));
     m_strConnect = _T("ODBC;");
     m_strConnect += completed.c_str();
 
@@ -197,7 +210,8 @@ CString CDatabase::GetDatabaseName() const
 
 void CDatabase::Free()
 {
-    if (m_hdbc != SQL_NULL_HDBC) {
+    if (m_hdbc != SQL_NULL_HDBC)
+    {
         ::SQLFreeConnect(m_hdbc);
         m_hdbc = SQL_NULL_HDBC;
     }
@@ -207,7 +221,8 @@ void CDatabase::Close()
 {
     if (m_hdbc == SQL_NULL_HDBC)
         return;
-    if (m_bInTransaction) {
+    if (m_bInTransaction)
+    {
         ::SQLTransact(GetEnvironment(), m_hdbc, SQL_ROLLBACK);
         m_bInTransaction = FALSE;
     }
@@ -257,11 +272,13 @@ void CDatabase::ExecuteSQL(LPCTSTR lpszSQL)
     HSTMT hstmt = SQL_NULL_HSTMT;
     Check(::SQLAllocStmt(m_hdbc, &hstmt));
     std::string text;
-    CDbTextCodec::ToDriver(lpszSQL != NULL ? lpszSQL : "", lpszSQL != NULL ? strlen(lpszSQL) : 0, text);
+    CDbTextCodec::ToDriver(lpszSQL != NULL ? lpszSQL : "", lpszSQL != NULL ? strlen(lpszSQL) : 0,
+                           text);
     if (m_dwQueryTimeout != 0)
         ::SQLSetStmtOption(hstmt, SQL_QUERY_TIMEOUT, m_dwQueryTimeout);
     RETCODE rc = ::SQLExecDirect(hstmt, (SQLCHAR*)text.c_str(), (SQLINTEGER)text.size());
-    if (!Succeeded(rc) && rc != SQL_NO_DATA) {
+    if (!Succeeded(rc) && rc != SQL_NO_DATA)
+    {
         CDBException* e = new CDBException(rc);
         e->BuildErrorString(this, hstmt);
         ::SQLFreeStmt(hstmt, SQL_DROP);

@@ -2,8 +2,7 @@
 #include <windows.h>
 #include <vector>
 
-namespace
-{
+namespace {
 bool DetectWine()
 {
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
@@ -28,11 +27,13 @@ bool CDbTextCodec::DriverSpeaksUtf8()
 void CDbTextCodec::Convert(unsigned fromCodePage, unsigned toCodePage, const char* text, size_t len,
                            std::string& out)
 {
-    if (len == 0) {
+    if (len == 0)
+    {
         out.clear();
         return;
     }
-    if (IsAscii(text, len)) {
+    if (IsAscii(text, len))
+    {
         out.assign(text, len);
         return;
     }
@@ -40,13 +41,17 @@ void CDbTextCodec::Convert(unsigned fromCodePage, unsigned toCodePage, const cha
     thread_local std::vector<wchar_t> wide;
     if (wide.size() < len)
         wide.resize(len);
-    int wideLen = MultiByteToWideChar(fromCodePage, 0, text, (int)len, wide.data(), (int)wide.size());
-    if (wideLen <= 0) {
+    int wideLen =
+        MultiByteToWideChar(fromCodePage, 0, text, (int)len, wide.data(), (int)wide.size());
+    if (wideLen <= 0)
+    {
         out.assign(text, len);
         return;
     }
-    int need = WideCharToMultiByte(toCodePage, 0, wide.data(), wideLen, nullptr, 0, nullptr, nullptr);
-    if (need <= 0) {
+    int need =
+        WideCharToMultiByte(toCodePage, 0, wide.data(), wideLen, nullptr, 0, nullptr, nullptr);
+    if (need <= 0)
+    {
         out.assign(text, len);
         return;
     }

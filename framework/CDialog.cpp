@@ -77,21 +77,20 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
 
 CDialog::CDialog()
     : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_lpDialogTemplate(nullptr), m_pParentWnd(nullptr)
-{
-}
+{}
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_lpDialogTemplate(nullptr), m_pParentWnd(pParentWnd)
+    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_lpDialogTemplate(nullptr),
+      m_pParentWnd(pParentWnd)
 {
     if (IS_INTRESOURCE(lpszTemplateName))
         m_nIDHelp = (UINT)(UINT_PTR)lpszTemplateName;
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_lpszTemplateName(MAKEINTRESOURCE(nIDTemplate)), m_nIDHelp(nIDTemplate), m_lpDialogTemplate(nullptr),
-      m_pParentWnd(pParentWnd)
-{
-}
+    : m_lpszTemplateName(MAKEINTRESOURCE(nIDTemplate)), m_nIDHelp(nIDTemplate),
+      m_lpDialogTemplate(nullptr), m_pParentWnd(pParentWnd)
+{}
 
 CDialog::~CDialog()
 {
@@ -153,7 +152,8 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     m_nFlags |= WF_CONTINUEMODAL;
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(),
+                                            AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     if (hWnd == nullptr)
     {
@@ -182,8 +182,7 @@ HWND CDialog::PreModal()
 }
 
 void CDialog::PostModal()
-{
-}
+{}
 
 INT_PTR CDialog::DoModal()
 {
@@ -195,7 +194,8 @@ INT_PTR CDialog::DoModal()
 
     HWND hWndParent = PreModal();
     BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
+    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() &&
+        ::IsWindowEnabled(hWndParent))
     {
         ::EnableWindow(hWndParent, FALSE);
         bEnableParent = TRUE;
@@ -214,7 +214,8 @@ INT_PTR CDialog::DoModal()
             }
             if (m_hWnd != nullptr)
                 SetWindowPos(nullptr, 0, 0, 0, 0,
-                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE |
+                                 SWP_NOZORDER);
         }
     }
     catch (CException* e)

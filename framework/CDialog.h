@@ -27,7 +27,8 @@ public:
     void EndDialog(int nResult);
 
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                          AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     void NextDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
     void PrevDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0); }

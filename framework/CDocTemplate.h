@@ -10,7 +10,8 @@ class CDocTemplate : public CCmdTarget
 {
     DECLARE_DYNAMIC(CDocTemplate)
 protected:
-    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
+    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
+                 CRuntimeClass* pViewClass);
 
 public:
     virtual ~CDocTemplate();

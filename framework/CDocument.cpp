@@ -9,8 +9,7 @@ IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 CDocument::CDocument()
     : m_bAutoDelete(TRUE), m_bEmbedded(FALSE), m_pDocTemplate(nullptr), m_bModified(FALSE)
-{
-}
+{}
 
 CDocument::~CDocument()
 {
@@ -91,8 +90,7 @@ void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
 }
 
 void CDocument::DeleteContents()
-{
-}
+{}
 
 BOOL CDocument::OnNewDocument()
 {
@@ -161,20 +159,17 @@ BOOL CDocument::SaveModified()
     strPrompt.Format("是否保存对 %s 的更改？", (LPCTSTR)strName);
     switch (AfxMessageBox(strPrompt, MB_YESNOCANCEL))
     {
-    case IDCANCEL:
-        return FALSE;
+    case IDCANCEL: return FALSE;
     case IDYES:
         if (m_strPathName.IsEmpty())
             return FALSE; // no file to save into
         return OnSaveDocument(m_strPathName);
-    default:
-        return TRUE;
+    default: return TRUE;
     }
 }
 
 void CDocument::PreCloseFrame(CFrameWnd*)
-{
-}
+{}
 
 void CDocument::OnChangedViewList()
 {
@@ -187,8 +182,7 @@ void CDocument::OnChangedViewList()
 }
 
 void CDocument::UpdateFrameCounts()
-{
-}
+{}
 
 BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {

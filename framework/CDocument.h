@@ -40,7 +40,8 @@ public:
     virtual void OnChangedViewList();
     virtual void UpdateFrameCounts();
 
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                          AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     BOOL m_bAutoDelete;
     BOOL m_bEmbedded;

@@ -35,7 +35,10 @@ public:
         if (!bNoScroll)
             SendMessage(EM_SCROLLCARET);
     }
-    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE) { SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText); }
+    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE)
+    {
+        SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText);
+    }
     void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, (WPARAM)nChars); }
     void SetLimitText(UINT nMax) { SendMessage(EM_SETLIMITTEXT, nMax); }
     UINT GetLimitText() const { return (UINT)SendMessage(EM_GETLIMITTEXT); }
@@ -46,14 +49,29 @@ public:
     }
     int LineIndex(int nLine = -1) const { return (int)SendMessage(EM_LINEINDEX, (WPARAM)nLine); }
     int LineLength(int nLine = -1) const { return (int)SendMessage(EM_LINELENGTH, (WPARAM)nLine); }
-    int LineFromChar(int nIndex = -1) const { return (int)SendMessage(EM_LINEFROMCHAR, (WPARAM)nIndex); }
-    void LineScroll(int nLines, int nChars = 0) { SendMessage(EM_LINESCROLL, (WPARAM)nChars, (LPARAM)nLines); }
-    int CharFromPos(CPoint pt) const { return (int)SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)); }
-    CPoint PosFromChar(UINT nChar) const { return CPoint((LPARAM)SendMessage(EM_POSFROMCHAR, nChar)); }
+    int LineFromChar(int nIndex = -1) const
+    {
+        return (int)SendMessage(EM_LINEFROMCHAR, (WPARAM)nIndex);
+    }
+    void LineScroll(int nLines, int nChars = 0)
+    {
+        SendMessage(EM_LINESCROLL, (WPARAM)nChars, (LPARAM)nLines);
+    }
+    int CharFromPos(CPoint pt) const
+    {
+        return (int)SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y));
+    }
+    CPoint PosFromChar(UINT nChar) const
+    {
+        return CPoint((LPARAM)SendMessage(EM_POSFROMCHAR, nChar));
+    }
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return (BOOL)SendMessage(EM_SETREADONLY, bReadOnly); }
     void SetPasswordChar(TCHAR ch) { SendMessage(EM_SETPASSWORDCHAR, (WPARAM)(BYTE)ch); }
     TCHAR GetPasswordChar() const { return (TCHAR)SendMessage(EM_GETPASSWORDCHAR); }
-    void SetMargins(UINT nLeft, UINT nRight) { SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight)); }
+    void SetMargins(UINT nLeft, UINT nRight)
+    {
+        SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));
+    }
     BOOL Undo() { return (BOOL)SendMessage(EM_UNDO); }
     void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
     void Clear() { SendMessage(WM_CLEAR); }

@@ -55,8 +55,9 @@ BOOL CException::CopyErrorText(LPCTSTR lpszText, LPTSTR lpszError, UINT nMaxErro
     return TRUE;
 }
 
-BOOL CException::CopyCauseText(const char* const* ppszTexts, int nTexts, int nCause, LPCTSTR lpszFileName,
-                               LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
+BOOL CException::CopyCauseText(const char* const* ppszTexts, int nTexts, int nCause,
+                               LPCTSTR lpszFileName, LPTSTR lpszError, UINT nMaxError,
+                               PUINT pnHelpContext)
 {
     if (pnHelpContext != NULL)
         *pnHelpContext = 0;

@@ -3,7 +3,7 @@
 #include "framework/CObject.h"
 
 // How ReportError shows its text: the window layer installs its message box (and with it the test seam).
-typedef int (AFXAPI* AFX_EXCEPTION_REPORT_PROC)(LPCTSTR lpszText, UINT nType, UINT nHelpContext);
+typedef int(AFXAPI* AFX_EXCEPTION_REPORT_PROC)(LPCTSTR lpszText, UINT nType, UINT nHelpContext);
 AFX_EXCEPTION_REPORT_PROC AFXAPI AfxSetExceptionReportProc(AFX_EXCEPTION_REPORT_PROC pfnReport);
 
 class CException : public CObject
@@ -24,17 +24,18 @@ protected:
     // Copies lpszText into the caller's buffer, cut at a character boundary.
     static BOOL CopyErrorText(LPCTSTR lpszText, LPTSTR lpszError, UINT nMaxError);
     // The text of a cause from a table (out-of-range causes use entry 1), after the file name if there is one.
-    static BOOL CopyCauseText(const char* const* ppszTexts, int nTexts, int nCause, LPCTSTR lpszFileName,
-                              LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext);
+    static BOOL CopyCauseText(const char* const* ppszTexts, int nTexts, int nCause,
+                              LPCTSTR lpszFileName, LPTSTR lpszError, UINT nMaxError,
+                              PUINT pnHelpContext);
 };
 
 // The old framework's exception macros, on plain C++ handling.
 #define TRY try
-#define CATCH(class_name, e) catch (class_name* e)
-#define AND_CATCH(class_name, e) catch (class_name* e)
+#define CATCH(class_name, e) catch (class_name * e)
+#define AND_CATCH(class_name, e) catch (class_name * e)
 #define END_CATCH
-#define CATCH_ALL(e) catch (CException* e)
-#define AND_CATCH_ALL(e) catch (CException* e)
+#define CATCH_ALL(e) catch (CException * e)
+#define AND_CATCH_ALL(e) catch (CException * e)
 #define END_CATCH_ALL
 #define THROW(e) throw e
 #define THROW_LAST() throw

@@ -7,14 +7,13 @@ IMPLEMENT_DYNAMIC(CFile, CObject)
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
 CFile::CFile() : m_hFile(INVALID_HANDLE_VALUE), m_bCloseOnDelete(FALSE)
-{
-}
+{}
 
 CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
-{
-}
+{}
 
-CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile(INVALID_HANDLE_VALUE), m_bCloseOnDelete(FALSE)
+CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags)
+    : m_hFile(INVALID_HANDLE_VALUE), m_bCloseOnDelete(FALSE)
 {
     CFileException e;
     if (!Open(lpszFileName, nOpenFlags, &e))
@@ -69,7 +68,8 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pExcepti
     else
         dwCreateFlag = OPEN_EXISTING;
 
-    HANDLE hFile = ::CreateFileA(lpszFileName, dwAccess, dwShareMode, &sa, dwCreateFlag, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE hFile = ::CreateFileA(lpszFileName, dwAccess, dwShareMode, &sa, dwCreateFlag,
+                                 FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
     {
         if (pException != NULL)
@@ -176,13 +176,15 @@ void CFile::Abort()
 
 void CFile::LockRange(ULONGLONG dwPos, ULONGLONG dwCount)
 {
-    if (!::LockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount, (DWORD)(dwCount >> 32)))
+    if (!::LockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount,
+                    (DWORD)(dwCount >> 32)))
         CFileException::ThrowOsError((LONG)::GetLastError(), m_strFileName);
 }
 
 void CFile::UnlockRange(ULONGLONG dwPos, ULONGLONG dwCount)
 {
-    if (!::UnlockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount, (DWORD)(dwCount >> 32)))
+    if (!::UnlockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount,
+                      (DWORD)(dwCount >> 32)))
         CFileException::ThrowOsError((LONG)::GetLastError(), m_strFileName);
 }
 

@@ -9,9 +9,10 @@ class CFileDialog : public CCommonDialog
     DECLARE_DYNAMIC(CFileDialog)
 public:
     // lpszFilter pairs are separated by '|' and end with "||".
-    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr, LPCTSTR lpszFileName = nullptr,
-                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = nullptr,
-                         CWnd* pParentWnd = nullptr);
+    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr,
+                         LPCTSTR lpszFileName = nullptr,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         LPCTSTR lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
     virtual ~CFileDialog();
 
     OPENFILENAME m_ofn;

@@ -5,8 +5,7 @@ IMPLEMENT_DYNAMIC(CFileException, CException)
 
 CFileException::CFileException(int cause, LONG lOsError, LPCTSTR lpszArchiveName)
     : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszArchiveName)
-{
-}
+{}
 
 BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
@@ -27,8 +26,8 @@ BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnH
         "磁盘已满。",
         "已到文件末尾。",
     };
-    return CopyCauseText(s_texts, (int)_countof(s_texts), m_cause, m_strFileName, lpszError, nMaxError,
-                         pnHelpContext);
+    return CopyCauseText(s_texts, (int)_countof(s_texts), m_cause, m_strFileName, lpszError,
+                         nMaxError, pnHelpContext);
 }
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)

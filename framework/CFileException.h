@@ -26,7 +26,8 @@ public:
         endOfFile
     };
 
-    explicit CFileException(int cause = CFileException::none, LONG lOsError = -1, LPCTSTR lpszArchiveName = NULL);
+    explicit CFileException(int cause = CFileException::none, LONG lOsError = -1,
+                            LPCTSTR lpszArchiveName = NULL);
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) override;
 
     static int PASCAL OsErrorToException(LONG lOsError);
@@ -39,4 +40,5 @@ public:
     CString m_strFileName;
 };
 
-[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1, LPCTSTR lpszFileName = NULL);
+[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
+                                               LPCTSTR lpszFileName = NULL);

@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CFont, CGdiObject)
 
-CFont::CFont() {}
+CFont::CFont()
+{}
 
 CFont* PASCAL CFont::FromHandle(HFONT hFont)
 {
@@ -18,8 +19,8 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                        BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, LPCTSTR lpszFacename)
+                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                       LPCTSTR lpszFacename)
 {
     return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
                                bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,

@@ -43,9 +43,9 @@ std::vector<CFrameWnd*>& FrameList()
 } // namespace
 
 CFrameWnd::CFrameWnd()
-    : m_bAutoMenuEnable(TRUE), m_hAccelTable(nullptr), m_hMenuDefault(nullptr), m_nIDHelp(0), m_nIDTracking(0),
-      m_nIDLastMessage(0), m_nIdleFlags(0), m_bInRecalcLayout(FALSE), m_rectBorder(0, 0, 0, 0), m_bHelpMode(FALSE),
-      m_pViewActive(nullptr), m_hMenuAlt(nullptr)
+    : m_bAutoMenuEnable(TRUE), m_hAccelTable(nullptr), m_hMenuDefault(nullptr), m_nIDHelp(0),
+      m_nIDTracking(0), m_nIDLastMessage(0), m_nIdleFlags(0), m_bInRecalcLayout(FALSE),
+      m_rectBorder(0, 0, 0, 0), m_bHelpMode(FALSE), m_pViewActive(nullptr), m_hMenuAlt(nullptr)
 {
     FrameList().push_back(this);
 }
@@ -70,13 +70,15 @@ void PASCAL CFrameWnd::UpdateAllFramesOnIdle(CWnd* pSkip)
         if (pFrame == pSkip || pFrame->m_hWnd == nullptr || !pFrame->IsWindowVisible())
             continue;
         AfxCallWndProc(pFrame, pFrame->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
-        CWnd::SendMessageToDescendants(pFrame->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+        CWnd::SendMessageToDescendants(pFrame->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE,
+                                       TRUE);
     }
 }
 
 // ---- creation ----
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
     HINSTANCE hInst = AfxGetResourceHandle();
@@ -93,8 +95,10 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     LoadAccelTable(MAKEINTRESOURCE(nIDResource));
 
     LPCTSTR lpszMenu = ::FindResource(hInst, MAKEINTRESOURCE(nIDResource), RT_MENU) != nullptr
-                           ? MAKEINTRESOURCE(nIDResource) : nullptr;
-    if (!Create(lpszClass, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0L, pContext))
+                           ? MAKEINTRESOURCE(nIDResource)
+                           : nullptr;
+    if (!Create(lpszClass, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0L,
+                pContext))
         return FALSE; // the object is gone (PostNcDestroy)
 
     m_hMenuDefault = ::GetMenu(m_hWnd);
@@ -103,8 +107,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                       const RECT& rect, CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle,
+                       CCreateContext* pContext)
 {
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr)
@@ -117,8 +122,9 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
         }
     }
     m_strTitle = lpszWindowName != nullptr ? lpszWindowName : "";
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext))
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu,
+                  (LPVOID)pContext))
     {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);
@@ -130,7 +136,8 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
+                                           (HBRUSH)(COLOR_WINDOW + 1));
     if (cs.style & FWS_ADDTOTITLE)
         cs.style |= FWS_PREFIXTITLE;
     cs.dwExStyle |= WS_EX_CLIENTEDGE;
@@ -183,7 +190,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
         return nullptr;
     }
     // A view that fails to create deletes itself (PostNcDestroy).
-    if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext))
+    if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID,
+                       pContext))
         return nullptr;
     if (pView->GetExStyle() & WS_EX_CLIENTEDGE)
         ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
@@ -210,7 +218,8 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
         CWinApp* pApp = AfxGetApp();
         if (pApp != nullptr && pApp->m_pMainWnd == this)
         {
-            nCmdShow = pApp->m_nCmdShow; // the first show of the main window follows the program's start
+            nCmdShow =
+                pApp->m_nCmdShow; // the first show of the main window follows the program's start
             pApp->m_nCmdShow = -1;
         }
         ActivateFrame(nCmdShow);
@@ -331,8 +340,7 @@ BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
     case borderGet:
         RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposQuery, lpRectBorder);
         return TRUE;
-    case borderRequest:
-        return TRUE;
+    case borderRequest: return TRUE;
     case borderSet:
         if (lpRectBorder == nullptr)
             m_rectBorder.SetRectEmpty();
@@ -340,8 +348,7 @@ BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
             m_rectBorder = *lpRectBorder;
         RecalcLayout();
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -469,7 +476,8 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
         if (nCount < state.m_nIndexMax)
         {
             state.m_nIndex -= (state.m_nIndexMax - nCount);
-            while (state.m_nIndex < nCount && pMenu->GetMenuItemID((int)state.m_nIndex) == state.m_nID)
+            while (state.m_nIndex < nCount &&
+                   pMenu->GetMenuItemID((int)state.m_nIndex) == state.m_nID)
                 state.m_nIndex++;
         }
         state.m_nIndexMax = nCount;

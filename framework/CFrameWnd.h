@@ -8,9 +8,9 @@ class CDocument;
 struct CCreateContext;
 
 #ifndef FWS_ADDTOTITLE
-#define FWS_ADDTOTITLE  0x00008000L
+#define FWS_ADDTOTITLE 0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
-#define FWS_SNAPTOBARS  0x00002000L
+#define FWS_SNAPTOBARS 0x00002000L
 #endif
 #ifndef AFX_WS_DEFAULT_VIEW
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
@@ -35,25 +35,33 @@ public:
     CFrameWnd();
     virtual ~CFrameWnd();
 
-    BOOL m_bAutoMenuEnable;   // menu items without a command handler are disabled
+    BOOL m_bAutoMenuEnable; // menu items without a command handler are disabled
     HACCEL m_hAccelTable;
     HMENU m_hMenuDefault;
     UINT m_nIDHelp;
-    UINT m_nIDTracking;       // the command whose prompt the message line should show
-    UINT m_nIDLastMessage;    // the command whose prompt the message line shows
+    UINT m_nIDTracking;    // the command whose prompt the message line should show
+    UINT m_nIDLastMessage; // the command whose prompt the message line shows
     int m_nIdleFlags;
     CString m_strTitle;
     BOOL m_bInRecalcLayout;
     CRect m_rectBorder;
     BOOL m_bHelpMode;
 
-    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    enum IdleFlags
+    {
+        idleMenu = 1,
+        idleTitle = 2,
+        idleNotify = 4,
+        idleLayout = 8
+    };
 
     // Creates the frame with the menu, accelerators, icon and title of nIDResource.
-    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+    virtual BOOL LoadFrame(UINT nIDResource,
+                           DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
-                        const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                        DWORD dwStyle = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                        CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
                         DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
     BOOL LoadAccelTable(LPCTSTR lpszResourceName);
     virtual HACCEL GetDefaultAccelerator();
@@ -63,7 +71,8 @@ public:
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                          AFX_CMDHANDLERINFO* pHandlerInfo) override;
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     virtual void PostNcDestroy() override;
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -77,7 +86,12 @@ public:
     // ---- layout and bars ----
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
-    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
+    enum BorderCmd
+    {
+        borderGet = 1,
+        borderRequest = 2,
+        borderSet = 3
+    };
     void ShowControlBar(CWnd* pBar, BOOL bShow, BOOL bDelay);
     CWnd* GetControlBar(UINT nID);
     virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);

@@ -9,8 +9,7 @@
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
-namespace
-{
+namespace {
 // Built on first use: no static constructor order to worry about.
 HandleMap<HGDIOBJ, CGdiObject>& Maps()
 {
@@ -20,8 +19,10 @@ HandleMap<HGDIOBJ, CGdiObject>& Maps()
 
 CGdiObject* NewWrapperFor(HGDIOBJ h)
 {
-    switch (::GetObjectType(h)) {
-    case OBJ_PEN: case OBJ_EXTPEN: return new CPen;
+    switch (::GetObjectType(h))
+    {
+    case OBJ_PEN:
+    case OBJ_EXTPEN: return new CPen;
     case OBJ_BRUSH: return new CBrush;
     case OBJ_FONT: return new CFont;
     case OBJ_BITMAP: return new CBitmap;
@@ -35,8 +36,10 @@ CGdiObject* NewWrapperFor(HGDIOBJ h)
 // out the old wrapper under the wrong class.
 bool KindMatches(CGdiObject* p, HGDIOBJ h)
 {
-    switch (::GetObjectType(h)) {
-    case OBJ_PEN: case OBJ_EXTPEN: return dynamic_cast<CPen*>(p) != nullptr;
+    switch (::GetObjectType(h))
+    {
+    case OBJ_PEN:
+    case OBJ_EXTPEN: return dynamic_cast<CPen*>(p) != nullptr;
     case OBJ_BRUSH: return dynamic_cast<CBrush*>(p) != nullptr;
     case OBJ_FONT: return dynamic_cast<CFont*>(p) != nullptr;
     case OBJ_BITMAP: return dynamic_cast<CBitmap*>(p) != nullptr;
@@ -47,7 +50,8 @@ bool KindMatches(CGdiObject* p, HGDIOBJ h)
 }
 }
 
-CGdiObject::CGdiObject() : m_hObject(nullptr) {}
+CGdiObject::CGdiObject() : m_hObject(nullptr)
+{}
 
 CGdiObject::~CGdiObject()
 {
@@ -65,7 +69,8 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
         return nullptr;
     if (CGdiObject* p = Maps().LookupPermanent(hObject))
         return p;
-    if (CGdiObject* p = Maps().LookupTemporary(hObject)) {
+    if (CGdiObject* p = Maps().LookupTemporary(hObject))
+    {
         if (KindMatches(p, hObject))
             return p;
         p->m_hObject = nullptr;
@@ -80,7 +85,10 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 void PASCAL CGdiObject::DeleteTempMap()
 {
     // Temporary wrappers never own their handle.
-    Maps().DeleteTemporaries([](CGdiObject* p) { p->m_hObject = nullptr; delete p; });
+    Maps().DeleteTemporaries([](CGdiObject* p) {
+        p->m_hObject = nullptr;
+        delete p;
+    });
 }
 
 int PASCAL CGdiObject::GetTempMapCount()

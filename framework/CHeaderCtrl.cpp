@@ -21,13 +21,12 @@ CImageList* CHeaderCtrl::GetImageList() const
 
 CImageList* CHeaderCtrl::SetImageList(CImageList* pImageList)
 {
-    return CImageList::FromHandle(
-        (HIMAGELIST)SendMessage(HDM_SETIMAGELIST, 0, (LPARAM)(pImageList == nullptr ? nullptr : pImageList->m_hImageList)));
+    return CImageList::FromHandle((HIMAGELIST)SendMessage(
+        HDM_SETIMAGELIST, 0, (LPARAM)(pImageList == nullptr ? nullptr : pImageList->m_hImageList)));
 }
 
 void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

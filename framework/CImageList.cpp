@@ -6,8 +6,7 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-namespace
-{
+namespace {
 HandleMap<HIMAGELIST, CImageList>& Maps()
 {
     static HandleMap<HIMAGELIST, CImageList> maps;
@@ -15,7 +14,8 @@ HandleMap<HIMAGELIST, CImageList>& Maps()
 }
 }
 
-CImageList::CImageList() : m_hImageList(nullptr) {}
+CImageList::CImageList() : m_hImageList(nullptr)
+{}
 
 CImageList::~CImageList()
 {
@@ -43,7 +43,10 @@ CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList)
 
 void PASCAL CImageList::DeleteTempMap()
 {
-    Maps().DeleteTemporaries([](CImageList* p) { p->m_hImageList = nullptr; delete p; });
+    Maps().DeleteTemporaries([](CImageList* p) {
+        p->m_hImageList = nullptr;
+        delete p;
+    });
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
@@ -94,16 +97,35 @@ BOOL CImageList::DeleteImageList()
     return ImageList_Destroy(Detach());
 }
 
-int CImageList::GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
-BOOL CImageList::SetImageCount(UINT uNewCount) { return ImageList_SetImageCount(m_hImageList, uNewCount); }
-BOOL CImageList::GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const { return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo); }
-BOOL CImageList::GetIconSize(int* cx, int* cy) const { return ImageList_GetIconSize(m_hImageList, cx, cy); }
-COLORREF CImageList::GetBkColor() const { return ImageList_GetBkColor(m_hImageList); }
-COLORREF CImageList::SetBkColor(COLORREF cr) { return ImageList_SetBkColor(m_hImageList, cr); }
+int CImageList::GetImageCount() const
+{
+    return ImageList_GetImageCount(m_hImageList);
+}
+BOOL CImageList::SetImageCount(UINT uNewCount)
+{
+    return ImageList_SetImageCount(m_hImageList, uNewCount);
+}
+BOOL CImageList::GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+{
+    return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+}
+BOOL CImageList::GetIconSize(int* cx, int* cy) const
+{
+    return ImageList_GetIconSize(m_hImageList, cx, cy);
+}
+COLORREF CImageList::GetBkColor() const
+{
+    return ImageList_GetBkColor(m_hImageList);
+}
+COLORREF CImageList::SetBkColor(COLORREF cr)
+{
+    return ImageList_SetBkColor(m_hImageList, cr);
+}
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return ImageList_Add(m_hImageList, (HBITMAP)pbmImage->GetSafeHandle(), (HBITMAP)pbmMask->GetSafeHandle());
+    return ImageList_Add(m_hImageList, (HBITMAP)pbmImage->GetSafeHandle(),
+                         (HBITMAP)pbmMask->GetSafeHandle());
 }
 
 int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
@@ -111,8 +133,14 @@ int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
     return ImageList_AddMasked(m_hImageList, (HBITMAP)pbmImage->GetSafeHandle(), crMask);
 }
 
-int CImageList::Add(HICON hIcon) { return ImageList_AddIcon(m_hImageList, hIcon); }
-BOOL CImageList::Remove(int nImage) { return ImageList_Remove(m_hImageList, nImage); }
+int CImageList::Add(HICON hIcon)
+{
+    return ImageList_AddIcon(m_hImageList, hIcon);
+}
+BOOL CImageList::Remove(int nImage)
+{
+    return ImageList_Remove(m_hImageList, nImage);
+}
 
 BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
 {
@@ -120,10 +148,22 @@ BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
                              (HBITMAP)pbmMask->GetSafeHandle());
 }
 
-int CImageList::Replace(int nImage, HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon); }
-HICON CImageList::ExtractIcon(int nImage) { return ImageList_ExtractIcon(nullptr, m_hImageList, nImage); }
-BOOL CImageList::Copy(int iDst, int iSrc, UINT uFlags) { return ImageList_Copy(m_hImageList, iDst, m_hImageList, iSrc, uFlags); }
-BOOL CImageList::SetOverlayImage(int nImage, int nOverlay) { return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay); }
+int CImageList::Replace(int nImage, HICON hIcon)
+{
+    return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon);
+}
+HICON CImageList::ExtractIcon(int nImage)
+{
+    return ImageList_ExtractIcon(nullptr, m_hImageList, nImage);
+}
+BOOL CImageList::Copy(int iDst, int iSrc, UINT uFlags)
+{
+    return ImageList_Copy(m_hImageList, iDst, m_hImageList, iSrc, uFlags);
+}
+BOOL CImageList::SetOverlayImage(int nImage, int nOverlay)
+{
+    return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay);
+}
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {
@@ -137,16 +177,28 @@ BOOL CImageList::DrawIndirect(IMAGELISTDRAWPARAMS* pimldp)
     return ImageList_DrawIndirect(pimldp);
 }
 
-BOOL CImageList::BeginDrag(int nImage, CPoint ptHotSpot) { return ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y); }
-void PASCAL CImageList::EndDrag() { ImageList_EndDrag(); }
-BOOL PASCAL CImageList::DragMove(CPoint pt) { return ImageList_DragMove(pt.x, pt.y); }
+BOOL CImageList::BeginDrag(int nImage, CPoint ptHotSpot)
+{
+    return ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y);
+}
+void PASCAL CImageList::EndDrag()
+{
+    ImageList_EndDrag();
+}
+BOOL PASCAL CImageList::DragMove(CPoint pt)
+{
+    return ImageList_DragMove(pt.x, pt.y);
+}
 
 BOOL CImageList::SetDragCursorImage(int nDrag, CPoint ptHotSpot)
 {
     return ImageList_SetDragCursorImage(m_hImageList, nDrag, ptHotSpot.x, ptHotSpot.y);
 }
 
-BOOL PASCAL CImageList::DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
+BOOL PASCAL CImageList::DragShowNolock(BOOL bShow)
+{
+    return ImageList_DragShowNolock(bShow);
+}
 BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
 {
     return ImageList_DragEnter(pWndLock != nullptr ? pWndLock->m_hWnd : nullptr, point.x, point.y);

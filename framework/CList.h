@@ -88,9 +88,10 @@ private:
 };
 
 template <class TYPE, class ARG_TYPE>
-typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::NewNode(CNode* pPrev, CNode* pNext, ARG_TYPE newElement)
+typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::NewNode(CNode* pPrev, CNode* pNext,
+                                                                      ARG_TYPE newElement)
 {
-    CNode* pNode = new (std::nothrow) CNode{ pNext, pPrev, TYPE(newElement) };
+    CNode* pNode = new (std::nothrow) CNode{pNext, pPrev, TYPE(newElement)};
     if (pNode == NULL)
         AfxThrowMemoryException();
     ++m_nCount;

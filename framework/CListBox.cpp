@@ -24,38 +24,37 @@ void CListBox::GetText(int nIndex, CString& rString) const
     rString.ReleaseBuffer();
 }
 
-void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
-void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
-void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
-int CListBox::VKeyToItem(UINT, UINT) { return -1; }
-int CListBox::CharToItem(UINT, UINT) { return -1; }
+void CListBox::DrawItem(LPDRAWITEMSTRUCT)
+{}
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
+{}
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT)
+{}
+int CListBox::VKeyToItem(UINT, UINT)
+{
+    return -1;
+}
+int CListBox::CharToItem(UINT, UINT)
+{
+    return -1;
+}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = TRUE;
     switch (message)
     {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    case WM_VKEYTOITEM:
-        lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_CHARTOITEM:
-        lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    case WM_DRAWITEM: DrawItem((LPDRAWITEMSTRUCT)lParam); break;
+    case WM_MEASUREITEM: MeasureItem((LPMEASUREITEMSTRUCT)lParam); break;
+    case WM_COMPAREITEM: lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam); break;
+    case WM_DELETEITEM: DeleteItem((LPDELETEITEMSTRUCT)lParam); break;
+    case WM_VKEYTOITEM: lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam)); break;
+    case WM_CHARTOITEM: lResult = CharToItem(LOWORD(wParam), HIWORD(wParam)); break;
+    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     }
     if (pResult != nullptr)
         *pResult = lResult;

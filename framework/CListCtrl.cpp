@@ -25,7 +25,8 @@ CImageList* CListCtrl::GetImageList(int nImageList) const
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
     return CImageList::FromHandle((HIMAGELIST)SendMessage(
-        LVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)(pImageList == nullptr ? nullptr : pImageList->m_hImageList)));
+        LVM_SETIMAGELIST, (WPARAM)nImageListType,
+        (LPARAM)(pImageList == nullptr ? nullptr : pImageList->m_hImageList)));
 }
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
@@ -42,7 +43,8 @@ CEdit* CListCtrl::GetEditControl() const
     return static_cast<CEdit*>(CWnd::FromHandle((HWND)SendMessage(LVM_GETEDITCONTROL)));
 }
 
-int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
+int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth,
+                            int nSubItem)
 {
     LVCOLUMN column = {};
     column.mask = LVCF_TEXT | LVCF_FMT;
@@ -73,8 +75,8 @@ BOOL CListCtrl::GetColumnOrderArray(LPINT piArray, int iCount)
     return (BOOL)SendMessage(LVM_GETCOLUMNORDERARRAY, (WPARAM)iCount, (LPARAM)piArray);
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam)
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,
+                        UINT nState, UINT nStateMask, LPARAM lParam)
 {
     LVITEM lvi = {};
     lvi.mask = nMask;
@@ -98,8 +100,8 @@ int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
     return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
 }
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                          LPARAM lParam)
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
+                          int nImage, LPARAM lParam)
 {
     LVITEM item = {};
     item.mask = nMask;
@@ -204,8 +206,7 @@ BOOL CListCtrl::SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

@@ -18,7 +18,8 @@ protected:
     };
 
 public:
-    explicit CMap(INT_PTR nBlockSize = 10) : m_pHashTable(NULL), m_nHashTableSize(17), m_nCount(0) {}
+    explicit CMap(INT_PTR nBlockSize = 10) : m_pHashTable(NULL), m_nHashTableSize(17), m_nCount(0)
+    {}
     ~CMap() override { RemoveAll(); }
 
     INT_PTR GetCount() const { return m_nCount; }
@@ -98,8 +99,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc*
-CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(ARG_KEY key, UINT& nHashBucket) const
+typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc* CMap<
+    KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(ARG_KEY key, UINT& nHashBucket) const
 {
     nHashBucket = HashKey(key) % m_nHashTableSize;
     if (m_pHashTable == NULL)
@@ -119,7 +120,7 @@ VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
         return pAssoc->value;
     if (m_pHashTable == NULL)
         InitHashTable(m_nHashTableSize);
-    pAssoc = new (std::nothrow) CAssoc{ NULL, nHashBucket, KEY(key), VALUE() };
+    pAssoc = new (std::nothrow) CAssoc{NULL, nHashBucket, KEY(key), VALUE()};
     if (pAssoc == NULL)
         AfxThrowMemoryException();
     // A new key goes in front of its bucket: the walk meets it before older keys of that bucket.
@@ -150,7 +151,8 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey,
+                                                        VALUE& rValue) const
 {
     CAssoc* pAssocRet = (CAssoc*)rNextPosition;
     if (pAssocRet == NULL || m_pHashTable == NULL)
@@ -170,7 +172,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
         }
     }
     CAssoc* pAssocNext = pAssocRet->pNext;
-    for (UINT nBucket = pAssocRet->nHashValue + 1; pAssocNext == NULL && nBucket < m_nHashTableSize; nBucket++)
+    for (UINT nBucket = pAssocRet->nHashValue + 1; pAssocNext == NULL && nBucket < m_nHashTableSize;
+         nBucket++)
         pAssocNext = m_pHashTable[nBucket];
     rNextPosition = (POSITION)pAssocNext;
     rKey = pAssocRet->key;

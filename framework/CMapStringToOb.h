@@ -6,5 +6,7 @@ class CMapStringToOb : public CMap<CString, LPCTSTR, CObject*, CObject*>
 {
     DECLARE_SERIAL(CMapStringToOb)
 public:
-    explicit CMapStringToOb(INT_PTR nBlockSize = 10) : CMap<CString, LPCTSTR, CObject*, CObject*>(nBlockSize) {}
+    explicit CMapStringToOb(INT_PTR nBlockSize = 10)
+        : CMap<CString, LPCTSTR, CObject*, CObject*>(nBlockSize)
+    {}
 };

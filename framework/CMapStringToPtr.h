@@ -6,5 +6,7 @@ class CMapStringToPtr : public CMap<CString, LPCTSTR, void*, void*>
 {
     DECLARE_DYNAMIC(CMapStringToPtr)
 public:
-    explicit CMapStringToPtr(INT_PTR nBlockSize = 10) : CMap<CString, LPCTSTR, void*, void*>(nBlockSize) {}
+    explicit CMapStringToPtr(INT_PTR nBlockSize = 10)
+        : CMap<CString, LPCTSTR, void*, void*>(nBlockSize)
+    {}
 };

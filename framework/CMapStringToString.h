@@ -6,5 +6,7 @@ class CMapStringToString : public CMap<CString, LPCTSTR, CString, LPCTSTR>
 {
     DECLARE_SERIAL(CMapStringToString)
 public:
-    explicit CMapStringToString(INT_PTR nBlockSize = 10) : CMap<CString, LPCTSTR, CString, LPCTSTR>(nBlockSize) {}
+    explicit CMapStringToString(INT_PTR nBlockSize = 10)
+        : CMap<CString, LPCTSTR, CString, LPCTSTR>(nBlockSize)
+    {}
 };

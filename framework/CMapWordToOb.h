@@ -6,5 +6,7 @@ class CMapWordToOb : public CMap<WORD, WORD, CObject*, CObject*>
 {
     DECLARE_SERIAL(CMapWordToOb)
 public:
-    explicit CMapWordToOb(INT_PTR nBlockSize = 10) : CMap<WORD, WORD, CObject*, CObject*>(nBlockSize) {}
+    explicit CMapWordToOb(INT_PTR nBlockSize = 10)
+        : CMap<WORD, WORD, CObject*, CObject*>(nBlockSize)
+    {}
 };

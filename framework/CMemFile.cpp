@@ -13,11 +13,11 @@ static const SIZE_T kMaxMemFileSize = 0x7FFFFFFF;
 CMemFile::CMemFile(UINT nGrowBytes)
     : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL),
       m_bAutoDelete(TRUE)
-{
-}
+{}
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
-    : m_nGrowBytes(0), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL), m_bAutoDelete(TRUE)
+    : m_nGrowBytes(0), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL),
+      m_bAutoDelete(TRUE)
 {
     Attach(lpBuffer, nBufferSize, nGrowBytes);
 }
@@ -75,7 +75,8 @@ void CMemFile::GrowFile(SIZE_T dwNewLen)
     SIZE_T dwNewBufferSize = m_nBufferSize;
     while (dwNewBufferSize < dwNewLen)
         dwNewBufferSize += m_nGrowBytes;
-    BYTE* lpNew = m_lpBuffer == NULL ? Alloc(dwNewBufferSize) : Realloc(m_lpBuffer, dwNewBufferSize);
+    BYTE* lpNew =
+        m_lpBuffer == NULL ? Alloc(dwNewBufferSize) : Realloc(m_lpBuffer, dwNewBufferSize);
     if (lpNew == NULL)
         AfxThrowMemoryException();
     m_lpBuffer = lpNew;

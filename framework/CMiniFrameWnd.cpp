@@ -3,23 +3,23 @@
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
 CMiniFrameWnd::CMiniFrameWnd() : m_dwMiniStyle(0)
-{
-}
+{}
 
 CMiniFrameWnd::~CMiniFrameWnd() = default;
 
-BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                           CWnd* pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
+                           const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);
 }
 
-BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
-                             const RECT& rect, CWnd* pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName,
+                             DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     m_strTitle = lpWindowName != nullptr ? lpWindowName : "";
     // The mini-frame bits are ours; Windows must not see them as class styles of the window.
-    m_dwMiniStyle = dwStyle & (MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME | MFS_BLOCKSYSMENU);
+    m_dwMiniStyle = dwStyle & (MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME |
+                               MFS_BLOCKSYSMENU);
     dwStyle &= ~m_dwMiniStyle;
     if (IsSizable())
         dwStyle |= WS_THICKFRAME;
@@ -30,7 +30,8 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWin
     // A top-level window has no control id: its menu slot must stay empty.
     HMENU hMenuOrId = (dwStyle & WS_CHILD) ? (HMENU)(UINT_PTR)nID : nullptr;
     return CWnd::CreateEx(dwExStyle, lpClassName, lpWindowName, dwStyle, rect.left, rect.top,
-                          rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenuOrId);
+                          rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                          hMenuOrId);
 }
 
 BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)

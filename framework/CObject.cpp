@@ -1,7 +1,7 @@
 #include "framework/CObject.h"
 #include <string.h>
 
-CRuntimeClass CObject::classCObject = { "CObject", (int)sizeof(CObject), 0xFFFF, NULL, NULL, NULL };
+CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), 0xFFFF, NULL, NULL, NULL};
 static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
 
 CRuntimeClass* CObject::GetRuntimeClass() const
@@ -10,8 +10,7 @@ CRuntimeClass* CObject::GetRuntimeClass() const
 }
 
 void CObject::Serialize(CArchive&)
-{
-}
+{}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
 {

@@ -12,7 +12,8 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr
 
 CPaintDC::~CPaintDC()
 {
-    if (m_hDC != nullptr) {
+    if (m_hDC != nullptr)
+    {
         Detach();
         ::EndPaint(m_hWnd, &m_ps);
     }

@@ -3,7 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 
-CPalette::CPalette() {}
+CPalette::CPalette()
+{}
 
 CPalette* PASCAL CPalette::FromHandle(HPALETTE hPalette)
 {
@@ -27,7 +28,8 @@ int CPalette::GetEntryCount()
     return nEntries;
 }
 
-UINT CPalette::GetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) const
+UINT CPalette::GetPaletteEntries(UINT nStartIndex, UINT nNumEntries,
+                                 LPPALETTEENTRY lpPaletteColors) const
 {
     return ::GetPaletteEntries((HPALETTE)m_hObject, nStartIndex, nNumEntries, lpPaletteColors);
 }

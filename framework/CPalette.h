@@ -16,7 +16,8 @@ public:
     BOOL CreatePalette(LPLOGPALETTE lpLogPalette);
     BOOL CreateHalftonePalette(CDC* pDC);
     int GetEntryCount();
-    UINT GetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) const;
+    UINT GetPaletteEntries(UINT nStartIndex, UINT nNumEntries,
+                           LPPALETTEENTRY lpPaletteColors) const;
     UINT SetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors);
     void AnimatePalette(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors);
     UINT GetNearestPaletteIndex(COLORREF crColor) const;

@@ -2,7 +2,8 @@
 
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)
 
-CPen::CPen() {}
+CPen::CPen()
+{}
 
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
 {
@@ -10,7 +11,8 @@ CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
         AfxThrowResourceException();
 }
 
-CPen::CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount, const DWORD* lpStyle)
+CPen::CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount,
+           const DWORD* lpStyle)
 {
     if (!CreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle))
         AfxThrowResourceException();
@@ -26,7 +28,8 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
     return Attach(::CreatePen(nPenStyle, nWidth, crColor));
 }
 
-BOOL CPen::CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount, const DWORD* lpStyle)
+BOOL CPen::CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount,
+                     const DWORD* lpStyle)
 {
     return Attach(::ExtCreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle));
 }

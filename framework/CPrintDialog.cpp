@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
 
-CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd)
+CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd)
 {
     memset(&m_pd, 0, sizeof(m_pd));
     m_pd.lStructSize = sizeof(m_pd);
@@ -51,15 +52,26 @@ static CString DevNamesPart(HGLOBAL hDevNames, int nPart)
     LPDEVNAMES lpDev = (LPDEVNAMES)::GlobalLock(hDevNames);
     if (lpDev == nullptr)
         return CString();
-    WORD wOffset = nPart == 0 ? lpDev->wDriverOffset : nPart == 1 ? lpDev->wDeviceOffset : lpDev->wOutputOffset;
+    WORD wOffset = nPart == 0   ? lpDev->wDriverOffset
+                   : nPart == 1 ? lpDev->wDeviceOffset
+                                : lpDev->wOutputOffset;
     CString str((LPCTSTR)lpDev + wOffset);
     ::GlobalUnlock(hDevNames);
     return str;
 }
 
-CString CPrintDialog::GetDriverName() const { return DevNamesPart(m_pd.hDevNames, 0); }
-CString CPrintDialog::GetDeviceName() const { return DevNamesPart(m_pd.hDevNames, 1); }
-CString CPrintDialog::GetPortName() const { return DevNamesPart(m_pd.hDevNames, 2); }
+CString CPrintDialog::GetDriverName() const
+{
+    return DevNamesPart(m_pd.hDevNames, 0);
+}
+CString CPrintDialog::GetDeviceName() const
+{
+    return DevNamesPart(m_pd.hDevNames, 1);
+}
+CString CPrintDialog::GetPortName() const
+{
+    return DevNamesPart(m_pd.hDevNames, 2);
+}
 
 int CPrintDialog::GetCopies() const
 {

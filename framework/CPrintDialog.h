@@ -8,8 +8,8 @@ class CPrintDialog : public CCommonDialog
     DECLARE_DYNAMIC(CPrintDialog)
 public:
     explicit CPrintDialog(BOOL bPrintSetupOnly,
-                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE |
-                                          PD_NOSELECTION,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
+                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION,
                           CWnd* pParentWnd = nullptr);
     virtual ~CPrintDialog();
 

@@ -29,8 +29,7 @@ INT_PTR CALLBACK AfxPropertyPageProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
         e->Delete();
     }
     catch (...)
-    {
-    }
+    {}
     return FALSE;
 }
 
@@ -101,12 +100,10 @@ BOOL CPropertyPage::OnApply()
 }
 
 void CPropertyPage::OnOK()
-{
-}
+{}
 
 void CPropertyPage::OnCancel()
-{
-}
+{}
 
 void CPropertyPage::OnReset()
 {
@@ -153,12 +150,8 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     LRESULT lResult;
     switch (pNMHDR->code)
     {
-    case PSN_SETACTIVE:
-        lResult = OnSetActive() ? 0 : -1;
-        break;
-    case PSN_KILLACTIVE:
-        lResult = OnKillActive() ? FALSE : TRUE;
-        break;
+    case PSN_SETACTIVE: lResult = OnSetActive() ? 0 : -1; break;
+    case PSN_KILLACTIVE: lResult = OnKillActive() ? FALSE : TRUE; break;
     case PSN_APPLY:
     {
         BOOL bApplied = OnApply();
@@ -177,11 +170,8 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
             pSheet->SetResult(IDCANCEL);
         break;
     }
-    case PSN_QUERYCANCEL:
-        lResult = OnQueryCancel() ? FALSE : TRUE;
-        break;
-    default:
-        return CDialog::OnNotify(wParam, lParam, pResult);
+    case PSN_QUERYCANCEL: lResult = OnQueryCancel() ? FALSE : TRUE; break;
+    default: return CDialog::OnNotify(wParam, lParam, pResult);
     }
     ::SetWindowLongPtr(m_hWnd, DWLP_MSGRESULT, lResult);
     if (pResult != nullptr)

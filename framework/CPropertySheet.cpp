@@ -49,8 +49,8 @@ CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPa
 }
 
 CPropertySheet::CPropertySheet(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
-    : m_pParentWnd(pParentWnd), m_bModeless(FALSE), m_strCaption(pszCaption != nullptr ? pszCaption : ""),
-      m_nStartPage(iSelectPage)
+    : m_pParentWnd(pParentWnd), m_bModeless(FALSE),
+      m_strCaption(pszCaption != nullptr ? pszCaption : ""), m_nStartPage(iSelectPage)
 {
     memset(&m_psh, 0, sizeof(m_psh));
 }
@@ -199,7 +199,8 @@ INT_PTR CPropertySheet::DoModal()
     std::vector<PROPSHEETPAGE> pages;
     BuildHeader(pages);
     m_psh.hwndParent = hWndParent;
-    g_dwSheetStyle = WS_SYSMENU | WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | WS_VISIBLE;
+    g_dwSheetStyle =
+        WS_SYSMENU | WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | WS_VISIBLE;
     g_dwSheetExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
     m_nModalResult = IDCANCEL;

@@ -1,12 +1,11 @@
 #include "framework/CRecentFileList.h"
 #include "framework/CWinApp.h"
 
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
-                                 int nMaxDispLen)
-    : m_arrNames(nSize > 0 ? nSize : 0), m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat),
-      m_nStart(nStart), m_nMaxDisplayLength(nMaxDispLen)
-{
-}
+CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat,
+                                 int nSize, int nMaxDispLen)
+    : m_arrNames(nSize > 0 ? nSize : 0), m_strSectionName(lpszSection),
+      m_strEntryFormat(lpszEntryFormat), m_nStart(nStart), m_nMaxDisplayLength(nMaxDispLen)
+{}
 
 CRecentFileList::~CRecentFileList() = default;
 

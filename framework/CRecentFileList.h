@@ -6,7 +6,8 @@
 class CRecentFileList
 {
 public:
-    CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen = 16);
+    CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
+                    int nMaxDispLen = 16);
     virtual ~CRecentFileList();
 
     int GetSize() const { return (int)m_arrNames.size(); }

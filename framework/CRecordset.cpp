@@ -9,8 +9,7 @@
 
 IMPLEMENT_DYNAMIC(CRecordset, CObject)
 
-namespace
-{
+namespace {
 bool Succeeded(RETCODE rc)
 {
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
@@ -25,7 +24,8 @@ bool IsFloating(SWORD sqlType)
 std::string QuoteName(const std::string& name)
 {
     std::string quoted = "`";
-    for (char c : name) {
+    for (char c : name)
+    {
         quoted += c;
         if (c == '`')
             quoted += '`';
@@ -47,7 +47,7 @@ std::string FoldAscii(const std::string& name)
 void Shorten(std::string& text)
 {
     if (text.find_first_of(".eE") == std::string::npos)
-        return;   // integers keep every digit, even beyond what a double holds
+        return; // integers keep every digit, even beyond what a double holds
     double value = 0;
     const char* first = text.data();
     const char* last = first + text.size();
@@ -67,10 +67,9 @@ void Shorten(std::string& text)
 }
 
 CRecordset::CRecordset(CDatabase* pDatabase)
-    : m_pDatabase(pDatabase), m_hstmt(SQL_NULL_HSTMT), m_nDefaultType(dynaset), m_bEOF(TRUE), m_bBOF(TRUE),
-      m_nRowsSeen(0), m_nCurrentRow(-1)
-{
-}
+    : m_pDatabase(pDatabase), m_hstmt(SQL_NULL_HSTMT), m_nDefaultType(dynaset), m_bEOF(TRUE),
+      m_bBOF(TRUE), m_nRowsSeen(0), m_nCurrentRow(-1)
+{}
 
 CRecordset::~CRecordset()
 {
@@ -85,7 +84,8 @@ void CRecordset::ThrowIfFailed(RETCODE rc)
 
 void CRecordset::FreeStatement()
 {
-    if (m_hstmt != SQL_NULL_HSTMT) {
+    if (m_hstmt != SQL_NULL_HSTMT)
+    {
         ::SQLFreeStmt(m_hstmt, SQL_DROP);
         m_hstmt = SQL_NULL_HSTMT;
     }
@@ -100,13 +100,16 @@ BOOL CRecordset::Open(UINT nOpenType, LPCTSTR lpszSQL, DWORD dwOptions)
     if (nOpenType == AFX_DB_USE_DEFAULT_TYPE)
         nOpenType = m_nDefaultType;
     m_strSQL = (lpszSQL != NULL) ? CString(lpszSQL) : GetDefaultSQL();
-    try {
+    try
+    {
         Execute();
         m_nRowsSeen = 0;
         m_nCurrentRow = -1;
         Fetch();
         m_bBOF = m_bEOF;
-    } catch (CException*) {
+    }
+    catch (CException*)
+    {
         FreeStatement();
         m_columns.clear();
         m_bEOF = m_bBOF = TRUE;
@@ -131,17 +134,20 @@ void CRecordset::Describe(std::vector<Column>& columns)
     columns.clear();
     SQLSMALLINT count = 0;
     ThrowIfFailed(::SQLNumResultCols(m_hstmt, &count));
-    for (SQLSMALLINT i = 1; i <= count; ++i) {
+    for (SQLSMALLINT i = 1; i <= count; ++i)
+    {
         std::vector<char> name(256);
         SQLSMALLINT nameLength = 0, sqlType = 0, scale = 0, nullable = 0;
         SQLULEN precision = 0;
-        ThrowIfFailed(::SQLDescribeCol(m_hstmt, (SQLUSMALLINT)i, (SQLCHAR*)name.data(), (SQLSMALLINT)name.size(),
-                                       &nameLength, &sqlType, &precision, &scale, &nullable));
-        if (nameLength >= (SQLSMALLINT)name.size()) {
+        ThrowIfFailed(::SQLDescribeCol(m_hstmt, (SQLUSMALLINT)i, (SQLCHAR*)name.data(),
+                                       (SQLSMALLINT)name.size(), &nameLength, &sqlType, &precision,
+                                       &scale, &nullable));
+        if (nameLength >= (SQLSMALLINT)name.size())
+        {
             name.resize((size_t)nameLength + 1);
             ThrowIfFailed(::SQLDescribeCol(m_hstmt, (SQLUSMALLINT)i, (SQLCHAR*)name.data(),
-                                           (SQLSMALLINT)name.size(), &nameLength, &sqlType, &precision, &scale,
-                                           &nullable));
+                                           (SQLSMALLINT)name.size(), &nameLength, &sqlType,
+                                           &precision, &scale, &nullable));
         }
         Column column;
         column.driverName.assign(name.data(), nameLength > 0 ? (size_t)nameLength : 0);
@@ -162,14 +168,16 @@ void CRecordset::Execute()
     ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
 
     if (m_pDatabase->IsSQLite() &&
-        Succeeded(::SQLPrepare(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size()))) {
+        Succeeded(::SQLPrepare(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size())))
+    {
         // SQLite's driver prints a double with 15 digits, which need not read back as the stored value, so a
         // statement built from the shown text would miss its row. Floating columns are read through SQLite's
         // own 17-digit printing instead and shortened here. Table columns are known before the query runs;
         // expressions only tell their type once it has run.
         std::vector<Column> prepared;
         Describe(prepared);
-        if (AnyUnshortenedFloating(prepared) && ExecuteShortened(query, prepared)) {
+        if (AnyUnshortenedFloating(prepared) && ExecuteShortened(query, prepared))
+        {
             if (AnyUnshortenedFloating(m_columns))
                 ExecuteShortened(query, std::vector<Column>(m_columns));
             return;
@@ -201,7 +209,8 @@ bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
 bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& known)
 {
     std::vector<std::string> seen;
-    for (const Column& column : known) {
+    for (const Column& column : known)
+    {
         if (column.driverName.empty())
             return false;
         std::string folded = FoldAscii(column.driverName);
@@ -212,12 +221,14 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
     }
 
     std::string outer = "SELECT ";
-    for (size_t i = 0; i < known.size(); ++i) {
+    for (size_t i = 0; i < known.size(); ++i)
+    {
         if (i != 0)
             outer += ",";
         std::string name = QuoteName(known[i].driverName);
         if (IsFloating(known[i].info.m_nSQLType))
-            outer += "CASE WHEN typeof(" + name + ")='real' THEN printf('%!.17g'," + name + ") ELSE " + name + " END";
+            outer += "CASE WHEN typeof(" + name + ")='real' THEN printf('%!.17g'," + name +
+                     ") ELSE " + name + " END";
         else
             outer += name;
     }
@@ -230,15 +241,20 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
     m_hstmt = hstmt;
     std::vector<Column> executed;
     bool ok = Succeeded(::SQLExecDirect(hstmt, (SQLCHAR*)outer.c_str(), (SQLINTEGER)outer.size()));
-    if (ok) {
-        try {
+    if (ok)
+    {
+        try
+        {
             Describe(executed);
-        } catch (CException* e) {
+        }
+        catch (CException* e)
+        {
             e->Delete();
             ok = false;
         }
     }
-    if (!ok || executed.size() != known.size()) {
+    if (!ok || executed.size() != known.size())
+    {
         ::SQLFreeStmt(hstmt, SQL_DROP);
         m_hstmt = previous;
         return false;
@@ -247,11 +263,12 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
         ::SQLFreeStmt(previous, SQL_DROP);
 
     std::vector<Column> columns = known;
-    for (size_t i = 0; i < executed.size(); ++i) {
+    for (size_t i = 0; i < executed.size(); ++i)
+    {
         if (IsFloating(known[i].info.m_nSQLType))
             columns[i].shorten = true;
         else
-            columns[i].info = executed[i].info;   // expressions learn their type from the first row
+            columns[i].info = executed[i].info; // expressions learn their type from the first row
         columns[i].info.m_strName = known[i].info.m_strName;
     }
     m_columns = columns;
@@ -261,7 +278,8 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
 void CRecordset::Fetch()
 {
     RETCODE rc = ::SQLFetch(m_hstmt);
-    if (rc == SQL_NO_DATA) {
+    if (rc == SQL_NO_DATA)
+    {
         m_bEOF = TRUE;
         return;
     }
@@ -286,7 +304,8 @@ void CRecordset::MoveFirst()
 {
     if (!IsOpen())
         AfxThrowDBException(AFX_SQL_ERROR_ILLEGAL_MODE, NULL, SQL_NULL_HSTMT);
-    if (m_nCurrentRow == 0 && !m_bEOF) {
+    if (m_nCurrentRow == 0 && !m_bEOF)
+    {
         m_bBOF = FALSE;
         return;
     }
@@ -323,13 +342,16 @@ void CRecordset::ReadValue(short nIndex)
     raw.clear();
     char chunk[1024];
     bool isNull = false;
-    for (;;) {
+    for (;;)
+    {
         SQLLEN indicator = 0;
-        RETCODE rc = ::SQLGetData(m_hstmt, (SQLUSMALLINT)(nIndex + 1), SQL_C_CHAR, chunk, sizeof chunk, &indicator);
+        RETCODE rc = ::SQLGetData(m_hstmt, (SQLUSMALLINT)(nIndex + 1), SQL_C_CHAR, chunk,
+                                  sizeof chunk, &indicator);
         if (rc == SQL_NO_DATA)
             break;
         ThrowIfFailed(rc);
-        if (indicator == SQL_NULL_DATA) {
+        if (indicator == SQL_NULL_DATA)
+        {
             isNull = true;
             break;
         }
@@ -340,7 +362,7 @@ void CRecordset::ReadValue(short nIndex)
             got = (size_t)indicator;
         raw.append(chunk, got);
         if (rc == SQL_SUCCESS)
-            break;   // SQL_SUCCESS_WITH_INFO: the value was cut, the rest follows
+            break; // SQL_SUCCESS_WITH_INFO: the value was cut, the rest follows
         if (got < sizeof chunk - 1)
             break;
     }

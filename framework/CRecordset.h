@@ -38,7 +38,8 @@ public:
 
     // Runs the query and stands on its first row (IsEOF when there is none); a refusal throws CDBException.
     // Every type reads forward; MoveFirst runs the query again when the cursor has left the first row.
-    virtual BOOL Open(UINT nOpenType = AFX_DB_USE_DEFAULT_TYPE, LPCTSTR lpszSQL = NULL, DWORD dwOptions = none);
+    virtual BOOL Open(UINT nOpenType = AFX_DB_USE_DEFAULT_TYPE, LPCTSTR lpszSQL = NULL,
+                      DWORD dwOptions = none);
     virtual void Close();
     BOOL IsOpen() const { return m_hstmt != SQL_NULL_HSTMT; }
 

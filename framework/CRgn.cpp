@@ -2,7 +2,8 @@
 
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
-CRgn::CRgn() {}
+CRgn::CRgn()
+{}
 
 CRgn* PASCAL CRgn::FromHandle(HRGN hRgn)
 {
@@ -34,7 +35,8 @@ BOOL CRgn::CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
     return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
 }
 
-BOOL CRgn::CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount, int nPolyFillMode)
+BOOL CRgn::CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount,
+                                int nPolyFillMode)
 {
     return Attach(::CreatePolyPolygonRgn(lpPoints, lpPolyCounts, nCount, nPolyFillMode));
 }
@@ -56,8 +58,8 @@ void CRgn::SetRectRgn(LPCRECT lpRect)
 
 int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)
 {
-    return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(),
-                        (HRGN)pRgn2->GetSafeHandle(), nCombineMode);
+    return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(), (HRGN)pRgn2->GetSafeHandle(),
+                        nCombineMode);
 }
 
 int CRgn::CopyRgn(const CRgn* pRgnSrc)

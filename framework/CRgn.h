@@ -16,7 +16,8 @@ public:
     BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2);
     BOOL CreateEllipticRgnIndirect(LPCRECT lpRect);
     BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode);
-    BOOL CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount, int nPolyFillMode);
+    BOOL CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount,
+                              int nPolyFillMode);
     BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3);
 
     void SetRectRgn(int x1, int y1, int x2, int y2);

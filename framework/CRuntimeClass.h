@@ -13,7 +13,7 @@ struct CRuntimeClass
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;
-    CObject* (PASCAL* m_pfnCreateObject)();
+    CObject*(PASCAL* m_pfnCreateObject)();
     CRuntimeClass* m_pBaseClass;
     CRuntimeClass* m_pNextClass;
 

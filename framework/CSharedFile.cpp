@@ -4,8 +4,7 @@ IMPLEMENT_DYNAMIC(CSharedFile, CMemFile)
 
 CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
     : CMemFile(nGrowBytes), m_nAllocFlags(nAllocFlags), m_hGlobalMemory(NULL), m_bAllowGrow(TRUE)
-{
-}
+{}
 
 CSharedFile::~CSharedFile()
 {

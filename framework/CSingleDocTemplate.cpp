@@ -5,11 +5,10 @@
 
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
 
-CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                                       CRuntimeClass* pViewClass)
+CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass,
+                                       CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_pOnlyDoc(nullptr)
-{
-}
+{}
 
 CSingleDocTemplate::~CSingleDocTemplate()
 {

@@ -13,8 +13,7 @@ BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pP
 }
 
 void CStatic::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

@@ -8,14 +8,13 @@
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
 CStdioFile::CStdioFile() : m_pStream(NULL), m_bCloseStream(FALSE)
-{
-}
+{}
 
 CStdioFile::CStdioFile(FILE* pOpenStream) : m_pStream(pOpenStream), m_bCloseStream(FALSE)
-{
-}
+{}
 
-CStdioFile::CStdioFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_pStream(NULL), m_bCloseStream(FALSE)
+CStdioFile::CStdioFile(LPCTSTR lpszFileName, UINT nOpenFlags)
+    : m_pStream(NULL), m_bCloseStream(FALSE)
 {
     CFileException e;
     if (!Open(lpszFileName, nOpenFlags, &e))
@@ -41,7 +40,8 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEx
     else
         szMode[nMode++] = 'r';
     // Reading and writing both: the stream needs "+" whichever letter opened it.
-    if ((szMode[0] == 'r' && (nOpenFlags & modeReadWrite)) || (szMode[0] != 'r' && !(nOpenFlags & modeWrite)))
+    if ((szMode[0] == 'r' && (nOpenFlags & modeReadWrite)) ||
+        (szMode[0] != 'r' && !(nOpenFlags & modeWrite)))
         szMode[nMode++] = '+';
     szMode[nMode++] = (nOpenFlags & typeBinary) ? 'b' : 't';
     szMode[nMode] = '\0';

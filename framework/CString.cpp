@@ -14,7 +14,7 @@ struct EmptyString
     CStringData header;
     char nul;
 };
-EmptyString s_empty = { { 0, 0 }, 0 };
+EmptyString s_empty = {{0, 0}, 0};
 
 // Lead bytes of the process code page, filled on first use.
 struct LeadByteTable
@@ -328,7 +328,8 @@ const CString& CString::operator+=(LPCTSTR lpsz)
 
 CString AFXAPI operator+(const CString& string1, const CString& string2)
 {
-    return CString::Concat(string1.GetLength(), string1.m_pchData, string2.GetLength(), string2.m_pchData);
+    return CString::Concat(string1.GetLength(), string1.m_pchData, string2.GetLength(),
+                           string2.m_pchData);
 }
 
 CString AFXAPI operator+(const CString& string, char ch)
@@ -398,7 +399,8 @@ int CString::Collate(LPCTSTR lpsz) const
 
 int CString::CollateNoCase(LPCTSTR lpsz) const
 {
-    int n = CompareStringA(GetThreadLocale(), NORM_IGNORECASE, m_pchData, -1, lpsz != NULL ? lpsz : "", -1);
+    int n = CompareStringA(GetThreadLocale(), NORM_IGNORECASE, m_pchData, -1,
+                           lpsz != NULL ? lpsz : "", -1);
     return n == 0 ? CompareNoCase(lpsz) : n - 2;
 }
 
@@ -532,7 +534,7 @@ void CString::TrimRight()
 
 void CString::TrimRight(char chTarget)
 {
-    char set[2] = { chTarget, '\0' };
+    char set[2] = {chTarget, '\0'};
     TrimRight(set);
 }
 
@@ -565,7 +567,7 @@ void CString::TrimLeft()
 
 void CString::TrimLeft(char chTarget)
 {
-    char set[2] = { chTarget, '\0' };
+    char set[2] = {chTarget, '\0'};
     TrimLeft(set);
 }
 
@@ -658,7 +660,7 @@ int CString::Remove(char chRemove)
 
 int CString::Insert(int nIndex, char ch)
 {
-    char text[2] = { ch, '\0' };
+    char text[2] = {ch, '\0'};
     return Insert(nIndex, text);
 }
 
@@ -888,24 +890,77 @@ LPTSTR CString::LockBuffer()
 }
 
 void CString::UnlockBuffer()
-{
-}
+{}
 
-bool AFXAPI operator==(const CString& s1, const CString& s2) { return s1.GetLength() == s2.GetLength() && s1.Compare(s2) == 0; }
-bool AFXAPI operator==(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) == 0; }
-bool AFXAPI operator==(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
-bool AFXAPI operator!=(const CString& s1, const CString& s2) { return !(s1 == s2); }
-bool AFXAPI operator!=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) != 0; }
-bool AFXAPI operator!=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
-bool AFXAPI operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-bool AFXAPI operator<(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) < 0; }
-bool AFXAPI operator<(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) > 0; }
-bool AFXAPI operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-bool AFXAPI operator>(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) > 0; }
-bool AFXAPI operator>(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) < 0; }
-bool AFXAPI operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-bool AFXAPI operator<=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) <= 0; }
-bool AFXAPI operator<=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) >= 0; }
-bool AFXAPI operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
-bool AFXAPI operator>=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) >= 0; }
-bool AFXAPI operator>=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
+bool AFXAPI operator==(const CString& s1, const CString& s2)
+{
+    return s1.GetLength() == s2.GetLength() && s1.Compare(s2) == 0;
+}
+bool AFXAPI operator==(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) == 0;
+}
+bool AFXAPI operator==(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) == 0;
+}
+bool AFXAPI operator!=(const CString& s1, const CString& s2)
+{
+    return !(s1 == s2);
+}
+bool AFXAPI operator!=(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) != 0;
+}
+bool AFXAPI operator!=(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) != 0;
+}
+bool AFXAPI operator<(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) < 0;
+}
+bool AFXAPI operator<(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) < 0;
+}
+bool AFXAPI operator<(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) > 0;
+}
+bool AFXAPI operator>(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) > 0;
+}
+bool AFXAPI operator>(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) > 0;
+}
+bool AFXAPI operator>(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) < 0;
+}
+bool AFXAPI operator<=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+bool AFXAPI operator<=(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+bool AFXAPI operator<=(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) >= 0;
+}
+bool AFXAPI operator>=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+bool AFXAPI operator>=(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+bool AFXAPI operator>=(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) <= 0;
+}

@@ -74,9 +74,21 @@ public:
     void TrimLeft();
     void TrimLeft(char chTarget);
     void TrimLeft(LPCTSTR lpszTargets);
-    void Trim() { TrimRight(); TrimLeft(); }
-    void Trim(char chTarget) { TrimRight(chTarget); TrimLeft(chTarget); }
-    void Trim(LPCTSTR lpszTargets) { TrimRight(lpszTargets); TrimLeft(lpszTargets); }
+    void Trim()
+    {
+        TrimRight();
+        TrimLeft();
+    }
+    void Trim(char chTarget)
+    {
+        TrimRight(chTarget);
+        TrimLeft(chTarget);
+    }
+    void Trim(LPCTSTR lpszTargets)
+    {
+        TrimRight(lpszTargets);
+        TrimLeft(lpszTargets);
+    }
 
     int Replace(char chOld, char chNew);
     int Replace(LPCTSTR lpszOld, LPCTSTR lpszNew);

@@ -25,12 +25,12 @@ SeamState& State()
 int DefaultAnswer(UINT nType)
 {
     static const int buttons[][3] = {
-        { IDOK, 0, 0 },                    // MB_OK
-        { IDOK, IDCANCEL, 0 },             // MB_OKCANCEL
-        { IDABORT, IDRETRY, IDIGNORE },    // MB_ABORTRETRYIGNORE
-        { IDYES, IDNO, IDCANCEL },         // MB_YESNOCANCEL
-        { IDYES, IDNO, 0 },                // MB_YESNO
-        { IDRETRY, IDCANCEL, 0 },          // MB_RETRYCANCEL
+        {IDOK, 0, 0},                 // MB_OK
+        {IDOK, IDCANCEL, 0},          // MB_OKCANCEL
+        {IDABORT, IDRETRY, IDIGNORE}, // MB_ABORTRETRYIGNORE
+        {IDYES, IDNO, IDCANCEL},      // MB_YESNOCANCEL
+        {IDYES, IDNO, 0},             // MB_YESNO
+        {IDRETRY, IDCANCEL, 0},       // MB_RETRYCANCEL
     };
     UINT nKind = nType & MB_TYPEMASK;
     if (nKind >= sizeof(buttons) / sizeof(buttons[0]))
@@ -86,10 +86,22 @@ void CTestSeams::QueueFileDialogCancel()
     State().fileDialogAnswers.emplace_back(false, CString());
 }
 
-const std::vector<CTestSeams::MessageBoxCall>& CTestSeams::MessageBoxes() { return State().messageBoxes; }
-const std::vector<UINT>& CTestSeams::Beeps() { return State().beeps; }
-const std::vector<CTestSeams::ShellCall>& CTestSeams::ShellLaunches() { return State().shellLaunches; }
-const std::vector<CTestSeams::HelpCall>& CTestSeams::HelpCalls() { return State().helpCalls; }
+const std::vector<CTestSeams::MessageBoxCall>& CTestSeams::MessageBoxes()
+{
+    return State().messageBoxes;
+}
+const std::vector<UINT>& CTestSeams::Beeps()
+{
+    return State().beeps;
+}
+const std::vector<CTestSeams::ShellCall>& CTestSeams::ShellLaunches()
+{
+    return State().shellLaunches;
+}
+const std::vector<CTestSeams::HelpCall>& CTestSeams::HelpCalls()
+{
+    return State().helpCalls;
+}
 
 int CTestSeams::MessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
@@ -120,8 +132,8 @@ BOOL CTestSeams::MessageBeep(UINT uType)
     return TRUE;
 }
 
-HINSTANCE CTestSeams::ShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszParameters,
-                                   LPCTSTR lpszDirectory, int nShowCmd)
+HINSTANCE CTestSeams::ShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile,
+                                   LPCTSTR lpszParameters, LPCTSTR lpszDirectory, int nShowCmd)
 {
     SeamState& s = State();
     if (!s.bEngaged)

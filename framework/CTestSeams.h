@@ -50,8 +50,8 @@ public:
     // ---- what the framework and the library call in place of the Win32 functions ----
     static int MessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType);
     static BOOL MessageBeep(UINT uType);
-    static HINSTANCE ShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszParameters,
-                                  LPCTSTR lpszDirectory, int nShowCmd);
+    static HINSTANCE ShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile,
+                                  LPCTSTR lpszParameters, LPCTSTR lpszDirectory, int nShowCmd);
     static BOOL WinHelp(HWND hWndMain, LPCTSTR lpszHelp, UINT uCommand, DWORD_PTR dwData);
     // While engaged: takes the next file-dialog answer (TRUE with a path, FALSE for cancel, and
     // cancel when none is queued). Returns FALSE in *pbHandled when the real dialog must run.
@@ -64,8 +64,10 @@ inline BOOL AfxMessageBeep(UINT uType = MB_OK)
     return CTestSeams::MessageBeep(uType);
 }
 
-inline HINSTANCE AfxShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszParameters = nullptr,
-                                 LPCTSTR lpszDirectory = nullptr, int nShowCmd = SW_SHOWNORMAL)
+inline HINSTANCE AfxShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile,
+                                 LPCTSTR lpszParameters = nullptr, LPCTSTR lpszDirectory = nullptr,
+                                 int nShowCmd = SW_SHOWNORMAL)
 {
-    return CTestSeams::ShellExecute(hWnd, lpszVerb, lpszFile, lpszParameters, lpszDirectory, nShowCmd);
+    return CTestSeams::ShellExecute(hWnd, lpszVerb, lpszFile, lpszParameters, lpszDirectory,
+                                    nShowCmd);
 }

@@ -22,8 +22,7 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int
 
 CTime::CTime(const SYSTEMTIME& st, int nDST)
     : CTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, nDST)
-{
-}
+{}
 
 CTime::CTime(const FILETIME& ft, int nDST)
 {
@@ -93,13 +92,34 @@ static struct tm LocalTm(__time64_t t)
     return ttm;
 }
 
-int CTime::GetYear() const { return LocalTm(m_time).tm_year + 1900; }
-int CTime::GetMonth() const { return LocalTm(m_time).tm_mon + 1; }
-int CTime::GetDay() const { return LocalTm(m_time).tm_mday; }
-int CTime::GetHour() const { return LocalTm(m_time).tm_hour; }
-int CTime::GetMinute() const { return LocalTm(m_time).tm_min; }
-int CTime::GetSecond() const { return LocalTm(m_time).tm_sec; }
-int CTime::GetDayOfWeek() const { return LocalTm(m_time).tm_wday + 1; }
+int CTime::GetYear() const
+{
+    return LocalTm(m_time).tm_year + 1900;
+}
+int CTime::GetMonth() const
+{
+    return LocalTm(m_time).tm_mon + 1;
+}
+int CTime::GetDay() const
+{
+    return LocalTm(m_time).tm_mday;
+}
+int CTime::GetHour() const
+{
+    return LocalTm(m_time).tm_hour;
+}
+int CTime::GetMinute() const
+{
+    return LocalTm(m_time).tm_min;
+}
+int CTime::GetSecond() const
+{
+    return LocalTm(m_time).tm_sec;
+}
+int CTime::GetDayOfWeek() const
+{
+    return LocalTm(m_time).tm_wday + 1;
+}
 
 CString CTime::FormatTm(LPCTSTR pFormat, const struct tm* ptm) const
 {

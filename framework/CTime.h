@@ -38,8 +38,16 @@ public:
     CTimeSpan operator-(CTime time) const { return CTimeSpan(m_time - time.m_time); }
     CTime operator-(CTimeSpan span) const { return CTime(m_time - span.GetTimeSpan()); }
     CTime operator+(CTimeSpan span) const { return CTime(m_time + span.GetTimeSpan()); }
-    CTime& operator+=(CTimeSpan span) { m_time += span.GetTimeSpan(); return *this; }
-    CTime& operator-=(CTimeSpan span) { m_time -= span.GetTimeSpan(); return *this; }
+    CTime& operator+=(CTimeSpan span)
+    {
+        m_time += span.GetTimeSpan();
+        return *this;
+    }
+    CTime& operator-=(CTimeSpan span)
+    {
+        m_time -= span.GetTimeSpan();
+        return *this;
+    }
     bool operator==(CTime time) const { return m_time == time.m_time; }
     bool operator!=(CTime time) const { return m_time != time.m_time; }
     bool operator<(CTime time) const { return m_time < time.m_time; }

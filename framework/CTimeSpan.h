@@ -8,7 +8,8 @@ public:
     CTimeSpan() : m_timeSpan(0) {}
     CTimeSpan(__time64_t time) : m_timeSpan(time) {}
     CTimeSpan(LONG lDays, int nHours, int nMins, int nSecs)
-        : m_timeSpan(nSecs + 60 * (nMins + 60 * (nHours + 24 * (__time64_t)lDays))) {}
+        : m_timeSpan(nSecs + 60 * (nMins + 60 * (nHours + 24 * (__time64_t)lDays)))
+    {}
 
     LONGLONG GetDays() const { return m_timeSpan / (24 * 3600); }
     LONGLONG GetTotalHours() const { return m_timeSpan / 3600; }
@@ -21,8 +22,16 @@ public:
 
     CTimeSpan operator-(CTimeSpan span) const { return CTimeSpan(m_timeSpan - span.m_timeSpan); }
     CTimeSpan operator+(CTimeSpan span) const { return CTimeSpan(m_timeSpan + span.m_timeSpan); }
-    CTimeSpan& operator+=(CTimeSpan span) { m_timeSpan += span.m_timeSpan; return *this; }
-    CTimeSpan& operator-=(CTimeSpan span) { m_timeSpan -= span.m_timeSpan; return *this; }
+    CTimeSpan& operator+=(CTimeSpan span)
+    {
+        m_timeSpan += span.m_timeSpan;
+        return *this;
+    }
+    CTimeSpan& operator-=(CTimeSpan span)
+    {
+        m_timeSpan -= span.m_timeSpan;
+        return *this;
+    }
     bool operator==(CTimeSpan span) const { return m_timeSpan == span.m_timeSpan; }
     bool operator!=(CTimeSpan span) const { return m_timeSpan != span.m_timeSpan; }
     bool operator<(CTimeSpan span) const { return m_timeSpan < span.m_timeSpan; }

@@ -15,9 +15,9 @@ UINT PASCAL CToolTipCtrl::ToolInfoSize()
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     AfxInitCommonControls(ICC_BAR_CLASSES);
-    BOOL bResult = CWnd::CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), nullptr,
-                                  nullptr);
+    BOOL bResult = CWnd::CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  pParentWnd->GetSafeHwnd(), nullptr, nullptr);
     if (bResult)
         SetOwner(pParentWnd);
     return bResult;

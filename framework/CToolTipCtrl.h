@@ -10,7 +10,8 @@ public:
     virtual ~CToolTipCtrl();
 
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
-    BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
+    BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = nullptr,
+                 UINT_PTR nIDTool = 0);
     BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
     void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     BOOL GetToolInfo(TOOLINFO& toolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
@@ -21,10 +22,22 @@ public:
     int GetToolCount() const { return (int)SendMessage(TTM_GETTOOLCOUNT); }
     void Activate(BOOL bActivate) { SendMessage(TTM_ACTIVATE, bActivate); }
     void RelayEvent(LPMSG lpMsg) { SendMessage(TTM_RELAYEVENT, 0, (LPARAM)lpMsg); }
-    void SetDelayTime(UINT nDelay) { SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, (LPARAM)nDelay); }
-    void SetDelayTime(DWORD dwDuration, int iTime) { SendMessage(TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0)); }
-    int GetDelayTime(DWORD dwDuration) const { return (int)SendMessage(TTM_GETDELAYTIME, dwDuration); }
-    int SetMaxTipWidth(int iWidth) { return (int)SendMessage(TTM_SETMAXTIPWIDTH, 0, (LPARAM)iWidth); }
+    void SetDelayTime(UINT nDelay)
+    {
+        SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, (LPARAM)nDelay);
+    }
+    void SetDelayTime(DWORD dwDuration, int iTime)
+    {
+        SendMessage(TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0));
+    }
+    int GetDelayTime(DWORD dwDuration) const
+    {
+        return (int)SendMessage(TTM_GETDELAYTIME, dwDuration);
+    }
+    int SetMaxTipWidth(int iWidth)
+    {
+        return (int)SendMessage(TTM_SETMAXTIPWIDTH, 0, (LPARAM)iWidth);
+    }
     void SetTipBkColor(COLORREF clr) { SendMessage(TTM_SETTIPBKCOLOR, (WPARAM)clr); }
     void SetTipTextColor(COLORREF clr) { SendMessage(TTM_SETTIPTEXTCOLOR, (WPARAM)clr); }
     void Pop() { SendMessage(TTM_POP); }

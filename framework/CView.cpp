@@ -21,8 +21,9 @@ IMPLEMENT_DYNAMIC(CView, CWnd)
 // ---- print information ----
 
 CPrintInfo::CPrintInfo()
-    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)), m_bDirect(FALSE),
-      m_bPreview(FALSE), m_bContinuePrinting(TRUE), m_nCurPage(1), m_nNumPreviewPages(0), m_lpUserData(nullptr)
+    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)),
+      m_bDirect(FALSE), m_bPreview(FALSE), m_bContinuePrinting(TRUE), m_nCurPage(1),
+      m_nNumPreviewPages(0), m_lpUserData(nullptr)
 {
     SetMinPage(1);
     SetMaxPage(0xffff);
@@ -37,18 +38,35 @@ CPrintInfo::~CPrintInfo()
     delete m_pPD;
 }
 
-void CPrintInfo::SetMinPage(UINT nMinPage) { m_pPD->m_pd.nMinPage = (WORD)nMinPage; }
-void CPrintInfo::SetMaxPage(UINT nMaxPage) { m_pPD->m_pd.nMaxPage = (WORD)nMaxPage; }
-UINT CPrintInfo::GetMinPage() const { return m_pPD->m_pd.nMinPage; }
-UINT CPrintInfo::GetMaxPage() const { return m_pPD->m_pd.nMaxPage; }
-UINT CPrintInfo::GetFromPage() const { return m_pPD->m_pd.nFromPage; }
-UINT CPrintInfo::GetToPage() const { return m_pPD->m_pd.nToPage; }
+void CPrintInfo::SetMinPage(UINT nMinPage)
+{
+    m_pPD->m_pd.nMinPage = (WORD)nMinPage;
+}
+void CPrintInfo::SetMaxPage(UINT nMaxPage)
+{
+    m_pPD->m_pd.nMaxPage = (WORD)nMaxPage;
+}
+UINT CPrintInfo::GetMinPage() const
+{
+    return m_pPD->m_pd.nMinPage;
+}
+UINT CPrintInfo::GetMaxPage() const
+{
+    return m_pPD->m_pd.nMaxPage;
+}
+UINT CPrintInfo::GetFromPage() const
+{
+    return m_pPD->m_pd.nFromPage;
+}
+UINT CPrintInfo::GetToPage() const
+{
+    return m_pPD->m_pd.nToPage;
+}
 
 // ---- view ----
 
 CView::CView() : m_pDocument(nullptr)
-{
-}
+{}
 
 CView::~CView()
 {
@@ -59,7 +77,8 @@ CView::~CView()
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
+                                           (HBRUSH)(COLOR_WINDOW + 1));
     // A border becomes the sunken client edge.
     if (cs.style & WS_BORDER)
     {
@@ -139,12 +158,10 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
 }
 
 void CView::OnActivateFrame(UINT, CFrameWnd*)
-{
-}
+{}
 
 void CView::OnPrepareDC(CDC*, CPrintInfo*)
-{
-}
+{}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
@@ -175,8 +192,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 }
 
 void CView::OnBeginPrinting(CDC*, CPrintInfo*)
-{
-}
+{}
 
 void CView::OnPrint(CDC* pDC, CPrintInfo*)
 {
@@ -184,8 +200,7 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*)
 }
 
 void CView::OnEndPrinting(CDC*, CPrintInfo*)
-{
-}
+{}
 
 void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT, CView*)
 {
@@ -196,7 +211,8 @@ void CView::OnFilePrint()
 {
     CPrintInfo printInfo;
     const MSG* pMsg = GetCurrentMessage();
-    printInfo.m_bDirect = (pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT);
+    printInfo.m_bDirect =
+        (pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT);
     if (!OnPreparePrinting(&printInfo))
         return; // no printer or cancelled
 
@@ -214,9 +230,11 @@ void CView::OnFilePrint()
     OnBeginPrinting(&dcPrint, &printInfo);
     if (::StartDoc(dcPrint.m_hDC, &docInfo) > 0)
     {
-        printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
+        printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES),
+                                     dcPrint.GetDeviceCaps(VERTRES));
         for (printInfo.m_nCurPage = printInfo.GetFromPage();
-             printInfo.m_nCurPage <= printInfo.GetToPage() && printInfo.m_bContinuePrinting; printInfo.m_nCurPage++)
+             printInfo.m_nCurPage <= printInfo.GetToPage() && printInfo.m_bContinuePrinting;
+             printInfo.m_nCurPage++)
         {
             OnPrepareDC(&dcPrint, &printInfo);
             if (!printInfo.m_bContinuePrinting)

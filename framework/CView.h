@@ -56,7 +56,8 @@ public:
     virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CView* pView);
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                          AFX_CMDHANDLERINFO* pHandlerInfo) override;
     virtual void PostNcDestroy() override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -36,8 +36,9 @@ struct InstallExceptionReport
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(nullptr),
-      m_pszExeName(nullptr), m_pszHelpFilePath(nullptr), m_pszProfileName(nullptr), m_pszRegistryKey(nullptr),
-      m_pRecentFileList(nullptr), m_nNumPreviewPages(0), m_pCmdInfo(nullptr)
+      m_pszExeName(nullptr), m_pszHelpFilePath(nullptr), m_pszProfileName(nullptr),
+      m_pszRegistryKey(nullptr), m_pRecentFileList(nullptr), m_nNumPreviewPages(0),
+      m_pCmdInfo(nullptr)
 {
     if (lpszAppName != nullptr)
     {
@@ -130,7 +131,8 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     if (hWndOwner != nullptr)
     {
         HWND hWndTop;
-        while ((hWndTop = ::GetParent(hWndOwner)) != nullptr && (::GetWindowLong(hWndOwner, GWL_STYLE) & WS_CHILD))
+        while ((hWndTop = ::GetParent(hWndOwner)) != nullptr &&
+               (::GetWindowLong(hWndOwner, GWL_STYLE) & WS_CHILD))
             hWndOwner = hWndTop;
     }
     if ((nType & MB_ICONMASK) == 0)
@@ -138,16 +140,11 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
         switch (nType & MB_TYPEMASK)
         {
         case MB_OK:
-        case MB_OKCANCEL:
-            nType |= MB_ICONEXCLAMATION;
-            break;
+        case MB_OKCANCEL: nType |= MB_ICONEXCLAMATION; break;
         case MB_YESNO:
-        case MB_YESNOCANCEL:
-            nType |= MB_ICONQUESTION;
-            break;
+        case MB_YESNOCANCEL: nType |= MB_ICONQUESTION; break;
         case MB_ABORTRETRYIGNORE:
-        case MB_RETRYCANCEL:
-            break;
+        case MB_RETRYCANCEL: break;
         }
     }
     return CTestSeams::MessageBox(hWndOwner, lpszPrompt, m_pszAppName, nType);
@@ -193,7 +190,8 @@ HKEY CWinApp::GetAppRegistryKey()
     HKEY hCompanyKey = nullptr;
     HKEY hAppKey = nullptr;
     DWORD dw;
-    if (::RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS)
+    if (::RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
+        ERROR_SUCCESS)
     {
         if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, REG_NONE, REG_OPTION_NON_VOLATILE,
                              KEY_WRITE | KEY_READ, nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS)
@@ -216,8 +214,8 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
         return nullptr;
     HKEY hSectionKey = nullptr;
     DWORD dw;
-    ::RegCreateKeyEx(hAppKey, lpszSection, 0, REG_NONE, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
-                     &hSectionKey, &dw);
+    ::RegCreateKeyEx(hAppKey, lpszSection, 0, REG_NONE, REG_OPTION_NON_VOLATILE,
+                     KEY_WRITE | KEY_READ, nullptr, &hSectionKey, &dw);
     ::RegCloseKey(hAppKey);
     return hSectionKey;
 }
@@ -232,7 +230,8 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
         DWORD dwValue = 0;
         DWORD dwType = 0;
         DWORD dwCount = sizeof(DWORD);
-        LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
+        LONG lResult =
+            ::RegQueryValueEx(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
         ::RegCloseKey(hSecKey);
         if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
             return (UINT)dwValue;
@@ -249,7 +248,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
         if (hSecKey == nullptr)
             return FALSE;
         DWORD dwValue = (DWORD)nValue;
-        LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
+        LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue,
+                                       sizeof(dwValue));
         ::RegCloseKey(hSecKey);
         return lResult == ERROR_SUCCESS;
     }
@@ -274,7 +274,8 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
         {
             std::vector<char> buffer(dwCount + 1, '\0');
-            lResult = ::RegQueryValueEx(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)buffer.data(), &dwCount);
+            lResult = ::RegQueryValueEx(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)buffer.data(),
+                                        &dwCount);
             strValue = buffer.data();
         }
         ::RegCloseKey(hSecKey);
@@ -283,7 +284,8 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         return lpszDefault;
     }
     char szValue[4096];
-    ::GetPrivateProfileString(lpszSection, lpszEntry, lpszDefault, szValue, sizeof(szValue), m_pszProfileName);
+    ::GetPrivateProfileString(lpszSection, lpszEntry, lpszDefault, szValue, sizeof(szValue),
+                              m_pszProfileName);
     return szValue;
 }
 
@@ -335,7 +337,7 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
             *pBytes = dwCount;
         else
         {
-            delete[] *ppData;
+            delete[] * ppData;
             *ppData = nullptr;
         }
     }
@@ -455,14 +457,9 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
             m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
         bResult = FALSE; // printing from the command line ends the program
         break;
-    case CCommandLineInfo::FileDDE:
-        m_nCmdShow = SW_HIDE;
-        break;
-    case CCommandLineInfo::AppUnregister:
-        bResult = FALSE;
-        break;
-    case CCommandLineInfo::FileNothing:
-        break;
+    case CCommandLineInfo::FileDDE: m_nCmdShow = SW_HIDE; break;
+    case CCommandLineInfo::AppUnregister: bResult = FALSE; break;
+    case CCommandLineInfo::FileNothing: break;
     }
     m_pCmdInfo = nullptr;
     return bResult;
@@ -565,15 +562,15 @@ int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 }
 
 void AFXAPI AfxEnableControlContainer()
-{
-}
+{}
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow)
 {
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return -1;
-    AfxInitCommonControls(ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES);
+    AfxInitCommonControls(ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES |
+                          ICC_COOL_CLASSES);
     pApp->SetCurrentHandles(hInstance, lpCmdLine, nCmdShow);
 
     int nReturnCode = -1;

@@ -23,8 +23,10 @@ public:
     LPCTSTR m_pszAppName;      // title of message boxes and the profile name under the registry key
     LPCTSTR m_pszExeName;      // program file name without extension
     LPCTSTR m_pszHelpFilePath; // program path with the extension HLP
-    LPCTSTR m_pszProfileName;  // the INI file name, or the application name once a registry key is set
-    LPCTSTR m_pszRegistryKey;  // company key under HKEY_CURRENT_USER\Software, or null for an INI file
+    // The INI file name, or the application name once a registry key is set.
+    LPCTSTR m_pszProfileName;
+    // Company key under HKEY_CURRENT_USER\Software, or null for an INI file.
+    LPCTSTR m_pszRegistryKey;
     CRecentFileList* m_pRecentFileList;
     UINT m_nNumPreviewPages;
 

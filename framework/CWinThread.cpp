@@ -13,7 +13,8 @@
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
 CWinThread::CWinThread()
-    : m_pMainWnd(nullptr), m_pActiveWnd(nullptr), m_bAutoDelete(TRUE), m_hThread(nullptr), m_nThreadID(0)
+    : m_pMainWnd(nullptr), m_pActiveWnd(nullptr), m_bAutoDelete(TRUE), m_hThread(nullptr),
+      m_nThreadID(0)
 {
     m_msgCur = MSG();
 }
@@ -91,7 +92,8 @@ BOOL CWinThread::OnIdle(LONG lCount)
         if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible())
         {
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
-            CWnd::SendMessageToDescendants(pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+            CWnd::SendMessageToDescendants(pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0,
+                                           TRUE, TRUE);
         }
         // Every other frame (floating frames, second top-level frames) updates its bars too.
         CFrameWnd::UpdateAllFramesOnIdle(pMainWnd);
@@ -153,11 +155,12 @@ BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)
 
 BOOL AFXAPI AfxIsIdleMessage(MSG* pMsg)
 {
-    static POINT ptCursorLast = { -1, -1 };
+    static POINT ptCursorLast = {-1, -1};
     static UINT nMsgLast = 0;
     if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
     {
-        if (pMsg->message == nMsgLast && pMsg->pt.x == ptCursorLast.x && pMsg->pt.y == ptCursorLast.y)
+        if (pMsg->message == nMsgLast && pMsg->pt.x == ptCursorLast.x &&
+            pMsg->pt.y == ptCursorLast.y)
             return FALSE;
         ptCursorLast = pMsg->pt;
         nMsgLast = pMsg->message;

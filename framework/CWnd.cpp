@@ -52,8 +52,8 @@ HandleMap<HWND, CWnd>& Maps()
     return maps;
 }
 
-MSG g_lastSentMsg;        // the message being handled now (Default, GetCurrentMessage)
-CWnd* g_pWndInit;         // the object waiting for the window being created
+MSG g_lastSentMsg; // the message being handled now (Default, GetCurrentMessage)
+CWnd* g_pWndInit;  // the object waiting for the window being created
 HHOOK g_hHookCbt;
 
 // Passed with a reflected WM_CTLCOLOR in lParam.
@@ -69,7 +69,11 @@ class CTestCmdUI : public CCmdUI
 {
 public:
     BOOL m_bEnabled = TRUE;
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+    void Enable(BOOL bOn) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
     void SetCheck(int) override {}
     void SetRadio(BOOL) override {}
     void SetText(LPCTSTR) override {}
@@ -81,8 +85,8 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     {
         LPCREATESTRUCT lpcs = reinterpret_cast<LPCBT_CREATEWND>(lParam)->lpcs;
         // The input-method window of the thread is created on the way; it is not ours.
-        bool bIme = lpcs != nullptr && lpcs->lpszClass != nullptr && !IS_INTRESOURCE(lpcs->lpszClass) &&
-                    lstrcmpi(lpcs->lpszClass, "ime") == 0;
+        bool bIme = lpcs != nullptr && lpcs->lpszClass != nullptr &&
+                    !IS_INTRESOURCE(lpcs->lpszClass) && lstrcmpi(lpcs->lpszClass, "ime") == 0;
         if (!bIme)
         {
             CWnd* pWndInit = g_pWndInit;
@@ -98,8 +102,7 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
                 e->Delete();
             }
             catch (...)
-            {
-            }
+            {}
         }
     }
     return ::CallNextHookEx(g_hHookCbt, code, wParam, lParam);
@@ -190,18 +193,18 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 
 // ---- construction and handle maps ----
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_nFlags(0), m_nModalResult(0), m_hWndOwner(nullptr)
-{
-}
+CWnd::CWnd()
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_nFlags(0), m_nModalResult(0), m_hWndOwner(nullptr)
+{}
 
-CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_pfnSuper(nullptr), m_nFlags(0), m_nModalResult(0), m_hWndOwner(nullptr)
-{
-}
+CWnd::CWnd(HWND hWnd)
+    : m_hWnd(hWnd), m_pfnSuper(nullptr), m_nFlags(0), m_nModalResult(0), m_hWndOwner(nullptr)
+{}
 
 CWnd::~CWnd()
 {
-    if (m_hWnd == nullptr || m_hWnd == HWND_TOP || m_hWnd == HWND_BOTTOM || m_hWnd == HWND_TOPMOST ||
-        m_hWnd == HWND_NOTOPMOST)
+    if (m_hWnd == nullptr || m_hWnd == HWND_TOP || m_hWnd == HWND_BOTTOM ||
+        m_hWnd == HWND_TOPMOST || m_hWnd == HWND_NOTOPMOST)
         return;
     if (FromHandlePermanent(m_hWnd) == this)
     {
@@ -241,7 +244,10 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 
 void PASCAL CWnd::DeleteTempMap()
 {
-    Maps().DeleteTemporaries([](CWnd* p) { p->m_hWnd = nullptr; delete p; });
+    Maps().DeleteTemporaries([](CWnd* p) {
+        p->m_hWnd = nullptr;
+        delete p;
+    });
 }
 
 int PASCAL CWnd::GetTempMapCount()
@@ -308,7 +314,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
 {
     if (m_hWnd != nullptr)
         return FALSE;
@@ -336,8 +343,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW));
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd =
+        ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
+                         cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // the window never existed: clean up as if it had been destroyed
     // A failed WM_CREATE has already destroyed the window and may have deleted this object.
@@ -350,12 +358,10 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 void CWnd::PreSubclassWindow()
-{
-}
+{}
 
 void CWnd::PostNcDestroy()
-{
-}
+{}
 
 void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
 {
@@ -497,164 +503,125 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 #define AFX_CALL(type) (this->*AfxFromPmsg<type>(pfn))
     switch (lpEntry->nSig)
     {
-    case AfxSig_lwl:
-        lResult = AFX_CALL(LRESULT (CWnd::*)(WPARAM, LPARAM))(wParam, lParam);
-        break;
-    case AfxSig_vv:
-        AFX_CALL(void (CWnd::*)())();
-        break;
-    case AfxSig_bv:
-        lResult = AFX_CALL(BOOL (CWnd::*)())();
-        break;
-    case AfxSig_wv:
-        lResult = AFX_CALL(UINT (CWnd::*)())();
-        break;
-    case AfxSig_hv:
-        lResult = (LRESULT)AFX_CALL(HCURSOR (CWnd::*)())();
-        break;
+    case AfxSig_lwl: lResult = AFX_CALL(LRESULT(CWnd::*)(WPARAM, LPARAM))(wParam, lParam); break;
+    case AfxSig_vv: AFX_CALL(void(CWnd::*)())(); break;
+    case AfxSig_bv: lResult = AFX_CALL(BOOL(CWnd::*)())(); break;
+    case AfxSig_wv: lResult = AFX_CALL(UINT(CWnd::*)())(); break;
+    case AfxSig_hv: lResult = (LRESULT)AFX_CALL(HCURSOR(CWnd::*)())(); break;
     case AfxSig_is:
-        lResult = (LRESULT)AFX_CALL(int (CWnd::*)(LPCREATESTRUCT))((LPCREATESTRUCT)lParam);
+        lResult = (LRESULT)AFX_CALL(int(CWnd::*)(LPCREATESTRUCT))((LPCREATESTRUCT)lParam);
         break;
     case AfxSig_bs:
-        lResult = AFX_CALL(BOOL (CWnd::*)(LPCREATESTRUCT))((LPCREATESTRUCT)lParam);
+        lResult = AFX_CALL(BOOL(CWnd::*)(LPCREATESTRUCT))((LPCREATESTRUCT)lParam);
         break;
     case AfxSig_vwii:
-        AFX_CALL(void (CWnd::*)(UINT, int, int))((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
+        AFX_CALL(void(CWnd::*)(UINT, int, int))((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
         break;
-    case AfxSig_vii:
-        AFX_CALL(void (CWnd::*)(int, int))(point.x, point.y);
-        break;
+    case AfxSig_vii: AFX_CALL(void(CWnd::*)(int, int))(point.x, point.y); break;
     case AfxSig_vwr:
-        AFX_CALL(void (CWnd::*)(UINT, LPRECT))((UINT)wParam, (LPRECT)lParam);
+        AFX_CALL(void(CWnd::*)(UINT, LPRECT))((UINT)wParam, (LPRECT)lParam);
         lResult = TRUE;
         break;
-    case AfxSig_vw:
-        AFX_CALL(void (CWnd::*)(UINT))((UINT)wParam);
-        break;
-    case AfxSig_vu:
-        AFX_CALL(void (CWnd::*)(UINT_PTR))((UINT_PTR)wParam);
-        break;
-    case AfxSig_vb:
-        AFX_CALL(void (CWnd::*)(BOOL))((BOOL)wParam);
-        break;
-    case AfxSig_bb:
-        lResult = AFX_CALL(BOOL (CWnd::*)(BOOL))((BOOL)wParam);
-        break;
-    case AfxSig_vwp:
-        AFX_CALL(void (CWnd::*)(UINT, CPoint))((UINT)wParam, point);
-        break;
+    case AfxSig_vw: AFX_CALL(void(CWnd::*)(UINT))((UINT)wParam); break;
+    case AfxSig_vu: AFX_CALL(void(CWnd::*)(UINT_PTR))((UINT_PTR)wParam); break;
+    case AfxSig_vb: AFX_CALL(void(CWnd::*)(BOOL))((BOOL)wParam); break;
+    case AfxSig_bb: lResult = AFX_CALL(BOOL(CWnd::*)(BOOL))((BOOL)wParam); break;
+    case AfxSig_vwp: AFX_CALL(void(CWnd::*)(UINT, CPoint))((UINT)wParam, point); break;
     case AfxSig_bwsp:
-        lResult = AFX_CALL(BOOL (CWnd::*)(UINT, short, CPoint))(LOWORD(wParam), (short)HIWORD(wParam), point);
+        lResult = AFX_CALL(BOOL(CWnd::*)(UINT, short, CPoint))(LOWORD(wParam),
+                                                               (short)HIWORD(wParam), point);
         if (!lResult)
             return FALSE;
         break;
     case AfxSig_iWww:
-        lResult = AFX_CALL(int (CWnd::*)(CWnd*, UINT, UINT))(FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        lResult = AFX_CALL(int(CWnd::*)(CWnd*, UINT, UINT))(FromHandle((HWND)wParam),
+                                                            LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_bWww:
-        lResult = AFX_CALL(BOOL (CWnd::*)(CWnd*, UINT, UINT))(FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        lResult = AFX_CALL(BOOL(CWnd::*)(CWnd*, UINT, UINT))(FromHandle((HWND)wParam),
+                                                             LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_vwww:
-        AFX_CALL(void (CWnd::*)(UINT, UINT, UINT))((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
+        AFX_CALL(void(CWnd::*)(UINT, UINT, UINT))((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_vW:
-        AFX_CALL(void (CWnd::*)(CWnd*))(FromHandle(message == WM_CAPTURECHANGED ? (HWND)lParam : (HWND)wParam));
+        AFX_CALL(void(CWnd::*)(CWnd*))
+        (FromHandle(message == WM_CAPTURECHANGED ? (HWND)lParam : (HWND)wParam));
         break;
     case AfxSig_vwWb:
-        AFX_CALL(void (CWnd::*)(UINT, CWnd*, BOOL))(LOWORD(wParam), FromHandle((HWND)lParam), HIWORD(wParam));
+        AFX_CALL(void(CWnd::*)(UINT, CWnd*, BOOL))
+        (LOWORD(wParam), FromHandle((HWND)lParam), HIWORD(wParam));
         break;
-    case AfxSig_vbd:
-        AFX_CALL(void (CWnd::*)(BOOL, DWORD))((BOOL)wParam, (DWORD)lParam);
-        break;
+    case AfxSig_vbd: AFX_CALL(void(CWnd::*)(BOOL, DWORD))((BOOL)wParam, (DWORD)lParam); break;
     case AfxSig_vbn:
-        AFX_CALL(void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*))((BOOL)wParam, (NCCALCSIZE_PARAMS*)lParam);
+        AFX_CALL(void(CWnd::*)(BOOL, NCCALCSIZE_PARAMS*))((BOOL)wParam, (NCCALCSIZE_PARAMS*)lParam);
         break;
-    case AfxSig_wp:
-        lResult = AFX_CALL(UINT (CWnd::*)(CPoint))(point);
-        break;
-    case AfxSig_lp:
-        lResult = AFX_CALL(LRESULT (CWnd::*)(CPoint))(point);
-        break;
+    case AfxSig_wp: lResult = AFX_CALL(UINT(CWnd::*)(CPoint))(point); break;
+    case AfxSig_lp: lResult = AFX_CALL(LRESULT(CWnd::*)(CPoint))(point); break;
     case AfxSig_hDWw:
-        lResult = (LRESULT)AFX_CALL(HBRUSH (CWnd::*)(CDC*, CWnd*, UINT))(
+        lResult = (LRESULT)AFX_CALL(HBRUSH(CWnd::*)(CDC*, CWnd*, UINT))(
             CDC::FromHandle((HDC)wParam), FromHandle((HWND)lParam), nCtlType);
         break;
     case AfxSig_hDw:
     {
         AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
-        lResult = (LRESULT)AFX_CALL(HBRUSH (CWnd::*)(CDC*, UINT))(CDC::FromHandle(pCtl->hDC), pCtl->nCtlType);
+        lResult = (LRESULT)AFX_CALL(HBRUSH(CWnd::*)(CDC*, UINT))(CDC::FromHandle(pCtl->hDC),
+                                                                 pCtl->nCtlType);
         if (lResult == 0)
             return FALSE; // the control leaves its colours to the parent
         break;
     }
-    case AfxSig_bD:
-        lResult = AFX_CALL(BOOL (CWnd::*)(CDC*))(CDC::FromHandle((HDC)wParam));
-        break;
+    case AfxSig_bD: lResult = AFX_CALL(BOOL(CWnd::*)(CDC*))(CDC::FromHandle((HDC)wParam)); break;
     case AfxSig_vOWNER:
-        AFX_CALL(void (CWnd::*)(int, void*))((int)wParam, (void*)lParam);
+        AFX_CALL(void(CWnd::*)(int, void*))((int)wParam, (void*)lParam);
         lResult = TRUE;
         break;
     case AfxSig_iOWNER:
-        lResult = AFX_CALL(int (CWnd::*)(int, LPCOMPAREITEMSTRUCT))((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);
+        lResult = AFX_CALL(int(CWnd::*)(int, LPCOMPAREITEMSTRUCT))((int)wParam,
+                                                                   (LPCOMPAREITEMSTRUCT)lParam);
         break;
     case AfxSig_vwwS:
-        AFX_CALL(void (CWnd::*)(UINT, UINT, CScrollBar*))(
-            LOWORD(wParam), HIWORD(wParam), static_cast<CScrollBar*>(FromHandle((HWND)lParam)));
+        AFX_CALL(void(CWnd::*)(UINT, UINT, CScrollBar*))
+        (LOWORD(wParam), HIWORD(wParam), static_cast<CScrollBar*>(FromHandle((HWND)lParam)));
         break;
-    case AfxSig_vww:
-        AFX_CALL(void (CWnd::*)(UINT, UINT))(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case AfxSig_vWp:
-        AFX_CALL(void (CWnd::*)(CWnd*, CPoint))(FromHandle((HWND)wParam), point);
-        break;
+    case AfxSig_vww: AFX_CALL(void(CWnd::*)(UINT, UINT))(LOWORD(wParam), HIWORD(wParam)); break;
+    case AfxSig_vWp: AFX_CALL(void(CWnd::*)(CWnd*, CPoint))(FromHandle((HWND)wParam), point); break;
     case AfxSig_vptr:
         if (message == WM_GETMINMAXINFO)
-            AFX_CALL(void (CWnd::*)(MINMAXINFO*))((MINMAXINFO*)lParam);
+            AFX_CALL(void(CWnd::*)(MINMAXINFO*))((MINMAXINFO*)lParam);
         else if (message == WM_DROPFILES)
-            AFX_CALL(void (CWnd::*)(HDROP))((HDROP)wParam);
+            AFX_CALL(void(CWnd::*)(HDROP))((HDROP)wParam);
         else
-            AFX_CALL(void (CWnd::*)(WINDOWPOS*))((WINDOWPOS*)lParam);
+            AFX_CALL(void(CWnd::*)(WINDOWPOS*))((WINDOWPOS*)lParam);
         break;
-    case AfxSig_bptr:
-        lResult = AFX_CALL(BOOL (CWnd::*)(HELPINFO*))((HELPINFO*)lParam);
-        break;
-    case AfxSig_vbw:
-        AFX_CALL(void (CWnd::*)(BOOL, UINT))((BOOL)wParam, (UINT)lParam);
-        break;
-    case AfxSig_vwl:
-        AFX_CALL(void (CWnd::*)(UINT, LPARAM))((UINT)wParam, lParam);
-        break;
-    case AfxSig_vws:
-        AFX_CALL(void (CWnd::*)(UINT, LPCTSTR))((UINT)wParam, (LPCTSTR)lParam);
-        break;
-    case AfxSig_vs:
-        AFX_CALL(void (CWnd::*)(LPCTSTR))((LPCTSTR)lParam);
-        break;
+    case AfxSig_bptr: lResult = AFX_CALL(BOOL(CWnd::*)(HELPINFO*))((HELPINFO*)lParam); break;
+    case AfxSig_vbw: AFX_CALL(void(CWnd::*)(BOOL, UINT))((BOOL)wParam, (UINT)lParam); break;
+    case AfxSig_vwl: AFX_CALL(void(CWnd::*)(UINT, LPARAM))((UINT)wParam, lParam); break;
+    case AfxSig_vws: AFX_CALL(void(CWnd::*)(UINT, LPCTSTR))((UINT)wParam, (LPCTSTR)lParam); break;
+    case AfxSig_vs: AFX_CALL(void(CWnd::*)(LPCTSTR))((LPCTSTR)lParam); break;
     case AfxSig_vMwb:
-        AFX_CALL(void (CWnd::*)(CMenu*, UINT, BOOL))(CMenu::FromHandle((HMENU)wParam), LOWORD(lParam), HIWORD(lParam));
+        AFX_CALL(void(CWnd::*)(CMenu*, UINT, BOOL))
+        (CMenu::FromHandle((HMENU)wParam), LOWORD(lParam), HIWORD(lParam));
         break;
-    case AfxSig_vM:
-        AFX_CALL(void (CWnd::*)(CMenu*))(CMenu::FromHandle((HMENU)wParam));
-        break;
+    case AfxSig_vM: AFX_CALL(void(CWnd::*)(CMenu*))(CMenu::FromHandle((HMENU)wParam)); break;
     case AfxSig_lwwM:
-        lResult = AFX_CALL(LRESULT (CWnd::*)(UINT, UINT, CMenu*))(LOWORD(wParam), HIWORD(wParam),
-                                                                  CMenu::FromHandle((HMENU)lParam));
+        lResult = AFX_CALL(LRESULT(CWnd::*)(UINT, UINT, CMenu*))(LOWORD(wParam), HIWORD(wParam),
+                                                                 CMenu::FromHandle((HMENU)lParam));
         break;
     case AfxSig_vwwh:
-        AFX_CALL(void (CWnd::*)(UINT, UINT, HMENU))(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
+        AFX_CALL(void(CWnd::*)(UINT, UINT, HMENU))(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
         break;
     case AfxSig_viSS:
-        AFX_CALL(void (CWnd::*)(int, LPSTYLESTRUCT))((int)wParam, (LPSTYLESTRUCT)lParam);
+        AFX_CALL(void(CWnd::*)(int, LPSTYLESTRUCT))((int)wParam, (LPSTYLESTRUCT)lParam);
         break;
     case AfxSig_iwWw:
-        lResult = AFX_CALL(int (CWnd::*)(UINT, CListBox*, UINT))(
+        lResult = AFX_CALL(int(CWnd::*)(UINT, CListBox*, UINT))(
             LOWORD(wParam), static_cast<CListBox*>(FromHandle((HWND)lParam)), HIWORD(wParam));
         break;
     case AfxSig_vwW:
-        AFX_CALL(void (CWnd::*)(UINT, CWnd*))((UINT)wParam, FromHandle((HWND)lParam));
+        AFX_CALL(void(CWnd::*)(UINT, CWnd*))((UINT)wParam, FromHandle((HWND)lParam));
         break;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 #undef AFX_CALL
     // The handler may have destroyed and deleted this object: touch nothing of it from here on.
@@ -742,8 +709,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_DELETEITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-        return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    case WM_COMPAREITEM: return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND:
     {
         int nCode = HIWORD(wParam);
@@ -761,7 +727,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         AFX_NOTIFY notify;
         notify.pResult = pResult;
         notify.pNMHDR = pNMHDR;
-        return CWnd::OnCmdMsg(0, MAKELONG((int)pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
+        return CWnd::OnCmdMsg(0, MAKELONG((int)pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify,
+                              nullptr);
     }
     default:
         if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
@@ -786,13 +753,14 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::PostMessage(m_hWnd, message, wParam, lParam);
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm)
 {
     SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
 
-void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
-                                           BOOL bOnlyPerm)
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           BOOL bDeep, BOOL bOnlyPerm)
 {
     // Take the children first: a handler may create or destroy siblings while we walk.
     std::vector<HWND> children;
@@ -830,7 +798,9 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         // The control's own object may update itself through a reflected handler.
         CWnd* pWnd = FromHandlePermanent(hWndChild);
         if (pWnd != nullptr &&
-            pWnd->CWnd::OnCmdMsg(0, MAKELONG((int)CN_UPDATE_COMMAND_UI, WM_COMMAND + WM_REFLECT_BASE), &state, nullptr))
+            pWnd->CWnd::OnCmdMsg(0,
+                                 MAKELONG((int)CN_UPDATE_COMMAND_UI, WM_COMMAND + WM_REFLECT_BASE),
+                                 &state, nullptr))
             continue;
         if (CWnd::OnCmdMsg(state.m_nID, (int)CN_UPDATE_COMMAND_UI, &state, nullptr))
             continue;
@@ -877,8 +847,7 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 }
 
 void CWnd::DoDataExchange(CDataExchange* pDX)
-{
-}
+{}
 
 // ---- relations ----
 
@@ -930,7 +899,8 @@ CWnd* CWnd::GetParentOwner() const
         return nullptr;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((::GetWindowLong(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != nullptr)
+    while ((::GetWindowLong(hWndParent, GWL_STYLE) & WS_CHILD) &&
+           (hWndT = ::GetParent(hWndParent)) != nullptr)
         hWndParent = hWndT;
     return FromHandle(hWndParent);
 }
@@ -939,7 +909,8 @@ CFrameWnd* CWnd::GetParentFrame() const
 {
     if (m_hWnd == nullptr)
         return nullptr;
-    for (CWnd* pParentWnd = GetParent(); pParentWnd != nullptr; pParentWnd = pParentWnd->GetParent())
+    for (CWnd* pParentWnd = GetParent(); pParentWnd != nullptr;
+         pParentWnd = pParentWnd->GetParent())
     {
         if (pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
             return static_cast<CFrameWnd*>(pParentWnd);
@@ -1112,7 +1083,8 @@ BOOL CWnd::IsTopParentActive() const
     if (pTop == nullptr)
         return FALSE;
     HWND hActive = ::GetForegroundWindow();
-    return hActive != nullptr && (hActive == pTop->m_hWnd || ::GetLastActivePopup(pTop->m_hWnd) == hActive);
+    return hActive != nullptr &&
+           (hActive == pTop->m_hWnd || ::GetLastActivePopup(pTop->m_hWnd) == hActive);
 }
 
 // ---- styles and state ----
@@ -1135,7 +1107,8 @@ static BOOL ModifyStyleImpl(HWND hWnd, int nStyleOffset, DWORD dwRemove, DWORD d
         return FALSE;
     ::SetWindowLong(hWnd, nStyleOffset, (LONG)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -1159,12 +1132,30 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     return ModifyStyleImpl(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
-BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
-BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
-BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+BOOL CWnd::IsWindowVisible() const
+{
+    return ::IsWindowVisible(m_hWnd);
+}
+BOOL CWnd::IsWindowEnabled() const
+{
+    return ::IsWindowEnabled(m_hWnd);
+}
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+BOOL CWnd::IsIconic() const
+{
+    return ::IsIconic(m_hWnd);
+}
+BOOL CWnd::IsZoomed() const
+{
+    return ::IsZoomed(m_hWnd);
+}
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
 
 // ---- geometry ----
 
@@ -1175,19 +1166,32 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 {
-    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-                 bRepaint);
+    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                 lpRect->bottom - lpRect->top, bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter == nullptr ? nullptr : pWndInsertAfter->m_hWnd, x, y, cx, cy, nFlags);
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter == nullptr ? nullptr : pWndInsertAfter->m_hWnd, x,
+                          y, cx, cy, nFlags);
 }
 
-void CWnd::GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
-void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+    ::GetWindowRect(m_hWnd, lpRect);
+}
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    ::GetClientRect(m_hWnd, lpRect);
+}
+void CWnd::ClientToScreen(LPPOINT lpPoint) const
+{
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+void CWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
 {
@@ -1216,12 +1220,14 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     RECT rcDlg;
     ::GetWindowRect(m_hWnd, &rcDlg);
     HWND hWndCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd
-                      : (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+                      : (GetStyle() & WS_CHILD)  ? ::GetParent(m_hWnd)
+                                                 : ::GetWindow(m_hWnd, GW_OWNER);
     RECT rcArea;
     RECT rcCenter;
     if (!(GetStyle() & WS_CHILD))
     {
-        HMONITOR hMon = ::MonitorFromWindow(hWndCenter ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
+        HMONITOR hMon =
+            ::MonitorFromWindow(hWndCenter ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
         MONITORINFO mi = {};
         mi.cbSize = sizeof(mi);
         ::GetMonitorInfo(hMon, &mi);
@@ -1240,10 +1246,14 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     int cy = rcDlg.bottom - rcDlg.top;
     int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
     int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
-    if (x + cx > rcArea.right) x = rcArea.right - cx;
-    if (x < rcArea.left) x = rcArea.left;
-    if (y + cy > rcArea.bottom) y = rcArea.bottom - cy;
-    if (y < rcArea.top) y = rcArea.top;
+    if (x + cx > rcArea.right)
+        x = rcArea.right - cx;
+    if (x < rcArea.left)
+        x = rcArea.left;
+    if (y + cy > rcArea.bottom)
+        y = rcArea.bottom - cy;
+    if (y < rcArea.top)
+        y = rcArea.top;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -1260,35 +1270,70 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
     return ::SetWindowPlacement(m_hWnd, &wp);
 }
 
-void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
-int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+void CWnd::BringWindowToTop()
+{
+    ::BringWindowToTop(m_hWnd);
+}
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw)
+{
+    return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+}
 
 // ---- painting ----
 
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+void CWnd::Invalidate(BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
 void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
 {
     ::InvalidateRgn(m_hWnd, pRgn == nullptr ? nullptr : (HRGN)pRgn->GetSafeHandle(), bErase);
 }
-void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+void CWnd::ValidateRect(LPCRECT lpRect)
+{
+    ::ValidateRect(m_hWnd, lpRect);
+}
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate == nullptr ? nullptr : (HRGN)prgnUpdate->GetSafeHandle(),
+    return ::RedrawWindow(m_hWnd, lpRectUpdate,
+                          prgnUpdate == nullptr ? nullptr : (HRGN)prgnUpdate->GetSafeHandle(),
                           flags);
 }
 
-void CWnd::SetRedraw(BOOL bRedraw) { ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
-BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
-void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
-CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
-CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+void CWnd::SetRedraw(BOOL bRedraw)
+{
+    ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0);
+}
+BOOL CWnd::LockWindowUpdate()
+{
+    return ::LockWindowUpdate(m_hWnd);
+}
+void CWnd::UnlockWindowUpdate()
+{
+    ::LockWindowUpdate(nullptr);
+}
+CDC* CWnd::GetDC()
+{
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+CDC* CWnd::GetWindowDC()
+{
+    return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
 
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
 {
-    return CDC::FromHandle(::GetDCEx(m_hWnd, prgnClip == nullptr ? nullptr : (HRGN)prgnClip->GetSafeHandle(), flags));
+    return CDC::FromHandle(
+        ::GetDCEx(m_hWnd, prgnClip == nullptr ? nullptr : (HRGN)prgnClip->GetSafeHandle(), flags));
 }
 
 int CWnd::ReleaseDC(CDC* pDC)
@@ -1298,19 +1343,31 @@ int CWnd::ReleaseDC(CDC* pDC)
     return ::ReleaseDC(m_hWnd, pDC->m_hDC);
 }
 
-CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
-void CWnd::EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
+CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
+{
+    return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
+}
+void CWnd::EndPaint(LPPAINTSTRUCT lpPaint)
+{
+    ::EndPaint(m_hWnd, lpPaint);
+}
 
 int CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
 {
     return ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
 }
 
-BOOL CWnd::FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
+BOOL CWnd::FlashWindow(BOOL bInvert)
+{
+    return ::FlashWindow(m_hWnd, bInvert);
+}
 
 // ---- text and font ----
 
-void CWnd::SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
+void CWnd::SetWindowText(LPCTSTR lpszString)
+{
+    ::SetWindowText(m_hWnd, lpszString);
+}
 int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
 {
     return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
@@ -1323,11 +1380,15 @@ void CWnd::GetWindowText(CString& rString) const
     rString.ReleaseBuffer();
 }
 
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+int CWnd::GetWindowTextLength() const
+{
+    return ::GetWindowTextLength(m_hWnd);
+}
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    ::SendMessage(m_hWnd, WM_SETFONT, (WPARAM)(pFont == nullptr ? nullptr : pFont->GetSafeHandle()), bRedraw);
+    ::SendMessage(m_hWnd, WM_SETFONT, (WPARAM)(pFont == nullptr ? nullptr : pFont->GetSafeHandle()),
+                  bRedraw);
 }
 
 CFont* CWnd::GetFont() const
@@ -1338,7 +1399,8 @@ CFont* CWnd::GetFont() const
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
-    return (HICON)::SendMessage(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, (LPARAM)hIcon);
+    return (HICON)::SendMessage(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
+                                (LPARAM)hIcon);
 }
 
 HICON CWnd::GetIcon(BOOL bBigIcon) const
@@ -1353,7 +1415,10 @@ LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lP
     return ::SendDlgItemMessage(m_hWnd, nID, message, wParam, lParam);
 }
 
-void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString); }
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
+{
+    ::SetDlgItemText(m_hWnd, nID, lpszString);
+}
 
 int CWnd::GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
 {
@@ -1373,15 +1438,24 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
-void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
+{
+    ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+}
 
 UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
 {
     return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
 }
 
-void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
-UINT CWnd::IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+    ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+}
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+    return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+}
 
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
 {
@@ -1398,21 +1472,43 @@ int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
 
 // ---- menus ----
 
-CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu == nullptr ? nullptr : pMenu->m_hMenu); }
-void CWnd::DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+BOOL CWnd::SetMenu(CMenu* pMenu)
+{
+    return ::SetMenu(m_hWnd, pMenu == nullptr ? nullptr : pMenu->m_hMenu);
+}
+void CWnd::DrawMenuBar()
+{
+    ::DrawMenuBar(m_hWnd);
+}
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 // ---- timers, scrolling, misc ----
 
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void (CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+                        void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
 {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
 }
 
-BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
-int CWnd::GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    return ::KillTimer(m_hWnd, nIDEvent);
+}
+int CWnd::GetScrollPos(int nBar) const
+{
+    return ::GetScrollPos(m_hWnd, nBar);
+}
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
+{
+    return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+}
 
 void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
 {
@@ -1438,9 +1534,18 @@ BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
     return TRUE;
 }
 
-void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, (int)nBar, bShow); }
-BOOL CWnd::OpenClipboard() { return ::OpenClipboard(m_hWnd); }
-void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
+{
+    ::ShowScrollBar(m_hWnd, (int)nBar, bShow);
+}
+BOOL CWnd::OpenClipboard()
+{
+    return ::OpenClipboard(m_hWnd);
+}
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ::DragAcceptFiles(m_hWnd, bAccept);
+}
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
@@ -1473,8 +1578,8 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     return nHit;
 }
 
-void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
-                          LPCRECT lpRectClient, BOOL bStretch)
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
+                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch)
 {
     // Each bar takes its share of the client rectangle through WM_SIZEPARENT; the leftover pane gets the rest.
     struct AFX_SIZEPARENTPARAMS_LOCAL
@@ -1534,8 +1639,9 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
         CWnd* pLeftOver = FromHandle(hWndLeftOver);
         pLeftOver->CalcWindowRect(&layout.rect);
         if (layout.hDWP != nullptr)
-            layout.hDWP = ::DeferWindowPos(layout.hDWP, hWndLeftOver, nullptr, layout.rect.left, layout.rect.top,
-                                           layout.rect.right - layout.rect.left, layout.rect.bottom - layout.rect.top,
+            layout.hDWP = ::DeferWindowPos(layout.hDWP, hWndLeftOver, nullptr, layout.rect.left,
+                                           layout.rect.top, layout.rect.right - layout.rect.left,
+                                           layout.rect.bottom - layout.rect.top,
                                            SWP_NOACTIVATE | SWP_NOZORDER);
     }
     if (layout.hDWP != nullptr)
@@ -1581,7 +1687,8 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             }
             if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != nullptr && lIdleCount == 0)
                 ::SendMessage(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)hWndSelf);
-            if ((dwFlags & MLF_NOKICKIDLE) || !::SendMessage(hWndSelf, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+            if ((dwFlags & MLF_NOKICKIDLE) ||
+                !::SendMessage(hWndSelf, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
             if (!::IsWindow(hWndSelf) || !ContinueModal())
                 goto ExitModal;
@@ -1623,9 +1730,18 @@ ExitModal:
 
 // ---- default handlers ----
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return (int)Default(); }
-BOOL CWnd::OnNcCreate(LPCREATESTRUCT) { return (BOOL)Default(); }
-void CWnd::OnDestroy() { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return (int)Default();
+}
+BOOL CWnd::OnNcCreate(LPCREATESTRUCT)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
 
 void CWnd::OnNcDestroy()
 {
@@ -1646,64 +1762,238 @@ void CWnd::OnNcDestroy()
     PostNcDestroy(); // may delete this object
 }
 
-void CWnd::OnClose() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-void CWnd::OnMouseLeave() { Default(); }
-void CWnd::OnNcMouseLeave() { Default(); }
-void CWnd::OnEnterSizeMove() { Default(); }
-void CWnd::OnExitSizeMove() { Default(); }
-void CWnd::OnChildActivate() { Default(); }
-void CWnd::OnTimeChange() { Default(); }
-BOOL CWnd::OnQueryNewPalette() { return (BOOL)Default(); }
-BOOL CWnd::OnQueryEndSession() { return (BOOL)Default(); }
-void CWnd::OnEndSession(BOOL) { Default(); }
-UINT CWnd::OnGetDlgCode() { return (UINT)Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return (HCURSOR)Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnMove(int, int) { Default(); }
-void CWnd::OnSizing(UINT, LPRECT) { Default(); }
-void CWnd::OnMoving(UINT, LPRECT) { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
-void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcMButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return (int)Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnPaletteChanged(CWnd*) { Default(); }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-BOOL CWnd::OnNcActivate(BOOL) { return (BOOL)Default(); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
+void CWnd::OnClose()
+{
+    Default();
+}
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnNcPaint()
+{
+    Default();
+}
+void CWnd::OnCancelMode()
+{
+    Default();
+}
+void CWnd::OnSysColorChange()
+{
+    Default();
+}
+void CWnd::OnMouseLeave()
+{
+    Default();
+}
+void CWnd::OnNcMouseLeave()
+{
+    Default();
+}
+void CWnd::OnEnterSizeMove()
+{
+    Default();
+}
+void CWnd::OnExitSizeMove()
+{
+    Default();
+}
+void CWnd::OnChildActivate()
+{
+    Default();
+}
+void CWnd::OnTimeChange()
+{
+    Default();
+}
+BOOL CWnd::OnQueryNewPalette()
+{
+    return (BOOL)Default();
+}
+BOOL CWnd::OnQueryEndSession()
+{
+    return (BOOL)Default();
+}
+void CWnd::OnEndSession(BOOL)
+{
+    Default();
+}
+UINT CWnd::OnGetDlgCode()
+{
+    return (UINT)Default();
+}
+HCURSOR CWnd::OnQueryDragIcon()
+{
+    return (HCURSOR)Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+void CWnd::OnMove(int, int)
+{
+    Default();
+}
+void CWnd::OnSizing(UINT, LPRECT)
+{
+    Default();
+}
+void CWnd::OnMoving(UINT, LPRECT)
+{
+    Default();
+}
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+LRESULT CWnd::OnNcHitTest(CPoint)
+{
+    return Default();
+}
+void CWnd::OnActivateApp(BOOL, DWORD)
+{
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMouseHover(UINT, CPoint)
+{
+    Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMouseMove(UINT, CPoint)
+{
+    Default();
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    return (int)Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnCaptureChanged(CWnd*)
+{
+    Default();
+}
+void CWnd::OnPaletteChanged(CWnd*)
+{
+    Default();
+}
+void CWnd::OnActivate(UINT, CWnd*, BOOL)
+{
+    Default();
+}
+BOOL CWnd::OnNcActivate(BOOL)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
+{
+    Default();
+}
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
 {
@@ -1713,7 +2003,10 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
     return (HBRUSH)Default();
 }
 
-BOOL CWnd::OnEraseBkgnd(CDC*) { return (BOOL)Default(); }
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return (BOOL)Default();
+}
 
 void CWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
@@ -1773,34 +2066,95 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar*)
     Default();
 }
 
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
-void CWnd::OnDropFiles(HDROP) { Default(); }
-BOOL CWnd::OnHelpInfo(HELPINFO*) { return (BOOL)Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS*)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanged(WINDOWPOS*)
+{
+    Default();
+}
+void CWnd::OnDropFiles(HDROP)
+{
+    Default();
+}
+BOOL CWnd::OnHelpInfo(HELPINFO*)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
 
 void CWnd::OnParentNotify(UINT message, LPARAM lParam)
 {
-    if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) && ReflectLastMsg((HWND)lParam))
+    if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) &&
+        ReflectLastMsg((HWND)lParam))
         return;
     Default();
 }
 
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
-void CWnd::OnWinIniChange(LPCTSTR) { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
-void CWnd::OnExitMenuLoop(BOOL) { Default(); }
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
-void CWnd::OnInitMenu(CMenu*) { Default(); }
-LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
-void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
-void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
-void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnSettingChange(UINT, LPCTSTR)
+{
+    Default();
+}
+void CWnd::OnWinIniChange(LPCTSTR)
+{
+    Default();
+}
+void CWnd::OnEnable(BOOL)
+{
+    Default();
+}
+void CWnd::OnEnterMenuLoop(BOOL)
+{
+    Default();
+}
+void CWnd::OnExitMenuLoop(BOOL)
+{
+    Default();
+}
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
+{
+    Default();
+}
+void CWnd::OnInitMenu(CMenu*)
+{
+    Default();
+}
+LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*)
+{
+    return Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, HMENU)
+{
+    Default();
+}
+void CWnd::OnEnterIdle(UINT, CWnd*)
+{
+    Default();
+}
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT)
+{
+    Default();
+}
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT)
+{
+    Default();
+}
 
 int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT)
 {
@@ -1828,7 +2182,8 @@ BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass)
     return ::RegisterClass(lpWndClass) != 0;
 }
 
-LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
+                                   HICON hIcon)
 {
     // The names must outlive the registration: keep every one built.
     static std::map<std::string, CString>* pNames = new std::map<std::string, CString>();
@@ -1837,8 +2192,8 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
     if (hCursor == nullptr && hbrBackground == nullptr && hIcon == nullptr)
         strName.Format("Afx:%p:%x", (void*)hInst, nClassStyle);
     else
-        strName.Format("Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
-                       (void*)hIcon);
+        strName.Format("Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor,
+                       (void*)hbrBackground, (void*)hIcon);
     auto it = pNames->find((LPCTSTR)strName);
     if (it != pNames->end())
         return it->second;

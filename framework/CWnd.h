@@ -58,8 +58,8 @@ public:
     HWND Detach();
 
     // ---- creation and subclassing ----
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                   LPVOID lpParam = nullptr);
@@ -93,8 +93,8 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                                   BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
-    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                                BOOL bDeep, BOOL bOnlyPerm);
+    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm);
     // Runs the command-UI update of every child control whose id has a handler in pTarget.
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
@@ -188,7 +188,8 @@ public:
     int ReleaseDC(CDC* pDC);
     CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
     void EndPaint(LPPAINTSTRUCT lpPaint);
-    int ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);
+    int ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr,
+                     LPCRECT lpClipRect = nullptr);
     BOOL FlashWindow(BOOL bInvert);
 
     // ---- text and font ----
@@ -220,7 +221,8 @@ public:
     CMenu* GetSystemMenu(BOOL bRevert) const;
 
     // ---- timers, scrolling, misc ----
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void (CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+                      void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
     BOOL KillTimer(UINT_PTR nIDEvent);
     int GetScrollPos(int nBar) const;
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
@@ -237,21 +239,37 @@ public:
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     // Moves the bars of ids nIDFirst..nIDLast and gives nIDLeftOver the rest of the client area.
     void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = 0,
-                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
-    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
-    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr,
+                        BOOL bStretch = TRUE);
+    enum RepositionFlags
+    {
+        reposDefault = 0,
+        reposQuery = 1,
+        reposExtra = 2,
+        reposNoPosLeftOver = 0x8000
+    };
+    enum AdjustType
+    {
+        adjustBorder = 0,
+        adjustOutside = 1
+    };
 
     // ---- default message handlers (derived maps call them as the base behaviour) ----
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);
     int RunModalLoop(DWORD dwFlags = 0);
-    enum { MLF_NOIDLEMSG = 0x0001, MLF_NOKICKIDLE = 0x0002, MLF_SHOWONIDLE = 0x0004 };
+    enum
+    {
+        MLF_NOIDLEMSG = 0x0001,
+        MLF_NOKICKIDLE = 0x0002,
+        MLF_SHOWONIDLE = 0x0004
+    };
 
 protected:
-    WNDPROC m_pfnSuper;    // the window procedure we subclassed, or null for DefWindowProc
-    int m_nFlags;          // WF_* bits
+    WNDPROC m_pfnSuper; // the window procedure we subclassed, or null for DefWindowProc
+    int m_nFlags;       // WF_* bits
     int m_nModalResult;
-    HWND m_hWndOwner;      // owner set by SetOwner; the parent when null
+    HWND m_hWndOwner; // owner set by SetOwner; the parent when null
 
     enum
     {
@@ -270,7 +288,6 @@ public:
     void AttachFromHook(HWND hWnd);
 
 protected:
-
     DECLARE_MESSAGE_MAP()
 
 public:
@@ -371,7 +388,8 @@ public:
 
 private:
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam,
+                                         LPARAM lParam);
     friend class CDialog;
 };
 

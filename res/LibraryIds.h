@@ -2,9 +2,9 @@
 #pragma once
 
 // Foundation: menu glyph strip and the image list's clipboard messages.
-#define IDB_TAVOP_MENU_GLYPHS           16129
-#define IDS_TAVOP_INTERNAL_ERROR        16008
-#define IDS_TAVOP_CANT_COPY_BITMAP      16010
+#define IDB_TAVOP_MENU_GLYPHS 16129
+#define IDS_TAVOP_INTERNAL_ERROR 16008
+#define IDS_TAVOP_CANT_COPY_BITMAP 16010
 
 // Controls: the hand cursor of link buttons.
-#define IDC_TAVOP_HAND                  16919
+#define IDC_TAVOP_HAND 16919

@@ -11,8 +11,7 @@
 #include <cstdio>
 #include <string>
 
-namespace
-{
+namespace {
 double Seconds()
 {
     static LARGE_INTEGER frequency = [] {
@@ -26,7 +25,8 @@ double Seconds()
 }
 
 // The floor of the stack: every value of every row read as text, nothing kept.
-double BareFetch(const std::string& connect, const char* query, unsigned long long& textBytes, long& rows)
+double BareFetch(const std::string& connect, const char* query, unsigned long long& textBytes,
+                 long& rows)
 {
     double start = Seconds();
     SQLHENV env;
@@ -36,8 +36,8 @@ double BareFetch(const std::string& connect, const char* query, unsigned long lo
     SQLAllocConnect(env, &dbc);
     std::string driverConnect = CDbTextCodec::ToDriver(connect);
     SQLSMALLINT outLength = 0;
-    if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr, (SQLCHAR*)driverConnect.c_str(), SQL_NTS, nullptr, 0, &outLength,
-                                        SQL_DRIVER_NOPROMPT)))
+    if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr, (SQLCHAR*)driverConnect.c_str(), SQL_NTS,
+                                        nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT)))
         return -1;
     SQLAllocStmt(dbc, &stmt);
     std::string driverQuery = CDbTextCodec::ToDriver(std::string(query));
@@ -47,9 +47,11 @@ double BareFetch(const std::string& connect, const char* query, unsigned long lo
     char buffer[1024];
     textBytes = 0;
     rows = 0;
-    while (SQL_SUCCEEDED(SQLFetch(stmt))) {
+    while (SQL_SUCCEEDED(SQLFetch(stmt)))
+    {
         ++rows;
-        for (SQLUSMALLINT c = 1; c <= (SQLUSMALLINT)columns; ++c) {
+        for (SQLUSMALLINT c = 1; c <= (SQLUSMALLINT)columns; ++c)
+        {
             SQLLEN indicator = 0;
             SQLGetData(stmt, c, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
             if (indicator > 0)
@@ -82,11 +84,15 @@ double Megabytes(SIZE_T bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_grid <database file as the driver sees it> [more connect options]\n");
+    if (argc < 2)
+    {
+        std::fprintf(
+            stderr,
+            "usage: bench_grid <database file as the driver sees it> [more connect options]\n");
         return 2;
     }
-    std::string connect = std::string("DRIVER=SQLite3;NoCreat=1;Database=") + argv[1] + (argc > 2 ? argv[2] : "");
+    std::string connect =
+        std::string("DRIVER=SQLite3;NoCreat=1;Database=") + argv[1] + (argc > 2 ? argv[2] : "");
     const char* query = "SELECT * FROM 销";
 
     PROCESS_MEMORY_COUNTERS before = {};
@@ -95,38 +101,44 @@ int main(int argc, char** argv)
     unsigned long long textBytes = 0;
     long rows = 0;
     double bare = BareFetch(connect, query, textBytes, rows);
-    if (bare < 0) {
+    if (bare < 0)
+    {
         std::fprintf(stderr, "bench_grid: cannot open %s\n", argv[1]);
         return 1;
     }
 
     CDatabase db;
-    try {
+    try
+    {
         db.OpenEx(connect.c_str(), CDatabase::noOdbcDialog);
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         std::fprintf(stderr, "bench_grid: %s", (LPCTSTR)e->m_strError);
         e->Delete();
         return 1;
     }
     CWnd parent;
-    parent.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1200, 900, nullptr,
-                    nullptr);
+    parent.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                    1200, 900, nullptr, nullptr);
     CEditGrid grid;
     double start = Seconds();
     BOOL loaded = grid.CreateAndLoad(&db, "销", query, &parent, CRect(0, 0, 1180, 860), TRUE, TRUE);
     grid.UpdateWindow();
     double load = Seconds() - start;
-    if (!loaded || grid.GetItemCount() != rows) {
-        std::fprintf(stderr, "bench_grid: the grid loaded %d of %ld rows\n", grid.GetItemCount(), rows);
+    if (!loaded || grid.GetItemCount() != rows)
+    {
+        std::fprintf(stderr, "bench_grid: the grid loaded %d of %ld rows\n", grid.GetItemCount(),
+                     rows);
         return 1;
     }
 
     start = Seconds();
-    ClickColumn(parent, grid, 8);   // the amount received
+    ClickColumn(parent, grid, 8); // the amount received
     grid.UpdateWindow();
     double numericSort = Seconds() - start;
     start = Seconds();
-    ClickColumn(parent, grid, 1);   // the name
+    ClickColumn(parent, grid, 1); // the name
     grid.UpdateWindow();
     double textSort = Seconds() - start;
 
@@ -137,13 +149,15 @@ int main(int argc, char** argv)
     std::printf("rows                 %ld (%.1f MB of text)\n", rows, Megabytes((SIZE_T)textBytes));
     std::printf("bare ODBC fetch      %.3f s\n", bare);
     std::printf("grid load            %.3f s  (%.2f x bare fetch, target 3)\n", load, load / bare);
-    std::printf("numeric sort         %.3f s  (%.2f x bare fetch, target 1 s)\n", numericSort, numericSort / bare);
-    std::printf("text sort            %.3f s  (%.2f x bare fetch, target 1 s)\n", textSort, textSort / bare);
+    std::printf("numeric sort         %.3f s  (%.2f x bare fetch, target 1 s)\n", numericSort,
+                numericSort / bare);
+    std::printf("text sort            %.3f s  (%.2f x bare fetch, target 1 s)\n", textSort,
+                textSort / bare);
     std::printf("peak private memory  %.1f MB (%.1f MB at start; %.2f x text, target 4)\n",
                 Megabytes(after.PeakPagefileUsage), Megabytes(before.PagefileUsage),
                 (double)(after.PeakPagefileUsage - before.PagefileUsage) / (double)textBytes);
-    std::printf("peak working set     %.1f MB (%.1f MB at start; %.2f x text)\n", Megabytes(after.PeakWorkingSetSize),
-                Megabytes(before.WorkingSetSize),
+    std::printf("peak working set     %.1f MB (%.1f MB at start; %.2f x text)\n",
+                Megabytes(after.PeakWorkingSetSize), Megabytes(before.WorkingSetSize),
                 (double)(after.PeakWorkingSetSize - before.WorkingSetSize) / (double)textBytes);
     grid.DestroyWindow();
     parent.DestroyWindow();

@@ -12,15 +12,17 @@ const char* const StockRefused = "无法对库存进行更新，当前的库存�
 // Every row of a table, in a fixed order, as one text.
 std::string Rows(TestDatabase& db, const char* table)
 {
-    return db.Scalar(std::string("SELECT group_concat(r, '|') FROM (SELECT quote(名称)||','||quote(有效截止日期)||','||")
-                     + (std::string(table) == "存" ? "quote(平均成本单价)||','||quote(现有存货量)"
-                                                  : std::string(table) == "进" ? "quote(进价)||','||quote(数量)"
-                                                                               : "quote(日期时间)||','||quote(数量)")
-                     + " AS r FROM " + table + " ORDER BY r)");
+    return db.Scalar(std::string("SELECT group_concat(r, '|') FROM (SELECT "
+                                 "quote(名称)||','||quote(有效截止日期)||','||") +
+                     (std::string(table) == "存" ? "quote(平均成本单价)||','||quote(现有存货量)"
+                      : std::string(table) == "进" ? "quote(进价)||','||quote(数量)"
+                                                   : "quote(日期时间)||','||quote(数量)") +
+                     " AS r FROM " + table + " ORDER BY r)");
 }
 
 // Without transactions the cards undo their rows by hand.
-struct TransactionScope {
+struct TransactionScope
+{
     explicit TransactionScope(bool allowed) { CCardTransaction::SetTransactionsAllowed(allowed); }
     ~TransactionScope() { CCardTransaction::SetTransactionsAllowed(true); }
 };
@@ -83,21 +85,24 @@ TEST(StockIn, RefusalsStoreNothing)
 
 TEST(StockIn, FailedStockChangeLeavesBothTablesAsTheyWere)
 {
-    for (bool transactions : { true, false }) {
+    for (bool transactions : {true, false})
+    {
         SCOPED_TRACE(transactions ? "transaction" : "undone by hand");
         TestDatabase db;
         TransactionScope scope(transactions);
         CString status;
         ASSERT_TRUE(SampleCard("板蓝根", 10, 5).Store(&db.Db(), status));
         std::string purchases = Rows(db, "进"), stock = Rows(db, "存");
-        db.Exec("CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); END");
+        db.Exec("CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); "
+                "END");
         // The same card again: an identical purchase row exists and must stay.
         EXPECT_FALSE(SampleCard("板蓝根", 10, 5).Store(&db.Db(), status));
         EXPECT_STREQ(StockRefused, status);
         EXPECT_EQ(purchases, Rows(db, "进"));
         EXPECT_EQ(stock, Rows(db, "存"));
         // A stock insert refused for another reason than an existing key is no success either.
-        db.Exec("CREATE TRIGGER no_insert BEFORE INSERT ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); END");
+        db.Exec("CREATE TRIGGER no_insert BEFORE INSERT ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); "
+                "END");
         EXPECT_FALSE(SampleCard("新药", 10, 5).Store(&db.Db(), status));
         EXPECT_STREQ(StockRefused, status);
         EXPECT_EQ(purchases, Rows(db, "进"));
@@ -125,7 +130,8 @@ TEST(Sale, WholeBoxAndSplitSalesLowerTheStock)
     EXPECT_EQ("37.50", whole.m_amount);
     ASSERT_EQ(CSaleCard::Stored, whole.Store(&db.Db(), status)) << (LPCTSTR)status;
     EXPECT_STREQ(CSaleCard::StoredText, status);
-    EXPECT_EQ("3.0|37.5|整盒销售|0", db.Scalar("SELECT 数量||'|'||实收金额||'|'||销售类型||'|'||坏帐 FROM 销"));
+    EXPECT_EQ("3.0|37.5|整盒销售|0",
+              db.Scalar("SELECT 数量||'|'||实收金额||'|'||销售类型||'|'||坏帐 FROM 销"));
     EXPECT_EQ("17.0", db.Scalar("SELECT 现有存货量||'' FROM 存"));
 
     CSaleCard split = SampleSale("板蓝根", 5, 20, 0.8f);
@@ -150,16 +156,19 @@ TEST(Sale, RefusalsStoreNothing)
     EXPECT_EQ(CSaleCard::Refused, noExpiry.Store(&db.Db(), status));
     EXPECT_STREQ("名称，产地，规格型号,有效截止日期 必须填写", status);
 
-    for (const char* amount : { "", "1;DELETE FROM 存", "abc" }) {
+    for (const char* amount : {"", "1;DELETE FROM 存", "abc"})
+    {
         CSaleCard bad = SampleSale("板蓝根", 1, 1, 1);
         bad.m_amount = amount;
         EXPECT_EQ(CSaleCard::Refused, bad.Store(&db.Db(), status));
         EXPECT_STREQ("应付金额 无效", status);
     }
 
-    for (bool transactions : { true, false }) {
+    for (bool transactions : {true, false})
+    {
         TransactionScope scope(transactions);
-        db.Exec("CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'stock locked'); END");
+        db.Exec("CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'stock "
+                "locked'); END");
         EXPECT_EQ(CSaleCard::Refused, SampleSale("板蓝根", 1, 1, 1).Store(&db.Db(), status));
         EXPECT_NE(-1, status.Find("stock locked"));
         db.Exec("DROP TRIGGER no_update");
@@ -179,7 +188,8 @@ TEST(Sale, UndoneByHandRemovesOnlyTheNewSale)
     ASSERT_TRUE(SampleCard("板蓝根", 10, 20).Store(&db.Db(), status));
     ASSERT_EQ(CSaleCard::Stored, SampleSale("板蓝根", 1, 1, 1).Store(&db.Db(), status));
     TransactionScope fallback(false);
-    db.Exec("CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); END");
+    db.Exec(
+        "CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); END");
     // The same sale in the same second: the earlier one stays.
     EXPECT_EQ(CSaleCard::Refused, SampleSale("板蓝根", 1, 1, 1).Store(&db.Db(), status));
     EXPECT_EQ("1", db.Scalar("SELECT COUNT(*) FROM 销"));
@@ -193,7 +203,8 @@ TEST(Sale, OversellingClampsEveryNegativeStockAtZero)
     ASSERT_TRUE(SampleCard("板蓝根", 10, 2).Store(&db.Db(), status));
     ASSERT_TRUE(SampleCard("甘草", 10, 2).Store(&db.Db(), status));
     db.Exec("UPDATE 存 SET 现有存货量=-4 WHERE 名称='甘草'");
-    ASSERT_EQ(CSaleCard::Stored, SampleSale("板蓝根", 5, 1, 1).Store(&db.Db(), status)) << (LPCTSTR)status;
+    ASSERT_EQ(CSaleCard::Stored, SampleSale("板蓝根", 5, 1, 1).Store(&db.Db(), status))
+        << (LPCTSTR)status;
     EXPECT_EQ("0.0|0.0", db.Scalar("SELECT group_concat(现有存货量, '|') FROM 存"));
     EXPECT_EQ("5.0", db.Scalar("SELECT 数量||'' FROM 销"));
 }

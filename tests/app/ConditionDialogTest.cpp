@@ -56,7 +56,8 @@ TEST_F(ConditionDialogs, QueryDialogsProposeTheirRangesAsPlainDates)
     {
         CDayReportDialog day;
         ModalScript script;
-        script.When("日销售报表－汇总条件", [](HWND dialog) { ModalScript::Click(dialog, IDCANCEL); });
+        script.When("日销售报表－汇总条件",
+                    [](HWND dialog) { ModalScript::Click(dialog, IDCANCEL); });
         EXPECT_EQ(IDCANCEL, day.DoModal());
         EXPECT_TRUE(day.m_dateText.IsEmpty());
     }
@@ -70,7 +71,7 @@ TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
     ModalScript script;
     script.When("系统消息", [&](HWND dialog) {
         shown = Item(dialog, IDC_MESSAGE_TEXT);
-        ModalScript::Click(dialog, IDOK);      // Enter: nothing happens
+        ModalScript::Click(dialog, IDOK); // Enter: nothing happens
         ModalScript::Click(dialog, IDC_MESSAGE_SUPPORT);
         ModalScript::Click(dialog, IDC_MESSAGE_HELP);
         ModalScript::Click(dialog, IDCANCEL);
@@ -79,7 +80,9 @@ TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
     EXPECT_EQ("文件connect.txt不存在 & #1", shown);
     const auto& launches = CTestSeams::ShellLaunches();
     ASSERT_EQ(2u, launches.size());
-    EXPECT_STREQ(CMailLink::Build("信息反馈单", "在使用【Vorlen】的过程中遇到问题的描述如下：\"文件connect.txt不存在 & #1\" "),
+    EXPECT_STREQ(CMailLink::Build(
+                     "信息反馈单",
+                     "在使用【Vorlen】的过程中遇到问题的描述如下：\"文件connect.txt不存在 & #1\" "),
                  launches[0].strFile);
     EXPECT_EQ(-1, launches[0].strFile.Find('#'));
     std::string help = (LPCTSTR)launches[1].strFile;

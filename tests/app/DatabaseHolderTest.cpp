@@ -5,16 +5,18 @@
 #include <windows.h>
 #include <string>
 
-namespace
-{
+namespace {
 // Writes connect.txt beside the test program with exactly the given bytes, and removes it again.
 class ConnectFile
 {
 public:
     explicit ConnectFile(const std::string& bytes, const std::string& folder = "")
-        : m_path((folder.empty() ? std::string((LPCTSTR)CDatabaseHolder::GetProgramDirectory()) : folder) + "connect.txt")
+        : m_path((folder.empty() ? std::string((LPCTSTR)CDatabaseHolder::GetProgramDirectory())
+                                 : folder) +
+                 "connect.txt")
     {
-        HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+        HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, NULL);
         DWORD written = 0;
         WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, NULL);
         CloseHandle(file);
@@ -28,7 +30,8 @@ private:
 std::string ReadRunValue()
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                      KEY_READ, &key) != ERROR_SUCCESS)
         return "<no key>";
     char value[1024] = {};
     DWORD size = sizeof value - 1, type = 0;
@@ -37,7 +40,7 @@ std::string ReadRunValue()
     if (result != ERROR_SUCCESS)
         return "<none>";
     EXPECT_EQ((DWORD)REG_SZ, type);
-    EXPECT_EQ(strlen(value) + 1, size);   // the terminator is counted
+    EXPECT_EQ(strlen(value) + 1, size); // the terminator is counted
     return value;
 }
 }
@@ -91,12 +94,18 @@ TEST(DatabaseHolder, ReportsTheFixedAndTheDriverManagersMessages)
         EXPECT_STREQ("文件connect.txt不存在", error);
     }
     const std::string huge = "DSN=x;" + std::string(70000, 'a') + std::string(1, '\0') + "b";
-    struct { std::string content; const char* message; } cases[] = {
+    struct
+    {
+        std::string content;
+        const char* message;
+    } cases[] = {
         {"", "Data source name not found and no default driver specified\n"},
-        {"DSN=vorlen-unknown-source;UID=admin", "Data source name not found and no default driver specified\n"},
+        {"DSN=vorlen-unknown-source;UID=admin",
+         "Data source name not found and no default driver specified\n"},
         {huge, "未能连接数据源。\n"},
     };
-    for (auto& c : cases) {
+    for (auto& c : cases)
+    {
         ConnectFile file(c.content);
         CDatabaseHolder holder;
         error.Empty();
@@ -141,11 +150,16 @@ TEST(DatabaseHolder, AutorunValueIsSetReadAndCleared)
     EXPECT_EQ(expected, ReadRunValue());
 
     // Any value counts, another copy's path or one longer than the reading buffer.
-    const std::string others[] = {"D:\\另一个\\vorlen.exe", "C:\\" + std::string(250, 'x') + "\\vorlen.exe"};
-    for (const std::string& other : others) {
+    const std::string others[] = {"D:\\另一个\\vorlen.exe",
+                                  "C:\\" + std::string(250, 'x') + "\\vorlen.exe"};
+    for (const std::string& other : others)
+    {
         HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_SET_VALUE, &key));
-        RegSetValueExA(key, "Vorlen", 0, REG_SZ, (const BYTE*)other.c_str(), (DWORD)other.size() + 1);
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE,
+                                               "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                               0, KEY_SET_VALUE, &key));
+        RegSetValueExA(key, "Vorlen", 0, REG_SZ, (const BYTE*)other.c_str(),
+                       (DWORD)other.size() + 1);
         RegCloseKey(key);
         EXPECT_TRUE(CDatabaseHolder::IsAutorun()) << other;
     }

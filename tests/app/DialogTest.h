@@ -15,7 +15,7 @@ class DialogTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES };
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&icc);
         CTestSeams::Engage();
         CTestSeams::Clear();
@@ -33,14 +33,16 @@ protected:
     static std::string Item(HWND dialog, int id) { return ModalScript::ItemText(dialog, id); }
     static void SendFocusLeaving(HWND dialog, int id)
     {
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_KILLFOCUS), (LPARAM)GetDlgItem(dialog, id));
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_KILLFOCUS),
+                     (LPARAM)GetDlgItem(dialog, id));
     }
     static std::vector<std::string> ListOf(HWND dialog, int id)
     {
         std::vector<std::string> items;
         HWND combo = GetDlgItem(dialog, id);
         int n = (int)SendMessageA(combo, CB_GETCOUNT, 0, 0);
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < n; ++i)
+        {
             char text[256] = {};
             SendMessageA(combo, CB_GETLBTEXT, i, (LPARAM)text);
             items.push_back(text);

@@ -8,16 +8,16 @@
 #include <memory>
 #include <string>
 
-namespace
-{
+namespace {
 class EditGridTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         CTestSeams::Engage();
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "grid test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                      900, 600, nullptr, nullptr));
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "grid test",
+                                      WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 600, nullptr,
+                                      nullptr));
     }
     void TearDown() override
     {
@@ -30,7 +30,8 @@ protected:
     {
         m_grids.emplace_back(new CEditGrid);
         CEditGrid& grid = *m_grids.back();
-        BOOL loaded = grid.CreateAndLoad(&m_db.Db(), table, query, &m_parent, CRect(0, 0, 880, 560), TRUE, TRUE);
+        BOOL loaded = grid.CreateAndLoad(&m_db.Db(), table, query, &m_parent, CRect(0, 0, 880, 560),
+                                         TRUE, TRUE);
         EXPECT_EQ(expectLoaded, loaded != FALSE) << query;
         return grid;
     }
@@ -77,7 +78,10 @@ protected:
         grid.GetSubItemRect(row, column, LVIR_LABEL, cell);
         EXPECT_EQ(cell, editor);
     }
-    static void Type(CEditGrid& grid, int column, const char* text) { grid.GetEditor(column)->SetText(text); }
+    static void Type(CEditGrid& grid, int column, const char* text)
+    {
+        grid.GetEditor(column)->SetText(text);
+    }
     std::vector<std::string> Messages() const
     {
         std::vector<std::string> texts;
@@ -95,7 +99,11 @@ protected:
 TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
 {
     m_db.Exec("CREATE TABLE t(ts TIMESTAMP, d DATE, s VARCHAR(20), x DOUBLE, n INTEGER)");
-    struct { const char* stored; const char* shown; } timestamps[] = {
+    struct
+    {
+        const char* stored;
+        const char* shown;
+    } timestamps[] = {
         {"2003-11-24 00:00:00.000", "2003-11-24"},
         {"2003-11-24 10:15:00.000", "2003-11-24 10:15:00"},
         {"2003-11-24 10:15:00", "2003-11-24 10:15:00"},
@@ -103,8 +111,9 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     };
     int i = 0;
     for (auto& c : timestamps)
-        m_db.Exec("INSERT INTO t VALUES('" + std::string(c.stored) + "','2003-11-24 00:00:00.000','名称  '," +
-                  std::to_string(++i) + ".5," + std::to_string(i) + ")");
+        m_db.Exec("INSERT INTO t VALUES('" + std::string(c.stored) +
+                  "','2003-11-24 00:00:00.000','名称  '," + std::to_string(++i) + ".5," +
+                  std::to_string(i) + ")");
     CEditGrid& grid = NewGrid("t", "SELECT * FROM t ORDER BY n");
     EXPECT_EQ(IDC_EDIT_GRID, grid.GetDlgCtrlID());
     EXPECT_NE(0u, grid.GetExStyle() & WS_EX_CLIENTEDGE);
@@ -113,20 +122,23 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     ASSERT_EQ(5, grid.GetColumnCount());
     const char* captions[] = {"ts", "d", "s", "x", "n"};
     int types[] = {11, 9, 12, 8, 4};
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < 5; ++c)
+    {
         EXPECT_EQ(captions[c], Caption(grid, c));
         EXPECT_EQ(types[c], grid.GetColumnSqlType(c));
         EXPECT_EQ(130, grid.GetColumnWidth(c));
     }
     ASSERT_EQ(4, grid.GetItemCount());
-    for (int r = 0; r < 4; ++r) {
+    for (int r = 0; r < 4; ++r)
+    {
         EXPECT_STREQ(timestamps[r].shown, grid.GetItemText(r, 0));
-        EXPECT_STREQ("2003-11-24 00:00:00.000", grid.GetItemText(r, 1));   // a DATE column is not trimmed
+        EXPECT_STREQ("2003-11-24 00:00:00.000",
+                     grid.GetItemText(r, 1)); // a DATE column is not trimmed
         EXPECT_STREQ("名称", grid.GetItemText(r, 2));
         EXPECT_EQ((DWORD_PTR)r, grid.GetItemData(r));
     }
     char cell[8];
-    EXPECT_EQ(4, grid.GetItemText(0, 2, cell, 5));   // "名称" whole; a cut never halves a character
+    EXPECT_EQ(4, grid.GetItemText(0, 2, cell, 5)); // "名称" whole; a cut never halves a character
     EXPECT_EQ(2, grid.GetItemText(0, 2, cell, 4));
 
     // The list control asks the grid for what it draws.
@@ -148,7 +160,7 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
 TEST_F(EditGridTest, RefusesQueriesItCannotRun)
 {
     CEditGrid& grid = NewGrid("存", "SELECT * FROM 存");
-    EXPECT_FALSE(grid.SetQuery("销", "SELECT * FROM 存"));   // the query must name the table
+    EXPECT_FALSE(grid.SetQuery("销", "SELECT * FROM 存")); // the query must name the table
     EXPECT_FALSE(grid.SetQuery("", "SELECT * FROM 存"));
     EXPECT_EQ(6, grid.GetColumnCount());
     EXPECT_TRUE(Messages().empty());
@@ -159,7 +171,8 @@ TEST_F(EditGridTest, RefusesQueriesItCannotRun)
 
     // Without a database nothing runs at all.
     CEditGrid unbound;
-    EXPECT_FALSE(unbound.CreateAndLoad(nullptr, "存", "SELECT * FROM 存", &m_parent, CRect(0, 0, 1, 1), FALSE, FALSE));
+    EXPECT_FALSE(unbound.CreateAndLoad(nullptr, "存", "SELECT * FROM 存", &m_parent,
+                                       CRect(0, 0, 1, 1), FALSE, FALSE));
     EXPECT_FALSE(unbound.SetQuery("存", "SELECT * FROM 存"));
     EXPECT_FALSE(unbound.Execute("DELETE FROM 存"));
     EXPECT_FALSE(unbound.IsWindowVisible());
@@ -180,7 +193,7 @@ TEST_F(EditGridTest, SortsByValueOrBytesWithArrowsSharedByAllGrids)
     EXPECT_EQ("x↑", Caption(grid, 0));
 
     ClickColumn(grid, 1);
-    EXPECT_EQ("吧|阿|b|B|", Column(grid, 1));   // the largest byte string first
+    EXPECT_EQ("吧|阿|b|B|", Column(grid, 1)); // the largest byte string first
     EXPECT_EQ("x", Caption(grid, 0));
     EXPECT_EQ("s↓", Caption(grid, 1));
     for (int r = 0; r < 4; ++r)
@@ -203,7 +216,7 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     m_db.Exec("INSERT INTO 存 VALUES('阿莫西林','哈尔滨','24粒','2028-09-30',1.0/3,5)");
     CEditGrid& grid = NewGrid("存", "SELECT * FROM 存");
     grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
-    ClickColumn(grid, 4);   // the arrow must not reach the statements
+    ClickColumn(grid, 4); // the arrow must not reach the statements
     ASSERT_STREQ("0.3333333333333333", grid.GetItemText(0, 4));
 
     ClickRow(grid, 0);
@@ -220,7 +233,7 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     CRect client, edit;
     editor->GetClientRect(&client);
     editor->GetEditControl().GetWindowRect(&edit);
-    EXPECT_EQ(client.Size(), edit.Size());   // the edit fills its editor
+    EXPECT_EQ(client.Size(), edit.Size()); // the edit fills its editor
     LOGFONTA font = {};
     GetObjectA((HFONT)editor->GetEditControl().SendMessage(WM_GETFONT), sizeof font, &font);
     EXPECT_STREQ("宋体", font.lfFaceName);
@@ -228,16 +241,18 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
 
     Type(grid, 0, "阿莫西林胶囊");
     Type(grid, 5, "");
-    ClickRow(grid, 1);   // a click elsewhere commits
-    EXPECT_STREQ("UPDATE 存 SET 名称='阿莫西林胶囊',产地='哈尔滨',规格型号='24粒',有效截止日期='2028-09-30',"
-                 "平均成本单价=0.3333333333333333,现有存货量=0 WHERE 名称='阿莫西林' AND 产地='哈尔滨' AND "
-                 "规格型号='24粒' AND 有效截止日期='2028-09-30' AND 平均成本单价=0.3333333333333333 AND 现有存货量=5",
-                 grid.GetLastStatement());
+    ClickRow(grid, 1); // a click elsewhere commits
+    EXPECT_STREQ(
+        "UPDATE 存 SET 名称='阿莫西林胶囊',产地='哈尔滨',规格型号='24粒',有效截止日期='2028-09-30',"
+        "平均成本单价=0.3333333333333333,现有存货量=0 WHERE 名称='阿莫西林' AND 产地='哈尔滨' AND "
+        "规格型号='24粒' AND 有效截止日期='2028-09-30' AND 平均成本单价=0.3333333333333333 AND "
+        "现有存货量=5",
+        grid.GetLastStatement());
     EXPECT_TRUE(Messages().empty());
     EXPECT_STREQ("阿莫西林胶囊", grid.GetItemText(0, 0));
     EXPECT_STREQ("0", grid.GetItemText(0, 5));
     EXPECT_EQ("0", m_db.Scalar("SELECT 现有存货量 FROM 存 WHERE 名称='阿莫西林胶囊'"));
-    EXPECT_EQ(1, grid.GetEditedRow());   // the click opened the next row
+    EXPECT_EQ(1, grid.GetEditedRow()); // the click opened the next row
 
     // Quotes are doubled, and the row is found again by them.
     Type(grid, 1, "O'Neil's");
@@ -248,13 +263,15 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     Type(grid, 2, "5支");
     grid.CommitEdit();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ("O'Neil's|5支", m_db.Scalar("SELECT 产地||'|'||规格型号 FROM 存 WHERE 名称='板蓝根'"));
+    EXPECT_EQ("O'Neil's|5支",
+              m_db.Scalar("SELECT 产地||'|'||规格型号 FROM 存 WHERE 名称='板蓝根'"));
 }
 
 TEST_F(EditGridTest, RefusedOrMissedStatementsLeaveTheGridAsTheTableIs)
 {
     m_db.Exec("INSERT INTO 操作员 VALUES('乙','2')");
-    m_db.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON 操作员 WHEN NEW.密码='x' BEGIN SELECT RAISE(ABORT,'不许改'); END");
+    m_db.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON 操作员 WHEN NEW.密码='x' BEGIN SELECT "
+              "RAISE(ABORT,'不许改'); END");
     CEditGrid& grid = NewGrid("操作员", "SELECT * FROM 操作员 ORDER BY 密码");
     grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
     ASSERT_EQ(2, grid.GetItemCount());
@@ -287,14 +304,14 @@ TEST_F(EditGridTest, RefusedOrMissedStatementsLeaveTheGridAsTheTableIs)
 TEST_F(EditGridTest, AddsAndDeletesRows)
 {
     CEditGrid& grid = NewGrid("存", "SELECT * FROM 存");
-    EXPECT_FALSE(grid.AddRow(nullptr, nullptr));   // adding not allowed
+    EXPECT_FALSE(grid.AddRow(nullptr, nullptr)); // adding not allowed
     grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
 
     CString initial[] = {"板蓝根", "广州", "10支", "2028-11-30", "12.5", ""};
     EXPECT_EQ(6, grid.AddRow(initial, nullptr));
     EXPECT_TRUE(grid.IsNewRowPending());
     EXPECT_STREQ("板蓝根", grid.GetEditor(0)->GetEdit());
-    EXPECT_TRUE(grid.AddRow(nullptr, nullptr));   // one pending row at a time
+    EXPECT_TRUE(grid.AddRow(nullptr, nullptr)); // one pending row at a time
     EXPECT_EQ(1, grid.GetItemCount());
     grid.CommitEdit();
     EXPECT_STREQ("INSERT INTO 存(名称,产地,规格型号,有效截止日期,平均成本单价,现有存货量) "
@@ -330,11 +347,13 @@ TEST_F(EditGridTest, AddsAndDeletesRows)
     // A new row its check turns down is deleted again, even where deleting is off.
     grid.SetOptions(TRUE, TRUE, FALSE, TRUE);
     CString other[] = {"甘草片", "北京", "100片", "2027-01-31", "3", "4"};
-    grid.AddRow(other, [](CGridCellEditor* editors, int) { return editors[2].GetEdit() != "100片"; });
+    grid.AddRow(other,
+                [](CGridCellEditor* editors, int) { return editors[2].GetEdit() != "100片"; });
     grid.CommitEdit();
     EXPECT_EQ(1, grid.GetItemCount());
     EXPECT_EQ("0", m_db.Scalar("SELECT COUNT(*) FROM 存 WHERE 名称='甘草片'"));
-    EXPECT_STREQ("DELETE FROM 存 WHERE 名称='甘草片' AND 产地='北京' AND 规格型号='100片' AND 有效截止日期='2027-01-31' "
+    EXPECT_STREQ("DELETE FROM 存 WHERE 名称='甘草片' AND 产地='北京' AND 规格型号='100片' AND "
+                 "有效截止日期='2027-01-31' "
                  "AND 平均成本单价=3 AND 现有存货量=4",
                  grid.GetLastStatement());
     EXPECT_FALSE(grid.DeleteRow(0, TRUE));
@@ -388,7 +407,8 @@ TEST_F(EditGridTest, SavesTheReportAsAnUpperCaseHtmFile)
 
     CTestSeams::QueueFileDialogAnswer((folder.Folder() + "report").c_str());
     ASSERT_TRUE(grid.SaveAsHtml());
-    HANDLE file = CreateFileA((folder.Folder() + "REPORT.HTM").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    HANDLE file = CreateFileA((folder.Folder() + "REPORT.HTM").c_str(), GENERIC_READ, 0, NULL,
+                              OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     std::string html(4096, '\0');
     DWORD got = 0;
@@ -396,8 +416,13 @@ TEST_F(EditGridTest, SavesTheReportAsAnUpperCaseHtmFile)
     CloseHandle(file);
     DeleteFileA((folder.Folder() + "REPORT.HTM").c_str());
     html.resize(got);
-    EXPECT_NE(std::string::npos, html.find("<td bgcolor=\"#C0C0C0\">用户名</td>\r\n<td bgcolor=\"#C0C0C0\">密码</td>"));
-    EXPECT_NE(std::string::npos, html.find("<tr>\r\n<td>管理员</td>\r\n<td>739</td>\r\n</tr>\r\n<tr>\r\n<td>&lt;乙&gt;</td>"));
+    EXPECT_NE(
+        std::string::npos,
+        html.find("<td bgcolor=\"#C0C0C0\">用户名</td>\r\n<td bgcolor=\"#C0C0C0\">密码</td>"));
+    EXPECT_NE(
+        std::string::npos,
+        html.find(
+            "<tr>\r\n<td>管理员</td>\r\n<td>739</td>\r\n</tr>\r\n<tr>\r\n<td>&lt;乙&gt;</td>"));
 
     CTestSeams::QueueFileDialogAnswer((folder.Folder() + "x.htm").c_str());
     ASSERT_TRUE(grid.SaveAsHtml());

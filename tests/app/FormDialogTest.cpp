@@ -18,9 +18,15 @@ const char* const CardStored = "录入成功,登记卡信息已经被系统接�
 
 TEST_F(FormDialogs, StockInFormRecordsCardsAndStaysOpen)
 {
-    m_db.Exec("INSERT INTO 进 VALUES('2003-11-01','张三','中药材','针剂','A1','甘草','甘肃','1kg','B1','2004-11-14',10,3)");
-    m_db.Exec("INSERT INTO 进 VALUES('2003-11-02','张三丰','中药','','A1','甘草','甘肃','1kg','B1','2004-11-14',10,3)");
-    m_db.Exec("INSERT INTO 进 VALUES('2003-11-03','李四','西药','片剂','A1','甘草','甘肃','1kg','B1','2004-11-14',10,3)");
+    m_db.Exec("INSERT INTO 进 "
+              "VALUES('2003-11-01','张三','中药材','针剂','A1','甘草','甘肃','1kg','B1','2004-11-"
+              "14',10,3)");
+    m_db.Exec(
+        "INSERT INTO 进 "
+        "VALUES('2003-11-02','张三丰','中药','','A1','甘草','甘肃','1kg','B1','2004-11-14',10,3)");
+    m_db.Exec("INSERT INTO 进 "
+              "VALUES('2003-11-03','李四','西药','片剂','A1','甘草','甘肃','1kg','B1','2004-11-14',"
+              "10,3)");
     CStockInDialog form;
     form.m_pDatabase = &m_db.Db();
     std::string status, buyer, price, date, expiry;
@@ -58,16 +64,17 @@ TEST_F(FormDialogs, StockInFormRecordsCardsAndStaysOpen)
     EXPECT_EQ("2003-11-24", date);
     EXPECT_EQ("2004-11-14", expiry);
     // "中药" begins "中药材", listed before it; an empty text is never offered.
-    EXPECT_EQ((std::vector<std::string>{ "李四", "张三", "张三丰" }), buyers);
-    EXPECT_EQ((std::vector<std::string>{ "西药", "中药材" }), categories);
-    EXPECT_EQ((std::vector<std::string>{ "片剂", "针剂" }), subCategories);
+    EXPECT_EQ((std::vector<std::string>{"李四", "张三", "张三丰"}), buyers);
+    EXPECT_EQ((std::vector<std::string>{"西药", "中药材"}), categories);
+    EXPECT_EQ((std::vector<std::string>{"片剂", "针剂"}), subCategories);
     EXPECT_EQ(1u, CTestSeams::MessageBoxes().size());
     EXPECT_EQ(CardStored, status);
     EXPECT_EQ("", buyer);
     EXPECT_EQ("0", price);
     EXPECT_TRUE(focusOnBuyer);
     EXPECT_EQ("1", m_db.Scalar("SELECT COUNT(*) FROM 进 WHERE 采购人='王五'"));
-    EXPECT_EQ("12.5|3.0|2004-11-14", m_db.Scalar("SELECT 平均成本单价||'|'||现有存货量||'|'||有效截止日期 FROM 存"));
+    EXPECT_EQ("12.5|3.0|2004-11-14",
+              m_db.Scalar("SELECT 平均成本单价||'|'||现有存货量||'|'||有效截止日期 FROM 存"));
 }
 
 TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecorded)
@@ -83,7 +90,8 @@ TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecor
     ModalScript script;
     script.When("前台销售登记表", [&](HWND dialog) {
         Type(dialog, IDC_SALE_QUANTITY, "3");
-        for (const char* typing : { "1", "12", "12.", "12.5" }) {
+        for (const char* typing : {"1", "12", "12.", "12.5"})
+        {
             Type(dialog, IDC_SALE_PRICE, typing);
             amounts.push_back(Item(dialog, IDC_SALE_AMOUNT));
         }
@@ -117,9 +125,9 @@ TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecor
     });
     EXPECT_EQ(IDCANCEL, form.DoModal());
     EXPECT_TRUE(script.Finished()) << script.Failure();
-    EXPECT_EQ((std::vector<std::string>{ "3.00", "36.00", "36.00", "37.50" }), amounts);
+    EXPECT_EQ((std::vector<std::string>{"3.00", "36.00", "36.00", "37.50"}), amounts);
     EXPECT_EQ("12.5", price);
-    EXPECT_EQ((std::vector<std::string>{ "北京", "天津" }), origins);
+    EXPECT_EQ((std::vector<std::string>{"北京", "天津"}), origins);
     EXPECT_EQ("20", perBox);
     EXPECT_TRUE(perBoxShown);
     EXPECT_TRUE(perBoxHiddenAgain);
@@ -127,23 +135,30 @@ TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecor
     EXPECT_EQ("整盒销售", typeAfterReset);
     EXPECT_EQ("1", quantityAfterReset);
     EXPECT_EQ("2003-11-25 08:00:01", timeAfterReset);
-    EXPECT_EQ("2003-11-25 08:00:01|3.0|37.5", m_db.Scalar("SELECT 日期时间||'|'||数量||'|'||实收金额 FROM 销"));
+    EXPECT_EQ("2003-11-25 08:00:01|3.0|37.5",
+              m_db.Scalar("SELECT 日期时间||'|'||数量||'|'||实收金额 FROM 销"));
     EXPECT_EQ("47.0", m_db.Scalar("SELECT 现有存货量||'' FROM 存 WHERE 产地='北京'"));
 }
 
 TEST_F(FormDialogs, LoginAdmitsOnlyTheExactAccount)
 {
     m_db.Exec("INSERT INTO 操作员 VALUES('Admin','pw')");
-    struct Attempt { const char* user; const char* password; const char* status; } attempts[] = {
-        { "管理员", "73", "密码错误！" },
-        { "admin", "pw", "用户不存在！" },
-        { "Admin", "PW", "密码错误！" },
+    struct Attempt
+    {
+        const char* user;
+        const char* password;
+        const char* status;
+    } attempts[] = {
+        {"管理员", "73", "密码错误！"},
+        {"admin", "pw", "用户不存在！"},
+        {"Admin", "PW", "密码错误！"},
     };
     CLoginDialog login;
     login.m_pDatabase = &m_db.Db();
     std::vector<std::string> users, statuses, passwords;
     ModalScript script;
-    for (const Attempt& attempt : attempts) {
+    for (const Attempt& attempt : attempts)
+    {
         script.When("登陆对话框", [&, attempt](HWND dialog) {
             if (users.empty())
                 users = ListOf(dialog, IDC_LOGIN_USER);
@@ -165,9 +180,9 @@ TEST_F(FormDialogs, LoginAdmitsOnlyTheExactAccount)
     EXPECT_EQ(IDOK, login.DoModal());
     EXPECT_TRUE(script.Finished()) << script.Failure();
     EXPECT_GE(GetTickCount() - started, 500u);
-    EXPECT_EQ((std::vector<std::string>{ "管理员", "Admin" }), users);
-    EXPECT_EQ((std::vector<std::string>{ "密码错误！", "用户不存在！", "密码错误！" }), statuses);
-    EXPECT_EQ((std::vector<std::string>{ "", "", "" }), passwords);
+    EXPECT_EQ((std::vector<std::string>{"管理员", "Admin"}), users);
+    EXPECT_EQ((std::vector<std::string>{"密码错误！", "用户不存在！", "密码错误！"}), statuses);
+    EXPECT_EQ((std::vector<std::string>{"", "", ""}), passwords);
 }
 
 TEST(LoginCheck, FirstOfEqualNamesDecides)
@@ -180,7 +195,8 @@ TEST(LoginCheck, FirstOfEqualNamesDecides)
     CWnd host;
     ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     CEditGrid accounts;
-    ASSERT_TRUE(accounts.CreateAndLoad(&db.Db(), "操作员", "SELECT * FROM 操作员", &host, CRect(0, 0, 1, 1), FALSE, FALSE));
+    ASSERT_TRUE(accounts.CreateAndLoad(&db.Db(), "操作员", "SELECT * FROM 操作员", &host,
+                                       CRect(0, 0, 1, 1), FALSE, FALSE));
     EXPECT_EQ(CLoginDialog::Admitted, CLoginDialog::CheckAccount(accounts, "甲", "1"));
     EXPECT_EQ(CLoginDialog::WrongPassword, CLoginDialog::CheckAccount(accounts, "甲", "2"));
     EXPECT_EQ(CLoginDialog::Admitted, CLoginDialog::CheckAccount(accounts, "乙", ""));
@@ -193,9 +209,7 @@ TEST_F(FormDialogs, SettingsRefuseToDeleteTheLastAccount)
     CSettingsDialog settings;
     settings.m_pDatabase = &m_db.Db();
     ModalScript script;
-    script.When("系统设置", [&](HWND dialog) {
-        ModalScript::Click(dialog, IDC_SETTINGS_DELETE);
-    });
+    script.When("系统设置", [&](HWND dialog) { ModalScript::Click(dialog, IDC_SETTINGS_DELETE); });
     script.When("系统设置", [&](HWND dialog) {
         settings.GetGrid().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
         ModalScript::Click(dialog, IDC_SETTINGS_DELETE);
@@ -234,7 +248,8 @@ TEST_F(FormDialogs, SettingsDeleteAnAccountAfterConfirmation)
 
 TEST_F(FormDialogs, ClosingMaintenanceCommitsTheRowBeingEdited)
 {
-    m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 10:00:00','板蓝根','北京','10支','2004-11-14',15,2,'整盒销售',30,0)");
+    m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 "
+              "10:00:00','板蓝根','北京','10支','2004-11-14',15,2,'整盒销售',30,0)");
     CSalesMaintainDialog maintain;
     maintain.m_pDatabase = &m_db.Db();
     ModalScript script;
@@ -249,4 +264,3 @@ TEST_F(FormDialogs, ClosingMaintenanceCommitsTheRowBeingEdited)
     EXPECT_EQ("1", m_db.Scalar("SELECT 坏帐 FROM 销"));
     EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
 }
-

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-namespace
-{
+namespace {
 const std::vector<CGridSql::Column> kColumns = {{"a", true}, {"b", false}, {"c", true}};
 }
 
@@ -21,7 +20,8 @@ TEST(GridSql, BuildsTheStatementsOverAllColumns)
     ASSERT_TRUE(CGridSql::Update("t", kColumns, {"1", "x", "3"}, values, sql, error));
     EXPECT_EQ("UPDATE t SET a=2,b='y',c=3 WHERE a=1 AND b='x' AND c=3", sql);
 
-    EXPECT_EQ("DELETE FROM t WHERE a=1 AND b='x' AND c=3", CGridSql::Delete("t", kColumns, {"1", "x", "3"}));
+    EXPECT_EQ("DELETE FROM t WHERE a=1 AND b='x' AND c=3",
+              CGridSql::Delete("t", kColumns, {"1", "x", "3"}));
 }
 
 TEST(GridSql, EmptyNumbersAreZeroAndQuotesAreDoubled)
@@ -30,8 +30,9 @@ TEST(GridSql, EmptyNumbersAreZeroAndQuotesAreDoubled)
     std::vector<std::string> values = {"", "O'Neil's", " 2.5 "};
     ASSERT_TRUE(CGridSql::Update("销", kColumns, {"", "it's", "abc"}, values, sql, error));
     EXPECT_EQ("UPDATE 销 SET a=0,b='O''Neil''s',c=2.5 WHERE a=0 AND b='it''s' AND c='abc'", sql);
-    EXPECT_EQ("0", values[0]);   // the editor shows the 0 that was written
-    EXPECT_EQ("DELETE FROM t WHERE a=0 AND b='''' AND c=0", CGridSql::Delete("t", kColumns, {"", "'", ""}));
+    EXPECT_EQ("0", values[0]); // the editor shows the 0 that was written
+    EXPECT_EQ("DELETE FROM t WHERE a=0 AND b='''' AND c=0",
+              CGridSql::Delete("t", kColumns, {"", "'", ""}));
 }
 
 TEST(GridSql, RefusesANumericValueThatIsNotANumber)
@@ -84,7 +85,7 @@ TEST(GridRows, SortsNumbersByValueAndTextsByBytes)
     rows.Sort(0, true, false);
     EXPECT_EQ("10 9 1.7 1.2 x ", column(0));
     rows.Sort(1, false, false);
-    EXPECT_EQ("吧 阿 b a B ", column(1));   // 吧 is B0C9, 阿 B0A2
+    EXPECT_EQ("吧 阿 b a B ", column(1)); // 吧 is B0C9, 阿 B0A2
     rows.Sort(1, false, true);
     EXPECT_EQ("B a b 阿 吧 ", column(1));
 }
@@ -130,7 +131,8 @@ TEST(GridHtml, WritesTheEscapedGbkReportAndReportsAFileItCannotWrite)
 
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "报表目录-" + std::to_string(GetCurrentProcessId()) + "\\";
+    std::string folder =
+        std::string(temp) + "报表目录-" + std::to_string(GetCurrentProcessId()) + "\\";
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
     std::string path = folder + "REPORT.HTM", error;
     ASSERT_TRUE(CGridHtml::Write(path, captions, rows, error)) << error;

@@ -17,20 +17,33 @@ protected:
     {
         CTestSeams::Engage();
         ASSERT_TRUE(m_host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr));
-        ASSERT_TRUE(m_grid.CreateAndLoad(&m_db.Db(), "销", "select * from 销 WHERE 1<0", &m_host, CRect(0, 0, 600, 400),
-                                         TRUE, FALSE));
+        ASSERT_TRUE(m_grid.CreateAndLoad(&m_db.Db(), "销", "select * from 销 WHERE 1<0", &m_host,
+                                         CRect(0, 0, 600, 400), TRUE, FALSE));
         m_db.Exec("INSERT INTO 存 VALUES('板蓝根','北京','10支','2004-11-14',10,50)");
         m_db.Exec("INSERT INTO 存 VALUES('甘草','甘肃','1kg','2005-01-01',4,20)");
-        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 10:00:00','板蓝根','北京','10支','2004-11-14',15,2,'整盒销售',30,0)");
+        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 "
+                  "10:00:00','板蓝根','北京','10支','2004-11-14',15,2,'整盒销售',30,0)");
         // A sale at exactly midnight, a bad debt, and a sale of stock that has been deleted since.
-        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 00:00:00','甘草','甘肃','1kg','2005-01-01',6,1,'整盒销售',6,0)");
-        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 11:00:00','板蓝根','北京','10支','2004-11-14',15,1,'整盒销售',15,1)");
-        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 12:00:00','已删药','北京','10支','2004-11-14',100,1,'整盒销售',100,0)");
-        m_db.Exec("INSERT INTO 销 VALUES('2003-11-25 09:00:00','板蓝根','北京','10支','2004-11-14',15,1,'整盒销售',15,1)");
-        m_db.Exec("INSERT INTO 进 VALUES('2003-11-01','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-11-14',10,3)");
-        m_db.Exec("INSERT INTO 进 VALUES('2003-11-20','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-11-14',10,2)");
-        m_db.Exec("INSERT INTO 进 VALUES('2003-10-31','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-11-14',99,1)");
-        m_db.Exec("INSERT INTO 进 VALUES('2004-01-01','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-11-14',99,1)");
+        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 "
+                  "00:00:00','甘草','甘肃','1kg','2005-01-01',6,1,'整盒销售',6,0)");
+        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 "
+                  "11:00:00','板蓝根','北京','10支','2004-11-14',15,1,'整盒销售',15,1)");
+        m_db.Exec("INSERT INTO 销 VALUES('2003-11-24 "
+                  "12:00:00','已删药','北京','10支','2004-11-14',100,1,'整盒销售',100,0)");
+        m_db.Exec("INSERT INTO 销 VALUES('2003-11-25 "
+                  "09:00:00','板蓝根','北京','10支','2004-11-14',15,1,'整盒销售',15,1)");
+        m_db.Exec("INSERT INTO 进 "
+                  "VALUES('2003-11-01','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-"
+                  "11-14',10,3)");
+        m_db.Exec("INSERT INTO 进 "
+                  "VALUES('2003-11-20','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-"
+                  "11-14',10,2)");
+        m_db.Exec("INSERT INTO 进 "
+                  "VALUES('2003-10-31','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-"
+                  "11-14',99,1)");
+        m_db.Exec("INSERT INTO 进 "
+                  "VALUES('2004-01-01','张三','中药','针剂','A1','板蓝根','北京','10支','B1','2004-"
+                  "11-14',99,1)");
     }
     void TearDown() override
     {
@@ -63,10 +76,10 @@ TEST_F(ReportFixture, DaySalesReportCountsOnlySalesOfExistingStockAndNoBadDebts)
     std::vector<std::string> labels = Column(0), values = Column(1);
     EXPECT_EQ("2003-11-24", labels[0].substr(0, 10));
     EXPECT_EQ("", labels[3]);
-    EXPECT_EQ((std::vector<std::string>{ "日营业额", "总成本", "日纯利润", "日利润率" }),
+    EXPECT_EQ((std::vector<std::string>{"日营业额", "总成本", "日纯利润", "日利润率"}),
               std::vector<std::string>(labels.begin() + 4, labels.end()));
     // Revenue 30 + 6, cost 2 x 10 + 1 x 4: the deleted item's 100 counts in neither.
-    EXPECT_EQ((std::vector<std::string>{ "36.0元", "24.0元", "12.0元", "50.0%" }),
+    EXPECT_EQ((std::vector<std::string>{"36.0元", "24.0元", "12.0元", "50.0%"}),
               std::vector<std::string>(values.begin() + 4, values.end()));
 
     // Running it again reloads first: the totals are there once.
@@ -79,13 +92,15 @@ TEST_F(ReportFixture, ReportsWithoutRowsGetNoTotals)
     // 2003-11-25 holds only a bad debt.
     EXPECT_FALSE(CReportCommands::SalesReport(m_grid, CReportSql::Day, "2003-11-25", "2003-11-25"));
     EXPECT_EQ(0, m_grid.GetItemCount());
-    EXPECT_FALSE(CReportCommands::PurchaseReport(m_grid, CReportSql::Month, "2002-01-01", "2002-01-31"));
+    EXPECT_FALSE(
+        CReportCommands::PurchaseReport(m_grid, CReportSql::Month, "2002-01-01", "2002-01-31"));
     EXPECT_EQ(0, m_grid.GetItemCount());
 }
 
 TEST_F(ReportFixture, MonthPurchaseReportStartsOnTheFirst)
 {
-    ASSERT_TRUE(CReportCommands::PurchaseReport(m_grid, CReportSql::Month, "2003-11-01", "2003-11-24"));
+    ASSERT_TRUE(
+        CReportCommands::PurchaseReport(m_grid, CReportSql::Month, "2003-11-01", "2003-11-24"));
     std::vector<std::string> labels = Column(0), values = Column(1);
     ASSERT_EQ(4u, labels.size());
     EXPECT_EQ("2003-11-01", labels[0]);
@@ -97,7 +112,8 @@ TEST_F(ReportFixture, MonthPurchaseReportStartsOnTheFirst)
 
 TEST_F(ReportFixture, ListsAndQueries)
 {
-    ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::BadDebtReport("2003-01-01", "2003-11-25")));
+    ASSERT_TRUE(
+        CReportCommands::Load(m_grid, CReportSql::BadDebtReport("2003-01-01", "2003-11-25")));
     EXPECT_EQ(2, m_grid.GetItemCount());
     ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::SalesQuery("2003-11-24", "2003-11-24")));
     EXPECT_EQ(4, m_grid.GetItemCount());
@@ -114,9 +130,9 @@ TEST_F(ReportFixture, StockQueryMatchesPartsAndQuotes)
     m_db.Exec("INSERT INTO 存 VALUES('注射用板蓝根','北京','10支','2004-11-14',10,5)");
     m_db.Exec("INSERT INTO 存 VALUES('O''Neil''s','北京','10支','2004-11-14',10,5)");
     ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::StockQuery("板蓝", "", "", "")));
-    EXPECT_EQ((std::vector<std::string>{ "板蓝根", "注射用板蓝根" }), Column(0));
+    EXPECT_EQ((std::vector<std::string>{"板蓝根", "注射用板蓝根"}), Column(0));
     ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::StockQuery("'Neil", "北", "", "2004")));
-    EXPECT_EQ((std::vector<std::string>{ "O'Neil's" }), Column(0));
+    EXPECT_EQ((std::vector<std::string>{"O'Neil's"}), Column(0));
     ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::StockQuery("", "", "", "")));
     EXPECT_EQ(4, m_grid.GetItemCount());
     EXPECT_TRUE(CTestSeams::MessageBoxes().empty());

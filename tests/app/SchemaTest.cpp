@@ -3,14 +3,16 @@
 #include "tests/support/TestDatabase.h"
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 void ExpectRefused(CDatabase& db, const char* sql)
 {
-    try {
+    try
+    {
         db.ExecuteSQL(sql);
         ADD_FAILURE() << "accepted: " << sql;
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         e->Delete();
     }
 }
@@ -24,18 +26,22 @@ TEST(Schema, KeepsTheStockRules)
 
     // 5 boxes at 10 plus 5 at 20 give 10 boxes at 15.
     t.Exec("INSERT INTO 存 VALUES('板蓝根','广州','10支','2028-11-30',10.000000,5.000000)");
-    t.Exec("UPDATE 存 SET 平均成本单价=(平均成本单价*现有存货量+20.000000*5.000000)/(现有存货量+5.000000),"
-           "现有存货量=现有存货量+5.000000 WHERE 名称='板蓝根' AND 产地='广州' AND 规格型号='10支' AND 有效截止日期='2028-11-30'  ");
+    t.Exec("UPDATE 存 SET "
+           "平均成本单价=(平均成本单价*现有存货量+20.000000*5.000000)/(现有存货量+5.000000),"
+           "现有存货量=现有存货量+5.000000 WHERE 名称='板蓝根' AND 产地='广州' AND 规格型号='10支' "
+           "AND 有效截止日期='2028-11-30'  ");
     EXPECT_EQ("15", t.Scalar("SELECT 平均成本单价 FROM 存"));
     EXPECT_EQ("10", t.Scalar("SELECT 现有存货量 FROM 存"));
 
     // Whole numbers divide as decimals: a split sale of 5 out of 20 is a quarter box.
-    t.Exec("INSERT INTO 销 VALUES('2026-12-10 08:05:00','板蓝根','广州','10支','2028-11-30',2.000000,5/20.0,'拆零销售',10.00,0)");
+    t.Exec("INSERT INTO 销 VALUES('2026-12-10 "
+           "08:05:00','板蓝根','广州','10支','2028-11-30',2.000000,5/20.0,'拆零销售',10.00,0)");
     EXPECT_EQ("0.25", t.Scalar("SELECT 数量 FROM 销"));
 
     const char* refused[] = {
         // the cost update that divides by zero
-        "UPDATE 存 SET 平均成本单价=(平均成本单价*现有存货量+1*-10)/(现有存货量+-10),现有存货量=现有存货量-10",
+        "UPDATE 存 SET "
+        "平均成本单价=(平均成本单价*现有存货量+1*-10)/(现有存货量+-10),现有存货量=现有存货量-10",
         // a second row with the same stock key
         "INSERT INTO 存 VALUES('板蓝根','广州','10支','2028-11-30',1,1)",
         // a key column left empty (NULL)
@@ -45,8 +51,10 @@ TEST(Schema, KeepsTheStockRules)
         // dates and times in any other form, or not on the calendar
         "INSERT INTO 存 VALUES('x','y','z','2028/11/30',1,1)",
         "INSERT INTO 存 VALUES('x','y','z','2027-02-29',1,1)",
-        "INSERT INTO 进 VALUES('2026-12-10 00:00:00.000','','','','','x','y','z','','2028-11-30',1,1)",
-        "INSERT INTO 销 VALUES('2026-12-10 08:05:00.000','x','y','z','2028-11-30',1,1,'整盒销售',1,0)",
+        "INSERT INTO 进 VALUES('2026-12-10 "
+        "00:00:00.000','','','','','x','y','z','','2028-11-30',1,1)",
+        "INSERT INTO 销 VALUES('2026-12-10 "
+        "08:05:00.000','x','y','z','2028-11-30',1,1,'整盒销售',1,0)",
         "INSERT INTO 销 VALUES('2026-12-10','x','y','z','2028-11-30',1,1,'整盒销售',1,0)",
         "INSERT INTO 销 VALUES('2026-12-10 08:05:00','x','y','z','2028-11-30',1,1,'整盒销售',1,2)",
     };
@@ -55,5 +63,6 @@ TEST(Schema, KeepsTheStockRules)
     EXPECT_EQ("15", t.Scalar("SELECT 平均成本单价 FROM 存 WHERE 名称='板蓝根'"));
     EXPECT_EQ("1", t.Scalar("SELECT COUNT(*) FROM 存"));
     // The report's day range still takes a sale time.
-    EXPECT_EQ("1", t.Scalar("SELECT COUNT(*) FROM 销 WHERE 日期时间 BETWEEN '2026-12-10 00:00:00.000' AND '2026-12-10 23:59:59.999'"));
+    EXPECT_EQ("1", t.Scalar("SELECT COUNT(*) FROM 销 WHERE 日期时间 BETWEEN '2026-12-10 "
+                            "00:00:00.000' AND '2026-12-10 23:59:59.999'"));
 }

@@ -16,7 +16,8 @@ class RemoteBuffer
 public:
     RemoteBuffer(HANDLE process, size_t size) : m_process(process)
     {
-        m_address = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        m_address =
+            VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
         if (m_address == nullptr)
             throw std::runtime_error("VirtualAllocEx failed");
     }
@@ -65,7 +66,8 @@ std::string VorlenProcess::ProgramPath()
 std::string VorlenProcess::WindowText(HWND hwnd)
 {
     char text[1024] = {};
-    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, nullptr);
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
     return text;
 }
 
@@ -80,9 +82,10 @@ VorlenProcess::VorlenProcess(const char* connectString) : m_process()
     CreateDirectoryA(m_folder.c_str(), nullptr);
     if (!CopyFileA(ProgramPath().c_str(), (m_folder + "vorlen.exe").c_str(), FALSE))
         throw std::runtime_error("cannot copy " + ProgramPath());
-    if (connectString != nullptr) {
-        HANDLE file = CreateFileA((m_folder + "connect.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (connectString != nullptr)
+    {
+        HANDLE file = CreateFileA((m_folder + "connect.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD written = 0;
         WriteFile(file, connectString, (DWORD)strlen(connectString), &written, nullptr);
         CloseHandle(file);
@@ -91,8 +94,10 @@ VorlenProcess::VorlenProcess(const char* connectString) : m_process()
 
 VorlenProcess::~VorlenProcess()
 {
-    if (m_process.hProcess != nullptr) {
-        if (Running()) {
+    if (m_process.hProcess != nullptr)
+    {
+        if (Running())
+        {
             TerminateProcess(m_process.hProcess, 1);
             WaitForSingleObject(m_process.hProcess, 5000);
         }
@@ -106,16 +111,17 @@ VorlenProcess::~VorlenProcess()
 
 bool VorlenProcess::Start()
 {
-    STARTUPINFOA startup = { sizeof startup };
+    STARTUPINFOA startup = {sizeof startup};
     std::string exe = m_folder + "vorlen.exe";
     std::string commandLine = "\"" + exe + "\"";
-    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_folder.c_str(),
-                          &startup, &m_process) != FALSE;
+    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          m_folder.c_str(), &startup, &m_process) != FALSE;
 }
 
 bool VorlenProcess::Running() const
 {
-    return m_process.hProcess != nullptr && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+    return m_process.hProcess != nullptr &&
+           WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 bool VorlenProcess::WaitExit(DWORD milliseconds, DWORD* exitCode)
@@ -129,10 +135,11 @@ bool VorlenProcess::WaitExit(DWORD milliseconds, DWORD* exitCode)
 
 std::vector<HWND> VorlenProcess::Windows() const
 {
-    struct Search {
+    struct Search
+    {
         DWORD pid;
         std::vector<HWND> found;
-    } search = { m_process.dwProcessId, {} };
+    } search = {m_process.dwProcessId, {}};
     EnumWindows(
         [](HWND hwnd, LPARAM param) -> BOOL {
             Search* s = (Search*)param;
@@ -152,7 +159,8 @@ HWND VorlenProcess::WaitWindow(const char* title, DWORD milliseconds) const
     WaitFor(
         [&] {
             for (HWND hwnd : Windows())
-                if (*title == 0 || WindowText(hwnd) == title) {
+                if (*title == 0 || WindowText(hwnd) == title)
+                {
                     found = hwnd;
                     return true;
                 }
@@ -166,7 +174,8 @@ std::vector<std::string> VorlenProcess::Columns(HWND list) const
 {
     std::vector<std::string> columns;
     RemoteBuffer buffer(m_process.hProcess, kTextOffset + kTextSize);
-    for (int i = 0;; ++i) {
+    for (int i = 0;; ++i)
+    {
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT;
         column.pszText = buffer.At(kTextOffset);
@@ -214,11 +223,12 @@ bool VorlenProfileExists()
 
 HWND FindDescendant(HWND parent, const char* className, int id)
 {
-    struct Search {
+    struct Search
+    {
         const char* className;
         int id;
         HWND found;
-    } search = { className, id, nullptr };
+    } search = {className, id, nullptr};
     EnumChildWindows(
         parent,
         [](HWND hwnd, LPARAM param) -> BOOL {
@@ -226,7 +236,8 @@ HWND FindDescendant(HWND parent, const char* className, int id)
             char name[64] = {};
             GetClassNameA(hwnd, name, sizeof name);
             if ((*s->className == 0 || lstrcmpiA(name, s->className) == 0) &&
-                (s->id == -1 || GetDlgCtrlID(hwnd) == s->id)) {
+                (s->id == -1 || GetDlgCtrlID(hwnd) == s->id))
+            {
                 s->found = hwnd;
                 return FALSE;
             }

@@ -50,7 +50,8 @@ template <class Condition>
 bool WaitFor(Condition condition, DWORD milliseconds)
 {
     DWORD start = GetTickCount();
-    for (;;) {
+    for (;;)
+    {
         if (condition())
             return true;
         if (GetTickCount() - start > milliseconds)

@@ -16,9 +16,12 @@ const DWORD kStartTimeout = 15000;
 const UINT kIdcGrid = 42179;
 
 using Columns = std::vector<std::string>;
-const Columns kSalesColumns = { "日期时间", "名称", "产地", "规格型号", "有效截止日期", "零售价", "数量", "销售类型", "实收金额", "坏帐" };
-const Columns kStockColumns = { "名称", "产地", "规格型号", "有效截止日期", "平均成本单价", "现有存货量" };
-const Columns kPurchaseColumns = { "采购日期", "采购人", "大类", "小类", "编号", "名称", "产地", "规格型号", "批号", "有效截止日期", "进价", "数量" };
+const Columns kSalesColumns = {"日期时间", "名称", "产地",     "规格型号", "有效截止日期",
+                               "零售价",   "数量", "销售类型", "实收金额", "坏帐"};
+const Columns kStockColumns = {"名称",         "产地",         "规格型号",
+                               "有效截止日期", "平均成本单价", "现有存货量"};
+const Columns kPurchaseColumns = {"采购日期", "采购人",   "大类", "小类",         "编号", "名称",
+                                  "产地",     "规格型号", "批号", "有效截止日期", "进价", "数量"};
 
 void PressButton(HWND dialog, int id)
 {
@@ -27,7 +30,8 @@ void PressButton(HWND dialog, int id)
 
 void SetItemText(HWND dialog, int id, const char* text)
 {
-    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, nullptr);
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
 }
 
 // True when the process never showed a window with the title while it ran, up to its end.
@@ -54,18 +58,21 @@ bool SaveScreenshot(HWND hwnd, const std::string& path)
     HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
-    info.bmiHeader = { sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB };
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB};
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     GdiFlush();
     DWORD size = (DWORD)(((width * 3 + 3) & ~3) * height);
-    BITMAPFILEHEADER header = { 0x4D42, (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-                                (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) };
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    BITMAPFILEHEADER header = {0x4D42,
+                               (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size),
+                               0, 0, (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    bool ok = file != INVALID_HANDLE_VALUE && WriteFile(file, &header, sizeof header, &written, nullptr) &&
+    bool ok = file != INVALID_HANDLE_VALUE &&
+              WriteFile(file, &header, sizeof header, &written, nullptr) &&
               WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
               WriteFile(file, bits, size, &written, nullptr);
     if (file != INVALID_HANDLE_VALUE)
@@ -89,13 +96,15 @@ std::string BuildFolder()
 void PressKeys(const std::vector<WORD>& keys)
 {
     std::vector<INPUT> inputs;
-    for (WORD key : keys) {
+    for (WORD key : keys)
+    {
         INPUT down = {};
         down.type = INPUT_KEYBOARD;
         down.ki.wVk = key;
         inputs.push_back(down);
     }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+    {
         INPUT up = {};
         up.type = INPUT_KEYBOARD;
         up.ki.wVk = *key;
@@ -134,7 +143,8 @@ TEST(VorlenStart, SplashClosesAfterItsTimeWhateverKeysArrive)
     EXPECT_FALSE(GetWindowLongA(splash, GWL_STYLE) & WS_CAPTION);
     EXPECT_EQ("版本 1.1 BUILD 20031125   ", VorlenProcess::WindowText(GetDlgItem(splash, 1060)));
 
-    for (WPARAM key : { VK_RETURN, VK_ESCAPE }) {
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE})
+    {
         PostMessageA(splash, WM_KEYDOWN, key, 0);
         PostMessageA(splash, WM_KEYUP, key, 0xC0000000);
     }
@@ -194,7 +204,10 @@ protected:
         s_db.reset();
         s_main = nullptr;
     }
-    void SetUp() override { ASSERT_NE(nullptr, s_main) << "vorlen did not come up with its main window"; }
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, s_main) << "vorlen did not come up with its main window";
+    }
 
     static HWND Grid() { return FindDescendant(s_main, WC_LISTVIEWA, kIdcGrid); }
     static Columns GridColumns() { return s_vorlen->Columns(Grid()); }
@@ -250,7 +263,7 @@ TEST_F(VorlenSession, AcceleratorReachesTheView)
 {
     SetForegroundWindow(s_main);
     ASSERT_TRUE(WaitFor([] { return GetForegroundWindow() == s_main; }, 3000));
-    PressKeys({ VK_CONTROL, VK_MENU, 'H' }); // 本年度采购明细
+    PressKeys({VK_CONTROL, VK_MENU, 'H'}); // 本年度采购明细
     EXPECT_TRUE(GridShows(kPurchaseColumns));
 }
 
@@ -265,14 +278,15 @@ TEST_F(VorlenSession, StockInThroughTheFormShowsInThisYearsPurchasesAfterReload)
     HWND form = s_vorlen->WaitWindow("入库登记表", 5000);
     ASSERT_NE(nullptr, form);
     const std::pair<int, const char*> card[] = {
-        { 1050, "张三" }, { 1051, "中成药" }, { 1052, "清热解毒" }, { 1053, "ZY009" }, { 1054, "测试颗粒" },
-        { 1055, "广州" }, { 1056, "10袋/盒" }, { 1057, "B0001" }, { 1058, "12.5" }, { 1059, "4" },
+        {1050, "张三"}, {1051, "中成药"},  {1052, "清热解毒"}, {1053, "ZY009"}, {1054, "测试颗粒"},
+        {1055, "广州"}, {1056, "10袋/盒"}, {1057, "B0001"},    {1058, "12.5"},  {1059, "4"},
     };
     for (const auto& field : card)
         SetItemText(form, field.first, field.second);
     std::string statusBefore = VorlenProcess::WindowText(GetDlgItem(form, 1060));
     PressButton(form, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return VorlenProcess::WindowText(GetDlgItem(form, 1060)) != statusBefore; }, 5000));
+    ASSERT_TRUE(WaitFor(
+        [&] { return VorlenProcess::WindowText(GetDlgItem(form, 1060)) != statusBefore; }, 5000));
     EXPECT_EQ("1", s_db->Scalar("SELECT COUNT(*) FROM 进 WHERE 名称 = '测试颗粒'"));
     PressButton(form, IDCANCEL);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }, 5000));

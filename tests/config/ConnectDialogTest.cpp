@@ -15,11 +15,8 @@
 #include <functional>
 #include <string>
 
-namespace
-{
+namespace {
 const char kCaption[] = "pelmar";
-
-
 
 std::string Status(HWND dlg)
 {
@@ -77,8 +74,8 @@ protected:
             EXPECT_EQ(kCaption, ModalScript::Text(owner));
             EXPECT_FALSE(IsWindowEnabled(owner));
             ModalScript::Click(chooser, CDataSourceDialog::IDC_DRIVER_RADIO);
-            SendDlgItemMessageA(chooser, CDataSourceDialog::IDC_DRIVER_COMBO, CB_SELECTSTRING, (WPARAM)-1,
-                                (LPARAM) "SQLite3");
+            SendDlgItemMessageA(chooser, CDataSourceDialog::IDC_DRIVER_COMBO, CB_SELECTSTRING,
+                                (WPARAM)-1, (LPARAM) "SQLite3");
             SetDlgItemTextA(chooser, CDataSourceDialog::IDC_FILE_EDIT, m_db.Path().c_str());
             ModalScript::Click(chooser, IDOK);
         });
@@ -94,8 +91,10 @@ protected:
 TEST_F(ConnectDialog, ShowsTheConnectionFileByteForByteOrThatThereIsNone)
 {
     const std::string contents[] = {"", "DSN=药房;UID=管理员;PWD=a&b"};
-    for (const std::string& content : contents) {
-        if (!content.empty()) {
+    for (const std::string& content : contents)
+    {
+        if (!content.empty())
+        {
             ASSERT_TRUE(TestFiles::Write(m_file, content));
         }
         ModalScript script;
@@ -138,7 +137,8 @@ TEST_F(ConnectDialog, HasTheProgramIconAndTheAboutItemInTheSystemMenu)
 
 TEST_F(ConnectDialog, WritesTheChosenConnectStringWithoutPrefixAndTheHolderConnectsWithIt)
 {
-    std::string expectedStart = "DRIVER=SQLite3;Database=" + TestDatabase::DriverPath(m_db.Path()) + ";";
+    std::string expectedStart =
+        "DRIVER=SQLite3;Database=" + TestDatabase::DriverPath(m_db.Path()) + ";";
     std::string status = Configure([this](ModalScript& script) { ChooseTheTestDatabase(script); });
 
     std::string written = TestFiles::Read(m_file);
@@ -148,7 +148,8 @@ TEST_F(ConnectDialog, WritesTheChosenConnectStringWithoutPrefixAndTheHolderConne
     EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
 
     // vorlen reads the file from its program folder: this test's own, here.
-    std::string programFile = std::string((LPCTSTR)CDatabaseHolder::GetProgramDirectory()) + "connect.txt";
+    std::string programFile =
+        std::string((LPCTSTR)CDatabaseHolder::GetProgramDirectory()) + "connect.txt";
     ASSERT_TRUE(TestFiles::Write(programFile, written));
     CDatabaseHolder holder;
     CString error;
@@ -168,7 +169,9 @@ TEST_F(ConnectDialog, CancelledOrRefusedConfigurationLeavesTheFileUntouched)
     std::string status = Configure([](ModalScript& script) {
         script.When(CDataSourceDialog::GetCaption(), [](HWND chooser) {
             HWND list = GetDlgItem(chooser, CDataSourceDialog::IDC_DSN_LIST);
-            SendMessageA(list, LB_SETCURSEL, (WPARAM)SendMessageA(list, LB_FINDSTRING, (WPARAM)-1, (LPARAM) "Vorlen Broken"), 0);
+            SendMessageA(
+                list, LB_SETCURSEL,
+                (WPARAM)SendMessageA(list, LB_FINDSTRING, (WPARAM)-1, (LPARAM) "Vorlen Broken"), 0);
             ModalScript::Click(chooser, CDataSourceDialog::IDC_DSN_RADIO);
             ModalScript::Click(chooser, IDOK);
         });

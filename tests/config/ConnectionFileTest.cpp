@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 // A folder of its own below the temp folder, removed with what is in it.
 class Folder
 {
@@ -20,7 +19,8 @@ public:
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         char unique[64];
-        wsprintfA(unique, "pelmar-%lu-%ld\\", GetCurrentProcessId(), InterlockedIncrement(&counter));
+        wsprintfA(unique, "pelmar-%lu-%ld\\", GetCurrentProcessId(),
+                  InterlockedIncrement(&counter));
         m_path = std::string(temp) + unique;
         CreateDirectoryA(m_path.c_str(), NULL);
     }
@@ -38,7 +38,8 @@ public:
         HANDLE find = FindFirstFileA((m_path + "*").c_str(), &data);
         if (find == INVALID_HANDLE_VALUE)
             return names;
-        do {
+        do
+        {
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
                 names.push_back(data.cFileName);
         } while (FindNextFileA(find, &data));
@@ -49,7 +50,6 @@ public:
 private:
     std::string m_path;
 };
-
 
 }
 
@@ -62,7 +62,8 @@ TEST(ConnectionFile, ReadsEveryByteAndNothingElse)
     EXPECT_STREQ("left alone", connect);
 
     for (std::string bytes : {std::string(""), std::string(" DSN=药房;UID=管理员;PWD=a b \r\n"),
-                              std::string(5000, 'x') + "尾"}) {
+                              std::string(5000, 'x') + "尾"})
+    {
         ASSERT_TRUE(TestFiles::Write(path, bytes));
         ASSERT_TRUE(CConnectionFile::Read(path.c_str(), connect));
         EXPECT_EQ(bytes, std::string(connect, connect.GetLength()));

@@ -6,8 +6,7 @@
 #include <windows.h>
 #include <string>
 
-namespace
-{
+namespace {
 struct Search
 {
     DWORD processId;
@@ -19,7 +18,9 @@ BOOL CALLBACK FindProcessDialog(HWND hWnd, LPARAM lParam)
     auto search = (Search*)lParam;
     DWORD processId = 0;
     GetWindowThreadProcessId(hWnd, &processId);
-    if (processId == search->processId && IsWindowVisible(hWnd) && ModalScript::Text(hWnd) == "pelmar") {
+    if (processId == search->processId && IsWindowVisible(hWnd) &&
+        ModalScript::Text(hWnd) == "pelmar")
+    {
         search->found = hWnd;
         return FALSE;
     }
@@ -48,19 +49,23 @@ TEST(Program, StartsInTheCurrentFolderShowsItsStateAndEndsWithItsDialog)
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::string command = "\"" + program + "\"";
-    ASSERT_TRUE(CreateProcessA(program.c_str(), &command[0], NULL, NULL, FALSE, 0, NULL, folder.Folder().c_str(),
-                               &si, &pi));
+    ASSERT_TRUE(CreateProcessA(program.c_str(), &command[0], NULL, NULL, FALSE, 0, NULL,
+                               folder.Folder().c_str(), &si, &pi));
     Search search{pi.dwProcessId, NULL};
-    for (int i = 0; i < 300 && search.found == NULL; ++i) {
+    for (int i = 0; i < 300 && search.found == NULL; ++i)
+    {
         Sleep(50);
         EnumWindows(&FindProcessDialog, (LPARAM)&search);
     }
-    if (search.found != NULL) {
+    if (search.found != NULL)
+    {
         EXPECT_EQ("尚未配置数据连接", ModalScript::ItemText(search.found, IDC_STATUS));
         EXPECT_EQ("配置数据连接", ModalScript::ItemText(search.found, IDC_CONFIGURE));
         EXPECT_EQ("关闭", ModalScript::ItemText(search.found, IDCANCEL));
         PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    } else {
+    }
+    else
+    {
         ADD_FAILURE() << "pelmar showed no dialog";
     }
     bool ended = WaitForSingleObject(pi.hProcess, 15000) == WAIT_OBJECT_0;
@@ -70,5 +75,6 @@ TEST(Program, StartsInTheCurrentFolderShowsItsStateAndEndsWithItsDialog)
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     // Looking at the file changes nothing.
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((folder.Folder() + "connect.txt").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES,
+              GetFileAttributesA((folder.Folder() + "connect.txt").c_str()));
 }

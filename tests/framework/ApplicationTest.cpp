@@ -45,7 +45,7 @@ TEST_F(ApplicationTest, ProfileLivesUnderTheRegistryKeyAndApplicationName)
 
     EXPECT_TRUE(app.WriteProfileInt("Settings", "Number", -5));
     EXPECT_TRUE(app.WriteProfileString("Settings", "Text", "药品"));
-    BYTE blob[] = { 1, 0, 2, 0xFF };
+    BYTE blob[] = {1, 0, 2, 0xFF};
     EXPECT_TRUE(app.WriteProfileBinary("Settings", "Blob", blob, sizeof(blob)));
 
     EXPECT_EQ((UINT)-5, app.GetProfileInt("Settings", "Number", 9));
@@ -66,7 +66,8 @@ TEST_F(ApplicationTest, ProfileLivesUnderTheRegistryKeyAndApplicationName)
     strPath.Format("Software\\%s\\%s\\Settings", kCompany, app.m_pszAppName);
     ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyEx(HKEY_CURRENT_USER, strPath, 0, KEY_READ, &hKey));
     DWORD dwValue = 0, dwType = 0, dwSize = sizeof(dwValue);
-    EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueEx(hKey, "Number", nullptr, &dwType, (LPBYTE)&dwValue, &dwSize));
+    EXPECT_EQ(ERROR_SUCCESS,
+              ::RegQueryValueEx(hKey, "Number", nullptr, &dwType, (LPBYTE)&dwValue, &dwSize));
     EXPECT_EQ((DWORD)REG_DWORD, dwType);
     ::RegCloseKey(hKey);
 
@@ -106,10 +107,10 @@ TEST_F(ApplicationTest, CommandLineChoosesTheShellCommand)
         int nCommand;
         const char* file;
     } cases[] = {
-        { {}, CCommandLineInfo::FileNew, "" },
-        { { { "报表.htm", false } }, CCommandLineInfo::FileOpen, "报表.htm" },
-        { { { "p", true }, { "x.doc", false } }, CCommandLineInfo::FilePrint, "x.doc" },
-        { { { "Unregserver", true } }, CCommandLineInfo::AppUnregister, "" },
+        {{}, CCommandLineInfo::FileNew, ""},
+        {{{"报表.htm", false}}, CCommandLineInfo::FileOpen, "报表.htm"},
+        {{{"p", true}, {"x.doc", false}}, CCommandLineInfo::FilePrint, "x.doc"},
+        {{{"Unregserver", true}}, CCommandLineInfo::AppUnregister, ""},
     };
     for (const Case& c : cases)
     {
@@ -150,7 +151,8 @@ TEST_F(ApplicationTest, SeamsAnswerAndRecordInsteadOfShowing)
 
     CTestSeams::QueueFileDialogAnswer("C:\\out\\report");
     CTestSeams::QueueFileDialogCancel();
-    CFileDialog save(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "HTM Files (*.HTM)|*.HTM||");
+    CFileDialog save(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                     "HTM Files (*.HTM)|*.HTM||");
     ASSERT_EQ(IDOK, save.DoModal());
     EXPECT_STREQ("C:\\out\\report", save.GetPathName());
     EXPECT_STREQ("report", save.GetFileName());

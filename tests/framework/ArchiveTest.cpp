@@ -84,8 +84,13 @@ Bytes TwoObjectListFixture()
 {
     return ByteWriter()
         .W(4)
-        .NewClass(1, "CTestItem").D(7).B(2).Text("ab")
-        .W(0x8001).D((DWORD)-1).B(0)
+        .NewClass(1, "CTestItem")
+        .D(7)
+        .B(2)
+        .Text("ab")
+        .W(0x8001)
+        .D((DWORD)-1)
+        .B(0)
         .W(2)
         .W(0);
 }
@@ -119,14 +124,18 @@ TEST(Archive, ObjectListMatchesFixtureBothWays)
 
 TEST(Archive, StringLengthPrefixes)
 {
-    struct Case { DWORD nLength; Bytes prefix; };
+    struct Case
+    {
+        DWORD nLength;
+        Bytes prefix;
+    };
     const Case cases[] = {
-        { 0, ByteWriter().B(0) },
-        { 254, ByteWriter().B(0xFE) },
-        { 255, ByteWriter().B(0xFF).W(255) },
-        { 0xFFFD, ByteWriter().B(0xFF).W(0xFFFD) },
-        { 0xFFFE, ByteWriter().B(0xFF).W(0xFFFF).D(0xFFFE) },
-        { 0x10000, ByteWriter().B(0xFF).W(0xFFFF).D(0x10000) },
+        {0, ByteWriter().B(0)},
+        {254, ByteWriter().B(0xFE)},
+        {255, ByteWriter().B(0xFF).W(255)},
+        {0xFFFD, ByteWriter().B(0xFF).W(0xFFFD)},
+        {0xFFFE, ByteWriter().B(0xFF).W(0xFFFF).D(0xFFFE)},
+        {0x10000, ByteWriter().B(0xFF).W(0xFFFF).D(0x10000)},
     };
     for (const Case& c : cases)
     {
@@ -135,7 +144,8 @@ TEST(Archive, StringLengthPrefixes)
         // A small buffer makes long strings cross many buffer refills.
         EXPECT_EQ(StoreToBytes([&](CArchive& ar) { ar << str; }, 64), expected) << c.nLength;
         CString loaded = "old";
-        LoadFromBytes(expected, [&](CArchive& ar) { ar >> loaded; }, 64);
+        LoadFromBytes(
+            expected, [&](CArchive& ar) { ar >> loaded; }, 64);
         EXPECT_EQ(loaded, str) << c.nLength;
     }
 }
@@ -167,8 +177,17 @@ TEST(Archive, CountsAndValuesAreFixedWidth)
     LoadFromBytes(bytes, [](CArchive& ar) {
         EXPECT_EQ(ar.ReadCount(), 0xFFFEu);
         EXPECT_EQ(ar.ReadCount(), 0xFFFFu);
-        BYTE by; WORD w; DWORD dw; int i; UINT u; LONG l; float fl; double db;
-        CRect rect; CPoint point; CSize size;
+        BYTE by;
+        WORD w;
+        DWORD dw;
+        int i;
+        UINT u;
+        LONG l;
+        float fl;
+        double db;
+        CRect rect;
+        CPoint point;
+        CSize size;
         ar >> by >> w >> dw >> i >> u >> l >> fl >> db >> rect >> point >> size;
         EXPECT_EQ(i, -4);
         EXPECT_EQ(db, 2.5);
@@ -229,36 +248,68 @@ TEST(Archive, BadDataEndsInTheArchiveException)
         i == 0 ? deep.NewClass(1, "CTestNode") : deep.W(0x8001);
     deep.W(0);
 
-    struct Case { const char* name; Bytes bytes; void (*load)(CArchive&); int cause; };
+    struct Case
+    {
+        const char* name;
+        Bytes bytes;
+        void (*load)(CArchive&);
+        int cause;
+    };
     const Case cases[] = {
-        { "foreign class", ByteWriter().NewClass(1, "CTestOther"), readItem, CArchiveException::badClass },
-        { "unknown class", ByteWriter().NewClass(1, "CNoSuchClass").D(0).B(0), readItem, CArchiveException::badClass },
-        { "class not stored", ByteWriter().NewClass(0xFFFF, "CTestNotStored"), readItem, CArchiveException::badClass },
-        { "name too long", ByteWriter().W(0xFFFF).W(1).W(200).Repeat('A', 200), readItem, CArchiveException::badClass },
-        { "wrong schema", ByteWriter().NewClass(2, "CTestItem").D(0).B(0), readItem, CArchiveException::badSchema },
-        { "object index past the end", ByteWriter().W(5), readItem, CArchiveException::badIndex },
-        { "class index past the end", ByteWriter().W(0x8005), readItem, CArchiveException::badIndex },
-        { "big class index", ByteWriter().W(0x7FFF).D(0x80000001), readItem, CArchiveException::badIndex },
-        { "class index naming an object",
-          ByteWriter().W(2).NewClass(1, "CTestItem").D(0).B(0).W(0x8002), readList, CArchiveException::badIndex },
-        { "object index naming a class",
-          ByteWriter().W(2).NewClass(1, "CTestItem").D(0).B(0).W(1), readList, CArchiveException::badIndex },
-        { "foreign object back-reference",
-          ByteWriter().NewClass(1, "CTestOther").W(2), [](CArchive& ar) {
-              CObject* pOther = ar.ReadObject(NULL);
-              std::unique_ptr<CObject> owner(pOther);
-              ar.ReadObject(RUNTIME_CLASS(CTestItem));
-          }, CArchiveException::badClass },
-        { "huge list count", ByteWriter().W(0xFFFF).D(0xFFFFFFFF).W(0), readList, CArchiveException::endOfFile },
-        { "huge array count", ByteWriter().W(0xFFFF).D(0x7FFFFFFF).D(1).D(2),
-          [](CArchive& ar) { CDWordArray a; a.Serialize(ar); }, CArchiveException::endOfFile },
-        { "impossible string length", ByteWriter().B(0xFF).W(0xFFFF).D(0xFFFFFFFF).Text("abc"),
-          [](CArchive& ar) { CString s; ar >> s; }, CArchiveException::genericException },
-        { "huge string length", ByteWriter().B(0xFF).W(0xFFFF).D(0x7FFFFF00).Text("abc"),
-          [](CArchive& ar) { CString s; ar >> s; }, CArchiveException::endOfFile },
-        { "huge wide string length", ByteWriter().B(0xFF).W(0xFFFE).B(0xFF).W(0xFFFF).D(0x3FFFFF00).W('a'),
-          [](CArchive& ar) { CString s; ar >> s; }, CArchiveException::endOfFile },
-        { "nesting without end", deep, readNode, CArchiveException::genericException },
+        {"foreign class", ByteWriter().NewClass(1, "CTestOther"), readItem,
+         CArchiveException::badClass},
+        {"unknown class", ByteWriter().NewClass(1, "CNoSuchClass").D(0).B(0), readItem,
+         CArchiveException::badClass},
+        {"class not stored", ByteWriter().NewClass(0xFFFF, "CTestNotStored"), readItem,
+         CArchiveException::badClass},
+        {"name too long", ByteWriter().W(0xFFFF).W(1).W(200).Repeat('A', 200), readItem,
+         CArchiveException::badClass},
+        {"wrong schema", ByteWriter().NewClass(2, "CTestItem").D(0).B(0), readItem,
+         CArchiveException::badSchema},
+        {"object index past the end", ByteWriter().W(5), readItem, CArchiveException::badIndex},
+        {"class index past the end", ByteWriter().W(0x8005), readItem, CArchiveException::badIndex},
+        {"big class index", ByteWriter().W(0x7FFF).D(0x80000001), readItem,
+         CArchiveException::badIndex},
+        {"class index naming an object",
+         ByteWriter().W(2).NewClass(1, "CTestItem").D(0).B(0).W(0x8002), readList,
+         CArchiveException::badIndex},
+        {"object index naming a class", ByteWriter().W(2).NewClass(1, "CTestItem").D(0).B(0).W(1),
+         readList, CArchiveException::badIndex},
+        {"foreign object back-reference", ByteWriter().NewClass(1, "CTestOther").W(2),
+         [](CArchive& ar) {
+             CObject* pOther = ar.ReadObject(NULL);
+             std::unique_ptr<CObject> owner(pOther);
+             ar.ReadObject(RUNTIME_CLASS(CTestItem));
+         },
+         CArchiveException::badClass},
+        {"huge list count", ByteWriter().W(0xFFFF).D(0xFFFFFFFF).W(0), readList,
+         CArchiveException::endOfFile},
+        {"huge array count", ByteWriter().W(0xFFFF).D(0x7FFFFFFF).D(1).D(2),
+         [](CArchive& ar) {
+             CDWordArray a;
+             a.Serialize(ar);
+         },
+         CArchiveException::endOfFile},
+        {"impossible string length", ByteWriter().B(0xFF).W(0xFFFF).D(0xFFFFFFFF).Text("abc"),
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         },
+         CArchiveException::genericException},
+        {"huge string length", ByteWriter().B(0xFF).W(0xFFFF).D(0x7FFFFF00).Text("abc"),
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         },
+         CArchiveException::endOfFile},
+        {"huge wide string length",
+         ByteWriter().B(0xFF).W(0xFFFE).B(0xFF).W(0xFFFF).D(0x3FFFFF00).W('a'),
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         },
+         CArchiveException::endOfFile},
+        {"nesting without end", deep, readNode, CArchiveException::genericException},
     };
     for (const Case& c : cases)
         EXPECT_EQ(LoadFailureCause(c.bytes, c.load), c.cause) << c.name;

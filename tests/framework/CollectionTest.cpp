@@ -22,13 +22,15 @@ TEST(Map, IntegerKeysWalkInBucketOrderNewestFirst)
     // key >> 4 picks the bucket of 17: 1 and 2 share bucket 0; 16, 17 and 300 (18 % 17) share bucket 1.
     CMap<UINT, UINT, int, int> map;
     EXPECT_EQ(map.GetStartPosition(), (POSITION)NULL);
-    for (UINT key : { 16u, 1u, 17u, 2u, 300u })
+    for (UINT key : {16u, 1u, 17u, 2u, 300u})
         map[key] = (int)key * 10;
-    EXPECT_EQ((KeysInOrder<decltype(map), UINT, int>(map)), (std::vector<UINT>{ 2, 1, 300, 17, 16 }));
+    EXPECT_EQ((KeysInOrder<decltype(map), UINT, int>(map)), (std::vector<UINT>{2, 1, 300, 17, 16}));
     EXPECT_EQ(map.GetHashTableSize(), 17u);
 
     Bytes bytes = StoreToBytes([&](CArchive& ar) { map.Serialize(ar); });
-    EXPECT_EQ(bytes, ByteWriter().W(5).D(2).D(20).D(1).D(10).D(300).D(3000).D(17).D(170).D(16).D(160).bytes());
+    EXPECT_EQ(
+        bytes,
+        ByteWriter().W(5).D(2).D(20).D(1).D(10).D(300).D(3000).D(17).D(170).D(16).D(160).bytes());
 
     EXPECT_TRUE(map.RemoveKey(17));
     EXPECT_FALSE(map.RemoveKey(17));
@@ -36,7 +38,7 @@ TEST(Map, IntegerKeysWalkInBucketOrderNewestFirst)
     EXPECT_FALSE(map.Lookup(17, value));
     EXPECT_TRUE(map.Lookup(300, value));
     EXPECT_EQ(value, 3000);
-    EXPECT_EQ((KeysInOrder<decltype(map), UINT, int>(map)), (std::vector<UINT>{ 2, 1, 300, 16 }));
+    EXPECT_EQ((KeysInOrder<decltype(map), UINT, int>(map)), (std::vector<UINT>{2, 1, 300, 16}));
 }
 
 TEST(Map, StringKeysHashTheirBytesAsSignedChars)
@@ -47,11 +49,23 @@ TEST(Map, StringKeysHashTheirBytesAsSignedChars)
     map["+"] = "plus";
     map["销"] = "sale";
     EXPECT_EQ((KeysInOrder<CMapStringToString, CString, CString>(map)),
-              (std::vector<CString>{ "+", "销", "," }));
+              (std::vector<CString>{"+", "销", ","}));
 
     Bytes bytes = StoreToBytes([&](CArchive& ar) { map.Serialize(ar); });
-    Bytes expected = ByteWriter().W(3).B(1).Text("+").B(4).Text("plus").B(2).Text("销").B(4).Text("sale")
-                         .B(1).Text(",").B(5).Text("comma");
+    Bytes expected = ByteWriter()
+                         .W(3)
+                         .B(1)
+                         .Text("+")
+                         .B(4)
+                         .Text("plus")
+                         .B(2)
+                         .Text("销")
+                         .B(4)
+                         .Text("sale")
+                         .B(1)
+                         .Text(",")
+                         .B(5)
+                         .Text("comma");
     EXPECT_EQ(bytes, expected);
     CMapStringToString loaded;
     LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
@@ -102,7 +116,7 @@ TEST(Array, GrowsInsertsAndRemoves)
 TEST(Array, SerializesAsCountAndElements)
 {
     CDWordArray point;
-    for (DWORD v : { 10u, 20u, 0u, 0u, 0u })
+    for (DWORD v : {10u, 20u, 0u, 0u, 0u})
         point.Add(v);
     Bytes bytes = StoreToBytes([&](CArchive& ar) { point.Serialize(ar); });
     EXPECT_EQ(bytes, ByteWriter().W(5).D(10).D(20).D(0).D(0).D(0).bytes());
@@ -128,7 +142,8 @@ TEST(Array, SerializesAsCountAndElements)
     EXPECT_EQ(bytes, ByteWriter().W(2).B(0).B(2).Text("销").bytes());
     CByteArray raw;
     raw.Add(0x5C);
-    EXPECT_EQ(StoreToBytes([&](CArchive& ar) { raw.Serialize(ar); }), ByteWriter().W(1).B(0x5C).bytes());
+    EXPECT_EQ(StoreToBytes([&](CArchive& ar) { raw.Serialize(ar); }),
+              ByteWriter().W(1).B(0x5C).bytes());
 }
 
 TEST(List, PositionsWalkBothWaysAndEditInPlace)

@@ -82,11 +82,12 @@ public:
         if (CFrameWnd::OnCreate(lpcs) == -1)
             return -1;
         m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 30), this, 0xE800);
-        const UINT ids[] = { ID_TEST_UPDATE_VIEW, ID_TEST_FRAME_ONLY, ID_TEST_NOBODY };
+        const UINT ids[] = {ID_TEST_UPDATE_VIEW, ID_TEST_FRAME_ONLY, ID_TEST_NOBODY};
         for (int i = 0; i < 3; i++)
-            ::CreateWindow("BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, i * 60, 0, 50, 20, m_bar.m_hWnd,
-                           (HMENU)(UINT_PTR)ids[i], nullptr, nullptr);
-        m_messageLine.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 200, 300, 220), this, AFX_IDW_STATUS_BAR);
+            ::CreateWindow("BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, i * 60, 0, 50, 20,
+                           m_bar.m_hWnd, (HMENU)(UINT_PTR)ids[i], nullptr, nullptr);
+        m_messageLine.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 200, 300, 220), this,
+                             AFX_IDW_STATUS_BAR);
         return 0;
     }
     BOOL OnRouteAll(UINT)
@@ -114,7 +115,8 @@ protected:
         CWinTestApp& app = TestApp();
         app.m_route.clear();
         if (app.GetFirstDocTemplatePosition() == nullptr)
-            app.AddDocTemplate(new CSingleDocTemplate(1, RUNTIME_CLASS(CRouteDoc), RUNTIME_CLASS(CRouteFrame),
+            app.AddDocTemplate(new CSingleDocTemplate(1, RUNTIME_CLASS(CRouteDoc),
+                                                      RUNTIME_CLASS(CRouteFrame),
                                                       RUNTIME_CLASS(CRouteView)));
         CCommandLineInfo cmdInfo;
         ASSERT_TRUE(app.ProcessShellCommand(cmdInfo));
@@ -148,11 +150,11 @@ TEST_F(CommandRoutingTest, NewDocumentMakesFrameViewAndDocumentTogether)
 TEST_F(CommandRoutingTest, CommandsRunViewDocumentFrameApplicationWhileHandlersContinue)
 {
     m_pFrame->SendMessage(WM_COMMAND, ID_TEST_ROUTE_ALL);
-    EXPECT_EQ((std::vector<std::string>{ "view", "doc", "frame", "app" }), TestApp().m_route);
+    EXPECT_EQ((std::vector<std::string>{"view", "doc", "frame", "app"}), TestApp().m_route);
 
     TestApp().m_route.clear();
     m_pFrame->SendMessage(WM_COMMAND, ID_TEST_STOP_AT_DOC);
-    EXPECT_EQ((std::vector<std::string>{ "doc-stop" }), TestApp().m_route);
+    EXPECT_EQ((std::vector<std::string>{"doc-stop"}), TestApp().m_route);
 
     // A command whose update handler disables it is not run from a menu or accelerator.
     TestApp().m_route.clear();
@@ -213,7 +215,7 @@ TEST_F(CommandRoutingTest, FrameTakesTitleMenuAndAcceleratorsFromItsResourceId)
     msg.lParam = 1;
     EXPECT_TRUE(AfxPreTranslateMessage(&msg));
     PumpPendingMessages();
-    EXPECT_EQ((std::vector<std::string>{ "view", "doc", "frame", "app" }), TestApp().m_route);
+    EXPECT_EQ((std::vector<std::string>{"view", "doc", "frame", "app"}), TestApp().m_route);
 }
 
 TEST_F(CommandRoutingTest, MenuItemsAreUpdatedAndPromptedWhileTheMenuIsOpen)
@@ -268,8 +270,8 @@ TEST_F(CommandRoutingTest, IdleReachesEveryFloatingFrameWhichDeletesItselfWhenDe
 {
     bool bDeleted = false;
     CCountingMiniFrame* pMini = new CCountingMiniFrame(&bDeleted);
-    ASSERT_TRUE(pMini->CreateEx(0, nullptr, "浮动", WS_POPUP | WS_CAPTION | MFS_THICKFRAME, CRect(10, 10, 200, 100),
-                                m_pFrame));
+    ASSERT_TRUE(pMini->CreateEx(0, nullptr, "浮动", WS_POPUP | WS_CAPTION | MFS_THICKFRAME,
+                                CRect(10, 10, 200, 100), m_pFrame));
     EXPECT_TRUE(pMini->GetExStyle() & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(pMini->GetExStyle() & WS_EX_CLIENTEDGE);
     EXPECT_TRUE(pMini->GetStyle() & WS_THICKFRAME);

@@ -17,8 +17,10 @@ protected:
     void SetUp() override
     {
         TestApp();
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr));
-        ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 300), &m_parent, 42179));
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, 0, 0, 400, 300,
+                                      nullptr, nullptr));
+        ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 300),
+                                  &m_parent, 42179));
         m_list.InsertColumn(0, "名称", LVCFMT_LEFT, 130);
         m_list.InsertColumn(1, "数量", LVCFMT_LEFT, 130);
     }
@@ -40,8 +42,8 @@ protected:
 
 TEST_F(ControlsTest, ListSortsByItemDataBothWays)
 {
-    const char* names[] = { "r0", "r1", "r2", "r3", "r4" };
-    const int data[] = { 4, 2, 0, 3, 1 };
+    const char* names[] = {"r0", "r1", "r2", "r3", "r4"};
+    const int data[] = {4, 2, 0, 3, 1};
     for (int i = 0; i < 5; i++)
     {
         ASSERT_EQ(i, m_list.InsertItem(i, names[i]));
@@ -50,12 +52,12 @@ TEST_F(ControlsTest, ListSortsByItemDataBothWays)
     }
 
     ASSERT_TRUE(m_list.SortItems(CompareByData, 1));
-    EXPECT_EQ((std::vector<std::string>{ "r2", "r4", "r1", "r3", "r0" }), Column(0));
-    EXPECT_EQ((std::vector<std::string>{ "0", "1", "2", "3", "4" }), Column(1));
+    EXPECT_EQ((std::vector<std::string>{"r2", "r4", "r1", "r3", "r0"}), Column(0));
+    EXPECT_EQ((std::vector<std::string>{"0", "1", "2", "3", "4"}), Column(1));
     EXPECT_EQ(0u, m_list.GetItemData(0));
 
     ASSERT_TRUE(m_list.SortItems(CompareByData, (DWORD_PTR)-1));
-    EXPECT_EQ((std::vector<std::string>{ "r0", "r3", "r1", "r4", "r2" }), Column(0));
+    EXPECT_EQ((std::vector<std::string>{"r0", "r3", "r1", "r4", "r2"}), Column(0));
 }
 
 TEST_F(ControlsTest, ListKeepsLongTextsAndColumnsAndColours)

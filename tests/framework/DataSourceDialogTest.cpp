@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 std::vector<std::string> g_reports;
 
 int AFXAPI RecordReport(LPCTSTR lpszText, UINT, UINT)
@@ -56,7 +55,8 @@ protected:
         LRESULT index = SendMessageA(list, LB_FINDSTRING, (WPARAM)-1, (LPARAM)name);
         ASSERT_GE(index, 0) << name;
         SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
-        PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(CDataSourceDialog::IDC_DSN_LIST, LBN_SELCHANGE), (LPARAM)list);
+        PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(CDataSourceDialog::IDC_DSN_LIST, LBN_SELCHANGE),
+                     (LPARAM)list);
     }
 
     // Chooses a driver and names a database file.
@@ -87,18 +87,26 @@ protected:
 
 TEST(DataSourceDialog, PutsTheDriverBackIntoACompletedStringThatLostIt)
 {
-    struct { const char* completed; const char* driver; const char* expected; } cases[] = {
+    struct
+    {
+        const char* completed;
+        const char* driver;
+        const char* expected;
+    } cases[] = {
         // What the SQLite driver completes a connection by driver name with.
-        {"DSN=;Database=/d/a.db;Timeout=;PWD=", "SQLite3", "DRIVER=SQLite3;Database=/d/a.db;Timeout=;PWD="},
+        {"DSN=;Database=/d/a.db;Timeout=;PWD=", "SQLite3",
+         "DRIVER=SQLite3;Database=/d/a.db;Timeout=;PWD="},
         {"Database=/d/a.db;DSN=", "SQLite3", "DRIVER=SQLite3;Database=/d/a.db;"},
         {"DSN=;Database=/d/a.db", "My Driver {2}", "DRIVER={My Driver {2}};Database=/d/a.db"},
         // Strings that still name their source or driver stay as the driver manager gave them.
         {"DSN=药房;Database=/d/a.db", "SQLite3", "DSN=药房;Database=/d/a.db"},
-        {"DRIVER={SQLite3};Database=/d/a.db;DSN=", "SQLite3", "DRIVER={SQLite3};Database=/d/a.db;DSN="},
+        {"DRIVER={SQLite3};Database=/d/a.db;DSN=", "SQLite3",
+         "DRIVER={SQLite3};Database=/d/a.db;DSN="},
         {"DSN=;PWD={a;b}", "SQLite3", "DRIVER=SQLite3;PWD={a;b}"},
     };
     for (auto& c : cases)
-        EXPECT_STREQ(c.expected, CDataSourceDialog::KeepDriver(c.completed, c.driver)) << c.completed;
+        EXPECT_STREQ(c.expected, CDataSourceDialog::KeepDriver(c.completed, c.driver))
+            << c.completed;
 
     EXPECT_STREQ("DRIVER=SQLite3;Database={/d/a;b.db};Timeout=5",
                  CDataSourceDialog::MakeDriverConnect("SQLite3", "/d/a;b.db", "Timeout=5"));
@@ -153,7 +161,8 @@ TEST_F(DataSourceChooser, ConnectsThroughADriverToANamedFileAndHandsBackAStringT
     ASSERT_TRUE(opened);
     EXPECT_TRUE(script.Finished()) << script.Failure();
     CString connect = db.GetConnect();
-    std::string start = "ODBC;DRIVER=SQLite3;Database=" + TestDatabase::DriverPath(m_db.Path()) + ";";
+    std::string start =
+        "ODBC;DRIVER=SQLite3;Database=" + TestDatabase::DriverPath(m_db.Path()) + ";";
     EXPECT_STREQ(start.c_str(), connect.Left((int)start.size())) << (LPCTSTR)connect;
     EXPECT_TRUE(g_reports.empty());
     ExpectConnectsAgain(connect);
@@ -206,12 +215,16 @@ TEST_F(DataSourceChooser, ReportsARefusalAndStaysOpenForAnotherChoice)
 
 TEST_F(DataSourceChooser, CancelConnectsNothingAndGivesAnEmptyConnectString)
 {
-    for (int id : {(int)IDCANCEL, (int)CDataSourceDialog::IDC_DSN_LIST}) {
+    for (int id : {(int)IDCANCEL, (int)CDataSourceDialog::IDC_DSN_LIST})
+    {
         ModalScript script;
         script.When(CDataSourceDialog::GetCaption(), [id](HWND dlg) {
-            if (id == IDCANCEL) {
+            if (id == IDCANCEL)
+            {
                 ModalScript::Click(dlg, IDCANCEL);
-            } else {
+            }
+            else
+            {
                 // Choose something first, then close the window instead.
                 PickSource(dlg, "Vorlen Chooser");
                 PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -6,15 +6,17 @@
 #include <gtest/gtest.h>
 #include <string>
 
-namespace
-{
+namespace {
 // Runs an action that must throw CDBException and hands back the exception's texts.
 template <class Action>
 CString ErrorOf(Action action, CString* stateNativeOrigin = nullptr)
 {
-    try {
+    try
+    {
         action();
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         CString text = e->m_strError;
         if (stateNativeOrigin)
             *stateNativeOrigin = e->m_strStateNativeOrigin;
@@ -43,7 +45,8 @@ TEST(Database, RefusalsCarryTheDriverManagersWordsWithoutOrigin)
 {
     CDatabase db;
     CString origin;
-    CString text = ErrorOf([&] { db.OpenEx("DSN=vorlen-no-such-source", CDatabase::noOdbcDialog); }, &origin);
+    CString text =
+        ErrorOf([&] { db.OpenEx("DSN=vorlen-no-such-source", CDatabase::noOdbcDialog); }, &origin);
     EXPECT_STREQ("Data source name not found and no default driver specified\n", text);
     EXPECT_STREQ("State:IM002,Native:0,Origin:[unixODBC][Driver Manager]\n", origin);
     EXPECT_FALSE(db.IsOpen());
@@ -56,7 +59,8 @@ TEST(Database, RefusalsCarryTheDriverManagersWordsWithoutOrigin)
 TEST(Database, MissingFileWithNoCreatIsAnError)
 {
     TestDatabase t(TestDatabase::Empty);
-    std::string missing = "DRIVER=SQLite3;NoCreat=1;Database=" + TestDatabase::DriverPath(t.Folder() + "missing.db");
+    std::string missing =
+        "DRIVER=SQLite3;NoCreat=1;Database=" + TestDatabase::DriverPath(t.Folder() + "missing.db");
     CDatabase db;
     CString text = ErrorOf([&] { db.OpenEx(missing.c_str(), CDatabase::noOdbcDialog); });
     EXPECT_FALSE(text.IsEmpty());
@@ -87,7 +91,8 @@ TEST(Database, ExecuteReportsRowsAffectedAndConstraintRefusals)
     EXPECT_EQ(0, t.Db().GetRowsAffected());
 
     CString origin;
-    CString text = ErrorOf([&] { t.Db().ExecuteSQL("INSERT INTO 存 VALUES('a','b','c','2028-11-30',1,1)"); }, &origin);
+    CString text = ErrorOf(
+        [&] { t.Db().ExecuteSQL("INSERT INTO 存 VALUES('a','b','c','2028-11-30',1,1)"); }, &origin);
     EXPECT_NE(-1, text.Find("UNIQUE constraint failed"));
     EXPECT_NE(-1, origin.Find("State:S1000,Native:19,"));
 

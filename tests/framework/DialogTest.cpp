@@ -143,8 +143,8 @@ TEST_F(DialogTest, NumberFieldsAcceptOnlyWholeNumbersInRange)
         bool ok;
         int value;
     } intCases[] = {
-        { "42", true, 42 },   { " -7 ", true, -7 },     { "abc", false, 1 },         { "", false, 1 },
-        { "12abc", false, 1 }, { "3.5", false, 1 },     { "99999999999", false, 1 },
+        {"42", true, 42},    {" -7 ", true, -7}, {"abc", false, 1},         {"", false, 1},
+        {"12abc", false, 1}, {"3.5", false, 1},  {"99999999999", false, 1},
     };
     for (const IntCase& c : intCases)
     {

@@ -4,8 +4,7 @@
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
@@ -43,7 +42,8 @@ TEST(GdiObjects, TemporaryWrappersHaveTheHandlesKindAndAreFreedAtIdle)
                        GetStockObject(DEFAULT_GUI_FONT), GetStockObject(DEFAULT_PALETTE)};
     const CRuntimeClass* kinds[] = {RUNTIME_CLASS(CPen), RUNTIME_CLASS(CBrush),
                                     RUNTIME_CLASS(CFont), RUNTIME_CLASS(CPalette)};
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 4; i++)
+    {
         CGdiObject* p = CGdiObject::FromHandle(stock[i]);
         ASSERT_NE(nullptr, p);
         EXPECT_TRUE(p->IsKindOf(kinds[i])) << i;
@@ -84,12 +84,14 @@ TEST(DeviceContext, FillSolidRectAndDraw3dRectPaintExactPixels)
     EXPECT_EQ(kWhite, canvas.Pixel(0, 0));
     EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(1, 1));
     EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(7, 1));
-    EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(8, 1)) << "far corners belong to the bottom-right colour";
+    EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(8, 1))
+        << "far corners belong to the bottom-right colour";
     EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(1, 8));
     EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(8, 8));
     EXPECT_EQ(RGB(192, 192, 192), canvas.Pixel(2, 2));
     EXPECT_EQ(kWhite, canvas.Pixel(9, 9));
-    EXPECT_EQ(RGB(0, 0, 255), b.dc.GetBkColor()) << "each solid fill leaves its colour as background";
+    EXPECT_EQ(RGB(0, 0, 255), b.dc.GetBkColor())
+        << "each solid fill leaves its colour as background";
 }
 
 TEST(DeviceContext, DrawDragRectInvertsAHalftoneFrameAndErasesTheLastOne)
@@ -111,7 +113,8 @@ TEST(DeviceContext, DrawDragRectInvertsAHalftoneFrameAndErasesTheLastOne)
     EXPECT_EQ(0, canvas.Count(kBlack, 0, 0, 40, 10)) << "the old outline is gone";
     EXPECT_EQ(30, canvas.Count(kBlack, 10, 10, 30, 13));
     b.dc.DrawDragRect(&second, CSize(0, 0), &second, frame);
-    EXPECT_EQ(0, canvas.Count(kBlack, 0, 0, 40, 40)) << "an empty frame over the last one erases it";
+    EXPECT_EQ(0, canvas.Count(kBlack, 0, 0, 40, 40))
+        << "an empty frame over the last one erases it";
     HRGN probe = ::CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(0, ::GetClipRgn(canvas.dc(), probe)) << "no clip region left behind";
     ::DeleteObject(probe);
@@ -159,11 +162,11 @@ TEST(ImageLists, MaskedImageDrawsOnlyItsOwnPixels)
     EXPECT_EQ(16, canvas.Count(kBlack, 6, 1, 10, 5));
 }
 
-namespace
-{
+namespace {
 LRESULT CALLBACK PaintRedProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_PAINT) {
+    if (msg == WM_PAINT)
+    {
         CPaintDC dc(CWnd::FromHandle(hWnd));
         CRect rect;
         ::GetClientRect(hWnd, rect);
@@ -181,8 +184,8 @@ TEST(WindowDCs, PaintClientAndWindowDCsBorrowAndGiveBackTheWindowsDC)
     wc.hInstance = ::GetModuleHandle(nullptr);
     wc.lpszClassName = "TavoTestPaintRed";
     ::RegisterClass(&wc);
-    HWND hWnd = ::CreateWindow("TavoTestPaintRed", "", WS_POPUP | WS_VISIBLE, 10, 10, 40, 30, nullptr, nullptr,
-                               wc.hInstance, nullptr);
+    HWND hWnd = ::CreateWindow("TavoTestPaintRed", "", WS_POPUP | WS_VISIBLE, 10, 10, 40, 30,
+                               nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(nullptr, hWnd);
     ::InvalidateRect(hWnd, nullptr, TRUE);
     ::UpdateWindow(hWnd);

@@ -44,10 +44,13 @@ TEST(File, OpenFailureReportsTheCause)
 
 TEST(File, NameAndTitleKeepDoubleByteCharacters)
 {
-    CString strPath = TempPath("\xD7\x5C" "x.txt"); // the first character's trail byte is a backslash
+    CString strPath = TempPath("\xD7\x5C"
+                               "x.txt"); // the first character's trail byte is a backslash
     CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
-    EXPECT_EQ(file.GetFileName(), "\xD7\x5C" "x.txt");
-    EXPECT_EQ(file.GetFileTitle(), "\xD7\x5C" "x");
+    EXPECT_EQ(file.GetFileName(), "\xD7\x5C"
+                                  "x.txt");
+    EXPECT_EQ(file.GetFileTitle(), "\xD7\x5C"
+                                   "x");
     file.Close();
     CFile::Remove(strPath);
 }
@@ -68,7 +71,7 @@ TEST(MemFile, GrowsAttachesAndDetaches)
     EXPECT_EQ(pData[99], 'q');
     free(pData);
 
-    BYTE fixed[4] = { 1, 2, 3, 4 };
+    BYTE fixed[4] = {1, 2, 3, 4};
     CMemFile over(fixed, sizeof(fixed));
     EXPECT_EQ(over.GetLength(), 4u);
     over.Seek(2, CFile::begin);

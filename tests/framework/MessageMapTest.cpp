@@ -146,8 +146,8 @@ protected:
     }
     BOOL CreateProbe()
     {
-        return m_probe.CreateEx(0, AfxRegisterWndClass(0), "probe", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
-                                nullptr);
+        return m_probe.CreateEx(0, AfxRegisterWndClass(0), "probe", WS_OVERLAPPEDWINDOW, 0, 0, 300,
+                                200, nullptr, nullptr);
     }
     CProbeWnd m_probe;
 };
@@ -179,7 +179,8 @@ TEST_F(MessageMapTest, ControlNotificationsAreReflectedToTheControlsObject)
 {
     ASSERT_TRUE(CreateProbe());
     CReflectingButton button;
-    ASSERT_TRUE(button.Create("ok", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &m_probe, 101));
+    ASSERT_TRUE(button.Create("ok", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20),
+                              &m_probe, 101));
 
     m_probe.SendMessage(WM_COMMAND, MAKEWPARAM(101, BN_CLICKED), (LPARAM)button.m_hWnd);
     EXPECT_EQ(1, button.m_nClicks);
@@ -191,8 +192,8 @@ TEST_F(MessageMapTest, ControlNotificationsAreReflectedToTheControlsObject)
     EXPECT_EQ(1, m_probe.m_nParentClicks);
 
     // A control without an object of its own: the parent's map handles the notification.
-    HWND hPlain = ::CreateWindow("BUTTON", "plain", WS_CHILD | BS_PUSHBUTTON, 0, 30, 50, 20, m_probe.m_hWnd,
-                                 (HMENU)101, nullptr, nullptr);
+    HWND hPlain = ::CreateWindow("BUTTON", "plain", WS_CHILD | BS_PUSHBUTTON, 0, 30, 50, 20,
+                                 m_probe.m_hWnd, (HMENU)101, nullptr, nullptr);
     m_probe.SendMessage(WM_COMMAND, MAKEWPARAM(101, BN_CLICKED), (LPARAM)hPlain);
     EXPECT_EQ(2, m_probe.m_nParentClicks);
 }
@@ -238,7 +239,8 @@ TEST_F(MessageMapTest, ExceptionsStopAtTheWindowProcedureAndAreReported)
     // An exception while creating fails the creation, nothing more.
     CProbeWnd failing;
     failing.m_bThrowInCreate = true;
-    EXPECT_FALSE(failing.CreateEx(0, AfxRegisterWndClass(0), "failing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_FALSE(failing.CreateEx(0, AfxRegisterWndClass(0), "failing", WS_POPUP, 0, 0, 10, 10,
+                                  nullptr, nullptr));
     EXPECT_EQ(nullptr, failing.m_hWnd);
 }
 
@@ -246,7 +248,8 @@ TEST_F(MessageMapTest, WindowDeletingItselfInPostNcDestroyIsNotTouchedAgain)
 {
     int nDeletions = 0;
     CSelfDeletingWnd* pWnd = new CSelfDeletingWnd(&nDeletions);
-    ASSERT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "self", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    ASSERT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "self", WS_POPUP, 0, 0, 10, 10, nullptr,
+                               nullptr));
     HWND hWnd = pWnd->m_hWnd;
 
     ::SendMessage(hWnd, WM_LBUTTONDOWN, 0, 0);
@@ -256,17 +259,20 @@ TEST_F(MessageMapTest, WindowDeletingItselfInPostNcDestroyIsNotTouchedAgain)
 
     // The same through the default close, and a window that never gets created.
     CSelfDeletingWnd* pClosed = new CSelfDeletingWnd(&nDeletions);
-    ASSERT_TRUE(pClosed->CreateEx(0, AfxRegisterWndClass(0), "closed", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    ASSERT_TRUE(pClosed->CreateEx(0, AfxRegisterWndClass(0), "closed", WS_POPUP, 0, 0, 10, 10,
+                                  nullptr, nullptr));
     ::SendMessage(pClosed->m_hWnd, WM_CLOSE, 0, 0);
     EXPECT_EQ(2, nDeletions);
     CSelfDeletingWnd* pNever = new CSelfDeletingWnd(&nDeletions);
-    EXPECT_FALSE(pNever->CreateEx(0, "NoSuchWindowClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_FALSE(
+        pNever->CreateEx(0, "NoSuchWindowClass", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(3, nDeletions);
 }
 
 TEST_F(MessageMapTest, TemporaryObjectsLiveUntilIdleCleanUp)
 {
-    HWND hPlain = ::CreateWindow("STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND hPlain = ::CreateWindow("STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 nullptr, nullptr);
     CWnd* pTemp = CWnd::FromHandle(hPlain);
     ASSERT_NE(nullptr, pTemp);
     EXPECT_EQ(pTemp, CWnd::FromHandle(hPlain));
@@ -281,7 +287,8 @@ TEST_F(MessageMapTest, TemporaryObjectsLiveUntilIdleCleanUp)
 TEST_F(MessageMapTest, SubclassedControlKeepsItsOwnBehaviour)
 {
     ASSERT_TRUE(CreateProbe());
-    HWND hEdit = ::CreateWindow("EDIT", "", WS_CHILD, 0, 0, 80, 20, m_probe.m_hWnd, (HMENU)104, nullptr, nullptr);
+    HWND hEdit = ::CreateWindow("EDIT", "", WS_CHILD, 0, 0, 80, 20, m_probe.m_hWnd, (HMENU)104,
+                                nullptr, nullptr);
     CEdit edit;
     ASSERT_TRUE(edit.SubclassDlgItem(104, &m_probe));
     EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hEdit));

@@ -48,14 +48,20 @@ TEST(RuntimeClass, CreatesAndTestsByClass)
 
 TEST(Exceptions, ThrownAsPointersWithCausesAndMessages)
 {
-    struct Case { void (*raise)(); CRuntimeClass* cls; };
+    struct Case
+    {
+        void (*raise)();
+        CRuntimeClass* cls;
+    };
     const Case cases[] = {
-        { [] { AfxThrowMemoryException(); }, RUNTIME_CLASS(CMemoryException) },
-        { [] { AfxThrowArchiveException(CArchiveException::badClass); }, RUNTIME_CLASS(CArchiveException) },
-        { [] { AfxThrowFileException(CFileException::fileNotFound, 2, "a.txt"); }, RUNTIME_CLASS(CFileException) },
-        { [] { AfxThrowResourceException(); }, RUNTIME_CLASS(CResourceException) },
-        { [] { AfxThrowNotSupportedException(); }, RUNTIME_CLASS(CNotSupportedException) },
-        { [] { AfxThrowUserException(); }, RUNTIME_CLASS(CUserException) },
+        {[] { AfxThrowMemoryException(); }, RUNTIME_CLASS(CMemoryException)},
+        {[] { AfxThrowArchiveException(CArchiveException::badClass); },
+         RUNTIME_CLASS(CArchiveException)},
+        {[] { AfxThrowFileException(CFileException::fileNotFound, 2, "a.txt"); },
+         RUNTIME_CLASS(CFileException)},
+        {[] { AfxThrowResourceException(); }, RUNTIME_CLASS(CResourceException)},
+        {[] { AfxThrowNotSupportedException(); }, RUNTIME_CLASS(CNotSupportedException)},
+        {[] { AfxThrowUserException(); }, RUNTIME_CLASS(CUserException)},
     };
     for (const Case& c : cases)
     {
@@ -93,8 +99,11 @@ TEST(Exceptions, ThrownAsPointersWithCausesAndMessages)
 TEST(Exceptions, ReportErrorGoesThroughTheInstalledHook)
 {
     static CString s_text;
-    AFX_EXCEPTION_REPORT_PROC pfnOld = AfxSetExceptionReportProc(
-        [](LPCTSTR lpszText, UINT, UINT) -> int { s_text = lpszText; return IDOK; });
+    AFX_EXCEPTION_REPORT_PROC pfnOld =
+        AfxSetExceptionReportProc([](LPCTSTR lpszText, UINT, UINT) -> int {
+            s_text = lpszText;
+            return IDOK;
+        });
     CArchiveException e(CArchiveException::endOfFile);
     EXPECT_EQ(e.ReportError(), IDOK);
     EXPECT_EQ(s_text, "存档数据意外结束。");

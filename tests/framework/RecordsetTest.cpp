@@ -7,17 +7,18 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 std::vector<std::vector<std::string>> ReadAll(CDatabase& db, const char* sql)
 {
     std::vector<std::vector<std::string>> rows;
     CRecordset rs(&db);
     rs.Open(CRecordset::dynaset, sql);
     CString value;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
+    for (; !rs.IsEOF(); rs.MoveNext())
+    {
         rows.emplace_back();
-        for (short i = 0; i < rs.GetODBCFieldCount(); ++i) {
+        for (short i = 0; i < rs.GetODBCFieldCount(); ++i)
+        {
             rs.GetFieldValue(i, value);
             rows.back().push_back((LPCTSTR)value);
         }
@@ -34,11 +35,16 @@ TEST(Recordset, DescribesColumnsWithNamesAndOdbcTypes)
     ASSERT_EQ(10, rs.GetODBCFieldCount());
     EXPECT_TRUE(rs.IsEOF());
     EXPECT_TRUE(rs.IsBOF());
-    struct { const char* name; int type; } expected[] = {
-        {"日期时间", 11}, {"名称", 12}, {"产地", 12}, {"规格型号", 12}, {"有效截止日期", 9},
-        {"零售价", 8}, {"数量", 8}, {"销售类型", 12}, {"实收金额", 8}, {"坏帐", 4},
+    struct
+    {
+        const char* name;
+        int type;
+    } expected[] = {
+        {"日期时间", 11}, {"名称", 12}, {"产地", 12},     {"规格型号", 12}, {"有效截止日期", 9},
+        {"零售价", 8},    {"数量", 8},  {"销售类型", 12}, {"实收金额", 8},  {"坏帐", 4},
     };
-    for (short i = 0; i < 10; ++i) {
+    for (short i = 0; i < 10; ++i)
+    {
         CODBCFieldInfo info;
         rs.GetODBCFieldInfo(i, info);
         EXPECT_STREQ(expected[i].name, info.m_strName);
@@ -72,11 +78,11 @@ TEST(Recordset, MovesForwardRestartsAtFirstAndStopsAtTheEnd)
     rs.Open(CRecordset::dynaset, "SELECT n, s FROM t ORDER BY n");
     CString n, s;
     rs.GetFieldValue((short)0, n);
-    rs.GetFieldValue((short)0, n);   // the same column twice reads the same value
+    rs.GetFieldValue((short)0, n); // the same column twice reads the same value
     EXPECT_STREQ("1", n);
     rs.MoveNext();
     rs.GetFieldValue("s", s);
-    EXPECT_STREQ("", s);   // NULL reads as empty text
+    EXPECT_STREQ("", s); // NULL reads as empty text
     rs.MoveNext();
     rs.MoveNext();
     EXPECT_TRUE(rs.IsEOF());
@@ -93,10 +99,13 @@ TEST(Recordset, RefusedQueryThrowsAndLeavesTheSetClosed)
 {
     TestDatabase t(TestDatabase::Empty);
     CRecordset rs(&t.Db());
-    try {
+    try
+    {
         rs.Open(CRecordset::dynaset, "SELECT * FROM 不存在");
         FAIL() << "no exception";
-    } catch (CDBException* e) {
+    }
+    catch (CDBException* e)
+    {
         EXPECT_STREQ("no such table: 不存在 (1)\n", e->m_strError);
         e->Delete();
     }
@@ -111,7 +120,8 @@ TEST(Recordset, ReadsLongValuesWholeAcrossDriverChunks)
 {
     TestDatabase t(TestDatabase::Empty);
     t.Exec("CREATE TABLE t(s VARCHAR(10000))");
-    std::string longText = "a";   // one ASCII byte first, so that characters straddle every chunk border
+    std::string longText =
+        "a"; // one ASCII byte first, so that characters straddle every chunk border
     for (int i = 0; i < 3000; ++i)
         longText += "板";
     t.Exec("INSERT INTO t VALUES('" + longText + "')");
@@ -124,7 +134,11 @@ TEST(Recordset, FloatingValuesReadInTheShortestTextThatReadsBack)
 {
     TestDatabase t(TestDatabase::Empty);
     t.Exec("CREATE TABLE t(id INTEGER, x DOUBLE, n NUMERIC, s VARCHAR(20))");
-    struct { const char* stored; const char* shown; } cases[] = {
+    struct
+    {
+        const char* stored;
+        const char* shown;
+    } cases[] = {
         {"1.0/3", "0.3333333333333333"},
         {"0.1+0.2", "0.30000000000000004"},
         {"2.5", "2.5"},
@@ -137,22 +151,25 @@ TEST(Recordset, FloatingValuesReadInTheShortestTextThatReadsBack)
     };
     int id = 0;
     for (auto& c : cases)
-        t.Exec("INSERT INTO t VALUES(" + std::to_string(++id) + "," + c.stored + "," + c.stored + ",'0.10')");
+        t.Exec("INSERT INTO t VALUES(" + std::to_string(++id) + "," + c.stored + "," + c.stored +
+               ",'0.10')");
     t.Exec("INSERT INTO t VALUES(99, NULL, 9007199254740993, 'x')");
 
     auto rows = ReadAll(t.Db(), "SELECT id, x, n, s FROM t ORDER BY id");
     ASSERT_EQ(10u, rows.size());
-    for (size_t i = 0; i < 9; ++i) {
+    for (size_t i = 0; i < 9; ++i)
+    {
         SCOPED_TRACE(cases[i].stored);
         EXPECT_EQ(cases[i].shown, rows[i][1]);
         EXPECT_EQ(cases[i].shown, rows[i][2]);
-        EXPECT_EQ("0.10", rows[i][3]);   // texts stay as stored
+        EXPECT_EQ("0.10", rows[i][3]); // texts stay as stored
         // The shown text finds its row again.
-        t.Db().ExecuteSQL(("UPDATE t SET s='hit' WHERE x=" + rows[i][1] + " AND id=" + rows[i][0]).c_str());
+        t.Db().ExecuteSQL(
+            ("UPDATE t SET s='hit' WHERE x=" + rows[i][1] + " AND id=" + rows[i][0]).c_str());
         EXPECT_EQ(1, t.Db().GetRowsAffected());
     }
     EXPECT_EQ("", rows[9][1]);
-    EXPECT_EQ("9007199254740993", rows[9][2]);   // integers keep every digit
+    EXPECT_EQ("9007199254740993", rows[9][2]); // integers keep every digit
 
     // Rows come in the query's own order, and a name used twice still reads (with the driver's digits).
     auto joined = ReadAll(t.Db(), "SELECT a.x, b.x FROM t a, t b WHERE a.id=1 AND b.id=3");

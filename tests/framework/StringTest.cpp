@@ -56,9 +56,13 @@ TEST(CStringMultiByte, TruncationNeverSplitsACharacter)
 {
     CString text = "销售a"; // CF FA CA DB 61
     ASSERT_EQ(text.GetLength(), 5);
-    struct Case { int first, count; const char* expected; };
+    struct Case
+    {
+        int first, count;
+        const char* expected;
+    };
     const Case cases[] = {
-        { 0, 1, "" }, { 0, 2, "销" }, { 0, 3, "销" }, { 0, 4, "销售" }, { 2, 3, "售a" }, { 2, 1, "" },
+        {0, 1, ""}, {0, 2, "销"}, {0, 3, "销"}, {0, 4, "销售"}, {2, 3, "售a"}, {2, 1, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(text.Mid(c.first, c.count), c.expected) << c.first << "," << c.count;

@@ -33,8 +33,7 @@ void DrainQuitMessage()
 {
     MSG msg;
     while (::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-    {
-    }
+    {}
 }
 
 void PumpPendingMessages()

@@ -19,8 +19,8 @@ TEST(Platform, NarrowLiteralsAreGbk)
 TEST(Platform, GbkTextRoundTripsThroughWindowText)
 {
     const char* title = "注射用板蓝根 销售";
-    HWND wnd = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND wnd = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, wnd);
     char back[64] = {};
     int n = GetWindowTextA(wnd, back, sizeof back);
@@ -30,8 +30,8 @@ TEST(Platform, GbkTextRoundTripsThroughWindowText)
     // The same text seen as UTF-16 must be the real characters, not byte garbage.
     WCHAR wide[64] = {};
     GetWindowTextW(wnd, wide, 64);
-    EXPECT_EQ(0x6CE8, wide[0]);   // 注
-    EXPECT_EQ(0x9500, wide[7]);   // 销
+    EXPECT_EQ(0x6CE8, wide[0]); // 注
+    EXPECT_EQ(0x9500, wide[7]); // 销
     DestroyWindow(wnd);
 }
 
@@ -46,6 +46,7 @@ TEST(Platform, ResourceTextsAreGbk)
     ASSERT_NE(nullptr, data);
     char* value = nullptr;
     UINT len = 0;
-    ASSERT_TRUE(VerQueryValueA(data, "\\StringFileInfo\\080403a8\\FileDescription", (void**)&value, &len));
+    ASSERT_TRUE(
+        VerQueryValueA(data, "\\StringFileInfo\\080403a8\\FileDescription", (void**)&value, &len));
     EXPECT_STREQ("vorlen 药店进销存", value);
 }

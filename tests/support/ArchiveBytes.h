@@ -52,14 +52,42 @@ int LoadFailureCause(const Bytes& bytes, F load)
 class ByteWriter
 {
 public:
-    ByteWriter& B(BYTE b) { m_bytes.push_back(b); return *this; }
-    ByteWriter& W(WORD w) { B((BYTE)w); return B((BYTE)(w >> 8)); }
-    ByteWriter& D(DWORD d) { W((WORD)d); return W((WORD)(d >> 16)); }
-    ByteWriter& Text(const char* psz) { while (*psz) B((BYTE)*psz++); return *this; }
-    ByteWriter& Repeat(BYTE b, size_t n) { m_bytes.insert(m_bytes.end(), n, b); return *this; }
-    ByteWriter& Append(const Bytes& bytes) { m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end()); return *this; }
+    ByteWriter& B(BYTE b)
+    {
+        m_bytes.push_back(b);
+        return *this;
+    }
+    ByteWriter& W(WORD w)
+    {
+        B((BYTE)w);
+        return B((BYTE)(w >> 8));
+    }
+    ByteWriter& D(DWORD d)
+    {
+        W((WORD)d);
+        return W((WORD)(d >> 16));
+    }
+    ByteWriter& Text(const char* psz)
+    {
+        while (*psz)
+            B((BYTE)*psz++);
+        return *this;
+    }
+    ByteWriter& Repeat(BYTE b, size_t n)
+    {
+        m_bytes.insert(m_bytes.end(), n, b);
+        return *this;
+    }
+    ByteWriter& Append(const Bytes& bytes)
+    {
+        m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+        return *this;
+    }
     // A new-class record: tag 0xFFFF, schema, name length, name.
-    ByteWriter& NewClass(WORD wSchema, const char* pszName) { return W(0xFFFF).W(wSchema).W((WORD)strlen(pszName)).Text(pszName); }
+    ByteWriter& NewClass(WORD wSchema, const char* pszName)
+    {
+        return W(0xFFFF).W(wSchema).W((WORD)strlen(pszName)).Text(pszName);
+    }
     operator Bytes() const { return m_bytes; }
     const Bytes& bytes() const { return m_bytes; }
 

@@ -40,13 +40,14 @@ void DialogTemplate::AppendItemHeader(WORD id, DWORD style, short x, short y, sh
 {
     AlignToDword();
     style |= WS_CHILD | WS_VISIBLE;
-    const WORD header[] = { LOWORD(style), HIWORD(style), 0, 0, (WORD)x, (WORD)y, (WORD)cx, (WORD)cy, id };
+    const WORD header[] = {LOWORD(style), HIWORD(style), 0,        0, (WORD)x,
+                           (WORD)y,       (WORD)cx,      (WORD)cy, id};
     m_words.insert(m_words.end(), header, header + sizeof(header) / sizeof(header[0]));
     m_words[m_countIndex]++;
 }
 
-DialogTemplate& DialogTemplate::Add(WORD classAtom, WORD id, const char* text, DWORD style, short x, short y,
-                                    short cx, short cy)
+DialogTemplate& DialogTemplate::Add(WORD classAtom, WORD id, const char* text, DWORD style, short x,
+                                    short y, short cx, short cy)
 {
     AppendItemHeader(id, style, x, y, cx, cy);
     m_words.push_back(0xFFFF);
@@ -56,8 +57,8 @@ DialogTemplate& DialogTemplate::Add(WORD classAtom, WORD id, const char* text, D
     return *this;
 }
 
-DialogTemplate& DialogTemplate::Add(const char* className, WORD id, const char* text, DWORD style, short x, short y,
-                                    short cx, short cy)
+DialogTemplate& DialogTemplate::Add(const char* className, WORD id, const char* text, DWORD style,
+                                    short x, short y, short cx, short cy)
 {
     AppendItemHeader(id, style, x, y, cx, cy);
     AppendString(className);

@@ -1,7 +1,8 @@
 #include "tests/support/DibCanvas.h"
 
 DibCanvas::DibCanvas(int width, int height, COLORREF fill)
-    : m_width(width), m_height(height), m_dc(nullptr), m_bitmap(nullptr), m_old(nullptr), m_bits(nullptr)
+    : m_width(width), m_height(height), m_dc(nullptr), m_bitmap(nullptr), m_old(nullptr),
+      m_bits(nullptr)
 {
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);

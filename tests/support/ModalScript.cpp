@@ -3,8 +3,7 @@
 
 ModalScript* ModalScript::s_current = nullptr;
 
-namespace
-{
+namespace {
 const UINT kPeriod = 20;
 const DWORD kTimeout = 15000;
 
@@ -17,7 +16,9 @@ struct Search
 BOOL CALLBACK FindEnabled(HWND hWnd, LPARAM lParam)
 {
     auto search = (Search*)lParam;
-    if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd) && ModalScript::Text(hWnd) == *search->caption) {
+    if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd) &&
+        ModalScript::Text(hWnd) == *search->caption)
+    {
         search->found = hWnd;
         return FALSE;
     }
@@ -62,13 +63,15 @@ void CALLBACK ModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 
 void ModalScript::Tick()
 {
-    if (m_steps.empty()) {
+    if (m_steps.empty())
+    {
         m_waitingSince = GetTickCount();
         return;
     }
     Search search{&m_steps.front().caption, NULL};
     EnumThreadWindows(GetCurrentThreadId(), &FindEnabled, (LPARAM)&search);
-    if (search.found != NULL) {
+    if (search.found != NULL)
+    {
         // Taken off before it runs: the action may open a modal loop that ticks again.
         Step step = std::move(m_steps.front());
         m_steps.pop_front();

@@ -7,8 +7,7 @@
 
 extern const char* const g_schemaSql;
 
-namespace
-{
+namespace {
 std::string Utf8ToAnsi(const char* utf8)
 {
     std::string out;
@@ -22,7 +21,8 @@ std::vector<std::string> TestDatabase::SchemaStatements()
     std::vector<std::string> statements;
     std::string current;
     const char* p = g_schemaSql;
-    while (*p) {
+    while (*p)
+    {
         const char* end = strchr(p, '\n');
         std::string line = end ? std::string(p, end) : std::string(p);
         p = end ? end + 1 : p + line.size();
@@ -32,7 +32,8 @@ std::vector<std::string> TestDatabase::SchemaStatements()
             continue;
         current += line;
         current += "\n";
-        if (!line.empty() && line.back() == ';') {
+        if (!line.empty() && line.back() == ';')
+        {
             current.erase(current.find_last_of(';'));
             statements.push_back(current);
             current.clear();
@@ -43,8 +44,9 @@ std::vector<std::string> TestDatabase::SchemaStatements()
 
 std::string TestDatabase::DriverPath(const std::string& windowsPath)
 {
-    typedef char* (CDECL * UnixName)(LPCWSTR);
-    auto toUnix = (UnixName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    typedef char*(CDECL * UnixName)(LPCWSTR);
+    auto toUnix = (UnixName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"),
+                                                  "wine_get_unix_file_name");
     if (toUnix == nullptr)
         return windowsPath;
     WCHAR wide[MAX_PATH * 2];
@@ -66,7 +68,8 @@ TestDatabase::TestDatabase(Content content, const char* folderName)
     wsprintfA(unique, "vorlen-db-%lu-%ld", GetCurrentProcessId(), InterlockedIncrement(&counter));
     m_folder = std::string(temp) + unique + "\\";
     CreateDirectoryA(m_folder.c_str(), nullptr);
-    if (folderName != nullptr) {
+    if (folderName != nullptr)
+    {
         m_folder += std::string(folderName) + "\\";
         CreateDirectoryA(m_folder.c_str(), nullptr);
     }
@@ -85,7 +88,8 @@ TestDatabase::~TestDatabase()
     DeleteFileA(m_path.c_str());
     // Remove the folders this fixture made, innermost first; anything a test left there keeps them.
     std::string folder = m_folder;
-    while (folder.size() > 1 && folder.find("vorlen-db-") != std::string::npos) {
+    while (folder.size() > 1 && folder.find("vorlen-db-") != std::string::npos)
+    {
         folder.pop_back();
         if (!RemoveDirectoryA(folder.c_str()))
             break;
@@ -95,9 +99,12 @@ TestDatabase::~TestDatabase()
 
 void TestDatabase::Exec(const std::string& sql)
 {
-    try {
+    try
+    {
         m_db.ExecuteSQL(sql.c_str());
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         char text[512] = {};
         e->GetErrorMessage(text, sizeof text);
         e->Delete();

@@ -7,7 +7,11 @@
 class TestDatabase
 {
 public:
-    enum Content { Empty, Schema };
+    enum Content
+    {
+        Empty,
+        Schema
+    };
 
     // Makes a new file in a folder of its own below the temp folder; with Schema, the four tables and the first operator.
     explicit TestDatabase(Content content = Schema, const char* folderName = nullptr);

@@ -29,7 +29,8 @@ UnwritableFolder::~UnwritableFolder()
 bool UnwritableFolder::CanCreateFile() const
 {
     std::string probe = m_folder + "vorlen-probe.tmp";
-    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CloseHandle(file);
@@ -45,8 +46,10 @@ void UnwritableFolder::RunUnix(const std::string& commandLine)
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::string command = commandLine;
-    if (CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
-        if (pi.hProcess != NULL) {
+    if (CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+    {
+        if (pi.hProcess != NULL)
+        {
             WaitForSingleObject(pi.hProcess, 5000);
             CloseHandle(pi.hProcess);
         }
@@ -57,7 +60,8 @@ void UnwritableFolder::RunUnix(const std::string& commandLine)
 
 bool UnwritableFolder::WaitUntilWritable(bool writable) const
 {
-    for (int i = 0; i < 250; ++i) {
+    for (int i = 0; i < 250; ++i)
+    {
         if (CanCreateFile() == writable)
             return true;
         Sleep(20);

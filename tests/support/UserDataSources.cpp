@@ -7,7 +7,8 @@ UserDataSources::UserDataSources()
     if (GetEnvironmentVariableA("ODBCINI", unixPath, sizeof unixPath) == 0)
         return;
     typedef WCHAR*(CDECL * DosName)(LPCSTR);
-    auto toDos = (DosName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
+    auto toDos =
+        (DosName)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name");
     if (toDos == nullptr)
         return;
     WCHAR* dos = toDos(unixPath);
@@ -30,11 +31,13 @@ void UserDataSources::Add(const std::string& name, const std::string& driverData
 {
     if (m_path.empty())
         return;
-    m_text += "[" + name + "]\nDriver=SQLite3\nDatabase=" + driverDatabasePath + "\n" + furtherLines;
+    m_text +=
+        "[" + name + "]\nDriver=SQLite3\nDatabase=" + driverDatabasePath + "\n" + furtherLines;
     if (!furtherLines.empty() && furtherLines.back() != '\n')
         m_text += "\n";
     m_text += "\n";
-    HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD written = 0;

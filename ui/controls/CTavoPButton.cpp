@@ -37,15 +37,15 @@ BOOL CTavoPButton::m_bWinXPTheme = FALSE;
 BOOL (*CTavoPButton::s_pfnPopupMenuActive)() = nullptr;
 
 CTavoPButton::CTavoPButton()
-    : m_nFlatStyle(BUTTONSTYLE_3D), m_nAlignStyle(ALIGN_CENTER), m_bRighImage(FALSE), m_bTransparent(FALSE),
-      m_bDrawFocus(TRUE), m_bHighlightChecked(TRUE), m_bGrayDisabled(TRUE), m_bResponseOnButtonDown(FALSE),
-      m_bPushed(FALSE), m_bClickiedInside(FALSE), m_bHighlighted(FALSE), m_bCaptured(FALSE), m_bHover(FALSE),
-      m_bChecked(FALSE), m_bCheckButton(FALSE), m_bRadioButton(FALSE), m_bAutoCheck(FALSE), m_sizeImage(0, 0),
-      m_bFullTextTooltip(FALSE), m_bDelayFullTextTooltipSet(FALSE), m_nStdImageId(-1), m_nStdImageState(0),
-      m_hCursor(nullptr), m_sizePushOffset(2, 2), m_clrRegular((COLORREF)-1), m_clrHover((COLORREF)-1),
-      m_clrFace((COLORREF)-1), m_hFont(nullptr), m_nAutoRepeatTimeDelay(0)
-{
-}
+    : m_nFlatStyle(BUTTONSTYLE_3D), m_nAlignStyle(ALIGN_CENTER), m_bRighImage(FALSE),
+      m_bTransparent(FALSE), m_bDrawFocus(TRUE), m_bHighlightChecked(TRUE), m_bGrayDisabled(TRUE),
+      m_bResponseOnButtonDown(FALSE), m_bPushed(FALSE), m_bClickiedInside(FALSE),
+      m_bHighlighted(FALSE), m_bCaptured(FALSE), m_bHover(FALSE), m_bChecked(FALSE),
+      m_bCheckButton(FALSE), m_bRadioButton(FALSE), m_bAutoCheck(FALSE), m_sizeImage(0, 0),
+      m_bFullTextTooltip(FALSE), m_bDelayFullTextTooltipSet(FALSE), m_nStdImageId(-1),
+      m_nStdImageState(0), m_hCursor(nullptr), m_sizePushOffset(2, 2), m_clrRegular((COLORREF)-1),
+      m_clrHover((COLORREF)-1), m_clrFace((COLORREF)-1), m_hFont(nullptr), m_nAutoRepeatTimeDelay(0)
+{}
 
 CTavoPButton::~CTavoPButton()
 {
@@ -70,16 +70,12 @@ void CTavoPButton::InitStyle(DWORD dwStyle)
 {
     switch (dwStyle & 0x0F)
     {
-    case BS_CHECKBOX:
-        m_bCheckButton = TRUE;
-        break;
+    case BS_CHECKBOX: m_bCheckButton = TRUE; break;
     case BS_AUTOCHECKBOX:
         m_bCheckButton = TRUE;
         m_bAutoCheck = TRUE;
         break;
-    case BS_RADIOBUTTON:
-        m_bRadioButton = TRUE;
-        break;
+    case BS_RADIOBUTTON: m_bRadioButton = TRUE; break;
     case BS_AUTORADIOBUTTON:
         m_bRadioButton = TRUE;
         m_bAutoCheck = TRUE;
@@ -89,15 +85,9 @@ void CTavoPButton::InitStyle(DWORD dwStyle)
     {
         switch (dwStyle & BS_CENTER)
         {
-        case BS_LEFT:
-            m_nAlignStyle = ALIGN_LEFT;
-            break;
-        case BS_RIGHT:
-            m_nAlignStyle = ALIGN_RIGHT;
-            break;
-        case BS_CENTER:
-            m_nAlignStyle = ALIGN_CENTER;
-            break;
+        case BS_LEFT: m_nAlignStyle = ALIGN_LEFT; break;
+        case BS_RIGHT: m_nAlignStyle = ALIGN_RIGHT; break;
+        case BS_CENTER: m_nAlignStyle = ALIGN_CENTER; break;
         }
     }
 }
@@ -170,21 +160,11 @@ BOOL CTavoPButton::AddBitmapTo(CImageList& list, HBITMAP hBitmap)
     UINT nFlags = ILC_MASK;
     switch (bmp.bmBitsPixel)
     {
-    case 8:
-        nFlags |= ILC_COLOR8;
-        break;
-    case 16:
-        nFlags |= ILC_COLOR16;
-        break;
-    case 24:
-        nFlags |= ILC_COLOR24;
-        break;
-    case 32:
-        nFlags |= ILC_COLOR32;
-        break;
-    default:
-        nFlags |= ILC_COLOR4;
-        break;
+    case 8: nFlags |= ILC_COLOR8; break;
+    case 16: nFlags |= ILC_COLOR16; break;
+    case 24: nFlags |= ILC_COLOR24; break;
+    case 32: nFlags |= ILC_COLOR32; break;
+    default: nFlags |= ILC_COLOR4; break;
     }
     if (!list.Create(bmp.bmWidth, bmp.bmHeight, nFlags, 0, 0))
         return FALSE;
@@ -239,7 +219,8 @@ BOOL CTavoPButton::CreateDisabledImage(HBITMAP hBitmapOrig, BOOL bChecked)
         ::DeleteObject(hCopy);
         return FALSE;
     }
-    ::FillRect(dcMem.GetSafeHdc(), CRect(CPoint(0, 0), size), (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
+    ::FillRect(dcMem.GetSafeHdc(), CRect(CPoint(0, 0), size),
+               (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 
     {
         // The toolbar image list draws the source in the disabled look the toolbars use.
@@ -331,7 +312,8 @@ void CTavoPButton::OnFillBackground(CDC* pDC, const CRect& rectClient)
     if (m_bTransparent)
         GetGlobalData().DrawParentBackground(m_hWnd, pDC, const_cast<CRect*>(&rectClient));
     else if (m_clrFace == (COLORREF)-1)
-        ::FillRect(pDC->GetSafeHdc(), rectClient, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
+        ::FillRect(pDC->GetSafeHdc(), rectClient,
+                   (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
     else
         pDC->FillSolidRect(rectClient, m_clrFace);
 
@@ -444,9 +426,7 @@ void CTavoPButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState)
         uiDTFlags |= DT_RIGHT;
         rectText.right -= kMargin;
         break;
-    default:
-        uiDTFlags |= DT_CENTER;
-        break;
+    default: uiDTFlags |= DT_CENTER; break;
     }
 
     const BOOL bDisabled = (uiState & ODS_DISABLED) && m_bGrayDisabled;
@@ -473,8 +453,8 @@ void CTavoPButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState)
     if (!rectImage.IsRectEmpty())
     {
         if (m_nStdImageId >= 0)
-            CTavoPMenuGlyphImages::Draw(pDC, (CTavoPMenuGlyphImages::IMAGES_IDS)m_nStdImageId, rectImage,
-                                        m_nStdImageState);
+            CTavoPMenuGlyphImages::Draw(pDC, (CTavoPMenuGlyphImages::IMAGES_IDS)m_nStdImageId,
+                                        rectImage, m_nStdImageState);
         else
         {
             const BOOL bDisabledState = (uiState & ODS_DISABLED) && m_bGrayDisabled;
@@ -498,7 +478,8 @@ void CTavoPButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState)
     pDC->SelectObject(pOldFont);
 }
 
-void CTavoPButton::OnDrawText(CDC* pDC, const CRect& rect, const CString& strText, UINT uiDTFlags, UINT /*uiState*/)
+void CTavoPButton::OnDrawText(CDC* pDC, const CRect& rect, const CString& strText, UINT uiDTFlags,
+                              UINT /*uiState*/)
 {
     CRect rectText = rect;
     pDC->DrawText(strText, rectText, uiDTFlags);
@@ -715,7 +696,8 @@ LRESULT CTavoPButton::OnSetCheck(WPARAM wParam, LPARAM)
 BOOL CTavoPButton::PreTranslateMessage(MSG* pMsg)
 {
     if (m_wndToolTip.GetSafeHwnd() != nullptr &&
-        (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_LBUTTONUP))
+        (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_LBUTTONDOWN ||
+         pMsg->message == WM_LBUTTONUP))
         m_wndToolTip.RelayEvent(pMsg);
 
     if (pMsg->message == WM_KEYDOWN)
@@ -761,10 +743,12 @@ BOOL CTavoPButton::CheckNextRadio(BOOL bForward)
     CWnd* pParent = GetParent();
     if (pParent == nullptr)
         return FALSE;
-    for (CWnd* pWnd = pParent->GetNextDlgGroupItem(this, !bForward); pWnd != nullptr && pWnd->m_hWnd != m_hWnd;
+    for (CWnd* pWnd = pParent->GetNextDlgGroupItem(this, !bForward);
+         pWnd != nullptr && pWnd->m_hWnd != m_hWnd;
          pWnd = pParent->GetNextDlgGroupItem(pWnd, !bForward))
     {
-        CTavoPButton* pButton = dynamic_cast<CTavoPButton*>(CWnd::FromHandlePermanent(pWnd->m_hWnd));
+        CTavoPButton* pButton =
+            dynamic_cast<CTavoPButton*>(CWnd::FromHandlePermanent(pWnd->m_hWnd));
         if (pButton == nullptr || !pButton->m_bRadioButton)
             continue;
         const DWORD dwStyle = pButton->GetStyle();
@@ -789,7 +773,8 @@ void CTavoPButton::UncheckOtherRadios()
     for (CWnd* pWnd = pParent->GetNextDlgGroupItem(this); pWnd != nullptr && pWnd->m_hWnd != m_hWnd;
          pWnd = pParent->GetNextDlgGroupItem(pWnd))
     {
-        CTavoPButton* pButton = dynamic_cast<CTavoPButton*>(CWnd::FromHandlePermanent(pWnd->m_hWnd));
+        CTavoPButton* pButton =
+            dynamic_cast<CTavoPButton*>(CWnd::FromHandlePermanent(pWnd->m_hWnd));
         if (pButton != nullptr && pButton->m_bRadioButton && pButton->m_bChecked)
         {
             pButton->m_bChecked = FALSE;

@@ -10,8 +10,19 @@ public:
     CTavoPButton();
     virtual ~CTavoPButton();
 
-    enum BorderStyle { BUTTONSTYLE_3D = 0, BUTTONSTYLE_FLAT = 1, BUTTONSTYLE_SEMIFLAT = 2, BUTTONSTYLE_NOBORDERS = 3 };
-    enum AlignStyle { ALIGN_LEFT = 0, ALIGN_RIGHT = 1, ALIGN_CENTER = 2 };
+    enum BorderStyle
+    {
+        BUTTONSTYLE_3D = 0,
+        BUTTONSTYLE_FLAT = 1,
+        BUTTONSTYLE_SEMIFLAT = 2,
+        BUTTONSTYLE_NOBORDERS = 3
+    };
+    enum AlignStyle
+    {
+        ALIGN_LEFT = 0,
+        ALIGN_RIGHT = 1,
+        ALIGN_CENTER = 2
+    };
 
     // Drops the button's images and draws the menu glyph iImage instead, in the colour set
     // 0 black, 1 grey, 2 silver, any other white.
@@ -62,7 +73,10 @@ public:
     // The popup menus answer whether one of them is open (Enter then belongs to the menu);
     // without an answer no popup menu is open.
     static void SetPopupMenuActiveQuery(BOOL (*pfnQuery)()) { s_pfnPopupMenuActive = pfnQuery; }
-    static BOOL IsPopupMenuActive() { return s_pfnPopupMenuActive != nullptr && s_pfnPopupMenuActive(); }
+    static BOOL IsPopupMenuActive()
+    {
+        return s_pfnPopupMenuActive != nullptr && s_pfnPopupMenuActive();
+    }
 
     // What the visual manager asks of the button it draws.
     virtual HWND GetFaceHwnd() const override { return m_hWnd; }
@@ -77,7 +91,8 @@ protected:
     virtual void OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState);
     virtual void OnDrawFocusRect(CDC* pDC, const CRect& rectClient);
     virtual void OnDraw(CDC* pDC, const CRect& rect, UINT uiState);
-    virtual void OnDrawText(CDC* pDC, const CRect& rect, const CString& strText, UINT uiDTFlags, UINT uiState);
+    virtual void OnDrawText(CDC* pDC, const CRect& rect, const CString& strText, UINT uiDTFlags,
+                            UINT uiState);
     virtual BOOL CreateDisabledImage(HBITMAP hBitmapOrig, BOOL bChecked);
     virtual CFont* SelectFont(CDC* pDC);
 

@@ -18,8 +18,7 @@ CTavoPURLLinkButton::CTavoPURLLinkButton()
 }
 
 CTavoPURLLinkButton::~CTavoPURLLinkButton()
-{
-}
+{}
 
 CString CTavoPURLLinkButton::GetTarget() const
 {

@@ -8,12 +8,10 @@ static const UINT kNoCommand = 0xFFFFFFFFu;
 static LPCTSTR const kCommandsWithoutImages = _T("CommandsWithoutImages");
 
 CTavoPCommandManager::CTavoPCommandManager()
-{
-}
+{}
 
 CTavoPCommandManager::~CTavoPCommandManager()
-{
-}
+{}
 
 void CTavoPCommandManager::SetCmdImage(UINT uiCmd, int iImage, BOOL bUserImage)
 {
@@ -53,8 +51,8 @@ void CTavoPCommandManager::EnableMenuItemImage(UINT uiCmd, BOOL bEnable)
     if (bEnable)
     {
         if (m_setCommandsWithoutImages.erase(uiCmd) != 0)
-            m_lstCommandsWithoutImages.erase(
-                std::find(m_lstCommandsWithoutImages.begin(), m_lstCommandsWithoutImages.end(), uiCmd));
+            m_lstCommandsWithoutImages.erase(std::find(m_lstCommandsWithoutImages.begin(),
+                                                       m_lstCommandsWithoutImages.end(), uiCmd));
     }
     else if (m_setCommandsWithoutImages.insert(uiCmd).second)
         m_lstCommandsWithoutImages.push_back(uiCmd);
@@ -68,7 +66,8 @@ BOOL CTavoPCommandManager::IsMenuItemWithoutImage(UINT uiCmd) const
 static CString CommandManagerKey(LPCTSTR lpszProfileName)
 {
     CString strKey;
-    strKey.Format(_T("%sTavoCommandManager"), (LPCTSTR)BuildRegistryPath(_T("TavoToolBars"), lpszProfileName));
+    strKey.Format(_T("%sTavoCommandManager"),
+                  (LPCTSTR)BuildRegistryPath(_T("TavoToolBars"), lpszProfileName));
     return strKey;
 }
 

@@ -8,9 +8,8 @@
 #include <objbase.h>
 #include <cstring>
 
-namespace
-{
-const int kNonClientMetricsSize = 340;   // the pre-Vista size, accepted everywhere
+namespace {
+const int kNonClientMetricsSize = 340; // the pre-Vista size, accepted everywhere
 
 int CALLBACK FindFamily(const LOGFONT* lf, const TEXTMETRIC*, DWORD, LPARAM lParam)
 {
@@ -43,22 +42,21 @@ public:
     ~ScreenDC() { ::ReleaseDC(nullptr, m_dc.Detach()); }
     CDC* operator->() { return &m_dc; }
     CDC* get() { return &m_dc; }
+
 private:
     CDC m_dc;
 };
 }
 
 CTavoPGlobalData::CTavoPGlobalData()
-    : hbrBtnHilite(nullptr), hbrBtnShadow(nullptr),
-      m_hcurStretch(nullptr), m_hcurStretchVert(nullptr), m_hcurHand(nullptr),
-      m_hcurSizeAll(nullptr), m_hcurMoveTab(nullptr),
-      m_bIsOldNT(FALSE), m_nBitsPerPixel(0),
-      m_nDragFrameThicknessFloat(4), m_nDragFrameThicknessDock(3), m_nAutoHideToolBarSpacing(14),
-      m_nAutoHideToolBarMargin(4), m_nCoveredMainWndClientAreaPercent(50),
-      m_nTextHeightHorz(0), m_nTextHeightVert(0), m_nEditHeight(0),
-      m_cxBorder(::GetSystemMetrics(SM_CXBORDER)), m_cyBorder(::GetSystemMetrics(SM_CYBORDER)),
-      m_bLargeIcons(FALSE), m_bWrapTextBelowImages(TRUE), m_bRegisterCmdImages(TRUE),
-      m_hinstUxThemeDLL(nullptr)
+    : hbrBtnHilite(nullptr), hbrBtnShadow(nullptr), m_hcurStretch(nullptr),
+      m_hcurStretchVert(nullptr), m_hcurHand(nullptr), m_hcurSizeAll(nullptr),
+      m_hcurMoveTab(nullptr), m_bIsOldNT(FALSE), m_nBitsPerPixel(0), m_nDragFrameThicknessFloat(4),
+      m_nDragFrameThicknessDock(3), m_nAutoHideToolBarSpacing(14), m_nAutoHideToolBarMargin(4),
+      m_nCoveredMainWndClientAreaPercent(50), m_nTextHeightHorz(0), m_nTextHeightVert(0),
+      m_nEditHeight(0), m_cxBorder(::GetSystemMetrics(SM_CXBORDER)),
+      m_cyBorder(::GetSystemMetrics(SM_CYBORDER)), m_bLargeIcons(FALSE),
+      m_bWrapTextBelowImages(TRUE), m_bRegisterCmdImages(TRUE), m_hinstUxThemeDLL(nullptr)
 {
     UpdateSysColors();
     UpdateFonts();
@@ -109,12 +107,16 @@ void CTavoPGlobalData::UpdateSysColors()
     m_nBitsPerPixel = dc->GetDeviceCaps(BITSPIXEL);
 
     brLight.DeleteObject();
-    if (m_nBitsPerPixel > 8) {
-        COLORREF clrLight = RGB(GetRValue(clrBtnFace) + (GetRValue(clrBtnHilite) - GetRValue(clrBtnFace)) / 2,
-                                GetGValue(clrBtnFace) + (GetGValue(clrBtnHilite) - GetGValue(clrBtnFace)) / 2,
-                                GetBValue(clrBtnFace) + (GetBValue(clrBtnHilite) - GetBValue(clrBtnFace)) / 2);
+    if (m_nBitsPerPixel > 8)
+    {
+        COLORREF clrLight =
+            RGB(GetRValue(clrBtnFace) + (GetRValue(clrBtnHilite) - GetRValue(clrBtnFace)) / 2,
+                GetGValue(clrBtnFace) + (GetGValue(clrBtnHilite) - GetGValue(clrBtnFace)) / 2,
+                GetBValue(clrBtnFace) + (GetBValue(clrBtnHilite) - GetBValue(clrBtnFace)) / 2);
         brLight.CreateSolidBrush(clrLight);
-    } else {
+    }
+    else
+    {
         // Checkerboard of face and highlight: the closest a palette display gets to halfway.
         struct
         {
@@ -136,10 +138,14 @@ void CTavoPGlobalData::UpdateSysColors()
         bmi.colors[1].rgbBlue = GetBValue(clrBtnHilite);
         DWORD rows[8];
         for (int i = 0; i < 8; i++)
-            rows[i] = (i & 1) ? 0x55 : 0xAA;   // bottom-up one-bit rows padded to 32 bits: the top row starts with face
+            rows[i] =
+                (i & 1)
+                    ? 0x55
+                    : 0xAA; // bottom-up one-bit rows padded to 32 bits: the top row starts with face
         HBITMAP hBitmap = ::CreateDIBitmap(dc->m_hDC, &bmi.header, CBM_INIT, rows,
                                            (BITMAPINFO*)&bmi, DIB_RGB_COLORS);
-        if (hBitmap != nullptr) {
+        if (hBitmap != nullptr)
+        {
             CBitmap bitmap;
             bitmap.Attach(hBitmap);
             brLight.CreatePatternBrush(&bitmap);
@@ -179,9 +185,11 @@ void CTavoPGlobalData::UpdateFonts()
     lf.lfItalic = ncm.lfMenuFont.lfItalic;
     lstrcpyn(lf.lfFaceName, ncm.lfMenuFont.lfFaceName, LF_FACESIZE);
     // A Latin menu font is replaced by the library's own choice; other scripts keep theirs.
-    if (ncm.lfMenuFont.lfCharSet <= SYMBOL_CHARSET) {
-        LPCTSTR face = FamilyInstalled(dc->m_hDC, TavoPFaceNames::kTahoma) ? TavoPFaceNames::kTahoma
-                                                                           : TavoPFaceNames::kMSSansSerif;
+    if (ncm.lfMenuFont.lfCharSet <= SYMBOL_CHARSET)
+    {
+        LPCTSTR face = FamilyInstalled(dc->m_hDC, TavoPFaceNames::kTahoma)
+                           ? TavoPFaceNames::kTahoma
+                           : TavoPFaceNames::kMSSansSerif;
         lstrcpyn(lf.lfFaceName, face, LF_FACESIZE);
     }
     fontRegular.CreateFontIndirect(&lf);
@@ -208,7 +216,8 @@ void CTavoPGlobalData::UpdateFonts()
     fontTooltip.CreateFontIndirect(&ncm.lfStatusFont);
 
     LOGFONT lfVert;
-    if (::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof lfVert, &lfVert) != 0) {
+    if (::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof lfVert, &lfVert) != 0)
+    {
         lfVert.lfWeight = ncm.lfMenuFont.lfWeight;
         lfVert.lfItalic = ncm.lfMenuFont.lfItalic;
         lfVert.lfHeight = ncm.lfMenuFont.lfHeight;
@@ -233,9 +242,9 @@ void CTavoPGlobalData::UpdateSmallIconSize()
     HRESULT hr = ::CoInitialize(nullptr);
     SHFILEINFO sfi;
     std::memset(&sfi, 0, sizeof sfi);
-    HIMAGELIST hList = (HIMAGELIST)::SHGetFileInfo("", FILE_ATTRIBUTE_DIRECTORY, &sfi, sizeof sfi,
-                                                   SHGFI_SYSICONINDEX | SHGFI_SMALLICON |
-                                                   SHGFI_SHELLICONSIZE | SHGFI_USEFILEATTRIBUTES);
+    HIMAGELIST hList = (HIMAGELIST)::SHGetFileInfo(
+        "", FILE_ATTRIBUTE_DIRECTORY, &sfi, sizeof sfi,
+        SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE | SHGFI_USEFILEATTRIBUTES);
     int cx = 0, cy = 0;
     if (hList != nullptr && ImageList_GetIconSize(hList, &cx, &cy) && cx > 0 && cy > 0)
         m_sizeSmallIcon = CSize(cx, cy);
@@ -247,7 +256,8 @@ void CTavoPGlobalData::CleanUp()
 {
     brLight.DeleteObject();
     DeleteFonts();
-    if (m_hinstUxThemeDLL != nullptr) {
+    if (m_hinstUxThemeDLL != nullptr)
+    {
         ::FreeLibrary(m_hinstUxThemeDLL);
         m_hinstUxThemeDLL = nullptr;
     }
@@ -277,9 +287,12 @@ BOOL CTavoPGlobalData::DrawParentBackground(HWND hWnd, CDC* pDC, LPRECT lpRect)
         pfnDraw = (DrawThemeParentBackgroundFn)(void*)::GetProcAddress(m_hinstUxThemeDLL,
                                                                        "DrawThemeParentBackground");
     BOOL bResult = FALSE;
-    if (pfnDraw != nullptr && pfnDraw(hWnd, pDC->m_hDC, lpRect) == S_OK) {
+    if (pfnDraw != nullptr && pfnDraw(hWnd, pDC->m_hDC, lpRect) == S_OK)
+    {
         bResult = TRUE;
-    } else if (hParent != nullptr) {
+    }
+    else if (hParent != nullptr)
+    {
         POINT pt = {0, 0};
         ::MapWindowPoints(hWnd, hParent, &pt, 1);
         POINT ptOrg;
@@ -297,8 +310,7 @@ void CTavoPGlobalData::FillRectLight(CDC* pDC, LPCRECT lpRect)
         pDC->FillRect(lpRect, &brLight);
 }
 
-namespace
-{
+namespace {
 CWnd* (*g_pfnFloatingOwner)(CWnd*) = nullptr;
 }
 
@@ -312,7 +324,8 @@ CFrameWnd* FindOwningFrame(CWnd* pWnd)
     if (pWnd == nullptr || pWnd->m_hWnd == nullptr)
         return nullptr;
     CWnd* pStep = pWnd;
-    do {
+    do
+    {
         CWnd* pOwner = g_pfnFloatingOwner != nullptr ? g_pfnFloatingOwner(pStep) : nullptr;
         pStep = pOwner != nullptr ? pOwner : pStep->GetParent();
     } while (pStep != nullptr && !pStep->IsKindOf(RUNTIME_CLASS(CFrameWnd)));

@@ -17,13 +17,13 @@ public:
     COLORREF clrBtnDkShadow;
     COLORREF clrBtnLight;
     COLORREF clrGrayedText;
-    COLORREF clrHilite;        // selection colour (COLOR_HIGHLIGHT)
-    COLORREF clrTextHilite;    // selection text colour
-    COLORREF clrHotText;       // hot-link colour, fixed pure blue
+    COLORREF clrHilite;     // selection colour (COLOR_HIGHLIGHT)
+    COLORREF clrTextHilite; // selection text colour
+    COLORREF clrHotText;    // hot-link colour, fixed pure blue
 
-    CBrush brBtnFace;          // also fills the scroll buttons of menus
+    CBrush brBtnFace; // also fills the scroll buttons of menus
     CBrush brHilite;
-    CBrush brLight;            // halfway face/highlight; a checkerboard on palette displays
+    CBrush brLight; // halfway face/highlight; a checkerboard on palette displays
     CBrush brBtnDkShadow;
 
     // Loaded on first use by the classes that show them; the hand cursor (resource 16919)
@@ -36,31 +36,31 @@ public:
 
     CSize m_sizeSmallIcon;
 
-    CFont fontRegular;         // menu and toolbar font, horizontal
-    CFont fontStatus;          // regular with the status font's weight and italic
-    CFont fontBold;            // bold menu font
-    CFont fontUnderline;       // hot links
-    CFont fontVert;            // vertical menu and toolbar font, reading downward
-    CFont fontVertCaption;     // vertical, reading upward
-    CFont fontMarlett;         // glyph font
-    CFont fontTooltip;         // the system status font, as tool tips use it
+    CFont fontRegular;     // menu and toolbar font, horizontal
+    CFont fontStatus;      // regular with the status font's weight and italic
+    CFont fontBold;        // bold menu font
+    CFont fontUnderline;   // hot links
+    CFont fontVert;        // vertical menu and toolbar font, reading downward
+    CFont fontVertCaption; // vertical, reading upward
+    CFont fontMarlett;     // glyph font
+    CFont fontTooltip;     // the system status font, as tool tips use it
 
-    BOOL m_bIsOldNT;           // Windows NT before version 5
+    BOOL m_bIsOldNT; // Windows NT before version 5
     int m_nBitsPerPixel;
 
-    int m_nDragFrameThicknessFloat;        // 4
-    int m_nDragFrameThicknessDock;         // 3
-    int m_nAutoHideToolBarSpacing;         // 14
-    int m_nAutoHideToolBarMargin;          // 4
-    int m_nCoveredMainWndClientAreaPercent;// 50
+    int m_nDragFrameThicknessFloat;         // 4
+    int m_nDragFrameThicknessDock;          // 3
+    int m_nAutoHideToolBarSpacing;          // 14
+    int m_nAutoHideToolBarMargin;           // 4
+    int m_nCoveredMainWndClientAreaPercent; // 50
 
-    int m_nTextHeightHorz;     // minimum row height of horizontal bars
-    int m_nTextHeightVert;     // minimum row height of vertical bars
-    int m_nEditHeight;         // height of edit controls on bars
-    int m_cxBorder;            // SM_CXBORDER
-    int m_cyBorder;            // SM_CYBORDER
+    int m_nTextHeightHorz; // minimum row height of horizontal bars
+    int m_nTextHeightVert; // minimum row height of vertical bars
+    int m_nEditHeight;     // height of edit controls on bars
+    int m_cxBorder;        // SM_CXBORDER
+    int m_cyBorder;        // SM_CYBORDER
 
-    BOOL m_bLargeIcons;        // toolbars and menus show double-size images
+    BOOL m_bLargeIcons; // toolbars and menus show double-size images
     BOOL m_bWrapTextBelowImages;
     BOOL m_bRegisterCmdImages; // buttons may register their images in the command manager
 
@@ -73,7 +73,10 @@ public:
     void UpdateFonts();
     void CleanUp();
 
-    int GetTextHeight(BOOL bHorz = TRUE) const { return bHorz ? m_nTextHeightHorz : m_nTextHeightVert; }
+    int GetTextHeight(BOOL bHorz = TRUE) const
+    {
+        return bHorz ? m_nTextHeightHorz : m_nTextHeightVert;
+    }
 
     // Paints what the window's parent shows under it, clipped to lpRect (client coordinates of
     // the window) within the DC's own clip region, which is left as it was. Nonzero when painted.

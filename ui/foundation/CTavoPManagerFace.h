@@ -18,5 +18,8 @@ public:
     // User tools: runs the tool bound to a command; FALSE when there is none.
     virtual BOOL InvokeTool(UINT uiCmd) { return FALSE; }
     // Context menus.
-    virtual BOOL ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd* pWndOwner) { return FALSE; }
+    virtual BOOL ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd* pWndOwner)
+    {
+        return FALSE;
+    }
 };

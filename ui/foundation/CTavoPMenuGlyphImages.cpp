@@ -2,8 +2,7 @@
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 
-namespace
-{
+namespace {
 const COLORREF kMagenta = RGB(255, 0, 255);
 }
 
@@ -30,7 +29,8 @@ BOOL CTavoPMenuGlyphImages::Initialize()
 
     const COLORREF colors[] = {RGB(128, 128, 128), RGB(192, 192, 192), RGB(255, 255, 255)};
     const int states[] = {ImageGray, ImageLtGray, ImageWhite};
-    for (int i = 0; i < 3; i++) {
+    for (int i = 0; i < 3; i++)
+    {
         CTavoPToolbarImageList& strip = Strip(states[i]);
         black.CopyTo(strip);
         strip.MapTo3DColors(TRUE, RGB(0, 0, 0), colors[i]);
@@ -40,7 +40,8 @@ BOOL CTavoPMenuGlyphImages::Initialize()
     return TRUE;
 }
 
-BOOL CTavoPMenuGlyphImages::Draw(CDC* pDC, IMAGES_IDS id, const CPoint& ptImage, int state, const CSize& sizeImage)
+BOOL CTavoPMenuGlyphImages::Draw(CDC* pDC, IMAGES_IDS id, const CPoint& ptImage, int state,
+                                 const CSize& sizeImage)
 {
     if (!Initialize())
         return FALSE;
@@ -52,10 +53,12 @@ BOOL CTavoPMenuGlyphImages::Draw(CDC* pDC, IMAGES_IDS id, const CPoint& ptImage,
     return strip.EndDraw(ds);
 }
 
-BOOL CTavoPMenuGlyphImages::Draw(CDC* pDC, IMAGES_IDS id, const CRect& rectImage, int state, const CSize& sizeImage)
+BOOL CTavoPMenuGlyphImages::Draw(CDC* pDC, IMAGES_IDS id, const CRect& rectImage, int state,
+                                 const CSize& sizeImage)
 {
     CSize size = (sizeImage.cx > 0 && sizeImage.cy > 0) ? sizeImage : CSize(9, 9);
-    CPoint pt(rectImage.left + (rectImage.Width() - size.cx) / 2, rectImage.top + (rectImage.Height() - size.cy) / 2);
+    CPoint pt(rectImage.left + (rectImage.Width() - size.cx) / 2,
+              rectImage.top + (rectImage.Height() - size.cy) / 2);
     return Draw(pDC, id, pt, state, sizeImage);
 }
 

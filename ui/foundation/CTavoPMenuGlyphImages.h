@@ -9,15 +9,38 @@ class CTavoPMenuGlyphImages
 public:
     enum IMAGES_IDS
     {
-        IdArowDown, IdArowRight, IdCheck, IdMinimize, IdRestore, IdClose, IdMaximize, IdArowUp,
-        IdArowShowAll, IdArowLeft, IdCloseSmall, IdMoreButtons, IdRadio, IdArowDownLarge,
-        IdArowRightLarge, IdPinHorz, IdPinVert, IdArowLeftLarge, IdArowFirst, IdArowLast,
-        IdArowRightTab3d, IdArowLeftTab3d, IdArowRightDsbldTab3d, IdArowLeftDsbldTab3d,
+        IdArowDown,
+        IdArowRight,
+        IdCheck,
+        IdMinimize,
+        IdRestore,
+        IdClose,
+        IdMaximize,
+        IdArowUp,
+        IdArowShowAll,
+        IdArowLeft,
+        IdCloseSmall,
+        IdMoreButtons,
+        IdRadio,
+        IdArowDownLarge,
+        IdArowRightLarge,
+        IdPinHorz,
+        IdPinVert,
+        IdArowLeftLarge,
+        IdArowFirst,
+        IdArowLast,
+        IdArowRightTab3d,
+        IdArowLeftTab3d,
+        IdArowRightDsbldTab3d,
+        IdArowLeftDsbldTab3d,
         IdCount
     };
     enum IMAGE_STATE
     {
-        ImageBlack, ImageGray, ImageLtGray, ImageWhite
+        ImageBlack,
+        ImageGray,
+        ImageLtGray,
+        ImageWhite
     };
 
     // Builds the four strips from bitmap 16129 once; TRUE when they are ready.

@@ -81,16 +81,18 @@ HBITMAP CTavoPPixelBuffer::Detach()
     return h;
 }
 
-BOOL TavoPCopyBitmapArea(HBITMAP hDest, int xDest, int yDest, int cx, int cy, HBITMAP hSource, int xSource, int ySource)
+BOOL TavoPCopyBitmapArea(HBITMAP hDest, int xDest, int yDest, int cx, int cy, HBITMAP hSource,
+                         int xSource, int ySource)
 {
     HDC hdcDest = ::CreateCompatibleDC(nullptr);
     HDC hdcSource = ::CreateCompatibleDC(nullptr);
     BOOL ok = FALSE;
-    if (hdcDest != nullptr && hdcSource != nullptr) {
+    if (hdcDest != nullptr && hdcSource != nullptr)
+    {
         HGDIOBJ oldDest = ::SelectObject(hdcDest, hDest);
         HGDIOBJ oldSource = ::SelectObject(hdcSource, hSource);
-        ok = oldDest != nullptr && oldSource != nullptr
-             && ::BitBlt(hdcDest, xDest, yDest, cx, cy, hdcSource, xSource, ySource, SRCCOPY);
+        ok = oldDest != nullptr && oldSource != nullptr &&
+             ::BitBlt(hdcDest, xDest, yDest, cx, cy, hdcSource, xSource, ySource, SRCCOPY);
         ::SelectObject(hdcSource, oldSource);
         ::SelectObject(hdcDest, oldDest);
     }

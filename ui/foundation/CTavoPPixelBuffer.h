@@ -32,9 +32,10 @@ private:
     CDC m_dc;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
-    DWORD* m_pBits;   // blue-green-red pixels
+    DWORD* m_pBits; // blue-green-red pixels
     int m_cx, m_cy;
 };
 
 // Copies cx x cy pixels between two bitmaps that are not selected anywhere else.
-BOOL TavoPCopyBitmapArea(HBITMAP hDest, int xDest, int yDest, int cx, int cy, HBITMAP hSource, int xSource, int ySource);
+BOOL TavoPCopyBitmapArea(HBITMAP hDest, int xDest, int yDest, int cx, int cy, HBITMAP hSource,
+                         int xSource, int ySource);

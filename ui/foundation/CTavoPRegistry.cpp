@@ -4,13 +4,12 @@
 
 IMPLEMENT_DYNCREATE(CTavoPRegistry, CObject)
 
-namespace
-{
-const REGSAM kReadAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY;   // 0x19
+namespace {
+const REGSAM kReadAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY; // 0x19
 const DWORD kMaxNameBytes = 1024;
 const int kArchiveBufferSize = 4096;
 const UINT kMemFileGrowBy = 1024;
-const int kPointForm = 2;   // the last-type code of the point and array forms
+const int kPointForm = 2; // the last-type code of the point and array forms
 
 // The path without one trailing backslash.
 CString TrimPath(LPCTSTR pszPath)
@@ -41,10 +40,9 @@ bool IsRootKey(HKEY hKey)
 }
 
 CTavoPRegistry::CTavoPRegistry()
-    : m_lResult(ERROR_SUCCESS), m_nLastType(0), m_nLastSize(0), m_hKey(HKEY_CURRENT_USER), m_bAdmin(FALSE),
-      m_bReadOnly(FALSE), m_dwUserData(0), m_bKeyUsable(TRUE)
-{
-}
+    : m_lResult(ERROR_SUCCESS), m_nLastType(0), m_nLastSize(0), m_hKey(HKEY_CURRENT_USER),
+      m_bAdmin(FALSE), m_bReadOnly(FALSE), m_dwUserData(0), m_bKeyUsable(TRUE)
+{}
 
 CTavoPRegistry::~CTavoPRegistry()
 {
@@ -67,7 +65,8 @@ BOOL CTavoPRegistry::CanWrite()
 
 BOOL CTavoPRegistry::CanAccessValues()
 {
-    if (m_hKey == nullptr || !m_bKeyUsable) {
+    if (m_hKey == nullptr || !m_bKeyUsable)
+    {
         m_lResult = ERROR_INVALID_HANDLE;
         return FALSE;
     }
@@ -84,7 +83,8 @@ BOOL CTavoPRegistry::EnumerateNames(CStringArray& names, TEnum enumerate)
     if (!CanAccessValues())
         return FALSE;
     CStringArray found;
-    for (DWORD index = 0;; index++) {
+    for (DWORD index = 0;; index++)
+    {
         char name[kMaxNameBytes];
         DWORD cbName = kMaxNameBytes;
         m_lResult = enumerate(index, name, &cbName);
@@ -111,7 +111,8 @@ BOOL CTavoPRegistry::VerifyKey(LPCTSTR pszPath)
     if (!CanAccessValues())
         return FALSE;
     HKEY hKey = nullptr;
-    m_lResult = ::RegOpenKeyEx(m_hKey, TrimPath(pszPath), 0, m_bReadOnly ? kReadAccess : KEY_ALL_ACCESS, &hKey);
+    m_lResult = ::RegOpenKeyEx(m_hKey, TrimPath(pszPath), 0,
+                               m_bReadOnly ? kReadAccess : KEY_ALL_ACCESS, &hKey);
     if (m_lResult != ERROR_SUCCESS)
         return FALSE;
     ::RegCloseKey(hKey);
@@ -132,8 +133,8 @@ BOOL CTavoPRegistry::CreateKey(LPCTSTR pszPath)
         return FALSE;
     HKEY hKey = nullptr;
     DWORD disposition = 0;
-    m_lResult = ::RegCreateKeyEx(m_hKey, TrimPath(pszPath), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                 nullptr, &hKey, &disposition);
+    m_lResult = ::RegCreateKeyEx(m_hKey, TrimPath(pszPath), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                 KEY_ALL_ACCESS, nullptr, &hKey, &disposition);
     m_nLastType = 0;
     m_bKeyUsable = m_lResult == ERROR_SUCCESS;
     if (!m_bKeyUsable)
@@ -148,7 +149,8 @@ BOOL CTavoPRegistry::Open(LPCTSTR pszPath)
     if (m_hKey == nullptr)
         return FALSE;
     HKEY hKey = nullptr;
-    m_lResult = ::RegOpenKeyEx(m_hKey, TrimPath(pszPath), 0, m_bReadOnly ? kReadAccess : KEY_ALL_ACCESS, &hKey);
+    m_lResult = ::RegOpenKeyEx(m_hKey, TrimPath(pszPath), 0,
+                               m_bReadOnly ? kReadAccess : KEY_ALL_ACCESS, &hKey);
     m_nLastType = 0;
     m_bKeyUsable = m_lResult == ERROR_SUCCESS;
     if (!m_bKeyUsable)
@@ -184,13 +186,15 @@ BOOL CTavoPRegistry::DeleteKey(LPCTSTR pszPath, BOOL bAdmin)
     if (m_lResult != ERROR_SUCCESS)
         return FALSE;
     // The system deletes only leaf keys: empty the tree first, deepest keys first.
-    for (;;) {
+    for (;;)
+    {
         char name[kMaxNameBytes];
         DWORD cbName = kMaxNameBytes;
         m_lResult = ::RegEnumKeyEx(hKey, 0, name, &cbName, nullptr, nullptr, nullptr, nullptr);
         if (m_lResult == ERROR_NO_MORE_ITEMS)
             break;
-        if (m_lResult != ERROR_SUCCESS || !DeleteKey(path + "\\" + name, bAdmin)) {
+        if (m_lResult != ERROR_SUCCESS || !DeleteKey(path + "\\" + name, bAdmin))
+        {
             ::RegCloseKey(hKey);
             return FALSE;
         }
@@ -210,14 +214,17 @@ BOOL CTavoPRegistry::WriteArchived(LPCTSTR pszKey, TStore store, int nType)
         return FALSE;
     BYTE* pData = nullptr;
     UINT nBytes = 0;
-    try {
+    try
+    {
         CMemFile file(kMemFileGrowBy);
         CArchive ar(&file, CArchive::store, kArchiveBufferSize);
         store(ar);
         ar.Close();
         nBytes = (UINT)file.GetLength();
         pData = file.Detach();
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
         return FALSE;
     }
@@ -236,13 +243,16 @@ BOOL CTavoPRegistry::ReadArchived(LPCTSTR pszKey, TLoad load)
     if (!ReadBinary(pszKey, &pData, &nBytes))
         return FALSE;
     std::unique_ptr<BYTE[]> block(pData);
-    try {
+    try
+    {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBufferSize);
         BOOL bLoaded = load(ar);
         ar.Close();
         return bLoaded;
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
         return FALSE;
     }
@@ -275,13 +285,16 @@ BOOL CTavoPRegistry::WriteBinary(LPCTSTR pszKey, const BYTE* pData, UINT nBytes)
 
 BOOL CTavoPRegistry::WritePoint(LPCTSTR pszKey, CPoint& rValue)
 {
-    return WriteArchived(pszKey, [&rValue](CArchive& ar) {
-        CDWordArray values;
-        values.SetSize(5);
-        values[0] = (DWORD)rValue.x;
-        values[1] = (DWORD)rValue.y;
-        values.Serialize(ar);
-    }, kPointForm);
+    return WriteArchived(
+        pszKey,
+        [&rValue](CArchive& ar) {
+            CDWordArray values;
+            values.SetSize(5);
+            values[0] = (DWORD)rValue.x;
+            values[1] = (DWORD)rValue.y;
+            values.Serialize(ar);
+        },
+        kPointForm);
 }
 
 BOOL CTavoPRegistry::WriteRect(LPCTSTR pszKey, CRect& rValue)
@@ -294,31 +307,38 @@ BOOL CTavoPRegistry::WriteRect(LPCTSTR pszKey, CRect& rValue)
 
 BOOL CTavoPRegistry::WriteWordArray(LPCTSTR pszKey, CWordArray& wcArray)
 {
-    return WriteArchived(pszKey, [&wcArray](CArchive& ar) {
-        ar << (DWORD)wcArray.GetSize();
-        for (INT_PTR i = 0; i < wcArray.GetSize(); i++)
-            ar << wcArray[i];
-    }, kPointForm);
+    return WriteArchived(
+        pszKey,
+        [&wcArray](CArchive& ar) {
+            ar << (DWORD)wcArray.GetSize();
+            for (INT_PTR i = 0; i < wcArray.GetSize(); i++)
+                ar << wcArray[i];
+        },
+        kPointForm);
 }
 
 BOOL CTavoPRegistry::Write(LPCTSTR pszKey, CByteArray& bcArray)
 {
-    return WriteArchived(pszKey, [&bcArray](CArchive& ar) { bcArray.Serialize(ar); }, kPointForm);
+    return WriteArchived(
+        pszKey, [&bcArray](CArchive& ar) { bcArray.Serialize(ar); }, kPointForm);
 }
 
 BOOL CTavoPRegistry::Write(LPCTSTR pszKey, CDWordArray& dwcArray)
 {
-    return WriteArchived(pszKey, [&dwcArray](CArchive& ar) { dwcArray.Serialize(ar); }, kPointForm);
+    return WriteArchived(
+        pszKey, [&dwcArray](CArchive& ar) { dwcArray.Serialize(ar); }, kPointForm);
 }
 
 BOOL CTavoPRegistry::Write(LPCTSTR pszKey, CStringArray& scArray)
 {
-    return WriteArchived(pszKey, [&scArray](CArchive& ar) { scArray.Serialize(ar); }, kPointForm);
+    return WriteArchived(
+        pszKey, [&scArray](CArchive& ar) { scArray.Serialize(ar); }, kPointForm);
 }
 
 BOOL CTavoPRegistry::Write(LPCTSTR pszKey, CStringList& scStringList)
 {
-    return WriteArchived(pszKey, [&scStringList](CArchive& ar) { scStringList.Serialize(ar); }, kPointForm);
+    return WriteArchived(
+        pszKey, [&scStringList](CArchive& ar) { scStringList.Serialize(ar); }, kPointForm);
 }
 
 BOOL CTavoPRegistry::WriteString(LPCTSTR pszKey, LPCTSTR pszValue)
@@ -338,7 +358,8 @@ BOOL CTavoPRegistry::WriteNumberQuietly(LPCTSTR pszKey, DWORD dwVal)
 {
     if (m_bReadOnly || m_hKey == nullptr || !m_bKeyUsable)
         return FALSE;
-    return ::RegSetValueEx(m_hKey, pszKey, 0, REG_DWORD, (const BYTE*)&dwVal, sizeof dwVal) == ERROR_SUCCESS;
+    return ::RegSetValueEx(m_hKey, pszKey, 0, REG_DWORD, (const BYTE*)&dwVal, sizeof dwVal) ==
+           ERROR_SUCCESS;
 }
 
 BOOL CTavoPRegistry::WriteNumber(LPCTSTR pszKey, DWORD dwVal)
@@ -358,7 +379,10 @@ template <class TContainer>
 BOOL CTavoPRegistry::ReadReplacing(LPCTSTR pszKey, TContainer& target)
 {
     TContainer loaded;
-    if (!ReadArchived(pszKey, [&loaded](CArchive& ar) { loaded.Serialize(ar); return TRUE; }))
+    if (!ReadArchived(pszKey, [&loaded](CArchive& ar) {
+            loaded.Serialize(ar);
+            return TRUE;
+        }))
         return FALSE;
     ReplaceContents(target, loaded);
     return TRUE;
@@ -379,19 +403,30 @@ BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObject& obj)
     // A creatable class is first loaded into a spare object: only data that loads completely
     // reaches the caller's object.
     CRuntimeClass* pClass = obj.GetRuntimeClass();
-    if (pClass->m_pfnCreateObject != nullptr) {
+    if (pClass->m_pfnCreateObject != nullptr)
+    {
         std::unique_ptr<CObject> trial(pClass->CreateObject());
-        if (!trial || !ReadArchived(pszKey, [&trial](CArchive& ar) { trial->Serialize(ar); return TRUE; }))
+        if (!trial || !ReadArchived(pszKey, [&trial](CArchive& ar) {
+                trial->Serialize(ar);
+                return TRUE;
+            }))
             return FALSE;
     }
-    return ReadArchived(pszKey, [&obj](CArchive& ar) { obj.Serialize(ar); return TRUE; });
+    return ReadArchived(pszKey, [&obj](CArchive& ar) {
+        obj.Serialize(ar);
+        return TRUE;
+    });
 }
 
 BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObList& list)
 {
     CObList loaded;
-    BOOL bResult = ReadArchived(pszKey, [&loaded](CArchive& ar) { loaded.Serialize(ar); return TRUE; });
-    if (!bResult) {
+    BOOL bResult = ReadArchived(pszKey, [&loaded](CArchive& ar) {
+        loaded.Serialize(ar);
+        return TRUE;
+    });
+    if (!bResult)
+    {
         while (!loaded.IsEmpty())
             delete loaded.RemoveHead();
         return FALSE;
@@ -415,7 +450,8 @@ BOOL CTavoPRegistry::ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes)
     m_nLastType = (int)type;
     m_nLastSize = (int)cb;
     std::unique_ptr<BYTE[]> data(new (std::nothrow) BYTE[cb > 0 ? cb : 1]);
-    if (!data) {
+    if (!data)
+    {
         m_lResult = ERROR_NOT_ENOUGH_MEMORY;
         return FALSE;
     }
@@ -431,7 +467,8 @@ BOOL CTavoPRegistry::ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes)
 BOOL CTavoPRegistry::ReadRect(LPCTSTR pszKey, CRect& rect)
 {
     RECT raw;
-    if (!ReadArchived(pszKey, [&raw](CArchive& ar) { return ar.Read(&raw, sizeof raw) == sizeof raw; }))
+    if (!ReadArchived(pszKey,
+                      [&raw](CArchive& ar) { return ar.Read(&raw, sizeof raw) == sizeof raw; }))
         return FALSE;
     rect = raw;
     return TRUE;
@@ -446,7 +483,12 @@ BOOL CTavoPRegistry::ReadPoint(LPCTSTR pszKey, CPoint& rPoint)
     if (m_lResult != ERROR_SUCCESS || type != REG_BINARY)
         return FALSE;
     CDWordArray values;
-    if (!ReadArchived(pszKey, [&values](CArchive& ar) { values.Serialize(ar); return TRUE; }) || values.GetSize() < 2)
+    if (!ReadArchived(pszKey,
+                      [&values](CArchive& ar) {
+                          values.Serialize(ar);
+                          return TRUE;
+                      }) ||
+        values.GetSize() < 2)
         return FALSE;
     rPoint = CPoint((int)values[0], (int)values[1]);
     return TRUE;
@@ -506,7 +548,8 @@ BOOL CTavoPRegistry::ReadString(LPCTSTR pszKey, CString& sVal)
     if (cb == 0)
         return TRUE;
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[cb + 1]);
-    if (!buffer) {
+    if (!buffer)
+    {
         m_lResult = ERROR_NOT_ENOUGH_MEMORY;
         return FALSE;
     }

@@ -38,9 +38,9 @@ public:
 
     // Reads leave the caller's value, container or object as it was when they fail, and
     // corrupt data is a failure, never an exception.
-    virtual BOOL Read(LPCTSTR pszKey, CObject*& pObj);   // the caller owns the new object
+    virtual BOOL Read(LPCTSTR pszKey, CObject*& pObj); // the caller owns the new object
     virtual BOOL Read(LPCTSTR pszKey, CObject& obj);
-    virtual BOOL Read(LPCTSTR pszKey, CObList& list);    // the list's old objects are deleted
+    virtual BOOL Read(LPCTSTR pszKey, CObList& list); // the list's old objects are deleted
     // *ppData is allocated with new[] (free it with delete[]); null on failure.
     virtual BOOL ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes);
     virtual BOOL ReadRect(LPCTSTR pszKey, CRect& rect);
@@ -60,14 +60,14 @@ public:
     HKEY GetCurrentKey() const { return m_hKey; }
     CString GetCurrentPath() const { return m_sPath; }
 
-    LONG m_lResult;      // result of the last registry call (0 = success)
-    int m_nLastType;     // REG_SZ, REG_BINARY, REG_DWORD, 2 for point and array forms, 0 after key operations
+    LONG m_lResult; // result of the last registry call (0 = success)
+    int m_nLastType; // REG_SZ, REG_BINARY, REG_DWORD, 2 for point and array forms, 0 after key operations
     int m_nLastSize;
-    HKEY m_hKey;         // current key; the root until Open or CreateKey succeed
-    BOOL m_bAdmin;       // root is HKEY_LOCAL_MACHINE
-    CString m_sPath;     // path last passed to Open
+    HKEY m_hKey;     // current key; the root until Open or CreateKey succeed
+    BOOL m_bAdmin;   // root is HKEY_LOCAL_MACHINE
+    CString m_sPath; // path last passed to Open
     BOOL m_bReadOnly;
-    int m_dwUserData;    // reserved, copied from the holder
+    int m_dwUserData; // reserved, copied from the holder
 
 protected:
     // After a failed Open or CreateKey no value may be read or written until one succeeds:

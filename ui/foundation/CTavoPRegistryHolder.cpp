@@ -1,14 +1,14 @@
 #include "ui/foundation/CTavoPRegistryHolder.h"
 
-namespace
-{
+namespace {
 CRuntimeClass* g_pRegistryClass = nullptr;
 }
 
 void CTavoPRegistryHolder::SetRegistryClass(CRuntimeClass* pClass)
 {
     // Only a creatable class derived from CTavoPRegistry can stand in for it.
-    if (pClass != nullptr && (!pClass->IsDerivedFrom(RUNTIME_CLASS(CTavoPRegistry)) || pClass->m_pfnCreateObject == nullptr))
+    if (pClass != nullptr && (!pClass->IsDerivedFrom(RUNTIME_CLASS(CTavoPRegistry)) ||
+                              pClass->m_pfnCreateObject == nullptr))
         return;
     g_pRegistryClass = pClass;
 }

@@ -18,8 +18,14 @@ public:
     // The frame the toolbar belongs to, for the this-frame-only loads and saves.
     virtual HWND GetTopLevelFrameHwnd() const { return ::GetAncestor(GetFaceHwnd(), GA_ROOT); }
 
-    virtual BOOL LoadState(LPCTSTR lpszProfileName, int nIndex = -1, UINT uiID = (UINT)-1) { return FALSE; }
-    virtual BOOL SaveState(LPCTSTR lpszProfileName, int nIndex = -1, UINT uiID = (UINT)-1) { return FALSE; }
+    virtual BOOL LoadState(LPCTSTR lpszProfileName, int nIndex = -1, UINT uiID = (UINT)-1)
+    {
+        return FALSE;
+    }
+    virtual BOOL SaveState(LPCTSTR lpszProfileName, int nIndex = -1, UINT uiID = (UINT)-1)
+    {
+        return FALSE;
+    }
     // Whether the last LoadState changed the buttons against the resource.
     virtual BOOL IsResourceChanged() const { return FALSE; }
     virtual void RefreshButtonImages() {}

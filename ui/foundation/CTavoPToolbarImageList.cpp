@@ -8,17 +8,17 @@
 #include <cstring>
 #include <memory>
 
-namespace
-{
+namespace {
 // The two memory DCs every image list draws through, made on first use and kept until the
 // library clean-up or the end of the program (TavoPStatics.cpp).
 HDC g_hdcGlyphs = nullptr;
 HDC g_hdcMono = nullptr;
 
-const DWORD ROP_PSDPxax = 0x00B8074A;   // pattern where the source is black, else destination
-const DWORD ROP_DSPDxax = 0x00E20746;   // pattern where the source is white, else destination
+const DWORD ROP_PSDPxax = 0x00B8074A; // pattern where the source is black, else destination
+const DWORD ROP_DSPDxax = 0x00E20746; // pattern where the source is white, else destination
 
-const COLORREF kStandard[4] = {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192), RGB(255, 255, 255)};
+const COLORREF kStandard[4] = {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192),
+                               RGB(255, 255, 255)};
 const int kSystem[4] = {COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNFACE, COLOR_BTNHIGHLIGHT};
 
 inline COLORREF Swap(COLORREF c)
@@ -44,7 +44,8 @@ HBITMAP LoadStripBitmap(HINSTANCE hinst, LPCTSTR name, UINT extraFlags, int* pnB
     HBITMAP hbmp = (HBITMAP)::LoadImage(hinst, name, IMAGE_BITMAP, 0, 0,
                                         LR_CREATEDIBSECTION | LR_LOADMAP3DCOLORS | extraFlags);
     BITMAP bm;
-    if (hbmp != nullptr && ::GetObject(hbmp, sizeof bm, &bm) != 0 && bm.bmBitsPixel > 0) {
+    if (hbmp != nullptr && ::GetObject(hbmp, sizeof bm, &bm) != 0 && bm.bmBitsPixel > 0)
+    {
         *pnBitsPerPixel = bm.bmBitsPixel;
         return hbmp;
     }
@@ -71,9 +72,9 @@ CString ProgramDirectoryPath(LPCTSTR lpszName)
 CTavoPToolbarImageList::CTavoPToolbarImageList()
     : m_sizeImage(16, 15), m_sizeImageDest(0, 0), m_hbmImageWell(nullptr), m_hbmImageLight(nullptr),
       m_hInstImageWell(nullptr), m_bUserImagesList(FALSE), m_bModified(FALSE), m_iCount(0),
-      m_bStretch(FALSE), m_pBmpOriginal(nullptr), m_clrTransparent((COLORREF)-1), m_bReadOnly(FALSE),
-      m_clrImageShadow(::GetSysColor(COLOR_BTNSHADOW)), m_bFadeInactive(FALSE), m_nBitsPerPixel(0),
-      m_bIsTemporary(0)
+      m_bStretch(FALSE), m_pBmpOriginal(nullptr), m_clrTransparent((COLORREF)-1),
+      m_bReadOnly(FALSE), m_clrImageShadow(::GetSysColor(COLOR_BTNSHADOW)), m_bFadeInactive(FALSE),
+      m_nBitsPerPixel(0), m_bIsTemporary(0)
 {
     // Nothing is made here: image lists are also static objects, and the shared DCs and the
     // global data come to life on first use.
@@ -81,7 +82,8 @@ CTavoPToolbarImageList::CTavoPToolbarImageList()
 
 CTavoPToolbarImageList::~CTavoPToolbarImageList()
 {
-    if (!m_bIsTemporary) {
+    if (!m_bIsTemporary)
+    {
         if (m_hbmImageWell != nullptr)
             ::DeleteObject(m_hbmImageWell);
         if (m_hbmImageLight != nullptr)
@@ -111,9 +113,11 @@ void CTavoPToolbarImageList::ReleaseSharedDCs()
 
 COLORREF CTavoPToolbarImageList::MapToSysColor(COLORREF color, BOOL bSwap)
 {
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 4; i++)
+    {
         COLORREF standard = bSwap ? Swap(kStandard[i]) : kStandard[i];
-        if (color == standard) {
+        if (color == standard)
+        {
             COLORREF system = ::GetSysColor(kSystem[i]);
             return bSwap ? Swap(system) : system;
         }
@@ -123,7 +127,8 @@ COLORREF CTavoPToolbarImageList::MapToSysColor(COLORREF color, BOOL bSwap)
 
 COLORREF CTavoPToolbarImageList::MapFromSysColor(COLORREF color, BOOL bSwap)
 {
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 4; i++)
+    {
         COLORREF system = bSwap ? Swap(::GetSysColor(kSystem[i])) : ::GetSysColor(kSystem[i]);
         if (color == system)
             return bSwap ? Swap(kStandard[i]) : kStandard[i];
@@ -136,11 +141,14 @@ void CTavoPToolbarImageList::RecordLoaderMapping(int nBitsPerPixel)
     // Palette bitmaps were recoloured by the loader itself (LR_LOADMAP3DCOLORS: three greys);
     // deeper ones by MapTo3DColors (the four standard colours).
     m_appliedMapping.clear();
-    if (nBitsPerPixel <= 8) {
+    if (nBitsPerPixel <= 8)
+    {
         m_appliedMapping.push_back({RGB(128, 128, 128), ::GetSysColor(COLOR_3DSHADOW)});
         m_appliedMapping.push_back({RGB(192, 192, 192), ::GetSysColor(COLOR_3DFACE)});
         m_appliedMapping.push_back({RGB(223, 223, 223), ::GetSysColor(COLOR_3DLIGHT)});
-    } else {
+    }
+    else
+    {
         for (int i = 0; i < 4; i++)
             m_appliedMapping.push_back({kStandard[i], ::GetSysColor(kSystem[i])});
     }
@@ -157,8 +165,10 @@ BOOL CTavoPToolbarImageList::MapTo3DColors(BOOL bUseRGBQUAD, COLORREF clrSrc, CO
     std::unique_ptr<CTavoPPixelBuffer> pixels = PixelsOf(m_hbmImageWell);
     if (!pixels)
         return FALSE;
-    for (int x = 0; x < pixels->Width(); x++) {
-        for (int y = 0; y < pixels->Height(); y++) {
+    for (int x = 0; x < pixels->Width(); x++)
+    {
+        for (int y = 0; y < pixels->Height(); y++)
+        {
             COLORREF c = pixels->GetPixel(x, y);
             if (clrSrc == (COLORREF)-1)
                 pixels->SetPixel(x, y, MapToSysColor(c, FALSE));
@@ -177,21 +187,24 @@ BOOL CTavoPToolbarImageList::MapTo3DColors(BOOL bUseRGBQUAD, COLORREF clrSrc, CO
 BOOL CTavoPToolbarImageList::RemapColors(const std::vector<ColorMapping>& mapping, bool bBack)
 {
     auto remap = [&](COLORREF c) {
-        for (const ColorMapping& m : mapping) {
+        for (const ColorMapping& m : mapping)
+        {
             if (c == (bBack ? m.clrSystem : m.clrStandard))
                 return bBack ? m.clrStandard : m.clrSystem;
         }
         return c;
     };
     DIBSECTION ds;
-    if (::GetObject(m_hbmImageWell, sizeof ds, &ds) == sizeof ds && ds.dsBm.bmBitsPixel <= 8) {
+    if (::GetObject(m_hbmImageWell, sizeof ds, &ds) == sizeof ds && ds.dsBm.bmBitsPixel <= 8)
+    {
         HDC hdc = ::CreateCompatibleDC(nullptr);
         if (hdc == nullptr)
             return FALSE;
         HGDIOBJ old = ::SelectObject(hdc, m_hbmImageWell);
         RGBQUAD table[256];
         UINT n = ::GetDIBColorTable(hdc, 0, 256, table);
-        for (UINT i = 0; i < n; i++) {
+        for (UINT i = 0; i < n; i++)
+        {
             COLORREF c = remap(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue));
             table[i].rgbRed = GetRValue(c);
             table[i].rgbGreen = GetGValue(c);
@@ -230,16 +243,20 @@ BOOL CTavoPToolbarImageList::Load(UINT uiResID, HINSTANCE hinstRes, BOOL bAdd)
         return FALSE;
     m_hInstImageWell = hinstRes;
 
-    if (bAdd) {
+    if (bAdd)
+    {
         int offset = m_iCount;
-        if (AddImage(hbmp) < 0) {
+        if (AddImage(hbmp) < 0)
+        {
             ::DeleteObject(hbmp);
             return FALSE;
         }
         ::DeleteObject(hbmp);
         m_mapOrigResOffsets[uiResID] = offset;
         m_lstOrigResIds.push_back(uiResID);
-    } else {
+    }
+    else
+    {
         // The old strip goes only now that the new one is here.
         Clear();
         m_hInstImageWell = hinstRes;
@@ -268,7 +285,8 @@ BOOL CTavoPToolbarImageList::LoadFromFile(LPCTSTR lpszBmpFileName)
     m_strUDLPath = strPath;
     m_bModified = FALSE;
     DWORD attributes = ::GetFileAttributes(strPath);
-    m_bReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    m_bReadOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     AfterLoad(nBitsPerPixel);
     return TRUE;
 }
@@ -281,7 +299,8 @@ int CTavoPToolbarImageList::AddImage(HBITMAP hbmp)
     if (::GetObject(hbmp, sizeof bmpNew, &bmpNew) == 0)
         return -1;
     int cxOld = 0, cyOld = bmpNew.bmHeight;
-    if (m_hbmImageWell != nullptr) {
+    if (m_hbmImageWell != nullptr)
+    {
         BITMAP bmpOld;
         if (::GetObject(m_hbmImageWell, sizeof bmpOld, &bmpOld) == 0)
             return -1;
@@ -292,11 +311,12 @@ int CTavoPToolbarImageList::AddImage(HBITMAP hbmp)
     HDC hdcScreen = ::GetDC(nullptr);
     HBITMAP hbmpStrip = ::CreateCompatibleBitmap(hdcScreen, cxOld + bmpNew.bmWidth, cyOld);
     ::ReleaseDC(nullptr, hdcScreen);
-    bool ok = hbmpStrip != nullptr
-              && (m_hbmImageWell == nullptr
-                  || TavoPCopyBitmapArea(hbmpStrip, 0, 0, cxOld, cyOld, m_hbmImageWell, 0, 0))
-              && TavoPCopyBitmapArea(hbmpStrip, cxOld, 0, bmpNew.bmWidth, bmpNew.bmHeight, hbmp, 0, 0);
-    if (!ok) {
+    bool ok = hbmpStrip != nullptr &&
+              (m_hbmImageWell == nullptr ||
+               TavoPCopyBitmapArea(hbmpStrip, 0, 0, cxOld, cyOld, m_hbmImageWell, 0, 0)) &&
+              TavoPCopyBitmapArea(hbmpStrip, cxOld, 0, bmpNew.bmWidth, bmpNew.bmHeight, hbmp, 0, 0);
+    if (!ok)
+    {
         if (hbmpStrip != nullptr)
             ::DeleteObject(hbmpStrip);
         return -1;
@@ -316,7 +336,8 @@ BOOL CTavoPToolbarImageList::UpdateImage(int iImage, HBITMAP hbmp)
         return FALSE;
     if (iImage < 0 || iImage >= m_iCount)
         return FALSE;
-    if (!TavoPCopyBitmapArea(m_hbmImageWell, iImage * m_sizeImage.cx, 0, m_sizeImage.cx, m_sizeImage.cy, hbmp, 0, 0))
+    if (!TavoPCopyBitmapArea(m_hbmImageWell, iImage * m_sizeImage.cx, 0, m_sizeImage.cx,
+                             m_sizeImage.cy, hbmp, 0, 0))
         return FALSE;
     m_bModified = TRUE;
     BuildLightStrip();
@@ -337,13 +358,15 @@ void CTavoPToolbarImageList::UpdateCount()
 {
     m_iCount = 0;
     BITMAP bm;
-    if (m_hbmImageWell != nullptr && m_sizeImage.cx > 0 && ::GetObject(m_hbmImageWell, sizeof bm, &bm) != 0)
+    if (m_hbmImageWell != nullptr && m_sizeImage.cx > 0 &&
+        ::GetObject(m_hbmImageWell, sizeof bm, &bm) != 0)
         m_iCount = bm.bmWidth / m_sizeImage.cx;
 }
 
 void CTavoPToolbarImageList::BuildLightStrip()
 {
-    if (m_hbmImageLight != nullptr) {
+    if (m_hbmImageLight != nullptr)
+    {
         ::DeleteObject(m_hbmImageLight);
         m_hbmImageLight = nullptr;
     }
@@ -353,7 +376,8 @@ void CTavoPToolbarImageList::BuildLightStrip()
     if (!light)
         return;
     CTavoPDrawManager dm(light->DC());
-    COLORREF clrKeep = m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : GetGlobalData().clrBtnFace;
+    COLORREF clrKeep =
+        m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : GetGlobalData().clrBtnFace;
     dm.HighlightRect(CRect(0, 0, light->Width(), light->Height()), 130, clrKeep);
     m_hbmImageLight = light->Detach();
 }
@@ -384,8 +408,10 @@ BOOL CTavoPToolbarImageList::Save(LPCTSTR lpszBmpFileName)
     BITMAP bm;
     if (::GetObject(m_hbmImageWell, sizeof bm, &bm) == 0)
         return FALSE;
-    const int nBitCount = bm.bmBitsPixel == 1 || bm.bmBitsPixel == 2 || bm.bmBitsPixel == 4 || bm.bmBitsPixel == 8
-                              ? bm.bmBitsPixel : (bm.bmBitsPixel <= 16 ? 16 : (bm.bmBitsPixel == 24 ? 24 : 32));
+    const int nBitCount =
+        bm.bmBitsPixel == 1 || bm.bmBitsPixel == 2 || bm.bmBitsPixel == 4 || bm.bmBitsPixel == 8
+            ? bm.bmBitsPixel
+            : (bm.bmBitsPixel <= 16 ? 16 : (bm.bmBitsPixel == 24 ? 24 : 32));
     const int nColors = nBitCount <= 8 ? (1 << nBitCount) : 0;
     const DWORD cbRow = ((bm.bmWidth * nBitCount + 31) / 32) * 4;
     const DWORD cbBits = cbRow * bm.bmHeight;
@@ -405,7 +431,8 @@ BOOL CTavoPToolbarImageList::Save(LPCTSTR lpszBmpFileName)
 
     HDC hdc = ::GetDC(nullptr);
     HPALETTE hOldPal = ::SelectPalette(hdc, (HPALETTE)::GetStockObject(DEFAULT_PALETTE), FALSE);
-    int lines = ::GetDIBits(hdc, m_hbmImageWell, 0, bm.bmHeight, dib.get() + cbHeader, pbmi, DIB_RGB_COLORS);
+    int lines = ::GetDIBits(hdc, m_hbmImageWell, 0, bm.bmHeight, dib.get() + cbHeader, pbmi,
+                            DIB_RGB_COLORS);
     ::SelectPalette(hdc, hOldPal, FALSE);
     ::ReleaseDC(nullptr, hdc);
     if (lines != bm.bmHeight)
@@ -419,19 +446,25 @@ BOOL CTavoPToolbarImageList::Save(LPCTSTR lpszBmpFileName)
                 return m.clrStandard;
         return c;
     };
-    if (nColors > 0) {
-        for (int i = 0; i < nColors; i++) {
+    if (nColors > 0)
+    {
+        for (int i = 0; i < nColors; i++)
+        {
             RGBQUAD& q = pbmi->bmiColors[i];
             COLORREF c = back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
             q.rgbRed = GetRValue(c);
             q.rgbGreen = GetGValue(c);
             q.rgbBlue = GetBValue(c);
         }
-    } else if (nBitCount == 24 || nBitCount == 32) {
+    }
+    else if (nBitCount == 24 || nBitCount == 32)
+    {
         const int bytes = nBitCount / 8;
-        for (int y = 0; y < bm.bmHeight; y++) {
+        for (int y = 0; y < bm.bmHeight; y++)
+        {
             BYTE* row = dib.get() + cbHeader + y * cbRow;
-            for (int x = 0; x < bm.bmWidth; x++) {
+            for (int x = 0; x < bm.bmWidth; x++)
+            {
                 BYTE* p = row + x * bytes;
                 COLORREF c = back(RGB(p[2], p[1], p[0]));
                 p[0] = GetBValue(c);
@@ -449,17 +482,19 @@ BOOL CTavoPToolbarImageList::Save(LPCTSTR lpszBmpFileName)
 
     // Write beside the target and swap in only a complete file.
     CString strTemp = strFile + ".tmp";
-    HANDLE hFile = ::CreateFile(strTemp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE hFile = ::CreateFile(strTemp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;
     DWORD written1 = 0, written2 = 0;
-    BOOL ok = ::WriteFile(hFile, &bfh, sizeof bfh, &written1, nullptr)
-              && ::WriteFile(hFile, dib.get(), cbHeader + cbBits, &written2, nullptr)
-              && written1 == sizeof bfh && written2 == cbHeader + cbBits;
+    BOOL ok = ::WriteFile(hFile, &bfh, sizeof bfh, &written1, nullptr) &&
+              ::WriteFile(hFile, dib.get(), cbHeader + cbBits, &written2, nullptr) &&
+              written1 == sizeof bfh && written2 == cbHeader + cbBits;
     ok = ::CloseHandle(hFile) && ok;
     if (ok)
         ok = ::MoveFileEx(strTemp, strFile, MOVEFILE_REPLACE_EXISTING);
-    if (!ok) {
+    if (!ok)
+    {
         ::DeleteFile(strTemp);
         return FALSE;
     }
@@ -487,7 +522,8 @@ BOOL CTavoPToolbarImageList::CopyTo(CTavoPToolbarImageList& imageList)
     imageList.m_nBitsPerPixel = m_nBitsPerPixel;
     imageList.m_appliedMapping = m_appliedMapping;
     if (m_hbmImageWell != nullptr)
-        imageList.m_hbmImageWell = (HBITMAP)::CopyImage(m_hbmImageWell, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+        imageList.m_hbmImageWell =
+            (HBITMAP)::CopyImage(m_hbmImageWell, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     imageList.m_lstOrigResIds = m_lstOrigResIds;
     imageList.m_mapOrigResOffsets = m_mapOrigResOffsets;
     return TRUE;
@@ -534,7 +570,8 @@ BOOL CTavoPToolbarImageList::ReloadFromResources()
     CTavoPToolbarImageList fresh;
     fresh.m_sizeImage = m_sizeImage;
     fresh.m_clrTransparent = m_clrTransparent;
-    for (UINT id : m_lstOrigResIds) {
+    for (UINT id : m_lstOrigResIds)
+    {
         if (!fresh.Load(id, m_hInstImageWell, TRUE))
             return FALSE;
     }
@@ -552,19 +589,25 @@ void CTavoPToolbarImageList::OnSysColorChange()
 {
     if (m_bIsTemporary || m_hbmImageWell == nullptr)
         return;
-    if (m_bUserImagesList) {
-        if (m_bModified) {
+    if (m_bUserImagesList)
+    {
+        if (m_bModified)
+        {
             // Reloading the file would throw the unsaved edits away: recolour in place from
             // the old system colours to the new ones.
             std::vector<ColorMapping> fromOld = m_appliedMapping;
             RemapColors(fromOld, true);
             RecordLoaderMapping(m_nBitsPerPixel);
             RemapColors(m_appliedMapping, false);
-        } else {
+        }
+        else
+        {
             CString strPath = m_strUDLPath;
             LoadFromFile(strPath);
         }
-    } else if (!m_lstOrigResIds.empty()) {
+    }
+    else if (!m_lstOrigResIds.empty())
+    {
         ReloadFromResources();
     }
     UpdateCount();
@@ -574,15 +617,19 @@ void CTavoPToolbarImageList::OnSysColorChange()
 
 // ---- drawing
 
-BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDest, BOOL bFadeInactive)
+BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDest,
+                                         BOOL bFadeInactive)
 {
     if (m_hbmImageWell == nullptr || !EnsureSharedDCs())
         return FALSE;
-    m_bFadeInactive = bFadeInactive && m_hbmImageLight != nullptr && m_nBitsPerPixel >= 1 && m_nBitsPerPixel <= 4;
+    m_bFadeInactive =
+        bFadeInactive && m_hbmImageLight != nullptr && m_nBitsPerPixel >= 1 && m_nBitsPerPixel <= 4;
 
-    ds.hbmOldGlyphs = (HBITMAP)::SelectObject(g_hdcGlyphs, m_bFadeInactive ? m_hbmImageLight : m_hbmImageWell);
+    ds.hbmOldGlyphs =
+        (HBITMAP)::SelectObject(g_hdcGlyphs, m_bFadeInactive ? m_hbmImageLight : m_hbmImageWell);
     ds.hbmMono = ::CreateBitmap(m_sizeImage.cx + 2, m_sizeImage.cy + 2, 1, 1, nullptr);
-    if (ds.hbmOldGlyphs == nullptr || ds.hbmMono == nullptr) {
+    if (ds.hbmOldGlyphs == nullptr || ds.hbmMono == nullptr)
+    {
         if (ds.hbmOldGlyphs != nullptr)
             ::SelectObject(g_hdcGlyphs, ds.hbmOldGlyphs);
         if (ds.hbmMono != nullptr)
@@ -599,10 +646,11 @@ BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDes
     m_bStretch = m_sizeImageDest != m_sizeImage;
     CDC dcScreen;
     dcScreen.Attach(::GetDC(nullptr));
-    BOOL ok = m_dcMem.CreateCompatibleDC(nullptr)
-              && m_bmpMem.CreateCompatibleBitmap(&dcScreen, m_sizeImage.cx + 2, m_sizeImage.cy + 2);
+    BOOL ok = m_dcMem.CreateCompatibleDC(nullptr) &&
+              m_bmpMem.CreateCompatibleBitmap(&dcScreen, m_sizeImage.cx + 2, m_sizeImage.cy + 2);
     ::ReleaseDC(nullptr, dcScreen.Detach());
-    if (!ok) {
+    if (!ok)
+    {
         EndDraw(ds);
         return FALSE;
     }
@@ -612,7 +660,8 @@ BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDes
 
 BOOL CTavoPToolbarImageList::EndDraw(CTavoPDrawState& ds)
 {
-    if (m_pBmpOriginal != nullptr) {
+    if (m_pBmpOriginal != nullptr)
+    {
         m_dcMem.SelectObject(m_pBmpOriginal);
         m_pBmpOriginal = nullptr;
     }
@@ -636,10 +685,12 @@ void CTavoPToolbarImageList::CreateMask(int iImage, BOOL bHilite, BOOL bHiliteSh
     const int cx = m_sizeImage.cx, cy = m_sizeImage.cy;
     ::PatBlt(g_hdcMono, 0, 0, cx + 2, cy + 2, WHITENESS);
     // Colour-to-monochrome copies turn the background colour white and everything else black.
-    COLORREF clrBack = m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : GetGlobalData().clrBtnFace;
+    COLORREF clrBack =
+        m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : GetGlobalData().clrBtnFace;
     COLORREF oldBk = ::SetBkColor(g_hdcGlyphs, clrBack);
     ::BitBlt(g_hdcMono, 0, 0, cx, cy, g_hdcGlyphs, iImage * cx, 0, SRCCOPY);
-    if (bHilite) {
+    if (bHilite)
+    {
         ::SetBkColor(g_hdcGlyphs, GetGlobalData().clrBtnHilite);
         ::BitBlt(g_hdcMono, 0, 0, cx, cy, g_hdcGlyphs, iImage * cx, 0, SRCPAINT);
     }
@@ -656,7 +707,8 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
     CTavoPGlobalData& data = GetGlobalData();
     if (bShadow && data.m_nBitsPerPixel <= 8)
         return TRUE;
-    if (m_bStretch) {
+    if (m_bStretch)
+    {
         bHilite = FALSE;
         bIndeterminate = FALSE;
     }
@@ -668,15 +720,19 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
     const BOOL bOffscreen = m_bStretch || m_clrTransparent != (COLORREF)-1;
     HDC hdcTarget = pDC->m_hDC;
     int xTarget = x, yTarget = y;
-    if (bOffscreen) {
+    if (bOffscreen)
+    {
         hdcTarget = m_dcMem.m_hDC;
         xTarget = yTarget = 0;
         RECT rc = {0, 0, cx + 2, cy + 2};
-        if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace) {
+        if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace)
+        {
             HBRUSH hbr = ::CreateSolidBrush(m_clrTransparent);
             ::FillRect(hdcTarget, &rc, hbr);
             ::DeleteObject(hbr);
-        } else {
+        }
+        else
+        {
             ::FillRect(hdcTarget, &rc, (HBRUSH)data.brBtnFace.GetSafeHandle());
         }
     }
@@ -686,20 +742,24 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
 
     COLORREF oldText = ::SetTextColor(hdcTarget, RGB(0, 0, 0));
     COLORREF oldBk = ::SetBkColor(hdcTarget, RGB(255, 255, 255));
-    if (bDisabled || bShadow || (bHilite && bIndeterminate)) {
+    if (bDisabled || bShadow || (bHilite && bIndeterminate))
+    {
         CreateMask(iImage, TRUE, FALSE);
         ::SetTextColor(hdcTarget, bShadow ? m_clrImageShadow : RGB(0, 0, 0));
         ::SetBkColor(hdcTarget, RGB(255, 255, 255));
-        if (bDisabled && CTavoPVisualManager::GetInstance()->IsEmbossDisabledImage()) {
+        if (bDisabled && CTavoPVisualManager::GetInstance()->IsEmbossDisabledImage())
+        {
             HGDIOBJ old = ::SelectObject(hdcTarget, data.hbrBtnHilite);
-            ::BitBlt(hdcTarget, xTarget + 1, yTarget + 1, cx + 2, cy + 2, g_hdcMono, 0, 0, ROP_PSDPxax);
+            ::BitBlt(hdcTarget, xTarget + 1, yTarget + 1, cx + 2, cy + 2, g_hdcMono, 0, 0,
+                     ROP_PSDPxax);
             ::SelectObject(hdcTarget, old);
         }
         HGDIOBJ old = ::SelectObject(hdcTarget, data.hbrBtnShadow);
         ::BitBlt(hdcTarget, xTarget, yTarget, cx + 2, cy + 2, g_hdcMono, 0, 0, ROP_PSDPxax);
         ::SelectObject(hdcTarget, old);
     }
-    if (bHilite || bIndeterminate) {
+    if (bHilite || bIndeterminate)
+    {
         CreateMask(iImage, !bIndeterminate, bDisabled);
         ::SetTextColor(hdcTarget, RGB(0, 0, 0));
         ::SetBkColor(hdcTarget, RGB(255, 255, 255));
@@ -710,7 +770,8 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
     ::SetTextColor(hdcTarget, oldText);
     ::SetBkColor(hdcTarget, oldBk);
 
-    if (bOffscreen) {
+    if (bOffscreen)
+    {
         CDC* pSrc = &m_dcMem;
         TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, pSrc, cx, cy);
     }
@@ -728,12 +789,16 @@ void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, i
     HDC hdcMask = ::CreateCompatibleDC(pDest->m_hDC);
     HBITMAP hbmImage = ::CreateCompatibleBitmap(pDest->m_hDC, cx, cy);
     HBITMAP hbmMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
-    if (hdcImage != nullptr && hdcMask != nullptr && hbmImage != nullptr && hbmMask != nullptr) {
+    if (hdcImage != nullptr && hdcMask != nullptr && hbmImage != nullptr && hbmMask != nullptr)
+    {
         HGDIOBJ oldImage = ::SelectObject(hdcImage, hbmImage);
         HGDIOBJ oldMask = ::SelectObject(hdcMask, hbmMask);
-        if (cx == cxSrc && cy == cySrc) {
+        if (cx == cxSrc && cy == cySrc)
+        {
             ::BitBlt(hdcImage, 0, 0, cx, cy, pSrc->m_hDC, 0, 0, SRCCOPY);
-        } else {
+        }
+        else
+        {
             ::SetStretchBltMode(hdcImage, COLORONCOLOR);
             ::StretchBlt(hdcImage, 0, 0, cx, cy, pSrc->m_hDC, 0, 0, cxSrc, cySrc, SRCCOPY);
         }
@@ -772,18 +837,20 @@ BOOL CTavoPToolbarImageList::CopyImageToClipboard(int iImage)
         AfxMessageBox(nIDPrompt, MB_OK | MB_ICONSTOP);
         return FALSE;
     };
-    try {
+    try
+    {
         CWindowDC dcScreen(nullptr);
         CDC dcMem;
         CBitmap bitmap;
-        if (!dcMem.CreateCompatibleDC(&dcScreen)
-            || !bitmap.CreateCompatibleBitmap(&dcScreen, m_sizeImage.cx, m_sizeImage.cy))
+        if (!dcMem.CreateCompatibleDC(&dcScreen) ||
+            !bitmap.CreateCompatibleBitmap(&dcScreen, m_sizeImage.cx, m_sizeImage.cy))
             return fail(IDS_TAVOP_CANT_COPY_BITMAP);
         CBitmap* pOld = dcMem.SelectObject(&bitmap);
         dcMem.FillRect(CRect(0, 0, m_sizeImage.cx, m_sizeImage.cy), &GetGlobalData().brBtnFace);
         CTavoPDrawState ds;
         BOOL bDrawn = PrepareDraw(ds);
-        if (bDrawn) {
+        if (bDrawn)
+        {
             bDrawn = Draw(&dcMem, 0, 0, iImage);
             EndDraw(ds);
         }
@@ -795,13 +862,16 @@ BOOL CTavoPToolbarImageList::CopyImageToClipboard(int iImage)
         if (!::OpenClipboard(pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr))
             return fail(IDS_TAVOP_CANT_COPY_BITMAP);
         // The clipboard is closed on every path; the bitmap is the clipboard's only once it took it.
-        BOOL bTaken = ::EmptyClipboard() && ::SetClipboardData(CF_BITMAP, bitmap.m_hObject) != nullptr;
+        BOOL bTaken =
+            ::EmptyClipboard() && ::SetClipboardData(CF_BITMAP, bitmap.m_hObject) != nullptr;
         ::CloseClipboard();
         if (!bTaken)
             return fail(IDS_TAVOP_CANT_COPY_BITMAP);
         bitmap.Detach();
         return TRUE;
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
         return fail(IDS_TAVOP_INTERNAL_ERROR);
     }

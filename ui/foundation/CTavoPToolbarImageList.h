@@ -27,12 +27,14 @@ public:
     void CopyShared(CTavoPToolbarImageList& imageList);
     void Clear();
     void OnSysColorChange();
-    BOOL MapTo3DColors(BOOL bUseRGBQUAD = TRUE, COLORREF clrSrc = (COLORREF)-1, COLORREF clrDest = (COLORREF)-1);
+    BOOL MapTo3DColors(BOOL bUseRGBQUAD = TRUE, COLORREF clrSrc = (COLORREF)-1,
+                       COLORREF clrDest = (COLORREF)-1);
     void BuildLightStrip();
 
     // Bracket any number of Draw calls; one prepared list at a time. Output size (0, 0)
     // draws at image size.
-    BOOL PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDest = CSize(0, 0), BOOL bFadeInactive = FALSE);
+    BOOL PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDest = CSize(0, 0),
+                     BOOL bFadeInactive = FALSE);
     BOOL Draw(CDC* pDC, int x, int y, int iImageIndex, BOOL bHilite = FALSE, BOOL bDisabled = FALSE,
               BOOL bIndeterminate = FALSE, BOOL bShadow = FALSE, BOOL bInactive = FALSE);
     BOOL EndDraw(CTavoPDrawState& ds);

@@ -22,7 +22,8 @@ void CTavoPToolbarSettings::AddToolbar(CTavoPToolBarFace* pToolBar)
 
 void CTavoPToolbarSettings::RemoveToolbar(CTavoPToolBarFace* pToolBar)
 {
-    m_lstToolbars.erase(std::remove(m_lstToolbars.begin(), m_lstToolbars.end(), pToolBar), m_lstToolbars.end());
+    m_lstToolbars.erase(std::remove(m_lstToolbars.begin(), m_lstToolbars.end(), pToolBar),
+                        m_lstToolbars.end());
 }
 
 COLORREF CTavoPToolbarSettings::GetHotTextColor()

@@ -15,10 +15,10 @@ CRuntimeClass* CTavoPVisualManager::m_pRTIDefault = NULL;
 
 CTavoPVisualManager::CTavoPVisualManager(BOOL bIsTemporary)
     : m_bLook2000(FALSE), m_nMenuShadowDepth(6), m_bMenuFlatLook(FALSE), m_bIsButtonLook(FALSE),
-      m_bEmbossDisabledImage(TRUE), m_nMenuLook(0), m_bIsTemporary(bIsTemporary), m_bAutoDestroy(FALSE),
-      m_bShadowHighlightedImage(FALSE), m_bFadeInactiveImage(FALSE)
+      m_bEmbossDisabledImage(TRUE), m_nMenuLook(0), m_bIsTemporary(bIsTemporary),
+      m_bAutoDestroy(FALSE), m_bShadowHighlightedImage(FALSE), m_bFadeInactiveImage(FALSE)
 {
-    static const int kMetrics[10] = { 12, 12, 15, 25, 13, 7, 12, 5, 4, 1 };
+    static const int kMetrics[10] = {12, 12, 15, 25, 13, 7, 12, 5, 4, 1};
     memcpy(m_nTasksMetrics, kMetrics, sizeof(m_nTasksMetrics));
     if (!bIsTemporary && m_pVisManager == NULL)
         m_pVisManager = this;
@@ -104,7 +104,8 @@ void CTavoPVisualManager::SetLook2000(BOOL bLook2000)
     m_bLook2000 = bLook2000;
     HWND hwndMain = MainWindow();
     if (hwndMain != NULL)
-        ::RedrawWindow(hwndMain, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
+        ::RedrawWindow(hwndMain, NULL, NULL,
+                       RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
     RedrawAll();
 }
 
@@ -112,13 +113,15 @@ BOOL CTavoPVisualManager::IsKindOfName(const CObject* pObject, LPCSTR lpszClassN
 {
     if (pObject == NULL)
         return FALSE;
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != NULL; pClass = pClass->m_pBaseClass)
+    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != NULL;
+         pClass = pClass->m_pBaseClass)
         if (pClass->m_lpszClassName != NULL && strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
             return TRUE;
     return FALSE;
 }
 
-void CTavoPVisualManager::DrawFrame(CDC* pDC, const CRect& rect, COLORREF clrTopLeft, COLORREF clrBottomRight)
+void CTavoPVisualManager::DrawFrame(CDC* pDC, const CRect& rect, COLORREF clrTopLeft,
+                                    COLORREF clrBottomRight)
 {
     const int x = rect.left, y = rect.top, cx = rect.Width(), cy = rect.Height();
     FillSolid(pDC, CRect(x, y, x + cx - 1, y + 1), clrTopLeft);
@@ -143,7 +146,8 @@ void CTavoPVisualManager::FillBrush(CDC* pDC, const CRect& rect, HBRUSH hbr)
         ::FillRect(pDC->GetSafeHdc(), &rc, hbr);
 }
 
-void CTavoPVisualManager::DrawGlyph(CDC* pDC, int nGlyph, const CRect& rectCentre, int nColorSet, CPoint ptOffset)
+void CTavoPVisualManager::DrawGlyph(CDC* pDC, int nGlyph, const CRect& rectCentre, int nColorSet,
+                                    CPoint ptOffset)
 {
     if (nGlyph < 0)
         return;
@@ -155,11 +159,10 @@ void CTavoPVisualManager::DrawGlyph(CDC* pDC, int nGlyph, const CRect& rectCentr
 }
 
 void CTavoPVisualManager::OnUpdateSystemColors()
-{
-}
+{}
 
-void CTavoPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient, CRect rectClip,
-                                              BOOL /*bNCArea*/)
+void CTavoPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+                                              CRect rectClip, BOOL /*bNCArea*/)
 {
     if (IsA(pBar, "CTavoPOutlookBarPane"))
     {
@@ -179,16 +182,19 @@ void CTavoPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRe
 
 void CTavoPVisualManager::OnDrawBarBorder(CDC* pDC, CTavoPWndFace* pBar, CRect& rect)
 {
-    DrawBarBorderLines(pDC, pBar, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow, TRUE);
+    DrawBarBorderLines(pDC, pBar, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow,
+                       TRUE);
 }
 
-void CTavoPVisualManager::DrawBarBorderLines(CDC* pDC, CTavoPWndFace* pBar, CRect& rect, COLORREF clrLeftTop,
-                                             COLORREF clrRightBottom, BOOL bGroove)
+void CTavoPVisualManager::DrawBarBorderLines(CDC* pDC, CTavoPWndFace* pBar, CRect& rect,
+                                             COLORREF clrLeftTop, COLORREF clrRightBottom,
+                                             BOOL bGroove)
 {
     if (pBar == NULL || pBar->IsFloating())
         return;
     const DWORD dwStyle = pBar->GetBarStyle();
-    if ((dwStyle & (CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT | CBRS_BORDER_BOTTOM)) == 0)
+    if ((dwStyle & (CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT | CBRS_BORDER_BOTTOM)) ==
+        0)
         return;
 
     HDC hdc = pDC->GetSafeHdc();
@@ -230,7 +236,8 @@ void CTavoPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* /*pMenu*/, C
     DrawFrame(pDC, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow);
 }
 
-void CTavoPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CTavoPWndFace* /*pBar*/)
+void CTavoPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                           CTavoPWndFace* /*pBar*/)
 {
     const int n = m_bLook2000 ? 0 : 1;
     if (bHorz)
@@ -242,7 +249,8 @@ void CTavoPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
             CRect rectBar(x + i * 4, rectGripper.top, x + i * 4 + 3, rectGripper.bottom);
             DrawFrame(pDC, rectBar, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow);
             if (n != 0)
-                ::SetPixel(pDC->GetSafeHdc(), rectBar.left, rectBar.bottom - 1, GetGlobalData().clrBtnHilite);
+                ::SetPixel(pDC->GetSafeHdc(), rectBar.left, rectBar.bottom - 1,
+                           GetGlobalData().clrBtnHilite);
         }
     }
     else
@@ -255,12 +263,14 @@ void CTavoPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
             CRect rectBar(rectGripper.left, y + i * 4, rectGripper.right, y + i * 4 + 3);
             DrawFrame(pDC, rectBar, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow);
             if (n != 0)
-                ::SetPixel(pDC->GetSafeHdc(), rectBar.right - 1, rectBar.top, GetGlobalData().clrBtnHilite);
+                ::SetPixel(pDC->GetSafeHdc(), rectBar.right - 1, rectBar.top,
+                           GetGlobalData().clrBtnHilite);
         }
     }
 }
 
-void CTavoPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* /*pBar*/, CRect rect, BOOL bIsHoriz)
+void CTavoPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* /*pBar*/, CRect rect,
+                                          BOOL bIsHoriz)
 {
     if (bIsHoriz)
     {
@@ -275,9 +285,11 @@ void CTavoPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* /*pBar*/, CRe
     DrawFrame(pDC, rect, GetGlobalData().clrBtnShadow, GetGlobalData().clrBtnHilite);
 }
 
-COLORREF CTavoPVisualManager::OnFillBarCaption(CDC* pDC, CTavoPWndFace* /*pBar*/, BOOL bActive, CRect rectCaption)
+COLORREF CTavoPVisualManager::OnFillBarCaption(CDC* pDC, CTavoPWndFace* /*pBar*/, BOOL bActive,
+                                               CRect rectCaption)
 {
-    FillBrush(pDC, rectCaption, ::GetSysColorBrush(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    FillBrush(pDC, rectCaption,
+              ::GetSysColorBrush(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     return ::GetSysColor(COLOR_CAPTIONTEXT);
 }
 
@@ -290,18 +302,16 @@ static int CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bState)
         if (bHorz)
             return bState ? 9 : 1;
         return bState ? 0 : 7;
-    case HTMAXBUTTON:
-        return bState ? 15 : 16;
+    case HTMAXBUTTON: return bState ? 15 : 16;
     case 19:
-    case HTCLOSE:
-        return 5;
-    default:
-        return -1;
+    case HTCLOSE: return 5;
+    default: return -1;
     }
 }
 
-void CTavoPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
-                                              BOOL bHorz, BOOL bMaximized, BOOL bDisabled)
+void CTavoPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton,
+                                              BOOL bActive, BOOL bHorz, BOOL bMaximized,
+                                              BOOL bDisabled)
 {
     CRect rect = pButton->GetButtonRect();
     const BOOL bPushed = pButton->IsPushed();
@@ -330,23 +340,16 @@ void CTavoPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace*
         DrawFrame(pDC, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow);
 }
 
-void CTavoPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
-                                                 BOOL /*bHighlight*/)
+void CTavoPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand,
+                                                 UINT nStyle, BOOL /*bHighlight*/)
 {
     UINT uiState = 0;
     switch (uiSystemCommand)
     {
-    case SC_MINIMIZE:
-        uiState = DFCS_CAPTIONMIN;
-        break;
-    case SC_RESTORE:
-        uiState = DFCS_CAPTIONRESTORE;
-        break;
-    case SC_CLOSE:
-        uiState = DFCS_CAPTIONCLOSE;
-        break;
-    default:
-        return;
+    case SC_MINIMIZE: uiState = DFCS_CAPTIONMIN; break;
+    case SC_RESTORE: uiState = DFCS_CAPTIONRESTORE; break;
+    case SC_CLOSE: uiState = DFCS_CAPTIONCLOSE; break;
+    default: return;
     }
     if (nStyle & TBBS_PRESSED)
         uiState |= DFCS_PUSHED;
@@ -356,8 +359,8 @@ void CTavoPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSy
     ::DrawFrameControl(pDC->GetSafeHdc(), &rc, DFC_CAPTION, uiState);
 }
 
-void CTavoPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /*pBar*/, CRect rectPane,
-                                                    UINT /*uiID*/, UINT nStyle)
+void CTavoPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /*pBar*/,
+                                                    CRect rectPane, UINT /*uiID*/, UINT nStyle)
 {
     if (nStyle & SBPS_NOBORDERS)
         return;
@@ -387,17 +390,19 @@ static int ProgressPercent(long nTotal, long nCurr)
     return (int)((LONGLONG)nCurr * 100 / nTotal);
 }
 
-void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* /*pStatusBar*/, CRect rectProgress,
-                                                  long nProgressTotal, long nProgressCurr, COLORREF clrBar,
-                                                  COLORREF clrProgressBarDest, COLORREF clrProgressText,
-                                                  BOOL bProgressText)
+void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* /*pStatusBar*/,
+                                                  CRect rectProgress, long nProgressTotal,
+                                                  long nProgressCurr, COLORREF clrBar,
+                                                  COLORREF clrProgressBarDest,
+                                                  COLORREF clrProgressText, BOOL bProgressText)
 {
     // A range below 1 has no meaningful fraction: nothing is drawn.
     if (nProgressTotal <= 0)
         return;
 
     CRect rectComplete = rectProgress;
-    rectComplete.right = rectComplete.left + ProgressWidth(rectProgress.Width(), nProgressTotal, nProgressCurr);
+    rectComplete.right =
+        rectComplete.left + ProgressWidth(rectProgress.Width(), nProgressTotal, nProgressCurr);
 
     if (clrProgressBarDest == (COLORREF)-1)
         FillSolid(pDC, rectComplete, clrBar);
@@ -421,8 +426,10 @@ void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* /*pSt
     ::DrawTextA(hdc, strText, strText.GetLength(), &rc, uiFormat);
 
     const int nSaved = ::SaveDC(hdc);
-    ::IntersectClipRect(hdc, rectComplete.left, rectComplete.top, rectComplete.right, rectComplete.bottom);
-    ::SetTextColor(hdc, clrProgressText == (COLORREF)-1 ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : clrProgressText);
+    ::IntersectClipRect(hdc, rectComplete.left, rectComplete.top, rectComplete.right,
+                        rectComplete.bottom);
+    ::SetTextColor(hdc, clrProgressText == (COLORREF)-1 ? ::GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                                        : clrProgressText);
     rc = rectProgress;
     ::DrawTextA(hdc, strText, strText.GetLength(), &rc, uiFormat);
     ::RestoreDC(hdc, nSaved);
@@ -431,7 +438,8 @@ void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* /*pSt
     ::SetTextColor(hdc, clrOld);
 }
 
-void CTavoPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* /*pStatBar*/, CRect rectSizeBox)
+void CTavoPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* /*pStatBar*/,
+                                                 CRect rectSizeBox)
 {
     HDC hdc = pDC->GetSafeHdc();
     HGDIOBJ hOldFont = ::SelectObject(hdc, GetGlobalData().fontMarlett.GetSafeHandle());
@@ -447,8 +455,9 @@ void CTavoPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* /*pSta
     ::SelectObject(hdc, hOldFont);
 }
 
-void CTavoPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                BOOL bIsHighlighted, CTavoPButtonFace* /*pButton*/)
+void CTavoPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                BOOL bIsDropped, BOOL bIsHighlighted,
+                                                CTavoPButtonFace* /*pButton*/)
 {
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
     DrawFrame(pDC, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnHilite);
@@ -463,12 +472,15 @@ void CTavoPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisa
     else if (bIsHighlighted)
         DrawFrame(pDC, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow);
 
-    DrawGlyph(pDC, 0, bIsDropped ? CRect(rect.left - 1, rect.top - 1, rect.right - 1, rect.bottom - 1) : rect,
+    DrawGlyph(pDC, 0,
+              bIsDropped ? CRect(rect.left - 1, rect.top - 1, rect.right - 1, rect.bottom - 1)
+                         : rect,
               bDisabled ? 1 : 0, ptOffset);
 }
 
-void CTavoPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/, BOOL bIsDropped,
-                                            BOOL bIsHighlighted, CTavoPButtonFace* /*pButton*/)
+void CTavoPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/,
+                                            BOOL bIsDropped, BOOL bIsHighlighted,
+                                            CTavoPButtonFace* /*pButton*/)
 {
     if (!bIsDropped && !bIsHighlighted)
         return;
@@ -481,8 +493,8 @@ void CTavoPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabl
         DrawFrame(pDC, rect, GetGlobalData().clrBtnShadow, GetGlobalData().clrBtnHilite);
 }
 
-void CTavoPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/, BOOL bIsHighlighted,
-                                           CTavoPButtonFace* /*pButton*/)
+void CTavoPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/,
+                                           BOOL bIsHighlighted, CTavoPButtonFace* /*pButton*/)
 {
     if (!bIsHighlighted)
         return;
@@ -497,7 +509,8 @@ void CTavoPVisualManager::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsAct
     FillSolid(pDC, rect, ::GetSysColor(bIsActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
 }
 
-void CTavoPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state)
+void CTavoPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                               int state)
 {
     if (IsA(pButton, "CTavoPShowAllButton"))
     {
@@ -519,9 +532,11 @@ void CTavoPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButt
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brLight.GetSafeHandle());
 }
 
-void CTavoPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state)
+void CTavoPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                             int state)
 {
-    const COLORREF clrDark = IsA(pButton, "CTavoPOutlookButton") ? GetGlobalData().clrBtnLight : GetGlobalData().clrBtnShadow;
+    const COLORREF clrDark = IsA(pButton, "CTavoPOutlookButton") ? GetGlobalData().clrBtnLight
+                                                                 : GetGlobalData().clrBtnShadow;
     if (state == TAVOP_BUTTON_PRESSED)
         DrawFrame(pDC, rect, clrDark, GetGlobalData().clrBtnHilite);
     else if (state == TAVOP_BUTTON_HIGHLIGHTED)
@@ -559,15 +574,16 @@ COLORREF CTavoPVisualManager::GetWindowColor() const
     return ::GetSysColor(COLOR_WINDOW);
 }
 
-void CTavoPVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL /*bIsHighlighted*/,
-                                                  BOOL /*bIsPressed*/, COLORREF& clrText)
+void CTavoPVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& rect,
+                                                  BOOL /*bIsHighlighted*/, BOOL /*bIsPressed*/,
+                                                  COLORREF& clrText)
 {
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
     clrText = GetGlobalData().clrBtnText;
 }
 
-void CTavoPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
-                                                        BOOL bIsPressed)
+void CTavoPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn,
+                                                        BOOL bIsHighlighted, BOOL bIsPressed)
 {
     if (bIsHighlighted && bIsPressed)
     {
@@ -598,7 +614,8 @@ static void DrawPolyline(HDC hdc, HPEN hPen, const POINT* pts, int n)
     ::SelectObject(hdc, hOld);
 }
 
-void CTavoPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, CTavoPTabWndFace* pTabWnd)
+void CTavoPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
+                                    CTavoPTabWndFace* pTabWnd)
 {
     HDC hdc = pDC->GetSafeHdc();
     const CString strLabel = pTabWnd->GetTabLabel(iTab);
@@ -617,17 +634,17 @@ void CTavoPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsA
         POINT pts[4];
         if (!bBottom)
         {
-            pts[0] = { rectTab.left + s, rectTab.top + 1 };
-            pts[1] = { rectTab.left, rectTab.bottom };
-            pts[2] = { rectTab.right, rectTab.bottom };
-            pts[3] = { rectTab.right - s, rectTab.top + 1 };
+            pts[0] = {rectTab.left + s, rectTab.top + 1};
+            pts[1] = {rectTab.left, rectTab.bottom};
+            pts[2] = {rectTab.right, rectTab.bottom};
+            pts[3] = {rectTab.right - s, rectTab.top + 1};
         }
         else
         {
-            pts[0] = { rectTab.left, rectTab.top };
-            pts[1] = { rectTab.left + s, rectTab.bottom - 1 };
-            pts[2] = { rectTab.right - s, rectTab.bottom - 1 };
-            pts[3] = { rectTab.right, rectTab.top };
+            pts[0] = {rectTab.left, rectTab.top};
+            pts[1] = {rectTab.left + s, rectTab.bottom - 1};
+            pts[2] = {rectTab.right - s, rectTab.bottom - 1};
+            pts[3] = {rectTab.right, rectTab.top};
         }
         HBRUSH hbrTab = NULL;
         HGDIOBJ hOldBrush = NULL;
@@ -671,25 +688,27 @@ void CTavoPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsA
     const int l = rectTab.left, t = rectTab.top, r = rectTab.right, b = rectTab.bottom;
     if (!bBottom)
     {
-        const POINT black[] = { { r, bIsActive ? b : b - 1 }, { r, t + 2 }, { r - 2, t } };
+        const POINT black[] = {{r, bIsActive ? b : b - 1}, {r, t + 2}, {r - 2, t}};
         DrawPolyline(hdc, hpenBlack, black, 3);
-        const POINT hilite[] = { { r - 2, t }, { l + 2, t }, { l, t + 2 }, { l, b } };
+        const POINT hilite[] = {{r - 2, t}, {l + 2, t}, {l, t + 2}, {l, b}};
         DrawPolyline(hdc, hpenHilite, hilite, 4);
-        const POINT shadow[] = { { r - 1, b }, { r - 1, t + 1 } };
+        const POINT shadow[] = {{r - 1, b}, {r - 1, t + 1}};
         DrawPolyline(hdc, hpenShadow, shadow, 2);
         if (bIsActive)
-            FillBrush(pDC, CRect(l, b, r - 1, b + 3), (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
+            FillBrush(pDC, CRect(l, b, r - 1, b + 3),
+                      (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
     }
     else
     {
-        const POINT hilite[] = { { l, t }, { l, b - 2 } };
+        const POINT hilite[] = {{l, t}, {l, b - 2}};
         DrawPolyline(hdc, hpenHilite, hilite, 2);
-        const POINT black[] = { { l, b - 2 }, { l + 2, b }, { r - 2, b }, { r, b - 2 }, { r, t - 1 } };
+        const POINT black[] = {{l, b - 2}, {l + 2, b}, {r - 2, b}, {r, b - 2}, {r, t - 1}};
         DrawPolyline(hdc, hpenBlack, black, 5);
-        const POINT shadow[] = { { l + 3, b - 1 }, { r - 2, b - 1 }, { r - 1, b - 2 }, { r - 1, t - 1 } };
+        const POINT shadow[] = {{l + 3, b - 1}, {r - 2, b - 1}, {r - 1, b - 2}, {r - 1, t - 1}};
         DrawPolyline(hdc, hpenShadow, shadow, 4);
         if (bIsActive)
-            FillBrush(pDC, CRect(l, t - 3, r - 1, t), (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
+            FillBrush(pDC, CRect(l, t - 3, r - 1, t),
+                      (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
     }
     ::DeleteObject(hpenHilite);
     ::DeleteObject(hpenShadow);
@@ -699,8 +718,8 @@ void CTavoPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsA
         ::SetTextColor(hdc, clrOldText);
 }
 
-void CTavoPVisualManager::DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, int iTab, BOOL bIsActive,
-                                               CTavoPTabWndFace* pTabWnd)
+void CTavoPVisualManager::DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, int iTab,
+                                               BOOL bIsActive, CTavoPTabWndFace* pTabWnd)
 {
     HDC hdc = pDC->GetSafeHdc();
     const CString strLabel = pTabWnd->GetTabLabel(iTab);
@@ -716,8 +735,8 @@ void CTavoPVisualManager::DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, i
     const int yImage = rectTab.top + (rectTab.Height() - sizeImage.cy) / 2 -
                        ((bIsActive && pTabWnd->IsLocationBottom()) ? 1 : 0);
     if (hIcon != NULL)
-        ::DrawStateA(hdc, NULL, NULL, (LPARAM)hIcon, 0, rectTab.left + 4, yImage, sizeImage.cx, sizeImage.cy,
-                     DST_ICON | DSS_NORMAL);
+        ::DrawStateA(hdc, NULL, NULL, (LPARAM)hIcon, 0, rectTab.left + 4, yImage, sizeImage.cx,
+                     sizeImage.cy, DST_ICON | DSS_NORMAL);
     else if (bHasImage)
         ::ImageList_Draw(hImages, iImage, hdc, rectTab.left + nMargin, yImage, ILD_TRANSPARENT);
 
@@ -726,7 +745,8 @@ void CTavoPVisualManager::DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, i
     const int nOldMode = ::SetBkMode(hdc, TRANSPARENT);
     RECT rc = rectLabel;
     ::DrawTextA(hdc, strLabel, strLabel.GetLength(), &rc,
-                DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | (pTabWnd->IsNoPrefix() ? DT_NOPREFIX : 0));
+                DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS |
+                    (pTabWnd->IsNoPrefix() ? DT_NOPREFIX : 0));
     ::SetBkMode(hdc, nOldMode);
 }
 
@@ -736,8 +756,9 @@ void CTavoPVisualManager::OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushButt
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 }
 
-void CTavoPVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPPushButtonFace* pButton,
-                                                 UINT uiState, CTavoPTabWndFace* /*pTabWnd*/)
+void CTavoPVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect,
+                                                 CTavoPPushButtonFace* pButton, UINT uiState,
+                                                 CTavoPTabWndFace* /*pTabWnd*/)
 {
     if ((pButton->IsPushed() && pButton->IsHighlighted()) || (uiState & 1))
     {
@@ -766,16 +787,19 @@ CSize CTavoPVisualManager::GetButtonExtraSize() const
     return CSize(0, 0);
 }
 
-COLORREF CTavoPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CTavoPWndFace* pFrameWnd,
-                                                     BOOL bActive)
+COLORREF CTavoPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
+                                                     CTavoPWndFace* pFrameWnd, BOOL bActive)
 {
-    const BOOL bToolBar = pFrameWnd != NULL && IsKindOfName(pFrameWnd->GetHeldBar(), "CTavoPBaseToolBar");
-    FillBrush(pDC, rectCaption, ::GetSysColorBrush(bActive || bToolBar ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    const BOOL bToolBar =
+        pFrameWnd != NULL && IsKindOfName(pFrameWnd->GetHeldBar(), "CTavoPBaseToolBar");
+    FillBrush(
+        pDC, rectCaption,
+        ::GetSysColorBrush(bActive || bToolBar ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     return ::GetSysColor(COLOR_CAPTIONTEXT);
 }
 
-void CTavoPVisualManager::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFrameWnd*/, CRect rectBorder,
-                                                CRect /*rectBorderSize*/)
+void CTavoPVisualManager::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFrameWnd*/,
+                                                CRect rectBorder, CRect /*rectBorderSize*/)
 {
     DrawFrame(pDC, rectBorder, GetGlobalData().clrBtnFace, GetGlobalData().clrBtnDkShadow);
     rectBorder.DeflateRect(1, 1);
@@ -784,8 +808,8 @@ void CTavoPVisualManager::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFram
     DrawFrame(pDC, rectBorder, GetGlobalData().clrBtnFace, GetGlobalData().clrBtnFace);
 }
 
-void CTavoPVisualManager::OnDrawHeaderItemBorder(CWnd* /*pHeader*/, CDC* pDC, CRect& rect, BOOL bIsPressed,
-                                                 BOOL /*bIsHighlighted*/)
+void CTavoPVisualManager::OnDrawHeaderItemBorder(CWnd* /*pHeader*/, CDC* pDC, CRect& rect,
+                                                 BOOL bIsPressed, BOOL /*bIsHighlighted*/)
 {
     if (bIsPressed)
     {
@@ -797,7 +821,8 @@ void CTavoPVisualManager::OnDrawHeaderItemBorder(CWnd* /*pHeader*/, CDC* pDC, CR
         DrawFrame(pDC, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow);
 }
 
-void CTavoPVisualManager::OnDrawHeaderSortArrow(CWnd* /*pHeader*/, CDC* pDC, CRect rectArrow, BOOL bIsUp)
+void CTavoPVisualManager::OnDrawHeaderSortArrow(CWnd* /*pHeader*/, CDC* pDC, CRect rectArrow,
+                                                BOOL bIsUp)
 {
     HDC hdc = pDC->GetSafeHdc();
     HPEN hpenHilite = ::CreatePen(PS_SOLID, 1, GetGlobalData().clrBtnHilite);
@@ -805,18 +830,20 @@ void CTavoPVisualManager::OnDrawHeaderSortArrow(CWnd* /*pHeader*/, CDC* pDC, CRe
     const int cx = rectArrow.CenterPoint().x;
     if (bIsUp)
     {
-        const POINT lit[] = { { rectArrow.left, rectArrow.bottom }, { rectArrow.right, rectArrow.bottom },
-                              { cx, rectArrow.top } };
+        const POINT lit[] = {{rectArrow.left, rectArrow.bottom},
+                             {rectArrow.right, rectArrow.bottom},
+                             {cx, rectArrow.top}};
         DrawPolyline(hdc, hpenHilite, lit, 3);
-        const POINT dark[] = { { cx, rectArrow.top }, { rectArrow.left, rectArrow.bottom } };
+        const POINT dark[] = {{cx, rectArrow.top}, {rectArrow.left, rectArrow.bottom}};
         DrawPolyline(hdc, hpenDark, dark, 2);
     }
     else
     {
-        const POINT lit[] = { { rectArrow.right, rectArrow.top }, { cx, rectArrow.bottom } };
+        const POINT lit[] = {{rectArrow.right, rectArrow.top}, {cx, rectArrow.bottom}};
         DrawPolyline(hdc, hpenHilite, lit, 2);
-        const POINT dark[] = { { cx, rectArrow.bottom }, { rectArrow.left, rectArrow.top },
-                               { rectArrow.right, rectArrow.top } };
+        const POINT dark[] = {{cx, rectArrow.bottom},
+                              {rectArrow.left, rectArrow.top},
+                              {rectArrow.right, rectArrow.top}};
         DrawPolyline(hdc, hpenDark, dark, 3);
     }
     ::DeleteObject(hpenHilite);
@@ -830,8 +857,8 @@ void CTavoPVisualManager::OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea
 
 CRect CTavoPVisualManager::GroupButtonRect(const CRect& rectCaption)
 {
-    CRect rect(rectCaption.right - 9, rectCaption.top + (rectCaption.Height() - 9) / 2, rectCaption.right,
-               rectCaption.top + (rectCaption.Height() - 9) / 2 + 9);
+    CRect rect(rectCaption.right - 9, rectCaption.top + (rectCaption.Height() - 9) / 2,
+               rectCaption.right, rectCaption.top + (rectCaption.Height() - 9) / 2 + 9);
     rect.left = std::max(rect.left, rectCaption.left);
     rect.top = std::max(rect.top, rectCaption.top);
     rect.bottom = std::min(rect.bottom, rectCaption.bottom);
@@ -855,8 +882,9 @@ void CTavoPVisualManager::DrawGroupName(CDC* pDC, CTavoPTasksGroupFace* pGroup, 
     ::SelectObject(hdc, hOldFont);
 }
 
-void CTavoPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup, BOOL bIsHighlighted,
-                                                  BOOL /*bIsSelected*/, BOOL bCanCollapse)
+void CTavoPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+                                                  BOOL bIsHighlighted, BOOL /*bIsSelected*/,
+                                                  BOOL bCanCollapse)
 {
     const CRect rectCaption = pGroup->GetCaptionRect();
     const BOOL bSpecial = pGroup->IsSpecial();
@@ -872,13 +900,13 @@ void CTavoPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace
 }
 
 void CTavoPVisualManager::OnFillTasksGroupInterior(CDC* /*pDC*/, CRect /*rect*/, BOOL /*bSpecial*/)
-{
-}
+{}
 
 void CTavoPVisualManager::OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle)
 {
     HDC hdc = pDC->GetSafeHdc();
-    HPEN hPen = ::CreatePen(PS_SOLID, 1, bSpecial ? GetGlobalData().clrHilite : GetGlobalData().clrBtnFace);
+    HPEN hPen =
+        ::CreatePen(PS_SOLID, 1, bSpecial ? GetGlobalData().clrHilite : GetGlobalData().clrBtnFace);
     HGDIOBJ hOldPen = ::SelectObject(hdc, hPen);
     ::MoveToEx(hdc, rect.left, rect.top, NULL);
     ::LineTo(hdc, rect.left, rect.bottom - 1);
@@ -892,8 +920,8 @@ void CTavoPVisualManager::OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpe
     ::DeleteObject(hPen);
 }
 
-void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, HFONT hFont,
-                                          COLORREF clrText)
+void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+                                          HFONT hFont, COLORREF clrText)
 {
     HDC hdc = pDC->GetSafeHdc();
     CRect rect = pTask->GetRect();
@@ -908,7 +936,8 @@ void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAG
     const CString strName = pTask->GetName();
     HGDIOBJ hOldFont = ::SelectObject(hdc, hFont);
     const int nOldMode = ::SetBkMode(hdc, TRANSPARENT);
-    const COLORREF clrOld = clrText != (COLORREF)-1 ? ::SetTextColor(hdc, clrText) : ::GetTextColor(hdc);
+    const COLORREF clrOld =
+        clrText != (COLORREF)-1 ? ::SetTextColor(hdc, clrText) : ::GetTextColor(hdc);
     RECT rc = rect;
     ::DrawTextA(hdc, strName, strName.GetLength(), &rc, DT_SINGLELINE | DT_VCENTER);
     ::SetTextColor(hdc, clrOld);
@@ -916,11 +945,13 @@ void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAG
     ::SelectObject(hdc, hOldFont);
 }
 
-void CTavoPVisualManager::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, BOOL bIsHighlighted,
-                                     BOOL /*bIsSelected*/)
+void CTavoPVisualManager::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+                                     BOOL bIsHighlighted, BOOL /*bIsSelected*/)
 {
-    CFont& font = (pTask->IsEnabled() && bIsHighlighted) ? GetGlobalData().fontUnderline : GetGlobalData().fontRegular;
-    DrawTaskContent(pDC, pTask, hImages, (HFONT)font.GetSafeHandle(), ::GetSysColor(COLOR_WINDOWTEXT));
+    CFont& font = (pTask->IsEnabled() && bIsHighlighted) ? GetGlobalData().fontUnderline
+                                                         : GetGlobalData().fontRegular;
+    DrawTaskContent(pDC, pTask, hImages, (HFONT)font.GetSafeHandle(),
+                    ::GetSysColor(COLOR_WINDOWTEXT));
 }
 
 int CTavoPVisualManager::GetMenuImageMargin() const
@@ -943,8 +974,9 @@ COLORREF CTavoPVisualManager::GetCaptionBarTextColor() const
     return ::GetSysColor(COLOR_WINDOW);
 }
 
-BOOL CTavoPVisualManager::OnFillPushButtonBackground(CTavoPPushButtonFace* /*pButton*/, CDC* /*pDC*/,
-                                                     const CRect& /*rect*/, COLORREF& /*clrText*/)
+BOOL CTavoPVisualManager::OnFillPushButtonBackground(CTavoPPushButtonFace* /*pButton*/,
+                                                     CDC* /*pDC*/, const CRect& /*rect*/,
+                                                     COLORREF& /*clrText*/)
 {
     return FALSE;
 }
@@ -955,7 +987,8 @@ BOOL CTavoPVisualManager::PushButtonHook()
 }
 
 BOOL CTavoPVisualManager::OnDrawPushButtonBorder(CDC* /*pDC*/, const CRect& /*rect*/,
-                                                 CTavoPPushButtonFace* /*pButton*/, UINT /*uiState*/)
+                                                 CTavoPPushButtonFace* /*pButton*/,
+                                                 UINT /*uiState*/)
 {
     return FALSE;
 }

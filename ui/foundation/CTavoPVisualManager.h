@@ -53,15 +53,16 @@ public:
 
     // The drawing operations, in their fixed order.
     virtual void OnUpdateSystemColors();
-    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient, CRect rectClip,
-                                     BOOL bNCArea = FALSE);
+    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+                                     CRect rectClip, BOOL bNCArea = FALSE);
     virtual void OnDrawBarBorder(CDC* pDC, CTavoPWndFace* pBar, CRect& rect);
     virtual void OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect);
     virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CTavoPWndFace* pBar);
     virtual void OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect, BOOL bIsHoriz);
-    virtual COLORREF OnFillBarCaption(CDC* pDC, CTavoPWndFace* pBar, BOOL bActive, CRect rectCaption);
-    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive, BOOL bHorz,
-                                     BOOL bMaximized, BOOL bDisabled);
+    virtual COLORREF OnFillBarCaption(CDC* pDC, CTavoPWndFace* pBar, BOOL bActive,
+                                      CRect rectCaption);
+    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
+                                     BOOL bHorz, BOOL bMaximized, BOOL bDisabled);
     virtual void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
                                         BOOL bHighlight);
     virtual void OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar, CRect rectPane, UINT uiID,
@@ -80,20 +81,22 @@ public:
     virtual void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive);
     virtual void OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state);
     virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state);
-    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, COLORREF& clrText);
+    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                     COLORREF& clrText);
     virtual void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed);
     virtual COLORREF GetToolbarButtonTextColor(CTavoPButtonFace* pButton, int state);
     virtual COLORREF GetWindowColor() const;
-    virtual void OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
-                                         COLORREF& clrText);
+    virtual void OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
+                                         BOOL bIsPressed, COLORREF& clrText);
     virtual void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                                BOOL bIsPressed);
     virtual void OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPTabWndFace* pTabWnd);
-    virtual void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, CTavoPTabWndFace* pTabWnd);
+    virtual void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
+                           CTavoPTabWndFace* pTabWnd);
     virtual void OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushButtonFace* pButton,
                                    CTavoPTabWndFace* pTabWnd);
-    virtual void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPPushButtonFace* pButton, UINT uiState,
-                                        CTavoPTabWndFace* pTabWnd);
+    virtual void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPPushButtonFace* pButton,
+                                        UINT uiState, CTavoPTabWndFace* pTabWnd);
     virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE);
     virtual CSize GetButtonExtraSize() const;
     virtual COLORREF OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CTavoPWndFace* pFrameWnd,
@@ -104,13 +107,15 @@ public:
                                         BOOL bIsHighlighted);
     virtual void OnDrawHeaderSortArrow(CWnd* pHeader, CDC* pDC, CRect rectArrow, BOOL bIsUp);
     virtual void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea);
-    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup, BOOL bIsHighlighted = FALSE,
-                                         BOOL bIsSelected = FALSE, BOOL bCanCollapse = FALSE);
+    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+                                         BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE,
+                                         BOOL bCanCollapse = FALSE);
     virtual void OnDrawTasksPaneHook(CDC* pDC, CRect rect, int nArg1, int nArg2, int nArg3) {}
     virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE);
-    virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE, BOOL bNoTitle = FALSE);
-    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, BOOL bIsHighlighted = FALSE,
-                            BOOL bIsSelected = FALSE);
+    virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE,
+                                        BOOL bNoTitle = FALSE);
+    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+                            BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE);
     virtual int GetMenuImageMargin() const;
     virtual BOOL IsClassicLook() const;
     // Text colour of a highlighted menu item.
@@ -119,21 +124,23 @@ public:
     virtual COLORREF GetCaptionBarTextColor() const;
 
     // Owner-drawn push buttons; the base look leaves them to draw themselves.
-    virtual BOOL OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC, const CRect& rect,
-                                            COLORREF& clrText);
+    virtual BOOL OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC,
+                                            const CRect& rect, COLORREF& clrText);
     virtual BOOL PushButtonHook();
     virtual BOOL OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CTavoPPushButtonFace* pButton,
                                         UINT uiState);
 
     // Drawing helpers shared by the looks.
     // Outline of one pixel: top and left in clrTopLeft, bottom and right in clrBottomRight.
-    static void DrawFrame(CDC* pDC, const CRect& rect, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    static void DrawFrame(CDC* pDC, const CRect& rect, COLORREF clrTopLeft,
+                          COLORREF clrBottomRight);
     static void FillSolid(CDC* pDC, const CRect& rect, COLORREF clr);
     static void FillBrush(CDC* pDC, const CRect& rect, HBRUSH hbr);
     // Tests the object's runtime class and its bases by name, so that classes of higher layers need
     // not be known here.
     static BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
-    template <class T> static BOOL IsA(const T* pFace, LPCSTR lpszClassName)
+    template <class T>
+    static BOOL IsA(const T* pFace, LPCSTR lpszClassName)
     {
         return IsKindOfName(dynamic_cast<const CObject*>(pFace), lpszClassName);
     }
@@ -148,10 +155,13 @@ protected:
     // Name of a group caption at the offsets of the task-pane metrics.
     void DrawGroupName(CDC* pDC, CTavoPTasksGroupFace* pGroup, COLORREF clrText);
     // Image and name of a task, in the given font and colour (-1: the DC's colour).
-    void DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, HFONT hFont, COLORREF clrText);
+    void DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, HFONT hFont,
+                         COLORREF clrText);
     // Icon or image and label of a 3-D tab.
-    void DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, int iTab, BOOL bIsActive, CTavoPTabWndFace* pTabWnd);
-    void DrawGlyph(CDC* pDC, int nGlyph, const CRect& rectCentre, int nColorSet, CPoint ptOffset = CPoint(0, 0));
+    void DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, int iTab, BOOL bIsActive,
+                              CTavoPTabWndFace* pTabWnd);
+    void DrawGlyph(CDC* pDC, int nGlyph, const CRect& rectCentre, int nColorSet,
+                   CPoint ptOffset = CPoint(0, 0));
 
     BOOL m_bLook2000;
     int m_nMenuShadowDepth;

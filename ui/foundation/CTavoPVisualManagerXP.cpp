@@ -9,11 +9,12 @@
 IMPLEMENT_DYNCREATE(CTavoPVisualManagerXP, CTavoPVisualManager)
 
 CTavoPVisualManagerXP::CTavoPVisualManagerXP(BOOL bIsTemporary)
-    : CTavoPVisualManager(bIsTemporary), m_brGripperHorz(NULL), m_brGripperVert(NULL), m_clrBarBkgnd(0),
-      m_brBarBkgnd(NULL), m_clrMenuLight(0), m_brMenuLight(NULL), m_clrInactiveTabText(0), m_brTabBack(NULL),
-      m_clrHighlight(0), m_brHighlight(NULL), m_clrHighlightDn(0), m_brHighlightDn(NULL),
-      m_clrHighlightChecked(0), m_brHighlightChecked(NULL), m_clrGripper(0), m_penSeparator(NULL),
-      m_clrPaneBorder(0), m_clrMenuBorder(0), m_clrMenuItemBorder(0), m_brFloatToolBarBorder(NULL),
+    : CTavoPVisualManager(bIsTemporary), m_brGripperHorz(NULL), m_brGripperVert(NULL),
+      m_clrBarBkgnd(0), m_brBarBkgnd(NULL), m_clrMenuLight(0), m_brMenuLight(NULL),
+      m_clrInactiveTabText(0), m_brTabBack(NULL), m_clrHighlight(0), m_brHighlight(NULL),
+      m_clrHighlightDn(0), m_brHighlightDn(NULL), m_clrHighlightChecked(0),
+      m_brHighlightChecked(NULL), m_clrGripper(0), m_penSeparator(NULL), m_clrPaneBorder(0),
+      m_clrMenuBorder(0), m_clrMenuItemBorder(0), m_brFloatToolBarBorder(NULL),
       m_bConnectMenuToParent(TRUE), m_clrSeparator(0), m_clrBarLight(0), m_clrDarkBrush(0)
 {
     m_bLook2000 = TRUE;
@@ -22,7 +23,7 @@ CTavoPVisualManagerXP::CTavoPVisualManagerXP(BOOL bIsTemporary)
     m_bIsButtonLook = TRUE;
     m_bEmbossDisabledImage = FALSE;
     m_nMenuLook = 1;
-    static const int kMetrics[10] = { 4, 4, 4, 0, 0, 0, 12, 5, 4, 0 };
+    static const int kMetrics[10] = {4, 4, 4, 0, 0, 0, 12, 5, 4, 0};
     std::copy(kMetrics, kMetrics + 10, m_nTasksMetrics);
 
     CTavoPVisualManagerXP::OnUpdateSystemColors();
@@ -63,14 +64,14 @@ void CTavoPVisualManagerXP::CreatePatternBrushes()
     if (m_brGripperHorz == NULL)
     {
         // Rows alternately all set and all clear; monochrome rows are word aligned.
-        static const WORD kHorz[8] = { 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00 };
+        static const WORD kHorz[8] = {0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00};
         HBITMAP hbmp = ::CreateBitmap(8, 8, 1, 1, kHorz);
         m_brGripperHorz = ::CreatePatternBrush(hbmp);
         ::DeleteObject(hbmp);
     }
     if (m_brGripperVert == NULL)
     {
-        static const WORD kVert[8] = { 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA };
+        static const WORD kVert[8] = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
         HBITMAP hbmp = ::CreateBitmap(8, 8, 1, 1, kVert);
         m_brGripperVert = ::CreatePatternBrush(hbmp);
         ::DeleteObject(hbmp);
@@ -96,7 +97,8 @@ void CTavoPVisualManagerXP::OnUpdateSystemColors()
             clrLightBar = CTavoPDrawManager::HlsToRgb(H, std::min(1.0, L + (1.0 - L) * 0.5),
                                                       S == 0 ? 0 : std::min(1.0, S + 0.1));
         else
-            clrLightBar = CTavoPDrawManager::HlsToRgb(H, std::min(1.0, (L + 1.0) * 0.5), std::min(1.0, 2 * S));
+            clrLightBar = CTavoPDrawManager::HlsToRgb(H, std::min(1.0, (L + 1.0) * 0.5),
+                                                      std::min(1.0, 2 * S));
         m_clrInactiveTabText = CTavoPDrawManager::HlsToRgb(H, L * 0.4, S);
 
         const COLORREF clrMix = RGB((GetRValue(clrSelection) + 2 * GetRValue(m_clrMenuLight)) / 3,
@@ -104,14 +106,17 @@ void CTavoPVisualManagerXP::OnUpdateSystemColors()
                                     (GetBValue(clrSelection) + 2 * GetBValue(m_clrMenuLight)) / 3);
         m_clrHighlight = CTavoPDrawManager::ScaleColor(clrMix, 110);
         m_clrHighlightDn = CTavoPDrawManager::ScaleColorByFactors(m_clrHighlight, 0.87, 0.87, 0.87);
-        const COLORREF clrChecked = RGB((GetRValue(clrSelection) + 5 * GetRValue(m_clrMenuLight)) / 6,
-                                        (GetGValue(clrSelection) + 5 * GetGValue(m_clrMenuLight)) / 6,
-                                        (GetBValue(clrSelection) + 5 * GetBValue(m_clrMenuLight)) / 6);
+        const COLORREF clrChecked =
+            RGB((GetRValue(clrSelection) + 5 * GetRValue(m_clrMenuLight)) / 6,
+                (GetGValue(clrSelection) + 5 * GetGValue(m_clrMenuLight)) / 6,
+                (GetBValue(clrSelection) + 5 * GetBValue(m_clrMenuLight)) / 6);
         m_clrHighlightChecked = CTavoPDrawManager::ScaleColor(clrChecked, 100);
-        m_clrSeparator = CTavoPDrawManager::ScaleColorByFactors(GetGlobalData().clrBtnFace, 0.86, 0.86, 0.86);
+        m_clrSeparator =
+            CTavoPDrawManager::ScaleColorByFactors(GetGlobalData().clrBtnFace, 0.86, 0.86, 0.86);
         m_clrPaneBorder = GetGlobalData().clrBtnShadow;
         m_clrMenuBorder = CTavoPDrawManager::ScaleColor(GetGlobalData().clrBtnFace, 55);
-        m_clrDarkBrush = CTavoPDrawManager::ScaleColorByFactors(GetGlobalData().clrBtnShadow, 0.85, 0.85, 0.85);
+        m_clrDarkBrush =
+            CTavoPDrawManager::ScaleColorByFactors(GetGlobalData().clrBtnShadow, 0.85, 0.85, 0.85);
         m_clrGripper = CTavoPDrawManager::ScaleColor(GetGlobalData().clrBtnShadow, 110);
     }
     else
@@ -144,13 +149,14 @@ void CTavoPVisualManagerXP::OnUpdateSystemColors()
 
 COLORREF CTavoPVisualManagerXP::GetHotTextOnFill() const
 {
-    return (GetRValue(m_clrHighlight) > 128 && GetGValue(m_clrHighlight) > 128 && GetBValue(m_clrHighlight) > 128)
+    return (GetRValue(m_clrHighlight) > 128 && GetGValue(m_clrHighlight) > 128 &&
+            GetBValue(m_clrHighlight) > 128)
                ? RGB(0, 0, 0)
                : RGB(255, 255, 255);
 }
 
-void CTavoPVisualManagerXP::FillPattern(CDC* pDC, const CRect& rect, HBRUSH hbrPattern, COLORREF clrFore,
-                                        COLORREF clrBack)
+void CTavoPVisualManagerXP::FillPattern(CDC* pDC, const CRect& rect, HBRUSH hbrPattern,
+                                        COLORREF clrFore, COLORREF clrBack)
 {
     // A monochrome pattern paints its clear bits in the text colour and its set bits in the background colour.
     HDC hdc = pDC->GetSafeHdc();
@@ -168,28 +174,21 @@ void CTavoPVisualManagerXP::ExtendRectTowardPopup(CTavoPButtonFace* pButton, CRe
         return;
     switch (pPopup->GetDropDirection())
     {
-    case 1:
-        rect.bottom += 4;
-        break;
-    case 2:
-        rect.top -= 4;
-        break;
-    case 3:
-        rect.right += 4;
-        break;
-    case 4:
-        rect.left -= 4;
-        break;
+    case 1: rect.bottom += 4; break;
+    case 2: rect.top -= 4; break;
+    case 3: rect.right += 4; break;
+    case 4: rect.left -= 4; break;
     }
 }
 
-void CTavoPVisualManagerXP::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient, CRect rectClip,
-                                                BOOL bNCArea)
+void CTavoPVisualManagerXP::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+                                                CRect rectClip, BOOL bNCArea)
 {
     if (rectClip.IsRectEmpty())
         rectClip = rectClient;
 
-    if (IsA(pBar, "CTavoPMenuBar") || (IsA(pBar, "CTavoPOutlookBarPane") && pBar->HasOwnBackground()))
+    if (IsA(pBar, "CTavoPMenuBar") ||
+        (IsA(pBar, "CTavoPOutlookBarPane") && pBar->HasOwnBackground()))
     {
         CTavoPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;
@@ -226,7 +225,8 @@ void CTavoPVisualManagerXP::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, C
 
 void CTavoPVisualManagerXP::OnDrawBarBorder(CDC* pDC, CTavoPWndFace* pBar, CRect& rect)
 {
-    DrawBarBorderLines(pDC, pBar, rect, GetGlobalData().clrBtnFace, GetGlobalData().clrBtnFace, FALSE);
+    DrawBarBorderLines(pDC, pBar, rect, GetGlobalData().clrBtnFace, GetGlobalData().clrBtnFace,
+                       FALSE);
 }
 
 void CTavoPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect)
@@ -236,7 +236,9 @@ void CTavoPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRe
     rect.DeflateRect(1, 1);
     DrawFrame(pDC, rect, m_clrMenuLight, m_clrMenuLight);
     // The image column reaches the border.
-    FillBrush(pDC, CRect(rectOuter.left + 1, rectOuter.top + 1, rectOuter.left + 2, rectOuter.bottom - 1), m_brBarBkgnd);
+    FillBrush(
+        pDC, CRect(rectOuter.left + 1, rectOuter.top + 1, rectOuter.left + 2, rectOuter.bottom - 1),
+        m_brBarBkgnd);
 
     if (CTavoPToolbarSettings::m_bCustomizeMode || !m_bConnectMenuToParent || pMenu == NULL)
         return;
@@ -249,36 +251,30 @@ void CTavoPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRe
     CRect rectJoin;
     switch (pMenu->GetDropDirection())
     {
-    case 1:
-        rectJoin = CRect(l + 1, t, l + rectButton.Width() - 2, t + 1);
-        break;
-    case 2:
-        rectJoin = CRect(l + 1, b - 1, l + rectButton.Width() - 2, b);
-        break;
-    case 3:
-        rectJoin = CRect(l, t + 1, l + 1, t + rectButton.Height() - 2);
-        break;
-    case 4:
-        rectJoin = CRect(r - 1, t + 1, r, t + rectButton.Height() - 2);
-        break;
-    default:
-        return;
+    case 1: rectJoin = CRect(l + 1, t, l + rectButton.Width() - 2, t + 1); break;
+    case 2: rectJoin = CRect(l + 1, b - 1, l + rectButton.Width() - 2, b); break;
+    case 3: rectJoin = CRect(l, t + 1, l + 1, t + rectButton.Height() - 2); break;
+    case 4: rectJoin = CRect(r - 1, t + 1, r, t + rectButton.Height() - 2); break;
+    default: return;
     }
     FillBrush(pDC, rectJoin, m_brBarBkgnd);
 }
 
-void CTavoPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CTavoPWndFace* pBar)
+void CTavoPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                             CTavoPWndFace* pBar)
 {
     CreatePatternBrushes();
 
     const BOOL bDocking = IsA(pBar, "CTavoPDockingControlBar");
-    const COLORREF clrBack = (bDocking || IsA(pBar, "CTavoPMenuBar")) ? GetGlobalData().clrBtnFace : m_clrBarBkgnd;
+    const COLORREF clrBack =
+        (bDocking || IsA(pBar, "CTavoPMenuBar")) ? GetGlobalData().clrBtnFace : m_clrBarBkgnd;
 
     if (bDocking)
     {
         rectGripper.left += 4;
         rectGripper.right -= 4;
-        FillPattern(pDC, rectGripper, bHorz ? m_brGripperVert : m_brGripperHorz, m_clrGripper, clrBack);
+        FillPattern(pDC, rectGripper, bHorz ? m_brGripperVert : m_brGripperHorz, m_clrGripper,
+                    clrBack);
         DrawDockingBarTitle(pDC, rectGripper, bHorz, pBar, clrBack);
         return;
     }
@@ -302,8 +298,8 @@ void CTavoPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL b
     FillPattern(pDC, rectStrip, hbr, m_clrGripper, clrBack);
 }
 
-void CTavoPVisualManagerXP::DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOOL bHorz, CTavoPWndFace* pBar,
-                                                COLORREF clrBack)
+void CTavoPVisualManagerXP::DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOOL bHorz,
+                                                CTavoPWndFace* pBar, COLORREF clrBack)
 {
     HWND hwnd = pBar->GetFaceHwnd();
     char szText[256] = "";
@@ -338,7 +334,8 @@ void CTavoPVisualManagerXP::DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOO
     ::SetTextColor(hdc, clrOldText);
 }
 
-void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect, BOOL bIsHoriz)
+void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect,
+                                            BOOL bIsHoriz)
 {
     HDC hdc = pDC->GetSafeHdc();
     HGDIOBJ hOldPen = ::SelectObject(hdc, m_penSeparator);
@@ -354,7 +351,8 @@ void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect
         int xLeft = rect.left, xRight = rect.right;
         if (IsA(pBar, "CTavoPPopupMenuBar") && !IsA(pBar, "CTavoPColorBar"))
         {
-            xLeft = rect.left + GetMenuImageMargin() + CTavoPToolbarSettings::m_sizeMenuImage.cx + 1;
+            xLeft =
+                rect.left + GetMenuImageMargin() + CTavoPToolbarSettings::m_sizeMenuImage.cx + 1;
             RECT rcClient;
             HWND hwnd = pBar->GetFaceHwnd();
             if (hwnd != NULL && ::GetClientRect(hwnd, &rcClient))
@@ -366,23 +364,28 @@ void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect
     ::SelectObject(hdc, hOldPen);
 }
 
-COLORREF CTavoPVisualManagerXP::OnFillBarCaption(CDC* pDC, CTavoPWndFace* /*pBar*/, BOOL bActive, CRect rectCaption)
+COLORREF CTavoPVisualManagerXP::OnFillBarCaption(CDC* pDC, CTavoPWndFace* /*pBar*/, BOOL bActive,
+                                                 CRect rectCaption)
 {
     HDC hdc = pDC->GetSafeHdc();
-    HPEN hPen = ::CreatePen(PS_SOLID, 1, bActive ? GetGlobalData().clrBtnLight : GetGlobalData().clrBtnShadow);
+    HPEN hPen = ::CreatePen(PS_SOLID, 1,
+                            bActive ? GetGlobalData().clrBtnLight : GetGlobalData().clrBtnShadow);
     HGDIOBJ hOldPen = ::SelectObject(hdc, hPen);
-    HGDIOBJ hOldBrush = ::SelectObject(hdc, ::GetSysColorBrush(bActive ? COLOR_ACTIVECAPTION : COLOR_BTNFACE));
+    HGDIOBJ hOldBrush =
+        ::SelectObject(hdc, ::GetSysColorBrush(bActive ? COLOR_ACTIVECAPTION : COLOR_BTNFACE));
     if (bActive)
         rectCaption.InflateRect(1, 0);
-    ::RoundRect(hdc, rectCaption.left, rectCaption.top, rectCaption.right, rectCaption.bottom, 2, 2);
+    ::RoundRect(hdc, rectCaption.left, rectCaption.top, rectCaption.right, rectCaption.bottom, 2,
+                2);
     ::SelectObject(hdc, hOldBrush);
     ::SelectObject(hdc, hOldPen);
     ::DeleteObject(hPen);
     return ::GetSysColor(bActive ? COLOR_CAPTIONTEXT : COLOR_BTNTEXT);
 }
 
-void CTavoPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
-                                                BOOL bHorz, BOOL bMaximized, BOOL bDisabled)
+void CTavoPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton,
+                                                BOOL bActive, BOOL bHorz, BOOL bMaximized,
+                                                BOOL bDisabled)
 {
     const CRect rect = pButton->GetButtonRect();
     const BOOL bPushed = pButton->IsPushed();
@@ -407,16 +410,10 @@ void CTavoPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFac
     int nGlyph = -1;
     switch (pButton->GetHit())
     {
-    case HTMINBUTTON:
-        nGlyph = bHorz ? (bMaximized ? 9 : 1) : (bMaximized ? 0 : 7);
-        break;
-    case HTMAXBUTTON:
-        nGlyph = bMaximized ? 15 : 16;
-        break;
+    case HTMINBUTTON: nGlyph = bHorz ? (bMaximized ? 9 : 1) : (bMaximized ? 0 : 7); break;
+    case HTMAXBUTTON: nGlyph = bMaximized ? 15 : 16; break;
     case 19:
-    case HTCLOSE:
-        nGlyph = 5;
-        break;
+    case HTCLOSE: nGlyph = 5; break;
     }
     DrawGlyph(pDC, nGlyph, rect, nColorSet);
 
@@ -424,23 +421,16 @@ void CTavoPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFac
         DrawFrame(pDC, rect, GetGlobalData().clrBtnDkShadow, GetGlobalData().clrBtnDkShadow);
 }
 
-void CTavoPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
-                                                   BOOL bHighlight)
+void CTavoPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand,
+                                                   UINT nStyle, BOOL bHighlight)
 {
     int nGlyph;
     switch (uiSystemCommand)
     {
-    case SC_MINIMIZE:
-        nGlyph = 3;
-        break;
-    case SC_CLOSE:
-        nGlyph = 5;
-        break;
-    case SC_RESTORE:
-        nGlyph = 4;
-        break;
-    default:
-        return;
+    case SC_MINIMIZE: nGlyph = 3; break;
+    case SC_CLOSE: nGlyph = 5; break;
+    case SC_RESTORE: nGlyph = 4; break;
+    default: return;
     }
     const BOOL bDisabled = (nStyle & TBBS_DISABLED) != 0;
     if (bHighlight && !bDisabled)
@@ -451,8 +441,8 @@ void CTavoPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT ui
     DrawGlyph(pDC, nGlyph, rect, bDisabled ? 1 : (bHighlight ? 3 : 0));
 }
 
-void CTavoPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /*pBar*/, CRect rectPane,
-                                                      UINT /*uiID*/, UINT nStyle)
+void CTavoPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /*pBar*/,
+                                                      CRect rectPane, UINT /*uiID*/, UINT nStyle)
 {
     if (nStyle & SBPS_NOBORDERS)
         return;
@@ -464,8 +454,9 @@ void CTavoPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /
     DrawFrame(pDC, rectPane, m_clrPaneBorder, m_clrPaneBorder);
 }
 
-void CTavoPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                  BOOL bIsHighlighted, CTavoPButtonFace* /*pButton*/)
+void CTavoPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                  BOOL bIsDropped, BOOL bIsHighlighted,
+                                                  CTavoPButtonFace* /*pButton*/)
 {
     if (bIsDropped || bIsHighlighted)
     {
@@ -480,8 +471,9 @@ void CTavoPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDi
     DrawGlyph(pDC, 0, rect, bDisabled ? 1 : ((bIsDropped && bIsHighlighted) ? 3 : 0), CPoint(1, 1));
 }
 
-void CTavoPVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/, BOOL bIsDropped,
-                                              BOOL bIsHighlighted, CTavoPButtonFace* /*pButton*/)
+void CTavoPVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/,
+                                              BOOL bIsDropped, BOOL bIsHighlighted,
+                                              CTavoPButtonFace* /*pButton*/)
 {
     if (!bIsDropped && !bIsHighlighted)
         return;
@@ -501,7 +493,8 @@ void CTavoPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsA
     rectStrip.left = rect.left + (rect.Width() - nWidth) / 2;
     rectStrip.right = rectStrip.left + nWidth;
     rectStrip.DeflateRect(0, bIsActive ? 2 : 1);
-    FillPattern(pDC, rectStrip, m_brGripperHorz, bIsActive ? GetGlobalData().clrBtnDkShadow : GetGlobalData().clrBtnShadow,
+    FillPattern(pDC, rectStrip, m_brGripperHorz,
+                bIsActive ? GetGlobalData().clrBtnDkShadow : GetGlobalData().clrBtnShadow,
                 bIsActive ? m_clrHighlight : m_clrBarBkgnd);
 
     if (bIsActive)
@@ -511,12 +504,14 @@ void CTavoPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsA
 static BOOL IsMenuButtonOnPopup(CTavoPButtonFace* pButton, BOOL& bMenuButton)
 {
     bMenuButton = CTavoPVisualManager::IsA(pButton, "CTavoPToolbarMenuButton");
-    return pButton != NULL && CTavoPVisualManager::IsKindOfName(pButton->GetParentBar(), "CTavoPPopupMenuBar");
+    return pButton != NULL &&
+           CTavoPVisualManager::IsKindOfName(pButton->GetParentBar(), "CTavoPPopupMenuBar");
 }
 
 // Fills and frames of a hot or pressed button leave out the last row and column, except a hot item
 // of a popup menu.
-static void TrimButtonRect(CTavoPButtonFace* pButton, CRect& rect, int state, BOOL& bMenuButton, BOOL& bOnPopup)
+static void TrimButtonRect(CTavoPButtonFace* pButton, CRect& rect, int state, BOOL& bMenuButton,
+                           BOOL& bOnPopup)
 {
     bOnPopup = IsMenuButtonOnPopup(pButton, bMenuButton);
     if (!(bMenuButton && bOnPopup) || state == TAVOP_BUTTON_PRESSED)
@@ -526,9 +521,11 @@ static void TrimButtonRect(CTavoPButtonFace* pButton, CRect& rect, int state, BO
     }
 }
 
-void CTavoPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state)
+void CTavoPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                                 int state)
 {
-    if ((state != TAVOP_BUTTON_PRESSED && state != TAVOP_BUTTON_HIGHLIGHTED) || CTavoPToolbarSettings::m_bCustomizeMode)
+    if ((state != TAVOP_BUTTON_PRESSED && state != TAVOP_BUTTON_HIGHLIGHTED) ||
+        CTavoPToolbarSettings::m_bCustomizeMode)
         return;
 
     BOOL bMenuButton, bOnPopup;
@@ -550,7 +547,8 @@ void CTavoPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pBu
     FillBrush(pDC, rect, hbr);
 }
 
-void CTavoPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state)
+void CTavoPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                               int state)
 {
     if (state != TAVOP_BUTTON_PRESSED && state != TAVOP_BUTTON_HIGHLIGHTED)
         return;
@@ -577,7 +575,8 @@ void CTavoPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButt
     DrawFrame(pDC, rect, clr, clr);
 }
 
-void CTavoPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, COLORREF& clrText)
+void CTavoPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                                COLORREF& clrText)
 {
     const UINT nStyle = pButton != NULL ? pButton->GetStyle() : 0;
     const BOOL bDisabled = (nStyle & TBBS_DISABLED) != 0;
@@ -590,7 +589,8 @@ void CTavoPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pBut
     const int nMargin = GetMenuImageMargin();
     if (bMenuButton && bOnPopup && rect.left >= nMargin)
     {
-        CRect rectJoin(CTavoPToolbarSettings::m_sizeMenuImage.cx + 2 * nMargin - 1 + ((nStyle & TBBS_CHECKED) ? 1 : 0),
+        CRect rectJoin(CTavoPToolbarSettings::m_sizeMenuImage.cx + 2 * nMargin - 1 +
+                           ((nStyle & TBBS_CHECKED) ? 1 : 0),
                        rect.top, rect.left + 1, rect.bottom);
         if (rectJoin.Width() > 0)
         {
@@ -607,7 +607,8 @@ void CTavoPVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectR
 {
     CRect rectImages = rectRarelyUsed;
     rectImages.left = rectRarelyUsed.left - 1;
-    rectImages.right = rectRarelyUsed.left + CTavoPToolbarSettings::m_sizeMenuImage.cx + 2 * GetMenuImageMargin() + 1;
+    rectImages.right = rectRarelyUsed.left + CTavoPToolbarSettings::m_sizeMenuImage.cx +
+                       2 * GetMenuImageMargin() + 1;
     CTavoPDrawManager dm(*pDC);
     dm.HighlightRect(rectImages, 94);
 }
@@ -617,8 +618,9 @@ COLORREF CTavoPVisualManagerXP::GetToolbarButtonTextColor(CTavoPButtonFace* pBut
     const UINT nStyle = pButton->GetStyle();
     if (IsA(pButton, "CTavoPOutlookButton"))
     {
-        const BOOL bDisabled = (nStyle & TBBS_DISABLED) ||
-                               (CTavoPToolbarSettings::m_bCustomizeMode && !pButton->CanBeCustomized());
+        const BOOL bDisabled =
+            (nStyle & TBBS_DISABLED) ||
+            (CTavoPToolbarSettings::m_bCustomizeMode && !pButton->CanBeCustomized());
         return bDisabled ? GetGlobalData().clrGrayedText : GetGlobalData().clrBtnText;
     }
     if (state == TAVOP_BUTTON_HIGHLIGHTED && (nStyle & (TBBS_CHECKED | TBBS_PRESSED)))
@@ -640,7 +642,8 @@ static void Line(HDC hdc, int x1, int y1, int x2, int y2)
     ::LineTo(hdc, x2, y2);
 }
 
-void CTavoPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, CTavoPTabWndFace* pTabWnd)
+void CTavoPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
+                                      CTavoPTabWndFace* pTabWnd)
 {
     if (pTabWnd->IsFlatTab())
     {
@@ -692,7 +695,8 @@ void CTavoPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bI
     ::DeleteObject(hpenText);
     ::DeleteObject(hpenHilite);
 
-    const COLORREF clrOld = ::SetTextColor(hdc, bIsActive ? GetGlobalData().clrBtnText : m_clrInactiveTabText);
+    const COLORREF clrOld =
+        ::SetTextColor(hdc, bIsActive ? GetGlobalData().clrBtnText : m_clrInactiveTabText);
     DrawTabImageAndLabel(pDC, rectTab, iTab, bIsActive, pTabWnd);
     ::SetTextColor(hdc, clrOld);
 }
@@ -711,8 +715,9 @@ void CTavoPVisualManagerXP::OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushBu
         FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 }
 
-void CTavoPVisualManagerXP::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPPushButtonFace* pButton,
-                                                   UINT /*uiState*/, CTavoPTabWndFace* pTabWnd)
+void CTavoPVisualManagerXP::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect,
+                                                   CTavoPPushButtonFace* pButton, UINT /*uiState*/,
+                                                   CTavoPTabWndFace* pTabWnd)
 {
     const BOOL bPushed = pButton->IsPushed(), bHighlighted = pButton->IsHighlighted();
     if (!pTabWnd->IsFlatTab())
@@ -736,13 +741,14 @@ COLORREF CTavoPVisualManagerXP::OnFillCommandsListBackground(CDC* pDC, CRect rec
     }
     FillBrush(pDC, rect, m_brMenuLight);
     CRect rectImages = rect;
-    rectImages.right = rect.left + CTavoPToolbarSettings::m_sizeMenuImage.cx + GetMenuImageMargin() + 2;
+    rectImages.right =
+        rect.left + CTavoPToolbarSettings::m_sizeMenuImage.cx + GetMenuImageMargin() + 2;
     FillBrush(pDC, rectImages, m_brBarBkgnd);
     return GetGlobalData().clrBtnText;
 }
 
-COLORREF CTavoPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CTavoPWndFace* pFrameWnd,
-                                                       BOOL bActive)
+COLORREF CTavoPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
+                                                       CTavoPWndFace* pFrameWnd, BOOL bActive)
 {
     if (pFrameWnd != NULL && IsKindOfName(pFrameWnd->GetHeldBar(), "CTavoPBaseToolBar"))
     {
@@ -755,24 +761,31 @@ COLORREF CTavoPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCapti
 // The four bands of a frame border, each as thick as the matching side of the border size.
 static void FillBorderBands(CDC* pDC, const CRect& r, const CRect& size, HBRUSH hbr, int nShorten)
 {
-    CTavoPVisualManager::FillBrush(pDC, CRect(r.left, r.top + nShorten, r.left + size.left, r.bottom - nShorten), hbr);
-    CTavoPVisualManager::FillBrush(pDC, CRect(r.left + nShorten, r.top, r.right - nShorten, r.top + size.top), hbr);
-    CTavoPVisualManager::FillBrush(pDC, CRect(r.right - size.right, r.top + nShorten, r.right, r.bottom - nShorten), hbr);
-    CTavoPVisualManager::FillBrush(pDC, CRect(r.left + nShorten, r.bottom - size.bottom, r.right - nShorten, r.bottom), hbr);
+    CTavoPVisualManager::FillBrush(
+        pDC, CRect(r.left, r.top + nShorten, r.left + size.left, r.bottom - nShorten), hbr);
+    CTavoPVisualManager::FillBrush(
+        pDC, CRect(r.left + nShorten, r.top, r.right - nShorten, r.top + size.top), hbr);
+    CTavoPVisualManager::FillBrush(
+        pDC, CRect(r.right - size.right, r.top + nShorten, r.right, r.bottom - nShorten), hbr);
+    CTavoPVisualManager::FillBrush(
+        pDC, CRect(r.left + nShorten, r.bottom - size.bottom, r.right - nShorten, r.bottom), hbr);
 }
 
-void CTavoPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFrameWnd*/, CRect rectBorder,
-                                                  CRect rectBorderSize)
+void CTavoPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFrameWnd*/,
+                                                  CRect rectBorder, CRect rectBorderSize)
 {
     FillBorderBands(pDC, rectBorder, rectBorderSize, m_brFloatToolBarBorder, 0);
     rectBorder.DeflateRect(2, 2);
-    rectBorderSize = CRect(std::max(0L, rectBorderSize.left - 2), std::max(0L, rectBorderSize.top - 2),
-                           std::max(0L, rectBorderSize.right - 2), std::max(0L, rectBorderSize.bottom - 2));
-    FillBorderBands(pDC, rectBorder, rectBorderSize, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle(), 1);
+    rectBorderSize =
+        CRect(std::max(0L, rectBorderSize.left - 2), std::max(0L, rectBorderSize.top - 2),
+              std::max(0L, rectBorderSize.right - 2), std::max(0L, rectBorderSize.bottom - 2));
+    FillBorderBands(pDC, rectBorder, rectBorderSize,
+                    (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle(), 1);
 }
 
-void CTavoPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup, BOOL bIsHighlighted,
-                                                    BOOL /*bIsSelected*/, BOOL bCanCollapse)
+void CTavoPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+                                                    BOOL bIsHighlighted, BOOL /*bIsSelected*/,
+                                                    BOOL bCanCollapse)
 {
     DrawGroupName(pDC, pGroup, ::GetSysColor(COLOR_WINDOWTEXT));
     if (!bCanCollapse || pGroup->GetName().IsEmpty())
@@ -795,19 +808,21 @@ void CTavoPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFa
 
 void CTavoPVisualManagerXP::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL /*bSpecial*/)
 {
-    FillSolid(pDC, CRect(rect.left, rect.top, rect.right, rect.top + 1), GetGlobalData().clrBtnShadow);
+    FillSolid(pDC, CRect(rect.left, rect.top, rect.right, rect.top + 1),
+              GetGlobalData().clrBtnShadow);
 }
 
-void CTavoPVisualManagerXP::OnDrawTasksGroupBorder(CDC* /*pDC*/, CRect /*rect*/, BOOL /*bSpecial*/, BOOL /*bNoTitle*/)
-{
-}
+void CTavoPVisualManagerXP::OnDrawTasksGroupBorder(CDC* /*pDC*/, CRect /*rect*/, BOOL /*bSpecial*/,
+                                                   BOOL /*bNoTitle*/)
+{}
 
-void CTavoPVisualManagerXP::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, BOOL bIsHighlighted,
-                                       BOOL /*bIsSelected*/)
+void CTavoPVisualManagerXP::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+                                       BOOL bIsHighlighted, BOOL /*bIsSelected*/)
 {
     if (!pTask->IsEnabled())
     {
-        DrawTaskContent(pDC, pTask, hImages, (HFONT)GetGlobalData().fontRegular.GetSafeHandle(), (COLORREF)-1);
+        DrawTaskContent(pDC, pTask, hImages, (HFONT)GetGlobalData().fontRegular.GetSafeHandle(),
+                        (COLORREF)-1);
         return;
     }
     CFont& font = bIsHighlighted ? GetGlobalData().fontUnderline : GetGlobalData().fontRegular;

@@ -29,15 +29,17 @@ public:
     virtual void ExtendRectTowardPopup(CTavoPButtonFace* pButton, CRect& rect);
 
     virtual void OnUpdateSystemColors() override;
-    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient, CRect rectClip,
-                                     BOOL bNCArea = FALSE) override;
+    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+                                     CRect rectClip, BOOL bNCArea = FALSE) override;
     virtual void OnDrawBarBorder(CDC* pDC, CTavoPWndFace* pBar, CRect& rect) override;
     virtual void OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect) override;
-    virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CTavoPWndFace* pBar) override;
+    virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                  CTavoPWndFace* pBar) override;
     virtual void OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect, BOOL bIsHoriz) override;
-    virtual COLORREF OnFillBarCaption(CDC* pDC, CTavoPWndFace* pBar, BOOL bActive, CRect rectCaption) override;
-    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive, BOOL bHorz,
-                                     BOOL bMaximized, BOOL bDisabled) override;
+    virtual COLORREF OnFillBarCaption(CDC* pDC, CTavoPWndFace* pBar, BOOL bActive,
+                                      CRect rectCaption) override;
+    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
+                                     BOOL bHorz, BOOL bMaximized, BOOL bDisabled) override;
     virtual void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
                                         BOOL bHighlight) override;
     virtual void OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar, CRect rectPane, UINT uiID,
@@ -47,28 +49,35 @@ public:
     virtual void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                    BOOL bIsHighlighted, CTavoPButtonFace* pButton) override;
     virtual void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive) override;
-    virtual void OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state) override;
-    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state) override;
-    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, COLORREF& clrText) override;
+    virtual void OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                      int state) override;
+    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                    int state) override;
+    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                     COLORREF& clrText) override;
     virtual void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed) override;
     virtual COLORREF GetToolbarButtonTextColor(CTavoPButtonFace* pButton, int state) override;
     virtual void OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPTabWndFace* pTabWnd) override;
-    virtual void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, CTavoPTabWndFace* pTabWnd) override;
+    virtual void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
+                           CTavoPTabWndFace* pTabWnd) override;
     virtual void OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushButtonFace* pButton,
                                    CTavoPTabWndFace* pTabWnd) override;
-    virtual void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPPushButtonFace* pButton, UINT uiState,
-                                        CTavoPTabWndFace* pTabWnd) override;
-    virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE) override;
+    virtual void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPPushButtonFace* pButton,
+                                        UINT uiState, CTavoPTabWndFace* pTabWnd) override;
+    virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect,
+                                                  BOOL bIsSelected = FALSE) override;
     virtual COLORREF OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CTavoPWndFace* pFrameWnd,
                                             BOOL bActive) override;
     virtual void OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* pFrameWnd, CRect rectBorder,
                                        CRect rectBorderSize) override;
-    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup, BOOL bIsHighlighted = FALSE,
-                                         BOOL bIsSelected = FALSE, BOOL bCanCollapse = FALSE) override;
+    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+                                         BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE,
+                                         BOOL bCanCollapse = FALSE) override;
     virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
-    virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE, BOOL bNoTitle = FALSE) override;
-    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, BOOL bIsHighlighted = FALSE,
-                            BOOL bIsSelected = FALSE) override;
+    virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE,
+                                        BOOL bNoTitle = FALSE) override;
+    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+                            BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE) override;
     virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton) override;
     virtual int GetMenuImageMargin() const override;
     virtual BOOL IsClassicLook() const override;
@@ -78,8 +87,10 @@ protected:
     // Text on the hot fill: black when every channel of the hot colour is above 128, else white.
     COLORREF GetHotTextOnFill() const;
     // The title of a docking pane over its gripper, opaque on clrBack.
-    void DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOOL bHorz, CTavoPWndFace* pBar, COLORREF clrBack);
-    void FillPattern(CDC* pDC, const CRect& rect, HBRUSH hbrPattern, COLORREF clrFore, COLORREF clrBack);
+    void DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOOL bHorz, CTavoPWndFace* pBar,
+                             COLORREF clrBack);
+    void FillPattern(CDC* pDC, const CRect& rect, HBRUSH hbrPattern, COLORREF clrFore,
+                     COLORREF clrBack);
 
     HBRUSH m_brGripperHorz;
     HBRUSH m_brGripperVert;

@@ -10,20 +10,22 @@ IMPLEMENT_DYNCREATE(CTavoPWinXPVisualManager, CTavoPVisualManagerXP)
 LPCSTR CTavoPWinXPVisualManager::m_lpszThemeLibrary = "UxTheme.dll";
 
 CTavoPWinXPVisualManager::CTavoPWinXPVisualManager(BOOL bIsTemporary)
-    : CTavoPVisualManagerXP(bIsTemporary), m_hThemeToolBar(NULL), m_hThemeRebar(NULL), m_hThemeButton(NULL),
-      m_hThemeStatusBar(NULL), m_hThemeWindow(NULL), m_hThemeComboBox(NULL), m_hThemeProgress(NULL),
-      m_hThemeHeader(NULL), m_hThemeScrollBar(NULL), m_hThemeExplorerBar(NULL), m_hThemeDLL(NULL),
-      m_pfOpenThemeData(NULL), m_pfCloseThemeData(NULL), m_pfDrawThemeBackground(NULL), m_nReserved(0)
+    : CTavoPVisualManagerXP(bIsTemporary), m_hThemeToolBar(NULL), m_hThemeRebar(NULL),
+      m_hThemeButton(NULL), m_hThemeStatusBar(NULL), m_hThemeWindow(NULL), m_hThemeComboBox(NULL),
+      m_hThemeProgress(NULL), m_hThemeHeader(NULL), m_hThemeScrollBar(NULL),
+      m_hThemeExplorerBar(NULL), m_hThemeDLL(NULL), m_pfOpenThemeData(NULL),
+      m_pfCloseThemeData(NULL), m_pfDrawThemeBackground(NULL), m_nReserved(0)
 {
     m_hThemeDLL = ::LoadLibraryA(m_lpszThemeLibrary);
     if (m_hThemeDLL != NULL)
     {
         m_pfOpenThemeData = (OPENTHEMEDATA)(void*)::GetProcAddress(m_hThemeDLL, "OpenThemeData");
         m_pfCloseThemeData = (CLOSETHEMEDATA)(void*)::GetProcAddress(m_hThemeDLL, "CloseThemeData");
-        m_pfDrawThemeBackground = (DRAWTHEMEBACKGROUND)(void*)::GetProcAddress(m_hThemeDLL, "DrawThemeBackground");
+        m_pfDrawThemeBackground =
+            (DRAWTHEMEBACKGROUND)(void*)::GetProcAddress(m_hThemeDLL, "DrawThemeBackground");
         CTavoPWinXPVisualManager::OnUpdateSystemColors();
     }
-    static const int kMetrics[10] = { 12, 12, 15, 25, 13, 7, 12, 5, 4, 1 };
+    static const int kMetrics[10] = {12, 12, 15, 25, 13, 7, 12, 5, 4, 1};
     for (int i = 0; i < 10; i++)
         m_nTasksMetrics[i] = kMetrics[i];
 }
@@ -50,9 +52,10 @@ BOOL CTavoPWinXPVisualManager::IsThemeAvailable()
 
 void CTavoPWinXPVisualManager::CloseThemes()
 {
-    HTHEME* const handles[] = { &m_hThemeToolBar, &m_hThemeRebar, &m_hThemeButton, &m_hThemeStatusBar,
-                                &m_hThemeWindow, &m_hThemeComboBox, &m_hThemeProgress, &m_hThemeHeader,
-                                &m_hThemeScrollBar, &m_hThemeExplorerBar };
+    HTHEME* const handles[] = {&m_hThemeToolBar,    &m_hThemeRebar,  &m_hThemeButton,
+                               &m_hThemeStatusBar,  &m_hThemeWindow, &m_hThemeComboBox,
+                               &m_hThemeProgress,   &m_hThemeHeader, &m_hThemeScrollBar,
+                               &m_hThemeExplorerBar};
     for (HTHEME* ph : handles)
     {
         if (*ph != NULL && m_pfCloseThemeData != NULL)
@@ -88,14 +91,15 @@ void CTavoPWinXPVisualManager::OnUpdateSystemColors()
         m_bIsButtonLook = FALSE;
 }
 
-void CTavoPWinXPVisualManager::DrawThemed(HTHEME hTheme, CDC* pDC, int nPart, int nState, const CRect& rect)
+void CTavoPWinXPVisualManager::DrawThemed(HTHEME hTheme, CDC* pDC, int nPart, int nState,
+                                          const CRect& rect)
 {
     RECT rc = rect;
     m_pfDrawThemeBackground(hTheme, pDC->GetSafeHdc(), nPart, nState, &rc, NULL);
 }
 
-void CTavoPWinXPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient, CRect rectClip,
-                                                   BOOL bNCArea)
+void CTavoPWinXPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+                                                   CRect rectClip, BOOL bNCArea)
 {
     if (m_hThemeWindow != NULL && IsA(pBar, "CTavoPPopupMenuBar"))
     {
@@ -117,7 +121,8 @@ void CTavoPWinXPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, 
     CTavoPVisualManagerXP::OnDrawMenuBorder(pDC, pMenu, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CTavoPWndFace* pBar)
+void CTavoPWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                                CTavoPWndFace* pBar)
 {
     if (m_hThemeRebar == NULL)
     {
@@ -144,7 +149,8 @@ void CTavoPWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOO
     }
 }
 
-void CTavoPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect, BOOL bIsHoriz)
+void CTavoPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect,
+                                               BOOL bIsHoriz)
 {
     if (m_hThemeToolBar == NULL)
     {
@@ -154,12 +160,14 @@ void CTavoPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CR
     DrawThemed(m_hThemeToolBar, pDC, bIsHoriz ? TP_SEPARATOR : TP_SEPARATORVERT, 0, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
-                                                   BOOL bHorz, BOOL bMaximized, BOOL bDisabled)
+void CTavoPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton,
+                                                   BOOL bActive, BOOL bHorz, BOOL bMaximized,
+                                                   BOOL bDisabled)
 {
     if (m_hThemeButton == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawCaptionButton(pDC, pButton, bActive, bHorz, bMaximized, bDisabled);
+        CTavoPVisualManagerXP::OnDrawCaptionButton(pDC, pButton, bActive, bHorz, bMaximized,
+                                                   bDisabled);
         return;
     }
 
@@ -183,29 +191,23 @@ void CTavoPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton
     pButton->SetHighlighted(bHighlighted);
 }
 
-void CTavoPWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
-                                                      BOOL bHighlight)
+void CTavoPWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand,
+                                                      UINT nStyle, BOOL bHighlight)
 {
     if (m_hThemeWindow == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawMenuSystemButton(pDC, rect, uiSystemCommand, nStyle, bHighlight);
+        CTavoPVisualManagerXP::OnDrawMenuSystemButton(pDC, rect, uiSystemCommand, nStyle,
+                                                      bHighlight);
         return;
     }
 
     int nPart;
     switch (uiSystemCommand)
     {
-    case SC_MINIMIZE:
-        nPart = WP_MDIMINBUTTON;
-        break;
-    case SC_CLOSE:
-        nPart = WP_MDICLOSEBUTTON;
-        break;
-    case SC_RESTORE:
-        nPart = WP_MDIRESTOREBUTTON;
-        break;
-    default:
-        return;
+    case SC_MINIMIZE: nPart = WP_MDIMINBUTTON; break;
+    case SC_CLOSE: nPart = WP_MDICLOSEBUTTON; break;
+    case SC_RESTORE: nPart = WP_MDIRESTOREBUTTON; break;
+    default: return;
     }
     int nState = 1;
     if (nStyle & TBBS_DISABLED)
@@ -215,8 +217,8 @@ void CTavoPWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT
     DrawThemed(m_hThemeWindow, pDC, nPart, nState, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar, CRect rectPane, UINT uiID,
-                                                         UINT nStyle)
+void CTavoPWinXPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar,
+                                                         CRect rectPane, UINT uiID, UINT nStyle)
 {
     if (m_hThemeStatusBar == NULL)
     {
@@ -226,15 +228,17 @@ void CTavoPWinXPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace
     DrawThemed(m_hThemeStatusBar, pDC, SP_PANE, 0, rectPane);
 }
 
-void CTavoPWinXPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* pStatusBar, CRect rectProgress,
-                                                       long nProgressTotal, long nProgressCurr, COLORREF clrBar,
-                                                       COLORREF clrProgressBarDest, COLORREF clrProgressText,
-                                                       BOOL bProgressText)
+void CTavoPWinXPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* pStatusBar,
+                                                       CRect rectProgress, long nProgressTotal,
+                                                       long nProgressCurr, COLORREF clrBar,
+                                                       COLORREF clrProgressBarDest,
+                                                       COLORREF clrProgressText, BOOL bProgressText)
 {
     if (m_hThemeProgress == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawStatusBarProgress(pDC, pStatusBar, rectProgress, nProgressTotal, nProgressCurr,
-                                                       clrBar, clrProgressBarDest, clrProgressText, bProgressText);
+        CTavoPVisualManagerXP::OnDrawStatusBarProgress(
+            pDC, pStatusBar, rectProgress, nProgressTotal, nProgressCurr, clrBar,
+            clrProgressBarDest, clrProgressText, bProgressText);
         return;
     }
 
@@ -243,7 +247,8 @@ void CTavoPWinXPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* 
     if (nProgressTotal <= 0)
         return;
 
-    const long nCurr = nProgressCurr < 0 ? 0 : (nProgressCurr > nProgressTotal ? nProgressTotal : nProgressCurr);
+    const long nCurr =
+        nProgressCurr < 0 ? 0 : (nProgressCurr > nProgressTotal ? nProgressTotal : nProgressCurr);
     CRect rectChunk = rectProgress;
     rectChunk.DeflateRect(3, 3);
     rectChunk.right = rectChunk.left + (int)((LONGLONG)rectChunk.Width() * nCurr / nProgressTotal);
@@ -263,7 +268,8 @@ void CTavoPWinXPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* 
     }
 }
 
-void CTavoPWinXPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* pStatBar, CRect rectSizeBox)
+void CTavoPWinXPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* pStatBar,
+                                                      CRect rectSizeBox)
 {
     if (m_hThemeScrollBar == NULL)
     {
@@ -273,24 +279,28 @@ void CTavoPWinXPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* p
     DrawThemed(m_hThemeScrollBar, pDC, SBP_SIZEBOX, 1, rectSizeBox);
 }
 
-void CTavoPWinXPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                     BOOL bIsHighlighted, CTavoPButtonFace* pButton)
+void CTavoPWinXPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                     BOOL bIsDropped, BOOL bIsHighlighted,
+                                                     CTavoPButtonFace* pButton)
 {
     if (m_hThemeComboBox == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawComboDropButton(pDC, rect, bDisabled, bIsDropped, bIsHighlighted, pButton);
+        CTavoPVisualManagerXP::OnDrawComboDropButton(pDC, rect, bDisabled, bIsDropped,
+                                                     bIsHighlighted, pButton);
         return;
     }
     const int nState = bDisabled ? 4 : (bIsDropped ? 3 : (bIsHighlighted ? 2 : 1));
     DrawThemed(m_hThemeComboBox, pDC, CP_DROPDOWNBUTTON, nState, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                 BOOL bIsHighlighted, CTavoPButtonFace* pButton)
+void CTavoPWinXPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                 BOOL bIsDropped, BOOL bIsHighlighted,
+                                                 CTavoPButtonFace* pButton)
 {
     if (m_hThemeWindow == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawComboBorder(pDC, rect, bDisabled, bIsDropped, bIsHighlighted, pButton);
+        CTavoPVisualManagerXP::OnDrawComboBorder(pDC, rect, bDisabled, bIsDropped, bIsHighlighted,
+                                                 pButton);
         return;
     }
     if (bIsDropped || bIsHighlighted)
@@ -301,8 +311,8 @@ void CTavoPWinXPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDis
     }
 }
 
-void CTavoPWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                                                CTavoPButtonFace* pButton)
+void CTavoPWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                BOOL bIsHighlighted, CTavoPButtonFace* pButton)
 {
     if (m_hThemeWindow == NULL)
     {
@@ -316,7 +326,8 @@ void CTavoPWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisa
     }
 }
 
-void CTavoPWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state)
+void CTavoPWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                                    int state)
 {
     if (m_hThemeToolBar == NULL)
     {
@@ -337,14 +348,16 @@ void CTavoPWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* 
     DrawThemed(m_hThemeToolBar, pDC, TP_BUTTON, nState, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state)
+void CTavoPWinXPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                                  int state)
 {
     // The themed button includes its border.
     if (m_hThemeToolBar == NULL)
         CTavoPVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
-void CTavoPWinXPVisualManager::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, COLORREF& clrText)
+void CTavoPWinXPVisualManager::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                                   COLORREF& clrText)
 {
     if (m_hThemeWindow == NULL)
     {
@@ -354,7 +367,8 @@ void CTavoPWinXPVisualManager::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* p
     CTavoPVisualManager::OnHighlightMenuItem(pDC, pButton, rect, clrText);
 }
 
-COLORREF CTavoPWinXPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected)
+COLORREF CTavoPWinXPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect rect,
+                                                                BOOL bIsSelected)
 {
     if (m_hThemeWindow == NULL)
         return CTavoPVisualManagerXP::OnFillCommandsListBackground(pDC, rect, bIsSelected);
@@ -375,18 +389,20 @@ CSize CTavoPWinXPVisualManager::GetButtonExtraSize() const
     return m_hThemeWindow != NULL ? CSize(2, 2) : CSize(0, 0);
 }
 
-void CTavoPWinXPVisualManager::OnDrawHeaderItemBorder(CWnd* pHeader, CDC* pDC, CRect& rect, BOOL bIsPressed,
-                                                      BOOL bIsHighlighted)
+void CTavoPWinXPVisualManager::OnDrawHeaderItemBorder(CWnd* pHeader, CDC* pDC, CRect& rect,
+                                                      BOOL bIsPressed, BOOL bIsHighlighted)
 {
     if (m_hThemeHeader == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawHeaderItemBorder(pHeader, pDC, rect, bIsPressed, bIsHighlighted);
+        CTavoPVisualManagerXP::OnDrawHeaderItemBorder(pHeader, pDC, rect, bIsPressed,
+                                                      bIsHighlighted);
         return;
     }
     DrawThemed(m_hThemeHeader, pDC, HP_HEADERITEM, bIsPressed ? 3 : (bIsHighlighted ? 2 : 1), rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawHeaderSortArrow(CWnd* pHeader, CDC* pDC, CRect rectArrow, BOOL bIsUp)
+void CTavoPWinXPVisualManager::OnDrawHeaderSortArrow(CWnd* pHeader, CDC* pDC, CRect rectArrow,
+                                                     BOOL bIsUp)
 {
     if (m_hThemeHeader == NULL)
     {
@@ -401,15 +417,15 @@ void CTavoPWinXPVisualManager::OnDrawHeaderSortArrow(CWnd* pHeader, CDC* pDC, CR
     POINT pts[3];
     if (bIsUp)
     {
-        pts[0] = { rectArrow.left, rectArrow.bottom };
-        pts[1] = { cx, rectArrow.top };
-        pts[2] = { rectArrow.right, rectArrow.bottom };
+        pts[0] = {rectArrow.left, rectArrow.bottom};
+        pts[1] = {cx, rectArrow.top};
+        pts[2] = {rectArrow.right, rectArrow.bottom};
     }
     else
     {
-        pts[0] = { rectArrow.left, rectArrow.top };
-        pts[1] = { cx, rectArrow.bottom };
-        pts[2] = { rectArrow.right, rectArrow.top };
+        pts[0] = {rectArrow.left, rectArrow.top};
+        pts[1] = {cx, rectArrow.bottom};
+        pts[2] = {rectArrow.right, rectArrow.top};
     }
     ::Polygon(hdc, pts, 3);
     ::SelectObject(hdc, hOldPen);
@@ -427,17 +443,20 @@ void CTavoPWinXPVisualManager::OnFillTasksPaneBackground(CDC* pDC, CRect rectWor
     DrawThemed(m_hThemeExplorerBar, pDC, EBP_HEADERBACKGROUND, 0, rectWorkArea);
 }
 
-void CTavoPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup, BOOL bIsHighlighted,
-                                                       BOOL bIsSelected, BOOL bCanCollapse)
+void CTavoPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+                                                       BOOL bIsHighlighted, BOOL bIsSelected,
+                                                       BOOL bCanCollapse)
 {
     if (m_hThemeExplorerBar == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawTasksGroupCaption(pDC, pGroup, bIsHighlighted, bIsSelected, bCanCollapse);
+        CTavoPVisualManagerXP::OnDrawTasksGroupCaption(pDC, pGroup, bIsHighlighted, bIsSelected,
+                                                       bCanCollapse);
         return;
     }
     const BOOL bSpecial = pGroup->IsSpecial();
     const CRect rectCaption = pGroup->GetCaptionRect();
-    DrawThemed(m_hThemeExplorerBar, pDC, bSpecial ? EBP_SPECIALGROUPHEAD : EBP_NORMALGROUPHEAD, 0, rectCaption);
+    DrawThemed(m_hThemeExplorerBar, pDC, bSpecial ? EBP_SPECIALGROUPHEAD : EBP_NORMALGROUPHEAD, 0,
+               rectCaption);
     DrawGroupName(pDC, pGroup, bSpecial ? ::GetSysColor(COLOR_WINDOW) : GetGlobalData().clrHilite);
 
     if (!bCanCollapse || pGroup->GetName().IsEmpty())
@@ -447,7 +466,8 @@ void CTavoPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGrou
         nPart = pGroup->IsCollapsed() ? EBP_SPECIALGROUPEXPAND : EBP_SPECIALGROUPCOLLAPSE;
     else
         nPart = pGroup->IsCollapsed() ? EBP_NORMALGROUPEXPAND : EBP_NORMALGROUPCOLLAPSE;
-    DrawThemed(m_hThemeExplorerBar, pDC, nPart, bIsHighlighted ? 2 : 1, GroupButtonRect(rectCaption));
+    DrawThemed(m_hThemeExplorerBar, pDC, nPart, bIsHighlighted ? 2 : 1,
+               GroupButtonRect(rectCaption));
 }
 
 void CTavoPWinXPVisualManager::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial)
@@ -457,12 +477,14 @@ void CTavoPWinXPVisualManager::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BO
         CTavoPVisualManagerXP::OnFillTasksGroupInterior(pDC, rect, bSpecial);
         return;
     }
-    DrawThemed(m_hThemeExplorerBar, pDC, bSpecial ? EBP_SPECIALGROUPBACKGROUND : EBP_NORMALGROUPBACKGROUND, 0, rect);
+    DrawThemed(m_hThemeExplorerBar, pDC,
+               bSpecial ? EBP_SPECIALGROUPBACKGROUND : EBP_NORMALGROUPBACKGROUND, 0, rect);
 }
 
 // The themed task-pane border and tasks also fall back to the XP look without themes, so that the
 // look without themes is the XP look in every operation.
-void CTavoPWinXPVisualManager::OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle)
+void CTavoPWinXPVisualManager::OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial,
+                                                      BOOL bNoTitle)
 {
     if (m_hThemeExplorerBar == NULL)
     {
@@ -474,8 +496,8 @@ void CTavoPWinXPVisualManager::OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL
                   bSpecial ? GetGlobalData().clrHilite : ::GetSysColor(COLOR_WINDOW));
 }
 
-void CTavoPWinXPVisualManager::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, BOOL bIsHighlighted,
-                                          BOOL bIsSelected)
+void CTavoPWinXPVisualManager::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+                                          BOOL bIsHighlighted, BOOL bIsSelected)
 {
     if (m_hThemeExplorerBar == NULL)
     {
@@ -492,8 +514,8 @@ void CTavoPWinXPVisualManager::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAG
     DrawTaskContent(pDC, pTask, hImages, (HFONT)font.GetSafeHandle(), GetGlobalData().clrHilite);
 }
 
-BOOL CTavoPWinXPVisualManager::OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC, const CRect& rect,
-                                                          COLORREF& clrText)
+BOOL CTavoPWinXPVisualManager::OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC,
+                                                          const CRect& rect, COLORREF& clrText)
 {
     if (m_hThemeButton == NULL)
     {
@@ -516,7 +538,8 @@ BOOL CTavoPWinXPVisualManager::PushButtonHook()
     return TRUE;
 }
 
-BOOL CTavoPWinXPVisualManager::OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CTavoPPushButtonFace* pButton,
+BOOL CTavoPWinXPVisualManager::OnDrawPushButtonBorder(CDC* pDC, const CRect& rect,
+                                                      CTavoPPushButtonFace* pButton,
                                                       UINT /*uiState*/)
 {
     if (m_hThemeButton == NULL)

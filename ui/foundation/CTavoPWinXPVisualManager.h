@@ -19,13 +19,14 @@ public:
     BOOL IsWindowThemeOpen() const { return m_hThemeWindow != NULL; }
 
     virtual void OnUpdateSystemColors() override;
-    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient, CRect rectClip,
-                                     BOOL bNCArea = FALSE) override;
+    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+                                     CRect rectClip, BOOL bNCArea = FALSE) override;
     virtual void OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect) override;
-    virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CTavoPWndFace* pBar) override;
+    virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                  CTavoPWndFace* pBar) override;
     virtual void OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect, BOOL bIsHoriz) override;
-    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive, BOOL bHorz,
-                                     BOOL bMaximized, BOOL bDisabled) override;
+    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
+                                     BOOL bHorz, BOOL bMaximized, BOOL bDisabled) override;
     virtual void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
                                         BOOL bHighlight) override;
     virtual void OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar, CRect rectPane, UINT uiID,
@@ -34,33 +35,41 @@ public:
                                          long nProgressTotal, long nProgressCurr, COLORREF clrBar,
                                          COLORREF clrProgressBarDest, COLORREF clrProgressText,
                                          BOOL bProgressText) override;
-    virtual void OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* pStatBar, CRect rectSizeBox) override;
+    virtual void OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* pStatBar,
+                                        CRect rectSizeBox) override;
     virtual void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                        BOOL bIsHighlighted, CTavoPButtonFace* pButton) override;
     virtual void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                    BOOL bIsHighlighted, CTavoPButtonFace* pButton) override;
     virtual void OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
                                   CTavoPButtonFace* pButton) override;
-    virtual void OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state) override;
-    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, int state) override;
-    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect, COLORREF& clrText) override;
-    virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE) override;
+    virtual void OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                      int state) override;
+    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                    int state) override;
+    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                     COLORREF& clrText) override;
+    virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect,
+                                                  BOOL bIsSelected = FALSE) override;
     virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton) override;
     virtual CSize GetButtonExtraSize() const override;
     virtual void OnDrawHeaderItemBorder(CWnd* pHeader, CDC* pDC, CRect& rect, BOOL bIsPressed,
                                         BOOL bIsHighlighted) override;
-    virtual void OnDrawHeaderSortArrow(CWnd* pHeader, CDC* pDC, CRect rectArrow, BOOL bIsUp) override;
+    virtual void OnDrawHeaderSortArrow(CWnd* pHeader, CDC* pDC, CRect rectArrow,
+                                       BOOL bIsUp) override;
 
     virtual void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea) override;
-    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup, BOOL bIsHighlighted = FALSE,
-                                         BOOL bIsSelected = FALSE, BOOL bCanCollapse = FALSE) override;
+    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+                                         BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE,
+                                         BOOL bCanCollapse = FALSE) override;
     virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
-    virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE, BOOL bNoTitle = FALSE) override;
-    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages, BOOL bIsHighlighted = FALSE,
-                            BOOL bIsSelected = FALSE) override;
+    virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE,
+                                        BOOL bNoTitle = FALSE) override;
+    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+                            BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE) override;
 
-    virtual BOOL OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC, const CRect& rect,
-                                            COLORREF& clrText) override;
+    virtual BOOL OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC,
+                                            const CRect& rect, COLORREF& clrText) override;
     virtual BOOL PushButtonHook() override;
     virtual BOOL OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CTavoPPushButtonFace* pButton,
                                         UINT uiState) override;

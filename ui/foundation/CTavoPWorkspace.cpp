@@ -39,13 +39,15 @@ static struct CTavoPWorkspaceExitCleaner
 } s_workspaceExitCleaner;
 
 CTavoPWorkspace::CTavoPWorkspace(BOOL bResourceSmartUpdate)
-    : m_pKeyboardManager(NULL), m_pContextMenuManager(NULL), m_pMouseManager(NULL), m_pUserToolsManager(NULL),
-      m_pTearOffManager(NULL), m_pFurtherManager(NULL), m_strRegSection(_T("TavoWorkspace")),
-      m_bKeyboardManagerAutocreated(FALSE), m_bContextMenuManagerAutocreated(FALSE),
-      m_bMouseManagerAutocreated(FALSE), m_bUserToolsManagerAutoCreated(FALSE), m_bTearOffManagerAutoCreated(FALSE),
-      m_bReserved(FALSE), m_bFurtherManagerAutocreated(FALSE), m_iSavedVersionMajor(-1), m_iSavedVersionMinor(-1),
-      m_bForceDockStateLoad(FALSE), m_bLoadSaveFrameBarsOnly(FALSE), m_bSaveState(TRUE),
-      m_bResourceSmartUpdate(bResourceSmartUpdate), m_bForceImageReset(FALSE), m_bIsHeapCreated(FALSE)
+    : m_pKeyboardManager(NULL), m_pContextMenuManager(NULL), m_pMouseManager(NULL),
+      m_pUserToolsManager(NULL), m_pTearOffManager(NULL), m_pFurtherManager(NULL),
+      m_strRegSection(_T("TavoWorkspace")), m_bKeyboardManagerAutocreated(FALSE),
+      m_bContextMenuManagerAutocreated(FALSE), m_bMouseManagerAutocreated(FALSE),
+      m_bUserToolsManagerAutoCreated(FALSE), m_bTearOffManagerAutoCreated(FALSE),
+      m_bReserved(FALSE), m_bFurtherManagerAutocreated(FALSE), m_iSavedVersionMajor(-1),
+      m_iSavedVersionMinor(-1), m_bForceDockStateLoad(FALSE), m_bLoadSaveFrameBarsOnly(FALSE),
+      m_bSaveState(TRUE), m_bResourceSmartUpdate(bResourceSmartUpdate), m_bForceImageReset(FALSE),
+      m_bIsHeapCreated(FALSE)
 {
     g_pWorkspace = this;
 }
@@ -89,7 +91,8 @@ CString CTavoPWorkspace::GetRegSectionPath(LPCTSTR lpszSectionAdd)
 
 // The toolbars whose windows exist, as a copy: a toolbar may leave the list while another one loads.
 // With bFrameOnly, only those of the frame; with bDockedOnly, not the floating ones.
-static std::vector<CTavoPToolBarFace*> LiveToolbars(HWND hwndFrame, BOOL bFrameOnly, BOOL bDockedOnly)
+static std::vector<CTavoPToolBarFace*> LiveToolbars(HWND hwndFrame, BOOL bFrameOnly,
+                                                    BOOL bDockedOnly)
 {
     std::vector<CTavoPToolBarFace*> toolbars;
     for (CTavoPToolBarFace* pToolBar : CTavoPToolbarSettings::m_lstToolbars)
@@ -113,10 +116,10 @@ void CTavoPWorkspace::LoadSaveManagers(BOOL bSave, LPCTSTR lpszSection, HWND hwn
     {
         CTavoPManagerFace* pManager;
         CWnd* pFrame;
-    } const managers[] = { { m_pMouseManager, NULL },
-                           { m_pContextMenuManager, NULL },
-                           { m_pKeyboardManager, pFrame },
-                           { m_pUserToolsManager, NULL } };
+    } const managers[] = {{m_pMouseManager, NULL},
+                          {m_pContextMenuManager, NULL},
+                          {m_pKeyboardManager, pFrame},
+                          {m_pUserToolsManager, NULL}};
     for (const auto& entry : managers)
     {
         if (entry.pManager == NULL)
@@ -178,7 +181,8 @@ BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
             if (CTavoPToolbarSettings::m_pfnLoadRebarState != NULL)
                 CTavoPToolbarSettings::m_pfnLoadRebarState(strSection, hwndFrame);
 
-            for (CTavoPToolBarFace* pToolBar : LiveToolbars(hwndFrame, m_bLoadSaveFrameBarsOnly, TRUE))
+            for (CTavoPToolBarFace* pToolBar :
+                 LiveToolbars(hwndFrame, m_bLoadSaveFrameBarsOnly, TRUE))
             {
                 pToolBar->LoadState(strSection);
                 if (pToolBar->IsResourceChanged())
@@ -287,7 +291,8 @@ BOOL CTavoPWorkspace::LoadWindowPlacement(CRect& rectNormalPosition, int& nFlags
            reg.ReadNumber(kShowCmdKey, nShowCmd);
 }
 
-BOOL CTavoPWorkspace::StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags, int nShowCmd)
+BOOL CTavoPWorkspace::StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags,
+                                           int nShowCmd)
 {
     CTavoPRegistryHolder holder;
     CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
@@ -331,5 +336,6 @@ BOOL CTavoPWorkspace::ShowContextHelp(CWnd* pWnd, const DWORD* pHelpIds)
     CWinApp* pApp = AfxGetApp();
     if (pWnd == NULL || pApp == NULL || pApp->m_pszHelpFilePath == NULL)
         return FALSE;
-    return CTestSeams::WinHelp(pWnd->GetSafeHwnd(), pApp->m_pszHelpFilePath, HELP_CONTEXTMENU, (DWORD_PTR)pHelpIds);
+    return CTestSeams::WinHelp(pWnd->GetSafeHwnd(), pApp->m_pszHelpFilePath, HELP_CONTEXTMENU,
+                               (DWORD_PTR)pHelpIds);
 }

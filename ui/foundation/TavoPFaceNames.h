@@ -1,8 +1,7 @@
 // Face names the library's fonts ask for.
 #pragma once
 
-namespace TavoPFaceNames
-{
+namespace TavoPFaceNames {
 constexpr const char* kTahoma = "Tahoma";
 constexpr const char* kMSSansSerif = "MS Sans Serif";
 constexpr const char* kArial = "Arial";

@@ -15,8 +15,7 @@
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
-namespace
-{
+namespace {
 struct SharedImageDCs
 {
     ~SharedImageDCs() { CTavoPToolbarImageList::ReleaseSharedDCs(); }

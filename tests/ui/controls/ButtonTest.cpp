@@ -18,8 +18,8 @@ public:
 
     bool Make()
     {
-        return CreateEx(0, AfxRegisterWndClass(0), "buttons", WS_POPUP | WS_VISIBLE, 10, 10, 300, 200, nullptr,
-                        nullptr) != FALSE;
+        return CreateEx(0, AfxRegisterWndClass(0), "buttons", WS_POPUP | WS_VISIBLE, 10, 10, 300,
+                        200, nullptr, nullptr) != FALSE;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
@@ -58,7 +58,7 @@ void Paint(CTavoPButton& button, DibCanvas& canvas, UINT itemState = 0)
     dis.hwndItem = button.m_hWnd;
     dis.hDC = canvas.dc();
     dis.itemState = itemState;
-    dis.rcItem = { 0, 0, canvas.width(), canvas.height() };
+    dis.rcItem = {0, 0, canvas.width(), canvas.height()};
     button.DrawItem(&dis);
 }
 
@@ -86,16 +86,16 @@ using LinkButton = ButtonFixture;
 
 TEST_F(PushButton, AttachingMakesItOwnerDrawnWithoutTheDefaultBit)
 {
-    HWND hwnd = ::CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 0, 80, 24, parent.m_hWnd,
-                                (HMENU)7, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = ::CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 0, 80,
+                                24, parent.m_hWnd, (HMENU)7, ::GetModuleHandleA(nullptr), nullptr);
     CTavoPButton button;
     ASSERT_TRUE(button.SubclassWindow(hwnd));
     DWORD style = button.GetStyle();
     EXPECT_EQ((DWORD)BS_OWNERDRAW, style & 0x0F);
 
     CTavoPButton created;
-    ASSERT_TRUE(created.Create("check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_LEFT, CRect(0, 30, 80, 54),
-                               &parent, 8));
+    ASSERT_TRUE(created.Create("check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_LEFT,
+                               CRect(0, 30, 80, 54), &parent, 8));
     EXPECT_EQ((DWORD)BS_OWNERDRAW, created.GetStyle() & 0x0F);
     EXPECT_TRUE(created.IsCheckBox());
     EXPECT_TRUE(created.IsAutoCheck());
@@ -104,22 +104,24 @@ TEST_F(PushButton, AttachingMakesItOwnerDrawnWithoutTheDefaultBit)
 
 TEST_F(PushButton, CheckStateFollowsTheButtonKind)
 {
-    struct Case {
+    struct Case
+    {
         DWORD kind;
         int afterSetCheck;
         int afterClick;
     };
     const Case cases[] = {
-        { BS_PUSHBUTTON, BST_UNCHECKED, BST_UNCHECKED },    // a plain button is never checked
-        { BS_CHECKBOX, BST_CHECKED, BST_CHECKED },          // no auto-check: a click changes nothing
-        { BS_AUTOCHECKBOX, BST_CHECKED, BST_UNCHECKED },    // a click toggles
-        { BS_AUTORADIOBUTTON, BST_CHECKED, BST_CHECKED },   // a checked radio stays checked
+        {BS_PUSHBUTTON, BST_UNCHECKED, BST_UNCHECKED},  // a plain button is never checked
+        {BS_CHECKBOX, BST_CHECKED, BST_CHECKED},        // no auto-check: a click changes nothing
+        {BS_AUTOCHECKBOX, BST_CHECKED, BST_UNCHECKED},  // a click toggles
+        {BS_AUTORADIOBUTTON, BST_CHECKED, BST_CHECKED}, // a checked radio stays checked
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.kind);
         CTavoPButton button;
-        ASSERT_TRUE(button.Create("b", WS_CHILD | WS_VISIBLE | c.kind, CRect(0, 0, 80, 24), &parent, 10));
+        ASSERT_TRUE(
+            button.Create("b", WS_CHILD | WS_VISIBLE | c.kind, CRect(0, 0, 80, 24), &parent, 10));
         EXPECT_EQ(BST_UNCHECKED, (int)button.SendMessage(BM_GETCHECK));
         button.SendMessage(BM_SETCHECK, BST_CHECKED);
         EXPECT_EQ(c.afterSetCheck, (int)button.SendMessage(BM_GETCHECK));
@@ -132,8 +134,10 @@ TEST_F(PushButton, CheckStateFollowsTheButtonKind)
 TEST_F(PushButton, ClickingOneRadioUnchecksTheOthersOfItsGroup)
 {
     CTavoPButton first, second;
-    ASSERT_TRUE(first.Create("1", WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON, CRect(0, 0, 80, 20), &parent, 21));
-    ASSERT_TRUE(second.Create("2", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, CRect(0, 30, 80, 50), &parent, 22));
+    ASSERT_TRUE(first.Create("1", WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON,
+                             CRect(0, 0, 80, 20), &parent, 21));
+    ASSERT_TRUE(second.Create("2", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, CRect(0, 30, 80, 50),
+                              &parent, 22));
     first.SendMessage(BM_SETCHECK, BST_CHECKED);
     Click(second);
     EXPECT_EQ(BST_CHECKED, (int)second.SendMessage(BM_GETCHECK));
@@ -198,7 +202,8 @@ TEST_F(PushButton, BordersOfTheThreeStyles)
 
 TEST_F(LinkButton, ClickOpensItsTargetThroughTheShell)
 {
-    struct Case {
+    struct Case
+    {
         const char* caption;
         const char* url;
         const char* prefix;
@@ -206,17 +211,18 @@ TEST_F(LinkButton, ClickOpensItsTargetThroughTheShell)
         const char* opened; // nullptr: nothing opened
     };
     const Case cases[] = {
-        { "mailto:support@vorlen.example", "", "", true, "mailto:support@vorlen.example" },
-        { "写信给我们", "support@vorlen.example", "mailto:", true, "mailto:support@vorlen.example" },
-        { "vorlen.example", "", "http://", true, "http://vorlen.example" },
-        { "mailto:support@vorlen.example", "", "", false, nullptr },
+        {"mailto:support@vorlen.example", "", "", true, "mailto:support@vorlen.example"},
+        {"写信给我们", "support@vorlen.example", "mailto:", true, "mailto:support@vorlen.example"},
+        {"vorlen.example", "", "http://", true, "http://vorlen.example"},
+        {"mailto:support@vorlen.example", "", "", false, nullptr},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.caption);
         CTestSeams::Clear();
         CTavoPURLLinkButton link;
-        ASSERT_TRUE(link.Create(c.caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 200, 20), &parent, 1042));
+        ASSERT_TRUE(link.Create(c.caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                CRect(0, 0, 200, 20), &parent, 1042));
         link.SetURL(c.url);
         link.SetURLPrefix(c.prefix);
         link.EnableWindow(c.enabled);
@@ -240,7 +246,8 @@ TEST_F(LinkButton, ClickOpensItsTargetThroughTheShell)
 TEST_F(LinkButton, RealClickReachesTheShellOnce)
 {
     CTavoPURLLinkButton link;
-    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 20), &parent, 1042));
+    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE,
+                            CRect(0, 0, 200, 20), &parent, 1042));
     Click(link);
     ASSERT_EQ(1u, CTestSeams::ShellLaunches().size());
     EXPECT_STREQ("mailto:support@vorlen.example", CTestSeams::ShellLaunches()[0].strFile);
@@ -250,9 +257,10 @@ TEST_F(LinkButton, RealClickReachesTheShellOnce)
 TEST_F(LinkButton, SpaceNeverOpensAndEnterOpensOnRelease)
 {
     CTavoPURLLinkButton link;
-    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 20), &parent, 1042));
+    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE,
+                            CRect(0, 0, 200, 20), &parent, 1042));
     auto key = [&](UINT message, WPARAM vk) {
-        MSG msg = { link.m_hWnd, message, vk, 0 };
+        MSG msg = {link.m_hWnd, message, vk, 0};
         return link.PreTranslateMessage(&msg);
     };
     EXPECT_TRUE(key(WM_KEYDOWN, VK_SPACE));
@@ -269,7 +277,8 @@ TEST_F(LinkButton, CaptionInLinkColourTurnsHoverColourUnderTheMouse)
     ClassicColors classic;
     GetGlobalData().UpdateSysColors();
     CTavoPURLLinkButton link; // takes its colours now: selection colour, hover pure blue
-    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE, CRect(0, 0, 220, 24), &parent, 1042));
+    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE,
+                            CRect(0, 0, 220, 24), &parent, 1042));
     EXPECT_EQ(GetGlobalData().m_hcurHand, link.GetMouseCursor());
     EXPECT_NE(nullptr, link.GetMouseCursor());
 
@@ -289,7 +298,8 @@ TEST_F(LinkButton, CaptionInLinkColourTurnsHoverColourUnderTheMouse)
 TEST_F(LinkButton, SizeToTextFitsTheCaptionAndKeepsTheCentre)
 {
     CTavoPURLLinkButton link;
-    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE, CRect(10, 10, 410, 60), &parent, 1042));
+    ASSERT_TRUE(link.Create("mailto:support@vorlen.example", WS_CHILD | WS_VISIBLE,
+                            CRect(10, 10, 410, 60), &parent, 1042));
     CSize size = link.SizeToText(TRUE, TRUE);
     CRect rect;
     link.GetWindowRect(rect);

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 const char* const kProfile = "SOFTWARE\\VorlenTests\\CommandManager\\";
 const char* const kKey = "SOFTWARE\\VorlenTests\\CommandManager\\TavoCommandManager";
@@ -35,7 +34,7 @@ TEST(CommandManager, FirstBindingOfACommandWins)
 TEST(CommandManager, NeverBindsTheNullCommands)
 {
     CTavoPCommandManager manager;
-    const UINT ids[] = { 0, 0xFFFFFFFFu };
+    const UINT ids[] = {0, 0xFFFFFFFFu};
     for (UINT id : ids)
     {
         manager.SetCmdImage(id, 1, FALSE);
@@ -51,12 +50,12 @@ TEST(CommandManager, MenuImageListHoldsEachCommandOnce)
     manager.EnableMenuItemImage(32771, FALSE);
     manager.EnableMenuItemImage(32771, FALSE);
     manager.EnableMenuItemImage(32827, FALSE);
-    EXPECT_EQ(manager.GetCommandsWithoutImages(), (std::vector<UINT>{ 32771, 32827 }));
+    EXPECT_EQ(manager.GetCommandsWithoutImages(), (std::vector<UINT>{32771, 32827}));
     EXPECT_TRUE(manager.IsMenuItemWithoutImage(32771));
 
     manager.EnableMenuItemImage(40000, TRUE);
     manager.EnableMenuItemImage(32771, TRUE);
-    EXPECT_EQ(manager.GetCommandsWithoutImages(), (std::vector<UINT>{ 32827 }));
+    EXPECT_EQ(manager.GetCommandsWithoutImages(), (std::vector<UINT>{32827}));
     EXPECT_FALSE(manager.IsMenuItemWithoutImage(32771));
 
     manager.SetCmdImage(1, 1, FALSE);
@@ -76,23 +75,24 @@ TEST(CommandManager, SavesTheListAsAnArchivedIdList)
     DWORD dwType = 0;
     const std::vector<BYTE> bytes = RegistryTestKey::Value(kKey, "CommandsWithoutImages", &dwType);
     EXPECT_EQ(dwType, (DWORD)REG_BINARY);
-    EXPECT_EQ(bytes, (std::vector<BYTE>{ 0x02, 0x00, 0x03, 0x80, 0x00, 0x00, 0x3B, 0x80, 0x00, 0x00 }));
+    EXPECT_EQ(bytes,
+              (std::vector<BYTE>{0x02, 0x00, 0x03, 0x80, 0x00, 0x00, 0x3B, 0x80, 0x00, 0x00}));
 
     CTavoPCommandManager loader;
     ASSERT_TRUE(loader.LoadState(kProfile));
-    EXPECT_EQ(loader.GetCommandsWithoutImages(), (std::vector<UINT>{ 32771, 32827 }));
+    EXPECT_EQ(loader.GetCommandsWithoutImages(), (std::vector<UINT>{32771, 32827}));
 }
 
 TEST(CommandManager, LoadingIntoAFilledListAddsNoDuplicates)
 {
     RegistryTestKey scratch("SOFTWARE\\VorlenTests\\CommandManager");
     RegistryTestKey::SetBinary(kKey, "CommandsWithoutImages",
-                               { 0x02, 0x00, 0x03, 0x80, 0x00, 0x00, 0x3B, 0x80, 0x00, 0x00 });
+                               {0x02, 0x00, 0x03, 0x80, 0x00, 0x00, 0x3B, 0x80, 0x00, 0x00});
     CTavoPCommandManager manager;
     manager.EnableMenuItemImage(32827, FALSE);
     manager.EnableMenuItemImage(100, FALSE);
     ASSERT_TRUE(manager.LoadState(kProfile));
-    EXPECT_EQ(manager.GetCommandsWithoutImages(), (std::vector<UINT>{ 32827, 100, 32771 }));
+    EXPECT_EQ(manager.GetCommandsWithoutImages(), (std::vector<UINT>{32827, 100, 32771}));
 }
 
 TEST(CommandManager, LargeListsUseTheLongCount)
@@ -121,10 +121,10 @@ TEST(CommandManager, DamagedOrMissingStateLoadsNothing)
 
     const std::vector<BYTE> damaged[] = {
         {},
-        { 0x02 },
-        { 0x02, 0x00, 0x03, 0x80, 0x00, 0x00 },
-        { 0xFF, 0xFF, 0x10 },
-        { 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x01, 0x00, 0x00, 0x00 },
+        {0x02},
+        {0x02, 0x00, 0x03, 0x80, 0x00, 0x00},
+        {0xFF, 0xFF, 0x10},
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x01, 0x00, 0x00, 0x00},
     };
     for (const std::vector<BYTE>& bytes : damaged)
     {

@@ -6,20 +6,31 @@
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 using DrawManager = ClassicPaletteTest;
 }
 
 TEST(DrawManagerColors, FunctionsGiveTheDocumentedValues)
 {
-    struct Case { const char* what; COLORREF got; COLORREF expected; };
+    struct Case
+    {
+        const char* what;
+        COLORREF got;
+        COLORREF expected;
+    };
     const Case cases[] = {
-        {"ScaleColor clamps", CTavoPDrawManager::ScaleColor(RGB(200, 100, 0), 150), RGB(255, 150, 0)},
-        {"ScaleColor darkens", CTavoPDrawManager::ScaleColor(RGB(200, 100, 10), 50), RGB(100, 50, 5)},
-        {"factors lift black", CTavoPDrawManager::ScaleColorByFactors(RGB(0, 100, 200), 1.3, 1.3, 1.3), RGB(77, 130, 255)},
-        {"factors per channel", CTavoPDrawManager::ScaleColorByFactors(RGB(100, 100, 100), 0.5, 1.0, 2.0), RGB(50, 100, 200)},
-        {"blend", CTavoPDrawManager::BlendColors(RGB(200, 100, 0), RGB(0, 0, 100), 25), RGB(50, 25, 75)},
+        {"ScaleColor clamps", CTavoPDrawManager::ScaleColor(RGB(200, 100, 0), 150),
+         RGB(255, 150, 0)},
+        {"ScaleColor darkens", CTavoPDrawManager::ScaleColor(RGB(200, 100, 10), 50),
+         RGB(100, 50, 5)},
+        {"factors lift black",
+         CTavoPDrawManager::ScaleColorByFactors(RGB(0, 100, 200), 1.3, 1.3, 1.3),
+         RGB(77, 130, 255)},
+        {"factors per channel",
+         CTavoPDrawManager::ScaleColorByFactors(RGB(100, 100, 100), 0.5, 1.0, 2.0),
+         RGB(50, 100, 200)},
+        {"blend", CTavoPDrawManager::BlendColors(RGB(200, 100, 0), RGB(0, 0, 100), 25),
+         RGB(50, 25, 75)},
         {"hls red", CTavoPDrawManager::HlsToRgb(0, 0.5, 1), RGB(255, 0, 0)},
         {"hls grey truncates", CTavoPDrawManager::HlsToRgb(0.3, 0.5, 0), RGB(127, 127, 127)},
         {"hls light blue", CTavoPDrawManager::HlsToRgb(2.0 / 3, 0.75, 1), RGB(127, 127, 255)},
@@ -29,7 +40,11 @@ TEST(DrawManagerColors, FunctionsGiveTheDocumentedValues)
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, c.got) << c.what;
 
-    struct Hsl { COLORREF rgb; double h, s, l; };
+    struct Hsl
+    {
+        COLORREF rgb;
+        double h, s, l;
+    };
     const Hsl hsl[] = {
         {RGB(255, 0, 0), 0, 1, 0.5},
         {RGB(0, 255, 0), 1.0 / 3, 1, 0.5},
@@ -38,7 +53,8 @@ TEST(DrawManagerColors, FunctionsGiveTheDocumentedValues)
         {RGB(128, 128, 128), 0, 0, 128 / 255.0},
         {RGB(255, 128, 128), 0, 1, (255 + 128) / 510.0},
     };
-    for (const Hsl& c : hsl) {
+    for (const Hsl& c : hsl)
+    {
         double h, s, l;
         CTavoPDrawManager::RgbToHsl(c.rgb, &h, &s, &l);
         EXPECT_NEAR(c.h, h, 1e-9) << std::hex << c.rgb;
@@ -107,21 +123,33 @@ TEST_F(DrawManager, DrawShadowGradesBothBandsAndReplaysFromTheSavedBitmaps)
     const int depth = 4;
     const CRect rect(2, 2, 22, 22);
     auto check = [&](DibCanvas& canvas) {
-        auto v = [](int percent) { BYTE c = (BYTE)(255 * percent / 100); return RGB(c, c, c); };
+        auto v = [](int percent) {
+            BYTE c = (BYTE)(255 * percent / 100);
+            return RGB(c, c, c);
+        };
         const int across[] = {75, 81, 87, 93};
-        for (int k = 0; k < depth; k++) {
-            EXPECT_EQ(v(across[k]), canvas.Pixel(rect.right + k, rect.top + 12)) << "right band, column " << k;
-            EXPECT_EQ(v(across[k]), canvas.Pixel(rect.left + 12, rect.bottom + k)) << "bottom band, row " << k;
+        for (int k = 0; k < depth; k++)
+        {
+            EXPECT_EQ(v(across[k]), canvas.Pixel(rect.right + k, rect.top + 12))
+                << "right band, column " << k;
+            EXPECT_EQ(v(across[k]), canvas.Pixel(rect.left + 12, rect.bottom + k))
+                << "bottom band, row " << k;
         }
         const int along[] = {99, 93, 87, 81};
-        for (int k = 0; k < depth; k++) {
-            EXPECT_EQ(v(along[k]), canvas.Pixel(rect.right, rect.top + depth + k)) << "right band fades in";
-            EXPECT_EQ(v(along[k]), canvas.Pixel(rect.left + depth + k, rect.bottom)) << "bottom band fades in";
+        for (int k = 0; k < depth; k++)
+        {
+            EXPECT_EQ(v(along[k]), canvas.Pixel(rect.right, rect.top + depth + k))
+                << "right band fades in";
+            EXPECT_EQ(v(along[k]), canvas.Pixel(rect.left + depth + k, rect.bottom))
+                << "bottom band fades in";
         }
-        EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect.right, rect.top + depth - 1)) << "above the right band";
-        EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect.left + depth - 1, rect.bottom)) << "left of the bottom band";
+        EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect.right, rect.top + depth - 1))
+            << "above the right band";
+        EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect.left + depth - 1, rect.bottom))
+            << "left of the bottom band";
         EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect.right + depth, rect.top + 12));
-        EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect.right - 1, rect.bottom - 1)) << "the rect itself";
+        EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect.right - 1, rect.bottom - 1))
+            << "the rect itself";
     };
 
     DibCanvas canvas(40, 40);

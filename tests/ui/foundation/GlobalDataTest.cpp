@@ -6,8 +6,7 @@
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 using GlobalData = ClassicPaletteTest;
 }
 
@@ -50,7 +49,8 @@ TEST_F(GlobalData, PaletteDisplayGetsTheFaceAndHighlightCheckerboard)
     data.FillRectLight(&b.dc, CRect(0, 0, 8, 8));
     for (int y = 0; y < 8; y++)
         for (int x = 0; x < 8; x++)
-            EXPECT_EQ(((x + y) & 1) ? RGB(255, 255, 255) : RGB(192, 192, 192), canvas.Pixel(x, y)) << x << "," << y;
+            EXPECT_EQ(((x + y) & 1) ? RGB(255, 255, 255) : RGB(192, 192, 192), canvas.Pixel(x, y))
+                << x << "," << y;
 }
 
 TEST_F(GlobalData, FontsAreBuiltFromTheMenuFont)
@@ -80,7 +80,8 @@ TEST_F(GlobalData, FontsAreBuiltFromTheMenuFont)
     ncm.cbSize = 340;
     ASSERT_TRUE(::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 340, &ncm, 0));
     if (ncm.lfMenuFont.lfCharSet <= SYMBOL_CHARSET)
-        EXPECT_TRUE(lstrcmp(regular.lfFaceName, "Tahoma") == 0 || lstrcmp(regular.lfFaceName, "MS Sans Serif") == 0);
+        EXPECT_TRUE(lstrcmp(regular.lfFaceName, "Tahoma") == 0 ||
+                    lstrcmp(regular.lfFaceName, "MS Sans Serif") == 0);
     else
         EXPECT_STREQ(ncm.lfMenuFont.lfFaceName, regular.lfFaceName);
 
@@ -103,7 +104,8 @@ TEST_F(GlobalData, CleanUpTwiceIsSafeAndFontsComeBack)
     EXPECT_EQ(nullptr, data.fontRegular.GetSafeHandle());
     EXPECT_EQ(nullptr, data.brLight.GetSafeHandle());
     EXPECT_EQ(nullptr, data.m_hinstUxThemeDLL);
-    EXPECT_NE(nullptr, data.brBtnFace.GetSafeHandle()) << "system brushes are not the library's to delete";
+    EXPECT_NE(nullptr, data.brBtnFace.GetSafeHandle())
+        << "system brushes are not the library's to delete";
     data.UpdateFonts();
     data.UpdateSysColors();
     EXPECT_NE(nullptr, data.fontRegular.GetSafeHandle());
@@ -118,9 +120,10 @@ TEST_F(GlobalData, ParentBackgroundIsPaintedInsideTheCallersClipRegion)
     wc.hbrBackground = ::CreateSolidBrush(RGB(255, 0, 0));
     wc.lpszClassName = "TavoTestRedParent";
     ::RegisterClass(&wc);
-    HWND parent = ::CreateWindow("TavoTestRedParent", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
-    HWND child = ::CreateWindow("STATIC", "", WS_CHILD, 10, 10, 40, 40, parent, nullptr, wc.hInstance, nullptr);
+    HWND parent = ::CreateWindow("TavoTestRedParent", "", WS_POPUP, 0, 0, 100, 100, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+    HWND child = ::CreateWindow("STATIC", "", WS_CHILD, 10, 10, 40, 40, parent, nullptr,
+                                wc.hInstance, nullptr);
     ASSERT_NE(nullptr, child);
 
     DibCanvas canvas(40, 40);
@@ -143,8 +146,7 @@ TEST_F(GlobalData, ParentBackgroundIsPaintedInsideTheCallersClipRegion)
     ::DeleteObject(wc.hbrBackground);
 }
 
-namespace
-{
+namespace {
 CWnd* g_floating = nullptr;
 CWnd* g_floatsFor = nullptr;
 CWnd* FloatingOwner(CWnd* pWnd)
@@ -156,11 +158,16 @@ CWnd* FloatingOwner(CWnd* pWnd)
 TEST(OwningFrame, IsTheNearestFrameAboveAndFollowsAFloatingFrameToItsOwner)
 {
     HINSTANCE hInst = ::GetModuleHandle(nullptr);
-    HWND hFrame = ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, hInst, nullptr);
-    HWND hPane = ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 50, 50, hFrame, nullptr, hInst, nullptr);
-    HWND hButton = ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 10, 10, hPane, nullptr, hInst, nullptr);
-    HWND hFloating = ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 60, 60, nullptr, nullptr, hInst, nullptr);
-    HWND hFloatingBar = ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 10, 10, hFloating, nullptr, hInst, nullptr);
+    HWND hFrame =
+        ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, hInst, nullptr);
+    HWND hPane =
+        ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 50, 50, hFrame, nullptr, hInst, nullptr);
+    HWND hButton =
+        ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 10, 10, hPane, nullptr, hInst, nullptr);
+    HWND hFloating =
+        ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 60, 60, nullptr, nullptr, hInst, nullptr);
+    HWND hFloatingBar =
+        ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 10, 10, hFloating, nullptr, hInst, nullptr);
     CFrameWnd frame;
     CWnd pane, button, floating, floatingBar;
     frame.Attach(hFrame);

@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 const COLORREF kGreen = RGB(0, 128, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kFace = RGB(192, 192, 192);
@@ -25,7 +24,8 @@ const COLORREF kFace = RGB(192, 192, 192);
 void WriteBmp(const std::string& path, int bpp, int cx, int cy, const std::vector<COLORREF>& pixels)
 {
     std::vector<COLORREF> palette;
-    if (bpp == 4) {
+    if (bpp == 4)
+    {
         for (COLORREF c : pixels)
             if (std::find(palette.begin(), palette.end(), c) == palette.end())
                 palette.push_back(c);
@@ -33,14 +33,19 @@ void WriteBmp(const std::string& path, int bpp, int cx, int cy, const std::vecto
     }
     const int stride = ((cx * bpp + 31) / 32) * 4;
     std::vector<unsigned char> bits(stride * cy, 0);
-    for (int y = 0; y < cy; y++) {
+    for (int y = 0; y < cy; y++)
+    {
         unsigned char* row = &bits[(cy - 1 - y) * stride];
-        for (int x = 0; x < cx; x++) {
+        for (int x = 0; x < cx; x++)
+        {
             COLORREF c = pixels[y * cx + x];
-            if (bpp == 4) {
+            if (bpp == 4)
+            {
                 int index = (int)(std::find(palette.begin(), palette.end(), c) - palette.begin());
                 row[x / 2] |= (unsigned char)(index << ((x % 2) ? 0 : 4));
-            } else {
+            }
+            else
+            {
                 row[x * 3] = GetBValue(c);
                 row[x * 3 + 1] = GetGValue(c);
                 row[x * 3 + 2] = GetRValue(c);
@@ -63,7 +68,8 @@ void WriteBmp(const std::string& path, int bpp, int cx, int cy, const std::vecto
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     f.write((const char*)&bfh, sizeof bfh);
     f.write((const char*)&bih, sizeof bih);
-    for (COLORREF c : palette) {
+    for (COLORREF c : palette)
+    {
         RGBQUAD q = {GetBValue(c), GetGValue(c), GetRValue(c), 0};
         f.write((const char*)&q, sizeof q);
     }
@@ -73,7 +79,8 @@ void WriteBmp(const std::string& path, int bpp, int cx, int cy, const std::vecto
 std::vector<unsigned char> ReadFile(const std::string& path)
 {
     std::ifstream f(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(f),
+                                      std::istreambuf_iterator<char>());
 }
 
 COLORREF StripPixel(const CTavoPToolbarImageList& list, int x, int y)
@@ -99,12 +106,14 @@ class OddColors
 public:
     OddColors()
     {
-        COLORREF colors[kCount] = {RGB(1, 2, 3), RGB(10, 20, 30), RGB(40, 50, 60), RGB(70, 80, 90), RGB(250, 240, 230)};
+        COLORREF colors[kCount] = {RGB(1, 2, 3), RGB(10, 20, 30), RGB(40, 50, 60), RGB(70, 80, 90),
+                                   RGB(250, 240, 230)};
         Set(colors);
     }
     static void Set(const COLORREF* colors)
     {
-        int elements[kCount] = {COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNFACE, COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT};
+        int elements[kCount] = {COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNFACE, COLOR_3DLIGHT,
+                                COLOR_BTNHIGHLIGHT};
         ::SetSysColors(kCount, elements, colors);
         GetGlobalData().UpdateSysColors();
     }
@@ -112,8 +121,9 @@ public:
 };
 
 // One row of the standard colours, DFDFDF and red.
-const std::vector<COLORREF> kStandardRow = {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192),
-                                            RGB(223, 223, 223), RGB(255, 255, 255), RGB(255, 0, 0)};
+const std::vector<COLORREF> kStandardRow = {RGB(0, 0, 0),       RGB(128, 128, 128),
+                                            RGB(192, 192, 192), RGB(223, 223, 223),
+                                            RGB(255, 255, 255), RGB(255, 0, 0)};
 
 using ImageList = ClassicPaletteTest;
 
@@ -176,11 +186,12 @@ TEST_F(ImageList, PaletteFilesAreMappedByTheLoaderAndDeepOnesByTheStandardMap)
     EXPECT_EQ(4, list4.GetBitsPerPixel());
     EXPECT_EQ(6, list4.GetCount());
 
-    const COLORREF expected4[] = {RGB(0, 0, 0), RGB(10, 20, 30), RGB(40, 50, 60), RGB(70, 80, 90),
-                                  RGB(255, 255, 255), RGB(255, 0, 0)};
-    const COLORREF expected24[] = {RGB(1, 2, 3), RGB(10, 20, 30), RGB(40, 50, 60), RGB(223, 223, 223),
-                                   RGB(250, 240, 230), RGB(255, 0, 0)};
-    for (int x = 0; x < 6; x++) {
+    const COLORREF expected4[] = {RGB(0, 0, 0),    RGB(10, 20, 30),    RGB(40, 50, 60),
+                                  RGB(70, 80, 90), RGB(255, 255, 255), RGB(255, 0, 0)};
+    const COLORREF expected24[] = {RGB(1, 2, 3),       RGB(10, 20, 30),    RGB(40, 50, 60),
+                                   RGB(223, 223, 223), RGB(250, 240, 230), RGB(255, 0, 0)};
+    for (int x = 0; x < 6; x++)
+    {
         EXPECT_EQ(expected4[x], StripPixel(list4, x, 0)) << "4 bits, pixel " << x;
         EXPECT_EQ(expected24[x], StripPixel(list24, x, 0)) << "24 bits, pixel " << x;
     }
@@ -226,7 +237,8 @@ TEST_F(ImageList, SaveWritesTheOriginalColoursAndReloadsToEqualPixels)
     EXPECT_EQ(file.size(), bfh->bfOffBits + 4u * 2u);
     const RGBQUAD* table = (const RGBQUAD*)(file.data() + 54);
     int greys = 0, mapped = 0;
-    for (int i = 0; i < 16; i++) {
+    for (int i = 0; i < 16; i++)
+    {
         COLORREF c = RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue);
         greys += c == RGB(128, 128, 128) || c == RGB(192, 192, 192) || c == RGB(223, 223, 223);
         mapped += c == RGB(10, 20, 30) || c == RGB(40, 50, 60) || c == RGB(70, 80, 90);
@@ -266,7 +278,8 @@ TEST_F(ImageList, AColourChangeKeepsUnsavedEdits)
     ASSERT_TRUE(list.UpdateImage(0, hEdit));
     ::DeleteObject(hEdit);
 
-    COLORREF others[OddColors::kCount] = {RGB(5, 5, 5), RGB(11, 22, 33), RGB(44, 55, 66), RGB(77, 88, 99), RGB(251, 241, 231)};
+    COLORREF others[OddColors::kCount] = {RGB(5, 5, 5), RGB(11, 22, 33), RGB(44, 55, 66),
+                                          RGB(77, 88, 99), RGB(251, 241, 231)};
     OddColors::Set(others);
     list.OnSysColorChange();
     EXPECT_EQ(RGB(255, 0, 0), StripPixel(list, 0, 0)) << "the edit survives";
@@ -371,17 +384,23 @@ TEST_F(ImageList, CloseGlyphOfEachColourSetPaintsOnlyItsOwnPixels)
 {
     const char* art[9] = {".........", ".........", ".##...##.", "..##.##..", "...###...",
                           "..##.##..", ".##...##.", ".........", "........."};
-    const COLORREF colors[] = {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192), kWhite, kWhite};
+    const COLORREF colors[] = {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192), kWhite,
+                               kWhite};
     const int sets[] = {0, 1, 2, 3, 7};
     CTavoPMenuGlyphImages::CleanUp();
-    for (int i = 0; i < 5; i++) {
+    for (int i = 0; i < 5; i++)
+    {
         DibCanvas canvas(13, 13, kGreen);
         BoundDC b(canvas.dc());
-        ASSERT_TRUE(CTavoPMenuGlyphImages::Draw(&b.dc, CTavoPMenuGlyphImages::IdClose, CPoint(2, 2), sets[i]));
-        for (int y = 0; y < 13; y++) {
-            for (int x = 0; x < 13; x++) {
+        ASSERT_TRUE(CTavoPMenuGlyphImages::Draw(&b.dc, CTavoPMenuGlyphImages::IdClose, CPoint(2, 2),
+                                                sets[i]));
+        for (int y = 0; y < 13; y++)
+        {
+            for (int x = 0; x < 13; x++)
+            {
                 bool glyph = x >= 2 && y >= 2 && x < 11 && y < 11 && art[y - 2][x - 2] == '#';
-                EXPECT_EQ(glyph ? colors[i] : kGreen, canvas.Pixel(x, y)) << "set " << sets[i] << " at " << x << "," << y;
+                EXPECT_EQ(glyph ? colors[i] : kGreen, canvas.Pixel(x, y))
+                    << "set " << sets[i] << " at " << x << "," << y;
             }
         }
     }
@@ -394,29 +413,36 @@ TEST_F(ImageList, CloseGlyphOfEachColourSetPaintsOnlyItsOwnPixels)
     GetGlobalData().UpdateSysColors();
     DibCanvas canvas(13, 13, kGreen);
     BoundDC b(canvas.dc());
-    ASSERT_TRUE(CTavoPMenuGlyphImages::Draw(&b.dc, CTavoPMenuGlyphImages::IdClose, CRect(0, 0, 13, 13)));
-    EXPECT_EQ(text, canvas.Pixel(3, 4)) << "centred in the rect, black mapped to the button text colour";
+    ASSERT_TRUE(
+        CTavoPMenuGlyphImages::Draw(&b.dc, CTavoPMenuGlyphImages::IdClose, CRect(0, 0, 13, 13)));
+    EXPECT_EQ(text, canvas.Pixel(3, 4))
+        << "centred in the rect, black mapped to the button text colour";
 }
 
-namespace
-{
+namespace {
 // Holds the clipboard open from another thread, so that nobody else can open it.
 class ClipboardBlocker
 {
 public:
-    ClipboardBlocker() : m_opened(::CreateEvent(nullptr, TRUE, FALSE, nullptr)), m_release(::CreateEvent(nullptr, TRUE, FALSE, nullptr))
+    ClipboardBlocker()
+        : m_opened(::CreateEvent(nullptr, TRUE, FALSE, nullptr)),
+          m_release(::CreateEvent(nullptr, TRUE, FALSE, nullptr))
     {
-        m_thread = ::CreateThread(nullptr, 0, [](LPVOID p) -> DWORD {
-            ClipboardBlocker* self = (ClipboardBlocker*)p;
-            HWND hOwner = ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-            BOOL opened = ::OpenClipboard(hOwner);
-            ::SetEvent(self->m_opened);
-            ::WaitForSingleObject(self->m_release, 10000);
-            if (opened)
-                ::CloseClipboard();
-            ::DestroyWindow(hOwner);
-            return 0;
-        }, this, 0, nullptr);
+        m_thread = ::CreateThread(
+            nullptr, 0,
+            [](LPVOID p) -> DWORD {
+                ClipboardBlocker* self = (ClipboardBlocker*)p;
+                HWND hOwner = ::CreateWindow("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                             nullptr, nullptr);
+                BOOL opened = ::OpenClipboard(hOwner);
+                ::SetEvent(self->m_opened);
+                ::WaitForSingleObject(self->m_release, 10000);
+                if (opened)
+                    ::CloseClipboard();
+                ::DestroyWindow(hOwner);
+                return 0;
+            },
+            this, 0, nullptr);
         ::WaitForSingleObject(m_opened, 10000);
     }
     ~ClipboardBlocker()
@@ -466,7 +492,9 @@ TEST_F(ImageList, CopyImageToClipboardHandsOverTheImageOrSaysWhyNot)
     }
     EXPECT_FALSE(list.CopyImageToClipboard(1)) << "no such image";
     ASSERT_EQ(2u, CTestSeams::MessageBoxes().size());
-    EXPECT_STREQ("Can't copy bitmap image into the clipboard!", CTestSeams::MessageBoxes()[0].strText);
-    EXPECT_EQ(gdiBefore, ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) << "the bitmap was freed";
+    EXPECT_STREQ("Can't copy bitmap image into the clipboard!",
+                 CTestSeams::MessageBoxes()[0].strText);
+    EXPECT_EQ(gdiBefore, ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS))
+        << "the bitmap was freed";
     CTestSeams::Release();
 }

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 typedef std::vector<unsigned char> Bytes;
 
 const char* const kBase = "Software\\TavoRegistryTest";
@@ -42,22 +41,28 @@ protected:
     {
         DeleteTree();
         HKEY hKey;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyEx(HKEY_CURRENT_USER, kBase, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                                  nullptr, &hKey, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyEx(HKEY_CURRENT_USER, kBase, 0, nullptr, 0,
+                                                  KEY_ALL_ACCESS, nullptr, &hKey, nullptr));
         ::RegCloseKey(hKey);
     }
     void TearDown() override { DeleteTree(); }
-    static void DeleteTree() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kBase); ::RegDeleteKeyA(HKEY_CURRENT_USER, kBase); }
+    static void DeleteTree()
+    {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBase);
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, kBase);
+    }
 
     // The stored bytes and type of a value of the test key.
     static Bytes Raw(const char* name, DWORD* pType = nullptr, const char* sub = "")
     {
         std::string path = std::string(kBase) + sub;
         DWORD type = 0, cb = 0;
-        if (::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &cb) != ERROR_SUCCESS)
-            return Bytes{0xEE};   // "missing" marker no real value here has
+        if (::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type,
+                           nullptr, &cb) != ERROR_SUCCESS)
+            return Bytes{0xEE}; // "missing" marker no real value here has
         Bytes data(cb);
-        ::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &cb);
+        ::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type,
+                       data.data(), &cb);
         if (pType)
             *pType = type;
         return data;
@@ -173,9 +178,11 @@ TEST_F(Registry, ArchivedValuesMatchTheirStoredBytes)
     EXPECT_TRUE(reg.Write("Bytes", bytes));
 
     DWORD type = 0;
-    EXPECT_EQ((Bytes{1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0x2C, 1, 0, 0, 4, 0, 0, 0}), Raw("Rect", &type));
+    EXPECT_EQ((Bytes{1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0x2C, 1, 0, 0, 4, 0, 0, 0}),
+              Raw("Rect", &type));
     EXPECT_EQ((DWORD)REG_BINARY, type);
-    EXPECT_EQ((Bytes{5, 0, 0xFB, 0xFF, 0xFF, 0xFF, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), Raw("Point"));
+    EXPECT_EQ((Bytes{5, 0, 0xFB, 0xFF, 0xFF, 0xFF, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
+              Raw("Point"));
     EXPECT_EQ((Bytes{2, 0, 0, 0, 1, 0, 0xCD, 0xAB}), Raw("Words"));
     EXPECT_EQ((Bytes{2, 0, 1, 'a', 4, 0xCF, 0xFA, 0xCA, 0xDB}), Raw("Strings"));
     EXPECT_EQ((Bytes{1, 0, 0x01, 0xE8, 0, 0}), Raw("DWords"));
@@ -221,10 +228,10 @@ TEST_F(Registry, TwoObjectsOfOneClassStoreOneClassRecord)
         EXPECT_TRUE(reg.Write("Plain", first));
     }
     const Bytes expected = {
-        2, 0,                                                         // count
-        0xFF, 0xFF, 1, 0, 12, 0, 'C', 'R', 'e', 'g', 'T', 'e', 's', 't', 'I', 't', 'e', 'm',
-        1, 0, 0, 0, 2, 'a', 'b',                                      // first object
-        0x01, 0x80, 2, 0, 0, 0, 0,                                    // class 1 again, second object
+        2,    0, // count
+        0xFF, 0xFF, 1,   0,   12,  0, 'C', 'R', 'e', 'g', 'T', 'e', 's',
+        't',  'I',  't', 'e', 'm', 1, 0,   0,   0,   2,   'a', 'b', // first object
+        0x01, 0x80, 2,   0,   0,   0, 0,                            // class 1 again, second object
     };
     EXPECT_EQ(expected, Raw("List"));
     EXPECT_EQ(Bytes(expected.begin() + 2, expected.begin() + 27), Raw("One"));
@@ -256,8 +263,9 @@ TEST_F(Registry, TwoObjectsOfOneClassStoreOneClassRecord)
 
 TEST_F(Registry, CorruptBlobsLeaveTheCallersDataAsItWas)
 {
-    SetRaw("ListCut", REG_BINARY, Bytes{2, 0, 0xFF, 0xFF, 1, 0, 12, 0, 'C', 'R', 'e', 'g', 'T', 'e', 's', 't', 'I',
-                                        't', 'e', 'm', 1, 0, 0, 0, 2, 'a', 'b', 0x01, 0x80, 2, 0});
+    SetRaw("ListCut", REG_BINARY,
+           Bytes{2,   0,   0xFF, 0xFF, 1, 0, 12, 0, 'C', 'R', 'e', 'g',  'T',  'e', 's', 't',
+                 'I', 't', 'e',  'm',  1, 0, 0,  0, 2,   'a', 'b', 0x01, 0x80, 2,   0});
     SetRaw("ForeignClass", REG_BINARY, Bytes{1, 0, 0xFF, 0xFF, 1, 0, 4, 0, 'C', 'X', 'Y', 'Z'});
     SetRaw("HugeCount", REG_BINARY, Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2});
     SetRaw("WordsHuge", REG_BINARY, Bytes{0xFF, 0xFF, 0xFF, 0x7F, 1, 0});
@@ -271,7 +279,9 @@ TEST_F(Registry, CorruptBlobsLeaveTheCallersDataAsItWas)
     CObList list;
     CRegTestItem* kept = new CRegTestItem(5, "kept");
     list.AddTail(kept);
-    for (const char* name : {"ListCut", "ForeignClass", "HugeCount", "StringCut", "Empty", "Missing"}) {
+    for (const char* name :
+         {"ListCut", "ForeignClass", "HugeCount", "StringCut", "Empty", "Missing"})
+    {
         EXPECT_FALSE(rd.Read(name, list)) << name;
         ASSERT_EQ(1, list.GetCount()) << name;
         EXPECT_EQ(kept, list.GetHead()) << name;
@@ -286,7 +296,8 @@ TEST_F(Registry, CorruptBlobsLeaveTheCallersDataAsItWas)
     words.Add(6);
     CStringList stringList;
     stringList.AddTail("kept");
-    for (const char* name : {"HugeCount", "StringCut", "Empty"}) {
+    for (const char* name : {"HugeCount", "StringCut", "Empty"})
+    {
         EXPECT_FALSE(rd.Read(name, strings)) << name;
         EXPECT_FALSE(rd.Read(name, stringList)) << name;
     }
@@ -343,7 +354,8 @@ TEST_F(Registry, AfterAFailedOpenNothingLandsInThePreviousKey)
     EXPECT_FALSE(reg.ReadNumber("TavoStray", dw));
     HKEY hRoot;
     ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyEx(HKEY_CURRENT_USER, nullptr, 0, KEY_READ, &hRoot));
-    EXPECT_NE(ERROR_SUCCESS, ::RegQueryValueEx(hRoot, "TavoStray", nullptr, nullptr, nullptr, nullptr));
+    EXPECT_NE(ERROR_SUCCESS,
+              ::RegQueryValueEx(hRoot, "TavoStray", nullptr, nullptr, nullptr, nullptr));
     ::RegCloseKey(hRoot);
 
     EXPECT_TRUE(reg.CreateKey((std::string(kBase) + "\\Made\\").c_str()));
@@ -359,8 +371,8 @@ TEST_F(Registry, DeleteKeyRemovesAWholeTreeButNeverAnEmptyPath)
     EXPECT_TRUE(reg.CreateKey("A\\B\\C"));
     EXPECT_TRUE(reg.WriteNumber("Deep", 1));
     HKEY hKey;
-    ::RegCreateKeyEx(HKEY_CURRENT_USER, (std::string(kBase) + "\\A\\B2").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                     nullptr, &hKey, nullptr);
+    ::RegCreateKeyEx(HKEY_CURRENT_USER, (std::string(kBase) + "\\A\\B2").c_str(), 0, nullptr, 0,
+                     KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
     ::RegCloseKey(hKey);
 
     CTavoPRegistryHolder listing;
@@ -384,7 +396,14 @@ TEST_F(Registry, DeleteKeyRemovesAWholeTreeButNeverAnEmptyPath)
 
 TEST(RegistryPath, IsBuiltFromTheApplicationKeyAndProfile)
 {
-    struct Case { const char* key; const char* profile; const char* section; const char* path; const char* expected; };
+    struct Case
+    {
+        const char* key;
+        const char* profile;
+        const char* section;
+        const char* path;
+        const char* expected;
+    };
     const Case cases[] = {
         {"TavoP AppWizard-Generated Applications", "vorlen", "Settings", nullptr,
          "SOFTWARE\\TavoP AppWizard-Generated Applications\\vorlen\\Settings\\"},
@@ -396,7 +415,8 @@ TEST(RegistryPath, IsBuiltFromTheApplicationKeyAndProfile)
         {"Key", "药店", "设置", nullptr, "SOFTWARE\\Key\\药店\\设置\\"},
     };
     for (const Case& c : cases)
-        EXPECT_STREQ(c.expected, BuildRegistryPathFor(c.key, c.profile, c.section, c.path)) << c.expected;
+        EXPECT_STREQ(c.expected, BuildRegistryPathFor(c.key, c.profile, c.section, c.path))
+            << c.expected;
 
     CWinApp app("vorlen");
     app.SetRegistryKey("TavoP AppWizard-Generated Applications");

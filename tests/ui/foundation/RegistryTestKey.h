@@ -25,26 +25,30 @@ public:
     }
 
     // The value's bytes and type; type 0 when the value is missing.
-    static std::vector<BYTE> Value(const std::string& key, const char* lpszName, DWORD* pType = NULL)
+    static std::vector<BYTE> Value(const std::string& key, const char* lpszName,
+                                   DWORD* pType = NULL)
     {
         std::vector<BYTE> bytes;
         DWORD dwType = 0, cb = 0;
-        if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), lpszName, RRF_RT_ANY, &dwType, NULL, &cb) ==
-            ERROR_SUCCESS)
+        if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), lpszName, RRF_RT_ANY, &dwType, NULL,
+                           &cb) == ERROR_SUCCESS)
         {
             bytes.resize(cb);
             if (cb != 0)
-                ::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), lpszName, RRF_RT_ANY, &dwType, bytes.data(), &cb);
+                ::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), lpszName, RRF_RT_ANY, &dwType,
+                               bytes.data(), &cb);
         }
         if (pType != NULL)
             *pType = dwType;
         return bytes;
     }
 
-    static void SetBinary(const std::string& key, const char* lpszName, const std::vector<BYTE>& bytes)
+    static void SetBinary(const std::string& key, const char* lpszName,
+                          const std::vector<BYTE>& bytes)
     {
         HKEY hKey;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL);
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
+                          NULL);
         ::RegSetValueExA(hKey, lpszName, 0, REG_BINARY, bytes.data(), (DWORD)bytes.size());
         ::RegCloseKey(hKey);
     }
@@ -52,7 +56,8 @@ public:
     static void SetDword(const std::string& key, const char* lpszName, DWORD dw)
     {
         HKEY hKey;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL);
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
+                          NULL);
         ::RegSetValueExA(hKey, lpszName, 0, REG_DWORD, (const BYTE*)&dw, sizeof(dw));
         ::RegCloseKey(hKey);
     }

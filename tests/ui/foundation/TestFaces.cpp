@@ -1,7 +1,6 @@
 #include "tests/ui/foundation/TestFaces.h"
 
-namespace vmtest
-{
+namespace vmtest {
 IMPLEMENT_DYNAMIC(CTavoPBaseControlBar, CObject)
 IMPLEMENT_DYNAMIC(CTavoPToolBar, CTavoPBaseControlBar)
 IMPLEMENT_DYNAMIC(CTavoPMenuBar, CTavoPToolBar)

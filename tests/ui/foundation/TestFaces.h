@@ -9,8 +9,7 @@
 #include "ui/foundation/CTavoPPushButtonFace.h"
 #include "ui/foundation/CTavoPTabWndFace.h"
 
-namespace vmtest
-{
+namespace vmtest {
 
 class CTavoPBaseControlBar : public CObject, public CTavoPWndFace
 {

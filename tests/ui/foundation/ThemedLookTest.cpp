@@ -9,8 +9,7 @@
 
 using namespace vmtest;
 
-namespace
-{
+namespace {
 
 // The prefix keeps themes off; the theme library reads the switch when it is loaded.
 class ThemeSwitchedOn
@@ -23,8 +22,9 @@ private:
     static void Set(const char* lpszValue)
     {
         HKEY hKey;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", 0,
-                              NULL, 0, KEY_SET_VALUE, NULL, &hKey, NULL) == ERROR_SUCCESS)
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER,
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", 0, NULL,
+                              0, KEY_SET_VALUE, NULL, &hKey, NULL) == ERROR_SUCCESS)
         {
             ::RegSetValueExA(hKey, "ThemeActive", 0, REG_SZ, (const BYTE*)lpszValue, 2);
             ::RegCloseKey(hKey);
@@ -69,12 +69,29 @@ TEST_F(ThemedLook, ThemedPartsDrawInsideTheirRects)
         const char* name;
         std::function<void(CDC*, const CRect&)> draw;
     } cases[] = {
-        { "hot toolbar button", [&](CDC* pDC, const CRect& r) { s_pThemed->OnFillButtonInterior(pDC, &button, r, TAVOP_BUTTON_HIGHLIGHTED); } },
-        { "MDI restore button", [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawMenuSystemButton(pDC, r, SC_RESTORE, 0, TRUE); } },
-        { "MDI close button", [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawMenuSystemButton(pDC, r, SC_CLOSE, TBBS_PRESSED, TRUE); } },
-        { "combo drop button", [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawComboDropButton(pDC, r, FALSE, FALSE, TRUE, &button); } },
-        { "progress", [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawStatusBarProgress(pDC, &bar, r, 10, 5, 0, (COLORREF)-1, (COLORREF)-1, FALSE); } },
-        { "size box", [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawStatusBarSizeBox(pDC, &bar, r); } },
+        {"hot toolbar button",
+         [&](CDC* pDC, const CRect& r) {
+             s_pThemed->OnFillButtonInterior(pDC, &button, r, TAVOP_BUTTON_HIGHLIGHTED);
+         }},
+        {"MDI restore button",
+         [&](CDC* pDC, const CRect& r) {
+             s_pThemed->OnDrawMenuSystemButton(pDC, r, SC_RESTORE, 0, TRUE);
+         }},
+        {"MDI close button",
+         [&](CDC* pDC, const CRect& r) {
+             s_pThemed->OnDrawMenuSystemButton(pDC, r, SC_CLOSE, TBBS_PRESSED, TRUE);
+         }},
+        {"combo drop button",
+         [&](CDC* pDC, const CRect& r) {
+             s_pThemed->OnDrawComboDropButton(pDC, r, FALSE, FALSE, TRUE, &button);
+         }},
+        {"progress",
+         [&](CDC* pDC, const CRect& r) {
+             s_pThemed->OnDrawStatusBarProgress(pDC, &bar, r, 10, 5, 0, (COLORREF)-1, (COLORREF)-1,
+                                                FALSE);
+         }},
+        {"size box",
+         [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawStatusBarSizeBox(pDC, &bar, r); }},
     };
     for (const auto& c : cases)
     {
@@ -82,7 +99,8 @@ TEST_F(ThemedLook, ThemedPartsDrawInsideTheirRects)
         VisualCanvas canvas(40, 30);
         c.draw(canvas.pdc(), CRect(10, 5, 30, 25));
         EXPECT_LT(canvas.Count(kBack, 10, 5, 30, 25), 400);
-        EXPECT_EQ(canvas.Count(kBack, 0, 0, 40, 30) - canvas.Count(kBack, 10, 5, 30, 25), 40 * 30 - 400);
+        EXPECT_EQ(canvas.Count(kBack, 0, 0, 40, 30) - canvas.Count(kBack, 10, 5, 30, 25),
+                  40 * 30 - 400);
     }
 }
 
@@ -90,10 +108,10 @@ TEST_F(ThemedLook, ProgressWithRangeZeroDrawsOnlyTheTrough)
 {
     VisualCanvas trough(40, 30), zero(40, 30);
     CTavoPToolBar bar;
-    s_pThemed->OnDrawStatusBarProgress(trough.pdc(), &bar, CRect(0, 0, 40, 30), 10, 0, 0, (COLORREF)-1,
-                                       (COLORREF)-1, FALSE);
-    s_pThemed->OnDrawStatusBarProgress(zero.pdc(), &bar, CRect(0, 0, 40, 30), 0, 7, 0, (COLORREF)-1, (COLORREF)-1,
-                                       TRUE);
+    s_pThemed->OnDrawStatusBarProgress(trough.pdc(), &bar, CRect(0, 0, 40, 30), 10, 0, 0,
+                                       (COLORREF)-1, (COLORREF)-1, FALSE);
+    s_pThemed->OnDrawStatusBarProgress(zero.pdc(), &bar, CRect(0, 0, 40, 30), 0, 7, 0, (COLORREF)-1,
+                                       (COLORREF)-1, TRUE);
     EXPECT_TRUE(trough.Bytes() == zero.Bytes());
 }
 

@@ -15,8 +15,7 @@ class CNoFactoryManager : public CTavoPVisualManager
 };
 IMPLEMENT_DYNAMIC(CNoFactoryManager, CTavoPVisualManager)
 
-namespace
-{
+namespace {
 
 class VisualManagerSingleton : public ::testing::Test
 {
@@ -41,36 +40,33 @@ struct SingletonCase
 TEST_F(VisualManagerSingleton, FollowsTheSelectedClass)
 {
     const SingletonCase cases[] = {
-        { "first use without a selection makes a base manager", [] {}, "CTavoPVisualManager", TRUE },
-        { "selecting the XP class replaces the current manager",
-          [] {
-              CTavoPVisualManager::GetInstance();
-              CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
-          },
-          "CTavoPVisualManagerXP", TRUE },
-        { "a null class brings the base look back",
-          [] {
-              CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
-              CTavoPVisualManager::GetInstance();
-              CTavoPVisualManager::SetDefaultManager(NULL);
-          },
-          "CTavoPVisualManager", TRUE },
-        { "a class not derived from the manager is ignored",
-          [] {
-              CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
-              CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPToolBar));
-          },
-          "CTavoPVisualManagerXP", TRUE },
-        { "a class without a factory falls back to a base manager",
-          [] { CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CNoFactoryManager)); },
-          "CTavoPVisualManager", TRUE },
-        { "a temporary instance never becomes the current one",
-          [] {
-              CTavoPVisualManagerXP probe(TRUE);
-          },
-          "CTavoPVisualManager", TRUE },
-        { "an instance the program makes itself is current and not auto-created",
-          [] { new CTavoPVisualManagerXP; }, "CTavoPVisualManagerXP", FALSE },
+        {"first use without a selection makes a base manager", [] {}, "CTavoPVisualManager", TRUE},
+        {"selecting the XP class replaces the current manager",
+         [] {
+             CTavoPVisualManager::GetInstance();
+             CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
+         },
+         "CTavoPVisualManagerXP", TRUE},
+        {"a null class brings the base look back",
+         [] {
+             CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
+             CTavoPVisualManager::GetInstance();
+             CTavoPVisualManager::SetDefaultManager(NULL);
+         },
+         "CTavoPVisualManager", TRUE},
+        {"a class not derived from the manager is ignored",
+         [] {
+             CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManagerXP));
+             CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPToolBar));
+         },
+         "CTavoPVisualManagerXP", TRUE},
+        {"a class without a factory falls back to a base manager",
+         [] { CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CNoFactoryManager)); },
+         "CTavoPVisualManager", TRUE},
+        {"a temporary instance never becomes the current one",
+         [] { CTavoPVisualManagerXP probe(TRUE); }, "CTavoPVisualManager", TRUE},
+        {"an instance the program makes itself is current and not auto-created",
+         [] { new CTavoPVisualManagerXP; }, "CTavoPVisualManagerXP", FALSE},
     };
 
     for (const SingletonCase& c : cases)
@@ -121,7 +117,7 @@ TEST_F(VisualManagerSingleton, CleanUpDeletesOnlyAnAutoCreatedInstance)
 class BaseLookPixels : public ClassicPaletteTest
 {
 protected:
-    CTavoPVisualManager vm{ TRUE };
+    CTavoPVisualManager vm{TRUE};
 };
 
 TEST_F(BaseLookPixels, BarBorderDrawsRaisedEdgesAndShrinksTheRect)
@@ -166,7 +162,7 @@ TEST_F(BaseLookPixels, FloatingOrBorderlessBarDrawsNoBorder)
     {
         BOOL floating;
         DWORD style;
-    } cases[] = { { TRUE, CBRS_BORDER_LEFT | CBRS_BORDER_TOP }, { FALSE, 0 } };
+    } cases[] = {{TRUE, CBRS_BORDER_LEFT | CBRS_BORDER_TOP}, {FALSE, 0}};
     for (const auto& c : cases)
     {
         VisualCanvas canvas(20, 10);
@@ -214,7 +210,7 @@ static int CountGripperBars(VisualCanvas& canvas, BOOL bHorz)
 
 TEST_F(BaseLookPixels, GripperHasTwoBarsInTheNormalLookAndOneInLook2000)
 {
-    const BOOL horizontal[] = { TRUE, FALSE };
+    const BOOL horizontal[] = {TRUE, FALSE};
     for (BOOL bHorz : horizontal)
     {
         SCOPED_TRACE(bHorz ? "horizontal" : "vertical");
@@ -314,18 +310,18 @@ TEST_F(BaseLookPixels, ProgressFillsItsShareOfTheRange)
         long total, current;
         int lastFilled; // -1: nothing
     } cases[] = {
-        { "range 0 draws nothing", 0, 5, -1 },
-        { "half", 200, 100, 49 },
-        { "position beyond the range is held at the end", 300, 450, 99 },
-        { "negative position is held at the start", 300, -50, -1 },
-        { "a large range does not overflow", 0x7FFFFFFF, 0x7FFFFFFE, 98 },
+        {"range 0 draws nothing", 0, 5, -1},
+        {"half", 200, 100, 49},
+        {"position beyond the range is held at the end", 300, 450, 99},
+        {"negative position is held at the start", 300, -50, -1},
+        {"a large range does not overflow", 0x7FFFFFFF, 0x7FFFFFFE, 98},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         VisualCanvas canvas(100, 10);
-        vm.OnDrawStatusBarProgress(canvas.pdc(), NULL, CRect(0, 0, 100, 10), c.total, c.current, kBar,
-                                   (COLORREF)-1, (COLORREF)-1, FALSE);
+        vm.OnDrawStatusBarProgress(canvas.pdc(), NULL, CRect(0, 0, 100, 10), c.total, c.current,
+                                   kBar, (COLORREF)-1, (COLORREF)-1, FALSE);
         EXPECT_EQ(canvas.Count(kBar, 0, 0, 100, 10), (c.lastFilled + 1) * 10);
         if (c.lastFilled >= 0)
         {
@@ -337,16 +333,16 @@ TEST_F(BaseLookPixels, ProgressFillsItsShareOfTheRange)
 TEST_F(BaseLookPixels, ProgressWithRangeZeroDrawsNotEvenItsText)
 {
     VisualCanvas canvas(100, 20);
-    vm.OnDrawStatusBarProgress(canvas.pdc(), NULL, CRect(0, 0, 100, 20), 0, 0, RGB(255, 0, 0), RGB(0, 0, 255),
-                               RGB(0, 0, 0), TRUE);
+    vm.OnDrawStatusBarProgress(canvas.pdc(), NULL, CRect(0, 0, 100, 20), 0, 0, RGB(255, 0, 0),
+                               RGB(0, 0, 255), RGB(0, 0, 0), TRUE);
     EXPECT_EQ(canvas.Count(kBack, 0, 0, 100, 20), 2000);
 }
 
 TEST_F(BaseLookPixels, ProgressTextShowsOverTheWholeBar)
 {
     VisualCanvas canvas(100, 20);
-    vm.OnDrawStatusBarProgress(canvas.pdc(), NULL, CRect(0, 0, 100, 20), 4, 1, RGB(255, 0, 0), (COLORREF)-1,
-                               RGB(0, 255, 0), TRUE);
+    vm.OnDrawStatusBarProgress(canvas.pdc(), NULL, CRect(0, 0, 100, 20), 4, 1, RGB(255, 0, 0),
+                               (COLORREF)-1, RGB(0, 255, 0), TRUE);
     // "25%" is centred, past the filled quarter: button text colour there.
     EXPECT_GT(canvas.Count(RGB(0, 0, 0), 25, 0, 100, 20), 0);
     EXPECT_EQ(canvas.Count(RGB(255, 0, 0), 25, 0, 100, 20), 0);
@@ -453,11 +449,13 @@ TEST_F(BaseLookPixels, ButtonTextColourFollowsStateAndKind)
     CTavoPToolbarButton button;
     CTavoPOutlookButton outlook;
     EXPECT_EQ(vm.GetToolbarButtonTextColor(&button, TAVOP_BUTTON_NORMAL), RGB(0, 0, 0));
-    EXPECT_EQ(vm.GetToolbarButtonTextColor(&outlook, TAVOP_BUTTON_NORMAL), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(vm.GetToolbarButtonTextColor(&outlook, TAVOP_BUTTON_NORMAL),
+              ::GetSysColor(COLOR_WINDOW));
     button.m_nStyle = TBBS_DISABLED;
     outlook.m_nStyle = TBBS_DISABLED;
     EXPECT_EQ(vm.GetToolbarButtonTextColor(&button, TAVOP_BUTTON_HIGHLIGHTED), RGB(128, 128, 128));
-    EXPECT_EQ(vm.GetToolbarButtonTextColor(&outlook, TAVOP_BUTTON_NORMAL), ::GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(vm.GetToolbarButtonTextColor(&outlook, TAVOP_BUTTON_NORMAL),
+              ::GetSysColor(COLOR_3DFACE));
     EXPECT_EQ(vm.GetHighlightedMenuItemTextColor(&button), RGB(255, 255, 255));
 }
 

@@ -9,12 +9,10 @@
 
 using namespace vmtest;
 
-namespace
-{
+namespace {
 
 class XPLook : public ClassicPaletteTest
-{
-};
+{};
 
 TEST_F(XPLook, DerivedColoursFromTheClassicPalette)
 {
@@ -54,7 +52,8 @@ TEST_F(XPLook, PaletteDisplayUsesPlainSystemColours)
 class SysColorOverride
 {
 public:
-    SysColorOverride(int nElement, COLORREF clr) : m_nElement(nElement), m_clrSaved(::GetSysColor(nElement))
+    SysColorOverride(int nElement, COLORREF clr)
+        : m_nElement(nElement), m_clrSaved(::GetSysColor(nElement))
     {
         ::SetSysColors(1, &m_nElement, &clr);
         GetGlobalData().UpdateSysColors();
@@ -119,11 +118,11 @@ TEST_F(XPLook, ButtonFillsFollowStateAndStyle)
         int state;
         COLORREF centre;
     } cases[] = {
-        { "normal draws nothing", 0, TAVOP_BUTTON_NORMAL, kBack },
-        { "hot", 0, TAVOP_BUTTON_HIGHLIGHTED, RGB(182, 181, 227) },
-        { "pressed", TBBS_PRESSED, TAVOP_BUTTON_PRESSED, RGB(158, 157, 197) },
-        { "checked", TBBS_CHECKED, TAVOP_BUTTON_PRESSED, RGB(207, 206, 227) },
-        { "checked and hot", TBBS_CHECKED, TAVOP_BUTTON_HIGHLIGHTED, RGB(158, 157, 197) },
+        {"normal draws nothing", 0, TAVOP_BUTTON_NORMAL, kBack},
+        {"hot", 0, TAVOP_BUTTON_HIGHLIGHTED, RGB(182, 181, 227)},
+        {"pressed", TBBS_PRESSED, TAVOP_BUTTON_PRESSED, RGB(158, 157, 197)},
+        {"checked", TBBS_CHECKED, TAVOP_BUTTON_PRESSED, RGB(207, 206, 227)},
+        {"checked and hot", TBBS_CHECKED, TAVOP_BUTTON_HIGHLIGHTED, RGB(158, 157, 197)},
     };
     for (const auto& c : cases)
     {
@@ -141,7 +140,8 @@ TEST_F(XPLook, ButtonFillsFollowStateAndStyle)
     CTavoPToolbarSettings::m_bCustomizeMode = TRUE;
     VisualCanvas customizing(20, 20);
     button.m_nStyle = 0;
-    xp.OnFillButtonInterior(customizing.pdc(), &button, CRect(0, 0, 20, 20), TAVOP_BUTTON_HIGHLIGHTED);
+    xp.OnFillButtonInterior(customizing.pdc(), &button, CRect(0, 0, 20, 20),
+                            TAVOP_BUTTON_HIGHLIGHTED);
     CTavoPToolbarSettings::m_bCustomizeMode = FALSE;
     EXPECT_EQ(customizing.Pixel(10, 10), kBack);
 }
@@ -172,7 +172,8 @@ TEST_F(XPLook, GripperIsOneDottedStrip)
 TEST_F(XPLook, DockingPaneGripperCarriesItsTitle)
 {
     CTavoPDockingControlBar pane;
-    ASSERT_TRUE(pane.Attach(::CreateWindowExA(0, "STATIC", "Pane", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL)));
+    ASSERT_TRUE(pane.Attach(
+        ::CreateWindowExA(0, "STATIC", "Pane", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL)));
     EXPECT_EQ(pane.GetFaceHwnd(), pane.GetSafeHwnd());
 
     CTavoPVisualManagerXP xp(TRUE);
@@ -236,8 +237,8 @@ TEST_F(XPLook, PopupBorderOpensTowardsItsMenuBarButton)
 
 TEST_F(XPLook, OpenMenuBarButtonJoinsItsPopup)
 {
-    HWND hwndPopup = ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL,
-                                       NULL, NULL, NULL);
+    HWND hwndPopup = ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                       10, 10, NULL, NULL, NULL, NULL);
     class OpenPopup : public TestPopup
     {
     public:
@@ -316,8 +317,8 @@ static void DrawThemedOperations(CTavoPVisualManager& vm, VisualCanvas& canvas)
     vm.OnDrawMenuSystemButton(pDC, CRect(90, 0, 110, 20), SC_CLOSE, 0, TRUE);
     vm.OnDrawMenuSystemButton(pDC, CRect(110, 0, 130, 20), SC_RESTORE, TBBS_PRESSED, TRUE);
     vm.OnDrawStatusBarPaneBorder(pDC, &bar, CRect(0, 40, 60, 60), 0, 0);
-    vm.OnDrawStatusBarProgress(pDC, &bar, CRect(60, 40, 130, 60), 10, 4, RGB(0, 0, 255), (COLORREF)-1,
-                               (COLORREF)-1, TRUE);
+    vm.OnDrawStatusBarProgress(pDC, &bar, CRect(60, 40, 130, 60), 10, 4, RGB(0, 0, 255),
+                               (COLORREF)-1, (COLORREF)-1, TRUE);
     vm.OnDrawStatusBarSizeBox(pDC, &bar, CRect(130, 40, 150, 60));
     vm.OnDrawComboDropButton(pDC, CRect(0, 60, 16, 80), FALSE, TRUE, TRUE, &button);
     vm.OnDrawComboBorder(pDC, CRect(16, 60, 60, 80), FALSE, FALSE, TRUE, &button);
@@ -336,7 +337,8 @@ static void DrawThemedOperations(CTavoPVisualManager& vm, VisualCanvas& canvas)
 class ThemeLibraryName
 {
 public:
-    explicit ThemeLibraryName(LPCSTR lpszName) : m_lpszSaved(CTavoPWinXPVisualManager::m_lpszThemeLibrary)
+    explicit ThemeLibraryName(LPCSTR lpszName)
+        : m_lpszSaved(CTavoPWinXPVisualManager::m_lpszThemeLibrary)
     {
         CTavoPWinXPVisualManager::m_lpszThemeLibrary = lpszName;
     }
@@ -349,7 +351,7 @@ private:
 TEST_F(XPLook, ThemeManagerWithoutThemesDrawsExactlyAsXP)
 {
     // This prefix runs with the visual theme switched off; the second case has no theme library at all.
-    const LPCSTR libraries[] = { "UxTheme.dll", "vorlen-no-such-theme.dll" };
+    const LPCSTR libraries[] = {"UxTheme.dll", "vorlen-no-such-theme.dll"};
     for (LPCSTR lpszLibrary : libraries)
     {
         SCOPED_TRACE(lpszLibrary);

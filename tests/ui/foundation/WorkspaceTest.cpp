@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // The workspace builds its paths from the application's registry key and profile name.
 CWinApp theTestApp(_T("vmtest"));
@@ -157,10 +156,11 @@ public:
         wc.hInstance = ::GetModuleHandleA(NULL);
         wc.lpszClassName = "VorlenWorkspaceTestFrame";
         ::RegisterClassA(&wc);
-        frame = ::CreateWindowA(wc.lpszClassName, "frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, NULL, NULL,
-                                wc.hInstance, NULL);
+        frame = ::CreateWindowA(wc.lpszClassName, "frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                                NULL, NULL, wc.hInstance, NULL);
         for (HWND& h : bars)
-            h = ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 20, frame, NULL, wc.hInstance, NULL);
+            h = ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 20, frame, NULL, wc.hInstance,
+                                NULL);
         s_commands.clear();
     }
     ~TestFrameWindows() { ::DestroyWindow(frame); }
@@ -203,7 +203,7 @@ protected:
         GetCommandManager()->ClearAllCmdImages();
     }
 
-    RegistryTestKey scratch{ kAppKey };
+    RegistryTestKey scratch{kAppKey};
 };
 
 TEST_F(Workspace, PathsAreBuiltUnderTheApplicationKey)
@@ -212,7 +212,8 @@ TEST_F(Workspace, PathsAreBuiltUnderTheApplicationKey)
     EXPECT_STREQ(workspace.GetRegistryBase(), _T("TavoWorkspace"));
     workspace.SetRegistryBase(_T("Settings"));
     EXPECT_EQ(std::string(workspace.GetRegSectionPath()), kBase);
-    EXPECT_EQ(std::string(workspace.GetRegSectionPath(_T("WindowPlacement"))), kBase + "WindowPlacement\\");
+    EXPECT_EQ(std::string(workspace.GetRegSectionPath(_T("WindowPlacement"))),
+              kBase + "WindowPlacement\\");
     EXPECT_EQ(GetWorkspace(), &workspace);
 }
 
@@ -226,11 +227,13 @@ TEST_F(Workspace, SaveWritesVersionAndCommandsWithoutImages)
 
     DWORD dwType = 0;
     EXPECT_EQ(RegistryTestKey::Value(kBase + "TavoControlBarVersion", "Major", &dwType),
-              (std::vector<BYTE>{ 6, 0, 0, 0 }));
+              (std::vector<BYTE>{6, 0, 0, 0}));
     EXPECT_EQ(dwType, (DWORD)REG_DWORD);
-    EXPECT_EQ(RegistryTestKey::Value(kBase + "TavoControlBarVersion", "Minor"), (std::vector<BYTE>{ 2, 0, 0, 0 }));
-    EXPECT_EQ(RegistryTestKey::Value(kBase + "TavoCommandManager", "CommandsWithoutImages", &dwType),
-              (std::vector<BYTE>{ 0x02, 0x00, 0x03, 0x80, 0x00, 0x00, 0x3B, 0x80, 0x00, 0x00 }));
+    EXPECT_EQ(RegistryTestKey::Value(kBase + "TavoControlBarVersion", "Minor"),
+              (std::vector<BYTE>{2, 0, 0, 0}));
+    EXPECT_EQ(
+        RegistryTestKey::Value(kBase + "TavoCommandManager", "CommandsWithoutImages", &dwType),
+        (std::vector<BYTE>{0x02, 0x00, 0x03, 0x80, 0x00, 0x00, 0x3B, 0x80, 0x00, 0x00}));
     EXPECT_EQ(dwType, (DWORD)REG_BINARY);
 }
 
@@ -246,11 +249,12 @@ TEST_F(Workspace, WindowPlacementIsStoredAsRawRectFlagsAndShowCommand)
     const std::string key = kBase + "WindowPlacement";
     DWORD dwType = 0;
     EXPECT_EQ(RegistryTestKey::Value(key, "MainWindowRect", &dwType),
-              (std::vector<BYTE>{ 10, 0, 0, 0, 20, 0, 0, 0, 0x2C, 1, 0, 0, 0x90, 1, 0, 0 }));
+              (std::vector<BYTE>{10, 0, 0, 0, 20, 0, 0, 0, 0x2C, 1, 0, 0, 0x90, 1, 0, 0}));
     EXPECT_EQ(dwType, (DWORD)REG_BINARY);
-    EXPECT_EQ(RegistryTestKey::Value(key, "Flags", &dwType), (std::vector<BYTE>{ 2, 0, 0, 0 }));
+    EXPECT_EQ(RegistryTestKey::Value(key, "Flags", &dwType), (std::vector<BYTE>{2, 0, 0, 0}));
     EXPECT_EQ(dwType, (DWORD)REG_DWORD);
-    EXPECT_EQ(RegistryTestKey::Value(key, "ShowCmd"), (std::vector<BYTE>{ SW_SHOWMAXIMIZED, 0, 0, 0 }));
+    EXPECT_EQ(RegistryTestKey::Value(key, "ShowCmd"),
+              (std::vector<BYTE>{SW_SHOWMAXIMIZED, 0, 0, 0}));
 
     ASSERT_TRUE(workspace.LoadWindowPlacement(rect, nFlags, nShow));
     EXPECT_EQ(rect, CRect(10, 20, 300, 400));
@@ -273,7 +277,8 @@ TEST_F(Workspace, LoadAndSaveVisitEveryPartInTheFixedOrder)
 
     CTavoPWorkspace workspace(TRUE);
     workspace.SetRegistryBase(_T("Settings"));
-    RecordingManager mouse("mouse"), context("context menus"), keyboard("keyboard"), tools("user tools");
+    RecordingManager mouse("mouse"), context("context menus"), keyboard("keyboard"),
+        tools("user tools");
     workspace.m_pMouseManager = &mouse;
     workspace.m_pContextMenuManager = &context;
     workspace.m_pKeyboardManager = &keyboard;
@@ -281,9 +286,19 @@ TEST_F(Workspace, LoadAndSaveVisitEveryPartInTheFixedOrder)
 
     ASSERT_TRUE(workspace.LoadState(NULL, &frameImpl));
     const std::vector<std::string> loadOrder = {
-        "load toolbar options", "load rebars", "load toolbar 1", "load toolbar 3", "load user toolbars",
-        "load tear-off bars", "load framework dock state Settings\\ControlBars", "check dock state",
-        "load dock layout", "apply framework dock state", "load mouse", "load context menus", "load keyboard",
+        "load toolbar options",
+        "load rebars",
+        "load toolbar 1",
+        "load toolbar 3",
+        "load user toolbars",
+        "load tear-off bars",
+        "load framework dock state Settings\\ControlBars",
+        "check dock state",
+        "load dock layout",
+        "apply framework dock state",
+        "load mouse",
+        "load context menus",
+        "load keyboard",
         "load user tools",
     };
     EXPECT_EQ(g_calls, loadOrder);
@@ -292,9 +307,20 @@ TEST_F(Workspace, LoadAndSaveVisitEveryPartInTheFixedOrder)
     g_calls.clear();
     ASSERT_TRUE(workspace.SaveState(NULL, &frameImpl));
     const std::vector<std::string> saveOrder = {
-        "save toolbar options", "save framework dock state Settings\\ControlBars", "save dock layout",
-        "save toolbar 1", "save floating toolbar", "save toolbar 3", "save user toolbars", "save tear-off bars",
-        "save rebars", "save user images", "save mouse", "save context menus", "save keyboard", "save user tools",
+        "save toolbar options",
+        "save framework dock state Settings\\ControlBars",
+        "save dock layout",
+        "save toolbar 1",
+        "save floating toolbar",
+        "save toolbar 3",
+        "save user toolbars",
+        "save tear-off bars",
+        "save rebars",
+        "save user images",
+        "save mouse",
+        "save context menus",
+        "save keyboard",
+        "save user tools",
     };
     EXPECT_EQ(g_calls, saveOrder);
 
@@ -324,7 +350,7 @@ TEST_F(Workspace, LoadWithoutAFrameTouchesNoBars)
     RecordingToolBar bar("toolbar", windows.bars[0]);
     CTavoPWorkspace workspace(TRUE);
     ASSERT_TRUE(workspace.LoadState(_T("Settings")));
-    EXPECT_EQ(g_calls, (std::vector<std::string>{ "load toolbar options" }));
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"load toolbar options"}));
     EXPECT_STREQ(workspace.GetRegistryBase(), _T("Settings"));
 }
 
@@ -437,7 +463,7 @@ TEST_F(Workspace, ViewDoubleClickRunsTheBoundCommand)
     mouse.m_uiCommand = 32800;
     EXPECT_FALSE(workspace.OnViewDoubleClick(NULL, 1));
     EXPECT_TRUE(workspace.OnViewDoubleClick(pView, 1));
-    EXPECT_EQ(TestFrameWindows::s_commands, (std::vector<WPARAM>{ 32800 }));
+    EXPECT_EQ(TestFrameWindows::s_commands, (std::vector<WPARAM>{32800}));
 
     workspace.m_pUserToolsManager = &tools;
     tools.m_uiTool = 32800;
