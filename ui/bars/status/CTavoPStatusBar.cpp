@@ -1,0 +1,7 @@
+#include "ui/bars/status/CTavoPStatusBar.h"
+
+IMPLEMENT_DYNCREATE(CTavoPStatusBar, CTavoPControlBar)
+
+CTavoPStatusBar::CTavoPStatusBar() = default;
+
+CTavoPStatusBar::~CTavoPStatusBar() = default;

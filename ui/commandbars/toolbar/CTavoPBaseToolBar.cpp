@@ -1,0 +1,7 @@
+#include "ui/commandbars/toolbar/CTavoPBaseToolBar.h"
+
+IMPLEMENT_DYNCREATE(CTavoPBaseToolBar, CTavoPControlBar)
+
+CTavoPBaseToolBar::CTavoPBaseToolBar() = default;
+
+CTavoPBaseToolBar::~CTavoPBaseToolBar() = default;

@@ -1,0 +1,7 @@
+#include "ui/commandbars/toolbar/CTavoPToolBar.h"
+
+IMPLEMENT_DYNCREATE(CTavoPToolBar, CTavoPBaseToolBar)
+
+CTavoPToolBar::CTavoPToolBar() = default;
+
+CTavoPToolBar::~CTavoPToolBar() = default;

@@ -1,0 +1,11 @@
+// The customizable toolbar; so far only its class identity.
+#pragma once
+#include "ui/commandbars/toolbar/CTavoPBaseToolBar.h"
+
+class CTavoPToolBar : public CTavoPBaseToolBar
+{
+    DECLARE_DYNCREATE(CTavoPToolBar)
+public:
+    CTavoPToolBar();
+    virtual ~CTavoPToolBar();
+};
