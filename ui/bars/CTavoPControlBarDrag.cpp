@@ -4,7 +4,7 @@
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 
 namespace {
 

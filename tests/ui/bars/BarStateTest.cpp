@@ -2,7 +2,7 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>

@@ -6,7 +6,7 @@
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include <functional>
 #include <ostream>
 #include <vector>

@@ -1,8 +1,8 @@
 // The dock manager's layout pass, dock bars and their rows in a frame of known size, the docking utilities, print preview and show-all.
 #include "tests/ui/bars/BarTestSupport.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
-#include "ui/bars/status/CTavoPStatusBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/CTavoPStatusBar.h"
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPDockBarRow.h"
-#include "ui/bars/panes/CTavoPAutoHideToolBar.h"
+#include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 

@@ -3,14 +3,14 @@
 #include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
-#include "ui/bars/floating/CTavoPMultiMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
 #include "ui/bars/frames/CTavoPMDIChildWnd.h"
-#include "ui/bars/panes/CTavoPBaseTabbedBar.h"
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
-#include "ui/bars/panes/CTavoPSlider.h"
-#include "ui/bars/status/CTavoPStatusBar.h"
-#include "ui/commandbars/toolbar/CTavoPBaseToolBar.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPSlider.h"
+#include "ui/bars/CTavoPStatusBar.h"
+#include "ui/commandbars/CTavoPBaseToolBar.h"
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CTavoPDockManager, CObject)

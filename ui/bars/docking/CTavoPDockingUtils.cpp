@@ -1,15 +1,15 @@
 #include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/bars/CTavoPBaseControlBar.h"
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
-#include "ui/bars/floating/CTavoPMultiMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/bars/frames/CTavoPMDIChildWnd.h"
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
 #include "ui/bars/frames/CTavoPOleCntrFrameWnd.h"
 #include "ui/bars/frames/CTavoPOleDocIPFrameWnd.h"
 #include "ui/bars/frames/CTavoPOleIPFrameWnd.h"
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
-#include "ui/bars/panes/CTavoPSlider.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPSlider.h"
 
 CTavoPDockingUtils::CTavoPDockingUtils() : m_bDialogHost(FALSE)
 {}

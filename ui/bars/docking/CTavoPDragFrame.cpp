@@ -3,8 +3,8 @@
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/bars/docking/CTavoPTabPlaceholderBar.h"
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
-#include "ui/bars/panes/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "ui/bars/docking/CTavoPRecentDockInfo.h"
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
-#include "ui/bars/panes/CTavoPSlider.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPSlider.h"
 
 CTavoPRecentDockInfo::CTavoPRecentDockInfo()
     : m_rectRecentFloatingRect(10, 10, 110, 110), m_dwRecentAlignmentToFrame(CBRS_ALIGN_LEFT),

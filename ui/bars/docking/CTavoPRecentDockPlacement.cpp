@@ -1,7 +1,7 @@
 #include "ui/bars/docking/CTavoPRecentDockPlacement.h"
 #include "ui/bars/CTavoPBaseControlBar.h"
-#include "ui/bars/panes/CTavoPBarContainer.h"
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPBarContainer.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
 
 CTavoPRecentDockPlacement::CTavoPRecentDockPlacement()
     : m_pRecentBarContainer(NULL), m_nRecentPercent(50), m_bRecentLeftBar(TRUE),

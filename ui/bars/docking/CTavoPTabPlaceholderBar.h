@@ -1,6 +1,6 @@
 // The process-wide docking pane that stands in as a temporary tab while a drag would attach a bar to a tabbed bar; it draws nothing.
 #pragma once
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
 
 class CTavoPTabPlaceholderBar : public CTavoPDockingControlBar
 {

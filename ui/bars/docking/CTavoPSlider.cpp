@@ -1,4 +1,4 @@
-#include "ui/bars/panes/CTavoPSlider.h"
+#include "ui/bars/docking/CTavoPSlider.h"
 
 IMPLEMENT_DYNCREATE(CTavoPSlider, CTavoPBaseControlBar)
 

@@ -1,4 +1,4 @@
-#include "ui/bars/panes/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
 
 IMPLEMENT_DYNAMIC(CTavoPBaseTabbedBar, CTavoPDockingControlBar)
 

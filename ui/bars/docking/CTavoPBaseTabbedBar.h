@@ -1,6 +1,6 @@
 // A docking pane whose client area is a tab window holding other panes as tabs; so far only what the bars and the dock manager ask of it.
 #pragma once
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
 
 class CTavoPBaseTabWnd;
 

@@ -1,4 +1,4 @@
-#include "ui/commandbars/toolbar/CTavoPBaseToolBar.h"
+#include "ui/commandbars/CTavoPBaseToolBar.h"
 
 IMPLEMENT_DYNCREATE(CTavoPBaseToolBar, CTavoPControlBar)
 

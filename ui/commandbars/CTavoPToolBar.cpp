@@ -1,4 +1,4 @@
-#include "ui/commandbars/toolbar/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 
 IMPLEMENT_DYNCREATE(CTavoPToolBar, CTavoPBaseToolBar)
 

@@ -1,6 +1,6 @@
 // The toolbar whose buttons live on the pages of a tab window; so far only its class identity.
 #pragma once
-#include "ui/commandbars/toolbar/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 
 class CTavoPTabbedToolbar : public CTavoPToolBar
 {

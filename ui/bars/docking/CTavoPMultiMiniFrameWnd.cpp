@@ -1,4 +1,4 @@
-#include "ui/bars/floating/CTavoPMultiMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
 
 IMPLEMENT_SERIAL(CTavoPMultiMiniFrameWnd, CTavoPMiniFrameWnd, VERSIONABLE_SCHEMA | 2)
 

@@ -1,5 +1,5 @@
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
-#include "ui/bars/panes/CTavoPSlider.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPSlider.h"
 
 IMPLEMENT_DYNCREATE(CTavoPDockingControlBar, CTavoPControlBar)
 

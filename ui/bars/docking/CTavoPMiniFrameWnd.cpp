@@ -1,11 +1,11 @@
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/CTavoPControlBar.h"
 #include "ui/bars/TavoPBarStatics.h"
 #include "ui/bars/TavoPWindowClass.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
-#include "ui/commandbars/toolbar/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 

@@ -1,6 +1,6 @@
 // The floating frame of a group of docking panes laid out in a tree; so far only its class identity.
 #pragma once
-#include "ui/bars/floating/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 
 class CTavoPMultiMiniFrameWnd : public CTavoPMiniFrameWnd
 {

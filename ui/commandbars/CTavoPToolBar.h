@@ -1,6 +1,6 @@
 // The customizable toolbar; so far only its class identity.
 #pragma once
-#include "ui/commandbars/toolbar/CTavoPBaseToolBar.h"
+#include "ui/commandbars/CTavoPBaseToolBar.h"
 
 class CTavoPToolBar : public CTavoPBaseToolBar
 {

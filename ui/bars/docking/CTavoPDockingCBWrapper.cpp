@@ -1,4 +1,4 @@
-#include "ui/bars/panes/CTavoPDockingCBWrapper.h"
+#include "ui/bars/docking/CTavoPDockingCBWrapper.h"
 
 IMPLEMENT_DYNCREATE(CTavoPDockingCBWrapper, CTavoPDockingControlBar)
 

@@ -1,4 +1,4 @@
-#include "ui/bars/panes/CTavoPBarContainer.h"
+#include "ui/bars/docking/CTavoPBarContainer.h"
 
 IMPLEMENT_DYNAMIC(CTavoPBarContainer, CObject)
 

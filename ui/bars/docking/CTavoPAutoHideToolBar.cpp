@@ -1,4 +1,4 @@
-#include "ui/bars/panes/CTavoPAutoHideToolBar.h"
+#include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 
 IMPLEMENT_DYNCREATE(CTavoPAutoHideToolBar, CTavoPControlBar)
 

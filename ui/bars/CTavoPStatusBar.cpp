@@ -1,4 +1,4 @@
-#include "ui/bars/status/CTavoPStatusBar.h"
+#include "ui/bars/CTavoPStatusBar.h"
 
 IMPLEMENT_DYNCREATE(CTavoPStatusBar, CTavoPControlBar)
 

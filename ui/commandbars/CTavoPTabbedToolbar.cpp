@@ -1,4 +1,4 @@
-#include "ui/commandbars/toolbar/CTavoPTabbedToolbar.h"
+#include "ui/commandbars/CTavoPTabbedToolbar.h"
 
 IMPLEMENT_DYNCREATE(CTavoPTabbedToolbar, CTavoPToolBar)
 

@@ -1,6 +1,6 @@
 // The docking pane that adopts any one window and makes it dockable; so far only its class identity.
 #pragma once
-#include "ui/bars/panes/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
 
 class CTavoPDockingCBWrapper : public CTavoPDockingControlBar
 {
