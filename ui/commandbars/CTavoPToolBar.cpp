@@ -160,7 +160,7 @@ BOOL CTavoPToolBar::SaveParameters(LPCTSTR lpszProfileName)
            reg.Write(kCommandsUsage, GetCommandUsage());
 }
 
-// Of the images all toolbars share, only the usage counts exist so far.
+// The toolbars keep no shared image strips of their own; the usage counts go with the images.
 void CTavoPToolBar::ResetAllImages()
 {
     GetCommandUsage().RemoveAll();

@@ -95,9 +95,10 @@ static HWND MainWindow()
     return hwnd != NULL && ::IsWindow(hwnd) ? hwnd : NULL;
 }
 
-static BOOL CALLBACK RedrawThreadWindow(HWND hwnd, LPARAM lParam)
+static BOOL CALLBACK RedrawMiniFrame(HWND hwnd, LPARAM /*lParam*/)
 {
-    if (hwnd != (HWND)lParam && ::IsWindowVisible(hwnd))
+    CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+    if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CTavoPMiniFrameWnd)))
         ::RedrawWindow(hwnd, NULL, NULL, kRedrawAllFlags | RDW_FRAME);
     return TRUE;
 }
@@ -107,9 +108,15 @@ void CTavoPVisualManager::RedrawAll()
     HWND hwndMain = MainWindow();
     if (hwndMain != NULL)
         ::RedrawWindow(hwndMain, NULL, NULL, kRedrawAllFlags);
-    // Docked bars are children of the main window; toolbars and floating frames that are not are
-    // top-level windows of the user-interface thread.
-    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawThreadWindow, (LPARAM)hwndMain);
+    const CObList& toolbars = CTavoPToolBar::GetAllToolbars();
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != NULL;)
+    {
+        HWND hwnd = ((CWnd*)toolbars.GetNext(pos))->GetSafeHwnd();
+        if (hwnd != NULL && ::IsWindow(hwnd))
+            ::RedrawWindow(hwnd, NULL, NULL, kRedrawAllFlags);
+    }
+    // Floating frames are top-level windows of the user-interface thread.
+    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawMiniFrame, 0);
 }
 
 void CTavoPVisualManager::SetLook2000(BOOL bLook2000)

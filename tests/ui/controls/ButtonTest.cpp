@@ -1,6 +1,7 @@
 // The owner-drawn push button and the link button in real windows: check state, repeat, borders, colours, clicks and keys.
 #include "ui/controls/CTavoPButton.h"
 #include "ui/controls/CTavoPURLLinkButton.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
@@ -170,6 +171,24 @@ TEST_F(PushButton, AutoRepeatSendsTheCommandOnlyWhileHeldInside)
     button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(button.IsCaptured());
     EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST_F(PushButton, EnterSendsTheCommandUnlessAPopupMenuIsOpen)
+{
+    CTavoPButton button;
+    ASSERT_TRUE(button.Create("OK", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 24), &parent, 1001));
+    MSG msg = {button.m_hWnd, WM_KEYDOWN, VK_RETURN, 0};
+
+    CTavoPPopupMenu popup;
+    CTavoPPopupMenu::SetActiveMenu(&popup);
+    button.PreTranslateMessage(&msg);
+    Pump();
+    CTavoPPopupMenu::SetActiveMenu(nullptr);
+    EXPECT_TRUE(parent.commands.empty()) << "Enter belongs to the open menu";
+
+    EXPECT_TRUE(button.PreTranslateMessage(&msg));
+    Pump();
+    EXPECT_EQ(parent.commands, std::vector<UINT>{1001});
 }
 
 TEST_F(PushButton, BordersOfTheThreeStyles)

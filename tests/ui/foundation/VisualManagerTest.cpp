@@ -461,6 +461,14 @@ TEST_F(BaseLookPixels, ButtonTextColourFollowsStateAndKind)
     EXPECT_EQ(vm.GetToolbarButtonTextColor(&outlook, TAVOP_BUTTON_NORMAL),
               ::GetSysColor(COLOR_3DFACE));
     EXPECT_EQ(vm.GetHighlightedMenuItemTextColor(&button), RGB(255, 255, 255));
+
+    // While the toolbars are customized, a command that may not be customized draws disabled.
+    CTavoPToolbarButton closeButton;
+    closeButton.m_nID = SC_CLOSE;
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    EXPECT_EQ(vm.GetToolbarButtonTextColor(&closeButton, TAVOP_BUTTON_NORMAL), RGB(128, 128, 128));
+    CTavoPToolBar::SetCustomizeMode(FALSE);
+    EXPECT_EQ(vm.GetToolbarButtonTextColor(&closeButton, TAVOP_BUTTON_NORMAL), RGB(0, 0, 0));
 }
 
 TEST_F(BaseLookPixels, CaptionBarIsFilledWithItsOwnColourOrShadow)

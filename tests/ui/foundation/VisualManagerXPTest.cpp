@@ -225,6 +225,29 @@ TEST_F(XPLook, PopupBorderOpensTowardsItsMenuBarButton)
     EXPECT_EQ(closed.Pixel(10, 0), xp.GetMenuBorderColor());
 }
 
+TEST_F(XPLook, SubmenuBorderStaysClosed)
+{
+    // The parent popup's window with its item bar inside; the submenu's button sits on that bar.
+    TestPopup parentPopup;
+    ASSERT_TRUE(parentPopup.Attach(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0,
+                                                     80, 60, NULL, NULL, NULL, NULL)));
+    CTavoPPopupMenuBar* pItems = parentPopup.GetMenuBar();
+    ASSERT_TRUE(pItems->CreateEx(0, "STATIC", "", WS_CHILD, CRect(0, 0, 80, 60), &parentPopup, 1));
+    TestMenuBarButton item;
+    item.SetParentWnd(pItems);
+    TestPopup submenu;
+    submenu.OpenedBy(&item, CTavoPPopupMenu::DROP_RIGHT);
+    EXPECT_EQ(submenu.GetParentPopupMenu(), &parentPopup);
+
+    CTavoPVisualManagerXP xp(TRUE);
+    VisualCanvas canvas(80, 60);
+    xp.OnDrawMenuBorder(canvas.pdc(), &submenu, CRect(0, 0, 80, 60));
+    EXPECT_EQ(canvas.Pixel(0, 10), xp.GetMenuBorderColor());
+
+    pItems->DestroyWindow();
+    ::DestroyWindow(parentPopup.Detach());
+}
+
 TEST_F(XPLook, OpenMenuBarButtonJoinsItsPopup)
 {
     HWND hwndPopup = ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,

@@ -1,7 +1,7 @@
 #include "ui/bars/frames/CTavoPFrameImpl.h"
 
 CTavoPFrameImpl::CTavoPFrameImpl(CFrameWnd* pFrame)
-    : m_pFrame(pFrame), m_uiUserToolbarFirst(-1), m_uiUserToolbarLast(-1)
+    : m_pFrame(pFrame), m_nUserToolbarFirst(-1), m_nUserToolbarLast(-1)
 {}
 
 CTavoPFrameImpl::~CTavoPFrameImpl()

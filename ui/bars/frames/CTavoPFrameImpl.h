@@ -27,6 +27,6 @@ public:
 
 protected:
     // The control IDs reserved for user-defined toolbars; -1 when there is no range.
-    int m_uiUserToolbarFirst;
-    int m_uiUserToolbarLast;
+    int m_nUserToolbarFirst;
+    int m_nUserToolbarLast;
 };
