@@ -140,6 +140,67 @@ TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecor
     EXPECT_EQ("47.0", m_db.Scalar("SELECT 现有存货量||'' FROM 存 WHERE 产地='北京'"));
 }
 
+TEST_F(FormDialogs, SaleFormSaysWhatWasStoredWhenTheDataSourceRefuses)
+{
+    m_db.Exec("INSERT INTO 存 VALUES('板蓝根','北京','10支','2004-11-14',10,2)");
+    CSaleDialog form;
+    form.m_pDatabase = &m_db.Db();
+    std::vector<std::string> amounts;
+    std::string lookup, refused, nameAfterRefusal, notClamped, nameAfterStore, quantityAfterStore;
+    ModalScript script;
+    script.When("前台销售登记表", [&](HWND dialog) {
+        Type(dialog, IDC_SALE_QUANTITY, "3");
+        for (const char* typing : {"inf", "nan", "0x1A", "1e39", "-", "2"})
+        {
+            Type(dialog, IDC_SALE_PRICE, typing);
+            amounts.push_back(Item(dialog, IDC_SALE_AMOUNT));
+        }
+        Type(dialog, IDC_SALE_NAME, "板蓝根");
+        Type(dialog, IDC_SALE_ORIGIN, "北京");
+        Type(dialog, IDC_SALE_SPEC, "10支");
+        Type(dialog, IDC_SALE_EXPIRY, "2004-11-14");
+        m_db.Exec("ALTER TABLE 存 RENAME TO 旧存");
+        ModalScript::Click(dialog, IDOK);
+    });
+    script.When("前台销售登记表", [&](HWND dialog) {
+        lookup = Item(dialog, IDC_STATUS);
+        m_db.Exec("ALTER TABLE 旧存 RENAME TO 存");
+        m_db.RefuseCommitsAfterInsertsInto("销");
+        ModalScript::Click(dialog, IDOK);
+    });
+    script.When("前台销售登记表", [&](HWND dialog) {
+        refused = Item(dialog, IDC_STATUS);
+        nameAfterRefusal = Item(dialog, IDC_SALE_NAME);
+        m_db.AcceptCommitsAgain();
+        m_db.Exec("CREATE TRIGGER no_clamp BEFORE UPDATE ON 存 WHEN NEW.现有存货量=0 BEGIN "
+                  "SELECT RAISE(ABORT, 'clamp refused'); END");
+        ModalScript::Click(dialog, IDOK);
+    });
+    script.When("前台销售登记表", [&](HWND dialog) {
+        notClamped = Item(dialog, IDC_STATUS);
+        nameAfterStore = Item(dialog, IDC_SALE_NAME);
+        quantityAfterStore = Item(dialog, IDC_SALE_QUANTITY);
+        ModalScript::Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, form.DoModal());
+    EXPECT_TRUE(script.Finished()) << script.Failure();
+    // Nothing is computed from a text that is not a decimal number.
+    EXPECT_EQ((std::vector<std::string>{"", "", "", "", "", "6.00"}), amounts);
+    EXPECT_EQ("打开[库存]错误，可能是输入有误", lookup);
+    ASSERT_EQ(1u, CTestSeams::MessageBoxes().size());
+    EXPECT_NE(-1, CTestSeams::MessageBoxes()[0].strText.Find("no such table"));
+    // Not stored: the form keeps the sale for another try.
+    EXPECT_EQ(0u, refused.find(CSaleCard::NotCommittedText)) << refused;
+    EXPECT_EQ("板蓝根", nameAfterRefusal);
+    // Stored: the form is ready for the next sale, so this one is not added twice.
+    EXPECT_EQ(0u, notClamped.find(CSaleCard::NotClampedText)) << notClamped;
+    EXPECT_NE(std::string::npos, notClamped.find("clamp refused"));
+    EXPECT_EQ("", nameAfterStore);
+    EXPECT_EQ("1", quantityAfterStore);
+    EXPECT_EQ("1|-1.0", m_db.Scalar("SELECT (SELECT COUNT(*) FROM 销)||'|'||(SELECT 现有存货量 "
+                                    "FROM 存)"));
+}
+
 TEST_F(FormDialogs, LoginAdmitsOnlyTheExactAccount)
 {
     m_db.Exec("INSERT INTO 操作员 VALUES('Admin','pw')");
