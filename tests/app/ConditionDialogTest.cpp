@@ -71,12 +71,20 @@ TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
     ModalScript script;
     script.When("系统消息", [&](HWND dialog) {
         shown = Item(dialog, IDC_MESSAGE_TEXT);
-        ModalScript::Click(dialog, IDOK); // Enter: nothing happens
+        // Enter in the message, through the dialog manager as typed: nothing happens.
+        HWND edit = GetDlgItem(dialog, IDC_MESSAGE_TEXT);
+        SetFocus(edit);
+        PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+        PostMessageA(edit, WM_CHAR, '\r', 1);
+        PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+    });
+    script.When("系统消息", [&](HWND dialog) {
         ModalScript::Click(dialog, IDC_MESSAGE_SUPPORT);
         ModalScript::Click(dialog, IDC_MESSAGE_HELP);
         ModalScript::Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, message.DoModal());
+    EXPECT_TRUE(script.Finished()) << script.Failure();
     EXPECT_EQ("文件connect.txt不存在 & #1", shown);
     const auto& launches = CTestSeams::ShellLaunches();
     ASSERT_EQ(2u, launches.size());
