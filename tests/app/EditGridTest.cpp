@@ -112,10 +112,9 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     int i = 0;
     for (auto& c : timestamps)
     {
-        ++i;
+        const std::string n = std::to_string(++i);
         m_db.Exec("INSERT INTO t VALUES('" + std::string(c.stored) +
-                  "','2003-11-24 00:00:00.000','名称  '," + std::to_string(i) + ".5," +
-                  std::to_string(i) + ")");
+                  "','2003-11-24 00:00:00.000','名称  '," + n + ".5," + n + ")");
     }
     CEditGrid& grid = NewGrid("t", "SELECT * FROM t ORDER BY n");
     EXPECT_EQ(IDC_EDIT_GRID, grid.GetDlgCtrlID());
