@@ -112,9 +112,10 @@ void TestDatabase::Exec(const std::string& sql)
     }
 }
 
-std::string TestDatabase::Scalar(const std::string& sql)
+namespace {
+std::string ScalarOn(CDatabase& db, const std::string& sql)
 {
-    CRecordset rs(&m_db);
+    CRecordset rs(&db);
     rs.Open(CRecordset::forwardOnly, sql.c_str());
     CString value;
     if (!rs.IsEOF())
@@ -122,18 +123,18 @@ std::string TestDatabase::Scalar(const std::string& sql)
     rs.Close();
     return std::string((LPCTSTR)value);
 }
+}
+
+std::string TestDatabase::Scalar(const std::string& sql)
+{
+    return ScalarOn(m_db, sql);
+}
 
 std::string TestDatabase::CommittedScalar(const std::string& sql)
 {
     CDatabase other;
     other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
-    CRecordset rs(&other);
-    rs.Open(CRecordset::forwardOnly, sql.c_str());
-    CString value;
-    if (!rs.IsEOF())
-        rs.GetFieldValue((short)0, value);
-    rs.Close();
-    return std::string((LPCTSTR)value);
+    return ScalarOn(other, sql);
 }
 
 void TestDatabase::RefuseCommitsAfterInsertsInto(const std::string& table)

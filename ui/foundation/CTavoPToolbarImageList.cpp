@@ -56,7 +56,7 @@ HBITMAP LoadStripBitmap(HINSTANCE hinst, LPCTSTR name, UINT extraFlags, int* pnB
 
 // The platform's loader trusts a bitmap file's header and reads as many pixels as it claims,
 // past the end of a file that holds fewer. A file given by the user or a stored state is handed
-// over only when its header is one of ours to read and the file holds all that it describes.
+// over only when its header describes a plain bitmap of sane size and the file holds all of it.
 bool IsWholeBitmapFile(LPCTSTR lpszPath)
 {
     const ULONGLONG kMaxFileBytes = 256 * 1024 * 1024;

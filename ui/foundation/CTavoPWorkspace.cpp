@@ -317,7 +317,6 @@ BOOL CTavoPWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
     if (m_pUserToolsManager != NULL && m_pUserToolsManager->InvokeTool(uiCmd))
         return TRUE;
 
-    // Without a window the command goes to the application's main window.
     if (pWnd == NULL)
         pWnd = AfxGetMainWnd();
     HWND hwndTarget = pWnd != NULL ? ::GetAncestor(pWnd->GetSafeHwnd(), GA_ROOT) : NULL;
