@@ -112,13 +112,43 @@ void TestDatabase::Exec(const std::string& sql)
     }
 }
 
-std::string TestDatabase::Scalar(const std::string& sql)
+namespace {
+std::string ScalarOn(CDatabase& db, const std::string& sql)
 {
-    CRecordset rs(&m_db);
+    CRecordset rs(&db);
     rs.Open(CRecordset::forwardOnly, sql.c_str());
     CString value;
     if (!rs.IsEOF())
         rs.GetFieldValue((short)0, value);
     rs.Close();
     return std::string((LPCTSTR)value);
+}
+}
+
+std::string TestDatabase::Scalar(const std::string& sql)
+{
+    return ScalarOn(m_db, sql);
+}
+
+std::string TestDatabase::CommittedScalar(const std::string& sql)
+{
+    CDatabase other;
+    other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+    return ScalarOn(other, sql);
+}
+
+void TestDatabase::RefuseCommitsAfterInsertsInto(const std::string& table)
+{
+    // Each insert leaves a reference to a row that never exists, checked only at the commit.
+    Exec("PRAGMA foreign_keys=ON");
+    Exec("CREATE TABLE IF NOT EXISTS commit_guard_parent (id INTEGER PRIMARY KEY)");
+    Exec("CREATE TABLE IF NOT EXISTS commit_guard (parent INTEGER REFERENCES "
+         "commit_guard_parent(id) DEFERRABLE INITIALLY DEFERRED)");
+    Exec("CREATE TRIGGER commit_guard_" + table + " AFTER INSERT ON " + table +
+         " BEGIN INSERT INTO commit_guard VALUES(1); END");
+}
+
+void TestDatabase::AcceptCommitsAgain()
+{
+    Exec("PRAGMA foreign_keys=OFF");
 }

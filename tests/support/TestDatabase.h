@@ -28,6 +28,13 @@ public:
     void Exec(const std::string& sql);
     // First column of the first row as text, "" when there is none.
     std::string Scalar(const std::string& sql);
+    // The same through a connection of its own: only what was committed.
+    std::string CommittedScalar(const std::string& sql);
+
+    // From now on every transaction that inserted into table is refused at its commit, as by a
+    // deferred constraint; outside a transaction the insert itself is refused.
+    void RefuseCommitsAfterInsertsInto(const std::string& table);
+    void AcceptCommitsAgain();
 
     // The statements of the shipped schema, in order.
     static std::vector<std::string> SchemaStatements();

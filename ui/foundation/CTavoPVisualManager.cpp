@@ -417,7 +417,7 @@ void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPStatusBar* /*p
     else
     {
         CTavoPDrawManager dm(*pDC);
-        dm.FillGradient(rectComplete, clrBar, clrProgressBarDest, TRUE);
+        dm.FillGradient(rectComplete, clrBar, clrProgressBarDest, FALSE);
     }
 
     if (!bProgressText)
