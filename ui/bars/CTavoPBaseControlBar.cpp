@@ -27,8 +27,11 @@ BOOL CTavoPBaseControlBar::CanFloat() const
 
 CTavoPMiniFrameWnd* CTavoPBaseControlBar::GetParentMiniFrame(BOOL /*bNoAssert*/) const
 {
-    for (HWND hwnd = ::GetParent(GetSafeHwnd()); hwnd != nullptr; hwnd = ::GetParent(hwnd))
+    // Up through the parents only: a top-level window's "parent" would be its owner.
+    for (HWND hwnd = GetSafeHwnd();
+         hwnd != nullptr && (::GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD);)
     {
+        hwnd = ::GetParent(hwnd);
         CTavoPMiniFrameWnd* pMiniFrame =
             DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, CWnd::FromHandlePermanent(hwnd));
         if (pMiniFrame != nullptr)
