@@ -1,9 +1,12 @@
-// Storing stock-in cards and sales on a real SQLite database: stock rules, refusals, and
-// that a card is stored whole or not at all.
+// Storing stock-in cards and sales on a real database (SQLite, or the PostgreSQL server of a
+// server run): stock rules, refusals, that a card is stored whole or not at all, and two counters
+// selling at once on the server.
 #include "app/CCardTransaction.h"
 #include "tests/app/SampleCards.h"
 #include "tests/support/TestDatabase.h"
+#include "framework/CRecordset.h"
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -12,12 +15,11 @@ const char* const StockRefused = "无法对库存进行更新，当前的库存�
 // Every row of a table, in a fixed order, as one text.
 std::string Rows(TestDatabase& db, const char* table)
 {
-    return db.Scalar(std::string("SELECT group_concat(r, '|') FROM (SELECT "
-                                 "quote(名称)||','||quote(有效截止日期)||','||") +
-                     (std::string(table) == "存" ? "quote(平均成本单价)||','||quote(现有存货量)"
-                      : std::string(table) == "进" ? "quote(进价)||','||quote(数量)"
-                                                   : "quote(日期时间)||','||quote(数量)") +
-                     " AS r FROM " + table + " ORDER BY r)");
+    std::string columns = std::string(table) == "存"   ? "平均成本单价,现有存货量"
+                          : std::string(table) == "进" ? "进价,数量"
+                                                       : "日期时间,数量";
+    return db.Rows("SELECT 名称,有效截止日期," + columns + " FROM " + table + " ORDER BY 名称," +
+                   "有效截止日期," + columns);
 }
 
 // Without transactions the cards undo their rows by hand.
@@ -36,8 +38,8 @@ TEST(StockIn, NewKeyCreatesStockAtPurchasePrice)
     ASSERT_TRUE(SampleCard("注射用板蓝根", 12.5f, 3).Store(&db.Db(), status));
     EXPECT_STREQ(CStockInCard::StoredText, status);
     EXPECT_EQ("1", db.Scalar("SELECT COUNT(*) FROM 进 WHERE 进价=12.5 AND 数量=3"));
-    EXPECT_EQ("12.5", db.Scalar("SELECT 平均成本单价||'' FROM 存 WHERE 名称='注射用板蓝根'"));
-    EXPECT_EQ("3.0", db.Scalar("SELECT 现有存货量||'' FROM 存"));
+    EXPECT_EQ("12.5", db.Scalar("SELECT 平均成本单价 FROM 存 WHERE 名称='注射用板蓝根'"));
+    EXPECT_EQ("3", db.Scalar("SELECT 现有存货量 FROM 存"));
 }
 
 TEST(StockIn, ExistingKeyKeepsWeightedAverageCost)
@@ -47,7 +49,7 @@ TEST(StockIn, ExistingKeyKeepsWeightedAverageCost)
     ASSERT_TRUE(SampleCard("板蓝根", 10, 5).Store(&db.Db(), status));
     ASSERT_TRUE(SampleCard("板蓝根", 20, 5).Store(&db.Db(), status)) << (LPCTSTR)status;
     EXPECT_EQ("1", db.Scalar("SELECT COUNT(*) FROM 存"));
-    EXPECT_EQ("15.0|10.0", db.Scalar("SELECT 平均成本单价||'|'||现有存货量 FROM 存"));
+    EXPECT_EQ("15,10", db.Rows("SELECT 平均成本单价,现有存货量 FROM 存"));
     EXPECT_EQ("2", db.Scalar("SELECT COUNT(*) FROM 进"));
 }
 
@@ -93,16 +95,14 @@ TEST(StockIn, FailedStockChangeLeavesBothTablesAsTheyWere)
         CString status;
         ASSERT_TRUE(SampleCard("板蓝根", 10, 5).Store(&db.Db(), status));
         std::string purchases = Rows(db, "进"), stock = Rows(db, "存");
-        db.Exec("CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); "
-                "END");
+        db.Refuse("no_update", "UPDATE", "存", "locked");
         // The same card again: an identical purchase row exists and must stay.
         EXPECT_FALSE(SampleCard("板蓝根", 10, 5).Store(&db.Db(), status));
         EXPECT_STREQ(StockRefused, status);
         EXPECT_EQ(purchases, Rows(db, "进"));
         EXPECT_EQ(stock, Rows(db, "存"));
         // A stock insert refused for another reason than an existing key is no success either.
-        db.Exec("CREATE TRIGGER no_insert BEFORE INSERT ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); "
-                "END");
+        db.Refuse("no_insert", "INSERT", "存", "locked");
         EXPECT_FALSE(SampleCard("新药", 10, 5).Store(&db.Db(), status));
         EXPECT_STREQ(StockRefused, status);
         EXPECT_EQ(purchases, Rows(db, "进"));
@@ -117,7 +117,7 @@ TEST(StockIn, QuotesInTextsAreStoredAsTyped)
     card.m_buyer = "'";
     ASSERT_TRUE(card.Store(&db.Db(), status)) << (LPCTSTR)status;
     ASSERT_TRUE(card.Store(&db.Db(), status)) << (LPCTSTR)status;
-    EXPECT_EQ("10.0", db.Scalar("SELECT 现有存货量||'' FROM 存 WHERE 名称='O''Neil''s'"));
+    EXPECT_EQ("10", db.Scalar("SELECT 现有存货量 FROM 存 WHERE 名称='O''Neil''s'"));
     EXPECT_EQ("2", db.Scalar("SELECT COUNT(*) FROM 进 WHERE 采购人=''''"));
 }
 
@@ -130,15 +130,14 @@ TEST(Sale, WholeBoxAndSplitSalesLowerTheStock)
     EXPECT_EQ("37.50", whole.m_amount);
     ASSERT_EQ(CSaleCard::Stored, whole.Store(&db.Db(), status)) << (LPCTSTR)status;
     EXPECT_STREQ(CSaleCard::StoredText, status);
-    EXPECT_EQ("3.0|37.5|整盒销售|0",
-              db.Scalar("SELECT 数量||'|'||实收金额||'|'||销售类型||'|'||坏帐 FROM 销"));
-    EXPECT_EQ("17.0", db.Scalar("SELECT 现有存货量||'' FROM 存"));
+    EXPECT_EQ("3,37.5,整盒销售,0", db.Rows("SELECT 数量,实收金额,销售类型,坏帐 FROM 销"));
+    EXPECT_EQ("17", db.Scalar("SELECT 现有存货量 FROM 存"));
 
     CSaleCard split = SampleSale("板蓝根", 5, 20, 0.8f);
     split.m_dateTime = "2003-11-24 10:16:00";
     ASSERT_EQ(CSaleCard::Stored, split.Store(&db.Db(), status)) << (LPCTSTR)status;
-    EXPECT_EQ("0.25", db.Scalar("SELECT 数量||'' FROM 销 WHERE 销售类型='拆零销售'"));
-    EXPECT_EQ("16.75", db.Scalar("SELECT 现有存货量||'' FROM 存"));
+    EXPECT_EQ("0.25", db.Scalar("SELECT 数量 FROM 销 WHERE 销售类型='拆零销售'"));
+    EXPECT_EQ("16.75", db.Scalar("SELECT 现有存货量 FROM 存"));
 }
 
 TEST(Sale, RefusalsStoreNothing)
@@ -167,11 +166,10 @@ TEST(Sale, RefusalsStoreNothing)
     for (bool transactions : {true, false})
     {
         TransactionScope scope(transactions);
-        db.Exec("CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'stock "
-                "locked'); END");
+        db.Refuse("no_update", "UPDATE", "存", "stock locked");
         EXPECT_EQ(CSaleCard::Refused, SampleSale("板蓝根", 1, 1, 1).Store(&db.Db(), status));
         EXPECT_NE(-1, status.Find("stock locked"));
-        db.Exec("DROP TRIGGER no_update");
+        db.Allow("no_update", "存");
     }
     EXPECT_EQ("0", db.Scalar("SELECT COUNT(*) FROM 销"));
     EXPECT_EQ(stock, Rows(db, "存"));
@@ -188,12 +186,11 @@ TEST(Sale, UndoneByHandRemovesOnlyTheNewSale)
     ASSERT_TRUE(SampleCard("板蓝根", 10, 20).Store(&db.Db(), status));
     ASSERT_EQ(CSaleCard::Stored, SampleSale("板蓝根", 1, 1, 1).Store(&db.Db(), status));
     TransactionScope fallback(false);
-    db.Exec(
-        "CREATE TRIGGER no_update BEFORE UPDATE ON 存 BEGIN SELECT RAISE(ABORT, 'locked'); END");
+    db.Refuse("no_update", "UPDATE", "存", "locked");
     // The same sale in the same second: the earlier one stays.
     EXPECT_EQ(CSaleCard::Refused, SampleSale("板蓝根", 1, 1, 1).Store(&db.Db(), status));
     EXPECT_EQ("1", db.Scalar("SELECT COUNT(*) FROM 销"));
-    EXPECT_EQ("19.0", db.Scalar("SELECT 现有存货量||'' FROM 存"));
+    EXPECT_EQ("19", db.Scalar("SELECT 现有存货量 FROM 存"));
 }
 
 TEST(Sale, OversellingClampsEveryNegativeStockAtZero)
@@ -205,6 +202,62 @@ TEST(Sale, OversellingClampsEveryNegativeStockAtZero)
     db.Exec("UPDATE 存 SET 现有存货量=-4 WHERE 名称='甘草'");
     ASSERT_EQ(CSaleCard::Stored, SampleSale("板蓝根", 5, 1, 1).Store(&db.Db(), status))
         << (LPCTSTR)status;
-    EXPECT_EQ("0.0|0.0", db.Scalar("SELECT group_concat(现有存货量, '|') FROM 存"));
-    EXPECT_EQ("5.0", db.Scalar("SELECT 数量||'' FROM 销"));
+    EXPECT_EQ("0|0", db.Rows("SELECT 现有存货量 FROM 存"));
+    EXPECT_EQ("5", db.Scalar("SELECT 数量 FROM 销"));
+}
+
+TEST(SaleOnServer, TwoCountersSellingTheLastUnitsAtOnceBothCount)
+{
+    if (!TestDatabase::OnServer())
+        GTEST_SKIP() << "two counters need a database server";
+    TestDatabase db;
+    CString status;
+    ASSERT_TRUE(SampleCard("板蓝根", 10, 3).Store(&db.Db(), status));
+
+    // Each counter has its own connection, as each runs its own vorlen.
+    CDatabase counters[2], holder;
+    std::string backends;
+    for (CDatabase& counter : counters)
+    {
+        counter.OpenEx(db.ConnectString().c_str(), CDatabase::noOdbcDialog);
+        CRecordset rs(&counter);
+        rs.Open(CRecordset::forwardOnly, "SELECT pg_backend_pid()");
+        CString pid;
+        rs.GetFieldValue((short)0, pid);
+        backends += (backends.empty() ? "" : ",") + std::string((LPCTSTR)pid);
+    }
+
+    // A third connection holds the stock row, so that both sales are under way, each waiting
+    // to lower the stock, before either may.
+    holder.OpenEx(db.ConnectString().c_str(), CDatabase::noOdbcDialog);
+    ASSERT_TRUE(holder.BeginTrans());
+    holder.ExecuteSQL("UPDATE 存 SET 现有存货量=现有存货量");
+    CSaleCard sales[2] = {SampleSale("板蓝根", 2, 1, 1), SampleSale("板蓝根", 2, 1, 1)};
+    sales[1].m_dateTime = "2003-11-24 10:15:01";
+    CSaleCard::StoreResult results[2] = {CSaleCard::Refused, CSaleCard::Refused};
+    CString statuses[2];
+    std::thread first([&] { results[0] = sales[0].Store(&counters[0], statuses[0]); });
+    std::thread second([&] { results[1] = sales[1].Store(&counters[1], statuses[1]); });
+    std::string waiting;
+    for (int i = 0; i < 200 && waiting != "2"; ++i)
+    {
+        Sleep(50);
+        waiting = db.Scalar("SELECT COUNT(*) FROM pg_stat_activity WHERE wait_event_type='Lock' "
+                            "AND pid IN (" +
+                            backends + ")");
+    }
+    EXPECT_EQ("2", waiting);
+    EXPECT_TRUE(holder.CommitTrans());
+    first.join();
+    second.join();
+
+    for (int i = 0; i < 2; ++i)
+    {
+        EXPECT_EQ(CSaleCard::Stored, results[i]) << (LPCTSTR)statuses[i];
+        EXPECT_STREQ(CSaleCard::StoredText, statuses[i]);
+    }
+    // 3 - 2 - 2: both sales lowered the stock, which ends at 0, not -1 and not 1.
+    EXPECT_EQ("2003-11-24 10:15:00,2|2003-11-24 10:15:01,2",
+              db.Rows("SELECT 日期时间,数量 FROM 销 ORDER BY 日期时间"));
+    EXPECT_EQ("0", db.Scalar("SELECT 现有存货量 FROM 存"));
 }

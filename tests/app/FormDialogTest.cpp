@@ -1,4 +1,5 @@
-// The forms driven through their real windows, on real SQLite databases.
+// The forms driven through their real windows, on real databases (SQLite, or the PostgreSQL server
+// of a server run).
 #include "app/CGridCellEditor.h"
 #include "app/CLoginDialog.h"
 #include "app/CSaleDialog.h"
@@ -73,8 +74,8 @@ TEST_F(FormDialogs, StockInFormRecordsCardsAndStaysOpen)
     EXPECT_EQ("0", price);
     EXPECT_TRUE(focusOnBuyer);
     EXPECT_EQ("1", m_db.Scalar("SELECT COUNT(*) FROM 进 WHERE 采购人='王五'"));
-    EXPECT_EQ("12.5|3.0|2004-11-14",
-              m_db.Scalar("SELECT 平均成本单价||'|'||现有存货量||'|'||有效截止日期 FROM 存"));
+    EXPECT_EQ("12.5,3,2004-11-14",
+              m_db.Rows("SELECT 平均成本单价,现有存货量,有效截止日期 FROM 存"));
 }
 
 TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecorded)
@@ -135,9 +136,8 @@ TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecor
     EXPECT_EQ("整盒销售", typeAfterReset);
     EXPECT_EQ("1", quantityAfterReset);
     EXPECT_EQ("2003-11-25 08:00:01", timeAfterReset);
-    EXPECT_EQ("2003-11-25 08:00:01|3.0|37.5",
-              m_db.Scalar("SELECT 日期时间||'|'||数量||'|'||实收金额 FROM 销"));
-    EXPECT_EQ("47.0", m_db.Scalar("SELECT 现有存货量||'' FROM 存 WHERE 产地='北京'"));
+    EXPECT_EQ("2003-11-25 08:00:01,3,37.5", m_db.Rows("SELECT 日期时间,数量,实收金额 FROM 销"));
+    EXPECT_EQ("47", m_db.Scalar("SELECT 现有存货量 FROM 存 WHERE 产地='北京'"));
 }
 
 TEST_F(FormDialogs, LoginAdmitsOnlyTheExactAccount)
