@@ -136,6 +136,9 @@ TEST_F(ReportFixture, StockQueryMatchesPartsAndQuotes)
     EXPECT_EQ((std::vector<std::string>{"O'Neil's"}), Column(0));
     ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::StockQuery("", "", "", "")));
     EXPECT_EQ(4, m_grid.GetItemCount());
+    // SQLite's LIKE takes capital and small Latin letters alike, PostgreSQL's does not.
+    ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::StockQuery("o'neil", "", "", "")));
+    EXPECT_EQ(TestDatabase::OnServer() ? 0 : 1, m_grid.GetItemCount());
     EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
 }
 
