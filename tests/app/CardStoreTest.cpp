@@ -6,6 +6,8 @@
 #include "tests/support/TestDatabase.h"
 #include "framework/CRecordset.h"
 #include <gtest/gtest.h>
+#include <functional>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -206,51 +208,70 @@ TEST(Sale, OversellingClampsEveryNegativeStockAtZero)
     EXPECT_EQ("5", db.Scalar("SELECT 数量 FROM 销"));
 }
 
-TEST(SaleOnServer, TwoCountersSellingTheLastUnitsAtOnceBothCount)
-{
-    if (!TestDatabase::OnServer())
-        GTEST_SKIP() << "two counters need a database server";
-    TestDatabase db;
-    CString status;
-    ASSERT_TRUE(SampleCard("板蓝根", 10, 3).Store(&db.Db(), status));
+namespace {
 
-    // Each counter has its own connection, as each runs its own vorlen.
-    CDatabase counters[2], holder;
-    std::string backends;
-    for (CDatabase& counter : counters)
+// Two counters on one server, each with its own connection as each runs its own vorlen. A third
+// connection holds a lock while both start their cards, so that both are under way, each waiting
+// for the other's rows, before either may go on.
+class TwoCounters : public ::testing::Test
+{
+protected:
+    void SetUp() override
     {
-        counter.OpenEx(db.ConnectString().c_str(), CDatabase::noOdbcDialog);
-        CRecordset rs(&counter);
-        rs.Open(CRecordset::forwardOnly, "SELECT pg_backend_pid()");
-        CString pid;
-        rs.GetFieldValue((short)0, pid);
-        backends += (backends.empty() ? "" : ",") + std::string((LPCTSTR)pid);
+        if (!TestDatabase::OnServer())
+            GTEST_SKIP() << "two counters need a database server";
+        m_db.reset(new TestDatabase);
     }
 
-    // A third connection holds the stock row, so that both sales are under way, each waiting
-    // to lower the stock, before either may.
-    holder.OpenEx(db.ConnectString().c_str(), CDatabase::noOdbcDialog);
-    ASSERT_TRUE(holder.BeginTrans());
-    holder.ExecuteSQL("UPDATE 存 SET 现有存货量=现有存货量");
+    // Runs both cards at once while the holder's statement keeps its lock.
+    void RunTogether(const char* holdSql, const std::function<void(CDatabase&, int)>& card)
+    {
+        CDatabase counters[2], holder;
+        std::string backends;
+        for (CDatabase& counter : counters)
+        {
+            counter.OpenEx(m_db->ConnectString().c_str(), CDatabase::noOdbcDialog);
+            CRecordset rs(&counter);
+            rs.Open(CRecordset::forwardOnly, "SELECT pg_backend_pid()");
+            CString pid;
+            rs.GetFieldValue((short)0, pid);
+            backends += (backends.empty() ? "" : ",") + std::string((LPCTSTR)pid);
+        }
+        holder.OpenEx(m_db->ConnectString().c_str(), CDatabase::noOdbcDialog);
+        ASSERT_TRUE(holder.BeginTrans());
+        holder.ExecuteSQL(holdSql);
+        std::thread first([&] { card(counters[0], 0); });
+        std::thread second([&] { card(counters[1], 1); });
+        std::string waiting;
+        for (int i = 0; i < 200 && waiting != "2"; ++i)
+        {
+            Sleep(50);
+            waiting = m_db->Scalar("SELECT COUNT(*) FROM pg_stat_activity WHERE "
+                                   "wait_event_type='Lock' AND pid IN (" +
+                                   backends + ")");
+        }
+        EXPECT_EQ("2", waiting);
+        holder.Rollback();
+        first.join();
+        second.join();
+    }
+
+    std::unique_ptr<TestDatabase> m_db;
+};
+
+} // namespace
+
+TEST_F(TwoCounters, SellingTheLastUnitsAtOnceBothCount)
+{
+    CString status;
+    ASSERT_TRUE(SampleCard("板蓝根", 10, 3).Store(&m_db->Db(), status));
     CSaleCard sales[2] = {SampleSale("板蓝根", 2, 1, 1), SampleSale("板蓝根", 2, 1, 1)};
     sales[1].m_dateTime = "2003-11-24 10:15:01";
     CSaleCard::StoreResult results[2] = {CSaleCard::Refused, CSaleCard::Refused};
     CString statuses[2];
-    std::thread first([&] { results[0] = sales[0].Store(&counters[0], statuses[0]); });
-    std::thread second([&] { results[1] = sales[1].Store(&counters[1], statuses[1]); });
-    std::string waiting;
-    for (int i = 0; i < 200 && waiting != "2"; ++i)
-    {
-        Sleep(50);
-        waiting = db.Scalar("SELECT COUNT(*) FROM pg_stat_activity WHERE wait_event_type='Lock' "
-                            "AND pid IN (" +
-                            backends + ")");
-    }
-    EXPECT_EQ("2", waiting);
-    EXPECT_TRUE(holder.CommitTrans());
-    first.join();
-    second.join();
-
+    RunTogether("UPDATE 存 SET 现有存货量=现有存货量", [&](CDatabase& counter, int i) {
+        results[i] = sales[i].Store(&counter, statuses[i]);
+    });
     for (int i = 0; i < 2; ++i)
     {
         EXPECT_EQ(CSaleCard::Stored, results[i]) << (LPCTSTR)statuses[i];
@@ -258,6 +279,22 @@ TEST(SaleOnServer, TwoCountersSellingTheLastUnitsAtOnceBothCount)
     }
     // 3 - 2 - 2: both sales lowered the stock, which ends at 0, not -1 and not 1.
     EXPECT_EQ("2003-11-24 10:15:00,2|2003-11-24 10:15:01,2",
-              db.Rows("SELECT 日期时间,数量 FROM 销 ORDER BY 日期时间"));
-    EXPECT_EQ("0", db.Scalar("SELECT 现有存货量 FROM 存"));
+              m_db->Rows("SELECT 日期时间,数量 FROM 销 ORDER BY 日期时间"));
+    EXPECT_EQ("0", m_db->Scalar("SELECT 现有存货量 FROM 存"));
+}
+
+TEST_F(TwoCounters, StockingInOneNewItemAtOnceBothCount)
+{
+    // The holder's row of the same key keeps both stock rows waiting; one counter's then makes
+    // the item, and the other's finds it and adds to it.
+    CStockInCard cards[2] = {SampleCard("板蓝根", 10, 5), SampleCard("板蓝根", 20, 5)};
+    bool stored[2] = {false, false};
+    CString statuses[2];
+    RunTogether(
+        "INSERT INTO 存 VALUES('板蓝根','北京','10支','2004-11-14',1,1)",
+        [&](CDatabase& counter, int i) { stored[i] = cards[i].Store(&counter, statuses[i]); });
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(stored[i]) << (LPCTSTR)statuses[i];
+    EXPECT_EQ("10,5|20,5", m_db->Rows("SELECT 进价,数量 FROM 进 ORDER BY 进价"));
+    EXPECT_EQ("15,10", m_db->Rows("SELECT 平均成本单价,现有存货量 FROM 存"));
 }
