@@ -1,8 +1,12 @@
 #include "app/CSaleDialog.h"
 #include "app/CDatabaseHolder.h"
+#include "app/CGridSql.h"
 #include "app/CSqlText.h"
 #include "framework/CTime.h"
 #include "res/resource.h"
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 
 BEGIN_MESSAGE_MAP(CSaleDialog, CDialog)
@@ -115,13 +119,16 @@ void CSaleDialog::UpdateAmount()
     GetDlgItemText(IDC_SALE_QUANTITY, quantity);
     GetDlgItemText(IDC_SALE_PRICE, price);
     char* end = nullptr;
+    errno = 0;
     unsigned long count = std::strtoul(quantity, &end, 10);
-    bool valid = !quantity.IsEmpty() && *end == 0 && quantity[0] != '-' && quantity[0] != '+';
-    double each = std::strtod(price, &end);
-    valid = valid && !price.IsEmpty() && *end == 0;
+    bool valid = !quantity.IsEmpty() && *end == 0 && quantity[0] >= '0' && quantity[0] <= '9' &&
+                 errno == 0 && count <= UINT_MAX;
+    // Only decimal numbers: the conversion alone would also take "0x1A", "inf" and "nan".
+    valid = valid && CGridSql::IsNumberText((LPCTSTR)price);
     CSaleCard sale;
     sale.m_quantity = (unsigned)count;
-    sale.m_price = (float)each;
+    sale.m_price = valid ? (float)std::strtod(price, nullptr) : 0;
+    valid = valid && std::isfinite(sale.m_quantity * sale.m_price);
     // An amount that cannot be computed stays empty, and the sale is refused until it can.
     m_amount = valid ? CString(sale.ComputeAmount().c_str()) : CString();
     SetDlgItemText(IDC_SALE_AMOUNT, m_amount);
@@ -193,6 +200,8 @@ void CSaleDialog::OnOK()
     CString status;
     CSaleCard::StoreResult result = ReadSale().Store(m_pDatabase, status);
     SetStatus(status);
-    if (result == CSaleCard::Stored)
+    // A stored sale clears the form even when the clamp was refused: the same sale must not be
+    // added twice.
+    if (result != CSaleCard::Refused)
         ResetCard();
 }

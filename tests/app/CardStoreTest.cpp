@@ -298,3 +298,63 @@ TEST_F(TwoCounters, StockingInOneNewItemAtOnceBothCount)
     EXPECT_EQ("10,5|20,5", m_db->Rows("SELECT 进价,数量 FROM 进 ORDER BY 进价"));
     EXPECT_EQ("15,10", m_db->Rows("SELECT 平均成本单价,现有存货量 FROM 存"));
 }
+
+TEST(Cards, RefusedCommitStoresNothingAndLaterCardsStoreOnlyThemselves)
+{
+    TestDatabase db;
+    CString status;
+    ASSERT_TRUE(SampleCard("甘草", 10, 5).Store(&db.Db(), status));
+    db.RefuseCommitsAfterInsertsInto("进");
+    db.RefuseCommitsAfterInsertsInto("销");
+    auto committed = [&] {
+        return db.CommittedRows("SELECT (SELECT COUNT(*) FROM 进),(SELECT 现有存货量 FROM 存),"
+                                "(SELECT COUNT(*) FROM 销)");
+    };
+    // A refusal that lasts refuses every card, and each one alone.
+    for (int attempt = 0; attempt < 2; ++attempt)
+    {
+        EXPECT_FALSE(SampleCard("甘草", 10, 5).Store(&db.Db(), status));
+        EXPECT_EQ(0, status.Find(CStockInCard::NotCommittedText)) << (LPCTSTR)status;
+        EXPECT_NE(-1, status.Find(TestDatabase::OnServer() ? "foreign key" : "FOREIGN KEY"));
+        EXPECT_EQ(CSaleCard::Refused, SampleSale("甘草", 1, 1, 1).Store(&db.Db(), status));
+        EXPECT_EQ(0, status.Find(CSaleCard::NotCommittedText)) << (LPCTSTR)status;
+        EXPECT_EQ("1,5,0", committed());
+    }
+    db.AcceptCommitsAgain();
+    ASSERT_TRUE(SampleCard("甘草", 10, 5).Store(&db.Db(), status)) << (LPCTSTR)status;
+    ASSERT_EQ(CSaleCard::Stored, SampleSale("甘草", 1, 1, 1).Store(&db.Db(), status))
+        << (LPCTSTR)status;
+    EXPECT_EQ("2,9,1", committed());
+}
+
+TEST(Sale, RefusedClampKeepsTheStoredSaleAndSaysSo)
+{
+    TestDatabase db;
+    CString status;
+    ASSERT_TRUE(SampleCard("板蓝根", 10, 2).Store(&db.Db(), status));
+    db.Refuse("no_clamp", "UPDATE", "存", "clamp refused", "NEW.现有存货量=0");
+    EXPECT_EQ(CSaleCard::StoredNotClamped, SampleSale("板蓝根", 5, 1, 1).Store(&db.Db(), status));
+    EXPECT_EQ(0, status.Find(CSaleCard::NotClampedText)) << (LPCTSTR)status;
+    EXPECT_NE(-1, status.Find("clamp refused"));
+    EXPECT_EQ("1,-3",
+              db.CommittedRows("SELECT (SELECT COUNT(*) FROM 销),(SELECT 现有存货量 FROM 存)"));
+}
+
+TEST(Sale, DateTimeMustBeARealCalendarTime)
+{
+    TestDatabase db;
+    CString status;
+    ASSERT_TRUE(SampleCard("板蓝根", 10, 20).Store(&db.Db(), status));
+    for (const char* refused : {"2003-11-24", "2003-11-24 24:00:00", "2003-02-29 10:00:00",
+                                "2003-11-24T10:15:00", "2003-11-24 10:15:00'", "０３-11-24 10:15"})
+    {
+        CSaleCard sale = SampleSale("板蓝根", 1, 1, 1);
+        sale.m_dateTime = refused;
+        EXPECT_EQ(CSaleCard::Refused, sale.Store(&db.Db(), status)) << refused;
+        EXPECT_STREQ("日期时间无效，请按“2003-11-24 10:15:00”的格式填写", status) << refused;
+    }
+    CSaleCard leap = SampleSale("板蓝根", 1, 1, 1);
+    leap.m_dateTime = "2004-02-29 23:59:59";
+    EXPECT_EQ(CSaleCard::Stored, leap.Store(&db.Db(), status)) << (LPCTSTR)status;
+    EXPECT_EQ("0", db.Scalar("SELECT COUNT(*) FROM 销 WHERE 日期时间<>'2004-02-29 23:59:59'"));
+}

@@ -269,8 +269,29 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     Type(grid, 2, "5支");
     grid.CommitEdit();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ("O'Neil's|5支",
-              m_db.Scalar("SELECT 产地||'|'||规格型号 FROM 存 WHERE 名称='板蓝根'"));
+    EXPECT_EQ("O'Neil's,5支", m_db.Rows("SELECT 产地,规格型号 FROM 存 WHERE 名称='板蓝根'"));
+}
+
+TEST_F(EditGridTest, OnlyTrailingBlanksAreTrimmedSoRowsAreFoundAgain)
+{
+    m_db.Exec("INSERT INTO 操作员 VALUES('甲\t','1\r\n')");
+    m_db.Exec("INSERT INTO 操作员 VALUES('乙  ','2')");
+    CEditGrid& grid =
+        NewGrid("操作员", "SELECT * FROM 操作员 WHERE 用户名<>'管理员' ORDER BY 密码");
+    grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
+    ASSERT_EQ(2, grid.GetItemCount());
+    EXPECT_STREQ("甲\t", grid.GetItemText(0, 0));
+    EXPECT_STREQ("1\r\n", grid.GetItemText(0, 1));
+    EXPECT_STREQ("乙", grid.GetItemText(1, 0));
+
+    ClickRow(grid, 0);
+    Type(grid, 1, "9");
+    grid.CommitEdit();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ("9", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='甲\t'"));
+    EXPECT_TRUE(grid.DeleteRow(0, TRUE));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ("0", m_db.Scalar("SELECT COUNT(*) FROM 操作员 WHERE 用户名 LIKE '甲%'"));
 }
 
 TEST_F(EditGridTest, RefusedOrMissedStatementsLeaveTheGridAsTheTableIs)

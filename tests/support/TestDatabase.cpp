@@ -163,9 +163,10 @@ void TestDatabase::Exec(const std::string& sql)
     }
 }
 
-std::string TestDatabase::Scalar(const std::string& sql)
+namespace {
+std::string ScalarOn(CDatabase& db, const std::string& sql)
 {
-    CRecordset rs(&m_db);
+    CRecordset rs(&db);
     rs.Open(CRecordset::forwardOnly, sql.c_str());
     CString value;
     if (!rs.IsEOF())
@@ -173,10 +174,59 @@ std::string TestDatabase::Scalar(const std::string& sql)
     rs.Close();
     return std::string((LPCTSTR)value);
 }
+}
 
-std::string TestDatabase::Rows(const std::string& sql)
+std::string TestDatabase::Scalar(const std::string& sql)
 {
-    CRecordset rs(&m_db);
+    return ScalarOn(m_db, sql);
+}
+
+std::string TestDatabase::CommittedScalar(const std::string& sql)
+{
+    CDatabase other;
+    other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+    return ScalarOn(other, sql);
+}
+
+void TestDatabase::RefuseCommitsAfterInsertsInto(const std::string& table)
+{
+    // Each insert leaves a reference to a row that never exists, checked only at the commit.
+    Exec("CREATE TABLE IF NOT EXISTS commit_guard_parent (id INTEGER PRIMARY KEY)");
+    if (m_schema.empty())
+    {
+        Exec("PRAGMA foreign_keys=ON");
+        Exec("CREATE TABLE IF NOT EXISTS commit_guard (parent INTEGER REFERENCES "
+             "commit_guard_parent(id) DEFERRABLE INITIALLY DEFERRED)");
+        Exec("CREATE TRIGGER commit_guard_" + table + " AFTER INSERT ON " + table +
+             " BEGIN INSERT INTO commit_guard VALUES(1); END");
+        return;
+    }
+    Exec("CREATE TABLE IF NOT EXISTS commit_guard (parent INTEGER)");
+    Exec("ALTER TABLE commit_guard DROP CONSTRAINT IF EXISTS commit_guard_parent");
+    Exec("ALTER TABLE commit_guard ADD CONSTRAINT commit_guard_parent FOREIGN KEY (parent) "
+         "REFERENCES commit_guard_parent(id) DEFERRABLE INITIALLY DEFERRED");
+    Exec("CREATE OR REPLACE FUNCTION commit_guard() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN "
+         "INSERT INTO commit_guard VALUES(1); RETURN NULL; END$$");
+    Exec("DROP TRIGGER IF EXISTS commit_guard_" + table + " ON " + table);
+    Exec("CREATE TRIGGER commit_guard_" + table + " AFTER INSERT ON " + table +
+         " FOR EACH ROW EXECUTE FUNCTION commit_guard()");
+}
+
+void TestDatabase::AcceptCommitsAgain()
+{
+    if (m_schema.empty())
+    {
+        Exec("PRAGMA foreign_keys=OFF");
+        return;
+    }
+    Exec("ALTER TABLE commit_guard DROP CONSTRAINT commit_guard_parent");
+    Exec("DELETE FROM commit_guard");
+}
+
+namespace {
+std::string RowsOn(CDatabase& db, const std::string& sql)
+{
+    CRecordset rs(&db);
     rs.Open(CRecordset::forwardOnly, sql.c_str());
     std::string rows;
     CString value;
@@ -193,12 +243,24 @@ std::string TestDatabase::Rows(const std::string& sql)
     rs.Close();
     return rows;
 }
+}
+
+std::string TestDatabase::Rows(const std::string& sql)
+{
+    return RowsOn(m_db, sql);
+}
+
+std::string TestDatabase::CommittedRows(const std::string& sql)
+{
+    CDatabase other;
+    other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+    return RowsOn(other, sql);
+}
 
 void TestDatabase::Refuse(const std::string& name, const std::string& event,
                           const std::string& table, const std::string& message,
                           const std::string& condition)
 {
-    std::string row = event == "DELETE" ? "OLD" : "NEW";
     if (m_schema.empty())
     {
         Exec("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table +

@@ -36,9 +36,17 @@ public:
     void Exec(const std::string& sql);
     // First column of the first row as text, "" when there is none.
     std::string Scalar(const std::string& sql);
-    // Every row as the program reads it: values joined by ",", rows by "|".
+    // The same through a connection of its own: only what was committed.
+    std::string CommittedScalar(const std::string& sql);
+    // Every row as the program reads it: values joined by ",", rows by "|"; the second through a
+    // connection of its own.
     std::string Rows(const std::string& sql);
+    std::string CommittedRows(const std::string& sql);
 
+    // From now on every transaction that inserted into table is refused at its commit, as by a
+    // deferred constraint; outside a transaction the insert itself is refused.
+    void RefuseCommitsAfterInsertsInto(const std::string& table);
+    void AcceptCommitsAgain();
     // Makes the data source refuse every INSERT, UPDATE or DELETE (event) on table with message,
     // or only those rows for which condition (on NEW or OLD) holds; Allow takes the refusal away.
     void Refuse(const std::string& name, const std::string& event, const std::string& table,
