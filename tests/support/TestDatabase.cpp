@@ -174,6 +174,26 @@ std::string ScalarOn(CDatabase& db, const std::string& sql)
     rs.Close();
     return std::string((LPCTSTR)value);
 }
+
+std::string RowsOn(CDatabase& db, const std::string& sql)
+{
+    CRecordset rs(&db);
+    rs.Open(CRecordset::forwardOnly, sql.c_str());
+    std::string rows;
+    CString value;
+    for (bool first = true; !rs.IsEOF(); rs.MoveNext(), first = false)
+    {
+        if (!first)
+            rows += "|";
+        for (short i = 0; i < rs.GetODBCFieldCount(); ++i)
+        {
+            rs.GetFieldValue(i, value);
+            rows += (i == 0 ? "" : ",") + std::string((LPCTSTR)value);
+        }
+    }
+    rs.Close();
+    return rows;
+}
 }
 
 std::string TestDatabase::Scalar(const std::string& sql)
@@ -186,6 +206,18 @@ std::string TestDatabase::CommittedScalar(const std::string& sql)
     CDatabase other;
     other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
     return ScalarOn(other, sql);
+}
+
+std::string TestDatabase::Rows(const std::string& sql)
+{
+    return RowsOn(m_db, sql);
+}
+
+std::string TestDatabase::CommittedRows(const std::string& sql)
+{
+    CDatabase other;
+    other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+    return RowsOn(other, sql);
 }
 
 void TestDatabase::RefuseCommitsAfterInsertsInto(const std::string& table)
@@ -221,40 +253,6 @@ void TestDatabase::AcceptCommitsAgain()
     }
     Exec("ALTER TABLE commit_guard DROP CONSTRAINT commit_guard_parent");
     Exec("DELETE FROM commit_guard");
-}
-
-namespace {
-std::string RowsOn(CDatabase& db, const std::string& sql)
-{
-    CRecordset rs(&db);
-    rs.Open(CRecordset::forwardOnly, sql.c_str());
-    std::string rows;
-    CString value;
-    for (bool first = true; !rs.IsEOF(); rs.MoveNext(), first = false)
-    {
-        if (!first)
-            rows += "|";
-        for (short i = 0; i < rs.GetODBCFieldCount(); ++i)
-        {
-            rs.GetFieldValue(i, value);
-            rows += (i == 0 ? "" : ",") + std::string((LPCTSTR)value);
-        }
-    }
-    rs.Close();
-    return rows;
-}
-}
-
-std::string TestDatabase::Rows(const std::string& sql)
-{
-    return RowsOn(m_db, sql);
-}
-
-std::string TestDatabase::CommittedRows(const std::string& sql)
-{
-    CDatabase other;
-    other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
-    return RowsOn(other, sql);
 }
 
 void TestDatabase::Refuse(const std::string& name, const std::string& event,

@@ -1,5 +1,4 @@
-// A fresh database for one test, reached through ODBC like the program's own, removed afterwards:
-// a SQLite file, or a schema of its own on the PostgreSQL server of a server run.
+// A fresh database for one test (a SQLite file, or a schema on the server of a server run), removed afterwards.
 #pragma once
 #include "framework/CDatabase.h"
 #include <string>
