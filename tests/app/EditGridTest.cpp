@@ -414,7 +414,8 @@ TEST_F(EditGridTest, ScrollingAndColumnResizingKeepTheEditorsOnTheirCells)
     track.hdr.code = HDN_BEGINTRACKW;
     grid.SendMessage(WM_NOTIFY, track.hdr.idFrom, (LPARAM)&track);
     EXPECT_EQ(-1, grid.GetEditedRow());
-    // SQLite orders by UTF-8 bytes, so 用户101 is the second row.
+    // The data source orders by UTF-8 bytes (PostgreSQL too, with collation "C"), so 用户101 is
+    // the second row.
     EXPECT_EQ("新密码", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='用户101'"));
 
     // A new row is scrolled into view before its editors are laid over it.
