@@ -128,6 +128,13 @@ TEST_F(RebarState, LayoutOfOtherBandsIsNotApplied)
     f.AddBand(104, 0);
     ASSERT_TRUE(CTavoPRebarState::LoadState(kProfile.c_str(), &f.frame));
     EXPECT_EQ(f.Order(), (std::vector<int>{101, 102, 103, 104}));
+
+    // Records cut short for the bands they name are not read past their end.
+    RegistryTestKey::SetBinary(kRebarKey, "IDs",
+                               {104, 0, 0, 0, 103, 0, 0, 0, 102, 0, 0, 0, 101, 0, 0, 0});
+    RegistryTestKey::SetBinary(kRebarKey, "RBI", std::vector<BYTE>(80, 0));
+    ASSERT_TRUE(CTavoPRebarState::LoadState(kProfile.c_str(), &f.frame));
+    EXPECT_EQ(f.Order(), (std::vector<int>{101, 102, 103, 104}));
 }
 
 TEST_F(RebarState, FrameWithoutRebarsWritesNothing)
