@@ -49,7 +49,7 @@ CString BaseBarKey(LPCTSTR lpszProfileName, int nID, UINT uiSubIndex)
 }
 
 CTavoPBaseControlBar::CTavoPBaseControlBar()
-    : m_dwStyle(0), m_dwEnabledAlignment(0), m_dwBarStyle(0), m_dwBehaviour(0),
+    : m_dwStyle(0), m_dwEnabledAlignment(0), m_dwBarStyle(0), m_dwControlBarBehaviour(0),
       m_bStoredVisibility(0), m_bStateLoaded(0), m_pParentDockBar(NULL), m_pDockBarRow(NULL),
       m_pDockSite(NULL), m_nDockingMode(0), m_lpszTemplateName(NULL), m_sizeDialog(0, 0),
       m_bDialogHost(FALSE)
@@ -114,7 +114,7 @@ BOOL CTavoPBaseControlBar::CanFloat() const
         if (iTab >= 0)
             return pTabWnd->IsTabDetachable(iTab);
     }
-    return (m_dwBehaviour & TAVOP_BAR_CAN_FLOAT) != 0;
+    return (m_dwControlBarBehaviour & TAVOP_CBRS_FLOAT) != 0;
 }
 
 CFrameWnd* CTavoPBaseControlBar::GetDockSiteFrame() const
@@ -150,12 +150,14 @@ void CTavoPBaseControlBar::SetCurrentAlignment(DWORD dwAlignment)
 
 CTavoPMiniFrameWnd* CTavoPBaseControlBar::GetParentMiniFrame(BOOL bNoAssert) const
 {
-    for (CWnd* pWnd = GetParent(); pWnd != NULL; pWnd = pWnd->GetParent())
+    // Up through the parents only: a top-level window's "parent" would be its owner.
+    for (HWND hwnd = GetSafeHwnd(); hwnd != NULL && (::GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD);)
     {
-        if (pWnd->IsKindOf(RUNTIME_CLASS(CTavoPMiniFrameWnd)))
-            return (CTavoPMiniFrameWnd*)pWnd;
-        if ((pWnd->GetStyle() & WS_CHILD) == 0)
-            break; // owners of top-level windows are not ancestors
+        hwnd = ::GetParent(hwnd);
+        CTavoPMiniFrameWnd* pMiniFrame =
+            DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, CWnd::FromHandlePermanent(hwnd));
+        if (pMiniFrame != NULL)
+            return pMiniFrame;
     }
     return NULL;
 }
@@ -311,7 +313,7 @@ BOOL CTavoPBaseControlBar::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCT
 {
     m_dwStyle = dwStyle & WS_VISIBLE;
     m_dwBarStyle = GetBarStyle() | dwStyle;
-    m_dwBehaviour = dwBehaviour;
+    m_dwControlBarBehaviour = dwBehaviour;
     // The bar bits live in the bar style; the window must not take CBRS_GRIPPER, which is
     // WS_DLGFRAME to Windows, as a border of its own.
     const DWORD dwWindowStyle = dwStyle & ~CBRS_ALL;

@@ -1,7 +1,6 @@
 // The root of every bar window: bar style, docking sides, links to its dock bar, row and frame, stored visibility and the operations the docking layer calls on any bar.
 #pragma once
 #include "framework/FrameworkWin.h"
-#include "ui/foundation/CTavoPWndFace.h"
 
 class CTavoPDockBar;
 class CTavoPDockBarRow;
@@ -10,10 +9,10 @@ class CTavoPMiniFrameWnd;
 class CTavoPBaseTabWnd;
 
 // Behaviour flags given at creation.
-#define TAVOP_BAR_CAN_FLOAT 0x1
-#define TAVOP_BAR_PROPERTY2 0x2
-#define TAVOP_BAR_PROPERTY4 0x4
-#define TAVOP_BAR_CAN_CLOSE 0x8
+#define TAVOP_CBRS_FLOAT 0x1
+#define TAVOP_CBRS_PROPERTY2 0x2
+#define TAVOP_CBRS_PROPERTY4 0x4
+#define TAVOP_CBRS_CLOSE 0x8
 
 // Docking modes of a bar.
 #define TAVOP_DOCK_IMMEDIATE 1
@@ -26,7 +25,7 @@ class CTavoPBaseTabWnd;
 #define TAVOP_DM_RECT 4
 #define TAVOP_DM_DROP 5
 
-class CTavoPBaseControlBar : public CWnd, public CTavoPWndFace
+class CTavoPBaseControlBar : public CWnd
 {
     DECLARE_DYNAMIC(CTavoPBaseControlBar)
 public:
@@ -37,7 +36,7 @@ public:
     virtual BOOL IsHorizontal() const;
     virtual BOOL IsDocked() const;
     virtual BOOL IsTabbed() const;
-    virtual BOOL IsFloating() const override;
+    virtual BOOL IsFloating() const;
     virtual BOOL IsResizable() const { return TRUE; }
     virtual BOOL IsVisible() const;
     virtual BOOL CanFloatHere() const { return CanFloat(); }
@@ -56,12 +55,18 @@ public:
     virtual void SetStoredValue(BOOL bLoaded) { m_bStateLoaded = bLoaded; }
     virtual int GetDockingMode() const;
     virtual HICON GetIcon(BOOL bBigIcon);
-    virtual DWORD GetBarStyle() const override { return m_dwBarStyle; }
-    virtual DWORD GetBehaviourFlags() const { return m_dwBehaviour; }
-    virtual BOOL CanBeClosed() const { return (m_dwBehaviour & TAVOP_BAR_CAN_CLOSE) != 0; }
-    virtual BOOL CanFloat() const override;
-    virtual BOOL HasBehaviour4() const { return (m_dwBehaviour & TAVOP_BAR_PROPERTY4) != 0; }
-    virtual BOOL HasBehaviour2() const { return (m_dwBehaviour & TAVOP_BAR_PROPERTY2) != 0; }
+    virtual DWORD GetBarStyle() const { return m_dwBarStyle; }
+    virtual DWORD GetBehaviourFlags() const { return m_dwControlBarBehaviour; }
+    virtual BOOL CanBeClosed() const { return (m_dwControlBarBehaviour & TAVOP_CBRS_CLOSE) != 0; }
+    virtual BOOL CanFloat() const;
+    virtual BOOL HasBehaviour4() const
+    {
+        return (m_dwControlBarBehaviour & TAVOP_CBRS_PROPERTY4) != 0;
+    }
+    virtual BOOL HasBehaviour2() const
+    {
+        return (m_dwControlBarBehaviour & TAVOP_CBRS_PROPERTY2) != 0;
+    }
     virtual void SetCurrentAlignment(DWORD dwAlignment);
     virtual void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
     virtual void EnableDocking(DWORD dwAlignment) { m_dwEnabledAlignment = dwAlignment; }
@@ -103,6 +108,7 @@ public:
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
                           DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                           DWORD dwBehaviour, CCreateContext* pContext);
+    using CWnd::CreateEx;
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual void DoPaint(CDC* pDC);
     virtual void AdjustDockingLayout(HDWP hdwp = NULL);
@@ -137,12 +143,12 @@ public:
     static int m_nDefaultDockingMode;
 
 protected:
-    DWORD m_dwStyle;            // creation keeps only WS_VISIBLE
-    DWORD m_dwEnabledAlignment; // CBRS_ALIGN_ sides the bar may dock to
-    DWORD m_dwBarStyle;         // CBRS_ bits: alignment, borders, floating, gripper
-    DWORD m_dwBehaviour;        // TAVOP_BAR_ bits
-    BOOL m_bStoredVisibility;   // "IsVisible" as loaded
-    BOOL m_bStateLoaded;        // "IsVisible" was loaded
+    DWORD m_dwStyle;               // creation keeps only WS_VISIBLE
+    DWORD m_dwEnabledAlignment;    // CBRS_ALIGN_ sides the bar may dock to
+    DWORD m_dwBarStyle;            // CBRS_ bits: alignment, borders, floating, gripper
+    DWORD m_dwControlBarBehaviour; // TAVOP_CBRS_ bits
+    BOOL m_bStoredVisibility;      // "IsVisible" as loaded
+    BOOL m_bStateLoaded;           // "IsVisible" was loaded
     CTavoPDockBar* m_pParentDockBar;
     CTavoPDockBarRow* m_pDockBarRow;
     CFrameWnd* m_pDockSite;

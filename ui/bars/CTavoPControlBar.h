@@ -44,10 +44,10 @@ public:
     virtual BOOL OnBeforeFloat(CRect& rectFloat, int nDockMethod) { return TRUE; }
     virtual void SetAlignmentTop() { SetCurrentAlignment(CBRS_ALIGN_TOP); }
     virtual BOOL Create(LPCTSTR lpszClassName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                        UINT nID, DWORD dwBehaviour = TAVOP_BAR_CAN_FLOAT,
+                        UINT nID, DWORD dwBehaviour = TAVOP_CBRS_FLOAT,
                         CCreateContext* pContext = NULL);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, DWORD dwStyle, const RECT& rect,
-                          CWnd* pParentWnd, UINT nID, DWORD dwBehaviour = TAVOP_BAR_CAN_FLOAT,
+                          CWnd* pParentWnd, UINT nID, DWORD dwBehaviour = TAVOP_CBRS_FLOAT,
                           CCreateContext* pContext = NULL);
     virtual CSize CalcDeltaToMinimum(CRect rect);
     virtual int RecalcSize(BOOL bNotifyRow);

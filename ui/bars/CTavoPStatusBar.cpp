@@ -2,6 +2,8 @@
 
 IMPLEMENT_DYNCREATE(CTavoPStatusBar, CTavoPControlBar)
 
-CTavoPStatusBar::CTavoPStatusBar() = default;
+CTavoPStatusBar::CTavoPStatusBar()
+{}
 
-CTavoPStatusBar::~CTavoPStatusBar() = default;
+CTavoPStatusBar::~CTavoPStatusBar()
+{}

@@ -1,4 +1,4 @@
-// The status bar with its panes; so far only its class identity, which keeps it visible in print preview.
+// The status bar: a control bar of panes with texts, widths and styles, a progress pane and a size grip.
 #pragma once
 #include "ui/bars/CTavoPControlBar.h"
 

@@ -11,6 +11,7 @@
 #include "ui/bars/CTavoPBaseControlBar.h"
 #include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/bars/docking/CTavoPTabPlaceholderBar.h"
 
@@ -24,6 +25,8 @@ int CTavoPDockManager::m_nPreviewCapPercent = 0;
 BOOL CTavoPDockManager::m_bRestoringDockState = FALSE;
 
 int CTavoPAutoHideDockBar::m_nExtraSpace = 2;
+
+int CTavoPDockingControlBar::m_nCaptionButtonMargin = 2;
 
 const UINT TAVOPMSG_CHECKEMPTYMINIFRAME = ::RegisterWindowMessage("TAVOPMSG_CHECKEMPTYMINIFRAME");
 

@@ -2,6 +2,8 @@
 
 IMPLEMENT_DYNCREATE(CTavoPBaseToolBar, CTavoPControlBar)
 
-CTavoPBaseToolBar::CTavoPBaseToolBar() = default;
+CTavoPBaseToolBar::CTavoPBaseToolBar()
+{}
 
-CTavoPBaseToolBar::~CTavoPBaseToolBar() = default;
+CTavoPBaseToolBar::~CTavoPBaseToolBar()
+{}

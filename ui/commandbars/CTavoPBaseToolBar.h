@@ -1,4 +1,4 @@
-// The base of the bars that hold buttons; so far only its class identity.
+// The base of every bar that holds toolbar buttons; floating frames and tab windows tell such bars apart by it.
 #pragma once
 #include "ui/bars/CTavoPControlBar.h"
 

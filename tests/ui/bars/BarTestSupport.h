@@ -27,7 +27,7 @@ class TestBar : public CTavoPControlBar
 public:
     TestBar(int nLength, int nThickness) : m_nLength(nLength), m_nThickness(nThickness) {}
 
-    BOOL Make(CWnd* pParent, UINT nID, DWORD dwBehaviour = TAVOP_BAR_CAN_FLOAT)
+    BOOL Make(CWnd* pParent, UINT nID, DWORD dwBehaviour = TAVOP_CBRS_FLOAT)
     {
         if (!Create(NULL, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, m_nLength, m_nThickness),
                     pParent, nID, dwBehaviour))

@@ -13,7 +13,7 @@ public:
 
     virtual BOOL Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect, BOOL bHasCaption,
                         UINT nID, DWORD dwStyle, DWORD dwTabbedStyle = 0,
-                        DWORD dwTavoStyle = TAVOP_BAR_CAN_FLOAT, CCreateContext* pContext = NULL);
+                        DWORD dwTavoStyle = TAVOP_CBRS_FLOAT, CCreateContext* pContext = NULL);
     using CTavoPControlBar::Create;
     // The tab strips at the top and the bottom; empty for a pane without tabs.
     virtual void GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) const;
@@ -22,6 +22,9 @@ public:
     // 3 attach as a tab, 2 beside it near an edge, 0 none.
     virtual int GetDockingStatus(CPoint pt, int nSensitivity) { return 0; }
     CTavoPSlider* GetDefaultSlider() const;
+
+    // Space around the glyph of a caption button.
+    static int m_nCaptionButtonMargin;
     int GetPercent() const { return m_nPercent; }
 
     virtual BOOL IsResizable() const override { return TRUE; }

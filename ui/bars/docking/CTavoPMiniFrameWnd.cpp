@@ -28,21 +28,10 @@ END_MESSAGE_MAP()
 
 IMPLEMENT_SERIAL(CTavoPMiniFrameWnd, CWnd, VERSIONABLE_SCHEMA | 2)
 
-namespace {
-
-// From a floating bar's frame the search for the owning frame goes on at its dock site.
-CWnd* FloatingFrameOwner(CWnd* pWnd)
-{
-    CTavoPMiniFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, pWnd);
-    return pMiniFrame != NULL ? pMiniFrame->GetDockSiteFrame() : NULL;
-}
-
-}
-
 CTavoPMiniFrameWnd::CTavoPMiniFrameWnd()
     : m_bIgnoreNextMove(false), m_bActive(FALSE),
       m_nCaptionHeight(::GetSystemMetrics(SM_CYSMCAPTION)), m_hEmbeddedBar(NULL), m_bMoving(false),
-      m_bKeepWhenEmpty(FALSE), m_hWndDockSite(NULL), m_hWndTearOffSource(NULL),
+      m_bKeepWhenEmpty(FALSE), m_hDockSite(NULL), m_hWndTearOffSource(NULL),
       m_rectRecentFloatingRect(0, 0, 100, 100), m_ptLast(0, 0), m_bAutoDelete(FALSE)
 {}
 
@@ -64,7 +53,6 @@ BOOL CTavoPMiniFrameWnd::Create(LPCTSTR lpszWindowName, DWORD dwStyle, const REC
 BOOL CTavoPMiniFrameWnd::CreateEx(DWORD dwStyleEx, LPCTSTR lpszWindowName, DWORD dwStyle,
                                   const RECT& rect, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    SetFloatingFrameOwnerResolver(FloatingFrameOwner);
     const CString strClassName = TavoPRegisterWindowClass(
         "TavoMiniWrame", CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
     // The frame draws its own border and caption: the platform must not add its own.
@@ -78,7 +66,7 @@ BOOL CTavoPMiniFrameWnd::CreateEx(DWORD dwStyleEx, LPCTSTR lpszWindowName, DWORD
     CFrameWnd* pDockSite = pParentWnd != NULL && pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))
                                ? (CFrameWnd*)pParentWnd
                                : FindOwningFrame(pParentWnd);
-    m_hWndDockSite = pDockSite->GetSafeHwnd();
+    m_hDockSite = pDockSite->GetSafeHwnd();
     CTavoPDockManager* pManager = GetDockingUtils().GetDockManager(pDockSite);
     if (pManager != NULL)
         pManager->AddMiniFrame(this);
@@ -92,11 +80,16 @@ void CTavoPMiniFrameWnd::PostNcDestroy()
         delete this;
 }
 
+CWnd* CTavoPMiniFrameWnd::GetDockSite() const
+{
+    return m_hDockSite != NULL ? CWnd::FromHandle(m_hDockSite) : NULL;
+}
+
 CFrameWnd* CTavoPMiniFrameWnd::GetDockSiteFrame() const
 {
-    if (m_hWndDockSite == NULL || !::IsWindow(m_hWndDockSite))
+    if (m_hDockSite == NULL || !::IsWindow(m_hDockSite))
         return NULL;
-    return DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(m_hWndDockSite));
+    return DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(m_hDockSite));
 }
 
 // ---- the hosted bar

@@ -2,12 +2,11 @@
 #pragma once
 #include "framework/FrameworkWin.h"
 #include "ui/bars/docking/CTavoPDragFrame.h"
-#include "ui/foundation/CTavoPWndFace.h"
 
 class CTavoPBaseControlBar;
 class CTavoPControlBar;
 
-class CTavoPMiniFrameWnd : public CWnd, public CTavoPWndFace
+class CTavoPMiniFrameWnd : public CWnd
 {
     DECLARE_SERIAL(CTavoPMiniFrameWnd)
 public:
@@ -59,11 +58,10 @@ public:
     CRect GetRecentFloatingRect() const { return m_rectRecentFloatingRect; }
     void SetRecentFloatingRect(const CRect& rect) { m_rectRecentFloatingRect = rect; }
     CFrameWnd* GetDockSiteFrame() const;
-    void SetDockSite(CFrameWnd* pFrame) { m_hWndDockSite = pFrame->GetSafeHwnd(); }
+    // The frame the hosted bar floats for; null when none is recorded.
+    CWnd* GetDockSite() const;
+    void SetDockSite(CFrameWnd* pFrame) { m_hDockSite = pFrame->GetSafeHwnd(); }
     CTavoPDragFrame& GetDragFrame() { return m_dragFrame; }
-
-    virtual BOOL IsFloating() const override { return TRUE; }
-    virtual CObject* GetHeldBar() const override { return (CObject*)GetControlBar(); }
 
     // Floating bars by control id, for the dock manager's search.
     static CTavoPBaseControlBar* FindFloatingBarByID(UINT nID);
@@ -77,7 +75,7 @@ protected:
     HWND m_hEmbeddedBar;
     bool m_bMoving;
     BOOL m_bKeepWhenEmpty;
-    HWND m_hWndDockSite;
+    HWND m_hDockSite;
     HWND m_hWndTearOffSource;
     CRect m_rectRecentFloatingRect; // window rectangle when the last move started
     CPoint m_ptLast;                // cursor at the last move step

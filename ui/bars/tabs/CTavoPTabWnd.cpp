@@ -2,6 +2,8 @@
 
 IMPLEMENT_DYNCREATE(CTavoPTabWnd, CTavoPBaseTabWnd)
 
-CTavoPTabWnd::CTavoPTabWnd() = default;
+CTavoPTabWnd::CTavoPTabWnd() : m_bFlat(FALSE)
+{}
 
-CTavoPTabWnd::~CTavoPTabWnd() = default;
+CTavoPTabWnd::~CTavoPTabWnd()
+{}

@@ -1,4 +1,4 @@
-// The library's tab control; so far only its class identity.
+// The tab window of tabbed bars and other tab hosts, with its 3-D and flat looks.
 #pragma once
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 
@@ -8,4 +8,9 @@ class CTavoPTabWnd : public CTavoPBaseTabWnd
 public:
     CTavoPTabWnd();
     virtual ~CTavoPTabWnd();
+
+    virtual BOOL IsFlatTab() const override { return m_bFlat; }
+
+protected:
+    BOOL m_bFlat;
 };
