@@ -65,22 +65,28 @@ void CTavoPBarNcPainter::DrawNcArea()
         }
     }
 
-    CRect rect = rectWindow;
-    rect.OffsetRect(-rectWindow.left, -rectWindow.top);
+    PaintNcArea(&dc);
+    dc.SelectClipRgn(NULL);
+}
+
+void CTavoPBarNcPainter::PaintNcArea(CDC* pDC)
+{
+    CRect rect;
+    m_pBar->GetWindowRect(rect);
+    rect.OffsetRect(-rect.left, -rect.top);
     CTavoPVisualManager* pManager = CTavoPVisualManager::GetInstance();
-    pManager->OnDrawBarBorder(&dc, m_pBar, rect);
-    dc.IntersectClipRect(rect);
-    pManager->OnFillBarBackground(&dc, m_pBar, rect, CRect(0, 0, 0, 0), TRUE);
+    pManager->OnDrawBarBorder(pDC, m_pBar, rect);
+    pDC->IntersectClipRect(rect);
+    pManager->OnFillBarBackground(pDC, m_pBar, rect, CRect(0, 0, 0, 0), TRUE);
 
     const DWORD dwStyle = m_pBar->GetBarStyle();
     if ((dwStyle & CBRS_GRIPPER) && !(dwStyle & CBRS_FLOATING))
     {
         CRect rectGripper;
         GetGripperRect(rectGripper, FALSE);
-        pManager->OnDrawBarGripper(&dc, rectGripper,
+        pManager->OnDrawBarGripper(pDC, rectGripper,
                                    (m_pBar->GetCurrentAlignment() & CBRS_ORIENT_HORZ) != 0, m_pBar);
     }
-    dc.SelectClipRgn(NULL);
 }
 
 void CTavoPBarNcPainter::FillParentBackground(CDC* pDC) const

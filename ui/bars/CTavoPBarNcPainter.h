@@ -14,6 +14,8 @@ public:
     void CalcNcSize(LPRECT lpRect) const;
     // Paints the non-client area for the WM_NCPAINT being handled (wParam 1: all of it).
     void DrawNcArea();
+    // The border, background and gripper, in window coordinates of the bar, into pDC.
+    void PaintNcArea(CDC* pDC);
     void GetGripperRect(CRect& rectGripper, BOOL bClientCoordinates) const;
     void FillParentBackground(CDC* pDC) const;
 
