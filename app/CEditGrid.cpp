@@ -187,6 +187,49 @@ void CEditGrid::ClearColumns()
     for (int i = 0; i < count; ++i)
         DeleteColumn(0);
     m_columnTypes.clear();
+    m_columnNames.clear();
+}
+
+bool CEditGrid::ShowColumns(const std::vector<CODBCFieldInfo>& fields)
+{
+    bool same = fields.size() == m_columnTypes.size() &&
+                Header_GetItemCount(ListView_GetHeader(m_hWnd)) == (int)fields.size();
+    for (size_t i = 0; same && i < fields.size(); ++i)
+        same = fields[i].m_nSQLType == m_columnTypes[i] &&
+               m_columnNames[i] == (LPCTSTR)fields[i].m_strName;
+    if (same)
+    {
+        // The header shows these columns already: they only lose their sort arrows and widths,
+        // as if they had been made again.
+        for (int i = 0; i < (int)fields.size(); ++i)
+        {
+            std::string caption;
+            if (!GetCaption(i, caption) || caption != m_columnNames[(size_t)i])
+                SetCaption(i, m_columnNames[(size_t)i]);
+            if (GetColumnWidth(i) != 130)
+                SetColumnWidth(i, 130);
+        }
+        return true;
+    }
+
+    ClearColumns();
+    HWND header = ListView_GetHeader(m_hWnd);
+    for (int i = 0; i < (int)fields.size(); ++i)
+    {
+        const CODBCFieldInfo& info = fields[(size_t)i];
+        InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
+        HDITEMA item = {};
+        item.mask = HDI_LPARAM;
+        if (!::SendMessageA(header, HDM_GETITEMA, (WPARAM)i, (LPARAM)&item))
+            return false;
+        item.mask = HDI_LPARAM;
+        item.lParam = info.m_nSQLType;
+        if (!::SendMessageA(header, HDM_SETITEMA, (WPARAM)i, (LPARAM)&item))
+            return false;
+        m_columnTypes.push_back(info.m_nSQLType);
+        m_columnNames.push_back((LPCTSTR)info.m_strName);
+    }
+    return true;
 }
 
 BOOL CEditGrid::Load()
@@ -195,56 +238,35 @@ BOOL CEditGrid::Load()
     ++m_nLoads;
     m_rows.Reset(0);
     UpdateItemCount();
-    ClearColumns();
-    DestroyEditors();
+    // The old columns go as soon as it is clear that other columns, or none, will be shown.
     if (m_pDatabase == nullptr || m_strQuery.IsEmpty() || !m_pDatabase->IsOpen())
+    {
+        ClearColumns();
         return FALSE;
+    }
 
     CRecordset rs(m_pDatabase);
+    std::vector<CODBCFieldInfo> fields;
     try
     {
         rs.Open(CRecordset::dynaset, m_strQuery);
+        fields.resize((size_t)rs.GetODBCFieldCount());
+        for (size_t i = 0; i < fields.size(); ++i)
+            rs.GetODBCFieldInfo((short)i, fields[i]);
     }
     catch (CDBException* e)
     {
+        ClearColumns();
         return Report(e);
     }
     catch (CMemoryException* e)
     {
+        ClearColumns();
         return Report(e);
     }
-
-    int columns = rs.GetODBCFieldCount();
-    if (columns > 0)
-    {
-        m_pEditors = new CGridCellEditor[(size_t)columns];
-        m_nEditors = columns;
-        for (int i = 0; i < columns; ++i)
-            m_pEditors[i].Create(this);
-    }
-    HWND header = ListView_GetHeader(m_hWnd);
-    for (int i = 0; i < columns; ++i)
-    {
-        CODBCFieldInfo info;
-        try
-        {
-            rs.GetODBCFieldInfo((short)i, info);
-        }
-        catch (CDBException* e)
-        {
-            return Report(e);
-        }
-        InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
-        HDITEMA item = {};
-        item.mask = HDI_LPARAM;
-        if (!::SendMessageA(header, HDM_GETITEMA, (WPARAM)i, (LPARAM)&item))
-            return FALSE;
-        item.mask = HDI_LPARAM;
-        item.lParam = info.m_nSQLType;
-        if (!::SendMessageA(header, HDM_SETITEMA, (WPARAM)i, (LPARAM)&item))
-            return FALSE;
-        m_columnTypes.push_back(info.m_nSQLType);
-    }
+    if (!ShowColumns(fields))
+        return FALSE;
+    int columns = (int)fields.size();
     m_rows.Reset(columns);
 
     std::vector<std::string> texts((size_t)columns);
@@ -326,7 +348,9 @@ int CEditGrid::GetColumnSqlType(int nColumn) const
 
 CGridCellEditor* CEditGrid::GetEditor(int nColumn)
 {
-    return (nColumn >= 0 && nColumn < m_nEditors) ? &m_pEditors[nColumn] : nullptr;
+    return (nColumn >= 0 && nColumn < m_nEditors && nColumn < GetColumnCount())
+               ? &m_pEditors[nColumn]
+               : nullptr;
 }
 
 void CEditGrid::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
@@ -417,6 +441,8 @@ void CEditGrid::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 void CEditGrid::OnDestroy()
 {
     DestroyEditors();
+    m_columnTypes.clear(); // the header goes with the window
+    m_columnNames.clear();
     m_strTable.Empty();
     m_strQuery.Empty();
     m_nEditedRow = -1;
@@ -447,10 +473,29 @@ void CEditGrid::HideEditors()
             m_pEditors[i].ShowWindow(SW_HIDE);
 }
 
+void CEditGrid::MakeEditors()
+{
+    // Most grids never edit: their editors are made on the first edit, and kept while the
+    // columns stay as many.
+    int columns = GetColumnCount();
+    if (m_nEditors == columns)
+        return;
+    DestroyEditors();
+    if (columns == 0)
+        return;
+    m_pEditors = new CGridCellEditor[(size_t)columns];
+    m_nEditors = columns;
+    for (int i = 0; i < columns; ++i)
+        m_pEditors[i].Create(this);
+}
+
 int CEditGrid::BeginEdit(int nRow)
 {
-    if (m_pEditors == nullptr || nRow < 0 || nRow >= m_rows.GetRowCount() ||
-        m_pDatabase == nullptr || !m_pDatabase->IsOpen())
+    if (nRow < 0 || nRow >= m_rows.GetRowCount() || m_pDatabase == nullptr ||
+        !m_pDatabase->IsOpen())
+        return 0;
+    MakeEditors();
+    if (m_pEditors == nullptr)
         return 0;
     for (int i = 0; i < m_nEditors; ++i)
     {

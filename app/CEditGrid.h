@@ -7,6 +7,7 @@
 #include <vector>
 
 class CDatabase;
+struct CODBCFieldInfo;
 class CGridCellEditor;
 
 #define IDC_EDIT_GRID 42179
@@ -51,6 +52,7 @@ public:
 
     int GetEditedRow() const { return m_nEditedRow; }
     BOOL IsNewRowPending() const { return m_bNewRowPending; }
+    // The editor of a column once editing has started, else null.
     CGridCellEditor* GetEditor(int nColumn);
     CDatabase* GetDatabase() const { return m_pDatabase; }
     const CString& GetTableName() const { return m_strTable; }
@@ -78,8 +80,13 @@ protected:
 
 private:
     bool QueryAcceptable(LPCTSTR lpszTable, LPCTSTR lpszQuery) const;
+    // One editor for each column, made when editing starts.
+    void MakeEditors();
     void DestroyEditors();
     void ClearColumns();
+    // Shows the result's columns, keeping the header's when they are the same; false when a header
+    // item cannot be read or written.
+    bool ShowColumns(const std::vector<CODBCFieldInfo>& fields);
     void PlaceEditors(bool bShow);
     void RemoveListRow(int nRow);
     void UpdateItemCount();
@@ -106,6 +113,7 @@ private:
     CString m_strLastStatement;
     CGridRows m_rows;
     std::vector<int> m_columnTypes;
+    std::vector<std::string> m_columnNames;
     int m_nLoads;
 
     static int s_nLastSortedColumn;
