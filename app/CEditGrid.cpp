@@ -36,6 +36,12 @@ bool IsTimestamp(int sqlType)
     return sqlType == 93 || sqlType == 11;
 }
 
+// The blanks a shown text loses at its end.
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
 void RemoveAll(std::string& text, const char* part)
 {
     size_t length = strlen(part);
@@ -269,8 +275,11 @@ BOOL CEditGrid::Load()
     int columns = (int)fields.size();
     m_rows.Reset(columns);
 
-    std::vector<std::string> texts((size_t)columns);
-    CString value;
+    // One buffer per column, kept from row to row; the row is copied out of them once.
+    std::vector<CString> values((size_t)columns);
+    std::vector<std::string> timestamps((size_t)columns);
+    std::vector<const char*> texts((size_t)columns);
+    std::vector<size_t> lengths((size_t)columns);
     BOOL loaded = TRUE;
     try
     {
@@ -278,19 +287,27 @@ BOOL CEditGrid::Load()
             rs.MoveFirst();
         for (; !rs.IsEOF(); rs.MoveNext())
         {
-            for (int k = 0; k < columns; ++k)
+            for (size_t k = 0; k < (size_t)columns; ++k)
             {
+                CString& value = values[k];
                 rs.GetFieldValue((short)k, value);
-                std::string& text = texts[(size_t)k];
-                text.assign((LPCTSTR)value, (size_t)value.GetLength());
-                if (IsTimestamp(m_columnTypes[(size_t)k]))
+                const char* text = value;
+                size_t length = (size_t)value.GetLength();
+                if (IsTimestamp(m_columnTypes[k]))
                 {
-                    RemoveAll(text, "00:00:00.000");
-                    RemoveAll(text, ".000");
+                    std::string& shown = timestamps[k];
+                    shown.assign(text, length);
+                    RemoveAll(shown, "00:00:00.000");
+                    RemoveAll(shown, ".000");
+                    text = shown.c_str();
+                    length = shown.size();
                 }
-                text.erase(text.find_last_not_of(" \t\r\n\v\f") + 1);
+                while (length > 0 && IsBlank(text[length - 1]))
+                    --length;
+                texts[k] = text;
+                lengths[k] = length;
             }
-            m_rows.AppendRow(texts);
+            m_rows.AppendRow(texts.data(), lengths.data());
         }
     }
     catch (CDBException* e)

@@ -45,26 +45,38 @@ char* CGridRows::Allocate(size_t size)
     return block;
 }
 
-char* CGridRows::MakeRow(const std::vector<std::string>& texts)
+char* CGridRows::MakeRow(const char* const* texts, const size_t* lengths, size_t& textBytes)
 {
     size_t header = sizeof(uint32_t) * (size_t)m_columns;
     size_t size = header;
     for (int i = 0; i < m_columns; ++i)
-        size += (i < (int)texts.size() ? texts[(size_t)i].size() : 0) + 1;
+        size += lengths[i] + 1;
     char* row = Allocate(size);
     uint32_t* offsets = (uint32_t*)row;
     size_t at = header;
     for (int i = 0; i < m_columns; ++i)
     {
         offsets[i] = (uint32_t)at;
-        if (i < (int)texts.size())
-        {
-            std::memcpy(row + at, texts[(size_t)i].data(), texts[(size_t)i].size());
-            at += texts[(size_t)i].size();
-        }
+        std::memcpy(row + at, texts[i], lengths[i]);
+        at += lengths[i];
         row[at++] = 0;
     }
+    textBytes = size - header - (size_t)m_columns;
     return row;
+}
+
+char* CGridRows::MakeRow(const std::vector<std::string>& texts)
+{
+    std::vector<const char*> pointers((size_t)m_columns, "");
+    std::vector<size_t> lengths((size_t)m_columns, 0);
+    for (size_t i = 0; i < pointers.size() && i < texts.size(); ++i)
+    {
+        // A text ends at its first terminator, as the list shows it.
+        pointers[i] = texts[i].c_str();
+        lengths[i] = std::strlen(pointers[i]);
+    }
+    size_t textBytes;
+    return MakeRow(pointers.data(), lengths.data(), textBytes);
 }
 
 size_t CGridRows::RowTextBytes(const char* row) const
@@ -83,6 +95,14 @@ void CGridRows::AppendRow(const std::vector<std::string>& texts)
     char* row = MakeRow(texts);
     m_rows.push_back(row);
     m_textBytes += RowTextBytes(row);
+}
+
+void CGridRows::AppendRow(const char* const* texts, const size_t* lengths)
+{
+    size_t textBytes;
+    char* row = MakeRow(texts, lengths, textBytes);
+    m_rows.push_back(row);
+    m_textBytes += textBytes;
 }
 
 int CGridRows::AppendEmptyRow()
