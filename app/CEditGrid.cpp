@@ -193,47 +193,56 @@ void CEditGrid::ClearColumns()
     for (int i = 0; i < count; ++i)
         DeleteColumn(0);
     m_columnTypes.clear();
-    m_columnNames.clear();
 }
 
 bool CEditGrid::ShowColumns(const std::vector<CODBCFieldInfo>& fields)
 {
-    bool same = fields.size() == m_columnTypes.size() &&
-                Header_GetItemCount(ListView_GetHeader(m_hWnd)) == (int)fields.size();
-    for (size_t i = 0; same && i < fields.size(); ++i)
-        same = fields[i].m_nSQLType == m_columnTypes[i] &&
-               m_columnNames[i] == (LPCTSTR)fields[i].m_strName;
-    if (same)
-    {
-        // The header shows these columns already: they only lose their sort arrows and widths,
-        // as if they had been made again.
-        for (int i = 0; i < (int)fields.size(); ++i)
-        {
-            std::string caption;
-            if (!GetCaption(i, caption) || caption != m_columnNames[(size_t)i])
-                SetCaption(i, m_columnNames[(size_t)i]);
-            if (GetColumnWidth(i) != 130)
-                SetColumnWidth(i, 130);
-        }
-        return true;
-    }
-
-    ClearColumns();
+    // The header's columns are written over where there are some already, which costs the list
+    // far less than removing them and making them again; they come out the same, left-aligned,
+    // 130 pixels wide and without sort arrows.
     HWND header = ListView_GetHeader(m_hWnd);
-    for (int i = 0; i < (int)fields.size(); ++i)
+    int shown = Header_GetItemCount(header);
+    int wanted = (int)fields.size();
+    while (shown > wanted)
+        DeleteColumn(--shown);
+    m_columnTypes.clear();
+    for (int i = 0; i < wanted; ++i)
     {
         const CODBCFieldInfo& info = fields[(size_t)i];
-        InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
+        if (i < shown)
+        {
+            char caption[256] = {};
+            LVCOLUMNA lvc = {};
+            lvc.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+            lvc.pszText = caption;
+            lvc.cchTextMax = sizeof caption;
+            bool read = ::SendMessageA(m_hWnd, LVM_GETCOLUMNA, (WPARAM)i, (LPARAM)&lvc) != 0;
+            if (!read || strcmp(caption, info.m_strName) != 0 ||
+                (lvc.fmt & LVCFMT_JUSTIFYMASK) != LVCFMT_LEFT || lvc.cx != 130)
+            {
+                lvc.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+                lvc.fmt = LVCFMT_LEFT;
+                lvc.cx = 130;
+                lvc.pszText = const_cast<char*>((LPCTSTR)info.m_strName);
+                ::SendMessageA(m_hWnd, LVM_SETCOLUMNA, (WPARAM)i, (LPARAM)&lvc);
+            }
+        }
+        else
+        {
+            InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
+        }
         HDITEMA item = {};
         item.mask = HDI_LPARAM;
         if (!::SendMessageA(header, HDM_GETITEMA, (WPARAM)i, (LPARAM)&item))
             return false;
-        item.mask = HDI_LPARAM;
-        item.lParam = info.m_nSQLType;
-        if (!::SendMessageA(header, HDM_SETITEMA, (WPARAM)i, (LPARAM)&item))
-            return false;
+        if (item.lParam != info.m_nSQLType)
+        {
+            item.mask = HDI_LPARAM;
+            item.lParam = info.m_nSQLType;
+            if (!::SendMessageA(header, HDM_SETITEMA, (WPARAM)i, (LPARAM)&item))
+                return false;
+        }
         m_columnTypes.push_back(info.m_nSQLType);
-        m_columnNames.push_back((LPCTSTR)info.m_strName);
     }
     return true;
 }
@@ -244,7 +253,8 @@ BOOL CEditGrid::Load()
     ++m_nLoads;
     m_rows.Reset(0);
     UpdateItemCount();
-    // The old columns go as soon as it is clear that other columns, or none, will be shown.
+    // The header keeps its columns until the result's are known (they are written over, not made
+    // again); a load that shows nothing leaves none.
     if (m_pDatabase == nullptr || m_strQuery.IsEmpty() || !m_pDatabase->IsOpen())
     {
         ClearColumns();
@@ -458,8 +468,6 @@ void CEditGrid::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 void CEditGrid::OnDestroy()
 {
     DestroyEditors();
-    m_columnTypes.clear(); // the header goes with the window
-    m_columnNames.clear();
     m_strTable.Empty();
     m_strQuery.Empty();
     m_nEditedRow = -1;

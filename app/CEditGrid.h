@@ -84,8 +84,7 @@ private:
     void MakeEditors();
     void DestroyEditors();
     void ClearColumns();
-    // Shows the result's columns, keeping the header's when they are the same; false when a header
-    // item cannot be read or written.
+    // Shows the result's columns in the header; false when a header item cannot be read or written.
     bool ShowColumns(const std::vector<CODBCFieldInfo>& fields);
     void PlaceEditors(bool bShow);
     void RemoveListRow(int nRow);
@@ -113,7 +112,6 @@ private:
     CString m_strLastStatement;
     CGridRows m_rows;
     std::vector<int> m_columnTypes;
-    std::vector<std::string> m_columnNames;
     int m_nLoads;
 
     static int s_nLastSortedColumn;
