@@ -129,7 +129,7 @@ void CRecordset::Close()
     m_nCurrentRow = -1;
 }
 
-void CRecordset::Describe(std::vector<Column>& columns)
+void CRecordset::Describe(std::vector<Column>& columns, bool bFindExpressions)
 {
     columns.clear();
     SQLSMALLINT count = 0;
@@ -156,6 +156,16 @@ void CRecordset::Describe(std::vector<Column>& columns)
         column.info.m_nPrecision = (UDWORD)precision;
         column.info.m_nScale = scale;
         column.info.m_nNullability = nullable;
+        if (bFindExpressions)
+        {
+            // SQLite names no table for a value the query computes.
+            char table[256] = {};
+            SQLSMALLINT tableLength = 0;
+            column.expression =
+                Succeeded(::SQLColAttribute(m_hstmt, (SQLUSMALLINT)i, SQL_DESC_TABLE_NAME, table,
+                                            sizeof table, &tableLength, nullptr)) &&
+                table[0] == 0;
+        }
         columns.push_back(column);
     }
 }
@@ -175,15 +185,13 @@ void CRecordset::Execute()
         // own 17-digit printing instead and shortened here. Table columns are known before the query runs;
         // expressions only tell their type once it has run.
         std::vector<Column> prepared;
-        Describe(prepared);
-        if (AnyUnshortenedFloating(prepared) && ExecuteShortened(query, prepared))
+        Describe(prepared, true);
+        if (!AnyUnshortenedFloating(prepared) || !ExecuteShortened(query, prepared))
         {
-            if (AnyUnshortenedFloating(m_columns))
-                ExecuteShortened(query, std::vector<Column>(m_columns));
-            return;
+            ThrowIfFailed(::SQLExecute(m_hstmt));
+            Describe(m_columns, true);
         }
-        ThrowIfFailed(::SQLExecute(m_hstmt));
-        Describe(m_columns);
+        LearnExpressionTypes(query);
         if (AnyUnshortenedFloating(m_columns))
             ExecuteShortened(query, std::vector<Column>(m_columns));
         return;
@@ -206,10 +214,11 @@ bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
 // Runs the query inside an outer SELECT that prints its floating columns with 17 digits. On success the
 // set reads from the new statement; on failure (a name used twice, a statement SQLite cannot nest) the
 // statement in hand stays as it is and false comes back.
-bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& known)
+// An outer SELECT can name every column: no name is empty or used twice.
+bool CRecordset::NamesUsable(const std::vector<Column>& columns)
 {
     std::vector<std::string> seen;
-    for (const Column& column : known)
+    for (const Column& column : columns)
     {
         if (column.driverName.empty())
             return false;
@@ -219,6 +228,52 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
                 return false;
         seen.push_back(folded);
     }
+    return true;
+}
+
+// With StepAPI the SQLite driver describes every computed column as VARCHAR; without it, as the
+// type of the column's first value. The set asks SQLite for those types itself, so that a sum is a
+// number and a count an integer whichever way the driver runs.
+void CRecordset::LearnExpressionTypes(const std::string& query)
+{
+    std::vector<size_t> unknown;
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].expression && m_columns[i].info.m_nSQLType == SQL_VARCHAR)
+            unknown.push_back(i);
+    if (unknown.empty() || !NamesUsable(m_columns))
+        return;
+    std::string peek = "SELECT ";
+    for (size_t i = 0; i < unknown.size(); ++i)
+        peek +=
+            (i != 0 ? ",typeof(" : "typeof(") + QuoteName(m_columns[unknown[i]].driverName) + ")";
+    peek += " FROM (" + query + ") LIMIT 1";
+
+    HSTMT hstmt = SQL_NULL_HSTMT;
+    if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))
+        return;
+    if (Succeeded(::SQLExecDirect(hstmt, (SQLCHAR*)peek.c_str(), (SQLINTEGER)peek.size())) &&
+        Succeeded(::SQLFetch(hstmt)))
+    {
+        for (size_t i = 0; i < unknown.size(); ++i)
+        {
+            char type[16] = {};
+            SQLLEN indicator = 0;
+            if (!Succeeded(::SQLGetData(hstmt, (SQLUSMALLINT)(i + 1), SQL_C_CHAR, type, sizeof type,
+                                        &indicator)))
+                continue;
+            if (strcmp(type, "integer") == 0)
+                m_columns[unknown[i]].info.m_nSQLType = SQL_INTEGER;
+            else if (strcmp(type, "real") == 0)
+                m_columns[unknown[i]].info.m_nSQLType = SQL_DOUBLE;
+        }
+    }
+    ::SQLFreeStmt(hstmt, SQL_DROP);
+}
+
+bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& known)
+{
+    if (!NamesUsable(known))
+        return false;
 
     std::string outer = "SELECT ";
     for (size_t i = 0; i < known.size(); ++i)
@@ -267,7 +322,7 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
     {
         if (IsFloating(known[i].info.m_nSQLType))
             columns[i].shorten = true;
-        else
+        else if (!known[i].expression || executed[i].info.m_nSQLType != SQL_VARCHAR)
             columns[i].info = executed[i].info; // expressions learn their type from the first row
         columns[i].info.m_strName = known[i].info.m_strName;
     }

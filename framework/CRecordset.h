@@ -73,12 +73,16 @@ protected:
         std::string driverName;
         // The value comes as SQLite's 17-digit text and is shortened to the least digits that read back the same.
         bool shorten = false;
+        // Computed by the query, not read from a table (SQLite only).
+        bool expression = false;
     };
 
     void Execute();
     static bool AnyUnshortenedFloating(const std::vector<Column>& columns);
     bool ExecuteShortened(const std::string& query, const std::vector<Column>& known);
-    void Describe(std::vector<Column>& columns);
+    void LearnExpressionTypes(const std::string& query);
+    static bool NamesUsable(const std::vector<Column>& columns);
+    void Describe(std::vector<Column>& columns, bool bFindExpressions = false);
     void ReadValue(short nIndex);
     void Fetch();
     short FindColumn(LPCTSTR lpszName);

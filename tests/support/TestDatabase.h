@@ -17,7 +17,8 @@ public:
     explicit TestDatabase(Content content = Schema, const char* folderName = nullptr);
     ~TestDatabase();
 
-    // "DRIVER=SQLite3;Database=<file>" as the driver must see it (a Unix path under Wine), in GBK.
+    // "DRIVER=SQLite3;Database=<file>;StepAPI=1" as the driver must see it (a Unix path under Wine),
+    // in GBK: the driver steps through results as it does with the connection file tools/run writes.
     const std::string& ConnectString() const { return m_connect; }
     // Windows path of the database file and of its folder (with a trailing backslash).
     const std::string& Path() const { return m_path; }
