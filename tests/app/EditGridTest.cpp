@@ -5,8 +5,10 @@
 #include "framework/CWnd.h"
 #include "tests/support/TestDatabase.h"
 #include <gtest/gtest.h>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 class EditGridTest : public ::testing::Test
@@ -78,6 +80,18 @@ protected:
         grid.GetSubItemRect(row, column, LVIR_LABEL, cell);
         EXPECT_EQ(cell, editor);
     }
+    static int EditorWindows(CEditGrid& grid)
+    {
+        int count = 0;
+        for (HWND child = ::GetWindow(grid.m_hWnd, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT))
+        {
+            char text[32] = {};
+            ::GetWindowTextA(child, text, sizeof text);
+            count += strcmp(text, "GRID EDIT") == 0;
+        }
+        return count;
+    }
     static void Type(CEditGrid& grid, int column, const char* text)
     {
         grid.GetEditor(column)->SetText(text);
@@ -111,9 +125,11 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     };
     int i = 0;
     for (auto& c : timestamps)
+    {
+        std::string n = std::to_string(++i);
         m_db.Exec("INSERT INTO t VALUES('" + std::string(c.stored) +
-                  "','2003-11-24 00:00:00.000','名称  '," + std::to_string(++i) + ".5," +
-                  std::to_string(i) + ")");
+                  "','2003-11-24 00:00:00.000','名称  '," + n + ".5," + n + ")");
+    }
     CEditGrid& grid = NewGrid("t", "SELECT * FROM t ORDER BY n");
     EXPECT_EQ(IDC_EDIT_GRID, grid.GetDlgCtrlID());
     EXPECT_NE(0u, grid.GetExStyle() & WS_EX_CLIENTEDGE);
@@ -396,6 +412,67 @@ TEST_F(EditGridTest, ScrollingAndColumnResizingKeepTheEditorsOnTheirCells)
     EXPECT_EQ(61, grid.GetEditedRow());
     EXPECT_GT(grid.GetTopIndex(), 0);
     ExpectEditorOnCell(grid, 61, 0);
+}
+
+TEST_F(EditGridTest, ReloadingWithOtherColumnsShowsThemAsNewAndEditsOnThem)
+{
+    m_db.Exec("INSERT INTO 存 VALUES('板蓝根','广州','10支','2028-11-30',12.5,20)");
+    m_db.Exec("INSERT INTO 销 VALUES('2026-12-10 "
+              "08:05:00','板蓝根','广州','10支','2028-11-30',2,0.25,'拆零销售',10,0)");
+    CEditGrid& grid = NewGrid("存", "SELECT * FROM 存");
+    EXPECT_EQ(0, EditorWindows(grid)); // a grid nobody edits has none
+    grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
+    ClickColumn(grid, 1);
+    grid.SetColumnWidth(1, 200);
+    ClickRow(grid, 0);
+    grid.CommitEdit();
+
+    const struct
+    {
+        const char* table;
+        const char* query;
+        std::vector<std::string> captions;
+        std::vector<int> types;
+    } loads[] = {
+        // The same columns again: the sort arrow and the width go as well.
+        {"存",
+         "SELECT * FROM 存",
+         {"名称", "产地", "规格型号", "有效截止日期", "平均成本单价", "现有存货量"},
+         {12, 12, 12, 9, 8, 8}},
+        {"销",
+         "SELECT * FROM 销",
+         {"日期时间", "名称", "产地", "规格型号", "有效截止日期", "零售价", "数量", "销售类型",
+          "实收金额", "坏帐"},
+         {11, 12, 12, 12, 9, 8, 8, 12, 8, 4}},
+        {"操作员", "SELECT 用户名 FROM 操作员", {"用户名"}, {12}},
+    };
+    for (const auto& load : loads)
+    {
+        SCOPED_TRACE(load.query);
+        ASSERT_TRUE(grid.SetQuery(load.table, load.query));
+        int columns = (int)load.captions.size();
+        ASSERT_EQ(columns, grid.GetColumnCount());
+        for (int c = 0; c < columns; ++c)
+        {
+            EXPECT_EQ(load.captions[(size_t)c], Caption(grid, c));
+            EXPECT_EQ(load.types[(size_t)c], grid.GetColumnSqlType(c));
+            EXPECT_EQ(130, grid.GetColumnWidth(c));
+        }
+        EXPECT_EQ(nullptr, grid.GetEditor(columns));
+
+        ClickRow(grid, 0);
+        ASSERT_EQ(0, grid.GetEditedRow());
+        for (int c = 0; c < columns; ++c)
+        {
+            ASSERT_NE(nullptr, grid.GetEditor(c));
+            EXPECT_TRUE(grid.GetEditor(c)->IsWindowVisible());
+            EXPECT_STREQ(grid.GetItemText(0, c), grid.GetEditor(c)->GetEdit());
+            ExpectEditorOnCell(grid, 0, c);
+        }
+        EXPECT_EQ(columns, EditorWindows(grid)); // none left over from other columns
+        grid.CommitEdit();
+        EXPECT_TRUE(Messages().empty());
+    }
 }
 
 TEST_F(EditGridTest, SavesTheReportAsAnUpperCaseHtmFile)
