@@ -164,6 +164,10 @@ std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReport
             summary.DestroyWindow();
         loaded = summary.CreateAndLoad(grid.GetDatabase(), query.table.c_str(), query.sql.c_str(),
                                        grid.GetParent(), CRect(0, 0, 1, 1), FALSE, FALSE) != FALSE;
+        // It has the main grid's control id: below it, it is not the one a search by id finds.
+        if (summary.GetSafeHwnd() != nullptr)
+            ::SetWindowPos(summary.GetSafeHwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     if (!loaded)
         return values;

@@ -115,6 +115,7 @@ TEST_F(ReportFixture, TotalsFollowTheMainGridAcrossFailuresAndNewWindows)
     ASSERT_TRUE(CReportCommands::SalesReport(grid, CReportSql::Day, "2003-11-24", "2003-11-24"));
     EXPECT_EQ(8, grid.GetItemCount());
     EXPECT_STREQ("36.0元", grid.GetItemText(4, 1));
+    EXPECT_EQ(grid.m_hWnd, ::GetDlgItem(host.m_hWnd, IDC_EDIT_GRID)); // not the hidden one
     host.DestroyWindow();
 }
 
