@@ -36,12 +36,6 @@ bool IsTimestamp(int sqlType)
     return sqlType == 93 || sqlType == 11;
 }
 
-// The blanks a shown text loses at its end.
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 void RemoveAll(std::string& text, const char* part)
 {
     size_t length = strlen(part);
@@ -312,7 +306,9 @@ BOOL CEditGrid::Load()
                     text = shown.c_str();
                     length = shown.size();
                 }
-                while (length > 0 && IsBlank(text[length - 1]))
+                // Blanks only: a row whose value ends in a tab or a line end must still be
+                // found by the statements built from what the grid shows.
+                while (length > 0 && text[length - 1] == ' ')
                     --length;
                 texts[k] = text;
                 lengths[k] = length;

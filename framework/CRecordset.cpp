@@ -15,32 +15,25 @@ bool Succeeded(RETCODE rc)
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
 }
 
+bool IsApproximate(SWORD sqlType)
+{
+    return sqlType == SQL_FLOAT || sqlType == SQL_REAL || sqlType == SQL_DOUBLE;
+}
+
 bool IsFloating(SWORD sqlType)
 {
     return sqlType == SQL_NUMERIC || sqlType == SQL_DECIMAL || sqlType == SQL_FLOAT ||
            sqlType == SQL_REAL || sqlType == SQL_DOUBLE;
 }
 
-std::string QuoteName(const std::string& name)
+// Names the query's columns c0, c1, ... by position in a common table expression (a driver may
+// report an expression's name cut at a dot, or two columns alike).
+std::string Positional(const std::string& query, size_t columns)
 {
-    std::string quoted = "`";
-    for (char c : name)
-    {
-        quoted += c;
-        if (c == '`')
-            quoted += '`';
-    }
-    quoted += '`';
-    return quoted;
-}
-
-std::string FoldAscii(const std::string& name)
-{
-    std::string folded = name;
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = (char)(c - 'A' + 'a');
-    return folded;
+    std::string names;
+    for (size_t i = 0; i < columns; ++i)
+        names += (i != 0 ? ",c" : "c") + std::to_string(i);
+    return "WITH vorlen_columns(" + names + ") AS (" + query + ") ";
 }
 
 // The least digits that read back as the same double; plain notation wherever it stays short.
@@ -194,13 +187,22 @@ void CRecordset::Execute()
         LearnExpressionTypes(query);
         if (AnyUnshortenedFloating(m_columns))
             ExecuteShortened(query, std::vector<Column>(m_columns));
-        return;
     }
-    FreeStatement();
-    ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
-    RETCODE rc = ::SQLExecDirect(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size());
-    ThrowIfFailed(rc);
-    Describe(m_columns);
+    else
+    {
+        FreeStatement();
+        ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
+        RETCODE rc = ::SQLExecDirect(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size());
+        ThrowIfFailed(rc);
+        Describe(m_columns);
+    }
+    // Every driver's floating text is printed again the same way (SQLite's 15 digits where its
+    // 17-digit printing could not be had, "36.0" or "1e+15" of other drivers), so that a value
+    // reads alike on every data source. Exact decimals of other drivers keep their digits.
+    for (Column& column : m_columns)
+        if (m_pDatabase->IsSQLite() ? IsFloating(column.info.m_nSQLType)
+                                    : IsApproximate(column.info.m_nSQLType))
+            column.shorten = true;
 }
 
 bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
@@ -209,26 +211,6 @@ bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
         if (!column.shorten && IsFloating(column.info.m_nSQLType))
             return true;
     return false;
-}
-
-// Runs the query inside an outer SELECT that prints its floating columns with 17 digits. On success the
-// set reads from the new statement; on failure (a name used twice, a statement SQLite cannot nest) the
-// statement in hand stays as it is and false comes back.
-// An outer SELECT can name every column: no name is empty or used twice.
-bool CRecordset::NamesUsable(const std::vector<Column>& columns)
-{
-    std::vector<std::string> seen;
-    for (const Column& column : columns)
-    {
-        if (column.driverName.empty())
-            return false;
-        std::string folded = FoldAscii(column.driverName);
-        for (const std::string& other : seen)
-            if (other == folded)
-                return false;
-        seen.push_back(folded);
-    }
-    return true;
 }
 
 // With StepAPI the SQLite driver describes every computed column as VARCHAR; without it, as the
@@ -240,13 +222,12 @@ void CRecordset::LearnExpressionTypes(const std::string& query)
     for (size_t i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].expression && m_columns[i].info.m_nSQLType == SQL_VARCHAR)
             unknown.push_back(i);
-    if (unknown.empty() || !NamesUsable(m_columns))
+    if (unknown.empty())
         return;
-    std::string peek = "SELECT ";
+    std::string peek = Positional(query, m_columns.size()) + "SELECT ";
     for (size_t i = 0; i < unknown.size(); ++i)
-        peek +=
-            (i != 0 ? ",typeof(" : "typeof(") + QuoteName(m_columns[unknown[i]].driverName) + ")";
-    peek += " FROM (" + query + ") LIMIT 1";
+        peek += (i != 0 ? ",typeof(c" : "typeof(c") + std::to_string(unknown[i]) + ")";
+    peek += " FROM vorlen_columns LIMIT 1";
 
     HSTMT hstmt = SQL_NULL_HSTMT;
     if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))
@@ -270,24 +251,23 @@ void CRecordset::LearnExpressionTypes(const std::string& query)
     ::SQLFreeStmt(hstmt, SQL_DROP);
 }
 
+// Runs the query inside an outer SELECT that prints its floating columns with 17 digits, naming
+// the columns by position. On success the set reads from the new statement; on failure (a
+// statement SQLite cannot nest) the statement in hand stays as it is and false comes back.
 bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& known)
 {
-    if (!NamesUsable(known))
-        return false;
-
-    std::string outer = "SELECT ";
+    std::string outer;
     for (size_t i = 0; i < known.size(); ++i)
     {
-        if (i != 0)
-            outer += ",";
-        std::string name = QuoteName(known[i].driverName);
+        std::string name = "c" + std::to_string(i);
+        outer += i != 0 ? "," : "";
         if (IsFloating(known[i].info.m_nSQLType))
             outer += "CASE WHEN typeof(" + name + ")='real' THEN printf('%!.17g'," + name +
                      ") ELSE " + name + " END";
         else
             outer += name;
     }
-    outer += " FROM (" + query + ")";
+    outer = Positional(query, known.size()) + "SELECT " + outer + " FROM vorlen_columns";
 
     HSTMT hstmt = SQL_NULL_HSTMT;
     if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))

@@ -71,7 +71,8 @@ protected:
     {
         CODBCFieldInfo info;
         std::string driverName;
-        // The value comes as SQLite's 17-digit text and is shortened to the least digits that read back the same.
+        // A floating value, printed again with the least digits that read back the same (from SQLite's
+        // 17-digit text where it could be had).
         bool shorten = false;
         // Computed by the query, not read from a table (SQLite only).
         bool expression = false;
@@ -81,7 +82,6 @@ protected:
     static bool AnyUnshortenedFloating(const std::vector<Column>& columns);
     bool ExecuteShortened(const std::string& query, const std::vector<Column>& known);
     void LearnExpressionTypes(const std::string& query);
-    static bool NamesUsable(const std::vector<Column>& columns);
     void Describe(std::vector<Column>& columns, bool bFindExpressions = false);
     void ReadValue(short nIndex);
     void Fetch();

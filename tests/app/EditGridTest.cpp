@@ -1,4 +1,5 @@
-// The edit grid on real windows over real SQLite tables: loading, sorting, editing with generated statements, reports.
+// The edit grid on real windows over real tables (SQLite, or the PostgreSQL server of a server run):
+// loading, sorting, editing with generated statements, reports.
 #include "app/CEditGrid.h"
 #include "app/CGridCellEditor.h"
 #include "framework/CTestSeams.h"
@@ -112,24 +113,24 @@ protected:
 
 TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
 {
-    m_db.Exec("CREATE TABLE t(ts TIMESTAMP, d DATE, s VARCHAR(20), x DOUBLE, n INTEGER)");
+    m_db.Exec("CREATE TABLE t(ts TIMESTAMP, d DATE, s VARCHAR(20), x DOUBLE PRECISION, n INTEGER)");
+    // SQLite hands the texts back as stored; PostgreSQL prints its own values, without a
+    // fraction of a second that is zero: a time of midnight stays, and a date has no time.
+    bool server = TestDatabase::OnServer();
     struct
     {
         const char* stored;
         const char* shown;
     } timestamps[] = {
-        {"2003-11-24 00:00:00.000", "2003-11-24"},
+        {"2003-11-24 00:00:00.000", server ? "2003-11-24 00:00:00" : "2003-11-24"},
         {"2003-11-24 10:15:00.000", "2003-11-24 10:15:00"},
         {"2003-11-24 10:15:00", "2003-11-24 10:15:00"},
         {"2003-11-24 10:00:00.000", "2003-11-24 10:00:00"},
     };
-    int i = 0;
-    for (auto& c : timestamps)
-    {
-        std::string n = std::to_string(++i);
-        m_db.Exec("INSERT INTO t VALUES('" + std::string(c.stored) +
-                  "','2003-11-24 00:00:00.000','名称  '," + n + ".5," + n + ")");
-    }
+    for (int i = 1; i <= 4; ++i)
+        m_db.Exec("INSERT INTO t VALUES('" + std::string(timestamps[i - 1].stored) +
+                  "','2003-11-24 00:00:00.000','名称  '," + std::to_string(i) + ".5," +
+                  std::to_string(i) + ")");
     CEditGrid& grid = NewGrid("t", "SELECT * FROM t ORDER BY n");
     EXPECT_EQ(IDC_EDIT_GRID, grid.GetDlgCtrlID());
     EXPECT_NE(0u, grid.GetExStyle() & WS_EX_CLIENTEDGE);
@@ -137,7 +138,7 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     EXPECT_EQ(RGB(0, 0, 56), grid.GetTextColor());
     ASSERT_EQ(5, grid.GetColumnCount());
     const char* captions[] = {"ts", "d", "s", "x", "n"};
-    int types[] = {11, 9, 12, 8, 4};
+    int types[] = {11, 9, 12, server ? 6 : 8, 4}; // PostgreSQL's double is SQL_FLOAT
     for (int c = 0; c < 5; ++c)
     {
         EXPECT_EQ(captions[c], Caption(grid, c));
@@ -148,7 +149,7 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     for (int r = 0; r < 4; ++r)
     {
         EXPECT_STREQ(timestamps[r].shown, grid.GetItemText(r, 0));
-        EXPECT_STREQ("2003-11-24 00:00:00.000",
+        EXPECT_STREQ(server ? "2003-11-24" : "2003-11-24 00:00:00.000",
                      grid.GetItemText(r, 1)); // a DATE column is not trimmed
         EXPECT_STREQ("名称", grid.GetItemText(r, 2));
         EXPECT_EQ((DWORD_PTR)r, grid.GetItemData(r));
@@ -183,7 +184,10 @@ TEST_F(EditGridTest, RefusesQueriesItCannotRun)
 
     EXPECT_FALSE(grid.SetQuery("无此表", "SELECT * FROM 无此表"));
     ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("no such table: 无此表 (1)\n", Messages()[0]);
+    EXPECT_EQ(TestDatabase::OnServer()
+                  ? "ERROR: relation \"无此表\" does not exist;\nError while executing the query\n"
+                  : "no such table: 无此表 (1)\n",
+              Messages()[0]);
 
     // Without a database nothing runs at all.
     CEditGrid unbound;
@@ -196,7 +200,7 @@ TEST_F(EditGridTest, RefusesQueriesItCannotRun)
 
 TEST_F(EditGridTest, SortsByValueOrBytesWithArrowsSharedByAllGrids)
 {
-    m_db.Exec("CREATE TABLE t(x DOUBLE, s VARCHAR(10), b BIT)");
+    m_db.Exec("CREATE TABLE t(x DOUBLE PRECISION, s VARCHAR(10), b SMALLINT)");
     m_db.Exec("INSERT INTO t VALUES(10,'b',1),(1.7,'阿',0),(9,'B',1),(1.2,'吧',0)");
     CEditGrid& grid = NewGrid("t", "SELECT * FROM t");
     CEditGrid& other = NewGrid("t", "SELECT * FROM t");
@@ -279,15 +283,35 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     Type(grid, 2, "5支");
     grid.CommitEdit();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ("O'Neil's|5支",
-              m_db.Scalar("SELECT 产地||'|'||规格型号 FROM 存 WHERE 名称='板蓝根'"));
+    EXPECT_EQ("O'Neil's,5支", m_db.Rows("SELECT 产地,规格型号 FROM 存 WHERE 名称='板蓝根'"));
+}
+
+TEST_F(EditGridTest, OnlyTrailingBlanksAreTrimmedSoRowsAreFoundAgain)
+{
+    m_db.Exec("INSERT INTO 操作员 VALUES('甲\t','1\r\n')");
+    m_db.Exec("INSERT INTO 操作员 VALUES('乙  ','2')");
+    CEditGrid& grid =
+        NewGrid("操作员", "SELECT * FROM 操作员 WHERE 用户名<>'管理员' ORDER BY 密码");
+    grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
+    ASSERT_EQ(2, grid.GetItemCount());
+    EXPECT_STREQ("甲\t", grid.GetItemText(0, 0));
+    EXPECT_STREQ("1\r\n", grid.GetItemText(0, 1));
+    EXPECT_STREQ("乙", grid.GetItemText(1, 0));
+
+    ClickRow(grid, 0);
+    Type(grid, 1, "9");
+    grid.CommitEdit();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ("9", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='甲\t'"));
+    EXPECT_TRUE(grid.DeleteRow(0, TRUE));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ("0", m_db.Scalar("SELECT COUNT(*) FROM 操作员 WHERE 用户名 LIKE '甲%'"));
 }
 
 TEST_F(EditGridTest, RefusedOrMissedStatementsLeaveTheGridAsTheTableIs)
 {
     m_db.Exec("INSERT INTO 操作员 VALUES('乙','2')");
-    m_db.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON 操作员 WHEN NEW.密码='x' BEGIN SELECT "
-              "RAISE(ABORT,'不许改'); END");
+    m_db.Refuse("refuse", "UPDATE", "操作员", "不许改", "NEW.密码='x'");
     CEditGrid& grid = NewGrid("操作员", "SELECT * FROM 操作员 ORDER BY 密码");
     grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
     ASSERT_EQ(2, grid.GetItemCount());
@@ -297,7 +321,9 @@ TEST_F(EditGridTest, RefusedOrMissedStatementsLeaveTheGridAsTheTableIs)
     Type(grid, 1, "x");
     grid.CommitEdit();
     ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("不许改 (19)\n", Messages()[0]);
+    EXPECT_EQ(TestDatabase::OnServer() ? "ERROR: 不许改;\nError while executing the query\n"
+                                       : "不许改 (19)\n",
+              Messages()[0]);
     EXPECT_STREQ("2", grid.GetItemText(0, 1));
 
     // A row that went behind the grid's back: told, and the grid shows the table again.
@@ -402,7 +428,8 @@ TEST_F(EditGridTest, ScrollingAndColumnResizingKeepTheEditorsOnTheirCells)
     track.hdr.code = HDN_BEGINTRACKW;
     grid.SendMessage(WM_NOTIFY, track.hdr.idFrom, (LPARAM)&track);
     EXPECT_EQ(-1, grid.GetEditedRow());
-    // SQLite orders by UTF-8 bytes, so 用户101 is the second row.
+    // The data source orders by UTF-8 bytes (PostgreSQL too, with collation "C"), so 用户101 is
+    // the second row.
     EXPECT_EQ("新密码", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='用户101'"));
 
     // A new row is scrolled into view before its editors are laid over it.
@@ -427,35 +454,27 @@ TEST_F(EditGridTest, ReloadingWithOtherColumnsShowsThemAsNewAndEditsOnThem)
     ClickRow(grid, 0);
     grid.CommitEdit();
 
+    // Each load shows what a grid made anew for its query shows.
     const struct
     {
         const char* table;
         const char* query;
-        std::vector<std::string> captions;
-        std::vector<int> types;
     } loads[] = {
-        // The same columns again: the sort arrow and the width go as well.
-        {"存",
-         "SELECT * FROM 存",
-         {"名称", "产地", "规格型号", "有效截止日期", "平均成本单价", "现有存货量"},
-         {12, 12, 12, 9, 8, 8}},
-        {"销",
-         "SELECT * FROM 销",
-         {"日期时间", "名称", "产地", "规格型号", "有效截止日期", "零售价", "数量", "销售类型",
-          "实收金额", "坏帐"},
-         {11, 12, 12, 12, 9, 8, 8, 12, 8, 4}},
-        {"操作员", "SELECT 用户名 FROM 操作员", {"用户名"}, {12}},
+        {"存", "SELECT * FROM 存"}, // the same columns: the sort arrow and the width go as well
+        {"销", "SELECT * FROM 销"},
+        {"操作员", "SELECT 用户名 FROM 操作员"},
     };
     for (const auto& load : loads)
     {
         SCOPED_TRACE(load.query);
         ASSERT_TRUE(grid.SetQuery(load.table, load.query));
-        int columns = (int)load.captions.size();
+        CEditGrid& fresh = NewGrid(load.table, load.query);
+        int columns = fresh.GetColumnCount();
         ASSERT_EQ(columns, grid.GetColumnCount());
         for (int c = 0; c < columns; ++c)
         {
-            EXPECT_EQ(load.captions[(size_t)c], Caption(grid, c));
-            EXPECT_EQ(load.types[(size_t)c], grid.GetColumnSqlType(c));
+            EXPECT_EQ(Caption(fresh, c), Caption(grid, c));
+            EXPECT_EQ(fresh.GetColumnSqlType(c), grid.GetColumnSqlType(c));
             EXPECT_EQ(130, grid.GetColumnWidth(c));
         }
         EXPECT_EQ(nullptr, grid.GetEditor(columns));

@@ -95,7 +95,9 @@ void CTavoPButton::InitStyle(DWORD dwStyle)
 void CTavoPButton::PreSubclassWindow()
 {
     InitStyle(GetStyle());
-    ModifyStyle(BS_DEFPUSHBUTTON, BS_OWNERDRAW);
+    // The type bits are cleared first: ORed into a radio or three-state type, owner-draw gives
+    // 0xF, a type that nothing draws.
+    ModifyStyle(0x0F, BS_OWNERDRAW);
     CButton::PreSubclassWindow();
 }
 
@@ -665,7 +667,7 @@ LRESULT CTavoPButton::OnSetFont(WPARAM wParam, LPARAM lParam)
 {
     m_hFont = (HFONT)wParam;
     if (LOWORD(lParam) && m_hWnd != nullptr)
-        Invalidate();
+        RedrawNow();
     return 0;
 }
 
@@ -686,6 +688,8 @@ LRESULT CTavoPButton::OnSetCheck(WPARAM wParam, LPARAM)
     if ((m_bCheckButton || m_bRadioButton) && m_bChecked != (wParam != BST_UNCHECKED))
     {
         m_bChecked = wParam != BST_UNCHECKED;
+        if (m_bRadioButton)
+            UncheckOtherRadios();
         RedrawNow();
     }
     return 0;

@@ -409,7 +409,7 @@ void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* /*pSt
     else
     {
         CTavoPDrawManager dm(*pDC);
-        dm.FillGradient(rectComplete, clrBar, clrProgressBarDest, TRUE);
+        dm.FillGradient(rectComplete, clrBar, clrProgressBarDest, FALSE);
     }
 
     if (!bProgressText)

@@ -305,7 +305,7 @@ BOOL CTavoPWorkspace::StoreWindowPlacement(const CRect& rectNormalPosition, int 
 
 BOOL CTavoPWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
 {
-    if (m_pMouseManager == NULL || pWnd == NULL)
+    if (m_pMouseManager == NULL)
         return FALSE;
 
     const UINT uiCmd = m_pMouseManager->GetViewCommand(iViewId);
@@ -317,7 +317,9 @@ BOOL CTavoPWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
     if (m_pUserToolsManager != NULL && m_pUserToolsManager->InvokeTool(uiCmd))
         return TRUE;
 
-    HWND hwndTarget = ::GetAncestor(pWnd->GetSafeHwnd(), GA_ROOT);
+    if (pWnd == NULL)
+        pWnd = AfxGetMainWnd();
+    HWND hwndTarget = pWnd != NULL ? ::GetAncestor(pWnd->GetSafeHwnd(), GA_ROOT) : NULL;
     if (hwndTarget == NULL)
         return FALSE;
     ::SendMessage(hwndTarget, WM_COMMAND, uiCmd, 0);

@@ -199,6 +199,60 @@ TEST_F(ImageList, PaletteFilesAreMappedByTheLoaderAndDeepOnesByTheStandardMap)
     std::remove(path24.c_str());
 }
 
+TEST_F(ImageList, FilesHoldingLessThanTheirHeaderClaimsAreRefused)
+{
+    const std::string good = TempPath("tavo-whole.bmp"), bad = TempPath("tavo-mutated.bmp");
+    WriteBmp(good, 24, 48, 16, std::vector<COLORREF>(48 * 16, kGreen));
+    const std::vector<unsigned char> bytes = ReadFile(good);
+    struct Mutation
+    {
+        const char* name;
+        size_t offset; // of a little-endian field of the file
+        int width;     // 2 or 4 bytes; 0: the file is cut to offset bytes instead
+        long value;
+        bool loads;
+    } mutations[] = {
+        {"width beyond the file", 18, 4, 30000, false},
+        {"height beyond the file", 22, 4, 30000, false},
+        {"top-down height beyond the file", 22, 4, -30000, false},
+        {"pixels offset beyond the file", 10, 4, 0x7FFFFFF0, false},
+        {"pixels offset inside the header", 10, 4, 1, false},
+        {"no bits per pixel", 28, 2, 0, false},
+        {"no planes", 26, 2, 0, false},
+        {"run-length compressed", 30, 4, BI_RLE8, false},
+        {"a colour table larger than any", 46, 4, 100000, false},
+        {"an unknown header size", 14, 4, 1000, false},
+        {"not a bitmap", 0, 2, 0x4D5A, false},
+        {"last byte missing", bytes.size() - 1, 0, 0, false},
+        {"only the file header", 14, 0, 0, false},
+        {"top-down", 22, 4, -16, true},
+        {"pixels right after the header", 10, 4, 0, true},
+    };
+    CTavoPToolbarImageList list;
+    list.SetImageSize(CSize(16, 16));
+    for (const Mutation& m : mutations)
+    {
+        SCOPED_TRACE(m.name);
+        ASSERT_TRUE(list.LoadFromFile(good.c_str()));
+        HBITMAP before = list.GetImageWell();
+        std::vector<unsigned char> mutated = bytes;
+        if (m.width == 0)
+            mutated.resize(m.offset);
+        for (int i = 0; i < m.width; i++)
+            mutated[m.offset + i] = (unsigned char)((unsigned long)m.value >> (8 * i));
+        std::ofstream(bad, std::ios::binary | std::ios::trunc)
+            .write((const char*)mutated.data(), (std::streamsize)mutated.size());
+        EXPECT_EQ(m.loads, list.LoadFromFile(bad.c_str()) != FALSE);
+        if (!m.loads)
+        {
+            EXPECT_EQ(before, list.GetImageWell()) << "the previous strip stays";
+            EXPECT_EQ(3, list.GetCount());
+        }
+    }
+    std::remove(good.c_str());
+    std::remove(bad.c_str());
+}
+
 TEST_F(ImageList, SaveWritesTheOriginalColoursAndReloadsToEqualPixels)
 {
     OddColors odd;

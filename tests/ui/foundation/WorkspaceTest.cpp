@@ -461,14 +461,19 @@ TEST_F(Workspace, ViewDoubleClickRunsTheBoundCommand)
     EXPECT_EQ(CTestSeams::Beeps().size(), 1u);
 
     mouse.m_uiCommand = 32800;
-    EXPECT_FALSE(workspace.OnViewDoubleClick(NULL, 1));
+    EXPECT_FALSE(workspace.OnViewDoubleClick(NULL, 1)) << "no window and no main window";
     EXPECT_TRUE(workspace.OnViewDoubleClick(pView, 1));
     EXPECT_EQ(TestFrameWindows::s_commands, (std::vector<WPARAM>{32800}));
+    // Without a window the application's main window gets the command.
+    theTestApp.m_pMainWnd = CWnd::FromHandle(windows.frame);
+    EXPECT_TRUE(workspace.OnViewDoubleClick(NULL, 1));
+    theTestApp.m_pMainWnd = NULL;
+    EXPECT_EQ(TestFrameWindows::s_commands, (std::vector<WPARAM>{32800, 32800}));
 
     workspace.m_pUserToolsManager = &tools;
     tools.m_uiTool = 32800;
     EXPECT_TRUE(workspace.OnViewDoubleClick(pView, 1));
-    EXPECT_EQ(TestFrameWindows::s_commands.size(), 1u);
+    EXPECT_EQ(TestFrameWindows::s_commands.size(), 2u) << "a user tool is run, not sent";
 
     workspace.m_pMouseManager = workspace.m_pUserToolsManager = NULL;
     CTestSeams::Release();
