@@ -676,13 +676,11 @@ int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
     return result;
 }
 
-int CEditGrid::AppendShownRow(const std::vector<std::string>& texts)
+void CEditGrid::AppendShownRows(const std::vector<std::vector<std::string>>& rows)
 {
-    int row = m_rows.AppendEmptyRow();
-    for (int i = 0; i < m_rows.GetColumnCount() && i < (int)texts.size(); ++i)
-        m_rows.SetText(row, i, texts[i].c_str());
-    UpdateItemCount();
-    return row;
+    for (const std::vector<std::string>& texts : rows)
+        m_rows.AppendRow(texts);
+    UpdateItemCount(); // once: the list recounts and repaints at every change of its count
 }
 
 BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)

@@ -36,9 +36,9 @@ public:
     // pInitialValues: one text per column, or null.
     int AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck);
     BOOL DeleteRow(int nRow, BOOL bCommitFirst);
-    // Appends a row that is only shown (a report's totals): nothing is written to the table, and
-    // the next load drops it. Texts beyond the column count are ignored. Returns the row's index.
-    int AppendShownRow(const std::vector<std::string>& texts);
+    // Appends rows that are only shown (a report's totals): nothing is written to the table, and
+    // the next load drops them. Texts beyond the column count are ignored.
+    void AppendShownRows(const std::vector<std::vector<std::string>>& rows);
     void HideEditors();
 
     // The rows live in the grid; the list control only asks for the texts it draws.

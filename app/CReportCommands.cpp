@@ -178,8 +178,10 @@ std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReport
 
 void CReportCommands::Append(CEditGrid& grid, const std::vector<CReportSql::SummaryRow>& rows)
 {
+    std::vector<std::vector<std::string>> shown;
     for (const CReportSql::SummaryRow& row : rows)
-        grid.AppendShownRow({row.label, row.value});
+        shown.push_back({row.label, row.value});
+    grid.AppendShownRows(shown);
 }
 
 bool CReportCommands::SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start,
