@@ -52,14 +52,28 @@ long CCardTransaction::CountRows(const std::string& table, const std::string& co
     return std::atol(value);
 }
 
-bool CCardTransaction::Commit()
+bool CCardTransaction::Commit(CString* error)
 {
     if (!m_open)
         return false;
-    if (m_transaction && !m_db.CommitTrans())
+    if (m_transaction)
     {
-        Undo();
-        return false;
+        bool committed = false;
+        try
+        {
+            committed = m_db.CommitTrans() != FALSE;
+        }
+        catch (CDBException* e)
+        {
+            if (error)
+                *error = Message(e);
+            e->Delete();
+        }
+        if (!committed)
+        {
+            Undo();
+            return false;
+        }
     }
     m_open = false;
     m_inserted.clear();
@@ -73,7 +87,15 @@ void CCardTransaction::Undo()
     m_open = false;
     if (m_transaction)
     {
-        m_db.Rollback();
+        // The card already says it was not stored; a refused rollback adds nothing it could do.
+        try
+        {
+            m_db.Rollback();
+        }
+        catch (CDBException* e)
+        {
+            e->Delete();
+        }
         return;
     }
     // Without transactions a DELETE cannot tell our row from an identical earlier one:

@@ -23,8 +23,9 @@ public:
     void Insert(const std::string& table, const std::string& insertSql,
                 const std::string& matchCondition);
 
-    // False when the data source refused the commit; everything is taken back then.
-    bool Commit();
+    // False when the data source refused the commit; everything is taken back then, and error
+    // (when given) receives the refusal for the status line.
+    bool Commit(CString* error = nullptr);
     void Undo();
 
     bool UsesTransaction() const { return m_transaction; }

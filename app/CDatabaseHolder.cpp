@@ -7,7 +7,12 @@ CDatabaseHolder g_databaseHolder;
 
 namespace {
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
-const char kRunValue[] = "Vorlen";
+
+CString& RunValueName()
+{
+    static CString name = "Vorlen";
+    return name;
+}
 
 HKEY OpenRunKey()
 {
@@ -108,13 +113,18 @@ CString CDatabaseHolder::GetProgramDirectory()
     return path + "\\";
 }
 
+void CDatabaseHolder::SetAutorunValueName(LPCTSTR name)
+{
+    RunValueName() = name;
+}
+
 bool CDatabaseHolder::SetAutorun()
 {
     HKEY key = OpenRunKey();
     if (key == NULL)
         return false;
     CString path = ProgramPath();
-    LONG result = RegSetValueExA(key, kRunValue, 0, REG_SZ, (const BYTE*)(LPCTSTR)path,
+    LONG result = RegSetValueExA(key, RunValueName(), 0, REG_SZ, (const BYTE*)(LPCTSTR)path,
                                  (DWORD)path.GetLength() + 1);
     RegFlushKey(key);
     RegCloseKey(key);
@@ -126,7 +136,7 @@ bool CDatabaseHolder::ClearAutorun()
     HKEY key = OpenRunKey();
     if (key == NULL)
         return false;
-    LONG result = RegDeleteValueA(key, kRunValue);
+    LONG result = RegDeleteValueA(key, RunValueName());
     RegFlushKey(key);
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
@@ -140,7 +150,7 @@ bool CDatabaseHolder::IsAutorun()
     char value[200] = {};
     DWORD size = sizeof value;
     DWORD type = 0;
-    LONG result = RegQueryValueExA(key, kRunValue, NULL, &type, (BYTE*)value, &size);
+    LONG result = RegQueryValueExA(key, RunValueName(), NULL, &type, (BYTE*)value, &size);
     RegCloseKey(key);
     // A path too long for the buffer is still a value that is set.
     if (result == ERROR_MORE_DATA)

@@ -20,6 +20,8 @@ public:
     static bool SetAutorun();
     static bool ClearAutorun();
     static bool IsAutorun();
+    // Tests that run side by side each give the value a name of their own.
+    static void SetAutorunValueName(LPCTSTR name);
 
 private:
     CDatabaseHolder(const CDatabaseHolder&) = delete;

@@ -266,7 +266,9 @@ BOOL CEditGrid::Load()
                     RemoveAll(text, "00:00:00.000");
                     RemoveAll(text, ".000");
                 }
-                text.erase(text.find_last_not_of(" \t\r\n\v\f") + 1);
+                // Blanks only: a row whose value ends in a tab or a line end must still be
+                // found by the statements built from what the grid shows.
+                text.erase(text.find_last_not_of(' ') + 1);
             }
             m_rows.AppendRow(texts);
         }

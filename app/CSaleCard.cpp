@@ -9,6 +9,9 @@
 const char* const CSaleCard::WholeBox = "整盒销售";
 const char* const CSaleCard::Split = "拆零销售";
 const char* const CSaleCard::StoredText = "新的销售记录已经被系统接纳";
+const char* const CSaleCard::NotCommittedText = "销售记录没有保存，数据库拒绝提交：";
+const char* const CSaleCard::NotClampedText =
+    "新的销售记录已经被系统接纳，但负的库存量没有能改为0：";
 
 unsigned CSaleCard::PerBoxFor(const std::string& saleType)
 {
@@ -101,6 +104,11 @@ CSaleCard::StoreResult CSaleCard::Store(CDatabase* db, CString& status) const
         status = "应付金额 无效";
         return Refused;
     }
+    if (!CSqlText::IsDateTime(m_dateTime))
+    {
+        status = "日期时间无效，请按“2003-11-24 10:15:00”的格式填写";
+        return Refused;
+    }
     const char* const unknown =
         "库存中无此药品，仔细审改后重新输入,或者重下拉列表中选择一个有效的项";
     bool inStock = false;
@@ -118,6 +126,8 @@ CSaleCard::StoreResult CSaleCard::Store(CDatabase* db, CString& status) const
     }
     catch (CDBException* e)
     {
+        // The operator sees why the stock could not be read, as with any query that fails.
+        e->ReportError();
         e->Delete();
         status = "打开[库存]错误，可能是输入有误";
         return Refused;
@@ -155,9 +165,10 @@ CSaleCard::StoreResult CSaleCard::Store(CDatabase* db, CString& status) const
         e->Delete();
         return Refused;
     }
-    if (!unit.Commit())
+    CString refusal;
+    if (!unit.Commit(&refusal))
     {
-        status = "无法对库存进行更新，销售记录没有保存";
+        status = NotCommittedText + refusal;
         return Refused;
     }
     try
@@ -166,7 +177,8 @@ CSaleCard::StoreResult CSaleCard::Store(CDatabase* db, CString& status) const
     }
     catch (CDBException* e)
     {
-        status = CCardTransaction::Message(e);
+        // The sale is stored whatever the clamp says: the operator must not enter it again.
+        status = NotClampedText + CCardTransaction::Message(e);
         e->Delete();
         return StoredNotClamped;
     }

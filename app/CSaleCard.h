@@ -48,6 +48,9 @@ public:
     StoreResult Store(CDatabase* db, CString& status) const;
 
     static const char* const StoredText;
+    // Each followed by the data source's reason.
+    static const char* const NotCommittedText;
+    static const char* const NotClampedText;
 
 private:
     std::string BoxesText() const; // "3/1.0"

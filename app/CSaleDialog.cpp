@@ -1,8 +1,12 @@
 #include "app/CSaleDialog.h"
 #include "app/CDatabaseHolder.h"
+#include "app/CGridSql.h"
 #include "app/CSqlText.h"
 #include "framework/CTime.h"
 #include "res/resource.h"
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 
 BEGIN_MESSAGE_MAP(CSaleDialog, CDialog)
@@ -53,8 +57,12 @@ BOOL CSaleDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetStatus("请尽可能详细填写【销售登记卡】,以便以后查阅");
-    m_grid.CreateAndLoad(m_pDatabase, "存", "SELECT 名称,产地,规格型号,有效截止日期 FROM 存", this,
-                         CRect(0, 0, 1, 1), FALSE, FALSE);
+    // In the order of the stock key on every data source: a server returns rows in no fixed
+    // order, and which texts the lists take depends on it.
+    m_grid.CreateAndLoad(m_pDatabase, "存",
+                         "SELECT 名称,产地,规格型号,有效截止日期 FROM 存 "
+                         "ORDER BY 名称,产地,规格型号,有效截止日期",
+                         this, CRect(0, 0, 1, 1), FALSE, FALSE);
     // The resource compiler has no initial list data: the two sale types are added here.
     if (m_saleType.GetCount() == 0)
     {
@@ -111,13 +119,16 @@ void CSaleDialog::UpdateAmount()
     GetDlgItemText(IDC_SALE_QUANTITY, quantity);
     GetDlgItemText(IDC_SALE_PRICE, price);
     char* end = nullptr;
+    errno = 0;
     unsigned long count = std::strtoul(quantity, &end, 10);
-    bool valid = !quantity.IsEmpty() && *end == 0 && quantity[0] != '-' && quantity[0] != '+';
-    double each = std::strtod(price, &end);
-    valid = valid && !price.IsEmpty() && *end == 0;
+    bool valid = !quantity.IsEmpty() && *end == 0 && quantity[0] >= '0' && quantity[0] <= '9' &&
+                 errno == 0 && count <= UINT_MAX;
+    // Only decimal numbers: the conversion alone would also take "0x1A", "inf" and "nan".
+    valid = valid && CGridSql::IsNumberText((LPCTSTR)price);
     CSaleCard sale;
     sale.m_quantity = (unsigned)count;
-    sale.m_price = (float)each;
+    sale.m_price = valid ? (float)std::strtod(price, nullptr) : 0;
+    valid = valid && std::isfinite(sale.m_quantity * sale.m_price);
     // An amount that cannot be computed stays empty, and the sale is refused until it can.
     m_amount = valid ? CString(sale.ComputeAmount().c_str()) : CString();
     SetDlgItemText(IDC_SALE_AMOUNT, m_amount);
@@ -189,6 +200,8 @@ void CSaleDialog::OnOK()
     CString status;
     CSaleCard::StoreResult result = ReadSale().Store(m_pDatabase, status);
     SetStatus(status);
-    if (result == CSaleCard::Stored)
+    // A stored sale clears the form even when the clamp was refused: the same sale must not be
+    // added twice.
+    if (result != CSaleCard::Refused)
         ResetCard();
 }

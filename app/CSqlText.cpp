@@ -1,6 +1,7 @@
 #include "app/CSqlText.h"
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 std::string CSqlText::Escape(const std::string& text)
@@ -40,6 +41,28 @@ std::string CSqlText::Date(int year, int month, int day)
 std::string CSqlText::DateTime(int year, int month, int day, int hour, int minute, int second)
 {
     return Format("%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+}
+
+bool CSqlText::IsDateTime(const std::string& text)
+{
+    const char form[] = "dddd-dd-dd dd:dd:dd";
+    if (text.size() != sizeof form - 1)
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        bool digit = text[i] >= '0' && text[i] <= '9';
+        if (form[i] == 'd' ? !digit : text[i] != form[i])
+            return false;
+    }
+    auto number = [&](size_t at, size_t length) { return std::stoi(text.substr(at, length)); };
+    int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > days[month - 1] + (month == 2 && leap ? 1 : 0))
+        return false;
+    return number(11, 2) < 24 && number(14, 2) < 60 && number(17, 2) < 60;
 }
 
 std::string CSqlText::Format(const char* format, ...)

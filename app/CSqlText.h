@@ -17,6 +17,8 @@ public:
     static std::string Date(int year, int month, int day);
     // "%04d-%02d-%02d %02d:%02d:%02d".
     static std::string DateTime(int year, int month, int day, int hour, int minute, int second);
+    // True for a real calendar date and time in the form "%04d-%02d-%02d %02d:%02d:%02d".
+    static bool IsDateTime(const std::string& text);
     // printf into a std::string.
     static std::string Format(const char* format, ...);
 };

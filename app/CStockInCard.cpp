@@ -5,6 +5,7 @@
 #include "framework/CDBException.h"
 
 const char* const CStockInCard::StoredText = "录入成功,登记卡信息已经被系统接纳";
+const char* const CStockInCard::NotCommittedText = "登记卡没有保存，数据库拒绝提交：";
 
 bool CStockInCard::HasKeyTexts() const
 {
@@ -109,10 +110,16 @@ bool CStockInCard::Store(CDatabase* db, CString& status) const
             e->Delete();
         }
     }
-    if (!stocked || !unit.Commit())
+    if (!stocked)
     {
         unit.Undo();
         status = stockRefused;
+        return false;
+    }
+    CString refusal;
+    if (!unit.Commit(&refusal))
+    {
+        status = NotCommittedText + refusal;
         return false;
     }
     status = StoredText;

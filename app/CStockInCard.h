@@ -37,4 +37,6 @@ public:
     bool Store(CDatabase* db, CString& status) const;
 
     static const char* const StoredText;
+    // Followed by the data source's reason.
+    static const char* const NotCommittedText;
 };

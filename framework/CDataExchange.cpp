@@ -58,11 +58,45 @@ bool ParseInteger(const char* psz, bool bSigned, long long minVal, long long max
     return true;
 }
 
+bool IsDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// Sign, digits with at most one point, an optional exponent, then blanks to the end. The C
+// conversion alone also takes hexadecimal ("0x1A"), "inf" and "nan", which no user means.
+bool IsDecimalText(const char* psz)
+{
+    if (*psz == '+' || *psz == '-')
+        ++psz;
+    int nDigits = 0;
+    while (IsDigit(*psz))
+        ++psz, ++nDigits;
+    if (*psz == '.')
+        for (++psz; IsDigit(*psz); ++psz)
+            ++nDigits;
+    if (nDigits == 0)
+        return false;
+    if (*psz == 'e' || *psz == 'E')
+    {
+        ++psz;
+        if (*psz == '+' || *psz == '-')
+            ++psz;
+        if (!IsDigit(*psz))
+            return false;
+        while (IsDigit(*psz))
+            ++psz;
+    }
+    while (IsBlank(*psz))
+        ++psz;
+    return *psz == '\0';
+}
+
 bool ParseReal(const char* psz, double maxMagnitude, double& result)
 {
     while (IsBlank(*psz))
         ++psz;
-    if (*psz == '\0')
+    if (!IsDecimalText(psz))
         return false;
     char* pEnd = nullptr;
     errno = 0;

@@ -258,6 +258,11 @@ BOOL CDatabase::EndTrans(UWORD completion)
     if (!IsOpen() || !m_bInTransaction)
         return FALSE;
     RETCODE rc = ::SQLTransact(GetEnvironment(), m_hdbc, completion);
+    // A refused commit leaves the transaction open, and the caller must still be able to roll it
+    // back: switching autocommit on now would only try the commit again, and whatever the driver
+    // keeps open would join the statements that follow.
+    if (!Succeeded(rc) && completion == SQL_COMMIT)
+        Check(rc);
     m_bInTransaction = FALSE;
     ::SQLSetConnectOption(m_hdbc, SQL_AUTOCOMMIT, SQL_AUTOCOMMIT_ON);
     Check(rc);

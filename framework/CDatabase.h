@@ -37,6 +37,7 @@ public:
     void SetQueryTimeout(DWORD dwSeconds) { m_dwQueryTimeout = dwSeconds; }
 
     BOOL BeginTrans();
+    // A refusal throws CDBException and leaves the transaction open for Rollback.
     BOOL CommitTrans();
     BOOL Rollback();
 

@@ -5,6 +5,7 @@
 #include "app/CPurchaseQueryDialog.h"
 #include "app/CRangeReportDialog.h"
 #include "app/CSalesQueryDialog.h"
+#include "app/CStockQueryDialog.h"
 #include "res/resource.h"
 #include "tests/app/DialogTest.h"
 
@@ -63,6 +64,36 @@ TEST_F(ConditionDialogs, QueryDialogsProposeTheirRangesAsPlainDates)
     }
 }
 
+TEST_F(ConditionDialogs, ConfirmingHandsTheConditionsToTheView)
+{
+    {
+        CDayReportDialog day;
+        ModalScript script;
+        script.When("日销售报表－汇总条件", [](HWND dialog) { ModalScript::Click(dialog, IDOK); });
+        ASSERT_EQ(IDOK, day.DoModal());
+        EXPECT_STREQ("2003-11-24", day.m_dateText);
+        EXPECT_EQ(Noon(), day.m_date);
+    }
+    {
+        CStockQueryDialog stock;
+        std::string initial;
+        ModalScript script;
+        script.When("采购库存", [&](HWND dialog) {
+            for (int id : {IDC_STOCKQ_NAME, IDC_STOCKQ_ORIGIN, IDC_STOCKQ_SPEC, IDC_STOCKQ_EXPIRY})
+                initial += Item(dialog, id) + "|";
+            Type(dialog, IDC_STOCKQ_NAME, "板蓝");
+            Type(dialog, IDC_STOCKQ_EXPIRY, "2004");
+            ModalScript::Click(dialog, IDOK);
+        });
+        ASSERT_EQ(IDOK, stock.DoModal());
+        EXPECT_EQ("||||", initial);
+        EXPECT_STREQ("板蓝", stock.m_name);
+        EXPECT_STREQ("", stock.m_origin);
+        EXPECT_STREQ("", stock.m_spec);
+        EXPECT_STREQ("2004", stock.m_expiry);
+    }
+}
+
 TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
 {
     CMessageDialog message;
@@ -71,12 +102,20 @@ TEST_F(ConditionDialogs, MessageDialogShowsTheReasonAndWritesToTheSupplier)
     ModalScript script;
     script.When("系统消息", [&](HWND dialog) {
         shown = Item(dialog, IDC_MESSAGE_TEXT);
-        ModalScript::Click(dialog, IDOK); // Enter: nothing happens
+        // Enter in the message, through the dialog manager as typed: nothing happens.
+        HWND edit = GetDlgItem(dialog, IDC_MESSAGE_TEXT);
+        SetFocus(edit);
+        PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+        PostMessageA(edit, WM_CHAR, '\r', 1);
+        PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+    });
+    script.When("系统消息", [&](HWND dialog) {
         ModalScript::Click(dialog, IDC_MESSAGE_SUPPORT);
         ModalScript::Click(dialog, IDC_MESSAGE_HELP);
         ModalScript::Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, message.DoModal());
+    EXPECT_TRUE(script.Finished()) << script.Failure();
     EXPECT_EQ("文件connect.txt不存在 & #1", shown);
     const auto& launches = CTestSeams::ShellLaunches();
     ASSERT_EQ(2u, launches.size());

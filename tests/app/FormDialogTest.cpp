@@ -1,10 +1,13 @@
-// The forms driven through their real windows, on real SQLite databases.
+// The forms driven through their real windows, on real databases (SQLite, or the PostgreSQL server
+// of a server run).
+#include "app/CDatabaseHolder.h"
 #include "app/CGridCellEditor.h"
 #include "app/CLoginDialog.h"
 #include "app/CSaleDialog.h"
 #include "app/CSalesMaintainDialog.h"
 #include "app/CSettingsDialog.h"
 #include "app/CStockInDialog.h"
+#include "app/CStockMaintainDialog.h"
 #include "res/resource.h"
 #include "tests/app/DialogTest.h"
 
@@ -73,8 +76,8 @@ TEST_F(FormDialogs, StockInFormRecordsCardsAndStaysOpen)
     EXPECT_EQ("0", price);
     EXPECT_TRUE(focusOnBuyer);
     EXPECT_EQ("1", m_db.Scalar("SELECT COUNT(*) FROM 进 WHERE 采购人='王五'"));
-    EXPECT_EQ("12.5|3.0|2004-11-14",
-              m_db.Scalar("SELECT 平均成本单价||'|'||现有存货量||'|'||有效截止日期 FROM 存"));
+    EXPECT_EQ("12.5,3,2004-11-14",
+              m_db.Rows("SELECT 平均成本单价,现有存货量,有效截止日期 FROM 存"));
 }
 
 TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecorded)
@@ -135,10 +138,90 @@ TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecor
     EXPECT_EQ("整盒销售", typeAfterReset);
     EXPECT_EQ("1", quantityAfterReset);
     EXPECT_EQ("2003-11-25 08:00:01", timeAfterReset);
-    EXPECT_EQ("2003-11-25 08:00:01|3.0|37.5",
-              m_db.Scalar("SELECT 日期时间||'|'||数量||'|'||实收金额 FROM 销"));
-    EXPECT_EQ("47.0", m_db.Scalar("SELECT 现有存货量||'' FROM 存 WHERE 产地='北京'"));
+    EXPECT_EQ("2003-11-25 08:00:01,3,37.5", m_db.Rows("SELECT 日期时间,数量,实收金额 FROM 销"));
+    EXPECT_EQ("47", m_db.Scalar("SELECT 现有存货量 FROM 存 WHERE 产地='北京'"));
 }
+
+TEST_F(FormDialogs, SaleFormSaysWhatWasStoredWhenTheDataSourceRefuses)
+{
+    m_db.Exec("INSERT INTO 存 VALUES('板蓝根','北京','10支','2004-11-14',10,2)");
+    CSaleDialog form;
+    form.m_pDatabase = &m_db.Db();
+    std::vector<std::string> amounts;
+    std::string lookup, refused, nameAfterRefusal, notClamped, nameAfterStore, quantityAfterStore;
+    ModalScript script;
+    script.When("前台销售登记表", [&](HWND dialog) {
+        Type(dialog, IDC_SALE_QUANTITY, "3");
+        for (const char* typing : {"inf", "nan", "0x1A", "1e39", "-", "2"})
+        {
+            Type(dialog, IDC_SALE_PRICE, typing);
+            amounts.push_back(Item(dialog, IDC_SALE_AMOUNT));
+        }
+        Type(dialog, IDC_SALE_NAME, "板蓝根");
+        Type(dialog, IDC_SALE_ORIGIN, "北京");
+        Type(dialog, IDC_SALE_SPEC, "10支");
+        Type(dialog, IDC_SALE_EXPIRY, "2004-11-14");
+        m_db.Exec("ALTER TABLE 存 RENAME TO 旧存");
+        ModalScript::Click(dialog, IDOK);
+    });
+    script.When("前台销售登记表", [&](HWND dialog) {
+        lookup = Item(dialog, IDC_STATUS);
+        m_db.Exec("ALTER TABLE 旧存 RENAME TO 存");
+        m_db.RefuseCommitsAfterInsertsInto("销");
+        ModalScript::Click(dialog, IDOK);
+    });
+    script.When("前台销售登记表", [&](HWND dialog) {
+        refused = Item(dialog, IDC_STATUS);
+        nameAfterRefusal = Item(dialog, IDC_SALE_NAME);
+        m_db.AcceptCommitsAgain();
+        m_db.Refuse("no_clamp", "UPDATE", "存", "clamp refused", "NEW.现有存货量=0");
+        ModalScript::Click(dialog, IDOK);
+    });
+    script.When("前台销售登记表", [&](HWND dialog) {
+        notClamped = Item(dialog, IDC_STATUS);
+        nameAfterStore = Item(dialog, IDC_SALE_NAME);
+        quantityAfterStore = Item(dialog, IDC_SALE_QUANTITY);
+        ModalScript::Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, form.DoModal());
+    EXPECT_TRUE(script.Finished()) << script.Failure();
+    // Nothing is computed from a text that is not a decimal number.
+    EXPECT_EQ((std::vector<std::string>{"", "", "", "", "", "6.00"}), amounts);
+    EXPECT_EQ("打开[库存]错误，可能是输入有误", lookup);
+    ASSERT_EQ(1u, CTestSeams::MessageBoxes().size());
+    EXPECT_NE(-1, CTestSeams::MessageBoxes()[0].strText.Find(
+                      TestDatabase::OnServer() ? "does not exist" : "no such table"));
+    // Not stored: the form keeps the sale for another try.
+    EXPECT_EQ(0u, refused.find(CSaleCard::NotCommittedText)) << refused;
+    EXPECT_EQ("板蓝根", nameAfterRefusal);
+    // Stored: the form is ready for the next sale, so this one is not added twice.
+    EXPECT_EQ(0u, notClamped.find(CSaleCard::NotClampedText)) << notClamped;
+    EXPECT_NE(std::string::npos, notClamped.find("clamp refused"));
+    EXPECT_EQ("", nameAfterStore);
+    EXPECT_EQ("1", quantityAfterStore);
+    EXPECT_EQ("1,-1", m_db.Rows("SELECT (SELECT COUNT(*) FROM 销),(SELECT 现有存货量 FROM 存)"));
+}
+
+// Records what each press of 登陆 leaves on the screen: the status and which field has the focus.
+class CRecordingLogin : public CLoginDialog
+{
+public:
+    std::vector<std::string> statuses, focus;
+
+protected:
+    void OnOK() override
+    {
+        CLoginDialog::OnOK();
+        statuses.push_back(ModalScript::ItemText(m_hWnd, IDC_STATUS));
+        HWND focused = ::GetFocus();
+        if (focused == ::GetDlgItem(m_hWnd, IDC_LOGIN_PASSWORD))
+            focus.push_back("password");
+        else if (::IsChild(::GetDlgItem(m_hWnd, IDC_LOGIN_USER), focused))
+            focus.push_back("user");
+        else
+            focus.push_back("other");
+    }
+};
 
 TEST_F(FormDialogs, LoginAdmitsOnlyTheExactAccount)
 {
@@ -147,41 +230,38 @@ TEST_F(FormDialogs, LoginAdmitsOnlyTheExactAccount)
     {
         const char* user;
         const char* password;
-        const char* status;
-    } attempts[] = {
-        {"管理员", "73", "密码错误！"},
-        {"admin", "pw", "用户不存在！"},
-        {"Admin", "PW", "密码错误！"},
-    };
-    CLoginDialog login;
+    } attempts[] = {{"管理员", "73"}, {"admin", "pw"}, {"Admin", "PW"}, {"管理员", "739"}};
+    CRecordingLogin login;
     login.m_pDatabase = &m_db.Db();
-    std::vector<std::string> users, statuses, passwords;
+    std::vector<std::string> users, passwords;
+    std::string greeting;
     ModalScript script;
     for (const Attempt& attempt : attempts)
     {
         script.When("登陆对话框", [&, attempt](HWND dialog) {
             if (users.empty())
+            {
                 users = ListOf(dialog, IDC_LOGIN_USER);
+                greeting = Item(dialog, IDC_STATUS);
+            }
+            else
+                passwords.push_back(Item(dialog, IDC_LOGIN_PASSWORD));
             Type(dialog, IDC_LOGIN_USER, attempt.user);
             Type(dialog, IDC_LOGIN_PASSWORD, attempt.password);
             ModalScript::Click(dialog, IDOK);
         });
-        script.When("登陆对话框", [&](HWND dialog) {
-            statuses.push_back(Item(dialog, IDC_STATUS));
-            passwords.push_back(Item(dialog, IDC_LOGIN_PASSWORD));
-        });
     }
-    script.When("登陆对话框", [&](HWND dialog) {
-        Type(dialog, IDC_LOGIN_USER, "管理员");
-        Type(dialog, IDC_LOGIN_PASSWORD, "739");
-        ModalScript::Click(dialog, IDOK);
-    });
     DWORD started = GetTickCount();
     EXPECT_EQ(IDOK, login.DoModal());
     EXPECT_TRUE(script.Finished()) << script.Failure();
     EXPECT_GE(GetTickCount() - started, 500u);
     EXPECT_EQ((std::vector<std::string>{"管理员", "Admin"}), users);
-    EXPECT_EQ((std::vector<std::string>{"密码错误！", "用户不存在！", "密码错误！"}), statuses);
+    EXPECT_EQ("输入用户名和密码", greeting);
+    EXPECT_EQ((std::vector<std::string>{"密码错误！", "用户不存在！", "密码错误！", "登陆成功！"}),
+              login.statuses);
+    // After a refusal the operator types again where the mistake was.
+    login.focus.resize(3);
+    EXPECT_EQ((std::vector<std::string>{"password", "user", "password"}), login.focus);
     EXPECT_EQ((std::vector<std::string>{"", "", ""}), passwords);
 }
 
@@ -244,6 +324,93 @@ TEST_F(FormDialogs, SettingsDeleteAnAccountAfterConfirmation)
     EXPECT_STREQ("确认删除帐号:张三  ?", boxes[0].strText);
     EXPECT_EQ((UINT)(MB_YESNO | MB_ICONQUESTION), boxes[0].nType);
     EXPECT_EQ("0", m_db.Scalar("SELECT COUNT(*) FROM 操作员 WHERE 用户名='张三'"));
+}
+
+TEST_F(FormDialogs, MaintenanceButtonsActOnTheGrid)
+{
+    m_db.Exec("INSERT INTO 存 VALUES('板蓝根','北京','10支','2004-11-14',10,5)");
+    m_db.Exec("INSERT INTO 存 VALUES('甘草','甘肃','1kg','2005-01-01',4,20)");
+    const std::string report = m_db.Folder() + "REPORT.HTM";
+    CStockMaintainDialog maintain;
+    maintain.m_pDatabase = &m_db.Db();
+    CEditGrid& grid = maintain.GetGrid();
+    std::vector<int> rows;
+    int editedAfterAdd = -1;
+    ModalScript script;
+    script.When("维护库存记录", [&](HWND dialog) {
+        rows.push_back(grid.GetItemCount());
+        ModalScript::Click(dialog, IDC_MAINTAIN_DELETE); // nothing selected: nothing happens
+    });
+    script.When("维护库存记录", [&](HWND dialog) {
+        rows.push_back(grid.GetItemCount());
+        grid.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        ModalScript::Click(dialog, IDC_MAINTAIN_DELETE);
+    });
+    script.When("维护库存记录", [&](HWND dialog) {
+        rows.push_back(grid.GetItemCount());
+        m_db.Exec("INSERT INTO 存 VALUES('当归','甘肃','1kg','2005-01-01',8,1)");
+        ModalScript::Click(dialog, IDC_MAINTAIN_RELOAD);
+    });
+    script.When("维护库存记录", [&](HWND dialog) {
+        rows.push_back(grid.GetItemCount());
+        ModalScript::Click(dialog, IDC_MAINTAIN_ADD);
+    });
+    script.When("维护库存记录", [&](HWND dialog) {
+        editedAfterAdd = grid.GetEditedRow();
+        const char* values[] = {"黄芪", "内蒙", "500g", "2006-06-30", "3", ""};
+        for (int i = 0; i < 6; ++i)
+            grid.GetEditor(i)->SetText(values[i]);
+        ModalScript::Click(dialog, IDC_MAINTAIN_SAVE);
+        CTestSeams::QueueFileDialogAnswer((m_db.Folder() + "report").c_str());
+        ModalScript::Click(dialog, IDC_MAINTAIN_EXPORT);
+        ModalScript::Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, maintain.DoModal());
+    EXPECT_TRUE(script.Finished()) << script.Failure();
+    EXPECT_EQ((std::vector<int>{2, 2, 1, 2}), rows);
+    EXPECT_EQ(2, editedAfterAdd);
+    EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
+    EXPECT_EQ("当归|甘草|黄芪", m_db.Rows("SELECT 名称 FROM 存 ORDER BY 名称"));
+    EXPECT_EQ("0", m_db.Scalar("SELECT 现有存货量 FROM 存 WHERE 名称='黄芪'"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(report.c_str()));
+    DeleteFileA(report.c_str());
+}
+
+TEST_F(FormDialogs, SettingsRunAtLogonFollowsTheCheckBoxAtOnce)
+{
+    // A value of this test's own: the holder's tests run beside it on the same registry.
+    CDatabaseHolder::SetAutorunValueName("VorlenSettingsDialogTest");
+    CDatabaseHolder::ClearAutorun();
+    auto valueExists = [] {
+        return RegGetValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                            "VorlenSettingsDialogTest", RRF_RT_REG_SZ, nullptr, nullptr,
+                            nullptr) == ERROR_SUCCESS;
+    };
+    std::vector<int> shown;
+    std::vector<bool> stored;
+    // Opened twice: each time the box is clicked once, and the value must follow at once.
+    for (int round = 0; round < 2; ++round)
+    {
+        CSettingsDialog settings;
+        settings.m_pDatabase = &m_db.Db();
+        ModalScript script;
+        script.When("系统设置", [&](HWND dialog) {
+            shown.push_back((int)IsDlgButtonChecked(dialog, IDC_SETTINGS_AUTORUN));
+            PostMessageA(GetDlgItem(dialog, IDC_SETTINGS_AUTORUN), BM_CLICK, 0, 0);
+        });
+        script.When("系统设置", [&](HWND dialog) {
+            shown.push_back((int)IsDlgButtonChecked(dialog, IDC_SETTINGS_AUTORUN));
+            stored.push_back(valueExists());
+            ModalScript::Click(dialog, IDCANCEL);
+        });
+        EXPECT_EQ(IDCANCEL, settings.DoModal());
+        EXPECT_TRUE(script.Finished()) << script.Failure();
+    }
+    CDatabaseHolder::ClearAutorun();
+    CDatabaseHolder::SetAutorunValueName("Vorlen");
+    // Unchecked, checked and stored; shown checked when opened again, unchecked and removed.
+    EXPECT_EQ((std::vector<int>{0, 1, 1, 0}), shown);
+    EXPECT_EQ((std::vector<bool>{true, false}), stored);
 }
 
 TEST_F(FormDialogs, ClosingMaintenanceCommitsTheRowBeingEdited)

@@ -115,6 +115,26 @@ TEST(Database, TransactionsCommitAndRollBack)
     EXPECT_FALSE(t.Db().CommitTrans());
 }
 
+TEST(Database, RefusedCommitLeavesTheTransactionForRollback)
+{
+    TestDatabase t;
+    t.RefuseCommitsAfterInsertsInto("操作员");
+    ASSERT_TRUE(t.Db().BeginTrans());
+    t.Exec("INSERT INTO 操作员 VALUES('甲','1')");
+    EXPECT_NE(-1, ErrorOf([&] { t.Db().CommitTrans(); }).Find("FOREIGN KEY"));
+    EXPECT_TRUE(t.Db().Rollback());
+    EXPECT_EQ("1", t.Scalar("SELECT COUNT(*) FROM 操作员"));
+
+    // Back in autocommit: a plain statement is committed at once, and a new transaction starts.
+    t.AcceptCommitsAgain();
+    t.Exec("INSERT INTO 操作员 VALUES('乙','2')");
+    EXPECT_EQ("2", t.CommittedScalar("SELECT COUNT(*) FROM 操作员"));
+    ASSERT_TRUE(t.Db().BeginTrans());
+    t.Exec("INSERT INTO 操作员 VALUES('丙','3')");
+    EXPECT_TRUE(t.Db().CommitTrans());
+    EXPECT_EQ("3", t.CommittedScalar("SELECT COUNT(*) FROM 操作员"));
+}
+
 TEST(Database, ErrorMessageIsCutOnACharacterBoundary)
 {
     CDBException e;

@@ -135,7 +135,7 @@ TEST_F(DialogTest, ModalFloatFieldRefusesTextAndKeepsTheOldValue)
     EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
-TEST_F(DialogTest, NumberFieldsAcceptOnlyWholeNumbersInRange)
+TEST_F(DialogTest, NumberFieldsAcceptOnlyDecimalNumbersInRange)
 {
     struct IntCase
     {
@@ -156,9 +156,22 @@ TEST_F(DialogTest, NumberFieldsAcceptOnlyWholeNumbersInRange)
     UINT uValue = 5;
     EXPECT_FALSE(Exchange("-1", uValue));
     EXPECT_EQ(5u, uValue);
-    double dValue = 0;
-    EXPECT_TRUE(Exchange("1e3", dValue));
-    EXPECT_DOUBLE_EQ(1000.0, dValue);
+    struct RealCase
+    {
+        const char* text;
+        bool ok;
+        double value;
+    } realCases[] = {
+        {"1e3", true, 1000}, {" -.5 ", true, -0.5}, {"12.", true, 12}, {"0x1A", false, 1},
+        {"inf", false, 1},   {"nan", false, 1},     {"1e", false, 1},  {".", false, 1},
+        {"1,5", false, 1},   {"- 1", false, 1},
+    };
+    for (const RealCase& c : realCases)
+    {
+        double dValue = 1;
+        EXPECT_EQ(c.ok, Exchange(c.text, dValue)) << c.text;
+        EXPECT_DOUBLE_EQ(c.value, dValue) << c.text;
+    }
     float fValue = 1.0f;
     EXPECT_FALSE(Exchange("1e40", fValue)); // beyond a float
     EXPECT_FLOAT_EQ(1.0f, fValue);

@@ -6,6 +6,7 @@
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPWinXPVisualManager.h"
 #include "ui/foundation/CTavoPResourceScope.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "res/LibraryIds.h"
 #include <algorithm>
 
@@ -34,7 +35,6 @@ static const UINT_PTR kAutoRepeatTimer = 1;
 static const int kMargin = 5;
 
 BOOL CTavoPButton::m_bWinXPTheme = FALSE;
-BOOL (*CTavoPButton::s_pfnPopupMenuActive)() = nullptr;
 
 CTavoPButton::CTavoPButton()
     : m_nFlatStyle(BUTTONSTYLE_3D), m_nAlignStyle(ALIGN_CENTER), m_bRighImage(FALSE),
@@ -95,7 +95,9 @@ void CTavoPButton::InitStyle(DWORD dwStyle)
 void CTavoPButton::PreSubclassWindow()
 {
     InitStyle(GetStyle());
-    ModifyStyle(BS_DEFPUSHBUTTON, BS_OWNERDRAW);
+    // The type bits are cleared first: ORed into a radio or three-state type, owner-draw gives
+    // 0xF, a type that nothing draws.
+    ModifyStyle(0x0F, BS_OWNERDRAW);
     CButton::PreSubclassWindow();
 }
 
@@ -665,7 +667,7 @@ LRESULT CTavoPButton::OnSetFont(WPARAM wParam, LPARAM lParam)
 {
     m_hFont = (HFONT)wParam;
     if (LOWORD(lParam) && m_hWnd != nullptr)
-        Invalidate();
+        RedrawNow();
     return 0;
 }
 
@@ -686,6 +688,8 @@ LRESULT CTavoPButton::OnSetCheck(WPARAM wParam, LPARAM)
     if ((m_bCheckButton || m_bRadioButton) && m_bChecked != (wParam != BST_UNCHECKED))
     {
         m_bChecked = wParam != BST_UNCHECKED;
+        if (m_bRadioButton)
+            UncheckOtherRadios();
         RedrawNow();
     }
     return 0;
@@ -702,7 +706,7 @@ BOOL CTavoPButton::PreTranslateMessage(MSG* pMsg)
 
     if (pMsg->message == WM_KEYDOWN)
     {
-        if (pMsg->wParam == VK_RETURN && !IsPopupMenuActive())
+        if (pMsg->wParam == VK_RETURN && CTavoPPopupMenu::GetActiveMenu() == nullptr)
         {
             SendCommandToParent();
             return TRUE;

@@ -97,7 +97,7 @@ BOOL CTavoPDrawManager::HighlightRect(CRect rect, int nPercentage, COLORREF clrT
 }
 
 BOOL CTavoPDrawManager::FillGradient(CRect rect, COLORREF colorStart, COLORREF colorFinish,
-                                     BOOL bHorz)
+                                     BOOL bVertical)
 {
     const int nSteps = 64;
     auto channel = [](int start, int finish, int i) {
@@ -109,15 +109,15 @@ BOOL CTavoPDrawManager::FillGradient(CRect rect, COLORREF colorStart, COLORREF c
                              channel(GetGValue(colorStart), GetGValue(colorFinish), i),
                              channel(GetBValue(colorStart), GetBValue(colorFinish), i));
         CRect band = rect;
-        if (bHorz)
-        {
-            band.left = rect.left + rect.Width() * i / nSteps;
-            band.right = rect.left + rect.Width() * (i + 1) / nSteps;
-        }
-        else
+        if (bVertical)
         {
             band.top = rect.bottom - rect.Height() * (i + 1) / nSteps;
             band.bottom = rect.bottom - rect.Height() * i / nSteps;
+        }
+        else
+        {
+            band.left = rect.left + rect.Width() * i / nSteps;
+            band.right = rect.left + rect.Width() * (i + 1) / nSteps;
         }
         if (band.IsRectEmpty())
             continue;

@@ -13,7 +13,8 @@ public:
     // stay as they are. At 8 bits per pixel or less the rect is filled with the light brush.
     BOOL HighlightRect(CRect rect, int nPercentage = -1, COLORREF clrTransparent = (COLORREF)-1);
     // 64 bands from colorStart to colorFinish: left to right, or bottom to top when vertical.
-    BOOL FillGradient(CRect rect, COLORREF colorStart, COLORREF colorFinish, BOOL bHorz = TRUE);
+    BOOL FillGradient(CRect rect, COLORREF colorStart, COLORREF colorFinish,
+                      BOOL bVertical = FALSE);
     // Graded shadow along the right and bottom of rect. With both save bitmaps given and
     // already holding images, those are drawn instead; given and empty, they receive the
     // finished bands so that later calls can replay them.

@@ -1,6 +1,7 @@
 #include "ui/foundation/CTavoPRegistry.h"
 #include <cstring>
 #include <memory>
+#include <unordered_set>
 
 IMPLEMENT_DYNCREATE(CTavoPRegistry, CObject)
 
@@ -36,6 +37,19 @@ void ReplaceContents(CStringList& target, CStringList& loaded)
 bool IsRootKey(HKEY hKey)
 {
     return hKey == HKEY_CURRENT_USER || hKey == HKEY_LOCAL_MACHINE;
+}
+
+// Empties the list and deletes its objects. A stored list may name one object more than once
+// (the archive writes a repeated object as a reference back to it): each object goes once.
+void DeleteObjects(CObList& list)
+{
+    std::unordered_set<CObject*> deleted;
+    while (!list.IsEmpty())
+    {
+        CObject* pObj = list.RemoveHead();
+        if (deleted.insert(pObj).second)
+            delete pObj;
+    }
 }
 }
 
@@ -400,18 +414,18 @@ BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObject*& pObj)
 
 BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObject& obj)
 {
-    // A creatable class is first loaded into a spare object: only data that loads completely
-    // reaches the caller's object.
+    // The data is first loaded into a spare object of the same class: only data that loads
+    // completely reaches the caller's object. A class that cannot make one is refused rather
+    // than left half-loaded.
     CRuntimeClass* pClass = obj.GetRuntimeClass();
-    if (pClass->m_pfnCreateObject != nullptr)
-    {
-        std::unique_ptr<CObject> trial(pClass->CreateObject());
-        if (!trial || !ReadArchived(pszKey, [&trial](CArchive& ar) {
-                trial->Serialize(ar);
-                return TRUE;
-            }))
-            return FALSE;
-    }
+    if (pClass->m_pfnCreateObject == nullptr)
+        return FALSE;
+    std::unique_ptr<CObject> trial(pClass->CreateObject());
+    if (!trial || !ReadArchived(pszKey, [&trial](CArchive& ar) {
+            trial->Serialize(ar);
+            return TRUE;
+        }))
+        return FALSE;
     return ReadArchived(pszKey, [&obj](CArchive& ar) {
         obj.Serialize(ar);
         return TRUE;
@@ -427,12 +441,10 @@ BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObList& list)
     });
     if (!bResult)
     {
-        while (!loaded.IsEmpty())
-            delete loaded.RemoveHead();
+        DeleteObjects(loaded);
         return FALSE;
     }
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
+    DeleteObjects(list);
     list.AddTail(&loaded);
     return TRUE;
 }

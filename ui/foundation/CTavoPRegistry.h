@@ -39,8 +39,8 @@ public:
     // Reads leave the caller's value, container or object as it was when they fail, and
     // corrupt data is a failure, never an exception.
     virtual BOOL Read(LPCTSTR pszKey, CObject*& pObj); // the caller owns the new object
-    virtual BOOL Read(LPCTSTR pszKey, CObject& obj);
-    virtual BOOL Read(LPCTSTR pszKey, CObList& list); // the list's old objects are deleted
+    virtual BOOL Read(LPCTSTR pszKey, CObject& obj);   // FALSE for a class without a factory
+    virtual BOOL Read(LPCTSTR pszKey, CObList& list);  // the list's old objects are deleted
     // *ppData is allocated with new[] (free it with delete[]); null on failure.
     virtual BOOL ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes);
     virtual BOOL ReadRect(LPCTSTR pszKey, CRect& rect);

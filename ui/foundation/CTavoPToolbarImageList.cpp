@@ -54,6 +54,88 @@ HBITMAP LoadStripBitmap(HINSTANCE hinst, LPCTSTR name, UINT extraFlags, int* pnB
     return nullptr;
 }
 
+// The platform's loader trusts a bitmap file's header and reads as many pixels as it claims,
+// past the end of a file that holds fewer. A file given by the user or a stored state is handed
+// over only when its header describes a plain bitmap of sane size and the file holds all of it.
+bool IsWholeBitmapFile(LPCTSTR lpszPath)
+{
+    const ULONGLONG kMaxFileBytes = 256 * 1024 * 1024;
+    const LONG kMaxSide = 32768;
+    HANDLE hFile = ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size = {};
+    BYTE head[sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)] = {};
+    DWORD nRead = 0;
+    bool bRead =
+        ::GetFileSizeEx(hFile, &size) && ::ReadFile(hFile, head, sizeof head, &nRead, nullptr);
+    ::CloseHandle(hFile);
+    const ULONGLONG fileBytes = (ULONGLONG)size.QuadPart;
+    if (!bRead || fileBytes > kMaxFileBytes || nRead < sizeof(BITMAPFILEHEADER) + sizeof(DWORD))
+        return false;
+
+    BITMAPFILEHEADER bf;
+    std::memcpy(&bf, head, sizeof bf);
+    DWORD headerBytes = 0;
+    std::memcpy(&headerBytes, head + sizeof bf, sizeof headerBytes);
+    if (bf.bfType != 0x4D42)
+        return false;
+    LONG width = 0, height = 0;
+    WORD planes = 0, bitCount = 0;
+    DWORD compression = BI_RGB, colorsUsed = 0, colorBytes = 0, maskBytes = 0;
+    if (headerBytes == sizeof(BITMAPCOREHEADER))
+    {
+        BITMAPCOREHEADER core;
+        std::memcpy(&core, head + sizeof bf, sizeof core);
+        width = core.bcWidth;
+        height = core.bcHeight;
+        planes = core.bcPlanes;
+        bitCount = core.bcBitCount;
+        colorBytes = sizeof(RGBTRIPLE);
+    }
+    else if (headerBytes >= sizeof(BITMAPINFOHEADER) && headerBytes <= sizeof(BITMAPV5HEADER) &&
+             nRead == sizeof head)
+    {
+        BITMAPINFOHEADER bi;
+        std::memcpy(&bi, head + sizeof bf, sizeof bi);
+        width = bi.biWidth;
+        height = bi.biHeight;
+        planes = bi.biPlanes;
+        bitCount = bi.biBitCount;
+        compression = bi.biCompression;
+        colorsUsed = bi.biClrUsed;
+        colorBytes = sizeof(RGBQUAD);
+        // The three masks follow a plain info header; the larger headers hold them.
+        if (compression == BI_BITFIELDS && headerBytes == sizeof(BITMAPINFOHEADER))
+            maskBytes = 3 * sizeof(DWORD);
+    }
+    else
+        return false;
+
+    const bool bPalette = bitCount == 1 || bitCount == 4 || bitCount == 8;
+    if (planes != 1 || !(bPalette || bitCount == 16 || bitCount == 24 || bitCount == 32))
+        return false;
+    // Run-length data has no size the header can be checked against.
+    if (compression != BI_RGB &&
+        !(compression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32)))
+        return false;
+    const ULONGLONG rows = (ULONGLONG)(height < 0 ? -(LONGLONG)height : height);
+    if (width <= 0 || width > kMaxSide || rows == 0 || rows > (ULONGLONG)kMaxSide)
+        return false;
+    const DWORD maxColors = bPalette ? (1u << bitCount) : 256u;
+    if (colorsUsed > maxColors)
+        return false;
+    const ULONGLONG colors = colorsUsed != 0 ? colorsUsed : (bPalette ? maxColors : 0);
+
+    const ULONGLONG headerEnd =
+        sizeof bf + (ULONGLONG)headerBytes + maskBytes + colors * colorBytes;
+    const ULONGLONG bitsOffset = bf.bfOffBits != 0 ? bf.bfOffBits : headerEnd;
+    const ULONGLONG stride = (((ULONGLONG)width * bitCount + 31) / 32) * 4;
+    return headerEnd <= fileBytes && bitsOffset >= headerEnd &&
+           bitsOffset + stride * rows <= fileBytes;
+}
+
 CString ProgramDirectoryPath(LPCTSTR lpszName)
 {
     char module[MAX_PATH] = {0};
@@ -274,6 +356,8 @@ BOOL CTavoPToolbarImageList::LoadFromFile(LPCTSTR lpszBmpFileName)
     if (strPath.FindOneOf("\\/:") < 0)
         strPath = ProgramDirectoryPath(lpszBmpFileName);
 
+    if (!IsWholeBitmapFile(strPath))
+        return FALSE;
     int nBitsPerPixel = 0;
     HBITMAP hbmp = LoadStripBitmap(nullptr, strPath, LR_LOADFROMFILE, &nBitsPerPixel);
     if (hbmp == nullptr)

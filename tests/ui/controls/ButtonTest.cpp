@@ -1,9 +1,11 @@
 // The owner-drawn push button and the link button in real windows: check state, repeat, borders, colours, clicks and keys.
 #include "ui/controls/CTavoPButton.h"
 #include "ui/controls/CTavoPURLLinkButton.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -86,12 +88,19 @@ using LinkButton = ButtonFixture;
 
 TEST_F(PushButton, AttachingMakesItOwnerDrawnWithoutTheDefaultBit)
 {
-    HWND hwnd = ::CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 0, 80,
-                                24, parent.m_hWnd, (HMENU)7, ::GetModuleHandleA(nullptr), nullptr);
-    CTavoPButton button;
-    ASSERT_TRUE(button.SubclassWindow(hwnd));
-    DWORD style = button.GetStyle();
-    EXPECT_EQ((DWORD)BS_OWNERDRAW, style & 0x0F);
+    // Whatever kind the system button was: a radio or three-state type must not turn into 0xF.
+    for (DWORD kind : {BS_DEFPUSHBUTTON, BS_RADIOBUTTON, BS_AUTO3STATE, BS_AUTORADIOBUTTON})
+    {
+        SCOPED_TRACE(kind);
+        HWND hwnd = ::CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | kind, 0, 0, 80, 24,
+                                    parent.m_hWnd, (HMENU)7, ::GetModuleHandleA(nullptr), nullptr);
+        CTavoPButton button;
+        ASSERT_TRUE(button.SubclassWindow(hwnd));
+        EXPECT_EQ((DWORD)BS_OWNERDRAW, button.GetStyle() & 0x0F);
+        EXPECT_EQ(kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON,
+                  button.IsRadioButton() != 0);
+        button.DestroyWindow();
+    }
 
     CTavoPButton created;
     ASSERT_TRUE(created.Create("check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_LEFT,
@@ -131,17 +140,90 @@ TEST_F(PushButton, CheckStateFollowsTheButtonKind)
     }
 }
 
-TEST_F(PushButton, ClickingOneRadioUnchecksTheOthersOfItsGroup)
+namespace {
+// Three radios of one group and one of the next group, all checked through their messages.
+struct RadioGroup
 {
-    CTavoPButton first, second;
-    ASSERT_TRUE(first.Create("1", WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON,
-                             CRect(0, 0, 80, 20), &parent, 21));
-    ASSERT_TRUE(second.Create("2", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, CRect(0, 30, 80, 50),
-                              &parent, 22));
-    first.SendMessage(BM_SETCHECK, BST_CHECKED);
-    Click(second);
-    EXPECT_EQ(BST_CHECKED, (int)second.SendMessage(BM_GETCHECK));
-    EXPECT_EQ(BST_UNCHECKED, (int)first.SendMessage(BM_GETCHECK));
+    CTavoPButton radio[3], other;
+
+    bool Make(CWnd& parent)
+    {
+        for (int i = 0; i < 3; ++i)
+            if (!radio[i].Create(
+                    "r", WS_CHILD | WS_VISIBLE | (i == 0 ? WS_GROUP : 0) | BS_AUTORADIOBUTTON,
+                    CRect(0, 30 * i, 80, 30 * i + 20), &parent, 21 + i))
+                return false;
+        return other.Create("o", WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON,
+                            CRect(100, 0, 180, 20), &parent, 30) != FALSE;
+    }
+    // "1" or "0" for each radio of the group, then the one of the next group.
+    std::string Checks()
+    {
+        std::string checks;
+        for (CTavoPButton* b : {&radio[0], &radio[1], &radio[2], &other})
+            checks += b->SendMessage(BM_GETCHECK) == BST_CHECKED ? '1' : '0';
+        return checks;
+    }
+};
+
+bool Key(CWnd& button, WPARAM vk)
+{
+    MSG msg = {button.m_hWnd, WM_KEYDOWN, vk, 0};
+    return button.PreTranslateMessage(&msg) != FALSE;
+}
+} // namespace
+
+TEST_F(PushButton, CheckingOneRadioUnchecksTheOthersOfItsGroup)
+{
+    RadioGroup group;
+    ASSERT_TRUE(group.Make(parent));
+    group.other.SendMessage(BM_SETCHECK, BST_CHECKED);
+    group.radio[0].SendMessage(BM_SETCHECK, BST_CHECKED);
+    EXPECT_EQ("1001", group.Checks());
+    group.radio[2].SendMessage(BM_SETCHECK, BST_CHECKED);
+    EXPECT_EQ("0011", group.Checks());
+    Click(group.radio[1]);
+    EXPECT_EQ("0101", group.Checks());
+}
+
+TEST_F(PushButton, KeysCheckToggleAndClick)
+{
+    // Space toggles an auto check box and tells the parent.
+    CTavoPButton box;
+    ASSERT_TRUE(box.Create("box", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 100, 80, 120),
+                           &parent, 40));
+    EXPECT_TRUE(Key(box, VK_SPACE));
+    EXPECT_EQ(BST_CHECKED, (int)box.SendMessage(BM_GETCHECK));
+    EXPECT_TRUE(Key(box, VK_SPACE));
+    EXPECT_EQ(BST_UNCHECKED, (int)box.SendMessage(BM_GETCHECK));
+    EXPECT_EQ((std::vector<UINT>{40, 40}), parent.commands);
+
+    // Enter clicks, except while a popup menu of the library has the keyboard.
+    parent.commands.clear();
+    CTavoPButton plain;
+    ASSERT_TRUE(plain.Create("ok", WS_CHILD | WS_VISIBLE, CRect(100, 100, 180, 120), &parent, 41));
+    EXPECT_TRUE(Key(plain, VK_RETURN));
+    EXPECT_FALSE(Key(plain, VK_SPACE)); // a plain button leaves Space to the system
+    CTavoPPopupMenu popup;
+    CTavoPPopupMenu::SetActiveMenu(&popup);
+    EXPECT_FALSE(Key(plain, VK_RETURN));
+    CTavoPPopupMenu::SetActiveMenu(nullptr);
+    EXPECT_EQ((std::vector<UINT>{41}), parent.commands);
+
+    // Arrow keys walk the group in both directions, around the end and past a disabled radio.
+    parent.commands.clear();
+    RadioGroup group;
+    ASSERT_TRUE(group.Make(parent));
+    group.radio[1].EnableWindow(FALSE);
+    group.radio[0].SendMessage(BM_SETCHECK, BST_CHECKED);
+    EXPECT_TRUE(Key(group.radio[0], VK_DOWN));
+    EXPECT_EQ("0010", group.Checks());
+    EXPECT_EQ(group.radio[2].m_hWnd, ::GetFocus());
+    EXPECT_TRUE(Key(group.radio[2], VK_RIGHT));
+    EXPECT_EQ("1000", group.Checks());
+    EXPECT_TRUE(Key(group.radio[0], VK_UP));
+    EXPECT_EQ("0010", group.Checks());
+    EXPECT_EQ((std::vector<UINT>{23, 21, 23}), parent.commands);
 }
 
 TEST_F(PushButton, AutoRepeatSendsTheCommandOnlyWhileHeldInside)
@@ -198,6 +280,88 @@ TEST_F(PushButton, BordersOfTheThreeStyles)
     EXPECT_EQ(dark, canvas.Pixel(39, 19));
     button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(300, 300));
     EXPECT_FALSE(button.IsHighlighted());
+
+    // Semi-flat: the outer edge always, the inner one only while hot.
+    const COLORREF light = RGB(223, 223, 223), shadow = RGB(128, 128, 128);
+    button.SetBorderStyle(CTavoPButton::BUTTONSTYLE_SEMIFLAT);
+    Paint(button, canvas);
+    EXPECT_EQ(hilite, canvas.Pixel(0, 0));
+    EXPECT_EQ(dark, canvas.Pixel(39, 19));
+    EXPECT_EQ(face, canvas.Pixel(1, 1));
+    EXPECT_EQ(face, canvas.Pixel(38, 18));
+    button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    Paint(button, canvas);
+    EXPECT_EQ(light, canvas.Pixel(1, 1));
+    EXPECT_EQ(shadow, canvas.Pixel(38, 18));
+}
+
+namespace {
+class CCountingButton : public CTavoPButton
+{
+public:
+    int draws = 0;
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
+    {
+        ++draws;
+        CTavoPButton::DrawItem(lpDIS);
+    }
+};
+
+std::string TipText(CToolTipCtrl& tip, CWnd& button)
+{
+    char text[256] = {};
+    TTTOOLINFOA info = {};
+    info.cbSize = sizeof info;
+    info.hwnd = button.m_hWnd;
+    info.uId = (UINT_PTR)button.m_hWnd;
+    info.lpszText = text;
+    tip.SendMessage(TTM_GETTEXTA, sizeof text, (LPARAM)&info);
+    return text;
+}
+} // namespace
+
+TEST_F(PushButton, FontChangeRedrawsOnlyWhenAsked)
+{
+    CCountingButton button;
+    ASSERT_TRUE(button.Create("font", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 24), &parent, 42));
+    button.UpdateWindow();
+    const int before = button.draws;
+    HFONT font = (HFONT)::GetStockObject(ANSI_VAR_FONT);
+    button.SendMessage(WM_SETFONT, (WPARAM)font, FALSE);
+    EXPECT_EQ(before, button.draws);
+    EXPECT_EQ((LRESULT)font, button.SendMessage(WM_GETFONT));
+    button.SendMessage(WM_SETFONT, (WPARAM)font, TRUE);
+    EXPECT_EQ(before + 1, button.draws);
+    EXPECT_FALSE(::GetUpdateRect(button.m_hWnd, nullptr, FALSE));
+}
+
+TEST_F(PushButton, TooltipShowsItsTextOrTheCaptionThatDoesNotFit)
+{
+    CTavoPButton button;
+    ASSERT_TRUE(button.Create("tip", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 24), &parent, 43));
+    EXPECT_EQ(nullptr, button.GetToolTipCtrl().GetSafeHwnd());
+    button.SetTooltip("第一");
+    button.SetTooltip("第二");
+    ASSERT_NE(nullptr, button.GetToolTipCtrl().GetSafeHwnd());
+    EXPECT_EQ(1, (int)button.GetToolTipCtrl().SendMessage(TTM_GETTOOLCOUNT));
+    EXPECT_EQ("第二", TipText(button.GetToolTipCtrl(), button));
+
+    // Full-text tooltips: a caption wider than the button becomes its tip at the next paint.
+    CTavoPButton narrow;
+    const char* caption = "一个很长很长很长的按钮标题";
+    ASSERT_TRUE(narrow.Create(caption, WS_CHILD | WS_VISIBLE, CRect(0, 30, 40, 54), &parent, 44));
+    narrow.SetFullTextTooltip(TRUE);
+    DibCanvas canvas(40, 24);
+    Paint(narrow, canvas);
+    ASSERT_NE(nullptr, narrow.GetToolTipCtrl().GetSafeHwnd());
+    EXPECT_EQ(caption, TipText(narrow.GetToolTipCtrl(), narrow));
+
+    CTavoPButton wide;
+    ASSERT_TRUE(wide.Create("短", WS_CHILD | WS_VISIBLE, CRect(0, 60, 200, 84), &parent, 45));
+    wide.SetFullTextTooltip(TRUE);
+    DibCanvas wideCanvas(200, 24);
+    Paint(wide, wideCanvas);
+    EXPECT_EQ(nullptr, wide.GetToolTipCtrl().GetSafeHwnd());
 }
 
 TEST_F(LinkButton, ClickOpensItsTargetThroughTheShell)

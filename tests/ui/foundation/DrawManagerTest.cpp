@@ -104,15 +104,15 @@ TEST_F(DrawManager, FillGradientRunsSixtyFourBandsFromTheStart)
     DibCanvas canvas(64, 64, RGB(0, 255, 0));
     BoundDC b(canvas.dc());
     CTavoPDrawManager dm(b.dc);
-    EXPECT_TRUE(dm.FillGradient(CRect(0, 0, 64, 2), RGB(0, 0, 0), RGB(255, 0, 100)));
-    EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(0, 0));
+    EXPECT_TRUE(dm.FillGradient(CRect(0, 0, 64, 2), RGB(0, 0, 0), RGB(255, 0, 100), FALSE));
+    EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(0, 0)) << "horizontal starts at the left";
     EXPECT_EQ(RGB(127, 0, 50), canvas.Pixel(32, 1));
     EXPECT_EQ(RGB(251, 0, 98), canvas.Pixel(63, 0));
 
     DibCanvas tall(40, 64, RGB(0, 255, 0));
     BoundDC t(tall.dc());
     CTavoPDrawManager dmTall(t.dc);
-    EXPECT_TRUE(dmTall.FillGradient(CRect(0, 0, 32, 64), RGB(255, 255, 255), RGB(0, 0, 0), FALSE));
+    EXPECT_TRUE(dmTall.FillGradient(CRect(0, 0, 32, 64), RGB(255, 255, 255), RGB(0, 0, 0), TRUE));
     EXPECT_EQ(RGB(255, 255, 255), tall.Pixel(0, 63)) << "vertical starts at the bottom";
     EXPECT_EQ(RGB(3, 3, 3), tall.Pixel(31, 0));
     EXPECT_EQ(RGB(0, 255, 0), tall.Pixel(32, 10)) << "nothing outside the rect";

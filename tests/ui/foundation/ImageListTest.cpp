@@ -7,6 +7,7 @@
 #include "tests/ui/foundation/ClassicPaletteTest.h"
 #include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/BmpFile.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <fstream>
@@ -18,63 +19,6 @@ namespace {
 const COLORREF kGreen = RGB(0, 128, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kFace = RGB(192, 192, 192);
-
-// Writes a bottom-up .bmp of 4 (palette of the distinct colours) or 24 bits per pixel;
-// pixels are given top row first.
-void WriteBmp(const std::string& path, int bpp, int cx, int cy, const std::vector<COLORREF>& pixels)
-{
-    std::vector<COLORREF> palette;
-    if (bpp == 4)
-    {
-        for (COLORREF c : pixels)
-            if (std::find(palette.begin(), palette.end(), c) == palette.end())
-                palette.push_back(c);
-        palette.resize(16, RGB(0, 0, 0));
-    }
-    const int stride = ((cx * bpp + 31) / 32) * 4;
-    std::vector<unsigned char> bits(stride * cy, 0);
-    for (int y = 0; y < cy; y++)
-    {
-        unsigned char* row = &bits[(cy - 1 - y) * stride];
-        for (int x = 0; x < cx; x++)
-        {
-            COLORREF c = pixels[y * cx + x];
-            if (bpp == 4)
-            {
-                int index = (int)(std::find(palette.begin(), palette.end(), c) - palette.begin());
-                row[x / 2] |= (unsigned char)(index << ((x % 2) ? 0 : 4));
-            }
-            else
-            {
-                row[x * 3] = GetBValue(c);
-                row[x * 3 + 1] = GetGValue(c);
-                row[x * 3 + 2] = GetRValue(c);
-            }
-        }
-    }
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof bih;
-    bih.biWidth = cx;
-    bih.biHeight = cy;
-    bih.biPlanes = 1;
-    bih.biBitCount = (WORD)bpp;
-    bih.biCompression = BI_RGB;
-    bih.biSizeImage = (DWORD)bits.size();
-    const DWORD offset = 14 + sizeof bih + 4 * (DWORD)palette.size();
-    BITMAPFILEHEADER bfh = {};
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = offset;
-    bfh.bfSize = offset + (DWORD)bits.size();
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write((const char*)&bfh, sizeof bfh);
-    f.write((const char*)&bih, sizeof bih);
-    for (COLORREF c : palette)
-    {
-        RGBQUAD q = {GetBValue(c), GetGValue(c), GetRValue(c), 0};
-        f.write((const char*)&q, sizeof q);
-    }
-    f.write((const char*)bits.data(), (std::streamsize)bits.size());
-}
 
 std::vector<unsigned char> ReadFile(const std::string& path)
 {
@@ -197,6 +141,60 @@ TEST_F(ImageList, PaletteFilesAreMappedByTheLoaderAndDeepOnesByTheStandardMap)
     }
     std::remove(path4.c_str());
     std::remove(path24.c_str());
+}
+
+TEST_F(ImageList, FilesHoldingLessThanTheirHeaderClaimsAreRefused)
+{
+    const std::string good = TempPath("tavo-whole.bmp"), bad = TempPath("tavo-mutated.bmp");
+    WriteBmp(good, 24, 48, 16, std::vector<COLORREF>(48 * 16, kGreen));
+    const std::vector<unsigned char> bytes = ReadFile(good);
+    struct Mutation
+    {
+        const char* name;
+        size_t offset; // of a little-endian field of the file
+        int width;     // 2 or 4 bytes; 0: the file is cut to offset bytes instead
+        long value;
+        bool loads;
+    } mutations[] = {
+        {"width beyond the file", 18, 4, 30000, false},
+        {"height beyond the file", 22, 4, 30000, false},
+        {"top-down height beyond the file", 22, 4, -30000, false},
+        {"pixels offset beyond the file", 10, 4, 0x7FFFFFF0, false},
+        {"pixels offset inside the header", 10, 4, 1, false},
+        {"no bits per pixel", 28, 2, 0, false},
+        {"no planes", 26, 2, 0, false},
+        {"run-length compressed", 30, 4, BI_RLE8, false},
+        {"a colour table larger than any", 46, 4, 100000, false},
+        {"an unknown header size", 14, 4, 1000, false},
+        {"not a bitmap", 0, 2, 0x4D5A, false},
+        {"last byte missing", bytes.size() - 1, 0, 0, false},
+        {"only the file header", 14, 0, 0, false},
+        {"top-down", 22, 4, -16, true},
+        {"pixels right after the header", 10, 4, 0, true},
+    };
+    CTavoPToolbarImageList list;
+    list.SetImageSize(CSize(16, 16));
+    for (const Mutation& m : mutations)
+    {
+        SCOPED_TRACE(m.name);
+        ASSERT_TRUE(list.LoadFromFile(good.c_str()));
+        HBITMAP before = list.GetImageWell();
+        std::vector<unsigned char> mutated = bytes;
+        if (m.width == 0)
+            mutated.resize(m.offset);
+        for (int i = 0; i < m.width; i++)
+            mutated[m.offset + i] = (unsigned char)((unsigned long)m.value >> (8 * i));
+        std::ofstream(bad, std::ios::binary | std::ios::trunc)
+            .write((const char*)mutated.data(), (std::streamsize)mutated.size());
+        EXPECT_EQ(m.loads, list.LoadFromFile(bad.c_str()) != FALSE);
+        if (!m.loads)
+        {
+            EXPECT_EQ(before, list.GetImageWell()) << "the previous strip stays";
+            EXPECT_EQ(3, list.GetCount());
+        }
+    }
+    std::remove(good.c_str());
+    std::remove(bad.c_str());
 }
 
 TEST_F(ImageList, SaveWritesTheOriginalColoursAndReloadsToEqualPixels)

@@ -34,6 +34,15 @@ public:
 IMPLEMENT_SERIAL(CRegTestItem, CObject, 1)
 int CRegTestItem::s_alive = 0;
 
+// The same record in a class that cannot make a spare object of itself.
+class CRegFixedItem : public CRegTestItem
+{
+    DECLARE_DYNAMIC(CRegFixedItem)
+public:
+    using CRegTestItem::CRegTestItem;
+};
+IMPLEMENT_DYNAMIC(CRegFixedItem, CRegTestItem)
+
 class Registry : public ::testing::Test
 {
 protected:
@@ -321,6 +330,50 @@ TEST_F(Registry, CorruptBlobsLeaveTheCallersDataAsItWas)
     EXPECT_FALSE(rd.Read("ForeignClass", pObj));
     EXPECT_EQ(kept, pObj);
     delete list.RemoveHead();
+}
+
+TEST_F(Registry, AListNamingOneObjectThriceFreesItOnce)
+{
+    CRegTestItem item(1, "ab");
+    CObList written;
+    for (int i = 0; i < 3; ++i)
+        written.AddTail(&item);
+    CTavoPRegistry& wr = Writer();
+    ASSERT_TRUE(wr.Write("Repeated", written));
+    const Bytes stored = Raw("Repeated");
+    const Bytes expected = {
+        3,    0, // count
+        0xFF, 0xFF, 1,   0,   12,  0, 'C', 'R', 'e', 'g', 'T', 'e', 's',
+        't',  'I',  't', 'e', 'm', 1, 0,   0,   0,   2,   'a', 'b', // the object
+        2,    0,    2,   0,                                         // twice a reference back to it
+    };
+    ASSERT_EQ(expected, stored);
+    SetRaw("Cut", REG_BINARY, Bytes(stored.begin(), stored.end() - 1));
+
+    const int before = CRegTestItem::s_alive;
+    CTavoPRegistry& rd = Reader();
+    CObList list;
+    // The second read deletes what the first one loaded.
+    for (int read = 0; read < 2; ++read)
+    {
+        ASSERT_TRUE(rd.Read("Repeated", list));
+        ASSERT_EQ(3, list.GetCount());
+        EXPECT_EQ(list.GetHead(), list.GetTail());
+        EXPECT_EQ(before + 1, CRegTestItem::s_alive);
+    }
+    CObject* loaded = list.GetHead();
+    EXPECT_FALSE(rd.Read("Cut", list));
+    EXPECT_EQ(3, list.GetCount());
+    EXPECT_EQ(loaded, list.GetTail());
+    EXPECT_EQ(before + 1, CRegTestItem::s_alive) << "nothing of the cut read is left";
+    delete loaded;
+
+    // Without a spare object to load into first, a read is refused before it can half-load.
+    CRegFixedItem fixed(3, "kept");
+    ASSERT_TRUE(wr.Write("Fixed", item));
+    EXPECT_FALSE(rd.Read("Fixed", fixed));
+    EXPECT_EQ(3, fixed.m_n);
+    EXPECT_STREQ("kept", fixed.m_text);
 }
 
 TEST_F(Registry, ReadOnlyObjectsWriteNothing)

@@ -1,0 +1,9 @@
+#include "ui/commandbars/CTavoPBaseToolBar.h"
+
+IMPLEMENT_DYNCREATE(CTavoPBaseToolBar, CTavoPControlBar)
+
+CTavoPBaseToolBar::CTavoPBaseToolBar()
+{}
+
+CTavoPBaseToolBar::~CTavoPBaseToolBar()
+{}

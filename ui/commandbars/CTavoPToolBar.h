@@ -1,0 +1,71 @@
+// The customizable toolbar, base of every bar that holds buttons, with the options, sizes and live-toolbar list all toolbars share.
+#pragma once
+#include "ui/commandbars/CTavoPBaseToolBar.h"
+
+class CTavoPToolbarImageList;
+
+class CTavoPToolBar : public CTavoPBaseToolBar
+{
+    DECLARE_DYNCREATE(CTavoPToolBar)
+public:
+    CTavoPToolBar();
+    virtual ~CTavoPToolBar();
+
+    // Every button takes its command's default image again, then the bar lays itself out.
+    virtual void RefreshButtonImages();
+    // Whether the last load of the saved state found the resource's buttons changed.
+    BOOL IsResourceChanged() const { return m_bResourceWasChanged; }
+
+    // Every toolbar whose window exists, in creation order.
+    static const CObList& GetAllToolbars();
+
+    static BOOL IsCustomizeMode() { return m_bCustomizeMode; }
+    // FALSE when the mode is already the one asked for.
+    static BOOL SetCustomizeMode(BOOL bSet = TRUE);
+
+    // The explicit menu image size when one is set, else the default image size.
+    static CSize GetMenuImageSize();
+    // The text colour of a hot button: the explicit one, else the global button-text colour.
+    static COLORREF GetHotTextColor();
+    static void SetLargeIcons(BOOL bLargeIcons = TRUE);
+    static BOOL IsLargeIcons() { return m_bLargeIcons; }
+
+    // The options under "TavoToolbarParameters" below the profile's path.
+    static BOOL LoadParameters(LPCTSTR lpszProfileName);
+    static BOOL SaveParameters(LPCTSTR lpszProfileName);
+
+    // The strip of user-drawn images; null when there is none.
+    static CTavoPToolbarImageList* GetUserImages() { return m_pUserImages; }
+    static void SetUserImages(CTavoPToolbarImageList* pUserImages) { m_pUserImages = pUserImages; }
+
+    // Clears the images all toolbars share and the command usage counts; the library clean-up
+    // calls it at exit.
+    static void ResetAllImages();
+
+    // Options shared by all toolbars.
+    static BOOL m_bShowTooltips;
+    static BOOL m_bShowShortcutKeys;
+    static BOOL m_bRecentlyUsedMenus;
+    static BOOL m_bShowAllMenusDelay;
+
+protected:
+    // The live-toolbar list: a toolbar joins it when its window is created and leaves it when
+    // the window is destroyed.
+    static CObList& LiveToolbars();
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+    BOOL m_bResourceWasChanged;
+
+    static BOOL m_bCustomizeMode;
+    static BOOL m_bLargeIcons;
+    static CSize m_sizeButton;
+    static CSize m_sizeImage;
+    static CSize m_sizeCurButton;
+    static CSize m_sizeCurImage;
+    static CSize m_sizeMenuImage;
+    static COLORREF m_clrTextHot;
+    static CTavoPToolbarImageList* m_pUserImages;
+};
