@@ -13,6 +13,12 @@ std::string ItemText(HMENU hMenu, int nPos)
     return szText;
 }
 
+// A menu text that carries a tear-off ID.
+std::string Carrying(UINT uiId, const char* pszText)
+{
+    return "\x01" + std::to_string(uiId) + "\x01" + pszText;
+}
+
 BOOL StartsColumn(HMENU hMenu, int nPos)
 {
     MENUITEMINFO mii = {};
@@ -26,36 +32,27 @@ TEST(MenuIdPool, ExtractIdTakesTheNumberAndLeavesTheVisibleText)
 {
     struct Case
     {
-        const char* pszText;
+        std::string strText;
         UINT uiId;
         const char* pszLeft;
-    } const cases[] = {{"\x01"
-                        "57601\x01"
-                        "File",
-                        57601, "File"},
+    } const cases[] = {{Carrying(57601, "File"), 57601, "File"},
                        {"File", 0, "File"},
                        {"", 0, ""},
-                       {"\x01"
-                        "12\x01"
-                        "a\x01"
-                        "b",
+                       {Carrying(12, "a\x01"
+                                     "b"),
                         12, "b"},
-                       {"\x01"
-                        "7\x01",
-                        7, ""}};
+                       {Carrying(7, ""), 7, ""}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.pszLeft);
-        CString strText = c.pszText;
+        CString strText = c.strText.c_str();
         EXPECT_EQ(CTavoPMenuIdPool::ExtractId(strText), c.uiId);
         EXPECT_STREQ((LPCTSTR)strText, c.pszLeft);
     }
 
     CString strText = "文件";
     CTavoPMenuIdPool::EmbedId(57601, strText);
-    EXPECT_STREQ((LPCTSTR)strText, "\x01"
-                                   "57601\x01"
-                                   "文件");
+    EXPECT_EQ(std::string(strText), Carrying(57601, "文件"));
     EXPECT_EQ(CTavoPMenuIdPool::ExtractId(strText), 57601u);
     EXPECT_STREQ((LPCTSTR)strText, "文件");
 }
@@ -124,16 +121,10 @@ TEST_F(MenuIdPoolMenus, NewColumnSubMenusAreNumberedOnceDepthFirstAndStayPopups)
     pool.AssignIds(hMenu);
 
     EXPECT_EQ(ItemText(hMenu, 0), "Open");
-    EXPECT_EQ(ItemText(hMenu, 1), "\x01"
-                                  "500\x01"
-                                  "File");
-    EXPECT_EQ(ItemText(hFile, 1), "\x01"
-                                  "501\x01"
-                                  "Recent");
+    EXPECT_EQ(ItemText(hMenu, 1), Carrying(500, "File"));
+    EXPECT_EQ(ItemText(hFile, 1), Carrying(501, "Recent"));
     EXPECT_EQ(ItemText(hMenu, 2), "Edit");
-    EXPECT_EQ(ItemText(hEdit, 0), "\x01"
-                                  "502\x01"
-                                  "Deep");
+    EXPECT_EQ(ItemText(hEdit, 0), Carrying(502, "Deep"));
     EXPECT_EQ(::GetSubMenu(hMenu, 1), hFile);
     EXPECT_EQ(::GetSubMenu(hFile, 1), hRecent);
     EXPECT_EQ(::GetSubMenu(hEdit, 0), hDeep);
@@ -141,9 +132,7 @@ TEST_F(MenuIdPoolMenus, NewColumnSubMenusAreNumberedOnceDepthFirstAndStayPopups)
     EXPECT_TRUE(StartsColumn(hFile, 1));
 
     pool.AssignIds(hMenu);
-    EXPECT_EQ(ItemText(hMenu, 1), "\x01"
-                                  "500\x01"
-                                  "File");
+    EXPECT_EQ(ItemText(hMenu, 1), Carrying(500, "File"));
     EXPECT_EQ(pool.GetFreeId(), 503u) << "a numbered popup takes no second ID";
 
     // Releasing the File sub-menu frees what its items carry (Recent), and nothing else.
@@ -159,12 +148,8 @@ TEST_F(MenuIdPoolMenus, NumberingStopsWhenThePoolRunsOut)
     CTavoPMenuIdPool pool;
     ASSERT_TRUE(pool.Initialize(500, 501));
     pool.AssignIds(hMenu);
-    EXPECT_EQ(ItemText(hMenu, 1), "\x01"
-                                  "500\x01"
-                                  "File");
-    EXPECT_EQ(ItemText(hFile, 1), "\x01"
-                                  "501\x01"
-                                  "Recent");
+    EXPECT_EQ(ItemText(hMenu, 1), Carrying(500, "File"));
+    EXPECT_EQ(ItemText(hFile, 1), Carrying(501, "Recent"));
     EXPECT_EQ(ItemText(hEdit, 0), "Deep");
 }
 
