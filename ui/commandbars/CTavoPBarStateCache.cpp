@@ -59,6 +59,11 @@ BOOL CTavoPBarStateCache::Save(UINT uiKey, CTavoPToolBar* pToolBar)
         ::CloseHandle(hFile);
         return FALSE;
     }
+    catch (...)
+    {
+        ::CloseHandle(hFile);
+        throw;
+    }
 
     HANDLE hOldFile = NULL;
     if (m_mapFiles.Lookup(uiKey, hOldFile))
