@@ -53,3 +53,5 @@
 #include "framework/CMiniFrameWnd.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CSingleDocTemplate.h"
+#include "framework/COleDataSource.h"
+#include "framework/COleDataObject.h"
