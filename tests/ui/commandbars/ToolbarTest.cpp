@@ -1,0 +1,582 @@
+// The toolbar in a real frame: resources and images, the button list, layout, painting, the mouse,
+// tool tips, the command-UI update, its messages and its archive.
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPVisualManager.h"
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/ClassicColors.h"
+#include "tests/support/DibCanvas.h"
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+const UINT kToolbar = 30001;
+const UINT kNoImageWidth = 30002;
+const UINT kShort = 30003;
+const UINT kNoBitmap = 30004;
+const UINT kLeadingSeparator = 30005;
+const UINT kOpen = 30101, kSave = 30102, kCut = 30103, kCopy = 30104, kPaste = 30105;
+const UINT kPrint = 30106;
+
+// A toolbar whose tests may give it a trailing customize button.
+class CTestToolBar : public CTavoPToolBar
+{
+public:
+    void AttachCustomizeButton(CTavoPToolbarButton* pButton)
+    {
+        m_Buttons.AddTail(pButton);
+        m_pCustomizeBtn = pButton;
+    }
+};
+
+// A frame with handlers for some of the toolbar's commands.
+class CTestFrame : public CFrameWnd
+{
+public:
+    std::vector<UINT> commands;
+    int nResetMessages = 0;
+    CTestToolBar* pBar = nullptr;
+    BOOL bRemoveFirstOnCut = FALSE;
+
+    void OnOpen() { commands.push_back(kOpen); }
+    void OnSave() { commands.push_back(kSave); }
+    void OnCut()
+    {
+        commands.push_back(kCut);
+        if (bRemoveFirstOnCut)
+            pBar->RemoveButton(0);
+    }
+    void OnCopy() { commands.push_back(kCopy); }
+    void OnUpdateOpen(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+    void OnUpdateCopy(CCmdUI* pCmdUI) { pCmdUI->SetCheck(2); }
+    void OnUpdatePrint(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(TRUE);
+        pCmdUI->SetText("New text\tCtrl+P");
+    }
+    LRESULT OnResetToolbar(WPARAM, LPARAM)
+    {
+        nResetMessages++;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
+    ON_COMMAND(kOpen, OnOpen)
+    ON_COMMAND(kSave, OnSave)
+    ON_COMMAND(kCut, OnCut)
+    ON_COMMAND(kCopy, OnCopy)
+    ON_UPDATE_COMMAND_UI(kSave, OnUpdateSave)
+    ON_UPDATE_COMMAND_UI(kCopy, OnUpdateCopy)
+    ON_UPDATE_COMMAND_UI(kPrint, OnUpdatePrint)
+    ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_RESETTOOLBAR, OnResetToolbar)
+END_MESSAGE_MAP()
+
+// The same frame with the open command disabled by its update handler.
+class CDisablingFrame : public CTestFrame
+{
+public:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDisablingFrame, CTestFrame)
+    ON_UPDATE_COMMAND_UI(kOpen, OnUpdateOpen)
+END_MESSAGE_MAP()
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+CPoint Center(const CTavoPToolBar& bar, int iButton)
+{
+    CRect rect;
+    bar.GetItemRect(iButton, rect);
+    return rect.CenterPoint();
+}
+
+class ToolbarFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override { Make(new CTestFrame); }
+    void Make(CTestFrame* pFrame)
+    {
+        CTavoPToolBar::ResetAllImages();
+        CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
+        frame = pFrame;
+        ASSERT_TRUE(frame->Create(NULL, "toolbars", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                  CRect(0, 0, 640, 300)));
+        frame->pBar = &bar;
+        ASSERT_TRUE(bar.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    }
+    void TearDown() override
+    {
+        if (bar.GetSafeHwnd() != NULL)
+            bar.DestroyWindow();
+        frame->DestroyWindow();
+        CTavoPToolBar::SetLargeIcons(FALSE);
+        CTavoPToolBar::m_bShowTooltips = TRUE;
+        CTavoPToolBar::m_bShowShortcutKeys = TRUE;
+    }
+    void Load()
+    {
+        ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+        bar.AdjustLayout();
+    }
+    void Click(int iButton)
+    {
+        const CPoint at = Center(bar, iButton);
+        bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        Pump();
+    }
+    CTestFrame* frame = nullptr;
+    CTestToolBar bar;
+};
+
+} // namespace
+
+// ---- resources and images ----
+
+TEST_F(ToolbarFixture, ResourceOfTenButtonsGivesImagesSizesAndSeparators)
+{
+    const int nImagesBefore = CTavoPToolBar::GetImages()->GetCount();
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    EXPECT_EQ(nImagesBefore + 10, CTavoPToolBar::GetImages()->GetCount());
+    EXPECT_EQ(CSize(16, 16), CTavoPToolBar::GetImages()->GetImageSize());
+    EXPECT_EQ(CSize(22, 22), bar.GetButtonSize());
+    EXPECT_EQ(CSize(16, 16), bar.GetImageSize());
+
+    ASSERT_EQ(12, bar.GetCount());
+    EXPECT_EQ((UINT)TBBS_SEPARATOR, bar.GetButtonStyle(2));
+    EXPECT_EQ((UINT)TBBS_SEPARATOR, bar.GetButtonStyle(6));
+    // Separators take no image: the commands number their images without gaps.
+    const UINT ids[] = {kOpen, kSave, 0, kCut, kCopy, kPaste, 0, kPrint};
+    int iExpected = nImagesBefore;
+    for (int i = 0; i < 8; i++)
+    {
+        if (ids[i] == 0)
+            continue;
+        EXPECT_EQ(ids[i], bar.GetItemID(i));
+        EXPECT_EQ(iExpected, bar.GetButton(i)->GetImage()) << i;
+        EXPECT_EQ(iExpected, CTavoPToolBar::GetDefaultImage(ids[i])) << i;
+        iExpected++;
+    }
+    EXPECT_EQ(1, frame->nResetMessages);
+
+    CTavoPToolBar::SetLargeIcons(TRUE);
+    EXPECT_EQ(CSize(44, 44), bar.GetButtonSize());
+    EXPECT_EQ(CSize(32, 32), bar.GetImageSize());
+    bar.EnableLargeIcons(FALSE);
+    EXPECT_EQ(CSize(22, 22), bar.GetButtonSize());
+}
+
+TEST_F(ToolbarFixture, BrokenResourcesAreRefusedAndTheButtonsStay)
+{
+    Load();
+    for (UINT uiID : {kNoImageWidth, kShort, kNoBitmap, 39999u})
+    {
+        CTavoPToolBar other;
+        ASSERT_TRUE(other.Create(frame, WS_CHILD | CBRS_TOP, 0x7001));
+        EXPECT_FALSE(other.LoadToolBar(uiID)) << uiID;
+        EXPECT_EQ(0, other.GetCount()) << uiID;
+        other.DestroyWindow();
+    }
+    EXPECT_EQ(12, bar.GetCount());
+
+    // A separator at the front of a resource is dropped.
+    CTavoPToolBar leading;
+    ASSERT_TRUE(leading.Create(frame, WS_CHILD | CBRS_TOP, 0x7002));
+    ASSERT_TRUE(leading.LoadToolBar(kLeadingSeparator));
+    EXPECT_EQ(2, leading.GetCount());
+    EXPECT_EQ(kOpen, leading.GetItemID(0));
+    leading.DestroyWindow();
+}
+
+// ---- the button list ----
+
+TEST_F(ToolbarFixture, SeparatorsAndRemovalsKeepTheListTidy)
+{
+    EXPECT_EQ(-1, bar.InsertSeparator());
+    bar.InsertButton(new CTavoPToolbarButton(kOpen, 0, NULL, FALSE, TRUE));
+    EXPECT_EQ(-1, bar.InsertSeparator(0));
+    EXPECT_EQ(1, bar.InsertSeparator());
+    bar.InsertButton(new CTavoPToolbarButton(kSave, 1, NULL, FALSE, TRUE));
+    EXPECT_EQ(3, bar.InsertSeparator());
+    bar.InsertButton(new CTavoPToolbarButton(kCut, 2, NULL, FALSE, TRUE));
+    // Open | Save | Cut: removing Save leaves one separator between Open and Cut.
+    ASSERT_TRUE(bar.RemoveButton(2));
+    ASSERT_EQ(3, bar.GetCount());
+    EXPECT_EQ(kOpen, bar.GetItemID(0));
+    EXPECT_EQ((UINT)TBBS_SEPARATOR, bar.GetButtonStyle(1));
+    EXPECT_EQ(kCut, bar.GetItemID(2));
+    // Removing the last button also removes the separator before it.
+    ASSERT_TRUE(bar.RemoveButton(2));
+    EXPECT_EQ(1, bar.GetCount());
+    EXPECT_FALSE(bar.RemoveButton(5));
+    // A refused button stays the caller's.
+    CTavoPToolbarButton outOfRange(kCut, 2, NULL, FALSE, TRUE);
+    EXPECT_EQ(-1, bar.InsertButton(&outOfRange, 9));
+}
+
+TEST_F(ToolbarFixture, CustomizeButtonStaysLast)
+{
+    Load();
+    CTavoPToolbarButton* pCustomize = new CTavoPToolbarButton(0, -1, "...", FALSE, TRUE);
+    bar.AttachCustomizeButton(pCustomize);
+    const int nCount = bar.GetCount();
+    EXPECT_EQ(nCount - 1, bar.InsertButton(new CTavoPToolbarButton(kCut, 2, NULL, FALSE, TRUE)));
+    EXPECT_EQ(pCustomize, bar.GetButton(bar.GetCount() - 1));
+    EXPECT_FALSE(bar.RemoveButton(bar.GetCount() - 1));
+    // Reloading the resource keeps a customize button at the end.
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    EXPECT_EQ(13, bar.GetCount());
+    EXPECT_STREQ("...", bar.GetButton(12)->m_strText);
+}
+
+// ---- layout ----
+
+TEST_F(ToolbarFixture, HorizontalAndVerticalLayoutSizes)
+{
+    Load();
+    const int nRow = bar.GetRowHeight();
+    ASSERT_EQ(22, bar.GetColumnWidth());
+    // Ten buttons and two separators of 8 pixels, the first pixel, the borders of 1.
+    const int nOneRow = 10 * 22 + 2 * 8 + 1;
+    struct Case
+    {
+        DWORD dwBarStyle;
+        DWORD dwMode;
+        int nLength;
+        CSize size;
+    } cases[] = {
+        {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_HORZDOCK, -1, CSize(nOneRow + 2, nRow + 2)},
+        {0, LM_HORZ, -1, CSize(nOneRow + 2, nRow + 2)},
+        {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_STRETCH, -1, CSize(32767, nRow + 2)},
+        {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_VERTDOCK, -1,
+         CSize(22 + 1 + 2, 9 * (nRow + 5) + nRow + 2)},
+    };
+    for (const Case& c : cases)
+    {
+        bar.SetBarStyle((bar.GetBarStyle() & ~(CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED)) |
+                        c.dwBarStyle);
+        EXPECT_EQ(c.size, bar.CalcLayout(c.dwMode, c.nLength)) << c.dwMode << " " << c.nLength;
+    }
+
+    // A length of 100 (98 inside the borders) takes three rows, as narrow as they can be.
+    const CSize sizeWrapped = bar.CalcLayout(LM_HORZ, 100);
+    EXPECT_EQ(2 * (nRow + 5) + nRow + 2, sizeWrapped.cy);
+    EXPECT_LE(sizeWrapped.cx, 100);
+
+    // Docked at the side: one column; separators are 8 pixels high there.
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    bar.SetCurrentAlignment(CBRS_ALIGN_LEFT);
+    const CSize sizeColumn = bar.CalcLayout(LM_VERTDOCK);
+    EXPECT_EQ(std::max(22, (int)bar.GetColumnWidth()) + 2, sizeColumn.cx);
+    int nHeight = 1;
+    for (int i = 0; i < bar.GetCount(); i++)
+        nHeight += (bar.GetButtonStyle(i) & TBBS_SEPARATOR) ? 8 : bar.GetRowHeight();
+    EXPECT_EQ(nHeight + 2, sizeColumn.cy);
+    bar.SetCurrentAlignment(CBRS_ALIGN_TOP);
+}
+
+TEST_F(ToolbarFixture, WrappingChoosesTheNarrowestWidthAndEndsVertically)
+{
+    Load();
+    EXPECT_EQ(1, bar.WrapToolBar(32767));
+    EXPECT_EQ(3, bar.WrapToolBar(100));
+    // Rows end after Copy (index 4) and after Replace (index 9); the separator behind Paste
+    // stays on its row.
+    for (int i = 0; i < bar.GetCount(); i++)
+        EXPECT_EQ(i == 4 || i == 9, bar.GetButton(i)->m_bWrap) << i;
+
+    EXPECT_EQ(3, bar.SizeToolBar(100));
+    const int nWidth = bar.CalcSize(FALSE).cx;
+    EXPECT_LE(nWidth, 100);
+    EXPECT_GT(bar.WrapToolBar(nWidth - 2), 3);
+
+    // A length no row fits in: the search stops once the bar is one row.
+    EXPECT_EQ(1, bar.SizeToolBar(5, TRUE));
+}
+
+TEST_F(ToolbarFixture, LayoutPlacesButtonsAndHidesLeadingSeparators)
+{
+    Load();
+    CRect rect;
+    bar.GetItemRect(0, rect);
+    EXPECT_EQ(CRect(1, 0, 23, bar.GetRowHeight()), rect);
+    bar.GetItemRect(3, rect);
+    EXPECT_EQ(1 + 44 + 8, rect.left);
+
+    // Two separators side by side: the second takes no room.
+    bar.InsertSeparator(3);
+    bar.LayoutButtons();
+    EXPECT_TRUE(bar.GetButton(3)->IsHidden());
+    bar.GetItemRect(4, rect);
+    EXPECT_EQ(1 + 44 + 8, rect.left);
+}
+
+// ---- painting ----
+
+TEST_F(ToolbarFixture, PaintingShowsImagesAndStatesAsPixels)
+{
+    ClassicColors colors;
+    GetGlobalData().UpdateSysColors();
+    Load();
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    ASSERT_FALSE(rectClient.IsRectEmpty());
+    auto paint = [&](DibCanvas& canvas) {
+        canvas.Fill(RGB(1, 2, 3));
+        bar.DoPaint(CDC::FromHandle(canvas.dc()));
+    };
+    DibCanvas canvas(rectClient.Width(), rectClient.Height());
+    CRect rect0;
+    bar.GetItemRect(0, rect0);
+    const CPoint image0(rect0.left + 3 + 8, rect0.top + (rect0.Height() - 16) / 2 + 8);
+
+    paint(canvas);
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(image0.x, image0.y));
+    EXPECT_EQ(RGB(192, 192, 192), canvas.Pixel(rect0.left + 1, rect0.top + 1));
+    EXPECT_EQ(0, canvas.Count(RGB(1, 2, 3), 0, 0, canvas.width(), canvas.height()));
+
+    // Hot: a raised border (highlight at the top left).
+    bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(image0.x, image0.y));
+    paint(canvas);
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(rect0.left, rect0.top + 5));
+
+    // Pressed: a sunken border and the image one pixel down and right.
+    bar.SetButtonStyle(0, TBBS_PRESSED);
+    paint(canvas);
+    EXPECT_NE(RGB(255, 255, 255), canvas.Pixel(rect0.left, rect0.top + 5));
+    const int nImageLeft = rect0.left + (rect0.Width() - 16) / 2 + 2;
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(nImageLeft + 1, image0.y));
+    EXPECT_EQ(RGB(192, 192, 192), canvas.Pixel(nImageLeft, image0.y));
+    bar.SendMessage(WM_CANCELMODE);
+
+    // Disabled: the image loses its colour.
+    bar.SetButtonStyle(0, TBBS_DISABLED);
+    paint(canvas);
+    EXPECT_EQ(0, canvas.Count(RGB(255, 0, 0), rect0.left, rect0.top, rect0.right, rect0.bottom));
+}
+
+// ---- the mouse ----
+
+TEST_F(ToolbarFixture, ClickSendsTheCommandOnce)
+{
+    Load();
+    Click(0);
+    EXPECT_EQ(std::vector<UINT>{kOpen}, frame->commands);
+    EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
+    EXPECT_EQ(-1, bar.GetPressedButton());
+}
+
+TEST_F(ToolbarFixture, MovingOffBeforeTheReleaseSendsNothing)
+{
+    Load();
+    const CPoint at = Center(bar, 0);
+    const CPoint away = Center(bar, 9);
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_NE(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(away.x, away.y));
+    EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_NE(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(away.x, away.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(away.x, away.y));
+    Pump();
+    EXPECT_TRUE(frame->commands.empty());
+    EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
+}
+
+TEST_F(ToolbarFixture, DisabledButtonIsNotPressed)
+{
+    TearDown();
+    Make(new CDisablingFrame);
+    Load();
+    const CPoint at = Center(bar, 0);
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(-1, bar.GetPressedButton());
+    EXPECT_NE(0u, bar.GetButtonStyle(0) & TBBS_DISABLED);
+    EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    Pump();
+    EXPECT_TRUE(frame->commands.empty());
+}
+
+TEST_F(ToolbarFixture, CheckboxTogglesOnRelease)
+{
+    Load();
+    bar.SetButtonStyle(3, TBBS_CHECKBOX | TBBS_INDETERMINATE);
+    Click(3);
+    EXPECT_EQ((UINT)(TBBS_CHECKBOX | TBBS_CHECKED), bar.GetButtonStyle(3));
+    Click(3);
+    EXPECT_EQ((UINT)TBBS_CHECKBOX, bar.GetButtonStyle(3));
+    EXPECT_EQ((std::vector<UINT>{kCut, kCut}), frame->commands);
+}
+
+TEST_F(ToolbarFixture, CommandThatChangesTheListLeavesOtherButtonsAlone)
+{
+    Load();
+    frame->bRemoveFirstOnCut = TRUE;
+    Click(3); // Cut; its handler removes Open
+    EXPECT_EQ(std::vector<UINT>{kCut}, frame->commands);
+    ASSERT_EQ(kCut, bar.GetItemID(2));
+    EXPECT_EQ(0u, bar.GetButtonStyle(2) & TBBS_PRESSED);
+    EXPECT_EQ(kCopy, bar.GetItemID(3));
+    EXPECT_EQ(0u, bar.GetButtonStyle(3) & (TBBS_CHECKED | TBBS_PRESSED));
+}
+
+// ---- tool tips ----
+
+TEST_F(ToolbarFixture, ToolTipShowsTheTipAndTheShortcut)
+{
+    Load();
+    const CPoint at = Center(bar, 0);
+    TOOLINFO ti = {};
+    ASSERT_EQ((INT_PTR)kOpen, bar.OnToolHitTest(at, &ti));
+    EXPECT_STREQ("Open", ti.lpszText);
+    free(ti.lpszText);
+
+    ACCEL accel = {FCONTROL | FVIRTKEY, 'O', (WORD)kOpen};
+    frame->m_hAccelTable = ::CreateAcceleratorTable(&accel, 1);
+    char szControl[32] = "", szO[32] = "";
+    ::GetKeyNameText((LONG)(::MapVirtualKey(VK_CONTROL, 0) << 16), szControl, sizeof(szControl));
+    ::GetKeyNameText((LONG)(::MapVirtualKey('O', 0) << 16), szO, sizeof(szO));
+    EXPECT_STREQ("Control", szControl);
+    ti = {};
+    bar.OnToolHitTest(at, &ti);
+    EXPECT_STREQ(CString("Open (") + szControl + "+" + szO + ")", ti.lpszText);
+    free(ti.lpszText);
+
+    CTavoPToolBar::m_bShowShortcutKeys = FALSE;
+    ti = {};
+    bar.OnToolHitTest(at, &ti);
+    EXPECT_STREQ("Open", ti.lpszText);
+    free(ti.lpszText);
+
+    CTavoPToolBar::m_bShowTooltips = FALSE;
+    EXPECT_EQ(-1, bar.OnToolHitTest(at, NULL));
+    ::DestroyAcceleratorTable(frame->m_hAccelTable);
+    frame->m_hAccelTable = NULL;
+    // Separators and empty space have no tip.
+    CTavoPToolBar::m_bShowTooltips = TRUE;
+    EXPECT_EQ(-1, bar.OnToolHitTest(Center(bar, 2), NULL));
+}
+
+// ---- the command-UI update ----
+
+TEST_F(ToolbarFixture, IdleUpdateEnablesChecksAndRelabelsButtons)
+{
+    TearDown();
+    Make(new CDisablingFrame);
+    Load();
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_NE(0u, bar.GetButtonStyle(0) & TBBS_DISABLED);                         // Open
+    EXPECT_EQ((UINT)(TBBS_CHECKBOX | TBBS_CHECKED), bar.GetButtonStyle(1));       // Save
+    EXPECT_EQ((UINT)(TBBS_CHECKBOX | TBBS_INDETERMINATE), bar.GetButtonStyle(4)); // Copy
+    EXPECT_EQ(0u, bar.GetButtonStyle(3));                                         // Cut: handled
+    EXPECT_NE(0u, bar.GetButtonStyle(5) & TBBS_DISABLED);                         // Paste: none
+    EXPECT_EQ(0u, bar.GetButtonStyle(7) & TBBS_DISABLED);                         // Print
+    EXPECT_STREQ("New text", bar.GetButtonText(7));
+
+    bar.m_bNoTextUpdate = TRUE;
+    bar.SetButtonText(7, "Kept");
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_STREQ("Kept", bar.GetButtonText(7));
+}
+
+// ---- messages ----
+
+TEST_F(ToolbarFixture, ToolbarControlMessagesCheckIndexAndBuffer)
+{
+    Load();
+    EXPECT_EQ(12, bar.SendMessage(TB_BUTTONCOUNT));
+    RECT rect = {};
+    EXPECT_TRUE(bar.SendMessage(TB_GETITEMRECT, 0, (LPARAM)&rect));
+    EXPECT_EQ(CRect(1, 0, 23, bar.GetRowHeight()), CRect(rect));
+    EXPECT_FALSE(bar.SendMessage(TB_GETITEMRECT, 12, (LPARAM)&rect));
+    EXPECT_FALSE(bar.SendMessage(TB_GETITEMRECT, 0, 0));
+
+    bar.SetButtonStyle(1, TBBS_CHECKBOX | TBBS_CHECKED);
+    TBBUTTON button = {};
+    ASSERT_TRUE(bar.SendMessage(TB_GETBUTTON, 1, (LPARAM)&button));
+    EXPECT_EQ((int)kSave, button.idCommand);
+    EXPECT_EQ(1, button.fsState);
+    EXPECT_EQ(TBBS_CHECKBOX, button.fsStyle);
+    EXPECT_FALSE(bar.SendMessage(TB_GETBUTTON, 99, (LPARAM)&button));
+    EXPECT_FALSE(bar.SendMessage(TB_GETBUTTON, 0, 0));
+
+    bar.SetButtonText(0, "Open it");
+    char szText[32] = "";
+    EXPECT_EQ(7, bar.SendMessage(TB_GETBUTTONTEXT, kOpen, (LPARAM)szText));
+    EXPECT_STREQ("Open it", szText);
+    EXPECT_EQ(7, bar.SendMessage(TB_GETBUTTONTEXT, kOpen, 0));
+    EXPECT_EQ(-1, bar.SendMessage(TB_GETBUTTONTEXT, 999, (LPARAM)szText));
+}
+
+TEST_F(ToolbarFixture, LiveToolbarsAndRegisteredMessages)
+{
+    EXPECT_NE(nullptr, CTavoPToolBar::GetAllToolbars().Find(&bar));
+    const UINT messages[] = {
+        CTavoPToolBar::WM_TAVOTOOLBAR_POPUPMENU,    CTavoPToolBar::WM_TAVOTOOLBAR_CUSTOMIZE,
+        CTavoPToolBar::WM_TAVOTOOLBAR_CREATE,       CTavoPToolBar::WM_TAVOTOOLBAR_DELETE,
+        CTavoPToolBar::WM_TAVOTOOLBAR_RESETTOOLBAR, CTavoPToolBar::WM_TAVOTOOLBAR_RESETKEYBAORD};
+    for (UINT uiMessage : messages)
+        EXPECT_GE(uiMessage, 0xC000u);
+    EXPECT_EQ(::RegisterWindowMessage("TAVOTOOLBAR_RESETKEYBAORD"),
+              CTavoPToolBar::WM_TAVOTOOLBAR_RESETKEYBAORD);
+
+    Load();
+    CObList list;
+    EXPECT_EQ(1, CTavoPToolBar::GetCommandButtons(kCut, list));
+    bar.DestroyWindow();
+    EXPECT_EQ(nullptr, CTavoPToolBar::GetAllToolbars().Find(&bar));
+    EXPECT_EQ(0, CTavoPToolBar::GetCommandButtons(kCut, list));
+}
+
+// ---- the toolbar archive ----
+
+TEST_F(ToolbarFixture, ArchiveRoundTripAndHostileLists)
+{
+    Load();
+    bar.SetButtonStyle(1, TBBS_CHECKBOX | TBBS_CHECKED);
+    const Bytes stored = StoreToBytes([&](CArchive& ar) { bar.Serialize(ar); });
+
+    CTestToolBar other;
+    ASSERT_TRUE(other.Create(frame, WS_CHILD | CBRS_TOP, 0x7003));
+    LoadFromBytes(stored, [&](CArchive& ar) { other.Serialize(ar); });
+    ASSERT_EQ(bar.GetCount(), other.GetCount());
+    for (int i = 0; i < bar.GetCount(); i++)
+        EXPECT_EQ(bar.GetItemID(i), other.GetItemID(i)) << i;
+    // Checked and pressed states are not restored.
+    EXPECT_EQ((UINT)TBBS_CHECKBOX, other.GetButtonStyle(1));
+
+    // A null entry: the buttons come back from the toolbar's own resource.
+    ASSERT_TRUE(other.LoadToolBar(kToolbar));
+    other.RemoveButton(0);
+    const Bytes withNull = ByteWriter().W(1).W(0).D(0).B(0).D(0);
+    LoadFromBytes(withNull, [&](CArchive& ar) { other.Serialize(ar); });
+    EXPECT_EQ(12, other.GetCount());
+
+    // A foreign class or a short list fails the load and leaves no half list.
+    const Bytes foreign = ByteWriter().W(1).NewClass(1, "CTavoPToolBar");
+    EXPECT_EQ(CArchiveException::badClass,
+              LoadFailureCause(foreign, [&](CArchive& ar) { other.Serialize(ar); }));
+    EXPECT_EQ(0, other.GetCount());
+    const Bytes truncated(stored.begin(), stored.begin() + stored.size() / 2);
+    EXPECT_NE(-1, LoadFailureCause(truncated, [&](CArchive& ar) { other.Serialize(ar); }));
+    EXPECT_EQ(0, other.GetCount());
+    other.DestroyWindow();
+}
