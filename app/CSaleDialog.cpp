@@ -57,8 +57,12 @@ BOOL CSaleDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetStatus("请尽可能详细填写【销售登记卡】,以便以后查阅");
-    m_grid.CreateAndLoad(m_pDatabase, "存", "SELECT 名称,产地,规格型号,有效截止日期 FROM 存", this,
-                         CRect(0, 0, 1, 1), FALSE, FALSE);
+    // In the order of the stock key on every data source: a server returns rows in no fixed
+    // order, and which texts the lists take depends on it.
+    m_grid.CreateAndLoad(m_pDatabase, "存",
+                         "SELECT 名称,产地,规格型号,有效截止日期 FROM 存 "
+                         "ORDER BY 名称,产地,规格型号,有效截止日期",
+                         this, CRect(0, 0, 1, 1), FALSE, FALSE);
     // The resource compiler has no initial list data: the two sale types are added here.
     if (m_saleType.GetCount() == 0)
     {

@@ -48,9 +48,12 @@ BOOL CStockInDialog::OnInitDialog()
     // 356, not 365: the expiry operators have always been offered.
     m_expiry = m_date + CTimeSpan(356, 0, 0, 0);
     UpdateData(FALSE);
+    // Grouped rows in the order of their texts on every data source: a server returns groups in
+    // no fixed order, and which texts the lists take depends on it.
     if (m_grid.CreateAndLoad(m_pDatabase, "进",
-                             "SELECT 采购人,大类,小类 FROM 进 GROUP BY 采购人,大类,小类", this,
-                             CRect(0, 0, 1, 1), FALSE, FALSE))
+                             "SELECT 采购人,大类,小类 FROM 进 GROUP BY 采购人,大类,小类 "
+                             "ORDER BY 采购人,大类,小类",
+                             this, CRect(0, 0, 1, 1), FALSE, FALSE))
     {
         for (int row = 0; row < m_grid.GetItemCount(); ++row)
         {

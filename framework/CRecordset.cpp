@@ -15,32 +15,15 @@ bool Succeeded(RETCODE rc)
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
 }
 
+bool IsApproximate(SWORD sqlType)
+{
+    return sqlType == SQL_FLOAT || sqlType == SQL_REAL || sqlType == SQL_DOUBLE;
+}
+
 bool IsFloating(SWORD sqlType)
 {
     return sqlType == SQL_NUMERIC || sqlType == SQL_DECIMAL || sqlType == SQL_FLOAT ||
            sqlType == SQL_REAL || sqlType == SQL_DOUBLE;
-}
-
-std::string QuoteName(const std::string& name)
-{
-    std::string quoted = "`";
-    for (char c : name)
-    {
-        quoted += c;
-        if (c == '`')
-            quoted += '`';
-    }
-    quoted += '`';
-    return quoted;
-}
-
-std::string FoldAscii(const std::string& name)
-{
-    std::string folded = name;
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = (char)(c - 'A' + 'a');
-    return folded;
 }
 
 // The least digits that read back as the same double; plain notation wherever it stays short.
@@ -180,19 +163,30 @@ void CRecordset::Execute()
         {
             if (AnyUnshortenedFloating(m_columns))
                 ExecuteShortened(query, std::vector<Column>(m_columns));
-            return;
         }
-        ThrowIfFailed(::SQLExecute(m_hstmt));
-        Describe(m_columns);
-        if (AnyUnshortenedFloating(m_columns))
-            ExecuteShortened(query, std::vector<Column>(m_columns));
-        return;
+        else
+        {
+            ThrowIfFailed(::SQLExecute(m_hstmt));
+            Describe(m_columns);
+            if (AnyUnshortenedFloating(m_columns))
+                ExecuteShortened(query, std::vector<Column>(m_columns));
+        }
     }
-    FreeStatement();
-    ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
-    RETCODE rc = ::SQLExecDirect(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size());
-    ThrowIfFailed(rc);
-    Describe(m_columns);
+    else
+    {
+        FreeStatement();
+        ThrowIfFailed(::SQLAllocStmt(m_pDatabase->m_hdbc, &m_hstmt));
+        RETCODE rc = ::SQLExecDirect(m_hstmt, (SQLCHAR*)query.c_str(), (SQLINTEGER)query.size());
+        ThrowIfFailed(rc);
+        Describe(m_columns);
+    }
+    // Every driver's floating text is printed again the same way (SQLite's 15 digits where its
+    // 17-digit printing could not be had, "36.0" or "1e+15" of other drivers), so that a value
+    // reads alike on every data source. Exact decimals of other drivers keep their digits.
+    for (Column& column : m_columns)
+        if (m_pDatabase->IsSQLite() ? IsFloating(column.info.m_nSQLType)
+                                    : IsApproximate(column.info.m_nSQLType))
+            column.shorten = true;
 }
 
 bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
@@ -203,36 +197,26 @@ bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
     return false;
 }
 
-// Runs the query inside an outer SELECT that prints its floating columns with 17 digits. On success the
-// set reads from the new statement; on failure (a name used twice, a statement SQLite cannot nest) the
-// statement in hand stays as it is and false comes back.
+// Runs the query inside an outer SELECT that prints its floating columns with 17 digits. The
+// outer SELECT names the columns by position (a driver may report an expression's name cut at a
+// dot, or two columns alike). On success the set reads from the new statement; on failure (a
+// statement SQLite cannot nest) the statement in hand stays as it is and false comes back.
 bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& known)
 {
-    std::vector<std::string> seen;
-    for (const Column& column : known)
-    {
-        if (column.driverName.empty())
-            return false;
-        std::string folded = FoldAscii(column.driverName);
-        for (const std::string& other : seen)
-            if (other == folded)
-                return false;
-        seen.push_back(folded);
-    }
-
-    std::string outer = "SELECT ";
+    std::string names, outer;
     for (size_t i = 0; i < known.size(); ++i)
     {
-        if (i != 0)
-            outer += ",";
-        std::string name = QuoteName(known[i].driverName);
+        std::string name = "c" + std::to_string(i);
+        names += (i != 0 ? "," : "") + name;
+        outer += i != 0 ? "," : "";
         if (IsFloating(known[i].info.m_nSQLType))
             outer += "CASE WHEN typeof(" + name + ")='real' THEN printf('%!.17g'," + name +
                      ") ELSE " + name + " END";
         else
             outer += name;
     }
-    outer += " FROM (" + query + ")";
+    outer = "WITH vorlen_shortened(" + names + ") AS (" + query + ") SELECT " + outer +
+            " FROM vorlen_shortened";
 
     HSTMT hstmt = SQL_NULL_HSTMT;
     if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))

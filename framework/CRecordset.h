@@ -71,7 +71,8 @@ protected:
     {
         CODBCFieldInfo info;
         std::string driverName;
-        // The value comes as SQLite's 17-digit text and is shortened to the least digits that read back the same.
+        // A floating value, printed again with the least digits that read back the same (from SQLite's
+        // 17-digit text where it could be had).
         bool shorten = false;
     };
 

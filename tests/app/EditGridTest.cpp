@@ -1,4 +1,5 @@
-// The edit grid on real windows over real SQLite tables: loading, sorting, editing with generated statements, reports.
+// The edit grid on real windows over real tables (SQLite, or the PostgreSQL server of a server run):
+// loading, sorting, editing with generated statements, reports.
 #include "app/CEditGrid.h"
 #include "app/CGridCellEditor.h"
 #include "framework/CTestSeams.h"
@@ -98,24 +99,24 @@ protected:
 
 TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
 {
-    m_db.Exec("CREATE TABLE t(ts TIMESTAMP, d DATE, s VARCHAR(20), x DOUBLE, n INTEGER)");
+    m_db.Exec("CREATE TABLE t(ts TIMESTAMP, d DATE, s VARCHAR(20), x DOUBLE PRECISION, n INTEGER)");
+    // SQLite hands the texts back as stored; PostgreSQL prints its own values, without a
+    // fraction of a second that is zero: a time of midnight stays, and a date has no time.
+    bool server = TestDatabase::OnServer();
     struct
     {
         const char* stored;
         const char* shown;
     } timestamps[] = {
-        {"2003-11-24 00:00:00.000", "2003-11-24"},
+        {"2003-11-24 00:00:00.000", server ? "2003-11-24 00:00:00" : "2003-11-24"},
         {"2003-11-24 10:15:00.000", "2003-11-24 10:15:00"},
         {"2003-11-24 10:15:00", "2003-11-24 10:15:00"},
         {"2003-11-24 10:00:00.000", "2003-11-24 10:00:00"},
     };
-    int i = 0;
-    for (auto& c : timestamps)
-    {
-        const std::string n = std::to_string(++i);
-        m_db.Exec("INSERT INTO t VALUES('" + std::string(c.stored) +
-                  "','2003-11-24 00:00:00.000','名称  '," + n + ".5," + n + ")");
-    }
+    for (int i = 1; i <= 4; ++i)
+        m_db.Exec("INSERT INTO t VALUES('" + std::string(timestamps[i - 1].stored) +
+                  "','2003-11-24 00:00:00.000','名称  '," + std::to_string(i) + ".5," +
+                  std::to_string(i) + ")");
     CEditGrid& grid = NewGrid("t", "SELECT * FROM t ORDER BY n");
     EXPECT_EQ(IDC_EDIT_GRID, grid.GetDlgCtrlID());
     EXPECT_NE(0u, grid.GetExStyle() & WS_EX_CLIENTEDGE);
@@ -123,7 +124,7 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     EXPECT_EQ(RGB(0, 0, 56), grid.GetTextColor());
     ASSERT_EQ(5, grid.GetColumnCount());
     const char* captions[] = {"ts", "d", "s", "x", "n"};
-    int types[] = {11, 9, 12, 8, 4};
+    int types[] = {11, 9, 12, server ? 6 : 8, 4}; // PostgreSQL's double is SQL_FLOAT
     for (int c = 0; c < 5; ++c)
     {
         EXPECT_EQ(captions[c], Caption(grid, c));
@@ -134,7 +135,7 @@ TEST_F(EditGridTest, LoadsCaptionsTypesAndTrimmedTexts)
     for (int r = 0; r < 4; ++r)
     {
         EXPECT_STREQ(timestamps[r].shown, grid.GetItemText(r, 0));
-        EXPECT_STREQ("2003-11-24 00:00:00.000",
+        EXPECT_STREQ(server ? "2003-11-24" : "2003-11-24 00:00:00.000",
                      grid.GetItemText(r, 1)); // a DATE column is not trimmed
         EXPECT_STREQ("名称", grid.GetItemText(r, 2));
         EXPECT_EQ((DWORD_PTR)r, grid.GetItemData(r));
@@ -169,7 +170,10 @@ TEST_F(EditGridTest, RefusesQueriesItCannotRun)
 
     EXPECT_FALSE(grid.SetQuery("无此表", "SELECT * FROM 无此表"));
     ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("no such table: 无此表 (1)\n", Messages()[0]);
+    EXPECT_EQ(TestDatabase::OnServer()
+                  ? "ERROR: relation \"无此表\" does not exist;\nError while executing the query\n"
+                  : "no such table: 无此表 (1)\n",
+              Messages()[0]);
 
     // Without a database nothing runs at all.
     CEditGrid unbound;
@@ -182,7 +186,7 @@ TEST_F(EditGridTest, RefusesQueriesItCannotRun)
 
 TEST_F(EditGridTest, SortsByValueOrBytesWithArrowsSharedByAllGrids)
 {
-    m_db.Exec("CREATE TABLE t(x DOUBLE, s VARCHAR(10), b BIT)");
+    m_db.Exec("CREATE TABLE t(x DOUBLE PRECISION, s VARCHAR(10), b SMALLINT)");
     m_db.Exec("INSERT INTO t VALUES(10,'b',1),(1.7,'阿',0),(9,'B',1),(1.2,'吧',0)");
     CEditGrid& grid = NewGrid("t", "SELECT * FROM t");
     CEditGrid& other = NewGrid("t", "SELECT * FROM t");
@@ -265,13 +269,12 @@ TEST_F(EditGridTest, EditingARowUpdatesItByAllOldValues)
     Type(grid, 2, "5支");
     grid.CommitEdit();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ("O'Neil's|5支",
-              m_db.Scalar("SELECT 产地||'|'||规格型号 FROM 存 WHERE 名称='板蓝根'"));
+    EXPECT_EQ("O'Neil's,5支", m_db.Rows("SELECT 产地,规格型号 FROM 存 WHERE 名称='板蓝根'"));
 }
 
 TEST_F(EditGridTest, OnlyTrailingBlanksAreTrimmedSoRowsAreFoundAgain)
 {
-    m_db.Exec("INSERT INTO 操作员 VALUES('甲'||char(9),'1'||char(13)||char(10))");
+    m_db.Exec("INSERT INTO 操作员 VALUES('甲\t','1\r\n')");
     m_db.Exec("INSERT INTO 操作员 VALUES('乙  ','2')");
     CEditGrid& grid =
         NewGrid("操作员", "SELECT * FROM 操作员 WHERE 用户名<>'管理员' ORDER BY 密码");
@@ -285,7 +288,7 @@ TEST_F(EditGridTest, OnlyTrailingBlanksAreTrimmedSoRowsAreFoundAgain)
     Type(grid, 1, "9");
     grid.CommitEdit();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ("9", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='甲'||char(9)"));
+    EXPECT_EQ("9", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='甲\t'"));
     EXPECT_TRUE(grid.DeleteRow(0, TRUE));
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ("0", m_db.Scalar("SELECT COUNT(*) FROM 操作员 WHERE 用户名 LIKE '甲%'"));
@@ -294,8 +297,7 @@ TEST_F(EditGridTest, OnlyTrailingBlanksAreTrimmedSoRowsAreFoundAgain)
 TEST_F(EditGridTest, RefusedOrMissedStatementsLeaveTheGridAsTheTableIs)
 {
     m_db.Exec("INSERT INTO 操作员 VALUES('乙','2')");
-    m_db.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON 操作员 WHEN NEW.密码='x' BEGIN SELECT "
-              "RAISE(ABORT,'不许改'); END");
+    m_db.Refuse("refuse", "UPDATE", "操作员", "不许改", "NEW.密码='x'");
     CEditGrid& grid = NewGrid("操作员", "SELECT * FROM 操作员 ORDER BY 密码");
     grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
     ASSERT_EQ(2, grid.GetItemCount());
@@ -305,7 +307,9 @@ TEST_F(EditGridTest, RefusedOrMissedStatementsLeaveTheGridAsTheTableIs)
     Type(grid, 1, "x");
     grid.CommitEdit();
     ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("不许改 (19)\n", Messages()[0]);
+    EXPECT_EQ(TestDatabase::OnServer() ? "ERROR: 不许改;\nError while executing the query\n"
+                                       : "不许改 (19)\n",
+              Messages()[0]);
     EXPECT_STREQ("2", grid.GetItemText(0, 1));
 
     // A row that went behind the grid's back: told, and the grid shows the table again.
@@ -410,7 +414,8 @@ TEST_F(EditGridTest, ScrollingAndColumnResizingKeepTheEditorsOnTheirCells)
     track.hdr.code = HDN_BEGINTRACKW;
     grid.SendMessage(WM_NOTIFY, track.hdr.idFrom, (LPARAM)&track);
     EXPECT_EQ(-1, grid.GetEditedRow());
-    // SQLite orders by UTF-8 bytes, so 用户101 is the second row.
+    // The data source orders by UTF-8 bytes (PostgreSQL too, with collation "C"), so 用户101 is
+    // the second row.
     EXPECT_EQ("新密码", m_db.Scalar("SELECT 密码 FROM 操作员 WHERE 用户名='用户101'"));
 
     // A new row is scrolled into view before its editors are laid over it.

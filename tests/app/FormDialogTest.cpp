@@ -1,4 +1,5 @@
-// The forms driven through their real windows, on real SQLite databases.
+// The forms driven through their real windows, on real databases (SQLite, or the PostgreSQL server
+// of a server run).
 #include "app/CDatabaseHolder.h"
 #include "app/CGridCellEditor.h"
 #include "app/CLoginDialog.h"
@@ -75,8 +76,8 @@ TEST_F(FormDialogs, StockInFormRecordsCardsAndStaysOpen)
     EXPECT_EQ("0", price);
     EXPECT_TRUE(focusOnBuyer);
     EXPECT_EQ("1", m_db.Scalar("SELECT COUNT(*) FROM 进 WHERE 采购人='王五'"));
-    EXPECT_EQ("12.5|3.0|2004-11-14",
-              m_db.Scalar("SELECT 平均成本单价||'|'||现有存货量||'|'||有效截止日期 FROM 存"));
+    EXPECT_EQ("12.5,3,2004-11-14",
+              m_db.Rows("SELECT 平均成本单价,现有存货量,有效截止日期 FROM 存"));
 }
 
 TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecorded)
@@ -137,9 +138,8 @@ TEST_F(FormDialogs, SaleFormComputesTheAmountWhileTypingAndFilesTheSaleWhenRecor
     EXPECT_EQ("整盒销售", typeAfterReset);
     EXPECT_EQ("1", quantityAfterReset);
     EXPECT_EQ("2003-11-25 08:00:01", timeAfterReset);
-    EXPECT_EQ("2003-11-25 08:00:01|3.0|37.5",
-              m_db.Scalar("SELECT 日期时间||'|'||数量||'|'||实收金额 FROM 销"));
-    EXPECT_EQ("47.0", m_db.Scalar("SELECT 现有存货量||'' FROM 存 WHERE 产地='北京'"));
+    EXPECT_EQ("2003-11-25 08:00:01,3,37.5", m_db.Rows("SELECT 日期时间,数量,实收金额 FROM 销"));
+    EXPECT_EQ("47", m_db.Scalar("SELECT 现有存货量 FROM 存 WHERE 产地='北京'"));
 }
 
 TEST_F(FormDialogs, SaleFormSaysWhatWasStoredWhenTheDataSourceRefuses)
@@ -174,8 +174,7 @@ TEST_F(FormDialogs, SaleFormSaysWhatWasStoredWhenTheDataSourceRefuses)
         refused = Item(dialog, IDC_STATUS);
         nameAfterRefusal = Item(dialog, IDC_SALE_NAME);
         m_db.AcceptCommitsAgain();
-        m_db.Exec("CREATE TRIGGER no_clamp BEFORE UPDATE ON 存 WHEN NEW.现有存货量=0 BEGIN "
-                  "SELECT RAISE(ABORT, 'clamp refused'); END");
+        m_db.Refuse("no_clamp", "UPDATE", "存", "clamp refused", "NEW.现有存货量=0");
         ModalScript::Click(dialog, IDOK);
     });
     script.When("前台销售登记表", [&](HWND dialog) {
@@ -190,7 +189,8 @@ TEST_F(FormDialogs, SaleFormSaysWhatWasStoredWhenTheDataSourceRefuses)
     EXPECT_EQ((std::vector<std::string>{"", "", "", "", "", "6.00"}), amounts);
     EXPECT_EQ("打开[库存]错误，可能是输入有误", lookup);
     ASSERT_EQ(1u, CTestSeams::MessageBoxes().size());
-    EXPECT_NE(-1, CTestSeams::MessageBoxes()[0].strText.Find("no such table"));
+    EXPECT_NE(-1, CTestSeams::MessageBoxes()[0].strText.Find(
+                      TestDatabase::OnServer() ? "does not exist" : "no such table"));
     // Not stored: the form keeps the sale for another try.
     EXPECT_EQ(0u, refused.find(CSaleCard::NotCommittedText)) << refused;
     EXPECT_EQ("板蓝根", nameAfterRefusal);
@@ -199,8 +199,7 @@ TEST_F(FormDialogs, SaleFormSaysWhatWasStoredWhenTheDataSourceRefuses)
     EXPECT_NE(std::string::npos, notClamped.find("clamp refused"));
     EXPECT_EQ("", nameAfterStore);
     EXPECT_EQ("1", quantityAfterStore);
-    EXPECT_EQ("1|-1.0", m_db.Scalar("SELECT (SELECT COUNT(*) FROM 销)||'|'||(SELECT 现有存货量 "
-                                    "FROM 存)"));
+    EXPECT_EQ("1,-1", m_db.Rows("SELECT (SELECT COUNT(*) FROM 销),(SELECT 现有存货量 FROM 存)"));
 }
 
 // Records what each press of 登陆 leaves on the screen: the status and which field has the focus.
@@ -371,9 +370,8 @@ TEST_F(FormDialogs, MaintenanceButtonsActOnTheGrid)
     EXPECT_EQ((std::vector<int>{2, 2, 1, 2}), rows);
     EXPECT_EQ(2, editedAfterAdd);
     EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
-    EXPECT_EQ("当归|甘草|黄芪", m_db.Scalar("SELECT group_concat(名称, '|') FROM (SELECT 名称 "
-                                            "FROM 存 ORDER BY 名称)"));
-    EXPECT_EQ("0.0", m_db.Scalar("SELECT 现有存货量||'' FROM 存 WHERE 名称='黄芪'"));
+    EXPECT_EQ("当归|甘草|黄芪", m_db.Rows("SELECT 名称 FROM 存 ORDER BY 名称"));
+    EXPECT_EQ("0", m_db.Scalar("SELECT 现有存货量 FROM 存 WHERE 名称='黄芪'"));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(report.c_str()));
     DeleteFileA(report.c_str());
 }

@@ -1,4 +1,5 @@
-// Lists and reports loaded into a real grid over a real SQLite database.
+// Lists and reports loaded into a real grid over a real database (SQLite, or the PostgreSQL server
+// of a server run).
 #include "app/CEditGrid.h"
 #include "app/CReportCommands.h"
 #include "framework/CTestSeams.h"
@@ -79,7 +80,7 @@ TEST_F(ReportFixture, DaySalesReportCountsOnlySalesOfExistingStockAndNoBadDebts)
     EXPECT_EQ((std::vector<std::string>{"日营业额", "总成本", "日纯利润", "日利润率"}),
               std::vector<std::string>(labels.begin() + 4, labels.end()));
     // Revenue 30 + 6, cost 2 x 10 + 1 x 4: the deleted item's 100 counts in neither.
-    EXPECT_EQ((std::vector<std::string>{"36.0元", "24.0元", "12.0元", "50.0%"}),
+    EXPECT_EQ((std::vector<std::string>{"36元", "24元", "12元", "50%"}),
               std::vector<std::string>(values.begin() + 4, values.end()));
 
     // Running it again reloads first: the totals are there once.
@@ -135,6 +136,9 @@ TEST_F(ReportFixture, StockQueryMatchesPartsAndQuotes)
     EXPECT_EQ((std::vector<std::string>{"O'Neil's"}), Column(0));
     ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::StockQuery("", "", "", "")));
     EXPECT_EQ(4, m_grid.GetItemCount());
+    // SQLite's LIKE takes capital and small Latin letters alike, PostgreSQL's does not.
+    ASSERT_TRUE(CReportCommands::Load(m_grid, CReportSql::StockQuery("o'neil", "", "", "")));
+    EXPECT_EQ(TestDatabase::OnServer() ? 0 : 1, m_grid.GetItemCount());
     EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
 }
 

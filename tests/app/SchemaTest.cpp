@@ -1,4 +1,5 @@
-// The shipped schema: the data source itself keeps the stock and cost rules.
+// The shipped schemas: the data source itself keeps the stock and cost rules, on SQLite and on the
+// PostgreSQL server of a server run alike.
 #include "framework/CDBException.h"
 #include "tests/support/TestDatabase.h"
 #include <gtest/gtest.h>
@@ -46,8 +47,10 @@ TEST(Schema, KeepsTheStockRules)
         "INSERT INTO 存 VALUES('板蓝根','广州','10支','2028-11-30',1,1)",
         // a key column left empty (NULL)
         "INSERT INTO 存 VALUES(NULL,'广州','10支','2028-11-30',1,1)",
-        // a text where a number belongs
+        // a text where a number belongs, or a number that is none
         "INSERT INTO 存 VALUES('x','y','z','2028-11-30','abc',1)",
+        "INSERT INTO 存 VALUES('x','y','z','2028-11-30','NaN',1)",
+        "INSERT INTO 存 VALUES('x','y','z','2028-11-30',1,'Infinity')",
         // dates and times in any other form, or not on the calendar
         "INSERT INTO 存 VALUES('x','y','z','2028/11/30',1,1)",
         "INSERT INTO 存 VALUES('x','y','z','2027-02-29',1,1)",

@@ -175,6 +175,11 @@ TEST(Recordset, FloatingValuesReadInTheShortestTextThatReadsBack)
     auto joined = ReadAll(t.Db(), "SELECT a.x, b.x FROM t a, t b WHERE a.id=1 AND b.id=3");
     ASSERT_EQ(1u, joined.size());
     EXPECT_EQ("2.5", joined[0][1]);
+    // Expressions whose names the driver cuts at a dot read with every digit too.
+    auto sums =
+        ReadAll(t.Db(), "SELECT SUM(a.x)/3, SUM(a.x*b.x)/3 FROM t a, t b WHERE a.id=3 AND b.id=4");
+    ASSERT_EQ(1u, sums.size());
+    EXPECT_EQ((std::vector<std::string>{"0.8333333333333334", "4.166666666666667"}), sums[0]);
     auto ordered = ReadAll(t.Db(), "SELECT x FROM t WHERE x IS NOT NULL ORDER BY x DESC");
     ASSERT_EQ(9u, ordered.size());
     EXPECT_EQ("1e+20", ordered[0][0]);

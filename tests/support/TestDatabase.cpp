@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 extern const char* const g_schemaSql;
+extern const char* const g_postgresqlSchemaSql;
 
 namespace {
 std::string Utf8ToAnsi(const char* utf8)
@@ -16,11 +17,25 @@ std::string Utf8ToAnsi(const char* utf8)
 }
 }
 
+bool TestDatabase::OnServer()
+{
+    char value[32] = {};
+    DWORD length = GetEnvironmentVariableA("VORLEN_TEST_DATA_SOURCE", value, sizeof value);
+    return length > 0 && length < sizeof value && lstrcmpiA(value, "postgresql") == 0;
+}
+
+std::string TestDatabase::ServerConnectString()
+{
+    char value[1024] = {};
+    DWORD length = GetEnvironmentVariableA("VORLEN_TEST_POSTGRESQL", value, sizeof value);
+    return length < sizeof value ? std::string(value, length) : std::string();
+}
+
 std::vector<std::string> TestDatabase::SchemaStatements()
 {
     std::vector<std::string> statements;
     std::string current;
-    const char* p = g_schemaSql;
+    const char* p = OnServer() ? g_postgresqlSchemaSql : g_schemaSql;
     while (*p)
     {
         const char* end = strchr(p, '\n');
@@ -73,10 +88,27 @@ TestDatabase::TestDatabase(Content content, const char* folderName)
         m_folder += std::string(folderName) + "\\";
         CreateDirectoryA(m_folder.c_str(), nullptr);
     }
-    m_path = m_folder + "test.db";
-    DeleteFileA(m_path.c_str());
-    m_connect = "DRIVER=SQLite3;Database=" + DriverPath(m_path);
-    m_db.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+    if (OnServer())
+    {
+        // Test processes run side by side on one server: each test gets a schema of its own,
+        // first on the search path of every connection made with ConnectString().
+        std::string server = ServerConnectString();
+        if (server.empty())
+            throw std::runtime_error("no test server: VORLEN_TEST_POSTGRESQL is not set");
+        wsprintfA(unique, "vorlen_test_%lu_%ld", GetCurrentProcessId(), counter);
+        m_schema = unique;
+        m_connect = server + ";ConnSettings=SET search_path TO " + m_schema;
+        m_db.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+        Exec("DROP SCHEMA IF EXISTS " + m_schema + " CASCADE");
+        Exec("CREATE SCHEMA " + m_schema);
+    }
+    else
+    {
+        m_path = m_folder + "test.db";
+        DeleteFileA(m_path.c_str());
+        m_connect = "DRIVER=SQLite3;Database=" + DriverPath(m_path);
+        m_db.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+    }
     if (content == Schema)
         for (const std::string& statement : SchemaStatements())
             Exec(statement);
@@ -84,8 +116,11 @@ TestDatabase::TestDatabase(Content content, const char* folderName)
 
 TestDatabase::~TestDatabase()
 {
+    if (!m_schema.empty())
+        DropSchema();
     m_db.Close();
-    DeleteFileA(m_path.c_str());
+    if (!m_path.empty())
+        DeleteFileA(m_path.c_str());
     // Remove the folders this fixture made, innermost first; anything a test left there keeps them.
     std::string folder = m_folder;
     while (folder.size() > 1 && folder.find("vorlen-db-") != std::string::npos)
@@ -94,6 +129,22 @@ TestDatabase::~TestDatabase()
         if (!RemoveDirectoryA(folder.c_str()))
             break;
         folder.erase(folder.find_last_of('\\') + 1);
+    }
+}
+
+void TestDatabase::DropSchema()
+{
+    try
+    {
+        // A test may have closed its connection, or left it inside a transaction.
+        if (!m_db.IsOpen())
+            m_db.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+        m_db.Rollback();
+        m_db.ExecuteSQL(("DROP SCHEMA IF EXISTS " + m_schema + " CASCADE").c_str());
+    }
+    catch (CException* e)
+    {
+        e->Delete();
     }
 }
 
@@ -123,6 +174,26 @@ std::string ScalarOn(CDatabase& db, const std::string& sql)
     rs.Close();
     return std::string((LPCTSTR)value);
 }
+
+std::string RowsOn(CDatabase& db, const std::string& sql)
+{
+    CRecordset rs(&db);
+    rs.Open(CRecordset::forwardOnly, sql.c_str());
+    std::string rows;
+    CString value;
+    for (bool first = true; !rs.IsEOF(); rs.MoveNext(), first = false)
+    {
+        if (!first)
+            rows += "|";
+        for (short i = 0; i < rs.GetODBCFieldCount(); ++i)
+        {
+            rs.GetFieldValue(i, value);
+            rows += (i == 0 ? "" : ",") + std::string((LPCTSTR)value);
+        }
+    }
+    rs.Close();
+    return rows;
+}
 }
 
 std::string TestDatabase::Scalar(const std::string& sql)
@@ -137,18 +208,80 @@ std::string TestDatabase::CommittedScalar(const std::string& sql)
     return ScalarOn(other, sql);
 }
 
+std::string TestDatabase::Rows(const std::string& sql)
+{
+    return RowsOn(m_db, sql);
+}
+
+std::string TestDatabase::CommittedRows(const std::string& sql)
+{
+    CDatabase other;
+    other.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
+    return RowsOn(other, sql);
+}
+
 void TestDatabase::RefuseCommitsAfterInsertsInto(const std::string& table)
 {
     // Each insert leaves a reference to a row that never exists, checked only at the commit.
-    Exec("PRAGMA foreign_keys=ON");
     Exec("CREATE TABLE IF NOT EXISTS commit_guard_parent (id INTEGER PRIMARY KEY)");
-    Exec("CREATE TABLE IF NOT EXISTS commit_guard (parent INTEGER REFERENCES "
-         "commit_guard_parent(id) DEFERRABLE INITIALLY DEFERRED)");
+    if (m_schema.empty())
+    {
+        Exec("PRAGMA foreign_keys=ON");
+        Exec("CREATE TABLE IF NOT EXISTS commit_guard (parent INTEGER REFERENCES "
+             "commit_guard_parent(id) DEFERRABLE INITIALLY DEFERRED)");
+        Exec("CREATE TRIGGER commit_guard_" + table + " AFTER INSERT ON " + table +
+             " BEGIN INSERT INTO commit_guard VALUES(1); END");
+        return;
+    }
+    Exec("CREATE TABLE IF NOT EXISTS commit_guard (parent INTEGER)");
+    Exec("ALTER TABLE commit_guard DROP CONSTRAINT IF EXISTS commit_guard_parent");
+    Exec("ALTER TABLE commit_guard ADD CONSTRAINT commit_guard_parent FOREIGN KEY (parent) "
+         "REFERENCES commit_guard_parent(id) DEFERRABLE INITIALLY DEFERRED");
+    Exec("CREATE OR REPLACE FUNCTION commit_guard() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN "
+         "INSERT INTO commit_guard VALUES(1); RETURN NULL; END$$");
+    Exec("DROP TRIGGER IF EXISTS commit_guard_" + table + " ON " + table);
     Exec("CREATE TRIGGER commit_guard_" + table + " AFTER INSERT ON " + table +
-         " BEGIN INSERT INTO commit_guard VALUES(1); END");
+         " FOR EACH ROW EXECUTE FUNCTION commit_guard()");
 }
 
 void TestDatabase::AcceptCommitsAgain()
 {
-    Exec("PRAGMA foreign_keys=OFF");
+    if (m_schema.empty())
+    {
+        Exec("PRAGMA foreign_keys=OFF");
+        return;
+    }
+    Exec("ALTER TABLE commit_guard DROP CONSTRAINT commit_guard_parent");
+    Exec("DELETE FROM commit_guard");
+}
+
+void TestDatabase::Refuse(const std::string& name, const std::string& event,
+                          const std::string& table, const std::string& message,
+                          const std::string& condition)
+{
+    if (m_schema.empty())
+    {
+        Exec("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table +
+             (condition.empty() ? "" : " WHEN " + condition) + " BEGIN SELECT RAISE(ABORT, '" +
+             message + "'); END");
+        return;
+    }
+    Exec("CREATE FUNCTION " + name +
+         "() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN RAISE "
+         "EXCEPTION '" +
+         message + "'; END$$");
+    Exec("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table + " FOR EACH ROW " +
+         (condition.empty() ? "" : "WHEN (" + condition + ") ") + "EXECUTE FUNCTION " + name +
+         "()");
+}
+
+void TestDatabase::Allow(const std::string& name, const std::string& table)
+{
+    if (m_schema.empty())
+    {
+        Exec("DROP TRIGGER " + name);
+        return;
+    }
+    Exec("DROP TRIGGER " + name + " ON " + table);
+    Exec("DROP FUNCTION " + name + "()");
 }

@@ -23,7 +23,7 @@ BOOL CTavoPControlBar::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, DWORD dw
                                 const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwBehaviour,
                                 CCreateContext* pContext)
 {
-    m_dwBehaviour = dwBehaviour;
+    m_dwControlBarBehaviour = dwBehaviour;
     return CWnd::CreateEx(dwExStyle, lpszClassName, NULL, dwStyle | WS_CHILD, rect, pParentWnd,
                           nID);
 }

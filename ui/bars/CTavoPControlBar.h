@@ -13,8 +13,9 @@ public:
     virtual void GetMinSize(CSize& size) const { size = CSize(1, 1); }
     virtual CSize CalcSize(BOOL bVertDock) { return CSize(0, 0); }
     virtual void OnAfterStretch(int nDelta) {}
+    using CWnd::CreateEx;
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, DWORD dwStyle, const RECT& rect,
-                          CWnd* pParentWnd, UINT nID, DWORD dwBehaviour = TAVOP_BAR_CAN_FLOAT,
+                          CWnd* pParentWnd, UINT nID, DWORD dwBehaviour = TAVOP_CBRS_FLOAT,
                           CCreateContext* pContext = NULL);
 
     void SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom);

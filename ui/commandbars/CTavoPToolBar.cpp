@@ -1,8 +1,11 @@
 #include <algorithm>
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPCommandUsage.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/foundation/BuildRegistryPath.h"
+#include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
-#include "ui/foundation/CTavoPToolbarSettings.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
@@ -118,7 +121,6 @@ int CTavoPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_wndToolTip.Create(this, TTS_ALWAYSTIP);
     m_wndToolTip.Activate(TRUE);
     LiveToolbars().AddTail(this);
-    CTavoPToolbarSettings::AddToolbar(this);
     return 0;
 }
 
@@ -133,7 +135,6 @@ void CTavoPToolBar::OnDestroy()
     POSITION pos = list.Find(this);
     if (pos != NULL)
         list.RemoveAt(pos);
-    CTavoPToolbarSettings::RemoveToolbar(this);
 }
 
 // ---- resources and images ----
@@ -335,6 +336,7 @@ void CTavoPToolBar::ResetAllImages()
     for (int i = 0; i < StripCount; i++)
         SharedImages(i).Clear();
     DefaultImages().RemoveAll();
+    GetCommandUsage().RemoveAll();
 }
 
 int CTavoPToolBar::GetDefaultImage(UINT uiID)
@@ -671,7 +673,6 @@ BOOL CTavoPToolBar::SetCustomizeMode(BOOL bSet)
             pBar->ResetButtonStates(bSet);
     }
     m_bCustomizeMode = bSet;
-    CTavoPToolbarSettings::m_bCustomizeMode = bSet;
     for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
     {
         CTavoPToolBar* pBar = (CTavoPToolBar*)list.GetNext(pos);
@@ -819,4 +820,67 @@ void CTavoPToolBar::Serialize(CArchive& ar)
         ar >> nMRUWidth;
         SetMRUWidth(nMRUWidth);
     }
+}
+
+// ---- the options all toolbars share ----
+
+static LPCTSTR const kToolbarSection = _T("TavoToolBars");
+static LPCTSTR const kParametersKey = _T("%sTavoToolbarParameters");
+static LPCTSTR const kTooltips = _T("Tooltips");
+static LPCTSTR const kShortcutKeys = _T("ShortcutKeys");
+static LPCTSTR const kLargeIcons = _T("LargeIcons");
+static LPCTSTR const kMenuAnimation = _T("MenuAnimation");
+static LPCTSTR const kRecentlyUsedMenus = _T("RecentlyUsedMenus");
+static LPCTSTR const kMenuShadows = _T("MenuShadows");
+static LPCTSTR const kShowAllMenusAfterDelay = _T("ShowAllMenusAfterDelay");
+static LPCTSTR const kLook2000 = _T("Look2000");
+static LPCTSTR const kCommandsUsage = _T("CommandsUsage");
+
+static CString ParametersKey(LPCTSTR lpszProfileName)
+{
+    CString strKey;
+    strKey.Format(kParametersKey, (LPCTSTR)BuildRegistryPath(kToolbarSection, lpszProfileName));
+    return strKey;
+}
+
+BOOL CTavoPToolBar::LoadParameters(LPCTSTR lpszProfileName)
+{
+    CTavoPRegistryHolder holder;
+    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
+    if (!reg.Open(ParametersKey(lpszProfileName)))
+        return FALSE;
+
+    // Values are read in order up to the first that is missing; those read before it apply.
+    int nAnimation = 0;
+    int nLook2000 = 0;
+    const BOOL bAllRead =
+        reg.ReadNumber(kTooltips, m_bShowTooltips) &&
+        reg.ReadNumber(kShortcutKeys, m_bShowShortcutKeys) &&
+        reg.ReadNumber(kLargeIcons, m_bLargeIcons) && reg.ReadNumber(kMenuAnimation, nAnimation) &&
+        reg.ReadNumber(kRecentlyUsedMenus, m_bRecentlyUsedMenus) &&
+        reg.ReadNumber(kMenuShadows, CTavoPPopupMenu::m_bMenuShadows) &&
+        reg.ReadNumber(kShowAllMenusAfterDelay, m_bShowAllMenusDelay) &&
+        reg.ReadNumber(kLook2000, nLook2000) && reg.Read(kCommandsUsage, GetCommandUsage());
+
+    CTavoPPopupMenu::m_AnimationType = nAnimation;
+    SetLargeIcons(m_bLargeIcons);
+    CTavoPVisualManager::GetInstance()->SetLook2000(nLook2000);
+    return bAllRead;
+}
+
+BOOL CTavoPToolBar::SaveParameters(LPCTSTR lpszProfileName)
+{
+    CTavoPRegistryHolder holder;
+    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+    if (!reg.CreateKey(ParametersKey(lpszProfileName)))
+        return FALSE;
+    return reg.WriteNumber(kTooltips, m_bShowTooltips) &&
+           reg.WriteNumber(kShortcutKeys, m_bShowShortcutKeys) &&
+           reg.WriteNumber(kLargeIcons, m_bLargeIcons) &&
+           reg.WriteNumber(kMenuAnimation, CTavoPPopupMenu::m_AnimationType) &&
+           reg.WriteNumber(kRecentlyUsedMenus, m_bRecentlyUsedMenus) &&
+           reg.WriteNumber(kMenuShadows, CTavoPPopupMenu::m_bMenuShadows) &&
+           reg.WriteNumber(kShowAllMenusAfterDelay, m_bShowAllMenusDelay) &&
+           reg.WriteNumber(kLook2000, CTavoPVisualManager::GetInstance()->IsLook2000()) &&
+           reg.Write(kCommandsUsage, GetCommandUsage());
 }

@@ -2,7 +2,6 @@
 #pragma once
 #include "ui/commandbars/CTavoPBaseToolBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
-#include "ui/foundation/CTavoPToolBarFace.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
 class CTavoPToolbarMenuButton;
@@ -24,7 +23,7 @@ struct CTavoPToolBarParams
 // The window style bit that makes a bar paint its parent's background under its buttons.
 #define TAVOP_TBSTYLE_PARENT_BACKGROUND 0x8000
 
-class CTavoPToolBar : public CTavoPBaseToolBar, public CTavoPToolBarFace
+class CTavoPToolBar : public CTavoPBaseToolBar
 {
     DECLARE_SERIAL(CTavoPToolBar)
     friend class CTavoPToolbarCmdUI;
@@ -36,10 +35,12 @@ public:
     // ---- creation and resources ----
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
                         UINT nID = AFX_IDW_TOOLBAR);
+    using CTavoPBaseToolBar::CreateEx;
     virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
                           DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
                           CRect rcBorders = CRect(1, 1, 1, 1), UINT nID = AFX_IDW_TOOLBAR);
-    virtual void RefreshButtonImages() override;
+    // Every button takes its command's default image again, then a floating bar lays itself out.
+    virtual void RefreshButtonImages();
     virtual BOOL LoadBitmap(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0,
                             BOOL bLocked = FALSE, UINT uiDisabledResID = 0,
                             UINT uiMenuDisabledResID = 0);
@@ -67,6 +68,8 @@ public:
     virtual void ClearHot();
     virtual void RestoreFocus();
     virtual BOOL AreItemsChanged() const { return m_bResourceWasChanged; }
+    // Whether the last load of the saved state found the resource's buttons changed.
+    BOOL IsResourceChanged() const { return m_bResourceWasChanged; }
     virtual void GetItemRect(int nIndex, LPRECT lpRect) const;
     virtual void GetInvalidateItemRect(int nIndex, LPRECT lpRect) const;
     virtual void SetButtonStyle(int nIndex, UINT nStyle);
@@ -117,7 +120,6 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
-    virtual BOOL IsFloating() const override { return CTavoPBaseToolBar::IsFloating(); }
 
     // ---- lookups ----
     int CommandToIndex(UINT nIDFind, int iIndexFirst = 0) const;
@@ -168,6 +170,11 @@ public:
     static CSize GetDefaultButtonSize() { return m_sizeButton; }
     static CSize GetDefaultImageSize() { return m_sizeImage; }
     static COLORREF GetDefaultTextColor();
+    // The text colour of a hot button: the explicit one, else the global button-text colour.
+    static COLORREF GetHotTextColor() { return GetDefaultTextColor(); }
+    // The options under "TavoToolbarParameters" below the profile's path.
+    static BOOL LoadParameters(LPCTSTR lpszProfileName);
+    static BOOL SaveParameters(LPCTSTR lpszProfileName);
     static void SetLargeIcons(BOOL bLargeIcons = TRUE);
     static BOOL IsLargeIcons() { return m_bLargeIcons; }
     static void ResetAllImages();
@@ -210,7 +217,6 @@ public:
     static BOOL m_bRecentlyUsedMenus;
     static BOOL m_bShowAllMenusDelay;
     static BOOL m_bAltCustomizingAllowed;
-    static int m_nMenuAnimation;
     // Commands that may never be placed on a toolbar.
     static CList<UINT, UINT>& UnpermittedCommands();
 

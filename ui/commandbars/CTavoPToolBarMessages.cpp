@@ -1,5 +1,8 @@
 // The toolbar's window messages, command routing, message pre-translation and keyboard navigation.
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include "ui/commandbars/CTavoPReBar.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
@@ -130,8 +133,7 @@ void CTavoPToolBar::OnSetFocus(CWnd* pOldWnd)
         (pOld != NULL && pOld->IsKindOf(RUNTIME_CLASS(CTavoPToolBar))) ||
         (pOldParent != NULL && pOldParent->IsKindOf(RUNTIME_CLASS(CTavoPToolBar)));
     CWnd* pParent = GetParent();
-    const BOOL bInTabWnd =
-        pParent != NULL && CTavoPVisualManager::IsKindOfName(pParent, "CTavoPBaseTabWnd");
+    const BOOL bInTabWnd = pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabWnd));
     if (!bToolbar && !bInTabWnd)
         m_hwndLastFocus = hwndOld;
 }
@@ -147,7 +149,7 @@ void CTavoPToolBar::OnWindowPosChanging(WINDOWPOS* lpwndpos)
 {
     Default();
     CWnd* pParent = GetParent();
-    if (pParent != NULL && CTavoPVisualManager::IsKindOfName(pParent, "CTavoPReBar"))
+    if (pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CTavoPReBar)))
         AdjustLayout();
 }
 
@@ -323,10 +325,10 @@ BOOL CTavoPToolBar::TranslateChar(UINT nChar)
     if (!m_AcellKeys.Lookup(uiUpper, pButton))
         return FALSE;
 
-    const int nAnimation = m_nMenuAnimation;
-    m_nMenuAnimation = 0;
+    const int nAnimation = CTavoPPopupMenu::m_AnimationType;
+    CTavoPPopupMenu::m_AnimationType = 0;
     const BOOL bResult = DropDownMenu(pButton) || ProcessCommand(pButton);
-    m_nMenuAnimation = nAnimation;
+    CTavoPPopupMenu::m_AnimationType = nAnimation;
     return bResult;
 }
 

@@ -1,14 +1,13 @@
 // One item of a toolbar, menu bar or popup menu: command, style bits, text, image, its size and drawing, its archive and its clipboard form.
 #pragma once
 #include "framework/FrameworkWin.h"
-#include "ui/foundation/CTavoPButtonFace.h"
 
 class CTavoPToolbarImageList;
 class CTavoPToolbarMenuButton;
 class COleDataSource;
 class COleDataObject;
 
-class CTavoPToolbarButton : public CObject, public CTavoPButtonFace
+class CTavoPToolbarButton : public CObject
 {
     DECLARE_SERIAL(CTavoPToolbarButton)
 public:
@@ -40,11 +39,11 @@ public:
     virtual BOOL CanBeStored() const { return TRUE; }
     virtual BOOL HasHotBorder() const { return TRUE; }
     virtual void OnCancelMode() {}
-    virtual BOOL CanBeCustomized() const override;
+    virtual BOOL CanBeCustomized() const;
     virtual BOOL OnKeyActivate(CWnd* pWnd) { return FALSE; }
     virtual BOOL OnCustomizeMenu(CMenu* pMenu) { return FALSE; }
     virtual int DrawInCommandList(CDC* pDC, const CRect& rect, BOOL bSelected);
-    virtual BOOL IsDroppedDown() const override { return FALSE; }
+    virtual BOOL IsDroppedDown() const { return FALSE; }
     virtual BOOL OnBeforeDrag() const { return TRUE; }
     virtual int OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI);
     virtual void ClosePopupChain() {}
@@ -91,10 +90,6 @@ public:
     static CString m_strClipboardFormatName;
     // Command IDs that can never be customized.
     static CList<UINT, UINT> m_lstProtectedCommands;
-
-    // What the visual manager asks of a button.
-    virtual UINT GetStyle() const override { return m_nStyle; }
-    virtual CRect GetButtonRect() const override { return m_rect; }
 
     BOOL m_bUserButton;
     UINT m_nID;

@@ -1,6 +1,8 @@
-// The process-wide objects of the toolbars, defined here in one place. The lists, maps and image
+// The process-wide objects of the toolbars and menus, defined here in one place. The lists, maps and image
 // strips are built on their first use, so that bars and buttons made by other static objects
 // find them; the registered messages are registered once when the program is loaded.
+#include "ui/commandbars/CTavoPBarStateCache.h"
+#include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 
 CObList& CTavoPToolBar::LiveToolbars()
@@ -33,12 +35,23 @@ CList<UINT, UINT>& CTavoPToolBar::UnpermittedCommands()
     return list;
 }
 
+CTavoPCommandUsage& GetCommandUsage()
+{
+    static CTavoPCommandUsage usage;
+    return usage;
+}
+
+CTavoPBarStateCache& GetBarStateCache()
+{
+    static CTavoPBarStateCache cache;
+    return cache;
+}
+
 BOOL CTavoPToolBar::m_bShowTooltips = TRUE;
 BOOL CTavoPToolBar::m_bShowShortcutKeys = TRUE;
 BOOL CTavoPToolBar::m_bRecentlyUsedMenus = TRUE;
 BOOL CTavoPToolBar::m_bShowAllMenusDelay = TRUE;
 BOOL CTavoPToolBar::m_bAltCustomizingAllowed = FALSE;
-int CTavoPToolBar::m_nMenuAnimation = 0;
 BOOL CTavoPToolBar::m_bCustomizeMode = FALSE;
 BOOL CTavoPToolBar::m_bAltCustomization = FALSE;
 BOOL CTavoPToolBar::m_bLargeIcons = FALSE;

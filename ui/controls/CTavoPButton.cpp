@@ -6,6 +6,7 @@
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPWinXPVisualManager.h"
 #include "ui/foundation/CTavoPResourceScope.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "res/LibraryIds.h"
 #include <algorithm>
 
@@ -34,7 +35,6 @@ static const UINT_PTR kAutoRepeatTimer = 1;
 static const int kMargin = 5;
 
 BOOL CTavoPButton::m_bWinXPTheme = FALSE;
-BOOL (*CTavoPButton::s_pfnPopupMenuActive)() = nullptr;
 
 CTavoPButton::CTavoPButton()
     : m_nFlatStyle(BUTTONSTYLE_3D), m_nAlignStyle(ALIGN_CENTER), m_bRighImage(FALSE),
@@ -706,7 +706,7 @@ BOOL CTavoPButton::PreTranslateMessage(MSG* pMsg)
 
     if (pMsg->message == WM_KEYDOWN)
     {
-        if (pMsg->wParam == VK_RETURN && !IsPopupMenuActive())
+        if (pMsg->wParam == VK_RETURN && CTavoPPopupMenu::GetActiveMenu() == nullptr)
         {
             SendCommandToParent();
             return TRUE;

@@ -1,9 +1,8 @@
 // The library's owner-drawn push button, check box and radio button: face, border, image, caption, hot look, auto-repeat, hand cursor and tooltip.
 #pragma once
 #include "framework/FrameworkWin.h"
-#include "ui/foundation/CTavoPPushButtonFace.h"
 
-class CTavoPButton : public CButton, public CTavoPPushButtonFace
+class CTavoPButton : public CButton
 {
     DECLARE_DYNCREATE(CTavoPButton)
 public:
@@ -70,18 +69,8 @@ public:
     // The process-wide switch that takes borders from the themed visual manager; off at start.
     static void EnableWinXPTheme(BOOL bEnable = TRUE) { m_bWinXPTheme = bEnable; }
     static BOOL IsWinXPThemeEnabled() { return m_bWinXPTheme; }
-    // The popup menus answer whether one of them is open (Enter then belongs to the menu);
-    // without an answer no popup menu is open.
-    static void SetPopupMenuActiveQuery(BOOL (*pfnQuery)()) { s_pfnPopupMenuActive = pfnQuery; }
-    static BOOL IsPopupMenuActive()
-    {
-        return s_pfnPopupMenuActive != nullptr && s_pfnPopupMenuActive();
-    }
-
-    // What the visual manager asks of the button it draws.
-    virtual HWND GetFaceHwnd() const override { return m_hWnd; }
-    virtual BOOL IsPushed() const override { return m_bPushed; }
-    virtual BOOL IsHighlighted() const override { return m_bHighlighted; }
+    BOOL IsPushed() const { return m_bPushed; }
+    BOOL IsHighlighted() const { return m_bHighlighted; }
 
     virtual void CleanUp();
     virtual CSize SizeToContent(BOOL bCalcOnly = FALSE);
@@ -167,7 +156,6 @@ protected:
     int m_nAutoRepeatTimeDelay;
 
     static BOOL m_bWinXPTheme;
-    static BOOL (*s_pfnPopupMenuActive)();
 
 private:
     // Copies hBitmap into the list (created at the bitmap's size), masked by the button face.

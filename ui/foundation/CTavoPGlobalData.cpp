@@ -4,6 +4,10 @@
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/TavoPFaceNames.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/commandbars/CTavoPBarStateCache.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include <shellapi.h>
 #include <objbase.h>
 #include <cstring>
@@ -310,15 +314,6 @@ void CTavoPGlobalData::FillRectLight(CDC* pDC, LPCRECT lpRect)
         pDC->FillRect(lpRect, &brLight);
 }
 
-namespace {
-CWnd* (*g_pfnFloatingOwner)(CWnd*) = nullptr;
-}
-
-void SetFloatingFrameOwnerResolver(CWnd* (*pfnResolver)(CWnd* pMiniFrame))
-{
-    g_pfnFloatingOwner = pfnResolver;
-}
-
 CFrameWnd* FindOwningFrame(CWnd* pWnd)
 {
     if (pWnd == nullptr || pWnd->m_hWnd == nullptr)
@@ -326,20 +321,22 @@ CFrameWnd* FindOwningFrame(CWnd* pWnd)
     CWnd* pStep = pWnd;
     do
     {
-        CWnd* pOwner = g_pfnFloatingOwner != nullptr ? g_pfnFloatingOwner(pStep) : nullptr;
-        pStep = pOwner != nullptr ? pOwner : pStep->GetParent();
+        // A floating frame is not the bar's owner: the frame it floats for is.
+        CTavoPMiniFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, pStep);
+        CWnd* pDockSite = pMiniFrame != nullptr ? pMiniFrame->GetDockSite() : nullptr;
+        pStep = pDockSite != nullptr ? pDockSite : pStep->GetParent();
     } while (pStep != nullptr && !pStep->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
     return (CFrameWnd*)pStep;
 }
 
 void CleanUpGlobals()
 {
-    // In this order: global data, the bar-state cache, the toolbars' shared images and
-    // command-to-image map, the menu glyphs, the command manager, the keyboard manager's
-    // accelerator caches, and last the visual manager when it was created on demand.
     GetGlobalData().CleanUp();
+    GetBarStateCache().RemoveAll();
+    CTavoPToolBar::ResetAllImages();
     CTavoPMenuGlyphImages::CleanUp();
     CTavoPToolbarImageList::ReleaseSharedDCs();
     GetCommandManager()->ClearAllCmdImages();
+    CTavoPKeyboardManager::CleanUp();
     CTavoPVisualManager::DestroyInstance(TRUE);
 }

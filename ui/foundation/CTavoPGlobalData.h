@@ -103,6 +103,3 @@ void CleanUpGlobals();
 // The nearest frame window above pWnd (never pWnd itself), or null. From a floating bar's
 // frame the search goes on at the frame the bar floats for.
 CFrameWnd* FindOwningFrame(CWnd* pWnd);
-// How a floating mini frame names the frame its bar floats for: the docking layer registers
-// it (null, the default, means the mini frame's parent).
-void SetFloatingFrameOwnerResolver(CWnd* (*pfnResolver)(CWnd* pMiniFrame));

@@ -2,8 +2,21 @@
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPDrawManager.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
-#include "ui/foundation/CTavoPToolbarSettings.h"
-#include "framework/FrameworkWin.h"
+#include "ui/foundation/CTavoPTask.h"
+#include "ui/foundation/CTavoPTasksGroup.h"
+#include "ui/bars/CTavoPStatusBar.h"
+#include "ui/bars/docking/CTavoPCaptionButton.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include "ui/commandbars/CTavoPShowAllButton.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
+#include "ui/commandbars/CTavoPToolbarEditBoxButton.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/controls/CTavoPButton.h"
+#include "ui/controls/CTavoPCaptionBar.h"
+#include "ui/controls/outlook/CTavoPOutlookBarPane.h"
+#include "ui/controls/outlook/CTavoPOutlookButton.h"
 
 #include <string.h>
 #include <algorithm>
@@ -82,9 +95,10 @@ static HWND MainWindow()
     return hwnd != NULL && ::IsWindow(hwnd) ? hwnd : NULL;
 }
 
-static BOOL CALLBACK RedrawThreadWindow(HWND hwnd, LPARAM lParam)
+static BOOL CALLBACK RedrawMiniFrame(HWND hwnd, LPARAM /*lParam*/)
 {
-    if (hwnd != (HWND)lParam && ::IsWindowVisible(hwnd))
+    CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+    if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CTavoPMiniFrameWnd)))
         ::RedrawWindow(hwnd, NULL, NULL, kRedrawAllFlags | RDW_FRAME);
     return TRUE;
 }
@@ -94,9 +108,15 @@ void CTavoPVisualManager::RedrawAll()
     HWND hwndMain = MainWindow();
     if (hwndMain != NULL)
         ::RedrawWindow(hwndMain, NULL, NULL, kRedrawAllFlags);
-    // Docked bars are children of the main window; toolbars and floating frames that are not are
-    // top-level windows of the user-interface thread.
-    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawThreadWindow, (LPARAM)hwndMain);
+    const CObList& toolbars = CTavoPToolBar::GetAllToolbars();
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != NULL;)
+    {
+        HWND hwnd = ((CWnd*)toolbars.GetNext(pos))->GetSafeHwnd();
+        if (hwnd != NULL && ::IsWindow(hwnd))
+            ::RedrawWindow(hwnd, NULL, NULL, kRedrawAllFlags);
+    }
+    // Floating frames are top-level windows of the user-interface thread.
+    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawMiniFrame, 0);
 }
 
 void CTavoPVisualManager::SetLook2000(BOOL bLook2000)
@@ -107,17 +127,6 @@ void CTavoPVisualManager::SetLook2000(BOOL bLook2000)
         ::RedrawWindow(hwndMain, NULL, NULL,
                        RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
     RedrawAll();
-}
-
-BOOL CTavoPVisualManager::IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    if (pObject == NULL)
-        return FALSE;
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != NULL;
-         pClass = pClass->m_pBaseClass)
-        if (pClass->m_lpszClassName != NULL && strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
 }
 
 void CTavoPVisualManager::DrawFrame(CDC* pDC, const CRect& rect, COLORREF clrTopLeft,
@@ -161,17 +170,17 @@ void CTavoPVisualManager::DrawGlyph(CDC* pDC, int nGlyph, const CRect& rectCentr
 void CTavoPVisualManager::OnUpdateSystemColors()
 {}
 
-void CTavoPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
-                                              CRect rectClip, BOOL /*bNCArea*/)
+void CTavoPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPBaseControlBar* pBar,
+                                              CRect rectClient, CRect rectClip, BOOL /*bNCArea*/)
 {
-    if (IsA(pBar, "CTavoPOutlookBarPane"))
+    if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPOutlookBarPane)))
     {
-        pBar->FillOwnBackground(pDC, rectClient);
+        static_cast<CTavoPOutlookBarPane*>(pBar)->OnEraseWorkArea(pDC, rectClient);
         return;
     }
-    if (IsA(pBar, "CTavoPCaptionBar"))
+    if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPCaptionBar)))
     {
-        COLORREF clr = pBar->GetBarBackgroundColor();
+        const COLORREF clr = static_cast<CTavoPCaptionBar*>(pBar)->GetBackgroundColor();
         FillSolid(pDC, rectClip, clr == (COLORREF)-1 ? GetGlobalData().clrBtnShadow : clr);
         return;
     }
@@ -180,13 +189,13 @@ void CTavoPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRe
     FillBrush(pDC, rectClip, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 }
 
-void CTavoPVisualManager::OnDrawBarBorder(CDC* pDC, CTavoPWndFace* pBar, CRect& rect)
+void CTavoPVisualManager::OnDrawBarBorder(CDC* pDC, CTavoPBaseControlBar* pBar, CRect& rect)
 {
     DrawBarBorderLines(pDC, pBar, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnShadow,
                        TRUE);
 }
 
-void CTavoPVisualManager::DrawBarBorderLines(CDC* pDC, CTavoPWndFace* pBar, CRect& rect,
+void CTavoPVisualManager::DrawBarBorderLines(CDC* pDC, CTavoPBaseControlBar* pBar, CRect& rect,
                                              COLORREF clrLeftTop, COLORREF clrRightBottom,
                                              BOOL bGroove)
 {
@@ -229,7 +238,7 @@ void CTavoPVisualManager::DrawBarBorderLines(CDC* pDC, CTavoPWndFace* pBar, CRec
     ::SetBkColor(hdc, clrBkOld);
 }
 
-void CTavoPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* /*pMenu*/, CRect rect)
+void CTavoPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPPopupMenu* /*pMenu*/, CRect rect)
 {
     DrawFrame(pDC, rect, GetGlobalData().clrBtnLight, GetGlobalData().clrBtnDkShadow);
     rect.DeflateRect(1, 1);
@@ -237,7 +246,7 @@ void CTavoPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* /*pMenu*/, C
 }
 
 void CTavoPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
-                                           CTavoPWndFace* /*pBar*/)
+                                           CTavoPBaseControlBar* /*pBar*/)
 {
     const int n = m_bLook2000 ? 0 : 1;
     if (bHorz)
@@ -269,7 +278,7 @@ void CTavoPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
     }
 }
 
-void CTavoPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* /*pBar*/, CRect rect,
+void CTavoPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPBaseControlBar* /*pBar*/, CRect rect,
                                           BOOL bIsHoriz)
 {
     if (bIsHoriz)
@@ -285,8 +294,8 @@ void CTavoPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* /*pBar*/, CRe
     DrawFrame(pDC, rect, GetGlobalData().clrBtnShadow, GetGlobalData().clrBtnHilite);
 }
 
-COLORREF CTavoPVisualManager::OnFillBarCaption(CDC* pDC, CTavoPWndFace* /*pBar*/, BOOL bActive,
-                                               CRect rectCaption)
+COLORREF CTavoPVisualManager::OnFillBarCaption(CDC* pDC, CTavoPBaseControlBar* /*pBar*/,
+                                               BOOL bActive, CRect rectCaption)
 {
     FillBrush(pDC, rectCaption,
               ::GetSysColorBrush(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
@@ -309,16 +318,15 @@ static int CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bState)
     }
 }
 
-void CTavoPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton,
-                                              BOOL bActive, BOOL bHorz, BOOL bMaximized,
-                                              BOOL bDisabled)
+void CTavoPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton* pButton, BOOL bActive,
+                                              BOOL bHorz, BOOL bMaximized, BOOL bDisabled)
 {
-    CRect rect = pButton->GetButtonRect();
-    const BOOL bPushed = pButton->IsPushed();
-    const BOOL bHighlighted = pButton->IsHighlighted();
+    CRect rect = pButton->GetRect();
+    const BOOL bPushed = pButton->m_bPushed;
+    const BOOL bHighlighted = pButton->m_bFocused;
     const BOOL bSunken = bPushed && bHighlighted;
 
-    const int nGlyph = CaptionButtonGlyph(pButton->GetHit(), bHorz, bMaximized);
+    const int nGlyph = CaptionButtonGlyph(pButton->GetKind(), bHorz, bMaximized);
     const int nColorSet = bDisabled ? 1 : (bActive ? 3 : 0);
     DrawGlyph(pDC, nGlyph, rect, nColorSet, bSunken ? CPoint(1, 1) : CPoint(0, 0));
 
@@ -359,7 +367,7 @@ void CTavoPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSy
     ::DrawFrameControl(pDC->GetSafeHdc(), &rc, DFC_CAPTION, uiState);
 }
 
-void CTavoPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /*pBar*/,
+void CTavoPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPStatusBar* /*pBar*/,
                                                     CRect rectPane, UINT /*uiID*/, UINT nStyle)
 {
     if (nStyle & SBPS_NOBORDERS)
@@ -390,7 +398,7 @@ static int ProgressPercent(long nTotal, long nCurr)
     return (int)((LONGLONG)nCurr * 100 / nTotal);
 }
 
-void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* /*pStatusBar*/,
+void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPStatusBar* /*pStatusBar*/,
                                                   CRect rectProgress, long nProgressTotal,
                                                   long nProgressCurr, COLORREF clrBar,
                                                   COLORREF clrProgressBarDest,
@@ -438,7 +446,7 @@ void CTavoPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* /*pSt
     ::SetTextColor(hdc, clrOld);
 }
 
-void CTavoPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* /*pStatBar*/,
+void CTavoPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPStatusBar* /*pStatBar*/,
                                                  CRect rectSizeBox)
 {
     HDC hdc = pDC->GetSafeHdc();
@@ -457,7 +465,7 @@ void CTavoPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* /*pSta
 
 void CTavoPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
                                                 BOOL bIsDropped, BOOL bIsHighlighted,
-                                                CTavoPButtonFace* /*pButton*/)
+                                                CTavoPToolbarComboBoxButton* /*pButton*/)
 {
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
     DrawFrame(pDC, rect, GetGlobalData().clrBtnHilite, GetGlobalData().clrBtnHilite);
@@ -480,7 +488,7 @@ void CTavoPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisa
 
 void CTavoPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/,
                                             BOOL bIsDropped, BOOL bIsHighlighted,
-                                            CTavoPButtonFace* /*pButton*/)
+                                            CTavoPToolbarComboBoxButton* /*pButton*/)
 {
     if (!bIsDropped && !bIsHighlighted)
         return;
@@ -494,7 +502,8 @@ void CTavoPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabl
 }
 
 void CTavoPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/,
-                                           BOOL bIsHighlighted, CTavoPButtonFace* /*pButton*/)
+                                           BOOL bIsHighlighted,
+                                           CTavoPToolbarEditBoxButton* /*pButton*/)
 {
     if (!bIsHighlighted)
         return;
@@ -509,10 +518,10 @@ void CTavoPVisualManager::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsAct
     FillSolid(pDC, rect, ::GetSysColor(bIsActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
 }
 
-void CTavoPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+void CTavoPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                                int state)
 {
-    if (IsA(pButton, "CTavoPShowAllButton"))
+    if (pButton->IsKindOf(RUNTIME_CLASS(CTavoPShowAllButton)))
     {
         if (state == TAVOP_BUTTON_HIGHLIGHTED)
         {
@@ -521,30 +530,31 @@ void CTavoPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButt
         }
         return;
     }
-    if (IsA(pButton, "CTavoPOutlookButton"))
+    if (pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton)))
         return;
-    if (CTavoPToolbarSettings::m_bCustomizeMode || state == TAVOP_BUTTON_HIGHLIGHTED)
+    if (CTavoPToolBar::IsCustomizeMode() || state == TAVOP_BUTTON_HIGHLIGHTED)
         return;
-    if ((pButton->GetStyle() & (TBBS_CHECKED | TBBS_INDETERMINATE)) == 0)
+    if ((pButton->m_nStyle & (TBBS_CHECKED | TBBS_INDETERMINATE)) == 0)
         return;
 
     rect.DeflateRect(2 * ::GetSystemMetrics(SM_CXBORDER), 2 * ::GetSystemMetrics(SM_CYBORDER));
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brLight.GetSafeHandle());
 }
 
-void CTavoPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+void CTavoPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                              int state)
 {
-    const COLORREF clrDark = IsA(pButton, "CTavoPOutlookButton") ? GetGlobalData().clrBtnLight
-                                                                 : GetGlobalData().clrBtnShadow;
+    const COLORREF clrDark = pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton))
+                                 ? GetGlobalData().clrBtnLight
+                                 : GetGlobalData().clrBtnShadow;
     if (state == TAVOP_BUTTON_PRESSED)
         DrawFrame(pDC, rect, clrDark, GetGlobalData().clrBtnHilite);
     else if (state == TAVOP_BUTTON_HIGHLIGHTED)
         DrawFrame(pDC, rect, GetGlobalData().clrBtnHilite, clrDark);
 }
 
-void CTavoPVisualManager::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* /*pButton*/, CRect rect,
-                                              COLORREF& /*clrText*/)
+void CTavoPVisualManager::OnHighlightMenuItem(CDC* pDC, CTavoPToolbarMenuButton* /*pButton*/,
+                                              CRect rect, COLORREF& /*clrText*/)
 {
     FillBrush(pDC, rect, ::GetSysColorBrush(COLOR_HIGHLIGHT));
 }
@@ -556,16 +566,16 @@ void CTavoPVisualManager::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRar
     DrawFrame(pDC, rectRarelyUsed, GetGlobalData().clrBtnShadow, GetGlobalData().clrBtnHilite);
 }
 
-COLORREF CTavoPVisualManager::GetToolbarButtonTextColor(CTavoPButtonFace* pButton, int state)
+COLORREF CTavoPVisualManager::GetToolbarButtonTextColor(CTavoPToolbarButton* pButton, int state)
 {
-    const BOOL bDisabled = (pButton->GetStyle() & TBBS_DISABLED) ||
-                           (CTavoPToolbarSettings::m_bCustomizeMode && !pButton->CanBeCustomized());
-    if (IsA(pButton, "CTavoPOutlookButton"))
+    const BOOL bDisabled = (pButton->m_nStyle & TBBS_DISABLED) ||
+                           (CTavoPToolBar::IsCustomizeMode() && !pButton->CanBeCustomized());
+    if (pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton)))
         return ::GetSysColor(bDisabled ? COLOR_3DFACE : COLOR_WINDOW);
     if (bDisabled)
         return GetGlobalData().clrGrayedText;
     if (state == TAVOP_BUTTON_HIGHLIGHTED)
-        return CTavoPToolbarSettings::GetHotTextColor();
+        return CTavoPToolBar::GetHotTextColor();
     return GetGlobalData().clrBtnText;
 }
 
@@ -602,7 +612,7 @@ void CTavoPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn
     rectBtn.DeflateRect(1, 1);
 }
 
-void CTavoPVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPTabWndFace* /*pTabWnd*/)
+void CTavoPVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPBaseTabWnd* /*pTabWnd*/)
 {
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 }
@@ -615,13 +625,14 @@ static void DrawPolyline(HDC hdc, HPEN hPen, const POINT* pts, int n)
 }
 
 void CTavoPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                                    CTavoPTabWndFace* pTabWnd)
+                                    CTavoPBaseTabWnd* pTabWnd)
 {
     HDC hdc = pDC->GetSafeHdc();
-    const CString strLabel = pTabWnd->GetTabLabel(iTab);
+    CString strLabel;
+    pTabWnd->GetTabLabel(iTab, strLabel);
     const COLORREF clrTab = pTabWnd->GetTabBkColor(iTab);
     const COLORREF clrText = pTabWnd->GetTabTextColor(iTab);
-    const BOOL bBottom = pTabWnd->IsLocationBottom();
+    const BOOL bBottom = pTabWnd->GetLocation() != CTavoPBaseTabWnd::LOCATION_TOP;
     const UINT uiNoPrefix = pTabWnd->IsNoPrefix() ? DT_NOPREFIX : 0;
 
     COLORREF clrOldText = (COLORREF)-1;
@@ -719,21 +730,24 @@ void CTavoPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsA
 }
 
 void CTavoPVisualManager::DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, int iTab,
-                                               BOOL bIsActive, CTavoPTabWndFace* pTabWnd)
+                                               BOOL bIsActive, CTavoPBaseTabWnd* pTabWnd)
 {
     HDC hdc = pDC->GetSafeHdc();
-    const CString strLabel = pTabWnd->GetTabLabel(iTab);
+    CString strLabel;
+    pTabWnd->GetTabLabel(iTab, strLabel);
     const HICON hIcon = pTabWnd->GetTabHicon(iTab);
-    const int iImage = pTabWnd->GetTabImage(iTab);
-    const HIMAGELIST hImages = pTabWnd->GetImageList();
+    const int iImage = (int)pTabWnd->GetTabIcon(iTab);
+    CImageList* pImages = pTabWnd->GetImageList();
+    const HIMAGELIST hImages = pImages != NULL ? pImages->GetSafeHandle() : NULL;
     const BOOL bHasImage = hIcon != NULL || (iImage >= 0 && hImages != NULL);
     const CSize sizeImage = bHasImage ? pTabWnd->GetImageSize() : CSize(0, 0);
-    const int nMargin = pTabWnd->GetTabImageMargin();
+    const int nMargin = CTavoPBaseTabWnd::TAB_IMAGE_MARGIN;
     if (rectTab.Width() < nMargin + sizeImage.cx)
         return;
 
-    const int yImage = rectTab.top + (rectTab.Height() - sizeImage.cy) / 2 -
-                       ((bIsActive && pTabWnd->IsLocationBottom()) ? 1 : 0);
+    const int yImage =
+        rectTab.top + (rectTab.Height() - sizeImage.cy) / 2 -
+        ((bIsActive && pTabWnd->GetLocation() != CTavoPBaseTabWnd::LOCATION_TOP) ? 1 : 0);
     if (hIcon != NULL)
         ::DrawStateA(hdc, NULL, NULL, (LPARAM)hIcon, 0, rectTab.left + 4, yImage, sizeImage.cx,
                      sizeImage.cy, DST_ICON | DSS_NORMAL);
@@ -750,15 +764,14 @@ void CTavoPVisualManager::DrawTabImageAndLabel(CDC* pDC, const CRect& rectTab, i
     ::SetBkMode(hdc, nOldMode);
 }
 
-void CTavoPVisualManager::OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushButtonFace* /*pButton*/,
-                                            CTavoPTabWndFace* /*pTabWnd*/)
+void CTavoPVisualManager::OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPButton* /*pButton*/,
+                                            CTavoPBaseTabWnd* /*pTabWnd*/)
 {
     FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 }
 
-void CTavoPVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect,
-                                                 CTavoPPushButtonFace* pButton, UINT uiState,
-                                                 CTavoPTabWndFace* /*pTabWnd*/)
+void CTavoPVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPButton* pButton,
+                                                 UINT uiState, CTavoPBaseTabWnd* /*pTabWnd*/)
 {
     if ((pButton->IsPushed() && pButton->IsHighlighted()) || (uiState & 1))
     {
@@ -788,17 +801,17 @@ CSize CTavoPVisualManager::GetButtonExtraSize() const
 }
 
 COLORREF CTavoPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
-                                                     CTavoPWndFace* pFrameWnd, BOOL bActive)
+                                                     CTavoPMiniFrameWnd* pFrameWnd, BOOL bActive)
 {
-    const BOOL bToolBar =
-        pFrameWnd != NULL && IsKindOfName(pFrameWnd->GetHeldBar(), "CTavoPBaseToolBar");
+    CWnd* pBar = pFrameWnd != NULL ? pFrameWnd->GetControlBar() : NULL;
+    const BOOL bToolBar = pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseToolBar));
     FillBrush(
         pDC, rectCaption,
         ::GetSysColorBrush(bActive || bToolBar ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     return ::GetSysColor(COLOR_CAPTIONTEXT);
 }
 
-void CTavoPVisualManager::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFrameWnd*/,
+void CTavoPVisualManager::OnDrawMiniFrameBorder(CDC* pDC, CTavoPMiniFrameWnd* /*pFrameWnd*/,
                                                 CRect rectBorder, CRect /*rectBorderSize*/)
 {
     DrawFrame(pDC, rectBorder, GetGlobalData().clrBtnFace, GetGlobalData().clrBtnDkShadow);
@@ -865,11 +878,11 @@ CRect CTavoPVisualManager::GroupButtonRect(const CRect& rectCaption)
     return rect;
 }
 
-void CTavoPVisualManager::DrawGroupName(CDC* pDC, CTavoPTasksGroupFace* pGroup, COLORREF clrText)
+void CTavoPVisualManager::DrawGroupName(CDC* pDC, CTavoPTasksGroup* pGroup, COLORREF clrText)
 {
     HDC hdc = pDC->GetSafeHdc();
-    const CString strName = pGroup->GetName();
-    CRect rect = pGroup->GetCaptionRect();
+    const CString strName = pGroup->m_strName;
+    CRect rect = pGroup->m_rectGroup;
     rect.left += m_nTasksMetrics[4];
     rect.top += m_nTasksMetrics[5];
     HGDIOBJ hOldFont = ::SelectObject(hdc, GetGlobalData().fontBold.GetSafeHandle());
@@ -882,21 +895,21 @@ void CTavoPVisualManager::DrawGroupName(CDC* pDC, CTavoPTasksGroupFace* pGroup, 
     ::SelectObject(hdc, hOldFont);
 }
 
-void CTavoPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+void CTavoPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroup* pGroup,
                                                   BOOL bIsHighlighted, BOOL /*bIsSelected*/,
                                                   BOOL bCanCollapse)
 {
-    const CRect rectCaption = pGroup->GetCaptionRect();
-    const BOOL bSpecial = pGroup->IsSpecial();
+    const CRect rectCaption = pGroup->m_rectGroup;
+    const BOOL bSpecial = pGroup->m_bIsSpecial;
     FillSolid(pDC, rectCaption, bSpecial ? GetGlobalData().clrHilite : GetGlobalData().clrBtnFace);
     DrawGroupName(pDC, pGroup, ::GetSysColor(bSpecial ? COLOR_WINDOW : COLOR_WINDOWTEXT));
 
-    if (!bCanCollapse || pGroup->GetName().IsEmpty())
+    if (!bCanCollapse || pGroup->m_strName.IsEmpty())
         return;
     const CRect rectButton = GroupButtonRect(rectCaption);
     if (bIsHighlighted)
         DrawFrame(pDC, rectButton, ::GetSysColor(COLOR_WINDOW), GetGlobalData().clrBtnShadow);
-    DrawGlyph(pDC, pGroup->IsCollapsed() ? 0 : 7, rectButton, 0);
+    DrawGlyph(pDC, pGroup->m_bIsCollapsed ? 0 : 7, rectButton, 0);
 }
 
 void CTavoPVisualManager::OnFillTasksGroupInterior(CDC* /*pDC*/, CRect /*rect*/, BOOL /*bSpecial*/)
@@ -920,12 +933,13 @@ void CTavoPVisualManager::OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpe
     ::DeleteObject(hPen);
 }
 
-void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTask* pTask, CImageList* pImages,
                                           HFONT hFont, COLORREF clrText)
 {
     HDC hdc = pDC->GetSafeHdc();
-    CRect rect = pTask->GetRect();
-    const int iIcon = pTask->GetIcon();
+    CRect rect = pTask->m_rect;
+    const int iIcon = pTask->m_nIcon;
+    const HIMAGELIST hImages = pImages != NULL ? pImages->GetSafeHandle() : NULL;
     if (iIcon >= 0 && hImages != NULL && ::ImageList_GetImageCount(hImages) > 0)
     {
         int cx = 0, cy = 0;
@@ -933,7 +947,7 @@ void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAG
         ::ImageList_Draw(hImages, iIcon, hdc, rect.left, rect.top, ILD_TRANSPARENT);
         rect.left += cx + m_nTasksMetrics[7];
     }
-    const CString strName = pTask->GetName();
+    const CString strName = pTask->m_strName;
     HGDIOBJ hOldFont = ::SelectObject(hdc, hFont);
     const int nOldMode = ::SetBkMode(hdc, TRANSPARENT);
     const COLORREF clrOld =
@@ -945,12 +959,12 @@ void CTavoPVisualManager::DrawTaskContent(CDC* pDC, CTavoPTaskFace* pTask, HIMAG
     ::SelectObject(hdc, hOldFont);
 }
 
-void CTavoPVisualManager::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+void CTavoPVisualManager::OnDrawTask(CDC* pDC, CTavoPTask* pTask, CImageList* pImages,
                                      BOOL bIsHighlighted, BOOL /*bIsSelected*/)
 {
-    CFont& font = (pTask->IsEnabled() && bIsHighlighted) ? GetGlobalData().fontUnderline
-                                                         : GetGlobalData().fontRegular;
-    DrawTaskContent(pDC, pTask, hImages, (HFONT)font.GetSafeHandle(),
+    CFont& font = (pTask->m_bEnabled && bIsHighlighted) ? GetGlobalData().fontUnderline
+                                                        : GetGlobalData().fontRegular;
+    DrawTaskContent(pDC, pTask, pImages, (HFONT)font.GetSafeHandle(),
                     ::GetSysColor(COLOR_WINDOWTEXT));
 }
 
@@ -964,7 +978,7 @@ BOOL CTavoPVisualManager::IsClassicLook() const
     return TRUE;
 }
 
-COLORREF CTavoPVisualManager::GetHighlightedMenuItemTextColor(CTavoPButtonFace* /*pButton*/)
+COLORREF CTavoPVisualManager::GetHighlightedMenuItemTextColor(CTavoPToolbarButton* /*pButton*/)
 {
     return GetGlobalData().clrTextHilite;
 }
@@ -974,9 +988,8 @@ COLORREF CTavoPVisualManager::GetCaptionBarTextColor() const
     return ::GetSysColor(COLOR_WINDOW);
 }
 
-BOOL CTavoPVisualManager::OnFillPushButtonBackground(CTavoPPushButtonFace* /*pButton*/,
-                                                     CDC* /*pDC*/, const CRect& /*rect*/,
-                                                     COLORREF& /*clrText*/)
+BOOL CTavoPVisualManager::OnFillPushButtonBackground(CTavoPButton* /*pButton*/, CDC* /*pDC*/,
+                                                     const CRect& /*rect*/, COLORREF& /*clrText*/)
 {
     return FALSE;
 }
@@ -987,8 +1000,7 @@ BOOL CTavoPVisualManager::PushButtonHook()
 }
 
 BOOL CTavoPVisualManager::OnDrawPushButtonBorder(CDC* /*pDC*/, const CRect& /*rect*/,
-                                                 CTavoPPushButtonFace* /*pButton*/,
-                                                 UINT /*uiState*/)
+                                                 CTavoPButton* /*pButton*/, UINT /*uiState*/)
 {
     return FALSE;
 }

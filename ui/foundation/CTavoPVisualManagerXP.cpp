@@ -1,8 +1,22 @@
 #include "ui/foundation/CTavoPVisualManagerXP.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPDrawManager.h"
-#include "ui/foundation/CTavoPToolbarSettings.h"
-#include "framework/FrameworkWin.h"
+#include "ui/foundation/CTavoPTask.h"
+#include "ui/foundation/CTavoPTasksGroup.h"
+#include "ui/bars/CTavoPStatusBar.h"
+#include "ui/bars/docking/CTavoPAutoHideDockBar.h"
+#include "ui/bars/docking/CTavoPCaptionButton.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
+#include "ui/commandbars/menus/CTavoPMenuBar.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/controls/CTavoPButton.h"
+#include "ui/controls/color/CTavoPColorBar.h"
+#include "ui/controls/outlook/CTavoPOutlookBarPane.h"
+#include "ui/controls/outlook/CTavoPOutlookButton.h"
 
 #include <algorithm>
 
@@ -167,55 +181,64 @@ void CTavoPVisualManagerXP::FillPattern(CDC* pDC, const CRect& rect, HBRUSH hbrP
     ::SetBkColor(hdc, clrOldBk);
 }
 
-void CTavoPVisualManagerXP::ExtendRectTowardPopup(CTavoPButtonFace* pButton, CRect& rect)
+void CTavoPVisualManagerXP::ExtendRectTowardPopup(CTavoPToolbarMenuButton* pButton, CRect& rect)
 {
-    CTavoPWndFace* pPopup = pButton != NULL ? pButton->GetPopupMenuFace() : NULL;
+    CTavoPPopupMenu* pPopup = pButton != NULL ? pButton->GetPopupMenu() : NULL;
     if (pPopup == NULL)
         return;
     switch (pPopup->GetDropDirection())
     {
-    case 1: rect.bottom += 4; break;
-    case 2: rect.top -= 4; break;
-    case 3: rect.right += 4; break;
-    case 4: rect.left -= 4; break;
+    case CTavoPPopupMenu::DROP_DOWN: rect.bottom += 4; break;
+    case CTavoPPopupMenu::DROP_UP: rect.top -= 4; break;
+    case CTavoPPopupMenu::DROP_RIGHT: rect.right += 4; break;
+    case CTavoPPopupMenu::DROP_LEFT: rect.left -= 4; break;
+    default: break;
     }
 }
 
-void CTavoPVisualManagerXP::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
-                                                CRect rectClip, BOOL bNCArea)
+void CTavoPVisualManagerXP::OnFillBarBackground(CDC* pDC, CTavoPBaseControlBar* pBar,
+                                                CRect rectClient, CRect rectClip, BOOL bNCArea)
 {
     if (rectClip.IsRectEmpty())
         rectClip = rectClient;
 
-    if (IsA(pBar, "CTavoPMenuBar") ||
-        (IsA(pBar, "CTavoPOutlookBarPane") && pBar->HasOwnBackground()))
+    if (pBar == NULL)
     {
         CTavoPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;
     }
-    if (IsA(pBar, "CTavoPColorBar"))
+    if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPMenuBar)) ||
+        (pBar->IsKindOf(RUNTIME_CLASS(CTavoPOutlookBarPane)) &&
+         static_cast<CTavoPOutlookBarPane*>(pBar)->HasBackgroundImage()))
     {
-        FillBrush(pDC, rectClip, pBar->IsBarLook() ? m_brBarBkgnd : m_brMenuLight);
+        CTavoPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;
     }
-    if (IsA(pBar, "CTavoPPopupMenuBar"))
+    if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPColorBar)))
+    {
+        FillBrush(pDC, rectClip,
+                  static_cast<CTavoPColorBar*>(pBar)->IsStandalone() ? m_brBarBkgnd
+                                                                     : m_brMenuLight);
+        return;
+    }
+    if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar)))
     {
         FillBrush(pDC, rectClip, m_brMenuLight);
-        if (!pBar->IsImageColumnHidden())
+        if (!static_cast<CTavoPPopupMenuBar*>(pBar)->IsImageColumnHidden())
         {
             CRect rectImages = rectClient;
-            rectImages.right = rectImages.left + CTavoPToolbarSettings::m_sizeMenuImage.cx +
+            rectImages.right = rectImages.left + CTavoPToolBar::GetMenuImageSize().cx +
                                2 * GetMenuImageMargin() + 1;
             FillBrush(pDC, rectImages, m_brBarBkgnd);
         }
         return;
     }
-    if (IsA(pBar, "CTavoPToolBar"))
+    if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPToolBar)))
     {
         FillBrush(pDC, rectClip, m_brBarBkgnd);
         return;
     }
-    if (IsA(pBar, "CTavoPAutoHideDockBar"))
+    if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPAutoHideDockBar)))
     {
         FillBrush(pDC, rectClip, m_brTabBack);
         return;
@@ -223,13 +246,13 @@ void CTavoPVisualManagerXP::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, C
     CTavoPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
 }
 
-void CTavoPVisualManagerXP::OnDrawBarBorder(CDC* pDC, CTavoPWndFace* pBar, CRect& rect)
+void CTavoPVisualManagerXP::OnDrawBarBorder(CDC* pDC, CTavoPBaseControlBar* pBar, CRect& rect)
 {
     DrawBarBorderLines(pDC, pBar, rect, GetGlobalData().clrBtnFace, GetGlobalData().clrBtnFace,
                        FALSE);
 }
 
-void CTavoPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect)
+void CTavoPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CTavoPPopupMenu* pMenu, CRect rect)
 {
     const CRect rectOuter = rect;
     DrawFrame(pDC, rect, m_clrMenuBorder, m_clrMenuBorder);
@@ -240,34 +263,42 @@ void CTavoPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRe
         pDC, CRect(rectOuter.left + 1, rectOuter.top + 1, rectOuter.left + 2, rectOuter.bottom - 1),
         m_brBarBkgnd);
 
-    if (CTavoPToolbarSettings::m_bCustomizeMode || !m_bConnectMenuToParent || pMenu == NULL)
+    if (CTavoPToolBar::IsCustomizeMode() || !m_bConnectMenuToParent || pMenu == NULL)
         return;
-    CTavoPButtonFace* pButton = pMenu->GetParentButtonFace();
-    if (pButton == NULL || pMenu->GetParentPopupFace() != NULL || !pButton->IsBorderJoined())
+    CTavoPToolbarMenuButton* pButton = pMenu->GetParentButton();
+    if (pButton == NULL || pMenu->GetParentPopupMenu() != NULL || !pButton->IsBorderJoined())
         return;
 
-    const CRect rectButton = pButton->GetButtonRect();
+    const CRect rectButton = pButton->Rect();
     const int l = rectOuter.left, t = rectOuter.top, r = rectOuter.right, b = rectOuter.bottom;
     CRect rectJoin;
     switch (pMenu->GetDropDirection())
     {
-    case 1: rectJoin = CRect(l + 1, t, l + rectButton.Width() - 2, t + 1); break;
-    case 2: rectJoin = CRect(l + 1, b - 1, l + rectButton.Width() - 2, b); break;
-    case 3: rectJoin = CRect(l, t + 1, l + 1, t + rectButton.Height() - 2); break;
-    case 4: rectJoin = CRect(r - 1, t + 1, r, t + rectButton.Height() - 2); break;
+    case CTavoPPopupMenu::DROP_DOWN:
+        rectJoin = CRect(l + 1, t, l + rectButton.Width() - 2, t + 1);
+        break;
+    case CTavoPPopupMenu::DROP_UP:
+        rectJoin = CRect(l + 1, b - 1, l + rectButton.Width() - 2, b);
+        break;
+    case CTavoPPopupMenu::DROP_RIGHT:
+        rectJoin = CRect(l, t + 1, l + 1, t + rectButton.Height() - 2);
+        break;
+    case CTavoPPopupMenu::DROP_LEFT:
+        rectJoin = CRect(r - 1, t + 1, r, t + rectButton.Height() - 2);
+        break;
     default: return;
     }
     FillBrush(pDC, rectJoin, m_brBarBkgnd);
 }
 
 void CTavoPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
-                                             CTavoPWndFace* pBar)
+                                             CTavoPBaseControlBar* pBar)
 {
     CreatePatternBrushes();
 
-    const BOOL bDocking = IsA(pBar, "CTavoPDockingControlBar");
-    const COLORREF clrBack =
-        (bDocking || IsA(pBar, "CTavoPMenuBar")) ? GetGlobalData().clrBtnFace : m_clrBarBkgnd;
+    const BOOL bDocking = pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar));
+    const BOOL bMenuBar = pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPMenuBar));
+    const COLORREF clrBack = (bDocking || bMenuBar) ? GetGlobalData().clrBtnFace : m_clrBarBkgnd;
 
     if (bDocking)
     {
@@ -299,9 +330,9 @@ void CTavoPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL b
 }
 
 void CTavoPVisualManagerXP::DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOOL bHorz,
-                                                CTavoPWndFace* pBar, COLORREF clrBack)
+                                                CTavoPBaseControlBar* pBar, COLORREF clrBack)
 {
-    HWND hwnd = pBar->GetFaceHwnd();
+    HWND hwnd = pBar->GetSafeHwnd();
     char szText[256] = "";
     if (hwnd != NULL)
         ::GetWindowTextA(hwnd, szText, sizeof(szText));
@@ -334,7 +365,7 @@ void CTavoPVisualManagerXP::DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOO
     ::SetTextColor(hdc, clrOldText);
 }
 
-void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect,
+void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPBaseControlBar* pBar, CRect rect,
                                             BOOL bIsHoriz)
 {
     HDC hdc = pDC->GetSafeHdc();
@@ -349,12 +380,12 @@ void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect
     {
         const int y = (rect.top + rect.bottom) / 2;
         int xLeft = rect.left, xRight = rect.right;
-        if (IsA(pBar, "CTavoPPopupMenuBar") && !IsA(pBar, "CTavoPColorBar"))
+        if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar)) &&
+            !pBar->IsKindOf(RUNTIME_CLASS(CTavoPColorBar)))
         {
-            xLeft =
-                rect.left + GetMenuImageMargin() + CTavoPToolbarSettings::m_sizeMenuImage.cx + 1;
+            xLeft = rect.left + GetMenuImageMargin() + CTavoPToolBar::GetMenuImageSize().cx + 1;
             RECT rcClient;
-            HWND hwnd = pBar->GetFaceHwnd();
+            HWND hwnd = pBar->GetSafeHwnd();
             if (hwnd != NULL && ::GetClientRect(hwnd, &rcClient))
                 xRight = rcClient.right;
         }
@@ -364,8 +395,8 @@ void CTavoPVisualManagerXP::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect
     ::SelectObject(hdc, hOldPen);
 }
 
-COLORREF CTavoPVisualManagerXP::OnFillBarCaption(CDC* pDC, CTavoPWndFace* /*pBar*/, BOOL bActive,
-                                                 CRect rectCaption)
+COLORREF CTavoPVisualManagerXP::OnFillBarCaption(CDC* pDC, CTavoPBaseControlBar* /*pBar*/,
+                                                 BOOL bActive, CRect rectCaption)
 {
     HDC hdc = pDC->GetSafeHdc();
     HPEN hPen = ::CreatePen(PS_SOLID, 1,
@@ -383,13 +414,13 @@ COLORREF CTavoPVisualManagerXP::OnFillBarCaption(CDC* pDC, CTavoPWndFace* /*pBar
     return ::GetSysColor(bActive ? COLOR_CAPTIONTEXT : COLOR_BTNTEXT);
 }
 
-void CTavoPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton,
+void CTavoPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton* pButton,
                                                 BOOL bActive, BOOL bHorz, BOOL bMaximized,
                                                 BOOL bDisabled)
 {
-    const CRect rect = pButton->GetButtonRect();
-    const BOOL bPushed = pButton->IsPushed();
-    const BOOL bHighlighted = pButton->IsHighlighted();
+    const CRect rect = pButton->GetRect();
+    const BOOL bPushed = pButton->m_bPushed;
+    const BOOL bHighlighted = pButton->m_bFocused;
 
     int nColorSet;
     if (bPushed && bHighlighted)
@@ -408,7 +439,7 @@ void CTavoPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFac
         nColorSet = 1;
 
     int nGlyph = -1;
-    switch (pButton->GetHit())
+    switch (pButton->GetKind())
     {
     case HTMINBUTTON: nGlyph = bHorz ? (bMaximized ? 9 : 1) : (bMaximized ? 0 : 7); break;
     case HTMAXBUTTON: nGlyph = bMaximized ? 15 : 16; break;
@@ -441,7 +472,7 @@ void CTavoPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT ui
     DrawGlyph(pDC, nGlyph, rect, bDisabled ? 1 : (bHighlight ? 3 : 0));
 }
 
-void CTavoPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /*pBar*/,
+void CTavoPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPStatusBar* /*pBar*/,
                                                       CRect rectPane, UINT /*uiID*/, UINT nStyle)
 {
     if (nStyle & SBPS_NOBORDERS)
@@ -456,7 +487,7 @@ void CTavoPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* /
 
 void CTavoPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
                                                   BOOL bIsDropped, BOOL bIsHighlighted,
-                                                  CTavoPButtonFace* /*pButton*/)
+                                                  CTavoPToolbarComboBoxButton* /*pButton*/)
 {
     if (bIsDropped || bIsHighlighted)
     {
@@ -473,7 +504,7 @@ void CTavoPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDi
 
 void CTavoPVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/,
                                               BOOL bIsDropped, BOOL bIsHighlighted,
-                                              CTavoPButtonFace* /*pButton*/)
+                                              CTavoPToolbarComboBoxButton* /*pButton*/)
 {
     if (!bIsDropped && !bIsHighlighted)
         return;
@@ -488,7 +519,7 @@ void CTavoPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsA
     rect.DeflateRect(1, 1);
     FillBrush(pDC, rect, bIsActive ? m_brHighlight : m_brBarBkgnd);
 
-    const int nWidth = std::max(20, 2 * (int)CTavoPToolbarSettings::m_sizeMenuImage.cx);
+    const int nWidth = std::max(20, 2 * (int)CTavoPToolBar::GetMenuImageSize().cx);
     CRect rectStrip = rect;
     rectStrip.left = rect.left + (rect.Width() - nWidth) / 2;
     rectStrip.right = rectStrip.left + nWidth;
@@ -501,95 +532,101 @@ void CTavoPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsA
         DrawFrame(pDC, rect, GetGlobalData().clrBtnDkShadow, GetGlobalData().clrBtnDkShadow);
 }
 
-static BOOL IsMenuButtonOnPopup(CTavoPButtonFace* pButton, BOOL& bMenuButton)
+// The menu button, when the button is one, and whether it sits on a popup menu bar.
+static CTavoPToolbarMenuButton* AsMenuButton(CTavoPToolbarButton* pButton, BOOL& bOnPopup)
 {
-    bMenuButton = CTavoPVisualManager::IsA(pButton, "CTavoPToolbarMenuButton");
-    return pButton != NULL &&
-           CTavoPVisualManager::IsKindOfName(pButton->GetParentBar(), "CTavoPPopupMenuBar");
+    CTavoPToolbarMenuButton* pMenuButton =
+        pButton != NULL && pButton->IsKindOf(RUNTIME_CLASS(CTavoPToolbarMenuButton))
+            ? static_cast<CTavoPToolbarMenuButton*>(pButton)
+            : NULL;
+    CWnd* pParent = pMenuButton != NULL ? pMenuButton->GetParentWnd() : NULL;
+    bOnPopup = pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar));
+    return pMenuButton;
 }
 
 // Fills and frames of a hot or pressed button leave out the last row and column, except a hot item
 // of a popup menu.
-static void TrimButtonRect(CTavoPButtonFace* pButton, CRect& rect, int state, BOOL& bMenuButton,
-                           BOOL& bOnPopup)
+static CTavoPToolbarMenuButton* TrimButtonRect(CTavoPToolbarButton* pButton, CRect& rect, int state,
+                                               BOOL& bOnPopup)
 {
-    bOnPopup = IsMenuButtonOnPopup(pButton, bMenuButton);
-    if (!(bMenuButton && bOnPopup) || state == TAVOP_BUTTON_PRESSED)
+    CTavoPToolbarMenuButton* pMenuButton = AsMenuButton(pButton, bOnPopup);
+    if (!(pMenuButton != NULL && bOnPopup) || state == TAVOP_BUTTON_PRESSED)
     {
         rect.right--;
         rect.bottom--;
     }
+    return pMenuButton;
 }
 
-void CTavoPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+void CTavoPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                                  int state)
 {
     if ((state != TAVOP_BUTTON_PRESSED && state != TAVOP_BUTTON_HIGHLIGHTED) ||
-        CTavoPToolbarSettings::m_bCustomizeMode)
+        CTavoPToolBar::IsCustomizeMode())
         return;
 
-    BOOL bMenuButton, bOnPopup;
-    TrimButtonRect(pButton, rect, state, bMenuButton, bOnPopup);
+    BOOL bOnPopup;
+    CTavoPToolbarMenuButton* pMenuButton = TrimButtonRect(pButton, rect, state, bOnPopup);
 
-    const UINT nStyle = pButton->GetStyle();
+    const UINT nStyle = pButton->m_nStyle;
     HBRUSH hbr = ((nStyle & TBBS_PRESSED) && !bOnPopup) ? m_brHighlightDn : m_brHighlight;
-    if (bMenuButton && !bOnPopup && pButton->IsDroppedDown())
+    if (pMenuButton != NULL && !bOnPopup && pMenuButton->IsDroppedDown())
     {
-        ExtendRectTowardPopup(pButton, rect);
+        ExtendRectTowardPopup(pMenuButton, rect);
         hbr = m_brBarBkgnd;
     }
     if (nStyle & TBBS_CHECKED)
         hbr = state == TAVOP_BUTTON_HIGHLIGHTED ? m_brHighlightDn : m_brHighlightChecked;
-    if (bMenuButton && (nStyle & TBBS_DISABLED))
+    if (pMenuButton != NULL && (nStyle & TBBS_DISABLED))
         hbr = m_brMenuLight;
     if (!(nStyle & TBBS_CHECKED))
         rect.DeflateRect(1, 1);
     FillBrush(pDC, rect, hbr);
 }
 
-void CTavoPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+void CTavoPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                                int state)
 {
     if (state != TAVOP_BUTTON_PRESSED && state != TAVOP_BUTTON_HIGHLIGHTED)
         return;
 
-    BOOL bMenuButton, bOnPopup;
-    TrimButtonRect(pButton, rect, state, bMenuButton, bOnPopup);
+    BOOL bOnPopup;
+    CTavoPToolbarMenuButton* pMenuButton = TrimButtonRect(pButton, rect, state, bOnPopup);
 
     COLORREF clr = m_clrMenuItemBorder;
-    CTavoPWndFace* pPopup = bMenuButton ? pButton->GetPopupMenuFace() : NULL;
-    if (bMenuButton && !bOnPopup && pPopup != NULL && pPopup->GetFaceHwnd() != NULL &&
-        ::IsWindowVisible(pPopup->GetFaceHwnd()))
+    CTavoPPopupMenu* pPopup = pMenuButton != NULL ? pMenuButton->GetPopupMenu() : NULL;
+    if (pMenuButton != NULL && !bOnPopup && pPopup != NULL && pPopup->GetSafeHwnd() != NULL &&
+        ::IsWindowVisible(pPopup->GetSafeHwnd()))
     {
         clr = m_clrMenuBorder;
-        ExtendRectTowardPopup(pButton, rect);
-        if (CTavoPToolbarSettings::m_bMenuShadows && !CTavoPToolbarSettings::m_bCustomizeMode &&
+        ExtendRectTowardPopup(pMenuButton, rect);
+        if (CTavoPPopupMenu::m_bMenuShadows && !CTavoPToolBar::IsCustomizeMode() &&
             GetGlobalData().m_nBitsPerPixel > 8)
         {
             CTavoPDrawManager dm(*pDC);
             dm.DrawShadow(rect, 4, 100, 75, NULL, NULL);
         }
     }
-    if ((pButton->GetStyle() & TBBS_CHECKED) && bOnPopup)
+    if ((pButton->m_nStyle & TBBS_CHECKED) && bOnPopup)
         rect.bottom++;
     DrawFrame(pDC, rect, clr, clr);
 }
 
-void CTavoPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
-                                                COLORREF& clrText)
+void CTavoPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CTavoPToolbarMenuButton* pButton,
+                                                CRect rect, COLORREF& clrText)
 {
-    const UINT nStyle = pButton != NULL ? pButton->GetStyle() : 0;
+    const UINT nStyle = pButton != NULL ? pButton->m_nStyle : 0;
     const BOOL bDisabled = (nStyle & TBBS_DISABLED) != 0;
     HBRUSH hbr = bDisabled ? m_brMenuLight : m_brHighlight;
     FillBrush(pDC, rect, hbr);
     DrawFrame(pDC, rect, m_clrMenuItemBorder, m_clrMenuItemBorder);
 
-    BOOL bMenuButton;
-    const BOOL bOnPopup = IsMenuButtonOnPopup(pButton, bMenuButton);
+    BOOL bOnPopup;
+    const BOOL bMenuButton = AsMenuButton(pButton, bOnPopup) != NULL;
     const int nMargin = GetMenuImageMargin();
     if (bMenuButton && bOnPopup && rect.left >= nMargin)
     {
-        CRect rectJoin(CTavoPToolbarSettings::m_sizeMenuImage.cx + 2 * nMargin - 1 +
+        CRect rectJoin(CTavoPToolBar::GetMenuImageSize().cx + 2 * nMargin - 1 +
                            ((nStyle & TBBS_CHECKED) ? 1 : 0),
                        rect.top, rect.left + 1, rect.bottom);
         if (rectJoin.Width() > 0)
@@ -607,20 +644,19 @@ void CTavoPVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectR
 {
     CRect rectImages = rectRarelyUsed;
     rectImages.left = rectRarelyUsed.left - 1;
-    rectImages.right = rectRarelyUsed.left + CTavoPToolbarSettings::m_sizeMenuImage.cx +
-                       2 * GetMenuImageMargin() + 1;
+    rectImages.right =
+        rectRarelyUsed.left + CTavoPToolBar::GetMenuImageSize().cx + 2 * GetMenuImageMargin() + 1;
     CTavoPDrawManager dm(*pDC);
     dm.HighlightRect(rectImages, 94);
 }
 
-COLORREF CTavoPVisualManagerXP::GetToolbarButtonTextColor(CTavoPButtonFace* pButton, int state)
+COLORREF CTavoPVisualManagerXP::GetToolbarButtonTextColor(CTavoPToolbarButton* pButton, int state)
 {
-    const UINT nStyle = pButton->GetStyle();
-    if (IsA(pButton, "CTavoPOutlookButton"))
+    const UINT nStyle = pButton->m_nStyle;
+    if (pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton)))
     {
-        const BOOL bDisabled =
-            (nStyle & TBBS_DISABLED) ||
-            (CTavoPToolbarSettings::m_bCustomizeMode && !pButton->CanBeCustomized());
+        const BOOL bDisabled = (nStyle & TBBS_DISABLED) ||
+                               (CTavoPToolBar::IsCustomizeMode() && !pButton->CanBeCustomized());
         return bDisabled ? GetGlobalData().clrGrayedText : GetGlobalData().clrBtnText;
     }
     if (state == TAVOP_BUTTON_HIGHLIGHTED && (nStyle & (TBBS_CHECKED | TBBS_PRESSED)))
@@ -628,7 +664,7 @@ COLORREF CTavoPVisualManagerXP::GetToolbarButtonTextColor(CTavoPButtonFace* pBut
     return CTavoPVisualManager::GetToolbarButtonTextColor(pButton, state);
 }
 
-void CTavoPVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPTabWndFace* pTabWnd)
+void CTavoPVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPBaseTabWnd* pTabWnd)
 {
     if (pTabWnd->IsFlatTab())
         CTavoPVisualManager::OnEraseTabsArea(pDC, rect, pTabWnd);
@@ -643,7 +679,7 @@ static void Line(HDC hdc, int x1, int y1, int x2, int y2)
 }
 
 void CTavoPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                                      CTavoPTabWndFace* pTabWnd)
+                                      CTavoPBaseTabWnd* pTabWnd)
 {
     if (pTabWnd->IsFlatTab())
     {
@@ -664,7 +700,7 @@ void CTavoPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bI
     if (bIsActive)
     {
         CRect rectFill = rectTab;
-        if (!pTabWnd->IsLocationBottom())
+        if (pTabWnd->GetLocation() == CTavoPBaseTabWnd::LOCATION_TOP)
         {
             rectFill.left++;
             rectFill.bottom++;
@@ -673,7 +709,7 @@ void CTavoPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bI
             rectFill.top -= pTabWnd->GetActiveTabRise();
         FillBrush(pDC, rectFill, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 
-        if (!pTabWnd->IsLocationBottom())
+        if (pTabWnd->GetLocation() == CTavoPBaseTabWnd::LOCATION_TOP)
         {
             ::SelectObject(hdc, hpenText);
             Line(hdc, r, b, r, t - 1);
@@ -701,8 +737,8 @@ void CTavoPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bI
     ::SetTextColor(hdc, clrOld);
 }
 
-void CTavoPVisualManagerXP::OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushButtonFace* pButton,
-                                              CTavoPTabWndFace* pTabWnd)
+void CTavoPVisualManagerXP::OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPButton* pButton,
+                                              CTavoPBaseTabWnd* pTabWnd)
 {
     if (!pTabWnd->IsFlatTab())
     {
@@ -715,9 +751,8 @@ void CTavoPVisualManagerXP::OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushBu
         FillBrush(pDC, rect, (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle());
 }
 
-void CTavoPVisualManagerXP::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect,
-                                                   CTavoPPushButtonFace* pButton, UINT /*uiState*/,
-                                                   CTavoPTabWndFace* pTabWnd)
+void CTavoPVisualManagerXP::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPButton* pButton,
+                                                   UINT /*uiState*/, CTavoPBaseTabWnd* pTabWnd)
 {
     const BOOL bPushed = pButton->IsPushed(), bHighlighted = pButton->IsHighlighted();
     if (!pTabWnd->IsFlatTab())
@@ -741,16 +776,16 @@ COLORREF CTavoPVisualManagerXP::OnFillCommandsListBackground(CDC* pDC, CRect rec
     }
     FillBrush(pDC, rect, m_brMenuLight);
     CRect rectImages = rect;
-    rectImages.right =
-        rect.left + CTavoPToolbarSettings::m_sizeMenuImage.cx + GetMenuImageMargin() + 2;
+    rectImages.right = rect.left + CTavoPToolBar::GetMenuImageSize().cx + GetMenuImageMargin() + 2;
     FillBrush(pDC, rectImages, m_brBarBkgnd);
     return GetGlobalData().clrBtnText;
 }
 
 COLORREF CTavoPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
-                                                       CTavoPWndFace* pFrameWnd, BOOL bActive)
+                                                       CTavoPMiniFrameWnd* pFrameWnd, BOOL bActive)
 {
-    if (pFrameWnd != NULL && IsKindOfName(pFrameWnd->GetHeldBar(), "CTavoPBaseToolBar"))
+    CWnd* pBar = pFrameWnd != NULL ? pFrameWnd->GetControlBar() : NULL;
+    if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseToolBar)))
     {
         FillBrush(pDC, rectCaption, m_brFloatToolBarBorder);
         return ::GetSysColor(COLOR_CAPTIONTEXT);
@@ -771,7 +806,7 @@ static void FillBorderBands(CDC* pDC, const CRect& r, const CRect& size, HBRUSH 
         pDC, CRect(r.left + nShorten, r.bottom - size.bottom, r.right - nShorten, r.bottom), hbr);
 }
 
-void CTavoPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFrameWnd*/,
+void CTavoPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CTavoPMiniFrameWnd* /*pFrameWnd*/,
                                                   CRect rectBorder, CRect rectBorderSize)
 {
     FillBorderBands(pDC, rectBorder, rectBorderSize, m_brFloatToolBarBorder, 0);
@@ -783,15 +818,15 @@ void CTavoPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* /*pFr
                     (HBRUSH)GetGlobalData().brBtnFace.GetSafeHandle(), 1);
 }
 
-void CTavoPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+void CTavoPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroup* pGroup,
                                                     BOOL bIsHighlighted, BOOL /*bIsSelected*/,
                                                     BOOL bCanCollapse)
 {
     DrawGroupName(pDC, pGroup, ::GetSysColor(COLOR_WINDOWTEXT));
-    if (!bCanCollapse || pGroup->GetName().IsEmpty())
+    if (!bCanCollapse || pGroup->m_strName.IsEmpty())
         return;
 
-    const CRect rectButton = GroupButtonRect(pGroup->GetCaptionRect());
+    const CRect rectButton = GroupButtonRect(pGroup->m_rectGroup);
     if (bIsHighlighted)
     {
         HDC hdc = pDC->GetSafeHdc();
@@ -803,7 +838,7 @@ void CTavoPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFa
         ::SelectObject(hdc, hOldPen);
         ::DeleteObject(hPen);
     }
-    DrawGlyph(pDC, pGroup->IsCollapsed() ? 0 : 7, rectButton, 0);
+    DrawGlyph(pDC, pGroup->m_bIsCollapsed ? 0 : 7, rectButton, 0);
 }
 
 void CTavoPVisualManagerXP::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL /*bSpecial*/)
@@ -816,22 +851,22 @@ void CTavoPVisualManagerXP::OnDrawTasksGroupBorder(CDC* /*pDC*/, CRect /*rect*/,
                                                    BOOL /*bNoTitle*/)
 {}
 
-void CTavoPVisualManagerXP::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+void CTavoPVisualManagerXP::OnDrawTask(CDC* pDC, CTavoPTask* pTask, CImageList* pImages,
                                        BOOL bIsHighlighted, BOOL /*bIsSelected*/)
 {
-    if (!pTask->IsEnabled())
+    if (!pTask->m_bEnabled)
     {
-        DrawTaskContent(pDC, pTask, hImages, (HFONT)GetGlobalData().fontRegular.GetSafeHandle(),
+        DrawTaskContent(pDC, pTask, pImages, (HFONT)GetGlobalData().fontRegular.GetSafeHandle(),
                         (COLORREF)-1);
         return;
     }
     CFont& font = bIsHighlighted ? GetGlobalData().fontUnderline : GetGlobalData().fontRegular;
-    DrawTaskContent(pDC, pTask, hImages, (HFONT)font.GetSafeHandle(), GetGlobalData().clrHotText);
+    DrawTaskContent(pDC, pTask, pImages, (HFONT)font.GetSafeHandle(), GetGlobalData().clrHotText);
 }
 
-COLORREF CTavoPVisualManagerXP::GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton)
+COLORREF CTavoPVisualManagerXP::GetHighlightedMenuItemTextColor(CTavoPToolbarButton* pButton)
 {
-    if (pButton != NULL && (pButton->GetStyle() & TBBS_DISABLED))
+    if (pButton != NULL && (pButton->m_nStyle & TBBS_DISABLED))
         return GetGlobalData().clrGrayedText;
     return GetHotTextOnFill();
 }

@@ -26,59 +26,62 @@ public:
     BOOL IsConnectMenuToParent() const { return m_bConnectMenuToParent; }
 
     virtual void CreatePatternBrushes();
-    virtual void ExtendRectTowardPopup(CTavoPButtonFace* pButton, CRect& rect);
+    virtual void ExtendRectTowardPopup(CTavoPToolbarMenuButton* pButton, CRect& rect);
 
     virtual void OnUpdateSystemColors() override;
-    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+    virtual void OnFillBarBackground(CDC* pDC, CTavoPBaseControlBar* pBar, CRect rectClient,
                                      CRect rectClip, BOOL bNCArea = FALSE) override;
-    virtual void OnDrawBarBorder(CDC* pDC, CTavoPWndFace* pBar, CRect& rect) override;
-    virtual void OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect) override;
+    virtual void OnDrawBarBorder(CDC* pDC, CTavoPBaseControlBar* pBar, CRect& rect) override;
+    virtual void OnDrawMenuBorder(CDC* pDC, CTavoPPopupMenu* pMenu, CRect rect) override;
     virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
-                                  CTavoPWndFace* pBar) override;
-    virtual void OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect, BOOL bIsHoriz) override;
-    virtual COLORREF OnFillBarCaption(CDC* pDC, CTavoPWndFace* pBar, BOOL bActive,
+                                  CTavoPBaseControlBar* pBar) override;
+    virtual void OnDrawSeparator(CDC* pDC, CTavoPBaseControlBar* pBar, CRect rect,
+                                 BOOL bIsHoriz) override;
+    virtual COLORREF OnFillBarCaption(CDC* pDC, CTavoPBaseControlBar* pBar, BOOL bActive,
                                       CRect rectCaption) override;
-    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
+    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton* pButton, BOOL bActive,
                                      BOOL bHorz, BOOL bMaximized, BOOL bDisabled) override;
     virtual void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
                                         BOOL bHighlight) override;
-    virtual void OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar, CRect rectPane, UINT uiID,
-                                           UINT nStyle) override;
+    virtual void OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPStatusBar* pBar, CRect rectPane,
+                                           UINT uiID, UINT nStyle) override;
     virtual void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                       BOOL bIsHighlighted, CTavoPButtonFace* pButton) override;
+                                       BOOL bIsHighlighted,
+                                       CTavoPToolbarComboBoxButton* pButton) override;
     virtual void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                   BOOL bIsHighlighted, CTavoPButtonFace* pButton) override;
+                                   BOOL bIsHighlighted,
+                                   CTavoPToolbarComboBoxButton* pButton) override;
     virtual void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive) override;
-    virtual void OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+    virtual void OnFillButtonInterior(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                       int state) override;
-    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                     int state) override;
-    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPToolbarMenuButton* pButton, CRect rect,
                                      COLORREF& clrText) override;
     virtual void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed) override;
-    virtual COLORREF GetToolbarButtonTextColor(CTavoPButtonFace* pButton, int state) override;
-    virtual void OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPTabWndFace* pTabWnd) override;
+    virtual COLORREF GetToolbarButtonTextColor(CTavoPToolbarButton* pButton, int state) override;
+    virtual void OnEraseTabsArea(CDC* pDC, CRect rect, CTavoPBaseTabWnd* pTabWnd) override;
     virtual void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                           CTavoPTabWndFace* pTabWnd) override;
-    virtual void OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPPushButtonFace* pButton,
-                                   CTavoPTabWndFace* pTabWnd) override;
-    virtual void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPPushButtonFace* pButton,
-                                        UINT uiState, CTavoPTabWndFace* pTabWnd) override;
+                           CTavoPBaseTabWnd* pTabWnd) override;
+    virtual void OnEraseTabsButton(CDC* pDC, CRect rect, CTavoPButton* pButton,
+                                   CTavoPBaseTabWnd* pTabWnd) override;
+    virtual void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CTavoPButton* pButton, UINT uiState,
+                                        CTavoPBaseTabWnd* pTabWnd) override;
     virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect,
                                                   BOOL bIsSelected = FALSE) override;
-    virtual COLORREF OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CTavoPWndFace* pFrameWnd,
-                                            BOOL bActive) override;
-    virtual void OnDrawMiniFrameBorder(CDC* pDC, CTavoPWndFace* pFrameWnd, CRect rectBorder,
+    virtual COLORREF OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
+                                            CTavoPMiniFrameWnd* pFrameWnd, BOOL bActive) override;
+    virtual void OnDrawMiniFrameBorder(CDC* pDC, CTavoPMiniFrameWnd* pFrameWnd, CRect rectBorder,
                                        CRect rectBorderSize) override;
-    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroup* pGroup,
                                          BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE,
                                          BOOL bCanCollapse = FALSE) override;
     virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
     virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE,
                                         BOOL bNoTitle = FALSE) override;
-    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+    virtual void OnDrawTask(CDC* pDC, CTavoPTask* pTask, CImageList* pImages,
                             BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE) override;
-    virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton) override;
+    virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPToolbarButton* pButton) override;
     virtual int GetMenuImageMargin() const override;
     virtual BOOL IsClassicLook() const override;
 
@@ -87,7 +90,7 @@ protected:
     // Text on the hot fill: black when every channel of the hot colour is above 128, else white.
     COLORREF GetHotTextOnFill() const;
     // The title of a docking pane over its gripper, opaque on clrBack.
-    void DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOOL bHorz, CTavoPWndFace* pBar,
+    void DrawDockingBarTitle(CDC* pDC, const CRect& rect, BOOL bHorz, CTavoPBaseControlBar* pBar,
                              COLORREF clrBack);
     void FillPattern(CDC* pDC, const CRect& rect, HBRUSH hbrPattern, COLORREF clrFore,
                      COLORREF clrBack);

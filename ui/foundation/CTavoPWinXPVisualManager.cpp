@@ -1,6 +1,15 @@
 #include "ui/foundation/CTavoPWinXPVisualManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
-#include "ui/foundation/CTavoPToolbarSettings.h"
+#include "ui/foundation/CTavoPTask.h"
+#include "ui/foundation/CTavoPTasksGroup.h"
+#include "ui/bars/CTavoPStatusBar.h"
+#include "ui/bars/docking/CTavoPCaptionButton.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
+#include "ui/commandbars/CTavoPToolbarEditBoxButton.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/controls/CTavoPButton.h"
 #include "framework/FrameworkWin.h"
 
 #include <vsstyle.h>
@@ -98,10 +107,10 @@ void CTavoPWinXPVisualManager::DrawThemed(HTHEME hTheme, CDC* pDC, int nPart, in
     m_pfDrawThemeBackground(hTheme, pDC->GetSafeHdc(), nPart, nState, &rc, NULL);
 }
 
-void CTavoPWinXPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
-                                                   CRect rectClip, BOOL bNCArea)
+void CTavoPWinXPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPBaseControlBar* pBar,
+                                                   CRect rectClient, CRect rectClip, BOOL bNCArea)
 {
-    if (m_hThemeWindow != NULL && IsA(pBar, "CTavoPPopupMenuBar"))
+    if (m_hThemeWindow != NULL && pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar)))
     {
         FillBrush(pDC, rectClient, ::GetSysColorBrush(COLOR_MENU));
         return;
@@ -109,7 +118,7 @@ void CTavoPWinXPVisualManager::OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar
     CTavoPVisualManagerXP::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
 }
 
-void CTavoPWinXPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect)
+void CTavoPWinXPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPPopupMenu* pMenu, CRect rect)
 {
     if (m_hThemeWindow != NULL)
     {
@@ -122,7 +131,7 @@ void CTavoPWinXPVisualManager::OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, 
 }
 
 void CTavoPWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
-                                                CTavoPWndFace* pBar)
+                                                CTavoPBaseControlBar* pBar)
 {
     if (m_hThemeRebar == NULL)
     {
@@ -130,7 +139,7 @@ void CTavoPWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOO
         return;
     }
 
-    const BOOL bDocking = IsA(pBar, "CTavoPDockingControlBar");
+    const BOOL bDocking = pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar));
     HDC hdc = pDC->GetSafeHdc();
     const COLORREF clrOldText = ::SetTextColor(hdc, GetGlobalData().clrBtnShadow);
     const COLORREF clrOldBk = ::SetBkColor(hdc, GetGlobalData().clrBtnFace);
@@ -149,7 +158,7 @@ void CTavoPWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOO
     }
 }
 
-void CTavoPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect,
+void CTavoPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPBaseControlBar* pBar, CRect rect,
                                                BOOL bIsHoriz)
 {
     if (m_hThemeToolBar == NULL)
@@ -160,7 +169,7 @@ void CTavoPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CR
     DrawThemed(m_hThemeToolBar, pDC, bIsHoriz ? TP_SEPARATOR : TP_SEPARATORVERT, 0, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton,
+void CTavoPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton* pButton,
                                                    BOOL bActive, BOOL bHorz, BOOL bMaximized,
                                                    BOOL bDisabled)
 {
@@ -171,9 +180,9 @@ void CTavoPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton
         return;
     }
 
-    const CRect rect = pButton->GetButtonRect();
-    const BOOL bPushed = pButton->IsPushed();
-    const BOOL bHighlighted = pButton->IsHighlighted();
+    const CRect rect = pButton->GetRect();
+    const BOOL bPushed = pButton->m_bPushed;
+    const BOOL bHighlighted = pButton->m_bFocused;
     int nState = PBS_NORMAL;
     if (bDisabled)
         nState = PBS_DISABLED;
@@ -184,11 +193,11 @@ void CTavoPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton
     DrawThemed(m_hThemeButton, pDC, BP_PUSHBUTTON, nState, rect);
 
     // The glyph is drawn black on the themed button: as a plain, inactive, resting button.
-    pButton->SetPushed(FALSE);
-    pButton->SetHighlighted(FALSE);
+    pButton->m_bPushed = FALSE;
+    pButton->m_bFocused = FALSE;
     CTavoPVisualManagerXP::OnDrawCaptionButton(pDC, pButton, FALSE, bHorz, bMaximized, bDisabled);
-    pButton->SetPushed(bPushed);
-    pButton->SetHighlighted(bHighlighted);
+    pButton->m_bPushed = bPushed;
+    pButton->m_bFocused = bHighlighted;
 }
 
 void CTavoPWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand,
@@ -217,7 +226,7 @@ void CTavoPWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT
     DrawThemed(m_hThemeWindow, pDC, nPart, nState, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar,
+void CTavoPWinXPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPStatusBar* pBar,
                                                          CRect rectPane, UINT uiID, UINT nStyle)
 {
     if (m_hThemeStatusBar == NULL)
@@ -228,7 +237,7 @@ void CTavoPWinXPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace
     DrawThemed(m_hThemeStatusBar, pDC, SP_PANE, 0, rectPane);
 }
 
-void CTavoPWinXPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* pStatusBar,
+void CTavoPWinXPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPStatusBar* pStatusBar,
                                                        CRect rectProgress, long nProgressTotal,
                                                        long nProgressCurr, COLORREF clrBar,
                                                        COLORREF clrProgressBarDest,
@@ -268,7 +277,7 @@ void CTavoPWinXPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* 
     }
 }
 
-void CTavoPWinXPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* pStatBar,
+void CTavoPWinXPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPStatusBar* pStatBar,
                                                       CRect rectSizeBox)
 {
     if (m_hThemeScrollBar == NULL)
@@ -281,7 +290,7 @@ void CTavoPWinXPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* p
 
 void CTavoPWinXPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
                                                      BOOL bIsDropped, BOOL bIsHighlighted,
-                                                     CTavoPButtonFace* pButton)
+                                                     CTavoPToolbarComboBoxButton* pButton)
 {
     if (m_hThemeComboBox == NULL)
     {
@@ -295,7 +304,7 @@ void CTavoPWinXPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL 
 
 void CTavoPWinXPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled,
                                                  BOOL bIsDropped, BOOL bIsHighlighted,
-                                                 CTavoPButtonFace* pButton)
+                                                 CTavoPToolbarComboBoxButton* pButton)
 {
     if (m_hThemeWindow == NULL)
     {
@@ -312,7 +321,8 @@ void CTavoPWinXPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDis
 }
 
 void CTavoPWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled,
-                                                BOOL bIsHighlighted, CTavoPButtonFace* pButton)
+                                                BOOL bIsHighlighted,
+                                                CTavoPToolbarEditBoxButton* pButton)
 {
     if (m_hThemeWindow == NULL)
     {
@@ -326,15 +336,15 @@ void CTavoPWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisa
     }
 }
 
-void CTavoPWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
-                                                    int state)
+void CTavoPWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPToolbarButton* pButton,
+                                                    CRect rect, int state)
 {
     if (m_hThemeToolBar == NULL)
     {
         CTavoPVisualManagerXP::OnFillButtonInterior(pDC, pButton, rect, state);
         return;
     }
-    const UINT nStyle = pButton->GetStyle();
+    const UINT nStyle = pButton->m_nStyle;
     const BOOL bHot = state == TAVOP_BUTTON_HIGHLIGHTED;
     int nState;
     if (nStyle & TBBS_DISABLED)
@@ -348,16 +358,16 @@ void CTavoPWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* 
     DrawThemed(m_hThemeToolBar, pDC, TP_BUTTON, nState, rect);
 }
 
-void CTavoPWinXPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
-                                                  int state)
+void CTavoPWinXPVisualManager::OnDrawButtonBorder(CDC* pDC, CTavoPToolbarButton* pButton,
+                                                  CRect rect, int state)
 {
     // The themed button includes its border.
     if (m_hThemeToolBar == NULL)
         CTavoPVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
-void CTavoPWinXPVisualManager::OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
-                                                   COLORREF& clrText)
+void CTavoPWinXPVisualManager::OnHighlightMenuItem(CDC* pDC, CTavoPToolbarMenuButton* pButton,
+                                                   CRect rect, COLORREF& clrText)
 {
     if (m_hThemeWindow == NULL)
     {
@@ -377,7 +387,7 @@ COLORREF CTavoPWinXPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect 
 }
 
 // Themed menus highlight with the selection brush, as the base look does.
-COLORREF CTavoPWinXPVisualManager::GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton)
+COLORREF CTavoPWinXPVisualManager::GetHighlightedMenuItemTextColor(CTavoPToolbarButton* pButton)
 {
     if (m_hThemeWindow == NULL)
         return CTavoPVisualManagerXP::GetHighlightedMenuItemTextColor(pButton);
@@ -443,7 +453,7 @@ void CTavoPWinXPVisualManager::OnFillTasksPaneBackground(CDC* pDC, CRect rectWor
     DrawThemed(m_hThemeExplorerBar, pDC, EBP_HEADERBACKGROUND, 0, rectWorkArea);
 }
 
-void CTavoPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+void CTavoPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroup* pGroup,
                                                        BOOL bIsHighlighted, BOOL bIsSelected,
                                                        BOOL bCanCollapse)
 {
@@ -453,19 +463,19 @@ void CTavoPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGrou
                                                        bCanCollapse);
         return;
     }
-    const BOOL bSpecial = pGroup->IsSpecial();
-    const CRect rectCaption = pGroup->GetCaptionRect();
+    const BOOL bSpecial = pGroup->m_bIsSpecial;
+    const CRect rectCaption = pGroup->m_rectGroup;
     DrawThemed(m_hThemeExplorerBar, pDC, bSpecial ? EBP_SPECIALGROUPHEAD : EBP_NORMALGROUPHEAD, 0,
                rectCaption);
     DrawGroupName(pDC, pGroup, bSpecial ? ::GetSysColor(COLOR_WINDOW) : GetGlobalData().clrHilite);
 
-    if (!bCanCollapse || pGroup->GetName().IsEmpty())
+    if (!bCanCollapse || pGroup->m_strName.IsEmpty())
         return;
     int nPart;
     if (bSpecial)
-        nPart = pGroup->IsCollapsed() ? EBP_SPECIALGROUPEXPAND : EBP_SPECIALGROUPCOLLAPSE;
+        nPart = pGroup->m_bIsCollapsed ? EBP_SPECIALGROUPEXPAND : EBP_SPECIALGROUPCOLLAPSE;
     else
-        nPart = pGroup->IsCollapsed() ? EBP_NORMALGROUPEXPAND : EBP_NORMALGROUPCOLLAPSE;
+        nPart = pGroup->m_bIsCollapsed ? EBP_NORMALGROUPEXPAND : EBP_NORMALGROUPCOLLAPSE;
     DrawThemed(m_hThemeExplorerBar, pDC, nPart, bIsHighlighted ? 2 : 1,
                GroupButtonRect(rectCaption));
 }
@@ -496,25 +506,25 @@ void CTavoPWinXPVisualManager::OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL
                   bSpecial ? GetGlobalData().clrHilite : ::GetSysColor(COLOR_WINDOW));
 }
 
-void CTavoPWinXPVisualManager::OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+void CTavoPWinXPVisualManager::OnDrawTask(CDC* pDC, CTavoPTask* pTask, CImageList* pImages,
                                           BOOL bIsHighlighted, BOOL bIsSelected)
 {
     if (m_hThemeExplorerBar == NULL)
     {
-        CTavoPVisualManagerXP::OnDrawTask(pDC, pTask, hImages, bIsHighlighted, bIsSelected);
+        CTavoPVisualManagerXP::OnDrawTask(pDC, pTask, pImages, bIsHighlighted, bIsSelected);
         return;
     }
-    if (!pTask->IsEnabled())
+    if (!pTask->m_bEnabled)
     {
-        DrawTaskContent(pDC, pTask, hImages, (HFONT)GetGlobalData().fontRegular.GetSafeHandle(),
+        DrawTaskContent(pDC, pTask, pImages, (HFONT)GetGlobalData().fontRegular.GetSafeHandle(),
                         ::GetSysColor(COLOR_WINDOWTEXT));
         return;
     }
     CFont& font = bIsHighlighted ? GetGlobalData().fontUnderline : GetGlobalData().fontRegular;
-    DrawTaskContent(pDC, pTask, hImages, (HFONT)font.GetSafeHandle(), GetGlobalData().clrHilite);
+    DrawTaskContent(pDC, pTask, pImages, (HFONT)font.GetSafeHandle(), GetGlobalData().clrHilite);
 }
 
-BOOL CTavoPWinXPVisualManager::OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC,
+BOOL CTavoPWinXPVisualManager::OnFillPushButtonBackground(CTavoPButton* pButton, CDC* pDC,
                                                           const CRect& rect, COLORREF& clrText)
 {
     if (m_hThemeButton == NULL)
@@ -539,13 +549,12 @@ BOOL CTavoPWinXPVisualManager::PushButtonHook()
 }
 
 BOOL CTavoPWinXPVisualManager::OnDrawPushButtonBorder(CDC* pDC, const CRect& rect,
-                                                      CTavoPPushButtonFace* pButton,
-                                                      UINT /*uiState*/)
+                                                      CTavoPButton* pButton, UINT /*uiState*/)
 {
     if (m_hThemeButton == NULL)
         return FALSE;
 
-    HWND hwnd = pButton->GetFaceHwnd();
+    HWND hwnd = pButton->GetSafeHwnd();
     const BOOL bChecked = hwnd != NULL && ::SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
     int nState = PBS_NORMAL;
     if (hwnd != NULL && !::IsWindowEnabled(hwnd))

@@ -19,39 +19,42 @@ public:
     BOOL IsWindowThemeOpen() const { return m_hThemeWindow != NULL; }
 
     virtual void OnUpdateSystemColors() override;
-    virtual void OnFillBarBackground(CDC* pDC, CTavoPWndFace* pBar, CRect rectClient,
+    virtual void OnFillBarBackground(CDC* pDC, CTavoPBaseControlBar* pBar, CRect rectClient,
                                      CRect rectClip, BOOL bNCArea = FALSE) override;
-    virtual void OnDrawMenuBorder(CDC* pDC, CTavoPWndFace* pMenu, CRect rect) override;
+    virtual void OnDrawMenuBorder(CDC* pDC, CTavoPPopupMenu* pMenu, CRect rect) override;
     virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
-                                  CTavoPWndFace* pBar) override;
-    virtual void OnDrawSeparator(CDC* pDC, CTavoPWndFace* pBar, CRect rect, BOOL bIsHoriz) override;
-    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButtonFace* pButton, BOOL bActive,
+                                  CTavoPBaseControlBar* pBar) override;
+    virtual void OnDrawSeparator(CDC* pDC, CTavoPBaseControlBar* pBar, CRect rect,
+                                 BOOL bIsHoriz) override;
+    virtual void OnDrawCaptionButton(CDC* pDC, CTavoPCaptionButton* pButton, BOOL bActive,
                                      BOOL bHorz, BOOL bMaximized, BOOL bDisabled) override;
     virtual void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
                                         BOOL bHighlight) override;
-    virtual void OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPWndFace* pBar, CRect rectPane, UINT uiID,
-                                           UINT nStyle) override;
-    virtual void OnDrawStatusBarProgress(CDC* pDC, CTavoPWndFace* pStatusBar, CRect rectProgress,
+    virtual void OnDrawStatusBarPaneBorder(CDC* pDC, CTavoPStatusBar* pBar, CRect rectPane,
+                                           UINT uiID, UINT nStyle) override;
+    virtual void OnDrawStatusBarProgress(CDC* pDC, CTavoPStatusBar* pStatusBar, CRect rectProgress,
                                          long nProgressTotal, long nProgressCurr, COLORREF clrBar,
                                          COLORREF clrProgressBarDest, COLORREF clrProgressText,
                                          BOOL bProgressText) override;
-    virtual void OnDrawStatusBarSizeBox(CDC* pDC, CTavoPWndFace* pStatBar,
+    virtual void OnDrawStatusBarSizeBox(CDC* pDC, CTavoPStatusBar* pStatBar,
                                         CRect rectSizeBox) override;
     virtual void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                       BOOL bIsHighlighted, CTavoPButtonFace* pButton) override;
+                                       BOOL bIsHighlighted,
+                                       CTavoPToolbarComboBoxButton* pButton) override;
     virtual void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                   BOOL bIsHighlighted, CTavoPButtonFace* pButton) override;
+                                   BOOL bIsHighlighted,
+                                   CTavoPToolbarComboBoxButton* pButton) override;
     virtual void OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                                  CTavoPButtonFace* pButton) override;
-    virtual void OnFillButtonInterior(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+                                  CTavoPToolbarEditBoxButton* pButton) override;
+    virtual void OnFillButtonInterior(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                       int state) override;
-    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+    virtual void OnDrawButtonBorder(CDC* pDC, CTavoPToolbarButton* pButton, CRect rect,
                                     int state) override;
-    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPButtonFace* pButton, CRect rect,
+    virtual void OnHighlightMenuItem(CDC* pDC, CTavoPToolbarMenuButton* pButton, CRect rect,
                                      COLORREF& clrText) override;
     virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect,
                                                   BOOL bIsSelected = FALSE) override;
-    virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPButtonFace* pButton) override;
+    virtual COLORREF GetHighlightedMenuItemTextColor(CTavoPToolbarButton* pButton) override;
     virtual CSize GetButtonExtraSize() const override;
     virtual void OnDrawHeaderItemBorder(CWnd* pHeader, CDC* pDC, CRect& rect, BOOL bIsPressed,
                                         BOOL bIsHighlighted) override;
@@ -59,19 +62,19 @@ public:
                                        BOOL bIsUp) override;
 
     virtual void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea) override;
-    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroupFace* pGroup,
+    virtual void OnDrawTasksGroupCaption(CDC* pDC, CTavoPTasksGroup* pGroup,
                                          BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE,
                                          BOOL bCanCollapse = FALSE) override;
     virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
     virtual void OnDrawTasksGroupBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE,
                                         BOOL bNoTitle = FALSE) override;
-    virtual void OnDrawTask(CDC* pDC, CTavoPTaskFace* pTask, HIMAGELIST hImages,
+    virtual void OnDrawTask(CDC* pDC, CTavoPTask* pTask, CImageList* pImages,
                             BOOL bIsHighlighted = FALSE, BOOL bIsSelected = FALSE) override;
 
-    virtual BOOL OnFillPushButtonBackground(CTavoPPushButtonFace* pButton, CDC* pDC,
-                                            const CRect& rect, COLORREF& clrText) override;
+    virtual BOOL OnFillPushButtonBackground(CTavoPButton* pButton, CDC* pDC, const CRect& rect,
+                                            COLORREF& clrText) override;
     virtual BOOL PushButtonHook() override;
-    virtual BOOL OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CTavoPPushButtonFace* pButton,
+    virtual BOOL OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CTavoPButton* pButton,
                                         UINT uiState) override;
 
 protected:

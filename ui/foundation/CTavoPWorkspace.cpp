@@ -3,9 +3,18 @@
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
-#include "ui/foundation/CTavoPToolbarSettings.h"
-#include "framework/FrameworkWin.h"
+#include "ui/foundation/CTavoPToolbarImageList.h"
+#include "ui/bars/frames/CTavoPFrameImpl.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPContextMenuManager.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
+#include "ui/commandbars/managers/CTavoPMouseManager.h"
+#include "ui/commandbars/managers/CTavoPRebarState.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "framework/CTestSeams.h"
+
+#include <vector>
 
 static CTavoPWorkspace* g_pWorkspace = NULL;
 
@@ -52,7 +61,8 @@ CTavoPWorkspace::CTavoPWorkspace(BOOL bResourceSmartUpdate)
     g_pWorkspace = this;
 }
 
-static void DeleteManager(CTavoPManagerFace*& pManager, BOOL bOwned)
+template <class TManager>
+static void DeleteManager(TManager*& pManager, BOOL bOwned)
 {
     if (bOwned && pManager != NULL)
     {
@@ -91,16 +101,17 @@ CString CTavoPWorkspace::GetRegSectionPath(LPCTSTR lpszSectionAdd)
 
 // The toolbars whose windows exist, as a copy: a toolbar may leave the list while another one loads.
 // With bFrameOnly, only those of the frame; with bDockedOnly, not the floating ones.
-static std::vector<CTavoPToolBarFace*> LiveToolbars(HWND hwndFrame, BOOL bFrameOnly,
-                                                    BOOL bDockedOnly)
+static std::vector<CTavoPToolBar*> LiveToolbars(CFrameWnd* pFrame, BOOL bFrameOnly,
+                                                BOOL bDockedOnly)
 {
-    std::vector<CTavoPToolBarFace*> toolbars;
-    for (CTavoPToolBarFace* pToolBar : CTavoPToolbarSettings::m_lstToolbars)
+    std::vector<CTavoPToolBar*> toolbars;
+    const CObList& list = CTavoPToolBar::GetAllToolbars();
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
     {
-        HWND hwnd = pToolBar->GetFaceHwnd();
-        if (hwnd == NULL || !::IsWindow(hwnd) || (bDockedOnly && pToolBar->IsFloating()))
+        CTavoPToolBar* pToolBar = (CTavoPToolBar*)list.GetNext(pos);
+        if (!::IsWindow(pToolBar->GetSafeHwnd()) || (bDockedOnly && pToolBar->IsFloating()))
             continue;
-        if (bFrameOnly && (hwndFrame == NULL || pToolBar->GetTopLevelFrameHwnd() != hwndFrame))
+        if (bFrameOnly && (pFrame == NULL || pToolBar->GetTopLevelFrame() != pFrame))
             continue;
         toolbars.push_back(pToolBar);
     }
@@ -109,25 +120,35 @@ static std::vector<CTavoPToolBarFace*> LiveToolbars(HWND hwndFrame, BOOL bFrameO
 
 // The optional managers that exist, in their fixed order: mouse, context menus, keyboard (which
 // gets the frame), user tools.
-void CTavoPWorkspace::LoadSaveManagers(BOOL bSave, LPCTSTR lpszSection, HWND hwndFrame)
+void CTavoPWorkspace::LoadSaveManagers(BOOL bSave, LPCTSTR lpszSection, CFrameWnd* pFrame)
 {
-    CWnd* pFrame = hwndFrame != NULL ? CWnd::FromHandlePermanent(hwndFrame) : NULL;
-    struct
+    if (m_pMouseManager != NULL)
     {
-        CTavoPManagerFace* pManager;
-        CWnd* pFrame;
-    } const managers[] = {{m_pMouseManager, NULL},
-                          {m_pContextMenuManager, NULL},
-                          {m_pKeyboardManager, pFrame},
-                          {m_pUserToolsManager, NULL}};
-    for (const auto& entry : managers)
-    {
-        if (entry.pManager == NULL)
-            continue;
         if (bSave)
-            entry.pManager->SaveState(lpszSection, entry.pFrame);
+            m_pMouseManager->SaveState(lpszSection);
         else
-            entry.pManager->LoadState(lpszSection, entry.pFrame);
+            m_pMouseManager->LoadState(lpszSection);
+    }
+    if (m_pContextMenuManager != NULL)
+    {
+        if (bSave)
+            m_pContextMenuManager->SaveState(lpszSection);
+        else
+            m_pContextMenuManager->LoadState(lpszSection);
+    }
+    if (m_pKeyboardManager != NULL)
+    {
+        if (bSave)
+            m_pKeyboardManager->SaveState(lpszSection, pFrame);
+        else
+            m_pKeyboardManager->LoadState(lpszSection, pFrame);
+    }
+    if (m_pUserToolsManager != NULL)
+    {
+        if (bSave)
+            m_pUserToolsManager->SaveState(lpszSection);
+        else
+            m_pUserToolsManager->LoadState(lpszSection);
     }
 }
 
@@ -151,7 +172,7 @@ private:
     BOOL m_bActive;
 };
 
-BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pFrameImpl)
+BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImpl* pFrameImpl)
 {
     if (lpszProfileName != NULL)
         m_strRegSection = lpszProfileName;
@@ -167,22 +188,19 @@ BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
         reg.ReadNumber(kVersionMinorKey, m_iSavedVersionMinor);
     }
 
-    if (CTavoPToolbarSettings::m_pfnLoadParameters != NULL)
-        CTavoPToolbarSettings::m_pfnLoadParameters(strSection);
+    CTavoPToolBar::LoadParameters(strSection);
     GetCommandManager()->LoadState(strSection);
 
     BOOL bResourceChanged = FALSE;
-    HWND hwndFrame = pFrameImpl != NULL ? pFrameImpl->GetFrameHwnd() : NULL;
+    CFrameWnd* pFrame = pFrameImpl != NULL ? pFrameImpl->m_pFrame : NULL;
     {
         CTavoPImageRegistrationPause pause(m_bResourceSmartUpdate);
 
         if (pFrameImpl != NULL)
         {
-            if (CTavoPToolbarSettings::m_pfnLoadRebarState != NULL)
-                CTavoPToolbarSettings::m_pfnLoadRebarState(strSection, hwndFrame);
+            CTavoPRebarState::LoadState(strSection, pFrame);
 
-            for (CTavoPToolBarFace* pToolBar :
-                 LiveToolbars(hwndFrame, m_bLoadSaveFrameBarsOnly, TRUE))
+            for (CTavoPToolBar* pToolBar : LiveToolbars(pFrame, m_bLoadSaveFrameBarsOnly, TRUE))
             {
                 pToolBar->LoadState(strSection);
                 if (pToolBar->IsResourceChanged())
@@ -190,7 +208,7 @@ BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
             }
 
             pFrameImpl->LoadUserToolbars();
-            pFrameImpl->LoadTearOffMenus();
+            pFrameImpl->LoadTearOffBars();
 
             pFrameImpl->LoadFrameworkDockState(m_strRegSection + kControlBarsKey);
             if (m_bForceDockStateLoad || pFrameImpl->IsDockStateValid())
@@ -200,15 +218,15 @@ BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
             }
         }
 
-        LoadSaveManagers(FALSE, strSection, hwndFrame);
+        LoadSaveManagers(FALSE, strSection, pFrame);
     }
 
     if (m_bForceImageReset || (m_bResourceSmartUpdate && bResourceChanged))
     {
-        for (CTavoPToolBarFace* pToolBar : LiveToolbars(NULL, FALSE, FALSE))
+        for (CTavoPToolBar* pToolBar : LiveToolbars(NULL, FALSE, FALSE))
             pToolBar->RefreshButtonImages();
-        if (pFrameImpl != NULL)
-            pFrameImpl->RecalcLayout();
+        if (pFrame != NULL)
+            pFrame->RecalcLayout();
     }
 
     LoadCustomState();
@@ -228,7 +246,7 @@ BOOL CTavoPWorkspace::CleanState(LPCTSTR lpszProfileName)
     return reg.DeleteKey(strSection, FALSE);
 }
 
-BOOL CTavoPWorkspace::SaveState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pFrameImpl)
+BOOL CTavoPWorkspace::SaveState(LPCTSTR lpszProfileName, CTavoPFrameImpl* pFrameImpl)
 {
     if (!m_bSaveState)
         return FALSE;
@@ -247,36 +265,34 @@ BOOL CTavoPWorkspace::SaveState(LPCTSTR lpszProfileName, CTavoPFrameImplFace* pF
         reg.WriteNumber(kVersionMinorKey, kVersionMinor);
     }
 
-    if (CTavoPToolbarSettings::m_pfnSaveParameters != NULL)
-        CTavoPToolbarSettings::m_pfnSaveParameters(strSection);
+    CTavoPToolBar::SaveParameters(strSection);
     GetCommandManager()->SaveState(strSection);
 
-    HWND hwndFrame = pFrameImpl != NULL ? pFrameImpl->GetFrameHwnd() : NULL;
+    CFrameWnd* pFrame = pFrameImpl != NULL ? pFrameImpl->m_pFrame : NULL;
     if (pFrameImpl != NULL)
     {
         pFrameImpl->SaveFrameworkDockState(m_strRegSection + kControlBarsKey);
         pFrameImpl->SaveDockState(strSection);
 
-        for (CTavoPToolBarFace* pToolBar : LiveToolbars(hwndFrame, m_bLoadSaveFrameBarsOnly, FALSE))
+        for (CTavoPToolBar* pToolBar : LiveToolbars(pFrame, m_bLoadSaveFrameBarsOnly, FALSE))
             pToolBar->SaveState(strSection);
 
         pFrameImpl->SaveUserToolbars(m_bLoadSaveFrameBarsOnly);
-        pFrameImpl->SaveTearOffMenus(m_bLoadSaveFrameBarsOnly);
+        pFrameImpl->SaveTearOffBars(m_bLoadSaveFrameBarsOnly);
 
-        if (CTavoPToolbarSettings::m_pfnSaveRebarState != NULL)
-            CTavoPToolbarSettings::m_pfnSaveRebarState(strSection, hwndFrame);
+        CTavoPRebarState::SaveState(strSection, pFrame);
     }
 
-    if (CTavoPToolbarSettings::m_pfnSaveUserImages != NULL)
-        CTavoPToolbarSettings::m_pfnSaveUserImages();
+    if (CTavoPToolBar::GetUserImages() != NULL)
+        CTavoPToolBar::GetUserImages()->Save();
 
-    LoadSaveManagers(TRUE, strSection, hwndFrame);
+    LoadSaveManagers(TRUE, strSection, pFrame);
 
     SaveCustomState();
     return TRUE;
 }
 
-BOOL CTavoPWorkspace::SaveFrameState(CTavoPFrameImplFace* pFrameImpl)
+BOOL CTavoPWorkspace::SaveFrameState(CTavoPFrameImpl* pFrameImpl)
 {
     return SaveState(NULL, pFrameImpl);
 }
@@ -330,7 +346,7 @@ BOOL CTavoPWorkspace::ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd*
 {
     if (m_pContextMenuManager == NULL)
         return FALSE;
-    return m_pContextMenuManager->ShowPopupMenu(uiMenuResId, point, pWnd);
+    return m_pContextMenuManager->ShowPopupMenu(uiMenuResId, point.x, point.y, pWnd);
 }
 
 BOOL CTavoPWorkspace::ShowContextHelp(CWnd* pWnd, const DWORD* pHelpIds)

@@ -1,10 +1,13 @@
 // Owner of all saved user-interface state: decides the registry path and the order in which every part loads and saves.
 #pragma once
-#include "framework/FrameworkCore.h"
-#include "ui/foundation/CTavoPFrameImplFace.h"
-#include "ui/foundation/CTavoPManagerFace.h"
+#include "framework/FrameworkWin.h"
 
-class CWnd;
+class CTavoPFrameImpl;
+class CTavoPKeyboardManager;
+class CTavoPContextMenuManager;
+class CTavoPMouseManager;
+class CTavoPUserToolsManager;
+class CTavoPMenuIdPool;
 
 class CTavoPWorkspace
 {
@@ -12,14 +15,14 @@ public:
     explicit CTavoPWorkspace(BOOL bResourceSmartUpdate = FALSE);
     virtual ~CTavoPWorkspace();
 
-    virtual void OnClosingMainFrame(CTavoPFrameImplFace* pFrameImpl) {}
-    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, CTavoPFrameImplFace* pFrameImpl = NULL);
+    virtual void OnClosingMainFrame(CTavoPFrameImpl* pFrameImpl) {}
+    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, CTavoPFrameImpl* pFrameImpl = NULL);
     virtual BOOL CleanState(LPCTSTR lpszProfileName = NULL);
-    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, CTavoPFrameImplFace* pFrameImpl = NULL);
+    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, CTavoPFrameImpl* pFrameImpl = NULL);
     virtual BOOL OnViewDoubleClick(CWnd* pWnd, int iViewId);
     virtual BOOL ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd* pWnd);
     virtual BOOL ShowContextHelp(CWnd* pWnd, const DWORD* pHelpIds);
-    virtual BOOL SaveFrameState(CTavoPFrameImplFace* pFrameImpl);
+    virtual BOOL SaveFrameState(CTavoPFrameImpl* pFrameImpl);
     virtual void PreLoadState() {}
     virtual void LoadCustomState() {}
     virtual void PreSaveState() {}
@@ -35,12 +38,12 @@ public:
     int GetDataVersionMinor() const { return m_iSavedVersionMinor; }
 
     // The optional managers; this program enables none of them.
-    CTavoPManagerFace* m_pKeyboardManager;
-    CTavoPManagerFace* m_pContextMenuManager;
-    CTavoPManagerFace* m_pMouseManager;
-    CTavoPManagerFace* m_pUserToolsManager;
-    CTavoPManagerFace* m_pTearOffManager;
-    CTavoPManagerFace* m_pFurtherManager;
+    CTavoPKeyboardManager* m_pKeyboardManager;
+    CTavoPContextMenuManager* m_pContextMenuManager;
+    CTavoPMouseManager* m_pMouseManager;
+    CTavoPUserToolsManager* m_pUserToolsManager;
+    CTavoPMenuIdPool* m_pTearOffManager;
+    CObject* m_pFurtherManager;
 
     CString m_strRegSection;
     BOOL m_bKeyboardManagerAutocreated;
@@ -64,7 +67,7 @@ public:
     static BOOL m_bResetItems;
 
 protected:
-    void LoadSaveManagers(BOOL bSave, LPCTSTR lpszSection, HWND hwndFrame);
+    void LoadSaveManagers(BOOL bSave, LPCTSTR lpszSection, CFrameWnd* pFrame);
 };
 
 CTavoPWorkspace* GetWorkspace();

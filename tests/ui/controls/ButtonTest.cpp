@@ -1,6 +1,7 @@
 // The owner-drawn push button and the link button in real windows: check state, repeat, borders, colours, clicks and keys.
 #include "ui/controls/CTavoPButton.h"
 #include "ui/controls/CTavoPURLLinkButton.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
@@ -203,9 +204,10 @@ TEST_F(PushButton, KeysCheckToggleAndClick)
     ASSERT_TRUE(plain.Create("ok", WS_CHILD | WS_VISIBLE, CRect(100, 100, 180, 120), &parent, 41));
     EXPECT_TRUE(Key(plain, VK_RETURN));
     EXPECT_FALSE(Key(plain, VK_SPACE)); // a plain button leaves Space to the system
-    CTavoPButton::SetPopupMenuActiveQuery([] { return TRUE; });
+    CTavoPPopupMenu popup;
+    CTavoPPopupMenu::SetActiveMenu(&popup);
     EXPECT_FALSE(Key(plain, VK_RETURN));
-    CTavoPButton::SetPopupMenuActiveQuery(nullptr);
+    CTavoPPopupMenu::SetActiveMenu(nullptr);
     EXPECT_EQ((std::vector<UINT>{41}), parent.commands);
 
     // Arrow keys walk the group in both directions, around the end and past a disabled radio.

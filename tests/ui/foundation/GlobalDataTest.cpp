@@ -1,6 +1,7 @@
 // Global data: colours and brushes after a colour change, the palette-display paths, fonts,
 // the parent background, and the library clean-up.
 #include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "tests/ui/foundation/ClassicPaletteTest.h"
 #include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
@@ -147,12 +148,12 @@ TEST_F(GlobalData, ParentBackgroundIsPaintedInsideTheCallersClipRegion)
 }
 
 namespace {
-CWnd* g_floating = nullptr;
-CWnd* g_floatsFor = nullptr;
-CWnd* FloatingOwner(CWnd* pWnd)
+// A floating frame that records the frame its bar floats for.
+class FloatingFrame : public CTavoPMiniFrameWnd
 {
-    return pWnd == g_floating ? g_floatsFor : nullptr;
-}
+public:
+    void FloatFor(CWnd* pFrame) { m_hDockSite = pFrame->GetSafeHwnd(); }
+};
 }
 
 TEST(OwningFrame, IsTheNearestFrameAboveAndFollowsAFloatingFrameToItsOwner)
@@ -169,7 +170,8 @@ TEST(OwningFrame, IsTheNearestFrameAboveAndFollowsAFloatingFrameToItsOwner)
     HWND hFloatingBar =
         ::CreateWindow("STATIC", "", WS_CHILD, 0, 0, 10, 10, hFloating, nullptr, hInst, nullptr);
     CFrameWnd frame;
-    CWnd pane, button, floating, floatingBar;
+    CWnd pane, button, floatingBar;
+    FloatingFrame floating;
     frame.Attach(hFrame);
     pane.Attach(hPane);
     button.Attach(hButton);
@@ -180,14 +182,12 @@ TEST(OwningFrame, IsTheNearestFrameAboveAndFollowsAFloatingFrameToItsOwner)
     EXPECT_EQ(&frame, FindOwningFrame(&pane));
     EXPECT_EQ(nullptr, FindOwningFrame(&frame)) << "never the window itself";
     EXPECT_EQ(nullptr, FindOwningFrame(nullptr));
-    EXPECT_EQ(nullptr, FindOwningFrame(&floatingBar)) << "no resolver: a plain window is no frame";
-    g_floating = &floating;
-    g_floatsFor = &frame;
-    SetFloatingFrameOwnerResolver(FloatingOwner);
+    EXPECT_EQ(nullptr, FindOwningFrame(&floatingBar))
+        << "a floating frame that floats for no frame is no frame";
+    floating.FloatFor(&frame);
     EXPECT_EQ(&frame, FindOwningFrame(&floatingBar));
-    SetFloatingFrameOwnerResolver(nullptr);
 
-    for (CWnd* p : {(CWnd*)&floatingBar, &floating, &button, &pane, (CWnd*)&frame})
+    for (CWnd* p : {(CWnd*)&floatingBar, (CWnd*)&floating, &button, &pane, (CWnd*)&frame})
         ::DestroyWindow(p->Detach());
     CWnd::DeleteTempMap();
 }

@@ -1,8 +1,10 @@
 // Runs in a process of its own: the visual theme is switched on for this process only, before the theme
 // library is first loaded here.
-#include "tests/ui/foundation/TestFaces.h"
+#include "tests/ui/foundation/VisualTestBars.h"
 #include "tests/ui/foundation/VisualTestCanvas.h"
 #include "ui/foundation/CTavoPWinXPVisualManager.h"
+#include "ui/bars/CTavoPStatusBar.h"
+#include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -61,9 +63,9 @@ TEST_F(ThemedLook, OpenThemesChangeTheButtonMetrics)
 
 TEST_F(ThemedLook, ThemedPartsDrawInsideTheirRects)
 {
-    CTavoPToolBar bar;
+    CTavoPStatusBar statusBar;
     CTavoPToolbarButton button;
-    button.m_pParentBar = &bar;
+    CTavoPToolbarComboBoxButton comboButton;
     struct
     {
         const char* name;
@@ -83,15 +85,15 @@ TEST_F(ThemedLook, ThemedPartsDrawInsideTheirRects)
          }},
         {"combo drop button",
          [&](CDC* pDC, const CRect& r) {
-             s_pThemed->OnDrawComboDropButton(pDC, r, FALSE, FALSE, TRUE, &button);
+             s_pThemed->OnDrawComboDropButton(pDC, r, FALSE, FALSE, TRUE, &comboButton);
          }},
         {"progress",
          [&](CDC* pDC, const CRect& r) {
-             s_pThemed->OnDrawStatusBarProgress(pDC, &bar, r, 10, 5, 0, (COLORREF)-1, (COLORREF)-1,
-                                                FALSE);
+             s_pThemed->OnDrawStatusBarProgress(pDC, &statusBar, r, 10, 5, 0, (COLORREF)-1,
+                                                (COLORREF)-1, FALSE);
          }},
         {"size box",
-         [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawStatusBarSizeBox(pDC, &bar, r); }},
+         [&](CDC* pDC, const CRect& r) { s_pThemed->OnDrawStatusBarSizeBox(pDC, &statusBar, r); }},
     };
     for (const auto& c : cases)
     {
@@ -107,25 +109,19 @@ TEST_F(ThemedLook, ThemedPartsDrawInsideTheirRects)
 TEST_F(ThemedLook, ProgressWithRangeZeroDrawsOnlyTheTrough)
 {
     VisualCanvas trough(40, 30), zero(40, 30);
-    CTavoPToolBar bar;
-    s_pThemed->OnDrawStatusBarProgress(trough.pdc(), &bar, CRect(0, 0, 40, 30), 10, 0, 0,
+    CTavoPStatusBar statusBar;
+    s_pThemed->OnDrawStatusBarProgress(trough.pdc(), &statusBar, CRect(0, 0, 40, 30), 10, 0, 0,
                                        (COLORREF)-1, (COLORREF)-1, FALSE);
-    s_pThemed->OnDrawStatusBarProgress(zero.pdc(), &bar, CRect(0, 0, 40, 30), 0, 7, 0, (COLORREF)-1,
-                                       (COLORREF)-1, TRUE);
+    s_pThemed->OnDrawStatusBarProgress(zero.pdc(), &statusBar, CRect(0, 0, 40, 30), 0, 7, 0,
+                                       (COLORREF)-1, (COLORREF)-1, TRUE);
     EXPECT_TRUE(trough.Bytes() == zero.Bytes());
 }
 
 TEST_F(ThemedLook, MenuBorderIsTheClassicOneAndStaysClosed)
 {
-    class Popup : public CTavoPWndFace
-    {
-    public:
-        CTavoPToolbarMenuButton* m_pButton = NULL;
-        CTavoPButtonFace* GetParentButtonFace() const override { return m_pButton; }
-        int GetDropDirection() const override { return 1; }
-    } popup;
+    TestPopup popup;
     CTavoPToolbarMenuButton button;
-    popup.m_pButton = &button;
+    popup.OpenedBy(&button, CTavoPPopupMenu::DROP_DOWN);
 
     VisualCanvas themed(40, 30), classic(40, 30);
     s_pThemed->OnDrawMenuBorder(themed.pdc(), &popup, CRect(0, 0, 40, 30));

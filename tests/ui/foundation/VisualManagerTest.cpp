@@ -1,4 +1,4 @@
-#include "tests/ui/foundation/TestFaces.h"
+#include "tests/ui/foundation/VisualTestBars.h"
 #include "tests/ui/foundation/VisualTestCanvas.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPVisualManagerXP.h"
@@ -123,8 +123,9 @@ protected:
 TEST_F(BaseLookPixels, BarBorderDrawsRaisedEdgesAndShrinksTheRect)
 {
     VisualCanvas canvas(20, 10);
-    CTavoPToolBar bar;
-    bar.m_dwStyle = CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT | CBRS_BORDER_BOTTOM;
+    TestBar<CTavoPToolBar> bar;
+    bar.SetBarStyle(CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT | CBRS_BORDER_BOTTOM);
+    bar.SetCanFloat(TRUE);
     CRect rect(0, 0, 20, 10);
     vm.OnDrawBarBorder(canvas.pdc(), &bar, rect);
 
@@ -141,9 +142,9 @@ TEST_F(BaseLookPixels, BarBorderDrawsRaisedEdgesAndShrinksTheRect)
 TEST_F(BaseLookPixels, BarThatCannotFloatGetsAGrooveOnTop)
 {
     VisualCanvas canvas(20, 10);
-    CTavoPToolBar bar;
-    bar.m_dwStyle = CBRS_BORDER_RIGHT;
-    bar.m_bCanFloat = FALSE;
+    TestBar<CTavoPToolBar> bar;
+    bar.SetBarStyle(CBRS_BORDER_RIGHT);
+    bar.SetCanFloat(FALSE);
     CRect rect(0, 0, 20, 10);
     vm.OnDrawBarBorder(canvas.pdc(), &bar, rect);
 
@@ -166,10 +167,10 @@ TEST_F(BaseLookPixels, FloatingOrBorderlessBarDrawsNoBorder)
     for (const auto& c : cases)
     {
         VisualCanvas canvas(20, 10);
-        CTavoPToolBar bar;
+        TestBar<CTavoPToolBar> bar;
         bar.m_bFloating = c.floating;
-        bar.m_dwStyle = c.style;
-        bar.m_bCanFloat = FALSE;
+        bar.SetBarStyle(c.style);
+        bar.SetCanFloat(FALSE);
         CRect rect(0, 0, 20, 10);
         vm.OnDrawBarBorder(canvas.pdc(), &bar, rect);
         EXPECT_EQ(canvas.Count(kBack, 0, 0, 20, 10), 200);
@@ -254,27 +255,29 @@ static CRect ColorBox(VisualCanvas& canvas, COLORREF clr, const CRect& area)
 TEST_F(BaseLookPixels, CaptionButtonPushedAndHotIsSunkenWithItsGlyphMoved)
 {
     ASSERT_TRUE(CTavoPMenuGlyphImages::Initialize());
-    const CRect rect(2, 2, 18, 16);
-    const CRect inner(4, 4, 16, 14);
-    TestCaptionButton button;
-    button.m_rect = rect;
+    // A close button: the 9 x 9 glyph with a margin of 2 all round, at (2, 2).
+    CTavoPCaptionButton button;
+    button.m_nHit = HTCLOSE;
+    button.m_ptOrg = CPoint(2, 2);
+    ASSERT_EQ(button.GetRect(), CRect(2, 2, 15, 15));
+    const CRect inner(4, 4, 13, 13);
 
     VisualCanvas resting(20, 18);
     vm.OnDrawCaptionButton(resting.pdc(), &button, FALSE, TRUE, FALSE, FALSE);
     EXPECT_EQ(resting.Pixel(2, 2), kLight);
-    EXPECT_EQ(resting.Pixel(17, 15), kDkShadow);
+    EXPECT_EQ(resting.Pixel(14, 14), kDkShadow);
     EXPECT_EQ(resting.Pixel(3, 3), kHilite);
-    EXPECT_EQ(resting.Pixel(16, 14), kShadow);
+    EXPECT_EQ(resting.Pixel(13, 13), kShadow);
 
     VisualCanvas sunken(20, 18);
     button.m_bPushed = TRUE;
-    button.m_bHighlighted = TRUE;
+    button.m_bFocused = TRUE;
     vm.OnDrawCaptionButton(sunken.pdc(), &button, FALSE, TRUE, FALSE, FALSE);
     EXPECT_EQ(sunken.Pixel(2, 2), kDkShadow);
-    EXPECT_EQ(sunken.Pixel(17, 2), kLight);
-    EXPECT_EQ(sunken.Pixel(17, 15), kLight);
+    EXPECT_EQ(sunken.Pixel(14, 2), kLight);
+    EXPECT_EQ(sunken.Pixel(14, 14), kLight);
     EXPECT_EQ(sunken.Pixel(3, 3), kDkShadow);
-    EXPECT_EQ(sunken.Pixel(16, 14), kHilite);
+    EXPECT_EQ(sunken.Pixel(13, 13), kHilite);
 
     const CRect glyphResting = ColorBox(resting, RGB(0, 0, 0), inner);
     const CRect glyphSunken = ColorBox(sunken, RGB(0, 0, 0), inner);
@@ -287,16 +290,17 @@ TEST_F(BaseLookPixels, CaptionButtonPushedAndHotIsSunkenWithItsGlyphMoved)
 TEST_F(BaseLookPixels, DisabledCaptionButtonHasAGreyGlyphAndNoBorder)
 {
     ASSERT_TRUE(CTavoPMenuGlyphImages::Initialize());
-    TestCaptionButton button;
-    button.m_rect = CRect(2, 2, 18, 16);
+    CTavoPCaptionButton button;
+    button.m_nHit = HTCLOSE;
+    button.m_ptOrg = CPoint(2, 2);
     button.m_bPushed = TRUE;
-    button.m_bHighlighted = TRUE;
+    button.m_bFocused = TRUE;
     VisualCanvas canvas(20, 18);
     vm.OnDrawCaptionButton(canvas.pdc(), &button, TRUE, TRUE, FALSE, TRUE);
 
     EXPECT_EQ(canvas.Pixel(2, 2), kBack);
-    EXPECT_EQ(canvas.Pixel(17, 15), kBack);
-    EXPECT_GT(canvas.Count(RGB(128, 128, 128), 3, 3, 17, 15), 0);
+    EXPECT_EQ(canvas.Pixel(14, 14), kBack);
+    EXPECT_GT(canvas.Count(RGB(128, 128, 128), 3, 3, 14, 14), 0);
     EXPECT_EQ(canvas.Count(RGB(0, 0, 0), 0, 0, 20, 18), 0);
     EXPECT_EQ(canvas.Count(RGB(255, 255, 255), 0, 0, 20, 18), 0);
 }
@@ -396,7 +400,7 @@ TEST_F(BaseLookPixels, BottomTabHasCutCornersBelow)
 {
     VisualCanvas canvas(70, 30);
     TestTabWnd tabs;
-    tabs.m_bBottom = TRUE;
+    tabs.SetLocation(CTavoPBaseTabWnd::LOCATION_BOTTOM);
     vm.OnDrawTab(canvas.pdc(), CRect(10, 5, 60, 25), 1, FALSE, &tabs);
 
     EXPECT_EQ(canvas.Pixel(10, 25), kBack);
@@ -412,7 +416,7 @@ TEST_F(BaseLookPixels, FlatTabIsATrapezoid)
 {
     VisualCanvas canvas(70, 30);
     TestTabWnd tabs;
-    tabs.m_bFlat = TRUE;
+    tabs.SetFlat(TRUE);
     vm.OnDrawTab(canvas.pdc(), CRect(10, 5, 60, 25), 0, TRUE, &tabs);
     // Slanted sides 10 pixels wide: the top corners are cut, the bottom ones are not.
     EXPECT_EQ(canvas.Pixel(11, 7), kBack);
@@ -457,17 +461,25 @@ TEST_F(BaseLookPixels, ButtonTextColourFollowsStateAndKind)
     EXPECT_EQ(vm.GetToolbarButtonTextColor(&outlook, TAVOP_BUTTON_NORMAL),
               ::GetSysColor(COLOR_3DFACE));
     EXPECT_EQ(vm.GetHighlightedMenuItemTextColor(&button), RGB(255, 255, 255));
+
+    // While the toolbars are customized, a command that may not be customized draws disabled.
+    CTavoPToolbarButton closeButton;
+    closeButton.m_nID = SC_CLOSE;
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    EXPECT_EQ(vm.GetToolbarButtonTextColor(&closeButton, TAVOP_BUTTON_NORMAL), RGB(128, 128, 128));
+    CTavoPToolBar::SetCustomizeMode(FALSE);
+    EXPECT_EQ(vm.GetToolbarButtonTextColor(&closeButton, TAVOP_BUTTON_NORMAL), RGB(0, 0, 0));
 }
 
 TEST_F(BaseLookPixels, CaptionBarIsFilledWithItsOwnColourOrShadow)
 {
     VisualCanvas canvas(20, 10);
-    CTavoPCaptionBar caption;
+    TestCaptionBar caption;
     vm.OnFillBarBackground(canvas.pdc(), &caption, CRect(0, 0, 20, 10), CRect(0, 0, 10, 10));
     EXPECT_EQ(canvas.Pixel(5, 5), kShadow);
     EXPECT_EQ(canvas.Pixel(15, 5), kBack);
 
-    caption.m_clrBack = RGB(10, 20, 30);
+    caption.SetBackgroundColor(RGB(10, 20, 30));
     vm.OnFillBarBackground(canvas.pdc(), &caption, CRect(0, 0, 20, 10), CRect(0, 0, 20, 10));
     EXPECT_EQ(canvas.Pixel(15, 5), RGB(10, 20, 30));
 

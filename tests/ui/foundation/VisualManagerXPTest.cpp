@@ -1,6 +1,8 @@
-#include "tests/ui/foundation/TestFaces.h"
+#include "tests/ui/foundation/VisualTestBars.h"
 #include "tests/ui/foundation/VisualTestCanvas.h"
-#include "ui/foundation/CTavoPToolbarSettings.h"
+#include "ui/bars/CTavoPStatusBar.h"
+#include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
+#include "ui/commandbars/CTavoPToolbarEditBoxButton.h"
 #include "ui/foundation/CTavoPVisualManagerXP.h"
 #include "ui/foundation/CTavoPWinXPVisualManager.h"
 
@@ -72,8 +74,8 @@ private:
 TEST_F(XPLook, HotMenuItemTextIsBlackOnALightHotColourAndWhiteOnADarkOne)
 {
     CTavoPPopupMenuBar popup;
-    CTavoPToolbarMenuButton item;
-    item.m_pParentBar = &popup;
+    TestMenuButton item;
+    item.SetParentWnd(&popup);
 
     {
         CTavoPVisualManagerXP xp(TRUE);
@@ -108,9 +110,7 @@ TEST_F(XPLook, HotMenuItemTextIsBlackOnALightHotColourAndWhiteOnADarkOne)
 TEST_F(XPLook, ButtonFillsFollowStateAndStyle)
 {
     CTavoPVisualManagerXP xp(TRUE);
-    CTavoPToolBar bar;
     CTavoPToolbarButton button;
-    button.m_pParentBar = &bar;
     struct
     {
         const char* name;
@@ -137,12 +137,12 @@ TEST_F(XPLook, ButtonFillsFollowStateAndStyle)
         EXPECT_EQ(canvas.Pixel(19, 19), kBack);
     }
 
-    CTavoPToolbarSettings::m_bCustomizeMode = TRUE;
+    CTavoPToolBar::SetCustomizeMode(TRUE);
     VisualCanvas customizing(20, 20);
     button.m_nStyle = 0;
     xp.OnFillButtonInterior(customizing.pdc(), &button, CRect(0, 0, 20, 20),
                             TAVOP_BUTTON_HIGHLIGHTED);
-    CTavoPToolbarSettings::m_bCustomizeMode = FALSE;
+    CTavoPToolBar::SetCustomizeMode(FALSE);
     EXPECT_EQ(customizing.Pixel(10, 10), kBack);
 }
 
@@ -174,7 +174,6 @@ TEST_F(XPLook, DockingPaneGripperCarriesItsTitle)
     CTavoPDockingControlBar pane;
     ASSERT_TRUE(pane.Attach(
         ::CreateWindowExA(0, "STATIC", "Pane", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL)));
-    EXPECT_EQ(pane.GetFaceHwnd(), pane.GetSafeHwnd());
 
     CTavoPVisualManagerXP xp(TRUE);
     VisualCanvas canvas(100, 20);
@@ -190,20 +189,11 @@ TEST_F(XPLook, DockingPaneGripperCarriesItsTitle)
     EXPECT_GT(canvas.Count(kFace, 60, 0, 96, 20), 0);
 }
 
-// A popup menu opened below a menu-bar button 40 pixels wide.
-class TestPopup : public CTavoPWndFace
+// A menu-bar button 40 pixels wide.
+class TestMenuBarButton : public TestMenuButton
 {
 public:
-    CTavoPButtonFace* m_pButton = NULL;
-    int m_nDirection = 1;
-    CTavoPButtonFace* GetParentButtonFace() const override { return m_pButton; }
-    int GetDropDirection() const override { return m_nDirection; }
-};
-
-class TestMenuBarButton : public CTavoPToolbarMenuButton
-{
-public:
-    CRect GetButtonRect() const override { return CRect(100, 0, 140, 20); }
+    TestMenuBarButton() { SetRect(CRect(100, 0, 140, 20)); }
 };
 
 TEST_F(XPLook, PopupBorderOpensTowardsItsMenuBarButton)
@@ -211,7 +201,7 @@ TEST_F(XPLook, PopupBorderOpensTowardsItsMenuBarButton)
     CTavoPVisualManagerXP xp(TRUE);
     TestMenuBarButton button;
     TestPopup popup;
-    popup.m_pButton = &button;
+    popup.OpenedBy(&button);
     VisualCanvas canvas(80, 60);
     xp.OnDrawMenuBorder(canvas.pdc(), &popup, CRect(0, 0, 80, 60));
 
@@ -229,41 +219,55 @@ TEST_F(XPLook, PopupBorderOpensTowardsItsMenuBarButton)
     public:
         BOOL IsBorderJoined() const override { return FALSE; }
     } apart;
-    popup.m_pButton = &apart;
+    popup.OpenedBy(&apart);
     VisualCanvas closed(80, 60);
     xp.OnDrawMenuBorder(closed.pdc(), &popup, CRect(0, 0, 80, 60));
     EXPECT_EQ(closed.Pixel(10, 0), xp.GetMenuBorderColor());
+}
+
+TEST_F(XPLook, SubmenuBorderStaysClosed)
+{
+    // The parent popup's window with its item bar inside; the submenu's button sits on that bar.
+    TestPopup parentPopup;
+    ASSERT_TRUE(parentPopup.Attach(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0,
+                                                     80, 60, NULL, NULL, NULL, NULL)));
+    CTavoPPopupMenuBar* pItems = parentPopup.GetMenuBar();
+    ASSERT_TRUE(pItems->CreateEx(0, "STATIC", "", WS_CHILD, CRect(0, 0, 80, 60), &parentPopup, 1));
+    TestMenuBarButton item;
+    item.SetParentWnd(pItems);
+    TestPopup submenu;
+    submenu.OpenedBy(&item, CTavoPPopupMenu::DROP_RIGHT);
+    EXPECT_EQ(submenu.GetParentPopupMenu(), &parentPopup);
+
+    CTavoPVisualManagerXP xp(TRUE);
+    VisualCanvas canvas(80, 60);
+    xp.OnDrawMenuBorder(canvas.pdc(), &submenu, CRect(0, 0, 80, 60));
+    EXPECT_EQ(canvas.Pixel(0, 10), xp.GetMenuBorderColor());
+
+    pItems->DestroyWindow();
+    ::DestroyWindow(parentPopup.Detach());
 }
 
 TEST_F(XPLook, OpenMenuBarButtonJoinsItsPopup)
 {
     HWND hwndPopup = ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
                                        10, 10, NULL, NULL, NULL, NULL);
-    class OpenPopup : public TestPopup
-    {
-    public:
-        HWND m_hwnd = NULL;
-        HWND GetFaceHwnd() const override { return m_hwnd; }
-    } popup;
-    popup.m_hwnd = hwndPopup;
-    class OpenButton : public CTavoPToolbarMenuButton
-    {
-    public:
-        CTavoPWndFace* m_pPopup = NULL;
-        CTavoPWndFace* GetPopupMenuFace() const override { return m_pPopup; }
-        BOOL IsDroppedDown() const override { return TRUE; }
-    } button;
-    button.m_pPopup = &popup;
+    TestPopup popup;
+    ASSERT_TRUE(popup.Attach(hwndPopup));
+    TestMenuButton button;
+    popup.OpenedBy(&button, CTavoPPopupMenu::DROP_DOWN);
+    button.SetPopupMenu(&popup);
+    ASSERT_TRUE(button.IsDroppedDown());
     CTavoPMenuBar menuBar;
-    button.m_pParentBar = &menuBar;
+    button.SetParentWnd(&menuBar);
 
     CTavoPVisualManagerXP xp(TRUE);
-    CTavoPToolbarSettings::m_bMenuShadows = FALSE;
+    CTavoPPopupMenu::m_bMenuShadows = FALSE;
     VisualCanvas canvas(50, 30);
     xp.OnFillButtonInterior(canvas.pdc(), &button, CRect(0, 0, 40, 20), TAVOP_BUTTON_HIGHLIGHTED);
     xp.OnDrawButtonBorder(canvas.pdc(), &button, CRect(0, 0, 40, 20), TAVOP_BUTTON_HIGHLIGHTED);
-    CTavoPToolbarSettings::m_bMenuShadows = TRUE;
-    ::DestroyWindow(hwndPopup);
+    CTavoPPopupMenu::m_bMenuShadows = TRUE;
+    ::DestroyWindow(popup.Detach());
 
     // Trimmed to 39 x 19, then grown 4 pixels down to the popup.
     EXPECT_EQ(canvas.Pixel(0, 0), xp.GetMenuBorderColor());
@@ -276,7 +280,7 @@ TEST_F(XPLook, OpenMenuBarButtonJoinsItsPopup)
 TEST_F(XPLook, PopupMenuBarHasAnImageColumnAndShortSeparators)
 {
     CTavoPVisualManagerXP xp(TRUE);
-    CTavoPPopupMenuBar popupBar;
+    TestPopupMenuBar popupBar;
     VisualCanvas canvas(100, 40);
     xp.OnFillBarBackground(canvas.pdc(), &popupBar, CRect(0, 0, 100, 40), CRect());
     xp.OnDrawSeparator(canvas.pdc(), &popupBar, CRect(0, 10, 100, 20), FALSE);
@@ -289,7 +293,7 @@ TEST_F(XPLook, PopupMenuBarHasAnImageColumnAndShortSeparators)
     EXPECT_EQ(canvas.Pixel(20, 15), xp.GetSeparatorColor());
     EXPECT_EQ(canvas.Pixel(99, 15), xp.GetSeparatorColor());
 
-    popupBar.m_bHideImages = TRUE;
+    popupBar.HideImageColumn(TRUE);
     xp.OnFillBarBackground(canvas.pdc(), &popupBar, CRect(0, 0, 100, 40), CRect());
     EXPECT_EQ(canvas.Pixel(5, 5), xp.GetMenuColor());
 }
@@ -299,15 +303,19 @@ static void DrawThemedOperations(CTavoPVisualManager& vm, VisualCanvas& canvas)
 {
     CDC* pDC = canvas.pdc();
     CTavoPToolBar bar;
+    CTavoPStatusBar statusBar;
     CTavoPPopupMenuBar popupBar;
     CTavoPToolbarButton button;
-    button.m_pParentBar = &bar;
-    TestCaptionButton caption;
-    caption.m_rect = CRect(0, 0, 16, 14);
-    caption.m_bHighlighted = TRUE;
+    CTavoPToolbarComboBoxButton comboButton;
+    CTavoPToolbarEditBoxButton editButton;
+    TestMenuButton menuItem;
+    menuItem.SetParentWnd(&bar);
+    CTavoPCaptionButton caption;
+    caption.m_nHit = HTCLOSE;
+    caption.m_bFocused = TRUE;
     TestPopup popup;
     TestMenuBarButton menuButton;
-    popup.m_pButton = &menuButton;
+    popup.OpenedBy(&menuButton);
 
     vm.OnFillBarBackground(pDC, &popupBar, CRect(0, 0, 60, 40), CRect());
     vm.OnDrawMenuBorder(pDC, &popup, CRect(0, 0, 60, 40));
@@ -316,18 +324,19 @@ static void DrawThemedOperations(CTavoPVisualManager& vm, VisualCanvas& canvas)
     vm.OnDrawCaptionButton(pDC, &caption, TRUE, TRUE, FALSE, FALSE);
     vm.OnDrawMenuSystemButton(pDC, CRect(90, 0, 110, 20), SC_CLOSE, 0, TRUE);
     vm.OnDrawMenuSystemButton(pDC, CRect(110, 0, 130, 20), SC_RESTORE, TBBS_PRESSED, TRUE);
-    vm.OnDrawStatusBarPaneBorder(pDC, &bar, CRect(0, 40, 60, 60), 0, 0);
-    vm.OnDrawStatusBarProgress(pDC, &bar, CRect(60, 40, 130, 60), 10, 4, RGB(0, 0, 255),
+    vm.OnDrawStatusBarPaneBorder(pDC, &statusBar, CRect(0, 40, 60, 60), 0, 0);
+    vm.OnDrawStatusBarProgress(pDC, &statusBar, CRect(60, 40, 130, 60), 10, 4, RGB(0, 0, 255),
                                (COLORREF)-1, (COLORREF)-1, TRUE);
-    vm.OnDrawStatusBarSizeBox(pDC, &bar, CRect(130, 40, 150, 60));
-    vm.OnDrawComboDropButton(pDC, CRect(0, 60, 16, 80), FALSE, TRUE, TRUE, &button);
-    vm.OnDrawComboBorder(pDC, CRect(16, 60, 60, 80), FALSE, FALSE, TRUE, &button);
-    vm.OnDrawEditBorder(pDC, CRect(60, 60, 100, 80), FALSE, TRUE, &button);
+    vm.OnDrawStatusBarSizeBox(pDC, &statusBar, CRect(130, 40, 150, 60));
+    vm.OnDrawComboDropButton(pDC, CRect(0, 60, 16, 80), FALSE, TRUE, TRUE, &comboButton);
+    vm.OnDrawComboBorder(pDC, CRect(16, 60, 60, 80), FALSE, FALSE, TRUE, &comboButton);
+    vm.OnDrawEditBorder(pDC, CRect(60, 60, 100, 80), FALSE, TRUE, &editButton);
     button.m_nStyle = TBBS_CHECKED;
     vm.OnFillButtonInterior(pDC, &button, CRect(100, 60, 124, 82), TAVOP_BUTTON_HIGHLIGHTED);
     vm.OnDrawButtonBorder(pDC, &button, CRect(100, 60, 124, 82), TAVOP_BUTTON_HIGHLIGHTED);
+    menuItem.m_nStyle = TBBS_CHECKED;
     COLORREF clrText = 0;
-    vm.OnHighlightMenuItem(pDC, &button, CRect(0, 82, 60, 100), clrText);
+    vm.OnHighlightMenuItem(pDC, &menuItem, CRect(0, 82, 60, 100), clrText);
     vm.OnFillCommandsListBackground(pDC, CRect(60, 82, 150, 100), FALSE);
     CRect rectHeader(0, 100, 40, 120);
     vm.OnDrawHeaderItemBorder(NULL, pDC, rectHeader, TRUE, FALSE);

@@ -1,13 +1,24 @@
 #include "framework/Framework.h"
 #include "framework/CTestSeams.h"
+#include "tests/support/BmpFile.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
+#include "ui/bars/frames/CTavoPFrameImpl.h"
+#include "ui/commandbars/CTavoPReBar.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPContextMenuManager.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
+#include "ui/commandbars/managers/CTavoPMouseManager.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
-#include "ui/foundation/CTavoPToolbarSettings.h"
+#include "ui/foundation/CTavoPRegistry.h"
+#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPToolbarImageList.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,21 +32,79 @@ const std::string kBase = "SOFTWARE\\VorlenTests WS\\vmtest\\Settings\\";
 
 std::vector<std::string> g_calls;
 
-class RecordingToolBar : public CTavoPToolBarFace
+// The user-image strip under watch: its save shows in the record as the first call after it.
+CTavoPToolbarImageList* g_pWatchedImages = NULL;
+BOOL g_bImagesUnsaved = FALSE;
+
+void Record(const std::string& call)
+{
+    if (g_pWatchedImages != NULL && g_bImagesUnsaved && !g_pWatchedImages->IsModified())
+    {
+        g_calls.push_back("save user images");
+        g_bImagesUnsaved = FALSE;
+    }
+    g_calls.push_back(call);
+}
+
+bool EndsWith(const CString& str, const char* lpszTail)
+{
+    const int n = (int)strlen(lpszTail);
+    return str.GetLength() >= n && str.Right(n) == lpszTail;
+}
+
+} // namespace
+
+// Registry access that records the keys of the parts the workspace reaches through static
+// operations: the toolbar options and the rebar layouts.
+class RecordingRegistry : public CTavoPRegistry
+{
+    DECLARE_DYNCREATE(RecordingRegistry)
+public:
+    BOOL Open(LPCTSTR pszPath) override
+    {
+        Note(pszPath, "load");
+        return CTavoPRegistry::Open(pszPath);
+    }
+    BOOL CreateKey(LPCTSTR pszPath) override
+    {
+        Note(pszPath, "save");
+        return CTavoPRegistry::CreateKey(pszPath);
+    }
+
+private:
+    static void Note(LPCTSTR pszPath, const std::string& verb)
+    {
+        const CString path = pszPath;
+        if (EndsWith(path, "TavoToolbarParameters"))
+            Record(verb + " toolbar options");
+        else if (path.Find("TavoRebar-") >= 0)
+            Record(verb + " rebars");
+    }
+};
+IMPLEMENT_DYNCREATE(RecordingRegistry, CTavoPRegistry)
+
+namespace {
+
+// A toolbar window that records its loads and saves.
+class RecordingToolBar : public CTavoPToolBar
 {
 public:
-    RecordingToolBar(const char* name, HWND hwnd, BOOL bFloating = FALSE)
-        : m_name(name), m_hwnd(hwnd), m_bFloating(bFloating)
+    RecordingToolBar(const char* name, HWND hwndParent, BOOL bFloating = FALSE)
+        : m_name(name), m_bFloating(bFloating)
     {
-        CTavoPToolbarSettings::AddToolbar(this);
+        CreateEx(0, _T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 50, 20),
+                 CWnd::FromHandle(hwndParent), 0);
     }
-    ~RecordingToolBar() { CTavoPToolbarSettings::RemoveToolbar(this); }
-
-    HWND GetFaceHwnd() const override { return m_hwnd; }
-    BOOL IsFloating() const override { return m_bFloating; }
-    BOOL LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID) override
+    ~RecordingToolBar()
     {
-        g_calls.push_back("load " + m_name);
+        if (m_hWnd != NULL)
+            DestroyWindow();
+    }
+
+    BOOL IsFloating() const override { return m_bFloating; }
+    BOOL LoadState(LPCTSTR lpszProfileName, int, UINT) override
+    {
+        Record("load " + m_name);
         m_strPath = lpszProfileName;
         m_nVersionSeen = GetWorkspace()->GetDataVersionMajor();
         m_bRegisterSeen = GetGlobalData().m_bRegisterCmdImages;
@@ -43,56 +112,66 @@ public:
             throw 1;
         return TRUE;
     }
-    BOOL SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID) override
+    BOOL SaveState(LPCTSTR, int, UINT) override
     {
-        g_calls.push_back("save " + m_name);
+        Record("save " + m_name);
         return TRUE;
     }
-    BOOL IsResourceChanged() const override { return m_bChanged; }
-    void RefreshButtonImages() override { g_calls.push_back("refresh " + m_name); }
+    void RefreshButtonImages() override { Record("refresh " + m_name); }
+    void SetResourceChanged(BOOL bChanged) { m_bResourceWasChanged = bChanged; }
+    // The window goes without the toolbar hearing of it, so the toolbar stays listed.
+    void LoseWindow() { ::DestroyWindow(Detach()); }
 
     std::string m_name;
-    HWND m_hwnd;
     BOOL m_bFloating;
     BOOL m_bThrow = FALSE;
-    BOOL m_bChanged = FALSE;
     CString m_strPath;
     int m_nVersionSeen = 0;
     BOOL m_bRegisterSeen = TRUE;
 };
 
-class RecordingFrameImpl : public CTavoPFrameImplFace
+// A frame window whose layout requests are recorded.
+class RecordingFrame : public CFrameWnd
 {
 public:
-    explicit RecordingFrameImpl(HWND hwnd) : m_hwnd(hwnd) {}
-    HWND GetFrameHwnd() const override { return m_hwnd; }
-    void LoadUserToolbars() override { g_calls.push_back("load user toolbars"); }
-    void SaveUserToolbars(BOOL) override { g_calls.push_back("save user toolbars"); }
-    void LoadTearOffMenus() override { g_calls.push_back("load tear-off bars"); }
-    void SaveTearOffMenus(BOOL) override { g_calls.push_back("save tear-off bars"); }
+    void RecalcLayout(BOOL) override { Record("layout"); }
+};
+
+class RecordingFrameImpl : public CTavoPFrameImpl
+{
+public:
+    explicit RecordingFrameImpl(CFrameWnd* pFrame) : CTavoPFrameImpl(pFrame) {}
+    void LoadUserToolbars() override { Record("load user toolbars"); }
+    void SaveUserToolbars(BOOL) override { Record("save user toolbars"); }
+    void LoadTearOffBars() override { Record("load tear-off bars"); }
+    void SaveTearOffBars(BOOL) override { Record("save tear-off bars"); }
     void LoadFrameworkDockState(LPCTSTR lpszSection) override
     {
-        g_calls.push_back(std::string("load framework dock state ") + lpszSection);
+        Record(std::string("load framework dock state ") + lpszSection);
     }
     void SaveFrameworkDockState(LPCTSTR lpszSection) override
     {
-        g_calls.push_back(std::string("save framework dock state ") + lpszSection);
+        Record(std::string("save framework dock state ") + lpszSection);
     }
     BOOL IsDockStateValid() override
     {
-        g_calls.push_back("check dock state");
+        Record("check dock state");
         return m_bValid;
     }
-    void ApplyFrameworkDockState() override { g_calls.push_back("apply framework dock state"); }
-    void LoadDockState(LPCTSTR) override { g_calls.push_back("load dock layout"); }
-    void SaveDockState(LPCTSTR) override { g_calls.push_back("save dock layout"); }
-    void RecalcLayout() override { g_calls.push_back("layout"); }
+    void ApplyFrameworkDockState() override { Record("apply framework dock state"); }
+    void LoadDockState(LPCTSTR) override { Record("load dock layout"); }
+    BOOL SaveDockState(LPCTSTR) override
+    {
+        Record("save dock layout");
+        return TRUE;
+    }
 
-    HWND m_hwnd;
     BOOL m_bValid = TRUE;
 };
 
-class RecordingManager : public CTavoPManagerFace
+// The optional managers, each recording its loads and saves under its name.
+template <class TManager>
+class RecordingManager : public TManager
 {
 public:
     RecordingManager(const char* name, int* pDeleted = NULL) : m_name(name), m_pDeleted(pDeleted) {}
@@ -101,49 +180,62 @@ public:
         if (m_pDeleted != NULL)
             ++*m_pDeleted;
     }
-    BOOL LoadState(LPCTSTR, CWnd* pFrame) override
+    BOOL LoadState(LPCTSTR) override
     {
-        g_calls.push_back("load " + m_name + (pFrame != NULL ? " with frame" : ""));
+        Record("load " + m_name);
         return TRUE;
     }
-    BOOL SaveState(LPCTSTR, CWnd* pFrame) override
+    BOOL SaveState(LPCTSTR) override
     {
-        g_calls.push_back("save " + m_name + (pFrame != NULL ? " with frame" : ""));
+        Record("save " + m_name);
         return TRUE;
     }
-    UINT GetViewCommand(int) override { return m_uiCommand; }
-    BOOL InvokeTool(UINT uiCmd) override { return uiCmd == m_uiTool; }
 
     std::string m_name;
     int* m_pDeleted;
+};
+
+class RecordingMouseManager : public RecordingManager<CTavoPMouseManager>
+{
+public:
+    using RecordingManager::RecordingManager;
+    UINT GetViewCommand(int) override { return m_uiCommand; }
     UINT m_uiCommand = 0;
+};
+
+class RecordingUserToolsManager : public RecordingManager<CTavoPUserToolsManager>
+{
+public:
+    using RecordingManager::RecordingManager;
+    BOOL InvokeTool(UINT uiCmd) override { return uiCmd == m_uiTool; }
     UINT m_uiTool = 0;
 };
 
-BOOL LoadParameters(LPCTSTR)
+class RecordingKeyboardManager : public CTavoPKeyboardManager
 {
-    g_calls.push_back("load toolbar options");
-    return TRUE;
-}
-BOOL SaveParameters(LPCTSTR)
-{
-    g_calls.push_back("save toolbar options");
-    return TRUE;
-}
-BOOL LoadRebars(LPCTSTR, HWND)
-{
-    g_calls.push_back("load rebars");
-    return TRUE;
-}
-BOOL SaveRebars(LPCTSTR, HWND)
-{
-    g_calls.push_back("save rebars");
-    return TRUE;
-}
-void SaveUserImages()
-{
-    g_calls.push_back("save user images");
-}
+public:
+    RecordingKeyboardManager(const char* name, int* pDeleted = NULL)
+        : m_name(name), m_pDeleted(pDeleted)
+    {}
+    ~RecordingKeyboardManager()
+    {
+        if (m_pDeleted != NULL)
+            ++*m_pDeleted;
+    }
+    BOOL LoadState(LPCTSTR, CFrameWnd* pFrame) override
+    {
+        Record("load " + m_name + (pFrame != NULL ? " with frame" : ""));
+        return TRUE;
+    }
+    BOOL SaveState(LPCTSTR, CFrameWnd* pFrame) override
+    {
+        Record("save " + m_name + (pFrame != NULL ? " with frame" : ""));
+        return TRUE;
+    }
+
+    std::string m_name;
+    int* m_pDeleted;
+};
 
 // A frame window with a child window for each docked toolbar; records the commands it gets.
 class TestFrameWindows
@@ -156,17 +248,23 @@ public:
         wc.hInstance = ::GetModuleHandleA(NULL);
         wc.lpszClassName = "VorlenWorkspaceTestFrame";
         ::RegisterClassA(&wc);
-        frame = ::CreateWindowA(wc.lpszClassName, "frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
-                                NULL, NULL, wc.hInstance, NULL);
-        for (HWND& h : bars)
-            h = ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 20, frame, NULL, wc.hInstance,
-                                NULL);
+        frame.Attach(::CreateWindowA(wc.lpszClassName, "frame", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                                     NULL, NULL, wc.hInstance, NULL));
         s_commands.clear();
     }
-    ~TestFrameWindows() { ::DestroyWindow(frame); }
+    ~TestFrameWindows() { ::DestroyWindow(frame.Detach()); }
 
-    HWND frame;
-    HWND bars[3];
+    HWND hwnd() const { return frame.m_hWnd; }
+    // A rebar of the frame, so that the rebar layouts are stored and read.
+    void AddRebar()
+    {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_COOL_CLASSES};
+        ::InitCommonControlsEx(&icc);
+        rebar.CreateEx(0, REBARCLASSNAME, _T(""), WS_CHILD, CRect(0, 0, 200, 30), &frame, 0xE900);
+    }
+
+    RecordingFrame frame;
+    CTavoPReBar rebar;
     static std::vector<WPARAM> s_commands;
 
 private:
@@ -187,19 +285,13 @@ protected:
         theTestApp.SetRegistryKey(_T("VorlenTests WS"));
         g_calls.clear();
         GetCommandManager()->ClearAllCmdImages();
-        CTavoPToolbarSettings::m_pfnLoadParameters = LoadParameters;
-        CTavoPToolbarSettings::m_pfnSaveParameters = SaveParameters;
-        CTavoPToolbarSettings::m_pfnLoadRebarState = LoadRebars;
-        CTavoPToolbarSettings::m_pfnSaveRebarState = SaveRebars;
-        CTavoPToolbarSettings::m_pfnSaveUserImages = SaveUserImages;
+        CTavoPRegistryHolder::SetRegistryClass(RUNTIME_CLASS(RecordingRegistry));
     }
     void TearDown() override
     {
-        CTavoPToolbarSettings::m_pfnLoadParameters = NULL;
-        CTavoPToolbarSettings::m_pfnSaveParameters = NULL;
-        CTavoPToolbarSettings::m_pfnLoadRebarState = NULL;
-        CTavoPToolbarSettings::m_pfnSaveRebarState = NULL;
-        CTavoPToolbarSettings::m_pfnSaveUserImages = NULL;
+        CTavoPRegistryHolder::SetRegistryClass(NULL);
+        CTavoPToolBar::SetUserImages(NULL);
+        g_pWatchedImages = NULL;
         GetCommandManager()->ClearAllCmdImages();
     }
 
@@ -269,16 +361,28 @@ TEST_F(Workspace, WindowPlacementIsStoredAsRawRectFlagsAndShowCommand)
 TEST_F(Workspace, LoadAndSaveVisitEveryPartInTheFixedOrder)
 {
     TestFrameWindows windows;
-    RecordingToolBar first("toolbar 1", windows.bars[0]);
-    RecordingToolBar floating("floating toolbar", windows.bars[1], TRUE);
-    RecordingToolBar last("toolbar 3", windows.bars[2]);
-    RecordingToolBar gone("destroyed toolbar", NULL);
-    RecordingFrameImpl frameImpl(windows.frame);
+    windows.AddRebar();
+    RecordingToolBar first("toolbar 1", windows.hwnd());
+    RecordingToolBar floating("floating toolbar", windows.hwnd(), TRUE);
+    RecordingToolBar last("toolbar 3", windows.hwnd());
+    RecordingToolBar gone("destroyed toolbar", windows.hwnd());
+    gone.LoseWindow();
+    RecordingFrameImpl frameImpl(&windows.frame);
+
+    char szTemp[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, szTemp);
+    const std::string imagesPath = std::string(szTemp) + "vorlen-ws-user-images.bmp";
+    WriteBmp(imagesPath, 24, 16, 15, std::vector<COLORREF>(16 * 15, RGB(0, 128, 0)));
+    CTavoPToolbarImageList userImages;
+    ASSERT_TRUE(userImages.LoadFromFile(imagesPath.c_str()));
+    CTavoPToolBar::SetUserImages(&userImages);
 
     CTavoPWorkspace workspace(TRUE);
     workspace.SetRegistryBase(_T("Settings"));
-    RecordingManager mouse("mouse"), context("context menus"), keyboard("keyboard"),
-        tools("user tools");
+    RecordingMouseManager mouse("mouse");
+    RecordingManager<CTavoPContextMenuManager> context("context menus");
+    RecordingKeyboardManager keyboard("keyboard");
+    RecordingUserToolsManager tools("user tools");
     workspace.m_pMouseManager = &mouse;
     workspace.m_pContextMenuManager = &context;
     workspace.m_pKeyboardManager = &keyboard;
@@ -298,11 +402,18 @@ TEST_F(Workspace, LoadAndSaveVisitEveryPartInTheFixedOrder)
         "apply framework dock state",
         "load mouse",
         "load context menus",
-        "load keyboard",
+        "load keyboard with frame",
         "load user tools",
     };
     EXPECT_EQ(g_calls, loadOrder);
     EXPECT_EQ(std::string(first.m_strPath), kBase);
+
+    // A changed user-image strip is written back to its file as part of the save.
+    HBITMAP hbmp = ::CreateBitmap(16, 15, 1, 32, NULL);
+    ASSERT_TRUE(userImages.UpdateImage(0, hbmp));
+    ::DeleteObject(hbmp);
+    g_pWatchedImages = &userImages;
+    g_bImagesUnsaved = TRUE;
 
     g_calls.clear();
     ASSERT_TRUE(workspace.SaveState(NULL, &frameImpl));
@@ -319,21 +430,24 @@ TEST_F(Workspace, LoadAndSaveVisitEveryPartInTheFixedOrder)
         "save user images",
         "save mouse",
         "save context menus",
-        "save keyboard",
+        "save keyboard with frame",
         "save user tools",
     };
     EXPECT_EQ(g_calls, saveOrder);
 
-    workspace.m_pMouseManager = workspace.m_pContextMenuManager = NULL;
-    workspace.m_pKeyboardManager = workspace.m_pUserToolsManager = NULL;
+    workspace.m_pMouseManager = NULL;
+    workspace.m_pContextMenuManager = NULL;
+    workspace.m_pKeyboardManager = NULL;
+    workspace.m_pUserToolsManager = NULL;
+    std::remove(imagesPath.c_str());
 }
 
 TEST_F(Workspace, ThisFrameOnlyLeavesOtherFramesToolbarsAlone)
 {
     TestFrameWindows windows, otherWindows;
-    RecordingToolBar mine("mine", windows.bars[0]);
-    RecordingToolBar theirs("theirs", otherWindows.bars[0]);
-    RecordingFrameImpl frameImpl(windows.frame);
+    RecordingToolBar mine("mine", windows.hwnd());
+    RecordingToolBar theirs("theirs", otherWindows.hwnd());
+    RecordingFrameImpl frameImpl(&windows.frame);
     CTavoPWorkspace workspace(TRUE);
     workspace.m_bLoadSaveFrameBarsOnly = TRUE;
     workspace.LoadState(_T("Settings"), &frameImpl);
@@ -347,7 +461,7 @@ TEST_F(Workspace, ThisFrameOnlyLeavesOtherFramesToolbarsAlone)
 TEST_F(Workspace, LoadWithoutAFrameTouchesNoBars)
 {
     TestFrameWindows windows;
-    RecordingToolBar bar("toolbar", windows.bars[0]);
+    RecordingToolBar bar("toolbar", windows.hwnd());
     CTavoPWorkspace workspace(TRUE);
     ASSERT_TRUE(workspace.LoadState(_T("Settings")));
     EXPECT_EQ(g_calls, (std::vector<std::string>{"load toolbar options"}));
@@ -357,7 +471,7 @@ TEST_F(Workspace, LoadWithoutAFrameTouchesNoBars)
 TEST_F(Workspace, DockStateThatDoesNotFitIsNotApplied)
 {
     TestFrameWindows windows;
-    RecordingFrameImpl frameImpl(windows.frame);
+    RecordingFrameImpl frameImpl(&windows.frame);
     frameImpl.m_bValid = FALSE;
     CTavoPWorkspace workspace(TRUE);
     workspace.LoadState(_T("Settings"), &frameImpl);
@@ -373,8 +487,8 @@ TEST_F(Workspace, DockStateThatDoesNotFitIsNotApplied)
 TEST_F(Workspace, VersionIsTheStoredOneDuringLoadAndCurrentAfter)
 {
     TestFrameWindows windows;
-    RecordingToolBar bar("toolbar", windows.bars[0]);
-    RecordingFrameImpl frameImpl(windows.frame);
+    RecordingToolBar bar("toolbar", windows.hwnd());
+    RecordingFrameImpl frameImpl(&windows.frame);
     CTavoPWorkspace workspace(TRUE);
     EXPECT_EQ(workspace.GetDataVersionMajor(), -1);
 
@@ -393,10 +507,10 @@ TEST_F(Workspace, VersionIsTheStoredOneDuringLoadAndCurrentAfter)
 TEST_F(Workspace, ChangedToolbarButtonsRefreshAllImages)
 {
     TestFrameWindows windows;
-    RecordingToolBar changed("changed", windows.bars[0]);
-    RecordingToolBar other("other", windows.bars[1]);
-    changed.m_bChanged = TRUE;
-    RecordingFrameImpl frameImpl(windows.frame);
+    RecordingToolBar changed("changed", windows.hwnd());
+    RecordingToolBar other("other", windows.hwnd());
+    changed.SetResourceChanged(TRUE);
+    RecordingFrameImpl frameImpl(&windows.frame);
     CTavoPWorkspace workspace(TRUE);
     workspace.LoadState(_T("Settings"), &frameImpl);
     EXPECT_EQ(std::count(g_calls.begin(), g_calls.end(), "refresh changed"), 1);
@@ -412,9 +526,9 @@ TEST_F(Workspace, ChangedToolbarButtonsRefreshAllImages)
 TEST_F(Workspace, ImageRegistrationIsPausedDuringLoadAndRestoredWhenItThrows)
 {
     TestFrameWindows windows;
-    RecordingToolBar bar("toolbar", windows.bars[0]);
+    RecordingToolBar bar("toolbar", windows.hwnd());
     bar.m_bThrow = TRUE;
-    RecordingFrameImpl frameImpl(windows.frame);
+    RecordingFrameImpl frameImpl(&windows.frame);
     CTavoPWorkspace workspace(TRUE);
     ASSERT_TRUE(GetGlobalData().m_bRegisterCmdImages);
     EXPECT_ANY_THROW(workspace.LoadState(_T("Settings"), &frameImpl));
@@ -425,7 +539,7 @@ TEST_F(Workspace, ImageRegistrationIsPausedDuringLoadAndRestoredWhenItThrows)
 TEST_F(Workspace, DisabledSaveWritesNothing)
 {
     TestFrameWindows windows;
-    RecordingFrameImpl frameImpl(windows.frame);
+    RecordingFrameImpl frameImpl(&windows.frame);
     CTavoPWorkspace workspace(TRUE);
     workspace.SetRegistryBase(_T("Settings"));
     workspace.m_bSaveState = FALSE;
@@ -450,11 +564,15 @@ TEST_F(Workspace, ViewDoubleClickRunsTheBoundCommand)
     TestFrameWindows windows;
     CTestSeams::Engage();
     CTestSeams::Clear();
-    CWnd* pView = CWnd::FromHandle(windows.bars[0]);
+    CWnd view;
+    view.Attach(::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 20, windows.hwnd(), NULL,
+                                ::GetModuleHandleA(NULL), NULL));
+    CWnd* pView = &view;
     CTavoPWorkspace workspace(TRUE);
     EXPECT_FALSE(workspace.OnViewDoubleClick(pView, 1));
 
-    RecordingManager mouse("mouse"), tools("user tools");
+    RecordingMouseManager mouse("mouse");
+    RecordingUserToolsManager tools("user tools");
     workspace.m_pMouseManager = &mouse;
     mouse.m_uiCommand = 0;
     EXPECT_FALSE(workspace.OnViewDoubleClick(pView, 1));
@@ -475,17 +593,19 @@ TEST_F(Workspace, ViewDoubleClickRunsTheBoundCommand)
     EXPECT_TRUE(workspace.OnViewDoubleClick(pView, 1));
     EXPECT_EQ(TestFrameWindows::s_commands.size(), 2u) << "a user tool is run, not sent";
 
-    workspace.m_pMouseManager = workspace.m_pUserToolsManager = NULL;
+    workspace.m_pMouseManager = NULL;
+    workspace.m_pUserToolsManager = NULL;
     CTestSeams::Release();
+    ::DestroyWindow(view.Detach());
 }
 
 TEST_F(Workspace, DestructionDeletesOnlyTheManagersItCreated)
 {
     int nDeleted = 0;
-    RecordingManager borrowed("borrowed", &nDeleted);
+    RecordingMouseManager borrowed("borrowed", &nDeleted);
     {
         CTavoPWorkspace workspace(TRUE);
-        workspace.m_pKeyboardManager = new RecordingManager("keyboard", &nDeleted);
+        workspace.m_pKeyboardManager = new RecordingKeyboardManager("keyboard", &nDeleted);
         workspace.m_bKeyboardManagerAutocreated = TRUE;
         workspace.m_pMouseManager = &borrowed;
     }

@@ -1,0 +1,17 @@
+// The toolbar inside every popup menu, holding the menu's items as buttons laid out in rows.
+#pragma once
+#include "ui/commandbars/CTavoPToolBar.h"
+
+class CTavoPPopupMenuBar : public CTavoPToolBar
+{
+    DECLARE_DYNCREATE(CTavoPPopupMenuBar)
+public:
+    CTavoPPopupMenuBar();
+    virtual ~CTavoPPopupMenuBar();
+
+    // The column of item images down the left side is not drawn.
+    BOOL IsImageColumnHidden() const { return m_bHideImageColumn; }
+
+protected:
+    BOOL m_bHideImageColumn;
+};

@@ -1,0 +1,9 @@
+#include "ui/controls/CTavoPCaptionBar.h"
+
+IMPLEMENT_DYNCREATE(CTavoPCaptionBar, CTavoPControlBar)
+
+CTavoPCaptionBar::CTavoPCaptionBar() : m_clrBarBackground((COLORREF)-1)
+{}
+
+CTavoPCaptionBar::~CTavoPCaptionBar()
+{}

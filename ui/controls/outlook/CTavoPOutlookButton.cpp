@@ -1,0 +1,9 @@
+#include "ui/controls/outlook/CTavoPOutlookButton.h"
+
+IMPLEMENT_DYNCREATE(CTavoPOutlookButton, CTavoPToolbarButton)
+
+CTavoPOutlookButton::CTavoPOutlookButton()
+{}
+
+CTavoPOutlookButton::~CTavoPOutlookButton()
+{}
