@@ -3,8 +3,16 @@
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/commandbars/CTavoPReBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
+
+// The system-menu button of a maximized child comes with the menu bar; it is known by its class.
+static BOOL IsSystemMenuButton(const CTavoPToolbarButton* pButton)
+{
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CTavoPToolbarSystemMenuButton");
+    return pClass != NULL && pButton->IsKindOf(pClass);
+}
 
 void CTavoPToolBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
@@ -48,8 +56,8 @@ void CTavoPToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         return;
     }
     pButton->OnDblClick(this);
-    if (::IsWindow(GetSafeHwnd()) && !pButton->IsKindOf(RUNTIME_CLASS(CObject)) == FALSE &&
-        strcmp(pButton->GetRuntimeClass()->m_lpszClassName, "CTavoPToolbarSystemMenuButton") != 0)
+    // The system-menu button's double click closes the window: there is nothing left to press.
+    if (::IsWindow(GetSafeHwnd()) && !IsSystemMenuButton(pButton))
         OnLButtonDown(nFlags, point);
 }
 
@@ -334,8 +342,14 @@ BOOL CTavoPToolBar::TranslateChar(UINT nChar)
 
 BOOL CTavoPToolBar::DropDownMenu(CTavoPToolbarButton* pButton)
 {
-    // Only menu buttons drop down; they bring their popups with them.
-    return FALSE;
+    CTavoPToolbarMenuButton* pMenuButton = DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, pButton);
+    if (pMenuButton == NULL || !pMenuButton->OnClick(this, FALSE))
+        return FALSE;
+    CWnd* pPopup = (CWnd*)pMenuButton->GetPopupMenu();
+    if (pPopup != NULL && pPopup->GetSafeHwnd() != NULL)
+        pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+    m_iHot = ButtonToIndex(pMenuButton);
+    return TRUE;
 }
 
 BOOL CTavoPToolBar::ProcessCommand(CTavoPToolbarButton* pButton)
@@ -351,7 +365,18 @@ BOOL CTavoPToolBar::ProcessCommand(CTavoPToolbarButton* pButton)
 
 CTavoPToolbarMenuButton* CTavoPToolBar::GetDroppedDownMenu(int* pIndex) const
 {
-    // No button of this bar opens a popup until menu buttons exist.
+    int i = 0;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL; i++)
+    {
+        CTavoPToolbarMenuButton* pMenuButton =
+            DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, m_Buttons.GetNext(pos));
+        if (pMenuButton != NULL && pMenuButton->IsDroppedDown())
+        {
+            if (pIndex != NULL)
+                *pIndex = i;
+            return pMenuButton;
+        }
+    }
     if (pIndex != NULL)
         *pIndex = -1;
     return NULL;
@@ -364,7 +389,7 @@ BOOL CTavoPToolBar::SetHotMenuButton(CTavoPToolbarMenuButton* pMenuButton)
         m_iHot = -1;
         return TRUE;
     }
-    const int iIndex = ButtonToIndex((const CTavoPToolbarButton*)(const void*)pMenuButton);
+    const int iIndex = ButtonToIndex(pMenuButton);
     if (iIndex < 0)
         return FALSE;
     if (iIndex != m_iHot)
@@ -372,14 +397,43 @@ BOOL CTavoPToolBar::SetHotMenuButton(CTavoPToolbarMenuButton* pMenuButton)
     return TRUE;
 }
 
+// Steps from the open menu to the next menu button that is not disabled, wrapping at the ends.
+static BOOL StepMenu(CTavoPToolBar* pBar, int nStep)
+{
+    int iOpen = -1;
+    if (pBar->GetDroppedDownMenu(&iOpen) == NULL)
+        return FALSE;
+    const int nCount = pBar->GetCount();
+    int i = iOpen;
+    for (;;)
+    {
+        i = (i + nStep + nCount) % nCount;
+        if (i == iOpen)
+            return TRUE;
+        CTavoPToolbarButton* pButton = pBar->GetButton(i);
+        if (pButton->IsKindOf(RUNTIME_CLASS(CTavoPToolbarMenuButton)) &&
+            (pButton->m_nStyle & TBBS_DISABLED) == 0)
+            break;
+    }
+    const int nAnimation = CTavoPPopupMenu::m_AnimationType;
+    CTavoPPopupMenu::m_AnimationType = 0;
+    pBar->SelectButton(i);
+    CTavoPPopupMenu::m_AnimationType = nAnimation;
+    CTavoPToolbarMenuButton* pNew = (CTavoPToolbarMenuButton*)pBar->GetButton(i);
+    CWnd* pPopup = (CWnd*)pNew->GetPopupMenu();
+    if (pPopup != NULL && pPopup->GetSafeHwnd() != NULL)
+        pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+    return TRUE;
+}
+
 BOOL CTavoPToolBar::DropPrevMenu()
 {
-    return GetDroppedDownMenu() != NULL;
+    return StepMenu(this, -1);
 }
 
 BOOL CTavoPToolBar::DropNextMenu()
 {
-    return GetDroppedDownMenu() != NULL;
+    return StepMenu(this, 1);
 }
 
 void CTavoPToolBar::SelectButton(int iButton)
@@ -387,17 +441,43 @@ void CTavoPToolBar::SelectButton(int iButton)
     if (iButton >= 0 && iButton == m_iHot)
         iButton = -1;
     m_iHot = iButton;
-    if (GetDroppedDownMenu() == NULL && !m_bCustomizeMode)
+
+    int iOpen = -1;
+    CTavoPToolbarMenuButton* pOpen = GetDroppedDownMenu(&iOpen);
+    if (pOpen == NULL && !m_bCustomizeMode)
         return;
-    if (GetButton(iButton) == NULL)
+
+    CTavoPToolbarButton* pButton = GetButton(iButton);
+    if (pButton == NULL)
     {
         m_iHot = -1;
+        if (m_bCustomizeMode && !m_bAltCustomization && pOpen != NULL)
+            pOpen->OnCancelMode();
         return;
     }
+
+    if (iButton != iOpen)
+    {
+        if (pOpen != NULL)
+        {
+            const int iHighlighted = m_iHighlighted;
+            if (!m_bCustomizeMode)
+                m_iHighlighted = -1;
+            pOpen->OnCancelMode();
+            if (!m_bCustomizeMode)
+                m_iHighlighted = iHighlighted;
+        }
+        CTavoPToolbarMenuButton* pMenuButton = DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, pButton);
+        if (pMenuButton != NULL && !(m_bCustomizeMode && IsSystemMenuButton(pButton)))
+            pMenuButton->OnClick(this, TRUE);
+    }
+    else if (m_bCustomizeMode && pOpen != NULL)
+        pOpen->OnCancelMode();
+
     if (m_bCustomizeMode && m_iDragIndex < 0)
     {
         const int iOld = m_iSelected;
-        m_iSelected = (GetButton(iButton)->m_nStyle & TBBS_SEPARATOR) ? -1 : iButton;
+        m_iSelected = (pButton->m_nStyle & TBBS_SEPARATOR) ? -1 : iButton;
         InvalidateButton(iOld);
         InvalidateButton(m_iSelected);
     }

@@ -1,5 +1,6 @@
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
@@ -165,8 +166,16 @@ void CTavoPToolbarButton::OnChangeParentWnd(CWnd* pWndParent)
 
 BOOL CTavoPToolbarButton::ExportToMenuButton(CTavoPToolbarMenuButton& menuButton) const
 {
-    // The menu button's text is set by the menu button itself (it knows its own layout); a
-    // plain button has nothing more to give.
+    if (m_strText.IsEmpty() && m_nID != 0)
+    {
+        CString strMessage;
+        if (strMessage.LoadString(m_nID))
+        {
+            const int nNewLine = strMessage.Find(_T('\n'));
+            if (nNewLine >= 0)
+                menuButton.m_strText = strMessage.Mid(nNewLine + 1);
+        }
+    }
     return TRUE;
 }
 

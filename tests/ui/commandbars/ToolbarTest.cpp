@@ -1,6 +1,8 @@
 // The toolbar in a real frame: resources and images, the button list, layout, painting, the mouse,
 // tool tips, the command-UI update, its messages and its archive.
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "tests/support/ArchiveBytes.h"
@@ -31,11 +33,35 @@ public:
     }
 };
 
+// A menu button whose popup "opens" on a click and closes on cancel mode, without a window.
+class CTestMenuButton : public CTavoPToolbarMenuButton
+{
+public:
+    explicit CTestMenuButton(UINT uiID) { m_nID = uiID; }
+    BOOL OnClick(CWnd*, BOOL) override
+    {
+        m_pPopupMenu = &Popup();
+        return TRUE;
+    }
+    void OnCancelMode() override { m_pPopupMenu = nullptr; }
+    static CTavoPPopupMenu& Popup()
+    {
+        static CTavoPPopupMenu popup;
+        return popup;
+    }
+};
+
 // A frame with handlers for some of the toolbar's commands.
 class CTestFrame : public CFrameWnd
 {
 public:
     std::vector<UINT> commands;
+    std::vector<UINT> prompts;
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM)
+    {
+        prompts.push_back((UINT)wParam);
+        return 0;
+    }
     int nResetMessages = 0;
     CTestToolBar* pBar = nullptr;
     BOOL bRemoveFirstOnCut = FALSE;
@@ -74,6 +100,7 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(kCopy, OnUpdateCopy)
     ON_UPDATE_COMMAND_UI(kPrint, OnUpdatePrint)
     ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_RESETTOOLBAR, OnResetToolbar)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
 // The same frame with the open command disabled by its update handler.
@@ -544,6 +571,86 @@ TEST_F(ToolbarFixture, LiveToolbarsAndRegisteredMessages)
     bar.DestroyWindow();
     EXPECT_EQ(nullptr, CTavoPToolBar::GetAllToolbars().Find(&bar));
     EXPECT_EQ(0, CTavoPToolBar::GetCommandButtons(kCut, list));
+}
+
+// ---- keyboard navigation and the status line ----
+
+TEST_F(ToolbarFixture, MnemonicPostsTheCommandOfTheLastButtonMarkingIt)
+{
+    Load();
+    bar.SetButtonTextImage(0, "&File", TRUE, TRUE);
+    bar.SetButtonTextImage(1, "&Find", TRUE, TRUE);
+    bar.SetButtonTextImage(3, "C&ut", TRUE, TRUE);
+    bar.RebuildMnemonics();
+    EXPECT_TRUE(bar.TranslateChar('F'));
+    EXPECT_TRUE(bar.TranslateChar('U'));
+    EXPECT_FALSE(bar.TranslateChar('Z'));
+    Pump();
+    EXPECT_EQ((std::vector<UINT>{kSave, kCut}), frame->commands);
+}
+
+TEST_F(ToolbarFixture, StatusPromptsForCommandsAndTheIdleText)
+{
+    Load();
+    struct Case
+    {
+        UINT uiCmd;
+        UINT uiPrompt;
+    } cases[] = {{kOpen, kOpen}, {0xF010, 0xEF01}, {0xFF05, 0xEF1F}, {(UINT)-1, 0xE001}};
+    for (const Case& c : cases)
+    {
+        frame->prompts.clear();
+        bar.ShowCommandMessage(c.uiCmd);
+        EXPECT_EQ(std::vector<UINT>{c.uiPrompt}, frame->prompts) << c.uiCmd;
+    }
+
+    frame->prompts.clear();
+    const CPoint at = Center(bar, 3);
+    bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(3, bar.GetHighlightedButton());
+    bar.SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(-1, bar.GetHighlightedButton());
+    EXPECT_EQ((std::vector<UINT>{kCut, AFX_IDS_IDLEMESSAGE}), frame->prompts);
+}
+
+TEST_F(ToolbarFixture, EscapeClearsTheHighlight)
+{
+    Load();
+    const CPoint at = Center(bar, 1);
+    bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    ASSERT_EQ(1, bar.GetHighlightedButton());
+    MSG msg = {bar.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    EXPECT_EQ(-1, bar.GetHighlightedButton());
+}
+
+TEST_F(ToolbarFixture, OpenMenuStepsOverPlainAndDisabledButtonsAndWraps)
+{
+    CTestMenuButton* pFirst = new CTestMenuButton(kOpen);
+    CTestMenuButton* pDisabled = new CTestMenuButton(kSave);
+    CTestMenuButton* pLast = new CTestMenuButton(kCut);
+    pDisabled->m_nStyle = TBBS_DISABLED;
+    bar.InsertButton(pFirst);
+    bar.InsertButton(new CTavoPToolbarButton(kCopy, 0, NULL, FALSE, TRUE));
+    bar.InsertButton(pDisabled);
+    bar.InsertButton(pLast);
+    bar.AdjustLayout();
+
+    EXPECT_FALSE(bar.DropNextMenu()); // nothing is open
+    bar.SelectButton(-1);
+    pFirst->OnClick(&bar, FALSE);
+    int iOpen = -1;
+    EXPECT_EQ(pFirst, bar.GetDroppedDownMenu(&iOpen));
+    EXPECT_EQ(0, iOpen);
+
+    EXPECT_TRUE(bar.DropNextMenu());
+    EXPECT_EQ(pLast, bar.GetDroppedDownMenu(&iOpen));
+    EXPECT_EQ(3, bar.GetHighlightedButton());
+    EXPECT_TRUE(bar.DropNextMenu());
+    EXPECT_EQ(pFirst, bar.GetDroppedDownMenu());
+    EXPECT_TRUE(bar.DropPrevMenu());
+    EXPECT_EQ(pLast, bar.GetDroppedDownMenu());
+    pLast->OnCancelMode();
 }
 
 // ---- the toolbar archive ----
