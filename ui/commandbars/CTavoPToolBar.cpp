@@ -475,10 +475,10 @@ void CTavoPToolBar::RemoveAllButtons()
 
 BOOL CTavoPToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages)
 {
-    CTavoPToolbarButton* pCustomizeCopy = NULL;
+    CCustomizeButton* pCustomizeCopy = NULL;
     if (m_pCustomizeBtn != NULL)
     {
-        pCustomizeCopy = (CTavoPToolbarButton*)m_pCustomizeBtn->GetRuntimeClass()->CreateObject();
+        pCustomizeCopy = new CCustomizeButton;
         pCustomizeCopy->CopyFrom(*m_pCustomizeBtn);
     }
     RemoveAllButtons();
@@ -749,10 +749,10 @@ void CTavoPToolBar::Serialize(CArchive& ar)
         return;
     }
 
-    CTavoPToolbarButton* pCustomizeCopy = NULL;
+    CCustomizeButton* pCustomizeCopy = NULL;
     if (m_pCustomizeBtn != NULL)
     {
-        pCustomizeCopy = (CTavoPToolbarButton*)m_pCustomizeBtn->GetRuntimeClass()->CreateObject();
+        pCustomizeCopy = new CCustomizeButton;
         pCustomizeCopy->CopyFrom(*m_pCustomizeBtn);
     }
     RemoveAllButtons();

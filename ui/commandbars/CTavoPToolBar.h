@@ -1,11 +1,11 @@
 // The customizable toolbar, base of every bar that holds buttons, with the images, sizes, options and live-toolbar list all toolbars share.
 #pragma once
 #include "ui/commandbars/CTavoPBaseToolBar.h"
+#include "ui/commandbars/CCustomizeButton.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
 class CTavoPToolbarMenuButton;
-class CCustomizeButton;
 
 // The bitmaps of one toolbar load; 0 = none.
 struct CTavoPToolBarParams
@@ -287,7 +287,7 @@ protected:
     CRect m_rectGripper;
     CMap<UINT, UINT, CTavoPToolbarButton*, CTavoPToolbarButton*> m_AcellKeys;
     int m_nMaxLen;
-    CTavoPToolbarButton* m_pCustomizeBtn;
+    CCustomizeButton* m_pCustomizeBtn;
 
     static CSize m_sizeButton;
     static CSize m_sizeImage;

@@ -189,6 +189,8 @@ CSize CTavoPToolBar::CalcSize(BOOL bVertDock)
 
 CSize CTavoPToolBar::CalcLayout(DWORD dwMode, int nLength)
 {
+    if (m_pCustomizeBtn != NULL)
+        m_pCustomizeBtn->SetCollapsed(FALSE);
     CalcTextLabelHeight();
 
     if ((m_dwBarStyle & CBRS_SIZE_FIXED) == 0)
@@ -223,6 +225,13 @@ CSize CTavoPToolBar::CalcLayout(DWORD dwMode, int nLength)
     }
 
     CSize size = CalcSize((dwMode & LM_HORZ) == 0);
+    // A customize button with nothing to offer takes no room.
+    if (m_pCustomizeBtn != NULL && m_pCustomizeBtn->GetCustomizeCmdId() <= 0 &&
+        m_pCustomizeBtn->GetHiddenButtons().IsEmpty())
+    {
+        m_pCustomizeBtn->SetCollapsed(TRUE);
+        size = CalcSize((dwMode & LM_HORZ) == 0);
+    }
 
     if ((dwMode & LM_COMMIT) && IsFloating() && (m_dwBarStyle & CBRS_SIZE_DYNAMIC) &&
         (dwMode & LM_HORZ))
@@ -246,6 +255,8 @@ CSize CTavoPToolBar::CalcLayout(DWORD dwMode, int nLength)
 
 CSize CTavoPToolBar::CalcFloatingSize(int nLength, BOOL bVert)
 {
+    if (m_pCustomizeBtn != NULL)
+        m_pCustomizeBtn->SetCollapsed(FALSE);
     CalcTextLabelHeight();
     SizeToolBar(nLength, bVert);
     const CSize size = CalcSize(!IsHorizontalBar());
@@ -271,15 +282,32 @@ void CTavoPToolBar::LayoutButtons()
     CRect rectClient;
     GetClientRect(rectClient);
     const int nStart = bHorz ? rectClient.left + 1 : rectClient.top + 1;
+    const int nEnd = bHorz ? rectClient.right : rectClient.bottom;
     int nPos = nStart;
     int nRowTop = rectClient.top;
     const BOOL bFloating = IsFloating();
+
+    // On a docked bar the buttons that do not fit go into the customize button.
+    const BOOL bOverflow = m_pCustomizeBtn != NULL && !bFloating && !m_bCustomizeMode;
+    CSize sizeCustomize(0, 0);
+    if (bOverflow)
+    {
+        m_pCustomizeBtn->GetHiddenButtons().RemoveAll();
+        const BOOL bCollapsed = m_pCustomizeBtn->IsCollapsed();
+        m_pCustomizeBtn->SetCollapsed(FALSE);
+        sizeCustomize =
+            m_pCustomizeBtn->OnCalculateSize(&dc,
+                                             bHorz ? CSize(GetColumnWidth(), rectClient.Height())
+                                                   : CSize(rectClient.Width(), GetRowHeight()),
+                                             bHorz);
+        m_pCustomizeBtn->SetCollapsed(bCollapsed);
+    }
+    const int nCustomizeExtent = bHorz ? sizeCustomize.cx : sizeCustomize.cy;
 
     POSITION posRowStart = m_Buttons.GetHeadPosition();
     BOOL bPrevVisibleSeparator = FALSE;
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
     {
-        POSITION posButton = pos;
         CTavoPToolbarButton* pButton = (CTavoPToolbarButton*)m_Buttons.GetNext(pos);
         if (pButton == m_pCustomizeBtn)
             continue;
@@ -295,12 +323,29 @@ void CTavoPToolBar::LayoutButtons()
             bHide = TRUE;
             size = CSize(0, 0);
         }
-        const CRect rect =
-            bHorz ? CRect(nPos, nRowTop, nPos + size.cx, nRowTop + size.cy)
-                  : CRect(rectClient.left, nPos, rectClient.left + size.cx, nPos + size.cy);
+        CRect rect = bHorz
+                         ? CRect(nPos, nRowTop, nPos + size.cx, nRowTop + size.cy)
+                         : CRect(rectClient.left, nPos, rectClient.left + size.cx, nPos + size.cy);
+        nPos += bHorz ? size.cx : size.cy;
+
+        if (bOverflow && !bHide)
+        {
+            // No room is kept for a customize button that would show nothing.
+            const CTavoPToolbarButton* pNext =
+                pos != NULL ? (CTavoPToolbarButton*)m_Buttons.GetAt(pos) : NULL;
+            const BOOL bReserve =
+                !(pNext == m_pCustomizeBtn && m_pCustomizeBtn->GetCustomizeCmdId() <= 0 &&
+                  m_pCustomizeBtn->GetHiddenButtons().IsEmpty());
+            const int nLimit = nEnd - (bReserve ? nCustomizeExtent : 0);
+            if ((bHorz ? rect.right : rect.bottom) > nLimit)
+            {
+                bHide = TRUE;
+                nPos -= bHorz ? size.cx : size.cy;
+                m_pCustomizeBtn->GetHiddenButtons().AddTail(pButton);
+            }
+        }
         if (!bHide)
             bPrevVisibleSeparator = bSeparator;
-        nPos += bHorz ? size.cx : size.cy;
 
         if (pButton->IsHidden() != bHide)
         {
@@ -333,25 +378,25 @@ void CTavoPToolBar::LayoutButtons()
             }
             posRowStart = pos;
         }
-        (void)posButton;
     }
 
     if (m_pCustomizeBtn != NULL)
     {
-        if (bFloating || m_bCustomizeMode)
+        if ((m_pCustomizeBtn->GetCustomizeCmdId() <= 0 &&
+             m_pCustomizeBtn->GetHiddenButtons().IsEmpty()) ||
+            bFloating || m_bCustomizeMode)
         {
             m_pCustomizeBtn->SetHidden(TRUE);
             m_pCustomizeBtn->SetRect(CRect(0, 0, 0, 0));
         }
         else
         {
-            const CSize size = m_pCustomizeBtn->OnCalculateSize(
-                &dc, CSize(GetColumnWidth(), GetRowHeight()), bHorz);
             m_pCustomizeBtn->SetHidden(FALSE);
-            m_pCustomizeBtn->SetRect(bHorz ? CRect(rectClient.right - size.cx, rectClient.top,
-                                                   rectClient.right - 1, rectClient.bottom)
-                                           : CRect(rectClient.left, rectClient.bottom - 1 - size.cy,
-                                                   rectClient.right, rectClient.bottom - 1));
+            m_pCustomizeBtn->SetRect(
+                bHorz ? CRect(rectClient.right - sizeCustomize.cx, rectClient.top,
+                              rectClient.right - 1, rectClient.bottom)
+                      : CRect(rectClient.left, rectClient.bottom - 1 - sizeCustomize.cy,
+                              rectClient.right, rectClient.bottom - 1));
         }
     }
 

@@ -26,9 +26,10 @@ const UINT kPrint = 30106;
 class CTestToolBar : public CTavoPToolBar
 {
 public:
-    void AttachCustomizeButton(CTavoPToolbarButton* pButton)
+    void AttachCustomizeButton(CCustomizeButton* pButton)
     {
         m_Buttons.AddTail(pButton);
+        pButton->OnChangeParentWnd(this);
         m_pCustomizeBtn = pButton;
     }
 };
@@ -259,7 +260,8 @@ TEST_F(ToolbarFixture, SeparatorsAndRemovalsKeepTheListTidy)
 TEST_F(ToolbarFixture, CustomizeButtonStaysLast)
 {
     Load();
-    CTavoPToolbarButton* pCustomize = new CTavoPToolbarButton(0, -1, "...", FALSE, TRUE);
+    CCustomizeButton* pCustomize = new CCustomizeButton;
+    pCustomize->m_strText = "...";
     bar.AttachCustomizeButton(pCustomize);
     const int nCount = bar.GetCount();
     EXPECT_EQ(nCount - 1, bar.InsertButton(new CTavoPToolbarButton(kCut, 2, NULL, FALSE, TRUE)));
@@ -272,6 +274,44 @@ TEST_F(ToolbarFixture, CustomizeButtonStaysLast)
 }
 
 // ---- layout ----
+
+TEST_F(ToolbarFixture, ButtonsThatDoNotFitGoIntoTheCustomizeButton)
+{
+    Load();
+    CCustomizeButton* pCustomize = new CCustomizeButton;
+    bar.AttachCustomizeButton(pCustomize);
+    auto narrow = [&]() {
+        bar.SetWindowPos(NULL, 0, 0, 120, bar.GetRowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+        bar.LayoutButtons();
+    };
+    narrow();
+    CObList& hidden = pCustomize->GetHiddenButtons();
+    ASSERT_FALSE(hidden.IsEmpty());
+    EXPECT_FALSE(pCustomize->IsHidden());
+    CRect rectCustomize = pCustomize->Rect();
+    EXPECT_EQ(119, rectCustomize.right);
+    for (int i = 0; i < bar.GetCount() - 1; i++)
+    {
+        CTavoPToolbarButton* pButton = bar.GetButton(i);
+        if (hidden.Find(pButton) != NULL)
+            EXPECT_TRUE(pButton->IsHidden()) << i;
+        else
+        {
+            EXPECT_FALSE(pButton->IsHidden()) << i;
+            EXPECT_LE(pButton->Rect().right, rectCustomize.left) << i;
+        }
+    }
+    // The first hidden button is the first that did not fit; all behind it follow.
+    EXPECT_EQ(bar.GetButton(bar.GetCount() - 2), hidden.GetTail());
+
+    // In customize mode nothing is hidden and the customize button is not shown.
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    narrow();
+    for (int i = 0; i < bar.GetCount() - 1; i++)
+        EXPECT_FALSE(bar.GetButton(i)->IsHidden()) << i;
+    EXPECT_TRUE(pCustomize->IsHidden());
+    CTavoPToolBar::SetCustomizeMode(FALSE);
+}
 
 TEST_F(ToolbarFixture, HorizontalAndVerticalLayoutSizes)
 {
