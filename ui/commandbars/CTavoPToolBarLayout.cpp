@@ -2,6 +2,7 @@
 // placement and the resizing of the bar.
 #include <algorithm>
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
@@ -504,8 +505,20 @@ void CTavoPToolBar::OnSize(UINT nType, int cx, int cy)
     if (m_bCustomizeMode && !m_bLocked)
         OnCancelMode();
     LayoutButtons();
-    if (IsFloating())
-        m_rectGripper.SetRectEmpty();
+    if (!IsFloating())
+        return;
+    m_rectGripper.SetRectEmpty();
+    // A floating toolbar can be closed or not, but never restored, minimized or maximized.
+    CWnd* pMiniFrame = GetParentMiniFrame();
+    CMenu* pSysMenu = pMiniFrame != NULL ? pMiniFrame->GetSystemMenu(FALSE) : NULL;
+    if (pSysMenu != NULL)
+    {
+        pSysMenu->DeleteMenu(SC_RESTORE, MF_BYCOMMAND);
+        pSysMenu->DeleteMenu(SC_MINIMIZE, MF_BYCOMMAND);
+        pSysMenu->DeleteMenu(SC_MAXIMIZE, MF_BYCOMMAND);
+        if (!CanBeClosed())
+            pSysMenu->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    }
 }
 
 void CTavoPToolBar::GetButtonClientRect(const CTavoPToolbarButton* pButton, CRect& rect,

@@ -345,7 +345,7 @@ BOOL CTavoPToolBar::DropDownMenu(CTavoPToolbarButton* pButton)
     CTavoPToolbarMenuButton* pMenuButton = DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, pButton);
     if (pMenuButton == NULL || !pMenuButton->OnClick(this, FALSE))
         return FALSE;
-    CWnd* pPopup = (CWnd*)pMenuButton->GetPopupMenu();
+    CWnd* pPopup = pMenuButton->GetPopupMenu();
     if (pPopup != NULL && pPopup->GetSafeHwnd() != NULL)
         pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
     m_iHot = ButtonToIndex(pMenuButton);
@@ -420,7 +420,7 @@ static BOOL StepMenu(CTavoPToolBar* pBar, int nStep)
     pBar->SelectButton(i);
     CTavoPPopupMenu::m_AnimationType = nAnimation;
     CTavoPToolbarMenuButton* pNew = (CTavoPToolbarMenuButton*)pBar->GetButton(i);
-    CWnd* pPopup = (CWnd*)pNew->GetPopupMenu();
+    CWnd* pPopup = pNew->GetPopupMenu();
     if (pPopup != NULL && pPopup->GetSafeHwnd() != NULL)
         pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
     return TRUE;

@@ -540,6 +540,20 @@ void CTavoPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     if (!pButton->CanBeCustomized())
         m_iSelected = -1;
     InvalidateButton(iButton);
+
+    if (pButton->CanBeStretched() && point.x >= pButton->Rect().right - 6 && !m_bAltCustomization)
+    {
+        // The right edge of a stretchable button is dragged until the release.
+        m_bStretchButton = TRUE;
+        m_rectTrack = pButton->Rect();
+        if (pButton->GetHwnd() != NULL)
+            m_rectTrack.InflateRect(2, 2);
+        m_hwndLastCapture = ::SetCapture(GetSafeHwnd());
+        if (m_hcurStretch != NULL)
+            ::SetCursor(m_hcurStretch);
+        return;
+    }
+    // Moving buttons by dragging them comes with drag and drop between bars.
     m_pDragButton = NULL;
     m_bAltCustomization = FALSE;
 }
@@ -547,7 +561,19 @@ void CTavoPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CTavoPToolBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_bCustomizeMode && !m_bLocked)
+    {
+        if (m_bStretchButton && m_pDragButton != NULL && point.x - m_pDragButton->Rect().left > 4)
+        {
+            CClientDC dc(this);
+            CRect rectNew = m_rectTrack;
+            rectNew.right = point.x;
+            dc.DrawDragRect(rectNew, CSize(2, 2), m_rectTrack, CSize(2, 2));
+            m_rectTrack = rectNew;
+            if (m_hcurStretch != NULL)
+                ::SetCursor(m_hcurStretch);
+        }
         return;
+    }
     if (point == m_ptLastMouse)
         return;
     m_ptLastMouse = point;
@@ -605,6 +631,21 @@ void CTavoPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (m_bCustomizeMode && !m_bLocked)
     {
+        if (m_bStretchButton && m_pDragButton != NULL)
+        {
+            const CRect rect = m_pDragButton->Rect();
+            if (point.x - rect.left > 4 && abs(point.x - rect.right) > 6)
+            {
+                m_pDragButton->OnSize(point.x - rect.left);
+                AdjustLayout();
+            }
+            m_bStretchButton = FALSE;
+            m_pDragButton = NULL;
+            m_rectTrack.SetRectEmpty();
+            Invalidate();
+            ::ReleaseCapture();
+            AdjustSizeImmediate();
+        }
         CTavoPBaseToolBar::OnLButtonUp(nFlags, point);
         return;
     }
@@ -680,6 +721,7 @@ void CTavoPToolBar::OnCancelMode()
 {
     CTavoPBaseToolBar::OnCancelMode();
     m_bStretchButton = FALSE;
+    m_pDragButton = NULL;
     if (::GetCapture() == GetSafeHwnd())
         ::ReleaseCapture();
     CTavoPToolbarButton* pPressed = GetButton(m_iButtonCapture);

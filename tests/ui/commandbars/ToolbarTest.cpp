@@ -52,6 +52,16 @@ public:
     }
 };
 
+// A button whose right edge may be dragged in customize mode.
+class CStretchButton : public CTavoPToolbarButton
+{
+public:
+    std::vector<int> sizes;
+    CStretchButton() : CTavoPToolbarButton(30120, 0, NULL, FALSE, TRUE) {}
+    BOOL CanBeStretched() const override { return TRUE; }
+    void OnSize(int iSize) override { sizes.push_back(iSize); }
+};
+
 // A frame with handlers for some of the toolbar's commands.
 class CTestFrame : public CFrameWnd
 {
@@ -503,6 +513,39 @@ TEST_F(ToolbarFixture, CommandThatChangesTheListLeavesOtherButtonsAlone)
     EXPECT_EQ(0u, bar.GetButtonStyle(2) & TBBS_PRESSED);
     EXPECT_EQ(kCopy, bar.GetItemID(3));
     EXPECT_EQ(0u, bar.GetButtonStyle(3) & (TBBS_CHECKED | TBBS_PRESSED));
+}
+
+TEST_F(ToolbarFixture, StretchingAButtonInCustomizeModeResizesIt)
+{
+    Load();
+    CStretchButton* pButton = new CStretchButton;
+    const int iIndex = bar.InsertButton(pButton);
+    bar.AdjustLayout();
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    const CRect rect = pButton->Rect();
+    const int y = rect.CenterPoint().y;
+    auto drag = [&](int xFrom, int xTo) {
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(xFrom, y));
+        bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(xTo, y));
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(xTo, y));
+    };
+    drag(rect.right - 2, rect.right + 30);
+    EXPECT_EQ(std::vector<int>{rect.Width() + 30}, pButton->sizes);
+    // A release near the old edge, or a press away from the edge, changes nothing.
+    drag(rect.right - 2, rect.right + 3);
+    drag(rect.left + 2, rect.right + 30);
+    EXPECT_EQ(1u, pButton->sizes.size());
+
+    // Escape ends a stretch.
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.right - 2, y));
+    EXPECT_EQ(bar.GetSafeHwnd(), ::GetCapture());
+    MSG msg = {bar.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rect.right + 30, y));
+    EXPECT_EQ(1u, pButton->sizes.size());
+    EXPECT_EQ(iIndex, bar.CommandToIndex(30120));
+    CTavoPToolBar::SetCustomizeMode(FALSE);
 }
 
 // ---- tool tips ----
