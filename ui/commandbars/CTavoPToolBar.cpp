@@ -139,20 +139,9 @@ void CTavoPToolBar::OnDestroy()
 
 // ---- resources and images ----
 
-BOOL CTavoPToolBar::LoadBitmap(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
-                               UINT uiDisabledResID, UINT uiMenuDisabledResID)
-{
-    CTavoPToolBarParams params = {};
-    params.m_uiColdResID = uiColdResID;
-    params.m_uiHotResID = uiResID;
-    params.m_uiDisabledResID = uiDisabledResID;
-    params.m_uiMenuResID = uiMenuResID;
-    params.m_uiMenuDisabledResID = uiMenuDisabledResID;
-    return LoadBitmapEx(params, bLocked);
-}
-
-BOOL CTavoPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
-                                UINT uiDisabledResID, UINT uiMenuDisabledResID, UINT uiHotResID)
+// A load of the small strips only.
+static CTavoPToolBarParams SmallParams(UINT uiHotResID, UINT uiColdResID, UINT uiMenuResID,
+                                       UINT uiDisabledResID, UINT uiMenuDisabledResID)
 {
     CTavoPToolBarParams params = {};
     params.m_uiColdResID = uiColdResID;
@@ -160,6 +149,22 @@ BOOL CTavoPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID
     params.m_uiDisabledResID = uiDisabledResID;
     params.m_uiMenuResID = uiMenuResID;
     params.m_uiMenuDisabledResID = uiMenuDisabledResID;
+    return params;
+}
+
+BOOL CTavoPToolBar::LoadBitmap(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
+                               UINT uiDisabledResID, UINT uiMenuDisabledResID)
+{
+    CTavoPToolBarParams params =
+        SmallParams(uiResID, uiColdResID, uiMenuResID, uiDisabledResID, uiMenuDisabledResID);
+    return LoadBitmapEx(params, bLocked);
+}
+
+BOOL CTavoPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
+                                UINT uiDisabledResID, UINT uiMenuDisabledResID, UINT uiHotResID)
+{
+    CTavoPToolBarParams params =
+        SmallParams(uiHotResID, uiColdResID, uiMenuResID, uiDisabledResID, uiMenuDisabledResID);
     return LoadToolBarEx(uiResID, params, bLocked);
 }
 

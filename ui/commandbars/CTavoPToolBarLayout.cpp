@@ -535,6 +535,38 @@ void CTavoPToolBar::GetButtonClientRect(const CTavoPToolbarButton* pButton, CRec
     }
 }
 
+namespace {
+// A button's extent along the bar.
+struct Span
+{
+    int iButton;
+    int nFrom;
+    int nTo;
+};
+}
+
+// The index before which a point at p goes among the spans in bar order, with the edge the
+// marker stands at: before the first span that starts beyond p, or beside the nearer half of the
+// span holding p. -1 when p lies past them all.
+static int FindInSpans(const std::vector<Span>& spans, int p, int& nEdge)
+{
+    for (const Span& span : spans)
+    {
+        if (span.nFrom > p)
+        {
+            nEdge = span.nFrom;
+            return span.iButton;
+        }
+        if (p >= span.nFrom && p < span.nTo)
+        {
+            const BOOL bFirstHalf = p < span.nFrom + (span.nTo - span.nFrom) / 2;
+            nEdge = bFirstHalf ? span.nFrom : span.nTo;
+            return bFirstHalf ? span.iButton : span.iButton + 1;
+        }
+    }
+    return -1;
+}
+
 int CTavoPToolBar::FindDropIndex(const CPoint point, CRect& rectDrag) const
 {
     CRect rectClient;
@@ -576,23 +608,11 @@ int CTavoPToolBar::FindDropIndex(const CPoint point, CRect& rectDrag) const
             nGap = GetButton(rows[1][0])->Rect().top - GetButton(rows[0][0])->Rect().bottom;
         int iRow = std::max(0, (int)point.y) / std::max(1, nRowHeight + nGap);
         iRow = std::min(iRow, (int)rows.size() - 1);
+        std::vector<Span> spans;
         for (int iButton : rows[iRow])
-        {
-            const CRect& rect = GetButton(iButton)->Rect();
-            if (rect.left > point.x)
-            {
-                iIndex = iButton;
-                nEdge = rect.left;
-                break;
-            }
-            if (point.x >= rect.left && point.x < rect.right)
-            {
-                const BOOL bLeftHalf = point.x < rect.left + rect.Width() / 2;
-                iIndex = bLeftHalf ? iButton : iButton + 1;
-                nEdge = bLeftHalf ? rect.left : rect.right;
-                break;
-            }
-        }
+            spans.push_back(
+                {iButton, GetButton(iButton)->Rect().left, GetButton(iButton)->Rect().right});
+        iIndex = FindInSpans(spans, point.x, nEdge);
         if (iIndex == -1)
         {
             // Past the row's last button: the drop goes behind it.
@@ -607,27 +627,15 @@ int CTavoPToolBar::FindDropIndex(const CPoint point, CRect& rectDrag) const
     }
     else
     {
+        std::vector<Span> spans;
         int i = 0;
         for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL; i++)
         {
             CTavoPToolbarButton* pButton = (CTavoPToolbarButton*)m_Buttons.GetNext(pos);
-            if (pButton->IsHidden())
-                continue;
-            const CRect& rect = pButton->Rect();
-            if (rect.top > point.y)
-            {
-                iIndex = i;
-                nEdge = rect.top;
-                break;
-            }
-            if (point.y >= rect.top && point.y < rect.bottom)
-            {
-                const BOOL bTopHalf = point.y < rect.top + rect.Height() / 2;
-                iIndex = bTopHalf ? i : i + 1;
-                nEdge = bTopHalf ? rect.top : rect.bottom;
-                break;
-            }
+            if (!pButton->IsHidden())
+                spans.push_back({i, pButton->Rect().top, pButton->Rect().bottom});
         }
+        iIndex = FindInSpans(spans, point.y, nEdge);
         if (iIndex == -1)
         {
             rectDrag.SetRectEmpty();

@@ -403,6 +403,38 @@ TEST_F(ToolbarFixture, LayoutPlacesButtonsAndHidesLeadingSeparators)
     EXPECT_EQ(1 + 44 + 8, rect.left);
 }
 
+TEST_F(ToolbarFixture, DropIndexFollowsTheNearerHalfOfAButton)
+{
+    Load();
+    CRect rect0, rect1;
+    bar.GetItemRect(0, rect0);
+    bar.GetItemRect(1, rect1);
+    const int y = rect0.CenterPoint().y;
+    CRect rectMarker;
+    struct Case
+    {
+        int x;
+        int iIndex;
+        int nEdge;
+    } cases[] = {{rect0.left + 2, 0, rect0.left},
+                 {rect0.right - 2, 1, rect0.right},
+                 {rect1.left + 3, 1, rect1.left}};
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(c.iIndex, bar.FindDropIndex(CPoint(c.x, y), rectMarker)) << c.x;
+        // The marker is centred on the edge, cut at the bar's own edges.
+        EXPECT_EQ(CRect(std::max(c.nEdge - 3, 0), rect0.top, c.nEdge + 3, rect0.bottom), rectMarker)
+            << c.x;
+    }
+
+    // Past the last button: the end of the bar, but never behind a customize button.
+    CRect rectLast;
+    bar.GetItemRect(bar.GetCount() - 1, rectLast);
+    EXPECT_EQ(-1, bar.FindDropIndex(CPoint(rectLast.right + 20, y), rectMarker));
+    bar.AttachCustomizeButton(new CCustomizeButton);
+    EXPECT_EQ(bar.GetCount() - 1, bar.FindDropIndex(CPoint(rectLast.right + 20, y), rectMarker));
+}
+
 // ---- painting ----
 
 TEST_F(ToolbarFixture, PaintingShowsImagesAndStatesAsPixels)
