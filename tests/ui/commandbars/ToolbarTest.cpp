@@ -26,6 +26,7 @@ const UINT kPrint = 30106;
 class CTestToolBar : public CTavoPToolBar
 {
 public:
+    using CTavoPToolBar::m_wndToolTip;
     void AttachCustomizeButton(CCustomizeButton* pButton)
     {
         m_Buttons.AddTail(pButton);
@@ -62,12 +63,28 @@ public:
     void OnSize(int iSize) override { sizes.push_back(iSize); }
 };
 
+// A button that hosts an edit control on the bar and passes on its change notifications.
+class CEditHostButton : public CTavoPToolbarButton
+{
+public:
+    HWND hwndEdit = NULL;
+    CEditHostButton() : CTavoPToolbarButton(30121, 0, NULL, FALSE, TRUE) {}
+    HWND GetHwnd() override { return hwndEdit; }
+    BOOL NotifyCommand(int iNotifyCode) override { return iNotifyCode == EN_CHANGE; }
+};
+
 // A frame with handlers for some of the toolbar's commands.
 class CTestFrame : public CFrameWnd
 {
 public:
     std::vector<UINT> commands;
     std::vector<UINT> prompts;
+    std::vector<std::pair<WPARAM, LPARAM>> rawCommands;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        rawCommands.push_back({wParam, lParam});
+        return CFrameWnd::OnCommand(wParam, lParam);
+    }
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM)
     {
         prompts.push_back((UINT)wParam);
@@ -617,6 +634,21 @@ TEST_F(ToolbarFixture, ToolTipShowsTheTipAndTheShortcut)
     EXPECT_EQ(-1, bar.OnToolHitTest(Center(bar, 2), NULL));
 }
 
+TEST_F(ToolbarFixture, ToolTipControlAsksTheBarForTheTextUnderThePointer)
+{
+    Load();
+    CPoint at = Center(bar, 3);
+    bar.ClientToScreen(&at);
+    ::SetCursorPos(at.x, at.y);
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = bar.m_wndToolTip.GetSafeHwnd();
+    info.hdr.idFrom = 4;
+    info.hdr.code = TTN_NEEDTEXTA;
+    bar.SendMessage(WM_NOTIFY, 4, (LPARAM)&info);
+    ASSERT_NE(nullptr, info.lpszText);
+    EXPECT_STREQ("Cut", info.lpszText);
+}
+
 // ---- the command-UI update ----
 
 TEST_F(ToolbarFixture, IdleUpdateEnablesChecksAndRelabelsButtons)
@@ -766,6 +798,37 @@ TEST_F(ToolbarFixture, OpenMenuStepsOverPlainAndDisabledButtonsAndWraps)
     EXPECT_TRUE(bar.DropPrevMenu());
     EXPECT_EQ(pLast, bar.GetDroppedDownMenu());
     pLast->OnCancelMode();
+}
+
+TEST_F(ToolbarFixture, ControlNotificationsReachTheOwnerAsTheButtonsCommand)
+{
+    Load();
+    CEditHostButton* pButton = new CEditHostButton;
+    pButton->hwndEdit = ::CreateWindow("EDIT", "", WS_CHILD | WS_VISIBLE, 200, 0, 60, 20,
+                                       bar.GetSafeHwnd(), (HMENU)77, NULL, NULL);
+    bar.InsertButton(pButton);
+    frame->rawCommands.clear();
+    bar.SendMessage(WM_COMMAND, MAKEWPARAM(77, EN_CHANGE), (LPARAM)pButton->hwndEdit);
+    bar.SendMessage(WM_COMMAND, MAKEWPARAM(77, EN_UPDATE), (LPARAM)pButton->hwndEdit);
+    Pump();
+    ASSERT_EQ(1u, frame->rawCommands.size());
+    EXPECT_EQ(MAKEWPARAM(30121, EN_CHANGE), frame->rawCommands[0].first);
+    EXPECT_EQ((LPARAM)pButton->hwndEdit, frame->rawCommands[0].second);
+}
+
+TEST_F(ToolbarFixture, FocusGoesBackAfterAClick)
+{
+    Load();
+    HWND hwndEdit = ::CreateWindow("EDIT", "", WS_CHILD | WS_VISIBLE, 10, 100, 60, 20,
+                                   frame->GetSafeHwnd(), NULL, NULL, NULL);
+    ::SetForegroundWindow(frame->GetSafeHwnd());
+    ::SetFocus(hwndEdit);
+    ASSERT_EQ(hwndEdit, ::GetFocus());
+    bar.SetFocus();
+    ASSERT_EQ(bar.GetSafeHwnd(), ::GetFocus());
+    Click(0);
+    EXPECT_EQ(hwndEdit, ::GetFocus());
+    EXPECT_EQ(std::vector<UINT>{kOpen}, frame->commands);
 }
 
 // ---- the toolbar archive ----
