@@ -37,7 +37,6 @@ public:
     DWORD GetDefID() const { return (DWORD)::SendMessage(m_hWnd, DM_GETDEFID, 0, 0); }
     void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
     // Fills combo and list boxes from the template's initial-data resource (type 240).
-    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
 
     LPCTSTR m_lpszTemplateName;
     UINT m_nIDHelp;

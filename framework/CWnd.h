@@ -212,6 +212,8 @@ public:
     void CheckDlgButton(int nIDButton, UINT nCheck);
     UINT IsDlgButtonChecked(int nIDButton) const;
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+    // Runs the initial data that a dialog template's resource carries for its list and combo boxes.
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton);
 
     // ---- menus ----

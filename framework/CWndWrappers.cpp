@@ -7,6 +7,7 @@
 #include "framework/CWinApp.h"
 #include "framework/CDataExchange.h"
 #include "framework/CTestSeams.h"
+#include <string>
 namespace {
 
 HWND ParentOrOwnerOf(HWND hWnd)
@@ -840,4 +841,52 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     }
     if (layout.hDWP != nullptr)
         ::EndDeferWindowPos(layout.hDWP);
+}
+
+// Initial data of a dialog template (resource type 240): strings for list and combo boxes.
+BOOL CWnd::ExecuteDlgInit(LPCTSTR lpszResourceName)
+{
+    if (lpszResourceName == nullptr)
+        return TRUE;
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hResource = ::FindResource(hInst, lpszResourceName, MAKEINTRESOURCE(240));
+    if (hResource == nullptr)
+        return TRUE; // no initial data
+    HGLOBAL hData = ::LoadResource(hInst, hResource);
+    const BYTE* pData = hData != nullptr ? (const BYTE*)::LockResource(hData) : nullptr;
+    DWORD dwSize = ::SizeofResource(hInst, hResource);
+    if (pData == nullptr)
+        return FALSE;
+
+    // Records: WORD control id, WORD message, DWORD length, bytes; a zero id ends them.
+    const BYTE* pEnd = pData + dwSize;
+    const BYTE* p = pData;
+    BOOL bSuccess = TRUE;
+    while (p + 2 <= pEnd)
+    {
+        WORD nIDC = *(const WORD*)p;
+        if (nIDC == 0)
+            break;
+        if (p + 8 > pEnd)
+            return FALSE;
+        WORD nMsg = *(const WORD*)(p + 2);
+        DWORD dwLen = *(const DWORD*)(p + 4);
+        p += 8;
+        if (dwLen > (DWORD)(pEnd - p))
+            return FALSE; // damaged resource: stop rather than read past it
+        // The old 16-bit messages of list and combo boxes, 0x0401 and 0x0403, add one string each.
+        std::string text((const char*)p, dwLen);
+        if (nMsg == 0x0403)
+        {
+            if (::SendDlgItemMessage(m_hWnd, nIDC, CB_ADDSTRING, 0, (LPARAM)text.c_str()) < 0)
+                bSuccess = FALSE;
+        }
+        else if (nMsg == 0x0401)
+        {
+            if (::SendDlgItemMessage(m_hWnd, nIDC, LB_ADDSTRING, 0, (LPARAM)text.c_str()) < 0)
+                bSuccess = FALSE;
+        }
+        p += dwLen;
+    }
+    return bSuccess;
 }

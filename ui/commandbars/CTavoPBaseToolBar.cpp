@@ -20,9 +20,7 @@ void CTavoPBaseToolBar::OnAfterStretch(int nDelta)
 {
     CRect rectClient;
     GetClientRect(rectClient);
-    CRect rectWindow;
-    GetWindowRect(rectWindow);
-    if (rectClient.Width() != rectWindow.Width())
+    if (rectClient.Width() != m_rect.Width())
     {
         Invalidate();
         UpdateWindow();

@@ -43,7 +43,7 @@ IMPLEMENT_SERIAL(CTavoPToolBar, CTavoPBaseToolBar, VERSIONABLE_SCHEMA | 1)
 CTavoPToolBar::CTavoPToolBar()
     : m_bDrawBorder(TRUE), m_bGrayDisabledButtons(TRUE), m_bNoTextUpdate(FALSE),
       m_bUpdateDialogControls(TRUE), m_bRouteToOwner(TRUE), m_bLocked(FALSE),
-      m_bLargeIconsAreEnbaled(TRUE), m_bTextLabels(FALSE), m_bDrawTextLabels(FALSE),
+      m_bLargeIconsAreEnbaled(TRUE), m_Impl(this), m_bTextLabels(FALSE), m_bDrawTextLabels(FALSE),
       m_nMaxBtnHeight(0), m_sizeButtonLocked(23, 22), m_sizeImageLocked(16, 15),
       m_sizeCurButtonLocked(23, 22), m_sizeCurImageLocked(16, 15), m_iButtonCapture(-1),
       m_iHighlighted(-1), m_iSelected(-1), m_iHot(-1), m_bResourceWasChanged(FALSE),

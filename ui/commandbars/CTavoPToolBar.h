@@ -1,5 +1,6 @@
 // The customizable toolbar, base of every bar that holds buttons, with the images, sizes, options and live-toolbar list all toolbars share.
 #pragma once
+#include "ui/bars/CTavoPBarNcPainter.h"
 #include "ui/commandbars/CTavoPBaseToolBar.h"
 #include "ui/commandbars/CCustomizeButton.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
@@ -33,6 +34,7 @@ public:
     virtual ~CTavoPToolBar();
 
     // ---- creation and resources ----
+    using CTavoPBaseToolBar::Create;
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
                         UINT nID = AFX_IDW_TOOLBAR);
     using CTavoPBaseToolBar::CreateEx;
@@ -253,6 +255,7 @@ protected:
     CTavoPToolbarImageList m_DisabledMenuImagesLocked;
     BOOL m_bLocked;
     BOOL m_bLargeIconsAreEnbaled;
+    CTavoPBarNcPainter m_Impl;
     BOOL m_bTextLabels;
     BOOL m_bDrawTextLabels;
     int m_nMaxBtnHeight;

@@ -506,7 +506,10 @@ void CTavoPToolBar::OnSize(UINT nType, int cx, int cy)
         OnCancelMode();
     LayoutButtons();
     if (!IsFloating())
+    {
+        m_Impl.GetGripperRect(m_rectGripper, TRUE);
         return;
+    }
     m_rectGripper.SetRectEmpty();
     // A floating toolbar can be closed or not, but never restored, minimized or maximized.
     CWnd* pMiniFrame = GetParentMiniFrame();

@@ -94,13 +94,12 @@ BOOL CTavoPToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 
 void CTavoPToolBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
-    // The bar's border and gripper come with the bar's non-client painter.
-    Default();
+    m_Impl.CalcNcSize(&lpncsp->rgrc[0]);
 }
 
 void CTavoPToolBar::OnNcPaint()
 {
-    Default();
+    m_Impl.DrawNcArea();
 }
 
 LRESULT CTavoPToolBar::OnNcHitTest(CPoint point)

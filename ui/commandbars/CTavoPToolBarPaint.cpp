@@ -148,7 +148,7 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
 
     CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();
     if (GetStyle() & TAVOP_TBSTYLE_PARENT_BACKGROUND)
-        GetGlobalData().DrawParentBackground(this, pDC, rectClient);
+        m_Impl.FillParentBackground(pDC);
     else
         pVisManager->OnFillBarBackground(pDC, this, rectClient, rectClip, FALSE);
     OnFillBackground(pDC);

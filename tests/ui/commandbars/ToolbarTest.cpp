@@ -316,7 +316,9 @@ TEST_F(ToolbarFixture, ButtonsThatDoNotFitGoIntoTheCustomizeButton)
     ASSERT_FALSE(hidden.IsEmpty());
     EXPECT_FALSE(pCustomize->IsHidden());
     CRect rectCustomize = pCustomize->Rect();
-    EXPECT_EQ(119, rectCustomize.right);
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.right - 1, rectCustomize.right);
     for (int i = 0; i < bar.GetCount() - 1; i++)
     {
         CTavoPToolbarButton* pButton = bar.GetButton(i);
@@ -345,7 +347,15 @@ TEST_F(ToolbarFixture, HorizontalAndVerticalLayoutSizes)
     Load();
     const int nRow = bar.GetRowHeight();
     ASSERT_EQ(22, bar.GetColumnWidth());
-    // Ten buttons and two separators of 8 pixels, the first pixel, the borders of 1.
+    // What the bar's borders and gripper add along and across it.
+    auto borders = [&](BOOL bHorz) {
+        CRect rect(0, 0, 0, 0);
+        bar.CalcInsideRect(rect, bHorz);
+        return CSize(-rect.Width(), -rect.Height());
+    };
+    const CSize bh = borders(TRUE);
+    const CSize bv = borders(FALSE);
+    // Ten buttons and two separators of 8 pixels, and the first pixel.
     const int nOneRow = 10 * 22 + 2 * 8 + 1;
     struct Case
     {
@@ -354,11 +364,11 @@ TEST_F(ToolbarFixture, HorizontalAndVerticalLayoutSizes)
         int nLength;
         CSize size;
     } cases[] = {
-        {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_HORZDOCK, -1, CSize(nOneRow + 2, nRow + 2)},
-        {0, LM_HORZ, -1, CSize(nOneRow + 2, nRow + 2)},
-        {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_STRETCH, -1, CSize(32767, nRow + 2)},
+        {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_HORZDOCK, -1, CSize(nOneRow + bh.cx, nRow + bh.cy)},
+        {0, LM_HORZ, -1, CSize(nOneRow + bh.cx, nRow + bh.cy)},
+        {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_STRETCH, -1, CSize(32767, nRow + bh.cy)},
         {CBRS_SIZE_DYNAMIC, LM_HORZ | LM_VERTDOCK, -1,
-         CSize(22 + 1 + 2, 9 * (nRow + 5) + nRow + 2)},
+         CSize(22 + 1 + bh.cx, 9 * (nRow + 5) + nRow + bh.cy)},
     };
     for (const Case& c : cases)
     {
@@ -367,20 +377,20 @@ TEST_F(ToolbarFixture, HorizontalAndVerticalLayoutSizes)
         EXPECT_EQ(c.size, bar.CalcLayout(c.dwMode, c.nLength)) << c.dwMode << " " << c.nLength;
     }
 
-    // A length of 100 (98 inside the borders) takes three rows, as narrow as they can be.
-    const CSize sizeWrapped = bar.CalcLayout(LM_HORZ, 100);
-    EXPECT_EQ(2 * (nRow + 5) + nRow + 2, sizeWrapped.cy);
-    EXPECT_LE(sizeWrapped.cx, 100);
+    // A length of 100 inside the borders takes three rows, as narrow as they can be.
+    const CSize sizeWrapped = bar.CalcLayout(LM_HORZ, 100 + bh.cx);
+    EXPECT_EQ(2 * (nRow + 5) + nRow + bh.cy, sizeWrapped.cy);
+    EXPECT_LE(sizeWrapped.cx, 100 + bh.cx);
 
     // Docked at the side: one column; separators are 8 pixels high there.
     bar.SetBarStyle(bar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
     bar.SetCurrentAlignment(CBRS_ALIGN_LEFT);
     const CSize sizeColumn = bar.CalcLayout(LM_VERTDOCK);
-    EXPECT_EQ(std::max(22, (int)bar.GetColumnWidth()) + 2, sizeColumn.cx);
+    EXPECT_EQ(22 + bv.cx, sizeColumn.cx);
     int nHeight = 1;
     for (int i = 0; i < bar.GetCount(); i++)
         nHeight += (bar.GetButtonStyle(i) & TBBS_SEPARATOR) ? 8 : bar.GetRowHeight();
-    EXPECT_EQ(nHeight + 2, sizeColumn.cy);
+    EXPECT_EQ(nHeight + bv.cy, sizeColumn.cy);
     bar.SetCurrentAlignment(CBRS_ALIGN_TOP);
 }
 
@@ -851,12 +861,13 @@ TEST_F(ToolbarFixture, ArchiveRoundTripAndHostileLists)
     // A null entry: the buttons come back from the toolbar's own resource.
     ASSERT_TRUE(other.LoadToolBar(kToolbar));
     other.RemoveButton(0);
-    const Bytes withNull = ByteWriter().W(1).W(0).D(0).B(0).D(0);
+    // The bar's own part (alignment, visibility), a list of one null object, then the rest.
+    const Bytes withNull = ByteWriter().D(CBRS_ALIGN_TOP).D(1).W(1).W(0).D(0).B(0).D(0);
     LoadFromBytes(withNull, [&](CArchive& ar) { other.Serialize(ar); });
     EXPECT_EQ(12, other.GetCount());
 
     // A foreign class or a short list fails the load and leaves no half list.
-    const Bytes foreign = ByteWriter().W(1).NewClass(1, "CTavoPToolBar");
+    const Bytes foreign = ByteWriter().D(CBRS_ALIGN_TOP).D(1).W(1).NewClass(1, "CTavoPToolBar");
     EXPECT_EQ(CArchiveException::badClass,
               LoadFailureCause(foreign, [&](CArchive& ar) { other.Serialize(ar); }));
     EXPECT_EQ(0, other.GetCount());

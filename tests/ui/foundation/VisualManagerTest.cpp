@@ -2,6 +2,8 @@
 #include "tests/ui/foundation/VisualTestCanvas.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPVisualManagerXP.h"
+#include "ui/bars/CTavoPBarNcPainter.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -168,7 +170,10 @@ TEST_F(BaseLookPixels, FloatingOrBorderlessBarDrawsNoBorder)
     {
         VisualCanvas canvas(20, 10);
         TestBar<CTavoPToolBar> bar;
-        bar.m_bFloating = c.floating;
+        if (c.floating)
+        {
+            ASSERT_TRUE(bar.Float());
+        }
         bar.SetBarStyle(c.style);
         bar.SetCanFloat(FALSE);
         CRect rect(0, 0, 20, 10);
@@ -176,6 +181,83 @@ TEST_F(BaseLookPixels, FloatingOrBorderlessBarDrawsNoBorder)
         EXPECT_EQ(canvas.Count(kBack, 0, 0, 20, 10), 200);
         EXPECT_EQ(rect, CRect(0, 0, 20, 10));
     }
+}
+
+// A bar whose non-client area the painter sizes and paints, 30 wide and 100 long when docked
+// on a vertical side.
+class NcPaintedBar : public CTavoPControlBar
+{
+public:
+    NcPaintedBar() : m_painter(this) {}
+    CSize CalcFixedLayout(BOOL, BOOL bHorz) override
+    {
+        return bHorz ? CSize(100, 30) : CSize(30, 100);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NCCALCSIZE)
+        {
+            m_painter.CalcNcSize(&((NCCALCSIZE_PARAMS*)lParam)->rgrc[0]);
+            return 0;
+        }
+        if (message == WM_NCPAINT)
+        {
+            m_painter.DrawNcArea();
+            return 0;
+        }
+        return CTavoPControlBar::WindowProc(message, wParam, lParam);
+    }
+    CTavoPBarNcPainter m_painter;
+};
+
+TEST_F(BaseLookPixels, TheNonClientAreaOfADockedBarHasItsBorderAndGripperAFloatingOneNeither)
+{
+    CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CTavoPVisualManager));
+    CTavoPVisualManager::DestroyInstance();
+    CTavoPFrameWnd* pFrame = new CTavoPFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "nc", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200)));
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    NcPaintedBar bar;
+    ASSERT_TRUE(
+        bar.Create(NULL, WS_CHILD | WS_VISIBLE | CBRS_GRIPPER, CRect(0, 0, 100, 30), pFrame, 1));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+
+    // Docked: borders all round, the inside 1 + 6 + 7 pixels down for the border, the left
+    // border value and the gripper, whose two bars lie across it.
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    bar.ClientToScreen(rectClient);
+    CRect rectWindow;
+    bar.GetWindowRect(rectWindow);
+    EXPECT_EQ(14, rectClient.top - rectWindow.top);
+    CRect rectGripper;
+    bar.m_painter.GetGripperRect(rectGripper, FALSE);
+    EXPECT_EQ(CRect(0, 0, 30, 13), rectGripper);
+    {
+        VisualCanvas canvas(30, 100);
+        bar.m_painter.PaintNcArea(canvas.pdc());
+        EXPECT_EQ(kHilite, canvas.Pixel(0, 50));
+        EXPECT_EQ(kShadow, canvas.Pixel(29, 50));
+        EXPECT_EQ(kShadow, canvas.Pixel(15, 99));
+        EXPECT_EQ(kHilite, canvas.Pixel(10, 5));
+        EXPECT_EQ(kShadow, canvas.Pixel(10, 7));
+        EXPECT_EQ(kHilite, canvas.Pixel(10, 9));
+        EXPECT_EQ(kShadow, canvas.Pixel(10, 11));
+        EXPECT_EQ(kFace, canvas.Pixel(10, 30));
+    }
+
+    ASSERT_TRUE(bar.FloatControlBar(CRect(400, 400, 500, 430), TAVOP_DM_RECT, TRUE));
+    {
+        bar.GetWindowRect(rectWindow);
+        VisualCanvas canvas(rectWindow.Width(), rectWindow.Height());
+        bar.m_painter.PaintNcArea(canvas.pdc());
+        EXPECT_EQ(0, canvas.Count(kHilite, 0, 0, rectWindow.Width(), rectWindow.Height()));
+        EXPECT_EQ(0, canvas.Count(kShadow, 0, 0, rectWindow.Width(), rectWindow.Height()));
+    }
+    pFrame->DestroyWindow();
+    CTavoPVisualManager::SetDefaultManager(NULL);
+    CTavoPVisualManager::DestroyInstance();
 }
 
 TEST_F(BaseLookPixels, SeparatorIsATwoPixelGrooveInTheMiddle)

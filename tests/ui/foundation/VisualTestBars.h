@@ -2,6 +2,7 @@
 #pragma once
 #include "ui/bars/docking/CTavoPCaptionButton.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
@@ -14,13 +15,32 @@
 
 namespace vmtest {
 
-// A bar whose floating state and floating permission the test chooses.
+// A bar whose floating permission the test chooses and that can really float.
 template <class TBar>
 class TestBar : public TBar
 {
 public:
-    BOOL m_bFloating = FALSE;
-    BOOL IsFloating() const override { return m_bFloating; }
+    ~TestBar()
+    {
+        if (::IsWindow(m_hWndFloatingFrame))
+            ::DestroyWindow(m_hWndFloatingFrame);
+    }
+    // Makes the bar's window alone in a floating frame of its own.
+    BOOL Float()
+    {
+        CTavoPMiniFrameWnd* pFrame = new CTavoPMiniFrameWnd;
+        if (!pFrame->Create(NULL, WS_POPUP, CRect(0, 0, 100, 40), NULL))
+        {
+            delete pFrame;
+            return FALSE;
+        }
+        m_hWndFloatingFrame = pFrame->GetSafeHwnd();
+        if (!this->Create(NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 10), pFrame, 1))
+            return FALSE;
+        pFrame->AddControlBar(this);
+        return this->IsFloating();
+    }
+    HWND m_hWndFloatingFrame = NULL;
     void SetCanFloat(BOOL bCanFloat)
     {
         if (bCanFloat)

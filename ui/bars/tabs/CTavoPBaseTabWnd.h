@@ -20,6 +20,12 @@ public:
     static const int TAB_IMAGE_MARGIN = 4;
 
     virtual int GetTabsNum() const;
+    virtual int GetVisibleTabsNum() const { return 0; }
+    // The tab that shows hWnd, -1 when none does.
+    virtual int GetTabFromHwnd(HWND hWnd) const { return -1; }
+    virtual BOOL IsTabVisible(int iTab) const { return FALSE; }
+    virtual BOOL IsTabDetachable(int iTab) const { return FALSE; }
+    virtual BOOL ShowTab(int iTab, BOOL bShow = TRUE, BOOL bRecalcLayout = TRUE) { return FALSE; }
     virtual BOOL GetTabLabel(int iTab, CString& strLabel) const;
     virtual UINT GetTabIcon(int iTab) const;
     virtual HICON GetTabHicon(int iTab) const;

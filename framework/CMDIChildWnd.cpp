@@ -1,0 +1,7 @@
+#include "framework/CMDIChildWnd.h"
+
+IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
+
+CMDIChildWnd::CMDIChildWnd() = default;
+
+CMDIChildWnd::~CMDIChildWnd() = default;

@@ -1,0 +1,7 @@
+#include "framework/CMDIFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
+
+CMDIFrameWnd::CMDIFrameWnd() = default;
+
+CMDIFrameWnd::~CMDIFrameWnd() = default;

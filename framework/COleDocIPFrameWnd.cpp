@@ -1,0 +1,7 @@
+#include "framework/COleDocIPFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(COleDocIPFrameWnd, COleIPFrameWnd)
+
+COleDocIPFrameWnd::COleDocIPFrameWnd() = default;
+
+COleDocIPFrameWnd::~COleDocIPFrameWnd() = default;

@@ -1,0 +1,106 @@
+#include "tests/ui/bars/BarTestSupport.h"
+#include <thread>
+
+void PumpFor(DWORD dwMilliseconds)
+{
+    const DWORD dwStart = ::GetTickCount();
+    do
+    {
+        PumpMessages();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (::GetTickCount() - dwStart < dwMilliseconds);
+    PumpMessages();
+}
+
+namespace {
+
+void Send(DWORD dwFlags, int x = 0, int y = 0)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = dwFlags;
+    if (dwFlags & MOUSEEVENTF_ABSOLUTE)
+    {
+        // The screen point of an absolute position is dx * width / 65536, rounded down.
+        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = (x * 65536 + cx - 1) / cx;
+        input.mi.dy = (y * 65536 + cy - 1) / cy;
+    }
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendKey(WORD wVk)
+{
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = wVk;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+}
+
+void RunMouse(const std::vector<MouseStep>& steps, const std::function<void()>& onPause)
+{
+    HANDLE hPaused = ::CreateEvent(nullptr, FALSE, FALSE, nullptr);
+    HANDLE hResume = ::CreateEvent(nullptr, FALSE, FALSE, nullptr);
+    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
+    std::thread worker([&]() {
+        for (const MouseStep& step : steps)
+        {
+            switch (step.kind)
+            {
+            case MouseStep::Move:
+                Send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, step.x, step.y);
+                break;
+            case MouseStep::Down: Send(MOUSEEVENTF_LEFTDOWN); break;
+            case MouseStep::Up: Send(MOUSEEVENTF_LEFTUP); break;
+            case MouseStep::Key: SendKey((WORD)step.x); break;
+            case MouseStep::Pause:
+                ::Sleep(60);
+                ::SetEvent(hPaused);
+                ::WaitForSingleObject(hResume, INFINITE);
+                break;
+            }
+            ::Sleep(40);
+        }
+        ::Sleep(60);
+        ::SetEvent(hDone);
+    });
+
+    HANDLE handles[2] = {hDone, hPaused};
+    for (;;)
+    {
+        const DWORD dwWait = ::MsgWaitForMultipleObjects(2, handles, FALSE, 5000, QS_ALLINPUT);
+        PumpMessages();
+        if (dwWait == WAIT_OBJECT_0)
+            break;
+        if (dwWait == WAIT_OBJECT_0 + 1)
+        {
+            PumpFor(40);
+            if (onPause)
+                onPause();
+            ::SetEvent(hResume);
+        }
+    }
+    worker.join();
+    PumpFor(60);
+    ::CloseHandle(hPaused);
+    ::CloseHandle(hResume);
+    ::CloseHandle(hDone);
+}
+
+std::vector<MouseStep> DragSteps(CPoint from, CPoint to, bool bPauseBeforeRelease)
+{
+    std::vector<MouseStep> steps;
+    steps.push_back({MouseStep::Move, from.x, from.y});
+    steps.push_back({MouseStep::Down, 0, 0});
+    const int nSteps = 6;
+    for (int i = 1; i <= nSteps; i++)
+        steps.push_back({MouseStep::Move, from.x + (to.x - from.x) * i / nSteps,
+                         from.y + (to.y - from.y) * i / nSteps});
+    if (bPauseBeforeRelease)
+        steps.push_back({MouseStep::Pause, 0, 0});
+    steps.push_back({MouseStep::Up, 0, 0});
+    return steps;
+}

@@ -1,0 +1,32 @@
+// The small docking services bars, frames, sliders and layout trees share: a window's dock manager, the edge-band hit test, rectangle rotation and moving bars to another parent.
+#pragma once
+#include "framework/FrameworkWin.h"
+
+class CTavoPDockManager;
+
+class CTavoPDockingUtils
+{
+public:
+    CTavoPDockingUtils();
+    virtual ~CTavoPDockingUtils();
+
+    // The dock manager of a library frame; null for any other window. Asked for a dialog or
+    // property sheet, it notes that docking was asked for on behalf of a dialog.
+    CTavoPDockManager* GetDockManager(CWnd* pWnd);
+    // Whether point lies in the docking band along an edge of pWnd (screen rectangle) or of
+    // lpRect: outside the edge (bOutside) or inside it. The first enabled side that holds it,
+    // tested top, left, bottom, right, is answered in dwAlignment.
+    BOOL CheckPointNearEdge(CPoint point, CWnd* pWnd, int nSensitivity, BOOL bOutside,
+                            DWORD& dwAlignment, DWORD dwEnabledAlignment = CBRS_ALIGN_ANY,
+                            LPCRECT lpRect = NULL) const;
+    static void RotateRect(LPRECT lpRect, int nDegrees);
+    // Gives every window of lst (only the visible ones with bVisibleOnly) the new parent.
+    void ReparentBars(const CObList& lst, CWnd* pWndNewParent, BOOL bVisibleOnly);
+    // Whether the window (a mini frame stands for its bar) would be attached as a tab.
+    BOOL IsTabTarget(CWnd* pWnd) const;
+
+    BOOL m_bDialogHost;
+};
+
+// The process-wide docking utilities.
+CTavoPDockingUtils& GetDockingUtils();

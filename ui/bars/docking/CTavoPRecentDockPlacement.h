@@ -1,0 +1,34 @@
+// One remembered place of a bar: the container, share and tab group it had, and its window rectangle there.
+#pragma once
+#include "framework/FrameworkWin.h"
+
+class CTavoPBarContainer;
+class CTavoPBaseControlBar;
+class CTavoPDockingControlBar;
+
+class CTavoPRecentDockPlacement
+{
+public:
+    CTavoPRecentDockPlacement();
+    virtual ~CTavoPRecentDockPlacement();
+
+    // Remembers the bar's place in pContainer (none for a bar outside the layout tree); with
+    // a tabbed bar the container is that of the tab group.
+    virtual void StoreDockInfo(CTavoPBarContainer* pContainer, CTavoPBaseControlBar* pBar,
+                               CTavoPDockingControlBar* pTabbedBar = NULL);
+    virtual void SetInfo(const CTavoPRecentDockPlacement& other);
+    // Releases the containers and returns to the initial state.
+    void Init();
+
+    CTavoPBarContainer* m_pRecentBarContainer;
+    CRect m_rectRecentDockedRect;
+    int m_nRecentPercent;
+    BOOL m_bRecentLeftBar;
+    CDWordArray m_lstRecentListOfBars;
+    CTavoPBarContainer* m_pRecentTabContainer;
+
+private:
+    CTavoPRecentDockPlacement(const CTavoPRecentDockPlacement&) = delete;
+    CTavoPRecentDockPlacement& operator=(const CTavoPRecentDockPlacement&) = delete;
+    void ReleaseContainers();
+};
