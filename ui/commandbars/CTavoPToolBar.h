@@ -118,6 +118,7 @@ public:
     virtual void DoPaint(CDC* pDC) override;
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     virtual void EnableDocking(DWORD dwAlignment) override;
+    virtual void SetAlignmentTop() override;
     virtual void Serialize(CArchive& ar) override;
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -494,9 +494,25 @@ void CTavoPToolBar::AdjustSizeImmediate()
     GetWindowRect(rectWindow);
     if (rectWindow.Size() != size)
         SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
+    if (IsFloating() && pMiniFrame != NULL && pMiniFrame == pParent)
+    {
+        pMiniFrame->RecalcLayout();
+        pMiniFrame->RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        return;
+    }
     CFrameWnd* pFrame = GetDockSiteFrame();
     if (pFrame != NULL && pFrame != pParent)
         pFrame->RecalcLayout();
+}
+
+void CTavoPToolBar::SetAlignmentTop()
+{
+    CTavoPBaseToolBar::SetAlignmentTop();
+    CalcFloatingSize(GetMRUWidth(), FALSE);
+    CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
+    if (pMiniFrame != NULL)
+        pMiniFrame->RecalcLayout();
 }
 
 void CTavoPToolBar::OnSize(UINT nType, int cx, int cy)

@@ -1,5 +1,6 @@
 // The toolbar in a real frame: resources and images, the button list, layout, painting, the mouse,
 // tool tips, the command-UI update, its messages and its archive.
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -392,6 +393,43 @@ TEST_F(ToolbarFixture, HorizontalAndVerticalLayoutSizes)
         nHeight += (bar.GetButtonStyle(i) & TBBS_SEPARATOR) ? 8 : bar.GetRowHeight();
     EXPECT_EQ(nHeight + bv.cy, sizeColumn.cy);
     bar.SetCurrentAlignment(CBRS_ALIGN_TOP);
+}
+
+TEST_F(ToolbarFixture, FloatingBarRemembersItsWidthAndOffersOnlyClose)
+{
+    CTavoPMiniFrameWnd* pMiniFrame = new CTavoPMiniFrameWnd;
+    ASSERT_TRUE(
+        pMiniFrame->Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU, CRect(0, 0, 200, 100), frame));
+    CTestToolBar floating;
+    ASSERT_TRUE(
+        floating.Create(pMiniFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, 0x7004));
+    pMiniFrame->AddControlBar(&floating);
+    ASSERT_TRUE(floating.IsFloating());
+    ASSERT_TRUE(floating.LoadToolBar(kToolbar));
+    CCustomizeButton* pCustomize = new CCustomizeButton;
+    floating.AttachCustomizeButton(pCustomize);
+
+    const CSize size = floating.CalcLayout(LM_HORZ | LM_COMMIT, 100);
+    EXPECT_GT(size.cy, 2 * floating.GetRowHeight());
+    EXPECT_LE(floating.GetMRUWidth(), 100);
+    EXPECT_GT(floating.GetMRUWidth(), 0);
+
+    // A floating bar hides nothing and shows no customize button.
+    floating.SetWindowPos(NULL, 0, 0, 60, 200, SWP_NOZORDER | SWP_NOMOVE);
+    for (int i = 0; i < floating.GetCount() - 1; i++)
+    {
+        const BOOL bSeparator = (floating.GetButtonStyle(i) & TBBS_SEPARATOR) != 0;
+        EXPECT_TRUE(bSeparator || !floating.GetButton(i)->IsHidden()) << i;
+    }
+    EXPECT_TRUE(pCustomize->IsHidden());
+    EXPECT_TRUE(pCustomize->GetHiddenButtons().IsEmpty());
+
+    CMenu* pSysMenu = pMiniFrame->GetSystemMenu(FALSE);
+    ASSERT_NE(nullptr, pSysMenu);
+    for (UINT uiCommand : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE})
+        EXPECT_EQ((UINT)-1, pSysMenu->GetMenuState(uiCommand, MF_BYCOMMAND)) << uiCommand;
+    EXPECT_NE(0u, pSysMenu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    pMiniFrame->DestroyWindow();
 }
 
 TEST_F(ToolbarFixture, WrappingChoosesTheNarrowestWidthAndEndsVertically)
