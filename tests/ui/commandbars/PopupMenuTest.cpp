@@ -8,6 +8,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPWorkspace.h"
+#include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <mutex>
 #include <string>
@@ -555,4 +556,159 @@ TEST_F(MenuFixture, KeysMoveBetweenMenusAndActOnOneLevel)
     Pump();
     EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+}
+
+// ---- recent files, the menu delay, painting, animation and scrolling ----
+
+TEST_F(MenuFixture, RecentFilesAreNumberedWithTheirAmpersandsKept)
+{
+    const UINT kRecent = 57616;
+    struct Case
+    {
+        std::vector<const char*> files;
+        std::vector<CString> expected; // item texts after New, or "-" for a separator
+    } cases[] = {
+        {{"C:\\data\\R&D.txt", "C:\\data\\b.txt"},
+         {"-", "&1 C:\\data\\R&&D.txt", "&2 C:\\data\\b.txt", "-", "&Close"}},
+        {{}, {"-", "&Close"}},
+    };
+    for (const Case& c : cases)
+    {
+        CWinApp app("menus");
+        app.m_pRecentFileList = new CRecentFileList(0, "Recent File List", "File%d", 4);
+        for (auto it = c.files.rbegin(); it != c.files.rend(); ++it)
+            app.m_pRecentFileList->Add(*it);
+
+        HMENU hMenu = ::CreatePopupMenu();
+        ::AppendMenu(hMenu, MF_STRING, kNew, "&New");
+        ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenu(hMenu, MF_STRING, kRecent, "Recent File");
+        ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenu(hMenu, MF_STRING, kClose, "&Close");
+        CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
+        ASSERT_TRUE(pPopup->Create(frame, 10, 10, hMenu, FALSE, TRUE));
+        CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+        ASSERT_EQ((int)c.expected.size() + 1, pBar->GetCount());
+        for (int i = 1; i < pBar->GetCount(); i++)
+        {
+            CTavoPToolbarButton* pItem = pBar->GetButton(i);
+            const CString strText =
+                (pItem->m_nStyle & TBBS_SEPARATOR) ? CString("-") : pItem->m_strText;
+            EXPECT_EQ(c.expected[i - 1], strText) << i;
+        }
+        if (!c.files.empty())
+        {
+            EXPECT_EQ(kRecent + 1, pBar->GetButton(3)->m_nID);
+        }
+        pPopup->SendMessage(WM_CLOSE);
+        Pump();
+    }
+}
+
+TEST_F(MenuFixture, MenuShowDelayComesFromTheUserSettingCappedAt5000)
+{
+    HKEY hKey = NULL;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &hKey));
+    char szSaved[64] = "";
+    DWORD cbSaved = sizeof(szSaved);
+    const bool bHadValue = ::RegQueryValueExA(hKey, "MenuShowDelay", NULL, NULL, (BYTE*)szSaved,
+                                              &cbSaved) == ERROR_SUCCESS;
+    struct Case
+    {
+        const char* value; // null: no value
+        int expected;
+    } cases[] = {{"9000", 5000}, {"-1", 5000}, {"250", 250}, {nullptr, 500}};
+    for (const Case& c : cases)
+    {
+        if (c.value != nullptr)
+            ::RegSetValueExA(hKey, "MenuShowDelay", 0, REG_SZ, (const BYTE*)c.value,
+                             (DWORD)strlen(c.value) + 1);
+        else
+            ::RegDeleteValueA(hKey, "MenuShowDelay");
+        CTavoPPopupMenuBar::ResetMenuShowDelay();
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+        EXPECT_EQ(c.expected, CTavoPPopupMenuBar::GetMenuShowDelay())
+            << (c.value ? c.value : "none");
+        Entry(0)->OnCancelMode();
+        Pump();
+    }
+    if (bHadValue)
+        ::RegSetValueExA(hKey, "MenuShowDelay", 0, REG_SZ, (const BYTE*)szSaved, cbSaved);
+    else
+        ::RegDeleteValueA(hKey, "MenuShowDelay");
+    ::RegCloseKey(hKey);
+    CTavoPPopupMenuBar::ResetMenuShowDelay();
+}
+
+TEST_F(MenuFixture, PrintingTheItemBarDrawsItsItems)
+{
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenuBar* pBar = Entry(0)->GetPopupMenu()->GetMenuBar();
+    CRect rect;
+    pBar->GetClientRect(rect);
+    const COLORREF clrBlank = RGB(1, 2, 3);
+    DibCanvas canvas(rect.Width(), rect.Height(), clrBlank);
+    pBar->SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
+    const CRect rectItem = pBar->GetButton(0)->Rect();
+    const int nArea = rectItem.Width() * rectItem.Height();
+    // The background is painted and the text of the first item stands out from it.
+    EXPECT_EQ(0, canvas.Count(clrBlank, 0, 0, rect.Width(), rect.Height()));
+    const COLORREF clrBack = canvas.Pixel(rectItem.right - 2, rectItem.top + 1);
+    EXPECT_LT(canvas.Count(clrBack, rectItem.left, rectItem.top, rectItem.right, rectItem.bottom),
+              nArea);
+}
+
+TEST_F(MenuFixture, FadeRaisesTenPercentATickAndShowsTheItemsWhenDone)
+{
+    CTavoPPopupMenu::m_AnimationType = 3;
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_FALSE(pPopup->IsAnimationDone());
+    EXPECT_FALSE(pPopup->GetMenuBar()->IsWindowVisible());
+    int nTicks = 0;
+    int nLast = pPopup->GetFadePercent();
+    while (!pPopup->IsAnimationDone() && nTicks < 20)
+    {
+        pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerAnimation);
+        nTicks++;
+        if (!pPopup->IsAnimationDone())
+        {
+            EXPECT_EQ(nLast + 10, pPopup->GetFadePercent());
+            nLast = pPopup->GetFadePercent();
+        }
+    }
+    CTavoPPopupMenu::m_AnimationType = 0;
+    EXPECT_TRUE(pPopup->IsAnimationDone());
+    EXPECT_GT(pPopup->GetFadePercent(), 100);
+    EXPECT_LE(nTicks, 11);
+    EXPECT_TRUE(pPopup->GetMenuBar()->IsWindowVisible());
+}
+
+TEST_F(MenuFixture, MenuTallerThanTheWorkAreaScrolls)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    for (int i = 0; i < 120; i++)
+    {
+        CString strText;
+        strText.Format("Item %d", i);
+        ::AppendMenu(hMenu, MF_STRING, kNew, strText);
+    }
+    CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
+    ASSERT_TRUE(pPopup->Create(frame, 10, 10, hMenu, FALSE, TRUE));
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    ASSERT_TRUE(pPopup->IsScrollable());
+    EXPECT_FALSE(pPopup->GetScrollDownRect().IsRectEmpty());
+    EXPECT_EQ(0, pBar->GetOffset());
+
+    // Keys bring the selected item into view.
+    pPopup->SendMessage(WM_KEYDOWN, VK_END);
+    EXPECT_GT(pBar->GetOffset(), 0);
+    CRect rectBar;
+    pBar->GetClientRect(rectBar);
+    EXPECT_LE(pBar->GetButton(119)->Rect().bottom, rectBar.bottom);
+    pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+    EXPECT_EQ(0, pBar->GetOffset());
+    pPopup->SendMessage(WM_CLOSE);
+    Pump();
 }

@@ -265,7 +265,6 @@ void CTavoPPopupMenu::ExpandRecentFiles()
     }
     if (iRecent < 0)
         return;
-    m_wndMenuBar.RemoveButton(iRecent);
 
     char szDir[MAX_PATH + 2] = "";
     ::GetCurrentDirectoryA(MAX_PATH, szDir);
@@ -274,7 +273,7 @@ void CTavoPPopupMenu::ExpandRecentFiles()
         strDir += '\\';
 
     CRecentFileList& list = *pApp->m_pRecentFileList;
-    int iInsert = iRecent;
+    int iInsert = iRecent + 1;
     int nShown = 0;
     for (int k = 0; k < list.GetSize(); k++)
     {
@@ -291,6 +290,8 @@ void CTavoPPopupMenu::ExpandRecentFiles()
         CTavoPToolbarMenuButton item(kRecentFileCommand + k, NULL, -1, strText);
         m_wndMenuBar.InsertButtonCopy(item, iInsert++);
     }
+    // The placeholder goes last: the bar's removal also drops a separator it leaves doubled.
+    m_wndMenuBar.RemoveButton(iRecent);
     if (nShown == 0 && iRecent > 0 && iRecent < m_wndMenuBar.GetCount() &&
         (m_wndMenuBar.GetButton(iRecent - 1)->m_nStyle & TBBS_SEPARATOR) &&
         (m_wndMenuBar.GetButton(iRecent)->m_nStyle & TBBS_SEPARATOR))
@@ -702,7 +703,9 @@ void CTavoPPopupMenu::EnsureSelectedVisible()
     const int nRow = std::max(1, m_wndMenuBar.GetRowHeight());
     CRect rectBar;
     m_wndMenuBar.GetClientRect(rectBar);
-    const int nMaxOffset = std::max(0, m_wndMenuBar.GetCount() - (int)m_FinalSize.cy / nRow + 1);
+    // Bounded by the rows the item area between the scroll buttons holds, so that the last
+    // items can be reached.
+    const int nMaxOffset = std::max(0, m_wndMenuBar.GetCount() - m_nMenuBarHeight / nRow + 1);
     int iOffset = m_wndMenuBar.GetOffset();
     if (pHot->Rect().top < rectBar.top)
         iOffset -= (rectBar.top - pHot->Rect().top) / nRow + 1;
