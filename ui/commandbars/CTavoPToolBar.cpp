@@ -56,6 +56,11 @@ CTavoPToolBar::CTavoPToolBar()
 
 CTavoPToolBar::~CTavoPToolBar()
 {
+    // A bar whose window went without telling it must not stay listed once it is gone.
+    CObList& list = LiveToolbars();
+    POSITION pos = list.Find(this);
+    if (pos != NULL)
+        list.RemoveAt(pos);
     while (!m_OrigButtons.IsEmpty())
         delete m_OrigButtons.RemoveHead();
     RemoveAllButtons();
@@ -655,15 +660,16 @@ BOOL CTavoPToolBar::IsCommandRarelyUsed(UINT uiCmd)
         (uiCmd >= 0xE110 && uiCmd <= 0xE11F) || (uiCmd >= 0xF000 && uiCmd <= 0xF1EF) ||
         uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F))
         return FALSE;
+    // Without basic commands there is no shortened menu, so nothing is hidden.
     if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;
-    // The usage statistics come with personalised menus; until then no command counts as rare.
-    return FALSE;
+    const CTavoPCommandUsage& usage = GetCommandUsage();
+    return usage.IsCounted(uiCmd) && !usage.IsFrequent(uiCmd);
 }
 
 void CTavoPToolBar::AddCommandUsage(UINT uiCommand)
 {
-    // Counted by the usage statistics of personalised menus.
+    GetCommandUsage().AddUsage(uiCommand);
 }
 
 BOOL CTavoPToolBar::SetCustomizeMode(BOOL bSet)

@@ -4,6 +4,7 @@
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPMenuSound.h"
 
 CObList& CTavoPToolBar::LiveToolbars()
 {
@@ -85,3 +86,10 @@ UINT CTavoPToolBar::WM_TAVOTOOLBAR_RESETCONTEXTMENU =
 // The name is registered as the program has always spelt it.
 UINT CTavoPToolBar::WM_TAVOTOOLBAR_RESETKEYBAORD =
     ::RegisterWindowMessage(_T("TAVOTOOLBAR_RESETKEYBAORD"));
+
+// Built on the first sound request; its end at exit stops the worker and waits for it.
+CTavoPMenuSound::State& CTavoPMenuSound::GetState()
+{
+    static State state;
+    return state;
+}
