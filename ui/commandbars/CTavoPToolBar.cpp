@@ -56,6 +56,11 @@ CTavoPToolBar::CTavoPToolBar()
 
 CTavoPToolBar::~CTavoPToolBar()
 {
+    // A bar whose window went without telling it must not stay listed once it is gone.
+    CObList& list = LiveToolbars();
+    POSITION pos = list.Find(this);
+    if (pos != NULL)
+        list.RemoveAt(pos);
     while (!m_OrigButtons.IsEmpty())
         delete m_OrigButtons.RemoveHead();
     RemoveAllButtons();

@@ -84,7 +84,8 @@ BOOL CTavoPToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     CPoint point;
     ::GetCursorPos(&point);
     ScreenToClient(&point);
-    if (m_rectGripper.PtInRect(point) && m_hcurSizeAll != NULL)
+    if (m_rectGripper.PtInRect(point) && CTavoPPopupMenu::GetActiveMenu() == NULL &&
+        m_hcurSizeAll != NULL)
     {
         ::SetCursor(m_hcurSizeAll);
         return TRUE;

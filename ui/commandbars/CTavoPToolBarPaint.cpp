@@ -203,12 +203,9 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
         if (pPrepared != NULL)
             pPrepared->EndDraw(ds);
         pPrepared = NULL;
-        if (pImages != NULL)
-        {
-            pImages->SetTransparentColor(GetGlobalData().clrBtnFace);
-            if (pImages->PrepareDraw(ds, sizeImageDest))
-                pPrepared = pImages;
-        }
+        // A strip without a transparent colour of its own takes the face colour of the moment.
+        if (pImages != NULL && pImages->PrepareDraw(ds, sizeImageDest))
+            pPrepared = pImages;
     };
 
     const BOOL bCustomizing = IsCustomizing();
@@ -802,6 +799,6 @@ CWnd* CTavoPToolBar::GetCommandTarget() const
     if (pTarget == NULL)
         pTarget = GetParent();
     if (pTarget == NULL || (m_bRouteToOwner && !pTarget->IsKindOf(RUNTIME_CLASS(CFrameWnd))))
-        pTarget = GetParentFrame();
+        pTarget = FindOwningFrame(const_cast<CTavoPToolBar*>(this));
     return pTarget;
 }

@@ -73,7 +73,8 @@ void CTavoPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImage
         pVisManager->OnFillButtonInterior(pDC, this, rect, state);
     }
 
-    const CSize sizeImage = pImages != NULL ? pImages->GetImageSize() : CSize(0, 0);
+    // A strip prepared at another size (large icons, menus) draws its images at that size.
+    const CSize sizeImage = pImages != NULL ? pImages->GetDrawSize() : CSize(0, 0);
 
     CRect rectInternal = rect;
     if (m_bExtraSize)

@@ -48,12 +48,6 @@ CTavoPBarStateCache& GetBarStateCache()
     return cache;
 }
 
-// Built on the first sound request; its end at exit stops the worker and waits for it.
-CTavoPMenuSound::State& CTavoPMenuSound::GetState()
-{
-    static State state;
-    return state;
-}
 BOOL CTavoPToolBar::m_bShowTooltips = TRUE;
 BOOL CTavoPToolBar::m_bShowShortcutKeys = TRUE;
 BOOL CTavoPToolBar::m_bRecentlyUsedMenus = TRUE;
@@ -92,3 +86,10 @@ UINT CTavoPToolBar::WM_TAVOTOOLBAR_RESETCONTEXTMENU =
 // The name is registered as the program has always spelt it.
 UINT CTavoPToolBar::WM_TAVOTOOLBAR_RESETKEYBAORD =
     ::RegisterWindowMessage(_T("TAVOTOOLBAR_RESETKEYBAORD"));
+
+// Built on the first sound request; its end at exit stops the worker and waits for it.
+CTavoPMenuSound::State& CTavoPMenuSound::GetState()
+{
+    static State state;
+    return state;
+}

@@ -544,6 +544,45 @@ TEST_F(ToolbarFixture, PaintingShowsImagesAndStatesAsPixels)
     EXPECT_EQ(0, canvas.Count(RGB(255, 0, 0), rect0.left, rect0.top, rect0.right, rect0.bottom));
 }
 
+TEST_F(ToolbarFixture, LargeIconsDrawDoubleSizeImages)
+{
+    ClassicColors colors;
+    GetGlobalData().UpdateSysColors();
+    Load();
+    CTavoPToolBar::SetLargeIcons(TRUE);
+    CRect rect0;
+    bar.GetItemRect(0, rect0);
+    EXPECT_EQ(CSize(44, 44), rect0.Size());
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    DibCanvas canvas(rectClient.Width(), rectClient.Height());
+    bar.DoPaint(CDC::FromHandle(canvas.dc()));
+    // The 12-pixel square of the image grows to 24 pixels.
+    const CPoint origin(rect0.left + (44 - 32) / 2, rect0.top + (44 - 32) / 2);
+    EXPECT_EQ(24 * 24,
+              canvas.Count(RGB(255, 0, 0), origin.x, origin.y, origin.x + 32, origin.y + 32));
+}
+
+TEST_F(ToolbarFixture, TextLabelsMakeRowsTallerOnlyOnHorizontalBars)
+{
+    Load();
+    const int nRow = bar.GetRowHeight();
+    bar.EnableTextLabels(TRUE);
+    EXPECT_STREQ("Open", bar.GetButtonText(0));
+    EXPECT_TRUE(bar.GetButton(0)->m_bTextBelow);
+    EXPECT_FALSE(bar.GetButton(2)->m_bTextBelow); // a separator
+    EXPECT_GT(bar.GetRowHeight(), nRow);
+    CRect rect0;
+    bar.GetItemRect(0, rect0);
+    EXPECT_EQ(bar.GetRowHeight(), rect0.Height());
+
+    bar.SetCurrentAlignment(CBRS_ALIGN_LEFT);
+    EXPECT_EQ(0, bar.CalcTextLabelHeight());
+    bar.AdjustLayout();
+    EXPECT_FALSE(bar.GetButton(0)->m_bTextBelow);
+    bar.SetCurrentAlignment(CBRS_ALIGN_TOP);
+}
+
 // ---- the mouse ----
 
 TEST_F(ToolbarFixture, ClickSendsTheCommandOnce)
