@@ -189,66 +189,101 @@ void CEditGrid::ClearColumns()
     m_columnTypes.clear();
 }
 
+bool CEditGrid::ShowColumns(const std::vector<CODBCFieldInfo>& fields)
+{
+    // The header's columns are written over where there are some already, which costs the list
+    // far less than removing them and making them again; they come out the same, left-aligned,
+    // 130 pixels wide and without sort arrows.
+    HWND header = ListView_GetHeader(m_hWnd);
+    int shown = Header_GetItemCount(header);
+    int wanted = (int)fields.size();
+    while (shown > wanted)
+        DeleteColumn(--shown);
+    m_columnTypes.clear();
+    for (int i = 0; i < wanted; ++i)
+    {
+        const CODBCFieldInfo& info = fields[(size_t)i];
+        if (i < shown)
+        {
+            char caption[256] = {};
+            LVCOLUMNA lvc = {};
+            lvc.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+            lvc.pszText = caption;
+            lvc.cchTextMax = sizeof caption;
+            bool read = ::SendMessageA(m_hWnd, LVM_GETCOLUMNA, (WPARAM)i, (LPARAM)&lvc) != 0;
+            if (!read || strcmp(caption, info.m_strName) != 0 ||
+                (lvc.fmt & LVCFMT_JUSTIFYMASK) != LVCFMT_LEFT || lvc.cx != 130)
+            {
+                lvc.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+                lvc.fmt = LVCFMT_LEFT;
+                lvc.cx = 130;
+                lvc.pszText = const_cast<char*>((LPCTSTR)info.m_strName);
+                ::SendMessageA(m_hWnd, LVM_SETCOLUMNA, (WPARAM)i, (LPARAM)&lvc);
+            }
+        }
+        else
+        {
+            InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
+        }
+        HDITEMA item = {};
+        item.mask = HDI_LPARAM;
+        if (!::SendMessageA(header, HDM_GETITEMA, (WPARAM)i, (LPARAM)&item))
+            return false;
+        if (item.lParam != info.m_nSQLType)
+        {
+            item.mask = HDI_LPARAM;
+            item.lParam = info.m_nSQLType;
+            if (!::SendMessageA(header, HDM_SETITEMA, (WPARAM)i, (LPARAM)&item))
+                return false;
+        }
+        m_columnTypes.push_back(info.m_nSQLType);
+    }
+    return true;
+}
+
 BOOL CEditGrid::Load()
 {
     CommitEdit();
     ++m_nLoads;
     m_rows.Reset(0);
     UpdateItemCount();
-    ClearColumns();
-    DestroyEditors();
+    // The header keeps its columns until the result's are known (they are written over, not made
+    // again); a load that shows nothing leaves none.
     if (m_pDatabase == nullptr || m_strQuery.IsEmpty() || !m_pDatabase->IsOpen())
+    {
+        ClearColumns();
         return FALSE;
+    }
 
     CRecordset rs(m_pDatabase);
+    std::vector<CODBCFieldInfo> fields;
     try
     {
         rs.Open(CRecordset::dynaset, m_strQuery);
+        fields.resize((size_t)rs.GetODBCFieldCount());
+        for (size_t i = 0; i < fields.size(); ++i)
+            rs.GetODBCFieldInfo((short)i, fields[i]);
     }
     catch (CDBException* e)
     {
+        ClearColumns();
         return Report(e);
     }
     catch (CMemoryException* e)
     {
+        ClearColumns();
         return Report(e);
     }
-
-    int columns = rs.GetODBCFieldCount();
-    if (columns > 0)
-    {
-        m_pEditors = new CGridCellEditor[(size_t)columns];
-        m_nEditors = columns;
-        for (int i = 0; i < columns; ++i)
-            m_pEditors[i].Create(this);
-    }
-    HWND header = ListView_GetHeader(m_hWnd);
-    for (int i = 0; i < columns; ++i)
-    {
-        CODBCFieldInfo info;
-        try
-        {
-            rs.GetODBCFieldInfo((short)i, info);
-        }
-        catch (CDBException* e)
-        {
-            return Report(e);
-        }
-        InsertColumn(i, info.m_strName, LVCFMT_LEFT, 130);
-        HDITEMA item = {};
-        item.mask = HDI_LPARAM;
-        if (!::SendMessageA(header, HDM_GETITEMA, (WPARAM)i, (LPARAM)&item))
-            return FALSE;
-        item.mask = HDI_LPARAM;
-        item.lParam = info.m_nSQLType;
-        if (!::SendMessageA(header, HDM_SETITEMA, (WPARAM)i, (LPARAM)&item))
-            return FALSE;
-        m_columnTypes.push_back(info.m_nSQLType);
-    }
+    if (!ShowColumns(fields))
+        return FALSE;
+    int columns = (int)fields.size();
     m_rows.Reset(columns);
 
-    std::vector<std::string> texts((size_t)columns);
-    CString value;
+    // One buffer per column, kept from row to row; the row is copied out of them once.
+    std::vector<CString> values((size_t)columns);
+    std::vector<std::string> timestamps((size_t)columns);
+    std::vector<const char*> texts((size_t)columns);
+    std::vector<size_t> lengths((size_t)columns);
     BOOL loaded = TRUE;
     try
     {
@@ -256,21 +291,29 @@ BOOL CEditGrid::Load()
             rs.MoveFirst();
         for (; !rs.IsEOF(); rs.MoveNext())
         {
-            for (int k = 0; k < columns; ++k)
+            for (size_t k = 0; k < (size_t)columns; ++k)
             {
+                CString& value = values[k];
                 rs.GetFieldValue((short)k, value);
-                std::string& text = texts[(size_t)k];
-                text.assign((LPCTSTR)value, (size_t)value.GetLength());
-                if (IsTimestamp(m_columnTypes[(size_t)k]))
+                const char* text = value;
+                size_t length = (size_t)value.GetLength();
+                if (IsTimestamp(m_columnTypes[k]))
                 {
-                    RemoveAll(text, "00:00:00.000");
-                    RemoveAll(text, ".000");
+                    std::string& shown = timestamps[k];
+                    shown.assign(text, length);
+                    RemoveAll(shown, "00:00:00.000");
+                    RemoveAll(shown, ".000");
+                    text = shown.c_str();
+                    length = shown.size();
                 }
                 // Blanks only: a row whose value ends in a tab or a line end must still be
                 // found by the statements built from what the grid shows.
-                text.erase(text.find_last_not_of(' ') + 1);
+                while (length > 0 && text[length - 1] == ' ')
+                    --length;
+                texts[k] = text;
+                lengths[k] = length;
             }
-            m_rows.AppendRow(texts);
+            m_rows.AppendRow(texts.data(), lengths.data());
         }
     }
     catch (CDBException* e)
@@ -328,7 +371,9 @@ int CEditGrid::GetColumnSqlType(int nColumn) const
 
 CGridCellEditor* CEditGrid::GetEditor(int nColumn)
 {
-    return (nColumn >= 0 && nColumn < m_nEditors) ? &m_pEditors[nColumn] : nullptr;
+    return (nColumn >= 0 && nColumn < m_nEditors && nColumn < GetColumnCount())
+               ? &m_pEditors[nColumn]
+               : nullptr;
 }
 
 void CEditGrid::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
@@ -449,10 +494,29 @@ void CEditGrid::HideEditors()
             m_pEditors[i].ShowWindow(SW_HIDE);
 }
 
+void CEditGrid::MakeEditors()
+{
+    // Most grids never edit: their editors are made on the first edit, and kept while the
+    // columns stay as many.
+    int columns = GetColumnCount();
+    if (m_nEditors == columns)
+        return;
+    DestroyEditors();
+    if (columns == 0)
+        return;
+    m_pEditors = new CGridCellEditor[(size_t)columns];
+    m_nEditors = columns;
+    for (int i = 0; i < columns; ++i)
+        m_pEditors[i].Create(this);
+}
+
 int CEditGrid::BeginEdit(int nRow)
 {
-    if (m_pEditors == nullptr || nRow < 0 || nRow >= m_rows.GetRowCount() ||
-        m_pDatabase == nullptr || !m_pDatabase->IsOpen())
+    if (nRow < 0 || nRow >= m_rows.GetRowCount() || m_pDatabase == nullptr ||
+        !m_pDatabase->IsOpen())
+        return 0;
+    MakeEditors();
+    if (m_pEditors == nullptr)
         return 0;
     for (int i = 0; i < m_nEditors; ++i)
     {
@@ -612,13 +676,11 @@ int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
     return result;
 }
 
-int CEditGrid::AppendShownRow(const std::vector<std::string>& texts)
+void CEditGrid::AppendShownRows(const std::vector<std::vector<std::string>>& rows)
 {
-    int row = m_rows.AppendEmptyRow();
-    for (int i = 0; i < m_rows.GetColumnCount() && i < (int)texts.size(); ++i)
-        m_rows.SetText(row, i, texts[i].c_str());
-    UpdateItemCount();
-    return row;
+    for (const std::vector<std::string>& texts : rows)
+        m_rows.AppendRow(texts);
+    UpdateItemCount(); // once: the list recounts and repaints at every change of its count
 }
 
 BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)

@@ -7,6 +7,7 @@
 #include <vector>
 
 class CDatabase;
+struct CODBCFieldInfo;
 class CGridCellEditor;
 
 #define IDC_EDIT_GRID 42179
@@ -35,9 +36,9 @@ public:
     // pInitialValues: one text per column, or null.
     int AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck);
     BOOL DeleteRow(int nRow, BOOL bCommitFirst);
-    // Appends a row that is only shown (a report's totals): nothing is written to the table, and
-    // the next load drops it. Texts beyond the column count are ignored. Returns the row's index.
-    int AppendShownRow(const std::vector<std::string>& texts);
+    // Appends rows that are only shown (a report's totals): nothing is written to the table, and
+    // the next load drops them. Texts beyond the column count are ignored.
+    void AppendShownRows(const std::vector<std::vector<std::string>>& rows);
     void HideEditors();
 
     // The rows live in the grid; the list control only asks for the texts it draws.
@@ -51,6 +52,7 @@ public:
 
     int GetEditedRow() const { return m_nEditedRow; }
     BOOL IsNewRowPending() const { return m_bNewRowPending; }
+    // The editor of a column once editing has started, else null.
     CGridCellEditor* GetEditor(int nColumn);
     CDatabase* GetDatabase() const { return m_pDatabase; }
     const CString& GetTableName() const { return m_strTable; }
@@ -78,8 +80,12 @@ protected:
 
 private:
     bool QueryAcceptable(LPCTSTR lpszTable, LPCTSTR lpszQuery) const;
+    // One editor for each column, made when editing starts.
+    void MakeEditors();
     void DestroyEditors();
     void ClearColumns();
+    // Shows the result's columns in the header; false when a header item cannot be read or written.
+    bool ShowColumns(const std::vector<CODBCFieldInfo>& fields);
     void PlaceEditors(bool bShow);
     void RemoveListRow(int nRow);
     void UpdateItemCount();

@@ -45,26 +45,38 @@ char* CGridRows::Allocate(size_t size)
     return block;
 }
 
-char* CGridRows::MakeRow(const std::vector<std::string>& texts)
+char* CGridRows::MakeRow(const char* const* texts, const size_t* lengths, size_t& textBytes)
 {
     size_t header = sizeof(uint32_t) * (size_t)m_columns;
     size_t size = header;
     for (int i = 0; i < m_columns; ++i)
-        size += (i < (int)texts.size() ? texts[(size_t)i].size() : 0) + 1;
+        size += lengths[i] + 1;
     char* row = Allocate(size);
     uint32_t* offsets = (uint32_t*)row;
     size_t at = header;
     for (int i = 0; i < m_columns; ++i)
     {
         offsets[i] = (uint32_t)at;
-        if (i < (int)texts.size())
-        {
-            std::memcpy(row + at, texts[(size_t)i].data(), texts[(size_t)i].size());
-            at += texts[(size_t)i].size();
-        }
+        std::memcpy(row + at, texts[i], lengths[i]);
+        at += lengths[i];
         row[at++] = 0;
     }
+    textBytes = size - header - (size_t)m_columns;
     return row;
+}
+
+char* CGridRows::MakeRow(const std::vector<std::string>& texts)
+{
+    std::vector<const char*> pointers((size_t)m_columns, "");
+    std::vector<size_t> lengths((size_t)m_columns, 0);
+    for (size_t i = 0; i < pointers.size() && i < texts.size(); ++i)
+    {
+        // A text ends at its first terminator, as the list shows it.
+        pointers[i] = texts[i].c_str();
+        lengths[i] = std::strlen(pointers[i]);
+    }
+    size_t textBytes;
+    return MakeRow(pointers.data(), lengths.data(), textBytes);
 }
 
 size_t CGridRows::RowTextBytes(const char* row) const
@@ -83,6 +95,14 @@ void CGridRows::AppendRow(const std::vector<std::string>& texts)
     char* row = MakeRow(texts);
     m_rows.push_back(row);
     m_textBytes += RowTextBytes(row);
+}
+
+void CGridRows::AppendRow(const char* const* texts, const size_t* lengths)
+{
+    size_t textBytes;
+    char* row = MakeRow(texts, lengths, textBytes);
+    m_rows.push_back(row);
+    m_textBytes += textBytes;
 }
 
 int CGridRows::AppendEmptyRow()
@@ -128,39 +148,107 @@ void CGridRows::SetRow(int row, const std::vector<std::string>& texts)
     m_textBytes += RowTextBytes(replacement);
 }
 
+namespace {
+// A row's place in a sort and the part of its key that is compared next.
+struct SortKey
+{
+    uint64_t part; // numbers: the value's bits arranged to compare as unsigned integers
+    uint32_t row;
+};
+
+// Eight bytes of a text from offset on, big-endian, zero after its end: comparing two parts as
+// unsigned integers compares the bytes as strcmp does.
+uint64_t TextPart(const char* text, size_t offset)
+{
+    uint64_t part = 0;
+    const unsigned char* at = (const unsigned char*)text + offset;
+    int i = 0;
+    for (; i < 8 && at[i] != 0; ++i)
+        part = (part << 8) | at[i];
+    return part << (8 * (8 - i));
+}
+
+// A part without a zero byte: both texts go on after it.
+bool TextGoesOn(uint64_t part)
+{
+    return (part & 0xFF) != 0;
+}
+
+// A double's bits as an unsigned integer of the same order; a "nan" text sorts after every number.
+uint64_t NumberPart(double value)
+{
+    if (value == 0)
+        value = 0; // -0 and 0 are equal
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
+}
+
+void SortByPart(std::vector<SortKey>::iterator first, std::vector<SortKey>::iterator last,
+                bool ascending)
+{
+    // Stable: rows with equal keys keep their order in either direction.
+    if (ascending)
+        std::stable_sort(first, last,
+                         [](const SortKey& a, const SortKey& b) { return a.part < b.part; });
+    else
+        std::stable_sort(first, last,
+                         [](const SortKey& a, const SortKey& b) { return a.part > b.part; });
+}
+}
+
 void CGridRows::Sort(int column, bool numeric, bool ascending)
 {
     if (column < 0 || column >= m_columns || m_rows.size() < 2)
         return;
-    std::vector<size_t> order(m_rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
+    // Keys are read once and kept beside the row numbers, so the comparisons never go back to
+    // the rows: a number once, a text eight bytes at a time, the next eight only where the
+    // previous ones tie.
+    std::vector<SortKey> keys(m_rows.size());
+    std::vector<const char*> texts;
     if (numeric)
     {
-        std::vector<double> keys(m_rows.size());
         for (size_t i = 0; i < keys.size(); ++i)
-            keys[i] = std::atof(GetText((int)i, column));
-        if (ascending)
-            std::stable_sort(order.begin(), order.end(),
-                             [&](size_t a, size_t b) { return keys[a] < keys[b]; });
-        else
-            std::stable_sort(order.begin(), order.end(),
-                             [&](size_t a, size_t b) { return keys[b] < keys[a]; });
+            keys[i] = {NumberPart(std::atof(GetText((int)i, column))), (uint32_t)i};
+        SortByPart(keys.begin(), keys.end(), ascending);
     }
     else
     {
-        auto less = [&](size_t a, size_t b) {
-            return std::strcmp(GetText((int)a, column), GetText((int)b, column)) <
-                   0; // strcmp compares unsigned bytes
+        texts.resize(m_rows.size());
+        for (size_t i = 0; i < keys.size(); ++i)
+        {
+            texts[i] = GetText((int)i, column);
+            keys[i] = {TextPart(texts[i], 0), (uint32_t)i};
+        }
+        SortByPart(keys.begin(), keys.end(), ascending);
+        struct Run
+        {
+            size_t first, last, offset;
         };
-        if (ascending)
-            std::stable_sort(order.begin(), order.end(), less);
-        else
-            std::stable_sort(order.begin(), order.end(),
-                             [&](size_t a, size_t b) { return less(b, a); });
+        std::vector<Run> ties = {{0, keys.size(), 0}};
+        while (!ties.empty())
+        {
+            Run run = ties.back();
+            ties.pop_back();
+            for (size_t at = run.first; at < run.last;)
+            {
+                size_t end = at + 1;
+                while (end < run.last && keys[end].part == keys[at].part)
+                    ++end;
+                if (end - at > 1 && TextGoesOn(keys[at].part))
+                {
+                    size_t offset = run.offset + 8;
+                    for (size_t i = at; i < end; ++i)
+                        keys[i].part = TextPart(texts[keys[i].row], offset);
+                    SortByPart(keys.begin() + (long)at, keys.begin() + (long)end, ascending);
+                    ties.push_back({at, end, offset});
+                }
+                at = end;
+            }
+        }
     }
     std::vector<char*> sorted(m_rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        sorted[i] = m_rows[order[i]];
+    for (size_t i = 0; i < keys.size(); ++i)
+        sorted[i] = m_rows[keys[i].row];
     m_rows.swap(sorted);
 }

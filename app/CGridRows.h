@@ -16,8 +16,10 @@ public:
     int GetColumnCount() const { return m_columns; }
     int GetRowCount() const { return (int)m_rows.size(); }
 
-    // Appends a row of GetColumnCount texts.
+    // Appends a row of GetColumnCount texts (missing ones are empty).
     void AppendRow(const std::vector<std::string>& texts);
+    // The same with GetColumnCount texts given by their bytes and lengths, without terminators.
+    void AppendRow(const char* const* texts, const size_t* lengths);
     int AppendEmptyRow();
     void RemoveRow(int row);
 
@@ -41,6 +43,7 @@ private:
     // A row is one block: a 32-bit offset for each cell, then the cells' texts, each with its terminator.
     // Blocks are cut from large chunks: a load makes one row after another and frees them all at once.
     char* MakeRow(const std::vector<std::string>& texts);
+    char* MakeRow(const char* const* texts, const size_t* lengths, size_t& textBytes);
     char* Allocate(size_t size);
     size_t RowTextBytes(const char* row) const;
 

@@ -137,25 +137,51 @@ void CReportCommands::YearPurchaseReport(CEditGrid& grid)
         PurchaseReport(grid, CReportSql::Year, start, end);
 }
 
+namespace {
+// The hidden grid every report reads its totals through: a window made once costs less than one
+// made for each report. It is never deleted: its window goes with the window it was made in.
+CEditGrid& SummaryGrid()
+{
+    static CEditGrid* grid = new CEditGrid;
+    return *grid;
+}
+}
+
 std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReportSql::Query& query,
                                                   int columns)
 {
     std::vector<std::string> values;
-    // A hidden grid of its own, on the main grid's connection, for as long as the report runs.
-    CEditGrid summary;
-    if (!summary.CreateAndLoad(grid.GetDatabase(), query.table.c_str(), query.sql.c_str(),
-                               grid.GetParent(), CRect(0, 0, 1, 1), FALSE, FALSE))
+    // A hidden 1 x 1 child of the main grid's parent, on the main grid's connection.
+    CEditGrid& summary = SummaryGrid();
+    bool loaded;
+    if (summary.GetSafeHwnd() != nullptr &&
+        ::GetParent(summary.GetSafeHwnd()) == ::GetParent(grid.GetSafeHwnd()) &&
+        summary.GetDatabase() == grid.GetDatabase())
+        loaded = summary.SetQuery(query.table.c_str(), query.sql.c_str()) != FALSE;
+    else
+    {
+        if (summary.GetSafeHwnd() != nullptr)
+            summary.DestroyWindow();
+        loaded = summary.CreateAndLoad(grid.GetDatabase(), query.table.c_str(), query.sql.c_str(),
+                                       grid.GetParent(), CRect(0, 0, 1, 1), FALSE, FALSE) != FALSE;
+        // It has the main grid's control id: below it, it is not the one a search by id finds.
+        if (summary.GetSafeHwnd() != nullptr)
+            ::SetWindowPos(summary.GetSafeHwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    if (!loaded)
         return values;
     for (int column = 0; column < columns; ++column)
         values.push_back((LPCTSTR)summary.GetItemText(0, column));
-    summary.DestroyWindow();
     return values;
 }
 
 void CReportCommands::Append(CEditGrid& grid, const std::vector<CReportSql::SummaryRow>& rows)
 {
+    std::vector<std::vector<std::string>> shown;
     for (const CReportSql::SummaryRow& row : rows)
-        grid.AppendShownRow({row.label, row.value});
+        shown.push_back({row.label, row.value});
+    grid.AppendShownRows(shown);
 }
 
 bool CReportCommands::SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start,

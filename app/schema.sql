@@ -44,6 +44,11 @@ CREATE TABLE 销 (
     坏帐 INTEGER NOT NULL DEFAULT 0 CHECK (坏帐 IN (0, 1))
 );
 
+-- The lists and reports pick sales and purchases by their date; the stock key is the primary key
+-- of 存, by which the sales reports find each sale's stock row.
+CREATE INDEX 销_日期时间 ON 销 (日期时间);
+CREATE INDEX 进_采购日期 ON 进 (采购日期);
+
 CREATE TABLE 操作员 (
     用户名 VARCHAR(20) NOT NULL PRIMARY KEY,
     密码 VARCHAR(20) NOT NULL

@@ -55,6 +55,11 @@ int PASCAL CDC::GetTempMapCount()
     return Maps().TemporaryCount();
 }
 
+int PASCAL CDC::GetPermanentMapCount()
+{
+    return Maps().PermanentCount();
+}
+
 BOOL CDC::Attach(HDC hDC)
 {
     if (hDC == nullptr)

@@ -27,6 +27,8 @@ public:
     static CDC* PASCAL FromHandle(HDC hDC);
     static void PASCAL DeleteTempMap();
     static int PASCAL GetTempMapCount();
+    // Number of objects that own their handle now; lets tests see that closed windows let go.
+    static int PASCAL GetPermanentMapCount();
 
     BOOL Attach(HDC hDC);
     HDC Detach();

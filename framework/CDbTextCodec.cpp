@@ -37,26 +37,33 @@ void CDbTextCodec::Convert(unsigned fromCodePage, unsigned toCodePage, const cha
         out.assign(text, len);
         return;
     }
-    // One buffer for the whole thread: a grid load converts hundreds of thousands of cells.
-    thread_local std::vector<wchar_t> wide;
-    if (wide.size() < len)
-        wide.resize(len);
-    int wideLen =
-        MultiByteToWideChar(fromCodePage, 0, text, (int)len, wide.data(), (int)wide.size());
+    // A grid load converts hundreds of thousands of cells: short ones go through the stack.
+    wchar_t local[512];
+    std::vector<wchar_t> heap;
+    wchar_t* wide = local;
+    size_t wideSize = sizeof local / sizeof local[0];
+    if (len > wideSize)
+    {
+        heap.resize(len);
+        wide = heap.data();
+        wideSize = len;
+    }
+    int wideLen = MultiByteToWideChar(fromCodePage, 0, text, (int)len, wide, (int)wideSize);
     if (wideLen <= 0)
     {
         out.assign(text, len);
         return;
     }
-    int need =
-        WideCharToMultiByte(toCodePage, 0, wide.data(), wideLen, nullptr, 0, nullptr, nullptr);
-    if (need <= 0)
+    // No code page takes more than three bytes for one UTF-16 unit.
+    out.resize((size_t)wideLen * 3);
+    int written = WideCharToMultiByte(toCodePage, 0, wide, wideLen, &out[0], (int)out.size(),
+                                      nullptr, nullptr);
+    if (written <= 0)
     {
         out.assign(text, len);
         return;
     }
-    out.resize((size_t)need);
-    WideCharToMultiByte(toCodePage, 0, wide.data(), wideLen, &out[0], need, nullptr, nullptr);
+    out.resize((size_t)written);
 }
 
 void CDbTextCodec::ToDriver(const char* text, size_t len, std::string& out)

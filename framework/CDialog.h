@@ -1,6 +1,8 @@
 // A dialog box: modal through its own message loop, or modeless; initialisation, OK and Cancel, data exchange.
 #pragma once
 #include "framework/CWnd.h"
+#include <utility>
+#include <vector>
 
 class CDialog : public CWnd
 {
@@ -43,15 +45,23 @@ public:
     LPCDLGTEMPLATE m_lpDialogTemplate;
     CWnd* m_pParentWnd;
 
+    // Frees the images that picture controls loaded from the template (see the source).
+    void OnDestroy();
+
 protected:
     HWND PreModal();
     void PostModal();
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     LPCDLGTEMPLATE LoadTemplate(HINSTANCE hInst) const;
+    void NoteTemplatePictures();
 
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Picture controls and the images they loaded from the template when the dialog was made.
+    std::vector<std::pair<HWND, HGDIOBJ>> m_templatePictures;
 };
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

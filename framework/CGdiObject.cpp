@@ -96,6 +96,11 @@ int PASCAL CGdiObject::GetTempMapCount()
     return Maps().TemporaryCount();
 }
 
+int PASCAL CGdiObject::GetPermanentMapCount()
+{
+    return Maps().PermanentCount();
+}
+
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
     if (hObject == nullptr)

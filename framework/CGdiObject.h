@@ -21,6 +21,8 @@ public:
     static void PASCAL DeleteTempMap();
     // Number of temporary wrappers alive; lets tests see that idle clean-up frees them.
     static int PASCAL GetTempMapCount();
+    // Number of objects that own their handle now; lets tests see that closed windows let go.
+    static int PASCAL GetPermanentMapCount();
 
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();

@@ -63,6 +63,11 @@ int PASCAL CMenu::GetTempMapCount()
     return Maps().TemporaryCount();
 }
 
+int PASCAL CMenu::GetPermanentMapCount()
+{
+    return Maps().PermanentCount();
+}
+
 BOOL CMenu::Attach(HMENU hMenu)
 {
     if (hMenu == nullptr || m_hMenu != nullptr)

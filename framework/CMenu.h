@@ -30,6 +30,8 @@ public:
     static CMenu* PASCAL FromHandlePermanent(HMENU hMenu);
     static void PASCAL DeleteTempMap();
     static int PASCAL GetTempMapCount();
+    // Number of objects that own their handle now; lets tests see that closed windows let go.
+    static int PASCAL GetPermanentMapCount();
     BOOL Attach(HMENU hMenu);
     HMENU Detach();
 

@@ -26,6 +26,16 @@ bool IsFloating(SWORD sqlType)
            sqlType == SQL_REAL || sqlType == SQL_DOUBLE;
 }
 
+// Names the query's columns c0, c1, ... by position in a common table expression (a driver may
+// report an expression's name cut at a dot, or two columns alike).
+std::string Positional(const std::string& query, size_t columns)
+{
+    std::string names;
+    for (size_t i = 0; i < columns; ++i)
+        names += (i != 0 ? ",c" : "c") + std::to_string(i);
+    return "WITH vorlen_columns(" + names + ") AS (" + query + ") ";
+}
+
 // The least digits that read back as the same double; plain notation wherever it stays short.
 void Shorten(std::string& text)
 {
@@ -112,7 +122,7 @@ void CRecordset::Close()
     m_nCurrentRow = -1;
 }
 
-void CRecordset::Describe(std::vector<Column>& columns)
+void CRecordset::Describe(std::vector<Column>& columns, bool bFindExpressions)
 {
     columns.clear();
     SQLSMALLINT count = 0;
@@ -139,6 +149,16 @@ void CRecordset::Describe(std::vector<Column>& columns)
         column.info.m_nPrecision = (UDWORD)precision;
         column.info.m_nScale = scale;
         column.info.m_nNullability = nullable;
+        if (bFindExpressions)
+        {
+            // SQLite names no table for a value the query computes.
+            char table[256] = {};
+            SQLSMALLINT tableLength = 0;
+            column.expression =
+                Succeeded(::SQLColAttribute(m_hstmt, (SQLUSMALLINT)i, SQL_DESC_TABLE_NAME, table,
+                                            sizeof table, &tableLength, nullptr)) &&
+                table[0] == 0;
+        }
         columns.push_back(column);
     }
 }
@@ -158,19 +178,15 @@ void CRecordset::Execute()
         // own 17-digit printing instead and shortened here. Table columns are known before the query runs;
         // expressions only tell their type once it has run.
         std::vector<Column> prepared;
-        Describe(prepared);
-        if (AnyUnshortenedFloating(prepared) && ExecuteShortened(query, prepared))
-        {
-            if (AnyUnshortenedFloating(m_columns))
-                ExecuteShortened(query, std::vector<Column>(m_columns));
-        }
-        else
+        Describe(prepared, true);
+        if (!AnyUnshortenedFloating(prepared) || !ExecuteShortened(query, prepared))
         {
             ThrowIfFailed(::SQLExecute(m_hstmt));
-            Describe(m_columns);
-            if (AnyUnshortenedFloating(m_columns))
-                ExecuteShortened(query, std::vector<Column>(m_columns));
+            Describe(m_columns, true);
         }
+        LearnExpressionTypes(query);
+        if (AnyUnshortenedFloating(m_columns))
+            ExecuteShortened(query, std::vector<Column>(m_columns));
     }
     else
     {
@@ -197,17 +213,53 @@ bool CRecordset::AnyUnshortenedFloating(const std::vector<Column>& columns)
     return false;
 }
 
-// Runs the query inside an outer SELECT that prints its floating columns with 17 digits. The
-// outer SELECT names the columns by position (a driver may report an expression's name cut at a
-// dot, or two columns alike). On success the set reads from the new statement; on failure (a
+// With StepAPI the SQLite driver describes every computed column as VARCHAR; without it, as the
+// type of the column's first value. The set asks SQLite for those types itself, so that a sum is a
+// number and a count an integer whichever way the driver runs.
+void CRecordset::LearnExpressionTypes(const std::string& query)
+{
+    std::vector<size_t> unknown;
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].expression && m_columns[i].info.m_nSQLType == SQL_VARCHAR)
+            unknown.push_back(i);
+    if (unknown.empty())
+        return;
+    std::string peek = Positional(query, m_columns.size()) + "SELECT ";
+    for (size_t i = 0; i < unknown.size(); ++i)
+        peek += (i != 0 ? ",typeof(c" : "typeof(c") + std::to_string(unknown[i]) + ")";
+    peek += " FROM vorlen_columns LIMIT 1";
+
+    HSTMT hstmt = SQL_NULL_HSTMT;
+    if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))
+        return;
+    if (Succeeded(::SQLExecDirect(hstmt, (SQLCHAR*)peek.c_str(), (SQLINTEGER)peek.size())) &&
+        Succeeded(::SQLFetch(hstmt)))
+    {
+        for (size_t i = 0; i < unknown.size(); ++i)
+        {
+            char type[16] = {};
+            SQLLEN indicator = 0;
+            if (!Succeeded(::SQLGetData(hstmt, (SQLUSMALLINT)(i + 1), SQL_C_CHAR, type, sizeof type,
+                                        &indicator)))
+                continue;
+            if (strcmp(type, "integer") == 0)
+                m_columns[unknown[i]].info.m_nSQLType = SQL_INTEGER;
+            else if (strcmp(type, "real") == 0)
+                m_columns[unknown[i]].info.m_nSQLType = SQL_DOUBLE;
+        }
+    }
+    ::SQLFreeStmt(hstmt, SQL_DROP);
+}
+
+// Runs the query inside an outer SELECT that prints its floating columns with 17 digits, naming
+// the columns by position. On success the set reads from the new statement; on failure (a
 // statement SQLite cannot nest) the statement in hand stays as it is and false comes back.
 bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Column>& known)
 {
-    std::string names, outer;
+    std::string outer;
     for (size_t i = 0; i < known.size(); ++i)
     {
         std::string name = "c" + std::to_string(i);
-        names += (i != 0 ? "," : "") + name;
         outer += i != 0 ? "," : "";
         if (IsFloating(known[i].info.m_nSQLType))
             outer += "CASE WHEN typeof(" + name + ")='real' THEN printf('%!.17g'," + name +
@@ -215,8 +267,7 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
         else
             outer += name;
     }
-    outer = "WITH vorlen_shortened(" + names + ") AS (" + query + ") SELECT " + outer +
-            " FROM vorlen_shortened";
+    outer = Positional(query, known.size()) + "SELECT " + outer + " FROM vorlen_columns";
 
     HSTMT hstmt = SQL_NULL_HSTMT;
     if (!Succeeded(::SQLAllocStmt(m_pDatabase->m_hdbc, &hstmt)))
@@ -251,7 +302,7 @@ bool CRecordset::ExecuteShortened(const std::string& query, const std::vector<Co
     {
         if (IsFloating(known[i].info.m_nSQLType))
             columns[i].shorten = true;
-        else
+        else if (!known[i].expression || executed[i].info.m_nSQLType != SQL_VARCHAR)
             columns[i].info = executed[i].info; // expressions learn their type from the first row
         columns[i].info.m_strName = known[i].info.m_strName;
     }

@@ -74,12 +74,15 @@ protected:
         // A floating value, printed again with the least digits that read back the same (from SQLite's
         // 17-digit text where it could be had).
         bool shorten = false;
+        // Computed by the query, not read from a table (SQLite only).
+        bool expression = false;
     };
 
     void Execute();
     static bool AnyUnshortenedFloating(const std::vector<Column>& columns);
     bool ExecuteShortened(const std::string& query, const std::vector<Column>& known);
-    void Describe(std::vector<Column>& columns);
+    void LearnExpressionTypes(const std::string& query);
+    void Describe(std::vector<Column>& columns, bool bFindExpressions = false);
     void ReadValue(short nIndex);
     void Fetch();
     short FindColumn(LPCTSTR lpszName);

@@ -54,6 +54,8 @@ public:
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
     static void PASCAL DeleteTempMap();
     static int PASCAL GetTempMapCount();
+    // Number of objects that own their handle now; lets tests see that closed windows let go.
+    static int PASCAL GetPermanentMapCount();
     BOOL Attach(HWND hWndNew);
     HWND Detach();
 

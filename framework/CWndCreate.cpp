@@ -128,6 +128,11 @@ int PASCAL CWnd::GetTempMapCount()
     return Maps().TemporaryCount();
 }
 
+int PASCAL CWnd::GetPermanentMapCount()
+{
+    return Maps().PermanentCount();
+}
+
 BOOL CWnd::Attach(HWND hWndNew)
 {
     if (hWndNew == nullptr || m_hWnd != nullptr)

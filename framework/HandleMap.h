@@ -45,6 +45,7 @@ public:
             del(e.second);
     }
     int TemporaryCount() const { return (int)m_temporary.size(); }
+    int PermanentCount() const { return (int)m_permanent.size(); }
 
 private:
     static TObject* Find(const std::unordered_map<THandle, TObject*>& m, THandle h)

@@ -1,17 +1,29 @@
-// Benchmark: the edit grid's load and sorts of 100,000 sales rows against the bare ODBC fetch of the same query.
+// Benchmark: what the edit grid and the report commands cost against the bare ODBC fetch of the same queries.
+// Run by tools/bench-grid, one side per process, with the connection file beside the executable:
+//   bench_grid fetch   the floor: each query executed and every value read as text, nothing kept
+//   bench_grid grid    the program's way: the holder's connection, a view-like grid, the commands
+// Each prints "key value" lines; the script runs both sides in turn and prints medians.
+#include "app/CDatabaseHolder.h"
 #include "app/CEditGrid.h"
-#include "framework/CDatabase.h"
+#include "app/CGridRows.h"
+#include "app/CReportCommands.h"
+#include "app/CReportSql.h"
+#include "app/CSqlText.h"
 #include "framework/CDbTextCodec.h"
-#include "framework/CDBException.h"
+#include "framework/CTime.h"
 #include "framework/CWnd.h"
 #include <windows.h>
-#include <psapi.h>
 #include <sql.h>
 #include <sqlext.h>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
+const char* const kBigQuery = "SELECT * FROM 销";
+
 double Seconds()
 {
     static LARGE_INTEGER frequency = [] {
@@ -24,46 +36,144 @@ double Seconds()
     return (double)now.QuadPart / (double)frequency.QuadPart;
 }
 
-// The floor of the stack: every value of every row read as text, nothing kept.
-double BareFetch(const std::string& connect, const char* query, unsigned long long& textBytes,
-                 long& rows)
+// A Wine process is a Linux process with its resident sizes in its status file, in kB. "/proc/self"
+// is no use here: Wine opens files through its server, so "self" is the server. The script starts
+// each side by exec from a shell that puts its own process id into VORLEN_BENCH_PID.
+double StatusMegabytes(const char* field)
 {
+    const char* pid = std::getenv("VORLEN_BENCH_PID");
+    if (pid == nullptr)
+        return -1;
+    std::string path = std::string("Z:\\proc\\") + pid + "\\status";
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr)
+        return -1;
+    char line[256];
+    double kb = -1;
+    bool ours = false;
+    size_t length = std::strlen(field);
+    while (std::fgets(line, sizeof line, file) != nullptr)
+    {
+        if (std::strncmp(line, "Name:", 5) == 0)
+            ours = std::strstr(line, "bench_grid") != nullptr;
+        if (std::strncmp(line, field, length) == 0 && line[length] == ':')
+            kb = std::atof(line + length + 1);
+    }
+    std::fclose(file);
+    return (kb < 0 || !ours) ? -1 : kb / 1024.0;
+}
+
+std::string Today()
+{
+    CTime now = CTime::GetCurrentTime();
+    return CSqlText::Date(now.GetYear(), now.GetMonth(), now.GetDay());
+}
+
+void Print(const char* key, double value)
+{
+    std::printf("%s %.6f\n", key, value);
+}
+
+// ---- the floor ----
+
+struct Fetched
+{
+    double seconds = 0;
+    long rows = 0;
+    unsigned long long textBytes = 0;
+};
+
+Fetched BareFetch(SQLHDBC dbc, const std::string& query)
+{
+    Fetched result;
     double start = Seconds();
+    SQLHSTMT stmt;
+    SQLAllocStmt(dbc, &stmt);
+    std::string driverQuery = CDbTextCodec::ToDriver(query);
+    if (!SQL_SUCCEEDED(SQLExecDirect(stmt, (SQLCHAR*)driverQuery.c_str(), SQL_NTS)))
+    {
+        std::fprintf(stderr, "bench_grid: the driver refused %s\n", query.c_str());
+        std::exit(1);
+    }
+    SQLSMALLINT columns = 0;
+    SQLNumResultCols(stmt, &columns);
+    char buffer[1024];
+    while (SQL_SUCCEEDED(SQLFetch(stmt)))
+    {
+        ++result.rows;
+        for (SQLUSMALLINT c = 1; c <= (SQLUSMALLINT)columns; ++c)
+        {
+            SQLLEN indicator = 0;
+            SQLGetData(stmt, c, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
+            if (indicator > 0)
+                result.textBytes += (unsigned long long)indicator;
+        }
+    }
+    SQLFreeStmt(stmt, SQL_DROP);
+    result.seconds = Seconds() - start;
+    return result;
+}
+
+int RunFetch()
+{
+    // The connection file's bytes as the program reads them.
+    CString path = CDatabaseHolder::GetProgramDirectory() + "connect.txt";
+    FILE* file = std::fopen(path, "rb");
+    if (file == nullptr)
+    {
+        std::fprintf(stderr, "bench_grid: no %s\n", (LPCTSTR)path);
+        return 1;
+    }
+    std::string connect;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        connect.append(chunk, got);
+    std::fclose(file);
+
     SQLHENV env;
     SQLHDBC dbc;
-    SQLHSTMT stmt;
     SQLAllocEnv(&env);
     SQLAllocConnect(env, &dbc);
     std::string driverConnect = CDbTextCodec::ToDriver(connect);
     SQLSMALLINT outLength = 0;
     if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr, (SQLCHAR*)driverConnect.c_str(), SQL_NTS,
                                         nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT)))
-        return -1;
-    SQLAllocStmt(dbc, &stmt);
-    std::string driverQuery = CDbTextCodec::ToDriver(std::string(query));
-    SQLExecDirect(stmt, (SQLCHAR*)driverQuery.c_str(), SQL_NTS);
-    SQLSMALLINT columns = 0;
-    SQLNumResultCols(stmt, &columns);
-    char buffer[1024];
-    textBytes = 0;
-    rows = 0;
-    while (SQL_SUCCEEDED(SQLFetch(stmt)))
     {
-        ++rows;
-        for (SQLUSMALLINT c = 1; c <= (SQLUSMALLINT)columns; ++c)
-        {
-            SQLLEN indicator = 0;
-            SQLGetData(stmt, c, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
-            if (indicator > 0)
-                textBytes += (unsigned long long)indicator;
-        }
+        std::fprintf(stderr, "bench_grid: cannot connect with %s\n", connect.c_str());
+        return 1;
     }
-    SQLFreeStmt(stmt, SQL_DROP);
+    double baseline = StatusMegabytes("VmRSS");
+
+    std::string today = Today();
+    for (const char* round : {"first", "again"})
+    {
+        std::string prefix = std::string(round) + "_";
+        Fetched list = BareFetch(dbc, CReportSql::TodaySales(today).sql);
+        Print((prefix + "today_s").c_str(), list.seconds);
+        Print((prefix + "today_rows").c_str(), (double)list.rows);
+        Fetched day = BareFetch(dbc, CReportSql::SalesReport(today, today).sql);
+        Fetched summary = BareFetch(dbc, CReportSql::SalesSummary(today, today).sql);
+        Print((prefix + "day_s").c_str(), day.seconds + summary.seconds);
+        Print((prefix + "day_rows").c_str(), (double)day.rows);
+        Fetched stock = BareFetch(dbc, CReportSql::StockList().sql);
+        Print((prefix + "stock_s").c_str(), stock.seconds);
+        Print((prefix + "stock_rows").c_str(), (double)stock.rows);
+    }
+
+    Fetched big = BareFetch(dbc, kBigQuery);
+    Print("load_s", big.seconds);
+    Print("rows", (double)big.rows);
+    Print("text_mb", (double)big.textBytes / (1024.0 * 1024.0));
+    Print("peak_mb", StatusMegabytes("VmHWM") - baseline);
+
     SQLDisconnect(dbc);
     SQLFreeConnect(dbc);
     SQLFreeEnv(env);
-    return Seconds() - start;
+    return 0;
 }
+
+// ---- the program's way ----
 
 void ClickColumn(CWnd& parent, CEditGrid& grid, int column)
 {
@@ -76,90 +186,87 @@ void ClickColumn(CWnd& parent, CEditGrid& grid, int column)
     parent.SendMessage(WM_NOTIFY, IDC_EDIT_GRID, (LPARAM)&nm);
 }
 
-double Megabytes(SIZE_T bytes)
+template <class Command>
+double Timed(CEditGrid& grid, Command command)
 {
-    return (double)bytes / (1024.0 * 1024.0);
+    double start = Seconds();
+    command();
+    grid.UpdateWindow();
+    return Seconds() - start;
+}
+
+int RunGrid()
+{
+    CString error;
+    if (!g_databaseHolder.Connect(error))
+    {
+        std::fprintf(stderr, "bench_grid: %s\n", (LPCTSTR)error);
+        return 1;
+    }
+    // The main window and the view's grid, as the program has them before its first command.
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                    1200, 900, nullptr, nullptr);
+    CEditGrid grid;
+    grid.CreateAndLoad(g_databaseHolder.GetDatabase(), "销", "select * from 销 WHERE 1<0", &parent,
+                       CRect(0, 0, 1180, 860), TRUE, TRUE);
+    grid.SetOptions(TRUE, FALSE, FALSE, FALSE);
+    grid.UpdateWindow();
+    double baseline = StatusMegabytes("VmRSS");
+
+    std::string today = Today();
+    for (const char* round : {"first", "again"})
+    {
+        std::string prefix = std::string(round) + "_";
+        Print((prefix + "today_s").c_str(),
+              Timed(grid, [&] { CReportCommands::TodaySales(grid); }));
+        Print((prefix + "today_rows").c_str(), grid.GetItemCount());
+        Print((prefix + "day_s").c_str(), Timed(grid, [&] {
+                  CReportCommands::SalesReport(grid, CReportSql::Day, today.c_str(), today.c_str());
+              }));
+        Print((prefix + "day_rows").c_str(), grid.GetItemCount());
+        Print((prefix + "stock_s").c_str(), Timed(grid, [&] { CReportCommands::StockList(grid); }));
+        Print((prefix + "stock_rows").c_str(), grid.GetItemCount());
+    }
+
+    Print("load_s", Timed(grid, [&] { grid.SetQuery("销", kBigQuery); }));
+    Print("rows", grid.GetItemCount());
+    Print("numeric_sort_s", Timed(grid, [&] { ClickColumn(parent, grid, 8); })); // amount received
+    Print("text_sort_s", Timed(grid, [&] { ClickColumn(parent, grid, 1); }));    // name
+    Print("peak_mb", StatusMegabytes("VmHWM") - baseline);
+
+    // A million rows: the loaded rows ten times over, sorted as a header click sorts them.
+    const CGridRows& loaded = grid.GetRows();
+    CGridRows million;
+    million.Reset(loaded.GetColumnCount());
+    std::vector<std::string> texts((size_t)loaded.GetColumnCount());
+    for (int copy = 0; copy < 10; ++copy)
+        for (int row = 0; row < loaded.GetRowCount(); ++row)
+        {
+            for (int column = 0; column < loaded.GetColumnCount(); ++column)
+                texts[(size_t)column] = loaded.GetText(row, column);
+            million.AppendRow(texts);
+        }
+    Print("million_rows", million.GetRowCount());
+    double start = Seconds();
+    million.Sort(8, true, true);
+    Print("million_numeric_sort_s", Seconds() - start);
+    start = Seconds();
+    million.Sort(1, false, false);
+    Print("million_text_sort_s", Seconds() - start);
+
+    grid.DestroyWindow();
+    parent.DestroyWindow();
+    return 0;
 }
 }
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-    {
-        std::fprintf(
-            stderr,
-            "usage: bench_grid <database file as the driver sees it> [more connect options]\n");
-        return 2;
-    }
-    std::string connect =
-        std::string("DRIVER=SQLite3;NoCreat=1;Database=") + argv[1] + (argc > 2 ? argv[2] : "");
-    const char* query = "SELECT * FROM 销";
-
-    PROCESS_MEMORY_COUNTERS before = {};
-    GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
-
-    unsigned long long textBytes = 0;
-    long rows = 0;
-    double bare = BareFetch(connect, query, textBytes, rows);
-    if (bare < 0)
-    {
-        std::fprintf(stderr, "bench_grid: cannot open %s\n", argv[1]);
-        return 1;
-    }
-
-    CDatabase db;
-    try
-    {
-        db.OpenEx(connect.c_str(), CDatabase::noOdbcDialog);
-    }
-    catch (CDBException* e)
-    {
-        std::fprintf(stderr, "bench_grid: %s", (LPCTSTR)e->m_strError);
-        e->Delete();
-        return 1;
-    }
-    CWnd parent;
-    parent.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                    1200, 900, nullptr, nullptr);
-    CEditGrid grid;
-    double start = Seconds();
-    BOOL loaded = grid.CreateAndLoad(&db, "销", query, &parent, CRect(0, 0, 1180, 860), TRUE, TRUE);
-    grid.UpdateWindow();
-    double load = Seconds() - start;
-    if (!loaded || grid.GetItemCount() != rows)
-    {
-        std::fprintf(stderr, "bench_grid: the grid loaded %d of %ld rows\n", grid.GetItemCount(),
-                     rows);
-        return 1;
-    }
-
-    start = Seconds();
-    ClickColumn(parent, grid, 8); // the amount received
-    grid.UpdateWindow();
-    double numericSort = Seconds() - start;
-    start = Seconds();
-    ClickColumn(parent, grid, 1); // the name
-    grid.UpdateWindow();
-    double textSort = Seconds() - start;
-
-    PROCESS_MEMORY_COUNTERS after = {};
-    GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
-
-    std::printf("connect string       %s\n", connect.c_str());
-    std::printf("rows                 %ld (%.1f MB of text)\n", rows, Megabytes((SIZE_T)textBytes));
-    std::printf("bare ODBC fetch      %.3f s\n", bare);
-    std::printf("grid load            %.3f s  (%.2f x bare fetch, target 3)\n", load, load / bare);
-    std::printf("numeric sort         %.3f s  (%.2f x bare fetch, target 1 s)\n", numericSort,
-                numericSort / bare);
-    std::printf("text sort            %.3f s  (%.2f x bare fetch, target 1 s)\n", textSort,
-                textSort / bare);
-    std::printf("peak private memory  %.1f MB (%.1f MB at start; %.2f x text, target 4)\n",
-                Megabytes(after.PeakPagefileUsage), Megabytes(before.PagefileUsage),
-                (double)(after.PeakPagefileUsage - before.PagefileUsage) / (double)textBytes);
-    std::printf("peak working set     %.1f MB (%.1f MB at start; %.2f x text)\n",
-                Megabytes(after.PeakWorkingSetSize), Megabytes(before.WorkingSetSize),
-                (double)(after.PeakWorkingSetSize - before.WorkingSetSize) / (double)textBytes);
-    grid.DestroyWindow();
-    parent.DestroyWindow();
-    return 0;
+    if (argc == 2 && std::strcmp(argv[1], "fetch") == 0)
+        return RunFetch();
+    if (argc == 2 && std::strcmp(argv[1], "grid") == 0)
+        return RunGrid();
+    std::fprintf(stderr, "usage: bench_grid fetch|grid (with connect.txt beside bench_grid.exe)\n");
+    return 2;
 }

@@ -6,8 +6,10 @@
 #include "framework/CWnd.h"
 #include "tests/support/TestDatabase.h"
 #include <gtest/gtest.h>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 class EditGridTest : public ::testing::Test
@@ -78,6 +80,18 @@ protected:
         grid.ScreenToClient(&editor);
         grid.GetSubItemRect(row, column, LVIR_LABEL, cell);
         EXPECT_EQ(cell, editor);
+    }
+    static int EditorWindows(CEditGrid& grid)
+    {
+        int count = 0;
+        for (HWND child = ::GetWindow(grid.m_hWnd, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT))
+        {
+            char text[32] = {};
+            ::GetWindowTextA(child, text, sizeof text);
+            count += strcmp(text, "GRID EDIT") == 0;
+        }
+        return count;
     }
     static void Type(CEditGrid& grid, int column, const char* text)
     {
@@ -425,6 +439,59 @@ TEST_F(EditGridTest, ScrollingAndColumnResizingKeepTheEditorsOnTheirCells)
     EXPECT_EQ(61, grid.GetEditedRow());
     EXPECT_GT(grid.GetTopIndex(), 0);
     ExpectEditorOnCell(grid, 61, 0);
+}
+
+TEST_F(EditGridTest, ReloadingWithOtherColumnsShowsThemAsNewAndEditsOnThem)
+{
+    m_db.Exec("INSERT INTO 存 VALUES('板蓝根','广州','10支','2028-11-30',12.5,20)");
+    m_db.Exec("INSERT INTO 销 VALUES('2026-12-10 "
+              "08:05:00','板蓝根','广州','10支','2028-11-30',2,0.25,'拆零销售',10,0)");
+    CEditGrid& grid = NewGrid("存", "SELECT * FROM 存");
+    EXPECT_EQ(0, EditorWindows(grid)); // a grid nobody edits has none
+    grid.SetOptions(TRUE, TRUE, TRUE, TRUE);
+    ClickColumn(grid, 1);
+    grid.SetColumnWidth(1, 200);
+    ClickRow(grid, 0);
+    grid.CommitEdit();
+
+    // Each load shows what a grid made anew for its query shows.
+    const struct
+    {
+        const char* table;
+        const char* query;
+    } loads[] = {
+        {"存", "SELECT * FROM 存"}, // the same columns: the sort arrow and the width go as well
+        {"销", "SELECT * FROM 销"},
+        {"操作员", "SELECT 用户名 FROM 操作员"},
+    };
+    for (const auto& load : loads)
+    {
+        SCOPED_TRACE(load.query);
+        ASSERT_TRUE(grid.SetQuery(load.table, load.query));
+        CEditGrid& fresh = NewGrid(load.table, load.query);
+        int columns = fresh.GetColumnCount();
+        ASSERT_EQ(columns, grid.GetColumnCount());
+        for (int c = 0; c < columns; ++c)
+        {
+            EXPECT_EQ(Caption(fresh, c), Caption(grid, c));
+            EXPECT_EQ(fresh.GetColumnSqlType(c), grid.GetColumnSqlType(c));
+            EXPECT_EQ(130, grid.GetColumnWidth(c));
+        }
+        EXPECT_EQ(nullptr, grid.GetEditor(columns));
+
+        ClickRow(grid, 0);
+        ASSERT_EQ(0, grid.GetEditedRow());
+        for (int c = 0; c < columns; ++c)
+        {
+            ASSERT_NE(nullptr, grid.GetEditor(c));
+            EXPECT_TRUE(grid.GetEditor(c)->IsWindowVisible());
+            EXPECT_STREQ(grid.GetItemText(0, c), grid.GetEditor(c)->GetEdit());
+            ExpectEditorOnCell(grid, 0, c);
+        }
+        EXPECT_EQ(columns, EditorWindows(grid)); // none left over from other columns
+        grid.CommitEdit();
+        EXPECT_TRUE(Messages().empty());
+    }
 }
 
 TEST_F(EditGridTest, SavesTheReportAsAnUpperCaseHtmFile)

@@ -4,6 +4,11 @@
 #include "app/CGridSql.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 const std::vector<CGridSql::Column> kColumns = {{"a", true}, {"b", false}, {"c", true}};
@@ -88,6 +93,48 @@ TEST(GridRows, SortsNumbersByValueAndTextsByBytes)
     EXPECT_EQ("吧 阿 b a B ", column(1)); // 吧 is B0C9, 阿 B0A2
     rows.Sort(1, false, true);
     EXPECT_EQ("B a b 阿 吧 ", column(1));
+}
+
+TEST(GridRows, SortsLongAndTiedKeysAsOneComparisonWouldKeepingTiesInTheirOrder)
+{
+    // Texts that share long beginnings, end inside and on eight-byte borders, and tie; numbers of
+    // both signs, zeros and texts that are no number. Column 1 holds each row's first place.
+    const char* pieces[] = {"", "a", "板蓝根", "\xFE\xFE", "abcdefgh", "注射用板蓝根", "0"};
+    const char* numbers[] = {"-1.5", "0", "-0", "x", "2", "10", "1e3", "-1e-3", "0.5"};
+    CGridRows rows;
+    rows.Reset(3);
+    std::vector<std::vector<std::string>> table;
+    unsigned seed = 7;
+    auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int r = 0; r < 600; ++r)
+    {
+        std::string text;
+        for (unsigned n = next() % 4; n > 0; --n)
+            text += pieces[next() % 7];
+        table.push_back({text, std::to_string(r), numbers[next() % 9]});
+        rows.AppendRow(table.back());
+    }
+
+    for (int column : {0, 2})
+        for (bool ascending : {true, false})
+        {
+            SCOPED_TRACE(std::to_string(column) + (ascending ? " up" : " down"));
+            auto less = [&](const std::vector<std::string>& a, const std::vector<std::string>& b) {
+                if (column == 2)
+                    return std::atof(a[2].c_str()) < std::atof(b[2].c_str());
+                return std::strcmp(a[0].c_str(), b[0].c_str()) < 0;
+            };
+            std::vector<std::vector<std::string>> expected = table;
+            std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+                return ascending ? less(a, b) : less(b, a);
+            });
+            rows.Sort(column, column == 2, ascending);
+            std::vector<std::vector<std::string>> sorted;
+            for (int r = 0; r < rows.GetRowCount(); ++r)
+                sorted.push_back({rows.GetText(r, 0), rows.GetText(r, 1), rows.GetText(r, 2)});
+            EXPECT_EQ(expected, sorted);
+            table = sorted; // the next sort starts from this order
+        }
 }
 
 TEST(GridRows, KeepsTextsAndCountsTheirBytes)

@@ -88,6 +88,38 @@ TEST_F(ReportFixture, DaySalesReportCountsOnlySalesOfExistingStockAndNoBadDebts)
     EXPECT_EQ(8, m_grid.GetItemCount());
 }
 
+TEST_F(ReportFixture, TotalsFollowTheMainGridAcrossFailuresAndNewWindows)
+{
+    auto totals = [&] {
+        std::vector<std::string> values = Column(1);
+        return values.size() < 4 ? std::string() : values[values.size() - 4];
+    };
+    ASSERT_TRUE(CReportCommands::SalesReport(m_grid, CReportSql::Day, "2003-11-24", "2003-11-24"));
+    EXPECT_EQ("36元", totals());
+
+    // A totals query the database refuses: its message, the rows, no totals.
+    m_db.Exec("ALTER TABLE 存 RENAME TO 旧存");
+    EXPECT_FALSE(CReportCommands::SalesReport(m_grid, CReportSql::Day, "2003-11-24", "2003-11-24"));
+    ASSERT_EQ(1u, CTestSeams::MessageBoxes().size());
+    EXPECT_EQ(3, m_grid.GetItemCount());
+    m_db.Exec("ALTER TABLE 旧存 RENAME TO 存");
+
+    // A main grid in another window, on another connection to the same file.
+    m_host.DestroyWindow();
+    CDatabase other;
+    ASSERT_TRUE(other.OpenEx(m_db.ConnectString().c_str(), CDatabase::noOdbcDialog));
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr));
+    CEditGrid grid;
+    ASSERT_TRUE(grid.CreateAndLoad(&other, "销", "select * from 销 WHERE 1<0", &host,
+                                   CRect(0, 0, 600, 400), TRUE, FALSE));
+    ASSERT_TRUE(CReportCommands::SalesReport(grid, CReportSql::Day, "2003-11-24", "2003-11-24"));
+    EXPECT_EQ(8, grid.GetItemCount());
+    EXPECT_STREQ("36元", grid.GetItemText(4, 1));
+    EXPECT_EQ(grid.m_hWnd, ::GetDlgItem(host.m_hWnd, IDC_EDIT_GRID)); // not the hidden one
+    host.DestroyWindow();
+}
+
 TEST_F(ReportFixture, ReportsWithoutRowsGetNoTotals)
 {
     // 2003-11-25 holds only a bad debt.

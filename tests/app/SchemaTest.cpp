@@ -1,8 +1,11 @@
 // The shipped schemas: the data source itself keeps the stock and cost rules, on SQLite and on the
 // PostgreSQL server of a server run alike.
+#include "app/CReportSql.h"
 #include "framework/CDBException.h"
+#include "framework/CRecordset.h"
 #include "tests/support/TestDatabase.h"
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 void ExpectRefused(CDatabase& db, const char* sql)
@@ -68,4 +71,35 @@ TEST(Schema, KeepsTheStockRules)
     // The report's day range still takes a sale time.
     EXPECT_EQ("1", t.Scalar("SELECT COUNT(*) FROM 销 WHERE 日期时间 BETWEEN '2026-12-10 "
                             "00:00:00.000' AND '2026-12-10 23:59:59.999'"));
+}
+
+TEST(Schema, ListsAndReportsSearchTheirRowsByIndex)
+{
+    // Their time then follows the rows they show, not the size of the tables.
+    if (TestDatabase::OnServer())
+        GTEST_SKIP() << "the plans read here are SQLite's";
+    TestDatabase t;
+    CReportSql::Query queries[] = {
+        CReportSql::TodaySales("2003-11-24"),
+        CReportSql::SalesReport("2003-11-01", "2003-11-24"),
+        CReportSql::SalesSummary("2003-11-01", "2003-11-24"),
+        CReportSql::BadDebtReport("2003-01-01", "2003-11-24"),
+        CReportSql::YearPurchases(2003),
+        CReportSql::PurchaseReport("2003-11-01", "2003-11-24"),
+        CReportSql::PurchaseSummary("2003-11-01", "2003-11-24"),
+    };
+    for (const CReportSql::Query& query : queries)
+    {
+        CRecordset plan(&t.Db());
+        plan.Open(CRecordset::forwardOnly, ("EXPLAIN QUERY PLAN " + query.sql).c_str());
+        std::string steps;
+        CString detail;
+        for (; !plan.IsEOF(); plan.MoveNext())
+        {
+            plan.GetFieldValue((short)3, detail);
+            steps += std::string(detail) + "\n";
+        }
+        EXPECT_NE(std::string::npos, steps.find("USING INDEX")) << query.sql;
+        EXPECT_EQ(std::string::npos, steps.find("SCAN")) << query.sql << "\n" << steps;
+    }
 }

@@ -185,3 +185,39 @@ TEST(Recordset, FloatingValuesReadInTheShortestTextThatReadsBack)
     EXPECT_EQ("1e+20", ordered[0][0]);
     EXPECT_EQ("-0.125", ordered[8][0]);
 }
+
+TEST(Recordset, ComputedColumnsTakeTheTypeOfTheirFirstValueWhetherTheDriverStepsOrNot)
+{
+    TestDatabase t(TestDatabase::Empty);
+    t.Exec("CREATE TABLE t(x DOUBLE, n INTEGER, s VARCHAR(10))");
+    t.Exec("INSERT INTO t VALUES(12.5,1,'a'),(37.5,2,'b')");
+    const char* query = "SELECT SUM(x), COUNT(*), MAX(s), SUM(x)/3, SUM(n), s FROM t";
+    const int types[] = {8, 4, 12, 8, 4, 12};
+    const char* values[] = {"50", "2", "b", "16.666666666666668", "3", "b"};
+    for (const char* options : {"", ";StepAPI=1"})
+    {
+        SCOPED_TRACE(options);
+        CDatabase db;
+        ASSERT_TRUE(db.OpenEx(
+            ("DRIVER=SQLite3;Database=" + TestDatabase::DriverPath(t.Path()) + options).c_str(),
+            CDatabase::noOdbcDialog));
+        CRecordset rs(&db);
+        rs.Open(CRecordset::dynaset, query);
+        ASSERT_EQ(6, rs.GetODBCFieldCount());
+        for (short i = 0; i < 6; ++i)
+        {
+            CODBCFieldInfo info;
+            rs.GetODBCFieldInfo(i, info);
+            EXPECT_EQ(types[i], info.m_nSQLType) << i;
+            CString value;
+            rs.GetFieldValue(i, value);
+            EXPECT_STREQ(values[i], value) << i;
+        }
+        rs.Close();
+        // Without a first value there is nothing to learn from.
+        rs.Open(CRecordset::dynaset, "SELECT SUM(x) FROM t WHERE n > 5");
+        CODBCFieldInfo info;
+        rs.GetODBCFieldInfo((short)0, info);
+        EXPECT_EQ(12, info.m_nSQLType);
+    }
+}

@@ -106,7 +106,8 @@ TestDatabase::TestDatabase(Content content, const char* folderName)
     {
         m_path = m_folder + "test.db";
         DeleteFileA(m_path.c_str());
-        m_connect = "DRIVER=SQLite3;Database=" + DriverPath(m_path);
+        // StepAPI as in the connection file tools/run writes: the driver steps through results.
+        m_connect = "DRIVER=SQLite3;Database=" + DriverPath(m_path) + ";StepAPI=1";
         m_db.OpenEx(m_connect.c_str(), CDatabase::noOdbcDialog);
     }
     if (content == Schema)

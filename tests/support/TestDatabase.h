@@ -23,8 +23,8 @@ public:
     // The ODBC connect string of the test server (VORLEN_TEST_POSTGRESQL), "" when none was given.
     static std::string ServerConnectString();
 
-    // What the driver must be given to reach this database, in GBK: "DRIVER=SQLite3;Database=<file>"
-    // (a Unix path under Wine), or the server's string that puts this test's schema first.
+    // What the driver must be given to reach this database, in GBK: "DRIVER=SQLite3;Database=<file>;
+    // StepAPI=1" (a Unix path under Wine), or the server's string that puts this test's schema first.
     const std::string& ConnectString() const { return m_connect; }
     // Windows path of the database file (none on a server) and of its folder (with a trailing backslash).
     const std::string& Path() const { return m_path; }

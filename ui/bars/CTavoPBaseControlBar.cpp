@@ -34,18 +34,18 @@ namespace {
 
 const char kBaseSection[] = "TavoPBaseControlBars";
 
-// The key of a bar's visibility: the decimal id and the hex sub-index written back to back.
-CString BaseBarKey(LPCTSTR lpszProfileName, int nID, UINT uiSubIndex)
-{
-    const CString strPath = BuildRegistryPath(kBaseSection, lpszProfileName);
-    CString strKey;
-    if (uiSubIndex == (UINT)-1)
-        strKey.Format("%sTavoPBaseControlBar-%d", (LPCTSTR)strPath, nID);
-    else
-        strKey.Format("%sTavoPBaseControlBar-%d%x", (LPCTSTR)strPath, nID, uiSubIndex);
-    return strKey;
 }
 
+CString CTavoPBaseControlBar::BuildBarKey(LPCTSTR lpszSection, LPCTSTR lpszClassWord,
+                                          LPCTSTR lpszProfileName, int nID, UINT uiSubIndex)
+{
+    const CString strPath = BuildRegistryPath(lpszSection, lpszProfileName);
+    CString strKey;
+    if (uiSubIndex == (UINT)-1)
+        strKey.Format("%s%s-%d", (LPCTSTR)strPath, lpszClassWord, nID);
+    else
+        strKey.Format("%s%s-%d%x", (LPCTSTR)strPath, lpszClassWord, nID, uiSubIndex);
+    return strKey;
 }
 
 CTavoPBaseControlBar::CTavoPBaseControlBar()
@@ -479,7 +479,8 @@ BOOL CTavoPBaseControlBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT u
         nIndex = GetDlgCtrlID();
     CTavoPRegistryHolder holder;
     CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(BaseBarKey(lpszProfileName, nIndex, uiSubIndex)))
+    if (!reg.Open(
+            BuildBarKey(kBaseSection, "TavoPBaseControlBar", lpszProfileName, nIndex, uiSubIndex)))
         return FALSE;
     int nVisible = 0;
     if (reg.ReadNumber("IsVisible", nVisible))
@@ -496,7 +497,8 @@ BOOL CTavoPBaseControlBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT u
         nIndex = GetDlgCtrlID();
     CTavoPRegistryHolder holder;
     CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(BaseBarKey(lpszProfileName, nIndex, uiSubIndex)))
+    if (!reg.CreateKey(
+            BuildBarKey(kBaseSection, "TavoPBaseControlBar", lpszProfileName, nIndex, uiSubIndex)))
         return FALSE;
     return reg.WriteNumber("IsVisible", (DWORD)IsVisible());
 }

@@ -158,6 +158,10 @@ protected:
     CSize m_sizeDialog;
     mutable BOOL m_bDialogHost; // found a dialog as its parent instead of a dock site
 
+    // The key of a bar's saved state: the path of the profile, the class word and the decimal
+    // id, with the sub-index in hex written right behind the id when there is one.
+    static CString BuildBarKey(LPCTSTR lpszSection, LPCTSTR lpszClassWord, LPCTSTR lpszProfileName,
+                               int nID, UINT uiSubIndex);
     // The frame that docks this bar, by the frame's class, for the requests above.
     static void AdjustFrameDockingLayout(CFrameWnd* pFrame, HDWP hdwp);
     static void RecalcFrameLayout(CFrameWnd* pFrame);

@@ -34,18 +34,6 @@ namespace {
 
 const char kSection[] = "TavoControlBars";
 
-// The key of a bar's places: the decimal id and the hex sub-index written back to back.
-CString BarKey(LPCTSTR lpszProfileName, int nID, UINT uiSubIndex)
-{
-    const CString strPath = BuildRegistryPath(kSection, lpszProfileName);
-    CString strKey;
-    if (uiSubIndex == (UINT)-1)
-        strKey.Format("%sTavoPControlBar-%d", (LPCTSTR)strPath, nID);
-    else
-        strKey.Format("%sTavoPControlBar-%d%x", (LPCTSTR)strPath, nID, uiSubIndex);
-    return strKey;
-}
-
 BOOL HasOneAlignmentBit(DWORD dwAlignment)
 {
     return dwAlignment == CBRS_ALIGN_LEFT || dwAlignment == CBRS_ALIGN_TOP ||
@@ -441,7 +429,7 @@ BOOL CTavoPControlBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiSub
     const int nID = nIndex == -1 ? GetDlgCtrlID() : nIndex;
     CTavoPRegistryHolder holder;
     CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(BarKey(lpszProfileName, nID, uiSubIndex)))
+    if (!reg.CreateKey(BuildBarKey(kSection, "TavoPControlBar", lpszProfileName, nID, uiSubIndex)))
         return FALSE;
 
     CRect& rectDocked = m_recentDockInfo.m_recentSliderInfo.m_rectRecentDockedRect;
@@ -484,7 +472,7 @@ BOOL CTavoPControlBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiSub
     const int nID = nIndex == -1 ? GetDlgCtrlID() : nIndex;
     CTavoPRegistryHolder holder;
     CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(BarKey(lpszProfileName, nID, uiSubIndex)))
+    if (!reg.Open(BuildBarKey(kSection, "TavoPControlBar", lpszProfileName, nID, uiSubIndex)))
         return FALSE;
 
     // "ID" is not taken: the bar keeps the id its key was built from. Values out of their

@@ -1,4 +1,5 @@
 #include "ui/commandbars/CTavoPCommandUsage.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 
 IMPLEMENT_DYNCREATE(CTavoPCommandUsage, CObject)
 
@@ -10,10 +11,42 @@ CTavoPCommandUsage::CTavoPCommandUsage() : m_nTotalUsage(0)
 CTavoPCommandUsage::~CTavoPCommandUsage()
 {}
 
+BOOL CTavoPCommandUsage::IsCounted(UINT uiCmd)
+{
+    if (CTavoPToolBar::IsCustomizeMode() || uiCmd == 0 || uiCmd == (UINT)-1)
+        return FALSE;
+    if ((uiCmd >= 0xE110 && uiCmd <= 0xE11F) || (uiCmd >= 0xF000 && uiCmd <= 0xF1EF) ||
+        (uiCmd >= 0xE210 && uiCmd <= 0xE21F) || uiCmd > 0xFEFF)
+        return FALSE;
+    return !CTavoPToolBar::IsBasicCommand(uiCmd);
+}
+
+void CTavoPCommandUsage::AddUsage(UINT uiCmd)
+{
+    if (!IsCounted(uiCmd))
+        return;
+    m_CommandsUsage[uiCmd]++;
+    m_nTotalUsage++;
+}
+
 int CTavoPCommandUsage::GetCount(UINT uiCmd) const
 {
     int nCount = 0;
     return m_CommandsUsage.Lookup(uiCmd, nCount) ? nCount : 0;
+}
+
+BOOL CTavoPCommandUsage::IsFrequent(UINT uiCmd) const
+{
+    if (m_nTotalUsage == 0)
+        return FALSE;
+    // Wide enough that a long-lived count cannot wrap when it is scaled to a percentage.
+    const ULONGLONG nPercent = (ULONGLONG)(UINT)GetCount(uiCmd) * 100 / m_nTotalUsage;
+    return nPercent > m_nFrequencyPercent;
+}
+
+BOOL CTavoPCommandUsage::HasEnoughData() const
+{
+    return m_nTotalUsage >= m_nMinTotalUsage;
 }
 
 void CTavoPCommandUsage::RemoveAll()

@@ -77,6 +77,31 @@ const CObList& CTavoPToolBar::GetAllToolbars()
 void CTavoPToolBar::RefreshButtonImages()
 {}
 
+void CTavoPToolBar::AddBasicCommand(UINT uiCmd)
+{
+    if (BasicCommands().Find(uiCmd) == nullptr)
+        BasicCommands().AddTail(uiCmd);
+}
+
+BOOL CTavoPToolBar::IsBasicCommand(UINT uiCmd)
+{
+    return BasicCommands().Find(uiCmd) != nullptr;
+}
+
+BOOL CTavoPToolBar::IsCommandRarelyUsed(UINT uiCmd)
+{
+    // Without basic commands there is no shortened menu, so nothing is hidden.
+    if (BasicCommands().IsEmpty())
+        return FALSE;
+    const CTavoPCommandUsage& usage = GetCommandUsage();
+    return usage.IsCounted(uiCmd) && !usage.IsFrequent(uiCmd);
+}
+
+void CTavoPToolBar::AddCommandUsage(UINT uiCommand)
+{
+    GetCommandUsage().AddUsage(uiCommand);
+}
+
 BOOL CTavoPToolBar::SetCustomizeMode(BOOL bSet)
 {
     if (bSet == m_bCustomizeMode)

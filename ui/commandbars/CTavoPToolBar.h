@@ -15,9 +15,19 @@ public:
     virtual void RefreshButtonImages();
     // Whether the last load of the saved state found the resource's buttons changed.
     BOOL IsResourceChanged() const { return m_bResourceWasChanged; }
+    int GetCount() const { return (int)m_Buttons.GetCount(); }
 
     // Every toolbar whose window exists, in creation order.
     static const CObList& GetAllToolbars();
+
+    // Commands that menus always show, however rarely they are chosen.
+    static void AddBasicCommand(UINT uiCmd);
+    static BOOL IsBasicCommand(UINT uiCmd);
+    // A command that shortened menus hide: only once basic commands are defined, and never one
+    // that the usage counts leave out.
+    static BOOL IsCommandRarelyUsed(UINT uiCmd);
+    // Counts one use of the command for the personalised menus.
+    static void AddCommandUsage(UINT uiCommand);
 
     static BOOL IsCustomizeMode() { return m_bCustomizeMode; }
     // FALSE when the mode is already the one asked for.
@@ -52,11 +62,13 @@ protected:
     // The live-toolbar list: a toolbar joins it when its window is created and leaves it when
     // the window is destroyed.
     static CObList& LiveToolbars();
+    static CList<UINT, UINT>& BasicCommands();
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
+    CObList m_Buttons;
     BOOL m_bResourceWasChanged;
 
     static BOOL m_bCustomizeMode;

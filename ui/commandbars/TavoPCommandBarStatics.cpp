@@ -3,10 +3,17 @@
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPMenuSound.h"
 
 CObList& CTavoPToolBar::LiveToolbars()
 {
     static CObList list;
+    return list;
+}
+
+CList<UINT, UINT>& CTavoPToolBar::BasicCommands()
+{
+    static CList<UINT, UINT> list;
     return list;
 }
 
@@ -20,4 +27,11 @@ CTavoPBarStateCache& GetBarStateCache()
 {
     static CTavoPBarStateCache cache;
     return cache;
+}
+
+// Built on the first sound request; its end at exit stops the worker and waits for it.
+CTavoPMenuSound::State& CTavoPMenuSound::GetState()
+{
+    static State state;
+    return state;
 }

@@ -1,5 +1,8 @@
 // The dock manager's layout pass, dock bars and their rows in a frame of known size, the docking utilities, print preview and show-all.
 #include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/DialogTemplate.h"
+#include "ui/bars/docking/CTavoPAutoHideDockBar.h"
+#include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/CTavoPStatusBar.h"
@@ -317,6 +320,108 @@ TEST_F(DockFixture, FindBarByIDLooksInDockBarsAndFloatingFrames)
     pFloating->GetParentMiniFrame()->DestroyWindow();
     PumpMessages();
     EXPECT_EQ(nullptr, pFrame->GetControlBar(102));
+}
+
+TEST_F(DockFixture, ALoadedBarReturnsToItsRowAndVisibility)
+{
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    pFrame->DockControlBar(NewBar(200, 24, 101), AFX_IDW_DOCKBAR_BOTTOM);
+    TestBar* pBar = NewBar(150, 20, 102);
+    CTavoPRecentDockInfo& recent = pBar->GetRecentDockInfo();
+    recent.m_dwRecentAlignmentToFrame = CBRS_ALIGN_BOTTOM;
+    recent.m_nRecentRowIndex = 2;
+    recent.m_recentSliderInfo.m_rectRecentDockedRect.SetRect(300, 0, 450, 20);
+    pBar->SetStoredVisibility(FALSE);
+
+    // While a loaded layout is applied, the rows up to the stored one are made.
+    CTavoPDockManager::m_bRestoringDockState = TRUE;
+    pBar->RestoreDockState(&Manager());
+    CTavoPDockManager::m_bRestoringDockState = FALSE;
+    EXPECT_EQ(pFrame->DockBar(CBRS_ALIGN_BOTTOM), pBar->GetParentDockBar());
+    EXPECT_EQ(2, pFrame->DockBar(CBRS_ALIGN_BOTTOM)->FindRowIndex(pBar->GetDockRow()));
+    EXPECT_FALSE(pBar->IsWindowVisible());
+}
+
+TEST_F(DockFixture, TheAutoHideDockBarHoldsItsStripsInOneRowTwoPixelsThicker)
+{
+    CTavoPDockBar* pDockBar = nullptr;
+    ASSERT_TRUE(
+        Manager().AddDockBar(CBRS_ALIGN_LEFT, RUNTIME_CLASS(CTavoPAutoHideDockBar), &pDockBar));
+    CTavoPAutoHideToolBar strip, other;
+    ASSERT_TRUE(strip.Create(NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 22, 80), pFrame, 1));
+    ASSERT_TRUE(other.Create(NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 22, 60), pFrame, 2));
+    TestBar bar(100, 24);
+    ASSERT_TRUE(bar.Make(pFrame, 3));
+    EXPECT_FALSE(pDockBar->CanAcceptBar(&bar));
+    EXPECT_TRUE(pDockBar->CanAcceptBar(&strip));
+    for (CTavoPAutoHideToolBar* pStrip : {&strip, &other})
+    {
+        pStrip->EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(pStrip->DockToBar(pDockBar, NULL, TAVOP_DM_RECT));
+    }
+    ASSERT_EQ(1, pDockBar->GetRows().GetCount());
+    EXPECT_EQ(strip.GetDockRow(), other.GetDockRow());
+    EXPECT_EQ(24, strip.GetDockRow()->GetThickness());
+    EXPECT_EQ(24, pFrame->InFrame(pDockBar).Width());
+    EXPECT_TRUE(pDockBar->IsWindowVisible());
+    strip.DestroyWindow();
+    other.DestroyWindow();
+}
+
+TEST_F(DockFixture, OnlyABarInADialogTakesAMissingFrameForSuccess)
+{
+    DialogTemplate dialogTemplate("host", 100, 60, WS_POPUP);
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(dialogTemplate.Get(), nullptr));
+    TestBar inDialog(100, 24), alone(100, 24);
+    ASSERT_TRUE(inDialog.Make(&dialog, 1));
+    CWnd plain;
+    ASSERT_TRUE(plain.CreateEx(0, AfxRegisterWndClass(0), "plain", WS_POPUP, CRect(0, 0, 50, 50),
+                               nullptr, 0));
+    ASSERT_TRUE(alone.Make(&plain, 2));
+
+    EXPECT_EQ(nullptr, inDialog.GetDockSiteFrame());
+    EXPECT_TRUE(inDialog.IsDialogHosted());
+    EXPECT_TRUE(inDialog.AddControlBar(&inDialog));
+    // That one bar sits in a dialog says nothing about another.
+    EXPECT_FALSE(alone.IsDialogHosted());
+    EXPECT_FALSE(alone.AddControlBar(&alone));
+    inDialog.DestroyWindow();
+    alone.DestroyWindow();
+    plain.DestroyWindow();
+    dialog.DestroyWindow();
+}
+
+TEST_F(DockFixture, AFloatingBarDocksByHowMuchOfItLiesBeyondTheCursorAndNeverWithoutExtent)
+{
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    pFrame->DockControlBar(NewBar(200, 24, 101), AFX_IDW_DOCKBAR_TOP);
+    TestBar* pBar = NewBar(100, 24, 102);
+    pFrame->DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
+    ASSERT_TRUE(pBar->FloatControlBar(CRect(300, 300, 400, 324), TAVOP_DM_RECT, TRUE));
+    CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+
+    // The cursor 10 pixels below the top dock bar; the bar's top 20 pixels above the cursor,
+    // so 83 percent of the bar lies below it: docking reaches 15 x 83 / 100 = 12 pixels.
+    CRect rectDockBar;
+    pFrame->DockBar(CBRS_ALIGN_TOP)->GetWindowRect(rectDockBar);
+    const CPoint ptCursor(rectDockBar.left + 300, rectDockBar.bottom + 10);
+    CRect rectBar, rectFrame;
+    pBar->GetWindowRect(rectBar);
+    pMiniFrame->GetWindowRect(rectFrame);
+    rectFrame.OffsetRect(ptCursor.x - 10 - rectBar.left, ptCursor.y - 20 - rectBar.top);
+    pMiniFrame->MoveWindow(rectFrame);
+    ::SetCursorPos(ptCursor.x, ptCursor.y);
+
+    CTavoPDockBar* pTarget = nullptr;
+    EXPECT_TRUE(pBar->DockTargetFromPoint(15, pTarget));
+    EXPECT_EQ(pFrame->DockBar(CBRS_ALIGN_TOP), pTarget);
+    EXPECT_FALSE(pBar->DockTargetFromPoint(11, pTarget));
+
+    pBar->SetWindowPos(NULL, 0, 0, 100, 0, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_FALSE(pBar->DockTargetFromPoint(15, pTarget));
+    pMiniFrame->DestroyWindow();
 }
 
 // ---- docking utilities
