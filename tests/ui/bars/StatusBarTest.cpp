@@ -205,6 +205,10 @@ TEST_F(StatusBarFixture, AMissingIndicatorStringFailsAndLeavesTheLaterPanesEmpty
     EXPECT_EQ(0u, bar->GetItemID(3));
     // A later id-0 pane neither stretches nor addresses the stretch index.
     EXPECT_EQ(nullptr, bar->GetPane(CTavoPStatusBar::StretchPaneIndex));
+    // From 255 panes on, the index is an ordinary one.
+    ASSERT_TRUE(bar->SetPanes(nullptr, 256));
+    EXPECT_EQ(bar->GetPane(0) + 255, bar->GetPane(CTavoPStatusBar::StretchPaneIndex));
+    EXPECT_EQ(nullptr, bar->GetPane(256));
 }
 
 TEST_F(StatusBarFixture, PanesPaintTextBordersAndProgress)
