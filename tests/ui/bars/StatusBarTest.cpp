@@ -18,6 +18,7 @@ const UINT kMissingID = 701;
 class StatusFrame : public CTavoPFrameWnd
 {
 public:
+    void OnPaneCommand() { m_nCommands++; }
     void OnUpdatePane(CCmdUI* pCmdUI)
     {
         pCmdUI->SetText(m_strPaneText);
@@ -25,12 +26,26 @@ public:
     }
     CString m_strPaneText = "handled";
     BOOL m_bPaneEnabled = FALSE;
+    int m_nCommands = 0;
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(StatusFrame, CTavoPFrameWnd)
+    ON_COMMAND(kPaneID, OnPaneCommand)
     ON_UPDATE_COMMAND_UI(kPaneID, OnUpdatePane)
 END_MESSAGE_MAP()
+
+// Counts the paints that reach the bar.
+class CountingStatusBar : public CTavoPStatusBar
+{
+public:
+    void DoPaint(CDC* pDC) override
+    {
+        m_nPaints++;
+        CTavoPStatusBar::DoPaint(pDC);
+    }
+    int m_nPaints = 0;
+};
 
 class StatusBarFixture : public ::testing::Test
 {
@@ -55,7 +70,7 @@ protected:
             pFrame->SetWindowPos(NULL, 0, 0, rectWindow.Width() - rectClient.Width() + 600,
                                  rectWindow.Height() - rectClient.Height() + 300,
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        bar.reset(new CTavoPStatusBar);
+        bar.reset(new CountingStatusBar);
         ASSERT_TRUE(bar->Create(pFrame, 0x50008200, AFX_IDW_STATUS_BAR));
         const UINT ids[] = {0, kPaneID, ID_INDICATOR_CAPS};
         ASSERT_TRUE(bar->SetPanes(ids, 3));
@@ -72,7 +87,7 @@ protected:
     }
 
     StatusFrame* pFrame = nullptr;
-    std::unique_ptr<CTavoPStatusBar> bar;
+    std::unique_ptr<CountingStatusBar> bar;
 };
 
 TEST_F(StatusBarFixture, PanesTakeTheirWidthsAndTheStretchPaneTheRest)
@@ -166,6 +181,15 @@ TEST_F(StatusBarFixture, TextsAreSetAndReadBack)
     EXPECT_TRUE(bar->SetPaneText(1, ""));
     EXPECT_EQ(CString(), bar->GetPaneText(1));
     EXPECT_FALSE(bar->SetPaneText(3, "none"));
+
+    // The clock writes the same text every second: only a change repaints.
+    ASSERT_TRUE(bar->SetPaneText(1, "12:00"));
+    const int nPaints = bar->m_nPaints;
+    EXPECT_TRUE(bar->SetPaneText(1, "12:00"));
+    EXPECT_EQ(nPaints, bar->m_nPaints);
+    EXPECT_TRUE(bar->SetPaneText(1, "12:01"));
+    EXPECT_EQ(nPaints + 1, bar->m_nPaints);
+    EXPECT_TRUE(bar->SetPaneText(1, ""));
     EXPECT_EQ(CString(), bar->GetPaneText(-1));
 
     // The message line is the window text; the frame's messages land there.
@@ -312,6 +336,20 @@ TEST_F(StatusBarFixture, TipTextsAnswerHitTestsOnTheirPanes)
     EXPECT_STREQ("提示", ti.lpszText);
     free(ti.lpszText);
     EXPECT_EQ(-1, bar->OnToolHitTest(Pane(2).CenterPoint(), nullptr));
+}
+
+TEST_F(StatusBarFixture, DoubleClickOnAPaneSendsItsCommandOnlyWhenAsked)
+{
+    Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    pFrame->m_bPaneEnabled = TRUE; // a disabled command is not delivered
+    const CPoint point = Pane(1).CenterPoint();
+    bar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    PumpMessages();
+    EXPECT_EQ(0, pFrame->m_nCommands);
+    bar->EnablePaneDoubleClick();
+    bar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    PumpMessages();
+    EXPECT_EQ(1, pFrame->m_nCommands);
 }
 
 }
