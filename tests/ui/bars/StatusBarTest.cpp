@@ -325,6 +325,19 @@ TEST_F(StatusBarFixture, AnimationAdvancesAndStopsWhenThePanesChange)
     EXPECT_EQ(CString(), bar->GetTipText(1));
 }
 
+TEST_F(StatusBarFixture, AnIconWidensItsPaneAndTheBarUntilItIsRemoved)
+{
+    Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const int cxBefore = Pane(1).Width(), cyBefore = bar->CalcFixedLayout(FALSE, TRUE).cy;
+    const int cxIcon = ::GetSystemMetrics(SM_CXICON), cyIcon = ::GetSystemMetrics(SM_CYICON);
+    bar->SetPaneIcon(1, ::LoadIcon(NULL, IDI_APPLICATION));
+    EXPECT_EQ(cxBefore + cxIcon + 4, Pane(1).Width());
+    EXPECT_EQ(std::max(cyBefore, cyIcon + 2 + 4), bar->CalcFixedLayout(FALSE, TRUE).cy);
+    bar->SetPaneIcon(1, NULL);
+    EXPECT_EQ(cxBefore, Pane(1).Width());
+    EXPECT_EQ(nullptr, bar->GetPane(1)->hImageList);
+}
+
 TEST_F(StatusBarFixture, TipTextsAnswerHitTestsOnTheirPanes)
 {
     Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
