@@ -1,6 +1,7 @@
 // Menus drawn as toolbars in a real frame: the menu button's menus and archive, the popup's item
 // bar import, the chosen command's way to the frame, placement at the work-area edges and keys.
 #include "ui/commandbars/CTavoPCommandUsage.h"
+#include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
@@ -711,4 +712,44 @@ TEST_F(MenuFixture, MenuTallerThanTheWorkAreaScrolls)
     EXPECT_EQ(0, pBar->GetOffset());
     pPopup->SendMessage(WM_CLOSE);
     Pump();
+}
+
+namespace {
+
+struct BasicCommandsAccess : CTavoPToolBar
+{
+    static void Clear() { BasicCommands().RemoveAll(); }
+};
+
+} // namespace
+
+TEST_F(MenuFixture, RarelyUsedItemsAreHiddenYetTheirMnemonicsRunThem)
+{
+    CTavoPToolBar::AddBasicCommand(kNew);
+    GetCommandUsage().RemoveAll();
+    for (int i = 0; i < 20; i++)
+    {
+        GetCommandUsage().AddUsage(kOpen);
+        GetCommandUsage().AddUsage(kClose);
+    }
+    ASSERT_TRUE(CTavoPToolBar::IsCommandRarelyUsed(kSave));
+
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    EXPECT_FALSE(pBar->AreAllCommandsShown());
+    EXPECT_EQ(-1, pBar->CommandToIndex(kSave));
+    EXPECT_TRUE(
+        pBar->GetButton(pBar->GetCount() - 1)->IsKindOf(RUNTIME_CLASS(CTavoPShowAllButton)));
+
+    frame->events.clear();
+    PressKey(frame, 'S');
+    PumpThroughFrame(frame);
+    ASSERT_FALSE(frame->events.empty());
+    EXPECT_EQ(kSave, frame->events.back());
+    EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
+
+    BasicCommandsAccess::Clear();
+    GetCommandUsage().RemoveAll();
 }
