@@ -34,8 +34,9 @@ namespace {
 
 const int kSeparatorHeight = 8;
 
-// The upper-case mnemonic of a menu text: the character after the last single "&", 0 when none.
-UINT MnemonicOf(const CString& strText)
+} // namespace
+
+UINT CTavoPPopupMenuBar::MnemonicOf(const CString& strText)
 {
     UINT uiChar = 0;
     for (int i = 0; i + 1 < strText.GetLength(); i++)
@@ -51,8 +52,6 @@ UINT MnemonicOf(const CString& strText)
     }
     return uiChar == 0 ? 0 : (UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)uiChar) & 0xFF;
 }
-
-} // namespace
 
 CTavoPPopupMenuBar::CTavoPPopupMenuBar()
     : m_uiDefaultMenuCmdId(0), m_pDelayedPopupMenuButton(nullptr),

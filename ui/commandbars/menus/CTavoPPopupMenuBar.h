@@ -74,6 +74,9 @@ public:
 
 protected:
     void ReadMenuShowDelay();
+    // The upper-case mnemonic of a menu text: the character after the last single "&", 0 when
+    // none.
+    static UINT MnemonicOf(const CString& strText);
     // The window that is told about the menu opening: message window, main frame, top frame.
     CWnd* GetInitMenuTarget() const;
     CWnd* GetPopupMessageWnd() const;

@@ -6,27 +6,6 @@
 #include <algorithm>
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 
-namespace {
-
-UINT UpperMnemonicOf(const CString& strText)
-{
-    UINT uiChar = 0;
-    for (int i = 0; i + 1 < strText.GetLength(); i++)
-    {
-        if (strText[i] != '&')
-            continue;
-        if (strText[i + 1] == '&')
-        {
-            i++;
-            continue;
-        }
-        uiChar = (UINT)(BYTE)strText[i + 1];
-    }
-    return uiChar == 0 ? 0 : (UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)uiChar) & 0xFF;
-}
-
-} // namespace
-
 // ---- running a command ----
 
 BOOL CTavoPPopupMenuBar::OnSendCommand(const CTavoPToolbarButton* pButton)
@@ -302,7 +281,7 @@ BOOL CTavoPPopupMenuBar::OnKey(UINT nChar)
     for (int i = 0; i < nCount; i++)
     {
         CTavoPToolbarButton* pButton = GetButton(i);
-        if ((pButton->m_nStyle & TBBS_SEPARATOR) || UpperMnemonicOf(pButton->m_strText) != uiUpper)
+        if ((pButton->m_nStyle & TBBS_SEPARATOR) || MnemonicOf(pButton->m_strText) != uiUpper)
             continue;
         MoveSelection(i);
         CTavoPToolbarMenuButton* pItem = DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, pButton);

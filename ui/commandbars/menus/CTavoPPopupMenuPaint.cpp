@@ -5,23 +5,25 @@
 #include "ui/foundation/CTavoPDrawManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
+#include "ui/foundation/CTavoPPixelBuffer.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
 namespace {
 
-// A 32-bit top-down DIB section of the given size; NULL when it cannot be made.
+// A 32-bit top-down DIB section of the given size and its pixels; NULL when it cannot be made.
 HBITMAP CreateDib(int cx, int cy, BYTE** ppBits)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hbmp = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    *ppBits = (BYTE*)pBits;
+    CTavoPPixelBuffer buffer(cx, cy);
+    if (!buffer.IsValid())
+        return NULL;
+    HBITMAP hbmp = buffer.Detach();
+    DIBSECTION ds = {};
+    if (::GetObject(hbmp, sizeof(ds), &ds) != (int)sizeof(ds) || ds.dsBm.bmBits == nullptr)
+    {
+        ::DeleteObject(hbmp);
+        return NULL;
+    }
+    *ppBits = (BYTE*)ds.dsBm.bmBits;
     return hbmp;
 }
 
