@@ -85,6 +85,7 @@ protected:
     // The next selectable item from iStart in the given direction, wrapping; -1 when none.
     int FindSelectable(int iStart, int nStep) const;
     void MoveSelection(int iNew);
+    void RelayToBarAtPoint(UINT message, UINT nFlags, CPoint point);
 
     UINT m_uiDefaultMenuCmdId;
     CTavoPToolbarMenuButton* m_pDelayedPopupMenuButton;

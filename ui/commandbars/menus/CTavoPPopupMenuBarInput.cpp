@@ -342,6 +342,18 @@ CTavoPToolBar* CTavoPPopupMenuBar::FindBarAtPoint(CPoint point)
     return nullptr;
 }
 
+// Mouse messages outside the bar go to the popup or toolbar of the chain under the pointer.
+void CTavoPPopupMenuBar::RelayToBarAtPoint(UINT message, UINT nFlags, CPoint point)
+{
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    CTavoPToolBar* pBar = FindBarAtPoint(ptScreen);
+    if (pBar == nullptr)
+        return;
+    pBar->ScreenToClient(&ptScreen);
+    pBar->SendMessage(message, nFlags, MAKELPARAM(ptScreen.x, ptScreen.y));
+}
+
 void CTavoPPopupMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     m_bFirstClick = FALSE;
@@ -350,14 +362,7 @@ void CTavoPPopupMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
     GetClientRect(rectClient);
     if (!IsCustomizeMode() && !rectClient.PtInRect(point))
     {
-        CPoint ptScreen = point;
-        ClientToScreen(&ptScreen);
-        CTavoPToolBar* pBar = FindBarAtPoint(ptScreen);
-        if (pBar != nullptr)
-        {
-            pBar->ScreenToClient(&ptScreen);
-            pBar->SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(ptScreen.x, ptScreen.y));
-        }
+        RelayToBarAtPoint(WM_LBUTTONDOWN, nFlags, point);
         return;
     }
     CTavoPToolBar::OnLButtonDown(nFlags, point);
@@ -375,14 +380,7 @@ void CTavoPPopupMenuBar::OnLButtonUp(UINT nFlags, CPoint point)
     }
     else if (!IsCustomizeMode() && !rectClient.PtInRect(point))
     {
-        CPoint ptScreen = point;
-        ClientToScreen(&ptScreen);
-        CTavoPToolBar* pBar = FindBarAtPoint(ptScreen);
-        if (pBar != nullptr)
-        {
-            pBar->ScreenToClient(&ptScreen);
-            pBar->SendMessage(WM_LBUTTONUP, nFlags, MAKELPARAM(ptScreen.x, ptScreen.y));
-        }
+        RelayToBarAtPoint(WM_LBUTTONUP, nFlags, point);
         ::ReleaseCapture();
         CTavoPPopupMenu* pPopup = GetPopup();
         if (pPopup != nullptr)
@@ -410,14 +408,7 @@ void CTavoPPopupMenuBar::OnMouseMove(UINT nFlags, CPoint point)
         CTavoPToolBar::OnMouseMove(nFlags, point);
         return;
     }
-    CPoint ptScreen = point;
-    ClientToScreen(&ptScreen);
-    CTavoPToolBar* pBar = FindBarAtPoint(ptScreen);
-    if (pBar != nullptr)
-    {
-        pBar->ScreenToClient(&ptScreen);
-        pBar->SendMessage(WM_MOUSEMOVE, nFlags, MAKELPARAM(ptScreen.x, ptScreen.y));
-    }
+    RelayToBarAtPoint(WM_MOUSEMOVE, nFlags, point);
 }
 
 void CTavoPPopupMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
