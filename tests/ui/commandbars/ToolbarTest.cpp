@@ -1,6 +1,7 @@
 // The toolbar in a real frame: resources and images, the button list, layout, painting, the mouse,
 // tool tips, the command-UI update, its messages and its archive.
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -588,8 +589,10 @@ TEST_F(ToolbarFixture, TextLabelsMakeRowsTallerOnlyOnHorizontalBars)
 TEST_F(ToolbarFixture, ClickSendsTheCommandOnce)
 {
     Load();
+    const int nUsed = GetCommandUsage().GetCount(kOpen);
     Click(0);
     EXPECT_EQ(std::vector<UINT>{kOpen}, frame->commands);
+    EXPECT_EQ(nUsed + 1, GetCommandUsage().GetCount(kOpen));
     EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
     EXPECT_EQ(-1, bar.GetPressedButton());
 }
@@ -816,7 +819,9 @@ TEST_F(ToolbarFixture, MnemonicPostsTheCommandOfTheLastButtonMarkingIt)
     bar.SetButtonTextImage(1, "&Find", TRUE, TRUE);
     bar.SetButtonTextImage(3, "C&ut", TRUE, TRUE);
     bar.RebuildMnemonics();
+    const int nUsed = GetCommandUsage().GetCount(kSave);
     EXPECT_TRUE(bar.TranslateChar('F'));
+    EXPECT_EQ(nUsed + 1, GetCommandUsage().GetCount(kSave));
     EXPECT_TRUE(bar.TranslateChar('U'));
     EXPECT_FALSE(bar.TranslateChar('Z'));
     Pump();
