@@ -260,6 +260,41 @@ TEST_F(ToolbarFixture, BrokenResourcesAreRefusedAndTheButtonsStay)
     leading.DestroyWindow();
 }
 
+TEST_F(ToolbarFixture, ReloadingKeepsTheImagesAndTellsTheFrameOncePerLoad)
+{
+    Load();
+    EXPECT_EQ(1, frame->nResetMessages);
+    const int nImages = CTavoPToolBar::GetImages()->GetCount();
+    ASSERT_TRUE(bar.RestoreOriginalState());
+    EXPECT_EQ(nImages, CTavoPToolBar::GetImages()->GetCount());
+    EXPECT_EQ(12, bar.GetCount());
+    EXPECT_EQ(2, frame->nResetMessages);
+
+    // A bar without a window yet tells nobody.
+    CTavoPToolBar unborn;
+    ASSERT_TRUE(unborn.LoadToolBar(kToolbar));
+    EXPECT_EQ(2, frame->nResetMessages);
+}
+
+TEST_F(ToolbarFixture, LockedBarKeepsItsOwnImagesAndStoresOnlyTheBarPart)
+{
+    Load();
+    const int nShared = CTavoPToolBar::GetImages()->GetCount();
+    CTestToolBar locked;
+    ASSERT_TRUE(locked.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0x7005));
+    ASSERT_TRUE(locked.LoadToolBar(kToolbar, 0, 0, TRUE));
+    EXPECT_TRUE(locked.IsLocked());
+    EXPECT_EQ(nShared, CTavoPToolBar::GetImages()->GetCount());
+    EXPECT_EQ(CSize(22, 22), locked.GetButtonSize());
+    EXPECT_EQ(0, locked.GetButton(0)->GetImage());
+
+    const Bytes stored = StoreToBytes([&](CArchive& ar) { locked.Serialize(ar); });
+    EXPECT_EQ(8u, stored.size()); // alignment and visibility
+    LoadFromBytes(stored, [&](CArchive& ar) { locked.Serialize(ar); });
+    EXPECT_EQ(12, locked.GetCount());
+    locked.DestroyWindow();
+}
+
 // ---- the button list ----
 
 TEST_F(ToolbarFixture, SeparatorsAndRemovalsKeepTheListTidy)
