@@ -1,6 +1,8 @@
 // The toolbar in a real frame: resources and images, the button list, layout, painting, the mouse,
 // tool tips, the command-UI update, its messages and its archive.
+#include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -466,6 +468,32 @@ TEST_F(ToolbarFixture, FloatingBarRemembersItsWidthAndOffersOnlyClose)
         EXPECT_EQ((UINT)-1, pSysMenu->GetMenuState(uiCommand, MF_BYCOMMAND)) << uiCommand;
     EXPECT_NE(0u, pSysMenu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
     pMiniFrame->DestroyWindow();
+}
+
+TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
+{
+    CTavoPFrameWnd* pFrame = new CTavoPFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "docked", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                               CRect(100, 100, 700, 400)));
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    CTavoPToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    Pump();
+    ASSERT_NE(nullptr, bar.GetDockRow());
+    CRect rect;
+    bar.GetWindowRect(rect);
+    EXPECT_EQ(rect.Height(), bar.GetDockRow()->GetThickness());
+
+    bar.EnableTextLabels(TRUE);
+    Pump();
+    CRect rectTall;
+    bar.GetWindowRect(rectTall);
+    EXPECT_GT(rectTall.Height(), rect.Height());
+    EXPECT_EQ(rectTall.Height(), bar.GetDockRow()->GetThickness());
+    pFrame->DestroyWindow();
 }
 
 TEST_F(ToolbarFixture, WrappingChoosesTheNarrowestWidthAndEndsVertically)
