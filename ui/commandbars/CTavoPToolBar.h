@@ -2,24 +2,12 @@
 #pragma once
 #include "ui/bars/CTavoPBarNcPainter.h"
 #include "ui/commandbars/CTavoPBaseToolBar.h"
+#include "ui/commandbars/CTavoPToolBarParams.h"
 #include "ui/commandbars/CCustomizeButton.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
 class CTavoPToolbarMenuButton;
-
-// The bitmaps of one toolbar load; 0 = none.
-struct CTavoPToolBarParams
-{
-    UINT m_uiColdResID;
-    UINT m_uiHotResID; // the normal images
-    UINT m_uiDisabledResID;
-    UINT m_uiLargeColdResID;
-    UINT m_uiLargeHotResID;
-    UINT m_uiLargeDisabledResID;
-    UINT m_uiMenuResID;
-    UINT m_uiMenuDisabledResID;
-};
 
 // The window style bit that makes a bar paint its parent's background under its buttons.
 #define TAVOP_TBSTYLE_PARENT_BACKGROUND 0x8000

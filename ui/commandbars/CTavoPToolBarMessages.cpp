@@ -2,6 +2,7 @@
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/commandbars/CTavoPReBar.h"
+#include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPGlobalData.h"
@@ -356,6 +357,7 @@ BOOL CTavoPToolBar::ProcessCommand(CTavoPToolbarButton* pButton)
 {
     if (pButton == NULL || pButton->m_nID == 0 || pButton->m_nID == (UINT)-1)
         return FALSE;
+    CTavoPMenuSound::PlayMenuSound(CTavoPMenuSound::CommandSound);
     AddCommandUsage(pButton->m_nID);
     CWnd* pTarget = GetMessageTarget();
     if (pTarget != NULL)

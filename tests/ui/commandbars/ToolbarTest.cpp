@@ -1,6 +1,9 @@
 // The toolbar in a real frame: resources and images, the button list, layout, painting, the mouse,
 // tool tips, the command-UI update, its messages and its archive.
+#include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -259,6 +262,41 @@ TEST_F(ToolbarFixture, BrokenResourcesAreRefusedAndTheButtonsStay)
     leading.DestroyWindow();
 }
 
+TEST_F(ToolbarFixture, ReloadingKeepsTheImagesAndTellsTheFrameOncePerLoad)
+{
+    Load();
+    EXPECT_EQ(1, frame->nResetMessages);
+    const int nImages = CTavoPToolBar::GetImages()->GetCount();
+    ASSERT_TRUE(bar.RestoreOriginalState());
+    EXPECT_EQ(nImages, CTavoPToolBar::GetImages()->GetCount());
+    EXPECT_EQ(12, bar.GetCount());
+    EXPECT_EQ(2, frame->nResetMessages);
+
+    // A bar without a window yet tells nobody.
+    CTavoPToolBar unborn;
+    ASSERT_TRUE(unborn.LoadToolBar(kToolbar));
+    EXPECT_EQ(2, frame->nResetMessages);
+}
+
+TEST_F(ToolbarFixture, LockedBarKeepsItsOwnImagesAndStoresOnlyTheBarPart)
+{
+    Load();
+    const int nShared = CTavoPToolBar::GetImages()->GetCount();
+    CTestToolBar locked;
+    ASSERT_TRUE(locked.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0x7005));
+    ASSERT_TRUE(locked.LoadToolBar(kToolbar, 0, 0, TRUE));
+    EXPECT_TRUE(locked.IsLocked());
+    EXPECT_EQ(nShared, CTavoPToolBar::GetImages()->GetCount());
+    EXPECT_EQ(CSize(22, 22), locked.GetButtonSize());
+    EXPECT_EQ(0, locked.GetButton(0)->GetImage());
+
+    const Bytes stored = StoreToBytes([&](CArchive& ar) { locked.Serialize(ar); });
+    EXPECT_EQ(8u, stored.size()); // alignment and visibility
+    LoadFromBytes(stored, [&](CArchive& ar) { locked.Serialize(ar); });
+    EXPECT_EQ(12, locked.GetCount());
+    locked.DestroyWindow();
+}
+
 // ---- the button list ----
 
 TEST_F(ToolbarFixture, SeparatorsAndRemovalsKeepTheListTidy)
@@ -432,6 +470,32 @@ TEST_F(ToolbarFixture, FloatingBarRemembersItsWidthAndOffersOnlyClose)
     pMiniFrame->DestroyWindow();
 }
 
+TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
+{
+    CTavoPFrameWnd* pFrame = new CTavoPFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "docked", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                               CRect(100, 100, 700, 400)));
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    CTavoPToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    Pump();
+    ASSERT_NE(nullptr, bar.GetDockRow());
+    CRect rect;
+    bar.GetWindowRect(rect);
+    EXPECT_EQ(rect.Height(), bar.GetDockRow()->GetThickness());
+
+    bar.EnableTextLabels(TRUE);
+    Pump();
+    CRect rectTall;
+    bar.GetWindowRect(rectTall);
+    EXPECT_GT(rectTall.Height(), rect.Height());
+    EXPECT_EQ(rectTall.Height(), bar.GetDockRow()->GetThickness());
+    pFrame->DestroyWindow();
+}
+
 TEST_F(ToolbarFixture, WrappingChoosesTheNarrowestWidthAndEndsVertically)
 {
     Load();
@@ -588,8 +652,10 @@ TEST_F(ToolbarFixture, TextLabelsMakeRowsTallerOnlyOnHorizontalBars)
 TEST_F(ToolbarFixture, ClickSendsTheCommandOnce)
 {
     Load();
+    const int nUsed = GetCommandUsage().GetCount(kOpen);
     Click(0);
     EXPECT_EQ(std::vector<UINT>{kOpen}, frame->commands);
+    EXPECT_EQ(nUsed + 1, GetCommandUsage().GetCount(kOpen));
     EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
     EXPECT_EQ(-1, bar.GetPressedButton());
 }
@@ -816,7 +882,9 @@ TEST_F(ToolbarFixture, MnemonicPostsTheCommandOfTheLastButtonMarkingIt)
     bar.SetButtonTextImage(1, "&Find", TRUE, TRUE);
     bar.SetButtonTextImage(3, "C&ut", TRUE, TRUE);
     bar.RebuildMnemonics();
+    const int nUsed = GetCommandUsage().GetCount(kSave);
     EXPECT_TRUE(bar.TranslateChar('F'));
+    EXPECT_EQ(nUsed + 1, GetCommandUsage().GetCount(kSave));
     EXPECT_TRUE(bar.TranslateChar('U'));
     EXPECT_FALSE(bar.TranslateChar('Z'));
     Pump();
