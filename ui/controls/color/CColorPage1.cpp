@@ -1,6 +1,5 @@
 #include "ui/controls/color/CColorPage1.h"
 #include "ui/controls/color/CTavoPColorChooserDialog.h"
-#include "ui/controls/color/CColorPage2.h"
 #include "framework/CDataExchange.h"
 #include "res/LibraryIds.h"
 
@@ -54,7 +53,7 @@ void CColorPage1::OnGreyscale()
 {
     if (m_pDialog == nullptr)
         return;
-    const BYTE level = (BYTE)CColorPage2::ToByte(m_hexpicker_greyscale.GetLuminance());
+    const BYTE level = (BYTE)(m_hexpicker_greyscale.GetLuminance() * 255.0);
     const COLORREF color = RGB(level, level, level);
     m_pDialog->SetNewColor(color);
     m_pDialog->SetPageTwoColor(level, level, level);

@@ -170,6 +170,8 @@ void CTavoPColorChooserDialog::SetPageTwoColor(BYTE r, BYTE g, BYTE b)
 
 void CTavoPColorChooserDialog::OnDestroy()
 {
+    // The sheet goes with its window, which is destroyed with this dialog's children.
+    m_pPropSheet = nullptr;
     if (m_bIsMyPalette && m_pPalette != nullptr)
     {
         delete m_pPalette;
