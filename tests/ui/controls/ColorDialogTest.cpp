@@ -70,7 +70,11 @@ protected:
     INT_PTR Run(CTavoPColorChooserDialog& dlg, std::function<void(HWND)> step)
     {
         ModalScript script;
-        script.When(kCaption, std::move(step));
+        script.When(kCaption, [step](HWND hDlg) {
+            step(hDlg);
+            if (::testing::Test::HasFatalFailure()) // the step stopped short of closing it
+                ModalScript::Click(hDlg, IDCANCEL);
+        });
         INT_PTR nResult = dlg.DoModal();
         EXPECT_TRUE(script.Finished()) << script.Failure();
         return nResult;
@@ -224,4 +228,29 @@ TEST_F(ColorDialog, LowColourScreenHandsOverToTheSystemDialog)
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(nullptr, dlg.GetSheet());
     EXPECT_EQ(RGB(1, 2, 3), dlg.GetColor());
+}
+
+TEST_F(ColorDialog, PaletteScreenShowsTheNearestColourOfItsOwnPalette)
+{
+    // On a true-colour screen there is no system palette to copy: the stock one stands in.
+    HDC hdcScreen = ::GetDC(nullptr);
+    const bool bPaletteScreen = (::GetDeviceCaps(hdcScreen, RASTERCAPS) & RC_PALETTE) != 0;
+    ::ReleaseDC(nullptr, hdcScreen);
+    GetGlobalData().m_nBitsPerPixel = 8;
+
+    CTavoPColorChooserDialog dlg(RGB(0, 0, 255));
+    Run(dlg, [&](HWND hDlg) {
+        ASSERT_NE(nullptr, dlg.GetPalette());
+        EXPECT_EQ(bPaletteScreen ? 256 : 20, dlg.GetPalette()->GetEntryCount());
+        dlg.SetNewColor(RGB(250, 10, 10));
+        EXPECT_EQ(RGB(250, 10, 10), dlg.GetColor());
+
+        CWnd* pSwatch = CWnd::FromHandlePermanent(::GetDlgItem(hDlg, IDC_TAVOP_COLOR));
+        CRect rect;
+        pSwatch->GetClientRect(rect);
+        DibCanvas canvas(rect.Width(), rect.Height());
+        Paint(pSwatch, canvas);
+        EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(rect.Width() / 2, rect.Height() / 4));
+        ModalScript::Click(hDlg, IDCANCEL);
+    });
 }

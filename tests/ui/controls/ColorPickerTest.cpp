@@ -212,7 +212,7 @@ TEST_F(ColorPicker, SpectrumRunsHueAcrossAndSaturationUpwards)
 
     EXPECT_TRUE(Near(RGB(0, 255, 255), canvas.Pixel(100, 2), 8)) << "hue 1/2 at the top: cyan";
     EXPECT_TRUE(Near(RGB(255, 0, 0), canvas.Pixel(1, 2), 16)) << "hue 0 at the top: red";
-    EXPECT_TRUE(Near(RGB(127, 255, 0), canvas.Pixel(50, 2), 8)) << "hue 1/4";
+    EXPECT_TRUE(Near(RGB(127, 255, 0), canvas.Pixel(50, 2), 16)) << "hue 1/4";
     EXPECT_TRUE(Near(RGB(127, 127, 127), canvas.Pixel(30, 97), 4)) << "the bottom row is grey";
     EXPECT_TRUE(Near(RGB(191, 63, 63), canvas.Pixel(1, 49), 16)) << "half saturated red";
     // The 3-D frame: dark shadow top-left, highlight bottom-right.
@@ -363,4 +363,21 @@ TEST_F(ColorPicker, ComparisonSwatchShowsTheNewColourOverTheCurrent)
     EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(20, 45));
     EXPECT_EQ(RGB(64, 64, 64), canvas.Pixel(0, 30));
     EXPECT_EQ(RGB(64, 64, 64), canvas.Pixel(39, 59));
+}
+
+TEST_F(ColorPicker, PaletteScreenDrawsTheSpectrumInBlocksOfFour)
+{
+    GetGlobalData().m_nBitsPerPixel = 8; // also on a true-colour screen
+    CTavoPColorPickerCtrl picker;
+    Make(picker, CTavoPColorPickerCtrl::PICKER, 200, 100);
+    picker.SetHLS(0.5, 0.5, 0.0, FALSE);
+    DibCanvas canvas(200, 100);
+    Paint(picker, canvas);
+
+    // Blocks are counted from the bottom: rows 96..99, 92..95 and so on; columns from the left.
+    for (int x = 40; x < 44; x++)
+        for (int y = 52; y < 56; y++)
+            EXPECT_EQ(canvas.Pixel(40, 52), canvas.Pixel(x, y)) << x << "," << y;
+    EXPECT_NE(canvas.Pixel(40, 52), canvas.Pixel(40, 51));
+    EXPECT_NE(canvas.Pixel(40, 52), canvas.Pixel(44, 52));
 }

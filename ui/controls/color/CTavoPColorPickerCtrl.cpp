@@ -144,6 +144,9 @@ COLORREF CTavoPColorPickerCtrl::SnapColor(COLORREF color, int nTolerance)
 
 COLORREF CTavoPColorPickerCtrl::GetDrawColor(COLORREF color) const
 {
+    // The dialog hands the swatch colours already in palette-index form.
+    if ((color & 0xFF000000) == 0x01000000)
+        return color;
     if (m_pPalette != nullptr && m_pPalette->GetSafeHandle() != nullptr &&
         GetGlobalData().m_nBitsPerPixel <= 8)
         return PALETTEINDEX((WORD)m_pPalette->GetNearestPaletteIndex(color));
