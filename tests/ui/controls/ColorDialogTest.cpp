@@ -27,6 +27,17 @@ void Paint(CWnd* pWnd, DibCanvas& canvas)
     ((CTavoPColorPickerCtrl*)pWnd)->DrawItem(&dis);
 }
 
+// The comparison swatch's pixel in the middle of its upper (new) or lower (current) half.
+COLORREF SwatchPixel(HWND hDlg, bool bUpper)
+{
+    CWnd* pSwatch = CWnd::FromHandlePermanent(::GetDlgItem(hDlg, IDC_TAVOP_COLOR));
+    CRect rect;
+    pSwatch->GetClientRect(rect);
+    DibCanvas canvas(rect.Width(), rect.Height());
+    Paint(pSwatch, canvas);
+    return canvas.Pixel(rect.Width() / 2, bUpper ? rect.Height() / 4 : rect.Height() * 3 / 4);
+}
+
 // The first point of the picker's face painted in the colour, or (-1, -1).
 CPoint Find(CTavoPColorPickerCtrl& picker, COLORREF color)
 {
@@ -136,13 +147,8 @@ TEST_F(ColorDialog, TypingRedSetsHueSaturationLightnessAndSelectsTheRedCell)
         pPage->m_wndColorPicker.GetHLS(&h, &l, &s);
         EXPECT_DOUBLE_EQ(1.0, s);
 
-        CWnd* pSwatch = CWnd::FromHandlePermanent(::GetDlgItem(hDlg, IDC_TAVOP_COLOR));
-        CRect rect;
-        pSwatch->GetClientRect(rect);
-        DibCanvas canvas(rect.Width(), rect.Height());
-        Paint(pSwatch, canvas);
-        EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(rect.Width() / 2, rect.Height() / 4));
-        EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(rect.Width() / 2, rect.Height() * 3 / 4));
+        EXPECT_EQ(RGB(255, 0, 0), SwatchPixel(hDlg, true));
+        EXPECT_EQ(RGB(0, 0, 255), SwatchPixel(hDlg, false));
 
         // Out of range: the framework's message, nothing taken.
         pPage->SetDlgItemText(IDC_TAVOP_GREEN, "300");
@@ -245,12 +251,7 @@ TEST_F(ColorDialog, PaletteScreenShowsTheNearestColourOfItsOwnPalette)
         dlg.SetNewColor(RGB(250, 10, 10));
         EXPECT_EQ(RGB(250, 10, 10), dlg.GetColor());
 
-        CWnd* pSwatch = CWnd::FromHandlePermanent(::GetDlgItem(hDlg, IDC_TAVOP_COLOR));
-        CRect rect;
-        pSwatch->GetClientRect(rect);
-        DibCanvas canvas(rect.Width(), rect.Height());
-        Paint(pSwatch, canvas);
-        EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(rect.Width() / 2, rect.Height() / 4));
+        EXPECT_EQ(RGB(255, 0, 0), SwatchPixel(hDlg, true));
         ModalScript::Click(hDlg, IDCANCEL);
     });
 }

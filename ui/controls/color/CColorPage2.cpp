@@ -6,6 +6,7 @@
 #include "res/LibraryIds.h"
 #include <algorithm>
 #include <commctrl.h>
+#include <utility>
 
 BEGIN_MESSAGE_MAP(CColorPage2, CPropertyPage)
     ON_EN_CHANGE(IDC_TAVOP_RED, OnRGBChanged)
@@ -43,18 +44,14 @@ void CColorPage2::DoDataExchange(CDataExchange* pDX)
     CPropertyPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_TAVOP_LUM, m_wndLum);
     DDX_Control(pDX, IDC_TAVOP_COLOR, m_wndColorPicker);
-    DDX_Text(pDX, IDC_TAVOP_RED, m_r);
-    DDV_MinMaxInt(pDX, m_r, 0, 255);
-    DDX_Text(pDX, IDC_TAVOP_BLUE, m_b);
-    DDV_MinMaxInt(pDX, m_b, 0, 255);
-    DDX_Text(pDX, IDC_TAVOP_GREEN, m_g);
-    DDV_MinMaxInt(pDX, m_g, 0, 255);
-    DDX_Text(pDX, IDC_TAVOP_LUMINANCE, m_l);
-    DDV_MinMaxInt(pDX, m_l, 0, 255);
-    DDX_Text(pDX, IDC_TAVOP_HUE, m_h);
-    DDV_MinMaxInt(pDX, m_h, 0, 255);
-    DDX_Text(pDX, IDC_TAVOP_SATURATION, m_s);
-    DDV_MinMaxInt(pDX, m_s, 0, 255);
+    const std::pair<int, int*> values[] = {{IDC_TAVOP_RED, &m_r},   {IDC_TAVOP_BLUE, &m_b},
+                                           {IDC_TAVOP_GREEN, &m_g}, {IDC_TAVOP_LUMINANCE, &m_l},
+                                           {IDC_TAVOP_HUE, &m_h},   {IDC_TAVOP_SATURATION, &m_s}};
+    for (const auto& value : values)
+    {
+        DDX_Text(pDX, value.first, *value.second);
+        DDV_MinMaxInt(pDX, *value.second, 0, 255);
+    }
 }
 
 BOOL CColorPage2::OnInitDialog()
