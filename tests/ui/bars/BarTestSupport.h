@@ -140,7 +140,9 @@ struct MouseStep
         Move,
         Down,
         Up,
-        Key,  // a key press and release; x is the virtual key
+        Key, // a key press and release; x is the virtual key
+        KeyDown,
+        KeyUp,
         Pause // the test looks at the state, then the input goes on
     } kind;
     int x;

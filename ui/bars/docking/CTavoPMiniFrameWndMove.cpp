@@ -672,6 +672,8 @@ void CTavoPMiniFrameWnd::Serialize(CArchive& ar)
 
 void CTavoPMiniFrameWnd::SetDockState(CTavoPDockManager* pDockManager)
 {
+    // Taking the bar in sets buttons of its own; the stored ones win.
+    const int nStoredButtons = m_nCaptionButtons;
     CTavoPControlBar* pBar = NULL;
     if (m_nRestoredBarID != 0 && pDockManager != NULL)
         pBar =
@@ -703,5 +705,5 @@ void CTavoPMiniFrameWnd::SetDockState(CTavoPDockManager* pDockManager)
     const BOOL bVisible = pBar->GetStoredValue() ? pBar->GetStoredVisibility() : TRUE;
     pBar->ShowWindow(bVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
     ShowWindow(bVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
-    SetCaptionButtons(m_nCaptionButtons);
+    SetCaptionButtons(nStoredButtons);
 }
