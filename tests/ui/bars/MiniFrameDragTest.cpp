@@ -17,23 +17,13 @@ DWORD WINAPI TestTick()
     return g_dwTick;
 }
 
-class MiniFrameDragFixture : public ::testing::Test
+class MiniFrameDragFixture : public DockingFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        pFrame = TestFrame::Make(600, 400, kLeft, kTop);
-        ASSERT_NE(nullptr, pFrame);
-        pFrame->SetForegroundWindow();
-        ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
-        PumpFor(50);
-    }
     void TearDown() override
     {
         CTavoPDockManager::m_pfnTickCount = ::GetTickCount;
-        if (::IsWindow(pFrame->GetSafeHwnd()))
-            pFrame->DestroyWindow();
-        PumpMessages();
+        DockingFrameFixture::TearDown();
     }
     TestBar* NewBar(int nLength, UINT nID, int nMode, DWORD dwBehaviour = TAVOP_CBRS_FLOAT)
     {
@@ -66,7 +56,6 @@ protected:
         return rect;
     }
 
-    TestFrame* pFrame = nullptr;
     std::vector<std::unique_ptr<TestBar>> bars;
 };
 
@@ -295,6 +284,25 @@ TEST_F(MiniFrameDragFixture, AFrameRollsUpWhenTheCursorLeavesUnlessPinned)
     EXPECT_FALSE(pMiniFrame->IsRolledUp());
     EXPECT_FALSE(pMiniFrame->IsMoving());
     EXPECT_EQ(rectFull, WindowRect(pMiniFrame));
+}
+
+TEST_F(MiniFrameDragFixture, DraggingTheBorderOfAToolbarFrameSnapsToWholeButtonRows)
+{
+    SnappingToolBar toolbar;
+    ASSERT_TRUE(toolbar.Make(pFrame, 10));
+    pFrame->DockControlBar(&toolbar, AFX_IDW_DOCKBAR_TOP);
+    ASSERT_TRUE(toolbar.FloatControlBar(CRect(300, 300, 450, 340), TAVOP_DM_RECT, TRUE));
+    CTavoPMiniFrameWnd* pMiniFrame = toolbar.GetParentMiniFrame();
+    const CRect rectBefore = WindowRect(pMiniFrame);
+    const int nCaption = pMiniFrame->GetCaptionHeight();
+    // From six columns to a width that holds three and a half.
+    const CPoint from(rectBefore.right - 2, rectBefore.CenterPoint().y);
+    RunMouse(DragSteps(from, CPoint(rectBefore.left + 3 * 23 + 6 + 12, from.y)));
+    const CRect rectAfter = WindowRect(pMiniFrame);
+    EXPECT_EQ(rectBefore.TopLeft(), rectAfter.TopLeft());
+    EXPECT_EQ(CSize(3 * 23 + 6, 2 * 22 + 6 + nCaption), rectAfter.Size());
+    EXPECT_EQ(3, toolbar.m_nColumns);
+    toolbar.DestroyWindow();
 }
 
 } // namespace

@@ -17,38 +17,6 @@ namespace {
 const char kRoot[] = "SOFTWARE\\VorlenTests MiniFrames";
 const char kProfile[] = "SOFTWARE\\VorlenTests MiniFrames\\";
 
-// Six buttons of 23 x 22 that wrap into as many columns as a length allows.
-class SnappingToolBar : public CTavoPToolBar
-{
-public:
-    BOOL Make(CWnd* pParent, UINT nID)
-    {
-        if (!CTavoPControlBar::Create(NULL, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 138, 22),
-                                      pParent, nID, TAVOP_CBRS_FLOAT | TAVOP_CBRS_CLOSE))
-            return FALSE;
-        EnableDocking(CBRS_ALIGN_ANY);
-        return TRUE;
-    }
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
-    {
-        return CSize(m_nColumns * 23, ((6 + m_nColumns - 1) / m_nColumns) * 22);
-    }
-    CSize CalcStretchedSize(int nLength, BOOL bVert) override
-    {
-        if (bVert)
-        {
-            const int nRows = std::min(6, std::max(1, nLength / 22));
-            m_nColumns = (6 + nRows - 1) / nRows;
-        }
-        else
-        {
-            m_nColumns = std::min(6, std::max(1, nLength / 23));
-        }
-        return CalcFixedLayout(FALSE, TRUE);
-    }
-    int m_nColumns = 6;
-};
-
 std::set<HWND> ThreadWindows()
 {
     std::set<HWND> windows;
@@ -62,21 +30,9 @@ std::set<HWND> ThreadWindows()
     return windows;
 }
 
-class MiniFrameFixture : public ::testing::Test
+class MiniFrameFixture : public DockingFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        pFrame = TestFrame::Make(600, 400);
-        ASSERT_NE(nullptr, pFrame);
-        ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
-    }
-    void TearDown() override
-    {
-        if (::IsWindow(pFrame->GetSafeHwnd()))
-            pFrame->DestroyWindow();
-        PumpMessages();
-    }
     // A bar docked at the top, then floated at rect.
     void Float(CTavoPControlBar* pBar, const CRect& rect)
     {
@@ -85,8 +41,6 @@ protected:
         ASSERT_TRUE(pBar->IsFloating());
     }
     CTavoPDockManager* Manager() { return pFrame->GetDockManager(); }
-
-    TestFrame* pFrame = nullptr;
 };
 
 TEST_F(MiniFrameFixture, AFloatingBarIsRegisteredByIdOnlyWhileItFloats)

@@ -117,6 +117,8 @@ public:
     static int m_nPreviewCapPercent;
     // Set while a loaded layout is being applied; bars then report their stored visibility.
     static BOOL m_bRestoringDockState;
+    // Ctrl held during a drag: nothing docks and no docked outline shows.
+    static BOOL IsDockingSuppressed();
     // The millisecond clock the docking delays are measured with.
     static DWORD(WINAPI* m_pfnTickCount)();
 

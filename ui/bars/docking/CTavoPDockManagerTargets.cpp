@@ -12,12 +12,6 @@ namespace {
 // Dragged panes and frames ask whether they may stay floating with this bar style bit.
 const DWORD kFloatMultiStyle = 0x40;
 
-BOOL IsCtrlDown()
-{
-    return (::GetKeyState(VK_CONTROL) & 0x8000) != 0 ||
-           (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
-}
-
 // The bar a dragged window stands for: the bar itself, or the bar of a floating frame.
 CTavoPBaseControlBar* DraggedBar(CWnd* pWnd)
 {
@@ -26,6 +20,12 @@ CTavoPBaseControlBar* DraggedBar(CWnd* pWnd)
     return DYNAMIC_DOWNCAST(CTavoPBaseControlBar, pWnd);
 }
 
+}
+
+BOOL CTavoPDockManager::IsDockingSuppressed()
+{
+    return (::GetKeyState(VK_CONTROL) & 0x8000) != 0 ||
+           (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
 int CTavoPDockManager::GetDockingStatus(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,
@@ -68,7 +68,7 @@ void CTavoPDockManager::CalcEdgeDockPreview(CWnd* pDraggedWnd, CPoint point, CRe
 {
     rectResult.SetRectEmpty();
     bOuterEdge = FALSE;
-    if (IsCtrlDown() || m_pDockSite == NULL || pDraggedWnd == NULL)
+    if (IsDockingSuppressed() || m_pDockSite == NULL || pDraggedWnd == NULL)
         return;
     CTavoPMiniFrameWnd* pDraggedFrame = DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, pDraggedWnd);
 
@@ -121,7 +121,8 @@ void CTavoPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint point, CRect& 
     // Only docking panes dock where an outline is dropped; toolbars and other fixed bars float
     // there, so no docked outline may promise otherwise.
     CTavoPBaseControlBar* pBar = DraggedBar(pWnd);
-    if (IsCtrlDown() || pBar == NULL || !pBar->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+    if (IsDockingSuppressed() || pBar == NULL ||
+        !pBar->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
         return;
     CTavoPBaseControlBar* pTarget = NULL;
     const int nStatus =
@@ -143,7 +144,7 @@ void CTavoPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint point, CRect& 
 
 BOOL CTavoPDockManager::OnMoveMiniFrame(CTavoPMiniFrameWnd* pMiniFrame)
 {
-    if (IsCtrlDown() || pMiniFrame == NULL)
+    if (IsDockingSuppressed() || pMiniFrame == NULL)
         return TRUE;
     CTavoPControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPControlBar, pMiniFrame->GetControlBar());
     CPoint ptCursor;

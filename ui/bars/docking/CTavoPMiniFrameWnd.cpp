@@ -30,6 +30,7 @@ BEGIN_MESSAGE_MAP(CTavoPMiniFrameWnd, CWnd)
     ON_WM_NCACTIVATE()
     ON_WM_CLOSE()
     ON_WM_SETFOCUS()
+    ON_WM_ENTERSIZEMOVE()
     ON_WM_EXITSIZEMOVE()
     ON_WM_CONTEXTMENU()
     ON_WM_LBUTTONDOWN()
@@ -69,9 +70,10 @@ CTavoPMiniFrameWnd::CTavoPMiniFrameWnd()
       m_nMoveTimer(0), m_nRollUpTimer(0), m_bRolledUp(FALSE), m_nHeightBeforeRollUp(0),
       m_bPinned(FALSE), m_bKeepWhenEmpty(FALSE), m_hDockSite(NULL), m_hWndTearOffSource(NULL),
       m_hWndToRestoreFocus(NULL), m_nRestoredBarID(0), m_rectRecentFloatingRect(0, 0, 100, 100),
-      m_ptLast(0, 0), m_bAutoDelete(FALSE)
+      m_ptLast(0, 0), m_bAutoDelete(FALSE), m_bSizing(FALSE), m_ptSizeStart(0, 0)
 {
     m_rectRedraw.SetRectEmpty();
+    m_rectSizeStart.SetRectEmpty();
 }
 
 CTavoPMiniFrameWnd::~CTavoPMiniFrameWnd()
@@ -717,6 +719,23 @@ void CTavoPMiniFrameWnd::OnSizing(UINT nSide, LPRECT lpRect)
 void CTavoPMiniFrameWnd::SnapToolbarSize(UINT nSide, LPRECT lpRect)
 {
     CTavoPToolBar* pBar = (CTavoPToolBar*)GetControlBar();
+    if (m_bSizing)
+    {
+        // The dragged edges follow the cursor from where the sizing began: a platform that
+        // adds each step to the snapped rectangle would otherwise shrink it step by step.
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        const CSize delta = ptCursor - m_ptSizeStart;
+        *lpRect = m_rectSizeStart;
+        if (nSide == WMSZ_LEFT || nSide == WMSZ_TOPLEFT || nSide == WMSZ_BOTTOMLEFT)
+            lpRect->left += delta.cx;
+        if (nSide == WMSZ_RIGHT || nSide == WMSZ_TOPRIGHT || nSide == WMSZ_BOTTOMRIGHT)
+            lpRect->right += delta.cx;
+        if (nSide == WMSZ_TOP || nSide == WMSZ_TOPLEFT || nSide == WMSZ_TOPRIGHT)
+            lpRect->top += delta.cy;
+        if (nSide == WMSZ_BOTTOM || nSide == WMSZ_BOTTOMLEFT || nSide == WMSZ_BOTTOMRIGHT)
+            lpRect->bottom += delta.cy;
+    }
     CRect rectBorder;
     GetBorderSize(rectBorder);
     const int cxExtra = rectBorder.left + rectBorder.right;
@@ -799,8 +818,17 @@ void CTavoPMiniFrameWnd::OnSetFocus(CWnd* pOldWnd)
         m_hWndToRestoreFocus = pOldWnd->GetSafeHwnd();
 }
 
+void CTavoPMiniFrameWnd::OnEnterSizeMove()
+{
+    m_bSizing = TRUE;
+    GetWindowRect(m_rectSizeStart);
+    ::GetCursorPos(&m_ptSizeStart);
+    Default();
+}
+
 void CTavoPMiniFrameWnd::OnExitSizeMove()
 {
+    m_bSizing = FALSE;
     if (m_hWndToRestoreFocus != NULL && ::IsWindow(m_hWndToRestoreFocus))
         ::SetFocus(m_hWndToRestoreFocus);
     m_hWndToRestoreFocus = NULL;

@@ -171,6 +171,9 @@ protected:
     CRect m_rectRecentFloatingRect; // window rectangle when the last move started
     CPoint m_ptLast;                // cursor at the last move step
     BOOL m_bAutoDelete;             // a frame whose window was made deletes itself with it
+    BOOL m_bSizing;                 // the platform's sizing loop runs
+    CRect m_rectSizeStart;          // window rectangle when it began
+    CPoint m_ptSizeStart;           // cursor when it began
 
     CTavoPDockManager* GetDockManager() const;
     // Ends a move without docking: capture, flags and drag mode.
@@ -203,6 +206,7 @@ public:
     BOOL OnNcActivate(BOOL bActive);
     void OnClose();
     void OnSetFocus(CWnd* pOldWnd);
+    void OnEnterSizeMove();
     void OnExitSizeMove();
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);

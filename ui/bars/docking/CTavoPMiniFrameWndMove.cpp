@@ -17,12 +17,6 @@ BOOL HasDockingSide(const CTavoPBaseControlBar* pBar)
     return pBar != NULL && (pBar->GetEnabledAlignment() & CBRS_ALIGN_ANY) != 0;
 }
 
-BOOL IsCtrlDown()
-{
-    return (::GetKeyState(VK_CONTROL) & 0x8000) != 0 ||
-           (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
-}
-
 }
 
 // ---- the floating-bar registry
@@ -264,7 +258,7 @@ CWnd* CTavoPMiniFrameWnd::DockBarAtDragPosition(BOOL& bDocked)
 {
     bDocked = FALSE;
     CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, GetControlBar());
-    if (pPane == NULL || IsCtrlDown())
+    if (pPane == NULL || CTavoPDockManager::IsDockingSuppressed())
         return NULL;
     if (!pPane->IsVisible() && pPane->GetDockingMode() == TAVOP_DOCK_OUTLINE)
         pPane->ShowControlBar(TRUE, FALSE, FALSE);
