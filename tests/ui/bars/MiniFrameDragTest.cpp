@@ -1,9 +1,11 @@
 // Floating frames moved with synthetic mouse input: double click and Escape send the bar back, Ctrl keeps an outline drop floating, resting over a dock bar docks, roll-up follows the cursor.
 #include "tests/ui/bars/BarTestSupport.h"
 #include "ui/bars/docking/CTavoPCaptionButton.h"
+#include "ui/bars/TavoPBarStatics.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -303,6 +305,55 @@ TEST_F(MiniFrameDragFixture, DraggingTheBorderOfAToolbarFrameSnapsToWholeButtonR
     EXPECT_EQ(CSize(3 * 23 + 6, 2 * 22 + 6 + nCaption), rectAfter.Size());
     EXPECT_EQ(3, toolbar.m_nColumns);
     toolbar.DestroyWindow();
+}
+
+TEST_F(MiniFrameDragFixture, ACancelledTearOffLeavesNeitherBarNorRegistryEntry)
+{
+    for (const bool bAccept : {false, true})
+    {
+        SCOPED_TRACE(bAccept ? "placed" : "cancelled");
+        // The torn-off bar floats in a new frame, as the popup menu's tear-off makes it.
+        TestBar* pBar = new TestBar(150, 24);
+        ASSERT_TRUE(pBar->Make(pFrame, 40));
+        pFrame->DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
+        ASSERT_TRUE(pBar->FloatControlBar(CRect(300, 300, 450, 340), TAVOP_DM_RECT, TRUE));
+        CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();
+        const HWND hwndBar = pBar->GetSafeHwnd();
+        CWnd menu;
+        ASSERT_TRUE(menu.CreateEx(0, AfxRegisterWndClass(0), "menu", WS_POPUP | WS_VISIBLE,
+                                  CRect(600, 300, 700, 400), NULL, 0));
+        // The loop follows the bar's messages; the user's answer comes from elsewhere.
+        std::thread user([&]() {
+            ::Sleep(150);
+            if (bAccept)
+                ::PostMessage(hwndBar, WM_LBUTTONUP, 0, 0);
+            else
+                ::PostMessage(hwndBar, WM_KEYDOWN, VK_ESCAPE, 1);
+        });
+        const BOOL bPlaced = pMiniFrame->TrackTearOffMove(&menu);
+        user.join();
+        PumpMessages();
+        EXPECT_EQ(bAccept, bPlaced == TRUE);
+        EXPECT_NE(hwndBar, ::GetCapture());
+        if (bAccept)
+        {
+            EXPECT_TRUE(::IsWindow(hwndBar));
+            EXPECT_EQ(pBar, CTavoPMiniFrameWnd::FindFloatingBarByID(40));
+            EXPECT_FALSE(::IsWindow(menu.GetSafeHwnd())) << "the menu was closed";
+            menu.Detach();
+            pBar->DestroyWindow();
+            delete pBar;
+        }
+        else
+        {
+            EXPECT_FALSE(::IsWindow(hwndBar));
+            EXPECT_EQ(nullptr, CTavoPMiniFrameWnd::FindFloatingBarByID(40));
+            EXPECT_EQ(0u, TavoPFloatingBarRegistry().count(40));
+            EXPECT_TRUE(menu.IsWindowVisible()) << "the menu shows again";
+            menu.DestroyWindow();
+        }
+        PumpMessages();
+    }
 }
 
 } // namespace
