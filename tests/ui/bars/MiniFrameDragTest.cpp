@@ -307,6 +307,33 @@ TEST_F(MiniFrameDragFixture, DraggingTheBorderOfAToolbarFrameSnapsToWholeButtonR
     toolbar.DestroyWindow();
 }
 
+TEST_F(MiniFrameDragFixture, TheCaptionIsActiveWhileTheFocusIsInTheFrame)
+{
+    TestBar* pBar = FloatingBar(11, TAVOP_DOCK_OUTLINE, CRect(300, 300, 450, 340));
+    CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();
+    EXPECT_EQ(TRUE, pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE));
+
+    pFrame->SetFocus();
+    pMiniFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(pMiniFrame->IsActiveCaption());
+    pBar->SetFocus();
+    pMiniFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(pMiniFrame->IsActiveCaption());
+    // The platform's own deactivation does not change the look of a frame in step.
+    pMiniFrame->SendMessage(WM_NCACTIVATE, FALSE);
+    EXPECT_TRUE(pMiniFrame->IsActiveCaption());
+    pFrame->SetFocus();
+    pMiniFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(pMiniFrame->IsActiveCaption());
+
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_HIDE | FS_DISABLE);
+    EXPECT_FALSE(pMiniFrame->IsWindowVisible());
+    EXPECT_FALSE(pMiniFrame->IsWindowEnabled());
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_SHOW | FS_ENABLE);
+    EXPECT_TRUE(pMiniFrame->IsWindowVisible());
+    EXPECT_TRUE(pMiniFrame->IsWindowEnabled());
+}
+
 TEST_F(MiniFrameDragFixture, ACancelledTearOffLeavesNeitherBarNorRegistryEntry)
 {
     for (const bool bAccept : {false, true})

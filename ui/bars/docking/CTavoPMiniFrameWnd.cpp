@@ -1,5 +1,6 @@
 // The floating frame as a window: creation, non-client layout and painting, hit testing, caption buttons, sizing, roll-up and activation.
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "framework/CMiniFrameWnd.h"
 #include "ui/bars/CTavoPControlBar.h"
 #include "ui/bars/TavoPBarStatics.h"
 #include "ui/bars/TavoPWindowClass.h"
@@ -27,7 +28,10 @@ BEGIN_MESSAGE_MAP(CTavoPMiniFrameWnd, CWnd)
     ON_WM_NCLBUTTONDOWN()
     ON_WM_NCLBUTTONUP()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_NCCREATE()
+    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_NCACTIVATE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_WM_CLOSE()
     ON_WM_SETFOCUS()
     ON_WM_ENTERSIZEMOVE()
@@ -101,7 +105,8 @@ BOOL CTavoPMiniFrameWnd::CreateEx(DWORD dwStyleEx, LPCTSTR lpszWindowName, DWORD
         "TavoMiniWrame", CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
     // The frame draws its own border and caption: the platform must not add its own.
     dwStyle &= ~(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME | WS_CHILD);
-    dwStyle |= WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    // The caption's active look follows the owner, not the platform's activation.
+    dwStyle |= WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE;
     m_hDockSite = pParentWnd->GetSafeHwnd();
     if (!CWnd::CreateEx(dwStyleEx | WS_EX_TOOLWINDOW, strClassName,
                         lpszWindowName != NULL ? lpszWindowName : "", dwStyle, rect, pParentWnd, 0,
@@ -686,10 +691,47 @@ void CTavoPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
     Default();
 }
 
+BOOL CTavoPMiniFrameWnd::OnNcCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (!Default())
+        return FALSE;
+    // A frame made while its owner is active starts with an active caption.
+    HWND hwndOwner = m_hDockSite != NULL ? ::GetAncestor(m_hDockSite, GA_ROOT) : NULL;
+    const HWND hwndForeground = ::GetForegroundWindow();
+    BOOL bActive = FALSE;
+    if (hwndOwner != NULL)
+        bActive = hwndForeground == hwndOwner ||
+                  (hwndForeground == ::GetLastActivePopup(hwndOwner) &&
+                   ::SendMessage(hwndForeground, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0);
+    SendMessage(WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE);
+    return TRUE;
+}
+
+LRESULT CTavoPMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam & (FS_SHOW | FS_HIDE))
+        CWnd::SetWindowPos(NULL, 0, 0, 0, 0,
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                               ((wParam & FS_SHOW) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    if (wParam & (FS_ENABLE | FS_DISABLE))
+        EnableWindow((wParam & FS_ENABLE) != 0);
+    const BOOL bSync = (GetStyle() & MFS_SYNCACTIVE) != 0;
+    if (bSync && (wParam & (FS_ACTIVATE | FS_DEACTIVATE)))
+    {
+        ModifyStyle(MFS_SYNCACTIVE, 0);
+        SendMessage(WM_NCACTIVATE, (wParam & FS_ACTIVATE) != 0);
+        ModifyStyle(0, MFS_SYNCACTIVE);
+    }
+    return bSync && (wParam & FS_SYNCACTIVE) != 0;
+}
+
 BOOL CTavoPMiniFrameWnd::OnNcActivate(BOOL bActive)
 {
+    // In step with the owner: the platform's own activation changes nothing.
+    if (GetStyle() & MFS_SYNCACTIVE)
+        return TRUE;
     const HWND hwndFocus = ::GetFocus();
-    const BOOL bNewActive = hwndFocus == m_hWnd || ::IsChild(m_hWnd, hwndFocus);
+    const BOOL bNewActive = hwndFocus == m_hWnd;
     if (bNewActive != m_bActive)
     {
         m_bActive = bNewActive;
@@ -697,6 +739,19 @@ BOOL CTavoPMiniFrameWnd::OnNcActivate(BOOL bActive)
             SendMessage(WM_NCPAINT);
     }
     return TRUE;
+}
+
+LRESULT CTavoPMiniFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
+{
+    const HWND hwndFocus = ::GetFocus();
+    const BOOL bActive = hwndFocus == m_hWnd || ::IsChild(m_hWnd, hwndFocus);
+    if (bActive != m_bActive)
+    {
+        m_bActive = bActive;
+        SendMessage(WM_NCPAINT);
+    }
+    SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    return 0;
 }
 
 // ---- sizing

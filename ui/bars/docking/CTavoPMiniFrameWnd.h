@@ -203,7 +203,10 @@ public:
     void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnNcLButtonUp(UINT nHitTest, CPoint point);
     void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
+    LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     BOOL OnNcActivate(BOOL bActive);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     void OnClose();
     void OnSetFocus(CWnd* pOldWnd);
     void OnEnterSizeMove();
