@@ -73,9 +73,11 @@ public:
     {
         return CSize(m_nColumns * 23, ((6 + m_nColumns - 1) / m_nColumns) * 22);
     }
-    CSize CalcStretchedSize(int nLength, BOOL bVert) override
+    CSize CalcLayout(DWORD dwMode, int nLength) override
     {
-        if (bVert)
+        if (nLength < 0)
+            return CalcFixedLayout(FALSE, TRUE);
+        if (dwMode & LM_LENGTHY)
         {
             const int nRows = std::min(6, std::max(1, nLength / 22));
             m_nColumns = (6 + nRows - 1) / nRows;

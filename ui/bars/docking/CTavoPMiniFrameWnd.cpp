@@ -800,7 +800,8 @@ void CTavoPMiniFrameWnd::SnapToolbarSize(UINT nSide, LPRECT lpRect)
                           nSide == WMSZ_TOPRIGHT;
     const int nLength = bByWidth ? (lpRect->right - lpRect->left) - cxExtra
                                  : (lpRect->bottom - lpRect->top) - cyExtra;
-    const CSize size = pBar->CalcStretchedSize(std::max(nLength, 0), !bByWidth);
+    const CSize size =
+        pBar->CalcLayout(LM_HORZ | LM_COMMIT | (bByWidth ? 0 : LM_LENGTHY), std::max(nLength, 0));
     CRect rectWindow;
     GetWindowRect(rectWindow);
     CRect rectClient;
