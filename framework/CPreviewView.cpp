@@ -177,15 +177,23 @@ void CPreviewView::OnDraw(CDC* pDC)
     OnDisplayPageNumber(m_nCurrentPage, std::max(1u, nShown));
 }
 
-void CPreviewView::OnDisplayPageNumber(UINT nPage, UINT nPagesDisplayed)
+CString CPreviewView::GetPageNumberText(UINT nPage, UINT nPagesDisplayed) const
 {
-    if (m_pPreviewInfo == nullptr)
-        return;
     CString strText;
+    if (m_pPreviewInfo == nullptr)
+        return strText;
     if (nPagesDisplayed <= 1)
         strText.Format(m_pPreviewInfo->GetPageDescPart(0), nPage);
     else
         strText.Format(m_pPreviewInfo->GetPageDescPart(1), nPage, nPage + nPagesDisplayed - 1);
+    return strText;
+}
+
+void CPreviewView::OnDisplayPageNumber(UINT nPage, UINT nPagesDisplayed)
+{
+    if (m_pPreviewInfo == nullptr)
+        return;
+    const CString strText = GetPageNumberText(nPage, nPagesDisplayed);
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != nullptr)
         pFrame->SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)(LPCTSTR)strText);

@@ -38,6 +38,8 @@ public:
     UINT GetCurrentPage() const { return m_nCurrentPage; }
     UINT GetPagesShown() const { return m_nPages; }
     int GetZoomState() const { return m_nZoomState; }
+    // The page description of the pages shown: nPage and the next nPagesDisplayed - 1.
+    CString GetPageNumberText(UINT nPage, UINT nPagesDisplayed) const;
     // Where page i of those shown is drawn, in client coordinates.
     CRect GetPageRect(UINT nIndex) const;
 
