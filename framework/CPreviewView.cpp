@@ -205,11 +205,6 @@ void CPreviewView::OnSize(UINT nType, int cx, int cy)
     Invalidate(TRUE);
 }
 
-void CPreviewView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
-{
-    CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
-}
-
 // ---- commands ----
 
 void CPreviewView::OnPreviewClose()

@@ -29,8 +29,6 @@ public:
     virtual void OnDisplayPageNumber(UINT nPage, UINT nPagesDisplayed);
 
     virtual void OnDraw(CDC* pDC) override;
-    virtual void OnActivateView(BOOL bActivate, CView* pActivateView,
-                                CView* pDeactiveView) override;
 
     CPrintInfo* GetPrintInfo() const { return m_pPreviewInfo; }
     CDialogBar* GetPreviewBar() const { return m_pToolBar; }
