@@ -244,3 +244,14 @@ TEST_F(PrintPreviewTest, PagesAreDrawnScaledIntoTheirPlaceOnScreen)
     EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(dcMem.m_hDC, x, yBelow));
     dcMem.SelectObject(pOld);
 }
+
+TEST_F(PrintPreviewTest, PrintCommandClosesThePreviewAndPrintsTheView)
+{
+    CTestSeams::SetFakePrinter(true);
+    ASSERT_TRUE(StartPreview(new CPrintPreviewState));
+    m_pFrame->SendMessage(WM_COMMAND, ID_PREVIEW_PRINT);
+    ExpectFrameAsBefore();
+    PumpPendingMessages();
+    EXPECT_EQ(2, m_pView->m_nBegun); // once for the preview, once for the print
+    EXPECT_EQ(2, m_pView->m_nEnded);
+}
