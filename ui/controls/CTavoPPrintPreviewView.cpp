@@ -2,11 +2,13 @@
 #include "ui/bars/CTavoPStatusBar.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
+#include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 #include "res/LibraryIds.h"
 
 BEGIN_MESSAGE_MAP(CTavoPPrintPreviewView, CPreviewView)
     ON_WM_CREATE()
+    ON_UPDATE_COMMAND_UI(ID_PREVIEW_NUMPAGE, OnUpdatePreviewNumpage)
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 
@@ -45,23 +47,48 @@ int CTavoPPrintPreviewView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     if (m_pToolBar == NULL)
         return 0;
-    CTavoPResourceScope scope;
-    if (!m_wndToolBar.Create(NULL, kPreviewToolBarStyle, CRect(0, 0, 0, 0), m_pToolBar,
-                             AFX_IDW_TOOLBAR))
-        return 0;
-    m_wndToolBar.SetOwner(this);
-    // Until the toolbar can load the preview's buttons from toolbar resource 16960, it holds
-    // none, and the framework's own preview bar stays as it is.
-    if (m_wndToolBar.GetCount() == 0)
     {
-        m_wndToolBar.DestroyWindow();
-        return 0;
+        CTavoPResourceScope scope;
+        if (!m_wndToolBar.Create(m_pToolBar, kPreviewToolBarStyle, AFX_IDW_TOOLBAR))
+            return 0;
+        if (!m_wndToolBar.LoadToolBar(IDR_TAVOP_PREVIEW_TOOLBAR, 0, 0, TRUE))
+            return 0;
     }
+    m_wndToolBar.SetOwner(this);
+
+    // The placeholder only carries the two-page image; it is never shown as a button.
+    m_iPagesBtnIndex = m_wndToolBar.CommandToIndex(ID_PREVIEW_NUMPAGE);
+    if (m_iPagesBtnIndex >= 0)
+        m_iOnePageImageIndex = m_wndToolBar.GetButton(m_iPagesBtnIndex)->GetImage();
+    const int iPlaceholder = m_wndToolBar.CommandToIndex(ID_TAVOP_PREVIEW_TWO_PAGES);
+    if (iPlaceholder >= 0)
+    {
+        m_iTwoPageImageIndex = m_wndToolBar.GetButton(iPlaceholder)->GetImage();
+        m_wndToolBar.RemoveButton(iPlaceholder);
+        m_iPagesBtnIndex = m_wndToolBar.CommandToIndex(ID_PREVIEW_NUMPAGE);
+    }
+    m_wndToolBar.SetButtonTextImage(m_wndToolBar.CommandToIndex(ID_PREVIEW_PRINT), NULL, TRUE,
+                                    TRUE);
+    m_wndToolBar.SetButtonTextImage(m_wndToolBar.CommandToIndex(ID_PREVIEW_CLOSE), NULL, TRUE,
+                                    FALSE);
+
     CTavoPDockManager* pDockManager = GetDockingUtils().GetDockManager(pFrame);
     if (pDockManager != NULL)
         pDockManager->AddControlBar(&m_wndToolBar);
     LayoutToolBar();
     return 0;
+}
+
+void CTavoPPrintPreviewView::OnUpdatePreviewNumpage(CCmdUI* pCmdUI)
+{
+    CPreviewView::OnUpdateNumPageChange(pCmdUI);
+    // The button shows the page mode a click switches to.
+    CTavoPToolbarButton* pButton =
+        m_wndToolBar.GetSafeHwnd() != NULL ? m_wndToolBar.GetButton(m_iPagesBtnIndex) : NULL;
+    if (pButton == NULL)
+        return;
+    pButton->SetImage(m_nPages == 1 ? m_iTwoPageImageIndex : m_iOnePageImageIndex);
+    m_wndToolBar.InvalidateButton(m_iPagesBtnIndex);
 }
 
 void CTavoPPrintPreviewView::OnSize(UINT nType, int cx, int cy)
@@ -74,7 +101,7 @@ void CTavoPPrintPreviewView::LayoutToolBar()
 {
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame == NULL || m_pToolBar == NULL || m_pToolBar->GetSafeHwnd() == NULL ||
-        m_wndToolBar.GetSafeHwnd() == NULL)
+        m_wndToolBar.GetSafeHwnd() == NULL || m_wndToolBar.GetCount() == 0)
         return;
     const CSize size = m_wndToolBar.CalcFixedLayout(TRUE, TRUE);
     CRect rectFrame;

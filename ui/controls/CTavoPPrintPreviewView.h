@@ -20,6 +20,7 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnUpdatePreviewNumpage(CCmdUI* pCmdUI);
     void OnSize(UINT nType, int cx, int cy);
 
     CTavoPPrintPreviewToolBar m_wndToolBar;

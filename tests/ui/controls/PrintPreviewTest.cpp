@@ -4,7 +4,9 @@
 #include "framework/Framework.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "ui/bars/CTavoPStatusBar.h"
+#include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/controls/CTavoPPrintPreviewView.h"
+#include "res/LibraryIds.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -149,4 +151,39 @@ TEST_F(PrintPreviewFixture, FailedStartSaysCommandFailedAndLeavesNothingBehind)
     EXPECT_EQ(hMenu, ::GetMenu(m_pFrame->m_hWnd));
     EXPECT_TRUE(m_bar.IsWindowVisible());
     EXPECT_FALSE(m_pFrame->GetDockManager()->IsPrintPreviewValid());
+}
+
+TEST_F(PrintPreviewFixture, ToolbarDropsThePlaceholderAndItsPagesButtonFollowsThePageMode)
+{
+    CTestSeams::SetFakePrinter(true);
+    ASSERT_TRUE(ShowPrintPreview(m_pView));
+    CTavoPPrintPreviewToolBar& toolBar = Preview()->GetToolBar();
+    ASSERT_EQ(7, toolBar.GetCount());
+    EXPECT_LT(toolBar.CommandToIndex(ID_TAVOP_PREVIEW_TWO_PAGES), 0);
+
+    // One page shows: the button offers two pages with the placeholder's image, then its own.
+    const int iPages = toolBar.CommandToIndex(ID_PREVIEW_NUMPAGE);
+    ASSERT_GE(iPages, 0);
+    toolBar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_EQ(7, toolBar.GetButton(iPages)->GetImage());
+    m_pFrame->SendMessage(WM_COMMAND, ID_PREVIEW_NUMPAGE);
+    toolBar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_EQ(3, toolBar.GetButton(iPages)->GetImage());
+
+    // Print shows its text beside its image, close its text alone.
+    CTavoPToolbarButton* pPrint = toolBar.GetButton(toolBar.CommandToIndex(ID_PREVIEW_PRINT));
+    CTavoPToolbarButton* pClose = toolBar.GetButton(toolBar.CommandToIndex(ID_PREVIEW_CLOSE));
+    ASSERT_TRUE(pPrint != nullptr && pClose != nullptr);
+    EXPECT_TRUE(pPrint->m_bText && pPrint->m_bImage);
+    EXPECT_TRUE(pClose->m_bText && !pClose->m_bImage);
+
+    // The preview bar runs across the frame at the toolbar's height.
+    CWnd* pBar = m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR);
+    ASSERT_NE(nullptr, pBar);
+    CRect rectBar, rectToolBar, rectFrame;
+    pBar->GetClientRect(rectBar);
+    toolBar.GetWindowRect(rectToolBar);
+    m_pFrame->GetClientRect(rectFrame);
+    EXPECT_EQ(rectFrame.Width(), rectBar.Width());
+    EXPECT_EQ(rectToolBar.Height(), rectBar.Height());
 }
