@@ -50,6 +50,7 @@
 #include "framework/CDocument.h"
 #include "framework/CView.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CDockBar.h"
 #include "framework/CMiniFrameWnd.h"
 #include "framework/CMDIFrameWnd.h"
 #include "framework/CMDIChildWnd.h"

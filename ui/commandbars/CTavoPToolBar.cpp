@@ -1,3 +1,4 @@
+#include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -66,6 +67,28 @@ void CTavoPToolBar::OnDestroy()
     if (pos != nullptr)
         list.RemoveAt(pos);
     CTavoPBaseToolBar::OnDestroy();
+}
+
+BOOL CTavoPToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    return CTavoPBaseToolBar::Create(NULL, dwStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
+}
+
+int CTavoPToolBar::HitTest(CPoint point)
+{
+    int iIndex = 0;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL; iIndex++)
+    {
+        if (((CTavoPToolbarButton*)m_Buttons.GetNext(pos))->Rect().PtInRect(point))
+            return iIndex;
+    }
+    return -1;
+}
+
+CTavoPToolbarButton* CTavoPToolBar::GetButton(int iIndex) const
+{
+    POSITION pos = iIndex >= 0 ? m_Buttons.FindIndex(iIndex) : NULL;
+    return pos != NULL ? (CTavoPToolbarButton*)m_Buttons.GetAt(pos) : NULL;
 }
 
 const CObList& CTavoPToolBar::GetAllToolbars()

@@ -3,6 +3,7 @@
 #include "ui/commandbars/CTavoPBaseToolBar.h"
 
 class CTavoPToolbarImageList;
+class CTavoPToolbarButton;
 
 class CTavoPToolBar : public CTavoPBaseToolBar
 {
@@ -10,6 +11,16 @@ class CTavoPToolBar : public CTavoPBaseToolBar
 public:
     CTavoPToolBar();
     virtual ~CTavoPToolBar();
+
+    using CTavoPBaseToolBar::Create;
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                        UINT nID = AFX_IDW_TOOLBAR);
+    virtual void ClearHot() {}
+    // The index of the button under the client point; -1 when there is none.
+    virtual int HitTest(CPoint point);
+    // TRUE when a button took the character as its mnemonic.
+    virtual BOOL TranslateChar(UINT nChar) { return FALSE; }
+    CTavoPToolbarButton* GetButton(int iIndex) const;
 
     // Every button takes its command's default image again, then the bar lays itself out.
     virtual void RefreshButtonImages();

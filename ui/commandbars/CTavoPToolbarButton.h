@@ -13,6 +13,8 @@ public:
     virtual BOOL CanBeCustomized() const;
     // TRUE while the button's embedded edit or combo box has the keyboard focus.
     virtual BOOL HasFocus() const { return FALSE; }
+    // The control window the button hosts; none for a plain button.
+    virtual HWND GetHwnd() { return NULL; }
     // TRUE while the button's popup is open.
     virtual BOOL IsDroppedDown() const { return FALSE; }
 

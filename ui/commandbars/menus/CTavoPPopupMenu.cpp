@@ -7,7 +7,8 @@ int CTavoPPopupMenu::m_AnimationType = 0;
 BOOL CTavoPPopupMenu::m_bMenuShadows = TRUE;
 CTavoPPopupMenu* CTavoPPopupMenu::m_pActivePopupMenu = nullptr;
 
-CTavoPPopupMenu::CTavoPPopupMenu() : m_pParentBtn(nullptr), m_DropDirection(DROP_NONE)
+CTavoPPopupMenu::CTavoPPopupMenu()
+    : m_pParentBtn(nullptr), m_DropDirection(DROP_NONE), m_bAlwaysShow(FALSE)
 {}
 
 CTavoPPopupMenu::~CTavoPPopupMenu()
@@ -26,4 +27,13 @@ CTavoPPopupMenu* CTavoPPopupMenu::GetParentPopupMenu() const
         return nullptr;
     return DYNAMIC_DOWNCAST(CTavoPPopupMenu,
                             CWnd::FromHandlePermanent(::GetParent(pParentBar->GetSafeHwnd())));
+}
+
+int CTavoPPopupMenu::HitTest(CPoint ptScreen) const
+{
+    CRect rect;
+    if (!::IsWindow(m_hWnd))
+        return HT_OUTSIDE;
+    ::GetWindowRect(m_hWnd, rect);
+    return rect.PtInRect(ptScreen) ? HT_INSIDE : HT_OUTSIDE;
 }

@@ -21,12 +21,24 @@ public:
         DROP_LEFT = 4
     };
 
+    // Where a screen point lies: a click in an edge band closes the popup.
+    enum HitArea
+    {
+        HT_INSIDE = 0,
+        HT_EDGE_TOP = 1,
+        HT_EDGE_BOTTOM = 2,
+        HT_OUTSIDE = 4
+    };
+    virtual int HitTest(CPoint ptScreen) const;
+
     virtual CTavoPPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
     // The button that opened this popup; null for a context menu.
     CTavoPToolbarMenuButton* GetParentButton() const { return m_pParentBtn; }
     // The popup whose item bar holds the parent button; null at the top of a chain.
     CTavoPPopupMenu* GetParentPopupMenu() const;
     DropDirection GetDropDirection() const { return m_DropDirection; }
+    // A popup that its frame may not refuse.
+    BOOL IsAlwaysShown() const { return m_bAlwaysShow; }
 
     // The open popup that receives the keys; null when none is open.
     static CTavoPPopupMenu* GetActiveMenu() { return m_pActivePopupMenu; }
@@ -40,6 +52,7 @@ public:
 protected:
     CTavoPToolbarMenuButton* m_pParentBtn;
     DropDirection m_DropDirection;
+    BOOL m_bAlwaysShow;
     CTavoPPopupMenuBar m_wndMenuBar;
 
     static CTavoPPopupMenu* m_pActivePopupMenu;

@@ -2,7 +2,7 @@
 
 IMPLEMENT_DYNCREATE(CTavoPPopupMenuBar, CTavoPToolBar)
 
-CTavoPPopupMenuBar::CTavoPPopupMenuBar() : m_bHideImageColumn(FALSE)
+CTavoPPopupMenuBar::CTavoPPopupMenuBar() : m_bHideImageColumn(FALSE), m_bKeepOpen(FALSE)
 {}
 
 CTavoPPopupMenuBar::~CTavoPPopupMenuBar()

@@ -11,7 +11,12 @@ public:
 
     // The column of item images down the left side is not drawn.
     BOOL IsImageColumnHidden() const { return m_bHideImageColumn; }
+    // Set while the popup must stay open whatever is clicked outside it.
+    BOOL IsKeptOpen() const { return m_bKeepOpen; }
+    // Closes at once the sub-menu whose delayed close is pending.
+    virtual void CloseDelayedSubMenu() {}
 
 protected:
     BOOL m_bHideImageColumn;
+    BOOL m_bKeepOpen;
 };
