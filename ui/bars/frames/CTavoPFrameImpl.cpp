@@ -533,7 +533,8 @@ void CTavoPFrameImpl::LoadTearOffBars()
 
         // A stored ID that another bar of the frame already uses would make two bars one.
         UINT uiID = (UINT)nID;
-        if (uiID == 0 || uiID > 0xFFFF || m_pFrame->GetDlgItem((int)uiID) != NULL)
+        if (uiID == 0 || uiID > 0xFFFF || m_pFrame->GetDescendantWindow((int)uiID, TRUE) != NULL ||
+            (m_pDockManager != NULL && m_pDockManager->FindBarByID(uiID, TRUE) != NULL))
             uiID = FreshTearOffID();
         else if (GetWorkspace() != NULL && GetWorkspace()->m_pTearOffManager != NULL)
             GetWorkspace()->m_pTearOffManager->MarkId(uiID, TRUE);
@@ -554,16 +555,18 @@ void CTavoPFrameImpl::LoadTearOffBars()
 void CTavoPFrameImpl::SaveTearOffBars(BOOL bFrameBarsOnly)
 {
     const CString strSection = TearOffSection();
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
 
     // Every old key goes with what lies below it, so no stale bar outlives this save.
-    for (int i = 0;; i++)
     {
-        CString strKey;
-        strKey.Format("%s-%d", (LPCTSTR)strSection, i);
-        if (!reg.DeleteKey(strKey))
-            break;
+        CTavoPRegistryHolder holder;
+        CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+        for (int i = 0;; i++)
+        {
+            CString strKey;
+            strKey.Format("%s-%d", (LPCTSTR)strSection, i);
+            if (!reg.DeleteKey(strKey))
+                break;
+        }
     }
 
     // The bars written are numbered without gaps: loading stops at the first missing number.
@@ -577,9 +580,14 @@ void CTavoPFrameImpl::SaveTearOffBars(BOOL bFrameBarsOnly)
         strKey.Format("%s-%d", (LPCTSTR)strSection, iSaved);
         CString strName;
         pBar->GetWindowText(strName);
-        if (!reg.CreateKey(strKey) || !reg.WriteNumber("ID", (DWORD)pBar->GetDlgCtrlID()) ||
-            !reg.WriteString("Name", strName) || !reg.Write("State", pBar))
-            continue;
+        {
+            CTavoPRegistryHolder holder;
+            CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+            if (!reg.CreateKey(strKey) || !reg.WriteNumber("ID", (DWORD)pBar->GetDlgCtrlID()) ||
+                !reg.WriteString("Name", strName) || !reg.Write("State", pBar))
+                continue;
+        }
+        // The bar's own values go through registry access of their own.
         pBar->SaveState(strSection, iSaved, (UINT)-1);
         iSaved++;
     }
