@@ -2,6 +2,7 @@
 #include "framework/CTestSeams.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
+#include "ui/bars/CTavoPStatusBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
@@ -113,6 +114,8 @@ public:
     }
 };
 
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS};
+
 // A frame built as the application builds its main frame: a menu bar, toolbars and a fixed bar,
 // docking on every side.
 class AppFrame : public CTavoPFrameWnd
@@ -123,7 +126,8 @@ public:
         if (CTavoPFrameWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
         if (!m_wndMenuBar.Create(this) || !m_wndToolBar.Make(this, kToolID) ||
-            !m_wndOther.Make(this, kOtherToolID) ||
+            !m_wndOther.Make(this, kOtherToolID) || !m_wndStatusBar.Create(this) ||
+            !m_wndStatusBar.SetIndicators(kIndicators, 2) ||
             !m_wndStrip.Create(NULL, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, CRect(0, 0, 600, 20),
                                this, kStripID, 0))
             return -1;
@@ -143,6 +147,7 @@ public:
     FrameTestToolBar m_wndToolBar;
     FrameTestToolBar m_wndOther;
     StripBar m_wndStrip;
+    CTavoPStatusBar m_wndStatusBar;
     std::vector<std::pair<WPARAM, LPARAM>> m_barMenus;
 
     DECLARE_MESSAGE_MAP()
@@ -236,6 +241,8 @@ TEST_F(Frame, PlacementAndBarLayoutComeBackAtTheNextStart)
     ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
     pFrame->MoveWindow(rectWork.left + 50, rectWork.top + 60, 640, 480);
     pFrame->DockControlBar(&pFrame->m_wndOther, AFX_IDW_DOCKBAR_LEFT);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    ASSERT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
     pFrame->RecalcLayout();
     CTavoPDockBar* pLeft = pFrame->GetDockManager()->FindDockBarByAlignment(CBRS_ALIGN_LEFT);
     ASSERT_EQ(pLeft, pFrame->m_wndOther.GetParentDockBar());
@@ -259,6 +266,8 @@ TEST_F(Frame, PlacementAndBarLayoutComeBackAtTheNextStart)
     pLeft = pFrame->GetDockManager()->FindDockBarByAlignment(CBRS_ALIGN_LEFT);
     EXPECT_EQ(pLeft, pFrame->m_wndOther.GetParentDockBar());
     EXPECT_EQ(rectOther.Size(), InFrame(pLeft, &pFrame->m_wndOther).Size());
+    EXPECT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
+    EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
 }
 
 TEST_F(Frame, StateIsReadBeforeTheLayoutIsAppliedAndSavedBeforeTheToolbars)
@@ -385,8 +394,11 @@ TEST_F(Frame, ViewTakesWhatTheBarsLeaveExceptWhileMinimized)
     EXPECT_EQ(pFrame->GetDockManager()->GetClientAreaBounds(), rectView);
     // Each toolbar docked on top has a row of its own.
     EXPECT_EQ(InFrame(pFrame, &pFrame->m_wndOther).bottom, rectView.top);
-    EXPECT_EQ(InFrame(pFrame, &pFrame->m_wndStrip).top, rectView.bottom);
-    EXPECT_EQ(CRect(0, 52, rectClient.right, rectClient.bottom - 20), rectView);
+    const int nBottomBars =
+        rectClient.bottom - std::min(InFrame(pFrame, &pFrame->m_wndStrip).top,
+                                     InFrame(pFrame, &pFrame->m_wndStatusBar).top);
+    EXPECT_LE(40, nBottomBars);
+    EXPECT_EQ(CRect(0, 52, rectClient.right, rectClient.bottom - nBottomBars), rectView);
 
     // A minimized frame ignores relayouts and eats key presses, but not the system keys, so
     // that Alt+F4 still closes it.

@@ -29,6 +29,31 @@ BOOL KeepsOwnValues(const CObject* pObject)
            !pObject->IsKindOf(RUNTIME_CLASS(CTavoPToolBar));
 }
 
+// The bars of the docked list and the floating frames load or save their own values.
+void LoadSaveOwnValues(const CObList& lstBars, BOOL bSave, LPCTSTR lpszProfileName)
+{
+    for (POSITION pos = lstBars.GetHeadPosition(); pos != NULL;)
+    {
+        CObject* pObject = lstBars.GetNext(pos);
+        if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPMiniFrameWnd)))
+        {
+            CTavoPMiniFrameWnd* pMiniFrame = (CTavoPMiniFrameWnd*)pObject;
+            if (bSave)
+                pMiniFrame->SaveState(lpszProfileName);
+            else
+                pMiniFrame->LoadState(lpszProfileName);
+        }
+        else if (KeepsOwnValues(pObject))
+        {
+            CTavoPBaseControlBar* pBar = (CTavoPBaseControlBar*)pObject;
+            if (bSave)
+                pBar->SaveState(lpszProfileName);
+            else
+                pBar->LoadState(lpszProfileName);
+        }
+    }
+}
+
 int ReadInt(CArchive& ar)
 {
     LONG n = 0;
@@ -56,14 +81,8 @@ BOOL CTavoPDockManager::SaveState(LPCTSTR lpszProfileName, UINT uiID)
 {
     const CString strKey = LayoutKey(lpszProfileName, uiID);
 
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
-    {
-        CObject* pObject = m_lstControlBars.GetNext(pos);
-        if (KeepsOwnValues(pObject))
-            ((CTavoPBaseControlBar*)pObject)->SaveState(lpszProfileName);
-    }
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != NULL;)
-        ((CTavoPMiniFrameWnd*)m_lstMiniFrames.GetNext(pos))->SaveState(lpszProfileName);
+    LoadSaveOwnValues(m_lstControlBars, TRUE, lpszProfileName);
+    LoadSaveOwnValues(m_lstMiniFrames, TRUE, lpszProfileName);
 
     BYTE* pData = NULL;
     UINT nBytes = 0;
@@ -93,12 +112,7 @@ BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
 {
     const CString strKey = LayoutKey(lpszProfileName, uiID);
 
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
-    {
-        CObject* pObject = m_lstControlBars.GetNext(pos);
-        if (KeepsOwnValues(pObject))
-            ((CTavoPBaseControlBar*)pObject)->LoadState(lpszProfileName);
-    }
+    LoadSaveOwnValues(m_lstControlBars, FALSE, lpszProfileName);
     for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != NULL;)
     {
         CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, m_lstAutoHideBars.GetNext(pos));
@@ -106,8 +120,7 @@ BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
         if (pPane != NULL && pPane->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
             pPane->LoadState(lpszProfileName);
     }
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != NULL;)
-        ((CTavoPMiniFrameWnd*)m_lstMiniFrames.GetNext(pos))->LoadState(lpszProfileName);
+    LoadSaveOwnValues(m_lstMiniFrames, FALSE, lpszProfileName);
 
     BYTE* pData = NULL;
     UINT nBytes = 0;
