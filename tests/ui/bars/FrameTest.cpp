@@ -86,12 +86,14 @@ public:
         g_calls.push_back("save toolbar");
         return CTavoPToolBar::SaveState(lpszProfileName, nIndex, uiSubIndex);
     }
+    BOOL TranslateChar(UINT nChar) override { return nChar == m_nMnemonic; }
     void RestoreDockState(CTavoPDockManager* pDockManager) override
     {
         g_calls.push_back(CTavoPDockManager::m_bRestoringDockState ? "restore toolbar"
                                                                    : "restore outside layout");
         CTavoPToolBar::RestoreDockState(pDockManager);
     }
+    UINT m_nMnemonic = 0;
 };
 IMPLEMENT_SERIAL(FrameTestToolBar, CTavoPToolBar, 1)
 
@@ -348,6 +350,17 @@ TEST_F(Frame, AltAloneTogglesTheFocusBetweenMenuBarAndFrame)
     EXPECT_EQ(pFrame->m_wndMenuBar.m_hWnd, ::GetFocus());
     EXPECT_TRUE(PreTranslate(WM_SYSKEYUP, VK_MENU, 0));
     EXPECT_EQ(pFrame->m_hWnd, ::GetFocus());
+}
+
+TEST_F(Frame, MenuCharacterTakenByAVisibleToolbarIsExecuted)
+{
+    ASSERT_NE(nullptr, Open());
+    pFrame->m_wndOther.m_nMnemonic = 'Q';
+    EXPECT_EQ((LRESULT)0xFFFF0002, pFrame->SendMessage(WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), 0));
+    EXPECT_EQ(0, pFrame->SendMessage(WM_MENUCHAR, MAKEWPARAM('Z', MF_POPUP), 0));
+    // A hidden toolbar takes no characters.
+    pFrame->m_wndOther.ShowWindow(SW_HIDE);
+    EXPECT_EQ(0, pFrame->SendMessage(WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), 0));
 }
 
 TEST_F(Frame, OpenPopupGetsTheKeysFirst)
