@@ -68,6 +68,7 @@ public:
     {
         if (!Create(pParent, WS_CHILD | WS_VISIBLE | CBRS_TOP, nID))
             return FALSE;
+        InsertButton(new CTavoPToolbarButton(ID_APP_EXIT, -1, "Exit"));
         EnableDocking(CBRS_ALIGN_ANY);
         return TRUE;
     }

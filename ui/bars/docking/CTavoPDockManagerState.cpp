@@ -293,9 +293,12 @@ void CTavoPDockManager::SetDockState()
         pBar->ShowWindow(pBar->GetStoredVisibility() ? SW_SHOWNOACTIVATE : SW_HIDE);
     }
 
+    // Bars stored floating go to their floating places first; a bar stored docked goes straight
+    // to its dock bar, without a needless trip through a floating frame.
     for (CTavoPControlBar* pBar : collected)
     {
-        if (pBar->GetStoredValue() && !pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
+        if (pBar->GetStoredValue() && pBar->GetLoadedFloatingState() &&
+            !pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
             pBar->FloatControlBar(pBar->GetRecentDockInfo().m_rectRecentFloatingRect, TAVOP_DM_SHOW,
                                   FALSE);
     }
