@@ -7,14 +7,6 @@
 #include "ui/controls/CTavoPDialogPopupHelper.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
-namespace {
-
-const UINT g_uiToolbarCreate = ::RegisterWindowMessage("TAVOTOOLBAR_CREATE");
-const UINT g_uiToolbarDelete = ::RegisterWindowMessage("TAVOTOOLBAR_DELETE");
-const UINT g_uiToolbarPopupMenu = ::RegisterWindowMessage("TAVOTOOLBAR_POPUPMENU");
-
-}
-
 BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
     ON_WM_MENUCHAR()
     ON_WM_ACTIVATE()
@@ -24,8 +16,8 @@ BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
     ON_WM_SIZE()
     ON_WM_ACTIVATEAPP()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_REGISTERED_MESSAGE(g_uiToolbarCreate, OnToolbarCreateNew)
-    ON_REGISTERED_MESSAGE(g_uiToolbarDelete, OnToolbarDelete)
+    ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_CREATE, OnToolbarCreateNew)
+    ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_DELETE, OnToolbarDelete)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
@@ -217,7 +209,8 @@ BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
         {
             CWnd* pWnd = CWnd::FromHandlePermanent(pMsg->hwnd);
             if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)))
-                SendMessage(g_uiToolbarPopupMenu, (WPARAM)m_hWnd, MAKELPARAM(pt.x, pt.y));
+                SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_POPUPMENU, (WPARAM)m_hWnd,
+                            MAKELPARAM(pt.x, pt.y));
         }
         break;
     }
