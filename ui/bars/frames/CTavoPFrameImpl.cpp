@@ -9,6 +9,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/controls/CTavoPPrintPreviewToolBar.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "res/LibraryIds.h"
@@ -321,7 +322,13 @@ BOOL CTavoPFrameImpl::TranslateMnemonic(UINT nChar)
 {
     if (m_pDockManager != NULL && m_pDockManager->IsPrintPreviewValid())
     {
-        // Only the print-preview toolbar takes mnemonics then; there is none yet.
+        // The frame's own bars are hidden then: only the preview's toolbar takes mnemonics.
+        for (CTavoPToolBar* pToolBar : LiveToolbars())
+        {
+            if (pToolBar->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewToolBar)) &&
+                pToolBar->TranslateChar(nChar))
+                return TRUE;
+        }
         return FALSE;
     }
     if (m_pMenuBar != NULL && IsLiveWindow(m_pMenuBar) &&

@@ -5,6 +5,7 @@
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/controls/CTavoPDialogPopupHelper.h"
+#include "ui/controls/CTavoPPrintPreviewView.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
 BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
@@ -270,6 +271,14 @@ void CTavoPFrameWnd::RecalcLayout(BOOL bNotify)
     {
         m_dockManager.RecalcAllBars();
         AdjustClientArea();
+    }
+    else if (CView* pView = GetActiveView();
+             pView != NULL && pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
+    {
+        m_dockManager.RecalcAllBars();
+        const CRect rectView = m_dockManager.GetClientAreaBounds();
+        pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
+                            SWP_NOZORDER | SWP_NOACTIVATE);
     }
     else
     {
