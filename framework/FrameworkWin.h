@@ -55,6 +55,7 @@
 #include "framework/CDialogBar.h"
 #include "framework/CPrintPreviewState.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CDockBar.h"
 #include "framework/CMiniFrameWnd.h"
 #include "framework/CMDIFrameWnd.h"
 #include "framework/CMDIChildWnd.h"

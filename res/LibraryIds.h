@@ -5,6 +5,7 @@
 #define IDB_TAVOP_MENU_GLYPHS 16129
 #define IDS_TAVOP_INTERNAL_ERROR 16008
 #define IDS_TAVOP_CANT_COPY_BITMAP 16010
+#define IDS_TAVOP_TOO_MANY_USER_TOOLBARS 16243
 
 // Controls: the hand cursor of link buttons.
 #define IDC_TAVOP_HAND 16919

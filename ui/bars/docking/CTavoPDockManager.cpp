@@ -39,7 +39,10 @@ CTavoPDockManager::CTavoPDockManager()
     m_bHideAllControlBarsInPreviewMode = FALSE;
 }
 
-CTavoPDockManager::~CTavoPDockManager() = default;
+CTavoPDockManager::~CTavoPDockManager()
+{
+    RemoveLoadedAutoHideRecords();
+}
 
 BOOL CTavoPDockManager::SetDockSite(CFrameWnd* pFrame)
 {

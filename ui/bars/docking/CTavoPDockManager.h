@@ -18,7 +18,9 @@ public:
     virtual ~CTavoPDockManager();
 
     // ---- operations in their fixed order ----
-    virtual void Serialize(CArchive& ar) override {}
+    // The layout archive: tabbed bars, docked panes with their sliders, floating frames and
+    // auto-hidden panes, each section opened by its count.
+    virtual void Serialize(CArchive& ar) override;
     virtual CTavoPBaseControlBar* ControlBarAndEdgeFromPoint(CPoint point, int nSensitivity,
                                                              DWORD& dwEdge,
                                                              CRuntimeClass* pRTCBarType,
@@ -46,9 +48,11 @@ public:
     // Asked on every step of a floating frame's immediate move: TRUE lets the frame follow the
     // mouse, FALSE means it docked.
     virtual BOOL OnMoveMiniFrame(CTavoPMiniFrameWnd* pMiniFrame);
-    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, UINT uiID = (UINT)-1) { return TRUE; }
-    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, UINT uiID = (UINT)-1) { return TRUE; }
-    virtual void SetDockState() {}
+    // The layout under "<profile>TavoPDockManager-<id>": every bar's own values and the archive.
+    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, UINT uiID = (UINT)-1);
+    // Reads what SetDockState applies once every bar exists.
+    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, UINT uiID = (UINT)-1);
+    virtual void SetDockState();
     virtual BOOL ShowAllBars(BOOL bShow);
     virtual void ShowFloatingFrames(BOOL bShow);
     virtual BOOL CapPreviewRect(LPRECT lpRect, DWORD dwAlignment);
@@ -146,6 +150,22 @@ protected:
     BOOL m_bAdjustingBarLayout;
     BOOL m_bRecalcLayout;
     BOOL m_bLoadFailed;
+
+    // One auto-hidden pane as the layout archive keeps it.
+    struct AutoHideRecord
+    {
+        int nBarID = -1;
+        DWORD dwAlignment = 0;
+        BOOL bVisible = FALSE;
+        CList<int, int> lstSiblingIDs;
+        CRect rectBar = CRect(0, 0, 0, 0);
+        int nToolbarState[3] = {1, 1, 1};
+        CTavoPDockingControlBar* pPane = NULL;
+    };
+    CList<AutoHideRecord*, AutoHideRecord*> m_lstLoadedAutoHideRecords;
+    void RemoveLoadedAutoHideRecords();
+    // The registry key of the layout: the profile's "TavoPDockManagers" path and the frame's id.
+    static CString LayoutKey(LPCTSTR lpszProfileName, UINT uiID);
     CList<HWND, HWND> m_lstHiddenMiniFrames;
     BOOL m_bDragOutlineShown;
 

@@ -1,27 +1,607 @@
 #include "ui/bars/frames/CTavoPFrameImpl.h"
+#include "ui/bars/CTavoPControlBar.h"
+#include "ui/bars/docking/CTavoPDockManager.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPToolbarButton.h"
+#include "ui/commandbars/menus/CTavoPMenuBar.h"
+#include "ui/commandbars/menus/CTavoPMenuIdPool.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/controls/CTavoPPrintPreviewToolBar.h"
+#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPWorkspace.h"
+#include "res/LibraryIds.h"
+#include "framework/CTestSeams.h"
+#include <memory>
+#include <vector>
+
+namespace {
+
+const char kTearOffSection[] = "ControlBars-TearOff";
+// Child, visible, gripper, top-aligned with a bottom border, hidden while an item is in place.
+const DWORD kUserToolbarStyle = 0x50402808;
+const DWORD kUserToolbarBarStyle = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+
+BOOL IsLiveWindow(CWnd* pWnd)
+{
+    return pWnd != NULL && CWnd::FromHandlePermanent(pWnd->GetSafeHwnd()) == pWnd;
+}
+
+// The toolbars whose windows have live window objects, as a copy: a toolbar may go while
+// another is asked.
+std::vector<CTavoPToolBar*> LiveToolbars()
+{
+    std::vector<CTavoPToolBar*> toolbars;
+    const CObList& list = CTavoPToolBar::GetAllToolbars();
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPToolBar* pToolBar = (CTavoPToolBar*)list.GetNext(pos);
+        if (IsLiveWindow(pToolBar))
+            toolbars.push_back(pToolBar);
+    }
+    return toolbars;
+}
+
+CTavoPPopupMenu* OpenPopup()
+{
+    CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+    return pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()) ? pPopup : NULL;
+}
+
+void DeleteBars(CObList& list)
+{
+    while (!list.IsEmpty())
+    {
+        CTavoPControlBar* pBar = (CTavoPControlBar*)list.RemoveHead();
+        if (::IsWindow(pBar->GetSafeHwnd()))
+            pBar->DestroyWindow();
+        delete pBar;
+    }
+}
+
+}
 
 CTavoPFrameImpl::CTavoPFrameImpl(CFrameWnd* pFrame)
-    : m_pFrame(pFrame), m_nUserToolbarFirst(-1), m_nUserToolbarLast(-1)
+    : m_pFrame(pFrame), m_nUserToolbarFirst(-1), m_nUserToolbarLast(-1), m_pMenuBar(NULL),
+      m_hDefaultMenu(NULL), m_pDockManager(NULL), m_nIDDefaultResource(0)
 {}
 
 CTavoPFrameImpl::~CTavoPFrameImpl()
-{}
+{
+    DeleteBars(m_listUserDefinedToolbars);
+    DeleteBars(m_listTearOffToolbars);
+}
 
-// Without a range of user-toolbar IDs there are no user toolbars to load or save.
+// ---- the menu bar
+
+void CTavoPFrameImpl::SetMenuBar(CTavoPMenuBar* pMenuBar)
+{
+    m_pMenuBar = pMenuBar;
+    if (m_pMenuBar == NULL)
+        return;
+    m_hDefaultMenu = ::GetMenu(m_pFrame->GetSafeHwnd());
+    m_pMenuBar->CreateFromMenu(m_hDefaultMenu, TRUE, FALSE);
+    m_pFrame->SetMenu(NULL);
+    m_pMenuBar->SetDefaultMenuResId(m_nIDDefaultResource);
+}
+
+// ---- the frame's life
+
+void CTavoPFrameImpl::OnLoadFrame()
+{
+    if (GetWorkspace() != NULL)
+        GetWorkspace()->LoadState(NULL, this);
+}
+
+void CTavoPFrameImpl::OnCloseFrame()
+{
+    CTavoPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace == NULL)
+        return;
+    pWorkspace->SaveFrameState(this);
+
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof wp;
+    if (!::IsWindow(m_pFrame->GetSafeHwnd()) || !m_pFrame->GetWindowPlacement(&wp))
+        return;
+    if (wp.showCmd != SW_SHOWMAXIMIZED)
+        wp.showCmd = SW_SHOWNORMAL;
+    // Placement coordinates are relative to the work area.
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    CRect rectNormal(wp.rcNormalPosition);
+    rectNormal.OffsetRect(rectWork.TopLeft());
+    pWorkspace->StoreWindowPlacement(rectNormal, (int)wp.flags, (int)wp.showCmd);
+}
+
+void CTavoPFrameImpl::RestorePosition(CREATESTRUCT& cs)
+{
+    CTavoPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace == NULL || cs.hInstance == NULL)
+        return;
+
+    CRect rect(cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy);
+    int nFlags = 0;
+    int nShowCmd = SW_SHOWNORMAL;
+    if (!pWorkspace->LoadWindowPlacement(rect, nFlags, nShowCmd))
+        return;
+    if (nShowCmd != SW_SHOWMAXIMIZED)
+        nShowCmd = SW_SHOWNORMAL;
+
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL)
+    {
+        switch (pApp->m_nCmdShow)
+        {
+        case SW_SHOWMINIMIZED:
+        case SW_SHOWMAXIMIZED:
+        case SW_MINIMIZE:
+        case SW_SHOWMINNOACTIVE: break;
+        default: pApp->m_nCmdShow = nShowCmd;
+        }
+    }
+
+    CRect rectWork;
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof mi;
+    HMONITOR hMonitor = ::MonitorFromPoint(rect.TopLeft(), MONITOR_DEFAULTTONEAREST);
+    if (hMonitor != NULL && ::GetMonitorInfo(hMonitor, &mi))
+        rectWork = mi.rcWork;
+    else
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+
+    CRect rectVisible;
+    if (!rectVisible.IntersectRect(rectWork, rect))
+        return;
+    cs.x = rectVisible.left;
+    cs.y = rectVisible.top;
+    cs.cx = rect.Width();
+    cs.cy = rect.Height();
+}
+
+// ---- input
+
+BOOL CTavoPFrameImpl::IsHelpKey(LPMSG lpMsg)
+{
+    return lpMsg->message == WM_KEYDOWN && lpMsg->wParam == VK_F1 &&
+           (HIWORD(lpMsg->lParam) & KF_REPEAT) == 0 && ::GetKeyState(VK_SHIFT) >= 0 &&
+           ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0;
+}
+
+BOOL CTavoPFrameImpl::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
+{
+    if (pbProcessAccel != NULL)
+        *pbProcessAccel = TRUE;
+
+    if (CTavoPPopupMenu* pPopup = OpenPopup())
+    {
+        pPopup->SendMessage(WM_KEYDOWN, nKey, 0);
+        return TRUE;
+    }
+    if (m_pFrame->IsIconic())
+        return TRUE;
+    if (CTavoPToolBar::IsCustomizeMode())
+        return FALSE;
+
+    BOOL bFocusInToolbar = FALSE;
+    for (CTavoPToolBar* pToolBar : LiveToolbars())
+    {
+        for (int i = 0; i < pToolBar->GetCount() && !bFocusInToolbar; i++)
+        {
+            CTavoPToolbarButton* pButton = pToolBar->GetButton(i);
+            bFocusInToolbar = pButton != NULL && pButton->HasFocus();
+        }
+        if (bFocusInToolbar)
+            break;
+    }
+
+    const BOOL bCtrl = ::GetAsyncKeyState(VK_CONTROL) & 0x8000;
+    const BOOL bAlt = ::GetAsyncKeyState(VK_MENU) & 0x8000;
+    const BOOL bShift = ::GetAsyncKeyState(VK_SHIFT) & 0x8000;
+
+    if (!bFocusInToolbar)
+    {
+        // A key of the frame's accelerator table is left to the framework to translate.
+        const BYTE fVirt =
+            (BYTE)(FVIRTKEY | (bCtrl ? FCONTROL : 0) | (bAlt ? FALT : 0) | (bShift ? FSHIFT : 0));
+        auto holdsKey = [&](CFrameWnd* pFrame) {
+            HACCEL hAccel = pFrame != NULL ? pFrame->GetDefaultAccelerator() : NULL;
+            const int nCount = hAccel != NULL ? ::CopyAcceleratorTable(hAccel, NULL, 0) : 0;
+            if (nCount <= 0)
+                return FALSE;
+            std::vector<ACCEL> entries(nCount);
+            ::CopyAcceleratorTable(hAccel, entries.data(), nCount);
+            for (const ACCEL& entry : entries)
+            {
+                if (entry.key == (WORD)nKey && (entry.fVirt & ~FNOINVERT) == fVirt)
+                    return TRUE;
+            }
+            return FALSE;
+        };
+        if (holdsKey(m_pFrame) || holdsKey(m_pFrame->GetActiveFrame()))
+            return FALSE;
+    }
+
+    if (bAlt && !bCtrl && !bShift && TranslateMnemonic(nKey))
+        return TRUE;
+
+    if (bFocusInToolbar && pbProcessAccel != NULL)
+        *pbProcessAccel = FALSE;
+    return FALSE;
+}
+
+BOOL CTavoPFrameImpl::ProcessMouseClick(UINT uiMsg, CPoint ptScreen, HWND hwnd)
+{
+    const BOOL bCustomize = CTavoPToolBar::IsCustomizeMode();
+    if (uiMsg == WM_LBUTTONDOWN && (bCustomize || (::GetAsyncKeyState(VK_MENU) & 0x8000)))
+    {
+        // A button that hosts a control is dragged by its bar, not clicked through.
+        for (CTavoPToolBar* pToolBar : LiveToolbars())
+        {
+            CPoint ptClient = ptScreen;
+            pToolBar->ScreenToClient(&ptClient);
+            const int iButton = pToolBar->HitTest(ptClient);
+            if (iButton < 0)
+                continue;
+            CTavoPToolbarButton* pButton = pToolBar->GetButton(iButton);
+            if (pButton != NULL && pButton->GetHwnd() == hwnd && hwnd != NULL &&
+                pButton->Rect().PtInRect(ptClient))
+            {
+                pToolBar->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(ptClient.x, ptClient.y));
+                return TRUE;
+            }
+            break;
+        }
+    }
+
+    CTavoPPopupMenu* pPopup = OpenPopup();
+    if (bCustomize || pPopup == NULL)
+        return FALSE;
+
+    switch (pPopup->HitTest(ptScreen))
+    {
+    case CTavoPPopupMenu::HitRightShadow:
+    case CTavoPPopupMenu::HitBottomShadow:
+        pPopup->SendMessage(WM_CLOSE);
+        m_pFrame->SetFocus();
+        return TRUE;
+    case CTavoPPopupMenu::HitOutside: break;
+    default: return FALSE;
+    }
+
+    CTavoPToolbarMenuButton* pParentButton = pPopup->GetParentButton();
+    CWnd* pParentBar = pParentButton != NULL ? pParentButton->GetParentWnd() : NULL;
+    const BOOL bHeldOpen = pParentBar != NULL &&
+                           pParentBar->IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar)) &&
+                           ((CTavoPPopupMenuBar*)pParentBar)->IsKeptOpen();
+    if (pParentBar != NULL && ::IsWindow(pParentBar->GetSafeHwnd()))
+    {
+        CRect rectButton = pParentButton->Rect();
+        pParentBar->ClientToScreen(rectButton);
+        const BOOL bPopupBar = pParentBar->IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar));
+        if (rectButton.PtInRect(ptScreen))
+        {
+            // The click on the button that opened the popup closes it; it must not reopen.
+            if (!bPopupBar && !bHeldOpen)
+                pPopup->SendMessage(WM_CLOSE);
+            return TRUE;
+        }
+        if (bPopupBar)
+        {
+            ((CTavoPPopupMenuBar*)pParentBar)->CloseDelayedSubMenu();
+            CTavoPPopupMenu* pParentPopup = pPopup->GetParentPopupMenu();
+            if (pParentPopup != NULL)
+            {
+                switch (pParentPopup->HitTest(ptScreen))
+                {
+                case CTavoPPopupMenu::HitRightShadow:
+                case CTavoPPopupMenu::HitBottomShadow:
+                    pParentPopup->SendMessage(WM_CLOSE);
+                    m_pFrame->SetFocus();
+                    return TRUE;
+                case CTavoPPopupMenu::HitOutside: break;
+                default: return FALSE;
+                }
+            }
+        }
+    }
+
+    if (!bHeldOpen && ::IsWindow(pPopup->GetSafeHwnd()))
+    {
+        pPopup->SendMessage(WM_CLOSE);
+        CWnd* pFocus = CWnd::GetFocus();
+        if (pFocus != NULL && pFocus->IsKindOf(RUNTIME_CLASS(CTavoPToolBar)))
+            m_pFrame->SetFocus();
+    }
+    return FALSE;
+}
+
+BOOL CTavoPFrameImpl::TranslateMnemonic(UINT nChar)
+{
+    if (m_pDockManager != NULL && m_pDockManager->IsPrintPreviewValid())
+    {
+        // The frame's own bars are hidden then: only the preview's toolbar takes mnemonics.
+        for (CTavoPToolBar* pToolBar : LiveToolbars())
+        {
+            if (pToolBar->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewToolBar)) &&
+                pToolBar->TranslateChar(nChar))
+                return TRUE;
+        }
+        return FALSE;
+    }
+    if (m_pMenuBar != NULL && IsLiveWindow(m_pMenuBar) &&
+        (m_pMenuBar->GetStyle() & WS_VISIBLE) != 0 && m_pMenuBar->TranslateChar(nChar))
+        return TRUE;
+    for (CTavoPToolBar* pToolBar : LiveToolbars())
+    {
+        if (pToolBar == (CTavoPToolBar*)m_pMenuBar || (pToolBar->GetStyle() & WS_VISIBLE) == 0 ||
+            pToolBar->GetTopLevelFrame() != m_pFrame)
+            continue;
+        if (pToolBar->TranslateChar(nChar))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CTavoPFrameImpl::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* /*pWndFrame*/)
+{
+    CTavoPPopupMenu::SetActiveMenu(pMenuPopup);
+    if (pMenuPopup == NULL || CTavoPToolBar::IsCustomizeMode())
+        return TRUE;
+
+    // The bar of the button at the top of the chain takes the focus, so keys reach the menus.
+    CTavoPToolbarMenuButton* pButton = pMenuPopup->GetParentButton();
+    for (CTavoPPopupMenu* pParent = pMenuPopup->GetParentPopupMenu(); pParent != NULL;
+         pParent = pParent->GetParentPopupMenu())
+    {
+        if (pParent->GetParentButton() != NULL)
+            pButton = pParent->GetParentButton();
+    }
+    CWnd* pBar = pButton != NULL ? pButton->GetParentWnd() : NULL;
+    if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseControlBar)) &&
+        !pBar->IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar)) &&
+        ((CTavoPBaseControlBar*)pBar)->IsDocked() && CWnd::GetFocus() != pBar)
+        pBar->SetFocus();
+    return TRUE;
+}
+
+void CTavoPFrameImpl::DeactivateMenu()
+{
+    if (!CTavoPToolBar::IsCustomizeMode() && OpenPopup() != NULL && m_pMenuBar != NULL)
+        m_pMenuBar->ClearHot();
+}
+
+// ---- user-defined toolbars
+
+BOOL CTavoPFrameImpl::IsUserDefinedToolbar(const CTavoPControlBar* pBar) const
+{
+    const int nID = pBar != NULL ? pBar->GetDlgCtrlID() : 0;
+    return m_nUserToolbarFirst != -1 && nID >= m_nUserToolbarFirst && nID <= m_nUserToolbarLast;
+}
+
+int CTavoPFrameImpl::FindFreeUserToolbarID() const
+{
+    if (m_nUserToolbarFirst == -1 || m_nUserToolbarLast == -1 ||
+        m_listUserDefinedToolbars.GetCount() >= m_nUserToolbarLast - m_nUserToolbarFirst + 1)
+        return 0;
+    for (int nID = m_nUserToolbarFirst; nID <= m_nUserToolbarLast; nID++)
+    {
+        BOOL bTaken = FALSE;
+        for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != NULL && !bTaken;)
+            bTaken = ((CWnd*)m_listUserDefinedToolbars.GetNext(pos))->GetDlgCtrlID() == nID;
+        if (!bTaken)
+            return nID;
+    }
+    return 0;
+}
+
+CTavoPToolBar* CTavoPFrameImpl::MakeToolbar(CTavoPToolBar* pToolBar, UINT uiID)
+{
+    if (!pToolBar->Create(m_pFrame, kUserToolbarStyle, uiID))
+    {
+        delete pToolBar;
+        return NULL;
+    }
+    return pToolBar;
+}
+
+CTavoPToolBar* CTavoPFrameImpl::CreateNewToolbar(LPCTSTR lpszName)
+{
+    const int nID = FindFreeUserToolbarID();
+    if (nID == 0)
+    {
+        CString strFormat, strMessage;
+        strFormat.LoadString(IDS_TAVOP_TOO_MANY_USER_TOOLBARS);
+        strMessage.Format(strFormat, m_nUserToolbarLast - m_nUserToolbarFirst + 1);
+        AfxMessageBox(strMessage, MB_OK | MB_ICONINFORMATION);
+        return NULL;
+    }
+    CTavoPToolBar* pToolBar = MakeToolbar(new CTavoPToolBar, (UINT)nID);
+    if (pToolBar == NULL)
+        return NULL;
+    pToolBar->SetWindowText(lpszName);
+    pToolBar->SetBarStyle(pToolBar->GetBarStyle() | kUserToolbarBarStyle);
+    pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+    CRect rectBar;
+    pToolBar->GetWindowRect(rectBar);
+    const CPoint ptFloat(::GetSystemMetrics(SM_CXFULLSCREEN) / 2,
+                         ::GetSystemMetrics(SM_CYFULLSCREEN) / 2);
+    pToolBar->FloatControlBar(CRect(ptFloat, rectBar.Size()), TAVOP_DM_SHOW, TRUE);
+    pToolBar->SetMRUWidth(32767);
+    m_pFrame->RecalcLayout();
+    m_listUserDefinedToolbars.AddTail(pToolBar);
+    return pToolBar;
+}
+
+BOOL CTavoPFrameImpl::DeleteToolbar(CTavoPToolBar* pToolBar)
+{
+    POSITION pos = pToolBar != NULL ? m_listUserDefinedToolbars.Find(pToolBar) : NULL;
+    if (pos == NULL)
+        return FALSE;
+    m_listUserDefinedToolbars.RemoveAt(pos);
+    if (pToolBar->GetParentDockBar() != NULL)
+        pToolBar->RemoveFromDockBar();
+    else if (CTavoPMiniFrameWnd* pMiniFrame = pToolBar->GetParentMiniFrame(TRUE))
+        pMiniFrame->RemoveControlBar(pToolBar);
+    pToolBar->DestroyWindow();
+    delete pToolBar;
+    m_pFrame->RecalcLayout();
+    return TRUE;
+}
+
 void CTavoPFrameImpl::LoadUserToolbars()
-{}
+{
+    if (m_nUserToolbarFirst == -1 || m_nUserToolbarLast == -1)
+        return;
+    for (int nID = m_nUserToolbarFirst; nID <= m_nUserToolbarLast; nID++)
+    {
+        CTavoPToolBar* pToolBar = MakeToolbar(new CTavoPToolBar, (UINT)nID);
+        if (pToolBar == NULL)
+            continue;
+        if (!pToolBar->LoadState(m_strControlBarRegEntry, -1, (UINT)-1))
+        {
+            pToolBar->DestroyWindow();
+            delete pToolBar;
+            continue;
+        }
+        pToolBar->SetBarStyle(pToolBar->GetBarStyle() | kUserToolbarBarStyle);
+        pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+        if (m_pDockManager != NULL)
+            m_pDockManager->DockControlBar(pToolBar);
+        m_listUserDefinedToolbars.AddTail(pToolBar);
+    }
+}
 
-void CTavoPFrameImpl::SaveUserToolbars(BOOL /*bFrameBarsOnly*/)
-{}
+void CTavoPFrameImpl::SaveUserToolbars(BOOL bFrameBarsOnly)
+{
+    for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPToolBar* pToolBar = (CTavoPToolBar*)m_listUserDefinedToolbars.GetNext(pos);
+        if (!bFrameBarsOnly || pToolBar->GetTopLevelFrame() == m_pFrame)
+            pToolBar->SaveState(m_strControlBarRegEntry, -1, (UINT)-1);
+    }
+}
 
-// Menus cannot be torn off yet, so the frame holds no torn-off bars.
+// ---- torn-off bars
+
+void CTavoPFrameImpl::AddTearOffBar(CTavoPControlBar* pBar)
+{
+    if (pBar != NULL && m_listTearOffToolbars.Find(pBar) == NULL)
+        m_listTearOffToolbars.AddTail(pBar);
+}
+
+void CTavoPFrameImpl::RemoveTearOffBar(CTavoPControlBar* pBar)
+{
+    POSITION pos = m_listTearOffToolbars.Find(pBar);
+    if (pos != NULL)
+        m_listTearOffToolbars.RemoveAt(pos);
+}
+
+CString CTavoPFrameImpl::TearOffSection() const
+{
+    CString strSection = GetWorkspace() != NULL ? GetWorkspace()->GetRegSectionPath() : CString();
+    return strSection + kTearOffSection;
+}
+
+UINT CTavoPFrameImpl::FreshTearOffID() const
+{
+    CTavoPWorkspace* pWorkspace = GetWorkspace();
+    CTavoPMenuIdPool* pPool = pWorkspace != NULL ? pWorkspace->m_pTearOffManager : NULL;
+    return pPool != NULL ? pPool->GetFreeId() : 0;
+}
+
 void CTavoPFrameImpl::LoadTearOffBars()
-{}
+{
+    DeleteBars(m_listTearOffToolbars);
 
-void CTavoPFrameImpl::SaveTearOffBars(BOOL /*bFrameBarsOnly*/)
-{}
+    const CString strSection = TearOffSection();
+    for (int i = 0;; i++)
+    {
+        CString strKey;
+        strKey.Format("%s-%d", (LPCTSTR)strSection, i);
 
-// The framework frame keeps no bars of its own whose placement it could store.
+        int nID = 0;
+        CString strName;
+        CObject* pObject = NULL;
+        {
+            CTavoPRegistryHolder holder;
+            CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
+            if (!reg.Open(strKey) || !reg.ReadNumber("ID", nID) ||
+                !reg.ReadString("Name", strName) || !reg.Read("State", pObject))
+                break;
+        }
+        std::unique_ptr<CObject> object(pObject);
+        // Stored data names its own class: only a toolbar may come back as a torn-off bar.
+        if (pObject == NULL || !pObject->IsKindOf(RUNTIME_CLASS(CTavoPToolBar)))
+            break;
+        CTavoPToolBar* pToolBar = (CTavoPToolBar*)object.get();
+
+        // A stored ID that another bar of the frame already uses would make two bars one.
+        UINT uiID = (UINT)nID;
+        if (uiID == 0 || uiID > 0xFFFF || m_pFrame->GetDescendantWindow((int)uiID, TRUE) != NULL ||
+            (m_pDockManager != NULL && m_pDockManager->FindBarByID(uiID, TRUE) != NULL))
+            uiID = FreshTearOffID();
+        else if (GetWorkspace() != NULL && GetWorkspace()->m_pTearOffManager != NULL)
+            GetWorkspace()->m_pTearOffManager->MarkId(uiID, TRUE);
+        if (uiID == 0 || !pToolBar->Create(m_pFrame, kUserToolbarStyle, uiID))
+            break;
+        object.release();
+
+        pToolBar->SetWindowText(strName);
+        pToolBar->SetBarStyle(pToolBar->GetBarStyle() | kUserToolbarBarStyle);
+        pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+        m_listTearOffToolbars.AddTail(pToolBar);
+        pToolBar->LoadState(strSection, i, (UINT)-1);
+        if (m_pDockManager != NULL)
+            m_pDockManager->DockControlBar(pToolBar);
+    }
+}
+
+void CTavoPFrameImpl::SaveTearOffBars(BOOL bFrameBarsOnly)
+{
+    const CString strSection = TearOffSection();
+
+    // Every old key goes with what lies below it, so no stale bar outlives this save.
+    {
+        CTavoPRegistryHolder holder;
+        CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+        for (int i = 0;; i++)
+        {
+            CString strKey;
+            strKey.Format("%s-%d", (LPCTSTR)strSection, i);
+            if (!reg.DeleteKey(strKey))
+                break;
+        }
+    }
+
+    // The bars written are numbered without gaps: loading stops at the first missing number.
+    int iSaved = 0;
+    for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPControlBar* pBar = (CTavoPControlBar*)m_listTearOffToolbars.GetNext(pos);
+        if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame)
+            continue;
+        CString strKey;
+        strKey.Format("%s-%d", (LPCTSTR)strSection, iSaved);
+        CString strName;
+        pBar->GetWindowText(strName);
+        {
+            CTavoPRegistryHolder holder;
+            CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+            if (!reg.CreateKey(strKey) || !reg.WriteNumber("ID", (DWORD)pBar->GetDlgCtrlID()) ||
+                !reg.WriteString("Name", strName) || !reg.Write("State", pBar))
+                continue;
+        }
+        // The bar's own values go through registry access of their own.
+        pBar->SaveState(strSection, iSaved, (UINT)-1);
+        iSaved++;
+    }
+}
+
+// ---- the docking layout
+
 void CTavoPFrameImpl::LoadFrameworkDockState(LPCTSTR /*lpszSectionName*/)
 {}
 
@@ -34,13 +614,20 @@ BOOL CTavoPFrameImpl::IsDockStateValid()
 }
 
 void CTavoPFrameImpl::ApplyFrameworkDockState()
-{}
-
-// Without a dock manager loading does nothing and saving fails.
-void CTavoPFrameImpl::LoadDockState(LPCTSTR /*lpszProfileName*/)
-{}
-
-BOOL CTavoPFrameImpl::SaveDockState(LPCTSTR /*lpszProfileName*/)
 {
-    return FALSE;
+    if (m_pDockManager != NULL)
+        m_pDockManager->SetDockState();
+}
+
+void CTavoPFrameImpl::LoadDockState(LPCTSTR lpszProfileName)
+{
+    if (m_pDockManager != NULL)
+        m_pDockManager->LoadState(lpszProfileName, m_nIDDefaultResource);
+}
+
+BOOL CTavoPFrameImpl::SaveDockState(LPCTSTR lpszProfileName)
+{
+    if (m_pDockManager == NULL)
+        return FALSE;
+    return m_pDockManager->SaveState(lpszProfileName, m_nIDDefaultResource);
 }

@@ -1,6 +1,12 @@
-// What every library frame shares and embeds: the menu-bar binding, user-defined and torn-off bars, and the load and save of the frame's bar state.
+// What every library frame shares and embeds: the menu-bar binding, keys and clicks for open popups and toolbars, user-defined and torn-off bars, the stored placement and the load and save of the frame's bar state.
 #pragma once
 #include "framework/FrameworkWin.h"
+
+class CTavoPControlBar;
+class CTavoPDockManager;
+class CTavoPMenuBar;
+class CTavoPPopupMenu;
+class CTavoPToolBar;
 
 class CTavoPFrameImpl
 {
@@ -8,15 +14,53 @@ public:
     explicit CTavoPFrameImpl(CFrameWnd* pFrame);
     virtual ~CTavoPFrameImpl();
 
+    // ---- set up by the frame ----
+    void SetDockManager(CTavoPDockManager* pDockManager) { m_pDockManager = pDockManager; }
+    void SetFrameResourceID(UINT uiID) { m_nIDDefaultResource = uiID; }
+    UINT GetFrameResourceID() const { return m_nIDDefaultResource; }
+    // Called by the menu bar as its window is made for this frame.
+    void SetMenuBar(CTavoPMenuBar* pMenuBar);
+    CTavoPMenuBar* GetMenuBar() const { return m_pMenuBar; }
+    HMENU GetDefaultMenu() const { return m_hDefaultMenu; }
+
+    // ---- the frame's life ----
+    void OnLoadFrame();
+    void OnCloseFrame();
+    // Moves the window being created to its stored placement, kept on a visible work area.
+    void RestorePosition(CREATESTRUCT& cs);
+
+    // ---- input before the framework sees it; TRUE when the message is eaten ----
+    BOOL ProcessKeyboard(int nKey, BOOL* pbProcessAccel = NULL);
+    BOOL ProcessMouseClick(UINT uiMsg, CPoint ptScreen, HWND hwnd);
+    BOOL TranslateMnemonic(UINT nChar);
+    BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* pWndFrame);
+    void DeactivateMenu();
+    static BOOL IsHelpKey(LPMSG lpMsg);
+
+    // ---- user-defined and torn-off bars ----
+    void SetUserToolbarRange(int nFirst, int nLast)
+    {
+        m_nUserToolbarFirst = nFirst;
+        m_nUserToolbarLast = nLast;
+    }
+    CTavoPToolBar* CreateNewToolbar(LPCTSTR lpszName);
+    BOOL DeleteToolbar(CTavoPToolBar* pToolBar);
+    BOOL IsUserDefinedToolbar(const CTavoPControlBar* pBar) const;
+    void AddTearOffBar(CTavoPControlBar* pBar);
+    void RemoveTearOffBar(CTavoPControlBar* pBar);
+    const CObList& GetTearOffBars() const { return m_listTearOffToolbars; }
+
     virtual void LoadUserToolbars();
     virtual void SaveUserToolbars(BOOL bFrameBarsOnly);
     virtual void LoadTearOffBars();
     virtual void SaveTearOffBars(BOOL bFrameBarsOnly);
 
-    // The framework's own bar placement, kept under the application key in the given section.
+    // The framework's own bar placement, kept under the application key in the given section;
+    // the framework frame holds no bars of its own, so there is nothing to keep there.
     virtual void LoadFrameworkDockState(LPCTSTR lpszSectionName);
     virtual void SaveFrameworkDockState(LPCTSTR lpszSectionName);
     virtual BOOL IsDockStateValid();
+    // Applies the loaded docking layout once every bar exists.
     virtual void ApplyFrameworkDockState();
 
     // The library's docking layout below the given registry path, through the dock manager.
@@ -29,4 +73,20 @@ protected:
     // The control IDs reserved for user-defined toolbars; -1 when there is no range.
     int m_nUserToolbarFirst;
     int m_nUserToolbarLast;
+    CObList m_listUserDefinedToolbars;
+    CObList m_listTearOffToolbars;
+    // The profile the user toolbars keep their state under.
+    CString m_strControlBarRegEntry;
+    CTavoPMenuBar* m_pMenuBar;
+    HMENU m_hDefaultMenu;
+    CTavoPDockManager* m_pDockManager;
+    UINT m_nIDDefaultResource;
+
+    int FindFreeUserToolbarID() const;
+    // A new toolbar window of the frame, or null when its window cannot be made.
+    CTavoPToolBar* MakeToolbar(CTavoPToolBar* pToolBar, UINT uiID);
+    // The registry path the torn-off bars are kept under.
+    CString TearOffSection() const;
+    // A control ID that no bar of the frame uses, for a torn-off bar whose stored one is taken.
+    UINT FreshTearOffID() const;
 };

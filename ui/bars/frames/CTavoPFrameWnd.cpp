@@ -1,25 +1,53 @@
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/bars/CTavoPBaseControlBar.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/commandbars/menus/CTavoPMenuBar.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/controls/CTavoPDialogPopupHelper.h"
+#include "ui/controls/CTavoPPrintPreviewView.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 
 BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
-    ON_WM_SIZE()
-    ON_WM_SIZING()
-    ON_WM_ACTIVATEAPP()
+    ON_WM_MENUCHAR()
+    ON_WM_ACTIVATE()
+    ON_WM_CLOSE()
     ON_WM_DESTROY()
+    ON_WM_SIZING()
+    ON_WM_SIZE()
+    ON_WM_ACTIVATEAPP()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_CREATE, OnToolbarCreateNew)
+    ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_DELETE, OnToolbarDelete)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_REBAR, OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_REBAR, OnBarCheck)
+    ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPFrameWnd, CFrameWnd)
 
-CTavoPFrameWnd::CTavoPFrameWnd() : m_bWasMaximized(FALSE), m_bIsMinimized(FALSE)
+CTavoPFrameWnd::CTavoPFrameWnd()
+    : m_Impl(this), m_bInContextHelp(FALSE), m_bWasMaximized(FALSE), m_bIsMinimized(FALSE)
 {}
 
 CTavoPFrameWnd::~CTavoPFrameWnd() = default;
 
+// ---- creation
+
 BOOL CTavoPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                                CCreateContext* pContext)
 {
+    m_Impl.SetFrameResourceID(nIDResource);
     m_dockManager.SetDockSite(this);
-    return CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
+    m_Impl.SetDockManager(&m_dockManager);
+    if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+        return FALSE;
+    m_Impl.OnLoadFrame();
+    return TRUE;
 }
 
 BOOL CTavoPFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -27,9 +55,18 @@ BOOL CTavoPFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD
                             DWORD dwExStyle, CCreateContext* pContext)
 {
     m_dockManager.SetDockSite(this);
+    m_Impl.SetDockManager(&m_dockManager);
     return CFrameWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, lpszMenuName,
                              dwExStyle, pContext);
 }
+
+BOOL CTavoPFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    m_Impl.RestorePosition(cs);
+    return CFrameWnd::PreCreateWindow(cs);
+}
+
+// ---- hooks
 
 void CTavoPFrameWnd::AdjustDockingLayout(HDWP hdwp)
 {
@@ -57,9 +94,16 @@ void CTavoPFrameWnd::AdjustClientArea()
     rect.right -= m_rectBorder.right;
     rect.bottom -= m_rectBorder.bottom;
     pChild->CalcWindowRect(rect, CWnd::adjustBorder);
+    // The framework has no splitter window, so the pane always clips its children too.
     pChild->ModifyStyle(0, WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     pChild->SetWindowPos(&wndBottom, rect.left, rect.top, rect.Width(), rect.Height(),
                          SWP_NOACTIVATE);
+}
+
+void CTavoPFrameWnd::OnClosePopupMenu(CTavoPPopupMenu* pMenuPopup)
+{
+    if (CTavoPPopupMenu::GetActiveMenu() == pMenuPopup)
+        CTavoPPopupMenu::SetActiveMenu(NULL);
 }
 
 BOOL CTavoPFrameWnd::ShowControlBars(BOOL bShow)
@@ -76,6 +120,148 @@ void CTavoPFrameWnd::ShowControlBar(CTavoPBaseControlBar* pBar, BOOL bShow, BOOL
         pBar->ShowControlBar(bShow, bDelay, bActivate);
 }
 
+BOOL CTavoPFrameWnd::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup)
+{
+    m_Impl.OnShowPopupMenu(pMenuPopup, this);
+    if (pMenuPopup != NULL && pMenuPopup->IsAlwaysShown())
+        return TRUE;
+    return OnBeforeShowPopupMenu(pMenuPopup);
+}
+
+// ---- input before the framework's own translation
+
+BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    switch (pMsg->message)
+    {
+    case WM_SYSKEYDOWN:
+    {
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
+        {
+            pPopup->SendMessage(WM_CLOSE);
+            return TRUE;
+        }
+        // A minimized frame still lets system keys through, so that Alt+F4 closes it.
+        if (!IsIconic() && m_Impl.ProcessKeyboard((int)pMsg->wParam))
+            return TRUE;
+        break;
+    }
+    case WM_CONTEXTMENU:
+        // Its first parameter is a window, not a key: the keyboard handler has no part in it.
+        break;
+    case WM_KEYDOWN:
+    {
+        if (CTavoPFrameImpl::IsHelpKey(pMsg))
+            break;
+        BOOL bProcessAccel = TRUE;
+        if (m_Impl.ProcessKeyboard((int)pMsg->wParam, &bProcessAccel))
+            return TRUE;
+        if (!bProcessAccel)
+            return FALSE;
+        break;
+    }
+    case WM_SYSKEYUP:
+    {
+        CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+        if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
+        {
+            if (CWnd::GetFocus() == pMenuBar)
+                SetFocus();
+            else
+                pMenuBar->SetFocus();
+            return TRUE;
+        }
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
+            return TRUE;
+        break;
+    }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP:
+        if (m_Impl.ProcessMouseClick(
+                pMsg->message, CPoint((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam)),
+                pMsg->hwnd))
+            return TRUE;
+        break;
+    case WM_MOUSEMOVE:
+    {
+        CPoint pt((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+        ::ClientToScreen(pMsg->hwnd, &pt);
+        if (CTavoPDialogPopupHelper::IsPointOutsidePopup(pt))
+            return TRUE;
+        break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    {
+        CPoint pt((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+        ::ClientToScreen(pMsg->hwnd, &pt);
+        if (m_Impl.ProcessMouseClick(pMsg->message, pt, pMsg->hwnd) || !::IsWindow(pMsg->hwnd))
+            return TRUE;
+        if (pMsg->message == WM_RBUTTONUP && !CTavoPToolBar::IsCustomizeMode())
+        {
+            CWnd* pWnd = CWnd::FromHandlePermanent(pMsg->hwnd);
+            if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)))
+                SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_POPUPMENU, (WPARAM)m_hWnd,
+                            MAKELPARAM(pt.x, pt.y));
+        }
+        break;
+    }
+    }
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL CTavoPFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) == 1)
+    {
+        const UINT uiCmd = LOWORD(wParam);
+        CTavoPToolBar::AddCommandUsage(uiCmd);
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()) &&
+            m_Impl.ProcessKeyboard(VK_ESCAPE))
+            return TRUE;
+        CTavoPWorkspace* pWorkspace = GetWorkspace();
+        if (pWorkspace != NULL && pWorkspace->m_pUserToolsManager != NULL &&
+            pWorkspace->m_pUserToolsManager->InvokeTool(uiCmd))
+            return TRUE;
+    }
+    if (CTavoPToolBar::IsCustomizeMode())
+        return FALSE;
+    return CFrameWnd::OnCommand(wParam, lParam);
+}
+
+// ---- context help
+
+void CTavoPFrameWnd::OnContextHelp()
+{
+    m_bInContextHelp = TRUE;
+    CFrameWnd::OnContextHelp();
+    m_bInContextHelp = FALSE;
+}
+
+void CTavoPFrameWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    // Help mode asks for the frame's topic with no data; once the mode is on, a further
+    // request goes to the help viewer instead of starting help mode inside itself.
+    if (dwData == 0 && m_bInContextHelp && !m_bHelpMode)
+    {
+        OnContextHelp();
+        return;
+    }
+    CFrameWnd::WinHelp(dwData, nCmd);
+}
+
+// ---- layout
+
 void CTavoPFrameWnd::RecalcLayout(BOOL bNotify)
 {
     if (m_bInRecalcLayout || m_bIsMinimized || m_hWnd == NULL)
@@ -85,6 +271,14 @@ void CTavoPFrameWnd::RecalcLayout(BOOL bNotify)
     {
         m_dockManager.RecalcAllBars();
         AdjustClientArea();
+    }
+    else if (CView* pView = GetActiveView();
+             pView != NULL && pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
+    {
+        m_dockManager.RecalcAllBars();
+        const CRect rectView = m_dockManager.GetClientAreaBounds();
+        pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
+                            SWP_NOZORDER | SWP_NOACTIVATE);
     }
     else
     {
@@ -123,6 +317,77 @@ void CTavoPFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
     RecalcLayout(TRUE);
 }
 
+// ---- menus
+
+void CTavoPFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    CFrameWnd::OnUpdateFrameMenu(hMenuAlt);
+    CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+    if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) &&
+        (pMenuBar->GetStyle() & WS_VISIBLE) != 0)
+        SetMenu(NULL);
+}
+
+void CTavoPFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
+{
+    OnUpdateFrameMenu(hMenuAlt);
+    CFrameWnd::DelayUpdateFrameMenu(hMenuAlt);
+}
+
+// ---- handlers
+
+LRESULT CTavoPFrameWnd::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
+{
+    if (m_Impl.TranslateMnemonic(nChar))
+        return MAKELRESULT(MNC_EXECUTE, 0xFFFF);
+    return Default();
+}
+
+void CTavoPFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState == WA_INACTIVE)
+    {
+        if (!CTavoPToolBar::IsCustomizeMode())
+            m_Impl.DeactivateMenu();
+    }
+    else if (nState == WA_CLICKACTIVE)
+        UpdateWindow();
+}
+
+void CTavoPFrameWnd::OnClose()
+{
+    m_Impl.OnCloseFrame();
+    CFrameWnd::OnClose();
+}
+
+void CTavoPFrameWnd::OnDestroy()
+{
+    if (m_hAccelTable != NULL)
+    {
+        ::DestroyAcceleratorTable(m_hAccelTable);
+        m_hAccelTable = NULL;
+    }
+    m_dockManager.SetDockSite(NULL);
+    // Children first, while the frame and its dock manager still exist.
+    CList<HWND, HWND> children;
+    for (CWnd* pChild = GetTopWindow(); pChild != NULL; pChild = pChild->GetNextWindow())
+        children.AddTail(pChild->GetSafeHwnd());
+    for (POSITION pos = children.GetHeadPosition(); pos != NULL;)
+    {
+        HWND hWnd = children.GetNext(pos);
+        if (::IsWindow(hWnd) && ::GetParent(hWnd) == m_hWnd)
+            ::DestroyWindow(hWnd);
+    }
+    CFrameWnd::OnDestroy();
+}
+
+void CTavoPFrameWnd::OnSizing(UINT nSide, LPRECT lpRect)
+{
+    Default();
+    AdjustDockingLayout();
+}
+
 void CTavoPFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     m_bIsMinimized = (nType == SIZE_MINIMIZED);
@@ -141,29 +406,43 @@ void CTavoPFrameWnd::OnSize(UINT nType, int cx, int cy)
     m_bWasMaximized = (nType == SIZE_MAXIMIZED);
 }
 
-void CTavoPFrameWnd::OnSizing(UINT nSide, LPRECT lpRect)
-{
-    Default();
-    AdjustDockingLayout();
-}
-
 void CTavoPFrameWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
 {
     m_dockManager.ShowFloatingFrames(bActive);
 }
 
-void CTavoPFrameWnd::OnDestroy()
+LRESULT CTavoPFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
-    m_dockManager.SetDockSite(NULL);
-    // Children first, while the frame and its dock manager still exist.
-    CList<HWND, HWND> children;
-    for (CWnd* pChild = GetTopWindow(); pChild != NULL; pChild = pChild->GetNextWindow())
-        children.AddTail(pChild->GetSafeHwnd());
-    for (POSITION pos = children.GetHeadPosition(); pos != NULL;)
+    m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);
+    return 0L;
+}
+
+LRESULT CTavoPFrameWnd::OnToolbarCreateNew(WPARAM, LPARAM lParam)
+{
+    return (LRESULT)m_Impl.CreateNewToolbar((LPCTSTR)lParam);
+}
+
+LRESULT CTavoPFrameWnd::OnToolbarDelete(WPARAM, LPARAM lParam)
+{
+    return m_Impl.DeleteToolbar((CTavoPToolBar*)lParam);
+}
+
+void CTavoPFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CTavoPBaseControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    if (pBar == NULL)
     {
-        HWND hWnd = children.GetNext(pos);
-        if (::IsWindow(hWnd) && ::GetParent(hWnd) == m_hWnd)
-            ::DestroyWindow(hWnd);
+        pCmdUI->ContinueRouting();
+        return;
     }
-    CFrameWnd::OnDestroy();
+    pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
+}
+
+BOOL CTavoPFrameWnd::OnBarCheck(UINT nID)
+{
+    CTavoPBaseControlBar* pBar = GetControlBar(nID);
+    if (pBar == NULL)
+        return FALSE;
+    ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE, FALSE);
+    return TRUE;
 }

@@ -101,6 +101,8 @@ public:
 
     // The open popup that receives the keys; null when none is open.
     static CTavoPPopupMenu* GetActiveMenu() { return m_pActivePopupMenu; }
+    // A popup that its frame may not refuse.
+    BOOL IsAlwaysShown() const { return m_bAlwaysShow; }
     static void SetActiveMenu(CTavoPPopupMenu* pMenu) { m_pActivePopupMenu = pMenu; }
 
     // Options shared by all popup menus: the kind of opening animation (0 none, 1 unfold,
@@ -133,6 +135,7 @@ protected:
     BOOL m_bAutoDestroyParent;
     CWnd* m_pMessageWnd;
     CTavoPToolbarMenuButton* m_pParentBtn;
+    BOOL m_bAlwaysShow = FALSE;
     DropDirection m_DropDirection;
     CTavoPPopupMenuBar m_wndMenuBar;
     HMENU m_hMenu;

@@ -45,6 +45,8 @@ public:
     CTavoPPopupMenu* GetPopup() const;
     // The column of item images down the left side is not drawn.
     BOOL IsImageColumnHidden() const { return m_bHideImageColumn; }
+    // A bar that keeps its popup open when the button that opened it is clicked again.
+    BOOL IsKeptOpen() const { return m_bKeepOpen; }
 
     // The delay before a sub-menu opens or closes, read once from the user's settings.
     static int GetMenuShowDelay() { return m_nMenuShowDelay; }
@@ -102,6 +104,7 @@ protected:
     BOOL m_bTrackMode;
     BOOL m_bAcceptRelease;
     BOOL m_bHideImageColumn;
+    BOOL m_bKeepOpen = FALSE;
 
     static int m_nMenuShowDelay;
 

@@ -1,0 +1,3 @@
+#include "framework/CDockBar.h"
+
+IMPLEMENT_DYNAMIC(CDockBar, CWnd)

@@ -1,0 +1,587 @@
+// The library frame with test bars: placement and bar layout through the registry, the order of the state calls, open popups and the menu bar getting keys and clicks first, bar commands and torn-off bars.
+#include "framework/CTestSeams.h"
+#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/ui/foundation/RegistryTestKey.h"
+#include "ui/bars/CTavoPStatusBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPMenuBar.h"
+#include "ui/commandbars/menus/CTavoPMenuIdPool.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/foundation/CTavoPRegistry.h"
+#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPWorkspace.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+CWinApp theTestApp(_T("frametest"));
+
+const char kAppKey[] = "SOFTWARE\\VorlenTests Frame";
+const std::string kBase = "SOFTWARE\\VorlenTests Frame\\frametest\\Settings\\";
+const UINT kFrameID = 128;
+const UINT kToolID = 0xE800;
+const UINT kOtherToolID = 0xE803;
+const UINT kStripID = 0xE805;
+
+std::vector<std::string> g_calls;
+
+DWORD Dword(const std::string& key, const char* lpszName)
+{
+    const std::vector<BYTE> bytes = RegistryTestKey::Value(key, lpszName);
+    DWORD dw = 0;
+    if (bytes.size() == sizeof dw)
+        std::memcpy(&dw, bytes.data(), sizeof dw);
+    return dw;
+}
+
+CRect InFrame(CWnd* pFrame, CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    pFrame->ScreenToClient(rect);
+    return rect;
+}
+
+CRect RectValue(const std::string& key, const char* lpszName)
+{
+    const std::vector<BYTE> bytes = RegistryTestKey::Value(key, lpszName);
+    RECT rect = {};
+    if (bytes.size() == sizeof rect)
+        std::memcpy(&rect, bytes.data(), sizeof rect);
+    return CRect(rect);
+}
+
+} // namespace
+
+// A toolbar of fixed size that records its loads, saves and the layout it is given back; it can
+// be stored as an object, as torn-off bars are.
+class FrameTestToolBar : public CTavoPToolBar
+{
+    DECLARE_SERIAL(FrameTestToolBar)
+public:
+    BOOL Make(CWnd* pParent, UINT nID)
+    {
+        if (!Create(pParent, WS_CHILD | WS_VISIBLE | CBRS_TOP, nID))
+            return FALSE;
+        InsertButton(new CTavoPToolbarButton(ID_APP_EXIT, -1, "Exit"));
+        EnableDocking(CBRS_ALIGN_ANY);
+        return TRUE;
+    }
+    CSize CalcFixedLayout(BOOL, BOOL bHorz) override
+    {
+        return bHorz ? CSize(120, 26) : CSize(26, 120);
+    }
+    void GetMinSize(CSize& size) const override { size = CSize(20, 20); }
+    BOOL LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex) override
+    {
+        g_calls.push_back("load toolbar");
+        return CTavoPToolBar::LoadState(lpszProfileName, nIndex, uiSubIndex);
+    }
+    BOOL SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex) override
+    {
+        g_calls.push_back("save toolbar");
+        return CTavoPToolBar::SaveState(lpszProfileName, nIndex, uiSubIndex);
+    }
+    BOOL TranslateChar(UINT nChar) override { return nChar == m_nMnemonic; }
+    void RestoreDockState(CTavoPDockManager* pDockManager) override
+    {
+        g_calls.push_back(CTavoPDockManager::m_bRestoringDockState ? "restore toolbar"
+                                                                   : "restore outside layout");
+        CTavoPToolBar::RestoreDockState(pDockManager);
+    }
+    UINT m_nMnemonic = 0;
+};
+IMPLEMENT_SERIAL(FrameTestToolBar, CTavoPToolBar, 1)
+
+namespace {
+
+// A fixed bar along the frame, such as a status bar: it keeps its own values beside the layout.
+class StripBar : public CTavoPControlBar
+{
+public:
+    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return CSize(600, 20); }
+    BOOL LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex) override
+    {
+        g_calls.push_back("load strip values");
+        return CTavoPControlBar::LoadState(lpszProfileName, nIndex, uiSubIndex);
+    }
+    BOOL SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex) override
+    {
+        g_calls.push_back("save strip values");
+        return CTavoPControlBar::SaveState(lpszProfileName, nIndex, uiSubIndex);
+    }
+};
+
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS};
+
+// A frame built as the application builds its main frame: a menu bar, toolbars and a fixed bar,
+// docking on every side.
+class AppFrame : public CTavoPFrameWnd
+{
+public:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CTavoPFrameWnd::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        if (!m_wndMenuBar.Create(this) || !m_wndToolBar.Make(this, kToolID) ||
+            !m_wndOther.Make(this, kOtherToolID) || !m_wndStatusBar.Create(this) ||
+            !m_wndStatusBar.SetIndicators(kIndicators, 2) ||
+            !m_wndStrip.Create(NULL, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, CRect(0, 0, 600, 20),
+                               this, kStripID, 0))
+            return -1;
+        EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&m_wndToolBar);
+        DockControlBar(&m_wndOther);
+        AddControlBar(&m_wndStrip);
+        return 0;
+    }
+    LRESULT OnBarMenu(WPARAM wParam, LPARAM lParam)
+    {
+        m_barMenus.push_back(std::make_pair(wParam, lParam));
+        return 0;
+    }
+
+    CTavoPMenuBar m_wndMenuBar;
+    FrameTestToolBar m_wndToolBar;
+    FrameTestToolBar m_wndOther;
+    StripBar m_wndStrip;
+    CTavoPStatusBar m_wndStatusBar;
+    std::vector<std::pair<WPARAM, LPARAM>> m_barMenus;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+const UINT g_uiBarMenu = ::RegisterWindowMessage("TAVOTOOLBAR_POPUPMENU");
+
+BEGIN_MESSAGE_MAP(AppFrame, CTavoPFrameWnd)
+    ON_WM_CREATE()
+    ON_REGISTERED_MESSAGE(g_uiBarMenu, OnBarMenu)
+END_MESSAGE_MAP()
+
+// A popup window standing for an open menu: it records the keys and closings it is sent.
+class RecordingPopup : public CTavoPPopupMenu
+{
+public:
+    BOOL Make(const CRect& rect)
+    {
+        return CMiniFrameWnd::CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "",
+                                       WS_POPUP | WS_VISIBLE, rect);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_KEYDOWN)
+        {
+            m_keys.push_back((int)wParam);
+            return 0;
+        }
+        if (message == WM_CLOSE)
+        {
+            m_nClosed++;
+            return 0;
+        }
+        return CTavoPPopupMenu::WindowProc(message, wParam, lParam);
+    }
+    std::vector<int> m_keys;
+    int m_nClosed = 0;
+};
+
+class Frame : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        theTestApp.SetRegistryKey(_T("VorlenTests Frame"));
+        workspace.SetRegistryBase(_T("Settings"));
+        g_calls.clear();
+    }
+    void TearDown() override
+    {
+        CTavoPPopupMenu::SetActiveMenu(NULL);
+        CTavoPToolBar::SetCustomizeMode(FALSE);
+        if (pFrame != nullptr && ::IsWindow(hwndFrame))
+            pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    AppFrame* Open()
+    {
+        pFrame = new AppFrame;
+        if (!pFrame->LoadFrame(kFrameID, WS_OVERLAPPEDWINDOW))
+            return pFrame = nullptr;
+        hwndFrame = pFrame->m_hWnd;
+        pFrame->ShowWindow(SW_SHOWNORMAL);
+        pFrame->RecalcLayout();
+        PumpMessages();
+        return pFrame;
+    }
+    // Closes the frame as the user does; the frame object goes with its window.
+    void Close()
+    {
+        pFrame->SendMessage(WM_CLOSE);
+        PumpMessages();
+        pFrame = nullptr;
+    }
+    BOOL PreTranslate(UINT message, WPARAM wParam, LPARAM lParam, HWND hwnd = NULL)
+    {
+        MSG msg = {hwnd != NULL ? hwnd : pFrame->m_hWnd, message, wParam, lParam};
+        return pFrame->PreTranslateMessage(&msg);
+    }
+
+    RegistryTestKey scratch{kAppKey};
+    CTavoPWorkspace workspace{TRUE};
+    AppFrame* pFrame = nullptr;
+    HWND hwndFrame = NULL;
+};
+
+TEST_F(Frame, PlacementAndBarLayoutComeBackAtTheNextStart)
+{
+    ASSERT_NE(nullptr, Open());
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    pFrame->MoveWindow(rectWork.left + 50, rectWork.top + 60, 640, 480);
+    pFrame->DockControlBar(&pFrame->m_wndOther, AFX_IDW_DOCKBAR_LEFT);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    ASSERT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
+    pFrame->RecalcLayout();
+    CTavoPDockBar* pLeft = pFrame->GetDockManager()->FindDockBarByAlignment(CBRS_ALIGN_LEFT);
+    ASSERT_EQ(pLeft, pFrame->m_wndOther.GetParentDockBar());
+    const CRect rectOther = InFrame(pLeft, &pFrame->m_wndOther);
+    Close();
+
+    const std::string placement = kBase + "WindowPlacement";
+    EXPECT_EQ(CRect(50, 60, 690, 540) + rectWork.TopLeft(), RectValue(placement, "MainWindowRect"));
+    EXPECT_EQ(0u, Dword(placement, "Flags"));
+    EXPECT_EQ((DWORD)SW_SHOWNORMAL, Dword(placement, "ShowCmd"));
+    // A frame of toolbars and fixed bars has an empty layout: four zero counts.
+    EXPECT_EQ(std::vector<BYTE>(16, 0),
+              RegistryTestKey::Value(kBase + "TavoPDockManager-128", "DockingCBAndSliders"));
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT,
+              Dword(kBase + "TavoPControlBar-59395", "RecentFrameAlignment"));
+
+    ASSERT_NE(nullptr, Open());
+    CRect rectWindow;
+    pFrame->GetWindowRect(rectWindow);
+    EXPECT_EQ(CRect(50, 60, 690, 540) + rectWork.TopLeft(), rectWindow);
+    pLeft = pFrame->GetDockManager()->FindDockBarByAlignment(CBRS_ALIGN_LEFT);
+    EXPECT_EQ(pLeft, pFrame->m_wndOther.GetParentDockBar());
+    EXPECT_EQ(rectOther.Size(), InFrame(pLeft, &pFrame->m_wndOther).Size());
+    EXPECT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
+    EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
+}
+
+TEST_F(Frame, StateIsReadBeforeTheLayoutIsAppliedAndSavedBeforeTheToolbars)
+{
+    ASSERT_NE(nullptr, Open());
+    Close();
+    EXPECT_EQ(g_calls,
+              (std::vector<std::string>{"load toolbar", "load toolbar", "load strip values",
+                                        "save strip values", "save toolbar", "save toolbar"}));
+
+    // Once state is stored, the toolbars are given their layout back after everything is read.
+    g_calls.clear();
+    ASSERT_NE(nullptr, Open());
+    EXPECT_EQ(g_calls,
+              (std::vector<std::string>{"load toolbar", "load toolbar", "load strip values",
+                                        "restore toolbar", "restore toolbar"}));
+}
+
+TEST_F(Frame, DamagedLayoutKeepsTheFramesOwnLayout)
+{
+    // A slider record the layout cannot read yet, and an auto-hide count past the data.
+    const std::vector<std::vector<BYTE>> damaged = {
+        {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0},
+        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 5, 0},
+        {1, 2, 3},
+    };
+    for (const std::vector<BYTE>& bytes : damaged)
+    {
+        ASSERT_NE(nullptr, Open());
+        pFrame->DockControlBar(&pFrame->m_wndOther, AFX_IDW_DOCKBAR_LEFT);
+        Close();
+        RegistryTestKey::SetBinary(kBase + "TavoPDockManager-128", "DockingCBAndSliders", bytes);
+
+        g_calls.clear();
+        ASSERT_NE(nullptr, Open());
+        EXPECT_EQ(0, std::count(g_calls.begin(), g_calls.end(), "restore toolbar"));
+        EXPECT_EQ(pFrame->GetDockManager()->FindDockBarByAlignment(CBRS_ALIGN_TOP),
+                  pFrame->m_wndOther.GetParentDockBar());
+        Close();
+    }
+}
+
+TEST_F(Frame, StoredPlacementOffEveryMonitorIsIgnored)
+{
+    const std::string placement = kBase + "WindowPlacement";
+    RECT rect = {20000, 20000, 20400, 20300};
+    RegistryTestKey::SetBinary(placement, "MainWindowRect",
+                               std::vector<BYTE>((BYTE*)&rect, (BYTE*)&rect + sizeof rect));
+    RegistryTestKey::SetDword(placement, "Flags", 0);
+    RegistryTestKey::SetDword(placement, "ShowCmd", SW_SHOWNORMAL);
+    ASSERT_NE(nullptr, Open());
+    CRect rectWindow;
+    pFrame->GetWindowRect(rectWindow);
+    EXPECT_LT(rectWindow.left, 10000);
+    EXPECT_LT(rectWindow.top, 10000);
+}
+
+TEST_F(Frame, MenuBarTakesOverTheFramesMenu)
+{
+    ASSERT_NE(nullptr, Open());
+    EXPECT_EQ(&pFrame->m_wndMenuBar, pFrame->GetFrameImpl()->GetMenuBar());
+    EXPECT_EQ(NULL, ::GetMenu(pFrame->m_hWnd));
+    EXPECT_NE((HMENU)NULL, pFrame->m_wndMenuBar.GetDefaultMenu());
+    EXPECT_EQ(kFrameID, pFrame->m_wndMenuBar.GetDefaultMenuResId());
+    // The framework puts the frame's menu back; the visible menu bar takes it off again.
+    pFrame->OnUpdateFrameMenu(NULL);
+    EXPECT_EQ(NULL, ::GetMenu(pFrame->m_hWnd));
+}
+
+TEST_F(Frame, AltAloneTogglesTheFocusBetweenMenuBarAndFrame)
+{
+    ASSERT_NE(nullptr, Open());
+    pFrame->SetForegroundWindow();
+    pFrame->SetFocus();
+    PumpMessages();
+    ASSERT_EQ(pFrame->m_hWnd, ::GetFocus());
+    EXPECT_TRUE(PreTranslate(WM_SYSKEYUP, VK_MENU, 0));
+    EXPECT_EQ(pFrame->m_wndMenuBar.m_hWnd, ::GetFocus());
+    EXPECT_TRUE(PreTranslate(WM_SYSKEYUP, VK_MENU, 0));
+    EXPECT_EQ(pFrame->m_hWnd, ::GetFocus());
+}
+
+TEST_F(Frame, MenuCharacterTakenByAVisibleToolbarIsExecuted)
+{
+    ASSERT_NE(nullptr, Open());
+    pFrame->m_wndOther.m_nMnemonic = 'Q';
+    EXPECT_EQ((LRESULT)0xFFFF0002, pFrame->SendMessage(WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), 0));
+    EXPECT_EQ(0, pFrame->SendMessage(WM_MENUCHAR, MAKEWPARAM('Z', MF_POPUP), 0));
+    // A hidden toolbar takes no characters.
+    pFrame->m_wndOther.ShowWindow(SW_HIDE);
+    EXPECT_EQ(0, pFrame->SendMessage(WM_MENUCHAR, MAKEWPARAM('Q', MF_POPUP), 0));
+}
+
+TEST_F(Frame, OpenPopupGetsTheKeysFirst)
+{
+    ASSERT_NE(nullptr, Open());
+    RecordingPopup& popup = *new RecordingPopup; // a frame window: deleted with its window
+    ASSERT_TRUE(popup.Make(CRect(300, 300, 400, 400)));
+    pFrame->OnShowPopupMenu(&popup);
+    ASSERT_EQ(&popup, CTavoPPopupMenu::GetActiveMenu());
+
+    EXPECT_TRUE(PreTranslate(WM_KEYDOWN, 'A', 0));
+    EXPECT_TRUE(PreTranslate(WM_KEYDOWN, VK_DOWN, 0));
+    EXPECT_EQ(popup.m_keys, (std::vector<int>{'A', VK_DOWN}));
+    // A context-menu request carries a window, which is no key for the popup.
+    EXPECT_FALSE(PreTranslate(WM_CONTEXTMENU, (WPARAM)pFrame->m_hWnd, MAKELPARAM(-1, -1)));
+    EXPECT_EQ(2u, popup.m_keys.size());
+    // Alt closes the popup and does nothing else.
+    EXPECT_TRUE(PreTranslate(WM_SYSKEYDOWN, VK_MENU, 0));
+    EXPECT_EQ(1, popup.m_nClosed);
+    EXPECT_EQ(2u, popup.m_keys.size());
+    // The pointer outside the popup moves nothing else; a click there closes the popup and
+    // still reaches its window.
+    CPoint ptOutside(20, 20);
+    EXPECT_TRUE(PreTranslate(WM_MOUSEMOVE, 0, MAKELPARAM(ptOutside.x, ptOutside.y)));
+    EXPECT_FALSE(PreTranslate(WM_LBUTTONDOWN, 0, MAKELPARAM(ptOutside.x, ptOutside.y)));
+    EXPECT_EQ(2, popup.m_nClosed);
+
+    pFrame->OnClosePopupMenu(&popup);
+    EXPECT_EQ(NULL, CTavoPPopupMenu::GetActiveMenu());
+    EXPECT_FALSE(PreTranslate(WM_MOUSEMOVE, 0, MAKELPARAM(ptOutside.x, ptOutside.y)));
+    popup.DestroyWindow();
+}
+
+TEST_F(Frame, ViewTakesWhatTheBarsLeaveExceptWhileMinimized)
+{
+    ASSERT_NE(nullptr, Open());
+    CWnd view;
+    ASSERT_TRUE(view.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1),
+                            pFrame, AFX_IDW_PANE_FIRST));
+    pFrame->RecalcLayout();
+    CRect rectClient;
+    pFrame->GetClientRect(rectClient);
+    const CRect rectView = InFrame(pFrame, &view);
+    EXPECT_EQ(pFrame->GetDockManager()->GetClientAreaBounds(), rectView);
+    // Each toolbar docked on top has a row of its own.
+    EXPECT_EQ(InFrame(pFrame, &pFrame->m_wndOther).bottom, rectView.top);
+    const int nBottomBars =
+        rectClient.bottom - std::min(InFrame(pFrame, &pFrame->m_wndStrip).top,
+                                     InFrame(pFrame, &pFrame->m_wndStatusBar).top);
+    EXPECT_LE(40, nBottomBars);
+    EXPECT_EQ(CRect(0, 52, rectClient.right, rectClient.bottom - nBottomBars), rectView);
+
+    // A minimized frame ignores relayouts and eats key presses, but not the system keys, so
+    // that Alt+F4 still closes it.
+    pFrame->ShowWindow(SW_MINIMIZE);
+    PumpMessages();
+    ASSERT_TRUE(pFrame->IsIconic());
+    view.MoveWindow(0, 0, 1, 1);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(CRect(0, 0, 1, 1), InFrame(pFrame, &view));
+    EXPECT_TRUE(PreTranslate(WM_KEYDOWN, 'A', 0));
+    EXPECT_FALSE(PreTranslate(WM_SYSKEYDOWN, VK_F4, 0x20000000));
+
+    pFrame->ShowWindow(SW_RESTORE);
+    PumpMessages();
+    pFrame->RecalcLayout();
+    EXPECT_EQ(rectView, InFrame(pFrame, &view));
+    view.DestroyWindow();
+}
+
+TEST_F(Frame, RightClickOnAFrameworkDockBarAsksForTheBarMenu)
+{
+    ASSERT_NE(nullptr, Open());
+    CDockBar dockBar;
+    ASSERT_TRUE(dockBar.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE,
+                               CRect(0, 200, 300, 230), pFrame, 0xE81F));
+    const CPoint ptClient(10, 5);
+    CPoint ptScreen = ptClient;
+    dockBar.ClientToScreen(&ptScreen);
+    EXPECT_FALSE(PreTranslate(WM_RBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y), dockBar.m_hWnd));
+    ASSERT_EQ(1u, pFrame->m_barMenus.size());
+    EXPECT_EQ((WPARAM)pFrame->m_hWnd, pFrame->m_barMenus[0].first);
+    EXPECT_EQ(MAKELPARAM(ptScreen.x, ptScreen.y), pFrame->m_barMenus[0].second);
+
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    PreTranslate(WM_RBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y), dockBar.m_hWnd);
+    EXPECT_EQ(1u, pFrame->m_barMenus.size());
+    // Commands are refused while the toolbars are customized.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
+}
+
+TEST_F(Frame, BarCommandsShowAndHideTheBarWithTheirId)
+{
+    ASSERT_NE(nullptr, Open());
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(pFrame->m_wndToolBar.IsWindowVisible());
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
+}
+
+TEST_F(Frame, ContextHelpAsksForHelpOnceWithoutNesting)
+{
+    CTestSeams::Engage();
+    ASSERT_NE(nullptr, Open());
+    pFrame->m_nIDHelp = 0;
+    pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+    EXPECT_EQ(1u, CTestSeams::HelpCalls().size());
+    CTestSeams::Release();
+}
+
+TEST_F(Frame, UserToolbarsCannotBeMadeWithoutARange)
+{
+    CTestSeams::Engage();
+    ASSERT_NE(nullptr, Open());
+    const UINT uiCreate = ::RegisterWindowMessage("TAVOTOOLBAR_CREATE");
+    EXPECT_EQ(0, pFrame->SendMessage(uiCreate, 0, (LPARAM) "mine"));
+    ASSERT_EQ(1u, CTestSeams::MessageBoxes().size());
+    EXPECT_STREQ("You can't create more than 1 user-defined toolbars!",
+                 (LPCTSTR)CTestSeams::MessageBoxes()[0].strText);
+    EXPECT_EQ((UINT)MB_ICONINFORMATION, CTestSeams::MessageBoxes()[0].nType & MB_ICONMASK);
+    CTestSeams::Release();
+}
+
+TEST_F(Frame, TornOffBarsAreNumberedWithoutGapsAndStaleKeysGo)
+{
+    ASSERT_NE(nullptr, Open());
+    const std::string section = kBase + "ControlBars-TearOff";
+    for (int i = 0; i < 4; i++)
+        RegistryTestKey::SetDword(section + "-" + std::to_string(i) + "\\Below", "Old", 1);
+
+    AppFrame* pOther = new AppFrame;
+    ASSERT_TRUE(pOther->Create(NULL, "other"));
+    FrameTestToolBar* pMine1 = new FrameTestToolBar;
+    FrameTestToolBar* pTheirs = new FrameTestToolBar;
+    FrameTestToolBar* pMine2 = new FrameTestToolBar;
+    ASSERT_TRUE(pMine1->Make(pFrame, 0x8001));
+    ASSERT_TRUE(pTheirs->Make(pOther, 0x8002));
+    ASSERT_TRUE(pMine2->Make(pFrame, 0x8003));
+    pMine1->SetWindowText("first");
+    pMine2->SetWindowText("third");
+    CTavoPFrameImpl* pImpl = pFrame->GetFrameImpl();
+    pImpl->AddTearOffBar(pMine1);
+    pImpl->AddTearOffBar(pTheirs);
+    pImpl->AddTearOffBar(pMine2);
+    pImpl->SaveTearOffBars(TRUE);
+
+    EXPECT_EQ(0x8001u, Dword(section + "-0", "ID"));
+    EXPECT_EQ(0x8003u, Dword(section + "-1", "ID"));
+    EXPECT_EQ(std::vector<BYTE>({'t', 'h', 'i', 'r', 'd', 0}),
+              RegistryTestKey::Value(section + "-1", "Name"));
+    EXPECT_FALSE(RegistryTestKey::Exists(section + "-0\\Below"));
+    EXPECT_FALSE(RegistryTestKey::Exists(section + "-2"));
+    EXPECT_FALSE(RegistryTestKey::Exists(section + "-3"));
+    pImpl->RemoveTearOffBar(pTheirs);
+    pTheirs->DestroyWindow();
+    delete pTheirs;
+    pOther->DestroyWindow();
+
+    // Loading brings both back as toolbars of this frame, under their stored IDs.
+    pImpl->LoadTearOffBars();
+    ASSERT_EQ(2, pImpl->GetTearOffBars().GetCount());
+    CTavoPToolBar* pLoaded = (CTavoPToolBar*)pImpl->GetTearOffBars().GetTail();
+    EXPECT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(FrameTestToolBar)));
+    EXPECT_EQ(0x8003, pLoaded->GetDlgCtrlID());
+    CString strName;
+    pLoaded->GetWindowText(strName);
+    EXPECT_STREQ("third", (LPCTSTR)strName);
+}
+
+TEST_F(Frame, TornOffBarsLoadOnlyAsToolbarsWithIDsOfTheirOwn)
+{
+    ASSERT_NE(nullptr, Open());
+    const std::string section = kBase + "ControlBars-TearOff";
+    CTavoPMenuIdPool pool;
+    ASSERT_TRUE(pool.Initialize(0x9000, 0x9010));
+    workspace.m_pTearOffManager = &pool;
+    CTavoPFrameImpl* pImpl = pFrame->GetFrameImpl();
+
+    struct Case
+    {
+        const char* name;
+        UINT uiStoredID;
+        BOOL bToolbar;
+        int nLoaded;
+        UINT uiExpectedID;
+    };
+    const Case cases[] = {
+        {"free ID kept", 0x8001, TRUE, 1, 0x8001},
+        {"ID of the frame's toolbar replaced", kToolID, TRUE, 1, 0x9000},
+        {"stored object that is no toolbar refused", 0x8001, FALSE, 0, 0},
+    };
+    for (const Case& c : cases)
+    {
+        scratch.Remove();
+        {
+            CTavoPRegistryHolder holder;
+            CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+            ASSERT_TRUE(reg.CreateKey((kBase + "ControlBars-TearOff-0").c_str()));
+            reg.WriteNumber("ID", c.uiStoredID);
+            reg.WriteString("Name", "bar");
+            FrameTestToolBar bar;
+            CObList list;
+            if (c.bToolbar)
+                reg.Write("State", &bar);
+            else
+                reg.Write("State", &list);
+        }
+        // Key 1 is missing: key 2 is never reached.
+        RegistryTestKey::SetDword(section + "-2", "ID", 0x8005);
+        pImpl->LoadTearOffBars();
+        ASSERT_EQ(c.nLoaded, pImpl->GetTearOffBars().GetCount()) << c.name;
+        if (c.nLoaded > 0)
+        {
+            EXPECT_EQ((int)c.uiExpectedID,
+                      ((CWnd*)pImpl->GetTearOffBars().GetHead())->GetDlgCtrlID())
+                << c.name;
+        }
+    }
+    workspace.m_pTearOffManager = NULL;
+}
+
+} // namespace

@@ -1,0 +1,321 @@
+// The dock manager's saved layout: every bar's own values, the layout archive, and applying a loaded layout.
+#include "ui/bars/docking/CTavoPDockManager.h"
+#include "ui/bars/CTavoPControlBar.h"
+#include "ui/bars/docking/CTavoPDockBar.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPSlider.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/foundation/BuildRegistryPath.h"
+#include "ui/foundation/CTavoPRegistryHolder.h"
+#include <memory>
+#include <vector>
+
+namespace {
+
+const UINT kMemFileGrowBy = 1024;
+const int kArchiveBufferSize = 4096;
+const char kLayoutValue[] = "DockingCBAndSliders";
+
+// Bars that keep their own values beside the layout: docking panes and every bar that is not a
+// toolbar (toolbars keep theirs with their buttons).
+BOOL KeepsOwnValues(const CObject* pObject)
+{
+    if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+        return TRUE;
+    return pObject->IsKindOf(RUNTIME_CLASS(CTavoPControlBar)) &&
+           !pObject->IsKindOf(RUNTIME_CLASS(CTavoPToolBar));
+}
+
+// The bars of the docked list and the floating frames load or save their own values.
+void LoadSaveOwnValues(const CObList& lstBars, BOOL bSave, LPCTSTR lpszProfileName)
+{
+    for (POSITION pos = lstBars.GetHeadPosition(); pos != NULL;)
+    {
+        CObject* pObject = lstBars.GetNext(pos);
+        if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPMiniFrameWnd)))
+        {
+            CTavoPMiniFrameWnd* pMiniFrame = (CTavoPMiniFrameWnd*)pObject;
+            if (bSave)
+                pMiniFrame->SaveState(lpszProfileName);
+            else
+                pMiniFrame->LoadState(lpszProfileName);
+        }
+        else if (KeepsOwnValues(pObject))
+        {
+            CTavoPBaseControlBar* pBar = (CTavoPBaseControlBar*)pObject;
+            if (bSave)
+                pBar->SaveState(lpszProfileName);
+            else
+                pBar->LoadState(lpszProfileName);
+        }
+    }
+}
+
+int ReadInt(CArchive& ar)
+{
+    LONG n = 0;
+    ar >> n;
+    return (int)n;
+}
+
+}
+
+CString CTavoPDockManager::LayoutKey(LPCTSTR lpszProfileName, UINT uiID)
+{
+    CString strKey;
+    strKey.Format("%sTavoPDockManager-%d",
+                  (LPCTSTR)BuildRegistryPath("TavoPDockManagers", lpszProfileName), (int)uiID);
+    return strKey;
+}
+
+void CTavoPDockManager::RemoveLoadedAutoHideRecords()
+{
+    while (!m_lstLoadedAutoHideRecords.IsEmpty())
+        delete m_lstLoadedAutoHideRecords.RemoveHead();
+}
+
+BOOL CTavoPDockManager::SaveState(LPCTSTR lpszProfileName, UINT uiID)
+{
+    const CString strKey = LayoutKey(lpszProfileName, uiID);
+
+    LoadSaveOwnValues(m_lstControlBars, TRUE, lpszProfileName);
+    LoadSaveOwnValues(m_lstMiniFrames, TRUE, lpszProfileName);
+
+    BYTE* pData = NULL;
+    UINT nBytes = 0;
+    try
+    {
+        CMemFile file(kMemFileGrowBy);
+        CArchive ar(&file, CArchive::store, kArchiveBufferSize);
+        Serialize(ar);
+        ar.Close();
+        nBytes = (UINT)file.GetLength();
+        pData = file.Detach();
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+
+    CTavoPRegistryHolder holder;
+    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+    const BOOL bResult = reg.CreateKey(strKey) && reg.WriteBinary(kLayoutValue, pData, nBytes);
+    free(pData);
+    return bResult;
+}
+
+BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
+{
+    const CString strKey = LayoutKey(lpszProfileName, uiID);
+
+    LoadSaveOwnValues(m_lstControlBars, FALSE, lpszProfileName);
+    for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, m_lstAutoHideBars.GetNext(pos));
+        CTavoPBaseControlBar* pPane = pSlider != NULL ? pSlider->GetFirstBar() : NULL;
+        if (pPane != NULL && pPane->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+            pPane->LoadState(lpszProfileName);
+    }
+    LoadSaveOwnValues(m_lstMiniFrames, FALSE, lpszProfileName);
+
+    BYTE* pData = NULL;
+    UINT nBytes = 0;
+    {
+        CTavoPRegistryHolder holder;
+        CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
+        if (!reg.Open(strKey) || !reg.ReadBinary(kLayoutValue, &pData, &nBytes))
+            return FALSE;
+    }
+    std::unique_ptr<BYTE[]> block(pData);
+
+    BOOL bResult = FALSE;
+    try
+    {
+        CMemFile file(pData, nBytes);
+        CArchive ar(&file, CArchive::load, kArchiveBufferSize);
+        Serialize(ar);
+        ar.Close();
+        m_bLoadFailed = FALSE;
+        bResult = TRUE;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        m_bLoadFailed = TRUE;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        // Whatever the broken archive made so far goes again.
+        for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != NULL;)
+        {
+            CObject* pObject = m_lstLoadedBars.GetNext(pos);
+            if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
+                ((CWnd*)pObject)->DestroyWindow();
+            else
+                ((CTavoPBaseControlBar*)pObject)->SetStoredValue(FALSE);
+        }
+        m_lstLoadedBars.RemoveAll();
+        m_bLoadFailed = TRUE;
+    }
+    return bResult;
+}
+
+void CTavoPDockManager::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        // Tabbed bars, docked panes with their sliders, floating frames and auto-hidden panes
+        // keep their sections empty until those kinds can write their own contents.
+        std::vector<CTavoPBaseTabbedBar*> empty;
+        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
+        {
+            CTavoPBaseTabbedBar* pTabbed =
+                DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, m_lstControlBars.GetNext(pos));
+            if (pTabbed != NULL && pTabbed->CanFloat() &&
+                (pTabbed->GetUnderlinedWindow() == NULL ||
+                 pTabbed->GetUnderlinedWindow()->GetTabsNum() == 0))
+                empty.push_back(pTabbed);
+        }
+        for (CTavoPBaseTabbedBar* pTabbed : empty)
+            pTabbed->Undock(TRUE);
+        ar << (LONG)0;
+        ar << (LONG)0;
+        ar << (LONG)0;
+        ar << (LONG)0;
+        return;
+    }
+
+    m_lstLoadedBars.RemoveAll();
+    m_lstLoadedTabbedBars.RemoveAll();
+    RemoveLoadedAutoHideRecords();
+    m_lstLoadedMiniFrames.RemoveAll();
+
+    // Tab contents, sliders and floating frames cannot be read back yet: a section that holds
+    // any of them is treated as damaged, which keeps the frame's own layout.
+    if (ReadInt(ar) != 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    if (ReadInt(ar) != 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    if (ReadInt(ar) != 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+
+    const int nAutoHide = ReadInt(ar);
+    if (nAutoHide < 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    for (int i = 0; i < nAutoHide; i++)
+    {
+        std::unique_ptr<AutoHideRecord> pRecord(new AutoHideRecord);
+        pRecord->nBarID = ReadInt(ar);
+        pRecord->dwAlignment = (DWORD)ReadInt(ar);
+        pRecord->bVisible = ReadInt(ar);
+        const int nSiblings = ReadInt(ar);
+        if (nSiblings < 0)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        // A damaged count runs into the end of the data and stops there.
+        for (int j = 0; j < nSiblings; j++)
+        {
+            const int nID = ReadInt(ar);
+            if (nID != -1)
+                pRecord->lstSiblingIDs.AddHead(nID);
+        }
+        ar >> pRecord->rectBar;
+        for (int& nState : pRecord->nToolbarState)
+            nState = ReadInt(ar);
+        m_lstLoadedAutoHideRecords.AddTail(pRecord.release());
+    }
+}
+
+void CTavoPDockManager::SetDockState()
+{
+    if (m_bLoadFailed || m_pDockSite == NULL)
+        return;
+
+    // Collect the bars to restore.
+    std::vector<CTavoPControlBar*> collected;
+    BOOL bAnyStored = FALSE;
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CObject* pObject = m_lstControlBars.GetNext(pos);
+        if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPDockBar)))
+        {
+            const CObList& lstDocked = ((CTavoPDockBar*)pObject)->GetDockedBars();
+            for (POSITION posBar = lstDocked.GetHeadPosition(); posBar != NULL;)
+            {
+                CTavoPControlBar* pBar =
+                    DYNAMIC_DOWNCAST(CTavoPControlBar, lstDocked.GetNext(posBar));
+                if (pBar != NULL)
+                    collected.push_back(pBar);
+            }
+        }
+        else if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPControlBar)))
+        {
+            CTavoPControlBar* pBar = (CTavoPControlBar*)pObject;
+            if (pBar->CanFloat())
+                collected.push_back(pBar);
+            else if (pBar->GetStoredValue())
+                bAnyStored = TRUE;
+        }
+    }
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPMiniFrameWnd* pMiniFrame = (CTavoPMiniFrameWnd*)m_lstMiniFrames.GetNext(pos);
+        CTavoPControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPControlBar, pMiniFrame->GetControlBar());
+        if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseToolBar)))
+            collected.push_back(pBar);
+    }
+    for (CTavoPControlBar* pBar : collected)
+    {
+        if (pBar->GetStoredValue())
+            bAnyStored = TRUE;
+    }
+
+    // A frame of toolbars and fixed bars only has an empty archive; its bars still come back
+    // from their own values.
+    if (m_lstLoadedBars.IsEmpty() && m_lstLoadedMiniFrames.IsEmpty() &&
+        m_lstLoadedTabbedBars.IsEmpty() && !bAnyStored)
+        return;
+
+    m_bRestoringDockState = TRUE;
+
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPControlBar, m_lstControlBars.GetNext(pos));
+        if (pBar == NULL || pBar->CanFloat() || !pBar->GetStoredValue())
+            continue;
+        const CRect rect = pBar->GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect;
+        pBar->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        pBar->ShowWindow(pBar->GetStoredVisibility() ? SW_SHOWNOACTIVATE : SW_HIDE);
+    }
+
+    // Bars stored floating go to their floating places first; a bar stored docked goes straight
+    // to its dock bar, without a needless trip through a floating frame.
+    for (CTavoPControlBar* pBar : collected)
+    {
+        if (pBar->GetStoredValue() && pBar->GetLoadedFloatingState() &&
+            !pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
+            pBar->FloatControlBar(pBar->GetRecentDockInfo().m_rectRecentFloatingRect, TAVOP_DM_SHOW,
+                                  FALSE);
+    }
+    for (CTavoPControlBar* pBar : collected)
+    {
+        if (pBar->GetStoredValue() && !pBar->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+        {
+            pBar->RestoreDockState(this);
+            pBar->StoreRecentDockedRect();
+        }
+    }
+
+    AdjustDockingLayout(NULL);
+    RecalcAllBars();
+
+    m_lstLoadedBars.RemoveAll();
+    m_lstLoadedTabbedBars.RemoveAll();
+    m_lstLoadedMiniFrames.RemoveAll();
+    m_bRestoringDockState = FALSE;
+}
