@@ -4,7 +4,9 @@
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
 #include "ui/commandbars/CTavoPToolbarEditBoxButton.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -292,11 +294,38 @@ TEST_F(ControlButtonFixture, ComboWithoutAnEditFieldDrawsItsOwnText)
 {
     auto* pCombo = Add(bar1, MakeCombo());
     EXPECT_TRUE(pCombo->GetEditCtrl() == NULL);
-    EXPECT_TRUE(pCombo->SelectItem(0, FALSE));
-    EXPECT_EQ(CString("50%"), pCombo->GetText());
     EXPECT_FALSE(pCombo->SelectItem(3, FALSE));
     // The list window itself is never shown.
     EXPECT_FALSE(IsVisible(pCombo->GetComboBox()));
+
+    const CRect rectCombo = pCombo->GetComboRect();
+    ASSERT_FALSE(rectCombo.IsRectEmpty());
+    const CRect rectText(rectCombo.left + 4, rectCombo.top + 4,
+                         pCombo->GetDropButtonRect().left - 2, rectCombo.bottom - 4);
+    auto textPixels = [&]() {
+        DibCanvas canvas(rectCombo.right + 10, rectCombo.bottom + 10);
+        CDC* pDC = CDC::FromHandle(canvas.dc());
+        pDC->SelectObject(&GetGlobalData().fontRegular);
+        pCombo->OnDraw(pDC, pCombo->Rect(), NULL, TRUE);
+        const int nArea = rectText.Width() * rectText.Height();
+        return nArea - canvas.Count(::GetSysColor(COLOR_WINDOW), rectText.left, rectText.top,
+                                    rectText.right, rectText.bottom);
+    };
+    EXPECT_EQ(0, textPixels());
+    EXPECT_TRUE(pCombo->SelectItem(1, FALSE));
+    EXPECT_EQ(CString("100%"), pCombo->GetText());
+    EXPECT_GT(textPixels(), 0);
+}
+
+TEST_F(ControlButtonFixture, InCustomizeModeTheComboIsCreatedDisabled)
+{
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    auto* pCombo = Add(bar1, MakeCombo(CBS_DROPDOWN));
+    const BOOL bComboEnabled = pCombo->GetComboBox()->IsWindowEnabled();
+    const BOOL bEditEnabled = pCombo->GetEditCtrl()->IsWindowEnabled();
+    CTavoPToolBar::SetCustomizeMode(FALSE);
+    EXPECT_FALSE(bComboEnabled);
+    EXPECT_FALSE(bEditEnabled);
 }
 
 // ---- place on the bar ----
