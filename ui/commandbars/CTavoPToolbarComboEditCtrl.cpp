@@ -1,22 +1,15 @@
 #include "ui/commandbars/CTavoPToolbarComboEditCtrl.h"
 #include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
 
-BEGIN_MESSAGE_MAP(CTavoPToolbarComboEditCtrl, CEdit)
-    ON_WM_SETFOCUS()
-    ON_WM_KILLFOCUS()
-    ON_WM_MOUSEMOVE()
-    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
-END_MESSAGE_MAP()
-
 CTavoPToolbarComboEditCtrl::CTavoPToolbarComboEditCtrl(CTavoPToolbarComboBoxButton& button)
-    : m_button(button), m_bTracked(FALSE)
+    : m_button(button)
 {}
 
 BOOL CTavoPToolbarComboEditCtrl::PreTranslateMessage(MSG* pMsg)
 {
     CComboBox* pCombo = m_button.m_pWndCombo;
     if (pMsg->message != WM_KEYDOWN || pCombo == NULL || pCombo->GetSafeHwnd() == NULL)
-        return CEdit::PreTranslateMessage(pMsg);
+        return CTavoPToolbarHostedEdit::PreTranslateMessage(pMsg);
 
     const UINT nKey = (UINT)pMsg->wParam;
     const BOOL bPlain =
@@ -49,11 +42,7 @@ BOOL CTavoPToolbarComboEditCtrl::PreTranslateMessage(MSG* pMsg)
 
     switch (nKey)
     {
-    case VK_TAB:
-        if (CWnd* pParent = GetParent())
-            if (CWnd* pNext = pParent->GetNextDlgTabItem(this, FALSE))
-                pNext->SetFocus();
-        return TRUE;
+    case VK_TAB: FocusNextTabItem(); return TRUE;
     case VK_ESCAPE:
         pCombo->ShowDropDown(FALSE);
         if (CWnd* pFrame = GetTopLevelFrame())
@@ -71,38 +60,15 @@ BOOL CTavoPToolbarComboEditCtrl::PreTranslateMessage(MSG* pMsg)
         break;
     default: break;
     }
-    return CEdit::PreTranslateMessage(pMsg);
+    return CTavoPToolbarHostedEdit::PreTranslateMessage(pMsg);
 }
 
-void CTavoPToolbarComboEditCtrl::OnSetFocus(CWnd* /*pOldWnd*/)
+void CTavoPToolbarComboEditCtrl::SetButtonHot(BOOL bHot)
 {
-    Default();
-    m_button.SetHot(TRUE);
-    m_button.NotifyCommand(CBN_SETFOCUS);
+    m_button.SetHot(bHot);
 }
 
-void CTavoPToolbarComboEditCtrl::OnKillFocus(CWnd* /*pNewWnd*/)
+void CTavoPToolbarComboEditCtrl::OnFocusChanged(BOOL bFocus)
 {
-    Default();
-    m_button.SetHot(FALSE);
-    m_button.NotifyCommand(CBN_KILLFOCUS);
-}
-
-void CTavoPToolbarComboEditCtrl::OnMouseMove(UINT /*nFlags*/, CPoint /*point*/)
-{
-    Default();
-    m_button.SetHot(TRUE);
-    if (!m_bTracked)
-    {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, GetSafeHwnd(), 0};
-        m_bTracked = ::TrackMouseEvent(&tme);
-    }
-}
-
-LRESULT CTavoPToolbarComboEditCtrl::OnMouseLeave(WPARAM /*wParam*/, LPARAM /*lParam*/)
-{
-    m_bTracked = FALSE;
-    if (::GetFocus() != GetSafeHwnd())
-        m_button.SetHot(FALSE);
-    return Default();
+    m_button.NotifyCommand(bFocus ? CBN_SETFOCUS : CBN_KILLFOCUS);
 }

@@ -1,10 +1,10 @@
 // The edit field a combo-box toolbar button lays over its drawn combo box: keys, focus and typing go back to the button.
 #pragma once
-#include "framework/FrameworkWin.h"
+#include "ui/commandbars/CTavoPToolbarHostedEdit.h"
 
 class CTavoPToolbarComboBoxButton;
 
-class CTavoPToolbarComboEditCtrl : public CEdit
+class CTavoPToolbarComboEditCtrl : public CTavoPToolbarHostedEdit
 {
 public:
     explicit CTavoPToolbarComboEditCtrl(CTavoPToolbarComboBoxButton& button);
@@ -12,12 +12,8 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
-    CTavoPToolbarComboBoxButton& m_button;
-    BOOL m_bTracked;
+    void SetButtonHot(BOOL bHot) override;
+    void OnFocusChanged(BOOL bFocus) override;
 
-    void OnSetFocus(CWnd* pOldWnd);
-    void OnKillFocus(CWnd* pNewWnd);
-    void OnMouseMove(UINT nFlags, CPoint point);
-    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
-    DECLARE_MESSAGE_MAP()
+    CTavoPToolbarComboBoxButton& m_button;
 };

@@ -1,29 +1,17 @@
 #include "ui/commandbars/CTavoPToolbarEditCtrl.h"
 #include "ui/commandbars/CTavoPToolbarEditBoxButton.h"
 
-BEGIN_MESSAGE_MAP(CTavoPToolbarEditCtrl, CEdit)
-    ON_WM_SETFOCUS()
-    ON_WM_KILLFOCUS()
-    ON_WM_MOUSEMOVE()
-    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
-END_MESSAGE_MAP()
-
-CTavoPToolbarEditCtrl::CTavoPToolbarEditCtrl(CTavoPToolbarEditBoxButton& button)
-    : m_button(button), m_bTracked(FALSE)
+CTavoPToolbarEditCtrl::CTavoPToolbarEditCtrl(CTavoPToolbarEditBoxButton& button) : m_button(button)
 {}
 
 BOOL CTavoPToolbarEditCtrl::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message != WM_KEYDOWN)
-        return CEdit::PreTranslateMessage(pMsg);
+        return CTavoPToolbarHostedEdit::PreTranslateMessage(pMsg);
 
     switch (pMsg->wParam)
     {
-    case VK_TAB:
-        if (CWnd* pParent = GetParent())
-            if (CWnd* pNext = pParent->GetNextDlgTabItem(this, FALSE))
-                pNext->SetFocus();
-        return TRUE;
+    case VK_TAB: FocusNextTabItem(); return TRUE;
     case VK_ESCAPE:
         if (CWnd* pFrame = GetTopLevelFrame())
             pFrame->SetFocus();
@@ -50,36 +38,10 @@ BOOL CTavoPToolbarEditCtrl::PreTranslateMessage(MSG* pMsg)
             return TRUE;
         }
     }
-    return CEdit::PreTranslateMessage(pMsg);
+    return CTavoPToolbarHostedEdit::PreTranslateMessage(pMsg);
 }
 
-void CTavoPToolbarEditCtrl::OnSetFocus(CWnd* /*pOldWnd*/)
+void CTavoPToolbarEditCtrl::SetButtonHot(BOOL bHot)
 {
-    Default();
-    m_button.SetHot(TRUE);
-}
-
-void CTavoPToolbarEditCtrl::OnKillFocus(CWnd* /*pNewWnd*/)
-{
-    Default();
-    m_button.SetHot(FALSE);
-}
-
-void CTavoPToolbarEditCtrl::OnMouseMove(UINT /*nFlags*/, CPoint /*point*/)
-{
-    Default();
-    m_button.SetHot(TRUE);
-    if (!m_bTracked)
-    {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, GetSafeHwnd(), 0};
-        m_bTracked = ::TrackMouseEvent(&tme);
-    }
-}
-
-LRESULT CTavoPToolbarEditCtrl::OnMouseLeave(WPARAM /*wParam*/, LPARAM /*lParam*/)
-{
-    m_bTracked = FALSE;
-    if (::GetFocus() != GetSafeHwnd())
-        m_button.SetHot(FALSE);
-    return Default();
+    m_button.SetHot(bHot);
 }

@@ -1,10 +1,10 @@
 // The edit control an edit-box toolbar button places on its bar: keyboard, hot state and text changes go back to the button.
 #pragma once
-#include "framework/FrameworkWin.h"
+#include "ui/commandbars/CTavoPToolbarHostedEdit.h"
 
 class CTavoPToolbarEditBoxButton;
 
-class CTavoPToolbarEditCtrl : public CEdit
+class CTavoPToolbarEditCtrl : public CTavoPToolbarHostedEdit
 {
 public:
     explicit CTavoPToolbarEditCtrl(CTavoPToolbarEditBoxButton& button);
@@ -12,12 +12,7 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
-    CTavoPToolbarEditBoxButton& m_button;
-    BOOL m_bTracked;
+    void SetButtonHot(BOOL bHot) override;
 
-    void OnSetFocus(CWnd* pOldWnd);
-    void OnKillFocus(CWnd* pNewWnd);
-    void OnMouseMove(UINT nFlags, CPoint point);
-    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
-    DECLARE_MESSAGE_MAP()
+    CTavoPToolbarEditBoxButton& m_button;
 };
