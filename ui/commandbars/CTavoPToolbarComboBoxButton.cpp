@@ -258,7 +258,7 @@ void CTavoPToolbarComboBoxButton::CopyFrom(const CTavoPToolbarButton& src)
 void CTavoPToolbarComboBoxButton::OnAddToCustomizePage()
 {
     CObList listButtons;
-    if (CTavoPToolBar::GetCommandButtons(m_nID, listButtons) > 0)
+    if (CTavoPToolBar::GetCommandButtons(m_nID, listButtons) > 0 && listButtons.GetHead() != this)
         CopyFrom(*(CTavoPToolbarButton*)listButtons.GetHead());
 }
 

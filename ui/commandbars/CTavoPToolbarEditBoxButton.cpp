@@ -74,7 +74,7 @@ void CTavoPToolbarEditBoxButton::CopyFrom(const CTavoPToolbarButton& src)
 void CTavoPToolbarEditBoxButton::OnAddToCustomizePage()
 {
     CObList listButtons;
-    if (CTavoPToolBar::GetCommandButtons(m_nID, listButtons) > 0)
+    if (CTavoPToolBar::GetCommandButtons(m_nID, listButtons) > 0 && listButtons.GetHead() != this)
         CopyFrom(*(CTavoPToolbarButton*)listButtons.GetHead());
 }
 
