@@ -1,6 +1,8 @@
 // A toolbar's buttons, name and resource items kept in the registry between runs.
 #include "tests/support/ArchiveBytes.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
+#include "ui/bars/docking/CTavoPDockBarRow.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -194,6 +196,35 @@ TEST_F(ToolbarState, FloatingLengthIsKeptOnlyByDataVersionsFromSixTwo)
     ASSERT_TRUE(bar.SaveState(kProfile.c_str()));
     EXPECT_EQ(nWithout + 4, RegistryTestKey::Value(kKey, "Buttons").size());
     bar.DestroyWindow();
+}
+
+TEST_F(ToolbarState, DockedBarLoadingTextLabelsMakesItsRowThicker)
+{
+    CStateToolBar labelled;
+    Make(labelled, kSavedResource);
+    labelled.EnableTextLabels(TRUE);
+    ASSERT_TRUE(labelled.SaveState(kProfile.c_str()));
+    labelled.DestroyWindow();
+
+    CTavoPFrameWnd* pFrame = new CTavoPFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "docked", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                               CRect(100, 100, 700, 400)));
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    CStateToolBar bar;
+    Make(bar, kSavedResource);
+    bar.SetParent(pFrame);
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    ASSERT_NE(nullptr, bar.GetDockRow());
+    const int nPlain = bar.GetDockRow()->GetThickness();
+
+    ASSERT_TRUE(bar.LoadState(kProfile.c_str()));
+    EXPECT_TRUE(bar.AreTextLabels());
+    CRect rect;
+    bar.GetWindowRect(rect);
+    EXPECT_GT(rect.Height(), nPlain);
+    EXPECT_EQ(rect.Height(), bar.GetDockRow()->GetThickness());
+    pFrame->DestroyWindow();
 }
 
 TEST_F(ToolbarState, DamagedStoredButtonsFailAndKeepTheResourceButtons)
