@@ -7,6 +7,7 @@ namespace {
 struct SeamState
 {
     bool bEngaged = false;
+    bool bFakePrinter = false;
     std::deque<int> messageBoxAnswers;
     std::deque<std::pair<bool, CString>> fileDialogAnswers;
     std::vector<CTestSeams::MessageBoxCall> messageBoxes;
@@ -69,6 +70,7 @@ void CTestSeams::Clear()
     s.beeps.clear();
     s.shellLaunches.clear();
     s.helpCalls.clear();
+    s.bFakePrinter = false;
 }
 
 void CTestSeams::QueueMessageBoxAnswer(int nAnswer)
@@ -171,4 +173,18 @@ BOOL CTestSeams::TakeFileDialogAnswer(CString& strPath, BOOL* pbHandled)
     s.fileDialogAnswers.pop_front();
     strPath = answer.second;
     return answer.first ? TRUE : FALSE;
+}
+
+void CTestSeams::SetFakePrinter(bool bPresent)
+{
+    State().bFakePrinter = bPresent;
+}
+
+HDC CTestSeams::CreatePrinterDC(BOOL* pbHandled)
+{
+    SeamState& s = State();
+    *pbHandled = s.bEngaged;
+    if (!s.bEngaged || !s.bFakePrinter)
+        return nullptr;
+    return ::CreateCompatibleDC(nullptr);
 }

@@ -41,6 +41,9 @@ public:
     // Answers for the next file dialogs: a path chosen with OK, or cancel.
     static void QueueFileDialogAnswer(LPCTSTR lpszPath);
     static void QueueFileDialogCancel();
+    // Whether a printer exists while engaged (none by default, as on this machine). The fake
+    // printer is a memory DC: its pages measure what the screen measures.
+    static void SetFakePrinter(bool bPresent);
 
     static const std::vector<MessageBoxCall>& MessageBoxes();
     static const std::vector<UINT>& Beeps();
@@ -56,6 +59,9 @@ public:
     // While engaged: takes the next file-dialog answer (TRUE with a path, FALSE for cancel, and
     // cancel when none is queued). Returns FALSE in *pbHandled when the real dialog must run.
     static BOOL TakeFileDialogAnswer(CString& strPath, BOOL* pbHandled);
+    // While engaged: a DC of the fake printer, or null without one. Returns FALSE in *pbHandled
+    // when the real printer must be asked.
+    static HDC CreatePrinterDC(BOOL* pbHandled);
 };
 
 // Shorthands for the library's code.

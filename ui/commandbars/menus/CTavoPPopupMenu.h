@@ -1,8 +1,10 @@
 // The window of every drop-down menu, sub-menu and context menu, holding one popup menu bar.
 #pragma once
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
+#include <ctime>
 
 class CTavoPToolbarMenuButton;
+class CTavoPToolbarButton;
 
 class CTavoPPopupMenu : public CMiniFrameWnd
 {
@@ -21,12 +23,81 @@ public:
         DROP_LEFT = 4
     };
 
+    // The parts of the popup a screen point can fall on.
+    enum HitPart
+    {
+        HitNone = 0,
+        HitRightShadow = 1,
+        HitBottomShadow = 2,
+        HitOutside = 4,
+        HitTearOff = 5
+    };
+
     virtual CTavoPPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
+    // True while a chosen command is being dispatched.
+    virtual BOOL IsInCommand() { return m_wndMenuBar.IsInCommand(); }
+    // Creates, places and shows the popup; x = y = -1 places it at the owner's client origin
+    // plus (5, 5).
+    virtual BOOL Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked = FALSE,
+                        BOOL bOwnMessage = FALSE);
+    virtual void RecalcLayout(BOOL bNotify = TRUE) override;
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                          AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
     // The button that opened this popup; null for a context menu.
     CTavoPToolbarMenuButton* GetParentButton() const { return m_pParentBtn; }
+    void SetParentButton(CTavoPToolbarMenuButton* pButton, DropDirection drop)
+    {
+        m_pParentBtn = pButton;
+        m_DropDirection = drop;
+    }
+    // The parent button is going away before this popup.
+    void ForgetParentButton() { m_pParentBtn = nullptr; }
     // The popup whose item bar holds the parent button; null at the top of a chain.
     CTavoPPopupMenu* GetParentPopupMenu() const;
     DropDirection GetDropDirection() const { return m_DropDirection; }
+    CWnd* GetMessageWnd() const { return m_pMessageWnd; }
+    void SetMessageWnd(CWnd* pWnd) { m_pMessageWnd = pWnd; }
+    HMENU GetHMenu() const { return m_hMenu; }
+    void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroy = bAutoDestroy; }
+    void SetCloseParent(BOOL bCloseParent) { m_bAutoDestroyParent = bCloseParent; }
+    BOOL IsClosing() const { return m_bIsClosing; }
+    BOOL IsPainted() const { return m_bPainted; }
+    BOOL IsScrollable() const { return m_bScrollable; }
+    BOOL IsAnimationDone() const { return m_bAnimationIsDone; }
+    int GetShadowDepth() const { return m_iShadowSize; }
+    CSize GetFinalSize() const { return m_FinalSize; }
+    CRect GetScrollUpRect() const { return m_rectScrollUp; }
+    CRect GetScrollDownRect() const { return m_rectScrollDn; }
+    BOOL IsRightAlign() const { return !m_bIsAnimRight; }
+    BOOL IsUnfoldDown() const { return m_bIsAnimDown; }
+    CSize GetAnimatedSize() const { return m_AnimSize; }
+    int GetFadePercent() const { return m_iFadePercent; }
+
+    // ---- items, forwarded to the item bar ----
+    int InsertItem(const CTavoPToolbarButton& button, int iInsertAt = -1);
+    int InsertSeparator(int iInsertAt = -1);
+    void RemoveAllItems();
+    int GetMenuItemCount() const;
+    CTavoPToolbarButton* GetMenuItem(int iIndex) const;
+
+    // Every item cancels its tracking, so that the whole chain of open sub-menus closes.
+    void CancelAllItems();
+    // Closes this popup level.
+    void CloseMenu(BOOL bSetFocusToBar = FALSE);
+    // Reopens the popup in place with all items shown.
+    void ShowAllCommands();
+    // 4 outside the client, 1 and 2 in the right and bottom shadow, 5 on the tear-off caption.
+    int HitTest(CPoint ptScreen) const;
+    // Writes the items edited in customize mode back into the parent buttons up the chain.
+    void SaveItemsToParentButtons();
+    void UpdateShadow();
+
+    // Tells the frame a popup became the active menu (null = none is active); FALSE when the
+    // frame refuses it, which closes the popup.
+    static BOOL ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu);
+    // Re-saves the shadow areas of the open popups that a changed screen rectangle touches.
+    static void UpdateAllShadows(LPRECT lprectScreen = NULL);
 
     // The open popup that receives the keys; null when none is open.
     static CTavoPPopupMenu* GetActiveMenu() { return m_pActivePopupMenu; }
@@ -36,11 +107,83 @@ public:
     // 2 slide, 3 fade) and whether popups cast a shadow.
     static int m_AnimationType;
     static BOOL m_bMenuShadows;
+    static int m_AnimationSpeed;
+    // While set, popups show rarely used items too.
+    static BOOL m_bShowAllCommands;
+
+    // Timers of the popup window.
+    enum
+    {
+        kTimerAnimation = 1,
+        kTimerScroll = 2
+    };
 
 protected:
+    BOOL InitMenuBar();
+    void StartAnimation();
+    void DrawFullMenu(CDC* pDC);
+    void DrawScrollButton(CDC* pDC, const CRect& rect, BOOL bUp, BOOL bHighlighted);
+    void DrawAnimationFrame(CDC* pDC);
+    void UpdateScrollButtons();
+    void EnsureSelectedVisible();
+    void ExpandRecentFiles();
+    CFrameWnd* GetTopFrame() const;
+    void FreeBitmaps();
+
+    BOOL m_bAutoDestroyParent;
+    CWnd* m_pMessageWnd;
     CTavoPToolbarMenuButton* m_pParentBtn;
     DropDirection m_DropDirection;
     CTavoPPopupMenuBar m_wndMenuBar;
+    HMENU m_hMenu;
+    CPoint m_ptLocation;
+    CPoint m_ptLocationInitial;
+    CSize m_FinalSize;
+    int m_nMenuBarHeight;
+    BOOL m_bAutoDestroy;
+    BOOL m_bTrackMode;
+    BOOL m_bPainted;
+    BOOL m_bIsClosing;
+    CString m_strCaption;
+    CSize m_AnimSize;
+    BOOL m_bIsAnimRight;
+    BOOL m_bIsAnimDown;
+    BOOL m_bAnimationIsDone;
+    BOOL m_bAnimate;
+    CBitmap m_bmpShadowRight;
+    CBitmap m_bmpShadowBottom;
+    CBitmap m_bmpScreen;
+    HBITMAP m_hbmpAnimation[3];
+    BYTE* m_pAnimationBits[3];
+    int m_iFadePercent;
+    int m_iShadowSize;
+    BOOL m_bScrollable;
+    CRect m_rectScrollUp;
+    CRect m_rectScrollDn;
+    int m_iScrollMode; // -1 up, 1 down, 0 none
+    int m_iScrollBtnHeight;
+    BOOL m_bTearOffTracking;
+    CRect m_rectTearOffCaption;
+    BOOL m_bInRecalc;
 
     static CTavoPPopupMenu* m_pActivePopupMenu;
+    static clock_t m_nLastAnimTime;
+
+public:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnPaint();
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    void OnDestroy();
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+
+protected:
+    virtual void PostNcDestroy() override;
+    DECLARE_MESSAGE_MAP()
 };

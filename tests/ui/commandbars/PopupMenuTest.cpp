@@ -1,0 +1,755 @@
+// Menus drawn as toolbars in a real frame: the menu button's menus and archive, the popup's item
+// bar import, the chosen command's way to the frame, placement at the work-area edges and keys.
+#include "ui/commandbars/CTavoPCommandUsage.h"
+#include "ui/commandbars/CTavoPShowAllButton.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPMenuIdPool.h"
+#include "ui/commandbars/menus/CTavoPMenuSound.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/foundation/CTavoPWorkspace.h"
+#include "tests/support/DibCanvas.h"
+#include <gtest/gtest.h>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+const UINT kNew = 31001, kOpen = 31002, kSave = 31003, kClose = 31004, kCut = 31005;
+const UINT kCopy = 31006, kPaste = 31007, kAbout = 31008;
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+// File (New, Open, ---, Save, Close), Edit (Cut, Copy, Paste, sub-menu Special (About)).
+HMENU BuildFileMenu()
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_STRING, kNew, "&New\tCtrl+N");
+    ::AppendMenu(hMenu, MF_STRING, kOpen, "&Open");
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenu(hMenu, MF_STRING, kSave, "&Save");
+    ::AppendMenu(hMenu, MF_STRING, kClose, "&Close");
+    return hMenu;
+}
+
+HMENU BuildEditMenu()
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_STRING, kCut, "Cu&t");
+    ::AppendMenu(hMenu, MF_STRING, kCopy, "&Copy");
+    ::AppendMenu(hMenu, MF_STRING, kPaste, "&Paste");
+    HMENU hSpecial = ::CreatePopupMenu();
+    ::AppendMenu(hSpecial, MF_STRING, kAbout, "&About");
+    ::AppendMenu(hMenu, MF_POPUP, (UINT_PTR)hSpecial, "&Special");
+    return hMenu;
+}
+
+// A frame that records commands and prompts, checks that no popup is left when a command
+// arrives, and gives key presses to the open popup first, as library frames do.
+class CMenuFrame : public CFrameWnd
+{
+public:
+    std::vector<UINT> events; // prompts as 1, commands as their IDs
+    BOOL bPopupGoneAtCommand = TRUE;
+    HWND hwndPopupAtChoice = NULL;
+    CMenuFrame() { m_bAutoMenuEnable = FALSE; }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        const UINT uiCmd = LOWORD(wParam);
+        if (uiCmd >= kNew && uiCmd <= kAbout)
+        {
+            events.push_back(uiCmd);
+            if (CTavoPPopupMenu::GetActiveMenu() != nullptr ||
+                (hwndPopupAtChoice != NULL && ::IsWindow(hwndPopupAtChoice)))
+                bPopupGoneAtCommand = FALSE;
+            return TRUE;
+        }
+        return CFrameWnd::OnCommand(wParam, lParam);
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pMsg->message == WM_KEYDOWN && pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
+        {
+            pPopup->SendMessage(WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
+            return TRUE;
+        }
+        return CFrameWnd::PreTranslateMessage(pMsg);
+    }
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM)
+    {
+        if (wParam == AFX_IDS_IDLEMESSAGE)
+            events.push_back(1);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuFrame, CFrameWnd)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+END_MESSAGE_MAP()
+
+// Frame messages go through its pre-translation, as the application's message loop does.
+void PumpThroughFrame(CMenuFrame* pFrame)
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (pFrame->PreTranslateMessage(&msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+void PressKey(CMenuFrame* pFrame, UINT vk)
+{
+    pFrame->PostMessage(WM_KEYDOWN, vk, 0);
+    PumpThroughFrame(pFrame);
+}
+
+// A stored object of a class that is no button.
+class CStranger : public CObject
+{
+    DECLARE_SERIAL(CStranger)
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << (DWORD)7;
+        else
+        {
+            DWORD dw = 0;
+            ar >> dw;
+        }
+    }
+};
+
+IMPLEMENT_SERIAL(CStranger, CObject, 1)
+
+std::mutex g_soundLock;
+std::vector<std::string> g_sounds;
+
+BOOL WINAPI RecordSound(LPCTSTR pszSound, HMODULE, DWORD)
+{
+    std::lock_guard<std::mutex> lock(g_soundLock);
+    g_sounds.push_back(pszSound != nullptr ? pszSound : "");
+    return TRUE;
+}
+
+class MenuFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CTavoPToolBar::ResetAllImages();
+        CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
+        CTavoPPopupMenu::m_AnimationType = 0;
+        frame = new CMenuFrame;
+        ASSERT_TRUE(frame->Create(NULL, "menus", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                  CRect(100, 100, 700, 500)));
+        ASSERT_TRUE(bar.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+        HMENU hFile = BuildFileMenu();
+        HMENU hEdit = BuildEditMenu();
+        bar.InsertButton(new CTavoPToolbarMenuButton(0, hFile, -1, "&File"));
+        bar.InsertButton(new CTavoPToolbarMenuButton(0, hEdit, -1, "&Edit"));
+        ::DestroyMenu(hFile);
+        ::DestroyMenu(hEdit);
+        bar.AdjustLayout();
+        Pump();
+    }
+    void TearDown() override
+    {
+        for (int i = 0; i < bar.GetCount(); i++)
+            bar.GetButton(i)->OnCancelMode();
+        Pump();
+        if (bar.GetSafeHwnd() != NULL)
+            bar.DestroyWindow();
+        frame->DestroyWindow();
+        Pump();
+    }
+    CTavoPToolbarMenuButton* Entry(int i) { return (CTavoPToolbarMenuButton*)bar.GetButton(i); }
+    CMenuFrame* frame = nullptr;
+    CTavoPToolBar bar;
+};
+
+} // namespace
+
+// ---- the menu button ----
+
+TEST(MenuButton, MenuHandleRoundTripKeepsItemsBreaksDefaultAndTearOffCaption)
+{
+    CTavoPWorkspace workspace;
+    CTavoPMenuIdPool pool;
+    ASSERT_TRUE(pool.Initialize(40000, 40010));
+    workspace.m_pTearOffManager = &pool;
+
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_STRING, kNew, "&New");
+    ::AppendMenu(hMenu, MF_STRING | MF_MENUBREAK, kOpen, "&Open");
+    HMENU hSub = ::CreatePopupMenu();
+    ::AppendMenu(hSub, MF_STRING, kAbout, "&About");
+    CString strCaption = "&Tools";
+    CTavoPMenuIdPool::EmbedId(40003, strCaption);
+    ::AppendMenu(hMenu, MF_POPUP, (UINT_PTR)hSub, strCaption);
+    ::SetMenuDefaultItem(hMenu, kOpen, FALSE);
+
+    {
+        CTavoPToolbarMenuButton button(0, hMenu, -1, "&File");
+        ::DestroyMenu(hMenu);
+        ASSERT_EQ(3, button.GetCommands().GetCount());
+        CTavoPToolbarMenuButton* pSub = (CTavoPToolbarMenuButton*)button.GetCommands().GetTail();
+        EXPECT_EQ((UINT)-1, pSub->m_nID);
+        EXPECT_EQ(40003u, pSub->GetTearOffID());
+        EXPECT_EQ(CString("&Tools"), pSub->m_strText);
+        EXPECT_EQ(0u, pool.GetFreeId() == 40003 ? 1u : 0u); // marked as used
+
+        HMENU hBack = button.CreateMenu();
+        ASSERT_NE((HMENU)NULL, hBack);
+        ASSERT_EQ(3, ::GetMenuItemCount(hBack));
+        EXPECT_EQ(kOpen, ::GetMenuDefaultItem(hBack, FALSE, GMDI_USEDISABLED));
+        EXPECT_TRUE(::GetMenuState(hBack, 1, MF_BYPOSITION) & MF_MENUBREAK);
+        char szText[64] = "";
+        ::GetMenuStringA(hBack, 2, szText, sizeof(szText), MF_BYPOSITION);
+        CString strBack = szText;
+        EXPECT_EQ(40003u, CTavoPMenuIdPool::ExtractId(strBack));
+        EXPECT_EQ(CString("&Tools"), strBack);
+        ::DestroyMenu(hBack);
+    }
+    workspace.m_pTearOffManager = nullptr;
+}
+
+TEST(MenuButton, ArchiveHoldsTheTearOffIdOnlyForVersionsThatWriteIt)
+{
+    struct Case
+    {
+        int major, minor;
+        bool holdsId;
+    } cases[] = {{4, 70, false}, {3, 90, false}, {4, 71, true}, {5, 0, true}, {-1, 0, true}};
+
+    CTavoPWorkspace workspace;
+    for (const Case& c : cases)
+    {
+        workspace.m_iSavedVersionMajor = c.major;
+        workspace.m_iSavedVersionMinor = c.minor;
+        HMENU hMenu = BuildEditMenu();
+        CTavoPToolbarMenuButton source(0, hMenu, -1, "&Edit");
+        ::DestroyMenu(hMenu);
+        source.SetTearOff(123);
+
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            source.Serialize(ar);
+        }
+        CTavoPToolbarMenuButton plain(0, NULL, -1, "&Edit");
+        CMemFile plainFile;
+        {
+            CArchive ar(&plainFile, CArchive::store);
+            plain.CTavoPToolbarButton::Serialize(ar);
+        }
+        // Base fields, optional ID, the count and the four sub-items follow.
+        const ULONGLONG nBase = plainFile.GetLength();
+        file.SeekToBegin();
+        std::vector<BYTE> bytes((size_t)file.GetLength());
+        file.Read(bytes.data(), (UINT)bytes.size());
+        if (c.holdsId)
+        {
+            EXPECT_EQ(123u, *(const UINT*)&bytes[(size_t)nBase]) << c.major << "." << c.minor;
+        }
+
+        file.SeekToBegin();
+        CTavoPToolbarMenuButton loaded;
+        {
+            CArchive ar(&file, CArchive::load);
+            loaded.Serialize(ar);
+        }
+        EXPECT_EQ(c.holdsId ? 123u : 0u, loaded.GetTearOffID()) << c.major << "." << c.minor;
+        EXPECT_TRUE(loaded.CompareWith(source)) << c.major << "." << c.minor;
+        EXPECT_EQ(4, loaded.GetCommands().GetCount());
+        source.SetTearOff(0);
+        loaded.SetTearOff(0);
+    }
+}
+
+TEST(MenuButton, ArchiveWithAnObjectThatIsNoButtonFailsCleanly)
+{
+    CTavoPWorkspace workspace;
+    workspace.m_iSavedVersionMajor = 4;
+    workspace.m_iSavedVersionMinor = 70;
+    CTavoPToolbarMenuButton base(0, NULL, -1, "&Edit");
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        base.CTavoPToolbarButton::Serialize(ar);
+        ar.WriteCount(1);
+        CStranger stranger;
+        ar.WriteObject(&stranger);
+    }
+    file.SeekToBegin();
+    CTavoPToolbarMenuButton loaded;
+    BOOL bThrown = FALSE;
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        loaded.Serialize(ar);
+    }
+    catch (CException* e)
+    {
+        bThrown = TRUE;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
+    EXPECT_EQ(0, loaded.GetCommands().GetCount());
+}
+
+// ---- the item bar ----
+
+TEST_F(MenuFixture, ImportDropsStraySeparatorsAndKeepsStatesThenGoesBackIntoAMenu)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenu(hMenu, MF_STRING, kNew, "&New");
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenu(hMenu, MF_STRING | MF_GRAYED, kOpen, "&Open");
+    ::AppendMenu(hMenu, MF_STRING | MF_CHECKED, kSave, "&Save");
+    ::AppendMenu(hMenu, MF_STRING | MF_MENUBREAK, kClose, "&Close");
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+    ::SetMenuDefaultItem(hMenu, kSave, FALSE);
+
+    CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
+    ASSERT_TRUE(pPopup->Create(frame, 10, 10, hMenu, FALSE, TRUE));
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    struct Expect
+    {
+        UINT id;
+        UINT style;
+    } expected[] = {{kNew, 0},
+                    {0, TBBS_SEPARATOR},
+                    {kOpen, TBBS_DISABLED},
+                    {kSave, TBBS_CHECKED},
+                    {kClose, TAVOP_TBBS_BREAK}};
+    ASSERT_EQ(5, pBar->GetCount());
+    for (int i = 0; i < 5; i++)
+    {
+        EXPECT_EQ(expected[i].id, pBar->GetButton(i)->m_nID) << i;
+        EXPECT_EQ(expected[i].style,
+                  pBar->GetButton(i)->m_nStyle &
+                      (TBBS_SEPARATOR | TBBS_DISABLED | TBBS_CHECKED | TAVOP_TBBS_BREAK))
+            << i;
+    }
+    EXPECT_EQ(kSave, pBar->GetDefaultMenuId());
+    // Two columns: Close starts the second one at the right of the first.
+    EXPECT_GT(pBar->GetButton(4)->Rect().left, pBar->GetButton(0)->Rect().left);
+    EXPECT_EQ(pBar->GetButton(0)->Rect().top, pBar->GetButton(4)->Rect().top);
+
+    HMENU hBack = pBar->CreateMenuFromItems();
+    ASSERT_EQ(5, ::GetMenuItemCount(hBack));
+    const UINT types[] = {MFT_STRING, MFT_SEPARATOR, MFT_STRING, MFT_STRING, MFT_STRING};
+    for (int i = 0; i < 5; i++)
+    {
+        MENUITEMINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_TYPE | MIIM_ID;
+        char szText[64] = "";
+        info.dwTypeData = szText;
+        info.cch = sizeof(szText);
+        ASSERT_TRUE(::GetMenuItemInfo(hBack, i, TRUE, &info));
+        EXPECT_EQ(types[i], info.fType & MFT_SEPARATOR) << i;
+        EXPECT_EQ(expected[i].id, info.wID) << i;
+    }
+    EXPECT_EQ(kSave, ::GetMenuDefaultItem(hBack, FALSE, GMDI_USEDISABLED));
+    ::DestroyMenu(hBack);
+    pPopup->SendMessage(WM_CLOSE);
+    Pump();
+}
+
+TEST_F(MenuFixture, RemovingItemsForgetsTheDelayedSubMenuTimers)
+{
+    ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    CTavoPToolbarMenuButton* pSpecial = (CTavoPToolbarMenuButton*)pBar->GetButton(3);
+    pBar->ScheduleOpenSubMenu(pSpecial, 1);
+    EXPECT_EQ(pSpecial, pBar->GetDelayedOpenItem());
+    pBar->RemoveAllButtons();
+    EXPECT_EQ(nullptr, pBar->GetDelayedOpenItem());
+    EXPECT_EQ(nullptr, pBar->GetDelayedCloseItem());
+    // A timer tick that still arrives finds nothing to open.
+    pBar->SendMessage(WM_TIMER, CTavoPPopupMenuBar::kTimerOpenSubMenu);
+    EXPECT_EQ(0, pBar->GetCount());
+}
+
+// ---- the chosen command ----
+
+TEST_F(MenuFixture, ChosenCommandArrivesAfterTheIdlePromptWithTheMenusClosed)
+{
+    CTavoPMenuSound::Player previous = CTavoPMenuSound::SetPlayer(RecordSound);
+    CTavoPMenuSound::EnableSounds(TRUE);
+    const int nUsageBefore = GetCommandUsage().GetCount(kCopy);
+
+    ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(pPopup, CTavoPPopupMenu::GetActiveMenu());
+    frame->hwndPopupAtChoice = pPopup->GetSafeHwnd();
+    frame->events.clear();
+
+    PressKey(frame, VK_DOWN); // Cut
+    PressKey(frame, VK_DOWN); // Copy
+    PressKey(frame, VK_RETURN);
+    PumpThroughFrame(frame);
+
+    ASSERT_FALSE(frame->events.empty());
+    EXPECT_EQ(kCopy, frame->events.back());
+    EXPECT_EQ(1u, frame->events[frame->events.size() - 2]);
+    EXPECT_TRUE(frame->bPopupGoneAtCommand);
+    EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
+    EXPECT_EQ(nUsageBefore + 1, GetCommandUsage().GetCount(kCopy));
+
+    bool bCommandSound = false;
+    for (int i = 0; i < 100 && !bCommandSound; i++)
+    {
+        ::Sleep(10);
+        std::lock_guard<std::mutex> lock(g_soundLock);
+        for (const std::string& s : g_sounds)
+            bCommandSound = bCommandSound || s == "MenuCommand";
+    }
+    EXPECT_TRUE(bCommandSound);
+    CTavoPMenuSound::SetPlayer(previous);
+}
+
+TEST_F(MenuFixture, ClickReleasedOutsideEveryMenuClosesTheChainWithoutACommand)
+{
+    ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    frame->events.clear();
+    const CPoint inside = pBar->GetButton(0)->Rect().CenterPoint();
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
+    pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-500, -500));
+    PumpThroughFrame(frame);
+    EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
+    for (UINT e : frame->events)
+        EXPECT_EQ(1u, e);
+}
+
+// ---- placement ----
+
+TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
+{
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    // The bar is moved so that its first entry lies where the case asks.
+    struct Case
+    {
+        const char* name;
+        CPoint barAt; // screen position of the bar
+        int expectedDrop;
+        bool above;        // the popup ends above the button
+        bool rightAligned; // the popup ends one pixel inside the right edge
+    } cases[] = {
+        {"middle", CPoint(300, 200), CTavoPPopupMenu::DROP_DOWN, false, false},
+        {"right edge", CPoint(rectWork.right - 30, 200), CTavoPPopupMenu::DROP_NONE, false, true},
+        {"bottom edge", CPoint(300, rectWork.bottom - 30), CTavoPPopupMenu::DROP_UP, true, false},
+    };
+    for (const Case& c : cases)
+    {
+        frame->SetWindowPos(NULL, c.barAt.x - 10, c.barAt.y - 40, 600, 200,
+                            SWP_NOZORDER | SWP_NOACTIVATE);
+        Pump();
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE)) << c.name;
+        CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.name;
+        CRect rectPopup;
+        pPopup->GetWindowRect(rectPopup);
+        CRect rectButton = Entry(0)->Rect();
+        bar.ClientToScreen(rectButton);
+        EXPECT_EQ(c.expectedDrop, pPopup->GetDropDirection()) << c.name;
+        EXPECT_GE(rectPopup.left, rectWork.left) << c.name;
+        EXPECT_LE(rectPopup.right - pPopup->GetShadowDepth(), rectWork.right) << c.name;
+        EXPECT_GE(rectPopup.top, rectWork.top) << c.name;
+        EXPECT_LE(rectPopup.bottom - pPopup->GetShadowDepth(), rectWork.bottom) << c.name;
+        if (c.above)
+        {
+            EXPECT_EQ(rectButton.top, rectPopup.top + pPopup->GetFinalSize().cy) << c.name;
+        }
+        else
+        {
+            EXPECT_EQ(rectButton.bottom - 1, rectPopup.top) << c.name;
+        }
+        if (c.rightAligned)
+        {
+            EXPECT_EQ(rectWork.right - 1, rectPopup.left + pPopup->GetFinalSize().cx) << c.name;
+        }
+        Entry(0)->OnCancelMode();
+        Pump();
+    }
+}
+
+TEST_F(MenuFixture, SubMenuAtTheRightEdgeOpensLeftOfItsParent)
+{
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    frame->SetWindowPos(NULL, rectWork.right - 150, 200, 600, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPToolbarMenuButton* pSpecial =
+        (CTavoPToolbarMenuButton*)pPopup->GetMenuBar()->GetButton(3);
+    ASSERT_TRUE(pSpecial->OpenPopupMenu(pPopup->GetMenuBar()));
+    CTavoPPopupMenu* pSub = pSpecial->GetPopupMenu();
+    ASSERT_NE(nullptr, pSub);
+    EXPECT_EQ(pPopup, pSub->GetParentPopupMenu());
+    CRect rectParent, rectSub;
+    pPopup->GetWindowRect(rectParent);
+    pSub->GetWindowRect(rectSub);
+    EXPECT_EQ(CTavoPPopupMenu::DROP_LEFT, pSub->GetDropDirection());
+    EXPECT_EQ(rectParent.left, rectSub.left + pSub->GetFinalSize().cx);
+}
+
+// ---- keys ----
+
+TEST_F(MenuFixture, KeysMoveBetweenMenusAndActOnOneLevel)
+{
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    ASSERT_NE(nullptr, Entry(0)->GetPopupMenu());
+
+    PressKey(frame, VK_RIGHT); // File -> Edit
+    EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
+    ASSERT_NE(nullptr, Entry(1)->GetPopupMenu());
+    PressKey(frame, VK_RIGHT); // wraps to File
+    ASSERT_NE(nullptr, Entry(0)->GetPopupMenu());
+    EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
+    PressKey(frame, VK_LEFT); // wraps back to Edit
+    ASSERT_NE(nullptr, Entry(1)->GetPopupMenu());
+
+    // The mnemonic of the sub-menu item opens its menu with the first item selected.
+    CTavoPPopupMenu* pEdit = Entry(1)->GetPopupMenu();
+    PressKey(frame, 'S');
+    CTavoPToolbarMenuButton* pSpecial = (CTavoPToolbarMenuButton*)pEdit->GetMenuBar()->GetButton(3);
+    ASSERT_NE(nullptr, pSpecial->GetPopupMenu());
+    EXPECT_EQ(pSpecial->GetPopupMenu(), CTavoPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(0, pSpecial->GetPopupMenu()->GetMenuBar()->GetHighlightedButton());
+
+    // Escape closes one level at a time.
+    PressKey(frame, VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(nullptr, pSpecial->GetPopupMenu());
+    EXPECT_EQ(pEdit, Entry(1)->GetPopupMenu());
+    EXPECT_EQ(pEdit, CTavoPPopupMenu::GetActiveMenu());
+    PressKey(frame, VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
+    EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+}
+
+// ---- recent files, the menu delay, painting, animation and scrolling ----
+
+TEST_F(MenuFixture, RecentFilesAreNumberedWithTheirAmpersandsKept)
+{
+    const UINT kRecent = 57616;
+    struct Case
+    {
+        std::vector<const char*> files;
+        std::vector<CString> expected; // item texts after New, or "-" for a separator
+    } cases[] = {
+        {{"C:\\data\\R&D.txt", "C:\\data\\b.txt"},
+         {"-", "&1 C:\\data\\R&&D.txt", "&2 C:\\data\\b.txt", "-", "&Close"}},
+        {{}, {"-", "&Close"}},
+    };
+    for (const Case& c : cases)
+    {
+        CWinApp app("menus");
+        app.m_pRecentFileList = new CRecentFileList(0, "Recent File List", "File%d", 4);
+        for (auto it = c.files.rbegin(); it != c.files.rend(); ++it)
+            app.m_pRecentFileList->Add(*it);
+
+        HMENU hMenu = ::CreatePopupMenu();
+        ::AppendMenu(hMenu, MF_STRING, kNew, "&New");
+        ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenu(hMenu, MF_STRING, kRecent, "Recent File");
+        ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenu(hMenu, MF_STRING, kClose, "&Close");
+        CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
+        ASSERT_TRUE(pPopup->Create(frame, 10, 10, hMenu, FALSE, TRUE));
+        CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+        ASSERT_EQ((int)c.expected.size() + 1, pBar->GetCount());
+        for (int i = 1; i < pBar->GetCount(); i++)
+        {
+            CTavoPToolbarButton* pItem = pBar->GetButton(i);
+            const CString strText =
+                (pItem->m_nStyle & TBBS_SEPARATOR) ? CString("-") : pItem->m_strText;
+            EXPECT_EQ(c.expected[i - 1], strText) << i;
+        }
+        if (!c.files.empty())
+        {
+            EXPECT_EQ(kRecent + 1, pBar->GetButton(3)->m_nID);
+        }
+        pPopup->SendMessage(WM_CLOSE);
+        Pump();
+    }
+}
+
+TEST_F(MenuFixture, MenuShowDelayComesFromTheUserSettingCappedAt5000)
+{
+    HKEY hKey = NULL;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &hKey));
+    char szSaved[64] = "";
+    DWORD cbSaved = sizeof(szSaved);
+    const bool bHadValue = ::RegQueryValueExA(hKey, "MenuShowDelay", NULL, NULL, (BYTE*)szSaved,
+                                              &cbSaved) == ERROR_SUCCESS;
+    struct Case
+    {
+        const char* value; // null: no value
+        int expected;
+    } cases[] = {{"9000", 5000}, {"-1", 5000}, {"250", 250}, {nullptr, 500}};
+    for (const Case& c : cases)
+    {
+        if (c.value != nullptr)
+            ::RegSetValueExA(hKey, "MenuShowDelay", 0, REG_SZ, (const BYTE*)c.value,
+                             (DWORD)strlen(c.value) + 1);
+        else
+            ::RegDeleteValueA(hKey, "MenuShowDelay");
+        CTavoPPopupMenuBar::ResetMenuShowDelay();
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+        EXPECT_EQ(c.expected, CTavoPPopupMenuBar::GetMenuShowDelay())
+            << (c.value ? c.value : "none");
+        Entry(0)->OnCancelMode();
+        Pump();
+    }
+    if (bHadValue)
+        ::RegSetValueExA(hKey, "MenuShowDelay", 0, REG_SZ, (const BYTE*)szSaved, cbSaved);
+    else
+        ::RegDeleteValueA(hKey, "MenuShowDelay");
+    ::RegCloseKey(hKey);
+    CTavoPPopupMenuBar::ResetMenuShowDelay();
+}
+
+TEST_F(MenuFixture, PrintingTheItemBarDrawsItsItems)
+{
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenuBar* pBar = Entry(0)->GetPopupMenu()->GetMenuBar();
+    CRect rect;
+    pBar->GetClientRect(rect);
+    const COLORREF clrBlank = RGB(1, 2, 3);
+    DibCanvas canvas(rect.Width(), rect.Height(), clrBlank);
+    pBar->SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
+    const CRect rectItem = pBar->GetButton(0)->Rect();
+    const int nArea = rectItem.Width() * rectItem.Height();
+    // The background is painted and the text of the first item stands out from it.
+    EXPECT_EQ(0, canvas.Count(clrBlank, 0, 0, rect.Width(), rect.Height()));
+    const COLORREF clrBack = canvas.Pixel(rectItem.right - 2, rectItem.top + 1);
+    EXPECT_LT(canvas.Count(clrBack, rectItem.left, rectItem.top, rectItem.right, rectItem.bottom),
+              nArea);
+}
+
+TEST_F(MenuFixture, FadeRaisesTenPercentATickAndShowsTheItemsWhenDone)
+{
+    CTavoPPopupMenu::m_AnimationType = 3;
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_FALSE(pPopup->IsAnimationDone());
+    EXPECT_FALSE(pPopup->GetMenuBar()->IsWindowVisible());
+    int nTicks = 0;
+    int nLast = pPopup->GetFadePercent();
+    while (!pPopup->IsAnimationDone() && nTicks < 20)
+    {
+        pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerAnimation);
+        nTicks++;
+        if (!pPopup->IsAnimationDone())
+        {
+            EXPECT_EQ(nLast + 10, pPopup->GetFadePercent());
+            nLast = pPopup->GetFadePercent();
+        }
+    }
+    CTavoPPopupMenu::m_AnimationType = 0;
+    EXPECT_TRUE(pPopup->IsAnimationDone());
+    EXPECT_GT(pPopup->GetFadePercent(), 100);
+    EXPECT_LE(nTicks, 11);
+    EXPECT_TRUE(pPopup->GetMenuBar()->IsWindowVisible());
+}
+
+TEST_F(MenuFixture, MenuTallerThanTheWorkAreaScrolls)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    for (int i = 0; i < 120; i++)
+    {
+        CString strText;
+        strText.Format("Item %d", i);
+        ::AppendMenu(hMenu, MF_STRING, kNew, strText);
+    }
+    CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
+    ASSERT_TRUE(pPopup->Create(frame, 10, 10, hMenu, FALSE, TRUE));
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    ASSERT_TRUE(pPopup->IsScrollable());
+    EXPECT_FALSE(pPopup->GetScrollDownRect().IsRectEmpty());
+    EXPECT_EQ(0, pBar->GetOffset());
+
+    // Keys bring the selected item into view.
+    pPopup->SendMessage(WM_KEYDOWN, VK_END);
+    EXPECT_GT(pBar->GetOffset(), 0);
+    CRect rectBar;
+    pBar->GetClientRect(rectBar);
+    EXPECT_LE(pBar->GetButton(119)->Rect().bottom, rectBar.bottom);
+    pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+    EXPECT_EQ(0, pBar->GetOffset());
+    pPopup->SendMessage(WM_CLOSE);
+    Pump();
+}
+
+namespace {
+
+struct BasicCommandsAccess : CTavoPToolBar
+{
+    static void Clear() { BasicCommands().RemoveAll(); }
+};
+
+} // namespace
+
+TEST_F(MenuFixture, RarelyUsedItemsAreHiddenYetTheirMnemonicsRunThem)
+{
+    CTavoPToolBar::AddBasicCommand(kNew);
+    GetCommandUsage().RemoveAll();
+    for (int i = 0; i < 20; i++)
+    {
+        GetCommandUsage().AddUsage(kOpen);
+        GetCommandUsage().AddUsage(kClose);
+    }
+    ASSERT_TRUE(CTavoPToolBar::IsCommandRarelyUsed(kSave));
+
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    EXPECT_FALSE(pBar->AreAllCommandsShown());
+    EXPECT_EQ(-1, pBar->CommandToIndex(kSave));
+    EXPECT_TRUE(
+        pBar->GetButton(pBar->GetCount() - 1)->IsKindOf(RUNTIME_CLASS(CTavoPShowAllButton)));
+
+    frame->events.clear();
+    PressKey(frame, 'S');
+    PumpThroughFrame(frame);
+    ASSERT_FALSE(frame->events.empty());
+    EXPECT_EQ(kSave, frame->events.back());
+    EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
+
+    BasicCommandsAccess::Clear();
+    GetCommandUsage().RemoveAll();
+}
