@@ -64,6 +64,8 @@ void CTavoPCommandUsage::Serialize(CArchive& ar)
         DWORD dwTotal = 0;
         ar >> dwTotal;
         m_nTotalUsage = dwTotal;
+        // The stored counts replace the ones of this run; they must not add to them.
+        m_CommandsUsage.RemoveAll();
     }
     m_CommandsUsage.Serialize(ar);
 }

@@ -47,11 +47,11 @@ CTavoPToolBar::CTavoPToolBar()
       m_nMaxBtnHeight(0), m_sizeButtonLocked(23, 22), m_sizeImageLocked(16, 15),
       m_sizeCurButtonLocked(23, 22), m_sizeCurImageLocked(16, 15), m_iButtonCapture(-1),
       m_iHighlighted(-1), m_iSelected(-1), m_iHot(-1), m_bResourceWasChanged(FALSE),
-      m_nTooltipsCount(0), m_iDragIndex(-1), m_rectDrag(0, 0, 0, 0), m_pDragButton(NULL),
-      m_ptStartDrag(-1, -1), m_bIsDragCopy(FALSE), m_bStretchButton(FALSE), m_rectTrack(0, 0, 0, 0),
-      m_iImagesOffset(0), m_uiOriginalResID(0), m_bTracked(FALSE), m_ptLastMouse(-1, -1),
-      m_bMenuMode(FALSE), m_hwndLastCapture(NULL), m_hwndLastFocus(NULL), m_rectGripper(0, 0, 0, 0),
-      m_nMaxLen(0), m_pCustomizeBtn(NULL)
+      m_bStoredListDamaged(FALSE), m_nTooltipsCount(0), m_iDragIndex(-1), m_rectDrag(0, 0, 0, 0),
+      m_pDragButton(NULL), m_ptStartDrag(-1, -1), m_bIsDragCopy(FALSE), m_bStretchButton(FALSE),
+      m_rectTrack(0, 0, 0, 0), m_iImagesOffset(0), m_uiOriginalResID(0), m_bTracked(FALSE),
+      m_ptLastMouse(-1, -1), m_bMenuMode(FALSE), m_hwndLastCapture(NULL), m_hwndLastFocus(NULL),
+      m_rectGripper(0, 0, 0, 0), m_nMaxLen(0), m_pCustomizeBtn(NULL)
 {}
 
 CTavoPToolBar::~CTavoPToolBar()
@@ -483,6 +483,26 @@ void CTavoPToolBar::RemoveAllButtons()
     m_pCustomizeBtn = NULL;
 }
 
+void CTavoPToolBar::AppendCustomizeButton(CCustomizeButton* pButton)
+{
+    if (pButton == NULL)
+        return;
+    m_Buttons.AddTail(pButton);
+    pButton->OnChangeParentWnd(this);
+    m_pCustomizeBtn = pButton;
+}
+
+void CTavoPToolBar::RemoveAllButtonsButCustomize()
+{
+    CCustomizeButton* pCustomize = m_pCustomizeBtn;
+    if (pCustomize != NULL && !m_Buttons.IsEmpty() && m_Buttons.GetTail() == pCustomize)
+        m_Buttons.RemoveTail();
+    else
+        pCustomize = NULL;
+    RemoveAllButtons();
+    AppendCustomizeButton(pCustomize);
+}
+
 BOOL CTavoPToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages)
 {
     CCustomizeButton* pCustomizeCopy = NULL;
@@ -531,12 +551,7 @@ BOOL CTavoPToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapI
         }
     }
 
-    if (pCustomizeCopy != NULL)
-    {
-        m_Buttons.AddTail(pCustomizeCopy);
-        pCustomizeCopy->OnChangeParentWnd(this);
-        m_pCustomizeBtn = pCustomizeCopy;
-    }
+    AppendCustomizeButton(pCustomizeCopy);
 
     if (GetSafeHwnd() != NULL)
     {
@@ -715,183 +730,4 @@ void CTavoPToolBar::ResetButtonStates(BOOL bCustomizing)
 void CTavoPToolBar::EnableDocking(DWORD dwAlignment)
 {
     CTavoPBaseToolBar::EnableDocking(dwAlignment);
-}
-
-// ---- the toolbar archive ----
-
-// States saved before the floating length was kept do not hold it.
-static BOOL StoresFloatingLength(BOOL bStoring)
-{
-    CTavoPWorkspace* pWorkspace = GetWorkspace();
-    if (pWorkspace == NULL)
-        return TRUE;
-    const int nMajor = pWorkspace->GetDataVersionMajor();
-    const int nMinor = pWorkspace->GetDataVersionMinor();
-    if (nMajor == -1 && nMinor == -1)
-        return TRUE;
-    return bStoring ? (nMajor > 5 && nMinor > 1) : (nMajor >= 6 && nMinor >= 2);
-}
-
-void CTavoPToolBar::Serialize(CArchive& ar)
-{
-    CTavoPBaseToolBar::Serialize(ar);
-    if (m_bLocked)
-        return;
-
-    if (ar.IsStoring())
-    {
-        CObList listStored;
-        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
-        {
-            CTavoPToolbarButton* pButton = (CTavoPToolbarButton*)m_Buttons.GetNext(pos);
-            if (pButton->CanBeStored() && pButton != m_pCustomizeBtn)
-                listStored.AddTail(pButton);
-        }
-        ar.WriteCount((DWORD)listStored.GetCount());
-        for (POSITION pos = listStored.GetHeadPosition(); pos != NULL;)
-            ar.WriteObject(listStored.GetNext(pos));
-        ar << (int)m_bTextLabels;
-        CString strName;
-        if (GetSafeHwnd() != NULL)
-            GetWindowText(strName);
-        ar << strName;
-        if (StoresFloatingLength(TRUE))
-            ar << (int)GetMRUWidth();
-        return;
-    }
-
-    CCustomizeButton* pCustomizeCopy = NULL;
-    if (m_pCustomizeBtn != NULL)
-    {
-        pCustomizeCopy = new CCustomizeButton;
-        pCustomizeCopy->CopyFrom(*m_pCustomizeBtn);
-    }
-    RemoveAllButtons();
-
-    // Every object is created only when it is a button; anything else fails the load.
-    BOOL bNullEntry = FALSE;
-    try
-    {
-        const DWORD nCount = ar.ReadCount();
-        for (DWORD i = 0; i < nCount; i++)
-        {
-            CTavoPToolbarButton* pButton =
-                (CTavoPToolbarButton*)ar.ReadObject(RUNTIME_CLASS(CTavoPToolbarButton));
-            if (pButton == NULL)
-            {
-                bNullEntry = TRUE;
-                continue;
-            }
-            pButton->m_nStyle &= ~(TBBS_CHECKED | TBBS_PRESSED);
-            m_Buttons.AddTail(pButton);
-            pButton->OnChangeParentWnd(this);
-        }
-    }
-    catch (...)
-    {
-        delete pCustomizeCopy;
-        RemoveAllButtons();
-        throw;
-    }
-
-    if (bNullEntry)
-    {
-        delete pCustomizeCopy;
-        RemoveAllButtons();
-        if (CanBeRestored())
-            RestoreOriginalState();
-        LayoutButtons();
-        return;
-    }
-
-    int nTextLabels = 0;
-    ar >> nTextLabels;
-    if (AllowShowTextLabels())
-        m_bTextLabels = nTextLabels;
-    if (pCustomizeCopy != NULL)
-    {
-        m_Buttons.AddTail(pCustomizeCopy);
-        pCustomizeCopy->OnChangeParentWnd(this);
-        m_pCustomizeBtn = pCustomizeCopy;
-    }
-    LayoutButtons();
-    CString strName;
-    ar >> strName;
-    if (GetSafeHwnd() != NULL)
-        SetWindowText(strName);
-    for (POSITION pos = UnpermittedCommands().GetHeadPosition(); pos != NULL;)
-    {
-        const int iIndex = CommandToIndex(UnpermittedCommands().GetNext(pos));
-        if (iIndex >= 0)
-            RemoveButton(iIndex);
-    }
-    if (StoresFloatingLength(FALSE))
-    {
-        int nMRUWidth = 0;
-        ar >> nMRUWidth;
-        SetMRUWidth(nMRUWidth);
-    }
-}
-
-// ---- the options all toolbars share ----
-
-static LPCTSTR const kToolbarSection = _T("TavoToolBars");
-static LPCTSTR const kParametersKey = _T("%sTavoToolbarParameters");
-static LPCTSTR const kTooltips = _T("Tooltips");
-static LPCTSTR const kShortcutKeys = _T("ShortcutKeys");
-static LPCTSTR const kLargeIcons = _T("LargeIcons");
-static LPCTSTR const kMenuAnimation = _T("MenuAnimation");
-static LPCTSTR const kRecentlyUsedMenus = _T("RecentlyUsedMenus");
-static LPCTSTR const kMenuShadows = _T("MenuShadows");
-static LPCTSTR const kShowAllMenusAfterDelay = _T("ShowAllMenusAfterDelay");
-static LPCTSTR const kLook2000 = _T("Look2000");
-static LPCTSTR const kCommandsUsage = _T("CommandsUsage");
-
-static CString ParametersKey(LPCTSTR lpszProfileName)
-{
-    CString strKey;
-    strKey.Format(kParametersKey, (LPCTSTR)BuildRegistryPath(kToolbarSection, lpszProfileName));
-    return strKey;
-}
-
-BOOL CTavoPToolBar::LoadParameters(LPCTSTR lpszProfileName)
-{
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(ParametersKey(lpszProfileName)))
-        return FALSE;
-
-    // Values are read in order up to the first that is missing; those read before it apply.
-    int nAnimation = 0;
-    int nLook2000 = 0;
-    const BOOL bAllRead =
-        reg.ReadNumber(kTooltips, m_bShowTooltips) &&
-        reg.ReadNumber(kShortcutKeys, m_bShowShortcutKeys) &&
-        reg.ReadNumber(kLargeIcons, m_bLargeIcons) && reg.ReadNumber(kMenuAnimation, nAnimation) &&
-        reg.ReadNumber(kRecentlyUsedMenus, m_bRecentlyUsedMenus) &&
-        reg.ReadNumber(kMenuShadows, CTavoPPopupMenu::m_bMenuShadows) &&
-        reg.ReadNumber(kShowAllMenusAfterDelay, m_bShowAllMenusDelay) &&
-        reg.ReadNumber(kLook2000, nLook2000) && reg.Read(kCommandsUsage, GetCommandUsage());
-
-    CTavoPPopupMenu::m_AnimationType = nAnimation;
-    SetLargeIcons(m_bLargeIcons);
-    CTavoPVisualManager::GetInstance()->SetLook2000(nLook2000);
-    return bAllRead;
-}
-
-BOOL CTavoPToolBar::SaveParameters(LPCTSTR lpszProfileName)
-{
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(ParametersKey(lpszProfileName)))
-        return FALSE;
-    return reg.WriteNumber(kTooltips, m_bShowTooltips) &&
-           reg.WriteNumber(kShortcutKeys, m_bShowShortcutKeys) &&
-           reg.WriteNumber(kLargeIcons, m_bLargeIcons) &&
-           reg.WriteNumber(kMenuAnimation, CTavoPPopupMenu::m_AnimationType) &&
-           reg.WriteNumber(kRecentlyUsedMenus, m_bRecentlyUsedMenus) &&
-           reg.WriteNumber(kMenuShadows, CTavoPPopupMenu::m_bMenuShadows) &&
-           reg.WriteNumber(kShowAllMenusAfterDelay, m_bShowAllMenusDelay) &&
-           reg.WriteNumber(kLook2000, CTavoPVisualManager::GetInstance()->IsLook2000()) &&
-           reg.Write(kCommandsUsage, GetCommandUsage());
 }

@@ -7,6 +7,8 @@
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
+class CTavoPRegistry;
+
 class CTavoPToolbarMenuButton;
 
 // The window style bit that makes a bar paint its parent's background under its buttons.
@@ -108,6 +110,18 @@ public:
     virtual void EnableDocking(DWORD dwAlignment) override;
     virtual void SetAlignmentTop() override;
     virtual void Serialize(CArchive& ar) override;
+    // The buttons, name and original items under "TavoToolBars" below the profile's path,
+    // then the bar's own placement.
+    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, int nIndex = -1,
+                           UINT uiSubIndex = (UINT)-1) override;
+    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, int nIndex = -1,
+                           UINT uiSubIndex = (UINT)-1) override;
+    virtual BOOL RemoveStateFromRegistry(LPCTSTR lpszProfileName = NULL, int nIndex = -1,
+                                         UINT uiSubIndex = (UINT)-1);
+    virtual BOOL SaveOriginalItems(CTavoPRegistry& reg);
+    virtual BOOL LoadOriginalItems(CTavoPRegistry& reg);
+    // Brings the buttons up to date with a resource that changed since listStored was saved.
+    virtual BOOL MergeOriginalItems(const CObList& listStored);
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
@@ -233,6 +247,9 @@ protected:
     // The text of the tool under point; empty when none.
     CString GetToolTipText(int iButton) const;
     CWnd* GetMessageTarget() const;
+    // Puts the button at the end of the list as the bar's customize button; null does nothing.
+    void AppendCustomizeButton(CCustomizeButton* pButton);
+    void RemoveAllButtonsButCustomize();
 
     CTavoPToolbarImageList m_ImagesLocked;
     CTavoPToolbarImageList m_ColdImagesLocked;
@@ -259,6 +276,8 @@ protected:
     CObList m_Buttons;
     CObList m_OrigButtons;
     BOOL m_bResourceWasChanged;
+    // Set by a load that met a null entry in the stored list and fell back to the resource.
+    BOOL m_bStoredListDamaged;
     CToolTipCtrl m_wndToolTip;
     int m_nTooltipsCount;
     int m_iDragIndex;

@@ -86,11 +86,13 @@ TEST_F(ToolbarParameters, SavedOptionsAndUsageComeBack)
               (std::vector<BYTE>{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(dwType, (DWORD)REG_BINARY);
 
-    // Usage counts as an earlier run left them.
+    // Usage counts as an earlier run left them replace the counts of this run.
     RegistryTestKey::SetBinary(kKey, "CommandsUsage", kUsage);
     kDefaults.Apply();
+    GetCommandUsage().AddUsage(32800);
     ASSERT_TRUE(CTavoPToolBar::LoadParameters(kProfile.c_str()));
     EXPECT_TRUE(Options::Current() == changed);
+    EXPECT_EQ(GetCommandUsage().GetCount(32800), 0);
     EXPECT_EQ(GetCommandUsage().GetTotal(), 11u);
     EXPECT_EQ(GetCommandUsage().GetCount(32771), 10);
     EXPECT_EQ(GetCommandUsage().GetCount(57600), 1);
