@@ -58,3 +58,4 @@
 #include "framework/COleCntrFrameWnd.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CSingleDocTemplate.h"
+#include "framework/CMultiDocTemplate.h"
