@@ -449,6 +449,31 @@ BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObList& list)
     return TRUE;
 }
 
+BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObList& list, const CRuntimeClass* pElementClass)
+{
+    CObList loaded;
+    BOOL bResult = ReadArchived(pszKey, [&loaded, pElementClass](CArchive& ar) {
+        std::unordered_set<CObject*> seen;
+        const DWORD dwCount = ar.ReadCount();
+        for (DWORD i = 0; i < dwCount; i++)
+        {
+            CObject* pObj = ar.ReadObject(pElementClass);
+            if (pObj == nullptr || !seen.insert(pObj).second)
+                return FALSE;
+            loaded.AddTail(pObj);
+        }
+        return TRUE;
+    });
+    if (!bResult)
+    {
+        DeleteObjects(loaded);
+        return FALSE;
+    }
+    DeleteObjects(list);
+    list.AddTail(&loaded);
+    return TRUE;
+}
+
 BOOL CTavoPRegistry::ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes)
 {
     *ppData = nullptr;

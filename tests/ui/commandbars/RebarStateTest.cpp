@@ -100,7 +100,7 @@ TEST_F(RebarState, BandsComeBackInTheirSavedOrder)
     EXPECT_EQ(f.Order(), (std::vector<int>{103, 101, 102}));
 }
 
-TEST_F(RebarState, FixedSizeBandKeepsItsMinimumWidthWidened)
+TEST_F(RebarState, FixedSizeBandIsStoredWidenedAndKeepsItsWidth)
 {
     RebarFrame f;
     f.AddBand(104, RBBS_FIXEDSIZE);
@@ -111,12 +111,18 @@ TEST_F(RebarState, FixedSizeBandKeepsItsMinimumWidthWidened)
     EXPECT_EQ(bands[80 * 3 + 36], 24);
     EXPECT_EQ(bands[80 * 0 + 36], 20);
 
-    ASSERT_TRUE(CTavoPRebarState::LoadState(kProfile.c_str(), &f.frame));
-    REBARBANDINFO rbi = {};
-    rbi.cbSize = sizeof rbi;
-    rbi.fMask = RBBIM_CHILDSIZE;
-    f.rebar.SendMessage(RB_GETBANDINFO, 3, (LPARAM)&rbi);
-    EXPECT_EQ(rbi.cxMinChild, 24u);
+    // Start after start, the band neither grows nor shrinks.
+    for (int round = 0; round < 2; round++)
+    {
+        ASSERT_TRUE(CTavoPRebarState::LoadState(kProfile.c_str(), &f.frame));
+        REBARBANDINFO rbi = {};
+        rbi.cbSize = sizeof rbi;
+        rbi.fMask = RBBIM_CHILDSIZE;
+        f.rebar.SendMessage(RB_GETBANDINFO, 3, (LPARAM)&rbi);
+        EXPECT_EQ(rbi.cxMinChild, 20u);
+        ASSERT_TRUE(CTavoPRebarState::SaveState(kProfile.c_str(), &f.frame));
+        EXPECT_EQ(RegistryTestKey::Value(kRebarKey, "RBI"), bands);
+    }
 }
 
 TEST_F(RebarState, LayoutOfOtherBandsIsNotApplied)
