@@ -153,4 +153,63 @@ TEST_F(RebarState, FrameWithoutRebarsWritesNothing)
     ::DestroyWindow(frame.Detach());
 }
 
+// The rebar bar itself: its bands' windows follow them, its notifications go to its owner.
+std::vector<UINT> g_ownerNotifications;
+
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NOTIFY)
+        g_ownerNotifications.push_back(((NMHDR*)lParam)->code);
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST(ReBar, BandsTakeTheirWindowsAlongAndTellTheOwner)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = OwnerProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "VorlenRebarOwner";
+    ::RegisterClassA(&wc);
+    HWND hwndOwner = ::CreateWindowA("VorlenRebarOwner", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+                                     ::GetModuleHandleA(NULL), NULL);
+    CFrameWnd frame;
+    frame.Attach(::CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, NULL, NULL,
+                                 ::GetModuleHandleA(NULL), NULL));
+    CWnd owner;
+    owner.Attach(hwndOwner);
+    g_ownerNotifications.clear();
+    {
+        CTavoPReBar rebar;
+        rebar.SetOwner(&owner);
+        ASSERT_TRUE(rebar.Create(&frame));
+        EXPECT_EQ(rebar.GetDlgCtrlID(), AFX_IDW_REBAR);
+
+        // The client area lies inside the bar's borders.
+        CRect rectInside(0, 0, 0, 0);
+        rebar.CalcInsideRect(rectInside, TRUE);
+        ASSERT_FALSE(rectInside.IsRectNull());
+        rebar.SetWindowPos(NULL, 0, 0, 300, 40, SWP_NOZORDER | SWP_FRAMECHANGED);
+        CRect rectClient;
+        rebar.GetClientRect(rectClient);
+        EXPECT_EQ(rectClient.Width(), 300 + rectInside.right - rectInside.left);
+
+        CWnd band;
+        band.Attach(::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, rebar.m_hWnd,
+                                    (HMENU)101, ::GetModuleHandleA(NULL), NULL));
+        ASSERT_TRUE(rebar.AddBar(&band, "Band"));
+        EXPECT_EQ(rebar.SendMessage(RB_GETBANDCOUNT), 1);
+        EXPECT_FALSE(g_ownerNotifications.empty()) << "the owner hears of the new band";
+
+        rebar.SendMessage(RB_SHOWBAND, 0, FALSE);
+        EXPECT_FALSE(band.GetStyle() & WS_VISIBLE);
+        rebar.SendMessage(RB_SHOWBAND, 0, TRUE);
+        EXPECT_TRUE(band.GetStyle() & WS_VISIBLE);
+
+        ::DestroyWindow(band.Detach());
+        rebar.DestroyWindow();
+    }
+    ::DestroyWindow(frame.Detach());
+    ::DestroyWindow(owner.Detach());
+}
+
 } // namespace
