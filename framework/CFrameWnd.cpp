@@ -26,6 +26,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -407,6 +410,16 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
         return;
     }
     pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int nVirtKey = VK_CAPITAL;
+    if (pCmdUI->m_nID == ID_INDICATOR_NUM)
+        nVirtKey = VK_NUMLOCK;
+    else if (pCmdUI->m_nID == ID_INDICATOR_SCRL)
+        nVirtKey = VK_SCROLL;
+    pCmdUI->Enable((::GetKeyState(nVirtKey) & 1) != 0);
 }
 
 // ---- menus and titles ----

@@ -134,6 +134,8 @@ public:
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     BOOL OnBarCheck(UINT nID);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // The lock-key indicators are enabled while their key is toggled on.
+    void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
 protected:
     CView* m_pViewActive;

@@ -270,7 +270,8 @@ TEST_F(DockFixture, PrintPreviewHidesAllButTheStatusBarAndRestoresExactlyThat)
     pFrame->OnSetPreviewMode(FALSE, &state);
     for (size_t i = 0; i < windows.size(); i++)
         EXPECT_EQ(before[i], windows[i]->IsWindowVisible()) << "window " << i;
-    EXPECT_EQ(CRect(0, 24, 600, 400), Manager().GetClientAreaBounds());
+    EXPECT_EQ(CRect(0, 24, 600, 400 - status.CalcFixedLayout(FALSE, TRUE).cy),
+              Manager().GetClientAreaBounds());
     pMiniFrame->DestroyWindow();
     status.DestroyWindow();
 }
