@@ -128,6 +128,24 @@ TEST(AcceleratorText, ModifiersComeInControlShiftAltOrderBeforeTheKeyName)
     EXPECT_EQ(Name(VK_DECIMAL), "Kp_delete");
 }
 
+TEST(KeyboardMnemonics, KeypadDigitsBecomeTheirCharacters)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    const BYTE saved = keys[VK_NUMLOCK];
+    keys[VK_NUMLOCK] |= 1;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(CTavoPKeyboardManager::TranslateCharToUpper(VK_NUMPAD5), (UINT)'5');
+    // Letter keys are their own upper-case characters, through the layout or not.
+    EXPECT_EQ(CTavoPKeyboardManager::TranslateCharToUpper('Q'), (UINT)'Q');
+    CTavoPKeyboardManager::m_bAllTranslateCharToUpper = TRUE;
+    EXPECT_EQ(CTavoPKeyboardManager::TranslateCharToUpper('Q'), (UINT)'Q');
+    CTavoPKeyboardManager::m_bAllTranslateCharToUpper = FALSE;
+    EXPECT_EQ(CTavoPKeyboardManager::TranslateCharToUpper(0x1234), 0x1234u);
+    keys[VK_NUMLOCK] = saved;
+    ::SetKeyboardState(keys);
+}
+
 TEST_F(KeyboardManager, ShortcutTextIsTheFirstEntryOfTheCommand)
 {
     HACCEL hAccel =

@@ -188,10 +188,13 @@ TEST(ReBar, BandsTakeTheirWindowsAlongAndTellTheOwner)
         CRect rectInside(0, 0, 0, 0);
         rebar.CalcInsideRect(rectInside, TRUE);
         ASSERT_FALSE(rectInside.IsRectNull());
+        // The rebar control takes its width from its parent.
         rebar.SetWindowPos(NULL, 0, 0, 300, 40, SWP_NOZORDER | SWP_FRAMECHANGED);
-        CRect rectClient;
+        CRect rectWindow, rectClient;
+        rebar.GetWindowRect(rectWindow);
         rebar.GetClientRect(rectClient);
-        EXPECT_EQ(rectClient.Width(), 300 + rectInside.right - rectInside.left);
+        EXPECT_EQ(rectClient.Width(), rectWindow.Width() + rectInside.right - rectInside.left);
+        EXPECT_EQ(rectClient.Height(), rectWindow.Height() + rectInside.bottom - rectInside.top);
 
         CWnd band;
         band.Attach(::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, rebar.m_hWnd,

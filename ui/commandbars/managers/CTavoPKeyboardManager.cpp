@@ -93,6 +93,13 @@ std::vector<ACCEL> TableEntries(HACCEL hAccel)
     return entries;
 }
 
+CString TableKey(LPCTSTR lpszProfileName, UINT uiResId)
+{
+    CString strKey;
+    strKey.Format(kKeyboardKey, lpszProfileName, (int)uiResId);
+    return strKey;
+}
+
 // The multi-document templates of the application that hold a table, in the application's order.
 std::vector<CMultiDocTemplate*> TemplatesWithTables()
 {
@@ -190,9 +197,7 @@ BOOL CTavoPKeyboardManager::SetAccelTable(CMultiDocTemplate* pTemplate, HACCEL h
 BOOL CTavoPKeyboardManager::SaveAccelTable(LPCTSTR lpszProfileName, UINT uiResId,
                                            HACCEL hAccelTable)
 {
-    CString strKey;
-    strKey.Format(kKeyboardKey, lpszProfileName, (int)uiResId);
-
+    const CString strKey = TableKey(lpszProfileName, uiResId);
     CTavoPRegistryHolder holder;
     CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
     if (!reg.CreateKey(strKey))
@@ -221,9 +226,7 @@ BOOL CTavoPKeyboardManager::SaveAccelTable(LPCTSTR lpszProfileName, UINT uiResId
 BOOL CTavoPKeyboardManager::LoadAccelTable(LPCTSTR lpszProfileName, UINT uiResId,
                                            HACCEL& hAccelTable)
 {
-    CString strKey;
-    strKey.Format(kKeyboardKey, lpszProfileName, (int)uiResId);
-
+    const CString strKey = TableKey(lpszProfileName, uiResId);
     CTavoPRegistryHolder holder;
     CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
     if (!reg.Open(strKey))
