@@ -41,6 +41,18 @@ std::vector<ACCEL> Entries(HACCEL hAccel)
     return entries;
 }
 
+// The application's one multi-document template, with the table of its resource ID at first.
+CMultiDocTemplate* TheTemplate()
+{
+    static CMultiDocTemplate* s_pTemplate = NULL;
+    if (s_pTemplate == NULL)
+    {
+        s_pTemplate = new CMultiDocTemplate(kTemplateId, NULL, NULL, NULL);
+        theTestApp.AddDocTemplate(s_pTemplate);
+    }
+    return s_pTemplate;
+}
+
 class TestView : public CView
 {
 public:
@@ -69,8 +81,8 @@ protected:
         : main(Table({{FVIRTKEY | FCONTROL, 'N', 100}, {FVIRTKEY, VK_F5, 101}})), child(NULL)
     {
         theTestApp.m_pMainWnd = &main.wnd;
-        pTemplate = new CMultiDocTemplate(kTemplateId, NULL, NULL, NULL);
-        theTestApp.AddDocTemplate(pTemplate);
+        pTemplate = TheTemplate();
+        ::DestroyAcceleratorTable(pTemplate->m_hAccelTable);
         pTemplate->m_hAccelTable = Table({{FVIRTKEY | FALT, 'X', 200}});
         child.wnd.m_hAccelTable = pTemplate->m_hAccelTable;
         view.Attach(::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 20, child.wnd.m_hWnd, NULL,
@@ -269,12 +281,20 @@ TEST_F(KeyboardManager, AllShortcutsRemovedStayRemoved)
 
 TEST_F(KeyboardManager, ResetBringsBackTheResourceTables)
 {
-    // Nothing in this test program's resources: the tables stay as they are.
+    // The main frame's resource ID is the one it was loaded from.
+    main.wnd.m_nIDHelp = 128;
+    manager.ResetAll();
+    ASSERT_EQ(Entries(main.wnd.m_hAccelTable).size(), 1u);
+    EXPECT_EQ(Entries(main.wnd.m_hAccelTable)[0].cmd, 110);
+    ASSERT_EQ(Entries(pTemplate->m_hAccelTable).size(), 1u);
+    EXPECT_EQ(Entries(pTemplate->m_hAccelTable)[0].cmd, 210);
+    EXPECT_EQ(child.wnd.m_hAccelTable, pTemplate->m_hAccelTable);
+
+    // Without a resource the table stays as it is.
+    main.wnd.m_nIDHelp = 129;
     const HACCEL hMain = main.wnd.m_hAccelTable;
-    const HACCEL hTemplate = pTemplate->m_hAccelTable;
     manager.ResetAll();
     EXPECT_EQ(main.wnd.m_hAccelTable, hMain);
-    EXPECT_EQ(pTemplate->m_hAccelTable, hTemplate);
 }
 
 } // namespace
