@@ -2,6 +2,10 @@
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/commandbars/managers/CTavoPAcceleratorText.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
+#include "ui/commandbars/managers/CTavoPMouseManager.h"
+#include "ui/commandbars/managers/CTavoPUserTool.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -295,6 +299,42 @@ TEST_F(KeyboardManager, ResetBringsBackTheResourceTables)
     const HACCEL hMain = main.wnd.m_hAccelTable;
     manager.ResetAll();
     EXPECT_EQ(main.wnd.m_hAccelTable, hMain);
+}
+
+// The managers an application enables go below the workspace's own path, and come back from it.
+TEST_F(KeyboardManager, WorkspaceKeepsTheManagersItHolds)
+{
+    theTestApp.SetRegistryKey(_T("VorlenTests KB"));
+    const std::string base = "SOFTWARE\\VorlenTests KB\\kbtest\\Settings\\";
+    CTavoPWorkspace workspace(TRUE);
+    workspace.SetRegistryBase(_T("Settings"));
+    CTavoPMouseManager mouse;
+    CTavoPUserToolsManager tools(33000, 33001, 33002);
+    workspace.m_pKeyboardManager = &manager;
+    workspace.m_pMouseManager = &mouse;
+    workspace.m_pUserToolsManager = &tools;
+    mouse.SetViewCommand(1, 0x8020);
+    tools.CreateNewTool()->m_strLabel = "Notes";
+
+    ASSERT_TRUE(workspace.SaveState());
+    EXPECT_EQ(RegistryTestKey::Value(base + "TavoKeyboard-0", "Accelerators").size(), 12u);
+    EXPECT_EQ(RegistryTestKey::Value(base + "TavoKeyboard-130", "Accelerators").size(), 6u);
+    EXPECT_EQ(RegistryTestKey::Value(base, "Mouse"),
+              (std::vector<BYTE>{1, 0, 0, 0, 1, 0, 0, 0, 0x20, 0x80, 0, 0}));
+    EXPECT_FALSE(RegistryTestKey::Value(base, "Tools").empty());
+
+    mouse.SetViewCommand(1, 0);
+    tools.RemoveTool(tools.FindTool(33001));
+    ASSERT_TRUE(manager.UpdateAccelTable(NULL, NULL, 0));
+    ASSERT_TRUE(workspace.LoadState());
+    EXPECT_EQ(mouse.GetViewCommand(1), 0x8020u);
+    ASSERT_NE(tools.FindTool(33001), (CTavoPUserTool*)NULL);
+    EXPECT_EQ(tools.FindTool(33001)->m_strLabel, "Notes");
+    EXPECT_EQ(Entries(main.wnd.m_hAccelTable).size(), 2u);
+
+    workspace.m_pKeyboardManager = NULL;
+    workspace.m_pMouseManager = NULL;
+    workspace.m_pUserToolsManager = NULL;
 }
 
 } // namespace
