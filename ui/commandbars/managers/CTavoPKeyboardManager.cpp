@@ -58,6 +58,14 @@ CAccelCache& Cache(BOOL bIsTopLevel)
     return bIsTopLevel ? s_topLevel : s_active;
 }
 
+// The copy of the frame's table; none for no frame or a frame without a table.
+const std::vector<ACCEL>& FrameEntries(CFrameWnd* pWndFrame, BOOL bIsTopLevel)
+{
+    static const std::vector<ACCEL> s_none;
+    HACCEL hAccel = pWndFrame != nullptr ? pWndFrame->GetDefaultAccelerator() : nullptr;
+    return hAccel != nullptr ? Cache(bIsTopLevel).Entries(hAccel) : s_none;
+}
+
 // A handle of a destroyed table may come back for a new one: no copy may outlive an install.
 void ForgetCaches()
 {
@@ -311,13 +319,7 @@ BOOL CTavoPKeyboardManager::GetShortcutText(UINT uiCmd, CString& str, CFrameWnd*
                                             BOOL bIsTopLevel)
 {
     str.Empty();
-    if (pWndFrame == nullptr)
-        return FALSE;
-    HACCEL hAccel = pWndFrame->GetDefaultAccelerator();
-    if (hAccel == nullptr)
-        return FALSE;
-
-    for (const ACCEL& accel : Cache(bIsTopLevel).Entries(hAccel))
+    for (const ACCEL& accel : FrameEntries(pWndFrame, bIsTopLevel))
     {
         if (accel.cmd == uiCmd && !IsInert(accel))
         {
@@ -331,13 +333,7 @@ BOOL CTavoPKeyboardManager::GetShortcutText(UINT uiCmd, CString& str, CFrameWnd*
 BOOL CTavoPKeyboardManager::FindDefaultAccelerator(ULONG uiKey, UINT uiFlags, CFrameWnd* pWndFrame,
                                                    BOOL bIsTopLevel)
 {
-    if (pWndFrame == nullptr)
-        return FALSE;
-    HACCEL hAccel = pWndFrame->GetDefaultAccelerator();
-    if (hAccel == nullptr)
-        return FALSE;
-
-    for (const ACCEL& accel : Cache(bIsTopLevel).Entries(hAccel))
+    for (const ACCEL& accel : FrameEntries(pWndFrame, bIsTopLevel))
         if (accel.key == LOWORD(uiKey) && accel.fVirt == LOBYTE(uiFlags) && !IsInert(accel))
             return TRUE;
     return FALSE;
