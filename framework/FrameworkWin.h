@@ -59,3 +59,5 @@
 #include "framework/CDocTemplate.h"
 #include "framework/CSingleDocTemplate.h"
 #include "framework/CMultiDocTemplate.h"
+#include "framework/COleDataSource.h"
+#include "framework/COleDataObject.h"

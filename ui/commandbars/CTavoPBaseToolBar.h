@@ -4,8 +4,15 @@
 
 class CTavoPBaseToolBar : public CTavoPControlBar
 {
-    DECLARE_DYNCREATE(CTavoPBaseToolBar)
+    DECLARE_SERIAL(CTavoPBaseToolBar)
 public:
     CTavoPBaseToolBar();
     virtual ~CTavoPBaseToolBar();
+
+    // A stretched horizontal bar takes the full width, a stretched vertical one the full height.
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    virtual void OnAfterStretch(int nDelta) override;
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };

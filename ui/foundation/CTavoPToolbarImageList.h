@@ -41,6 +41,8 @@ public:
 
     int GetCount() const { return m_iCount; }
     CSize GetImageSize() const { return m_sizeImage; }
+    // The size images come out at while the strip is prepared for drawing, else the image size.
+    CSize GetDrawSize() const { return m_sizeImageDest.cx > 0 ? m_sizeImageDest : m_sizeImage; }
     void SetImageSize(SIZE sizeImage) { m_sizeImage = sizeImage; }
     COLORREF GetTransparentColor() const { return m_clrTransparent; }
     COLORREF SetTransparentColor(COLORREF clr);

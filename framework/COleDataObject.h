@@ -1,0 +1,29 @@
+// The receiving side of a transfer: reads the data of one clipboard format from a data source or the clipboard.
+#pragma once
+#include "framework/CObject.h"
+#include <wtypes.h>
+
+class CFile;
+class COleDataSource;
+
+class COleDataObject
+{
+public:
+    COleDataObject();
+    ~COleDataObject();
+
+    // Reads from a source of this process; the source must outlive the object.
+    void Attach(const COleDataSource* pSource);
+    BOOL AttachClipboard();
+    void Release();
+
+    BOOL IsDataAvailable(CLIPFORMAT cfFormat) const;
+    // A file over a copy of the data; the caller deletes it. Null when the format is absent.
+    CFile* GetFileData(CLIPFORMAT cfFormat) const;
+
+private:
+    HGLOBAL GetData(CLIPFORMAT cfFormat) const;
+
+    const COleDataSource* m_pSource;
+    BOOL m_bClipboardOpen;
+};

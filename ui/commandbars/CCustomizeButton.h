@@ -1,0 +1,34 @@
+// The button at the end of a docked toolbar that takes the buttons the bar has no room for.
+#pragma once
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+
+class CTavoPToolBar;
+
+class CCustomizeButton : public CTavoPToolbarMenuButton
+{
+    DECLARE_SERIAL(CCustomizeButton)
+public:
+    CCustomizeButton();
+    virtual ~CCustomizeButton();
+
+    virtual void CopyFrom(const CTavoPToolbarButton& src) override;
+    virtual SIZE OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz) override;
+    virtual void OnChangeParentWnd(CWnd* pWndParent) override;
+    virtual BOOL CanBeStored() const override { return FALSE; }
+    virtual BOOL HasHotBorder() const override { return FALSE; }
+    virtual BOOL CanBeCustomized() const override { return FALSE; }
+
+    int GetCustomizeCmdId() const { return m_iCustomizeCmdId; }
+    void SetCustomizeCmdId(int iCmdId) { m_iCustomizeCmdId = iCmdId; }
+    BOOL IsCollapsed() const { return m_bIsEmpty; }
+    void SetCollapsed(BOOL bCollapsed) { m_bIsEmpty = bCollapsed; }
+    // The buttons the bar's layout had no room for, in bar order; not owned.
+    CObList& GetHiddenButtons() { return m_lstInvisibleButtons; }
+
+protected:
+    int m_iCustomizeCmdId;
+    CString m_strCustomizeText;
+    CTavoPToolBar* m_pWndParentToolbar;
+    BOOL m_bIsEmpty;
+    CObList m_lstInvisibleButtons;
+};
