@@ -1,5 +1,6 @@
 // Shortcut tables of frames and multi-document templates: installed, kept in the registry and shown as text.
 #include "tests/ui/foundation/RegistryTestKey.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPAcceleratorText.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
@@ -257,12 +258,17 @@ TEST_F(KeyboardManager, DamagedOrMissingStoredTablesLeaveTheCurrentOnes)
     ASSERT_TRUE(manager.LoadState(kProfile.c_str(), NULL));
     EXPECT_EQ(main.wnd.m_hAccelTable, hBefore);
 
-    // A trailing part of an entry is ignored.
+    // A trailing part of an entry is ignored; a command barred from the toolbars is loaded as 0.
     RegistryTestKey::SetBinary(kProfile + "TavoKeyboard-0", "Accelerators",
-                               {0x01, 0, 0x71, 0, 55, 0, 0x01, 0, 0x72});
+                               {0x01, 0, 0x71, 0, 55, 0, 0x01, 0, 0x72, 0, 56, 0, 0x01, 0, 0x73});
+    CTavoPToolBar::UnpermittedCommands().AddTail(56);
     ASSERT_TRUE(manager.LoadState(kProfile.c_str(), NULL));
-    ASSERT_EQ(Entries(main.wnd.m_hAccelTable).size(), 1u);
-    EXPECT_EQ(Entries(main.wnd.m_hAccelTable)[0].cmd, 55);
+    CTavoPToolBar::UnpermittedCommands().RemoveAll();
+    const std::vector<ACCEL> entries = Entries(main.wnd.m_hAccelTable);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].cmd, 55);
+    EXPECT_EQ(entries[1].key, 0x72);
+    EXPECT_EQ(entries[1].cmd, 0);
 }
 
 TEST_F(KeyboardManager, AllShortcutsRemovedStayRemoved)

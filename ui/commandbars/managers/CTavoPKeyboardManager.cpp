@@ -1,5 +1,6 @@
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/managers/CTavoPAcceleratorText.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 
@@ -253,6 +254,9 @@ BOOL CTavoPKeyboardManager::LoadAccelTable(LPCTSTR lpszProfileName, UINT uiResId
         entries[i].fVirt = p[0];
         entries[i].key = MAKEWORD(p[2], p[3]);
         entries[i].cmd = MAKEWORD(p[4], p[5]);
+        // A command barred from the toolbars stays in the table but does nothing.
+        if (CTavoPToolBar::UnpermittedCommands().Find(entries[i].cmd) != nullptr)
+            entries[i].cmd = 0;
     }
     delete[] pData;
 
