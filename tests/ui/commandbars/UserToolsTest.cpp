@@ -1,5 +1,6 @@
 // User tools: defined, kept in the registry as an object list, put into menus and run through the shell.
 #include "framework/CTestSeams.h"
+#include "tests/support/DibCanvas.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
 #include "ui/commandbars/managers/CTavoPUserTool.h"
@@ -210,6 +211,32 @@ TEST_F(UserTools, CommandsGetTheirFilesIconOrTheSharedDefault)
     ASSERT_TRUE(::GetIconInfo(pOther->GetIcon(), &info));
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
+}
+
+TEST_F(UserTools, IconIsDrawnCentredAndNeverBeforeTheRectangle)
+{
+    // The default icon: a transparent corner, then a dark frame one pixel in.
+    CTavoPUserTool* pTool = AddTool("Nothing", "no-such-program-here.exe");
+    const int cx = ::GetSystemMetrics(SM_CXSMICON);
+    ASSERT_EQ(cx, 16);
+    const COLORREF frame = RGB(64, 64, 64), white = RGB(255, 255, 255);
+    struct Case
+    {
+        CRect rect;
+        CPoint origin;
+    } cases[] = {
+        {CRect(0, 0, 40, 40), CPoint(12, 12)},
+        {CRect(10, 20, 60, 30), CPoint(27, 20)},
+        {CRect(5, 5, 15, 15), CPoint(5, 5)},
+    };
+    for (const Case& c : cases)
+    {
+        DibCanvas canvas(80, 80, white);
+        pTool->DrawToolIcon(CDC::FromHandle(canvas.dc()), c.rect);
+        EXPECT_EQ(canvas.Pixel(c.origin.x, c.origin.y), white) << c.origin.x;
+        EXPECT_EQ(canvas.Pixel(c.origin.x + 1, c.origin.y + 1), frame) << c.origin.x;
+        EXPECT_EQ(canvas.Pixel(c.origin.x + 14, c.origin.y + 14), frame) << c.origin.x;
+    }
 }
 
 TEST_F(UserTools, MenuTakesTheToolsInPlaceOfItsDummyItem)
