@@ -10,6 +10,7 @@
 #include "app/CStockMaintainDialog.h"
 #include "app/CSalesMaintainDialog.h"
 #include "framework/CTestSeams.h"
+#include "ui/controls/CTavoPPrintPreviewView.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CVorlenView, CView)
@@ -43,6 +44,7 @@ BEGIN_MESSAGE_MAP(CVorlenView, CView)
     ON_COMMAND(ID_HELP_FEEDBACK, OnFeedback)
     ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
     ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CVorlenView, CView)
@@ -78,6 +80,11 @@ void CVorlenView::OnInitialUpdate()
 BOOL CVorlenView::OnPreparePrinting(CPrintInfo* pInfo)
 {
     return DoPreparePrinting(pInfo);
+}
+
+void CVorlenView::OnFilePrintPreview()
+{
+    ShowPrintPreview(this);
 }
 
 void CVorlenView::OnSize(UINT nType, int cx, int cy)

@@ -51,6 +51,7 @@ protected:
     void OnHelpContents();
     void OnCalculator();
     void OnFeedback();
+    void OnFilePrintPreview();
     DECLARE_MESSAGE_MAP()
 
 private:

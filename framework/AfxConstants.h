@@ -78,6 +78,15 @@
 #define WM_HELPHITTEST 0x0366
 #define WM_EXITHELPMODE 0x0367
 #define WM_RECALCPARENT 0x0368
+
+// What RepositionBars passes with WM_SIZEPARENT: each bar takes its strip off rect.
+struct AFX_SIZEPARENTPARAMS
+{
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
 #define WM_SIZECHILD 0x0369
 #define WM_KICKIDLE 0x036A
 #define WM_QUERYCENTERWND 0x036B

@@ -1,4 +1,5 @@
 #include "framework/CFrameWnd.h"
+#include "framework/CDialogBar.h"
 #include "framework/CView.h"
 #include "framework/CDocument.h"
 #include "framework/CCreateContext.h"
@@ -377,6 +378,27 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
 {
     if (pState == nullptr)
         return;
+    // The framework's own bars give way to the preview bar; the status bar stays. One bit of
+    // the state word per bar id, so exactly the bars hidden here come back.
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        const UINT nID = (UINT)(WORD)::GetDlgCtrlID(hChild);
+        if (nID < AFX_IDW_CONTROLBAR_FIRST || nID >= AFX_IDW_CONTROLBAR_FIRST + 32 ||
+            nID == AFX_IDW_STATUS_BAR || nID == AFX_IDW_PREVIEW_BAR)
+            continue;
+        CWnd* pBar = FromHandlePermanent(hChild);
+        if (pBar == nullptr || !pBar->IsKindOf(RUNTIME_CLASS(CDialogBar)))
+            continue;
+        const DWORD dwBit = 1u << (nID - AFX_IDW_CONTROLBAR_FIRST);
+        if (bPreview && (pBar->GetStyle() & WS_VISIBLE))
+        {
+            pState->dwStates |= dwBit;
+            pBar->ShowWindow(SW_HIDE);
+        }
+        else if (!bPreview && (pState->dwStates & dwBit))
+            pBar->ShowWindow(SW_SHOWNOACTIVATE);
+    }
     if (bPreview)
     {
         pState->hMenu = ::GetMenu(m_hWnd);

@@ -2,6 +2,7 @@
 #pragma once
 #include "framework/CWnd.h"
 #include "framework/AfxConstants.h"
+#include "framework/CPrintPreviewState.h"
 
 class CView;
 class CDocument;
@@ -15,16 +16,6 @@ struct CCreateContext;
 #ifndef AFX_WS_DEFAULT_VIEW
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 #endif
-
-// Saved while the frame shows a print preview in place of its view.
-struct CPrintPreviewState
-{
-    UINT nIDMainPane = AFX_IDW_PANE_FIRST;
-    HMENU hMenu = nullptr;
-    DWORD dwStates = 0;
-    CView* pViewActiveOld = nullptr;
-    HACCEL hAccelTable = nullptr;
-};
 
 class CFrameWnd : public CWnd
 {

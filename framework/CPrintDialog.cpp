@@ -25,15 +25,28 @@ CPrintDialog::~CPrintDialog()
 
 INT_PTR CPrintDialog::DoModal()
 {
-    // Under the seams no system dialog may wait for a click: it is cancelled.
-    if (CTestSeams::IsEngaged())
-        return IDCANCEL;
+    // Under the seams no system dialog may wait for a click: the fake printer is chosen at
+    // once, and without one the dialog counts as cancelled.
+    BOOL bHandled = FALSE;
+    HDC hDC = CTestSeams::CreatePrinterDC(&bHandled);
+    if (bHandled)
+    {
+        m_pd.hDC = hDC;
+        return hDC != nullptr ? IDOK : IDCANCEL;
+    }
     m_pd.hwndOwner = GetOwnerForSystemDialog();
     return ::PrintDlg(&m_pd) ? IDOK : IDCANCEL;
 }
 
 BOOL CPrintDialog::GetDefaults()
 {
+    BOOL bHandled = FALSE;
+    HDC hDC = CTestSeams::CreatePrinterDC(&bHandled);
+    if (bHandled)
+    {
+        m_pd.hDC = hDC;
+        return hDC != nullptr;
+    }
     m_pd.Flags |= PD_RETURNDEFAULT;
     BOOL bResult = ::PrintDlg(&m_pd);
     m_pd.Flags &= ~PD_RETURNDEFAULT;

@@ -7,6 +7,7 @@ namespace {
 struct SeamState
 {
     bool bEngaged = false;
+    bool bFakePrinter = false;
     std::deque<int> messageBoxAnswers;
     std::deque<std::pair<bool, CString>> fileDialogAnswers;
     std::vector<CTestSeams::MessageBoxCall> messageBoxes;
@@ -71,6 +72,7 @@ void CTestSeams::Clear()
     s.shellLaunches.clear();
     s.shellResults.clear();
     s.helpCalls.clear();
+    s.bFakePrinter = false;
 }
 
 void CTestSeams::QueueShellResult(INT_PTR nResult)
@@ -184,4 +186,18 @@ BOOL CTestSeams::TakeFileDialogAnswer(CString& strPath, BOOL* pbHandled)
     s.fileDialogAnswers.pop_front();
     strPath = answer.second;
     return answer.first ? TRUE : FALSE;
+}
+
+void CTestSeams::SetFakePrinter(bool bPresent)
+{
+    State().bFakePrinter = bPresent;
+}
+
+HDC CTestSeams::CreatePrinterDC(BOOL* pbHandled)
+{
+    SeamState& s = State();
+    *pbHandled = s.bEngaged;
+    if (!s.bEngaged || !s.bFakePrinter)
+        return nullptr;
+    return ::CreateCompatibleDC(nullptr);
 }

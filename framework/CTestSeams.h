@@ -44,6 +44,9 @@ public:
     // Results for the next shell launches, in order (below 32 is a failure such as 2, file not
     // found); without one a launch reports it started.
     static void QueueShellResult(INT_PTR nResult);
+    // Whether a printer exists while engaged (none by default, as on this machine). The fake
+    // printer is a memory DC: its pages measure what the screen measures.
+    static void SetFakePrinter(bool bPresent);
 
     static const std::vector<MessageBoxCall>& MessageBoxes();
     static const std::vector<UINT>& Beeps();
@@ -59,6 +62,9 @@ public:
     // While engaged: takes the next file-dialog answer (TRUE with a path, FALSE for cancel, and
     // cancel when none is queued). Returns FALSE in *pbHandled when the real dialog must run.
     static BOOL TakeFileDialogAnswer(CString& strPath, BOOL* pbHandled);
+    // While engaged: a DC of the fake printer, or null without one. Returns FALSE in *pbHandled
+    // when the real printer must be asked.
+    static HDC CreatePrinterDC(BOOL* pbHandled);
 };
 
 // Shorthands for the library's code.

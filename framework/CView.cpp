@@ -3,6 +3,9 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CCreateContext.h"
 #include "framework/CPrintDialog.h"
+#include "framework/CPreviewView.h"
+#include "framework/CPreviewDC.h"
+#include "framework/CDialogBar.h"
 #include "framework/CDC.h"
 #include "framework/CWinApp.h"
 
@@ -17,51 +20,6 @@ BEGIN_MESSAGE_MAP(CView, CWnd)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
-
-// ---- print information ----
-
-CPrintInfo::CPrintInfo()
-    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)),
-      m_bDirect(FALSE), m_bPreview(FALSE), m_bContinuePrinting(TRUE), m_nCurPage(1),
-      m_nNumPreviewPages(0), m_lpUserData(nullptr)
-{
-    SetMinPage(1);
-    SetMaxPage(0xffff);
-    m_pPD->m_pd.nFromPage = 1;
-    m_pPD->m_pd.nToPage = 0xffff;
-}
-
-CPrintInfo::~CPrintInfo()
-{
-    if (m_pPD != nullptr && m_pPD->m_pd.hDC != nullptr)
-        ::DeleteDC(m_pPD->m_pd.hDC);
-    delete m_pPD;
-}
-
-void CPrintInfo::SetMinPage(UINT nMinPage)
-{
-    m_pPD->m_pd.nMinPage = (WORD)nMinPage;
-}
-void CPrintInfo::SetMaxPage(UINT nMaxPage)
-{
-    m_pPD->m_pd.nMaxPage = (WORD)nMaxPage;
-}
-UINT CPrintInfo::GetMinPage() const
-{
-    return m_pPD->m_pd.nMinPage;
-}
-UINT CPrintInfo::GetMaxPage() const
-{
-    return m_pPD->m_pd.nMaxPage;
-}
-UINT CPrintInfo::GetFromPage() const
-{
-    return m_pPD->m_pd.nFromPage;
-}
-UINT CPrintInfo::GetToPage() const
-{
-    return m_pPD->m_pd.nToPage;
-}
 
 // ---- view ----
 
@@ -202,9 +160,74 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*)
 void CView::OnEndPrinting(CDC*, CPrintInfo*)
 {}
 
-void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT, CView*)
+void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT, CPreviewView* pView)
 {
-    OnEndPrinting(pDC, pInfo);
+    if (pView != nullptr && pView->m_bBeganPrinting && pView->m_pPrintView != nullptr)
+        pView->m_pPrintView->OnEndPrinting(pDC, pInfo);
+    else if (pView == nullptr)
+        OnEndPrinting(pDC, pInfo);
+    if (pView != nullptr)
+        pView->EndPreview();
+}
+
+BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                           CPrintPreviewState* pState)
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pState == nullptr || pPrintView == nullptr || pFrame == nullptr || m_hWnd == nullptr ||
+        pPreviewViewClass == nullptr ||
+        !pPreviewViewClass->IsDerivedFrom(RUNTIME_CLASS(CPreviewView)))
+        return FALSE;
+    CPreviewView* pView = dynamic_cast<CPreviewView*>(pPreviewViewClass->CreateObject());
+    if (pView == nullptr)
+        return FALSE;
+
+    pState->pViewActiveOld = pFrame->GetActiveView();
+    pState->nIDMainPane = (UINT)(WORD)GetDlgCtrlID();
+    pFrame->OnSetPreviewMode(TRUE, pState);
+
+    // The bar first: the preview view finds it when its window is created.
+    CDialogBar* pBar = new CDialogBar;
+    if (!pBar->Create(pFrame, nIDResource, CBRS_TOP, AFX_IDW_PREVIEW_BAR))
+    {
+        delete pBar;
+        delete pView;
+        CPreviewView::RestoreFrame(pFrame, this, pState);
+        pFrame->RecalcLayout();
+        return FALSE;
+    }
+    pView->m_pToolBar = pBar;
+    pView->m_pOrigView = this;
+
+    // The preview takes the pane id, so the frame lays it out in the view's place.
+    ::SetWindowLongPtr(m_hWnd, GWLP_ID, (LONG_PTR)AFX_IDW_PANE_SAVE);
+    ShowWindow(SW_HIDE);
+    CCreateContext context;
+    context.m_pCurrentFrame = pFrame;
+    context.m_pLastView = this;
+    if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), pFrame,
+                       AFX_IDW_PANE_FIRST, &context))
+    {
+        // A view that fails to create has deleted itself, and its bar with it.
+        CPreviewView::RestoreFrame(pFrame, this, pState);
+        pFrame->RecalcLayout();
+        return FALSE;
+    }
+    if (!pView->SetPrintView(pPrintView))
+    {
+        if (pView->m_bBeganPrinting)
+            pPrintView->OnEndPrinting(pView->m_pPreviewDC, pView->m_pPreviewInfo);
+        pView->m_pPreviewState = pState; // restored from, then handed back to the caller
+        pView->m_bBeganPrinting = FALSE;
+        pView->EndPreview(TRUE);
+        return FALSE;
+    }
+    pView->m_pPreviewState = pState;
+    pFrame->SetActiveView(pView);
+    pFrame->RecalcLayout();
+    pView->ShowWindow(SW_SHOW);
+    pView->UpdateWindow();
+    return TRUE;
 }
 
 void CView::OnFilePrint()
@@ -250,9 +273,4 @@ void CView::OnFilePrint()
     }
     OnEndPrinting(&dcPrint, &printInfo);
     dcPrint.DeleteDC();
-}
-
-void CView::OnFilePrintPreview()
-{
-    // The library's print preview replaces this; the framework has none of its own.
 }

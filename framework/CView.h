@@ -1,35 +1,14 @@
 // A view: the child window of a frame that shows one document and routes commands to it.
 #pragma once
 #include "framework/CWnd.h"
+#include "framework/CPrintInfo.h"
 
 class CDocument;
 class CFrameWnd;
 class CPrintDialog;
+class CPreviewView;
+struct CPrintPreviewState;
 struct CCreateContext;
-
-// What a view needs to print: the dialog, the page range and the page being printed.
-struct CPrintInfo
-{
-    CPrintInfo();
-    ~CPrintInfo();
-
-    CPrintDialog* m_pPD;
-    BOOL m_bDirect;
-    BOOL m_bPreview;
-    BOOL m_bContinuePrinting;
-    UINT m_nCurPage;
-    UINT m_nNumPreviewPages;
-    CString m_strPageDesc;
-    LPVOID m_lpUserData;
-    CRect m_rectDraw;
-
-    void SetMinPage(UINT nMinPage);
-    void SetMaxPage(UINT nMaxPage);
-    UINT GetMinPage() const;
-    UINT GetMaxPage() const;
-    UINT GetFromPage() const;
-    UINT GetToPage() const;
-};
 
 class CView : public CWnd
 {
@@ -53,7 +32,14 @@ public:
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CView* pView);
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
+
+    // Shows the preview of pPrintView's pages in place of this view: a view of pPreviewViewClass
+    // (a CPreviewView) under a bar made from dialog template nIDResource. The frame's bars, menu
+    // and accelerators go away until the preview closes. FALSE when it could not start; then
+    // nothing of it is left and pState still belongs to the caller.
+    BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                        CPrintPreviewState* pState);
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
@@ -66,7 +52,6 @@ public:
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
     void OnFilePrint();
-    void OnFilePrintPreview();
 
 protected:
     CDocument* m_pDocument;

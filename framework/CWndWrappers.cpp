@@ -777,13 +777,7 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
                           LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch)
 {
     // Each bar takes its share of the client rectangle through WM_SIZEPARENT; the leftover pane gets the rest.
-    struct AFX_SIZEPARENTPARAMS_LOCAL
-    {
-        HDWP hDWP;
-        RECT rect;
-        SIZE sizeTotal;
-        BOOL bStretch;
-    } layout = {};
+    AFX_SIZEPARENTPARAMS layout = {};
     HWND hWndLeftOver = nullptr;
 
     layout.bStretch = bStretch;

@@ -48,7 +48,12 @@
 // Document, view and frame
 #include "framework/CCreateContext.h"
 #include "framework/CDocument.h"
+#include "framework/CPrintInfo.h"
 #include "framework/CView.h"
+#include "framework/CPreviewView.h"
+#include "framework/CPreviewDC.h"
+#include "framework/CDialogBar.h"
+#include "framework/CPrintPreviewState.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CMiniFrameWnd.h"
 #include "framework/CMDIFrameWnd.h"

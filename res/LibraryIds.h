@@ -14,6 +14,13 @@
 // Controls: the hand cursor of link buttons.
 #define IDC_TAVOP_HAND 16919
 
+// Controls: the print preview's bar template, its toolbar and the image of the two-page button.
+#define IDD_TAVOP_PREVIEW_BAR 16658
+#define IDR_TAVOP_PREVIEW_TOOLBAR 16960
+#define ID_TAVOP_PREVIEW_TWO_PAGES 16959
+// The framework's message for a command that could not run.
+#define IDS_TAVOP_COMMAND_FAILED 61705
+
 // Controls: the colour dialog, its Standard and Custom pages and their controls.
 #define IDD_TAVOP_COLOR_DIALOG 16961
 #define IDD_TAVOP_COLOR_PAGE_ONE 16962

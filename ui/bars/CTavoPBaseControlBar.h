@@ -13,6 +13,7 @@ class CTavoPBaseTabWnd;
 #define TAVOP_CBRS_PROPERTY2 0x2
 #define TAVOP_CBRS_PROPERTY4 0x4
 #define TAVOP_CBRS_CLOSE 0x8
+#define TAVOP_CBRS_AUTO_ROLLUP 0x10
 
 // Docking modes of a bar.
 #define TAVOP_DOCK_IMMEDIATE 1

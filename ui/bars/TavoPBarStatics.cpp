@@ -13,6 +13,7 @@
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPTabPlaceholderBar.h"
 
 int CTavoPBaseControlBar::m_nDefaultDockingMode = TAVOP_DOCK_OUTLINE;
@@ -23,8 +24,11 @@ UINT CTavoPDockManager::m_nTimeOutBeforeDockingBarDock = 220;
 BOOL CTavoPDockManager::m_bHideAllControlBarsInPreviewMode = TRUE;
 int CTavoPDockManager::m_nPreviewCapPercent = 0;
 BOOL CTavoPDockManager::m_bRestoringDockState = FALSE;
+DWORD(WINAPI* CTavoPDockManager::m_pfnTickCount)() = ::GetTickCount;
 
 int CTavoPAutoHideDockBar::m_nExtraSpace = 2;
+
+CFrameWnd* CTavoPMiniFrameWnd::m_pLoadingDockSite = NULL;
 
 int CTavoPDockingControlBar::m_nCaptionButtonMargin = 2;
 

@@ -95,14 +95,6 @@ static HWND MainWindow()
     return hwnd != NULL && ::IsWindow(hwnd) ? hwnd : NULL;
 }
 
-static BOOL CALLBACK RedrawMiniFrame(HWND hwnd, LPARAM /*lParam*/)
-{
-    CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
-    if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CTavoPMiniFrameWnd)))
-        ::RedrawWindow(hwnd, NULL, NULL, kRedrawAllFlags | RDW_FRAME);
-    return TRUE;
-}
-
 void CTavoPVisualManager::RedrawAll()
 {
     HWND hwndMain = MainWindow();
@@ -115,8 +107,7 @@ void CTavoPVisualManager::RedrawAll()
         if (hwnd != NULL && ::IsWindow(hwnd))
             ::RedrawWindow(hwnd, NULL, NULL, kRedrawAllFlags);
     }
-    // Floating frames are top-level windows of the user-interface thread.
-    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawMiniFrame, 0);
+    CTavoPMiniFrameWnd::RedrawAll();
 }
 
 void CTavoPVisualManager::SetLook2000(BOOL bLook2000)

@@ -11,23 +11,9 @@ namespace {
 const int kLeft = 100;
 const int kTop = 100;
 
-class DragFixture : public ::testing::Test
+class DragFixture : public DockingFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        pFrame = TestFrame::Make(600, 400, kLeft, kTop);
-        ASSERT_NE(nullptr, pFrame);
-        pFrame->SetForegroundWindow();
-        ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
-        PumpFor(50);
-    }
-    void TearDown() override
-    {
-        if (::IsWindow(pFrame->GetSafeHwnd()))
-            pFrame->DestroyWindow();
-        PumpMessages();
-    }
     TestBar* NewBar(int nLength, UINT nID, int nMode)
     {
         bars.emplace_back(new TestBar(nLength, 24));
@@ -69,7 +55,6 @@ protected:
         return pFrame->DockBar(CBRS_ALIGN_TOP)->FindRowIndex(pBar->GetDockRow());
     }
 
-    TestFrame* pFrame = nullptr;
     std::vector<std::unique_ptr<TestBar>> bars;
     TestBar* pA = nullptr;
     TestBar* pB = nullptr;

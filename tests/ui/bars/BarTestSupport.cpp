@@ -29,6 +29,15 @@ void Send(DWORD dwFlags, int x = 0, int y = 0)
     ::SendInput(1, &input, sizeof(INPUT));
 }
 
+void SendKeyEdge(WORD wVk, DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVk;
+    input.ki.dwFlags = dwFlags;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
 void SendKey(WORD wVk)
 {
     INPUT inputs[2] = {};
@@ -56,6 +65,8 @@ void RunMouse(const std::vector<MouseStep>& steps, const std::function<void()>& 
             case MouseStep::Down: Send(MOUSEEVENTF_LEFTDOWN); break;
             case MouseStep::Up: Send(MOUSEEVENTF_LEFTUP); break;
             case MouseStep::Key: SendKey((WORD)step.x); break;
+            case MouseStep::KeyDown: SendKeyEdge((WORD)step.x, 0); break;
+            case MouseStep::KeyUp: SendKeyEdge((WORD)step.x, KEYEVENTF_KEYUP); break;
             case MouseStep::Pause:
                 ::Sleep(60);
                 ::SetEvent(hPaused);

@@ -7,6 +7,9 @@
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include <algorithm>
+#include <gtest/gtest.h>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -52,6 +55,40 @@ public:
 
     int m_nLength;
     int m_nThickness;
+};
+
+// Six buttons of 23 x 22 that wrap into as many columns as a length allows.
+class SnappingToolBar : public CTavoPToolBar
+{
+public:
+    BOOL Make(CWnd* pParent, UINT nID)
+    {
+        if (!CTavoPControlBar::Create(NULL, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 138, 22),
+                                      pParent, nID, TAVOP_CBRS_FLOAT | TAVOP_CBRS_CLOSE))
+            return FALSE;
+        EnableDocking(CBRS_ALIGN_ANY);
+        return TRUE;
+    }
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
+    {
+        return CSize(m_nColumns * 23, ((6 + m_nColumns - 1) / m_nColumns) * 22);
+    }
+    CSize CalcLayout(DWORD dwMode, int nLength) override
+    {
+        if (nLength < 0)
+            return CalcFixedLayout(FALSE, TRUE);
+        if (dwMode & LM_LENGTHY)
+        {
+            const int nRows = std::min(6, std::max(1, nLength / 22));
+            m_nColumns = (6 + nRows - 1) / nRows;
+        }
+        else
+        {
+            m_nColumns = std::min(6, std::max(1, nLength / 23));
+        }
+        return CalcFixedLayout(FALSE, TRUE);
+    }
+    int m_nColumns = 6;
 };
 
 // A resizable pane that asks for a fixed thickness.
@@ -132,6 +169,28 @@ inline void PumpMessages()
 // Pumps for a while, so that input and posted messages arrive.
 void PumpFor(DWORD dwMilliseconds);
 
+// A test frame whose client area is 600 by 400 at (100, 100), docking on every side; it goes
+// with the test.
+class DockingFrameFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        pFrame = TestFrame::Make(600, 400, 100, 100);
+        ASSERT_NE(nullptr, pFrame);
+        pFrame->SetForegroundWindow();
+        ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+        PumpFor(50);
+    }
+    void TearDown() override
+    {
+        if (::IsWindow(pFrame->GetSafeHwnd()))
+            pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    TestFrame* pFrame = nullptr;
+};
+
 // One step of synthetic mouse input, in screen coordinates.
 struct MouseStep
 {
@@ -140,7 +199,9 @@ struct MouseStep
         Move,
         Down,
         Up,
-        Key,  // a key press and release; x is the virtual key
+        Key, // a key press and release; x is the virtual key
+        KeyDown,
+        KeyUp,
         Pause // the test looks at the state, then the input goes on
     } kind;
     int x;

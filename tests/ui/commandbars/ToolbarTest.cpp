@@ -435,9 +435,10 @@ TEST_F(ToolbarFixture, HorizontalAndVerticalLayoutSizes)
 
 TEST_F(ToolbarFixture, FloatingBarRemembersItsWidthAndOffersOnlyClose)
 {
+    // The test frame docks nothing: the floating frame stands alone.
     CTavoPMiniFrameWnd* pMiniFrame = new CTavoPMiniFrameWnd;
     ASSERT_TRUE(
-        pMiniFrame->Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU, CRect(0, 0, 200, 100), frame));
+        pMiniFrame->Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU, CRect(0, 0, 200, 100), NULL));
     CTestToolBar floating;
     ASSERT_TRUE(
         floating.Create(pMiniFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, 0x7004));

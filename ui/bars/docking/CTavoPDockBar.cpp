@@ -197,10 +197,23 @@ void CTavoPDockBar::DockControlBar(CTavoPControlBar* pBar, int nDockMethod, LPCR
         return;
 
     CRect rectPlace;
+    const CRect& rectRecentPlace = recent.m_recentSliderInfo.m_rectRecentDockedRect;
     if (nDockMethod == TAVOP_DM_MOUSE && lpRect != NULL)
+    {
         rectPlace = *lpRect;
+    }
+    else if (nDockMethod == TAVOP_DM_RECENT && lpRect == NULL && !rectRecentPlace.IsRectEmpty() &&
+             recent.m_pRecentDockBar == this)
+    {
+        // Back to the recent place is back to where the bar sat in this dock bar, not to where
+        // it floats now.
+        rectPlace = rectRecentPlace;
+        ClientToScreen(rectPlace);
+    }
     else
+    {
         pBar->GetRecentDockedRectScreen(rectPlace);
+    }
     pBar->SetPlaced(TRUE);
     pRow->AddControlBar(pBar, nDockMethod, rectPlace);
 

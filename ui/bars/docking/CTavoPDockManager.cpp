@@ -305,14 +305,6 @@ CTavoPBaseControlBar* CTavoPDockManager::ControlBarAndEdgeFromPoint(
     return pBar;
 }
 
-int CTavoPDockManager::GetDockingStatus(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,
-                                        CTavoPBaseControlBar*& pTargetBar,
-                                        const CTavoPBaseControlBar* pDraggedBar)
-{
-    pTargetBar = NULL;
-    return 0;
-}
-
 BOOL CTavoPDockManager::IsPointNearDockSite(CPoint point, DWORD& dwBarAlignment,
                                             BOOL& bOuterEdge) const
 {
@@ -332,17 +324,6 @@ BOOL CTavoPDockManager::IsPointNearDockSite(CPoint point, DWORD& dwBarAlignment,
     m_pDockSite->ClientToScreen(rectInner);
     return GetDockingUtils().CheckPointNearEdge(point, NULL, m_nDockSensitivity, FALSE,
                                                 dwBarAlignment, CBRS_ALIGN_ANY, rectInner);
-}
-
-void CTavoPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint point, CRect& rectResult,
-                                               BOOL& bDrawTab, CTavoPBaseControlBar** ppTargetBar)
-{
-    // Where a drop docks belongs to the drag targets of the floating frames; until a frame
-    // asks for them, a drop floats.
-    rectResult.SetRectEmpty();
-    bDrawTab = FALSE;
-    if (ppTargetBar != NULL)
-        *ppTargetBar = NULL;
 }
 
 BOOL CTavoPDockManager::CapPreviewRect(LPRECT lpRect, DWORD dwAlignment)

@@ -43,7 +43,9 @@ public:
     virtual BOOL RecalcAllBars();
     // The layout pass: places every docked bar around the frame's client area.
     virtual void AdjustDockingLayout(HDWP hdwp = NULL);
-    virtual BOOL OnMoveMiniFrame(CTavoPMiniFrameWnd* pMiniFrame) { return TRUE; }
+    // Asked on every step of a floating frame's immediate move: TRUE lets the frame follow the
+    // mouse, FALSE means it docked.
+    virtual BOOL OnMoveMiniFrame(CTavoPMiniFrameWnd* pMiniFrame);
     virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, UINT uiID = (UINT)-1) { return TRUE; }
     virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, UINT uiID = (UINT)-1) { return TRUE; }
     virtual void SetDockState() {}
@@ -74,10 +76,21 @@ public:
     // The outline a dragged window would dock to at point; empty when it would float.
     void CalcExpectedDockedRect(CWnd* pWnd, CPoint point, CRect& rectResult, BOOL& bDrawTab,
                                 CTavoPBaseControlBar** ppTargetBar);
+    // The outline of a dragged window docking at the frame edge near point (screen); empty when
+    // it would not dock there.
+    void CalcEdgeDockPreview(CWnd* pDraggedWnd, CPoint point, CRect& rectResult, BOOL& bOuterEdge);
+    // The floating frames' part of the layout archive: the frames that hold a bar are written;
+    // reading makes the frames again and keeps them for SetMiniFramesDockState. A failed read
+    // destroys every frame it made before the error goes on to the caller.
+    void SerializeMiniFrames(CArchive& ar);
+    // Every frame made by the last read takes its bar back (or goes when it cannot).
+    void SetMiniFramesDockState();
+    const CObList& GetLoadedMiniFrames() const { return m_lstLoadedMiniFrames; }
     void BringBarsToTop(DWORD dwAlignment = 0, BOOL bSkipControlBars = FALSE) {}
     void SetPrintPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     BOOL SendMessageToMiniFrames(UINT uMessage, WPARAM wParam = 0, LPARAM lParam = 0);
     void LockUpdate(BOOL bLock) { m_bLockUpdate = bLock; }
+    BOOL IsUpdateLocked() const { return m_bLockUpdate; }
     // Told by the drag frame while it shows an outline.
     void OnDragOutline(BOOL bOn) { m_bDragOutlineShown = bOn; }
     BOOL IsDragOutlineShown() const { return m_bDragOutlineShown; }
@@ -104,6 +117,10 @@ public:
     static int m_nPreviewCapPercent;
     // Set while a loaded layout is being applied; bars then report their stored visibility.
     static BOOL m_bRestoringDockState;
+    // Ctrl held during a drag: nothing docks and no docked outline shows.
+    static BOOL IsDockingSuppressed();
+    // The millisecond clock the docking delays are measured with.
+    static DWORD(WINAPI* m_pfnTickCount)();
 
 protected:
     BOOL m_bEnableAdjustLayout;
