@@ -13,6 +13,7 @@ struct SeamState
     std::vector<CTestSeams::MessageBoxCall> messageBoxes;
     std::vector<UINT> beeps;
     std::vector<CTestSeams::ShellCall> shellLaunches;
+    std::deque<INT_PTR> shellResults;
     std::vector<CTestSeams::HelpCall> helpCalls;
 };
 
@@ -69,8 +70,14 @@ void CTestSeams::Clear()
     s.messageBoxes.clear();
     s.beeps.clear();
     s.shellLaunches.clear();
+    s.shellResults.clear();
     s.helpCalls.clear();
     s.bFakePrinter = false;
+}
+
+void CTestSeams::QueueShellResult(INT_PTR nResult)
+{
+    State().shellResults.push_back(nResult);
 }
 
 void CTestSeams::QueueMessageBoxAnswer(int nAnswer)
@@ -147,7 +154,13 @@ HINSTANCE CTestSeams::ShellExecute(HWND hWnd, LPCTSTR lpszVerb, LPCTSTR lpszFile
     call.strDirectory = lpszDirectory != nullptr ? lpszDirectory : "";
     call.nShowCmd = nShowCmd;
     s.shellLaunches.push_back(call);
-    return (HINSTANCE)(INT_PTR)33; // above 32: the shell's "started"
+    INT_PTR nResult = 33; // above 32: the shell's "started"
+    if (!s.shellResults.empty())
+    {
+        nResult = s.shellResults.front();
+        s.shellResults.pop_front();
+    }
+    return (HINSTANCE)nResult;
 }
 
 BOOL CTestSeams::WinHelp(HWND hWndMain, LPCTSTR lpszHelp, UINT uCommand, DWORD_PTR dwData)

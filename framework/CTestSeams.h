@@ -41,6 +41,9 @@ public:
     // Answers for the next file dialogs: a path chosen with OK, or cancel.
     static void QueueFileDialogAnswer(LPCTSTR lpszPath);
     static void QueueFileDialogCancel();
+    // Results for the next shell launches, in order (below 32 is a failure such as 2, file not
+    // found); without one a launch reports it started.
+    static void QueueShellResult(INT_PTR nResult);
     // Whether a printer exists while engaged (none by default, as on this machine). The fake
     // printer is a memory DC: its pages measure what the screen measures.
     static void SetFakePrinter(bool bPresent);

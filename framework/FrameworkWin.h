@@ -64,5 +64,6 @@
 #include "framework/COleCntrFrameWnd.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CSingleDocTemplate.h"
+#include "framework/CMultiDocTemplate.h"
 #include "framework/COleDataSource.h"
 #include "framework/COleDataObject.h"

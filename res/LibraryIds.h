@@ -7,6 +7,11 @@
 #define IDS_TAVOP_CANT_COPY_BITMAP 16010
 #define IDS_TAVOP_TOO_MANY_USER_TOOLBARS 16243
 
+// Command bars: the user tools' default icon and the filter of their program browser.
+#define IDI_TAVOP_USER_TOOL 16931
+#define IDS_TAVOP_USER_TOOL_FILTER 16023
+#define IDS_TAVOP_CANT_RUN_TOOL 16024
+
 // Controls: the hand cursor of link buttons.
 #define IDC_TAVOP_HAND 16919
 

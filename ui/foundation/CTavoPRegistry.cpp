@@ -51,6 +51,19 @@ void DeleteObjects(CObList& list)
             delete pObj;
     }
 }
+
+// Hands the loaded objects to the list in place of its own, or frees them after a failed load.
+BOOL TakeLoaded(BOOL bLoaded, CObList& loaded, CObList& list)
+{
+    if (!bLoaded)
+    {
+        DeleteObjects(loaded);
+        return FALSE;
+    }
+    DeleteObjects(list);
+    list.AddTail(&loaded);
+    return TRUE;
+}
 }
 
 CTavoPRegistry::CTavoPRegistry()
@@ -439,14 +452,25 @@ BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObList& list)
         loaded.Serialize(ar);
         return TRUE;
     });
-    if (!bResult)
-    {
-        DeleteObjects(loaded);
-        return FALSE;
-    }
-    DeleteObjects(list);
-    list.AddTail(&loaded);
-    return TRUE;
+    return TakeLoaded(bResult, loaded, list);
+}
+
+BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObList& list, const CRuntimeClass* pElementClass)
+{
+    CObList loaded;
+    BOOL bResult = ReadArchived(pszKey, [&loaded, pElementClass](CArchive& ar) {
+        std::unordered_set<CObject*> seen;
+        const DWORD dwCount = ar.ReadCount();
+        for (DWORD i = 0; i < dwCount; i++)
+        {
+            CObject* pObj = ar.ReadObject(pElementClass);
+            if (pObj == nullptr || !seen.insert(pObj).second)
+                return FALSE;
+            loaded.AddTail(pObj);
+        }
+        return TRUE;
+    });
+    return TakeLoaded(bResult, loaded, list);
 }
 
 BOOL CTavoPRegistry::ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes)

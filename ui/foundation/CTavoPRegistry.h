@@ -41,6 +41,9 @@ public:
     virtual BOOL Read(LPCTSTR pszKey, CObject*& pObj); // the caller owns the new object
     virtual BOOL Read(LPCTSTR pszKey, CObject& obj);   // FALSE for a class without a factory
     virtual BOOL Read(LPCTSTR pszKey, CObList& list);  // the list's old objects are deleted
+    // The same for a list that may hold objects of pElementClass (or classes derived from it)
+    // only: any other class, a missing object or one object twice fail the read.
+    BOOL Read(LPCTSTR pszKey, CObList& list, const CRuntimeClass* pElementClass);
     // *ppData is allocated with new[] (free it with delete[]); null on failure.
     virtual BOOL ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes);
     virtual BOOL ReadRect(LPCTSTR pszKey, CRect& rect);

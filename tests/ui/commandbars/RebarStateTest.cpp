@@ -100,7 +100,7 @@ TEST_F(RebarState, BandsComeBackInTheirSavedOrder)
     EXPECT_EQ(f.Order(), (std::vector<int>{103, 101, 102}));
 }
 
-TEST_F(RebarState, FixedSizeBandKeepsItsMinimumWidthWidened)
+TEST_F(RebarState, FixedSizeBandIsStoredWidenedAndKeepsItsWidth)
 {
     RebarFrame f;
     f.AddBand(104, RBBS_FIXEDSIZE);
@@ -111,12 +111,18 @@ TEST_F(RebarState, FixedSizeBandKeepsItsMinimumWidthWidened)
     EXPECT_EQ(bands[80 * 3 + 36], 24);
     EXPECT_EQ(bands[80 * 0 + 36], 20);
 
-    ASSERT_TRUE(CTavoPRebarState::LoadState(kProfile.c_str(), &f.frame));
-    REBARBANDINFO rbi = {};
-    rbi.cbSize = sizeof rbi;
-    rbi.fMask = RBBIM_CHILDSIZE;
-    f.rebar.SendMessage(RB_GETBANDINFO, 3, (LPARAM)&rbi);
-    EXPECT_EQ(rbi.cxMinChild, 24u);
+    // Start after start, the band neither grows nor shrinks.
+    for (int round = 0; round < 2; round++)
+    {
+        ASSERT_TRUE(CTavoPRebarState::LoadState(kProfile.c_str(), &f.frame));
+        REBARBANDINFO rbi = {};
+        rbi.cbSize = sizeof rbi;
+        rbi.fMask = RBBIM_CHILDSIZE;
+        f.rebar.SendMessage(RB_GETBANDINFO, 3, (LPARAM)&rbi);
+        EXPECT_EQ(rbi.cxMinChild, 20u);
+        ASSERT_TRUE(CTavoPRebarState::SaveState(kProfile.c_str(), &f.frame));
+        EXPECT_EQ(RegistryTestKey::Value(kRebarKey, "RBI"), bands);
+    }
 }
 
 TEST_F(RebarState, LayoutOfOtherBandsIsNotApplied)
@@ -145,6 +151,68 @@ TEST_F(RebarState, FrameWithoutRebarsWritesNothing)
     EXPECT_TRUE(CTavoPRebarState::SaveState(kProfile.c_str(), &frame));
     EXPECT_FALSE(RegistryTestKey::Exists(kRoot));
     ::DestroyWindow(frame.Detach());
+}
+
+// The rebar bar itself: its bands' windows follow them, its notifications go to its owner.
+std::vector<UINT> g_ownerNotifications;
+
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NOTIFY)
+        g_ownerNotifications.push_back(((NMHDR*)lParam)->code);
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST(ReBar, BandsTakeTheirWindowsAlongAndTellTheOwner)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = OwnerProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "VorlenRebarOwner";
+    ::RegisterClassA(&wc);
+    HWND hwndOwner = ::CreateWindowA("VorlenRebarOwner", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+                                     ::GetModuleHandleA(NULL), NULL);
+    CFrameWnd frame;
+    frame.Attach(::CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, NULL, NULL,
+                                 ::GetModuleHandleA(NULL), NULL));
+    CWnd owner;
+    owner.Attach(hwndOwner);
+    g_ownerNotifications.clear();
+    {
+        CTavoPReBar rebar;
+        rebar.SetOwner(&owner);
+        ASSERT_TRUE(rebar.Create(&frame));
+        EXPECT_EQ(rebar.GetDlgCtrlID(), AFX_IDW_REBAR);
+
+        // The client area lies inside the bar's borders.
+        CRect rectInside(0, 0, 0, 0);
+        rebar.CalcInsideRect(rectInside, TRUE);
+        ASSERT_FALSE(rectInside.IsRectNull());
+        // The rebar control takes its width from its parent.
+        rebar.SetWindowPos(NULL, 0, 0, 300, 40, SWP_NOZORDER | SWP_FRAMECHANGED);
+        CRect rectWindow, rectClient;
+        rebar.GetWindowRect(rectWindow);
+        rebar.GetClientRect(rectClient);
+        EXPECT_EQ(rectClient.Width(), rectWindow.Width() + rectInside.right - rectInside.left);
+        EXPECT_EQ(rectClient.Height(), rectWindow.Height() + rectInside.bottom - rectInside.top);
+
+        CWnd band;
+        band.Attach(::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, rebar.m_hWnd,
+                                    (HMENU)101, ::GetModuleHandleA(NULL), NULL));
+        ASSERT_TRUE(rebar.AddBar(&band, "Band"));
+        EXPECT_EQ(rebar.SendMessage(RB_GETBANDCOUNT), 1);
+        EXPECT_FALSE(g_ownerNotifications.empty()) << "the owner hears of the new band";
+
+        rebar.SendMessage(RB_SHOWBAND, 0, FALSE);
+        EXPECT_FALSE(band.GetStyle() & WS_VISIBLE);
+        rebar.SendMessage(RB_SHOWBAND, 0, TRUE);
+        EXPECT_TRUE(band.GetStyle() & WS_VISIBLE);
+
+        ::DestroyWindow(band.Detach());
+        rebar.DestroyWindow();
+    }
+    ::DestroyWindow(frame.Detach());
+    ::DestroyWindow(owner.Detach());
 }
 
 } // namespace

@@ -21,6 +21,8 @@ static_assert(sizeof(StoredBand) == 80, "a stored band is 80 bytes");
 const UINT kStoredSize = 80;
 // Style, child, child size, size, ID, ideal size and header size.
 const UINT kSaveMask = 0x0B71;
+// What a fixed-size band's stored minimum width carries beyond the control's.
+const UINT kFixedSizeGrowth = 4;
 
 StoredBand ToStored(const REBARBANDINFO& rbi)
 {
@@ -109,7 +111,7 @@ BOOL SaveRebar(LPCTSTR lpszProfileName, HWND hwnd)
         rbi.fMask = kSaveMask;
         ::SendMessage(hwnd, RB_GETBANDINFO, i, (LPARAM)&rbi);
         if (rbi.fStyle & RBBS_FIXEDSIZE)
-            rbi.cxMinChild += 4;
+            rbi.cxMinChild += kFixedSizeGrowth;
         ids[i] = (DWORD)ChildId(rbi.hwndChild);
         rbi.fMask &= ~RBBIM_CHILD;
         bands[i] = ToStored(rbi);
@@ -155,6 +157,13 @@ BOOL LoadRebar(LPCTSTR lpszProfileName, HWND hwnd)
                     StoredBand band;
                     memcpy(&band, pBands + j * kStoredSize, kStoredSize);
                     REBARBANDINFO stored = FromStored(band);
+                    // A fixed-size band is stored 4 pixels wider than the control reports it;
+                    // applied as stored, it would grow by 4 pixels with every save.
+                    if ((stored.fMask & RBBIM_STYLE) && (stored.fMask & RBBIM_CHILDSIZE) &&
+                        (stored.fStyle & RBBS_FIXEDSIZE))
+                        stored.cxMinChild = stored.cxMinChild >= kFixedSizeGrowth
+                                                ? stored.cxMinChild - kFixedSizeGrowth
+                                                : 0;
                     ::SendMessage(hwnd, RB_SETBANDINFO, j, (LPARAM)&stored);
                     break;
                 }
