@@ -497,7 +497,9 @@ void CTavoPToolBar::AdjustSizeImmediate()
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
     if (IsFloating() && pMiniFrame != NULL && pMiniFrame == pParent)
     {
-        pMiniFrame->RecalcLayout();
+        // Only the frame's size is left to follow: its full layout pass starts by asking the
+        // bar for its layout, which would bring us back here.
+        pMiniFrame->SizeToContent();
         pMiniFrame->RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
         return;
     }

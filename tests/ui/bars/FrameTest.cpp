@@ -585,3 +585,25 @@ TEST_F(Frame, TornOffBarsLoadOnlyAsToolbarsWithIDsOfTheirOwn)
 }
 
 } // namespace
+
+TEST_F(Frame, DockedToolbarFloatsAndDocksBack)
+{
+    ASSERT_NE(nullptr, Open());
+    ASSERT_TRUE(
+        pFrame->m_wndToolBar.FloatControlBar(CRect(300, 300, 450, 340), TAVOP_DM_RECT, TRUE));
+    PumpMessages();
+    ASSERT_TRUE(pFrame->m_wndToolBar.IsFloating());
+    CTavoPMiniFrameWnd* pMiniFrame = pFrame->m_wndToolBar.GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    CRect rectClient;
+    pMiniFrame->GetClientRect(rectClient);
+    EXPECT_EQ(CSize(120, 26), rectClient.Size()) << "the floating frame fits the bar";
+    const HWND hwndMiniFrame = pMiniFrame->GetSafeHwnd();
+
+    pFrame->DockControlBar(&pFrame->m_wndToolBar);
+    PumpMessages();
+    EXPECT_FALSE(pFrame->m_wndToolBar.IsFloating());
+    EXPECT_NE(nullptr, pFrame->m_wndToolBar.GetParentDockBar());
+    EXPECT_FALSE(::IsWindow(hwndMiniFrame));
+    EXPECT_EQ(0, pFrame->GetDockManager()->GetMiniFrames().GetCount());
+}
