@@ -607,3 +607,21 @@ TEST_F(Frame, DockedToolbarFloatsAndDocksBack)
     EXPECT_FALSE(::IsWindow(hwndMiniFrame));
     EXPECT_EQ(0, pFrame->GetDockManager()->GetMiniFrames().GetCount());
 }
+
+TEST_F(Frame, FloatingToolbarFloatsAgainAtTheNextStart)
+{
+    ASSERT_NE(nullptr, Open());
+    ASSERT_TRUE(
+        pFrame->m_wndToolBar.FloatControlBar(CRect(300, 300, 450, 340), TAVOP_DM_RECT, TRUE));
+    PumpMessages();
+    CRect rectFloating;
+    pFrame->m_wndToolBar.GetParentMiniFrame()->GetWindowRect(rectFloating);
+    Close();
+
+    ASSERT_NE(nullptr, Open());
+    ASSERT_TRUE(pFrame->m_wndToolBar.IsFloating());
+    CRect rectAgain;
+    pFrame->m_wndToolBar.GetParentMiniFrame()->GetWindowRect(rectAgain);
+    EXPECT_EQ(rectFloating.TopLeft(), rectAgain.TopLeft());
+    EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
+}
