@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPBarStateCache.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -217,7 +218,8 @@ int CTavoPPopupMenu::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_wndMenuBar.Create(this, dwStyle, 1))
     {
         m_wndMenuBar.SetTrackMode(m_bTrackMode);
-        InitMenuBar();
+        if (!InitMenuBar() && m_bRefused)
+            return -1;
     }
     return 0;
 }
@@ -298,8 +300,21 @@ void CTavoPPopupMenu::ExpandRecentFiles()
         m_wndMenuBar.RemoveButton(iRecent);
 }
 
-BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* /*pTopFrame*/, CTavoPPopupMenu* pPopupMenu)
+BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu)
 {
+    // The library frame may change the popup's items first, or refuse it.
+    CTavoPFrameWnd* pFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
+    if (pFrame != nullptr && !pFrame->OnShowPopupMenu(pPopupMenu))
+    {
+        // A popup still being created fails its creation instead of closing itself.
+        if (pPopupMenu != nullptr)
+        {
+            pPopupMenu->m_bRefused = TRUE;
+            if (!pPopupMenu->m_bIsClosing && pPopupMenu->IsWindowVisible())
+                pPopupMenu->CloseMenu(FALSE);
+        }
+        return FALSE;
+    }
     if (pPopupMenu != nullptr)
     {
         CTavoPPopupMenuBar* pBar = pPopupMenu->GetMenuBar();
