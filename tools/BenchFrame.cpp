@@ -1,7 +1,7 @@
 // Benchmark of vorlen's main frame against a plain Win32 window with a standard menu and the same
 // client area: opening and closing a popup of the menu bar, and relayout plus repaint of the
 // maximized window, each a number of times in one run; prints both times and their ratios.
-//   bench_frame [times]
+//   bench_frame [times] [rounds]
 #include "app/CMainFrame.h"
 #include "res/resource.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -9,11 +9,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
 const char kPlainClass[] = "VorlenBenchPlainFrame";
 const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
+// The popups each side really opened, told with the times.
+int g_nPlainPopups = 0;
+int g_nFramePopups = 0;
 
 double Now()
 {
@@ -36,6 +40,18 @@ void Pump(CFrameWnd* pFrame)
     }
 }
 
+// A white view, as vorlen's view is a white grid: the frame's active view.
+class BenchView : public CView
+{
+protected:
+    void OnDraw(CDC* pDC) override
+    {
+        CRect rect;
+        GetClientRect(rect);
+        pDC->FillSolidRect(rect, ::GetSysColor(COLOR_WINDOW));
+    }
+};
+
 // ---- the plain window: a standard menu and one child window filling the client area
 
 LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -49,6 +65,10 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             ::MoveWindow(hwndView, 0, 0, LOWORD(lParam), HIWORD(lParam), FALSE);
         return 0;
     }
+    case WM_INITMENUPOPUP:
+        if (HIWORD(lParam) == 0)
+            g_nPlainPopups++;
+        return 0;
     case WM_ENTERIDLE:
         // The menu is up and drawn: close it again.
         if (wParam == MSGF_MENU)
@@ -139,6 +159,7 @@ double FrameMenus(CMainFrame* pFrame, int nTimes, BOOL* pbFromMenuBar)
         }
         if (pPopup != NULL)
         {
+            g_nFramePopups++;
             pPopup->UpdateWindow();
             Pump(pFrame);
             pPopup->SendMessage(WM_CLOSE);
@@ -148,16 +169,33 @@ double FrameMenus(CMainFrame* pFrame, int nTimes, BOOL* pbFromMenuBar)
     return Now() - start;
 }
 
-double FrameRelayouts(CMainFrame* pFrame, int nTimes)
+// Relayout and repaint together, or only one of them.
+double FrameRelayouts(CMainFrame* pFrame, int nTimes, bool bRelayout = true, bool bRepaint = true)
 {
     const double start = Now();
     for (int i = 0; i < nTimes; i++)
     {
-        pFrame->RecalcLayout();
-        pFrame->RedrawWindow(NULL, NULL, kRedrawAll);
+        if (bRelayout)
+            pFrame->RecalcLayout();
+        if (bRepaint)
+            pFrame->RedrawWindow(NULL, NULL, kRedrawAll);
     }
     Pump(pFrame);
     return Now() - start;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void BringToTop(HWND hwnd, CFrameWnd* pFrame)
+{
+    ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(hwnd);
+    ::RedrawWindow(hwnd, NULL, NULL, kRedrawAll);
+    Pump(pFrame);
 }
 
 } // namespace
@@ -165,6 +203,7 @@ double FrameRelayouts(CMainFrame* pFrame, int nTimes)
 int main(int argc, char** argv)
 {
     const int nTimes = argc > 1 ? std::max(1, atoi(argv[1])) : 100;
+    const int nRounds = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
 
     CMainFrame* pFrame = new CMainFrame;
     if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
@@ -172,44 +211,66 @@ int main(int argc, char** argv)
         fprintf(stderr, "bench_frame: vorlen's main frame could not be made\n");
         return 1;
     }
-    CWnd* pView = new CWnd;
-    pView->Create(AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), "",
-                  WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
+    // A view deletes itself with its window.
+    BenchView* pView = new BenchView;
+    pView->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
+    pFrame->SetActiveView(pView);
     pFrame->ShowWindow(SW_SHOWMAXIMIZED);
     pFrame->UpdateWindow();
     Pump(pFrame);
+    HWND hwndPlain = MakePlainWindow();
 
+    // Both sides take turns in every round, so that the machine's load falls on both alike; one
+    // round first, so that neither pays for what is loaded once.
     BOOL bFromMenuBar = FALSE;
-    // One round first, so that neither side pays for what is loaded once.
-    FrameMenus(pFrame, 1, &bFromMenuBar);
-    FrameRelayouts(pFrame, 1);
-    const double frameMenus = FrameMenus(pFrame, nTimes, &bFromMenuBar);
-    const double frameRelayouts = FrameRelayouts(pFrame, nTimes);
+    std::vector<double> frameMenus, plainMenus, frameRelayouts, plainRelayouts, frameLayoutOnly,
+        frameRepaintOnly;
+    for (int nRound = -1; nRound < nRounds; nRound++)
+    {
+        const int n = nRound < 0 ? 1 : nTimes;
+        BringToTop(pFrame->GetSafeHwnd(), pFrame);
+        const double fm = FrameMenus(pFrame, n, &bFromMenuBar);
+        const double fr = FrameRelayouts(pFrame, n);
+        const double fl = FrameRelayouts(pFrame, n, true, false);
+        const double fp = FrameRelayouts(pFrame, n, false, true);
+        BringToTop(hwndPlain, NULL);
+        const double pm = PlainMenus(hwndPlain, n);
+        const double pr = PlainRelayouts(hwndPlain, n);
+        if (nRound < 0)
+            continue;
+        frameMenus.push_back(fm);
+        frameRelayouts.push_back(fr);
+        frameLayoutOnly.push_back(fl);
+        frameRepaintOnly.push_back(fp);
+        plainMenus.push_back(pm);
+        plainRelayouts.push_back(pr);
+    }
+
     CRect rectFrameClient;
     pFrame->GetClientRect(rectFrameClient);
-    pFrame->DestroyWindow();
-    delete pView;
-    Pump(NULL);
-
-    HWND hwndPlain = MakePlainWindow();
-    PlainMenus(hwndPlain, 1);
-    PlainRelayouts(hwndPlain, 1);
-    const double plainMenus = PlainMenus(hwndPlain, nTimes);
-    const double plainRelayouts = PlainRelayouts(hwndPlain, nTimes);
     RECT rectPlainClient;
     ::GetClientRect(hwndPlain, &rectPlainClient);
+    pFrame->DestroyWindow();
     ::DestroyWindow(hwndPlain);
+    Pump(NULL);
 
-    printf("client area: vorlen %dx%d, plain %ldx%ld\n", rectFrameClient.Width(),
-           rectFrameClient.Height(), rectPlainClient.right, rectPlainClient.bottom);
+    printf("client area: vorlen %dx%d (its menu bar inside), plain %ldx%ld (below its menu)\n",
+           rectFrameClient.Width(), rectFrameClient.Height(), rectPlainClient.right,
+           rectPlainClient.bottom);
     if (!bFromMenuBar)
         printf("(the menu bar has no buttons: vorlen's popup is opened where its first one "
                "would open it)\n");
+    printf("medians of %d rounds of %d times each; popups opened: vorlen %d, plain %d\n", nRounds,
+           nTimes, g_nFramePopups, g_nPlainPopups);
     printf("%-36s %10s %10s %7s\n", "", "vorlen ms", "plain ms", "ratio");
-    printf("%-36s %10.1f %10.1f %7.2f\n", "open and close a menu-bar popup", frameMenus, plainMenus,
-           frameMenus / std::max(plainMenus, 0.001));
-    printf("%-36s %10.1f %10.1f %7.2f\n", "relayout and repaint, maximized", frameRelayouts,
-           plainRelayouts, frameRelayouts / std::max(plainRelayouts, 0.001));
-    printf("(%d times each; aim: within 2x the plain window)\n", nTimes);
+    const double fm = Median(frameMenus), pm = Median(plainMenus);
+    const double fr = Median(frameRelayouts), pr = Median(plainRelayouts);
+    printf("%-36s %10.1f %10.1f %7.2f\n", "open and close a menu-bar popup", fm, pm,
+           fm / std::max(pm, 0.001));
+    printf("%-36s %10.1f %10.1f %7.2f\n", "relayout and repaint, maximized", fr, pr,
+           fr / std::max(pr, 0.001));
+    printf("%-36s %10.1f\n", "  vorlen's relayout alone", Median(frameLayoutOnly));
+    printf("%-36s %10.1f\n", "  vorlen's repaint alone", Median(frameRepaintOnly));
+    printf("(aim: within 2x the plain window)\n");
     return 0;
 }
