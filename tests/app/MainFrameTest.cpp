@@ -6,6 +6,7 @@
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPVisualManagerXP.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -418,3 +419,66 @@ TEST_F(MainFrame, PlacementAndBarLayoutComeBackAtTheNextStart)
 }
 
 } // namespace
+
+namespace {
+
+// The item of an open popup with this text, as a menu button.
+CTavoPToolbarMenuButton* PopupItem(CTavoPPopupMenu* pPopup, const char* lpszText)
+{
+    CTavoPPopupMenuBar* pItems = pPopup->GetMenuBar();
+    for (int i = 0; i < pItems->GetCount(); i++)
+    {
+        CTavoPToolbarMenuButton* pItem =
+            DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, pItems->GetButton(i));
+        if (pItem != nullptr && pItem->m_strText == lpszText)
+            return pItem;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(MainFrame, MenuBarOpensTheToolbarListUnderSystemInterfaceToolbars)
+{
+    ASSERT_NE(nullptr, Open(SW_SHOWNORMAL));
+    CTavoPMenuBar& menuBar = pFrame->GetMenuBar();
+    ASSERT_EQ(6, menuBar.GetCount());
+    CTavoPToolbarMenuButton* pSystem =
+        DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, menuBar.GetButton(0));
+    ASSERT_NE(nullptr, pSystem);
+    EXPECT_STREQ("(&1)系统", (LPCTSTR)pSystem->m_strText);
+
+    ASSERT_TRUE(pSystem->OnClick(&menuBar, FALSE));
+    Pump(pFrame);
+    ASSERT_NE(nullptr, pSystem->GetPopupMenu());
+    CTavoPToolbarMenuButton* pInterface = PopupItem(pSystem->GetPopupMenu(), "界面");
+    ASSERT_NE(nullptr, pInterface);
+    ASSERT_TRUE(pInterface->OnClick(pSystem->GetPopupMenu()->GetMenuBar(), FALSE));
+    Pump(pFrame);
+    ASSERT_NE(nullptr, pInterface->GetPopupMenu());
+    // 状态栏 shows and hides the status bar, checked while it is shown.
+    CTavoPToolbarMenuButton* pStatusBar = PopupItem(pInterface->GetPopupMenu(), "状态栏");
+    ASSERT_NE(nullptr, pStatusBar);
+    EXPECT_EQ((UINT)TBBS_CHECKED, pStatusBar->m_nStyle & (TBBS_CHECKED | TBBS_DISABLED));
+    CTavoPToolbarMenuButton* pToolbars = PopupItem(pInterface->GetPopupMenu(), "工具栏");
+    ASSERT_NE(nullptr, pToolbars);
+    ASSERT_TRUE(pToolbars->OnClick(pInterface->GetPopupMenu()->GetMenuBar(), FALSE));
+    Pump(pFrame);
+
+    CTavoPPopupMenu* pList = pToolbars->GetPopupMenu();
+    ASSERT_NE(nullptr, pList);
+    EXPECT_EQ(pList, CTavoPPopupMenu::GetActiveMenu());
+    CTavoPPopupMenuBar* pItems = pList->GetMenuBar();
+    ASSERT_EQ(1, pItems->GetCount());
+    EXPECT_EQ((UINT)AFX_IDW_TOOLBAR, pItems->GetButton(0)->m_nID);
+    EXPECT_STREQ("默认工具栏", (LPCTSTR)pItems->GetButton(0)->m_strText);
+    EXPECT_NE(0u, pItems->GetButton(0)->m_nStyle & TBBS_CHECKED);
+
+    // Escape closes the menus level by level.
+    for (int i = 0; i < 4 && CTavoPPopupMenu::GetActiveMenu() != nullptr; i++)
+    {
+        pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+        Pump(pFrame);
+    }
+    EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+}
