@@ -101,6 +101,9 @@ protected:
 TEST_F(CustomizeFixture, PopupListsTheHiddenButtonsOfANarrowedBarAndTheirCommandsReachTheFrame)
 {
     ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    // Loading puts a copy of the customize button at the end.
+    customize = DYNAMIC_DOWNCAST(CCustomizeButton, bar.GetButton(bar.GetCount() - 1));
+    ASSERT_NE(nullptr, customize);
     bar.SetWindowPos(NULL, 0, 0, 120, bar.GetRowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
     bar.LayoutButtons();
     const CObList& hidden = customize->GetHiddenButtons();
@@ -320,9 +323,10 @@ TEST_F(ShowAllFixture, RestingOnShowAllExpandsOnlyWhenTheOptionIsOn)
         if (bOption)
         {
             // The item bar's timer opens it: the menu expands.
-            pItems->SendMessage(
-                WM_MOUSEMOVE, 0,
-                MAKELPARAM(pShowAll->Rect().CenterPoint().x, pShowAll->Rect().CenterPoint().y));
+            // The item bar ignores the first move after it opened.
+            const CPoint at = pShowAll->Rect().CenterPoint();
+            pItems->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y - 1));
+            pItems->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
             pItems->SendMessage(WM_TIMER, CTavoPPopupMenuBar::kTimerOpenSubMenu, 0);
             Pump();
             EXPECT_EQ(1, pPopup->GetMenuBar()->CommandToIndex(kSave));
