@@ -323,21 +323,33 @@ int CTavoPDropDownToolbarButton::DrawInCommandList(CDC* pDC, const CRect& rect, 
 
 // ---- size and drawing ----
 
+// The fields are set directly: SetImage would register the image with the command.
+CTavoPDropDownToolbarButton::ImageFields CTavoPDropDownToolbarButton::ShowCurrentImage()
+{
+    const ImageFields fields = {m_iImage, m_iUserImage, m_bImage, m_bUserButton};
+    m_iImage = m_iSelectedImage;
+    m_iUserImage = m_iSelectedImage;
+    m_bUserButton = m_bLocalUserButton;
+    m_bImage = TRUE;
+    return fields;
+}
+
+void CTavoPDropDownToolbarButton::RestoreImageFields(const ImageFields& fields)
+{
+    m_iImage = fields.iImage;
+    m_iUserImage = fields.iUserImage;
+    m_bImage = fields.bImage;
+    m_bUserButton = fields.bUserButton;
+}
+
 SIZE CTavoPDropDownToolbarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
 {
     if (m_nID == 0 && m_pToolBar != NULL && m_pToolBar->GetCount() > 0)
         SetCurrentCommand(m_pToolBar->GetItemID(0));
 
-    const int iImage = m_iImage;
-    const int iUserImage = m_iUserImage;
-    const BOOL bImage = m_bImage;
-    m_iImage = m_iSelectedImage;
-    m_iUserImage = m_iSelectedImage;
-    m_bImage = TRUE;
+    const ImageFields fields = ShowCurrentImage();
     CSize size = CTavoPToolbarButton::OnCalculateSize(pDC, sizeDefault, bHorz);
-    m_iImage = iImage;
-    m_iUserImage = iUserImage;
-    m_bImage = bImage;
+    RestoreImageFields(fields);
 
     size.cx += CTavoPToolBar::IsLargeIcons() ? 9 : 4;
     return size;
@@ -389,23 +401,15 @@ void CTavoPDropDownToolbarButton::OnDraw(CDC* pDC, const CRect& rect,
         const BOOL bPrepare = pList != NULL && pList != pImages;
         if (pList != NULL && (!bPrepare || pList->PrepareDraw(ds, sizeImage)))
         {
-            const BOOL bImage = m_bImage;
-            const BOOL bUser = m_bUserButton;
+            const ImageFields fields = ShowCurrentImage();
             const BOOL bDisableFill = m_bDisableFill;
-            m_iImage = m_iSelectedImage;
-            m_iUserImage = m_iSelectedImage;
-            m_bUserButton = m_bLocalUserButton;
-            m_bImage = TRUE;
             m_bDisableFill = TRUE;
             m_bInternalDraw = TRUE;
             CTavoPToolbarButton::OnDraw(pDC, rectImage, pList, bHorz, bCustomizeMode, bHighlight,
                                         FALSE, bGrayDisabledButtons);
             m_bInternalDraw = FALSE;
             m_bDisableFill = bDisableFill;
-            m_bUserButton = bUser;
-            m_bImage = bImage;
-            m_iImage = -1;
-            m_iUserImage = -1;
+            RestoreImageFields(fields);
             if (bPrepare)
                 pList->EndDraw(ds);
         }

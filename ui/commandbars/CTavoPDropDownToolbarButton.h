@@ -56,6 +56,16 @@ protected:
     void CloseDropDownFrame();
     // Whether the bar that holds the button still has it pressed.
     BOOL IsPressHeld() const;
+    // The image fields of the base while the current image is shown in their place.
+    struct ImageFields
+    {
+        int iImage;
+        int iUserImage;
+        BOOL bImage;
+        BOOL bUserButton;
+    };
+    ImageFields ShowCurrentImage();
+    void RestoreImageFields(const ImageFields& fields);
     static void CALLBACK PressTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idEvent, DWORD dwTime);
 
     CTavoPDropDownToolBar* m_pToolBar;

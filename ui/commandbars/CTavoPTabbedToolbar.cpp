@@ -1,4 +1,5 @@
 #include "ui/commandbars/CTavoPTabbedToolbar.h"
+#include "ui/bars/TavoPWindowClass.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 
@@ -35,26 +36,12 @@ BOOL CTavoPTabbedToolbar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, BOOL
     dwStyle &= ~kRemovedStyles;
     if (bHasGripper & 1)
         dwStyle |= CBRS_GRIPPER;
-    SetBarStyle(dwStyle & 0xFFFF);
-    SetCurrentAlignment(dwStyle & 0xFFFF);
+    SetBarStyle(dwStyle & CBRS_ALL);
+    SetCurrentAlignment(dwStyle & CBRS_ALL);
 
-    CString strClassName;
-    strClassName.Format(_T("TavoToolBar:%x:%x:%x:%x"), (unsigned)(UINT_PTR)AfxGetInstanceHandle(),
-                        (unsigned)CS_DBLCLKS, (unsigned)(UINT_PTR)::LoadCursor(NULL, IDC_ARROW),
-                        (unsigned)(COLOR_BTNFACE + 1));
-    WNDCLASS wndcls;
-    if (!::GetClassInfo(AfxGetInstanceHandle(), strClassName, &wndcls))
-    {
-        memset(&wndcls, 0, sizeof(wndcls));
-        wndcls.style = CS_DBLCLKS;
-        wndcls.lpfnWndProc = ::DefWindowProc;
-        wndcls.hInstance = AfxGetInstanceHandle();
-        wndcls.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-        wndcls.hbrBackground = (HBRUSH)(UINT_PTR)(COLOR_BTNFACE + 1);
-        wndcls.lpszClassName = strClassName;
-        if (!::RegisterClass(&wndcls))
-            AfxThrowResourceException();
-    }
+    const CString strClassName =
+        TavoPRegisterWindowClass(_T("TavoToolBar"), CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
+                                 (HBRUSH)(UINT_PTR)(COLOR_BTNFACE + 1));
     if (!CTavoPBaseToolBar::CreateEx(0, strClassName, dwStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
     return GetSafeHwnd() != NULL;

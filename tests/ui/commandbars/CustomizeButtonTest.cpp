@@ -11,6 +11,7 @@
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/ui/commandbars/CommandButtonTestSupport.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -19,33 +20,6 @@ namespace {
 const UINT kToolbar = 30001;
 const UINT kOpen = 30101, kSave = 30102, kCut = 30103, kCopy = 30104, kPaste = 30105;
 const UINT kCustomize = 30130;
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
-class CCommandFrame : public CFrameWnd
-{
-public:
-    std::vector<UINT> commands;
-    CCommandFrame() { m_bAutoMenuEnable = FALSE; }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        const UINT uiCmd = LOWORD(wParam);
-        if (uiCmd >= kOpen && uiCmd <= kCustomize)
-        {
-            commands.push_back(uiCmd);
-            return TRUE;
-        }
-        return CFrameWnd::OnCommand(wParam, lParam);
-    }
-};
 
 class CCustomizableBar : public CTavoPToolBar
 {
@@ -74,7 +48,7 @@ protected:
         CTavoPToolBar::ResetAllImages();
         CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
         CTavoPPopupMenu::m_AnimationType = 0;
-        frame = new CCommandFrame;
+        frame = new CCommandFrame(kOpen, kCustomize);
         ASSERT_TRUE(frame->Create(NULL, "customize", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   CRect(100, 100, 700, 500)));
         ASSERT_TRUE(bar.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));

@@ -8,6 +8,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/ui/commandbars/CommandButtonTestSupport.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -19,45 +20,6 @@ const UINT kOpen = 30101, kSave = 30102, kCut = 30103, kCopy = 30104, kRedo = 30
 const UINT kSourceBarId = 0x7101;
 const UINT kPlainCommand = 30120;
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
-void PumpFor(DWORD dwMilliseconds)
-{
-    const DWORD dwStart = ::GetTickCount();
-    do
-    {
-        Pump();
-        ::Sleep(5);
-    } while (::GetTickCount() - dwStart < dwMilliseconds);
-    Pump();
-}
-
-// A frame that records the toolbar commands it receives.
-class CCommandFrame : public CFrameWnd
-{
-public:
-    std::vector<UINT> commands;
-    CCommandFrame() { m_bAutoMenuEnable = FALSE; }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        const UINT uiCmd = LOWORD(wParam);
-        if (uiCmd >= kOpen && uiCmd <= kPlainCommand)
-        {
-            commands.push_back(uiCmd);
-            return TRUE;
-        }
-        return CFrameWnd::OnCommand(wParam, lParam);
-    }
-};
-
 class DropDownFixture : public ::testing::Test
 {
 protected:
@@ -66,7 +28,7 @@ protected:
     {
         CTavoPToolBar::ResetAllImages();
         CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
-        frame = new CCommandFrame;
+        frame = new CCommandFrame(kOpen, kPlainCommand);
         ASSERT_TRUE(frame->Create(NULL, "drop-down", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   CRect(100, 100, 700, 500)));
         ASSERT_TRUE(source.Create(frame, WS_CHILD | CBRS_TOP, kSourceBarId));
@@ -211,10 +173,27 @@ TEST_F(DropDownFixture, DisabledChoiceIsIgnored)
     Pump();
 }
 
+TEST_F(DropDownFixture, DisabledButtonRunsNothingYetAHeldPressShowsItsChoices)
+{
+    bar.SetButtonStyle(1, bar.GetButtonStyle(1) | TBBS_DISABLED);
+    Press();
+    Release();
+    PumpFor(CTavoPDropDownToolbarButton::kPressDelay + 200);
+    EXPECT_TRUE(frame->commands.empty());
+    EXPECT_EQ(nullptr, button->GetDropDownFrame());
+
+    CTavoPDropDownFrame* pFrame = HoldUntilDropped();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->DestroyWindow();
+    Pump();
+    EXPECT_EQ(nullptr, button->GetDropDownFrame());
+    EXPECT_TRUE(frame->commands.empty());
+}
+
 TEST(DropDownButtonOnVerticalBar, ChoicesOpenToTheRightOfTheButton)
 {
     CTavoPToolBar::ResetAllImages();
-    CCommandFrame* pFrameWnd = new CCommandFrame;
+    CCommandFrame* pFrameWnd = new CCommandFrame(kOpen, kPlainCommand);
     ASSERT_TRUE(pFrameWnd->Create(NULL, "drop-down", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   CRect(100, 100, 700, 500)));
     CTavoPDropDownToolBar source;

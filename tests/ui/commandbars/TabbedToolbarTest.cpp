@@ -2,6 +2,7 @@
 // toolbar alone, the bar is as large as its tab window and the pages' commands reach the frame.
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "ui/commandbars/CTavoPTabbedToolbar.h"
+#include "tests/ui/commandbars/CommandButtonTestSupport.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -10,33 +11,6 @@ namespace {
 const UINT kToolbar = 30001, kShortToolbar = 30005;
 const UINT kOpen = 30101, kRedo = 30110;
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
-class CCommandFrame : public CFrameWnd
-{
-public:
-    std::vector<UINT> commands;
-    CCommandFrame() { m_bAutoMenuEnable = FALSE; }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        const UINT uiCmd = LOWORD(wParam);
-        if (uiCmd >= kOpen && uiCmd <= kRedo)
-        {
-            commands.push_back(uiCmd);
-            return TRUE;
-        }
-        return CFrameWnd::OnCommand(wParam, lParam);
-    }
-};
-
 class TabbedFixture : public ::testing::Test
 {
 protected:
@@ -44,7 +18,7 @@ protected:
     {
         CTavoPToolBar::ResetAllImages();
         CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
-        frame = new CCommandFrame;
+        frame = new CCommandFrame(kOpen, kRedo);
         ASSERT_TRUE(frame->Create(NULL, "tabbed", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   CRect(100, 100, 800, 500)));
         ASSERT_TRUE(tabbed.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0x7201, TRUE));
@@ -145,7 +119,7 @@ TEST_F(TabbedFixture, BarIsAsLargeAsItsTabWindowAroundTheLargestPage)
 
 TEST(TabbedToolbar, CreationKeepsTopOrBottomAlignmentAndTheAskedGripper)
 {
-    CCommandFrame* pFrame = new CCommandFrame;
+    CCommandFrame* pFrame = new CCommandFrame(kOpen, kRedo);
     ASSERT_TRUE(pFrame->Create(NULL, "tabbed", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
     for (BOOL bGripper : {0, 1, 2})
     {
