@@ -2,6 +2,7 @@
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPDropDownToolbarButton.h"
 #include "ui/commandbars/CTavoPToolbarCmdUI.h"
+#include "ui/commandbars/TavoPTrackMouseLeave.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
@@ -590,7 +591,7 @@ void CTavoPToolBar::OnMouseMove(UINT nFlags, CPoint point)
     {
         m_bTracked = TRUE;
         TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, GetSafeHwnd(), 0};
-        ::TrackMouseEvent(&tme);
+        TrackMouseLeave(&tme);
     }
 
     if (iHot != m_iHighlighted)
