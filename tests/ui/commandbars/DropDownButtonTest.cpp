@@ -23,14 +23,13 @@ const UINT kPlainCommand = 30120;
 class DropDownFixture : public ::testing::Test
 {
 protected:
-    void SetUp() override { Make(CBRS_TOP); }
-    void Make(DWORD dwAlign)
+    void SetUp() override { Make(CBRS_TOP, CRect(100, 100, 700, 500)); }
+    void Make(DWORD dwAlign, const CRect& rectFrame)
     {
         CTavoPToolBar::ResetAllImages();
         CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
         frame = new CCommandFrame(kOpen, kPlainCommand);
-        ASSERT_TRUE(frame->Create(NULL, "drop-down", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  CRect(100, 100, 700, 500)));
+        ASSERT_TRUE(frame->Create(NULL, "drop-down", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rectFrame));
         ASSERT_TRUE(source.Create(frame, WS_CHILD | CBRS_TOP, kSourceBarId));
         ASSERT_TRUE(source.LoadToolBar(kToolbar));
         ASSERT_TRUE(bar.Create(frame, WS_CHILD | WS_VISIBLE | dwAlign, 0x7102));
@@ -188,6 +187,35 @@ TEST_F(DropDownFixture, DisabledButtonRunsNothingYetAHeldPressShowsItsChoices)
     Pump();
     EXPECT_EQ(nullptr, button->GetDropDownFrame());
     EXPECT_TRUE(frame->commands.empty());
+}
+
+namespace {
+
+// A frame whose toolbar lies so low that the choices do not fit below it.
+class DropDownNearBottomFixture : public DropDownFixture
+{
+protected:
+    void SetUp() override
+    {
+        const int cyFull = ::GetSystemMetrics(SM_CYFULLSCREEN);
+        Make(CBRS_TOP, CRect(100, cyFull - 100, 700, cyFull + 100));
+    }
+};
+
+} // namespace
+
+TEST_F(DropDownNearBottomFixture, ChoicesThatWouldLeaveTheScreenOpenAboveTheButton)
+{
+    CTavoPDropDownFrame* pFrame = HoldUntilDropped();
+    ASSERT_NE(nullptr, pFrame);
+    CRect rectButton = button->Rect();
+    bar.ClientToScreen(rectButton);
+    CRect rectFrame;
+    pFrame->GetWindowRect(rectFrame);
+    EXPECT_EQ(rectButton.top - 4, rectFrame.bottom);
+    EXPECT_EQ(rectButton.left - 1, rectFrame.left);
+    pFrame->DestroyWindow();
+    Pump();
 }
 
 TEST(DropDownButtonOnVerticalBar, ChoicesOpenToTheRightOfTheButton)
