@@ -264,6 +264,15 @@ TEST_F(ShowAllFixture, ShowAllExpandsAShortenedMenuInPlace)
     CRect rectBefore;
     pPopup->GetWindowRect(rectBefore);
 
+    // Its tip in the menu names the keys that expand the menu too.
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(0, pItems->OnToolHitTest(pLast->Rect().CenterPoint(), &ti));
+    ASSERT_NE(nullptr, ti.lpszText);
+    EXPECT_EQ(0, strncmp("Expand (", ti.lpszText, 8)) << ti.lpszText;
+    EXPECT_EQ(pLast->Rect(), CRect(ti.rect));
+    free(ti.lpszText);
+
     // Clicking it: the same popup, now with every item and no show-all item.
     ASSERT_TRUE(pItems->OnSendCommand(pLast));
     Pump();
