@@ -47,15 +47,14 @@ void Pump(CFrameWnd* pFrame)
     }
 }
 
-// The visible top-level windows of this thread.
+// The top-level windows of this thread, hidden ones too.
 std::vector<HWND> ThreadWindows()
 {
     std::vector<HWND> windows;
     ::EnumThreadWindows(
         ::GetCurrentThreadId(),
         [](HWND hwnd, LPARAM lParam) {
-            if (::IsWindowVisible(hwnd))
-                ((std::vector<HWND>*)lParam)->push_back(hwnd);
+            ((std::vector<HWND>*)lParam)->push_back(hwnd);
             return TRUE;
         },
         (LPARAM)&windows);
