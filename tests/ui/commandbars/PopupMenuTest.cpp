@@ -3,6 +3,7 @@
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -752,4 +753,58 @@ TEST_F(MenuFixture, RarelyUsedItemsAreHiddenYetTheirMnemonicsRunThem)
 
     BasicCommandsAccess::Clear();
     GetCommandUsage().RemoveAll();
+}
+
+// ---- shortcut text ----
+
+TEST_F(MenuFixture, ItemsShowTheShortcutOfTheFramesTableWhenShortcutsAreManaged)
+{
+    CTavoPWorkspace workspace;
+    CTavoPKeyboardManager keyboard;
+    const ACCEL table[] = {{FVIRTKEY | FCONTROL, 'N', (WORD)kNew},
+                           {FVIRTKEY | FCONTROL | FSHIFT, VK_F5, (WORD)kOpen},
+                           {FVIRTKEY | FALT, VK_DELETE, (WORD)kClose},
+                           {FVIRTKEY | FCONTROL, 'W', (WORD)kClose},
+                           {FVIRTKEY | FALT, VK_F4, (WORD)SC_CLOSE}};
+    ASSERT_TRUE(keyboard.UpdateAccelTable(nullptr, table, 5, frame));
+
+    struct Case
+    {
+        const char* what;
+        UINT uiCmd;
+        const char* text;
+        const char* managed;
+    };
+    const Case cases[] = {
+        {"the table's shortcut replaces the written one", kNew, "&New\tCtrl+N", "&New\tControl+N"},
+        {"modifiers in the order Control, Shift, Alt", kOpen, "&Open", "&Open\tControl+Shift+F5"},
+        {"the first entry of the command; the grey key's name", kClose, "&Close",
+         "&Close\tAlt+Delete"},
+        {"a shortcut the table lacks goes", kSave, "&Save\tCtrl+S", "&Save"},
+        {"a system command keeps its text", SC_CLOSE, "C&lose\tAlt+F4", "C&lose\tAlt+F4"},
+    };
+    HMENU hMenu = ::CreatePopupMenu();
+    for (const Case& c : cases)
+        ::AppendMenu(hMenu, MF_STRING, c.uiCmd, c.text);
+    bar.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&Keys"));
+    ::DestroyMenu(hMenu);
+    bar.AdjustLayout();
+
+    for (const BOOL bManaged : {FALSE, TRUE})
+    {
+        workspace.m_pKeyboardManager = bManaged ? &keyboard : nullptr;
+        ASSERT_TRUE(Entry(2)->OnClick(&bar, FALSE));
+        CTavoPPopupMenu* pPopup = Entry(2)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup);
+        for (const Case& c : cases)
+        {
+            const int i = pPopup->GetMenuBar()->CommandToIndex(c.uiCmd);
+            ASSERT_GE(i, 0) << c.what;
+            EXPECT_STREQ(bManaged ? c.managed : c.text, pPopup->GetMenuItem(i)->m_strText)
+                << c.what;
+        }
+        Entry(2)->OnCancelMode();
+        Pump();
+    }
+    workspace.m_pKeyboardManager = nullptr;
 }
