@@ -4,12 +4,15 @@
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
+#include "ui/commandbars/managers/CTavoPUserTool.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPWorkspace.h"
+#include "framework/CTestSeams.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <mutex>
@@ -807,4 +810,77 @@ TEST_F(MenuFixture, ItemsShowTheShortcutOfTheFramesTableWhenShortcutsAreManaged)
         Pump();
     }
     workspace.m_pKeyboardManager = nullptr;
+}
+
+// ---- user tools ----
+
+TEST_F(MenuFixture, UserToolsTakeThePlaceholdersPlaceAndRunFromTheMenu)
+{
+    CTestSeams::Engage();
+    CTestSeams::Clear();
+    CTavoPWorkspace workspace;
+    const UINT kToolsEntry = 31100, kFirstTool = 31101, kLastTool = 31103;
+    struct Case
+    {
+        const char* what;
+        std::vector<const char*> tools;
+        std::vector<std::string> before;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"between items", {"A", "B"}, {"Open", "@", "Exit"}, {"Open", "-", "A", "B", "-", "Exit"}},
+        {"between separators",
+         {"A"},
+         {"Open", "-", "@", "-", "Exit"},
+         {"Open", "-", "A", "-", "Exit"}},
+        {"no tools", {}, {"Open", "-", "@", "-", "Exit"}, {"Open", "-", "Exit"}},
+    };
+    for (const Case& c : cases)
+    {
+        CTavoPUserToolsManager tools(kToolsEntry, kFirstTool, kLastTool);
+        for (const char* label : c.tools)
+        {
+            CTavoPUserTool* pTool = tools.CreateNewTool();
+            pTool->m_strLabel = label;
+            pTool->SetCommand(CString("C:\\tools\\") + label + ".exe");
+        }
+        workspace.m_pUserToolsManager = &tools;
+        HMENU hMenu = ::CreatePopupMenu();
+        UINT uiCmd = kNew;
+        for (const std::string& item : c.before)
+        {
+            if (item == "-")
+                ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+            else
+                ::AppendMenu(hMenu, MF_STRING, item == "@" ? kToolsEntry : uiCmd++, item.c_str());
+        }
+        bar.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&Tools"));
+        ::DestroyMenu(hMenu);
+        bar.AdjustLayout();
+
+        ASSERT_TRUE(Entry(2)->OnClick(&bar, FALSE)) << c.what;
+        CTavoPPopupMenu* pPopup = Entry(2)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.what;
+        std::vector<std::string> labels;
+        for (int i = 0; i < pPopup->GetMenuItemCount(); i++)
+        {
+            CTavoPToolbarButton* pItem = pPopup->GetMenuItem(i);
+            labels.push_back(pItem->m_nStyle & TBBS_SEPARATOR ? "-" : (LPCTSTR)pItem->m_strText);
+        }
+        EXPECT_EQ(c.expected, labels) << c.what;
+
+        // A tool chosen in a menu without a message window runs through the shell.
+        if (!c.tools.empty())
+        {
+            pPopup->GetMenuBar()->InvokeMenuCommand(kFirstTool);
+            PumpThroughFrame(frame);
+            ASSERT_FALSE(CTestSeams::ShellLaunches().empty()) << c.what;
+            EXPECT_STREQ((std::string("C:\\tools\\") + c.tools[0] + ".exe").c_str(),
+                         CTestSeams::ShellLaunches().back().strFile);
+        }
+        Entry(2)->OnCancelMode();
+        Pump();
+        bar.RemoveButton(2);
+        workspace.m_pUserToolsManager = nullptr;
+    }
+    CTestSeams::Release();
 }
