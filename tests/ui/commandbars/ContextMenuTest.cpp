@@ -170,7 +170,7 @@ TEST_F(ContextMenu, ShownAtMinusOneItOpensAtTheOwnersClientOriginPlusFive)
     EXPECT_EQ(kViewMenu, uiID);
 }
 
-TEST_F(ContextMenu, CommandOfAMenuShownForAChildGoesToItsTopLevelWindow)
+TEST_F(ContextMenu, ChosenCommandGoesToTheTopLevelWindowOrInPopupModeToTheManager)
 {
     CWnd child;
     ASSERT_TRUE(child.Create(AfxRegisterWndClass(0), "child", WS_CHILD | WS_VISIBLE,
@@ -181,6 +181,20 @@ TEST_F(ContextMenu, CommandOfAMenuShownForAChildGoesToItsTopLevelWindow)
     pPopup->GetMenuBar()->InvokeMenuCommand(kPaste);
     Pump();
     EXPECT_EQ(std::vector<UINT>{kPaste}, frame->commands);
+
+    // In popup mode the choice is handed to the manager instead.
+    CTavoPWorkspace workspace;
+    workspace.m_pContextMenuManager = &manager;
+    manager.SetPopupMode(TRUE);
+    ASSERT_TRUE(manager.ShowPopupMenu(kEditMenu, -1, -1, &child));
+    pPopup = CTavoPPopupMenu::GetActiveMenu();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_TRUE(pPopup->IsTrackMode());
+    pPopup->GetMenuBar()->InvokeMenuCommand(kCut);
+    Pump();
+    EXPECT_EQ(kCut, manager.GetChosenCommand());
+    EXPECT_EQ(std::vector<UINT>{kPaste}, frame->commands);
+    workspace.m_pContextMenuManager = nullptr;
     child.DestroyWindow();
 }
 

@@ -183,9 +183,10 @@ HMENU CTavoPContextMenuManager::GetMenuByName(LPCTSTR lpszName, UINT* puiOrigRes
     return hMenu;
 }
 
-BOOL CTavoPContextMenuManager::LoadState(LPCTSTR lpszProfileName)
+// Each menu in map order on a bar of its own; the step's FALSE ends the walk with FALSE.
+template <class TStep>
+BOOL CTavoPContextMenuManager::ForEachMenuOnBar(TStep step) const
 {
-    const CString strPath = RegistryPath(lpszProfileName);
     for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;)
     {
         UINT uiResId = 0;
@@ -195,35 +196,31 @@ BOOL CTavoPContextMenuManager::LoadState(LPCTSTR lpszProfileName)
         if (hSubMenu == nullptr)
             continue;
         StateBar pBar = CreateStateBar();
-        if (!pBar)
-            continue;
+        if (pBar && !step(uiResId, hSubMenu, pBar.get()))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CTavoPContextMenuManager::LoadState(LPCTSTR lpszProfileName)
+{
+    const CString strPath = RegistryPath(lpszProfileName);
+    return ForEachMenuOnBar([&strPath](UINT uiResId, HMENU hSubMenu, CTavoPPopupMenuBar* pBar) {
         if (!pBar->ImportFromMenu(hSubMenu))
             return FALSE;
         // A damaged state leaves the menu as its resource has it.
         if (pBar->LoadState(strPath, 0, uiResId))
-            GetBarStateCache().Save((UINT)(UINT_PTR)hSubMenu, pBar.get());
-    }
-    return TRUE;
+            GetBarStateCache().Save((UINT)(UINT_PTR)hSubMenu, pBar);
+        return TRUE;
+    });
 }
 
 BOOL CTavoPContextMenuManager::SaveState(LPCTSTR lpszProfileName)
 {
     const CString strPath = RegistryPath(lpszProfileName);
-    for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;)
-    {
-        UINT uiResId = 0;
-        HMENU hMenu = nullptr;
-        m_Menus.GetNextAssoc(pos, uiResId, hMenu);
-        HMENU hSubMenu = ::GetSubMenu(hMenu, 0);
-        if (hSubMenu == nullptr)
-            continue;
-        StateBar pBar = CreateStateBar();
-        if (!pBar)
-            continue;
+    return ForEachMenuOnBar([&strPath](UINT uiResId, HMENU hSubMenu, CTavoPPopupMenuBar* pBar) {
         // A menu that was never customized has nothing to keep.
-        if (GetBarStateCache().Load((UINT)(UINT_PTR)hSubMenu, pBar.get()) &&
-            !pBar->SaveState(strPath, 0, uiResId))
-            return FALSE;
-    }
-    return TRUE;
+        return !GetBarStateCache().Load((UINT)(UINT_PTR)hSubMenu, pBar) ||
+               pBar->SaveState(strPath, 0, uiResId);
+    });
 }

@@ -48,6 +48,8 @@ public:
 
 protected:
     CString RegistryPath(LPCTSTR lpszProfileName) const;
+    template <class TStep>
+    BOOL ForEachMenuOnBar(TStep step) const;
 
     CMap<UINT, UINT, HMENU, HMENU> m_Menus;
     CMapStringToPtr m_MenuNames;
