@@ -1,4 +1,4 @@
-// A popup menu torn off by its caption in a library frame: placed, it floats as a toolbar of the menu's items; cancelled, it leaves nothing.
+// Popup menus in a library frame: the frame may refuse them; torn off by the caption, a placed menu floats as a toolbar of its items and a cancelled one leaves nothing.
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -40,9 +40,20 @@ public:
         return 0;
     }
     BOOL OnTearOffMenu(CTavoPPopupMenu*, CTavoPControlBar*) override { return m_bAcceptBars; }
+    BOOL OnBeforeShowPopupMenu(CTavoPPopupMenu* pPopup) override
+    {
+        return pPopup == nullptr || m_bAcceptPopups;
+    }
+    void OnClosePopupMenu(CTavoPPopupMenu* pPopup) override
+    {
+        m_nPopupsClosed++;
+        CTavoPFrameWnd::OnClosePopupMenu(pPopup);
+    }
 
     CTavoPToolBar m_wndBar;
     BOOL m_bAcceptBars = TRUE;
+    BOOL m_bAcceptPopups = TRUE;
+    int m_nPopupsClosed = 0;
     DECLARE_MESSAGE_MAP()
 };
 
@@ -232,4 +243,23 @@ TEST_F(MenuTearOff, MenuWithoutTearOffIdHasNoCaption)
     EXPECT_NE(CTavoPPopupMenu::HitTearOff, pPopup->HitTest(ptTop));
     EXPECT_FALSE(pPopup->TearOff(CPoint(300, 300)));
     EXPECT_EQ(nullptr, pFrame->GetControlBar(kTearOffID));
+}
+
+TEST_F(MenuTearOff, FrameMayRefuseAPopupAndHearsWhenOneCloses)
+{
+    ASSERT_TRUE(pButton->OnClick(&pFrame->m_wndBar, FALSE));
+    CTavoPPopupMenu* pPopup = pButton->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(pPopup, CTavoPPopupMenu::GetActiveMenu());
+    pButton->OnCancelMode();
+    Pump();
+    EXPECT_EQ(1, pFrame->m_nPopupsClosed);
+    EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+
+    pFrame->m_bAcceptPopups = FALSE;
+    EXPECT_FALSE(pButton->OnClick(&pFrame->m_wndBar, FALSE));
+    Pump();
+    EXPECT_EQ(nullptr, pButton->GetPopupMenu());
+    EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(2, pFrame->m_nPopupsClosed);
 }

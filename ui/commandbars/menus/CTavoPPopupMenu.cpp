@@ -1,6 +1,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "res/LibraryIds.h"
 #include <algorithm>
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
@@ -344,8 +345,16 @@ void CTavoPPopupMenu::InsertUserTools()
         m_wndMenuBar.RemoveButton(iCheck);
 }
 
-BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* /*pTopFrame*/, CTavoPPopupMenu* pPopupMenu)
+BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu)
 {
+    // A library frame may refuse the popup; other frames accept it.
+    CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
+    if (pLibraryFrame != nullptr && !pLibraryFrame->OnShowPopupMenu(pPopupMenu))
+    {
+        if (pPopupMenu != nullptr && !pPopupMenu->m_bIsClosing)
+            pPopupMenu->CloseMenu(FALSE);
+        return FALSE;
+    }
     if (pPopupMenu != nullptr)
     {
         CTavoPPopupMenuBar* pBar = pPopupMenu->GetMenuBar();
@@ -634,6 +643,9 @@ void CTavoPPopupMenu::OnDestroy()
     else
         m_bShowAllCommands = FALSE;
 
+    CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
+    if (pLibraryFrame != nullptr)
+        pLibraryFrame->OnClosePopupMenu(this);
     if (m_pActivePopupMenu == this)
         m_pActivePopupMenu = nullptr;
 
