@@ -15,6 +15,7 @@
 #include "framework/CTestSeams.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -883,4 +884,45 @@ TEST_F(MenuFixture, UserToolsTakeThePlaceholdersPlaceAndRunFromTheMenu)
         workspace.m_pUserToolsManager = nullptr;
     }
     CTestSeams::Release();
+}
+
+TEST_F(MenuFixture, ToolItemShowsTheToolsIconInItsImageColumn)
+{
+    CTavoPWorkspace workspace;
+    CTavoPUserToolsManager tools(31100, 31101, 31103);
+    CTavoPUserTool* pTool = tools.CreateNewTool();
+    pTool->m_strLabel = "Tool";
+    pTool->SetCommand("C:\\tools\\tool.exe");
+    ASSERT_NE((HICON)NULL, pTool->GetIcon());
+    workspace.m_pUserToolsManager = &tools;
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_STRING, kNew, "&New");
+    ::AppendMenu(hMenu, MF_STRING, 31100, "tools");
+    bar.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&Tools"));
+    ::DestroyMenu(hMenu);
+    bar.AdjustLayout();
+
+    ASSERT_TRUE(Entry(2)->OnClick(&bar, FALSE));
+    CTavoPPopupMenuBar* pBar = Entry(2)->GetPopupMenu()->GetMenuBar();
+    const int iTool = pBar->CommandToIndex(31101);
+    ASSERT_GE(iTool, 0);
+    CRect rect;
+    pBar->GetClientRect(rect);
+    DibCanvas canvas(rect.Width(), rect.Height());
+    pBar->SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
+
+    // The square at the left of each row holds the image; the plain item shows none there.
+    const CRect rectPlain = pBar->GetButton(pBar->CommandToIndex(kNew))->Rect();
+    const CRect rectTool = pBar->GetButton(iTool)->Rect();
+    const int nSide = std::min(rectPlain.Height(), rectTool.Height());
+    int nDiffering = 0;
+    for (int y = 2; y < nSide - 2; y++)
+        for (int x = 0; x < nSide; x++)
+            if (canvas.Pixel(rectPlain.left + x, rectPlain.top + y) !=
+                canvas.Pixel(rectTool.left + x, rectTool.top + y))
+                nDiffering++;
+    EXPECT_GT(nDiffering, 20);
+    Entry(2)->OnCancelMode();
+    Pump();
+    workspace.m_pUserToolsManager = nullptr;
 }
