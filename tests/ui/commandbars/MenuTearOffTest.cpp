@@ -196,12 +196,25 @@ TEST_F(MenuTearOff, PlacedTearOffFloatsAToolbarOfTheMenusItems)
 
     // Torn off again, the same bar moves to the new place.
     ASSERT_TRUE(pButton->OnClick(&pFrame->m_wndBar, FALSE));
+    ASSERT_NE(nullptr, pButton->GetPopupMenu());
     ASSERT_TRUE(pButton->GetPopupMenu()->TearOff(CPoint(420, 330)));
     EXPECT_EQ(pBar, pFrame->GetControlBar(kTearOffID));
     EXPECT_EQ(1, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
     CRect rectMiniFrame;
     pBar->GetParentMiniFrame()->GetWindowRect(rectMiniFrame);
     EXPECT_EQ(CPoint(420, 330), rectMiniFrame.TopLeft());
+
+    // Docked meanwhile, it floats there again.
+    pButton->OnCancelMode();
+    pFrame->DockControlBar(pBar);
+    Pump();
+    ASSERT_FALSE(pBar->IsFloating());
+    ASSERT_TRUE(pButton->OnClick(&pFrame->m_wndBar, FALSE));
+    ASSERT_NE(nullptr, pButton->GetPopupMenu());
+    ASSERT_TRUE(pButton->GetPopupMenu()->TearOff(CPoint(380, 300)));
+    Pump();
+    EXPECT_TRUE(pBar->IsFloating());
+    EXPECT_EQ(1, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
 }
 
 TEST_F(MenuTearOff, CancelledOrRefusedTearOffLeavesNoBar)
@@ -214,6 +227,7 @@ TEST_F(MenuTearOff, CancelledOrRefusedTearOffLeavesNoBar)
         if (bRefused)
         {
             ASSERT_TRUE(pButton->OnClick(&pFrame->m_wndBar, FALSE));
+            ASSERT_NE(nullptr, pButton->GetPopupMenu());
             hwndPopup = pButton->GetPopupMenu()->GetSafeHwnd();
             EXPECT_FALSE(pButton->GetPopupMenu()->TearOff(CPoint(300, 300)));
         }
