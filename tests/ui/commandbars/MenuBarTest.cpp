@@ -85,7 +85,8 @@ void Play(const std::vector<Input>& steps)
                 break;
             case Input::Move:
             {
-                const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+                const int cx = ::GetSystemMetrics(SM_CXSCREEN),
+                          cy = ::GetSystemMetrics(SM_CYSCREEN);
                 in[0].type = INPUT_MOUSE;
                 in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
                 in[0].mi.dx = (step.a * 65536 + cx - 1) / cx;
@@ -181,10 +182,7 @@ CMultiDocTemplate* g_pSheets = nullptr;
 class MenuBar : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        theTestApp.SetRegistryKey(_T("VorlenTests MenuBar"));
-    }
+    static void SetUpTestSuite() { theTestApp.SetRegistryKey(_T("VorlenTests MenuBar")); }
     void SetUp() override { workspace.SetRegistryBase(_T("Settings")); }
     void TearDown() override
     {
@@ -259,7 +257,9 @@ TEST_F(MenuBar, MnemonicOpensItsPopupWithTheFirstItemSelected)
     pSdi->SetFocus();
     Pump();
 
-    Play({{Input::KeyDown, VK_MENU}, {Input::KeyDown, 'E'}, {Input::KeyUp, 'E'},
+    Play({{Input::KeyDown, VK_MENU},
+          {Input::KeyDown, 'E'},
+          {Input::KeyUp, 'E'},
           {Input::KeyUp, VK_MENU}});
     int iOpen = -1;
     CTavoPToolbarMenuButton* pOpen = bar.GetDroppedDownMenu(&iOpen);
@@ -362,12 +362,12 @@ protected:
         MenuBar::SetUpTestSuite();
         if (g_pNotes == nullptr)
         {
-            g_pNotes = new CMultiDocTemplate(kNoteMenu, RUNTIME_CLASS(NoteDoc),
-                                             RUNTIME_CLASS(CTavoPMDIChildWnd),
-                                             RUNTIME_CLASS(NoteView));
-            g_pSheets = new CMultiDocTemplate(kSheetMenu, RUNTIME_CLASS(NoteDoc),
-                                              RUNTIME_CLASS(CTavoPMDIChildWnd),
-                                              RUNTIME_CLASS(NoteView));
+            g_pNotes =
+                new CMultiDocTemplate(kNoteMenu, RUNTIME_CLASS(NoteDoc),
+                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
+            g_pSheets =
+                new CMultiDocTemplate(kSheetMenu, RUNTIME_CLASS(NoteDoc),
+                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
             theTestApp.AddDocTemplate(g_pNotes);
             theTestApp.AddDocTemplate(g_pSheets);
         }
@@ -385,8 +385,7 @@ protected:
         POSITION pos = pDoc->GetFirstViewPosition();
         CView* pView = pDoc->GetNextView(pos);
         PumpWhile(20);
-        return pView != nullptr ? DYNAMIC_DOWNCAST(CMDIChildWnd, pView->GetParentFrame())
-                                : nullptr;
+        return pView != nullptr ? DYNAMIC_DOWNCAST(CMDIChildWnd, pView->GetParentFrame()) : nullptr;
     }
     void Idle()
     {
