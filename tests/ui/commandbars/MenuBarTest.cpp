@@ -5,6 +5,7 @@
 #include "ui/bars/frames/CTavoPMDIChildWnd.h"
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
 #include "ui/commandbars/CTavoPBarStateCache.h"
+#include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -352,6 +353,63 @@ TEST_F(MenuBar, MenusNotBuiltByTheBarSurviveIt)
     pFrame->DestroyWindow();
     pFrame = nullptr;
     EXPECT_FALSE(::IsMenu(hFrameMenu));
+}
+
+// Gives access to the toolbars' list of commands that shortened menus always show.
+struct BasicCommandsAccess : CTavoPToolBar
+{
+    static void Clear() { CTavoPToolBar::BasicCommands().RemoveAll(); }
+};
+
+TEST_F(MenuBar, ShortenedMenuExpandsAfterFiveSecondsOverItsTitleOrOnADoubleClick)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    CTavoPToolBar::AddBasicCommand(57600);
+    GetCommandUsage().RemoveAll();
+    for (int i = 0; i < 20; i++)
+        GetCommandUsage().AddUsage(57600);
+    ASSERT_TRUE(CTavoPToolBar::IsCommandRarelyUsed(57665));
+
+    CRect rectFile = bar.GetButton(0)->Rect();
+    bar.ClientToScreen(rectFile);
+    const CPoint ptFile = rectFile.CenterPoint();
+    for (const bool bOverTitle : {true, false})
+    {
+        CTavoPPopupMenu::m_bShowAllCommands = FALSE;
+        Play({{Input::Move, ptFile.x, ptFile.y}, {Input::Click, 0, 0}});
+        CTavoPToolbarMenuButton* pFile = bar.GetDroppedDownMenu();
+        ASSERT_NE(nullptr, pFile);
+        CTavoPPopupMenu* pPopup = pFile->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup);
+        EXPECT_FALSE(pPopup->GetMenuBar()->AreAllCommandsShown());
+        // Opening the menu armed the timer; its tick stands for the five seconds.
+        EXPECT_TRUE(bar.KillTimer(CTavoPMenuBar::kTimerShowAll));
+        if (!bOverTitle)
+            ::SetCursorPos(ptFile.x, ptFile.y + 200);
+        bar.SendMessage(WM_TIMER, CTavoPMenuBar::kTimerShowAll);
+        pPopup = pFile->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup);
+        EXPECT_EQ(bOverTitle, pPopup->GetMenuBar()->AreAllCommandsShown() != FALSE);
+        Play({{Input::KeyDown, VK_ESCAPE}, {Input::KeyUp, VK_ESCAPE}});
+        pFile->OnCancelMode();
+        PumpWhile(20);
+    }
+    CTavoPPopupMenu::m_bShowAllCommands = FALSE;
+    PumpWhile(600);
+
+    // A double click on the title opens the whole menu at once.
+    Play({{Input::Move, ptFile.x, ptFile.y}, {Input::Click, 0, 0}, {Input::Click, 0, 0}});
+    CTavoPToolbarMenuButton* pFile = bar.GetDroppedDownMenu();
+    ASSERT_NE(nullptr, pFile);
+    ASSERT_NE(nullptr, pFile->GetPopupMenu());
+    EXPECT_TRUE(pFile->GetPopupMenu()->GetMenuBar()->AreAllCommandsShown());
+    pFile->OnCancelMode();
+
+    BasicCommandsAccess::Clear();
+    GetCommandUsage().RemoveAll();
+    CTavoPPopupMenu::m_bShowAllCommands = FALSE;
 }
 
 class MdiMenuBar : public MenuBar
