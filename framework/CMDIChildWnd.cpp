@@ -190,6 +190,14 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActive, CWnd*, HMENU hMenuAlt)
 
 LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_CREATE && lParam != 0)
+    {
+        // The MDI client passes its own creation block: the frame's context is inside it.
+        CREATESTRUCT cs = *(LPCREATESTRUCT)lParam;
+        const MDICREATESTRUCT* pMcs = (const MDICREATESTRUCT*)cs.lpCreateParams;
+        cs.lpCreateParams = pMcs != nullptr ? (LPVOID)pMcs->lParam : nullptr;
+        return CFrameWnd::WindowProc(message, wParam, (LPARAM)&cs);
+    }
     if (message == WM_MDIACTIVATE)
     {
         const LRESULT lResult = CFrameWnd::WindowProc(message, wParam, lParam);

@@ -165,8 +165,19 @@ BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
             return FALSE;
         break;
     }
+    case WM_KEYUP:
+        // Released after a mnemonic, Alt arrives as a plain key release, which the window's
+        // default handling would take for a request of the system menu.
+        if (pMsg->wParam == VK_MENU && CTavoPPopupMenu::GetActiveMenu() != NULL &&
+            ::IsWindow(CTavoPPopupMenu::GetActiveMenu()->GetSafeHwnd()))
+            return TRUE;
+        break;
     case WM_SYSKEYUP:
     {
+        // The release of Alt after a mnemonic opened a menu leaves the focus with that menu.
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
+            return TRUE;
         CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
         if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
         {
@@ -176,9 +187,6 @@ BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
                 pMenuBar->SetFocus();
             return TRUE;
         }
-        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
-        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
-            return TRUE;
         break;
     }
     case WM_NCLBUTTONDOWN:

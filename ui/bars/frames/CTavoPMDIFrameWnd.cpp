@@ -130,8 +130,19 @@ BOOL CTavoPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
             return FALSE;
         break;
     }
+    case WM_KEYUP:
+        // Released after a mnemonic, Alt arrives as a plain key release, which the window's
+        // default handling would take for a request of the system menu.
+        if (pMsg->wParam == VK_MENU && CTavoPPopupMenu::GetActiveMenu() != NULL &&
+            ::IsWindow(CTavoPPopupMenu::GetActiveMenu()->GetSafeHwnd()))
+            return TRUE;
+        break;
     case WM_SYSKEYUP:
     {
+        // The release of Alt after a mnemonic opened a menu leaves the focus with that menu.
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
+            return TRUE;
         CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
         if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
         {
@@ -141,9 +152,6 @@ BOOL CTavoPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
                 pMenuBar->SetFocus();
             return TRUE;
         }
-        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
-        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
-            return TRUE;
         break;
     }
     case WM_LBUTTONDOWN:
@@ -179,6 +187,11 @@ void CTavoPMDIFrameWnd::OnClose()
 
 LRESULT CTavoPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
+    // The last document window may go without telling the frame: the bar shows the frame's menu.
+    CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+    if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && MDIGetActive() == NULL &&
+        m_Impl.GetDefaultMenu() != NULL && pMenuBar->GetMenu() != m_Impl.GetDefaultMenu())
+        OnUpdateFrameMenu(NULL);
     UpdateMenuBarMaximizeMode();
     m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);
     return 0L;

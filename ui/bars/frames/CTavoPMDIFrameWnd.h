@@ -13,6 +13,11 @@ public:
     virtual ~CTavoPMDIFrameWnd();
 
     CTavoPFrameImpl* GetFrameImpl() { return &m_Impl; }
+    BOOL EnableDocking(DWORD dwDockStyle) { return m_dockManager.EnableDocking(dwDockStyle); }
+    void DockControlBar(CTavoPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL)
+    {
+        m_dockManager.DockControlBar(pBar, nDockBarID, lpRect);
+    }
     // Called by a popup menu as it opens: records it; FALSE would refuse it.
     BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup);
     virtual void OnClosePopupMenu(CTavoPPopupMenu* pMenuPopup);
