@@ -225,8 +225,7 @@ int CTavoPPopupMenu::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_wndMenuBar.Create(this, dwStyle, 1))
     {
         m_wndMenuBar.SetTrackMode(m_bTrackMode);
-        if (!InitMenuBar() && m_bRefused)
-            return -1;
+        InitMenuBar();
     }
     return 0;
 }
@@ -348,17 +347,12 @@ void CTavoPPopupMenu::InsertUserTools()
 
 BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu)
 {
-    // A library frame may change the popup's items first, or refuse it; other frames accept it.
+    // A library frame may refuse the popup; other frames accept it.
     CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
     if (pLibraryFrame != nullptr && !pLibraryFrame->OnShowPopupMenu(pPopupMenu))
     {
-        // A popup still being created fails its creation instead of closing itself inside it.
-        if (pPopupMenu != nullptr)
-        {
-            pPopupMenu->m_bRefused = TRUE;
-            if (!pPopupMenu->m_bIsClosing && pPopupMenu->IsWindowVisible())
-                pPopupMenu->CloseMenu(FALSE);
-        }
+        if (pPopupMenu != nullptr && !pPopupMenu->m_bIsClosing)
+            pPopupMenu->CloseMenu(FALSE);
         return FALSE;
     }
     if (pPopupMenu != nullptr)

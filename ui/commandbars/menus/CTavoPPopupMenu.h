@@ -151,8 +151,6 @@ protected:
     CWnd* m_pMessageWnd;
     CTavoPToolbarMenuButton* m_pParentBtn;
     BOOL m_bAlwaysShow = FALSE;
-    // Set when the frame refused the popup as it opened.
-    BOOL m_bRefused = FALSE;
     DropDirection m_DropDirection;
     CTavoPPopupMenuBar m_wndMenuBar;
     HMENU m_hMenu;
