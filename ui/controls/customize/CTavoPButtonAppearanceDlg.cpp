@@ -120,6 +120,24 @@ void CTavoPButtonAppearanceDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CTavoPButtonAppearanceDlg::OnInitDialog()
 {
+    try
+    {
+        return InitDialog();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    catch (const std::exception&)
+    {}
+    // A half-made dialog must not write into the button: it closes as if cancelled.
+    ShowAppMessage(IDS_TAVOP_INTERNAL_ERROR);
+    EndDialog(IDCANCEL);
+    return FALSE;
+}
+
+BOOL CTavoPButtonAppearanceDlg::InitDialog()
+{
     CDialog::OnInitDialog();
 
     if (m_pImages != nullptr)

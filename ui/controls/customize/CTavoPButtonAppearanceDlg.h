@@ -30,9 +30,10 @@ protected:
     // No exception of a handler leaves the dialog: it is reported as the library's internal error.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    BOOL InitDialog();
     // One prototype button per user image from the first offered one.
     virtual void RebuildImageList();
-    void EnableControls();
+    virtual void EnableControls();
     // The command's image in the toolbars' default images, -1 when none.
     int GetDefaultImage() const;
     // The image index the button itself has: its user image or its standard one.
