@@ -381,6 +381,36 @@ void CTavoPEditableList::OnClickButton(UINT uiCmd)
 
 // ---- notifications ----
 
+BOOL CTavoPEditableList::PressButtonOfKey(UINT nKey)
+{
+    BYTE fModifiers = 0;
+    if (::GetKeyState(VK_SHIFT) & 0x8000)
+        fModifiers |= FSHIFT;
+    if (::GetKeyState(VK_CONTROL) & 0x8000)
+        fModifiers |= FCONTROL;
+    if (::GetKeyState(VK_MENU) & 0x8000)
+        fModifiers |= FALT;
+    const DWORD dwPressed = MakeAccelerator((WORD)nKey, fModifiers);
+    for (const CaptionButton& button : m_Buttons)
+        if (button.dwAccelerator == dwPressed && button.pButton->IsWindowEnabled())
+        {
+            SendMessage(WM_COMMAND, MAKEWPARAM(button.pButton->GetDlgCtrlID(), BN_CLICKED),
+                        (LPARAM)button.pButton->m_hWnd);
+            return TRUE;
+        }
+    return FALSE;
+}
+
+BOOL CTavoPEditableList::PreTranslateMessage(MSG* pMsg)
+{
+    // A key of a caption button must not also move the list's own selection, and Alt
+    // combinations reach the list as system keys it never reports: both are taken here first.
+    if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) &&
+        pMsg->hwnd == m_wndList.GetSafeHwnd() && PressButtonOfKey((UINT)pMsg->wParam))
+        return TRUE;
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
 BOOL CTavoPEditableList::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT nID = LOWORD(wParam);
@@ -405,22 +435,8 @@ BOOL CTavoPEditableList::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case LVN_KEYDOWN:
     {
         const UINT nKey = ((NMLVKEYDOWN*)lParam)->wVKey;
-        BYTE fModifiers = 0;
-        if (::GetKeyState(VK_SHIFT) & 0x8000)
-            fModifiers |= FSHIFT;
-        if (::GetKeyState(VK_CONTROL) & 0x8000)
-            fModifiers |= FCONTROL;
-        if (::GetKeyState(VK_MENU) & 0x8000)
-            fModifiers |= FALT;
-        const DWORD dwPressed = MakeAccelerator((WORD)nKey, fModifiers);
-        for (const CaptionButton& button : m_Buttons)
-            if (button.dwAccelerator == dwPressed && button.pButton->IsWindowEnabled())
-            {
-                SendMessage(WM_COMMAND, MAKEWPARAM(button.pButton->GetDlgCtrlID(), BN_CLICKED),
-                            (LPARAM)button.pButton->m_hWnd);
-                return TRUE;
-            }
-        OnKey(nKey);
+        if (!PressButtonOfKey(nKey))
+            OnKey(nKey);
         return TRUE;
     }
     case NM_DBLCLK:

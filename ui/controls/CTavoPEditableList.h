@@ -82,6 +82,13 @@ protected:
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
+public:
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    // Presses the caption button whose accelerator is the key with the modifiers held now.
+    BOOL PressButtonOfKey(UINT nKey);
+
     void RecalcLayout();
     void EnableButtons(BOOL bEnable);
     CFont* GetCaptionFont() const;
