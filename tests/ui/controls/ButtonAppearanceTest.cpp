@@ -7,6 +7,7 @@
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "res/LibraryIds.h"
 #include "tests/support/ModalScript.h"
+#include "tests/ui/controls/UserImageStrip.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <string>
@@ -14,26 +15,6 @@
 namespace {
 
 const char kCaption[] = "Button Appearance";
-
-void FillStrip(CTavoPToolbarImageList& strip, int n)
-{
-    HDC hdcScreen = ::GetDC(nullptr);
-    for (int i = 0; i < n; i++)
-    {
-        HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, 16, 15);
-        HDC hdc = ::CreateCompatibleDC(hdcScreen);
-        HGDIOBJ old = ::SelectObject(hdc, hbm);
-        HBRUSH brush = ::CreateSolidBrush(RGB(40 * i, 0, 200));
-        RECT rect = {0, 0, 16, 15};
-        ::FillRect(hdc, &rect, brush);
-        ::DeleteObject(brush);
-        ::SelectObject(hdc, old);
-        ::DeleteDC(hdc);
-        strip.AddImage(hbm);
-        ::DeleteObject(hbm);
-    }
-    ::ReleaseDC(nullptr, hdcScreen);
-}
 
 bool Enabled(HWND hDlg, int nID)
 {

@@ -190,6 +190,9 @@ TEST_F(ImageEditor, CellsFitTheAreaAndATooSmallAreaIgnoresTheMouse)
 TEST_F(ImageEditor, ToolsDrawPixelByPixel)
 {
     using T = CTavoPImagePaintArea;
+    // The outline of the box from (2, 3) to (5, 6), both corners included.
+    const std::vector<POINT> box = {{2, 3}, {3, 3}, {4, 3}, {5, 3}, {2, 4}, {5, 4},
+                                    {2, 5}, {5, 5}, {2, 6}, {3, 6}, {4, 6}, {5, 6}};
     struct Case
     {
         const char* name;
@@ -208,36 +211,8 @@ TEST_F(ImageEditor, ToolsDrawPixelByPixel)
          {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}}},
         {"diagonal line", T::ToolLine, {{0, 0}, {3, 3}}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
         {"line clicked without moving is one pixel", T::ToolLine, {{5, 5}}, {{5, 5}}},
-        {"rectangle takes in both corners",
-         T::ToolRectangle,
-         {{2, 3}, {5, 6}},
-         {{2, 3},
-          {3, 3},
-          {4, 3},
-          {5, 3},
-          {2, 4},
-          {5, 4},
-          {2, 5},
-          {5, 5},
-          {2, 6},
-          {3, 6},
-          {4, 6},
-          {5, 6}}},
-        {"rectangle dragged backwards is the same",
-         T::ToolRectangle,
-         {{5, 6}, {2, 3}},
-         {{2, 3},
-          {3, 3},
-          {4, 3},
-          {5, 3},
-          {2, 4},
-          {5, 4},
-          {2, 5},
-          {5, 5},
-          {2, 6},
-          {3, 6},
-          {4, 6},
-          {5, 6}}},
+        {"rectangle takes in both corners", T::ToolRectangle, {{2, 3}, {5, 6}}, box},
+        {"rectangle dragged backwards is the same", T::ToolRectangle, {{5, 6}, {2, 3}}, box},
         {"rectangle clicked without moving is one pixel", T::ToolRectangle, {{7, 8}}, {{7, 8}}},
         {"ellipse clicked without moving is one pixel", T::ToolEllipse, {{9, 9}}, {{9, 9}}},
     };
@@ -398,4 +373,21 @@ TEST_F(ImageEditor, CopyPutsTheImageOnTheClipboardAndClearFillsWithTheFace)
 
     dlg->OnToolClear();
     EXPECT_EQ(240u, PixelsOf(kFace).size());
+}
+
+TEST(ImageEditorPalette, SixteenColoursAreTheStockPaletteWithoutItsMiddleFour)
+{
+    PALETTEENTRY stock[20] = {};
+    ASSERT_EQ(20u, ::GetPaletteEntries((HPALETTE)::GetStockObject(DEFAULT_PALETTE), 0, 20, stock));
+    CPalette palette;
+    ASSERT_TRUE(CTavoPImageEditorDlg::CreateSixteenColorPalette(palette));
+    PALETTEENTRY entries[17] = {};
+    ASSERT_EQ(16u, palette.GetPaletteEntries(0, 17, entries));
+    for (int i = 0; i < 16; i++)
+    {
+        const PALETTEENTRY& expected = stock[i < 8 ? i : i + 4];
+        EXPECT_EQ(RGB(expected.peRed, expected.peGreen, expected.peBlue),
+                  RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue))
+            << i;
+    }
 }

@@ -2,32 +2,15 @@
 #include "ui/controls/customize/CTavoPImageListCtrl.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
+#include "tests/support/ClassicColors.h"
+#include "tests/support/DibCanvas.h"
+#include "tests/ui/controls/UserImageStrip.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// A strip of n 16 x 15 images, each of its own colour.
-void FillStrip(CTavoPToolbarImageList& strip, int n)
-{
-    HDC hdcScreen = ::GetDC(nullptr);
-    for (int i = 0; i < n; i++)
-    {
-        HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, 16, 15);
-        HDC hdc = ::CreateCompatibleDC(hdcScreen);
-        HGDIOBJ old = ::SelectObject(hdc, hbm);
-        HBRUSH brush = ::CreateSolidBrush(RGB(i * 4, 255 - i * 4, 100));
-        RECT rect = {0, 0, 16, 15};
-        ::FillRect(hdc, &rect, brush);
-        ::DeleteObject(brush);
-        ::SelectObject(hdc, old);
-        ::DeleteDC(hdc);
-        strip.AddImage(hbm);
-        ::DeleteObject(hbm);
-    }
-    ::ReleaseDC(nullptr, hdcScreen);
-}
 
 class CParentWnd : public CWnd
 {
@@ -182,4 +165,46 @@ TEST_F(ImageListCtrl, KeysMouseAndImagesSelectAndTellTheParent)
     EXPECT_EQ(3, SelectedIndex());
     EXPECT_EQ(buttons[3].get(), list.HitTest(rect.CenterPoint()));
     EXPECT_EQ(nullptr, list.HitTest(CPoint(1, 1)));
+}
+
+TEST_F(ImageListCtrl, TheSelectedCellIsSunkenWhileFocusedAndDottedOtherwise)
+{
+    ClassicColors classic;
+    GetGlobalData().UpdateSysColors();
+    AddButtons(4);
+    DibCanvas canvas(200, 100);
+    auto paint = [&] {
+        canvas.Fill(RGB(1, 2, 3));
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_BUTTON;
+        dis.hwndItem = list.m_hWnd;
+        dis.hDC = canvas.dc();
+        dis.rcItem = {0, 0, 200, 100};
+        list.DrawItem(&dis);
+    };
+
+    parent.SetForegroundWindow();
+    list.SetFocus(); // takes the first button
+    ASSERT_EQ(0, SelectedIndex());
+    list.SelectImage(1);
+    paint();
+    const CRect cell = list.GetScreenRect(buttons[1].get());
+    EXPECT_EQ(RGB(128, 128, 128), canvas.Pixel(cell.left, cell.top));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(cell.right - 1, cell.bottom - 1));
+    // The whole control is framed sunken too.
+    EXPECT_EQ(RGB(128, 128, 128), canvas.Pixel(0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(199, 99));
+
+    ::SetFocus(parent.m_hWnd);
+    paint();
+    EXPECT_NE(RGB(128, 128, 128), canvas.Pixel(cell.left, cell.top));
+    int dots = 0;
+    for (int x = cell.left; x < cell.right; x++)
+        dots += canvas.Pixel(x, cell.top) != canvas.Pixel(x, cell.top + 2) ? 1 : 0;
+    EXPECT_GT(dots, cell.Width() / 3); // a dotted line along the top
+
+    list.EnableWindow(FALSE);
+    paint();
+    EXPECT_NE(RGB(128, 128, 128), canvas.Pixel(cell.left, cell.top)); // no mark when disabled
+    GetGlobalData().UpdateSysColors();
 }

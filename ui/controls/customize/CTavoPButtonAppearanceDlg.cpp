@@ -403,6 +403,17 @@ void CTavoPButtonAppearanceDlg::OnPaint()
     }
 }
 
+void CTavoPButtonAppearanceDlg::Refuse(UINT nIDPrompt, CWnd& wndFocus)
+{
+    CString strMessage;
+    {
+        CTavoPResourceScope scope;
+        strMessage.LoadString(nIDPrompt);
+    }
+    MessageBox(strMessage, nullptr, MB_OK);
+    wndFocus.SetFocus();
+}
+
 void CTavoPButtonAppearanceDlg::OnOK()
 {
     if (!UpdateData())
@@ -414,24 +425,12 @@ void CTavoPButtonAppearanceDlg::OnOK()
 
     if (m_bImage && iImage < 0)
     {
-        CString strMessage;
-        {
-            CTavoPResourceScope scope;
-            strMessage.LoadString(IDS_TAVOP_SELECT_IMAGE);
-        }
-        MessageBox(strMessage, nullptr, MB_OK);
-        m_wndUserImageList.SetFocus();
+        Refuse(IDS_TAVOP_SELECT_IMAGE, m_wndUserImageList);
         return;
     }
     if (m_bText && m_strButtonText.IsEmpty())
     {
-        CString strMessage;
-        {
-            CTavoPResourceScope scope;
-            strMessage.LoadString(IDS_TAVOP_ENTER_TEXT);
-        }
-        MessageBox(strMessage, nullptr, MB_OK);
-        m_wndButtonText.SetFocus();
+        Refuse(IDS_TAVOP_ENTER_TEXT, m_wndButtonText);
         return;
     }
 

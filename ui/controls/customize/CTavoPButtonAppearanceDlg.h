@@ -41,6 +41,8 @@ protected:
     BOOL IsReadOnly() const;
     // A bitmap of the user images' size compatible with the image list's DC; FALSE on failure.
     BOOL CreateImageBitmap(CBitmap& bitmap);
+    // Tells why OK is refused (the dialog's own message box) and puts the focus where to mend it.
+    void Refuse(UINT nIDPrompt, CWnd& wndFocus);
 
     CButton m_wndDefaultImageArea;
     CButton m_wndUserImageArea;

@@ -119,6 +119,28 @@ void CTavoPImageEditorDlg::SetColor(COLORREF color)
     m_wndLargeDrawArea.SetMode(CTavoPImagePaintArea::ToolPencil);
 }
 
+BOOL CTavoPImageEditorDlg::CreateSixteenColorPalette(CPalette& palette)
+{
+    PALETTEENTRY stock[20] = {};
+    if (::GetPaletteEntries((HPALETTE)::GetStockObject(DEFAULT_PALETTE), 0, 20, stock) != 20)
+        return FALSE;
+    struct
+    {
+        LOGPALETTE header;
+        PALETTEENTRY more[15];
+    } sixteen = {};
+    sixteen.header.palVersion = 0x300;
+    sixteen.header.palNumEntries = 16;
+    PALETTEENTRY* pEntries = sixteen.header.palPalEntry;
+    for (int i = 0; i < 8; i++)
+    {
+        pEntries[i] = stock[i];
+        pEntries[8 + i] = stock[12 + i];
+    }
+    palette.DeleteObject();
+    return palette.CreatePalette(&sixteen.header);
+}
+
 void CTavoPImageEditorDlg::OnPaint()
 {
     CPaintDC dc(this);

@@ -15,6 +15,9 @@ public:
     virtual INT_PTR DoModal() override;
     // The colour to draw with; the tool becomes the pencil.
     void SetColor(COLORREF color);
+    // The 16 colours offered for images of 8 bits per pixel or less: the stock default
+    // palette's entries 0-7 and 12-19.
+    static BOOL CreateSixteenColorPalette(CPalette& palette);
 
     CTavoPImagePaintArea& GetPaintArea() { return m_wndLargeDrawArea; }
     CTavoPToolBar& GetToolBar() { return m_wndToolBar; }

@@ -360,22 +360,16 @@ void CTavoPImageListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_END: pNew = (CTavoPToolbarButton*)m_Buttons.GetTail(); break;
     case VK_LEFT:
     case VK_UP:
-        if (posSel == nullptr)
-            pNew = (CTavoPToolbarButton*)m_Buttons.GetHead();
-        else
-        {
-            m_Buttons.GetPrev(posSel);
-            if (posSel != nullptr)
-                pNew = (CTavoPToolbarButton*)m_Buttons.GetAt(posSel);
-        }
-        break;
     case VK_RIGHT:
     case VK_DOWN:
         if (posSel == nullptr)
             pNew = (CTavoPToolbarButton*)m_Buttons.GetHead();
         else
         {
-            m_Buttons.GetNext(posSel);
+            if (nChar == VK_LEFT || nChar == VK_UP)
+                m_Buttons.GetPrev(posSel);
+            else
+                m_Buttons.GetNext(posSel);
             if (posSel != nullptr)
                 pNew = (CTavoPToolbarButton*)m_Buttons.GetAt(posSel);
         }
