@@ -10,6 +10,7 @@
 #include "tests/ui/controls/UserImageStrip.h"
 #include <gtest/gtest.h>
 #include <functional>
+#include <utility>
 #include <string>
 
 namespace {
@@ -31,6 +32,26 @@ CTavoPImageListCtrl* ImageList(HWND hDlg)
 {
     return (CTavoPImageListCtrl*)CWnd::FromHandlePermanent(
         ::GetDlgItem(hDlg, IDC_TAVOP_USER_IMAGES));
+}
+
+const char kEditorCaption[] = "Edit Button Image";
+
+// One step of a script: what to do with the window of that caption.
+struct Step
+{
+    template <class F>
+    Step(F a) : caption(kCaption), action(std::move(a))
+    {}
+    template <class F>
+    Step(const char* c, F a) : caption(c), action(std::move(a))
+    {}
+    const char* caption;
+    std::function<void(HWND)> action;
+};
+
+Step EditorOk()
+{
+    return Step(kEditorCaption, [](HWND h) { ModalScript::Click(h, IDOK); });
 }
 
 // A dialog whose image list can be made to fail, as running out of memory would.
@@ -84,18 +105,13 @@ protected:
         CTestSeams::Release();
     }
 
-    // Runs the dialog; each step acts on it in turn (a step that opens another dialog posts).
-    INT_PTR Run(CTavoPButtonAppearanceDlg& dlg, std::vector<std::function<void(HWND)>> steps,
-                const char* editorStep = nullptr)
+    // Runs the dialog; each step acts on its window in turn (a step that opens another dialog
+    // posts).
+    INT_PTR Run(CTavoPButtonAppearanceDlg& dlg, std::vector<Step> steps)
     {
         ModalScript script;
         for (auto& step : steps)
-            script.When(step ? kCaption : "Edit Button Image", [step](HWND h) {
-                if (step)
-                    step(h);
-                else
-                    ModalScript::Click(h, IDOK);
-            });
+            script.When(step.caption, step.action);
         const INT_PTR nResult = dlg.DoModal();
         EXPECT_TRUE(script.Finished()) << script.Failure();
         return nResult;
@@ -264,7 +280,7 @@ TEST_F(ButtonAppearance, NewDrawsAnImageAndAFailureIsReportedNotThrown)
                       ClickRadio(h, IDC_TAVOP_IMAGE_AND_TEXT);
                       ModalScript::Click(h, IDC_TAVOP_NEW_IMAGE);
                   },
-                  nullptr, // the editor: OK
+                  EditorOk(),
                   [&](HWND h) {
                       EXPECT_EQ(4, userImages.GetCount());
                       EXPECT_EQ(3, ImageList(h)->GetSelected()->GetImage());
@@ -275,7 +291,7 @@ TEST_F(ButtonAppearance, NewDrawsAnImageAndAFailureIsReportedNotThrown)
                       dlg.failNext = true;
                       ModalScript::Click(h, IDC_TAVOP_NEW_IMAGE);
                   },
-                  nullptr, [](HWND h) { ModalScript::Click(h, IDOK); }});
+                  EditorOk(), [](HWND h) { ModalScript::Click(h, IDOK); }});
     EXPECT_EQ(IDOK, nResult);
     const std::string internal =
         "Tavo Toolbar internal error. Please contact your application vendor.";
@@ -285,6 +301,35 @@ TEST_F(ButtonAppearance, NewDrawsAnImageAndAFailureIsReportedNotThrown)
     EXPECT_TRUE(button.m_bImage);
     EXPECT_EQ(3, button.GetImage());
     GetCommandManager()->ClearAllCmdImages();
+}
+
+TEST_F(ButtonAppearance, EditRedrawsAUserImageInTheEditor)
+{
+    CTavoPToolbarButton button(40126, -1, "Mine", TRUE);
+    button.SetImage(1);
+    button.m_bImage = TRUE;
+    const COLORREF before = PixelOfStrip(userImages, 1, 5, 5);
+    const COLORREF otherBefore = PixelOfStrip(userImages, 2, 5, 5);
+    CTavoPButtonAppearanceDlg dlg(&button, &userImages, &parent);
+    const INT_PTR nResult =
+        Run(dlg, {[](HWND h) {
+                      EXPECT_TRUE(::IsDlgButtonChecked(h, IDC_TAVOP_USER_IMAGE));
+                      EXPECT_EQ(1, ImageList(h)->GetSelected()->GetImage());
+                      ModalScript::Click(h, IDC_TAVOP_EDIT_IMAGE);
+                  },
+                  Step(kEditorCaption,
+                       [](HWND h) {
+                           // Cleared to the button face, then OK.
+                           ::SendMessage(h, WM_COMMAND, ID_TAVOP_IMAGE_CLEAR, 0);
+                           ModalScript::Click(h, IDOK);
+                       }),
+                  [](HWND h) { ModalScript::Click(h, IDCANCEL); }});
+    EXPECT_EQ(IDCANCEL, nResult);
+    EXPECT_EQ(3, userImages.GetCount());
+    EXPECT_NE(before, PixelOfStrip(userImages, 1, 5, 5));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), PixelOfStrip(userImages, 1, 5, 5));
+    EXPECT_EQ(otherBefore, PixelOfStrip(userImages, 2, 5, 5));
+    EXPECT_TRUE(userImages.IsModified());
 }
 
 TEST_F(ButtonAppearance, AnExceptionWhileOpeningIsReportedAndClosesTheDialog)

@@ -6,6 +6,7 @@
 #include "tests/support/DibCanvas.h"
 #include "tests/support/GuiObjects.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -373,6 +374,38 @@ TEST_F(ImageEditor, CopyPutsTheImageOnTheClipboardAndClearFillsWithTheFace)
 
     dlg->OnToolClear();
     EXPECT_EQ(240u, PixelsOf(kFace).size());
+}
+
+TEST_F(ImageEditor, ToolsSitThreeInARowAndEachHasItsCursor)
+{
+    CTavoPToolBar& tools = dlg->GetToolBar();
+    auto rectOf = [&](UINT nID) {
+        CRect rect;
+        tools.GetItemRect(tools.CommandToIndex(nID), rect);
+        return rect;
+    };
+    const CRect pencil = rectOf(ID_TAVOP_TOOL_PENCIL);
+    EXPECT_EQ(pencil.top, rectOf(ID_TAVOP_TOOL_PICK).top);
+    EXPECT_LT(pencil.left, rectOf(ID_TAVOP_TOOL_FILL).left);
+    EXPECT_GT(rectOf(ID_TAVOP_TOOL_LINE).top, pencil.top);
+    EXPECT_EQ(pencil.left, rectOf(ID_TAVOP_TOOL_LINE).left);
+    EXPECT_EQ(rectOf(ID_TAVOP_TOOL_LINE).top, rectOf(ID_TAVOP_TOOL_ELLIPSE).top);
+    EXPECT_GT(rectOf(ID_TAVOP_IMAGE_COPY).top, rectOf(ID_TAVOP_TOOL_LINE).top);
+
+    // A tool button chosen on the bar reaches the paint area.
+    dlg->SendMessage(WM_COMMAND, ID_TAVOP_TOOL_ELLIPSE);
+    EXPECT_EQ(CTavoPImagePaintArea::ToolEllipse, area().GetMode());
+
+    std::vector<HCURSOR> cursors;
+    for (int nTool = 0; nTool < CTavoPImagePaintArea::ToolCount; nTool++)
+    {
+        area().SetMode(nTool);
+        area().SendMessage(WM_SETCURSOR, (WPARAM)area().m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        cursors.push_back(::GetCursor());
+        EXPECT_NE(nullptr, cursors.back()) << nTool;
+    }
+    std::sort(cursors.begin(), cursors.end());
+    EXPECT_EQ(cursors.end(), std::unique(cursors.begin(), cursors.end()));
 }
 
 TEST(ImageEditorPalette, SixteenColoursAreTheStockPaletteWithoutItsMiddleFour)
