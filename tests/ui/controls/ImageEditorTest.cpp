@@ -1,5 +1,6 @@
 // The button image editor on a real 16 x 15 bitmap: cells, the drawing tools pixel by pixel, clear, and copy and paste through the real clipboard.
 #include "ui/controls/customize/CTavoPImageEditorDlg.h"
+#include "ui/controls/color/CColorButton.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "res/LibraryIds.h"
 #include "tests/support/ClassicColors.h"
@@ -266,10 +267,11 @@ TEST_F(ImageEditor, FillReplacesTheConnectedAreaAndPickTakesAColour)
     EXPECT_EQ(240u - 9 - 16, PixelsOf(kGreen).size()); // everything outside the outline
     EXPECT_EQ(kRed, Pixel(4, 4));
 
-    // Picking switches back to the pencil with the picked colour.
+    // Picking switches back to the pencil with the picked colour, chosen in the colours too.
     Use(T::ToolPickColor, kBlue);
     Drag({{4, 4}});
     EXPECT_EQ(kRed, area().GetColor());
+    EXPECT_EQ(kRed, dlg->GetColorBar().GetColor());
     EXPECT_EQ(T::ToolPencil, area().GetMode());
     EXPECT_EQ(0u, PixelsOf(kBlue).size());
 }
@@ -406,6 +408,38 @@ TEST_F(ImageEditor, ToolsSitThreeInARowAndEachHasItsCursor)
     }
     std::sort(cursors.begin(), cursors.end());
     EXPECT_EQ(cursors.end(), std::unique(cursors.begin(), cursors.end()));
+}
+
+TEST_F(ImageEditor, AColourClickedInTheColoursIsTheOneToDrawWith)
+{
+    CTavoPColorBar& colors = dlg->GetColorBar();
+    ASSERT_NE(nullptr, colors.GetSafeHwnd());
+    EXPECT_EQ(kBlack, colors.GetColor());
+    EXPECT_EQ(20, (int)colors.GetColors().GetSize()); // a deep image: the bar's own colours
+    CColorButton* pRed = nullptr;
+    for (int i = 0; i < colors.GetCount(); i++)
+    {
+        CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, colors.GetButton(i));
+        if (pCell != nullptr && pCell->m_Color == kRed)
+            pRed = pCell;
+    }
+    ASSERT_NE(nullptr, pRed);
+    const CPoint at = pRed->Rect().CenterPoint();
+    colors.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    colors.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    colors.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(kRed, area().GetColor());
+    Use(CTavoPImagePaintArea::ToolPencil, area().GetColor());
+    Drag({{1, 1}});
+    EXPECT_EQ(kRed, Pixel(1, 1));
+
+    // A palette image is offered the sixteen palette colours only.
+    CBitmap palettized;
+    palettized.Attach(MakeBitmap(16, 15, kFace));
+    CTavoPImageEditorDlg low(&palettized, &parent, 8);
+    ASSERT_TRUE(low.Create(IDD_TAVOP_IMAGE_EDITOR, &parent));
+    EXPECT_EQ(16, (int)low.GetColorBar().GetColors().GetSize());
+    low.DestroyWindow();
 }
 
 TEST(ImageEditorPalette, SixteenColoursAreTheStockPaletteWithoutItsMiddleFour)

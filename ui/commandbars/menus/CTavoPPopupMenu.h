@@ -35,7 +35,7 @@ public:
 
     virtual CTavoPPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
     // True while a chosen command is being dispatched.
-    virtual BOOL IsInCommand() { return m_wndMenuBar.IsInCommand(); }
+    virtual BOOL IsInCommand() { return GetMenuBar()->IsInCommand(); }
     // Creates, places and shows the popup; x = y = -1 places it at the owner's client origin
     // plus (5, 5).
     virtual BOOL Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked = FALSE,

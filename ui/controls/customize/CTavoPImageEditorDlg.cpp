@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CTavoPImageEditorDlg, CDialog)
     ON_UPDATE_COMMAND_UI(ID_TAVOP_TOOL_ELLIPSE, OnUpdateToolEllipse)
     ON_UPDATE_COMMAND_UI(ID_TAVOP_TOOL_PICK, OnUpdateToolPickColor)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+    ON_COMMAND(IDC_TAVOP_PALETTE, OnColors)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNAMIC(CTavoPImageEditorDlg, CDialog)
@@ -98,6 +99,17 @@ BOOL CTavoPImageEditorDlg::OnInitDialog()
         m_wndToolBar.SetOwner(this);
     }
 
+    // The colours, four columns in their place; a palette image offers the 16 palette colours.
+    CRect rectColors;
+    m_wndPaletteBarLocation.GetClientRect(rectColors);
+    m_wndPaletteBarLocation.MapWindowPoints(this, rectColors);
+    rectColors.DeflateRect(2, 2);
+    CPalette* pPalette = nullptr;
+    if (m_nBitsPixel <= 8 && CreateSixteenColorPalette(m_palette))
+        pPalette = &m_palette;
+    if (m_wndPaletteBar.CreateControl(this, rectColors, IDC_TAVOP_PALETTE, 4, pPalette))
+        m_wndPaletteBar.SetColor(RGB(0, 0, 0));
+
     // The true-size preview, centred in its place.
     CRect rectPreview;
     m_wndPreview.GetClientRect(rectPreview);
@@ -115,6 +127,8 @@ BOOL CTavoPImageEditorDlg::OnInitDialog()
 
 void CTavoPImageEditorDlg::SetColor(COLORREF color)
 {
+    if (m_wndPaletteBar.GetSafeHwnd() != nullptr)
+        m_wndPaletteBar.SetColor(color);
     m_wndLargeDrawArea.SetColor(color);
     m_wndLargeDrawArea.SetMode(CTavoPImagePaintArea::ToolPencil);
 }
@@ -342,6 +356,11 @@ void CTavoPImageEditorDlg::OnUpdateToolEllipse(CCmdUI* pCmdUI)
 void CTavoPImageEditorDlg::OnUpdateToolPickColor(CCmdUI* pCmdUI)
 {
     pCmdUI->SetCheck(m_wndLargeDrawArea.GetMode() == CTavoPImagePaintArea::ToolPickColor);
+}
+
+void CTavoPImageEditorDlg::OnColors()
+{
+    m_wndLargeDrawArea.SetColor(m_wndPaletteBar.GetColor());
 }
 
 LRESULT CTavoPImageEditorDlg::OnKickIdle(WPARAM, LPARAM)

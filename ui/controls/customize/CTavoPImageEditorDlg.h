@@ -3,6 +3,7 @@
 #include "framework/FrameworkWin.h"
 #include "ui/controls/customize/CTavoPImageEditorToolBar.h"
 #include "ui/controls/customize/CTavoPImagePaintArea.h"
+#include "ui/controls/color/CTavoPColorBar.h"
 
 class CTavoPImageEditorDlg : public CDialog
 {
@@ -21,6 +22,7 @@ public:
 
     CTavoPImagePaintArea& GetPaintArea() { return m_wndLargeDrawArea; }
     CTavoPToolBar& GetToolBar() { return m_wndToolBar; }
+    CTavoPColorBar& GetColorBar() { return m_wndPaletteBar; }
     const CRect& GetPreviewRect() const { return m_rectPreviewImage; }
     int GetBitsPixel() const { return m_nBitsPixel; }
 
@@ -43,6 +45,9 @@ protected:
     CRect m_rectPreviewFrame;
     CRect m_rectPreviewImage;
     CTavoPImageEditorToolBar m_wndToolBar;
+    CTavoPColorBar m_wndPaletteBar;
+    // The colours offered for images of 8 bits per pixel or less; the bar borrows it.
+    CPalette m_palette;
 
 public:
     void OnPaint();
@@ -60,6 +65,7 @@ public:
     void OnUpdateToolEllipse(CCmdUI* pCmdUI);
     void OnUpdateToolPickColor(CCmdUI* pCmdUI);
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
+    void OnColors();
 
 protected:
     DECLARE_MESSAGE_MAP()
