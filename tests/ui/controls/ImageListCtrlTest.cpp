@@ -165,6 +165,9 @@ TEST_F(ImageListCtrl, KeysMouseAndImagesSelectAndTellTheParent)
     EXPECT_EQ(3, SelectedIndex());
     EXPECT_EQ(buttons[3].get(), list.HitTest(rect.CenterPoint()));
     EXPECT_EQ(nullptr, list.HitTest(CPoint(1, 1)));
+    // A click between the buttons leaves none selected.
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    EXPECT_EQ(nullptr, list.GetSelected());
 }
 
 TEST_F(ImageListCtrl, TheSelectedCellIsSunkenWhileFocusedAndDottedOtherwise)

@@ -285,9 +285,7 @@ void CTavoPImageListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 void CTavoPImageListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
     SetFocus();
-    CTavoPToolbarButton* pButton = HitTest(point);
-    if (pButton != nullptr)
-        SelectButton(pButton);
+    SelectButton(HitTest(point));
 }
 
 void CTavoPImageListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
