@@ -3,6 +3,9 @@
 #include "ui/controls/customize/CTavoPImageListCtrl.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
+#include "ui/commandbars/managers/CTavoPUserTool.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "res/LibraryIds.h"
@@ -330,6 +333,37 @@ TEST_F(ButtonAppearance, EditRedrawsAUserImageInTheEditor)
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), PixelOfStrip(userImages, 1, 5, 5));
     EXPECT_EQ(otherBefore, PixelOfStrip(userImages, 2, 5, 5));
     EXPECT_TRUE(userImages.IsModified());
+}
+
+TEST_F(ButtonAppearance, AUserToolAlwaysOffersItsDefaultImage)
+{
+    CTavoPWorkspace workspace(TRUE);
+    CTavoPUserToolsManager tools(0, 41000, 41010);
+    workspace.m_pUserToolsManager = &tools;
+    CTavoPUserTool* pTool = tools.CreateNewTool();
+    ASSERT_NE(nullptr, pTool);
+    pTool->m_strLabel = "Notes";
+    ASSERT_LT(CTavoPToolBar::GetDefaultImage(pTool->m_uiCmdId), 0);
+
+    CTavoPToolbarButton button(pTool->m_uiCmdId, -1, "Notes");
+    button.m_bUserButton = FALSE;
+    button.m_bImage = FALSE;
+    button.m_bText = TRUE;
+    CTavoPButtonAppearanceDlg dlg(&button, &userImages, &parent);
+    EXPECT_EQ(IDOK, Run(dlg, {[](HWND h) {
+                            EXPECT_TRUE(::IsDlgButtonChecked(h, IDC_TAVOP_DEFAULT_IMAGE));
+                            EXPECT_TRUE(Enabled(h, IDC_TAVOP_DEFAULT_IMAGE));
+                            ClickRadio(h, IDC_TAVOP_IMAGE_ONLY);
+                            EXPECT_TRUE(Enabled(h, IDC_TAVOP_DEFAULT_IMAGE));
+                            ModalScript::Click(h, IDOK);
+                        }}));
+    // Its icon stands for the image: OK is not refused for want of one.
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(button.m_bImage);
+    EXPECT_FALSE(button.m_bUserButton);
+    EXPECT_EQ(0, button.GetImage());
+    workspace.m_pUserToolsManager = nullptr;
+    GetCommandManager()->ClearAllCmdImages();
 }
 
 TEST_F(ButtonAppearance, AnExceptionWhileOpeningIsReportedAndClosesTheDialog)
