@@ -694,6 +694,66 @@ TEST(ColorMenuButtonDraw, StripeShowsTheColourTheAutomaticColourOrTheShadow)
     GetGlobalData().UpdateSysColors();
 }
 
+TEST_F(ColorMenuButton, TornOffBarCopiesThePopupsBarForTheButtonsCommand)
+{
+    CTavoPColorMenuButton* pButton = nullptr;
+    ToolbarWithColorButton(kColorCmd, &pButton);
+    pButton->EnableAutomaticButton("Automatic", kBlue);
+    pButton->SetColor(kGreen, FALSE);
+    ASSERT_TRUE(pButton->OpenPopupMenu());
+    CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pButton->GetPopupMenu());
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPColorBar* pTorn =
+        DYNAMIC_DOWNCAST(CTavoPColorBar, pPopup->CreateTearOffBar(frame, 0xE901, "Colours"));
+    ASSERT_NE(nullptr, pTorn);
+    bars.push_back(pTorn);
+    EXPECT_TRUE(pTorn->IsStandalone());
+    EXPECT_EQ(kColorCmd, pTorn->GetCommandID());
+    EXPECT_EQ(0xE901, pTorn->GetDlgCtrlID());
+    EXPECT_EQ(kGreen, pTorn->GetColor());
+    EXPECT_EQ(16, (int)pTorn->GetColors().GetSize());
+    EXPECT_EQ(CString("Automatic"), pTorn->GetAutoLabel());
+    CString strCaption;
+    pTorn->GetWindowText(strCaption);
+    EXPECT_EQ(CString("Colours"), strCaption);
+    EXPECT_TRUE(pTorn->GetBarStyle() & CBRS_TOOLTIPS);
+    pPopup->SendMessage(WM_CLOSE);
+}
+
+TEST_F(ColorMenuButton, EnterPicksTheKeyboardSelectedCell)
+{
+    CTavoPColorMenuButton* pButton = nullptr;
+    ToolbarWithColorButton(kColorCmd, &pButton);
+    ASSERT_TRUE(pButton->OpenPopupMenu());
+    CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pButton->GetPopupMenu());
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPColorBar& bar = pPopup->GetColorBar();
+    bar.OnKey(VK_HOME);
+    bar.OnKey(VK_DOWN);
+    CColorButton* pSelected = DYNAMIC_DOWNCAST(CColorButton, bar.GetHotButton());
+    ASSERT_NE(nullptr, pSelected);
+    const COLORREF color = pSelected->m_Color;
+    EXPECT_EQ(((const CColorArray&)Colors(16))[1], color);
+    bar.OnKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
+    EXPECT_EQ(color, pButton->GetColor());
+}
+
+TEST_F(ColorMenuButton, LoadedButtonTakesTheColourOfItsCommandsOtherButtons)
+{
+    CTavoPWorkspace workspace;
+    CTavoPColorMenuButton* pLive = nullptr;
+    ToolbarWithColorButton(kColorCmd, &pLive);
+    pLive->SetColor(kBlue, FALSE);
+    CTavoPColorMenuButton source;
+    source.m_nID = kColorCmd;
+    const Bytes bytes = StoreToBytes([&](CArchive& ar) { source.Serialize(ar); });
+    CTavoPColorMenuButton loaded;
+    LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(kBlue, loaded.GetColor());
+}
+
 TEST_F(ColorMenuButton, PopupDoesNotOpenInCustomizeMode)
 {
     CTavoPColorMenuButton* pButton = nullptr;
