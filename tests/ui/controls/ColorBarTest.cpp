@@ -434,12 +434,16 @@ TEST_F(ColorBar, CellTipsGiveTheLabelTheNameOrTheHexBytes)
                                               0, 0, kRed, kColorCmd, nullptr);
     bars.push_back(pBar);
     ASSERT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE, 1, nullptr));
+    const CSize size = pBar->CalcSize(TRUE);
+    pBar->SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    pBar->LayoutButtons();
     std::vector<CColorButton*> cells = Cells(*pBar);
     ASSERT_EQ(3u, cells.size());
 
+    // As the bar's tool tip asks for it, at the cell's middle.
     auto tip = [&](CColorButton* pCell) {
         TOOLINFO ti = {};
-        pCell->OnToolHitTest(pBar, &ti);
+        pBar->OnToolHitTest(pCell->Rect().CenterPoint(), &ti);
         CString strTip = ti.lpszText != nullptr ? ti.lpszText : "(none)";
         free(ti.lpszText);
         return strTip;

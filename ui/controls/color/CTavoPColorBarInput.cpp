@@ -279,10 +279,9 @@ INT_PTR CTavoPColorBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         return -1;
     CColorButton* pCell = DYNAMIC_DOWNCAST(
         CColorButton, GetButton(const_cast<CTavoPColorBar*>(this)->HitTest(point)));
-    if (pCell == nullptr)
+    if (pCell == nullptr || !pCell->OnToolHitTest(this, pTI))
         return -1;
-    const int nID = pCell->OnToolHitTest(this, pTI);
-    return nID == 0 && (pTI == nullptr || pTI->lpszText == nullptr) ? -1 : nID;
+    return 0;
 }
 
 void CTavoPColorBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
