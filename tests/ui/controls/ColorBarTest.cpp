@@ -601,7 +601,14 @@ TEST_F(ColorBar, PushButtonsPopupCommitsToTheButtonAndEscapeOnlyCloses)
         EXPECT_EQ(c.expected, button.GetColor()) << c.name;
         EXPECT_EQ(c.commands, frame->commands) << c.name;
     }
+    // A button that goes while its popup is open takes the popup with it.
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    CWnd* pPopup = CTavoPPopupMenu::GetActiveMenu();
+    ASSERT_NE(nullptr, pPopup);
+    HWND hwndPopup = pPopup->GetSafeHwnd();
     button.DestroyWindow();
+    Pump();
+    EXPECT_FALSE(::IsWindow(hwndPopup));
 }
 
 TEST_F(ColorMenuButton, PopupOffersDocumentColoursAndAPickReachesEveryButtonAndBarOfTheCommand)
@@ -756,6 +763,40 @@ TEST_F(ColorMenuButton, LoadedButtonTakesTheColourOfItsCommandsOtherButtons)
     CTavoPColorMenuButton loaded;
     LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
     EXPECT_EQ(kBlue, loaded.GetColor());
+}
+
+TEST_F(ColorMenuButton, PressOnTheButtonAndReleaseOverACellPicksIt)
+{
+    CTavoPColorMenuButton* pButton = nullptr;
+    CTavoPToolBar* pBar = ToolbarWithColorButton(kColorCmd, &pButton);
+    frame->SetForegroundWindow();
+    Pump();
+    // The drop-down arrow at the button's right end opens the popup.
+    CPoint ptArrow(pButton->Rect().right - 4, pButton->Rect().CenterPoint().y);
+    pBar->ClientToScreen(&ptArrow);
+    COLORREF colorCell = 0;
+    // The move to the cell takes its place once the popup is open.
+    std::vector<MouseStep> steps = {{MouseStep::Move, ptArrow.x, ptArrow.y},
+                                    {MouseStep::Down, 0, 0},
+                                    {MouseStep::Pause, 0, 0},
+                                    {MouseStep::Move, ptArrow.x, ptArrow.y},
+                                    {MouseStep::Up, 0, 0}};
+    RunMouse(steps, [&]() {
+        CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pButton->GetPopupMenu());
+        ASSERT_NE(nullptr, pPopup);
+        CTavoPColorBar& bar = pPopup->GetColorBar();
+        CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(6));
+        ASSERT_NE(nullptr, pCell);
+        colorCell = pCell->m_Color;
+        CPoint ptCell = pCell->Rect().CenterPoint();
+        bar.ClientToScreen(&ptCell);
+        steps[3].x = ptCell.x;
+        steps[3].y = ptCell.y;
+    });
+    Pump();
+    EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
+    EXPECT_EQ(colorCell, pButton->GetColor());
+    EXPECT_EQ(nullptr, pButton->GetPopupMenu());
 }
 
 TEST_F(ColorMenuButton, PopupDoesNotOpenInCustomizeMode)
