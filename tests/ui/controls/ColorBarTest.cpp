@@ -601,6 +601,19 @@ TEST_F(ColorBar, PushButtonsPopupCommitsToTheButtonAndEscapeOnlyCloses)
         EXPECT_EQ(c.expected, button.GetColor()) << c.name;
         EXPECT_EQ(c.commands, frame->commands) << c.name;
     }
+    // The pointer leaving the popup's bar takes the keyboard selection with it, even while the
+    // bar holds the focus.
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    CColorPopup* pOpen = DYNAMIC_DOWNCAST(CColorPopup, CTavoPPopupMenu::GetActiveMenu());
+    ASSERT_NE(nullptr, pOpen);
+    pOpen->GetColorBar().SetFocus();
+    pOpen->GetColorBar().OnKey(VK_HOME);
+    EXPECT_EQ(0, pOpen->GetColorBar().GetHighlightedButton());
+    pOpen->GetColorBar().SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(-1, pOpen->GetColorBar().GetHighlightedButton());
+    pOpen->SendMessage(WM_CLOSE);
+    Pump();
+
     // A button that goes while its popup is open takes the popup with it.
     button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     CWnd* pPopup = CTavoPPopupMenu::GetActiveMenu();
