@@ -10,6 +10,9 @@
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/ClassicColors.h"
+#include "tests/support/DibCanvas.h"
+#include "tests/ui/bars/BarTestSupport.h"
 #include "tests/support/ModalScript.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -209,6 +212,46 @@ TEST_F(ColorBar, CalcSizeFollowsColumnsAndTheWideRows)
     }
 }
 
+TEST(ColorBarDocked, DockedBarsTakeTheirDockedRowsOrColumns)
+{
+    CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
+    TestFrame* pFrame = TestFrame::Make();
+    ASSERT_NE(nullptr, pFrame);
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    CColorList none;
+    struct Case
+    {
+        const char* name;
+        int nRows, nColumns;
+        bool bDock;
+        CSize horizontal, vertical;
+    } cases[] = {
+        {"2 rows across, 3 columns down", 2, 3, true, {144, 40}, {59, 104}},
+        {"no rows: 3 columns either way", 0, 3, true, {59, 104}, {59, 104}},
+        {"no counts: 5 by 4", 0, 0, true, {93, 72}, {93, 72}},
+        {"floating: 5 by 4", 2, 3, false, {93, 72}, {93, 72}},
+    };
+    for (const Case& c : cases)
+    {
+        CTavoPColorBar source(Colors(16), (COLORREF)-1, nullptr, nullptr, nullptr, none, 0, c.nRows,
+                              c.nColumns, kRed, kColorCmd, nullptr);
+        CTavoPColorBar bar(source, kColorCmd);
+        ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 40, nullptr));
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(&bar);
+        if (!c.bDock)
+        {
+            ASSERT_TRUE(bar.FloatControlBar(CRect(300, 300, 400, 400), TAVOP_DM_RECT, TRUE));
+        }
+        EXPECT_EQ(c.bDock, (bool)bar.IsDocked()) << c.name;
+        EXPECT_EQ(c.horizontal, bar.CalcSize(FALSE)) << c.name;
+        EXPECT_EQ(c.vertical, bar.CalcSize(TRUE)) << c.name;
+        bar.DestroyWindow();
+    }
+    pFrame->DestroyWindow();
+    PumpMessages();
+}
+
 TEST_F(ColorBar, CellsComeInOrderAndShowTheCurrentColour)
 {
     CColorList docs;
@@ -391,12 +434,16 @@ TEST_F(ColorBar, CellTipsGiveTheLabelTheNameOrTheHexBytes)
                                               0, 0, kRed, kColorCmd, nullptr);
     bars.push_back(pBar);
     ASSERT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE, 1, nullptr));
+    const CSize size = pBar->CalcSize(TRUE);
+    pBar->SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    pBar->LayoutButtons();
     std::vector<CColorButton*> cells = Cells(*pBar);
     ASSERT_EQ(3u, cells.size());
 
+    // As the bar's tool tip asks for it, at the cell's middle.
     auto tip = [&](CColorButton* pCell) {
         TOOLINFO ti = {};
-        pCell->OnToolHitTest(pBar, &ti);
+        pBar->OnToolHitTest(pCell->Rect().CenterPoint(), &ti);
         CString strTip = ti.lpszText != nullptr ? ti.lpszText : "(none)";
         free(ti.lpszText);
         return strTip;
@@ -513,6 +560,70 @@ TEST_F(ColorBar, ADisabledCommandTakesNoColour)
     EXPECT_EQ((COLORREF)-1, pBar->GetColor());
 }
 
+TEST_F(ColorBar, PushButtonsPopupCommitsToTheButtonAndEscapeOnlyCloses)
+{
+    CTavoPColorButton button;
+    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 60, 40),
+                              frame, 501));
+    CColorArray colors;
+    colors.Add(kRed);
+    colors.Add(kGreen);
+    colors.Add(kBlue);
+    button.m_Colors.Copy(colors);
+    button.m_nColumns = 3;
+
+    struct Case
+    {
+        const char* name;
+        bool bEscape;
+        COLORREF expected;
+        std::vector<UINT> commands;
+    } cases[] = {{"a click on green", false, kGreen, {501}}, {"escape", true, kGreen, {}}};
+    for (const Case& c : cases)
+    {
+        frame->commands.clear();
+        button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        ASSERT_TRUE(button.IsPopupOpen()) << c.name;
+        CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, CTavoPPopupMenu::GetActiveMenu());
+        ASSERT_NE(nullptr, pPopup) << c.name;
+        CTavoPColorBar& bar = pPopup->GetColorBar();
+        EXPECT_EQ(&button, bar.GetParentColorButton());
+        EXPECT_EQ(bar.GetSafeHwnd(), ::GetCapture()) << c.name;
+        if (c.bEscape)
+        {
+            MSG msg = {bar.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+            EXPECT_TRUE(bar.PreTranslateMessage(&msg)) << c.name;
+        }
+        else
+            ClickCell(bar, FindCell(bar, [](CColorButton* p) { return p->m_Color == kGreen; }));
+        Pump();
+        EXPECT_FALSE(button.IsPopupOpen()) << c.name;
+        EXPECT_EQ(c.expected, button.GetColor()) << c.name;
+        EXPECT_EQ(c.commands, frame->commands) << c.name;
+    }
+    // The pointer leaving the popup's bar takes the keyboard selection with it, even while the
+    // bar holds the focus.
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    CColorPopup* pOpen = DYNAMIC_DOWNCAST(CColorPopup, CTavoPPopupMenu::GetActiveMenu());
+    ASSERT_NE(nullptr, pOpen);
+    pOpen->GetColorBar().SetFocus();
+    pOpen->GetColorBar().OnKey(VK_HOME);
+    EXPECT_EQ(0, pOpen->GetColorBar().GetHighlightedButton());
+    pOpen->GetColorBar().SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(-1, pOpen->GetColorBar().GetHighlightedButton());
+    pOpen->SendMessage(WM_CLOSE);
+    Pump();
+
+    // A button that goes while its popup is open takes the popup with it.
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    CWnd* pPopup = CTavoPPopupMenu::GetActiveMenu();
+    ASSERT_NE(nullptr, pPopup);
+    HWND hwndPopup = pPopup->GetSafeHwnd();
+    button.DestroyWindow();
+    Pump();
+    EXPECT_FALSE(::IsWindow(hwndPopup));
+}
+
 TEST_F(ColorMenuButton, PopupOffersDocumentColoursAndAPickReachesEveryButtonAndBarOfTheCommand)
 {
     frame->docColors = {kDocA, kDocB};
@@ -563,6 +674,142 @@ TEST_F(ColorMenuButton, PopupOffersDocumentColoursAndAPickReachesEveryButtonAndB
     EXPECT_EQ(kDocB, pSecond->GetColor());
     EXPECT_EQ((COLORREF)-1, pStranger->GetColor());
     EXPECT_EQ(kDocB, pTorn->GetColor());
+}
+
+TEST(ColorMenuButtonDraw, StripeShowsTheColourTheAutomaticColourOrTheShadow)
+{
+    ClassicColors classic;
+    GetGlobalData().UpdateSysColors();
+    CTavoPToolbarImageList images;
+    images.SetImageSize(CSize(16, 15));
+    {
+        DibCanvas face(16, 15, RGB(0, 0, 128));
+        ::SelectObject(face.dc(), ::GetStockObject(NULL_BRUSH)); // frees the bitmap for copying
+        ASSERT_EQ(0, images.AddImage((HBITMAP)::CopyImage(face.bitmap(), IMAGE_BITMAP, 0, 0, 0)));
+    }
+    struct Case
+    {
+        const char* name;
+        COLORREF current;
+        bool bDisabled;
+        COLORREF expected;
+    } cases[] = {
+        {"automatic shows the automatic colour", (COLORREF)-1, false, kRed},
+        {"a colour of its own", kGreen, false, kGreen},
+        {"disabled shows the shadow", kGreen, true, RGB(128, 128, 128)},
+    };
+    for (const Case& c : cases)
+    {
+        CTavoPColorMenuButton button;
+        button.m_nID = kColorCmd;
+        button.SetImage(0);
+        button.m_bImage = TRUE;
+        button.EnableAutomaticButton("Automatic", kRed);
+        button.SetColor(c.current, FALSE);
+        if (c.bDisabled)
+            button.m_nStyle |= TBBS_DISABLED;
+        DibCanvas canvas(23, 22);
+        CDC* pDC = CDC::FromHandle(canvas.dc());
+        button.OnDraw(pDC, CRect(0, 0, 23, 22), &images, TRUE, FALSE, FALSE, TRUE, TRUE);
+        // Under the image: from 14 to 19 down, 4 to 19 across.
+        EXPECT_EQ(c.expected, canvas.Pixel(11, 16)) << c.name;
+        EXPECT_EQ(c.expected, canvas.Pixel(6, 15)) << c.name;
+    }
+    GetGlobalData().UpdateSysColors();
+}
+
+TEST_F(ColorMenuButton, TornOffBarCopiesThePopupsBarForTheButtonsCommand)
+{
+    CTavoPColorMenuButton* pButton = nullptr;
+    ToolbarWithColorButton(kColorCmd, &pButton);
+    pButton->EnableAutomaticButton("Automatic", kBlue);
+    pButton->SetColor(kGreen, FALSE);
+    ASSERT_TRUE(pButton->OpenPopupMenu());
+    CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pButton->GetPopupMenu());
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPColorBar* pTorn =
+        DYNAMIC_DOWNCAST(CTavoPColorBar, pPopup->CreateTearOffBar(frame, 0xE901, "Colours"));
+    ASSERT_NE(nullptr, pTorn);
+    bars.push_back(pTorn);
+    EXPECT_TRUE(pTorn->IsStandalone());
+    EXPECT_EQ(kColorCmd, pTorn->GetCommandID());
+    EXPECT_EQ(0xE901, pTorn->GetDlgCtrlID());
+    EXPECT_EQ(kGreen, pTorn->GetColor());
+    EXPECT_EQ(16, (int)pTorn->GetColors().GetSize());
+    EXPECT_EQ(CString("Automatic"), pTorn->GetAutoLabel());
+    CString strCaption;
+    pTorn->GetWindowText(strCaption);
+    EXPECT_EQ(CString("Colours"), strCaption);
+    EXPECT_TRUE(pTorn->GetBarStyle() & CBRS_TOOLTIPS);
+    pPopup->SendMessage(WM_CLOSE);
+}
+
+TEST_F(ColorMenuButton, EnterPicksTheKeyboardSelectedCell)
+{
+    CTavoPColorMenuButton* pButton = nullptr;
+    ToolbarWithColorButton(kColorCmd, &pButton);
+    ASSERT_TRUE(pButton->OpenPopupMenu());
+    CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pButton->GetPopupMenu());
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPColorBar& bar = pPopup->GetColorBar();
+    bar.OnKey(VK_HOME);
+    bar.OnKey(VK_DOWN);
+    CColorButton* pSelected = DYNAMIC_DOWNCAST(CColorButton, bar.GetHotButton());
+    ASSERT_NE(nullptr, pSelected);
+    const COLORREF color = pSelected->m_Color;
+    EXPECT_EQ(((const CColorArray&)Colors(16))[1], color);
+    bar.OnKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
+    EXPECT_EQ(color, pButton->GetColor());
+}
+
+TEST_F(ColorMenuButton, LoadedButtonTakesTheColourOfItsCommandsOtherButtons)
+{
+    CTavoPWorkspace workspace;
+    CTavoPColorMenuButton* pLive = nullptr;
+    ToolbarWithColorButton(kColorCmd, &pLive);
+    pLive->SetColor(kBlue, FALSE);
+    CTavoPColorMenuButton source;
+    source.m_nID = kColorCmd;
+    const Bytes bytes = StoreToBytes([&](CArchive& ar) { source.Serialize(ar); });
+    CTavoPColorMenuButton loaded;
+    LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(kBlue, loaded.GetColor());
+}
+
+TEST_F(ColorMenuButton, PressOnTheButtonAndReleaseOverACellPicksIt)
+{
+    CTavoPColorMenuButton* pButton = nullptr;
+    CTavoPToolBar* pBar = ToolbarWithColorButton(kColorCmd, &pButton);
+    frame->SetForegroundWindow();
+    Pump();
+    // The drop-down arrow at the button's right end opens the popup.
+    CPoint ptArrow(pButton->Rect().right - 4, pButton->Rect().CenterPoint().y);
+    pBar->ClientToScreen(&ptArrow);
+    COLORREF colorCell = 0;
+    // The move to the cell takes its place once the popup is open.
+    std::vector<MouseStep> steps = {{MouseStep::Move, ptArrow.x, ptArrow.y},
+                                    {MouseStep::Down, 0, 0},
+                                    {MouseStep::Pause, 0, 0},
+                                    {MouseStep::Move, ptArrow.x, ptArrow.y},
+                                    {MouseStep::Up, 0, 0}};
+    RunMouse(steps, [&]() {
+        CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pButton->GetPopupMenu());
+        ASSERT_NE(nullptr, pPopup);
+        CTavoPColorBar& bar = pPopup->GetColorBar();
+        CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(6));
+        ASSERT_NE(nullptr, pCell);
+        colorCell = pCell->m_Color;
+        CPoint ptCell = pCell->Rect().CenterPoint();
+        bar.ClientToScreen(&ptCell);
+        steps[3].x = ptCell.x;
+        steps[3].y = ptCell.y;
+    });
+    Pump();
+    EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
+    EXPECT_EQ(colorCell, pButton->GetColor());
+    EXPECT_EQ(nullptr, pButton->GetPopupMenu());
 }
 
 TEST_F(ColorMenuButton, PopupDoesNotOpenInCustomizeMode)

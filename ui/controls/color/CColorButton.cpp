@@ -46,16 +46,15 @@ CString CColorButton::GetTipText() const
 int CColorButton::OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI)
 {
     if (m_nStyle & TBBS_DISABLED)
-        return 0;
-    const CString strTip = GetTipText();
+        return FALSE;
     if (pTI != nullptr)
     {
-        pTI->lpszText = _tcsdup(strTip);
+        pTI->lpszText = _tcsdup(GetTipText());
         pTI->rect = m_rect;
         pTI->uId = 0;
         pTI->hwnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : NULL;
     }
-    return 0;
+    return TRUE;
 }
 
 void CColorButton::DrawEtchedFrame(CDC* pDC, const CRect& rect)

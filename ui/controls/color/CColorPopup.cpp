@@ -43,7 +43,7 @@ int CColorPopup::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
 
     DWORD dwStyle = WS_CHILD | CBRS_GRIPPER | CBRS_HIDE_INPLACE | CBRS_TOOLTIPS | CBRS_FLYBY;
-    if (m_AnimationType == 0)
+    if (!m_bAnimate)
         dwStyle |= WS_VISIBLE;
     if (!m_wndColorBar.Create(this, dwStyle, 1, nullptr))
         return -1;

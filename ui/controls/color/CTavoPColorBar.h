@@ -140,6 +140,8 @@ protected:
 public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
+    BOOL OnQueryNewPalette();
+    void OnPaletteChanged(CWnd* pFocusWnd);
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnNcPaint();
     void OnMouseMove(UINT nFlags, CPoint point);
@@ -147,8 +149,6 @@ public:
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnMouseLeave();
-    BOOL OnQueryNewPalette();
-    void OnPaletteChanged(CWnd* pFocusWnd);
 
 protected:
     DECLARE_MESSAGE_MAP()

@@ -6,25 +6,7 @@
 #include "ui/controls/color/CTavoPColorMenuButton.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "framework/CColorDialog.h"
-
-namespace {
-
-// Records the enabled state a command's update handler gives.
-class CColorBarCmdUI : public CCmdUI
-{
-public:
-    BOOL m_bEnabled = TRUE;
-    void Enable(BOOL bOn) override
-    {
-        m_bEnabled = bOn;
-        m_bEnableChanged = TRUE;
-    }
-    void SetCheck(int) override {}
-    void SetRadio(BOOL) override {}
-    void SetText(LPCTSTR) override {}
-};
-
-} // namespace
+#include "framework/CEnableProbeCmdUI.h"
 
 CTavoPColorMenuButton* CTavoPColorBar::GetParentMenuButton() const
 {
@@ -297,17 +279,16 @@ INT_PTR CTavoPColorBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         return -1;
     CColorButton* pCell = DYNAMIC_DOWNCAST(
         CColorButton, GetButton(const_cast<CTavoPColorBar*>(this)->HitTest(point)));
-    if (pCell == nullptr)
+    if (pCell == nullptr || !pCell->OnToolHitTest(this, pTI))
         return -1;
-    const int nID = pCell->OnToolHitTest(this, pTI);
-    return nID == 0 && (pTI == nullptr || pTI->lpszText == nullptr) ? -1 : nID;
+    return 0;
 }
 
 void CTavoPColorBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
     if (m_nCommandID != 0 && m_nCommandID != (UINT)-1)
     {
-        CColorBarCmdUI state;
+        CEnableProbeCmdUI state;
         state.m_pOther = this;
         state.m_nID = m_nCommandID;
         state.DoUpdate(pTarget, bDisableIfNoHndler);

@@ -5,6 +5,7 @@
 #include <vector>
 
 BEGIN_MESSAGE_MAP(CTavoPColorButton, CTavoPButton)
+    ON_WM_DESTROY()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
@@ -124,6 +125,15 @@ void CTavoPColorButton::OpenPopup()
     GetWindowRect(rectWindow);
     if (!m_pPopup->Create(this, rectWindow.left, rectWindow.bottom, NULL))
         m_pPopup = nullptr; // the popup frees itself when its window goes
+}
+
+void CTavoPColorButton::OnDestroy()
+{
+    // The popup's bar points at this button: it goes first.
+    if (m_pPopup != nullptr && ::IsWindow(m_pPopup->GetSafeHwnd()))
+        m_pPopup->DestroyWindow();
+    m_pPopup = nullptr;
+    CTavoPButton::OnDestroy();
 }
 
 void CTavoPColorButton::OnSysColorChange()

@@ -42,6 +42,7 @@ protected:
     CColorPopup* m_pPopup;
 
 public:
+    void OnDestroy();
     void OnSysColorChange();
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
