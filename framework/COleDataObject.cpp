@@ -3,7 +3,8 @@
 #include "framework/CSharedFile.h"
 #include <string.h>
 
-COleDataObject::COleDataObject() : m_pSource(NULL), m_bClipboardOpen(FALSE)
+COleDataObject::COleDataObject()
+    : m_pSource(NULL), m_bClipboardOpen(FALSE), m_lpDataObject(NULL), m_bAutoRelease(FALSE)
 {}
 
 COleDataObject::~COleDataObject()
@@ -15,6 +16,13 @@ void COleDataObject::Attach(const COleDataSource* pSource)
 {
     Release();
     m_pSource = pSource;
+}
+
+void COleDataObject::Attach(LPDATAOBJECT lpDataObject, BOOL bAutoRelease)
+{
+    Release();
+    m_lpDataObject = lpDataObject;
+    m_bAutoRelease = bAutoRelease;
 }
 
 BOOL COleDataObject::AttachClipboard()
@@ -30,6 +38,10 @@ void COleDataObject::Release()
         ::CloseClipboard();
     m_bClipboardOpen = FALSE;
     m_pSource = NULL;
+    if (m_lpDataObject != NULL && m_bAutoRelease)
+        m_lpDataObject->Release();
+    m_lpDataObject = NULL;
+    m_bAutoRelease = FALSE;
 }
 
 HGLOBAL COleDataObject::GetData(CLIPFORMAT cfFormat) const
@@ -43,11 +55,53 @@ HGLOBAL COleDataObject::GetData(CLIPFORMAT cfFormat) const
 
 BOOL COleDataObject::IsDataAvailable(CLIPFORMAT cfFormat) const
 {
+    if (m_lpDataObject != NULL)
+    {
+        FORMATETC format = {cfFormat, NULL, DVASPECT_CONTENT, -1, TYMED_HGLOBAL | TYMED_ISTREAM};
+        return m_lpDataObject->QueryGetData(&format) == S_OK;
+    }
     return GetData(cfFormat) != NULL;
+}
+
+CFile* COleDataObject::GetFileFromInterface(CLIPFORMAT cfFormat) const
+{
+    FORMATETC format = {cfFormat, NULL, DVASPECT_CONTENT, -1, TYMED_HGLOBAL | TYMED_ISTREAM};
+    STGMEDIUM medium;
+    memset(&medium, 0, sizeof(medium));
+    if (m_lpDataObject->GetData(&format, &medium) != S_OK)
+        return NULL;
+    CSharedFile* pFile = NULL;
+    if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal != NULL)
+    {
+        const SIZE_T nSize = ::GlobalSize(medium.hGlobal);
+        const void* pData = ::GlobalLock(medium.hGlobal);
+        if (pData != NULL)
+        {
+            pFile = new CSharedFile();
+            pFile->Write(pData, (UINT)nSize);
+            ::GlobalUnlock(medium.hGlobal);
+        }
+    }
+    else if (medium.tymed == TYMED_ISTREAM && medium.pstm != NULL)
+    {
+        pFile = new CSharedFile();
+        LARGE_INTEGER zero = {};
+        medium.pstm->Seek(zero, STREAM_SEEK_SET, NULL);
+        BYTE buffer[4096];
+        ULONG nRead = 0;
+        while (SUCCEEDED(medium.pstm->Read(buffer, sizeof(buffer), &nRead)) && nRead > 0)
+            pFile->Write(buffer, nRead);
+    }
+    ::ReleaseStgMedium(&medium);
+    if (pFile != NULL)
+        pFile->SeekToBegin();
+    return pFile;
 }
 
 CFile* COleDataObject::GetFileData(CLIPFORMAT cfFormat) const
 {
+    if (m_lpDataObject != NULL)
+        return GetFileFromInterface(cfFormat);
     HGLOBAL hData = GetData(cfFormat);
     if (hData == NULL)
         return NULL;

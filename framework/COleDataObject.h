@@ -1,5 +1,6 @@
-// The receiving side of a transfer: reads the data of one clipboard format from a data source or the clipboard.
+// The receiving side of a transfer: reads the data of one clipboard format from a data source, the clipboard or a dragged data interface.
 #pragma once
+#include "framework/AfxOle.h"
 #include "framework/CObject.h"
 #include <wtypes.h>
 
@@ -14,6 +15,9 @@ public:
 
     // Reads from a source of this process; the source must outlive the object.
     void Attach(const COleDataSource* pSource);
+    // Reads through the system's data interface (a dragged object); with bAutoRelease the
+    // object takes over the caller's reference.
+    void Attach(LPDATAOBJECT lpDataObject, BOOL bAutoRelease = TRUE);
     BOOL AttachClipboard();
     void Release();
 
@@ -23,7 +27,10 @@ public:
 
 private:
     HGLOBAL GetData(CLIPFORMAT cfFormat) const;
+    CFile* GetFileFromInterface(CLIPFORMAT cfFormat) const;
 
     const COleDataSource* m_pSource;
     BOOL m_bClipboardOpen;
+    LPDATAOBJECT m_lpDataObject;
+    BOOL m_bAutoRelease;
 };
