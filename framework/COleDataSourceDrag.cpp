@@ -176,8 +176,8 @@ DROPEFFECT COleDataSource::DoDragDrop(DWORD dwEffects, LPCRECT lpRectStartDrag,
     }
     // The button that is down drops; the other one cancels.
     const BOOL bSwapped = ::GetSystemMetrics(SM_SWAPBUTTON);
-    const BOOL bRight = (::GetAsyncKeyState(bSwapped ? VK_LBUTTON : VK_RBUTTON) & 0x8000) != 0 &&
-                        (::GetAsyncKeyState(bSwapped ? VK_RBUTTON : VK_LBUTTON) & 0x8000) == 0;
+    const BOOL bRight = (::GetKeyState(bSwapped ? VK_LBUTTON : VK_RBUTTON) & 0x8000) != 0 &&
+                        (::GetKeyState(bSwapped ? VK_RBUTTON : VK_LBUTTON) & 0x8000) == 0;
     pDropSource->m_dwButtonDrop = bRight ? MK_RBUTTON : MK_LBUTTON;
     pDropSource->m_dwButtonCancel = bRight ? MK_LBUTTON : MK_RBUTTON;
 

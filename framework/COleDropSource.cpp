@@ -85,7 +85,8 @@ BOOL COleDropSource::OnBeginDrag(CWnd* pWnd)
     int nVirtKey = m_dwButtonDrop == MK_RBUTTON ? VK_RBUTTON : VK_LBUTTON;
     if (::GetSystemMetrics(SM_SWAPBUTTON))
         nVirtKey = nVirtKey == VK_LBUTTON ? VK_RBUTTON : VK_LBUTTON;
-    if ((::GetAsyncKeyState(nVirtKey) & 0x8000) == 0)
+    // The state as of the press being handled: a release already queued ends the wait below.
+    if ((::GetKeyState(nVirtKey) & 0x8000) == 0)
         return FALSE;
 
     const HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;

@@ -4,7 +4,6 @@
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "ui/commandbars/CTavoPToolbarDropSource.h"
-#include <stdlib.h>
 
 namespace {
 
