@@ -116,6 +116,10 @@ public:
     int GetCustomizeSelected() const { return m_iSelected; }
     // The index a dragged button would be dropped at, -1 when none.
     int GetInsertMarker() const { return m_iDragIndex; }
+    // The button being dragged off this bar (null when none), and whether the press asked for
+    // a copy.
+    CTavoPToolbarButton* GetDragButton() const { return m_pDragButton; }
+    BOOL IsDragCopy() const { return m_bIsDragCopy; }
     // Keeps the buttons under the pointer highlighted while the frame's context help runs.
     static void SetHotTrackingHook(BOOL bOn);
     static BOOL IsHotTrackingHookOn() { return m_hookMouseHelp != NULL; }

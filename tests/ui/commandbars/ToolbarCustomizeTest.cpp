@@ -2,7 +2,12 @@
 // button, buttons made from dropped data, and hot tracking during context help.
 #include "tests/ui/commandbars/CustomizeTestSupport.h"
 #include "res/LibraryIds.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/foundation/CTavoPCommandManager.h"
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 using namespace customize_test;
@@ -394,4 +399,144 @@ TEST_F(CustomizeFixture, ContextHelpKeepsTheButtonUnderThePointerHighlighted)
     CTestSeams::Clear();
     EXPECT_EQ(-1, bar2.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(-5, -5)));
     EXPECT_EQ(1u, CTestSeams::Beeps().size());
+}
+
+// ---- popup menus in customize mode ----
+
+namespace {
+
+const UINT kNew = 31001, kClose = 31004;
+
+class PopupCustomizeFixture : public CustomizeFixture
+{
+protected:
+    void SetUp() override
+    {
+        CustomizeFixture::SetUp();
+        CTavoPPopupMenu::m_AnimationType = 0;
+        HMENU hMenu = ::CreatePopupMenu();
+        ::AppendMenu(hMenu, MF_STRING, kNew, "&New\tCtrl+N");
+        ::AppendMenu(hMenu, MF_STRING, kOpen, "&Open");
+        ::AppendMenu(hMenu, MF_STRING, kClose, "&Close");
+        pFile = new CTavoPToolbarMenuButton(0, hMenu, -1, "&File");
+        ::DestroyMenu(hMenu);
+        bar1.InsertButton(pFile, 0);
+        bar1.AdjustLayout();
+        CTavoPToolBar::SetCustomizeMode(TRUE);
+        ASSERT_TRUE(pFile->OnClick(&bar1, FALSE));
+        ASSERT_NE(nullptr, pFile->GetPopupMenu());
+        pItems = pFile->GetPopupMenu()->GetMenuBar();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (pFile->GetPopupMenu() != nullptr)
+            pFile->GetPopupMenu()->SendMessage(WM_CLOSE);
+        PumpMessages();
+        CustomizeFixture::TearDown();
+    }
+    // A point in the upper or lower half of an item.
+    CPoint InItem(int iItem, bool bUpper)
+    {
+        CRect rect;
+        pItems->GetItemRect(iItem, rect);
+        return CPoint(rect.CenterPoint().x, bUpper ? rect.top + 2 : rect.bottom - 2);
+    }
+    std::vector<UINT> ItemIds()
+    {
+        std::vector<UINT> ids;
+        for (int i = 0; i < pItems->GetCount(); i++)
+            ids.push_back(pItems->GetItemID(i));
+        return ids;
+    }
+    CTavoPToolbarMenuButton* pFile = nullptr;
+    CTavoPPopupMenuBar* pItems = nullptr;
+};
+
+} // namespace
+
+TEST_F(PopupCustomizeFixture, DroppedButtonsBecomeMenuItemsAtTheNearestGap)
+{
+    // A toolbar button becomes an item with its command's text, dropped in the upper half of
+    // the second item: before it.
+    DraggedButton cut(*bar2.GetButton(3));
+    EXPECT_EQ((DWORD)DROPEFFECT_MOVE, pItems->OnDragEnter(cut.Data(), 0, InItem(1, true)));
+    EXPECT_EQ(1, pItems->GetInsertMarker());
+    EXPECT_EQ((DWORD)DROPEFFECT_MOVE, pItems->OnDragOver(cut.Data(), 0, InItem(1, false)));
+    EXPECT_EQ(2, pItems->GetInsertMarker());
+    ASSERT_TRUE(pItems->OnDrop(cut.Data(), DROPEFFECT_MOVE, InItem(1, false)));
+    ASSERT_EQ((std::vector<UINT>{kNew, kOpen, kCut, kClose}), ItemIds());
+    CTavoPToolbarMenuButton* pItem =
+        DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, pItems->GetButton(2));
+    ASSERT_NE(nullptr, pItem);
+    EXPECT_STREQ("Cut", pItem->m_strText);
+
+    // A menu item keeps its shortcut text; below the last item it goes to the end.
+    DraggedButton item(*pItems->GetButton(0));
+    CRect rectLast;
+    pItems->GetItemRect(3, rectLast);
+    pItems->OnDragEnter(item.Data(), MK_CONTROL, CPoint(10, rectLast.bottom + 1));
+    ASSERT_EQ(4, pItems->GetInsertMarker());
+    ASSERT_TRUE(pItems->OnDrop(item.Data(), DROPEFFECT_COPY, CPoint(10, rectLast.bottom + 1)));
+    EXPECT_STREQ("&New\tCtrl+N", pItems->GetButton(4)->m_strText);
+
+    // A button that has no text to give an item is refused.
+    CTavoPToolbarButton bare(kNoString, 0, NULL, FALSE, TRUE);
+    DraggedButton nothing(bare);
+    pItems->OnDragEnter(nothing.Data(), 0, InItem(0, true));
+    EXPECT_FALSE(pItems->OnDrop(nothing.Data(), DROPEFFECT_MOVE, InItem(0, true)));
+    EXPECT_EQ(5, pItems->GetCount());
+
+    // The menu's own button cannot be moved into it, only copied.
+    DraggedButton self(*pFile);
+    bar1.m_pDragButton = pFile;
+    EXPECT_EQ((DWORD)DROPEFFECT_NONE, pItems->OnDragEnter(self.Data(), 0, InItem(0, true)));
+    EXPECT_EQ((DWORD)DROPEFFECT_COPY, pItems->OnDragOver(self.Data(), MK_CONTROL, InItem(0, true)));
+    pItems->OnDragLeave();
+    bar1.m_pDragButton = nullptr;
+
+    // Closing the menu writes its items back into its button.
+    pFile->GetPopupMenu()->SendMessage(WM_CLOSE);
+    PumpMessages();
+    std::vector<UINT> stored;
+    const CObList& commands = pFile->GetCommands();
+    for (POSITION pos = commands.GetHeadPosition(); pos != NULL;)
+        stored.push_back(((CTavoPToolbarButton*)commands.GetNext(pos))->m_nID);
+    EXPECT_EQ((std::vector<UINT>{kNew, kOpen, kCut, kClose, kNew}), stored);
+}
+
+TEST_F(PopupCustomizeFixture, ItemCustomizeMenuChoosesWhetherTheCommandShowsItsImage)
+{
+    DraggedButton cut(*bar2.GetButton(3));
+    pItems->OnDragEnter(cut.Data(), 0, InItem(0, true));
+    ASSERT_TRUE(pItems->OnDrop(cut.Data(), DROPEFFECT_MOVE, InItem(0, true)));
+    CTavoPToolbarButton* pCut = pItems->GetButton(0);
+    ASSERT_GE(pCut->GetImage(), 0);
+    {
+        CustomizeMenu menu;
+        ASSERT_TRUE(pItems->PrepareCustomizeMenu(pCut, menu.Popup()));
+        EXPECT_TRUE(menu.Grayed(ID_TAVOP_CUSTOMIZE_IMAGE));
+        EXPECT_FALSE(menu.Grayed(ID_TAVOP_CUSTOMIZE_TEXT));
+        EXPECT_FALSE(menu.Grayed(ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT));
+        EXPECT_TRUE(menu.Checked(ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT));
+    }
+    // An item without image keeps its display choices greyed.
+    {
+        CustomizeMenu menu;
+        ASSERT_TRUE(pItems->PrepareCustomizeMenu(pItems->GetButton(1), menu.Popup()));
+        EXPECT_TRUE(menu.Grayed(ID_TAVOP_CUSTOMIZE_TEXT));
+    }
+
+    pItems->SelectButton(0);
+    ASSERT_EQ(0, pItems->GetCustomizeSelected());
+    SendCommand(*pItems, ID_TAVOP_CUSTOMIZE_TEXT);
+    EXPECT_TRUE(GetCommandManager()->IsMenuItemWithoutImage(kCut));
+    {
+        CustomizeMenu menu;
+        ASSERT_TRUE(pItems->PrepareCustomizeMenu(pCut, menu.Popup()));
+        EXPECT_TRUE(menu.Checked(ID_TAVOP_CUSTOMIZE_TEXT));
+        EXPECT_FALSE(menu.Checked(ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT));
+    }
+    SendCommand(*pItems, ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT);
+    EXPECT_FALSE(GetCommandManager()->IsMenuItemWithoutImage(kCut));
 }
