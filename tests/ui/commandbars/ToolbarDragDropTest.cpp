@@ -295,3 +295,28 @@ TEST_F(RealDragFixture, PressWithoutLeavingTheButtonSelectsIt)
     EXPECT_EQ(4, bar1.GetCustomizeSelected());
     EXPECT_FALSE(GetToolbarDropSource().m_bDragStarted);
 }
+
+TEST_F(CustomizeFixture, AltDragCustomizesForThatDragOnly)
+{
+    CTavoPToolBar::m_bAltCustomizingAllowed = TRUE;
+    CPoint to = BeforeButton(bar2, 4);
+    bar2.ClientToScreen(&to);
+    std::vector<MouseStep> steps = DragSteps(bar1.ScreenCenter(0), to);
+    steps.insert(steps.begin() + 1, {MouseStep::KeyDown, VK_MENU, 0});
+    steps.push_back({MouseStep::KeyUp, VK_MENU, 0});
+    RunMouse(steps);
+    CTavoPToolBar::m_bAltCustomizingAllowed = FALSE;
+    EXPECT_FALSE(CTavoPToolBar::IsCustomizeMode());
+    EXPECT_FALSE(CTavoPToolBar::IsAltCustomizing());
+    EXPECT_EQ(11, bar1.GetCount());
+    EXPECT_EQ(13, bar2.GetCount());
+    EXPECT_EQ(kOpen, bar2.GetItemID(4));
+
+    // Without the option an Alt press is a plain click.
+    steps = DragSteps(bar1.ScreenCenter(0), to);
+    steps.insert(steps.begin() + 1, {MouseStep::KeyDown, VK_MENU, 0});
+    steps.push_back({MouseStep::KeyUp, VK_MENU, 0});
+    RunMouse(steps);
+    EXPECT_EQ(11, bar1.GetCount());
+    EXPECT_EQ(13, bar2.GetCount());
+}
