@@ -1,5 +1,6 @@
 // The data source as the system's data interface, and dragging it.
 #include "framework/COleDataSource.h"
+#include "framework/CAfxOleInterface.h"
 #include "framework/COleDropSource.h"
 #include "framework/CWnd.h"
 #include <shlobj.h>
@@ -7,33 +8,12 @@
 #include <vector>
 
 // Answers the system for its source; it outlives the source only as an empty shell.
-class CDataObjectInterface : public IDataObject
+class CDataObjectInterface : public CAfxOleInterface<IDataObject, COleDataSource>
 {
 public:
-    explicit CDataObjectInterface(COleDataSource* pOwner) : m_pOwner(pOwner), m_nRefs(1) {}
-    COleDataSource* m_pOwner;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (ppv == NULL)
-            return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject))
-        {
-            *ppv = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return (ULONG)::InterlockedIncrement(&m_nRefs); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-        if (nRefs == 0)
-            delete this;
-        return (ULONG)nRefs;
-    }
+    explicit CDataObjectInterface(COleDataSource* pOwner)
+        : CAfxOleInterface(pOwner, IID_IDataObject)
+    {}
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* pFormat, STGMEDIUM* pMedium) override
     {
@@ -113,7 +93,6 @@ public:
     }
 
 private:
-    virtual ~CDataObjectInterface() {}
     // The receiver owns what it gets: a copy, so that the source keeps its own block.
     static HGLOBAL Copy(HGLOBAL hData)
     {
@@ -137,8 +116,6 @@ private:
         ::GlobalUnlock(hCopy);
         return hCopy;
     }
-
-    LONG m_nRefs;
 };
 
 LPDATAOBJECT COleDataSource::GetInterface()
@@ -152,8 +129,7 @@ void COleDataSource::ReleaseInterface()
 {
     if (m_pInterface == NULL)
         return;
-    m_pInterface->m_pOwner = NULL;
-    m_pInterface->Release();
+    m_pInterface->Detach();
     m_pInterface = NULL;
 }
 

@@ -1,34 +1,15 @@
 #include "framework/COleDropSource.h"
+#include "framework/CAfxOleInterface.h"
 #include "framework/CWnd.h"
 
 // The interface the system's drag loop calls; it outlives its source only as an empty shell.
-class CDropSourceInterface : public IDropSource
+class CDropSourceInterface : public CAfxOleInterface<IDropSource, COleDropSource>
 {
 public:
-    explicit CDropSourceInterface(COleDropSource* pOwner) : m_pOwner(pOwner), m_nRefs(1) {}
-    COleDropSource* m_pOwner;
+    explicit CDropSourceInterface(COleDropSource* pOwner)
+        : CAfxOleInterface(pOwner, IID_IDropSource)
+    {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (ppv == NULL)
-            return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource))
-        {
-            *ppv = static_cast<IDropSource*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return (ULONG)::InterlockedIncrement(&m_nRefs); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-        if (nRefs == 0)
-            delete this;
-        return (ULONG)nRefs;
-    }
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL fEscapePressed, DWORD grfKeyState) override
     {
         return m_pOwner == NULL ? DRAGDROP_S_CANCEL
@@ -38,10 +19,6 @@ public:
     {
         return m_pOwner == NULL ? DRAGDROP_S_USEDEFAULTCURSORS : m_pOwner->GiveFeedback(dwEffect);
     }
-
-private:
-    virtual ~CDropSourceInterface() {}
-    LONG m_nRefs;
 };
 
 COleDropSource::COleDropSource()
@@ -52,10 +29,7 @@ COleDropSource::COleDropSource()
 COleDropSource::~COleDropSource()
 {
     if (m_pInterface != NULL)
-    {
-        m_pInterface->m_pOwner = NULL;
-        m_pInterface->Release();
-    }
+        m_pInterface->Detach();
 }
 
 LPDROPSOURCE COleDropSource::GetInterface()

@@ -1,35 +1,16 @@
 #include "framework/COleDropTarget.h"
+#include "framework/CAfxOleInterface.h"
 #include "framework/COleDataObject.h"
 #include "framework/CWnd.h"
 
 // The interface the system's drag loop calls; it outlives its target only as an empty shell.
-class CDropTargetInterface : public IDropTarget
+class CDropTargetInterface : public CAfxOleInterface<IDropTarget, COleDropTarget>
 {
 public:
-    explicit CDropTargetInterface(COleDropTarget* pOwner) : m_pOwner(pOwner), m_nRefs(1) {}
-    COleDropTarget* m_pOwner;
+    explicit CDropTargetInterface(COleDropTarget* pOwner)
+        : CAfxOleInterface(pOwner, IID_IDropTarget)
+    {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (ppv == NULL)
-            return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropTarget))
-        {
-            *ppv = static_cast<IDropTarget*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return (ULONG)::InterlockedIncrement(&m_nRefs); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-        if (nRefs == 0)
-            delete this;
-        return (ULONG)nRefs;
-    }
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt,
                                         DWORD* pdwEffect) override
     {
@@ -62,10 +43,6 @@ public:
                                       : m_pOwner->Drop(pDataObj, grfKeyState, pt, *pdwEffect);
         return S_OK;
     }
-
-private:
-    virtual ~CDropTargetInterface() {}
-    LONG m_nRefs;
 };
 
 namespace {
@@ -89,10 +66,7 @@ COleDropTarget::~COleDropTarget()
 {
     Revoke();
     if (m_pInterface != NULL)
-    {
-        m_pInterface->m_pOwner = NULL;
-        m_pInterface->Release();
-    }
+        m_pInterface->Detach();
 }
 
 LPDROPTARGET COleDropTarget::GetInterface()

@@ -281,6 +281,8 @@ protected:
     void DragButton(CTavoPToolbarButton* pButton, CPoint point);
     // Shows or clears the customize selection of a button, repainting both.
     void SetCustomizeSelected(int iButton);
+    // Makes the customize-selected button show its text, its image or both.
+    void ChooseSelectedDisplay(BOOL bText, BOOL bImage);
     static LRESULT CALLBACK HotTrackingHookProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     CTavoPToolbarImageList m_ImagesLocked;

@@ -9,6 +9,7 @@
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 #include "ui/foundation/CTavoPWorkspace.h"
+#include <functional>
 
 namespace {
 
@@ -250,67 +251,57 @@ void CTavoPToolBar::OnToolbarAppearance()
     }
 }
 
+// The display choices of the customize menu: a button without an image gets one through the
+// appearance dialog first (cancelled: as it was, FALSE); a button that is to show text and has
+// none takes its command's, else it beeps and shows its image only.
+static BOOL ChooseDisplay(CTavoPToolBar* pBar, CTavoPToolbarButton* pButton, BOOL bText,
+                          BOOL bImage, const std::function<BOOL()>& editAppearance)
+{
+    const BOOL bTextBefore = pButton->m_bText;
+    const BOOL bImageBefore = pButton->m_bImage;
+    pButton->m_bText = bText;
+    pButton->m_bImage = bImage;
+    if (bImage && pButton->GetImage() < 0 && !editAppearance())
+    {
+        pButton->m_bText = bTextBefore;
+        pButton->m_bImage = bImageBefore;
+        return FALSE;
+    }
+    if (!bText)
+        return TRUE;
+    if (pButton->m_strText.IsEmpty())
+        pBar->SetDefaultButtonText(pButton);
+    if (pButton->m_strText.IsEmpty())
+    {
+        AfxMessageBeep((UINT)-1);
+        pButton->m_bText = FALSE;
+        pButton->m_bImage = TRUE;
+    }
+    return TRUE;
+}
+
 void CTavoPToolBar::OnToolbarImage()
 {
-    CTavoPToolbarButton* pButton = GetButton(m_iSelected);
-    if (pButton == NULL)
-        return;
-    const BOOL bText = pButton->m_bText;
-    const BOOL bImage = pButton->m_bImage;
-    pButton->m_bText = FALSE;
-    pButton->m_bImage = TRUE;
-    if (pButton->GetImage() < 0 && !EditButtonAppearance(pButton))
-    {
-        pButton->m_bText = bText;
-        pButton->m_bImage = bImage;
-        return;
-    }
-    AdjustLayout();
-    Invalidate();
+    ChooseSelectedDisplay(FALSE, TRUE);
 }
 
 void CTavoPToolBar::OnToolbarText()
 {
-    CTavoPToolbarButton* pButton = GetButton(m_iSelected);
-    if (pButton == NULL)
-        return;
-    pButton->m_bText = TRUE;
-    pButton->m_bImage = FALSE;
-    if (pButton->m_strText.IsEmpty())
-        SetDefaultButtonText(pButton);
-    if (pButton->m_strText.IsEmpty())
-    {
-        AfxMessageBeep((UINT)-1);
-        pButton->m_bText = FALSE;
-        pButton->m_bImage = TRUE;
-    }
-    AdjustLayout();
-    Invalidate();
+    ChooseSelectedDisplay(TRUE, FALSE);
 }
 
 void CTavoPToolBar::OnToolbarImageAndText()
 {
+    ChooseSelectedDisplay(TRUE, TRUE);
+}
+
+void CTavoPToolBar::ChooseSelectedDisplay(BOOL bText, BOOL bImage)
+{
     CTavoPToolbarButton* pButton = GetButton(m_iSelected);
-    if (pButton == NULL)
+    if (pButton == NULL || !ChooseDisplay(this, pButton, bText, bImage, [this, pButton]() {
+            return EditButtonAppearance(pButton);
+        }))
         return;
-    const BOOL bText = pButton->m_bText;
-    const BOOL bImage = pButton->m_bImage;
-    pButton->m_bText = TRUE;
-    pButton->m_bImage = TRUE;
-    if (pButton->GetImage() < 0 && !EditButtonAppearance(pButton))
-    {
-        pButton->m_bText = bText;
-        pButton->m_bImage = bImage;
-        return;
-    }
-    if (pButton->m_strText.IsEmpty())
-        SetDefaultButtonText(pButton);
-    if (pButton->m_strText.IsEmpty())
-    {
-        AfxMessageBeep((UINT)-1);
-        pButton->m_bText = FALSE;
-        pButton->m_bImage = TRUE;
-    }
     AdjustLayout();
     Invalidate();
 }
