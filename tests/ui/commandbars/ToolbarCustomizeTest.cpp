@@ -401,6 +401,36 @@ TEST_F(CustomizeFixture, ContextHelpKeepsTheButtonUnderThePointerHighlighted)
     EXPECT_EQ(1u, CTestSeams::Beeps().size());
 }
 
+namespace {
+
+// A library frame that notes whether the toolbars track the pointer when help is asked for.
+class CHelpFrame : public CTavoPFrameWnd
+{
+public:
+    std::vector<BOOL> hooked;
+    void WinHelp(DWORD_PTR dwData, UINT nCmd) override
+    {
+        hooked.push_back(CTavoPToolBar::IsHotTrackingHookOn());
+        CTavoPFrameWnd::WinHelp(dwData, nCmd);
+    }
+};
+
+} // namespace
+
+TEST(ContextHelp, FrameTracksToolbarButtonsOnlyWhileItsHelpModeRuns)
+{
+    CTestSeams::Engage();
+    CTestSeams::Clear();
+    CHelpFrame* pFrame = new CHelpFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, "help", WS_POPUP | WS_VISIBLE, CRect(100, 100, 400, 300)));
+    pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+    EXPECT_EQ(std::vector<BOOL>{TRUE}, pFrame->hooked);
+    EXPECT_EQ(1u, CTestSeams::HelpCalls().size());
+    EXPECT_FALSE(CTavoPToolBar::IsHotTrackingHookOn());
+    pFrame->DestroyWindow();
+    CTestSeams::Release();
+}
+
 // ---- popup menus in customize mode ----
 
 namespace {
