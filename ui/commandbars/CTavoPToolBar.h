@@ -120,6 +120,8 @@ public:
     // a copy.
     CTavoPToolbarButton* GetDragButton() const { return m_pDragButton; }
     BOOL IsDragCopy() const { return m_bIsDragCopy; }
+    // Whether the window takes drops (only when OLE ran on the thread at its creation).
+    BOOL IsDropTarget() const { return m_DropTarget.GetRegisteredWindow() != NULL; }
     // Keeps the buttons under the pointer highlighted while the frame's context help runs.
     static void SetHotTrackingHook(BOOL bOn);
     static BOOL IsHotTrackingHookOn() { return m_hookMouseHelp != NULL; }

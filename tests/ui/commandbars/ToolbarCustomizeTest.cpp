@@ -570,3 +570,27 @@ TEST_F(PopupCustomizeFixture, ItemCustomizeMenuChoosesWhetherTheCommandShowsItsI
     SendCommand(*pItems, ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT);
     EXPECT_FALSE(GetCommandManager()->IsMenuItemWithoutImage(kCut));
 }
+
+TEST_F(PopupCustomizeFixture, RealDragsCarryButtonsBetweenAToolbarAndAnOpenMenu)
+{
+    ASSERT_TRUE(pItems->IsDropTarget());
+    CPoint into = InItem(1, true);
+    pItems->ClientToScreen(&into);
+    RunMouse(DragSteps(bar2.ScreenCenter(3), into));
+    ASSERT_NE(nullptr, pFile->GetPopupMenu());
+    EXPECT_EQ((std::vector<UINT>{kNew, kCut, kOpen, kClose}), ItemIds());
+    EXPECT_EQ(11, bar2.GetCount());
+
+    // And an item back out of the menu onto the toolbar, before its first button.
+    CRect rect;
+    pItems->GetItemRect(2, rect);
+    CPoint from = rect.CenterPoint();
+    pItems->ClientToScreen(&from);
+    bar2.GetItemRect(0, rect);
+    CPoint to(rect.left + 2, rect.CenterPoint().y);
+    bar2.ClientToScreen(&to);
+    RunMouse(DragSteps(from, to));
+    EXPECT_EQ((std::vector<UINT>{kNew, kCut, kClose}), ItemIds());
+    ASSERT_EQ(12, bar2.GetCount());
+    EXPECT_EQ(kOpen, bar2.GetItemID(0));
+}

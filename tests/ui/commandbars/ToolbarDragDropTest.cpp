@@ -233,8 +233,8 @@ protected:
     void SetUp() override
     {
         CustomizeFixture::SetUp();
-        ASSERT_NE(nullptr, bar1.m_DropTarget.GetRegisteredWindow());
-        ASSERT_NE(nullptr, bar2.m_DropTarget.GetRegisteredWindow());
+        ASSERT_TRUE(bar1.IsDropTarget());
+        ASSERT_TRUE(bar2.IsDropTarget());
         CTavoPToolBar::SetCustomizeMode(TRUE);
     }
     CPoint ScreenBefore(const CCustomizeBar& bar, int iButton)
