@@ -121,6 +121,15 @@ TEST_F(CustomizeFixture, RightClickSelectsTheButtonAndItsMenuRunsOnIt)
     EXPECT_EQ(kPaste, bar1.GetItemID(4));
     EXPECT_EQ(-1, bar1.GetCustomizeSelected());
 
+    // From the keyboard the menu is for the button already selected.
+    Select(bar1, 6);
+    ASSERT_EQ(6, bar1.GetCustomizeSelected());
+    bar1.PostMessage(WM_KEYDOWN, 'D', 0);
+    bar1.SendMessage(WM_CONTEXTMENU, (WPARAM)bar1.GetSafeHwnd(), MAKELPARAM(-1, -1));
+    PumpFor(50);
+    EXPECT_EQ(10, bar1.GetCount());
+    EXPECT_EQ(30107u, bar1.GetItemID(6));
+
     // A locked bar only beeps.
     bar2.m_bLocked = TRUE;
     CTestSeams::Clear();
