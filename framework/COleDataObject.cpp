@@ -1,6 +1,8 @@
 #include "framework/COleDataObject.h"
+#include "framework/CException.h"
 #include "framework/COleDataSource.h"
 #include "framework/CSharedFile.h"
+#include <memory>
 #include <string.h>
 
 COleDataObject::COleDataObject()
@@ -71,20 +73,40 @@ CFile* COleDataObject::GetFileFromInterface(CLIPFORMAT cfFormat) const
     if (m_lpDataObject->GetData(&format, &medium) != S_OK)
         return NULL;
     CSharedFile* pFile = NULL;
+    try
+    {
+        pFile = ReadMedium(medium);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        pFile = NULL;
+    }
+    ::ReleaseStgMedium(&medium);
+    if (pFile != NULL)
+        pFile->SeekToBegin();
+    return pFile;
+}
+
+// A copy of the medium's bytes in a file of our own; the caller deletes it.
+CSharedFile* COleDataObject::ReadMedium(const STGMEDIUM& medium)
+{
+    std::unique_ptr<CSharedFile> pFile(new CSharedFile());
     if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal != NULL)
     {
         const SIZE_T nSize = ::GlobalSize(medium.hGlobal);
         const void* pData = ::GlobalLock(medium.hGlobal);
-        if (pData != NULL)
+        if (pData == NULL)
+            return NULL;
+        struct Unlock
         {
-            pFile = new CSharedFile();
-            pFile->Write(pData, (UINT)nSize);
-            ::GlobalUnlock(medium.hGlobal);
-        }
+            HGLOBAL hGlobal;
+            ~Unlock() { ::GlobalUnlock(hGlobal); }
+        } unlock{medium.hGlobal};
+        pFile->Write(pData, (UINT)nSize);
     }
     else if (medium.tymed == TYMED_ISTREAM && medium.pstm != NULL)
     {
-        pFile = new CSharedFile();
         LARGE_INTEGER zero = {};
         medium.pstm->Seek(zero, STREAM_SEEK_SET, NULL);
         BYTE buffer[4096];
@@ -92,10 +114,9 @@ CFile* COleDataObject::GetFileFromInterface(CLIPFORMAT cfFormat) const
         while (SUCCEEDED(medium.pstm->Read(buffer, sizeof(buffer), &nRead)) && nRead > 0)
             pFile->Write(buffer, nRead);
     }
-    ::ReleaseStgMedium(&medium);
-    if (pFile != NULL)
-        pFile->SeekToBegin();
-    return pFile;
+    else
+        return NULL;
+    return pFile.release();
 }
 
 CFile* COleDataObject::GetFileData(CLIPFORMAT cfFormat) const

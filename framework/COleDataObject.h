@@ -5,6 +5,7 @@
 #include <wtypes.h>
 
 class CFile;
+class CSharedFile;
 class COleDataSource;
 
 class COleDataObject
@@ -28,6 +29,7 @@ public:
 private:
     HGLOBAL GetData(CLIPFORMAT cfFormat) const;
     CFile* GetFileFromInterface(CLIPFORMAT cfFormat) const;
+    static CSharedFile* ReadMedium(const STGMEDIUM& medium);
 
     const COleDataSource* m_pSource;
     BOOL m_bClipboardOpen;

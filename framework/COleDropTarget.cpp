@@ -1,5 +1,6 @@
 #include "framework/COleDropTarget.h"
 #include "framework/CAfxOleInterface.h"
+#include "framework/CException.h"
 #include "framework/COleDataObject.h"
 #include "framework/CWnd.h"
 
@@ -14,33 +15,49 @@ public:
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt,
                                         DWORD* pdwEffect) override
     {
-        if (pdwEffect == NULL)
-            return E_INVALIDARG;
-        *pdwEffect = m_pOwner == NULL ? DROPEFFECT_NONE
-                                      : m_pOwner->DragEnter(pDataObj, grfKeyState, pt, *pdwEffect);
-        return S_OK;
+        return Answer(pdwEffect,
+                      [&]() { return m_pOwner->DragEnter(pDataObj, grfKeyState, pt, *pdwEffect); });
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
     {
-        if (pdwEffect == NULL)
-            return E_INVALIDARG;
-        *pdwEffect =
-            m_pOwner == NULL ? DROPEFFECT_NONE : m_pOwner->DragOver(grfKeyState, pt, *pdwEffect);
-        return S_OK;
+        return Answer(pdwEffect, [&]() { return m_pOwner->DragOver(grfKeyState, pt, *pdwEffect); });
     }
     HRESULT STDMETHODCALLTYPE DragLeave() override
     {
-        if (m_pOwner != NULL)
+        DWORD dwNone = DROPEFFECT_NONE;
+        return Answer(&dwNone, [&]() {
             m_pOwner->DragLeave();
-        return S_OK;
+            return (DROPEFFECT)DROPEFFECT_NONE;
+        });
     }
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt,
                                    DWORD* pdwEffect) override
     {
+        return Answer(pdwEffect,
+                      [&]() { return m_pOwner->Drop(pDataObj, grfKeyState, pt, *pdwEffect); });
+    }
+
+private:
+    // No exception goes back into the system's drag loop: a failing target refuses the drop.
+    template <class TCall>
+    HRESULT Answer(DWORD* pdwEffect, TCall call)
+    {
         if (pdwEffect == NULL)
             return E_INVALIDARG;
-        *pdwEffect = m_pOwner == NULL ? DROPEFFECT_NONE
-                                      : m_pOwner->Drop(pDataObj, grfKeyState, pt, *pdwEffect);
+        DROPEFFECT dropEffect = DROPEFFECT_NONE;
+        if (m_pOwner != NULL)
+        {
+            try
+            {
+                dropEffect = call();
+            }
+            catch (CException* e)
+            {
+                e->Delete();
+                dropEffect = DROPEFFECT_NONE;
+            }
+        }
+        *pdwEffect = dropEffect;
         return S_OK;
     }
 };
