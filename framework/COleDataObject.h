@@ -1,10 +1,12 @@
-// The receiving side of a transfer: reads the data of one clipboard format from a data source or the clipboard.
+// The receiving side of a transfer: reads the data of one clipboard format from a data source, the clipboard or a dragged data interface.
 #pragma once
+#include "framework/AfxOle.h"
 #include "framework/CObject.h"
 #include <objidl.h>
 #include <wtypes.h>
 
 class CFile;
+class CSharedFile;
 class COleDataSource;
 
 class COleDataObject
@@ -15,6 +17,9 @@ public:
 
     // Reads from a source of this process; the source must outlive the object.
     void Attach(const COleDataSource* pSource);
+    // Reads through the system's data interface (a dragged object); with bAutoRelease the
+    // object takes over the caller's reference.
+    void Attach(LPDATAOBJECT lpDataObject, BOOL bAutoRelease = TRUE);
     BOOL AttachClipboard();
     void Release();
 
@@ -27,7 +32,11 @@ public:
 
 private:
     HGLOBAL GetData(CLIPFORMAT cfFormat) const;
+    CFile* GetFileFromInterface(CLIPFORMAT cfFormat) const;
+    static CSharedFile* ReadMedium(const STGMEDIUM& medium);
 
     const COleDataSource* m_pSource;
     BOOL m_bClipboardOpen;
+    LPDATAOBJECT m_lpDataObject;
+    BOOL m_bAutoRelease;
 };

@@ -19,6 +19,25 @@
 // Command bars: the tip of a popup menu's tear-off caption.
 #define IDS_TAVOP_TEAR_OFF_TIP 16028
 
+// Command bars: the customize menu of a toolbar button and its commands (16918, a new menu
+// button, is sent by no menu item).
+#define IDR_TAVOP_CUSTOMIZE_MENU 16102
+#define ID_TAVOP_CUSTOMIZE_RESET 16910
+#define ID_TAVOP_CUSTOMIZE_COPY_IMAGE 16911
+#define ID_TAVOP_CUSTOMIZE_DELETE 16912
+#define ID_TAVOP_CUSTOMIZE_APPEARANCE 16913
+#define ID_TAVOP_CUSTOMIZE_IMAGE 16914
+#define ID_TAVOP_CUSTOMIZE_TEXT 16915
+#define ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT 16916
+#define ID_TAVOP_CUSTOMIZE_START_GROUP 16917
+#define ID_TAVOP_CUSTOMIZE_NEW_MENU 16918
+// Command bars: the cursors of a dragged button (dropped off a bar to delete it, moved, copied)
+// and of a button whose width is dragged.
+#define IDC_TAVOP_DRAG_DELETE 16133
+#define IDC_TAVOP_DRAG_MOVE 16146
+#define IDC_TAVOP_DRAG_COPY 16004
+#define IDC_TAVOP_STRETCH 30980
+
 // Controls: the hand cursor of link buttons.
 #define IDC_TAVOP_HAND 16919
 

@@ -624,6 +624,11 @@ void CTavoPPopupMenu::OnDestroy()
 {
     KillTimer(kTimerAnimation);
     KillTimer(kTimerScroll);
+    // An item dragged out of this menu as a move leaves it now: the end of its drag finds the
+    // menu gone.
+    CTavoPToolbarButton* pDragged = m_wndMenuBar.GetDragButton();
+    if (pDragged != nullptr && !m_wndMenuBar.IsDragCopy())
+        m_wndMenuBar.RemoveButton(m_wndMenuBar.ButtonToIndex(pDragged));
     CFrameWnd* pTopFrame = GetTopFrame();
     if (m_pParentBtn != nullptr)
     {
