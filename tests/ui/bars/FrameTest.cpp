@@ -584,6 +584,37 @@ TEST_F(Frame, TornOffBarsLoadOnlyAsToolbarsWithIDsOfTheirOwn)
     workspace.m_pTearOffManager = NULL;
 }
 
+int g_nStrangersMade = 0;
+
+// A stored object that only counts how often it is made.
+class CStrangerBar : public CObject
+{
+    DECLARE_SERIAL(CStrangerBar)
+public:
+    CStrangerBar() { g_nStrangersMade++; }
+    void Serialize(CArchive&) override {}
+};
+
+IMPLEMENT_SERIAL(CStrangerBar, CObject, 1)
+
+TEST_F(Frame, StoredTornOffBarOfAnotherClassIsNeverMade)
+{
+    ASSERT_NE(nullptr, Open());
+    {
+        CTavoPRegistryHolder holder;
+        CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey((kBase + "ControlBars-TearOff-0").c_str()));
+        reg.WriteNumber("ID", 0x8001);
+        reg.WriteString("Name", "bar");
+        CStrangerBar stranger;
+        ASSERT_TRUE(reg.Write("State", &stranger));
+    }
+    g_nStrangersMade = 0;
+    pFrame->GetFrameImpl()->LoadTearOffBars();
+    EXPECT_EQ(0, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
+    EXPECT_EQ(0, g_nStrangersMade);
+}
+
 } // namespace
 
 TEST_F(Frame, DockedToolbarFloatsAndDocksBack)
@@ -624,4 +655,24 @@ TEST_F(Frame, FloatingToolbarFloatsAgainAtTheNextStart)
     pFrame->m_wndToolBar.GetParentMiniFrame()->GetWindowRect(rectAgain);
     EXPECT_EQ(rectFloating.TopLeft(), rectAgain.TopLeft());
     EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
+}
+
+TEST_F(Frame, FloatingFramesReadBeforeADamagedSectionGoAgain)
+{
+    ASSERT_NE(nullptr, Open());
+    ASSERT_TRUE(pFrame->m_wndOther.FloatControlBar(CRect(300, 300, 450, 340), TAVOP_DM_RECT, TRUE));
+    PumpMessages();
+    Close();
+    const std::string key = kBase + "TavoPDockManager-128";
+    std::vector<BYTE> bytes = RegistryTestKey::Value(key, "DockingCBAndSliders");
+    ASSERT_GT(bytes.size(), 16u);
+    ASSERT_EQ(1, bytes[8]) << "the floating frame is in the layout";
+    // The auto-hide count after the frame runs past the end of the data.
+    bytes[bytes.size() - 4] = 5;
+    RegistryTestKey::SetBinary(key, "DockingCBAndSliders", bytes);
+
+    ASSERT_NE(nullptr, Open());
+    EXPECT_EQ(0, pFrame->GetDockManager()->GetMiniFrames().GetCount());
+    EXPECT_EQ(0, pFrame->GetDockManager()->GetLoadedMiniFrames().GetCount());
+    EXPECT_FALSE(pFrame->m_wndOther.IsFloating()) << "the frame keeps its own layout";
 }

@@ -25,7 +25,8 @@ public:
     virtual CTavoPPopupMenuBar* GetMenuBar() override { return &m_wndColorBar; }
     // A standalone colour bar copied from this popup's bar, docked into the frame; null when the
     // popup was not opened by a colour menu button or the bar cannot be created.
-    virtual CTavoPControlBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCTSTR lpszName);
+    virtual CTavoPControlBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID,
+                                               LPCTSTR lpszName) override;
 
     CTavoPColorBar& GetColorBar() { return m_wndColorBar; }
 
