@@ -1062,3 +1062,39 @@ TEST(ColorMenuButtonArchive, StoresDockedColumnsBeforeRowsAndReadsThemBack)
     EXPECT_EQ(0, (int)untouched.GetColors().GetSize());
     EXPECT_EQ(-1, untouched.GetColumns());
 }
+
+TEST(ColorMenuButtonCopy, CopiesEverySettingAndTheColourForItsCommand)
+{
+    CTavoPColorBar::ColorsByCommand().RemoveAll();
+    CTavoPColorMenuButton source;
+    source.m_nID = kColorCmd;
+    CColorArray colors;
+    colors.Add(kRed);
+    source.SetColors(colors);
+    source.SetColumnsNumber(6);
+    source.SetDockedCounts(3, 2);
+    source.EnableAutomaticButton("Auto", kGreen);
+    source.EnableOtherButton("More", FALSE);
+    source.EnableDocumentColors("Doc");
+    source.SetColor(kBlue, FALSE);
+    CTavoPColorBar::ColorsByCommand().RemoveAll();
+
+    CTavoPColorMenuButton copy;
+    copy.CopyFrom(source);
+    EXPECT_EQ(kColorCmd, copy.m_nID);
+    EXPECT_EQ(kBlue, copy.GetColor());
+    COLORREF stored = 0;
+    EXPECT_TRUE(CTavoPColorBar::ColorsByCommand().Lookup(kColorCmd, stored));
+    EXPECT_EQ(kBlue, stored);
+    ASSERT_EQ(1, (int)copy.GetColors().GetSize());
+    EXPECT_EQ(kRed, copy.GetColors()[0]);
+    EXPECT_EQ(6, copy.GetColumns());
+    EXPECT_EQ(3, copy.GetDockedColumns());
+    EXPECT_EQ(2, copy.GetDockedRows());
+    EXPECT_TRUE(copy.IsAutomaticShown() && copy.IsOtherShown() && copy.IsDocumentColorsShown());
+    EXPECT_EQ(CString("Auto"), copy.GetAutoLabel());
+    EXPECT_EQ(CString("More"), copy.GetOtherLabel());
+    EXPECT_EQ(CString("Doc"), copy.GetDocLabel());
+    EXPECT_EQ(kGreen, copy.GetAutomaticColor());
+    EXPECT_TRUE(copy.UsesSystemDialog());
+}
