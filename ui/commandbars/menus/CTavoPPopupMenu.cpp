@@ -316,33 +316,34 @@ void CTavoPPopupMenu::InsertUserTools()
         pWorkspace != nullptr ? pWorkspace->m_pUserToolsManager : nullptr;
     if (pTools == nullptr || pTools->GetToolsEntryCmd() == 0)
         return;
-    const int iPlace = m_wndMenuBar.CommandToIndex(pTools->GetToolsEntryCmd());
+    const int iPlace = GetMenuBar()->CommandToIndex(pTools->GetToolsEntryCmd());
     if (iPlace < 0)
         return;
-    m_wndMenuBar.RemoveButton(iPlace);
+    GetMenuBar()->RemoveButton(iPlace);
 
     auto isSeparator = [this](int i) {
-        CTavoPToolbarButton* pItem = m_wndMenuBar.GetButton(i);
+        CTavoPToolbarButton* pItem = GetMenuBar()->GetButton(i);
         return pItem != nullptr && (pItem->m_nStyle & TBBS_SEPARATOR) != 0;
     };
     const CObList& tools = pTools->GetUserTools();
     int iInsert = iPlace;
-    if (iInsert > 0 && !isSeparator(iInsert - 1) && !tools.IsEmpty() && m_wndMenuBar.GetCount() > 0)
-        m_wndMenuBar.InsertSeparator(iInsert++);
+    if (iInsert > 0 && !isSeparator(iInsert - 1) && !tools.IsEmpty() &&
+        GetMenuBar()->GetCount() > 0)
+        GetMenuBar()->InsertSeparator(iInsert++);
     for (POSITION pos = tools.GetHeadPosition(); pos != nullptr;)
     {
         const CTavoPUserTool* pTool = (const CTavoPUserTool*)tools.GetNext(pos);
         const int iUserImage = GetCommandManager()->GetCmdImage(pTool->m_uiCmdId, TRUE);
         CTavoPToolbarMenuButton item(pTool->m_uiCmdId, NULL, iUserImage >= 0 ? iUserImage : 0,
                                      pTool->m_strLabel, iUserImage >= 0);
-        m_wndMenuBar.InsertButtonCopy(item, iInsert++);
+        GetMenuBar()->InsertButtonCopy(item, iInsert++);
     }
-    if (!tools.IsEmpty() && iInsert < m_wndMenuBar.GetCount() && !isSeparator(iInsert))
-        m_wndMenuBar.InsertSeparator(iInsert);
+    if (!tools.IsEmpty() && iInsert < GetMenuBar()->GetCount() && !isSeparator(iInsert))
+        GetMenuBar()->InsertSeparator(iInsert);
     // Where the placeholder stood between two separators, one of them goes.
     const int iCheck = std::max(iInsert, 1);
     if (isSeparator(iCheck) && isSeparator(iCheck - 1))
-        m_wndMenuBar.RemoveButton(iCheck);
+        GetMenuBar()->RemoveButton(iCheck);
 }
 
 BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu)
