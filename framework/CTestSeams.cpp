@@ -8,6 +8,7 @@ struct SeamState
 {
     bool bEngaged = false;
     bool bFakePrinter = false;
+    bool bRealPrinter = false;
     std::deque<int> messageBoxAnswers;
     std::deque<std::pair<bool, CString>> fileDialogAnswers;
     std::vector<CTestSeams::MessageBoxCall> messageBoxes;
@@ -73,6 +74,7 @@ void CTestSeams::Clear()
     s.shellResults.clear();
     s.helpCalls.clear();
     s.bFakePrinter = false;
+    s.bRealPrinter = false;
 }
 
 void CTestSeams::QueueShellResult(INT_PTR nResult)
@@ -193,10 +195,15 @@ void CTestSeams::SetFakePrinter(bool bPresent)
     State().bFakePrinter = bPresent;
 }
 
+void CTestSeams::UseRealPrinter(bool bReal)
+{
+    State().bRealPrinter = bReal;
+}
+
 HDC CTestSeams::CreatePrinterDC(BOOL* pbHandled)
 {
     SeamState& s = State();
-    *pbHandled = s.bEngaged;
+    *pbHandled = s.bEngaged && !s.bRealPrinter;
     if (!s.bEngaged || !s.bFakePrinter)
         return nullptr;
     return ::CreateCompatibleDC(nullptr);
