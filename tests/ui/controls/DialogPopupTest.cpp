@@ -7,6 +7,8 @@
 #include "ui/controls/CTavoPDialog.h"
 #include "ui/controls/CTavoPPropertyPage.h"
 #include "ui/controls/CTavoPPropertySheet.h"
+#include "ui/controls/outlook/CTavoPOutlookBarPane.h"
+#include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/DialogTemplate.h"
 #include "tests/support/DibCanvas.h"
@@ -396,9 +398,18 @@ TEST(DialogPropertySheet, KnowsWhichLibraryPageIsShownAndItsPagesGiveKeysToTheir
     ASSERT_TRUE(sheet.Create(nullptr, WS_POPUP | WS_CAPTION | WS_VISIBLE));
     Pump(30);
     EXPECT_EQ(0, sheet.GetActivePageIndex());
+
+    // A navigation pane with a button for each page checks the button of the page shown.
+    CTavoPOutlookBarPane pane;
+    ASSERT_TRUE(pane.Create(&sheet, WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0x3000));
+    pane.InsertButtonCopy(CTavoPToolbarButton(kFirstItem, -1, "first"));
+    pane.InsertButtonCopy(CTavoPToolbarButton(kFirstItem + 1, -1, "second"));
+    sheet.SetNavigationPane(&pane);
     ASSERT_TRUE(sheet.SetActivePage(1));
     Pump();
     EXPECT_EQ(1, sheet.GetActivePageIndex());
+    EXPECT_FALSE(pane.GetButtonStyle(0) & TBBS_CHECKED);
+    EXPECT_TRUE(pane.GetButtonStyle(1) & TBBS_CHECKED);
 
     // A popup whose commands go to the page is the page's: its keys go to it.
     HMENU hMenu = ::CreatePopupMenu();
@@ -411,6 +422,7 @@ TEST(DialogPropertySheet, KnowsWhichLibraryPageIsShownAndItsPagesGiveKeysToTheir
     Pump();
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+    pane.DestroyWindow();
     sheet.DestroyWindow();
     Pump();
 }
