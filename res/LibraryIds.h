@@ -11,6 +11,9 @@
 #define IDI_TAVOP_USER_TOOL 16931
 #define IDS_TAVOP_USER_TOOL_FILTER 16023
 #define IDS_TAVOP_CANT_RUN_TOOL 16024
+// Command bars: the show-all item's tip and the customize button's text.
+#define IDS_TAVOP_EXPAND_MENU 16025
+#define IDS_TAVOP_MORE_BUTTONS 16026
 
 // Controls: the hand cursor of link buttons.
 #define IDC_TAVOP_HAND 16919

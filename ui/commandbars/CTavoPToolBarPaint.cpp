@@ -1,6 +1,8 @@
 // Toolbar painting, hit testing, tool tips, the mouse protocol and the command-UI update.
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPDropDownToolbarButton.h"
 #include "ui/commandbars/CTavoPToolbarCmdUI.h"
+#include "ui/commandbars/TavoPTrackMouseLeave.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
@@ -498,7 +500,10 @@ void CTavoPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         m_iButtonCapture = iButton;
         UpdateButton(iButton);
         // The update handler may have changed the list: look the button up again.
-        if (GetButton(iButton) != pButton || (pButton->m_nStyle & TBBS_DISABLED))
+        // A disabled drop-down button is still pressed: holding it shows its choices.
+        if (GetButton(iButton) != pButton ||
+            ((pButton->m_nStyle & TBBS_DISABLED) &&
+             !pButton->IsKindOf(RUNTIME_CLASS(CTavoPDropDownToolbarButton))))
         {
             m_iButtonCapture = -1;
             m_bAltCustomization = FALSE;
@@ -586,7 +591,7 @@ void CTavoPToolBar::OnMouseMove(UINT nFlags, CPoint point)
     {
         m_bTracked = TRUE;
         TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, GetSafeHwnd(), 0};
-        ::TrackMouseEvent(&tme);
+        TrackMouseLeave(&tme);
     }
 
     if (iHot != m_iHighlighted)

@@ -540,5 +540,20 @@ LRESULT CTavoPPopupMenuBar::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/)
 
 INT_PTR CTavoPPopupMenuBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
+    // An item with a tip of its own (the show-all item) answers for itself.
+    CTavoPToolbarButton* pButton = GetButton(const_cast<CTavoPPopupMenuBar*>(this)->HitTest(point));
+    if (pButton != nullptr && pTI != nullptr && m_bShowTooltips)
+    {
+        TOOLINFO ti = *pTI;
+        ti.lpszText = nullptr;
+        if (pButton->OnToolHitTest(this, &ti) && ti.lpszText != nullptr)
+        {
+            *pTI = ti;
+            pTI->rect = pButton->Rect();
+            pTI->hwnd = GetSafeHwnd();
+            return (INT_PTR)ti.uId;
+        }
+        free(ti.lpszText);
+    }
     return CTavoPToolBar::OnToolHitTest(point, pTI);
 }
