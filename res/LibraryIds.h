@@ -14,6 +14,8 @@
 // Command bars: the show-all item's tip and the customize button's text.
 #define IDS_TAVOP_EXPAND_MENU 16025
 #define IDS_TAVOP_MORE_BUTTONS 16026
+// Command bars: the tip of a popup menu's tear-off caption.
+#define IDS_TAVOP_TEAR_OFF_TIP 16028
 
 // Controls: the hand cursor of link buttons.
 #define IDC_TAVOP_HAND 16919

@@ -3,6 +3,7 @@
 #include "ui/commandbars/CTavoPDropDownToolbarButton.h"
 #include "ui/commandbars/CTavoPToolbarCmdUI.h"
 #include "ui/commandbars/TavoPTrackMouseLeave.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
@@ -305,63 +306,6 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
 
 // ---- tool tips ----
 
-// The names of the modifier keys and the key of one accelerator, as "Control+Shift+Alt+Key".
-static CString AcceleratorText(const ACCEL& accel)
-{
-    auto keyName = [](UINT uiVirtKey) {
-        UINT uiScan = ::MapVirtualKey(uiVirtKey, 0);
-        switch (uiVirtKey)
-        {
-        case VK_INSERT:
-        case VK_DELETE:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-            uiScan |= 0x100; // the grey keys, not the number pad's
-            break;
-        }
-        char szName[64] = "";
-        ::GetKeyNameText((LONG)(uiScan << 16), szName, sizeof(szName));
-        return CString(szName);
-    };
-
-    CString strText;
-    if (accel.fVirt & FCONTROL)
-        strText += keyName(VK_CONTROL) + _T("+");
-    if (accel.fVirt & FSHIFT)
-        strText += keyName(VK_SHIFT) + _T("+");
-    if (accel.fVirt & FALT)
-        strText += keyName(VK_MENU) + _T("+");
-    if (accel.fVirt & FVIRTKEY)
-        strText += keyName(accel.key);
-    else
-        strText += (TCHAR)accel.key;
-    return strText;
-}
-
-static BOOL FindAccelerator(HACCEL hAccel, UINT uiCmd, CString& strText)
-{
-    if (hAccel == NULL)
-        return FALSE;
-    const int nCount = ::CopyAcceleratorTable(hAccel, NULL, 0);
-    if (nCount <= 0)
-        return FALSE;
-    std::vector<ACCEL> table((size_t)nCount);
-    ::CopyAcceleratorTable(hAccel, table.data(), nCount);
-    for (const ACCEL& accel : table)
-        if (accel.cmd == uiCmd)
-        {
-            strText = AcceleratorText(accel);
-            return TRUE;
-        }
-    return FALSE;
-}
-
 CString CTavoPToolBar::GetToolTipText(int iButton) const
 {
     CTavoPToolbarButton* pButton = GetButton(iButton);
@@ -405,10 +349,11 @@ CString CTavoPToolBar::GetToolTipText(int iButton) const
             pFrame = pOwner != NULL ? pOwner->GetTopLevelFrame() : GetTopLevelFrame();
         }
         CString strKeys;
+        CFrameWnd* pActive = pFrame != NULL ? pFrame->GetActiveFrame() : NULL;
         if (pFrame != NULL &&
-            (FindAccelerator(pFrame->m_hAccelTable, pButton->m_nID, strKeys) ||
-             (pFrame->GetActiveFrame() != NULL && pFrame->GetActiveFrame() != pFrame &&
-              FindAccelerator(pFrame->GetActiveFrame()->m_hAccelTable, pButton->m_nID, strKeys))))
+            (CTavoPKeyboardManager::GetShortcutText(pButton->m_nID, strKeys, pFrame, TRUE) ||
+             (pActive != NULL && pActive != pFrame &&
+              CTavoPKeyboardManager::GetShortcutText(pButton->m_nID, strKeys, pActive, FALSE))))
             strText += _T(" (") + strKeys + _T(")");
     }
     return strText;

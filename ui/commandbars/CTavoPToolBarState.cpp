@@ -262,18 +262,11 @@ BOOL CTavoPToolBar::SaveOriginalItems(CTavoPRegistry& reg)
 
 BOOL CTavoPToolBar::LoadOriginalItems(CTavoPRegistry& reg)
 {
+    // Stored data names its own classes: only buttons are made.
     CObList listStored;
-    if (!reg.Read(kOriginalItems, listStored))
+    if (!reg.Read(kOriginalItems, listStored, RUNTIME_CLASS(CTavoPToolbarButton)))
         return FALSE;
-    // The list may hold any class the archive can make; only buttons can be compared.
-    BOOL bAllButtons = TRUE;
-    for (POSITION pos = listStored.GetHeadPosition(); pos != NULL;)
-    {
-        CObject* pObject = listStored.GetNext(pos);
-        if (pObject == NULL || !pObject->IsKindOf(RUNTIME_CLASS(CTavoPToolbarButton)))
-            bAllButtons = FALSE;
-    }
-    const BOOL bResult = bAllButtons && MergeOriginalItems(listStored);
+    const BOOL bResult = MergeOriginalItems(listStored);
     DeleteButtons(listStored);
     return bResult;
 }

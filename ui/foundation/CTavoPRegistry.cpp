@@ -425,6 +425,15 @@ BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObject*& pObj)
     });
 }
 
+BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObject*& pObj, const CRuntimeClass* pClass)
+{
+    return ReadArchived(pszKey, [&pObj, pClass](CArchive& ar) {
+        CObject* pLoaded = ar.ReadObject(pClass);
+        pObj = pLoaded;
+        return pLoaded != nullptr;
+    });
+}
+
 BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObject& obj)
 {
     // The data is first loaded into a spare object of the same class: only data that loads

@@ -44,6 +44,8 @@ public:
     // The same for a list that may hold objects of pElementClass (or classes derived from it)
     // only: any other class, a missing object or one object twice fail the read.
     BOOL Read(LPCTSTR pszKey, CObList& list, const CRuntimeClass* pElementClass);
+    // Only an object of the class (or derived from it) is made; anything else reads as FALSE.
+    BOOL Read(LPCTSTR pszKey, CObject*& pObj, const CRuntimeClass* pClass);
     // *ppData is allocated with new[] (free it with delete[]); null on failure.
     virtual BOOL ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes);
     virtual BOOL ReadRect(LPCTSTR pszKey, CRect& rect);

@@ -584,6 +584,37 @@ TEST_F(Frame, TornOffBarsLoadOnlyAsToolbarsWithIDsOfTheirOwn)
     workspace.m_pTearOffManager = NULL;
 }
 
+int g_nStrangersMade = 0;
+
+// A stored object that only counts how often it is made.
+class CStrangerBar : public CObject
+{
+    DECLARE_SERIAL(CStrangerBar)
+public:
+    CStrangerBar() { g_nStrangersMade++; }
+    void Serialize(CArchive&) override {}
+};
+
+IMPLEMENT_SERIAL(CStrangerBar, CObject, 1)
+
+TEST_F(Frame, StoredTornOffBarOfAnotherClassIsNeverMade)
+{
+    ASSERT_NE(nullptr, Open());
+    {
+        CTavoPRegistryHolder holder;
+        CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey((kBase + "ControlBars-TearOff-0").c_str()));
+        reg.WriteNumber("ID", 0x8001);
+        reg.WriteString("Name", "bar");
+        CStrangerBar stranger;
+        ASSERT_TRUE(reg.Write("State", &stranger));
+    }
+    g_nStrangersMade = 0;
+    pFrame->GetFrameImpl()->LoadTearOffBars();
+    EXPECT_EQ(0, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
+    EXPECT_EQ(0, g_nStrangersMade);
+}
+
 } // namespace
 
 TEST_F(Frame, DockedToolbarFloatsAndDocksBack)

@@ -186,6 +186,30 @@ TEST_F(KeyboardManager, ShortcutTextIsTheFirstEntryOfTheCommand)
     EXPECT_EQ(str, "F3");
 }
 
+// The frame's pre-translation asks with the modifiers held down; NOINVERT does not change the key.
+TEST_F(KeyboardManager, DefaultAcceleratorIsFoundByItsKeyAndModifiers)
+{
+    ASSERT_TRUE(manager.SetAccelTable(
+        NULL, Table({{FVIRTKEY | FALT | FNOINVERT, 'F', 7}, {FVIRTKEY | FCONTROL, 'N', 8}}), NULL));
+    const struct
+    {
+        const char* what;
+        WORD key;
+        UINT flags;
+        bool found;
+    } cases[] = {
+        {"marked NOINVERT", 'F', FVIRTKEY | FALT, true},
+        {"plain entry", 'N', FVIRTKEY | FCONTROL, true},
+        {"one modifier more", 'N', FVIRTKEY | FCONTROL | FSHIFT, false},
+        {"another key", 'G', FVIRTKEY | FALT, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.found,
+                  CTavoPKeyboardManager::FindDefaultAccelerator(c.key, c.flags, &main.wnd) != FALSE)
+            << c.what;
+    EXPECT_FALSE(CTavoPKeyboardManager::FindDefaultAccelerator('F', FVIRTKEY | FALT, NULL));
+}
+
 TEST_F(KeyboardManager, EveryInstalledTableIsSeenAtOnce)
 {
     CString str;

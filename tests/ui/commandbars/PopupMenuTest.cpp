@@ -3,14 +3,19 @@
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
+#include "ui/commandbars/managers/CTavoPUserTool.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPWorkspace.h"
+#include "framework/CTestSeams.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -752,4 +757,172 @@ TEST_F(MenuFixture, RarelyUsedItemsAreHiddenYetTheirMnemonicsRunThem)
 
     BasicCommandsAccess::Clear();
     GetCommandUsage().RemoveAll();
+}
+
+// ---- shortcut text ----
+
+TEST_F(MenuFixture, ItemsShowTheShortcutOfTheFramesTableWhenShortcutsAreManaged)
+{
+    CTavoPWorkspace workspace;
+    CTavoPKeyboardManager keyboard;
+    const ACCEL table[] = {{FVIRTKEY | FCONTROL, 'N', (WORD)kNew},
+                           {FVIRTKEY | FCONTROL | FSHIFT, VK_F5, (WORD)kOpen},
+                           {FVIRTKEY | FALT, VK_DELETE, (WORD)kClose},
+                           {FVIRTKEY | FCONTROL, 'W', (WORD)kClose},
+                           {FVIRTKEY | FALT, VK_F4, (WORD)SC_CLOSE}};
+    ASSERT_TRUE(keyboard.UpdateAccelTable(nullptr, table, 5, frame));
+
+    struct Case
+    {
+        const char* what;
+        UINT uiCmd;
+        const char* text;
+        const char* managed;
+    };
+    const Case cases[] = {
+        {"the table's shortcut replaces the written one", kNew, "&New\tCtrl+N", "&New\tControl+N"},
+        {"modifiers in the order Control, Shift, Alt", kOpen, "&Open", "&Open\tControl+Shift+F5"},
+        {"the first entry of the command; the grey key's name", kClose, "&Close",
+         "&Close\tAlt+Delete"},
+        {"a shortcut the table lacks goes", kSave, "&Save\tCtrl+S", "&Save"},
+        {"a system command keeps its text", SC_CLOSE, "C&lose\tAlt+F4", "C&lose\tAlt+F4"},
+    };
+    HMENU hMenu = ::CreatePopupMenu();
+    for (const Case& c : cases)
+        ::AppendMenu(hMenu, MF_STRING, c.uiCmd, c.text);
+    bar.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&Keys"));
+    ::DestroyMenu(hMenu);
+    bar.AdjustLayout();
+
+    for (const BOOL bManaged : {FALSE, TRUE})
+    {
+        workspace.m_pKeyboardManager = bManaged ? &keyboard : nullptr;
+        ASSERT_TRUE(Entry(2)->OnClick(&bar, FALSE));
+        CTavoPPopupMenu* pPopup = Entry(2)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup);
+        for (const Case& c : cases)
+        {
+            const int i = pPopup->GetMenuBar()->CommandToIndex(c.uiCmd);
+            ASSERT_GE(i, 0) << c.what;
+            EXPECT_STREQ(bManaged ? c.managed : c.text, pPopup->GetMenuItem(i)->m_strText)
+                << c.what;
+        }
+        Entry(2)->OnCancelMode();
+        Pump();
+    }
+    workspace.m_pKeyboardManager = nullptr;
+}
+
+// ---- user tools ----
+
+TEST_F(MenuFixture, UserToolsTakeThePlaceholdersPlaceAndRunFromTheMenu)
+{
+    CTestSeams::Engage();
+    CTestSeams::Clear();
+    CTavoPWorkspace workspace;
+    const UINT kToolsEntry = 31100, kFirstTool = 31101, kLastTool = 31103;
+    struct Case
+    {
+        const char* what;
+        std::vector<const char*> tools;
+        std::vector<std::string> before;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"between items", {"A", "B"}, {"Open", "@", "Exit"}, {"Open", "-", "A", "B", "-", "Exit"}},
+        {"between separators",
+         {"A"},
+         {"Open", "-", "@", "-", "Exit"},
+         {"Open", "-", "A", "-", "Exit"}},
+        {"no tools", {}, {"Open", "-", "@", "-", "Exit"}, {"Open", "-", "Exit"}},
+    };
+    for (const Case& c : cases)
+    {
+        CTavoPUserToolsManager tools(kToolsEntry, kFirstTool, kLastTool);
+        for (const char* label : c.tools)
+        {
+            CTavoPUserTool* pTool = tools.CreateNewTool();
+            pTool->m_strLabel = label;
+            pTool->SetCommand(CString("C:\\tools\\") + label + ".exe");
+        }
+        workspace.m_pUserToolsManager = &tools;
+        HMENU hMenu = ::CreatePopupMenu();
+        UINT uiCmd = kNew;
+        for (const std::string& item : c.before)
+        {
+            if (item == "-")
+                ::AppendMenu(hMenu, MF_SEPARATOR, 0, NULL);
+            else
+                ::AppendMenu(hMenu, MF_STRING, item == "@" ? kToolsEntry : uiCmd++, item.c_str());
+        }
+        bar.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&Tools"));
+        ::DestroyMenu(hMenu);
+        bar.AdjustLayout();
+
+        ASSERT_TRUE(Entry(2)->OnClick(&bar, FALSE)) << c.what;
+        CTavoPPopupMenu* pPopup = Entry(2)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.what;
+        std::vector<std::string> labels;
+        for (int i = 0; i < pPopup->GetMenuItemCount(); i++)
+        {
+            CTavoPToolbarButton* pItem = pPopup->GetMenuItem(i);
+            labels.push_back(pItem->m_nStyle & TBBS_SEPARATOR ? "-" : (LPCTSTR)pItem->m_strText);
+        }
+        EXPECT_EQ(c.expected, labels) << c.what;
+
+        // A tool chosen in a menu without a message window runs through the shell.
+        if (!c.tools.empty())
+        {
+            pPopup->GetMenuBar()->InvokeMenuCommand(kFirstTool);
+            PumpThroughFrame(frame);
+            ASSERT_FALSE(CTestSeams::ShellLaunches().empty()) << c.what;
+            EXPECT_STREQ((std::string("C:\\tools\\") + c.tools[0] + ".exe").c_str(),
+                         CTestSeams::ShellLaunches().back().strFile);
+        }
+        Entry(2)->OnCancelMode();
+        Pump();
+        bar.RemoveButton(2);
+        workspace.m_pUserToolsManager = nullptr;
+    }
+    CTestSeams::Release();
+}
+
+TEST_F(MenuFixture, ToolItemShowsTheToolsIconInItsImageColumn)
+{
+    CTavoPWorkspace workspace;
+    CTavoPUserToolsManager tools(31100, 31101, 31103);
+    CTavoPUserTool* pTool = tools.CreateNewTool();
+    pTool->m_strLabel = "Tool";
+    pTool->SetCommand("C:\\tools\\tool.exe");
+    ASSERT_NE((HICON)NULL, pTool->GetIcon());
+    workspace.m_pUserToolsManager = &tools;
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_STRING, kNew, "&New");
+    ::AppendMenu(hMenu, MF_STRING, 31100, "tools");
+    bar.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&Tools"));
+    ::DestroyMenu(hMenu);
+    bar.AdjustLayout();
+
+    ASSERT_TRUE(Entry(2)->OnClick(&bar, FALSE));
+    CTavoPPopupMenuBar* pBar = Entry(2)->GetPopupMenu()->GetMenuBar();
+    const int iTool = pBar->CommandToIndex(31101);
+    ASSERT_GE(iTool, 0);
+    CRect rect;
+    pBar->GetClientRect(rect);
+    DibCanvas canvas(rect.Width(), rect.Height());
+    pBar->SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
+
+    // The square at the left of each row holds the image; the plain item shows none there.
+    const CRect rectPlain = pBar->GetButton(pBar->CommandToIndex(kNew))->Rect();
+    const CRect rectTool = pBar->GetButton(iTool)->Rect();
+    const int nSide = std::min(rectPlain.Height(), rectTool.Height());
+    int nDiffering = 0;
+    for (int y = 2; y < nSide - 2; y++)
+        for (int x = 0; x < nSide; x++)
+            if (canvas.Pixel(rectPlain.left + x, rectPlain.top + y) !=
+                canvas.Pixel(rectTool.left + x, rectTool.top + y))
+                nDiffering++;
+    EXPECT_GT(nDiffering, 20);
+    Entry(2)->OnCancelMode();
+    Pump();
+    workspace.m_pUserToolsManager = nullptr;
 }

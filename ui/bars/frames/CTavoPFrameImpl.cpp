@@ -4,6 +4,7 @@
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -204,23 +205,12 @@ BOOL CTavoPFrameImpl::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
     if (!bFocusInToolbar)
     {
         // A key of the frame's accelerator table is left to the framework to translate.
-        const BYTE fVirt =
-            (BYTE)(FVIRTKEY | (bCtrl ? FCONTROL : 0) | (bAlt ? FALT : 0) | (bShift ? FSHIFT : 0));
-        auto holdsKey = [&](CFrameWnd* pFrame) {
-            HACCEL hAccel = pFrame != NULL ? pFrame->GetDefaultAccelerator() : NULL;
-            const int nCount = hAccel != NULL ? ::CopyAcceleratorTable(hAccel, NULL, 0) : 0;
-            if (nCount <= 0)
-                return FALSE;
-            std::vector<ACCEL> entries(nCount);
-            ::CopyAcceleratorTable(hAccel, entries.data(), nCount);
-            for (const ACCEL& entry : entries)
-            {
-                if (entry.key == (WORD)nKey && (entry.fVirt & ~FNOINVERT) == fVirt)
-                    return TRUE;
-            }
-            return FALSE;
-        };
-        if (holdsKey(m_pFrame) || holdsKey(m_pFrame->GetActiveFrame()))
+        const UINT uiFlags =
+            FVIRTKEY | (bCtrl ? FCONTROL : 0) | (bAlt ? FALT : 0) | (bShift ? FSHIFT : 0);
+        CFrameWnd* pActive = m_pFrame->GetActiveFrame();
+        if (CTavoPKeyboardManager::FindDefaultAccelerator(nKey, uiFlags, m_pFrame, TRUE) ||
+            (pActive != NULL && pActive != m_pFrame &&
+             CTavoPKeyboardManager::FindDefaultAccelerator(nKey, uiFlags, pActive, FALSE)))
             return FALSE;
     }
 
@@ -529,7 +519,8 @@ void CTavoPFrameImpl::LoadTearOffBars()
             CTavoPRegistryHolder holder;
             CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
             if (!reg.Open(strKey) || !reg.ReadNumber("ID", nID) ||
-                !reg.ReadString("Name", strName) || !reg.Read("State", pObject))
+                !reg.ReadString("Name", strName) ||
+                !reg.Read("State", pObject, RUNTIME_CLASS(CTavoPToolBar)))
                 break;
         }
         std::unique_ptr<CObject> object(pObject);

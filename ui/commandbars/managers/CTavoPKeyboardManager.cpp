@@ -337,8 +337,10 @@ BOOL CTavoPKeyboardManager::GetShortcutText(UINT uiCmd, CString& str, CFrameWnd*
 BOOL CTavoPKeyboardManager::FindDefaultAccelerator(ULONG uiKey, UINT uiFlags, CFrameWnd* pWndFrame,
                                                    BOOL bIsTopLevel)
 {
+    // NOINVERT only changes how a menu flashes, not which key the entry stands for.
+    const BYTE fVirt = LOBYTE(uiFlags) & ~FNOINVERT;
     for (const ACCEL& accel : FrameEntries(pWndFrame, bIsTopLevel))
-        if (accel.key == LOWORD(uiKey) && accel.fVirt == LOBYTE(uiFlags) && !IsInert(accel))
+        if (accel.key == LOWORD(uiKey) && (accel.fVirt & ~FNOINVERT) == fVirt && !IsInert(accel))
             return TRUE;
     return FALSE;
 }

@@ -1,13 +1,20 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "res/LibraryIds.h"
 #include <algorithm>
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/commandbars/managers/CTavoPUserTool.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/controls/CTavoPDialogPopupHelper.h"
+#include "ui/foundation/CTavoPCommandManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
+#include "ui/foundation/CTavoPResourceScope.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
 BEGIN_MESSAGE_MAP(CTavoPPopupMenu, CMiniFrameWnd)
@@ -31,6 +38,7 @@ int CTavoPPopupMenu::m_AnimationType = 0;
 BOOL CTavoPPopupMenu::m_bMenuShadows = TRUE;
 int CTavoPPopupMenu::m_AnimationSpeed = 30;
 BOOL CTavoPPopupMenu::m_bShowAllCommands = FALSE;
+BOOL CTavoPPopupMenu::m_bAutoDestroyMenus = TRUE;
 CTavoPPopupMenu* CTavoPPopupMenu::m_pActivePopupMenu = nullptr;
 clock_t CTavoPPopupMenu::m_nLastAnimTime = 0;
 
@@ -235,7 +243,10 @@ BOOL CTavoPPopupMenu::InitMenuBar()
     }
 
     if (!CTavoPToolBar::IsCustomizeMode())
+    {
         ExpandRecentFiles();
+        InsertUserTools();
+    }
 
     CWnd* pTarget = m_wndMenuBar.GetCommandTarget();
     if (pTarget == nullptr)
@@ -299,8 +310,52 @@ void CTavoPPopupMenu::ExpandRecentFiles()
         m_wndMenuBar.RemoveButton(iRecent);
 }
 
-BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* /*pTopFrame*/, CTavoPPopupMenu* pPopupMenu)
+void CTavoPPopupMenu::InsertUserTools()
 {
+    CTavoPWorkspace* pWorkspace = GetWorkspace();
+    CTavoPUserToolsManager* pTools =
+        pWorkspace != nullptr ? pWorkspace->m_pUserToolsManager : nullptr;
+    if (pTools == nullptr || pTools->GetToolsEntryCmd() == 0)
+        return;
+    const int iPlace = m_wndMenuBar.CommandToIndex(pTools->GetToolsEntryCmd());
+    if (iPlace < 0)
+        return;
+    m_wndMenuBar.RemoveButton(iPlace);
+
+    auto isSeparator = [this](int i) {
+        CTavoPToolbarButton* pItem = m_wndMenuBar.GetButton(i);
+        return pItem != nullptr && (pItem->m_nStyle & TBBS_SEPARATOR) != 0;
+    };
+    const CObList& tools = pTools->GetUserTools();
+    int iInsert = iPlace;
+    if (iInsert > 0 && !isSeparator(iInsert - 1) && !tools.IsEmpty() && m_wndMenuBar.GetCount() > 0)
+        m_wndMenuBar.InsertSeparator(iInsert++);
+    for (POSITION pos = tools.GetHeadPosition(); pos != nullptr;)
+    {
+        const CTavoPUserTool* pTool = (const CTavoPUserTool*)tools.GetNext(pos);
+        const int iUserImage = GetCommandManager()->GetCmdImage(pTool->m_uiCmdId, TRUE);
+        CTavoPToolbarMenuButton item(pTool->m_uiCmdId, NULL, iUserImage >= 0 ? iUserImage : 0,
+                                     pTool->m_strLabel, iUserImage >= 0);
+        m_wndMenuBar.InsertButtonCopy(item, iInsert++);
+    }
+    if (!tools.IsEmpty() && iInsert < m_wndMenuBar.GetCount() && !isSeparator(iInsert))
+        m_wndMenuBar.InsertSeparator(iInsert);
+    // Where the placeholder stood between two separators, one of them goes.
+    const int iCheck = std::max(iInsert, 1);
+    if (isSeparator(iCheck) && isSeparator(iCheck - 1))
+        m_wndMenuBar.RemoveButton(iCheck);
+}
+
+BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu)
+{
+    // A library frame may refuse the popup; other frames accept it.
+    CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
+    if (pLibraryFrame != nullptr && !pLibraryFrame->OnShowPopupMenu(pPopupMenu))
+    {
+        if (pPopupMenu != nullptr && !pPopupMenu->m_bIsClosing)
+            pPopupMenu->CloseMenu(FALSE);
+        return FALSE;
+    }
     if (pPopupMenu != nullptr)
     {
         // A library dialog that opened the popup gives it its keys and watches for outside clicks.
@@ -351,6 +406,18 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
     {
         m_rectTearOffCaption = CRect(2, 2, size.cx - 2, 2 + kTearOffCaptionHeight);
         size.cy += kTearOffCaptionHeight;
+        if (m_wndToolTip.GetSafeHwnd() == NULL && m_wndToolTip.Create(this, TTS_ALWAYSTIP))
+        {
+            CString strTip;
+            {
+                CTavoPResourceScope scope;
+                strTip.LoadString(IDS_TAVOP_TEAR_OFF_TIP);
+            }
+            m_wndToolTip.AddTool(this, strTip, m_rectTearOffCaption, 1);
+            m_wndToolTip.Activate(TRUE);
+        }
+        else if (m_wndToolTip.GetSafeHwnd() != NULL)
+            m_wndToolTip.SetToolRect(this, 1, m_rectTearOffCaption);
     }
 
     CTavoPPopupMenu* pParentPopup = GetParentPopupMenu();
@@ -590,6 +657,9 @@ void CTavoPPopupMenu::OnDestroy()
         (m_pActivePopupMenu == this || m_pActivePopupMenu == nullptr))
         pHelper->SetActiveMenu(nullptr);
 
+    CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
+    if (pLibraryFrame != nullptr)
+        pLibraryFrame->OnClosePopupMenu(this);
     if (m_pActivePopupMenu == this)
         m_pActivePopupMenu = nullptr;
 
@@ -623,6 +693,30 @@ void CTavoPPopupMenu::OnActivateApp(BOOL bActive, DWORD /*dwThreadID*/)
 int CTavoPPopupMenu::OnMouseActivate(CWnd* /*pDesktopWnd*/, UINT /*nHitTest*/, UINT /*message*/)
 {
     return MA_NOACTIVATE;
+}
+
+BOOL CTavoPPopupMenu::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_wndToolTip.GetSafeHwnd() != NULL &&
+        (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_LBUTTONDOWN ||
+         pMsg->message == WM_LBUTTONUP))
+        m_wndToolTip.RelayEvent(pMsg);
+    return CMiniFrameWnd::PreTranslateMessage(pMsg);
+}
+
+// The tear-off caption is lit while its tip shows.
+BOOL CTavoPPopupMenu::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const NMHDR* pHeader = (const NMHDR*)lParam;
+    if (pHeader != nullptr && m_wndToolTip.GetSafeHwnd() != NULL &&
+        pHeader->hwndFrom == m_wndToolTip.GetSafeHwnd() &&
+        (pHeader->code == TTN_SHOW || pHeader->code == TTN_POP))
+    {
+        m_bTearOffHighlighted = pHeader->code == TTN_SHOW;
+        InvalidateRect(m_rectTearOffCaption);
+        UpdateWindow();
+    }
+    return CMiniFrameWnd::OnNotify(wParam, lParam, pResult);
 }
 
 BOOL CTavoPPopupMenu::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
@@ -784,6 +878,10 @@ void CTavoPPopupMenu::OnMouseMove(UINT nFlags, CPoint point)
         m_bTearOffTracking = FALSE;
         ::ReleaseCapture();
         InvalidateRect(m_rectTearOffCaption);
+        CPoint ptScreen = point;
+        ClientToScreen(&ptScreen);
+        // A placed tear-off closes this popup: nothing of it may be touched after.
+        TearOff(ptScreen);
     }
 }
 

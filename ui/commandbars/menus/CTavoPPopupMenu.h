@@ -3,6 +3,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include <ctime>
 
+class CTavoPControlBar;
 class CTavoPToolbarMenuButton;
 class CTavoPToolbarButton;
 
@@ -36,6 +37,11 @@ public:
     virtual CTavoPPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
     // True while a chosen command is being dispatched.
     virtual BOOL IsInCommand() { return m_wndMenuBar.IsInCommand(); }
+    // Floats the toolbar that stands for this menu at the point, making it when the frame has
+    // none yet, and lets it follow the mouse; FALSE when nothing was torn off.
+    virtual BOOL TearOff(CPoint point);
+    // A new toolbar on the frame holding a copy of the menu's items.
+    virtual CTavoPControlBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCTSTR lpszName);
     // Creates, places and shows the popup; x = y = -1 places it at the owner's client origin
     // plus (5, 5).
     virtual BOOL Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked = FALSE,
@@ -43,6 +49,8 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE) override;
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
                           AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     // The button that opened this popup; null for a context menu.
     CTavoPToolbarMenuButton* GetParentButton() const { return m_pParentBtn; }
@@ -60,6 +68,9 @@ public:
     void SetMessageWnd(CWnd* pWnd) { m_pMessageWnd = pWnd; }
     HMENU GetHMenu() const { return m_hMenu; }
     void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroy = bAutoDestroy; }
+    // The context-menu manager's popup mode: the chosen command is handed to that manager.
+    void SetTrackMode(BOOL bTrackMode) { m_bTrackMode = bTrackMode; }
+    BOOL IsTrackMode() const { return m_bTrackMode; }
     void SetCloseParent(BOOL bCloseParent) { m_bAutoDestroyParent = bCloseParent; }
     BOOL IsClosing() const { return m_bIsClosing; }
     BOOL IsPainted() const { return m_bPainted; }
@@ -112,6 +123,8 @@ public:
     static int m_AnimationSpeed;
     // While set, popups show rarely used items too.
     static BOOL m_bShowAllCommands;
+    // Whether popups that the context-menu manager opens for a caller's menu destroy it.
+    static BOOL m_bAutoDestroyMenus;
 
     // Timers of the popup window.
     enum
@@ -129,6 +142,8 @@ protected:
     void UpdateScrollButtons();
     void EnsureSelectedVisible();
     void ExpandRecentFiles();
+    // The user tools in place of the tools manager's placeholder item.
+    void InsertUserTools();
     CFrameWnd* GetTopFrame() const;
     void FreeBitmaps();
 
@@ -166,7 +181,9 @@ protected:
     int m_iScrollMode; // -1 up, 1 down, 0 none
     int m_iScrollBtnHeight;
     BOOL m_bTearOffTracking;
+    BOOL m_bTearOffHighlighted = FALSE;
     CRect m_rectTearOffCaption;
+    CToolTipCtrl m_wndToolTip;
     BOOL m_bInRecalc;
 
     static CTavoPPopupMenu* m_pActivePopupMenu;

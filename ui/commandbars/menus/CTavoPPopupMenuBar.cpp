@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -190,6 +191,8 @@ BOOL CTavoPPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
     CTavoPWorkspace* pWorkspace = GetWorkspace();
     const BOOL bPool = pWorkspace != nullptr && pWorkspace->m_pTearOffManager != nullptr;
     const BOOL bStatistics = GetCommandUsage().HasEnoughData();
+    const CTavoPUserToolsManager* pTools =
+        pWorkspace != nullptr ? pWorkspace->m_pUserToolsManager : nullptr;
     CTavoPToolbarButton* pLastKept = nullptr;
     const int nCount = ::GetMenuItemCount(hMenu);
     for (int i = 0; i < nCount; i++)
@@ -252,7 +255,7 @@ BOOL CTavoPPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
         }
         pItem->m_bImage = pItem->GetImage() >= 0;
         UINT nStyle = pItem->m_nStyle;
-        const BOOL bUserTool = FALSE;
+        const BOOL bUserTool = pTools != nullptr && pTools->IsUserToolCmd(uiCmd);
         if ((uiState & (MF_GRAYED | MF_DISABLED)) && !bUserTool)
             nStyle |= TBBS_DISABLED;
         if (uiState & MF_CHECKED)

@@ -1,10 +1,13 @@
 // The keys, the mouse, the sub-menu delay timers and the running of a chosen command in a popup menu's item bar.
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
+#include "ui/commandbars/managers/CTavoPContextMenuManager.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include <algorithm>
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 
 // ---- running a command ----
 
@@ -61,12 +64,25 @@ void CTavoPPopupMenuBar::InvokeMenuCommand(UINT uiCmdId)
     {
         SetInCommand(TRUE);
         CTavoPMenuSound::PlayMenuSound(CTavoPMenuSound::CommandSound);
-        if (!m_bTrackMode)
+        CTavoPWorkspace* pWorkspace = GetWorkspace();
+        if (m_bTrackMode)
+        {
+            if (pWorkspace != nullptr && pWorkspace->m_pContextMenuManager != nullptr)
+                pWorkspace->m_pContextMenuManager->SetChosenCommand(uiCmdId);
+        }
+        else
         {
             AddCommandUsage(uiCmdId);
-            CWnd* pPost = pMessage != nullptr ? pMessage : GetMenuOwner();
-            if (pPost != nullptr)
-                pPost->PostMessage(WM_COMMAND, uiCmdId, 0);
+            CTavoPUserToolsManager* pTools =
+                pWorkspace != nullptr ? pWorkspace->m_pUserToolsManager : nullptr;
+            if (pMessage != nullptr)
+                pMessage->PostMessage(WM_COMMAND, uiCmdId, 0);
+            else if (pTools == nullptr || !pTools->InvokeTool(uiCmdId))
+            {
+                CWnd* pOwner = GetMenuOwner();
+                if (pOwner != nullptr)
+                    pOwner->PostMessage(WM_COMMAND, uiCmdId, 0);
+            }
         }
         SetInCommand(FALSE);
     }

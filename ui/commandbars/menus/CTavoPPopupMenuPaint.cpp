@@ -150,7 +150,8 @@ void CTavoPPopupMenu::DrawFullMenu(CDC* pDC)
     pVisManager->OnDrawMenuBorder(pDC, this, rectClient);
     rectClient.DeflateRect(2, 2);
     if (!m_rectTearOffCaption.IsRectEmpty())
-        pVisManager->OnDrawTearOffCaption(pDC, m_rectTearOffCaption, m_bTearOffTracking);
+        pVisManager->OnDrawTearOffCaption(pDC, m_rectTearOffCaption,
+                                          m_bTearOffTracking || m_bTearOffHighlighted);
     if (m_bScrollable)
     {
         if (m_wndMenuBar.GetOffset() > 0)

@@ -1,5 +1,6 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -323,6 +324,32 @@ void CTavoPToolbarMenuButton::OnChangeParentWnd(CWnd* pWndParent)
     m_pWndParent = pWndParent;
 }
 
+void CTavoPToolbarMenuButton::UpdateShortcutText()
+{
+    CTavoPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace == nullptr || pWorkspace->m_pKeyboardManager == nullptr ||
+        (m_nID >= 0xF000 && m_nID <= 0xF1EF))
+        return;
+    // The shortcut the table holds now replaces the one the menu was written with.
+    const int nTab = m_strText.Find(_T('\t'));
+    if (nTab >= 0)
+        m_strText = m_strText.Left(nTab);
+
+    CFrameWnd* pFrame = nullptr;
+    if (m_pWndParent != nullptr)
+        pFrame = m_pWndParent->GetTopLevelFrame();
+    else
+        pFrame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
+    if (pFrame == nullptr)
+        return;
+    CString strShortcut;
+    CFrameWnd* pActive = pFrame->GetActiveFrame();
+    if (CTavoPKeyboardManager::GetShortcutText(m_nID, strShortcut, pFrame, TRUE) ||
+        (pActive != nullptr &&
+         CTavoPKeyboardManager::GetShortcutText(m_nID, strShortcut, pActive, FALSE)))
+        m_strText += _T("\t") + strShortcut;
+}
+
 SIZE CTavoPToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
 {
     m_bHorzLayout = bHorz;
@@ -331,6 +358,9 @@ SIZE CTavoPToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault
     int e = 0;
     if (m_bDrawDownArrow || m_bMenuMode)
         e = (bHorz ? sizeGlyph.cx : sizeGlyph.cy) * nFactor - 1;
+
+    if (m_bMenuMode)
+        UpdateShortcutText();
 
     CSize size = CTavoPToolbarButton::OnCalculateSize(pDC, sizeDefault, bHorz);
     if (bHorz)

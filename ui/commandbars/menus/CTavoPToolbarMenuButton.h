@@ -85,6 +85,9 @@ protected:
     // The arrow part of a split button in bar client coordinates.
     CRect GetArrowRect(const CRect& rect) const;
     BOOL IsSplit() const { return m_nID != 0 && m_nID != (UINT)-1 && !m_bMenuOnly; }
+    // With a keyboard manager, the text after the tab is the command's shortcut in the frame's
+    // table, or nothing.
+    void UpdateShortcutText();
 
     CObList m_listCommands;
     BOOL m_bDrawDownArrow;

@@ -1,11 +1,14 @@
 // The drawing of a menu button: as a toolbar button with its drop-down arrow, as a menu item, and as a row of the commands list.
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPUserTool.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
 void CTavoPToolbarMenuButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImageList* pImages,
@@ -162,7 +165,16 @@ void CTavoPToolbarMenuButton::DrawAsMenuItem(CDC* pDC, const CRect& rect,
                 m_bUserButton = FALSE;
             }
         }
-        if (m_bImage && GetImage() >= 0 && pImages != nullptr)
+        CTavoPUserTool* pTool = nullptr;
+        if (m_bImage && !m_bUserButton && GetWorkspace() != nullptr &&
+            GetWorkspace()->m_pUserToolsManager != nullptr)
+            pTool = GetWorkspace()->m_pUserToolsManager->FindTool(m_nID);
+        if (pTool != nullptr)
+        {
+            pTool->DrawToolIcon(pDC, rectImage);
+            bImageDrawn = TRUE;
+        }
+        else if (m_bImage && GetImage() >= 0 && pImages != nullptr)
         {
             const CSize sizeList = pImages->GetImageSize();
             int x = rectImage.left + (rectImage.Width() - sizeList.cx) / 2;
