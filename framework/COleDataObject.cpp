@@ -2,6 +2,7 @@
 #include "framework/COleDataSource.h"
 #include "framework/CSharedFile.h"
 #include <string.h>
+#include <vector>
 
 COleDataObject::COleDataObject() : m_pSource(NULL), m_bClipboardOpen(FALSE)
 {}
@@ -61,4 +62,58 @@ CFile* COleDataObject::GetFileData(CLIPFORMAT cfFormat) const
     ::GlobalUnlock(hData);
     pFile->SeekToBegin();
     return pFile;
+}
+
+BOOL COleDataObject::GetData(CLIPFORMAT cfFormat, LPSTGMEDIUM lpStgMedium) const
+{
+    ::ZeroMemory(lpStgMedium, sizeof(STGMEDIUM));
+    HANDLE hData = GetData(cfFormat);
+    if (hData == NULL)
+        return FALSE;
+    // The medium holds a copy, so that it outlives the clipboard and its release frees only it.
+    if (cfFormat == CF_BITMAP || cfFormat == CF_PALETTE)
+    {
+        HANDLE hCopy = cfFormat == CF_BITMAP
+                           ? ::CopyImage(hData, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)
+                           : NULL;
+        if (cfFormat == CF_PALETTE)
+        {
+            const int nEntries = ::GetPaletteEntries((HPALETTE)hData, 0, 0, NULL);
+            if (nEntries > 0)
+            {
+                std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nEntries * sizeof(PALETTEENTRY));
+                LOGPALETTE* pLog = (LOGPALETTE*)buffer.data();
+                pLog->palVersion = 0x300;
+                pLog->palNumEntries = (WORD)nEntries;
+                ::GetPaletteEntries((HPALETTE)hData, 0, nEntries, pLog->palPalEntry);
+                hCopy = ::CreatePalette(pLog);
+            }
+        }
+        if (hCopy == NULL)
+            return FALSE;
+        lpStgMedium->tymed = TYMED_GDI;
+        lpStgMedium->hBitmap = (HBITMAP)hCopy;
+        return TRUE;
+    }
+    const SIZE_T nSize = ::GlobalSize(hData);
+    const void* pData = ::GlobalLock(hData);
+    if (pData == NULL)
+        return FALSE;
+    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    void* pCopy = hCopy != NULL ? ::GlobalLock(hCopy) : NULL;
+    if (pCopy != NULL)
+    {
+        memcpy(pCopy, pData, nSize);
+        ::GlobalUnlock(hCopy);
+    }
+    ::GlobalUnlock(hData);
+    if (pCopy == NULL)
+    {
+        if (hCopy != NULL)
+            ::GlobalFree(hCopy);
+        return FALSE;
+    }
+    lpStgMedium->tymed = TYMED_HGLOBAL;
+    lpStgMedium->hGlobal = hCopy;
+    return TRUE;
 }

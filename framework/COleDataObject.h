@@ -1,6 +1,7 @@
 // The receiving side of a transfer: reads the data of one clipboard format from a data source or the clipboard.
 #pragma once
 #include "framework/CObject.h"
+#include <objidl.h>
 #include <wtypes.h>
 
 class CFile;
@@ -20,6 +21,9 @@ public:
     BOOL IsDataAvailable(CLIPFORMAT cfFormat) const;
     // A file over a copy of the data; the caller deletes it. Null when the format is absent.
     CFile* GetFileData(CLIPFORMAT cfFormat) const;
+    // A copy of the data in a medium the caller releases (ReleaseStgMedium): a bitmap or palette
+    // as TYMED_GDI, anything else as TYMED_HGLOBAL. FALSE when the format is absent.
+    BOOL GetData(CLIPFORMAT cfFormat, LPSTGMEDIUM lpStgMedium) const;
 
 private:
     HGLOBAL GetData(CLIPFORMAT cfFormat) const;

@@ -50,6 +50,8 @@ public:
     // While engaged: printing goes to the system's real printer and its print dialog, while
     // message boxes and the rest stay recorded.
     static void UseRealPrinter(bool bReal);
+    // The local time the clock answers while engaged; without one it answers the real time.
+    static void SetFakeLocalTime(const SYSTEMTIME& time);
 
     static const std::vector<MessageBoxCall>& MessageBoxes();
     static const std::vector<UINT>& Beeps();
@@ -68,6 +70,8 @@ public:
     // While engaged: a DC of the fake printer, or null without one. Returns FALSE in *pbHandled
     // when the real printer must be asked.
     static HDC CreatePrinterDC(BOOL* pbHandled);
+    // The local time: the fake one while engaged and set, else the system's.
+    static void GetLocalTime(SYSTEMTIME* pTime);
 };
 
 // Shorthands for the library's code.

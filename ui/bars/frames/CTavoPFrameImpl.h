@@ -22,6 +22,8 @@ public:
     void SetMenuBar(CTavoPMenuBar* pMenuBar);
     CTavoPMenuBar* GetMenuBar() const { return m_pMenuBar; }
     HMENU GetDefaultMenu() const { return m_hDefaultMenu; }
+    // The menu bar replaced the frame's own menu by a fresh copy of its resource.
+    void SetDefaultMenu(HMENU hMenu) { m_hDefaultMenu = hMenu; }
 
     // ---- the frame's life ----
     void OnLoadFrame();

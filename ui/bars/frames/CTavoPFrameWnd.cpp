@@ -46,6 +46,10 @@ BOOL CTavoPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
     m_Impl.SetDockManager(&m_dockManager);
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
+    // The menu bar took the menu off the window before the framework could note it as the
+    // frame's own: the frame keeps owning it.
+    if (m_hMenuDefault == NULL)
+        m_hMenuDefault = m_Impl.GetDefaultMenu();
     m_Impl.OnLoadFrame();
     return TRUE;
 }
@@ -161,8 +165,19 @@ BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
             return FALSE;
         break;
     }
+    case WM_KEYUP:
+        // Released after a mnemonic, Alt arrives as a plain key release, which the window's
+        // default handling would take for a request of the system menu.
+        if (pMsg->wParam == VK_MENU && CTavoPPopupMenu::GetActiveMenu() != NULL &&
+            ::IsWindow(CTavoPPopupMenu::GetActiveMenu()->GetSafeHwnd()))
+            return TRUE;
+        break;
     case WM_SYSKEYUP:
     {
+        // The release of Alt after a mnemonic opened a menu leaves the focus with that menu.
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
+            return TRUE;
         CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
         if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
         {
@@ -172,9 +187,6 @@ BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
                 pMenuBar->SetFocus();
             return TRUE;
         }
-        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
-        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
-            return TRUE;
         break;
     }
     case WM_NCLBUTTONDOWN:
@@ -400,8 +412,13 @@ void CTavoPFrameWnd::OnSize(UINT nType, int cx, int cy)
         AdjustDockingLayout();
         return;
     }
+    const BOOL bFullRelayout =
+        nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized);
+    // The bars are laid out once, below, not also by the framework's relayout.
+    m_dockManager.SuspendRecalc(bFullRelayout);
     CFrameWnd::OnSize(nType, cx, cy);
-    if (nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized))
+    m_dockManager.SuspendRecalc(FALSE);
+    if (bFullRelayout)
         RecalcLayout(TRUE);
     m_bWasMaximized = (nType == SIZE_MAXIMIZED);
 }

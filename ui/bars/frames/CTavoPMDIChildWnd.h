@@ -1,4 +1,4 @@
-// A document frame of the library's multi-document frame; so far only its dock manager and the layout of its docked bars.
+// A document frame of the library's multi-document frame: its dock manager, and the frame's menu bar told when it is maximized, restored or closed.
 #pragma once
 #include "ui/bars/frames/TavoPDockingFrame.h"
 
@@ -8,4 +8,10 @@ class CTavoPMDIChildWnd : public TavoPDockingFrame<CMDIChildWnd>
 public:
     CTavoPMDIChildWnd();
     virtual ~CTavoPMDIChildWnd();
+
+    void OnSize(UINT nType, int cx, int cy);
+    void OnDestroy();
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };

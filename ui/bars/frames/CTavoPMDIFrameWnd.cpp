@@ -1,7 +1,198 @@
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
+#include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPMenuBar.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+
+BEGIN_MESSAGE_MAP(CTavoPMDIFrameWnd, CMDIFrameWnd)
+    ON_WM_CLOSE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_WM_MENUCHAR()
+END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPMDIFrameWnd, CMDIFrameWnd)
 
-CTavoPMDIFrameWnd::CTavoPMDIFrameWnd() = default;
+CTavoPMDIFrameWnd::CTavoPMDIFrameWnd() : m_Impl(this)
+{}
 
 CTavoPMDIFrameWnd::~CTavoPMDIFrameWnd() = default;
+
+BOOL CTavoPMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                  CCreateContext* pContext)
+{
+    m_Impl.SetFrameResourceID(nIDResource);
+    m_Impl.SetDockManager(&m_dockManager);
+    if (!TavoPDockingFrame<CMDIFrameWnd>::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd,
+                                                    pContext))
+        return FALSE;
+    // The menu bar took the menu off the window before the framework could note it as the
+    // frame's own: the frame keeps owning it.
+    if (m_hMenuDefault == NULL)
+        m_hMenuDefault = m_Impl.GetDefaultMenu();
+    m_Impl.OnLoadFrame();
+    return TRUE;
+}
+
+BOOL CTavoPMDIFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                               const RECT& rect, CWnd* pParentWnd, LPCTSTR lpszMenuName,
+                               DWORD dwExStyle, CCreateContext* pContext)
+{
+    m_Impl.SetDockManager(&m_dockManager);
+    return TavoPDockingFrame<CMDIFrameWnd>::Create(lpszClassName, lpszWindowName, dwStyle, rect,
+                                                   pParentWnd, lpszMenuName, dwExStyle, pContext);
+}
+
+BOOL CTavoPMDIFrameWnd::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup)
+{
+    return m_Impl.OnShowPopupMenu(pMenuPopup, this);
+}
+
+void CTavoPMDIFrameWnd::OnClosePopupMenu(CTavoPPopupMenu* pMenuPopup)
+{
+    if (CTavoPPopupMenu::GetActiveMenu() == pMenuPopup)
+        CTavoPPopupMenu::SetActiveMenu(NULL);
+}
+
+void CTavoPMDIFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    if (m_bInRecalcLayout || m_hWnd == NULL)
+        return;
+    m_bInRecalcLayout = TRUE;
+    m_dockManager.RecalcAllBars();
+    // The MDI client takes what the bars leave.
+    if (m_hWndMDIClient != NULL)
+    {
+        const CRect rect = m_dockManager.GetClientAreaBounds();
+        ::SetWindowPos(m_hWndMDIClient, HWND_BOTTOM, rect.left, rect.top, rect.Width(),
+                       rect.Height(), SWP_NOACTIVATE);
+    }
+    m_bInRecalcLayout = FALSE;
+}
+
+void CTavoPMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+    if (pMenuBar == NULL || !::IsWindow(pMenuBar->GetSafeHwnd()))
+    {
+        CMDIFrameWnd::OnUpdateFrameMenu(hMenuAlt);
+        return;
+    }
+    HMENU hMenu = hMenuAlt;
+    if (hMenu == NULL)
+    {
+        CMDIChildWnd* pChild = MDIGetActive();
+        hMenu = pChild != NULL && pChild->m_hMenuShared != NULL ? pChild->m_hMenuShared
+                                                                : m_Impl.GetDefaultMenu();
+    }
+    pMenuBar->CreateFromMenu(hMenu, hMenu == m_Impl.GetDefaultMenu(), FALSE);
+    UpdateMenuBarMaximizeMode();
+}
+
+void CTavoPMDIFrameWnd::UpdateMenuBarMaximizeMode()
+{
+    CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+    if (pMenuBar == NULL || !::IsWindow(pMenuBar->GetSafeHwnd()))
+        return;
+    BOOL bMaximized = FALSE;
+    CMDIChildWnd* pChild = MDIGetActive(&bMaximized);
+    if (pChild != NULL && !::IsWindowVisible(pChild->GetSafeHwnd()))
+        bMaximized = FALSE;
+    if (!bMaximized)
+        pMenuBar->SetMaximizeMode(FALSE);
+    else if (!pMenuBar->IsMaximizeMode())
+        pMenuBar->SetMaximizeMode(TRUE, pChild);
+    RecalcLayout();
+}
+
+BOOL CTavoPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    switch (pMsg->message)
+    {
+    case WM_SYSKEYDOWN:
+    {
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
+        {
+            pPopup->SendMessage(WM_CLOSE);
+            return TRUE;
+        }
+        if (!IsIconic() && m_Impl.ProcessKeyboard((int)pMsg->wParam))
+            return TRUE;
+        break;
+    }
+    case WM_KEYDOWN:
+    {
+        if (CTavoPFrameImpl::IsHelpKey(pMsg))
+            break;
+        BOOL bProcessAccel = TRUE;
+        if (m_Impl.ProcessKeyboard((int)pMsg->wParam, &bProcessAccel))
+            return TRUE;
+        if (!bProcessAccel)
+            return FALSE;
+        break;
+    }
+    case WM_KEYUP:
+        // Released after a mnemonic, Alt arrives as a plain key release, which the window's
+        // default handling would take for a request of the system menu.
+        if (pMsg->wParam == VK_MENU && CTavoPPopupMenu::GetActiveMenu() != NULL &&
+            ::IsWindow(CTavoPPopupMenu::GetActiveMenu()->GetSafeHwnd()))
+            return TRUE;
+        break;
+    case WM_SYSKEYUP:
+    {
+        // The release of Alt after a mnemonic opened a menu leaves the focus with that menu.
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
+            return TRUE;
+        CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+        if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
+        {
+            if (CWnd::GetFocus() == pMenuBar)
+                SetFocus();
+            else
+                pMenuBar->SetFocus();
+            return TRUE;
+        }
+        break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    {
+        CPoint pt((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+        if (pMsg->message < WM_NCMOUSEMOVE || pMsg->message > WM_NCMBUTTONDBLCLK)
+            ::ClientToScreen(pMsg->hwnd, &pt);
+        if (m_Impl.ProcessMouseClick(pMsg->message, pt, pMsg->hwnd) || !::IsWindow(pMsg->hwnd))
+            return TRUE;
+        break;
+    }
+    }
+    return CMDIFrameWnd::PreTranslateMessage(pMsg);
+}
+
+LRESULT CTavoPMDIFrameWnd::OnMenuChar(UINT nChar, UINT, CMenu*)
+{
+    if (m_Impl.TranslateMnemonic(nChar))
+        return MAKELRESULT(MNC_EXECUTE, 0xFFFF);
+    return Default();
+}
+
+void CTavoPMDIFrameWnd::OnClose()
+{
+    m_Impl.OnCloseFrame();
+    CMDIFrameWnd::OnClose();
+}
+
+LRESULT CTavoPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    // The last document window may go without telling the frame: the bar shows the frame's menu.
+    CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+    if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && MDIGetActive() == NULL &&
+        m_Impl.GetDefaultMenu() != NULL && pMenuBar->GetMenu() != m_Impl.GetDefaultMenu())
+        OnUpdateFrameMenu(NULL);
+    UpdateMenuBarMaximizeMode();
+    m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);
+    return 0L;
+}

@@ -1,0 +1,607 @@
+// The menu bar on real frames: keys from real input, its stored state in the registry, the menus it owns, the window buttons of a maximized document and the menus of the document templates.
+#include "framework/Framework.h"
+#include "tests/ui/foundation/RegistryTestKey.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/frames/CTavoPMDIChildWnd.h"
+#include "ui/bars/frames/CTavoPMDIFrameWnd.h"
+#include "ui/commandbars/CTavoPBarStateCache.h"
+#include "ui/commandbars/CTavoPCommandUsage.h"
+#include "ui/commandbars/menus/CTavoPMenuBar.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButtonsButton.h"
+#include "ui/commandbars/menus/CTavoPToolbarSystemMenuButton.h"
+#include "ui/foundation/CTavoPWorkspace.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+CWinApp theTestApp(_T("menubartest"));
+
+const char kAppKey[] = "SOFTWARE\\VorlenTests MenuBar";
+const std::string kBase = "SOFTWARE\\VorlenTests MenuBar\\menubartest\\Settings\\";
+const UINT kFrameMenu = 128;
+const UINT kNoteMenu = 129;
+const UINT kSheetMenu = 130;
+
+const UINT g_uiResetMenu = ::RegisterWindowMessage("TAVOTOOLBAR_RESETMENU");
+
+// Dispatches what is queued, giving the frames their pre-translation as the message loop does.
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (!AfxPreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+}
+
+void PumpWhile(DWORD dwMilliseconds)
+{
+    const DWORD dwStart = ::GetTickCount();
+    do
+    {
+        Pump();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (::GetTickCount() - dwStart < dwMilliseconds);
+    Pump();
+}
+
+struct Input
+{
+    enum Kind
+    {
+        KeyDown,
+        KeyUp,
+        Move,
+        Click
+    } kind;
+    int a;
+    int b;
+};
+
+// Sends the input from a worker thread while this thread runs the message loop.
+void Play(const std::vector<Input>& steps)
+{
+    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
+    std::thread worker([&]() {
+        for (const Input& step : steps)
+        {
+            INPUT in[2] = {};
+            UINT n = 1;
+            switch (step.kind)
+            {
+            case Input::KeyDown:
+            case Input::KeyUp:
+                in[0].type = INPUT_KEYBOARD;
+                in[0].ki.wVk = (WORD)step.a;
+                in[0].ki.dwFlags = step.kind == Input::KeyUp ? KEYEVENTF_KEYUP : 0;
+                break;
+            case Input::Move:
+            {
+                const int cx = ::GetSystemMetrics(SM_CXSCREEN),
+                          cy = ::GetSystemMetrics(SM_CYSCREEN);
+                in[0].type = INPUT_MOUSE;
+                in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+                in[0].mi.dx = (step.a * 65536 + cx - 1) / cx;
+                in[0].mi.dy = (step.b * 65536 + cy - 1) / cy;
+                break;
+            }
+            case Input::Click:
+                in[0].type = in[1].type = INPUT_MOUSE;
+                in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+                in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+                n = 2;
+                break;
+            }
+            ::SendInput(n, in, sizeof(INPUT));
+            ::Sleep(60);
+        }
+        ::Sleep(60);
+        ::SetEvent(hDone);
+    });
+    while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, 5000, QS_ALLINPUT) != WAIT_OBJECT_0)
+        Pump();
+    worker.join();
+    PumpWhile(80);
+    ::CloseHandle(hDone);
+}
+
+std::vector<std::string> Texts(const CTavoPToolBar& bar)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < bar.GetCount(); i++)
+        texts.push_back((LPCTSTR)bar.GetButton(i)->m_strText);
+    return texts;
+}
+
+// The frame the application makes: a menu bar docked on top, answering the menu resets.
+template <class TBase>
+class MenuFrame : public TBase
+{
+public:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (TBase::OnCreate(lpCreateStruct) == -1 || !m_wndMenuBar.Create(this))
+            return -1;
+        m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
+        this->EnableDocking(CBRS_ALIGN_ANY);
+        this->DockControlBar(&m_wndMenuBar);
+        return 0;
+    }
+    LRESULT OnResetMenu(WPARAM wParam, LPARAM)
+    {
+        m_resets.push_back((UINT)wParam);
+        return 0;
+    }
+    CTavoPMenuBar m_wndMenuBar;
+    std::vector<UINT> m_resets;
+};
+
+class SdiFrame : public MenuFrame<CTavoPFrameWnd>
+{
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(SdiFrame, CTavoPFrameWnd)
+    ON_WM_CREATE()
+    ON_REGISTERED_MESSAGE(g_uiResetMenu, OnResetMenu)
+END_MESSAGE_MAP()
+
+class MdiFrame : public MenuFrame<CTavoPMDIFrameWnd>
+{
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(MdiFrame, CTavoPMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_REGISTERED_MESSAGE(g_uiResetMenu, OnResetMenu)
+END_MESSAGE_MAP()
+
+class NoteDoc : public CDocument
+{
+    DECLARE_DYNCREATE(NoteDoc)
+};
+IMPLEMENT_DYNCREATE(NoteDoc, CDocument)
+
+class NoteView : public CView
+{
+    DECLARE_DYNCREATE(NoteView)
+public:
+    void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(NoteView, CView)
+
+CMultiDocTemplate* g_pNotes = nullptr;
+CMultiDocTemplate* g_pSheets = nullptr;
+
+class MenuBar : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { theTestApp.SetRegistryKey(_T("VorlenTests MenuBar")); }
+    void SetUp() override { workspace.SetRegistryBase(_T("Settings")); }
+    void TearDown() override
+    {
+        CTavoPPopupMenu::SetActiveMenu(NULL);
+        if (pFrame != nullptr && ::IsWindow(hwndFrame))
+            pFrame->DestroyWindow();
+        theTestApp.m_pMainWnd = nullptr;
+        PumpWhile(20);
+        GetBarStateCache().RemoveAll();
+    }
+    template <class TFrame>
+    TFrame* Open()
+    {
+        TFrame* pNew = new TFrame;
+        pFrame = pNew;
+        if (!pNew->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
+            return (TFrame*)(pFrame = nullptr);
+        hwndFrame = pNew->m_hWnd;
+        theTestApp.m_pMainWnd = pNew;
+        pNew->SetWindowPos(NULL, 50, 50, 640, 400, SWP_NOZORDER);
+        pNew->ShowWindow(SW_SHOWNORMAL);
+        pNew->RecalcLayout();
+        pNew->SetForegroundWindow();
+        PumpWhile(50);
+        return pNew;
+    }
+    void Close()
+    {
+        pFrame->SendMessage(WM_CLOSE);
+        PumpWhile(20);
+        pFrame = nullptr;
+    }
+
+    RegistryTestKey scratch{kAppKey};
+    CTavoPWorkspace workspace{TRUE};
+    CFrameWnd* pFrame = nullptr;
+    HWND hwndFrame = NULL;
+};
+
+TEST_F(MenuBar, ReleasingAltFocusesTheBarWithItsFirstMenuHotAndArrowsWrap)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    EXPECT_EQ(NULL, ::GetMenu(pSdi->m_hWnd));
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
+    pSdi->SetFocus();
+    Pump();
+
+    Play({{Input::KeyDown, VK_MENU}, {Input::KeyUp, VK_MENU}});
+    EXPECT_EQ(bar.m_hWnd, ::GetFocus());
+    EXPECT_EQ(0, bar.GetHighlightedButton());
+
+    // Left from the first menu wraps to the last, Right from the last to the first.
+    Play({{Input::KeyDown, VK_LEFT}, {Input::KeyUp, VK_LEFT}});
+    EXPECT_EQ(2, bar.GetHighlightedButton());
+    Play({{Input::KeyDown, VK_RIGHT}, {Input::KeyUp, VK_RIGHT}});
+    EXPECT_EQ(0, bar.GetHighlightedButton());
+    EXPECT_EQ(nullptr, bar.GetDroppedDownMenu());
+
+    // Escape gives the focus back to the window that had it.
+    Play({{Input::KeyDown, VK_ESCAPE}, {Input::KeyUp, VK_ESCAPE}});
+    EXPECT_EQ(pSdi->m_hWnd, ::GetFocus());
+    EXPECT_EQ(-1, bar.GetHighlightedButton());
+}
+
+TEST_F(MenuBar, MnemonicOpensItsPopupWithTheFirstItemSelected)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    pSdi->SetFocus();
+    Pump();
+
+    Play({{Input::KeyDown, VK_MENU},
+          {Input::KeyDown, 'E'},
+          {Input::KeyUp, 'E'},
+          {Input::KeyUp, VK_MENU}});
+    int iOpen = -1;
+    CTavoPToolbarMenuButton* pOpen = bar.GetDroppedDownMenu(&iOpen);
+    ASSERT_NE(nullptr, pOpen);
+    EXPECT_EQ(1, iOpen);
+    CTavoPPopupMenu* pPopup = pOpen->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(0, pPopup->GetMenuBar()->GetHighlightedButton());
+    EXPECT_STREQ("&Copy", (LPCTSTR)pPopup->GetMenuBar()->GetButton(0)->m_strText);
+    Play({{Input::KeyDown, VK_ESCAPE}, {Input::KeyUp, VK_ESCAPE}});
+}
+
+TEST_F(MenuBar, CustomizedFrameMenuComesBackAtTheNextStart)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    ASSERT_TRUE(pSdi->m_wndMenuBar.RemoveButton(1));
+    Close();
+
+    // The frame's menu is stored under 0, not under its resource ID.
+    const std::vector<BYTE> bytes = RegistryTestKey::Value(kBase + "TavoToolBar-0", "Buttons");
+    ASSERT_FALSE(bytes.empty());
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(std::string::npos, text.find("&File"));
+    EXPECT_EQ(std::string::npos, text.find("&Edit"));
+    EXPECT_NE(std::string::npos, text.find("&View"));
+    EXPECT_FALSE(RegistryTestKey::Exists(kBase + "TavoToolBar-128"));
+
+    pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    EXPECT_EQ(Texts(pSdi->m_wndMenuBar), (std::vector<std::string>{"&File", "&View"}));
+    EXPECT_TRUE(pSdi->m_resets.empty());
+}
+
+TEST_F(MenuBar, DamagedStoredMenuGivesTheMenuOfTheResource)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    ASSERT_TRUE(pSdi->m_wndMenuBar.RemoveButton(1));
+    Close();
+    const std::string key = kBase + "TavoToolBar-0";
+    const std::vector<BYTE> stored = RegistryTestKey::Value(key, "Buttons");
+    ASSERT_GT(stored.size(), 20u);
+
+    const std::vector<std::vector<BYTE>> damaged = {
+        std::vector<BYTE>(stored.begin(), stored.begin() + stored.size() / 2),
+        {1, 2, 3},
+        std::vector<BYTE>(stored.size(), 0xFF),
+    };
+    for (const std::vector<BYTE>& bytes : damaged)
+    {
+        RegistryTestKey::SetBinary(key, "Buttons", bytes);
+        pSdi = Open<SdiFrame>();
+        ASSERT_NE(nullptr, pSdi);
+        EXPECT_EQ(Texts(pSdi->m_wndMenuBar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
+        EXPECT_EQ(pSdi->m_resets, (std::vector<UINT>{kFrameMenu}));
+        // The menus still open.
+        CTavoPToolbarMenuButton* pFile =
+            DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, pSdi->m_wndMenuBar.GetButton(0));
+        ASSERT_NE(nullptr, pFile);
+        EXPECT_EQ(2, pFile->GetCommands().GetCount());
+        pFrame->DestroyWindow();
+        pFrame = nullptr;
+        PumpWhile(20);
+        RegistryTestKey::SetBinary(key, "Buttons", stored);
+    }
+}
+
+TEST_F(MenuBar, MenusNotBuiltByTheBarSurviveIt)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    HMENU hFrameMenu = pSdi->m_wndMenuBar.GetDefaultMenu();
+    ASSERT_TRUE(::IsMenu(hFrameMenu));
+
+    HMENU hOwn = ::LoadMenu(AfxGetResourceHandle(), MAKEINTRESOURCE(kNoteMenu));
+    CTavoPMenuBar* pBar = new CTavoPMenuBar;
+    ASSERT_TRUE(pBar->Create(pSdi, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE900));
+    pBar->CreateFromMenu(hOwn, TRUE);
+    EXPECT_EQ(Texts(*pBar), (std::vector<std::string>{"&File", "&Notes", "&Window"}));
+    pBar->DestroyWindow();
+    delete pBar;
+    EXPECT_TRUE(::IsMenu(hOwn));
+    EXPECT_TRUE(::IsMenu(hFrameMenu));
+    ::DestroyMenu(hOwn);
+
+    // The frame's own menu goes with the frame, once.
+    pSdi->m_wndMenuBar.DestroyWindow();
+    EXPECT_TRUE(::IsMenu(hFrameMenu));
+    pFrame->DestroyWindow();
+    pFrame = nullptr;
+    EXPECT_FALSE(::IsMenu(hFrameMenu));
+}
+
+// Gives access to the toolbars' list of commands that shortened menus always show.
+struct BasicCommandsAccess : CTavoPToolBar
+{
+    static void Clear() { CTavoPToolBar::BasicCommands().RemoveAll(); }
+};
+
+TEST_F(MenuBar, ShortenedMenuExpandsAfterFiveSecondsOverItsTitleOrOnADoubleClick)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    CTavoPToolBar::AddBasicCommand(57600);
+    GetCommandUsage().RemoveAll();
+    for (int i = 0; i < 20; i++)
+        GetCommandUsage().AddUsage(57600);
+    ASSERT_TRUE(CTavoPToolBar::IsCommandRarelyUsed(57665));
+
+    CRect rectFile = bar.GetButton(0)->Rect();
+    bar.ClientToScreen(rectFile);
+    const CPoint ptFile = rectFile.CenterPoint();
+    for (const bool bOverTitle : {true, false})
+    {
+        CTavoPPopupMenu::m_bShowAllCommands = FALSE;
+        Play({{Input::Move, ptFile.x, ptFile.y}, {Input::Click, 0, 0}});
+        CTavoPToolbarMenuButton* pFile = bar.GetDroppedDownMenu();
+        ASSERT_NE(nullptr, pFile);
+        CTavoPPopupMenu* pPopup = pFile->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup);
+        EXPECT_FALSE(pPopup->GetMenuBar()->AreAllCommandsShown());
+        // Opening the menu armed the timer; its tick stands for the five seconds.
+        EXPECT_TRUE(bar.KillTimer(CTavoPMenuBar::kTimerShowAll));
+        if (!bOverTitle)
+            ::SetCursorPos(ptFile.x, ptFile.y + 200);
+        bar.SendMessage(WM_TIMER, CTavoPMenuBar::kTimerShowAll);
+        pPopup = pFile->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup);
+        EXPECT_EQ(bOverTitle, pPopup->GetMenuBar()->AreAllCommandsShown() != FALSE);
+        Play({{Input::KeyDown, VK_ESCAPE}, {Input::KeyUp, VK_ESCAPE}});
+        pFile->OnCancelMode();
+        PumpWhile(20);
+    }
+    CTavoPPopupMenu::m_bShowAllCommands = FALSE;
+    PumpWhile(600);
+
+    // A double click on the title opens the whole menu at once.
+    Play({{Input::Move, ptFile.x, ptFile.y}, {Input::Click, 0, 0}, {Input::Click, 0, 0}});
+    CTavoPToolbarMenuButton* pFile = bar.GetDroppedDownMenu();
+    ASSERT_NE(nullptr, pFile);
+    ASSERT_NE(nullptr, pFile->GetPopupMenu());
+    EXPECT_TRUE(pFile->GetPopupMenu()->GetMenuBar()->AreAllCommandsShown());
+    pFile->OnCancelMode();
+
+    BasicCommandsAccess::Clear();
+    GetCommandUsage().RemoveAll();
+    CTavoPPopupMenu::m_bShowAllCommands = FALSE;
+}
+
+class MdiMenuBar : public MenuBar
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        MenuBar::SetUpTestSuite();
+        if (g_pNotes == nullptr)
+        {
+            g_pNotes =
+                new CMultiDocTemplate(kNoteMenu, RUNTIME_CLASS(NoteDoc),
+                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
+            g_pSheets =
+                new CMultiDocTemplate(kSheetMenu, RUNTIME_CLASS(NoteDoc),
+                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
+            theTestApp.AddDocTemplate(g_pNotes);
+            theTestApp.AddDocTemplate(g_pSheets);
+        }
+    }
+    void TearDown() override
+    {
+        theTestApp.CloseAllDocuments(FALSE);
+        MenuBar::TearDown();
+    }
+    CMDIChildWnd* OpenDocument(CMultiDocTemplate* pTemplate)
+    {
+        CDocument* pDoc = pTemplate->OpenDocumentFile(NULL);
+        if (pDoc == nullptr)
+            return nullptr;
+        POSITION pos = pDoc->GetFirstViewPosition();
+        CView* pView = pDoc->GetNextView(pos);
+        PumpWhile(20);
+        return pView != nullptr ? DYNAMIC_DOWNCAST(CMDIChildWnd, pView->GetParentFrame()) : nullptr;
+    }
+    void Idle()
+    {
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI);
+        PumpWhile(20);
+    }
+    // Clicks the middle of the bar's button at iIndex with the real mouse.
+    void ClickButton(CTavoPMenuBar& bar, int iIndex)
+    {
+        CRect rect = bar.GetButton(iIndex)->Rect();
+        bar.ClientToScreen(rect);
+        Play({{Input::Move, rect.CenterPoint().x, rect.CenterPoint().y}, {Input::Click, 0, 0}});
+    }
+    int IndexOf(CTavoPMenuBar& bar, UINT uiSysCommand)
+    {
+        for (int i = 0; i < bar.GetCount(); i++)
+        {
+            CTavoPToolbarMenuButtonsButton* pButton =
+                DYNAMIC_DOWNCAST(CTavoPToolbarMenuButtonsButton, bar.GetButton(i));
+            if (pButton != nullptr && pButton->GetSysCommand() == uiSysCommand)
+                return i;
+        }
+        return -1;
+    }
+};
+
+TEST_F(MdiMenuBar, EachDocumentShowsItsTemplatesMenuAndKeepsItsCustomization)
+{
+    MdiFrame* pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    CTavoPMenuBar& bar = pMdi->m_wndMenuBar;
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
+
+    CMDIChildWnd* pNote = OpenDocument(g_pNotes);
+    ASSERT_NE(nullptr, pNote);
+    EXPECT_EQ(bar.GetMenu(), g_pNotes->m_hMenuShared);
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Notes", "&Window"}));
+    ASSERT_TRUE(bar.RemoveButton(2));
+
+    CMDIChildWnd* pSheet = OpenDocument(g_pSheets);
+    ASSERT_NE(nullptr, pSheet);
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Sheet"}));
+
+    pMdi->MDIActivate(pNote);
+    PumpWhile(20);
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Notes"}));
+    pMdi->MDIActivate(pSheet);
+    PumpWhile(20);
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Sheet"}));
+
+    // Each template's menu is stored under its own resource ID, the frame's under 0.
+    Close();
+    const std::vector<BYTE> bytes = RegistryTestKey::Value(kBase + "TavoToolBar-129", "Buttons");
+    const std::string notes(bytes.begin(), bytes.end());
+    EXPECT_NE(std::string::npos, notes.find("&Notes"));
+    EXPECT_EQ(std::string::npos, notes.find("&Window"));
+    EXPECT_TRUE(RegistryTestKey::Exists(kBase + "TavoToolBar-130"));
+    EXPECT_TRUE(RegistryTestKey::Exists(kBase + "TavoToolBar-0"));
+}
+
+TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenus)
+{
+    MdiFrame* pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    CTavoPMenuBar& bar = pMdi->m_wndMenuBar;
+    CMDIChildWnd* pNote = OpenDocument(g_pNotes);
+    ASSERT_NE(nullptr, pNote);
+    ASSERT_TRUE(bar.RemoveButton(1));
+    HMENU hOld = g_pNotes->m_hMenuShared;
+
+    ASSERT_TRUE(bar.RestoreOriginalState());
+    EXPECT_NE(hOld, g_pNotes->m_hMenuShared);
+    EXPECT_FALSE(::IsMenu(hOld));
+    EXPECT_TRUE(::IsMenu(g_pNotes->m_hMenuShared));
+    EXPECT_EQ(g_pNotes->m_hMenuShared, pNote->m_hMenuShared);
+    EXPECT_EQ(g_pNotes->m_hMenuShared, bar.GetMenu());
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Notes", "&Window"}));
+    EXPECT_EQ(pMdi->m_hMenuDefault, bar.GetDefaultMenu());
+}
+
+TEST_F(MdiMenuBar, MaximizedDocumentPutsItsButtonsOnTheBarAndTheyAct)
+{
+    MdiFrame* pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    CTavoPMenuBar& bar = pMdi->m_wndMenuBar;
+    CMDIChildWnd* pNote = OpenDocument(g_pNotes);
+    ASSERT_NE(nullptr, pNote);
+    const HWND hwndNote = pNote->m_hWnd;
+
+    pNote->MDIMaximize();
+    PumpWhile(20);
+    ASSERT_TRUE(bar.IsMaximizeMode());
+    ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(CTavoPToolbarSystemMenuButton, bar.GetButton(0)));
+    const int iMin = IndexOf(bar, SC_MINIMIZE), iRestore = IndexOf(bar, SC_RESTORE),
+              iClose = IndexOf(bar, SC_CLOSE);
+    EXPECT_EQ(bar.GetCount() - 3, iMin);
+    EXPECT_EQ(iMin + 1, iRestore);
+    EXPECT_EQ(iMin + 2, iClose);
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    // At the right end of the bar, one window button apart.
+    EXPECT_EQ(rectClient.right, bar.GetButton(iClose)->Rect().right);
+    EXPECT_EQ(bar.GetButton(iRestore)->Rect().right + 1, bar.GetButton(iClose)->Rect().left);
+    // Stored states never hold them.
+    EXPECT_FALSE(bar.GetButton(0)->CanBeStored());
+    EXPECT_FALSE(bar.GetButton(iClose)->CanBeStored());
+
+    ClickButton(bar, iRestore);
+    EXPECT_FALSE(pNote->IsZoomed());
+    EXPECT_FALSE(bar.IsMaximizeMode());
+    EXPECT_EQ(-1, IndexOf(bar, SC_CLOSE));
+
+    pNote->MDIMaximize();
+    PumpWhile(20);
+    ClickButton(bar, IndexOf(bar, SC_MINIMIZE));
+    EXPECT_TRUE(pNote->IsIconic());
+    EXPECT_FALSE(bar.IsMaximizeMode());
+
+    pNote->MDIMaximize();
+    PumpWhile(20);
+    ASSERT_TRUE(bar.IsMaximizeMode());
+    ClickButton(bar, IndexOf(bar, SC_CLOSE));
+    Idle();
+    EXPECT_FALSE(::IsWindow(hwndNote));
+    EXPECT_FALSE(bar.IsMaximizeMode());
+    EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
+}
+
+TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
+{
+    MdiFrame* pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    CTavoPMenuBar& bar = pMdi->m_wndMenuBar;
+    CMDIChildWnd* pNote = OpenDocument(g_pNotes);
+    ASSERT_NE(nullptr, pNote);
+    pNote->ModifyStyle(WS_MINIMIZEBOX, 0);
+    ::EnableMenuItem(::GetSystemMenu(pNote->m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    pNote->MDIMaximize();
+    PumpWhile(20);
+    ASSERT_TRUE(bar.IsMaximizeMode());
+    EXPECT_EQ(-1, IndexOf(bar, SC_MINIMIZE));
+    ASSERT_GE(IndexOf(bar, SC_RESTORE), 0);
+    const int iClose = IndexOf(bar, SC_CLOSE);
+    ASSERT_GE(iClose, 0);
+    EXPECT_NE(0u, bar.GetButton(iClose)->m_nStyle & TBBS_DISABLED);
+
+    // A double click on the icon does not close a document whose close is greyed.
+    CTavoPToolbarSystemMenuButton* pIcon =
+        DYNAMIC_DOWNCAST(CTavoPToolbarSystemMenuButton, bar.GetButton(0));
+    ASSERT_NE(nullptr, pIcon);
+    pIcon->OnDblClick(&bar);
+    PumpWhile(20);
+    EXPECT_TRUE(::IsWindow(pNote->m_hWnd));
+    // Its popup shows the close item greyed, as the system menu has it now.
+    HMENU hPopup = pIcon->CreateMenu();
+    ASSERT_NE((HMENU)NULL, hPopup);
+    EXPECT_NE(0u, ::GetMenuState(hPopup, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    ::DestroyMenu(hPopup);
+}
+
+} // namespace
