@@ -9,6 +9,7 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/commandbars/managers/CTavoPUserTool.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/controls/CTavoPDialogPopupHelper.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/foundation/CTavoPGlobalData.h"
@@ -358,6 +359,10 @@ BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* p
     }
     if (pPopupMenu != nullptr)
     {
+        // A library dialog that opened the popup gives it its keys and watches for outside clicks.
+        if (CTavoPDialogPopupHelper* pHelper =
+                CTavoPDialogPopupHelper::FromWnd(pPopupMenu->GetMessageWnd()))
+            pHelper->SetActiveMenu(pPopupMenu);
         CTavoPPopupMenuBar* pBar = pPopupMenu->GetMenuBar();
         if (pPopupMenu->GetParentButton() != nullptr && !pBar->AreAllCommandsShown())
         {
@@ -600,6 +605,8 @@ void CTavoPPopupMenu::CloseMenu(BOOL bSetFocusToBar)
     else
     {
         ActivatePopupMenu(GetTopFrame(), nullptr);
+        if (CTavoPDialogPopupHelper* pHelper = CTavoPDialogPopupHelper::FromWnd(m_pMessageWnd))
+            pHelper->SetActiveMenu(nullptr);
         if (bSetFocusToBar && m_pParentBtn != nullptr && m_pParentBtn->GetParentWnd() != nullptr &&
             ::IsWindow(m_pParentBtn->GetParentWnd()->GetSafeHwnd()))
             m_pParentBtn->GetParentWnd()->SetFocus();
@@ -648,6 +655,13 @@ void CTavoPPopupMenu::OnDestroy()
     }
     else
         m_bShowAllCommands = FALSE;
+
+    // The dialog that opened the popup lets go of it, unless a sub-menu closing alone left its
+    // parent popup active.
+    CTavoPDialogPopupHelper* pHelper = CTavoPDialogPopupHelper::FromWnd(m_pMessageWnd);
+    if (pHelper != nullptr && CTavoPDialogPopupHelper::GetCurrent() == pHelper &&
+        (m_pActivePopupMenu == this || m_pActivePopupMenu == nullptr))
+        pHelper->SetActiveMenu(nullptr);
 
     CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
     if (pLibraryFrame != nullptr)
