@@ -276,8 +276,7 @@ protected:
     // Puts the button at the end of the list as the bar's customize button; null does nothing.
     void AppendCustomizeButton(CCustomizeButton* pButton);
     void RemoveAllButtonsButCustomize();
-    // Opens the button appearance dialog on the button; TRUE when the user confirmed it. Without
-    // that dialog in the library the edit counts as cancelled.
+    // Opens the button appearance dialog on the button, modally; TRUE when the user confirmed it.
     virtual BOOL EditButtonAppearance(CTavoPToolbarButton* pButton);
     // The drag of a customize-selected button, from the press to the end of the drag.
     void DragButton(CTavoPToolbarButton* pButton, CPoint point);

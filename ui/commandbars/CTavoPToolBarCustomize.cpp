@@ -6,6 +6,7 @@
 #include "ui/commandbars/managers/CTavoPUserTool.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/controls/customize/CTavoPButtonAppearanceDlg.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -177,9 +178,10 @@ BOOL CTavoPToolBar::PrepareCustomizeMenu(CTavoPToolbarButton* pButton, CMenu* pP
     return TRUE;
 }
 
-BOOL CTavoPToolBar::EditButtonAppearance(CTavoPToolbarButton*)
+BOOL CTavoPToolBar::EditButtonAppearance(CTavoPToolbarButton* pButton)
 {
-    return FALSE;
+    CTavoPButtonAppearanceDlg dlg(pButton, m_pUserImages, this, 0, IsMenuMode(pButton));
+    return dlg.DoModal() == IDOK;
 }
 
 // ---- the customize commands, on the customize-selected button ----

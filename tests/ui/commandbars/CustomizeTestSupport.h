@@ -27,9 +27,13 @@ public:
     // The answers of the next appearance dialogs (TRUE: OK); without one it is cancelled.
     std::vector<BOOL> appearanceAnswers;
     std::vector<CTavoPToolbarButton*> appearanceButtons;
+    // Set: the bar's own appearance dialog runs, for a script to drive.
+    bool realAppearanceDialog = false;
     BOOL EditButtonAppearance(CTavoPToolbarButton* pButton) override
     {
         appearanceButtons.push_back(pButton);
+        if (realAppearanceDialog)
+            return CTavoPToolBar::EditButtonAppearance(pButton);
         if (appearanceAnswers.empty())
             return FALSE;
         const BOOL bAnswer = appearanceAnswers.front();

@@ -6,6 +6,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPCommandManager.h"
+#include "tests/support/ModalScript.h"
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -322,6 +323,88 @@ TEST_F(CustomizeFixture, AppearanceDialogDecidesForButtonsWithoutImage)
     EXPECT_FALSE(pMenu->m_bImage);
     EXPECT_EQ(0, bar1.GetCustomizeSelected());
     EXPECT_EQ(pText, bar1.GetButton(1));
+}
+
+// The bar's own appearance dialog, driven by a script: what it writes reaches the button, and
+// its cancel is the commands' cancel.
+TEST_F(CustomizeFixture, CustomizeCommandsEditTheButtonInTheAppearanceDialog)
+{
+    bar1.realAppearanceDialog = true;
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    CTavoPToolbarButton* pText = new CTavoPToolbarButton(kCut, -1, "Cut", FALSE, TRUE);
+    pText->m_bText = TRUE;
+    pText->m_bImage = FALSE;
+    bar1.InsertButton(pText, 0);
+    bar1.AdjustLayout();
+    Select(bar1, 0);
+
+    auto cancel = [](HWND hDlg) { ModalScript::Click(hDlg, IDCANCEL); };
+    auto textAndOk = [](const char* text, int nChoice) {
+        return [text, nChoice](HWND hDlg) {
+            ::SetDlgItemTextA(hDlg, IDC_TAVOP_BUTTON_TEXT, text);
+            if (nChoice != 0)
+                ::SendMessage(::GetDlgItem(hDlg, nChoice), BM_CLICK, 0, 0);
+            ModalScript::Click(hDlg, IDOK);
+        };
+    };
+    auto run = [&](UINT uiCmd, std::function<void(HWND)> action) {
+        ModalScript script;
+        script.When("Button Appearance", std::move(action));
+        SendCommand(bar1, uiCmd);
+        EXPECT_TRUE(script.Finished()) << uiCmd << ": " << script.Failure();
+    };
+
+    // Image only on a button without an image: cancelled, the button is as it was; confirmed,
+    // it takes its command's default image.
+    run(ID_TAVOP_CUSTOMIZE_IMAGE, cancel);
+    EXPECT_TRUE(pText->m_bText);
+    EXPECT_FALSE(pText->m_bImage);
+    EXPECT_GT(0, pText->GetImage());
+    run(ID_TAVOP_CUSTOMIZE_IMAGE, textAndOk("Cut", 0));
+    EXPECT_FALSE(pText->m_bText);
+    EXPECT_TRUE(pText->m_bImage);
+    EXPECT_EQ(CTavoPToolBar::GetDefaultImage(kCut), pText->GetImage());
+
+    // The menu's appearance item: the text and the choice made in the dialog.
+    run(ID_TAVOP_CUSTOMIZE_APPEARANCE, textAndOk("Cut it", IDC_TAVOP_IMAGE_AND_TEXT));
+    EXPECT_STREQ("Cut it", pText->m_strText);
+    EXPECT_TRUE(pText->m_bText);
+    EXPECT_TRUE(pText->m_bImage);
+
+    // A new menu button: cancelled, none; confirmed, it carries the text typed for it.
+    run(ID_TAVOP_CUSTOMIZE_NEW_MENU, cancel);
+    EXPECT_EQ(13, bar1.GetCount());
+    run(ID_TAVOP_CUSTOMIZE_NEW_MENU, textAndOk("Tools", 0));
+    ASSERT_EQ(14, bar1.GetCount());
+    CTavoPToolbarMenuButton* pMenu = DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, bar1.GetButton(0));
+    ASSERT_NE(nullptr, pMenu);
+    EXPECT_STREQ("Tools", pMenu->m_strText);
+    EXPECT_TRUE(pMenu->m_bText);
+    EXPECT_FALSE(pMenu->m_bImage);
+    PumpMessages();
+
+    // A new empty button dragged from a command list: cancelled, no button; confirmed, it
+    // shows the text typed for it.
+    CTavoPToolbarButton empty(kNoString, -1, "", FALSE, TRUE);
+    empty.m_bDragFromCollection = TRUE;
+    for (bool bOk : {false, true})
+    {
+        DraggedButton dragged(empty);
+        ModalScript script;
+        script.When("Button Appearance",
+                    bOk ? std::function<void(HWND)>(textAndOk("Mine", IDC_TAVOP_TEXT_ONLY))
+                        : std::function<void(HWND)>(cancel));
+        std::unique_ptr<CTavoPToolbarButton> pMade(bar1.CreateDroppedButton(dragged.Data()));
+        EXPECT_TRUE(script.Finished()) << script.Failure();
+        ASSERT_EQ(bOk, pMade != nullptr);
+        if (pMade)
+        {
+            EXPECT_STREQ("Mine", pMade->m_strText);
+            EXPECT_TRUE(pMade->m_bText);
+            EXPECT_FALSE(pMade->m_bImage);
+        }
+    }
+    EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
 }
 
 TEST_F(CustomizeFixture, DroppedDataMakesButtonsThatShowSomething)
