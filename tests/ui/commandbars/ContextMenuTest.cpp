@@ -5,6 +5,9 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/foundation/CTavoPWorkspace.h"
+#include "ui/controls/CTavoPDialog.h"
+#include "ui/controls/CTavoPPropertyPage.h"
+#include "tests/support/DialogTemplate.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -301,4 +304,38 @@ TEST_F(ContextMenu, DamagedStoredItemsLeaveTheMenuAsItIs)
     g_nStrangersMade = 0;
     next.LoadState(kProfile.c_str());
     EXPECT_EQ(0, g_nStrangersMade);
+}
+
+TEST_F(ContextMenu, LibraryDialogsAndPagesGetAMenuOnlyInOwnMessageMode)
+{
+    // Both made from one modeless template; commands of their menus stay with them.
+    DialogTemplate dialogTemplate("owner", 120, 80, WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    CTavoPDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(dialogTemplate.Get(), frame));
+    CTavoPPropertyPage page;
+    ASSERT_TRUE(page.CreateIndirect(dialogTemplate.Get(), frame));
+    struct Case
+    {
+        const char* name;
+        CWnd* pOwner;
+        BOOL bOwnMessage;
+        bool bShown;
+    } cases[] = {
+        {"library dialog", &dialog, FALSE, false},
+        {"library dialog, own messages", &dialog, TRUE, true},
+        {"library page", &page, FALSE, false},
+        {"library page, own messages", &page, TRUE, true},
+        {"other window", frame, FALSE, true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.bShown, manager.ShowPopupMenu(kEditMenu, 200, 200, c.pOwner, c.bOwnMessage));
+        EXPECT_EQ(c.bShown, CTavoPPopupMenu::GetActiveMenu() != nullptr);
+        CloseMenus();
+        // The popup did not take the manager's menu with it.
+        EXPECT_TRUE(::IsMenu(EditContextMenu(manager)));
+    }
+    page.DestroyWindow();
+    dialog.DestroyWindow();
 }

@@ -4,6 +4,7 @@
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
+#include "ui/controls/CTavoPDialogPopupHelper.h"
 #include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
@@ -120,6 +121,9 @@ CTavoPPopupMenu* CTavoPContextMenuManager::ShowPopupMenuHandle(HMENU hMenuPopup,
                                                                BOOL bManagerOwned)
 {
     if (hMenuPopup == nullptr || pWndOwner == nullptr || !::IsWindow(pWndOwner->GetSafeHwnd()))
+        return nullptr;
+    // The library's dialogs and pages open their menus through their own popup helper.
+    if (!bOwnMessage && CTavoPDialogPopupHelper::FromWnd(pWndOwner) != nullptr)
         return nullptr;
     if (CTavoPMenuIdPool* pPool = MenuIdPool())
         pPool->AssignIds(hMenuPopup);
