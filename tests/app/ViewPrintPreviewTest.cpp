@@ -1,4 +1,4 @@
-// Command 57609 of vorlen's view shows the library's print preview of the view in vorlen's main frame, and closing it brings the view and the bars back.
+// Command 57609 of vorlen's view shows the library's print preview of the view in vorlen's main frame, and closing it brings the view and the bars back; without a printer the print commands end quietly.
 #include "app/CMainFrame.h"
 #include "app/CVorlenView.h"
 #include "res/resource.h"
@@ -50,6 +50,31 @@ TEST(ViewPrintPreview, CommandShowsTheLibrarysPreviewOfTheView)
     EXPECT_TRUE(pFrame->GetToolBar().IsWindowVisible());
     EXPECT_TRUE(pFrame->GetMenuBar().IsWindowVisible());
     EXPECT_EQ(inFrame(&pFrame->GetToolBar()).bottom, inFrame(pView).top);
+
+    pFrame->DestroyWindow();
+    CTestSeams::Release();
+}
+
+TEST(ViewPrintPreview, PrintCommandsWithoutAPrinterEndQuietly)
+{
+    CTestSeams::Engage();
+    CTestSeams::Clear();
+    CTestSeams::SetFakePrinter(false);
+    CMainFrame* pFrame = new CMainFrame;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CVorlenView);
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, &context));
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    CView* pView = static_cast<CView*>(pFrame->GetDlgItem(AFX_IDW_PANE_FIRST));
+    pFrame->SetActiveView(pView);
+
+    // Print at once, and print with the dialog, which has no printer to offer.
+    for (UINT uiCmd : {ID_FILE_PRINT_DIRECT, ID_FILE_PRINT})
+        pFrame->SendMessage(WM_COMMAND, uiCmd);
+    EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
+    EXPECT_EQ(pView, pFrame->GetActiveView());
+    EXPECT_TRUE(pView->IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetToolBar().IsWindowVisible());
 
     pFrame->DestroyWindow();
     CTestSeams::Release();
