@@ -81,21 +81,27 @@ void PASCAL CFrameWnd::UpdateAllFramesOnIdle(CWnd* pSkip)
 
 // ---- creation ----
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
-                          CCreateContext* pContext)
+LPCTSTR CFrameWnd::PrepareLoadFrame(UINT nIDResource)
 {
     m_nIDHelp = nIDResource;
     HINSTANCE hInst = AfxGetResourceHandle();
     HICON hIcon = ::LoadIcon(hInst, MAKEINTRESOURCE(nIDResource));
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                             (HBRUSH)(COLOR_WINDOW + 1), hIcon);
-
     CString strFullString;
     if (strFullString.LoadString(nIDResource))
     {
         int nNewLine = strFullString.Find('\n');
         m_strTitle = nNewLine >= 0 ? strFullString.Left(nNewLine) : strFullString;
     }
+    return lpszClass;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext)
+{
+    LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
+    HINSTANCE hInst = AfxGetResourceHandle();
     LoadAccelTable(MAKEINTRESOURCE(nIDResource));
 
     LPCTSTR lpszMenu = ::FindResource(hInst, MAKEINTRESOURCE(nIDResource), RT_MENU) != nullptr

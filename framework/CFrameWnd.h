@@ -129,6 +129,10 @@ public:
     void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
 protected:
+    // The first steps of every LoadFrame: the help ID, the title from the resource string and
+    // a window class with the resource's icon, whose name it returns.
+    LPCTSTR PrepareLoadFrame(UINT nIDResource);
+
     CView* m_pViewActive;
     HMENU m_hMenuAlt;
 

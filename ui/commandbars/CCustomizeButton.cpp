@@ -68,15 +68,8 @@ void CCustomizeButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImageLis
     bHighlight = bHighlight || IsDroppedDown();
 
     CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();
-    int state = TAVOP_BUTTON_NORMAL;
-    if (!bCustomizeMode)
-    {
-        if (bHighlight)
-            state = TAVOP_BUTTON_HIGHLIGHTED;
-        else if (m_nStyle & (TBBS_CHECKED | TBBS_PRESSED))
-            state = TAVOP_BUTTON_PRESSED;
-    }
-    pVisManager->OnFillButtonInterior(pDC, this, rectButton, state);
+    pVisManager->OnFillButtonInterior(pDC, this, rectButton,
+                                      GetFillState(bCustomizeMode, bHighlight));
 
     const CSize sizeGlyph = CTavoPMenuGlyphImages::Size();
     if (m_iCustomizeCmdId > 0)

@@ -364,15 +364,7 @@ void CTavoPDropDownToolbarButton::OnDraw(CDC* pDC, const CRect& rect,
     const BOOL bLarge = CTavoPToolBar::IsLargeIcons();
     const BOOL bPressed = (m_nStyle & TBBS_PRESSED) != 0;
 
-    int state = TAVOP_BUTTON_NORMAL;
-    if (!bCustomizeMode)
-    {
-        if (bHighlight)
-            state = TAVOP_BUTTON_HIGHLIGHTED;
-        else if (m_nStyle & (TBBS_CHECKED | TBBS_PRESSED))
-            state = TAVOP_BUTTON_PRESSED;
-    }
-    pVisManager->OnFillButtonInterior(pDC, this, rect, state);
+    pVisManager->OnFillButtonInterior(pDC, this, rect, GetFillState(bCustomizeMode, bHighlight));
 
     if (m_pToolBar != NULL)
     {

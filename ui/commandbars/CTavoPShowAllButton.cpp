@@ -29,12 +29,8 @@ void CTavoPShowAllButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImage
     rectButton.DeflateRect(0, 1);
 
     CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();
-    int state = TAVOP_BUTTON_NORMAL;
-    if (bHighlight)
-        state = TAVOP_BUTTON_HIGHLIGHTED;
-    else if (m_nStyle & (TBBS_CHECKED | TBBS_PRESSED))
-        state = TAVOP_BUTTON_PRESSED;
-    pVisManager->OnFillButtonInterior(pDC, this, rectButton, state);
+    // The show-all button looks the same in customize mode as outside it.
+    pVisManager->OnFillButtonInterior(pDC, this, rectButton, GetFillState(FALSE, bHighlight));
 
     CTavoPMenuGlyphImages::Draw(pDC, CTavoPMenuGlyphImages::IdArowShowAll, rectButton,
                                 CTavoPMenuGlyphImages::ImageBlack);
