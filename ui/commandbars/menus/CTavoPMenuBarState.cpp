@@ -93,6 +93,18 @@ void CTavoPMenuBar::LoadResetItems(UINT uiResId)
     ::DestroyMenu(hMenu);
 }
 
+void CTavoPMenuBar::ShowAgain(BOOL bMaximize)
+{
+    if (bMaximize)
+        RestoreMaximizeMode(FALSE);
+    if (GetSafeHwnd() == NULL)
+        return;
+    AdjustLayout();
+    if (m_pParentWnd != NULL && ::IsWindow(m_pParentWnd->GetSafeHwnd()))
+        m_pParentWnd->RecalcLayout();
+    Invalidate();
+}
+
 BOOL CTavoPMenuBar::LoadOriginalItems(CTavoPRegistry& reg)
 {
     // Without the resource's items to compare with, a merge would drop every stored button.
@@ -189,15 +201,7 @@ BOOL CTavoPMenuBar::SaveState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
 
     if (m_hMenu != NULL)
         GetBarStateCache().Load(CacheKey(m_hMenu), this);
-    if (bMaximize)
-        RestoreMaximizeMode(FALSE);
-    if (GetSafeHwnd() != NULL)
-    {
-        AdjustLayout();
-        if (m_pParentWnd != NULL && ::IsWindow(m_pParentWnd->GetSafeHwnd()))
-            m_pParentWnd->RecalcLayout();
-        Invalidate();
-    }
+    ShowAgain(bMaximize);
     return TRUE;
 }
 
@@ -302,14 +306,6 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
         if (!GetBarStateCache().Load(CacheKey(hShown), this))
             BuildButtons(hShown);
     }
-    if (bMaximize)
-        RestoreMaximizeMode(FALSE);
-    if (GetSafeHwnd() != NULL)
-    {
-        AdjustLayout();
-        if (m_pParentWnd != NULL && ::IsWindow(m_pParentWnd->GetSafeHwnd()))
-            m_pParentWnd->RecalcLayout();
-        Invalidate();
-    }
+    ShowAgain(bMaximize);
     return TRUE;
 }
