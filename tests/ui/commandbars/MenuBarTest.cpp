@@ -476,6 +476,8 @@ TEST_F(MdiMenuBar, EachDocumentShowsItsTemplatesMenuAndKeepsItsCustomization)
     ASSERT_NE(nullptr, pMdi);
     CTavoPMenuBar& bar = pMdi->m_wndMenuBar;
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
+    // Nothing is stored yet: each menu is built from its resource and announced.
+    EXPECT_EQ(pMdi->m_resets, (std::vector<UINT>{kNoteMenu, kSheetMenu, kFrameMenu}));
 
     CMDIChildWnd* pNote = OpenDocument(g_pNotes);
     ASSERT_NE(nullptr, pNote);
@@ -502,6 +504,13 @@ TEST_F(MdiMenuBar, EachDocumentShowsItsTemplatesMenuAndKeepsItsCustomization)
     EXPECT_EQ(std::string::npos, notes.find("&Window"));
     EXPECT_TRUE(RegistryTestKey::Exists(kBase + "TavoToolBar-130"));
     EXPECT_TRUE(RegistryTestKey::Exists(kBase + "TavoToolBar-0"));
+
+    pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    EXPECT_TRUE(pMdi->m_resets.empty());
+    pNote = OpenDocument(g_pNotes);
+    ASSERT_NE(nullptr, pNote);
+    EXPECT_EQ(Texts(pMdi->m_wndMenuBar), (std::vector<std::string>{"&File", "&Notes"}));
 }
 
 TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenus)
