@@ -522,6 +522,7 @@ TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenu
     ASSERT_NE(nullptr, pNote);
     ASSERT_TRUE(bar.RemoveButton(1));
     HMENU hOld = g_pNotes->m_hMenuShared;
+    HMENU hOldFrameMenu = bar.GetDefaultMenu();
 
     ASSERT_TRUE(bar.RestoreOriginalState());
     EXPECT_NE(hOld, g_pNotes->m_hMenuShared);
@@ -530,7 +531,10 @@ TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenu
     EXPECT_EQ(g_pNotes->m_hMenuShared, pNote->m_hMenuShared);
     EXPECT_EQ(g_pNotes->m_hMenuShared, bar.GetMenu());
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Notes", "&Window"}));
-    EXPECT_EQ(pMdi->m_hMenuDefault, bar.GetDefaultMenu());
+    // The frame's menu is replaced as well, and the frame is told.
+    EXPECT_FALSE(::IsMenu(hOldFrameMenu));
+    EXPECT_TRUE(::IsMenu(bar.GetDefaultMenu()));
+    EXPECT_EQ(pMdi->GetFrameImpl()->GetDefaultMenu(), bar.GetDefaultMenu());
 }
 
 TEST_F(MdiMenuBar, MaximizedDocumentPutsItsButtonsOnTheBarAndTheyAct)

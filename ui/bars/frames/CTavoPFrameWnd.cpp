@@ -46,10 +46,6 @@ BOOL CTavoPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
     m_Impl.SetDockManager(&m_dockManager);
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
-    // The menu bar took the menu off the window before the framework could note it as the
-    // frame's own: the frame keeps owning it.
-    if (m_hMenuDefault == NULL)
-        m_hMenuDefault = m_Impl.GetDefaultMenu();
     m_Impl.OnLoadFrame();
     return TRUE;
 }

@@ -24,10 +24,6 @@ BOOL CTavoPMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* 
     if (!TavoPDockingFrame<CMDIFrameWnd>::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd,
                                                     pContext))
         return FALSE;
-    // The menu bar took the menu off the window before the framework could note it as the
-    // frame's own: the frame keeps owning it.
-    if (m_hMenuDefault == NULL)
-        m_hMenuDefault = m_Impl.GetDefaultMenu();
     m_Impl.OnLoadFrame();
     return TRUE;
 }

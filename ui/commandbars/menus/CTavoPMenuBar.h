@@ -120,7 +120,8 @@ protected:
     CSize m_szSystemButton;
     CWnd* m_pMenuPage;
     BOOL m_bLoadingState;
-    // Menus this bar loaded from the resources and has not handed to a frame or template.
+    // Menus this bar loaded from the resources, or took over from its frame, and has not handed
+    // to a frame or template.
     std::vector<HMENU> m_builtMenus;
 
 public:
