@@ -355,6 +355,29 @@ TEST_F(MenuBar, MenusNotBuiltByTheBarSurviveIt)
     EXPECT_FALSE(::IsMenu(hFrameMenu));
 }
 
+TEST_F(MenuBar, TakesTheWholeLengthOfItsRowOnEitherSide)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    CRect rectClient, rectBar;
+    pSdi->GetClientRect(rectClient);
+    bar.GetWindowRect(rectBar);
+    EXPECT_EQ(rectClient.Width(), rectBar.Width());
+    EXPECT_GT(bar.GetButton(1)->Rect().left, bar.GetButton(0)->Rect().left);
+
+    pSdi->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+    pSdi->RecalcLayout();
+    PumpWhile(20);
+    ASSERT_FALSE(bar.IsHorizontal());
+    CRect rectDock;
+    bar.GetParent()->GetClientRect(rectDock);
+    bar.GetWindowRect(rectBar);
+    EXPECT_EQ(rectDock.Height(), rectBar.Height());
+    EXPECT_LT(rectBar.Width(), rectBar.Height());
+    EXPECT_GE(bar.GetButton(1)->Rect().top, bar.GetButton(0)->Rect().bottom);
+}
+
 // Gives access to the toolbars' list of commands that shortened menus always show.
 struct BasicCommandsAccess : CTavoPToolBar
 {
@@ -511,6 +534,19 @@ TEST_F(MdiMenuBar, EachDocumentShowsItsTemplatesMenuAndKeepsItsCustomization)
     pNote = OpenDocument(g_pNotes);
     ASSERT_NE(nullptr, pNote);
     EXPECT_EQ(Texts(pMdi->m_wndMenuBar), (std::vector<std::string>{"&File", "&Notes"}));
+}
+
+TEST_F(MdiMenuBar, TemplateMenuWithoutAStoredStateDoesNotTakeTheFramesPlaceAtTheStart)
+{
+    ASSERT_NE(nullptr, Open<MdiFrame>());
+    Close();
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, (kBase + "TavoToolBar-130").c_str());
+
+    MdiFrame* pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    EXPECT_EQ(pMdi->m_resets, (std::vector<UINT>{kSheetMenu}));
+    EXPECT_EQ(pMdi->m_wndMenuBar.GetDefaultMenu(), pMdi->m_wndMenuBar.GetMenu());
+    EXPECT_EQ(Texts(pMdi->m_wndMenuBar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
 }
 
 TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenus)

@@ -119,6 +119,8 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
     const BOOL bMaximize = m_bMaximizeMode;
     SetMaximizeMode(FALSE, NULL, FALSE);
     CWnd* pOwner = OwnerFrame();
+    // Rebuilding a menu makes it the bar's for a while; the bar goes back to the menu it shows.
+    const HMENU hShown = m_hMenu;
 
     // Reads one menu's stored buttons; a state that cannot be read gives the menu's own items,
     // announced to the owner frame.
@@ -147,7 +149,6 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
         CreateFromMenu(hMenu, bDefault, TRUE);
         pOwner->SendMessage(WM_TAVOTOOLBAR_RESETMENU, uiResId);
         GetBarStateCache().Save(CacheKey(hMenu), this);
-        m_hMenu = hMenu;
     };
 
     for (CMultiDocTemplate* pTemplate : MenuTemplates())
@@ -164,6 +165,8 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
         loadMenu(m_hDefaultMenu, m_uiDefMenuResId, ids, TRUE);
     }
 
+    if (hShown != NULL)
+        m_hMenu = hShown;
     if (m_hMenu != NULL && GetBarStateCache().Load(CacheKey(m_hMenu), this))
     {
         if (bMaximize)
