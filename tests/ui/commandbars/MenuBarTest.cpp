@@ -651,6 +651,14 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
     ASSERT_NE((HMENU)NULL, hPopup);
     EXPECT_NE(0u, ::GetMenuState(hPopup, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
     ::DestroyMenu(hPopup);
+
+    // Once its close is enabled again, the double click closes it.
+    const HWND hwndNote = pNote->m_hWnd;
+    ::EnableMenuItem(::GetSystemMenu(hwndNote, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    pIcon->OnDblClick(&bar);
+    Idle();
+    EXPECT_FALSE(::IsWindow(hwndNote));
+    EXPECT_FALSE(bar.IsMaximizeMode());
 }
 
 } // namespace
