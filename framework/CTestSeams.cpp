@@ -8,6 +8,8 @@ struct SeamState
 {
     bool bEngaged = false;
     bool bFakePrinter = false;
+    bool bFakeTime = false;
+    SYSTEMTIME fakeTime = {};
     std::deque<int> messageBoxAnswers;
     std::deque<std::pair<bool, CString>> fileDialogAnswers;
     std::vector<CTestSeams::MessageBoxCall> messageBoxes;
@@ -73,6 +75,7 @@ void CTestSeams::Clear()
     s.shellResults.clear();
     s.helpCalls.clear();
     s.bFakePrinter = false;
+    s.bFakeTime = false;
 }
 
 void CTestSeams::QueueShellResult(INT_PTR nResult)
@@ -200,4 +203,19 @@ HDC CTestSeams::CreatePrinterDC(BOOL* pbHandled)
     if (!s.bEngaged || !s.bFakePrinter)
         return nullptr;
     return ::CreateCompatibleDC(nullptr);
+}
+
+void CTestSeams::SetFakeLocalTime(const SYSTEMTIME& time)
+{
+    State().fakeTime = time;
+    State().bFakeTime = true;
+}
+
+void CTestSeams::GetLocalTime(SYSTEMTIME* pTime)
+{
+    const SeamState& s = State();
+    if (s.bEngaged && s.bFakeTime)
+        *pTime = s.fakeTime;
+    else
+        ::GetLocalTime(pTime);
 }

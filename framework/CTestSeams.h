@@ -47,6 +47,8 @@ public:
     // Whether a printer exists while engaged (none by default, as on this machine). The fake
     // printer is a memory DC: its pages measure what the screen measures.
     static void SetFakePrinter(bool bPresent);
+    // The local time the clock answers while engaged; without one it answers the real time.
+    static void SetFakeLocalTime(const SYSTEMTIME& time);
 
     static const std::vector<MessageBoxCall>& MessageBoxes();
     static const std::vector<UINT>& Beeps();
@@ -65,6 +67,8 @@ public:
     // While engaged: a DC of the fake printer, or null without one. Returns FALSE in *pbHandled
     // when the real printer must be asked.
     static HDC CreatePrinterDC(BOOL* pbHandled);
+    // The local time: the fake one while engaged and set, else the system's.
+    static void GetLocalTime(SYSTEMTIME* pTime);
 };
 
 // Shorthands for the library's code.

@@ -2,6 +2,8 @@
 #include "tests/app/VorlenProcess.h"
 #include "tests/support/TestDatabase.h"
 #include <commctrl.h>
+#include <algorithm>
+#include <set>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -49,47 +51,88 @@ bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseco
     return !seen && !vorlen.Running();
 }
 
-// Saves what the screen shows of the window as a 24-bit BMP.
-bool SaveScreenshot(HWND hwnd, const std::string& path)
+// The Windows name of a Unix path: Wine's drive Z: is the Unix root.
+std::string WindowsPath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+// Runs a command line of the Unix shell, as Wine starts a Unix program; true when it succeeded
+// in time. Wine does not wait for the end of a Unix program, so the command leaves a mark when
+// it is done (the mark is a Unix path).
+bool RunUnixShell(const std::string& command, const std::string& mark, DWORD milliseconds)
+{
+    DeleteFileA(WindowsPath(mark).c_str());
+    std::string line = "/bin/sh -c \"" + command + " && echo done > '" + mark + "'\"";
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    const bool done = WaitFor(
+        [&] { return GetFileAttributesA(WindowsPath(mark).c_str()) != INVALID_FILE_ATTRIBUTES; },
+        milliseconds);
+    DeleteFileA(WindowsPath(mark).c_str());
+    return done;
+}
+
+// Takes what the X display shows of the window into a PNG and a BMP beside it (the folder is a
+// Unix path). Wine draws every window on the display, while a capture from inside Wine reads
+// the window of another process as black.
+bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name)
 {
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    DWORD size = (DWORD)(((width * 3 + 3) & ~3) * height);
-    BITMAPFILEHEADER header = {0x4D42,
-                               (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size),
-                               0, 0, (DWORD)(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    bool ok = file != INVALID_HANDLE_VALUE &&
-              WriteFile(file, &header, sizeof header, &written, nullptr) &&
-              WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-              WriteFile(file, bits, size, &written, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    DeleteDC(screen);
-    return ok;
+    const int left = std::max(0L, rect.left), top = std::max(0L, rect.top);
+    const int right = std::min((int)rect.right, GetSystemMetrics(SM_CXSCREEN));
+    const int bottom = std::min((int)rect.bottom, GetSystemMetrics(SM_CYSCREEN));
+    if (right <= left || bottom <= top)
+        return false;
+    const std::string crop = std::to_string(right - left) + "x" + std::to_string(bottom - top) +
+                             "+" + std::to_string(left) + "+" + std::to_string(top);
+    const std::string png = folder + "/" + name + ".png";
+    // A Unix program started from Wine sees Wine's PATH, not the shell's. The BMP is plain
+    // 24-bit, for reading it back here.
+    return RunUnixShell("PATH=/usr/local/bin:/usr/bin:/bin; mkdir -p '" + folder +
+                            "' && xwd -root -silent | convert xwd:- -crop " + crop + " +repage '" +
+                            png + "' && convert '" + png + "' -type TrueColor bmp3:'" + folder +
+                            "/" + name + ".bmp'",
+                        folder + "/" + name + ".done", 30000);
 }
 
-std::string BuildFolder()
+// The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
+bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours)
 {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path(self);
-    return path.substr(0, path.find_last_of('\\') + 1);
+    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (bitmap == nullptr)
+        return false;
+    DIBSECTION dib = {};
+    GetObjectA(bitmap, sizeof dib, &dib);
+    const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    std::vector<DWORD> pixels((size_t)width * height);
+    HDC dc = GetDC(nullptr);
+    const bool ok = GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) > 0;
+    ReleaseDC(nullptr, dc);
+    DeleteObject(bitmap);
+    if (!ok || pixels.empty())
+        return false;
+    std::set<DWORD> colours;
+    size_t black = 0;
+    for (DWORD pixel : pixels)
+    {
+        pixel &= 0xFFFFFF;
+        colours.insert(pixel);
+        black += pixel == 0;
+    }
+    *pBlack = (double)black / pixels.size();
+    *pColours = colours.size();
+    return true;
 }
 
 // Real key strokes, as the keyboard would give them.
@@ -234,7 +277,22 @@ TEST_F(VorlenSession, GoodStartShowsTheMaximizedWindowWithTodaysSales)
     DWORD style = (DWORD)GetWindowLongA(s_main, GWL_STYLE);
     const DWORD frame = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     EXPECT_EQ(frame, style & frame);
-    EXPECT_NE(nullptr, GetMenu(s_main));
+    // The library's menu bar has taken the menu's place, above the toolbar; the status bar
+    // runs along the bottom.
+    EXPECT_EQ(nullptr, GetMenu(s_main));
+    HWND menuBar = FindDescendant(s_main, "", 0xE806);
+    HWND toolBar = FindDescendant(s_main, "", 0xE800);
+    HWND statusBar = FindDescendant(s_main, "", 0xE801);
+    ASSERT_TRUE(menuBar && toolBar && statusBar);
+    RECT menuRect, toolRect, statusRect, client;
+    GetWindowRect(menuBar, &menuRect);
+    GetWindowRect(toolBar, &toolRect);
+    GetWindowRect(statusBar, &statusRect);
+    GetClientRect(s_main, &client);
+    MapWindowPoints(s_main, nullptr, (POINT*)&client, 2);
+    EXPECT_TRUE(IsWindowVisible(menuBar) && IsWindowVisible(toolBar) && IsWindowVisible(statusBar));
+    EXPECT_LE(menuRect.bottom, toolRect.top);
+    EXPECT_EQ(client.bottom, statusRect.bottom);
 
     HWND grid = Grid();
     ASSERT_NE(nullptr, grid);
@@ -247,8 +305,16 @@ TEST_F(VorlenSession, GoodStartShowsTheMaximizedWindowWithTodaysSales)
     EXPECT_EQ(view.right - view.left, gridRect.right - gridRect.left);
     EXPECT_EQ(view.bottom - view.top, gridRect.bottom - gridRect.top);
 
-    Sleep(300); // let it paint
-    EXPECT_TRUE(SaveScreenshot(s_main, BuildFolder() + "vorlen-main-window.bmp"));
+    // The picture of the main window with its menu bar, toolbar and clock stays with the run.
+    Sleep(1500); // let it paint and the clock tick
+    const std::string folder = VORLEN_ARTEFACTS_DIR;
+    ASSERT_TRUE(SaveScreenPicture(s_main, folder, "vorlen-main-window"));
+    double black = 1;
+    size_t colours = 0;
+    ASSERT_TRUE(
+        ReadPictureColours(WindowsPath(folder + "/vorlen-main-window.bmp"), &black, &colours));
+    EXPECT_LT(black, 0.5) << "the picture shows the window, not a black area";
+    EXPECT_GT(colours, 8u);
 }
 
 TEST_F(VorlenSession, MenuCommandReachesTheView)
@@ -321,5 +387,17 @@ TEST_F(VorlenSession, ExitCommandEndsTheProgramAndKeepsTheProfile)
     Command(57665); // 系统 > 安全退出
     EXPECT_TRUE(s_vorlen->WaitExit(10000));
     EXPECT_TRUE(VorlenProfileExists());
+    // The window's placement and the bar layout are kept for the next start.
+    const char* const settings =
+        "SOFTWARE\\TavoP AppWizard-Generated Applications\\vorlen\\Settings\\";
+    for (const std::string& key : {std::string(settings) + "WindowPlacement",
+                                   std::string(settings) + "TavoPDockManager-128"})
+    {
+        HKEY hKey = nullptr;
+        EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey))
+            << key;
+        if (hKey != nullptr)
+            RegCloseKey(hKey);
+    }
     s_main = nullptr;
 }

@@ -61,7 +61,15 @@ CTavoPBaseControlBar::~CTavoPBaseControlBar()
 {
     if (m_hWnd != NULL && m_hWnd != HWND_TOP && m_hWnd != HWND_BOTTOM && m_hWnd != HWND_TOPMOST &&
         m_hWnd != HWND_NOTOPMOST && ::IsWindow(m_hWnd))
+    {
+        // No later layout pass may reach a bar that is gone.
+        if (CTavoPDockManager* pManager = GetDockManager())
+        {
+            pManager->RemoveControlBar(this, FALSE, FALSE, FALSE);
+            pManager->RemoveControlBar(this, FALSE, FALSE, TRUE);
+        }
         DestroyWindow();
+    }
 }
 
 // ---- state queries

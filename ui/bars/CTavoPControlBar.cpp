@@ -58,6 +58,11 @@ CTavoPControlBar::CTavoPControlBar()
 
 CTavoPControlBar::~CTavoPControlBar()
 {
+    // A bar deleted with its window still up leaves its dock bar, its floating frame and the
+    // dock manager now, while its own handlers still run: the base class would destroy the
+    // window without them and leave the layout pointing at a deleted bar.
+    if (m_hWnd != NULL && ::IsWindow(m_hWnd) && CWnd::FromHandlePermanent(m_hWnd) == this)
+        DestroyWindow();
     delete[] m_pElements;
 }
 

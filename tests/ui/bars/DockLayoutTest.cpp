@@ -323,6 +323,30 @@ TEST_F(DockFixture, FindBarByIDLooksInDockBarsAndFloatingFrames)
     EXPECT_EQ(nullptr, pFrame->GetControlBar(102));
 }
 
+TEST_F(DockFixture, ABarDeletedWithItsWindowLeavesNothingForTheNextLayout)
+{
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    TestBar* pKept = NewBar(200, 24, 101);
+    pFrame->DockControlBar(pKept, AFX_IDW_DOCKBAR_TOP);
+    TestBar* pDocked = new TestBar(150, 24);
+    ASSERT_TRUE(pDocked->Make(pFrame, 102));
+    pFrame->DockControlBar(pDocked, AFX_IDW_DOCKBAR_TOP);
+    TestBar* pListed = new TestBar(600, 20);
+    ASSERT_TRUE(pListed->Make(pFrame, 103));
+    ASSERT_TRUE(pFrame->AddControlBar(pListed));
+    ASSERT_EQ(pFrame->DockBar(CBRS_ALIGN_TOP), pDocked->GetParentDockBar());
+
+    // Deleted as they are, windows and all: neither the dock bar nor the manager keeps them.
+    delete pDocked;
+    delete pListed;
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(102));
+    EXPECT_EQ(nullptr, Manager().GetDockedBars().Find(pListed));
+    EXPECT_EQ(1, pFrame->DockBar(CBRS_ALIGN_TOP)->GetDockedBars().GetCount());
+    pFrame->RecalcLayout();
+    EXPECT_EQ(CRect(0, 0, 200, 24), pKept->RectInFrame(pFrame));
+    EXPECT_EQ(CRect(0, 24, 600, 400), Manager().GetClientAreaBounds());
+}
+
 TEST_F(DockFixture, ALoadedBarReturnsToItsRowAndVisibility)
 {
     ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));

@@ -656,3 +656,23 @@ TEST_F(Frame, FloatingToolbarFloatsAgainAtTheNextStart)
     EXPECT_EQ(rectFloating.TopLeft(), rectAgain.TopLeft());
     EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
 }
+
+TEST_F(Frame, FloatingFramesReadBeforeADamagedSectionGoAgain)
+{
+    ASSERT_NE(nullptr, Open());
+    ASSERT_TRUE(pFrame->m_wndOther.FloatControlBar(CRect(300, 300, 450, 340), TAVOP_DM_RECT, TRUE));
+    PumpMessages();
+    Close();
+    const std::string key = kBase + "TavoPDockManager-128";
+    std::vector<BYTE> bytes = RegistryTestKey::Value(key, "DockingCBAndSliders");
+    ASSERT_GT(bytes.size(), 16u);
+    ASSERT_EQ(1, bytes[8]) << "the floating frame is in the layout";
+    // The auto-hide count after the frame runs past the end of the data.
+    bytes[bytes.size() - 4] = 5;
+    RegistryTestKey::SetBinary(key, "DockingCBAndSliders", bytes);
+
+    ASSERT_NE(nullptr, Open());
+    EXPECT_EQ(0, pFrame->GetDockManager()->GetMiniFrames().GetCount());
+    EXPECT_EQ(0, pFrame->GetDockManager()->GetLoadedMiniFrames().GetCount());
+    EXPECT_FALSE(pFrame->m_wndOther.IsFloating()) << "the frame keeps its own layout";
+}

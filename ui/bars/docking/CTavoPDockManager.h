@@ -90,6 +90,8 @@ public:
     // Every frame made by the last read takes its bar back (or goes when it cannot).
     void SetMiniFramesDockState();
     const CObList& GetLoadedMiniFrames() const { return m_lstLoadedMiniFrames; }
+    // Destroys the frames the last read made, when the read failed after them.
+    void DestroyLoadedMiniFrames();
     void BringBarsToTop(DWORD dwAlignment = 0, BOOL bSkipControlBars = FALSE) {}
     void SetPrintPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     BOOL SendMessageToMiniFrames(UINT uMessage, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -145,11 +145,13 @@ BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
     catch (CMemoryException* e)
     {
         e->Delete();
+        DestroyLoadedMiniFrames();
         m_bLoadFailed = TRUE;
     }
     catch (CException* e)
     {
         e->Delete();
+        DestroyLoadedMiniFrames();
         // Whatever the broken archive made so far goes again.
         for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != NULL;)
         {
@@ -165,12 +167,23 @@ BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
     return bResult;
 }
 
+void CTavoPDockManager::DestroyLoadedMiniFrames()
+{
+    // Frames read before a later section broke hold no bar yet: none may stay behind hidden.
+    while (!m_lstLoadedMiniFrames.IsEmpty())
+    {
+        CTavoPMiniFrameWnd* pMiniFrame = (CTavoPMiniFrameWnd*)m_lstLoadedMiniFrames.RemoveHead();
+        if (pMiniFrame->GetSafeHwnd() != NULL)
+            pMiniFrame->DestroyWindow();
+    }
+}
+
 void CTavoPDockManager::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        // Tabbed bars, docked panes with their sliders, floating frames and auto-hidden panes
-        // keep their sections empty until those kinds can write their own contents.
+        // Tabbed bars, docked panes with their sliders and auto-hidden panes keep their
+        // sections empty until those kinds can write their own contents.
         std::vector<CTavoPBaseTabbedBar*> empty;
         for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
         {
@@ -185,7 +198,7 @@ void CTavoPDockManager::Serialize(CArchive& ar)
             pTabbed->Undock(TRUE);
         ar << (LONG)0;
         ar << (LONG)0;
-        ar << (LONG)0;
+        SerializeMiniFrames(ar);
         ar << (LONG)0;
         return;
     }
@@ -195,14 +208,13 @@ void CTavoPDockManager::Serialize(CArchive& ar)
     RemoveLoadedAutoHideRecords();
     m_lstLoadedMiniFrames.RemoveAll();
 
-    // Tab contents, sliders and floating frames cannot be read back yet: a section that holds
-    // any of them is treated as damaged, which keeps the frame's own layout.
+    // Tab contents and sliders cannot be read back yet: a section that holds any of them is
+    // treated as damaged, which keeps the frame's own layout.
     if (ReadInt(ar) != 0)
         AfxThrowArchiveException(CArchiveException::badIndex);
     if (ReadInt(ar) != 0)
         AfxThrowArchiveException(CArchiveException::badIndex);
-    if (ReadInt(ar) != 0)
-        AfxThrowArchiveException(CArchiveException::badIndex);
+    SerializeMiniFrames(ar);
 
     const int nAutoHide = ReadInt(ar);
     if (nAutoHide < 0)
@@ -234,6 +246,15 @@ void CTavoPDockManager::SetDockState()
 {
     if (m_bLoadFailed || m_pDockSite == NULL)
         return;
+
+    // Floating frames read from the layout take their bars back first, so that the bars they
+    // hold are restored with the others.
+    const BOOL bLoadedFrames = !m_lstLoadedMiniFrames.IsEmpty();
+    if (bLoadedFrames)
+    {
+        m_bRestoringDockState = TRUE;
+        SetMiniFramesDockState();
+    }
 
     // Collect the bars to restore.
     std::vector<CTavoPControlBar*> collected;
@@ -276,9 +297,12 @@ void CTavoPDockManager::SetDockState()
 
     // A frame of toolbars and fixed bars only has an empty archive; its bars still come back
     // from their own values.
-    if (m_lstLoadedBars.IsEmpty() && m_lstLoadedMiniFrames.IsEmpty() &&
-        m_lstLoadedTabbedBars.IsEmpty() && !bAnyStored)
+    if (m_lstLoadedBars.IsEmpty() && !bLoadedFrames && m_lstLoadedTabbedBars.IsEmpty() &&
+        !bAnyStored)
+    {
+        m_bRestoringDockState = FALSE;
         return;
+    }
 
     m_bRestoringDockState = TRUE;
 

@@ -367,8 +367,13 @@ void CTavoPFrameWnd::OnSize(UINT nType, int cx, int cy)
         AdjustDockingLayout();
         return;
     }
+    const BOOL bFullRelayout =
+        nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized);
+    // The bars are laid out once, below, not also by the framework's relayout.
+    m_dockManager.SuspendRecalc(bFullRelayout);
     CFrameWnd::OnSize(nType, cx, cy);
-    if (nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized))
+    m_dockManager.SuspendRecalc(FALSE);
+    if (bFullRelayout)
         RecalcLayout(TRUE);
     m_bWasMaximized = (nType == SIZE_MAXIMIZED);
 }
