@@ -652,6 +652,17 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
     EXPECT_NE(0u, ::GetMenuState(hPopup, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
     ::DestroyMenu(hPopup);
 
+    // An item chosen in the icon's popup reaches the frame as a command and the document as a
+    // system command.
+    pMdi->SendMessage(WM_COMMAND, SC_RESTORE);
+    PumpWhile(20);
+    EXPECT_FALSE(pNote->IsZoomed());
+    EXPECT_FALSE(bar.IsMaximizeMode());
+    pNote->MDIMaximize();
+    PumpWhile(20);
+    pIcon = DYNAMIC_DOWNCAST(CTavoPToolbarSystemMenuButton, bar.GetButton(0));
+    ASSERT_NE(nullptr, pIcon);
+
     // Once its close is enabled again, the double click closes it.
     const HWND hwndNote = pNote->m_hWnd;
     ::EnableMenuItem(::GetSystemMenu(hwndNote, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
