@@ -1,11 +1,20 @@
 #include "framework/COleDataSource.h"
 
-COleDataSource::COleDataSource()
+COleDataSource::COleDataSource() : m_pInterface(NULL)
 {}
 
 COleDataSource::~COleDataSource()
 {
+    ReleaseInterface();
     Empty();
+}
+
+std::vector<CLIPFORMAT> COleDataSource::GetFormats() const
+{
+    std::vector<CLIPFORMAT> formats;
+    for (const auto& entry : m_data)
+        formats.push_back(entry.first);
+    return formats;
 }
 
 void COleDataSource::CacheGlobalData(CLIPFORMAT cfFormat, HGLOBAL hGlobal)

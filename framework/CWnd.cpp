@@ -1,6 +1,7 @@
 // Window procedure and message dispatch: the message map walk, reflection, commands,
 // the modal loop and the default handlers.
 #include "framework/CWnd.h"
+#include "framework/CEnableProbeCmdUI.h"
 #include "framework/CCmdUI.h"
 #include "framework/CDC.h"
 #include "framework/CMenu.h"
@@ -44,21 +45,6 @@ struct AFX_CTLCOLOR
     HWND hWnd;
     HDC hDC;
     UINT nCtlType;
-};
-
-// Asks a command's update handler whether a menu or accelerator command is enabled.
-class CTestCmdUI : public CCmdUI
-{
-public:
-    BOOL m_bEnabled = TRUE;
-    void Enable(BOOL bOn) override
-    {
-        m_bEnabled = bOn;
-        m_bEnableChanged = TRUE;
-    }
-    void SetCheck(int) override {}
-    void SetRadio(BOOL) override {}
-    void SetText(LPCTSTR) override {}
 };
 
 LRESULT ReportWndProcException(CException* e, const MSG* pMsg)
@@ -345,7 +331,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         if (nID == 0)
             return FALSE;
         // A menu or accelerator command runs only while its update handler leaves it enabled.
-        CTestCmdUI state;
+        CEnableProbeCmdUI state;
         state.m_nID = nID;
         OnCmdMsg(nID, (int)CN_UPDATE_COMMAND_UI, &state, nullptr);
         if (!state.m_bEnabled)

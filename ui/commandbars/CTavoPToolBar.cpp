@@ -1,5 +1,10 @@
 #include <algorithm>
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "res/LibraryIds.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/frames/CTavoPMDIFrameWnd.h"
+#include "ui/bars/frames/CTavoPOleDocIPFrameWnd.h"
+#include "ui/bars/frames/CTavoPOleIPFrameWnd.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/BuildRegistryPath.h"
@@ -31,6 +36,17 @@ BEGIN_MESSAGE_MAP(CTavoPToolBar, CTavoPBaseToolBar)
     ON_WM_KILLFOCUS()
     ON_WM_WINDOWPOSCHANGING()
     ON_WM_SETTINGCHANGE()
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_RESET, OnToolbarReset)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_COPY_IMAGE, OnCopyImage)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_DELETE, OnToolbarDelete)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_APPEARANCE, OnToolbarAppearance)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_IMAGE, OnToolbarImage)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_TEXT, OnToolbarText)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT, OnToolbarImageAndText)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_START_GROUP, OnToolbarStartGroup)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_NEW_MENU, OnToolbarNewMenuButton)
+    ON_WM_WINDOWPOSCHANGED()
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
     ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
     ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
     ON_MESSAGE(TB_GETBUTTON, OnGetButton)
@@ -51,7 +67,7 @@ CTavoPToolBar::CTavoPToolBar()
       m_pDragButton(NULL), m_ptStartDrag(-1, -1), m_bIsDragCopy(FALSE), m_bStretchButton(FALSE),
       m_rectTrack(0, 0, 0, 0), m_iImagesOffset(0), m_uiOriginalResID(0), m_bTracked(FALSE),
       m_ptLastMouse(-1, -1), m_bMenuMode(FALSE), m_hwndLastCapture(NULL), m_hwndLastFocus(NULL),
-      m_rectGripper(0, 0, 0, 0), m_nMaxLen(0), m_pCustomizeBtn(NULL)
+      m_rectGripper(0, 0, 0, 0), m_nMaxLen(0), m_pCustomizeBtn(NULL), m_sizeLast(0, 0)
 {}
 
 CTavoPToolBar::~CTavoPToolBar()
@@ -119,9 +135,11 @@ int CTavoPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (m_hcurSizeAll == NULL)
     {
-        m_hcurStretch = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(30980));
+        m_hcurStretch = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_TAVOP_STRETCH));
         m_hcurSizeAll = ::LoadCursor(NULL, IDC_SIZEALL);
     }
+    if (AfxOleIsInitialized())
+        m_DropTarget.Register(this);
     m_penDrag.CreatePen(PS_SOLID, 1, GetGlobalData().clrBtnText);
     m_wndToolTip.Create(this, TTS_ALWAYSTIP);
     m_wndToolTip.Activate(TRUE);
@@ -131,6 +149,7 @@ int CTavoPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CTavoPToolBar::OnDestroy()
 {
+    m_DropTarget.Revoke();
     m_penDrag.DeleteObject();
     m_wndToolTip.DestroyWindow();
     CTavoPBaseToolBar::OnDestroy();
@@ -687,24 +706,49 @@ void CTavoPToolBar::AddCommandUsage(UINT uiCommand)
     GetCommandUsage().AddUsage(uiCommand);
 }
 
+static BOOL IsLibraryFrame(const CFrameWnd* pFrame)
+{
+    return pFrame != NULL && (pFrame->IsKindOf(RUNTIME_CLASS(CTavoPFrameWnd)) ||
+                              pFrame->IsKindOf(RUNTIME_CLASS(CTavoPMDIFrameWnd)) ||
+                              pFrame->IsKindOf(RUNTIME_CLASS(CTavoPOleIPFrameWnd)) ||
+                              pFrame->IsKindOf(RUNTIME_CLASS(CTavoPOleDocIPFrameWnd)));
+}
+
 BOOL CTavoPToolBar::SetCustomizeMode(BOOL bSet)
 {
     if (bSet == m_bCustomizeMode)
         return FALSE;
     CObList& list = LiveToolbars();
-    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+    // Resetting a bar may close popup menus and with them their bars: the walk starts again
+    // over the changed list (a bar already reset takes no harm from a second reset).
+    for (int nWalks = 0; nWalks < 64; nWalks++)
     {
-        CTavoPToolBar* pBar = (CTavoPToolBar*)list.GetNext(pos);
-        if (::IsWindow(pBar->GetSafeHwnd()))
-            pBar->ResetButtonStates(bSet);
+        const INT_PTR nCount = list.GetCount();
+        BOOL bChanged = FALSE;
+        for (POSITION pos = list.GetHeadPosition(); pos != NULL && !bChanged;)
+        {
+            CTavoPToolBar* pBar = (CTavoPToolBar*)list.GetNext(pos);
+            if (::IsWindow(pBar->GetSafeHwnd()))
+                pBar->ResetButtonStates(bSet);
+            bChanged = list.GetCount() != nCount;
+        }
+        if (!bChanged)
+            break;
     }
     m_bCustomizeMode = bSet;
+    BOOL bFrameDone = FALSE;
     for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
     {
         CTavoPToolBar* pBar = (CTavoPToolBar*)list.GetNext(pos);
         if (!::IsWindow(pBar->GetSafeHwnd()))
             continue;
         pBar->AdjustLayout();
+        CFrameWnd* pFrame = pBar->GetDockSiteFrame();
+        if (!bFrameDone && IsLibraryFrame(pFrame) && ::IsWindow(pFrame->GetSafeHwnd()))
+        {
+            pFrame->RecalcLayout();
+            bFrameDone = TRUE;
+        }
         pBar->RedrawWindow(NULL, NULL,
                            RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
     }

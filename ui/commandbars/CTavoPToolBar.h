@@ -5,9 +5,12 @@
 #include "ui/commandbars/CTavoPToolBarParams.h"
 #include "ui/commandbars/CCustomizeButton.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
+#include "ui/commandbars/CTavoPToolbarDropTarget.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
 class CTavoPRegistry;
+class CMenu;
+class COleDataObject;
 
 class CTavoPToolbarMenuButton;
 
@@ -99,6 +102,29 @@ public:
     {
         return FALSE;
     }
+
+    // ---- customize mode and dragged buttons ----
+    // Greys and checks the items of the customize menu for the button; FALSE shows no menu.
+    virtual BOOL PrepareCustomizeMenu(CTavoPToolbarButton* pButton, CMenu* pPopup);
+    // A new button from dragged or pasted data, ready to insert; null when there is none.
+    virtual CTavoPToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // The customize-selected button's index, -1 when none.
+    int GetCustomizeSelected() const { return m_iSelected; }
+    // The index a dragged button would be dropped at, -1 when none.
+    int GetInsertMarker() const { return m_iDragIndex; }
+    // The button being dragged off this bar (null when none), and whether the press asked for
+    // a copy.
+    CTavoPToolbarButton* GetDragButton() const { return m_pDragButton; }
+    BOOL IsDragCopy() const { return m_bIsDragCopy; }
+    // Whether the window takes drops (only when OLE ran on the thread at its creation).
+    BOOL IsDropTarget() const { return m_DropTarget.GetRegisteredWindow() != NULL; }
+    // Keeps the buttons under the pointer highlighted while the frame's context help runs.
+    static void SetHotTrackingHook(BOOL bOn);
+    static BOOL IsHotTrackingHookOn() { return m_hookMouseHelp != NULL; }
 
     // ---- overrides of the bar ----
     virtual CSize CalcFloatingSize(int nLength, BOOL bVert);
@@ -250,6 +276,16 @@ protected:
     // Puts the button at the end of the list as the bar's customize button; null does nothing.
     void AppendCustomizeButton(CCustomizeButton* pButton);
     void RemoveAllButtonsButCustomize();
+    // Opens the button appearance dialog on the button; TRUE when the user confirmed it. Without
+    // that dialog in the library the edit counts as cancelled.
+    virtual BOOL EditButtonAppearance(CTavoPToolbarButton* pButton);
+    // The drag of a customize-selected button, from the press to the end of the drag.
+    void DragButton(CTavoPToolbarButton* pButton, CPoint point);
+    // Shows or clears the customize selection of a button, repainting both.
+    void SetCustomizeSelected(int iButton);
+    // Makes the customize-selected button show its text, its image or both.
+    void ChooseSelectedDisplay(BOOL bText, BOOL bImage);
+    static LRESULT CALLBACK HotTrackingHookProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     CTavoPToolbarImageList m_ImagesLocked;
     CTavoPToolbarImageList m_ColdImagesLocked;
@@ -299,6 +335,8 @@ protected:
     CMap<UINT, UINT, CTavoPToolbarButton*, CTavoPToolbarButton*> m_AcellKeys;
     int m_nMaxLen;
     CCustomizeButton* m_pCustomizeBtn;
+    CTavoPToolbarDropTarget m_DropTarget;
+    CSize m_sizeLast;
 
     static CSize m_sizeButton;
     static CSize m_sizeImage;
@@ -314,6 +352,7 @@ protected:
     static BOOL m_bAltCustomization;
     static BOOL m_bLargeIcons;
     static HHOOK m_hookMouseHelp;
+    static CTavoPToolBar* m_pLastHookedToolbar;
     static CTavoPToolBar* m_pSelToolbar;
     static CString m_strTipText;
     static HCURSOR m_hcurStretch;
@@ -341,6 +380,17 @@ public:
     void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     void OnMouseLeave();
     void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnToolbarReset();
+    void OnCopyImage();
+    void OnToolbarDelete();
+    void OnToolbarAppearance();
+    void OnToolbarImage();
+    void OnToolbarText();
+    void OnToolbarImageAndText();
+    void OnToolbarStartGroup();
+    void OnToolbarNewMenuButton();
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     LRESULT OnButtonCount(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);

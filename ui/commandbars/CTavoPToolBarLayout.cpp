@@ -659,17 +659,24 @@ int CTavoPToolBar::FindDropIndex(const CPoint point, CRect& rectDrag) const
         iIndex = FindInSpans(spans, point.y, nEdge);
         if (iIndex == -1)
         {
-            rectDrag.SetRectEmpty();
-            return -1;
+            if (spans.empty())
+            {
+                rectDrag = rectClient;
+                return 0;
+            }
+            // Below the last button: the drop goes behind it.
+            iIndex = nCount;
+            nEdge = GetButton(spans.back().iButton)->Rect().bottom;
         }
         rectDrag = CRect(rectClient.left, nEdge - 3, rectClient.right, nEdge + 3);
         rectDrag.top = std::max(rectDrag.top, rectClient.top);
         rectDrag.bottom = std::min(rectDrag.bottom, rectClient.bottom);
     }
 
+    // The end of the bar is a place to drop at, except behind a customize button.
     if (m_pCustomizeBtn != NULL && iIndex == nCount)
         iIndex = nCount - 1;
-    if (iIndex >= nCount)
+    if (iIndex > nCount)
     {
         rectDrag.SetRectEmpty();
         return -1;

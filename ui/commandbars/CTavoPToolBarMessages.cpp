@@ -1,6 +1,7 @@
 // The toolbar's window messages, command routing, message pre-translation and keyboard navigation.
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "ui/commandbars/CTavoPReBar.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -15,27 +16,20 @@ static BOOL IsSystemMenuButton(const CTavoPToolbarButton* pButton)
     return pClass != NULL && pButton->IsKindOf(pClass);
 }
 
-void CTavoPToolBar::OnContextMenu(CWnd* pWnd, CPoint point)
-{
-    if (m_bLocked && m_bCustomizeMode)
-    {
-        ::MessageBeep((UINT)-1);
-        return;
-    }
-    if (GetDragMode() != 0)
-        return;
-    SelectButton(-1);
-    if (!m_bCustomizeMode)
-        CTavoPBaseToolBar::OnContextMenu(pWnd, point);
-}
-
 void CTavoPToolBar::OnMouseLeave()
 {
     if (m_hookMouseHelp != NULL || (m_bMenuMode && !m_bCustomizeMode && GetDroppedDownMenu()))
         return;
     m_ptLastMouse = CPoint(-1, -1);
     m_bTracked = FALSE;
-    if (m_iHighlighted >= 0 && ::GetFocus() != GetSafeHwnd())
+    // A page of a tab window keeps its highlight while the tab window or its parent has the focus.
+    const HWND hwndFocus = ::GetFocus();
+    BOOL bFocused = hwndFocus == GetSafeHwnd();
+    CWnd* pParent = GetParent();
+    if (pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CTavoPTabWnd)))
+        bFocused = bFocused || hwndFocus == pParent->GetSafeHwnd() ||
+                   hwndFocus == ::GetParent(pParent->GetSafeHwnd());
+    if (m_iHighlighted >= 0 && !bFocused)
     {
         const int iOld = m_iHighlighted;
         m_iHighlighted = -1;

@@ -439,8 +439,9 @@ void CTavoPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     m_bAltCustomization =
         m_bAltCustomizingAllowed && !m_bCustomizeMode && (::GetAsyncKeyState(VK_MENU) & 0x8000);
 
-    if (!m_bCustomizeMode || m_bLocked)
+    if ((!m_bCustomizeMode && !m_bAltCustomization) || m_bLocked)
     {
+        m_bAltCustomization = FALSE;
         CTavoPToolbarButton* pButton = GetButton(iButton);
         m_iButtonCapture = iButton;
         UpdateButton(iButton);
@@ -500,9 +501,15 @@ void CTavoPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
             ::SetCursor(m_hcurStretch);
         return;
     }
-    // Moving buttons by dragging them comes with drag and drop between bars.
-    m_pDragButton = NULL;
-    m_bAltCustomization = FALSE;
+    const HWND hwndThis = GetSafeHwnd();
+    DragButton(pButton, point);
+    if (m_bAltCustomization)
+    {
+        m_bAltCustomization = FALSE;
+        SetCustomizeMode(FALSE);
+        if (::IsWindow(hwndThis))
+            Invalidate();
+    }
 }
 
 void CTavoPToolBar::OnMouseMove(UINT nFlags, CPoint point)

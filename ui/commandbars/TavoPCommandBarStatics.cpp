@@ -4,6 +4,7 @@
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPToolbarDropSource.h"
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 
 CObList& CTavoPToolBar::LiveToolbars()
@@ -36,6 +37,12 @@ CList<UINT, UINT>& CTavoPToolBar::UnpermittedCommands()
     return list;
 }
 
+CTavoPToolbarDropSource& GetToolbarDropSource()
+{
+    static CTavoPToolbarDropSource source;
+    return source;
+}
+
 CTavoPCommandUsage& GetCommandUsage()
 {
     static CTavoPCommandUsage usage;
@@ -65,6 +72,7 @@ CSize CTavoPToolBar::m_sizeMenuButton(-1, -1);
 COLORREF CTavoPToolBar::m_clrTextHot = (COLORREF)-1;
 CTavoPToolbarImageList* CTavoPToolBar::m_pUserImages = NULL;
 HHOOK CTavoPToolBar::m_hookMouseHelp = NULL;
+CTavoPToolBar* CTavoPToolBar::m_pLastHookedToolbar = NULL;
 CTavoPToolBar* CTavoPToolBar::m_pSelToolbar = NULL;
 CString CTavoPToolBar::m_strTipText;
 HCURSOR CTavoPToolBar::m_hcurStretch = NULL;

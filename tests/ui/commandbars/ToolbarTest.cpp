@@ -560,7 +560,10 @@ TEST_F(ToolbarFixture, DropIndexFollowsTheNearerHalfOfAButton)
     // Past the last button: the end of the bar, but never behind a customize button.
     CRect rectLast;
     bar.GetItemRect(bar.GetCount() - 1, rectLast);
-    EXPECT_EQ(-1, bar.FindDropIndex(CPoint(rectLast.right + 20, y), rectMarker));
+    EXPECT_EQ(bar.GetCount(), bar.FindDropIndex(CPoint(rectLast.right + 20, y), rectMarker));
+    EXPECT_EQ(CRect(rectLast.right - 3, rectLast.top, rectLast.right + 3, rectLast.bottom),
+              rectMarker);
+    EXPECT_EQ(bar.GetCount(), bar.FindDropIndex(CPoint(rectLast.right - 2, y), rectMarker));
     bar.AttachCustomizeButton(new CCustomizeButton);
     EXPECT_EQ(bar.GetCount() - 1, bar.FindDropIndex(CPoint(rectLast.right + 20, y), rectMarker));
 }

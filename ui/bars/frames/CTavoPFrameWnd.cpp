@@ -211,7 +211,13 @@ BOOL CTavoPFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 void CTavoPFrameWnd::OnContextHelp()
 {
     m_bInContextHelp = TRUE;
+    // Toolbar buttons stay highlighted under the pointer while help mode runs.
+    const BOOL bHook = CanEnterHelpMode();
+    if (bHook)
+        CTavoPToolBar::SetHotTrackingHook(TRUE);
     CFrameWnd::OnContextHelp();
+    if (bHook)
+        CTavoPToolBar::SetHotTrackingHook(FALSE);
     m_bInContextHelp = FALSE;
 }
 

@@ -123,32 +123,32 @@ CFrameWnd* CTavoPPopupMenu::GetTopFrame() const
 
 int CTavoPPopupMenu::InsertItem(const CTavoPToolbarButton& button, int iInsertAt)
 {
-    return m_wndMenuBar.InsertButtonCopy(button, iInsertAt);
+    return GetMenuBar()->InsertButtonCopy(button, iInsertAt);
 }
 
 int CTavoPPopupMenu::InsertSeparator(int iInsertAt)
 {
-    return m_wndMenuBar.InsertSeparator(iInsertAt);
+    return GetMenuBar()->InsertSeparator(iInsertAt);
 }
 
 void CTavoPPopupMenu::RemoveAllItems()
 {
-    m_wndMenuBar.RemoveAllButtons();
+    GetMenuBar()->RemoveAllButtons();
 }
 
 int CTavoPPopupMenu::GetMenuItemCount() const
 {
-    return m_wndMenuBar.GetCount();
+    return const_cast<CTavoPPopupMenu*>(this)->GetMenuBar()->GetCount();
 }
 
 CTavoPToolbarButton* CTavoPPopupMenu::GetMenuItem(int iIndex) const
 {
-    return m_wndMenuBar.GetButton(iIndex);
+    return const_cast<CTavoPPopupMenu*>(this)->GetMenuBar()->GetButton(iIndex);
 }
 
 void CTavoPPopupMenu::CancelAllItems()
 {
-    const CObList& list = m_wndMenuBar.GetAllButtons();
+    const CObList& list = GetMenuBar()->GetAllButtons();
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
         ((CTavoPToolbarButton*)list.GetNext(pos))->OnCancelMode();
 }
@@ -197,7 +197,7 @@ BOOL CTavoPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL b
     if (GetSafeHwnd() == NULL)
         return TRUE; // closed while it was being created (a frame refused it)
 
-    m_wndMenuBar.SetLocked(bLocked);
+    GetMenuBar()->SetLocked(bLocked);
     if (m_bAnimate)
         StartAnimation();
     UpdateShadow();
@@ -207,8 +207,8 @@ BOOL CTavoPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL b
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     if (CTavoPToolBar::IsCustomizeMode())
     {
-        m_wndMenuBar.Invalidate();
-        m_wndMenuBar.UpdateWindow();
+        GetMenuBar()->Invalidate();
+        GetMenuBar()->UpdateWindow();
     }
     return TRUE;
 }
@@ -221,10 +221,10 @@ int CTavoPPopupMenu::OnCreate(LPCREATESTRUCT lpCreateStruct)
                     CBRS_HIDE_INPLACE | CBRS_TOOLTIPS | CBRS_FLYBY;
     if (!m_bAnimate || CTavoPToolBar::IsCustomizeMode())
         dwStyle |= WS_VISIBLE;
-    m_wndMenuBar.SetTrackMode(m_bTrackMode);
-    if (m_wndMenuBar.Create(this, dwStyle, 1))
+    GetMenuBar()->SetTrackMode(m_bTrackMode);
+    if (GetMenuBar()->Create(this, dwStyle, 1))
     {
-        m_wndMenuBar.SetTrackMode(m_bTrackMode);
+        GetMenuBar()->SetTrackMode(m_bTrackMode);
         InitMenuBar();
     }
     return 0;
@@ -236,8 +236,8 @@ BOOL CTavoPPopupMenu::InitMenuBar()
     {
         BOOL bImport = m_pParentBtn != nullptr;
         if (!bImport)
-            bImport = !GetBarStateCache().Load((UINT)(UINT_PTR)m_hMenu, &m_wndMenuBar);
-        if (bImport && !m_wndMenuBar.ImportFromMenu(m_hMenu, m_pParentBtn == nullptr))
+            bImport = !GetBarStateCache().Load((UINT)(UINT_PTR)m_hMenu, GetMenuBar());
+        if (bImport && !GetMenuBar()->ImportFromMenu(m_hMenu, m_pParentBtn == nullptr))
             return FALSE;
     }
 
@@ -247,11 +247,11 @@ BOOL CTavoPPopupMenu::InitMenuBar()
         InsertUserTools();
     }
 
-    CWnd* pTarget = m_wndMenuBar.GetCommandTarget();
+    CWnd* pTarget = GetMenuBar()->GetCommandTarget();
     if (pTarget == nullptr)
         pTarget = GetTopFrame();
     if (pTarget != nullptr && pTarget->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-        m_wndMenuBar.OnUpdateCmdUI((CFrameWnd*)pTarget, FALSE);
+        GetMenuBar()->OnUpdateCmdUI((CFrameWnd*)pTarget, FALSE);
 
     if (!ActivatePopupMenu(GetTopFrame(), this))
         return FALSE;
@@ -265,9 +265,9 @@ void CTavoPPopupMenu::ExpandRecentFiles()
     if (pApp == nullptr || pApp->m_pRecentFileList == nullptr)
         return;
     int iRecent = -1;
-    for (int i = 0; i < m_wndMenuBar.GetCount(); i++)
+    for (int i = 0; i < GetMenuBar()->GetCount(); i++)
     {
-        CTavoPToolbarButton* pItem = m_wndMenuBar.GetButton(i);
+        CTavoPToolbarButton* pItem = GetMenuBar()->GetButton(i);
         if (pItem->m_nID == kRecentFileCommand && pItem->m_strText == _T("Recent File"))
         {
             iRecent = i;
@@ -299,14 +299,14 @@ void CTavoPPopupMenu::ExpandRecentFiles()
         CString strText;
         strText.Format(_T("&%d %s"), ++nShown, (LPCTSTR)strName);
         CTavoPToolbarMenuButton item(kRecentFileCommand + k, NULL, -1, strText);
-        m_wndMenuBar.InsertButtonCopy(item, iInsert++);
+        GetMenuBar()->InsertButtonCopy(item, iInsert++);
     }
     // The placeholder goes last: the bar's removal also drops a separator it leaves doubled.
-    m_wndMenuBar.RemoveButton(iRecent);
-    if (nShown == 0 && iRecent > 0 && iRecent < m_wndMenuBar.GetCount() &&
-        (m_wndMenuBar.GetButton(iRecent - 1)->m_nStyle & TBBS_SEPARATOR) &&
-        (m_wndMenuBar.GetButton(iRecent)->m_nStyle & TBBS_SEPARATOR))
-        m_wndMenuBar.RemoveButton(iRecent);
+    GetMenuBar()->RemoveButton(iRecent);
+    if (nShown == 0 && iRecent > 0 && iRecent < GetMenuBar()->GetCount() &&
+        (GetMenuBar()->GetButton(iRecent - 1)->m_nStyle & TBBS_SEPARATOR) &&
+        (GetMenuBar()->GetButton(iRecent)->m_nStyle & TBBS_SEPARATOR))
+        GetMenuBar()->RemoveButton(iRecent);
 }
 
 void CTavoPPopupMenu::InsertUserTools()
@@ -374,7 +374,7 @@ BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* p
 
 void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
 {
-    if (GetSafeHwnd() == NULL || m_wndMenuBar.GetSafeHwnd() == NULL || m_bInRecalc)
+    if (GetSafeHwnd() == NULL || GetMenuBar()->GetSafeHwnd() == NULL || m_bInRecalc)
         return;
     m_bInRecalc = TRUE;
 
@@ -393,7 +393,7 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
     int x = std::max((int)rectWork.left, std::min((int)m_ptLocation.x, (int)rectWork.right));
     int y = std::max((int)rectWork.top, std::min((int)m_ptLocation.y, (int)rectWork.bottom));
 
-    CSize size = m_wndMenuBar.CalcSize(TRUE);
+    CSize size = GetMenuBar()->CalcSize(TRUE);
     size.cx += 4;
     size.cy += 4;
     m_rectTearOffCaption.SetRectEmpty();
@@ -510,13 +510,13 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
     SetWindowPos(NULL, x, y, size.cx + nShadow, size.cy + nShadow, SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateScrollButtons();
     if (bCustomize)
-        m_wndMenuBar.LayoutButtons();
+        GetMenuBar()->LayoutButtons();
     m_bInRecalc = FALSE;
 }
 
 void CTavoPPopupMenu::UpdateScrollButtons()
 {
-    if (m_wndMenuBar.GetSafeHwnd() == NULL)
+    if (GetMenuBar()->GetSafeHwnd() == NULL)
         return;
     CRect rectClient;
     GetClientRect(rectClient);
@@ -548,10 +548,10 @@ void CTavoPPopupMenu::UpdateScrollButtons()
     UINT uiFlags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!m_bScrollable && m_bAnimationIsDone)
         uiFlags |= SWP_NOREDRAW;
-    m_wndMenuBar.SetWindowPos(NULL, rectBar.left, rectBar.top, rectBar.Width(), rectBar.Height(),
-                              uiFlags);
+    GetMenuBar()->SetWindowPos(NULL, rectBar.left, rectBar.top, rectBar.Width(), rectBar.Height(),
+                               uiFlags);
     m_nMenuBarHeight = rectBar.Height();
-    m_wndMenuBar.LayoutButtons();
+    GetMenuBar()->LayoutButtons();
     if (rectUpOld != m_rectScrollUp)
         InvalidateRect(rectUpOld.IsRectEmpty() ? m_rectScrollUp : rectUpOld);
     if (rectDnOld != m_rectScrollDn)
@@ -611,9 +611,9 @@ void CTavoPPopupMenu::SaveItemsToParentButtons()
     for (CTavoPPopupMenu* pPopup = this; pPopup != nullptr; pPopup = pPopup->GetParentPopupMenu())
     {
         CTavoPToolbarMenuButton* pButton = pPopup->GetParentButton();
-        if (pButton == nullptr || pPopup->m_wndMenuBar.GetSafeHwnd() == NULL)
+        if (pButton == nullptr || pPopup->GetMenuBar()->GetSafeHwnd() == NULL)
             break;
-        HMENU hMenu = pPopup->m_wndMenuBar.CreateMenuFromItems();
+        HMENU hMenu = pPopup->GetMenuBar()->CreateMenuFromItems();
         pButton->CreateFromMenu(hMenu);
         if (hMenu != NULL)
             ::DestroyMenu(hMenu);
@@ -624,6 +624,11 @@ void CTavoPPopupMenu::OnDestroy()
 {
     KillTimer(kTimerAnimation);
     KillTimer(kTimerScroll);
+    // An item dragged out of this menu as a move leaves it now: the end of its drag finds the
+    // menu gone.
+    CTavoPToolbarButton* pDragged = m_wndMenuBar.GetDragButton();
+    if (pDragged != nullptr && !m_wndMenuBar.IsDragCopy())
+        m_wndMenuBar.RemoveButton(m_wndMenuBar.ButtonToIndex(pDragged));
     CFrameWnd* pTopFrame = GetTopFrame();
     if (m_pParentBtn != nullptr)
     {
@@ -716,7 +721,7 @@ BOOL CTavoPPopupMenu::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLER
 
 void CTavoPPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (m_wndMenuBar.GetSafeHwnd() == NULL)
+    if (GetMenuBar()->GetSafeHwnd() == NULL)
         return;
     const BOOL bCustomize = CTavoPToolBar::IsCustomizeMode();
     CWnd* pButtonBar = m_pParentBtn != nullptr ? m_pParentBtn->GetParentWnd() : nullptr;
@@ -725,7 +730,7 @@ void CTavoPPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     {
     case VK_RETURN:
         if (!bCustomize)
-            m_wndMenuBar.OnKey(nChar);
+            GetMenuBar()->OnKey(nChar);
         return;
     case VK_ESCAPE: CloseMenu(TRUE); return;
     case VK_LEFT:
@@ -739,12 +744,12 @@ void CTavoPPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         const int nAnimation = m_AnimationType;
         m_AnimationType = 0;
         CTavoPToolbarMenuButton* pSelected =
-            DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, m_wndMenuBar.GetHotButton());
+            DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, GetMenuBar()->GetHotButton());
         BOOL bDone = FALSE;
         if (pSelected != nullptr &&
             (pSelected->m_nID == (UINT)-1 || pSelected->m_nID == 0 ||
              pSelected->IsEmptyMenuAllowed()) &&
-            (pSelected->GetPopupMenu() != nullptr || pSelected->OpenPopupMenu(&m_wndMenuBar)))
+            (pSelected->GetPopupMenu() != nullptr || pSelected->OpenPopupMenu(GetMenuBar())))
         {
             CTavoPPopupMenu* pChild = pSelected->GetPopupMenu();
             if (pChild != nullptr)
@@ -766,7 +771,7 @@ void CTavoPPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     case VK_DOWN:
-        if ((::GetKeyState(VK_CONTROL) & 0x8000) && !m_wndMenuBar.AreAllCommandsShown())
+        if ((::GetKeyState(VK_CONTROL) & 0x8000) && !GetMenuBar()->AreAllCommandsShown())
         {
             ShowAllCommands();
             return;
@@ -777,38 +782,38 @@ void CTavoPPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_END:
         if (!bCustomize)
         {
-            m_wndMenuBar.OnKey(nChar);
+            GetMenuBar()->OnKey(nChar);
             if (m_bScrollable)
                 EnsureSelectedVisible();
         }
         return;
     default:
-        if (!m_wndMenuBar.OnKey(nChar))
+        if (!GetMenuBar()->OnKey(nChar))
             CMiniFrameWnd::OnKeyDown(nChar, nRepCnt, nFlags);
     }
 }
 
 void CTavoPPopupMenu::EnsureSelectedVisible()
 {
-    const int iHot = m_wndMenuBar.GetHighlightedButton();
-    CTavoPToolbarButton* pHot = m_wndMenuBar.GetButton(iHot);
-    if (pHot == nullptr || m_wndMenuBar.GetSafeHwnd() == NULL)
+    const int iHot = GetMenuBar()->GetHighlightedButton();
+    CTavoPToolbarButton* pHot = GetMenuBar()->GetButton(iHot);
+    if (pHot == nullptr || GetMenuBar()->GetSafeHwnd() == NULL)
         return;
-    const int nRow = std::max(1, m_wndMenuBar.GetRowHeight());
+    const int nRow = std::max(1, GetMenuBar()->GetRowHeight());
     CRect rectBar;
-    m_wndMenuBar.GetClientRect(rectBar);
+    GetMenuBar()->GetClientRect(rectBar);
     // Bounded by the rows the item area between the scroll buttons holds, so that the last
     // items can be reached.
-    const int nMaxOffset = std::max(0, m_wndMenuBar.GetCount() - m_nMenuBarHeight / nRow + 1);
-    int iOffset = m_wndMenuBar.GetOffset();
+    const int nMaxOffset = std::max(0, GetMenuBar()->GetCount() - m_nMenuBarHeight / nRow + 1);
+    int iOffset = GetMenuBar()->GetOffset();
     if (pHot->Rect().top < rectBar.top)
         iOffset -= (rectBar.top - pHot->Rect().top) / nRow + 1;
     else if (pHot->Rect().bottom > rectBar.bottom)
         iOffset += (pHot->Rect().bottom - rectBar.bottom) / nRow + 1;
     iOffset = std::max(0, std::min(iOffset, nMaxOffset));
-    if (iOffset != m_wndMenuBar.GetOffset())
+    if (iOffset != GetMenuBar()->GetOffset())
     {
-        m_wndMenuBar.SetOffset(iOffset);
+        GetMenuBar()->SetOffset(iOffset);
         UpdateScrollButtons();
         Invalidate();
     }
@@ -818,7 +823,7 @@ void CTavoPPopupMenu::ShowAllCommands()
 {
     if (m_pParentBtn == nullptr)
         return;
-    m_wndMenuBar.RemoveAllButtons();
+    GetMenuBar()->RemoveAllButtons();
     m_bShowAllCommands = TRUE;
     CTavoPMenuSound::PlayMenuSound(CTavoPMenuSound::PopupSound);
     ShowWindow(SW_HIDE);
@@ -844,7 +849,7 @@ void CTavoPPopupMenu::OnMouseMove(UINT nFlags, CPoint point)
     if (m_bScrollable)
     {
         int iMode = 0;
-        if (m_rectScrollUp.PtInRect(point) && m_wndMenuBar.GetOffset() > 0)
+        if (m_rectScrollUp.PtInRect(point) && GetMenuBar()->GetOffset() > 0)
             iMode = -1;
         else if (m_rectScrollDn.PtInRect(point))
             iMode = 1;

@@ -36,7 +36,7 @@ public:
 
     virtual CTavoPPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
     // True while a chosen command is being dispatched.
-    virtual BOOL IsInCommand() { return m_wndMenuBar.IsInCommand(); }
+    virtual BOOL IsInCommand() { return GetMenuBar()->IsInCommand(); }
     // Floats the toolbar that stands for this menu at the point, making it when the frame has
     // none yet, and lets it follow the mouse; FALSE when nothing was torn off.
     virtual BOOL TearOff(CPoint point);

@@ -1,4 +1,5 @@
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
+#include "res/LibraryIds.h"
 #include <algorithm>
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
@@ -25,6 +26,8 @@ BEGIN_MESSAGE_MAP(CTavoPPopupMenuBar, CTavoPToolBar)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_WM_LBUTTONDBLCLK()
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_TEXT, OnToolbarText)
+    ON_COMMAND(ID_TAVOP_CUSTOMIZE_IMAGE_AND_TEXT, OnToolbarImageAndText)
 END_MESSAGE_MAP()
 
 IMPLEMENT_SERIAL(CTavoPPopupMenuBar, CTavoPToolBar, 1)

@@ -73,6 +73,13 @@ public:
     virtual void AdjustLayout() override;
     virtual void RemoveAllButtons() override;
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    // Customize mode: the items are edited as menu items.
+    virtual BOOL PrepareCustomizeMenu(CTavoPToolbarButton* pButton, CMenu* pPopup) override;
+    virtual CTavoPToolbarButton* CreateDroppedButton(COleDataObject* pDataObject) override;
+    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const override;
+    virtual void DrawDragMarker(CDC* pDC) override;
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState,
+                                  CPoint point) override;
 
 protected:
     void ReadMenuShowDelay();
@@ -119,6 +126,8 @@ public:
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    void OnToolbarText();
+    void OnToolbarImageAndText();
 
 protected:
     DECLARE_MESSAGE_MAP()

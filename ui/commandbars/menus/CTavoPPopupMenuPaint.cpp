@@ -33,12 +33,12 @@ void CTavoPPopupMenu::StartAnimation()
 {
     m_AnimSize = CSize(m_FinalSize.cx + m_iShadowSize, m_FinalSize.cy + m_iShadowSize);
     if (m_AnimationType == 1)
-        m_AnimSize = CSize(m_wndMenuBar.GetColumnWidth(), m_wndMenuBar.GetRowHeight());
+        m_AnimSize = CSize(GetMenuBar()->GetColumnWidth(), GetMenuBar()->GetRowHeight());
     else if (m_AnimationType == 2)
-        m_AnimSize.cy = m_wndMenuBar.GetRowHeight();
+        m_AnimSize.cy = GetMenuBar()->GetRowHeight();
     m_iFadePercent = 0;
     m_bAnimationIsDone = FALSE;
-    m_wndMenuBar.ShowWindow(SW_HIDE);
+    GetMenuBar()->ShowWindow(SW_HIDE);
     SetTimer(kTimerAnimation, m_AnimationSpeed, NULL);
     m_nLastAnimTime = clock();
 }
@@ -61,19 +61,19 @@ void CTavoPPopupMenu::OnTimer(UINT_PTR nIDEvent)
             InvalidateRect(m_rectScrollDn);
             return;
         }
-        const int iOffset = m_wndMenuBar.GetOffset() + m_iScrollMode;
+        const int iOffset = GetMenuBar()->GetOffset() + m_iScrollMode;
         if (iOffset < 0)
             return;
-        const int nCount = m_wndMenuBar.GetCount();
+        const int nCount = GetMenuBar()->GetCount();
         if (m_iScrollMode > 0 && nCount > 0)
         {
-            CTavoPToolbarButton* pLast = m_wndMenuBar.GetButton(nCount - 1);
+            CTavoPToolbarButton* pLast = GetMenuBar()->GetButton(nCount - 1);
             CRect rectBar;
-            m_wndMenuBar.GetClientRect(rectBar);
+            GetMenuBar()->GetClientRect(rectBar);
             if (pLast->Rect().bottom <= rectBar.bottom)
                 return;
         }
-        m_wndMenuBar.SetOffset(iOffset);
+        GetMenuBar()->SetOffset(iOffset);
         InvalidateRect(m_rectScrollUp);
         InvalidateRect(m_rectScrollDn);
         return;
@@ -88,13 +88,13 @@ void CTavoPPopupMenu::OnTimer(UINT_PTR nIDEvent)
     switch (m_AnimationType)
     {
     case 1:
-        m_AnimSize.cx += nSteps * m_wndMenuBar.GetColumnWidth();
-        m_AnimSize.cy += nSteps * m_wndMenuBar.GetRowHeight();
+        m_AnimSize.cx += nSteps * GetMenuBar()->GetColumnWidth();
+        m_AnimSize.cy += nSteps * GetMenuBar()->GetRowHeight();
         bDone = m_AnimSize.cx - m_iShadowSize >= m_FinalSize.cx ||
                 m_AnimSize.cy - m_iShadowSize >= m_FinalSize.cy;
         break;
     case 2:
-        m_AnimSize.cy += nSteps * m_wndMenuBar.GetRowHeight();
+        m_AnimSize.cy += nSteps * GetMenuBar()->GetRowHeight();
         bDone = m_AnimSize.cy - m_iShadowSize >= m_FinalSize.cy;
         break;
     case 3:
@@ -109,10 +109,10 @@ void CTavoPPopupMenu::OnTimer(UINT_PTR nIDEvent)
     {
         m_AnimSize = CSize(m_FinalSize.cx + m_iShadowSize, m_FinalSize.cy + m_iShadowSize);
         KillTimer(kTimerAnimation);
-        m_wndMenuBar.SetWindowPos(NULL, 0, 0, 0, 0,
-                                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW |
-                                      SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        m_wndMenuBar.ValidateRect(NULL);
+        GetMenuBar()->SetWindowPos(NULL, 0, 0, 0, 0,
+                                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW |
+                                       SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        GetMenuBar()->ValidateRect(NULL);
         m_bAnimationIsDone = TRUE;
     }
     Invalidate();
@@ -154,14 +154,14 @@ void CTavoPPopupMenu::DrawFullMenu(CDC* pDC)
                                           m_bTearOffTracking || m_bTearOffHighlighted);
     if (m_bScrollable)
     {
-        if (m_wndMenuBar.GetOffset() > 0)
+        if (GetMenuBar()->GetOffset() > 0)
             DrawScrollButton(pDC, m_rectScrollUp, TRUE, m_iScrollMode < 0);
-        const int nCount = m_wndMenuBar.GetCount();
-        if (nCount > 0 && m_wndMenuBar.GetSafeHwnd() != NULL)
+        const int nCount = GetMenuBar()->GetCount();
+        if (nCount > 0 && GetMenuBar()->GetSafeHwnd() != NULL)
         {
             CRect rectBar;
-            m_wndMenuBar.GetClientRect(rectBar);
-            if (m_wndMenuBar.GetButton(nCount - 1)->Rect().bottom > rectBar.bottom)
+            GetMenuBar()->GetClientRect(rectBar);
+            if (GetMenuBar()->GetButton(nCount - 1)->Rect().bottom > rectBar.bottom)
                 DrawScrollButton(pDC, m_rectScrollDn, FALSE, m_iScrollMode > 0);
         }
     }
@@ -217,10 +217,10 @@ void CTavoPPopupMenu::DrawAnimationFrame(CDC* pPaintDC)
             ::ReleaseDC(NULL, hdcScreen);
             DrawFullMenu(&dcMem);
             CRect rectBar;
-            m_wndMenuBar.GetWindowRect(rectBar);
+            GetMenuBar()->GetWindowRect(rectBar);
             ScreenToClient(rectBar);
             const CPoint ptOrg = dcMem.SetViewportOrg(rectBar.left, rectBar.top);
-            m_wndMenuBar.SendMessage(WM_PRINTCLIENT, (WPARAM)dcMem.GetSafeHdc(), PRF_CLIENT);
+            GetMenuBar()->SendMessage(WM_PRINTCLIENT, (WPARAM)dcMem.GetSafeHdc(), PRF_CLIENT);
             dcMem.SetViewportOrg(ptOrg.x, ptOrg.y);
             ::SelectObject(dcMem.GetSafeHdc(), hOld);
             m_bPainted = FALSE;
