@@ -8,6 +8,7 @@ struct SeamState
 {
     bool bEngaged = false;
     bool bFakePrinter = false;
+    bool bRealPrinter = false;
     bool bFakeTime = false;
     SYSTEMTIME fakeTime = {};
     std::deque<int> messageBoxAnswers;
@@ -75,6 +76,7 @@ void CTestSeams::Clear()
     s.shellResults.clear();
     s.helpCalls.clear();
     s.bFakePrinter = false;
+    s.bRealPrinter = false;
     s.bFakeTime = false;
 }
 
@@ -196,10 +198,15 @@ void CTestSeams::SetFakePrinter(bool bPresent)
     State().bFakePrinter = bPresent;
 }
 
+void CTestSeams::UseRealPrinter(bool bReal)
+{
+    State().bRealPrinter = bReal;
+}
+
 HDC CTestSeams::CreatePrinterDC(BOOL* pbHandled)
 {
     SeamState& s = State();
-    *pbHandled = s.bEngaged;
+    *pbHandled = s.bEngaged && !s.bRealPrinter;
     if (!s.bEngaged || !s.bFakePrinter)
         return nullptr;
     return ::CreateCompatibleDC(nullptr);

@@ -47,6 +47,9 @@ public:
     // Whether a printer exists while engaged (none by default, as on this machine). The fake
     // printer is a memory DC: its pages measure what the screen measures.
     static void SetFakePrinter(bool bPresent);
+    // While engaged: printing goes to the system's real printer and its print dialog, while
+    // message boxes and the rest stay recorded.
+    static void UseRealPrinter(bool bReal);
     // The local time the clock answers while engaged; without one it answers the real time.
     static void SetFakeLocalTime(const SYSTEMTIME& time);
 

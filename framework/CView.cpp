@@ -1,4 +1,5 @@
 #include "framework/CView.h"
+#include <algorithm>
 #include "framework/CDocument.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CCreateContext.h"
@@ -255,9 +256,13 @@ void CView::OnFilePrint()
     {
         printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES),
                                      dcPrint.GetDeviceCaps(VERTRES));
-        for (printInfo.m_nCurPage = printInfo.GetFromPage();
-             printInfo.m_nCurPage <= printInfo.GetToPage() && printInfo.m_bContinuePrinting;
-             printInfo.m_nCurPage++)
+        // The range asked for, within the pages the view has: printing all pages leaves the
+        // end of the range open.
+        const UINT nMin = printInfo.GetMinPage(), nMax = printInfo.GetMaxPage();
+        const UINT nFrom = std::min(std::max(printInfo.GetFromPage(), nMin), nMax);
+        const UINT nTo = std::min(std::max(printInfo.GetToPage(), nMin), nMax);
+        for (printInfo.m_nCurPage = nFrom;
+             printInfo.m_nCurPage <= nTo && printInfo.m_bContinuePrinting; printInfo.m_nCurPage++)
         {
             OnPrepareDC(&dcPrint, &printInfo);
             if (!printInfo.m_bContinuePrinting)
@@ -266,7 +271,7 @@ void CView::OnFilePrint()
             OnPrint(&dcPrint, &printInfo);
             if (::EndPage(dcPrint.m_hDC) < 0)
                 break;
-            if (printInfo.GetToPage() == 0xffff)
+            if (nMax == 0xffff)
                 break; // a view that sets no page count prints one page
         }
         ::EndDoc(dcPrint.m_hDC);

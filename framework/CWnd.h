@@ -269,6 +269,14 @@ public:
         MLF_SHOWONIDLE = 0x0004
     };
 
+    // Set while the window's caption stays drawn active though another window is active.
+    static const int WF_STAYACTIVE = 0x0020;
+    BOOL IsStayActive() const { return (m_nFlags & WF_STAYACTIVE) != 0; }
+    void SetStayActive(BOOL bStayActive)
+    {
+        m_nFlags = bStayActive ? (m_nFlags | WF_STAYACTIVE) : (m_nFlags & ~WF_STAYACTIVE);
+    }
+
 protected:
     WNDPROC m_pfnSuper; // the window procedure we subclassed, or null for DefWindowProc
     int m_nFlags;       // WF_* bits

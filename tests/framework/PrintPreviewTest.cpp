@@ -15,6 +15,7 @@ class CPagesView : public CView
 public:
     int m_nBegun = 0;
     int m_nEnded = 0;
+    int m_nPrinted = 0;
     void OnDraw(CDC*) override {}
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override
     {
@@ -25,6 +26,7 @@ public:
     void OnEndPrinting(CDC*, CPrintInfo*) override { ++m_nEnded; }
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
     {
+        ++m_nPrinted;
         CRect rect = pInfo->m_rectDraw;
         rect.bottom = rect.top + rect.Height() * (int)pInfo->m_nCurPage / 10;
         ::FillRect(pDC->m_hDC, rect, (HBRUSH)::GetStockObject(BLACK_BRUSH));
@@ -254,4 +256,26 @@ TEST_F(PrintPreviewTest, PrintCommandClosesThePreviewAndPrintsTheView)
     PumpPendingMessages();
     EXPECT_EQ(2, m_pView->m_nBegun); // once for the preview, once for the print
     EXPECT_EQ(2, m_pView->m_nEnded);
+}
+
+TEST_F(PrintPreviewTest, DirectPrintWithoutPrinterOrWhenTheJobCannotStartPrintsNoPage)
+{
+    // The fake printer is a memory DC, on which no print job can start.
+    struct Case
+    {
+        const char* name;
+        bool bPrinter;
+        int nBegunAndEnded;
+    };
+    const Case cases[] = {{"no printer", false, 0}, {"the job does not start", true, 1}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CTestSeams::SetFakePrinter(c.bPrinter);
+        m_pView->m_nBegun = m_pView->m_nEnded = m_pView->m_nPrinted = 0;
+        m_pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        EXPECT_EQ(0, m_pView->m_nPrinted);
+        EXPECT_EQ(c.nBegunAndEnded, m_pView->m_nBegun);
+        EXPECT_EQ(c.nBegunAndEnded, m_pView->m_nEnded);
+    }
 }

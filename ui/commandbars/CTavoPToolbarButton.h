@@ -104,6 +104,9 @@ public:
     BOOL m_bDragFromCollection;
 
 protected:
+    // The state the visual manager fills the button in: highlighted, pressed (also checked) or
+    // normal; always normal while customizing.
+    int GetFillState(BOOL bCustomizeMode, BOOL bHighlight) const;
     // The text as drawn: every "&" marking a mnemonic removed, "&&" kept as one "&".
     static CString StripMnemonic(const CString& str);
 

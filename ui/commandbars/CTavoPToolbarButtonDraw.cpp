@@ -52,6 +52,15 @@ SIZE CTavoPToolbarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BO
     return size;
 }
 
+int CTavoPToolbarButton::GetFillState(BOOL bCustomizeMode, BOOL bHighlight) const
+{
+    if (bCustomizeMode)
+        return TAVOP_BUTTON_NORMAL;
+    if (bHighlight)
+        return TAVOP_BUTTON_HIGHLIGHTED;
+    return (m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) ? TAVOP_BUTTON_PRESSED : TAVOP_BUTTON_NORMAL;
+}
+
 void CTavoPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImageList* pImages,
                                  BOOL bHorz, BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder,
                                  BOOL bGrayDisabledButtons)
@@ -61,17 +70,8 @@ void CTavoPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImage
     const BOOL bPressedLook = (m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0;
 
     if (!m_bDisableFill)
-    {
-        int state = TAVOP_BUTTON_NORMAL;
-        if (!bCustomizeMode)
-        {
-            if (bHighlight)
-                state = TAVOP_BUTTON_HIGHLIGHTED;
-            else if (bPressedLook)
-                state = TAVOP_BUTTON_PRESSED;
-        }
-        pVisManager->OnFillButtonInterior(pDC, this, rect, state);
-    }
+        pVisManager->OnFillButtonInterior(pDC, this, rect,
+                                          GetFillState(bCustomizeMode, bHighlight));
 
     // A strip prepared at another size (large icons, menus) draws its images at that size.
     const CSize sizeImage = pImages != NULL ? pImages->GetDrawSize() : CSize(0, 0);

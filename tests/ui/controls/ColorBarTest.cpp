@@ -131,25 +131,26 @@ protected:
         frame->DestroyWindow();
         Pump();
     }
-    // A popup-style bar (not standalone) made into a child of the frame.
-    CTavoPColorBar* PopupBar(int nColors, int nColumns, LPCTSTR lpszAuto, LPCTSTR lpszOther,
-                             LPCTSTR lpszDoc, const CColorList& docs, COLORREF color = (COLORREF)-1,
-                             COLORREF automatic = kRed)
+    // A popup-style bar (not standalone) made into a child of the frame, sized to what it asks
+    // for and laid out.
+    CTavoPColorBar* PopupBar(const CColorArray& colors, int nColumns, LPCTSTR lpszAuto,
+                             LPCTSTR lpszOther, LPCTSTR lpszDoc, const CColorList& docs,
+                             COLORREF color = (COLORREF)-1, COLORREF automatic = kRed)
     {
-        CTavoPColorBar* pBar =
-            new CTavoPColorBar(Colors(nColors), color, lpszAuto, lpszOther, lpszDoc, docs, nColumns,
-                               0, 0, automatic, kColorCmd, nullptr);
-        bars.push_back(pBar);
-        EXPECT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 1, nullptr));
-        return pBar;
+        return Place(new CTavoPColorBar(colors, color, lpszAuto, lpszOther, lpszDoc, docs, nColumns,
+                                        0, 0, automatic, kColorCmd, nullptr),
+                     1);
     }
-    // A standalone bar of the given colours, sized to what it asks for.
-    CTavoPColorBar* StandaloneBar(const CColorArray& colors, CTavoPColorBar& source)
+    // A standalone copy of a bar, as torn off, sized and laid out the same way.
+    CTavoPColorBar* StandaloneBar(const CTavoPColorBar& source)
     {
-        CTavoPColorBar* pBar = new CTavoPColorBar(source, kColorCmd);
+        return Place(new CTavoPColorBar(source, kColorCmd), 2);
+    }
+    CTavoPColorBar* Place(CTavoPColorBar* pBar, UINT nID)
+    {
         bars.push_back(pBar);
-        EXPECT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 2, nullptr));
-        const CSize size = pBar->CalcSize(FALSE);
+        EXPECT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, nID, nullptr));
+        const CSize size = pBar->CalcSize(TRUE);
         pBar->SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
         pBar->LayoutButtons();
         return pBar;
@@ -206,7 +207,7 @@ TEST_F(ColorBar, CalcSizeFollowsColumnsAndTheWideRows)
     for (const Case& c : cases)
     {
         CTavoPColorBar* pBar =
-            PopupBar(c.nColors, c.nColumns, c.lpszAuto, c.lpszOther, c.lpszDoc, *c.pDocs);
+            PopupBar(Colors(c.nColors), c.nColumns, c.lpszAuto, c.lpszOther, c.lpszDoc, *c.pDocs);
         EXPECT_EQ(CSize(17, 16), pBar->GetCellSize()) << c.name;
         EXPECT_EQ(c.expected, pBar->CalcSize(TRUE)) << c.name;
     }
@@ -274,13 +275,8 @@ TEST_F(ColorBar, CellsComeInOrderAndShowTheCurrentColour)
         colors.Add(kRed);
         colors.Add(kGreen);
         colors.Add(kBlue);
-        CTavoPColorBar* pBar = new CTavoPColorBar(colors, c.current, "Auto", "More", "Doc", docs, 4,
-                                                  0, 0, kRed, kColorCmd, nullptr);
-        bars.push_back(pBar);
-        ASSERT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE, 1, nullptr));
+        CTavoPColorBar* pBar = PopupBar(colors, 4, "Auto", "More", "Doc", docs, c.current);
         const CSize size = pBar->CalcSize(TRUE);
-        pBar->SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-        pBar->LayoutButtons();
 
         // Automatic, 3 colours, separator, caption, document colour, separator, other, preview.
         std::vector<CColorButton*> cells = Cells(*pBar);
@@ -327,7 +323,7 @@ TEST_F(ColorBar, CellsComeInOrderAndShowTheCurrentColour)
 TEST_F(ColorBar, ABarWithoutLabelsHoldsOnlyThePalette)
 {
     CColorList none;
-    CTavoPColorBar* pBar = PopupBar(16, 0, nullptr, nullptr, nullptr, none);
+    CTavoPColorBar* pBar = PopupBar(Colors(16), 0, nullptr, nullptr, nullptr, none);
     std::vector<CColorButton*> cells = Cells(*pBar);
     ASSERT_EQ(16u, cells.size());
     for (CColorButton* pCell : cells)
@@ -340,13 +336,7 @@ TEST_F(ColorBar, SetColorMovesTheSelectionAndShowsThePreviewWhenNeeded)
     colors.Add(kRed);
     colors.Add(kGreen);
     CColorList none;
-    CTavoPColorBar* pBar = new CTavoPColorBar(colors, kRed, nullptr, "More", nullptr, none, 2, 0, 0,
-                                              (COLORREF)-1, kColorCmd, nullptr);
-    bars.push_back(pBar);
-    ASSERT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE, 1, nullptr));
-    const CSize size = pBar->CalcSize(TRUE);
-    pBar->SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    pBar->LayoutButtons();
+    CTavoPColorBar* pBar = PopupBar(colors, 2, nullptr, "More", nullptr, none, kRed, (COLORREF)-1);
     std::vector<CColorButton*> cells = Cells(*pBar); // red, green, separator, other, preview
     ASSERT_EQ(5u, cells.size());
     EXPECT_TRUE(cells[4]->Rect().IsRectEmpty());
@@ -430,13 +420,7 @@ TEST_F(ColorBar, CellTipsGiveTheLabelTheNameOrTheHexBytes)
     colors.Add(RGB(0x12, 0xAB, 0x0C));
     CColorList none;
     CTavoPColorBar::ColorNames().SetAt(RGB(0x12, 0xAB, 0x0C), "Moss");
-    CTavoPColorBar* pBar = new CTavoPColorBar(colors, kRed, "Automatic", nullptr, nullptr, none, 2,
-                                              0, 0, kRed, kColorCmd, nullptr);
-    bars.push_back(pBar);
-    ASSERT_TRUE(pBar->Create(frame, WS_CHILD | WS_VISIBLE, 1, nullptr));
-    const CSize size = pBar->CalcSize(TRUE);
-    pBar->SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    pBar->LayoutButtons();
+    CTavoPColorBar* pBar = PopupBar(colors, 2, "Automatic", nullptr, nullptr, none, kRed);
     std::vector<CColorButton*> cells = Cells(*pBar);
     ASSERT_EQ(3u, cells.size());
 
@@ -467,7 +451,7 @@ TEST_F(ColorBar, StandaloneBarCommitsAClickedCellToItsCommandAndItsButtons)
                           kColorCmd, nullptr);
     CTavoPColorMenuButton* pButton = nullptr;
     ToolbarWithColorButton(kColorCmd, &pButton);
-    CTavoPColorBar* pBar = StandaloneBar(colors, source);
+    CTavoPColorBar* pBar = StandaloneBar(source);
     ASSERT_TRUE(pBar->IsStandalone());
 
     struct Case
@@ -504,7 +488,7 @@ TEST_F(ColorBar, OtherCellCommitsTheDialogsColourAndCancelCommitsNothing)
     CColorList none;
     CTavoPColorBar source(colors, kRed, nullptr, "More colours", nullptr, none, 2, 0, 0, kBlue,
                           kColorCmd, nullptr);
-    CTavoPColorBar* pBar = StandaloneBar(colors, source);
+    CTavoPColorBar* pBar = StandaloneBar(source);
     CColorButton* pOther = FindCell(*pBar, [](CColorButton* p) { return (bool)p->m_bIsOther; });
     ASSERT_NE(nullptr, pOther);
 
@@ -548,7 +532,7 @@ TEST_F(ColorBar, ADisabledCommandTakesNoColour)
     CColorList none;
     CTavoPColorBar source(colors, (COLORREF)-1, nullptr, nullptr, nullptr, none, 1, 0, 0, kBlue,
                           kColorCmd, nullptr);
-    CTavoPColorBar* pBar = StandaloneBar(colors, source);
+    CTavoPColorBar* pBar = StandaloneBar(source);
     // Nobody handles the command: with handler-less commands disabled, every cell greys.
     pBar->OnUpdateCmdUI(frame, TRUE);
     CColorButton* pCell = FindCell(*pBar, [](CColorButton*) { return true; });
@@ -640,7 +624,7 @@ TEST_F(ColorMenuButton, PopupOffersDocumentColoursAndAPickReachesEveryButtonAndB
     CColorList none;
     CTavoPColorBar source(Colors(16), (COLORREF)-1, nullptr, nullptr, nullptr, none, 4, 0, 0, kRed,
                           kColorCmd, nullptr);
-    CTavoPColorBar* pTorn = StandaloneBar(Colors(16), source);
+    CTavoPColorBar* pTorn = StandaloneBar(source);
 
     ASSERT_TRUE(pFirst->OpenPopupMenu());
     CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pFirst->GetPopupMenu());
@@ -1077,4 +1061,40 @@ TEST(ColorMenuButtonArchive, StoresDockedColumnsBeforeRowsAndReadsThemBack)
               LoadFailureCause(damaged, [&](CArchive& ar) { untouched.Serialize(ar); }));
     EXPECT_EQ(0, (int)untouched.GetColors().GetSize());
     EXPECT_EQ(-1, untouched.GetColumns());
+}
+
+TEST(ColorMenuButtonCopy, CopiesEverySettingAndTheColourForItsCommand)
+{
+    CTavoPColorBar::ColorsByCommand().RemoveAll();
+    CTavoPColorMenuButton source;
+    source.m_nID = kColorCmd;
+    CColorArray colors;
+    colors.Add(kRed);
+    source.SetColors(colors);
+    source.SetColumnsNumber(6);
+    source.SetDockedCounts(3, 2);
+    source.EnableAutomaticButton("Auto", kGreen);
+    source.EnableOtherButton("More", FALSE);
+    source.EnableDocumentColors("Doc");
+    source.SetColor(kBlue, FALSE);
+    CTavoPColorBar::ColorsByCommand().RemoveAll();
+
+    CTavoPColorMenuButton copy;
+    copy.CopyFrom(source);
+    EXPECT_EQ(kColorCmd, copy.m_nID);
+    EXPECT_EQ(kBlue, copy.GetColor());
+    COLORREF stored = 0;
+    EXPECT_TRUE(CTavoPColorBar::ColorsByCommand().Lookup(kColorCmd, stored));
+    EXPECT_EQ(kBlue, stored);
+    ASSERT_EQ(1, (int)copy.GetColors().GetSize());
+    EXPECT_EQ(kRed, copy.GetColors()[0]);
+    EXPECT_EQ(6, copy.GetColumns());
+    EXPECT_EQ(3, copy.GetDockedColumns());
+    EXPECT_EQ(2, copy.GetDockedRows());
+    EXPECT_TRUE(copy.IsAutomaticShown() && copy.IsOtherShown() && copy.IsDocumentColorsShown());
+    EXPECT_EQ(CString("Auto"), copy.GetAutoLabel());
+    EXPECT_EQ(CString("More"), copy.GetOtherLabel());
+    EXPECT_EQ(CString("Doc"), copy.GetDocLabel());
+    EXPECT_EQ(kGreen, copy.GetAutomaticColor());
+    EXPECT_TRUE(copy.UsesSystemDialog());
 }

@@ -186,4 +186,9 @@ TEST_F(PrintPreviewFixture, ToolbarDropsThePlaceholderAndItsPagesButtonFollowsTh
     m_pFrame->GetClientRect(rectFrame);
     EXPECT_EQ(rectFrame.Width(), rectBar.Width());
     EXPECT_EQ(rectToolBar.Height(), rectBar.Height());
+    // The preview view starts below the bar, which covers none of it.
+    CRect rectBarInFrame, rectView;
+    pBar->GetWindowRect(rectBarInFrame);
+    Preview()->GetWindowRect(rectView);
+    EXPECT_EQ(rectBarInFrame.bottom, rectView.top);
 }

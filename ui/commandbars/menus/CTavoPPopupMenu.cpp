@@ -9,6 +9,7 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/commandbars/managers/CTavoPUserTool.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/controls/CTavoPDialogPopupHelper.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/foundation/CTavoPGlobalData.h"
@@ -316,33 +317,34 @@ void CTavoPPopupMenu::InsertUserTools()
         pWorkspace != nullptr ? pWorkspace->m_pUserToolsManager : nullptr;
     if (pTools == nullptr || pTools->GetToolsEntryCmd() == 0)
         return;
-    const int iPlace = m_wndMenuBar.CommandToIndex(pTools->GetToolsEntryCmd());
+    const int iPlace = GetMenuBar()->CommandToIndex(pTools->GetToolsEntryCmd());
     if (iPlace < 0)
         return;
-    m_wndMenuBar.RemoveButton(iPlace);
+    GetMenuBar()->RemoveButton(iPlace);
 
     auto isSeparator = [this](int i) {
-        CTavoPToolbarButton* pItem = m_wndMenuBar.GetButton(i);
+        CTavoPToolbarButton* pItem = GetMenuBar()->GetButton(i);
         return pItem != nullptr && (pItem->m_nStyle & TBBS_SEPARATOR) != 0;
     };
     const CObList& tools = pTools->GetUserTools();
     int iInsert = iPlace;
-    if (iInsert > 0 && !isSeparator(iInsert - 1) && !tools.IsEmpty() && m_wndMenuBar.GetCount() > 0)
-        m_wndMenuBar.InsertSeparator(iInsert++);
+    if (iInsert > 0 && !isSeparator(iInsert - 1) && !tools.IsEmpty() &&
+        GetMenuBar()->GetCount() > 0)
+        GetMenuBar()->InsertSeparator(iInsert++);
     for (POSITION pos = tools.GetHeadPosition(); pos != nullptr;)
     {
         const CTavoPUserTool* pTool = (const CTavoPUserTool*)tools.GetNext(pos);
         const int iUserImage = GetCommandManager()->GetCmdImage(pTool->m_uiCmdId, TRUE);
         CTavoPToolbarMenuButton item(pTool->m_uiCmdId, NULL, iUserImage >= 0 ? iUserImage : 0,
                                      pTool->m_strLabel, iUserImage >= 0);
-        m_wndMenuBar.InsertButtonCopy(item, iInsert++);
+        GetMenuBar()->InsertButtonCopy(item, iInsert++);
     }
-    if (!tools.IsEmpty() && iInsert < m_wndMenuBar.GetCount() && !isSeparator(iInsert))
-        m_wndMenuBar.InsertSeparator(iInsert);
+    if (!tools.IsEmpty() && iInsert < GetMenuBar()->GetCount() && !isSeparator(iInsert))
+        GetMenuBar()->InsertSeparator(iInsert);
     // Where the placeholder stood between two separators, one of them goes.
     const int iCheck = std::max(iInsert, 1);
     if (isSeparator(iCheck) && isSeparator(iCheck - 1))
-        m_wndMenuBar.RemoveButton(iCheck);
+        GetMenuBar()->RemoveButton(iCheck);
 }
 
 BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu)
@@ -357,6 +359,10 @@ BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* p
     }
     if (pPopupMenu != nullptr)
     {
+        // A library dialog that opened the popup gives it its keys and watches for outside clicks.
+        if (CTavoPDialogPopupHelper* pHelper =
+                CTavoPDialogPopupHelper::FromWnd(pPopupMenu->GetMessageWnd()))
+            pHelper->SetActiveMenu(pPopupMenu);
         CTavoPPopupMenuBar* pBar = pPopupMenu->GetMenuBar();
         if (pPopupMenu->GetParentButton() != nullptr && !pBar->AreAllCommandsShown())
         {
@@ -599,6 +605,8 @@ void CTavoPPopupMenu::CloseMenu(BOOL bSetFocusToBar)
     else
     {
         ActivatePopupMenu(GetTopFrame(), nullptr);
+        if (CTavoPDialogPopupHelper* pHelper = CTavoPDialogPopupHelper::FromWnd(m_pMessageWnd))
+            pHelper->SetActiveMenu(nullptr);
         if (bSetFocusToBar && m_pParentBtn != nullptr && m_pParentBtn->GetParentWnd() != nullptr &&
             ::IsWindow(m_pParentBtn->GetParentWnd()->GetSafeHwnd()))
             m_pParentBtn->GetParentWnd()->SetFocus();
@@ -647,6 +655,13 @@ void CTavoPPopupMenu::OnDestroy()
     }
     else
         m_bShowAllCommands = FALSE;
+
+    // The dialog that opened the popup lets go of it, unless a sub-menu closing alone left its
+    // parent popup active.
+    CTavoPDialogPopupHelper* pHelper = CTavoPDialogPopupHelper::FromWnd(m_pMessageWnd);
+    if (pHelper != nullptr && CTavoPDialogPopupHelper::GetCurrent() == pHelper &&
+        (m_pActivePopupMenu == this || m_pActivePopupMenu == nullptr))
+        pHelper->SetActiveMenu(nullptr);
 
     CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
     if (pLibraryFrame != nullptr)

@@ -501,6 +501,19 @@ BOOL CTavoPToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
         hMenu = NULL;
     }
 
+    CWnd* pWndMessage = m_pWndMessage;
+    if (pWndMessage == nullptr)
+    {
+        CTavoPPopupMenu* pParentPopup = DYNAMIC_DOWNCAST(
+            CTavoPPopupMenu, CWnd::FromHandlePermanent(::GetParent(pWnd->GetSafeHwnd())));
+        if (pParentPopup != nullptr)
+            pWndMessage = pParentPopup->GetMessageWnd();
+    }
+    // Known before the popup activates, so that a library dialog receiving its commands also
+    // gives it the keys.
+    if (pWndMessage != nullptr)
+        pPopup->SetMessageWnd(pWndMessage);
+
     m_pPopupMenu = pPopup;
     pPopup->SetParentButton(this, (CTavoPPopupMenu::DropDirection)nDrop);
     if (!pPopup->Create(pWnd, x, y, hMenu, FALSE, FALSE))
@@ -510,15 +523,6 @@ BOOL CTavoPToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
     }
     if (m_pPopupMenu == nullptr)
         return TRUE; // refused by the frame: already closed again
-
-    CWnd* pWndMessage = m_pWndMessage;
-    if (pWndMessage == nullptr)
-    {
-        CTavoPPopupMenu* pParentPopup = DYNAMIC_DOWNCAST(
-            CTavoPPopupMenu, CWnd::FromHandlePermanent(::GetParent(pWnd->GetSafeHwnd())));
-        if (pParentPopup != nullptr)
-            pWndMessage = pParentPopup->GetMessageWnd();
-    }
     if (pWndMessage != nullptr)
         pPopup->SetMessageWnd(pWndMessage);
     return TRUE;

@@ -87,15 +87,7 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImageList* /
         m_nStyle |= TBBS_CHECKED;
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
 
-    int state = TAVOP_BUTTON_NORMAL;
-    if (!bCustomizeMode)
-    {
-        if (bHighlight)
-            state = TAVOP_BUTTON_HIGHLIGHTED;
-        else if (m_nStyle & (TBBS_CHECKED | TBBS_PRESSED))
-            state = TAVOP_BUTTON_PRESSED;
-    }
-    pVisManager->OnFillButtonInterior(pDC, this, rect, state);
+    pVisManager->OnFillButtonInterior(pDC, this, rect, GetFillState(bCustomizeMode, bHighlight));
 
     CRect rectInner = rect;
     rectInner.DeflateRect(2, 2);
