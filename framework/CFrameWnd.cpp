@@ -81,13 +81,14 @@ void PASCAL CFrameWnd::UpdateAllFramesOnIdle(CWnd* pSkip)
 
 // ---- creation ----
 
-LPCTSTR CFrameWnd::PrepareLoadFrame(UINT nIDResource)
+LPCTSTR CFrameWnd::PrepareLoad(UINT nIDResource)
 {
     m_nIDHelp = nIDResource;
     HINSTANCE hInst = AfxGetResourceHandle();
     HICON hIcon = ::LoadIcon(hInst, MAKEINTRESOURCE(nIDResource));
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                             (HBRUSH)(COLOR_WINDOW + 1), hIcon);
+
     CString strFullString;
     if (strFullString.LoadString(nIDResource))
     {
@@ -100,13 +101,13 @@ LPCTSTR CFrameWnd::PrepareLoadFrame(UINT nIDResource)
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                           CCreateContext* pContext)
 {
-    LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
-    HINSTANCE hInst = AfxGetResourceHandle();
+    LPCTSTR lpszClass = PrepareLoad(nIDResource);
     LoadAccelTable(MAKEINTRESOURCE(nIDResource));
 
-    LPCTSTR lpszMenu = ::FindResource(hInst, MAKEINTRESOURCE(nIDResource), RT_MENU) != nullptr
-                           ? MAKEINTRESOURCE(nIDResource)
-                           : nullptr;
+    LPCTSTR lpszMenu =
+        ::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource), RT_MENU) != nullptr
+            ? MAKEINTRESOURCE(nIDResource)
+            : nullptr;
     if (!Create(lpszClass, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0L,
                 pContext))
         return FALSE; // the object is gone (PostNcDestroy)

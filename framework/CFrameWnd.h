@@ -129,9 +129,9 @@ public:
     void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
 protected:
-    // The first steps of every LoadFrame: the help ID, the title from the resource string and
-    // a window class with the resource's icon, whose name it returns.
-    LPCTSTR PrepareLoadFrame(UINT nIDResource);
+    // What loading a frame from a resource ID starts with: the help ID, the title from the
+    // string and a window class with the icon; the class name is returned.
+    LPCTSTR PrepareLoad(UINT nIDResource);
 
     CView* m_pViewActive;
     HMENU m_hMenuAlt;

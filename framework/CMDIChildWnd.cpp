@@ -95,7 +95,7 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                              CCreateContext* pContext)
 {
-    LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
+    LPCTSTR lpszClass = PrepareLoad(nIDResource);
     // The template's shared menu and accelerators, when the frame belongs to one.
     if (pContext != nullptr)
     {
