@@ -57,6 +57,20 @@ void Select(CTavoPToolBar& bar, int iButton)
     PumpMessages();
 }
 
+// In customize mode, a text-only button of a command with a default image, but without an
+// image of its own, first on the bar and selected.
+CTavoPToolbarButton* SelectTextOnlyButton(CTavoPToolBar& bar)
+{
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    CTavoPToolbarButton* pText = new CTavoPToolbarButton(kCut, -1, "Cut", FALSE, TRUE);
+    pText->m_bText = TRUE;
+    pText->m_bImage = FALSE;
+    bar.InsertButton(pText, 0);
+    bar.AdjustLayout();
+    Select(bar, 0);
+    return pText;
+}
+
 } // namespace
 
 TEST_F(CustomizeFixture, CustomizeModeReachesEveryLiveToolbarOnce)
@@ -291,13 +305,7 @@ TEST_F(CustomizeFixture, CustomizeCommandsChangeTheSelectedButton)
 
 TEST_F(CustomizeFixture, AppearanceDialogDecidesForButtonsWithoutImage)
 {
-    CTavoPToolBar::SetCustomizeMode(TRUE);
-    CTavoPToolbarButton* pText = new CTavoPToolbarButton(kCut, -1, "Cut", FALSE, TRUE);
-    pText->m_bText = TRUE;
-    pText->m_bImage = FALSE;
-    bar1.InsertButton(pText, 0);
-    bar1.AdjustLayout();
-    Select(bar1, 0);
+    CTavoPToolbarButton* pText = SelectTextOnlyButton(bar1);
 
     // Image only or image and text without an image: the dialog; cancel leaves the button.
     SendCommand(bar1, ID_TAVOP_CUSTOMIZE_IMAGE);
@@ -330,13 +338,7 @@ TEST_F(CustomizeFixture, AppearanceDialogDecidesForButtonsWithoutImage)
 TEST_F(CustomizeFixture, CustomizeCommandsEditTheButtonInTheAppearanceDialog)
 {
     bar1.realAppearanceDialog = true;
-    CTavoPToolBar::SetCustomizeMode(TRUE);
-    CTavoPToolbarButton* pText = new CTavoPToolbarButton(kCut, -1, "Cut", FALSE, TRUE);
-    pText->m_bText = TRUE;
-    pText->m_bImage = FALSE;
-    bar1.InsertButton(pText, 0);
-    bar1.AdjustLayout();
-    Select(bar1, 0);
+    CTavoPToolbarButton* pText = SelectTextOnlyButton(bar1);
 
     auto cancel = [](HWND hDlg) { ModalScript::Click(hDlg, IDCANCEL); };
     auto textAndOk = [](const char* text, int nChoice) {
