@@ -63,11 +63,12 @@ CTavoPToolBar::CTavoPToolBar()
       m_nMaxBtnHeight(0), m_sizeButtonLocked(23, 22), m_sizeImageLocked(16, 15),
       m_sizeCurButtonLocked(23, 22), m_sizeCurImageLocked(16, 15), m_iButtonCapture(-1),
       m_iHighlighted(-1), m_iSelected(-1), m_iHot(-1), m_bResourceWasChanged(FALSE),
-      m_bStoredListDamaged(FALSE), m_nTooltipsCount(0), m_iDragIndex(-1), m_rectDrag(0, 0, 0, 0),
-      m_pDragButton(NULL), m_ptStartDrag(-1, -1), m_bIsDragCopy(FALSE), m_bStretchButton(FALSE),
-      m_rectTrack(0, 0, 0, 0), m_iImagesOffset(0), m_uiOriginalResID(0), m_bTracked(FALSE),
-      m_ptLastMouse(-1, -1), m_bMenuMode(FALSE), m_hwndLastCapture(NULL), m_hwndLastFocus(NULL),
-      m_rectGripper(0, 0, 0, 0), m_nMaxLen(0), m_pCustomizeBtn(NULL), m_sizeLast(0, 0)
+      m_bStoredListDamaged(FALSE), m_nTooltipsCount(0), m_bToolTipOnDemand(FALSE), m_iDragIndex(-1),
+      m_rectDrag(0, 0, 0, 0), m_pDragButton(NULL), m_ptStartDrag(-1, -1), m_bIsDragCopy(FALSE),
+      m_bStretchButton(FALSE), m_rectTrack(0, 0, 0, 0), m_iImagesOffset(0), m_uiOriginalResID(0),
+      m_bTracked(FALSE), m_ptLastMouse(-1, -1), m_bMenuMode(FALSE), m_hwndLastCapture(NULL),
+      m_hwndLastFocus(NULL), m_rectGripper(0, 0, 0, 0), m_nMaxLen(0), m_pCustomizeBtn(NULL),
+      m_sizeLast(0, 0)
 {}
 
 CTavoPToolBar::~CTavoPToolBar()
@@ -141,8 +142,11 @@ int CTavoPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (AfxOleIsInitialized())
         m_DropTarget.Register(this);
     m_penDrag.CreatePen(PS_SOLID, 1, GetGlobalData().clrBtnText);
-    m_wndToolTip.Create(this, TTS_ALWAYSTIP);
-    m_wndToolTip.Activate(TRUE);
+    if (!m_bToolTipOnDemand)
+    {
+        m_wndToolTip.Create(this, TTS_ALWAYSTIP);
+        m_wndToolTip.Activate(TRUE);
+    }
     LiveToolbars().AddTail(this);
     return 0;
 }

@@ -174,6 +174,7 @@ public:
     BOOL AreTextLabels() const { return m_bTextLabels; }
     void AdjustSizeImmediate();
     void UpdateTooltips();
+    void SetToolTipOnDemand(BOOL bOnDemand) { m_bToolTipOnDemand = bOnDemand; }
     void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);
     BOOL IsLocked() const { return m_bLocked; }
     void EnableLargeIcons(BOOL bEnable) { m_bLargeIconsAreEnbaled = bEnable; }
@@ -315,6 +316,9 @@ protected:
     BOOL m_bStoredListDamaged;
     CToolTipCtrl m_wndToolTip;
     int m_nTooltipsCount;
+    // Set before creation by a window that makes and drops its bar often (a popup menu): the tool
+    // tip control is then made when the first message it would be told of reaches the bar.
+    BOOL m_bToolTipOnDemand;
     int m_iDragIndex;
     CRect m_rectDrag;
     CPen m_penDrag;

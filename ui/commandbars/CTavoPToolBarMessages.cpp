@@ -309,6 +309,13 @@ BOOL CTavoPToolBar::PreTranslateMessage(MSG* pMsg)
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
+        if (m_bToolTipOnDemand && m_wndToolTip.GetSafeHwnd() == NULL &&
+            m_wndToolTip.Create(this, TTS_ALWAYSTIP))
+        {
+            m_wndToolTip.Activate(TRUE);
+            m_nTooltipsCount = 0;
+            UpdateTooltips();
+        }
         if (m_wndToolTip.GetSafeHwnd() != NULL)
             m_wndToolTip.RelayEvent(pMsg);
         break;

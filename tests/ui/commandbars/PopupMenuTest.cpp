@@ -453,6 +453,37 @@ TEST_F(MenuFixture, ClickReleasedOutsideEveryMenuClosesTheChainWithoutACommand)
         EXPECT_EQ(1u, e);
 }
 
+namespace {
+
+struct ToolTipAccess : CTavoPToolBar
+{
+    static CToolTipCtrl& Of(CTavoPToolBar& bar) { return bar.*(&ToolTipAccess::m_wndToolTip); }
+};
+
+} // namespace
+
+// A popup's item bar makes its tool tip control when the first message for it arrives, and the
+// control then knows every item.
+TEST_F(MenuFixture, ItemToolTipsAreReadyOnceTheMouseReachesTheItems)
+{
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    const CPoint inside = pBar->GetButton(0)->Rect().CenterPoint();
+    MSG msg = {};
+    msg.hwnd = pBar->GetSafeHwnd();
+    msg.message = WM_MOUSEMOVE;
+    msg.lParam = MAKELPARAM(inside.x, inside.y);
+    pBar->PreTranslateMessage(&msg);
+    CToolTipCtrl& tip = ToolTipAccess::Of(*pBar);
+    ASSERT_NE(nullptr, tip.GetSafeHwnd());
+    EXPECT_EQ(pBar->GetCount(), (int)tip.SendMessage(TTM_GETTOOLCOUNT));
+    pPopup->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
+}
+
 // ---- placement ----
 
 TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)

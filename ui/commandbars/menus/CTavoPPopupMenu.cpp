@@ -58,7 +58,8 @@ CTavoPPopupMenu::CTavoPPopupMenu()
       m_bIsAnimDown(TRUE), m_bAnimationIsDone(m_AnimationType == 0), m_bAnimate(FALSE),
       m_iFadePercent(0), m_iShadowSize(0), m_bScrollable(FALSE), m_rectScrollUp(0, 0, 0, 0),
       m_rectScrollDn(0, 0, 0, 0), m_iScrollMode(0), m_iScrollBtnHeight(0),
-      m_bTearOffTracking(FALSE), m_rectTearOffCaption(0, 0, 0, 0), m_bInRecalc(FALSE)
+      m_bTearOffTracking(FALSE), m_rectTearOffCaption(0, 0, 0, 0), m_bInRecalc(FALSE),
+      m_bScrollButtonsPlaced(FALSE)
 {
     for (int i = 0; i < 3; i++)
     {
@@ -223,6 +224,8 @@ int CTavoPPopupMenu::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_bAnimate || CTavoPToolBar::IsCustomizeMode())
         dwStyle |= WS_VISIBLE;
     GetMenuBar()->SetTrackMode(m_bTrackMode);
+    // Most popups close before the mouse rests on an item: no tool tip control until it does.
+    GetMenuBar()->SetToolTipOnDemand(TRUE);
     if (GetMenuBar()->Create(this, dwStyle, 1))
     {
         GetMenuBar()->SetTrackMode(m_bTrackMode);
@@ -513,8 +516,10 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
     m_FinalSize = size;
     m_ptLocation = CPoint(x, y);
     const int nShadow = bCustomize ? 0 : m_iShadowSize;
+    m_bScrollButtonsPlaced = FALSE;
     SetWindowPos(NULL, x, y, size.cx + nShadow, size.cy + nShadow, SWP_NOZORDER | SWP_NOACTIVATE);
-    UpdateScrollButtons();
+    if (!m_bScrollButtonsPlaced)
+        UpdateScrollButtons();
     if (bCustomize)
         GetMenuBar()->LayoutButtons();
     m_bInRecalc = FALSE;
@@ -558,6 +563,7 @@ void CTavoPPopupMenu::UpdateScrollButtons()
                                uiFlags);
     m_nMenuBarHeight = rectBar.Height();
     GetMenuBar()->LayoutButtons();
+    m_bScrollButtonsPlaced = TRUE;
     if (rectUpOld != m_rectScrollUp)
         InvalidateRect(rectUpOld.IsRectEmpty() ? m_rectScrollUp : rectUpOld);
     if (rectDnOld != m_rectScrollDn)

@@ -185,6 +185,9 @@ protected:
     CRect m_rectTearOffCaption;
     CToolTipCtrl m_wndToolTip;
     BOOL m_bInRecalc;
+    // Set by each placement of the scroll buttons and the bar, so that a relayout whose resize
+    // already placed them does not place them again.
+    BOOL m_bScrollButtonsPlaced;
 
     static CTavoPPopupMenu* m_pActivePopupMenu;
     static clock_t m_nLastAnimTime;
