@@ -416,16 +416,69 @@ TEST_F(SheetFixture, ToolbarsPageListsTheFrameToolbarsWithTheirState)
     EXPECT_TRUE(bar1.AreTextLabels());
     ClickCheck(pPage, IDC_TAVOP_TEXT_LABELS, FALSE);
     EXPECT_FALSE(bar1.AreTextLabels());
+}
 
-    // The check mark of a closable toolbar shows and hides it.
-    if (bar2.CanBeClosed())
+namespace {
+
+// Reaches the bars' behaviour flags, which say whether the user may close a bar.
+struct BehaviourAccess : CTavoPBaseControlBar
+{
+    static DWORD& Of(CTavoPBaseControlBar& bar)
     {
-        SelectRow(pPage, nRow2);
-        pPage->m_wndToobarList.SetCheck(nRow2, 1);
-        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TAVOP_TOOLBARS_LIST, CLBN_CHKCHANGE),
-                           (LPARAM)pPage->m_wndToobarList.GetSafeHwnd());
-        EXPECT_TRUE(bar2.IsWindowVisible());
+        return bar.*(&BehaviourAccess::m_dwControlBarBehaviour);
     }
+};
+
+} // namespace
+
+TEST_F(SheetFixture, ToolbarThatCannotBeClosedStaysCheckedAndBeeps)
+{
+    BehaviourAccess::Of(bar1) &= ~(DWORD)TAVOP_CBRS_CLOSE;
+    BehaviourAccess::Of(bar2) |= TAVOP_CBRS_CLOSE;
+    Open(0);
+    CTavoPToolbarsPage* pPage = ToolbarsPage();
+    CTavoPToolbarsCheckListBox& list = pPage->m_wndToobarList;
+    const int nRow1 = RowOf(pPage, &bar1), nRow2 = RowOf(pPage, &bar2);
+    EXPECT_FALSE(list.IsRowEnabled(nRow1));
+    EXPECT_TRUE(list.IsRowEnabled(nRow2));
+
+    // A cleared check mark (as a message would clear it) comes back with a beep.
+    SelectRow(pPage, nRow1);
+    list.SetCheck(nRow1, 0);
+    pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TAVOP_TOOLBARS_LIST, CLBN_CHKCHANGE),
+                       (LPARAM)list.GetSafeHwnd());
+    EXPECT_EQ(1, list.GetCheck(nRow1));
+    EXPECT_TRUE(bar1.IsWindowVisible());
+    EXPECT_EQ(1u, CTestSeams::Beeps().size());
+
+    // Double-clicking the row's text: a beep for the locked bar; the closable one hides.
+    CRect rect;
+    list.GetItemRect(nRow1, rect);
+    const LPARAM lText1 = MAKELPARAM(rect.left + 60, rect.CenterPoint().y);
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lText1);
+    list.SendMessage(WM_LBUTTONUP, 0, lText1);
+    list.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lText1);
+    list.SendMessage(WM_LBUTTONUP, 0, lText1);
+    EXPECT_EQ(1, list.GetCheck(nRow1));
+    EXPECT_TRUE(bar1.IsWindowVisible());
+    EXPECT_EQ(2u, CTestSeams::Beeps().size());
+
+    list.GetItemRect(nRow2, rect);
+    const LPARAM lText2 = MAKELPARAM(rect.left + 60, rect.CenterPoint().y);
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lText2);
+    list.SendMessage(WM_LBUTTONUP, 0, lText2);
+    list.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lText2);
+    list.SendMessage(WM_LBUTTONUP, 0, lText2);
+    EXPECT_EQ(0, list.GetCheck(nRow2));
+    EXPECT_FALSE(bar2.IsWindowVisible());
+    EXPECT_EQ(2u, CTestSeams::Beeps().size());
+
+    // Its check mark set again shows it again.
+    list.SetCheck(nRow2, 1);
+    pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TAVOP_TOOLBARS_LIST, CLBN_CHKCHANGE),
+                       (LPARAM)list.GetSafeHwnd());
+    EXPECT_TRUE(bar2.IsWindowVisible());
+    EXPECT_EQ(2u, CTestSeams::Beeps().size());
 }
 
 TEST_F(SheetFixture, ToolbarsPageQuestionsAreAnsweredBothWays)

@@ -167,9 +167,14 @@ void CTavoPToolbarCustomize::AddToolBar(LPCTSTR lpszCategory, const CTavoPToolBa
     }
 }
 
-template <class FAdd>
-void CTavoPToolbarCustomize::FillCategories(FAdd add, BOOL bAllCategories) const
+template <class TControl>
+void CTavoPToolbarCustomize::FillCategories(TControl& wndCategory, BOOL bAllCategories) const
 {
+    auto add = [&](const CString& strName, CObList* pList) {
+        const int nIndex = wndCategory.AddString(strName);
+        if (nIndex >= 0)
+            wndCategory.SetItemDataPtr(nIndex, pList);
+    };
     for (POSITION pos = m_strCategoriesList.GetHeadPosition(); pos != NULL;)
     {
         const CString strCategory = m_strCategoriesList.GetNext(pos);
@@ -193,25 +198,13 @@ void CTavoPToolbarCustomize::FillCategories(FAdd add, BOOL bAllCategories) const
 
 void CTavoPToolbarCustomize::FillCategoriesListBox(CListBox& wndCategory, BOOL bAllCategories) const
 {
-    FillCategories(
-        [&](const CString& strName, CObList* pList) {
-            const int nIndex = wndCategory.AddString(strName);
-            if (nIndex >= 0)
-                wndCategory.SetItemDataPtr(nIndex, pList);
-        },
-        bAllCategories);
+    FillCategories(wndCategory, bAllCategories);
 }
 
 void CTavoPToolbarCustomize::FillCategoriesComboBox(CComboBox& wndCategory,
                                                     BOOL bAllCategories) const
 {
-    FillCategories(
-        [&](const CString& strName, CObList* pList) {
-            const int nIndex = wndCategory.AddString(strName);
-            if (nIndex >= 0)
-                wndCategory.SetItemDataPtr(nIndex, pList);
-        },
-        bAllCategories);
+    FillCategories(wndCategory, bAllCategories);
 }
 
 LPCTSTR CTavoPToolbarCustomize::GetCommandName(UINT uiCmd) const

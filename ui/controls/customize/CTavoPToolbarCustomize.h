@@ -56,9 +56,9 @@ public:
     static const DWORD m_HelpIds[];
 
 protected:
-    // Row data of a category: its button list; the all-commands row comes last.
-    template <class FAdd>
-    void FillCategories(FAdd add, BOOL bAllCategories) const;
+    // One row per category with its button list as data; the all-commands row comes last.
+    template <class TControl>
+    void FillCategories(TControl& wndCategory, BOOL bAllCategories) const;
 
     CMapStringToPtr m_ButtonsByCategory;
     CStringList m_strCategoriesList;
