@@ -81,8 +81,7 @@ void PASCAL CFrameWnd::UpdateAllFramesOnIdle(CWnd* pSkip)
 
 // ---- creation ----
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
-                          CCreateContext* pContext)
+LPCTSTR CFrameWnd::PrepareLoad(UINT nIDResource)
 {
     m_nIDHelp = nIDResource;
     HINSTANCE hInst = AfxGetResourceHandle();
@@ -96,11 +95,19 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
         int nNewLine = strFullString.Find('\n');
         m_strTitle = nNewLine >= 0 ? strFullString.Left(nNewLine) : strFullString;
     }
+    return lpszClass;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext)
+{
+    LPCTSTR lpszClass = PrepareLoad(nIDResource);
     LoadAccelTable(MAKEINTRESOURCE(nIDResource));
 
-    LPCTSTR lpszMenu = ::FindResource(hInst, MAKEINTRESOURCE(nIDResource), RT_MENU) != nullptr
-                           ? MAKEINTRESOURCE(nIDResource)
-                           : nullptr;
+    LPCTSTR lpszMenu =
+        ::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource), RT_MENU) != nullptr
+            ? MAKEINTRESOURCE(nIDResource)
+            : nullptr;
     if (!Create(lpszClass, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0L,
                 pContext))
         return FALSE; // the object is gone (PostNcDestroy)

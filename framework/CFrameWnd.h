@@ -129,6 +129,10 @@ public:
     void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
 protected:
+    // What loading a frame from a resource ID starts with: the help ID, the title from the
+    // string and a window class with the icon; the class name is returned.
+    LPCTSTR PrepareLoad(UINT nIDResource);
+
     CView* m_pViewActive;
     HMENU m_hMenuAlt;
 

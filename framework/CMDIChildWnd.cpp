@@ -95,17 +95,7 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                              CCreateContext* pContext)
 {
-    m_nIDHelp = nIDResource;
-    HINSTANCE hInst = AfxGetResourceHandle();
-    HICON hIcon = ::LoadIcon(hInst, MAKEINTRESOURCE(nIDResource));
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                            (HBRUSH)(COLOR_WINDOW + 1), hIcon);
-    CString strFullString;
-    if (strFullString.LoadString(nIDResource))
-    {
-        int nNewLine = strFullString.Find('\n');
-        m_strTitle = nNewLine >= 0 ? strFullString.Left(nNewLine) : strFullString;
-    }
+    LPCTSTR lpszClass = PrepareLoad(nIDResource);
     // The template's shared menu and accelerators, when the frame belongs to one.
     if (pContext != nullptr)
     {

@@ -355,6 +355,29 @@ TEST_F(MenuBar, MenusNotBuiltByTheBarSurviveIt)
     EXPECT_FALSE(::IsMenu(hFrameMenu));
 }
 
+TEST_F(MenuBar, TakesTheWholeLengthOfItsRowOnEitherSide)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    CRect rectClient, rectBar;
+    pSdi->GetClientRect(rectClient);
+    bar.GetWindowRect(rectBar);
+    EXPECT_EQ(rectClient.Width(), rectBar.Width());
+    EXPECT_GT(bar.GetButton(1)->Rect().left, bar.GetButton(0)->Rect().left);
+
+    pSdi->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+    pSdi->RecalcLayout();
+    PumpWhile(20);
+    ASSERT_FALSE(bar.IsHorizontal());
+    CRect rectDock;
+    bar.GetParent()->GetClientRect(rectDock);
+    bar.GetWindowRect(rectBar);
+    EXPECT_EQ(rectDock.Height(), rectBar.Height());
+    EXPECT_LT(rectBar.Width(), rectBar.Height());
+    EXPECT_GE(bar.GetButton(1)->Rect().top, bar.GetButton(0)->Rect().bottom);
+}
+
 // Gives access to the toolbars' list of commands that shortened menus always show.
 struct BasicCommandsAccess : CTavoPToolBar
 {
@@ -476,6 +499,8 @@ TEST_F(MdiMenuBar, EachDocumentShowsItsTemplatesMenuAndKeepsItsCustomization)
     ASSERT_NE(nullptr, pMdi);
     CTavoPMenuBar& bar = pMdi->m_wndMenuBar;
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
+    // Nothing is stored yet: each menu is built from its resource and announced.
+    EXPECT_EQ(pMdi->m_resets, (std::vector<UINT>{kNoteMenu, kSheetMenu, kFrameMenu}));
 
     CMDIChildWnd* pNote = OpenDocument(g_pNotes);
     ASSERT_NE(nullptr, pNote);
@@ -502,6 +527,26 @@ TEST_F(MdiMenuBar, EachDocumentShowsItsTemplatesMenuAndKeepsItsCustomization)
     EXPECT_EQ(std::string::npos, notes.find("&Window"));
     EXPECT_TRUE(RegistryTestKey::Exists(kBase + "TavoToolBar-130"));
     EXPECT_TRUE(RegistryTestKey::Exists(kBase + "TavoToolBar-0"));
+
+    pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    EXPECT_TRUE(pMdi->m_resets.empty());
+    pNote = OpenDocument(g_pNotes);
+    ASSERT_NE(nullptr, pNote);
+    EXPECT_EQ(Texts(pMdi->m_wndMenuBar), (std::vector<std::string>{"&File", "&Notes"}));
+}
+
+TEST_F(MdiMenuBar, TemplateMenuWithoutAStoredStateDoesNotTakeTheFramesPlaceAtTheStart)
+{
+    ASSERT_NE(nullptr, Open<MdiFrame>());
+    Close();
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, (kBase + "TavoToolBar-130").c_str());
+
+    MdiFrame* pMdi = Open<MdiFrame>();
+    ASSERT_NE(nullptr, pMdi);
+    EXPECT_EQ(pMdi->m_resets, (std::vector<UINT>{kSheetMenu}));
+    EXPECT_EQ(pMdi->m_wndMenuBar.GetDefaultMenu(), pMdi->m_wndMenuBar.GetMenu());
+    EXPECT_EQ(Texts(pMdi->m_wndMenuBar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
 }
 
 TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenus)
@@ -513,6 +558,7 @@ TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenu
     ASSERT_NE(nullptr, pNote);
     ASSERT_TRUE(bar.RemoveButton(1));
     HMENU hOld = g_pNotes->m_hMenuShared;
+    HMENU hOldFrameMenu = bar.GetDefaultMenu();
 
     ASSERT_TRUE(bar.RestoreOriginalState());
     EXPECT_NE(hOld, g_pNotes->m_hMenuShared);
@@ -521,7 +567,10 @@ TEST_F(MdiMenuBar, RestoringTheOriginalStateGivesTheTemplatesAndDocumentsNewMenu
     EXPECT_EQ(g_pNotes->m_hMenuShared, pNote->m_hMenuShared);
     EXPECT_EQ(g_pNotes->m_hMenuShared, bar.GetMenu());
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Notes", "&Window"}));
-    EXPECT_EQ(pMdi->m_hMenuDefault, bar.GetDefaultMenu());
+    // The frame's menu is replaced as well, and the frame is told.
+    EXPECT_FALSE(::IsMenu(hOldFrameMenu));
+    EXPECT_TRUE(::IsMenu(bar.GetDefaultMenu()));
+    EXPECT_EQ(pMdi->GetFrameImpl()->GetDefaultMenu(), bar.GetDefaultMenu());
 }
 
 TEST_F(MdiMenuBar, MaximizedDocumentPutsItsButtonsOnTheBarAndTheyAct)
@@ -602,6 +651,25 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
     ASSERT_NE((HMENU)NULL, hPopup);
     EXPECT_NE(0u, ::GetMenuState(hPopup, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
     ::DestroyMenu(hPopup);
+
+    // An item chosen in the icon's popup reaches the frame as a command and the document as a
+    // system command.
+    pMdi->SendMessage(WM_COMMAND, SC_RESTORE);
+    PumpWhile(20);
+    EXPECT_FALSE(pNote->IsZoomed());
+    EXPECT_FALSE(bar.IsMaximizeMode());
+    pNote->MDIMaximize();
+    PumpWhile(20);
+    pIcon = DYNAMIC_DOWNCAST(CTavoPToolbarSystemMenuButton, bar.GetButton(0));
+    ASSERT_NE(nullptr, pIcon);
+
+    // Once its close is enabled again, the double click closes it.
+    const HWND hwndNote = pNote->m_hWnd;
+    ::EnableMenuItem(::GetSystemMenu(hwndNote, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    pIcon->OnDblClick(&bar);
+    Idle();
+    EXPECT_FALSE(::IsWindow(hwndNote));
+    EXPECT_FALSE(bar.IsMaximizeMode());
 }
 
 } // namespace

@@ -222,6 +222,51 @@ BOOL CTavoPFrameImpl::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
     return FALSE;
 }
 
+BOOL CTavoPFrameImpl::PreTranslateKeys(MSG* pMsg, BOOL& bResult)
+{
+    bResult = TRUE;
+    CTavoPPopupMenu* pPopup = OpenPopup();
+    switch (pMsg->message)
+    {
+    case WM_SYSKEYDOWN:
+        if (pPopup != NULL && pMsg->wParam == VK_MENU)
+        {
+            pPopup->SendMessage(WM_CLOSE);
+            return TRUE;
+        }
+        // A minimized frame still lets system keys through, so that Alt+F4 closes it.
+        return !m_pFrame->IsIconic() && ProcessKeyboard((int)pMsg->wParam);
+    case WM_KEYDOWN:
+    {
+        if (IsHelpKey(pMsg))
+            return FALSE;
+        BOOL bProcessAccel = TRUE;
+        if (ProcessKeyboard((int)pMsg->wParam, &bProcessAccel))
+            return TRUE;
+        bResult = FALSE;
+        return !bProcessAccel;
+    }
+    case WM_KEYUP:
+        // Released after a mnemonic, Alt arrives as a plain key release, which the window's
+        // default handling would take for a request of the system menu.
+        return pMsg->wParam == VK_MENU && pPopup != NULL;
+    case WM_SYSKEYUP:
+        // The release of Alt after a mnemonic opened a menu leaves the focus with that menu.
+        if (pPopup != NULL)
+            return TRUE;
+        if (m_pMenuBar != NULL && ::IsWindow(m_pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
+        {
+            if (CWnd::GetFocus() == (CWnd*)m_pMenuBar)
+                m_pFrame->SetFocus();
+            else
+                m_pMenuBar->SetFocus();
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
 BOOL CTavoPFrameImpl::ProcessMouseClick(UINT uiMsg, CPoint ptScreen, HWND hwnd)
 {
     const BOOL bCustomize = CTavoPToolBar::IsCustomizeMode();

@@ -33,6 +33,9 @@ public:
 
     // ---- input before the framework sees it; TRUE when the message is eaten ----
     BOOL ProcessKeyboard(int nKey, BOOL* pbProcessAccel = NULL);
+    // The frame's pre-translation of key presses and releases for menus: TRUE when the frame
+    // answers bResult at once, without its own translation.
+    BOOL PreTranslateKeys(MSG* pMsg, BOOL& bResult);
     BOOL ProcessMouseClick(UINT uiMsg, CPoint ptScreen, HWND hwnd);
     BOOL TranslateMnemonic(UINT nChar);
     BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* pWndFrame);

@@ -46,10 +46,6 @@ BOOL CTavoPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
     m_Impl.SetDockManager(&m_dockManager);
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
-    // The menu bar took the menu off the window before the framework could note it as the
-    // frame's own: the frame keeps owning it.
-    if (m_hMenuDefault == NULL)
-        m_hMenuDefault = m_Impl.GetDefaultMenu();
     m_Impl.OnLoadFrame();
     return TRUE;
 }
@@ -139,54 +135,13 @@ BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
     switch (pMsg->message)
     {
     case WM_SYSKEYDOWN:
-    {
-        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
-        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
-        {
-            pPopup->SendMessage(WM_CLOSE);
-            return TRUE;
-        }
-        // A minimized frame still lets system keys through, so that Alt+F4 closes it.
-        if (!IsIconic() && m_Impl.ProcessKeyboard((int)pMsg->wParam))
-            return TRUE;
-        break;
-    }
-    case WM_CONTEXTMENU:
-        // Its first parameter is a window, not a key: the keyboard handler has no part in it.
-        break;
     case WM_KEYDOWN:
-    {
-        if (CTavoPFrameImpl::IsHelpKey(pMsg))
-            break;
-        BOOL bProcessAccel = TRUE;
-        if (m_Impl.ProcessKeyboard((int)pMsg->wParam, &bProcessAccel))
-            return TRUE;
-        if (!bProcessAccel)
-            return FALSE;
-        break;
-    }
     case WM_KEYUP:
-        // Released after a mnemonic, Alt arrives as a plain key release, which the window's
-        // default handling would take for a request of the system menu.
-        if (pMsg->wParam == VK_MENU && CTavoPPopupMenu::GetActiveMenu() != NULL &&
-            ::IsWindow(CTavoPPopupMenu::GetActiveMenu()->GetSafeHwnd()))
-            return TRUE;
-        break;
     case WM_SYSKEYUP:
     {
-        // The release of Alt after a mnemonic opened a menu leaves the focus with that menu.
-        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
-        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()))
-            return TRUE;
-        CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
-        if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
-        {
-            if (CWnd::GetFocus() == pMenuBar)
-                SetFocus();
-            else
-                pMenuBar->SetFocus();
-            return TRUE;
-        }
+        BOOL bResult = FALSE;
+        if (m_Impl.PreTranslateKeys(pMsg, bResult))
+            return bResult;
         break;
     }
     case WM_NCLBUTTONDOWN:

@@ -106,6 +106,12 @@ int CTavoPMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         pFrame->GetFrameImpl()->SetMenuBar(this);
     else if (CTavoPMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CTavoPMDIFrameWnd, pParent))
         pMDIFrame->GetFrameImpl()->SetMenuBar(this);
+    // A menu the frame does not hold as its own (a frame made from a resource hands its menu
+    // over before it notes it) is this bar's to destroy.
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pParent);
+    if (m_hDefaultMenu != NULL && pFrame != NULL && pFrame->m_hMenuDefault != m_hDefaultMenu &&
+        !OwnsMenu(m_hDefaultMenu))
+        m_builtMenus.push_back(m_hDefaultMenu);
 
     CString strName;
     {

@@ -88,6 +88,9 @@ protected:
     // Replaces the buttons by the items of a menu resource, as the bar's reset items too.
     void LoadResetItems(UINT uiResId);
     void BuildButtons(HMENU hMenu);
+    // After the buttons of another menu were in the bar: the window buttons come back when
+    // bMaximize, and the bar and its frame lay out again.
+    void ShowAgain(BOOL bMaximize);
     void AddWindowButtons(CWnd* pChild);
     void RemoveWindowButtons();
     BOOL IsWindowButton(const CTavoPToolbarButton* pButton) const;
@@ -117,7 +120,8 @@ protected:
     CSize m_szSystemButton;
     CWnd* m_pMenuPage;
     BOOL m_bLoadingState;
-    // Menus this bar loaded from the resources and has not handed to a frame or template.
+    // Menus this bar loaded from the resources, or took over from its frame, and has not handed
+    // to a frame or template.
     std::vector<HMENU> m_builtMenus;
 
 public:

@@ -93,6 +93,18 @@ void CTavoPMenuBar::LoadResetItems(UINT uiResId)
     ::DestroyMenu(hMenu);
 }
 
+void CTavoPMenuBar::ShowAgain(BOOL bMaximize)
+{
+    if (bMaximize)
+        RestoreMaximizeMode(FALSE);
+    if (GetSafeHwnd() == NULL)
+        return;
+    AdjustLayout();
+    if (m_pParentWnd != NULL && ::IsWindow(m_pParentWnd->GetSafeHwnd()))
+        m_pParentWnd->RecalcLayout();
+    Invalidate();
+}
+
 BOOL CTavoPMenuBar::LoadOriginalItems(CTavoPRegistry& reg)
 {
     // Without the resource's items to compare with, a merge would drop every stored button.
@@ -107,6 +119,8 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
     const BOOL bMaximize = m_bMaximizeMode;
     SetMaximizeMode(FALSE, NULL, FALSE);
     CWnd* pOwner = OwnerFrame();
+    // Rebuilding a menu makes it the bar's for a while; the bar goes back to the menu it shows.
+    const HMENU hShown = m_hMenu;
 
     // Reads one menu's stored buttons; a state that cannot be read gives the menu's own items,
     // announced to the owner frame.
@@ -135,7 +149,6 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
         CreateFromMenu(hMenu, bDefault, TRUE);
         pOwner->SendMessage(WM_TAVOTOOLBAR_RESETMENU, uiResId);
         GetBarStateCache().Save(CacheKey(hMenu), this);
-        m_hMenu = hMenu;
     };
 
     for (CMultiDocTemplate* pTemplate : MenuTemplates())
@@ -152,6 +165,8 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
         loadMenu(m_hDefaultMenu, m_uiDefMenuResId, ids, TRUE);
     }
 
+    if (hShown != NULL)
+        m_hMenu = hShown;
     if (m_hMenu != NULL && GetBarStateCache().Load(CacheKey(m_hMenu), this))
     {
         if (bMaximize)
@@ -189,15 +204,7 @@ BOOL CTavoPMenuBar::SaveState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
 
     if (m_hMenu != NULL)
         GetBarStateCache().Load(CacheKey(m_hMenu), this);
-    if (bMaximize)
-        RestoreMaximizeMode(FALSE);
-    if (GetSafeHwnd() != NULL)
-    {
-        AdjustLayout();
-        if (m_pParentWnd != NULL && ::IsWindow(m_pParentWnd->GetSafeHwnd()))
-            m_pParentWnd->RecalcLayout();
-        Invalidate();
-    }
+    ShowAgain(bMaximize);
     return TRUE;
 }
 
@@ -302,14 +309,6 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
         if (!GetBarStateCache().Load(CacheKey(hShown), this))
             BuildButtons(hShown);
     }
-    if (bMaximize)
-        RestoreMaximizeMode(FALSE);
-    if (GetSafeHwnd() != NULL)
-    {
-        AdjustLayout();
-        if (m_pParentWnd != NULL && ::IsWindow(m_pParentWnd->GetSafeHwnd()))
-            m_pParentWnd->RecalcLayout();
-        Invalidate();
-    }
+    ShowAgain(bMaximize);
     return TRUE;
 }
