@@ -222,6 +222,23 @@ LPCTSTR CTavoPToolbarCustomize::GetCommandName(UINT uiCmd) const
     return nullptr;
 }
 
+void CTavoPToolbarCustomize::FillAllCommandsList(CListBox& wndListOfCommands) const
+{
+    void* pAll = nullptr;
+    if (!m_ButtonsByCategory.Lookup(m_strAllCommands, pAll) || pAll == nullptr)
+        return;
+    const CObList* pList = (const CObList*)pAll;
+    for (POSITION pos = pList->GetHeadPosition(); pos != NULL;)
+    {
+        const CTavoPToolbarButton* pButton = (const CTavoPToolbarButton*)pList->GetNext(pos);
+        if (pButton->m_nID == 0 || pButton->m_nID == (UINT)-1)
+            continue;
+        const int nIndex = wndListOfCommands.AddString(pButton->m_strText);
+        if (nIndex >= 0)
+            wndListOfCommands.SetItemData(nIndex, pButton->m_nID);
+    }
+}
+
 int CTavoPToolbarCustomize::GetCountInCategory(LPCTSTR lpszItemName,
                                                const CObList& lstCommands) const
 {

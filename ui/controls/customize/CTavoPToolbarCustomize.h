@@ -40,6 +40,8 @@ public:
     void FillCategoriesListBox(CListBox& wndCategory, BOOL bAllCategories = TRUE) const;
     void FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAllCategories = TRUE) const;
     LPCTSTR GetCommandName(UINT uiCmd) const;
+    // Every command of the all-commands category by its name, with the command ID as item data.
+    void FillAllCommandsList(CListBox& wndListOfCommands) const;
     int GetCountInCategory(LPCTSTR lpszItemName, const CObList& lstCommands) const;
 
     const CString& GetAllCommandsName() const { return m_strAllCommands; }
