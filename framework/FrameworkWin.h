@@ -39,6 +39,8 @@
 #include "framework/CEdit.h"
 #include "framework/CComboBox.h"
 #include "framework/CListBox.h"
+#include "framework/CCheckListBox.h"
+#include "framework/CWaitCursor.h"
 #include "framework/CListCtrl.h"
 #include "framework/CHeaderCtrl.h"
 #include "framework/CDateTimeCtrl.h"

@@ -70,6 +70,8 @@ public:
     virtual void SetButtonStyle(int nIndex, UINT nStyle);
     virtual BOOL AllowShowTextLabels() const { return TRUE; }
     virtual BOOL CanBeRestored() const { return m_uiOriginalResID != 0; }
+    // Whether the owning frame made this bar as a user-defined toolbar.
+    BOOL IsUserDefined() const;
     virtual BOOL RestoreOriginalState();
     virtual void OnReset() {}
     virtual int HitTest(CPoint point);
@@ -215,6 +217,7 @@ public:
     static const CObList& GetAllToolbars();
     static void AddBasicCommand(UINT uiCmd);
     static BOOL IsBasicCommand(UINT uiCmd);
+    static BOOL HasBasicCommands() { return !BasicCommands().IsEmpty(); }
     static BOOL IsCommandRarelyUsed(UINT uiCmd);
     static void AddCommandUsage(UINT uiCommand);
     static BOOL IsCustomizeMode() { return m_bCustomizeMode; }
@@ -242,6 +245,8 @@ public:
     static void SetUserImages(CTavoPToolbarImageList* pUserImages) { m_pUserImages = pUserImages; }
     // The image of a command in the shared normal strip, -1 when it has none.
     static int GetDefaultImage(UINT uiID);
+    // Every command with its image in the shared normal strip.
+    static const CMap<UINT, UINT, int, int>& GetDefaultImages() { return DefaultImages(); }
 
     // Options shared by all toolbars.
     static BOOL m_bShowTooltips;

@@ -3,6 +3,9 @@
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "res/LibraryIds.h"
 #include "ui/commandbars/CTavoPReBar.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/frames/CTavoPMDIFrameWnd.h"
+#include "ui/controls/customize/CTavoPToolbarCustomize.h"
 #include "ui/commandbars/managers/CTavoPUserTool.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -457,10 +460,26 @@ LRESULT CALLBACK CTavoPToolBar::HotTrackingHookProc(int nCode, WPARAM wParam, LP
 
 // ---- size changes ----
 
-void CTavoPToolBar::OnWindowPosChanged(WINDOWPOS*)
+void CTavoPToolBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 {
     const CSize sizeOld = m_sizeLast;
+    const UINT nFlags = lpwndpos != NULL ? lpwndpos->flags : 0;
     Default();
+    CTavoPToolbarCustomize* pSheet = CTavoPToolbarCustomize::GetActiveSheet();
+    if (m_bCustomizeMode && pSheet != NULL && !m_bLocked)
+    {
+        if (nFlags & SWP_HIDEWINDOW)
+        {
+            pSheet->AddToolbar(this, FALSE);
+            if (m_pSelToolbar == this)
+            {
+                m_iSelected = -1;
+                m_pSelToolbar = NULL;
+            }
+        }
+        else if (nFlags & SWP_SHOWWINDOW)
+            pSheet->AddToolbar(this, TRUE);
+    }
     CRect rectWindow;
     GetWindowRect(rectWindow);
     m_sizeLast = rectWindow.Size();
@@ -468,4 +487,18 @@ void CTavoPToolBar::OnWindowPosChanged(WINDOWPOS*)
     if (m_sizeLast.cx > sizeOld.cx || m_sizeLast.cy > sizeOld.cy ||
         (pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CTavoPReBar))))
         RedrawWindow(NULL, NULL, RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+BOOL CTavoPToolBar::IsUserDefined() const
+{
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
+    if (pFrame == NULL) // a floating bar's parents lead to its mini frame, not to its frame
+        pFrame = GetDockSiteFrame();
+    if (pFrame == NULL)
+        pFrame = GetTopLevelFrame();
+    if (CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pFrame))
+        return pLibraryFrame->GetFrameImpl()->IsUserDefinedToolbar(this);
+    if (CTavoPMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CTavoPMDIFrameWnd, pFrame))
+        return pMDIFrame->GetFrameImpl()->IsUserDefinedToolbar(this);
+    return FALSE;
 }
