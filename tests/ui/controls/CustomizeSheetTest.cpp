@@ -1,6 +1,10 @@
-// The customization sheet in a library frame: its catalogue, the Commands, Toolbars and Options pages, the toolbar check list and the toolbar name dialog, with every question answered both ways.
+// The customization sheet in a library frame: its catalogue, the pages it holds, the Commands, Toolbars and Options pages, the toolbar check list and the toolbar name dialog, with every question answered both ways.
 #include "tests/ui/commandbars/CustomizeTestSupport.h"
 #include "ui/controls/customize/CTavoPCustomizePage.h"
+#include "ui/controls/customize/CTavoPKeyboardPage.h"
+#include "ui/controls/customize/CTavoPMousePage.h"
+#include "ui/commandbars/managers/CTavoPMouseManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/controls/customize/CTavoPOptionsPage.h"
 #include "ui/controls/customize/CTavoPToolbarCustomize.h"
 #include "ui/controls/customize/CTavoPToolbarsCheckListBox.h"
@@ -77,13 +81,18 @@ protected:
         pSheet = nullptr;
         CustomizeFixture::TearDown();
     }
-    // The sheet made modeless over the frame, the given page active.
+    // The sheet made modeless over the frame, the given page active (kOptionsPage: the Options
+    // page, wherever the sheet put it).
+    static const int kOptionsPage = -1;
     void Open(UINT uiFlags = TAVOCUSTOMIZE_TEXT_LABELS, int nPage = 0, BOOL bUserToolbars = FALSE,
               BOOL bPersonalization = FALSE)
     {
         pSheet = new CTavoPToolbarCustomize(pFrame, uiFlags, bUserToolbars, bPersonalization);
         FillCatalogue(*pSheet);
-        pSheet->SetActivePage(nPage);
+        if (nPage == kOptionsPage)
+            pSheet->SetActivePage(pSheet->GetOptionsPage());
+        else
+            pSheet->SetActivePage(nPage);
         ASSERT_TRUE(pSheet->Create(pFrame));
         PumpMessages();
     }
@@ -193,7 +202,6 @@ TEST_F(SheetFixture, SheetHoldsCustomizeModeAndTheActivePointerWhileItsWindowLiv
     Open();
     EXPECT_EQ(pSheet, CTavoPToolbarCustomize::GetActiveSheet());
     EXPECT_TRUE(CTavoPToolBar::IsCustomizeMode());
-    EXPECT_EQ(3, pSheet->GetPageCount());
 
     // A toolbar hidden and shown while the sheet is open moves its check mark.
     CTavoPToolbarsPage* pPage = ToolbarsPage();
@@ -211,6 +219,58 @@ TEST_F(SheetFixture, SheetHoldsCustomizeModeAndTheActivePointerWhileItsWindowLiv
     // A toolbar hidden now calls no sheet.
     bar2.ShowControlBar(FALSE, FALSE, FALSE);
     EXPECT_FALSE(bar2.IsWindowVisible());
+}
+
+namespace {
+
+// The texts of the sheet's tabs, left to right.
+std::vector<std::string> TabTexts(CTavoPToolbarCustomize& sheet)
+{
+    std::vector<std::string> texts;
+    const HWND hTabs = (HWND)::SendMessage(sheet.GetSafeHwnd(), PSM_GETTABCONTROL, 0, 0);
+    const int nCount = hTabs != NULL ? TabCtrl_GetItemCount(hTabs) : 0;
+    for (int i = 0; i < nCount; i++)
+    {
+        char szText[64] = "";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = szText;
+        item.cchTextMax = sizeof(szText);
+        ::SendMessage(hTabs, TCM_GETITEMA, i, (LPARAM)&item);
+        texts.push_back(szText);
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(SheetFixture, SheetHoldsThePagesItsManagersCanServeInOrder)
+{
+    // Without the managers, pages that would edit nothing stay away.
+    Open();
+    EXPECT_EQ((std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Options"}),
+              TabTexts(*pSheet));
+    EXPECT_EQ(nullptr, pSheet->GetMousePage());
+    delete pSheet;
+    pSheet = nullptr;
+
+    CTavoPWorkspace workspace(TRUE);
+    CTavoPMouseManager mouseManager;
+    workspace.m_pMouseManager = &mouseManager;
+    Open();
+    EXPECT_EQ((std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Mouse", "Options"}),
+              TabTexts(*pSheet));
+    // The pages of the managers open inside the sheet.
+    for (CPropertyPage* pPage :
+         {(CPropertyPage*)pSheet->GetKeyboardPage(), (CPropertyPage*)pSheet->GetMousePage()})
+    {
+        ASSERT_TRUE(pSheet->SetActivePage(pPage));
+        PumpMessages();
+        EXPECT_TRUE(::IsWindow(pPage->GetSafeHwnd()));
+    }
+    delete pSheet;
+    pSheet = nullptr;
+    workspace.m_pMouseManager = nullptr;
 }
 
 namespace {
@@ -616,7 +676,7 @@ TEST_F(SheetFixture, OptionsPageSetsTheProcessWideOptions)
     const BOOL bLarge = CTavoPToolBar::IsLargeIcons();
     const BOOL bLook = CTavoPVisualManager::GetInstance()->IsLook2000();
     CTavoPToolBar::AddBasicCommand(kOpen);
-    Open(TAVOCUSTOMIZE_LOOK_2000, 2, FALSE, TRUE);
+    Open(TAVOCUSTOMIZE_LOOK_2000, kOptionsPage, FALSE, TRUE);
     CTavoPOptionsPage* pPage = pSheet->GetOptionsPage();
     const HWND hPage = Page(pPage);
     ASSERT_NE(nullptr, hPage);
@@ -677,7 +737,7 @@ TEST_F(SheetFixture, OptionsPageSetsTheProcessWideOptions)
 TEST_F(SheetFixture, OptionsPageHidesWhatTheSheetDoesNotOffer)
 {
     // Personalization not offered and no Look 2000 flag: both are hidden and disabled.
-    Open(0, 2, FALSE, FALSE);
+    Open(0, kOptionsPage, FALSE, FALSE);
     const HWND hPage = Page(pSheet->GetOptionsPage());
     ASSERT_NE(nullptr, hPage);
     for (int nID : {IDC_TAVOP_RECENT_MENUS, IDC_TAVOP_RESET_USAGE, IDC_TAVOP_PERSONALIZED_LABEL,

@@ -1,5 +1,7 @@
 #include "ui/controls/customize/CTavoPToolbarCustomize.h"
 #include "ui/controls/customize/CTavoPCustomizePage.h"
+#include "ui/controls/customize/CTavoPKeyboardPage.h"
+#include "ui/controls/customize/CTavoPMousePage.h"
 #include "ui/controls/customize/CTavoPOptionsPage.h"
 #include "ui/controls/customize/CTavoPToolbarsPage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -68,7 +70,8 @@ CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiF
                                                LPCTSTR lpszAllCommands)
     : CPropertySheet("Customize", pParentFrame), m_strAllCommands(lpszAllCommands),
       m_pToolbarsPage(nullptr), m_pCustomizePage(nullptr), m_pOptionsPage(nullptr),
-      m_pParentFrame(pParentFrame), m_uiFlags(uiFlags), m_bEnteredCustomizeMode(FALSE)
+      m_pKeyboardPage(nullptr), m_pMousePage(nullptr), m_pParentFrame(pParentFrame),
+      m_uiFlags(uiFlags), m_bEnteredCustomizeMode(FALSE)
 {
     // The all-commands category exists from the start, so that it is always the last row.
     m_ButtonsByCategory.SetAt(m_strAllCommands, new CObList);
@@ -77,10 +80,20 @@ CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiF
     m_pCustomizePage->SetAllCommandsName(m_strAllCommands);
     m_pToolbarsPage = new CTavoPToolbarsPage(pParentFrame);
     m_pToolbarsPage->EnableUserDefinedToolbars(bUserToolbars);
+    m_pKeyboardPage = new CTavoPKeyboardPage(pParentFrame, TRUE);
     m_pOptionsPage = new CTavoPOptionsPage(bPersonalization);
-    // Commands, Toolbars, Keyboard, Menu, Mouse, Options, Tools: the pages this library has.
+
+    // A page whose manager the application did not make would edit nothing: the Mouse page
+    // comes only with a mouse manager.
+    CTavoPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace != nullptr && pWorkspace->m_pMouseManager != nullptr)
+        m_pMousePage = new CTavoPMousePage;
+
     AddPage(m_pCustomizePage);
     AddPage(m_pToolbarsPage);
+    AddPage(m_pKeyboardPage);
+    if (m_pMousePage != nullptr)
+        AddPage(m_pMousePage);
     AddPage(m_pOptionsPage);
 }
 
@@ -93,6 +106,8 @@ CTavoPToolbarCustomize::~CTavoPToolbarCustomize()
     delete m_pCustomizePage;
     delete m_pToolbarsPage;
     delete m_pOptionsPage;
+    delete m_pKeyboardPage;
+    delete m_pMousePage;
 
     for (POSITION pos = m_ButtonsByCategory.GetStartPosition(); pos != NULL;)
     {

@@ -10,6 +10,8 @@ class CTavoPToolbarButton;
 class CTavoPToolbarsPage;
 class CTavoPCustomizePage;
 class CTavoPOptionsPage;
+class CTavoPKeyboardPage;
+class CTavoPMousePage;
 
 // Sheet option flags.
 #define TAVOCUSTOMIZE_TEXT_LABELS 0x02
@@ -50,6 +52,9 @@ public:
     CTavoPToolbarsPage* GetToolbarsPage() const { return m_pToolbarsPage; }
     CTavoPCustomizePage* GetCommandsPage() const { return m_pCustomizePage; }
     CTavoPOptionsPage* GetOptionsPage() const { return m_pOptionsPage; }
+    CTavoPKeyboardPage* GetKeyboardPage() const { return m_pKeyboardPage; }
+    // Null when the application has no mouse manager.
+    CTavoPMousePage* GetMousePage() const { return m_pMousePage; }
 
     // The sheet whose window was made last and still exists; null when none is open.
     static CTavoPToolbarCustomize* GetActiveSheet();
@@ -68,6 +73,8 @@ protected:
     CTavoPToolbarsPage* m_pToolbarsPage;
     CTavoPCustomizePage* m_pCustomizePage;
     CTavoPOptionsPage* m_pOptionsPage;
+    CTavoPKeyboardPage* m_pKeyboardPage;
+    CTavoPMousePage* m_pMousePage;
     CFrameWnd* m_pParentFrame;
     UINT m_uiFlags;
     // Whether this sheet turned customize mode on, and so turns it off again.
