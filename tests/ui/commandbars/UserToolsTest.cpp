@@ -284,6 +284,34 @@ TEST_F(UserTools, MenuTakesTheToolsInPlaceOfItsDummyItem)
     }
 }
 
+// The tools page moves tools up and down the list; the list's order is the menus' order.
+TEST_F(UserTools, MoveToolPutsAToolAtAnyPlace)
+{
+    std::vector<CTavoPUserTool*> tools;
+    for (const char* label : {"a", "b", "c"})
+        tools.push_back(AddTool(label, ""));
+    auto order = [this] {
+        std::string s;
+        for (POSITION pos = manager.GetUserTools().GetHeadPosition(); pos != NULL;)
+            s += (LPCTSTR)((CTavoPUserTool*)manager.GetUserTools().GetNext(pos))->m_strLabel;
+        return s;
+    };
+    const struct
+    {
+        int tool;
+        int index;
+        const char* order;
+    } cases[] = {{0, 2, "bca"}, {0, 0, "abc"}, {2, 1, "acb"}, {1, 9, "acb"}, {1, -1, "bac"}};
+    for (const auto& c : cases)
+    {
+        EXPECT_TRUE(manager.MoveTool(tools[c.tool], c.index));
+        EXPECT_EQ(c.order, order()) << c.tool << " to " << c.index;
+    }
+    CTavoPUserTool stranger;
+    EXPECT_FALSE(manager.MoveTool(&stranger, 0));
+    EXPECT_EQ(3, (int)manager.GetUserTools().GetCount());
+}
+
 // A double click in a view runs the tool bound to it, through the workspace.
 TEST_F(UserTools, DoubleClickInAViewRunsItsTool)
 {

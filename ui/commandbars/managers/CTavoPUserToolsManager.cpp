@@ -82,6 +82,22 @@ BOOL CTavoPUserToolsManager::RemoveTool(CTavoPUserTool* pTool)
     return TRUE;
 }
 
+BOOL CTavoPUserToolsManager::MoveTool(CTavoPUserTool* pTool, int iIndex)
+{
+    POSITION pos = m_lstUserTools.Find(pTool);
+    if (pos == nullptr)
+        return FALSE;
+    m_lstUserTools.RemoveAt(pos);
+    POSITION posBefore = iIndex >= 0 ? m_lstUserTools.FindIndex(iIndex) : nullptr;
+    if (posBefore != nullptr)
+        m_lstUserTools.InsertBefore(posBefore, pTool);
+    else if (iIndex < 0)
+        m_lstUserTools.AddHead(pTool);
+    else
+        m_lstUserTools.AddTail(pTool);
+    return TRUE;
+}
+
 CTavoPUserTool* CTavoPUserToolsManager::FindTool(UINT uiCmdId) const
 {
     if (!IsUserToolCmd(uiCmdId))

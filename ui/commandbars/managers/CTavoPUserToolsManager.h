@@ -22,6 +22,9 @@ public:
     // range is used up.
     CTavoPUserTool* CreateNewTool();
     BOOL RemoveTool(CTavoPUserTool* pTool);
+    // Puts one of the manager's tools at iIndex of the list (first below 0, last past the end);
+    // FALSE for a tool the manager does not hold.
+    BOOL MoveTool(CTavoPUserTool* pTool, int iIndex);
     // Null outside the range.
     CTavoPUserTool* FindTool(UINT uiCmdId) const;
     // Runs the tool bound to the command; FALSE when there is none. A tool that cannot be started
