@@ -3,7 +3,9 @@
 #include "ui/controls/customize/CTavoPCustomizePage.h"
 #include "ui/controls/customize/CTavoPKeyboardPage.h"
 #include "ui/controls/customize/CTavoPMousePage.h"
+#include "ui/controls/customize/CTavoPToolsPage.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/controls/customize/CTavoPOptionsPage.h"
 #include "ui/controls/customize/CTavoPToolbarCustomize.h"
@@ -251,18 +253,23 @@ TEST_F(SheetFixture, SheetHoldsThePagesItsManagersCanServeInOrder)
     EXPECT_EQ((std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Options"}),
               TabTexts(*pSheet));
     EXPECT_EQ(nullptr, pSheet->GetMousePage());
+    EXPECT_EQ(nullptr, pSheet->GetToolsPage());
     delete pSheet;
     pSheet = nullptr;
 
     CTavoPWorkspace workspace(TRUE);
     CTavoPMouseManager mouseManager;
+    CTavoPUserToolsManager toolsManager(0x8000, 0x8100, 0x8102, 0, "exe");
     workspace.m_pMouseManager = &mouseManager;
+    workspace.m_pUserToolsManager = &toolsManager;
     Open();
-    EXPECT_EQ((std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Mouse", "Options"}),
-              TabTexts(*pSheet));
+    EXPECT_EQ(
+        (std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Mouse", "Options", "Tools"}),
+        TabTexts(*pSheet));
     // The pages of the managers open inside the sheet.
     for (CPropertyPage* pPage :
-         {(CPropertyPage*)pSheet->GetKeyboardPage(), (CPropertyPage*)pSheet->GetMousePage()})
+         {(CPropertyPage*)pSheet->GetKeyboardPage(), (CPropertyPage*)pSheet->GetMousePage(),
+          (CPropertyPage*)pSheet->GetToolsPage()})
     {
         ASSERT_TRUE(pSheet->SetActivePage(pPage));
         PumpMessages();
@@ -271,6 +278,7 @@ TEST_F(SheetFixture, SheetHoldsThePagesItsManagersCanServeInOrder)
     delete pSheet;
     pSheet = nullptr;
     workspace.m_pMouseManager = nullptr;
+    workspace.m_pUserToolsManager = nullptr;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #include "ui/controls/customize/CTavoPCustomizePage.h"
 #include "ui/controls/customize/CTavoPKeyboardPage.h"
 #include "ui/controls/customize/CTavoPMousePage.h"
+#include "ui/controls/customize/CTavoPToolsPage.h"
 #include "ui/controls/customize/CTavoPOptionsPage.h"
 #include "ui/controls/customize/CTavoPToolbarsPage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -67,11 +68,12 @@ const DWORD CTavoPToolbarCustomize::m_HelpIds[] = {TAVOP_HELP_PAIR(16601),
 
 CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiFlags,
                                                BOOL bUserToolbars, BOOL bPersonalization,
-                                               LPCTSTR lpszAllCommands)
+                                               LPCTSTR lpszAllCommands, UINT uiArgumentsMenuId,
+                                               UINT uiInitialDirMenuId)
     : CPropertySheet("Customize", pParentFrame), m_strAllCommands(lpszAllCommands),
       m_pToolbarsPage(nullptr), m_pCustomizePage(nullptr), m_pOptionsPage(nullptr),
-      m_pKeyboardPage(nullptr), m_pMousePage(nullptr), m_pParentFrame(pParentFrame),
-      m_uiFlags(uiFlags), m_bEnteredCustomizeMode(FALSE)
+      m_pKeyboardPage(nullptr), m_pMousePage(nullptr), m_pToolsPage(nullptr),
+      m_pParentFrame(pParentFrame), m_uiFlags(uiFlags), m_bEnteredCustomizeMode(FALSE)
 {
     // The all-commands category exists from the start, so that it is always the last row.
     m_ButtonsByCategory.SetAt(m_strAllCommands, new CObList);
@@ -83,11 +85,13 @@ CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiF
     m_pKeyboardPage = new CTavoPKeyboardPage(pParentFrame, TRUE);
     m_pOptionsPage = new CTavoPOptionsPage(bPersonalization);
 
-    // A page whose manager the application did not make would edit nothing: the Mouse page
-    // comes only with a mouse manager.
+    // A page whose manager the application did not make would edit nothing: the Mouse and Tools
+    // pages come only with their managers.
     CTavoPWorkspace* pWorkspace = GetWorkspace();
     if (pWorkspace != nullptr && pWorkspace->m_pMouseManager != nullptr)
         m_pMousePage = new CTavoPMousePage;
+    if (pWorkspace != nullptr && pWorkspace->m_pUserToolsManager != nullptr)
+        m_pToolsPage = new CTavoPToolsPage(uiArgumentsMenuId, uiInitialDirMenuId);
 
     AddPage(m_pCustomizePage);
     AddPage(m_pToolbarsPage);
@@ -95,6 +99,8 @@ CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiF
     if (m_pMousePage != nullptr)
         AddPage(m_pMousePage);
     AddPage(m_pOptionsPage);
+    if (m_pToolsPage != nullptr)
+        AddPage(m_pToolsPage);
 }
 
 CTavoPToolbarCustomize::~CTavoPToolbarCustomize()
@@ -108,6 +114,7 @@ CTavoPToolbarCustomize::~CTavoPToolbarCustomize()
     delete m_pOptionsPage;
     delete m_pKeyboardPage;
     delete m_pMousePage;
+    delete m_pToolsPage;
 
     for (POSITION pos = m_ButtonsByCategory.GetStartPosition(); pos != NULL;)
     {

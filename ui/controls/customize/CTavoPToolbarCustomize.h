@@ -12,6 +12,7 @@ class CTavoPCustomizePage;
 class CTavoPOptionsPage;
 class CTavoPKeyboardPage;
 class CTavoPMousePage;
+class CTavoPToolsPage;
 
 // Sheet option flags.
 #define TAVOCUSTOMIZE_TEXT_LABELS 0x02
@@ -24,9 +25,12 @@ class CTavoPToolbarCustomize : public CPropertySheet
 public:
     // The sheet for the toolbars of pParentFrame. bUserToolbars lets the Toolbars page create,
     // rename and delete user toolbars; bPersonalization shows the personalized-menus options.
+    // The Tools page's argument and directory buttons offer the macros of the first popups of
+    // the two menu resources (0: that button has none).
     CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiFlags = TAVOCUSTOMIZE_TEXT_LABELS,
                            BOOL bUserToolbars = FALSE, BOOL bPersonalization = FALSE,
-                           LPCTSTR lpszAllCommands = "All Commands");
+                           LPCTSTR lpszAllCommands = "All Commands", UINT uiArgumentsMenuId = 0,
+                           UINT uiInitialDirMenuId = 0);
     virtual ~CTavoPToolbarCustomize();
 
     // ---- building the catalogue (before the sheet's window is made) ----
@@ -55,6 +59,8 @@ public:
     CTavoPKeyboardPage* GetKeyboardPage() const { return m_pKeyboardPage; }
     // Null when the application has no mouse manager.
     CTavoPMousePage* GetMousePage() const { return m_pMousePage; }
+    // Null when the application has no user-tools manager.
+    CTavoPToolsPage* GetToolsPage() const { return m_pToolsPage; }
 
     // The sheet whose window was made last and still exists; null when none is open.
     static CTavoPToolbarCustomize* GetActiveSheet();
@@ -75,6 +81,7 @@ protected:
     CTavoPOptionsPage* m_pOptionsPage;
     CTavoPKeyboardPage* m_pKeyboardPage;
     CTavoPMousePage* m_pMousePage;
+    CTavoPToolsPage* m_pToolsPage;
     CFrameWnd* m_pParentFrame;
     UINT m_uiFlags;
     // Whether this sheet turned customize mode on, and so turns it off again.
