@@ -147,9 +147,11 @@ void CTavoPMDIFrameWnd::OnClose()
 LRESULT CTavoPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
     // The last document window may go without telling the frame: the bar shows the frame's menu.
+    // While the customization's menu page is open, the page chooses the bar's menu.
     CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
     if (pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd()) && MDIGetActive() == NULL &&
-        m_Impl.GetDefaultMenu() != NULL && pMenuBar->GetMenu() != m_Impl.GetDefaultMenu())
+        pMenuBar->GetMenuPage() == NULL && m_Impl.GetDefaultMenu() != NULL &&
+        pMenuBar->GetMenu() != m_Impl.GetDefaultMenu())
         OnUpdateFrameMenu(NULL);
     UpdateMenuBarMaximizeMode();
     m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);

@@ -9,6 +9,7 @@
 
 class CMDIChildWnd;
 class CMultiDocTemplate;
+class CTavoPMenuPage;
 
 class CTavoPMenuBar : public CTavoPToolBar
 {
@@ -36,6 +37,19 @@ public:
     HMENU GetHMenu() const { return m_hMenu; }
     // Whether the templates' menus are loaded and saved with the bar.
     void EnableMenuStatePerTemplate(BOOL bEnable = TRUE) { m_bPerTemplateMenus = bEnable; }
+
+    // The customization's menu page while it is open (null when closed): it chooses the menu
+    // the bar shows, and follows the bar's reset.
+    void SetMenuPage(CTavoPMenuPage* pMenuPage) { m_pMenuPage = pMenuPage; }
+    CTavoPMenuPage* GetMenuPage() const { return m_pMenuPage; }
+    // No button stays selected for customizing.
+    void DeselectButtons();
+    // Whether a menu was loaded by this bar and is still its to destroy.
+    BOOL OwnsMenu(HMENU hMenu) const;
+    // Someone else destroyed the menu, or took it over.
+    void ForgetBuiltMenu(HMENU hMenu);
+    // The bar destroys the menu with itself.
+    void AdoptMenu(HMENU hMenu);
 
     // Shows or hides the icon and the window buttons of a maximized document window.
     void SetMaximizeMode(BOOL bMax, CWnd* pWnd = NULL, BOOL bRecalcLayout = TRUE);
@@ -98,9 +112,6 @@ protected:
     // The hot button moves to the next (or previous) menu, wrapping at the ends.
     void StepHot(int nStep);
     int FirstMenuIndex() const;
-    // Whether a menu was loaded by this bar and is still its to destroy.
-    BOOL OwnsMenu(HMENU hMenu) const;
-    void ForgetBuiltMenu(HMENU hMenu);
     CMDIChildWnd* GetActiveMDIChild() const;
     // The document templates with a shared menu.
     std::vector<CMultiDocTemplate*> MenuTemplates() const;
@@ -118,7 +129,7 @@ protected:
     int m_nSystemButtonsNumSaved;
     BOOL m_bHaveButtons;
     CSize m_szSystemButton;
-    CWnd* m_pMenuPage;
+    CTavoPMenuPage* m_pMenuPage;
     BOOL m_bLoadingState;
     // Menus this bar loaded from the resources, or took over from its frame, and has not handed
     // to a frame or template.

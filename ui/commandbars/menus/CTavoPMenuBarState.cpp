@@ -6,6 +6,7 @@
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/controls/customize/CTavoPMenuPage.h"
 #include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include <algorithm>
@@ -61,6 +62,22 @@ void CTavoPMenuBar::ForgetBuiltMenu(HMENU hMenu)
 {
     m_builtMenus.erase(std::remove(m_builtMenus.begin(), m_builtMenus.end(), hMenu),
                        m_builtMenus.end());
+}
+
+void CTavoPMenuBar::AdoptMenu(HMENU hMenu)
+{
+    if (hMenu != NULL && !OwnsMenu(hMenu))
+        m_builtMenus.push_back(hMenu);
+}
+
+void CTavoPMenuBar::DeselectButtons()
+{
+    if (m_iSelected < 0)
+        return;
+    const int iSelected = m_iSelected;
+    m_iSelected = -1;
+    if (GetSafeHwnd() != NULL)
+        InvalidateButton(iSelected);
 }
 
 void CTavoPMenuBar::LoadResetItems(UINT uiResId)
@@ -243,6 +260,13 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
     SetMaximizeMode(FALSE, NULL, FALSE);
     HMENU hShown = m_hMenu;
     CMDIChildWnd* pActiveChild = GetActiveMDIChild();
+    // The template whose menu an open menu page shows, null for the frame's menu.
+    CMultiDocTemplate* pShownTemplate = NULL;
+    for (CMultiDocTemplate* pTemplate : MenuTemplates())
+    {
+        if (pTemplate->m_hMenuShared == hShown)
+            pShownTemplate = pTemplate;
+    }
 
     for (CMultiDocTemplate* pTemplate : MenuTemplates())
     {
@@ -310,5 +334,9 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
             BuildButtons(hShown);
     }
     ShowAgain(bMaximize);
+
+    // The page's menus were replaced: it shows its entry's new menu.
+    if (m_pMenuPage != NULL && !m_pMenuPage->SelectTemplateEntry(pShownTemplate, FALSE))
+        m_pMenuPage->SelectTemplateEntry(NULL, FALSE);
     return TRUE;
 }

@@ -10,6 +10,7 @@
 #include "ui/commandbars/managers/CTavoPUserTool.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/controls/CTavoPDialogPopupHelper.h"
+#include "ui/controls/customize/CTavoPMenuPage.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/foundation/CTavoPGlobalData.h"
@@ -76,6 +77,12 @@ CTavoPPopupMenu::CTavoPPopupMenu()
         m_AnimationType = 0;
         m_bAnimationIsDone = TRUE;
     }
+}
+
+CTavoPPopupMenu::CTavoPPopupMenu(CTavoPMenuPage* pMenuPage, LPCTSTR lpszTitle) : CTavoPPopupMenu()
+{
+    m_pMenuPage = pMenuPage;
+    m_strCaption = lpszTitle != nullptr ? lpszTitle : _T("");
 }
 
 CTavoPPopupMenu::~CTavoPPopupMenu()
@@ -194,7 +201,9 @@ BOOL CTavoPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL b
     if (hwndOwner != NULL && CWnd::FromHandlePermanent(hwndOwner) != nullptr)
         pParent = CWnd::FromHandlePermanent(hwndOwner);
 
-    if (!CMiniFrameWnd::CreateEx(0, lpszClass, m_strCaption, WS_POPUP, CRect(x, y, x, y), pParent))
+    // The menu page's popup is a small window the user moves and closes like any other.
+    const DWORD dwStyle = m_pMenuPage != nullptr ? WS_POPUP | WS_CAPTION | WS_SYSMENU : WS_POPUP;
+    if (!CMiniFrameWnd::CreateEx(0, lpszClass, m_strCaption, dwStyle, CRect(x, y, x, y), pParent))
         return FALSE;
     if (GetSafeHwnd() == NULL)
         return TRUE; // closed while it was being created (a frame refused it)
@@ -406,7 +415,9 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
     size.cx += 4;
     size.cy += 4;
     m_rectTearOffCaption.SetRectEmpty();
-    if (bTearOff)
+    if (m_pMenuPage != nullptr)
+        size.cy += ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * ::GetSystemMetrics(SM_CYBORDER) + 5;
+    else if (bTearOff)
     {
         m_rectTearOffCaption = CRect(2, 2, size.cx - 2, 2 + kTearOffCaptionHeight);
         size.cy += kTearOffCaptionHeight;
@@ -517,7 +528,10 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
     m_ptLocation = CPoint(x, y);
     const int nShadow = bCustomize ? 0 : m_iShadowSize;
     m_bScrollButtonsPlaced = FALSE;
-    SetWindowPos(NULL, x, y, size.cx + nShadow, size.cy + nShadow, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The menu page's popup stays where the user left it.
+    const UINT uiMove = m_pMenuPage != nullptr ? SWP_NOMOVE : 0;
+    SetWindowPos(NULL, x, y, size.cx + nShadow, size.cy + nShadow,
+                 SWP_NOZORDER | SWP_NOACTIVATE | uiMove);
     if (!m_bScrollButtonsPlaced)
         UpdateScrollButtons();
     if (bCustomize)
@@ -661,6 +675,9 @@ void CTavoPPopupMenu::OnDestroy()
     }
     else
         m_bShowAllCommands = FALSE;
+
+    if (m_pMenuPage != nullptr)
+        m_pMenuPage->OnCloseContextMenu(this);
 
     // The dialog that opened the popup lets go of it, unless a sub-menu closing alone left its
     // parent popup active.

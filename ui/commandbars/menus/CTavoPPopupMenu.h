@@ -4,6 +4,7 @@
 #include <ctime>
 
 class CTavoPControlBar;
+class CTavoPMenuPage;
 class CTavoPToolbarMenuButton;
 class CTavoPToolbarButton;
 
@@ -12,6 +13,9 @@ class CTavoPPopupMenu : public CMiniFrameWnd
     DECLARE_DYNCREATE(CTavoPPopupMenu)
 public:
     CTavoPPopupMenu();
+    // A popup the customization's menu page opens for editing: it has a caption with the title,
+    // stays where the user puts it and tells the page when it closes.
+    CTavoPPopupMenu(CTavoPMenuPage* pMenuPage, LPCTSTR lpszTitle);
     virtual ~CTavoPPopupMenu();
 
     // Where the popup lies relative to the button that opened it.
@@ -68,6 +72,7 @@ public:
     void SetMessageWnd(CWnd* pWnd) { m_pMessageWnd = pWnd; }
     HMENU GetHMenu() const { return m_hMenu; }
     void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroy = bAutoDestroy; }
+    CTavoPMenuPage* GetMenuPage() const { return m_pMenuPage; }
     // The context-menu manager's popup mode: the chosen command is handed to that manager.
     void SetTrackMode(BOOL bTrackMode) { m_bTrackMode = bTrackMode; }
     BOOL IsTrackMode() const { return m_bTrackMode; }
@@ -162,6 +167,7 @@ protected:
     BOOL m_bTrackMode;
     BOOL m_bPainted;
     BOOL m_bIsClosing;
+    CTavoPMenuPage* m_pMenuPage = nullptr;
     CString m_strCaption;
     CSize m_AnimSize;
     BOOL m_bIsAnimRight;

@@ -15,8 +15,10 @@ class CTavoPMousePage;
 class CTavoPToolsPage;
 
 // Sheet option flags.
+#define TAVOCUSTOMIZE_MENU_SHADOWS 0x01
 #define TAVOCUSTOMIZE_TEXT_LABELS 0x02
 #define TAVOCUSTOMIZE_LOOK_2000 0x04
+#define TAVOCUSTOMIZE_MENU_ANIMATIONS 0x08
 #define TAVOCUSTOMIZE_CONTEXT_HELP 0x20
 
 class CTavoPToolbarCustomize : public CPropertySheet
