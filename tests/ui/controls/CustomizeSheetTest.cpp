@@ -2,6 +2,7 @@
 #include "tests/ui/commandbars/CustomizeTestSupport.h"
 #include "ui/controls/customize/CTavoPCustomizePage.h"
 #include "ui/controls/customize/CTavoPKeyboardPage.h"
+#include "ui/controls/customize/CTavoPMenuPage.h"
 #include "ui/controls/customize/CTavoPMousePage.h"
 #include "ui/controls/customize/CTavoPToolsPage.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
@@ -250,7 +251,7 @@ TEST_F(SheetFixture, SheetHoldsThePagesItsManagersCanServeInOrder)
 {
     // Without the managers, pages that would edit nothing stay away.
     Open();
-    EXPECT_EQ((std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Options"}),
+    EXPECT_EQ((std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Menu", "Options"}),
               TabTexts(*pSheet));
     EXPECT_EQ(nullptr, pSheet->GetMousePage());
     EXPECT_EQ(nullptr, pSheet->GetToolsPage());
@@ -263,13 +264,13 @@ TEST_F(SheetFixture, SheetHoldsThePagesItsManagersCanServeInOrder)
     workspace.m_pMouseManager = &mouseManager;
     workspace.m_pUserToolsManager = &toolsManager;
     Open();
-    EXPECT_EQ(
-        (std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Mouse", "Options", "Tools"}),
-        TabTexts(*pSheet));
+    EXPECT_EQ((std::vector<std::string>{"Commands", "Toolbars", "Keyboard", "Menu", "Mouse",
+                                        "Options", "Tools"}),
+              TabTexts(*pSheet));
     // The pages of the managers open inside the sheet.
     for (CPropertyPage* pPage :
-         {(CPropertyPage*)pSheet->GetKeyboardPage(), (CPropertyPage*)pSheet->GetMousePage(),
-          (CPropertyPage*)pSheet->GetToolsPage()})
+         {(CPropertyPage*)pSheet->GetKeyboardPage(), (CPropertyPage*)pSheet->GetMenuPage(),
+          (CPropertyPage*)pSheet->GetMousePage(), (CPropertyPage*)pSheet->GetToolsPage()})
     {
         ASSERT_TRUE(pSheet->SetActivePage(pPage));
         PumpMessages();

@@ -1,6 +1,7 @@
 #include "ui/controls/customize/CTavoPToolbarCustomize.h"
 #include "ui/controls/customize/CTavoPCustomizePage.h"
 #include "ui/controls/customize/CTavoPKeyboardPage.h"
+#include "ui/controls/customize/CTavoPMenuPage.h"
 #include "ui/controls/customize/CTavoPMousePage.h"
 #include "ui/controls/customize/CTavoPToolsPage.h"
 #include "ui/controls/customize/CTavoPOptionsPage.h"
@@ -72,7 +73,7 @@ CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiF
                                                UINT uiInitialDirMenuId)
     : CPropertySheet("Customize", pParentFrame), m_strAllCommands(lpszAllCommands),
       m_pToolbarsPage(nullptr), m_pCustomizePage(nullptr), m_pOptionsPage(nullptr),
-      m_pKeyboardPage(nullptr), m_pMousePage(nullptr), m_pToolsPage(nullptr),
+      m_pKeyboardPage(nullptr), m_pMenuPage(nullptr), m_pMousePage(nullptr), m_pToolsPage(nullptr),
       m_pParentFrame(pParentFrame), m_uiFlags(uiFlags), m_bEnteredCustomizeMode(FALSE)
 {
     // The all-commands category exists from the start, so that it is always the last row.
@@ -83,6 +84,7 @@ CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiF
     m_pToolbarsPage = new CTavoPToolbarsPage(pParentFrame);
     m_pToolbarsPage->EnableUserDefinedToolbars(bUserToolbars);
     m_pKeyboardPage = new CTavoPKeyboardPage(pParentFrame, TRUE);
+    m_pMenuPage = new CTavoPMenuPage(pParentFrame, TRUE);
     m_pOptionsPage = new CTavoPOptionsPage(bPersonalization);
 
     // A page whose manager the application did not make would edit nothing: the Mouse and Tools
@@ -96,6 +98,7 @@ CTavoPToolbarCustomize::CTavoPToolbarCustomize(CFrameWnd* pParentFrame, UINT uiF
     AddPage(m_pCustomizePage);
     AddPage(m_pToolbarsPage);
     AddPage(m_pKeyboardPage);
+    AddPage(m_pMenuPage);
     if (m_pMousePage != nullptr)
         AddPage(m_pMousePage);
     AddPage(m_pOptionsPage);
@@ -113,6 +116,7 @@ CTavoPToolbarCustomize::~CTavoPToolbarCustomize()
     delete m_pToolbarsPage;
     delete m_pOptionsPage;
     delete m_pKeyboardPage;
+    delete m_pMenuPage;
     delete m_pMousePage;
     delete m_pToolsPage;
 

@@ -11,6 +11,7 @@ class CTavoPToolbarsPage;
 class CTavoPCustomizePage;
 class CTavoPOptionsPage;
 class CTavoPKeyboardPage;
+class CTavoPMenuPage;
 class CTavoPMousePage;
 class CTavoPToolsPage;
 
@@ -59,6 +60,7 @@ public:
     CTavoPCustomizePage* GetCommandsPage() const { return m_pCustomizePage; }
     CTavoPOptionsPage* GetOptionsPage() const { return m_pOptionsPage; }
     CTavoPKeyboardPage* GetKeyboardPage() const { return m_pKeyboardPage; }
+    CTavoPMenuPage* GetMenuPage() const { return m_pMenuPage; }
     // Null when the application has no mouse manager.
     CTavoPMousePage* GetMousePage() const { return m_pMousePage; }
     // Null when the application has no user-tools manager.
@@ -82,6 +84,7 @@ protected:
     CTavoPCustomizePage* m_pCustomizePage;
     CTavoPOptionsPage* m_pOptionsPage;
     CTavoPKeyboardPage* m_pKeyboardPage;
+    CTavoPMenuPage* m_pMenuPage;
     CTavoPMousePage* m_pMousePage;
     CTavoPToolsPage* m_pToolsPage;
     CFrameWnd* m_pParentFrame;
