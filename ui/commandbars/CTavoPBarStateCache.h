@@ -23,6 +23,9 @@ public:
     // Closes every file, which deletes it, and forgets every key.
     void RemoveAll();
 
+    // The key of a menu's layout: its handle, which is unique while the menu lives.
+    static UINT MenuKey(HMENU hMenu) { return (UINT)(UINT_PTR)hMenu; }
+
 protected:
     CMap<UINT, UINT, HANDLE, HANDLE> m_mapFiles;
 };

@@ -338,16 +338,23 @@ BOOL CTavoPEditableList::EditItem(int iIndex)
 
 void CTavoPEditableList::CreateNewItem()
 {
-    const int iItem = AddItem(_T(""));
+    AddNewItem(0);
+}
+
+BOOL CTavoPEditableList::AddNewItem(DWORD_PTR dwData)
+{
+    const int iItem = AddItem(_T(""), dwData);
     if (iItem < 0)
-        return;
+        return FALSE;
     SelectItem(iItem);
     m_iNewItem = iItem;
     if (!EditItem(iItem))
     {
+        // An item without a name is no item.
         m_iNewItem = -1;
         RemoveItem(iItem);
     }
+    return TRUE;
 }
 
 void CTavoPEditableList::OnEndEditName(int iItem, LPCTSTR lpszName)

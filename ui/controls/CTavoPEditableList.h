@@ -65,6 +65,9 @@ protected:
     // ---- what users of the list may change ----
     // Appends an empty item and edits its name.
     virtual void CreateNewItem();
+    // Appends an empty item with the data and edits its name; an item whose naming cannot start
+    // is removed again. FALSE when no item could be added.
+    BOOL AddNewItem(DWORD_PTR dwData);
     // The new name, or null when editing was cancelled. The default renames; an item whose
     // first name is cancelled or empty is removed again.
     virtual void OnEndEditName(int iItem, LPCTSTR lpszName);

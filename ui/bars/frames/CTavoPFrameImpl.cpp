@@ -15,6 +15,7 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "res/LibraryIds.h"
 #include "framework/CTestSeams.h"
+#include "ui/foundation/WorkArea.h"
 #include <memory>
 #include <vector>
 
@@ -144,14 +145,7 @@ void CTavoPFrameImpl::RestorePosition(CREATESTRUCT& cs)
         }
     }
 
-    CRect rectWork;
-    MONITORINFO mi = {};
-    mi.cbSize = sizeof mi;
-    HMONITOR hMonitor = ::MonitorFromPoint(rect.TopLeft(), MONITOR_DEFAULTTONEAREST);
-    if (hMonitor != NULL && ::GetMonitorInfo(hMonitor, &mi))
-        rectWork = mi.rcWork;
-    else
-        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    const CRect rectWork = GetWorkAreaAt(rect.TopLeft());
 
     CRect rectVisible;
     if (!rectVisible.IntersectRect(rectWork, rect))

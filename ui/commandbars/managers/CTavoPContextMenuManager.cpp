@@ -63,7 +63,7 @@ CTavoPContextMenuManager::~CTavoPContextMenuManager()
             // another menu.
             HMENU hSubMenu = ::GetSubMenu(hMenu, 0);
             if (hSubMenu != nullptr)
-                GetBarStateCache().Remove((UINT)(UINT_PTR)hSubMenu);
+                GetBarStateCache().Remove(CTavoPBarStateCache::MenuKey(hSubMenu));
             ::DestroyMenu(hMenu);
         }
     }
@@ -214,7 +214,7 @@ BOOL CTavoPContextMenuManager::LoadState(LPCTSTR lpszProfileName)
             return FALSE;
         // A damaged state leaves the menu as its resource has it.
         if (pBar->LoadState(strPath, 0, uiResId))
-            GetBarStateCache().Save((UINT)(UINT_PTR)hSubMenu, pBar);
+            GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hSubMenu), pBar);
         return TRUE;
     });
 }
@@ -224,7 +224,7 @@ BOOL CTavoPContextMenuManager::SaveState(LPCTSTR lpszProfileName)
     const CString strPath = RegistryPath(lpszProfileName);
     return ForEachMenuOnBar([&strPath](UINT uiResId, HMENU hSubMenu, CTavoPPopupMenuBar* pBar) {
         // A menu that was never customized has nothing to keep.
-        return !GetBarStateCache().Load((UINT)(UINT_PTR)hSubMenu, pBar) ||
+        return !GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(hSubMenu), pBar) ||
                pBar->SaveState(strPath, 0, uiResId);
     });
 }

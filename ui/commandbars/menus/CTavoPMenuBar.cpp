@@ -212,7 +212,7 @@ void CTavoPMenuBar::CreateFromMenu(HMENU hMenu, BOOL bDefaultMenu, BOOL bForceUp
             m_hDefaultMenu = hMenu;
 
         const DWORD dwAlignment = GetCurrentAlignment();
-        if (bForceUpdate || !GetBarStateCache().Load((UINT)(UINT_PTR)hMenu, this))
+        if (bForceUpdate || !GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(hMenu), this))
             BuildButtons(hMenu);
         else
             SetCurrentAlignment(dwAlignment);
@@ -555,10 +555,10 @@ void CTavoPMenuBar::RefreshButtonImages()
         menus.push_back(m_hDefaultMenu);
     for (HMENU hMenu : menus)
     {
-        if (GetBarStateCache().Load((UINT)(UINT_PTR)hMenu, this))
+        if (GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(hMenu), this))
         {
             CTavoPToolBar::RefreshButtonImages();
-            GetBarStateCache().Save((UINT)(UINT_PTR)hMenu, this);
+            GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hMenu), this);
         }
     }
     if (m_hMenu != NULL)

@@ -61,6 +61,8 @@ public:
     static CFont& GetMenuFont(BOOL bHorz = TRUE);
     // Gives every document window of the template the template's shared menu and accelerators.
     static void UpdateMDIChildrenMenu(CMultiDocTemplate* pTemplate);
+    // The application's multi-document templates that have a shared menu.
+    static std::vector<CMultiDocTemplate*> SharedMenuTemplates();
     // The sub-key the menu bar keeps its state under.
     static LPCTSTR const m_lpszProfileSubKey;
 
@@ -113,7 +115,7 @@ protected:
     void StepHot(int nStep);
     int FirstMenuIndex() const;
     CMDIChildWnd* GetActiveMDIChild() const;
-    // The document templates with a shared menu.
+    // The document templates with a shared menu, when the bar keeps their menus.
     std::vector<CMultiDocTemplate*> MenuTemplates() const;
     CWnd* OwnerFrame() const;
 

@@ -16,11 +16,6 @@ namespace {
 // Sent to the owner frame before the frame's menu is rebuilt when it has no resource ID.
 const UINT kDefaultMenuWithoutId = 0x0366;
 
-UINT CacheKey(HMENU hMenu)
-{
-    return (UINT)(UINT_PTR)hMenu;
-}
-
 // Whether the bar keeps the items of the menu resources, to merge a changed resource into a
 // stored state.
 BOOL KeepsResetItems()
@@ -39,9 +34,14 @@ CString CTavoPMenuBar::StatePath(LPCTSTR lpszProfileName) const
 
 std::vector<CMultiDocTemplate*> CTavoPMenuBar::MenuTemplates() const
 {
+    return m_bPerTemplateMenus ? SharedMenuTemplates() : std::vector<CMultiDocTemplate*>();
+}
+
+std::vector<CMultiDocTemplate*> CTavoPMenuBar::SharedMenuTemplates()
+{
     std::vector<CMultiDocTemplate*> templates;
     CWinApp* pApp = AfxGetApp();
-    if (!m_bPerTemplateMenus || pApp == NULL)
+    if (pApp == NULL)
         return templates;
     for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
     {
@@ -156,7 +156,7 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
         m_bLoadingState = FALSE;
         if (bLoaded)
         {
-            GetBarStateCache().Save(CacheKey(hMenu), this);
+            GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hMenu), this);
             return;
         }
         if (pOwner == NULL)
@@ -165,7 +165,7 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
             pOwner->SendMessage(kDefaultMenuWithoutId, 0, 0);
         CreateFromMenu(hMenu, bDefault, TRUE);
         pOwner->SendMessage(WM_TAVOTOOLBAR_RESETMENU, uiResId);
-        GetBarStateCache().Save(CacheKey(hMenu), this);
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hMenu), this);
     };
 
     for (CMultiDocTemplate* pTemplate : MenuTemplates())
@@ -184,7 +184,7 @@ BOOL CTavoPMenuBar::LoadState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
 
     if (hShown != NULL)
         m_hMenu = hShown;
-    if (m_hMenu != NULL && GetBarStateCache().Load(CacheKey(m_hMenu), this))
+    if (m_hMenu != NULL && GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(m_hMenu), this))
     {
         if (bMaximize)
             RestoreMaximizeMode(FALSE);
@@ -202,25 +202,26 @@ BOOL CTavoPMenuBar::SaveState(LPCTSTR lpszProfileName, int /*nIndex*/, UINT /*ui
 {
     const CString strPath = StatePath(lpszProfileName);
     if (m_hMenu != NULL)
-        GetBarStateCache().Save(CacheKey(m_hMenu), this);
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(m_hMenu), this);
     const BOOL bMaximize = m_bMaximizeMode;
     SetMaximizeMode(FALSE, NULL, FALSE);
 
     for (CMultiDocTemplate* pTemplate : MenuTemplates())
     {
-        if (!GetBarStateCache().Load(CacheKey(pTemplate->m_hMenuShared), this))
+        if (!GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(pTemplate->m_hMenuShared), this))
             continue;
         LoadResetItems(pTemplate->m_nIDResource);
         CTavoPToolBar::SaveState(strPath, (int)pTemplate->m_nIDResource, (UINT)-1);
     }
-    if (m_hDefaultMenu != NULL && GetBarStateCache().Load(CacheKey(m_hDefaultMenu), this))
+    if (m_hDefaultMenu != NULL &&
+        GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(m_hDefaultMenu), this))
     {
         LoadResetItems(m_uiDefMenuResId);
         CTavoPToolBar::SaveState(strPath, 0, (UINT)-1);
     }
 
     if (m_hMenu != NULL)
-        GetBarStateCache().Load(CacheKey(m_hMenu), this);
+        GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(m_hMenu), this);
     ShowAgain(bMaximize);
     return TRUE;
 }
@@ -250,7 +251,7 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
     if (m_bLoadingState)
         return FALSE;
     if (m_hMenu != NULL)
-        GetBarStateCache().Save(CacheKey(m_hMenu), this);
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(m_hMenu), this);
     if (CTavoPWorkspace* pWorkspace = GetWorkspace())
     {
         if (pWorkspace->m_pTearOffManager != NULL)
@@ -275,8 +276,8 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
             continue;
         HMENU hOld = pTemplate->m_hMenuShared;
         CreateFromMenu(hNew, FALSE, TRUE);
-        GetBarStateCache().Save(CacheKey(hNew), this);
-        GetBarStateCache().Remove(CacheKey(hOld));
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hNew), this);
+        GetBarStateCache().Remove(CTavoPBarStateCache::MenuKey(hOld));
         // The template owns its shared menu: it takes the new one, and every document window
         // of it follows.
         pTemplate->m_hMenuShared = hNew;
@@ -294,9 +295,9 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
         {
             HMENU hOld = m_hDefaultMenu;
             CreateFromMenu(hNew, TRUE, TRUE);
-            GetBarStateCache().Save(CacheKey(hNew), this);
+            GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hNew), this);
             if (hOld != NULL)
-                GetBarStateCache().Remove(CacheKey(hOld));
+                GetBarStateCache().Remove(CTavoPBarStateCache::MenuKey(hOld));
             if (hShown == hOld)
                 hShown = hNew;
 
@@ -330,7 +331,7 @@ BOOL CTavoPMenuBar::RestoreOriginalState()
     if (hShown != NULL)
     {
         m_hMenu = hShown;
-        if (!GetBarStateCache().Load(CacheKey(hShown), this))
+        if (!GetBarStateCache().Load(CTavoPBarStateCache::MenuKey(hShown), this))
             BuildButtons(hShown);
     }
     ShowAgain(bMaximize);

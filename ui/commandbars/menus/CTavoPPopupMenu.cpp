@@ -13,6 +13,7 @@
 #include "ui/controls/customize/CTavoPMenuPage.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
+#include "ui/foundation/WorkArea.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPResourceScope.h"
@@ -399,14 +400,7 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
     const BOOL bCustomize = CTavoPToolBar::IsCustomizeMode();
     const BOOL bTearOff = m_pParentBtn != nullptr && m_pParentBtn->IsTearOffMenu() && !bCustomize;
 
-    CRect rectWork;
-    MONITORINFO mi = {};
-    mi.cbSize = sizeof(mi);
-    HMONITOR hMonitor = ::MonitorFromPoint(m_ptLocation, MONITOR_DEFAULTTONEAREST);
-    if (hMonitor != NULL && ::GetMonitorInfo(hMonitor, &mi))
-        rectWork = mi.rcWork;
-    else
-        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    const CRect rectWork = GetWorkAreaAt(m_ptLocation);
 
     int x = std::max((int)rectWork.left, std::min((int)m_ptLocation.x, (int)rectWork.right));
     int y = std::max((int)rectWork.top, std::min((int)m_ptLocation.y, (int)rectWork.bottom));

@@ -9,6 +9,7 @@
 #include "ui/controls/customize/CTavoPToolbarCustomize.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 #include "ui/foundation/CTavoPWorkspace.h"
+#include "ui/foundation/WorkArea.h"
 #include "res/LibraryIds.h"
 #include <algorithm>
 #include <vector>
@@ -26,11 +27,6 @@ IMPLEMENT_DYNCREATE(CTavoPMenuPage, CPropertyPage)
 CPoint CTavoPMenuPage::m_ptMenuLastPos(100, 100);
 
 namespace {
-
-UINT CacheKey(HMENU hMenu)
-{
-    return (UINT)(UINT_PTR)hMenu;
-}
 
 CTavoPContextMenuManager* ContextMenuManager()
 {
@@ -53,22 +49,6 @@ CTavoPFrameImpl* FrameImpl(CFrameWnd* pFrame)
     if (CTavoPMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CTavoPMDIFrameWnd, pFrame))
         return pMDIFrame->GetFrameImpl();
     return nullptr;
-}
-
-// Every document template of the application that shares one menu among its documents.
-std::vector<CMultiDocTemplate*> MenuTemplates()
-{
-    std::vector<CMultiDocTemplate*> templates;
-    CWinApp* pApp = AfxGetApp();
-    for (POSITION pos = pApp != nullptr ? pApp->GetFirstDocTemplatePosition() : nullptr;
-         pos != nullptr;)
-    {
-        CMultiDocTemplate* pTemplate =
-            DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
-        if (pTemplate != nullptr && pTemplate->m_hMenuShared != nullptr)
-            templates.push_back(pTemplate);
-    }
-    return templates;
 }
 
 } // namespace
@@ -139,7 +119,7 @@ BOOL CTavoPMenuPage::OnInitDialog()
         int iNoted = -1;
         if (m_bAutoSet)
         {
-            for (CMultiDocTemplate* pTemplate : MenuTemplates())
+            for (CMultiDocTemplate* pTemplate : CTavoPMenuBar::SharedMenuTemplates())
             {
                 // Templates of one resource share its menu: one entry for them.
                 BOOL bListed = FALSE;
@@ -267,7 +247,7 @@ void CTavoPMenuPage::OnSelchangeMenuList()
     if (m_hmenuSelected != nullptr && pMenuBar->GetMenu() == m_hmenuSelected)
     {
         pMenuBar->DeselectButtons();
-        GetBarStateCache().Save(CacheKey(m_hmenuSelected), pMenuBar);
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(m_hmenuSelected), pMenuBar);
     }
 
     const int iIndex = m_wndMenuesList.GetCurSel();
@@ -351,13 +331,9 @@ BOOL CTavoPMenuPage::IsMenuInUse(HMENU hMenu) const
         if (pMenuBar->GetMenu() == hMenu || pMenuBar->GetDefaultMenu() == hMenu)
             return TRUE;
     }
-    CWinApp* pApp = AfxGetApp();
-    for (POSITION pos = pApp != nullptr ? pApp->GetFirstDocTemplatePosition() : nullptr;
-         pos != nullptr;)
+    for (CMultiDocTemplate* pTemplate : CTavoPMenuBar::SharedMenuTemplates())
     {
-        CMultiDocTemplate* pTemplate =
-            DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
-        if (pTemplate != nullptr && pTemplate->m_hMenuShared == hMenu)
+        if (pTemplate->m_hMenuShared == hMenu)
             return TRUE;
     }
 
@@ -446,7 +422,7 @@ void CTavoPMenuPage::OnResetFrameMenu()
         if (m_pParentFrame != nullptr &&
             m_pParentFrame->SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_RESETMENU, uiResId) != 0)
             pMenuBar->AdjustLayout();
-        GetBarStateCache().Save(CacheKey(hNew), pMenuBar);
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hNew), pMenuBar);
         if (hOld == m_hmenuCurr)
             m_hmenuCurr = hNew;
     }
@@ -460,7 +436,7 @@ void CTavoPMenuPage::OnResetFrameMenu()
         // Whoever destroyed the old menu destroys the new one: its frame, else the bar.
         if (!HandOverDefaultMenu(hOld, hNew))
             pMenuBar->AdoptMenu(hNew);
-        GetBarStateCache().Save(CacheKey(hNew), pMenuBar);
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(hNew), pMenuBar);
         if (m_bIsDefaultMDIMenu)
             m_hmenuCurr = hNew;
     }
@@ -477,7 +453,7 @@ void CTavoPMenuPage::OnResetFrameMenu()
     // A menu that a window or template still holds stays, with its buttons.
     if (hOld != nullptr && hOld != hNew && !IsMenuInUse(hOld))
     {
-        GetBarStateCache().Remove(CacheKey(hOld));
+        GetBarStateCache().Remove(CTavoPBarStateCache::MenuKey(hOld));
         pMenuBar->ForgetBuiltMenu(hOld);
         ::DestroyMenu(hOld);
     }
@@ -496,7 +472,7 @@ void CTavoPMenuPage::SaveContextMenuState(CTavoPPopupMenu* pPopup)
     m_ptMenuLastPos = rect.TopLeft();
     CTavoPPopupMenuBar* pItems = pPopup->GetMenuBar();
     if (pPopup->GetHMenu() != nullptr && ::IsWindow(pItems->GetSafeHwnd()))
-        GetBarStateCache().Save(CacheKey(pPopup->GetHMenu()), pItems);
+        GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(pPopup->GetHMenu()), pItems);
 }
 
 void CTavoPMenuPage::CloseContextMenu()
@@ -592,7 +568,8 @@ void CTavoPMenuPage::OnResetContextMenu()
     if (m_pContextMenu != nullptr && ::IsWindow(m_pContextMenu->GetMenuBar()->GetSafeHwnd()))
         m_pContextMenu->GetMenuBar()->ImportFromMenu(hSubMenu, TRUE);
     else
-        GetBarStateCache().Remove(CacheKey(hSubMenu)); // the next popup reads the resource's items
+        GetBarStateCache().Remove(
+            CTavoPBarStateCache::MenuKey(hSubMenu)); // the next popup reads the resource's items
 
     if (m_pParentFrame != nullptr && ::IsWindow(m_pParentFrame->GetSafeHwnd()))
         m_pParentFrame->SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_RESETCONTEXTMENU, uiResId,
@@ -606,13 +583,7 @@ void CTavoPMenuPage::OnResetContextMenu()
 
     CRect rectMenu;
     pPopup->GetWindowRect(rectMenu);
-    CRect rectWork;
-    MONITORINFO mi = {};
-    mi.cbSize = sizeof(mi);
-    if (::GetMonitorInfo(::MonitorFromRect(rectMenu, MONITOR_DEFAULTTONEAREST), &mi))
-        rectWork = mi.rcWork;
-    else
-        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    const CRect rectWork = GetWorkAreaAt(rectMenu.TopLeft());
     CPoint ptKept = rectMenu.TopLeft();
     ptKept.x = std::max((int)rectWork.left,
                         std::min((int)ptKept.x, (int)rectWork.right - rectMenu.Width()));
@@ -637,7 +608,7 @@ void CTavoPMenuPage::OnDestroy()
     {
         pMenuBar->SetMenuPage(nullptr);
         if (m_hmenuSelected != nullptr && pMenuBar->GetMenu() == m_hmenuSelected)
-            GetBarStateCache().Save(CacheKey(m_hmenuSelected), pMenuBar);
+            GetBarStateCache().Save(CTavoPBarStateCache::MenuKey(m_hmenuSelected), pMenuBar);
         // Back to the menu that applies: the active document's, else the frame's own.
         HMENU hMenu = pMenuBar->GetDefaultMenu();
         CMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, pMenuBar->GetTopLevelFrame());

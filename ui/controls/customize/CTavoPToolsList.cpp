@@ -47,20 +47,10 @@ void CTavoPToolsList::CreateNewItem()
         AfxMessageBeep((UINT)-1);
         return;
     }
-    const int iItem = AddItem(_T(""), (DWORD_PTR)pTool);
-    if (iItem < 0)
-    {
+    // A tool without a name would stand in the menus as an empty item: the list removes an item
+    // whose naming cannot start, and the tool with it.
+    if (!AddNewItem((DWORD_PTR)pTool))
         m_pManager->RemoveTool(pTool);
-        return;
-    }
-    SelectItem(iItem);
-    m_iNewItem = iItem;
-    if (!EditItem(iItem))
-    {
-        // A tool without a name would stand in the menus as an empty item.
-        m_iNewItem = -1;
-        RemoveItem(iItem);
-    }
     TellPage();
 }
 

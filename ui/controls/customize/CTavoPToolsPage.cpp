@@ -161,19 +161,15 @@ void CTavoPToolsPage::UpdateTool()
     UpdateData();
 
     CTavoPUserTool* pTool = GetSelTool();
-    if (pTool != nullptr)
+    if (pTool == nullptr)
     {
-        pTool->SetCommand(m_strCommand);
-        pTool->m_strArguments = m_strArguments;
-        pTool->m_strInitialDirectory = m_strInitialDirectory;
+        // Empty and disabled, as the page shows no tool.
+        OnSelectTool();
+        return;
     }
-    else
-    {
-        m_strCommand.Empty();
-        m_strArguments.Empty();
-        m_strInitialDirectory.Empty();
-        ShowTexts();
-    }
+    pTool->SetCommand(m_strCommand);
+    pTool->m_strArguments = m_strArguments;
+    pTool->m_strInitialDirectory = m_strInitialDirectory;
     EnableControls();
 }
 
