@@ -43,6 +43,11 @@ private:
 // Removes vorlen's profile key; true when it existed.
 bool DeleteVorlenProfile();
 bool VorlenProfileExists();
+// The Windows name of a Unix path: Wine's drive Z: is the Unix root.
+std::string WindowsPath(std::string unixPath);
+// Takes what the X display shows of the window into a PNG and a plain 24-bit BMP beside it (the
+// folder is a Unix path); false when it could not.
+bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name);
 // The first descendant of the window with this class name ("" = any) and control id (-1 = any).
 HWND FindDescendant(HWND parent, const char* className, int id = -1);
 // Waits until the condition holds, pumping this thread's messages; false after the time.

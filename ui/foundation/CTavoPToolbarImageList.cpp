@@ -724,9 +724,9 @@ BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDes
     ds.hbmMonoOld = (HBITMAP)::SelectObject(g_hdcMono, ds.hbmMono);
 
     m_sizeImageDest = (sizeImageDest.cx < 1 || sizeImageDest.cy < 1) ? m_sizeImage : sizeImageDest;
-    m_bStretch = FALSE;
-    if (m_sizeImageDest == m_sizeImage && m_clrTransparent == (COLORREF)-1)
-        return TRUE;
+    // Every image is drawn transparent, even without a colour of its own: the loader turned the
+    // bitmap's background into the button-face colour, which is not the colour every look
+    // paints its bars and menus in.
     m_bStretch = m_sizeImageDest != m_sizeImage;
     CDC dcScreen;
     dcScreen.Attach(::GetDC(nullptr));
@@ -786,7 +786,8 @@ void CTavoPToolbarImageList::CreateMask(int iImage, BOOL bHilite, BOOL bHiliteSh
 BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL bDisabled,
                                   BOOL bIndeterminate, BOOL bShadow, BOOL bInactive)
 {
-    if (iImage < 0 || iImage >= m_iCount || pDC == nullptr || g_hdcGlyphs == nullptr)
+    if (iImage < 0 || iImage >= m_iCount || pDC == nullptr || g_hdcGlyphs == nullptr ||
+        m_dcMem.m_hDC == nullptr)
         return FALSE;
     CTavoPGlobalData& data = GetGlobalData();
     if (bShadow && data.m_nBitsPerPixel <= 8)
@@ -801,24 +802,18 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
         hbmSwapped = (HBITMAP)::SelectObject(g_hdcGlyphs, m_hbmImageWell);
 
     const int cx = m_sizeImage.cx, cy = m_sizeImage.cy;
-    const BOOL bOffscreen = m_bStretch || m_clrTransparent != (COLORREF)-1;
-    HDC hdcTarget = pDC->m_hDC;
-    int xTarget = x, yTarget = y;
-    if (bOffscreen)
+    HDC hdcTarget = m_dcMem.m_hDC;
+    const int xTarget = 0, yTarget = 0;
+    const RECT rcTarget = {0, 0, cx + 2, cy + 2};
+    if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace)
     {
-        hdcTarget = m_dcMem.m_hDC;
-        xTarget = yTarget = 0;
-        RECT rc = {0, 0, cx + 2, cy + 2};
-        if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace)
-        {
-            HBRUSH hbr = ::CreateSolidBrush(m_clrTransparent);
-            ::FillRect(hdcTarget, &rc, hbr);
-            ::DeleteObject(hbr);
-        }
-        else
-        {
-            ::FillRect(hdcTarget, &rc, (HBRUSH)data.brBtnFace.GetSafeHandle());
-        }
+        HBRUSH hbr = ::CreateSolidBrush(m_clrTransparent);
+        ::FillRect(hdcTarget, &rcTarget, hbr);
+        ::DeleteObject(hbr);
+    }
+    else
+    {
+        ::FillRect(hdcTarget, &rcTarget, (HBRUSH)data.brBtnFace.GetSafeHandle());
     }
 
     if (!bHilite && !bDisabled && !bShadow)
@@ -854,11 +849,7 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
     ::SetTextColor(hdcTarget, oldText);
     ::SetBkColor(hdcTarget, oldBk);
 
-    if (bOffscreen)
-    {
-        CDC* pSrc = &m_dcMem;
-        TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, pSrc, cx, cy);
-    }
+    TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, &m_dcMem, cx, cy);
     if (hbmSwapped != nullptr)
         ::SelectObject(g_hdcGlyphs, hbmSwapped);
     return TRUE;

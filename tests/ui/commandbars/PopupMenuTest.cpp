@@ -13,7 +13,9 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "framework/CTestSeams.h"
+#include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <mutex>
@@ -956,4 +958,245 @@ TEST_F(MenuFixture, ToolItemShowsTheToolsIconInItsImageColumn)
     Entry(2)->OnCancelMode();
     Pump();
     workspace.m_pUserToolsManager = nullptr;
+}
+
+// ---- the popup's drawing on the screen ----
+
+namespace {
+
+COLORREF ScreenPixel(int x, int y)
+{
+    HDC hdc = ::GetDC(NULL);
+    const COLORREF colour = ::GetPixel(hdc, x, y);
+    ::ReleaseDC(NULL, hdc);
+    return colour;
+}
+
+COLORREF Scaled(COLORREF colour, int percent)
+{
+    auto scale = [percent](int channel) { return std::min(255, channel * percent / 100); };
+    return RGB(scale(GetRValue(colour)), scale(GetGValue(colour)), scale(GetBValue(colour)));
+}
+
+// Pumps messages until the screen shows the colour at the point; false after a while.
+bool ScreenShows(int x, int y, COLORREF colour)
+{
+    for (int i = 0; i < 100; i++)
+    {
+        Pump();
+        if (ScreenPixel(x, y) == colour)
+            return true;
+        ::Sleep(20);
+    }
+    return false;
+}
+
+// A child of the frame in one plain colour, filling the frame's client area below the bar.
+class ColourPane
+{
+public:
+    ColourPane(CWnd* pFrame, const CRect& rect, COLORREF colour)
+        : m_brush(::CreateSolidBrush(colour))
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(NULL);
+        wc.hbrBackground = m_brush;
+        m_strClass = "ColourPane" + std::to_string((unsigned)colour);
+        wc.lpszClassName = m_strClass.c_str();
+        ::RegisterClassA(&wc);
+        m_hwnd = ::CreateWindowA(m_strClass.c_str(), "", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                                 rect.Width(), rect.Height(), pFrame->GetSafeHwnd(), NULL,
+                                 wc.hInstance, NULL);
+        ::UpdateWindow(m_hwnd);
+    }
+    ~ColourPane()
+    {
+        ::DestroyWindow(m_hwnd);
+        ::UnregisterClassA(m_strClass.c_str(), ::GetModuleHandleA(NULL));
+        ::DeleteObject(m_brush);
+    }
+
+private:
+    HBRUSH m_brush;
+    std::string m_strClass;
+    HWND m_hwnd;
+};
+
+CRect ClientBelowBar(CWnd* pFrame, CWnd* pBar)
+{
+    CRect rectClient, rectBar;
+    pFrame->GetClientRect(rectClient);
+    pBar->GetWindowRect(rectBar);
+    pFrame->ScreenToClient(rectBar);
+    rectClient.top = rectBar.bottom;
+    return rectClient;
+}
+
+} // namespace
+
+TEST_F(MenuFixture, ShadowDarkensWhatLayUnderThePopupAndFollowsItsChanges)
+{
+    const COLORREF clrUnder = RGB(200, 120, 40);
+    ColourPane pane(frame, ClientBelowBar(frame, &bar), clrUnder);
+    Pump();
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    const int nDepth = pPopup->GetShadowDepth();
+    ASSERT_GT(nDepth, 0);
+    pPopup->UpdateWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+
+    // Next to the menu the strip is darkest; it lightens outwards, and the corner beyond the
+    // menu's top right is left as it is.
+    const int nStep = (65 - 100) / nDepth;
+    const int yMiddle = (rect.top + rect.bottom) / 2, xMiddle = (rect.left + rect.right) / 2;
+    for (int k = 0; k < nDepth; k++)
+    {
+        const COLORREF clrExpected = Scaled(clrUnder, 65 - nStep * k);
+        EXPECT_TRUE(ScreenShows(rect.right - nDepth + k, yMiddle, clrExpected))
+            << k << ": " << std::hex << ScreenPixel(rect.right - nDepth + k, yMiddle);
+        EXPECT_TRUE(ScreenShows(xMiddle, rect.bottom - nDepth + k, clrExpected))
+            << k << ": " << std::hex << ScreenPixel(xMiddle, rect.bottom - nDepth + k);
+    }
+    CRect rectBar;
+    bar.GetWindowRect(rectBar);
+    const int yCorner = rect.top + nDepth - 1;
+    ASSERT_GE(yCorner, rectBar.bottom) << "the corner lies over the pane";
+    EXPECT_TRUE(ScreenShows(rect.right - 1, yCorner, clrUnder));
+
+    // A window that appears under the shadow: once the bars report the change, the strips
+    // darken the new picture.
+    const COLORREF clrNew = RGB(40, 160, 220);
+    CRect rectNew = ClientBelowBar(frame, &bar);
+    ColourPane paneNew(frame, rectNew, clrNew);
+    CTavoPPopupMenu::SetActiveMenu(pPopup);
+    CRect rectStrip(rect.right - nDepth, rect.top, rect.right, rect.bottom);
+    CTavoPPopupMenu::UpdateAllShadows(rectStrip);
+    CTavoPPopupMenu::SetActiveMenu(nullptr);
+    EXPECT_TRUE(ScreenShows(rect.right - nDepth, yMiddle, Scaled(clrNew, 65)))
+        << std::hex << ScreenPixel(rect.right - nDepth, yMiddle);
+    EXPECT_EQ(rect, [&] {
+        CRect rectNow;
+        pPopup->GetWindowRect(rectNow);
+        return rectNow;
+    }()) << "the popup keeps its place and size";
+    Entry(0)->OnCancelMode();
+    Pump();
+}
+
+TEST_F(MenuFixture, UnfoldOnAPaletteScreenShowsTheMenuGrowingOverWhatLayUnderIt)
+{
+    const COLORREF clrUnder = RGB(200, 120, 40);
+    ColourPane pane(frame, ClientBelowBar(frame, &bar), clrUnder);
+    Pump();
+    // A palette screen for the library (and so no shadow), unfolding menus.
+    struct PaletteScreen
+    {
+        int nSaved = GetGlobalData().m_nBitsPerPixel;
+        PaletteScreen() { GetGlobalData().m_nBitsPerPixel = 8; }
+        ~PaletteScreen()
+        {
+            GetGlobalData().m_nBitsPerPixel = nSaved;
+            CTavoPPopupMenu::m_AnimationType = 0;
+        }
+    } palette;
+    CTavoPPopupMenu::m_AnimationType = 1;
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_FALSE(pPopup->IsAnimationDone());
+    pPopup->RedrawWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+    EXPECT_LT(pPopup->GetAnimatedSize().cx, rect.Width());
+
+    // The first frame: the menu's corner, with what lay under the popup beside it.
+    EXPECT_TRUE(ScreenShows(rect.right - 2, rect.bottom - 2, clrUnder));
+    const COLORREF clrCorner = ScreenPixel(rect.left, rect.top);
+    EXPECT_NE(clrUnder, clrCorner);
+    // The finished menu has the same corner and covers the rest.
+    for (int i = 0; i < 100 && !pPopup->IsAnimationDone(); i++)
+    {
+        ::Sleep(40); // the animation takes steps by the time gone
+        pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerAnimation);
+    }
+    EXPECT_TRUE(pPopup->IsAnimationDone());
+    pPopup->RedrawWindow();
+    EXPECT_TRUE(ScreenShows(rect.left, rect.top, clrCorner));
+    EXPECT_NE(clrUnder, ScreenPixel(rect.right - 2, rect.bottom - 2));
+    Entry(0)->OnCancelMode();
+    Pump();
+}
+
+TEST_F(MenuFixture, SeparatorIsALineAcrossTheItem)
+{
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenuBar* pBar = Entry(0)->GetPopupMenu()->GetMenuBar();
+    CRect rect;
+    pBar->GetClientRect(rect);
+    DibCanvas canvas(rect.Width(), rect.Height());
+    pBar->SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
+    const CRect rectSeparator = pBar->GetButton(2)->Rect(); // File: New, Open, ---, Save, Close
+    ASSERT_TRUE(pBar->GetButton(2)->m_nStyle & TBBS_SEPARATOR);
+    const COLORREF clrBack = canvas.Pixel(rectSeparator.right - 1, rectSeparator.top);
+    int nLineRows = 0, nLongest = 0;
+    for (int y = rectSeparator.top; y < rectSeparator.bottom; y++)
+    {
+        const int nDrawn = rectSeparator.Width() -
+                           canvas.Count(clrBack, rectSeparator.left, y, rectSeparator.right, y + 1);
+        nLongest = std::max(nLongest, nDrawn);
+        nLineRows += nDrawn > 0;
+    }
+    EXPECT_GT(nLongest, rectSeparator.Width() * 2 / 3) << "a line across the item";
+    EXPECT_LE(nLineRows, 2) << "a line, not a tick down the middle";
+    Entry(0)->OnCancelMode();
+    Pump();
+}
+
+TEST(MenuButton, TooLongALabelIsCutBeforeAWholeCharacter)
+{
+    const CString strLabel = "药品A入库登记表"; // double-byte characters and one single-byte one
+    std::vector<int> boundaries; // lengths of the prefixes that end between characters
+    for (const char* p = strLabel;; p = ::CharNextA(p))
+    {
+        boundaries.push_back((int)(p - (const char*)strLabel));
+        if (*p == 0)
+            break;
+    }
+    DibCanvas canvas(400, 40);
+    BoundDC b(canvas.dc());
+    CFont* pOldFont = b.dc.SelectObject(&GetGlobalData().fontRegular);
+    auto width = [&](const CString& str) { return b.dc.GetTextExtent(str).cx; };
+    const int nFull = width(strLabel);
+    for (int nWidth = 0; nWidth <= nFull + 2; nWidth++)
+    {
+        SCOPED_TRACE(nWidth);
+        const CString strShown = CTavoPToolbarMenuButton::FitMenuLabel(&b.dc, strLabel, nWidth);
+        if (nWidth >= nFull)
+        {
+            EXPECT_STREQ(strLabel, strShown);
+            continue;
+        }
+        ASSERT_EQ("...", strShown.Right(3));
+        const int nKept = strShown.GetLength() - 3;
+        EXPECT_EQ(strLabel.Left(nKept), strShown.Left(nKept));
+        EXPECT_NE(boundaries.end(), std::find(boundaries.begin(), boundaries.end(), nKept))
+            << "cut inside a character";
+        if (nKept > 0)
+        {
+            EXPECT_LE(width(strShown), nWidth);
+        }
+        // No longer whole-character cut fits.
+        for (int nLonger : boundaries)
+        {
+            if (nLonger > nKept && nLonger < strLabel.GetLength())
+            {
+                EXPECT_GT(width(strLabel.Left(nLonger) + "..."), nWidth);
+            }
+        }
+    }
+    b.dc.SelectObject(pOldFont);
 }
