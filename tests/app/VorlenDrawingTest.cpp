@@ -373,7 +373,8 @@ TEST_F(VorlenDrawing, GripperDragLeavesNoOutlineBehind)
     const ScreenPicture before(area);
 
     // Down on the gripper, away over the grid and back, and up where it started: the toolbar
-    // stays where it is.
+    // stays where it is. While the outline lies over the grid, the grid paints itself anew, as
+    // windows do when a tip closes over them or their data changes.
     const POINT gripper = {bar.left + 4, (bar.top + bar.bottom) / 2};
     const POINT away = {gripper.x + 260, gripper.y + 150};
     SetCursorPos(gripper.x, gripper.y);
@@ -381,6 +382,9 @@ TEST_F(VorlenDrawing, GripperDragLeavesNoOutlineBehind)
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     Sleep(100);
     MoveMouse(gripper, away, 12);
+    Sleep(300);
+    RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    Sleep(500);
     MoveMouse(away, gripper, 12);
     SendMouse(MOUSEEVENTF_LEFTUP);
     Settle();
