@@ -1005,9 +1005,11 @@ public:
         m_strClass = "ColourPane" + std::to_string((unsigned)colour);
         wc.lpszClassName = m_strClass.c_str();
         ::RegisterClassA(&wc);
-        m_hwnd = ::CreateWindowA(m_strClass.c_str(), "", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
-                                 rect.Width(), rect.Height(), pFrame->GetSafeHwnd(), NULL,
-                                 wc.hInstance, NULL);
+        m_hwnd = ::CreateWindowA(m_strClass.c_str(), "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                 rect.left, rect.top, rect.Width(), rect.Height(),
+                                 pFrame->GetSafeHwnd(), NULL, wc.hInstance, NULL);
+        // Above the frame's other children, so that it shows where they overlap.
+        ::SetWindowPos(m_hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         ::UpdateWindow(m_hwnd);
     }
     ~ColourPane()
@@ -1085,6 +1087,86 @@ TEST_F(MenuFixture, ShadowDarkensWhatLayUnderThePopupAndFollowsItsChanges)
     }()) << "the popup keeps its place and size";
     Entry(0)->OnCancelMode();
     Pump();
+}
+
+TEST_F(MenuFixture, ShadowFollowsABarThatPaintsUnderIt)
+{
+    const COLORREF clrUnder = RGB(200, 120, 40);
+    ColourPane pane(frame, ClientBelowBar(frame, &bar), clrUnder);
+    Pump();
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenu::SetActiveMenu(pPopup);
+    pPopup->UpdateWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+    const int nDepth = pPopup->GetShadowDepth();
+
+    // A second bar appears under the popup's right strip, across the frame.
+    CTavoPToolBar lower;
+    ASSERT_TRUE(lower.Create(frame, WS_CHILD | CBRS_TOP, 2));
+    CRect rectLower(rect.left - 20, rect.top + 2 * nDepth, rect.right + 40, rect.top + 50);
+    frame->ScreenToClient(rectLower);
+    lower.SetWindowPos(&CWnd::wndTop, rectLower.left, rectLower.top, rectLower.Width(),
+                       rectLower.Height(), SWP_SHOWWINDOW);
+    lower.UpdateWindow();
+    const int y = rect.top + 2 * nDepth + 10;
+    const COLORREF clrBar = ScreenPixel(rect.right + 20, y);
+    EXPECT_NE(clrUnder, clrBar);
+    EXPECT_TRUE(ScreenShows(rect.right - nDepth, y, Scaled(clrBar, 65)))
+        << std::hex << ScreenPixel(rect.right - nDepth, y);
+    CTavoPPopupMenu::SetActiveMenu(nullptr);
+    Entry(0)->OnCancelMode();
+    Pump();
+    lower.DestroyWindow();
+}
+
+TEST_F(MenuFixture, ShadowOverTheOpeningButtonShowsItOpen)
+{
+    // A bar at the frame's bottom near the bottom of the work area: its menu opens above it,
+    // and the bottom strip of the shadow lies over the button's top.
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    frame->SetWindowPos(NULL, 300, rectWork.bottom - 320, 600, 300, SWP_NOZORDER);
+    CTavoPToolBar lower;
+    ASSERT_TRUE(lower.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 2));
+    HMENU hFile = BuildFileMenu();
+    lower.InsertButton(new CTavoPToolbarMenuButton(0, hFile, -1, "&File"));
+    ::DestroyMenu(hFile);
+    lower.AdjustLayout();
+    CRect rectClient, rectLower;
+    frame->GetClientRect(rectClient);
+    lower.GetWindowRect(rectLower);
+    lower.SetWindowPos(NULL, 0, rectClient.bottom - rectLower.Height(), rectClient.Width(),
+                       rectLower.Height(), SWP_NOZORDER);
+    frame->UpdateWindow();
+    Pump();
+    CRect rectButton = lower.GetButton(0)->Rect();
+    lower.ClientToScreen(rectButton);
+    CTavoPToolbarMenuButton* pEntry = (CTavoPToolbarMenuButton*)lower.GetButton(0);
+    ASSERT_TRUE(pEntry->OnClick(&lower, FALSE));
+    CTavoPPopupMenu* pPopup = pEntry->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_EQ(CTavoPPopupMenu::DROP_UP, pPopup->GetDropDirection());
+    const int nDepth = pPopup->GetShadowDepth();
+    ASSERT_GT(nDepth, 0);
+    pPopup->UpdateWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+    ASSERT_EQ(rectButton.top + nDepth, rect.bottom);
+
+    // The strip begins with what lay under it as it is: the button's left edge as it looks while
+    // its menu is open, the same as below the strip.
+    const int x = std::max(rect.left, rectButton.left);
+    ASSERT_LT(x, rect.left + nDepth);
+    const COLORREF clrOpen = ScreenPixel(x, rectButton.top + nDepth + 2);
+    EXPECT_TRUE(ScreenShows(x, rectButton.top + 2, clrOpen))
+        << std::hex << ScreenPixel(x, rectButton.top + 2) << " " << clrOpen;
+    pEntry->OnCancelMode();
+    Pump();
+    EXPECT_NE(clrOpen, ScreenPixel(x, rectButton.top + nDepth + 2)) << "the closed look differs";
+    lower.DestroyWindow();
 }
 
 TEST_F(MenuFixture, UnfoldOnAPaletteScreenShowsTheMenuGrowingOverWhatLayUnderIt)

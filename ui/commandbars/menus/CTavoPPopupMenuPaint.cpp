@@ -27,6 +27,44 @@ HBITMAP CreateDib(int cx, int cy, BYTE** ppBits)
     return hbmp;
 }
 
+// A look for a message that never comes: platforms that keep windows' painting in memory until
+// their thread waits for input (Wine does) put it on the screen then, so that the screen can be
+// read back.
+void PutPaintingOnScreen()
+{
+    const UINT uiNever = WM_APP + 0x3FFF;
+    MSG msg;
+    ::PeekMessage(&msg, (HWND)-1, uiNever, uiNever, PM_NOREMOVE | PM_NOYIELD);
+}
+
+// Repaints at once what this thread's top-level windows other than the popup show in the
+// screen rectangle: the frame and its bars, or the parent popup of a sub-menu. Windows of other
+// programs are left alone; they are not waited for.
+void RedrawThreadWindowsUnder(HWND hwndPopup, const CRect& rectScreen)
+{
+    struct Under
+    {
+        HWND hwndPopup;
+        CRect rect;
+    } under = {hwndPopup, rectScreen};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            const Under* pUnder = (const Under*)lParam;
+            CRect rectWindow;
+            if (hwnd == pUnder->hwndPopup || !::IsWindowVisible(hwnd) ||
+                !::GetWindowRect(hwnd, rectWindow) ||
+                !rectWindow.IntersectRect(rectWindow, pUnder->rect))
+                return TRUE;
+            ::MapWindowPoints(NULL, hwnd, (POINT*)(RECT*)rectWindow, 2);
+            ::RedrawWindow(hwnd, rectWindow, NULL,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
+                               RDW_UPDATENOW);
+            return TRUE;
+        },
+        (LPARAM)&under);
+}
+
 } // namespace
 
 void CTavoPPopupMenu::StartAnimation()
@@ -286,6 +324,7 @@ void CTavoPPopupMenu::SaveScreenUnderPopup()
     rectWindow.bottom = rectWindow.top + m_FinalSize.cy + (bShadow ? m_iShadowSize : 0);
     if (rectWindow.IsRectEmpty())
         return;
+    PutPaintingOnScreen();
     CWindowDC dcScreen(NULL);
     CDC dcMem;
     if (!dcMem.CreateCompatibleDC(&dcScreen) ||
@@ -318,11 +357,12 @@ void CTavoPPopupMenu::GetShadowStrips(CRect& rectRight, CRect& rectBottom) const
 {
     CRect rectWindow;
     GetWindowRect(rectWindow);
+    // The darkened parts: the strips start a depth away from the menu's top and left.
     const int nDepth = m_iShadowSize;
-    rectRight =
-        CRect(rectWindow.right - nDepth - 1, rectWindow.top, rectWindow.right, rectWindow.bottom);
-    rectBottom =
-        CRect(rectWindow.left, rectWindow.bottom - nDepth - 1, rectWindow.right, rectWindow.bottom);
+    rectRight = CRect(rectWindow.right - nDepth - 1, rectWindow.top + nDepth, rectWindow.right,
+                      rectWindow.bottom);
+    rectBottom = CRect(rectWindow.left + nDepth, rectWindow.bottom - nDepth - 1, rectWindow.right,
+                       rectWindow.bottom);
 }
 
 CWnd* CTavoPPopupMenu::GetShadowedWindow()
@@ -391,18 +431,15 @@ void CTavoPPopupMenu::UpdateAllShadows(LPRECT lprectScreen)
         const CSize sizeFinal = pPopup->m_FinalSize;
         pPopup->SetWindowPos(NULL, 0, 0, sizeFinal.cx, sizeFinal.cy,
                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-        const UINT uiRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
-        ::RedrawWindow(NULL, rectRight, NULL, uiRedraw);
-        ::RedrawWindow(NULL, rectBottom, NULL, uiRedraw);
+        RedrawThreadWindowsUnder(pPopup->GetSafeHwnd(), rectRight);
+        RedrawThreadWindowsUnder(pPopup->GetSafeHwnd(), rectBottom);
         pPopup->m_iShadowSize = nDepth;
         pPopup->SaveScreenUnderPopup();
+        // Back to its size, the popup paints itself whole: a platform may not keep the
+        // picture of a window that shrank and grew again.
         pPopup->SetWindowPos(NULL, 0, 0, sizeFinal.cx + nDepth, sizeFinal.cy + nDepth,
                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-        pPopup->ScreenToClient(rectRight);
-        pPopup->ScreenToClient(rectBottom);
-        pPopup->InvalidateRect(rectRight);
-        pPopup->InvalidateRect(rectBottom);
-        pPopup->UpdateWindow();
+        pPopup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     s_bRefreshing = FALSE;
 }
