@@ -1,5 +1,6 @@
 // vorlen.exe's own window as the screen shows it: popup shadows, separators, icons and a gripper drag, read back from the X display.
 #include "tests/app/VorlenProcess.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/support/TestDatabase.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -9,8 +10,6 @@
 
 namespace {
 
-const char* const kMainTitle = "Vorlen v1.0";
-const char* const kLoginTitle = "登陆对话框";
 const DWORD kStartTimeout = 15000;
 const UINT kToolBarId = 0xE800;
 const UINT kIdcGrid = 42179;
@@ -18,38 +17,6 @@ const UINT kIdcGrid = 42179;
 const int kShadowDepth = 4;
 const int kShadowDarkest = 65;
 const int kShadowStep = (kShadowDarkest - 100) / kShadowDepth;
-
-void PressButton(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
-}
-
-void SetItemText(HWND dialog, int id, const char* text)
-{
-    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
-                        nullptr);
-}
-
-void SendKeys(const std::vector<WORD>& keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys)
-    {
-        INPUT down = {};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-    {
-        INPUT up = {};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
-}
 
 void SendMouse(DWORD flags)
 {
@@ -111,12 +78,6 @@ private:
     std::vector<COLORREF> m_pixels;
 };
 
-COLORREF Scaled(COLORREF colour, int percent)
-{
-    auto scale = [percent](int channel) { return std::min(255, channel * percent / 100); };
-    return RGB(scale(GetRValue(colour)), scale(GetGValue(colour)), scale(GetBValue(colour)));
-}
-
 bool Near(COLORREF a, COLORREF b)
 {
     return std::abs(GetRValue(a) - GetRValue(b)) <= 1 &&
@@ -139,17 +100,7 @@ protected:
         DeleteVorlenProfile();
         s_db.reset(new TestDatabase());
         s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
-        if (!s_vorlen->Start())
-            return;
-        HWND login = s_vorlen->WaitWindow(kLoginTitle, kStartTimeout);
-        if (login == nullptr)
-            return;
-        SetItemText(login, 1050, "管理员");
-        SetItemText(login, 1053, "739");
-        PressButton(login, IDOK);
-        s_main = s_vorlen->WaitWindow(kMainTitle, kStartTimeout);
-        if (s_main != nullptr)
-            WaitFor([] { return FindDescendant(s_main, "", kIdcGrid) != nullptr; }, 5000);
+        s_main = s_vorlen->StartAndLogIn(kStartTimeout);
     }
     static void TearDownTestSuite()
     {
@@ -214,7 +165,7 @@ protected:
     // Opens a menu of the menu bar by its number (Alt+1 to Alt+6) and waits until it shows.
     static HWND OpenMenu(char number)
     {
-        SendKeys({VK_MENU, (WORD)number});
+        PressKeys({VK_MENU, (WORD)number});
         HWND popup = nullptr;
         WaitFor(
             [&] {
@@ -231,7 +182,7 @@ protected:
     {
         for (int i = 0; i < 3 && !Popups().empty(); i++)
         {
-            SendKeys({VK_ESCAPE});
+            PressKeys({VK_ESCAPE});
             WaitFor([] { return Popups().empty(); }, 1000);
         }
         Settle();
@@ -275,14 +226,14 @@ TEST_F(VorlenDrawing, MenuShadowIsADarkenedCopyOfWhatLiesUnderIt)
         for (int y = rect.top; y < rect.top + kShadowDepth; y++)
             EXPECT_EQ(rightUnder.At(x, y), rightOpen.At(x, y)) << x << "," << y;
         for (int y = rect.top + 2 * kShadowDepth; y < rect.bottom; y++, checked++)
-            EXPECT_TRUE(Near(Scaled(rightUnder.At(x, y), percent), rightOpen.At(x, y)))
+            EXPECT_TRUE(Near(ScaledColour(rightUnder.At(x, y), percent), rightOpen.At(x, y)))
                 << x << "," << y << ": " << Hex(rightUnder.At(x, y)) << " became "
                 << Hex(rightOpen.At(x, y));
         const int y = bottom.top + k;
         for (int x = rect.left; x < rect.left + kShadowDepth; x++)
             EXPECT_EQ(bottomUnder.At(x, y), bottomOpen.At(x, y)) << x << "," << y;
         for (int x = rect.left + 2 * kShadowDepth; x < rect.right - kShadowDepth; x++, checked++)
-            EXPECT_TRUE(Near(Scaled(bottomUnder.At(x, y), percent), bottomOpen.At(x, y)))
+            EXPECT_TRUE(Near(ScaledColour(bottomUnder.At(x, y), percent), bottomOpen.At(x, y)))
                 << x << "," << y << ": " << Hex(bottomUnder.At(x, y)) << " became "
                 << Hex(bottomOpen.At(x, y));
         if (HasFailure())

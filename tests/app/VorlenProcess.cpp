@@ -297,3 +297,51 @@ bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& 
                             "/" + name + ".bmp'",
                         folder + "/" + name + ".done", 30000);
 }
+
+HWND VorlenProcess::StartAndLogIn(DWORD milliseconds)
+{
+    HWND login = Start() ? WaitWindow("登陆对话框", milliseconds) : nullptr;
+    if (login == nullptr)
+        return nullptr;
+    SetItemText(login, 1050, "管理员");
+    SetItemText(login, 1053, "739");
+    PressButton(login, IDOK);
+    HWND main = WaitWindow("Vorlen v1.0", milliseconds);
+    const int kGridId = 42179;
+    if (main == nullptr ||
+        !WaitFor([&] { return FindDescendant(main, "", kGridId) != nullptr; }, milliseconds))
+        return nullptr;
+    return main;
+}
+
+void PressButton(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+void SetItemText(HWND dialog, int id, const char* text)
+{
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+}
+
+void PressKeys(const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+    {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+    {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+}

@@ -25,17 +25,6 @@ const Columns kStockColumns = {"名称",         "产地",         "规格型号
 const Columns kPurchaseColumns = {"采购日期", "采购人",   "大类", "小类",         "编号", "名称",
                                   "产地",     "规格型号", "批号", "有效截止日期", "进价", "数量"};
 
-void PressButton(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
-}
-
-void SetItemText(HWND dialog, int id, const char* text)
-{
-    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
-                        nullptr);
-}
-
 // True when the process never showed a window with the title while it ran, up to its end.
 bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseconds)
 {
@@ -81,28 +70,6 @@ bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColour
     *pBlack = (double)black / pixels.size();
     *pColours = colours.size();
     return true;
-}
-
-// Real key strokes, as the keyboard would give them.
-void PressKeys(const std::vector<WORD>& keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys)
-    {
-        INPUT down = {};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-    {
-        INPUT up = {};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
 
 } // namespace
@@ -177,17 +144,7 @@ protected:
         DeleteVorlenProfile();
         s_db.reset(new TestDatabase());
         s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
-        if (!s_vorlen->Start())
-            return;
-        HWND login = s_vorlen->WaitWindow(kLoginTitle, kStartTimeout);
-        if (login == nullptr)
-            return;
-        SetItemText(login, 1050, "管理员");
-        SetItemText(login, 1053, "739");
-        PressButton(login, IDOK);
-        s_main = s_vorlen->WaitWindow(kMainTitle, kStartTimeout);
-        if (s_main != nullptr)
-            WaitFor([] { return Grid() != nullptr; }, 5000);
+        s_main = s_vorlen->StartAndLogIn(kStartTimeout);
     }
     static void TearDownTestSuite()
     {

@@ -1,38 +1,11 @@
 // The outline of a drag on the real screen: where it shows, and that it gives back what lay under it.
 #include "ui/bars/docking/CTavoPDragFrame.h"
 #include "ui/bars/docking/CTavoPDragOutline.h"
+#include "tests/support/ScreenPixels.h"
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC hdc = ::GetDC(NULL);
-    const COLORREF colour = ::GetPixel(hdc, x, y);
-    ::ReleaseDC(NULL, hdc);
-    return colour;
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessage(&msg);
-}
-
-// Pumps messages until the screen shows the colour at the point; false after a while.
-bool ScreenShows(int x, int y, COLORREF colour)
-{
-    for (int i = 0; i < 100; i++)
-    {
-        Pump();
-        if (ScreenPixel(x, y) == colour)
-            return true;
-        ::Sleep(20);
-    }
-    return false;
-}
 
 // A top-level window in one colour that can change its colour.
 class ColourWindow

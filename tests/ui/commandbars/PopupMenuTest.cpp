@@ -15,9 +15,11 @@
 #include "framework/CTestSeams.h"
 #include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/ScreenPixels.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -964,33 +966,6 @@ TEST_F(MenuFixture, ToolItemShowsTheToolsIconInItsImageColumn)
 
 namespace {
 
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC hdc = ::GetDC(NULL);
-    const COLORREF colour = ::GetPixel(hdc, x, y);
-    ::ReleaseDC(NULL, hdc);
-    return colour;
-}
-
-COLORREF Scaled(COLORREF colour, int percent)
-{
-    auto scale = [percent](int channel) { return std::min(255, channel * percent / 100); };
-    return RGB(scale(GetRValue(colour)), scale(GetGValue(colour)), scale(GetBValue(colour)));
-}
-
-// Pumps messages until the screen shows the colour at the point; false after a while.
-bool ScreenShows(int x, int y, COLORREF colour)
-{
-    for (int i = 0; i < 100; i++)
-    {
-        Pump();
-        if (ScreenPixel(x, y) == colour)
-            return true;
-        ::Sleep(20);
-    }
-    return false;
-}
-
 // A child of the frame in one plain colour, filling the frame's client area below the bar.
 class ColourPane
 {
@@ -1035,15 +1010,33 @@ CRect ClientBelowBar(CWnd* pFrame, CWnd* pBar)
     return rectClient;
 }
 
+// The File menu opened over a pane of one colour that fills the frame below the bar.
+class ShadowFixture : public MenuFixture
+{
+protected:
+    void TearDown() override
+    {
+        CTavoPPopupMenu::SetActiveMenu(nullptr);
+        Entry(0)->OnCancelMode();
+        Pump();
+        pane.reset();
+        MenuFixture::TearDown();
+    }
+    CTavoPPopupMenu* OpenFileMenu()
+    {
+        pane.reset(new ColourPane(frame, ClientBelowBar(frame, &bar), clrUnder));
+        Pump();
+        return Entry(0)->OnClick(&bar, FALSE) ? Entry(0)->GetPopupMenu() : nullptr;
+    }
+    const COLORREF clrUnder = RGB(200, 120, 40);
+    std::unique_ptr<ColourPane> pane;
+};
+
 } // namespace
 
-TEST_F(MenuFixture, ShadowDarkensWhatLayUnderThePopupAndFollowsItsChanges)
+TEST_F(ShadowFixture, ShadowDarkensWhatLayUnderThePopupAndFollowsItsChanges)
 {
-    const COLORREF clrUnder = RGB(200, 120, 40);
-    ColourPane pane(frame, ClientBelowBar(frame, &bar), clrUnder);
-    Pump();
-    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
-    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    CTavoPPopupMenu* pPopup = OpenFileMenu();
     ASSERT_NE(nullptr, pPopup);
     const int nDepth = pPopup->GetShadowDepth();
     ASSERT_GT(nDepth, 0);
@@ -1057,7 +1050,7 @@ TEST_F(MenuFixture, ShadowDarkensWhatLayUnderThePopupAndFollowsItsChanges)
     const int yMiddle = (rect.top + rect.bottom) / 2, xMiddle = (rect.left + rect.right) / 2;
     for (int k = 0; k < nDepth; k++)
     {
-        const COLORREF clrExpected = Scaled(clrUnder, 65 - nStep * k);
+        const COLORREF clrExpected = ScaledColour(clrUnder, 65 - nStep * k);
         EXPECT_TRUE(ScreenShows(rect.right - nDepth + k, yMiddle, clrExpected))
             << k << ": " << std::hex << ScreenPixel(rect.right - nDepth + k, yMiddle);
         EXPECT_TRUE(ScreenShows(xMiddle, rect.bottom - nDepth + k, clrExpected))
@@ -1077,25 +1070,18 @@ TEST_F(MenuFixture, ShadowDarkensWhatLayUnderThePopupAndFollowsItsChanges)
     CTavoPPopupMenu::SetActiveMenu(pPopup);
     CRect rectStrip(rect.right - nDepth, rect.top, rect.right, rect.bottom);
     CTavoPPopupMenu::UpdateAllShadows(rectStrip);
-    CTavoPPopupMenu::SetActiveMenu(nullptr);
-    EXPECT_TRUE(ScreenShows(rect.right - nDepth, yMiddle, Scaled(clrNew, 65)))
+    EXPECT_TRUE(ScreenShows(rect.right - nDepth, yMiddle, ScaledColour(clrNew, 65)))
         << std::hex << ScreenPixel(rect.right - nDepth, yMiddle);
     EXPECT_EQ(rect, [&] {
         CRect rectNow;
         pPopup->GetWindowRect(rectNow);
         return rectNow;
     }()) << "the popup keeps its place and size";
-    Entry(0)->OnCancelMode();
-    Pump();
 }
 
-TEST_F(MenuFixture, ShadowFollowsABarThatPaintsUnderIt)
+TEST_F(ShadowFixture, ShadowFollowsABarThatPaintsUnderIt)
 {
-    const COLORREF clrUnder = RGB(200, 120, 40);
-    ColourPane pane(frame, ClientBelowBar(frame, &bar), clrUnder);
-    Pump();
-    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
-    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    CTavoPPopupMenu* pPopup = OpenFileMenu();
     ASSERT_NE(nullptr, pPopup);
     CTavoPPopupMenu::SetActiveMenu(pPopup);
     pPopup->UpdateWindow();
@@ -1114,15 +1100,11 @@ TEST_F(MenuFixture, ShadowFollowsABarThatPaintsUnderIt)
     const int y = rect.top + 2 * nDepth + 10;
     const COLORREF clrBar = ScreenPixel(rect.right + 20, y);
     EXPECT_NE(clrUnder, clrBar);
-    EXPECT_TRUE(ScreenShows(rect.right - nDepth, y, Scaled(clrBar, 65)))
+    EXPECT_TRUE(ScreenShows(rect.right - nDepth, y, ScaledColour(clrBar, 65)))
         << std::hex << ScreenPixel(rect.right - nDepth, y);
-    CTavoPPopupMenu::SetActiveMenu(nullptr);
-    Entry(0)->OnCancelMode();
-    Pump();
-    lower.DestroyWindow();
 }
 
-TEST_F(MenuFixture, ShadowOverTheOpeningButtonShowsItOpen)
+TEST_F(ShadowFixture, ShadowOverTheOpeningButtonShowsItOpen)
 {
     // A bar at the frame's bottom near the bottom of the work area: its menu opens above it,
     // and the bottom strip of the shadow lies over the button's top.
@@ -1169,11 +1151,8 @@ TEST_F(MenuFixture, ShadowOverTheOpeningButtonShowsItOpen)
     lower.DestroyWindow();
 }
 
-TEST_F(MenuFixture, UnfoldOnAPaletteScreenShowsTheMenuGrowingOverWhatLayUnderIt)
+TEST_F(ShadowFixture, UnfoldOnAPaletteScreenShowsTheMenuGrowingOverWhatLayUnderIt)
 {
-    const COLORREF clrUnder = RGB(200, 120, 40);
-    ColourPane pane(frame, ClientBelowBar(frame, &bar), clrUnder);
-    Pump();
     // A palette screen for the library (and so no shadow), unfolding menus.
     struct PaletteScreen
     {
@@ -1186,8 +1165,7 @@ TEST_F(MenuFixture, UnfoldOnAPaletteScreenShowsTheMenuGrowingOverWhatLayUnderIt)
         }
     } palette;
     CTavoPPopupMenu::m_AnimationType = 1;
-    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
-    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    CTavoPPopupMenu* pPopup = OpenFileMenu();
     ASSERT_NE(nullptr, pPopup);
     ASSERT_FALSE(pPopup->IsAnimationDone());
     pPopup->RedrawWindow();
@@ -1209,8 +1187,6 @@ TEST_F(MenuFixture, UnfoldOnAPaletteScreenShowsTheMenuGrowingOverWhatLayUnderIt)
     pPopup->RedrawWindow();
     EXPECT_TRUE(ScreenShows(rect.left, rect.top, clrCorner));
     EXPECT_NE(clrUnder, ScreenPixel(rect.right - 2, rect.bottom - 2));
-    Entry(0)->OnCancelMode();
-    Pump();
 }
 
 TEST_F(MenuFixture, SeparatorIsALineAcrossTheItem)
