@@ -3,27 +3,13 @@
 
 IMPLEMENT_DYNAMIC(CTavoPFileProp, CTavoPProp)
 
-namespace {
-
-// A text variant that owns its string; cleared by the caller.
-VARIANT TextVariant(const CString& str)
-{
-    VARIANT var;
-    ::VariantInit(&var);
-    var.vt = VT_BSTR;
-    var.bstrVal = CTavoPProp::StringToBstr(str);
-    return var;
-}
-
-} // namespace
-
 CTavoPFileProp::CTavoPFileProp(const CString& strName, BOOL bOpenFileDialog,
                                const CString& strFileName, LPCTSTR lpszDefExt, DWORD dwFlags,
                                LPCTSTR lpszFilter, LPCTSTR lpszDescr, DWORD_PTR dwData)
     : CTavoPProp(strName, VARIANT(), lpszDescr, dwData), m_bOpenFileDialog(bOpenFileDialog),
       m_strDefExt(lpszDefExt), m_dwFileDialogFlags(dwFlags), m_strFilter(lpszFilter)
 {
-    VARIANT var = TextVariant(strFileName);
+    VARIANT var = MakeTextValue(strFileName);
     ::VariantClear(&m_varValue);
     m_varValue = var; // takes over the string
 }
@@ -49,7 +35,7 @@ void CTavoPFileProp::OnClickButton(CPoint /*point*/)
                     m_strFilter.IsEmpty() ? nullptr : (LPCTSTR)m_strFilter, m_pWndList);
     if (dlg.DoModal() != IDOK)
         return;
-    VARIANT var = TextVariant(dlg.GetPathName());
+    VARIANT var = MakeTextValue(dlg.GetPathName());
     ApplyValue(var);
     ::VariantClear(&var);
 }

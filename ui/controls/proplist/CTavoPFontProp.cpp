@@ -4,19 +4,6 @@
 
 IMPLEMENT_DYNAMIC(CTavoPFontProp, CTavoPProp)
 
-namespace {
-
-VARIANT TextVariant(const CString& str)
-{
-    VARIANT var;
-    ::VariantInit(&var);
-    var.vt = VT_BSTR;
-    var.bstrVal = CTavoPProp::StringToBstr(str);
-    return var;
-}
-
-} // namespace
-
 CTavoPFontProp::CTavoPFontProp(const CString& strName, const LOGFONT& lf, DWORD dwFontDialogFlags,
                                LPCTSTR lpszDescr, DWORD_PTR dwData, COLORREF color)
     : CTavoPProp(strName, VARIANT(), lpszDescr, dwData), m_lf(lf),
@@ -25,7 +12,7 @@ CTavoPFontProp::CTavoPFontProp(const CString& strName, const LOGFONT& lf, DWORD 
 {
     m_lf.lfFaceName[LF_FACESIZE - 1] = '\0';
     ::VariantClear(&m_varValue);
-    m_varValue = TextVariant(FormatFont(m_lf)); // takes over the string
+    m_varValue = MakeTextValue(FormatFont(m_lf)); // takes over the string
 }
 
 CTavoPFontProp::~CTavoPFontProp() = default;
@@ -72,7 +59,7 @@ void CTavoPFontProp::OnClickButton(CPoint /*point*/)
         return;
     m_lf = lf;
     m_color = color;
-    VARIANT var = TextVariant(FormatFont(m_lf));
+    VARIANT var = MakeTextValue(FormatFont(m_lf));
     ::VariantClear(&m_varValue);
     m_varValue = var; // takes over the string
     OnValueSet();

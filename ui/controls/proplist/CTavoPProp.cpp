@@ -75,6 +75,15 @@ BSTR CTavoPProp::StringToBstr(const CString& str)
     return bstr;
 }
 
+VARIANT CTavoPProp::MakeTextValue(const CString& str)
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    var.vt = VT_BSTR;
+    var.bstrVal = StringToBstr(str);
+    return var;
+}
+
 CTavoPProp::CTavoPProp(const CString& strGroupName, DWORD_PTR dwData)
     : m_strName(strGroupName), m_dwData(dwData), m_bGroup(TRUE)
 {

@@ -93,6 +93,8 @@ public:
     // Text of the program's code page to and from the wide text of VT_BSTR.
     static CString BstrToString(BSTR bstr);
     static BSTR StringToBstr(const CString& str);
+    // A VT_BSTR value of the text; the caller clears it.
+    static VARIANT MakeTextValue(const CString& str);
 
     // ---- in-place editing ----
     BOOL IsInPlaceEditing() const { return m_pWndInPlace != nullptr; }

@@ -434,6 +434,23 @@ void CTavoPPropList::ReposProperties()
     int y = m_rectList.top - m_nVertScrollOffset * m_nRowHeight;
     for (POSITION pos = lstTop.GetHeadPosition(); pos != nullptr;)
         ((CTavoPProp*)lstTop.GetNext(pos))->Reposition(y, 0);
+
+    // An open editor goes with its row, or closes when the row no longer shows.
+    if (m_pSel != nullptr && m_pSel->IsInPlaceEditing() && !m_bEndingEdit)
+    {
+        CRect rectInter;
+        if (!rectInter.IntersectRect(m_pSel->m_Rect, m_rectList))
+            EndEditItem(TRUE);
+        else
+        {
+            const CRect rectEditor = m_pSel->GetEditorRect();
+            CRect rectWindow;
+            m_pSel->m_pWndInPlace->GetWindowRect(rectWindow);
+            m_pSel->m_pWndInPlace->SetWindowPos(nullptr, rectEditor.left, rectEditor.top,
+                                                rectEditor.Width(), rectWindow.Height(),
+                                                SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
 }
 
 void CTavoPPropList::ReposSorted()
@@ -823,14 +840,6 @@ BOOL CTavoPPropList::OnEraseBkgnd(CDC* /*pDC*/)
     return TRUE;
 }
 
-LRESULT CTavoPPropList::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/)
-{
-    CDC* pDC = CDC::FromHandle((HDC)wParam);
-    if (pDC != nullptr)
-        OnDraw(pDC);
-    return 0;
-}
-
 void CTavoPPropList::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
     SetFocus();
@@ -1091,6 +1100,14 @@ LRESULT CTavoPPropList::OnSetFont(WPARAM wParam, LPARAM lParam)
 LRESULT CTavoPPropList::OnGetFont(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     return (LRESULT)m_hFont;
+}
+
+LRESULT CTavoPPropList::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/)
+{
+    CDC* pDC = CDC::FromHandle((HDC)wParam);
+    if (pDC != nullptr)
+        OnDraw(pDC);
+    return 0;
 }
 
 LRESULT CTavoPPropList::OnEndEditRequest(WPARAM wParam, LPARAM /*lParam*/)

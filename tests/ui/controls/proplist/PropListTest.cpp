@@ -32,11 +32,7 @@ void Pump()
 
 VARIANT Text(const char* text)
 {
-    VARIANT var;
-    ::VariantInit(&var);
-    var.vt = VT_BSTR;
-    var.bstrVal = CTavoPProp::StringToBstr(text);
-    return var;
+    return CTavoPProp::MakeTextValue(text);
 }
 
 VARIANT Number(VARTYPE vt, double value)
@@ -257,6 +253,21 @@ TEST_F(PropList, RowsFollowTheTreeBelowTheHeaderWithIndentedSubItems)
     EXPECT_EQ(rectClient.bottom - rectClient.Height() / 4, rectList.bottom);
     EXPECT_EQ(129u, (UINT)list.SendMessage(WM_GETDLGCODE));
 
+    // The window's font sets the row height and the bold font of the groups.
+    CFont font;
+    ASSERT_TRUE(
+        font.CreateFont(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    list.SetFont(&font);
+    EXPECT_EQ((HFONT)font.GetSafeHandle(), (HFONT)list.SendMessage(WM_GETFONT));
+    EXPECT_GT(list.GetRowHeight(), 30);
+    EXPECT_EQ(list.GetListRect().top + 7 * list.GetRowHeight(), pWidth->GetRect().top);
+    LOGFONT lfBold = {};
+    list.GetBoldFont()->GetLogFont(&lfBold);
+    EXPECT_EQ(700, lfBold.lfWeight);
+    EXPECT_EQ(-30, lfBold.lfHeight);
+    list.SendMessage(WM_SETFONT, 0, TRUE);
+    EXPECT_EQ(nRow, list.GetRowHeight());
+
     // Hit test: the expand box, the name and the value of a row; sub-items by their own rows.
     struct Case
     {
@@ -284,6 +295,32 @@ TEST_F(PropList, GroupsAndSubItemsExpandAndCollapseByClickAndByKeys)
     GetGlobalData().UpdateSysColors();
     list.SendMessage(WM_SYSCOLORCHANGE);
     EXPECT_EQ(RGB(180, 180, 180), list.GetGroupBackgroundColor()); // the face at 94 %
+    // On a palette display the plain face.
+    CDC::SetScreenBitsPerPixelOverride(8);
+    GetGlobalData().UpdateSysColors();
+    list.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(RGB(192, 192, 192), list.GetGroupBackgroundColor());
+    CDC::SetScreenBitsPerPixelOverride(0);
+    GetGlobalData().UpdateSysColors();
+    list.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(RGB(180, 180, 180), list.GetGroupBackgroundColor());
+    // The border the user sees: one pixel of the shadow colour around the client area.
+    list.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    {
+        CRect rectWindow;
+        list.GetWindowRect(rectWindow);
+        CRect rectInner;
+        list.GetClientRect(rectInner);
+        list.ClientToScreen(rectInner);
+        EXPECT_EQ(CRect(rectWindow.left + 1, rectWindow.top + 1, rectWindow.right - 1,
+                        rectWindow.bottom - 1),
+                  rectInner);
+        HDC hdcScreen = ::GetDC(NULL);
+        EXPECT_EQ(RGB(128, 128, 128), ::GetPixel(hdcScreen, rectWindow.left, rectWindow.top + 40));
+        EXPECT_EQ(RGB(128, 128, 128),
+                  ::GetPixel(hdcScreen, rectWindow.right - 1, rectWindow.bottom - 5));
+        ::ReleaseDC(NULL, hdcScreen);
+    }
 
     // A click on the expand box collapses the group; the next group moves up under it.
     Click(BoxPoint(pLook));
@@ -335,8 +372,23 @@ TEST_F(PropList, GroupsAndSubItemsExpandAndCollapseByClickAndByKeys)
     Click(BoxPoint(pLayout));
     EXPECT_EQ(pLayout, list.GetCurSel());
 
+    // An open editor goes with its row when the rows above it collapse.
+    pLayout->Expand(TRUE);
+    Click(ValuePoint(pWidth));
+    ASSERT_TRUE(pWidth->IsInPlaceEditing());
+    pLook->Expand(FALSE);
+    ASSERT_TRUE(pWidth->IsInPlaceEditing());
+    CRect rectEditor;
+    pWidth->GetInPlaceWnd()->GetWindowRect(rectEditor);
+    list.ScreenToClient(rectEditor);
+    EXPECT_EQ(pWidth->GetValueRect().top, rectEditor.top);
+    pLook->Expand(TRUE);
+    pWidth->GetInPlaceWnd()->GetWindowRect(rectEditor);
+    list.ScreenToClient(rectEditor);
+    EXPECT_EQ(pWidth->GetValueRect().top, rectEditor.top);
+    list.EndEditItem(FALSE);
+
     // Without the focus the keys do nothing.
-    Click(BoxPoint(pLayout));
     Click(NamePoint(pLayout));
     ::SetFocus(owner.GetSafeHwnd());
     Pump();
