@@ -703,8 +703,15 @@ BOOL CTavoPProp::UpdateSubItems(const CString& strText, CString& strBad)
     clear();
     if (!changed.empty())
         Redraw();
+    // The owner may delete every item on hearing of a change: then no more is told.
+    CTavoPPropList* pList = m_pWndList;
+    const UINT nDeletions = pList->GetDeletionCount();
     for (CTavoPProp* pSub : changed)
-        NotifyChanged(pSub);
+    {
+        if (pList->GetDeletionCount() != nDeletions)
+            break;
+        pList->OnPropertyChanged(pSub);
+    }
     return TRUE;
 }
 

@@ -32,6 +32,7 @@ BEGIN_MESSAGE_MAP(CTavoPPropList, CWnd)
     ON_MESSAGE(WM_GETFONT, OnGetFont)
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_MESSAGE(WM_TAVOP_ENDEDIT, OnEndEditRequest)
+    ON_MESSAGE(WM_TAVOP_TAKEVALUE, OnTakeEditorValue)
 END_MESSAGE_MAP()
 
 namespace {
@@ -111,6 +112,8 @@ void CTavoPPropList::RemoveAll()
     m_pSel = nullptr;
     m_pTipProp = nullptr;
     m_lstTerminalProps.RemoveAll();
+    if (!m_lstProps.IsEmpty())
+        m_nDeletions++;
     for (POSITION pos = m_lstProps.GetHeadPosition(); pos != nullptr;)
         delete (CTavoPProp*)m_lstProps.GetNext(pos);
     m_lstProps.RemoveAll();
@@ -266,9 +269,12 @@ BOOL CTavoPPropList::EndEditItem(BOOL bUpdateData)
     const BOOL bHadFocus =
         hwndFocus != NULL && (hwndFocus == hwndEditor || ::IsChild(hwndEditor, hwndFocus));
     BOOL bOK = TRUE;
+    const UINT nDeletions = m_nDeletions;
     if (bUpdateData)
         bOK = pProp->OnUpdateValue();
-    pProp->OnEndEdit();
+    // An owner that deleted the items on hearing of the change closed the editor with them.
+    if (nDeletions == m_nDeletions)
+        pProp->OnEndEdit();
     m_bEndingEdit = FALSE;
     if (bHadFocus && GetSafeHwnd() != NULL)
         SetFocus();
@@ -796,6 +802,8 @@ void CTavoPPropList::OnDestroy()
     m_pSel = nullptr;
     m_pTipProp = nullptr;
     m_lstTerminalProps.RemoveAll();
+    if (!m_lstProps.IsEmpty())
+        m_nDeletions++;
     for (POSITION pos = m_lstProps.GetHeadPosition(); pos != nullptr;)
         delete (CTavoPProp*)m_lstProps.GetNext(pos);
     m_lstProps.RemoveAll();
@@ -1125,17 +1133,26 @@ LRESULT CTavoPPropList::OnEndEditRequest(WPARAM wParam, LPARAM /*lParam*/)
     return 0;
 }
 
+LRESULT CTavoPPropList::OnTakeEditorValue(WPARAM wParam, LPARAM /*lParam*/)
+{
+    if (m_pSel != nullptr && m_pSel->IsInPlaceEditing() &&
+        (HWND)wParam == m_pSel->m_pWndInPlace->GetSafeHwnd())
+        m_pSel->OnUpdateValue();
+    return 0;
+}
+
 BOOL CTavoPPropList::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (m_pSel != nullptr && m_pSel->IsInPlaceEditing() && lParam != 0 &&
         (HWND)lParam == m_pSel->m_pWndInPlace->GetSafeHwnd())
     {
         const UINT nCode = HIWORD(wParam);
-        if (m_pSel->m_bInPlaceIsCombo
-                ? nCode == CBN_SELENDOK
-                : (nCode == BN_CLICKED &&
-                   !m_pSel->m_pWndInPlace->IsKindOf(RUNTIME_CLASS(CTavoPPropEditWnd))))
-            m_pSel->OnUpdateValue();
+        const BOOL bChosen = m_pSel->m_bInPlaceIsCombo
+                                 ? nCode == CBN_SELENDOK
+                                 : nCode == BN_CLICKED && !m_pSel->m_pWndInPlace->IsKindOf(
+                                                              RUNTIME_CLASS(CTavoPPropEditWnd));
+        if (bChosen)
+            PostMessage(WM_TAVOP_TAKEVALUE, (WPARAM)lParam);
         return TRUE;
     }
     return CWnd::OnCommand(wParam, lParam);

@@ -130,6 +130,8 @@ protected:
     COLORREF m_clrGray;
     BOOL m_bFocused;
     BOOL m_bEndingEdit;
+    // Counts the times items were deleted: a change told to the owner may delete them all.
+    UINT m_nDeletions;
     CTavoPProp* m_pTipProp;
     int m_nTipArea;
 
@@ -158,9 +160,14 @@ public:
     LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     LRESULT OnEndEditRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTakeEditorValue(WPARAM wParam, LPARAM lParam);
 
     // Posted by an editor that lost the focus: wParam is its window.
     static const UINT WM_TAVOP_ENDEDIT = WM_USER + 0x151;
+    // Posted when an editor's choice is made (a list's item, a colour): wParam is its window.
+    // The value is taken after the editor's own notification has returned.
+    static const UINT WM_TAVOP_TAKEVALUE = WM_USER + 0x152;
+    UINT GetDeletionCount() const { return m_nDeletions; }
 
 protected:
     DECLARE_MESSAGE_MAP()

@@ -12,6 +12,7 @@
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,8 @@ class COwnerWnd : public CWnd
 {
 public:
     std::vector<Change> changes;
+    // When set, the owner empties its list on every change, as an owner that rebuilds it would.
+    CTavoPPropList* pEmptyOnChange = nullptr;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == TAVOM_PROPERTYCHANGED)
@@ -72,6 +75,8 @@ public:
             CTavoPProp* pProp = (CTavoPProp*)lParam;
             changes.push_back(
                 {wParam, pProp, (LPCTSTR)pProp->FormatProperty(), pProp->GetValue().vt});
+            if (pEmptyOnChange != nullptr)
+                pEmptyOnChange->RemoveAll();
             return 0;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -93,7 +98,10 @@ protected:
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 410, 510), &owner,
                                 kListId));
         list.EnableDescriptionArea();
-
+        Populate();
+    }
+    void Populate()
+    {
         pLook = new CTavoPProp(CString("Look"));
         pCaption = Add(pLook, new CTavoPProp("Caption", Text("Hello"), "The text on top"));
         pVisible = Add(pLook, new CTavoPProp("Visible", Number(VT_BOOL, 1), "Whether it shows"));
@@ -917,4 +925,54 @@ TEST_F(PropList, AListDestroyedWhileEditingLetsGoOfEverything)
     EXPECT_FALSE(::IsWindow(hwndEditor));
     EXPECT_LT(CWnd::GetPermanentMapCount(), nPermanent);
     EXPECT_TRUE(owner.changes.empty());
+}
+
+TEST_F(PropList, AnOwnerThatDeletesTheItemsOnHearingOfAChangeLeavesNothingBehind)
+{
+    owner.pEmptyOnChange = &list;
+    struct Case
+    {
+        const char* name;
+        std::function<void()> change;
+    } cases[] = {
+        {"typed and Enter",
+         [this] {
+             Click(ValuePoint(pWidth));
+             TypeAndPress(pWidth, "5", VK_RETURN);
+         }},
+        {"both parts of a value with sub-items",
+         [this] {
+             Click(ValuePoint(pSize));
+             TypeAndPress(pSize, "1, 2", VK_RETURN);
+         }},
+        {"chosen from the list",
+         [this] {
+             Click(ValuePoint(pBorder));
+             CComboBox* pCombo = (CComboBox*)pBorder->GetInPlaceWnd();
+             pCombo->ShowDropDown(TRUE);
+             pCombo->SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+             pCombo->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+         }},
+        {"from the file dialog",
+         [this] {
+             Click(ValuePoint(pIcon));
+             CTestSeams::QueueFileDialogAnswer("C:\\new.ico");
+             Click(pIcon->GetButtonRect().CenterPoint());
+         }},
+    };
+    for (const Case& c : cases)
+    {
+        if (list.GetPropertyCount() == 0)
+            Populate();
+        owner.changes.clear();
+        c.change();
+        Pump();
+        EXPECT_EQ(1u, owner.changes.size()) << c.name;
+        EXPECT_EQ(0, list.GetPropertyCount()) << c.name;
+        EXPECT_EQ(nullptr, list.GetCurSel()) << c.name;
+        // The editor went with its item.
+        EXPECT_EQ(nullptr, ::GetDlgItem(list.GetSafeHwnd(), 3)) << c.name;
+        list.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+        Pump();
+    }
 }
