@@ -10,11 +10,13 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/ClassicColors.h"
+#include "tests/support/DialogTemplate.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -975,4 +977,135 @@ TEST_F(PropList, AnOwnerThatDeletesTheItemsOnHearingOfAChangeLeavesNothingBehind
         list.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
         Pump();
     }
+}
+
+namespace {
+
+// A dialog's own loop: keys pass through the dialog manager first.
+void PumpDialog(HWND hDlg)
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (!::IsDialogMessage(hDlg, &msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+}
+
+struct DialogRecord
+{
+    std::vector<UINT> commands;
+    int changes = 0;
+};
+
+INT_PTR CALLBACK RecordingDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+    {
+        ::SetWindowLongPtr(hDlg, DWLP_USER, lParam);
+        return TRUE;
+    }
+    DialogRecord* pRecord = (DialogRecord*)::GetWindowLongPtr(hDlg, DWLP_USER);
+    if (pRecord == nullptr)
+        return FALSE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+    {
+        pRecord->commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+    if (message == TAVOM_PROPERTYCHANGED)
+    {
+        pRecord->changes++;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// Real key strokes from a worker thread, as a user types them, while the dialog's loop runs.
+void TypeKeys(HWND hDlg, const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD vk : keys)
+        for (int up = 0; up < 2; up++)
+        {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = vk;
+            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            inputs.push_back(input);
+        }
+    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
+    std::thread worker([&]() {
+        for (INPUT input : inputs)
+        {
+            ::SendInput(1, &input, sizeof(INPUT));
+            ::Sleep(30);
+        }
+        ::Sleep(60);
+        ::SetEvent(hDone);
+    });
+    while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, 5000, QS_ALLINPUT) != WAIT_OBJECT_0)
+        PumpDialog(hDlg);
+    worker.join();
+    PumpDialog(hDlg);
+    ::CloseHandle(hDone);
+}
+
+} // namespace
+
+TEST(PropListInDialog, EnterAndEscapeInTheEditorStayInTheListAndDoNotEndTheDialog)
+{
+    CTestSeams::Engage();
+    DialogTemplate dlgTemplate("properties", 200, 160, WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    dlgTemplate.Add(0x0080, IDOK, "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 140,
+                    140, 50, 14);
+    DialogRecord record;
+    HWND hDlg = ::CreateDialogIndirectParam(::GetModuleHandle(nullptr), dlgTemplate.Get(), nullptr,
+                                            RecordingDialogProc, (LPARAM)&record);
+    ASSERT_NE(nullptr, hDlg);
+    {
+        CTavoPPropList list;
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(5, 5, 300, 200),
+                                CWnd::FromHandle(hDlg), kListId));
+        CTavoPProp* pWidth = new CTavoPProp("Width", Number(VT_I4, 100));
+        list.AddProperty(pWidth);
+        ::SetForegroundWindow(hDlg);
+        PumpDialog(hDlg);
+
+        struct Case
+        {
+            const char* name;
+            std::vector<WORD> keys;
+            long expected;
+            int changes;
+        } cases[] = {
+            {"typed and Enter", {VK_END, VK_BACK, VK_BACK, VK_BACK, '4', '2', VK_RETURN}, 42, 1},
+            {"typed and Escape", {'7', VK_ESCAPE}, 42, 1}};
+        for (const Case& c : cases)
+        {
+            const CPoint point(pWidth->GetValueRect().left + 5,
+                               pWidth->GetValueRect().CenterPoint().y);
+            list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+            list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+            ASSERT_TRUE(pWidth->IsInPlaceEditing()) << c.name;
+            ASSERT_EQ(::GetFocus(), pWidth->GetInPlaceWnd()->GetSafeHwnd()) << c.name;
+            // The click went on to the editor: the caret stands where it was given.
+            DWORD dwStart = 0, dwEnd = 0;
+            pWidth->GetInPlaceWnd()->SendMessage(EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+            EXPECT_EQ(dwStart, dwEnd) << c.name;
+            TypeKeys(hDlg, c.keys);
+            EXPECT_FALSE(pWidth->IsInPlaceEditing()) << c.name;
+            EXPECT_EQ(c.expected, pWidth->GetValue().lVal) << c.name;
+            EXPECT_EQ(c.changes, record.changes) << c.name;
+            EXPECT_TRUE(record.commands.empty()) << c.name;
+            EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus()) << c.name;
+        }
+        list.DestroyWindow();
+    }
+    ::DestroyWindow(hDlg);
+    PumpDialog(hDlg);
+    CTestSeams::Release();
 }
