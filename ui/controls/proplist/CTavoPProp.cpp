@@ -198,7 +198,8 @@ void CTavoPProp::SetName(LPCTSTR lpszName, BOOL bRedraw)
 
 BOOL CTavoPProp::SetValue(const VARIANT& varValue)
 {
-    if (m_bGroup)
+    // A value made of sub-items is set through them.
+    if (m_bGroup || IsValueComposite())
         return FALSE;
     VARIANT var;
     ::VariantInit(&var);
@@ -228,7 +229,7 @@ BOOL CTavoPProp::SetValue(const VARIANT& varValue)
 
 void CTavoPProp::SetValue(long lValue)
 {
-    if (m_bGroup)
+    if (m_bGroup || IsValueComposite())
         return;
     if (m_varValue.vt == VT_BOOL)
         m_varValue.boolVal = lValue != 0 ? VARIANT_TRUE : VARIANT_FALSE;

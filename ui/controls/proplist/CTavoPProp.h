@@ -53,7 +53,8 @@ public:
     void SetName(LPCTSTR lpszName, BOOL bRedraw = TRUE);
     const VARIANT& GetValue() const { return m_varValue; }
     // Takes the value in the item's own type; FALSE, with nothing changed, when it does not
-    // convert. Sends no notification: only a change the user makes through the list does.
+    // convert, and for groups and values made of sub-items. Sends no notification: only a change
+    // the user makes through the list does.
     virtual BOOL SetValue(const VARIANT& varValue);
     // A number: a boolean item stores VT_BOOL -1 for any non-zero number and 0 for zero; any
     // other item is cleared and holds the number as VT_I4.

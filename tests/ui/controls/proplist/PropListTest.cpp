@@ -507,6 +507,16 @@ TEST_F(PropList, SplittersFollowTheDragWithinTheirLimits)
         list.GetHeaderCtrl().GetItem(1, &hdi);
         EXPECT_EQ(rectClient.Width() - c.expectedWidth + 10, hdi.cxy) << c.name;
     }
+    // Dragging the header's divider moves the column the same way.
+    {
+        HDITEM hdi = {};
+        hdi.mask = HDI_WIDTH;
+        hdi.cxy = 120;
+        list.GetHeaderCtrl().SetItem(0, &hdi);
+        EXPECT_EQ(120, list.GetLeftColumnWidth());
+        EXPECT_EQ(120, pWidth->GetValueRect().left);
+    }
+
     // The drag is lost when the capture goes: nothing changes.
     const int nWidth = list.GetLeftColumnWidth();
     list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(nWidth, y));
@@ -669,6 +679,14 @@ TEST_F(PropList, TypedValuesAreTakenOnEnterAndToldToTheOwnerOnce)
     Click(NamePoint(pCaption));
     ASSERT_EQ(1u, owner.changes.size());
     EXPECT_EQ(77, pWidth->GetValue().lVal);
+    // So does the focus leaving the list.
+    Click(ValuePoint(pWidth));
+    TypeAndPress(pWidth, "78", VK_RIGHT);
+    ::SetFocus(owner.GetSafeHwnd());
+    Pump();
+    EXPECT_FALSE(pWidth->IsInPlaceEditing());
+    ASSERT_EQ(2u, owner.changes.size());
+    EXPECT_EQ(78, pWidth->GetValue().lVal);
     EXPECT_TRUE(CTestSeams::MessageBoxes().empty());
 }
 
@@ -897,6 +915,13 @@ TEST(PropValues, NumbersAndTextsKeepTheirTypes)
     EXPECT_FALSE(group.AddSubItem(pChild));
     EXPECT_FALSE(group.AddSubItem(&group));
     EXPECT_EQ(1, group.GetSubItemsCount());
+    // A value made of sub-items is set through them only.
+    CTavoPProp size("size", VARIANT());
+    size.AddSubItem(new CTavoPProp("cx", one));
+    EXPECT_FALSE(size.SetValue(one));
+    size.SetValue(3L);
+    EXPECT_EQ(VT_EMPTY, size.GetValue().vt);
+    EXPECT_STREQ("1", size.FormatProperty());
 }
 
 TEST_F(PropList, TipsShowNamesAndValuesThatDoNotFit)
