@@ -360,6 +360,7 @@ TEST_F(CaptionBar, TakesItsPlaceInTheFrameLayoutBelowTheDockedBars)
     TestCaptionBar bar;
     ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | CBRS_TOP, pFrame, kCaptionId));
     bar.SetText("Stock below the minimum");
+    bar.SetButton("Options", kButtonCmd, CTavoPCaptionBar::ALIGN_RIGHT);
     CWnd pane;
     ASSERT_TRUE(pane.Create(NULL, "pane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame,
                             AFX_IDW_PANE_FIRST));
@@ -385,6 +386,15 @@ TEST_F(CaptionBar, TakesItsPlaceInTheFrameLayoutBelowTheDockedBars)
     EXPECT_EQ(4 + 8 + (int)tm.tmHeight + 2, bar.GetCurrentHeight());
     EXPECT_EQ(CRect(0, 30, 600, 30 + bar.GetCurrentHeight()), InFrame(&bar));
     EXPECT_EQ(30 + bar.GetCurrentHeight(), InFrame(&pane).top);
+
+    // A narrower frame: the bar follows, and so does the button on its right.
+    CRect rectWindow;
+    pFrame->GetWindowRect(rectWindow);
+    pFrame->SetWindowPos(NULL, 0, 0, rectWindow.Width() - 100, rectWindow.Height(),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(500, InFrame(&bar).Width());
+    EXPECT_EQ(500, bar.ButtonRect().right);
 
     bar.SetFont(nullptr);
     bar.DestroyWindow();
@@ -580,5 +590,67 @@ TEST_F(CaptionBar, BorderBandsTakeTheBackgroundColourAndAnEdgeUnlessFlat)
     PumpFor(50);
     EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yTop)));
     EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yBottom + 3)));
+    bar.DestroyWindow();
+}
+
+TEST_F(CaptionBar, NarrowBarDropsTheMessageThatHasNoRoomLeft)
+{
+    TestCaptionBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | CBRS_TOP, pFrame, kCaptionId));
+    HBITMAP hbm = SolidBitmap(16, 16, RGB(0, 128, 0));
+    ASSERT_TRUE(bar.SetBitmap(hbm, (COLORREF)-1));
+    ::DeleteObject(hbm);
+    bar.SetText("Stock below the minimum");
+    bar.SetButton("More options", kButtonCmd, CTavoPCaptionBar::ALIGN_RIGHT);
+    const int bw = Measure("", "More options").cxButtonText + 8 + 10;
+    const int cx = bw + 24;
+    CRect rectWindow, rectClient;
+    pFrame->GetWindowRect(rectWindow);
+    pFrame->GetClientRect(rectClient);
+    pFrame->SetWindowPos(NULL, 0, 0, cx + rectWindow.Width() - rectClient.Width(),
+                         rectWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->RecalcLayout();
+
+    ASSERT_EQ(cx, InFrame(&bar).Width());
+    EXPECT_EQ(CRect(4, bar.ImageRect().top, 20, bar.ImageRect().bottom), bar.ImageRect());
+    EXPECT_EQ(24, bar.ButtonRect().left) << "the button gives way to the image and its spacing";
+    EXPECT_EQ(cx - 4, bar.ButtonRect().right) << "beside an image the button keeps the margin";
+    EXPECT_TRUE(bar.MessageRect().IsRectEmpty()) << "the message would lie under the button";
+    bar.DestroyWindow();
+}
+
+TEST_F(CaptionBar, PaintsTheImageAndTheMessageInItsTextColour)
+{
+    const COLORREF kImage = RGB(0, 128, 0), kText = RGB(255, 0, 0);
+    TestCaptionBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | CBRS_TOP, pFrame, kCaptionId));
+    HBITMAP hbm = SolidBitmap(12, 12, kImage);
+    ASSERT_TRUE(bar.SetBitmap(hbm, (COLORREF)-1, TRUE));
+    ::DeleteObject(hbm);
+    bar.SetText("MMMM WWWW", CTavoPCaptionBar::ALIGN_RIGHT);
+    bar.SetTextColor(kText);
+    pFrame->RecalcLayout();
+    bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpFor(50);
+
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    const CRect rectImage = bar.ImageRect();
+    EXPECT_EQ(rectClient.bottom - 4, rectImage.bottom) << "a stretched image reaches the margin";
+    EXPECT_EQ(kImage, ScreenPixel(&bar, CPoint(rectImage.left + 6, rectImage.bottom - 2)));
+    EXPECT_EQ(kImage, ScreenPixel(&bar, rectImage.CenterPoint()));
+
+    const CRect rectMessage = bar.MessageRect();
+    EXPECT_EQ(596, rectMessage.right);
+    // Smoothed glyph edges blend the red with the grey background.
+    int nText = 0;
+    for (int x = rectMessage.left; x < rectMessage.right; x++)
+        for (int y = rectMessage.top; y < rectMessage.bottom; y++)
+        {
+            const COLORREF color = ScreenPixel(&bar, CPoint(x, y));
+            nText += GetRValue(color) > GetGValue(color) + 60;
+        }
+    EXPECT_GT(nText, 40);
+    EXPECT_EQ(GetGlobalData().clrBtnShadow, ScreenPixel(&bar, CPoint(rectMessage.left - 2, 2)));
     bar.DestroyWindow();
 }

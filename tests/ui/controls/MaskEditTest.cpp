@@ -350,3 +350,39 @@ TEST(MaskEditPlain, WithoutAMaskOnlyValidCharactersGoIn)
     PumpMessages();
     CTestSeams::Release();
 }
+
+TEST_F(MaskEdit, MouseSelectionShrinksToTheGroupAtTheCaret)
+{
+    ASSERT_TRUE(edit.SetValue("12/25/2003"));
+    auto charPoint = [&](int nChar) {
+        const LRESULT pos = edit.SendMessage(EM_POSFROMCHAR, (WPARAM)nChar);
+        CPoint point((short)LOWORD(pos) + 2, (short)HIWORD(pos) + 4);
+        edit.ClientToScreen(&point);
+        return point;
+    };
+    RunMouse(DragSteps(charPoint(1), charPoint(7)));
+    EXPECT_EQ(std::make_pair(6, 7), Sel());
+
+    // Without groups to keep to the selection stays as dragged (from elsewhere, so that the
+    // press makes no double click).
+    edit.EnableSelectByGroup(FALSE);
+    RunMouse(DragSteps(charPoint(8), charPoint(2)));
+    EXPECT_EQ(std::make_pair(2, 8), Sel());
+    EXPECT_EQ(0u, Beeps());
+}
+
+TEST_F(MaskEdit, TemplateWithoutInputPositionsRefusesEveryKey)
+{
+    EXPECT_FALSE(edit.EnableMask("DD", "__/")) << "mask and template differ in length";
+    EXPECT_FALSE(edit.EnableMask("", ""));
+    EXPECT_EQ("__/__/____", Text()) << "a refused mask changes nothing";
+
+    ASSERT_TRUE(edit.EnableMask("   ", "-:-"));
+    EXPECT_EQ("-:-", Text());
+    edit.SetSel(1, 1);
+    RunMouse(Chord(VK_RIGHT));
+    RunMouse(Typed("1"));
+    EXPECT_EQ("-:-", Text());
+    EXPECT_EQ(std::make_pair(1, 1), Sel());
+    EXPECT_LE(2u, Beeps());
+}
