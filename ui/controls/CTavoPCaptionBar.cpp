@@ -615,11 +615,7 @@ void CTavoPCaptionBar::OnMouseMove(UINT nFlags, CPoint point)
     }
     if (!m_bTracked)
     {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof tme;
-        tme.dwFlags = TME_LEAVE;
-        tme.hwndTrack = GetSafeHwnd();
-        tme.dwHoverTime = HOVER_DEFAULT;
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, GetSafeHwnd(), HOVER_DEFAULT};
         m_bTracked = TrackMouseLeave(&tme);
     }
 }
@@ -642,10 +638,12 @@ void CTavoPCaptionBar::OnRButtonUp(UINT nFlags, CPoint point)
                          MAKELPARAM(ptScreen.x, ptScreen.y));
 }
 
-LRESULT CTavoPCaptionBar::OnSetFont(WPARAM wParam, LPARAM /*lParam*/)
+LRESULT CTavoPCaptionBar::OnSetFont(WPARAM wParam, LPARAM lParam)
 {
     m_hFont = (HFONT)wParam;
     OnBarHook3();
+    if (LOWORD(lParam))
+        Invalidate();
     return 0;
 }
 

@@ -171,11 +171,7 @@ void CTavoPHotTrackHeader::OnMouseMove(UINT nFlags, CPoint point)
         const int nHot = (hit.flags & HHT_ONHEADER) != 0 ? nHit : -1;
         if (!m_bTracked)
         {
-            TRACKMOUSEEVENT tme = {};
-            tme.cbSize = sizeof tme;
-            tme.dwFlags = TME_LEAVE;
-            tme.hwndTrack = GetSafeHwnd();
-            tme.dwHoverTime = HOVER_DEFAULT;
+            TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, GetSafeHwnd(), HOVER_DEFAULT};
             m_bTracked = TrackMouseLeave(&tme);
         }
         if (nHot != m_nHighlightedItem)

@@ -84,6 +84,13 @@ protected:
         return {nStart, nEnd};
     }
     size_t Beeps() const { return CTestSeams::Beeps().size(); }
+    // The keys pressed on the selection, with the beeps counted from there.
+    void Press(int nStart, int nEnd, const std::vector<MouseStep>& keys)
+    {
+        edit.SetSel(nStart, nEnd);
+        CTestSeams::Clear();
+        RunMouse(keys);
+    }
 
     CWnd parent;
     CTavoPMaskEdit edit;
@@ -138,9 +145,7 @@ TEST_F(MaskEdit, RefusedCharactersBeepAndChangeNothing)
     };
     for (const Case& c : cases)
     {
-        edit.SetSel(c.nCaret, c.nCaret);
-        CTestSeams::Clear();
-        RunMouse(c.keys);
+        Press(c.nCaret, c.nCaret, c.keys);
         EXPECT_EQ("12/2_/____", Text()) << c.name;
         EXPECT_EQ("12/2_/____", std::string(edit.GetValue())) << c.name;
         EXPECT_EQ(c.nBeeps, Beeps()) << c.name;
@@ -172,9 +177,7 @@ TEST_F(MaskEdit, BackspaceAndDeleteCloseUpTheirRunAndStopAtLiterals)
     for (const Case& c : cases)
     {
         ASSERT_TRUE(edit.SetValue("12/25/2003"));
-        edit.SetSel(c.nStart, c.nEnd);
-        CTestSeams::Clear();
-        RunMouse(Chord(c.vk));
+        Press(c.nStart, c.nEnd, Chord(c.vk));
         EXPECT_EQ(c.text, Text()) << c.name;
         EXPECT_EQ(c.text, std::string(edit.GetValue())) << c.name;
         EXPECT_EQ(std::make_pair(c.nCaret, c.nCaret), Sel()) << c.name;
@@ -227,9 +230,7 @@ TEST_F(MaskEdit, ArrowsHomeAndEndKeepToTheGroups)
     };
     for (const Case& c : cases)
     {
-        edit.SetSel(c.nStart, c.nEnd);
-        CTestSeams::Clear();
-        RunMouse(c.keys);
+        Press(c.nStart, c.nEnd, c.keys);
         EXPECT_EQ(std::make_pair(c.nNewStart, c.nNewEnd), Sel()) << c.name;
         EXPECT_EQ(c.nBeeps, Beeps()) << c.name;
         EXPECT_EQ("12/25/2003", Text()) << c.name;
