@@ -37,7 +37,7 @@ public:
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == CTavoPControlBar::GetPopupMenuMessage())
+        if (message == ::RegisterWindowMessage("TAVOTOOLBAR_POPUPMENU"))
         {
             menuRequests.push_back(
                 {(HWND)wParam, CPoint((short)LOWORD(lParam), (short)HIWORD(lParam))});
@@ -93,13 +93,11 @@ Metrics Measure(const char* lpszMessage, const char* lpszButton)
     return m;
 }
 
-COLORREF ScreenPixel(CWnd* pWnd, CPoint point)
+// What the screen shows at a point of the window.
+COLORREF ScreenPixel(CWnd* pWnd, CPoint point, COLORREF expected = CLR_INVALID)
 {
     pWnd->ClientToScreen(&point);
-    HDC hdc = ::GetDC(nullptr);
-    const COLORREF color = ::GetPixel(hdc, point.x, point.y);
-    ::ReleaseDC(nullptr, hdc);
-    return color;
+    return ScreenPixel(point, expected);
 }
 
 class CaptionBarFixture : public ::testing::Test
@@ -483,11 +481,11 @@ TEST_F(CaptionBar, ButtonLightsUpUnderThePointerAndGoesOutWhenItLeaves)
                  if (nPause++ == 0)
                  {
                      bHot = bar.IsButtonHot();
-                     clrHotCorner = ScreenPixel(&bar, corner);
-                     clrHotBottom = ScreenPixel(&bar, cornerBottom);
+                     clrHotCorner = ScreenPixel(&bar, corner, GetGlobalData().clrBtnHilite);
+                     clrHotBottom = ScreenPixel(&bar, cornerBottom, GetGlobalData().clrBtnDkShadow);
                  }
                  else
-                     clrPressedCorner = ScreenPixel(&bar, corner);
+                     clrPressedCorner = ScreenPixel(&bar, corner, GetGlobalData().clrBtnDkShadow);
              });
     EXPECT_TRUE(bHot);
     EXPECT_EQ(GetGlobalData().clrBtnHilite, clrHotCorner) << "raised under the pointer";
@@ -499,7 +497,7 @@ TEST_F(CaptionBar, ButtonLightsUpUnderThePointerAndGoesOutWhenItLeaves)
         PumpFor(20);
     PumpFor(50);
     EXPECT_FALSE(bar.IsButtonHot());
-    EXPECT_EQ(GetGlobalData().clrBtnShadow, ScreenPixel(&bar, corner))
+    EXPECT_EQ(GetGlobalData().clrBtnShadow, ScreenPixel(&bar, corner, GetGlobalData().clrBtnShadow))
         << "back on the bar's own background";
     bar.DestroyWindow();
 }
@@ -579,17 +577,19 @@ TEST_F(CaptionBar, BorderBandsTakeTheBackgroundColourAndAnEdgeUnlessFlat)
     CRect rectClient;
     bar.GetClientRect(rectClient);
     const int yTop = -4, yBottom = rectClient.bottom;
-    EXPECT_EQ(GetGlobalData().clrBtnHilite, ScreenPixel(&bar, CPoint(100, yTop)));
-    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yTop + 2)));
-    EXPECT_EQ(GetGlobalData().clrBtnShadow, ScreenPixel(&bar, CPoint(100, yBottom + 3)));
-    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, rectClient.CenterPoint().y)))
+    EXPECT_EQ(GetGlobalData().clrBtnHilite,
+              ScreenPixel(&bar, CPoint(100, yTop), GetGlobalData().clrBtnHilite));
+    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yTop + 2), kBand));
+    EXPECT_EQ(GetGlobalData().clrBtnShadow,
+              ScreenPixel(&bar, CPoint(100, yBottom + 3), GetGlobalData().clrBtnShadow));
+    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, rectClient.CenterPoint().y), kBand))
         << "the client area takes the visual manager's caption fill";
 
     bar.SetFlatBorder(TRUE);
     bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     PumpFor(50);
-    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yTop)));
-    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yBottom + 3)));
+    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yTop), kBand));
+    EXPECT_EQ(kBand, ScreenPixel(&bar, CPoint(100, yBottom + 3), kBand));
     bar.DestroyWindow();
 }
 
@@ -637,8 +637,8 @@ TEST_F(CaptionBar, PaintsTheImageAndTheMessageInItsTextColour)
     bar.GetClientRect(rectClient);
     const CRect rectImage = bar.ImageRect();
     EXPECT_EQ(rectClient.bottom - 4, rectImage.bottom) << "a stretched image reaches the margin";
-    EXPECT_EQ(kImage, ScreenPixel(&bar, CPoint(rectImage.left + 6, rectImage.bottom - 2)));
-    EXPECT_EQ(kImage, ScreenPixel(&bar, rectImage.CenterPoint()));
+    EXPECT_EQ(kImage, ScreenPixel(&bar, CPoint(rectImage.left + 6, rectImage.bottom - 2), kImage));
+    EXPECT_EQ(kImage, ScreenPixel(&bar, rectImage.CenterPoint(), kImage));
 
     const CRect rectMessage = bar.MessageRect();
     EXPECT_EQ(596, rectMessage.right);
@@ -651,6 +651,7 @@ TEST_F(CaptionBar, PaintsTheImageAndTheMessageInItsTextColour)
             nText += GetRValue(color) > GetGValue(color) + 60;
         }
     EXPECT_GT(nText, 40);
-    EXPECT_EQ(GetGlobalData().clrBtnShadow, ScreenPixel(&bar, CPoint(rectMessage.left - 2, 2)));
+    EXPECT_EQ(GetGlobalData().clrBtnShadow,
+              ScreenPixel(&bar, CPoint(rectMessage.left - 2, 2), GetGlobalData().clrBtnShadow));
     bar.DestroyWindow();
 }
