@@ -12,6 +12,7 @@
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DialogTemplate.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/ui/bars/BarTestSupport.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
@@ -22,16 +23,6 @@
 namespace {
 
 const UINT kListId = 77;
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 VARIANT Text(const char* text)
 {
@@ -129,13 +120,13 @@ protected:
             Add(pLayout, new CTavoPFileProp("Icon", TRUE, "C:\\old.ico", "ico", OFN_FILEMUSTEXIST,
                                             "Icons (*.ico)|*.ico||", "Its icon"));
         list.AddProperty(pLayout);
-        Pump();
+        PumpMessages();
     }
     void TearDown() override
     {
-        Pump();
+        PumpMessages();
         owner.DestroyWindow();
-        Pump();
+        PumpMessages();
         CTestSeams::Release();
     }
     static CTavoPProp* Add(CTavoPProp* pParent, CTavoPProp* pProp)
@@ -174,12 +165,12 @@ protected:
     {
         list.SendMessage(message, MK_LBUTTON, MAKELPARAM(point.x, point.y));
         list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-        Pump();
+        PumpMessages();
     }
     void Key(UINT vk)
     {
         list.SendMessage(WM_KEYDOWN, vk, 1);
-        Pump();
+        PumpMessages();
     }
     // Types into the open editor through its own window procedure, then presses a key.
     void TypeAndPress(CTavoPProp* p, const char* text, UINT vkEnd)
@@ -192,7 +183,7 @@ protected:
         for (const char* c = text; *c != '\0'; c++)
             ::PostMessage(hwnd, WM_CHAR, (BYTE)*c, 1);
         ::PostMessage(hwnd, WM_KEYDOWN, vkEnd, 1);
-        Pump();
+        PumpMessages();
     }
     // The description box as painted, pixel by pixel.
     std::vector<COLORREF> DescriptionPixels()
@@ -325,11 +316,10 @@ TEST_F(PropList, GroupsAndSubItemsExpandAndCollapseByClickAndByKeys)
         EXPECT_EQ(CRect(rectWindow.left + 1, rectWindow.top + 1, rectWindow.right - 1,
                         rectWindow.bottom - 1),
                   rectInner);
-        HDC hdcScreen = ::GetDC(NULL);
-        EXPECT_EQ(RGB(128, 128, 128), ::GetPixel(hdcScreen, rectWindow.left, rectWindow.top + 40));
-        EXPECT_EQ(RGB(128, 128, 128),
-                  ::GetPixel(hdcScreen, rectWindow.right - 1, rectWindow.bottom - 5));
-        ::ReleaseDC(NULL, hdcScreen);
+        const COLORREF kShadow = RGB(128, 128, 128);
+        EXPECT_EQ(kShadow, ScreenPixel(CPoint(rectWindow.left, rectWindow.top + 40), kShadow));
+        EXPECT_EQ(kShadow,
+                  ScreenPixel(CPoint(rectWindow.right - 1, rectWindow.bottom - 5), kShadow));
     }
 
     // A click on the expand box collapses the group; the next group moves up under it.
@@ -401,7 +391,7 @@ TEST_F(PropList, GroupsAndSubItemsExpandAndCollapseByClickAndByKeys)
     // Without the focus the keys do nothing.
     Click(NamePoint(pLayout));
     ::SetFocus(owner.GetSafeHwnd());
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(list.HasFocus());
     Key(VK_SUBTRACT);
     EXPECT_TRUE(pLayout->IsExpanded());
@@ -683,7 +673,7 @@ TEST_F(PropList, TypedValuesAreTakenOnEnterAndToldToTheOwnerOnce)
     Click(ValuePoint(pWidth));
     TypeAndPress(pWidth, "78", VK_RIGHT);
     ::SetFocus(owner.GetSafeHwnd());
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(pWidth->IsInPlaceEditing());
     ASSERT_EQ(2u, owner.changes.size());
     EXPECT_EQ(78, pWidth->GetValue().lVal);
@@ -740,11 +730,11 @@ TEST_F(PropList, OptionsAndBooleansAreChosenFromTheListAndToggled)
     EXPECT_EQ(3, pCombo->GetCount());
     EXPECT_EQ(1, pCombo->GetCurSel());
     pCombo->ShowDropDown(TRUE);
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pCombo->GetDroppedState());
     pCombo->SendMessage(WM_KEYDOWN, VK_DOWN, 1);
     pCombo->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
-    Pump();
+    PumpMessages();
     ASSERT_EQ(1u, owner.changes.size());
     EXPECT_EQ(pBorder, owner.changes[0].pProp);
     EXPECT_EQ("Thick", owner.changes[0].text);
@@ -776,7 +766,7 @@ TEST_F(PropList, OptionsAndBooleansAreChosenFromTheListAndToggled)
     ASSERT_EQ(2u, owner.changes.size());
     EXPECT_EQ(VARIANT_TRUE, pVisible->GetValue().boolVal);
     EXPECT_EQ(-1, (int)pVisible->GetValue().boolVal);
-    Pump();
+    PumpMessages();
 }
 
 TEST_F(PropList, AColourIsPickedFromThePopup)
@@ -798,7 +788,7 @@ TEST_F(PropList, AColourIsPickedFromThePopup)
     const CPoint cell = pGreen->Rect().CenterPoint();
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.x, cell.y));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(cell.x, cell.y));
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
     ASSERT_EQ(1u, owner.changes.size());
     EXPECT_EQ(pColor, owner.changes[0].pProp);
@@ -948,7 +938,7 @@ TEST_F(PropList, AListDestroyedWhileEditingLetsGoOfEverything)
     const HWND hwndEditor = pWidth->GetInPlaceWnd()->GetSafeHwnd();
     const int nPermanent = CWnd::GetPermanentMapCount();
     list.DestroyWindow();
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndEditor));
     EXPECT_LT(CWnd::GetPermanentMapCount(), nPermanent);
     EXPECT_TRUE(owner.changes.empty());
@@ -993,14 +983,14 @@ TEST_F(PropList, AnOwnerThatDeletesTheItemsOnHearingOfAChangeLeavesNothingBehind
             Populate();
         owner.changes.clear();
         c.change();
-        Pump();
+        PumpMessages();
         EXPECT_EQ(1u, owner.changes.size()) << c.name;
         EXPECT_EQ(0, list.GetPropertyCount()) << c.name;
         EXPECT_EQ(nullptr, list.GetCurSel()) << c.name;
         // The editor went with its item.
         EXPECT_EQ(nullptr, ::GetDlgItem(list.GetSafeHwnd(), 3)) << c.name;
         list.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
-        Pump();
+        PumpMessages();
     }
 }
 
