@@ -497,6 +497,24 @@ TEST_F(PropList, SplittersFollowTheDragWithinTheirLimits)
         list.GetHeaderCtrl().GetItem(1, &hdi);
         EXPECT_EQ(rectClient.Width() - c.expectedWidth + 10, hdi.cxy) << c.name;
     }
+    // The pointer over a splitter shows which way it drags.
+    struct CursorCase
+    {
+        CPoint point;
+        LPCTSTR cursor;
+    } cursorCases[] = {{CPoint(30, list.GetDescriptionRect().top + 1), IDC_SIZENS},
+                       {CPoint(list.GetLeftColumnWidth(), y), IDC_SIZEWE},
+                       {CPoint(list.GetLeftColumnWidth() + 20, y), IDC_ARROW}};
+    for (const CursorCase& c : cursorCases)
+    {
+        CPoint screen = c.point;
+        list.ClientToScreen(&screen);
+        ::SetCursorPos(screen.x, screen.y);
+        list.SendMessage(WM_SETCURSOR, (WPARAM)list.GetSafeHwnd(),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(::LoadCursor(nullptr, c.cursor), ::GetCursor()) << c.point.x << "," << c.point.y;
+    }
+
     // Dragging the header's divider moves the column the same way.
     {
         HDITEM hdi = {};
