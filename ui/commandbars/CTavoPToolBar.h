@@ -100,10 +100,8 @@ public:
                                      BOOL bRowStrip = FALSE) const;
     virtual LRESULT ShowCommandMessage(UINT uiCmdId);
     virtual int CalcTextLabelHeight();
-    virtual BOOL GetButtonToolTipText(const CTavoPToolbarButton* pButton, CString& strTTText)
-    {
-        return FALSE;
-    }
+    // The owning frame's text for the button's tip; FALSE when it supplies none.
+    virtual BOOL GetButtonToolTipText(const CTavoPToolbarButton* pButton, CString& strTTText);
 
     // ---- customize mode and dragged buttons ----
     // Greys and checks the items of the customize menu for the button; FALSE shows no menu.

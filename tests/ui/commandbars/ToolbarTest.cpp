@@ -806,6 +806,66 @@ TEST_F(ToolbarFixture, ToolTipControlAsksTheBarForTheTextUnderThePointer)
     EXPECT_STREQ("Cut", info.lpszText);
 }
 
+namespace {
+
+// A library frame that supplies its own tip for Save and answers the buttons' tip requests.
+class CTipFrame : public CTavoPFrameWnd
+{
+public:
+    std::vector<UINT> hitTests;
+    BOOL GetToolbarButtonToolTipText(CTavoPToolbarButton* pButton, CString& strTTText) override
+    {
+        if (pButton->m_nID != kSave)
+            return FALSE;
+        strTTText = "Save the card";
+        return TRUE;
+    }
+    BOOL OnMenuButtonToolHitTest(CTavoPToolbarButton* pButton, TOOLINFO* pTI) override
+    {
+        hitTests.push_back(pButton->m_nID);
+        return pButton->m_nID == kOpen;
+    }
+};
+
+} // namespace
+
+TEST(ToolbarToolTip, TheOwningLibraryFrameSuppliesTipsAndAnswersButtons)
+{
+    CTavoPToolBar::ResetAllImages();
+    CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
+    CTavoPToolBar::m_bShowShortcutKeys = FALSE;
+    CTipFrame* pFrame = new CTipFrame; // a frame window: deleted with its window
+    ASSERT_TRUE(
+        pFrame->Create(NULL, "tips", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 300)));
+    CTavoPToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    bar.AdjustLayout();
+
+    struct Case
+    {
+        int iButton;
+        const char* tip;
+    };
+    // Open keeps the tip of its string; Save takes the frame's.
+    for (const Case& c : {Case{0, "Open"}, Case{1, "Save the card"}})
+    {
+        TOOLINFO ti = {};
+        bar.OnToolHitTest(Center(bar, c.iButton), &ti);
+        EXPECT_STREQ(c.tip, ti.lpszText);
+        free(ti.lpszText);
+    }
+    // A button asks the frame of the window it is on.
+    TOOLINFO ti = {};
+    EXPECT_EQ(1, bar.GetButton(0)->OnToolHitTest(&bar, &ti));
+    EXPECT_EQ(0, bar.GetButton(1)->OnToolHitTest(&bar, &ti));
+    EXPECT_EQ(pFrame->hitTests, (std::vector<UINT>{kOpen, kSave}));
+
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
+    CTavoPToolBar::m_bShowShortcutKeys = TRUE;
+}
+
 // ---- the command-UI update ----
 
 TEST_F(ToolbarFixture, IdleUpdateEnablesChecksAndRelabelsButtons)
