@@ -173,6 +173,8 @@ public:
     void EnableTextLabels(BOOL bEnable = TRUE);
     BOOL AreTextLabels() const { return m_bTextLabels; }
     void AdjustSizeImmediate();
+    // In a rebar the bar's band takes the bar's new minimum and ideal size.
+    void AdjustRebarBand(CWnd* pRebar);
     void UpdateTooltips();
     void SetToolTipOnDemand(BOOL bOnDemand) { m_bToolTipOnDemand = bOnDemand; }
     void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);

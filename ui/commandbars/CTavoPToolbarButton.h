@@ -108,6 +108,13 @@ public:
     BOOL m_bDragFromCollection;
 
 protected:
+    // The colour of the label below a hosted control: grey when disabled, the visual manager's
+    // highlighted text when hot, else the button text.
+    COLORREF GetLabelTextColor(BOOL bDisabled, BOOL bHighlight);
+    // Underlines the mnemonic of text drawn down a vertical bar from rectText's top left, where
+    // the text itself was drawn without its marks.
+    void DrawVerticalMnemonic(CDC* pDC, const CRect& rectText);
+
     // The state the visual manager fills the button in: highlighted, pressed (also checked) or
     // normal; always normal while customizing.
     int GetFillState(BOOL bCustomizeMode, BOOL bHighlight) const;

@@ -4,6 +4,7 @@
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
+#include "ui/commandbars/CTavoPReBar.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -495,6 +496,37 @@ TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
     EXPECT_GT(rectTall.Height(), rect.Height());
     EXPECT_EQ(rectTall.Height(), bar.GetDockRow()->GetThickness());
     pFrame->DestroyWindow();
+}
+
+TEST_F(ToolbarFixture, BarInARebarGivesItsBandItsNewSize)
+{
+    CTavoPReBar rebar;
+    ASSERT_TRUE(rebar.Create(frame));
+    CTavoPToolBar inBand;
+    ASSERT_TRUE(inBand.Create(&rebar, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE805));
+    ASSERT_TRUE(inBand.LoadToolBar(kToolbar));
+    inBand.AdjustLayout();
+    ASSERT_TRUE(rebar.AddBar(&inBand));
+    auto band = [&rebar]() {
+        REBARBANDINFO rbi = {};
+        rbi.cbSize = sizeof(rbi);
+        rbi.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        rebar.SendMessage(RB_GETBANDINFO, 0, (LPARAM)&rbi);
+        return rbi;
+    };
+    const REBARBANDINFO plain = band();
+
+    inBand.EnableTextLabels(TRUE);
+    const REBARBANDINFO labelled = band();
+    EXPECT_GT(labelled.cyMinChild, plain.cyMinChild) << "labels make the band taller";
+    EXPECT_EQ((UINT)CTavoPToolBar::GetDefaultButtonSize().cx, labelled.cxMinChild);
+
+    inBand.InsertButton(new CTavoPToolbarButton(kPrint, 0, "Print"));
+    inBand.AdjustLayout();
+    EXPECT_GT(band().cxIdeal, labelled.cxIdeal) << "a new button widens the band";
+    EXPECT_EQ(labelled.cyMinChild, band().cyMinChild);
+    inBand.DestroyWindow();
+    rebar.DestroyWindow();
 }
 
 TEST_F(ToolbarFixture, WrappingChoosesTheNarrowestWidthAndEndsVertically)
