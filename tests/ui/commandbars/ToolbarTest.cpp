@@ -472,6 +472,44 @@ TEST_F(ToolbarFixture, FloatingBarRemembersItsWidthAndOffersOnlyClose)
     pMiniFrame->DestroyWindow();
 }
 
+TEST_F(ToolbarFixture, FloatingSizeFollowsTheLengthAndTheTopSideRefitsItsFrame)
+{
+    CTavoPMiniFrameWnd* pMiniFrame = new CTavoPMiniFrameWnd;
+    ASSERT_TRUE(
+        pMiniFrame->Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU, CRect(0, 0, 200, 100), NULL));
+    CTestToolBar floating;
+    ASSERT_TRUE(
+        floating.Create(pMiniFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, 0x7004));
+    pMiniFrame->AddControlBar(&floating);
+    ASSERT_TRUE(floating.LoadToolBar(kToolbar));
+
+    // The length chosen becomes the remembered length of the floating bar.
+    const CSize narrow = floating.CalcFloatingSize(100, FALSE);
+    EXPECT_LE(narrow.cx, 100);
+    EXPECT_EQ(narrow.cx, floating.GetMRUWidth());
+    const CSize wide = floating.CalcFloatingSize(32767, FALSE);
+    EXPECT_GT(wide.cx, 100);
+    EXPECT_LT(wide.cy, narrow.cy);
+    EXPECT_EQ(wide.cx, floating.GetMRUWidth());
+
+    // Put back on the top side, the bar takes its remembered length and its frame fits it.
+    pMiniFrame->RecalcLayout();
+    CRect rectOneRow;
+    floating.GetWindowRect(rectOneRow);
+    floating.SetMRUWidth(100);
+    floating.SetAlignmentTop();
+    CRect rectRows;
+    floating.GetWindowRect(rectRows);
+    EXPECT_TRUE(floating.GetCurrentAlignment() & CBRS_ALIGN_TOP);
+    EXPECT_EQ(narrow.cx, floating.GetMRUWidth());
+    EXPECT_LT(rectRows.Width(), rectOneRow.Width());
+    EXPECT_GT(rectRows.Height(), rectOneRow.Height());
+    CRect rectFrame;
+    pMiniFrame->GetClientRect(rectFrame);
+    EXPECT_GE(rectFrame.Height(), rectRows.Height());
+    pMiniFrame->DestroyWindow();
+}
+
 TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
 {
     CTavoPFrameWnd* pFrame = new CTavoPFrameWnd;
@@ -642,6 +680,41 @@ TEST_F(ToolbarFixture, PaintingShowsImagesAndStatesAsPixels)
     bar.SetButtonStyle(0, TBBS_DISABLED);
     paint(canvas);
     EXPECT_EQ(0, canvas.Count(RGB(255, 0, 0), rect0.left, rect0.top, rect0.right, rect0.bottom));
+}
+
+TEST_F(ToolbarFixture, NewSystemColoursAndMetricsReachTheBar)
+{
+    Load();
+    CRect rect0;
+    bar.GetItemRect(0, rect0);
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    auto facePixel = [&]() {
+        DibCanvas canvas(rectClient.Width(), rectClient.Height());
+        bar.DoPaint(CDC::FromHandle(canvas.dc()));
+        return canvas.Pixel(rect0.left + 1, rect0.top + 1);
+    };
+    {
+        ClassicColors colors;
+        bar.SendMessage(WM_SYSCOLORCHANGE);
+        EXPECT_EQ(RGB(192, 192, 192), facePixel());
+        const int element = COLOR_BTNFACE;
+        const COLORREF sand = RGB(200, 180, 160);
+        ::SetSysColors(1, &element, &sand);
+        bar.SendMessage(WM_SYSCOLORCHANGE);
+        EXPECT_EQ(sand, GetGlobalData().clrBtnFace);
+        EXPECT_EQ(sand, facePixel()) << "the bar paints in the new face colour";
+    }
+    bar.SendMessage(WM_SYSCOLORCHANGE);
+
+    // New window metrics lay the bar out again; other settings leave it alone.
+    CTavoPToolbarButton* pPrint = new CTavoPToolbarButton(kPrint, 0, "Print");
+    bar.InsertButton(pPrint);
+    ASSERT_TRUE(pPrint->Rect().IsRectEmpty());
+    bar.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA);
+    EXPECT_TRUE(pPrint->Rect().IsRectEmpty());
+    bar.SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
+    EXPECT_FALSE(pPrint->Rect().IsRectEmpty());
 }
 
 TEST_F(ToolbarFixture, LargeIconsDrawDoubleSizeImages)
