@@ -551,13 +551,14 @@ TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
         const char* name;
         CPoint barAt; // screen position of the bar
         int expectedDrop;
-        bool above;        // the popup ends above the button
-        bool rightAligned; // the popup ends one pixel inside the right edge
+        bool above;        // the popup ends above the button, and unfolds upwards
+        bool rightAligned; // the popup ends one pixel inside the right edge, and unfolds leftwards
     } cases[] = {
         {"middle", CPoint(300, 200), CTavoPPopupMenu::DROP_DOWN, false, false},
         {"right edge", CPoint(rectWork.right - 30, 200), CTavoPPopupMenu::DROP_NONE, false, true},
         {"bottom edge", CPoint(300, rectWork.bottom - 30), CTavoPPopupMenu::DROP_UP, true, false},
     };
+    CTavoPPopupMenu::m_AnimationType = 1;
     for (const Case& c : cases)
     {
         frame->SetWindowPos(NULL, c.barAt.x - 10, c.barAt.y - 40, 600, 200,
@@ -587,9 +588,13 @@ TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
         {
             EXPECT_EQ(rectWork.right - 1, rectPopup.left + pPopup->GetFinalSize().cx) << c.name;
         }
+        // The unfolding stays anchored to the side the popup was pushed from.
+        EXPECT_EQ(c.rightAligned, pPopup->IsRightAlign() != FALSE) << c.name;
+        EXPECT_EQ(!c.above, pPopup->IsUnfoldDown() != FALSE) << c.name;
         Entry(0)->OnCancelMode();
         Pump();
     }
+    CTavoPPopupMenu::m_AnimationType = 0;
 }
 
 TEST_F(MenuFixture, SubMenuAtTheRightEdgeOpensLeftOfItsParent)
@@ -807,6 +812,85 @@ TEST_F(MenuFixture, FadeRaisesTenPercentATickAndShowsTheItemsWhenDone)
     EXPECT_GT(pPopup->GetFadePercent(), 100);
     EXPECT_LE(nTicks, 11);
     EXPECT_TRUE(pPopup->GetMenuBar()->IsWindowVisible());
+}
+
+TEST_F(MenuFixture, UnfoldAndSlideGrowByWholeColumnsAndRowsUntilTheMenuIsShown)
+{
+    struct Case
+    {
+        const char* name;
+        int kind;
+    };
+    for (const Case& c : {Case{"unfold", 1}, Case{"slide", 2}})
+    {
+        CTavoPPopupMenu::m_AnimationType = c.kind;
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE)) << c.name;
+        CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.name;
+        CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+        const int cxColumn = pBar->GetColumnWidth(), cyRow = pBar->GetRowHeight();
+        const CSize sizeFull = pPopup->GetFinalSize() + CSize(pPopup->GetShadowDepth(),
+                                                              pPopup->GetShadowDepth());
+        const CSize sizeStart = pPopup->GetAnimatedSize();
+        EXPECT_EQ(c.kind == 1 ? CSize(cxColumn, cyRow) : CSize(sizeFull.cx, cyRow), sizeStart)
+            << c.name;
+        EXPECT_FALSE(pBar->IsWindowVisible()) << c.name;
+
+        for (int nTick = 0; nTick < 50 && !pPopup->IsAnimationDone(); nTick++)
+        {
+            // Steps follow the time passed: a pause gives a tick at least one step.
+            ::Sleep(40);
+            const CSize sizeBefore = pPopup->GetAnimatedSize();
+            pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerAnimation);
+            if (pPopup->IsAnimationDone())
+                break;
+            const CSize grown = pPopup->GetAnimatedSize() - sizeBefore;
+            ASSERT_GT(grown.cy, 0) << c.name;
+            EXPECT_EQ(0, grown.cy % cyRow) << c.name;
+            if (c.kind == 1)
+            {
+                EXPECT_EQ(grown.cy / cyRow * cxColumn, grown.cx) << c.name;
+            }
+            else
+            {
+                EXPECT_EQ(0, grown.cx) << c.name;
+            }
+        }
+        EXPECT_TRUE(pPopup->IsAnimationDone()) << c.name;
+        EXPECT_EQ(sizeFull, pPopup->GetAnimatedSize()) << c.name;
+        EXPECT_TRUE(pBar->IsWindowVisible()) << c.name;
+        CTavoPPopupMenu::m_AnimationType = 0;
+        Entry(0)->OnCancelMode();
+        Pump();
+    }
+}
+
+TEST_F(MenuFixture, ShadowFallsOnlyOnTheFrameItDarkens)
+{
+    struct Case
+    {
+        const char* name;
+        CRect rectFrame;
+        bool bShadow;
+    } cases[] = {{"inside the frame", CRect(100, 100, 700, 500), true},
+                 {"beyond the frame's bottom", CRect(100, 100, 700, 160), false}};
+    for (const Case& c : cases)
+    {
+        frame->MoveWindow(c.rectFrame);
+        Pump();
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE)) << c.name;
+        CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.name;
+        EXPECT_EQ(c.bShadow, pPopup->GetShadowDepth() > 0) << c.name;
+        CRect rectPopup;
+        pPopup->GetWindowRect(rectPopup);
+        EXPECT_EQ(pPopup->GetFinalSize() +
+                      CSize(pPopup->GetShadowDepth(), pPopup->GetShadowDepth()),
+                  rectPopup.Size())
+            << c.name;
+        Entry(0)->OnCancelMode();
+        Pump();
+    }
 }
 
 TEST_F(MenuFixture, MenuTallerThanTheWorkAreaScrolls)
