@@ -108,8 +108,8 @@ public:
     BOOL m_bDragFromCollection;
 
 protected:
-    // The colour of the label below a hosted control: grey when disabled, the visual manager's
-    // highlighted text when hot, else the button text.
+    // The colour of the label below a hosted control: grey when disabled, the look's text of a
+    // highlighted button when hot, else the button text.
     COLORREF GetLabelTextColor(BOOL bDisabled, BOOL bHighlight);
     // Underlines the mnemonic of text drawn down a vertical bar from rectText's top left, where
     // the text itself was drawn without its marks.

@@ -225,7 +225,8 @@ COLORREF CTavoPToolbarButton::GetLabelTextColor(BOOL bDisabled, BOOL bHighlight)
     if (bDisabled)
         return GetGlobalData().clrGrayedText;
     if (bHighlight)
-        return CTavoPVisualManager::GetInstance()->GetHighlightedMenuItemTextColor(this);
+        return CTavoPVisualManager::GetInstance()->GetToolbarButtonTextColor(
+            this, TAVOP_BUTTON_HIGHLIGHTED);
     return GetGlobalData().clrBtnText;
 }
 

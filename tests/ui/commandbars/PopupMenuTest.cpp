@@ -829,8 +829,8 @@ TEST_F(MenuFixture, UnfoldAndSlideGrowByWholeColumnsAndRowsUntilTheMenuIsShown)
         ASSERT_NE(nullptr, pPopup) << c.name;
         CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
         const int cxColumn = pBar->GetColumnWidth(), cyRow = pBar->GetRowHeight();
-        const CSize sizeFull = pPopup->GetFinalSize() + CSize(pPopup->GetShadowDepth(),
-                                                              pPopup->GetShadowDepth());
+        const CSize sizeFull =
+            pPopup->GetFinalSize() + CSize(pPopup->GetShadowDepth(), pPopup->GetShadowDepth());
         const CSize sizeStart = pPopup->GetAnimatedSize();
         EXPECT_EQ(c.kind == 1 ? CSize(cxColumn, cyRow) : CSize(sizeFull.cx, cyRow), sizeStart)
             << c.name;

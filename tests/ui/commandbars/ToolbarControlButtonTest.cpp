@@ -336,9 +336,11 @@ class CMagentaTextManager : public CTavoPVisualManager
 {
     DECLARE_DYNCREATE(CMagentaTextManager)
 public:
-    COLORREF GetHighlightedMenuItemTextColor(CTavoPToolbarButton*) override
+    COLORREF GetToolbarButtonTextColor(CTavoPToolbarButton* pButton, int state) override
     {
-        return RGB(255, 0, 255);
+        if (state == TAVOP_BUTTON_HIGHLIGHTED)
+            return RGB(255, 0, 255);
+        return CTavoPVisualManager::GetToolbarButtonTextColor(pButton, state);
     }
 };
 
