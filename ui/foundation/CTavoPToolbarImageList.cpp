@@ -858,51 +858,14 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
 void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, CDC* pSrc,
                                              int cxSrc, int cySrc)
 {
+    // Every image of every bar goes through here: one call of the platform's, no bitmaps and
+    // masks of its own each time.
     CTavoPGlobalData& data = GetGlobalData();
     COLORREF clrTransparent = m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : data.clrBtnFace;
-    HDC hdcImage = ::CreateCompatibleDC(pDest->m_hDC);
-    HDC hdcMask = ::CreateCompatibleDC(pDest->m_hDC);
-    HBITMAP hbmImage = ::CreateCompatibleBitmap(pDest->m_hDC, cx, cy);
-    HBITMAP hbmMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
-    if (hdcImage != nullptr && hdcMask != nullptr && hbmImage != nullptr && hbmMask != nullptr)
-    {
-        HGDIOBJ oldImage = ::SelectObject(hdcImage, hbmImage);
-        HGDIOBJ oldMask = ::SelectObject(hdcMask, hbmMask);
-        if (cx == cxSrc && cy == cySrc)
-        {
-            ::BitBlt(hdcImage, 0, 0, cx, cy, pSrc->m_hDC, 0, 0, SRCCOPY);
-        }
-        else
-        {
-            ::SetStretchBltMode(hdcImage, COLORONCOLOR);
-            ::StretchBlt(hdcImage, 0, 0, cx, cy, pSrc->m_hDC, 0, 0, cxSrc, cySrc, SRCCOPY);
-        }
-        COLORREF oldBk = ::SetBkColor(hdcImage, clrTransparent);
-        ::BitBlt(hdcMask, 0, 0, cx, cy, hdcImage, 0, 0, SRCCOPY);
-        ::SetBkColor(hdcImage, oldBk);
-        // Image pixels of the transparent colour to black, destination holes to black, then OR.
-        COLORREF oldText = ::SetTextColor(hdcImage, RGB(255, 255, 255));
-        oldBk = ::SetBkColor(hdcImage, RGB(0, 0, 0));
-        ::BitBlt(hdcImage, 0, 0, cx, cy, hdcMask, 0, 0, SRCAND);
-        ::SetTextColor(hdcImage, oldText);
-        ::SetBkColor(hdcImage, oldBk);
-        COLORREF oldDestText = ::SetTextColor(pDest->m_hDC, RGB(0, 0, 0));
-        COLORREF oldDestBk = ::SetBkColor(pDest->m_hDC, RGB(255, 255, 255));
-        ::BitBlt(pDest->m_hDC, x, y, cx, cy, hdcMask, 0, 0, SRCAND);
-        ::SetTextColor(pDest->m_hDC, oldDestText);
-        ::SetBkColor(pDest->m_hDC, oldDestBk);
-        ::BitBlt(pDest->m_hDC, x, y, cx, cy, hdcImage, 0, 0, SRCPAINT);
-        ::SelectObject(hdcImage, oldImage);
-        ::SelectObject(hdcMask, oldMask);
-    }
-    if (hbmImage != nullptr)
-        ::DeleteObject(hbmImage);
-    if (hbmMask != nullptr)
-        ::DeleteObject(hbmMask);
-    if (hdcImage != nullptr)
-        ::DeleteDC(hdcImage);
-    if (hdcMask != nullptr)
-        ::DeleteDC(hdcMask);
+    const int nOldMode = ::SetStretchBltMode(pDest->m_hDC, COLORONCOLOR);
+    ::GdiTransparentBlt(pDest->m_hDC, x, y, cx, cy, pSrc->m_hDC, 0, 0, cxSrc, cySrc,
+                        clrTransparent);
+    ::SetStretchBltMode(pDest->m_hDC, nOldMode);
 }
 
 BOOL CTavoPToolbarImageList::CopyImageToClipboard(int iImage)
