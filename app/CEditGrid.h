@@ -9,6 +9,7 @@
 class CDatabase;
 struct CODBCFieldInfo;
 class CGridCellEditor;
+class CException;
 
 #define IDC_EDIT_GRID 42179
 
@@ -79,6 +80,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The query's columns and rows into the grid; a caught failure is handed back, not shown.
+    BOOL LoadRows(CException*& pError);
     bool QueryAcceptable(LPCTSTR lpszTable, LPCTSTR lpszQuery) const;
     // One editor for each column, made when editing starts.
     void MakeEditors();
