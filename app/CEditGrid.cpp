@@ -175,6 +175,15 @@ BOOL CEditGrid::SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery)
     return Load();
 }
 
+BOOL CEditGrid::SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery, const ShownRowsSource& shownRows)
+{
+    if (!QueryAcceptable(lpszTable, lpszQuery))
+        return FALSE;
+    m_strTable = lpszTable;
+    m_strQuery = lpszQuery;
+    return Load(&shownRows);
+}
+
 BOOL CEditGrid::Reload()
 {
     return Load();
@@ -289,7 +298,7 @@ bool CEditGrid::ShowColumns(const std::vector<CODBCFieldInfo>& fields)
     return true;
 }
 
-BOOL CEditGrid::Load()
+BOOL CEditGrid::Load(const ShownRowsSource* pShownRows)
 {
     CommitEdit();
     ++m_nLoads;
@@ -301,6 +310,9 @@ BOOL CEditGrid::Load()
     {
         ListUpdate update(*this);
         bLoaded = LoadRows(pError);
+        if (bLoaded && pShownRows != nullptr && *pShownRows)
+            for (const std::vector<std::string>& texts : (*pShownRows)())
+                m_rows.AppendRow(texts);
     }
     if (pError != nullptr)
         return Report(pError);
@@ -740,13 +752,6 @@ int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
     m_bNewRowPending = TRUE;
     m_pfnNewRowCheck = pfnCheck;
     return result;
-}
-
-void CEditGrid::AppendShownRows(const std::vector<std::vector<std::string>>& rows)
-{
-    for (const std::vector<std::string>& texts : rows)
-        m_rows.AppendRow(texts);
-    UpdateItemCount(); // once: the list recounts and repaints at every change of its count
 }
 
 BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)
