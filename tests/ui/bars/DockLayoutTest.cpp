@@ -367,6 +367,26 @@ TEST_F(DockFixture, ALoadedBarReturnsToItsRowAndVisibility)
     EXPECT_FALSE(pBar->IsWindowVisible());
 }
 
+TEST_F(DockFixture, AStoredRowBeyondEveryLayoutDocksOnANewLastRow)
+{
+    // 0x0FFF4ECE was read from a damaged "RecentRowIndex": one row, not 268 million.
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    pFrame->DockControlBar(NewBar(200, 24, 101), AFX_IDW_DOCKBAR_BOTTOM);
+    for (int nStored : {0x0FFF4ECE, 40})
+    {
+        TestBar* pBar = NewBar(150, 20, 102 + (UINT)RowCount(CBRS_ALIGN_BOTTOM));
+        pBar->GetRecentDockInfo().m_dwRecentAlignmentToFrame = CBRS_ALIGN_BOTTOM;
+        pBar->GetRecentDockInfo().m_nRecentRowIndex = nStored;
+        const int nRowsBefore = RowCount(CBRS_ALIGN_BOTTOM);
+        CTavoPDockManager::m_bRestoringDockState = TRUE;
+        pBar->RestoreDockState(&Manager());
+        CTavoPDockManager::m_bRestoringDockState = FALSE;
+        EXPECT_EQ(nRowsBefore + 1, RowCount(CBRS_ALIGN_BOTTOM)) << nStored;
+        EXPECT_EQ(nRowsBefore, pFrame->DockBar(CBRS_ALIGN_BOTTOM)->FindRowIndex(pBar->GetDockRow()))
+            << nStored;
+    }
+}
+
 TEST_F(DockFixture, TheAutoHideDockBarHoldsItsStripsInOneRowTwoPixelsThicker)
 {
     CTavoPDockBar* pDockBar = nullptr;

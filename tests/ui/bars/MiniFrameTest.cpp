@@ -216,6 +216,102 @@ TEST_F(MiniFrameFixture, TheVisualManagersRedrawReachesEveryFloatingFrame)
         EXPECT_FALSE(::GetUpdateRect(hwnd, NULL, FALSE)) << "the frame was painted at once";
 }
 
+TEST_F(MiniFrameFixture, FloatingToolbarsHideWhileTheProgramIsInactiveAndComeBack)
+{
+    SnappingToolBar shown, hidden;
+    ASSERT_TRUE(shown.Make(pFrame, 41));
+    ASSERT_TRUE(hidden.Make(pFrame, 42));
+    TestBar other(150, 24);
+    ASSERT_TRUE(other.Make(pFrame, 43));
+    Float(&shown, CRect(300, 300, 440, 330));
+    Float(&hidden, CRect(300, 400, 440, 430));
+    Float(&other, CRect(500, 300, 650, 340));
+    CWnd* pShown = shown.GetParentMiniFrame();
+    CWnd* pHidden = hidden.GetParentMiniFrame();
+    CWnd* pOther = other.GetParentMiniFrame();
+    pHidden->ShowWindow(SW_HIDE);
+    ASSERT_TRUE(pShown->IsWindowVisible());
+
+    // Another program comes to the front: only the toolbars' frames go, the other bar stays.
+    pFrame->SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(pShown->IsWindowVisible());
+    EXPECT_FALSE(pHidden->IsWindowVisible());
+    EXPECT_TRUE(pOther->IsWindowVisible());
+
+    // Back again: what was shown before comes back; a frame hidden before stays hidden.
+    pFrame->SendMessage(WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_TRUE(pShown->IsWindowVisible());
+    EXPECT_FALSE(pHidden->IsWindowVisible());
+    EXPECT_TRUE(pOther->IsWindowVisible());
+}
+
+TEST_F(MiniFrameFixture, AnEmptiedFrameClosesUnlessToldToStay)
+{
+    for (const BOOL bKeep : {FALSE, TRUE})
+    {
+        TestBar bar(150, 24);
+        ASSERT_TRUE(bar.Make(pFrame, 44));
+        Float(&bar, CRect(300, 300, 450, 340));
+        CTavoPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame();
+        const HWND hwndFrame = pMiniFrame->GetSafeHwnd();
+        bar.SetParent(pFrame);
+        pMiniFrame->RemoveControlBar(&bar, FALSE, bKeep);
+        // The check is posted: the frame is still there until it runs.
+        EXPECT_TRUE(::IsWindow(hwndFrame)) << bKeep;
+        PumpMessages();
+        EXPECT_EQ(bKeep != FALSE, ::IsWindow(hwndFrame) != FALSE) << bKeep;
+        if (bKeep)
+        {
+            EXPECT_FALSE(::IsWindowVisible(hwndFrame));
+            ::DestroyWindow(hwndFrame);
+        }
+        bar.DestroyWindow();
+        PumpMessages();
+    }
+}
+
+TEST_F(MiniFrameFixture, ANonClientRepaintWithAnUpdateRegionDrawsTheCaption)
+{
+    TestBar bar(150, 24);
+    ASSERT_TRUE(bar.Make(pFrame, 45, TAVOP_CBRS_FLOAT | TAVOP_CBRS_CLOSE));
+    bar.SetWindowText("Floating");
+    Float(&bar, CRect(300, 300, 450, 340));
+    CTavoPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame();
+    pMiniFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PumpMessages();
+    CRect rectWindow, rectCaption;
+    pMiniFrame->GetWindowRect(rectWindow);
+    pMiniFrame->GetCaptionRect(rectCaption);
+    rectCaption.OffsetRect(rectWindow.TopLeft());
+    auto screen = [&rectCaption]() {
+        ::GdiFlush();
+        PumpMessages();
+        std::vector<COLORREF> pixels;
+        HDC hdc = ::GetDC(NULL);
+        for (int y = rectCaption.top; y < rectCaption.bottom; y++)
+            for (int x = rectCaption.left; x < rectCaption.right; x++)
+                pixels.push_back(::GetPixel(hdc, x, y));
+        ::ReleaseDC(NULL, hdc);
+        return pixels;
+    };
+    const std::vector<COLORREF> painted = screen();
+    // The caption is not plain: it holds the title and the close button.
+    EXPECT_GT(std::set<COLORREF>(painted.begin(), painted.end()).size(), 1u);
+
+    // Wiped, then repainted through WM_NCPAINT with an update region (in screen coordinates)
+    // instead of the whole-frame 1.
+    HDC hdc = ::GetWindowDC(pMiniFrame->m_hWnd);
+    CRect rectWipe(0, 0, rectWindow.Width(), rectCaption.bottom - rectWindow.top);
+    ::FillRect(hdc, rectWipe, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    ::ReleaseDC(pMiniFrame->m_hWnd, hdc);
+    ASSERT_NE(painted, screen());
+    HRGN hUpdate = ::CreateRectRgnIndirect(rectWindow);
+    pMiniFrame->SendMessage(WM_NCPAINT, (WPARAM)hUpdate, 0);
+    ::DeleteObject(hUpdate);
+    EXPECT_EQ(painted, screen());
+}
+
 // ---- the frames' record in the layout archive
 
 class MiniFrameStateFixture : public MiniFrameFixture

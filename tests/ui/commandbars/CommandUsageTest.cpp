@@ -2,6 +2,8 @@
 #include "tests/support/ArchiveBytes.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +103,23 @@ TEST_F(CommandUsage, OnlyCountedCommandsOutsideBasicOnesAreRarelyUsed)
     EXPECT_FALSE(CTavoPToolBar::IsCommandRarelyUsed(0xF060));
     CTavoPToolBar::SetCustomizeMode(TRUE);
     EXPECT_FALSE(CTavoPToolBar::IsCommandRarelyUsed(kCmdB));
+}
+
+TEST_F(CommandUsage, TheUserToolsPlaceholderIsNeitherCountedNorRarelyUsed)
+{
+    // Were it rarely used, a shortened menu would hide it and every user tool with it.
+    const UINT kPlaceholder = 32790;
+    CTavoPWorkspace workspace(TRUE);
+    CTavoPUserToolsManager tools(kPlaceholder, 32800, 32810);
+    workspace.m_pUserToolsManager = &tools;
+    CTavoPToolBar::AddBasicCommand(32773);
+    Use(kCmdA, 30);
+    Use(kPlaceholder, 1);
+    EXPECT_EQ(0, GetCommandUsage().GetCount(kPlaceholder));
+    EXPECT_EQ(30u, GetCommandUsage().GetTotal());
+    EXPECT_FALSE(CTavoPToolBar::IsCommandRarelyUsed(kPlaceholder));
+    EXPECT_TRUE(CTavoPToolBar::IsCommandRarelyUsed(kCmdB));
+    workspace.m_pUserToolsManager = NULL;
 }
 
 TEST_F(CommandUsage, ArchiveListsEachBucketNewestFirstAndLoadingReplacesTheCounts)

@@ -13,6 +13,7 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "framework/CTestSeams.h"
+#include "tests/support/ArchiveBytes.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -286,6 +287,42 @@ TEST(MenuButton, ArchiveHoldsTheTearOffIdOnlyForVersionsThatWriteIt)
         source.SetTearOff(0);
         loaded.SetTearOff(0);
     }
+}
+
+TEST(MenuButton, ArchiveListingTheButtonInsideItsOwnItemsFailsCleanly)
+{
+    // A menu button whose sub-item refers back to the button being loaded, then data that ends
+    // early: the failed button is deleted and must not take itself along a second time.
+    const char* pszHex = "ffff01001700435461766f50546f6f6c6261724d656e75427574746f6e67000000000000"
+                         "0002000000044d6b3ffa894b25c3cafc9f46f6b7456e569bb8351fc57bf4155a02006fd1";
+    Bytes bytes;
+    for (const char* p = pszHex; p[0] != 0; p += 2)
+        bytes.push_back((BYTE)std::stoi(std::string(p, 2), nullptr, 16));
+    ASSERT_EQ(72u, bytes.size());
+    CTavoPWorkspace workspace;
+    for (int nMajor : {-1, 4})
+    {
+        // With and without the tear-off ID in front of the sub-items.
+        workspace.m_iSavedVersionMajor = nMajor;
+        workspace.m_iSavedVersionMinor = nMajor == -1 ? -1 : 70;
+        EXPECT_NE(-1, LoadFailureCause(bytes, [](CArchive& ar) {
+            ar.ReadObject(RUNTIME_CLASS(CTavoPToolbarButton));
+        })) << nMajor;
+    }
+
+    // Two sub-items that are one object fail too.
+    CTavoPToolbarMenuButton source(0, NULL, -1, "&Edit");
+    CTavoPToolbarButton item(kCut, -1, "Cu&t");
+    const Bytes twice = StoreToBytes([&](CArchive& ar) {
+        source.CTavoPToolbarButton::Serialize(ar);
+        ar.WriteCount(2);
+        ar.WriteObject(&item);
+        ar.WriteObject(&item);
+    });
+    CTavoPToolbarMenuButton loaded;
+    EXPECT_EQ(CArchiveException::badIndex,
+              LoadFailureCause(twice, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(1, loaded.GetCommands().GetCount());
 }
 
 TEST(MenuButton, ArchiveWithAnObjectThatIsNoButtonFailsCleanly)

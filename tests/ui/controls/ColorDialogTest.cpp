@@ -211,6 +211,32 @@ TEST_F(ColorDialog, PickersOfEachPageMirrorOnTheOther)
     });
 }
 
+TEST_F(ColorDialog, TheCustomPageShownAgainShowsTheColourPickedMeanwhile)
+{
+    CTavoPColorChooserDialog dlg(RGB(0, 0, 255));
+    Run(dlg, [&](HWND hDlg) {
+        ASSERT_TRUE(dlg.GetSheet()->SetActivePage(1));
+        CColorPage2* pCustom = dlg.GetPageTwo();
+        EXPECT_EQ(255, ItemInt(pCustom, IDC_TAVOP_BLUE));
+
+        ASSERT_TRUE(dlg.GetSheet()->SetActivePage(0));
+        CColorPage1* pStandard = dlg.GetPageOne();
+        const CPoint grey = Find(pStandard->m_hexpicker_greyscale, RGB(240, 240, 240));
+        ASSERT_GE(grey.x, 0);
+        Click(pStandard->m_hexpicker_greyscale, grey);
+        ASSERT_EQ(RGB(240, 240, 240), dlg.GetColor());
+
+        ASSERT_TRUE(dlg.GetSheet()->SetActivePage(1));
+        EXPECT_EQ(240, ItemInt(pCustom, IDC_TAVOP_RED));
+        EXPECT_EQ(240, ItemInt(pCustom, IDC_TAVOP_BLUE));
+        EXPECT_EQ(0, ItemInt(pCustom, IDC_TAVOP_SATURATION));
+        // One box typed into mixes with the new colour, not with the one shown before.
+        pCustom->SetDlgItemText(IDC_TAVOP_GREEN, "0");
+        EXPECT_EQ(RGB(240, 0, 240), dlg.GetColor());
+        ModalScript::Click(hDlg, IDCANCEL);
+    });
+}
+
 TEST_F(ColorDialog, DoubleClickOnAHexagonClosesWithThatColour)
 {
     CTavoPColorChooserDialog dlg(RGB(0, 0, 255));

@@ -4,6 +4,7 @@
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include <algorithm>
 #include <cstdlib>
@@ -126,6 +127,12 @@ int CTavoPDockBar::RowThicknessFor(CTavoPControlBar* pBar) const
 CTavoPDockBarRow* CTavoPDockBar::RowAtIndexCreating(int nIndex, int nThickness)
 {
     if (nIndex < 0)
+        return NULL;
+    // A stored index comes from the registry: no layout has more rows than it has bars, so a
+    // larger index opens one new last row instead of millions of empty ones.
+    const CTavoPDockManager* pManager = GetDockManager();
+    const INT_PTR nBars = pManager != NULL ? pManager->GetDockedBars().GetCount() : 0;
+    if (nIndex > m_lstDockBarRows.GetCount() + nBars)
         return NULL;
     while (m_lstDockBarRows.GetCount() <= nIndex)
     {
@@ -644,7 +651,7 @@ BOOL CTavoPDockBar::OnEraseBkgnd(CDC* pDC)
 
 void CTavoPDockBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
-    if (IsAnyBarDragging())
+    if (CTavoPToolBar::IsCustomizeMode() || IsAnyBarDragging())
         return;
     CFrameWnd* pFrame = GetTopLevelFrame();
     if (pFrame != NULL)

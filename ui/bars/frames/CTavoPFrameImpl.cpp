@@ -2,6 +2,8 @@
 #include "ui/bars/CTavoPControlBar.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/frames/CTavoPMDIFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
@@ -464,12 +466,23 @@ CTavoPToolBar* CTavoPFrameImpl::CreateNewToolbar(LPCTSTR lpszName)
     return pToolBar;
 }
 
+CTavoPFrameImpl* CTavoPFrameImpl::FromFrame(CFrameWnd* pFrame)
+{
+    if (CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pFrame))
+        return pLibraryFrame->GetFrameImpl();
+    if (CTavoPMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CTavoPMDIFrameWnd, pFrame))
+        return pMDIFrame->GetFrameImpl();
+    return NULL;
+}
+
 BOOL CTavoPFrameImpl::DeleteToolbar(CTavoPToolBar* pToolBar)
 {
     POSITION pos = pToolBar != NULL ? m_listUserDefinedToolbars.Find(pToolBar) : NULL;
     if (pos == NULL)
         return FALSE;
     m_listUserDefinedToolbars.RemoveAt(pos);
+    // Its stored state would bring it back at the next start.
+    pToolBar->RemoveStateFromRegistry(m_strControlBarRegEntry);
     if (pToolBar->GetParentDockBar() != NULL)
         pToolBar->RemoveFromDockBar();
     else if (CTavoPMiniFrameWnd* pMiniFrame = pToolBar->GetParentMiniFrame(TRUE))

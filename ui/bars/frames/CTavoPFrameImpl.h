@@ -41,6 +41,8 @@ public:
     BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* pWndFrame);
     void DeactivateMenu();
     static BOOL IsHelpKey(LPMSG lpMsg);
+    // The helper of a library frame, single- or multi-document; null for any other frame.
+    static CTavoPFrameImpl* FromFrame(CFrameWnd* pFrame);
 
     // ---- user-defined and torn-off bars ----
     void SetUserToolbarRange(int nFirst, int nLast)
