@@ -1,6 +1,7 @@
 // User tools: defined, kept in the registry as an object list, put into menus and run through the shell.
 #include "framework/CTestSeams.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/Mutations.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
@@ -9,6 +10,7 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,8 +19,6 @@ namespace {
 const char* const kRoot = "SOFTWARE\\VorlenTests UT";
 const std::string kProfile = "SOFTWARE\\VorlenTests UT\\Settings\\";
 const UINT kDummy = 33000, kFirst = 33001, kLast = 33003;
-
-typedef std::vector<BYTE> Bytes;
 
 void Append(Bytes& bytes, const std::string& str)
 {
@@ -311,6 +311,37 @@ TEST_F(UserTools, MoveToolPutsAToolAtAnyPlace)
     CTavoPUserTool stranger;
     EXPECT_FALSE(manager.MoveTool(&stranger, 0));
     EXPECT_EQ(3, (int)manager.GetUserTools().GetCount());
+}
+
+TEST_F(UserTools, MutatedStoredListsLeaveAManagerThatFindsRunsAndSavesItsTools)
+{
+    const Bytes valid = TwoToolList("CTavoPUserTool");
+    std::mt19937 random(35);
+    int nLoaded = 0;
+    for (int i = 0; i < 1500; i++)
+    {
+        RegistryTestKey::SetBinary(kProfile, "Tools", Mutate(valid, random));
+        const BOOL bLoaded = manager.LoadState(kProfile.c_str());
+        nLoaded += bLoaded;
+        const std::string what = "mutation " + std::to_string(i);
+        const CObList& tools = manager.GetUserTools();
+        ASSERT_TRUE(bLoaded || tools.IsEmpty()) << what;
+        std::set<const CObject*> seen;
+        for (POSITION pos = tools.GetHeadPosition(); pos != NULL;)
+        {
+            const CObject* pTool = tools.GetNext(pos);
+            ASSERT_NE(nullptr, pTool) << what;
+            ASSERT_TRUE(pTool->IsKindOf(RUNTIME_CLASS(CTavoPUserTool))) << what;
+            ASSERT_TRUE(seen.insert(pTool).second) << what;
+        }
+        // Saved again, the list comes back whole.
+        ASSERT_TRUE(manager.SaveState(kProfile.c_str())) << what;
+        CTavoPUserToolsManager again(kDummy, kFirst, kLast);
+        ASSERT_TRUE(again.LoadState(kProfile.c_str())) << what;
+        ASSERT_EQ(tools.GetCount(), again.GetUserTools().GetCount()) << what;
+    }
+    EXPECT_GT(nLoaded, 0);
+    EXPECT_LT(nLoaded, 1500);
 }
 
 // A tool's button on a toolbar of a plain frame, which has no handler for the tool's command.
