@@ -1,5 +1,6 @@
 // Floating frames without the mouse: the floating-bar registry, hit testing, toolbar snapping, the visual manager's redraw, and the frames' record in the layout archive.
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/Mutations.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/TavoPBarStatics.h"
@@ -413,6 +414,44 @@ TEST_F(MiniFrameStateFixture, DamagedRecordsFailCleanlyAndLeaveNoWindows)
         EXPECT_EQ(0, Manager()->GetMiniFrames().GetCount());
         EXPECT_EQ(before, ThreadWindows());
     }
+}
+
+TEST_F(MiniFrameStateFixture, MutatedRecordsLeaveTheBarDockedOrInOneFrameAndNoStrayWindows)
+{
+    const Bytes good = SavedSection();
+    TestBar bar(150, 24);
+    ASSERT_TRUE(bar.Make(pFrame, 31, TAVOP_CBRS_FLOAT | TAVOP_CBRS_CLOSE));
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    PumpMessages();
+    const std::set<HWND> before = ThreadWindows();
+    std::mt19937 random(35);
+    int nFloated = 0;
+    for (int i = 0; i < 600; i++)
+    {
+        const std::string what = "mutation " + std::to_string(i);
+        if (LoadFailureCause(Mutate(good, random),
+                             [&](CArchive& ar) { Manager()->SerializeMiniFrames(ar); }) == -1)
+            Manager()->SetMiniFramesDockState();
+        PumpMessages();
+        ASSERT_EQ(0, Manager()->GetLoadedMiniFrames().GetCount()) << what;
+        const CObList& frames = Manager()->GetMiniFrames();
+        ASSERT_LE(frames.GetCount(), 1) << what;
+        if (bar.IsFloating())
+        {
+            nFloated++;
+            ASSERT_EQ(1, frames.GetCount()) << what;
+            ASSERT_EQ(bar.GetParentMiniFrame(), frames.GetHead()) << what;
+            // The frame saves again, and the bar goes back to its dock.
+            StoreToBytes([&](CArchive& ar) { Manager()->SerializeMiniFrames(ar); });
+            pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+            PumpMessages();
+        }
+        ASSERT_EQ(pFrame->DockBar(CBRS_ALIGN_TOP), bar.GetParentDockBar()) << what;
+        ASSERT_EQ(0, frames.GetCount()) << what;
+        ASSERT_EQ(before, ThreadWindows()) << what;
+    }
+    EXPECT_GT(nFloated, 0);
+    bar.DestroyWindow();
 }
 
 TEST_F(MiniFrameStateFixture, AStoredStyleCannotMakeTheFrameAChildOrShowItEarly)
