@@ -163,8 +163,8 @@ TEST_F(CommandUsage, MutatedStoredCountsLoadWholeOrFailAndSaveAgain)
     {
         const std::string what = "mutation " + std::to_string(i);
         CTavoPCommandUsage loaded;
-        if (LoadFailureCause(Mutate(valid, random),
-                             [&](CArchive& ar) { loaded.Serialize(ar); }) != -1)
+        if (LoadFailureCause(Mutate(valid, random), [&](CArchive& ar) { loaded.Serialize(ar); }) !=
+            -1)
             continue;
         nLoaded++;
         // Whatever loaded is asked and saved like any counts, and comes back the same.
