@@ -43,6 +43,10 @@ public:
     static BOOL IsHelpKey(LPMSG lpMsg);
     // The helper of a library frame, single- or multi-document; null for any other frame.
     static CTavoPFrameImpl* FromFrame(CFrameWnd* pFrame);
+    // The library frame activated last, null when none was or it is gone: menus take their
+    // shortcut texts from it, also the menus of bars floating beside it.
+    static CFrameWnd* GetLastActiveFrame();
+    static void SetLastActiveFrame(CFrameWnd* pFrame);
 
     // ---- user-defined and torn-off bars ----
     void SetUserToolbarRange(int nFirst, int nLast)
