@@ -1,6 +1,7 @@
 // Floating frames without the mouse: the floating-bar registry, hit testing, toolbar snapping, the visual manager's redraw, and the frames' record in the layout archive.
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/TavoPBarStatics.h"
@@ -286,15 +287,8 @@ TEST_F(MiniFrameFixture, ANonClientRepaintWithAnUpdateRegionDrawsTheCaption)
     pMiniFrame->GetCaptionRect(rectCaption);
     rectCaption.OffsetRect(rectWindow.TopLeft());
     auto screen = [&rectCaption]() {
-        ::GdiFlush();
         PumpMessages();
-        std::vector<COLORREF> pixels;
-        HDC hdc = ::GetDC(NULL);
-        for (int y = rectCaption.top; y < rectCaption.bottom; y++)
-            for (int x = rectCaption.left; x < rectCaption.right; x++)
-                pixels.push_back(::GetPixel(hdc, x, y));
-        ::ReleaseDC(NULL, hdc);
-        return pixels;
+        return ScreenPixels(rectCaption);
     };
     const std::vector<COLORREF> painted = screen();
     // The caption is not plain: it holds the title and the close button.

@@ -18,6 +18,7 @@
 #include "framework/CTestSeams.h"
 #include "res/LibraryIds.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/ScreenPixels.h"
 #include <commctrl.h>
 #include <functional>
 #include <string>
@@ -645,13 +646,7 @@ TEST_F(SheetFixture, UserToolbarsAreMadeRenamedAndDeletedThroughTheNameDialog)
         CRect rectWindow;
         pMiniFrame->GetWindowRect(rectWindow);
         rect.OffsetRect(rectWindow.TopLeft());
-        std::vector<COLORREF> pixels;
-        HDC hdc = ::GetDC(NULL);
-        for (int y = rect.top; y < rect.bottom; y++)
-            for (int x = rect.left; x < rect.right; x++)
-                pixels.push_back(::GetPixel(hdc, x, y));
-        ::ReleaseDC(NULL, hdc);
-        return pixels;
+        return ScreenPixels(rect);
     };
     const std::vector<COLORREF> captionMine = caption();
     SelectRow(pPage, RowOf(pPage, pMine));
