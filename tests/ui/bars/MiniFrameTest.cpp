@@ -1,7 +1,7 @@
 // Floating frames without the mouse: the floating-bar registry, hit testing, toolbar snapping, the visual manager's redraw, and the frames' record in the layout archive.
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
-#include "tests/support/ScreenPixels.h"
+#include "tests/support/WindowPixels.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/TavoPBarStatics.h"
@@ -10,7 +10,6 @@
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include <gtest/gtest.h>
-#include <functional>
 #include <algorithm>
 #include <cstring>
 #include <set>
@@ -280,44 +279,26 @@ TEST_F(MiniFrameFixture, ANonClientRepaintWithAnUpdateRegionDrawsTheCaption)
     bar.SetWindowText("Floating");
     Float(&bar, CRect(300, 300, 450, 340));
     CTavoPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame();
-    pMiniFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0,
-                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     PumpMessages();
-    CRect rectWindow, rectCaption;
-    pMiniFrame->GetWindowRect(rectWindow);
+    CRect rectCaption;
     pMiniFrame->GetCaptionRect(rectCaption);
-    rectCaption.OffsetRect(rectWindow.TopLeft());
-    // The display follows the drawing with a delay on a loaded machine: look again until it
-    // shows what is expected.
-    auto screenUntil =
-        [&rectCaption](const std::function<bool(const std::vector<COLORREF>&)>& shows) {
-            std::vector<COLORREF> pixels = ScreenPixels(rectCaption);
-            for (int i = 0; i < 150 && !shows(pixels); i++)
-            {
-                PumpFor(20);
-                pixels = ScreenPixels(rectCaption);
-            }
-            return pixels;
-        };
+    const std::vector<COLORREF> painted = WindowPixels(pMiniFrame->m_hWnd, rectCaption);
     // The caption is not plain: it holds the title and the close button.
-    const std::vector<COLORREF> painted = screenUntil([](const std::vector<COLORREF>& pixels) {
-        return std::set<COLORREF>(pixels.begin(), pixels.end()).size() > 1;
-    });
     ASSERT_GT(std::set<COLORREF>(painted.begin(), painted.end()).size(), 1u);
 
     // Wiped, then repainted through WM_NCPAINT with an update region (in screen coordinates)
     // instead of the whole-frame 1.
     HDC hdc = ::GetWindowDC(pMiniFrame->m_hWnd);
-    CRect rectWipe(0, 0, rectWindow.Width(), rectCaption.bottom - rectWindow.top);
-    ::FillRect(hdc, rectWipe, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    ::FillRect(hdc, rectCaption, (HBRUSH)::GetStockObject(BLACK_BRUSH));
     ::ReleaseDC(pMiniFrame->m_hWnd, hdc);
-    const std::vector<COLORREF> black(painted.size(), RGB(0, 0, 0));
-    ASSERT_EQ(black, screenUntil([&black](const std::vector<COLORREF>& p) { return p == black; }));
+    ASSERT_EQ(std::vector<COLORREF>(painted.size(), RGB(0, 0, 0)),
+              WindowPixels(pMiniFrame->m_hWnd, rectCaption));
+    CRect rectWindow;
+    pMiniFrame->GetWindowRect(rectWindow);
     HRGN hUpdate = ::CreateRectRgnIndirect(rectWindow);
     pMiniFrame->SendMessage(WM_NCPAINT, (WPARAM)hUpdate, 0);
     ::DeleteObject(hUpdate);
-    EXPECT_EQ(painted,
-              screenUntil([&painted](const std::vector<COLORREF>& p) { return p == painted; }));
+    EXPECT_EQ(painted, WindowPixels(pMiniFrame->m_hWnd, rectCaption));
 }
 
 // ---- the frames' record in the layout archive

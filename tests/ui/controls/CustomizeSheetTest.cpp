@@ -18,7 +18,7 @@
 #include "framework/CTestSeams.h"
 #include "res/LibraryIds.h"
 #include "tests/support/ModalScript.h"
-#include "tests/support/ScreenPixels.h"
+#include "tests/support/WindowPixels.h"
 #include <commctrl.h>
 #include <functional>
 #include <string>
@@ -637,16 +637,11 @@ TEST_F(SheetFixture, UserToolbarsAreMadeRenamedAndDeletedThroughTheNameDialog)
     // The new toolbar floats: its frame's caption shows the new name too.
     CTavoPMiniFrameWnd* pMiniFrame = pMine->GetParentMiniFrame();
     ASSERT_NE(nullptr, pMiniFrame);
-    pMiniFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0,
-                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     auto caption = [pMiniFrame]() {
         PumpMessages();
         CRect rect;
         pMiniFrame->GetCaptionRect(rect);
-        CRect rectWindow;
-        pMiniFrame->GetWindowRect(rectWindow);
-        rect.OffsetRect(rectWindow.TopLeft());
-        return ScreenPixels(rect);
+        return WindowPixels(pMiniFrame->m_hWnd, rect);
     };
     const std::vector<COLORREF> captionMine = caption();
     SelectRow(pPage, RowOf(pPage, pMine));
