@@ -60,12 +60,60 @@ void CopyText(const char* text, LPSTR buffer, int size)
     buffer[at] = 0;
 }
 
-template <class Exception>
-BOOL Report(Exception* e)
+BOOL Report(CException* e)
 {
     e->ReportError();
     e->Delete();
     return FALSE;
+}
+
+// Holds the list's redrawing off for a load and tells it the new row count once at the end.
+class ListUpdate
+{
+public:
+    explicit ListUpdate(CEditGrid& grid);
+    ~ListUpdate();
+
+private:
+    ListUpdate(const ListUpdate&) = delete;
+    ListUpdate& operator=(const ListUpdate&) = delete;
+    CEditGrid& m_grid;
+    bool m_bPaused;
+};
+
+ListUpdate::ListUpdate(CEditGrid& grid)
+    : m_grid(grid), m_bPaused(grid.m_hWnd != nullptr && (grid.GetStyle() & WS_VISIBLE) != 0)
+{
+    if (grid.m_hWnd == nullptr)
+        return;
+    // Redrawing is switched back on by a message that also shows the window: a hidden grid is
+    // left as it is.
+    if (m_bPaused)
+        grid.SetRedraw(FALSE);
+    // A new load starts at its first row with nothing selected, as the list does when its count
+    // drops to nothing; the count itself changes once, at the end.
+    for (UINT state : {(UINT)LVIS_SELECTED, (UINT)LVIS_FOCUSED})
+    {
+        int item = grid.GetNextItem(-1, state == LVIS_SELECTED ? LVNI_SELECTED : LVNI_FOCUSED);
+        if (item >= 0)
+            grid.SetItemState(item, 0, state);
+    }
+    if (grid.GetTopIndex() > 0)
+        grid.Scroll(CSize(0, -0x0FFFFFFF));
+}
+
+ListUpdate::~ListUpdate()
+{
+    if (m_grid.m_hWnd == nullptr)
+        return;
+    // The list sizes its scroll bars when its count is set, but not when its redrawing comes
+    // back on: the count follows.
+    if (m_bPaused)
+        m_grid.SetRedraw(TRUE);
+    m_grid.SendMessage(LVM_SETITEMCOUNT, (WPARAM)m_grid.GetItemCount(), LVSICF_NOSCROLL);
+    if (m_bPaused)
+        m_grid.RedrawWindow(nullptr, nullptr,
+                            RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 }
 
@@ -125,6 +173,15 @@ BOOL CEditGrid::SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery)
     m_strTable = lpszTable;
     m_strQuery = lpszQuery;
     return Load();
+}
+
+BOOL CEditGrid::SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery, const ShownRowsSource& shownRows)
+{
+    if (!QueryAcceptable(lpszTable, lpszQuery))
+        return FALSE;
+    m_strTable = lpszTable;
+    m_strQuery = lpszQuery;
+    return Load(&shownRows);
 }
 
 BOOL CEditGrid::Reload()
@@ -241,12 +298,30 @@ bool CEditGrid::ShowColumns(const std::vector<CODBCFieldInfo>& fields)
     return true;
 }
 
-BOOL CEditGrid::Load()
+BOOL CEditGrid::Load(const ShownRowsSource* pShownRows)
 {
     CommitEdit();
     ++m_nLoads;
+    // The list is told about the new rows and columns once, at the end, and repaints once: each
+    // change of its count or its header would otherwise rescroll and repaint it. A failure is
+    // shown only then, so that the grid is drawn behind the message.
+    CException* pError = nullptr;
+    BOOL bLoaded;
+    {
+        ListUpdate update(*this);
+        bLoaded = LoadRows(pError);
+        if (bLoaded && pShownRows != nullptr && *pShownRows)
+            for (const std::vector<std::string>& texts : (*pShownRows)())
+                m_rows.AppendRow(texts);
+    }
+    if (pError != nullptr)
+        return Report(pError);
+    return bLoaded;
+}
+
+BOOL CEditGrid::LoadRows(CException*& pError)
+{
     m_rows.Reset(0);
-    UpdateItemCount();
     // The header keeps its columns until the result's are known (they are written over, not made
     // again); a load that shows nothing leaves none.
     if (m_pDatabase == nullptr || m_strQuery.IsEmpty() || !m_pDatabase->IsOpen())
@@ -267,12 +342,14 @@ BOOL CEditGrid::Load()
     catch (CDBException* e)
     {
         ClearColumns();
-        return Report(e);
+        pError = e;
+        return FALSE;
     }
     catch (CMemoryException* e)
     {
         ClearColumns();
-        return Report(e);
+        pError = e;
+        return FALSE;
     }
     if (!ShowColumns(fields))
         return FALSE;
@@ -318,13 +395,14 @@ BOOL CEditGrid::Load()
     }
     catch (CDBException* e)
     {
-        loaded = Report(e);
+        pError = e;
+        loaded = FALSE;
     }
     catch (CMemoryException* e)
     {
-        loaded = Report(e);
+        pError = e;
+        loaded = FALSE;
     }
-    UpdateItemCount();
     if (!loaded)
         return FALSE;
     rs.Close();
@@ -674,13 +752,6 @@ int CEditGrid::AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck)
     m_bNewRowPending = TRUE;
     m_pfnNewRowCheck = pfnCheck;
     return result;
-}
-
-void CEditGrid::AppendShownRows(const std::vector<std::vector<std::string>>& rows)
-{
-    for (const std::vector<std::string>& texts : rows)
-        m_rows.AppendRow(texts);
-    UpdateItemCount(); // once: the list recounts and repaints at every change of its count
 }
 
 BOOL CEditGrid::DeleteRow(int nRow, BOOL bCommitFirst)

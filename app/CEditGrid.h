@@ -4,11 +4,14 @@
 #include "framework/CString.h"
 #include "app/CGridRows.h"
 #include "app/CGridSql.h"
+#include <functional>
+#include <string>
 #include <vector>
 
 class CDatabase;
 struct CODBCFieldInfo;
 class CGridCellEditor;
+class CException;
 
 #define IDC_EDIT_GRID 42179
 
@@ -25,6 +28,12 @@ public:
     BOOL CreateAndLoad(CDatabase* pDatabase, LPCTSTR lpszTable, LPCTSTR lpszQuery, CWnd* pParent,
                        const RECT& rect, BOOL bVisible, BOOL bClientEdge);
     BOOL SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery);
+    // Rows that a report shows below a load's rows (its totals), made once the load's rows are
+    // in. They are only shown: nothing is written to the table, and the next load drops them.
+    // Texts beyond the column count are ignored.
+    typedef std::function<std::vector<std::vector<std::string>>()> ShownRowsSource;
+    // SetQuery with such rows: the list is told about the loaded and the shown rows at once.
+    BOOL SetQuery(LPCTSTR lpszTable, LPCTSTR lpszQuery, const ShownRowsSource& shownRows);
     BOOL Reload();
     // Runs one statement; a refusal is shown to the user and gives FALSE.
     BOOL Execute(LPCTSTR lpszStatement);
@@ -36,9 +45,6 @@ public:
     // pInitialValues: one text per column, or null.
     int AddRow(const CString* pInitialValues, GRID_NEWROW_CHECK pfnCheck);
     BOOL DeleteRow(int nRow, BOOL bCommitFirst);
-    // Appends rows that are only shown (a report's totals): nothing is written to the table, and
-    // the next load drops them. Texts beyond the column count are ignored.
-    void AppendShownRows(const std::vector<std::vector<std::string>>& rows);
     void HideEditors();
 
     // The rows live in the grid; the list control only asks for the texts it draws.
@@ -66,7 +72,7 @@ public:
     static bool GetSortFlag() { return s_bSortFlag; }
 
 protected:
-    BOOL Load();
+    BOOL Load(const ShownRowsSource* pShownRows = nullptr);
     void Sort(int nColumn);
 
     void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
@@ -79,6 +85,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The query's columns and rows into the grid; a caught failure is handed back, not shown.
+    BOOL LoadRows(CException*& pError);
     bool QueryAcceptable(LPCTSTR lpszTable, LPCTSTR lpszQuery) const;
     // One editor for each column, made when editing starts.
     void MakeEditors();

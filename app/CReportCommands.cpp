@@ -176,38 +176,45 @@ std::vector<std::string> CReportCommands::Summary(CEditGrid& grid, const CReport
     return values;
 }
 
-void CReportCommands::Append(CEditGrid& grid, const std::vector<CReportSql::SummaryRow>& rows)
+bool CReportCommands::LoadWithTotals(
+    CEditGrid& grid, const CReportSql::Query& rowsQuery, const CReportSql::Query& summaryQuery,
+    int columns,
+    const std::function<std::vector<CReportSql::SummaryRow>(const std::vector<std::string>&)>&
+        makeRows)
 {
-    std::vector<std::vector<std::string>> shown;
-    for (const CReportSql::SummaryRow& row : rows)
-        shown.push_back({row.label, row.value});
-    grid.AppendShownRows(shown);
+    bool bTotals = false;
+    auto totals = [&] {
+        std::vector<std::vector<std::string>> shown;
+        if (grid.GetItemCount() == 0)
+            return shown;
+        std::vector<std::string> values = Summary(grid, summaryQuery, columns);
+        if (values.empty())
+            return shown;
+        for (const CReportSql::SummaryRow& row : makeRows(values))
+            shown.push_back({row.label, row.value});
+        bTotals = true;
+        return shown;
+    };
+    return grid.SetQuery(rowsQuery.table.c_str(), rowsQuery.sql.c_str(), totals) != FALSE &&
+           bTotals;
 }
 
 bool CReportCommands::SalesReport(CEditGrid& grid, CReportSql::Period period, const CString& start,
                                   const CString& end)
 {
-    if (!Load(grid, CReportSql::SalesReport((LPCTSTR)start, (LPCTSTR)end)) ||
-        grid.GetItemCount() == 0)
-        return false;
-    std::vector<std::string> values =
-        Summary(grid, CReportSql::SalesSummary((LPCTSTR)start, (LPCTSTR)end), 4);
-    if (values.empty())
-        return false;
-    Append(grid, CReportSql::SalesSummaryRows(period, values));
-    return true;
+    return LoadWithTotals(grid, CReportSql::SalesReport((LPCTSTR)start, (LPCTSTR)end),
+                          CReportSql::SalesSummary((LPCTSTR)start, (LPCTSTR)end), 4,
+                          [period](const std::vector<std::string>& values) {
+                              return CReportSql::SalesSummaryRows(period, values);
+                          });
 }
 
 bool CReportCommands::PurchaseReport(CEditGrid& grid, CReportSql::Period period,
                                      const CString& start, const CString& end)
 {
-    if (!Load(grid, CReportSql::PurchaseReport((LPCTSTR)start, (LPCTSTR)end)) ||
-        grid.GetItemCount() == 0)
-        return false;
-    std::vector<std::string> values =
-        Summary(grid, CReportSql::PurchaseSummary((LPCTSTR)start, (LPCTSTR)end), 1);
-    if (values.empty())
-        return false;
-    Append(grid, CReportSql::PurchaseSummaryRows(period, values[0]));
-    return true;
+    return LoadWithTotals(grid, CReportSql::PurchaseReport((LPCTSTR)start, (LPCTSTR)end),
+                          CReportSql::PurchaseSummary((LPCTSTR)start, (LPCTSTR)end), 1,
+                          [period](const std::vector<std::string>& values) {
+                              return CReportSql::PurchaseSummaryRows(period, values[0]);
+                          });
 }

@@ -2,6 +2,7 @@
 // appends the summary rows of the sales and purchase reports.
 #pragma once
 #include "app/CReportSql.h"
+#include <functional>
 #include "framework/CString.h"
 #include "framework/CTime.h"
 
@@ -45,7 +46,13 @@ private:
     // The first row of a summary query as texts; empty when it could not be read.
     static std::vector<std::string> Summary(CEditGrid& grid, const CReportSql::Query& query,
                                             int columns);
-    static void Append(CEditGrid& grid, const std::vector<CReportSql::SummaryRow>& rows);
+    // Loads a report's rows with its totals below them: the summary query runs once the rows
+    // are in, and only when there are some; false unless both were read.
+    static bool LoadWithTotals(
+        CEditGrid& grid, const CReportSql::Query& rowsQuery, const CReportSql::Query& summaryQuery,
+        int columns,
+        const std::function<std::vector<CReportSql::SummaryRow>(const std::vector<std::string>&)>&
+            makeRows);
     // Runs the range dialog preset with start .. now and hint; false unless confirmed.
     static bool AskRange(CEditGrid& grid, CTime start, LPCTSTR hint, CString& startText,
                          CString& endText);

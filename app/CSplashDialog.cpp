@@ -5,11 +5,13 @@ BEGIN_MESSAGE_MAP(CSplashDialog, CDialog)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_CTLCOLOR()
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
 static const UINT_PTR kCloseTimer = 1;
 
-CSplashDialog::CSplashDialog(CWnd* pParent) : CDialog(IDD_SPLASH, pParent), m_nDisplayTime(1000)
+CSplashDialog::CSplashDialog(CWnd* pParent)
+    : CDialog(IDD_SPLASH, pParent), m_nDisplayTime(1000), m_pfnWhileShowing(nullptr)
 {
     m_brBackground.CreateSolidBrush(RGB(0, 0, 0));
 }
@@ -49,4 +51,14 @@ HBRUSH CSplashDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
         return (HBRUSH)m_brBackground.GetSafeHandle();
     }
     return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+}
+
+LRESULT CSplashDialog::OnKickIdle(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    // The modal loop shows and paints the dialog before its first idle message.
+    void (*pfnWork)() = m_pfnWhileShowing;
+    m_pfnWhileShowing = nullptr;
+    if (pfnWork != nullptr)
+        pfnWork();
+    return FALSE;
 }

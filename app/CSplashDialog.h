@@ -10,6 +10,9 @@ public:
 
     void SetDisplayTime(int nMilliseconds) { m_nDisplayTime = nMilliseconds; }
     void SetVersionText(LPCTSTR lpszText) { m_strVersion = lpszText; }
+    // Work that start-up does once the picture is on the screen, in the time the picture shows
+    // anyway; run once, on the dialog's first idle moment.
+    void SetWhileShowing(void (*pfnWork)()) { m_pfnWhileShowing = pfnWork; }
 
     virtual BOOL OnInitDialog() override;
     // Only the timer ends the splash.
@@ -20,10 +23,12 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     int m_nDisplayTime;
     CString m_strVersion;
     CBrush m_brBackground;
+    void (*m_pfnWhileShowing)();
 };

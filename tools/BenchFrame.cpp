@@ -1,11 +1,16 @@
 // Benchmark of vorlen's main frame against a plain Win32 window with a standard menu and the same
-// client area: opening and closing a popup of the menu bar, and relayout plus repaint of the
-// maximized window, each a number of times in one run; prints both times and their ratios.
+// client area: opening and closing a popup of the menu bar through the same keys on both (Alt+1,
+// typed as real input), and relayout plus repaint of the maximized window, each a number of times
+// in one run; then the workspace's load and save of the frame with 20 more toolbars. The two
+// windows take turns in each round, the one that goes first changing from round to round; every
+// figure is the median of the rounds with their lowest and highest.
 //   bench_frame [times] [rounds]
 #include "app/CMainFrame.h"
 #include "res/resource.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
-#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/foundation/CTavoPRegistryCache.h"
+#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -15,9 +20,10 @@ namespace {
 
 const char kPlainClass[] = "VorlenBenchPlainFrame";
 const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
-// The popups each side really opened, told with the times.
-int g_nPlainPopups = 0;
-int g_nFramePopups = 0;
+const char kRegistryKey[] = "VorlenBench";
+const int kMoreToolbars = 20;
+// How long a popup may take to appear before the benchmark gives up on it.
+const DWORD kPopupPatience = 2000;
 
 double Now()
 {
@@ -26,6 +32,24 @@ double Now()
     ::QueryPerformanceCounter(&counter);
     return counter.QuadPart * 1000.0 / frequency.QuadPart;
 }
+
+// The application's workspace, as vorlen has it, under a registry key of the benchmark's own; it
+// times each load between its hooks.
+class BenchApp : public CWinApp, public CTavoPWorkspace
+{
+public:
+    BenchApp() : CWinApp("bench_frame"), CTavoPWorkspace(TRUE) {}
+    void PreLoadState() override { m_dLoadStart = Now(); }
+    void LoadCustomState() override { m_dLastLoad = Now() - m_dLoadStart; }
+    double m_dLoadStart = 0;
+    double m_dLastLoad = 0;
+} theBenchApp;
+
+// The popups each side really opened, told with the times.
+int g_nPlainPopups = 0;
+int g_nFramePopups = 0;
+// The plain window's menu loop: the keys are let go while the popup is up, then it is closed.
+bool g_bPlainKeysUp = false;
 
 // Every waiting message, the library frame's pre-translation first as in the program's loop.
 void Pump(CFrameWnd* pFrame)
@@ -38,6 +62,21 @@ void Pump(CFrameWnd* pFrame)
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }
+}
+
+// Alt and "1" pressed (bDown) or let go, as the keyboard gives them.
+void TypeAltOne(bool bDown)
+{
+    INPUT inputs[2] = {};
+    const WORD keys[2] = {VK_MENU, '1'};
+    for (int i = 0; i < 2; i++)
+    {
+        INPUT& input = inputs[bDown ? i : 1 - i];
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = keys[i];
+        input.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
+    }
+    ::SendInput(2, inputs, sizeof(INPUT));
 }
 
 // A white view, as vorlen's view is a white grid: the frame's active view.
@@ -70,9 +109,20 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             g_nPlainPopups++;
         return 0;
     case WM_ENTERIDLE:
-        // The menu is up and drawn: close it again.
+        // The menu is up and drawn: the keys are let go, and once the menu has seen that, it
+        // is closed again.
         if (wParam == MSGF_MENU)
-            ::EndMenu();
+        {
+            if (!g_bPlainKeysUp)
+            {
+                TypeAltOne(false);
+                g_bPlainKeysUp = true;
+            }
+            else
+            {
+                ::EndMenu();
+            }
+        }
         return 0;
     }
     return ::DefWindowProc(hwnd, message, wParam, lParam);
@@ -98,16 +148,18 @@ HWND MakePlainWindow()
     return hwnd;
 }
 
-double PlainMenus(HWND hwnd, int nTimes)
+double PlainMenus(int nTimes)
 {
-    ::SetForegroundWindow(hwnd);
-    Pump(NULL);
     const double start = Now();
     for (int i = 0; i < nTimes; i++)
     {
-        // Alt+1 opens the first popup of the menu bar ((&1)系统); the menu loop runs until
-        // the window closes it when it idles.
-        ::SendMessage(hwnd, WM_SYSCOMMAND, SC_KEYMENU, '1');
+        // Alt+1 opens the first popup of the menu bar ((&1)系统); its menu loop runs inside the
+        // pump until the window closes it.
+        g_bPlainKeysUp = false;
+        TypeAltOne(true);
+        Pump(NULL);
+        if (!g_bPlainKeysUp)
+            TypeAltOne(false); // no menu came up: the keys go up all the same
         Pump(NULL);
     }
     return Now() - start;
@@ -129,41 +181,37 @@ double PlainRelayouts(HWND hwnd, int nTimes)
 
 // ---- vorlen's frame with a child window in the view's place
 
-double FrameMenus(CMainFrame* pFrame, int nTimes, BOOL* pbFromMenuBar)
+// The popup the keys opened, once it is on the screen; null when none came.
+CTavoPPopupMenu* WaitForPopup(CMainFrame* pFrame)
 {
-    CTavoPMenuBar& menuBar = pFrame->GetMenuBar();
-    CTavoPToolbarMenuButton* pButton =
-        menuBar.GetCount() > 0 ? DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, menuBar.GetButton(0))
-                               : NULL;
-    *pbFromMenuBar = pButton != NULL;
-    HMENU hSystem = ::GetSubMenu(menuBar.GetDefaultMenu(), 0);
-    CRect rectBar;
-    menuBar.GetWindowRect(rectBar);
-    pFrame->SetForegroundWindow();
-    Pump(pFrame);
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        Pump(pFrame);
+        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
+        if (pPopup != NULL && pPopup->IsWindowVisible())
+            return pPopup;
+        if (::GetTickCount() - dwStart > kPopupPatience)
+            return NULL;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+double FrameMenus(CMainFrame* pFrame, int nTimes)
+{
     const double start = Now();
     for (int i = 0; i < nTimes; i++)
     {
-        CTavoPPopupMenu* pPopup = NULL;
-        if (pButton != NULL)
-        {
-            pButton->OnClick(&menuBar, FALSE);
-            pPopup = pButton->GetPopupMenu();
-        }
-        else
-        {
-            // A menu bar without buttons: the same popup at the place its first button opens it.
-            pPopup = new CTavoPPopupMenu;
-            if (!pPopup->Create(pFrame, rectBar.left, rectBar.bottom, hSystem))
-                pPopup = NULL;
-        }
-        if (pPopup != NULL)
-        {
-            g_nFramePopups++;
-            pPopup->UpdateWindow();
-            Pump(pFrame);
+        TypeAltOne(true);
+        CTavoPPopupMenu* pPopup = WaitForPopup(pFrame);
+        TypeAltOne(false);
+        if (pPopup == NULL)
+            continue;
+        g_nFramePopups++;
+        pPopup->UpdateWindow();
+        Pump(pFrame); // the keys go up while the popup is open, as on the plain window
+        if (CTavoPPopupMenu::GetActiveMenu() == pPopup)
             pPopup->SendMessage(WM_CLOSE);
-        }
         Pump(pFrame);
     }
     return Now() - start;
@@ -184,10 +232,100 @@ double FrameRelayouts(CMainFrame* pFrame, int nTimes, bool bRelayout = true, boo
     return Now() - start;
 }
 
-double Median(std::vector<double> values)
+// ---- the workspace: vorlen's frame with 20 more toolbars, loaded and saved
+
+// vorlen's frame with 20 more toolbars made with its own bars, before the workspace loads them.
+class BenchFrame : public CMainFrame
 {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+public:
+    ~BenchFrame() override
+    {
+        for (CTavoPToolBar* pToolBar : m_toolbars)
+            delete pToolBar;
+    }
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CMainFrame::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        for (int i = 0; i < kMoreToolbars; i++)
+        {
+            CTavoPToolBar* pToolBar = new CTavoPToolBar;
+            m_toolbars.push_back(pToolBar);
+            // As vorlen's own toolbar, each with its buttons and a name of its own.
+            if (!pToolBar->CreateEx(this, TBSTYLE_FLAT, 0x50402834, CRect(1, 1, 1, 1),
+                                    AFX_IDW_TOOLBAR + 0x20 + i) ||
+                !pToolBar->LoadToolBar(IDR_MAINFRAME))
+                return -1;
+            CString strName;
+            strName.Format("工具栏 %d", i + 1);
+            pToolBar->SetWindowText(strName);
+            pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+            DockControlBar(pToolBar);
+        }
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::vector<CTavoPToolBar*> m_toolbars;
+};
+
+BEGIN_MESSAGE_MAP(BenchFrame, CMainFrame)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// A start and an end of the program: the frame is made (the workspace loads it while it is made,
+// with nothing of the registry known yet), shown, saved as at exit and closed. The load's time
+// and the save's go to the figures.
+bool OpenAndClose(double* pdLoad, double* pdSave)
+{
+    GetRegistryCache().ForgetAll();
+    BenchFrame* pFrame = new BenchFrame;
+    if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
+        return false;
+    *pdLoad = theBenchApp.m_dLastLoad;
+    pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    pFrame->UpdateWindow();
+    Pump(pFrame);
+    const double start = Now();
+    theBenchApp.SaveState(NULL, pFrame->GetFrameImpl());
+    *pdSave = Now() - start;
+    pFrame->DestroyWindow();
+    Pump(NULL);
+    return true;
+}
+
+// ---- the figures
+
+struct Figure
+{
+    std::vector<double> values;
+    double Median() const
+    {
+        std::vector<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[sorted.size() / 2];
+    }
+    double Low() const { return *std::min_element(values.begin(), values.end()); }
+    double High() const { return *std::max_element(values.begin(), values.end()); }
+};
+
+void PrintPair(const char* lpszName, const Figure& vorlen, const Figure& plain)
+{
+    Figure ratios;
+    for (size_t i = 0; i < vorlen.values.size(); i++)
+        ratios.values.push_back(vorlen.values[i] / std::max(plain.values[i], 0.001));
+    printf("%-34s %8.1f (%6.1f-%6.1f) %8.1f (%6.1f-%6.1f) %5.2f (%4.2f-%4.2f)\n", lpszName,
+           vorlen.Median(), vorlen.Low(), vorlen.High(), plain.Median(), plain.Low(), plain.High(),
+           vorlen.Median() / std::max(plain.Median(), 0.001), ratios.Low(), ratios.High());
+}
+
+void PrintOne(const char* lpszName, const Figure& figure, const char* lpszTarget = "")
+{
+    printf("%-34s %8.1f (%6.1f-%6.1f) %s\n", lpszName, figure.Median(), figure.Low(), figure.High(),
+           lpszTarget);
 }
 
 void BringToTop(HWND hwnd, CFrameWnd* pFrame)
@@ -205,6 +343,10 @@ int main(int argc, char** argv)
     const int nTimes = argc > 1 ? std::max(1, atoi(argv[1])) : 100;
     const int nRounds = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
 
+    theBenchApp.SetRegistryKey(kRegistryKey);
+    theBenchApp.SetRegistryBase("Settings");
+    theBenchApp.CleanState();
+
     CMainFrame* pFrame = new CMainFrame;
     if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
     {
@@ -220,57 +362,89 @@ int main(int argc, char** argv)
     Pump(pFrame);
     HWND hwndPlain = MakePlainWindow();
 
-    // Both sides take turns in every round, so that the machine's load falls on both alike; one
-    // round first, so that neither pays for what is loaded once.
-    BOOL bFromMenuBar = FALSE;
-    std::vector<double> frameMenus, plainMenus, frameRelayouts, plainRelayouts, frameLayoutOnly,
+    // Both sides take turns in every round, each going first in every other round, so that the
+    // machine's load falls on both alike; one round first, so that neither pays for what is
+    // loaded once.
+    Figure frameMenus, plainMenus, frameRelayouts, plainRelayouts, frameLayoutOnly,
         frameRepaintOnly;
     for (int nRound = -1; nRound < nRounds; nRound++)
     {
         const int n = nRound < 0 ? 1 : nTimes;
-        BringToTop(pFrame->GetSafeHwnd(), pFrame);
-        const double fm = FrameMenus(pFrame, n, &bFromMenuBar);
-        const double fr = FrameRelayouts(pFrame, n);
-        const double fl = FrameRelayouts(pFrame, n, true, false);
-        const double fp = FrameRelayouts(pFrame, n, false, true);
-        BringToTop(hwndPlain, NULL);
-        const double pm = PlainMenus(hwndPlain, n);
-        const double pr = PlainRelayouts(hwndPlain, n);
+        double fm = 0, fr = 0, fl = 0, fp = 0, pm = 0, pr = 0;
+        for (int nTurn = 0; nTurn < 2; nTurn++)
+        {
+            if ((nTurn == 0) == (nRound % 2 == 0))
+            {
+                BringToTop(pFrame->GetSafeHwnd(), pFrame);
+                fm = FrameMenus(pFrame, n);
+                fr = FrameRelayouts(pFrame, n);
+                fl = FrameRelayouts(pFrame, n, true, false);
+                fp = FrameRelayouts(pFrame, n, false, true);
+            }
+            else
+            {
+                BringToTop(hwndPlain, NULL);
+                pm = PlainMenus(n);
+                pr = PlainRelayouts(hwndPlain, n);
+            }
+        }
         if (nRound < 0)
             continue;
-        frameMenus.push_back(fm);
-        frameRelayouts.push_back(fr);
-        frameLayoutOnly.push_back(fl);
-        frameRepaintOnly.push_back(fp);
-        plainMenus.push_back(pm);
-        plainRelayouts.push_back(pr);
+        frameMenus.values.push_back(fm);
+        frameRelayouts.values.push_back(fr);
+        frameLayoutOnly.values.push_back(fl);
+        frameRepaintOnly.values.push_back(fp);
+        plainMenus.values.push_back(pm);
+        plainRelayouts.values.push_back(pr);
     }
 
     CRect rectFrameClient;
     pFrame->GetClientRect(rectFrameClient);
     RECT rectPlainClient;
     ::GetClientRect(hwndPlain, &rectPlainClient);
-    pFrame->DestroyWindow();
     ::DestroyWindow(hwndPlain);
+
+    pFrame->DestroyWindow();
     Pump(NULL);
+
+    // The workspace: the first round's save writes every value, then each round is a start and
+    // an end of the program.
+    Figure loads, saves;
+    for (int nRound = -1; nRound < nRounds; nRound++)
+    {
+        double load = 0, save = 0;
+        if (!OpenAndClose(&load, &save))
+        {
+            fprintf(stderr, "bench_frame: the frame with more toolbars could not be made\n");
+            return 1;
+        }
+        if (nRound < 0)
+            continue;
+        loads.values.push_back(load);
+        saves.values.push_back(save);
+    }
+    theBenchApp.CleanState();
+    {
+        CTavoPRegistryHolder holder;
+        holder.Create(FALSE, FALSE).DeleteKey(CString("SOFTWARE\\") + kRegistryKey);
+    }
 
     printf("client area: vorlen %dx%d (its menu bar inside), plain %ldx%ld (below its menu)\n",
            rectFrameClient.Width(), rectFrameClient.Height(), rectPlainClient.right,
            rectPlainClient.bottom);
-    if (!bFromMenuBar)
-        printf("(the menu bar has no buttons: vorlen's popup is opened where its first one "
-               "would open it)\n");
-    printf("medians of %d rounds of %d times each; popups opened: vorlen %d, plain %d\n", nRounds,
-           nTimes, g_nFramePopups, g_nPlainPopups);
-    printf("%-36s %10s %10s %7s\n", "", "vorlen ms", "plain ms", "ratio");
-    const double fm = Median(frameMenus), pm = Median(plainMenus);
-    const double fr = Median(frameRelayouts), pr = Median(plainRelayouts);
-    printf("%-36s %10.1f %10.1f %7.2f\n", "open and close a menu-bar popup", fm, pm,
-           fm / std::max(pm, 0.001));
-    printf("%-36s %10.1f %10.1f %7.2f\n", "relayout and repaint, maximized", fr, pr,
-           fr / std::max(pr, 0.001));
-    printf("%-36s %10.1f\n", "  vorlen's relayout alone", Median(frameLayoutOnly));
-    printf("%-36s %10.1f\n", "  vorlen's repaint alone", Median(frameRepaintOnly));
-    printf("(aim: within 2x the plain window)\n");
+    printf("medians (lowest-highest) of %d rounds of %d times each, ms; popups opened: vorlen "
+           "%d, plain %d (of %d)\n",
+           nRounds, nTimes, g_nFramePopups, g_nPlainPopups, nRounds * nTimes + 1);
+    printf("%-34s %-24s %-24s %s\n", "", "vorlen", "plain", "ratio");
+    PrintPair("Alt+1, popup open and closed", frameMenus, plainMenus);
+    PrintPair("relayout and repaint, maximized", frameRelayouts, plainRelayouts);
+    PrintOne("  vorlen's relayout alone", frameLayoutOnly);
+    PrintOne("  vorlen's repaint alone", frameRepaintOnly);
+    printf("(aim: within 2x the plain window)\n\n");
+    printf("workspace of vorlen's frame with %d more toolbars, one load or save, ms\n",
+           kMoreToolbars);
+    PrintOne("  load, while the frame is made", loads,
+             loads.Median() <= 50 ? "(target 50 ms: met)" : "(target 50 ms: missed)");
+    PrintOne("  save, as at exit", saves);
     return 0;
 }

@@ -2,7 +2,8 @@
 // Run by tools/bench-grid, one side per process, with the connection file beside the executable:
 //   bench_grid fetch   the floor: each query executed and every value read as text, nothing kept
 //   bench_grid grid    the program's way: the holder's connection, a view-like grid, the commands
-// Each prints "key value" lines; the script runs both sides in turn and prints medians.
+// Each prints "key value" lines; the script runs both sides in turn and prints medians with their
+// spreads.
 #include "app/CDatabaseHolder.h"
 #include "app/CEditGrid.h"
 #include "app/CGridRows.h"
@@ -11,6 +12,7 @@
 #include "app/CSqlText.h"
 #include "framework/CDbTextCodec.h"
 #include "framework/CTime.h"
+#include "framework/CTimeSpan.h"
 #include "framework/CWnd.h"
 #include <windows.h>
 #include <sql.h>
@@ -23,6 +25,10 @@
 
 namespace {
 const char* const kBigQuery = "SELECT * FROM 销";
+// Distinct random names with a shared prefix, as a long list of one medicine's batches has them.
+const char* const kNamesTable = "名录";
+const char* const kNamesQuery = "SELECT 名称 FROM 名录";
+const int kRangeDays = 4;
 
 double Seconds()
 {
@@ -67,6 +73,13 @@ std::string Today()
 {
     CTime now = CTime::GetCurrentTime();
     return CSqlText::Date(now.GetYear(), now.GetMonth(), now.GetDay());
+}
+
+// The first day of the range report: its last day is today.
+std::string RangeStart()
+{
+    CTime start = CTime::GetCurrentTime() - CTimeSpan(kRangeDays - 1, 0, 0, 0);
+    return CSqlText::Date(start.GetYear(), start.GetMonth(), start.GetDay());
 }
 
 void Print(const char* key, double value)
@@ -156,6 +169,10 @@ int RunFetch()
         Fetched summary = BareFetch(dbc, CReportSql::SalesSummary(today, today).sql);
         Print((prefix + "day_s").c_str(), day.seconds + summary.seconds);
         Print((prefix + "day_rows").c_str(), (double)day.rows);
+        Fetched range = BareFetch(dbc, CReportSql::SalesReport(RangeStart(), today).sql);
+        Fetched rangeSummary = BareFetch(dbc, CReportSql::SalesSummary(RangeStart(), today).sql);
+        Print((prefix + "range_s").c_str(), range.seconds + rangeSummary.seconds);
+        Print((prefix + "range_rows").c_str(), (double)range.rows);
         Fetched stock = BareFetch(dbc, CReportSql::StockList().sql);
         Print((prefix + "stock_s").c_str(), stock.seconds);
         Print((prefix + "stock_rows").c_str(), (double)stock.rows);
@@ -164,7 +181,7 @@ int RunFetch()
     Fetched big = BareFetch(dbc, kBigQuery);
     Print("load_s", big.seconds);
     Print("rows", (double)big.rows);
-    Print("text_mb", (double)big.textBytes / (1024.0 * 1024.0));
+    Print("driver_text_mb", (double)big.textBytes / (1024.0 * 1024.0));
     Print("peak_mb", StatusMegabytes("VmHWM") - baseline);
 
     SQLDisconnect(dbc);
@@ -225,34 +242,51 @@ int RunGrid()
                   CReportCommands::SalesReport(grid, CReportSql::Day, today.c_str(), today.c_str());
               }));
         Print((prefix + "day_rows").c_str(), grid.GetItemCount());
+        Print((prefix + "range_s").c_str(), Timed(grid, [&] {
+                  CReportCommands::SalesReport(grid, CReportSql::Month, RangeStart().c_str(),
+                                               today.c_str());
+              }));
+        Print((prefix + "range_rows").c_str(), grid.GetItemCount());
         Print((prefix + "stock_s").c_str(), Timed(grid, [&] { CReportCommands::StockList(grid); }));
         Print((prefix + "stock_rows").c_str(), grid.GetItemCount());
     }
 
     Print("load_s", Timed(grid, [&] { grid.SetQuery("销", kBigQuery); }));
     Print("rows", grid.GetItemCount());
+    // The text the grid holds, in the code page it shows: what the memory is measured against.
+    Print("text_mb", (double)grid.GetRows().GetTextBytes() / (1024.0 * 1024.0));
     Print("numeric_sort_s", Timed(grid, [&] { ClickColumn(parent, grid, 8); })); // amount received
-    Print("text_sort_s", Timed(grid, [&] { ClickColumn(parent, grid, 1); }));    // name
     Print("peak_mb", StatusMegabytes("VmHWM") - baseline);
 
-    // A million rows: the loaded rows ten times over, sorted as a header click sorts them.
-    const CGridRows& loaded = grid.GetRows();
+    // Texts that differ only after a long shared prefix, sorted by a click on their header.
+    if (!grid.SetQuery(kNamesTable, kNamesQuery))
+        return 1;
+    Print("text_rows", grid.GetItemCount());
+    Print("text_sort_s", Timed(grid, [&] { ClickColumn(parent, grid, 0); }));
+
+    // A million rows of such names (each ten times, told apart by a random and a copy number
+    // at their ends) and random numbers, sorted as a header click sorts them.
+    const CGridRows& names = grid.GetRows();
     CGridRows million;
-    million.Reset(loaded.GetColumnCount());
-    std::vector<std::string> texts((size_t)loaded.GetColumnCount());
+    million.Reset(2);
+    std::vector<std::string> texts(2);
+    unsigned int seed = 12345;
     for (int copy = 0; copy < 10; ++copy)
-        for (int row = 0; row < loaded.GetRowCount(); ++row)
+        for (int row = 0; row < names.GetRowCount(); ++row)
         {
-            for (int column = 0; column < loaded.GetColumnCount(); ++column)
-                texts[(size_t)column] = loaded.GetText(row, column);
+            seed = seed * 1103515245u + 12345u;
+            char suffix[16];
+            std::snprintf(suffix, sizeof suffix, "%04X%d", (seed >> 16) & 0xFFFF, copy);
+            texts[0] = std::string(names.GetText(row, 0)) + suffix;
+            texts[1] = std::to_string(seed % 100000);
             million.AppendRow(texts);
         }
     Print("million_rows", million.GetRowCount());
     double start = Seconds();
-    million.Sort(8, true, true);
+    million.Sort(1, true, true);
     Print("million_numeric_sort_s", Seconds() - start);
     start = Seconds();
-    million.Sort(1, false, false);
+    million.Sort(0, false, false);
     Print("million_text_sort_s", Seconds() - start);
 
     grid.DestroyWindow();

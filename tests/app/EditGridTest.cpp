@@ -4,6 +4,7 @@
 #include "app/CGridCellEditor.h"
 #include "framework/CTestSeams.h"
 #include "framework/CWnd.h"
+#include "tests/support/DibCanvas.h"
 #include "tests/support/TestDatabase.h"
 #include <gtest/gtest.h>
 #include <cstring>
@@ -491,6 +492,89 @@ TEST_F(EditGridTest, ReloadingWithOtherColumnsShowsThemAsNewAndEditsOnThem)
         EXPECT_EQ(columns, EditorWindows(grid)); // none left over from other columns
         grid.CommitEdit();
         EXPECT_TRUE(Messages().empty());
+    }
+}
+
+TEST_F(EditGridTest, EachLoadStartsAtTheTopWithNothingSelectedAndKeepsTheGridDrawn)
+{
+    m_db.Exec("CREATE TABLE t(n INTEGER)");
+    std::string values;
+    for (int n = 1; n <= 200; ++n)
+        values += (n > 1 ? ",(" : "(") + std::to_string(n) + ")";
+    m_db.Exec("INSERT INTO t VALUES" + values);
+    CEditGrid& grid = NewGrid("t", "SELECT n FROM t ORDER BY n");
+    grid.SetItemState(150, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    grid.EnsureVisible(199, FALSE);
+    ASSERT_GT(grid.GetTopIndex(), 0);
+
+    ASSERT_TRUE(grid.Reload());
+    EXPECT_EQ(200, grid.GetItemCount());
+    EXPECT_EQ(200, (int)grid.SendMessage(LVM_GETITEMCOUNT));
+    EXPECT_EQ(0, grid.GetTopIndex());
+    EXPECT_EQ(-1, grid.GetNextItem(-1, LVNI_SELECTED));
+    EXPECT_EQ(-1, grid.GetNextItem(-1, LVNI_FOCUSED));
+    EXPECT_TRUE(grid.IsWindowVisible());
+
+    // A refused query still leaves a grid that draws itself, behind the message and after it.
+    EXPECT_FALSE(grid.SetQuery("t", "SELECT nix FROM t"));
+    EXPECT_EQ(1u, Messages().size());
+    EXPECT_TRUE(grid.IsWindowVisible());
+    EXPECT_EQ(0, (int)grid.SendMessage(LVM_GETITEMCOUNT));
+
+    // A hidden grid, as the forms read rows through, stays hidden however often it loads.
+    CEditGrid hidden;
+    ASSERT_TRUE(hidden.CreateAndLoad(&m_db.Db(), "t", "SELECT n FROM t", &m_parent,
+                                     CRect(0, 0, 1, 1), FALSE, FALSE));
+    ASSERT_TRUE(hidden.Reload());
+    EXPECT_EQ(0u, hidden.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(200, (int)hidden.SendMessage(LVM_GETITEMCOUNT));
+}
+
+TEST_F(EditGridTest, AReloadedGridShowsWhatAFreshOneShows)
+{
+    m_db.Exec("INSERT INTO 存 VALUES('板蓝根','广州','10支','2028-11-30',12.5,20),"
+              "('阿莫西林','北京','20粒','2027-05-31',8,3)");
+    m_db.Exec("INSERT INTO 销 VALUES('2026-12-10 "
+              "08:05:00','板蓝根','广州','10支','2028-11-30',2,0.25,'拆零销售',10,0)");
+    // Side by side, so that each paints all of itself.
+    const CRect left(0, 0, 420, 200), right(440, 0, 860, 200);
+    CEditGrid reloaded, fresh;
+    ASSERT_TRUE(
+        reloaded.CreateAndLoad(&m_db.Db(), "存", "SELECT * FROM 存", &m_parent, left, TRUE, TRUE));
+    reloaded.UpdateWindow();
+    ClickColumn(reloaded, 1);
+    reloaded.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    reloaded.UpdateWindow();
+
+    // Other columns and rows, then the same ones again: each time all of it is drawn anew.
+    for (const char* table : {"销", "存"})
+    {
+        SCOPED_TRACE(table);
+        const std::string query = std::string("SELECT * FROM ") + table;
+        ASSERT_TRUE(reloaded.SetQuery(table, query.c_str()));
+        if (fresh.m_hWnd != nullptr)
+            fresh.DestroyWindow();
+        ASSERT_TRUE(
+            fresh.CreateAndLoad(&m_db.Db(), table, query.c_str(), &m_parent, right, TRUE, TRUE));
+        reloaded.UpdateWindow();
+        fresh.UpdateWindow();
+
+        DibCanvas shownReloaded(left.Width(), left.Height()),
+            shownFresh(left.Width(), left.Height());
+        for (auto shot :
+             {std::make_pair(&reloaded, &shownReloaded), std::make_pair(&fresh, &shownFresh)})
+        {
+            HDC dc = ::GetWindowDC(shot.first->m_hWnd);
+            ::BitBlt(shot.second->dc(), 0, 0, left.Width(), left.Height(), dc, 0, 0, SRCCOPY);
+            ::ReleaseDC(shot.first->m_hWnd, dc);
+        }
+        int differing = 0;
+        for (int y = 0; y < left.Height(); ++y)
+            for (int x = 0; x < left.Width(); ++x)
+                differing += shownReloaded.Pixel(x, y) != shownFresh.Pixel(x, y);
+        EXPECT_EQ(0, differing);
+        // Not two empty pictures: the rows are drawn in the grid's own colours.
+        EXPECT_GT(shownFresh.Count(RGB(255, 255, 225), 0, 0, left.Width(), left.Height()), 1000);
     }
 }
 

@@ -1,4 +1,5 @@
 // The main window's menu, accelerators, toolbar, prompts, about box and splash as the program loads them.
+#include "app/CSplashDialog.h"
 #include "res/resource.h"
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -244,4 +245,33 @@ TEST(FrameResources, AboutBoxAndSplashTemplates)
     EXPECT_EQ(59392u, GetMenuItemID(GetSubMenu(list, 0), 0));
     EXPECT_EQ(1, GetMenuItemCount(GetSubMenu(list, 0)));
     DestroyMenu(list);
+}
+
+namespace {
+// What the splash's start-up work saw of the splash.
+struct WhileShowing
+{
+    static CSplashDialog* pSplash;
+    static int nRuns;
+    static bool bVisible;
+    static void Work()
+    {
+        ++nRuns;
+        bVisible = pSplash->IsWindowVisible() != FALSE;
+    }
+};
+CSplashDialog* WhileShowing::pSplash = nullptr;
+int WhileShowing::nRuns = 0;
+bool WhileShowing::bVisible = false;
+}
+
+TEST(Splash, DoesTheStartUpWorkOnceWhileItShows)
+{
+    CSplashDialog splash;
+    splash.SetDisplayTime(100);
+    WhileShowing::pSplash = &splash;
+    splash.SetWhileShowing(&WhileShowing::Work);
+    EXPECT_EQ(IDOK, splash.DoModal());
+    EXPECT_EQ(1, WhileShowing::nRuns);
+    EXPECT_TRUE(WhileShowing::bVisible);
 }

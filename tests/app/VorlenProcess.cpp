@@ -1,5 +1,6 @@
 #include "tests/app/VorlenProcess.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <stdexcept>
 
 #ifndef VORLEN_EXE_FROM_TESTS
@@ -45,6 +46,27 @@ std::string ReadText(const RemoteBuffer& buffer)
     char text[kTextSize] = {};
     buffer.Read(kTextOffset, text, kTextSize - 1);
     return text;
+}
+
+// Runs a command line of the Unix shell, as Wine starts a Unix program; true when it succeeded
+// in time. Wine does not wait for the end of a Unix program, so the command leaves a mark when
+// it is done (the mark is a Unix path).
+bool RunUnixShell(const std::string& command, const std::string& mark, DWORD milliseconds)
+{
+    DeleteFileA(WindowsPath(mark).c_str());
+    std::string line = "/bin/sh -c \"" + command + " && echo done > '" + mark + "'\"";
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    const bool done = WaitFor(
+        [&] { return GetFileAttributesA(WindowsPath(mark).c_str()) != INVALID_FILE_ATTRIBUTES; },
+        milliseconds);
+    DeleteFileA(WindowsPath(mark).c_str());
+    return done;
 }
 
 } // namespace
@@ -245,4 +267,81 @@ HWND FindDescendant(HWND parent, const char* className, int id)
         },
         (LPARAM)&search);
     return search.found;
+}
+
+std::string WindowsPath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+// Wine draws every window on the display, while a capture from inside Wine reads the window of
+// another process as black: the X display's own picture is taken.
+bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name)
+{
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    const int left = std::max(0L, rect.left), top = std::max(0L, rect.top);
+    const int right = std::min((int)rect.right, GetSystemMetrics(SM_CXSCREEN));
+    const int bottom = std::min((int)rect.bottom, GetSystemMetrics(SM_CYSCREEN));
+    if (right <= left || bottom <= top)
+        return false;
+    const std::string crop = std::to_string(right - left) + "x" + std::to_string(bottom - top) +
+                             "+" + std::to_string(left) + "+" + std::to_string(top);
+    const std::string png = folder + "/" + name + ".png";
+    // A Unix program started from Wine sees Wine's PATH, not the shell's. The BMP is plain
+    // 24-bit, for reading it back here.
+    return RunUnixShell("PATH=/usr/local/bin:/usr/bin:/bin; mkdir -p '" + folder +
+                            "' && xwd -root -silent | convert xwd:- -crop " + crop + " +repage '" +
+                            png + "' && convert '" + png + "' -type TrueColor bmp3:'" + folder +
+                            "/" + name + ".bmp'",
+                        folder + "/" + name + ".done", 30000);
+}
+
+HWND VorlenProcess::StartAndLogIn(DWORD milliseconds)
+{
+    HWND login = Start() ? WaitWindow("登陆对话框", milliseconds) : nullptr;
+    if (login == nullptr)
+        return nullptr;
+    SetItemText(login, 1050, "管理员");
+    SetItemText(login, 1053, "739");
+    PressButton(login, IDOK);
+    HWND main = WaitWindow("Vorlen v1.0", milliseconds);
+    const int kGridId = 42179;
+    if (main == nullptr ||
+        !WaitFor([&] { return FindDescendant(main, "", kGridId) != nullptr; }, milliseconds))
+        return nullptr;
+    return main;
+}
+
+void PressButton(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+void SetItemText(HWND dialog, int id, const char* text)
+{
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+}
+
+void PressKeys(const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+    {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+    {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }

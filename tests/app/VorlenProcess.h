@@ -21,6 +21,10 @@ public:
     bool WaitExit(DWORD milliseconds, DWORD* exitCode = nullptr);
     const std::string& Folder() const { return m_folder; }
 
+    // Starts the copy and logs in as the first operator: the main window once it shows its
+    // grid, or null when a window did not come in the time.
+    HWND StartAndLogIn(DWORD milliseconds);
+
     // Visible top-level windows of the process.
     std::vector<HWND> Windows() const;
     // The first visible top-level window with this title ("" = any), or null after the time.
@@ -43,6 +47,16 @@ private:
 // Removes vorlen's profile key; true when it existed.
 bool DeleteVorlenProfile();
 bool VorlenProfileExists();
+// A dialog's button clicked and an item's text set, through messages.
+void PressButton(HWND dialog, int id);
+void SetItemText(HWND dialog, int id, const char* text);
+// Real key strokes, as the keyboard would give them: pressed in order, released in reverse.
+void PressKeys(const std::vector<WORD>& keys);
+// The Windows name of a Unix path: Wine's drive Z: is the Unix root.
+std::string WindowsPath(std::string unixPath);
+// Takes what the X display shows of the window into a PNG and a plain 24-bit BMP beside it (the
+// folder is a Unix path); false when it could not.
+bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name);
 // The first descendant of the window with this class name ("" = any) and control id (-1 = any).
 HWND FindDescendant(HWND parent, const char* className, int id = -1);
 // Waits until the condition holds, pumping this thread's messages; false after the time.

@@ -6,6 +6,7 @@
 #include "ui/commandbars/TavoPTrackMouseLeave.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -305,6 +306,14 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
     }
     prepare(NULL);
     pVisManager->SetFadeInactiveImage(bFadeSaved);
+
+    // An open menu's shadow covers what this bar just painted: the shadow darkens the new picture.
+    if (CTavoPPopupMenu::GetActiveMenu() != NULL && !IsKindOf(RUNTIME_CLASS(CTavoPPopupMenuBar)))
+    {
+        CRect rectScreen = rectClip;
+        ClientToScreen(rectScreen);
+        CTavoPPopupMenu::UpdateAllShadows(rectScreen);
+    }
 }
 
 // ---- tool tips ----

@@ -5,6 +5,7 @@
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/BuildRegistryPath.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -333,6 +334,7 @@ BOOL CTavoPToolBar::LoadParameters(LPCTSTR lpszProfileName)
         return FALSE;
 
     // Values are read in order up to the first that is missing; those read before it apply.
+    const BOOL bLargeIconsBefore = m_bLargeIcons;
     int nAnimation = 0;
     int nLook2000 = 0;
     const BOOL bAllRead =
@@ -345,8 +347,12 @@ BOOL CTavoPToolBar::LoadParameters(LPCTSTR lpszProfileName)
         reg.ReadNumber(kLook2000, nLook2000) && reg.Read(kCommandsUsage, GetCommandUsage());
 
     CTavoPPopupMenu::m_AnimationType = nAnimation;
-    SetLargeIcons(m_bLargeIcons);
-    CTavoPVisualManager::GetInstance()->SetLook2000(nLook2000);
+    // Each of these lays out every toolbar or repaints the main window: only a change needs it.
+    if (m_bLargeIcons != bLargeIconsBefore || GetGlobalData().m_bLargeIcons != m_bLargeIcons)
+        SetLargeIcons(m_bLargeIcons);
+    CTavoPVisualManager* pVisualManager = CTavoPVisualManager::GetInstance();
+    if (pVisualManager->IsLook2000() != nLook2000)
+        pVisualManager->SetLook2000(nLook2000);
     return bAllRead;
 }
 

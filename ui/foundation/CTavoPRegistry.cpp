@@ -2,6 +2,7 @@
 #include <cstring>
 #include <memory>
 #include <unordered_set>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CTavoPRegistry, CObject)
 
@@ -11,6 +12,9 @@ const DWORD kMaxNameBytes = 1024;
 const int kArchiveBufferSize = 4096;
 const UINT kMemFileGrowBy = 1024;
 const int kPointForm = 2; // the last-type code of the point and array forms
+// Keys beyond these are read value by value, as the registry holds them, and never cached.
+const DWORD kMaxCachedValues = 256;
+const DWORD kMaxCachedBytes = 256 * 1024;
 
 // The path without one trailing backslash.
 CString TrimPath(LPCTSTR pszPath)
@@ -37,6 +41,24 @@ void ReplaceContents(CStringList& target, CStringList& loaded)
 bool IsRootKey(HKEY hKey)
 {
     return hKey == HKEY_CURRENT_USER || hKey == HKEY_LOCAL_MACHINE;
+}
+
+// The cache's name of a root key.
+const char* RootName(HKEY hKey)
+{
+    return hKey == HKEY_LOCAL_MACHINE ? "hklm" : "hkcu";
+}
+
+// A string value written as ANSI text is kept by the registry in Unicode: only plain ASCII
+// text is known to read back byte for byte.
+bool ReadsBackAsWritten(DWORD dwType, const BYTE* pData, DWORD cbData)
+{
+    if (dwType != REG_SZ && dwType != REG_EXPAND_SZ && dwType != REG_MULTI_SZ)
+        return true;
+    for (DWORD i = 0; i < cbData; i++)
+        if (pData[i] >= 0x80)
+            return false;
+    return true;
 }
 
 // Empties the list and deletes its objects. A stored list may name one object more than once
@@ -68,7 +90,8 @@ BOOL TakeLoaded(BOOL bLoaded, CObList& loaded, CObList& list)
 
 CTavoPRegistry::CTavoPRegistry()
     : m_lResult(ERROR_SUCCESS), m_nLastType(0), m_nLastSize(0), m_hKey(HKEY_CURRENT_USER),
-      m_bAdmin(FALSE), m_bReadOnly(FALSE), m_dwUserData(0), m_bKeyUsable(TRUE)
+      m_bAdmin(FALSE), m_bReadOnly(FALSE), m_dwUserData(0), m_bKeyUsable(TRUE),
+      m_bCacheChecked(FALSE), m_bValuesWritten(FALSE)
 {}
 
 CTavoPRegistry::~CTavoPRegistry()
@@ -78,9 +101,147 @@ CTavoPRegistry::~CTavoPRegistry()
 
 void CTavoPRegistry::SetCurrentKey(HKEY hKey)
 {
+    ReleaseCache();
     if (m_hKey != nullptr && m_hKey != hKey && !IsRootKey(m_hKey))
         ::RegCloseKey(m_hKey);
     m_hKey = hKey;
+}
+
+// ---- the cache of the current key's values
+
+void CTavoPRegistry::FollowPath(LPCTSTR pszPath)
+{
+    // Called before the key at pszPath (below the current key) becomes the current key.
+    std::string strBase = IsRootKey(m_hKey) ? RootName(m_hKey) : m_strCachePath;
+    std::string strFolded;
+    if (strBase.empty() || !CTavoPRegistryCache::FoldName(TrimPath(pszPath), strFolded))
+        m_strCachePath.clear();
+    else
+        m_strCachePath = strFolded.empty() ? strBase : strBase + "\\" + strFolded;
+}
+
+void CTavoPRegistry::CheckCache()
+{
+    if (m_bCacheChecked)
+        return;
+    m_bCacheChecked = TRUE;
+    if (m_strCachePath.empty() || m_hKey == nullptr || !m_bKeyUsable || IsRootKey(m_hKey))
+        return;
+    DWORD cValues = 0, cchMaxName = 0, cbMaxData = 0;
+    FILETIME ftWritten = {};
+    if (::RegQueryInfoKeyA(m_hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &cValues,
+                           &cchMaxName, &cbMaxData, nullptr, &ftWritten) != ERROR_SUCCESS)
+        return;
+    CTavoPRegistryCache& cache = GetRegistryCache();
+    std::shared_ptr<CTavoPRegistryCache::Key> pKnown = cache.Find(m_strCachePath);
+    // The key's time changes with every write and deletion, by this program or another.
+    if (pKnown && ::CompareFileTime(&pKnown->ftWritten, &ftWritten) == 0)
+    {
+        m_pCachedKey = pKnown;
+        return;
+    }
+    cache.Forget(m_strCachePath);
+    if (cValues > kMaxCachedValues || cbMaxData > kMaxCachedBytes)
+        return;
+
+    // One pass over the key: every value with its data.
+    auto pKey = std::make_shared<CTavoPRegistryCache::Key>();
+    pKey->ftWritten = ftWritten;
+    std::vector<char> name(2 * (size_t)cchMaxName + 2);
+    std::vector<BYTE> data((size_t)cbMaxData + 1);
+    for (DWORD index = 0;; index++)
+    {
+        DWORD cchName = (DWORD)name.size(), dwType = 0, cbData = (DWORD)data.size();
+        const LONG lResult = ::RegEnumValueA(m_hKey, index, name.data(), &cchName, nullptr, &dwType,
+                                             data.data(), &cbData);
+        if (lResult == ERROR_NO_MORE_ITEMS)
+            break;
+        if (lResult != ERROR_SUCCESS)
+            return; // the key changed while it was read: its values are read one by one
+        std::string strName;
+        if (CTavoPRegistryCache::FoldName(name.data(), strName))
+            pKey->values[strName] = {dwType, std::vector<BYTE>(data.data(), data.data() + cbData)};
+    }
+    cache.Store(m_strCachePath, pKey);
+    m_pCachedKey = pKey;
+}
+
+void CTavoPRegistry::ReleaseCache()
+{
+    if (m_bValuesWritten && m_pCachedKey && m_hKey != nullptr && !IsRootKey(m_hKey))
+    {
+        // The cache holds what this object wrote: it stays good for the key's new time.
+        FILETIME ftWritten = {};
+        if (::RegQueryInfoKeyA(m_hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, nullptr, nullptr, nullptr, &ftWritten) == ERROR_SUCCESS)
+            m_pCachedKey->ftWritten = ftWritten;
+        else
+            GetRegistryCache().Forget(m_strCachePath);
+    }
+    m_pCachedKey.reset();
+    m_bCacheChecked = FALSE;
+    m_bValuesWritten = FALSE;
+}
+
+LONG CTavoPRegistry::QueryValue(LPCTSTR pszName, DWORD* pType, BYTE* pData, DWORD* pcbData)
+{
+    CheckCache();
+    std::string strName;
+    if (!m_pCachedKey || !CTavoPRegistryCache::FoldName(pszName, strName))
+        return ::RegQueryValueEx(m_hKey, pszName, nullptr, pType, pData, pcbData);
+    auto it = m_pCachedKey->values.find(strName);
+    if (it == m_pCachedKey->values.end())
+        return ERROR_FILE_NOT_FOUND;
+    const CTavoPRegistryCache::Value& value = it->second;
+    if (pType != nullptr)
+        *pType = value.dwType;
+    const DWORD cbValue = (DWORD)value.data.size();
+    if (pData != nullptr)
+    {
+        if (pcbData == nullptr)
+            return ERROR_INVALID_PARAMETER;
+        if (*pcbData < cbValue)
+        {
+            *pcbData = cbValue;
+            return ERROR_MORE_DATA;
+        }
+        if (cbValue > 0)
+            std::memcpy(pData, value.data.data(), cbValue);
+    }
+    if (pcbData != nullptr)
+        *pcbData = cbValue;
+    return ERROR_SUCCESS;
+}
+
+LONG CTavoPRegistry::SetValue(LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData)
+{
+    CheckCache();
+    std::string strName;
+    const bool bCached = m_pCachedKey && CTavoPRegistryCache::FoldName(pszName, strName);
+    if (bCached)
+    {
+        auto it = m_pCachedKey->values.find(strName);
+        if (it != m_pCachedKey->values.end() && it->second.dwType == dwType &&
+            it->second.data.size() == cbData &&
+            (cbData == 0 || std::memcmp(it->second.data.data(), pData, cbData) == 0))
+            return ERROR_SUCCESS; // the key holds it already
+    }
+    const LONG lResult = ::RegSetValueEx(m_hKey, pszName, 0, dwType, pData, cbData);
+    if (lResult != ERROR_SUCCESS || !m_pCachedKey)
+        return lResult;
+    m_bValuesWritten = TRUE;
+    if (bCached && ReadsBackAsWritten(dwType, pData, cbData))
+    {
+        m_pCachedKey->values[strName] = {dwType, std::vector<BYTE>(pData, pData + cbData)};
+    }
+    else if (bCached)
+    {
+        // What the registry made of the text is read again from the key next time.
+        GetRegistryCache().Forget(m_strCachePath);
+        m_pCachedKey.reset();
+        m_bValuesWritten = FALSE;
+    }
+    return lResult;
 }
 
 BOOL CTavoPRegistry::CanWrite()
@@ -150,7 +311,7 @@ BOOL CTavoPRegistry::VerifyValue(LPCTSTR pszValue)
 {
     if (!CanAccessValues())
         return FALSE;
-    m_lResult = ::RegQueryValueEx(m_hKey, pszValue, nullptr, nullptr, nullptr, nullptr);
+    m_lResult = QueryValue(pszValue, nullptr, nullptr, nullptr);
     return m_lResult == ERROR_SUCCESS;
 }
 
@@ -166,6 +327,8 @@ BOOL CTavoPRegistry::CreateKey(LPCTSTR pszPath)
     m_bKeyUsable = m_lResult == ERROR_SUCCESS;
     if (!m_bKeyUsable)
         return FALSE;
+    ReleaseCache();
+    FollowPath(pszPath);
     SetCurrentKey(hKey);
     return TRUE;
 }
@@ -182,24 +345,35 @@ BOOL CTavoPRegistry::Open(LPCTSTR pszPath)
     m_bKeyUsable = m_lResult == ERROR_SUCCESS;
     if (!m_bKeyUsable)
         return FALSE;
+    ReleaseCache();
+    FollowPath(pszPath);
     SetCurrentKey(hKey);
     return TRUE;
 }
 
 void CTavoPRegistry::Close()
 {
+    ReleaseCache();
     if (m_hKey != nullptr && !IsRootKey(m_hKey))
         ::RegCloseKey(m_hKey);
     m_hKey = nullptr;
+    m_strCachePath.clear();
 }
 
 BOOL CTavoPRegistry::DeleteValue(LPCTSTR pszValue)
 {
     if (!CanAccessValues())
         return FALSE;
+    CheckCache();
     m_lResult = ::RegDeleteValue(m_hKey, pszValue);
     m_nLastType = 0;
-    return m_lResult == ERROR_SUCCESS;
+    if (m_lResult != ERROR_SUCCESS || !m_pCachedKey)
+        return m_lResult == ERROR_SUCCESS;
+    std::string strName;
+    if (CTavoPRegistryCache::FoldName(pszValue, strName))
+        m_pCachedKey->values.erase(strName);
+    m_bValuesWritten = TRUE;
+    return TRUE;
 }
 
 BOOL CTavoPRegistry::DeleteKey(LPCTSTR pszPath, BOOL bAdmin)
@@ -208,6 +382,12 @@ BOOL CTavoPRegistry::DeleteKey(LPCTSTR pszPath, BOOL bAdmin)
     if (m_bReadOnly || path.IsEmpty())
         return FALSE;
     HKEY hRoot = RootKey(bAdmin);
+    // Whatever happens below, the cache no longer knows what the tree holds.
+    std::string strFolded;
+    if (CTavoPRegistryCache::FoldName(path, strFolded))
+        GetRegistryCache().Forget(std::string(RootName(hRoot)) + "\\" + strFolded);
+    else
+        GetRegistryCache().ForgetAll();
     HKEY hKey = nullptr;
     m_lResult = ::RegOpenKeyEx(hRoot, path, 0, KEY_ALL_ACCESS, &hKey);
     if (m_lResult != ERROR_SUCCESS)
@@ -304,7 +484,7 @@ BOOL CTavoPRegistry::WriteBinary(LPCTSTR pszKey, const BYTE* pData, UINT nBytes)
 {
     if (!CanWrite())
         return FALSE;
-    m_lResult = ::RegSetValueEx(m_hKey, pszKey, 0, REG_BINARY, pData, nBytes);
+    m_lResult = SetValue(pszKey, REG_BINARY, pData, nBytes);
     m_nLastType = REG_BINARY;
     m_nLastSize = (int)nBytes;
     return m_lResult == ERROR_SUCCESS;
@@ -375,7 +555,7 @@ BOOL CTavoPRegistry::WriteString(LPCTSTR pszKey, LPCTSTR pszValue)
     if (pszValue == nullptr)
         pszValue = "";
     DWORD cb = (DWORD)std::strlen(pszValue) + 1;
-    m_lResult = ::RegSetValueEx(m_hKey, pszKey, 0, REG_SZ, (const BYTE*)pszValue, cb);
+    m_lResult = SetValue(pszKey, REG_SZ, (const BYTE*)pszValue, cb);
     m_nLastType = REG_SZ;
     m_nLastSize = (int)cb;
     return m_lResult == ERROR_SUCCESS;
@@ -385,15 +565,14 @@ BOOL CTavoPRegistry::WriteNumberQuietly(LPCTSTR pszKey, DWORD dwVal)
 {
     if (m_bReadOnly || m_hKey == nullptr || !m_bKeyUsable)
         return FALSE;
-    return ::RegSetValueEx(m_hKey, pszKey, 0, REG_DWORD, (const BYTE*)&dwVal, sizeof dwVal) ==
-           ERROR_SUCCESS;
+    return SetValue(pszKey, REG_DWORD, (const BYTE*)&dwVal, sizeof dwVal) == ERROR_SUCCESS;
 }
 
 BOOL CTavoPRegistry::WriteNumber(LPCTSTR pszKey, DWORD dwVal)
 {
     if (!CanWrite())
         return FALSE;
-    m_lResult = ::RegSetValueEx(m_hKey, pszKey, 0, REG_DWORD, (const BYTE*)&dwVal, sizeof dwVal);
+    m_lResult = SetValue(pszKey, REG_DWORD, (const BYTE*)&dwVal, sizeof dwVal);
     m_nLastType = REG_DWORD;
     m_nLastSize = sizeof dwVal;
     return m_lResult == ERROR_SUCCESS;
@@ -489,7 +668,7 @@ BOOL CTavoPRegistry::ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes)
     if (!CanAccessValues())
         return FALSE;
     DWORD type = 0, cb = 0;
-    m_lResult = ::RegQueryValueEx(m_hKey, pszKey, nullptr, &type, nullptr, &cb);
+    m_lResult = QueryValue(pszKey, &type, nullptr, &cb);
     if (m_lResult != ERROR_SUCCESS)
         return FALSE;
     m_nLastType = (int)type;
@@ -501,7 +680,7 @@ BOOL CTavoPRegistry::ReadBinary(LPCTSTR pszKey, BYTE** ppData, UINT* pBytes)
         return FALSE;
     }
     DWORD cbRead = cb;
-    m_lResult = ::RegQueryValueEx(m_hKey, pszKey, nullptr, &type, data.get(), &cbRead);
+    m_lResult = QueryValue(pszKey, &type, data.get(), &cbRead);
     if (m_lResult != ERROR_SUCCESS)
         return FALSE;
     *ppData = data.release();
@@ -524,7 +703,7 @@ BOOL CTavoPRegistry::ReadPoint(LPCTSTR pszKey, CPoint& rPoint)
     if (!CanAccessValues())
         return FALSE;
     DWORD type = 0;
-    m_lResult = ::RegQueryValueEx(m_hKey, pszKey, nullptr, &type, nullptr, nullptr);
+    m_lResult = QueryValue(pszKey, &type, nullptr, nullptr);
     if (m_lResult != ERROR_SUCCESS || type != REG_BINARY)
         return FALSE;
     CDWordArray values;
@@ -585,7 +764,7 @@ BOOL CTavoPRegistry::ReadString(LPCTSTR pszKey, CString& sVal)
     if (!CanAccessValues())
         return FALSE;
     DWORD type = 0, cb = 0;
-    m_lResult = ::RegQueryValueEx(m_hKey, pszKey, nullptr, &type, nullptr, &cb);
+    m_lResult = QueryValue(pszKey, &type, nullptr, &cb);
     m_nLastType = (int)type;
     m_nLastSize = (int)cb;
     if (m_lResult != ERROR_SUCCESS)
@@ -600,7 +779,7 @@ BOOL CTavoPRegistry::ReadString(LPCTSTR pszKey, CString& sVal)
     }
     std::memset(buffer.get(), 0, cb + 1);
     DWORD cbRead = cb;
-    m_lResult = ::RegQueryValueEx(m_hKey, pszKey, nullptr, &type, (BYTE*)buffer.get(), &cbRead);
+    m_lResult = QueryValue(pszKey, &type, (BYTE*)buffer.get(), &cbRead);
     if (m_lResult == ERROR_SUCCESS && cbRead > 0)
         sVal = buffer.get();
     return m_lResult == ERROR_SUCCESS;
@@ -612,7 +791,7 @@ BOOL CTavoPRegistry::ReadNumber(LPCTSTR pszKey, DWORD& dwVal)
         return FALSE;
     // A shorter value fills only the low bytes: the rest stays zero.
     DWORD value = 0, type = 0, cb = sizeof value;
-    m_lResult = ::RegQueryValueEx(m_hKey, pszKey, nullptr, &type, (BYTE*)&value, &cb);
+    m_lResult = QueryValue(pszKey, &type, (BYTE*)&value, &cb);
     m_nLastType = (int)type;
     m_nLastSize = (int)cb;
     if (m_lResult != ERROR_SUCCESS)

@@ -1,6 +1,9 @@
 // Typed access to one registry key: numbers, strings, binary blocks and archived objects, with a read-only mode.
 #pragma once
 #include "framework/FrameworkCore.h"
+#include "ui/foundation/CTavoPRegistryCache.h"
+#include <memory>
+#include <string>
 
 class CTavoPRegistry : public CObject
 {
@@ -78,6 +81,24 @@ protected:
     // After a failed Open or CreateKey no value may be read or written until one succeeds:
     // they would land in whatever key was current before.
     BOOL m_bKeyUsable;
+
+    // The current key's path as the registry cache names it; empty when the key is not cached.
+    std::string m_strCachePath;
+    // The current key's values, read in one pass on the first value access and kept current by
+    // this object's writes; null until then, or when the key cannot be cached.
+    std::shared_ptr<CTavoPRegistryCache::Key> m_pCachedKey;
+    BOOL m_bCacheChecked;
+    BOOL m_bValuesWritten;
+
+    // RegQueryValueEx and RegSetValueEx of the current key, through the cache: a value is read
+    // from what the key held when this object first looked, and a write of the value the key
+    // holds already does not reach the registry.
+    LONG QueryValue(LPCTSTR pszName, DWORD* pType, BYTE* pData, DWORD* pcbData);
+    LONG SetValue(LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData);
+    void CheckCache();
+    // Leaves the current key's cache entry with the key's time after this object's writes.
+    void ReleaseCache();
+    void FollowPath(LPCTSTR pszPath);
 
     BOOL CanWrite();
     BOOL CanAccessValues();

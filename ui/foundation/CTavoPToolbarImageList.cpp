@@ -724,9 +724,9 @@ BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDes
     ds.hbmMonoOld = (HBITMAP)::SelectObject(g_hdcMono, ds.hbmMono);
 
     m_sizeImageDest = (sizeImageDest.cx < 1 || sizeImageDest.cy < 1) ? m_sizeImage : sizeImageDest;
-    m_bStretch = FALSE;
-    if (m_sizeImageDest == m_sizeImage && m_clrTransparent == (COLORREF)-1)
-        return TRUE;
+    // Every image is drawn transparent, even without a colour of its own: the loader turned the
+    // bitmap's background into the button-face colour, which is not the colour every look
+    // paints its bars and menus in.
     m_bStretch = m_sizeImageDest != m_sizeImage;
     CDC dcScreen;
     dcScreen.Attach(::GetDC(nullptr));
@@ -786,7 +786,8 @@ void CTavoPToolbarImageList::CreateMask(int iImage, BOOL bHilite, BOOL bHiliteSh
 BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL bDisabled,
                                   BOOL bIndeterminate, BOOL bShadow, BOOL bInactive)
 {
-    if (iImage < 0 || iImage >= m_iCount || pDC == nullptr || g_hdcGlyphs == nullptr)
+    if (iImage < 0 || iImage >= m_iCount || pDC == nullptr || g_hdcGlyphs == nullptr ||
+        m_dcMem.m_hDC == nullptr)
         return FALSE;
     CTavoPGlobalData& data = GetGlobalData();
     if (bShadow && data.m_nBitsPerPixel <= 8)
@@ -801,24 +802,18 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
         hbmSwapped = (HBITMAP)::SelectObject(g_hdcGlyphs, m_hbmImageWell);
 
     const int cx = m_sizeImage.cx, cy = m_sizeImage.cy;
-    const BOOL bOffscreen = m_bStretch || m_clrTransparent != (COLORREF)-1;
-    HDC hdcTarget = pDC->m_hDC;
-    int xTarget = x, yTarget = y;
-    if (bOffscreen)
+    HDC hdcTarget = m_dcMem.m_hDC;
+    const int xTarget = 0, yTarget = 0;
+    const RECT rcTarget = {0, 0, cx + 2, cy + 2};
+    if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace)
     {
-        hdcTarget = m_dcMem.m_hDC;
-        xTarget = yTarget = 0;
-        RECT rc = {0, 0, cx + 2, cy + 2};
-        if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace)
-        {
-            HBRUSH hbr = ::CreateSolidBrush(m_clrTransparent);
-            ::FillRect(hdcTarget, &rc, hbr);
-            ::DeleteObject(hbr);
-        }
-        else
-        {
-            ::FillRect(hdcTarget, &rc, (HBRUSH)data.brBtnFace.GetSafeHandle());
-        }
+        HBRUSH hbr = ::CreateSolidBrush(m_clrTransparent);
+        ::FillRect(hdcTarget, &rcTarget, hbr);
+        ::DeleteObject(hbr);
+    }
+    else
+    {
+        ::FillRect(hdcTarget, &rcTarget, (HBRUSH)data.brBtnFace.GetSafeHandle());
     }
 
     if (!bHilite && !bDisabled && !bShadow)
@@ -854,11 +849,7 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
     ::SetTextColor(hdcTarget, oldText);
     ::SetBkColor(hdcTarget, oldBk);
 
-    if (bOffscreen)
-    {
-        CDC* pSrc = &m_dcMem;
-        TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, pSrc, cx, cy);
-    }
+    TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, &m_dcMem, cx, cy);
     if (hbmSwapped != nullptr)
         ::SelectObject(g_hdcGlyphs, hbmSwapped);
     return TRUE;
@@ -867,51 +858,14 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
 void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, CDC* pSrc,
                                              int cxSrc, int cySrc)
 {
+    // Every image of every bar goes through here: one call of the platform's, no bitmaps and
+    // masks of its own each time.
     CTavoPGlobalData& data = GetGlobalData();
     COLORREF clrTransparent = m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : data.clrBtnFace;
-    HDC hdcImage = ::CreateCompatibleDC(pDest->m_hDC);
-    HDC hdcMask = ::CreateCompatibleDC(pDest->m_hDC);
-    HBITMAP hbmImage = ::CreateCompatibleBitmap(pDest->m_hDC, cx, cy);
-    HBITMAP hbmMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
-    if (hdcImage != nullptr && hdcMask != nullptr && hbmImage != nullptr && hbmMask != nullptr)
-    {
-        HGDIOBJ oldImage = ::SelectObject(hdcImage, hbmImage);
-        HGDIOBJ oldMask = ::SelectObject(hdcMask, hbmMask);
-        if (cx == cxSrc && cy == cySrc)
-        {
-            ::BitBlt(hdcImage, 0, 0, cx, cy, pSrc->m_hDC, 0, 0, SRCCOPY);
-        }
-        else
-        {
-            ::SetStretchBltMode(hdcImage, COLORONCOLOR);
-            ::StretchBlt(hdcImage, 0, 0, cx, cy, pSrc->m_hDC, 0, 0, cxSrc, cySrc, SRCCOPY);
-        }
-        COLORREF oldBk = ::SetBkColor(hdcImage, clrTransparent);
-        ::BitBlt(hdcMask, 0, 0, cx, cy, hdcImage, 0, 0, SRCCOPY);
-        ::SetBkColor(hdcImage, oldBk);
-        // Image pixels of the transparent colour to black, destination holes to black, then OR.
-        COLORREF oldText = ::SetTextColor(hdcImage, RGB(255, 255, 255));
-        oldBk = ::SetBkColor(hdcImage, RGB(0, 0, 0));
-        ::BitBlt(hdcImage, 0, 0, cx, cy, hdcMask, 0, 0, SRCAND);
-        ::SetTextColor(hdcImage, oldText);
-        ::SetBkColor(hdcImage, oldBk);
-        COLORREF oldDestText = ::SetTextColor(pDest->m_hDC, RGB(0, 0, 0));
-        COLORREF oldDestBk = ::SetBkColor(pDest->m_hDC, RGB(255, 255, 255));
-        ::BitBlt(pDest->m_hDC, x, y, cx, cy, hdcMask, 0, 0, SRCAND);
-        ::SetTextColor(pDest->m_hDC, oldDestText);
-        ::SetBkColor(pDest->m_hDC, oldDestBk);
-        ::BitBlt(pDest->m_hDC, x, y, cx, cy, hdcImage, 0, 0, SRCPAINT);
-        ::SelectObject(hdcImage, oldImage);
-        ::SelectObject(hdcMask, oldMask);
-    }
-    if (hbmImage != nullptr)
-        ::DeleteObject(hbmImage);
-    if (hbmMask != nullptr)
-        ::DeleteObject(hbmMask);
-    if (hdcImage != nullptr)
-        ::DeleteDC(hdcImage);
-    if (hdcMask != nullptr)
-        ::DeleteDC(hdcMask);
+    const int nOldMode = ::SetStretchBltMode(pDest->m_hDC, COLORONCOLOR);
+    ::GdiTransparentBlt(pDest->m_hDC, x, y, cx, cy, pSrc->m_hDC, 0, 0, cxSrc, cySrc,
+                        clrTransparent);
+    ::SetStretchBltMode(pDest->m_hDC, nOldMode);
 }
 
 BOOL CTavoPToolbarImageList::CopyImageToClipboard(int iImage)

@@ -9,10 +9,12 @@
 //  4. the four menu glyph strips are built empty on their first use and filled by
 //     CTavoPMenuGlyphImages::Initialize;
 //  5. the command manager is built on its first use (GetCommandManager), so that toolbar
-//     buttons made by other static objects find it.
+//     buttons made by other static objects find it;
+//  6. the registry cache is built on its first use (GetRegistryCache).
 // Objects built on first use are destroyed at exit in the reverse order of their first use.
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPRegistryCache.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
 namespace {
@@ -38,4 +40,10 @@ CTavoPCommandManager* GetCommandManager()
 {
     static CTavoPCommandManager manager;
     return &manager;
+}
+
+CTavoPRegistryCache& GetRegistryCache()
+{
+    static CTavoPRegistryCache cache;
+    return cache;
 }

@@ -16,9 +16,13 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "framework/CTestSeams.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/ScreenPixels.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -1292,4 +1296,301 @@ TEST_F(MenuFixture, ToolItemShowsTheToolsIconInItsImageColumn)
     Entry(2)->OnCancelMode();
     Pump();
     workspace.m_pUserToolsManager = nullptr;
+}
+
+// ---- the popup's drawing on the screen ----
+
+namespace {
+
+// A child of the frame in one plain colour, filling the frame's client area below the bar.
+class ColourPane
+{
+public:
+    ColourPane(CWnd* pFrame, const CRect& rect, COLORREF colour)
+        : m_brush(::CreateSolidBrush(colour))
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(NULL);
+        wc.hbrBackground = m_brush;
+        m_strClass = "ColourPane" + std::to_string((unsigned)colour);
+        wc.lpszClassName = m_strClass.c_str();
+        ::RegisterClassA(&wc);
+        m_hwnd = ::CreateWindowA(m_strClass.c_str(), "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                 rect.left, rect.top, rect.Width(), rect.Height(),
+                                 pFrame->GetSafeHwnd(), NULL, wc.hInstance, NULL);
+        // Above the frame's other children, so that it shows where they overlap.
+        ::SetWindowPos(m_hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::UpdateWindow(m_hwnd);
+    }
+    ~ColourPane()
+    {
+        ::DestroyWindow(m_hwnd);
+        ::UnregisterClassA(m_strClass.c_str(), ::GetModuleHandleA(NULL));
+        ::DeleteObject(m_brush);
+    }
+
+private:
+    HBRUSH m_brush;
+    std::string m_strClass;
+    HWND m_hwnd;
+};
+
+CRect ClientBelowBar(CWnd* pFrame, CWnd* pBar)
+{
+    CRect rectClient, rectBar;
+    pFrame->GetClientRect(rectClient);
+    pBar->GetWindowRect(rectBar);
+    pFrame->ScreenToClient(rectBar);
+    rectClient.top = rectBar.bottom;
+    return rectClient;
+}
+
+// The File menu opened over a pane of one colour that fills the frame below the bar.
+class ShadowFixture : public MenuFixture
+{
+protected:
+    void TearDown() override
+    {
+        CTavoPPopupMenu::SetActiveMenu(nullptr);
+        Entry(0)->OnCancelMode();
+        Pump();
+        pane.reset();
+        MenuFixture::TearDown();
+    }
+    CTavoPPopupMenu* OpenFileMenu()
+    {
+        pane.reset(new ColourPane(frame, ClientBelowBar(frame, &bar), clrUnder));
+        Pump();
+        return Entry(0)->OnClick(&bar, FALSE) ? Entry(0)->GetPopupMenu() : nullptr;
+    }
+    const COLORREF clrUnder = RGB(200, 120, 40);
+    std::unique_ptr<ColourPane> pane;
+};
+
+} // namespace
+
+TEST_F(ShadowFixture, ShadowDarkensWhatLayUnderThePopupAndFollowsItsChanges)
+{
+    CTavoPPopupMenu* pPopup = OpenFileMenu();
+    ASSERT_NE(nullptr, pPopup);
+    const int nDepth = pPopup->GetShadowDepth();
+    ASSERT_GT(nDepth, 0);
+    pPopup->UpdateWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+
+    // Next to the menu the strip is darkest; it lightens outwards, and the corner beyond the
+    // menu's top right is left as it is.
+    const int nStep = (65 - 100) / nDepth;
+    const int yMiddle = (rect.top + rect.bottom) / 2, xMiddle = (rect.left + rect.right) / 2;
+    for (int k = 0; k < nDepth; k++)
+    {
+        const COLORREF clrExpected = ScaledColour(clrUnder, 65 - nStep * k);
+        EXPECT_TRUE(ScreenShows(rect.right - nDepth + k, yMiddle, clrExpected))
+            << k << ": " << std::hex << ScreenPixel(rect.right - nDepth + k, yMiddle);
+        EXPECT_TRUE(ScreenShows(xMiddle, rect.bottom - nDepth + k, clrExpected))
+            << k << ": " << std::hex << ScreenPixel(xMiddle, rect.bottom - nDepth + k);
+    }
+    CRect rectBar;
+    bar.GetWindowRect(rectBar);
+    const int yCorner = rect.top + nDepth - 1;
+    ASSERT_GE(yCorner, rectBar.bottom) << "the corner lies over the pane";
+    EXPECT_TRUE(ScreenShows(rect.right - 1, yCorner, clrUnder));
+
+    // A window that appears under the shadow: once the bars report the change, the strips
+    // darken the new picture.
+    const COLORREF clrNew = RGB(40, 160, 220);
+    CRect rectNew = ClientBelowBar(frame, &bar);
+    ColourPane paneNew(frame, rectNew, clrNew);
+    CTavoPPopupMenu::SetActiveMenu(pPopup);
+    CRect rectStrip(rect.right - nDepth, rect.top, rect.right, rect.bottom);
+    CTavoPPopupMenu::UpdateAllShadows(rectStrip);
+    EXPECT_TRUE(ScreenShows(rect.right - nDepth, yMiddle, ScaledColour(clrNew, 65)))
+        << std::hex << ScreenPixel(rect.right - nDepth, yMiddle);
+    EXPECT_EQ(rect, [&] {
+        CRect rectNow;
+        pPopup->GetWindowRect(rectNow);
+        return rectNow;
+    }()) << "the popup keeps its place and size";
+}
+
+TEST_F(ShadowFixture, ShadowFollowsABarThatPaintsUnderIt)
+{
+    CTavoPPopupMenu* pPopup = OpenFileMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenu::SetActiveMenu(pPopup);
+    pPopup->UpdateWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+    const int nDepth = pPopup->GetShadowDepth();
+
+    // A second bar appears under the popup's right strip, across the frame.
+    CTavoPToolBar lower;
+    ASSERT_TRUE(lower.Create(frame, WS_CHILD | CBRS_TOP, 2));
+    CRect rectLower(rect.left - 20, rect.top + 2 * nDepth, rect.right + 40, rect.top + 50);
+    frame->ScreenToClient(rectLower);
+    lower.SetWindowPos(&CWnd::wndTop, rectLower.left, rectLower.top, rectLower.Width(),
+                       rectLower.Height(), SWP_SHOWWINDOW);
+    lower.UpdateWindow();
+    const int y = rect.top + 2 * nDepth + 10;
+    const COLORREF clrBar = ScreenPixel(rect.right + 20, y);
+    EXPECT_NE(clrUnder, clrBar);
+    EXPECT_TRUE(ScreenShows(rect.right - nDepth, y, ScaledColour(clrBar, 65)))
+        << std::hex << ScreenPixel(rect.right - nDepth, y);
+}
+
+TEST_F(ShadowFixture, ShadowOverTheOpeningButtonShowsItOpen)
+{
+    // A bar at the frame's bottom near the bottom of the work area: its menu opens above it,
+    // and the bottom strip of the shadow lies over the button's top.
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    frame->SetWindowPos(NULL, 300, rectWork.bottom - 320, 600, 300, SWP_NOZORDER);
+    CTavoPToolBar lower;
+    ASSERT_TRUE(lower.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 2));
+    HMENU hFile = BuildFileMenu();
+    lower.InsertButton(new CTavoPToolbarMenuButton(0, hFile, -1, "&File"));
+    ::DestroyMenu(hFile);
+    lower.AdjustLayout();
+    CRect rectClient, rectLower;
+    frame->GetClientRect(rectClient);
+    lower.GetWindowRect(rectLower);
+    lower.SetWindowPos(NULL, 0, rectClient.bottom - rectLower.Height(), rectClient.Width(),
+                       rectLower.Height(), SWP_NOZORDER);
+    frame->UpdateWindow();
+    Pump();
+    CRect rectButton = lower.GetButton(0)->Rect();
+    lower.ClientToScreen(rectButton);
+    CTavoPToolbarMenuButton* pEntry = (CTavoPToolbarMenuButton*)lower.GetButton(0);
+    ASSERT_TRUE(pEntry->OnClick(&lower, FALSE));
+    CTavoPPopupMenu* pPopup = pEntry->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_EQ(CTavoPPopupMenu::DROP_UP, pPopup->GetDropDirection());
+    const int nDepth = pPopup->GetShadowDepth();
+    ASSERT_GT(nDepth, 0);
+    pPopup->UpdateWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+    ASSERT_EQ(rectButton.top + nDepth, rect.bottom);
+
+    // The strip begins with what lay under it as it is: the button's left edge as it looks while
+    // its menu is open, the same as below the strip.
+    const int x = std::max(rect.left, rectButton.left);
+    ASSERT_LT(x, rect.left + nDepth);
+    const COLORREF clrOpen = ScreenPixel(x, rectButton.top + nDepth + 2);
+    EXPECT_TRUE(ScreenShows(x, rectButton.top + 2, clrOpen))
+        << std::hex << ScreenPixel(x, rectButton.top + 2) << " " << clrOpen;
+    pEntry->OnCancelMode();
+    Pump();
+    EXPECT_NE(clrOpen, ScreenPixel(x, rectButton.top + nDepth + 2)) << "the closed look differs";
+    lower.DestroyWindow();
+}
+
+TEST_F(ShadowFixture, UnfoldOnAPaletteScreenShowsTheMenuGrowingOverWhatLayUnderIt)
+{
+    // A palette screen for the library (and so no shadow), unfolding menus.
+    struct PaletteScreen
+    {
+        int nSaved = GetGlobalData().m_nBitsPerPixel;
+        PaletteScreen() { GetGlobalData().m_nBitsPerPixel = 8; }
+        ~PaletteScreen()
+        {
+            GetGlobalData().m_nBitsPerPixel = nSaved;
+            CTavoPPopupMenu::m_AnimationType = 0;
+        }
+    } palette;
+    CTavoPPopupMenu::m_AnimationType = 1;
+    CTavoPPopupMenu* pPopup = OpenFileMenu();
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_FALSE(pPopup->IsAnimationDone());
+    pPopup->RedrawWindow();
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+    EXPECT_LT(pPopup->GetAnimatedSize().cx, rect.Width());
+
+    // The first frame: the menu's corner, with what lay under the popup beside it.
+    EXPECT_TRUE(ScreenShows(rect.right - 2, rect.bottom - 2, clrUnder));
+    const COLORREF clrCorner = ScreenPixel(rect.left, rect.top);
+    EXPECT_NE(clrUnder, clrCorner);
+    // The finished menu has the same corner and covers the rest.
+    for (int i = 0; i < 100 && !pPopup->IsAnimationDone(); i++)
+    {
+        ::Sleep(40); // the animation takes steps by the time gone
+        pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerAnimation);
+    }
+    EXPECT_TRUE(pPopup->IsAnimationDone());
+    pPopup->RedrawWindow();
+    EXPECT_TRUE(ScreenShows(rect.left, rect.top, clrCorner));
+    EXPECT_NE(clrUnder, ScreenPixel(rect.right - 2, rect.bottom - 2));
+}
+
+TEST_F(MenuFixture, SeparatorIsALineAcrossTheItem)
+{
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenuBar* pBar = Entry(0)->GetPopupMenu()->GetMenuBar();
+    CRect rect;
+    pBar->GetClientRect(rect);
+    DibCanvas canvas(rect.Width(), rect.Height());
+    pBar->SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
+    const CRect rectSeparator = pBar->GetButton(2)->Rect(); // File: New, Open, ---, Save, Close
+    ASSERT_TRUE(pBar->GetButton(2)->m_nStyle & TBBS_SEPARATOR);
+    const COLORREF clrBack = canvas.Pixel(rectSeparator.right - 1, rectSeparator.top);
+    int nLineRows = 0, nLongest = 0;
+    for (int y = rectSeparator.top; y < rectSeparator.bottom; y++)
+    {
+        const int nDrawn = rectSeparator.Width() -
+                           canvas.Count(clrBack, rectSeparator.left, y, rectSeparator.right, y + 1);
+        nLongest = std::max(nLongest, nDrawn);
+        nLineRows += nDrawn > 0;
+    }
+    EXPECT_GT(nLongest, rectSeparator.Width() * 2 / 3) << "a line across the item";
+    EXPECT_LE(nLineRows, 2) << "a line, not a tick down the middle";
+    Entry(0)->OnCancelMode();
+    Pump();
+}
+
+TEST(MenuButton, TooLongALabelIsCutBeforeAWholeCharacter)
+{
+    const CString strLabel = "药品A入库登记表"; // double-byte characters and one single-byte one
+    std::vector<int> boundaries; // lengths of the prefixes that end between characters
+    for (const char* p = strLabel;; p = ::CharNextA(p))
+    {
+        boundaries.push_back((int)(p - (const char*)strLabel));
+        if (*p == 0)
+            break;
+    }
+    DibCanvas canvas(400, 40);
+    BoundDC b(canvas.dc());
+    CFont* pOldFont = b.dc.SelectObject(&GetGlobalData().fontRegular);
+    auto width = [&](const CString& str) { return b.dc.GetTextExtent(str).cx; };
+    const int nFull = width(strLabel);
+    for (int nWidth = 0; nWidth <= nFull + 2; nWidth++)
+    {
+        SCOPED_TRACE(nWidth);
+        const CString strShown = CTavoPToolbarMenuButton::FitMenuLabel(&b.dc, strLabel, nWidth);
+        if (nWidth >= nFull)
+        {
+            EXPECT_STREQ(strLabel, strShown);
+            continue;
+        }
+        ASSERT_EQ("...", strShown.Right(3));
+        const int nKept = strShown.GetLength() - 3;
+        EXPECT_EQ(strLabel.Left(nKept), strShown.Left(nKept));
+        EXPECT_NE(boundaries.end(), std::find(boundaries.begin(), boundaries.end(), nKept))
+            << "cut inside a character";
+        if (nKept > 0)
+        {
+            EXPECT_LE(width(strShown), nWidth);
+        }
+        // No longer whole-character cut fits.
+        for (int nLonger : boundaries)
+        {
+            if (nLonger > nKept && nLonger < strLabel.GetLength())
+            {
+                EXPECT_GT(width(strLabel.Left(nLonger) + "..."), nWidth);
+            }
+        }
+    }
+    b.dc.SelectObject(pOldFont);
 }

@@ -3,6 +3,7 @@
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,7 @@ TEST_F(ToolbarParameters, SavedOptionsAndUsageComeBack)
     GetCommandUsage().AddUsage(32800);
     ASSERT_TRUE(CTavoPToolBar::LoadParameters(kProfile.c_str()));
     EXPECT_TRUE(Options::Current() == changed);
+    EXPECT_TRUE(GetGlobalData().m_bLargeIcons) << "the toolbars are laid out for large icons";
     EXPECT_EQ(GetCommandUsage().GetCount(32800), 0);
     EXPECT_EQ(GetCommandUsage().GetTotal(), 11u);
     EXPECT_EQ(GetCommandUsage().GetCount(32771), 10);

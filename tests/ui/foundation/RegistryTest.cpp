@@ -153,14 +153,18 @@ TEST_F(Registry, NumbersAndStringsAreStoredAsTheirOwnTypes)
     SetRaw("Short", REG_BINARY, Bytes{0x34, 0x12});
     SetRaw("Text", REG_SZ, ToBytes("ab"));
     SetRaw("Wide", REG_BINARY, Bytes{1, 2, 3, 4, 5});
+    // A reader reads the key as it was when it first read from it: these are read anew.
+    CTavoPRegistryHolder again;
+    CTavoPRegistry& rd2 = again.Create(FALSE, TRUE);
+    ASSERT_TRUE(rd2.Open(kBase));
     dw = 0xFFFFFFFF;
-    EXPECT_TRUE(rd.ReadNumber("Short", dw));
+    EXPECT_TRUE(rd2.ReadNumber("Short", dw));
     EXPECT_EQ(0x1234u, dw);
-    EXPECT_TRUE(rd.ReadNumber("Text", dw));
+    EXPECT_TRUE(rd2.ReadNumber("Text", dw));
     EXPECT_EQ(0x6261u, dw);
     dw = 7;
-    EXPECT_FALSE(rd.ReadNumber("Wide", dw));
-    EXPECT_FALSE(rd.ReadNumber("Missing", dw));
+    EXPECT_FALSE(rd2.ReadNumber("Wide", dw));
+    EXPECT_FALSE(rd2.ReadNumber("Missing", dw));
     EXPECT_EQ(7u, dw);
 }
 
@@ -445,6 +449,100 @@ TEST_F(Registry, DeleteKeyRemovesAWholeTreeButNeverAnEmptyPath)
     EXPECT_FALSE(KeyExists(std::string(kBase) + "\\A"));
     EXPECT_TRUE(KeyExists(kBase));
     EXPECT_FALSE(reg.DeleteKey((std::string(kBase) + "\\A").c_str())) << "already gone";
+}
+
+namespace {
+// Tells whether anything set or deleted a value of the test key since it was made.
+class KeyWatch
+{
+public:
+    KeyWatch() : m_hEvent(::CreateEvent(nullptr, TRUE, FALSE, nullptr)), m_hKey(nullptr)
+    {
+        ::RegOpenKeyEx(HKEY_CURRENT_USER, kBase, 0, KEY_NOTIFY, &m_hKey);
+        ::RegNotifyChangeKeyValue(m_hKey, FALSE, REG_NOTIFY_CHANGE_LAST_SET, m_hEvent, TRUE);
+    }
+    ~KeyWatch()
+    {
+        ::RegCloseKey(m_hKey);
+        ::CloseHandle(m_hEvent);
+    }
+    bool Changed() const { return ::WaitForSingleObject(m_hEvent, 0) == WAIT_OBJECT_0; }
+
+private:
+    HANDLE m_hEvent;
+    HKEY m_hKey;
+};
+
+// One save: a writer of its own on the test key, gone at the end.
+void Save(DWORD dwNumber, const char* lpszText, CRect rect)
+{
+    CTavoPRegistryHolder holder;
+    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
+    ASSERT_TRUE(reg.CreateKey(kBase));
+    EXPECT_TRUE(reg.WriteNumber("Number", dwNumber));
+    EXPECT_TRUE(reg.WriteString("Text", lpszText));
+    EXPECT_TRUE(reg.WriteRect("Rect", rect));
+}
+}
+
+TEST_F(Registry, ASaveWritesOnlyTheValuesThatChanged)
+{
+    const CRect rect(1, 2, 3, 4);
+    Save(7, "工具栏", rect);
+    const Bytes text = Raw("Text"), stored = Raw("Rect");
+    {
+        KeyWatch watch;
+        Save(7, "工具栏", rect);
+        EXPECT_FALSE(watch.Changed()) << "nothing was written again";
+    }
+    {
+        KeyWatch watch;
+        Save(8, "工具栏", rect);
+        EXPECT_TRUE(watch.Changed());
+    }
+    EXPECT_EQ((Bytes{8, 0, 0, 0}), Raw("Number"));
+    EXPECT_EQ(text, Raw("Text"));
+    EXPECT_EQ(stored, Raw("Rect"));
+    // Written again with what the key holds now, nothing changes either.
+    KeyWatch watch;
+    Save(8, "工具栏", rect);
+    EXPECT_FALSE(watch.Changed());
+}
+
+TEST_F(Registry, ValuesChangedOrDeletedBehindItsBackAreWrittenAndReadAgain)
+{
+    const CRect rect(1, 2, 3, 4);
+    Save(7, "text", rect);
+    const Bytes stored = Raw("Rect");
+    {
+        CTavoPRegistry& rd = Reader();
+        DWORD dw = 0;
+        EXPECT_TRUE(rd.ReadNumber("Number", dw));
+        EXPECT_EQ(7u, dw);
+    }
+
+    // Another program (or the user) changes the key.
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyEx(HKEY_CURRENT_USER, kBase, 0, KEY_ALL_ACCESS, &hKey));
+    ::RegDeleteValue(hKey, "Rect");
+    ::RegCloseKey(hKey);
+    SetRaw("Number", REG_DWORD, Bytes{9, 0, 0, 0});
+
+    // The next reader reads what the key holds now...
+    CTavoPRegistryHolder holder;
+    CTavoPRegistry& rd = holder.Create(FALSE, TRUE);
+    ASSERT_TRUE(rd.Open(kBase));
+    DWORD dw = 0;
+    EXPECT_TRUE(rd.ReadNumber("Number", dw));
+    EXPECT_EQ(9u, dw);
+    CRect read;
+    EXPECT_FALSE(rd.ReadRect("Rect", read));
+    rd.Close();
+
+    // ...and the next save puts back every value that is not as it would write it.
+    Save(7, "text", rect);
+    EXPECT_EQ((Bytes{7, 0, 0, 0}), Raw("Number"));
+    EXPECT_EQ(stored, Raw("Rect"));
 }
 
 TEST(RegistryPath, IsBuiltFromTheApplicationKeyAndProfile)

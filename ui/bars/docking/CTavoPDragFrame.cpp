@@ -204,17 +204,23 @@ void CTavoPDragFrame::DrawFrameTab(CTavoPBaseControlBar* pTargetBar, BOOL bErase
     if (rectTab.right >= rectBody.right)
         rectTab.right = rectBody.right - nThickness - 4;
 
-    CWindowDC dc(NULL);
-    const CSize size(nThickness, nThickness);
-    dc.DrawDragRect(rectBody, size, NULL, size);
-    dc.DrawDragRect(rectTab, size, NULL, size);
+    if (bErase)
+    {
+        m_outlineTabBody.Hide();
+        m_outlineTab.Hide();
+    }
+    else
+    {
+        m_outlineTabBody.Show(rectBody, nThickness);
+        m_outlineTab.Show(rectTab, nThickness);
+    }
     m_bFrameTabDrawn = !bErase;
 }
 
-void CTavoPDragFrame::DrawDragFrame(LPCRECT lpRectNew, LPCRECT lpRectOld, BOOL bFirstTime,
-                                    int nNewThickness, int nOldThickness)
+void CTavoPDragFrame::DrawDragFrame(LPCRECT lpRectNew, LPCRECT /*lpRectOld*/, BOOL /*bFirstTime*/,
+                                    int nNewThickness, int /*nOldThickness*/)
 {
-    CWindowDC dc(NULL);
-    dc.DrawDragRect(lpRectNew, CSize(nNewThickness, nNewThickness), bFirstTime ? NULL : lpRectOld,
-                    CSize(nOldThickness, nOldThickness));
+    // Not inverted on the screen: a window that paints under an inverted outline keeps the
+    // inverted pixels when the outline is inverted back.
+    m_outline.Show(lpRectNew != NULL ? CRect(*lpRectNew) : CRect(0, 0, 0, 0), nNewThickness);
 }

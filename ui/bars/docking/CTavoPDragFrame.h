@@ -1,6 +1,7 @@
 // The outline that follows the cursor while a bar or a floating frame is dragged in outline mode, with the place a drop would dock and the tab indication.
 #pragma once
 #include "framework/FrameworkWin.h"
+#include "ui/bars/docking/CTavoPDragOutline.h"
 
 class CTavoPDockManager;
 class CTavoPBaseControlBar;
@@ -35,6 +36,10 @@ public:
     CWnd* m_pDraggedWnd;
     CWnd* m_pOldTargetBar;
     BOOL m_bFrameTabDrawn;
+    // The outline on the screen, and the body and tab of the tab-shaped one.
+    CTavoPDragOutline m_outline;
+    CTavoPDragOutline m_outlineTabBody;
+    CTavoPDragOutline m_outlineTab;
 
 private:
     CTavoPDragFrame(const CTavoPDragFrame&) = delete;

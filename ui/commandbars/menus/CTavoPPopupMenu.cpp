@@ -95,7 +95,7 @@ CTavoPPopupMenu::~CTavoPPopupMenu()
     FreeBitmaps();
 }
 
-void CTavoPPopupMenu::FreeBitmaps()
+void CTavoPPopupMenu::FreeAnimationBitmaps()
 {
     for (int i = 0; i < 3; i++)
     {
@@ -104,6 +104,11 @@ void CTavoPPopupMenu::FreeBitmaps()
         m_hbmpAnimation[i] = NULL;
         m_pAnimationBits[i] = nullptr;
     }
+}
+
+void CTavoPPopupMenu::FreeBitmaps()
+{
+    FreeAnimationBitmaps();
     m_bmpScreen.DeleteObject();
     m_bmpShadowRight.DeleteObject();
     m_bmpShadowBottom.DeleteObject();
@@ -215,6 +220,7 @@ BOOL CTavoPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL b
     UpdateShadow();
     if (m_iShadowSize == 0 && m_AnimationType == 3)
         m_AnimSize = m_FinalSize;
+    SaveScreenUnderPopup();
     SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     if (CTavoPToolBar::IsCustomizeMode())
@@ -532,7 +538,27 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
         UpdateScrollButtons();
     if (bCustomize)
         GetMenuBar()->LayoutButtons();
+    else if (m_iShadowSize > 0)
+        RepaintParentButtonUnderShadow();
     m_bInRecalc = FALSE;
+}
+
+void CTavoPPopupMenu::RepaintParentButtonUnderShadow()
+{
+    CWnd* pButtonWnd = m_pParentBtn != nullptr ? m_pParentBtn->GetParentWnd() : nullptr;
+    if (pButtonWnd == nullptr || !::IsWindow(pButtonWnd->GetSafeHwnd()))
+        return;
+    // The button is drawn open a little towards its popup.
+    CRect rectButton = m_pParentBtn->Rect();
+    pButtonWnd->ClientToScreen(rectButton);
+    rectButton.InflateRect(m_iShadowSize, m_iShadowSize);
+    CRect rectRight, rectBottom;
+    GetShadowStrips(rectRight, rectBottom);
+    if (!CRect().IntersectRect(rectButton, rectRight) &&
+        !CRect().IntersectRect(rectButton, rectBottom))
+        return;
+    pButtonWnd->InvalidateRect(m_pParentBtn->Rect());
+    pButtonWnd->UpdateWindow();
 }
 
 void CTavoPPopupMenu::UpdateScrollButtons()
@@ -866,6 +892,7 @@ void CTavoPPopupMenu::ShowAllCommands()
     m_ptLocation = m_ptLocationInitial;
     InitMenuBar();
     UpdateShadow();
+    SaveScreenUnderPopup();
     ShowWindow(SW_SHOWNOACTIVATE);
     CWnd* pButtonWnd = m_pParentBtn != nullptr ? m_pParentBtn->GetParentWnd() : nullptr;
     if (pButtonWnd != nullptr && ::IsWindow(pButtonWnd->GetSafeHwnd()))

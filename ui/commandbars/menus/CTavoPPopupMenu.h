@@ -145,12 +145,27 @@ protected:
     void DrawScrollButton(CDC* pDC, const CRect& rect, BOOL bUp, BOOL bHighlighted);
     void DrawAnimationFrame(CDC* pDC);
     void UpdateScrollButtons();
+    // The button that opened the popup paints itself now when the shadow can lie over it, so
+    // that the shadow darkens the button as it looks while its popup is open.
+    void RepaintParentButtonUnderShadow();
     void EnsureSelectedVisible();
     void ExpandRecentFiles();
     // The user tools in place of the tools manager's placeholder item.
     void InsertUserTools();
     CFrameWnd* GetTopFrame() const;
     void FreeBitmaps();
+    void FreeAnimationBitmaps();
+    // The top-level window whose picture the shadow darkens; null when there is none.
+    CWnd* GetShadowedWindow();
+    // Takes what the screen shows where the popup is about to appear, while the popup is not
+    // shown: the shadow strips darken it (a window just shown does not hold the picture under
+    // it on every platform), and the open animation starts from it.
+    void SaveScreenUnderPopup();
+    // Copies the saved picture under the popup into the DC at 0, 0; the screen when none was
+    // saved.
+    void CopyScreenUnderPopup(CDC* pDC, CSize size);
+    // The strips of the shadow on the screen: the right one and the bottom one.
+    void GetShadowStrips(CRect& rectRight, CRect& rectBottom) const;
 
     BOOL m_bAutoDestroyParent;
     CWnd* m_pMessageWnd;

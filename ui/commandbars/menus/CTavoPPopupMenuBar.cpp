@@ -444,6 +444,11 @@ void CTavoPPopupMenuBar::SetOffset(int iOffset)
         Invalidate();
 }
 
+void CTavoPPopupMenuBar::FillButtonArea(CDC* pDC, CRect rect, BOOL /*bHorz*/)
+{
+    CTavoPToolBar::FillButtonArea(pDC, rect, FALSE);
+}
+
 void CTavoPPopupMenuBar::OnFillBackground(CDC* pDC)
 {
     CTavoPPopupMenu* pPopup = GetPopup();

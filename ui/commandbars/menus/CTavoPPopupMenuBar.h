@@ -67,6 +67,9 @@ public:
     virtual CSize CalcSize(BOOL bVertDock) override;
     virtual void LayoutButtons() override;
     virtual void OnFillBackground(CDC* pDC) override;
+    // Menu items lie one under the other: a separator is a line across the item, whatever the
+    // bar's alignment says.
+    virtual void FillButtonArea(CDC* pDC, CRect rect, BOOL bHorz) override;
     virtual void SetButtonStyle(int nIndex, UINT nStyle) override;
     virtual CWnd* GetCommandTarget() const override;
     virtual CWnd* GetOwnerPopupMenu() const override;

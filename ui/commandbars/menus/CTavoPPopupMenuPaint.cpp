@@ -27,6 +27,44 @@ HBITMAP CreateDib(int cx, int cy, BYTE** ppBits)
     return hbmp;
 }
 
+// A look for a message that never comes: platforms that keep windows' painting in memory until
+// their thread waits for input (Wine does) put it on the screen then, so that the screen can be
+// read back.
+void PutPaintingOnScreen()
+{
+    const UINT uiNever = WM_APP + 0x3FFF;
+    MSG msg;
+    ::PeekMessage(&msg, (HWND)-1, uiNever, uiNever, PM_NOREMOVE | PM_NOYIELD);
+}
+
+// Repaints at once what this thread's top-level windows other than the popup show in the
+// screen rectangle: the frame and its bars, or the parent popup of a sub-menu. Windows of other
+// programs are left alone; they are not waited for.
+void RedrawThreadWindowsUnder(HWND hwndPopup, const CRect& rectScreen)
+{
+    struct Under
+    {
+        HWND hwndPopup;
+        CRect rect;
+    } under = {hwndPopup, rectScreen};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            const Under* pUnder = (const Under*)lParam;
+            CRect rectWindow;
+            if (hwnd == pUnder->hwndPopup || !::IsWindowVisible(hwnd) ||
+                !::GetWindowRect(hwnd, rectWindow) ||
+                !rectWindow.IntersectRect(rectWindow, pUnder->rect))
+                return TRUE;
+            ::MapWindowPoints(NULL, hwnd, (POINT*)(RECT*)rectWindow, 2);
+            ::RedrawWindow(hwnd, rectWindow, NULL,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
+                               RDW_UPDATENOW);
+            return TRUE;
+        },
+        (LPARAM)&under);
+}
+
 } // namespace
 
 void CTavoPPopupMenu::StartAnimation()
@@ -140,11 +178,12 @@ void CTavoPPopupMenu::DrawFullMenu(CDC* pDC)
     GetClientRect(rectClient);
     if (m_iShadowSize > 0 && !CTavoPToolBar::IsCustomizeMode())
     {
-        CTavoPDrawManager dm(*pDC);
-        CRect rectShadow = rectClient;
-        dm.DrawShadow(rectShadow, m_iShadowSize, 100, 65, &m_bmpShadowBottom, &m_bmpShadowRight);
+        // The shadow lies along the menu, inside the window: the strips replay the picture the
+        // popup saved before it showed.
         rectClient.right -= m_iShadowSize;
         rectClient.bottom -= m_iShadowSize;
+        CTavoPDrawManager dm(*pDC);
+        dm.DrawShadow(rectClient, m_iShadowSize, 100, 65, &m_bmpShadowBottom, &m_bmpShadowRight);
     }
     CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();
     pVisManager->OnDrawMenuBorder(pDC, this, rectClient);
@@ -191,44 +230,38 @@ void CTavoPPopupMenu::DrawAnimationFrame(CDC* pPaintDC)
     if (!dcMem.CreateCompatibleDC(pPaintDC))
         return;
 
+    // Palette screens get plain bitmaps: only the fade needs the pixels.
     const BOOL bDib = m_AnimationType == 3 || GetGlobalData().m_nBitsPerPixel > 8;
-    if (bDib)
+    if (m_hbmpAnimation[0] == NULL)
     {
-        if (m_hbmpAnimation[0] == NULL)
+        // The background under the window, then the finished menu drawn over a copy of it.
+        const int nBitmaps = bDib ? 3 : 2;
+        for (int i = 0; i < nBitmaps; i++)
         {
-            for (int i = 0; i < 3; i++)
+            m_hbmpAnimation[i] =
+                bDib ? CreateDib(sizeFull.cx, sizeFull.cy, &m_pAnimationBits[i])
+                     : ::CreateCompatibleBitmap(pPaintDC->GetSafeHdc(), sizeFull.cx, sizeFull.cy);
+            if (m_hbmpAnimation[i] == NULL)
             {
-                m_hbmpAnimation[i] = CreateDib(sizeFull.cx, sizeFull.cy, &m_pAnimationBits[i]);
-                if (m_hbmpAnimation[i] == NULL)
-                {
-                    FreeBitmaps();
-                    return;
-                }
+                FreeAnimationBitmaps();
+                return;
             }
-            // The screen under the window, then the finished menu drawn over it.
-            HDC hdcScreen = ::GetDC(NULL);
-            CRect rectWindow;
-            GetWindowRect(rectWindow);
-            HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), m_hbmpAnimation[0]);
-            ::BitBlt(dcMem.GetSafeHdc(), 0, 0, sizeFull.cx, sizeFull.cy, hdcScreen, rectWindow.left,
-                     rectWindow.top, SRCCOPY);
-            ::SelectObject(dcMem.GetSafeHdc(), m_hbmpAnimation[1]);
-            ::BitBlt(dcMem.GetSafeHdc(), 0, 0, sizeFull.cx, sizeFull.cy, hdcScreen, rectWindow.left,
-                     rectWindow.top, SRCCOPY);
-            ::ReleaseDC(NULL, hdcScreen);
-            DrawFullMenu(&dcMem);
-            CRect rectBar;
-            GetMenuBar()->GetWindowRect(rectBar);
-            ScreenToClient(rectBar);
-            const CPoint ptOrg = dcMem.SetViewportOrg(rectBar.left, rectBar.top);
-            GetMenuBar()->SendMessage(WM_PRINTCLIENT, (WPARAM)dcMem.GetSafeHdc(), PRF_CLIENT);
-            dcMem.SetViewportOrg(ptOrg.x, ptOrg.y);
-            ::SelectObject(dcMem.GetSafeHdc(), hOld);
-            m_bPainted = FALSE;
         }
+        HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), m_hbmpAnimation[0]);
+        CopyScreenUnderPopup(&dcMem, sizeFull);
+        ::SelectObject(dcMem.GetSafeHdc(), m_hbmpAnimation[1]);
+        CopyScreenUnderPopup(&dcMem, sizeFull);
+        DrawFullMenu(&dcMem);
+        CRect rectBar;
+        GetMenuBar()->GetWindowRect(rectBar);
+        ScreenToClient(rectBar);
+        const CPoint ptOrg = dcMem.SetViewportOrg(rectBar.left, rectBar.top);
+        GetMenuBar()->SendMessage(WM_PRINTCLIENT, (WPARAM)dcMem.GetSafeHdc(), PRF_CLIENT);
+        dcMem.SetViewportOrg(ptOrg.x, ptOrg.y);
+        ::SelectObject(dcMem.GetSafeHdc(), hOld);
+        m_bPainted = FALSE;
     }
 
-    HBITMAP hbmpMenu = m_hbmpAnimation[1];
     if (m_AnimationType == 3 && bDib)
     {
         // Fade: background and menu blended into the third bitmap.
@@ -243,21 +276,98 @@ void CTavoPPopupMenu::DrawAnimationFrame(CDC* pPaintDC)
         ::SelectObject(dcMem.GetSafeHdc(), hOld);
         return;
     }
-    if (hbmpMenu == NULL)
-        return;
-    HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), hbmpMenu);
+    // Unfold and slide: the part of the menu uncovered so far, the background around it.
     const int cx = std::min((int)m_AnimSize.cx, (int)sizeFull.cx);
     const int cy = std::min((int)m_AnimSize.cy, (int)sizeFull.cy);
     const int xSrc = m_bIsAnimRight ? 0 : sizeFull.cx - cx;
     const int ySrc = m_bIsAnimDown ? 0 : sizeFull.cy - cy;
+    const int nSaved = pPaintDC->SaveDC();
+    pPaintDC->ExcludeClipRect(xSrc, ySrc, xSrc + cx, ySrc + cy);
+    HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), m_hbmpAnimation[0]);
+    pPaintDC->BitBlt(0, 0, sizeFull.cx, sizeFull.cy, &dcMem, 0, 0, SRCCOPY);
+    pPaintDC->RestoreDC(nSaved);
+    ::SelectObject(dcMem.GetSafeHdc(), m_hbmpAnimation[1]);
     pPaintDC->BitBlt(xSrc, ySrc, cx, cy, &dcMem, xSrc, ySrc, SRCCOPY);
     ::SelectObject(dcMem.GetSafeHdc(), hOld);
 }
 
-void CTavoPPopupMenu::UpdateShadow()
+void CTavoPPopupMenu::CopyScreenUnderPopup(CDC* pDC, CSize size)
 {
-    if (m_iShadowSize <= 0 || GetSafeHwnd() == NULL)
+    if (m_bmpScreen.GetSafeHandle() != NULL)
+    {
+        CDC dcScreen;
+        if (dcScreen.CreateCompatibleDC(pDC))
+        {
+            CBitmap* pOld = dcScreen.SelectObject(&m_bmpScreen);
+            pDC->BitBlt(0, 0, size.cx, size.cy, &dcScreen, 0, 0, SRCCOPY);
+            dcScreen.SelectObject(pOld);
+            return;
+        }
+    }
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    CWindowDC dcScreen(NULL);
+    pDC->BitBlt(0, 0, size.cx, size.cy, &dcScreen, rectWindow.left, rectWindow.top, SRCCOPY);
+}
+
+void CTavoPPopupMenu::SaveScreenUnderPopup()
+{
+    m_bmpScreen.DeleteObject();
+    m_bmpShadowRight.DeleteObject();
+    m_bmpShadowBottom.DeleteObject();
+    const BOOL bShadow = m_iShadowSize > 0 && !CTavoPToolBar::IsCustomizeMode();
+    if ((!bShadow && m_bAnimationIsDone) || GetSafeHwnd() == NULL)
         return;
+    // The window may be without its shadow for the moment: the area is the one it will cover.
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    rectWindow.right = rectWindow.left + m_FinalSize.cx + (bShadow ? m_iShadowSize : 0);
+    rectWindow.bottom = rectWindow.top + m_FinalSize.cy + (bShadow ? m_iShadowSize : 0);
+    if (rectWindow.IsRectEmpty())
+        return;
+    PutPaintingOnScreen();
+    CWindowDC dcScreen(NULL);
+    CDC dcMem;
+    if (!dcMem.CreateCompatibleDC(&dcScreen) ||
+        !m_bmpScreen.CreateCompatibleBitmap(&dcScreen, rectWindow.Width(), rectWindow.Height()))
+        return;
+    CBitmap* pOld = dcMem.SelectObject(&m_bmpScreen);
+    dcMem.BitBlt(0, 0, rectWindow.Width(), rectWindow.Height(), &dcScreen, rectWindow.left,
+                 rectWindow.top, SRCCOPY);
+    dcMem.SelectObject(pOld);
+    if (bShadow)
+    {
+        // The strips are darkened on a copy: the animation needs the picture as it is.
+        CBitmap bmpShadow;
+        if (bmpShadow.CreateCompatibleBitmap(&dcScreen, rectWindow.Width(), rectWindow.Height()))
+        {
+            pOld = dcMem.SelectObject(&bmpShadow);
+            CopyScreenUnderPopup(&dcMem, rectWindow.Size());
+            CTavoPDrawManager dm(dcMem);
+            dm.DrawShadow(CRect(0, 0, rectWindow.Width() - m_iShadowSize,
+                                rectWindow.Height() - m_iShadowSize),
+                          m_iShadowSize, 100, 65, &m_bmpShadowBottom, &m_bmpShadowRight);
+            dcMem.SelectObject(pOld);
+        }
+    }
+    if (m_bAnimationIsDone)
+        m_bmpScreen.DeleteObject();
+}
+
+void CTavoPPopupMenu::GetShadowStrips(CRect& rectRight, CRect& rectBottom) const
+{
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    // The darkened parts: the strips start a depth away from the menu's top and left.
+    const int nDepth = m_iShadowSize;
+    rectRight = CRect(rectWindow.right - nDepth - 1, rectWindow.top + nDepth, rectWindow.right,
+                      rectWindow.bottom);
+    rectBottom = CRect(rectWindow.left + nDepth, rectWindow.bottom - nDepth - 1, rectWindow.right,
+                       rectWindow.bottom);
+}
+
+CWnd* CTavoPPopupMenu::GetShadowedWindow()
+{
     CWnd* pTop = GetTopLevelParent();
     if (pTop == nullptr || pTop == this)
     {
@@ -265,7 +375,15 @@ void CTavoPPopupMenu::UpdateShadow()
         if (pTop != nullptr)
             pTop = pTop->GetTopLevelParent();
     }
-    if (pTop == nullptr || pTop == this)
+    return pTop == this ? nullptr : pTop;
+}
+
+void CTavoPPopupMenu::UpdateShadow()
+{
+    if (m_iShadowSize <= 0 || GetSafeHwnd() == NULL)
+        return;
+    CWnd* pTop = GetShadowedWindow();
+    if (pTop == nullptr)
         return;
     CRect rectWindow;
     GetWindowRect(rectWindow);
@@ -275,7 +393,8 @@ void CTavoPPopupMenu::UpdateShadow()
     rectUnion.UnionRect(rectWindow, rectTop);
     if (rectUnion == rectTop)
     {
-        pTop->UpdateWindow();
+        // Bars and views paint themselves: all of them are done before the picture is saved.
+        ::RedrawWindow(pTop->GetSafeHwnd(), NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
         return;
     }
     // The shadow would fall outside the window whose picture it darkens: no shadow.
@@ -286,23 +405,42 @@ void CTavoPPopupMenu::UpdateShadow()
 
 void CTavoPPopupMenu::UpdateAllShadows(LPRECT lprectScreen)
 {
+    // The refresh repaints the bars under the strips, which would ask for it again.
+    static BOOL s_bRefreshing = FALSE;
+    if (s_bRefreshing || CTavoPToolBar::IsCustomizeMode())
+        return;
+    s_bRefreshing = TRUE;
     for (CTavoPPopupMenu* pPopup = m_pActivePopupMenu; pPopup != nullptr;
          pPopup = pPopup->GetParentPopupMenu())
     {
-        if (pPopup->m_iShadowSize <= 0 || !::IsWindow(pPopup->GetSafeHwnd()))
+        if (pPopup->m_iShadowSize <= 0 || !::IsWindow(pPopup->GetSafeHwnd()) ||
+            !pPopup->IsWindowVisible() || !pPopup->m_bAnimationIsDone ||
+            pPopup->GetShadowedWindow() == nullptr)
             continue;
-        CRect rectWindow;
-        pPopup->GetWindowRect(rectWindow);
-        const int nDepth = pPopup->m_iShadowSize;
-        CRect rectRight(rectWindow.right - nDepth - 1, rectWindow.top, rectWindow.right,
-                        rectWindow.bottom);
-        CRect rectBottom(rectWindow.left, rectWindow.bottom - nDepth - 1, rectWindow.right,
-                         rectWindow.bottom);
+        CRect rectRight, rectBottom;
+        pPopup->GetShadowStrips(rectRight, rectBottom);
         if (lprectScreen != nullptr && !CRect().IntersectRect(rectRight, lprectScreen) &&
             !CRect().IntersectRect(rectBottom, lprectScreen))
             continue;
+
+        // Without its shadow for a moment, the popup lets the windows under the strips paint
+        // themselves; the strips then darken the new picture.
+        const int nDepth = pPopup->m_iShadowSize;
+        pPopup->m_iShadowSize = 0;
         pPopup->m_bmpShadowRight.DeleteObject();
         pPopup->m_bmpShadowBottom.DeleteObject();
-        pPopup->InvalidateRect(NULL);
+        const CSize sizeFinal = pPopup->m_FinalSize;
+        pPopup->SetWindowPos(NULL, 0, 0, sizeFinal.cx, sizeFinal.cy,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        RedrawThreadWindowsUnder(pPopup->GetSafeHwnd(), rectRight);
+        RedrawThreadWindowsUnder(pPopup->GetSafeHwnd(), rectBottom);
+        pPopup->m_iShadowSize = nDepth;
+        pPopup->SaveScreenUnderPopup();
+        // Back to its size, the popup paints itself whole: a platform may not keep the
+        // picture of a window that shrank and grew again.
+        pPopup->SetWindowPos(NULL, 0, 0, sizeFinal.cx + nDepth, sizeFinal.cy + nDepth,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        pPopup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
+    s_bRefreshing = FALSE;
 }

@@ -78,6 +78,9 @@ public:
     CRect GetImageColumn() const;
     // The separator indent and the arrow width the item bar lays out with.
     static void GetMenuItemMetrics(int& nIndent, int& nArrowWidth);
+    // The label as a menu item shows it in the width with the DC's font: when too wide, cut at
+    // the end, whole characters at a time, and followed by "...".
+    static CString FitMenuLabel(CDC* pDC, CString strLabel, int nWidth);
 
 protected:
     void DrawAsMenuItem(CDC* pDC, const CRect& rect, CTavoPToolbarImageList* pImages,

@@ -11,6 +11,39 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
+namespace {
+
+// The length of the text without its last character: a double-byte character goes whole, so
+// that a shortened label never ends in a stray lead byte.
+int LengthBeforeLastCharacter(const CString& str)
+{
+    const char* const pszStart = str;
+    const char* pszLast = pszStart;
+    for (const char* p = pszStart; *p != 0; p = ::CharNextA(p))
+        pszLast = p;
+    return (int)(pszLast - pszStart);
+}
+
+} // namespace
+
+CString CTavoPToolbarMenuButton::FitMenuLabel(CDC* pDC, CString strLabel, int nWidth)
+{
+    auto width = [pDC](const CString& str) {
+        CRect rectCalc(0, 0, 0, 0);
+        pDC->DrawText(str, rectCalc, DT_SINGLELINE | DT_CALCRECT);
+        return rectCalc.Width();
+    };
+    if (width(strLabel) <= nWidth)
+        return strLabel;
+    while (!strLabel.IsEmpty())
+    {
+        strLabel = strLabel.Left(LengthBeforeLastCharacter(strLabel));
+        if (width(strLabel + _T("...")) <= nWidth)
+            break;
+    }
+    return strLabel + _T("...");
+}
+
 void CTavoPToolbarMenuButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImageList* pImages,
                                      BOOL bHorz, BOOL bCustomizeMode, BOOL bHighlight,
                                      BOOL bDrawBorder, BOOL bGrayDisabledButtons)
@@ -255,22 +288,7 @@ void CTavoPToolbarMenuButton::DrawAsMenuItem(CDC* pDC, const CRect& rect,
         strLabel = strLabel.Left(iTab);
     }
     if (m_nReserved == 0)
-    {
-        CRect rectCalc = rectText;
-        pDC->DrawText(strLabel, rectCalc, DT_SINGLELINE | DT_CALCRECT);
-        if (rectCalc.Width() > rectText.Width())
-        {
-            while (!strLabel.IsEmpty())
-            {
-                strLabel = strLabel.Left(strLabel.GetLength() - 1);
-                rectCalc = rectText;
-                pDC->DrawText(strLabel + _T("..."), rectCalc, DT_SINGLELINE | DT_CALCRECT);
-                if (rectCalc.Width() <= rectText.Width())
-                    break;
-            }
-            strLabel += _T("...");
-        }
-    }
+        strLabel = FitMenuLabel(pDC, strLabel, rectText.Width());
 
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->GetTextColor();
