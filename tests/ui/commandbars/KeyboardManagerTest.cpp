@@ -93,6 +93,8 @@ protected:
         child.wnd.m_hAccelTable = pTemplate->m_hAccelTable;
         view.Attach(::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 20, child.wnd.m_hWnd, NULL,
                                     ::GetModuleHandleA(NULL), NULL));
+        // The document is a member of the fixture: losing its last view must not delete it.
+        doc.m_bAutoDelete = FALSE;
         pTemplate->AddDocument(&doc);
         doc.AddView(&view);
     }
