@@ -1,5 +1,5 @@
 // vorlen.exe from start to exit, driven from outside through its windows: splash, connection failure, login, main window, commands.
-#include "tests/app/VorlenProcess.h"
+#include "tests/app/VorlenDriving.h"
 #include "tests/support/TestDatabase.h"
 #include <commctrl.h>
 #include <algorithm>
@@ -11,10 +11,10 @@
 
 namespace {
 
-const char* const kMainTitle = "Vorlen v1.0";
-const char* const kLoginTitle = "登陆对话框";
+const char* const kMainTitle = kVorlenMainTitle;
+const char* const kLoginTitle = kVorlenLoginTitle;
 const char* const kMessageTitle = "系统消息";
-const DWORD kStartTimeout = 15000;
+const DWORD kStartTimeout = kVorlenStartTimeout;
 const UINT kIdcGrid = 42179;
 
 using Columns = std::vector<std::string>;
@@ -24,17 +24,6 @@ const Columns kStockColumns = {"名称",         "产地",         "规格型号
                                "有效截止日期", "平均成本单价", "现有存货量"};
 const Columns kPurchaseColumns = {"采购日期", "采购人",   "大类", "小类",         "编号", "名称",
                                   "产地",     "规格型号", "批号", "有效截止日期", "进价", "数量"};
-
-void PressButton(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
-}
-
-void SetItemText(HWND dialog, int id, const char* text)
-{
-    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
-                        nullptr);
-}
 
 // True when the process never showed a window with the title while it ran, up to its end.
 bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseconds)
@@ -49,58 +38,6 @@ bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseco
         },
         milliseconds);
     return !seen && !vorlen.Running();
-}
-
-// The Windows name of a Unix path: Wine's drive Z: is the Unix root.
-std::string WindowsPath(std::string path)
-{
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return "Z:" + path;
-}
-
-// Runs a command line of the Unix shell, as Wine starts a Unix program; true when it succeeded
-// in time. Wine does not wait for the end of a Unix program, so the command leaves a mark when
-// it is done (the mark is a Unix path).
-bool RunUnixShell(const std::string& command, const std::string& mark, DWORD milliseconds)
-{
-    DeleteFileA(WindowsPath(mark).c_str());
-    std::string line = "/bin/sh -c \"" + command + " && echo done > '" + mark + "'\"";
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    const bool done = WaitFor(
-        [&] { return GetFileAttributesA(WindowsPath(mark).c_str()) != INVALID_FILE_ATTRIBUTES; },
-        milliseconds);
-    DeleteFileA(WindowsPath(mark).c_str());
-    return done;
-}
-
-// Takes what the X display shows of the window into a PNG and a BMP beside it (the folder is a
-// Unix path). Wine draws every window on the display, while a capture from inside Wine reads
-// the window of another process as black.
-bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name)
-{
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    const int left = std::max(0L, rect.left), top = std::max(0L, rect.top);
-    const int right = std::min((int)rect.right, GetSystemMetrics(SM_CXSCREEN));
-    const int bottom = std::min((int)rect.bottom, GetSystemMetrics(SM_CYSCREEN));
-    if (right <= left || bottom <= top)
-        return false;
-    const std::string crop = std::to_string(right - left) + "x" + std::to_string(bottom - top) +
-                             "+" + std::to_string(left) + "+" + std::to_string(top);
-    const std::string png = folder + "/" + name + ".png";
-    // A Unix program started from Wine sees Wine's PATH, not the shell's. The BMP is plain
-    // 24-bit, for reading it back here.
-    return RunUnixShell("PATH=/usr/local/bin:/usr/bin:/bin; mkdir -p '" + folder +
-                            "' && xwd -root -silent | convert xwd:- -crop " + crop + " +repage '" +
-                            png + "' && convert '" + png + "' -type TrueColor bmp3:'" + folder +
-                            "/" + name + ".bmp'",
-                        folder + "/" + name + ".done", 30000);
 }
 
 // The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
@@ -135,28 +72,6 @@ bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColour
     return true;
 }
 
-// Real key strokes, as the keyboard would give them.
-void PressKeys(const std::vector<WORD>& keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys)
-    {
-        INPUT down = {};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-    {
-        INPUT up = {};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
-}
-
 } // namespace
 
 TEST(VorlenStart, MissingConnectionFileShowsTheReasonAndEndsWithoutTrace)
@@ -167,10 +82,10 @@ TEST(VorlenStart, MissingConnectionFileShowsTheReasonAndEndsWithoutTrace)
     HWND message = vorlen.WaitWindow(kMessageTitle, kStartTimeout);
     ASSERT_NE(nullptr, message);
     EXPECT_EQ("文件connect.txt不存在", VorlenProcess::WindowText(GetDlgItem(message, 1061)));
-    PressButton(message, IDOK); // Enter does not close it
+    PressDialogButton(message, IDOK); // Enter does not close it
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(message));
-    PressButton(message, IDCANCEL);
+    PressDialogButton(message, IDCANCEL);
     EXPECT_TRUE(EndsWithoutWindow(vorlen, kMainTitle, 10000));
     EXPECT_FALSE(VorlenProfileExists());
 }
@@ -191,8 +106,8 @@ TEST(VorlenStart, SplashClosesAfterItsTimeWhateverKeysArrive)
         PostMessageA(splash, WM_KEYDOWN, key, 0);
         PostMessageA(splash, WM_KEYUP, key, 0xC0000000);
     }
-    PressButton(splash, IDOK);
-    PressButton(splash, IDCANCEL);
+    PressDialogButton(splash, IDOK);
+    PressDialogButton(splash, IDCANCEL);
     PostMessageA(splash, WM_CLOSE, 0, 0);
     Sleep(700);
     EXPECT_TRUE(IsWindow(splash) && IsWindowVisible(splash)) << "the splash closed early";
@@ -203,7 +118,7 @@ TEST(VorlenStart, SplashClosesAfterItsTimeWhateverKeysArrive)
 
     HWND message = vorlen.WaitWindow(kMessageTitle, kStartTimeout);
     ASSERT_NE(nullptr, message);
-    PressButton(message, IDCANCEL);
+    PressDialogButton(message, IDCANCEL);
     EXPECT_TRUE(vorlen.WaitExit(10000));
 }
 
@@ -215,7 +130,7 @@ TEST(VorlenStart, CancelledLoginEndsWithoutMainWindowOrTrace)
     ASSERT_TRUE(vorlen.Start());
     HWND login = vorlen.WaitWindow(kLoginTitle, kStartTimeout);
     ASSERT_NE(nullptr, login);
-    PressButton(login, IDCANCEL);
+    PressDialogButton(login, IDCANCEL);
     EXPECT_TRUE(EndsWithoutWindow(vorlen, kMainTitle, 10000));
     EXPECT_FALSE(VorlenProfileExists());
 }
@@ -229,15 +144,7 @@ protected:
         DeleteVorlenProfile();
         s_db.reset(new TestDatabase());
         s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
-        if (!s_vorlen->Start())
-            return;
-        HWND login = s_vorlen->WaitWindow(kLoginTitle, kStartTimeout);
-        if (login == nullptr)
-            return;
-        SetItemText(login, 1050, "管理员");
-        SetItemText(login, 1053, "739");
-        PressButton(login, IDOK);
-        s_main = s_vorlen->WaitWindow(kMainTitle, kStartTimeout);
+        s_main = StartAndLogIn(*s_vorlen);
         if (s_main != nullptr)
             WaitFor([] { return Grid() != nullptr; }, 5000);
     }
@@ -348,13 +255,13 @@ TEST_F(VorlenSession, StockInThroughTheFormShowsInThisYearsPurchasesAfterReload)
         {1055, "广州"}, {1056, "10袋/盒"}, {1057, "B0001"},    {1058, "12.5"},  {1059, "4"},
     };
     for (const auto& field : card)
-        SetItemText(form, field.first, field.second);
+        SetDialogItemText(form, field.first, field.second);
     std::string statusBefore = VorlenProcess::WindowText(GetDlgItem(form, 1060));
-    PressButton(form, IDOK);
+    PressDialogButton(form, IDOK);
     ASSERT_TRUE(WaitFor(
         [&] { return VorlenProcess::WindowText(GetDlgItem(form, 1060)) != statusBefore; }, 5000));
     EXPECT_EQ("1", s_db->Scalar("SELECT COUNT(*) FROM 进 WHERE 名称 = '测试颗粒'"));
-    PressButton(form, IDCANCEL);
+    PressDialogButton(form, IDCANCEL);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }, 5000));
 
     // The form leaves the grid as it was; the reload shows the new card.

@@ -526,8 +526,24 @@ void CTavoPDockManager::AdjustDockingLayout(HDWP hdwp)
             if (pParent != NULL)
                 pParent->ScreenToClient(rectInParent);
             if (bIsDockBar && (bHorz ? rectBar.Width() : rectBar.Height()) > 0)
+            {
                 ((CTavoPDockBar*)pBar)
                     ->RepositionRows(CRect(0, 0, rectBar.Width(), rectBar.Height()));
+                // A row may have changed its thickness for the new length (a bar that wraps
+                // its buttons): the dock bar is as thick as its rows are now.
+                CRect rectRows;
+                pBar->GetWindowRect(rectRows);
+                switch (dwAlignment & CBRS_ALIGN_ANY)
+                {
+                case CBRS_ALIGN_TOP: rectBar.bottom = rectBar.top + rectRows.Height(); break;
+                case CBRS_ALIGN_BOTTOM: rectBar.top = rectBar.bottom - rectRows.Height(); break;
+                case CBRS_ALIGN_LEFT: rectBar.right = rectBar.left + rectRows.Width(); break;
+                default: rectBar.left = rectBar.right - rectRows.Width(); break;
+                }
+                rectInParent = rectBar;
+                if (pParent != NULL)
+                    pParent->ScreenToClient(rectInParent);
+            }
             if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
                 hdwp = ((CTavoPSlider*)pBar)->RepositionByRect(rectInParent, hdwp);
             else
