@@ -49,7 +49,18 @@ void PressKeys(const std::vector<WORD>& keys)
     SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
 
-void MouseTo(POINT point)
+namespace {
+
+void Settle(HANDLE process, DWORD pause)
+{
+    if (process != nullptr)
+        WaitForInputIdle(process, 2000);
+    Sleep(pause);
+}
+
+} // namespace
+
+void MouseTo(POINT point, HANDLE process)
 {
     // Rounded up, so that the platform's scaling back lands on the very pixel.
     const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
@@ -59,27 +70,28 @@ void MouseTo(POINT point)
     input.mi.dy = (LONG)(((LONGLONG)point.y * 65536 + height - 1) / height);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
-    Sleep(15);
+    Settle(process, 15);
 }
 
-void LeftButton(bool down)
+void LeftButton(bool down, HANDLE process)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     SendInput(1, &input, sizeof input);
-    Sleep(50);
+    Settle(process, 50);
 }
 
-void DragMouse(POINT from, POINT to)
+void DragMouse(POINT from, POINT to, HANDLE process)
 {
-    MouseTo(from);
-    LeftButton(true);
+    MouseTo(from, process);
+    LeftButton(true, process);
     const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / 8 + 1;
     for (int i = 1; i <= steps; ++i)
-        MouseTo({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+        MouseTo({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps},
+                process);
     Sleep(100);
-    LeftButton(false);
+    LeftButton(false, process);
     Sleep(200);
 }
 

@@ -15,11 +15,13 @@ HWND StartAndLogIn(VorlenProcess& vorlen);
 
 // Real key strokes, as the keyboard would give them: all keys down, then up in reverse.
 void PressKeys(const std::vector<WORD>& keys);
-// The mouse, as a user moves it: to a screen point, and the left button.
-void MouseTo(POINT point);
-void LeftButton(bool down);
+// The mouse, as a user moves it: to a screen point, and the left button. With the process that
+// takes the input, each step waits until that process has handled it, so that a busy machine
+// does not merge the steps.
+void MouseTo(POINT point, HANDLE process = nullptr);
+void LeftButton(bool down, HANDLE process = nullptr);
 // Presses at one point, moves to the other in small steps and lets go there.
-void DragMouse(POINT from, POINT to);
+void DragMouse(POINT from, POINT to, HANDLE process = nullptr);
 void DoubleClick(POINT point);
 
 // The Windows name of a Unix path: Wine's drive Z: is the Unix root.

@@ -764,6 +764,30 @@ BOOL CTavoPDockManager::ShowAllBars(BOOL bShow)
     return TRUE;
 }
 
+void CTavoPDockManager::KeepMiniFramesAbove()
+{
+    if (m_pDockSite == NULL || m_pDockSite->GetSafeHwnd() == NULL)
+        return;
+    const HWND hwndSite = m_pDockSite->GetSafeHwnd();
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPMiniFrameWnd* pMiniFrame = (CTavoPMiniFrameWnd*)m_lstMiniFrames.GetNext(pos);
+        const HWND hwndFrame = pMiniFrame->GetSafeHwnd();
+        if (hwndFrame == NULL || !::IsWindowVisible(hwndFrame))
+            continue;
+        BOOL bAbove = FALSE;
+        for (HWND hwnd = ::GetWindow(hwndSite, GW_HWNDPREV); hwnd != NULL && !bAbove;
+             hwnd = ::GetWindow(hwnd, GW_HWNDPREV))
+            bAbove = hwnd == hwndFrame;
+        if (bAbove)
+            continue;
+        // Right above the site: under whatever lies above the site.
+        const HWND hwndPrev = ::GetWindow(hwndSite, GW_HWNDPREV);
+        ::SetWindowPos(hwndFrame, hwndPrev != NULL ? hwndPrev : HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+}
+
 void CTavoPDockManager::ShowFloatingFrames(BOOL bShow)
 {
     if (bShow)

@@ -960,7 +960,9 @@ void CTavoPMiniFrameWnd::CheckRollUp()
 
 int CTavoPMiniFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 {
-    if (HostsToolBar(this) && nHitTest != HTCLIENT)
+    // A toolbar takes no keys: a click on it, also on its buttons, leaves the owner active
+    // with its active caption.
+    if (HostsToolBar(this))
     {
         CWnd::SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         return MA_NOACTIVATE;
