@@ -1,5 +1,5 @@
 // vorlen.exe from start to exit, driven from outside through its windows: splash, connection failure, login, main window, commands.
-#include "tests/app/VorlenProcess.h"
+#include "tests/app/VorlenDriving.h"
 #include "tests/support/TestDatabase.h"
 #include <commctrl.h>
 #include <algorithm>
@@ -11,10 +11,10 @@
 
 namespace {
 
-const char* const kMainTitle = "Vorlen v1.0";
-const char* const kLoginTitle = "登陆对话框";
+const char* const kMainTitle = kVorlenMainTitle;
+const char* const kLoginTitle = kVorlenLoginTitle;
 const char* const kMessageTitle = "系统消息";
-const DWORD kStartTimeout = 15000;
+const DWORD kStartTimeout = kVorlenStartTimeout;
 const UINT kIdcGrid = 42179;
 
 using Columns = std::vector<std::string>;

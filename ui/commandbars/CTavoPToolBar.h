@@ -131,6 +131,7 @@ public:
     virtual void AdjustLayout() override;
     virtual CSize CalcSize(BOOL bVertDock) override;
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    virtual void GetMinSize(CSize& size) const override;
     virtual void DoPaint(CDC* pDC) override;
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     virtual void EnableDocking(DWORD dwAlignment) override;
