@@ -1,5 +1,7 @@
 #include "tests/app/VorlenProcess.h"
 #include <commctrl.h>
+#include <algorithm>
+#include <set>
 #include <stdexcept>
 
 #ifndef VORLEN_EXE_FROM_TESTS
@@ -205,6 +207,183 @@ std::string VorlenProcess::Cell(HWND list, int row, int column) const
     buffer.Write(kTextOffset, &empty, 1);
     SendMessageA(list, LVM_GETITEMTEXTA, row, (LPARAM)buffer.At(0));
     return ReadText(buffer);
+}
+
+RECT VorlenProcess::ItemRect(HWND bar, int index) const
+{
+    RECT rect = {};
+    RemoteBuffer buffer(m_process.hProcess, sizeof rect);
+    buffer.Write(0, &rect, sizeof rect);
+    if (!SendMessageA(bar, TB_GETITEMRECT, index, (LPARAM)buffer.At(0)))
+        return RECT{};
+    buffer.Read(0, &rect, sizeof rect);
+    MapWindowPoints(bar, nullptr, (POINT*)&rect, 2);
+    return rect;
+}
+
+void PressButton(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+void SetItemText(HWND dialog, int id, const char* text)
+{
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+}
+
+HWND StartLoggedIn(VorlenProcess& vorlen)
+{
+    if (!vorlen.Start())
+        return nullptr;
+    HWND login = vorlen.WaitWindow("登陆对话框", 15000);
+    if (login == nullptr)
+        return nullptr;
+    SetItemText(login, 1050, "管理员");
+    SetItemText(login, 1053, "739");
+    PressButton(login, IDOK);
+    return vorlen.WaitWindow("Vorlen v1.0", 15000);
+}
+
+HWND FocusOf(HWND anyWindowOfTheThread)
+{
+    GUITHREADINFO info = {sizeof info};
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(anyWindowOfTheThread, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+void MovePointer(POINT screen)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    // Absolute coordinates run from 0 to 65536 over the screen; rounded up, they land on the
+    // pixel asked for.
+    move.mi.dx = (LONG)(((LONGLONG)screen.x * 65536 + width - 1) / width);
+    move.mi.dy = (LONG)(((LONGLONG)screen.y * 65536 + height - 1) / height);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+}
+
+void ClickAt(POINT screen, int clicks)
+{
+    MovePointer(screen);
+    for (int i = 0; i < clicks; ++i)
+    {
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, click, sizeof(INPUT));
+    }
+}
+
+POINT Centre(const RECT& rect)
+{
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::string WindowsPath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+// Runs a command line of the Unix shell, as Wine starts a Unix program; true when it succeeded
+// in time. Wine does not wait for the end of a Unix program, so the command leaves a mark when
+// it is done (the mark is a Unix path).
+static bool RunUnixShell(const std::string& command, const std::string& mark, DWORD milliseconds)
+{
+    DeleteFileA(WindowsPath(mark).c_str());
+    std::string line = "/bin/sh -c \"" + command + " && echo done > '" + mark + "'\"";
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    const bool done = WaitFor(
+        [&] { return GetFileAttributesA(WindowsPath(mark).c_str()) != INVALID_FILE_ATTRIBUTES; },
+        milliseconds);
+    DeleteFileA(WindowsPath(mark).c_str());
+    return done;
+}
+
+// Wine draws every window on the display, while a capture from inside Wine reads the window of
+// another process as black: the picture comes from the X display.
+bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name)
+{
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    const int left = std::max(0L, rect.left), top = std::max(0L, rect.top);
+    const int right = std::min((int)rect.right, GetSystemMetrics(SM_CXSCREEN));
+    const int bottom = std::min((int)rect.bottom, GetSystemMetrics(SM_CYSCREEN));
+    if (right <= left || bottom <= top)
+        return false;
+    const std::string crop = std::to_string(right - left) + "x" + std::to_string(bottom - top) +
+                             "+" + std::to_string(left) + "+" + std::to_string(top);
+    const std::string png = folder + "/" + name + ".png";
+    // A Unix program started from Wine sees Wine's PATH, not the shell's. The BMP is plain
+    // 24-bit, for reading it back here.
+    return RunUnixShell("PATH=/usr/local/bin:/usr/bin:/bin; mkdir -p '" + folder +
+                            "' && xwd -root -silent | convert xwd:- -crop " + crop + " +repage '" +
+                            png + "' && convert '" + png + "' -type TrueColor bmp3:'" + folder +
+                            "/" + name + ".bmp'",
+                        folder + "/" + name + ".done", 30000);
+}
+
+bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours)
+{
+    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (bitmap == nullptr)
+        return false;
+    DIBSECTION dib = {};
+    GetObjectA(bitmap, sizeof dib, &dib);
+    const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    std::vector<DWORD> pixels((size_t)width * height);
+    HDC dc = GetDC(nullptr);
+    const bool ok = GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) > 0;
+    ReleaseDC(nullptr, dc);
+    DeleteObject(bitmap);
+    if (!ok || pixels.empty())
+        return false;
+    std::set<DWORD> colours;
+    size_t black = 0;
+    for (DWORD pixel : pixels)
+    {
+        pixel &= 0xFFFFFF;
+        colours.insert(pixel);
+        black += pixel == 0;
+    }
+    *pBlack = (double)black / pixels.size();
+    *pColours = colours.size();
+    return true;
+}
+
+void PressKeys(const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+    {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+    {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
 
 bool DeleteVorlenProfile()

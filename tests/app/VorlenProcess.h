@@ -30,6 +30,9 @@ public:
     std::vector<std::string> Columns(HWND list) const;
     int RowCount(HWND list) const;
     std::string Cell(HWND list, int row, int column) const;
+    // A button's rectangle on one of its toolbars (the menu bar, a popup's items), in screen
+    // coordinates; empty when the bar has no such button.
+    RECT ItemRect(HWND bar, int index) const;
 
     // vorlen.exe beside the test program's build folder.
     static std::string ProgramPath();
@@ -39,6 +42,27 @@ private:
     std::string m_folder;
     PROCESS_INFORMATION m_process;
 };
+
+// Starts vorlen and logs in as 管理员; its main window, or null when it did not come up.
+HWND StartLoggedIn(VorlenProcess& vorlen);
+// A dialog's button pressed, and an item's text set, through their messages.
+void PressButton(HWND dialog, int id);
+void SetItemText(HWND dialog, int id, const char* text);
+// The window of the thread that has the keyboard focus, or null.
+HWND FocusOf(HWND anyWindowOfTheThread);
+// Real input, as the keyboard and the mouse give it: keys pressed together and released in the
+// reverse order; a move of the pointer; a left click, or two for a double click.
+void PressKeys(const std::vector<WORD>& keys);
+void MovePointer(POINT screen);
+void ClickAt(POINT screen, int clicks = 1);
+POINT Centre(const RECT& rect);
+// The Windows name of a Unix path: Wine's drive Z: is the Unix root.
+std::string WindowsPath(std::string path);
+// Takes what the X display shows of the window into <folder>/<name>.png and a BMP beside it
+// (the folder is a Unix path).
+bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name);
+// The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
+bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours);
 
 // Removes vorlen's profile key; true when it existed.
 bool DeleteVorlenProfile();

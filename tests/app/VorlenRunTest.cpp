@@ -2,8 +2,6 @@
 #include "tests/app/VorlenProcess.h"
 #include "tests/support/TestDatabase.h"
 #include <commctrl.h>
-#include <algorithm>
-#include <set>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -25,17 +23,6 @@ const Columns kStockColumns = {"名称",         "产地",         "规格型号
 const Columns kPurchaseColumns = {"采购日期", "采购人",   "大类", "小类",         "编号", "名称",
                                   "产地",     "规格型号", "批号", "有效截止日期", "进价", "数量"};
 
-void PressButton(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
-}
-
-void SetItemText(HWND dialog, int id, const char* text)
-{
-    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
-                        nullptr);
-}
-
 // True when the process never showed a window with the title while it ran, up to its end.
 bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseconds)
 {
@@ -49,112 +36,6 @@ bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseco
         },
         milliseconds);
     return !seen && !vorlen.Running();
-}
-
-// The Windows name of a Unix path: Wine's drive Z: is the Unix root.
-std::string WindowsPath(std::string path)
-{
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return "Z:" + path;
-}
-
-// Runs a command line of the Unix shell, as Wine starts a Unix program; true when it succeeded
-// in time. Wine does not wait for the end of a Unix program, so the command leaves a mark when
-// it is done (the mark is a Unix path).
-bool RunUnixShell(const std::string& command, const std::string& mark, DWORD milliseconds)
-{
-    DeleteFileA(WindowsPath(mark).c_str());
-    std::string line = "/bin/sh -c \"" + command + " && echo done > '" + mark + "'\"";
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    const bool done = WaitFor(
-        [&] { return GetFileAttributesA(WindowsPath(mark).c_str()) != INVALID_FILE_ATTRIBUTES; },
-        milliseconds);
-    DeleteFileA(WindowsPath(mark).c_str());
-    return done;
-}
-
-// Takes what the X display shows of the window into a PNG and a BMP beside it (the folder is a
-// Unix path). Wine draws every window on the display, while a capture from inside Wine reads
-// the window of another process as black.
-bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& name)
-{
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    const int left = std::max(0L, rect.left), top = std::max(0L, rect.top);
-    const int right = std::min((int)rect.right, GetSystemMetrics(SM_CXSCREEN));
-    const int bottom = std::min((int)rect.bottom, GetSystemMetrics(SM_CYSCREEN));
-    if (right <= left || bottom <= top)
-        return false;
-    const std::string crop = std::to_string(right - left) + "x" + std::to_string(bottom - top) +
-                             "+" + std::to_string(left) + "+" + std::to_string(top);
-    const std::string png = folder + "/" + name + ".png";
-    // A Unix program started from Wine sees Wine's PATH, not the shell's. The BMP is plain
-    // 24-bit, for reading it back here.
-    return RunUnixShell("PATH=/usr/local/bin:/usr/bin:/bin; mkdir -p '" + folder +
-                            "' && xwd -root -silent | convert xwd:- -crop " + crop + " +repage '" +
-                            png + "' && convert '" + png + "' -type TrueColor bmp3:'" + folder +
-                            "/" + name + ".bmp'",
-                        folder + "/" + name + ".done", 30000);
-}
-
-// The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
-bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours)
-{
-    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    if (bitmap == nullptr)
-        return false;
-    DIBSECTION dib = {};
-    GetObjectA(bitmap, sizeof dib, &dib);
-    const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    std::vector<DWORD> pixels((size_t)width * height);
-    HDC dc = GetDC(nullptr);
-    const bool ok = GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) > 0;
-    ReleaseDC(nullptr, dc);
-    DeleteObject(bitmap);
-    if (!ok || pixels.empty())
-        return false;
-    std::set<DWORD> colours;
-    size_t black = 0;
-    for (DWORD pixel : pixels)
-    {
-        pixel &= 0xFFFFFF;
-        colours.insert(pixel);
-        black += pixel == 0;
-    }
-    *pBlack = (double)black / pixels.size();
-    *pColours = colours.size();
-    return true;
-}
-
-// Real key strokes, as the keyboard would give them.
-void PressKeys(const std::vector<WORD>& keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys)
-    {
-        INPUT down = {};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-    {
-        INPUT up = {};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
 
 } // namespace
@@ -229,15 +110,7 @@ protected:
         DeleteVorlenProfile();
         s_db.reset(new TestDatabase());
         s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
-        if (!s_vorlen->Start())
-            return;
-        HWND login = s_vorlen->WaitWindow(kLoginTitle, kStartTimeout);
-        if (login == nullptr)
-            return;
-        SetItemText(login, 1050, "管理员");
-        SetItemText(login, 1053, "739");
-        PressButton(login, IDOK);
-        s_main = s_vorlen->WaitWindow(kMainTitle, kStartTimeout);
+        s_main = StartLoggedIn(*s_vorlen);
         if (s_main != nullptr)
             WaitFor([] { return Grid() != nullptr; }, 5000);
     }
