@@ -611,6 +611,37 @@ TEST_F(MenuFixture, SubMenuAtTheRightEdgeOpensLeftOfItsParent)
     EXPECT_EQ(rectParent.left, rectSub.left + pSub->GetFinalSize().cx);
 }
 
+// A sub-menu that closes its chain (a click outside every menu) takes its parent popup along
+// once: the parent destroys the popups it owns, and the sub-menu, already going, must not start
+// closing the chain again from inside that.
+TEST_F(MenuFixture, SubMenuClosingItsChainClosesTheParentOnceAndFreesTheEntry)
+{
+    ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    const HWND hwndPopup = pPopup->GetSafeHwnd();
+    CTavoPToolbarMenuButton* pSpecial =
+        (CTavoPToolbarMenuButton*)pPopup->GetMenuBar()->GetButton(3);
+    ASSERT_TRUE(pSpecial->OpenPopupMenu(pPopup->GetMenuBar()));
+    CTavoPPopupMenu* pSub = pSpecial->GetPopupMenu();
+    ASSERT_NE(nullptr, pSub);
+    const HWND hwndSub = pSub->GetSafeHwnd();
+    frame->prompts.clear();
+
+    pSub->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_FALSE(::IsWindow(hwndSub));
+    EXPECT_FALSE(::IsWindow(hwndPopup));
+    EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu()) << "the entry is still drawn open";
+    EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+    ASSERT_FALSE(frame->prompts.empty());
+    EXPECT_EQ((UINT)AFX_IDS_IDLEMESSAGE, frame->prompts.back());
+
+    // The next click on an entry opens its menu.
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    EXPECT_NE(nullptr, Entry(0)->GetPopupMenu());
+}
+
 // ---- keys ----
 
 TEST_F(MenuFixture, KeysMoveBetweenMenusAndActOnOneLevel)

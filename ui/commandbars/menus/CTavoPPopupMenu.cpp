@@ -649,6 +649,10 @@ void CTavoPPopupMenu::OnDestroy()
     if (m_bDestroying)
         return;
     m_bDestroying = TRUE;
+    // Found while this popup still hangs in its chain, which it may leave below.
+    CWnd* pPromptTarget =
+        ::IsWindow(m_wndMenuBar.GetSafeHwnd()) ? m_wndMenuBar.GetMessageTarget() : nullptr;
+    const HWND hwndPromptTarget = pPromptTarget != nullptr ? pPromptTarget->GetSafeHwnd() : NULL;
     KillTimer(kTimerAnimation);
     KillTimer(kTimerScroll);
     // An item dragged out of this menu as a move leaves it now: the end of its drag finds the
@@ -708,12 +712,8 @@ void CTavoPPopupMenu::OnDestroy()
     // However the last menu closed, the status line leaves the last item's prompt for the idle
     // one, as it does after a toolbar button.
     if (!CTavoPToolBar::IsCustomizeMode() && m_pActivePopupMenu == nullptr &&
-        ::IsWindow(m_wndMenuBar.GetSafeHwnd()))
-    {
-        CWnd* pTarget = m_wndMenuBar.GetMessageTarget();
-        if (pTarget != nullptr && ::IsWindow(pTarget->GetSafeHwnd()))
-            pTarget->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
-    }
+        ::IsWindow(hwndPromptTarget))
+        ::SendMessage(hwndPromptTarget, WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
     CMiniFrameWnd::OnDestroy();
 }
 
