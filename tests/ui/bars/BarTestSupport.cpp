@@ -115,3 +115,18 @@ std::vector<MouseStep> DragSteps(CPoint from, CPoint to, bool bPauseBeforeReleas
     steps.push_back({MouseStep::Up, 0, 0});
     return steps;
 }
+
+COLORREF ScreenPixel(CPoint point, COLORREF expected)
+{
+    COLORREF color = CLR_INVALID;
+    for (int i = 0; i < 100; i++)
+    {
+        HDC hdc = ::GetDC(nullptr);
+        color = ::GetPixel(hdc, point.x, point.y);
+        ::ReleaseDC(nullptr, hdc);
+        if (expected == CLR_INVALID || color == expected)
+            break;
+        PumpFor(20);
+    }
+    return color;
+}

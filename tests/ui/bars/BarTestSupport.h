@@ -215,3 +215,7 @@ void RunMouse(const std::vector<MouseStep>& steps,
 
 // A press at from, moves to to in a few steps, a release.
 std::vector<MouseStep> DragSteps(CPoint from, CPoint to, bool bPauseBeforeRelease = false);
+
+// What the screen shows at a point (screen coordinates). Given the colour expected there, it waits
+// a while for Wine to copy a window's drawing to the screen before it answers.
+COLORREF ScreenPixel(CPoint point, COLORREF expected = CLR_INVALID);
