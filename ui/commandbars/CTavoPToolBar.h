@@ -100,10 +100,8 @@ public:
                                      BOOL bRowStrip = FALSE) const;
     virtual LRESULT ShowCommandMessage(UINT uiCmdId);
     virtual int CalcTextLabelHeight();
-    virtual BOOL GetButtonToolTipText(const CTavoPToolbarButton* pButton, CString& strTTText)
-    {
-        return FALSE;
-    }
+    // The owning frame's text for the button's tip; FALSE when it supplies none.
+    virtual BOOL GetButtonToolTipText(const CTavoPToolbarButton* pButton, CString& strTTText);
 
     // ---- customize mode and dragged buttons ----
     // Greys and checks the items of the customize menu for the button; FALSE shows no menu.
@@ -175,6 +173,8 @@ public:
     void EnableTextLabels(BOOL bEnable = TRUE);
     BOOL AreTextLabels() const { return m_bTextLabels; }
     void AdjustSizeImmediate();
+    // In a rebar the bar's band takes the bar's new minimum and ideal size.
+    void AdjustRebarBand(CWnd* pRebar);
     void UpdateTooltips();
     void SetToolTipOnDemand(BOOL bOnDemand) { m_bToolTipOnDemand = bOnDemand; }
     void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);

@@ -2,6 +2,7 @@
 // placement and the resizing of the bar.
 #include <algorithm>
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/CTavoPReBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
@@ -461,10 +462,44 @@ void CTavoPToolBar::AdjustLayout()
     }
     if (GetSafeHwnd() == NULL)
         return;
-    AdjustSizeImmediate();
+    CWnd* pParent = GetParent();
+    if (pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CTavoPReBar)))
+        AdjustRebarBand(pParent);
+    else
+        AdjustSizeImmediate();
     LayoutButtons();
     Invalidate();
     UpdateWindow();
+}
+
+void CTavoPToolBar::AdjustRebarBand(CWnd* pRebar)
+{
+    const int nBands = (int)pRebar->SendMessage(RB_GETBANDCOUNT);
+    for (int i = 0; i < nBands; i++)
+    {
+        REBARBANDINFO rbi = {};
+        rbi.cbSize = sizeof(rbi);
+        rbi.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        if (!pRebar->SendMessage(RB_GETBANDINFO, i, (LPARAM)&rbi) || rbi.hwndChild != m_hWnd)
+            continue;
+        CalcTextLabelHeight();
+        const CSize size = CalcSize(FALSE);
+        CRect rectInside(0, 0, 0, 0);
+        CalcInsideRect(rectInside, TRUE);
+        const UINT cxMin = (UINT)GetDefaultButtonSize().cx;
+        const UINT cyMin = (UINT)std::max(0, (int)(size.cy - rectInside.Height()));
+        const UINT cxIdeal = (UINT)std::max(0, (int)(size.cx - rectInside.Width()));
+        // The rebar moves the bar when its band changes, and the move lays the bar out again:
+        // only a real change is sent.
+        if (rbi.cxMinChild == cxMin && rbi.cyMinChild == cyMin && rbi.cxIdeal == cxIdeal)
+            return;
+        rbi.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        rbi.cxMinChild = cxMin;
+        rbi.cyMinChild = cyMin;
+        rbi.cxIdeal = cxIdeal;
+        pRebar->SendMessage(RB_SETBANDINFO, i, (LPARAM)&rbi);
+        return;
+    }
 }
 
 void CTavoPToolBar::AdjustSizeImmediate()

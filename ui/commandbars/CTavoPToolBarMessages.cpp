@@ -144,8 +144,17 @@ void CTavoPToolBar::OnSetFocus(CWnd* pOldWnd)
 void CTavoPToolBar::OnKillFocus(CWnd* pNewWnd)
 {
     Default();
-    if (!m_bCustomizeMode)
-        ClearHot();
+    if (m_bCustomizeMode)
+        return;
+    // The focus going into this bar's own open menu keeps the button that opened it hot.
+    CTavoPToolbarMenuButton* pDropped = GetDroppedDownMenu();
+    CTavoPPopupMenu* pPopup = pDropped != NULL ? pDropped->GetPopupMenu() : NULL;
+    const HWND hwndPopup = pPopup != NULL ? pPopup->GetSafeHwnd() : NULL;
+    const HWND hwndNew = pNewWnd != NULL ? pNewWnd->GetSafeHwnd() : NULL;
+    if (hwndPopup != NULL && hwndNew != NULL &&
+        (hwndNew == hwndPopup || ::IsChild(hwndPopup, hwndNew)))
+        return;
+    ClearHot();
 }
 
 void CTavoPToolBar::OnWindowPosChanging(WINDOWPOS* lpwndpos)

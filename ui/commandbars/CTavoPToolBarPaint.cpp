@@ -1,5 +1,6 @@
 // Toolbar painting, hit testing, tool tips, the mouse protocol and the command-UI update.
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPDropDownToolbarButton.h"
 #include "ui/commandbars/CTavoPToolbarCmdUI.h"
 #include "ui/commandbars/TavoPTrackMouseLeave.h"
@@ -305,6 +306,13 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
 }
 
 // ---- tool tips ----
+
+BOOL CTavoPToolBar::GetButtonToolTipText(const CTavoPToolbarButton* pButton, CString& strTTText)
+{
+    CTavoPFrameWnd* pFrame = CTavoPToolbarButton::GetHookFrame(this);
+    return pFrame != NULL && pFrame->GetToolbarButtonToolTipText(
+                                 const_cast<CTavoPToolbarButton*>(pButton), strTTText);
+}
 
 CString CTavoPToolBar::GetToolTipText(int iButton) const
 {

@@ -1,4 +1,5 @@
 #include "ui/commandbars/CTavoPToolbarButton.h"
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPCommandManager.h"
@@ -205,8 +206,17 @@ BOOL CTavoPToolbarButton::HasFocus() const
 
 int CTavoPToolbarButton::OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI)
 {
-    // Frames that supply their own tips for buttons come with the frames; none answers here.
-    return 0;
+    CTavoPFrameWnd* pFrame = GetHookFrame(pWnd);
+    return pFrame != NULL && pFrame->OnMenuButtonToolHitTest(this, pTI);
+}
+
+CTavoPFrameWnd* CTavoPToolbarButton::GetHookFrame(const CWnd* pWnd)
+{
+    CWnd* pFrame = AfxGetMainWnd();
+    if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL &&
+        (pFrame == NULL || !pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))))
+        pFrame = pWnd->GetTopLevelFrame();
+    return DYNAMIC_DOWNCAST(CTavoPFrameWnd, pFrame);
 }
 
 CString CTavoPToolbarButton::StripMnemonic(const CString& str)

@@ -2,6 +2,7 @@
 #pragma once
 #include "framework/FrameworkWin.h"
 
+class CTavoPFrameWnd;
 class CTavoPToolbarImageList;
 class CTavoPToolbarMenuButton;
 class COleDataSource;
@@ -46,6 +47,9 @@ public:
     virtual BOOL IsDroppedDown() const { return FALSE; }
     virtual BOOL OnBeforeDrag() const { return TRUE; }
     virtual int OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI);
+    // The library frame whose hooks buttons and bars ask: the application's main frame, else the
+    // window's top-level frame; null when that frame is not one of the library's.
+    static CTavoPFrameWnd* GetHookFrame(const CWnd* pWnd);
     virtual void ClosePopupChain() {}
     virtual void OnShow(BOOL bShow) {}
     virtual CRect GetInvalidateRect() const { return m_rect; }
@@ -104,6 +108,13 @@ public:
     BOOL m_bDragFromCollection;
 
 protected:
+    // The colour of the label below a hosted control: grey when disabled, the look's text of a
+    // highlighted button when hot, else the button text.
+    COLORREF GetLabelTextColor(BOOL bDisabled, BOOL bHighlight);
+    // Underlines the mnemonic of text drawn down a vertical bar from rectText's top left, where
+    // the text itself was drawn without its marks.
+    void DrawVerticalMnemonic(CDC* pDC, const CRect& rectText);
+
     // The state the visual manager fills the button in: highlighted, pressed (also checked) or
     // normal; always normal while customizing.
     int GetFillState(BOOL bCustomizeMode, BOOL bHighlight) const;

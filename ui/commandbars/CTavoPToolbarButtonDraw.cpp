@@ -170,7 +170,8 @@ void CTavoPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImage
             rectText.left = rectInternal.left + (rectInternal.Width() + nTextHeight) / 2;
             if (bShift)
                 rectText.OffsetRect(-1, 1);
-            pDC->DrawText(strDrawn, rectText, DT_SINGLELINE | DT_NOCLIP);
+            pDC->DrawText(strDrawn, rectText, DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+            DrawVerticalMnemonic(pDC, rectText);
         }
         pDC->SetBkMode(nOldMode);
         pDC->SetTextColor(clrOld);
@@ -182,6 +183,51 @@ void CTavoPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImage
         pVisManager->OnDrawButtonBorder(pDC, this, rect, TAVOP_BUTTON_PRESSED);
     else if (bHighlight && !(m_nStyle & (TBBS_DISABLED | TBBS_INDETERMINATE)))
         pVisManager->OnDrawButtonBorder(pDC, this, rect, TAVOP_BUTTON_HIGHLIGHTED);
+}
+
+void CTavoPToolbarButton::DrawVerticalMnemonic(CDC* pDC, const CRect& rectText)
+{
+    // The character after the first single "&"; "&&" stands for itself.
+    int iChar = -1;
+    for (int i = 0; i + 1 < m_strText.GetLength() && iChar < 0; i++)
+    {
+        if (m_strText[i] != _T('&'))
+            continue;
+        if (m_strText[i + 1] == _T('&'))
+            i++;
+        else
+            iChar = i + 1;
+    }
+    if (iChar < 0)
+        return;
+    const int nCharLength =
+        ::IsDBCSLeadByte((BYTE)m_strText[iChar]) && iChar + 1 < m_strText.GetLength() ? 2 : 1;
+    // Text of a vertical font measures along its reading direction: down the bar.
+    const CString strBefore = StripMnemonic(m_strText.Left(iChar - 1));
+    CRect rectBefore(0, 0, 0, 0), rectThrough(0, 0, 0, 0);
+    if (!strBefore.IsEmpty())
+        pDC->DrawText(strBefore, rectBefore, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+    pDC->DrawText(strBefore + m_strText.Mid(iChar, nCharLength), rectThrough,
+                  DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+    TEXTMETRIC tm = {};
+    pDC->GetTextMetrics(&tm);
+    // The glyphs lie left of the text's origin with their feet to the left: the line runs just
+    // beyond the baseline, as an underline does.
+    const int x = rectText.left - tm.tmAscent - 1;
+    const COLORREF clrBk = pDC->GetBkColor();
+    pDC->FillSolidRect(x, rectText.top + rectBefore.Width(), 1,
+                       rectThrough.Width() - rectBefore.Width(), pDC->GetTextColor());
+    pDC->SetBkColor(clrBk);
+}
+
+COLORREF CTavoPToolbarButton::GetLabelTextColor(BOOL bDisabled, BOOL bHighlight)
+{
+    if (bDisabled)
+        return GetGlobalData().clrGrayedText;
+    if (bHighlight)
+        return CTavoPVisualManager::GetInstance()->GetToolbarButtonTextColor(
+            this, TAVOP_BUTTON_HIGHLIGHTED);
+    return GetGlobalData().clrBtnText;
 }
 
 int CTavoPToolbarButton::DrawInCommandList(CDC* pDC, const CRect& rect, BOOL bSelected)

@@ -644,9 +644,7 @@ void CTavoPToolbarComboBoxButton::OnDraw(CDC* pDC, const CRect& rect,
     }
 
     const BOOL bDisabled = IsDisabledNow();
-    const COLORREF clrText = bDisabled    ? GetGlobalData().clrGrayedText
-                             : bHighlight ? CTavoPToolBar::GetHotTextColor()
-                                          : GetGlobalData().clrBtnText;
+    const COLORREF clrText = GetLabelTextColor(bDisabled, bHighlight);
     bHighlight = bHighlight || m_bHot;
     const BOOL bDropped = m_pWndCombo->GetDroppedState();
     CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();

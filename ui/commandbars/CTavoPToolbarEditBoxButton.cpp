@@ -312,10 +312,7 @@ void CTavoPToolbarEditBoxButton::OnDraw(CDC* pDC, const CRect& rect,
     {
         CRect rectText = rect;
         rectText.top = (rect.bottom + rectEdit.bottom - m_nTextHeight) / 2;
-        const COLORREF clrText = bDisabled    ? GetGlobalData().clrGrayedText
-                                 : bHighlight ? CTavoPToolBar::GetHotTextColor()
-                                              : GetGlobalData().clrBtnText;
-        const COLORREF clrOld = pDC->SetTextColor(clrText);
+        const COLORREF clrOld = pDC->SetTextColor(GetLabelTextColor(bDisabled, bHighlight));
         const int nOldMode = pDC->SetBkMode(TRANSPARENT);
         pDC->DrawText(m_strText, rectText, DT_CENTER | DT_WORDBREAK);
         pDC->SetBkMode(nOldMode);

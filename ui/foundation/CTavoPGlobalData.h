@@ -21,7 +21,7 @@ public:
     COLORREF clrTextHilite; // selection text colour
     COLORREF clrHotText;    // hot-link colour, fixed pure blue
 
-    CBrush brBtnFace; // also fills the scroll buttons of menus
+    CBrush brBtnFace;
     CBrush brHilite;
     CBrush brLight; // halfway face/highlight; a checkerboard on palette displays
     CBrush brBtnDkShadow;

@@ -8,6 +8,7 @@
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPRegistry.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -393,6 +394,68 @@ TEST_F(Frame, OpenPopupGetsTheKeysFirst)
     EXPECT_EQ(NULL, CTavoPPopupMenu::GetActiveMenu());
     EXPECT_FALSE(PreTranslate(WM_MOUSEMOVE, 0, MAKELPARAM(ptOutside.x, ptOutside.y)));
     popup.DestroyWindow();
+}
+
+TEST_F(Frame, ClicksOnTheOpeningButtonOrTheShadowCloseThePopupAndAreEaten)
+{
+    ASSERT_NE(nullptr, Open());
+    // Room for the popup and its shadow inside the frame: a shadow beyond it is dropped.
+    pFrame->SetWindowPos(NULL, 20, 20, 700, 500, SWP_NOZORDER);
+    PumpMessages();
+    CTavoPMenuBar& bar = pFrame->m_wndMenuBar;
+    CTavoPToolbarMenuButton* pEntry = DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, bar.GetButton(0));
+    ASSERT_NE(nullptr, pEntry);
+
+    enum Where
+    {
+        OpeningButton,
+        RightShadow,
+        BottomShadow,
+        Elsewhere
+    };
+    struct Case
+    {
+        const char* what;
+        Where where;
+        BOOL bEaten;
+    } cases[] = {{"the button that opened it", OpeningButton, TRUE},
+                 {"the right shadow", RightShadow, TRUE},
+                 {"the bottom shadow", BottomShadow, TRUE},
+                 {"the frame beside it", Elsewhere, FALSE}};
+    for (const Case& c : cases)
+    {
+        ASSERT_TRUE(pEntry->OnClick(&bar, FALSE)) << c.what;
+        CTavoPPopupMenu* pPopup = pEntry->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.what;
+        const int nShadow = pPopup->GetShadowDepth();
+        ASSERT_GT(nShadow, 0) << c.what;
+        CRect rectPopup;
+        pPopup->GetClientRect(rectPopup);
+        HWND hwnd = pPopup->m_hWnd;
+        CPoint at;
+        switch (c.where)
+        {
+        case OpeningButton:
+            hwnd = bar.m_hWnd;
+            at = pEntry->Rect().CenterPoint();
+            break;
+        case RightShadow: at = CPoint(rectPopup.right - 1, rectPopup.CenterPoint().y); break;
+        case BottomShadow: at = CPoint(rectPopup.CenterPoint().x, rectPopup.bottom - 1); break;
+        case Elsewhere:
+            hwnd = pFrame->m_hWnd;
+            at = CPoint(600, 400);
+            break;
+        }
+        EXPECT_EQ(c.bEaten, PreTranslate(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y), hwnd))
+            << c.what;
+        PumpMessages();
+        EXPECT_EQ(nullptr, pEntry->GetPopupMenu()) << c.what;
+        EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu()) << c.what;
+        if (c.where == RightShadow || c.where == BottomShadow)
+        {
+            EXPECT_EQ(pFrame->m_hWnd, ::GetFocus()) << c.what;
+        }
+    }
 }
 
 TEST_F(Frame, ViewTakesWhatTheBarsLeaveExceptWhileMinimized)

@@ -377,6 +377,36 @@ TEST_F(MenuBar, MenusNotBuiltByTheBarSurviveIt)
     EXPECT_FALSE(::IsMenu(hFrameMenu));
 }
 
+TEST_F(MenuBar, EntriesShowDropDownArrowsOnlyWhenTheBarAsks)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    auto arrows = [&bar]() {
+        int n = 0;
+        for (int i = 0; i < bar.GetCount(); i++)
+        {
+            CTavoPToolbarMenuButton* pEntry =
+                DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, bar.GetButton(i));
+            n += pEntry != nullptr && pEntry->IsDrawArrow();
+        }
+        return n;
+    };
+    const int nEntries = bar.GetCount();
+    ASSERT_GT(nEntries, 0);
+    EXPECT_EQ(0, arrows());
+    const int cxFirst = bar.GetButton(0)->Rect().Width();
+
+    bar.SetDropDownArrows(TRUE);
+    EXPECT_EQ(nEntries, arrows());
+    EXPECT_GT(bar.GetButton(0)->Rect().Width(), cxFirst) << "the arrow takes room";
+    // Entries the bar makes afresh take the option too.
+    bar.CreateFromMenu(bar.GetDefaultMenu(), TRUE, TRUE);
+    EXPECT_EQ(bar.GetCount(), arrows());
+    bar.SetDropDownArrows(FALSE);
+    EXPECT_EQ(0, arrows());
+}
+
 TEST_F(MenuBar, TakesTheWholeLengthOfItsRowOnEitherSide)
 {
     SdiFrame* pSdi = Open<SdiFrame>();

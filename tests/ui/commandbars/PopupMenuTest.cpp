@@ -1,5 +1,6 @@
 // Menus drawn as toolbars in a real frame: the menu button's menus and archive, the popup's item
 // bar import, the chosen command's way to the frame, placement at the work-area edges and keys.
+#include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -11,6 +12,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "framework/CTestSeams.h"
 #include "tests/support/DibCanvas.h"
@@ -383,6 +385,41 @@ TEST_F(MenuFixture, ImportDropsStraySeparatorsAndKeepsStatesThenGoesBackIntoAMen
     Pump();
 }
 
+namespace {
+
+// A window that shows menus and is no frame, as a dialog: it disables Open and checks Save.
+class CMenuDialog : public CWnd
+{
+public:
+    void OnUpdateOpen(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuDialog, CWnd)
+    ON_UPDATE_COMMAND_UI(kOpen, OnUpdateOpen)
+    ON_UPDATE_COMMAND_UI(kSave, OnUpdateSave)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(MenuFixture, MenuOfAWindowThatIsNoFrameOpensWithItsItemsUpdated)
+{
+    CMenuDialog dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, AfxRegisterWndClass(0), "dialog", WS_POPUP | WS_VISIBLE,
+                                CRect(50, 50, 250, 250), frame, 0));
+    CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
+    ASSERT_TRUE(pPopup->Create(&dialog, 60, 60, BuildFileMenu(), FALSE, TRUE));
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    const UINT uiOpenStyle = pBar->GetButton(pBar->CommandToIndex(kOpen))->m_nStyle;
+    const UINT uiSaveStyle = pBar->GetButton(pBar->CommandToIndex(kSave))->m_nStyle;
+    EXPECT_TRUE(uiOpenStyle & TBBS_DISABLED);
+    EXPECT_TRUE(uiSaveStyle & TBBS_CHECKED);
+    pPopup->SendMessage(WM_CLOSE);
+    Pump();
+    dialog.DestroyWindow();
+}
+
 TEST_F(MenuFixture, RemovingItemsForgetsTheDelayedSubMenuTimers)
 {
     ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
@@ -453,6 +490,24 @@ TEST_F(MenuFixture, ClickReleasedOutsideEveryMenuClosesTheChainWithoutACommand)
     EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
     for (UINT e : frame->events)
         EXPECT_EQ(1u, e);
+}
+
+TEST_F(MenuFixture, FocusGoingIntoTheBarsOpenMenuKeepsItsButtonHot)
+{
+    const CPoint at = Entry(0)->Rect().CenterPoint();
+    bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    ASSERT_EQ(0, bar.GetHighlightedButton());
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+
+    for (CWnd* pInMenu : {(CWnd*)pPopup, (CWnd*)pPopup->GetMenuBar()})
+    {
+        bar.SendMessage(WM_KILLFOCUS, (WPARAM)pInMenu->GetSafeHwnd());
+        EXPECT_EQ(0, bar.GetHighlightedButton());
+    }
+    bar.SendMessage(WM_KILLFOCUS, (WPARAM)frame->GetSafeHwnd());
+    EXPECT_EQ(-1, bar.GetHighlightedButton());
 }
 
 namespace {
@@ -548,13 +603,14 @@ TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
         const char* name;
         CPoint barAt; // screen position of the bar
         int expectedDrop;
-        bool above;        // the popup ends above the button
-        bool rightAligned; // the popup ends one pixel inside the right edge
+        bool above;        // the popup ends above the button, and unfolds upwards
+        bool rightAligned; // the popup ends one pixel inside the right edge, and unfolds leftwards
     } cases[] = {
         {"middle", CPoint(300, 200), CTavoPPopupMenu::DROP_DOWN, false, false},
         {"right edge", CPoint(rectWork.right - 30, 200), CTavoPPopupMenu::DROP_NONE, false, true},
         {"bottom edge", CPoint(300, rectWork.bottom - 30), CTavoPPopupMenu::DROP_UP, true, false},
     };
+    CTavoPPopupMenu::m_AnimationType = 1;
     for (const Case& c : cases)
     {
         frame->SetWindowPos(NULL, c.barAt.x - 10, c.barAt.y - 40, 600, 200,
@@ -584,9 +640,13 @@ TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
         {
             EXPECT_EQ(rectWork.right - 1, rectPopup.left + pPopup->GetFinalSize().cx) << c.name;
         }
+        // The unfolding stays anchored to the side the popup was pushed from.
+        EXPECT_EQ(c.rightAligned, pPopup->IsRightAlign() != FALSE) << c.name;
+        EXPECT_EQ(!c.above, pPopup->IsUnfoldDown() != FALSE) << c.name;
         Entry(0)->OnCancelMode();
         Pump();
     }
+    CTavoPPopupMenu::m_AnimationType = 0;
 }
 
 TEST_F(MenuFixture, SubMenuAtTheRightEdgeOpensLeftOfItsParent)
@@ -679,6 +739,38 @@ TEST_F(MenuFixture, KeysMoveBetweenMenusAndActOnOneLevel)
 }
 
 // ---- recent files, the menu delay, painting, animation and scrolling ----
+
+TEST_F(MenuFixture, MnemonicsMatchTheKeysCharacterAsToolbarsDo)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_STRING, kNew, "&1 New");
+    ::AppendMenu(hMenu, MF_STRING, kOpen, "&2 Open");
+    ::AppendMenu(hMenu, MF_STRING, kClose, "&Quit");
+    bar.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&Digits"));
+    ::DestroyMenu(hMenu);
+    bar.AdjustLayout();
+    ASSERT_TRUE(Entry(2)->OnClick(&bar, FALSE));
+    ASSERT_NE(nullptr, Entry(2)->GetPopupMenu());
+    frame->events.clear();
+
+    // A function key types nothing, though its code is that of the letter q.
+    PressKey(frame, VK_F2);
+    EXPECT_NE(nullptr, Entry(2)->GetPopupMenu());
+    EXPECT_TRUE(frame->events.empty());
+
+    // A digit's mnemonic is taken with Shift held, as toolbars take it.
+    BYTE saved[256] = {}, keys[256] = {};
+    ::GetKeyboardState(saved);
+    std::copy(saved, saved + 256, keys);
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    PressKey(frame, '2');
+    ::SetKeyboardState(saved);
+    PumpThroughFrame(frame);
+    EXPECT_EQ(nullptr, Entry(2)->GetPopupMenu());
+    ASSERT_FALSE(frame->events.empty());
+    EXPECT_EQ(kOpen, frame->events.back());
+}
 
 TEST_F(MenuFixture, RecentFilesAreNumberedWithTheirAmpersandsKept)
 {
@@ -805,6 +897,85 @@ TEST_F(MenuFixture, FadeRaisesTenPercentATickAndShowsTheItemsWhenDone)
     EXPECT_TRUE(pPopup->GetMenuBar()->IsWindowVisible());
 }
 
+TEST_F(MenuFixture, UnfoldAndSlideGrowByWholeColumnsAndRowsUntilTheMenuIsShown)
+{
+    struct Case
+    {
+        const char* name;
+        int kind;
+    };
+    for (const Case& c : {Case{"unfold", 1}, Case{"slide", 2}})
+    {
+        CTavoPPopupMenu::m_AnimationType = c.kind;
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE)) << c.name;
+        CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.name;
+        CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+        const int cxColumn = pBar->GetColumnWidth(), cyRow = pBar->GetRowHeight();
+        const CSize sizeFull =
+            pPopup->GetFinalSize() + CSize(pPopup->GetShadowDepth(), pPopup->GetShadowDepth());
+        const CSize sizeStart = pPopup->GetAnimatedSize();
+        EXPECT_EQ(c.kind == 1 ? CSize(cxColumn, cyRow) : CSize(sizeFull.cx, cyRow), sizeStart)
+            << c.name;
+        EXPECT_FALSE(pBar->IsWindowVisible()) << c.name;
+
+        for (int nTick = 0; nTick < 50 && !pPopup->IsAnimationDone(); nTick++)
+        {
+            // Steps follow the time passed: a pause gives a tick at least one step.
+            ::Sleep(40);
+            const CSize sizeBefore = pPopup->GetAnimatedSize();
+            pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerAnimation);
+            if (pPopup->IsAnimationDone())
+                break;
+            const CSize grown = pPopup->GetAnimatedSize() - sizeBefore;
+            ASSERT_GT(grown.cy, 0) << c.name;
+            EXPECT_EQ(0, grown.cy % cyRow) << c.name;
+            if (c.kind == 1)
+            {
+                EXPECT_EQ(grown.cy / cyRow * cxColumn, grown.cx) << c.name;
+            }
+            else
+            {
+                EXPECT_EQ(0, grown.cx) << c.name;
+            }
+        }
+        EXPECT_TRUE(pPopup->IsAnimationDone()) << c.name;
+        EXPECT_EQ(sizeFull, pPopup->GetAnimatedSize()) << c.name;
+        EXPECT_TRUE(pBar->IsWindowVisible()) << c.name;
+        CTavoPPopupMenu::m_AnimationType = 0;
+        Entry(0)->OnCancelMode();
+        Pump();
+    }
+}
+
+TEST_F(MenuFixture, ShadowFallsOnlyOnTheFrameItDarkens)
+{
+    struct Case
+    {
+        const char* name;
+        CRect rectFrame;
+        bool bShadow;
+    } cases[] = {{"inside the frame", CRect(100, 100, 700, 500), true},
+                 {"beyond the frame's bottom", CRect(100, 100, 700, 160), false}};
+    for (const Case& c : cases)
+    {
+        frame->MoveWindow(c.rectFrame);
+        Pump();
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE)) << c.name;
+        CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup) << c.name;
+        EXPECT_EQ(c.bShadow, pPopup->GetShadowDepth() > 0) << c.name;
+        CRect rectPopup;
+        pPopup->GetWindowRect(rectPopup);
+        EXPECT_EQ(pPopup->GetFinalSize() +
+                      CSize(pPopup->GetShadowDepth(), pPopup->GetShadowDepth()),
+                  rectPopup.Size())
+            << c.name;
+        Entry(0)->OnCancelMode();
+        Pump();
+    }
+}
+
 TEST_F(MenuFixture, MenuTallerThanTheWorkAreaScrolls)
 {
     HMENU hMenu = ::CreatePopupMenu();
@@ -829,6 +1000,102 @@ TEST_F(MenuFixture, MenuTallerThanTheWorkAreaScrolls)
     EXPECT_LE(pBar->GetButton(119)->Rect().bottom, rectBar.bottom);
     pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
     EXPECT_EQ(0, pBar->GetOffset());
+    pPopup->SendMessage(WM_CLOSE);
+    Pump();
+}
+
+namespace {
+
+struct PaintAccess : CTavoPPopupMenu
+{
+    static void DrawFull(CTavoPPopupMenu& popup, CDC* pDC)
+    {
+        (popup.*(&PaintAccess::DrawFullMenu))(pDC);
+    }
+};
+
+// The menu background in a colour of its own for the time of a test.
+class MenuColor
+{
+public:
+    explicit MenuColor(COLORREF color) : m_saved(::GetSysColor(COLOR_MENU))
+    {
+        const int element = COLOR_MENU;
+        ::SetSysColors(1, &element, &color);
+    }
+    ~MenuColor()
+    {
+        const int element = COLOR_MENU;
+        ::SetSysColors(1, &element, &m_saved);
+    }
+
+private:
+    COLORREF m_saved;
+};
+
+} // namespace
+
+TEST_F(MenuFixture, ScrollButtonsShowOnTheMenuBackgroundOnlyWhereItemsAreHidden)
+{
+    const COLORREF teal = RGB(0, 128, 128), black = RGB(0, 0, 0);
+    MenuColor menuColor(teal);
+    HMENU hMenu = ::CreatePopupMenu();
+    for (int i = 0; i < 120; i++)
+        ::AppendMenu(hMenu, MF_STRING, kNew, "Item");
+    CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
+    ASSERT_TRUE(pPopup->Create(frame, 10, 10, hMenu, FALSE, TRUE));
+    ASSERT_TRUE(pPopup->IsScrollable());
+    const CRect rectUp = pPopup->GetScrollUpRect(), rectDown = pPopup->GetScrollDownRect();
+    EXPECT_EQ(CTavoPMenuGlyphImages::Size().cy + 4, rectUp.Height());
+    EXPECT_EQ(CTavoPMenuGlyphImages::Size().cy + 4, rectDown.Height());
+
+    CRect rectClient;
+    pPopup->GetClientRect(rectClient);
+    struct Case
+    {
+        const char* where;
+        UINT vk;
+        bool up, down;
+    };
+    for (const Case& c : {Case{"first row at the top", VK_HOME, false, true},
+                          Case{"last row in view", VK_END, true, false}})
+    {
+        pPopup->SendMessage(WM_KEYDOWN, c.vk);
+        DibCanvas canvas(rectClient.Width(), rectClient.Height());
+        PaintAccess::DrawFull(*pPopup, CDC::FromHandle(canvas.dc()));
+        for (const bool bUp : {true, false})
+        {
+            const CRect& rect = bUp ? rectUp : rectDown;
+            const bool shown = bUp ? c.up : c.down;
+            const int nFill = canvas.Count(teal, rect.left, rect.top, rect.right, rect.bottom);
+            const int nGlyph = canvas.Count(black, rect.left, rect.top, rect.right, rect.bottom);
+            EXPECT_EQ(shown, nGlyph > 0) << c.where << (bUp ? ", up" : ", down");
+            EXPECT_EQ(shown, nFill > rect.Width() * rect.Height() / 2)
+                << c.where << (bUp ? ", up" : ", down");
+        }
+    }
+
+    // Resting on the down button scrolls a row a tick until the pointer leaves it.
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+    ASSERT_EQ(0, pBar->GetOffset());
+    const CPoint ptDown = rectDown.CenterPoint();
+    CPoint ptScreen = ptDown;
+    pPopup->ClientToScreen(&ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptDown.x, ptDown.y));
+    for (int nTick = 1; nTick <= 2; nTick++)
+    {
+        pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerScroll);
+        EXPECT_EQ(nTick, pBar->GetOffset());
+    }
+    CRect rectPopup;
+    pPopup->GetWindowRect(rectPopup);
+    ::SetCursorPos(rectPopup.right + 50, rectPopup.top + 50);
+    pPopup->SendMessage(WM_TIMER, CTavoPPopupMenu::kTimerScroll);
+    EXPECT_EQ(2, pBar->GetOffset());
+    EXPECT_FALSE(::KillTimer(pPopup->GetSafeHwnd(), CTavoPPopupMenu::kTimerScroll))
+        << "the scroll timer stopped";
     pPopup->SendMessage(WM_CLOSE);
     Pump();
 }
@@ -924,6 +1191,38 @@ TEST_F(MenuFixture, ItemsShowTheShortcutOfTheFramesTableWhenShortcutsAreManaged)
         Entry(2)->OnCancelMode();
         Pump();
     }
+    workspace.m_pKeyboardManager = nullptr;
+}
+
+TEST_F(MenuFixture, ItemsTakeTheirShortcutsFromTheLibraryFrameActivatedLast)
+{
+    CTavoPWorkspace workspace;
+    CTavoPKeyboardManager keyboard;
+    workspace.m_pKeyboardManager = &keyboard;
+    const ACCEL barFrameTable[] = {{FVIRTKEY | FCONTROL, 'N', (WORD)kNew}};
+    ASSERT_TRUE(keyboard.UpdateAccelTable(nullptr, barFrameTable, 1, frame));
+    CTavoPFrameWnd* pMain = new CTavoPFrameWnd; // a frame window: deleted with its window
+    ASSERT_TRUE(
+        pMain->Create(NULL, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(300, 300, 600, 500)));
+    const ACCEL mainTable[] = {{FVIRTKEY | FCONTROL | FSHIFT, 'N', (WORD)kNew}};
+    ASSERT_TRUE(keyboard.UpdateAccelTable(nullptr, mainTable, 1, pMain));
+    pMain->SendMessage(WM_ACTIVATE, WA_ACTIVE);
+
+    auto newItemText = [this]() {
+        CString strText;
+        if (Entry(0)->OnClick(&bar, FALSE) && Entry(0)->GetPopupMenu() != nullptr)
+        {
+            CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+            strText = pPopup->GetMenuItem(pPopup->GetMenuBar()->CommandToIndex(kNew))->m_strText;
+        }
+        Entry(0)->OnCancelMode();
+        Pump();
+        return strText;
+    };
+    EXPECT_STREQ("&New\tControl+Shift+N", newItemText());
+    // Once that frame is gone the bar's own frame answers.
+    pMain->DestroyWindow();
+    EXPECT_STREQ("&New\tControl+N", newItemText());
     workspace.m_pKeyboardManager = nullptr;
 }
 

@@ -1,9 +1,13 @@
 // The toolbar button's archive, its clipboard form and its size.
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -190,6 +194,59 @@ TEST(ToolbarButton, SizeOfSeparatorsAndMnemonicTexts)
     EXPECT_FALSE(noImage.m_bImage);
     EXPECT_TRUE(noImage.m_bText);
     ::DeleteDC(hdc);
+}
+
+TEST(ToolbarButton, TextDownAVerticalBarMarksItsMnemonicWithALineBesideTheCharacter)
+{
+    const CRect rect(0, 0, 40, 160);
+    auto draw = [&rect](const char* pszText, DibCanvas& canvas) {
+        CTavoPToolbarButton button(0, -1, pszText, FALSE, TRUE);
+        CDC* pDC = CDC::FromHandle(canvas.dc());
+        CFont* pOld = pDC->SelectObject(&GetGlobalData().fontVert);
+        button.OnDraw(pDC, rect, NULL, FALSE, FALSE, FALSE, FALSE);
+        pDC->SelectObject(pOld);
+    };
+    // The marked text against the same text without the mark; "&&" draws one ampersand.
+    struct Case
+    {
+        const char* marked;
+        const char* plain;
+        const char* before; // drawn above the marked character
+        const char* through;
+    } cases[] = {{"&Open", "Open", "", "O"},
+                 {"Op&en", "Open", "Op", "Ope"},
+                 {"A&&B&C", "A&&BC", "A&B", "A&BC"}};
+    HDC hdcMeasure = ::CreateCompatibleDC(NULL);
+    ::SelectObject(hdcMeasure, GetGlobalData().fontVert.GetSafeHandle());
+    std::vector<int> textTops;
+    for (const Case& c : cases)
+    {
+        DibCanvas marked(rect.Width(), rect.Height()), plain(rect.Width(), rect.Height());
+        draw(c.marked, marked);
+        draw(c.plain, plain);
+        int xLine = -1, yFirst = -1, yLast = -1, nOtherColumns = 0;
+        for (int y = 0; y < rect.Height(); y++)
+            for (int x = 0; x < rect.Width(); x++)
+            {
+                if (marked.Pixel(x, y) == plain.Pixel(x, y))
+                    continue;
+                if (xLine < 0)
+                    xLine = x;
+                nOtherColumns += x != xLine;
+                yFirst = yFirst < 0 ? y : yFirst;
+                yLast = y;
+            }
+        ASSERT_GE(xLine, 0) << c.marked << ": no mark drawn";
+        EXPECT_EQ(0, nOtherColumns) << c.marked << ": the mark is one line";
+        SIZE sizeBefore = {}, sizeThrough = {};
+        ::GetTextExtentPoint32(hdcMeasure, c.before, (int)strlen(c.before), &sizeBefore);
+        ::GetTextExtentPoint32(hdcMeasure, c.through, (int)strlen(c.through), &sizeThrough);
+        EXPECT_NEAR(yLast + 1 - yFirst, sizeThrough.cx - sizeBefore.cx, 1) << c.marked;
+        textTops.push_back(yFirst - sizeBefore.cx);
+    }
+    // "&Open" and "Op&en" draw the same text: the line moves down with the marked character.
+    EXPECT_NEAR(textTops[0], textTops[1], 1);
+    ::DeleteDC(hdcMeasure);
 }
 
 TEST(ToolbarButton, RecentFilesAndSystemCommandsCannotBeCustomized)

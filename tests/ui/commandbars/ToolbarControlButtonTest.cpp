@@ -5,6 +5,7 @@
 #include "ui/commandbars/CTavoPToolbarComboBoxButton.h"
 #include "ui/commandbars/CTavoPToolbarEditBoxButton.h"
 #include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPVisualManager.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
@@ -326,6 +327,64 @@ TEST_F(ControlButtonFixture, InCustomizeModeTheComboIsCreatedDisabled)
     CTavoPToolBar::SetCustomizeMode(FALSE);
     EXPECT_FALSE(bComboEnabled);
     EXPECT_FALSE(bEditEnabled);
+}
+
+namespace {
+
+// A look whose highlighted text is magenta, so that it is told apart from any other text.
+class CMagentaTextManager : public CTavoPVisualManager
+{
+    DECLARE_DYNCREATE(CMagentaTextManager)
+public:
+    COLORREF GetToolbarButtonTextColor(CTavoPToolbarButton* pButton, int state) override
+    {
+        if (state == TAVOP_BUTTON_HIGHLIGHTED)
+            return RGB(255, 0, 255);
+        return CTavoPVisualManager::GetToolbarButtonTextColor(pButton, state);
+    }
+};
+
+IMPLEMENT_DYNCREATE(CMagentaTextManager, CTavoPVisualManager)
+
+// Pixels that are mostly magenta: the text itself and its smoothed edges on white.
+int MagentaPixels(const DibCanvas& canvas)
+{
+    int n = 0;
+    for (int y = 0; y < canvas.height(); y++)
+        for (int x = 0; x < canvas.width(); x++)
+        {
+            const COLORREF c = canvas.Pixel(x, y);
+            n += GetGValue(c) + 60 < GetRValue(c) && GetGValue(c) + 60 < GetBValue(c);
+        }
+    return n;
+}
+
+} // namespace
+
+TEST_F(ControlButtonFixture, LabelsBelowControlsTakeTheLooksHighlightedTextColour)
+{
+    CTavoPVisualManager::SetDefaultManager(RUNTIME_CLASS(CMagentaTextManager));
+    CTavoPToolbarButton* pEdit = new CTavoPToolbarEditBoxButton(kFind, 0, ES_AUTOHSCROLL, 100);
+    CTavoPToolbarButton* pCombo = MakeCombo(CBS_DROPDOWN);
+    for (CTavoPToolbarButton* pButton : {pEdit, pCombo})
+    {
+        pButton->m_strText = "Label";
+        Add(bar1, pButton);
+    }
+    bar1.EnableTextLabels(TRUE);
+    for (CTavoPToolbarButton* pButton : {pEdit, pCombo})
+        for (const BOOL bHighlight : {FALSE, TRUE})
+        {
+            const CRect rect = pButton->Rect();
+            DibCanvas canvas(rect.right + 10, rect.bottom + 10);
+            CDC* pDC = CDC::FromHandle(canvas.dc());
+            pDC->SelectObject(&GetGlobalData().fontRegular);
+            pButton->OnDraw(pDC, rect, NULL, TRUE, FALSE, bHighlight);
+            EXPECT_EQ(bHighlight != FALSE, MagentaPixels(canvas) > 0)
+                << (pButton == pEdit ? "edit box" : "combo box")
+                << (bHighlight ? ", highlighted" : ", plain");
+        }
+    CTavoPVisualManager::SetDefaultManager(NULL);
 }
 
 // ---- place on the bar ----

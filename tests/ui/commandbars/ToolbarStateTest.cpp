@@ -116,6 +116,31 @@ TEST_F(ToolbarState, SavedValuesReadBackAndLoadIntoAFreshBar)
     fresh.DestroyWindow();
 }
 
+TEST_F(ToolbarState, ForbiddenCommandGoesOnByNoPathAndLeavesAStoredBar)
+{
+    SaveCustomized(kSavedResource); // open, save
+    CTavoPToolBar::UnpermittedCommands().AddTail(kSave);
+
+    CStateToolBar bar;
+    Make(bar, kSavedResource);
+    EXPECT_EQ((std::vector<UINT>{kOpen, 0, kPrint}), bar.Items()) << "the resource";
+    CTavoPToolbarButton save(kSave, 1, "Save");
+    EXPECT_EQ(-1, bar.InsertButtonCopy(save));
+    EXPECT_EQ(-1, bar.InsertButtonCopy(save, 0));
+    CTavoPToolbarButton* pSave = new CTavoPToolbarButton(kSave, 1, "Save");
+    EXPECT_EQ(-1, bar.InsertButton(pSave)) << "the caller keeps the refused button";
+    EXPECT_EQ(-1, bar.InsertButton(pSave, 1));
+    delete pSave;
+    const UINT ids[] = {kSave, kOpen};
+    ASSERT_TRUE(bar.SetButtons(ids, 2));
+    EXPECT_EQ((std::vector<UINT>{kOpen}), bar.Items()) << "a list of commands";
+
+    ASSERT_TRUE(bar.LoadState(kProfile.c_str()));
+    EXPECT_EQ((std::vector<UINT>{kOpen}), bar.Items()) << "the stored buttons";
+    CTavoPToolBar::UnpermittedCommands().RemoveAll();
+    bar.DestroyWindow();
+}
+
 TEST_F(ToolbarState, ResourceChangedBetweenRunsMergesItsItems)
 {
     // Saved from open, save, |, print with print removed by the user; the resource now has find

@@ -4,6 +4,7 @@
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
+#include "ui/commandbars/CTavoPReBar.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -471,6 +472,44 @@ TEST_F(ToolbarFixture, FloatingBarRemembersItsWidthAndOffersOnlyClose)
     pMiniFrame->DestroyWindow();
 }
 
+TEST_F(ToolbarFixture, FloatingSizeFollowsTheLengthAndTheTopSideRefitsItsFrame)
+{
+    CTavoPMiniFrameWnd* pMiniFrame = new CTavoPMiniFrameWnd;
+    ASSERT_TRUE(
+        pMiniFrame->Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU, CRect(0, 0, 200, 100), NULL));
+    CTestToolBar floating;
+    ASSERT_TRUE(
+        floating.Create(pMiniFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, 0x7004));
+    pMiniFrame->AddControlBar(&floating);
+    ASSERT_TRUE(floating.LoadToolBar(kToolbar));
+
+    // The length chosen becomes the remembered length of the floating bar.
+    const CSize narrow = floating.CalcFloatingSize(100, FALSE);
+    EXPECT_LE(narrow.cx, 100);
+    EXPECT_EQ(narrow.cx, floating.GetMRUWidth());
+    const CSize wide = floating.CalcFloatingSize(32767, FALSE);
+    EXPECT_GT(wide.cx, 100);
+    EXPECT_LT(wide.cy, narrow.cy);
+    EXPECT_EQ(wide.cx, floating.GetMRUWidth());
+
+    // Put back on the top side, the bar takes its remembered length and its frame fits it.
+    pMiniFrame->RecalcLayout();
+    CRect rectOneRow;
+    floating.GetWindowRect(rectOneRow);
+    floating.SetMRUWidth(100);
+    floating.SetAlignmentTop();
+    CRect rectRows;
+    floating.GetWindowRect(rectRows);
+    EXPECT_TRUE(floating.GetCurrentAlignment() & CBRS_ALIGN_TOP);
+    EXPECT_EQ(narrow.cx, floating.GetMRUWidth());
+    EXPECT_LT(rectRows.Width(), rectOneRow.Width());
+    EXPECT_GT(rectRows.Height(), rectOneRow.Height());
+    CRect rectFrame;
+    pMiniFrame->GetClientRect(rectFrame);
+    EXPECT_GE(rectFrame.Height(), rectRows.Height());
+    pMiniFrame->DestroyWindow();
+}
+
 TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
 {
     CTavoPFrameWnd* pFrame = new CTavoPFrameWnd;
@@ -495,6 +534,37 @@ TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
     EXPECT_GT(rectTall.Height(), rect.Height());
     EXPECT_EQ(rectTall.Height(), bar.GetDockRow()->GetThickness());
     pFrame->DestroyWindow();
+}
+
+TEST_F(ToolbarFixture, BarInARebarGivesItsBandItsNewSize)
+{
+    CTavoPReBar rebar;
+    ASSERT_TRUE(rebar.Create(frame));
+    CTavoPToolBar inBand;
+    ASSERT_TRUE(inBand.Create(&rebar, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE805));
+    ASSERT_TRUE(inBand.LoadToolBar(kToolbar));
+    inBand.AdjustLayout();
+    ASSERT_TRUE(rebar.AddBar(&inBand));
+    auto band = [&rebar]() {
+        REBARBANDINFO rbi = {};
+        rbi.cbSize = sizeof(rbi);
+        rbi.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        rebar.SendMessage(RB_GETBANDINFO, 0, (LPARAM)&rbi);
+        return rbi;
+    };
+    const REBARBANDINFO plain = band();
+
+    inBand.EnableTextLabels(TRUE);
+    const REBARBANDINFO labelled = band();
+    EXPECT_GT(labelled.cyMinChild, plain.cyMinChild) << "labels make the band taller";
+    EXPECT_EQ((UINT)CTavoPToolBar::GetDefaultButtonSize().cx, labelled.cxMinChild);
+
+    inBand.InsertButton(new CTavoPToolbarButton(kPrint, 0, "Print"));
+    inBand.AdjustLayout();
+    EXPECT_GT(band().cxIdeal, labelled.cxIdeal) << "a new button widens the band";
+    EXPECT_EQ(labelled.cyMinChild, band().cyMinChild);
+    inBand.DestroyWindow();
+    rebar.DestroyWindow();
 }
 
 TEST_F(ToolbarFixture, WrappingChoosesTheNarrowestWidthAndEndsVertically)
@@ -610,6 +680,41 @@ TEST_F(ToolbarFixture, PaintingShowsImagesAndStatesAsPixels)
     bar.SetButtonStyle(0, TBBS_DISABLED);
     paint(canvas);
     EXPECT_EQ(0, canvas.Count(RGB(255, 0, 0), rect0.left, rect0.top, rect0.right, rect0.bottom));
+}
+
+TEST_F(ToolbarFixture, NewSystemColoursAndMetricsReachTheBar)
+{
+    Load();
+    CRect rect0;
+    bar.GetItemRect(0, rect0);
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    auto facePixel = [&]() {
+        DibCanvas canvas(rectClient.Width(), rectClient.Height());
+        bar.DoPaint(CDC::FromHandle(canvas.dc()));
+        return canvas.Pixel(rect0.left + 1, rect0.top + 1);
+    };
+    {
+        ClassicColors colors;
+        bar.SendMessage(WM_SYSCOLORCHANGE);
+        EXPECT_EQ(RGB(192, 192, 192), facePixel());
+        const int element = COLOR_BTNFACE;
+        const COLORREF sand = RGB(200, 180, 160);
+        ::SetSysColors(1, &element, &sand);
+        bar.SendMessage(WM_SYSCOLORCHANGE);
+        EXPECT_EQ(sand, GetGlobalData().clrBtnFace);
+        EXPECT_EQ(sand, facePixel()) << "the bar paints in the new face colour";
+    }
+    bar.SendMessage(WM_SYSCOLORCHANGE);
+
+    // New window metrics lay the bar out again; other settings leave it alone.
+    CTavoPToolbarButton* pPrint = new CTavoPToolbarButton(kPrint, 0, "Print");
+    bar.InsertButton(pPrint);
+    ASSERT_TRUE(pPrint->Rect().IsRectEmpty());
+    bar.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA);
+    EXPECT_TRUE(pPrint->Rect().IsRectEmpty());
+    bar.SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
+    EXPECT_FALSE(pPrint->Rect().IsRectEmpty());
 }
 
 TEST_F(ToolbarFixture, LargeIconsDrawDoubleSizeImages)
@@ -804,6 +909,66 @@ TEST_F(ToolbarFixture, ToolTipControlAsksTheBarForTheTextUnderThePointer)
     bar.SendMessage(WM_NOTIFY, 4, (LPARAM)&info);
     ASSERT_NE(nullptr, info.lpszText);
     EXPECT_STREQ("Cut", info.lpszText);
+}
+
+namespace {
+
+// A library frame that supplies its own tip for Save and answers the buttons' tip requests.
+class CTipFrame : public CTavoPFrameWnd
+{
+public:
+    std::vector<UINT> hitTests;
+    BOOL GetToolbarButtonToolTipText(CTavoPToolbarButton* pButton, CString& strTTText) override
+    {
+        if (pButton->m_nID != kSave)
+            return FALSE;
+        strTTText = "Save the card";
+        return TRUE;
+    }
+    BOOL OnMenuButtonToolHitTest(CTavoPToolbarButton* pButton, TOOLINFO* pTI) override
+    {
+        hitTests.push_back(pButton->m_nID);
+        return pButton->m_nID == kOpen;
+    }
+};
+
+} // namespace
+
+TEST(ToolbarToolTip, TheOwningLibraryFrameSuppliesTipsAndAnswersButtons)
+{
+    CTavoPToolBar::ResetAllImages();
+    CTavoPToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
+    CTavoPToolBar::m_bShowShortcutKeys = FALSE;
+    CTipFrame* pFrame = new CTipFrame; // a frame window: deleted with its window
+    ASSERT_TRUE(
+        pFrame->Create(NULL, "tips", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 300)));
+    CTavoPToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    bar.AdjustLayout();
+
+    struct Case
+    {
+        int iButton;
+        const char* tip;
+    };
+    // Open keeps the tip of its string; Save takes the frame's.
+    for (const Case& c : {Case{0, "Open"}, Case{1, "Save the card"}})
+    {
+        TOOLINFO ti = {};
+        bar.OnToolHitTest(Center(bar, c.iButton), &ti);
+        EXPECT_STREQ(c.tip, ti.lpszText);
+        free(ti.lpszText);
+    }
+    // A button asks the frame of the window it is on.
+    TOOLINFO ti = {};
+    EXPECT_EQ(1, bar.GetButton(0)->OnToolHitTest(&bar, &ti));
+    EXPECT_EQ(0, bar.GetButton(1)->OnToolHitTest(&bar, &ti));
+    EXPECT_EQ(pFrame->hitTests, (std::vector<UINT>{kOpen, kSave}));
+
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
+    CTavoPToolBar::m_bShowShortcutKeys = TRUE;
 }
 
 // ---- the command-UI update ----

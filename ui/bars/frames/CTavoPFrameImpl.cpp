@@ -158,6 +158,21 @@ void CTavoPFrameImpl::RestorePosition(CREATESTRUCT& cs)
 
 // ---- input
 
+// Kept as a handle: a destroyed frame is then simply no longer found.
+static HWND g_hwndLastActiveFrame = NULL;
+
+CFrameWnd* CTavoPFrameImpl::GetLastActiveFrame()
+{
+    if (g_hwndLastActiveFrame == NULL || !::IsWindow(g_hwndLastActiveFrame))
+        return NULL;
+    return DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(g_hwndLastActiveFrame));
+}
+
+void CTavoPFrameImpl::SetLastActiveFrame(CFrameWnd* pFrame)
+{
+    g_hwndLastActiveFrame = pFrame != NULL ? pFrame->GetSafeHwnd() : NULL;
+}
+
 BOOL CTavoPFrameImpl::IsHelpKey(LPMSG lpMsg)
 {
     return lpMsg->message == WM_KEYDOWN && lpMsg->wParam == VK_F1 &&

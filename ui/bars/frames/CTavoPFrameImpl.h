@@ -44,6 +44,10 @@ public:
     BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* pWndFrame);
     void DeactivateMenu();
     static BOOL IsHelpKey(LPMSG lpMsg);
+    // The library frame activated last, null when none was or it is gone: menus take their
+    // shortcut texts from it, also the menus of bars floating beside it.
+    static CFrameWnd* GetLastActiveFrame();
+    static void SetLastActiveFrame(CFrameWnd* pFrame);
 
     // ---- user-defined and torn-off bars ----
     void SetUserToolbarRange(int nFirst, int nLast)

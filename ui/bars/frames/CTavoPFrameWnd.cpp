@@ -319,6 +319,8 @@ LRESULT CTavoPFrameWnd::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
 void CTavoPFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState != WA_INACTIVE)
+        CTavoPFrameImpl::SetLastActiveFrame(this);
     if (nState == WA_INACTIVE)
     {
         if (!CTavoPToolBar::IsCustomizeMode())

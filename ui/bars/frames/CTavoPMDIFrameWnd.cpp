@@ -4,6 +4,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 
 BEGIN_MESSAGE_MAP(CTavoPMDIFrameWnd, CMDIFrameWnd)
+    ON_WM_ACTIVATE()
     ON_WM_CLOSE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_WM_MENUCHAR()
@@ -136,6 +137,13 @@ LRESULT CTavoPMDIFrameWnd::OnMenuChar(UINT nChar, UINT, CMenu*)
     if (m_Impl.TranslateMnemonic(nChar))
         return MAKELRESULT(MNC_EXECUTE, 0xFFFF);
     return Default();
+}
+
+void CTavoPMDIFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState != WA_INACTIVE)
+        CTavoPFrameImpl::SetLastActiveFrame(this);
 }
 
 void CTavoPMDIFrameWnd::OnClose()

@@ -41,6 +41,7 @@ protected:
     CTavoPFrameImpl m_Impl;
 
 public:
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     void OnClose();
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);

@@ -53,9 +53,23 @@ CTavoPMenuBar::CTavoPMenuBar()
     : m_bPerTemplateMenus(TRUE), m_pParentWnd(NULL), m_bMaximizeMode(FALSE), m_hMenu(NULL),
       m_hDefaultMenu(NULL), m_hSysMenu(NULL), m_hSysIcon(NULL), m_uiDefMenuResId(0),
       m_nSystemButtonsNum(0), m_nSystemButtonsNumSaved(0), m_bHaveButtons(FALSE),
-      m_szSystemButton(0, 0), m_pMenuPage(NULL), m_bLoadingState(FALSE)
+      m_szSystemButton(0, 0), m_pMenuPage(NULL), m_bLoadingState(FALSE), m_bDropDownArrows(FALSE)
 {
     m_bMenuMode = FALSE;
+}
+
+void CTavoPMenuBar::SetDropDownArrows(BOOL bShow)
+{
+    m_bDropDownArrows = bShow;
+    // The buttons take the option as they join a bar: they join this one again.
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPToolbarButton* pButton = (CTavoPToolbarButton*)m_Buttons.GetNext(pos);
+        if (pButton->IsKindOf(RUNTIME_CLASS(CTavoPToolbarMenuButton)))
+            pButton->OnChangeParentWnd(this);
+    }
+    if (GetSafeHwnd() != NULL)
+        AdjustLayout();
 }
 
 CTavoPMenuBar::~CTavoPMenuBar()

@@ -37,6 +37,9 @@ public:
     HMENU GetHMenu() const { return m_hMenu; }
     // Whether the templates' menus are loaded and saved with the bar.
     void EnableMenuStatePerTemplate(BOOL bEnable = TRUE) { m_bPerTemplateMenus = bEnable; }
+    // Whether every menu on the bar shows a drop-down arrow, as on a toolbar.
+    void SetDropDownArrows(BOOL bShow);
+    BOOL HasDropDownArrows() const { return m_bDropDownArrows; }
 
     // The customization's menu page while it is open (null when closed): it chooses the menu
     // the bar shows, and follows the bar's reset.
@@ -133,6 +136,7 @@ protected:
     CSize m_szSystemButton;
     CTavoPMenuPage* m_pMenuPage;
     BOOL m_bLoadingState;
+    BOOL m_bDropDownArrows;
     // Menus this bar loaded from the resources, or took over from its frame, and has not handed
     // to a frame or template.
     std::vector<HMENU> m_builtMenus;

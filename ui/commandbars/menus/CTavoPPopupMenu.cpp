@@ -69,7 +69,7 @@ CTavoPPopupMenu::CTavoPPopupMenu()
         m_pAnimationBits[i] = nullptr;
     }
     CTavoPMenuGlyphImages::Initialize();
-    m_iScrollBtnHeight = CTavoPMenuGlyphImages::Size().cy + 2 * 4;
+    m_iScrollBtnHeight = CTavoPMenuGlyphImages::Size().cy + 4;
     const int nBitsPerPixel = GetGlobalData().m_nBitsPerPixel;
     if (m_bMenuShadows && !CTavoPToolBar::IsCustomizeMode() && nBitsPerPixel > 8)
         m_iShadowSize = CTavoPVisualManager::GetInstance()->GetMenuShadowDepth();
@@ -261,10 +261,12 @@ BOOL CTavoPPopupMenu::InitMenuBar()
         InsertUserTools();
     }
 
+    // A dialog that shows the menu updates its items as a frame does: the update routes
+    // through any command target.
     CWnd* pTarget = GetMenuBar()->GetCommandTarget();
     if (pTarget == nullptr)
         pTarget = GetTopFrame();
-    if (pTarget != nullptr && pTarget->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+    if (pTarget != nullptr)
         GetMenuBar()->OnUpdateCmdUI((CFrameWnd*)pTarget, FALSE);
 
     if (!ActivatePopupMenu(GetTopFrame(), this))

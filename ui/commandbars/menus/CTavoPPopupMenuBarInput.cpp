@@ -1,5 +1,6 @@
 // The keys, the mouse, the sub-menu delay timers and the running of a chosen command in a popup menu's item bar.
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
+#include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/managers/CTavoPContextMenuManager.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
@@ -282,14 +283,12 @@ BOOL CTavoPPopupMenuBar::OnKey(UINT nChar)
 
     if (IsCustomizeMode() || (::GetKeyState(VK_CONTROL) & 0x8000))
         return FALSE;
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
-    WORD wChar = 0;
-    UINT uiUpper = 0;
-    if (::ToAscii(nChar, ::MapVirtualKey(nChar, 0), keys, &wChar, 0) == 1)
-        uiUpper = (UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)wChar) & 0xFF;
-    else if ((nChar >= 'A' && nChar <= 'Z') || (nChar >= '0' && nChar <= '9'))
-        uiUpper = nChar;
+    // Menus and toolbars turn keys into mnemonics the same way. A key that types nothing
+    // (a function key) is no mnemonic, though its code may equal a letter's.
+    const BOOL bKeypadDigit = nChar >= VK_NUMPAD0 && nChar <= VK_NUMPAD9;
+    if (!bKeypadDigit && ::MapVirtualKey(nChar, 2 /* virtual key to character */) == 0)
+        return FALSE;
+    const UINT uiUpper = CTavoPKeyboardManager::TranslateCharToUpper(nChar);
     if (uiUpper == 0)
         return FALSE;
 

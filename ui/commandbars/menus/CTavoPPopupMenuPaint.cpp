@@ -173,7 +173,8 @@ void CTavoPPopupMenu::DrawScrollButton(CDC* pDC, const CRect& rect, BOOL bUp, BO
     CTavoPGlobalData& globalData = GetGlobalData();
     CRect rectFill = rect;
     rectFill.top -= 2;
-    pDC->FillRect(rectFill, &globalData.brBtnFace);
+    // The buttons lie on the menu's own background, not on a bar.
+    ::FillRect(pDC->GetSafeHdc(), rectFill, ::GetSysColorBrush(COLOR_MENU));
     CTavoPMenuGlyphImages::Draw(
         pDC, bUp ? CTavoPMenuGlyphImages::IdArowUp : CTavoPMenuGlyphImages::IdArowDown, rect,
         CTavoPMenuGlyphImages::ImageBlack);

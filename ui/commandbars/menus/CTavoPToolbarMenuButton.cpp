@@ -1,4 +1,5 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/bars/frames/CTavoPFrameImpl.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
@@ -307,7 +308,8 @@ void CTavoPToolbarMenuButton::OnChangeParentWnd(CWnd* pWndParent)
     {
         if (pWndParent->IsKindOf(RUNTIME_CLASS(CTavoPMenuBar)))
         {
-            m_bDrawDownArrow = m_nID != 0 && !m_listCommands.IsEmpty();
+            m_bDrawDownArrow = (m_nID != 0 && !m_listCommands.IsEmpty()) ||
+                               ((CTavoPMenuBar*)pWndParent)->HasDropDownArrows();
             m_bText = TRUE;
             m_bImage = FALSE;
         }
@@ -335,10 +337,11 @@ void CTavoPToolbarMenuButton::UpdateShortcutText()
     if (nTab >= 0)
         m_strText = m_strText.Left(nTab);
 
-    CFrameWnd* pFrame = nullptr;
-    if (m_pWndParent != nullptr)
+    // The frame the user works in holds the shortcuts, also for a menu of a floating bar.
+    CFrameWnd* pFrame = CTavoPFrameImpl::GetLastActiveFrame();
+    if (pFrame == nullptr && m_pWndParent != nullptr)
         pFrame = m_pWndParent->GetTopLevelFrame();
-    else
+    else if (pFrame == nullptr)
         pFrame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
     if (pFrame == nullptr)
         return;
