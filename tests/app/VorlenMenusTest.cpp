@@ -240,7 +240,7 @@ TEST_F(VorlenMenus, CascadeClosedByAClickInTheGridLeavesTheMenuBarReadyForTheNex
     const POINT sales = Centre(s_vorlen->ItemRect(FrontItems(), 0)); // 销售报表 >
     ASSERT_TRUE(HoverUntil(sales, [] { return Popups().size() == 2; }));
     // The open menu's entry is drawn open, unlike its idle neighbour.
-    EXPECT_NE(EdgePixels(report), EdgePixels(help));
+    EXPECT_TRUE(WaitFor([&] { return EdgePixels(report) != EdgePixels(help); }, 3000));
     EXPECT_TRUE(SavePicture("vorlen-menu-open"));
 
     ClickAt(GridPoint());
