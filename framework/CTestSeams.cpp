@@ -13,6 +13,7 @@ struct SeamState
     SYSTEMTIME fakeTime = {};
     std::deque<int> messageBoxAnswers;
     std::deque<std::pair<bool, CString>> fileDialogAnswers;
+    std::deque<std::pair<bool, LOGFONT>> fontDialogAnswers;
     std::vector<CTestSeams::MessageBoxCall> messageBoxes;
     std::vector<UINT> beeps;
     std::vector<CTestSeams::ShellCall> shellLaunches;
@@ -70,6 +71,7 @@ void CTestSeams::Clear()
     SeamState& s = State();
     s.messageBoxAnswers.clear();
     s.fileDialogAnswers.clear();
+    s.fontDialogAnswers.clear();
     s.messageBoxes.clear();
     s.beeps.clear();
     s.shellLaunches.clear();
@@ -98,6 +100,16 @@ void CTestSeams::QueueFileDialogAnswer(LPCTSTR lpszPath)
 void CTestSeams::QueueFileDialogCancel()
 {
     State().fileDialogAnswers.emplace_back(false, CString());
+}
+
+void CTestSeams::QueueFontDialogAnswer(const LOGFONT& font)
+{
+    State().fontDialogAnswers.emplace_back(true, font);
+}
+
+void CTestSeams::QueueFontDialogCancel()
+{
+    State().fontDialogAnswers.emplace_back(false, LOGFONT());
 }
 
 const std::vector<CTestSeams::MessageBoxCall>& CTestSeams::MessageBoxes()
@@ -190,6 +202,18 @@ BOOL CTestSeams::TakeFileDialogAnswer(CString& strPath, BOOL* pbHandled)
     std::pair<bool, CString> answer = s.fileDialogAnswers.front();
     s.fileDialogAnswers.pop_front();
     strPath = answer.second;
+    return answer.first ? TRUE : FALSE;
+}
+
+BOOL CTestSeams::TakeFontDialogAnswer(LOGFONT& font, BOOL* pbHandled)
+{
+    SeamState& s = State();
+    *pbHandled = s.bEngaged ? TRUE : FALSE;
+    if (!s.bEngaged || s.fontDialogAnswers.empty())
+        return FALSE;
+    std::pair<bool, LOGFONT> answer = s.fontDialogAnswers.front();
+    s.fontDialogAnswers.pop_front();
+    font = answer.second;
     return answer.first ? TRUE : FALSE;
 }
 

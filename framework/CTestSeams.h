@@ -1,4 +1,4 @@
-// Seams through which tests answer message boxes and file dialogs and record beeps, shell launches and help calls instead of running them.
+// Seams through which tests answer message boxes, file and font dialogs and record beeps, shell launches and help calls instead of running them.
 #pragma once
 #include "framework/CString.h"
 #include <shellapi.h>
@@ -41,6 +41,9 @@ public:
     // Answers for the next file dialogs: a path chosen with OK, or cancel.
     static void QueueFileDialogAnswer(LPCTSTR lpszPath);
     static void QueueFileDialogCancel();
+    // Answers for the next font dialogs: a font chosen with OK, or cancel.
+    static void QueueFontDialogAnswer(const LOGFONT& font);
+    static void QueueFontDialogCancel();
     // Results for the next shell launches, in order (below 32 is a failure such as 2, file not
     // found); without one a launch reports it started.
     static void QueueShellResult(INT_PTR nResult);
@@ -67,6 +70,8 @@ public:
     // While engaged: takes the next file-dialog answer (TRUE with a path, FALSE for cancel, and
     // cancel when none is queued). Returns FALSE in *pbHandled when the real dialog must run.
     static BOOL TakeFileDialogAnswer(CString& strPath, BOOL* pbHandled);
+    // The same for font dialogs.
+    static BOOL TakeFontDialogAnswer(LOGFONT& font, BOOL* pbHandled);
     // While engaged: a DC of the fake printer, or null without one. Returns FALSE in *pbHandled
     // when the real printer must be asked.
     static HDC CreatePrinterDC(BOOL* pbHandled);

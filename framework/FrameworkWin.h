@@ -30,6 +30,7 @@
 #include "framework/CCommonDialog.h"
 #include "framework/CFileDialog.h"
 #include "framework/CColorDialog.h"
+#include "framework/CFontDialog.h"
 #include "framework/CPrintDialog.h"
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"

@@ -196,3 +196,10 @@
 #define IDC_TAVOP_RESET_FRAME_MENU 16624
 #define IDC_TAVOP_MENU_ANIMATION 16625
 #define IDC_TAVOP_MENU_SHADOWS 16626
+
+// Property list: the texts of booleans, the column captions and the refusal of a value.
+#define IDS_TAVOP_PROP_TRUE 16040
+#define IDS_TAVOP_PROP_FALSE 16041
+#define IDS_TAVOP_PROP_NAME 16042
+#define IDS_TAVOP_PROP_VALUE 16043
+#define IDS_TAVOP_PROP_BAD_VALUE 16044
