@@ -2,8 +2,6 @@
 #include "tests/app/VorlenDriving.h"
 #include "tests/support/TestDatabase.h"
 #include <commctrl.h>
-#include <algorithm>
-#include <set>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -38,38 +36,6 @@ bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseco
         },
         milliseconds);
     return !seen && !vorlen.Running();
-}
-
-// The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
-bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours)
-{
-    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    if (bitmap == nullptr)
-        return false;
-    DIBSECTION dib = {};
-    GetObjectA(bitmap, sizeof dib, &dib);
-    const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    std::vector<DWORD> pixels((size_t)width * height);
-    HDC dc = GetDC(nullptr);
-    const bool ok = GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) > 0;
-    ReleaseDC(nullptr, dc);
-    DeleteObject(bitmap);
-    if (!ok || pixels.empty())
-        return false;
-    std::set<DWORD> colours;
-    size_t black = 0;
-    for (DWORD pixel : pixels)
-    {
-        pixel &= 0xFFFFFF;
-        colours.insert(pixel);
-        black += pixel == 0;
-    }
-    *pBlack = (double)black / pixels.size();
-    *pColours = colours.size();
-    return true;
 }
 
 } // namespace

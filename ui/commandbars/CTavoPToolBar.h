@@ -279,7 +279,8 @@ protected:
     BOOL IsHorizontalBar() const { return (GetCurrentAlignment() & CBRS_ORIENT_HORZ) != 0; }
     // The text of the tool under point; empty when none.
     CString GetToolTipText(int iButton) const;
-    CWnd* GetMessageTarget() const;
+    // The window that receives the status prompts and the commands of the bar's buttons.
+    virtual CWnd* GetMessageTarget() const;
     // Puts the button at the end of the list as the bar's customize button; null does nothing.
     void AppendCustomizeButton(CCustomizeButton* pButton);
     void RemoveAllButtonsButCustomize();
