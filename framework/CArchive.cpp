@@ -432,6 +432,16 @@ void CArchive::SerializeClass(const CRuntimeClass* pClassRef)
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
+    return LoadObject(pClassRefRequested, FALSE);
+}
+
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
+{
+    return LoadObject(pClassRefRequested, TRUE);
+}
+
+CObject* CArchive::LoadObject(const CRuntimeClass* pClassRefRequested, BOOL bOwned)
+{
     UINT nSchema;
     DWORD obTag;
     CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
@@ -441,6 +451,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         if (obTag >= m_loadArray.size() || m_loadArray[obTag].pClass != NULL)
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
         CObject* pOb = m_loadArray[obTag].pObject;
+        if (pOb != NULL && bOwned)
+            AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
         if (pOb != NULL && pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         return pOb;

@@ -47,6 +47,9 @@ public:
     void WriteCount(DWORD dwCount);
 
     CObject* ReadObject(const CRuntimeClass* pClass);
+    // For a list that owns what it reads: an object that is already held (a reference back to
+    // one read before, or to the object being loaded) would get two owners, so it fails the load.
+    CObject* ReadOwnedObject(const CRuntimeClass* pClass);
     void WriteObject(const CObject* pOb);
     // Registers an object as already written or read, so that later references use its index.
     void MapObject(const CObject* pOb);
@@ -121,6 +124,7 @@ protected:
     // Makes at least nBytesNeeded unread bytes available, or throws endOfFile.
     void FillBuffer(UINT nBytesNeeded);
     DWORD ReadStringLength(int& nCharSize);
+    CObject* LoadObject(const CRuntimeClass* pClassRefRequested, BOOL bOwned);
     void ReadExactly(void* lpBuf, UINT nCount);
 
     struct LoadEntry

@@ -78,6 +78,7 @@ void CPropertyPage::PreparePage()
 BOOL CPropertyPage::OnInitDialog()
 {
     // Pages have no OK button of their own: only the initial exchange of the base.
+    m_bFirstSetActive = TRUE;
     if (!UpdateData(FALSE))
         return FALSE;
     return TRUE;
@@ -85,6 +86,10 @@ BOOL CPropertyPage::OnInitDialog()
 
 BOOL CPropertyPage::OnSetActive()
 {
+    if (m_bFirstSetActive)
+        m_bFirstSetActive = FALSE;
+    else
+        UpdateData(FALSE);
     return TRUE;
 }
 

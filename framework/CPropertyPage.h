@@ -40,6 +40,9 @@ public:
 
 protected:
     CString m_strCaption;
+    // The first showing follows the exchange of OnInitDialog; every later one refreshes the
+    // controls from the members, which may have changed while another page was shown.
+    BOOL m_bFirstSetActive = TRUE;
     friend class CPropertySheet;
 };
 

@@ -79,6 +79,14 @@ int CString::CharLength(LPCTSTR p)
     return 1;
 }
 
+// One character of a counted string. A NUL inside the string (stored text may hold one) is one
+// byte here, so that every loop bounded by the length moves on.
+static int CharStep(LPCTSTR p)
+{
+    const int nLen = CString::CharLength(p);
+    return nLen > 0 ? nLen : 1;
+}
+
 void CString::Init()
 {
     m_pchData = s_empty.header.data();
@@ -410,7 +418,7 @@ int CString::CharStartBefore(int nIndex) const
     int nPos = 0;
     while (nPos < GetLength())
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         if (nPos + nLen > nIndex)
             return nPos;
         nPos += nLen;
@@ -466,7 +474,7 @@ CString CString::SpanIncluding(LPCTSTR lpszCharSet) const
     int nPos = 0;
     while (nPos < GetLength())
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         if (!CharInSet(m_pchData + nPos, nLen, lpszCharSet))
             break;
         nPos += nLen;
@@ -479,7 +487,7 @@ CString CString::SpanExcluding(LPCTSTR lpszCharSet) const
     int nPos = 0;
     while (nPos < GetLength())
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         if (CharInSet(m_pchData + nPos, nLen, lpszCharSet))
             break;
         nPos += nLen;
@@ -519,7 +527,7 @@ void CString::MakeReverse()
     int nOut = nLength;
     for (int nPos = 0; nPos < nLength;)
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         nOut -= nLen;
         memcpy(reversed.m_pchData + nOut, m_pchData + nPos, nLen);
         nPos += nLen;
@@ -543,7 +551,7 @@ void CString::TrimRight(LPCTSTR lpszTargets)
     int nKeep = 0;
     for (int nPos = 0; nPos < GetLength();)
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         nPos += nLen;
         if (!CharInSet(m_pchData + nPos - nLen, nLen, lpszTargets))
             nKeep = nPos;
@@ -576,7 +584,7 @@ void CString::TrimLeft(LPCTSTR lpszTargets)
     int nPos = 0;
     while (nPos < GetLength())
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         if (!CharInSet(m_pchData + nPos, nLen, lpszTargets))
             break;
         nPos += nLen;
@@ -709,7 +717,7 @@ int CString::Find(char ch, int nStart) const
         nStart = 0;
     for (int nPos = nStart; nPos < GetLength();)
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         if (nLen == 1 && m_pchData[nPos] == ch)
             return nPos;
         nPos += nLen;
@@ -738,11 +746,11 @@ int CString::Find(LPCTSTR lpszSub, int nStart) const
             // A match that ends on the lead byte of a character would take half of it.
             LPCTSTR pEnd = m_pchData + nPos;
             while (pEnd < m_pchData + nPos + nSubLen)
-                pEnd += CharLength(pEnd);
+                pEnd += CharStep(pEnd);
             if (pEnd == m_pchData + nPos + nSubLen)
                 return nPos;
         }
-        nPos += CharLength(m_pchData + nPos);
+        nPos += CharStep(m_pchData + nPos);
     }
     return -1;
 }
@@ -752,7 +760,7 @@ int CString::ReverseFind(char ch) const
     int nFound = -1;
     for (int nPos = 0; nPos < GetLength();)
     {
-        int nLen = CharLength(m_pchData + nPos);
+        int nLen = CharStep(m_pchData + nPos);
         if (nLen == 1 && m_pchData[nPos] == ch)
             nFound = nPos;
         nPos += nLen;

@@ -88,6 +88,31 @@ TEST(CStringMultiByte, TrimAndSpanWorkOnWholeCharacters)
     EXPECT_EQ((CString("ab") + kPipeTrail + "|c").SpanExcluding("|"), CString("ab") + kPipeTrail);
 }
 
+TEST(CString, TextWithANulInsideIsSearchedAndEditedToItsEnd)
+{
+    // Stored text comes with its length and may hold a NUL; searches once stopped on it for ever.
+    const char bytes[] = {'a', '\0', '&', '&', 'b', ' '};
+    CString text(bytes, (int)sizeof bytes);
+    ASSERT_EQ(6, text.GetLength());
+    EXPECT_EQ(2, text.Find("&&"));
+    EXPECT_EQ(4, text.Find('b'));
+    EXPECT_EQ(3, text.ReverseFind('&'));
+    EXPECT_EQ(-1, text.Find("zz"));
+    CString replaced = text;
+    EXPECT_EQ(1, replaced.Replace("&&", "&"));
+    EXPECT_EQ(5, replaced.GetLength());
+    CString trimmed = text;
+    trimmed.TrimRight();
+    EXPECT_EQ(5, trimmed.GetLength());
+    trimmed.TrimLeft("a");
+    EXPECT_EQ(4, trimmed.GetLength());
+    EXPECT_EQ(1, text.SpanIncluding("a").GetLength());
+    CString reversed = text;
+    reversed.MakeReverse();
+    EXPECT_EQ(6, reversed.GetLength());
+    EXPECT_EQ('a', reversed[5]);
+}
+
 TEST(CString, EditingAndComparisons)
 {
     CString s = "hello";

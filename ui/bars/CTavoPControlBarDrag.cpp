@@ -5,6 +5,7 @@
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 
 namespace {
 
@@ -498,6 +499,9 @@ void CTavoPControlBar::OnNcDestroy()
 
 void CTavoPControlBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
+    // While the toolbars are customized the right button belongs to the toolbar buttons.
+    if (CTavoPToolBar::IsCustomizeMode())
+        return;
     CFrameWnd* pFrame = GetDockSiteFrame();
     if (pFrame == NULL)
         pFrame = GetTopLevelFrame();

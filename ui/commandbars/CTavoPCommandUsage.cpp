@@ -1,5 +1,7 @@
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 
 IMPLEMENT_DYNCREATE(CTavoPCommandUsage, CObject)
 
@@ -17,6 +19,12 @@ BOOL CTavoPCommandUsage::IsCounted(UINT uiCmd)
         return FALSE;
     if ((uiCmd >= 0xE110 && uiCmd <= 0xE11F) || (uiCmd >= 0xF000 && uiCmd <= 0xF1EF) ||
         (uiCmd >= 0xE210 && uiCmd <= 0xE21F) || uiCmd > 0xFEFF)
+        return FALSE;
+    // The user-tools placeholder stands for the tools in the menu: were it rarely used, a
+    // shortened menu would hide every tool with it.
+    const CTavoPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace != NULL && pWorkspace->m_pUserToolsManager != NULL &&
+        uiCmd == pWorkspace->m_pUserToolsManager->GetToolsEntryCmd())
         return FALSE;
     return !CTavoPToolBar::IsBasicCommand(uiCmd);
 }

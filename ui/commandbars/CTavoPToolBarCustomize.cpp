@@ -17,14 +17,6 @@
 
 namespace {
 
-CTavoPUserTool* FindUserTool(UINT uiCmd)
-{
-    CTavoPWorkspace* pWorkspace = GetWorkspace();
-    if (pWorkspace == NULL || pWorkspace->m_pUserToolsManager == NULL)
-        return NULL;
-    return pWorkspace->m_pUserToolsManager->FindTool(uiCmd);
-}
-
 // The tool's icon as a bitmap on the clipboard, on the button face.
 BOOL CopyIconToClipboard(HICON hIcon, CSize size)
 {
@@ -194,7 +186,7 @@ void CTavoPToolBar::OnToolbarReset()
     CTavoPToolbarButton* pButton = GetButton(m_iSelected);
     if (pButton == NULL)
         return;
-    if (FindUserTool(pButton->m_nID) == NULL)
+    if (CTavoPUserToolsManager::FindWorkspaceTool(pButton->m_nID) == NULL)
     {
         int iImage = -1;
         if (DefaultImages().Lookup(pButton->m_nID, iImage))
@@ -219,7 +211,8 @@ void CTavoPToolBar::OnCopyImage()
     if (pButton == NULL)
         return;
     const HCURSOR hcurOld = ::SetCursor(::LoadCursor(NULL, IDC_WAIT));
-    CTavoPUserTool* pTool = pButton->m_bUserButton ? NULL : FindUserTool(pButton->m_nID);
+    CTavoPUserTool* pTool =
+        pButton->m_bUserButton ? NULL : CTavoPUserToolsManager::FindWorkspaceTool(pButton->m_nID);
     if (pTool != NULL)
         CopyIconToClipboard(pTool->GetIcon(), GetImageSize());
     else if (pButton->m_bUserButton)

@@ -5,9 +5,11 @@
 #include "ui/commandbars/CTavoPToolbarCmdUI.h"
 #include "ui/commandbars/TavoPTrackMouseLeave.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 
 // ---- lookups ----
 
@@ -333,6 +335,8 @@ CString CTavoPToolBar::GetToolTipText(int iButton) const
     const BOOL bValidCommand = pButton->m_nID != 0 && pButton->m_nID != (UINT)-1;
     if (const_cast<CTavoPToolBar*>(this)->GetButtonToolTipText(pButton, strText))
     {}
+    else if (bValidCommand && CTavoPUserToolsManager::FindWorkspaceTool(pButton->m_nID) != NULL)
+        strText = pButton->m_strText; // a tool has no string resource: its label is the tip
     else if ((bValidCommand && !pButton->m_bUserButton) || pButton->m_strText.IsEmpty())
     {
         CString strMessage;
@@ -669,7 +673,9 @@ void CTavoPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
         if (!pButton->OnClickUp())
         {
             CWnd* pTarget = GetMessageTarget();
-            if (pTarget != NULL)
+            if (CTavoPUserToolsManager::FindWorkspaceTool(uiCmd) != NULL)
+                GetWorkspace()->m_pUserToolsManager->InvokeTool(uiCmd);
+            else if (pTarget != NULL)
                 pTarget->SendMessage(WM_COMMAND, uiCmd, 0);
         }
     }
@@ -729,6 +735,11 @@ static BOOL IsSystemCommand(UINT uiCmd)
     return (uiCmd >= 0xF000 && uiCmd <= 0xF1EF) || uiCmd >= 0xFF00;
 }
 
+static BOOL IsUserToolCommand(UINT uiCmd)
+{
+    return CTavoPUserToolsManager::FindWorkspaceTool(uiCmd) != NULL;
+}
+
 void CTavoPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
     CTavoPToolbarCmdUI state;
@@ -743,7 +754,8 @@ void CTavoPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
         if ((pButton->m_nStyle & TBBS_SEPARATOR) || pButton->m_nID == 0 ||
             IsSystemCommand(pButton->m_nID))
             continue;
-        state.DoUpdate(pTarget, bDisableIfNoHndler);
+        // A user tool has no handler of its own: it runs through the tools manager.
+        state.DoUpdate(pTarget, bDisableIfNoHndler && !IsUserToolCommand(pButton->m_nID));
     }
     UpdateDialogControls(pTarget, bDisableIfNoHndler && m_bUpdateDialogControls);
 }
@@ -756,7 +768,7 @@ void CTavoPToolBar::UpdateButton(int nIndex)
         return;
     BOOL bDisableIfNoHndler = FALSE;
     CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pTarget);
-    if (pFrame != NULL)
+    if (pFrame != NULL && !IsUserToolCommand(pButton->m_nID))
         bDisableIfNoHndler = pFrame->m_bAutoMenuEnable;
 
     CTavoPToolbarCmdUI state;

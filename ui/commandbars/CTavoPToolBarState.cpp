@@ -75,7 +75,8 @@ void CTavoPToolBar::Serialize(CArchive& ar)
     }
     RemoveAllButtons();
 
-    // Every object is created only when it is a button; anything else fails the load.
+    // Every object is created only when it is a button; anything else fails the load, and so
+    // does a button listed twice (the bar would delete it twice).
     BOOL bNullEntry = FALSE;
     try
     {
@@ -83,7 +84,7 @@ void CTavoPToolBar::Serialize(CArchive& ar)
         for (DWORD i = 0; i < nCount; i++)
         {
             CTavoPToolbarButton* pButton =
-                (CTavoPToolbarButton*)ar.ReadObject(RUNTIME_CLASS(CTavoPToolbarButton));
+                (CTavoPToolbarButton*)ar.ReadOwnedObject(RUNTIME_CLASS(CTavoPToolbarButton));
             if (pButton == NULL)
             {
                 bNullEntry = TRUE;

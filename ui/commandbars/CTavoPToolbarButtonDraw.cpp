@@ -2,6 +2,8 @@
 #include <algorithm>
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPUserTool.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "ui/foundation/CTavoPVisualManager.h"
@@ -113,7 +115,17 @@ void CTavoPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImage
     }
 
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
-    if (m_bImage && GetImage() >= 0 && pImages != NULL)
+    // A button of a user tool shows the tool's own icon in place of a standard image.
+    CTavoPUserTool* pTool =
+        m_bImage && !m_bUserButton ? CTavoPUserToolsManager::FindWorkspaceTool(m_nID) : NULL;
+    if (pTool != NULL)
+    {
+        CRect rectIcon = rectImage;
+        if (bShift)
+            rectIcon.OffsetRect(1, 1);
+        pTool->DrawToolIcon(pDC, rectIcon);
+    }
+    else if (m_bImage && GetImage() >= 0 && pImages != NULL)
     {
         const BOOL bDisabledLook =
             bDisabled && !(m_nStyle & TBBS_PRESSED) && !bCustomizeMode && bGrayDisabledButtons;

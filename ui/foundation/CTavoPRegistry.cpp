@@ -628,12 +628,12 @@ BOOL CTavoPRegistry::Read(LPCTSTR pszKey, CObList& list, const CRuntimeClass* pE
 {
     CObList loaded;
     BOOL bResult = ReadArchived(pszKey, [&loaded, pElementClass](CArchive& ar) {
-        std::unordered_set<CObject*> seen;
         const DWORD dwCount = ar.ReadCount();
         for (DWORD i = 0; i < dwCount; i++)
         {
-            CObject* pObj = ar.ReadObject(pElementClass);
-            if (pObj == nullptr || !seen.insert(pObj).second)
+            // An object listed twice, here or inside one of the others, would get two owners.
+            CObject* pObj = ar.ReadOwnedObject(pElementClass);
+            if (pObj == nullptr)
                 return FALSE;
             loaded.AddTail(pObj);
         }

@@ -1,5 +1,6 @@
 // A bar's places and visibility in the registry, read back raw, loaded with damaged values, and in the bar archive.
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/Mutations.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
@@ -150,6 +151,8 @@ TEST_F(BarStateFixture, LoadTakesItsValuesButKeepsTheBarsId)
         {CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT, -1, {0, 0, 0, 0}},
         {0, -5, {10, 10, 5, 5}},
         {0x10000 | CBRS_ALIGN_TOP, -1, {10, 10, 10, 40}},
+        // Thinner than the bar can be: the bar would vanish there.
+        {CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT, -1, {10, 10, 11, 40}},
     };
     for (const Damage& d : damages)
     {
@@ -162,6 +165,61 @@ TEST_F(BarStateFixture, LoadTakesItsValuesButKeepsTheBarsId)
         EXPECT_EQ(2, recent.m_nRecentRowIndex);
         EXPECT_EQ(CRect(5, 6, 205, 30), recent.m_rectRecentFloatingRect);
         EXPECT_EQ(CRect(0, 24, 150, 48), recent.m_recentSliderInfo.m_rectRecentDockedRect);
+    }
+}
+
+TEST_F(BarStateFixture, MutatedStoredPlacesStillDockOrFloatTheBarWithinBounds)
+{
+    TestBar first(200, 24);
+    ASSERT_TRUE(first.Make(pFrame, 11));
+    pFrame->DockControlBar(&first, AFX_IDW_DOCKBAR_TOP);
+    {
+        TestBar bar(150, 24);
+        ASSERT_TRUE(bar.Make(pFrame, 12));
+        pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+        ASSERT_TRUE(bar.SaveState(kProfile));
+    }
+    const std::string strKey = BarKey("TavoPControlBar-12");
+    const char* const names[] = {"RectRecentFloat", "RectRecentDocked", "RecentFrameAlignment",
+                                 "RecentRowIndex",  "IsFloating",       "MRUWidth"};
+    std::vector<Bytes> valid;
+    for (const char* pszName : names)
+        valid.push_back(RegistryTestKey::Value(strKey, pszName));
+
+    std::mt19937 random(35);
+    for (int i = 0; i < 600; i++)
+    {
+        const std::string what = "mutation " + std::to_string(i);
+        const size_t nValue = random() % valid.size();
+        for (size_t v = 0; v < valid.size(); v++)
+        {
+            const Bytes bytes = v == nValue ? Mutate(valid[v], random) : valid[v];
+            DWORD dw = 0;
+            if (valid[v].size() == sizeof dw && bytes.size() == sizeof dw)
+            {
+                std::memcpy(&dw, bytes.data(), sizeof dw);
+                RegistryTestKey::SetDword(strKey, names[v], dw);
+            }
+            else
+                RegistryTestKey::SetBinary(strKey, names[v], bytes);
+        }
+
+        TestBar bar(150, 24);
+        ASSERT_TRUE(bar.Make(pFrame, 12));
+        bar.LoadState(kProfile);
+        CTavoPDockManager::m_bRestoringDockState = TRUE;
+        bar.RestoreDockState(pFrame->GetDockManager());
+        CTavoPDockManager::m_bRestoringDockState = FALSE;
+        pFrame->RecalcLayout();
+        // Two bars never need more than a few rows on a side.
+        for (DWORD dwSide : {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT})
+        {
+            CTavoPDockBar* pDockBar = pFrame->GetDockManager()->FindDockBarByAlignment(dwSide);
+            ASSERT_NE(nullptr, pDockBar) << what;
+            ASSERT_LE(pDockBar->GetRows().GetCount(), 8) << what;
+        }
+        ASSERT_TRUE(bar.SaveState(kProfile)) << what;
+        bar.DestroyWindow();
     }
 }
 

@@ -517,6 +517,28 @@ TEST_F(Frame, RightClickOnAFrameworkDockBarAsksForTheBarMenu)
     EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
 }
 
+TEST_F(Frame, RightClickOnTheStatusBarOrADockBarOpensNoMenuWhileCustomizing)
+{
+    ASSERT_NE(nullptr, Open());
+    CWnd* pDockBar = pFrame->GetDockManager()->FindDockBarByAlignment(CBRS_ALIGN_TOP);
+    ASSERT_NE(nullptr, pDockBar);
+    for (CWnd* pBar : {(CWnd*)&pFrame->m_wndStatusBar, pDockBar})
+    {
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        const LPARAM lPoint = MAKELPARAM(rect.left + 2, rect.top + 2);
+        pFrame->m_barMenus.clear();
+        pBar->SendMessage(WM_CONTEXTMENU, (WPARAM)pBar->m_hWnd, lPoint);
+        ASSERT_EQ(1u, pFrame->m_barMenus.size());
+        EXPECT_EQ(lPoint, pFrame->m_barMenus[0].second);
+
+        CTavoPToolBar::SetCustomizeMode(TRUE);
+        pBar->SendMessage(WM_CONTEXTMENU, (WPARAM)pBar->m_hWnd, lPoint);
+        CTavoPToolBar::SetCustomizeMode(FALSE);
+        EXPECT_EQ(1u, pFrame->m_barMenus.size());
+    }
+}
+
 TEST_F(Frame, BarCommandsShowAndHideTheBarWithTheirId)
 {
     ASSERT_NE(nullptr, Open());
@@ -547,6 +569,30 @@ TEST_F(Frame, UserToolbarsCannotBeMadeWithoutARange)
                  (LPCTSTR)CTestSeams::MessageBoxes()[0].strText);
     EXPECT_EQ((UINT)MB_ICONINFORMATION, CTestSeams::MessageBoxes()[0].nType & MB_ICONMASK);
     CTestSeams::Release();
+}
+
+TEST_F(Frame, ADeletedUserToolbarDoesNotComeBack)
+{
+    ASSERT_NE(nullptr, Open());
+    CTavoPFrameImpl* pImpl = pFrame->GetFrameImpl();
+    pImpl->SetUserToolbarRange(0xE900, 0xE902);
+    auto countMine = []() {
+        int nCount = 0;
+        const CObList& list = CTavoPToolBar::GetAllToolbars();
+        for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+            nCount += ((CWnd*)list.GetNext(pos))->GetDlgCtrlID() == 0xE900;
+        return nCount;
+    };
+    CTavoPToolBar* pMine = pImpl->CreateNewToolbar("mine");
+    ASSERT_NE(nullptr, pMine);
+    pImpl->SaveUserToolbars(FALSE);
+    EXPECT_FALSE(pImpl->DeleteToolbar(&pFrame->m_wndToolBar));
+    ASSERT_TRUE(pImpl->DeleteToolbar(pMine));
+    EXPECT_EQ(0, countMine());
+
+    // Its stored state went with it: loading the user toolbars again makes none.
+    pImpl->LoadUserToolbars();
+    EXPECT_EQ(0, countMine());
 }
 
 TEST_F(Frame, TornOffBarsAreNumberedWithoutGapsAndStaleKeysGo)

@@ -1,5 +1,7 @@
 // Floating frames without the mouse: the floating-bar registry, hit testing, toolbar snapping, the visual manager's redraw, and the frames' record in the layout archive.
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/Mutations.h"
+#include "tests/support/WindowPixels.h"
 #include "tests/ui/bars/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/TavoPBarStatics.h"
@@ -168,6 +170,8 @@ TEST_F(MiniFrameFixture, SizingAToolbarFrameSnapsToWholeButtonRows)
         {WMSZ_LEFT, 2 * 23 + 6 + 22, CSize(2 * 23 + 6, 3 * 22 + 6 + nCaption)},
         {WMSZ_BOTTOM, 6 * 22 + 6 + nCaption + 40, CSize(23 + 6, 6 * 22 + 6 + nCaption)},
         {WMSZ_TOP, 2 * 22 + 6 + nCaption + 5, CSize(3 * 23 + 6, 2 * 22 + 6 + nCaption)},
+        // A corner gives the height, whatever the width it proposes (one row of six here).
+        {WMSZ_TOPLEFT, 3 * 22 + 6 + nCaption + 5, CSize(2 * 23 + 6, 3 * 22 + 6 + nCaption)},
     };
     for (const Case& c : cases)
     {
@@ -179,6 +183,10 @@ TEST_F(MiniFrameFixture, SizingAToolbarFrameSnapsToWholeButtonRows)
         case WMSZ_RIGHT: rect.right = rect.left + c.nLength; break;
         case WMSZ_LEFT: rect.left = rect.right - c.nLength; break;
         case WMSZ_BOTTOM: rect.bottom = rect.top + c.nLength; break;
+        case WMSZ_TOPLEFT:
+            rect.top = rect.bottom - c.nLength;
+            rect.left = rect.right - (6 * 23 + 6);
+            break;
         default: rect.top = rect.bottom - c.nLength; break;
         }
         pMiniFrame->SendMessage(WM_SIZING, c.nSide, (LPARAM)(LPRECT)rect);
@@ -188,12 +196,36 @@ TEST_F(MiniFrameFixture, SizingAToolbarFrameSnapsToWholeButtonRows)
         {
             EXPECT_EQ(rectWindow.right, rect.right);
         }
-        if (c.nSide == WMSZ_TOP)
+        if (c.nSide == WMSZ_TOP || c.nSide == WMSZ_TOPLEFT)
         {
             EXPECT_EQ(rectWindow.bottom, rect.bottom);
         }
         pMiniFrame->MoveWindow(rect);
     }
+}
+
+TEST_F(MiniFrameFixture, WithTheKeepActiveFlagTheCaptionFollowsTheFramesOwnFocus)
+{
+    TestBar bar(150, 24);
+    ASSERT_TRUE(bar.Make(pFrame, 27));
+    Float(&bar, CRect(200, 200, 400, 260));
+    CTavoPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame();
+    ASSERT_TRUE((pMiniFrame->GetStyle() & MFS_SYNCACTIVE) != 0);
+    // The owner has just drawn it inactive.
+    pFrame->SetFocus();
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_DEACTIVATE);
+    ASSERT_FALSE(pMiniFrame->IsActiveCaption());
+
+    pMiniFrame->SetFocus();
+    ASSERT_EQ(pMiniFrame->GetSafeHwnd(), ::GetFocus());
+    pMiniFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_FALSE(pMiniFrame->IsActiveCaption()) << "in step with the owner";
+    pMiniFrame->SetKeepMiniActive(TRUE);
+    pMiniFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_TRUE(pMiniFrame->IsActiveCaption()) << "by its own focus";
+    pFrame->SetFocus();
+    pMiniFrame->SendMessage(WM_NCACTIVATE, FALSE);
+    EXPECT_FALSE(pMiniFrame->IsActiveCaption());
 }
 
 TEST_F(MiniFrameFixture, TheVisualManagersRedrawReachesEveryFloatingFrame)
@@ -214,6 +246,89 @@ TEST_F(MiniFrameFixture, TheVisualManagersRedrawReachesEveryFloatingFrame)
     CTavoPVisualManager::RedrawAll();
     for (HWND hwnd : frames)
         EXPECT_FALSE(::GetUpdateRect(hwnd, NULL, FALSE)) << "the frame was painted at once";
+}
+
+TEST_F(MiniFrameFixture, FloatingToolbarsHideWhileTheProgramIsInactiveAndComeBack)
+{
+    SnappingToolBar shown, hidden;
+    ASSERT_TRUE(shown.Make(pFrame, 41));
+    ASSERT_TRUE(hidden.Make(pFrame, 42));
+    TestBar other(150, 24);
+    ASSERT_TRUE(other.Make(pFrame, 43));
+    Float(&shown, CRect(300, 300, 440, 330));
+    Float(&hidden, CRect(300, 400, 440, 430));
+    Float(&other, CRect(500, 300, 650, 340));
+    CWnd* pShown = shown.GetParentMiniFrame();
+    CWnd* pHidden = hidden.GetParentMiniFrame();
+    CWnd* pOther = other.GetParentMiniFrame();
+    pHidden->ShowWindow(SW_HIDE);
+    ASSERT_TRUE(pShown->IsWindowVisible());
+
+    // Another program comes to the front: only the toolbars' frames go, the other bar stays.
+    pFrame->SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(pShown->IsWindowVisible());
+    EXPECT_FALSE(pHidden->IsWindowVisible());
+    EXPECT_TRUE(pOther->IsWindowVisible());
+
+    // Back again: what was shown before comes back; a frame hidden before stays hidden.
+    pFrame->SendMessage(WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_TRUE(pShown->IsWindowVisible());
+    EXPECT_FALSE(pHidden->IsWindowVisible());
+    EXPECT_TRUE(pOther->IsWindowVisible());
+}
+
+TEST_F(MiniFrameFixture, AnEmptiedFrameClosesUnlessToldToStay)
+{
+    for (const BOOL bKeep : {FALSE, TRUE})
+    {
+        TestBar bar(150, 24);
+        ASSERT_TRUE(bar.Make(pFrame, 44));
+        Float(&bar, CRect(300, 300, 450, 340));
+        CTavoPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame();
+        const HWND hwndFrame = pMiniFrame->GetSafeHwnd();
+        bar.SetParent(pFrame);
+        pMiniFrame->RemoveControlBar(&bar, FALSE, bKeep);
+        // The check is posted: the frame is still there until it runs.
+        EXPECT_TRUE(::IsWindow(hwndFrame)) << bKeep;
+        PumpMessages();
+        EXPECT_EQ(bKeep != FALSE, ::IsWindow(hwndFrame) != FALSE) << bKeep;
+        if (bKeep)
+        {
+            EXPECT_FALSE(::IsWindowVisible(hwndFrame));
+            ::DestroyWindow(hwndFrame);
+        }
+        bar.DestroyWindow();
+        PumpMessages();
+    }
+}
+
+TEST_F(MiniFrameFixture, ANonClientRepaintWithAnUpdateRegionDrawsTheCaption)
+{
+    TestBar bar(150, 24);
+    ASSERT_TRUE(bar.Make(pFrame, 45, TAVOP_CBRS_FLOAT | TAVOP_CBRS_CLOSE));
+    bar.SetWindowText("Floating");
+    Float(&bar, CRect(300, 300, 450, 340));
+    CTavoPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame();
+    PumpMessages();
+    CRect rectCaption;
+    pMiniFrame->GetCaptionRect(rectCaption);
+    const std::vector<COLORREF> painted = WindowPixels(pMiniFrame->m_hWnd, rectCaption);
+    // The caption is not plain: it holds the title and the close button.
+    ASSERT_GT(std::set<COLORREF>(painted.begin(), painted.end()).size(), 1u);
+
+    // Wiped, then repainted through WM_NCPAINT with an update region (in screen coordinates)
+    // instead of the whole-frame 1.
+    HDC hdc = ::GetWindowDC(pMiniFrame->m_hWnd);
+    ::FillRect(hdc, rectCaption, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    ::ReleaseDC(pMiniFrame->m_hWnd, hdc);
+    ASSERT_EQ(std::vector<COLORREF>(painted.size(), RGB(0, 0, 0)),
+              WindowPixels(pMiniFrame->m_hWnd, rectCaption));
+    CRect rectWindow;
+    pMiniFrame->GetWindowRect(rectWindow);
+    HRGN hUpdate = ::CreateRectRgnIndirect(rectWindow);
+    pMiniFrame->SendMessage(WM_NCPAINT, (WPARAM)hUpdate, 0);
+    ::DeleteObject(hUpdate);
+    EXPECT_EQ(painted, WindowPixels(pMiniFrame->m_hWnd, rectCaption));
 }
 
 // ---- the frames' record in the layout archive
@@ -317,6 +432,44 @@ TEST_F(MiniFrameStateFixture, DamagedRecordsFailCleanlyAndLeaveNoWindows)
         EXPECT_EQ(0, Manager()->GetMiniFrames().GetCount());
         EXPECT_EQ(before, ThreadWindows());
     }
+}
+
+TEST_F(MiniFrameStateFixture, MutatedRecordsLeaveTheBarDockedOrInOneFrameAndNoStrayWindows)
+{
+    const Bytes good = SavedSection();
+    TestBar bar(150, 24);
+    ASSERT_TRUE(bar.Make(pFrame, 31, TAVOP_CBRS_FLOAT | TAVOP_CBRS_CLOSE));
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    PumpMessages();
+    const std::set<HWND> before = ThreadWindows();
+    std::mt19937 random(35);
+    int nFloated = 0;
+    for (int i = 0; i < 600; i++)
+    {
+        const std::string what = "mutation " + std::to_string(i);
+        if (LoadFailureCause(Mutate(good, random),
+                             [&](CArchive& ar) { Manager()->SerializeMiniFrames(ar); }) == -1)
+            Manager()->SetMiniFramesDockState();
+        PumpMessages();
+        ASSERT_EQ(0, Manager()->GetLoadedMiniFrames().GetCount()) << what;
+        const CObList& frames = Manager()->GetMiniFrames();
+        ASSERT_LE(frames.GetCount(), 1) << what;
+        if (bar.IsFloating())
+        {
+            nFloated++;
+            ASSERT_EQ(1, frames.GetCount()) << what;
+            ASSERT_EQ(bar.GetParentMiniFrame(), frames.GetHead()) << what;
+            // The frame saves again, and the bar goes back to its dock.
+            StoreToBytes([&](CArchive& ar) { Manager()->SerializeMiniFrames(ar); });
+            pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+            PumpMessages();
+        }
+        ASSERT_EQ(pFrame->DockBar(CBRS_ALIGN_TOP), bar.GetParentDockBar()) << what;
+        ASSERT_EQ(0, frames.GetCount()) << what;
+        ASSERT_EQ(before, ThreadWindows()) << what;
+    }
+    EXPECT_GT(nFloated, 0);
+    bar.DestroyWindow();
 }
 
 TEST_F(MiniFrameStateFixture, AStoredStyleCannotMakeTheFrameAChildOrShowItEarly)

@@ -1,7 +1,10 @@
 // Command usage counts: what is counted, which commands count as rarely used, and the stored form.
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/Mutations.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +106,23 @@ TEST_F(CommandUsage, OnlyCountedCommandsOutsideBasicOnesAreRarelyUsed)
     EXPECT_FALSE(CTavoPToolBar::IsCommandRarelyUsed(kCmdB));
 }
 
+TEST_F(CommandUsage, TheUserToolsPlaceholderIsNeitherCountedNorRarelyUsed)
+{
+    // Were it rarely used, a shortened menu would hide it and every user tool with it.
+    const UINT kPlaceholder = 32790;
+    CTavoPWorkspace workspace(TRUE);
+    CTavoPUserToolsManager tools(kPlaceholder, 32800, 32810);
+    workspace.m_pUserToolsManager = &tools;
+    CTavoPToolBar::AddBasicCommand(32773);
+    Use(kCmdA, 30);
+    Use(kPlaceholder, 1);
+    EXPECT_EQ(0, GetCommandUsage().GetCount(kPlaceholder));
+    EXPECT_EQ(30u, GetCommandUsage().GetTotal());
+    EXPECT_FALSE(CTavoPToolBar::IsCommandRarelyUsed(kPlaceholder));
+    EXPECT_TRUE(CTavoPToolBar::IsCommandRarelyUsed(kCmdB));
+    workspace.m_pUserToolsManager = NULL;
+}
+
 TEST_F(CommandUsage, ArchiveListsEachBucketNewestFirstAndLoadingReplacesTheCounts)
 {
     // 0x10 and 0x120 share bucket 1, 0x30 is in bucket 3.
@@ -129,6 +149,37 @@ TEST_F(CommandUsage, ArchiveListsEachBucketNewestFirstAndLoadingReplacesTheCount
     CTavoPCommandUsage partial;
     EXPECT_EQ(LoadFailureCause(cut, [&](CArchive& ar) { partial.Serialize(ar); }),
               (int)CArchiveException::endOfFile);
+}
+
+TEST_F(CommandUsage, MutatedStoredCountsLoadWholeOrFailAndSaveAgain)
+{
+    CTavoPCommandUsage source;
+    for (UINT uiCmd : {0x10u, 0x30u, 0x120u, 0x120u, (UINT)kCmdA})
+        source.AddUsage(uiCmd);
+    const Bytes valid = StoreToBytes([&](CArchive& ar) { source.Serialize(ar); });
+    std::mt19937 random(35);
+    int nLoaded = 0;
+    for (int i = 0; i < 3000; i++)
+    {
+        const std::string what = "mutation " + std::to_string(i);
+        CTavoPCommandUsage loaded;
+        if (LoadFailureCause(Mutate(valid, random), [&](CArchive& ar) { loaded.Serialize(ar); }) !=
+            -1)
+            continue;
+        nLoaded++;
+        // Whatever loaded is asked and saved like any counts, and comes back the same.
+        loaded.IsFrequent(kCmdA);
+        const Bytes saved = StoreToBytes([&](CArchive& ar) { loaded.Serialize(ar); });
+        CTavoPCommandUsage again;
+        ASSERT_EQ(-1, LoadFailureCause(saved, [&](CArchive& ar) { again.Serialize(ar); })) << what;
+        ASSERT_EQ(loaded.GetTotal(), again.GetTotal()) << what;
+        for (UINT uiCmd : {0x10u, 0x30u, 0x120u, (UINT)kCmdA})
+            ASSERT_EQ(loaded.GetCount(uiCmd), again.GetCount(uiCmd)) << what;
+        // Loading turns each bucket's chain round, so only the size is the same.
+        ASSERT_EQ(saved.size(), StoreToBytes([&](CArchive& ar) { again.Serialize(ar); }).size())
+            << what;
+    }
+    EXPECT_GT(nLoaded, 0);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Shortcut tables of frames and multi-document templates: installed, kept in the registry and shown as text.
+#include "tests/support/Mutations.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPAcceleratorText.h"
@@ -92,6 +93,8 @@ protected:
         child.wnd.m_hAccelTable = pTemplate->m_hAccelTable;
         view.Attach(::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 20, child.wnd.m_hWnd, NULL,
                                     ::GetModuleHandleA(NULL), NULL));
+        // The document is a member of the fixture: losing its last view must not delete it.
+        doc.m_bAutoDelete = FALSE;
         pTemplate->AddDocument(&doc);
         doc.AddView(&view);
     }
@@ -293,6 +296,42 @@ TEST_F(KeyboardManager, DamagedOrMissingStoredTablesLeaveTheCurrentOnes)
     EXPECT_EQ(entries[0].cmd, 55);
     EXPECT_EQ(entries[1].key, 0x72);
     EXPECT_EQ(entries[1].cmd, 0);
+}
+
+TEST_F(KeyboardManager, MutatedStoredTablesInstallWhatTheyHoldAndSaveItBack)
+{
+    ASSERT_TRUE(manager.SetAccelTable(
+        NULL, Table({{FVIRTKEY | FCONTROL, 'N', 100}, {FVIRTKEY | FSHIFT, VK_F5, 0x1234}}), NULL));
+    ASSERT_TRUE(manager.SaveState(kProfile.c_str(), NULL));
+    const std::string strKey = kProfile + "TavoKeyboard-0";
+    const Bytes valid = RegistryTestKey::Value(strKey, "Accelerators");
+    std::mt19937 random(35);
+    for (int i = 0; i < 1500; i++)
+    {
+        const std::string what = "mutation " + std::to_string(i);
+        RegistryTestKey::SetBinary(strKey, "Accelerators", Mutate(valid, random));
+        ASSERT_TRUE(manager.LoadState(kProfile.c_str(), NULL)) << what;
+        // Entries without key and command do nothing and are not kept.
+        auto live = [](HACCEL hAccel) {
+            std::vector<ACCEL> entries;
+            for (const ACCEL& accel : Entries(hAccel))
+                if (accel.key != 0 || accel.cmd != 0)
+                    entries.push_back(accel);
+            return entries;
+        };
+        const std::vector<ACCEL> loaded = live(main.wnd.m_hAccelTable);
+        CString str;
+        for (const ACCEL& accel : loaded)
+            CTavoPKeyboardManager::GetShortcutText(accel.cmd, str, &main.wnd);
+        ASSERT_TRUE(manager.SaveState(kProfile.c_str(), NULL)) << what;
+        ASSERT_TRUE(manager.LoadState(kProfile.c_str(), NULL)) << what;
+        const std::vector<ACCEL> again = live(main.wnd.m_hAccelTable);
+        ASSERT_EQ(loaded.size(), again.size()) << what;
+        for (size_t e = 0; e < loaded.size(); e++)
+            ASSERT_TRUE(loaded[e].fVirt == again[e].fVirt && loaded[e].key == again[e].key &&
+                        loaded[e].cmd == again[e].cmd)
+                << what << " entry " << e;
+    }
 }
 
 TEST_F(KeyboardManager, AllShortcutsRemovedStayRemoved)

@@ -243,6 +243,31 @@ TEST_F(MenuTearOff, CancelledOrRefusedTearOffLeavesNoBar)
     }
 }
 
+TEST_F(MenuTearOff, ACancelledMoveTakesTheBarOffTheTornOffListItself)
+{
+    // The move loop run by a caller other than the popup: the caller must find the bar gone from
+    // the list as well as deleted, with nothing left for it to clean up.
+    CTavoPToolBar* pBar = new CTavoPToolBar;
+    ASSERT_TRUE(pBar->Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kTearOffID));
+    pBar->InsertButton(new CTavoPToolbarButton(kNew, -1, "New"));
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->GetFrameImpl()->AddTearOffBar(pBar);
+    ASSERT_TRUE(pBar->FloatControlBar(CRect(300, 300, 400, 330), TAVOP_DM_RECT, TRUE));
+    CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    CWnd menu;
+    ASSERT_TRUE(menu.CreateEx(0, AfxRegisterWndClass(0), "menu", WS_POPUP, CRect(0, 0, 50, 50),
+                              nullptr, 0));
+
+    std::thread user = AnswerTheMove(::GetCurrentThreadId(), false);
+    EXPECT_FALSE(pMiniFrame->TrackTearOffMove(&menu));
+    user.join();
+    Pump();
+    EXPECT_EQ(0, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(kTearOffID));
+    menu.DestroyWindow();
+}
+
 // A menu without a tear-off ID has no caption and cannot be torn off.
 TEST_F(MenuTearOff, MenuWithoutTearOffIdHasNoCaption)
 {

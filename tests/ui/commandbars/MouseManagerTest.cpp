@@ -1,4 +1,5 @@
 // Double-click commands of views: bound, kept in the registry as (view, command) pairs and read back.
+#include "tests/support/Mutations.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
 
@@ -11,8 +12,6 @@ namespace {
 
 const char* const kRoot = "SOFTWARE\\VorlenTests MM";
 const std::string kProfile = "SOFTWARE\\VorlenTests MM\\Settings\\";
-
-typedef std::vector<BYTE> Bytes;
 
 class MouseManager : public ::testing::Test
 {
@@ -53,6 +52,28 @@ TEST_F(MouseManager, MissingOrDamagedValuesFail)
     EXPECT_FALSE(manager.LoadState(kProfile.c_str()));
     EXPECT_EQ(manager.GetViewCommand(9), 90u);
     EXPECT_EQ(manager.GetViewCommand(4), 0u);
+}
+
+TEST_F(MouseManager, MutatedBindingsSaveAndLoadBackAsTheyWereRead)
+{
+    manager.SetViewCommand(1, 0x8020);
+    manager.SetViewCommand(2, 0x8021);
+    manager.SetViewCommand(7, 0x8022);
+    ASSERT_TRUE(manager.SaveState(kProfile.c_str()));
+    const Bytes valid = RegistryTestKey::Value(kProfile, "Mouse");
+    std::mt19937 random(35);
+    for (int i = 0; i < 2000; i++)
+    {
+        const std::string what = "mutation " + std::to_string(i);
+        RegistryTestKey::SetBinary(kProfile, "Mouse", Mutate(valid, random));
+        manager.LoadState(kProfile.c_str());
+        // Whatever was read, complete or cut short, is saved and read back the same.
+        ASSERT_TRUE(manager.SaveState(kProfile.c_str())) << what;
+        CTavoPMouseManager again;
+        ASSERT_TRUE(again.LoadState(kProfile.c_str())) << what;
+        for (UINT uiView = 0; uiView < 10; uiView++)
+            ASSERT_EQ(manager.GetViewCommand(uiView), again.GetViewCommand(uiView)) << what;
+    }
 }
 
 TEST_F(MouseManager, ViewsAreKnownByNameAndIcon)

@@ -1,13 +1,17 @@
 // A toolbar's buttons, name and resource items kept in the registry between runs.
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/Mutations.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -309,6 +313,133 @@ TEST_F(ToolbarState, DamagedOriginalItemsLeaveTheStoredButtons)
         EXPECT_EQ((std::vector<UINT>{kOpen, kSave}), bar.Items());
         bar.DestroyWindow();
     }
+}
+
+// A "Buttons" value of seven buttons whose second entry refers back to the first, ending in a
+// floating width of 0x7FFF. The bar would hold one button twice and delete it twice.
+const char kButtonListedTwice[] =
+    "00200000010000000700ffff01001300435461766f50546f6f6c626172427574746f6e65000000000000000000"
+    "000000000000000000000000000000010096000000020005616c706861046265746101000000020000000000000004"
+    "46757a7aff7f0000e3f4";
+
+Bytes FromHex(const char* pszHex)
+{
+    Bytes bytes;
+    for (; pszHex[0] != 0 && pszHex[1] != 0; pszHex += 2)
+        bytes.push_back((BYTE)std::stoi(std::string(pszHex, 2), nullptr, 16));
+    return bytes;
+}
+
+// Every entry of the bar is a distinct button.
+void ExpectDistinctButtons(const CTavoPToolBar& bar, const char* pszWhat)
+{
+    std::set<const void*> seen;
+    for (POSITION pos = bar.GetAllButtons().GetHeadPosition(); pos != NULL;)
+    {
+        const CObject* pButton = bar.GetAllButtons().GetNext(pos);
+        ASSERT_NE(nullptr, pButton) << pszWhat;
+        ASSERT_TRUE(seen.insert(pButton).second) << pszWhat;
+    }
+}
+
+TEST_F(ToolbarState, AButtonListedTwiceFailsTheLoadAndKeepsTheResourceButtons)
+{
+    RegistryTestKey::SetBinary(kKey, "Buttons", FromHex(kButtonListedTwice));
+    EXPECT_EQ(102u, RegistryTestKey::Value(kKey, "Buttons").size());
+    CStateToolBar bar;
+    Make(bar, kSavedResource, TRUE);
+    EXPECT_FALSE(bar.LoadState(kProfile.c_str()));
+    EXPECT_EQ((std::vector<UINT>{kOpen, kSave, 0, kPrint, 1}), bar.Items());
+    ExpectDistinctButtons(bar, "after the load");
+    bar.DestroyWindow();
+
+    // The same bytes through the archive alone, as the menu bar and the bar-state cache read them.
+    CStateToolBar direct;
+    Make(direct, kSavedResource);
+    EXPECT_EQ(
+        CArchiveException::badIndex,
+        LoadFailureCause(FromHex(kButtonListedTwice), [&](CArchive& ar) { direct.Serialize(ar); }));
+    ExpectDistinctButtons(direct, "after the archive");
+    direct.DestroyWindow();
+}
+
+TEST_F(ToolbarState, AStoredButtonTextHoldingANulLaysOutAndSavesAgain)
+{
+    // Stored text carries its length and may hold a NUL: the mnemonics of the layout once
+    // searched such a text for ever.
+    const char text[] = {'&', 'N', '\0', 'x', '&', 'y'};
+    CStateToolBar source;
+    Make(source, kSavedResource);
+    source.SetButtonTextImage(0, NULL, TRUE, TRUE);
+    source.GetButton(0)->m_strText = CString(text, (int)sizeof text);
+    source.SetMRUWidth(0x7FFF);
+    ASSERT_TRUE(source.SaveState(kProfile.c_str()));
+    source.DestroyWindow();
+
+    CStateToolBar bar;
+    Make(bar, kSavedResource);
+    ASSERT_TRUE(bar.LoadState(kProfile.c_str()));
+    EXPECT_EQ(6, bar.GetButtonText(0).GetLength());
+    const CSize size = bar.CalcLayout(LM_HORZ | LM_MRUWIDTH);
+    EXPECT_GT(size.cx, 0);
+    EXPECT_TRUE(bar.SaveState(kProfile.c_str()));
+    bar.DestroyWindow();
+}
+
+TEST_F(ToolbarState, MutatedStoredButtonsLeaveABarThatLaysOutAndSavesAgain)
+{
+    // A valid state with every kind of entry: plain buttons, a separator, a text label and a
+    // menu button with sub-items of its own.
+    {
+        CStateToolBar source;
+        Make(source, kSavedResource);
+        HMENU hMenu = ::CreatePopupMenu();
+        ::AppendMenu(hMenu, MF_STRING, kFind, "&Find");
+        ::AppendMenu(hMenu, MF_STRING, kPrint, "&Print");
+        source.InsertButton(new CTavoPToolbarMenuButton(0, hMenu, -1, "&More"));
+        ::DestroyMenu(hMenu);
+        source.SetButtonTextImage(0, "&Open", TRUE, TRUE);
+        source.SetMRUWidth(200);
+        ASSERT_TRUE(source.SaveState(kProfile.c_str()));
+        source.DestroyWindow();
+    }
+    const Bytes valid = RegistryTestKey::Value(kKey, "Buttons");
+
+    // Floating, so that the loaded floating width takes part in the layout.
+    CTavoPMiniFrameWnd* pMiniFrame = new CTavoPMiniFrameWnd;
+    ASSERT_TRUE(
+        pMiniFrame->Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU, CRect(0, 0, 200, 100), NULL));
+    CStateToolBar bar;
+    ASSERT_TRUE(bar.Create(pMiniFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    pMiniFrame->AddControlBar(&bar);
+    ASSERT_TRUE(bar.LoadToolBar(kSavedResource));
+
+    std::mt19937 random(35);
+    int nLoaded = 0;
+    for (int i = 0; i < 2000; i++)
+    {
+        const Bytes damaged = Mutate(valid, random);
+        RegistryTestKey::SetBinary(kKey, "Buttons", damaged);
+        if (bar.LoadState(kProfile.c_str()))
+            nLoaded++;
+        const std::string what = "mutation " + std::to_string(i);
+        ExpectDistinctButtons(bar, what.c_str());
+        if (::testing::Test::HasFailure())
+            break;
+        bar.CalcLayout(LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+        bar.CalcLayout(LM_HORZ, 120);
+        bar.CalcLayout(LM_VERTDOCK);
+
+        // What it saves loads back unchanged.
+        const Bytes saved = StoreToBytes([&](CArchive& ar) { bar.Serialize(ar); });
+        CStateToolBar again;
+        ASSERT_EQ(-1, LoadFailureCause(saved, [&](CArchive& ar) { again.Serialize(ar); })) << what;
+        ASSERT_EQ(bar.GetCount(), again.GetCount()) << what;
+    }
+    // The mutations are not all fatal: some damaged values still load.
+    EXPECT_GT(nLoaded, 0);
+    EXPECT_LT(nLoaded, 2000);
+    pMiniFrame->DestroyWindow();
 }
 
 } // namespace

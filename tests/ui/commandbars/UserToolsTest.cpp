@@ -1,13 +1,16 @@
 // User tools: defined, kept in the registry as an object list, put into menus and run through the shell.
 #include "framework/CTestSeams.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/Mutations.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
 #include "ui/commandbars/managers/CTavoPUserTool.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,8 +19,6 @@ namespace {
 const char* const kRoot = "SOFTWARE\\VorlenTests UT";
 const std::string kProfile = "SOFTWARE\\VorlenTests UT\\Settings\\";
 const UINT kDummy = 33000, kFirst = 33001, kLast = 33003;
-
-typedef std::vector<BYTE> Bytes;
 
 void Append(Bytes& bytes, const std::string& str)
 {
@@ -310,6 +311,90 @@ TEST_F(UserTools, MoveToolPutsAToolAtAnyPlace)
     CTavoPUserTool stranger;
     EXPECT_FALSE(manager.MoveTool(&stranger, 0));
     EXPECT_EQ(3, (int)manager.GetUserTools().GetCount());
+}
+
+TEST_F(UserTools, MutatedStoredListsLeaveAManagerThatFindsRunsAndSavesItsTools)
+{
+    const Bytes valid = TwoToolList("CTavoPUserTool");
+    std::mt19937 random(35);
+    int nLoaded = 0;
+    for (int i = 0; i < 1500; i++)
+    {
+        RegistryTestKey::SetBinary(kProfile, "Tools", Mutate(valid, random));
+        const BOOL bLoaded = manager.LoadState(kProfile.c_str());
+        nLoaded += bLoaded;
+        const std::string what = "mutation " + std::to_string(i);
+        const CObList& tools = manager.GetUserTools();
+        ASSERT_TRUE(bLoaded || tools.IsEmpty()) << what;
+        std::set<const CObject*> seen;
+        for (POSITION pos = tools.GetHeadPosition(); pos != NULL;)
+        {
+            const CObject* pTool = tools.GetNext(pos);
+            ASSERT_NE(nullptr, pTool) << what;
+            ASSERT_TRUE(pTool->IsKindOf(RUNTIME_CLASS(CTavoPUserTool))) << what;
+            ASSERT_TRUE(seen.insert(pTool).second) << what;
+        }
+        // Saved again, the list comes back whole.
+        ASSERT_TRUE(manager.SaveState(kProfile.c_str())) << what;
+        CTavoPUserToolsManager again(kDummy, kFirst, kLast);
+        ASSERT_TRUE(again.LoadState(kProfile.c_str())) << what;
+        ASSERT_EQ(tools.GetCount(), again.GetUserTools().GetCount()) << what;
+    }
+    EXPECT_GT(nLoaded, 0);
+    EXPECT_LT(nLoaded, 1500);
+}
+
+// A tool's button on a toolbar of a plain frame, which has no handler for the tool's command.
+TEST_F(UserTools, AToolsToolbarButtonRunsItStaysEnabledAndShowsItsIconAndLabel)
+{
+    CTavoPWorkspace workspace(TRUE);
+    workspace.m_pUserToolsManager = &manager;
+    AddTool("Notes", "no-such-program-here.exe"); // shows the default icon
+    const UINT kUnhandled = 34000;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "tools", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 200)));
+    ASSERT_TRUE(pFrame->m_bAutoMenuEnable);
+    CTavoPToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS));
+    bar.InsertButton(new CTavoPToolbarButton(kFirst, 0, "Notes"));
+    bar.InsertButton(new CTavoPToolbarButton(kUnhandled, 0, "Other"));
+    bar.AdjustLayout();
+
+    // Auto-enable greys a command nobody handles, but a tool runs through the tools manager.
+    bar.OnUpdateCmdUI(pFrame, TRUE);
+    EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_DISABLED);
+    EXPECT_NE(0u, bar.GetButtonStyle(1) & TBBS_DISABLED);
+    bar.UpdateButton(0);
+    EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_DISABLED);
+
+    // Its tip is the tool's label: a tool has no string resource.
+    CTavoPToolBar::m_bShowTooltips = TRUE;
+    const CPoint at = bar.GetButton(0)->Rect().CenterPoint();
+    TOOLINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_EQ((INT_PTR)kFirst, bar.OnToolHitTest(at, &info));
+    ASSERT_NE(nullptr, info.lpszText);
+    EXPECT_STREQ("Notes", info.lpszText);
+    free(info.lpszText);
+
+    // A click runs the tool.
+    bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    ASSERT_EQ(1u, CTestSeams::ShellLaunches().size());
+    EXPECT_EQ(CTestSeams::ShellLaunches()[0].strFile, "no-such-program-here.exe");
+
+    // It shows the tool's icon (the default one: a dark frame one pixel in) in place of image 0.
+    const COLORREF frame = RGB(64, 64, 64), white = RGB(255, 255, 255);
+    DibCanvas canvas(40, 40, white);
+    bar.GetButton(0)->OnDraw(CDC::FromHandle(canvas.dc()), CRect(0, 0, 40, 40), NULL, TRUE, FALSE,
+                             FALSE, FALSE, TRUE);
+    EXPECT_EQ(frame, canvas.Pixel(13, 13));
+    EXPECT_EQ(frame, canvas.Pixel(26, 26));
+
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
+    workspace.m_pUserToolsManager = NULL;
 }
 
 // A double click in a view runs the tool bound to it, through the workspace.

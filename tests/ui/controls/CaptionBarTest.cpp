@@ -516,12 +516,12 @@ TEST_F(CaptionBar, RightClickAsksTheFrameForTheBarMenuOnce)
     EXPECT_EQ(bar.GetSafeHwnd(), pFrame->menuRequests[0].first);
     EXPECT_EQ(expected, pFrame->menuRequests[0].second);
 
-    // While customizing the click takes the window's own way, through the bar's context menu.
+    // While customizing the click takes the window's own way, to the bar's context menu, which
+    // offers nothing then.
     CTavoPToolBar::SetCustomizeMode(TRUE);
     bar.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(50, 5));
     CTavoPToolBar::SetCustomizeMode(FALSE);
-    ASSERT_EQ(2u, pFrame->menuRequests.size());
-    EXPECT_EQ(bar.GetSafeHwnd(), pFrame->menuRequests[1].first);
+    EXPECT_EQ(1u, pFrame->menuRequests.size());
     bar.DestroyWindow();
 }
 

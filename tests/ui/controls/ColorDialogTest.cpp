@@ -58,6 +58,16 @@ void Click(CWnd& wnd, CPoint point)
     wnd.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
 }
 
+// A click on the grey of the Standard page's grey picker; the dialog takes it as its colour.
+void PickGrey(CTavoPColorChooserDialog& dlg, COLORREF grey)
+{
+    CColorPage1* pStandard = dlg.GetPageOne();
+    const CPoint at = Find(pStandard->m_hexpicker_greyscale, grey);
+    ASSERT_GE(at.x, 0);
+    Click(pStandard->m_hexpicker_greyscale, at);
+    ASSERT_EQ(grey, dlg.GetColor());
+}
+
 int ItemInt(CWnd* pPage, int nID)
 {
     return (int)::GetDlgItemInt(pPage->m_hWnd, nID, nullptr, FALSE);
@@ -173,10 +183,8 @@ TEST_F(ColorDialog, PickersOfEachPageMirrorOnTheOther)
     CTavoPColorChooserDialog dlg(RGB(0, 0, 255));
     Run(dlg, [&](HWND hDlg) {
         CColorPage1* pStandard = dlg.GetPageOne();
-        const CPoint grey = Find(pStandard->m_hexpicker_greyscale, RGB(240, 240, 240));
-        ASSERT_GE(grey.x, 0);
-        Click(pStandard->m_hexpicker_greyscale, grey);
-        EXPECT_EQ(RGB(240, 240, 240), dlg.GetColor());
+        PickGrey(dlg, RGB(240, 240, 240));
+        ASSERT_FALSE(::testing::Test::HasFatalFailure());
 
         ASSERT_TRUE(dlg.GetSheet()->SetActivePage(1));
         CColorPage2* pCustom = dlg.GetPageTwo();
@@ -207,6 +215,29 @@ TEST_F(ColorDialog, PickersOfEachPageMirrorOnTheOther)
         Click(pCustom->m_wndLum, CPoint(2, rect.bottom - 5));
         EXPECT_EQ(RGB(0, 0, 0), dlg.GetColor());
         EXPECT_EQ(0, ItemInt(pCustom, IDC_TAVOP_LUMINANCE));
+        ModalScript::Click(hDlg, IDCANCEL);
+    });
+}
+
+TEST_F(ColorDialog, TheCustomPageShownAgainShowsTheColourPickedMeanwhile)
+{
+    CTavoPColorChooserDialog dlg(RGB(0, 0, 255));
+    Run(dlg, [&](HWND hDlg) {
+        ASSERT_TRUE(dlg.GetSheet()->SetActivePage(1));
+        CColorPage2* pCustom = dlg.GetPageTwo();
+        EXPECT_EQ(255, ItemInt(pCustom, IDC_TAVOP_BLUE));
+
+        ASSERT_TRUE(dlg.GetSheet()->SetActivePage(0));
+        PickGrey(dlg, RGB(240, 240, 240));
+        ASSERT_FALSE(::testing::Test::HasFatalFailure());
+
+        ASSERT_TRUE(dlg.GetSheet()->SetActivePage(1));
+        EXPECT_EQ(240, ItemInt(pCustom, IDC_TAVOP_RED));
+        EXPECT_EQ(240, ItemInt(pCustom, IDC_TAVOP_BLUE));
+        EXPECT_EQ(0, ItemInt(pCustom, IDC_TAVOP_SATURATION));
+        // One box typed into mixes with the new colour, not with the one shown before.
+        pCustom->SetDlgItemText(IDC_TAVOP_GREEN, "0");
+        EXPECT_EQ(RGB(240, 0, 240), dlg.GetColor());
         ModalScript::Click(hDlg, IDCANCEL);
     });
 }

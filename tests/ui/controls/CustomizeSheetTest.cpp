@@ -1,5 +1,6 @@
 // The customization sheet in a library frame: its catalogue, the pages it holds, the Commands, Toolbars and Options pages, the toolbar check list and the toolbar name dialog, with every question answered both ways.
 #include "tests/ui/commandbars/CustomizeTestSupport.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/controls/customize/CTavoPCustomizePage.h"
 #include "ui/controls/customize/CTavoPKeyboardPage.h"
 #include "ui/controls/customize/CTavoPMenuPage.h"
@@ -17,6 +18,7 @@
 #include "framework/CTestSeams.h"
 #include "res/LibraryIds.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/WindowPixels.h"
 #include <commctrl.h>
 #include <functional>
 #include <string>
@@ -632,6 +634,16 @@ TEST_F(SheetFixture, UserToolbarsAreMadeRenamedAndDeletedThroughTheNameDialog)
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(Page(pPage), IDC_TAVOP_DELETE_TOOLBAR)));
 
     // Rename: the dialog starts with the old name; the row moves to the end under the new one.
+    // The new toolbar floats: its frame's caption shows the new name too.
+    CTavoPMiniFrameWnd* pMiniFrame = pMine->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    auto caption = [pMiniFrame]() {
+        PumpMessages();
+        CRect rect;
+        pMiniFrame->GetCaptionRect(rect);
+        return WindowPixels(pMiniFrame->m_hWnd, rect);
+    };
+    const std::vector<COLORREF> captionMine = caption();
     SelectRow(pPage, RowOf(pPage, pMine));
     {
         std::string strInitial;
@@ -646,6 +658,11 @@ TEST_F(SheetFixture, UserToolbarsAreMadeRenamedAndDeletedThroughTheNameDialog)
         EXPECT_EQ("Mine", strInitial);
     }
     EXPECT_EQ("Ours", ModalScript::Text(pMine->GetSafeHwnd()));
+    EXPECT_EQ("Ours", ModalScript::Text(pMiniFrame->GetSafeHwnd()));
+    const std::vector<COLORREF> captionShown = caption();
+    EXPECT_NE(captionMine, captionShown);
+    pMiniFrame->RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(caption(), captionShown) << "the caption on screen is the one a full repaint draws";
     const int nRow = RowOf(pPage, pMine);
     EXPECT_EQ(pPage->m_wndToobarList.GetCount() - 1, nRow);
     CString str;

@@ -4,6 +4,7 @@
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
+#include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include <algorithm>
 #include <cstdlib>
@@ -126,6 +127,12 @@ int CTavoPDockBar::RowThicknessFor(CTavoPControlBar* pBar) const
 CTavoPDockBarRow* CTavoPDockBar::RowAtIndexCreating(int nIndex, int nThickness)
 {
     if (nIndex < 0)
+        return NULL;
+    // A stored index comes from the registry: no layout has more rows than it has bars, so a
+    // larger index opens one new last row instead of millions of empty ones.
+    const CTavoPDockManager* pManager = GetDockManager();
+    const INT_PTR nBars = pManager != NULL ? pManager->GetDockedBars().GetCount() : 0;
+    if (nIndex > m_lstDockBarRows.GetCount() + nBars)
         return NULL;
     while (m_lstDockBarRows.GetCount() <= nIndex)
     {
@@ -301,10 +308,10 @@ BOOL CTavoPDockBar::MoveControlBar(CTavoPControlBar* pBar, int dx, int dy)
 
     if (std::abs(nD) > nLimit)
     {
-        if (pRow->GetBars().GetCount() > 1 && std::abs(nD) < nRowThickness &&
-            (pTarget == NULL || pTarget == pRow))
+        // Out of a shared row by less than a whole row: a row of its own opens beside it, also
+        // where a neighbouring row already lies under the bar.
+        if (pRow->GetBars().GetCount() > 1 && std::abs(nD) < nRowThickness)
         {
-            // Out of a shared row: a row of its own opens beside it.
             POSITION pos = m_lstDockBarRows.Find(pRow);
             if (nD < 0)
                 m_lstDockBarRows.GetNext(pos);
@@ -644,7 +651,7 @@ BOOL CTavoPDockBar::OnEraseBkgnd(CDC* pDC)
 
 void CTavoPDockBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
-    if (IsAnyBarDragging())
+    if (CTavoPToolBar::IsCustomizeMode() || IsAnyBarDragging())
         return;
     CFrameWnd* pFrame = GetTopLevelFrame();
     if (pFrame != NULL)

@@ -611,7 +611,13 @@ BOOL CTavoPMiniFrameWnd::TrackTearOffMove(CWnd* pMenuFrame)
     }
     if (bAccept)
         return TRUE;
-    // A cancelled tear-off leaves nothing behind: neither the bar nor its registry entry.
+    // A cancelled tear-off leaves nothing behind: neither the bar, nor its place in the frame's
+    // list of torn-off bars, nor its registry entry.
+    CFrameWnd* pOwner = GetDockSiteFrame();
+    if (pOwner == NULL)
+        pOwner = GetTopLevelFrame();
+    if (CTavoPFrameImpl* pImpl = CTavoPFrameImpl::FromFrame(pOwner))
+        pImpl->RemoveTearOffBar(DYNAMIC_DOWNCAST(CTavoPControlBar, pBar));
     AddRemoveBarFromGlobalList(pBar, FALSE);
     m_hEmbeddedBar = NULL;
     pBar->DestroyWindow();

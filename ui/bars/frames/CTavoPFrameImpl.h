@@ -36,11 +36,16 @@ public:
     // The frame's pre-translation of key presses and releases for menus: TRUE when the frame
     // answers bResult at once, without its own translation.
     BOOL PreTranslateKeys(MSG* pMsg, BOOL& bResult);
+    // Menu mode on (the menu bar takes the focus, its first menu hot) or off; FALSE without a
+    // menu bar to take it.
+    BOOL ToggleMenuBarFocus();
     BOOL ProcessMouseClick(UINT uiMsg, CPoint ptScreen, HWND hwnd);
     BOOL TranslateMnemonic(UINT nChar);
     BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* pWndFrame);
     void DeactivateMenu();
     static BOOL IsHelpKey(LPMSG lpMsg);
+    // The helper of a library frame, single- or multi-document; null for any other frame.
+    static CTavoPFrameImpl* FromFrame(CFrameWnd* pFrame);
     // The library frame activated last, null when none was or it is gone: menus take their
     // shortcut texts from it, also the menus of bars floating beside it.
     static CFrameWnd* GetLastActiveFrame();

@@ -2,6 +2,7 @@
 #include "ui/commandbars/managers/CTavoPUserTool.h"
 #include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPResourceScope.h"
+#include "ui/foundation/CTavoPWorkspace.h"
 #include "res/LibraryIds.h"
 
 IMPLEMENT_DYNAMIC(CTavoPUserToolsManager, CObject)
@@ -89,6 +90,14 @@ BOOL CTavoPUserToolsManager::MoveTool(CTavoPUserTool* pTool, int iIndex)
     else
         m_lstUserTools.AddTail(pTool);
     return TRUE;
+}
+
+CTavoPUserTool* CTavoPUserToolsManager::FindWorkspaceTool(UINT uiCmdId)
+{
+    const CTavoPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace == nullptr || pWorkspace->m_pUserToolsManager == nullptr)
+        return nullptr;
+    return pWorkspace->m_pUserToolsManager->FindTool(uiCmdId);
 }
 
 CTavoPUserTool* CTavoPUserToolsManager::FindTool(UINT uiCmdId) const

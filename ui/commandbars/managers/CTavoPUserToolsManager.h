@@ -27,6 +27,9 @@ public:
     BOOL MoveTool(CTavoPUserTool* pTool, int iIndex);
     // Null outside the range.
     CTavoPUserTool* FindTool(UINT uiCmdId) const;
+    // The tool that the workspace's manager binds to the command; null when the application
+    // enabled no user tools or the command is no tool.
+    static CTavoPUserTool* FindWorkspaceTool(UINT uiCmdId);
     // Runs the tool bound to the command; FALSE when there is none. A tool that cannot be started
     // tells the user so.
     virtual BOOL InvokeTool(UINT uiCmdId);

@@ -74,15 +74,11 @@ BOOL CTavoPPopupMenu::TearOff(CPoint point)
     CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame(TRUE);
     if (pMiniFrame == nullptr)
         return TRUE;
-    // An accepted move closes this popup, a cancelled one deletes the bar: neither may be
-    // touched afterwards without looking first.
+    // An accepted move closes this popup; a cancelled one deletes the bar and takes it off the
+    // frame's list of torn-off bars.
     const HWND hwndBar = pBar->GetSafeHwnd();
     pMiniFrame->TrackTearOffMove(this);
-    if (::IsWindow(hwndBar))
-        return TRUE;
-    if (::IsWindow(pFrame->GetSafeHwnd()))
-        pImpl->RemoveTearOffBar(pBar);
-    return FALSE;
+    return ::IsWindow(hwndBar);
 }
 
 CTavoPControlBar* CTavoPPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID,

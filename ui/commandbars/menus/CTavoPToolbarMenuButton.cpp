@@ -188,10 +188,11 @@ void CTavoPToolbarMenuButton::Serialize(CArchive& ar)
             ar >> uiTearOff;
             SetTearOff(uiTearOff);
         }
+        // The list owns its items: one listed twice, or the button itself, fails the load.
         const DWORD nCount = ar.ReadCount();
         for (DWORD i = 0; i < nCount; i++)
         {
-            CObject* pItem = ar.ReadObject(RUNTIME_CLASS(CTavoPToolbarButton));
+            CObject* pItem = ar.ReadOwnedObject(RUNTIME_CLASS(CTavoPToolbarButton));
             if (pItem != nullptr)
                 m_listCommands.AddTail(pItem);
         }

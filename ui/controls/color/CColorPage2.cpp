@@ -80,6 +80,16 @@ BOOL CColorPage2::OnInitDialog()
     return TRUE;
 }
 
+BOOL CColorPage2::OnSetActive()
+{
+    // Shown again, the page refreshes its edits from the colour picked meanwhile; each edit it
+    // fills must not read the others while they still show the old colour.
+    m_bInUpdate = TRUE;
+    const BOOL bActive = CPropertyPage::OnSetActive();
+    m_bInUpdate = FALSE;
+    return bActive;
+}
+
 void CColorPage2::SetColor(BYTE r, BYTE g, BYTE b)
 {
     double dblHue, dblSat, dblLum;

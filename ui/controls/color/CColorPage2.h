@@ -31,6 +31,7 @@ public:
 protected:
     virtual void DoDataExchange(CDataExchange* pDX) override;
     virtual BOOL OnInitDialog() override;
+    virtual BOOL OnSetActive() override;
     void OnRGBChanged();
     void OnHLSChanged();
     void OnLumChanged();

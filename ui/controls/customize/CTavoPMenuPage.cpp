@@ -42,15 +42,6 @@ CString LibraryString(UINT nID)
     return str;
 }
 
-CTavoPFrameImpl* FrameImpl(CFrameWnd* pFrame)
-{
-    if (CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pFrame))
-        return pLibraryFrame->GetFrameImpl();
-    if (CTavoPMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CTavoPMDIFrameWnd, pFrame))
-        return pMDIFrame->GetFrameImpl();
-    return nullptr;
-}
-
 } // namespace
 
 CTavoPMenuPage::CTavoPMenuPage(CFrameWnd* pParentFrame, BOOL bAutoSet)
@@ -345,7 +336,7 @@ BOOL CTavoPMenuPage::IsMenuInUse(HMENU hMenu) const
             continue;
         if (pFrame->m_hMenuDefault == hMenu || ::GetMenu(pFrame->GetSafeHwnd()) == hMenu)
             return TRUE;
-        CTavoPFrameImpl* pImpl = FrameImpl(pFrame);
+        CTavoPFrameImpl* pImpl = CTavoPFrameImpl::FromFrame(pFrame);
         if (pImpl != nullptr && pImpl->GetDefaultMenu() == hMenu)
             return TRUE;
         // A document window may have been given the menu by the application itself.
@@ -377,7 +368,7 @@ BOOL CTavoPMenuPage::HandOverDefaultMenu(HMENU hOld, HMENU hNew) const
             pFrame->m_hMenuDefault = hNew;
             bFrameOwns = TRUE;
         }
-        CTavoPFrameImpl* pImpl = FrameImpl(pFrame);
+        CTavoPFrameImpl* pImpl = CTavoPFrameImpl::FromFrame(pFrame);
         if (pImpl != nullptr && (pFrame == m_pParentFrame || pImpl->GetDefaultMenu() == hOld))
             pImpl->SetDefaultMenu(hNew);
     }

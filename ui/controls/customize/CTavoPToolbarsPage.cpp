@@ -3,6 +3,7 @@
 #include "ui/controls/customize/CTavoPToolbarNameDlg.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPDropDownToolBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "framework/CTestSeams.h"
 #include "res/LibraryIds.h"
@@ -263,6 +264,14 @@ void CTavoPToolbarsPage::OnRenameToolbar()
         return;
     CTavoPToolBar* pToolBar = m_pSelectedToolbar;
     pToolBar->SetWindowText(dlg.m_strToolbarName);
+    // A floating toolbar's name is also the caption of its frame, drawn by the frame.
+    CTavoPMiniFrameWnd* pMiniFrame =
+        pToolBar->IsFloating() ? pToolBar->GetParentMiniFrame() : nullptr;
+    if (pMiniFrame != nullptr)
+    {
+        pMiniFrame->SetWindowText(dlg.m_strToolbarName);
+        pMiniFrame->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    }
     m_wndToobarList.DeleteString((UINT)m_wndToobarList.GetCurSel());
     AddSelectedRow(pToolBar, dlg.m_strToolbarName, (pToolBar->GetStyle() & WS_VISIBLE) != 0);
 }
