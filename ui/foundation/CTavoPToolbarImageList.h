@@ -79,6 +79,9 @@ private:
     void RecordLoaderMapping(int nBitsPerPixel);
     BOOL RemapColors(const std::vector<ColorMapping>& mapping, bool bBack);
     static bool EnsureSharedDCs();
+    // The work bitmap and the mask that drawing an image needs, kept for the image size.
+    BOOL EnsureDrawBuffers();
+    void FreeDrawBuffers();
 
     CSize m_sizeImage;
     CSize m_sizeImageDest;
@@ -95,6 +98,9 @@ private:
     CDC m_dcMem;
     CBitmap m_bmpMem;
     CBitmap* m_pBmpOriginal;
+    HBITMAP m_hbmMono = nullptr;
+    CSize m_sizeDrawBuffers;
+    BOOL m_bDrawing = FALSE;
     COLORREF m_clrTransparent;
     BOOL m_bReadOnly;
     COLORREF m_clrImageShadow;

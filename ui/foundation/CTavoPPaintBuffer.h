@@ -1,0 +1,29 @@
+// A window's off-screen picture: a memory DC and bitmap kept from one paint to the next.
+#pragma once
+#include "framework/FrameworkWin.h"
+
+class CTavoPPaintBuffer
+{
+public:
+    CTavoPPaintBuffer() = default;
+    ~CTavoPPaintBuffer();
+
+    // The memory DC to draw a picture of the given size in, its state as a new DC's; made
+    // again only when the size or the target's colour depth changed. NULL when none can be
+    // made: the caller then draws straight into the target.
+    CDC* Begin(CDC* pDCTarget, CSize size);
+    // Copies the part of the picture in rect to the same place of the target.
+    void CopyTo(CDC* pDCTarget, const CRect& rect);
+    void Free();
+
+private:
+    CTavoPPaintBuffer(const CTavoPPaintBuffer&) = delete;
+    CTavoPPaintBuffer& operator=(const CTavoPPaintBuffer&) = delete;
+
+    CDC m_dc;
+    CBitmap m_bmp;
+    HGDIOBJ m_hOldBitmap = nullptr;
+    CSize m_size;
+    int m_nBitsPixel = 0;
+    int m_nSavedState = 0;
+};
