@@ -361,6 +361,50 @@ TEST_F(MainFrame, MaximizeAndRestoreLayTheBarsOutOnceAndAMinimizedFrameNotAtAll)
     pFrame->RemoveControlBarFromDockManager(&probe, FALSE, FALSE, FALSE);
 }
 
+// The frame and every window in it that waits for a paint, by class.
+std::vector<std::string> WaitingForPaint(HWND hwndFrame)
+{
+    std::vector<HWND> windows = {hwndFrame};
+    ::EnumChildWindows(
+        hwndFrame,
+        [](HWND hwnd, LPARAM lParam) {
+            ((std::vector<HWND>*)lParam)->push_back(hwnd);
+            return TRUE;
+        },
+        (LPARAM)&windows);
+    std::vector<std::string> waiting;
+    for (HWND hwnd : windows)
+    {
+        if (!::GetUpdateRect(hwnd, NULL, FALSE))
+            continue;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+        waiting.push_back(pWnd != NULL ? pWnd->GetRuntimeClass()->m_lpszClassName : "?");
+    }
+    return waiting;
+}
+
+TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
+{
+    ASSERT_NE(nullptr, Open());
+    pFrame->RedrawWindow(NULL, NULL,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Pump(pFrame);
+    ASSERT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+
+    for (int i = 0; i < 2; i++)
+    {
+        pFrame->RecalcLayout();
+        EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame)) << "relayout " << i;
+    }
+
+    // A relayout that does move something repaints what moved.
+    pFrame->ShowControlBar(&pFrame->GetToolBar(), FALSE, FALSE, FALSE);
+    EXPECT_NE(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+    Pump(pFrame);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+}
+
 TEST_F(MainFrame, PlacementAndBarLayoutComeBackAtTheNextStart)
 {
     ASSERT_NE(nullptr, Open(SW_SHOWNORMAL));
