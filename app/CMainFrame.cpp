@@ -76,6 +76,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    // The bars follow the mouse: dragged off their dock they float, dragged onto an edge of
+    // the window they dock there, and along their dock they change places and rows.
+    m_wndMenuBar.SetDockingMode(TAVOP_DOCK_IMMEDIATE);
+    m_wndToolBar.SetDockingMode(TAVOP_DOCK_IMMEDIATE);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndMenuBar);
     DockControlBar(&m_wndToolBar);

@@ -15,6 +15,7 @@
 
 BEGIN_MESSAGE_MAP(CVorlenView, CView)
     ON_WM_SIZE()
+    ON_WM_SETFOCUS()
     ON_COMMAND(ID_SYSTEM_SETTINGS, OnSettings)
     ON_COMMAND(ID_SYSTEM_RELOAD, OnReload)
     ON_COMMAND(ID_SYSTEM_SAVE_HTML, OnSaveHtml)
@@ -95,6 +96,16 @@ void CVorlenView::OnSize(UINT nType, int cx, int cy)
         m_grid.MoveWindow(0, 0, cx, cy);
         m_grid.Invalidate();
     }
+}
+
+// The frame gives the focus back to its view whenever it is activated, after every form and
+// dialog: the grid takes it, so that the arrow and page keys work at once.
+void CVorlenView::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_grid.GetSafeHwnd() != nullptr)
+        m_grid.SetFocus();
+    else
+        CView::OnSetFocus(pOldWnd);
 }
 
 void CVorlenView::Launch(const CString& strTarget)

@@ -24,6 +24,7 @@ public:
 
 protected:
     void OnSize(UINT nType, int cx, int cy);
+    void OnSetFocus(CWnd* pOldWnd);
     void OnSettings();
     void OnReload();
     void OnSaveHtml();

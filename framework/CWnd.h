@@ -276,6 +276,14 @@ public:
     {
         m_nFlags = bStayActive ? (m_nFlags | WF_STAYACTIVE) : (m_nFlags & ~WF_STAYACTIVE);
     }
+    // Set while a floating frame that keeps its caption in step with its owner draws it by
+    // its own focus instead.
+    static const int WF_KEEPMINIACTIVE = 0x0200;
+    BOOL IsKeepMiniActive() const { return (m_nFlags & WF_KEEPMINIACTIVE) != 0; }
+    void SetKeepMiniActive(BOOL bKeep)
+    {
+        m_nFlags = bKeep ? (m_nFlags | WF_KEEPMINIACTIVE) : (m_nFlags & ~WF_KEEPMINIACTIVE);
+    }
 
 protected:
     WNDPROC m_pfnSuper; // the window procedure we subclassed, or null for DefWindowProc

@@ -1,6 +1,7 @@
 #include "tests/app/VorlenProcess.h"
 #include <commctrl.h>
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 #ifndef VORLEN_EXE_FROM_TESTS
@@ -344,4 +345,81 @@ void PressKeys(const std::vector<WORD>& keys)
         inputs.push_back(up);
     }
     SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+}
+
+RECT VorlenProcess::ItemRect(HWND bar, int index) const
+{
+    RECT rect = {};
+    RemoteBuffer buffer(m_process.hProcess, sizeof rect);
+    buffer.Write(0, &rect, sizeof rect);
+    if (!SendMessageA(bar, TB_GETITEMRECT, index, (LPARAM)buffer.At(0)))
+        return RECT{};
+    buffer.Read(0, &rect, sizeof rect);
+    MapWindowPoints(bar, nullptr, (POINT*)&rect, 2);
+    return rect;
+}
+HWND FocusOf(HWND anyWindowOfTheThread)
+{
+    GUITHREADINFO info = {sizeof info};
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(anyWindowOfTheThread, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+void MovePointer(POINT screen)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    // Absolute coordinates run from 0 to 65536 over the screen; rounded up, they land on the
+    // pixel asked for.
+    move.mi.dx = (LONG)(((LONGLONG)screen.x * 65536 + width - 1) / width);
+    move.mi.dy = (LONG)(((LONGLONG)screen.y * 65536 + height - 1) / height);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+}
+void ClickAt(POINT screen, int clicks)
+{
+    MovePointer(screen);
+    for (int i = 0; i < clicks; ++i)
+    {
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, click, sizeof(INPUT));
+    }
+}
+POINT Centre(const RECT& rect)
+{
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours)
+{
+    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (bitmap == nullptr)
+        return false;
+    DIBSECTION dib = {};
+    GetObjectA(bitmap, sizeof dib, &dib);
+    const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    std::vector<DWORD> pixels((size_t)width * height);
+    HDC dc = GetDC(nullptr);
+    const bool ok = GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) > 0;
+    ReleaseDC(nullptr, dc);
+    DeleteObject(bitmap);
+    if (!ok || pixels.empty())
+        return false;
+    std::set<DWORD> colours;
+    size_t black = 0;
+    for (DWORD pixel : pixels)
+    {
+        pixel &= 0xFFFFFF;
+        colours.insert(pixel);
+        black += pixel == 0;
+    }
+    *pBlack = (double)black / pixels.size();
+    *pColours = colours.size();
+    return true;
 }

@@ -35,6 +35,10 @@ public:
     int RowCount(HWND list) const;
     std::string Cell(HWND list, int row, int column) const;
 
+    // A button's rectangle on one of its toolbars (the menu bar, a popup's items), in screen
+    // coordinates; empty when the bar has no such button.
+    RECT ItemRect(HWND bar, int index) const;
+
     // vorlen.exe beside the test program's build folder.
     static std::string ProgramPath();
     static std::string WindowText(HWND hwnd);
@@ -43,6 +47,15 @@ private:
     std::string m_folder;
     PROCESS_INFORMATION m_process;
 };
+
+// The window of the thread that has the keyboard focus, or null.
+HWND FocusOf(HWND anyWindowOfTheThread);
+// A move of the pointer, and a left click (or two for a double click), as the mouse gives them.
+void MovePointer(POINT screen);
+void ClickAt(POINT screen, int clicks = 1);
+POINT Centre(const RECT& rect);
+// The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
+bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours);
 
 // Removes vorlen's profile key; true when it existed.
 bool DeleteVorlenProfile();

@@ -1,9 +1,7 @@
 // vorlen.exe from start to exit, driven from outside through its windows: splash, connection failure, login, main window, commands.
-#include "tests/app/VorlenProcess.h"
+#include "tests/app/VorlenDriving.h"
 #include "tests/support/TestDatabase.h"
 #include <commctrl.h>
-#include <algorithm>
-#include <set>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -11,10 +9,10 @@
 
 namespace {
 
-const char* const kMainTitle = "Vorlen v1.0";
-const char* const kLoginTitle = "登陆对话框";
+const char* const kMainTitle = kVorlenMainTitle;
+const char* const kLoginTitle = kVorlenLoginTitle;
 const char* const kMessageTitle = "系统消息";
-const DWORD kStartTimeout = 15000;
+const DWORD kStartTimeout = kVorlenStartTimeout;
 const UINT kIdcGrid = 42179;
 
 using Columns = std::vector<std::string>;
@@ -38,38 +36,6 @@ bool EndsWithoutWindow(VorlenProcess& vorlen, const char* title, DWORD milliseco
         },
         milliseconds);
     return !seen && !vorlen.Running();
-}
-
-// The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
-bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours)
-{
-    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    if (bitmap == nullptr)
-        return false;
-    DIBSECTION dib = {};
-    GetObjectA(bitmap, sizeof dib, &dib);
-    const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    std::vector<DWORD> pixels((size_t)width * height);
-    HDC dc = GetDC(nullptr);
-    const bool ok = GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) > 0;
-    ReleaseDC(nullptr, dc);
-    DeleteObject(bitmap);
-    if (!ok || pixels.empty())
-        return false;
-    std::set<DWORD> colours;
-    size_t black = 0;
-    for (DWORD pixel : pixels)
-    {
-        pixel &= 0xFFFFFF;
-        colours.insert(pixel);
-        black += pixel == 0;
-    }
-    *pBlack = (double)black / pixels.size();
-    *pColours = colours.size();
-    return true;
 }
 
 } // namespace

@@ -482,10 +482,18 @@ BOOL CTavoPControlBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiSub
 
     // "ID" is not taken: the bar keeps the id its key was built from. Values out of their
     // range are ignored, so that a damaged key cannot misplace the bar.
+    // A rectangle thinner than the bar can be (left by a layout that squeezed the bar) would
+    // hide the bar: it is ignored too.
+    CSize sizeMin;
+    GetMinSize(sizeMin);
+    const int nThinnest = std::max(1, (int)std::min(sizeMin.cx, sizeMin.cy));
+    const auto usable = [nThinnest](const CRect& rect) {
+        return rect.Width() >= nThinnest && rect.Height() >= nThinnest;
+    };
     CRect rect;
-    if (reg.ReadRect("RectRecentFloat", rect) && !rect.IsRectEmpty())
+    if (reg.ReadRect("RectRecentFloat", rect) && usable(rect))
         m_recentDockInfo.m_rectRecentFloatingRect = rect;
-    if (reg.ReadRect("RectRecentDocked", rect) && !rect.IsRectEmpty())
+    if (reg.ReadRect("RectRecentDocked", rect) && usable(rect))
     {
         m_rectLoadedDocked = rect;
         m_recentDockInfo.m_recentSliderInfo.m_rectRecentDockedRect = rect;

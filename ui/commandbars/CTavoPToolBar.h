@@ -132,6 +132,7 @@ public:
     virtual void AdjustLayout() override;
     virtual CSize CalcSize(BOOL bVertDock) override;
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    virtual void GetMinSize(CSize& size) const override;
     virtual void DoPaint(CDC* pDC) override;
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     virtual void EnableDocking(DWORD dwAlignment) override;
@@ -279,7 +280,8 @@ protected:
     BOOL IsHorizontalBar() const { return (GetCurrentAlignment() & CBRS_ORIENT_HORZ) != 0; }
     // The text of the tool under point; empty when none.
     CString GetToolTipText(int iButton) const;
-    CWnd* GetMessageTarget() const;
+    // The window that receives the status prompts and the commands of the bar's buttons.
+    virtual CWnd* GetMessageTarget() const;
     // Puts the button at the end of the list as the bar's customize button; null does nothing.
     void AppendCustomizeButton(CCustomizeButton* pButton);
     void RemoveAllButtonsButCustomize();

@@ -267,6 +267,12 @@ CSize CTavoPToolBar::CalcFloatingSize(int nLength, BOOL bVert)
     return size;
 }
 
+void CTavoPToolBar::GetMinSize(CSize& size) const
+{
+    // Narrower, a docked toolbar that the row squeezes would show no button at all.
+    size = IsHorizontal() ? CSize(40, 16) : CSize(16, 40);
+}
+
 CSize CTavoPToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0));

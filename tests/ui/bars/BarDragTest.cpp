@@ -78,9 +78,10 @@ TEST_F(DragFixture, ImmediateDragsSlideChangeOrOpenRowsOrFloat)
         CSize delta;
         Outcome outcome;
     } cases[] = {
-        {true, 'A', CSize(30, 10), Slides}, {true, 'A', CSize(0, 20), JoinsC},
-        {false, 'A', CSize(0, 20), NewRow}, {true, 'C', CSize(0, -20), JoinsTop},
-        {true, 'A', CSize(0, 150), Floats}, {false, 'B', CSize(-30, 15), Slides},
+        {true, 'A', CSize(30, 10), Slides},   {true, 'A', CSize(0, 20), NewRow},
+        {true, 'A', CSize(0, 44), JoinsC},    {false, 'A', CSize(0, 20), NewRow},
+        {true, 'C', CSize(0, -20), JoinsTop}, {true, 'A', CSize(0, 150), Floats},
+        {false, 'B', CSize(-30, 15), Slides},
     };
     for (const Case& c : cases)
     {
@@ -107,7 +108,8 @@ TEST_F(DragFixture, ImmediateDragsSlideChangeOrOpenRowsOrFloat)
         case NewRow:
             EXPECT_EQ(1, RowIndex(pBar));
             EXPECT_EQ(1, pBar->GetDockRow()->GetBars().GetCount());
-            EXPECT_EQ(CRect(0, 0, 600, 48), pFrame->InFrame(pFrame->DockBar(CBRS_ALIGN_TOP)));
+            EXPECT_EQ(CRect(0, 0, 600, c.bSecondRow ? 72 : 48),
+                      pFrame->InFrame(pFrame->DockBar(CBRS_ALIGN_TOP)));
             break;
         case JoinsTop:
             EXPECT_EQ(pA->GetDockRow(), pBar->GetDockRow());

@@ -150,6 +150,8 @@ TEST_F(BarStateFixture, LoadTakesItsValuesButKeepsTheBarsId)
         {CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT, -1, {0, 0, 0, 0}},
         {0, -5, {10, 10, 5, 5}},
         {0x10000 | CBRS_ALIGN_TOP, -1, {10, 10, 10, 40}},
+        // Thinner than the bar can be: the bar would vanish there.
+        {CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT, -1, {10, 10, 11, 40}},
     };
     for (const Damage& d : damages)
     {

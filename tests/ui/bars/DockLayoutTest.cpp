@@ -140,6 +140,67 @@ TEST_F(DockFixture, ABarLongerThanItsRowIsCutAndGrowsBack)
     EXPECT_EQ(CRect(0, 0, 700, 24), pBar->RectInFrame(pFrame));
 }
 
+// Takes its whole row and wraps like the menu bar: 600 pixels of buttons in rows of 24.
+class WrappingBar : public TestBar
+{
+public:
+    WrappingBar() : TestBar(600, 24) { SetRowExclusive(TRUE); }
+    CSize CalcStretchedSize(int nLength, BOOL bVert) override
+    {
+        m_nLength = std::max(nLength, 1);
+        m_nThickness = 24 * ((600 + m_nLength - 1) / m_nLength);
+        return bVert ? CSize(m_nThickness, m_nLength) : CSize(m_nLength, m_nThickness);
+    }
+};
+
+TEST_F(DockFixture, AWrappingBarKeepsItsRowToItselfAndTheRowsBehindFollowItsThickness)
+{
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    NewView();
+    bars.emplace_back(new WrappingBar);
+    TestBar* pMenu = bars.back().get();
+    ASSERT_TRUE(pMenu->Make(pFrame, 101));
+    TestBar* pTool = NewBar(150, 24, 102);
+    pFrame->DockControlBar(pMenu, AFX_IDW_DOCKBAR_TOP);
+    pFrame->RecalcLayout();
+    // Dropped onto the wrapping bar's row, the bar opens a row of its own behind it.
+    CRect rectDrop(400, 0, 550, 24);
+    pFrame->ClientToScreen(rectDrop);
+    pFrame->DockControlBar(pTool, AFX_IDW_DOCKBAR_TOP, rectDrop);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(2, RowCount(CBRS_ALIGN_TOP));
+    EXPECT_EQ(CRect(0, 0, 600, 24), pMenu->RectInFrame(pFrame));
+    EXPECT_EQ(24, pTool->RectInFrame(pFrame).top);
+
+    const struct
+    {
+        int cx;
+        int nThickness;
+    } widths[] = {{250, 72}, {300, 48}, {600, 24}};
+    for (const auto& w : widths)
+    {
+        pFrame->Resize(w.cx, 400);
+        EXPECT_EQ(CRect(0, 0, w.cx, w.nThickness), pMenu->RectInFrame(pFrame)) << w.cx;
+        EXPECT_EQ(w.nThickness, pTool->RectInFrame(pFrame).top) << w.cx;
+        EXPECT_EQ(w.nThickness + 24, pFrame->InFrame(view.get()).top) << w.cx;
+    }
+}
+
+TEST_F(DockFixture, ADockedToolbarIsNeverSqueezedBelowItsMinimum)
+{
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    SnappingToolBar bar;
+    ASSERT_TRUE(bar.Make(pFrame, 101));
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(138, pFrame->InFrame(&bar).Width());
+    pFrame->Resize(30, 400);
+    EXPECT_EQ(40, pFrame->InFrame(&bar).Width());
+    pFrame->Resize(600, 400);
+    EXPECT_EQ(138, pFrame->InFrame(&bar).Width());
+    bar.DestroyWindow();
+}
+
 TEST_F(DockFixture, TwoBarsInOneRowShrinkFromTheLastAndGrowBack)
 {
     ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));

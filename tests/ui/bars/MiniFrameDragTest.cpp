@@ -171,6 +171,20 @@ TEST_F(MiniFrameDragFixture, HoldingCtrlAnOutlineDropLandsAtTheOutline)
     EXPECT_FALSE(pMiniFrame->IsMoving());
 }
 
+TEST_F(MiniFrameDragFixture, TheOutlineKeepsItsGripFromTheFirstMoveOn)
+{
+    TestBar* pBar = FloatingBar(12, TAVOP_DOCK_OUTLINE, CRect(300, 300, 450, 340));
+    CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();
+    const CRect rectStart = WindowRect(pMiniFrame);
+    const CPoint from = Caption(pMiniFrame);
+    const CSize delta(37, 53);
+    CRect rectOutline;
+    RunMouse(DragSteps(from, from + delta, true),
+             [&]() { rectOutline = pMiniFrame->GetDragFrame().m_rectDrag; });
+    EXPECT_EQ(rectStart + CPoint(delta), rectOutline);
+    EXPECT_EQ(rectStart + CPoint(delta), WindowRect(pMiniFrame));
+}
+
 // Rests the dragged frame over the top dock bar, then, with bElsewhere, moves it over the left
 // one; at each pause onPause sees the frame.
 class RestingFixture : public MiniFrameDragFixture

@@ -168,6 +168,8 @@ TEST_F(MiniFrameFixture, SizingAToolbarFrameSnapsToWholeButtonRows)
         {WMSZ_LEFT, 2 * 23 + 6 + 22, CSize(2 * 23 + 6, 3 * 22 + 6 + nCaption)},
         {WMSZ_BOTTOM, 6 * 22 + 6 + nCaption + 40, CSize(23 + 6, 6 * 22 + 6 + nCaption)},
         {WMSZ_TOP, 2 * 22 + 6 + nCaption + 5, CSize(3 * 23 + 6, 2 * 22 + 6 + nCaption)},
+        // A corner gives the height, whatever the width it proposes (one row of six here).
+        {WMSZ_TOPLEFT, 3 * 22 + 6 + nCaption + 5, CSize(2 * 23 + 6, 3 * 22 + 6 + nCaption)},
     };
     for (const Case& c : cases)
     {
@@ -179,6 +181,10 @@ TEST_F(MiniFrameFixture, SizingAToolbarFrameSnapsToWholeButtonRows)
         case WMSZ_RIGHT: rect.right = rect.left + c.nLength; break;
         case WMSZ_LEFT: rect.left = rect.right - c.nLength; break;
         case WMSZ_BOTTOM: rect.bottom = rect.top + c.nLength; break;
+        case WMSZ_TOPLEFT:
+            rect.top = rect.bottom - c.nLength;
+            rect.left = rect.right - (6 * 23 + 6);
+            break;
         default: rect.top = rect.bottom - c.nLength; break;
         }
         pMiniFrame->SendMessage(WM_SIZING, c.nSide, (LPARAM)(LPRECT)rect);
@@ -188,12 +194,36 @@ TEST_F(MiniFrameFixture, SizingAToolbarFrameSnapsToWholeButtonRows)
         {
             EXPECT_EQ(rectWindow.right, rect.right);
         }
-        if (c.nSide == WMSZ_TOP)
+        if (c.nSide == WMSZ_TOP || c.nSide == WMSZ_TOPLEFT)
         {
             EXPECT_EQ(rectWindow.bottom, rect.bottom);
         }
         pMiniFrame->MoveWindow(rect);
     }
+}
+
+TEST_F(MiniFrameFixture, WithTheKeepActiveFlagTheCaptionFollowsTheFramesOwnFocus)
+{
+    TestBar bar(150, 24);
+    ASSERT_TRUE(bar.Make(pFrame, 27));
+    Float(&bar, CRect(200, 200, 400, 260));
+    CTavoPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame();
+    ASSERT_TRUE((pMiniFrame->GetStyle() & MFS_SYNCACTIVE) != 0);
+    // The owner has just drawn it inactive.
+    pFrame->SetFocus();
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_DEACTIVATE);
+    ASSERT_FALSE(pMiniFrame->IsActiveCaption());
+
+    pMiniFrame->SetFocus();
+    ASSERT_EQ(pMiniFrame->GetSafeHwnd(), ::GetFocus());
+    pMiniFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_FALSE(pMiniFrame->IsActiveCaption()) << "in step with the owner";
+    pMiniFrame->SetKeepMiniActive(TRUE);
+    pMiniFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_TRUE(pMiniFrame->IsActiveCaption()) << "by its own focus";
+    pFrame->SetFocus();
+    pMiniFrame->SendMessage(WM_NCACTIVATE, FALSE);
+    EXPECT_FALSE(pMiniFrame->IsActiveCaption());
 }
 
 TEST_F(MiniFrameFixture, TheVisualManagersRedrawReachesEveryFloatingFrame)

@@ -250,6 +250,28 @@ TEST_F(MenuBar, ReleasingAltFocusesTheBarWithItsFirstMenuHotAndArrowsWrap)
     EXPECT_EQ(-1, bar.GetHighlightedButton());
 }
 
+// F10 is the other key into menu mode; the window's own handling would open the system menu.
+TEST_F(MenuBar, F10FocusesTheBarWithItsFirstMenuHotAndTakesItOutAgain)
+{
+    SdiFrame* pSdi = Open<SdiFrame>();
+    ASSERT_NE(nullptr, pSdi);
+    CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
+    pSdi->SetFocus();
+    Pump();
+
+    Play({{Input::KeyDown, VK_F10}, {Input::KeyUp, VK_F10}});
+    EXPECT_EQ(bar.m_hWnd, ::GetFocus());
+    EXPECT_EQ(0, bar.GetHighlightedButton());
+    GUITHREADINFO info = {sizeof info};
+    ::GetGUIThreadInfo(::GetCurrentThreadId(), &info);
+    EXPECT_FALSE(info.flags & GUI_INMENUMODE) << "the system menu opened";
+    EXPECT_EQ(nullptr, bar.GetDroppedDownMenu());
+
+    Play({{Input::KeyDown, VK_F10}, {Input::KeyUp, VK_F10}});
+    EXPECT_EQ(pSdi->m_hWnd, ::GetFocus());
+    EXPECT_EQ(-1, bar.GetHighlightedButton());
+}
+
 TEST_F(MenuBar, MnemonicOpensItsPopupWithTheFirstItemSelected)
 {
     SdiFrame* pSdi = Open<SdiFrame>();

@@ -102,8 +102,10 @@ public:
     {
         if (wParam == AFX_IDS_IDLEMESSAGE)
             events.push_back(1);
+        prompts.push_back((UINT)wParam);
         return 0;
     }
+    std::vector<UINT> prompts; // every status prompt, by its string ID
     DECLARE_MESSAGE_MAP()
 };
 
@@ -543,6 +545,56 @@ TEST_F(MenuFixture, ItemToolTipsAreReadyOnceTheMouseReachesTheItems)
     EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
 }
 
+// The status line the items' prompts belong to is the frame's, not the popup window's; and
+// however the menu closes, the frame ends with the idle prompt.
+TEST_F(MenuFixture, HotItemsShowTheirPromptsInTheFrameWhichEndsIdleWhenTheMenuCloses)
+{
+    for (const bool bByKey : {false, true})
+    {
+        ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+        CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
+        ASSERT_NE(nullptr, pPopup);
+        CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+        frame->prompts.clear();
+        if (bByKey)
+            PressKey(frame, VK_DOWN); // New
+        else
+        {
+            const CPoint open = pBar->GetButton(1)->Rect().CenterPoint();
+            pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(open.x, open.y));     // skipped as the
+            pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(open.x, open.y + 1)); // popup appears
+        }
+        ASSERT_FALSE(frame->prompts.empty());
+        EXPECT_EQ(bByKey ? kNew : kOpen, frame->prompts.back());
+        pPopup->SendMessage(WM_CLOSE);
+        Pump();
+        EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
+        EXPECT_EQ((UINT)AFX_IDS_IDLEMESSAGE, frame->prompts.back());
+    }
+}
+
+// A menu item shows its whole label and its prompt goes to the status line: a tip would only
+// repeat the label over the items below. Help mode still learns the item's command.
+TEST_F(MenuFixture, ItemsOfferNoTipYetTellHelpModeTheirCommand)
+{
+    ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    CTavoPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    ASSERT_EQ(4, pBar->GetCount()); // Cut, Copy, Paste, Special >
+    for (int i = 0; i < pBar->GetCount(); i++)
+    {
+        const CPoint point = pBar->GetButton(i)->Rect().CenterPoint();
+        TOOLINFO ti = {};
+        ti.cbSize = sizeof ti;
+        EXPECT_EQ(-1, pBar->OnToolHitTest(point, &ti)) << pBar->GetButton(i)->m_strText;
+        EXPECT_EQ(nullptr, ti.lpszText);
+    }
+    EXPECT_EQ((INT_PTR)kCut, pBar->OnToolHitTest(pBar->GetButton(0)->Rect().CenterPoint(), NULL));
+    pPopup->SendMessage(WM_CLOSE);
+    Pump();
+}
+
 // ---- placement ----
 
 TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
@@ -621,6 +673,37 @@ TEST_F(MenuFixture, SubMenuAtTheRightEdgeOpensLeftOfItsParent)
     pSub->GetWindowRect(rectSub);
     EXPECT_EQ(CTavoPPopupMenu::DROP_LEFT, pSub->GetDropDirection());
     EXPECT_EQ(rectParent.left, rectSub.left + pSub->GetFinalSize().cx);
+}
+
+// A sub-menu that closes its chain (a click outside every menu) takes its parent popup along
+// once: the parent destroys the popups it owns, and the sub-menu, already going, must not start
+// closing the chain again from inside that.
+TEST_F(MenuFixture, SubMenuClosingItsChainClosesTheParentOnceAndFreesTheEntry)
+{
+    ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
+    CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
+    ASSERT_NE(nullptr, pPopup);
+    const HWND hwndPopup = pPopup->GetSafeHwnd();
+    CTavoPToolbarMenuButton* pSpecial =
+        (CTavoPToolbarMenuButton*)pPopup->GetMenuBar()->GetButton(3);
+    ASSERT_TRUE(pSpecial->OpenPopupMenu(pPopup->GetMenuBar()));
+    CTavoPPopupMenu* pSub = pSpecial->GetPopupMenu();
+    ASSERT_NE(nullptr, pSub);
+    const HWND hwndSub = pSub->GetSafeHwnd();
+    frame->prompts.clear();
+
+    pSub->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_FALSE(::IsWindow(hwndSub));
+    EXPECT_FALSE(::IsWindow(hwndPopup));
+    EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu()) << "the entry is still drawn open";
+    EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
+    ASSERT_FALSE(frame->prompts.empty());
+    EXPECT_EQ((UINT)AFX_IDS_IDLEMESSAGE, frame->prompts.back());
+
+    // The next click on an entry opens its menu.
+    ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE));
+    EXPECT_NE(nullptr, Entry(0)->GetPopupMenu());
 }
 
 // ---- keys ----

@@ -301,10 +301,10 @@ BOOL CTavoPDockBar::MoveControlBar(CTavoPControlBar* pBar, int dx, int dy)
 
     if (std::abs(nD) > nLimit)
     {
-        if (pRow->GetBars().GetCount() > 1 && std::abs(nD) < nRowThickness &&
-            (pTarget == NULL || pTarget == pRow))
+        // Out of a shared row by less than a whole row: a row of its own opens beside it, also
+        // where a neighbouring row already lies under the bar.
+        if (pRow->GetBars().GetCount() > 1 && std::abs(nD) < nRowThickness)
         {
-            // Out of a shared row: a row of its own opens beside it.
             POSITION pos = m_lstDockBarRows.Find(pRow);
             if (nD < 0)
                 m_lstDockBarRows.GetNext(pos);

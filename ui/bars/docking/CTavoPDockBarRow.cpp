@@ -480,10 +480,24 @@ void CTavoPDockBarRow::FitRow(int nLength, BOOL bGrow)
 
     if (IsExclusive())
     {
+        // A bar that wraps its buttons to the new length tells how thick it becomes; the row
+        // follows it.
         CTavoPControlBar* pFirst = slots[0].pBar;
-        const int cx = IsHorizontal() ? nLength : m_nThickness;
-        const int cy = IsHorizontal() ? m_nThickness : nLength;
+        const CSize sizeStretched = pFirst->CalcStretchedSize(nLength, !IsHorizontal());
+        int nBarThickness = IsHorizontal() ? sizeStretched.cy : sizeStretched.cx;
+        if (nBarThickness <= 0)
+            nBarThickness = m_nThickness - m_nExtraThickness;
+        const int cx = IsHorizontal() ? nLength : nBarThickness;
+        const int cy = IsHorizontal() ? nBarThickness : nLength;
         pFirst->CWnd::SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (nBarThickness + m_nExtraThickness != m_nThickness)
+        {
+            // The row's bars lay out again for the dock bar's old length: the bar wraps anew.
+            m_pDockBar->ResizeRow(this, nBarThickness + m_nExtraThickness, FALSE);
+            pFirst->CalcStretchedSize(nLength, !IsHorizontal());
+            pFirst->CWnd::SetWindowPos(NULL, 0, 0, cx, cy,
+                                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         pFirst->RedrawWindow();
         return;
     }

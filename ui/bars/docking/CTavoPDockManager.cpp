@@ -526,8 +526,24 @@ void CTavoPDockManager::AdjustDockingLayout(HDWP hdwp)
             if (pParent != NULL)
                 pParent->ScreenToClient(rectInParent);
             if (bIsDockBar && (bHorz ? rectBar.Width() : rectBar.Height()) > 0)
+            {
                 ((CTavoPDockBar*)pBar)
                     ->RepositionRows(CRect(0, 0, rectBar.Width(), rectBar.Height()));
+                // A row may have changed its thickness for the new length (a bar that wraps
+                // its buttons): the dock bar is as thick as its rows are now.
+                CRect rectRows;
+                pBar->GetWindowRect(rectRows);
+                switch (dwAlignment & CBRS_ALIGN_ANY)
+                {
+                case CBRS_ALIGN_TOP: rectBar.bottom = rectBar.top + rectRows.Height(); break;
+                case CBRS_ALIGN_BOTTOM: rectBar.top = rectBar.bottom - rectRows.Height(); break;
+                case CBRS_ALIGN_LEFT: rectBar.right = rectBar.left + rectRows.Width(); break;
+                default: rectBar.left = rectBar.right - rectRows.Width(); break;
+                }
+                rectInParent = rectBar;
+                if (pParent != NULL)
+                    pParent->ScreenToClient(rectInParent);
+            }
             if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
                 hdwp = ((CTavoPSlider*)pBar)->RepositionByRect(rectInParent, hdwp);
             else
@@ -746,6 +762,30 @@ BOOL CTavoPDockManager::ShowAllBars(BOOL bShow)
     }
     AdjustDockingLayout(NULL);
     return TRUE;
+}
+
+void CTavoPDockManager::KeepMiniFramesAbove()
+{
+    if (m_pDockSite == NULL || m_pDockSite->GetSafeHwnd() == NULL)
+        return;
+    const HWND hwndSite = m_pDockSite->GetSafeHwnd();
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPMiniFrameWnd* pMiniFrame = (CTavoPMiniFrameWnd*)m_lstMiniFrames.GetNext(pos);
+        const HWND hwndFrame = pMiniFrame->GetSafeHwnd();
+        if (hwndFrame == NULL || !::IsWindowVisible(hwndFrame))
+            continue;
+        BOOL bAbove = FALSE;
+        for (HWND hwnd = ::GetWindow(hwndSite, GW_HWNDPREV); hwnd != NULL && !bAbove;
+             hwnd = ::GetWindow(hwnd, GW_HWNDPREV))
+            bAbove = hwnd == hwndFrame;
+        if (bAbove)
+            continue;
+        // Right above the site: under whatever lies above the site.
+        const HWND hwndPrev = ::GetWindow(hwndSite, GW_HWNDPREV);
+        ::SetWindowPos(hwndFrame, hwndPrev != NULL ? hwndPrev : HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
 }
 
 void CTavoPDockManager::ShowFloatingFrames(BOOL bShow)

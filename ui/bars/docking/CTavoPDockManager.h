@@ -95,6 +95,8 @@ public:
     void BringBarsToTop(DWORD dwAlignment = 0, BOOL bSkipControlBars = FALSE) {}
     void SetPrintPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     BOOL SendMessageToMiniFrames(UINT uMessage, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Every shown floating frame that lies below the dock site goes just above it.
+    void KeepMiniFramesAbove();
     void LockUpdate(BOOL bLock) { m_bLockUpdate = bLock; }
     BOOL IsUpdateLocked() const { return m_bLockUpdate; }
     // Told by the drag frame while it shows an outline.

@@ -120,8 +120,9 @@ void CTavoPDragFrame::MoveDragFrame(BOOL bForceMove)
     }
     m_pOldTargetBar = pTargetBar;
 
-    if (!bFirstTime)
-        m_rectDrag.OffsetRect(delta);
+    // Also on the first move: the outline starts where the window was when the button went
+    // down and keeps the grip, instead of trailing the cursor by the drag threshold.
+    m_rectDrag.OffsetRect(delta);
     m_ptHot = ptCursor;
     m_rectExpectedDocked = rectDocked;
 

@@ -727,8 +727,9 @@ LRESULT CTavoPMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM lParam)
 
 BOOL CTavoPMiniFrameWnd::OnNcActivate(BOOL bActive)
 {
-    // In step with the owner: the platform's own activation changes nothing.
-    if (GetStyle() & MFS_SYNCACTIVE)
+    // In step with the owner: the platform's own activation changes nothing, unless the frame
+    // is told to keep its own look.
+    if ((GetStyle() & MFS_SYNCACTIVE) && !IsKeepMiniActive())
         return TRUE;
     const HWND hwndFocus = ::GetFocus();
     const BOOL bNewActive = hwndFocus == m_hWnd;
@@ -795,9 +796,8 @@ void CTavoPMiniFrameWnd::SnapToolbarSize(UINT nSide, LPRECT lpRect)
     GetBorderSize(rectBorder);
     const int cxExtra = rectBorder.left + rectBorder.right;
     const int cyExtra = rectBorder.top + rectBorder.bottom + GetCaptionHeight();
-    // Sides and corners that move the left or right edge give the width, the others the height.
-    const BOOL bByWidth = nSide == WMSZ_LEFT || nSide == WMSZ_RIGHT || nSide == WMSZ_TOPLEFT ||
-                          nSide == WMSZ_TOPRIGHT;
+    // The left and right edges give the width; the top, the bottom and every corner the height.
+    const BOOL bByWidth = nSide == WMSZ_LEFT || nSide == WMSZ_RIGHT;
     const int nLength = bByWidth ? (lpRect->right - lpRect->left) - cxExtra
                                  : (lpRect->bottom - lpRect->top) - cyExtra;
     const CSize size =
@@ -960,7 +960,9 @@ void CTavoPMiniFrameWnd::CheckRollUp()
 
 int CTavoPMiniFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 {
-    if (HostsToolBar(this) && nHitTest != HTCLIENT)
+    // A toolbar takes no keys: a click on it, also on its buttons, leaves the owner active
+    // with its active caption.
+    if (HostsToolBar(this))
     {
         CWnd::SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         return MA_NOACTIVATE;

@@ -243,6 +243,12 @@ BOOL CTavoPFrameImpl::PreTranslateKeys(MSG* pMsg, BOOL& bResult)
             pPopup->SendMessage(WM_CLOSE);
             return TRUE;
         }
+        // F10 alone goes into menu mode, or back out of it, as Alt does; the window's default
+        // handling would open the system menu instead. Shift+F10 stays the context-menu key.
+        if (pPopup == NULL && pMsg->wParam == VK_F10 && !m_pFrame->IsIconic() &&
+            !(::GetKeyState(VK_SHIFT) & 0x8000) && !(::GetKeyState(VK_CONTROL) & 0x8000) &&
+            m_pMenuBar != NULL && m_pMenuBar->IsVisible() && ToggleMenuBarFocus())
+            return TRUE;
         // A minimized frame still lets system keys through, so that Alt+F4 closes it.
         return !m_pFrame->IsIconic() && ProcessKeyboard((int)pMsg->wParam);
     case WM_KEYDOWN:
@@ -263,17 +269,24 @@ BOOL CTavoPFrameImpl::PreTranslateKeys(MSG* pMsg, BOOL& bResult)
         // The release of Alt after a mnemonic opened a menu leaves the focus with that menu.
         if (pPopup != NULL)
             return TRUE;
-        if (m_pMenuBar != NULL && ::IsWindow(m_pMenuBar->GetSafeHwnd()) && pMsg->wParam == VK_MENU)
-        {
-            if (CWnd::GetFocus() == (CWnd*)m_pMenuBar)
-                m_pFrame->SetFocus();
-            else
-                m_pMenuBar->SetFocus();
-            return TRUE;
-        }
-        return FALSE;
+        if (pMsg->wParam == VK_MENU)
+            return ToggleMenuBarFocus();
+        // F10 did its work when it went down; its release would ask for the system menu.
+        return pMsg->wParam == VK_F10 && m_pMenuBar != NULL &&
+               ::IsWindow(m_pMenuBar->GetSafeHwnd()) && m_pMenuBar->IsVisible();
     }
     return FALSE;
+}
+
+BOOL CTavoPFrameImpl::ToggleMenuBarFocus()
+{
+    if (m_pMenuBar == NULL || !::IsWindow(m_pMenuBar->GetSafeHwnd()))
+        return FALSE;
+    if (CWnd::GetFocus() == (CWnd*)m_pMenuBar)
+        m_pFrame->SetFocus();
+    else
+        m_pMenuBar->SetFocus();
+    return TRUE;
 }
 
 BOOL CTavoPFrameImpl::ProcessMouseClick(UINT uiMsg, CPoint ptScreen, HWND hwnd)

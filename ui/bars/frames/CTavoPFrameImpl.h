@@ -36,6 +36,9 @@ public:
     // The frame's pre-translation of key presses and releases for menus: TRUE when the frame
     // answers bResult at once, without its own translation.
     BOOL PreTranslateKeys(MSG* pMsg, BOOL& bResult);
+    // Menu mode on (the menu bar takes the focus, its first menu hot) or off; FALSE without a
+    // menu bar to take it.
+    BOOL ToggleMenuBarFocus();
     BOOL ProcessMouseClick(UINT uiMsg, CPoint ptScreen, HWND hwnd);
     BOOL TranslateMnemonic(UINT nChar);
     BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* pWndFrame);

@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
     ON_WM_SIZING()
     ON_WM_SIZE()
     ON_WM_ACTIVATEAPP()
+    ON_WM_WINDOWPOSCHANGED()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_CREATE, OnToolbarCreateNew)
     ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_DELETE, OnToolbarDelete)
@@ -391,9 +392,21 @@ void CTavoPFrameWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
     m_dockManager.ShowFloatingFrames(bActive);
 }
 
+void CTavoPFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    Default();
+    // Brought to the front (shown, activated, raised), the frame keeps its floating bars in
+    // front of it, as the platform does for owned windows.
+    if (lpwndpos != NULL && (lpwndpos->flags & (SWP_NOZORDER | SWP_SHOWWINDOW)) != SWP_NOZORDER)
+        m_dockManager.KeepMiniFramesAbove();
+}
+
 LRESULT CTavoPFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
     m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);
+    // The platform may raise the frame over its floating bars where it thinks the frame was
+    // uncovered (Wine without a window manager does): at rest they are in front again.
+    m_dockManager.KeepMiniFramesAbove();
     return 0L;
 }
 

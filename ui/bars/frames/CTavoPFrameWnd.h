@@ -115,6 +115,7 @@ public:
     void OnSizing(UINT nSide, LPRECT lpRect);
     void OnSize(UINT nType, int cx, int cy);
     void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarDelete(WPARAM wParam, LPARAM lParam);

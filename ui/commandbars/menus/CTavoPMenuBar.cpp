@@ -56,6 +56,8 @@ CTavoPMenuBar::CTavoPMenuBar()
       m_szSystemButton(0, 0), m_pMenuPage(NULL), m_bLoadingState(FALSE), m_bDropDownArrows(FALSE)
 {
     m_bMenuMode = FALSE;
+    // The bar stretches over its whole row: a bar beside it would be squeezed to nothing.
+    SetRowExclusive(TRUE);
 }
 
 void CTavoPMenuBar::SetDropDownArrows(BOOL bShow)
@@ -474,6 +476,18 @@ CSize CTavoPMenuBar::CalcLayout(DWORD dwMode, int nLength)
         pRow->GetClientRect(rectRow);
     else
         GetParent()->GetClientRect(rectRow);
+    return CalcDockedLayout(bHorz ? rectRow.Width() : rectRow.Height(), bHorz);
+}
+
+CSize CTavoPMenuBar::CalcStretchedSize(int nLength, BOOL bVert)
+{
+    if (IsFloating() || GetParentDockBar() == NULL || GetSafeHwnd() == NULL)
+        return CTavoPToolBar::CalcStretchedSize(nLength, bVert);
+    return CalcDockedLayout(nLength, !bVert);
+}
+
+CSize CTavoPMenuBar::CalcDockedLayout(int nRowLength, BOOL bHorz)
+{
     CRect rectInside(0, 0, 0, 0);
     CalcInsideRect(rectInside, bHorz);
 
@@ -483,17 +497,17 @@ CSize CTavoPMenuBar::CalcLayout(DWORD dwMode, int nLength)
     CSize size;
     if (bHorz)
     {
-        const int nWidth = rectRow.Width() + rectInside.Width();
+        const int nWidth = nRowLength + rectInside.Width();
         WrapToolBar(std::max(nWidth, GetColumnWidth()));
         size = CalcSize(FALSE);
-        size.cx = rectRow.Width();
+        size.cx = nRowLength;
         size.cy -= rectInside.Height();
     }
     else
     {
         WrapToolBar(0);
         size = CalcSize(TRUE);
-        size.cy = rectRow.Height();
+        size.cy = nRowLength;
         size.cx -= rectInside.Width();
     }
     RebuildMnemonics();

@@ -83,6 +83,7 @@ public:
     virtual void LayoutButtons() override;
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     virtual CSize CalcLayout(DWORD dwMode, int nLength = -1) override;
+    virtual CSize CalcStretchedSize(int nLength, BOOL bVert) override;
     virtual BOOL OnSendCommand(const CTavoPToolbarButton* pButton) override;
     virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const override;
     virtual int CalcTextLabelHeight() override;
@@ -107,6 +108,8 @@ protected:
     // Replaces the buttons by the items of a menu resource, as the bar's reset items too.
     void LoadResetItems(UINT uiResId);
     void BuildButtons(HMENU hMenu);
+    // Docked: the whole length of the row, with the buttons wrapped to it.
+    CSize CalcDockedLayout(int nRowLength, BOOL bHorz);
     // After the buttons of another menu were in the bar: the window buttons come back when
     // bMaximize, and the bar and its frame lay out again.
     void ShowAgain(BOOL bMaximize);

@@ -672,6 +672,15 @@ void CTavoPPopupMenu::SaveItemsToParentButtons()
 
 void CTavoPPopupMenu::OnDestroy()
 {
+    // The platform may send a second WM_DESTROY when the window is destroyed again while it
+    // goes; the chain below runs once.
+    if (m_bDestroying)
+        return;
+    m_bDestroying = TRUE;
+    // Found while this popup still hangs in its chain, which it may leave below.
+    CWnd* pPromptTarget =
+        ::IsWindow(m_wndMenuBar.GetSafeHwnd()) ? m_wndMenuBar.GetMessageTarget() : nullptr;
+    const HWND hwndPromptTarget = pPromptTarget != nullptr ? pPromptTarget->GetSafeHwnd() : NULL;
     KillTimer(kTimerAnimation);
     KillTimer(kTimerScroll);
     // An item dragged out of this menu as a move leaves it now: the end of its drag finds the
@@ -691,7 +700,13 @@ void CTavoPPopupMenu::OnDestroy()
         {
             if (m_bAutoDestroyParent && !CTavoPToolBar::IsCustomizeMode() &&
                 ::IsWindow(pParentPopup->GetSafeHwnd()))
+            {
+                // The parent destroys the windows it owns, and this one is already going: it
+                // leaves the parent first, or the parent's end would start this one's again
+                // and never come to its own.
+                ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, 0);
                 pParentPopup->SendMessage(WM_CLOSE);
+            }
             m_pParentBtn = nullptr;
         }
     }
@@ -722,6 +737,11 @@ void CTavoPPopupMenu::OnDestroy()
             ::GetFocus() != pBar->GetSafeHwnd())
             pBar->ClearHot();
     }
+    // However the last menu closed, the status line leaves the last item's prompt for the idle
+    // one, as it does after a toolbar button.
+    if (!CTavoPToolBar::IsCustomizeMode() && m_pActivePopupMenu == nullptr &&
+        ::IsWindow(hwndPromptTarget))
+        ::SendMessage(hwndPromptTarget, WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
     CMiniFrameWnd::OnDestroy();
 }
 

@@ -182,6 +182,7 @@ protected:
     BOOL m_bTrackMode;
     BOOL m_bPainted;
     BOOL m_bIsClosing;
+    BOOL m_bDestroying = FALSE; // WM_DESTROY has begun
     CTavoPMenuPage* m_pMenuPage = nullptr;
     CString m_strCaption;
     CSize m_AnimSize;

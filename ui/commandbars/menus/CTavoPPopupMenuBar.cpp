@@ -98,6 +98,12 @@ CWnd* CTavoPPopupMenuBar::GetMenuOwner() const
     return pWnd;
 }
 
+CWnd* CTavoPPopupMenuBar::GetMessageTarget() const
+{
+    CWnd* pMessage = GetPopupMessageWnd();
+    return pMessage != nullptr ? pMessage : GetMenuOwner();
+}
+
 // ---- creation ----
 
 int CTavoPPopupMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -551,20 +557,24 @@ LRESULT CTavoPPopupMenuBar::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/)
 
 INT_PTR CTavoPPopupMenuBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
-    // An item with a tip of its own (the show-all item) answers for itself.
+    // Without a tip to build, the item under the point answers with its command (help mode).
+    if (pTI == nullptr)
+        return CTavoPToolBar::OnToolHitTest(point, pTI);
+    // Only an item with a tip of its own (the show-all item) has one: a menu item's label is
+    // its whole text and its prompt goes to the status line, so a tip would only repeat the
+    // label over the items below it.
     CTavoPToolbarButton* pButton = GetButton(const_cast<CTavoPPopupMenuBar*>(this)->HitTest(point));
-    if (pButton != nullptr && pTI != nullptr && m_bShowTooltips)
+    if (pButton == nullptr || !m_bShowTooltips)
+        return -1;
+    TOOLINFO ti = *pTI;
+    ti.lpszText = nullptr;
+    if (!pButton->OnToolHitTest(this, &ti) || ti.lpszText == nullptr)
     {
-        TOOLINFO ti = *pTI;
-        ti.lpszText = nullptr;
-        if (pButton->OnToolHitTest(this, &ti) && ti.lpszText != nullptr)
-        {
-            *pTI = ti;
-            pTI->rect = pButton->Rect();
-            pTI->hwnd = GetSafeHwnd();
-            return (INT_PTR)ti.uId;
-        }
         free(ti.lpszText);
+        return -1;
     }
-    return CTavoPToolBar::OnToolHitTest(point, pTI);
+    *pTI = ti;
+    pTI->rect = pButton->Rect();
+    pTI->hwnd = GetSafeHwnd();
+    return (INT_PTR)ti.uId;
 }

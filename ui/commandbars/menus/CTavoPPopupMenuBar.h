@@ -73,6 +73,9 @@ public:
     virtual void SetButtonStyle(int nIndex, UINT nStyle) override;
     virtual CWnd* GetCommandTarget() const override;
     virtual CWnd* GetOwnerPopupMenu() const override;
+    // The popup's message window, else the window the menu works for: the popup window itself
+    // has no status line.
+    virtual CWnd* GetMessageTarget() const override;
     virtual void AdjustLayout() override;
     virtual void RemoveAllButtons() override;
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;

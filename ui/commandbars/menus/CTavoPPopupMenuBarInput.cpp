@@ -39,7 +39,7 @@ void CTavoPPopupMenuBar::SetInCommand(BOOL bInCommand)
 void CTavoPPopupMenuBar::InvokeMenuCommand(UINT uiCmdId)
 {
     CWnd* pMessage = GetPopupMessageWnd();
-    CWnd* pTarget = pMessage != nullptr ? pMessage : GetMenuOwner();
+    CWnd* pTarget = GetMessageTarget();
     if (pTarget != nullptr)
         pTarget->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
 
@@ -265,8 +265,7 @@ BOOL CTavoPPopupMenuBar::OnKey(UINT nChar)
                 pItem->GetPopupMenu()->SendMessage(WM_KEYDOWN, VK_HOME);
             return TRUE;
         }
-        CWnd* pMessage = GetPopupMessageWnd();
-        CWnd* pTarget = pMessage != nullptr ? pMessage : GetMenuOwner();
+        CWnd* pTarget = GetMessageTarget();
         if (pTarget != nullptr)
             pTarget->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
         OnSendCommand(pButton);

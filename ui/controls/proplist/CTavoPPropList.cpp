@@ -106,7 +106,7 @@ int CTavoPPropList::AddProperty(CTavoPProp* pProp, BOOL bRedraw)
     return (int)m_lstProps.GetCount() - 1;
 }
 
-void CTavoPPropList::RemoveAll()
+void CTavoPPropList::DeleteItems()
 {
     EndEditItem(FALSE);
     m_pSel = nullptr;
@@ -117,6 +117,11 @@ void CTavoPPropList::RemoveAll()
     for (POSITION pos = m_lstProps.GetHeadPosition(); pos != nullptr;)
         delete (CTavoPProp*)m_lstProps.GetNext(pos);
     m_lstProps.RemoveAll();
+}
+
+void CTavoPPropList::RemoveAll()
+{
+    DeleteItems();
     m_nVertScrollOffset = 0;
     if (GetSafeHwnd() != NULL)
     {
@@ -798,15 +803,7 @@ int CTavoPPropList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CTavoPPropList::OnDestroy()
 {
     // Items first, then the header, then the window.
-    EndEditItem(FALSE);
-    m_pSel = nullptr;
-    m_pTipProp = nullptr;
-    m_lstTerminalProps.RemoveAll();
-    if (!m_lstProps.IsEmpty())
-        m_nDeletions++;
-    for (POSITION pos = m_lstProps.GetHeadPosition(); pos != nullptr;)
-        delete (CTavoPProp*)m_lstProps.GetNext(pos);
-    m_lstProps.RemoveAll();
+    DeleteItems();
     m_wndHeader.DestroyWindow();
     CWnd::OnDestroy();
 }

@@ -135,6 +135,9 @@ protected:
     CTavoPProp* m_pTipProp;
     int m_nTipArea;
 
+    // Ends an edit and deletes every item, telling the handlers that may still run that items went.
+    void DeleteItems();
+
 public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
