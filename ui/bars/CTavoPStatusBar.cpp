@@ -698,7 +698,7 @@ void CTavoPStatusBar::DoPaint(CDC* pDC)
     pDrawDC->RestoreDC(nSaved);
 
     if (pDCMem != NULL)
-        m_paintBuffer.CopyTo(pDC, rectClip);
+        m_paintBuffer.End(pDC, rectClip);
 }
 
 void CTavoPStatusBar::DrawPane(CDC* pDC, CTavoPStatusBarPane* pPane)

@@ -289,7 +289,7 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
 
     pDC->SelectObject(pOldFont);
     if (pDCMem != NULL)
-        m_paintBuffer.CopyTo(pDCPaint, rectClip);
+        m_paintBuffer.End(pDCPaint, rectClip);
     prepare(NULL);
     pVisManager->SetFadeInactiveImage(bFadeSaved);
 

@@ -8,52 +8,64 @@ CTavoPPaintBuffer::~CTavoPPaintBuffer()
 
 CDC* CTavoPPaintBuffer::Begin(CDC* pDCTarget, CSize size)
 {
-    if (pDCTarget == nullptr || size.cx <= 0 || size.cy <= 0)
+    if (pDCTarget == nullptr || pDCTarget->GetSafeHdc() == nullptr || size.cx <= 0 || size.cy <= 0)
         return nullptr;
+    if (m_dc.GetSafeHdc() != nullptr)
+        m_dc.Detach();
     // Making a DC and a bitmap as large as the bar costs more than painting most bars: they
     // are made once, and again only for a new size or a new screen depth.
-    const int nBitsPixel = pDCTarget->GetDeviceCaps(BITSPIXEL);
-    if (m_dc.GetSafeHdc() == nullptr || size != m_size || nBitsPixel != m_nBitsPixel)
+    const HDC hdcTarget = pDCTarget->GetSafeHdc();
+    const int nBitsPixel = ::GetDeviceCaps(hdcTarget, BITSPIXEL);
+    if (m_hdc == nullptr || size != m_size || nBitsPixel != m_nBitsPixel)
     {
         Free();
-        if (!m_dc.CreateCompatibleDC(pDCTarget) ||
-            !m_bmp.CreateCompatibleBitmap(pDCTarget, size.cx, size.cy))
+        m_hdc = ::CreateCompatibleDC(hdcTarget);
+        m_hbm = ::CreateCompatibleBitmap(hdcTarget, size.cx, size.cy);
+        if (m_hdc == nullptr || m_hbm == nullptr)
         {
             Free();
             return nullptr;
         }
-        m_hOldBitmap = ::SelectObject(m_dc.GetSafeHdc(), m_bmp.GetSafeHandle());
+        m_hOldBitmap = ::SelectObject(m_hdc, m_hbm);
         m_size = size;
         m_nBitsPixel = nBitsPixel;
     }
     else if (m_nSavedState != 0)
     {
         // Whatever the last paint left selected or set (font, colours, clipping) goes.
-        m_dc.RestoreDC(m_nSavedState);
+        ::RestoreDC(m_hdc, m_nSavedState);
     }
-    m_nSavedState = m_dc.SaveDC();
+    m_nSavedState = ::SaveDC(m_hdc);
+    m_dc.Attach(m_hdc);
     return &m_dc;
 }
 
-void CTavoPPaintBuffer::CopyTo(CDC* pDCTarget, const CRect& rect)
+void CTavoPPaintBuffer::End(CDC* pDCTarget, const CRect& rect)
 {
-    if (m_dc.GetSafeHdc() == nullptr || pDCTarget == nullptr)
+    if (m_dc.GetSafeHdc() != nullptr)
+        m_dc.Detach();
+    if (m_hdc == nullptr || pDCTarget == nullptr)
         return;
-    pDCTarget->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &m_dc, rect.left, rect.top,
-                      SRCCOPY);
+    ::BitBlt(pDCTarget->GetSafeHdc(), rect.left, rect.top, rect.Width(), rect.Height(), m_hdc,
+             rect.left, rect.top, SRCCOPY);
 }
 
 void CTavoPPaintBuffer::Free()
 {
     if (m_dc.GetSafeHdc() != nullptr)
+        m_dc.Detach();
+    if (m_hdc != nullptr)
     {
         if (m_nSavedState != 0)
-            m_dc.RestoreDC(m_nSavedState);
+            ::RestoreDC(m_hdc, m_nSavedState);
         if (m_hOldBitmap != nullptr)
-            ::SelectObject(m_dc.GetSafeHdc(), m_hOldBitmap);
-        m_dc.DeleteDC();
+            ::SelectObject(m_hdc, m_hOldBitmap);
+        ::DeleteDC(m_hdc);
     }
-    m_bmp.DeleteObject();
+    if (m_hbm != nullptr)
+        ::DeleteObject(m_hbm);
+    m_hdc = nullptr;
+    m_hbm = nullptr;
     m_hOldBitmap = nullptr;
     m_nSavedState = 0;
     m_size = CSize(0, 0);

@@ -12,18 +12,22 @@ public:
     // again only when the size or the target's colour depth changed. NULL when none can be
     // made: the caller then draws straight into the target.
     CDC* Begin(CDC* pDCTarget, CSize size);
-    // Copies the part of the picture in rect to the same place of the target.
-    void CopyTo(CDC* pDCTarget, const CRect& rect);
+    // Copies the part of the picture in rect to the same place of the target; the DC that
+    // Begin gave is not to be used after.
+    void End(CDC* pDCTarget, const CRect& rect);
     void Free();
 
 private:
     CTavoPPaintBuffer(const CTavoPPaintBuffer&) = delete;
     CTavoPPaintBuffer& operator=(const CTavoPPaintBuffer&) = delete;
 
-    CDC m_dc;
-    CBitmap m_bmp;
+    // Plain handles: a bar may outlive the framework's handle maps at the program's exit.
+    HDC m_hdc = nullptr;
+    HBITMAP m_hbm = nullptr;
     HGDIOBJ m_hOldBitmap = nullptr;
     CSize m_size;
     int m_nBitsPixel = 0;
     int m_nSavedState = 0;
+    // Wraps m_hdc only between Begin and End.
+    CDC m_dc;
 };

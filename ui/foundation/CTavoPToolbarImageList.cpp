@@ -155,9 +155,9 @@ CString ProgramDirectoryPath(LPCTSTR lpszName)
 CTavoPToolbarImageList::CTavoPToolbarImageList()
     : m_sizeImage(16, 15), m_sizeImageDest(0, 0), m_hbmImageWell(nullptr), m_hbmImageLight(nullptr),
       m_hInstImageWell(nullptr), m_bUserImagesList(FALSE), m_bModified(FALSE), m_iCount(0),
-      m_bStretch(FALSE), m_pBmpOriginal(nullptr), m_clrTransparent((COLORREF)-1),
-      m_bReadOnly(FALSE), m_clrImageShadow(::GetSysColor(COLOR_BTNSHADOW)), m_bFadeInactive(FALSE),
-      m_nBitsPerPixel(0), m_bIsTemporary(0)
+      m_bStretch(FALSE), m_clrTransparent((COLORREF)-1), m_bReadOnly(FALSE),
+      m_clrImageShadow(::GetSysColor(COLOR_BTNSHADOW)), m_bFadeInactive(FALSE), m_nBitsPerPixel(0),
+      m_bIsTemporary(0)
 {
     // Nothing is made here: image lists are also static objects, and the shared DCs and the
     // global data come to life on first use.
@@ -736,36 +736,40 @@ BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDes
 BOOL CTavoPToolbarImageList::EnsureDrawBuffers()
 {
     const CSize sizeBuffer(m_sizeImage.cx + 2, m_sizeImage.cy + 2);
-    if (m_dcMem.m_hDC != nullptr && m_hbmMono != nullptr && sizeBuffer == m_sizeDrawBuffers)
+    if (m_hdcMem != nullptr && sizeBuffer == m_sizeDrawBuffers)
         return TRUE;
     FreeDrawBuffers();
+    const HDC hdcScreen = ::GetDC(nullptr);
     m_hbmMono = ::CreateBitmap(sizeBuffer.cx, sizeBuffer.cy, 1, 1, nullptr);
-    CDC dcScreen;
-    dcScreen.Attach(::GetDC(nullptr));
-    BOOL ok = m_hbmMono != nullptr && m_dcMem.CreateCompatibleDC(nullptr) &&
-              m_bmpMem.CreateCompatibleBitmap(&dcScreen, sizeBuffer.cx, sizeBuffer.cy);
-    ::ReleaseDC(nullptr, dcScreen.Detach());
-    if (!ok)
+    m_hdcMem = ::CreateCompatibleDC(nullptr);
+    m_hbmMem = ::CreateCompatibleBitmap(hdcScreen, sizeBuffer.cx, sizeBuffer.cy);
+    ::ReleaseDC(nullptr, hdcScreen);
+    if (m_hbmMono == nullptr || m_hdcMem == nullptr || m_hbmMem == nullptr)
     {
         FreeDrawBuffers();
         return FALSE;
     }
-    m_pBmpOriginal = m_dcMem.SelectObject(&m_bmpMem);
+    m_hbmMemOld = ::SelectObject(m_hdcMem, m_hbmMem);
     m_sizeDrawBuffers = sizeBuffer;
     return TRUE;
 }
 
 void CTavoPToolbarImageList::FreeDrawBuffers()
 {
-    if (m_pBmpOriginal != nullptr)
+    // Plain handles only: the process-wide lists go after the framework's handle maps at exit.
+    if (m_hdcMem != nullptr)
     {
-        m_dcMem.SelectObject(m_pBmpOriginal);
-        m_pBmpOriginal = nullptr;
+        if (m_hbmMemOld != nullptr)
+            ::SelectObject(m_hdcMem, m_hbmMemOld);
+        ::DeleteDC(m_hdcMem);
     }
-    m_bmpMem.DeleteObject();
-    m_dcMem.DeleteDC();
+    if (m_hbmMem != nullptr)
+        ::DeleteObject(m_hbmMem);
     if (m_hbmMono != nullptr)
         ::DeleteObject(m_hbmMono);
+    m_hdcMem = nullptr;
+    m_hbmMem = nullptr;
+    m_hbmMemOld = nullptr;
     m_hbmMono = nullptr;
     m_sizeDrawBuffers = CSize(0, 0);
 }
@@ -807,7 +811,7 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
                                   BOOL bIndeterminate, BOOL bShadow, BOOL bInactive)
 {
     if (iImage < 0 || iImage >= m_iCount || pDC == nullptr || g_hdcGlyphs == nullptr ||
-        !m_bDrawing || m_dcMem.m_hDC == nullptr)
+        !m_bDrawing || m_hdcMem == nullptr)
         return FALSE;
     CTavoPGlobalData& data = GetGlobalData();
     if (bShadow && data.m_nBitsPerPixel <= 8)
@@ -822,7 +826,7 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
         hbmSwapped = (HBITMAP)::SelectObject(g_hdcGlyphs, m_hbmImageWell);
 
     const int cx = m_sizeImage.cx, cy = m_sizeImage.cy;
-    HDC hdcTarget = m_dcMem.m_hDC;
+    HDC hdcTarget = m_hdcMem;
     const int xTarget = 0, yTarget = 0;
     const RECT rcTarget = {0, 0, cx + 2, cy + 2};
     if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace)
@@ -869,13 +873,13 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
     ::SetTextColor(hdcTarget, oldText);
     ::SetBkColor(hdcTarget, oldBk);
 
-    TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, &m_dcMem, cx, cy);
+    TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, m_hdcMem, cx, cy);
     if (hbmSwapped != nullptr)
         ::SelectObject(g_hdcGlyphs, hbmSwapped);
     return TRUE;
 }
 
-void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, CDC* pSrc,
+void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, HDC hdcSrc,
                                              int cxSrc, int cySrc)
 {
     // Every image of every bar goes through here. The platform's transparent copy makes its own
@@ -885,7 +889,6 @@ void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, i
     CTavoPGlobalData& data = GetGlobalData();
     const COLORREF clrTransparent =
         m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : data.clrBtnFace;
-    const HDC hdcSrc = pSrc->m_hDC;
     const HDC hdcDest = pDest->m_hDC;
 
     // Colour to monochrome: the background colour turns white, everything else black.

@@ -74,7 +74,8 @@ private:
     void AfterLoad(int nBitsPerPixel);
     void UpdateCount();
     void CreateMask(int iImage, BOOL bHilite, BOOL bHiliteShadow);
-    void TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, CDC* pSrc, int cxSrc, int cySrc);
+    void TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, HDC hdcSrc, int cxSrc,
+                         int cySrc);
     BOOL ReloadFromResources();
     void RecordLoaderMapping(int nBitsPerPixel);
     BOOL RemapColors(const std::vector<ColorMapping>& mapping, bool bBack);
@@ -95,9 +96,9 @@ private:
     std::vector<UINT> m_lstOrigResIds;
     std::map<UINT, int> m_mapOrigResOffsets;
     BOOL m_bStretch;
-    CDC m_dcMem;
-    CBitmap m_bmpMem;
-    CBitmap* m_pBmpOriginal;
+    HDC m_hdcMem = nullptr;
+    HBITMAP m_hbmMem = nullptr;
+    HGDIOBJ m_hbmMemOld = nullptr;
     HBITMAP m_hbmMono = nullptr;
     CSize m_sizeDrawBuffers;
     BOOL m_bDrawing = FALSE;
