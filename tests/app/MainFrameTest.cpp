@@ -361,8 +361,8 @@ TEST_F(MainFrame, MaximizeAndRestoreLayTheBarsOutOnceAndAMinimizedFrameNotAtAll)
     pFrame->RemoveControlBarFromDockManager(&probe, FALSE, FALSE, FALSE);
 }
 
-// The frame and every window in it that waits for a paint, by class.
-std::vector<std::string> WaitingForPaint(HWND hwndFrame)
+// The frame and the windows in it.
+std::vector<HWND> FrameWindows(HWND hwndFrame)
 {
     std::vector<HWND> windows = {hwndFrame};
     ::EnumChildWindows(
@@ -372,15 +372,62 @@ std::vector<std::string> WaitingForPaint(HWND hwndFrame)
             return TRUE;
         },
         (LPARAM)&windows);
+    return windows;
+}
+
+std::string ClassOf(HWND hwnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+    return pWnd != NULL ? pWnd->GetRuntimeClass()->m_lpszClassName : "?";
+}
+
+// The frame and every window in it that waits for a paint, by class.
+std::vector<std::string> WaitingForPaint(HWND hwndFrame)
+{
     std::vector<std::string> waiting;
-    for (HWND hwnd : windows)
-    {
-        if (!::GetUpdateRect(hwnd, NULL, FALSE))
-            continue;
-        CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
-        waiting.push_back(pWnd != NULL ? pWnd->GetRuntimeClass()->m_lpszClassName : "?");
-    }
+    for (HWND hwnd : FrameWindows(hwndFrame))
+        if (::GetUpdateRect(hwnd, NULL, FALSE))
+            waiting.push_back(ClassOf(hwnd));
     return waiting;
+}
+
+// A pixel no window paints, put at the top left of every child window that shows it there
+// itself; a paint at once (not only one waiting) takes it away.
+const COLORREF kMark = RGB(1, 2, 3);
+
+bool ShowsItsCorner(HWND hwndFrame, HWND hwnd)
+{
+    RECT rect;
+    return hwnd != hwndFrame && ::IsWindowVisible(hwnd) && ::GetClientRect(hwnd, &rect) &&
+           !::IsRectEmpty(&rect) &&
+           ::ChildWindowFromPointEx(hwnd, POINT{0, 0}, CWP_SKIPINVISIBLE) == hwnd;
+}
+
+void MarkChildren(HWND hwndFrame)
+{
+    for (HWND hwnd : FrameWindows(hwndFrame))
+    {
+        if (!ShowsItsCorner(hwndFrame, hwnd))
+            continue;
+        HDC hdc = ::GetDC(hwnd);
+        ::SetPixelV(hdc, 0, 0, kMark);
+        ::ReleaseDC(hwnd, hdc);
+    }
+}
+
+std::vector<std::string> RepaintedChildren(HWND hwndFrame)
+{
+    std::vector<std::string> repainted;
+    for (HWND hwnd : FrameWindows(hwndFrame))
+    {
+        if (!ShowsItsCorner(hwndFrame, hwnd))
+            continue;
+        HDC hdc = ::GetDC(hwnd);
+        if (::GetPixel(hdc, 0, 0) != kMark)
+            repainted.push_back(ClassOf(hwnd));
+        ::ReleaseDC(hwnd, hdc);
+    }
+    return repainted;
 }
 
 TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
@@ -391,10 +438,13 @@ TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
     Pump(pFrame);
     ASSERT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
 
+    MarkChildren(hwndFrame);
+    ASSERT_EQ(std::vector<std::string>(), RepaintedChildren(hwndFrame));
     for (int i = 0; i < 2; i++)
     {
         pFrame->RecalcLayout();
         EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame)) << "relayout " << i;
+        EXPECT_EQ(std::vector<std::string>(), RepaintedChildren(hwndFrame)) << "relayout " << i;
     }
 
     // A relayout that does move something repaints what moved.
