@@ -28,6 +28,7 @@ const UINT kNoteMenu = 129;
 const UINT kSheetMenu = 130;
 
 const UINT g_uiResetMenu = ::RegisterWindowMessage("TAVOTOOLBAR_RESETMENU");
+const UINT g_uiBarMenu = ::RegisterWindowMessage("TAVOTOOLBAR_POPUPMENU");
 
 // Dispatches what is queued, giving the frames their pre-translation as the message loop does.
 void Pump()
@@ -141,8 +142,19 @@ public:
         m_resets.push_back((UINT)wParam);
         return 0;
     }
+    // The bar menus the frame asks itself for, by their screen points.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == g_uiBarMenu)
+        {
+            m_barMenus.push_back(lParam);
+            return 0;
+        }
+        return TBase::WindowProc(message, wParam, lParam);
+    }
     CTavoPMenuBar m_wndMenuBar;
     std::vector<UINT> m_resets;
+    std::vector<LPARAM> m_barMenus;
 };
 
 class SdiFrame : public MenuFrame<CTavoPFrameWnd>
@@ -725,3 +737,216 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
 }
 
 } // namespace
+
+// A popup window standing for an open menu: it records the keys and closings it is sent.
+class RecordingPopup : public CTavoPPopupMenu
+{
+public:
+    BOOL Make(const CRect& rect)
+    {
+        return CMiniFrameWnd::CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "",
+                                       WS_POPUP | WS_VISIBLE, rect);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_KEYDOWN)
+            m_keys.push_back((int)wParam);
+        else if (message == WM_CLOSE)
+            m_nClosed++;
+        else
+            return CTavoPPopupMenu::WindowProc(message, wParam, lParam);
+        return 0;
+    }
+    std::vector<int> m_keys;
+    int m_nClosed = 0;
+};
+
+enum class FrameKind
+{
+    Sdi,
+    Mdi
+};
+
+// Both library frames route keys and the mouse alike before their own translation.
+class FrameInput : public MenuBar, public ::testing::WithParamInterface<FrameKind>
+{
+protected:
+    CFrameWnd* OpenFrame()
+    {
+        if (GetParam() == FrameKind::Sdi)
+        {
+            SdiFrame* pSdi = Open<SdiFrame>();
+            pBar = pSdi != nullptr ? &pSdi->m_wndMenuBar : nullptr;
+            pBarMenus = pSdi != nullptr ? &pSdi->m_barMenus : nullptr;
+        }
+        else
+        {
+            MdiFrame* pMdi = Open<MdiFrame>();
+            pBar = pMdi != nullptr ? &pMdi->m_wndMenuBar : nullptr;
+            pBarMenus = pMdi != nullptr ? &pMdi->m_barMenus : nullptr;
+        }
+        return pFrame;
+    }
+    BOOL ShowPopup(CTavoPPopupMenu* pPopup)
+    {
+        return GetParam() == FrameKind::Sdi ? ((SdiFrame*)pFrame)->OnShowPopupMenu(pPopup)
+                                            : ((MdiFrame*)pFrame)->OnShowPopupMenu(pPopup);
+    }
+    CTavoPMenuBar* pBar = nullptr;
+    std::vector<LPARAM>* pBarMenus = nullptr;
+};
+
+TEST_P(FrameInput, KeysAndClicksGoToTheOpenPopupAndTheDockBarsFirst)
+{
+    ASSERT_NE(nullptr, OpenFrame());
+    CDockBar dockBar;
+    ASSERT_TRUE(dockBar.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE,
+                               CRect(0, 200, 300, 230), pFrame, 0xE81F));
+    enum Target
+    {
+        Frame,
+        FrameCaption,
+        DockBar
+    };
+    struct Case
+    {
+        const char* what;
+        bool bPopup;
+        UINT message;
+        WPARAM wParam;
+        Target target;
+        BOOL bEaten;
+        std::vector<int> keys; // the keys the popup got
+        int nClosed;           // the popup's closings
+        size_t nBarMenus;      // the bar menus asked for
+    } cases[] = {
+        {"a key goes to the popup", true, WM_KEYDOWN, 'A', Frame, TRUE, {'A'}, 0, 0},
+        {"Alt closes the popup", true, WM_SYSKEYDOWN, VK_MENU, Frame, TRUE, {}, 1, 0},
+        {"the release of Alt leaves the popup open",
+         true,
+         WM_SYSKEYUP,
+         VK_MENU,
+         Frame,
+         TRUE,
+         {},
+         0,
+         0},
+        {"a plain Alt release with a popup", true, WM_KEYUP, VK_MENU, Frame, TRUE, {}, 0, 0},
+        {"a key without a popup", false, WM_KEYDOWN, 'A', Frame, FALSE, {}, 0, 0},
+        {"the pointer outside the popup", true, WM_MOUSEMOVE, 0, Frame, TRUE, {}, 0, 0},
+        {"the pointer without a popup", false, WM_MOUSEMOVE, 0, Frame, FALSE, {}, 0, 0},
+        {"a click outside the popup", true, WM_LBUTTONDOWN, MK_LBUTTON, Frame, FALSE, {}, 1, 0},
+        {"a right click outside the popup",
+         true,
+         WM_RBUTTONDOWN,
+         MK_RBUTTON,
+         Frame,
+         FALSE,
+         {},
+         1,
+         0},
+        {"a middle release outside the popup", true, WM_MBUTTONUP, 0, Frame, FALSE, {}, 1, 0},
+        {"a caption click outside the popup",
+         true,
+         WM_NCLBUTTONDOWN,
+         HTCAPTION,
+         FrameCaption,
+         FALSE,
+         {},
+         1,
+         0},
+        {"a caption release outside the popup",
+         true,
+         WM_NCRBUTTONUP,
+         HTCAPTION,
+         FrameCaption,
+         FALSE,
+         {},
+         1,
+         0},
+        {"a right release on a dock bar", false, WM_RBUTTONUP, 0, DockBar, FALSE, {}, 0, 1},
+        {"a right press on a dock bar",
+         false,
+         WM_RBUTTONDOWN,
+         MK_RBUTTON,
+         DockBar,
+         FALSE,
+         {},
+         0,
+         0},
+    };
+    for (const Case& c : cases)
+    {
+        RecordingPopup* pPopup = nullptr;
+        if (c.bPopup)
+        {
+            pPopup = new RecordingPopup; // a frame window: deleted with its window
+            CRect rectFrame;
+            pFrame->GetWindowRect(rectFrame);
+            ASSERT_TRUE(pPopup->Make(CRect(rectFrame.CenterPoint(), CSize(100, 100)))) << c.what;
+            ShowPopup(pPopup);
+            ASSERT_EQ(pPopup, CTavoPPopupMenu::GetActiveMenu()) << c.what;
+        }
+        pBarMenus->clear();
+        MSG msg = {pFrame->m_hWnd, c.message, c.wParam, 0};
+        CPoint pt(20, 20);
+        if (c.target == FrameCaption)
+        {
+            CRect rectFrame;
+            pFrame->GetWindowRect(rectFrame);
+            pt = CPoint(rectFrame.left + 40, rectFrame.top + 8);
+        }
+        else if (c.target == DockBar)
+            msg.hwnd = dockBar.m_hWnd;
+        if (c.message >= WM_MOUSEFIRST || c.message == WM_NCLBUTTONDOWN ||
+            c.message == WM_NCRBUTTONUP)
+            msg.lParam = MAKELPARAM(pt.x, pt.y);
+
+        EXPECT_EQ(c.bEaten, pFrame->PreTranslateMessage(&msg)) << c.what;
+        EXPECT_EQ(c.nBarMenus, pBarMenus->size()) << c.what;
+        if (c.nBarMenus == 1)
+        {
+            CPoint ptScreen = pt;
+            dockBar.ClientToScreen(&ptScreen);
+            EXPECT_EQ(MAKELPARAM(ptScreen.x, ptScreen.y), pBarMenus->front()) << c.what;
+        }
+        if (pPopup != nullptr)
+        {
+            EXPECT_EQ(c.keys, pPopup->m_keys) << c.what;
+            EXPECT_EQ(c.nClosed, pPopup->m_nClosed) << c.what;
+            CTavoPPopupMenu::SetActiveMenu(NULL);
+            pPopup->DestroyWindow();
+        }
+    }
+
+    // While the toolbars are customized no bar menu is asked for.
+    CTavoPToolBar::SetCustomizeMode(TRUE);
+    MSG msg = {dockBar.m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(20, 20)};
+    pFrame->PreTranslateMessage(&msg);
+    CTavoPToolBar::SetCustomizeMode(FALSE);
+    EXPECT_TRUE(pBarMenus->empty());
+    dockBar.DestroyWindow();
+}
+
+// Real key presses: Alt and F10 alone move the focus into the menu bar and back to the frame.
+TEST_P(FrameInput, AltAndF10ToggleMenuMode)
+{
+    ASSERT_NE(nullptr, OpenFrame());
+    for (int nKey : {VK_MENU, VK_F10})
+    {
+        pFrame->SetFocus();
+        Pump();
+        Play({{Input::KeyDown, nKey}, {Input::KeyUp, nKey}});
+        EXPECT_EQ(pBar->m_hWnd, ::GetFocus()) << nKey;
+        Play({{Input::KeyDown, nKey}, {Input::KeyUp, nKey}});
+        // The multi-document frame hands the focus on to its client window.
+        const HWND hwndFocus = ::GetFocus();
+        EXPECT_NE(pBar->m_hWnd, hwndFocus) << nKey;
+        EXPECT_TRUE(hwndFocus == pFrame->m_hWnd || ::IsChild(pFrame->m_hWnd, hwndFocus)) << nKey;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothFrames, FrameInput, ::testing::Values(FrameKind::Sdi, FrameKind::Mdi),
+                         [](const ::testing::TestParamInfo<FrameKind>& info) {
+                             return info.param == FrameKind::Sdi ? "Sdi" : "Mdi";
+                         });

@@ -12,6 +12,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/controls/CTavoPDialogPopupHelper.h"
 #include "ui/controls/CTavoPPrintPreviewToolBar.h"
 #include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -276,6 +277,52 @@ BOOL CTavoPFrameImpl::PreTranslateKeys(MSG* pMsg, BOOL& bResult)
         // F10 did its work when it went down; its release would ask for the system menu.
         return pMsg->wParam == VK_F10 && m_pMenuBar != NULL &&
                ::IsWindow(m_pMenuBar->GetSafeHwnd()) && m_pMenuBar->IsVisible();
+    }
+    return FALSE;
+}
+
+BOOL CTavoPFrameImpl::PreTranslateFrameMessage(MSG* pMsg, BOOL& bResult)
+{
+    switch (pMsg->message)
+    {
+    case WM_SYSKEYDOWN:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: return PreTranslateKeys(pMsg, bResult);
+    }
+
+    bResult = TRUE;
+    CPoint pt((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+    switch (pMsg->message)
+    {
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP:
+        // Non-client points already are screen points.
+        return ProcessMouseClick(pMsg->message, pt, pMsg->hwnd);
+    case WM_MOUSEMOVE:
+        ::ClientToScreen(pMsg->hwnd, &pt);
+        return CTavoPDialogPopupHelper::IsPointOutsidePopup(pt);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        ::ClientToScreen(pMsg->hwnd, &pt);
+        // The click may have closed the window it was meant for.
+        if (ProcessMouseClick(pMsg->message, pt, pMsg->hwnd) || !::IsWindow(pMsg->hwnd))
+            return TRUE;
+        if (pMsg->message == WM_RBUTTONUP && !CTavoPToolBar::IsCustomizeMode())
+        {
+            CWnd* pWnd = CWnd::FromHandlePermanent(pMsg->hwnd);
+            if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)))
+                m_pFrame->SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_POPUPMENU,
+                                      (WPARAM)m_pFrame->GetSafeHwnd(), MAKELPARAM(pt.x, pt.y));
+        }
+        return FALSE;
     }
     return FALSE;
 }

@@ -36,6 +36,9 @@ public:
     // The frame's pre-translation of key presses and releases for menus: TRUE when the frame
     // answers bResult at once, without its own translation.
     BOOL PreTranslateKeys(MSG* pMsg, BOOL& bResult);
+    // The frame's pre-translation of keys and mouse messages, the same for every library frame:
+    // TRUE when the frame answers bResult at once, FALSE to go on to the frame's own translation.
+    BOOL PreTranslateFrameMessage(MSG* pMsg, BOOL& bResult);
     // Menu mode on (the menu bar takes the focus, its first menu hot) or off; FALSE without a
     // menu bar to take it.
     BOOL ToggleMenuBarFocus();

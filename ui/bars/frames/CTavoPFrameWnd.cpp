@@ -4,7 +4,6 @@
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
-#include "ui/controls/CTavoPDialogPopupHelper.h"
 #include "ui/controls/CTavoPPrintPreviewView.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
@@ -133,57 +132,9 @@ BOOL CTavoPFrameWnd::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup)
 
 BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
-    switch (pMsg->message)
-    {
-    case WM_SYSKEYDOWN:
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-    {
-        BOOL bResult = FALSE;
-        if (m_Impl.PreTranslateKeys(pMsg, bResult))
-            return bResult;
-        break;
-    }
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONUP:
-        if (m_Impl.ProcessMouseClick(
-                pMsg->message, CPoint((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam)),
-                pMsg->hwnd))
-            return TRUE;
-        break;
-    case WM_MOUSEMOVE:
-    {
-        CPoint pt((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
-        ::ClientToScreen(pMsg->hwnd, &pt);
-        if (CTavoPDialogPopupHelper::IsPointOutsidePopup(pt))
-            return TRUE;
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    {
-        CPoint pt((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
-        ::ClientToScreen(pMsg->hwnd, &pt);
-        if (m_Impl.ProcessMouseClick(pMsg->message, pt, pMsg->hwnd) || !::IsWindow(pMsg->hwnd))
-            return TRUE;
-        if (pMsg->message == WM_RBUTTONUP && !CTavoPToolBar::IsCustomizeMode())
-        {
-            CWnd* pWnd = CWnd::FromHandlePermanent(pMsg->hwnd);
-            if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)))
-                SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_POPUPMENU, (WPARAM)m_hWnd,
-                            MAKELPARAM(pt.x, pt.y));
-        }
-        break;
-    }
-    }
+    BOOL bResult = FALSE;
+    if (m_Impl.PreTranslateFrameMessage(pMsg, bResult))
+        return bResult;
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
 

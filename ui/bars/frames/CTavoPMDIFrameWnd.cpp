@@ -102,33 +102,9 @@ void CTavoPMDIFrameWnd::UpdateMenuBarMaximizeMode()
 
 BOOL CTavoPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
-    switch (pMsg->message)
-    {
-    case WM_SYSKEYDOWN:
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-    {
-        BOOL bResult = FALSE;
-        if (m_Impl.PreTranslateKeys(pMsg, bResult))
-            return bResult;
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    {
-        CPoint pt((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
-        if (pMsg->message < WM_NCMOUSEMOVE || pMsg->message > WM_NCMBUTTONDBLCLK)
-            ::ClientToScreen(pMsg->hwnd, &pt);
-        if (m_Impl.ProcessMouseClick(pMsg->message, pt, pMsg->hwnd) || !::IsWindow(pMsg->hwnd))
-            return TRUE;
-        break;
-    }
-    }
+    BOOL bResult = FALSE;
+    if (m_Impl.PreTranslateFrameMessage(pMsg, bResult))
+        return bResult;
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
