@@ -12,7 +12,7 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "tests/support/ModalScript.h"
 #include <gtest/gtest.h>
 #include <algorithm>

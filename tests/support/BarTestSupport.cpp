@@ -1,4 +1,4 @@
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include <thread>
 
 void PumpFor(DWORD dwMilliseconds)
