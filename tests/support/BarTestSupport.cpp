@@ -1,17 +1,6 @@
 #include "tests/support/BarTestSupport.h"
 #include <thread>
 
-void PumpFor(DWORD dwMilliseconds)
-{
-    const DWORD dwStart = ::GetTickCount();
-    do
-    {
-        PumpMessages();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (::GetTickCount() - dwStart < dwMilliseconds);
-    PumpMessages();
-}
-
 namespace {
 
 void Send(DWORD dwFlags, int x = 0, int y = 0)
