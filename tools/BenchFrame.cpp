@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -297,6 +299,106 @@ bool OpenAndClose(double* pdLoad, double* pdSave)
     return true;
 }
 
+// ---- what a relayout and a repaint send to each window
+
+// The painting messages each window of a top-level window and its children receives, counted
+// while they are subclassed for one action.
+class PaintCounter
+{
+public:
+    explicit PaintCounter(HWND hwndTop)
+    {
+        s_pThis = this;
+        Hook(hwndTop);
+        ::EnumChildWindows(hwndTop, HookChild, (LPARAM)this);
+    }
+    ~PaintCounter()
+    {
+        for (auto it = m_order.rbegin(); it != m_order.rend(); ++it)
+            ::SetWindowLongPtrA(*it, GWLP_WNDPROC, (LONG_PTR)m_windows[*it].oldProc);
+        s_pThis = NULL;
+    }
+    void Reset()
+    {
+        for (auto& entry : m_windows)
+        {
+            std::fill(entry.second.counts, entry.second.counts + 3, 0);
+            std::fill(entry.second.times, entry.second.times + 3, 0.0);
+        }
+    }
+    // One line per window that got any of them, and the totals: the number of each message
+    // per action and the time spent in them over all nActions, in ms.
+    void Print(const char* lpszWhat, int nActions) const
+    {
+        int totals[3] = {};
+        double totalTimes[3] = {};
+        printf("%s (messages each time, ms in all %d times)\n", lpszWhat, nActions);
+        printf("  %-40s %8s %8s %8s\n", "", "PAINT", "NCPAINT", "ERASE");
+        for (HWND hwnd : m_order)
+        {
+            const Window& window = m_windows.at(hwnd);
+            for (int i = 0; i < 3; i++)
+            {
+                totals[i] += window.counts[i];
+                totalTimes[i] += window.times[i];
+            }
+            if (window.counts[0] + window.counts[1] + window.counts[2] == 0)
+                continue;
+            printf("  %-30.30s id %-6d", window.strName.c_str(), ::GetDlgCtrlID(hwnd));
+            for (int i = 0; i < 3; i++)
+                printf(" %2g %5.1f", (double)window.counts[i] / nActions, window.times[i]);
+            printf("\n");
+        }
+        printf("  %-40s", "all windows");
+        for (int i = 0; i < 3; i++)
+            printf(" %2g %5.1f", (double)totals[i] / nActions, totalTimes[i]);
+        printf("\n");
+    }
+
+private:
+    struct Window
+    {
+        WNDPROC oldProc = NULL;
+        std::string strName;
+        int counts[3] = {};
+        double times[3] = {};
+    };
+    static BOOL CALLBACK HookChild(HWND hwnd, LPARAM lParam)
+    {
+        ((PaintCounter*)lParam)->Hook(hwnd);
+        return TRUE;
+    }
+    void Hook(HWND hwnd)
+    {
+        Window& window = m_windows[hwnd];
+        CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+        char szClass[64] = "";
+        ::GetClassNameA(hwnd, szClass, sizeof szClass);
+        window.strName = pWnd != NULL ? pWnd->GetRuntimeClass()->m_lpszClassName : szClass;
+        window.oldProc = (WNDPROC)::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)CountingProc);
+        m_order.push_back(hwnd);
+    }
+    static LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        Window& window = s_pThis->m_windows[hwnd];
+        const int nKind = message == WM_PAINT        ? 0
+                          : message == WM_NCPAINT    ? 1
+                          : message == WM_ERASEBKGND ? 2
+                                                     : -1;
+        if (nKind < 0)
+            return ::CallWindowProcA(window.oldProc, hwnd, message, wParam, lParam);
+        const double start = Now();
+        const LRESULT lResult = ::CallWindowProcA(window.oldProc, hwnd, message, wParam, lParam);
+        window.counts[nKind]++;
+        window.times[nKind] += Now() - start;
+        return lResult;
+    }
+    static PaintCounter* s_pThis;
+    std::map<HWND, Window> m_windows;
+    std::vector<HWND> m_order;
+};
+PaintCounter* PaintCounter::s_pThis = NULL;
+
 // ---- the figures
 
 struct Figure
@@ -396,6 +498,23 @@ int main(int argc, char** argv)
         frameRepaintOnly.values.push_back(fp);
         plainMenus.values.push_back(pm);
         plainRelayouts.values.push_back(pr);
+    }
+
+    // One relayout and repaint of each, counted.
+    {
+        BringToTop(pFrame->GetSafeHwnd(), pFrame);
+        PaintCounter counter(pFrame->GetSafeHwnd());
+        FrameRelayouts(pFrame, nTimes, true, false);
+        counter.Print("vorlen, relayout", nTimes);
+        counter.Reset();
+        FrameRelayouts(pFrame, nTimes, false, true);
+        counter.Print("vorlen, repaint", nTimes);
+    }
+    {
+        BringToTop(hwndPlain, NULL);
+        PaintCounter counter(hwndPlain);
+        PlainRelayouts(hwndPlain, nTimes);
+        counter.Print("plain, relayout and repaint", nTimes);
     }
 
     CRect rectFrameClient;

@@ -361,6 +361,100 @@ TEST_F(MainFrame, MaximizeAndRestoreLayTheBarsOutOnceAndAMinimizedFrameNotAtAll)
     pFrame->RemoveControlBarFromDockManager(&probe, FALSE, FALSE, FALSE);
 }
 
+// The frame and the windows in it.
+std::vector<HWND> FrameWindows(HWND hwndFrame)
+{
+    std::vector<HWND> windows = {hwndFrame};
+    ::EnumChildWindows(
+        hwndFrame,
+        [](HWND hwnd, LPARAM lParam) {
+            ((std::vector<HWND>*)lParam)->push_back(hwnd);
+            return TRUE;
+        },
+        (LPARAM)&windows);
+    return windows;
+}
+
+std::string ClassOf(HWND hwnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+    return pWnd != NULL ? pWnd->GetRuntimeClass()->m_lpszClassName : "?";
+}
+
+// The frame and every window in it that waits for a paint, by class.
+std::vector<std::string> WaitingForPaint(HWND hwndFrame)
+{
+    std::vector<std::string> waiting;
+    for (HWND hwnd : FrameWindows(hwndFrame))
+        if (::GetUpdateRect(hwnd, NULL, FALSE))
+            waiting.push_back(ClassOf(hwnd));
+    return waiting;
+}
+
+// A pixel no window paints, put at the top left of every child window that shows it there
+// itself; a paint at once (not only one waiting) takes it away.
+const COLORREF kMark = RGB(1, 2, 3);
+
+bool ShowsItsCorner(HWND hwndFrame, HWND hwnd)
+{
+    RECT rect;
+    return hwnd != hwndFrame && ::IsWindowVisible(hwnd) && ::GetClientRect(hwnd, &rect) &&
+           !::IsRectEmpty(&rect) &&
+           ::ChildWindowFromPointEx(hwnd, POINT{0, 0}, CWP_SKIPINVISIBLE) == hwnd;
+}
+
+void MarkChildren(HWND hwndFrame)
+{
+    for (HWND hwnd : FrameWindows(hwndFrame))
+    {
+        if (!ShowsItsCorner(hwndFrame, hwnd))
+            continue;
+        HDC hdc = ::GetDC(hwnd);
+        ::SetPixelV(hdc, 0, 0, kMark);
+        ::ReleaseDC(hwnd, hdc);
+    }
+}
+
+std::vector<std::string> RepaintedChildren(HWND hwndFrame)
+{
+    std::vector<std::string> repainted;
+    for (HWND hwnd : FrameWindows(hwndFrame))
+    {
+        if (!ShowsItsCorner(hwndFrame, hwnd))
+            continue;
+        HDC hdc = ::GetDC(hwnd);
+        if (::GetPixel(hdc, 0, 0) != kMark)
+            repainted.push_back(ClassOf(hwnd));
+        ::ReleaseDC(hwnd, hdc);
+    }
+    return repainted;
+}
+
+TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
+{
+    ASSERT_NE(nullptr, Open());
+    pFrame->RedrawWindow(NULL, NULL,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Pump(pFrame);
+    ASSERT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+
+    MarkChildren(hwndFrame);
+    ASSERT_EQ(std::vector<std::string>(), RepaintedChildren(hwndFrame));
+    for (int i = 0; i < 2; i++)
+    {
+        pFrame->RecalcLayout();
+        EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame)) << "relayout " << i;
+        EXPECT_EQ(std::vector<std::string>(), RepaintedChildren(hwndFrame)) << "relayout " << i;
+    }
+
+    // A relayout that does move something repaints what moved.
+    pFrame->ShowControlBar(&pFrame->GetToolBar(), FALSE, FALSE, FALSE);
+    EXPECT_NE(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+    Pump(pFrame);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+}
+
 TEST_F(MainFrame, PlacementAndBarLayoutComeBackAtTheNextStart)
 {
     ASSERT_NE(nullptr, Open(SW_SHOWNORMAL));

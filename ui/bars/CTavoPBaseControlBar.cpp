@@ -17,7 +17,7 @@
 #include "ui/bars/CTavoPControlBar.h"
 #include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPGlobalData.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
 BEGIN_MESSAGE_MAP(CTavoPBaseControlBar, CWnd)
@@ -485,13 +485,13 @@ BOOL CTavoPBaseControlBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT u
 {
     if (nIndex == -1)
         nIndex = GetDlgCtrlID();
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(
-            BuildBarKey(kBaseSection, "TavoPBaseControlBar", lpszProfileName, nIndex, uiSubIndex)))
+    CTavoPStateKey key(
+        BuildBarKey(kBaseSection, "TavoPBaseControlBar", lpszProfileName, nIndex, uiSubIndex),
+        CTavoPStateKey::forReading);
+    if (!key.Open())
         return FALSE;
     int nVisible = 0;
-    if (reg.ReadNumber("IsVisible", nVisible))
+    if (key->ReadNumber("IsVisible", nVisible))
     {
         m_bStoredVisibility = nVisible != 0;
         m_bStateLoaded = TRUE;
@@ -503,12 +503,10 @@ BOOL CTavoPBaseControlBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT u
 {
     if (nIndex == -1)
         nIndex = GetDlgCtrlID();
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(
-            BuildBarKey(kBaseSection, "TavoPBaseControlBar", lpszProfileName, nIndex, uiSubIndex)))
-        return FALSE;
-    return reg.WriteNumber("IsVisible", (DWORD)IsVisible());
+    CTavoPStateKey key(
+        BuildBarKey(kBaseSection, "TavoPBaseControlBar", lpszProfileName, nIndex, uiSubIndex),
+        CTavoPStateKey::forWriting);
+    return key->WriteNumber("IsVisible", (DWORD)IsVisible());
 }
 
 // ---- messages

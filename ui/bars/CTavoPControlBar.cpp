@@ -11,7 +11,7 @@
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "ui/commandbars/CTavoPTabbedToolbar.h"
 #include "ui/foundation/BuildRegistryPath.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include <algorithm>
 #include <new>
 
@@ -432,10 +432,11 @@ CTavoPBaseControlBar* CTavoPControlBar::GetDropTarget(BOOL& bFlag)
 BOOL CTavoPControlBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex)
 {
     const int nID = nIndex == -1 ? GetDlgCtrlID() : nIndex;
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(BuildBarKey(kSection, "TavoPControlBar", lpszProfileName, nID, uiSubIndex)))
+    CTavoPStateKey key(BuildBarKey(kSection, "TavoPControlBar", lpszProfileName, nID, uiSubIndex),
+                       CTavoPStateKey::forWriting);
+    if (!key.Open())
         return FALSE;
+    CTavoPRegistry& reg = key.Registry();
 
     CRect& rectDocked = m_recentDockInfo.m_recentSliderInfo.m_rectRecentDockedRect;
     if (IsFloating())
@@ -475,10 +476,11 @@ BOOL CTavoPControlBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiSub
 BOOL CTavoPControlBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex)
 {
     const int nID = nIndex == -1 ? GetDlgCtrlID() : nIndex;
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(BuildBarKey(kSection, "TavoPControlBar", lpszProfileName, nID, uiSubIndex)))
+    CTavoPStateKey key(BuildBarKey(kSection, "TavoPControlBar", lpszProfileName, nID, uiSubIndex),
+                       CTavoPStateKey::forReading);
+    if (!key.Open())
         return FALSE;
+    CTavoPRegistry& reg = key.Registry();
 
     // "ID" is not taken: the bar keeps the id its key was built from. Values out of their
     // range are ignored, so that a damaged key cannot misplace the bar.

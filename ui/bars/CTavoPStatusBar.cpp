@@ -681,16 +681,8 @@ void CTavoPStatusBar::DoPaint(CDC* pDC)
     CRect rectClip;
     pDC->GetClipBox(rectClip);
 
-    CDC dcMem;
-    CBitmap bmp;
-    CDC* pDrawDC = pDC;
-    CBitmap* pOldBitmap = NULL;
-    if (!rectClient.IsRectEmpty() && dcMem.CreateCompatibleDC(pDC) &&
-        bmp.CreateCompatibleBitmap(pDC, rectClient.Width(), rectClient.Height()))
-    {
-        pOldBitmap = dcMem.SelectObject(&bmp);
-        pDrawDC = &dcMem;
-    }
+    CDC* pDCMem = m_paintBuffer.Begin(pDC, rectClient.Size());
+    CDC* pDrawDC = pDCMem != NULL ? pDCMem : pDC;
 
     CTavoPControlBar::DoPaint(pDrawDC);
 
@@ -705,12 +697,8 @@ void CTavoPStatusBar::DoPaint(CDC* pDC)
         CTavoPVisualManager::GetInstance()->OnDrawStatusBarSizeBox(pDrawDC, this, m_rectSizeGrip);
     pDrawDC->RestoreDC(nSaved);
 
-    if (pDrawDC != pDC)
-    {
-        pDC->BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem,
-                    rectClip.left, rectClip.top, SRCCOPY);
-        dcMem.SelectObject(pOldBitmap);
-    }
+    if (pDCMem != NULL)
+        m_paintBuffer.End(pDC, rectClip);
 }
 
 void CTavoPStatusBar::DrawPane(CDC* pDC, CTavoPStatusBarPane* pPane)

@@ -3,6 +3,7 @@
 #include "framework/CCmdUI.h"
 #include "framework/CToolTipCtrl.h"
 #include "ui/bars/CTavoPControlBar.h"
+#include "ui/foundation/CTavoPPaintBuffer.h"
 
 // One pane of the bar; kept in the base bar's zero-filled element array.
 struct CTavoPStatusBarPane
@@ -119,6 +120,7 @@ protected:
     BOOL m_bPaneDoubleClick;
     CRect m_rectSizeGrip;
     CToolTipCtrl m_wndToolTip;
+    CTavoPPaintBuffer m_paintBuffer;
 
 public:
     void OnSize(UINT nType, int cx, int cy);

@@ -3,6 +3,7 @@
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButtonsButton.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 #include "ui/foundation/CTavoPVisualManager.h"
@@ -126,8 +127,7 @@ CString CommandTipText(UINT uiCmd)
 
 BOOL IsWindowButtonsButton(const CTavoPToolbarButton* pButton)
 {
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CTavoPToolbarMenuButtonsButton");
-    return pClass != NULL && pButton->IsKindOf(pClass);
+    return pButton->IsKindOf(RUNTIME_CLASS(CTavoPToolbarMenuButtonsButton));
 }
 
 } // namespace

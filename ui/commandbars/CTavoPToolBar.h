@@ -6,6 +6,7 @@
 #include "ui/commandbars/CCustomizeButton.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/CTavoPToolbarDropTarget.h"
+#include "ui/foundation/CTavoPPaintBuffer.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
 class CTavoPRegistry;
@@ -305,6 +306,7 @@ protected:
     BOOL m_bLocked;
     BOOL m_bLargeIconsAreEnbaled;
     CTavoPBarNcPainter m_Impl;
+    CTavoPPaintBuffer m_paintBuffer;
     BOOL m_bTextLabels;
     BOOL m_bDrawTextLabels;
     int m_nMaxBtnHeight;

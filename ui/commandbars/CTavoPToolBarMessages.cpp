@@ -6,14 +6,14 @@
 #include "ui/commandbars/menus/CTavoPMenuSound.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/commandbars/menus/CTavoPToolbarSystemMenuButton.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
 // The system-menu button of a maximized child comes with the menu bar; it is known by its class.
 static BOOL IsSystemMenuButton(const CTavoPToolbarButton* pButton)
 {
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CTavoPToolbarSystemMenuButton");
-    return pClass != NULL && pButton->IsKindOf(pClass);
+    return pButton->IsKindOf(RUNTIME_CLASS(CTavoPToolbarSystemMenuButton));
 }
 
 void CTavoPToolBar::OnMouseLeave()
@@ -345,7 +345,7 @@ BOOL CTavoPToolBar::TranslateChar(UINT nChar)
         return FALSE;
 
     const int nAnimation = CTavoPPopupMenu::m_AnimationType;
-    CTavoPPopupMenu::m_AnimationType = 0;
+    CTavoPPopupMenu::m_AnimationType = CTavoPPopupMenu::NO_ANIMATION;
     const BOOL bResult = DropDownMenu(pButton) || ProcessCommand(pButton);
     CTavoPPopupMenu::m_AnimationType = nAnimation;
     return bResult;
@@ -428,7 +428,7 @@ static BOOL StepMenu(CTavoPToolBar* pBar, int nStep)
             break;
     }
     const int nAnimation = CTavoPPopupMenu::m_AnimationType;
-    CTavoPPopupMenu::m_AnimationType = 0;
+    CTavoPPopupMenu::m_AnimationType = CTavoPPopupMenu::NO_ANIMATION;
     pBar->SelectButton(i);
     CTavoPPopupMenu::m_AnimationType = nAnimation;
     CTavoPToolbarMenuButton* pNew = (CTavoPToolbarMenuButton*)pBar->GetButton(i);

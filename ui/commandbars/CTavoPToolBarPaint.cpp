@@ -142,16 +142,8 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
     CRect rectClient;
     GetClientRect(rectClient);
 
-    CDC dcMem;
-    CBitmap bmp;
-    CBitmap* pOldBitmap = NULL;
-    CDC* pDC = pDCPaint;
-    if (dcMem.CreateCompatibleDC(pDCPaint) &&
-        bmp.CreateCompatibleBitmap(pDCPaint, rectClient.Width(), rectClient.Height()))
-    {
-        pOldBitmap = dcMem.SelectObject(&bmp);
-        pDC = &dcMem;
-    }
+    CDC* pDCMem = m_paintBuffer.Begin(pDCPaint, rectClient.Size());
+    CDC* pDC = pDCMem != NULL ? pDCMem : pDCPaint;
 
     CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();
     if (GetStyle() & TAVOP_TBSTYLE_PARENT_BACKGROUND)
@@ -298,12 +290,8 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
         DrawDragMarker(pDC);
 
     pDC->SelectObject(pOldFont);
-    if (pDC == &dcMem)
-    {
-        pDCPaint->BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem,
-                         rectClip.left, rectClip.top, SRCCOPY);
-        dcMem.SelectObject(pOldBitmap);
-    }
+    if (pDCMem != NULL)
+        m_paintBuffer.End(pDCPaint, rectClip);
     prepare(NULL);
     pVisManager->SetFadeInactiveImage(bFadeSaved);
 

@@ -1,12 +1,10 @@
 #include <algorithm>
-#include <memory>
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/commandbars/CTavoPCommandUsage.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
-#include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPGlobalData.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
@@ -15,7 +13,7 @@ static LPCTSTR const kToolbarKeyWord = _T("TavoToolBar");
 static LPCTSTR const kName = _T("Name");
 static LPCTSTR const kButtons = _T("Buttons");
 static LPCTSTR const kOriginalItems = _T("OriginalItems");
-static LPCTSTR const kParametersKey = _T("%sTavoToolbarParameters");
+static LPCTSTR const kParametersKey = _T("TavoToolbarParameters");
 static LPCTSTR const kTooltips = _T("Tooltips");
 static LPCTSTR const kShortcutKeys = _T("ShortcutKeys");
 static LPCTSTR const kLargeIcons = _T("LargeIcons");
@@ -141,8 +139,6 @@ void CTavoPToolBar::Serialize(CArchive& ar)
 
 // ---- the bar's state in the registry ----
 
-static const UINT kStateArchiveBuffer = 4096;
-
 // Whether the workspace keeps the resource's items next to the buttons, to merge them on load.
 static BOOL KeepsOriginalItems()
 {
@@ -169,21 +165,21 @@ BOOL CTavoPToolBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubInd
     const int nID = nIndex == -1 ? GetDlgCtrlID() : nIndex;
     BOOL bButtonsWritten = FALSE;
     {
-        CTavoPRegistryHolder holder;
-        CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-        if (reg.CreateKey(
-                BuildBarKey(kToolbarSection, kToolbarKeyWord, lpszProfileName, nID, uiSubIndex)))
+        CTavoPStateKey key(
+            BuildBarKey(kToolbarSection, kToolbarKeyWord, lpszProfileName, nID, uiSubIndex),
+            CTavoPStateKey::forWriting);
+        if (key.Open())
         {
             if (GetSafeHwnd() != NULL)
             {
                 CString strName;
                 GetWindowText(strName);
-                reg.WriteString(kName, strName);
+                key->WriteString(kName, strName);
             }
             // A bar that cannot be archived (memory shortage) leaves the stored buttons alone.
-            bButtonsWritten = reg.Write(kButtons, *this);
+            bButtonsWritten = key.StoreArchived(kButtons, [this](CArchive& ar) { Serialize(ar); });
             if (bButtonsWritten && KeepsOriginalItems())
-                SaveOriginalItems(reg);
+                SaveOriginalItems(key.Registry());
         }
     }
 
@@ -198,38 +194,32 @@ BOOL CTavoPToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubInd
     const int nID = nIndex == -1 ? GetDlgCtrlID() : nIndex;
     BOOL bButtonsLoaded = FALSE;
     {
-        CTavoPRegistryHolder holder;
-        CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(
-                BuildBarKey(kToolbarSection, kToolbarKeyWord, lpszProfileName, nID, uiSubIndex)))
-            return FALSE;
-        BYTE* pData = NULL;
-        UINT nBytes = 0;
-        if (!reg.ReadBinary(kButtons, &pData, &nBytes))
-            return FALSE;
-        std::unique_ptr<BYTE[]> block(pData);
-
+        CTavoPStateKey key(
+            BuildBarKey(kToolbarSection, kToolbarKeyWord, lpszProfileName, nID, uiSubIndex),
+            CTavoPStateKey::forReading);
+        // Without stored buttons the bar keeps all it has, its placement included.
+        BOOL bValueFound = FALSE;
         m_bStoredListDamaged = FALSE;
-        try
-        {
-            CMemFile file(pData, nBytes);
-            CArchive ar(&file, CArchive::load, kStateArchiveBuffer);
-            Serialize(ar);
-            ar.Close();
-            bButtonsLoaded = !m_bStoredListDamaged;
-        }
-        catch (CException* e)
-        {
-            e->Delete();
-            // Whatever was read is dropped, also after a memory shortage: the resource's
-            // buttons are better than half a list.
-            RemoveAllButtonsButCustomize();
-            if (CanBeRestored())
-                RestoreOriginalState();
-        }
+        bButtonsLoaded = key.LoadArchived(
+            kButtons,
+            [this, &bValueFound](CArchive& ar) {
+                bValueFound = TRUE;
+                Serialize(ar);
+                return !m_bStoredListDamaged;
+            },
+            [this, &bValueFound](CException*) {
+                bValueFound = TRUE;
+                // Whatever was read is dropped, also after a memory shortage: the resource's
+                // buttons are better than half a list.
+                RemoveAllButtonsButCustomize();
+                if (CanBeRestored())
+                    RestoreOriginalState();
+            });
+        if (!bValueFound)
+            return FALSE;
 
         if (bButtonsLoaded && KeepsOriginalItems())
-            LoadOriginalItems(reg);
+            LoadOriginalItems(key.Registry());
     }
 
     const BOOL bBarLoaded = CTavoPBaseToolBar::LoadState(lpszProfileName, nIndex, uiSubIndex);
@@ -249,9 +239,7 @@ BOOL CTavoPToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiSubInd
 BOOL CTavoPToolBar::RemoveStateFromRegistry(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex)
 {
     const int nID = nIndex == -1 ? GetDlgCtrlID() : nIndex;
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    return reg.DeleteKey(
+    return CTavoPStateKey::Delete(
         BuildBarKey(kToolbarSection, kToolbarKeyWord, lpszProfileName, nID, uiSubIndex));
 }
 
@@ -319,23 +307,17 @@ BOOL CTavoPToolBar::MergeOriginalItems(const CObList& listStored)
 
 // ---- the options all toolbars share ----
 
-static CString ParametersKey(LPCTSTR lpszProfileName)
-{
-    CString strKey;
-    strKey.Format(kParametersKey, (LPCTSTR)BuildRegistryPath(kToolbarSection, lpszProfileName));
-    return strKey;
-}
-
 BOOL CTavoPToolBar::LoadParameters(LPCTSTR lpszProfileName)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(ParametersKey(lpszProfileName)))
+    CTavoPStateKey key(kToolbarSection, lpszProfileName, kParametersKey,
+                       CTavoPStateKey::forReading);
+    if (!key.Open())
         return FALSE;
+    CTavoPRegistry& reg = key.Registry();
 
     // Values are read in order up to the first that is missing; those read before it apply.
     const BOOL bLargeIconsBefore = m_bLargeIcons;
-    int nAnimation = 0;
+    int nAnimation = CTavoPPopupMenu::NO_ANIMATION;
     int nLook2000 = 0;
     const BOOL bAllRead =
         reg.ReadNumber(kTooltips, m_bShowTooltips) &&
@@ -358,10 +340,11 @@ BOOL CTavoPToolBar::LoadParameters(LPCTSTR lpszProfileName)
 
 BOOL CTavoPToolBar::SaveParameters(LPCTSTR lpszProfileName)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(ParametersKey(lpszProfileName)))
+    CTavoPStateKey key(kToolbarSection, lpszProfileName, kParametersKey,
+                       CTavoPStateKey::forWriting);
+    if (!key.Open())
         return FALSE;
+    CTavoPRegistry& reg = key.Registry();
     return reg.WriteNumber(kTooltips, m_bShowTooltips) &&
            reg.WriteNumber(kShortcutKeys, m_bShowShortcutKeys) &&
            reg.WriteNumber(kLargeIcons, m_bLargeIcons) &&

@@ -752,7 +752,7 @@ BOOL CTavoPButton::CheckNextRadio(BOOL bForward)
          pWnd = pParent->GetNextDlgGroupItem(pWnd, !bForward))
     {
         CTavoPButton* pButton =
-            dynamic_cast<CTavoPButton*>(CWnd::FromHandlePermanent(pWnd->m_hWnd));
+            DYNAMIC_DOWNCAST(CTavoPButton, CWnd::FromHandlePermanent(pWnd->m_hWnd));
         if (pButton == nullptr || !pButton->m_bRadioButton)
             continue;
         const DWORD dwStyle = pButton->GetStyle();
@@ -778,7 +778,7 @@ void CTavoPButton::UncheckOtherRadios()
          pWnd = pParent->GetNextDlgGroupItem(pWnd))
     {
         CTavoPButton* pButton =
-            dynamic_cast<CTavoPButton*>(CWnd::FromHandlePermanent(pWnd->m_hWnd));
+            DYNAMIC_DOWNCAST(CTavoPButton, CWnd::FromHandlePermanent(pWnd->m_hWnd));
         if (pButton != nullptr && pButton->m_bRadioButton && pButton->m_bChecked)
         {
             pButton->m_bChecked = FALSE;

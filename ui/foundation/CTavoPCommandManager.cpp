@@ -1,11 +1,12 @@
 #include "ui/foundation/CTavoPCommandManager.h"
-#include "ui/foundation/BuildRegistryPath.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 
 #include <algorithm>
 
 static const UINT kNoCommand = 0xFFFFFFFFu;
 static LPCTSTR const kCommandsWithoutImages = _T("CommandsWithoutImages");
+static const TCHAR kCommandManagerSection[] = _T("TavoToolBars");
+static const TCHAR kCommandManagerKey[] = _T("TavoCommandManager");
 
 CTavoPCommandManager::CTavoPCommandManager()
 {}
@@ -63,24 +64,13 @@ BOOL CTavoPCommandManager::IsMenuItemWithoutImage(UINT uiCmd) const
     return m_setCommandsWithoutImages.count(uiCmd) != 0;
 }
 
-static CString CommandManagerKey(LPCTSTR lpszProfileName)
-{
-    CString strKey;
-    strKey.Format(_T("%sTavoCommandManager"),
-                  (LPCTSTR)BuildRegistryPath(_T("TavoToolBars"), lpszProfileName));
-    return strKey;
-}
-
 // The value holds the framework's archive of the id list: its count, then the 32-bit ids in order.
 BOOL CTavoPCommandManager::LoadState(LPCTSTR lpszProfileName)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(CommandManagerKey(lpszProfileName)))
-        return FALSE;
-
+    CTavoPStateKey key(kCommandManagerSection, lpszProfileName, kCommandManagerKey,
+                       CTavoPStateKey::forReading);
     CDWordArray ids;
-    if (!reg.Read(kCommandsWithoutImages, ids))
+    if (!key->Read(kCommandsWithoutImages, ids))
         return FALSE;
     // Ids the list holds already (set before the load) stay once.
     for (INT_PTR i = 0; i < ids.GetSize(); i++)
@@ -90,13 +80,13 @@ BOOL CTavoPCommandManager::LoadState(LPCTSTR lpszProfileName)
 
 BOOL CTavoPCommandManager::SaveState(LPCTSTR lpszProfileName)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(CommandManagerKey(lpszProfileName)))
+    CTavoPStateKey key(kCommandManagerSection, lpszProfileName, kCommandManagerKey,
+                       CTavoPStateKey::forWriting);
+    if (!key.Open())
         return FALSE;
 
     CDWordArray ids;
     for (UINT uiCmd : m_lstCommandsWithoutImages)
         ids.Add(uiCmd);
-    return reg.Write(kCommandsWithoutImages, ids);
+    return key->Write(kCommandsWithoutImages, ids);
 }

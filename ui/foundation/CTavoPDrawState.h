@@ -4,7 +4,6 @@
 
 struct CTavoPDrawState
 {
-    HBITMAP hbmMono = nullptr;      // the mask bitmap made for this pass
     HBITMAP hbmMonoOld = nullptr;   // previous bitmap of the mask DC
     HBITMAP hbmOldGlyphs = nullptr; // previous bitmap of the image DC
 };

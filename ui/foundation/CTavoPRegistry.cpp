@@ -1,4 +1,5 @@
 #include "ui/foundation/CTavoPRegistry.h"
+#include "ui/foundation/ArchiveBlock.h"
 #include <cstring>
 #include <memory>
 #include <unordered_set>
@@ -9,8 +10,6 @@ IMPLEMENT_DYNCREATE(CTavoPRegistry, CObject)
 namespace {
 const REGSAM kReadAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY; // 0x19
 const DWORD kMaxNameBytes = 1024;
-const int kArchiveBufferSize = 4096;
-const UINT kMemFileGrowBy = 1024;
 const int kPointForm = 2; // the last-type code of the point and array forms
 // Keys beyond these are read value by value, as the registry holds them, and never cached.
 const DWORD kMaxCachedValues = 256;
@@ -419,24 +418,10 @@ BOOL CTavoPRegistry::WriteArchived(LPCTSTR pszKey, TStore store, int nType)
 {
     if (!CanWrite())
         return FALSE;
-    BYTE* pData = nullptr;
-    UINT nBytes = 0;
-    try
-    {
-        CMemFile file(kMemFileGrowBy);
-        CArchive ar(&file, CArchive::store, kArchiveBufferSize);
-        store(ar);
-        ar.Close();
-        nBytes = (UINT)file.GetLength();
-        pData = file.Detach();
-    }
-    catch (CException* e)
-    {
-        e->Delete();
+    std::vector<BYTE> bytes;
+    if (!ArchiveToBlock(store, bytes))
         return FALSE;
-    }
-    BOOL bResult = WriteBinary(pszKey, pData, nBytes);
-    free(pData);
+    BOOL bResult = WriteBinary(pszKey, bytes.data(), (UINT)bytes.size());
     if (bResult)
         m_nLastType = nType;
     return bResult;
@@ -452,11 +437,7 @@ BOOL CTavoPRegistry::ReadArchived(LPCTSTR pszKey, TLoad load)
     std::unique_ptr<BYTE[]> block(pData);
     try
     {
-        CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBufferSize);
-        BOOL bLoaded = load(ar);
-        ar.Close();
-        return bLoaded;
+        return LoadFromBlock(pData, nBytes, load);
     }
     catch (CException* e)
     {

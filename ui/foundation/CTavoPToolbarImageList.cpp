@@ -16,6 +16,7 @@ HDC g_hdcMono = nullptr;
 
 const DWORD ROP_PSDPxax = 0x00B8074A; // pattern where the source is black, else destination
 const DWORD ROP_DSPDxax = 0x00E20746; // pattern where the source is white, else destination
+const DWORD ROP_DSna = 0x00220326;    // destination where the source is black, else black
 
 const COLORREF kStandard[4] = {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192),
                                RGB(255, 255, 255)};
@@ -154,9 +155,9 @@ CString ProgramDirectoryPath(LPCTSTR lpszName)
 CTavoPToolbarImageList::CTavoPToolbarImageList()
     : m_sizeImage(16, 15), m_sizeImageDest(0, 0), m_hbmImageWell(nullptr), m_hbmImageLight(nullptr),
       m_hInstImageWell(nullptr), m_bUserImagesList(FALSE), m_bModified(FALSE), m_iCount(0),
-      m_bStretch(FALSE), m_pBmpOriginal(nullptr), m_clrTransparent((COLORREF)-1),
-      m_bReadOnly(FALSE), m_clrImageShadow(::GetSysColor(COLOR_BTNSHADOW)), m_bFadeInactive(FALSE),
-      m_nBitsPerPixel(0), m_bIsTemporary(0)
+      m_bStretch(FALSE), m_clrTransparent((COLORREF)-1), m_bReadOnly(FALSE),
+      m_clrImageShadow(::GetSysColor(COLOR_BTNSHADOW)), m_bFadeInactive(FALSE), m_nBitsPerPixel(0),
+      m_bIsTemporary(0)
 {
     // Nothing is made here: image lists are also static objects, and the shared DCs and the
     // global data come to life on first use.
@@ -164,6 +165,7 @@ CTavoPToolbarImageList::CTavoPToolbarImageList()
 
 CTavoPToolbarImageList::~CTavoPToolbarImageList()
 {
+    FreeDrawBuffers();
     if (!m_bIsTemporary)
     {
         if (m_hbmImageWell != nullptr)
@@ -709,55 +711,77 @@ BOOL CTavoPToolbarImageList::PrepareDraw(CTavoPDrawState& ds, CSize sizeImageDes
     m_bFadeInactive =
         bFadeInactive && m_hbmImageLight != nullptr && m_nBitsPerPixel >= 1 && m_nBitsPerPixel <= 4;
 
+    // Every bar paints its images through here on every paint: the mask and the work bitmap
+    // are made once for the image size and kept, not made and deleted each time.
+    if (!EnsureDrawBuffers())
+        return FALSE;
     ds.hbmOldGlyphs =
         (HBITMAP)::SelectObject(g_hdcGlyphs, m_bFadeInactive ? m_hbmImageLight : m_hbmImageWell);
-    ds.hbmMono = ::CreateBitmap(m_sizeImage.cx + 2, m_sizeImage.cy + 2, 1, 1, nullptr);
-    if (ds.hbmOldGlyphs == nullptr || ds.hbmMono == nullptr)
+    if (ds.hbmOldGlyphs == nullptr)
     {
-        if (ds.hbmOldGlyphs != nullptr)
-            ::SelectObject(g_hdcGlyphs, ds.hbmOldGlyphs);
-        if (ds.hbmMono != nullptr)
-            ::DeleteObject(ds.hbmMono);
         ds = CTavoPDrawState();
         return FALSE;
     }
-    ds.hbmMonoOld = (HBITMAP)::SelectObject(g_hdcMono, ds.hbmMono);
+    ds.hbmMonoOld = (HBITMAP)::SelectObject(g_hdcMono, m_hbmMono);
 
     m_sizeImageDest = (sizeImageDest.cx < 1 || sizeImageDest.cy < 1) ? m_sizeImage : sizeImageDest;
     // Every image is drawn transparent, even without a colour of its own: the loader turned the
     // bitmap's background into the button-face colour, which is not the colour every look
     // paints its bars and menus in.
     m_bStretch = m_sizeImageDest != m_sizeImage;
-    CDC dcScreen;
-    dcScreen.Attach(::GetDC(nullptr));
-    BOOL ok = m_dcMem.CreateCompatibleDC(nullptr) &&
-              m_bmpMem.CreateCompatibleBitmap(&dcScreen, m_sizeImage.cx + 2, m_sizeImage.cy + 2);
-    ::ReleaseDC(nullptr, dcScreen.Detach());
-    if (!ok)
+    m_bDrawing = TRUE;
+    return TRUE;
+}
+
+BOOL CTavoPToolbarImageList::EnsureDrawBuffers()
+{
+    const CSize sizeBuffer(m_sizeImage.cx + 2, m_sizeImage.cy + 2);
+    if (m_hdcMem != nullptr && sizeBuffer == m_sizeDrawBuffers)
+        return TRUE;
+    FreeDrawBuffers();
+    const HDC hdcScreen = ::GetDC(nullptr);
+    m_hbmMono = ::CreateBitmap(sizeBuffer.cx, sizeBuffer.cy, 1, 1, nullptr);
+    m_hdcMem = ::CreateCompatibleDC(nullptr);
+    m_hbmMem = ::CreateCompatibleBitmap(hdcScreen, sizeBuffer.cx, sizeBuffer.cy);
+    ::ReleaseDC(nullptr, hdcScreen);
+    if (m_hbmMono == nullptr || m_hdcMem == nullptr || m_hbmMem == nullptr)
     {
-        EndDraw(ds);
+        FreeDrawBuffers();
         return FALSE;
     }
-    m_pBmpOriginal = m_dcMem.SelectObject(&m_bmpMem);
+    m_hbmMemOld = ::SelectObject(m_hdcMem, m_hbmMem);
+    m_sizeDrawBuffers = sizeBuffer;
     return TRUE;
+}
+
+void CTavoPToolbarImageList::FreeDrawBuffers()
+{
+    // Plain handles only: the process-wide lists go after the framework's handle maps at exit.
+    if (m_hdcMem != nullptr)
+    {
+        if (m_hbmMemOld != nullptr)
+            ::SelectObject(m_hdcMem, m_hbmMemOld);
+        ::DeleteDC(m_hdcMem);
+    }
+    if (m_hbmMem != nullptr)
+        ::DeleteObject(m_hbmMem);
+    if (m_hbmMono != nullptr)
+        ::DeleteObject(m_hbmMono);
+    m_hdcMem = nullptr;
+    m_hbmMem = nullptr;
+    m_hbmMemOld = nullptr;
+    m_hbmMono = nullptr;
+    m_sizeDrawBuffers = CSize(0, 0);
 }
 
 BOOL CTavoPToolbarImageList::EndDraw(CTavoPDrawState& ds)
 {
-    if (m_pBmpOriginal != nullptr)
-    {
-        m_dcMem.SelectObject(m_pBmpOriginal);
-        m_pBmpOriginal = nullptr;
-    }
-    m_bmpMem.DeleteObject();
-    m_dcMem.DeleteDC();
     if (g_hdcMono != nullptr && ds.hbmMonoOld != nullptr)
         ::SelectObject(g_hdcMono, ds.hbmMonoOld);
     if (g_hdcGlyphs != nullptr && ds.hbmOldGlyphs != nullptr)
         ::SelectObject(g_hdcGlyphs, ds.hbmOldGlyphs);
-    if (ds.hbmMono != nullptr)
-        ::DeleteObject(ds.hbmMono);
     ds = CTavoPDrawState();
+    m_bDrawing = FALSE;
     m_sizeImageDest = CSize(0, 0);
     m_bStretch = FALSE;
     m_bFadeInactive = FALSE;
@@ -787,7 +811,7 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
                                   BOOL bIndeterminate, BOOL bShadow, BOOL bInactive)
 {
     if (iImage < 0 || iImage >= m_iCount || pDC == nullptr || g_hdcGlyphs == nullptr ||
-        m_dcMem.m_hDC == nullptr)
+        !m_bDrawing || m_hdcMem == nullptr)
         return FALSE;
     CTavoPGlobalData& data = GetGlobalData();
     if (bShadow && data.m_nBitsPerPixel <= 8)
@@ -802,7 +826,7 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
         hbmSwapped = (HBITMAP)::SelectObject(g_hdcGlyphs, m_hbmImageWell);
 
     const int cx = m_sizeImage.cx, cy = m_sizeImage.cy;
-    HDC hdcTarget = m_dcMem.m_hDC;
+    HDC hdcTarget = m_hdcMem;
     const int xTarget = 0, yTarget = 0;
     const RECT rcTarget = {0, 0, cx + 2, cy + 2};
     if (m_clrTransparent != (COLORREF)-1 && m_clrTransparent != data.clrBtnFace)
@@ -849,23 +873,42 @@ BOOL CTavoPToolbarImageList::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHili
     ::SetTextColor(hdcTarget, oldText);
     ::SetBkColor(hdcTarget, oldBk);
 
-    TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, &m_dcMem, cx, cy);
+    TransparentCopy(pDC, x, y, m_sizeImageDest.cx, m_sizeImageDest.cy, m_hdcMem, cx, cy);
     if (hbmSwapped != nullptr)
         ::SelectObject(g_hdcGlyphs, hbmSwapped);
     return TRUE;
 }
 
-void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, CDC* pSrc,
+void CTavoPToolbarImageList::TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, HDC hdcSrc,
                                              int cxSrc, int cySrc)
 {
-    // Every image of every bar goes through here: one call of the platform's, no bitmaps and
-    // masks of its own each time.
+    // Every image of every bar goes through here. The platform's transparent copy makes its own
+    // bitmaps and DCs on every call, which cost most of a toolbar's paint: the mask goes into
+    // the mask bitmap kept for drawing, and the image goes on in two raster operations. The
+    // work bitmap is spent: its transparent pixels turn black.
     CTavoPGlobalData& data = GetGlobalData();
-    COLORREF clrTransparent = m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : data.clrBtnFace;
-    const int nOldMode = ::SetStretchBltMode(pDest->m_hDC, COLORONCOLOR);
-    ::GdiTransparentBlt(pDest->m_hDC, x, y, cx, cy, pSrc->m_hDC, 0, 0, cxSrc, cySrc,
-                        clrTransparent);
-    ::SetStretchBltMode(pDest->m_hDC, nOldMode);
+    const COLORREF clrTransparent =
+        m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : data.clrBtnFace;
+    const HDC hdcDest = pDest->m_hDC;
+
+    // Colour to monochrome: the background colour turns white, everything else black.
+    const COLORREF clrSrcBk = ::SetBkColor(hdcSrc, clrTransparent);
+    ::BitBlt(g_hdcMono, 0, 0, cxSrc, cySrc, hdcSrc, 0, 0, SRCCOPY);
+    // Monochrome to colour: white takes the background colour, black the text colour.
+    const COLORREF clrSrcText = ::SetTextColor(hdcSrc, RGB(0, 0, 0));
+    ::SetBkColor(hdcSrc, RGB(255, 255, 255));
+    ::BitBlt(hdcSrc, 0, 0, cxSrc, cySrc, g_hdcMono, 0, 0, ROP_DSna);
+    ::SetTextColor(hdcSrc, clrSrcText);
+    ::SetBkColor(hdcSrc, clrSrcBk);
+
+    const COLORREF clrDestText = ::SetTextColor(hdcDest, RGB(0, 0, 0));
+    const COLORREF clrDestBk = ::SetBkColor(hdcDest, RGB(255, 255, 255));
+    const int nOldMode = ::SetStretchBltMode(hdcDest, COLORONCOLOR);
+    ::StretchBlt(hdcDest, x, y, cx, cy, g_hdcMono, 0, 0, cxSrc, cySrc, SRCAND);
+    ::StretchBlt(hdcDest, x, y, cx, cy, hdcSrc, 0, 0, cxSrc, cySrc, SRCPAINT);
+    ::SetStretchBltMode(hdcDest, nOldMode);
+    ::SetTextColor(hdcDest, clrDestText);
+    ::SetBkColor(hdcDest, clrDestBk);
 }
 
 BOOL CTavoPToolbarImageList::CopyImageToClipboard(int iImage)

@@ -74,11 +74,15 @@ private:
     void AfterLoad(int nBitsPerPixel);
     void UpdateCount();
     void CreateMask(int iImage, BOOL bHilite, BOOL bHiliteShadow);
-    void TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, CDC* pSrc, int cxSrc, int cySrc);
+    void TransparentCopy(CDC* pDest, int x, int y, int cx, int cy, HDC hdcSrc, int cxSrc,
+                         int cySrc);
     BOOL ReloadFromResources();
     void RecordLoaderMapping(int nBitsPerPixel);
     BOOL RemapColors(const std::vector<ColorMapping>& mapping, bool bBack);
     static bool EnsureSharedDCs();
+    // The work bitmap and the mask that drawing an image needs, kept for the image size.
+    BOOL EnsureDrawBuffers();
+    void FreeDrawBuffers();
 
     CSize m_sizeImage;
     CSize m_sizeImageDest;
@@ -92,9 +96,12 @@ private:
     std::vector<UINT> m_lstOrigResIds;
     std::map<UINT, int> m_mapOrigResOffsets;
     BOOL m_bStretch;
-    CDC m_dcMem;
-    CBitmap m_bmpMem;
-    CBitmap* m_pBmpOriginal;
+    HDC m_hdcMem = nullptr;
+    HBITMAP m_hbmMem = nullptr;
+    HGDIOBJ m_hbmMemOld = nullptr;
+    HBITMAP m_hbmMono = nullptr;
+    CSize m_sizeDrawBuffers;
+    BOOL m_bDrawing = FALSE;
     COLORREF m_clrTransparent;
     BOOL m_bReadOnly;
     COLORREF m_clrImageShadow;

@@ -52,7 +52,7 @@ CTavoPVisualManager* CTavoPVisualManager::GetInstance()
     if (m_pRTIDefault != NULL)
     {
         CObject* pObject = m_pRTIDefault->CreateObject();
-        pManager = dynamic_cast<CTavoPVisualManager*>(pObject);
+        pManager = DYNAMIC_DOWNCAST(CTavoPVisualManager, pObject);
         if (pManager == NULL)
             delete pObject;
     }

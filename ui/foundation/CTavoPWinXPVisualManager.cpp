@@ -51,7 +51,7 @@ CTavoPWinXPVisualManager::~CTavoPWinXPVisualManager()
 
 BOOL CTavoPWinXPVisualManager::IsThemeAvailable()
 {
-    CTavoPWinXPVisualManager* pCurrent = dynamic_cast<CTavoPWinXPVisualManager*>(m_pVisManager);
+    CTavoPWinXPVisualManager* pCurrent = DYNAMIC_DOWNCAST(CTavoPWinXPVisualManager, m_pVisManager);
     if (pCurrent != NULL)
         return pCurrent->m_hThemeWindow != NULL;
 

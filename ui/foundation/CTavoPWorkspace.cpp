@@ -2,7 +2,7 @@
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/BuildRegistryPath.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 #include "ui/bars/frames/CTavoPFrameImpl.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -180,12 +180,13 @@ BOOL CTavoPWorkspace::LoadState(LPCTSTR lpszProfileName, CTavoPFrameImpl* pFrame
 
     PreLoadState();
 
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (reg.Open(strSection + kVersionKey))
     {
-        reg.ReadNumber(kVersionMajorKey, m_iSavedVersionMajor);
-        reg.ReadNumber(kVersionMinorKey, m_iSavedVersionMinor);
+        CTavoPStateKey key(strSection + kVersionKey, CTavoPStateKey::forReading);
+        if (key.Open())
+        {
+            key->ReadNumber(kVersionMajorKey, m_iSavedVersionMajor);
+            key->ReadNumber(kVersionMinorKey, m_iSavedVersionMinor);
+        }
     }
 
     CTavoPToolBar::LoadParameters(strSection);
@@ -241,9 +242,7 @@ BOOL CTavoPWorkspace::CleanState(LPCTSTR lpszProfileName)
         m_strRegSection = lpszProfileName;
     const CString strSection = GetRegSectionPath();
 
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    return reg.DeleteKey(strSection, FALSE);
+    return CTavoPStateKey::Delete(strSection);
 }
 
 BOOL CTavoPWorkspace::SaveState(LPCTSTR lpszProfileName, CTavoPFrameImpl* pFrameImpl)
@@ -257,12 +256,13 @@ BOOL CTavoPWorkspace::SaveState(LPCTSTR lpszProfileName, CTavoPFrameImpl* pFrame
 
     PreSaveState();
 
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (reg.CreateKey(strSection + kVersionKey))
     {
-        reg.WriteNumber(kVersionMajorKey, kVersionMajor);
-        reg.WriteNumber(kVersionMinorKey, kVersionMinor);
+        CTavoPStateKey key(strSection + kVersionKey, CTavoPStateKey::forWriting);
+        if (key.Open())
+        {
+            key->WriteNumber(kVersionMajorKey, kVersionMajor);
+            key->WriteNumber(kVersionMinorKey, kVersionMinor);
+        }
     }
 
     CTavoPToolBar::SaveParameters(strSection);
@@ -299,24 +299,18 @@ BOOL CTavoPWorkspace::SaveFrameState(CTavoPFrameImpl* pFrameImpl)
 
 BOOL CTavoPWorkspace::LoadWindowPlacement(CRect& rectNormalPosition, int& nFlags, int& nShowCmd)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(GetRegSectionPath(kWindowPlacementKey)))
-        return FALSE;
-    return reg.ReadRect(kRectMainKey, rectNormalPosition) && reg.ReadNumber(kFlagsKey, nFlags) &&
-           reg.ReadNumber(kShowCmdKey, nShowCmd);
+    CTavoPStateKey key(GetRegSectionPath(kWindowPlacementKey), CTavoPStateKey::forReading);
+    return key->ReadRect(kRectMainKey, rectNormalPosition) && key->ReadNumber(kFlagsKey, nFlags) &&
+           key->ReadNumber(kShowCmdKey, nShowCmd);
 }
 
 BOOL CTavoPWorkspace::StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags,
                                            int nShowCmd)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(GetRegSectionPath(kWindowPlacementKey)))
-        return FALSE;
+    CTavoPStateKey key(GetRegSectionPath(kWindowPlacementKey), CTavoPStateKey::forWriting);
     CRect rect = rectNormalPosition;
-    return reg.WriteRect(kRectMainKey, rect) && reg.WriteNumber(kFlagsKey, nFlags) &&
-           reg.WriteNumber(kShowCmdKey, nShowCmd);
+    return key->WriteRect(kRectMainKey, rect) && key->WriteNumber(kFlagsKey, nFlags) &&
+           key->WriteNumber(kShowCmdKey, nShowCmd);
 }
 
 BOOL CTavoPWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)

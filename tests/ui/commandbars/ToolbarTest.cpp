@@ -673,6 +673,45 @@ TEST_F(ToolbarFixture, PaintingShowsImagesAndStatesAsPixels)
     EXPECT_EQ(0, canvas.Count(RGB(255, 0, 0), rect0.left, rect0.top, rect0.right, rect0.bottom));
 }
 
+TEST_F(ToolbarFixture, KeptPictureFollowsTheBarsSizeAndKeepsNothingOfAClippedPaint)
+{
+    ClassicColors colors;
+    GetGlobalData().UpdateSysColors();
+    Load();
+    CRect rectClient, rect0, rect1;
+    bar.GetClientRect(rectClient);
+    bar.GetItemRect(0, rect0);
+    bar.GetItemRect(1, rect1);
+    const CPoint image0(rect0.left + 3 + 8, rect0.top + (rect0.Height() - 16) / 2 + 8);
+
+    // A paint clipped to the first button changes only that button.
+    DibCanvas clipped(rectClient.Width(), rectClient.Height(), RGB(1, 2, 3));
+    ::IntersectClipRect(clipped.dc(), rect0.left, rect0.top, rect0.right, rect0.bottom);
+    bar.DoPaint(CDC::FromHandle(clipped.dc()));
+    EXPECT_EQ(0, clipped.Count(RGB(1, 2, 3), rect0.left, rect0.top, rect0.right, rect0.bottom));
+    EXPECT_EQ(rect1.Width() * rect1.Height(),
+              clipped.Count(RGB(1, 2, 3), rect1.left, rect1.top, rect1.right, rect1.bottom));
+
+    // The next paint covers every pixel: no clipping stays behind.
+    DibCanvas full(rectClient.Width(), rectClient.Height(), RGB(1, 2, 3));
+    bar.DoPaint(CDC::FromHandle(full.dc()));
+    EXPECT_EQ(0, full.Count(RGB(1, 2, 3), 0, 0, full.width(), full.height()));
+    EXPECT_EQ(RGB(255, 0, 0), full.Pixel(image0.x, image0.y));
+
+    // A larger bar is painted whole, not only the part the kept picture had.
+    bar.SetWindowPos(NULL, 0, 0, rectClient.Width() + 40, rectClient.Height() + 6,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rectLarger;
+    bar.GetClientRect(rectLarger);
+    ASSERT_GT(rectLarger.Width(), rectClient.Width());
+    bar.GetItemRect(0, rect0);
+    DibCanvas larger(rectLarger.Width(), rectLarger.Height(), RGB(1, 2, 3));
+    bar.DoPaint(CDC::FromHandle(larger.dc()));
+    EXPECT_EQ(0, larger.Count(RGB(1, 2, 3), 0, 0, larger.width(), larger.height()));
+    EXPECT_EQ(RGB(255, 0, 0),
+              larger.Pixel(rect0.left + 3 + 8, rect0.top + (rect0.Height() - 16) / 2 + 8));
+}
+
 TEST_F(ToolbarFixture, NewSystemColoursAndMetricsReachTheBar)
 {
     Load();

@@ -1,5 +1,6 @@
 // Registry access against the real registry of the test prefix, under a test key of its own.
 #include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/BuildRegistryPath.h"
 #include "framework/FrameworkWin.h"
 #include <gtest/gtest.h>
@@ -543,6 +544,89 @@ TEST_F(Registry, ValuesChangedOrDeletedBehindItsBackAreWrittenAndReadAgain)
     Save(7, "text", rect);
     EXPECT_EQ((Bytes{7, 0, 0, 0}), Raw("Number"));
     EXPECT_EQ(stored, Raw("Rect"));
+}
+
+// A state key holds the same bytes as the registry object's own archived write, under the
+// section's path (here an explicit one) and the leaf.
+TEST_F(Registry, StateKeyStoresArchivesAsTheRegistryObjectDoes)
+{
+    const std::string strProfile = std::string(kBase) + "\\";
+    CRegTestItem item(0x1234, "药店");
+    {
+        CTavoPStateKey key("Ignored", strProfile.c_str(), "Leaf-7", CTavoPStateKey::forWriting);
+        EXPECT_TRUE(key.StoreArchived("Item", [&item](CArchive& ar) { item.Serialize(ar); }));
+    }
+    ASSERT_TRUE(Writer().Write("Expected", item));
+    EXPECT_EQ(Raw("Expected"), Raw("Item", nullptr, "\\Leaf-7"));
+
+    CRegTestItem loaded;
+    BOOL bFailedCalled = FALSE;
+    CTavoPStateKey key("Ignored", strProfile.c_str(), "Leaf-7", CTavoPStateKey::forReading);
+    EXPECT_TRUE(key.LoadArchived(
+        "Item",
+        [&loaded](CArchive& ar) {
+            loaded.Serialize(ar);
+            return TRUE;
+        },
+        [&bFailedCalled](CException*) { bFailedCalled = TRUE; }));
+    EXPECT_FALSE(bFailedCalled);
+    EXPECT_EQ(0x1234, loaded.m_n);
+    EXPECT_STREQ("药店", loaded.m_text);
+    EXPECT_FALSE(key->WriteNumber("Stray", 1)) << "a key opened to read takes no writes";
+}
+
+TEST_F(Registry, StateKeyFailuresMakeNoKeyAndLeaveTheTargetAlone)
+{
+    const std::string strPath = std::string(kBase) + "\\Made";
+
+    // An archive that cannot be built makes no key.
+    {
+        CTavoPStateKey key(strPath.c_str(), CTavoPStateKey::forWriting);
+        EXPECT_FALSE(key.StoreArchived("Item", [](CArchive&) { AfxThrowMemoryException(); }));
+    }
+    EXPECT_FALSE(KeyExists(strPath));
+
+    // A missing key or value never reaches the load, nor its clean-up.
+    int nLoads = 0, nFailures = 0;
+    auto load = [&nLoads](CArchive& ar) {
+        nLoads++;
+        CRegTestItem item;
+        item.Serialize(ar);
+        return TRUE;
+    };
+    auto failed = [&nFailures](CException* e) {
+        nFailures++;
+        EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CArchiveException)));
+    };
+    {
+        CTavoPStateKey key(strPath.c_str(), CTavoPStateKey::forReading);
+        EXPECT_FALSE(key.Open());
+        EXPECT_FALSE(key.LoadArchived("Item", load, failed));
+    }
+    EXPECT_FALSE(KeyExists(strPath)) << "reading makes no key";
+    {
+        CTavoPStateKey key(kBase, CTavoPStateKey::forReading);
+        EXPECT_FALSE(key.LoadArchived("Missing", load, failed));
+    }
+    EXPECT_EQ(0, nLoads);
+    EXPECT_EQ(0, nFailures);
+
+    // A value cut short reaches the clean-up once and the load reports failure.
+    SetRaw("Short", REG_BINARY, Bytes{0x34, 0x12});
+    {
+        CTavoPStateKey key(kBase, CTavoPStateKey::forReading);
+        EXPECT_FALSE(key.LoadArchived("Short", load, failed));
+    }
+    EXPECT_EQ(1, nLoads);
+    EXPECT_EQ(1, nFailures);
+
+    // Deleting takes the key with all below it.
+    {
+        CTavoPStateKey key((strPath + "\\Below").c_str(), CTavoPStateKey::forWriting);
+        EXPECT_TRUE(key->WriteNumber("Value", 1));
+    }
+    EXPECT_TRUE(CTavoPStateKey::Delete(strPath.c_str()));
+    EXPECT_FALSE(KeyExists(strPath));
 }
 
 TEST(RegistryPath, IsBuiltFromTheApplicationKeyAndProfile)

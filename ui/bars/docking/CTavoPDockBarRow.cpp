@@ -489,6 +489,8 @@ void CTavoPDockBarRow::FitRow(int nLength, BOOL bGrow)
             nBarThickness = m_nThickness - m_nExtraThickness;
         const int cx = IsHorizontal() ? nLength : nBarThickness;
         const int cy = IsHorizontal() ? nBarThickness : nLength;
+        CRect rectBefore;
+        pFirst->GetWindowRect(rectBefore);
         pFirst->CWnd::SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (nBarThickness + m_nExtraThickness != m_nThickness)
         {
@@ -498,7 +500,12 @@ void CTavoPDockBarRow::FitRow(int nLength, BOOL bGrow)
             pFirst->CWnd::SetWindowPos(NULL, 0, 0, cx, cy,
                                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        pFirst->RedrawWindow();
+        // Its buttons wrap anew only for a new length: a relayout that keeps the size keeps
+        // the picture.
+        CRect rectAfter;
+        pFirst->GetWindowRect(rectAfter);
+        if (rectAfter.Size() != rectBefore.Size())
+            pFirst->RedrawWindow();
         return;
     }
 

@@ -9,14 +9,12 @@
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/BuildRegistryPath.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include <memory>
 #include <vector>
 
 namespace {
 
-const UINT kMemFileGrowBy = 1024;
-const int kArchiveBufferSize = 4096;
 const char kLayoutValue[] = "DockingCBAndSliders";
 
 // Bars that keep their own values beside the layout: docking panes and every bar that is not a
@@ -84,28 +82,8 @@ BOOL CTavoPDockManager::SaveState(LPCTSTR lpszProfileName, UINT uiID)
     LoadSaveOwnValues(m_lstControlBars, TRUE, lpszProfileName);
     LoadSaveOwnValues(m_lstMiniFrames, TRUE, lpszProfileName);
 
-    BYTE* pData = NULL;
-    UINT nBytes = 0;
-    try
-    {
-        CMemFile file(kMemFileGrowBy);
-        CArchive ar(&file, CArchive::store, kArchiveBufferSize);
-        Serialize(ar);
-        ar.Close();
-        nBytes = (UINT)file.GetLength();
-        pData = file.Detach();
-    }
-    catch (CMemoryException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    const BOOL bResult = reg.CreateKey(strKey) && reg.WriteBinary(kLayoutValue, pData, nBytes);
-    free(pData);
-    return bResult;
+    CTavoPStateKey key(strKey, CTavoPStateKey::forWriting);
+    return key.StoreArchived(kLayoutValue, [this](CArchive& ar) { Serialize(ar); });
 }
 
 BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
@@ -122,49 +100,31 @@ BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
     }
     LoadSaveOwnValues(m_lstMiniFrames, FALSE, lpszProfileName);
 
-    BYTE* pData = NULL;
-    UINT nBytes = 0;
-    {
-        CTavoPRegistryHolder holder;
-        CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(strKey) || !reg.ReadBinary(kLayoutValue, &pData, &nBytes))
-            return FALSE;
-    }
-    std::unique_ptr<BYTE[]> block(pData);
-
-    BOOL bResult = FALSE;
-    try
-    {
-        CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBufferSize);
-        Serialize(ar);
-        ar.Close();
-        m_bLoadFailed = FALSE;
-        bResult = TRUE;
-    }
-    catch (CMemoryException* e)
-    {
-        e->Delete();
-        DestroyLoadedMiniFrames();
-        m_bLoadFailed = TRUE;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        DestroyLoadedMiniFrames();
-        // Whatever the broken archive made so far goes again.
-        for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != NULL;)
-        {
-            CObject* pObject = m_lstLoadedBars.GetNext(pos);
-            if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
-                ((CWnd*)pObject)->DestroyWindow();
-            else
-                ((CTavoPBaseControlBar*)pObject)->SetStoredValue(FALSE);
-        }
-        m_lstLoadedBars.RemoveAll();
-        m_bLoadFailed = TRUE;
-    }
-    return bResult;
+    CTavoPStateKey key(strKey, CTavoPStateKey::forReading);
+    return key.LoadArchived(
+        kLayoutValue,
+        [this](CArchive& ar) {
+            Serialize(ar);
+            m_bLoadFailed = FALSE;
+            return TRUE;
+        },
+        [this](CException* e) {
+            DestroyLoadedMiniFrames();
+            if (!e->IsKindOf(RUNTIME_CLASS(CMemoryException)))
+            {
+                // Whatever the broken archive made so far goes again.
+                for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != NULL;)
+                {
+                    CObject* pObject = m_lstLoadedBars.GetNext(pos);
+                    if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
+                        ((CWnd*)pObject)->DestroyWindow();
+                    else
+                        ((CTavoPBaseControlBar*)pObject)->SetStoredValue(FALSE);
+                }
+                m_lstLoadedBars.RemoveAll();
+            }
+            m_bLoadFailed = TRUE;
+        });
 }
 
 void CTavoPDockManager::DestroyLoadedMiniFrames()

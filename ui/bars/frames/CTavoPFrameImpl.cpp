@@ -13,7 +13,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/controls/CTavoPPrintPreviewToolBar.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "res/LibraryIds.h"
 #include "framework/CTestSeams.h"
@@ -596,11 +596,9 @@ void CTavoPFrameImpl::LoadTearOffBars()
         CString strName;
         CObject* pObject = NULL;
         {
-            CTavoPRegistryHolder holder;
-            CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-            if (!reg.Open(strKey) || !reg.ReadNumber("ID", nID) ||
-                !reg.ReadString("Name", strName) ||
-                !reg.Read("State", pObject, RUNTIME_CLASS(CTavoPToolBar)))
+            CTavoPStateKey key(strKey, CTavoPStateKey::forReading);
+            if (!key->ReadNumber("ID", nID) || !key->ReadString("Name", strName) ||
+                !key->Read("State", pObject, RUNTIME_CLASS(CTavoPToolBar)))
                 break;
         }
         std::unique_ptr<CObject> object(pObject);
@@ -635,16 +633,12 @@ void CTavoPFrameImpl::SaveTearOffBars(BOOL bFrameBarsOnly)
     const CString strSection = TearOffSection();
 
     // Every old key goes with what lies below it, so no stale bar outlives this save.
+    for (int i = 0;; i++)
     {
-        CTavoPRegistryHolder holder;
-        CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-        for (int i = 0;; i++)
-        {
-            CString strKey;
-            strKey.Format("%s-%d", (LPCTSTR)strSection, i);
-            if (!reg.DeleteKey(strKey))
-                break;
-        }
+        CString strKey;
+        strKey.Format("%s-%d", (LPCTSTR)strSection, i);
+        if (!CTavoPStateKey::Delete(strKey))
+            break;
     }
 
     // The bars written are numbered without gaps: loading stops at the first missing number.
@@ -659,10 +653,9 @@ void CTavoPFrameImpl::SaveTearOffBars(BOOL bFrameBarsOnly)
         CString strName;
         pBar->GetWindowText(strName);
         {
-            CTavoPRegistryHolder holder;
-            CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-            if (!reg.CreateKey(strKey) || !reg.WriteNumber("ID", (DWORD)pBar->GetDlgCtrlID()) ||
-                !reg.WriteString("Name", strName) || !reg.Write("State", pBar))
+            CTavoPStateKey key(strKey, CTavoPStateKey::forWriting);
+            if (!key->WriteNumber("ID", (DWORD)pBar->GetDlgCtrlID()) ||
+                !key->WriteString("Name", strName) || !key->Write("State", pBar))
                 continue;
         }
         // The bar's own values go through registry access of their own.

@@ -2,7 +2,7 @@
 #include "ui/commandbars/managers/CTavoPAcceleratorText.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/BuildRegistryPath.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 
 #include <vector>
 
@@ -206,10 +206,8 @@ BOOL CTavoPKeyboardManager::SetAccelTable(CMultiDocTemplate* pTemplate, HACCEL h
 BOOL CTavoPKeyboardManager::SaveAccelTable(LPCTSTR lpszProfileName, UINT uiResId,
                                            HACCEL hAccelTable)
 {
-    const CString strKey = TableKey(lpszProfileName, uiResId);
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(strKey))
+    CTavoPStateKey key(TableKey(lpszProfileName, uiResId), CTavoPStateKey::forWriting);
+    if (!key.Open())
         return FALSE;
 
     // The entry that stands for an empty table is not a shortcut: it is not stored.
@@ -229,21 +227,16 @@ BOOL CTavoPKeyboardManager::SaveAccelTable(LPCTSTR lpszProfileName, UINT uiResId
         p[4] = LOBYTE(entries[i].cmd);
         p[5] = HIBYTE(entries[i].cmd);
     }
-    return reg.WriteBinary(kAccelValue, bytes.data(), (UINT)bytes.size());
+    return key->WriteBinary(kAccelValue, bytes.data(), (UINT)bytes.size());
 }
 
 BOOL CTavoPKeyboardManager::LoadAccelTable(LPCTSTR lpszProfileName, UINT uiResId,
                                            HACCEL& hAccelTable)
 {
-    const CString strKey = TableKey(lpszProfileName, uiResId);
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(strKey))
-        return FALSE;
-
+    CTavoPStateKey key(TableKey(lpszProfileName, uiResId), CTavoPStateKey::forReading);
     BYTE* pData = nullptr;
     UINT nBytes = 0;
-    if (!reg.ReadBinary(kAccelValue, &pData, &nBytes))
+    if (!key->ReadBinary(kAccelValue, &pData, &nBytes))
         return FALSE;
 
     // Bytes past the last whole entry are ignored.

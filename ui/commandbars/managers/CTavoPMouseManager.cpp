@@ -1,8 +1,5 @@
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
-#include "ui/foundation/BuildRegistryPath.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
-
-#include <memory>
+#include "ui/foundation/CTavoPStateKey.h"
 
 IMPLEMENT_SERIAL(CTavoPMouseManager, CObject, 1)
 
@@ -57,41 +54,18 @@ void CTavoPMouseManager::Serialize(CArchive& ar)
 
 BOOL CTavoPMouseManager::LoadState(LPCTSTR lpszProfileName)
 {
-    const CString strPath = BuildRegistryPath(kMouseSection, lpszProfileName);
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(strPath))
-        return FALSE;
-
-    BYTE* pData = nullptr;
-    UINT nBytes = 0;
-    if (!reg.ReadBinary(kMouseValue, &pData, &nBytes))
-        return FALSE;
-    std::unique_ptr<BYTE[]> block(pData);
-    try
-    {
-        CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, 4096);
+    // A value cut short keeps the bindings read before its end.
+    CTavoPStateKey key(kMouseSection, lpszProfileName, _T(""), CTavoPStateKey::forReading);
+    return key.LoadArchived(kMouseValue, [this](CArchive& ar) {
         Serialize(ar);
-        ar.Close();
         return TRUE;
-    }
-    catch (CException* e)
-    {
-        // A value cut short keeps the bindings read before its end.
-        e->Delete();
-        return FALSE;
-    }
+    });
 }
 
 BOOL CTavoPMouseManager::SaveState(LPCTSTR lpszProfileName)
 {
-    const CString strPath = BuildRegistryPath(kMouseSection, lpszProfileName);
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(strPath))
-        return FALSE;
-    return reg.Write(kMouseValue, *this);
+    CTavoPStateKey key(kMouseSection, lpszProfileName, _T(""), CTavoPStateKey::forWriting);
+    return key.StoreArchived(kMouseValue, [this](CArchive& ar) { Serialize(ar); });
 }
 
 BOOL CTavoPMouseManager::AddView(int iViewId, LPCTSTR lpszViewName, UINT uiIconId)

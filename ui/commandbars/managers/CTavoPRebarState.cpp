@@ -1,6 +1,6 @@
 #include "ui/commandbars/managers/CTavoPRebarState.h"
 #include "ui/commandbars/CTavoPReBar.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 
 #include <vector>
 
@@ -94,9 +94,8 @@ int ChildId(HWND hwndChild)
 // FALSE stops the walk over the frame's windows.
 BOOL SaveRebar(LPCTSTR lpszProfileName, HWND hwnd)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(RebarKey(lpszProfileName, hwnd)))
+    CTavoPStateKey key(RebarKey(lpszProfileName, hwnd), CTavoPStateKey::forWriting);
+    if (!key.Open())
         return FALSE;
 
     const UINT nBands = (UINT)::SendMessage(hwnd, RB_GETBANDCOUNT, 0, 0);
@@ -116,24 +115,23 @@ BOOL SaveRebar(LPCTSTR lpszProfileName, HWND hwnd)
         rbi.fMask &= ~RBBIM_CHILD;
         bands[i] = ToStored(rbi);
     }
-    reg.WriteBinary(kBandsValue, (const BYTE*)bands.data(), nBands * kStoredSize);
-    reg.WriteBinary(kIdsValue, (const BYTE*)ids.data(), nBands * sizeof(DWORD));
+    key->WriteBinary(kBandsValue, (const BYTE*)bands.data(), nBands * kStoredSize);
+    key->WriteBinary(kIdsValue, (const BYTE*)ids.data(), nBands * sizeof(DWORD));
     return TRUE;
 }
 
 BOOL LoadRebar(LPCTSTR lpszProfileName, HWND hwnd)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(RebarKey(lpszProfileName, hwnd)))
+    CTavoPStateKey key(RebarKey(lpszProfileName, hwnd), CTavoPStateKey::forReading);
+    if (!key.Open())
         return FALSE;
 
     BYTE* pBands = nullptr;
     UINT nBandBytes = 0;
     BYTE* pIds = nullptr;
     UINT nIdBytes = 0;
-    if (reg.ReadBinary(kBandsValue, &pBands, &nBandBytes) &&
-        reg.ReadBinary(kIdsValue, &pIds, &nIdBytes))
+    if (key->ReadBinary(kBandsValue, &pBands, &nBandBytes) &&
+        key->ReadBinary(kIdsValue, &pIds, &nIdBytes))
     {
         const UINT nIds = nIdBytes / sizeof(DWORD);
         const UINT nBands = (UINT)::SendMessage(hwnd, RB_GETBANDCOUNT, 0, 0);

@@ -1,7 +1,6 @@
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/managers/CTavoPUserTool.h"
-#include "ui/foundation/BuildRegistryPath.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include "res/LibraryIds.h"
@@ -35,21 +34,15 @@ BOOL CTavoPUserToolsManager::LoadState(LPCTSTR lpszProfileName)
 {
     DeleteTools(m_lstUserTools);
 
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(BuildRegistryPath(kToolsSection, lpszProfileName)))
-        return FALSE;
     // Only tools are made from the stored bytes, whatever class they name.
-    return reg.Read(kToolsValue, m_lstUserTools, RUNTIME_CLASS(CTavoPUserTool));
+    CTavoPStateKey key(kToolsSection, lpszProfileName, _T(""), CTavoPStateKey::forReading);
+    return key->Read(kToolsValue, m_lstUserTools, RUNTIME_CLASS(CTavoPUserTool));
 }
 
 BOOL CTavoPUserToolsManager::SaveState(LPCTSTR lpszProfileName)
 {
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(BuildRegistryPath(kToolsSection, lpszProfileName)))
-        return FALSE;
-    return reg.Write(kToolsValue, m_lstUserTools);
+    CTavoPStateKey key(kToolsSection, lpszProfileName, _T(""), CTavoPStateKey::forWriting);
+    return key->Write(kToolsValue, m_lstUserTools);
 }
 
 int CTavoPUserToolsManager::GetMaxTools() const

@@ -36,7 +36,7 @@ END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPPopupMenu, CMiniFrameWnd)
 
-int CTavoPPopupMenu::m_AnimationType = 0;
+int CTavoPPopupMenu::m_AnimationType = NO_ANIMATION;
 BOOL CTavoPPopupMenu::m_bMenuShadows = TRUE;
 int CTavoPPopupMenu::m_AnimationSpeed = 30;
 BOOL CTavoPPopupMenu::m_bShowAllCommands = FALSE;
@@ -57,7 +57,7 @@ CTavoPPopupMenu::CTavoPPopupMenu()
       m_DropDirection(DROP_NONE), m_hMenu(NULL), m_ptLocation(0, 0), m_ptLocationInitial(0, 0),
       m_FinalSize(0, 0), m_nMenuBarHeight(0), m_bAutoDestroy(TRUE), m_bTrackMode(FALSE),
       m_bPainted(FALSE), m_bIsClosing(FALSE), m_AnimSize(0, 0), m_bIsAnimRight(TRUE),
-      m_bIsAnimDown(TRUE), m_bAnimationIsDone(m_AnimationType == 0), m_bAnimate(FALSE),
+      m_bIsAnimDown(TRUE), m_bAnimationIsDone(m_AnimationType == NO_ANIMATION), m_bAnimate(FALSE),
       m_iFadePercent(0), m_iShadowSize(0), m_bScrollable(FALSE), m_rectScrollUp(0, 0, 0, 0),
       m_rectScrollDn(0, 0, 0, 0), m_iScrollMode(0), m_iScrollBtnHeight(0),
       m_bTearOffTracking(FALSE), m_rectTearOffCaption(0, 0, 0, 0), m_bInRecalc(FALSE),
@@ -73,9 +73,9 @@ CTavoPPopupMenu::CTavoPPopupMenu()
     const int nBitsPerPixel = GetGlobalData().m_nBitsPerPixel;
     if (m_bMenuShadows && !CTavoPToolBar::IsCustomizeMode() && nBitsPerPixel > 8)
         m_iShadowSize = CTavoPVisualManager::GetInstance()->GetMenuShadowDepth();
-    if (m_AnimationType == 3 && nBitsPerPixel <= 8)
+    if (m_AnimationType == FADE && nBitsPerPixel <= 8)
     {
-        m_AnimationType = 0;
+        m_AnimationType = NO_ANIMATION;
         m_bAnimationIsDone = TRUE;
     }
 }
@@ -189,7 +189,7 @@ BOOL CTavoPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL b
     }
     m_ptLocation = CPoint(x, y);
     m_ptLocationInitial = m_ptLocation;
-    m_bAnimate = m_AnimationType != 0 && !CTavoPToolBar::IsCustomizeMode();
+    m_bAnimate = m_AnimationType != NO_ANIMATION && !CTavoPToolBar::IsCustomizeMode();
     m_bAnimationIsDone = !m_bAnimate;
 
     CTavoPPopupMenu* pParentPopup = GetParentPopupMenu();
@@ -218,7 +218,7 @@ BOOL CTavoPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL b
     if (m_bAnimate)
         StartAnimation();
     UpdateShadow();
-    if (m_iShadowSize == 0 && m_AnimationType == 3)
+    if (m_iShadowSize == 0 && m_AnimationType == FADE)
         m_AnimSize = m_FinalSize;
     SaveScreenUnderPopup();
     SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0,
@@ -468,7 +468,7 @@ void CTavoPPopupMenu::RecalcLayout(BOOL /*bNotify*/)
             m_DropDirection = DROP_NONE;
         }
         m_bIsAnimRight = FALSE;
-        if (m_AnimationType == 3)
+        if (m_AnimationType == FADE)
             m_bIsAnimRight = m_bIsAnimDown = FALSE;
     }
 
@@ -822,7 +822,7 @@ void CTavoPPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_RIGHT:
     {
         const int nAnimation = m_AnimationType;
-        m_AnimationType = 0;
+        m_AnimationType = NO_ANIMATION;
         CTavoPToolbarMenuButton* pSelected =
             DYNAMIC_DOWNCAST(CTavoPToolbarMenuButton, GetMenuBar()->GetHotButton());
         BOOL bDone = FALSE;

@@ -121,8 +121,17 @@ public:
     BOOL IsAlwaysShown() const { return m_bAlwaysShow; }
     static void SetActiveMenu(CTavoPPopupMenu* pMenu) { m_pActivePopupMenu = pMenu; }
 
-    // Options shared by all popup menus: the kind of opening animation (0 none, 1 unfold,
-    // 2 slide, 3 fade) and whether popups cast a shadow.
+    // The kinds of opening animation; the numbers are stored ("MenuAnimation") and are the
+    // options page's list order.
+    enum AnimationType
+    {
+        NO_ANIMATION = 0,
+        UNFOLD = 1,
+        SLIDE = 2,
+        FADE = 3
+    };
+    // Options shared by all popup menus: the kind of opening animation (an AnimationType) and
+    // whether popups cast a shadow.
     static int m_AnimationType;
     static BOOL m_bMenuShadows;
     static int m_AnimationSpeed;

@@ -11,7 +11,7 @@
 #include "ui/foundation/CTavoPCommandManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPRegistry.h"
-#include "ui/foundation/CTavoPRegistryHolder.h"
+#include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 
@@ -118,10 +118,9 @@ int CTavoPPopupMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CTavoPPopupMenuBar::ReadMenuShowDelay()
 {
     m_nMenuShowDelay = 500;
-    CTavoPRegistryHolder holder;
-    CTavoPRegistry& reg = holder.Create(FALSE, TRUE);
+    CTavoPStateKey key(_T("Control Panel\\Desktop"), CTavoPStateKey::forReading);
     CString strDelay;
-    if (reg.Open(_T("Control Panel\\Desktop")) && reg.ReadString(_T("MenuShowDelay"), strDelay))
+    if (key->ReadString(_T("MenuShowDelay"), strDelay))
     {
         // Compared as unsigned, a negative setting counts as a very long delay.
         const UINT uiDelay = (UINT)atol(strDelay);

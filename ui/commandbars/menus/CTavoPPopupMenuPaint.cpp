@@ -70,9 +70,9 @@ void RedrawThreadWindowsUnder(HWND hwndPopup, const CRect& rectScreen)
 void CTavoPPopupMenu::StartAnimation()
 {
     m_AnimSize = CSize(m_FinalSize.cx + m_iShadowSize, m_FinalSize.cy + m_iShadowSize);
-    if (m_AnimationType == 1)
+    if (m_AnimationType == UNFOLD)
         m_AnimSize = CSize(GetMenuBar()->GetColumnWidth(), GetMenuBar()->GetRowHeight());
-    else if (m_AnimationType == 2)
+    else if (m_AnimationType == SLIDE)
         m_AnimSize.cy = GetMenuBar()->GetRowHeight();
     m_iFadePercent = 0;
     m_bAnimationIsDone = FALSE;
@@ -125,17 +125,17 @@ void CTavoPPopupMenu::OnTimer(UINT_PTR nIDEvent)
     BOOL bDone = FALSE;
     switch (m_AnimationType)
     {
-    case 1:
+    case UNFOLD:
         m_AnimSize.cx += nSteps * GetMenuBar()->GetColumnWidth();
         m_AnimSize.cy += nSteps * GetMenuBar()->GetRowHeight();
         bDone = m_AnimSize.cx - m_iShadowSize >= m_FinalSize.cx ||
                 m_AnimSize.cy - m_iShadowSize >= m_FinalSize.cy;
         break;
-    case 2:
+    case SLIDE:
         m_AnimSize.cy += nSteps * GetMenuBar()->GetRowHeight();
         bDone = m_AnimSize.cy - m_iShadowSize >= m_FinalSize.cy;
         break;
-    case 3:
+    case FADE:
         m_iFadePercent += 10;
         if (m_iFadePercent > 100 + 10 * nSteps)
             m_iFadePercent = 101;
@@ -231,7 +231,7 @@ void CTavoPPopupMenu::DrawAnimationFrame(CDC* pPaintDC)
         return;
 
     // Palette screens get plain bitmaps: only the fade needs the pixels.
-    const BOOL bDib = m_AnimationType == 3 || GetGlobalData().m_nBitsPerPixel > 8;
+    const BOOL bDib = m_AnimationType == FADE || GetGlobalData().m_nBitsPerPixel > 8;
     if (m_hbmpAnimation[0] == NULL)
     {
         // The background under the window, then the finished menu drawn over a copy of it.
@@ -262,7 +262,7 @@ void CTavoPPopupMenu::DrawAnimationFrame(CDC* pPaintDC)
         m_bPainted = FALSE;
     }
 
-    if (m_AnimationType == 3 && bDib)
+    if (m_AnimationType == FADE && bDib)
     {
         // Fade: background and menu blended into the third bitmap.
         const int nPercent = std::min(100, m_iFadePercent);
