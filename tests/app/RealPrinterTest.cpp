@@ -4,7 +4,7 @@
 #include "app/CVorlenView.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/RealPrinter.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "ui/bars/CTavoPStatusBar.h"
 #include "ui/controls/CTavoPPrintPreviewView.h"
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Bars dragged with synthetic mouse input: along and across rows, out into a floating frame, as an outline, cancelled.
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "ui/bars/docking/CTavoPTabPlaceholderBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include <gtest/gtest.h>

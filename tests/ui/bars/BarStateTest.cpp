@@ -1,7 +1,7 @@
 // A bar's places and visibility in the registry, read back raw, loaded with damaged values, and in the bar archive.
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include <gtest/gtest.h>

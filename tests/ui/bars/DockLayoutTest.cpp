@@ -1,5 +1,5 @@
 // The dock manager's layout pass, dock bars and their rows in a frame of known size, the docking utilities, print preview and show-all.
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "tests/support/DialogTemplate.h"
 #include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPAutoHideToolBar.h"

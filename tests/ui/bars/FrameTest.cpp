@@ -1,6 +1,6 @@
 // The library frame with test bars: placement and bar layout through the registry, the order of the state calls, open popups and the menu bar getting keys and clicks first, bar commands and torn-off bars.
 #include "framework/CTestSeams.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/CTavoPStatusBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"

@@ -1,5 +1,5 @@
 // Floating frames moved with synthetic mouse input: double click and Escape send the bar back, Ctrl keeps an outline drop floating, resting over a dock bar docks, roll-up follows the cursor.
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "ui/bars/docking/CTavoPCaptionButton.h"
 #include "ui/bars/TavoPBarStatics.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"

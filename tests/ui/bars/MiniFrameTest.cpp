@@ -2,7 +2,7 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
 #include "tests/support/WindowPixels.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include "ui/bars/TavoPBarStatics.h"
 #include "ui/bars/docking/CTavoPCaptionButton.h"

@@ -2,7 +2,7 @@
 #include "framework/Framework.h"
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "ui/bars/CTavoPStatusBar.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"

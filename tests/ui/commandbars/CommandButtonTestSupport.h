@@ -1,29 +1,8 @@
-// Test helpers of the command-bar buttons: message pumping and a frame that records the commands of a range.
+// Test helpers of the command-bar buttons: a frame that records the commands of a range.
 #pragma once
 #include "framework/FrameworkWin.h"
+#include "tests/support/MessagePump.h"
 #include <vector>
-
-inline void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
-// Pumps for a while, so that timers get their turn.
-inline void PumpFor(DWORD dwMilliseconds)
-{
-    const DWORD dwStart = ::GetTickCount();
-    do
-    {
-        Pump();
-        ::Sleep(5);
-    } while (::GetTickCount() - dwStart < dwMilliseconds);
-    Pump();
-}
 
 // A frame that records the commands from uiFirst to uiLast it receives.
 class CCommandFrame : public CFrameWnd

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <string>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
@@ -22,16 +23,6 @@ const UINT kEditMenu = 130, kViewMenu = 131;
 const UINT kCut = 34001, kCopy = 34002, kPaste = 34003, kZoom = 34004;
 
 typedef std::vector<BYTE> Bytes;
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 // A menu resource as the application loads it: its first submenu is the context menu.
 HMENU EditMenu()
@@ -126,14 +117,14 @@ protected:
     {
         CloseMenus();
         frame->DestroyWindow();
-        Pump();
+        PumpMessages();
     }
     void CloseMenus()
     {
         CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
         if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
             pPopup->SendMessage(WM_CLOSE);
-        Pump();
+        PumpMessages();
     }
     HMENU EditContextMenu(CTavoPContextMenuManager& from)
     {
@@ -162,7 +153,7 @@ TEST_F(ContextMenu, ShownAtMinusOneItOpensAtTheOwnersClientOriginPlusFive)
     // Another menu closes the open one first; the manager's menus outlive their popups.
     const HWND hwndFirst = pFirst->GetSafeHwnd();
     ASSERT_TRUE(manager.ShowPopupMenu(kViewMenu, 300, 250, frame));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndFirst));
     CloseMenus();
     EXPECT_TRUE(::IsMenu(EditContextMenu(manager)));
@@ -182,7 +173,7 @@ TEST_F(ContextMenu, ChosenCommandGoesToTheTopLevelWindowOrInPopupModeToTheManage
     CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
     ASSERT_NE(nullptr, pPopup);
     pPopup->GetMenuBar()->InvokeMenuCommand(kPaste);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(std::vector<UINT>{kPaste}, frame->commands);
 
     // In popup mode the choice is handed to the manager instead.
@@ -194,7 +185,7 @@ TEST_F(ContextMenu, ChosenCommandGoesToTheTopLevelWindowOrInPopupModeToTheManage
     ASSERT_NE(nullptr, pPopup);
     EXPECT_TRUE(pPopup->IsTrackMode());
     pPopup->GetMenuBar()->InvokeMenuCommand(kCut);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(kCut, manager.GetChosenCommand());
     EXPECT_EQ(std::vector<UINT>{kPaste}, frame->commands);
     workspace.m_pContextMenuManager = nullptr;

@@ -60,10 +60,10 @@ protected:
     void TearDown() override
     {
         customize->OnCancelMode();
-        Pump();
+        PumpMessages();
         bar.DestroyWindow();
         frame->DestroyWindow();
-        Pump();
+        PumpMessages();
     }
     CCommandFrame* frame = nullptr;
     CCustomizableBar bar;
@@ -114,7 +114,7 @@ TEST_F(CustomizeFixture, PopupListsTheHiddenButtonsOfANarrowedBarAndTheirCommand
     // Choosing a hidden button runs its command in the frame once the popup has closed.
     const UINT uiChosen = pFirst->m_nID;
     pPopup->GetMenuBar()->OnSendCommand(pFirst);
-    Pump();
+    PumpMessages();
     ASSERT_EQ(1u, frame->commands.size());
     EXPECT_EQ(uiChosen, frame->commands[0]);
     EXPECT_EQ(nullptr, customize->GetPopupMenu());
@@ -275,7 +275,7 @@ TEST_F(ShowAllFixture, ShowAllExpandsAShortenedMenuInPlace)
 
     // Clicking it: the same popup, now with every item and no show-all item.
     ASSERT_TRUE(pItems->OnSendCommand(pLast));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(pPopup, entry->GetPopupMenu());
     EXPECT_TRUE(CTavoPPopupMenu::m_bShowAllCommands);
     EXPECT_EQ((std::vector<UINT>{kOpen, kSave, kCut, kCopy}), ItemIds(pPopup));
@@ -311,11 +311,11 @@ TEST_F(ShowAllFixture, RestingOnShowAllExpandsOnlyWhenTheOptionIsOn)
             pItems->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y - 1));
             pItems->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
             pItems->SendMessage(WM_TIMER, CTavoPPopupMenuBar::kTimerOpenSubMenu, 0);
-            Pump();
+            PumpMessages();
             EXPECT_EQ(1, pPopup->GetMenuBar()->CommandToIndex(kSave));
         }
         entry->OnCancelMode();
-        Pump();
+        PumpMessages();
         CTavoPPopupMenu::m_bShowAllCommands = FALSE;
     }
 }

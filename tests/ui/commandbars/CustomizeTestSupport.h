@@ -4,7 +4,7 @@
 #include "framework/COleDataSource.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include <gtest/gtest.h>
 #include <vector>
 

@@ -37,7 +37,7 @@ protected:
         button = new CTavoPDropDownToolbarButton("Edit tools", &source);
         ASSERT_EQ(1, bar.InsertButton(button));
         bar.AdjustLayout();
-        Pump();
+        PumpMessages();
     }
     void TearDown() override
     {
@@ -45,7 +45,7 @@ protected:
             bar.DestroyWindow();
         source.DestroyWindow();
         frame->DestroyWindow();
-        Pump();
+        PumpMessages();
     }
     CPoint ButtonCenter() const { return button->Rect().CenterPoint(); }
     void Press()
@@ -58,7 +58,7 @@ protected:
     {
         const CPoint at = ButtonCenter();
         bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-        Pump();
+        PumpMessages();
     }
     // Holds the press until the choices show.
     CTavoPDropDownFrame* HoldUntilDropped()
@@ -75,7 +75,7 @@ protected:
         const CPoint at = rect.CenterPoint();
         pChoices->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         pChoices->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-        Pump();
+        PumpMessages();
     }
     CCommandFrame* frame = nullptr;
     CTavoPDropDownToolBar source;
@@ -150,7 +150,7 @@ TEST_F(DropDownFixture, ReleaseOutsideTheChoicesClosesThemWithoutACommand)
     ASSERT_NE(nullptr, pFrame);
     HWND hwndFrame = pFrame->GetSafeHwnd();
     pFrame->GetToolBar()->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndFrame));
     EXPECT_EQ(nullptr, button->GetDropDownFrame());
     EXPECT_TRUE(frame->commands.empty());
@@ -169,7 +169,7 @@ TEST_F(DropDownFixture, DisabledChoiceIsIgnored)
     EXPECT_TRUE(frame->commands.empty());
     EXPECT_EQ(kOpen, button->m_nID);
     pFrame->DestroyWindow();
-    Pump();
+    PumpMessages();
 }
 
 TEST_F(DropDownFixture, DisabledButtonRunsNothingYetAHeldPressShowsItsChoices)
@@ -184,7 +184,7 @@ TEST_F(DropDownFixture, DisabledButtonRunsNothingYetAHeldPressShowsItsChoices)
     CTavoPDropDownFrame* pFrame = HoldUntilDropped();
     ASSERT_NE(nullptr, pFrame);
     pFrame->DestroyWindow();
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, button->GetDropDownFrame());
     EXPECT_TRUE(frame->commands.empty());
 }
@@ -215,7 +215,7 @@ TEST_F(DropDownNearBottomFixture, ChoicesThatWouldLeaveTheScreenOpenAboveTheButt
     EXPECT_EQ(rectButton.top - 4, rectFrame.bottom);
     EXPECT_EQ(rectButton.left - 1, rectFrame.left);
     pFrame->DestroyWindow();
-    Pump();
+    PumpMessages();
 }
 
 TEST(DropDownButtonOnVerticalBar, ChoicesOpenToTheRightOfTheButton)
@@ -247,12 +247,12 @@ TEST(DropDownButtonOnVerticalBar, ChoicesOpenToTheRightOfTheButton)
     EXPECT_GT(rectFrame.Width(), rectFrame.Height());
 
     pFrame->SendMessage(WM_ACTIVATEAPP, FALSE, 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, pButton->GetDropDownFrame());
     bar.DestroyWindow();
     source.DestroyWindow();
     pFrameWnd->DestroyWindow();
-    Pump();
+    PumpMessages();
 }
 
 // ---- lifetime ----
@@ -274,7 +274,7 @@ TEST_F(DropDownFixture, ButtonDeletedWhileItsTimerRunsTakesTheTimerWithIt)
     HWND hwndFrame = pFrame->GetSafeHwnd();
     ASSERT_TRUE(bar.RemoveButton(1));
     button = nullptr;
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndFrame));
     EXPECT_EQ(12, source.GetCount());
 }

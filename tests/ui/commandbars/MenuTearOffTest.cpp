@@ -10,21 +10,12 @@
 #include <thread>
 #include <utility>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
 const UINT kBarID = 0xE900, kTearOffID = 0x9001;
 const UINT kNew = 32001, kOpen = 32002, kSave = 32003, kAbout = 32004;
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 class TearOffFrame : public CTavoPFrameWnd
 {
@@ -113,7 +104,7 @@ protected:
         pButton->SetTearOff(kTearOffID);
         pFrame->m_wndBar.InsertButton(pButton);
         pFrame->m_wndBar.AdjustLayout();
-        Pump();
+        PumpMessages();
     }
     void TearDown() override
     {
@@ -122,7 +113,7 @@ protected:
             pButton->OnCancelMode();
             pFrame->DestroyWindow();
         }
-        Pump();
+        PumpMessages();
     }
 
     // Opens the menu and drags its tear-off caption out of it, as the user does.
@@ -145,7 +136,7 @@ protected:
         pPopup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptCaption.x, ptCaption.y));
         pPopup->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptCaption.x, 60));
         user.join();
-        Pump();
+        PumpMessages();
         return pPopup;
     }
 
@@ -207,12 +198,12 @@ TEST_F(MenuTearOff, PlacedTearOffFloatsAToolbarOfTheMenusItems)
     // Docked meanwhile, it floats there again.
     pButton->OnCancelMode();
     pFrame->DockControlBar(pBar);
-    Pump();
+    PumpMessages();
     ASSERT_FALSE(pBar->IsFloating());
     ASSERT_TRUE(pButton->OnClick(&pFrame->m_wndBar, FALSE));
     ASSERT_NE(nullptr, pButton->GetPopupMenu());
     ASSERT_TRUE(pButton->GetPopupMenu()->TearOff(CPoint(380, 300)));
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(pBar->IsFloating());
     EXPECT_EQ(1, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
 }
@@ -238,7 +229,7 @@ TEST_F(MenuTearOff, CancelledOrRefusedTearOffLeavesNoBar)
         EXPECT_EQ(0, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
         EXPECT_TRUE(::IsWindow(hwndPopup) && ::IsWindowVisible(hwndPopup)) << "the menu stays";
         pButton->OnCancelMode();
-        Pump();
+        PumpMessages();
         pFrame->RecalcLayout();
     }
 }
@@ -262,7 +253,7 @@ TEST_F(MenuTearOff, ACancelledMoveTakesTheBarOffTheTornOffListItself)
     std::thread user = AnswerTheMove(::GetCurrentThreadId(), false);
     EXPECT_FALSE(pMiniFrame->TrackTearOffMove(&menu));
     user.join();
-    Pump();
+    PumpMessages();
     EXPECT_EQ(0, pFrame->GetFrameImpl()->GetTearOffBars().GetCount());
     EXPECT_EQ(nullptr, pFrame->GetControlBar(kTearOffID));
     menu.DestroyWindow();
@@ -291,13 +282,13 @@ TEST_F(MenuTearOff, FrameMayRefuseAPopupAndHearsWhenOneCloses)
     ASSERT_NE(nullptr, pPopup);
     EXPECT_EQ(pPopup, CTavoPPopupMenu::GetActiveMenu());
     pButton->OnCancelMode();
-    Pump();
+    PumpMessages();
     EXPECT_EQ(1, pFrame->m_nPopupsClosed);
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
 
     pFrame->m_bAcceptPopups = FALSE;
     EXPECT_FALSE(pButton->OnClick(&pFrame->m_wndBar, FALSE));
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, pButton->GetPopupMenu());
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
     EXPECT_EQ(2, pFrame->m_nPopupsClosed);

@@ -26,21 +26,12 @@
 #include <mutex>
 #include <string>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
 const UINT kNew = 31001, kOpen = 31002, kSave = 31003, kClose = 31004, kCut = 31005;
 const UINT kCopy = 31006, kPaste = 31007, kAbout = 31008;
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 // File (New, Open, ---, Save, Close), Edit (Cut, Copy, Paste, sub-menu Special (About)).
 HMENU BuildFileMenu()
@@ -181,17 +172,17 @@ protected:
         ::DestroyMenu(hFile);
         ::DestroyMenu(hEdit);
         bar.AdjustLayout();
-        Pump();
+        PumpMessages();
     }
     void TearDown() override
     {
         for (int i = 0; i < bar.GetCount(); i++)
             bar.GetButton(i)->OnCancelMode();
-        Pump();
+        PumpMessages();
         if (bar.GetSafeHwnd() != NULL)
             bar.DestroyWindow();
         frame->DestroyWindow();
-        Pump();
+        PumpMessages();
     }
     CTavoPToolbarMenuButton* Entry(int i) { return (CTavoPToolbarMenuButton*)bar.GetButton(i); }
     CMenuFrame* frame = nullptr;
@@ -423,7 +414,7 @@ TEST_F(MenuFixture, ImportDropsStraySeparatorsAndKeepsStatesThenGoesBackIntoAMen
     EXPECT_EQ(kSave, ::GetMenuDefaultItem(hBack, FALSE, GMDI_USEDISABLED));
     ::DestroyMenu(hBack);
     pPopup->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
 }
 
 namespace {
@@ -457,7 +448,7 @@ TEST_F(MenuFixture, MenuOfAWindowThatIsNoFrameOpensWithItsItemsUpdated)
     EXPECT_TRUE(uiOpenStyle & TBBS_DISABLED);
     EXPECT_TRUE(uiSaveStyle & TBBS_CHECKED);
     pPopup->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
     dialog.DestroyWindow();
 }
 
@@ -578,7 +569,7 @@ TEST_F(MenuFixture, ItemToolTipsAreReadyOnceTheMouseReachesTheItems)
     ASSERT_NE(nullptr, tip.GetSafeHwnd());
     EXPECT_EQ(pBar->GetCount(), (int)tip.SendMessage(TTM_GETTOOLCOUNT));
     pPopup->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
 }
 
@@ -604,7 +595,7 @@ TEST_F(MenuFixture, HotItemsShowTheirPromptsInTheFrameWhichEndsIdleWhenTheMenuCl
         ASSERT_FALSE(frame->prompts.empty());
         EXPECT_EQ(bByKey ? kNew : kOpen, frame->prompts.back());
         pPopup->SendMessage(WM_CLOSE);
-        Pump();
+        PumpMessages();
         EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
         EXPECT_EQ((UINT)AFX_IDS_IDLEMESSAGE, frame->prompts.back());
     }
@@ -629,7 +620,7 @@ TEST_F(MenuFixture, ItemsOfferNoTipYetTellHelpModeTheirCommand)
     }
     EXPECT_EQ((INT_PTR)kCut, pBar->OnToolHitTest(pBar->GetButton(0)->Rect().CenterPoint(), NULL));
     pPopup->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
 }
 
 // ---- placement ----
@@ -656,7 +647,7 @@ TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
     {
         frame->SetWindowPos(NULL, c.barAt.x - 10, c.barAt.y - 40, 600, 200,
                             SWP_NOZORDER | SWP_NOACTIVATE);
-        Pump();
+        PumpMessages();
         ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE)) << c.name;
         CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
         ASSERT_NE(nullptr, pPopup) << c.name;
@@ -685,7 +676,7 @@ TEST_F(MenuFixture, PlacementStaysInsideTheWorkAreaOnEverySide)
         EXPECT_EQ(c.rightAligned, pPopup->IsRightAlign() != FALSE) << c.name;
         EXPECT_EQ(!c.above, pPopup->IsUnfoldDown() != FALSE) << c.name;
         Entry(0)->OnCancelMode();
-        Pump();
+        PumpMessages();
     }
     CTavoPPopupMenu::m_AnimationType = 0;
 }
@@ -695,7 +686,7 @@ TEST_F(MenuFixture, SubMenuAtTheRightEdgeOpensLeftOfItsParent)
     CRect rectWork;
     ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
     frame->SetWindowPos(NULL, rectWork.right - 150, 200, 600, 200, SWP_NOZORDER | SWP_NOACTIVATE);
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(Entry(1)->OnClick(&bar, FALSE));
     CTavoPPopupMenu* pPopup = Entry(1)->GetPopupMenu();
     ASSERT_NE(nullptr, pPopup);
@@ -730,7 +721,7 @@ TEST_F(MenuFixture, SubMenuClosingItsChainClosesTheParentOnceAndFreesTheEntry)
     frame->prompts.clear();
 
     pSub->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndSub));
     EXPECT_FALSE(::IsWindow(hwndPopup));
     EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu()) << "the entry is still drawn open";
@@ -769,12 +760,12 @@ TEST_F(MenuFixture, KeysMoveBetweenMenusAndActOnOneLevel)
 
     // Escape closes one level at a time.
     PressKey(frame, VK_ESCAPE);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, pSpecial->GetPopupMenu());
     EXPECT_EQ(pEdit, Entry(1)->GetPopupMenu());
     EXPECT_EQ(pEdit, CTavoPPopupMenu::GetActiveMenu());
     PressKey(frame, VK_ESCAPE);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
 }
@@ -854,7 +845,7 @@ TEST_F(MenuFixture, RecentFilesAreNumberedWithTheirAmpersandsKept)
             EXPECT_EQ(kRecent + 1, pBar->GetButton(3)->m_nID);
         }
         pPopup->SendMessage(WM_CLOSE);
-        Pump();
+        PumpMessages();
     }
 }
 
@@ -883,7 +874,7 @@ TEST_F(MenuFixture, MenuShowDelayComesFromTheUserSettingCappedAt5000)
         EXPECT_EQ(c.expected, CTavoPPopupMenuBar::GetMenuShowDelay())
             << (c.value ? c.value : "none");
         Entry(0)->OnCancelMode();
-        Pump();
+        PumpMessages();
     }
     if (bHadValue)
         ::RegSetValueExA(hKey, "MenuShowDelay", 0, REG_SZ, (const BYTE*)szSaved, cbSaved);
@@ -985,7 +976,7 @@ TEST_F(MenuFixture, UnfoldAndSlideGrowByWholeColumnsAndRowsUntilTheMenuIsShown)
         EXPECT_TRUE(pBar->IsWindowVisible()) << c.name;
         CTavoPPopupMenu::m_AnimationType = 0;
         Entry(0)->OnCancelMode();
-        Pump();
+        PumpMessages();
     }
 }
 
@@ -1001,7 +992,7 @@ TEST_F(MenuFixture, ShadowFallsOnlyOnTheFrameItDarkens)
     for (const Case& c : cases)
     {
         frame->MoveWindow(c.rectFrame);
-        Pump();
+        PumpMessages();
         ASSERT_TRUE(Entry(0)->OnClick(&bar, FALSE)) << c.name;
         CTavoPPopupMenu* pPopup = Entry(0)->GetPopupMenu();
         ASSERT_NE(nullptr, pPopup) << c.name;
@@ -1013,7 +1004,7 @@ TEST_F(MenuFixture, ShadowFallsOnlyOnTheFrameItDarkens)
                   rectPopup.Size())
             << c.name;
         Entry(0)->OnCancelMode();
-        Pump();
+        PumpMessages();
     }
 }
 
@@ -1042,7 +1033,7 @@ TEST_F(MenuFixture, MenuTallerThanTheWorkAreaScrolls)
     pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
     EXPECT_EQ(0, pBar->GetOffset());
     pPopup->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
 }
 
 namespace {
@@ -1138,7 +1129,7 @@ TEST_F(MenuFixture, ScrollButtonsShowOnTheMenuBackgroundOnlyWhereItemsAreHidden)
     EXPECT_FALSE(::KillTimer(pPopup->GetSafeHwnd(), CTavoPPopupMenu::kTimerScroll))
         << "the scroll timer stopped";
     pPopup->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
 }
 
 namespace {
@@ -1230,7 +1221,7 @@ TEST_F(MenuFixture, ItemsShowTheShortcutOfTheFramesTableWhenShortcutsAreManaged)
                 << c.what;
         }
         Entry(2)->OnCancelMode();
-        Pump();
+        PumpMessages();
     }
     workspace.m_pKeyboardManager = nullptr;
 }
@@ -1257,7 +1248,7 @@ TEST_F(MenuFixture, ItemsTakeTheirShortcutsFromTheLibraryFrameActivatedLast)
             strText = pPopup->GetMenuItem(pPopup->GetMenuBar()->CommandToIndex(kNew))->m_strText;
         }
         Entry(0)->OnCancelMode();
-        Pump();
+        PumpMessages();
         return strText;
     };
     EXPECT_STREQ("&New\tControl+Shift+N", newItemText());
@@ -1333,7 +1324,7 @@ TEST_F(MenuFixture, UserToolsTakeThePlaceholdersPlaceAndRunFromTheMenu)
                          CTestSeams::ShellLaunches().back().strFile);
         }
         Entry(2)->OnCancelMode();
-        Pump();
+        PumpMessages();
         bar.RemoveButton(2);
         workspace.m_pUserToolsManager = nullptr;
     }
@@ -1377,7 +1368,7 @@ TEST_F(MenuFixture, ToolItemShowsTheToolsIconInItsImageColumn)
                 nDiffering++;
     EXPECT_GT(nDiffering, 20);
     Entry(2)->OnCancelMode();
-    Pump();
+    PumpMessages();
     workspace.m_pUserToolsManager = nullptr;
 }
 
@@ -1437,14 +1428,14 @@ protected:
     {
         CTavoPPopupMenu::SetActiveMenu(nullptr);
         Entry(0)->OnCancelMode();
-        Pump();
+        PumpMessages();
         pane.reset();
         MenuFixture::TearDown();
     }
     CTavoPPopupMenu* OpenFileMenu()
     {
         pane.reset(new ColourPane(frame, ClientBelowBar(frame, &bar), clrUnder));
-        Pump();
+        PumpMessages();
         return Entry(0)->OnClick(&bar, FALSE) ? Entry(0)->GetPopupMenu() : nullptr;
     }
     const COLORREF clrUnder = RGB(200, 120, 40);
@@ -1542,7 +1533,7 @@ TEST_F(ShadowFixture, ShadowOverTheOpeningButtonShowsItOpen)
     lower.SetWindowPos(NULL, 0, rectClient.bottom - rectLower.Height(), rectClient.Width(),
                        rectLower.Height(), SWP_NOZORDER);
     frame->UpdateWindow();
-    Pump();
+    PumpMessages();
     CRect rectButton = lower.GetButton(0)->Rect();
     lower.ClientToScreen(rectButton);
     CTavoPToolbarMenuButton* pEntry = (CTavoPToolbarMenuButton*)lower.GetButton(0);
@@ -1565,7 +1556,7 @@ TEST_F(ShadowFixture, ShadowOverTheOpeningButtonShowsItOpen)
     EXPECT_TRUE(ScreenShows(x, rectButton.top + 2, clrOpen))
         << std::hex << ScreenPixel(x, rectButton.top + 2) << " " << clrOpen;
     pEntry->OnCancelMode();
-    Pump();
+    PumpMessages();
     EXPECT_NE(clrOpen, ScreenPixel(x, rectButton.top + nDepth + 2)) << "the closed look differs";
     lower.DestroyWindow();
 }
@@ -1630,7 +1621,7 @@ TEST_F(MenuFixture, SeparatorIsALineAcrossTheItem)
     EXPECT_GT(nLongest, rectSeparator.Width() * 2 / 3) << "a line across the item";
     EXPECT_LE(nLineRows, 2) << "a line, not a tick down the middle";
     Entry(0)->OnCancelMode();
-    Pump();
+    PumpMessages();
 }
 
 TEST(MenuButton, TooLongALabelIsCutBeforeAWholeCharacter)

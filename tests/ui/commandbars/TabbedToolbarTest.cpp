@@ -35,7 +35,7 @@ protected:
     {
         tabbed.DestroyWindow();
         frame->DestroyWindow();
-        Pump();
+        PumpMessages();
     }
     CCommandFrame* frame = nullptr;
     CTavoPTabbedToolbar tabbed;
@@ -71,7 +71,7 @@ TEST_F(TabbedFixture, TabsSwitchTheShownToolbar)
     const CPoint at = rectTab.CenterPoint();
     pTabs->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     pTabs->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-    Pump();
+    PumpMessages();
     EXPECT_EQ(1, pTabs->GetActiveTab());
     EXPECT_EQ(&tools, pTabs->GetActiveWnd());
     EXPECT_FALSE(edit.IsWindowVisible());
@@ -83,7 +83,7 @@ TEST_F(TabbedFixture, TabsSwitchTheShownToolbar)
     const CPoint atButton = rectButton.CenterPoint();
     tools.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(atButton.x, atButton.y));
     tools.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(atButton.x, atButton.y));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(1u, frame->commands.size());
     EXPECT_EQ(kOpen, frame->commands[0]);
 }
@@ -138,5 +138,5 @@ TEST(TabbedToolbar, CreationKeepsTopOrBottomAlignmentAndTheAskedGripper)
         EXPECT_EQ(nullptr, bar.GetTabWnd());
     }
     pFrame->DestroyWindow();
-    Pump();
+    PumpMessages();
 }

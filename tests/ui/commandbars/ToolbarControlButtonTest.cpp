@@ -10,6 +10,7 @@
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
@@ -27,16 +28,6 @@ public:
         return CFrameWnd::OnCommand(wParam, lParam);
     }
 };
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 CString WindowText(HWND hwnd)
 {
@@ -214,12 +205,12 @@ TEST_F(ControlButtonFixture, TypingInOneEditBoxShowsInTheOtherAndSendsOneCommand
     auto* pFirst = Add(bar1, new CTavoPToolbarEditBoxButton(kFind, 0));
     auto* pSecond = Add(bar2, new CTavoPToolbarEditBoxButton(kFind, 0));
     ASSERT_TRUE(pFirst->GetEditBox() != NULL && pSecond->GetEditBox() != NULL);
-    Pump();
+    PumpMessages();
     frame->commands.clear();
 
     // The user's text change: the edit tells its bar.
     pFirst->GetEditBox()->SetWindowText("aspirin");
-    Pump();
+    PumpMessages();
     EXPECT_EQ(CString("aspirin"), WindowText(pSecond->GetEditBox()->GetSafeHwnd()));
     EXPECT_EQ(CString("aspirin"), pSecond->GetContents());
     ASSERT_EQ(1u, frame->commands.size());
@@ -228,7 +219,7 @@ TEST_F(ControlButtonFixture, TypingInOneEditBoxShowsInTheOtherAndSendsOneCommand
     // Text set by the program is no user input.
     frame->commands.clear();
     pSecond->SetContents("ibuprofen");
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(frame->commands.empty());
 
     // The contents survive the move to another bar.
@@ -244,14 +235,14 @@ TEST_F(ControlButtonFixture, SelectingInOneComboSelectsInTheOtherAndSendsOneComm
     auto* pFirst = Add(bar1, MakeCombo());
     auto* pSecond = Add(bar2, MakeCombo());
     ASSERT_TRUE(pFirst->GetComboBox() != NULL);
-    Pump();
+    PumpMessages();
     frame->commands.clear();
 
     // What the combo box sends when the user picks an item from its list.
     CComboBox* pBox = pFirst->GetComboBox();
     pBox->SetCurSel(2);
     bar1.SendMessage(WM_COMMAND, MAKEWPARAM(kZoom, CBN_SELENDOK), (LPARAM)pBox->GetSafeHwnd());
-    Pump();
+    PumpMessages();
     EXPECT_EQ(2, pFirst->GetCurSel());
     EXPECT_EQ(CString("200%"), pFirst->GetText());
     EXPECT_EQ(2, pSecond->GetCurSel());
@@ -267,11 +258,11 @@ TEST_F(ControlButtonFixture, TypingInADropDownComboIsSharedAndEnterSendsTheComma
     auto* pSecond = Add(bar2, MakeCombo(CBS_DROPDOWN));
     CEdit* pEdit = pFirst->GetEditCtrl();
     ASSERT_TRUE(pEdit != NULL && pSecond->GetEditCtrl() != NULL);
-    Pump();
+    PumpMessages();
     frame->commands.clear();
 
     pEdit->SetWindowText("75%");
-    Pump();
+    PumpMessages();
     EXPECT_EQ(CString("75%"), pSecond->GetText());
     EXPECT_EQ(CString("75%"), WindowText(pSecond->GetEditCtrl()->GetSafeHwnd()));
     ASSERT_EQ(1u, frame->commands.size());
@@ -280,7 +271,7 @@ TEST_F(ControlButtonFixture, TypingInADropDownComboIsSharedAndEnterSendsTheComma
     pEdit->SetFocus();
     MSG msg = {pEdit->GetSafeHwnd(), WM_KEYDOWN, VK_RETURN, 0};
     EXPECT_TRUE(CWnd::WalkPreTranslateTree(frame->GetSafeHwnd(), &msg));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(1u, frame->commands.size());
     EXPECT_EQ((WPARAM)kZoom, frame->commands[0].first);
     EXPECT_EQ((LPARAM)pFirst->GetComboBox()->GetSafeHwnd(), frame->commands[0].second);

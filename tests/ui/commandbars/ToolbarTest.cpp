@@ -16,6 +16,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
@@ -147,16 +148,6 @@ BEGIN_MESSAGE_MAP(CDisablingFrame, CTestFrame)
     ON_UPDATE_COMMAND_UI(kOpen, OnUpdateOpen)
 END_MESSAGE_MAP()
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 CPoint Center(const CTavoPToolBar& bar, int iButton)
 {
     CRect rect;
@@ -198,7 +189,7 @@ protected:
         bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
         bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-        Pump();
+        PumpMessages();
     }
     CTestFrame* frame = nullptr;
     CTestToolBar bar;
@@ -521,14 +512,14 @@ TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
     ASSERT_TRUE(bar.LoadToolBar(kToolbar));
     bar.EnableDocking(CBRS_ALIGN_ANY);
     pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-    Pump();
+    PumpMessages();
     ASSERT_NE(nullptr, bar.GetDockRow());
     CRect rect;
     bar.GetWindowRect(rect);
     EXPECT_EQ(rect.Height(), bar.GetDockRow()->GetThickness());
 
     bar.EnableTextLabels(TRUE);
-    Pump();
+    PumpMessages();
     CRect rectTall;
     bar.GetWindowRect(rectTall);
     EXPECT_GT(rectTall.Height(), rect.Height());
@@ -821,7 +812,7 @@ TEST_F(ToolbarFixture, MovingOffBeforeTheReleaseSendsNothing)
     EXPECT_NE(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
     bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(away.x, away.y));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(away.x, away.y));
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(frame->commands.empty());
     EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
 }
@@ -838,7 +829,7 @@ TEST_F(ToolbarFixture, DisabledButtonIsNotPressed)
     EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_PRESSED);
     EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(frame->commands.empty());
 }
 
@@ -1095,7 +1086,7 @@ TEST_F(ToolbarFixture, MnemonicPostsTheCommandOfTheLastButtonMarkingIt)
     EXPECT_EQ(nUsed + 1, GetCommandUsage().GetCount(kSave));
     EXPECT_TRUE(bar.TranslateChar('U'));
     EXPECT_FALSE(bar.TranslateChar('Z'));
-    Pump();
+    PumpMessages();
     EXPECT_EQ((std::vector<UINT>{kSave, kCut}), frame->commands);
 }
 
@@ -1173,7 +1164,7 @@ TEST_F(ToolbarFixture, ControlNotificationsReachTheOwnerAsTheButtonsCommand)
     frame->rawCommands.clear();
     bar.SendMessage(WM_COMMAND, MAKEWPARAM(77, EN_CHANGE), (LPARAM)pButton->hwndEdit);
     bar.SendMessage(WM_COMMAND, MAKEWPARAM(77, EN_UPDATE), (LPARAM)pButton->hwndEdit);
-    Pump();
+    PumpMessages();
     ASSERT_EQ(1u, frame->rawCommands.size());
     EXPECT_EQ(MAKEWPARAM(30121, EN_CHANGE), frame->rawCommands[0].first);
     EXPECT_EQ((LPARAM)pButton->hwndEdit, frame->rawCommands[0].second);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
@@ -30,16 +31,6 @@ public:
     }
 };
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 // A left click in the middle of the button, as the mouse would give it.
 void Click(CWnd& button)
 {
@@ -49,7 +40,7 @@ void Click(CWnd& button)
     button.SendMessage(WM_MOUSEMOVE, 0, at);
     button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
     button.SendMessage(WM_LBUTTONUP, 0, at);
-    Pump();
+    PumpMessages();
 }
 
 // Draws the button's face into a canvas of its size through the owner-draw path.

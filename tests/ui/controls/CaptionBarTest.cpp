@@ -2,7 +2,7 @@
 #include "ui/controls/CTavoPCaptionBar.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/CTavoPGlobalData.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>

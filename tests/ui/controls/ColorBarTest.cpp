@@ -12,7 +12,7 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "tests/support/ModalScript.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -28,16 +28,6 @@ const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kDocA = RGB(10, 20, 30);
 const COLORREF kDocB = RGB(40, 50, 60);
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 // n made-up colours, passed where a colour array is asked for.
 class Colors
@@ -117,11 +107,11 @@ protected:
         frame = new CColorFrame;
         ASSERT_TRUE(frame->Create(NULL, "colours", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   CRect(100, 100, 700, 500)));
-        Pump();
+        PumpMessages();
     }
     void TearDown() override
     {
-        Pump();
+        PumpMessages();
         for (CTavoPToolBar* pBar : bars)
         {
             if (pBar->GetSafeHwnd() != NULL)
@@ -129,7 +119,7 @@ protected:
             delete pBar;
         }
         frame->DestroyWindow();
-        Pump();
+        PumpMessages();
     }
     // A popup-style bar (not standalone) made into a child of the frame, sized to what it asks
     // for and laid out.
@@ -471,7 +461,7 @@ TEST_F(ColorBar, StandaloneBarCommitsAClickedCellToItsCommandAndItsButtons)
         CColorButton* pCell = FindCell(*pBar, c.match);
         ASSERT_NE(nullptr, pCell) << c.name;
         ClickCell(*pBar, pCell);
-        Pump();
+        PumpMessages();
         EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands) << c.name;
         EXPECT_EQ(c.expected, pBar->GetColor()) << c.name;
         EXPECT_EQ(c.expected, pButton->GetColor()) << c.name;
@@ -504,7 +494,7 @@ TEST_F(ColorBar, OtherCellCommitsTheDialogsColourAndCancelCommitsNothing)
         ClickCell(*pBar, pOther);
         EXPECT_TRUE(script.Finished()) << script.Failure();
     }
-    Pump();
+    PumpMessages();
     EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
     EXPECT_EQ(kChosen, pBar->GetColor());
     CColorButton* pPreview = FindCell(*pBar, [](CColorButton* p) { return (bool)p->m_bIsPreview; });
@@ -519,7 +509,7 @@ TEST_F(ColorBar, OtherCellCommitsTheDialogsColourAndCancelCommitsNothing)
         ClickCell(*pBar, pOther);
         EXPECT_TRUE(script.Finished()) << script.Failure();
     }
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(frame->commands.empty());
     EXPECT_EQ(kChosen, pBar->GetColor());
     EXPECT_FALSE(pBar->IsInCommand());
@@ -539,7 +529,7 @@ TEST_F(ColorBar, ADisabledCommandTakesNoColour)
     ASSERT_NE(nullptr, pCell);
     EXPECT_TRUE(pCell->m_nStyle & TBBS_DISABLED);
     ClickCell(*pBar, pCell);
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(frame->commands.empty());
     EXPECT_EQ((COLORREF)-1, pBar->GetColor());
 }
@@ -580,7 +570,7 @@ TEST_F(ColorBar, PushButtonsPopupCommitsToTheButtonAndEscapeOnlyCloses)
         }
         else
             ClickCell(bar, FindCell(bar, [](CColorButton* p) { return p->m_Color == kGreen; }));
-        Pump();
+        PumpMessages();
         EXPECT_FALSE(button.IsPopupOpen()) << c.name;
         EXPECT_EQ(c.expected, button.GetColor()) << c.name;
         EXPECT_EQ(c.commands, frame->commands) << c.name;
@@ -596,7 +586,7 @@ TEST_F(ColorBar, PushButtonsPopupCommitsToTheButtonAndEscapeOnlyCloses)
     pOpen->GetColorBar().SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(-1, pOpen->GetColorBar().GetHighlightedButton());
     pOpen->SendMessage(WM_CLOSE);
-    Pump();
+    PumpMessages();
 
     // A button that goes while its popup is open takes the popup with it.
     button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -604,7 +594,7 @@ TEST_F(ColorBar, PushButtonsPopupCommitsToTheButtonAndEscapeOnlyCloses)
     ASSERT_NE(nullptr, pPopup);
     HWND hwndPopup = pPopup->GetSafeHwnd();
     button.DestroyWindow();
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndPopup));
 }
 
@@ -646,12 +636,12 @@ TEST_F(ColorMenuButton, PopupOffersDocumentColoursAndAPickReachesEveryButtonAndB
 
     // The caption cannot be picked.
     ClickCell(bar, pCaption);
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(::IsWindow(hwndPopup));
     EXPECT_TRUE(frame->commands.empty());
 
     ClickCell(bar, pDocB);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndPopup));
     EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
     EXPECT_EQ(kDocB, pFirst->GetColor());
@@ -743,7 +733,7 @@ TEST_F(ColorMenuButton, EnterPicksTheKeyboardSelectedCell)
     const COLORREF color = pSelected->m_Color;
     EXPECT_EQ(((const CColorArray&)Colors(16))[1], color);
     bar.OnKey(VK_RETURN);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
     EXPECT_EQ(color, pButton->GetColor());
 }
@@ -767,7 +757,7 @@ TEST_F(ColorMenuButton, PressOnTheButtonAndReleaseOverACellPicksIt)
     CTavoPColorMenuButton* pButton = nullptr;
     CTavoPToolBar* pBar = ToolbarWithColorButton(kColorCmd, &pButton);
     frame->SetForegroundWindow();
-    Pump();
+    PumpMessages();
     // The drop-down arrow at the button's right end opens the popup.
     CPoint ptArrow(pButton->Rect().right - 4, pButton->Rect().CenterPoint().y);
     pBar->ClientToScreen(&ptArrow);
@@ -790,7 +780,7 @@ TEST_F(ColorMenuButton, PressOnTheButtonAndReleaseOverACellPicksIt)
         steps[3].x = ptCell.x;
         steps[3].y = ptCell.y;
     });
-    Pump();
+    PumpMessages();
     EXPECT_EQ(std::vector<UINT>{kColorCmd}, frame->commands);
     EXPECT_EQ(colorCell, pButton->GetColor());
     EXPECT_EQ(nullptr, pButton->GetPopupMenu());
@@ -803,7 +793,7 @@ TEST_F(ColorMenuButton, PopupDoesNotOpenInCustomizeMode)
     CTavoPToolBar::SetCustomizeMode(TRUE);
     EXPECT_FALSE(pButton->OpenPopupMenu() && pButton->GetPopupMenu() != nullptr);
     CTavoPToolBar::SetCustomizeMode(FALSE);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(nullptr, pButton->GetPopupMenu());
 }
 
@@ -825,7 +815,7 @@ TEST_F(ColorMenuButton, CancellingTheDialogClosesTheMenusWithoutACommand)
         ClickCell(pPopup->GetColorBar(), pOther);
         EXPECT_TRUE(script.Finished()) << script.Failure();
     }
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndPopup));
     EXPECT_TRUE(frame->commands.empty());
     EXPECT_EQ((COLORREF)-1, pButton->GetColor());

@@ -6,18 +6,9 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 class CParentWnd : public CWnd
 {
@@ -103,7 +94,7 @@ protected:
         ASSERT_NE(nullptr, hEdit);
         ::SetWindowTextA(hEdit, text);
         ::SendMessage(hEdit, WM_KEYDOWN, vkEnd, 1);
-        Pump();
+        PumpMessages();
         ASSERT_EQ(nullptr, (HWND)list.GetListCtrl().SendMessage(LVM_GETEDITCONTROL));
     }
     CTavoPEditableList list;

@@ -2,7 +2,7 @@
 #include "ui/controls/CTavoPHotTrackHeader.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include <gtest/gtest.h>
 #include <vector>
 

@@ -1,6 +1,6 @@
 // The masked edit in a real window fed with real keys: what typing, deleting, moving, pasting and setting the value leave in it, and when it beeps.
 #include "ui/controls/CTavoPMaskEdit.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

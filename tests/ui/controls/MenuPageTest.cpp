@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
@@ -28,16 +29,6 @@ const UINT kMissingMenu = 999;
 const UINT kBothOptions = TAVOCUSTOMIZE_MENU_SHADOWS | TAVOCUSTOMIZE_MENU_ANIMATIONS;
 
 typedef std::vector<std::string> Texts;
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 Texts ButtonTexts(const CTavoPToolBar& bar)
 {
@@ -129,7 +120,7 @@ protected:
         if (pFrame != nullptr && ::IsWindow(hwndFrame))
             pFrame->DestroyWindow();
         theTestApp.m_pMainWnd = nullptr;
-        Pump();
+        PumpMessages();
         workspace.m_pContextMenuManager = nullptr;
         manager.reset();
         GetBarStateCache().RemoveAll();
@@ -150,7 +141,7 @@ protected:
         pNew->SetWindowPos(nullptr, 50, 50, 640, 400, SWP_NOZORDER);
         pNew->ShowWindow(SW_SHOWNORMAL);
         pNew->RecalcLayout();
-        Pump();
+        PumpMessages();
         pNew->m_menuResets.clear();
         return pNew;
     }
@@ -231,7 +222,7 @@ protected:
             return nullptr;
         POSITION pos = pDoc->GetFirstViewPosition();
         CView* pView = pDoc->GetNextView(pos);
-        Pump();
+        PumpMessages();
         return pView != nullptr ? DYNAMIC_DOWNCAST(CMDIChildWnd, pView->GetParentFrame()) : nullptr;
     }
 
@@ -538,7 +529,7 @@ TEST_F(MenuPage, FrameMenuResetLoadsItAgainAndDestroysTheOldOneOnlyWhenNothingHo
     theTestApp.CloseAllDocuments(FALSE);
     pFrame->DestroyWindow();
     pFrame = nullptr;
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsMenu(hDefault));
     ::DestroyMenu(hKept);
 }

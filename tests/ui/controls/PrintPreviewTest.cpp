@@ -2,7 +2,7 @@
 // status bar's stretching pane, or the frame's message line without one; the frame's bars come
 // back; a failed start says so and leaves nothing behind.
 #include "framework/Framework.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include "ui/bars/CTavoPStatusBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/controls/CTavoPPrintPreviewView.h"

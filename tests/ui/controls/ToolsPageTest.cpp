@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "tests/support/MessagePump.h"
 
 namespace {
 
@@ -24,16 +25,6 @@ const int kStockFolderMacro = 303;
 const int kEdits[] = {IDC_TAVOP_TOOL_COMMAND, IDC_TAVOP_TOOL_ARGUMENTS, IDC_TAVOP_TOOL_INITIAL_DIR};
 const int kButtons[] = {IDC_TAVOP_TOOL_BROWSE, IDC_TAVOP_TOOL_ARGUMENTS_MENU,
                         IDC_TAVOP_TOOL_INITIAL_DIR_MENU};
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 // A manager with a range of three tools, two of them made, shown on the page in a plain sheet.
 class ToolsPage : public ::testing::Test
@@ -51,7 +42,7 @@ protected:
     {
         if (sheet.m_hWnd != nullptr)
             sheet.DestroyWindow();
-        Pump();
+        PumpMessages();
         workspace.m_pUserToolsManager = nullptr;
         CTestSeams::Release();
     }
@@ -94,7 +85,7 @@ protected:
         ASSERT_TRUE(sheet.Create(nullptr, WS_POPUP | WS_CAPTION | WS_VISIBLE));
         ASSERT_TRUE(sheet.SetActivePage(page.get()));
         sheet.SetForegroundWindow();
-        Pump();
+        PumpMessages();
         list = dynamic_cast<CTavoPToolsList*>(
             CWnd::FromHandlePermanent(page->GetDlgItem(IDC_TAVOP_TOOLS_LIST)->GetSafeHwnd()));
         ASSERT_NE(nullptr, list);
@@ -131,7 +122,7 @@ protected:
         ASSERT_NE(nullptr, hEdit);
         ::SetWindowTextA(hEdit, text);
         ::SendMessage(hEdit, WM_KEYDOWN, vkEnd, 1);
-        Pump();
+        PumpMessages();
     }
     CTavoPMenuButton* MenuButton(int nID)
     {

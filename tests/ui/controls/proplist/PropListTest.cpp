@@ -12,7 +12,7 @@
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DialogTemplate.h"
 #include "tests/support/DibCanvas.h"
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>

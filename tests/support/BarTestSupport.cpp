@@ -1,16 +1,5 @@
-#include "tests/ui/bars/BarTestSupport.h"
+#include "tests/support/BarTestSupport.h"
 #include <thread>
-
-void PumpFor(DWORD dwMilliseconds)
-{
-    const DWORD dwStart = ::GetTickCount();
-    do
-    {
-        PumpMessages();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (::GetTickCount() - dwStart < dwMilliseconds);
-    PumpMessages();
-}
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "tests/support/MessagePump.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <functional>
@@ -154,20 +155,6 @@ public:
     }
     CRect m_edge;
 };
-
-// Dispatches whatever is queued for this thread.
-inline void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
-// Pumps for a while, so that input and posted messages arrive.
-void PumpFor(DWORD dwMilliseconds);
 
 // A test frame whose client area is 600 by 400 at (100, 100), docking on every side; it goes
 // with the test.

@@ -1,0 +1,17 @@
+// Message pumping for tests that drive real windows without a message loop of their own.
+#pragma once
+#include <windows.h>
+
+// Dispatches whatever is queued for this thread.
+inline void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+// Pumps for a while, so that input, timers and posted messages arrive.
+void PumpFor(DWORD dwMilliseconds);
