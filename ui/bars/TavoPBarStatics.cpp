@@ -31,6 +31,16 @@ int CTavoPAutoHideDockBar::m_nExtraSpace = 2;
 CFrameWnd* CTavoPMiniFrameWnd::m_pLoadingDockSite = NULL;
 
 int CTavoPDockingControlBar::m_nCaptionButtonMargin = 2;
+int CTavoPDockingControlBar::m_nCaptionVertMargin = 2;
+int CTavoPDockingControlBar::m_nCaptionTextInset = 2;
+UINT CTavoPDockingControlBar::m_nMouseCheckPeriod = 700;
+UINT CTavoPDockingControlBar::m_nSlideStepPeriod = 1;
+int CTavoPDockingControlBar::m_nSlideSteps = 12;
+BOOL CTavoPDockingControlBar::m_bHideDisabledCaptionButtons = TRUE;
+int CTavoPDockingControlBar::m_nDefaultSlideMode = 1;
+int CTavoPDockingControlBar::m_nDockSensitivity = 15;
+int CTavoPDockingControlBar::m_cxDrag = 0; // read when the first pane is created
+int CTavoPDockingControlBar::m_cyDrag = 0;
 
 const UINT TAVOPMSG_CHECKEMPTYMINIFRAME = ::RegisterWindowMessage("TAVOPMSG_CHECKEMPTYMINIFRAME");
 
