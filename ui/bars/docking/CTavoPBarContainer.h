@@ -77,6 +77,8 @@ public:
     CTavoPBarContainer* FindContainer(CObject* pItem, FindKind kind);
     BOOL IsEmpty() const;
     BOOL IsVisible() const;
+    // Some pane of the subtree takes part in the layout.
+    BOOL IsVisibleOrPresent() const;
     BOOL IsFirstSideEmpty(BOOL bVisibleOnly) const;
     BOOL IsSecondSideEmpty(BOOL bVisibleOnly) const;
     BOOL IsHorizontal() const;
@@ -88,8 +90,11 @@ public:
     void StoreRecentPercents();
     // Lays the subtree out proportionally in rect (dock-site client coordinates).
     HDWP ResizeContainer(CRect rect, HDWP hdwp);
-    // Moves the boundary between the two sides by nOffset within the minimum sizes.
-    HDWP ResizeByOffset(int nOffset, HDWP hdwp);
+    // Moves the boundary between the two sides by nOffset, cut down to what the minimum sizes
+    // allow; nOffset answers the move made.
+    HDWP ResizeByOffset(int& nOffset, HDWP hdwp);
+    // Lays the subtree out in rect by the stored shares instead of the present geometry.
+    HDWP LayoutByPercents(CRect rect, HDWP hdwp);
     void SetManager(CTavoPBarTreeManager* pManager, BOOL bRecursive);
     // A copy that takes the visible part of this subtree; the hidden part stays here.
     CTavoPBarContainer* Clone(CTavoPBarContainer* pNewParent);
@@ -103,6 +108,13 @@ public:
     int GetTotalRefCount() const;
     // Drops every pane the manager no longer counts as valid.
     void ValidateBars();
+
+    // The slider's window is going: the node keeps its orientation and place.
+    void ForgetSlider();
+    // The screen rectangle a side takes part in the layout with; empty when it does not.
+    CRect GetSideRectOf(BOOL bFirst) const { return GetSideRect(bFirst); }
+    DWORD GetSavedSliderStyle() const { return m_dwSavedSliderStyle; }
+    CRect GetSavedSliderRect() const { return m_rectSavedSliderRect; }
 
     // ---- what an archive read ----
     int GetSavedLeftBarID() const { return m_nSavedLeftBarID; }

@@ -95,8 +95,16 @@ public:
     void SetDefaultSlider(CTavoPSlider* pSlider) { m_pDefaultSlider = pSlider; }
     const CObList& GetBars() const { return m_lstControlBars; }
     const CObList& GetSliders() const { return m_lstSliders; }
+    // The id a slider of this tree takes: nWanted unless a slider of the tree or another window
+    // of the dock site has it already (or nWanted is -1), else the next value of the counter.
+    int NextSliderID(int nWanted) const;
+    static int NextFreeSliderID(CWnd* pDockSite, int nWanted, const CObList* pSliders = NULL);
     // A new node of the tree's node class.
     CTavoPBarContainer* CreateContainer();
+    // A slider made elsewhere (read from a layout, or of another tree) joins this tree.
+    void AdoptSlider(CTavoPSlider* pSlider);
+    // Hands the whole tree over to another manager; this one keeps an empty root.
+    CTavoPBarContainer* DetachTree();
 
     // Thickness of the sliders made when a place is split.
     static int m_nDefaultSliderSize;
@@ -116,8 +124,6 @@ protected:
     // (screen), and of the slider between them.
     static void SplitRects(CRect& rectExisting, CRect& rectNew, CRect& rectSlider,
                            DWORD dwAlignment, CSize sizeMinNew);
-    // The next free slider id after nWanted (-1: any).
-    int NextSliderID(int nWanted) const;
     // The dock manager that lists the panes of this tree.
     class CTavoPDockManager* FindDockManager() const;
 

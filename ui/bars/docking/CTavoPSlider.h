@@ -1,6 +1,7 @@
 // The splitter between resizable docking panes and between them and the frame's centre; a default slider owns the layout tree of the panes behind it.
 #pragma once
 #include "ui/bars/CTavoPBaseControlBar.h"
+#include "ui/bars/docking/CTavoPDragOutline.h"
 
 class CTavoPBarTreeManager;
 class CTavoPBarContainer;
@@ -89,6 +90,8 @@ public:
     // The limits of the running (or last) drag, relative to the slider's place.
     int GetMinOffset() const { return m_nMinOffset; }
     int GetMaxOffset() const { return m_nMaxOffset; }
+    // The outline a drag shows (screen).
+    const CTavoPDragOutline& GetDragOutline() const { return m_outline; }
 
     // Resource ids of the two slider cursors.
     enum
@@ -112,10 +115,12 @@ protected:
     CTavoPBarTreeManager* m_pTreeManager;
     CWnd* m_pParentWndForSerialize;
     HWND m_hWndFocusBeforeDrag; // the focus goes back there when a drag ends
+    CTavoPDragOutline m_outline;
 
     // The offset of a move along the slider's own direction; 0 for a slider without one.
     int OffsetAlong(CSize size) const;
-    void DrawOutline(const CRect& rectNew, const CRect* pRectOld);
+    // The window rectangle in the client coordinates of the parent.
+    CRect GetRectInParent() const;
 
 public:
     void OnSize(UINT nType, int cx, int cy);
