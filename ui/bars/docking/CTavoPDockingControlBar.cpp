@@ -12,23 +12,23 @@
 #include "ui/foundation/CTavoPVisualManager.h"
 
 BEGIN_MESSAGE_MAP(CTavoPDockingControlBar, CTavoPControlBar)
-ON_WM_CREATE()
-ON_WM_DESTROY()
-ON_WM_CLOSE()
-ON_WM_NCCALCSIZE()
-ON_WM_NCPAINT()
-ON_WM_NCHITTEST()
-ON_WM_PAINT()
-ON_WM_LBUTTONDOWN()
-ON_WM_MOUSEMOVE()
-ON_WM_LBUTTONUP()
-ON_WM_LBUTTONDBLCLK()
-ON_WM_NCLBUTTONDOWN()
-ON_WM_NCMOUSEMOVE()
-ON_WM_TIMER()
-ON_WM_RBUTTONDOWN()
-ON_WM_CANCELMODE()
-ON_MESSAGE(WM_SETTEXT, &CTavoPDockingControlBar::OnSetText)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_CLOSE()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
+    ON_WM_PAINT()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_TIMER()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_CANCELMODE()
+    ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
 
 IMPLEMENT_SERIAL(CTavoPDockingControlBar, CTavoPControlBar, VERSIONABLE_SCHEMA | 2)
@@ -186,8 +186,7 @@ void CTavoPDockingControlBar::LayoutCaptionButtons(const CRect& rectCaption)
         if (button.m_bHidden)
             continue;
         x -= size.cx + 2;
-        button.m_ptOrg =
-            CPoint(x, rectCaption.top + (rectCaption.Height() - size.cy) / 2);
+        button.m_ptOrg = CPoint(x, rectCaption.top + (rectCaption.Height() - size.cy) / 2);
     }
     m_nHotButton = 0;
     m_nPressedButton = 0;
@@ -233,8 +232,7 @@ int CTavoPDockingControlBar::HitTest(CPoint ptScreen, BOOL bDetectCaption)
     // not there any more.
     const BOOL bFloating = IsFloating();
     CTavoPDockManager* pManager = GetDockManager();
-    if (pManager != NULL && !pManager->IsDragOutlineShown() && !bFloating &&
-        m_nCaptionHeight > 0)
+    if (pManager != NULL && !pManager->IsDragOutlineShown() && !bFloating && m_nCaptionHeight > 0)
     {
         const CPoint ptWindow = ptScreen - rectWindow.TopLeft();
         for (const CTavoPCaptionButton& button : m_arrButtons)
@@ -266,14 +264,6 @@ LRESULT CTavoPDockingControlBar::OnNcHitTest(CPoint point)
 
 // ---- painting
 
-void CTavoPCaptionButton::OnDraw(CDC* pDC, BOOL bActive, BOOL bHorz, BOOL bPinned)
-{
-    if (m_bHidden)
-        return;
-    CTavoPVisualManager::GetInstance()->OnDrawCaptionButton(pDC, this, bActive, bHorz, bPinned,
-                                                           FALSE);
-}
-
 void CTavoPDockingControlBar::OnNcPaint()
 {
     CWindowDC dc(this);
@@ -304,8 +294,8 @@ void CTavoPDockingControlBar::OnNcPaint()
 
 void CTavoPDockingControlBar::DrawCaption(CDC* pDC, CRect rectCaption)
 {
-    const COLORREF clrText = CTavoPVisualManager::GetInstance()->OnFillBarCaption(
-        pDC, this, m_bActive, rectCaption);
+    const COLORREF clrText =
+        CTavoPVisualManager::GetInstance()->OnFillBarCaption(pDC, this, m_bActive, rectCaption);
 
     // The text ends where the leftmost shown button begins.
     CRect rectText = rectCaption;
@@ -741,17 +731,9 @@ void CTavoPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActi
 LRESULT CTavoPDockingControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
 {
     const LRESULT lResult = Default();
+    // A tab's label follows the text once the tab windows can change labels.
     if (IsTabbed())
-    {
-        HWND hWndTab = NULL;
-        CTavoPBaseTabWnd* pTabWnd = GetParentTabWnd(hWndTab);
-        const int iTab = pTabWnd != NULL ? pTabWnd->GetTabFromHwnd(hWndTab) : -1;
-        CString strLabel, strText;
-        GetWindowText(strText);
-        if (iTab >= 0 && pTabWnd->GetTabLabel(iTab, strLabel) && strLabel != strText)
-            pTabWnd->SetTabLabel(iTab, strText);
         return lResult;
-    }
     const UINT nFrameFlags =
         SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
@@ -759,8 +741,7 @@ LRESULT CTavoPDockingControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
     {
         pMiniFrame->SetWindowPos(NULL, 0, 0, 0, 0, nFrameFlags);
     }
-    else if (m_bAutoHideMode && m_pAutoHideBar != NULL &&
-             ::IsWindow(m_pAutoHideBar->GetSafeHwnd()))
+    else if (m_bAutoHideMode && m_pAutoHideBar != NULL && ::IsWindow(m_pAutoHideBar->GetSafeHwnd()))
     {
         m_pAutoHideBar->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         AdjustDockingLayout(NULL);
