@@ -7,6 +7,10 @@
 #define IDS_TAVOP_CANT_COPY_BITMAP 16010
 #define IDS_TAVOP_TOO_MANY_USER_TOOLBARS 16243
 
+// Bars: the tips of a docking pane's caption buttons.
+#define IDS_TAVOP_CAPTION_CLOSE 16032
+#define IDS_TAVOP_CAPTION_AUTO_HIDE 16033
+
 // Command bars: the user tools' default icon and the filter of their program browser.
 #define IDI_TAVOP_USER_TOOL 16931
 #define IDS_TAVOP_USER_TOOL_FILTER 16023

@@ -16,6 +16,12 @@ public:
     virtual CTavoPBaseControlBar* FindBarByID(UINT nID) const { return NULL; }
     // Shows or hides the tab of pBar; the tabbed bar shows while a tab is visible.
     virtual void ShowTab(CWnd* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate) {}
+    // Takes pNewBar in as a new last tab; FALSE when it cannot.
+    virtual BOOL AddTab(CWnd* pNewBar, BOOL bVisible = TRUE, BOOL bSetActive = TRUE,
+                        BOOL bDetachable = TRUE)
+    {
+        return FALSE;
+    }
 
 protected:
     CTavoPBaseTabWnd* m_pTabWnd;

@@ -19,3 +19,11 @@ CSize CTavoPCaptionButton::GetSize()
     return CTavoPMenuGlyphImages::Size() + CSize(nMargin, nMargin) +
            CTavoPVisualManager::GetInstance()->GetButtonExtraSize();
 }
+
+void CTavoPCaptionButton::OnDraw(CDC* pDC, BOOL bActive, BOOL bHorz, BOOL bPinned)
+{
+    if (m_bHidden)
+        return;
+    CTavoPVisualManager::GetInstance()->OnDrawCaptionButton(pDC, this, bActive, bHorz, bPinned,
+                                                            FALSE);
+}

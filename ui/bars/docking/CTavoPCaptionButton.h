@@ -14,6 +14,8 @@ public:
     // Glyph size plus the margins and the visual manager's extra size.
     static CSize GetSize();
     CRect GetRect() const { return CRect(m_ptOrg, GetSize()); }
+    // Nothing for a hidden button; bPinned draws the pin pressed in.
+    virtual void OnDraw(CDC* pDC, BOOL bActive, BOOL bHorz, BOOL bPinned);
 
     BOOL m_bPushed;
     BOOL m_bFocused; // hot

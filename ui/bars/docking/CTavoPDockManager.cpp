@@ -631,6 +631,12 @@ void CTavoPDockManager::CalcAutoHideOffsets()
     }
 }
 
+BOOL CTavoPDockManager::IsAutoHideEnabled(DWORD dwAlignment)
+{
+    CTavoPDockBar* pDockBar = FindDockBarByAlignment(dwAlignment & CBRS_ALIGN_ANY, FALSE);
+    return pDockBar != NULL && pDockBar->IsKindOf(RUNTIME_CLASS(CTavoPAutoHideDockBar));
+}
+
 void CTavoPDockManager::HideAutoHideBars(CTavoPDockingControlBar* pBarToExclude, BOOL bImmediately)
 {
     // Auto-hidden panes slide in and out with the panes themselves; none shows here yet.

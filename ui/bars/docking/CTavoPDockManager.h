@@ -75,6 +75,9 @@ public:
     {
         return NULL;
     }
+    // Whether panes docked to that side may be pinned away: the frame keeps an auto-hide
+    // dock bar there.
+    BOOL IsAutoHideEnabled(DWORD dwAlignment);
     void HideAutoHideBars(CTavoPDockingControlBar* pBarToExclude = NULL, BOOL bImmediately = FALSE);
     void AlignAutoHideSlider(CTavoPSlider* pSlider, BOOL bFromFixedSize = TRUE) {}
     // The outline a dragged window would dock to at point; empty when it would float.

@@ -6,6 +6,7 @@
 #include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPSlider.h"
 
 namespace {
 
@@ -83,7 +84,13 @@ void CTavoPDockManager::CalcEdgeDockPreview(CWnd* pDraggedWnd, CPoint point, CRe
                                              RUNTIME_CLASS(CTavoPDockingControlBar), TRUE, NULL));
     if (pPane != NULL && pPane->GetDefaultSlider() != NULL)
     {
-        // Docking beside a pane is outlined by the pane's slider.
+        // Docking beside a pane is outlined by the tree the pane's slider holds.
+        if (pDraggedFrame != NULL && !pPane->CanAcceptMiniFrame(pDraggedFrame))
+            return;
+        BOOL bDrawTab = FALSE;
+        CTavoPDockingControlBar* pTarget = NULL;
+        GetDockingUtils().CalcTreeDockPreview(pPane->GetDefaultSlider(), point, pDraggedWnd,
+                                              rectResult, bDrawTab, pTarget);
         return;
     }
 
@@ -178,8 +185,18 @@ BOOL CTavoPDockManager::OnMoveMiniFrame(CTavoPMiniFrameWnd* pMiniFrame)
         return TRUE;
 
     CTavoPDockBar* pDockBar = NULL;
-    int nStatus = pBar->DockTargetFromPoint(m_nDockSensitivity, pDockBar) ? 1 : 0;
-    CTavoPBaseControlBar* pTarget = pDockBar;
+    CTavoPBaseControlBar* pTarget = NULL;
+    int nStatus = 0;
+    if (CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar))
+    {
+        // A pane docks to frame edges and beside other panes, not into dock bars.
+        nStatus = pPane->FindDockTarget(ptCursor, pTarget);
+    }
+    else
+    {
+        nStatus = pBar->DockTargetFromPoint(m_nDockSensitivity, pDockBar) ? 1 : 0;
+        pTarget = pDockBar;
+    }
     if (pTarget == pBar)
         nStatus = 0;
 

@@ -18,9 +18,6 @@ class CTavoPMultiMiniFrameWnd;
 #define TAVOP_TABBED_STYLE_TABBED 0x20
 #define TAVOP_TABBED_STYLE_OUTLOOK 0x40
 
-// Bar style bit: the pane may share a floating frame with other panes.
-#define TAVOP_CBRS_FLOAT_MULTI 0x40
-
 // Slider styles.
 #define TAVOP_SLIDER_HORZ 0x1
 #define TAVOP_SLIDER_VERT 0x2
@@ -110,6 +107,10 @@ public:
     virtual void OnAfterDock(CTavoPDockBar* pDockBar, LPCRECT lpRect, int nDockMethod) override;
     virtual void DrawDragRect() override {}
     virtual BOOL DockToBar(CTavoPDockBar* pDockBar, LPCRECT lpRect, int nDockMethod) override;
+    // Leaving a dock bar is leaving the slider's tree for a pane.
+    virtual void RemoveFromDockBar() override;
+    // An outline drop docks where the cursor is; bFlag tells that it did.
+    virtual CTavoPBaseControlBar* GetDropTarget(BOOL& bFlag) override;
 
     // ---- docking while dragged and by method ----
     // Docks where the cursor is; the answer is the pane that docked, or none.
@@ -154,7 +155,6 @@ public:
     static int m_cxDrag;
     static int m_cyDrag;
 
-    void OnCreateTooltips();
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
     void OnClose();
@@ -198,7 +198,7 @@ protected:
     HWND m_hDefaultSlider;
     int m_nHotButton;
     int m_nPressedButton;
-    HWND m_hToolTip;
+    CToolTipCtrl m_wndToolTip; // tool 1 the close button, tool 2 the pin
 
     // Lays the caption buttons out from the right end of the caption strip.
     void LayoutCaptionButtons(const CRect& rectWindow);
@@ -212,6 +212,10 @@ protected:
     void LeaveSlider();
     // The pane the caption stands for: the tabbed bar when this pane is one of its tabs.
     CTavoPDockingControlBar* GetOwnerPane();
+    // The pin shows only where the frame keeps auto-hidden panes on the slider's side.
+    BOOL IsPinAllowed() const;
+    // Back to the recent docked place (slider and node), or to the recent side.
+    BOOL DockToRecentPlace(LPCRECT lpRect);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,4 +1,5 @@
 #include "ui/bars/docking/CTavoPDockingUtils.h"
+#include <algorithm>
 #include "ui/bars/CTavoPBaseControlBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
@@ -10,6 +11,8 @@
 #include "ui/bars/frames/CTavoPOleIPFrameWnd.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPSlider.h"
+#include "ui/bars/docking/CTavoPBarTreeManager.h"
+#include "ui/bars/docking/CTavoPDockManager.h"
 
 CTavoPDockingUtils::CTavoPDockingUtils() : m_bDialogHost(FALSE)
 {}
@@ -142,4 +145,104 @@ BOOL CTavoPDockingUtils::IsTabTarget(CWnd* pWnd) const
         pBar->GetParentMiniFrame()->IsKindOf(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd)))
         return TRUE;
     return (pBar->GetBarStyle() & 0x40) != 0;
+}
+
+BOOL CTavoPDockingUtils::FindDockTarget(CWnd* pOwner, CPoint point,
+                                        CTavoPDockingControlBar*& pTarget, DWORD& dwAlignment,
+                                        BOOL& bTabHit)
+{
+    pTarget = NULL;
+    dwAlignment = 0;
+    bTabHit = FALSE;
+    CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, pOwner);
+    CTavoPBarTreeManager* pTree = pSlider != NULL ? pSlider->GetBarTreeManager() : NULL;
+    if (pTree == NULL)
+        return FALSE;
+    BOOL bInTabArea = FALSE, bOnCaption = FALSE;
+    pTarget = pTree->FindBarAtPoint(point, CTavoPDockManager::m_nDockSensitivity, TRUE, bInTabArea,
+                                    bOnCaption);
+    if (pTarget == NULL)
+        return FALSE;
+    if (bInTabArea || bOnCaption)
+    {
+        bTabHit = TRUE;
+        return TRUE;
+    }
+    if (CheckPointNearEdge(point, pTarget, CTavoPDockManager::m_nDockSensitivity, FALSE,
+                           dwAlignment))
+        return TRUE;
+    pTarget = NULL;
+    return FALSE;
+}
+
+void CTavoPDockingUtils::CalcTreeDockPreview(CWnd* pOwner, CPoint point, CWnd* pDraggedWnd,
+                                             CRect& rectResult, BOOL& bDrawTab,
+                                             CTavoPDockingControlBar*& pTarget)
+{
+    rectResult.SetRectEmpty();
+    bDrawTab = FALSE;
+    pTarget = NULL;
+    if (pDraggedWnd == NULL || CTavoPDockManager::IsDockingSuppressed())
+        return;
+    CTavoPDockingControlBar* pFound = NULL;
+    DWORD dwSide = 0;
+    BOOL bTabHit = FALSE;
+    if (!FindDockTarget(pOwner, point, pFound, dwSide, bTabHit))
+        return;
+
+    CTavoPMiniFrameWnd* pDraggedFrame = DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, pDraggedWnd);
+    CTavoPControlBar* pDraggedBar = DYNAMIC_DOWNCAST(
+        CTavoPControlBar, pDraggedFrame != NULL ? pDraggedFrame->GetControlBar() : pDraggedWnd);
+    CTavoPMiniFrameWnd* pTargetFrame = pFound->GetParentMiniFrame(TRUE);
+    if (pDraggedBar == NULL)
+        return;
+    if (pDraggedFrame != NULL && !bTabHit)
+    {
+        const DWORD dwAllowed =
+            pTargetFrame != NULL ? CBRS_ALIGN_ANY : pDraggedBar->GetEnabledAlignment();
+        if ((dwAllowed & dwSide) == 0)
+            return;
+    }
+    if (pTargetFrame != NULL && !IsTabTarget(pDraggedWnd))
+        return;
+    if (pFound == pDraggedBar ||
+        (pTargetFrame != NULL &&
+         (pTargetFrame == pDraggedFrame || pTargetFrame == pDraggedBar->GetParentMiniFrame(TRUE))))
+        return;
+    if (!pFound->CanAcceptBar(pDraggedBar))
+        return;
+    pTarget = pFound;
+    CRect rectTarget;
+    pFound->GetWindowRect(rectTarget);
+    if (bTabHit)
+    {
+        bDrawTab = TRUE;
+        rectResult = rectTarget;
+        return;
+    }
+
+    // The dragged pane takes half the target's extent at most, and at least its minimum.
+    CRect rectDragged;
+    pDraggedBar->GetWindowRect(rectDragged);
+    CSize sizeMin;
+    pDraggedBar->GetMinSize(sizeMin);
+    rectResult = rectTarget;
+    if (dwSide & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM))
+    {
+        const int nExtent =
+            std::min(rectTarget.Height() / 2, std::max(rectDragged.Height(), (int)sizeMin.cy));
+        if (dwSide & CBRS_ALIGN_TOP)
+            rectResult.bottom = rectResult.top + nExtent;
+        else
+            rectResult.top = rectResult.bottom - nExtent;
+    }
+    else
+    {
+        const int nExtent =
+            std::min(rectTarget.Width() / 2, std::max(rectDragged.Width(), (int)sizeMin.cx));
+        if (dwSide & CBRS_ALIGN_LEFT)
+            rectResult.right = rectResult.left + nExtent;
+        else
+            rectResult.left = rectResult.right - nExtent;
+    }
 }

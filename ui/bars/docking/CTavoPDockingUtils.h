@@ -3,6 +3,7 @@
 #include "framework/FrameworkWin.h"
 
 class CTavoPDockManager;
+class CTavoPDockingControlBar;
 
 class CTavoPDockingUtils
 {
@@ -24,6 +25,16 @@ public:
     void ReparentBars(const CObList& lst, CWnd* pWndNewParent, BOOL bVisibleOnly);
     // Whether the window (a mini frame stands for its bar) would be attached as a tab.
     BOOL IsTabTarget(CWnd* pWnd) const;
+    // The pane of a layout tree (pOwner: the slider it hangs off) that a drag at point docks
+    // to: over its caption or tabs (bTabHit), or in the band along one of its inner edges
+    // (dwAlignment, the side of the pane).
+    BOOL FindDockTarget(CWnd* pOwner, CPoint point, CTavoPDockingControlBar*& pTarget,
+                        DWORD& dwAlignment, BOOL& bTabHit);
+    // The outline (screen) of pDraggedWnd (a pane or its floating frame) docked beside the
+    // tree's pane at point; empty when it would not dock there. bDrawTab: the drop attaches
+    // it as a tab of pTarget.
+    void CalcTreeDockPreview(CWnd* pOwner, CPoint point, CWnd* pDraggedWnd, CRect& rectResult,
+                             BOOL& bDrawTab, CTavoPDockingControlBar*& pTarget);
 
     BOOL m_bDialogHost;
 };

@@ -225,15 +225,23 @@ CWnd* CTavoPMiniFrameWnd::DockFrame(BOOL& bDocked)
     if (GetDockingMode() == TAVOP_DOCK_IMMEDIATE)
     {
         CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar);
-        if (m_nDockStatus == 1 && pBar != NULL)
+        if (m_nDockStatus == 1 && pPane != NULL)
+        {
+            // At a frame edge (no target) or beside the target pane.
+            bDocked = pPane->DockByMethod(m_pDockTarget, NULL, TAVOP_DM_MOUSE);
+        }
+        else if (m_nDockStatus == 1 && pBar != NULL)
         {
             CTavoPDockBar* pDockBar = DYNAMIC_DOWNCAST(CTavoPDockBar, m_pDockTarget);
             bDocked = pDockBar != NULL && pBar->DockToBarByMouse(pDockBar);
         }
         else if (m_nDockStatus == 2 && m_pDockTarget != NULL && pPane != NULL)
         {
-            // Attaching as a tab comes with the tabbed panes; until then the pane stays.
-            bDocked = TRUE;
+            CTavoPDockingControlBar* pTarget =
+                DYNAMIC_DOWNCAST(CTavoPDockingControlBar, m_pDockTarget);
+            // Only a pane that really went into the tab group counts as docked.
+            bDocked = pTarget != NULL &&
+                      pPane->AttachToTabbedBar(pTarget, TAVOP_DM_MOUSE, TRUE, NULL) != NULL;
         }
         m_nDockStatus = 0;
         m_pDockTarget = NULL;
@@ -262,8 +270,7 @@ CWnd* CTavoPMiniFrameWnd::DockBarAtDragPosition(BOOL& bDocked)
         return NULL;
     if (!pPane->IsVisible() && pPane->GetDockingMode() == TAVOP_DOCK_OUTLINE)
         pPane->ShowControlBar(TRUE, FALSE, FALSE);
-    // Where a dropped pane goes is decided by the docking panes themselves.
-    return NULL;
+    return pPane->DoDockByMouse(bDocked);
 }
 
 // ---- mouse and keyboard
