@@ -238,12 +238,34 @@ TEST_F(DockingPaneDrag, CloseButtonHidesThePaneOrLetsItGoAltogether)
     const CRect rectWindow = pPane->ScreenRect();
     const CPoint ptClose =
         pPane->GetCaptionButton(0).GetRect().CenterPoint() + rectWindow.TopLeft();
+    // Hot under the mouse, pushed while pressed, plain again when the mouse leaves it pressed
+    // and hot again when it comes back.
+    struct Look
+    {
+        BOOL bHot, bPushed;
+    };
+    std::vector<Look> looks;
+    const CTavoPCaptionButton& close = pPane->GetCaptionButton(0);
     RunMouse({{MouseStep::Move, ptClose.x - 30, ptClose.y + 40},
               {MouseStep::Move, ptClose.x, ptClose.y},
+              {MouseStep::Pause, 0, 0},
               {MouseStep::Down, 0, 0},
+              {MouseStep::Pause, 0, 0},
+              {MouseStep::Move, ptClose.x - 40, ptClose.y},
+              {MouseStep::Pause, 0, 0},
+              {MouseStep::Move, ptClose.x, ptClose.y},
               {MouseStep::Up, 0, 0},
-              {MouseStep::Move, ptClose.x + 200, ptClose.y + 200}});
+              {MouseStep::Move, ptClose.x + 200, ptClose.y + 200}},
+             [&] {
+                 looks.push_back({close.m_bFocused, close.m_bPushed});
+             });
     PumpFor(40);
+    ASSERT_EQ(3u, looks.size());
+    EXPECT_TRUE(looks[0].bHot);
+    EXPECT_FALSE(looks[0].bPushed);
+    EXPECT_TRUE(looks[1].bHot);
+    EXPECT_TRUE(looks[1].bPushed);
+    EXPECT_FALSE(looks[2].bHot);
     EXPECT_FALSE(pPane->IsWindowVisible());
     EXPECT_EQ(0, Manager()->GetClientAreaBounds().left)
         << "the frame's centre takes the space back";

@@ -297,3 +297,141 @@ TEST_F(DockingPane, FrameWithDockedPanesLeavesItsPicture)
     EXPECT_NE(INVALID_FILE_ATTRIBUTES,
               ::GetFileAttributesA((folder + "/docking-panes.bmp").c_str()));
 }
+
+namespace {
+
+// The tooltip control that holds a tool of the window (a tooltip is owned by the top-level
+// window, whichever window made it).
+HWND ToolTipOf(HWND hWnd, UINT_PTR nTool)
+{
+    struct Search
+    {
+        HWND hWnd;
+        UINT_PTR nTool;
+        HWND hFound;
+    } search = {hWnd, nTool, NULL};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hCandidate, LPARAM lParam) -> BOOL {
+            Search* pSearch = (Search*)lParam;
+            char szClass[64] = "";
+            ::GetClassNameA(hCandidate, szClass, sizeof szClass);
+            TOOLINFOA info = {};
+            info.cbSize = sizeof info;
+            info.hwnd = pSearch->hWnd;
+            info.uId = pSearch->nTool;
+            if (lstrcmpiA(szClass, TOOLTIPS_CLASSA) != 0 ||
+                !::SendMessageA(hCandidate, TTM_GETTOOLINFOA, 0, (LPARAM)&info))
+                return TRUE;
+            pSearch->hFound = hCandidate;
+            return FALSE;
+        },
+        (LPARAM)&search);
+    return search.hFound;
+}
+
+} // namespace
+
+TEST_F(DockingPane, CaptionButtonsCarryTheirTipsOverThemInClientCoordinates)
+{
+    ASSERT_TRUE(Manager()->AddDockBar(CBRS_ALIGN_LEFT, RUNTIME_CLASS(CTavoPAutoHideDockBar)));
+    CaptionPane* pPane = DockedPane(370, AFX_IDW_DOCKBAR_LEFT, CSize(180, 400));
+    const HWND hToolTip = ToolTipOf(pPane->GetSafeHwnd(), 1);
+    ASSERT_NE((HWND)NULL, hToolTip);
+
+    CRect rectWindow, rectClient;
+    pPane->GetWindowRect(rectWindow);
+    pPane->GetClientRect(rectClient);
+    pPane->ClientToScreen(rectClient);
+    const CSize offset = rectClient.TopLeft() - rectWindow.TopLeft();
+    const struct
+    {
+        UINT_PTR nTool;
+        const char* text;
+        int nButton;
+    } tools[] = {{1, "Close", 0}, {2, "Auto Hide", 1}};
+    for (const auto& tool : tools)
+    {
+        SCOPED_TRACE(tool.text);
+        char szText[80] = "";
+        TOOLINFOA info = {};
+        info.cbSize = sizeof info;
+        info.hwnd = pPane->GetSafeHwnd();
+        info.uId = tool.nTool;
+        info.lpszText = szText;
+        ::SendMessageA(hToolTip, TTM_GETTEXTA, sizeof szText, (LPARAM)&info);
+        EXPECT_STREQ(tool.text, szText);
+        ASSERT_TRUE(::SendMessageA(hToolTip, TTM_GETTOOLINFOA, 0, (LPARAM)&info));
+        CRect rectButton = pPane->GetCaptionButton(tool.nButton).GetRect();
+        rectButton.OffsetRect(-offset);
+        EXPECT_EQ(rectButton, CRect(info.rect));
+    }
+}
+
+TEST_F(DockingPane, PanesLieInsideTheToolbarsAndAnOuterEdgePaneOutsideTheOthers)
+{
+    TestBar toolbar(200, 24);
+    ASSERT_TRUE(toolbar.Make(pFrame, 380));
+    pFrame->DockControlBar(&toolbar, AFX_IDW_DOCKBAR_TOP);
+    CaptionPane* pInner = DockedPane(381, AFX_IDW_DOCKBAR_LEFT, CSize(150, 400));
+    EXPECT_EQ(CRect(0, 24, 150, 400), pFrame->InFrame(pInner));
+
+    CaptionPane* pOuter = AddPane(382, "Outer", CSize(100, 400));
+    ASSERT_TRUE(pOuter->DockToFrameSide(CBRS_ALIGN_LEFT, NULL, NULL, TRUE));
+    PumpFor(20);
+    EXPECT_EQ(CRect(0, 24, 100, 400), pFrame->InFrame(pOuter));
+    EXPECT_EQ(CRect(104, 24, 254, 400), pFrame->InFrame(pInner));
+    EXPECT_EQ(CRect(258, 24, 600, 400), Manager()->GetClientAreaBounds());
+
+    // One layout pass places the toolbar and both columns again after a resize.
+    pFrame->Resize(500, 300);
+    PumpFor(20);
+    EXPECT_EQ(24, pFrame->InFrame(&toolbar).bottom);
+    EXPECT_EQ(CRect(0, 24, 100, 300), pFrame->InFrame(pOuter));
+    EXPECT_EQ(CRect(104, 24, 254, 300), pFrame->InFrame(pInner));
+}
+
+TEST_F(DockingPane, HiddenPaneGivesItsShareToItsNeighbourAndTakesItBackWhenShown)
+{
+    CaptionPane* pTop = DockedPane(390, AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pBottom = AddPane(391, "Bottom", CSize(200, 100));
+    ASSERT_NE(nullptr, pBottom->DockToWindow(pTop, CBRS_ALIGN_BOTTOM));
+    PumpFor(20);
+    const CRect rectTop = pFrame->InFrame(pTop), rectBottom = pFrame->InFrame(pBottom);
+    ASSERT_EQ(CRect(0, 0, 200, 296), rectTop);
+    ASSERT_EQ(CRect(0, 300, 200, 400), rectBottom);
+
+    pBottom->ShowControlBar(FALSE, FALSE, FALSE);
+    PumpFor(20);
+    EXPECT_FALSE(pBottom->IsVisible());
+    EXPECT_EQ(CRect(0, 0, 200, 400), pFrame->InFrame(pTop));
+
+    pBottom->ShowControlBar(TRUE, FALSE, FALSE);
+    PumpFor(20);
+    EXPECT_TRUE(pBottom->IsVisible());
+    EXPECT_EQ(rectTop, pFrame->InFrame(pTop));
+    EXPECT_EQ(rectBottom, pFrame->InFrame(pBottom));
+}
+
+TEST_F(DockingPane, ImmediateDragNeverTearsOffWhileTheCursorHasNotEnteredThePane)
+{
+    CaptionPane* pPane = DockedPane(395, AFX_IDW_DOCKBAR_LEFT, CSize(150, 400));
+    pPane->SetDockingMode(TAVOP_DOCK_IMMEDIATE);
+    // The press arrives while the cursor is already far away, and so do the moves.
+    const CRect rectWindow = pPane->ScreenRect();
+    ::SetCursorPos(rectWindow.right + 200, rectWindow.top + 200);
+    const CPoint ptGrip = pPane->GripPoint();
+    CPoint ptClient = ptGrip;
+    pPane->ScreenToClient(&ptClient);
+    pPane->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+    for (int i = 0; i < 3; i++)
+    {
+        ::SetCursorPos(rectWindow.right + 220 + 20 * i, rectWindow.top + 200);
+        pPane->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptClient.x + 200, ptClient.y));
+    }
+    pPane->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClient.x + 200, ptClient.y));
+    PumpFor(20);
+    EXPECT_FALSE(pPane->IsFloating());
+    EXPECT_NE(nullptr, pPane->GetDefaultSlider());
+    EXPECT_EQ(rectWindow, pPane->ScreenRect());
+}

@@ -196,9 +196,12 @@ void CTavoPDockingControlBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARA
 {
     const CRect rectWindow(lpncsp->rgrc[0]);
     Default();
-    if (IsFloating())
-        return;
     RECT& rectClient = lpncsp->rgrc[0];
+    if (IsFloating())
+    {
+        PlaceToolTips(CPoint(rectClient.left - rectWindow.left, rectClient.top - rectWindow.top));
+        return;
+    }
     // Window coordinates of the strip right above the client area.
     const CRect rectCaption(rectClient.left - rectWindow.left, rectClient.top - rectWindow.top,
                             rectClient.right - rectWindow.left,
@@ -209,6 +212,7 @@ void CTavoPDockingControlBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARA
         rectClient.top = rectClient.bottom;
     if (rectClient.right < rectClient.left)
         rectClient.right = rectClient.left;
+    PlaceToolTips(CPoint(rectClient.left - rectWindow.left, rectClient.top - rectWindow.top));
 }
 
 CTavoPCaptionButton* CTavoPDockingControlBar::FindButton(int nHit)
@@ -336,22 +340,27 @@ void CTavoPDockingControlBar::RedrawButton(const CTavoPCaptionButton& button)
 void CTavoPDockingControlBar::AdjustLayout()
 {
     // The pane's size comes from the layout tree or from its floating frame, never from here.
-    if (m_wndToolTip.GetSafeHwnd() == NULL)
-        return;
-    // The buttons are laid out in window coordinates; the tools live in client coordinates.
     CRect rectWindow, rectClient;
     GetWindowRect(rectWindow);
     GetClientRect(rectClient);
     ClientToScreen(rectClient);
-    const CPoint ptOffset = rectWindow.TopLeft() - rectClient.TopLeft();
+    PlaceToolTips(rectClient.TopLeft() - rectWindow.TopLeft());
+}
+
+void CTavoPDockingControlBar::PlaceToolTips(CPoint ptClientInWindow)
+{
+    if (m_wndToolTip.GetSafeHwnd() == NULL)
+        return;
+    // The buttons are laid out in window coordinates; the tools live in client coordinates.
     const UINT_PTR tools[2] = {kCloseTool, kPinTool};
+    const BOOL bFloating = IsFloating();
     for (int i = 0; i < 2; i++)
     {
         CRect rect(0, 0, 0, 0);
-        if (!m_arrButtons[i].m_bHidden && !IsFloating())
+        if (!m_arrButtons[i].m_bHidden && !bFloating && m_nCaptionHeight > 0)
         {
             rect = m_arrButtons[i].GetRect();
-            rect.OffsetRect(ptOffset);
+            rect.OffsetRect(-ptClientInWindow);
         }
         m_wndToolTip.SetToolRect(this, tools[i], rect);
     }

@@ -204,6 +204,9 @@ protected:
     // Lays the caption buttons out from the right end of the caption strip.
     void LayoutCaptionButtons(const CRect& rectWindow);
     CTavoPCaptionButton* FindButton(int nHit);
+    // Puts the tooltip tools over the shown buttons; ptClientInWindow: where the client area
+    // starts in window coordinates.
+    void PlaceToolTips(CPoint ptClientInWindow);
     // Redraws one button through a clip rectangle.
     void RedrawButton(const CTavoPCaptionButton& button);
     // Hot tracking over the buttons at a screen point.
