@@ -357,4 +357,34 @@ TEST_F(DockTree, APaneComesBackToItsNodeSideAndShare)
     EXPECT_EQ(pB, pTree->GetBars().GetHead()) << "back before the pane that followed it";
 }
 
+TEST_F(DockTree, ADefaultSliderGoesWithItsLastPaneUnlessItsPlaceIsRemembered)
+{
+    CTavoPDockManager& manager = *pFrame->GetDockManager();
+    TreePane* pA = NewPane(371, CRect(0, 0, 200, 400));
+    CTavoPSlider* pDefault = NewTree(CBRS_ALIGN_LEFT, pA);
+    manager.AddControlBar(pA);
+    manager.AddControlBar(pDefault);
+    const int nListed = (int)manager.GetDockedBars().GetCount();
+    const HWND hSlider = pDefault->GetSafeHwnd();
+    pDefault->RemoveBar(pA);
+    EXPECT_FALSE(::IsWindow(hSlider));
+    EXPECT_EQ(nListed - 2, (int)manager.GetDockedBars().GetCount());
+
+    // A pane that remembers its place keeps the slider, hidden, until it lets go of the place;
+    // then the slider removes itself from within that release.
+    TreePane* pB = NewPane(372, CRect(0, 0, 200, 400));
+    pDefault = NewTree(CBRS_ALIGN_LEFT, pB);
+    manager.AddControlBar(pB);
+    manager.AddControlBar(pDefault);
+    const HWND hKept = pDefault->GetSafeHwnd();
+    pDefault->StoreRecentDockInfo(pB);
+    ASSERT_EQ(hKept, pB->GetRecentDockInfo().m_hRecentDefaultSlider);
+    pDefault->RemoveBar(pB);
+    ASSERT_TRUE(::IsWindow(hKept));
+    EXPECT_FALSE(::IsWindowVisible(hKept));
+    pB->GetRecentDockInfo().m_recentSliderInfo.Init();
+    EXPECT_FALSE(::IsWindow(hKept));
+    EXPECT_EQ(nListed - 2, (int)manager.GetDockedBars().GetCount());
+}
+
 } // namespace
