@@ -119,6 +119,29 @@ TEST_F(TreeState, AStoredSliderKeepsOnlyTheBitsOfItsStyleAndItsStoredVisibility)
     pLoaded->DestroyWindow();
 }
 
+TEST_F(TreeState, TheDefaultSliderMovesTheTreesEdgeAndTheFrameLaysItOut)
+{
+    Register();
+    ASSERT_EQ(CRect(200, 0, 204, 400), RectInParent(pDefault));
+    int nTowardsFirst = 0, nTowardsSecond = 0, nStep = 0;
+    pDefault->GetBarTreeManager()->GetSliderLimits(pDefault, nTowardsFirst, nTowardsSecond, nStep);
+    EXPECT_EQ(20 - 200, nTowardsFirst) << "the tree keeps its minimum width";
+    EXPECT_EQ(600 - 4 - 204, nTowardsSecond) << "a margin inside the frame's edge";
+
+    pDefault->MoveSlider(CSize(50, 0));
+    EXPECT_EQ(CRect(250, 0, 254, 400), RectInParent(pDefault));
+    EXPECT_EQ(CRect(0, 0, 250, 196), RectInParent(pA));
+    EXPECT_EQ(CRect(0, 200, 250, 400), RectInParent(pB));
+    EXPECT_EQ(CRect(254, 0, 600, 400), Manager().GetClientAreaBounds());
+
+    // The frame grows: the tree keeps its width and its split.
+    pFrame->Resize(600, 500);
+    PumpMessages();
+    EXPECT_EQ(CRect(0, 0, 250, 245), RectInParent(pA));
+    EXPECT_EQ(CRect(0, 249, 250, 500), RectInParent(pB));
+    EXPECT_EQ(CRect(250, 0, 254, 500), RectInParent(pDefault));
+}
+
 // The dock layout of the frame as the registry holds it.
 class LayoutState : public TreeState
 {
