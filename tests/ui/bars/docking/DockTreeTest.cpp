@@ -387,4 +387,50 @@ TEST_F(DockTree, ADefaultSliderGoesWithItsLastPaneUnlessItsPlaceIsRemembered)
     EXPECT_EQ(nListed - 2, (int)manager.GetDockedBars().GetCount());
 }
 
+TEST_F(DockTree, AnotherTreesPanesJoinBesideAPaneOrFillAnEmptyTree)
+{
+    TreePane* pA = NewPane(381, CRect(100, 50, 300, 250));
+    TreePane* pB = NewPane(382, CRect(350, 50, 450, 250));
+    TreePane* pC = NewPane(383, CRect(0, 0, 300, 300));
+    TreePane* pHidden = NewPane(384, CRect(0, 0, 300, 300));
+    CTavoPSlider* pFirst = NewTree(CBRS_ALIGN_LEFT, pA);
+    CTavoPSlider* pOther = NewTree(CBRS_ALIGN_RIGHT, pB);
+    CTavoPBarTreeManager* pOtherTree = pOther->GetBarTreeManager();
+    ASSERT_TRUE(pOtherTree->InsertControlBar(pC, pB, CBRS_ALIGN_RIGHT)); // B 350-396, C 400-450
+    ASSERT_TRUE(pOtherTree->InsertControlBar(pHidden, pC, CBRS_ALIGN_BOTTOM));
+    pHidden->ShowWindow(SW_HIDE);
+    pOtherTree->CheckVisibility();
+
+    // The visible part of the other tree goes beside A as a copy; the hidden pane stays there.
+    ASSERT_TRUE(pFirst->MergeBarTree(pA, pOtherTree, CBRS_ALIGN_RIGHT));
+    CTavoPBarTreeManager* pTree = pFirst->GetBarTreeManager();
+    EXPECT_EQ(3, pTree->GetBars().GetCount());
+    EXPECT_TRUE(pTree->IsBarInTree(pB));
+    EXPECT_TRUE(pTree->IsBarInTree(pC));
+    EXPECT_FALSE(pTree->IsBarInTree(pHidden));
+    EXPECT_TRUE(pOtherTree->IsBarInTree(pHidden));
+    EXPECT_EQ(CRect(100, 50, 196, 250), RectInParent(pA));
+    const CRect rectB = RectInParent(pB), rectC = RectInParent(pC);
+    EXPECT_EQ(200, rectB.left);
+    EXPECT_EQ(rectB.right + 4, rectC.left);
+    EXPECT_EQ(300, rectC.right);
+    EXPECT_EQ(CRect(200, 50, 300, 250), CRect(rectB.left, rectB.top, rectC.right, rectC.bottom));
+    EXPECT_EQ("FF", NodePath(pTree->GetRootContainer(), pA));
+    EXPECT_EQ(pA, pTree->GetBars().GetHead());
+
+    // An empty tree takes over the visible part of another one whole.
+    CTavoPSlider* pEmpty = new CTavoPSlider(TRUE, pFrame);
+    ASSERT_TRUE(pEmpty->CreateEx(0, WS_VISIBLE | CTavoPSlider::SS_HORZ, CRect(0, 0, 4, 4), pFrame,
+                                 (UINT)-1));
+    pEmpty->SetCurrentAlignment(CBRS_ALIGN_BOTTOM);
+    pHidden->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(pEmpty->TakeOverBarTree(pOtherTree, FALSE));
+    EXPECT_TRUE(pEmpty->GetBarTreeManager()->IsBarInTree(pHidden));
+    EXPECT_FALSE(pOtherTree->IsBarInTree(pHidden));
+    EXPECT_EQ(pEmpty, pHidden->GetDefaultSlider());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_BOTTOM, pHidden->GetCurrentAlignment());
+    EXPECT_NE(nullptr, pFrame->GetDockManager()->GetDockedBars().Find(pHidden));
+    EXPECT_TRUE(pEmpty->IsWindowVisible());
+}
+
 } // namespace
