@@ -25,6 +25,7 @@ BOOL CTavoPDockManager::m_bHideAllControlBarsInPreviewMode = TRUE;
 int CTavoPDockManager::m_nPreviewCapPercent = 0;
 BOOL CTavoPDockManager::m_bRestoringDockState = FALSE;
 DWORD(WINAPI* CTavoPDockManager::m_pfnTickCount)() = ::GetTickCount;
+SHORT(WINAPI* CTavoPDockManager::m_pfnKeyState)(int) = ::GetAsyncKeyState;
 
 int CTavoPAutoHideDockBar::m_nExtraSpace = 2;
 

@@ -132,6 +132,8 @@ public:
     static BOOL IsDockingSuppressed();
     // The millisecond clock the docking delays are measured with.
     static DWORD(WINAPI* m_pfnTickCount)();
+    // The key state the Ctrl test reads (the platform's asynchronous key state).
+    static SHORT(WINAPI* m_pfnKeyState)(int nVirtKey);
 
 protected:
     BOOL m_bEnableAdjustLayout;

@@ -25,8 +25,7 @@ CTavoPBaseControlBar* DraggedBar(CWnd* pWnd)
 
 BOOL CTavoPDockManager::IsDockingSuppressed()
 {
-    return (::GetKeyState(VK_CONTROL) & 0x8000) != 0 ||
-           (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+    return (::GetKeyState(VK_CONTROL) & 0x8000) != 0 || (m_pfnKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
 int CTavoPDockManager::GetDockingStatus(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,

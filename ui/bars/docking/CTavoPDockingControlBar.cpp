@@ -335,7 +335,7 @@ void CTavoPDockingControlBar::RedrawButton(const CTavoPCaptionButton& button)
 
 void CTavoPDockingControlBar::AdjustLayout()
 {
-    CTavoPControlBar::AdjustLayout();
+    // The pane's size comes from the layout tree or from its floating frame, never from here.
     if (m_wndToolTip.GetSafeHwnd() == NULL)
         return;
     // The buttons are laid out in window coordinates; the tools live in client coordinates.
@@ -759,11 +759,17 @@ void CTavoPDockingControlBar::OnDestroy()
         m_wndToolTip.DestroyWindow();
     ReleaseButtonTracking();
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
+    CFrameWnd* pDockSite = GetDockSiteFrame();
+    const BOOL bDocked = pMiniFrame == NULL && GetDefaultSlider() != NULL;
     if (pMiniFrame != NULL)
         SetDockSite(pMiniFrame->GetDockSiteFrame());
     else
         Undock(TRUE);
     CTavoPControlBar::OnDestroy();
+    // A pane that goes alone gives its place back; a frame that goes with its panes is hidden
+    // by then and lays nothing out.
+    if (bDocked && pDockSite != NULL && ::IsWindowVisible(pDockSite->GetSafeHwnd()))
+        AdjustFrameDockingLayout(pDockSite, NULL);
 }
 
 // ---- the archive record
@@ -818,6 +824,19 @@ BOOL CTavoPDockingControlBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UIN
 }
 
 // ---- small answers
+
+CSize CTavoPDockingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    // A floating frame fits itself to this size: the pane keeps the frame's size, which is
+    // its recent floating size, instead of collapsing it.
+    CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+    CRect rect;
+    if (pMiniFrame != NULL && GetParent() == pMiniFrame)
+        pMiniFrame->GetClientRect(rect);
+    else
+        GetWindowRect(rect);
+    return rect.Size();
+}
 
 void CTavoPDockingControlBar::GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) const
 {

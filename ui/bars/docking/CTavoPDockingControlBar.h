@@ -94,6 +94,7 @@ public:
     virtual BOOL DockToSide(DWORD dwAlignment, LPCRECT lpRect, int nDockMethod,
                             CTavoPBaseControlBar* pTargetBar, int nIndex, BOOL bOuterEdge) override;
     virtual void AdjustLayout() override;
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     virtual void OnBeforeChangeParent(CWnd* pWndNewParent, BOOL bDelay = FALSE);
     virtual void OnAfterChangeParent(CWnd* pWndOldParent) override;
     virtual void ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActivate) override;

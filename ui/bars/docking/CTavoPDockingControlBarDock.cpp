@@ -369,9 +369,11 @@ BOOL CTavoPDockingControlBar::DockByMethod(CTavoPBaseControlBar* pTargetBar, LPC
             if (pManager == NULL || !pManager->IsPointNearDockSite(pt, dwSide, bOuterEdge) ||
                 (dwSide & GetEnabledAlignment()) == 0)
                 return FALSE;
-            // The pane takes the place its outline showed.
+            // The pane takes the place its outline showed: the outline of a pane alone in
+            // its floating frame is the frame's.
+            CWnd* pDragged = pMiniFrame != NULL && IsFloating() ? (CWnd*)pMiniFrame : this;
             CRect rect;
-            pManager->CalcEdgeDockPreview(this, pt, rect, bOuterEdge);
+            pManager->CalcEdgeDockPreview(pDragged, pt, rect, bOuterEdge);
             if (!rect.IsRectEmpty())
                 pDockSite->ScreenToClient(rect);
             return DockToFrameSide(dwSide, rect.IsRectEmpty() ? NULL : (LPCRECT)rect, NULL,

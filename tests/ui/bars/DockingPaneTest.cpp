@@ -1,0 +1,299 @@
+// The docking pane in a real frame: its caption buttons, hit test and painting, floating and coming back by double click, its archive record and docks that cannot happen.
+#include "tests/ui/bars/DockingPaneSupport.h"
+#include "tests/support/BmpFile.h"
+#include "tests/support/WindowPixels.h"
+#include "framework/CArchive.h"
+#include "framework/CMemFile.h"
+#include "ui/bars/docking/CTavoPAutoHideDockBar.h"
+#include "ui/bars/docking/CTavoPCaptionButton.h"
+#include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPVisualManager.h"
+#include <string>
+
+namespace {
+
+class DockingPane : public PaneFrameFixture
+{};
+
+struct ButtonCase
+{
+    const char* name;
+    BOOL bClosable;
+    BOOL bAutoHideSide; // the frame keeps auto-hidden panes on the pane's side
+    BOOL bCloseShown;
+    BOOL bPinShown;
+};
+
+} // namespace
+
+TEST_F(DockingPane, CaptionButtonsShowWhatThePaneMayDoFromTheRightEnd)
+{
+    const ButtonCase cases[] = {
+        {"closable on an auto-hide side", TRUE, TRUE, TRUE, TRUE},
+        {"not closable: the pin takes the right end", FALSE, TRUE, FALSE, TRUE},
+        {"side without auto-hide", TRUE, FALSE, TRUE, FALSE},
+    };
+    // Auto-hidden panes are kept on the right side only.
+    ASSERT_TRUE(Manager()->AddDockBar(CBRS_ALIGN_RIGHT, RUNTIME_CLASS(CTavoPAutoHideDockBar)));
+    const CSize sizeButton = CTavoPCaptionButton::GetSize();
+    UINT nID = 300;
+    for (const ButtonCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const DWORD dwBehaviour =
+            TAVOP_CBRS_FLOAT | TAVOP_CBRS_PROPERTY2 | (c.bClosable ? TAVOP_CBRS_CLOSE : 0);
+        CaptionPane* pPane = AddPane(nID++, "Pane", CSize(160, 200), dwBehaviour);
+        pFrame->DockControlBar(pPane,
+                               c.bAutoHideSide ? AFX_IDW_DOCKBAR_RIGHT : AFX_IDW_DOCKBAR_LEFT);
+        PumpFor(20);
+
+        const CRect rectCaption = pPane->GetCaptionRect();
+        ASSERT_EQ(GetGlobalData().m_nTextHeightHorz + 4, rectCaption.Height());
+        const CTavoPCaptionButton& close = pPane->GetCaptionButton(0);
+        const CTavoPCaptionButton& pin = pPane->GetCaptionButton(1);
+        EXPECT_EQ(!c.bCloseShown, close.m_bHidden);
+        EXPECT_EQ(!c.bPinShown, pin.m_bHidden);
+        const int nTop = rectCaption.top + (rectCaption.Height() - sizeButton.cy) / 2;
+        int x = rectCaption.right;
+        for (const CTavoPCaptionButton* pButton : {&close, &pin})
+        {
+            if (pButton->m_bHidden)
+                continue;
+            x -= sizeButton.cx + 2;
+            EXPECT_EQ(CPoint(x, nTop), pButton->m_ptOrg) << pButton->m_nHit;
+        }
+        pPane->Undock(FALSE);
+        pPane->ShowWindow(SW_HIDE);
+    }
+}
+
+TEST_F(DockingPane, HitTestTellsButtonsCaptionAndClientApart)
+{
+    CaptionPane* pPane = AddPane(310, "Pane", CSize(180, 200));
+    ASSERT_TRUE(Manager()->AddDockBar(CBRS_ALIGN_LEFT, RUNTIME_CLASS(CTavoPAutoHideDockBar)));
+    pFrame->DockControlBar(pPane, AFX_IDW_DOCKBAR_LEFT);
+    PumpFor(20);
+
+    const CRect rectWindow = pPane->ScreenRect();
+    const CRect rectCaption = pPane->CaptionOnScreen();
+    const CPoint ptClose =
+        pPane->GetCaptionButton(0).GetRect().CenterPoint() + rectWindow.TopLeft();
+    const CPoint ptPin = pPane->GetCaptionButton(1).GetRect().CenterPoint() + rectWindow.TopLeft();
+    const struct
+    {
+        const char* name;
+        CPoint pt;
+        int nHit;
+        int nHitDetectingCaption;
+    } cases[] = {
+        {"outside", CPoint(rectWindow.right + 3, rectWindow.top + 50), HTNOWHERE, HTNOWHERE},
+        {"close button", ptClose, TAVOP_HT_PANE_CLOSE, TAVOP_HT_PANE_CLOSE},
+        {"pin button", ptPin, TAVOP_HT_PANE_PIN, TAVOP_HT_PANE_PIN},
+        {"caption text", CPoint(rectCaption.left + 10, rectCaption.CenterPoint().y), HTCLIENT,
+         HTCAPTION},
+        {"client area", CPoint(rectWindow.left + 10, rectCaption.bottom + 20), HTCLIENT, HTCLIENT},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.nHit, pPane->HitTest(c.pt, FALSE));
+        EXPECT_EQ(c.nHitDetectingCaption, pPane->HitTest(c.pt, TRUE));
+        if (c.nHit != HTNOWHERE)
+        {
+            EXPECT_EQ(c.nHit, (int)pPane->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(c.pt.x, c.pt.y)));
+        }
+    }
+    // Over the caption the pane is a drop place for a tab; near its edges it takes a pane beside.
+    EXPECT_EQ(
+        3, pPane->GetDockingStatus(CPoint(rectCaption.left + 10, rectCaption.CenterPoint().y), 15));
+    EXPECT_EQ(
+        2, pPane->GetDockingStatus(CPoint(rectWindow.right - 5, rectWindow.CenterPoint().y), 15));
+    EXPECT_EQ(0, pPane->GetDockingStatus(rectWindow.CenterPoint(), 15));
+}
+
+TEST_F(DockingPane, CaptionShowsItsLookTextAndButtonsAndTheActiveLookWithTheFocus)
+{
+    CaptionPane* pPane = AddPane(320, "WWWWWW", CSize(200, 200));
+    pFrame->DockControlBar(pPane, AFX_IDW_DOCKBAR_LEFT);
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), pPane, 1));
+    pPane->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpFor(30);
+
+    const CRect rectCaption = pPane->GetCaptionRect();
+    const CRect rectClose = pPane->GetCaptionButton(0).GetRect();
+    const auto pixels = [&](const CRect& rect) { return WindowPixels(pPane->GetSafeHwnd(), rect); };
+    const auto count = [](const std::vector<COLORREF>& v, COLORREF c) {
+        return std::count(v.begin(), v.end(), c);
+    };
+    const COLORREF clrInactive = ::GetSysColor(COLOR_INACTIVECAPTION);
+    const COLORREF clrActive = ::GetSysColor(COLOR_ACTIVECAPTION);
+    ASSERT_NE(clrInactive, clrActive);
+
+    // The strip between the text and the button is the caption colour; the text is drawn left
+    // of the buttons only.
+    const int y = rectCaption.CenterPoint().y;
+    const CRect rectGap(rectClose.left - 12, rectCaption.top + 2, rectClose.left - 4,
+                        rectCaption.bottom - 2);
+    const std::vector<COLORREF> gap = pixels(rectGap);
+    EXPECT_EQ((long)gap.size(), count(gap, clrInactive));
+    const std::vector<COLORREF> text = pixels(CRect(rectCaption.left + 2, rectCaption.top + 1,
+                                                    rectCaption.left + 60, rectCaption.bottom - 1));
+    EXPECT_GT(count(text, clrInactive), 0);
+    EXPECT_LT(count(text, clrInactive), (long)text.size()) << "the text is drawn there";
+    const std::vector<COLORREF> button = pixels(rectClose);
+    EXPECT_LT(count(button, clrInactive), (long)button.size()) << "the close glyph is drawn";
+
+    // The focus in a child of the pane turns the caption to its active look.
+    edit.SetFocus();
+    pPane->OnUpdateCmdUI(pFrame, FALSE);
+    PumpFor(20);
+    EXPECT_TRUE(pPane->IsActiveCaption());
+    const std::vector<COLORREF> gapActive = pixels(rectGap);
+    EXPECT_EQ((long)gapActive.size(), count(gapActive, clrActive));
+    EXPECT_EQ(clrActive, WindowPixels(pPane->GetSafeHwnd(), CRect(rectCaption.left + 1, y,
+                                                                  rectCaption.left + 2, y + 1))[0]);
+}
+
+TEST_F(DockingPane, DoubleClicksFloatThePaneAndBringItBackToItsNodeAndShare)
+{
+    CaptionPane* pLeft = DockedPane(330, AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pBelow = AddPane(331, "Below", CSize(200, 100));
+    ASSERT_NE(nullptr, pBelow->DockToWindow(pLeft, CBRS_ALIGN_BOTTOM));
+    PumpFor(30);
+    // The frame's resize shares the column out by the panes' shares (74 and 26 percent, whole
+    // pixels both ways).
+    pFrame->Resize(600, 300);
+    PumpFor(30);
+    ASSERT_EQ(CRect(0, 226, 200, 300), pFrame->InFrame(pBelow));
+    ASSERT_EQ(26, pBelow->GetPercent());
+
+    BOOL bFirst = FALSE;
+    CTavoPBarContainer* pNode = pBelow->Node(bFirst);
+    ASSERT_NE(nullptr, pNode);
+    const BOOL bFirstBefore = bFirst;
+    const CRect rectBefore = pFrame->InFrame(pBelow);
+    const int nPercentBefore = pBelow->GetPercent();
+    const CRect rectLeftBefore = pFrame->InFrame(pLeft);
+
+    const CPoint ptGrip = pBelow->GripPoint();
+    CPoint ptClient = ptGrip;
+    pBelow->ScreenToClient(&ptClient);
+    pBelow->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+    PumpFor(30);
+    ASSERT_TRUE(pBelow->IsFloating());
+    CTavoPMiniFrameWnd* pMiniFrame = pBelow->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    EXPECT_EQ(nullptr, pBelow->GetDefaultSlider());
+    // The pane above takes the whole column while the pane floats.
+    EXPECT_EQ(rectLeftBefore.top, pFrame->InFrame(pLeft).top);
+    EXPECT_EQ(rectBefore.bottom, pFrame->InFrame(pLeft).bottom);
+
+    const HWND hMiniFrame = pMiniFrame->GetSafeHwnd();
+    pMiniFrame->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 5));
+    PumpFor(50);
+    EXPECT_FALSE(pBelow->IsFloating());
+    EXPECT_FALSE(::IsWindow(hMiniFrame)) << "the empty floating frame goes";
+    EXPECT_EQ(pNode, pBelow->Node(bFirst));
+    EXPECT_EQ(bFirstBefore, bFirst);
+    EXPECT_EQ(nPercentBefore, pBelow->GetPercent());
+    EXPECT_EQ(rectBefore, pFrame->InFrame(pBelow));
+    EXPECT_EQ(rectLeftBefore, pFrame->InFrame(pLeft));
+}
+
+TEST_F(DockingPane, ArchiveOfAFloatingPaneHoldsItsFrameRectangle)
+{
+    CaptionPane* pPane = DockedPane(340, AFX_IDW_DOCKBAR_RIGHT, CSize(150, 300));
+    ASSERT_TRUE(pPane->FloatControlBar(CRect(300, 250, 460, 400), TAVOP_DM_RECT, TRUE));
+    CTavoPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    pMiniFrame->SetWindowPos(NULL, 320, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rectFrame;
+    pMiniFrame->GetWindowRect(rectFrame);
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        pPane->Serialize(ar);
+    }
+    // The record ends with the floating rectangle, the docked rectangle and the floating flag.
+    const ULONGLONG nLength = file.GetLength();
+    ASSERT_GE(nLength, 36u);
+    std::vector<BYTE> bytes((size_t)nLength);
+    file.SeekToBegin();
+    file.Read(bytes.data(), (UINT)nLength);
+    const LONG* pTail = (const LONG*)(bytes.data() + nLength - 36);
+    EXPECT_EQ(rectFrame, CRect(pTail[0], pTail[1], pTail[2], pTail[3]));
+    EXPECT_EQ(1, pTail[8]);
+
+    CaptionPane loaded;
+    file.SeekToBegin();
+    {
+        CArchive ar(&file, CArchive::load);
+        loaded.Serialize(ar);
+    }
+    EXPECT_EQ(rectFrame, loaded.GetRecentDockInfo().m_rectRecentFloatingRect);
+    EXPECT_TRUE(loaded.GetLoadedFloatingState());
+    EXPECT_EQ(CRect(pTail[4], pTail[5], pTail[6], pTail[7]),
+              loaded.GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect);
+}
+
+TEST_F(DockingPane, DocksThatCannotHappenLeaveThePaneWhereItWas)
+{
+    CaptionPane* pPane = DockedPane(350, AFX_IDW_DOCKBAR_LEFT, CSize(150, 300));
+    CaptionPane* pFloating = AddPane(351, "Floating", CSize(120, 120));
+    ASSERT_TRUE(pFloating->FloatControlBar(CRect(400, 300, 520, 420), TAVOP_DM_RECT, TRUE));
+    TestBar toolbar(100, 24);
+    ASSERT_TRUE(toolbar.Make(pFrame, 352));
+    PumpFor(20);
+    const CRect rectBefore = pFrame->InFrame(pPane);
+    CTavoPSlider* pSliderBefore = pPane->GetDefaultSlider();
+    ASSERT_NE(nullptr, pSliderBefore);
+
+    // A target without a layout tree, a target that takes no pane, a rectangle dock without
+    // a rectangle.
+    EXPECT_EQ(nullptr, pPane->DockToWindow(pFloating, CBRS_ALIGN_RIGHT));
+    EXPECT_FALSE(pPane->DockByMethod(&toolbar, NULL, TAVOP_DM_DROP));
+    EXPECT_FALSE(pPane->DockByMethod(NULL, NULL, TAVOP_DM_RECT));
+    PumpFor(20);
+    EXPECT_EQ(rectBefore, pFrame->InFrame(pPane));
+    EXPECT_EQ(pSliderBefore, pPane->GetDefaultSlider());
+    EXPECT_TRUE(pPane->IsWindowVisible());
+    EXPECT_TRUE(pFloating->IsFloating());
+}
+
+TEST_F(DockingPane, FrameWithDockedPanesLeavesItsPicture)
+{
+    CaptionPane* pLeft = DockedPane(360, AFX_IDW_DOCKBAR_LEFT, CSize(160, 400));
+    pLeft->SetWindowText("Left pane");
+    CaptionPane* pBelow = AddPane(361, "Below the left pane", CSize(160, 150));
+    ASSERT_NE(nullptr, pBelow->DockToWindow(pLeft, CBRS_ALIGN_BOTTOM));
+    CaptionPane* pBottom = DockedPane(362, AFX_IDW_DOCKBAR_BOTTOM, CSize(600, 90));
+    pBottom->SetWindowText("Bottom pane");
+    pFrame->RedrawWindow(NULL, NULL,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(100);
+
+    // The panes share the client area without overlapping.
+    const CRect rectLeft = pFrame->InFrame(pLeft), rectBelow = pFrame->InFrame(pBelow),
+                rectBottom = pFrame->InFrame(pBottom);
+    CRect rectOverlap;
+    EXPECT_FALSE(rectOverlap.IntersectRect(rectLeft, rectBelow));
+    EXPECT_FALSE(rectOverlap.IntersectRect(rectLeft, rectBottom));
+    EXPECT_EQ(rectLeft.left, rectBelow.left);
+    EXPECT_EQ(rectLeft.right, rectBelow.right);
+    // Docked after the column, the bottom pane lies inside it.
+    EXPECT_EQ(rectLeft.right + 4, rectBottom.left);
+    EXPECT_EQ(600, rectBottom.right);
+    EXPECT_EQ(400, rectBottom.bottom);
+
+    CRect rectWindow;
+    pFrame->GetWindowRect(rectWindow);
+    const std::vector<COLORREF> pixels =
+        WindowPixels(pFrame->GetSafeHwnd(), CRect(0, 0, rectWindow.Width(), rectWindow.Height()));
+    const std::string folder = VORLEN_ARTEFACTS_DIR;
+    ::CreateDirectoryA(folder.c_str(), NULL);
+    WriteBmp(folder + "/docking-panes.bmp", 24, rectWindow.Width(), rectWindow.Height(), pixels);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
+              ::GetFileAttributesA((folder + "/docking-panes.bmp").c_str()));
+}
