@@ -1,11 +1,13 @@
 // Benchmark of vorlen's main frame against a plain Win32 window with a standard menu and the same
 // client area: opening and closing a popup of the menu bar through the same keys on both (Alt+1,
 // typed as real input), and relayout plus repaint of the maximized window, each a number of times
-// in one run; then the workspace's load and save of the frame with 20 more toolbars. The two
+// in one run; then the workspace's load and save of the frame with 20 more toolbars; then the
+// layout pass of a tree of docking panes (tools/BenchDockTree.cpp). The two
 // windows take turns in each round, the one that goes first changing from round to round; every
 // figure is the median of the rounds with their lowest and highest.
 //   bench_frame [times] [rounds]
 #include "app/CMainFrame.h"
+#include "tools/BenchDockTree.h"
 #include "res/resource.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPRegistryCache.h"
@@ -565,5 +567,7 @@ int main(int argc, char** argv)
     PrintOne("  load, while the frame is made", loads,
              loads.Median() <= 50 ? "(target 50 ms: met)" : "(target 50 ms: missed)");
     PrintOne("  save, as at exit", saves);
+    printf("\n");
+    BenchDockTrees(nTimes, nRounds);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPBarTreeManager.h"
 #include "ui/bars/docking/CTavoPSlider.h"
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -57,6 +58,177 @@ int ReadInt(CArchive& ar)
     LONG n = 0;
     ar >> n;
     return (int)n;
+}
+
+// The panes a default slider's record is followed by: those of its tree that may float and
+// have an id of their own (tabbed bars cannot write their tabs yet).
+std::vector<CTavoPDockingControlBar*> PanesToWrite(const CTavoPSlider* pSlider)
+{
+    std::vector<CTavoPDockingControlBar*> panes;
+    const CTavoPBarTreeManager* pTree = pSlider->GetBarTreeManager();
+    if (pTree == NULL)
+        return panes;
+    for (POSITION pos = pTree->GetBars().GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPDockingControlBar* pPane = (CTavoPDockingControlBar*)pTree->GetBars().GetNext(pos);
+        if (pPane->GetSafeHwnd() != NULL && pPane->CanFloat() && pPane->GetDlgCtrlID() != -1 &&
+            !pPane->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
+            panes.push_back(pPane);
+    }
+    return panes;
+}
+
+// Docked panes and their sliders: every default slider whose tree holds a pane that may float,
+// walking the docked list from its tail, each followed by the panes of its tree. Only records
+// that are written are counted.
+void StoreDockedPanes(CArchive& ar, const CObList& lstBars)
+{
+    std::vector<CTavoPSlider*> sliders;
+    for (POSITION pos = lstBars.GetTailPosition(); pos != NULL;)
+    {
+        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, lstBars.GetPrev(pos));
+        if (pSlider != NULL && pSlider->IsDefault() && pSlider->CanAnyBarFloat())
+            sliders.push_back(pSlider);
+    }
+    LONG nCount = 0;
+    for (CTavoPSlider* pSlider : sliders)
+        nCount += 1 + (LONG)PanesToWrite(pSlider).size();
+    ar << nCount;
+    for (CTavoPSlider* pSlider : sliders)
+    {
+        const std::vector<CTavoPDockingControlBar*> panes = PanesToWrite(pSlider);
+        ar << (LONG)0;
+        pSlider->Serialize(ar);
+        for (CTavoPDockingControlBar* pPane : panes)
+        {
+            ar << (LONG)1;
+            ar << (LONG)pPane->GetDlgCtrlID();
+        }
+    }
+}
+
+// Reads the docked panes' section into lstLoaded: each default slider made again with its tree,
+// and the panes that join it, both put at the head. The panes themselves are left as they are
+// until the whole layout has been read.
+void LoadDockedPanes(CArchive& ar, CTavoPDockManager& manager, CObList& lstLoaded,
+                     CFrameWnd* pDockSite)
+{
+    const int nCount = ReadInt(ar);
+    if (nCount < 0 || pDockSite == NULL)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    CTavoPSlider* pCurrent = NULL;
+    // Every record takes bytes: a damaged count runs into the end of the data and stops there.
+    for (int i = 0; i < nCount; i++)
+    {
+        const int nFlag = ReadInt(ar);
+        if (nFlag == 0)
+        {
+            CTavoPSlider* pSlider = new CTavoPSlider(TRUE, pDockSite);
+            try
+            {
+                pSlider->Serialize(ar);
+            }
+            catch (...)
+            {
+                if (pSlider->GetSafeHwnd() != NULL)
+                    pSlider->DestroyWindow(); // the slider and its tree go with the window
+                else
+                    delete pSlider;
+                throw;
+            }
+            lstLoaded.AddHead(pSlider);
+            pCurrent = pSlider;
+            continue;
+        }
+        // A pane with no slider before it has nowhere to go.
+        if (nFlag != 1 || pCurrent == NULL)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        const int nID = ReadInt(ar);
+        CTavoPDockingControlBar* pPane = NULL;
+        if (nID == -1)
+        {
+            pPane = pCurrent->FindTabbedBar((UINT)ReadInt(ar));
+        }
+        else
+        {
+            CTavoPBaseControlBar* pBar = manager.FindBarByID((UINT)nID, TRUE);
+            if (pBar != NULL && !pBar->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+                AfxThrowArchiveException(CArchiveException::badClass);
+            pPane = (CTavoPDockingControlBar*)pBar;
+        }
+        if (pPane != NULL && lstLoaded.Find(pPane) == NULL)
+            lstLoaded.AddHead(pPane);
+    }
+}
+
+// Every pane read with a slider's record joins that slider when the slider's tree holds it:
+// it leaves the place it had, goes to its stored docked rectangle and visibility, and the
+// slider takes its place among the frame's bars.
+void ApplyLoadedPanes(CTavoPDockManager& manager, const CObList& lstLoaded, CFrameWnd* pDockSite)
+{
+    // Panes were put at the head after their slider: from the tail, each pane follows the
+    // slider it was read with.
+    std::vector<std::pair<CTavoPDockingControlBar*, HWND>> panes;
+    std::vector<HWND> sliders;
+    HWND hCurrent = NULL;
+    for (POSITION pos = lstLoaded.GetTailPosition(); pos != NULL;)
+    {
+        CObject* pObject = lstLoaded.GetPrev(pos);
+        if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
+        {
+            hCurrent = ((CTavoPSlider*)pObject)->GetSafeHwnd();
+            sliders.insert(sliders.begin(), hCurrent);
+        }
+        else if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+        {
+            panes.emplace_back((CTavoPDockingControlBar*)pObject, hCurrent);
+        }
+    }
+    for (HWND hSlider : sliders)
+    {
+        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, CWnd::FromHandlePermanent(hSlider));
+        if (pSlider != NULL && manager.GetDockedBars().Find(pSlider) == NULL)
+            manager.AddControlBar(pSlider);
+    }
+    for (const auto& entry : panes)
+    {
+        CTavoPDockingControlBar* pPane = entry.first;
+        CTavoPSlider* pSlider =
+            DYNAMIC_DOWNCAST(CTavoPSlider, CWnd::FromHandlePermanent(entry.second));
+        if (pSlider == NULL || !pSlider->IsBarInTree(pPane) || !::IsWindow(pPane->GetSafeHwnd()))
+            continue;
+        if (pPane->IsAutoHideMode())
+            pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, NULL, TRUE);
+        if (CTavoPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame(TRUE))
+            pMiniFrame->RemoveControlBar(pPane, FALSE);
+        CTavoPSlider* pOld = pPane->GetDefaultSlider();
+        if (pOld != NULL && pOld != pSlider)
+        {
+            pPane->SetDefaultSlider(NULL);
+            pOld->RemoveBar(pPane); // may destroy the old slider when nothing needs it
+        }
+        if (pPane->GetParent() != pDockSite)
+            pPane->SetParent(pDockSite);
+        pPane->SetDefaultSlider(pSlider->GetSafeHwnd());
+        if (manager.GetDockedBars().Find(pPane) == NULL)
+            manager.AddControlBar(pPane);
+        pPane->SetCurrentAlignment(pSlider->GetCurrentAlignment());
+        if (pPane->GetStoredValue())
+        {
+            const CRect rect = pPane->GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect;
+            if (!rect.IsRectEmpty())
+                pPane->CWnd::SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+            pPane->ShowWindow(pPane->GetStoredVisibility() ? SW_SHOWNOACTIVATE : SW_HIDE);
+        }
+        pPane->ShowCaption(TRUE);
+    }
+    for (HWND hSlider : sliders)
+    {
+        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, CWnd::FromHandlePermanent(hSlider));
+        if (pSlider != NULL)
+            pSlider->CheckVisibility();
+    }
 }
 
 }
@@ -157,7 +329,7 @@ void CTavoPDockManager::Serialize(CArchive& ar)
         for (CTavoPBaseTabbedBar* pTabbed : empty)
             pTabbed->Undock(TRUE);
         ar << (LONG)0;
-        ar << (LONG)0;
+        StoreDockedPanes(ar, m_lstControlBars);
         SerializeMiniFrames(ar);
         ar << (LONG)0;
         return;
@@ -168,12 +340,11 @@ void CTavoPDockManager::Serialize(CArchive& ar)
     RemoveLoadedAutoHideRecords();
     m_lstLoadedMiniFrames.RemoveAll();
 
-    // Tab contents and sliders cannot be read back yet: a section that holds any of them is
-    // treated as damaged, which keeps the frame's own layout.
+    // Tab contents cannot be read back yet: a section that holds any is treated as damaged,
+    // which keeps the frame's own layout.
     if (ReadInt(ar) != 0)
         AfxThrowArchiveException(CArchiveException::badIndex);
-    if (ReadInt(ar) != 0)
-        AfxThrowArchiveException(CArchiveException::badIndex);
+    LoadDockedPanes(ar, *this, m_lstLoadedBars, m_pDockSite);
     SerializeMiniFrames(ar);
 
     const int nAutoHide = ReadInt(ar);
@@ -295,6 +466,7 @@ void CTavoPDockManager::SetDockState()
         }
     }
 
+    ApplyLoadedPanes(*this, m_lstLoadedBars, m_pDockSite);
     AdjustDockingLayout(NULL);
     RecalcAllBars();
 

@@ -1,0 +1,144 @@
+// Panes of known minimum size in a frame, a layout tree hung off a default slider outside the frame's layout pass, and a snapshot of where every pane is.
+#pragma once
+#include "tests/support/BarTestSupport.h"
+#include "ui/bars/docking/CTavoPBarContainer.h"
+#include "ui/bars/docking/CTavoPBarTreeManager.h"
+#include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPSlider.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+// A pane without caption whose minimum size the test sets.
+class TreePane : public CTavoPDockingControlBar
+{
+public:
+    void GetMinSize(CSize& size) const override { size = m_sizeMin; }
+    CSize m_sizeMin = CSize(20, 20);
+};
+
+// The rectangle of a window in the client coordinates of its parent.
+inline CRect RectInParent(const CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    pWnd->GetParent()->ScreenToClient(rect);
+    return rect;
+}
+
+// Where a pane sits in its tree: F and S for the first and second side, one letter a level.
+inline std::string NodePath(const CTavoPBarContainer* pNode, const CTavoPDockingControlBar* pBar)
+{
+    if (pNode == NULL)
+        return "-";
+    if (pNode->GetLeftBar() == pBar)
+        return "F";
+    if (pNode->GetRightBar() == pBar)
+        return "S";
+    for (int nSide = 0; nSide < 2; nSide++)
+    {
+        const std::string path =
+            NodePath(nSide == 0 ? pNode->GetLeftContainer() : pNode->GetRightContainer(), pBar);
+        if (path != "-")
+            return (nSide == 0 ? "F" : "S") + path;
+    }
+    return "-";
+}
+
+// Child windows of a window, to see that nothing was left behind.
+inline int CountChildren(CWnd* pWnd)
+{
+    int nCount = 0;
+    for (HWND h = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); h != NULL;
+         h = ::GetWindow(h, GW_HWNDNEXT))
+        nCount++;
+    return nCount;
+}
+
+// A frame of 600 x 400 at (100, 100) that makes panes and trees for a test and owns them.
+class DockTreeFixture : public DockingFrameFixture
+{
+protected:
+    void TearDown() override
+    {
+        DockingFrameFixture::TearDown();
+        panes.clear();
+    }
+    TreePane* NewPane(UINT nID, CRect rect, CWnd* pParent = nullptr)
+    {
+        panes.emplace_back(new TreePane);
+        TreePane* pPane = panes.back().get();
+        EXPECT_TRUE(pPane->Create("pane", pParent != nullptr ? pParent : pFrame, rect, FALSE, nID,
+                                  WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+        return pPane;
+    }
+    // A default slider of the side that the frame does not lay out: the test places the tree.
+    CTavoPSlider* NewTree(DWORD dwAlignment, TreePane* pFirst)
+    {
+        const BOOL bVert = (dwAlignment & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0;
+        CTavoPSlider* pSlider = new CTavoPSlider(TRUE, pFrame);
+        EXPECT_TRUE(pSlider->CreateEx(
+            0, WS_VISIBLE | (bVert ? CTavoPSlider::SS_VERT : CTavoPSlider::SS_HORZ),
+            CRect(0, 0, 4, 4), pFrame, (UINT)-1));
+        pSlider->SetCurrentAlignment(dwAlignment);
+        pSlider->AddBar(pFirst);
+        pFirst->SetDefaultSlider(pSlider->GetSafeHwnd());
+        return pSlider;
+    }
+    CTavoPSlider* InnerSlider(CTavoPSlider* pDefault)
+    {
+        const CObList& lst = pDefault->GetBarTreeManager()->GetSliders();
+        return lst.IsEmpty() ? nullptr : (CTavoPSlider*)lst.GetHead();
+    }
+
+    std::vector<std::unique_ptr<TreePane>> panes;
+};
+
+// What the layout shows of one pane.
+struct PaneSnapshot
+{
+    UINT nID;
+    std::string parentKind; // frame, mini frame or other
+    CRect rect;             // frame client coordinates
+    bool bVisible;
+    std::string path;
+    int nPercent;
+    bool operator==(const PaneSnapshot& o) const
+    {
+        return nID == o.nID && parentKind == o.parentKind && rect == o.rect &&
+               bVisible == o.bVisible && path == o.path && nPercent == o.nPercent;
+    }
+};
+
+inline void PrintTo(const PaneSnapshot& s, std::ostream* os)
+{
+    *os << s.nID << " " << s.parentKind << " ";
+    PrintTo(s.rect, os);
+    *os << (s.bVisible ? " shown " : " hidden ") << s.path << " " << s.nPercent << "%";
+}
+
+inline std::vector<PaneSnapshot> Snapshot(CFrameWnd* pFrame,
+                                          const std::vector<CTavoPDockingControlBar*>& panes)
+{
+    std::vector<PaneSnapshot> shots;
+    for (CTavoPDockingControlBar* pPane : panes)
+    {
+        PaneSnapshot s;
+        s.nID = pPane->GetDlgCtrlID();
+        CWnd* pParent = pPane->GetParent();
+        s.parentKind = pParent == pFrame                                       ? "frame"
+                       : DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, pParent) != NULL ? "mini frame"
+                                                                               : "other";
+        pPane->GetWindowRect(s.rect);
+        pFrame->ScreenToClient(s.rect);
+        s.bVisible = pPane->IsWindowVisible() != FALSE;
+        CTavoPSlider* pSlider = pPane->GetDefaultSlider();
+        s.path = pSlider != NULL && pSlider->GetBarTreeManager() != NULL
+                     ? NodePath(pSlider->GetBarTreeManager()->GetRootContainer(), pPane)
+                     : "-";
+        s.nPercent = pPane->GetPercent();
+        shots.push_back(s);
+    }
+    return shots;
+}
