@@ -287,3 +287,49 @@ TEST_F(DockingPaneDrag, CloseButtonHidesThePaneOrLetsItGoAltogether)
     EXPECT_EQ(nullptr, Manager()->FindBarByID(451, TRUE));
     EXPECT_EQ(600, Manager()->GetClientAreaBounds().right);
 }
+
+namespace {
+
+// A clock that runs 300 ms further at every look, so that a resting frame has always rested
+// long enough.
+DWORD WINAPI RunningClock()
+{
+    static DWORD s_dwNow = 0;
+    return s_dwNow += 300;
+}
+
+} // namespace
+
+TEST_F(DockingPaneDrag, FloatingFrameMovedInImmediateModeDocksAtTheEdgeItRestsOn)
+{
+    CaptionPane* pPane = DockedPane(460, AFX_IDW_DOCKBAR_RIGHT, CSize(130, 400));
+    pPane->SetDockingMode(TAVOP_DOCK_IMMEDIATE);
+    ASSERT_TRUE(pPane->FloatControlBar(CRect(300, 200, 440, 330), TAVOP_DM_RECT, TRUE));
+    PumpFor(30);
+    CTavoPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    const HWND hMiniFrame = pMiniFrame->GetSafeHwnd();
+    CRect rectFrame;
+    pMiniFrame->GetWindowRect(rectFrame);
+    const CRect rectClient = ClientOnScreen();
+
+    CTavoPDockManager::m_pfnTickCount = RunningClock;
+    const CPoint from(rectFrame.left + 20, rectFrame.top + 4 + pMiniFrame->GetCaptionHeight() / 2);
+    const CPoint to(rectClient.left - 6, rectClient.CenterPoint().y);
+    RunMouse({{MouseStep::Move, from.x, from.y},
+              {MouseStep::Down, 0, 0},
+              {MouseStep::Move, (from.x + to.x) / 2, (from.y + to.y) / 2},
+              {MouseStep::Move, to.x + 2, to.y},
+              {MouseStep::Move, to.x, to.y},
+              {MouseStep::Move, to.x, to.y + 1},
+              {MouseStep::Up, 0, 0}});
+    PumpFor(80);
+    CTavoPDockManager::m_pfnTickCount = ::GetTickCount;
+    EXPECT_FALSE(pPane->IsFloating());
+    EXPECT_FALSE(::IsWindow(hMiniFrame));
+    ASSERT_NE(nullptr, pPane->GetDefaultSlider());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pPane->GetCurrentAlignment());
+    EXPECT_EQ(rectClient.left, pPane->ScreenRect().left);
+    EXPECT_EQ(rectClient.top, pPane->ScreenRect().top);
+    EXPECT_EQ(rectClient.bottom, pPane->ScreenRect().bottom);
+}

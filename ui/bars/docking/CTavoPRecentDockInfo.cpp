@@ -27,7 +27,7 @@ void CTavoPRecentDockInfo::StoreDockInfo(CTavoPBarContainer* pContainer,
     {
         const HWND hPrevious = m_hRecentMiniFrame;
         CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();
-        m_hRecentMiniFrame = pMiniFrame->GetSafeHwnd();
+        m_hRecentMiniFrame = pMiniFrame != NULL ? pMiniFrame->GetSafeHwnd() : NULL;
         m_recentMiniFrameInfo.StoreDockInfo(pContainer, pBar, pTabbedBar);
         if (pMiniFrame != NULL)
         {
