@@ -435,3 +435,38 @@ TEST_F(DockingPane, ImmediateDragNeverTearsOffWhileTheCursorHasNotEnteredThePane
     EXPECT_NE(nullptr, pPane->GetDefaultSlider());
     EXPECT_EQ(rectWindow, pPane->ScreenRect());
 }
+
+TEST_F(DockingPane, ContainerOfAnotherTreeDocksBesideThePaneWithItsPanes)
+{
+    CaptionPane* pLeft = DockedPane(396, AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pFirst = DockedPane(397, AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
+    CaptionPane* pSecond = AddPane(398, "Second", CSize(150, 150));
+    ASSERT_NE(nullptr, pSecond->DockToWindow(pFirst, CBRS_ALIGN_BOTTOM));
+    CTavoPSlider* pOtherSlider = pFirst->GetDefaultSlider();
+    ASSERT_NE(nullptr, pOtherSlider);
+    CTavoPBarContainer* pRoot = pOtherSlider->GetBarTreeManager()->GetRootContainer();
+
+    ASSERT_TRUE(pLeft->DockContainer(pRoot, CBRS_ALIGN_BOTTOM));
+    PumpFor(20);
+    CTavoPSlider* pSlider = pLeft->GetDefaultSlider();
+    for (CaptionPane* pPane : {pFirst, pSecond})
+    {
+        EXPECT_EQ(pSlider, pPane->GetDefaultSlider());
+        EXPECT_TRUE(pSlider->IsBarInTree(pPane));
+        EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pPane->GetCurrentAlignment());
+        EXPECT_EQ(pPane, Manager()->FindBarByID(pPane->GetDlgCtrlID(), FALSE));
+    }
+    // Both moved panes lie below the pane in its column, one above the other.
+    const CRect rectLeft = pFrame->InFrame(pLeft), rectFirst = pFrame->InFrame(pFirst),
+                rectSecond = pFrame->InFrame(pSecond);
+    EXPECT_EQ(rectLeft.left, rectFirst.left);
+    EXPECT_EQ(rectLeft.right, rectFirst.right);
+    EXPECT_LT(rectLeft.bottom, rectFirst.top);
+    EXPECT_LT(rectFirst.bottom, rectSecond.top);
+    EXPECT_EQ(400, rectSecond.bottom);
+
+    // A container of no tree, or a side that is none, docks nothing.
+    CTavoPBarContainer orphan;
+    EXPECT_FALSE(pLeft->DockContainer(&orphan, CBRS_ALIGN_BOTTOM));
+    EXPECT_FALSE(pLeft->DockContainer(pRoot, 0));
+}

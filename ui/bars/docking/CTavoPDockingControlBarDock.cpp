@@ -146,21 +146,28 @@ BOOL CTavoPDockingControlBar::DockContainer(CTavoPBarContainer* pContainer, DWOR
 {
     CTavoPSlider* pSlider = GetDefaultSlider();
     CTavoPBarTreeManager* pOther = pContainer != NULL ? pContainer->GetManager() : NULL;
-    if (pSlider == NULL || pOther == NULL)
+    if (pSlider == NULL || pOther == NULL || OneSide(dwAlignment) == 0)
         return FALSE;
-    // The panes are walked from a copy: moving them changes the other tree's list.
+    // The panes are taken from a copy: the merge empties the other tree's list.
     CObList lstBars;
     lstBars.AddTail(const_cast<CObList*>(&pOther->GetBars()));
+    if (!pSlider->MergeBarTree(this, pOther, OneSide(dwAlignment)))
+        return FALSE;
+    CTavoPDockManager* pManager = GetDockManager();
     for (POSITION pos = lstBars.GetHeadPosition(); pos != NULL;)
     {
         CTavoPDockingControlBar* pBar =
             DYNAMIC_DOWNCAST(CTavoPDockingControlBar, lstBars.GetNext(pos));
-        if (pBar == NULL || pBar->GetSafeHwnd() == NULL)
+        if (pBar == NULL || pBar->GetSafeHwnd() == NULL || !pSlider->IsBarInTree(pBar))
             continue;
         pBar->SetDefaultSlider(pSlider->GetSafeHwnd());
         pBar->SetCurrentAlignment(pSlider->GetCurrentAlignment());
+        pBar->m_dwBarStyle &= ~CBRS_FLOATING;
+        if (pManager != NULL)
+            pManager->AddControlBar(pBar);
     }
-    return pSlider->MergeBarTree(this, pOther, dwAlignment);
+    AdjustDockingLayout(NULL);
+    return TRUE;
 }
 
 // ---- leaving a place
