@@ -53,7 +53,7 @@ CTavoPDockingControlBar::CTavoPDockingControlBar()
     m_rectSlideFull.SetRectEmpty();
     m_arrButtons[0].m_nHit = TAVOP_HT_PANE_CLOSE;
     m_arrButtons[1].m_nHit = TAVOP_HT_PANE_PIN;
-    m_recentDockInfo.m_pBar = this;
+    m_pTabbedControlBarRTC = CRuntimeClass::FromName("CTavoPTabbedControlBar");
 }
 
 CTavoPDockingControlBar::~CTavoPDockingControlBar() = default;
@@ -88,9 +88,11 @@ BOOL CTavoPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCTSTR lpszCaption, CWn
     }
     if (dwStyle & CBRS_FLOAT_MULTI)
         SetFloatingFrameClass(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd));
-    // The tabbed and outlook bars register their classes here when they exist.
-    if ((dwTabbedStyle & (TAVOP_TABBED_STYLE_OUTLOOK | TAVOP_TABBED_STYLE_TABBED)) != 0 &&
-        m_pTabbedControlBarRTC == NULL)
+    // The classes are found by name: a program that links no tabbed or outlook bars gets no
+    // tab groups, only panes side by side.
+    if (dwTabbedStyle & TAVOP_TABBED_STYLE_OUTLOOK)
+        m_pTabbedControlBarRTC = CRuntimeClass::FromName("CTavoPOutlookBar");
+    else if (dwTabbedStyle & TAVOP_TABBED_STYLE_TABBED)
         m_pTabbedControlBarRTC = CRuntimeClass::FromName("CTavoPTabbedControlBar");
     if (dwStyle & WS_CAPTION)
     {

@@ -18,14 +18,9 @@ class CTavoPMultiMiniFrameWnd;
 #define TAVOP_TABBED_STYLE_TABBED 0x20
 #define TAVOP_TABBED_STYLE_OUTLOOK 0x40
 
-// Slider styles.
-#define TAVOP_SLIDER_HORZ 0x1
-#define TAVOP_SLIDER_VERT 0x2
-
 class CTavoPDockingControlBar : public CTavoPControlBar
 {
     DECLARE_SERIAL(CTavoPDockingControlBar)
-    friend class CTavoPRecentDockInfo;
 
 public:
     CTavoPDockingControlBar();
@@ -70,7 +65,6 @@ public:
     virtual CTavoPAutoHideToolBar* SetAutoHideMode(BOOL bMode, DWORD dwAlignment,
                                                    CTavoPAutoHideToolBar* pCurrAutoHideBar = NULL,
                                                    BOOL bUseTimer = TRUE);
-    virtual BOOL IsHideInAutoHideMode() const { return FALSE; }
     virtual BOOL IsNotSlidingIn() const { return !(m_bSliding && m_bSlidingIn); }
     virtual int GetSlideMode() const { return m_nSlideMode; }
     virtual void StoreRecentTabRelatedInfo();
@@ -202,7 +196,7 @@ protected:
     CToolTipCtrl m_wndToolTip; // tool 1 the close button, tool 2 the pin
 
     // Lays the caption buttons out from the right end of the caption strip.
-    void LayoutCaptionButtons(const CRect& rectWindow);
+    void LayoutCaptionButtons(const CRect& rectCaption);
     CTavoPCaptionButton* FindButton(int nHit);
     // Puts the tooltip tools over the shown buttons; ptClientInWindow: where the client area
     // starts in window coordinates.

@@ -51,7 +51,8 @@ BOOL CTavoPDockingControlBar::DockToFrameSide(DWORD dwAlignment, LPCRECT lpRect,
     const int nThickness = CTavoPBarTreeManager::m_nDefaultSliderSize;
     CTavoPSlider* pSlider = new CTavoPSlider(TRUE, pDockSite);
     if (!pSlider->CreateEx(0, WS_VISIBLE | (bVert ? CTavoPSlider::SS_VERT : CTavoPSlider::SS_HORZ),
-                           CRect(0, 0, nThickness, nThickness), pDockSite, (UINT)-1))
+                           CRect(0, 0, nThickness, nThickness), pDockSite,
+                           (UINT)CTavoPBarTreeManager::NextFreeSliderID(pDockSite, -1)))
     {
         if (pSlider->GetSafeHwnd() == NULL)
             delete pSlider;
