@@ -260,6 +260,21 @@ TEST_F(DockingPane, DocksThatCannotHappenLeaveThePaneWhereItWas)
     EXPECT_EQ(pSliderBefore, pPane->GetDefaultSlider());
     EXPECT_TRUE(pPane->IsWindowVisible());
     EXPECT_TRUE(pFloating->IsFloating());
+
+    // A target whose tree does not hold it refuses the pane after the pane left its place: the
+    // pane goes back to its node.
+    CaptionPane* pOther = DockedPane(353, AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
+    pFloating->SetDefaultSlider(pOther->GetDefaultSlider()->GetSafeHwnd());
+    BOOL bFirst = FALSE;
+    CTavoPBarContainer* pNode = pPane->Node(bFirst);
+    const CRect rectPlace = pFrame->InFrame(pPane);
+    EXPECT_EQ(nullptr, pPane->DockToWindow(pFloating, CBRS_ALIGN_RIGHT));
+    pFloating->SetDefaultSlider(NULL);
+    PumpFor(20);
+    EXPECT_EQ(pSliderBefore, pPane->GetDefaultSlider());
+    EXPECT_EQ(pNode, pPane->Node(bFirst));
+    EXPECT_EQ(rectPlace, pFrame->InFrame(pPane));
+    EXPECT_FALSE(pOther->GetDefaultSlider()->IsBarInTree(pPane));
 }
 
 TEST_F(DockingPane, FrameWithDockedPanesLeavesItsPicture)

@@ -110,6 +110,8 @@ CTavoPDockingControlBar* CTavoPDockingControlBar::DockToWindow(CTavoPDockingCont
     CTavoPDockManager* pManager = GetDockManager();
     const HWND hSlider = pSlider->GetSafeHwnd();
     const HWND hTarget = pTargetBar->GetSafeHwnd();
+    // Remembered first: a refused insertion takes the pane back there.
+    StoreRecentDockInfo();
 
     if (pSlider != GetDefaultSlider())
         LeaveSlider();
