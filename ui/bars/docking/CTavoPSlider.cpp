@@ -422,6 +422,12 @@ void CTavoPSlider::Serialize(CArchive& ar)
         if (nWidth < 0 || nWidth > 64 || (bDefault != 0 && bDefault != 1) ||
             bDefault != m_bDefaultSlider)
             AfxThrowArchiveException(CArchiveException::badIndex);
+        // Window coordinates beyond 16 bits are no place a slider ever had.
+        for (LONG n : {rect.left, rect.top, rect.right, rect.bottom})
+        {
+            if (n < -0x8000 || n > 0x7FFF)
+                AfxThrowArchiveException(CArchiveException::badIndex);
+        }
         if (nVisible)
             dwStyle |= WS_VISIBLE;
         else

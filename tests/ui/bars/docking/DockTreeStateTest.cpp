@@ -245,6 +245,9 @@ TEST_F(LayoutState, ADamagedLayoutFailsCleanlyAndKeepsTheFramesOwnLayout)
         b = saved;
         b[kPanes + 8 + 44] = 2; // owns-tree flag out of range
         cases.emplace_back("owns-tree flag", b);
+        b = saved;
+        b[kPanes + 8 + 16 + 3] = 0x7F; // the slider's left edge far outside any screen
+        cases.emplace_back("slider far off", b);
     }
     {
         Bytes b = saved;
