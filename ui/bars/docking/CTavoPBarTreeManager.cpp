@@ -514,6 +514,15 @@ BOOL CTavoPBarTreeManager::RemoveControlBar(CTavoPDockingControlBar* pBar)
     return TRUE;
 }
 
+void CTavoPBarTreeManager::DropBar(CTavoPDockingControlBar* pBar)
+{
+    BOOL bFirst = FALSE;
+    if (CTavoPBarContainer* pNode = FindContainer(pBar, bFirst))
+        pNode->SetBar(NULL, bFirst);
+    if (POSITION pos = m_lstControlBars.Find(pBar))
+        m_lstControlBars.RemoveAt(pos);
+}
+
 BOOL CTavoPBarTreeManager::ReplaceControlBar(CTavoPDockingControlBar* pBarOld,
                                              CTavoPDockingControlBar* pBarNew)
 {

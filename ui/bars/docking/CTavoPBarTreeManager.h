@@ -81,6 +81,9 @@ public:
     CTavoPBaseTabbedBar* FindTabbedBarByTabID(UINT nID) const;
     void GetVisibleBarsAndSliders(CObList& lstBars, CObList& lstSliders) const;
     void RemoveVisibleFromLists();
+    // Takes a pane out of the list and its node without laying anything out: it never took
+    // part in this tree (a loaded tree naming a pane that stays elsewhere).
+    void DropBar(CTavoPDockingControlBar* pBar);
     // Drops a pane whose window died (or a tabbed bar without tabs) from the list.
     BOOL IsBarValid(CTavoPDockingControlBar* pBar);
     void ValidateBars();

@@ -11,6 +11,7 @@
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPStateKey.h"
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -184,9 +185,35 @@ void ApplyLoadedPanes(CTavoPDockManager& manager, const CObList& lstLoaded, CFra
             panes.emplace_back((CTavoPDockingControlBar*)pObject, hCurrent);
         }
     }
+    auto sliderOf = [](HWND hSlider) {
+        return DYNAMIC_DOWNCAST(CTavoPSlider, CWnd::FromHandlePermanent(hSlider));
+    };
+    // A tree may name panes that no record joins to it (their ids found nothing, or another
+    // slider's record took them): they stay where they are and leave the loaded tree, and a
+    // tree left without panes goes.
     for (HWND hSlider : sliders)
     {
-        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, CWnd::FromHandlePermanent(hSlider));
+        CTavoPSlider* pSlider = sliderOf(hSlider);
+        if (pSlider == NULL || pSlider->GetBarTreeManager() == NULL)
+            continue;
+        CTavoPBarTreeManager* pTree = pSlider->GetBarTreeManager();
+        std::vector<CTavoPDockingControlBar*> strays;
+        for (POSITION pos = pTree->GetBars().GetHeadPosition(); pos != NULL;)
+        {
+            CTavoPDockingControlBar* pBar = (CTavoPDockingControlBar*)pTree->GetBars().GetNext(pos);
+            const bool bJoins =
+                std::find(panes.begin(), panes.end(), std::make_pair(pBar, hSlider)) != panes.end();
+            if (!bJoins)
+                strays.push_back(pBar);
+        }
+        for (CTavoPDockingControlBar* pBar : strays)
+            pTree->DropBar(pBar);
+        if (pTree->IsEmpty())
+            pSlider->DestroyWindow();
+    }
+    for (HWND hSlider : sliders)
+    {
+        CTavoPSlider* pSlider = sliderOf(hSlider);
         if (pSlider != NULL && manager.GetDockedBars().Find(pSlider) == NULL)
             manager.AddControlBar(pSlider);
     }

@@ -5,6 +5,7 @@
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
+#include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include <algorithm>
 
@@ -267,19 +268,12 @@ BOOL CTavoPSlider::CanFloatHere() const
 void CTavoPSlider::CalcRecentDockPlacement(CPoint point, CWnd* pDraggedWnd, CRect& rectResult,
                                            BOOL& bDrawTab, CTavoPDockingControlBar** ppTargetBar)
 {
+    CTavoPDockingControlBar* pTarget = NULL;
     rectResult.SetRectEmpty();
     bDrawTab = FALSE;
-    if (ppTargetBar != NULL)
-        *ppTargetBar = NULL;
-    if (m_pTreeManager == NULL)
-        return;
-    BOOL bInTabArea = FALSE, bOnCaption = FALSE;
-    CTavoPDockingControlBar* pTarget = m_pTreeManager->FindBarAtPoint(
-        point, CTavoPDockingControlBar::m_nDockSensitivity, TRUE, bInTabArea, bOnCaption);
-    if (pTarget == NULL || pTarget == pDraggedWnd)
-        return;
-    pTarget->GetWindowRect(rectResult);
-    bDrawTab = bInTabArea || bOnCaption;
+    if (m_pTreeManager != NULL)
+        GetDockingUtils().CalcTreeDockPreview(this, point, pDraggedWnd, rectResult, bDrawTab,
+                                              pTarget);
     if (ppTargetBar != NULL)
         *ppTargetBar = pTarget;
 }
@@ -428,6 +422,12 @@ void CTavoPSlider::Serialize(CArchive& ar)
         if (nWidth < 0 || nWidth > 64 || (bDefault != 0 && bDefault != 1) ||
             bDefault != m_bDefaultSlider)
             AfxThrowArchiveException(CArchiveException::badIndex);
+        // Window coordinates beyond 16 bits are no place a slider ever had.
+        for (LONG n : {rect.left, rect.top, rect.right, rect.bottom})
+        {
+            if (n < -0x8000 || n > 0x7FFF)
+                AfxThrowArchiveException(CArchiveException::badIndex);
+        }
         if (nVisible)
             dwStyle |= WS_VISIBLE;
         else

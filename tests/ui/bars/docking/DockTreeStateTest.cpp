@@ -1,5 +1,6 @@
 // The layout tree in the dock layout: the bytes of a slider with its tree, reading them back, damaged layouts that must fail cleanly, and a frame's layout saved and restored in a fresh frame.
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/Mutations.h"
 #include "tests/ui/bars/docking/DockTreeSupport.h"
 #include "tests/ui/foundation/RegistryTestKey.h"
 #include <gtest/gtest.h>
@@ -244,6 +245,9 @@ TEST_F(LayoutState, ADamagedLayoutFailsCleanlyAndKeepsTheFramesOwnLayout)
         b = saved;
         b[kPanes + 8 + 44] = 2; // owns-tree flag out of range
         cases.emplace_back("owns-tree flag", b);
+        b = saved;
+        b[kPanes + 8 + 16 + 3] = 0x7F; // the slider's left edge far outside any screen
+        cases.emplace_back("slider far off", b);
     }
     {
         Bytes b = saved;
@@ -263,6 +267,34 @@ TEST_F(LayoutState, ADamagedLayoutFailsCleanlyAndKeepsTheFramesOwnLayout)
     // After all that a sound layout still loads.
     EXPECT_TRUE(Load(saved));
     EXPECT_EQ(before, Shot());
+}
+
+TEST_F(LayoutState, RandomDamageNeverLeavesAStrayWindowOrAPaneInTwoTrees)
+{
+    std::mt19937 random(37);
+    for (int i = 0; i < 300; i++)
+    {
+        const Bytes bytes = Mutate(saved, random);
+        SCOPED_TRACE(i);
+        if (!Load(bytes))
+        {
+            EXPECT_EQ(before, Shot());
+            EXPECT_EQ(nChildren, CountChildren(pFrame));
+            continue;
+        }
+        // Damage the reader could not tell: every pane sits in one tree that the frame lists,
+        // and the sound layout brings everything back.
+        for (TreePane* pPane : {pA, pB})
+        {
+            CTavoPSlider* pSlider = pPane->GetDefaultSlider();
+            ASSERT_NE(nullptr, pSlider);
+            EXPECT_TRUE(pSlider->IsBarInTree(pPane));
+            EXPECT_NE(nullptr, Manager().GetDockedBars().Find(pSlider));
+        }
+        ASSERT_TRUE(Load(saved));
+        EXPECT_EQ(before, Shot());
+        EXPECT_EQ(nChildren, CountChildren(pFrame));
+    }
 }
 
 TEST(DockLayout, AFramesPanesComeBackInAFreshFrame)
