@@ -87,9 +87,8 @@ void CTavoPDockManager::CalcEdgeDockPreview(CWnd* pDraggedWnd, CPoint point, CRe
         if (pDraggedFrame != NULL && !pPane->CanAcceptMiniFrame(pDraggedFrame))
             return;
         BOOL bDrawTab = FALSE;
-        CTavoPDockingControlBar* pTarget = NULL;
-        GetDockingUtils().CalcTreeDockPreview(pPane->GetDefaultSlider(), point, pDraggedWnd,
-                                              rectResult, bDrawTab, pTarget);
+        pPane->GetDefaultSlider()->CalcRecentDockPlacement(point, pDraggedWnd, rectResult, bDrawTab,
+                                                           NULL);
         return;
     }
 
