@@ -337,8 +337,7 @@ CTavoPDockingControlBar* CTavoPDockingControlBar::DoDockByMouse(BOOL& bDocked)
 
 CTavoPBaseControlBar* CTavoPDockingControlBar::GetDropTarget(BOOL& bFlag)
 {
-    CTavoPDockingControlBar* pDocked = DoDockByMouse(bFlag);
-    return pDocked;
+    return DoDockByMouse(bFlag);
 }
 
 BOOL CTavoPDockingControlBar::DockToBar(CTavoPDockBar* pDockBar, LPCRECT lpRect, int nDockMethod)
