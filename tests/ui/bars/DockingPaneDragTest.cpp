@@ -333,3 +333,33 @@ TEST_F(DockingPaneDrag, FloatingFrameMovedInImmediateModeDocksAtTheEdgeItRestsOn
     EXPECT_EQ(rectClient.top, pPane->ScreenRect().top);
     EXPECT_EQ(rectClient.bottom, pPane->ScreenRect().bottom);
 }
+
+TEST_F(DockingPaneDrag, FloatingFrameDroppedBesideAPaneLandsWhereTheOutlineShowed)
+{
+    CaptionPane* pTarget = DockedPane(470, AFX_IDW_DOCKBAR_LEFT, CSize(240, 400));
+    CaptionPane* pPane = DockedPane(471, AFX_IDW_DOCKBAR_RIGHT, CSize(130, 400));
+    ASSERT_TRUE(pPane->FloatControlBar(CRect(300, 150, 400, 330), TAVOP_DM_RECT, TRUE));
+    PumpFor(30);
+    CTavoPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    CRect rectFrame;
+    pMiniFrame->GetWindowRect(rectFrame);
+    const CRect rectTarget = pTarget->ScreenRect();
+    const CPoint from(rectFrame.left + 20, rectFrame.top + 4 + pMiniFrame->GetCaptionHeight() / 2);
+    const CPoint to(rectTarget.CenterPoint().x, rectTarget.bottom - 5);
+    const int nPaneHeight = pPane->ScreenRect().Height();
+
+    CRect rectPreview;
+    RunMouse(DragSteps(from, to, true),
+             [&] { rectPreview = pMiniFrame->GetDragFrame().m_rectExpectedDocked; });
+    PumpFor(80);
+    // Below the target, as high as the floating pane, half the target's height at most.
+    const int nHeight = std::min(rectTarget.Height() / 2, nPaneHeight);
+    EXPECT_EQ(
+        CRect(rectTarget.left, rectTarget.bottom - nHeight, rectTarget.right, rectTarget.bottom),
+        rectPreview);
+    EXPECT_FALSE(pPane->IsFloating());
+    EXPECT_EQ(pTarget->GetDefaultSlider(), pPane->GetDefaultSlider());
+    EXPECT_EQ(rectPreview, pPane->ScreenRect());
+    EXPECT_EQ(rectPreview.top - 4, pTarget->ScreenRect().bottom);
+}
