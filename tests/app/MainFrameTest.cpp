@@ -2,7 +2,8 @@
 #include "app/CMainFrame.h"
 #include "framework/CTestSeams.h"
 #include "res/resource.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TestApp.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -22,8 +23,6 @@ inline void PrintTo(const CRect& rect, std::ostream* os)
 }
 
 namespace {
-
-CWinApp theTestApp(_T("vorlentest"));
 
 const char kAppKey[] = "SOFTWARE\\VorlenTests MainFrame";
 const std::string kBase = "SOFTWARE\\VorlenTests MainFrame\\vorlentest\\Settings\\";
@@ -84,7 +83,7 @@ class MainFrame : public ::testing::Test
 protected:
     void SetUp() override
     {
-        theTestApp.SetRegistryKey(_T("VorlenTests MainFrame"));
+        TestApp().SetRegistryKey(_T("VorlenTests MainFrame"));
         workspace.SetRegistryBase(_T("Settings"));
     }
     void TearDown() override

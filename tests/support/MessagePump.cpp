@@ -1,12 +1,41 @@
 #include "tests/support/MessagePump.h"
+#include "framework/Framework.h"
 
-void PumpFor(DWORD dwMilliseconds)
+namespace {
+
+template <class Drain>
+void Repeat(DWORD dwMilliseconds, Drain drain)
 {
     const DWORD dwStart = ::GetTickCount();
     do
     {
-        PumpMessages();
+        drain();
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (::GetTickCount() - dwStart < dwMilliseconds);
-    PumpMessages();
+    drain();
+}
+
+} // namespace
+
+void PumpFor(DWORD dwMilliseconds)
+{
+    Repeat(dwMilliseconds, PumpMessages);
+}
+
+void PumpPreTranslated()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (!AfxPreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+}
+
+void PumpPreTranslatedFor(DWORD dwMilliseconds)
+{
+    Repeat(dwMilliseconds, PumpPreTranslated);
 }

@@ -15,3 +15,10 @@ inline void PumpMessages()
 
 // Pumps for a while, so that input, timers and posted messages arrive.
 void PumpFor(DWORD dwMilliseconds);
+
+// Dispatches whatever is queued, each message first through the thread's pre-translation as the
+// framework's message loops give it: menu bars, popups and dialogs take their keys there.
+void PumpPreTranslated();
+
+// The same for a while.
+void PumpPreTranslatedFor(DWORD dwMilliseconds);
