@@ -1,9 +1,6 @@
 #include "tests/app/VorlenDriving.h"
 #include <algorithm>
 
-const char* const kVorlenMainTitle = "Vorlen v1.0";
-const char* const kVorlenLoginTitle = "登陆对话框";
-
 namespace {
 
 void Settle(HANDLE process, DWORD pause)
@@ -50,17 +47,19 @@ void DragMouse(POINT from, POINT to, HANDLE process)
     Sleep(200);
 }
 
-void DoubleClick(POINT point)
+void ClickAt(POINT point, int clicks)
 {
     MouseTo(point);
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < clicks; ++i)
     {
-        INPUT clicks[2] = {};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, clicks, sizeof(INPUT));
-        Sleep(30);
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, click, sizeof(INPUT));
+        if (clicks > 1)
+            Sleep(30);
     }
-    Sleep(300);
+    if (clicks > 1)
+        Sleep(300);
 }

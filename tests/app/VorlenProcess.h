@@ -4,6 +4,11 @@
 #include <string>
 #include <vector>
 
+// vorlen's window titles, and how long it may take to show one.
+extern const char* const kVorlenMainTitle;
+extern const char* const kVorlenLoginTitle;
+const DWORD kVorlenStartTimeout = 15000;
+
 class VorlenProcess
 {
 public:
@@ -50,9 +55,8 @@ private:
 
 // The window of the thread that has the keyboard focus, or null.
 HWND FocusOf(HWND anyWindowOfTheThread);
-// A move of the pointer, and a left click (or two for a double click), as the mouse gives them.
-void MovePointer(POINT screen);
-void ClickAt(POINT screen, int clicks = 1);
+// A window's rectangle in screen coordinates, and its middle.
+RECT WindowRect(HWND hwnd);
 POINT Centre(const RECT& rect);
 // The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
 bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours);
