@@ -2,6 +2,7 @@
 #include "app/CMainFrame.h"
 #include "framework/CTestSeams.h"
 #include "res/resource.h"
+#include "tests/support/BarTestSupport.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/TestApp.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
@@ -16,11 +17,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-inline void PrintTo(const CRect& rect, std::ostream* os)
-{
-    *os << "(" << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom << ")";
-}
 
 namespace {
 
@@ -58,14 +54,6 @@ std::vector<HWND> ThreadWindows()
         },
         (LPARAM)&windows);
     return windows;
-}
-
-CRect InFrame(CWnd* pFrame, CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(rect);
-    pFrame->ScreenToClient(rect);
-    return rect;
 }
 
 // A bar the dock manager lists beside the frame's own: it counts the full relayouts of the

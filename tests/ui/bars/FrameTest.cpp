@@ -40,14 +40,6 @@ DWORD Dword(const std::string& key, const char* lpszName)
     return dw;
 }
 
-CRect InFrame(CWnd* pFrame, CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(rect);
-    pFrame->ScreenToClient(rect);
-    return rect;
-}
-
 CRect RectValue(const std::string& key, const char* lpszName)
 {
     const std::vector<BYTE> bytes = RegistryTestKey::Value(key, lpszName);
