@@ -3,6 +3,7 @@
 #include "framework/CTestSeams.h"
 #include "res/resource.h"
 #include "tests/support/BarTestSupport.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/TestApp.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
@@ -29,15 +30,7 @@ void Pump(CFrameWnd* pFrame)
 {
     for (int nRound = 0; nRound < 3; nRound++)
     {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            if (pFrame != NULL && ::IsWindow(pFrame->GetSafeHwnd()) &&
-                pFrame->PreTranslateMessage(&msg))
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
+        PumpThrough(pFrame);
         ::Sleep(10);
     }
 }

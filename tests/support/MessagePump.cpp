@@ -39,3 +39,15 @@ void PumpPreTranslatedFor(DWORD dwMilliseconds)
 {
     Repeat(dwMilliseconds, PumpPreTranslated);
 }
+
+void PumpThrough(CWnd* pWnd)
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd()) && pWnd->PreTranslateMessage(&msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+class CWnd;
+
 // Dispatches whatever is queued for this thread.
 inline void PumpMessages()
 {
@@ -22,3 +24,7 @@ void PumpPreTranslated();
 
 // The same for a while.
 void PumpPreTranslatedFor(DWORD dwMilliseconds);
+
+// Dispatches whatever is queued, each message first through one window's pre-translation, as a
+// program's loop gives its main frame; the window may be null or gone.
+void PumpThrough(CWnd* pWnd);
