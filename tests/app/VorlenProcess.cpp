@@ -1,4 +1,5 @@
 #include "tests/app/VorlenProcess.h"
+#include "tests/support/RegistryTestKey.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <set>
@@ -240,11 +241,7 @@ bool DeleteVorlenProfile()
 
 bool VorlenProfileExists()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProfileParent, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return RegistryTestKey::Exists(kProfileParent);
 }
 
 HWND FindDescendant(HWND parent, const char* className, int id)
