@@ -1,6 +1,7 @@
 // vorlen.exe's own window as the screen shows it: popup shadows, separators, icons and a gripper drag, read back from the X display.
 #include "tests/app/VorlenSuite.h"
 #include "tests/support/ScreenPixels.h"
+#include "tests/support/SyntheticInput.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
@@ -16,9 +17,7 @@ const int kShadowStep = (kShadowDarkest - 100) / kShadowDepth;
 
 void SendMouse(DWORD flags)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    INPUT input = MouseInput(flags);
     SendInput(1, &input, sizeof input);
 }
 

@@ -1,4 +1,5 @@
 #include "tests/app/VorlenDriving.h"
+#include "tests/support/SyntheticInput.h"
 #include <algorithm>
 
 namespace {
@@ -14,22 +15,14 @@ void Settle(HANDLE process, DWORD pause)
 
 void MouseTo(POINT point, HANDLE process)
 {
-    // Rounded up, so that the platform's scaling back lands on the very pixel.
-    const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (LONG)(((LONGLONG)point.x * 65536 + width - 1) / width);
-    input.mi.dy = (LONG)(((LONGLONG)point.y * 65536 + height - 1) / height);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x, point.y);
     SendInput(1, &input, sizeof input);
     Settle(process, 15);
 }
 
 void LeftButton(bool down, HANDLE process)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    INPUT input = MouseInput(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     SendInput(1, &input, sizeof input);
     Settle(process, 50);
 }
@@ -52,10 +45,7 @@ void ClickAt(POINT point, int clicks)
     MouseTo(point);
     for (int i = 0; i < clicks; ++i)
     {
-        INPUT click[2] = {};
-        click[0].type = click[1].type = INPUT_MOUSE;
-        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
         SendInput(2, click, sizeof(INPUT));
         if (clicks > 1)
             Sleep(30);

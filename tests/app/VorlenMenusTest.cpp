@@ -1,6 +1,7 @@
 // vorlen's menus and keys as a user meets them on the screen: real clicks and keys go to vorlen.exe, and the test reads back its popups, focus, status line and pixels, leaving pictures of the main window.
 #include "tests/app/VorlenSuite.h"
 #include "tests/support/ScreenPixels.h"
+#include "tests/support/SyntheticInput.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -47,10 +48,7 @@ std::string ClassOf(HWND hwnd)
 
 void HoldKey(WORD key, bool down)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    INPUT input = KeyInput(key, !down);
     SendInput(1, &input, sizeof input);
 }
 

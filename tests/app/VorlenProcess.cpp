@@ -1,5 +1,6 @@
 #include "tests/app/VorlenProcess.h"
 #include "tests/support/RegistryTestKey.h"
+#include "tests/support/SyntheticInput.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <set>
@@ -330,20 +331,9 @@ void PressKeys(const std::vector<WORD>& keys)
 {
     std::vector<INPUT> inputs;
     for (WORD key : keys)
-    {
-        INPUT down = {};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
+        inputs.push_back(KeyInput(key));
     for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-    {
-        INPUT up = {};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
+        inputs.push_back(KeyInput(*key, true));
     SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
 

@@ -1,25 +1,15 @@
 #include "tests/support/MessagePump.h"
 #include "framework/Framework.h"
 
-namespace {
-
-template <class Drain>
-void Repeat(DWORD dwMilliseconds, Drain drain)
+void PumpFor(DWORD dwMilliseconds, const std::function<void()>& pump)
 {
     const DWORD dwStart = ::GetTickCount();
     do
     {
-        drain();
+        pump();
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (::GetTickCount() - dwStart < dwMilliseconds);
-    drain();
-}
-
-} // namespace
-
-void PumpFor(DWORD dwMilliseconds)
-{
-    Repeat(dwMilliseconds, PumpMessages);
+    pump();
 }
 
 void PumpPreTranslated()
@@ -37,7 +27,7 @@ void PumpPreTranslated()
 
 void PumpPreTranslatedFor(DWORD dwMilliseconds)
 {
-    Repeat(dwMilliseconds, PumpPreTranslated);
+    PumpFor(dwMilliseconds, PumpPreTranslated);
 }
 
 void PumpThrough(CWnd* pWnd)

@@ -1,6 +1,7 @@
 // Message pumping for tests that drive real windows without a message loop of their own.
 #pragma once
 #include <windows.h>
+#include <functional>
 
 class CWnd;
 
@@ -15,8 +16,9 @@ inline void PumpMessages()
     }
 }
 
-// Pumps for a while, so that input, timers and posted messages arrive.
-void PumpFor(DWORD dwMilliseconds);
+// Pumps for a while, so that input, timers and posted messages arrive, waiting for more between
+// the rounds of the pump.
+void PumpFor(DWORD dwMilliseconds, const std::function<void()>& pump = PumpMessages);
 
 // Dispatches whatever is queued, each message first through the thread's pre-translation as the
 // framework's message loops give it: menu bars, popups and dialogs take their keys there.

@@ -4,6 +4,7 @@
 #include "tests/support/NoteTemplates.h"
 #include "tests/support/RecordingPopup.h"
 #include "tests/support/RegistryTestKey.h"
+#include "tests/support/SyntheticInput.h"
 #include "tests/support/TestApp.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/bars/frames/CTavoPMDIChildWnd.h"
@@ -18,7 +19,6 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 #include <gtest/gtest.h>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -43,51 +43,26 @@ struct Input
     int b;
 };
 
-// Sends the input from a worker thread while this thread runs the message loop.
+// Plays the steps as the keyboard and mouse give them, through the frames' message loop.
 void Play(const std::vector<Input>& steps)
 {
-    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    std::thread worker([&]() {
-        for (const Input& step : steps)
+    std::vector<INPUT> inputs;
+    for (const Input& step : steps)
+        switch (step.kind)
         {
-            INPUT in[2] = {};
-            UINT n = 1;
-            switch (step.kind)
-            {
-            case Input::KeyDown:
-            case Input::KeyUp:
-                in[0].type = INPUT_KEYBOARD;
-                in[0].ki.wVk = (WORD)step.a;
-                in[0].ki.dwFlags = step.kind == Input::KeyUp ? KEYEVENTF_KEYUP : 0;
-                break;
-            case Input::Move:
-            {
-                const int cx = ::GetSystemMetrics(SM_CXSCREEN),
-                          cy = ::GetSystemMetrics(SM_CYSCREEN);
-                in[0].type = INPUT_MOUSE;
-                in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-                in[0].mi.dx = (step.a * 65536 + cx - 1) / cx;
-                in[0].mi.dy = (step.b * 65536 + cy - 1) / cy;
-                break;
-            }
-            case Input::Click:
-                in[0].type = in[1].type = INPUT_MOUSE;
-                in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-                in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-                n = 2;
-                break;
-            }
-            ::SendInput(n, in, sizeof(INPUT));
-            ::Sleep(60);
+        case Input::KeyDown:
+        case Input::KeyUp:
+            inputs.push_back(KeyInput((WORD)step.a, step.kind == Input::KeyUp));
+            break;
+        case Input::Move:
+            inputs.push_back(MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, step.a, step.b));
+            break;
+        case Input::Click:
+            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+            break;
         }
-        ::Sleep(60);
-        ::SetEvent(hDone);
-    });
-    while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, 5000, QS_ALLINPUT) != WAIT_OBJECT_0)
-        PumpPreTranslated();
-    worker.join();
-    PumpPreTranslatedFor(80);
-    ::CloseHandle(hDone);
+    PlayInput(inputs);
 }
 
 std::vector<std::string> Texts(const CTavoPToolBar& bar)

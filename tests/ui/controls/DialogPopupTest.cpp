@@ -3,6 +3,7 @@
 // the property sheet learning which library page is shown.
 #include "framework/Framework.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/SyntheticInput.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/controls/CTavoPDialog.h"
@@ -15,7 +16,6 @@
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -24,53 +24,10 @@ const UINT kEditId = 1001;
 const UINT kLabelId = 1002;
 const UINT kFirstItem = 40001;
 
-// Runs the input on a worker thread, as a user would give it, while this thread pumps.
-void RunInput(const std::vector<INPUT>& inputs)
-{
-    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    std::thread worker([&]() {
-        for (INPUT input : inputs)
-        {
-            ::SendInput(1, &input, sizeof(INPUT));
-            ::Sleep(40);
-        }
-        ::Sleep(60);
-        ::SetEvent(hDone);
-    });
-    while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, 5000, QS_ALLINPUT) != WAIT_OBJECT_0)
-        PumpPreTranslated();
-    worker.join();
-    PumpPreTranslatedFor(60);
-    ::CloseHandle(hDone);
-}
-
-INPUT Key(WORD wVk, bool bUp = false)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVk;
-    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-INPUT Mouse(DWORD dwFlags, CPoint pt = CPoint(0, 0))
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    if (dwFlags & MOUSEEVENTF_ABSOLUTE)
-    {
-        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-        input.mi.dx = (pt.x * 65536 + cx - 1) / cx;
-        input.mi.dy = (pt.y * 65536 + cy - 1) / cy;
-    }
-    return input;
-}
-
 std::vector<INPUT> ClickAt(CPoint pt)
 {
-    return {Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt), Mouse(MOUSEEVENTF_LEFTDOWN),
-            Mouse(MOUSEEVENTF_LEFTUP)};
+    return {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt.x, pt.y),
+            MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
 }
 
 // A modeless library dialog at (100, 100) with an edit box and a label; it records the commands
@@ -259,15 +216,15 @@ TEST_F(DialogPopup, TypedKeysGoToThePopupAndAClickElsewhereClosesIt)
     CTavoPPopupMenu* pPopup = Open();
     ASSERT_NE(nullptr, pPopup);
     ASSERT_EQ(m_dialog.GetDlgItem(kEditId)->GetSafeHwnd(), ::GetFocus());
-    RunInput({Key(VK_DOWN), Key(VK_DOWN, true), Key(VK_DOWN), Key(VK_DOWN, true), Key(VK_RETURN),
-              Key(VK_RETURN, true)});
+    PlayInput({KeyInput(VK_DOWN), KeyInput(VK_DOWN, true), KeyInput(VK_DOWN),
+               KeyInput(VK_DOWN, true), KeyInput(VK_RETURN), KeyInput(VK_RETURN, true)});
     EXPECT_EQ((std::vector<UINT>{kFirstItem + 1}), m_dialog.m_commands);
     CString strEdit;
     m_dialog.GetDlgItem(kEditId)->GetWindowText(strEdit);
     EXPECT_STREQ("", strEdit);
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     // Without a popup the keys reach the edit box again.
-    RunInput({Key('A'), Key('A', true)});
+    PlayInput({KeyInput('A'), KeyInput('A', true)});
     m_dialog.GetDlgItem(kEditId)->GetWindowText(strEdit);
     EXPECT_STREQ("a", strEdit);
 
@@ -279,7 +236,7 @@ TEST_F(DialogPopup, TypedKeysGoToThePopupAndAClickElsewhereClosesIt)
     pPopup = Open(CPoint(420, 150));
     ASSERT_NE(nullptr, pPopup);
     HWND hPopup = pPopup->GetSafeHwnd();
-    RunInput(ClickAt(CPoint(660, 540)));
+    PlayInput(ClickAt(CPoint(660, 540)));
     EXPECT_FALSE(IsOpen(hPopup));
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     EXPECT_TRUE(m_dialog.m_commands.size() == 1u);
