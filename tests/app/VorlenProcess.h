@@ -1,5 +1,6 @@
 // vorlen.exe run as a child process from a folder of its own, and the reading of its windows from outside.
 #pragma once
+#include "tests/support/MessagePump.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -87,9 +88,7 @@ bool WaitFor(Condition condition, DWORD milliseconds)
             return true;
         if (GetTickCount() - start > milliseconds)
             return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        PumpMessages();
         Sleep(20);
     }
 }
