@@ -185,7 +185,7 @@ void CTavoPBarContainer::GetWindowRect(CRect& rect) const
         pBar->GetWindowRect(rectBar);
         // A bar not laid out yet stands for its minimum size.
         CSize sizeMin;
-        ((CTavoPControlBar*)pBar)->GetMinSize(sizeMin);
+        pBar->GetMinSize(sizeMin);
         if (rectBar.Width() == 0)
             rectBar.right = rectBar.left + sizeMin.cx;
         if (rectBar.Height() == 0)

@@ -361,7 +361,6 @@ BOOL CTavoPBarTreeManager::MergeTree(CTavoPDockingControlBar* pTargetBar, DWORD 
     if (pSlider == NULL)
         return FALSE;
 
-    CWnd* pOtherSite = pOtherManager->GetDockSite();
     CTavoPBarContainer* pSubtree = NULL;
     if (bCopy)
     {
@@ -415,7 +414,6 @@ BOOL CTavoPBarTreeManager::MergeTree(CTavoPDockingControlBar* pTargetBar, DWORD 
     }
     m_pRootContainer->CheckSliderVisibility();
     m_pRootContainer->StoreRecentPercents();
-    (void)pOtherSite;
     return TRUE;
 }
 

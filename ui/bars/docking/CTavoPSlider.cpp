@@ -17,14 +17,14 @@ BEGIN_MESSAGE_MAP(CTavoPSlider, CTavoPBaseControlBar)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
+    ON_WM_KEYDOWN()
+    ON_WM_CANCELMODE()
+    ON_WM_CAPTURECHANGED()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
-    ON_WM_NCDESTROY()
-    ON_WM_DESTROY()
     ON_WM_CREATE()
-    ON_WM_CANCELMODE()
-    ON_WM_KEYDOWN()
-    ON_WM_CAPTURECHANGED()
+    ON_WM_DESTROY()
+    ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 namespace {
@@ -121,14 +121,6 @@ BOOL CTavoPSlider::CreateEx(DWORD dwStyleEx, DWORD dwStyle, const RECT& rect, CW
     // The bar style keeps the side only; the orientation lives in the slider style.
     SetBarStyle(GetBarStyle() & ~(DWORD)(SS_HORZ | SS_VERT));
     return TRUE;
-}
-
-int CTavoPSlider::OnCreate(LPCREATESTRUCT lpCreateStruct)
-{
-    if (Default() == -1)
-        return -1;
-    GetSliderCursors();
-    return 0;
 }
 
 CRect CTavoPSlider::GetRectInParent() const
@@ -455,6 +447,31 @@ void CTavoPSlider::Serialize(CArchive& ar)
         m_pTreeManager->Serialize(ar);
 }
 
+// ---- the drag
+
+void CTavoPSlider::StopTracking(BOOL bApply)
+{
+    if (!m_bCaptured)
+        return;
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    const CSize sizeOffset = m_rectLastDragRect.TopLeft() - rectWindow.TopLeft();
+    m_outline.Hide();
+    m_bCaptured = FALSE; // before the capture goes, which comes back here
+    m_rectLastDragRect.SetRectEmpty();
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    const HWND hWnd = m_hWnd;
+    const HWND hWndFocus = m_hWndFocusBeforeDrag;
+    m_hWndFocusBeforeDrag = NULL;
+    if (hWndFocus != NULL && hWndFocus != hWnd && ::IsWindow(hWndFocus))
+        ::SetFocus(hWndFocus);
+    if (bApply)
+        MoveSlider(sizeOffset);
+    if (::IsWindow(hWnd) && m_pTreeManager != NULL)
+        m_pTreeManager->SetAutoHideHiding(FALSE);
+}
+
 // ---- messages
 
 void CTavoPSlider::OnSize(UINT nType, int cx, int cy)
@@ -544,29 +561,6 @@ void CTavoPSlider::OnMouseMove(UINT nFlags, CPoint point)
     m_outline.Show(rect, std::max(1, (std::min(rect.Width(), rect.Height()) + 1) / 2));
 }
 
-void CTavoPSlider::StopTracking(BOOL bApply)
-{
-    if (!m_bCaptured)
-        return;
-    CRect rectWindow;
-    GetWindowRect(rectWindow);
-    const CSize sizeOffset = m_rectLastDragRect.TopLeft() - rectWindow.TopLeft();
-    m_outline.Hide();
-    m_bCaptured = FALSE; // before the capture goes, which comes back here
-    m_rectLastDragRect.SetRectEmpty();
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
-    const HWND hWnd = m_hWnd;
-    const HWND hWndFocus = m_hWndFocusBeforeDrag;
-    m_hWndFocusBeforeDrag = NULL;
-    if (hWndFocus != NULL && hWndFocus != hWnd && ::IsWindow(hWndFocus))
-        ::SetFocus(hWndFocus);
-    if (bApply)
-        MoveSlider(sizeOffset);
-    if (::IsWindow(hWnd) && m_pTreeManager != NULL)
-        m_pTreeManager->SetAutoHideHiding(FALSE);
-}
-
 void CTavoPSlider::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (nChar == VK_ESCAPE && m_bCaptured)
@@ -622,6 +616,14 @@ void CTavoPSlider::OnPaint()
 BOOL CTavoPSlider::OnEraseBkgnd(CDC* pDC)
 {
     return TRUE;
+}
+
+int CTavoPSlider::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (Default() == -1)
+        return -1;
+    GetSliderCursors();
+    return 0;
 }
 
 void CTavoPSlider::OnDestroy()

@@ -128,14 +128,14 @@ public:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnCancelMode();
+    void OnCaptureChanged(CWnd* pWnd);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
-    void OnNcDestroy();
-    void OnDestroy();
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnCancelMode();
-    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    void OnCaptureChanged(CWnd* pWnd);
+    void OnDestroy();
+    void OnNcDestroy();
 
 protected:
     DECLARE_MESSAGE_MAP()

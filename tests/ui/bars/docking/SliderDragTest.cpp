@@ -1,5 +1,6 @@
 // Dragging a slider with the real mouse: the outline follows within the limits, the release resizes the panes, Esc moves nothing.
 #include "tests/ui/bars/docking/DockTreeSupport.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,6 +110,37 @@ TEST_F(SliderDrag, EscapeOrLosingTheMouseMovesNothing)
     EXPECT_EQ(rectA, RectInParent(pA));
     EXPECT_EQ(rectSlider, RectInParent(pSlider));
     EXPECT_FALSE(pSlider->IsTracking());
+}
+
+TEST_F(SliderDrag, ASliderPaintsButtonFaceAndAnAutoHideSliderItsEdge)
+{
+    CRect rect;
+    pSlider->GetWindowRect(rect);
+    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(clrFace, ScreenPixel(CPoint(rect.left, rect.top + 10), clrFace));
+    EXPECT_EQ(clrFace, ScreenPixel(CPoint(rect.right - 1, rect.top + 10), clrFace));
+
+    // The auto-hide layer draws a line along the edge that faces the frame's centre.
+    struct Case
+    {
+        DWORD dwAlignment;
+        CPoint ptLine, ptFace;
+        COLORREF clrLine;
+    } cases[] = {
+        {CBRS_ALIGN_LEFT, CPoint(rect.right - 1, rect.top + 10), CPoint(rect.left, rect.top + 10),
+         GetGlobalData().clrBtnDkShadow},
+        {CBRS_ALIGN_RIGHT, CPoint(rect.left, rect.top + 10), CPoint(rect.right - 1, rect.top + 10),
+         GetGlobalData().clrBtnHilite},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.dwAlignment);
+        pSlider->SetAutoHideMode(TRUE);
+        pSlider->SetCurrentAlignment(c.dwAlignment);
+        pSlider->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(c.clrLine, ScreenPixel(c.ptLine, c.clrLine));
+        EXPECT_EQ(clrFace, ScreenPixel(c.ptFace, clrFace));
+    }
 }
 
 } // namespace
