@@ -2,7 +2,7 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
 #include "tests/ui/bars/docking/DockTreeSupport.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include <gtest/gtest.h>
 
 namespace {
