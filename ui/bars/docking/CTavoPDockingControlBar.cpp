@@ -8,6 +8,7 @@
 #include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPSlider.h"
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 
@@ -609,6 +610,8 @@ void CTavoPDockingControlBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
     const HWND hWnd = m_hWnd;
     SetFocus();
+    // The focus change repaints what lay under open popups: their shadows take it in again.
+    CTavoPPopupMenu::UpdateAllShadows(NULL);
     if (::IsWindow(hWnd))
         Default();
 }
