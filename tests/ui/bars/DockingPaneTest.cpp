@@ -285,6 +285,21 @@ TEST_F(DockingPane, FrameWithDockedPanesLeavesItsPicture)
     ASSERT_NE(nullptr, pBelow->DockToWindow(pLeft, CBRS_ALIGN_BOTTOM));
     CaptionPane* pBottom = DockedPane(362, AFX_IDW_DOCKBAR_BOTTOM, CSize(600, 90));
     pBottom->SetWindowText("Bottom pane");
+    // Each pane shows a list, as a pane of a program would; the focus in one makes its caption
+    // active.
+    CListBox lists[3];
+    CaptionPane* pPanes[3] = {pLeft, pBelow, pBottom};
+    for (int i = 0; i < 3; i++)
+    {
+        CRect rectClient;
+        pPanes[i]->GetClientRect(rectClient);
+        ASSERT_TRUE(lists[i].Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                                    rectClient, pPanes[i], 1));
+        for (const char* item : {"Stock in", "Sales", "Queries", "Reports"})
+            lists[i].AddString(item);
+    }
+    lists[0].SetFocus();
+    pLeft->OnUpdateCmdUI(pFrame, FALSE);
     pFrame->RedrawWindow(NULL, NULL,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpFor(100);
