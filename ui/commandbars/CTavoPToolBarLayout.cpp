@@ -550,6 +550,9 @@ void CTavoPToolBar::AdjustLayout()
     else
         AdjustSizeImmediate();
     LayoutButtons();
+    // A hidden bar is painted whole when it shows.
+    if (!IsWindowVisible())
+        return;
     Invalidate();
     UpdateWindow();
 }
@@ -609,7 +612,8 @@ void CTavoPToolBar::AdjustSizeImmediate()
     }
     CRect rectWindow;
     GetWindowRect(rectWindow);
-    if (rectWindow.Size() != size)
+    const BOOL bResized = rectWindow.Size() != size;
+    if (bResized)
         SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
     if (IsFloating() && pMiniFrame != NULL && pMiniFrame == pParent)
@@ -620,8 +624,9 @@ void CTavoPToolBar::AdjustSizeImmediate()
         pMiniFrame->RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
         return;
     }
+    // The frame lays its bars out by their sizes: a bar that kept its size changes nothing there.
     CFrameWnd* pFrame = GetDockSiteFrame();
-    if (pFrame != NULL && pFrame != pParent)
+    if (bResized && pFrame != NULL && pFrame != pParent)
         pFrame->RecalcLayout();
 }
 
