@@ -527,6 +527,50 @@ TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
     pFrame->DestroyWindow();
 }
 
+namespace {
+// A library frame that counts its layout passes.
+class CCountingFrame : public CTavoPFrameWnd
+{
+public:
+    int nLayouts = 0;
+    void RecalcLayout(BOOL bNotify = TRUE) override
+    {
+        nLayouts++;
+        CTavoPFrameWnd::RecalcLayout(bNotify);
+    }
+};
+} // namespace
+
+TEST(DockedToolbar, FrameLaysOutAgainOnlyForABarThatChangedItsSize)
+{
+    CCountingFrame* pFrame = new CCountingFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, "docked", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                               CRect(100, 100, 700, 400)));
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    CTavoPToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    PumpMessages();
+    CRect rect;
+    bar.GetWindowRect(rect);
+
+    // A text the button does not show leaves the bar as wide as it was.
+    pFrame->nLayouts = 0;
+    bar.SetButtonText(0, "Open a file");
+    bar.AdjustLayout();
+    EXPECT_EQ(0, pFrame->nLayouts);
+
+    // Labels make the bar taller, and the frame places its bars anew.
+    bar.EnableTextLabels(TRUE);
+    EXPECT_GE(pFrame->nLayouts, 1);
+    CRect rectTaller;
+    bar.GetWindowRect(rectTaller);
+    EXPECT_GT(rectTaller.Height(), rect.Height());
+    pFrame->DestroyWindow();
+}
+
 TEST_F(ToolbarFixture, BarInARebarGivesItsBandItsNewSize)
 {
     CTavoPReBar rebar;
