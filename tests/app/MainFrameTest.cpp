@@ -2,7 +2,10 @@
 #include "app/CMainFrame.h"
 #include "framework/CTestSeams.h"
 #include "res/resource.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/BarTestSupport.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TestApp.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -16,14 +19,7 @@
 #include <string>
 #include <vector>
 
-inline void PrintTo(const CRect& rect, std::ostream* os)
-{
-    *os << "(" << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom << ")";
-}
-
 namespace {
-
-CWinApp theTestApp(_T("vorlentest"));
 
 const char kAppKey[] = "SOFTWARE\\VorlenTests MainFrame";
 const std::string kBase = "SOFTWARE\\VorlenTests MainFrame\\vorlentest\\Settings\\";
@@ -34,15 +30,7 @@ void Pump(CFrameWnd* pFrame)
 {
     for (int nRound = 0; nRound < 3; nRound++)
     {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            if (pFrame != NULL && ::IsWindow(pFrame->GetSafeHwnd()) &&
-                pFrame->PreTranslateMessage(&msg))
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
+        PumpThrough(pFrame);
         ::Sleep(10);
     }
 }
@@ -61,14 +49,6 @@ std::vector<HWND> ThreadWindows()
     return windows;
 }
 
-CRect InFrame(CWnd* pFrame, CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(rect);
-    pFrame->ScreenToClient(rect);
-    return rect;
-}
-
 // A bar the dock manager lists beside the frame's own: it counts the full relayouts of the
 // frame's bars.
 class RelayoutProbe : public CTavoPControlBar
@@ -84,7 +64,7 @@ class MainFrame : public ::testing::Test
 protected:
     void SetUp() override
     {
-        theTestApp.SetRegistryKey(_T("VorlenTests MainFrame"));
+        TestApp().SetRegistryKey(_T("VorlenTests MainFrame"));
         workspace.SetRegistryBase(_T("Settings"));
     }
     void TearDown() override

@@ -11,13 +11,6 @@ const UINT kMenuBarID = 0xE806;
 const UINT kToolBarID = 0xE800;
 const UINT kExitCommand = 57665;
 
-RECT WindowRect(HWND hwnd)
-{
-    RECT rect = {};
-    GetWindowRect(hwnd, &rect);
-    return rect;
-}
-
 RECT ClientScreenRect(HWND hwnd)
 {
     RECT rect = {};
@@ -34,11 +27,6 @@ int Width(const RECT& rect)
 int Height(const RECT& rect)
 {
     return rect.bottom - rect.top;
-}
-
-POINT Center(const RECT& rect)
-{
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 // One vorlen, started on a fresh profile, for a test that may restart it on the same profile.
@@ -156,7 +144,7 @@ TEST_F(VorlenBars, GripperDragFloatsTheToolbarWhereDroppedAndDragsOntoEdgesDockI
 {
     ExpectDockedUnderTheMenuBar();
     const RECT client = ClientScreenRect(m_main);
-    const POINT drop = Center(client);
+    const POINT drop = Centre(client);
     DragMouse(Gripper(), drop, m_vorlen->Handle());
     ASSERT_TRUE(WaitFor([&] { return ToolBarFloats(); }, 3000)) << "the drag left it docked";
     const RECT frame = WindowRect(MiniFrame());
@@ -177,7 +165,7 @@ TEST_F(VorlenBars, GripperDragFloatsTheToolbarWhereDroppedAndDragsOntoEdgesDockI
     EXPECT_GT(Height(tool), Width(tool));
 
     // Back to the top, onto the menu bar: it docks in a row of its own under it.
-    const POINT top = {client.left + 200, Center(WindowRect(m_menuBar)).y};
+    const POINT top = {client.left + 200, Centre(WindowRect(m_menuBar)).y};
     MouseTo(Gripper(), m_vorlen->Handle());
     LeftButton(true, m_vorlen->Handle());
     for (int i = 1; i <= 20; ++i)
@@ -202,9 +190,9 @@ TEST_F(VorlenBars, GripperDragFloatsTheToolbarWhereDroppedAndDragsOntoEdgesDockI
 TEST_F(VorlenBars, DoubleClicksFloatAndDockTheToolbarInItsOwnRowThatSurvivesRestoreAndRestart)
 {
     const RECT docked = WindowRect(m_toolBar);
-    DoubleClick(Gripper());
+    ClickAt(Gripper(), 2);
     ASSERT_TRUE(WaitFor([&] { return ToolBarFloats(); }, 3000));
-    DoubleClick(Caption());
+    ClickAt(Caption(), 2);
     ASSERT_TRUE(WaitFor([&] { return !ToolBarFloats(); }, 3000));
     ExpectDockedUnderTheMenuBar();
     EXPECT_EQ(Width(docked), Width(WindowRect(m_toolBar)));

@@ -1,18 +1,15 @@
 // vorlen.exe's own window as the screen shows it: popup shadows, separators, icons and a gripper drag, read back from the X display.
-#include "tests/app/VorlenProcess.h"
+#include "tests/app/VorlenSuite.h"
 #include "tests/support/ScreenPixels.h"
-#include "tests/support/TestDatabase.h"
+#include "tests/support/SyntheticInput.h"
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-const DWORD kStartTimeout = 15000;
 const UINT kToolBarId = 0xE800;
-const UINT kIdcGrid = 42179;
 // The XP look's menu shadow: its depth and how dark it is next to the menu and at its end.
 const int kShadowDepth = 4;
 const int kShadowDarkest = 65;
@@ -20,9 +17,7 @@ const int kShadowStep = (kShadowDarkest - 100) / kShadowDepth;
 
 void SendMouse(DWORD flags)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    INPUT input = MouseInput(flags);
     SendInput(1, &input, sizeof input);
 }
 
@@ -92,29 +87,17 @@ std::string Hex(COLORREF colour)
 }
 
 // One vorlen, logged in and maximized, for the tests below.
-class VorlenDrawing : public ::testing::Test
+class VorlenDrawing : public VorlenSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        DeleteVorlenProfile();
-        s_db.reset(new TestDatabase());
-        s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
-        s_main = s_vorlen->StartAndLogIn(kStartTimeout);
-    }
     static void TearDownTestSuite()
     {
-        if (s_main != nullptr)
-            PostMessageA(s_main, WM_COMMAND, 57665, 0); // 系统 > 安全退出
-        if (s_vorlen)
-            s_vorlen->WaitExit(10000);
-        s_vorlen.reset();
-        s_db.reset();
-        s_main = nullptr;
+        ExitVorlen();
+        VorlenSuite::TearDownTestSuite();
     }
     void SetUp() override
     {
-        ASSERT_NE(nullptr, s_main) << "vorlen did not come up with its main window";
+        ASSERT_NO_FATAL_FAILURE(VorlenSuite::SetUp());
         CloseMenus();
         // The pointer rests on the status bar, where it makes nothing hot.
         RECT rect;
@@ -187,21 +170,7 @@ protected:
         }
         Settle();
     }
-    static RECT WindowRect(HWND hwnd)
-    {
-        RECT rect = {};
-        GetWindowRect(hwnd, &rect);
-        return rect;
-    }
-
-    static std::unique_ptr<TestDatabase> s_db;
-    static std::unique_ptr<VorlenProcess> s_vorlen;
-    static HWND s_main;
 };
-
-std::unique_ptr<TestDatabase> VorlenDrawing::s_db;
-std::unique_ptr<VorlenProcess> VorlenDrawing::s_vorlen;
-HWND VorlenDrawing::s_main = nullptr;
 
 } // namespace
 

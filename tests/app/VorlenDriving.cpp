@@ -1,8 +1,6 @@
 #include "tests/app/VorlenDriving.h"
+#include "tests/support/SyntheticInput.h"
 #include <algorithm>
-
-const char* const kVorlenMainTitle = "Vorlen v1.0";
-const char* const kVorlenLoginTitle = "登陆对话框";
 
 namespace {
 
@@ -17,22 +15,14 @@ void Settle(HANDLE process, DWORD pause)
 
 void MouseTo(POINT point, HANDLE process)
 {
-    // Rounded up, so that the platform's scaling back lands on the very pixel.
-    const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (LONG)(((LONGLONG)point.x * 65536 + width - 1) / width);
-    input.mi.dy = (LONG)(((LONGLONG)point.y * 65536 + height - 1) / height);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x, point.y);
     SendInput(1, &input, sizeof input);
     Settle(process, 15);
 }
 
 void LeftButton(bool down, HANDLE process)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    INPUT input = MouseInput(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     SendInput(1, &input, sizeof input);
     Settle(process, 50);
 }
@@ -50,17 +40,16 @@ void DragMouse(POINT from, POINT to, HANDLE process)
     Sleep(200);
 }
 
-void DoubleClick(POINT point)
+void ClickAt(POINT point, int clicks)
 {
     MouseTo(point);
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < clicks; ++i)
     {
-        INPUT clicks[2] = {};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, clicks, sizeof(INPUT));
-        Sleep(30);
+        INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+        SendInput(2, click, sizeof(INPUT));
+        if (clicks > 1)
+            Sleep(30);
     }
-    Sleep(300);
+    if (clicks > 1)
+        Sleep(300);
 }

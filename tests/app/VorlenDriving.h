@@ -3,10 +3,6 @@
 #pragma once
 #include "tests/app/VorlenProcess.h"
 
-extern const char* const kVorlenMainTitle;
-extern const char* const kVorlenLoginTitle;
-const DWORD kVorlenStartTimeout = 15000;
-
 // The mouse, as a user moves it: to a screen point, and the left button. With the process that
 // takes the input, each step waits until that process has handled it, so that a busy machine
 // does not merge the steps.
@@ -14,4 +10,6 @@ void MouseTo(POINT point, HANDLE process = nullptr);
 void LeftButton(bool down, HANDLE process = nullptr);
 // Presses at one point, moves to the other in small steps and lets go there.
 void DragMouse(POINT from, POINT to, HANDLE process = nullptr);
-void DoubleClick(POINT point);
+// Moves there and clicks the left button, twice for a double click, which then gives the program
+// a moment to act on it.
+void ClickAt(POINT point, int clicks = 1);

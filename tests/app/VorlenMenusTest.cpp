@@ -1,6 +1,7 @@
 // vorlen's menus and keys as a user meets them on the screen: real clicks and keys go to vorlen.exe, and the test reads back its popups, focus, status line and pixels, leaving pictures of the main window.
-#include "tests/app/VorlenProcess.h"
-#include "tests/support/TestDatabase.h"
+#include "tests/app/VorlenSuite.h"
+#include "tests/support/ScreenPixels.h"
+#include "tests/support/SyntheticInput.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 
 namespace {
 
-const UINT kIdcGrid = 42179;
 const UINT kMenuBarId = 0xE806;
 const UINT kToolBarId = 0xE800;
 const UINT kStatusBarId = 0xE801;
@@ -25,27 +25,12 @@ enum
     kHelpMenu
 };
 
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC dc = GetDC(nullptr);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(nullptr, dc);
-    return colour;
-}
-
 // A few pixels along the inside of a button's edge, where neither its label nor the pointer lies.
 std::vector<COLORREF> EdgePixels(const RECT& rect)
 {
     const int midY = (rect.top + rect.bottom) / 2;
     return {ScreenPixel(rect.left + 1, rect.top + 1), ScreenPixel(rect.left + 1, midY),
             ScreenPixel(rect.right - 2, rect.top + 1), ScreenPixel(rect.right - 2, midY)};
-}
-
-RECT WindowRect(HWND hwnd)
-{
-    RECT rect = {};
-    GetWindowRect(hwnd, &rect);
-    return rect;
 }
 
 bool Intersect(const RECT& a, const RECT& b)
@@ -63,33 +48,17 @@ std::string ClassOf(HWND hwnd)
 
 void HoldKey(WORD key, bool down)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    INPUT input = KeyInput(key, !down);
     SendInput(1, &input, sizeof input);
 }
 
 // One vorlen, logged in, that the tests below drive in this order.
-class VorlenMenus : public ::testing::Test
+class VorlenMenus : public VorlenSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        DeleteVorlenProfile();
-        s_db.reset(new TestDatabase());
-        s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
-        s_main = s_vorlen->StartAndLogIn(15000);
-    }
-    static void TearDownTestSuite()
-    {
-        s_vorlen.reset();
-        s_db.reset();
-        s_main = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_NE(nullptr, s_main) << "vorlen did not come up with its main window";
+        ASSERT_NO_FATAL_FAILURE(VorlenSuite::SetUp());
         SetForegroundWindow(s_main);
         ASSERT_TRUE(WaitFor([] { return GetForegroundWindow() == s_main; }, 3000));
         // Every test starts from the grid, with no menu open.
@@ -97,7 +66,6 @@ protected:
         ASSERT_TRUE(WaitFor([] { return Popups().empty() && FocusOf(s_main) == Grid(); }, 5000));
     }
 
-    static HWND Grid() { return FindDescendant(s_main, WC_LISTVIEWA, kIdcGrid); }
     static HWND MenuBar() { return FindDescendant(s_main, "", kMenuBarId); }
     static std::string StatusText()
     {
@@ -150,7 +118,7 @@ protected:
         int nudge = 0;
         return WaitFor(
             [&] {
-                MovePointer(POINT{point.x + (nudge++ % 2), point.y});
+                MouseTo(POINT{point.x + (nudge++ % 2), point.y});
                 Sleep(30);
                 return condition();
             },
@@ -165,15 +133,7 @@ protected:
         Sleep(500); // let the last paint reach the display
         return SaveScreenPicture(s_main, VORLEN_ARTEFACTS_DIR, name);
     }
-
-    static std::unique_ptr<TestDatabase> s_db;
-    static std::unique_ptr<VorlenProcess> s_vorlen;
-    static HWND s_main;
 };
-
-std::unique_ptr<TestDatabase> VorlenMenus::s_db;
-std::unique_ptr<VorlenProcess> VorlenMenus::s_vorlen;
-HWND VorlenMenus::s_main = nullptr;
 
 } // namespace
 

@@ -1,4 +1,6 @@
 #include "tests/app/VorlenProcess.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/SyntheticInput.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <set>
@@ -7,6 +9,9 @@
 #ifndef VORLEN_EXE_FROM_TESTS
 #error "the build gives the path of vorlen.exe relative to the test program"
 #endif
+
+const char* const kVorlenMainTitle = "Vorlen v1.0";
+const char* const kVorlenLoginTitle = "登陆对话框";
 
 namespace {
 
@@ -237,11 +242,7 @@ bool DeleteVorlenProfile()
 
 bool VorlenProfileExists()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProfileParent, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return RegistryTestKey::Exists(kProfileParent);
 }
 
 HWND FindDescendant(HWND parent, const char* className, int id)
@@ -301,13 +302,13 @@ bool SaveScreenPicture(HWND hwnd, const std::string& folder, const std::string& 
 
 HWND VorlenProcess::StartAndLogIn(DWORD milliseconds)
 {
-    HWND login = Start() ? WaitWindow("登陆对话框", milliseconds) : nullptr;
+    HWND login = Start() ? WaitWindow(kVorlenLoginTitle, milliseconds) : nullptr;
     if (login == nullptr)
         return nullptr;
     SetItemText(login, 1050, "管理员");
     SetItemText(login, 1053, "739");
     PressButton(login, IDOK);
-    HWND main = WaitWindow("Vorlen v1.0", milliseconds);
+    HWND main = WaitWindow(kVorlenMainTitle, milliseconds);
     const int kGridId = 42179;
     if (main == nullptr ||
         !WaitFor([&] { return FindDescendant(main, "", kGridId) != nullptr; }, milliseconds))
@@ -330,20 +331,9 @@ void PressKeys(const std::vector<WORD>& keys)
 {
     std::vector<INPUT> inputs;
     for (WORD key : keys)
-    {
-        INPUT down = {};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
+        inputs.push_back(KeyInput(key));
     for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-    {
-        INPUT up = {};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
+        inputs.push_back(KeyInput(*key, true));
     SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
 
@@ -365,29 +355,11 @@ HWND FocusOf(HWND anyWindowOfTheThread)
         return nullptr;
     return info.hwndFocus;
 }
-void MovePointer(POINT screen)
+RECT WindowRect(HWND hwnd)
 {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move = {};
-    move.type = INPUT_MOUSE;
-    // Absolute coordinates run from 0 to 65536 over the screen; rounded up, they land on the
-    // pixel asked for.
-    move.mi.dx = (LONG)(((LONGLONG)screen.x * 65536 + width - 1) / width);
-    move.mi.dy = (LONG)(((LONGLONG)screen.y * 65536 + height - 1) / height);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof move);
-}
-void ClickAt(POINT screen, int clicks)
-{
-    MovePointer(screen);
-    for (int i = 0; i < clicks; ++i)
-    {
-        INPUT click[2] = {};
-        click[0].type = click[1].type = INPUT_MOUSE;
-        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, click, sizeof(INPUT));
-    }
+    RECT rect = {};
+    GetWindowRect(hwnd, &rect);
+    return rect;
 }
 POINT Centre(const RECT& rect)
 {

@@ -1,8 +1,14 @@
 // vorlen.exe run as a child process from a folder of its own, and the reading of its windows from outside.
 #pragma once
+#include "tests/support/MessagePump.h"
 #include <windows.h>
 #include <string>
 #include <vector>
+
+// vorlen's window titles, and how long it may take to show one.
+extern const char* const kVorlenMainTitle;
+extern const char* const kVorlenLoginTitle;
+const DWORD kVorlenStartTimeout = 15000;
 
 class VorlenProcess
 {
@@ -50,9 +56,8 @@ private:
 
 // The window of the thread that has the keyboard focus, or null.
 HWND FocusOf(HWND anyWindowOfTheThread);
-// A move of the pointer, and a left click (or two for a double click), as the mouse gives them.
-void MovePointer(POINT screen);
-void ClickAt(POINT screen, int clicks = 1);
+// A window's rectangle in screen coordinates, and its middle.
+RECT WindowRect(HWND hwnd);
 POINT Centre(const RECT& rect);
 // The share of pixels of a 24-bit BMP that are black, and the number of colours in it.
 bool ReadPictureColours(const std::string& path, double* pBlack, size_t* pColours);
@@ -83,9 +88,7 @@ bool WaitFor(Condition condition, DWORD milliseconds)
             return true;
         if (GetTickCount() - start > milliseconds)
             return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        PumpMessages();
         Sleep(20);
     }
 }

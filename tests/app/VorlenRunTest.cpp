@@ -1,5 +1,5 @@
 // vorlen.exe from start to exit, driven from outside through its windows: splash, connection failure, login, main window, commands.
-#include "tests/app/VorlenDriving.h"
+#include "tests/app/VorlenSuite.h"
 #include "tests/support/TestDatabase.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -13,7 +13,6 @@ const char* const kMainTitle = kVorlenMainTitle;
 const char* const kLoginTitle = kVorlenLoginTitle;
 const char* const kMessageTitle = "系统消息";
 const DWORD kStartTimeout = kVorlenStartTimeout;
-const UINT kIdcGrid = 42179;
 
 using Columns = std::vector<std::string>;
 const Columns kSalesColumns = {"日期时间", "名称", "产地",     "规格型号", "有效截止日期",
@@ -102,28 +101,9 @@ TEST(VorlenStart, CancelledLoginEndsWithoutMainWindowOrTrace)
 }
 
 // One vorlen that logs in and stays up for the tests below, which run in this order.
-class VorlenSession : public ::testing::Test
+class VorlenSession : public VorlenSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        DeleteVorlenProfile();
-        s_db.reset(new TestDatabase());
-        s_vorlen.reset(new VorlenProcess(s_db->ConnectString().c_str()));
-        s_main = s_vorlen->StartAndLogIn(kStartTimeout);
-    }
-    static void TearDownTestSuite()
-    {
-        s_vorlen.reset();
-        s_db.reset();
-        s_main = nullptr;
-    }
-    void SetUp() override
-    {
-        ASSERT_NE(nullptr, s_main) << "vorlen did not come up with its main window";
-    }
-
-    static HWND Grid() { return FindDescendant(s_main, WC_LISTVIEWA, kIdcGrid); }
     static Columns GridColumns() { return s_vorlen->Columns(Grid()); }
     // Waits until the grid shows these columns.
     static bool GridShows(const Columns& columns)
@@ -131,15 +111,7 @@ protected:
         return WaitFor([&] { return GridColumns() == columns; }, 5000);
     }
     static void Command(UINT id) { PostMessageA(s_main, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-    static std::unique_ptr<TestDatabase> s_db;
-    static std::unique_ptr<VorlenProcess> s_vorlen;
-    static HWND s_main;
 };
-
-std::unique_ptr<TestDatabase> VorlenSession::s_db;
-std::unique_ptr<VorlenProcess> VorlenSession::s_vorlen;
-HWND VorlenSession::s_main = nullptr;
 
 TEST_F(VorlenSession, GoodStartShowsTheMaximizedWindowWithTodaysSales)
 {

@@ -2,6 +2,7 @@
 // the recent-file list, command-line parsing and the seams that stand in for boxes, beeps,
 // shell launches, help and file dialogs.
 #include "tests/framework/WinTestApp.h"
+#include "tests/support/RegistryTestKey.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,10 +19,11 @@ protected:
     }
     void TearDown() override
     {
-        ::RegDeleteTree(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
         TestApp().m_pszRegistryKey = nullptr; // back to the INI profile of a fresh application
         CTestSeams::Release();
     }
+
+    RegistryTestKey scratch{(std::string("Software\\") + kCompany).c_str()};
 };
 
 } // namespace

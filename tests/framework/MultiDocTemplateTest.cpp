@@ -1,13 +1,12 @@
 // The multi-document template: each document opens in a frame of its own and leaves the list when it closes.
 #include "framework/Framework.h"
 #include "framework/CTestSeams.h"
+#include "tests/support/TestApp.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-CWinApp theTestApp(_T("mdtest"));
 
 class CNoteDoc : public CDocument
 {
@@ -36,7 +35,7 @@ TEST(MultiDocTemplate, EachDocumentOpensInAFrameOfItsOwn)
     CTestSeams::Engage();
     CMultiDocTemplate* pTemplate = new CMultiDocTemplate(
         7, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CFrameWnd), RUNTIME_CLASS(CNoteView));
-    theTestApp.AddDocTemplate(pTemplate);
+    TestApp().AddDocTemplate(pTemplate);
 
     CDocument* pFirst = pTemplate->OpenDocumentFile(NULL);
     CDocument* pSecond = pTemplate->OpenDocumentFile(NULL);

@@ -1,38 +1,24 @@
 #include "tests/support/BarTestSupport.h"
+#include "tests/support/SyntheticInput.h"
 #include <thread>
 
 namespace {
 
 void Send(DWORD dwFlags, int x = 0, int y = 0)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    if (dwFlags & MOUSEEVENTF_ABSOLUTE)
-    {
-        // The screen point of an absolute position is dx * width / 65536, rounded down.
-        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-        input.mi.dx = (x * 65536 + cx - 1) / cx;
-        input.mi.dy = (y * 65536 + cy - 1) / cy;
-    }
+    INPUT input = MouseInput(dwFlags, x, y);
     ::SendInput(1, &input, sizeof(INPUT));
 }
 
-void SendKeyEdge(WORD wVk, DWORD dwFlags)
+void SendKeyEdge(WORD wVk, bool bUp)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVk;
-    input.ki.dwFlags = dwFlags;
+    INPUT input = KeyInput(wVk, bUp);
     ::SendInput(1, &input, sizeof(INPUT));
 }
 
 void SendKey(WORD wVk)
 {
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = wVk;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    INPUT inputs[2] = {KeyInput(wVk), KeyInput(wVk, true)};
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
@@ -54,8 +40,8 @@ void RunMouse(const std::vector<MouseStep>& steps, const std::function<void()>& 
             case MouseStep::Down: Send(MOUSEEVENTF_LEFTDOWN); break;
             case MouseStep::Up: Send(MOUSEEVENTF_LEFTUP); break;
             case MouseStep::Key: SendKey((WORD)step.x); break;
-            case MouseStep::KeyDown: SendKeyEdge((WORD)step.x, 0); break;
-            case MouseStep::KeyUp: SendKeyEdge((WORD)step.x, KEYEVENTF_KEYUP); break;
+            case MouseStep::KeyDown: SendKeyEdge((WORD)step.x, false); break;
+            case MouseStep::KeyUp: SendKeyEdge((WORD)step.x, true); break;
             case MouseStep::Pause:
                 ::Sleep(60);
                 ::SetEvent(hPaused);

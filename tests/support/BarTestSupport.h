@@ -25,6 +25,15 @@ inline void PrintTo(const CSize& size, std::ostream* os)
     *os << size.cx << "x" << size.cy;
 }
 
+// A window's rectangle in the frame's client coordinates.
+inline CRect InFrame(CWnd* pFrame, CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    pFrame->ScreenToClient(rect);
+    return rect;
+}
+
 // A bar of fixed length and thickness, whatever side it is on.
 class TestBar : public CTavoPControlBar
 {
@@ -140,13 +149,7 @@ public:
     {
         return m_dockManager.FindDockBarByAlignment(dwAlignment);
     }
-    CRect InFrame(CWnd* pWnd)
-    {
-        CRect rect;
-        pWnd->GetWindowRect(rect);
-        ScreenToClient(rect);
-        return rect;
-    }
+    CRect InFrame(CWnd* pWnd) { return ::InFrame(this, pWnd); }
     // The client area becomes cx by cy.
     void Resize(int cx, int cy)
     {

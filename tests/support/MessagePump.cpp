@@ -1,12 +1,43 @@
 #include "tests/support/MessagePump.h"
+#include "framework/Framework.h"
 
-void PumpFor(DWORD dwMilliseconds)
+void PumpFor(DWORD dwMilliseconds, const std::function<void()>& pump)
 {
     const DWORD dwStart = ::GetTickCount();
     do
     {
-        PumpMessages();
+        pump();
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (::GetTickCount() - dwStart < dwMilliseconds);
-    PumpMessages();
+    pump();
+}
+
+void PumpPreTranslated()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (!AfxPreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+}
+
+void PumpPreTranslatedFor(DWORD dwMilliseconds)
+{
+    PumpFor(dwMilliseconds, PumpPreTranslated);
+}
+
+void PumpThrough(CWnd* pWnd)
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd()) && pWnd->PreTranslateMessage(&msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
 }

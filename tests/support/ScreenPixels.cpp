@@ -1,4 +1,5 @@
 #include "tests/support/ScreenPixels.h"
+#include "tests/support/MessagePump.h"
 #include <algorithm>
 
 COLORREF ScreenPixel(int x, int y)
@@ -13,12 +14,7 @@ bool ScreenShows(int x, int y, COLORREF colour)
 {
     for (int i = 0; i < 100; i++)
     {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
+        PumpMessages();
         if (ScreenPixel(x, y) == colour)
             return true;
         ::Sleep(20);

@@ -2,7 +2,7 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
 #include "tests/support/BarTestSupport.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include <gtest/gtest.h>
 #include <cstring>

@@ -1,7 +1,9 @@
 // The library frame with test bars: placement and bar layout through the registry, the order of the state calls, open popups and the menu bar getting keys and clicks first, bar commands and torn-off bars.
 #include "framework/CTestSeams.h"
 #include "tests/support/BarTestSupport.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RecordingPopup.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TestApp.h"
 #include "ui/bars/CTavoPStatusBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -20,8 +22,6 @@
 
 namespace {
 
-CWinApp theTestApp(_T("frametest"));
-
 const char kAppKey[] = "SOFTWARE\\VorlenTests Frame";
 const std::string kBase = "SOFTWARE\\VorlenTests Frame\\frametest\\Settings\\";
 const UINT kFrameID = 128;
@@ -38,14 +38,6 @@ DWORD Dword(const std::string& key, const char* lpszName)
     if (bytes.size() == sizeof dw)
         std::memcpy(&dw, bytes.data(), sizeof dw);
     return dw;
-}
-
-CRect InFrame(CWnd* pFrame, CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(rect);
-    pFrame->ScreenToClient(rect);
-    return rect;
 }
 
 CRect RectValue(const std::string& key, const char* lpszName)
@@ -164,39 +156,12 @@ BEGIN_MESSAGE_MAP(AppFrame, CTavoPFrameWnd)
     ON_REGISTERED_MESSAGE(g_uiBarMenu, OnBarMenu)
 END_MESSAGE_MAP()
 
-// A popup window standing for an open menu: it records the keys and closings it is sent.
-class RecordingPopup : public CTavoPPopupMenu
-{
-public:
-    BOOL Make(const CRect& rect)
-    {
-        return CMiniFrameWnd::CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "",
-                                       WS_POPUP | WS_VISIBLE, rect);
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_KEYDOWN)
-        {
-            m_keys.push_back((int)wParam);
-            return 0;
-        }
-        if (message == WM_CLOSE)
-        {
-            m_nClosed++;
-            return 0;
-        }
-        return CTavoPPopupMenu::WindowProc(message, wParam, lParam);
-    }
-    std::vector<int> m_keys;
-    int m_nClosed = 0;
-};
-
 class Frame : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        theTestApp.SetRegistryKey(_T("VorlenTests Frame"));
+        TestApp().SetRegistryKey(_T("VorlenTests Frame"));
         workspace.SetRegistryBase(_T("Settings"));
         g_calls.clear();
     }

@@ -3,7 +3,7 @@
 #include "tests/support/Mutations.h"
 #include "tests/support/WindowPixels.h"
 #include "tests/support/BarTestSupport.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/bars/TavoPBarStatics.h"
 #include "ui/bars/docking/CTavoPCaptionButton.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"

@@ -1,5 +1,5 @@
 // The context-menu manager: menus shown by resource ID at a point, their customized items kept in the registry.
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/managers/CTavoPContextMenuManager.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"

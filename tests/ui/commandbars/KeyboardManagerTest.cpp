@@ -1,6 +1,7 @@
 // Shortcut tables of frames and multi-document templates: installed, kept in the registry and shown as text.
 #include "tests/support/Mutations.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TestApp.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPAcceleratorText.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-CWinApp theTestApp(_T("kbtest"));
 
 const char* const kRoot = "SOFTWARE\\VorlenTests KB";
 const std::string kProfile = "SOFTWARE\\VorlenTests KB\\Settings\\";
@@ -54,7 +53,7 @@ CMultiDocTemplate* TheTemplate()
     if (s_pTemplate == NULL)
     {
         s_pTemplate = new CMultiDocTemplate(kTemplateId, NULL, NULL, NULL);
-        theTestApp.AddDocTemplate(s_pTemplate);
+        TestApp().AddDocTemplate(s_pTemplate);
     }
     return s_pTemplate;
 }
@@ -86,7 +85,7 @@ protected:
     KeyboardManager()
         : main(Table({{FVIRTKEY | FCONTROL, 'N', 100}, {FVIRTKEY, VK_F5, 101}})), child(NULL)
     {
-        theTestApp.m_pMainWnd = &main.wnd;
+        TestApp().m_pMainWnd = &main.wnd;
         pTemplate = TheTemplate();
         ::DestroyAcceleratorTable(pTemplate->m_hAccelTable);
         pTemplate->m_hAccelTable = Table({{FVIRTKEY | FALT, 'X', 200}});
@@ -104,7 +103,7 @@ protected:
         pTemplate->RemoveDocument(&doc);
         ::DestroyWindow(view.Detach());
         child.wnd.m_hAccelTable = NULL; // the template's, destroyed with the template
-        theTestApp.m_pMainWnd = NULL;
+        TestApp().m_pMainWnd = NULL;
     }
 
     RegistryTestKey scratch{kRoot};
@@ -241,7 +240,7 @@ TEST_F(KeyboardManager, TemplateTableReachesTheFramesThatShareIt)
     EXPECT_TRUE(CTavoPKeyboardManager::GetShortcutText(201, str, &child.wnd, FALSE));
 
     // No target at all: nothing is installed.
-    theTestApp.m_pMainWnd = NULL;
+    TestApp().m_pMainWnd = NULL;
     EXPECT_FALSE(manager.UpdateAccelTable(NULL, &entry, 1));
 }
 
@@ -373,7 +372,7 @@ TEST_F(KeyboardManager, ResetBringsBackTheResourceTables)
 // The managers an application enables go below the workspace's own path, and come back from it.
 TEST_F(KeyboardManager, WorkspaceKeepsTheManagersItHolds)
 {
-    theTestApp.SetRegistryKey(_T("VorlenTests KB"));
+    TestApp().SetRegistryKey(_T("VorlenTests KB"));
     const std::string base = "SOFTWARE\\VorlenTests KB\\kbtest\\Settings\\";
     CTavoPWorkspace workspace(TRUE);
     workspace.SetRegistryBase(_T("Settings"));

@@ -1,6 +1,11 @@
 // The menu bar on real frames: keys from real input, its stored state in the registry, the menus it owns, the window buttons of a maximized document and the menus of the document templates.
 #include "framework/Framework.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/NoteTemplates.h"
+#include "tests/support/RecordingPopup.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/SyntheticInput.h"
+#include "tests/support/TestApp.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/bars/frames/CTavoPMDIChildWnd.h"
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
@@ -14,46 +19,16 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 #include <gtest/gtest.h>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
 
-CWinApp theTestApp(_T("menubartest"));
-
 const char kAppKey[] = "SOFTWARE\\VorlenTests MenuBar";
 const std::string kBase = "SOFTWARE\\VorlenTests MenuBar\\menubartest\\Settings\\";
 const UINT kFrameMenu = 128;
-const UINT kNoteMenu = 129;
-const UINT kSheetMenu = 130;
 
 const UINT g_uiResetMenu = ::RegisterWindowMessage("TAVOTOOLBAR_RESETMENU");
 const UINT g_uiBarMenu = ::RegisterWindowMessage("TAVOTOOLBAR_POPUPMENU");
-
-// Dispatches what is queued, giving the frames their pre-translation as the message loop does.
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        if (!AfxPreTranslateMessage(&msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
-    }
-}
-
-void PumpWhile(DWORD dwMilliseconds)
-{
-    const DWORD dwStart = ::GetTickCount();
-    do
-    {
-        Pump();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (::GetTickCount() - dwStart < dwMilliseconds);
-    Pump();
-}
 
 struct Input
 {
@@ -68,51 +43,26 @@ struct Input
     int b;
 };
 
-// Sends the input from a worker thread while this thread runs the message loop.
+// Plays the steps as the keyboard and mouse give them, through the frames' message loop.
 void Play(const std::vector<Input>& steps)
 {
-    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    std::thread worker([&]() {
-        for (const Input& step : steps)
+    std::vector<INPUT> inputs;
+    for (const Input& step : steps)
+        switch (step.kind)
         {
-            INPUT in[2] = {};
-            UINT n = 1;
-            switch (step.kind)
-            {
-            case Input::KeyDown:
-            case Input::KeyUp:
-                in[0].type = INPUT_KEYBOARD;
-                in[0].ki.wVk = (WORD)step.a;
-                in[0].ki.dwFlags = step.kind == Input::KeyUp ? KEYEVENTF_KEYUP : 0;
-                break;
-            case Input::Move:
-            {
-                const int cx = ::GetSystemMetrics(SM_CXSCREEN),
-                          cy = ::GetSystemMetrics(SM_CYSCREEN);
-                in[0].type = INPUT_MOUSE;
-                in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-                in[0].mi.dx = (step.a * 65536 + cx - 1) / cx;
-                in[0].mi.dy = (step.b * 65536 + cy - 1) / cy;
-                break;
-            }
-            case Input::Click:
-                in[0].type = in[1].type = INPUT_MOUSE;
-                in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-                in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-                n = 2;
-                break;
-            }
-            ::SendInput(n, in, sizeof(INPUT));
-            ::Sleep(60);
+        case Input::KeyDown:
+        case Input::KeyUp:
+            inputs.push_back(KeyInput((WORD)step.a, step.kind == Input::KeyUp));
+            break;
+        case Input::Move:
+            inputs.push_back(MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, step.a, step.b));
+            break;
+        case Input::Click:
+            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+            break;
         }
-        ::Sleep(60);
-        ::SetEvent(hDone);
-    });
-    while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, 5000, QS_ALLINPUT) != WAIT_OBJECT_0)
-        Pump();
-    worker.join();
-    PumpWhile(80);
-    ::CloseHandle(hDone);
+    PlayInput(inputs);
 }
 
 std::vector<std::string> Texts(const CTavoPToolBar& bar)
@@ -175,35 +125,18 @@ BEGIN_MESSAGE_MAP(MdiFrame, CTavoPMDIFrameWnd)
     ON_REGISTERED_MESSAGE(g_uiResetMenu, OnResetMenu)
 END_MESSAGE_MAP()
 
-class NoteDoc : public CDocument
-{
-    DECLARE_DYNCREATE(NoteDoc)
-};
-IMPLEMENT_DYNCREATE(NoteDoc, CDocument)
-
-class NoteView : public CView
-{
-    DECLARE_DYNCREATE(NoteView)
-public:
-    void OnDraw(CDC*) override {}
-};
-IMPLEMENT_DYNCREATE(NoteView, CView)
-
-CMultiDocTemplate* g_pNotes = nullptr;
-CMultiDocTemplate* g_pSheets = nullptr;
-
 class MenuBar : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { theTestApp.SetRegistryKey(_T("VorlenTests MenuBar")); }
+    static void SetUpTestSuite() { TestApp().SetRegistryKey(_T("VorlenTests MenuBar")); }
     void SetUp() override { workspace.SetRegistryBase(_T("Settings")); }
     void TearDown() override
     {
         CTavoPPopupMenu::SetActiveMenu(NULL);
         if (pFrame != nullptr && ::IsWindow(hwndFrame))
             pFrame->DestroyWindow();
-        theTestApp.m_pMainWnd = nullptr;
-        PumpWhile(20);
+        TestApp().m_pMainWnd = nullptr;
+        PumpPreTranslatedFor(20);
         GetBarStateCache().RemoveAll();
     }
     template <class TFrame>
@@ -214,18 +147,18 @@ protected:
         if (!pNew->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
             return (TFrame*)(pFrame = nullptr);
         hwndFrame = pNew->m_hWnd;
-        theTestApp.m_pMainWnd = pNew;
+        TestApp().m_pMainWnd = pNew;
         pNew->SetWindowPos(NULL, 50, 50, 640, 400, SWP_NOZORDER);
         pNew->ShowWindow(SW_SHOWNORMAL);
         pNew->RecalcLayout();
         pNew->SetForegroundWindow();
-        PumpWhile(50);
+        PumpPreTranslatedFor(50);
         return pNew;
     }
     void Close()
     {
         pFrame->SendMessage(WM_CLOSE);
-        PumpWhile(20);
+        PumpPreTranslatedFor(20);
         pFrame = nullptr;
     }
 
@@ -243,7 +176,7 @@ TEST_F(MenuBar, ReleasingAltFocusesTheBarWithItsFirstMenuHotAndArrowsWrap)
     EXPECT_EQ(NULL, ::GetMenu(pSdi->m_hWnd));
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Edit", "&View"}));
     pSdi->SetFocus();
-    Pump();
+    PumpPreTranslated();
 
     Play({{Input::KeyDown, VK_MENU}, {Input::KeyUp, VK_MENU}});
     EXPECT_EQ(bar.m_hWnd, ::GetFocus());
@@ -269,7 +202,7 @@ TEST_F(MenuBar, F10FocusesTheBarWithItsFirstMenuHotAndTakesItOutAgain)
     ASSERT_NE(nullptr, pSdi);
     CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
     pSdi->SetFocus();
-    Pump();
+    PumpPreTranslated();
 
     Play({{Input::KeyDown, VK_F10}, {Input::KeyUp, VK_F10}});
     EXPECT_EQ(bar.m_hWnd, ::GetFocus());
@@ -290,7 +223,7 @@ TEST_F(MenuBar, MnemonicOpensItsPopupWithTheFirstItemSelected)
     ASSERT_NE(nullptr, pSdi);
     CTavoPMenuBar& bar = pSdi->m_wndMenuBar;
     pSdi->SetFocus();
-    Pump();
+    PumpPreTranslated();
 
     Play({{Input::KeyDown, VK_MENU},
           {Input::KeyDown, 'E'},
@@ -358,7 +291,7 @@ TEST_F(MenuBar, DamagedStoredMenuGivesTheMenuOfTheResource)
         EXPECT_EQ(2, pFile->GetCommands().GetCount());
         pFrame->DestroyWindow();
         pFrame = nullptr;
-        PumpWhile(20);
+        PumpPreTranslatedFor(20);
         RegistryTestKey::SetBinary(key, "Buttons", stored);
     }
 }
@@ -432,7 +365,7 @@ TEST_F(MenuBar, TakesTheWholeLengthOfItsRowOnEitherSide)
 
     pSdi->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
     pSdi->RecalcLayout();
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     ASSERT_FALSE(bar.IsHorizontal());
     CRect rectDock;
     bar.GetParent()->GetClientRect(rectDock);
@@ -481,10 +414,10 @@ TEST_F(MenuBar, ShortenedMenuExpandsAfterFiveSecondsOverItsTitleOrOnADoubleClick
         EXPECT_EQ(bOverTitle, pPopup->GetMenuBar()->AreAllCommandsShown() != FALSE);
         Play({{Input::KeyDown, VK_ESCAPE}, {Input::KeyUp, VK_ESCAPE}});
         pFile->OnCancelMode();
-        PumpWhile(20);
+        PumpPreTranslatedFor(20);
     }
     CTavoPPopupMenu::m_bShowAllCommands = FALSE;
-    PumpWhile(600);
+    PumpPreTranslatedFor(600);
 
     // A double click on the title opens the whole menu at once.
     Play({{Input::Move, ptFile.x, ptFile.y}, {Input::Click, 0, 0}, {Input::Click, 0, 0}});
@@ -505,37 +438,23 @@ protected:
     static void SetUpTestSuite()
     {
         MenuBar::SetUpTestSuite();
-        if (g_pNotes == nullptr)
-        {
-            g_pNotes =
-                new CMultiDocTemplate(kNoteMenu, RUNTIME_CLASS(NoteDoc),
-                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
-            g_pSheets =
-                new CMultiDocTemplate(kSheetMenu, RUNTIME_CLASS(NoteDoc),
-                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
-            theTestApp.AddDocTemplate(g_pNotes);
-            theTestApp.AddDocTemplate(g_pSheets);
-        }
+        AddNoteTemplates();
     }
     void TearDown() override
     {
-        theTestApp.CloseAllDocuments(FALSE);
+        TestApp().CloseAllDocuments(FALSE);
         MenuBar::TearDown();
     }
     CMDIChildWnd* OpenDocument(CMultiDocTemplate* pTemplate)
     {
-        CDocument* pDoc = pTemplate->OpenDocumentFile(NULL);
-        if (pDoc == nullptr)
-            return nullptr;
-        POSITION pos = pDoc->GetFirstViewPosition();
-        CView* pView = pDoc->GetNextView(pos);
-        PumpWhile(20);
-        return pView != nullptr ? DYNAMIC_DOWNCAST(CMDIChildWnd, pView->GetParentFrame()) : nullptr;
+        CMDIChildWnd* pChild = NewNoteFrame(pTemplate);
+        PumpPreTranslatedFor(20);
+        return pChild;
     }
     void Idle()
     {
         pFrame->SendMessage(WM_IDLEUPDATECMDUI);
-        PumpWhile(20);
+        PumpPreTranslatedFor(20);
     }
     // Clicks the middle of the bar's button at iIndex with the real mouse.
     void ClickButton(CTavoPMenuBar& bar, int iIndex)
@@ -577,10 +496,10 @@ TEST_F(MdiMenuBar, EachDocumentShowsItsTemplatesMenuAndKeepsItsCustomization)
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Sheet"}));
 
     pMdi->MDIActivate(pNote);
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Notes"}));
     pMdi->MDIActivate(pSheet);
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     EXPECT_EQ(Texts(bar), (std::vector<std::string>{"&File", "&Sheet"}));
 
     // Each template's menu is stored under its own resource ID, the frame's under 0.
@@ -647,7 +566,7 @@ TEST_F(MdiMenuBar, MaximizedDocumentPutsItsButtonsOnTheBarAndTheyAct)
     const HWND hwndNote = pNote->m_hWnd;
 
     pNote->MDIMaximize();
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     ASSERT_TRUE(bar.IsMaximizeMode());
     ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(CTavoPToolbarSystemMenuButton, bar.GetButton(0)));
     const int iMin = IndexOf(bar, SC_MINIMIZE), iRestore = IndexOf(bar, SC_RESTORE),
@@ -670,13 +589,13 @@ TEST_F(MdiMenuBar, MaximizedDocumentPutsItsButtonsOnTheBarAndTheyAct)
     EXPECT_EQ(-1, IndexOf(bar, SC_CLOSE));
 
     pNote->MDIMaximize();
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     ClickButton(bar, IndexOf(bar, SC_MINIMIZE));
     EXPECT_TRUE(pNote->IsIconic());
     EXPECT_FALSE(bar.IsMaximizeMode());
 
     pNote->MDIMaximize();
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     ASSERT_TRUE(bar.IsMaximizeMode());
     ClickButton(bar, IndexOf(bar, SC_CLOSE));
     Idle();
@@ -695,7 +614,7 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
     pNote->ModifyStyle(WS_MINIMIZEBOX, 0);
     ::EnableMenuItem(::GetSystemMenu(pNote->m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
     pNote->MDIMaximize();
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     ASSERT_TRUE(bar.IsMaximizeMode());
     EXPECT_EQ(-1, IndexOf(bar, SC_MINIMIZE));
     ASSERT_GE(IndexOf(bar, SC_RESTORE), 0);
@@ -708,7 +627,7 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
         DYNAMIC_DOWNCAST(CTavoPToolbarSystemMenuButton, bar.GetButton(0));
     ASSERT_NE(nullptr, pIcon);
     pIcon->OnDblClick(&bar);
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     EXPECT_TRUE(::IsWindow(pNote->m_hWnd));
     // Its popup shows the close item greyed, as the system menu has it now.
     HMENU hPopup = pIcon->CreateMenu();
@@ -719,11 +638,11 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
     // An item chosen in the icon's popup reaches the frame as a command and the document as a
     // system command.
     pMdi->SendMessage(WM_COMMAND, SC_RESTORE);
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     EXPECT_FALSE(pNote->IsZoomed());
     EXPECT_FALSE(bar.IsMaximizeMode());
     pNote->MDIMaximize();
-    PumpWhile(20);
+    PumpPreTranslatedFor(20);
     pIcon = DYNAMIC_DOWNCAST(CTavoPToolbarSystemMenuButton, bar.GetButton(0));
     ASSERT_NE(nullptr, pIcon);
 
@@ -737,29 +656,6 @@ TEST_F(MdiMenuBar, WindowButtonsFollowTheDocumentsStyleAndSystemMenu)
 }
 
 } // namespace
-
-// A popup window standing for an open menu: it records the keys and closings it is sent.
-class RecordingPopup : public CTavoPPopupMenu
-{
-public:
-    BOOL Make(const CRect& rect)
-    {
-        return CMiniFrameWnd::CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "",
-                                       WS_POPUP | WS_VISIBLE, rect);
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_KEYDOWN)
-            m_keys.push_back((int)wParam);
-        else if (message == WM_CLOSE)
-            m_nClosed++;
-        else
-            return CTavoPPopupMenu::WindowProc(message, wParam, lParam);
-        return 0;
-    }
-    std::vector<int> m_keys;
-    int m_nClosed = 0;
-};
 
 enum class FrameKind
 {
@@ -935,7 +831,7 @@ TEST_P(FrameInput, AltAndF10ToggleMenuMode)
     for (int nKey : {VK_MENU, VK_F10})
     {
         pFrame->SetFocus();
-        Pump();
+        PumpPreTranslated();
         Play({{Input::KeyDown, nKey}, {Input::KeyUp, nKey}});
         EXPECT_EQ(pBar->m_hWnd, ::GetFocus()) << nKey;
         Play({{Input::KeyDown, nKey}, {Input::KeyUp, nKey}});

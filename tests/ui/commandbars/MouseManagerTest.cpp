@@ -1,6 +1,6 @@
 // Double-click commands of views: bound, kept in the registry as (view, command) pairs and read back.
 #include "tests/support/Mutations.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
 
 #include <gtest/gtest.h>

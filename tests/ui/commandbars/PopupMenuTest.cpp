@@ -105,23 +105,10 @@ BEGIN_MESSAGE_MAP(CMenuFrame, CFrameWnd)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
-// Frame messages go through its pre-translation, as the application's message loop does.
-void PumpThroughFrame(CMenuFrame* pFrame)
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        if (pFrame->PreTranslateMessage(&msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 void PressKey(CMenuFrame* pFrame, UINT vk)
 {
     pFrame->PostMessage(WM_KEYDOWN, vk, 0);
-    PumpThroughFrame(pFrame);
+    PumpThrough(pFrame);
 }
 
 // A stored object of a class that is no button.
@@ -487,7 +474,7 @@ TEST_F(MenuFixture, ChosenCommandArrivesAfterTheIdlePromptWithTheMenusClosed)
     PressKey(frame, VK_DOWN); // Cut
     PressKey(frame, VK_DOWN); // Copy
     PressKey(frame, VK_RETURN);
-    PumpThroughFrame(frame);
+    PumpThrough(frame);
 
     ASSERT_FALSE(frame->events.empty());
     EXPECT_EQ(kCopy, frame->events.back());
@@ -518,7 +505,7 @@ TEST_F(MenuFixture, ClickReleasedOutsideEveryMenuClosesTheChainWithoutACommand)
     const CPoint inside = pBar->GetButton(0)->Rect().CenterPoint();
     pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
     pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(-500, -500));
-    PumpThroughFrame(frame);
+    PumpThrough(frame);
     EXPECT_EQ(nullptr, Entry(1)->GetPopupMenu());
     for (UINT e : frame->events)
         EXPECT_EQ(1u, e);
@@ -798,7 +785,7 @@ TEST_F(MenuFixture, MnemonicsMatchTheKeysCharacterAsToolbarsDo)
     ::SetKeyboardState(keys);
     PressKey(frame, '2');
     ::SetKeyboardState(saved);
-    PumpThroughFrame(frame);
+    PumpThrough(frame);
     EXPECT_EQ(nullptr, Entry(2)->GetPopupMenu());
     ASSERT_FALSE(frame->events.empty());
     EXPECT_EQ(kOpen, frame->events.back());
@@ -1163,7 +1150,7 @@ TEST_F(MenuFixture, RarelyUsedItemsAreHiddenYetTheirMnemonicsRunThem)
 
     frame->events.clear();
     PressKey(frame, 'S');
-    PumpThroughFrame(frame);
+    PumpThrough(frame);
     ASSERT_FALSE(frame->events.empty());
     EXPECT_EQ(kSave, frame->events.back());
     EXPECT_EQ(nullptr, Entry(0)->GetPopupMenu());
@@ -1318,7 +1305,7 @@ TEST_F(MenuFixture, UserToolsTakeThePlaceholdersPlaceAndRunFromTheMenu)
         if (!c.tools.empty())
         {
             pPopup->GetMenuBar()->InvokeMenuCommand(kFirstTool);
-            PumpThroughFrame(frame);
+            PumpThrough(frame);
             ASSERT_FALSE(CTestSeams::ShellLaunches().empty()) << c.what;
             EXPECT_STREQ((std::string("C:\\tools\\") + c.tools[0] + ".exe").c_str(),
                          CTestSeams::ShellLaunches().back().strFile);

@@ -1,5 +1,5 @@
 // The band layout of a frame's rebars in the registry: order, sizes and styles come back.
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/commandbars/CTavoPReBar.h"
 #include "ui/commandbars/managers/CTavoPRebarState.h"
 

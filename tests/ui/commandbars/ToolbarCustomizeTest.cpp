@@ -1,6 +1,6 @@
 // Customize mode across all toolbars, the customize menu and its commands on the selected
 // button, buttons made from dropped data, and hot tracking during context help.
-#include "tests/ui/commandbars/CustomizeTestSupport.h"
+#include "tests/support/CustomizeTestSupport.h"
 #include "res/LibraryIds.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"

@@ -1,6 +1,6 @@
 // Buttons dragged between toolbars: the drop target's answers, the in-place separator rule,
 // moves and copies within and between bars, and real drags fed through the system's input.
-#include "tests/ui/commandbars/CustomizeTestSupport.h"
+#include "tests/support/CustomizeTestSupport.h"
 #include "framework/CSharedFile.h"
 #include "ui/commandbars/CTavoPToolbarDropSource.h"
 #include "tests/support/ArchiveBytes.h"

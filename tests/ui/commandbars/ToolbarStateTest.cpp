@@ -1,7 +1,7 @@
 // A toolbar's buttons, name and resource items kept in the registry between runs.
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"

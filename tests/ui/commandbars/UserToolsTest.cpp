@@ -2,7 +2,7 @@
 #include "framework/CTestSeams.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/Mutations.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/managers/CTavoPMouseManager.h"
 #include "ui/commandbars/managers/CTavoPUserTool.h"

@@ -1,4 +1,5 @@
 // The owner-drawn push button and the link button in real windows: check state, repeat, borders, colours, clicks and keys.
+#include "tests/support/CommandParentWnd.h"
 #include "ui/controls/CTavoPButton.h"
 #include "ui/controls/CTavoPURLLinkButton.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
@@ -12,24 +13,6 @@
 #include "tests/support/MessagePump.h"
 
 namespace {
-
-// A plain top-level window that receives the buttons' commands and reflects their notifications.
-class CParentWnd : public CWnd
-{
-public:
-    std::vector<UINT> commands;
-
-    bool Make()
-    {
-        return CreateEx(0, AfxRegisterWndClass(0), "buttons", WS_POPUP | WS_VISIBLE, 10, 10, 300,
-                        200, nullptr, nullptr) != FALSE;
-    }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        commands.push_back(LOWORD(wParam));
-        return CWnd::OnCommand(wParam, lParam);
-    }
-};
 
 // A left click in the middle of the button, as the mouse would give it.
 void Click(CWnd& button)
@@ -60,7 +43,7 @@ class ButtonFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(parent.Make());
+        ASSERT_TRUE(parent.Make("buttons", CRect(10, 10, 310, 210)));
         CTestSeams::Engage();
         CTestSeams::Clear();
     }
@@ -69,7 +52,7 @@ protected:
         CTestSeams::Release();
         parent.DestroyWindow();
     }
-    CParentWnd parent;
+    CommandParentWnd parent;
 };
 
 } // namespace

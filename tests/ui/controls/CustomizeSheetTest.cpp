@@ -1,5 +1,5 @@
 // The customization sheet in a library frame: its catalogue, the pages it holds, the Commands, Toolbars and Options pages, the toolbar check list and the toolbar name dialog, with every question answered both ways.
-#include "tests/ui/commandbars/CustomizeTestSupport.h"
+#include "tests/support/CustomizeTestSupport.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/controls/customize/CTavoPCustomizePage.h"
 #include "ui/controls/customize/CTavoPKeyboardPage.h"

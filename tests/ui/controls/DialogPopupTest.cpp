@@ -2,6 +2,8 @@
 // such a popup is up, clicks outside close it, typed keys reach it; the dialog's background, and
 // the property sheet learning which library page is shown.
 #include "framework/Framework.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/SyntheticInput.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/controls/CTavoPDialog.h"
@@ -14,7 +16,6 @@
 #include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -23,74 +24,10 @@ const UINT kEditId = 1001;
 const UINT kLabelId = 1002;
 const UINT kFirstItem = 40001;
 
-// Dispatches what is queued, through the pre-translation a modal loop would give it.
-void Pump(DWORD dwMilliseconds = 0)
-{
-    const DWORD dwStart = ::GetTickCount();
-    for (;;)
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (!AfxPreTranslateMessage(&msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
-        }
-        if (::GetTickCount() - dwStart >= dwMilliseconds)
-            break;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
-
-// Runs the input on a worker thread, as a user would give it, while this thread pumps.
-void RunInput(const std::vector<INPUT>& inputs)
-{
-    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    std::thread worker([&]() {
-        for (INPUT input : inputs)
-        {
-            ::SendInput(1, &input, sizeof(INPUT));
-            ::Sleep(40);
-        }
-        ::Sleep(60);
-        ::SetEvent(hDone);
-    });
-    while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, 5000, QS_ALLINPUT) != WAIT_OBJECT_0)
-        Pump();
-    worker.join();
-    Pump(60);
-    ::CloseHandle(hDone);
-}
-
-INPUT Key(WORD wVk, bool bUp = false)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVk;
-    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-INPUT Mouse(DWORD dwFlags, CPoint pt = CPoint(0, 0))
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    if (dwFlags & MOUSEEVENTF_ABSOLUTE)
-    {
-        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-        input.mi.dx = (pt.x * 65536 + cx - 1) / cx;
-        input.mi.dy = (pt.y * 65536 + cy - 1) / cy;
-    }
-    return input;
-}
-
 std::vector<INPUT> ClickAt(CPoint pt)
 {
-    return {Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt), Mouse(MOUSEEVENTF_LEFTDOWN),
-            Mouse(MOUSEEVENTF_LEFTUP)};
+    return {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt.x, pt.y),
+            MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
 }
 
 // A modeless library dialog at (100, 100) with an edit box and a label; it records the commands
@@ -138,7 +75,7 @@ protected:
         ASSERT_TRUE(m_dialog.Make(&m_owner));
         m_dialog.SetForegroundWindow();
         m_dialog.GetDlgItem(kEditId)->SetFocus();
-        Pump(50);
+        PumpPreTranslatedFor(50);
     }
     void TearDown() override
     {
@@ -146,7 +83,7 @@ protected:
         if (::IsWindow(m_dialog.GetSafeHwnd()))
             m_dialog.DestroyWindow();
         m_owner.DestroyWindow();
-        Pump();
+        PumpPreTranslated();
     }
     // A popup of three items opened from the dialog at a screen point; it deletes itself when
     // its window goes.
@@ -159,7 +96,7 @@ protected:
         CTavoPPopupMenu* pPopup = new CTavoPPopupMenu;
         if (!pPopup->Create(&m_dialog, pt.x, pt.y, hMenu, FALSE, TRUE))
             return nullptr;
-        Pump(30);
+        PumpPreTranslatedFor(30);
         return pPopup;
     }
     static bool IsOpen(HWND hPopup) { return ::IsWindow(hPopup) != FALSE; }
@@ -181,7 +118,7 @@ TEST_F(DialogPopup, HookLivesOnlyWhileAPopupOpenedFromTheDialogIsUp)
 
     // Escape closes it as the keyboard would: the hook goes with it.
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-    Pump();
+    PumpPreTranslated();
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetCurrent());
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
@@ -198,7 +135,7 @@ TEST_F(DialogPopup, HookLivesOnlyWhileAPopupOpenedFromTheDialogIsUp)
     ASSERT_NE(nullptr, pPopup);
     HWND hPopup = pPopup->GetSafeHwnd();
     m_dialog.DestroyWindow();
-    Pump();
+    PumpPreTranslated();
     EXPECT_FALSE(IsOpen(hPopup));
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetCurrent());
@@ -254,7 +191,7 @@ TEST_F(DialogPopup, ClickClosesThePopupByWhereItFalls)
         ::SetFocus(NULL);
 
         EXPECT_EQ(c.bConsumed, m_dialog.GetPopupHelper().ProcessMouseClick(pt));
-        Pump();
+        PumpPreTranslated();
         EXPECT_EQ(c.bStaysOpen, IsOpen(hPopup));
         if (!c.bStaysOpen)
         {
@@ -268,7 +205,7 @@ TEST_F(DialogPopup, ClickClosesThePopupByWhereItFalls)
         CTavoPToolBar::SetCustomizeMode(FALSE);
         if (IsOpen(hPopup))
             ::SendMessage(hPopup, WM_CLOSE, 0, 0);
-        Pump();
+        PumpPreTranslated();
     }
     EXPECT_TRUE(m_dialog.m_commands.empty());
 }
@@ -279,15 +216,15 @@ TEST_F(DialogPopup, TypedKeysGoToThePopupAndAClickElsewhereClosesIt)
     CTavoPPopupMenu* pPopup = Open();
     ASSERT_NE(nullptr, pPopup);
     ASSERT_EQ(m_dialog.GetDlgItem(kEditId)->GetSafeHwnd(), ::GetFocus());
-    RunInput({Key(VK_DOWN), Key(VK_DOWN, true), Key(VK_DOWN), Key(VK_DOWN, true), Key(VK_RETURN),
-              Key(VK_RETURN, true)});
+    PlayInput({KeyInput(VK_DOWN), KeyInput(VK_DOWN, true), KeyInput(VK_DOWN),
+               KeyInput(VK_DOWN, true), KeyInput(VK_RETURN), KeyInput(VK_RETURN, true)});
     EXPECT_EQ((std::vector<UINT>{kFirstItem + 1}), m_dialog.m_commands);
     CString strEdit;
     m_dialog.GetDlgItem(kEditId)->GetWindowText(strEdit);
     EXPECT_STREQ("", strEdit);
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     // Without a popup the keys reach the edit box again.
-    RunInput({Key('A'), Key('A', true)});
+    PlayInput({KeyInput('A'), KeyInput('A', true)});
     m_dialog.GetDlgItem(kEditId)->GetWindowText(strEdit);
     EXPECT_STREQ("a", strEdit);
 
@@ -299,7 +236,7 @@ TEST_F(DialogPopup, TypedKeysGoToThePopupAndAClickElsewhereClosesIt)
     pPopup = Open(CPoint(420, 150));
     ASSERT_NE(nullptr, pPopup);
     HWND hPopup = pPopup->GetSafeHwnd();
-    RunInput(ClickAt(CPoint(660, 540)));
+    PlayInput(ClickAt(CPoint(660, 540)));
     EXPECT_FALSE(IsOpen(hPopup));
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     EXPECT_TRUE(m_dialog.m_commands.size() == 1u);
@@ -396,7 +333,7 @@ TEST(DialogPropertySheet, KnowsWhichLibraryPageIsShownAndItsPagesGiveKeysToTheir
     sheet.AddPage(&first);
     sheet.AddPage(&second);
     ASSERT_TRUE(sheet.Create(nullptr, WS_POPUP | WS_CAPTION | WS_VISIBLE));
-    Pump(30);
+    PumpPreTranslatedFor(30);
     EXPECT_EQ(0, sheet.GetActivePageIndex());
 
     // A navigation pane with a button for each page checks the button of the page shown.
@@ -406,7 +343,7 @@ TEST(DialogPropertySheet, KnowsWhichLibraryPageIsShownAndItsPagesGiveKeysToTheir
     pane.InsertButtonCopy(CTavoPToolbarButton(kFirstItem + 1, -1, "second"));
     sheet.SetNavigationPane(&pane);
     ASSERT_TRUE(sheet.SetActivePage(1));
-    Pump();
+    PumpPreTranslated();
     EXPECT_EQ(1, sheet.GetActivePageIndex());
     EXPECT_FALSE(pane.GetButtonStyle(0) & TBBS_CHECKED);
     EXPECT_TRUE(pane.GetButtonStyle(1) & TBBS_CHECKED);
@@ -419,10 +356,10 @@ TEST(DialogPropertySheet, KnowsWhichLibraryPageIsShownAndItsPagesGiveKeysToTheir
     EXPECT_EQ(&second.GetPopupHelper(), CTavoPDialogPopupHelper::GetCurrent());
     MSG msg = {second.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0};
     EXPECT_TRUE(second.PreTranslateMessage(&msg));
-    Pump();
+    PumpPreTranslated();
     EXPECT_EQ(nullptr, CTavoPDialogPopupHelper::GetHook());
     EXPECT_EQ(nullptr, CTavoPPopupMenu::GetActiveMenu());
     pane.DestroyWindow();
     sheet.DestroyWindow();
-    Pump();
+    PumpPreTranslated();
 }

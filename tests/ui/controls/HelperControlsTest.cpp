@@ -1,4 +1,5 @@
 // The editable list, the edit with a frame button and the menu button in real windows: items made, named, moved and deleted, the frame button's clicks, the menu's keys.
+#include "tests/support/CommandParentWnd.h"
 #include "ui/controls/CTavoPEditableList.h"
 #include "ui/controls/CTavoPButton.h"
 #include "ui/controls/CTavoPMenuButton.h"
@@ -9,22 +10,6 @@
 #include "tests/support/MessagePump.h"
 
 namespace {
-
-class CParentWnd : public CWnd
-{
-public:
-    std::vector<UINT> commands;
-    bool Make()
-    {
-        return CreateEx(0, AfxRegisterWndClass(0), "helpers", WS_POPUP | WS_VISIBLE, 30, 30, 320,
-                        240, nullptr, nullptr) != FALSE;
-    }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        commands.push_back(LOWORD(wParam));
-        return CWnd::OnCommand(wParam, lParam);
-    }
-};
 
 // Holds modifier keys down in the thread's keyboard state for its life.
 class HeldKeys
@@ -50,11 +35,11 @@ class HelperFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(parent.Make());
+        ASSERT_TRUE(parent.Make("helpers", CRect(30, 30, 350, 270)));
         parent.SetForegroundWindow();
     }
     void TearDown() override { parent.DestroyWindow(); }
-    CParentWnd parent;
+    CommandParentWnd parent;
 };
 
 class EditableListFixture : public HelperFixture

@@ -1,5 +1,6 @@
 // The Keyboard and Mouse pages of the customization sheet, driven through their controls: what they change in the frame's shortcut table and in the mouse manager.
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TestApp.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/managers/CTavoPAcceleratorText.h"
@@ -17,8 +18,6 @@
 #include <vector>
 
 namespace {
-
-CWinApp theTestApp(_T("kmpages"));
 
 const char* const kRoot = "SOFTWARE\\VorlenTests KMPages";
 const std::string kProfile = "SOFTWARE\\VorlenTests KMPages\\Settings\\";
@@ -72,7 +71,7 @@ protected:
         CTestSeams::Clear();
         pFrame = new TestFrame;
         ASSERT_TRUE(pFrame->LoadFrame(128, WS_OVERLAPPEDWINDOW));
-        theTestApp.m_pMainWnd = pFrame;
+        TestApp().m_pMainWnd = pFrame;
         // The table in force differs from the resource's, as after earlier changes.
         ACCEL start[] = {{FVIRTKEY | FCONTROL, 'N', 100},
                          {FVIRTKEY | FNOINVERT, VK_F5, 101},
@@ -104,7 +103,7 @@ protected:
         if (sheet && sheet->m_hWnd != nullptr)
             sheet->DestroyWindow();
         sheet.reset();
-        theTestApp.m_pMainWnd = nullptr;
+        TestApp().m_pMainWnd = nullptr;
         pFrame->DestroyWindow();
         CTestSeams::Release();
     }
@@ -236,7 +235,7 @@ CMultiDocTemplate* TheTemplate()
     if (s_pTemplate == nullptr)
     {
         s_pTemplate = new CMultiDocTemplate(130, nullptr, nullptr, nullptr);
-        theTestApp.AddDocTemplate(s_pTemplate);
+        TestApp().AddDocTemplate(s_pTemplate);
     }
     return s_pTemplate;
 }

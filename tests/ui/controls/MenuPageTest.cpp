@@ -1,6 +1,8 @@
 // The Menu page of the customization sheet on a real multi-document frame: which menu the menu bar shows, the resets of frame and context menus, the context popups it opens and what it leaves behind when it closes.
 #include "framework/Framework.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/NoteTemplates.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TestApp.h"
 #include "ui/bars/frames/CTavoPMDIChildWnd.h"
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
 #include "ui/commandbars/CTavoPBarStateCache.h"
@@ -20,10 +22,8 @@
 
 namespace {
 
-CWinApp theTestApp(_T("menupagetest"));
-
 const char kAppKey[] = "SOFTWARE\\VorlenTests MenuPage";
-const UINT kFrameMenu = 128, kNoteMenu = 129, kSheetMenu = 130;
+const UINT kFrameMenu = 128;
 const UINT kGridMenu = 140, kTreeMenu = 141;
 const UINT kMissingMenu = 999;
 const UINT kBothOptions = TAVOCUSTOMIZE_MENU_SHADOWS | TAVOCUSTOMIZE_MENU_ANIMATIONS;
@@ -70,40 +70,13 @@ BEGIN_MESSAGE_MAP(MdiFrame, CTavoPMDIFrameWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-class NoteDoc : public CDocument
-{
-    DECLARE_DYNCREATE(NoteDoc)
-};
-IMPLEMENT_DYNCREATE(NoteDoc, CDocument)
-
-class NoteView : public CView
-{
-    DECLARE_DYNCREATE(NoteView)
-public:
-    void OnDraw(CDC*) override {}
-};
-IMPLEMENT_DYNCREATE(NoteView, CView)
-
-CMultiDocTemplate* g_pNotes = nullptr;
-CMultiDocTemplate* g_pSheets = nullptr;
-
 class MenuPage : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
-        theTestApp.SetRegistryKey(_T("VorlenTests MenuPage"));
-        if (g_pNotes == nullptr)
-        {
-            g_pNotes =
-                new CMultiDocTemplate(kNoteMenu, RUNTIME_CLASS(NoteDoc),
-                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
-            g_pSheets =
-                new CMultiDocTemplate(kSheetMenu, RUNTIME_CLASS(NoteDoc),
-                                      RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
-            theTestApp.AddDocTemplate(g_pNotes);
-            theTestApp.AddDocTemplate(g_pSheets);
-        }
+        TestApp().SetRegistryKey(_T("VorlenTests MenuPage"));
+        AddNoteTemplates();
     }
     void SetUp() override
     {
@@ -116,10 +89,10 @@ protected:
     void TearDown() override
     {
         ClosePage();
-        theTestApp.CloseAllDocuments(FALSE);
+        TestApp().CloseAllDocuments(FALSE);
         if (pFrame != nullptr && ::IsWindow(hwndFrame))
             pFrame->DestroyWindow();
-        theTestApp.m_pMainWnd = nullptr;
+        TestApp().m_pMainWnd = nullptr;
         PumpMessages();
         workspace.m_pContextMenuManager = nullptr;
         manager.reset();
@@ -137,7 +110,7 @@ protected:
         if (!pNew->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
             return (MdiFrame*)(pFrame = nullptr);
         hwndFrame = pNew->m_hWnd;
-        theTestApp.m_pMainWnd = pNew;
+        TestApp().m_pMainWnd = pNew;
         pNew->SetWindowPos(nullptr, 50, 50, 640, 400, SWP_NOZORDER);
         pNew->ShowWindow(SW_SHOWNORMAL);
         pNew->RecalcLayout();
@@ -217,13 +190,9 @@ protected:
     void Click(int nID) { Notify(nID, BN_CLICKED); }
     CMDIChildWnd* OpenDocument(CMultiDocTemplate* pTemplate)
     {
-        CDocument* pDoc = pTemplate->OpenDocumentFile(nullptr);
-        if (pDoc == nullptr)
-            return nullptr;
-        POSITION pos = pDoc->GetFirstViewPosition();
-        CView* pView = pDoc->GetNextView(pos);
+        CMDIChildWnd* pChild = NewNoteFrame(pTemplate);
         PumpMessages();
-        return pView != nullptr ? DYNAMIC_DOWNCAST(CMDIChildWnd, pView->GetParentFrame()) : nullptr;
+        return pChild;
     }
 
     RegistryTestKey scratch{kAppKey};
@@ -241,7 +210,7 @@ TEST_F(MenuPage, WithoutAMenuBarItSaysMenusCannotBeCustomized)
     pFrame = pPlain;
     ASSERT_TRUE(pPlain->Create(nullptr, "plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
     hwndFrame = pPlain->m_hWnd;
-    theTestApp.m_pMainWnd = pPlain;
+    TestApp().m_pMainWnd = pPlain;
     OpenPage(TRUE, TAVOCUSTOMIZE_TEXT_LABELS);
 
     EXPECT_EQ("Can't customize menues!", Text(IDC_TAVOP_MENU_DESCRIPTION));
@@ -526,7 +495,7 @@ TEST_F(MenuPage, FrameMenuResetLoadsItAgainAndDestroysTheOldOneOnlyWhenNothingHo
     // The bar destroys the frame's new menu with itself.
     ClosePage();
     pLoose->DestroyWindow();
-    theTestApp.CloseAllDocuments(FALSE);
+    TestApp().CloseAllDocuments(FALSE);
     pFrame->DestroyWindow();
     pFrame = nullptr;
     PumpMessages();

@@ -1,4 +1,4 @@
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/foundation/CTavoPCommandManager.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Registry access against the real registry of the test prefix, under a test key of its own.
+#include "tests/support/RegistryTestKey.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPStateKey.h"
 #include "ui/foundation/BuildRegistryPath.h"
@@ -83,14 +84,6 @@ protected:
         ::RegOpenKeyEx(HKEY_CURRENT_USER, kBase, 0, KEY_ALL_ACCESS, &hKey);
         ::RegSetValueEx(hKey, name, 0, type, data.data(), (DWORD)data.size());
         ::RegCloseKey(hKey);
-    }
-    static bool KeyExists(const std::string& path)
-    {
-        HKEY hKey;
-        if (::RegOpenKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-            return false;
-        ::RegCloseKey(hKey);
-        return true;
     }
     // A writable object on the test key (opened with a trailing backslash).
     CTavoPRegistry& Writer()
@@ -395,8 +388,8 @@ TEST_F(Registry, ReadOnlyObjectsWriteNothing)
     EXPECT_FALSE(rd.DeleteKey(kBase));
     EXPECT_EQ((Bytes{1, 0, 0, 0}), Raw("Value"));
     EXPECT_EQ(Bytes{0xEE}, Raw("Text"));
-    EXPECT_TRUE(KeyExists(kBase));
-    EXPECT_FALSE(KeyExists(std::string(kBase) + "\\Child"));
+    EXPECT_TRUE(RegistryTestKey::Exists(kBase));
+    EXPECT_FALSE(RegistryTestKey::Exists(std::string(kBase) + "\\Child"));
 }
 
 TEST_F(Registry, AfterAFailedOpenNothingLandsInThePreviousKey)
@@ -445,10 +438,10 @@ TEST_F(Registry, DeleteKeyRemovesAWholeTreeButNeverAnEmptyPath)
 
     EXPECT_FALSE(reg.DeleteKey(""));
     EXPECT_FALSE(reg.DeleteKey("\\"));
-    EXPECT_TRUE(KeyExists("Software"));
+    EXPECT_TRUE(RegistryTestKey::Exists("Software"));
     EXPECT_TRUE(reg.DeleteKey((std::string(kBase) + "\\A\\").c_str()));
-    EXPECT_FALSE(KeyExists(std::string(kBase) + "\\A"));
-    EXPECT_TRUE(KeyExists(kBase));
+    EXPECT_FALSE(RegistryTestKey::Exists(std::string(kBase) + "\\A"));
+    EXPECT_TRUE(RegistryTestKey::Exists(kBase));
     EXPECT_FALSE(reg.DeleteKey((std::string(kBase) + "\\A").c_str())) << "already gone";
 }
 
@@ -584,7 +577,7 @@ TEST_F(Registry, StateKeyFailuresMakeNoKeyAndLeaveTheTargetAlone)
         CTavoPStateKey key(strPath.c_str(), CTavoPStateKey::forWriting);
         EXPECT_FALSE(key.StoreArchived("Item", [](CArchive&) { AfxThrowMemoryException(); }));
     }
-    EXPECT_FALSE(KeyExists(strPath));
+    EXPECT_FALSE(RegistryTestKey::Exists(strPath));
 
     // A missing key or value never reaches the load, nor its clean-up.
     int nLoads = 0, nFailures = 0;
@@ -603,7 +596,7 @@ TEST_F(Registry, StateKeyFailuresMakeNoKeyAndLeaveTheTargetAlone)
         EXPECT_FALSE(key.Open());
         EXPECT_FALSE(key.LoadArchived("Item", load, failed));
     }
-    EXPECT_FALSE(KeyExists(strPath)) << "reading makes no key";
+    EXPECT_FALSE(RegistryTestKey::Exists(strPath)) << "reading makes no key";
     {
         CTavoPStateKey key(kBase, CTavoPStateKey::forReading);
         EXPECT_FALSE(key.LoadArchived("Missing", load, failed));
@@ -626,7 +619,7 @@ TEST_F(Registry, StateKeyFailuresMakeNoKeyAndLeaveTheTargetAlone)
         EXPECT_TRUE(key->WriteNumber("Value", 1));
     }
     EXPECT_TRUE(CTavoPStateKey::Delete(strPath.c_str()));
-    EXPECT_FALSE(KeyExists(strPath));
+    EXPECT_FALSE(RegistryTestKey::Exists(strPath));
 }
 
 TEST(RegistryPath, IsBuiltFromTheApplicationKeyAndProfile)

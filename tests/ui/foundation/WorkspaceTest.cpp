@@ -1,7 +1,8 @@
 #include "framework/Framework.h"
 #include "framework/CTestSeams.h"
 #include "tests/support/BmpFile.h"
-#include "tests/ui/foundation/RegistryTestKey.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TestApp.h"
 #include "ui/bars/frames/CTavoPFrameImpl.h"
 #include "ui/commandbars/CTavoPReBar.h"
 #include "ui/commandbars/CTavoPToolBar.h"
@@ -23,9 +24,6 @@
 #include <vector>
 
 namespace {
-
-// The workspace builds its paths from the application's registry key and profile name.
-CWinApp theTestApp(_T("vmtest"));
 
 const char* const kAppKey = "SOFTWARE\\VorlenTests WS";
 const std::string kBase = "SOFTWARE\\VorlenTests WS\\vmtest\\Settings\\";
@@ -282,7 +280,7 @@ class Workspace : public ::testing::Test
 protected:
     void SetUp() override
     {
-        theTestApp.SetRegistryKey(_T("VorlenTests WS"));
+        TestApp().SetRegistryKey(_T("VorlenTests WS"));
         g_calls.clear();
         GetCommandManager()->ClearAllCmdImages();
         CTavoPRegistryHolder::SetRegistryClass(RUNTIME_CLASS(RecordingRegistry));
@@ -583,9 +581,9 @@ TEST_F(Workspace, ViewDoubleClickRunsTheBoundCommand)
     EXPECT_TRUE(workspace.OnViewDoubleClick(pView, 1));
     EXPECT_EQ(TestFrameWindows::s_commands, (std::vector<WPARAM>{32800}));
     // Without a window the application's main window gets the command.
-    theTestApp.m_pMainWnd = CWnd::FromHandle(windows.frame);
+    TestApp().m_pMainWnd = CWnd::FromHandle(windows.frame);
     EXPECT_TRUE(workspace.OnViewDoubleClick(NULL, 1));
-    theTestApp.m_pMainWnd = NULL;
+    TestApp().m_pMainWnd = NULL;
     EXPECT_EQ(TestFrameWindows::s_commands, (std::vector<WPARAM>{32800, 32800}));
 
     workspace.m_pUserToolsManager = &tools;

@@ -13,11 +13,11 @@
 #include "tests/support/DialogTemplate.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/BarTestSupport.h"
+#include "tests/support/SyntheticInput.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -1062,29 +1062,11 @@ void TypeKeys(HWND hDlg, const std::vector<WORD>& keys)
 {
     std::vector<INPUT> inputs;
     for (WORD vk : keys)
-        for (int up = 0; up < 2; up++)
-        {
-            INPUT input = {};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = vk;
-            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-            inputs.push_back(input);
-        }
-    HANDLE hDone = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    std::thread worker([&]() {
-        for (INPUT input : inputs)
-        {
-            ::SendInput(1, &input, sizeof(INPUT));
-            ::Sleep(30);
-        }
-        ::Sleep(60);
-        ::SetEvent(hDone);
-    });
-    while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, 5000, QS_ALLINPUT) != WAIT_OBJECT_0)
-        PumpDialog(hDlg);
-    worker.join();
-    PumpDialog(hDlg);
-    ::CloseHandle(hDone);
+    {
+        inputs.push_back(KeyInput(vk));
+        inputs.push_back(KeyInput(vk, true));
+    }
+    PlayInput(inputs, [hDlg] { PumpDialog(hDlg); });
 }
 
 } // namespace
