@@ -410,6 +410,32 @@ std::vector<std::string> RepaintedChildren(HWND hwndFrame)
     return repainted;
 }
 
+// The bars of the frame that the platform was asked to move or size while an action ran, by
+// class: every WM_WINDOWPOSCHANGING a bar receives.
+std::vector<std::string> s_movedBars;
+
+LRESULT CALLBACK WatchMoves(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMessage = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && pMessage->message == WM_WINDOWPOSCHANGING)
+    {
+        CWnd* pWnd = CWnd::FromHandlePermanent(pMessage->hwnd);
+        if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CTavoPBaseControlBar)))
+            s_movedBars.push_back(ClassOf(pMessage->hwnd));
+    }
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+template <class TAction>
+std::vector<std::string> BarsMovedBy(TAction action)
+{
+    s_movedBars.clear();
+    HHOOK hook = ::SetWindowsHookEx(WH_CALLWNDPROC, WatchMoves, NULL, ::GetCurrentThreadId());
+    action();
+    ::UnhookWindowsHookEx(hook);
+    return s_movedBars;
+}
+
 TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
 {
     ASSERT_NE(nullptr, Open());
@@ -426,6 +452,8 @@ TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
         EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame)) << "relayout " << i;
         EXPECT_EQ(std::vector<std::string>(), RepaintedChildren(hwndFrame)) << "relayout " << i;
     }
+    // Nor does it ask the platform to move a bar to where it is.
+    EXPECT_EQ(std::vector<std::string>(), BarsMovedBy([&] { pFrame->RecalcLayout(); }));
 
     // A relayout that does move something repaints what moved.
     pFrame->ShowControlBar(&pFrame->GetToolBar(), FALSE, FALSE, FALSE);

@@ -296,6 +296,23 @@ HDWP CTavoPBaseControlBar::SetWindowRect(LPCRECT lpRect, BOOL bRepaint, HDWP hdw
 HDWP CTavoPBaseControlBar::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
                                         UINT nFlags, HDWP hdwp)
 {
+    // A layout pass places every bar again, and most stay where they are: a move to the place
+    // the bar has would still cost the platform a round trip and a look for what to repaint.
+    const UINT nNothingElse = SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE | SWP_NOREDRAW |
+                              SWP_NOCOPYBITS | SWP_NOSENDCHANGING | SWP_NOMOVE | SWP_NOSIZE;
+    if ((nFlags & SWP_NOZORDER) != 0 && (nFlags & ~nNothingElse) == 0 && m_hWnd != NULL)
+    {
+        CRect rectCurrent;
+        GetWindowRect(rectCurrent);
+        // A child is placed in its parent's client area, any other window on the screen.
+        CWnd* pParent = (GetStyle() & WS_CHILD) != 0 ? GetParent() : NULL;
+        if (pParent != NULL)
+            pParent->ScreenToClient(rectCurrent);
+        const BOOL bSamePlace = (nFlags & SWP_NOMOVE) != 0 || rectCurrent.TopLeft() == CPoint(x, y);
+        const BOOL bSameSize = (nFlags & SWP_NOSIZE) != 0 || rectCurrent.Size() == CSize(cx, cy);
+        if (bSamePlace && bSameSize)
+            return hdwp;
+    }
     if (hdwp == NULL)
     {
         CWnd::SetWindowPos(pWndInsertAfter, x, y, cx, cy, nFlags);

@@ -68,7 +68,7 @@ CTavoPToolBar::CTavoPToolBar()
       m_bStretchButton(FALSE), m_rectTrack(0, 0, 0, 0), m_iImagesOffset(0), m_uiOriginalResID(0),
       m_bTracked(FALSE), m_ptLastMouse(-1, -1), m_bMenuMode(FALSE), m_hwndLastCapture(NULL),
       m_hwndLastFocus(NULL), m_rectGripper(0, 0, 0, 0), m_nMaxLen(0), m_pCustomizeBtn(NULL),
-      m_sizeLast(0, 0)
+      m_sizeLast(0, 0), m_pLayoutPass(NULL)
 {}
 
 CTavoPToolBar::~CTavoPToolBar()

@@ -350,6 +350,14 @@ protected:
     CTavoPToolbarDropTarget m_DropTarget;
     CSize m_sizeLast;
 
+    // One layout pass measures every button once, on one DC: the pass open on the bar, if any.
+    class LayoutPass;
+    LayoutPass* m_pLayoutPass;
+    // The DC of the open pass with the font of the direction selected.
+    CDC& LayoutDC(BOOL bHorz);
+    // A button's size in the open pass, measured on its first request.
+    CSize MeasureButton(CTavoPToolbarButton* pButton, const CSize& sizeDefault, BOOL bHorz);
+
     static CSize m_sizeButton;
     static CSize m_sizeImage;
     static CSize m_sizeCurButton;

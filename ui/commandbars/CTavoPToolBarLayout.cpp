@@ -1,6 +1,9 @@
 // Toolbar layout: row and column sizes, wrapping, the size for a docking state and length, button
 // placement and the resizing of the bar.
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <tuple>
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPReBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
@@ -11,21 +14,90 @@
 static const int kRowGap = 5;
 static const int kNoLimit = 32767;
 
-namespace {
-// Selects a font into a DC for the life of the object.
-class FontScope
+// What one layout pass of a bar measures, kept until the pass ends: a DC on the bar, made when
+// first needed, and each button's size for every default size and direction asked. A wrapped
+// bar is wrapped at many widths while its size is sought, and a DC is dear: nothing that sizes a
+// button changes inside a pass, and the next pass measures again, so a kept size is never
+// stale. A pass opened inside another adds nothing: the outer one serves both.
+class CTavoPToolBar::LayoutPass
 {
 public:
-    FontScope(CDC& dc, BOOL bHorz)
-        : m_dc(dc),
-          m_pOld(dc.SelectObject(bHorz ? &GetGlobalData().fontRegular : &GetGlobalData().fontVert))
-    {}
-    ~FontScope() { m_dc.SelectObject(m_pOld); }
+    explicit LayoutPass(CTavoPToolBar& bar) : m_bar(bar), m_bOpened(bar.m_pLayoutPass == NULL)
+    {
+        if (m_bOpened)
+            bar.m_pLayoutPass = this;
+    }
+    ~LayoutPass()
+    {
+        if (!m_bOpened)
+            return;
+        if (m_pDC)
+            m_pDC->SelectObject(m_pOldFont);
+        m_bar.m_pLayoutPass = NULL;
+    }
+    LayoutPass(const LayoutPass&) = delete;
+    LayoutPass& operator=(const LayoutPass&) = delete;
+
+    CDC& DC(BOOL bHorz)
+    {
+        bHorz = bHorz != FALSE;
+        if (!m_pDC)
+        {
+            m_pDC.reset(new CClientDC(&m_bar));
+            m_pOldFont = m_pDC->SelectObject(Font(bHorz));
+            m_bFontHorz = bHorz;
+        }
+        else if (m_bFontHorz != bHorz)
+        {
+            m_pDC->SelectObject(Font(bHorz));
+            m_bFontHorz = bHorz;
+        }
+        return *m_pDC;
+    }
+
+    CSize Measure(CTavoPToolbarButton* pButton, const CSize& sizeDefault, BOOL bHorz)
+    {
+        // The customize button collapses and opens again within a pass.
+        if (pButton == m_bar.m_pCustomizeBtn)
+            return pButton->OnCalculateSize(&DC(bHorz), sizeDefault, bHorz);
+        const Key key(pButton, sizeDefault.cx, sizeDefault.cy, bHorz != FALSE);
+        const auto it = m_sizes.find(key);
+        if (it != m_sizes.end())
+            return it->second;
+        const CSize size = pButton->OnCalculateSize(&DC(bHorz), sizeDefault, bHorz);
+        m_sizes.emplace(key, size);
+        return size;
+    }
+
+    // A button's text or image changed within the pass.
+    void Forget() { m_sizes.clear(); }
 
 private:
-    CDC& m_dc;
-    CFont* m_pOld;
+    static CFont* Font(BOOL bHorz)
+    {
+        return bHorz ? &GetGlobalData().fontRegular : &GetGlobalData().fontVert;
+    }
+    typedef std::tuple<const CTavoPToolbarButton*, LONG, LONG, bool> Key;
+
+    CTavoPToolBar& m_bar;
+    const BOOL m_bOpened;
+    std::unique_ptr<CClientDC> m_pDC;
+    CFont* m_pOldFont = NULL;
+    BOOL m_bFontHorz = FALSE;
+    std::map<Key, CSize> m_sizes;
 };
+
+CDC& CTavoPToolBar::LayoutDC(BOOL bHorz)
+{
+    ASSERT(m_pLayoutPass != NULL);
+    return m_pLayoutPass->DC(bHorz);
+}
+
+CSize CTavoPToolBar::MeasureButton(CTavoPToolbarButton* pButton, const CSize& sizeDefault,
+                                   BOOL bHorz)
+{
+    ASSERT(m_pLayoutPass != NULL);
+    return m_pLayoutPass->Measure(pButton, sizeDefault, bHorz);
 }
 
 int CTavoPToolBar::GetRowHeight() const
@@ -57,8 +129,8 @@ int CTavoPToolBar::GetColumnWidth() const
 int CTavoPToolBar::WrapToolBar(int nWidth, int nHeight)
 {
     const BOOL bVert = !IsHorizontalBar();
-    CClientDC dc(this);
-    FontScope font(dc, !bVert);
+    LayoutPass pass(*this);
+    CDC& dc = LayoutDC(!bVert);
 
     CRect rectClient;
     GetClientRect(rectClient);
@@ -79,7 +151,7 @@ int CTavoPToolBar::WrapToolBar(int nWidth, int nHeight)
             continue;
         pButton->m_bWrap = FALSE;
         const BOOL bSeparator = (pButton->m_nStyle & TBBS_SEPARATOR) != 0;
-        CSize size = pButton->OnCalculateSize(&dc, CSize(GetColumnWidth(), GetRowHeight()), !bVert);
+        CSize size = MeasureButton(pButton, CSize(GetColumnWidth(), GetRowHeight()), !bVert);
         if (bSeparator && x == 0)
             size = CSize(0, 0);
         if (x + size.cx > nWidth && !bSeparator && pPrev != NULL && y + size.cy < nHeightLimit)
@@ -97,6 +169,7 @@ int CTavoPToolBar::WrapToolBar(int nWidth, int nHeight)
 
 int CTavoPToolBar::SizeToolBar(int nLength, BOOL bVert)
 {
+    LayoutPass pass(*this);
     int nWidth;
     if (!bVert)
     {
@@ -149,9 +222,7 @@ CSize CTavoPToolBar::CalcSize(BOOL bVertDock)
     if (m_Buttons.IsEmpty())
         return GetButtonSize();
 
-    CClientDC dc(this);
-    FontScope font(dc, !bVertDock);
-
+    LayoutPass pass(*this);
     CSize sizeResult(0, 0);
     int x = bVertDock ? 0 : 1;
     int y = bVertDock ? 1 : 0;
@@ -163,7 +234,7 @@ CSize CTavoPToolBar::CalcSize(BOOL bVertDock)
             continue;
         const CSize sizeDefault(GetColumnWidth(),
                                 m_bDrawTextLabels ? GetButtonSize().cy : GetRowHeight());
-        CSize size = pButton->OnCalculateSize(&dc, sizeDefault, !bVertDock);
+        CSize size = MeasureButton(pButton, sizeDefault, !bVertDock);
         if (m_bDrawTextLabels)
             size.cy = m_nMaxBtnHeight;
 
@@ -194,6 +265,7 @@ CSize CTavoPToolBar::CalcLayout(DWORD dwMode, int nLength)
     if (m_pCustomizeBtn != NULL)
         m_pCustomizeBtn->SetCollapsed(FALSE);
     CalcTextLabelHeight();
+    LayoutPass pass(*this);
 
     if ((m_dwBarStyle & CBRS_SIZE_FIXED) == 0)
     {
@@ -260,6 +332,7 @@ CSize CTavoPToolBar::CalcFloatingSize(int nLength, BOOL bVert)
     if (m_pCustomizeBtn != NULL)
         m_pCustomizeBtn->SetCollapsed(FALSE);
     CalcTextLabelHeight();
+    LayoutPass pass(*this);
     SizeToolBar(nLength, bVert);
     const CSize size = CalcSize(!IsHorizontalBar());
     if (GetParentDockBar() == NULL)
@@ -284,8 +357,8 @@ void CTavoPToolBar::LayoutButtons()
         return;
 
     const BOOL bHorz = IsHorizontalBar();
-    CClientDC dc(this);
-    FontScope font(dc, bHorz);
+    LayoutPass pass(*this);
+    CDC& dc = LayoutDC(bHorz);
 
     CRect rectClient;
     GetClientRect(rectClient);
@@ -433,8 +506,8 @@ int CTavoPToolBar::CalcTextLabelHeight()
     if (!m_bTextLabels || !IsHorizontalBar())
         return m_nMaxBtnHeight = 0;
 
-    CClientDC dc(this);
-    FontScope font(dc, TRUE);
+    LayoutPass pass(*this);
+    CDC& dc = LayoutDC(TRUE);
     int nMax = 0;
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
     {
@@ -442,7 +515,10 @@ int CTavoPToolBar::CalcTextLabelHeight()
         if (!pButton->m_bTextBelow)
             continue;
         if (pButton->m_strText.IsEmpty())
+        {
             SetDefaultButtonText(pButton);
+            m_pLayoutPass->Forget();
+        }
         nMax = std::max(nMax, (int)pButton->OnCalculateSize(&dc, GetButtonSize(), TRUE).cy);
     }
     m_nMaxBtnHeight = nMax;
@@ -474,6 +550,9 @@ void CTavoPToolBar::AdjustLayout()
     else
         AdjustSizeImmediate();
     LayoutButtons();
+    // A hidden bar is painted whole when it shows.
+    if (!IsWindowVisible())
+        return;
     Invalidate();
     UpdateWindow();
 }
@@ -533,7 +612,8 @@ void CTavoPToolBar::AdjustSizeImmediate()
     }
     CRect rectWindow;
     GetWindowRect(rectWindow);
-    if (rectWindow.Size() != size)
+    const BOOL bResized = rectWindow.Size() != size;
+    if (bResized)
         SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
     if (IsFloating() && pMiniFrame != NULL && pMiniFrame == pParent)
@@ -544,8 +624,9 @@ void CTavoPToolBar::AdjustSizeImmediate()
         pMiniFrame->RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
         return;
     }
+    // The frame lays its bars out by their sizes: a bar that kept its size changes nothing there.
     CFrameWnd* pFrame = GetDockSiteFrame();
-    if (pFrame != NULL && pFrame != pParent)
+    if (bResized && pFrame != NULL && pFrame != pParent)
         pFrame->RecalcLayout();
 }
 

@@ -527,6 +527,50 @@ TEST(DockedToolbar, TallerButtonsMakeItsRowThicker)
     pFrame->DestroyWindow();
 }
 
+namespace {
+// A library frame that counts its layout passes.
+class CCountingFrame : public CTavoPFrameWnd
+{
+public:
+    int nLayouts = 0;
+    void RecalcLayout(BOOL bNotify = TRUE) override
+    {
+        nLayouts++;
+        CTavoPFrameWnd::RecalcLayout(bNotify);
+    }
+};
+} // namespace
+
+TEST(DockedToolbar, FrameLaysOutAgainOnlyForABarThatChangedItsSize)
+{
+    CCountingFrame* pFrame = new CCountingFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, "docked", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                               CRect(100, 100, 700, 400)));
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    CTavoPToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    ASSERT_TRUE(bar.LoadToolBar(kToolbar));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    PumpMessages();
+    CRect rect;
+    bar.GetWindowRect(rect);
+
+    // A text the button does not show leaves the bar as wide as it was.
+    pFrame->nLayouts = 0;
+    bar.SetButtonText(0, "Open a file");
+    bar.AdjustLayout();
+    EXPECT_EQ(0, pFrame->nLayouts);
+
+    // Labels make the bar taller, and the frame places its bars anew.
+    bar.EnableTextLabels(TRUE);
+    EXPECT_GE(pFrame->nLayouts, 1);
+    CRect rectTaller;
+    bar.GetWindowRect(rectTaller);
+    EXPECT_GT(rectTaller.Height(), rect.Height());
+    pFrame->DestroyWindow();
+}
+
 TEST_F(ToolbarFixture, BarInARebarGivesItsBandItsNewSize)
 {
     CTavoPReBar rebar;
@@ -575,6 +619,86 @@ TEST_F(ToolbarFixture, WrappingChoosesTheNarrowestWidthAndEndsVertically)
 
     // A length no row fits in: the search stops once the bar is one row.
     EXPECT_EQ(1, bar.SizeToolBar(5, TRUE));
+}
+
+namespace {
+
+// What laying a bar out at a fixed width and at a fixed height gives: the sizes, where the rows
+// end and where every button lands.
+struct WrappedLayout
+{
+    CSize sizeByWidth;
+    CSize sizeByHeight;
+    std::vector<BOOL> wraps;
+    std::vector<CRect> rects;
+    bool operator==(const WrappedLayout& other) const
+    {
+        return sizeByWidth == other.sizeByWidth && sizeByHeight == other.sizeByHeight &&
+               wraps == other.wraps && rects == other.rects;
+    }
+};
+
+WrappedLayout LayOutWrapped(CTavoPToolBar& bar)
+{
+    WrappedLayout layout;
+    layout.sizeByHeight = bar.CalcLayout(LM_HORZ | LM_LENGTHY, 60);
+    layout.sizeByWidth = bar.CalcLayout(LM_HORZ, 120);
+    bar.SetWindowPos(NULL, 0, 0, layout.sizeByWidth.cx, layout.sizeByWidth.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    bar.LayoutButtons();
+    for (int i = 0; i < bar.GetCount(); i++)
+    {
+        layout.wraps.push_back(bar.GetButton(i)->m_bWrap);
+        CRect rect;
+        bar.GetItemRect(i, rect);
+        layout.rects.push_back(rect);
+    }
+    return layout;
+}
+
+} // namespace
+
+TEST_F(ToolbarFixture, WrappedLayoutFollowsEveryChangeOfTextAndImage)
+{
+    Load();
+    const WrappedLayout original = LayOutWrapped(bar);
+    ASSERT_GT(original.sizeByWidth.cy, 2 * bar.GetRowHeight());
+
+    // Each change lands on a bar laid out many times before it; a bar made afresh with all the
+    // changes so far is laid out as the changed bar must be.
+    struct Change
+    {
+        const char* name;
+        LPCTSTR lpszText;
+        BOOL bShowText;
+        BOOL bShowImage;
+    } changes[] = {
+        {"a long text beside the image", "Save all the files", TRUE, TRUE},
+        {"the text without the image", NULL, TRUE, FALSE},
+        {"a short text", "S", TRUE, FALSE},
+        {"the image alone again", NULL, FALSE, TRUE},
+    };
+    std::vector<const Change*> applied;
+    WrappedLayout previous = original;
+    for (const Change& change : changes)
+    {
+        bar.SetButtonTextImage(1, change.lpszText, change.bShowText, change.bShowImage);
+        applied.push_back(&change);
+        const WrappedLayout changed = LayOutWrapped(bar);
+
+        CTestToolBar fresh;
+        ASSERT_TRUE(fresh.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC,
+                                 AFX_IDW_TOOLBAR + 1));
+        ASSERT_TRUE(fresh.LoadToolBar(kToolbar));
+        for (const Change* pChange : applied)
+            fresh.SetButtonTextImage(1, pChange->lpszText, pChange->bShowText, pChange->bShowImage);
+        EXPECT_TRUE(changed == LayOutWrapped(fresh)) << change.name;
+        EXPECT_FALSE(changed == previous) << change.name;
+        previous = changed;
+        fresh.DestroyWindow();
+    }
+    // The button shows its image alone again, as it did at first.
+    EXPECT_TRUE(previous == original);
 }
 
 TEST_F(ToolbarFixture, LayoutPlacesButtonsAndHidesLeadingSeparators)

@@ -491,14 +491,21 @@ void CTavoPDockBarRow::FitRow(int nLength, BOOL bGrow)
         const int cy = IsHorizontal() ? nBarThickness : nLength;
         CRect rectBefore;
         pFirst->GetWindowRect(rectBefore);
-        pFirst->CWnd::SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // A size the bar has already is not set again: even that costs the platform a round trip.
+        const auto size = [pFirst, cx, cy]() {
+            CRect rect;
+            pFirst->GetWindowRect(rect);
+            if (rect.Size() != CSize(cx, cy))
+                pFirst->CWnd::SetWindowPos(NULL, 0, 0, cx, cy,
+                                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        };
+        size();
         if (nBarThickness + m_nExtraThickness != m_nThickness)
         {
             // The row's bars lay out again for the dock bar's old length: the bar wraps anew.
             m_pDockBar->ResizeRow(this, nBarThickness + m_nExtraThickness, FALSE);
             pFirst->CalcStretchedSize(nLength, !IsHorizontal());
-            pFirst->CWnd::SetWindowPos(NULL, 0, 0, cx, cy,
-                                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            size();
         }
         // Its buttons wrap anew only for a new length: a relayout that keeps the size keeps
         // the picture.
