@@ -42,6 +42,10 @@
 #define IDC_TAVOP_DRAG_COPY 16004
 #define IDC_TAVOP_STRETCH 30980
 
+// Docking: the cursor of a slider that moves up and down (one that moves left and right shows
+// IDC_TAVOP_STRETCH).
+#define IDC_TAVOP_STRETCH_HORZ 30981
+
 // Controls: the hand cursor of link buttons.
 #define IDC_TAVOP_HAND 16919
 

@@ -201,6 +201,38 @@ TEST_F(DockingPane, DoubleClicksFloatThePaneAndBringItBackToItsNodeAndShare)
     EXPECT_EQ(rectLeftBefore, pFrame->InFrame(pLeft));
 }
 
+TEST_F(DockingPane, DoubleClicksBringAnUnevenlySharedPaneBackToItsVeryPixels)
+{
+    // 150 pixels below 400 squeezed into a 360-pixel column: shares between whole percents,
+    // which a return by percents would round a few pixels off, more with every round trip.
+    CaptionPane* pAbove = DockedPane(340, AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pBelow = AddPane(341, "Below", CSize(200, 150));
+    ASSERT_NE(nullptr, pBelow->DockToWindow(pAbove, CBRS_ALIGN_BOTTOM));
+    PumpFor(30);
+    pFrame->Resize(600, 360);
+    PumpFor(30);
+    const CRect rectAbove = pFrame->InFrame(pAbove), rectBelow = pFrame->InFrame(pBelow);
+    ASSERT_EQ(CRect(0, 0, 200, 222), rectAbove);
+    ASSERT_EQ(CRect(0, 226, 200, 360), rectBelow);
+
+    for (int nRound = 0; nRound < 2; nRound++)
+    {
+        SCOPED_TRACE(nRound);
+        CPoint ptClient = pBelow->GripPoint();
+        pBelow->ScreenToClient(&ptClient);
+        pBelow->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+        PumpFor(30);
+        CTavoPMiniFrameWnd* pMiniFrame = pBelow->GetParentMiniFrame();
+        ASSERT_NE(nullptr, pMiniFrame);
+        EXPECT_EQ(CRect(0, 0, 200, 360), pFrame->InFrame(pAbove));
+        pMiniFrame->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 5));
+        PumpFor(50);
+        ASSERT_FALSE(pBelow->IsFloating());
+        EXPECT_EQ(rectBelow, pFrame->InFrame(pBelow));
+        EXPECT_EQ(rectAbove, pFrame->InFrame(pAbove));
+    }
+}
+
 TEST_F(DockingPane, ArchiveOfAFloatingPaneHoldsItsFrameRectangle)
 {
     CaptionPane* pPane = DockedPane(340, AFX_IDW_DOCKBAR_RIGHT, CSize(150, 300));

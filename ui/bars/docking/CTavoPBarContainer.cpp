@@ -40,9 +40,10 @@ CTavoPBarContainer::CTavoPBarContainer(CTavoPBarTreeManager* pManager,
       m_pLeftContainer(NULL), m_pRightContainer(NULL), m_pParentContainer(NULL),
       m_pContainerManager(pManager), m_nPercent(50), m_bSavedSliderHorz(FALSE),
       m_dwSavedSliderStyle(0), m_dwRefCount(0), m_nSavedLeftBarID(-1), m_nSavedRightBarID(-1),
-      m_nSavedSliderID(-1), m_bDetached(FALSE)
+      m_nSavedSliderID(-1), m_bDetached(FALSE), m_nExactFirst(-1)
 {
     m_rectSavedSliderRect.SetRectEmpty();
+    m_rectExactPlace.SetRectEmpty();
 }
 
 CTavoPBarContainer::~CTavoPBarContainer() = default;
@@ -788,12 +789,35 @@ CTavoPDockingControlBar* CTavoPBarContainer::AddRecentBar(CTavoPDockingControlBa
     if (pArea != NULL && pDockSite != NULL && !rectArea.IsRectEmpty())
     {
         pDockSite->ScreenToClient(rectArea);
+        if (bForSlider)
+            KeepRecentExtent(placement, bFirst);
         HDWP hdwp = ::BeginDeferWindowPos(10);
         hdwp = pArea->LayoutByPercents(rectArea, hdwp);
         if (hdwp != NULL)
             ::EndDeferWindowPos(hdwp);
+        m_nExactFirst = -1;
     }
     return pBar;
+}
+
+void CTavoPBarContainer::KeepRecentExtent(const CTavoPRecentDockPlacement& placement, BOOL bFirst)
+{
+    m_nExactFirst = -1;
+    const CRect& rectPlace = placement.m_rectRecentContainer;
+    const CRect& rectBar = placement.m_rectRecentDockedRect;
+    const BOOL bHorz = IsHorizontal();
+    // Only a bar rectangle that spans the remembered place across and lies within it along
+    // belongs to that place.
+    CRect rectInside;
+    if (rectPlace.IsRectEmpty() || rectBar.IsRectEmpty() ||
+        !rectInside.IntersectRect(rectPlace, rectBar) || rectInside != rectBar ||
+        (bHorz ? rectBar.left != rectPlace.left || rectBar.right != rectPlace.right
+               : rectBar.top != rectPlace.top || rectBar.bottom != rectPlace.bottom))
+        return;
+    m_rectExactPlace = rectPlace;
+    m_nExactFirst = bFirst ? Extent(rectBar, bHorz)
+                           : (bHorz ? rectBar.top - rectPlace.top : rectBar.left - rectPlace.left) -
+                                 (IsLiveWindow(m_pSlider) ? m_pSlider->GetWidth() : 0);
 }
 
 HDWP CTavoPBarContainer::LayoutByPercents(CRect rect, HDWP hdwp)
@@ -814,7 +838,9 @@ HDWP CTavoPBarContainer::LayoutByPercents(CRect rect, HDWP hdwp)
     const int nExtent = Extent(rect, bHorz);
     // The share belongs to the side that came back when only one side has a stored share.
     int nPercent = GetSidePercent(TRUE);
-    const int nFirst = std::max(0, std::min(nExtent * nPercent / 100, nExtent - nSlider));
+    const int nByPercent =
+        m_nExactFirst >= 0 && rect == m_rectExactPlace ? m_nExactFirst : nExtent * nPercent / 100;
+    const int nFirst = std::max(0, std::min(nByPercent, nExtent - nSlider));
     CRect rectA = rect, rectS = rect, rectB = rect;
     if (bHorz)
     {

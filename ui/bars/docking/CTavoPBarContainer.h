@@ -6,6 +6,7 @@ class CTavoPBarTreeManager;
 class CTavoPBaseControlBar;
 class CTavoPBaseTabbedBar;
 class CTavoPDockingControlBar;
+class CTavoPRecentDockPlacement;
 class CTavoPSlider;
 
 class CTavoPBarContainer : public CObject
@@ -149,6 +150,10 @@ protected:
     CList<UINT, UINT> m_lstSavedFirstTabIDs;
     CList<UINT, UINT> m_lstSavedSecondTabIDs;
     BOOL m_bDetached;
+    // While a bar comes back: the first side's extent it had in this very rectangle (dock-site
+    // client), which the layout by percents keeps; -1 otherwise.
+    CRect m_rectExactPlace;
+    int m_nExactFirst;
 
     void SerializeNode(CArchive& ar, int nDepth);
     BOOL IsSidePresent(BOOL bFirst) const;
@@ -157,6 +162,9 @@ protected:
     CRect GetSideRect(BOOL bFirst) const;
     int GetSidePercent(BOOL bFirst) const;
     HDWP LayoutSide(BOOL bFirst, CRect rect, int nPercent, HDWP hdwp);
+    // Before a returning bar's layout: keeps its remembered extent when this node's rectangle
+    // is the one it was remembered in.
+    void KeepRecentExtent(const CTavoPRecentDockPlacement& placement, BOOL bFirst);
     CWnd* GetDockSite() const;
 
 private:

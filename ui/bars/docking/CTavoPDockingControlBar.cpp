@@ -52,6 +52,8 @@ CTavoPDockingControlBar::CTavoPDockingControlBar()
 {
     m_rectRedrawButton.SetRectEmpty();
     m_rectSlideFull.SetRectEmpty();
+    m_rectToolTips[0].SetRectEmpty();
+    m_rectToolTips[1].SetRectEmpty();
     m_arrButtons[0].m_nHit = TAVOP_HT_PANE_CLOSE;
     m_arrButtons[1].m_nHit = TAVOP_HT_PANE_PIN;
     m_pTabbedControlBarRTC = CRuntimeClass::FromName("CTavoPTabbedControlBar");
@@ -133,6 +135,7 @@ int CTavoPDockingControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         const CRect rectEmpty(0, 0, 0, 0);
         m_wndToolTip.AddTool(this, strClose, rectEmpty, kCloseTool);
         m_wndToolTip.AddTool(this, strAutoHide, rectEmpty, kPinTool);
+        m_rectToolTips[0] = m_rectToolTips[1] = rectEmpty;
     }
     return 0;
 }
@@ -365,6 +368,9 @@ void CTavoPDockingControlBar::PlaceToolTips(CPoint ptClientInWindow)
             rect = m_arrButtons[i].GetRect();
             rect.OffsetRect(-ptClientInWindow);
         }
+        if (rect == m_rectToolTips[i])
+            continue;
+        m_rectToolTips[i] = rect;
         m_wndToolTip.SetToolRect(this, tools[i], rect);
     }
 }

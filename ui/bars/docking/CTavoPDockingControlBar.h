@@ -194,6 +194,9 @@ protected:
     int m_nHotButton;
     int m_nPressedButton;
     CToolTipCtrl m_wndToolTip; // tool 1 the close button, tool 2 the pin
+    // The rectangles the two tools have now (client coordinates): every size change asks for
+    // them again, and most leave them where they are.
+    CRect m_rectToolTips[2];
 
     // Lays the caption buttons out from the right end of the caption strip.
     void LayoutCaptionButtons(const CRect& rectCaption);

@@ -32,6 +32,7 @@ void CTavoPRecentDockInfo::StoreDockInfo(CTavoPBarContainer* pContainer,
         if (pMiniFrame != NULL)
         {
             pMiniFrame->ScreenToClient(m_recentMiniFrameInfo.m_rectRecentDockedRect);
+            pMiniFrame->ScreenToClient(m_recentMiniFrameInfo.m_rectRecentContainer);
             pMiniFrame->GetWindowRect(m_rectRecentFloatingRect);
         }
         // The frame the bar came from may have become empty.
@@ -47,7 +48,10 @@ void CTavoPRecentDockInfo::StoreDockInfo(CTavoPBarContainer* pContainer,
         m_recentSliderInfo.StoreDockInfo(pContainer, pBar, pTabbedBar);
         CFrameWnd* pDockSite = pBar->GetDockSiteFrame();
         if (pDockSite != NULL)
+        {
             pDockSite->ScreenToClient(m_recentSliderInfo.m_rectRecentDockedRect);
+            pDockSite->ScreenToClient(m_recentSliderInfo.m_rectRecentContainer);
+        }
         m_hRecentDefaultSlider = pSlider->GetSafeHwnd();
         m_dwRecentAlignmentToFrame = pSlider->GetCurrentAlignment();
     }

@@ -8,6 +8,7 @@ CTavoPRecentDockPlacement::CTavoPRecentDockPlacement()
       m_pRecentTabContainer(NULL)
 {
     m_rectRecentDockedRect.SetRectEmpty();
+    m_rectRecentContainer.SetRectEmpty();
 }
 
 CTavoPRecentDockPlacement::~CTavoPRecentDockPlacement()
@@ -29,6 +30,7 @@ void CTavoPRecentDockPlacement::Init()
 {
     ReleaseContainers();
     m_rectRecentDockedRect.SetRectEmpty();
+    m_rectRecentContainer.SetRectEmpty();
     m_nRecentPercent = 50;
     m_bRecentLeftBar = TRUE;
     m_lstRecentListOfBars.RemoveAll();
@@ -47,6 +49,9 @@ void CTavoPRecentDockPlacement::StoreDockInfo(CTavoPBarContainer* pContainer,
     ReleaseContainers();
     if (pBar != NULL && pBar->GetSafeHwnd() != NULL)
         pBar->GetWindowRect(m_rectRecentDockedRect);
+    m_rectRecentContainer.SetRectEmpty();
+    if (pContainer != NULL)
+        pContainer->GetWindowRect(m_rectRecentContainer);
     if (pTabbedBar != NULL)
     {
         m_pRecentTabContainer = pContainer;
@@ -72,6 +77,7 @@ void CTavoPRecentDockPlacement::SetInfo(const CTavoPRecentDockPlacement& other)
     ReleaseContainers();
     m_pRecentBarContainer = other.m_pRecentBarContainer;
     m_rectRecentDockedRect = other.m_rectRecentDockedRect;
+    m_rectRecentContainer = other.m_rectRecentContainer;
     m_nRecentPercent = other.m_nRecentPercent;
     m_pRecentTabContainer = other.m_pRecentTabContainer;
     m_lstRecentListOfBars.RemoveAll();

@@ -22,6 +22,10 @@ public:
 
     CTavoPBarContainer* m_pRecentBarContainer;
     CRect m_rectRecentDockedRect;
+    // The container's rectangle when the place was remembered, in the coordinates of
+    // m_rectRecentDockedRect: while it is the same the bar comes back to its very pixels,
+    // which a whole-percent share cannot promise. Kept in memory only.
+    CRect m_rectRecentContainer;
     int m_nRecentPercent;
     BOOL m_bRecentLeftBar;
     CDWordArray m_lstRecentListOfBars;

@@ -1,5 +1,6 @@
 // The splitter between resizable docking panes and between them and the frame's centre; a default slider owns the layout tree of the panes behind it.
 #pragma once
+#include "res/LibraryIds.h"
 #include "ui/bars/CTavoPBaseControlBar.h"
 #include "ui/bars/docking/CTavoPDragOutline.h"
 
@@ -96,8 +97,8 @@ public:
     // Resource ids of the two slider cursors.
     enum
     {
-        IDC_SLIDER_VERT = 30980,
-        IDC_SLIDER_HORZ = 30981
+        IDC_SLIDER_VERT = IDC_TAVOP_STRETCH,
+        IDC_SLIDER_HORZ = IDC_TAVOP_STRETCH_HORZ
     };
 
 protected:

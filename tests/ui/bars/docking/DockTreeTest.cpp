@@ -232,6 +232,36 @@ TEST_F(DockTree, AHorizontalSliderIgnoresTheXOffset)
     EXPECT_EQ(CRect(100, 124, 300, 250), RectInParent(pA));
 }
 
+TEST_F(DockTree, EachSliderShowsTheLibrarysCursorForItsDirection)
+{
+    TreePane* pA = NewPane(325, CRect(100, 50, 300, 250));
+    TreePane* pB = NewPane(326, CRect(0, 0, 300, 300));
+    CTavoPSlider* pDefault = NewTree(CBRS_ALIGN_LEFT, pA);
+    ASSERT_TRUE(pDefault->InsertBar(pB, pA, CBRS_ALIGN_TOP));
+    CTavoPSlider* pInner = InnerSlider(pDefault);
+    ASSERT_FALSE(pDefault->IsHorizontal());
+    ASSERT_TRUE(pInner->IsHorizontal());
+
+    struct Case
+    {
+        CTavoPSlider* pSlider;
+        UINT nCursorID;
+    } cases[] = {{pDefault, IDC_TAVOP_STRETCH}, {pInner, IDC_TAVOP_STRETCH_HORZ}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nCursorID);
+        const HCURSOR hExpected =
+            ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(c.nCursorID));
+        ASSERT_NE(nullptr, hExpected) << "the cursor is in the library's resources";
+        ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+        EXPECT_TRUE(c.pSlider->SendMessage(WM_SETCURSOR, (WPARAM)c.pSlider->GetSafeHwnd(),
+                                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_EQ(hExpected, ::GetCursor());
+    }
+    EXPECT_NE(::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_TAVOP_STRETCH)),
+              ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_TAVOP_STRETCH_HORZ)));
+}
+
 TEST_F(DockTree, ARemovedPaneLeavesItsSpaceToTheNeighbours)
 {
     // A | (B over C)
