@@ -24,6 +24,11 @@ public:
     static UINT TAVOM_ONCHANGE_ACTIVE_TAB;
     // Sent to the parent before the change: wParam = the new tab, lParam = the tab window.
     static UINT TAVOM_ON_CHANGING_ACTIVE_TAB;
+    // Sent to the parent when a drag moved the active tab: wParam = old index, lParam = new.
+    static UINT TAVOM_ON_MOVE_TAB;
+    // Sent to the parent before a rename: wParam = the tab, lParam = the new name; a nonzero
+    // answer refuses the name.
+    static UINT TAVOM_ON_RENAME_TAB;
 
     virtual BOOL IsPtInTabArea(CPoint point) const { return FALSE; }
     virtual int GetTabsHeight() const { return m_nTabsHeight; }
@@ -34,24 +39,58 @@ public:
     // A position below 0 or beyond the tabs means the end; answers the tab's index.
     virtual int InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, UINT uiImage = (UINT)-1,
                           BOOL bDetachable = TRUE);
+    // The same with the label taken from the string table.
+    virtual int AddTab(CWnd* pWnd, UINT uiLabelID, UINT uiImage = (UINT)-1,
+                       BOOL bDetachable = TRUE);
+    virtual int InsertTab(CWnd* pWnd, UINT uiLabelID, int iInsertAt, UINT uiImage = (UINT)-1,
+                          BOOL bDetachable = TRUE);
+    // Without bRecalcLayout a removed active tab leaves none active, for the caller to choose.
+    virtual BOOL RemoveTab(int iTab, BOOL bRecalcLayout = TRUE);
     virtual void RemoveAllTabs();
     virtual int GetVisibleTabsNum() const;
     virtual int GetTabsNum() const;
     virtual CWnd* GetTabWnd(int iTab) const;
+    // The window a docking wrapper holds, else the tab's own window.
+    virtual CWnd* GetTabWndNoWrapper(int iTab) const;
     virtual BOOL GetTabRect(int iTab, CRect& rect) const;
     // The tab that shows hWnd, -1 when none does.
     virtual int GetTabFromHwnd(HWND hWnd) const;
     virtual int GetTabFromPoint(CPoint& point) const;
     virtual BOOL IsTabVisible(int iTab) const;
     virtual BOOL IsTabDetachable(int iTab) const;
-    virtual BOOL ShowTab(int iTab, BOOL bShow = TRUE, BOOL bRecalcLayout = TRUE) { return FALSE; }
+    virtual BOOL EnableTabDetach(int iTab, BOOL bEnable);
+    // A hidden tab keeps its place; hiding the active tab activates the next visible one.
+    virtual BOOL ShowTab(int iTab, BOOL bShow = TRUE, BOOL bRecalcLayout = TRUE,
+                         BOOL bActivate = FALSE);
     virtual BOOL GetTabLabel(int iTab, CString& strLabel) const;
+    // An empty label is refused.
+    virtual BOOL SetTabLabel(int iTab, const CString& strLabel);
     virtual UINT GetTabIcon(int iTab) const;
+    // Drops an icon set by handle.
     virtual BOOL SetTabIcon(int iTab, UINT uiIcon);
+    // The tab keeps its own copy of the icon; NULL removes it.
+    virtual BOOL SetTabHicon(int iTab, HICON hIcon);
     virtual HICON GetTabHicon(int iTab) const;
     // -1: the tab has no colour of its own.
     virtual COLORREF GetTabBkColor(int iTab) const;
+    virtual BOOL SetTabBkColor(int iTab, COLORREF color = (COLORREF)-1);
     virtual COLORREF GetTabTextColor(int iTab) const;
+    virtual BOOL SetTabTextColor(int iTab, COLORREF color = (COLORREF)-1);
+    // The lowest and the highest visible tab; -1 and null when none is visible.
+    virtual CWnd* GetFirstVisibleTab(int& iTab);
+    virtual CWnd* GetLastVisibleTab(int& iTab);
+    virtual BOOL EnsureVisible(int /*iTab*/) { return FALSE; }
+    // -1 means the system window and window-text colours.
+    virtual void SetActiveTabColor(COLORREF clr);
+    virtual void SetActiveTabTextColor(COLORREF clr) { m_clrActiveTabFg = clr; }
+    virtual COLORREF GetActiveTabColor() const;
+    virtual COLORREF GetActiveTabTextColor() const;
+    virtual BOOL IsHideSingleTab() const { return m_bHideSingleTab; }
+    // No tab strip while fewer than two tabs are visible.
+    virtual void HideSingleTab(BOOL bHide = TRUE);
+    virtual void SetTabBorderSize(int nTabBorderSize, BOOL bRepaint = TRUE);
+    // The active tab for -1.
+    virtual int GetTabNumberToDetach(int iTab = -1) const;
     virtual int GetActiveTab() const { return m_iActiveTab; }
     virtual CWnd* GetActiveWnd() const { return GetTabWnd(m_iActiveTab); }
     virtual BOOL SetActiveTab(int iTab) { return FALSE; }
@@ -73,17 +112,24 @@ public:
     BOOL IsAutoDestroy() const { return m_bAutoDestroyWindow; }
 
     void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnCancelMode();
     void OnDestroy();
 
 protected:
     // One tab: its label, image and window, and where the layout put it.
     struct CTavoPTabInfo
     {
+        virtual ~CTavoPTabInfo();
         CString strText;
         UINT uiIcon = (UINT)-1;
+        HICON hIcon = NULL; // owned
         CRect rect;
         BOOL bVisible = TRUE;
         CWnd* pWnd = nullptr;
+        BOOL bIsListView = FALSE;
+        int nLayoutValue = 0; // for the derived layout
         int iTabID = 0;
         COLORREF clrText = (COLORREF)-1;
         COLORREF clrBack = (COLORREF)-1;
@@ -92,6 +138,16 @@ protected:
     CTavoPTabInfo* GetTabInfo(int iTab) const;
     // Sets the strip height from the images and the text height.
     void SetTabsHeight();
+    // Removes every tab; WM_DESTROY's clean-up.
+    virtual void CleanUp();
+    // The window that goes into the tab: plain windows may be wrapped as docking panes.
+    virtual CWnd* CreateWrapper(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bDetachable);
+    // The tab chosen when iGone stops being active: the first visible tab from iGone on,
+    // else the nearest visible one before it; -1 when none is visible.
+    int FindNextVisibleTab(int iGone) const;
+    // Activates iTab and tells the parent, as a removal or a hidden tab needs.
+    void ActivateAndNotify(int iTab);
+    void EndDrag();
 
     Location m_location;
     int m_iActiveTab;
@@ -103,6 +159,20 @@ protected:
     int m_nTabsHeight;
     BOOL m_bAutoDestroyWindow;
     BOOL m_bHideInactiveWindow;
+    BOOL m_bActivateLastVisibleTab;
+    BOOL m_bHotTrack;
+    int m_iHighlighted;
+    int m_iPressed;
+    int m_iActiveTabBeforeDragStart;
+    BOOL m_bActivateOnBtnUp;
+    BOOL m_bEnableTabSwap;
+    BOOL m_bHideSingleTab;
+    COLORREF m_clrActiveTabBk;
+    COLORREF m_clrActiveTabFg;
+    CBrush m_brActiveTab;
+    CPoint m_ptHot;
+    int m_nOffsetFromTabLeft;
+    BOOL m_bReadyToDetach;
 
     DECLARE_MESSAGE_MAP()
 };

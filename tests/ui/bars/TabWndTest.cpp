@@ -1,0 +1,380 @@
+// Tab windows with real child windows as their pages: which tab is active as tabs come, go,
+// hide and show, the tabs' own labels, icons and colours, and reordering by a drag.
+#include "ui/bars/tabs/CTavoPTabWnd.h"
+#include "tests/support/CommandParentWnd.h"
+#include "tests/support/MessagePump.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Records the tab window's notifications.
+class TabParent : public CommandParentWnd
+{
+public:
+    std::vector<std::pair<WPARAM, LPARAM>> moves;
+    std::vector<WPARAM> changes;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == CTavoPBaseTabWnd::TAVOM_ON_MOVE_TAB)
+            moves.emplace_back(wParam, lParam);
+        else if (message == CTavoPBaseTabWnd::TAVOM_ONCHANGE_ACTIVE_TAB)
+            changes.push_back(wParam);
+        return CommandParentWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// Shows the tab IDs, which only the tab window itself hands out.
+class IdTabWnd : public CTavoPTabWnd
+{
+public:
+    int TabID(int iTab) const { return GetTabInfo(iTab)->iTabID; }
+};
+
+// A page that removes its own tab while it is destroyed, as docking panes do.
+class SelfRemovingPage : public CWnd
+{
+public:
+    CTavoPBaseTabWnd* pTabs = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DESTROY && pTabs != nullptr)
+            pTabs->RemoveTab(pTabs->GetTabFromHwnd(m_hWnd));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class TabWndFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.Make(_T("tabs"), CRect(60, 60, 560, 360)));
+        ASSERT_TRUE(tabs.Create(CTavoPTabWnd::STYLE_3D, CRect(0, 0, 500, 300), &parent, 0x7301));
+    }
+    void TearDown() override
+    {
+        tabs.DestroyWindow();
+        for (auto& page : pages)
+            page->DestroyWindow();
+        parent.DestroyWindow();
+        PumpMessages();
+    }
+    // Adds n tabs labelled "A", "B", ... whose pages have control IDs 100, 101, ...
+    void AddPages(int n)
+    {
+        for (int i = 0; i < n; i++)
+        {
+            pages.push_back(std::make_unique<CWnd>());
+            const int nIndex = (int)pages.size() - 1;
+            CWnd* pPage = pages.back().get();
+            ASSERT_TRUE(pPage->Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE,
+                                      CRect(0, 0, 10, 10), &tabs, 100 + nIndex));
+            const TCHAR szLabel[2] = {(TCHAR)(_T('A') + nIndex), 0};
+            const int iLast = tabs.GetTabsNum();
+            ASSERT_EQ(iLast, tabs.AddTab(pPage, szLabel));
+        }
+    }
+    CWnd* Page(int i) { return pages[i].get(); }
+    // The page windows in tab order, as their indexes in pages.
+    std::vector<int> Order()
+    {
+        std::vector<int> order;
+        for (int i = 0; i < tabs.GetTabsNum(); i++)
+            order.push_back(tabs.GetTabWnd(i)->GetDlgCtrlID() - 100);
+        return order;
+    }
+    // Only the active tab's page shows.
+    void ExpectOnlyActiveShown()
+    {
+        for (int i = 0; i < tabs.GetTabsNum(); i++)
+            EXPECT_EQ(i == tabs.GetActiveTab(), tabs.GetTabWnd(i)->IsWindowVisible() != FALSE)
+                << "tab " << i;
+    }
+
+    TabParent parent;
+    IdTabWnd tabs;
+    std::vector<std::unique_ptr<CWnd>> pages;
+};
+
+} // namespace
+
+TEST_F(TabWndFixture, InsertingKeepsTheActiveTabActive)
+{
+    struct Case
+    {
+        int iInsertAt;
+        int iExpectedIndex; // where the new tab lands
+        int iActiveAfter;
+    };
+    // Three tabs with the middle one active; -1 and beyond the count mean the end.
+    const Case cases[] = {{0, 0, 2}, {1, 1, 2}, {2, 2, 1}, {3, 3, 1}, {-1, 3, 1}, {9, 3, 1}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.iInsertAt);
+        tabs.RemoveAllTabs();
+        pages.clear();
+        AddPages(3);
+        ASSERT_TRUE(tabs.SetActiveTab(1));
+        CWnd* pActive = tabs.GetActiveWnd();
+        parent.changes.clear();
+
+        pages.push_back(std::make_unique<CWnd>());
+        ASSERT_TRUE(pages.back()->Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE,
+                                         CRect(0, 0, 10, 10), &tabs, 103));
+        EXPECT_EQ(c.iExpectedIndex, tabs.InsertTab(pages.back().get(), _T("New"), c.iInsertAt));
+        EXPECT_EQ(c.iActiveAfter, tabs.GetActiveTab());
+        EXPECT_EQ(pActive, tabs.GetActiveWnd());
+        EXPECT_TRUE(parent.changes.empty());
+        ExpectOnlyActiveShown();
+    }
+}
+
+TEST_F(TabWndFixture, RemovingChoosesTheActiveTab)
+{
+    struct Case
+    {
+        int nTabs;
+        int iActive;
+        std::vector<int> hidden;
+        int iRemove;
+        int iActivePage; // the page active afterwards, -1 for none
+        bool bChanged;   // the parent was told of a new active tab
+    };
+    const Case cases[] = {
+        // A tab before the active one goes: the same page stays active, nobody is told.
+        {3, 2, {}, 0, 2, false},
+        {4, 2, {}, 1, 2, false},
+        // A tab after it goes: nothing changes.
+        {3, 0, {}, 2, 0, false},
+        // The active tab goes: the next visible one after it, else the nearest before.
+        {3, 1, {}, 1, 2, true},
+        {3, 2, {}, 2, 1, true},
+        {4, 1, {2}, 1, 3, true},
+        {3, 2, {1}, 2, 0, true},
+        {3, 0, {1, 2}, 0, -1, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message()
+                     << c.nTabs << " tabs, active " << c.iActive << ", remove " << c.iRemove);
+        tabs.RemoveAllTabs();
+        pages.clear();
+        AddPages(c.nTabs);
+        ASSERT_TRUE(tabs.SetActiveTab(c.iActive));
+        for (int iHidden : c.hidden)
+            ASSERT_TRUE(tabs.ShowTab(iHidden, FALSE));
+        parent.changes.clear();
+
+        EXPECT_TRUE(tabs.RemoveTab(c.iRemove));
+        EXPECT_EQ(c.nTabs - 1, tabs.GetTabsNum());
+        EXPECT_EQ(c.iActivePage < 0 ? nullptr : Page(c.iActivePage), tabs.GetActiveWnd());
+        EXPECT_EQ(c.bChanged, !parent.changes.empty());
+        for (WPARAM iTab : parent.changes)
+            EXPECT_EQ((WPARAM)tabs.GetActiveTab(), iTab);
+        // The removed page is not the tab window's to destroy.
+        EXPECT_TRUE(::IsWindow(Page(c.iRemove)->GetSafeHwnd()));
+    }
+}
+
+TEST_F(TabWndFixture, RemovingTheOnlyTabRestartsTheTabIds)
+{
+    AddPages(2);
+    EXPECT_EQ(2, tabs.TabID(1));
+    EXPECT_FALSE(tabs.RemoveTab(2));
+    EXPECT_FALSE(tabs.RemoveTab(-1));
+    EXPECT_TRUE(tabs.RemoveTab(0));
+    // IDs are never reused while tabs remain.
+    AddPages(1);
+    EXPECT_EQ(3, tabs.TabID(1));
+    EXPECT_TRUE(tabs.RemoveTab(0));
+    EXPECT_TRUE(tabs.RemoveTab(0));
+    EXPECT_EQ(0, tabs.GetTabsNum());
+    EXPECT_EQ(-1, tabs.GetActiveTab());
+    AddPages(1);
+    EXPECT_EQ(1, tabs.TabID(0));
+    EXPECT_EQ(0, tabs.GetActiveTab());
+}
+
+TEST_F(TabWndFixture, HidingAndShowingTabs)
+{
+    struct Case
+    {
+        std::vector<int> hideFirst;
+        int iActive;
+        int iTab;
+        BOOL bShow;
+        BOOL bActivate;
+        int iActiveAfter;
+    };
+    // Four tabs.
+    const Case cases[] = {
+        {{}, 1, 1, FALSE, FALSE, 2},           // the active one hides: the next visible one
+        {{2}, 1, 1, FALSE, FALSE, 3},          // skipping hidden ones
+        {{2, 3}, 1, 1, FALSE, FALSE, 0},       // else the nearest before it
+        {{0, 2, 3}, 1, 1, FALSE, FALSE, -1},   // the last visible one hides
+        {{}, 1, 2, FALSE, FALSE, 1},           // another one hides: the active stays
+        {{3}, 1, 3, TRUE, FALSE, 1},           // shown without activation
+        {{3}, 1, 3, TRUE, TRUE, 3},            // shown and activated
+        {{0, 1, 2, 3}, -1, 2, TRUE, FALSE, 2}, // the first shown tab becomes active
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "tab " << c.iTab << " show " << c.bShow);
+        tabs.RemoveAllTabs();
+        pages.clear();
+        AddPages(4);
+        if (c.iActive >= 0)
+        {
+            ASSERT_TRUE(tabs.SetActiveTab(c.iActive));
+        }
+        for (int iHidden : c.hideFirst)
+            ASSERT_TRUE(tabs.ShowTab(iHidden, FALSE));
+
+        EXPECT_TRUE(tabs.ShowTab(c.iTab, c.bShow, TRUE, c.bActivate));
+        EXPECT_EQ(c.iActiveAfter, tabs.GetActiveTab());
+        EXPECT_EQ(c.bShow, tabs.IsTabVisible(c.iTab));
+        // Only visible tabs have a place in the strip, and a point finds its tab.
+        for (int i = 0; i < 4; i++)
+        {
+            CRect rect;
+            EXPECT_EQ(tabs.IsTabVisible(i), tabs.GetTabRect(i, rect)) << "tab " << i;
+            if (!tabs.IsTabVisible(i))
+                continue;
+            CPoint pt = rect.CenterPoint();
+            EXPECT_EQ(i, tabs.GetTabFromPoint(pt));
+        }
+        ExpectOnlyActiveShown();
+    }
+    EXPECT_FALSE(tabs.ShowTab(4));
+    EXPECT_TRUE(tabs.ShowTab(0, TRUE)); // no change
+}
+
+TEST_F(TabWndFixture, FirstAndLastVisibleTab)
+{
+    AddPages(3);
+    int iTab = 9;
+    tabs.ShowTab(1, FALSE);
+    tabs.ShowTab(2, FALSE);
+    EXPECT_EQ(Page(0), tabs.GetLastVisibleTab(iTab));
+    EXPECT_EQ(0, iTab);
+    tabs.ShowTab(2, TRUE);
+    tabs.ShowTab(0, FALSE);
+    EXPECT_EQ(Page(2), tabs.GetFirstVisibleTab(iTab));
+    EXPECT_EQ(2, iTab);
+    tabs.ShowTab(2, FALSE);
+    EXPECT_EQ(nullptr, tabs.GetFirstVisibleTab(iTab));
+    EXPECT_EQ(-1, iTab);
+    EXPECT_EQ(nullptr, tabs.GetLastVisibleTab(iTab));
+    EXPECT_EQ(-1, iTab);
+}
+
+TEST_F(TabWndFixture, LabelsIconsAndColours)
+{
+    AddPages(2);
+    CString strLabel;
+    EXPECT_FALSE(tabs.SetTabLabel(0, CString()));
+    EXPECT_TRUE(tabs.GetTabLabel(0, strLabel));
+    EXPECT_STREQ(_T("A"), strLabel);
+    EXPECT_TRUE(tabs.SetTabLabel(0, _T("Stock")));
+    tabs.GetTabLabel(0, strLabel);
+    EXPECT_STREQ(_T("Stock"), strLabel);
+    Page(0)->GetWindowText(strLabel);
+    EXPECT_STREQ(_T("Stock"), strLabel);
+    EXPECT_FALSE(tabs.SetTabLabel(2, _T("x")));
+
+    // The tab keeps its own icon: the caller's may go.
+    HICON hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
+    HICON hCopy = ::CopyIcon(hIcon);
+    ASSERT_TRUE(tabs.SetTabHicon(1, hCopy));
+    ::DestroyIcon(hCopy);
+    HICON hOwn = tabs.GetTabHicon(1);
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(hOwn, &info));
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    EXPECT_EQ((UINT)-1, tabs.GetTabIcon(1));
+    EXPECT_GE(tabs.GetImageSize().cy, ::GetSystemMetrics(SM_CYSMICON));
+    EXPECT_TRUE(tabs.SetTabIcon(1, 3));
+    EXPECT_EQ(nullptr, tabs.GetTabHicon(1));
+    EXPECT_EQ(3u, tabs.GetTabIcon(1));
+
+    EXPECT_TRUE(tabs.SetTabBkColor(0, RGB(1, 2, 3)));
+    EXPECT_TRUE(tabs.SetTabTextColor(0, RGB(4, 5, 6)));
+    EXPECT_EQ(RGB(1, 2, 3), tabs.GetTabBkColor(0));
+    EXPECT_EQ(RGB(4, 5, 6), tabs.GetTabTextColor(0));
+    EXPECT_EQ((COLORREF)-1, tabs.GetTabBkColor(1));
+    EXPECT_FALSE(tabs.SetTabBkColor(5, 0));
+    EXPECT_EQ((COLORREF)-1, tabs.GetTabTextColor(5));
+
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), tabs.GetActiveTabColor());
+    tabs.SetActiveTabColor(RGB(7, 8, 9));
+    EXPECT_EQ(RGB(7, 8, 9), tabs.GetActiveTabColor());
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOWTEXT), tabs.GetActiveTabTextColor());
+
+    // Plain windows are never detachable; the flag can be set by hand.
+    EXPECT_FALSE(tabs.IsTabDetachable(0));
+    EXPECT_TRUE(tabs.EnableTabDetach(0, TRUE));
+    EXPECT_TRUE(tabs.IsTabDetachable(0));
+}
+
+TEST_F(TabWndFixture, DraggingTheActiveTabReordersOnceOnRelease)
+{
+    AddPages(3);
+    CRect rect0, rect1, rect2;
+    ASSERT_TRUE(tabs.GetTabRect(0, rect0));
+    ASSERT_TRUE(tabs.GetTabRect(1, rect1));
+    const CPoint ptDown = rect0.CenterPoint(), ptOver = rect1.CenterPoint();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptDown.x, ptDown.y));
+    EXPECT_EQ(tabs.GetSafeHwnd(), ::GetCapture());
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptOver.x, ptOver.y));
+    EXPECT_EQ((std::vector<int>{1, 0, 2}), Order());
+    EXPECT_EQ(1, tabs.GetActiveTab());
+    // Over the moved tab again nothing swaps back.
+    ASSERT_TRUE(tabs.GetTabRect(1, rect1));
+    const CPoint ptMoved = rect1.CenterPoint();
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptMoved.x, ptMoved.y));
+    ASSERT_TRUE(tabs.GetTabRect(2, rect2));
+    const CPoint ptLast = rect2.CenterPoint();
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptLast.x, ptLast.y));
+    EXPECT_EQ((std::vector<int>{1, 2, 0}), Order());
+    EXPECT_TRUE(parent.moves.empty());
+
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptLast.x, ptLast.y));
+    ASSERT_EQ(1u, parent.moves.size());
+    EXPECT_EQ(0u, parent.moves[0].first);
+    EXPECT_EQ(2, (int)parent.moves[0].second);
+    EXPECT_EQ(Page(0), tabs.GetActiveWnd());
+    EXPECT_NE(tabs.GetSafeHwnd(), ::GetCapture());
+    ExpectOnlyActiveShown();
+
+    // A plain click moves nothing.
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptDown.x, ptDown.y));
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptDown.x, ptDown.y));
+    EXPECT_EQ(1u, parent.moves.size());
+    EXPECT_EQ(0, tabs.GetActiveTab());
+}
+
+TEST_F(TabWndFixture, DestroyingSurvivesPagesThatRemoveTheirOwnTabs)
+{
+    tabs.SetAutoDestroy(TRUE);
+    for (int i = 0; i < 3; i++)
+    {
+        auto* pPage = new SelfRemovingPage;
+        pPage->pTabs = &tabs;
+        pages.emplace_back(pPage);
+        ASSERT_TRUE(
+            pPage->Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), &tabs, 100 + i));
+        ASSERT_EQ(i, tabs.AddTab(pPage, _T("P")));
+    }
+    tabs.RemoveAllTabs();
+    EXPECT_EQ(0, tabs.GetTabsNum());
+    for (auto& page : pages)
+        EXPECT_EQ(NULL, page->GetSafeHwnd());
+}
