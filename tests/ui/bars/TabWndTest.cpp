@@ -3,6 +3,7 @@
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "tests/support/CommandParentWnd.h"
 #include "tests/support/MessagePump.h"
+#include "framework/CTestSeams.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
@@ -16,6 +17,8 @@ class TabParent : public CommandParentWnd
 public:
     std::vector<std::pair<WPARAM, LPARAM>> moves;
     std::vector<WPARAM> changes;
+    std::vector<CString> names;
+    bool bRefuseNames = false;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -24,6 +27,11 @@ protected:
             moves.emplace_back(wParam, lParam);
         else if (message == CTavoPBaseTabWnd::TAVOM_ONCHANGE_ACTIVE_TAB)
             changes.push_back(wParam);
+        else if (message == CTavoPBaseTabWnd::TAVOM_ON_RENAME_TAB)
+        {
+            names.push_back((LPCTSTR)lParam);
+            return bRefuseNames ? 1 : 0;
+        }
         return CommandParentWnd::WindowProc(message, wParam, lParam);
     }
 };
@@ -377,4 +385,77 @@ TEST_F(TabWndFixture, DestroyingSurvivesPagesThatRemoveTheirOwnTabs)
     EXPECT_EQ(0, tabs.GetTabsNum());
     for (auto& page : pages)
         EXPECT_EQ(NULL, page->GetSafeHwnd());
+}
+
+TEST_F(TabWndFixture, RenamingInPlaceByDoubleClick)
+{
+    CTestSeams::Engage();
+    AddPages(2);
+    auto DoubleClick = [&](int iTab) {
+        CRect rect;
+        tabs.GetTabRect(iTab, rect);
+        const CPoint pt = rect.CenterPoint();
+        tabs.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    auto Edit = [&] { return ::GetDlgItem(tabs.GetSafeHwnd(), 1); };
+    auto Press = [&](UINT nKey) {
+        ::PostMessage(Edit(), WM_KEYDOWN, nKey, 0);
+        PumpPreTranslated();
+    };
+    auto Label = [&](int iTab) {
+        CString strLabel;
+        tabs.GetTabLabel(iTab, strLabel);
+        return strLabel;
+    };
+
+    // Only where renaming is enabled, and only on the active tab.
+    DoubleClick(0);
+    EXPECT_EQ(NULL, Edit());
+    tabs.EnableInPlaceEdit(TRUE);
+    DoubleClick(1);
+    EXPECT_EQ(NULL, Edit());
+    DoubleClick(0);
+    ASSERT_NE(nullptr, Edit());
+    TCHAR szText[16] = {0};
+    ::GetWindowText(Edit(), szText, 16);
+    EXPECT_STREQ(_T("A"), szText);
+    EXPECT_EQ(Edit(), ::GetFocus());
+
+    // An empty name and a name the parent refuses beep and keep the edit.
+    ::SetWindowText(Edit(), _T(""));
+    Press(VK_RETURN);
+    ASSERT_NE(nullptr, Edit());
+    EXPECT_EQ(1u, CTestSeams::Beeps().size());
+    EXPECT_TRUE(parent.names.empty());
+    parent.bRefuseNames = true;
+    ::SetWindowText(Edit(), _T("Stock"));
+    Press(VK_RETURN);
+    ASSERT_NE(nullptr, Edit());
+    EXPECT_EQ(2u, CTestSeams::Beeps().size());
+    EXPECT_EQ(_T("A"), Label(0));
+
+    parent.bRefuseNames = false;
+    Press(VK_RETURN);
+    EXPECT_EQ(NULL, Edit());
+    EXPECT_EQ(_T("Stock"), Label(0));
+    ASSERT_EQ(2u, parent.names.size());
+    EXPECT_EQ(_T("Stock"), parent.names[1]);
+    EXPECT_NE(tabs.GetSafeHwnd(), ::GetCapture());
+
+    // Escape and a click elsewhere abandon the name.
+    DoubleClick(0);
+    ::SetWindowText(Edit(), _T("Sale"));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(NULL, Edit());
+    DoubleClick(0);
+    ::SetWindowText(Edit(), _T("Sale"));
+    CRect rectTab;
+    tabs.GetTabRect(1, rectTab);
+    ::PostMessage(tabs.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                  MAKELPARAM(rectTab.CenterPoint().x, rectTab.CenterPoint().y));
+    PumpPreTranslated();
+    EXPECT_EQ(NULL, Edit());
+    EXPECT_EQ(_T("Stock"), Label(0));
+    EXPECT_EQ(2u, CTestSeams::Beeps().size());
+    CTestSeams::Release();
 }

@@ -8,6 +8,7 @@
 BEGIN_MESSAGE_MAP(CTavoPBaseTabWnd, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEMOVE()
     ON_WM_CANCELMODE()
     ON_WM_DESTROY()
@@ -36,7 +37,8 @@ CTavoPBaseTabWnd::CTavoPBaseTabWnd()
       m_iHighlighted(-1), m_iPressed(-1), m_iActiveTabBeforeDragStart(-1),
       m_bActivateOnBtnUp(FALSE), m_bEnableTabSwap(TRUE), m_bHideSingleTab(FALSE),
       m_clrActiveTabBk((COLORREF)-1), m_clrActiveTabFg((COLORREF)-1), m_ptHot(0, 0),
-      m_nOffsetFromTabLeft(0), m_bReadyToDetach(FALSE)
+      m_nOffsetFromTabLeft(0), m_bReadyToDetach(FALSE), m_pInPlaceEdit(nullptr), m_iEditedTab(-1),
+      m_bIsInPlaceEdit(FALSE)
 {}
 
 CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
@@ -47,6 +49,7 @@ CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
 
 CTavoPBaseTabWnd::~CTavoPBaseTabWnd()
 {
+    delete m_pInPlaceEdit;
     for (int i = 0; i < (int)m_arTabs.GetSize(); i++)
         delete m_arTabs[i];
     m_arTabs.RemoveAll();
@@ -559,6 +562,112 @@ void CTavoPBaseTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
     m_nOffsetFromTabLeft = GetTabRect(m_iActiveTab, rectActive) ? point.x - rectActive.left : 0;
 }
 
+void CTavoPBaseTabWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonDblClk(nFlags, point);
+    if (m_bIsInPlaceEdit && m_iActiveTab >= 0 && GetTabFromPoint(point) == m_iActiveTab)
+        StartRenameTab(m_iActiveTab);
+}
+
+// ---- renaming in place ----
+
+BOOL CTavoPBaseTabWnd::StartRenameTab(int iTab)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (!m_bIsInPlaceEdit || pTab == nullptr || GetSafeHwnd() == NULL)
+        return FALSE;
+    EndDrag();
+    EndRename();
+    CRect rectEdit = pTab->rect;
+    CalcRectEdit(rectEdit);
+    m_pInPlaceEdit = new CEdit;
+    if (!m_pInPlaceEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rectEdit, this,
+                                1))
+    {
+        delete m_pInPlaceEdit;
+        m_pInPlaceEdit = nullptr;
+        return FALSE;
+    }
+    m_iEditedTab = iTab;
+    m_pInPlaceEdit->SetFont(&GetGlobalData().fontRegular);
+    m_pInPlaceEdit->SetWindowText(pTab->strText);
+    m_pInPlaceEdit->SetSel(0, -1);
+    m_pInPlaceEdit->SetFocus();
+    SetCapture();
+    return TRUE;
+}
+
+BOOL CTavoPBaseTabWnd::RenameTab()
+{
+    if (m_pInPlaceEdit == nullptr || GetTabInfo(m_iEditedTab) == nullptr)
+        return FALSE;
+    CString strName;
+    m_pInPlaceEdit->GetWindowText(strName);
+    if (strName.IsEmpty() || !OnRenameTab(m_iEditedTab, strName))
+        return FALSE;
+    CWnd* pParent = GetParent();
+    if (pParent != nullptr &&
+        pParent->SendMessage(TAVOM_ON_RENAME_TAB, (WPARAM)m_iEditedTab, (LPARAM)(LPCTSTR)strName))
+        return FALSE;
+    return SetTabLabel(m_iEditedTab, strName);
+}
+
+void CTavoPBaseTabWnd::EndRename()
+{
+    if (m_pInPlaceEdit == nullptr)
+        return;
+    CEdit* pEdit = m_pInPlaceEdit;
+    m_pInPlaceEdit = nullptr;
+    m_iEditedTab = -1;
+    pEdit->DestroyWindow();
+    delete pEdit;
+    if (GetSafeHwnd() != NULL && ::GetCapture() == m_hWnd)
+        ReleaseCapture();
+}
+
+BOOL CTavoPBaseTabWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pInPlaceEdit == nullptr || m_pInPlaceEdit->GetSafeHwnd() == NULL)
+        return CWnd::PreTranslateMessage(pMsg);
+
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+    {
+        if (RenameTab())
+            EndRename();
+        else
+            AfxMessageBeep((UINT)-1);
+        return TRUE;
+    }
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
+    {
+        EndRename();
+        return TRUE;
+    }
+    if (pMsg->message < WM_MOUSEFIRST || pMsg->message > WM_MOUSELAST)
+        return CWnd::PreTranslateMessage(pMsg);
+
+    // The mouse is captured here: the edit gets what falls on it, a click elsewhere ends it.
+    CPoint ptScreen((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+    ::ClientToScreen(pMsg->hwnd, &ptScreen);
+    CRect rectEdit;
+    m_pInPlaceEdit->GetWindowRect(rectEdit);
+    if (rectEdit.PtInRect(ptScreen))
+    {
+        if (pMsg->hwnd != m_pInPlaceEdit->GetSafeHwnd())
+        {
+            CPoint ptEdit = ptScreen;
+            m_pInPlaceEdit->ScreenToClient(&ptEdit);
+            m_pInPlaceEdit->SendMessage(pMsg->message, pMsg->wParam,
+                                        MAKELPARAM(ptEdit.x, ptEdit.y));
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (pMsg->message != WM_MOUSEMOVE)
+        EndRename();
+    return TRUE;
+}
+
 void CTavoPBaseTabWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
     const BOOL bWasDragging = m_bReadyToDetach;
@@ -632,11 +741,13 @@ void CTavoPBaseTabWnd::OnCancelMode()
 {
     CWnd::OnCancelMode();
     EndDrag();
+    EndRename();
     m_iPressed = m_iHighlighted = -1;
 }
 
 void CTavoPBaseTabWnd::OnDestroy()
 {
+    EndRename();
     CleanUp();
     CWnd::OnDestroy();
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include "framework/FrameworkWin.h"
 #include "framework/CArray.h"
+#include "framework/CEdit.h"
 
 class CTavoPBaseTabWnd : public CWnd
 {
@@ -111,7 +112,23 @@ public:
     void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroyWindow = bAutoDestroy; }
     BOOL IsAutoDestroy() const { return m_bAutoDestroyWindow; }
 
+    // Renaming in place: a double click on the active tab opens an edit over it; Enter applies
+    // the name (a refused name beeps and keeps the edit), Escape or a click elsewhere abandons it.
+    virtual void EnableInPlaceEdit(BOOL bEnable) { m_bIsInPlaceEdit = bEnable; }
+    virtual BOOL IsInPlaceEdit() const { return m_bIsInPlaceEdit; }
+    virtual BOOL StartRenameTab(int iTab);
+    // Applies the edit's text; FALSE when it is empty or refused.
+    virtual BOOL RenameTab();
+    // Lets a derived window refuse a name before the parent is asked.
+    virtual BOOL OnRenameTab(int /*iTab*/, CString& /*strName*/) { return TRUE; }
+    // The edit's rectangle made from the tab's.
+    virtual void CalcRectEdit(CRect& /*rectEdit*/) {}
+    // The window under a screen point that a detached tab would dock to; none from the base.
+    virtual CWnd* FindTargetWnd(const CPoint& /*pt*/) { return nullptr; }
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+
     void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnCancelMode();
@@ -148,6 +165,7 @@ protected:
     // Activates iTab and tells the parent, as a removal or a hidden tab needs.
     void ActivateAndNotify(int iTab);
     void EndDrag();
+    void EndRename();
 
     Location m_location;
     int m_iActiveTab;
@@ -173,6 +191,9 @@ protected:
     CPoint m_ptHot;
     int m_nOffsetFromTabLeft;
     BOOL m_bReadyToDetach;
+    CEdit* m_pInPlaceEdit;
+    int m_iEditedTab;
+    BOOL m_bIsInPlaceEdit;
 
     DECLARE_MESSAGE_MAP()
 };

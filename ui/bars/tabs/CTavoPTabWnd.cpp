@@ -33,8 +33,11 @@ BOOL CTavoPTabWnd::Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT 
     m_bCloseBtn = bCloseBtn;
     m_location = location == LOCATION_TOP ? LOCATION_TOP : LOCATION_BOTTOM;
     SetTabsHeight();
-    return CWnd::Create(NULL, _T(""), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                        rect, pParentWnd, nID);
+    // Double clicks rename or detach tabs.
+    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
+    return CWnd::Create(lpszClass, _T(""),
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect, pParentWnd,
+                        nID);
 }
 
 BOOL CTavoPTabWnd::IsPtInTabArea(CPoint point) const
