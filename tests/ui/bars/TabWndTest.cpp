@@ -4,6 +4,7 @@
 #include "tests/support/CommandParentWnd.h"
 #include "tests/support/MessagePump.h"
 #include "framework/CTestSeams.h"
+#include "tests/support/ArchiveBytes.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
@@ -458,4 +459,90 @@ TEST_F(TabWndFixture, RenamingInPlaceByDoubleClick)
     EXPECT_EQ(_T("Stock"), Label(0));
     EXPECT_EQ(2u, CTestSeams::Beeps().size());
     CTestSeams::Release();
+}
+
+TEST_F(TabWndFixture, ArchiveRestoresLabelsColoursVisibilityAndOrder)
+{
+    AddPages(3);
+    // Saved order: pages 2, 1, 0.
+    tabs.RemoveTab(0);
+    tabs.InsertTab(Page(0), _T("Stock"), 2);
+    tabs.RemoveTab(0);
+    tabs.InsertTab(Page(1), _T("B"), 1);
+    tabs.SetTabBkColor(1, RGB(10, 20, 30));
+    tabs.SetTabTextColor(1, RGB(40, 50, 60));
+    tabs.EnableTabDetach(0, TRUE);
+    tabs.ShowTab(2, FALSE);
+    tabs.SetActiveTab(1);
+    ASSERT_EQ((std::vector<int>{2, 1, 0}), Order());
+    const Bytes bytes = StoreToBytes([&](CArchive& ar) { tabs.Serialize(ar); });
+
+    // A fresh tab window over the same pages in the first order.
+    IdTabWnd restored;
+    ASSERT_TRUE(restored.Create(CTavoPTabWnd::STYLE_3D, CRect(0, 0, 500, 300), &parent, 0x7302));
+    tabs.RemoveAllTabs();
+    for (int i = 0; i < 3; i++)
+    {
+        Page(i)->SetParent(&restored);
+        restored.AddTab(Page(i), _T("x"));
+    }
+    LoadFromBytes(bytes, [&](CArchive& ar) { restored.Serialize(ar); });
+    restored.ApplyRestoredTabInfo(TRUE);
+
+    const struct
+    {
+        int nPage;
+        LPCTSTR lpszLabel;
+        BOOL bVisible;
+        COLORREF clrBack, clrText;
+        BOOL bDetachable;
+    } expected[] = {{2, _T("C"), TRUE, (COLORREF)-1, (COLORREF)-1, TRUE},
+                    {1, _T("B"), TRUE, RGB(10, 20, 30), RGB(40, 50, 60), FALSE},
+                    {0, _T("Stock"), FALSE, (COLORREF)-1, (COLORREF)-1, FALSE}};
+    ASSERT_EQ(3, restored.GetTabsNum());
+    for (int i = 0; i < 3; i++)
+    {
+        SCOPED_TRACE(i);
+        CString strLabel;
+        restored.GetTabLabel(i, strLabel);
+        EXPECT_EQ(Page(expected[i].nPage), restored.GetTabWnd(i));
+        EXPECT_EQ(expected[i].lpszLabel, strLabel);
+        EXPECT_EQ(expected[i].bVisible, restored.IsTabVisible(i));
+        EXPECT_EQ(expected[i].clrBack, restored.GetTabBkColor(i));
+        EXPECT_EQ(expected[i].clrText, restored.GetTabTextColor(i));
+        EXPECT_EQ(expected[i].bDetachable, restored.IsTabDetachable(i));
+    }
+    EXPECT_EQ(1, restored.GetActiveTab());
+    EXPECT_TRUE(Page(1)->IsWindowVisible());
+    EXPECT_FALSE(Page(0)->IsWindowVisible());
+    EXPECT_FALSE(Page(2)->IsWindowVisible());
+    restored.RemoveAllTabs();
+    restored.DestroyWindow();
+}
+
+TEST_F(TabWndFixture, DamagedArchiveFailsCleanly)
+{
+    AddPages(2);
+    tabs.SetTabLabel(0, _T("Stock"));
+    const Bytes good = StoreToBytes([&](CArchive& ar) { tabs.Serialize(ar); });
+    // Every cut short archive fails and leaves the tabs as they were.
+    for (size_t nLength = 0; nLength < good.size(); nLength++)
+    {
+        const Bytes cut(good.begin(), good.begin() + nLength);
+        EXPECT_NE(-1, LoadFailureCause(cut, [&](CArchive& ar) { tabs.Serialize(ar); })) << nLength;
+    }
+    tabs.SetTabLabel(0, _T("Sale"));
+    tabs.ApplyRestoredTabInfo(TRUE);
+    CString strLabel;
+    tabs.GetTabLabel(0, strLabel);
+    EXPECT_STREQ(_T("Sale"), strLabel);
+
+    // Counts beyond reason are refused before anything is read for them.
+    for (DWORD nCount : {(DWORD)-1, (DWORD)0x7FFFFFFF, (DWORD)100000})
+    {
+        const Bytes bytes = ByteWriter().D(nCount).bytes();
+        EXPECT_EQ(CArchiveException::badIndex,
+                  LoadFailureCause(bytes, [&](CArchive& ar) { tabs.Serialize(ar); }))
+            << nCount;
+    }
 }

@@ -25,6 +25,9 @@ UINT CTavoPBaseTabWnd::TAVOM_ON_RENAME_TAB = ::RegisterWindowMessage(_T("TAVOM_O
 
 namespace {
 
+// More tabs than any layout holds: a larger count is damage.
+const LONG kMaxStoredTabs = 1024;
+
 // Space above and below a tab's image and text.
 const int kTabMargin = 2;
 
@@ -38,7 +41,7 @@ CTavoPBaseTabWnd::CTavoPBaseTabWnd()
       m_bActivateOnBtnUp(FALSE), m_bEnableTabSwap(TRUE), m_bHideSingleTab(FALSE),
       m_clrActiveTabBk((COLORREF)-1), m_clrActiveTabFg((COLORREF)-1), m_ptHot(0, 0),
       m_nOffsetFromTabLeft(0), m_bReadyToDetach(FALSE), m_pInPlaceEdit(nullptr), m_iEditedTab(-1),
-      m_bIsInPlaceEdit(FALSE)
+      m_bIsInPlaceEdit(FALSE), m_nRestoredActiveTabID(0)
 {}
 
 CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
@@ -533,6 +536,107 @@ CSize CTavoPBaseTabWnd::GetMaxWindowSize() const
 int CTavoPBaseTabWnd::GetTabBorderSize() const
 {
     return GetVisibleTabsNum() > 0 ? m_nTabBorderSize : 0;
+}
+
+// ---- archive ----
+
+void CTavoPBaseTabWnd::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (LONG)m_iTabsNum;
+        for (int i = 0; i < m_iTabsNum; i++)
+        {
+            const CTavoPTabInfo* pTab = m_arTabs[i];
+            const int nID = pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL
+                                ? pTab->pWnd->GetDlgCtrlID()
+                                : 0;
+            ar << pTab->strText;
+            ar << (LONG)pTab->bVisible;
+            ar << (LONG)nID;
+            ar << (LONG)pTab->bDetachable;
+            ar << (DWORD)pTab->clrText;
+            ar << (DWORD)pTab->clrBack;
+        }
+        ar << (LONG)m_iActiveTab;
+        ar << (LONG)m_location;
+        return;
+    }
+
+    // Read in full before anything changes: damaged bytes leave the earlier list as it was.
+    LONG nCount = 0;
+    ar >> nCount;
+    if (nCount < 0 || nCount > kMaxStoredTabs)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    std::vector<CTavoPRestoredTabInfo> lstRestored((size_t)nCount);
+    for (CTavoPRestoredTabInfo& info : lstRestored)
+    {
+        LONG bVisible = 0, nID = 0, bDetachable = 0;
+        DWORD clrText = 0, clrBack = 0;
+        ar >> info.strText;
+        ar >> bVisible >> nID >> bDetachable >> clrText >> clrBack;
+        info.bVisible = bVisible != 0;
+        info.nControlID = nID;
+        info.bDetachable = bDetachable != 0;
+        info.clrText = clrText;
+        info.clrBack = clrBack;
+    }
+    LONG nActive = 0, nLocation = 0;
+    ar >> nActive;
+    // The strip's place is the creator's choice; the stored one is only read past.
+    ar >> nLocation;
+    m_lstRestoredTabInfo.swap(lstRestored);
+    m_nRestoredActiveTabID = nActive;
+}
+
+void CTavoPBaseTabWnd::ApplyRestoredTabInfo(BOOL bUseTabIndexes)
+{
+    CWnd* pActiveWnd = GetActiveWnd();
+    for (int iSaved = 0; iSaved < (int)m_lstRestoredTabInfo.size(); iSaved++)
+    {
+        const CTavoPRestoredTabInfo& info = m_lstRestoredTabInfo[iSaved];
+        int iTab = -1;
+        for (int i = 0; i < m_iTabsNum && iTab < 0; i++)
+            if (m_arTabs[i]->pWnd != nullptr && m_arTabs[i]->pWnd->GetSafeHwnd() != NULL &&
+                m_arTabs[i]->pWnd->GetDlgCtrlID() == info.nControlID)
+                iTab = i;
+        if (iTab < 0)
+            continue;
+        CTavoPTabInfo* pTab = m_arTabs[iTab];
+        if (!info.strText.IsEmpty())
+            pTab->strText = info.strText;
+        pTab->bVisible = info.bVisible;
+        pTab->clrText = info.clrText;
+        pTab->clrBack = info.clrBack;
+        pTab->bDetachable = info.bDetachable;
+        if (bUseTabIndexes && iSaved < m_iTabsNum && iSaved != iTab)
+        {
+            m_arTabs.RemoveAt(iTab);
+            m_arTabs.InsertAt(iSaved, pTab);
+        }
+    }
+    // The active window kept its tab through the moves.
+    m_iActiveTab = -1;
+    for (int i = 0; i < m_iTabsNum; i++)
+        if (pActiveWnd != nullptr && m_arTabs[i]->pWnd == pActiveWnd)
+            m_iActiveTab = i;
+
+    int iActivate = m_nRestoredActiveTabID;
+    if (!IsTabVisible(iActivate))
+        GetFirstVisibleTab(iActivate);
+    if (!IsTabVisible(m_iActiveTab))
+        m_iActiveTab = -1;
+    // With every tab hidden none is active.
+    if (iActivate >= 0)
+        SetActiveTab(iActivate);
+    for (int i = 0; i < m_iTabsNum; i++)
+    {
+        CWnd* pWnd = m_arTabs[i]->pWnd;
+        if (i != m_iActiveTab && m_bHideInactiveWindow && pWnd != nullptr &&
+            pWnd->GetSafeHwnd() != NULL)
+            pWnd->ShowWindow(SW_HIDE);
+    }
+    RecalcLayout();
 }
 
 // ---- messages ----

@@ -3,6 +3,7 @@
 #include "framework/FrameworkWin.h"
 #include "framework/CArray.h"
 #include "framework/CEdit.h"
+#include <vector>
 
 class CTavoPBaseTabWnd : public CWnd
 {
@@ -127,6 +128,12 @@ public:
     virtual CWnd* FindTargetWnd(const CPoint& /*pt*/) { return nullptr; }
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // The tab list of the dock layout: labels, visibility, colours and order by control ID.
+    virtual void Serialize(CArchive& ar) override;
+    // Gives the loaded descriptions back to the tabs whose windows have their control IDs, with
+    // bUseTabIndexes also their saved order, and activates the saved active tab.
+    virtual void ApplyRestoredTabInfo(BOOL bUseTabIndexes = FALSE);
+
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
@@ -151,6 +158,16 @@ protected:
         COLORREF clrText = (COLORREF)-1;
         COLORREF clrBack = (COLORREF)-1;
         BOOL bDetachable = FALSE;
+    };
+    // One tab as the archive describes it.
+    struct CTavoPRestoredTabInfo
+    {
+        CString strText;
+        BOOL bVisible = TRUE;
+        int nControlID = 0;
+        BOOL bDetachable = FALSE;
+        COLORREF clrText = (COLORREF)-1;
+        COLORREF clrBack = (COLORREF)-1;
     };
     CTavoPTabInfo* GetTabInfo(int iTab) const;
     // Sets the strip height from the images and the text height.
@@ -194,6 +211,8 @@ protected:
     CEdit* m_pInPlaceEdit;
     int m_iEditedTab;
     BOOL m_bIsInPlaceEdit;
+    std::vector<CTavoPRestoredTabInfo> m_lstRestoredTabInfo;
+    int m_nRestoredActiveTabID;
 
     DECLARE_MESSAGE_MAP()
 };
