@@ -42,6 +42,7 @@ class IdTabWnd : public CTavoPTabWnd
 {
 public:
     int TabID(int iTab) const { return GetTabInfo(iTab)->iTabID; }
+    CToolTipCtrl& ToolTip() { return m_ToolTip; }
 };
 
 // A page that removes its own tab while it is destroyed, as docking panes do.
@@ -545,4 +546,32 @@ TEST_F(TabWndFixture, DamagedArchiveFailsCleanly)
                   LoadFailureCause(bytes, [&](CArchive& ar) { tabs.Serialize(ar); }))
             << nCount;
     }
+}
+
+TEST_F(TabWndFixture, EachTabHasItsToolTip)
+{
+    ASSERT_TRUE(tabs.ToolTip().Create(&tabs));
+    AddPages(3);
+    tabs.SetTabLabel(1, _T("Stock"));
+    auto Tip = [&](int iTab) {
+        CString strTip;
+        tabs.ToolTip().GetText(strTip, &tabs, tabs.TabID(iTab));
+        return strTip;
+    };
+    EXPECT_EQ(3, tabs.ToolTip().GetToolCount());
+    EXPECT_EQ(_T("A"), Tip(0));
+    EXPECT_EQ(_T("Stock"), Tip(1));
+    // The tool lies over its tab.
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(tabs.ToolTip().GetToolInfo(info, &tabs, tabs.TabID(2)));
+    CRect rectTab;
+    tabs.GetTabRect(2, rectTab);
+    EXPECT_EQ(rectTab, CRect(info.rect));
+
+    tabs.RemoveTab(1);
+    EXPECT_EQ(2, tabs.ToolTip().GetToolCount());
+    EXPECT_EQ(_T("C"), Tip(1));
+    tabs.RemoveAllTabs();
+    EXPECT_EQ(0, tabs.ToolTip().GetToolCount());
 }

@@ -124,6 +124,8 @@ int CTavoPBaseTabWnd::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, UI
     }
     m_arTabs.InsertAt(iInsertAt, pTab);
     m_iTabsNum++;
+    if (m_ToolTip.GetSafeHwnd() != NULL)
+        m_ToolTip.AddTool(this, pTab->strText, CRect(0, 0, 0, 0), pTab->iTabID);
     if (m_nTabsHeight == 0)
         SetTabsHeight();
     RecalcLayout();
@@ -175,6 +177,8 @@ BOOL CTavoPBaseTabWnd::RemoveTab(int iTab, BOOL bRecalcLayout)
         RemoveAllTabs();
         return TRUE;
     }
+    if (m_ToolTip.GetSafeHwnd() != NULL)
+        m_ToolTip.DelTool(this, pTab->iTabID);
     m_arTabs.RemoveAt(iTab);
     m_iTabsNum--;
     if (m_bAutoDestroyWindow && pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
@@ -230,6 +234,8 @@ void CTavoPBaseTabWnd::CleanUp()
     for (int i = 0; i < (int)arTabs.GetSize(); i++)
     {
         CTavoPTabInfo* pTab = arTabs[i];
+        if (m_ToolTip.GetSafeHwnd() != NULL)
+            m_ToolTip.DelTool(this, pTab->iTabID);
         if (m_bAutoDestroyWindow && pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
             pTab->pWnd->DestroyWindow();
         delete pTab;
@@ -385,6 +391,8 @@ BOOL CTavoPBaseTabWnd::SetTabLabel(int iTab, const CString& strLabel)
     if (pTab == nullptr || strLabel.IsEmpty())
         return FALSE;
     pTab->strText = strLabel;
+    if (m_ToolTip.GetSafeHwnd() != NULL)
+        m_ToolTip.UpdateTipText(strLabel, this, pTab->iTabID);
     if (pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
         pTab->pWnd->SetWindowText(strLabel);
     if (GetSafeHwnd() != NULL)

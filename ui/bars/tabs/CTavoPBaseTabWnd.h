@@ -3,6 +3,7 @@
 #include "framework/FrameworkWin.h"
 #include "framework/CArray.h"
 #include "framework/CEdit.h"
+#include "framework/CToolTipCtrl.h"
 #include <vector>
 
 class CTavoPBaseTabWnd : public CWnd
@@ -211,6 +212,8 @@ protected:
     CEdit* m_pInPlaceEdit;
     int m_iEditedTab;
     BOOL m_bIsInPlaceEdit;
+    // Made by the looks that show tips: one tool per tab, its ID the tab ID.
+    CToolTipCtrl m_ToolTip;
     std::vector<CTavoPRestoredTabInfo> m_lstRestoredTabInfo;
     int m_nRestoredActiveTabID;
 

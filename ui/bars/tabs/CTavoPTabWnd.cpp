@@ -93,6 +93,8 @@ void CTavoPTabWnd::RecalcLayout()
         if (pTab->uiIcon != (UINT)-1 && m_sizeImage.cx > 0)
             nWidth += m_sizeImage.cx + TAB_IMAGE_MARGIN;
         pTab->rect = CRect(x, m_rectTabsArea.top, x + nWidth, m_rectTabsArea.bottom);
+        if (m_ToolTip.GetSafeHwnd() != NULL)
+            m_ToolTip.SetToolRect(this, pTab->iTabID, pTab->rect);
         x += nWidth;
         if (pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
             pTab->pWnd->SetWindowPos(NULL, m_rectWndArea.left, m_rectWndArea.top,
