@@ -5,7 +5,9 @@
 #include "tests/support/MessagePump.h"
 #include "framework/CTestSeams.h"
 #include "tests/support/ArchiveBytes.h"
+#include "res/LibraryIds.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -574,4 +576,29 @@ TEST_F(TabWndFixture, EachTabHasItsToolTip)
     EXPECT_EQ(_T("C"), Tip(1));
     tabs.RemoveAllTabs();
     EXPECT_EQ(0, tabs.ToolTip().GetToolCount());
+}
+
+TEST_F(TabWndFixture, ImageListsSetTheImageSizeAndStripHeight)
+{
+    EXPECT_EQ(nullptr, tabs.GetImageList());
+    EXPECT_FALSE(tabs.SetImageList((HIMAGELIST)NULL));
+    EXPECT_FALSE(tabs.SetImageList(0x7FEE, 16));
+    const int nTextHeight = tabs.GetTabsHeight();
+
+    HIMAGELIST hList = ::ImageList_Create(20, 40, ILC_COLOR24, 1, 0);
+    ASSERT_NE(nullptr, hList);
+    ASSERT_TRUE(tabs.SetImageList(hList));
+    EXPECT_EQ(CSize(20, 40), tabs.GetImageSize());
+    ASSERT_NE(nullptr, tabs.GetImageList());
+    EXPECT_EQ(hList, tabs.GetImageList()->GetSafeHandle());
+    EXPECT_GT(tabs.GetTabsHeight(), std::max(40, nTextHeight - 1));
+
+    // The own list from the library's glyph bitmap wins over the caller's.
+    ASSERT_TRUE(tabs.SetImageList(IDB_TAVOP_MENU_GLYPHS, 9));
+    CImageList* pOwn = tabs.GetImageList();
+    ASSERT_NE(nullptr, pOwn);
+    EXPECT_NE(hList, pOwn->GetSafeHandle());
+    EXPECT_EQ(9, tabs.GetImageSize().cx);
+    EXPECT_GT(pOwn->GetImageCount(), 1);
+    ::ImageList_Destroy(hList);
 }

@@ -41,7 +41,7 @@ CTavoPBaseTabWnd::CTavoPBaseTabWnd()
       m_bActivateOnBtnUp(FALSE), m_bEnableTabSwap(TRUE), m_bHideSingleTab(FALSE),
       m_clrActiveTabBk((COLORREF)-1), m_clrActiveTabFg((COLORREF)-1), m_ptHot(0, 0),
       m_nOffsetFromTabLeft(0), m_bReadyToDetach(FALSE), m_pInPlaceEdit(nullptr), m_iEditedTab(-1),
-      m_bIsInPlaceEdit(FALSE), m_nRestoredActiveTabID(0)
+      m_bIsInPlaceEdit(FALSE), m_hImageList(NULL), m_nRestoredActiveTabID(0)
 {}
 
 CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
@@ -514,7 +514,62 @@ COLORREF CTavoPBaseTabWnd::GetTabTextColor(int iTab) const
 
 CImageList* CTavoPBaseTabWnd::GetImageList() const
 {
-    return nullptr;
+    if (m_Images.GetSafeHandle() != NULL)
+        return const_cast<CImageList*>(&m_Images);
+    return m_hImageList != NULL ? CImageList::FromHandle(m_hImageList) : nullptr;
+}
+
+BOOL CTavoPBaseTabWnd::SetImageList(UINT uiID, int cx, COLORREF clrTransp)
+{
+    HBITMAP hBitmap = (HBITMAP)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(uiID),
+                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    if (hBitmap == NULL || cx <= 0)
+    {
+        if (hBitmap != NULL)
+            ::DeleteObject(hBitmap);
+        return FALSE;
+    }
+    BITMAP bmp = {};
+    ::GetObject(hBitmap, sizeof(bmp), &bmp);
+    UINT nFlags = ILC_COLOR4;
+    switch (bmp.bmBitsPixel)
+    {
+    case 8: nFlags = ILC_COLOR8; break;
+    case 16: nFlags = ILC_COLOR16; break;
+    case 24: nFlags = ILC_COLOR24; break;
+    case 32: nFlags = ILC_COLOR32; break;
+    }
+    if (clrTransp != (COLORREF)-1)
+        nFlags |= ILC_MASK;
+    m_Images.DeleteImageList();
+    BOOL bOk = m_Images.Create(cx, bmp.bmHeight, nFlags, 0, 0);
+    if (bOk)
+    {
+        CBitmap* pBitmap = CBitmap::FromHandle(hBitmap);
+        bOk = (clrTransp != (COLORREF)-1 ? m_Images.Add(pBitmap, clrTransp)
+                                         : m_Images.Add(pBitmap, (CBitmap*)nullptr)) >= 0;
+    }
+    ::DeleteObject(hBitmap);
+    if (!bOk)
+    {
+        m_Images.DeleteImageList();
+        return FALSE;
+    }
+    m_sizeImage = CSize(cx, bmp.bmHeight);
+    SetTabsHeight();
+    return TRUE;
+}
+
+BOOL CTavoPBaseTabWnd::SetImageList(HIMAGELIST hImageList)
+{
+    if (hImageList == NULL)
+        return FALSE;
+    int cx = 0, cy = 0;
+    ::ImageList_GetIconSize(hImageList, &cx, &cy);
+    m_hImageList = hImageList;
+    m_sizeImage = CSize(cx, cy);
+    SetTabsHeight();
+    return TRUE;
 }
 
 CSize CTavoPBaseTabWnd::GetMaxWindowSize() const

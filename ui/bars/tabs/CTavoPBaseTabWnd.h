@@ -3,6 +3,7 @@
 #include "framework/FrameworkWin.h"
 #include "framework/CArray.h"
 #include "framework/CEdit.h"
+#include "framework/CImageList.h"
 #include "framework/CToolTipCtrl.h"
 #include <vector>
 
@@ -98,6 +99,12 @@ public:
     virtual CWnd* GetActiveWnd() const { return GetTabWnd(m_iActiveTab); }
     virtual BOOL SetActiveTab(int iTab) { return FALSE; }
     virtual CSize GetImageSize() const { return m_sizeImage; }
+    // The tab window's own images from a bitmap resource; a transparent colour other than -1
+    // masks them. FALSE when the bitmap is missing.
+    virtual BOOL SetImageList(UINT uiID, int cx = 15, COLORREF clrTransp = RGB(255, 0, 255));
+    // Images the caller keeps; FALSE for NULL.
+    virtual BOOL SetImageList(HIMAGELIST hImageList);
+    // The own list, else the caller's, else null.
     virtual CImageList* GetImageList() const;
     // The largest width and height of the tab windows; bars give their fixed layout size.
     virtual CSize GetMaxWindowSize() const;
@@ -214,6 +221,8 @@ protected:
     BOOL m_bIsInPlaceEdit;
     // Made by the looks that show tips: one tool per tab, its ID the tab ID.
     CToolTipCtrl m_ToolTip;
+    CImageList m_Images;
+    HIMAGELIST m_hImageList;
     std::vector<CTavoPRestoredTabInfo> m_lstRestoredTabInfo;
     int m_nRestoredActiveTabID;
 
