@@ -1,5 +1,6 @@
 // A window's off-screen picture: a memory DC and bitmap kept from one paint to the next.
 #include "ui/foundation/CTavoPPaintBuffer.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 
 CTavoPPaintBuffer::~CTavoPPaintBuffer()
 {
@@ -13,9 +14,10 @@ CDC* CTavoPPaintBuffer::Begin(CDC* pDCTarget, CSize size)
     if (m_dc.GetSafeHdc() != nullptr)
         m_dc.Detach();
     // Making a DC and a bitmap as large as the bar costs more than painting most bars: they
-    // are made once, and again only for a new size or a new screen depth.
+    // are made once, and again only for a new size or a new screen depth. The depth is the one
+    // the global data keeps: asking the DC on every paint is a round trip to the window server.
     const HDC hdcTarget = pDCTarget->GetSafeHdc();
-    const int nBitsPixel = ::GetDeviceCaps(hdcTarget, BITSPIXEL);
+    const int nBitsPixel = GetGlobalData().m_nBitsPerPixel;
     if (m_hdc == nullptr || size != m_size || nBitsPixel != m_nBitsPixel)
     {
         Free();

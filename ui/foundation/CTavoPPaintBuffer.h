@@ -9,7 +9,7 @@ public:
     ~CTavoPPaintBuffer();
 
     // The memory DC to draw a picture of the given size in, its state as a new DC's; made
-    // again only when the size or the target's colour depth changed. NULL when none can be
+    // again only when the size or the screen's colour depth (as the global data has it) changed. NULL when none can be
     // made: the caller then draws straight into the target.
     CDC* Begin(CDC* pDCTarget, CSize size);
     // Copies the part of the picture in rect to the same place of the target; the DC that

@@ -143,12 +143,14 @@ void CTavoPRegistry::CheckCache()
     if (cValues > kMaxCachedValues || cbMaxData > kMaxCachedBytes)
         return;
 
-    // One pass over the key: every value with its data.
+    // One pass over the key: every value with its data. It stops at the count the key gave
+    // instead of asking once more for the end: a value another program adds meanwhile changes
+    // the key's time, so the next look reads the key again.
     auto pKey = std::make_shared<CTavoPRegistryCache::Key>();
     pKey->ftWritten = ftWritten;
     std::vector<char> name(2 * (size_t)cchMaxName + 2);
     std::vector<BYTE> data((size_t)cbMaxData + 1);
-    for (DWORD index = 0;; index++)
+    for (DWORD index = 0; index < cValues; index++)
     {
         DWORD cchName = (DWORD)name.size(), dwType = 0, cbData = (DWORD)data.size();
         const LONG lResult = ::RegEnumValueA(m_hKey, index, name.data(), &cchName, nullptr, &dwType,

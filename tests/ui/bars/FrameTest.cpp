@@ -11,6 +11,8 @@
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPPaintBuffer.h"
 #include "ui/foundation/CTavoPRegistry.h"
 #include "ui/foundation/CTavoPRegistryHolder.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -277,6 +279,40 @@ TEST_F(Frame, DamagedLayoutKeepsTheFramesOwnLayout)
                   pFrame->m_wndOther.GetParentDockBar());
         Close();
     }
+}
+
+// The bars' paint buffers keep their bitmap from paint to paint and take the screen's depth
+// from the global data: a depth change the frame is told of must reach the next paint.
+TEST_F(Frame, DisplayChangeIsSeenByTheNextBufferedPaint)
+{
+    ASSERT_NE(nullptr, Open());
+    struct DepthRestorer
+    {
+        ~DepthRestorer()
+        {
+            CDC::SetScreenBitsPerPixelOverride(0);
+            GetGlobalData().UpdateSysColors();
+        }
+    } restore;
+    CClientDC dcFrame(pFrame);
+    CTavoPPaintBuffer buffer;
+    const CSize size(8, 8);
+    CDC* pDC = buffer.Begin(&dcFrame, size);
+    ASSERT_NE(nullptr, pDC);
+    pDC->SetPixel(0, 0, RGB(255, 0, 0));
+    buffer.End(&dcFrame, CRect(0, 0, 0, 0));
+    pDC = buffer.Begin(&dcFrame, size);
+    ASSERT_NE(nullptr, pDC);
+    EXPECT_EQ(RGB(255, 0, 0), pDC->GetPixel(0, 0)) << "the same depth keeps the bitmap";
+    buffer.End(&dcFrame, CRect(0, 0, 0, 0));
+
+    CDC::SetScreenBitsPerPixelOverride(8);
+    pFrame->SendMessage(WM_DISPLAYCHANGE, 8, MAKELPARAM(1024, 768));
+    EXPECT_EQ(8, GetGlobalData().m_nBitsPerPixel);
+    pDC = buffer.Begin(&dcFrame, size);
+    ASSERT_NE(nullptr, pDC);
+    EXPECT_EQ(RGB(0, 0, 0), pDC->GetPixel(0, 0)) << "a new depth makes the bitmap again";
+    buffer.End(&dcFrame, CRect(0, 0, 0, 0));
 }
 
 TEST_F(Frame, StoredPlacementOffEveryMonitorIsIgnored)

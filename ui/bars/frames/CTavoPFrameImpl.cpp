@@ -8,6 +8,7 @@
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPPopupMenuBar.h"
@@ -119,6 +120,11 @@ void CTavoPFrameImpl::OnCloseFrame()
     CRect rectNormal(wp.rcNormalPosition);
     rectNormal.OffsetRect(rectWork.TopLeft());
     pWorkspace->StoreWindowPlacement(rectNormal, (int)wp.flags, (int)wp.showCmd);
+}
+
+void CTavoPFrameImpl::OnDisplayChange()
+{
+    GetGlobalData().UpdateSysColors();
 }
 
 void CTavoPFrameImpl::RestorePosition(CREATESTRUCT& cs)

@@ -28,6 +28,9 @@ public:
     // ---- the frame's life ----
     void OnLoadFrame();
     void OnCloseFrame();
+    // The screen's colour depth changed: the global data, which the bars' paints read it from,
+    // takes the new one (only top-level windows are told).
+    void OnDisplayChange();
     // Moves the window being created to its stored placement, kept on a visible work area.
     void RestorePosition(CREATESTRUCT& cs);
 

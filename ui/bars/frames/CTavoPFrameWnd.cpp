@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
     ON_WM_ACTIVATEAPP()
     ON_WM_WINDOWPOSCHANGED()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_CREATE, OnToolbarCreateNew)
     ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_DELETE, OnToolbarDelete)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
@@ -359,6 +360,12 @@ LRESULT CTavoPFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
     // uncovered (Wine without a window manager does): at rest they are in front again.
     m_dockManager.KeepMiniFramesAbove();
     return 0L;
+}
+
+LRESULT CTavoPFrameWnd::OnDisplayChange(WPARAM, LPARAM)
+{
+    m_Impl.OnDisplayChange();
+    return Default();
 }
 
 LRESULT CTavoPFrameWnd::OnToolbarCreateNew(WPARAM, LPARAM lParam)

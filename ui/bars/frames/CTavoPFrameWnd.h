@@ -117,6 +117,7 @@ public:
     void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarDelete(WPARAM wParam, LPARAM lParam);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);

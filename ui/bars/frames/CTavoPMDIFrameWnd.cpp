@@ -7,6 +7,7 @@ BEGIN_MESSAGE_MAP(CTavoPMDIFrameWnd, CMDIFrameWnd)
     ON_WM_ACTIVATE()
     ON_WM_CLOSE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ON_WM_MENUCHAR()
 END_MESSAGE_MAP()
 
@@ -140,4 +141,10 @@ LRESULT CTavoPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
     UpdateMenuBarMaximizeMode();
     m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);
     return 0L;
+}
+
+LRESULT CTavoPMDIFrameWnd::OnDisplayChange(WPARAM, LPARAM)
+{
+    m_Impl.OnDisplayChange();
+    return Default();
 }

@@ -44,6 +44,7 @@ public:
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     void OnClose();
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
 
 protected:
