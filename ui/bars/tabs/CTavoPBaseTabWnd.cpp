@@ -1,10 +1,16 @@
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/bars/CTavoPBaseControlBar.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPDockingCBWrapper.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CTavoPBaseTabWnd, CWnd)
     ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_CANCELMODE()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -14,8 +20,13 @@ UINT CTavoPBaseTabWnd::TAVOM_ONCHANGE_ACTIVE_TAB =
     ::RegisterWindowMessage(_T("TAVOM_ONCHANGE_ACTIVE_TAB"));
 UINT CTavoPBaseTabWnd::TAVOM_ON_CHANGING_ACTIVE_TAB =
     ::RegisterWindowMessage(_T("TAVOM_ON_CHANGING_ACTIVE_TAB"));
+UINT CTavoPBaseTabWnd::TAVOM_ON_MOVE_TAB = ::RegisterWindowMessage(_T("TAVOM_ON_MOVE_TAB"));
+UINT CTavoPBaseTabWnd::TAVOM_ON_RENAME_TAB = ::RegisterWindowMessage(_T("TAVOM_ON_RENAME_TAB"));
 
 namespace {
+
+// More tabs than any layout holds: a larger count is damage.
+const LONG kMaxStoredTabs = 1024;
 
 // Space above and below a tab's image and text.
 const int kTabMargin = 2;
@@ -25,11 +36,23 @@ const int kTabMargin = 2;
 CTavoPBaseTabWnd::CTavoPBaseTabWnd()
     : m_location(LOCATION_BOTTOM), m_iActiveTab(-1), m_sizeImage(0, 0), m_iTabsNum(0),
       m_iCurTabId(1), m_nTabBorderSize(2), m_nTabsHeight(0), m_bAutoDestroyWindow(FALSE),
-      m_bHideInactiveWindow(TRUE)
+      m_bHideInactiveWindow(TRUE), m_bActivateLastVisibleTab(FALSE), m_bHotTrack(FALSE),
+      m_iHighlighted(-1), m_iPressed(-1), m_iActiveTabBeforeDragStart(-1),
+      m_bActivateOnBtnUp(FALSE), m_bEnableTabSwap(TRUE), m_bHideSingleTab(FALSE),
+      m_clrActiveTabBk((COLORREF)-1), m_clrActiveTabFg((COLORREF)-1), m_ptHot(0, 0),
+      m_nOffsetFromTabLeft(0), m_bReadyToDetach(FALSE), m_pInPlaceEdit(nullptr), m_iEditedTab(-1),
+      m_bIsInPlaceEdit(FALSE), m_hImageList(NULL), m_nRestoredActiveTabID(0)
 {}
+
+CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
+{
+    if (hIcon != NULL)
+        ::DestroyIcon(hIcon);
+}
 
 CTavoPBaseTabWnd::~CTavoPBaseTabWnd()
 {
+    delete m_pInPlaceEdit;
     for (int i = 0; i < (int)m_arTabs.GetSize(); i++)
         delete m_arTabs[i];
     m_arTabs.RemoveAll();
@@ -55,11 +78,35 @@ int CTavoPBaseTabWnd::AddTab(CWnd* pWnd, LPCTSTR lpszLabel, UINT uiImage, BOOL b
     return InsertTab(pWnd, lpszLabel, -1, uiImage, bDetachable);
 }
 
+int CTavoPBaseTabWnd::AddTab(CWnd* pWnd, UINT uiLabelID, UINT uiImage, BOOL bDetachable)
+{
+    CString strLabel;
+    strLabel.LoadString(uiLabelID);
+    return AddTab(pWnd, (LPCTSTR)strLabel, uiImage, bDetachable);
+}
+
+int CTavoPBaseTabWnd::InsertTab(CWnd* pWnd, UINT uiLabelID, int iInsertAt, UINT uiImage,
+                                BOOL bDetachable)
+{
+    CString strLabel;
+    strLabel.LoadString(uiLabelID);
+    return InsertTab(pWnd, (LPCTSTR)strLabel, iInsertAt, uiImage, bDetachable);
+}
+
+CWnd* CTavoPBaseTabWnd::CreateWrapper(CWnd* pWnd, LPCTSTR /*lpszLabel*/, BOOL /*bDetachable*/)
+{
+    // Plain windows go in as they are until tabbed panes wrap them.
+    return pWnd;
+}
+
 int CTavoPBaseTabWnd::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, UINT uiImage,
                                 BOOL bDetachable)
 {
     if (pWnd == nullptr)
         return -1;
+    pWnd = CreateWrapper(pWnd, lpszLabel, bDetachable);
+    if (GetSafeHwnd() != NULL && (GetStyle() & WS_VISIBLE) == 0)
+        ShowWindow(SW_SHOWNOACTIVATE);
     if (iInsertAt < 0 || iInsertAt > m_iTabsNum)
         iInsertAt = m_iTabsNum;
 
@@ -69,41 +116,160 @@ int CTavoPBaseTabWnd::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, UI
     pTab->pWnd = pWnd;
     pTab->iTabID = m_iCurTabId++;
     pTab->bDetachable = bDetachable && pWnd->IsKindOf(RUNTIME_CLASS(CTavoPBaseControlBar));
+    if (pWnd->GetSafeHwnd() != NULL)
+    {
+        TCHAR szClass[256] = {0};
+        ::GetClassName(pWnd->GetSafeHwnd(), szClass, 255);
+        pTab->bIsListView = lstrcmpi(szClass, _T("SysListView32")) == 0;
+    }
     m_arTabs.InsertAt(iInsertAt, pTab);
     m_iTabsNum++;
+    if (m_ToolTip.GetSafeHwnd() != NULL)
+        m_ToolTip.AddTool(this, pTab->strText, CRect(0, 0, 0, 0), pTab->iTabID);
     if (m_nTabsHeight == 0)
         SetTabsHeight();
     RecalcLayout();
 
     if (m_iTabsNum == 1)
-        SetActiveTab(0);
-    else if (iInsertAt <= m_iActiveTab)
     {
-        // The tab before which it went stays the active one.
-        m_iActiveTab++;
-        if (m_bHideInactiveWindow && pWnd->GetSafeHwnd() != NULL)
-            pWnd->ShowWindow(SW_HIDE);
+        SetActiveTab(0);
+        return iInsertAt;
     }
-    else if (m_bHideInactiveWindow && pWnd->GetSafeHwnd() != NULL)
+    // A tab put in at or before the active one moves it on by one: the same tab stays active.
+    if (iInsertAt <= m_iActiveTab)
+        m_iActiveTab++;
+    if (m_bHideInactiveWindow && pWnd->GetSafeHwnd() != NULL)
         pWnd->ShowWindow(SW_HIDE);
+    CWnd* pActive = GetActiveWnd();
+    if (!m_bHideInactiveWindow && pActive != nullptr && pActive->GetSafeHwnd() != NULL)
+        pActive->BringWindowToTop();
     return iInsertAt;
+}
+
+int CTavoPBaseTabWnd::FindNextVisibleTab(int iGone) const
+{
+    for (int i = std::max(iGone, 0); i < m_iTabsNum; i++)
+        if (m_arTabs[i]->bVisible)
+            return i;
+    for (int i = std::min(iGone, m_iTabsNum) - 1; i >= 0; i--)
+        if (m_arTabs[i]->bVisible)
+            return i;
+    return -1;
+}
+
+void CTavoPBaseTabWnd::ActivateAndNotify(int iTab)
+{
+    if (iTab < 0)
+        return;
+    SetActiveTab(iTab);
+    CWnd* pParent = GetParent();
+    if (pParent != nullptr)
+        pParent->SendMessage(TAVOM_ONCHANGE_ACTIVE_TAB, (WPARAM)iTab, 0);
+}
+
+BOOL CTavoPBaseTabWnd::RemoveTab(int iTab, BOOL bRecalcLayout)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr)
+        return FALSE;
+    if (m_iTabsNum == 1)
+    {
+        RemoveAllTabs();
+        return TRUE;
+    }
+    if (m_ToolTip.GetSafeHwnd() != NULL)
+        m_ToolTip.DelTool(this, pTab->iTabID);
+    m_arTabs.RemoveAt(iTab);
+    m_iTabsNum--;
+    if (m_bAutoDestroyWindow && pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
+        pTab->pWnd->DestroyWindow();
+    delete pTab;
+
+    if (iTab < m_iActiveTab)
+    {
+        // The active tab moved down by one and stays the active one.
+        m_iActiveTab--;
+        if (bRecalcLayout)
+            RecalcLayout();
+        return TRUE;
+    }
+    if (iTab > m_iActiveTab)
+    {
+        if (bRecalcLayout)
+            RecalcLayout();
+        return TRUE;
+    }
+
+    int iNext = -1;
+    if (m_bActivateLastVisibleTab)
+        GetLastVisibleTab(iNext);
+    else
+        iNext = FindNextVisibleTab(iTab);
+    m_iActiveTab = -1;
+    if (!bRecalcLayout)
+        return TRUE;
+    RecalcLayout();
+    ActivateAndNotify(iNext);
+    return TRUE;
 }
 
 void CTavoPBaseTabWnd::RemoveAllTabs()
 {
-    for (int i = 0; i < m_iTabsNum; i++)
+    CleanUp();
+    m_iCurTabId = 1;
+    if (GetSafeHwnd() != NULL)
+        RecalcLayout();
+}
+
+void CTavoPBaseTabWnd::CleanUp()
+{
+    // Destroying a tab's bar may come back here to remove its tab: the records leave the
+    // array before any window goes.
+    CArray<CTavoPTabInfo*, CTavoPTabInfo*> arTabs;
+    arTabs.Copy(m_arTabs);
+    m_arTabs.RemoveAll();
+    m_iTabsNum = 0;
+    m_iActiveTab = -1;
+    m_iHighlighted = m_iPressed = -1;
+    for (int i = 0; i < (int)arTabs.GetSize(); i++)
     {
-        CTavoPTabInfo* pTab = m_arTabs[i];
+        CTavoPTabInfo* pTab = arTabs[i];
+        if (m_ToolTip.GetSafeHwnd() != NULL)
+            m_ToolTip.DelTool(this, pTab->iTabID);
         if (m_bAutoDestroyWindow && pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
             pTab->pWnd->DestroyWindow();
         delete pTab;
     }
-    m_arTabs.RemoveAll();
-    m_iTabsNum = 0;
-    m_iActiveTab = -1;
-    m_iCurTabId = 1;
-    if (GetSafeHwnd() != NULL)
+}
+
+BOOL CTavoPBaseTabWnd::ShowTab(int iTab, BOOL bShow, BOOL bRecalcLayout, BOOL bActivate)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr)
+        return FALSE;
+    if (pTab->bVisible == bShow)
+        return TRUE;
+    const BOOL bWasAnyVisible = GetVisibleTabsNum() > 0;
+    pTab->bVisible = bShow;
+
+    int iActivate = -1;
+    if (!bShow)
+    {
+        if (m_bHideInactiveWindow && pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
+            pTab->pWnd->ShowWindow(SW_HIDE);
+        if (iTab == m_iActiveTab)
+        {
+            iActivate = FindNextVisibleTab(iTab + 1);
+            m_iActiveTab = -1;
+        }
+    }
+    else if (bActivate || !bWasAnyVisible || m_iActiveTab < 0)
+        iActivate = iTab;
+
+    if (bRecalcLayout)
         RecalcLayout();
+    ActivateAndNotify(iActivate);
+    return TRUE;
 }
 
 int CTavoPBaseTabWnd::GetVisibleTabsNum() const
@@ -189,13 +355,149 @@ BOOL CTavoPBaseTabWnd::SetTabIcon(int iTab, UINT uiIcon)
     CTavoPTabInfo* pTab = GetTabInfo(iTab);
     if (pTab == nullptr)
         return FALSE;
+    if (pTab->hIcon != NULL)
+        ::DestroyIcon(pTab->hIcon);
+    pTab->hIcon = NULL;
     pTab->uiIcon = uiIcon;
     return TRUE;
 }
 
-HICON CTavoPBaseTabWnd::GetTabHicon(int /*iTab*/) const
+BOOL CTavoPBaseTabWnd::SetTabHicon(int iTab, HICON hIcon)
 {
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr)
+        return FALSE;
+    if (pTab->hIcon != NULL)
+        ::DestroyIcon(pTab->hIcon);
+    // The caller keeps its icon; the tab draws its own copy.
+    pTab->hIcon = hIcon != NULL ? ::CopyIcon(hIcon) : NULL;
+    pTab->uiIcon = (UINT)-1;
+    const CSize sizeIcon = GetGlobalData().m_sizeSmallIcon;
+    m_sizeImage.cx = std::max(m_sizeImage.cx, sizeIcon.cx);
+    m_sizeImage.cy = std::max(m_sizeImage.cy, sizeIcon.cy);
+    SetTabsHeight();
+    return TRUE;
+}
+
+HICON CTavoPBaseTabWnd::GetTabHicon(int iTab) const
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    return pTab != nullptr ? pTab->hIcon : NULL;
+}
+
+BOOL CTavoPBaseTabWnd::SetTabLabel(int iTab, const CString& strLabel)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr || strLabel.IsEmpty())
+        return FALSE;
+    pTab->strText = strLabel;
+    if (m_ToolTip.GetSafeHwnd() != NULL)
+        m_ToolTip.UpdateTipText(strLabel, this, pTab->iTabID);
+    if (pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
+        pTab->pWnd->SetWindowText(strLabel);
+    if (GetSafeHwnd() != NULL)
+        RecalcLayout();
+    return TRUE;
+}
+
+BOOL CTavoPBaseTabWnd::SetTabBkColor(int iTab, COLORREF color)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr)
+        return FALSE;
+    pTab->clrBack = color;
+    return TRUE;
+}
+
+BOOL CTavoPBaseTabWnd::SetTabTextColor(int iTab, COLORREF color)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr)
+        return FALSE;
+    pTab->clrText = color;
+    return TRUE;
+}
+
+BOOL CTavoPBaseTabWnd::EnableTabDetach(int iTab, BOOL bEnable)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr)
+        return FALSE;
+    pTab->bDetachable = bEnable;
+    return TRUE;
+}
+
+CWnd* CTavoPBaseTabWnd::GetTabWndNoWrapper(int iTab) const
+{
+    CWnd* pWnd = GetTabWnd(iTab);
+    CTavoPDockingCBWrapper* pWrapper = DYNAMIC_DOWNCAST(CTavoPDockingCBWrapper, pWnd);
+    if (pWrapper != nullptr && pWrapper->GetSafeHwnd() != NULL)
+    {
+        CWnd* pInner = pWrapper->GetWindow(GW_CHILD);
+        if (pInner != nullptr)
+            return pInner;
+    }
+    return pWnd;
+}
+
+CWnd* CTavoPBaseTabWnd::GetFirstVisibleTab(int& iTab)
+{
+    for (iTab = 0; iTab < m_iTabsNum; iTab++)
+        if (m_arTabs[iTab]->bVisible)
+            return m_arTabs[iTab]->pWnd;
+    iTab = -1;
     return nullptr;
+}
+
+CWnd* CTavoPBaseTabWnd::GetLastVisibleTab(int& iTab)
+{
+    for (iTab = m_iTabsNum - 1; iTab >= 0; iTab--)
+        if (m_arTabs[iTab]->bVisible)
+            return m_arTabs[iTab]->pWnd;
+    iTab = -1;
+    return nullptr;
+}
+
+void CTavoPBaseTabWnd::SetActiveTabColor(COLORREF clr)
+{
+    m_clrActiveTabBk = clr;
+    m_brActiveTab.DeleteObject();
+    m_brActiveTab.CreateSolidBrush(GetActiveTabColor());
+}
+
+COLORREF CTavoPBaseTabWnd::GetActiveTabColor() const
+{
+    return m_clrActiveTabBk == (COLORREF)-1 ? ::GetSysColor(COLOR_WINDOW) : m_clrActiveTabBk;
+}
+
+COLORREF CTavoPBaseTabWnd::GetActiveTabTextColor() const
+{
+    return m_clrActiveTabFg == (COLORREF)-1 ? ::GetSysColor(COLOR_WINDOWTEXT) : m_clrActiveTabFg;
+}
+
+void CTavoPBaseTabWnd::HideSingleTab(BOOL bHide)
+{
+    if (m_bHideSingleTab == bHide)
+        return;
+    m_bHideSingleTab = bHide;
+    if (GetSafeHwnd() != NULL)
+        RecalcLayout();
+}
+
+void CTavoPBaseTabWnd::SetTabBorderSize(int nTabBorderSize, BOOL bRepaint)
+{
+    const BOOL bChanged = m_nTabBorderSize != nTabBorderSize;
+    m_nTabBorderSize = nTabBorderSize;
+    if (bChanged && bRepaint && GetSafeHwnd() != NULL)
+    {
+        Invalidate();
+        UpdateWindow();
+    }
+}
+
+int CTavoPBaseTabWnd::GetTabNumberToDetach(int iTab) const
+{
+    return iTab == -1 ? m_iActiveTab : iTab;
 }
 
 COLORREF CTavoPBaseTabWnd::GetTabBkColor(int iTab) const
@@ -212,7 +514,62 @@ COLORREF CTavoPBaseTabWnd::GetTabTextColor(int iTab) const
 
 CImageList* CTavoPBaseTabWnd::GetImageList() const
 {
-    return nullptr;
+    if (m_Images.GetSafeHandle() != NULL)
+        return const_cast<CImageList*>(&m_Images);
+    return m_hImageList != NULL ? CImageList::FromHandle(m_hImageList) : nullptr;
+}
+
+BOOL CTavoPBaseTabWnd::SetImageList(UINT uiID, int cx, COLORREF clrTransp)
+{
+    HBITMAP hBitmap = (HBITMAP)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(uiID),
+                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    if (hBitmap == NULL || cx <= 0)
+    {
+        if (hBitmap != NULL)
+            ::DeleteObject(hBitmap);
+        return FALSE;
+    }
+    BITMAP bmp = {};
+    ::GetObject(hBitmap, sizeof(bmp), &bmp);
+    UINT nFlags = ILC_COLOR4;
+    switch (bmp.bmBitsPixel)
+    {
+    case 8: nFlags = ILC_COLOR8; break;
+    case 16: nFlags = ILC_COLOR16; break;
+    case 24: nFlags = ILC_COLOR24; break;
+    case 32: nFlags = ILC_COLOR32; break;
+    }
+    if (clrTransp != (COLORREF)-1)
+        nFlags |= ILC_MASK;
+    m_Images.DeleteImageList();
+    BOOL bOk = m_Images.Create(cx, bmp.bmHeight, nFlags, 0, 0);
+    if (bOk)
+    {
+        CBitmap* pBitmap = CBitmap::FromHandle(hBitmap);
+        bOk = (clrTransp != (COLORREF)-1 ? m_Images.Add(pBitmap, clrTransp)
+                                         : m_Images.Add(pBitmap, (CBitmap*)nullptr)) >= 0;
+    }
+    ::DeleteObject(hBitmap);
+    if (!bOk)
+    {
+        m_Images.DeleteImageList();
+        return FALSE;
+    }
+    m_sizeImage = CSize(cx, bmp.bmHeight);
+    SetTabsHeight();
+    return TRUE;
+}
+
+BOOL CTavoPBaseTabWnd::SetImageList(HIMAGELIST hImageList)
+{
+    if (hImageList == NULL)
+        return FALSE;
+    int cx = 0, cy = 0;
+    ::ImageList_GetIconSize(hImageList, &cx, &cy);
+    m_hImageList = hImageList;
+    m_sizeImage = CSize(cx, cy);
+    SetTabsHeight();
+    return TRUE;
 }
 
 CSize CTavoPBaseTabWnd::GetMaxWindowSize() const
@@ -244,20 +601,320 @@ int CTavoPBaseTabWnd::GetTabBorderSize() const
     return GetVisibleTabsNum() > 0 ? m_nTabBorderSize : 0;
 }
 
+// ---- archive ----
+
+void CTavoPBaseTabWnd::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (LONG)m_iTabsNum;
+        for (int i = 0; i < m_iTabsNum; i++)
+        {
+            const CTavoPTabInfo* pTab = m_arTabs[i];
+            const int nID = pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL
+                                ? pTab->pWnd->GetDlgCtrlID()
+                                : 0;
+            ar << pTab->strText;
+            ar << (LONG)pTab->bVisible;
+            ar << (LONG)nID;
+            ar << (LONG)pTab->bDetachable;
+            ar << (DWORD)pTab->clrText;
+            ar << (DWORD)pTab->clrBack;
+        }
+        ar << (LONG)m_iActiveTab;
+        ar << (LONG)m_location;
+        return;
+    }
+
+    // Read in full before anything changes: damaged bytes leave the earlier list as it was.
+    LONG nCount = 0;
+    ar >> nCount;
+    if (nCount < 0 || nCount > kMaxStoredTabs)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    std::vector<CTavoPRestoredTabInfo> lstRestored((size_t)nCount);
+    for (CTavoPRestoredTabInfo& info : lstRestored)
+    {
+        LONG bVisible = 0, nID = 0, bDetachable = 0;
+        DWORD clrText = 0, clrBack = 0;
+        ar >> info.strText;
+        ar >> bVisible >> nID >> bDetachable >> clrText >> clrBack;
+        info.bVisible = bVisible != 0;
+        info.nControlID = nID;
+        info.bDetachable = bDetachable != 0;
+        info.clrText = clrText;
+        info.clrBack = clrBack;
+    }
+    LONG nActive = 0, nLocation = 0;
+    ar >> nActive;
+    // The strip's place is the creator's choice; the stored one is only read past.
+    ar >> nLocation;
+    m_lstRestoredTabInfo.swap(lstRestored);
+    m_nRestoredActiveTabID = nActive;
+}
+
+void CTavoPBaseTabWnd::ApplyRestoredTabInfo(BOOL bUseTabIndexes)
+{
+    CWnd* pActiveWnd = GetActiveWnd();
+    for (int iSaved = 0; iSaved < (int)m_lstRestoredTabInfo.size(); iSaved++)
+    {
+        const CTavoPRestoredTabInfo& info = m_lstRestoredTabInfo[iSaved];
+        int iTab = -1;
+        for (int i = 0; i < m_iTabsNum && iTab < 0; i++)
+            if (m_arTabs[i]->pWnd != nullptr && m_arTabs[i]->pWnd->GetSafeHwnd() != NULL &&
+                m_arTabs[i]->pWnd->GetDlgCtrlID() == info.nControlID)
+                iTab = i;
+        if (iTab < 0)
+            continue;
+        CTavoPTabInfo* pTab = m_arTabs[iTab];
+        if (!info.strText.IsEmpty())
+            pTab->strText = info.strText;
+        pTab->bVisible = info.bVisible;
+        pTab->clrText = info.clrText;
+        pTab->clrBack = info.clrBack;
+        pTab->bDetachable = info.bDetachable;
+        if (bUseTabIndexes && iSaved < m_iTabsNum && iSaved != iTab)
+        {
+            m_arTabs.RemoveAt(iTab);
+            m_arTabs.InsertAt(iSaved, pTab);
+        }
+    }
+    // The active window kept its tab through the moves.
+    m_iActiveTab = -1;
+    for (int i = 0; i < m_iTabsNum; i++)
+        if (pActiveWnd != nullptr && m_arTabs[i]->pWnd == pActiveWnd)
+            m_iActiveTab = i;
+
+    int iActivate = m_nRestoredActiveTabID;
+    if (!IsTabVisible(iActivate))
+        GetFirstVisibleTab(iActivate);
+    if (!IsTabVisible(m_iActiveTab))
+        m_iActiveTab = -1;
+    // With every tab hidden none is active.
+    if (iActivate >= 0)
+        SetActiveTab(iActivate);
+    for (int i = 0; i < m_iTabsNum; i++)
+    {
+        CWnd* pWnd = m_arTabs[i]->pWnd;
+        if (i != m_iActiveTab && m_bHideInactiveWindow && pWnd != nullptr &&
+            pWnd->GetSafeHwnd() != NULL)
+            pWnd->ShowWindow(SW_HIDE);
+    }
+    RecalcLayout();
+}
+
 // ---- messages ----
 
 void CTavoPBaseTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CWnd::OnLButtonDown(nFlags, point);
     const int iTab = GetTabFromPoint(point);
-    if (iTab < 0 || iTab == m_iActiveTab || !IsPtInTabArea(point))
+    if (iTab < 0)
         return;
-    // The derived activation tells the parent.
-    SetActiveTab(iTab);
+    if (m_bActivateOnBtnUp)
+        m_iPressed = iTab;
+    else if (iTab != m_iActiveTab && IsPtInTabArea(point))
+        // The derived activation tells the parent.
+        SetActiveTab(iTab);
+    m_iHighlighted = -1;
+    if (GetSafeHwnd() == NULL)
+        return;
+    Invalidate();
+
+    // A press on a tab arms the drag that reorders the tabs.
+    m_bReadyToDetach = TRUE;
+    SetCapture();
+    ::GetCursorPos(&m_ptHot);
+    m_iActiveTabBeforeDragStart = m_iActiveTab;
+    CRect rectActive;
+    m_nOffsetFromTabLeft = GetTabRect(m_iActiveTab, rectActive) ? point.x - rectActive.left : 0;
+}
+
+void CTavoPBaseTabWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonDblClk(nFlags, point);
+    if (m_bIsInPlaceEdit && m_iActiveTab >= 0 && GetTabFromPoint(point) == m_iActiveTab)
+        StartRenameTab(m_iActiveTab);
+}
+
+// ---- renaming in place ----
+
+BOOL CTavoPBaseTabWnd::StartRenameTab(int iTab)
+{
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (!m_bIsInPlaceEdit || pTab == nullptr || GetSafeHwnd() == NULL)
+        return FALSE;
+    EndDrag();
+    EndRename();
+    CRect rectEdit = pTab->rect;
+    CalcRectEdit(rectEdit);
+    m_pInPlaceEdit = new CEdit;
+    if (!m_pInPlaceEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rectEdit, this,
+                                1))
+    {
+        delete m_pInPlaceEdit;
+        m_pInPlaceEdit = nullptr;
+        return FALSE;
+    }
+    m_iEditedTab = iTab;
+    m_pInPlaceEdit->SetFont(&GetGlobalData().fontRegular);
+    m_pInPlaceEdit->SetWindowText(pTab->strText);
+    m_pInPlaceEdit->SetSel(0, -1);
+    m_pInPlaceEdit->SetFocus();
+    SetCapture();
+    return TRUE;
+}
+
+BOOL CTavoPBaseTabWnd::RenameTab()
+{
+    if (m_pInPlaceEdit == nullptr || GetTabInfo(m_iEditedTab) == nullptr)
+        return FALSE;
+    CString strName;
+    m_pInPlaceEdit->GetWindowText(strName);
+    if (strName.IsEmpty() || !OnRenameTab(m_iEditedTab, strName))
+        return FALSE;
+    CWnd* pParent = GetParent();
+    if (pParent != nullptr &&
+        pParent->SendMessage(TAVOM_ON_RENAME_TAB, (WPARAM)m_iEditedTab, (LPARAM)(LPCTSTR)strName))
+        return FALSE;
+    return SetTabLabel(m_iEditedTab, strName);
+}
+
+void CTavoPBaseTabWnd::EndRename()
+{
+    if (m_pInPlaceEdit == nullptr)
+        return;
+    CEdit* pEdit = m_pInPlaceEdit;
+    m_pInPlaceEdit = nullptr;
+    m_iEditedTab = -1;
+    pEdit->DestroyWindow();
+    delete pEdit;
+    if (GetSafeHwnd() != NULL && ::GetCapture() == m_hWnd)
+        ReleaseCapture();
+}
+
+BOOL CTavoPBaseTabWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pInPlaceEdit == nullptr || m_pInPlaceEdit->GetSafeHwnd() == NULL)
+        return CWnd::PreTranslateMessage(pMsg);
+
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+    {
+        if (RenameTab())
+            EndRename();
+        else
+            AfxMessageBeep((UINT)-1);
+        return TRUE;
+    }
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
+    {
+        EndRename();
+        return TRUE;
+    }
+    if (pMsg->message < WM_MOUSEFIRST || pMsg->message > WM_MOUSELAST)
+        return CWnd::PreTranslateMessage(pMsg);
+
+    // The mouse is captured here: the edit gets what falls on it, a click elsewhere ends it.
+    CPoint ptScreen((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+    ::ClientToScreen(pMsg->hwnd, &ptScreen);
+    CRect rectEdit;
+    m_pInPlaceEdit->GetWindowRect(rectEdit);
+    if (rectEdit.PtInRect(ptScreen))
+    {
+        if (pMsg->hwnd != m_pInPlaceEdit->GetSafeHwnd())
+        {
+            CPoint ptEdit = ptScreen;
+            m_pInPlaceEdit->ScreenToClient(&ptEdit);
+            m_pInPlaceEdit->SendMessage(pMsg->message, pMsg->wParam,
+                                        MAKELPARAM(ptEdit.x, ptEdit.y));
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (pMsg->message != WM_MOUSEMOVE)
+        EndRename();
+    return TRUE;
+}
+
+void CTavoPBaseTabWnd::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    const BOOL bWasDragging = m_bReadyToDetach;
+    const int iOld = m_iActiveTabBeforeDragStart;
+    EndDrag();
+    if (bWasDragging && iOld >= 0 && m_iActiveTab >= 0 && iOld != m_iActiveTab)
+    {
+        CWnd* pParent = GetParent();
+        if (pParent != nullptr)
+        {
+            pParent->SendMessage(TAVOM_ON_MOVE_TAB, (WPARAM)iOld, (LPARAM)m_iActiveTab);
+            // Frames learn of moves in tabbed panes too.
+            if (pParent->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
+            {
+                CFrameWnd* pFrame = FindOwningFrame(pParent);
+                if (pFrame != nullptr)
+                    pFrame->SendMessage(TAVOM_ON_MOVE_TAB, (WPARAM)iOld, (LPARAM)m_iActiveTab);
+            }
+        }
+    }
+    if (m_bActivateOnBtnUp && m_iPressed >= 0 && GetTabFromPoint(point) == m_iPressed &&
+        m_iPressed != m_iActiveTab)
+        SetActiveTab(m_iPressed);
+    m_iPressed = m_iHighlighted = -1;
+    if (GetSafeHwnd() != NULL)
+        Invalidate();
+    CWnd::OnLButtonUp(nFlags, point);
+}
+
+void CTavoPBaseTabWnd::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CWnd::OnMouseMove(nFlags, point);
+    const int iHot = m_iPressed >= 0 ? -1 : GetTabFromPoint(point);
+    if (iHot != m_iHighlighted)
+    {
+        m_iHighlighted = iHot;
+        if (m_bHotTrack)
+            Invalidate();
+    }
+    if (!m_bReadyToDetach || !m_bEnableTabSwap || GetVisibleTabsNum() < 2 || !IsPtInTabArea(point))
+        return;
+
+    const int iTab = GetTabFromPoint(point);
+    if (iTab < 0 || iTab == m_iActiveTab || m_iActiveTab < 0)
+        return;
+    CTavoPTabInfo* pActive = m_arTabs[m_iActiveTab];
+    m_arTabs[m_iActiveTab] = m_arTabs[iTab];
+    m_arTabs[iTab] = pActive;
+    m_iActiveTab = iTab;
+    RecalcLayout();
+
+    // Tabs differ in width: the cursor stays on the moved tab so that it does not swap back.
+    CRect rectTab;
+    if (GetTabRect(iTab, rectTab) && !rectTab.PtInRect(point))
+    {
+        CPoint ptCursor(rectTab.left + m_nOffsetFromTabLeft, point.y);
+        ClientToScreen(&ptCursor);
+        ::SetCursorPos(ptCursor.x, ptCursor.y);
+    }
+}
+
+void CTavoPBaseTabWnd::EndDrag()
+{
+    m_bReadyToDetach = FALSE;
+    m_iActiveTabBeforeDragStart = -1;
+    if (GetSafeHwnd() != NULL && ::GetCapture() == m_hWnd)
+        ReleaseCapture();
+}
+
+void CTavoPBaseTabWnd::OnCancelMode()
+{
+    CWnd::OnCancelMode();
+    EndDrag();
+    EndRename();
+    m_iPressed = m_iHighlighted = -1;
 }
 
 void CTavoPBaseTabWnd::OnDestroy()
 {
-    RemoveAllTabs();
+    EndRename();
+    CleanUp();
     CWnd::OnDestroy();
 }

@@ -2,6 +2,10 @@
 #pragma once
 #include "framework/FrameworkWin.h"
 #include "framework/CArray.h"
+#include "framework/CEdit.h"
+#include "framework/CImageList.h"
+#include "framework/CToolTipCtrl.h"
+#include <vector>
 
 class CTavoPBaseTabWnd : public CWnd
 {
@@ -24,6 +28,11 @@ public:
     static UINT TAVOM_ONCHANGE_ACTIVE_TAB;
     // Sent to the parent before the change: wParam = the new tab, lParam = the tab window.
     static UINT TAVOM_ON_CHANGING_ACTIVE_TAB;
+    // Sent to the parent when a drag moved the active tab: wParam = old index, lParam = new.
+    static UINT TAVOM_ON_MOVE_TAB;
+    // Sent to the parent before a rename: wParam = the tab, lParam = the new name; a nonzero
+    // answer refuses the name.
+    static UINT TAVOM_ON_RENAME_TAB;
 
     virtual BOOL IsPtInTabArea(CPoint point) const { return FALSE; }
     virtual int GetTabsHeight() const { return m_nTabsHeight; }
@@ -34,28 +43,68 @@ public:
     // A position below 0 or beyond the tabs means the end; answers the tab's index.
     virtual int InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, UINT uiImage = (UINT)-1,
                           BOOL bDetachable = TRUE);
+    // The same with the label taken from the string table.
+    virtual int AddTab(CWnd* pWnd, UINT uiLabelID, UINT uiImage = (UINT)-1,
+                       BOOL bDetachable = TRUE);
+    virtual int InsertTab(CWnd* pWnd, UINT uiLabelID, int iInsertAt, UINT uiImage = (UINT)-1,
+                          BOOL bDetachable = TRUE);
+    // Without bRecalcLayout a removed active tab leaves none active, for the caller to choose.
+    virtual BOOL RemoveTab(int iTab, BOOL bRecalcLayout = TRUE);
     virtual void RemoveAllTabs();
     virtual int GetVisibleTabsNum() const;
     virtual int GetTabsNum() const;
     virtual CWnd* GetTabWnd(int iTab) const;
+    // The window a docking wrapper holds, else the tab's own window.
+    virtual CWnd* GetTabWndNoWrapper(int iTab) const;
     virtual BOOL GetTabRect(int iTab, CRect& rect) const;
     // The tab that shows hWnd, -1 when none does.
     virtual int GetTabFromHwnd(HWND hWnd) const;
     virtual int GetTabFromPoint(CPoint& point) const;
     virtual BOOL IsTabVisible(int iTab) const;
     virtual BOOL IsTabDetachable(int iTab) const;
-    virtual BOOL ShowTab(int iTab, BOOL bShow = TRUE, BOOL bRecalcLayout = TRUE) { return FALSE; }
+    virtual BOOL EnableTabDetach(int iTab, BOOL bEnable);
+    // A hidden tab keeps its place; hiding the active tab activates the next visible one.
+    virtual BOOL ShowTab(int iTab, BOOL bShow = TRUE, BOOL bRecalcLayout = TRUE,
+                         BOOL bActivate = FALSE);
     virtual BOOL GetTabLabel(int iTab, CString& strLabel) const;
+    // An empty label is refused.
+    virtual BOOL SetTabLabel(int iTab, const CString& strLabel);
     virtual UINT GetTabIcon(int iTab) const;
+    // Drops an icon set by handle.
     virtual BOOL SetTabIcon(int iTab, UINT uiIcon);
+    // The tab keeps its own copy of the icon; NULL removes it.
+    virtual BOOL SetTabHicon(int iTab, HICON hIcon);
     virtual HICON GetTabHicon(int iTab) const;
     // -1: the tab has no colour of its own.
     virtual COLORREF GetTabBkColor(int iTab) const;
+    virtual BOOL SetTabBkColor(int iTab, COLORREF color = (COLORREF)-1);
     virtual COLORREF GetTabTextColor(int iTab) const;
+    virtual BOOL SetTabTextColor(int iTab, COLORREF color = (COLORREF)-1);
+    // The lowest and the highest visible tab; -1 and null when none is visible.
+    virtual CWnd* GetFirstVisibleTab(int& iTab);
+    virtual CWnd* GetLastVisibleTab(int& iTab);
+    virtual BOOL EnsureVisible(int /*iTab*/) { return FALSE; }
+    // -1 means the system window and window-text colours.
+    virtual void SetActiveTabColor(COLORREF clr);
+    virtual void SetActiveTabTextColor(COLORREF clr) { m_clrActiveTabFg = clr; }
+    virtual COLORREF GetActiveTabColor() const;
+    virtual COLORREF GetActiveTabTextColor() const;
+    virtual BOOL IsHideSingleTab() const { return m_bHideSingleTab; }
+    // No tab strip while fewer than two tabs are visible.
+    virtual void HideSingleTab(BOOL bHide = TRUE);
+    virtual void SetTabBorderSize(int nTabBorderSize, BOOL bRepaint = TRUE);
+    // The active tab for -1.
+    virtual int GetTabNumberToDetach(int iTab = -1) const;
     virtual int GetActiveTab() const { return m_iActiveTab; }
     virtual CWnd* GetActiveWnd() const { return GetTabWnd(m_iActiveTab); }
     virtual BOOL SetActiveTab(int iTab) { return FALSE; }
     virtual CSize GetImageSize() const { return m_sizeImage; }
+    // The tab window's own images from a bitmap resource; a transparent colour other than -1
+    // masks them. FALSE when the bitmap is missing.
+    virtual BOOL SetImageList(UINT uiID, int cx = 15, COLORREF clrTransp = RGB(255, 0, 255));
+    // Images the caller keeps; FALSE for NULL.
+    virtual BOOL SetImageList(HIMAGELIST hImageList);
+    // The own list, else the caller's, else null.
     virtual CImageList* GetImageList() const;
     // The largest width and height of the tab windows; bars give their fixed layout size.
     virtual CSize GetMaxWindowSize() const;
@@ -72,26 +121,76 @@ public:
     void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroyWindow = bAutoDestroy; }
     BOOL IsAutoDestroy() const { return m_bAutoDestroyWindow; }
 
+    // Renaming in place: a double click on the active tab opens an edit over it; Enter applies
+    // the name (a refused name beeps and keeps the edit), Escape or a click elsewhere abandons it.
+    virtual void EnableInPlaceEdit(BOOL bEnable) { m_bIsInPlaceEdit = bEnable; }
+    virtual BOOL IsInPlaceEdit() const { return m_bIsInPlaceEdit; }
+    virtual BOOL StartRenameTab(int iTab);
+    // Applies the edit's text; FALSE when it is empty or refused.
+    virtual BOOL RenameTab();
+    // Lets a derived window refuse a name before the parent is asked.
+    virtual BOOL OnRenameTab(int /*iTab*/, CString& /*strName*/) { return TRUE; }
+    // The edit's rectangle made from the tab's.
+    virtual void CalcRectEdit(CRect& /*rectEdit*/) {}
+    // The window under a screen point that a detached tab would dock to; none from the base.
+    virtual CWnd* FindTargetWnd(const CPoint& /*pt*/) { return nullptr; }
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // The tab list of the dock layout: labels, visibility, colours and order by control ID.
+    virtual void Serialize(CArchive& ar) override;
+    // Gives the loaded descriptions back to the tabs whose windows have their control IDs, with
+    // bUseTabIndexes also their saved order, and activates the saved active tab.
+    virtual void ApplyRestoredTabInfo(BOOL bUseTabIndexes = FALSE);
+
     void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnCancelMode();
     void OnDestroy();
 
 protected:
     // One tab: its label, image and window, and where the layout put it.
     struct CTavoPTabInfo
     {
+        virtual ~CTavoPTabInfo();
         CString strText;
         UINT uiIcon = (UINT)-1;
+        HICON hIcon = NULL; // owned
         CRect rect;
         BOOL bVisible = TRUE;
         CWnd* pWnd = nullptr;
+        BOOL bIsListView = FALSE;
+        int nLayoutValue = 0; // for the derived layout
         int iTabID = 0;
         COLORREF clrText = (COLORREF)-1;
         COLORREF clrBack = (COLORREF)-1;
         BOOL bDetachable = FALSE;
     };
+    // One tab as the archive describes it.
+    struct CTavoPRestoredTabInfo
+    {
+        CString strText;
+        BOOL bVisible = TRUE;
+        int nControlID = 0;
+        BOOL bDetachable = FALSE;
+        COLORREF clrText = (COLORREF)-1;
+        COLORREF clrBack = (COLORREF)-1;
+    };
     CTavoPTabInfo* GetTabInfo(int iTab) const;
     // Sets the strip height from the images and the text height.
     void SetTabsHeight();
+    // Removes every tab; WM_DESTROY's clean-up.
+    virtual void CleanUp();
+    // The window that goes into the tab: plain windows may be wrapped as docking panes.
+    virtual CWnd* CreateWrapper(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bDetachable);
+    // The tab chosen when iGone stops being active: the first visible tab from iGone on,
+    // else the nearest visible one before it; -1 when none is visible.
+    int FindNextVisibleTab(int iGone) const;
+    // Activates iTab and tells the parent, as a removal or a hidden tab needs.
+    void ActivateAndNotify(int iTab);
+    void EndDrag();
+    void EndRename();
 
     Location m_location;
     int m_iActiveTab;
@@ -103,6 +202,29 @@ protected:
     int m_nTabsHeight;
     BOOL m_bAutoDestroyWindow;
     BOOL m_bHideInactiveWindow;
+    BOOL m_bActivateLastVisibleTab;
+    BOOL m_bHotTrack;
+    int m_iHighlighted;
+    int m_iPressed;
+    int m_iActiveTabBeforeDragStart;
+    BOOL m_bActivateOnBtnUp;
+    BOOL m_bEnableTabSwap;
+    BOOL m_bHideSingleTab;
+    COLORREF m_clrActiveTabBk;
+    COLORREF m_clrActiveTabFg;
+    CBrush m_brActiveTab;
+    CPoint m_ptHot;
+    int m_nOffsetFromTabLeft;
+    BOOL m_bReadyToDetach;
+    CEdit* m_pInPlaceEdit;
+    int m_iEditedTab;
+    BOOL m_bIsInPlaceEdit;
+    // Made by the looks that show tips: one tool per tab, its ID the tab ID.
+    CToolTipCtrl m_ToolTip;
+    CImageList m_Images;
+    HIMAGELIST m_hImageList;
+    std::vector<CTavoPRestoredTabInfo> m_lstRestoredTabInfo;
+    int m_nRestoredActiveTabID;
 
     DECLARE_MESSAGE_MAP()
 };

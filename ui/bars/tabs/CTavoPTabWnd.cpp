@@ -33,8 +33,11 @@ BOOL CTavoPTabWnd::Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT 
     m_bCloseBtn = bCloseBtn;
     m_location = location == LOCATION_TOP ? LOCATION_TOP : LOCATION_BOTTOM;
     SetTabsHeight();
-    return CWnd::Create(NULL, _T(""), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                        rect, pParentWnd, nID);
+    // Double clicks rename or detach tabs.
+    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
+    return CWnd::Create(lpszClass, _T(""),
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect, pParentWnd,
+                        nID);
 }
 
 BOOL CTavoPTabWnd::IsPtInTabArea(CPoint point) const
@@ -90,6 +93,8 @@ void CTavoPTabWnd::RecalcLayout()
         if (pTab->uiIcon != (UINT)-1 && m_sizeImage.cx > 0)
             nWidth += m_sizeImage.cx + TAB_IMAGE_MARGIN;
         pTab->rect = CRect(x, m_rectTabsArea.top, x + nWidth, m_rectTabsArea.bottom);
+        if (m_ToolTip.GetSafeHwnd() != NULL)
+            m_ToolTip.SetToolRect(this, pTab->iTabID, pTab->rect);
         x += nWidth;
         if (pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
             pTab->pWnd->SetWindowPos(NULL, m_rectWndArea.left, m_rectWndArea.top,

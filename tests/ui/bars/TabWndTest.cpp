@@ -1,0 +1,604 @@
+// Tab windows with real child windows as their pages: which tab is active as tabs come, go,
+// hide and show, the tabs' own labels, icons and colours, and reordering by a drag.
+#include "ui/bars/tabs/CTavoPTabWnd.h"
+#include "tests/support/CommandParentWnd.h"
+#include "tests/support/MessagePump.h"
+#include "framework/CTestSeams.h"
+#include "tests/support/ArchiveBytes.h"
+#include "res/LibraryIds.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Records the tab window's notifications.
+class TabParent : public CommandParentWnd
+{
+public:
+    std::vector<std::pair<WPARAM, LPARAM>> moves;
+    std::vector<WPARAM> changes;
+    std::vector<CString> names;
+    bool bRefuseNames = false;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == CTavoPBaseTabWnd::TAVOM_ON_MOVE_TAB)
+            moves.emplace_back(wParam, lParam);
+        else if (message == CTavoPBaseTabWnd::TAVOM_ONCHANGE_ACTIVE_TAB)
+            changes.push_back(wParam);
+        else if (message == CTavoPBaseTabWnd::TAVOM_ON_RENAME_TAB)
+        {
+            names.push_back((LPCTSTR)lParam);
+            return bRefuseNames ? 1 : 0;
+        }
+        return CommandParentWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// Shows the tab IDs, which only the tab window itself hands out.
+class IdTabWnd : public CTavoPTabWnd
+{
+public:
+    int TabID(int iTab) const { return GetTabInfo(iTab)->iTabID; }
+    CToolTipCtrl& ToolTip() { return m_ToolTip; }
+};
+
+// A page that removes its own tab while it is destroyed, as docking panes do.
+class SelfRemovingPage : public CWnd
+{
+public:
+    CTavoPBaseTabWnd* pTabs = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DESTROY && pTabs != nullptr)
+            pTabs->RemoveTab(pTabs->GetTabFromHwnd(m_hWnd));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class TabWndFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.Make(_T("tabs"), CRect(60, 60, 560, 360)));
+        ASSERT_TRUE(tabs.Create(CTavoPTabWnd::STYLE_3D, CRect(0, 0, 500, 300), &parent, 0x7301));
+    }
+    void TearDown() override
+    {
+        tabs.DestroyWindow();
+        for (auto& page : pages)
+            page->DestroyWindow();
+        parent.DestroyWindow();
+        PumpMessages();
+    }
+    // Adds n tabs labelled "A", "B", ... whose pages have control IDs 100, 101, ...
+    void AddPages(int n)
+    {
+        for (int i = 0; i < n; i++)
+        {
+            pages.push_back(std::make_unique<CWnd>());
+            const int nIndex = (int)pages.size() - 1;
+            CWnd* pPage = pages.back().get();
+            ASSERT_TRUE(pPage->Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE,
+                                      CRect(0, 0, 10, 10), &tabs, 100 + nIndex));
+            const TCHAR szLabel[2] = {(TCHAR)(_T('A') + nIndex), 0};
+            const int iLast = tabs.GetTabsNum();
+            ASSERT_EQ(iLast, tabs.AddTab(pPage, szLabel));
+        }
+    }
+    CWnd* Page(int i) { return pages[i].get(); }
+    // The page windows in tab order, as their indexes in pages.
+    std::vector<int> Order()
+    {
+        std::vector<int> order;
+        for (int i = 0; i < tabs.GetTabsNum(); i++)
+            order.push_back(tabs.GetTabWnd(i)->GetDlgCtrlID() - 100);
+        return order;
+    }
+    // Only the active tab's page shows.
+    void ExpectOnlyActiveShown()
+    {
+        for (int i = 0; i < tabs.GetTabsNum(); i++)
+            EXPECT_EQ(i == tabs.GetActiveTab(), tabs.GetTabWnd(i)->IsWindowVisible() != FALSE)
+                << "tab " << i;
+    }
+
+    TabParent parent;
+    IdTabWnd tabs;
+    std::vector<std::unique_ptr<CWnd>> pages;
+};
+
+} // namespace
+
+TEST_F(TabWndFixture, InsertingKeepsTheActiveTabActive)
+{
+    struct Case
+    {
+        int iInsertAt;
+        int iExpectedIndex; // where the new tab lands
+        int iActiveAfter;
+    };
+    // Three tabs with the middle one active; -1 and beyond the count mean the end.
+    const Case cases[] = {{0, 0, 2}, {1, 1, 2}, {2, 2, 1}, {3, 3, 1}, {-1, 3, 1}, {9, 3, 1}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.iInsertAt);
+        tabs.RemoveAllTabs();
+        pages.clear();
+        AddPages(3);
+        ASSERT_TRUE(tabs.SetActiveTab(1));
+        CWnd* pActive = tabs.GetActiveWnd();
+        parent.changes.clear();
+
+        pages.push_back(std::make_unique<CWnd>());
+        ASSERT_TRUE(pages.back()->Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE,
+                                         CRect(0, 0, 10, 10), &tabs, 103));
+        EXPECT_EQ(c.iExpectedIndex, tabs.InsertTab(pages.back().get(), _T("New"), c.iInsertAt));
+        EXPECT_EQ(c.iActiveAfter, tabs.GetActiveTab());
+        EXPECT_EQ(pActive, tabs.GetActiveWnd());
+        EXPECT_TRUE(parent.changes.empty());
+        ExpectOnlyActiveShown();
+    }
+}
+
+TEST_F(TabWndFixture, RemovingChoosesTheActiveTab)
+{
+    struct Case
+    {
+        int nTabs;
+        int iActive;
+        std::vector<int> hidden;
+        int iRemove;
+        int iActivePage; // the page active afterwards, -1 for none
+        bool bChanged;   // the parent was told of a new active tab
+    };
+    const Case cases[] = {
+        // A tab before the active one goes: the same page stays active, nobody is told.
+        {3, 2, {}, 0, 2, false},
+        {4, 2, {}, 1, 2, false},
+        // A tab after it goes: nothing changes.
+        {3, 0, {}, 2, 0, false},
+        // The active tab goes: the next visible one after it, else the nearest before.
+        {3, 1, {}, 1, 2, true},
+        {3, 2, {}, 2, 1, true},
+        {4, 1, {2}, 1, 3, true},
+        {3, 2, {1}, 2, 0, true},
+        {3, 0, {1, 2}, 0, -1, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message()
+                     << c.nTabs << " tabs, active " << c.iActive << ", remove " << c.iRemove);
+        tabs.RemoveAllTabs();
+        pages.clear();
+        AddPages(c.nTabs);
+        ASSERT_TRUE(tabs.SetActiveTab(c.iActive));
+        for (int iHidden : c.hidden)
+            ASSERT_TRUE(tabs.ShowTab(iHidden, FALSE));
+        parent.changes.clear();
+
+        EXPECT_TRUE(tabs.RemoveTab(c.iRemove));
+        EXPECT_EQ(c.nTabs - 1, tabs.GetTabsNum());
+        EXPECT_EQ(c.iActivePage < 0 ? nullptr : Page(c.iActivePage), tabs.GetActiveWnd());
+        EXPECT_EQ(c.bChanged, !parent.changes.empty());
+        for (WPARAM iTab : parent.changes)
+            EXPECT_EQ((WPARAM)tabs.GetActiveTab(), iTab);
+        // The removed page is not the tab window's to destroy.
+        EXPECT_TRUE(::IsWindow(Page(c.iRemove)->GetSafeHwnd()));
+    }
+}
+
+TEST_F(TabWndFixture, RemovingTheOnlyTabRestartsTheTabIds)
+{
+    AddPages(2);
+    EXPECT_EQ(2, tabs.TabID(1));
+    EXPECT_FALSE(tabs.RemoveTab(2));
+    EXPECT_FALSE(tabs.RemoveTab(-1));
+    EXPECT_TRUE(tabs.RemoveTab(0));
+    // IDs are never reused while tabs remain.
+    AddPages(1);
+    EXPECT_EQ(3, tabs.TabID(1));
+    EXPECT_TRUE(tabs.RemoveTab(0));
+    EXPECT_TRUE(tabs.RemoveTab(0));
+    EXPECT_EQ(0, tabs.GetTabsNum());
+    EXPECT_EQ(-1, tabs.GetActiveTab());
+    AddPages(1);
+    EXPECT_EQ(1, tabs.TabID(0));
+    EXPECT_EQ(0, tabs.GetActiveTab());
+}
+
+TEST_F(TabWndFixture, HidingAndShowingTabs)
+{
+    struct Case
+    {
+        std::vector<int> hideFirst;
+        int iActive;
+        int iTab;
+        BOOL bShow;
+        BOOL bActivate;
+        int iActiveAfter;
+    };
+    // Four tabs.
+    const Case cases[] = {
+        {{}, 1, 1, FALSE, FALSE, 2},           // the active one hides: the next visible one
+        {{2}, 1, 1, FALSE, FALSE, 3},          // skipping hidden ones
+        {{2, 3}, 1, 1, FALSE, FALSE, 0},       // else the nearest before it
+        {{0, 2, 3}, 1, 1, FALSE, FALSE, -1},   // the last visible one hides
+        {{}, 1, 2, FALSE, FALSE, 1},           // another one hides: the active stays
+        {{3}, 1, 3, TRUE, FALSE, 1},           // shown without activation
+        {{3}, 1, 3, TRUE, TRUE, 3},            // shown and activated
+        {{0, 1, 2, 3}, -1, 2, TRUE, FALSE, 2}, // the first shown tab becomes active
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "tab " << c.iTab << " show " << c.bShow);
+        tabs.RemoveAllTabs();
+        pages.clear();
+        AddPages(4);
+        if (c.iActive >= 0)
+        {
+            ASSERT_TRUE(tabs.SetActiveTab(c.iActive));
+        }
+        for (int iHidden : c.hideFirst)
+            ASSERT_TRUE(tabs.ShowTab(iHidden, FALSE));
+
+        EXPECT_TRUE(tabs.ShowTab(c.iTab, c.bShow, TRUE, c.bActivate));
+        EXPECT_EQ(c.iActiveAfter, tabs.GetActiveTab());
+        EXPECT_EQ(c.bShow, tabs.IsTabVisible(c.iTab));
+        // Only visible tabs have a place in the strip, and a point finds its tab.
+        for (int i = 0; i < 4; i++)
+        {
+            CRect rect;
+            EXPECT_EQ(tabs.IsTabVisible(i), tabs.GetTabRect(i, rect)) << "tab " << i;
+            if (!tabs.IsTabVisible(i))
+                continue;
+            CPoint pt = rect.CenterPoint();
+            EXPECT_EQ(i, tabs.GetTabFromPoint(pt));
+        }
+        ExpectOnlyActiveShown();
+    }
+    EXPECT_FALSE(tabs.ShowTab(4));
+    EXPECT_TRUE(tabs.ShowTab(0, TRUE)); // no change
+}
+
+TEST_F(TabWndFixture, FirstAndLastVisibleTab)
+{
+    AddPages(3);
+    int iTab = 9;
+    tabs.ShowTab(1, FALSE);
+    tabs.ShowTab(2, FALSE);
+    EXPECT_EQ(Page(0), tabs.GetLastVisibleTab(iTab));
+    EXPECT_EQ(0, iTab);
+    tabs.ShowTab(2, TRUE);
+    tabs.ShowTab(0, FALSE);
+    EXPECT_EQ(Page(2), tabs.GetFirstVisibleTab(iTab));
+    EXPECT_EQ(2, iTab);
+    tabs.ShowTab(2, FALSE);
+    EXPECT_EQ(nullptr, tabs.GetFirstVisibleTab(iTab));
+    EXPECT_EQ(-1, iTab);
+    EXPECT_EQ(nullptr, tabs.GetLastVisibleTab(iTab));
+    EXPECT_EQ(-1, iTab);
+}
+
+TEST_F(TabWndFixture, LabelsIconsAndColours)
+{
+    AddPages(2);
+    CString strLabel;
+    EXPECT_FALSE(tabs.SetTabLabel(0, CString()));
+    EXPECT_TRUE(tabs.GetTabLabel(0, strLabel));
+    EXPECT_STREQ(_T("A"), strLabel);
+    EXPECT_TRUE(tabs.SetTabLabel(0, _T("Stock")));
+    tabs.GetTabLabel(0, strLabel);
+    EXPECT_STREQ(_T("Stock"), strLabel);
+    Page(0)->GetWindowText(strLabel);
+    EXPECT_STREQ(_T("Stock"), strLabel);
+    EXPECT_FALSE(tabs.SetTabLabel(2, _T("x")));
+
+    // The tab keeps its own icon: the caller's may go.
+    HICON hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
+    HICON hCopy = ::CopyIcon(hIcon);
+    ASSERT_TRUE(tabs.SetTabHicon(1, hCopy));
+    ::DestroyIcon(hCopy);
+    HICON hOwn = tabs.GetTabHicon(1);
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(hOwn, &info));
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    EXPECT_EQ((UINT)-1, tabs.GetTabIcon(1));
+    EXPECT_GE(tabs.GetImageSize().cy, ::GetSystemMetrics(SM_CYSMICON));
+    EXPECT_TRUE(tabs.SetTabIcon(1, 3));
+    EXPECT_EQ(nullptr, tabs.GetTabHicon(1));
+    EXPECT_EQ(3u, tabs.GetTabIcon(1));
+
+    EXPECT_TRUE(tabs.SetTabBkColor(0, RGB(1, 2, 3)));
+    EXPECT_TRUE(tabs.SetTabTextColor(0, RGB(4, 5, 6)));
+    EXPECT_EQ(RGB(1, 2, 3), tabs.GetTabBkColor(0));
+    EXPECT_EQ(RGB(4, 5, 6), tabs.GetTabTextColor(0));
+    EXPECT_EQ((COLORREF)-1, tabs.GetTabBkColor(1));
+    EXPECT_FALSE(tabs.SetTabBkColor(5, 0));
+    EXPECT_EQ((COLORREF)-1, tabs.GetTabTextColor(5));
+
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), tabs.GetActiveTabColor());
+    tabs.SetActiveTabColor(RGB(7, 8, 9));
+    EXPECT_EQ(RGB(7, 8, 9), tabs.GetActiveTabColor());
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOWTEXT), tabs.GetActiveTabTextColor());
+
+    // Plain windows are never detachable; the flag can be set by hand.
+    EXPECT_FALSE(tabs.IsTabDetachable(0));
+    EXPECT_TRUE(tabs.EnableTabDetach(0, TRUE));
+    EXPECT_TRUE(tabs.IsTabDetachable(0));
+}
+
+TEST_F(TabWndFixture, DraggingTheActiveTabReordersOnceOnRelease)
+{
+    AddPages(3);
+    CRect rect0, rect1, rect2;
+    ASSERT_TRUE(tabs.GetTabRect(0, rect0));
+    ASSERT_TRUE(tabs.GetTabRect(1, rect1));
+    const CPoint ptDown = rect0.CenterPoint(), ptOver = rect1.CenterPoint();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptDown.x, ptDown.y));
+    EXPECT_EQ(tabs.GetSafeHwnd(), ::GetCapture());
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptOver.x, ptOver.y));
+    EXPECT_EQ((std::vector<int>{1, 0, 2}), Order());
+    EXPECT_EQ(1, tabs.GetActiveTab());
+    // Over the moved tab again nothing swaps back.
+    ASSERT_TRUE(tabs.GetTabRect(1, rect1));
+    const CPoint ptMoved = rect1.CenterPoint();
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptMoved.x, ptMoved.y));
+    ASSERT_TRUE(tabs.GetTabRect(2, rect2));
+    const CPoint ptLast = rect2.CenterPoint();
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptLast.x, ptLast.y));
+    EXPECT_EQ((std::vector<int>{1, 2, 0}), Order());
+    EXPECT_TRUE(parent.moves.empty());
+
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptLast.x, ptLast.y));
+    ASSERT_EQ(1u, parent.moves.size());
+    EXPECT_EQ(0u, parent.moves[0].first);
+    EXPECT_EQ(2, (int)parent.moves[0].second);
+    EXPECT_EQ(Page(0), tabs.GetActiveWnd());
+    EXPECT_NE(tabs.GetSafeHwnd(), ::GetCapture());
+    ExpectOnlyActiveShown();
+
+    // A plain click moves nothing.
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptDown.x, ptDown.y));
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptDown.x, ptDown.y));
+    EXPECT_EQ(1u, parent.moves.size());
+    EXPECT_EQ(0, tabs.GetActiveTab());
+}
+
+TEST_F(TabWndFixture, DestroyingSurvivesPagesThatRemoveTheirOwnTabs)
+{
+    tabs.SetAutoDestroy(TRUE);
+    for (int i = 0; i < 3; i++)
+    {
+        auto* pPage = new SelfRemovingPage;
+        pPage->pTabs = &tabs;
+        pages.emplace_back(pPage);
+        ASSERT_TRUE(
+            pPage->Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), &tabs, 100 + i));
+        ASSERT_EQ(i, tabs.AddTab(pPage, _T("P")));
+    }
+    tabs.RemoveAllTabs();
+    EXPECT_EQ(0, tabs.GetTabsNum());
+    for (auto& page : pages)
+        EXPECT_EQ(NULL, page->GetSafeHwnd());
+}
+
+TEST_F(TabWndFixture, RenamingInPlaceByDoubleClick)
+{
+    CTestSeams::Engage();
+    AddPages(2);
+    auto DoubleClick = [&](int iTab) {
+        CRect rect;
+        tabs.GetTabRect(iTab, rect);
+        const CPoint pt = rect.CenterPoint();
+        tabs.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    auto Edit = [&] { return ::GetDlgItem(tabs.GetSafeHwnd(), 1); };
+    auto Press = [&](UINT nKey) {
+        ::PostMessage(Edit(), WM_KEYDOWN, nKey, 0);
+        PumpPreTranslated();
+    };
+    auto Label = [&](int iTab) {
+        CString strLabel;
+        tabs.GetTabLabel(iTab, strLabel);
+        return strLabel;
+    };
+
+    // Only where renaming is enabled, and only on the active tab.
+    DoubleClick(0);
+    EXPECT_EQ(NULL, Edit());
+    tabs.EnableInPlaceEdit(TRUE);
+    DoubleClick(1);
+    EXPECT_EQ(NULL, Edit());
+    DoubleClick(0);
+    ASSERT_NE(nullptr, Edit());
+    TCHAR szText[16] = {0};
+    ::GetWindowText(Edit(), szText, 16);
+    EXPECT_STREQ(_T("A"), szText);
+    EXPECT_EQ(Edit(), ::GetFocus());
+
+    // An empty name and a name the parent refuses beep and keep the edit.
+    ::SetWindowText(Edit(), _T(""));
+    Press(VK_RETURN);
+    ASSERT_NE(nullptr, Edit());
+    EXPECT_EQ(1u, CTestSeams::Beeps().size());
+    EXPECT_TRUE(parent.names.empty());
+    parent.bRefuseNames = true;
+    ::SetWindowText(Edit(), _T("Stock"));
+    Press(VK_RETURN);
+    ASSERT_NE(nullptr, Edit());
+    EXPECT_EQ(2u, CTestSeams::Beeps().size());
+    EXPECT_EQ(_T("A"), Label(0));
+
+    parent.bRefuseNames = false;
+    Press(VK_RETURN);
+    EXPECT_EQ(NULL, Edit());
+    EXPECT_EQ(_T("Stock"), Label(0));
+    ASSERT_EQ(2u, parent.names.size());
+    EXPECT_EQ(_T("Stock"), parent.names[1]);
+    EXPECT_NE(tabs.GetSafeHwnd(), ::GetCapture());
+
+    // Escape and a click elsewhere abandon the name.
+    DoubleClick(0);
+    ::SetWindowText(Edit(), _T("Sale"));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(NULL, Edit());
+    DoubleClick(0);
+    ::SetWindowText(Edit(), _T("Sale"));
+    CRect rectTab;
+    tabs.GetTabRect(1, rectTab);
+    ::PostMessage(tabs.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                  MAKELPARAM(rectTab.CenterPoint().x, rectTab.CenterPoint().y));
+    PumpPreTranslated();
+    EXPECT_EQ(NULL, Edit());
+    EXPECT_EQ(_T("Stock"), Label(0));
+    EXPECT_EQ(2u, CTestSeams::Beeps().size());
+    CTestSeams::Release();
+}
+
+TEST_F(TabWndFixture, ArchiveRestoresLabelsColoursVisibilityAndOrder)
+{
+    AddPages(3);
+    // Saved order: pages 2, 1, 0.
+    tabs.RemoveTab(0);
+    tabs.InsertTab(Page(0), _T("Stock"), 2);
+    tabs.RemoveTab(0);
+    tabs.InsertTab(Page(1), _T("B"), 1);
+    tabs.SetTabBkColor(1, RGB(10, 20, 30));
+    tabs.SetTabTextColor(1, RGB(40, 50, 60));
+    tabs.EnableTabDetach(0, TRUE);
+    tabs.ShowTab(2, FALSE);
+    tabs.SetActiveTab(1);
+    ASSERT_EQ((std::vector<int>{2, 1, 0}), Order());
+    const Bytes bytes = StoreToBytes([&](CArchive& ar) { tabs.Serialize(ar); });
+
+    // A fresh tab window over the same pages in the first order.
+    IdTabWnd restored;
+    ASSERT_TRUE(restored.Create(CTavoPTabWnd::STYLE_3D, CRect(0, 0, 500, 300), &parent, 0x7302));
+    tabs.RemoveAllTabs();
+    for (int i = 0; i < 3; i++)
+    {
+        Page(i)->SetParent(&restored);
+        restored.AddTab(Page(i), _T("x"));
+    }
+    LoadFromBytes(bytes, [&](CArchive& ar) { restored.Serialize(ar); });
+    restored.ApplyRestoredTabInfo(TRUE);
+
+    const struct
+    {
+        int nPage;
+        LPCTSTR lpszLabel;
+        BOOL bVisible;
+        COLORREF clrBack, clrText;
+        BOOL bDetachable;
+    } expected[] = {{2, _T("C"), TRUE, (COLORREF)-1, (COLORREF)-1, TRUE},
+                    {1, _T("B"), TRUE, RGB(10, 20, 30), RGB(40, 50, 60), FALSE},
+                    {0, _T("Stock"), FALSE, (COLORREF)-1, (COLORREF)-1, FALSE}};
+    ASSERT_EQ(3, restored.GetTabsNum());
+    for (int i = 0; i < 3; i++)
+    {
+        SCOPED_TRACE(i);
+        CString strLabel;
+        restored.GetTabLabel(i, strLabel);
+        EXPECT_EQ(Page(expected[i].nPage), restored.GetTabWnd(i));
+        EXPECT_EQ(expected[i].lpszLabel, strLabel);
+        EXPECT_EQ(expected[i].bVisible, restored.IsTabVisible(i));
+        EXPECT_EQ(expected[i].clrBack, restored.GetTabBkColor(i));
+        EXPECT_EQ(expected[i].clrText, restored.GetTabTextColor(i));
+        EXPECT_EQ(expected[i].bDetachable, restored.IsTabDetachable(i));
+    }
+    EXPECT_EQ(1, restored.GetActiveTab());
+    EXPECT_TRUE(Page(1)->IsWindowVisible());
+    EXPECT_FALSE(Page(0)->IsWindowVisible());
+    EXPECT_FALSE(Page(2)->IsWindowVisible());
+    restored.RemoveAllTabs();
+    restored.DestroyWindow();
+}
+
+TEST_F(TabWndFixture, DamagedArchiveFailsCleanly)
+{
+    AddPages(2);
+    tabs.SetTabLabel(0, _T("Stock"));
+    const Bytes good = StoreToBytes([&](CArchive& ar) { tabs.Serialize(ar); });
+    // Every cut short archive fails and leaves the tabs as they were.
+    for (size_t nLength = 0; nLength < good.size(); nLength++)
+    {
+        const Bytes cut(good.begin(), good.begin() + nLength);
+        EXPECT_NE(-1, LoadFailureCause(cut, [&](CArchive& ar) { tabs.Serialize(ar); })) << nLength;
+    }
+    tabs.SetTabLabel(0, _T("Sale"));
+    tabs.ApplyRestoredTabInfo(TRUE);
+    CString strLabel;
+    tabs.GetTabLabel(0, strLabel);
+    EXPECT_STREQ(_T("Sale"), strLabel);
+
+    // Counts beyond reason are refused before anything is read for them.
+    for (DWORD nCount : {(DWORD)-1, (DWORD)0x7FFFFFFF, (DWORD)100000})
+    {
+        const Bytes bytes = ByteWriter().D(nCount).bytes();
+        EXPECT_EQ(CArchiveException::badIndex,
+                  LoadFailureCause(bytes, [&](CArchive& ar) { tabs.Serialize(ar); }))
+            << nCount;
+    }
+}
+
+TEST_F(TabWndFixture, EachTabHasItsToolTip)
+{
+    ASSERT_TRUE(tabs.ToolTip().Create(&tabs));
+    AddPages(3);
+    tabs.SetTabLabel(1, _T("Stock"));
+    auto Tip = [&](int iTab) {
+        CString strTip;
+        tabs.ToolTip().GetText(strTip, &tabs, tabs.TabID(iTab));
+        return strTip;
+    };
+    EXPECT_EQ(3, tabs.ToolTip().GetToolCount());
+    EXPECT_EQ(_T("A"), Tip(0));
+    EXPECT_EQ(_T("Stock"), Tip(1));
+    // The tool lies over its tab.
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(tabs.ToolTip().GetToolInfo(info, &tabs, tabs.TabID(2)));
+    CRect rectTab;
+    tabs.GetTabRect(2, rectTab);
+    EXPECT_EQ(rectTab, CRect(info.rect));
+
+    tabs.RemoveTab(1);
+    EXPECT_EQ(2, tabs.ToolTip().GetToolCount());
+    EXPECT_EQ(_T("C"), Tip(1));
+    tabs.RemoveAllTabs();
+    EXPECT_EQ(0, tabs.ToolTip().GetToolCount());
+}
+
+TEST_F(TabWndFixture, ImageListsSetTheImageSizeAndStripHeight)
+{
+    EXPECT_EQ(nullptr, tabs.GetImageList());
+    EXPECT_FALSE(tabs.SetImageList((HIMAGELIST)NULL));
+    EXPECT_FALSE(tabs.SetImageList(0x7FEE, 16));
+    const int nTextHeight = tabs.GetTabsHeight();
+
+    HIMAGELIST hList = ::ImageList_Create(20, 40, ILC_COLOR24, 1, 0);
+    ASSERT_NE(nullptr, hList);
+    ASSERT_TRUE(tabs.SetImageList(hList));
+    EXPECT_EQ(CSize(20, 40), tabs.GetImageSize());
+    ASSERT_NE(nullptr, tabs.GetImageList());
+    EXPECT_EQ(hList, tabs.GetImageList()->GetSafeHandle());
+    EXPECT_GT(tabs.GetTabsHeight(), std::max(40, nTextHeight - 1));
+
+    // The own list from the library's glyph bitmap wins over the caller's.
+    ASSERT_TRUE(tabs.SetImageList(IDB_TAVOP_MENU_GLYPHS, 9));
+    CImageList* pOwn = tabs.GetImageList();
+    ASSERT_NE(nullptr, pOwn);
+    EXPECT_NE(hList, pOwn->GetSafeHandle());
+    EXPECT_EQ(9, tabs.GetImageSize().cx);
+    EXPECT_GT(pOwn->GetImageCount(), 1);
+    ::ImageList_Destroy(hList);
+}
