@@ -4,6 +4,7 @@
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CTavoPTabWnd, CTavoPBaseTabWnd)
+    ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
@@ -19,7 +20,9 @@ const int kLabelMargin = 6;
 } // namespace
 
 CTavoPTabWnd::CTavoPTabWnd()
-    : m_bFlat(FALSE), m_bCloseBtn(FALSE), m_bDrawFrame(TRUE), m_rectTabsArea(0, 0, 0, 0),
+    : m_bFlat(FALSE), m_bSharedScroll(FALSE), m_bScroll(FALSE), m_bCloseBtn(FALSE),
+      m_bHideNoTabs(FALSE), m_bTransparent(FALSE), m_bDrawFrame(TRUE), m_nTabsHorzOffset(0),
+      m_nTabsHorzOffsetMax(0), m_nTabsTotalWidth(0), m_rectTabsArea(0, 0, 0, 0),
       m_rectWndArea(0, 0, 0, 0)
 {}
 
@@ -30,6 +33,8 @@ BOOL CTavoPTabWnd::Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT 
                           Location location, BOOL bCloseBtn)
 {
     m_bFlat = style == STYLE_FLAT || style == STYLE_FLAT_SHARED_HORZ_SCROLL;
+    m_bSharedScroll = style == STYLE_FLAT_SHARED_HORZ_SCROLL;
+    m_bScroll = style != STYLE_3D;
     m_bCloseBtn = bCloseBtn;
     m_location = location == LOCATION_TOP ? LOCATION_TOP : LOCATION_BOTTOM;
     SetTabsHeight();
@@ -55,6 +60,52 @@ void CTavoPTabWnd::GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) c
         rectTabAreaBottom = m_rectTabsArea;
 }
 
+int CTavoPTabWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CTavoPBaseTabWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (m_bFlat)
+    {
+        m_brActiveTab.DeleteObject();
+        m_brActiveTab.CreateSolidBrush(GetActiveTabColor());
+        SetFlatFonts();
+    }
+    return 0;
+}
+
+void CTavoPTabWnd::SetFlatFonts()
+{
+    m_nTabsHeight = ::GetSystemMetrics(SM_CYHSCROLL) + 4 / 2;
+    LOGFONT lf = {};
+    ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    lstrcpy(lf.lfFaceName, _T("Arial"));
+    // Shrinks the font until a label fits the strip with a pixel to spare above and below.
+    for (;;)
+    {
+        m_fntTabs.DeleteObject();
+        m_fntTabs.CreateFontIndirect(&lf);
+        CWindowDC dc(nullptr);
+        CFont* pOld = dc.SelectObject(&m_fntTabs);
+        TEXTMETRIC tm;
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOld);
+        if (tm.tmHeight + 2 <= m_nTabsHeight || lf.lfHeight == 0)
+            break;
+        lf.lfHeight += lf.lfHeight < 0 ? 1 : -1;
+    }
+    lf.lfWeight = FW_BOLD;
+    m_fntTabsBold.DeleteObject();
+    m_fntTabsBold.CreateFontIndirect(&lf);
+}
+
+void CTavoPTabWnd::HideNoTabs(BOOL bHide)
+{
+    if (m_bHideNoTabs == bHide)
+        return;
+    m_bHideNoTabs = bHide;
+    RecalcLayout();
+}
+
 void CTavoPTabWnd::RecalcLayout()
 {
     if (GetSafeHwnd() == NULL)
@@ -62,47 +113,78 @@ void CTavoPTabWnd::RecalcLayout()
     CRect rectClient;
     GetClientRect(rectClient);
     const int nBorder = GetTabBorderSize();
+    const int nVisible = GetVisibleTabsNum();
+    const BOOL bHideStrip = (nVisible < 2 && m_bHideSingleTab) || (nVisible == 0 && m_bHideNoTabs);
+    const int nStripHeight = bHideStrip ? 0 : m_nTabsHeight;
 
     m_rectTabsArea = rectClient;
     m_rectTabsArea.DeflateRect(nBorder, 0);
     if (m_location == LOCATION_TOP)
-        m_rectTabsArea.bottom = m_rectTabsArea.top + m_nTabsHeight;
+        m_rectTabsArea.bottom = m_rectTabsArea.top + nStripHeight;
     else
-        m_rectTabsArea.top = m_rectTabsArea.bottom - m_nTabsHeight;
+        m_rectTabsArea.top = m_rectTabsArea.bottom - nStripHeight;
 
+    // The page keeps a pixel between itself and the strip for the frame the active tab opens.
     m_rectWndArea = rectClient;
     m_rectWndArea.DeflateRect(nBorder + 1, nBorder + 1);
-    if (m_location == LOCATION_TOP)
-        m_rectWndArea.top = std::min(m_rectWndArea.bottom, m_rectTabsArea.bottom + 1);
-    else
-        m_rectWndArea.bottom = std::max(m_rectWndArea.top, m_rectTabsArea.top - 1);
-
-    // The tabs stand side by side from the left, each as wide as its image and label.
-    CClientDC dc(this);
-    CFont* pOldFont = dc.SelectObject(&GetGlobalData().fontRegular);
-    int x = m_rectTabsArea.left;
+    if (nStripHeight > 0)
+    {
+        if (m_location == LOCATION_TOP)
+            m_rectWndArea.top = std::min(m_rectWndArea.bottom, m_rectTabsArea.bottom + 1);
+        else
+            m_rectWndArea.bottom = std::max(m_rectWndArea.top, m_rectTabsArea.top - 1);
+    }
     for (int i = 0; i < m_iTabsNum; i++)
     {
         CTavoPTabInfo* pTab = m_arTabs[i];
-        if (!pTab->bVisible)
-        {
-            pTab->rect.SetRectEmpty();
-            continue;
-        }
-        int nWidth = dc.GetTextExtent(pTab->strText).cx + 2 * kLabelMargin;
-        if (pTab->uiIcon != (UINT)-1 && m_sizeImage.cx > 0)
-            nWidth += m_sizeImage.cx + TAB_IMAGE_MARGIN;
-        pTab->rect = CRect(x, m_rectTabsArea.top, x + nWidth, m_rectTabsArea.bottom);
-        if (m_ToolTip.GetSafeHwnd() != NULL)
-            m_ToolTip.SetToolRect(this, pTab->iTabID, pTab->rect);
-        x += nWidth;
-        if (pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
+        if (pTab->bVisible && pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
             pTab->pWnd->SetWindowPos(NULL, m_rectWndArea.left, m_rectWndArea.top,
                                      m_rectWndArea.Width(), m_rectWndArea.Height(),
                                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    dc.SelectObject(pOldFont);
+
+    RepositionTabs();
     Invalidate();
+    UpdateWindow();
+}
+
+void CTavoPTabWnd::RepositionTabs()
+{
+    CClientDC dc(this);
+    CFont* pOldFont = dc.SelectObject(m_bFlat ? &m_fntTabsBold : &GetGlobalData().fontRegular);
+    // The slanted sides of a flat tab take half its height each.
+    const int nSlant = m_bFlat ? m_rectTabsArea.Height() / 2 : 0;
+    m_nTabsTotalWidth = 0;
+    for (int i = 0; i < m_iTabsNum; i++)
+    {
+        CTavoPTabInfo* pTab = m_arTabs[i];
+        if (!pTab->bVisible)
+            continue;
+        int nWidth = dc.GetTextExtent(pTab->strText).cx + 2 * kLabelMargin + 2 * nSlant;
+        if (!m_bFlat && pTab->uiIcon != (UINT)-1 && m_sizeImage.cx > 0)
+            nWidth += m_sizeImage.cx + TAB_IMAGE_MARGIN;
+        pTab->nLayoutValue = nWidth;
+        m_nTabsTotalWidth += nWidth;
+    }
+    dc.SelectObject(pOldFont);
+
+    m_nTabsHorzOffsetMax = std::max(0, m_nTabsTotalWidth - m_rectTabsArea.Width());
+    m_nTabsHorzOffset = std::max(0, std::min(m_nTabsHorzOffset, m_nTabsHorzOffsetMax));
+
+    int x = m_rectTabsArea.left - m_nTabsHorzOffset;
+    for (int i = 0; i < m_iTabsNum; i++)
+    {
+        CTavoPTabInfo* pTab = m_arTabs[i];
+        if (!pTab->bVisible || m_rectTabsArea.IsRectEmpty())
+        {
+            pTab->rect.SetRectEmpty();
+            continue;
+        }
+        pTab->rect = CRect(x, m_rectTabsArea.top, x + pTab->nLayoutValue, m_rectTabsArea.bottom);
+        if (m_ToolTip.GetSafeHwnd() != NULL)
+            m_ToolTip.SetToolRect(this, pTab->iTabID, pTab->rect);
+        x += pTab->nLayoutValue;
+    }
 }
 
 BOOL CTavoPTabWnd::SetActiveTab(int iTab)
@@ -143,8 +225,15 @@ void CTavoPTabWnd::OnSize(UINT nType, int cx, int cy)
     RecalcLayout();
 }
 
-BOOL CTavoPTabWnd::OnEraseBkgnd(CDC* /*pDC*/)
+BOOL CTavoPTabWnd::OnEraseBkgnd(CDC* pDC)
 {
+    // With tabs the paint covers everything; erasing first would only flicker.
+    if (m_iTabsNum == 0 && !m_bTransparent)
+    {
+        CRect rectClient;
+        GetClientRect(rectClient);
+        pDC->FillRect(rectClient, &GetGlobalData().brBtnFace);
+    }
     return TRUE;
 }
 
@@ -154,24 +243,107 @@ void CTavoPTabWnd::OnPaint()
     CRect rectClient;
     GetClientRect(rectClient);
     CTavoPGlobalData& data = GetGlobalData();
-    dc.FillRect(rectClient, &data.brBtnFace);
+    if (!m_bTransparent)
+        dc.FillRect(rectClient, &data.brBtnFace);
 
     CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();
-    pVisManager->OnEraseTabsArea(&dc, m_rectTabsArea, this);
+    const BOOL bStrip = !m_rectTabsArea.IsRectEmpty();
+    if (bStrip)
+        pVisManager->OnEraseTabsArea(&dc, m_rectTabsArea, this);
     if (m_bDrawFrame && m_iTabsNum > 0)
-    {
-        CRect rectFrame = m_rectWndArea;
-        rectFrame.InflateRect(1, 1);
-        dc.Draw3dRect(rectFrame, data.clrBtnShadow, data.clrBtnHilite);
-    }
+        DrawFrame(dc, bStrip);
+    if (!bStrip)
+        return;
 
-    CFont* pOldFont = dc.SelectObject(&data.fontRegular);
+    // The active tab may reach over the frame to join its page.
+    CRect rectClip = m_rectTabsArea;
+    rectClip.InflateRect(1, GetTabBorderSize() + 1);
+    CRgn rgnClip;
+    rgnClip.CreateRectRgnIndirect(rectClip);
+    dc.SelectClipRgn(&rgnClip);
+
+    CFont* pOldFont = dc.SelectObject(m_bFlat ? &m_fntTabs : &data.fontRegular);
     dc.SetBkMode(TRANSPARENT);
     // The active tab goes last, over its neighbours.
     for (int i = 0; i < m_iTabsNum; i++)
         if (i != m_iActiveTab && m_arTabs[i]->bVisible)
-            pVisManager->OnDrawTab(&dc, m_arTabs[i]->rect, i, FALSE, this);
+            DrawTab(dc, i, FALSE);
     if (IsTabVisible(m_iActiveTab))
-        pVisManager->OnDrawTab(&dc, m_arTabs[m_iActiveTab]->rect, m_iActiveTab, TRUE, this);
+        DrawTab(dc, m_iActiveTab, TRUE);
     dc.SelectObject(pOldFont);
+    dc.SelectClipRgn(nullptr);
+}
+
+void CTavoPTabWnd::DrawFrame(CDC& dc, BOOL bStrip)
+{
+    CTavoPGlobalData& data = GetGlobalData();
+    CRect rectFrame = m_rectWndArea;
+    rectFrame.InflateRect(1, 1);
+    if (!bStrip)
+    {
+        dc.Draw3dRect(rectFrame, data.clrBtnShadow, data.clrBtnShadow);
+        return;
+    }
+    const BOOL bTop = m_location == LOCATION_TOP;
+    if (m_bFlat)
+    {
+        dc.Draw3dRect(rectFrame, data.clrBtnShadow, data.clrBtnHilite);
+        // The strip side is closed by a dark line the active tab breaks.
+        const int y = bTop ? rectFrame.top : rectFrame.bottom - 1;
+        CPen pen(PS_SOLID, 1, data.clrBtnDkShadow);
+        CPen* pOldPen = dc.SelectObject(&pen);
+        dc.MoveTo(rectFrame.left, y);
+        dc.LineTo(rectFrame.right, y);
+        dc.SelectObject(pOldPen);
+        return;
+    }
+    // The outer edge shares the strip-side line with the inner one.
+    CRect rectOuter = rectFrame;
+    rectOuter.InflateRect(1, 1);
+    if (bTop)
+        rectOuter.top = rectFrame.top;
+    else
+        rectOuter.bottom = rectFrame.bottom;
+    dc.Draw3dRect(rectOuter, data.clrBtnLight, data.clrBtnDkShadow);
+    dc.Draw3dRect(rectFrame, data.clrBtnHilite, data.clrBtnShadow);
+}
+
+void CTavoPTabWnd::DrawTab(CDC& dc, int iTab, BOOL bIsActive)
+{
+    const CRect rectTab = m_arTabs[iTab]->rect;
+    CTavoPVisualManager* pVisManager = CTavoPVisualManager::GetInstance();
+    if (!m_bFlat)
+    {
+        pVisManager->OnDrawTab(&dc, rectTab, iTab, bIsActive, this);
+        return;
+    }
+
+    CTavoPGlobalData& data = GetGlobalData();
+    CPen penOutline(PS_SOLID, 1, data.clrBtnDkShadow);
+    CPen* pOldPen = dc.SelectObject(&penOutline);
+    CBrush* pOldBrush = dc.SelectObject(bIsActive ? &m_brActiveTab : &data.brBtnFace);
+    CFont* pOldFont = bIsActive ? dc.SelectObject(&m_fntTabsBold) : nullptr;
+    const COLORREF clrOldText =
+        dc.SetTextColor(bIsActive ? GetActiveTabTextColor() : data.clrBtnText);
+    pVisManager->OnDrawTab(&dc, rectTab, iTab, bIsActive, this);
+    dc.SetTextColor(clrOldText);
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+    dc.SelectObject(pOldBrush);
+    dc.SelectObject(pOldPen);
+
+    if (bIsActive)
+    {
+        // Opens the frame under the active tab so that it and its page read as one.
+        CPen penJoin(PS_SOLID, 1, GetActiveTabColor());
+        pOldPen = dc.SelectObject(&penJoin);
+        const BOOL bTop = m_location == LOCATION_TOP;
+        for (int y :
+             {bTop ? rectTab.bottom : rectTab.top - 1, bTop ? rectTab.bottom - 1 : rectTab.top})
+        {
+            dc.MoveTo(rectTab.left + 1, y);
+            dc.LineTo(rectTab.right, y);
+        }
+        dc.SelectObject(pOldPen);
+    }
 }

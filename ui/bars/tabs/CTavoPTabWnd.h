@@ -31,17 +31,42 @@ public:
     void GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) const;
     // Whether a frame is drawn around the page area.
     void SetDrawFrame(BOOL bDraw) { m_bDrawFrame = bDraw; }
+    // No tab strip while no tab is visible.
+    void HideNoTabs(BOOL bHide = TRUE);
+    BOOL IsHideNoTabs() const { return m_bHideNoTabs; }
+    // The background behind the pages is left as the parent drew it.
+    void SetTransparent(BOOL bTransparent) { m_bTransparent = bTransparent; }
+    int GetTabsHorzOffset() const { return m_nTabsHorzOffset; }
+    int GetTabsHorzOffsetMax() const { return m_nTabsHorzOffsetMax; }
 
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
 
 protected:
+    // The flat looks' fonts and strip height: Arial as tall as the GUI font allows.
+    void SetFlatFonts();
+    // Puts the visible tabs side by side from the tab area's left edge less the scroll offset.
+    void RepositionTabs();
+    // The page area's frame; the strip side stays open for the active tab to join the page.
+    void DrawFrame(CDC& dc, BOOL bStrip);
+    void DrawTab(CDC& dc, int iTab, BOOL bIsActive);
+
     BOOL m_bFlat;
+    BOOL m_bSharedScroll;
+    BOOL m_bScroll;
     BOOL m_bCloseBtn;
+    BOOL m_bHideNoTabs;
+    BOOL m_bTransparent;
     BOOL m_bDrawFrame;
+    int m_nTabsHorzOffset;
+    int m_nTabsHorzOffsetMax;
+    int m_nTabsTotalWidth;
     CRect m_rectTabsArea;
     CRect m_rectWndArea;
+    CFont m_fntTabs;
+    CFont m_fntTabsBold;
 
     DECLARE_MESSAGE_MAP()
 };
