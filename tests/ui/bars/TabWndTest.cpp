@@ -5,6 +5,8 @@
 #include "tests/support/MessagePump.h"
 #include "framework/CTestSeams.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/BarTestSupport.h"
+#include "ui/foundation/CTavoPGlobalData.h"
 #include "res/LibraryIds.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -601,4 +603,195 @@ TEST_F(TabWndFixture, ImageListsSetTheImageSizeAndStripHeight)
     EXPECT_EQ(9, tabs.GetImageSize().cx);
     EXPECT_GT(pOwn->GetImageCount(), 1);
     ::ImageList_Destroy(hList);
+}
+
+// A tab window of one look with three pages, the middle tab active.
+class LookedTabs
+{
+public:
+    LookedTabs(CWnd* pParent, CTavoPTabWnd::Style style, CTavoPBaseTabWnd::Location location,
+               int nTabs = 3)
+    {
+        bCreated = tabs.Create(style, CRect(0, 0, 500, 300), pParent, 0x7303, location) != FALSE;
+        for (int i = 0; bCreated && i < nTabs; i++)
+        {
+            pages.push_back(std::make_unique<CWnd>());
+            pages.back()->Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
+                                 &tabs, 200 + i);
+            const TCHAR szLabel[] = {(TCHAR)(_T('P') + i), _T('a'), _T('g'), _T('e'), 0};
+            tabs.AddTab(pages.back().get(), szLabel);
+        }
+    }
+    ~LookedTabs()
+    {
+        tabs.DestroyWindow();
+        for (auto& page : pages)
+            page->DestroyWindow();
+    }
+    CRect Tab(int i)
+    {
+        CRect rect;
+        tabs.GetTabRect(i, rect);
+        return rect;
+    }
+    CRect PageRect(int i)
+    {
+        CRect rect;
+        pages[i]->GetWindowRect(rect);
+        tabs.ScreenToClient(rect);
+        return rect;
+    }
+    // What the screen shows at a point of the tab window, waiting a while for the colour expected.
+    COLORREF Pixel(int x, int y, COLORREF expected)
+    {
+        CPoint point(x, y);
+        tabs.ClientToScreen(&point);
+        return ScreenPixel(point, expected);
+    }
+
+    bool bCreated = false;
+    CTavoPTabWnd tabs;
+    std::vector<std::unique_ptr<CWnd>> pages;
+};
+
+struct TabLook
+{
+    CTavoPTabWnd::Style style;
+    CTavoPBaseTabWnd::Location location;
+    const char* name;
+};
+
+const TabLook kLooks[] = {
+    {CTavoPTabWnd::STYLE_3D, CTavoPBaseTabWnd::LOCATION_TOP, "3-D, top"},
+    {CTavoPTabWnd::STYLE_3D, CTavoPBaseTabWnd::LOCATION_BOTTOM, "3-D, bottom"},
+    {CTavoPTabWnd::STYLE_FLAT, CTavoPBaseTabWnd::LOCATION_TOP, "flat, top"},
+    {CTavoPTabWnd::STYLE_FLAT, CTavoPBaseTabWnd::LOCATION_BOTTOM, "flat, bottom"},
+};
+
+TEST_F(TabWndFixture, TabsStandSideBySideInTheStripAndThePageTakesTheRest)
+{
+    for (const TabLook& look : kLooks)
+    {
+        SCOPED_TRACE(look.name);
+        LookedTabs looked(&parent, look.style, look.location);
+        ASSERT_TRUE(looked.bCreated);
+        CTavoPTabWnd& tabs = looked.tabs;
+        const bool bTop = look.location == CTavoPBaseTabWnd::LOCATION_TOP;
+        CRect rectClient;
+        tabs.GetClientRect(rectClient);
+        const int nBorder = tabs.GetTabBorderSize();
+        const int nHeight = tabs.GetTabsHeight();
+        ASSERT_GT(nHeight, 0);
+
+        CRect rectTop, rectBottom;
+        tabs.GetTabArea(rectTop, rectBottom);
+        const CRect rectStrip = bTop ? rectTop : rectBottom;
+        EXPECT_TRUE((bTop ? rectBottom : rectTop).IsRectEmpty());
+        EXPECT_EQ(CRect(nBorder, bTop ? 0 : rectClient.bottom - nHeight, rectClient.right - nBorder,
+                        bTop ? nHeight : rectClient.bottom),
+                  rectStrip);
+
+        EXPECT_EQ(rectStrip.left, looked.Tab(0).left);
+        for (int i = 0; i < 3; i++)
+        {
+            const CRect rect = looked.Tab(i);
+            EXPECT_EQ(rectStrip.top, rect.top) << i;
+            EXPECT_EQ(rectStrip.bottom, rect.bottom) << i;
+            EXPECT_GT(rect.Width(), 0) << i;
+            if (i > 0)
+            {
+                EXPECT_EQ(looked.Tab(i - 1).right, rect.left) << i;
+            }
+        }
+
+        // A pixel between page and strip holds the frame line the active tab breaks.
+        CRect rectPage = rectClient;
+        rectPage.DeflateRect(nBorder + 1, nBorder + 1);
+        if (bTop)
+            rectPage.top = rectStrip.bottom + 1;
+        else
+            rectPage.bottom = rectStrip.top - 1;
+        ASSERT_TRUE(tabs.SetActiveTab(1));
+        EXPECT_EQ(rectPage, looked.PageRect(1));
+    }
+}
+
+TEST_F(TabWndFixture, TheActiveTabOpensOntoItsPage)
+{
+    const CTavoPGlobalData& data = GetGlobalData();
+    const COLORREF clrActive = RGB(255, 0, 0);
+    // The fixture's own tab window would cover the looks on the screen.
+    tabs.ShowWindow(SW_HIDE);
+    for (const TabLook& look : kLooks)
+    {
+        SCOPED_TRACE(look.name);
+        LookedTabs looked(&parent, look.style, look.location);
+        ASSERT_TRUE(looked.bCreated);
+        const bool bTop = look.location == CTavoPBaseTabWnd::LOCATION_TOP;
+        const bool bFlat = look.style == CTavoPTabWnd::STYLE_FLAT;
+        looked.tabs.SetActiveTabColor(clrActive);
+        ASSERT_TRUE(looked.tabs.SetActiveTab(1));
+        parent.UpdateWindow();
+        looked.tabs.UpdateWindow();
+
+        // Where the strip meets the page frame: the frame line runs under the other tabs only.
+        const COLORREF clrJoin = bFlat ? clrActive : data.clrBtnFace;
+        const COLORREF clrFrame =
+            bFlat ? data.clrBtnDkShadow : (bTop ? data.clrBtnHilite : data.clrBtnShadow);
+        for (int i = 0; i < 3; i++)
+        {
+            const CRect rect = looked.Tab(i);
+            const int y = bTop ? rect.bottom : rect.top - 1;
+            const COLORREF clrExpected = i == 1 ? clrJoin : clrFrame;
+            EXPECT_EQ(clrExpected, looked.Pixel(rect.CenterPoint().x, y, clrExpected)) << i;
+        }
+        if (!bFlat)
+            continue;
+        // Flat tabs are filled: the active one with its own colour, left of its label.
+        for (int i = 0; i < 3; i++)
+        {
+            const CRect rect = looked.Tab(i);
+            const COLORREF clrExpected = i == 1 ? clrActive : data.clrBtnFace;
+            EXPECT_EQ(clrExpected, looked.Pixel(rect.left + rect.Height() / 2, rect.CenterPoint().y,
+                                                clrExpected))
+                << i;
+        }
+    }
+}
+
+TEST_F(TabWndFixture, HiddenStripLetsThePageFillTheWindow)
+{
+    struct Case
+    {
+        int nTabs;
+        bool bHideSingle;
+        bool bHideNone;
+        bool bStrip;
+    };
+    const Case cases[] = {
+        {1, true, false, false}, {1, false, true, true},  {2, true, false, true},
+        {0, false, true, false}, {0, false, false, true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.nTabs << " tabs, hide single " << c.bHideSingle
+                                        << ", hide none " << c.bHideNone);
+        LookedTabs looked(&parent, CTavoPTabWnd::STYLE_3D, CTavoPBaseTabWnd::LOCATION_TOP, c.nTabs);
+        ASSERT_TRUE(looked.bCreated);
+        looked.tabs.HideSingleTab(c.bHideSingle);
+        looked.tabs.HideNoTabs(c.bHideNone);
+        CRect rectTop, rectBottom;
+        looked.tabs.GetTabArea(rectTop, rectBottom);
+        EXPECT_EQ(c.bStrip, !rectTop.IsRectEmpty());
+        if (c.nTabs == 0)
+            continue;
+        CRect rectClient;
+        looked.tabs.GetClientRect(rectClient);
+        CRect rectPage = rectClient;
+        rectPage.DeflateRect(looked.tabs.GetTabBorderSize() + 1,
+                             looked.tabs.GetTabBorderSize() + 1);
+        if (c.bStrip)
+            rectPage.top = rectTop.bottom + 1;
+        EXPECT_EQ(rectPage, looked.PageRect(0));
+    }
 }
