@@ -795,3 +795,39 @@ TEST_F(TabWndFixture, HiddenStripLetsThePageFillTheWindow)
         EXPECT_EQ(rectPage, looked.PageRect(0));
     }
 }
+
+TEST_F(TabWndFixture, ActivatingScrollsTheStripToTheTab)
+{
+    LookedTabs looked(&parent, CTavoPTabWnd::STYLE_3D_SCROLLED, CTavoPBaseTabWnd::LOCATION_TOP, 20);
+    ASSERT_TRUE(looked.bCreated);
+    CTavoPTabWnd& tabs = looked.tabs;
+    CRect rectStrip, rectNone;
+    tabs.GetTabArea(rectStrip, rectNone);
+    const int nOverhang = looked.Tab(19).right - rectStrip.right;
+    ASSERT_GT(nOverhang, 0) << "twenty tabs must not fit";
+    EXPECT_EQ(nOverhang, tabs.GetTabsHorzOffsetMax());
+    EXPECT_EQ(0, tabs.GetTabsHorzOffset());
+    EXPECT_FALSE(tabs.EnsureVisible(0));
+
+    ASSERT_TRUE(tabs.SetActiveTab(19));
+    EXPECT_EQ(nOverhang, tabs.GetTabsHorzOffset());
+    EXPECT_EQ(rectStrip.right, looked.Tab(19).right);
+    EXPECT_FALSE(tabs.EnsureVisible(19));
+    EXPECT_FALSE(tabs.EnsureVisible(20));
+
+    ASSERT_TRUE(tabs.SetActiveTab(0));
+    EXPECT_EQ(0, tabs.GetTabsHorzOffset());
+    EXPECT_EQ(rectStrip.left, looked.Tab(0).left);
+
+    // Widening the window lowers the largest offset, and the offset with it.
+    ASSERT_TRUE(tabs.SetActiveTab(19));
+    tabs.SetWindowPos(nullptr, 0, 0, 500 + nOverhang / 2, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(nOverhang - nOverhang / 2, tabs.GetTabsHorzOffsetMax());
+    EXPECT_EQ(tabs.GetTabsHorzOffsetMax(), tabs.GetTabsHorzOffset());
+
+    // The plain 3-D look does not scroll.
+    LookedTabs plain(&parent, CTavoPTabWnd::STYLE_3D, CTavoPBaseTabWnd::LOCATION_TOP, 20);
+    ASSERT_TRUE(plain.tabs.SetActiveTab(19));
+    EXPECT_EQ(0, plain.tabs.GetTabsHorzOffset());
+    EXPECT_FALSE(plain.tabs.EnsureVisible(19));
+}

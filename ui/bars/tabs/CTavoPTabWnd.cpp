@@ -209,6 +209,7 @@ BOOL CTavoPTabWnd::SetActiveTab(int iTab)
         if (!m_bHideInactiveWindow)
             pNew->BringWindowToTop();
     }
+    EnsureVisible(iTab);
     if (GetSafeHwnd() != NULL)
     {
         Invalidate();
@@ -216,6 +217,21 @@ BOOL CTavoPTabWnd::SetActiveTab(int iTab)
     }
     if (pParent != nullptr)
         pParent->SendMessage(TAVOM_ONCHANGE_ACTIVE_TAB, (WPARAM)iTab, (LPARAM)this);
+    return TRUE;
+}
+
+BOOL CTavoPTabWnd::EnsureVisible(int iTab)
+{
+    if (!m_bScroll || iTab < 0 || iTab >= m_iTabsNum || m_rectTabsArea.IsRectEmpty())
+        return FALSE;
+    const CRect rectTab = m_arTabs[iTab]->rect;
+    if (rectTab.left < m_rectTabsArea.left)
+        m_nTabsHorzOffset -= m_rectTabsArea.left - rectTab.left;
+    else if (rectTab.right > m_rectTabsArea.right && rectTab.Width() <= m_rectTabsArea.Width())
+        m_nTabsHorzOffset += rectTab.right - m_rectTabsArea.right;
+    else
+        return FALSE;
+    RepositionTabs();
     return TRUE;
 }
 

@@ -27,6 +27,8 @@ public:
     virtual BOOL IsPtInTabArea(CPoint point) const override;
     virtual void RecalcLayout() override;
     virtual BOOL SetActiveTab(int iTab) override;
+    // Scrolls the strip until the tab shows; FALSE when it already did or the look cannot scroll.
+    virtual BOOL EnsureVisible(int iTab) override;
     // The strip rectangle goes into the top or the bottom rectangle by the location.
     void GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) const;
     // Whether a frame is drawn around the page area.
