@@ -610,9 +610,10 @@ class LookedTabs
 {
 public:
     LookedTabs(CWnd* pParent, CTavoPTabWnd::Style style, CTavoPBaseTabWnd::Location location,
-               int nTabs = 3)
+               int nTabs = 3, BOOL bCloseBtn = FALSE)
     {
-        bCreated = tabs.Create(style, CRect(0, 0, 500, 300), pParent, 0x7303, location) != FALSE;
+        bCreated = tabs.Create(style, CRect(0, 0, 500, 300), pParent, 0x7303, location,
+                               bCloseBtn) != FALSE;
         for (int i = 0; bCreated && i < nTabs; i++)
         {
             pages.push_back(std::make_unique<CWnd>());
@@ -687,8 +688,17 @@ TEST_F(TabWndFixture, TabsStandSideBySideInTheStripAndThePageTakesTheRest)
         tabs.GetTabArea(rectTop, rectBottom);
         const CRect rectStrip = bTop ? rectTop : rectBottom;
         EXPECT_TRUE((bTop ? rectBottom : rectTop).IsRectEmpty());
-        EXPECT_EQ(CRect(nBorder, bTop ? 0 : rectClient.bottom - nHeight, rectClient.right - nBorder,
-                        bTop ? nHeight : rectClient.bottom),
+        // Flat strips keep their scroll buttons at the left end.
+        int nTabsLeft = nBorder;
+        for (HWND hwnd : tabs.GetStripButtons())
+        {
+            CRect rect;
+            ::GetWindowRect(hwnd, rect);
+            tabs.ScreenToClient(rect);
+            nTabsLeft = std::max(nTabsLeft, (int)rect.right + 1);
+        }
+        EXPECT_EQ(CRect(nTabsLeft, bTop ? 0 : rectClient.bottom - nHeight,
+                        rectClient.right - nBorder, bTop ? nHeight : rectClient.bottom),
                   rectStrip);
 
         EXPECT_EQ(rectStrip.left, looked.Tab(0).left);
@@ -830,4 +840,82 @@ TEST_F(TabWndFixture, ActivatingScrollsTheStripToTheTab)
     ASSERT_TRUE(plain.tabs.SetActiveTab(19));
     EXPECT_EQ(0, plain.tabs.GetTabsHorzOffset());
     EXPECT_FALSE(plain.tabs.EnsureVisible(19));
+}
+
+TEST_F(TabWndFixture, EachLookHasItsStripButtons)
+{
+    struct Case
+    {
+        CTavoPTabWnd::Style style;
+        BOOL bCloseBtn;
+        size_t nButtons;
+    };
+    const Case cases[] = {
+        {CTavoPTabWnd::STYLE_3D, TRUE, 0},
+        {CTavoPTabWnd::STYLE_3D_SCROLLED, TRUE, 3},
+        {CTavoPTabWnd::STYLE_3D_SCROLLED, FALSE, 3},
+        {CTavoPTabWnd::STYLE_FLAT, TRUE, 5},
+        {CTavoPTabWnd::STYLE_FLAT_SHARED_HORZ_SCROLL, FALSE, 5},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "look " << c.style << ", close " << c.bCloseBtn);
+        LookedTabs looked(&parent, c.style, CTavoPBaseTabWnd::LOCATION_TOP, 20, c.bCloseBtn);
+        ASSERT_TRUE(looked.bCreated);
+        CTavoPTabWnd& tabs = looked.tabs;
+        const std::vector<HWND>& buttons = tabs.GetStripButtons();
+        ASSERT_EQ(c.nButtons, buttons.size());
+        if (buttons.empty())
+            continue;
+        CRect rectStrip, rectNone;
+        tabs.GetTabArea(rectStrip, rectNone);
+        const bool bFlat = c.style != CTavoPTabWnd::STYLE_3D_SCROLLED;
+
+        // Side by side in the strip, the close button last and only when asked for.
+        std::vector<CRect> rects;
+        for (HWND hwnd : buttons)
+        {
+            CRect rect;
+            ::GetWindowRect(hwnd, rect);
+            tabs.ScreenToClient(rect);
+            rects.push_back(rect);
+        }
+        EXPECT_EQ(!c.bCloseBtn, rects.back().IsRectEmpty() != FALSE);
+        const size_t nShown = c.bCloseBtn ? rects.size() : rects.size() - 1;
+        for (size_t i = 0; i < nShown; i++)
+        {
+            EXPECT_FALSE(rects[i].IsRectEmpty()) << i;
+            EXPECT_GE(rects[i].top, 0) << i;
+            EXPECT_LE(rects[i].bottom, rectStrip.bottom) << i;
+            if (i > 0)
+            {
+                EXPECT_EQ(rects[i - 1].right, rects[i].left) << i;
+            }
+        }
+        if (bFlat)
+            EXPECT_EQ(rects[nShown - 1].right + 1, rectStrip.left);
+        else
+        {
+            EXPECT_EQ(rectStrip.right, rects[0].left);
+            EXPECT_EQ(500 - tabs.GetTabBorderSize(), rects[nShown - 1].right);
+        }
+
+        // The scroll buttons move the strip 20 pixels at a time, never beyond its ends.
+        const size_t iRight = bFlat ? 2 : 1;
+        ASSERT_GT(tabs.GetTabsHorzOffsetMax(), 20);
+        tabs.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), (LPARAM)buttons[iRight]);
+        EXPECT_EQ(20, tabs.GetTabsHorzOffset());
+        tabs.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), (LPARAM)buttons[iRight - 1]);
+        tabs.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), (LPARAM)buttons[iRight - 1]);
+        EXPECT_EQ(0, tabs.GetTabsHorzOffset());
+        if (bFlat)
+        {
+            tabs.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), (LPARAM)buttons[3]);
+            EXPECT_EQ(tabs.GetTabsHorzOffsetMax(), tabs.GetTabsHorzOffset());
+            EXPECT_EQ(rectStrip.right, looked.Tab(19).right);
+            tabs.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), (LPARAM)buttons[0]);
+            EXPECT_EQ(0, tabs.GetTabsHorzOffset());
+            EXPECT_EQ(rectStrip.left, looked.Tab(0).left);
+        }
+    }
 }

@@ -1,5 +1,6 @@
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "ui/foundation/CTavoPGlobalData.h"
+#include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include <algorithm>
 
@@ -64,6 +65,16 @@ int CTavoPTabWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CTavoPBaseTabWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    if (m_bScroll)
+    {
+        // Glyphs of the menu glyph images: first, left, right, last, close.
+        if ((m_bFlat && !CreateStripButton(m_btnScrollFirst, 18, FALSE)) ||
+            !CreateStripButton(m_btnScrollLeft, m_bFlat ? 17 : 21, TRUE) ||
+            !CreateStripButton(m_btnScrollRight, m_bFlat ? 14 : 20, TRUE) ||
+            (m_bFlat && !CreateStripButton(m_btnScrollLast, 19, FALSE)) ||
+            !CreateStripButton(m_btnClose, 5, FALSE))
+            return -1;
+    }
     if (m_bFlat)
     {
         m_brActiveTab.DeleteObject();
@@ -71,6 +82,90 @@ int CTavoPTabWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
         SetFlatFonts();
     }
     return 0;
+}
+
+BOOL CTavoPTabWnd::CreateStripButton(CTavoPButton& button, int iImage, BOOL bRepeat)
+{
+    if (!button.Create(_T(""), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 0, 0), this,
+                       (UINT)-1))
+        return FALSE;
+    button.SetStdImage(iImage);
+    if (bRepeat)
+        button.SetAutoRepeatDelay(50);
+    m_lstButtons.push_back(button.GetSafeHwnd());
+    return TRUE;
+}
+
+BOOL CTavoPTabWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const HWND hwndFrom = (HWND)lParam;
+    if (hwndFrom != NULL && hwndFrom == m_btnScrollLeft.GetSafeHwnd())
+        ScrollTabs(m_nTabsHorzOffset - 20);
+    else if (hwndFrom == m_btnScrollRight.GetSafeHwnd())
+        ScrollTabs(m_nTabsHorzOffset + 20);
+    else if (hwndFrom == m_btnScrollFirst.GetSafeHwnd())
+        ScrollTabs(0);
+    else if (hwndFrom == m_btnScrollLast.GetSafeHwnd())
+        ScrollTabs(m_nTabsHorzOffsetMax);
+    else if (hwndFrom == m_btnClose.GetSafeHwnd())
+    {
+        CWnd* pActive = GetActiveWnd();
+        if (pActive != nullptr && pActive->GetSafeHwnd() != NULL)
+            pActive->SendMessage(WM_CLOSE);
+    }
+    else
+        return CTavoPBaseTabWnd::OnCommand(wParam, lParam);
+    return TRUE;
+}
+
+void CTavoPTabWnd::ScrollTabs(int nOffset)
+{
+    nOffset = std::max(0, std::min(nOffset, m_nTabsHorzOffsetMax));
+    if (nOffset == m_nTabsHorzOffset)
+        return;
+    m_nTabsHorzOffset = nOffset;
+    RepositionTabs();
+    Invalidate();
+    UpdateWindow();
+}
+
+void CTavoPTabWnd::LayoutButtons(const CRect& rectStrip)
+{
+    if (m_lstButtons.empty())
+        return;
+    const CSize sizeGlyph = CTavoPMenuGlyphImages::Size();
+    CSize sizeButton = sizeGlyph + CSize(4, 4);
+    if (!m_bSharedScroll)
+    {
+        sizeButton = sizeGlyph + CSize(6, 6);
+        sizeButton.cx = std::min((int)sizeButton.cx, m_nTabsHeight - 4);
+        sizeButton.cy = std::min((int)sizeButton.cy, m_nTabsHeight - 4);
+    }
+    const int nButtons = (int)m_lstButtons.size() - (m_bCloseBtn ? 0 : 1);
+    const int nWidth = nButtons * sizeButton.cx;
+    const BOOL bRoom = rectStrip.Height() > 0 && rectStrip.Width() >= nWidth;
+    int x = m_bFlat ? rectStrip.left : rectStrip.right - nWidth;
+    const int y = rectStrip.top + (rectStrip.Height() - sizeButton.cy) / 2;
+    if (bRoom)
+    {
+        if (m_bFlat)
+            m_rectTabsArea.left = rectStrip.left + nWidth + 1;
+        else
+            m_rectTabsArea.right = rectStrip.right - nWidth;
+    }
+    for (HWND hwnd : m_lstButtons)
+    {
+        CRect rect(0, 0, 0, 0);
+        if (bRoom && (m_bCloseBtn || hwnd != m_btnClose.GetSafeHwnd()))
+        {
+            rect = CRect(CPoint(x, y), sizeButton);
+            x += sizeButton.cx;
+        }
+        ::SetWindowPos(hwnd, NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                       SWP_NOACTIVATE | SWP_NOZORDER);
+        ::InvalidateRect(hwnd, NULL, TRUE);
+        ::UpdateWindow(hwnd);
+    }
 }
 
 void CTavoPTabWnd::SetFlatFonts()
@@ -123,6 +218,8 @@ void CTavoPTabWnd::RecalcLayout()
         m_rectTabsArea.bottom = m_rectTabsArea.top + nStripHeight;
     else
         m_rectTabsArea.top = m_rectTabsArea.bottom - nStripHeight;
+
+    LayoutButtons(CRect(m_rectTabsArea));
 
     // The page keeps a pixel between itself and the strip for the frame the active tab opens.
     m_rectWndArea = rectClient;

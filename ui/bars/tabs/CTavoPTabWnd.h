@@ -1,6 +1,8 @@
 // The tab window of tabbed bars and other tab hosts, with its 3-D and flat looks.
 #pragma once
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include "ui/controls/CTavoPButton.h"
+#include <vector>
 
 class CTavoPTabWnd : public CTavoPBaseTabWnd
 {
@@ -41,6 +43,10 @@ public:
     int GetTabsHorzOffset() const { return m_nTabsHorzOffset; }
     int GetTabsHorzOffsetMax() const { return m_nTabsHorzOffsetMax; }
 
+    // The strip buttons in the order they stand, left to right.
+    const std::vector<HWND>& GetStripButtons() const { return m_lstButtons; }
+
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
@@ -55,6 +61,18 @@ protected:
     void DrawFrame(CDC& dc, BOOL bStrip);
     void DrawTab(CDC& dc, int iTab, BOOL bIsActive);
 
+    // Moves the strip buttons into their corner of the strip and takes their room from the tab area.
+    void LayoutButtons(const CRect& rectStrip);
+    BOOL CreateStripButton(CTavoPButton& button, int iImage, BOOL bRepeat);
+    // Moves the strip by nOffset pixels, kept between none and the largest offset.
+    void ScrollTabs(int nOffset);
+
+    CTavoPButton m_btnScrollLeft;
+    CTavoPButton m_btnScrollRight;
+    CTavoPButton m_btnScrollFirst;
+    CTavoPButton m_btnScrollLast;
+    CTavoPButton m_btnClose;
+    std::vector<HWND> m_lstButtons;
     BOOL m_bFlat;
     BOOL m_bSharedScroll;
     BOOL m_bScroll;
