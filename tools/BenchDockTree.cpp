@@ -220,6 +220,41 @@ double PlainSteps(PlainPanes& plain, int nTimes)
     return dTotal;
 }
 
+// Paints the pane windows are sent during a slider step, counted by a hook on this thread.
+struct PaintCount
+{
+    int nNcPaint = 0;
+    int nErase = 0;
+};
+PaintCount g_paints;
+HHOOK g_hPaintHook = NULL;
+
+LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMsg = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && pMsg != NULL && CWnd::FromHandlePermanent(pMsg->hwnd) != NULL &&
+        CWnd::FromHandlePermanent(pMsg->hwnd)->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+    {
+        if (pMsg->message == WM_NCPAINT)
+            g_paints.nNcPaint++;
+        else if (pMsg->message == WM_ERASEBKGND)
+            g_paints.nErase++;
+    }
+    return ::CallNextHookEx(g_hPaintHook, nCode, wParam, lParam);
+}
+
+// Frame and background paints of the pane windows over a number of slider steps, the deferred
+// ones included.
+PaintCount CountStepPaints(CTavoPSlider* pSlider, int nTimes)
+{
+    g_paints = PaintCount();
+    g_hPaintHook = ::SetWindowsHookEx(WH_CALLWNDPROC, CountPaints, NULL, ::GetCurrentThreadId());
+    SliderSteps(pSlider, nTimes);
+    ::UnhookWindowsHookEx(g_hPaintHook);
+    g_hPaintHook = NULL;
+    return g_paints;
+}
+
 struct Figure
 {
     std::vector<double> values;
@@ -293,6 +328,9 @@ void BenchDockTrees(int nTimes, int nRounds)
         Print("frame resize", nPanes, treeResizes, plainResizes, nTimes);
         Print("slider step", nPanes, treeSteps, plainSteps, nTimes);
         Print("  pane windows alone", nPanes, directSteps, plainSteps, nTimes);
+        const PaintCount paints = CountStepPaints(tree.pInner, nTimes);
+        printf("  paints per step      %3d WM_NCPAINT %.1f, WM_ERASEBKGND %.1f\n", nPanes,
+               (double)paints.nNcPaint / nTimes, (double)paints.nErase / nTimes);
     }
     printf("(aim: within 2x the plain window, and the cost per pane about the same for 4, 16 and "
            "64;\n \"pane windows alone\" moves the same pane windows in one batch without the "

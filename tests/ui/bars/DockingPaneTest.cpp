@@ -532,3 +532,88 @@ TEST_F(DockingPane, ContainerOfAnotherTreeDocksBesideThePaneWithItsPanes)
     EXPECT_FALSE(pLeft->DockContainer(&orphan, CBRS_ALIGN_BOTTOM));
     EXPECT_FALSE(pLeft->DockContainer(pRoot, 0));
 }
+
+TEST_F(DockingPane, SliderStepsLeaveEveryCaptionAsAWholeRepaintDrawsIt)
+{
+    CaptionPane* pA = DockedPane(600, AFX_IDW_DOCKBAR_LEFT, CSize(300, 400));
+    CaptionPane* pB = AddPane(601, "Bravo", CSize(150, 200));
+    ASSERT_NE(nullptr, pB->DockToWindow(pA, CBRS_ALIGN_RIGHT));
+    CaptionPane* pC = AddPane(602, "Charlie", CSize(150, 200));
+    ASSERT_NE(nullptr, pC->DockToWindow(pA, CBRS_ALIGN_BOTTOM));
+    CaptionPane* pD = AddPane(603, "Delta", CSize(150, 200));
+    ASSERT_NE(nullptr, pD->DockToWindow(pB, CBRS_ALIGN_BOTTOM));
+    PumpFor(20);
+    const CObList& lstSliders = pA->GetDefaultSlider()->GetBarTreeManager()->GetSliders();
+    ASSERT_EQ(3, lstSliders.GetCount());
+
+    // Steps both ways move some panes, resize others and leave a few alone; each caption must
+    // look as a whole repaint of the pane draws it.
+    const COLORREF clrCaption = ::GetSysColor(COLOR_INACTIVECAPTION);
+    for (POSITION pos = lstSliders.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPSlider* pSlider = (CTavoPSlider*)lstSliders.GetNext(pos);
+        for (int nStep : {1, -1, 3, -2})
+        {
+            SCOPED_TRACE(nStep);
+            pSlider->MoveSlider(CSize(nStep, nStep));
+            PumpFor(10);
+            for (CaptionPane* pPane : {pA, pB, pC, pD})
+            {
+                const CRect rectCaption = pPane->GetCaptionRect();
+                const std::vector<COLORREF> afterStep =
+                    WindowPixels(pPane->GetSafeHwnd(), rectCaption);
+                ASSERT_GT(std::count(afterStep.begin(), afterStep.end(), clrCaption), 0);
+                pPane->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+                EXPECT_EQ(WindowPixels(pPane->GetSafeHwnd(), rectCaption), afterStep)
+                    << "pane " << pPane->GetDlgCtrlID();
+            }
+        }
+    }
+}
+
+TEST_F(DockingPane, FramePaintDrawsTheCaptionOnlyWhereItsRegionTouchesIt)
+{
+    CaptionPane* pPane = DockedPane(610, AFX_IDW_DOCKBAR_LEFT, CSize(200, 300));
+    pPane->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    const CRect rectCaption = pPane->GetCaptionRect();
+    const std::vector<COLORREF> drawn = WindowPixels(pPane->GetSafeHwnd(), rectCaption);
+    const COLORREF clrJunk = RGB(255, 0, 255);
+    const auto spoil = [&] {
+        CWindowDC dc(pPane);
+        dc.FillSolidRect(rectCaption, clrJunk);
+    };
+    CRect rectWindow;
+    pPane->GetWindowRect(rectWindow);
+    // The region comes in screen coordinates.
+    const auto paint = [&](CRect rectInWindow) {
+        rectInWindow.OffsetRect(rectWindow.TopLeft());
+        HRGN hrgn = ::CreateRectRgnIndirect(rectInWindow);
+        pPane->SendMessage(WM_NCPAINT, (WPARAM)hrgn);
+        ::DeleteObject(hrgn);
+    };
+
+    spoil();
+    paint(CRect(0, rectCaption.bottom + 10, rectWindow.Width(), rectWindow.Height()));
+    std::vector<COLORREF> pixels = WindowPixels(pPane->GetSafeHwnd(), rectCaption);
+    EXPECT_EQ((long)pixels.size(), std::count(pixels.begin(), pixels.end(), clrJunk))
+        << "a region below the caption paints nothing there";
+
+    const int xHalf = rectCaption.CenterPoint().x;
+    paint(CRect(xHalf, 0, rectWindow.Width(), rectCaption.bottom));
+    pixels = WindowPixels(pPane->GetSafeHwnd(), rectCaption);
+    const int nWidth = rectCaption.Width();
+    for (int y = 0; y < rectCaption.Height(); y++)
+    {
+        for (int x = 0; x < nWidth; x++)
+        {
+            const size_t i = (size_t)(y * nWidth + x);
+            const COLORREF clrExpected = rectCaption.left + x < xHalf ? clrJunk : drawn[i];
+            ASSERT_EQ(clrExpected, pixels[i]) << x << "," << y;
+        }
+    }
+
+    // The whole frame asked for, as with no region, draws all of it again.
+    spoil();
+    pPane->SendMessage(WM_NCPAINT, 1);
+    EXPECT_EQ(drawn, WindowPixels(pPane->GetSafeHwnd(), rectCaption));
+}

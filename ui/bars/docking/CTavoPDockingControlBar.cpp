@@ -276,26 +276,53 @@ LRESULT CTavoPDockingControlBar::OnNcHitTest(CPoint point)
 
 void CTavoPDockingControlBar::OnNcPaint()
 {
+    // A pane that only moved, or changed its height, is sent a strip of its frame to paint:
+    // painting the whole caption for each of them made one slider step cost several full
+    // captions. The region comes in screen coordinates; 0 or 1 asks for the whole frame.
+    const MSG* pMsg = GetCurrentMessage();
+    const HRGN hrgnUpdate = pMsg->message == WM_NCPAINT && pMsg->hwnd == m_hWnd && pMsg->wParam > 1
+                                ? (HRGN)pMsg->wParam
+                                : NULL;
     CWindowDC dc(this);
     CRect rectWindow;
     GetWindowRect(rectWindow);
+    const CPoint ptOrigin = rectWindow.TopLeft();
     CRect rectClient;
     GetClientRect(rectClient);
     ClientToScreen(rectClient);
-    rectClient.OffsetRect(-rectWindow.TopLeft());
-    rectWindow.OffsetRect(-rectWindow.TopLeft());
+    rectClient.OffsetRect(-ptOrigin);
+    rectWindow.OffsetRect(-ptOrigin);
 
+    CRect rectPaint = rectWindow;
+    CRect rectUpdate;
+    if (hrgnUpdate != NULL && ::GetRgnBox(hrgnUpdate, rectUpdate) != ERROR)
+    {
+        rectUpdate.OffsetRect(-ptOrigin);
+        if (!rectPaint.IntersectRect(rectPaint, rectUpdate))
+            return;
+        HRGN hrgnClip = ::CreateRectRgn(0, 0, 0, 0);
+        if (hrgnClip != NULL)
+        {
+            ::CombineRgn(hrgnClip, hrgnUpdate, NULL, RGN_COPY);
+            ::OffsetRgn(hrgnClip, -ptOrigin.x, -ptOrigin.y);
+            ::ExtSelectClipRgn(dc.GetSafeHdc(), hrgnClip, RGN_AND);
+            ::DeleteObject(hrgnClip);
+        }
+    }
+    if (!m_rectRedrawButton.IsRectEmpty() &&
+        !rectPaint.IntersectRect(rectPaint, m_rectRedrawButton))
+        return;
     dc.ExcludeClipRect(rectClient);
-    if (!m_rectRedrawButton.IsRectEmpty())
-        dc.IntersectClipRect(m_rectRedrawButton);
-    dc.IntersectClipRect(rectWindow);
+    dc.IntersectClipRect(rectPaint);
 
-    CTavoPVisualManager::GetInstance()->OnFillBarBackground(&dc, this, rectWindow, rectWindow,
-                                                            TRUE);
+    CTavoPVisualManager::GetInstance()->OnFillBarBackground(&dc, this, rectWindow, rectPaint, TRUE);
     if (m_nCaptionHeight == 0 || IsFloating())
         return;
-    CRect rectCaption(rectWindow.left, rectClient.top - m_nCaptionHeight, rectWindow.right,
-                      rectClient.top);
+    const CRect rectStrip(rectWindow.left, rectClient.top - m_nCaptionHeight, rectWindow.right,
+                          rectClient.top);
+    if (!CRect().IntersectRect(rectStrip, rectPaint))
+        return;
+    CRect rectCaption = rectStrip;
     rectCaption.DeflateRect(0, 1);
     DrawCaption(&dc, rectCaption);
     for (int i = 0; i < 2; i++)
