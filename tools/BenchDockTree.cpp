@@ -1,4 +1,5 @@
 #include "tools/BenchDockTree.h"
+#include "tools/BenchFigure.h"
 #include "ui/bars/docking/CTavoPBarTreeManager.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPSlider.h"
@@ -254,19 +255,6 @@ PaintCount CountStepPaints(CTavoPSlider* pSlider, int nTimes)
     g_hPaintHook = NULL;
     return g_paints;
 }
-
-struct Figure
-{
-    std::vector<double> values;
-    double Median() const
-    {
-        std::vector<double> sorted = values;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    }
-    double Low() const { return *std::min_element(values.begin(), values.end()); }
-    double High() const { return *std::max_element(values.begin(), values.end()); }
-};
 
 void Print(const char* lpszName, int nPanes, const Figure& tree, const Figure& plain, int nTimes)
 {

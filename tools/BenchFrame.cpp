@@ -8,6 +8,7 @@
 //   bench_frame [times] [rounds]
 #include "app/CMainFrame.h"
 #include "tools/BenchDockTree.h"
+#include "tools/BenchFigure.h"
 #include "res/resource.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPRegistryCache.h"
@@ -402,19 +403,6 @@ private:
 PaintCounter* PaintCounter::s_pThis = NULL;
 
 // ---- the figures
-
-struct Figure
-{
-    std::vector<double> values;
-    double Median() const
-    {
-        std::vector<double> sorted = values;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    }
-    double Low() const { return *std::min_element(values.begin(), values.end()); }
-    double High() const { return *std::max_element(values.begin(), values.end()); }
-};
 
 void PrintPair(const char* lpszName, const Figure& vorlen, const Figure& plain)
 {
