@@ -53,9 +53,9 @@ CTavoPTabWnd::CTavoPTabWnd()
     : m_bFlat(FALSE), m_bSharedScroll(FALSE), m_bScroll(FALSE), m_bCloseBtn(FALSE),
       m_bHideNoTabs(FALSE), m_bTransparent(FALSE), m_bDrawFrame(TRUE), m_bResizeOnActivate(TRUE),
       m_bRecalcLayoutOnActivate(FALSE), m_rectTabSplitter(0, 0, 0, 0), m_nHorzScrollWidth(0),
-      m_bTrackSplitter(FALSE), m_nTrackStartX(0), m_nTrackStartWidth(0), m_bInScrollRelay(FALSE), m_nTabsHorzOffset(0),
-      m_nTabsHorzOffsetMax(0), m_nTabsTotalWidth(0), m_rectTabsArea(0, 0, 0, 0),
-      m_rectWndArea(0, 0, 0, 0)
+      m_bTrackSplitter(FALSE), m_nTrackStartX(0), m_nTrackStartWidth(0), m_bInScrollRelay(FALSE),
+      m_nTabsHorzOffset(0), m_nTabsHorzOffsetMax(0), m_nTabsTotalWidth(0),
+      m_rectTabsArea(0, 0, 0, 0), m_rectWndArea(0, 0, 0, 0)
 {}
 
 CTavoPTabWnd::~CTavoPTabWnd()
@@ -812,7 +812,7 @@ void CTavoPTabWnd::OnMouseMove(UINT nFlags, CPoint point)
     // The grip follows the cursor; the tabs keep room for two arrows' width at least.
     const int nMax = rectStrip.Width() - kSplitterWidth - MinHorzScrollWidth() - 1;
     const int nWidth = std::max(MinHorzScrollWidth(),
-                                std::min(m_nTrackStartWidth + m_nTrackStartX - point.x, nMax));
+                                std::min(m_nTrackStartWidth + m_nTrackStartX - (int)point.x, nMax));
     if (nWidth == m_nHorzScrollWidth || nMax < MinHorzScrollWidth())
         return;
     m_nHorzScrollWidth = nWidth;
