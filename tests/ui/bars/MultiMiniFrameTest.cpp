@@ -86,6 +86,13 @@ protected:
         EXPECT_TRUE(pPane->MakeGroupPane(pFrame, nID, lpszText, size));
         return pPane;
     }
+    // The program's idle time: the frame puts its floating frames back in front of itself,
+    // which Wine without a window manager does not do after a press on the frame.
+    void AtRest()
+    {
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI);
+        PumpFor(20);
+    }
     static CTavoPMultiMiniFrameWnd* GroupOf(CTavoPDockingControlBar* pPane)
     {
         return DYNAMIC_DOWNCAST(CTavoPMultiMiniFrameWnd, pPane->GetParentMiniFrame(TRUE));
@@ -115,6 +122,7 @@ protected:
         const CRect rectB = pB->ScreenRect();
         RunMouse(DragSteps(pC->GripPoint(), CPoint(rectB.CenterPoint().x, rectB.bottom - 4)));
         PumpFor(60);
+        AtRest();
         return pGroup;
     }
     std::vector<GroupShot> Shot(CTavoPMultiMiniFrameWnd* pGroup)
@@ -181,12 +189,15 @@ TEST_F(FloatingGroup, PanesDroppedOnAFloatingPaneJoinItsGroupAndTheGroupDocksBac
     EXPECT_EQ(400, Manager()->GetClientAreaBounds().bottom);
 
     // The group dragged by its caption onto the frame's left edge docks there whole.
+    AtRest();
     const CRect rectClient = ClientOnScreen();
     CRect rectGroup;
     pGroup->GetWindowRect(rectGroup);
     RunMouse(DragSteps(CaptionOf(pGroup), CPoint(rectClient.left - 6, rectClient.CenterPoint().y)));
     PumpFor(80);
-    EXPECT_FALSE(::IsWindow(hGroup)) << "the emptied frame goes";
+    // The emptied frame no longer shows; it stays only while the panes remember their places in
+    // it, to take them back.
+    EXPECT_TRUE(!::IsWindow(hGroup) || !::IsWindowVisible(hGroup));
     CTavoPSlider* pSlider = pA->GetDefaultSlider();
     ASSERT_NE(nullptr, pSlider);
     for (GroupPane* pPane : {pA, pB, pC})

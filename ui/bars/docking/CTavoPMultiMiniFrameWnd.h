@@ -77,6 +77,8 @@ protected:
     void RefreshGroup();
     // The group's panes as they are listed now: a copy that survives panes leaving.
     void CopyBars(CObList& lst, BOOL bVisibleOnly) const;
+    // Puts the panes of a loaded tree where its sliders, made at their stored places, say.
+    void PlaceByStoredSliders(CTavoPBarContainer* pNode, CRect rect);
 
 public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

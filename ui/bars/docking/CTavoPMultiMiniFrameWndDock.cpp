@@ -85,7 +85,6 @@ BOOL CTavoPMultiMiniFrameWnd::InsertBarAtCursor(CTavoPBaseControlBar* pBar)
         return TRUE;
     pPane->ShowWindow(SW_HIDE);
     pPane->SetParent(this);
-    pPane->OnAfterChangeParent(NULL);
     BOOL bInserted = m_barTree.InsertControlBar(pPane, pTarget, dwSide);
     if (!bInserted)
     {
@@ -160,6 +159,15 @@ void CTavoPMultiMiniFrameWnd::DockBarToRecentPlace(CTavoPBaseControlBar* pBar)
     if (pBar == NULL)
         return;
     AddRemoveBarFromGlobalList(pBar, FALSE);
+    // A pane going back alone to its side takes the size it had there, not its size here.
+    if (CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar))
+    {
+        const CRect rectDocked =
+            pPane->GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect;
+        if (!rectDocked.IsRectEmpty())
+            pPane->CWnd::SetWindowPos(NULL, 0, 0, rectDocked.Width(), rectDocked.Height(),
+                                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     pBar->DockToBar(NULL, NULL, TAVOP_DM_RECENT);
 }
 
@@ -215,7 +223,10 @@ BOOL CTavoPMultiMiniFrameWnd::SetDockTarget(int nStatus, CTavoPBaseControlBar* p
             pFirst->ModifyStyle(0, WS_VISIBLE);
     }
 
-    const HWND hRemembered = GetFirstVisibleBar()->GetSafeHwnd();
+    CWnd* pFirstVisible = GetFirstVisibleBar();
+    if (pFirstVisible == NULL)
+        return TRUE;
+    const HWND hRemembered = pFirstVisible->GetSafeHwnd();
     CObList lstVisible;
     CopyBars(lstVisible, TRUE);
     for (POSITION pos = lstVisible.GetHeadPosition(); pos != NULL;)
@@ -322,23 +333,23 @@ BOOL CTavoPMultiMiniFrameWnd::DockGroupToFrameSide(CTavoPDockManager* pManager)
     }
     pSlider->SetCurrentAlignment(dwSide);
 
-    // The group keeps its extent across the side and takes the side's length.
+    // The group keeps its extent across the side and takes the side's length; the dock
+    // manager places it from there.
     CRect rectPreview;
     BOOL bOuter = bOuterEdge;
     pManager->CalcEdgeDockPreview(this, ptCursor, rectPreview, bOuter);
     CRect rectClient;
     GetClientRect(rectClient);
+    CRect rectTree(CPoint(0, 0), rectClient.Size());
     if (!rectPreview.IsRectEmpty())
     {
+        pDockSite->ScreenToClient(rectPreview);
+        rectTree = rectPreview;
         if (bVert)
-            rectClient.bottom = rectClient.top + rectPreview.Height();
+            rectTree.right = rectTree.left + rectClient.Width();
         else
-            rectClient.right = rectClient.left + rectPreview.Width();
+            rectTree.bottom = rectTree.top + rectClient.Height();
     }
-    HDWP hdwp = ::BeginDeferWindowPos(20);
-    hdwp = m_barTree.ResizeTree(rectClient, hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
 
     CObList lstBars;
     CopyBars(lstBars, TRUE);
@@ -347,6 +358,10 @@ BOOL CTavoPMultiMiniFrameWnd::DockGroupToFrameSide(CTavoPDockManager* pManager)
         pSlider->DestroyWindow();
         return FALSE;
     }
+    HDWP hdwp = ::BeginDeferWindowPos(20);
+    hdwp = pSlider->GetBarTreeManager()->ResizeTree(rectTree, hdwp);
+    if (hdwp != NULL)
+        ::EndDeferWindowPos(hdwp);
     BOOL bPlaced = FALSE;
     if (bOuterEdge)
         bPlaced = pManager->AddControlBar(pSlider, FALSE, FALSE, TRUE);
@@ -447,6 +462,43 @@ void CTavoPMultiMiniFrameWnd::Serialize(CArchive& ar)
     }
 }
 
+void CTavoPMultiMiniFrameWnd::PlaceByStoredSliders(CTavoPBarContainer* pNode, CRect rect)
+{
+    if (pNode == NULL)
+        return;
+    // The sliders were made where they stood: each splits its node's place again.
+    CRect rectFirst = rect, rectSecond = rect;
+    CTavoPSlider* pSlider = pNode->GetSlider();
+    if (pSlider != NULL && ::IsWindow(pSlider->GetSafeHwnd()))
+    {
+        CRect rectSlider;
+        pSlider->GetWindowRect(rectSlider);
+        ScreenToClient(rectSlider);
+        rectSlider.IntersectRect(rectSlider, rect);
+        if (pSlider->IsHorizontal())
+        {
+            rectFirst.bottom = rectSlider.top;
+            rectSecond.top = rectSlider.bottom;
+        }
+        else
+        {
+            rectFirst.right = rectSlider.left;
+            rectSecond.left = rectSlider.right;
+        }
+    }
+    for (int nSide = 0; nSide < 2; nSide++)
+    {
+        const BOOL bFirst = nSide == 0;
+        const CRect& rectSide = bFirst ? rectFirst : rectSecond;
+        CTavoPDockingControlBar* pBar = bFirst ? pNode->GetLeftBar() : pNode->GetRightBar();
+        if (pBar != NULL && ::IsWindow(pBar->GetSafeHwnd()) && pBar->GetParent() == this)
+            pBar->CWnd::SetWindowPos(NULL, rectSide.left, rectSide.top, rectSide.Width(),
+                                     rectSide.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        PlaceByStoredSliders(bFirst ? pNode->GetLeftContainer() : pNode->GetRightContainer(),
+                             rectSide);
+    }
+}
+
 void CTavoPMultiMiniFrameWnd::SetDockState(CTavoPDockManager* pDockManager)
 {
     if (pDockManager == NULL || m_barTree.IsEmpty())
@@ -494,7 +546,6 @@ void CTavoPMultiMiniFrameWnd::SetDockState(CTavoPDockManager* pDockManager)
             continue;
         }
         pBar->SetParent(this);
-        pBar->OnAfterChangeParent(NULL);
         pBar->SetDockSite(GetDockSiteFrame());
         pBar->SetBarStyle(pBar->GetBarStyle() | CBRS_FLOATING);
     }
@@ -505,6 +556,9 @@ void CTavoPMultiMiniFrameWnd::SetDockState(CTavoPDockManager* pDockManager)
         pBar->DestroyWindow();
     }
     pDockManager->AdjustDockingLayout();
+    CRect rectClient;
+    GetClientRect(rectClient);
+    PlaceByStoredSliders(m_barTree.GetRootContainer(), rectClient);
     if (m_barTree.IsEmpty())
     {
         PostMessage(GetCheckEmptyMessage());
