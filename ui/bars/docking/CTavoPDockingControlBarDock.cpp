@@ -239,7 +239,7 @@ void CTavoPDockingControlBar::StoreRecentDockInfo()
     if (m_hWnd == NULL)
         return;
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-    if (pMiniFrame != NULL && IsFloating())
+    if (pMiniFrame != NULL && (IsFloating() || IsInMultiBarFrame()))
     {
         pMiniFrame->StoreRecentContainer(this);
         if (!pMiniFrame->IsKindOf(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd)))
@@ -321,7 +321,7 @@ CTavoPDockingControlBar* CTavoPDockingControlBar::DoDockByMouse(BOOL& bDocked)
         if (pMultiFrame != NULL)
         {
             if (GetBarStyle() & CBRS_FLOAT_MULTI)
-                bDocked = pMultiFrame->InsertControlBar(this, pTarget, TRUE);
+                bDocked = !pMultiFrame->InsertBarAtCursor(this);
         }
         else
         {
