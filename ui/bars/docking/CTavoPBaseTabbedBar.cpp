@@ -300,7 +300,7 @@ BOOL CTavoPBaseTabbedBar::FloatTab(CWnd* pBar, int nTabIndex, int nDockMethod, B
         nTabIndex = FindTabOf(pBar);
     if (nTabIndex < 0)
         return FALSE;
-    return DetachControlBar(FindBarByTabNumber(nTabIndex), nTabIndex, nDockMethod, bHide);
+    return m_pTabWnd->DetachTab(nDockMethod, nTabIndex, bHide);
 }
 
 // ---- overrides
@@ -484,7 +484,22 @@ LRESULT CTavoPBaseTabbedBar::OnChangeActiveTab(WPARAM wParam, LPARAM /*lParam*/)
     return 0;
 }
 
-BOOL CTavoPBaseTabbedBar::ReturnToFloatingGroup(CTavoPDockingControlBar* /*pPane*/)
+BOOL CTavoPBaseTabbedBar::ReturnToFloatingGroup(CTavoPDockingControlBar* pPane)
 {
-    return FALSE;
+    // Floating in a group: the group docks the pane.
+    CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+    if (pMiniFrame != NULL && pMiniFrame->IsKindOf(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd)))
+    {
+        ((CTavoPMultiMiniFrameWnd*)pMiniFrame)->DockBarToRecentPlace(pPane);
+        return TRUE;
+    }
+    // Docked: the floating group the pane last belonged to takes it back, if it still can.
+    if (GetDefaultSlider() == NULL)
+        return FALSE;
+    const HWND hRecent = pPane->GetRecentDockInfo().m_hRecentMiniFrame;
+    CTavoPMultiMiniFrameWnd* pRecent =
+        ::IsWindow(hRecent)
+            ? DYNAMIC_DOWNCAST(CTavoPMultiMiniFrameWnd, CWnd::FromHandlePermanent(hRecent))
+            : NULL;
+    return pRecent != NULL && pRecent->AddRecentControlBar(pPane);
 }
