@@ -333,6 +333,63 @@ TEST_F(TabbedPane, AGroupWhosePanesAreDestroyedGoesAfterThem)
     EXPECT_EQ(0, Manager()->GetClientAreaBounds().left);
 }
 
+TEST_F(TabbedPane, AGroupAddedToAnotherHandsOverItsTabsInOrderAndGoes)
+{
+    CaptionPane* pA = Docked(570, "A", AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pB = Docked(571, "B", AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pC = Docked(572, "C", AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
+    CaptionPane* pD = Docked(573, "D", AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
+    CTavoPBaseTabbedBar* pFirst = Group(pA, pB);
+    CTavoPBaseTabbedBar* pSecond = Group(pC, pD);
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    pSecond->GetUnderlinedWindow()->ShowTab(0, FALSE);
+    const HWND hSecond = pSecond->GetSafeHwnd();
+
+    EXPECT_FALSE(pFirst->AddTab(pSecond)) << "the group itself is not a tab";
+    PumpFor(30);
+    EXPECT_FALSE(::IsWindow(hSecond));
+    const std::vector<std::string> expected = {"A", "B", "C", "D"};
+    EXPECT_EQ(expected, Labels(pFirst));
+    EXPECT_EQ(pFirst, TabbedBarOf(pC));
+    EXPECT_EQ(pFirst, TabbedBarOf(pD));
+    EXPECT_FALSE(pFirst->GetUnderlinedWindow()->IsTabVisible(2)) << "a hidden tab stays hidden";
+    EXPECT_TRUE(pFirst->GetUnderlinedWindow()->IsTabVisible(3));
+    EXPECT_EQ(0, pD->GetCaptionHeight());
+}
+
+TEST_F(TabbedPane, CaptionFollowsTheActiveTabOnlyWhenAskedTo)
+{
+    const struct
+    {
+        const char* name;
+        BOOL bFollow;
+        const char* lpszCaption;
+    } cases[] = {{"following", TRUE, "First"}, {"kept", FALSE, "Second"}};
+    UINT nID = 580;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CaptionPane* pFirst = Docked(nID++, "First", AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+        CaptionPane* pSecond = Docked(nID++, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
+        CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+        ASSERT_NE(nullptr, pTabbed);
+        ASSERT_EQ(CString("Second"), Text(pTabbed));
+        pTabbed->EnableSetCaptionTextToTabName(c.bFollow);
+        pFirst->ShowControlBar(TRUE, FALSE, TRUE);
+        PumpFor(20);
+        EXPECT_EQ(0, pTabbed->GetUnderlinedWindow()->GetActiveTab());
+        EXPECT_EQ(CString(c.lpszCaption), Text(pTabbed));
+        // A tab's text becomes its label.
+        pSecond->SetWindowText("Renamed");
+        CString strLabel;
+        pTabbed->GetUnderlinedWindow()->GetTabLabel(1, strLabel);
+        EXPECT_EQ(CString("Renamed"), strLabel);
+        pTabbed->DestroyWindow();
+        PumpFor(20);
+    }
+}
+
 namespace {
 
 const char kRoot[] = "SOFTWARE\\VorlenTests Wrapper";
