@@ -43,6 +43,13 @@ protected:
         PumpFor(30);
         return DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTabbed);
     }
+    // "First" docked on the left and "Second" dropped on it: a group of two, "Second" active.
+    CTavoPBaseTabbedBar* GroupOfTwo(UINT nID, CaptionPane*& pFirst, CaptionPane*& pSecond)
+    {
+        pFirst = Docked(nID, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
+        pSecond = Docked(nID + 1, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
+        return Group(pFirst, pSecond);
+    }
     static std::vector<std::string> Labels(CTavoPBaseTabbedBar* pBar)
     {
         std::vector<std::string> labels;
@@ -162,9 +169,8 @@ TEST_F(TabbedPane, DroppingAPaneOnACaptionMakesATabbedPaneWithTheTargetFirst)
 
 TEST_F(TabbedPane, TabStripShowsAPlaceholderTabWhileTheCursorIsOverItAndTakesTheDrop)
 {
-    CaptionPane* pFirst = Docked(520, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(521, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(520, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     CaptionPane* pThird = Docked(522, "Third", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
     pThird->SetDockingMode(TAVOP_DOCK_OUTLINE);
@@ -210,9 +216,8 @@ TEST_F(TabbedPane, TabStripShowsAPlaceholderTabWhileTheCursorIsOverItAndTakesThe
 
 TEST_F(TabbedPane, CloseButtonHidesTheActiveTabAndClosesTheBarWithTheLastVisibleTab)
 {
-    CaptionPane* pFirst = Docked(530, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(531, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(530, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     ASSERT_NE(0, Manager()->GetClientAreaBounds().left);
     auto clickClose = [&] {
@@ -251,9 +256,8 @@ TEST_F(TabbedPane, CloseButtonHidesTheActiveTabAndClosesTheBarWithTheLastVisible
 
 TEST_F(TabbedPane, DetachFloatsATabButNeverTheOnlyOne)
 {
-    CaptionPane* pFirst = Docked(540, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(541, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(540, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     pSecond->GetRecentDockInfo().m_rectRecentFloatingRect = CRect(300, 200, 460, 330);
 
@@ -315,9 +319,8 @@ TEST_F(TabbedPane, RemovingTheLastTabDestroysABarThatOwnsItself)
 
 TEST_F(TabbedPane, AGroupWhosePanesAreDestroyedGoesAfterThem)
 {
-    CaptionPane* pFirst = Docked(560, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(561, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(560, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     const HWND hTabbed = pTabbed->GetSafeHwnd();
 
@@ -370,9 +373,9 @@ TEST_F(TabbedPane, CaptionFollowsTheActiveTabOnlyWhenAskedTo)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
-        CaptionPane* pFirst = Docked(nID++, "First", AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
-        CaptionPane* pSecond = Docked(nID++, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
-        CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+        CaptionPane *pFirst = NULL, *pSecond = NULL;
+        CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(nID, pFirst, pSecond);
+        nID += 2;
         ASSERT_NE(nullptr, pTabbed);
         ASSERT_EQ(CString("Second"), Text(pTabbed));
         pTabbed->EnableSetCaptionTextToTabName(c.bFollow);
