@@ -315,6 +315,15 @@ TEST_F(TabbedPane, RemovingTheLastTabDestroysABarThatOwnsItself)
         if (!c.bAutoDestroy)
             delete pTabbed;
     }
+    // A bar the program deletes while its window is up takes its window and tab window along.
+    CountedTabbedBar* pKept = new CountedTabbedBar(FALSE);
+    ASSERT_TRUE(pKept->Create("", pFrame, CRect(0, 0, 200, 400), TRUE, nID,
+                              WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, TAVOP_TABBED_STYLE_TABBED));
+    const HWND hTabWnd = pKept->GetUnderlinedWindow()->GetSafeHwnd();
+    CountedTabbedBar::s_nDeleted = 0;
+    delete pKept;
+    EXPECT_EQ(1, CountedTabbedBar::s_nDeleted);
+    EXPECT_FALSE(::IsWindow(hTabWnd));
 }
 
 TEST_F(TabbedPane, AGroupWhosePanesAreDestroyedGoesAfterThem)
