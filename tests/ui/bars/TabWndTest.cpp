@@ -1095,6 +1095,13 @@ TEST_F(TabWndFixture, ActivatingMovesTheFocusAndTellsTheParentAroundIt)
     parent.redraws.clear();
     ASSERT_TRUE(tabs.SetActiveTab(1));
     EXPECT_EQ((std::vector<WPARAM>{FALSE, TRUE}), parent.redraws);
+    // A hidden parent stays hidden.
+    parent.ShowWindow(SW_HIDE);
+    parent.redraws.clear();
+    ASSERT_TRUE(tabs.SetActiveTab(2));
+    EXPECT_TRUE(parent.redraws.empty());
+    EXPECT_EQ(0u, parent.GetStyle() & WS_VISIBLE);
+    parent.ShowWindow(SW_SHOWNOACTIVATE);
 }
 
 TEST_F(TabWndFixture, CloseButtonFollowsThePagesSystemMenu)

@@ -366,8 +366,9 @@ BOOL CTavoPTabWnd::SetActiveTab(int iTab)
     const int iWasActive = m_iActiveTab;
     CWnd* pParent = GetParent();
     const HWND hwndParent = pParent != nullptr ? pParent->GetSafeHwnd() : NULL;
-    // The parent paints once, after the pages changed places, not once for each of them.
-    const BOOL bFreeze = m_iTabsNum > 1 && hwndParent != NULL;
+    // The parent paints once, after the pages changed places, not once for each of them. A
+    // hidden parent is left alone: switching its drawing back on would mark it visible.
+    const BOOL bFreeze = m_iTabsNum > 1 && hwndParent != NULL && ::IsWindowVisible(hwndParent);
     if (hwndParent != NULL)
         ::SendMessage(hwndParent, TAVOM_ON_CHANGING_ACTIVE_TAB, (WPARAM)iTab, (LPARAM)this);
     if (bFreeze)
