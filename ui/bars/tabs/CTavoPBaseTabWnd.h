@@ -141,6 +141,14 @@ public:
     // Gives the loaded descriptions back to the tabs whose windows have their control IDs, with
     // bUseTabIndexes also their saved order, and activates the saved active tab.
     virtual void ApplyRestoredTabInfo(BOOL bUseTabIndexes = FALSE);
+    // The control IDs of the tabs the last load read, in their stored order.
+    std::vector<int> GetRestoredTabIDs() const
+    {
+        std::vector<int> ids;
+        for (const CTavoPRestoredTabInfo& info : m_lstRestoredTabInfo)
+            ids.push_back(info.nControlID);
+        return ids;
+    }
 
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
