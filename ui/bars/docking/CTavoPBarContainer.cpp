@@ -167,7 +167,8 @@ void CTavoPBarContainer::LoadElement(CArchive& ar, BOOL bFirst, LONG nID)
     // here, empty; the dock manager gives it its tabs once the whole layout has been read.
     CList<UINT, UINT>& lstTabIDs = bFirst ? m_lstSavedFirstTabIDs : m_lstSavedSecondTabIDs;
     lstTabIDs.RemoveAll();
-    CTavoPBaseTabbedBar::LoadSiblingBarIDs(ar, lstTabIDs);
+    if (!CTavoPBaseTabbedBar::LoadSiblingBarIDs(ar, lstTabIDs))
+        AfxThrowArchiveException(CArchiveException::badIndex);
     CObject* pObject = ar.ReadOwnedObject(RUNTIME_CLASS(CTavoPBaseTabbedBar));
     if (pObject == NULL)
         AfxThrowArchiveException(CArchiveException::badClass);
@@ -190,8 +191,7 @@ void CTavoPBarContainer::LoadElement(CArchive& ar, BOOL bFirst, LONG nID)
     const CRect rectFloating = pTabbed->GetRecentDockInfo().m_rectRecentFloatingRect;
     CWnd* pDockSite = m_pContainerManager->GetDockSite();
     if (pDockSite == NULL ||
-        !pTabbed->Create("", pDockSite, rect, TRUE, (UINT)-1,
-                         WS_CHILD | CBRS_FLOAT_MULTI,
+        !pTabbed->Create("", pDockSite, rect, TRUE, (UINT)-1, WS_CHILD | CBRS_FLOAT_MULTI,
                          TAVOP_TABBED_STYLE_TABBED, 15))
     {
         lstTabIDs.RemoveAll();

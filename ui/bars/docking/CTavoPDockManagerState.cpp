@@ -250,6 +250,15 @@ void GatherTabs(CTavoPDockManager& manager, CTavoPBaseTabbedBar* pTabbed, CWnd* 
         return;
     pTabbed->ApplyRestoredTabInfo(FALSE);
     pTabbed->AdjustLayout();
+    // Each tab remembers this group as its place: what it remembered before (a group the
+    // layout replaced, whose node is kept alive by that memory) is let go.
+    for (int i = 0; i < pTabbed->GetTabsNum(); i++)
+    {
+        CTavoPDockingControlBar* pTab =
+            DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pTabbed->FindBarByTabNumber(i, FALSE));
+        if (pTab != NULL)
+            pTab->StoreRecentTabRelatedInfo();
+    }
 }
 
 // Every pane read with a slider's record joins that slider when the slider's tree holds it:
@@ -648,14 +657,17 @@ void CTavoPDockManager::SetDockState()
         pTabbed->ApplyRestoredTabInfo(FALSE);
         pTabbed->GetUnderlinedWindow()->RecalcLayout();
     }
-    // A tabbed bar that may float and got no tab has nothing to show.
+    // A tabbed bar that may float and got no tab has nothing to show. A tree that the tab
+    // groups left empty (its last bar was a group that gave its tabs away and went) goes too,
+    // unless a remembered place still needs it.
     std::vector<CTavoPBaseTabbedBar*> empty;
+    std::vector<HWND> sliders;
     for (POSITION pos = m_lstControlBars.GetTailPosition(); pos != NULL;)
     {
         CObject* pObject = m_lstControlBars.GetPrev(pos);
         if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
         {
-            ((CTavoPSlider*)pObject)->CheckVisibility();
+            sliders.push_back(((CTavoPSlider*)pObject)->GetSafeHwnd());
             continue;
         }
         CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pObject);
@@ -666,6 +678,15 @@ void CTavoPDockManager::SetDockState()
     {
         pTabbed->Undock(FALSE);
         pTabbed->DestroyWindow();
+    }
+    for (HWND hSlider : sliders)
+    {
+        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, CWnd::FromHandlePermanent(hSlider));
+        if (pSlider == NULL)
+            continue;
+        pSlider->CheckVisibility();
+        if (pSlider->IsDefault())
+            pSlider->RemoveIfEmpty();
     }
     RecalcAllBars();
 
