@@ -452,3 +452,54 @@ TEST_F(TabbedDamage, RandomDamageNeverLeavesAStrayWindowOrAPaneInTwoPlaces)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TabbedState, AGroupThatStaysInPlaceGetsItsTabListBack)
+{
+    TabbedFrame frame;
+    // A group the program makes itself, with an id and fixed where it is docked.
+    CTavoPTabbedControlBar group;
+    ASSERT_TRUE(group.Create("group", frame.pFrame, CRect(0, 0, 200, 200), TRUE, 300,
+                             WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, TAVOP_CBRS_CLOSE));
+    group.EnableDocking(CBRS_ALIGN_ANY);
+    ASSERT_FALSE(group.CanFloat());
+    ASSERT_TRUE(group.DockToFrameSide(CBRS_ALIGN_LEFT));
+    for (int i = 0; i < 3; i++)
+    {
+        frame.Pane(i)->ShowCaption(FALSE);
+        ASSERT_TRUE(group.AddTab(frame.Pane(i), TRUE, FALSE, TRUE));
+    }
+    CTavoPBaseTabWnd* pTabWnd = group.GetUnderlinedWindow();
+    pTabWnd->SetTabLabel(0, "first");
+    pTabWnd->SetActiveTab(2);
+    PumpMessages();
+    ASSERT_TRUE(frame.Save());
+
+    const Bytes saved = RegistryTestKey::Value(kLayoutKey, "DockingCBAndSliders");
+    ByteWriter w;
+    w.D(1).D(300); // one group in place, by its id, with its tab list
+    w.D(3);
+    const char* labels[] = {"first", "pane 212", "pane 213"};
+    for (int i = 0; i < 3; i++)
+    {
+        w.B((BYTE)strlen(labels[i])).Text(labels[i]);
+        w.D(1).D(211 + i).D(1).D((DWORD)-1).D((DWORD)-1);
+    }
+    w.D(2).D(0);
+    const Bytes section = w.bytes();
+    ASSERT_GE(saved.size(), section.size());
+    EXPECT_EQ(section, Bytes(saved.begin(), saved.begin() + section.size()));
+
+    pTabWnd->SetTabLabel(0, "changed");
+    pTabWnd->SetActiveTab(0);
+    EXPECT_TRUE(frame.Load(saved));
+    CString strLabel;
+    pTabWnd->GetTabLabel(0, strLabel);
+    EXPECT_STREQ("first", strLabel);
+    EXPECT_EQ(2, pTabWnd->GetActiveTab());
+    EXPECT_EQ(3, pTabWnd->GetTabsNum());
+    group.DestroyWindow();
+}
+
+} // namespace
