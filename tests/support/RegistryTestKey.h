@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,16 @@ public:
         ::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
                           NULL);
         ::RegSetValueExA(hKey, lpszName, 0, REG_DWORD, (const BYTE*)&dw, sizeof(dw));
+        ::RegCloseKey(hKey);
+    }
+
+    static void SetString(const std::string& key, const char* lpszName, const char* lpszValue)
+    {
+        HKEY hKey;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
+                          NULL);
+        ::RegSetValueExA(hKey, lpszName, 0, REG_SZ, (const BYTE*)lpszValue,
+                         (DWORD)strlen(lpszValue) + 1);
         ::RegCloseKey(hKey);
     }
 

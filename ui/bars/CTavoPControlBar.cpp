@@ -439,7 +439,8 @@ BOOL CTavoPControlBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiSub
     CTavoPRegistry& reg = key.Registry();
 
     CRect& rectDocked = m_recentDockInfo.m_recentSliderInfo.m_rectRecentDockedRect;
-    if (IsFloating())
+    // A pane of a floating group keeps the docked place it came from, not its place in the group.
+    if (IsFloating() || GetParentMiniFrame() != NULL)
     {
         CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
         if (pMiniFrame != NULL)

@@ -13,7 +13,11 @@ BEGIN_MESSAGE_MAP(CTavoPBaseTabbedBar, CTavoPDockingControlBar)
     ON_WM_ERASEBKGND()
     ON_WM_SETFOCUS()
     ON_REGISTERED_MESSAGE(CTavoPBaseTabWnd::TAVOM_ONCHANGE_ACTIVE_TAB, OnChangeActiveTab)
+    ON_REGISTERED_MESSAGE(CTavoPBaseTabbedBar::TAVOPMSG_CHECKEMPTYTABBEDBAR, OnCheckEmpty)
 END_MESSAGE_MAP()
+
+UINT CTavoPBaseTabbedBar::TAVOPMSG_CHECKEMPTYTABBEDBAR =
+    ::RegisterWindowMessage(_T("TAVOPMSG_CHECKEMPTYTABBEDBAR"));
 
 IMPLEMENT_DYNAMIC(CTavoPBaseTabbedBar, CTavoPDockingControlBar)
 
@@ -189,13 +193,17 @@ BOOL CTavoPBaseTabbedBar::RemoveControlBar(CWnd* pBar)
     m_pTabWnd->RemoveTab(iTab, TRUE);
     if (m_pTabWnd->GetTabsNum() > 0)
         return TRUE;
+    return OnLastTabRemoved();
+}
+
+BOOL CTavoPBaseTabbedBar::OnLastTabRemoved()
+{
     if (!IsDestroyedWhenEmpty())
     {
         m_pTabWnd->ShowWindow(SW_HIDE);
         return TRUE;
     }
-    // The last tab went: the empty bar leaves its place and goes (deleting itself when it was
-    // made by a drop). Its window may already be on its way out.
+    // The bar leaves its place and goes, deleting itself when it was made by a drop.
     HWND hWnd = GetSafeHwnd();
     if (CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
         pMiniFrame->RemoveControlBar(this, FALSE, FALSE);
@@ -204,6 +212,25 @@ BOOL CTavoPBaseTabbedBar::RemoveControlBar(CWnd* pBar)
     if (::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == this)
         DestroyWindow();
     return FALSE;
+}
+
+void CTavoPBaseTabbedBar::OnTabDestroyed(CWnd* pBar)
+{
+    const int iTab = FindTabOf(pBar);
+    if (iTab < 0)
+        return;
+    m_pTabWnd->RemoveTab(iTab, TRUE);
+    // The bar cannot be destroyed from inside the destruction of one of its children.
+    if (m_pTabWnd->GetTabsNum() == 0)
+        PostMessage(TAVOPMSG_CHECKEMPTYTABBEDBAR);
+}
+
+LRESULT CTavoPBaseTabbedBar::OnCheckEmpty(WPARAM, LPARAM)
+{
+    // A tab may have come in since the message was posted.
+    if (m_pTabWnd != NULL && m_pTabWnd->GetTabsNum() == 0)
+        OnLastTabRemoved();
+    return 0;
 }
 
 void CTavoPBaseTabbedBar::ShowTab(CWnd* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate)
@@ -273,7 +300,7 @@ BOOL CTavoPBaseTabbedBar::FloatTab(CWnd* pBar, int nTabIndex, int nDockMethod, B
         nTabIndex = FindTabOf(pBar);
     if (nTabIndex < 0)
         return FALSE;
-    return DetachControlBar(FindBarByTabNumber(nTabIndex), nTabIndex, nDockMethod, bHide);
+    return m_pTabWnd->DetachTab(nDockMethod, nTabIndex, bHide);
 }
 
 // ---- overrides
@@ -457,7 +484,22 @@ LRESULT CTavoPBaseTabbedBar::OnChangeActiveTab(WPARAM wParam, LPARAM /*lParam*/)
     return 0;
 }
 
-BOOL CTavoPBaseTabbedBar::ReturnToFloatingGroup(CTavoPDockingControlBar* /*pPane*/)
+BOOL CTavoPBaseTabbedBar::ReturnToFloatingGroup(CTavoPDockingControlBar* pPane)
 {
-    return FALSE;
+    // Floating in a group: the group docks the pane.
+    CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+    if (pMiniFrame != NULL && pMiniFrame->IsKindOf(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd)))
+    {
+        ((CTavoPMultiMiniFrameWnd*)pMiniFrame)->DockBarToRecentPlace(pPane);
+        return TRUE;
+    }
+    // Docked: the floating group the pane last belonged to takes it back, if it still can.
+    if (GetDefaultSlider() == NULL)
+        return FALSE;
+    const HWND hRecent = pPane->GetRecentDockInfo().m_hRecentMiniFrame;
+    CTavoPMultiMiniFrameWnd* pRecent =
+        ::IsWindow(hRecent)
+            ? DYNAMIC_DOWNCAST(CTavoPMultiMiniFrameWnd, CWnd::FromHandlePermanent(hRecent))
+            : NULL;
+    return pRecent != NULL && pRecent->AddRecentControlBar(pPane);
 }

@@ -35,6 +35,9 @@ public:
     // Removes the bar's tab; the last tab going destroys the bar (see IsDestroyedWhenEmpty).
     // FALSE when the bar had no tab here or the tabbed bar is gone.
     virtual BOOL RemoveControlBar(CWnd* pBar);
+    // The window of a tab is being destroyed: its tab goes at once, and an emptied bar
+    // after the current message.
+    void OnTabDestroyed(CWnd* pBar);
     // Shows or hides the tab of pBar; the tabbed bar shows while a tab is visible.
     virtual void ShowTab(CWnd* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate);
     // The tab bar with that control id.
@@ -81,6 +84,10 @@ public:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSetFocus(CWnd* pOldWnd);
     LRESULT OnChangeActiveTab(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCheckEmpty(WPARAM wParam, LPARAM lParam);
+
+    // Posted to a bar whose last tab went while that tab's window was being destroyed.
+    static UINT TAVOPMSG_CHECKEMPTYTABBEDBAR;
 
 protected:
     BOOL m_bAutoDestroy;
@@ -93,6 +100,9 @@ protected:
     int FindTabOf(CWnd* pBar) const;
     // A tab pane leaves the tab window for the dock site (caption shown, tab group remembered).
     void TakeOutTab(CTavoPDockingControlBar* pBar, int iTab, BOOL bRecalcLayout);
+    // The last tab went: the bar leaves its place and goes, or only hides its tab window
+    // when it stays empty. TRUE when the bar is still there.
+    BOOL OnLastTabRemoved();
     // A double-clicked tab goes back into the floating group it came from, when there is one.
     BOOL ReturnToFloatingGroup(CTavoPDockingControlBar* pPane);
 

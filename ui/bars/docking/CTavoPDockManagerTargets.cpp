@@ -174,7 +174,8 @@ BOOL CTavoPDockManager::OnMoveMiniFrame(CTavoPMiniFrameWnd* pMiniFrame)
             // Frames of several panes take others in with the panes' layout tree.
             m_dwLastDockTick = m_pfnTickCount();
             m_pLastMultiMiniFrame = NULL;
-            return TRUE;
+            return ((CTavoPMultiMiniFrameWnd*)pTabTarget)
+                ->DockFrameToFrame(pMiniFrame, TAVOP_DM_MOUSE);
         }
     }
     m_pLastMultiMiniFrame = NULL;

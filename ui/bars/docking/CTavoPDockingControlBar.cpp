@@ -554,8 +554,13 @@ void CTavoPDockingControlBar::OnMouseMove(UINT nFlags, CPoint point)
         m_bCursorWasInside = 0;
         if (IsTabbed())
         {
-            // Detaching a tab belongs to the tab window; until it can, the tab stays.
-            CTavoPControlBar::OnMouseMove(nFlags, point);
+            HWND hWndTab = NULL;
+            CTavoPBaseTabWnd* pTabWnd = GetParentTabWnd(hWndTab);
+            CTavoPBaseTabbedBar* pTabbedBar =
+                pTabWnd != NULL ? DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTabWnd->GetParent())
+                                : NULL;
+            if (pTabbedBar != NULL)
+                pTabbedBar->FloatTab(this, pTabWnd->GetTabFromHwnd(hWndTab), TAVOP_DM_MOUSE, FALSE);
             return;
         }
         FloatControlBar(m_recentDockInfo.m_rectRecentFloatingRect, TAVOP_DM_MOUSE, TRUE);
@@ -778,9 +783,19 @@ void CTavoPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActi
 LRESULT CTavoPDockingControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
 {
     const LRESULT lResult = Default();
-    // A tab's label follows the text once the tab windows can change labels.
     if (IsTabbed())
+    {
+        // A tab's label follows the text (the label's own change sets the same text again).
+        HWND hWndTab = NULL;
+        CTavoPBaseTabWnd* pTabWnd = GetParentTabWnd(hWndTab);
+        const int iTab = pTabWnd != NULL ? pTabWnd->GetTabFromHwnd(hWndTab) : -1;
+        CString strText, strLabel;
+        GetWindowText(strText);
+        if (iTab >= 0 && !strText.IsEmpty() && pTabWnd->GetTabLabel(iTab, strLabel) &&
+            strLabel != strText)
+            pTabWnd->SetTabLabel(iTab, strText);
         return lResult;
+    }
     const UINT nFrameFlags =
         SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
@@ -802,6 +817,16 @@ LRESULT CTavoPDockingControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
 
 void CTavoPDockingControlBar::OnDestroy()
 {
+    if (IsTabbed())
+    {
+        // A tab that goes leaves its tab group; an emptied group goes after this message.
+        HWND hWndTab = NULL;
+        CTavoPBaseTabWnd* pTabWnd = GetParentTabWnd(hWndTab);
+        CTavoPBaseTabbedBar* pTabbedBar =
+            pTabWnd != NULL ? DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTabWnd->GetParent()) : NULL;
+        if (pTabbedBar != NULL)
+            pTabbedBar->OnTabDestroyed(CWnd::FromHandle(hWndTab));
+    }
     if (m_wndToolTip.GetSafeHwnd() != NULL)
         m_wndToolTip.DestroyWindow();
     ReleaseButtonTracking();

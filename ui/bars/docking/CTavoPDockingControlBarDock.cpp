@@ -239,7 +239,7 @@ void CTavoPDockingControlBar::StoreRecentDockInfo()
     if (m_hWnd == NULL)
         return;
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-    if (pMiniFrame != NULL && IsFloating())
+    if (pMiniFrame != NULL && (IsFloating() || IsInMultiBarFrame()))
     {
         pMiniFrame->StoreRecentContainer(this);
         if (!pMiniFrame->IsKindOf(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd)))
@@ -321,7 +321,7 @@ CTavoPDockingControlBar* CTavoPDockingControlBar::DoDockByMouse(BOOL& bDocked)
         if (pMultiFrame != NULL)
         {
             if (GetBarStyle() & CBRS_FLOAT_MULTI)
-                bDocked = pMultiFrame->InsertControlBar(this, pTarget, TRUE);
+                bDocked = !pMultiFrame->InsertBarAtCursor(this);
         }
         else
         {
@@ -423,6 +423,24 @@ BOOL CTavoPDockingControlBar::DockToRecentPlace(LPCRECT lpRect)
     if (!::IsWindow(hWnd))
         return FALSE;
     m_dwBarStyle &= ~CBRS_FLOATING;
+
+    // A pane that was a tab goes back into its group while the group still stands.
+    if (CTavoPBarContainer* pTabContainer = m_recentDockInfo.GetRecentTabContainer(TRUE))
+    {
+        CTavoPDockingControlBar* pGroup = m_recentDockInfo.IsRecentLeftBar(TRUE)
+                                              ? pTabContainer->GetLeftBar()
+                                              : pTabContainer->GetRightBar();
+        if (pGroup != NULL && pGroup != this && ::IsWindow(pGroup->GetSafeHwnd()) &&
+            AttachToTabbedBar(pGroup, TAVOP_DM_RECENT, TRUE, NULL) == this)
+        {
+            if (::IsWindow(hWnd))
+                ShowControlBar(TRUE, FALSE, TRUE);
+            AdjustDockingLayout(NULL);
+            return TRUE;
+        }
+        if (!::IsWindow(hWnd))
+            return FALSE;
+    }
 
     if (pSlider != NULL)
     {
@@ -546,6 +564,9 @@ CTavoPBaseTabbedBar* CTavoPDockingControlBar::CreateTabbedBar()
         delete pTabbedBar;
         return NULL;
     }
+    // Made by a drop: it goes with its window. Set only now, so that a window that failed to
+    // come up leaves the object to the delete above.
+    pTabbedBar->SetAutoDestroy(TRUE);
     pTabbedBar->GetRecentDockInfo().m_rectRecentFloatingRect =
         m_recentDockInfo.m_rectRecentFloatingRect;
     pTabbedBar->GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect =

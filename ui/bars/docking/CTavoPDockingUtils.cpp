@@ -156,6 +156,8 @@ BOOL CTavoPDockingUtils::FindDockTarget(CWnd* pOwner, CPoint point,
     bTabHit = FALSE;
     CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, pOwner);
     CTavoPBarTreeManager* pTree = pSlider != NULL ? pSlider->GetBarTreeManager() : NULL;
+    if (CTavoPMultiMiniFrameWnd* pGroup = DYNAMIC_DOWNCAST(CTavoPMultiMiniFrameWnd, pOwner))
+        pTree = &pGroup->GetBarTreeManager();
     if (pTree == NULL)
         return FALSE;
     BOOL bInTabArea = FALSE, bOnCaption = FALSE;

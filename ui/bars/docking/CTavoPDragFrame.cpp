@@ -5,6 +5,7 @@
 #include "ui/bars/docking/CTavoPTabPlaceholderBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include <cstdlib>
 
@@ -112,8 +113,12 @@ void CTavoPDragFrame::MoveDragFrame(BOOL bForceMove)
         {
             if (!bFirstTime)
                 DrawDragFrame(CRect(0, 0, 0, 0), rectOld, FALSE, 0, m_nOldThickness);
-            DrawFrameTab(pTargetBar, FALSE);
-            m_nInsertedTabID = 1;
+            m_nInsertedTabID = InsertPlaceholderTab(pTargetBar);
+            if (m_nInsertedTabID < 0)
+            {
+                DrawFrameTab(pTargetBar, FALSE);
+                m_nInsertedTabID = 1;
+            }
         }
         m_pOldTargetBar = pTargetBar;
         return;
@@ -137,6 +142,28 @@ void CTavoPDragFrame::MoveDragFrame(BOOL bForceMove)
     m_nOldThickness = nNewThickness;
 }
 
+int CTavoPDragFrame::InsertPlaceholderTab(CTavoPBaseControlBar* pTargetBar)
+{
+    CTavoPBaseTabbedBar* pTabbedBar = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTargetBar);
+    CTavoPBaseTabWnd* pTabWnd = pTabbedBar != NULL ? pTabbedBar->GetUnderlinedWindow() : NULL;
+    if (pTabWnd == NULL || pTabWnd->GetSafeHwnd() == NULL)
+        return -1;
+    // Only a tab strip that shows can take one more tab; otherwise the tab shape is drawn.
+    const int nVisible = pTabWnd->GetVisibleTabsNum();
+    if (nVisible < (pTabWnd->IsHideSingleTab() ? 2 : 1))
+        return -1;
+    CWnd* pPlaceholder = GetPlaceholderBar(m_pDraggedWnd);
+    if (pPlaceholder == NULL)
+        return -1;
+    CWnd* pNamed = m_pDraggedWnd;
+    if (CTavoPMiniFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CTavoPMiniFrameWnd, m_pDraggedWnd))
+        pNamed = pMiniFrame->GetControlBar();
+    CString strLabel;
+    if (pNamed != NULL && pNamed->GetSafeHwnd() != NULL)
+        pNamed->GetWindowText(strLabel);
+    return pTabWnd->AddTab(pPlaceholder, strLabel, (UINT)-1, TRUE);
+}
+
 void CTavoPDragFrame::RemoveTabIndication()
 {
     if (!IsTabIndicationShown())
@@ -155,8 +182,17 @@ void CTavoPDragFrame::RemoveTabIndication()
         if (m_pDockManager != NULL)
             m_pDockManager->OnDragOutline(FALSE);
         CWnd* pPlaceholder = GetPlaceholderBar(m_pDraggedWnd);
+        CTavoPBaseTabWnd* pTabWnd = ((CTavoPBaseTabbedBar*)pOldTarget)->GetUnderlinedWindow();
         if (pPlaceholder != NULL)
+        {
             pPlaceholder->ShowWindow(SW_HIDE);
+            // Found by its window: the index it was given may have moved since.
+            const int iTab = pTabWnd != NULL && ::IsWindow(pTabWnd->GetSafeHwnd())
+                                 ? pTabWnd->GetTabFromHwnd(pPlaceholder->GetSafeHwnd())
+                                 : -1;
+            if (iTab >= 0)
+                pTabWnd->RemoveTab(iTab, TRUE);
+        }
         if (m_pDockManager != NULL)
             m_pDockManager->OnDragOutline(bOutline);
     }

@@ -46,5 +46,8 @@ private:
     CTavoPDragFrame& operator=(const CTavoPDragFrame&) = delete;
     // Takes away a placeholder tab or tab-shaped outline shown for the old target.
     void RemoveTabIndication();
+    // Puts the placeholder in as a last tab of a tabbed target whose strip shows; its index,
+    // or -1 when the target needs the tab-shaped outline instead.
+    int InsertPlaceholderTab(CTavoPBaseControlBar* pTargetBar);
     BOOL IsTabIndicationShown() const { return m_nInsertedTabID != -1; }
 };

@@ -23,7 +23,8 @@ void CTavoPRecentDockInfo::StoreDockInfo(CTavoPBarContainer* pContainer,
     CTavoPDockingControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, m_pBar);
     if (pBar == NULL)
         return;
-    if (pBar->IsFloating())
+    // A pane of a floating group counts as floating here, though the group docks it.
+    if (pBar->GetParentMiniFrame(TRUE) != NULL)
     {
         const HWND hPrevious = m_hRecentMiniFrame;
         CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();

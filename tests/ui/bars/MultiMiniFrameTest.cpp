@@ -1,0 +1,379 @@
+// Panes floating together in one frame: joined by real drags onto a floating pane, docked back as a group, sent home by a double click, and stored and restored with the dock layout.
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/ui/bars/DockingPaneSupport.h"
+#include "tests/ui/bars/docking/DockTreeSupport.h"
+#include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kProfile[] = "SOFTWARE\\VorlenTests MultiFrame\\";
+const std::string kLayoutKey = std::string(kProfile) + "TavoPDockManager-7";
+
+// A captioned pane that floats in a frame of several panes.
+class GroupPane : public CaptionPane
+{
+public:
+    BOOL MakeGroupPane(CWnd* pFrame, UINT nID, LPCTSTR lpszText, CSize size)
+    {
+        if (!Create(lpszText, pFrame, CRect(0, 0, size.cx, size.cy), TRUE, nID,
+                    WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT | CBRS_FLOAT_MULTI, 0, kAllBehaviour))
+            return FALSE;
+        EnableDocking(CBRS_ALIGN_ANY);
+        return TRUE;
+    }
+};
+
+// Top-level windows of this thread, to see that a failed load leaves none behind.
+int CountThreadWindows()
+{
+    int nCount = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND, LPARAM lParam) -> BOOL {
+            ++*(int*)lParam;
+            return TRUE;
+        },
+        (LPARAM)&nCount);
+    return nCount;
+}
+
+// Where a pane of a group sits: its frame's kind, its rectangle in the frame's client area,
+// its node path in the group's tree and its share.
+struct GroupShot
+{
+    UINT nID;
+    bool bInGroup;
+    CRect rect;
+    bool bVisible;
+    bool bCaption;
+    std::string path;
+    int nPercent;
+    bool operator==(const GroupShot& o) const
+    {
+        return nID == o.nID && bInGroup == o.bInGroup && rect == o.rect && bVisible == o.bVisible &&
+               bCaption == o.bCaption && path == o.path && nPercent == o.nPercent;
+    }
+};
+
+void PrintTo(const GroupShot& s, std::ostream* os)
+{
+    *os << s.nID << (s.bInGroup ? " group " : " elsewhere ");
+    PrintTo(s.rect, os);
+    *os << (s.bVisible ? " shown" : " hidden") << (s.bCaption ? " caption " : " no caption ")
+        << s.path << " " << s.nPercent << "%";
+}
+
+class FloatingGroup : public PaneFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        PaneFrameFixture::SetUp();
+        pA = NewGroupPane(501, "A", CSize(150, 400));
+        pB = NewGroupPane(502, "B", CSize(150, 400));
+        pC = NewGroupPane(503, "C", CSize(600, 110));
+        pFrame->DockControlBar(pA, AFX_IDW_DOCKBAR_LEFT);
+        pFrame->DockControlBar(pB, AFX_IDW_DOCKBAR_RIGHT);
+        pFrame->DockControlBar(pC, AFX_IDW_DOCKBAR_BOTTOM);
+        PumpFor(30);
+    }
+    GroupPane* NewGroupPane(UINT nID, LPCTSTR lpszText, CSize size)
+    {
+        GroupPane* pPane = new GroupPane;
+        m_panes.push_back(pPane);
+        EXPECT_TRUE(pPane->MakeGroupPane(pFrame, nID, lpszText, size));
+        return pPane;
+    }
+    // The program's idle time: the frame puts its floating frames back in front of itself,
+    // which Wine without a window manager does not do after a press on the frame.
+    void AtRest()
+    {
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI);
+        PumpFor(20);
+    }
+    static CTavoPMultiMiniFrameWnd* GroupOf(CTavoPDockingControlBar* pPane)
+    {
+        return DYNAMIC_DOWNCAST(CTavoPMultiMiniFrameWnd, pPane->GetParentMiniFrame(TRUE));
+    }
+    static CPoint CaptionOf(CTavoPMiniFrameWnd* pMiniFrame)
+    {
+        CRect rectWindow;
+        pMiniFrame->GetWindowRect(rectWindow);
+        CRect rectCaption;
+        pMiniFrame->GetCaptionRect(rectCaption);
+        return CPoint(rectWindow.left + rectCaption.left + 20,
+                      rectWindow.top + rectCaption.CenterPoint().y);
+    }
+    // A floats in a group; B is dragged by its caption onto A's right edge, then C onto B's
+    // bottom edge: A | B over C.
+    CTavoPMultiMiniFrameWnd* BuildGroup()
+    {
+        pA->StoreRecentDockInfo();
+        EXPECT_TRUE(pA->FloatControlBar(CRect(250, 200, 550, 500), TAVOP_DM_RECT, TRUE));
+        PumpFor(30);
+        CTavoPMultiMiniFrameWnd* pGroup = GroupOf(pA);
+        if (pGroup == nullptr)
+            return nullptr;
+        const CRect rectA = pA->ScreenRect();
+        RunMouse(DragSteps(pB->GripPoint(), CPoint(rectA.right - 4, rectA.CenterPoint().y)));
+        PumpFor(60);
+        const CRect rectB = pB->ScreenRect();
+        RunMouse(DragSteps(pC->GripPoint(), CPoint(rectB.CenterPoint().x, rectB.bottom - 4)));
+        PumpFor(60);
+        AtRest();
+        return pGroup;
+    }
+    std::vector<GroupShot> Shot(CTavoPMultiMiniFrameWnd* pGroup)
+    {
+        std::vector<GroupShot> shots;
+        for (GroupPane* pPane : {pA, pB, pC})
+        {
+            GroupShot s;
+            s.nID = pPane->GetDlgCtrlID();
+            s.bInGroup = pGroup != nullptr && GroupOf(pPane) == pGroup;
+            s.rect = RectInParent(pPane);
+            s.bVisible = pPane->IsWindowVisible() != FALSE;
+            s.bCaption = pPane->GetCaptionHeight() > 0;
+            s.path =
+                s.bInGroup ? NodePath(pGroup->GetBarTreeManager().GetRootContainer(), pPane) : "-";
+            s.nPercent = pPane->GetPercent();
+            shots.push_back(s);
+        }
+        return shots;
+    }
+
+    GroupPane* pA = nullptr;
+    GroupPane* pB = nullptr;
+    GroupPane* pC = nullptr;
+};
+
+} // namespace
+
+TEST_F(FloatingGroup, PanesDroppedOnAFloatingPaneJoinItsGroupAndTheGroupDocksBackWhole)
+{
+    pA->StoreRecentDockInfo();
+    ASSERT_TRUE(pA->FloatControlBar(CRect(250, 200, 550, 500), TAVOP_DM_RECT, TRUE));
+    PumpFor(30);
+    CTavoPMultiMiniFrameWnd* pGroup = GroupOf(pA);
+    ASSERT_NE(nullptr, pGroup) << "a pane with the multi style floats in a group's frame";
+    const HWND hGroup = pGroup->GetSafeHwnd();
+    // Alone, the pane lets the frame's caption carry its title.
+    EXPECT_EQ(CString("A"), pGroup->GetCaptionText());
+    EXPECT_EQ(0, pA->GetCaptionHeight());
+
+    const CRect rectA = pA->ScreenRect();
+    RunMouse(DragSteps(pB->GripPoint(), CPoint(rectA.right - 4, rectA.CenterPoint().y)));
+    PumpFor(60);
+    ASSERT_EQ(pGroup, GroupOf(pB));
+    EXPECT_EQ(2, pGroup->GetControlBarCount());
+    EXPECT_EQ("F", NodePath(pGroup->GetBarTreeManager().GetRootContainer(), pA).substr(0, 1));
+    EXPECT_LT(pA->ScreenRect().right, pB->ScreenRect().left) << "B went to A's right";
+    // Two panes: each shows its own caption and the frame's is empty.
+    EXPECT_EQ(CString(""), pGroup->GetCaptionText());
+    EXPECT_GT(pA->GetCaptionHeight(), 0);
+    EXPECT_GT(pB->GetCaptionHeight(), 0);
+    EXPECT_EQ(pB, CTavoPMiniFrameWnd::FindFloatingBarByID(502));
+
+    const CRect rectB = pB->ScreenRect();
+    RunMouse(DragSteps(pC->GripPoint(), CPoint(rectB.CenterPoint().x, rectB.bottom - 4)));
+    PumpFor(60);
+    ASSERT_EQ(pGroup, GroupOf(pC));
+    EXPECT_EQ(3, pGroup->GetControlBarCount());
+    EXPECT_LT(pB->ScreenRect().bottom, pC->ScreenRect().top) << "C went below B";
+    EXPECT_EQ(pB->ScreenRect().left, pC->ScreenRect().left);
+    // Nothing of the three is docked in the frame any more.
+    EXPECT_EQ(0, Manager()->GetClientAreaBounds().left);
+    EXPECT_EQ(600, Manager()->GetClientAreaBounds().right);
+    EXPECT_EQ(400, Manager()->GetClientAreaBounds().bottom);
+
+    // The group dragged by its caption onto the frame's left edge docks there whole.
+    AtRest();
+    const CRect rectClient = ClientOnScreen();
+    CRect rectGroup;
+    pGroup->GetWindowRect(rectGroup);
+    RunMouse(DragSteps(CaptionOf(pGroup), CPoint(rectClient.left - 6, rectClient.CenterPoint().y)));
+    PumpFor(80);
+    // The emptied frame no longer shows; it stays only while the panes remember their places in
+    // it, to take them back.
+    EXPECT_TRUE(!::IsWindow(hGroup) || !::IsWindowVisible(hGroup));
+    CTavoPSlider* pSlider = pA->GetDefaultSlider();
+    ASSERT_NE(nullptr, pSlider);
+    for (GroupPane* pPane : {pA, pB, pC})
+    {
+        SCOPED_TRACE(pPane->GetDlgCtrlID());
+        EXPECT_FALSE(pPane->IsFloating());
+        EXPECT_EQ(pFrame, pPane->GetParent());
+        EXPECT_EQ(pSlider, pPane->GetDefaultSlider());
+        EXPECT_TRUE(pSlider->IsBarInTree(pPane));
+        EXPECT_GT(pPane->GetCaptionHeight(), 0);
+        EXPECT_EQ(nullptr, CTavoPMiniFrameWnd::FindFloatingBarByID(pPane->GetDlgCtrlID()));
+    }
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pSlider->GetCurrentAlignment());
+    // The group keeps its arrangement: A left of B, C below B, all along the left edge.
+    const CRect a = pFrame->InFrame(pA), b = pFrame->InFrame(pB), c = pFrame->InFrame(pC);
+    EXPECT_EQ(0, a.left);
+    EXPECT_EQ(0, a.top);
+    EXPECT_EQ(400, a.bottom);
+    EXPECT_LT(a.right, b.left);
+    EXPECT_LT(b.bottom, c.top);
+    EXPECT_EQ(400, c.bottom);
+    EXPECT_EQ(c.right, Manager()->GetClientAreaBounds().left - 4);
+}
+
+TEST_F(FloatingGroup, ADoubleClickOnTheGroupsCaptionSendsEveryPaneBackToItsOwnPlace)
+{
+    const CRect rectA = pFrame->InFrame(pA), rectB = pFrame->InFrame(pB),
+                rectC = pFrame->InFrame(pC);
+    CTavoPMultiMiniFrameWnd* pGroup = BuildGroup();
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_EQ(3, pGroup->GetControlBarCount());
+    const HWND hGroup = pGroup->GetSafeHwnd();
+
+    const CPoint pt = CaptionOf(pGroup);
+    RunMouse({{MouseStep::Move, pt.x, pt.y},
+              {MouseStep::Down, 0, 0},
+              {MouseStep::Up, 0, 0},
+              {MouseStep::Down, 0, 0},
+              {MouseStep::Up, 0, 0}});
+    PumpFor(80);
+    const struct
+    {
+        GroupPane* pPane;
+        CRect rect;
+        DWORD dwSide;
+    } homes[] = {{pA, rectA, CBRS_ALIGN_LEFT},
+                 {pB, rectB, CBRS_ALIGN_RIGHT},
+                 {pC, rectC, CBRS_ALIGN_BOTTOM}};
+    for (const auto& home : homes)
+    {
+        SCOPED_TRACE(home.pPane->GetDlgCtrlID());
+        EXPECT_FALSE(home.pPane->IsFloating());
+        EXPECT_EQ(pFrame, home.pPane->GetParent());
+        ASSERT_NE(nullptr, home.pPane->GetDefaultSlider());
+        EXPECT_EQ(home.dwSide, home.pPane->GetDefaultSlider()->GetCurrentAlignment());
+        EXPECT_EQ(home.rect, pFrame->InFrame(home.pPane));
+        EXPECT_TRUE(home.pPane->IsWindowVisible());
+    }
+    EXPECT_TRUE(!::IsWindow(hGroup) || !::IsWindowVisible(hGroup))
+        << "the emptied frame no longer shows";
+}
+
+TEST_F(FloatingGroup, HoldingCtrlWhileDroppingTheGroupNeverDocksIt)
+{
+    CTavoPMultiMiniFrameWnd* pGroup = BuildGroup();
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_EQ(3, pGroup->GetControlBarCount());
+    CTavoPDockManager::m_pfnKeyState = [](int nVirtKey) -> SHORT {
+        return nVirtKey == VK_CONTROL ? (SHORT)0x8000 : ::GetAsyncKeyState(nVirtKey);
+    };
+    const CRect rectClient = ClientOnScreen();
+    RunMouse(DragSteps(CaptionOf(pGroup), CPoint(rectClient.left - 6, rectClient.CenterPoint().y)));
+    PumpFor(80);
+    CTavoPDockManager::m_pfnKeyState = ::GetAsyncKeyState;
+    ASSERT_TRUE(::IsWindow(pGroup->GetSafeHwnd()));
+    EXPECT_EQ(3, pGroup->GetControlBarCount());
+    for (GroupPane* pPane : {pA, pB, pC})
+        EXPECT_EQ(pGroup, GroupOf(pPane));
+    EXPECT_EQ(0, Manager()->GetClientAreaBounds().left);
+}
+
+TEST_F(FloatingGroup, TheGroupComesBackInAFreshFrame)
+{
+    RegistryTestKey registry("SOFTWARE\\VorlenTests MultiFrame");
+    CTavoPMultiMiniFrameWnd* pGroup = BuildGroup();
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_EQ(3, pGroup->GetControlBarCount());
+    // A share that differs from the even split the tree makes by itself.
+    pGroup->MoveWindow(CRect(260, 210, 620, 530));
+    PumpFor(30);
+    const std::vector<GroupShot> saved = Shot(pGroup);
+    CRect rectGroup;
+    pGroup->GetWindowRect(rectGroup);
+    ASSERT_TRUE(Manager()->SaveState(kProfile, 7));
+    pFrame->DestroyWindow();
+    PumpMessages();
+    for (CaptionPane* pPane : m_panes)
+        delete pPane;
+    m_panes.clear();
+
+    // The fresh frame docks everything on top before the layout is applied.
+    pFrame = TestFrame::Make(600, 400, 100, 100);
+    ASSERT_NE(nullptr, pFrame);
+    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+    pA = NewGroupPane(501, "A", CSize(150, 100));
+    pB = NewGroupPane(502, "B", CSize(150, 100));
+    pC = NewGroupPane(503, "C", CSize(150, 100));
+    for (GroupPane* pPane : {pA, pB, pC})
+        ASSERT_TRUE(pPane->DockToFrameSide(CBRS_ALIGN_TOP));
+    PumpFor(30);
+    ASSERT_TRUE(Manager()->LoadState(kProfile, 7));
+    Manager()->SetDockState();
+    PumpFor(50);
+
+    CTavoPMultiMiniFrameWnd* pLoaded = GroupOf(pA);
+    ASSERT_NE(nullptr, pLoaded);
+    EXPECT_EQ(saved, Shot(pLoaded));
+    CRect rectLoaded;
+    pLoaded->GetWindowRect(rectLoaded);
+    EXPECT_EQ(rectGroup, rectLoaded);
+    EXPECT_TRUE(pLoaded->IsWindowVisible());
+    EXPECT_EQ(1, Manager()->GetMiniFrames().GetCount());
+    EXPECT_EQ(0, Manager()->GetClientAreaBounds().top) << "nothing stays docked on top";
+}
+
+TEST_F(FloatingGroup, DamagedGroupRecordsFailCleanlyAndLeaveNoWindowBehind)
+{
+    RegistryTestKey registry("SOFTWARE\\VorlenTests MultiFrame");
+    CTavoPMultiMiniFrameWnd* pGroup = BuildGroup();
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_EQ(3, pGroup->GetControlBarCount());
+    ASSERT_TRUE(Manager()->SaveState(kProfile, 7));
+    const Bytes saved = RegistryTestKey::Value(kLayoutKey, "DockingCBAndSliders");
+    // No tabbed bars, no docked panes, one floating frame, then the frame's object.
+    ASSERT_GT(saved.size(), 16u);
+    ASSERT_EQ(Bytes({0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}),
+              Bytes(saved.begin(), saved.begin() + 12));
+    const size_t kObject = 12;
+    const size_t kTail = saved.size() - 4; // the empty auto-hide section
+
+    const std::vector<GroupShot> before = Shot(pGroup);
+    const int nWindows = CountThreadWindows();
+    const int nChildren = CountChildren(pFrame);
+
+    std::vector<std::pair<std::string, Bytes>> cases;
+    for (size_t n = kObject; n < kTail; n++)
+        cases.emplace_back("cut at " + std::to_string(n), Bytes(saved.begin(), saved.begin() + n));
+    {
+        // The pane-id list at the end of the object: its count far too high, then negative.
+        const size_t at = kTail - 4 * 4;
+        Bytes b = saved;
+        ASSERT_EQ(3, b[at]);
+        b[at] = 0x40;
+        cases.emplace_back("pane count too high", b);
+        b[at] = b[at + 1] = b[at + 2] = b[at + 3] = 0xFF;
+        cases.emplace_back("pane count negative", b);
+    }
+    {
+        // The object names a class that is no floating frame.
+        Bytes b = saved;
+        const std::string name = "CTavoPMultiMiniFrameWnd";
+        auto it = std::search(b.begin(), b.end(), name.begin(), name.end());
+        ASSERT_NE(b.end(), it);
+        *(it + 6) = 'X';
+        cases.emplace_back("unknown class", b);
+    }
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.first);
+        RegistryTestKey::SetBinary(kLayoutKey, "DockingCBAndSliders", c.second);
+        EXPECT_FALSE(Manager()->LoadState(kProfile, 7));
+        Manager()->SetDockState();
+        PumpMessages();
+        EXPECT_EQ(before, Shot(pGroup));
+        EXPECT_EQ(nWindows, CountThreadWindows()) << "no stray frame";
+        EXPECT_EQ(nChildren, CountChildren(pFrame));
+        EXPECT_EQ(1, Manager()->GetMiniFrames().GetCount());
+    }
+}
