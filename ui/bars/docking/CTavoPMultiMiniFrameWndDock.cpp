@@ -334,16 +334,9 @@ BOOL CTavoPMultiMiniFrameWnd::DockGroupToFrameSide(CTavoPDockManager* pManager)
 
     // The slider first: when it cannot be made the group stays as it is.
     const BOOL bVert = (dwSide & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0;
-    const int nThickness = CTavoPBarTreeManager::m_nDefaultSliderSize;
-    CTavoPSlider* pSlider = new CTavoPSlider(TRUE, pDockSite);
-    if (!pSlider->CreateEx(0, WS_VISIBLE | (bVert ? CTavoPSlider::SS_VERT : CTavoPSlider::SS_HORZ),
-                           CRect(0, 0, nThickness, nThickness), pDockSite,
-                           (UINT)CTavoPBarTreeManager::NextFreeSliderID(pDockSite, -1)))
-    {
-        if (pSlider->GetSafeHwnd() == NULL)
-            delete pSlider;
+    CTavoPSlider* pSlider = CTavoPBarTreeManager::CreateDefaultSlider(pDockSite, dwSide);
+    if (pSlider == NULL)
         return FALSE;
-    }
     pSlider->SetCurrentAlignment(dwSide);
 
     // The group keeps its extent across the side and takes the side's length; the dock
