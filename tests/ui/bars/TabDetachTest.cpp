@@ -151,9 +151,12 @@ TEST_F(TabDetach, PlainWindowsAreWrappedAsPanes)
     const int iEdit = pTabs->AddTab(&edit, _T("Edit"), (UINT)-1, FALSE);
     EXPECT_EQ(&edit, pTabs->GetTabWnd(iEdit));
     pTabs->RemoveTab(iEdit);
-    pTabs->RemoveTab(pTabs->GetTabFromHwnd(pWrapper->GetSafeHwnd()));
-    pWrapper->DestroyWindow();
-    delete pWrapper;
+    // The wrapper the tab window made is its own: it goes with its window.
+    EXPECT_TRUE(pWrapper->IsAutoDestroy());
+    const HWND hWrapper = pWrapper->GetSafeHwnd();
+    pTabs->RemoveTab(pTabs->GetTabFromHwnd(hWrapper));
+    if (::IsWindow(hWrapper))
+        ::DestroyWindow(hWrapper);
 }
 
 TEST_F(TabDetach, LoadedTabListBringsAFloatingPaneBack)

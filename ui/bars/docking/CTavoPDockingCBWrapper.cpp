@@ -13,10 +13,18 @@ const char kSection[] = "TavoControlBars";
 } // namespace
 
 CTavoPDockingCBWrapper::CTavoPDockingCBWrapper()
-    : m_rectInitial(30, 30, 180, 180), m_dwDefaultAlignment(CBRS_ALIGN_ANY), m_pWnd(NULL)
+    : m_rectInitial(30, 30, 180, 180), m_dwDefaultAlignment(CBRS_ALIGN_ANY), m_pWnd(NULL),
+      m_bAutoDestroy(FALSE)
 {}
 
 CTavoPDockingCBWrapper::~CTavoPDockingCBWrapper() = default;
+
+void CTavoPDockingCBWrapper::PostNcDestroy()
+{
+    CTavoPDockingControlBar::PostNcDestroy();
+    if (m_bAutoDestroy)
+        delete this;
+}
 
 BOOL CTavoPDockingCBWrapper::SetWrappedWnd(CWnd* pWnd)
 {

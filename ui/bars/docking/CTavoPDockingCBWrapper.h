@@ -27,12 +27,19 @@ public:
     // The sides a plain wrapped window may dock to.
     DWORD GetDefaultAlignment() const { return m_dwDefaultAlignment; }
 
+    // A wrapper that a tab window made for a plain window deletes itself with its window.
+    void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroy = bAutoDestroy; }
+    BOOL IsAutoDestroy() const { return m_bAutoDestroy; }
+
     void OnSize(UINT nType, int cx, int cy);
 
 protected:
     CRect m_rectInitial;
     DWORD m_dwDefaultAlignment;
     CWnd* m_pWnd; // not owned
+    BOOL m_bAutoDestroy;
+
+    virtual void PostNcDestroy() override;
 
     // The wrapper's registry key for the state of this bar.
     CString GetStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiSubIndex) const;

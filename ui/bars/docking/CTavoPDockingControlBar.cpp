@@ -3,6 +3,7 @@
 #include "res/LibraryIds.h"
 #include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPTabbedControlBar.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
@@ -56,7 +57,7 @@ CTavoPDockingControlBar::CTavoPDockingControlBar()
     m_rectToolTips[1].SetRectEmpty();
     m_arrButtons[0].m_nHit = TAVOP_HT_PANE_CLOSE;
     m_arrButtons[1].m_nHit = TAVOP_HT_PANE_PIN;
-    m_pTabbedControlBarRTC = CRuntimeClass::FromName("CTavoPTabbedControlBar");
+    m_pTabbedControlBarRTC = RUNTIME_CLASS(CTavoPTabbedControlBar);
 }
 
 CTavoPDockingControlBar::~CTavoPDockingControlBar() = default;
@@ -91,12 +92,12 @@ BOOL CTavoPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCTSTR lpszCaption, CWn
     }
     if (dwStyle & CBRS_FLOAT_MULTI)
         SetFloatingFrameClass(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd));
-    // The classes are found by name: a program that links no tabbed or outlook bars gets no
-    // tab groups, only panes side by side.
+    // The outlook bar is found by name: a program that never uses one does not link it.
+    // Tab groups are named directly, so that they are always there for a stored layout.
     if (dwTabbedStyle & TAVOP_TABBED_STYLE_OUTLOOK)
         m_pTabbedControlBarRTC = CRuntimeClass::FromName("CTavoPOutlookBar");
     else if (dwTabbedStyle & TAVOP_TABBED_STYLE_TABBED)
-        m_pTabbedControlBarRTC = CRuntimeClass::FromName("CTavoPTabbedControlBar");
+        m_pTabbedControlBarRTC = RUNTIME_CLASS(CTavoPTabbedControlBar);
     if (dwStyle & WS_CAPTION)
     {
         m_bHasCaption = TRUE;

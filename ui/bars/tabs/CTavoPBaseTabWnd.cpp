@@ -123,6 +123,7 @@ CWnd* CTavoPBaseTabWnd::CreateWrapper(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bDetac
         delete pWrapper;
         return pWnd;
     }
+    pWrapper->SetAutoDestroy(TRUE);
     pWrapper->SetWrappedWnd(pWnd);
     return pWrapper;
 }
