@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -461,6 +462,38 @@ TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
     EXPECT_NE(std::vector<std::string>(), WaitingForPaint(hwndFrame));
     Pump(pFrame);
     pFrame->RecalcLayout();
+    EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+}
+
+// The painting messages each window of the frame received while an action ran, by class.
+std::map<std::string, std::vector<int>> s_paints;
+
+LRESULT CALLBACK WatchPaints(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMessage = (const CWPSTRUCT*)lParam;
+    const int nKind = pMessage->message == WM_PAINT ? 0 : pMessage->message == WM_NCPAINT ? 1 : -1;
+    if (nCode == HC_ACTION && nKind >= 0)
+    {
+        std::vector<int>& counts = s_paints[ClassOf(pMessage->hwnd)];
+        counts.resize(2);
+        counts[nKind]++;
+    }
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+TEST_F(MainFrame, RepaintSendsEveryWindowOnePaintAndOneBorderPaint)
+{
+    ASSERT_NE(nullptr, Open());
+    Pump(pFrame);
+    s_paints.clear();
+    HHOOK hook = ::SetWindowsHookEx(WH_CALLWNDPROC, WatchPaints, NULL, ::GetCurrentThreadId());
+    pFrame->RedrawWindow(NULL, NULL,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Pump(pFrame);
+    ::UnhookWindowsHookEx(hook);
+    for (const char* lpszClass :
+         {"CMainFrame", "CTavoPMenuBar", "CTavoPToolBar", "CTavoPStatusBar", "CTavoPDockBar"})
+        EXPECT_EQ(std::vector<int>({1, 1}), s_paints[lpszClass]) << lpszClass;
     EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
 }
 

@@ -127,38 +127,6 @@ void CTavoPFrameImpl::OnDisplayChange()
     GetGlobalData().UpdateSysColors();
 }
 
-BOOL CTavoPFrameImpl::IsClientAreaCovered() const
-{
-    CRect rectClient;
-    m_pFrame->GetClientRect(rectClient);
-    if (rectClient.IsRectEmpty())
-        return TRUE;
-    if (m_pDockManager == NULL)
-        return FALSE;
-    CRgn rgnUncovered;
-    if (!rgnUncovered.CreateRectRgnIndirect(rectClient))
-        return FALSE;
-    // Only the frame's own visible children count; a window the frame does not know of, or a
-    // pane in a layout of its own, leaves the paint to the platform.
-    const auto cover = [&](CWnd* pWnd) {
-        if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL || !(pWnd->GetStyle() & WS_VISIBLE) ||
-            ::GetParent(pWnd->GetSafeHwnd()) != m_pFrame->GetSafeHwnd())
-            return;
-        CRect rect;
-        pWnd->GetWindowRect(rect);
-        m_pFrame->ScreenToClient(rect);
-        CRgn rgnWindow;
-        if (rgnWindow.CreateRectRgnIndirect(rect))
-            rgnUncovered.CombineRgn(&rgnUncovered, &rgnWindow, RGN_DIFF);
-    };
-    const CObList& lstBars = m_pDockManager->GetDockedBars();
-    for (POSITION pos = lstBars.GetHeadPosition(); pos != NULL;)
-        cover((CWnd*)lstBars.GetNext(pos));
-    cover(m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST));
-    CRect rectLeft;
-    return rgnUncovered.GetRgnBox(rectLeft) == NULLREGION;
-}
-
 void CTavoPFrameImpl::RestorePosition(CREATESTRUCT& cs)
 {
     CTavoPWorkspace* pWorkspace = GetWorkspace();

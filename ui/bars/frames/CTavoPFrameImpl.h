@@ -33,9 +33,6 @@ public:
     void OnDisplayChange();
     // Moves the window being created to its stored placement, kept on a visible work area.
     void RestorePosition(CREATESTRUCT& cs);
-    // Whether the frame's visible bars and view cover all of its client area, so that a paint
-    // of the frame itself would show nothing.
-    BOOL IsClientAreaCovered() const;
 
     // ---- input before the framework sees it; TRUE when the message is eaten ----
     BOOL ProcessKeyboard(int nKey, BOOL* pbProcessAccel = NULL);

@@ -16,7 +16,6 @@ BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
     ON_WM_SIZE()
     ON_WM_ACTIVATEAPP()
     ON_WM_WINDOWPOSCHANGED()
-    ON_WM_PAINT()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_CREATE, OnToolbarCreateNew)
@@ -352,18 +351,6 @@ void CTavoPFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
     // front of it, as the platform does for owned windows.
     if (lpwndpos != NULL && (lpwndpos->flags & (SWP_NOZORDER | SWP_SHOWWINDOW)) != SWP_NOZORDER)
         m_dockManager.KeepMiniFramesAbove();
-}
-
-void CTavoPFrameWnd::OnPaint()
-{
-    // Bars and view hide the whole client area: the frame's own paint would draw nothing seen,
-    // and under Wine it costs a top-level window's paint all the same.
-    if (m_Impl.IsClientAreaCovered())
-    {
-        ::RedrawWindow(m_hWnd, NULL, NULL, RDW_VALIDATE | RDW_NOCHILDREN);
-        return;
-    }
-    Default();
 }
 
 LRESULT CTavoPFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)

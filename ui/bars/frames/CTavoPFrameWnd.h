@@ -116,7 +116,6 @@ public:
     void OnSize(UINT nType, int cx, int cy);
     void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
-    void OnPaint();
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
