@@ -5,7 +5,7 @@
 // layout pass of a tree of docking panes (tools/BenchDockTree.cpp). The two
 // windows take turns in each round, the one that goes first changing from round to round; every
 // figure is the median of the rounds with their lowest and highest.
-//   bench_frame [times] [rounds]
+//   bench_frame [times] [rounds] [frame]   ("frame": the main frame only, no dock trees)
 #include "app/CMainFrame.h"
 #include "tools/BenchDockTree.h"
 #include "tools/BenchFigure.h"
@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,16 +40,45 @@ double Now()
 }
 
 // The application's workspace, as vorlen has it, under a registry key of the benchmark's own; it
-// times each load between its hooks.
+// times each load between its hooks and counts the window moves and sizes it asks of the
+// platform (each a round trip to the server under Wine).
+LRESULT CALLBACK CountMoves(int nCode, WPARAM wParam, LPARAM lParam);
+// The moves of the last load by the kind of window moved.
+std::map<std::string, int> g_movesByKind;
+
 class BenchApp : public CWinApp, public CTavoPWorkspace
 {
 public:
     BenchApp() : CWinApp("bench_frame"), CTavoPWorkspace(TRUE) {}
-    void PreLoadState() override { m_dLoadStart = Now(); }
-    void LoadCustomState() override { m_dLastLoad = Now() - m_dLoadStart; }
+    void PreLoadState() override
+    {
+        m_nLastMoves = 0;
+        g_movesByKind.clear();
+        m_hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, CountMoves, NULL, ::GetCurrentThreadId());
+        m_dLoadStart = Now();
+    }
+    void LoadCustomState() override
+    {
+        m_dLastLoad = Now() - m_dLoadStart;
+        ::UnhookWindowsHookEx(m_hHook);
+    }
     double m_dLoadStart = 0;
     double m_dLastLoad = 0;
+    int m_nLastMoves = 0;
+    HHOOK m_hHook = NULL;
 } theBenchApp;
+
+LRESULT CALLBACK CountMoves(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMessage = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && pMessage->message == WM_WINDOWPOSCHANGED)
+    {
+        theBenchApp.m_nLastMoves++;
+        CWnd* pWnd = CWnd::FromHandlePermanent(pMessage->hwnd);
+        g_movesByKind[pWnd != NULL ? pWnd->GetRuntimeClass()->m_lpszClassName : "other"]++;
+    }
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
 
 // The popups each side really opened, told with the times.
 int g_nPlainPopups = 0;
@@ -243,6 +273,24 @@ double FrameRelayouts(CMainFrame* pFrame, int nTimes, bool bRelayout = true, boo
 class BenchFrame : public CMainFrame
 {
 public:
+    // What a user who arranged the bars has: every second toolbar beside the one before it in
+    // its row, every fourth on the left side.
+    void Rearrange()
+    {
+        for (size_t i = 1; i < m_toolbars.size(); i += 2)
+        {
+            if (i % 4 == 3)
+            {
+                DockControlBar(m_toolbars[i], AFX_IDW_DOCKBAR_LEFT);
+                continue;
+            }
+            CRect rect;
+            m_toolbars[i - 1]->GetWindowRect(rect);
+            rect.OffsetRect(rect.Width() + 8, 0);
+            DockControlBar(m_toolbars[i], AFX_IDW_DOCKBAR_TOP, rect);
+        }
+        RecalcLayout();
+    }
     ~BenchFrame() override
     {
         for (CTavoPToolBar* pToolBar : m_toolbars)
@@ -284,7 +332,9 @@ END_MESSAGE_MAP()
 // A start and an end of the program: the frame is made (the workspace loads it while it is made,
 // with nothing of the registry known yet), shown, saved as at exit and closed. The load's time
 // and the save's go to the figures.
-bool OpenAndClose(double* pdLoad, double* pdSave)
+// With bRearrange the bars are arranged as a user might before the save, so that the next
+// loads move them from the frame's first layout to that one.
+bool OpenAndClose(double* pdLoad, double* pdSave, bool bRearrange = false)
 {
     GetRegistryCache().ForgetAll();
     BenchFrame* pFrame = new BenchFrame;
@@ -294,6 +344,11 @@ bool OpenAndClose(double* pdLoad, double* pdSave)
     pFrame->ShowWindow(SW_SHOWMAXIMIZED);
     pFrame->UpdateWindow();
     Pump(pFrame);
+    if (bRearrange)
+    {
+        pFrame->Rearrange();
+        Pump(pFrame);
+    }
     const double start = Now();
     theBenchApp.SaveState(NULL, pFrame->GetFrameImpl());
     *pdSave = Now() - start;
@@ -517,20 +572,26 @@ int main(int argc, char** argv)
     Pump(NULL);
 
     // The workspace: the first round's save writes every value, then each round is a start and
-    // an end of the program.
-    Figure loads, saves;
-    for (int nRound = -1; nRound < nRounds; nRound++)
+    // an end of the program; once with the bars where the frame puts them, once arranged.
+    Figure loads, saves, arrangedLoads;
+    int nMoves = 0, nArrangedMoves = 0;
+    for (int nArranged = 0; nArranged < 2; nArranged++)
     {
-        double load = 0, save = 0;
-        if (!OpenAndClose(&load, &save))
+        for (int nRound = -1; nRound < nRounds; nRound++)
         {
-            fprintf(stderr, "bench_frame: the frame with more toolbars could not be made\n");
-            return 1;
+            double load = 0, save = 0;
+            if (!OpenAndClose(&load, &save, nArranged == 1 && nRound < 0))
+            {
+                fprintf(stderr, "bench_frame: the frame with more toolbars could not be made\n");
+                return 1;
+            }
+            if (nRound < 0)
+                continue;
+            (nArranged ? arrangedLoads : loads).values.push_back(load);
+            (nArranged ? nArrangedMoves : nMoves) = theBenchApp.m_nLastMoves;
+            if (!nArranged)
+                saves.values.push_back(save);
         }
-        if (nRound < 0)
-            continue;
-        loads.values.push_back(load);
-        saves.values.push_back(save);
     }
     theBenchApp.CleanState();
     {
@@ -557,8 +618,16 @@ int main(int argc, char** argv)
            kMoreToolbars);
     PrintOne("  load, while the frame is made", loads,
              loads.Median() <= 50 ? "(target 50 ms: met)" : "(target 50 ms: missed)");
+    PrintOne("  load, bars arranged by the user", arrangedLoads,
+             arrangedLoads.Median() <= 50 ? "(target 50 ms: met)" : "(target 50 ms: missed)");
+    printf("  window moves and sizes in one load: %d, arranged %d (", nMoves, nArrangedMoves);
+    for (const auto& kind : g_movesByKind)
+        printf(" %s %d", kind.first.c_str(), kind.second);
+    printf(" )\n");
     PrintOne("  save, as at exit", saves);
     printf("\n");
+    if (argc > 3 && strcmp(argv[3], "frame") == 0)
+        return 0;
     BenchDockTrees(nTimes, nRounds);
     return 0;
 }

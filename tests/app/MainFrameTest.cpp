@@ -15,6 +15,8 @@
 #include "ui/foundation/CTavoPWorkspace.h"
 #include <gtest/gtest.h>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -463,6 +465,38 @@ TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
     EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
 }
 
+// The painting messages each window of the frame received while an action ran, by class.
+std::map<std::string, std::vector<int>> s_paints;
+
+LRESULT CALLBACK WatchPaints(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMessage = (const CWPSTRUCT*)lParam;
+    const int nKind = pMessage->message == WM_PAINT ? 0 : pMessage->message == WM_NCPAINT ? 1 : -1;
+    if (nCode == HC_ACTION && nKind >= 0)
+    {
+        std::vector<int>& counts = s_paints[ClassOf(pMessage->hwnd)];
+        counts.resize(2);
+        counts[nKind]++;
+    }
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+TEST_F(MainFrame, RepaintSendsEveryWindowOnePaintAndOneBorderPaint)
+{
+    ASSERT_NE(nullptr, Open());
+    Pump(pFrame);
+    s_paints.clear();
+    HHOOK hook = ::SetWindowsHookEx(WH_CALLWNDPROC, WatchPaints, NULL, ::GetCurrentThreadId());
+    pFrame->RedrawWindow(NULL, NULL,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Pump(pFrame);
+    ::UnhookWindowsHookEx(hook);
+    for (const char* lpszClass :
+         {"CMainFrame", "CTavoPMenuBar", "CTavoPToolBar", "CTavoPStatusBar", "CTavoPDockBar"})
+        EXPECT_EQ(std::vector<int>({1, 1}), s_paints[lpszClass]) << lpszClass;
+    EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame));
+}
+
 TEST_F(MainFrame, PlacementAndBarLayoutComeBackAtTheNextStart)
 {
     ASSERT_NE(nullptr, Open(SW_SHOWNORMAL));
@@ -538,6 +572,145 @@ CTavoPToolbarMenuButton* PopupItem(CTavoPPopupMenu* pPopup, const char* lpszText
 }
 
 } // namespace
+
+// vorlen's frame with four more toolbars docked as the frame docks its own, before the
+// workspace loads the stored layout.
+class FrameWithMoreBars : public CMainFrame
+{
+public:
+    CTavoPToolBar more[4];
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CMainFrame::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        for (int i = 0; i < 4; i++)
+        {
+            if (!more[i].CreateEx(this, TBSTYLE_FLAT, 0x50402834, CRect(1, 1, 1, 1),
+                                  AFX_IDW_TOOLBAR + 0x20 + i) ||
+                !more[i].LoadToolBar(IDR_MAINFRAME))
+                return -1;
+            CString strName;
+            strName.Format("more %d", i);
+            more[i].SetWindowText(strName);
+            more[i].EnableDocking(CBRS_ALIGN_ANY);
+            DockControlBar(&more[i]);
+        }
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FrameWithMoreBars, CMainFrame)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// Where a docked bar is: its dock bar's side, its row there, its rectangle in the dock bar and
+// whether it shows.
+struct BarPlace
+{
+    DWORD dwSide;
+    int nRow;
+    CRect rect;
+    bool bVisible;
+    bool operator==(const BarPlace& other) const
+    {
+        return dwSide == other.dwSide && nRow == other.nRow && rect == other.rect &&
+               bVisible == other.bVisible;
+    }
+};
+
+std::ostream& operator<<(std::ostream& os, const BarPlace& place)
+{
+    return os << "side " << place.dwSide << " row " << place.nRow << " (" << place.rect.left << ","
+              << place.rect.top << "," << place.rect.right << "," << place.rect.bottom << ")"
+              << (place.bVisible ? " shown" : " hidden");
+}
+
+std::vector<BarPlace> PlacesOf(FrameWithMoreBars* pFrame)
+{
+    std::vector<CTavoPControlBar*> bars = {&pFrame->GetMenuBar(), &pFrame->GetToolBar()};
+    for (CTavoPToolBar& bar : pFrame->more)
+        bars.push_back(&bar);
+    std::vector<BarPlace> places;
+    for (CTavoPControlBar* pBar : bars)
+    {
+        CTavoPDockBar* pDockBar = pBar->GetParentDockBar();
+        if (pDockBar == NULL)
+        {
+            places.push_back({0, -1, CRect(), false});
+            continue;
+        }
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        pDockBar->ScreenToClient(rect);
+        places.push_back({pDockBar->GetCurrentAlignment(),
+                          pDockBar->FindRowIndex(pDockBar->FindRowForBar(pBar)), rect,
+                          (pBar->GetStyle() & WS_VISIBLE) != 0});
+    }
+    return places;
+}
+
+TEST_F(MainFrame, WorkspaceLoadPutsEveryBarBackWhereItWas)
+{
+    // The frame's own layout; bars sharing rows; bars on the left and one hidden.
+    const auto sideBySide = [](FrameWithMoreBars* pFrame) {
+        for (int i : {1, 3})
+        {
+            CRect rect;
+            pFrame->more[i - 1].GetWindowRect(rect);
+            rect.OffsetRect(rect.Width() + 8, 0);
+            pFrame->DockControlBar(&pFrame->more[i], AFX_IDW_DOCKBAR_TOP, rect);
+        }
+    };
+    const auto leftAndHidden = [](FrameWithMoreBars* pFrame) {
+        CRect rect;
+        pFrame->more[2].GetWindowRect(rect);
+        rect.OffsetRect(rect.Width() + 8, 0);
+        pFrame->DockControlBar(&pFrame->more[3], AFX_IDW_DOCKBAR_TOP, rect);
+        pFrame->DockControlBar(&pFrame->GetToolBar(), AFX_IDW_DOCKBAR_LEFT);
+        pFrame->ShowControlBar(&pFrame->more[0], FALSE, FALSE, FALSE);
+    };
+    struct
+    {
+        const char* name;
+        std::function<void(FrameWithMoreBars*)> arrange;
+    } cases[] = {
+        {"as the frame docks them", [](FrameWithMoreBars*) {}},
+        {"side by side", sideBySide},
+        {"on the left and hidden", leftAndHidden},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        workspace.CleanState();
+        FrameWithMoreBars* pMore = new FrameWithMoreBars;
+        ASSERT_TRUE(pMore->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+        pFrame = pMore;
+        hwndFrame = pMore->m_hWnd;
+        pMore->ShowWindow(SW_SHOWNORMAL);
+        SetClientSize(900, 600);
+        c.arrange(pMore);
+        pMore->RecalcLayout();
+        Pump(pMore);
+        const std::vector<BarPlace> before = PlacesOf(pMore);
+        Close();
+
+        pMore = new FrameWithMoreBars;
+        ASSERT_TRUE(pMore->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+        pFrame = pMore;
+        hwndFrame = pMore->m_hWnd;
+        pMore->ShowWindow(SW_SHOWNORMAL);
+        Pump(pMore);
+        EXPECT_EQ(before, PlacesOf(pMore));
+        // The frame's layout after the load is its final one: another pass moves nothing.
+        EXPECT_EQ(std::vector<std::string>(), BarsMovedBy([&] { pMore->RecalcLayout(); }));
+        pMore->DestroyWindow();
+        Pump(NULL);
+        pFrame = nullptr;
+    }
+}
 
 TEST_F(MainFrame, MenuBarOpensTheToolbarListUnderSystemInterfaceToolbars)
 {

@@ -528,6 +528,15 @@ void CTavoPControlBar::RestoreDockState(CTavoPDockManager* pDockManager)
     if (pDockBar == NULL)
         return;
     CRect rect = m_recentDockInfo.m_recentSliderInfo.m_rectRecentDockedRect;
+    // A bar already at its stored place stays there: taking it out and docking it again
+    // moves every row after it twice.
+    if (m_pParentDockBar == pDockBar &&
+        pDockBar->HoldsAt(this, m_recentDockInfo.m_nRecentRowIndex, rect))
+    {
+        if (((GetStyle() & WS_VISIBLE) != 0) != (GetStoredVisibility() != FALSE))
+            pDockBar->ShowControlBar(this, GetStoredVisibility(), TRUE, FALSE);
+        return;
+    }
     pDockBar->ClientToScreen(rect);
     DockToDockBar(pDockBar, rect, TAVOP_DM_RECT);
     if (m_pParentDockBar != NULL)

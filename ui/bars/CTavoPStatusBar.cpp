@@ -79,7 +79,8 @@ int WholeCharacters(LPCTSTR lpszText, int nMax)
 }
 
 CTavoPStatusBar::CTavoPStatusBar()
-    : m_hFont(NULL), m_cxSizeGrip(0), m_bHideSizeGrip(FALSE), m_bPaneDoubleClick(FALSE)
+    : m_hFont(NULL), m_hFontMeasured(NULL), m_lfMeasured(), m_cyFontMeasured(0), m_cxSizeGrip(0),
+      m_bHideSizeGrip(FALSE), m_bPaneDoubleClick(FALSE)
 {
     m_rectSizeGrip.SetRectEmpty();
     SetBorders(4, 2, 0, 0);
@@ -557,16 +558,29 @@ void CTavoPStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 
 // ---- layout
 
-CSize CTavoPStatusBar::CalcFixedLayout(BOOL /*bStretch*/, BOOL /*bHorz*/)
+int CTavoPStatusBar::FontHeight()
 {
+    const HFONT hFont = GetCurrentFont();
+    LOGFONT lf = {};
+    ::GetObject(hFont, sizeof lf, &lf);
+    if (hFont == m_hFontMeasured && memcmp(&lf, &m_lfMeasured, sizeof lf) == 0)
+        return m_cyFontMeasured;
     HDC hdc = ::GetDC(NULL);
-    HGDIOBJ hOldFont = ::SelectObject(hdc, GetCurrentFont());
+    HGDIOBJ hOldFont = ::SelectObject(hdc, hFont);
     TEXTMETRIC tm = {};
-    ::GetTextMetrics(hdc, &tm);
+    const BOOL bMeasured = ::GetTextMetrics(hdc, &tm);
     ::SelectObject(hdc, hOldFont);
     ::ReleaseDC(NULL, hdc);
+    // A failed measurement is tried again next time rather than kept.
+    m_hFontMeasured = bMeasured ? hFont : NULL;
+    m_lfMeasured = lf;
+    m_cyFontMeasured = tm.tmHeight;
+    return tm.tmHeight;
+}
 
-    int cy = tm.tmHeight;
+CSize CTavoPStatusBar::CalcFixedLayout(BOOL /*bStretch*/, BOOL /*bHorz*/)
+{
+    int cy = FontHeight();
     for (int i = 0; i < m_nElements; i++)
     {
         if (PaneAt(i)->cyIcon > cy)
@@ -925,6 +939,7 @@ LRESULT CTavoPStatusBar::OnGetTextLength(WPARAM /*wParam*/, LPARAM /*lParam*/)
 LRESULT CTavoPStatusBar::OnSetFont(WPARAM wParam, LPARAM lParam)
 {
     m_hFont = (HFONT)wParam;
+    m_hFontMeasured = NULL;
     RecalcLayout();
     if (lParam)
     {
@@ -974,6 +989,7 @@ LRESULT CTavoPStatusBar::OnSizeParent(WPARAM /*wParam*/, LPARAM lParam)
 LRESULT CTavoPStatusBar::OnSettingChange(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     const LRESULT lResult = Default();
+    m_hFontMeasured = NULL;
     RecalcLayout();
     SyncToolTips();
     Invalidate(FALSE);

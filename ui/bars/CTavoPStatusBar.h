@@ -113,8 +113,16 @@ protected:
     void UpdateSizeGrip(const CRect& rectBarInFrame);
     void UpdateSizeGripFromWindow();
     void SyncToolTips();
+    // The height of a line of the bar's font, measured once for each font: the frame asks for
+    // the bar's height on every layout pass.
+    int FontHeight();
 
     HFONT m_hFont;
+    // The font last measured, with its description (a handle freed and made again may name
+    // another font), and its line height.
+    HFONT m_hFontMeasured;
+    LOGFONT m_lfMeasured;
+    int m_cyFontMeasured;
     int m_cxSizeGrip;
     BOOL m_bHideSizeGrip;
     BOOL m_bPaneDoubleClick;

@@ -338,6 +338,61 @@ TEST_F(StatusBarFixture, AnIconWidensItsPaneAndTheBarUntilItIsRemoved)
     EXPECT_EQ(nullptr, bar->GetPane(1)->hImageList);
 }
 
+// The height a line of the font takes.
+int LineHeight(HFONT hFont)
+{
+    HDC hdc = ::GetDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    TEXTMETRIC tm = {};
+    ::GetTextMetrics(hdc, &tm);
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(NULL, hdc);
+    return tm.tmHeight;
+}
+
+HFONT MakeFont(int nHeight)
+{
+    return ::CreateFont(nHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+}
+
+TEST_F(StatusBarFixture, TheBarsHeightFollowsEveryChangeOfItsFont)
+{
+    Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    // Borders 2 above and none below, and 4 more.
+    const auto height = [&] { return bar->CalcFixedLayout(FALSE, TRUE).cy - 6; };
+    CFont& fontStatus = GetGlobalData().fontStatus;
+    LOGFONT lfLibrary = {};
+    fontStatus.GetLogFont(&lfLibrary);
+    EXPECT_EQ(LineHeight((HFONT)fontStatus.GetSafeHandle()), height());
+    EXPECT_EQ(height(), height());
+
+    // A font of its own, then a different font under the same handle value, then the
+    // library's font made again with another size without any message to the bar.
+    HFONT hBig = MakeFont(-30);
+    bar->SetFont(CFont::FromHandle(hBig), FALSE);
+    EXPECT_EQ(LineHeight(hBig), height());
+    bar->SetFont(NULL, FALSE);
+    ::DeleteObject(hBig);
+    EXPECT_EQ(LineHeight((HFONT)fontStatus.GetSafeHandle()), height());
+
+    LOGFONT lfBig = lfLibrary;
+    lfBig.lfHeight = -40;
+    fontStatus.DeleteObject();
+    ASSERT_TRUE(fontStatus.CreateFontIndirect(&lfBig));
+    const int cyBig = LineHeight((HFONT)fontStatus.GetSafeHandle());
+    EXPECT_GT(cyBig, 30);
+    EXPECT_EQ(cyBig, height());
+    // The frame's layout gives the bar that height too.
+    pFrame->RecalcLayout();
+    CRect rectBar;
+    bar->GetWindowRect(rectBar);
+    EXPECT_EQ(cyBig + 6, rectBar.Height());
+
+    fontStatus.DeleteObject();
+    ASSERT_TRUE(fontStatus.CreateFontIndirect(&lfLibrary));
+    EXPECT_EQ(LineHeight((HFONT)fontStatus.GetSafeHandle()), height());
+}
+
 TEST_F(StatusBarFixture, TipTextsAnswerHitTestsOnTheirPanes)
 {
     Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE);

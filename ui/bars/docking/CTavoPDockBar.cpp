@@ -587,6 +587,19 @@ int CTavoPDockBar::FindRowIndex(const CTavoPDockBarRow* pRow) const
     return -1;
 }
 
+BOOL CTavoPDockBar::HoldsAt(const CTavoPControlBar* pBar, int nRow, const CRect& rectPlace) const
+{
+    if (pBar == NULL || m_lstControlBars.Find((CObject*)pBar) == NULL)
+        return FALSE;
+    CTavoPDockBarRow* pRow = FindRowForBar(pBar);
+    if (pRow == NULL || FindRowIndex(pRow) != nRow)
+        return FALSE;
+    CRect rect;
+    pBar->GetWindowRect(rect);
+    ScreenToClient(rect);
+    return IsHorizontal() ? rect.left == rectPlace.left : rect.top == rectPlace.top;
+}
+
 CTavoPDockBarRow* CTavoPDockBar::GetRow(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= m_lstDockBarRows.GetCount())
@@ -623,6 +636,10 @@ CTavoPBaseControlBar* CTavoPDockBar::FindBarByID(UINT nID) const
 
 void CTavoPDockBar::AdjustDockSiteLayout()
 {
+    // A stored layout being restored lays the frame out once, when every bar is back; a pass
+    // for each bar moved the rows of every dock bar again and again.
+    if (CTavoPDockManager::m_bRestoringDockState)
+        return;
     CFrameWnd* pFrame = GetDockSiteFrame();
     if (GetDockingUtils().GetDockManager(pFrame) != NULL)
         RecalcFrameLayout(pFrame);

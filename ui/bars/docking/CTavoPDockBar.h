@@ -63,6 +63,9 @@ public:
     CTavoPDockBarRow* FindRowForBar(const CTavoPBaseControlBar* pBar) const;
     CTavoPBaseControlBar* FindBarByID(UINT nID) const;
     int FindRowIndex(const CTavoPDockBarRow* pRow) const;
+    // Whether pBar sits in the row at nRow at the place along it that rectPlace (client
+    // coordinates) gives: docking it there again would not move it.
+    BOOL HoldsAt(const CTavoPControlBar* pBar, int nRow, const CRect& rectPlace) const;
     CTavoPDockBarRow* GetRow(int nIndex) const;
     void ResizeDockBar(int nDelta, BOOL bNotify);
     BOOL HasRow(const CTavoPDockBarRow* pRow) const;

@@ -732,8 +732,12 @@ BOOL CTavoPFrameImpl::IsDockStateValid()
 
 void CTavoPFrameImpl::ApplyFrameworkDockState()
 {
-    if (m_pDockManager != NULL)
-        m_pDockManager->SetDockState();
+    if (m_pDockManager == NULL)
+        return;
+    m_pDockManager->SetDockState();
+    // The restored bars asked for no frame layout of their own while they came back.
+    if (m_pFrame->GetSafeHwnd() != NULL)
+        m_pFrame->RecalcLayout();
 }
 
 void CTavoPFrameImpl::LoadDockState(LPCTSTR lpszProfileName)
