@@ -10,6 +10,9 @@
 // Bars: the tips of a docking pane's caption buttons.
 #define IDS_TAVOP_CAPTION_CLOSE 16032
 #define IDS_TAVOP_CAPTION_AUTO_HIDE 16033
+// Bars: the tips of a tab strip's scroll buttons.
+#define IDS_TAVOP_TAB_SCROLL_LEFT 16034
+#define IDS_TAVOP_TAB_SCROLL_RIGHT 16035
 
 // Command bars: the user tools' default icon and the filter of their program browser.
 #define IDI_TAVOP_USER_TOOL 16931

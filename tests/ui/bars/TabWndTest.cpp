@@ -1,8 +1,13 @@
 // Tab windows with real child windows as their pages: which tab is active as tabs come, go,
 // hide and show, the tabs' own labels, icons and colours, and reordering by a drag.
 #include "ui/bars/tabs/CTavoPTabWnd.h"
+#include "framework/COleDataObject.h"
+#include "framework/COleDataSource.h"
+#include "ui/commandbars/CTavoPTabbedToolbar.h"
+#include "ui/commandbars/CTavoPToolbarButton.h"
 #include "tests/support/CommandParentWnd.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/SyntheticInput.h"
 #include "framework/CTestSeams.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/BarTestSupport.h"
@@ -22,13 +27,26 @@ class TabParent : public CommandParentWnd
 public:
     std::vector<std::pair<WPARAM, LPARAM>> moves;
     std::vector<WPARAM> changes;
+    std::vector<WPARAM> changing;
     std::vector<CString> names;
+    std::vector<WPARAM> hscrolls;
+    std::vector<WPARAM> redraws;
+    // Presses and double clicks the tab window handed on, in this window's coordinates.
+    std::vector<std::pair<UINT, CPoint>> clicks;
     bool bRefuseNames = false;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == CTavoPBaseTabWnd::TAVOM_ON_MOVE_TAB)
+        if (message == WM_SETREDRAW)
+            redraws.push_back(wParam);
+        else if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
+            clicks.emplace_back(message, CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+        else if (message == CTavoPTabWnd::TAVOM_ON_HSCROLL)
+            hscrolls.push_back(wParam);
+        else if (message == CTavoPBaseTabWnd::TAVOM_ON_CHANGING_ACTIVE_TAB)
+            changing.push_back(wParam);
+        else if (message == CTavoPBaseTabWnd::TAVOM_ON_MOVE_TAB)
             moves.emplace_back(wParam, lParam);
         else if (message == CTavoPBaseTabWnd::TAVOM_ONCHANGE_ACTIVE_TAB)
             changes.push_back(wParam);
@@ -554,7 +572,8 @@ TEST_F(TabWndFixture, DamagedArchiveFailsCleanly)
 
 TEST_F(TabWndFixture, EachTabHasItsToolTip)
 {
-    ASSERT_TRUE(tabs.ToolTip().Create(&tabs));
+    // The 3-D look without scroll buttons cuts no label short unseen: its tabs have tips.
+    ASSERT_NE(nullptr, tabs.ToolTip().GetSafeHwnd());
     AddPages(3);
     tabs.SetTabLabel(1, _T("Stock"));
     auto Tip = [&](int iTab) {
@@ -578,6 +597,28 @@ TEST_F(TabWndFixture, EachTabHasItsToolTip)
     EXPECT_EQ(_T("C"), Tip(1));
     tabs.RemoveAllTabs();
     EXPECT_EQ(0, tabs.ToolTip().GetToolCount());
+}
+
+TEST_F(TabWndFixture, HoveringATabShowsItsTip)
+{
+    AddPages(3);
+    tabs.SetTabLabel(1, _T("Stock"));
+    CRect rect;
+    ASSERT_TRUE(tabs.GetTabRect(1, rect));
+    CPoint point = rect.CenterPoint();
+    tabs.ClientToScreen(&point);
+    ::SetForegroundWindow(parent.GetSafeHwnd());
+    // The tip control sees the mouse only through the tab window's pre-translation.
+    PlayInput({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x - 4, point.y),
+               MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x, point.y)});
+    const DWORD dwStart = ::GetTickCount();
+    while (!tabs.ToolTip().IsWindowVisible() && ::GetTickCount() - dwStart < 3000)
+        PumpPreTranslatedFor(50);
+    ASSERT_TRUE(tabs.ToolTip().IsWindowVisible());
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(tabs.ToolTip().SendMessage(TTM_GETCURRENTTOOL, 0, (LPARAM)&info));
+    EXPECT_EQ((UINT_PTR)tabs.TabID(1), info.uId);
 }
 
 TEST_F(TabWndFixture, ImageListsSetTheImageSizeAndStripHeight)
@@ -918,4 +959,415 @@ TEST_F(TabWndFixture, EachLookHasItsStripButtons)
             EXPECT_EQ(rectStrip.left, looked.Tab(0).left);
         }
     }
+}
+
+namespace {
+
+// A page with a horizontal scroll range of its own that follows the scroll messages it gets.
+class ScrolledPage : public CWnd
+{
+public:
+    std::vector<UINT> codes;
+    bool bCreate(CWnd* pParent, UINT nID)
+    {
+        if (!CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE | WS_HSCROLL, 0, 0,
+                      100, 100, pParent->GetSafeHwnd(), (HMENU)(UINT_PTR)nID))
+            return false;
+        SCROLLINFO info = {sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 500, 100, 40, 0};
+        ::SetScrollInfo(m_hWnd, SB_HORZ, &info, TRUE);
+        return true;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_HSCROLL)
+        {
+            codes.push_back(LOWORD(wParam));
+            int nPos = ::GetScrollPos(m_hWnd, SB_HORZ);
+            if (LOWORD(wParam) == SB_LINERIGHT)
+                nPos += 10;
+            else if (LOWORD(wParam) == SB_THUMBPOSITION)
+                nPos = HIWORD(wParam);
+            // Setting the position shows a hidden scroll bar again, as list views do.
+            ::SetScrollPos(m_hWnd, SB_HORZ, nPos, TRUE);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// The rectangle of a child window in its parent's client coordinates.
+CRect ChildRect(CWnd* pParent, HWND hwnd)
+{
+    CRect rect;
+    ::GetWindowRect(hwnd, rect);
+    pParent->ScreenToClient(rect);
+    return rect;
+}
+
+} // namespace
+
+TEST_F(TabWndFixture, CtrlPageKeysSwitchTabsRoundTheEnds)
+{
+    for (int i = 0; i < 4; i++)
+    {
+        pages.push_back(std::make_unique<CWnd>());
+        ASSERT_TRUE(pages.back()->CreateEx(0, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 10,
+                                           10, tabs.GetSafeHwnd(), (HMENU)(UINT_PTR)(100 + i)));
+        ASSERT_EQ(i, tabs.AddTab(pages.back().get(), _T("Page")));
+    }
+    ASSERT_TRUE(tabs.ShowTab(2, FALSE));
+    ::SetForegroundWindow(parent.GetSafeHwnd());
+    struct Case
+    {
+        int iActive;
+        WORD wKey;
+        int iActiveAfter; // the hidden tab 2 is passed over
+    };
+    const Case cases[] = {{0, VK_NEXT, 1},  {1, VK_NEXT, 3},  {3, VK_NEXT, 0},
+                          {0, VK_PRIOR, 3}, {3, VK_PRIOR, 1}, {1, VK_PRIOR, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "from " << c.iActive << " key " << c.wKey);
+        ASSERT_TRUE(tabs.SetActiveTab(c.iActive));
+        tabs.GetActiveWnd()->SetFocus();
+        parent.changes.clear();
+        PlayInput({KeyInput(VK_CONTROL), KeyInput(c.wKey), KeyInput(c.wKey, true),
+                   KeyInput(VK_CONTROL, true)});
+        EXPECT_EQ(c.iActiveAfter, tabs.GetActiveTab());
+        EXPECT_EQ(tabs.GetActiveWnd()->GetSafeHwnd(), ::GetFocus());
+        ASSERT_FALSE(parent.changes.empty());
+        EXPECT_EQ((WPARAM)c.iActiveAfter, parent.changes.back());
+        ExpectOnlyActiveShown();
+    }
+    // Without Ctrl the key belongs to the page.
+    PlayInput({KeyInput(VK_NEXT), KeyInput(VK_NEXT, true)});
+    EXPECT_EQ(1, tabs.GetActiveTab());
+}
+
+TEST_F(TabWndFixture, ActivatingMovesTheFocusAndTellsTheParentAroundIt)
+{
+    AddPages(3);
+    ::SetForegroundWindow(parent.GetSafeHwnd());
+    parent.SetFocus();
+    parent.changing.clear();
+    parent.changes.clear();
+    ASSERT_TRUE(tabs.SetActiveTab(2));
+    EXPECT_EQ(std::vector<WPARAM>{2}, parent.changing);
+    EXPECT_EQ(std::vector<WPARAM>{2}, parent.changes);
+    EXPECT_EQ(Page(2)->GetSafeHwnd(), ::GetFocus());
+    // The tab window hands its focus on to the page that shows.
+    ASSERT_TRUE(tabs.SetActiveTab(0));
+    parent.SetFocus();
+    tabs.SetFocus();
+    EXPECT_EQ(Page(0)->GetSafeHwnd(), ::GetFocus());
+    // The parent's drawing is held while the pages change places.
+    parent.redraws.clear();
+    ASSERT_TRUE(tabs.SetActiveTab(1));
+    EXPECT_EQ((std::vector<WPARAM>{FALSE, TRUE}), parent.redraws);
+}
+
+TEST_F(TabWndFixture, CloseButtonFollowsThePagesSystemMenu)
+{
+    LookedTabs looked(&parent, CTavoPTabWnd::STYLE_3D_SCROLLED, CTavoPBaseTabWnd::LOCATION_TOP, 0,
+                      TRUE);
+    ASSERT_TRUE(looked.bCreated);
+    // A page with a system menu whose close item is greyed, one without a system menu.
+    CWnd closable, unclosable;
+    ASSERT_TRUE(unclosable.CreateEx(0, AfxRegisterWndClass(0), _T(""),
+                                    WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, 0, 10, 10,
+                                    looked.tabs.GetSafeHwnd(), (HMENU)301));
+    ::EnableMenuItem(::GetSystemMenu(unclosable.GetSafeHwnd(), FALSE), SC_CLOSE,
+                     MF_BYCOMMAND | MF_GRAYED);
+    ASSERT_TRUE(closable.CreateEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
+                                  looked.tabs.GetSafeHwnd(), (HMENU)302));
+    looked.tabs.AddTab(&closable, _T("Open"));
+    looked.tabs.AddTab(&unclosable, _T("Kept"));
+    const HWND hwndClose = looked.tabs.GetStripButtons().back();
+    ASSERT_TRUE(looked.tabs.SetActiveTab(1));
+    EXPECT_FALSE(::IsWindowEnabled(hwndClose));
+    ASSERT_TRUE(looked.tabs.SetActiveTab(0));
+    EXPECT_TRUE(::IsWindowEnabled(hwndClose));
+    looked.tabs.DestroyWindow();
+}
+
+TEST_F(TabWndFixture, ScrollButtonsOfThe3dLookHaveTips)
+{
+    LookedTabs looked(&parent, CTavoPTabWnd::STYLE_3D_SCROLLED, CTavoPBaseTabWnd::LOCATION_TOP, 3,
+                      TRUE);
+    ASSERT_TRUE(looked.bCreated);
+    const std::vector<HWND>& buttons = looked.tabs.GetStripButtons();
+    ASSERT_EQ(3u, buttons.size());
+    const LPCTSTR tips[] = {_T("Scroll Left"), _T("Scroll Right"), _T("Close")};
+    for (size_t i = 0; i < buttons.size(); i++)
+    {
+        auto* pButton = DYNAMIC_DOWNCAST(CTavoPButton, CWnd::FromHandlePermanent(buttons[i]));
+        ASSERT_NE(nullptr, pButton) << i;
+        CString strTip;
+        pButton->GetToolTipCtrl().GetText(strTip, pButton, 1);
+        if (strTip.IsEmpty())
+            pButton->GetToolTipCtrl().GetText(strTip, pButton, 0);
+        EXPECT_EQ(CString(tips[i]), strTip) << i;
+    }
+    // The flat looks show neither button tips nor tab tips.
+    LookedTabs flat(&parent, CTavoPTabWnd::STYLE_FLAT, CTavoPBaseTabWnd::LOCATION_TOP, 3, TRUE);
+    for (HWND hwnd : flat.tabs.GetStripButtons())
+    {
+        auto* pButton = DYNAMIC_DOWNCAST(CTavoPButton, CWnd::FromHandlePermanent(hwnd));
+        ASSERT_NE(nullptr, pButton);
+        EXPECT_EQ(NULL, pButton->GetToolTipCtrl().GetSafeHwnd());
+    }
+}
+
+TEST_F(TabWndFixture, PressesOnTheFreeStripGoToTheParent)
+{
+    AddPages(2);
+    CRect rectTop, rectBottom;
+    tabs.GetTabArea(rectTop, rectBottom);
+    CRect rectLast;
+    ASSERT_TRUE(tabs.GetTabRect(1, rectLast));
+    ASSERT_LT(rectLast.right + 10, rectBottom.right);
+    const CPoint ptFree(rectLast.right + 10, rectBottom.CenterPoint().y);
+    const CPoint ptTab = rectLast.CenterPoint();
+    CPoint ptFreeInParent = ptFree;
+    tabs.MapWindowPoints(&parent, &ptFreeInParent, 1);
+
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptFree.x, ptFree.y));
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptFree.x, ptFree.y));
+    tabs.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptFree.x, ptFree.y));
+    ASSERT_EQ(2u, parent.clicks.size());
+    EXPECT_EQ((UINT)WM_LBUTTONDOWN, parent.clicks[0].first);
+    EXPECT_EQ(ptFreeInParent, parent.clicks[0].second);
+    EXPECT_EQ((UINT)WM_LBUTTONDBLCLK, parent.clicks[1].first);
+    EXPECT_EQ(ptFreeInParent, parent.clicks[1].second);
+
+    // A tab keeps its presses.
+    parent.clicks.clear();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptTab.x, ptTab.y));
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptTab.x, ptTab.y));
+    tabs.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptTab.x, ptTab.y));
+    EXPECT_TRUE(parent.clicks.empty());
+    EXPECT_EQ(1, tabs.GetActiveTab());
+}
+
+TEST_F(TabWndFixture, ActivatingOnReleaseAndHotTracking)
+{
+    AddPages(3);
+    tabs.EnableActivateOnButtonUp();
+    tabs.EnableHotTrack();
+    auto Center = [&](int iTab) {
+        CRect rect;
+        tabs.GetTabRect(iTab, rect);
+        return rect.CenterPoint();
+    };
+    auto Send = [&](UINT message, CPoint point) {
+        tabs.SendMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                         MAKELPARAM(point.x, point.y));
+    };
+    // The mouse over a tab makes it hot and is held to see it leave.
+    tabs.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(Center(2).x, Center(2).y));
+    EXPECT_EQ(2, tabs.GetHighlightedTab());
+    EXPECT_EQ(tabs.GetSafeHwnd(), ::GetCapture());
+    tabs.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(Center(2).x, 200));
+    EXPECT_EQ(-1, tabs.GetHighlightedTab());
+    EXPECT_NE(tabs.GetSafeHwnd(), ::GetCapture());
+
+    struct Case
+    {
+        int iDown;
+        int iUp;
+        int iActiveAfter;
+    };
+    // Released over the tab pressed it becomes active; released elsewhere nothing changes.
+    const Case cases[] = {{2, 2, 2}, {1, 0, 2}, {0, 0, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.iDown << " to " << c.iUp);
+        const int iActiveBefore = tabs.GetActiveTab();
+        Send(WM_MOUSEMOVE, Center(c.iDown));
+        Send(WM_LBUTTONDOWN, Center(c.iDown));
+        EXPECT_EQ(c.iDown, tabs.GetPressedTab());
+        EXPECT_EQ(iActiveBefore, tabs.GetActiveTab());
+        Send(WM_LBUTTONUP, Center(c.iUp));
+        EXPECT_EQ(c.iActiveAfter, tabs.GetActiveTab());
+        EXPECT_EQ(-1, tabs.GetPressedTab());
+        EXPECT_NE(tabs.GetSafeHwnd(), ::GetCapture());
+        ExpectOnlyActiveShown();
+    }
+}
+
+TEST_F(TabWndFixture, SharedScrollBarTakesTheRightOfTheStrip)
+{
+    struct Case
+    {
+        int cx;
+        bool bBar; // room for tabs, grip and bar
+    };
+    const int nMin = 2 * ::GetSystemMetrics(SM_CXHSCROLL);
+    const Case cases[] = {{500, true}, {300, true}, {60, false}};
+    LookedTabs looked(&parent, CTavoPTabWnd::STYLE_FLAT_SHARED_HORZ_SCROLL,
+                      CTavoPBaseTabWnd::LOCATION_BOTTOM, 3);
+    ASSERT_TRUE(looked.bCreated);
+    CTavoPTabWnd& tabs = looked.tabs;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.cx);
+        tabs.SetWindowPos(nullptr, 0, 0, c.cx, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect rectTop, rectStrip;
+        tabs.GetTabArea(rectTop, rectStrip);
+        const CRect rectBar = ChildRect(&tabs, tabs.GetSharedScrollBar().GetSafeHwnd());
+        const CRect rectGrip = tabs.GetTabSplitterRect();
+        EXPECT_EQ(c.bBar, !rectBar.IsRectEmpty());
+        EXPECT_EQ(c.bBar, !rectGrip.IsRectEmpty());
+        if (!c.bBar)
+            continue;
+        EXPECT_GE(rectBar.Width(), nMin);
+        EXPECT_EQ(c.cx - tabs.GetTabBorderSize(), rectBar.right);
+        EXPECT_EQ(rectStrip.top, rectBar.top);
+        EXPECT_EQ(rectStrip.bottom, rectBar.bottom);
+        EXPECT_EQ(CRect(rectBar.left - 5, rectBar.top, rectBar.left, rectBar.bottom), rectGrip);
+        EXPECT_EQ(rectGrip.left, rectStrip.right);
+    }
+
+    // Dragging the grip widens the bar, never narrower than two arrows.
+    tabs.SetWindowPos(nullptr, 0, 0, 500, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int nWidth = tabs.GetHorzScrollWidth();
+    const CRect rectGrip = tabs.GetTabSplitterRect();
+    const CPoint ptGrip = rectGrip.CenterPoint();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrip.x, ptGrip.y));
+    EXPECT_EQ(tabs.GetSafeHwnd(), ::GetCapture());
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptGrip.x - 30, ptGrip.y));
+    EXPECT_EQ(nWidth + 30, tabs.GetHorzScrollWidth());
+    EXPECT_EQ(nWidth + 30, ChildRect(&tabs, tabs.GetSharedScrollBar().GetSafeHwnd()).Width());
+    tabs.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(495, ptGrip.y));
+    EXPECT_EQ(nMin, tabs.GetHorzScrollWidth());
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(495, ptGrip.y));
+    EXPECT_NE(tabs.GetSafeHwnd(), ::GetCapture());
+}
+
+TEST_F(TabWndFixture, SharedScrollBarScrollsTheActivePage)
+{
+    LookedTabs looked(&parent, CTavoPTabWnd::STYLE_FLAT_SHARED_HORZ_SCROLL,
+                      CTavoPBaseTabWnd::LOCATION_BOTTOM, 1);
+    ASSERT_TRUE(looked.bCreated);
+    CTavoPTabWnd& tabs = looked.tabs;
+    CScrollBar& bar = tabs.GetSharedScrollBar();
+    ScrolledPage page;
+    ASSERT_TRUE(page.bCreate(&tabs, 310));
+    ASSERT_EQ(1, tabs.AddTab(&page, _T("Wide")));
+    ASSERT_TRUE(tabs.SetActiveTab(1));
+
+    // The page's own bar gives way to the strip's, which takes the page's range.
+    EXPECT_EQ(0u, page.GetStyle() & WS_HSCROLL);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(bar.GetScrollInfo(&info, SIF_ALL));
+    EXPECT_EQ(0, info.nMin);
+    EXPECT_EQ(500, info.nMax);
+    EXPECT_EQ(100u, info.nPage);
+    EXPECT_EQ(40, info.nPos);
+    EXPECT_TRUE(bar.IsWindowEnabled());
+
+    parent.hscrolls.clear();
+    tabs.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), (LPARAM)bar.GetSafeHwnd());
+    EXPECT_EQ(std::vector<UINT>{SB_LINERIGHT}, page.codes);
+    EXPECT_EQ(50, ::GetScrollPos(page.GetSafeHwnd(), SB_HORZ));
+    EXPECT_EQ(50, bar.GetScrollPos());
+    EXPECT_EQ(0u, page.GetStyle() & WS_HSCROLL);
+    ASSERT_EQ(1u, parent.hscrolls.size());
+    EXPECT_EQ(SB_LINERIGHT, LOWORD(parent.hscrolls[0]));
+
+    // A page with nothing to scroll greys the bar.
+    ASSERT_TRUE(tabs.SetActiveTab(0));
+    info = {};
+    info.cbSize = sizeof(info);
+    bar.GetScrollInfo(&info, SIF_ALL);
+    EXPECT_EQ(0, info.nMax);
+    // Scroll messages of other bars are not relayed.
+    page.codes.clear();
+    tabs.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), 0);
+    EXPECT_TRUE(page.codes.empty());
+    tabs.DestroyWindow();
+}
+
+TEST_F(TabWndFixture, FlatFontShrinksNoFurtherThanOnePixel)
+{
+    struct Case
+    {
+        int nStripHeight;
+        bool bFits; // a font of some height fits with a pixel above and below
+    };
+    const Case cases[] = {{40, true}, {16, true}, {3, false}, {1, false}, {0, false}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nStripHeight);
+        LOGFONT lf = {};
+        ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+        CFont font;
+        const int nHeight = CTavoPTabWnd::FitFontToHeight(lf, c.nStripHeight, font);
+        ASSERT_NE(nullptr, font.GetSafeHandle());
+        EXPECT_NE(0, lf.lfHeight);
+        EXPECT_EQ(c.bFits, nHeight + 2 <= c.nStripHeight) << nHeight;
+        if (!c.bFits)
+        {
+            EXPECT_EQ(1, std::abs(lf.lfHeight));
+        }
+    }
+}
+
+TEST(TabbedToolbarDragOver, AButtonDraggedOverATabOpensIt)
+{
+    TestFrame* pFrame = TestFrame::Make(600, 300, 100, 100);
+    ASSERT_NE(nullptr, pFrame);
+    CTavoPTabbedToolbar tabbed;
+    CTavoPToolBar pages[2];
+    ASSERT_TRUE(tabbed.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0x7201, FALSE));
+    for (int i = 0; i < 2; i++)
+    {
+        ASSERT_TRUE(pages[i].Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0x7202 + i));
+        pages[i].SetWindowText(i == 0 ? _T("Edit") : _T("Tools"));
+        ASSERT_TRUE(tabbed.AddTab(&pages[i], (UINT)-1, i == 0));
+    }
+    CTavoPTabWnd* pTabs = tabbed.GetTabWnd();
+    ASSERT_NE(nullptr, pTabs);
+    ASSERT_EQ(0, pTabs->GetActiveTab());
+
+    CTavoPToolbarButton button(0x9A20, 4, _T("Copy"), FALSE, TRUE);
+    COleDataSource source;
+    ASSERT_TRUE(button.PrepareDrag(source));
+    COleDataObject data;
+    data.Attach(&source);
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 4);
+    COleDataSource text;
+    text.CacheGlobalData(CF_TEXT, hText);
+    COleDataObject other;
+    other.Attach(&text);
+
+    struct Case
+    {
+        COleDataObject* pData;
+        DWORD dwKeyState;
+        int iOver;
+        DROPEFFECT effect;
+        int iActiveAfter;
+    };
+    const Case cases[] = {
+        {&data, 0, 1, DROPEFFECT_MOVE, 1},
+        {&data, MK_CONTROL, 0, DROPEFFECT_COPY, 0},
+        {&other, 0, 1, DROPEFFECT_NONE, 0}, // not a toolbar button
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.iOver);
+        CRect rectTab;
+        ASSERT_TRUE(pTabs->GetTabRect(c.iOver, rectTab));
+        EXPECT_EQ(c.effect, pTabs->OnDragOver(c.pData, c.dwKeyState, rectTab.CenterPoint()));
+        EXPECT_EQ(c.iActiveAfter, pTabs->GetActiveTab());
+    }
+    tabbed.DestroyWindow();
+    for (CTavoPToolBar& page : pages)
+        page.DestroyWindow();
+    pFrame->DestroyWindow();
+    PumpMessages();
 }

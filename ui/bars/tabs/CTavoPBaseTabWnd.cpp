@@ -1,11 +1,16 @@
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/bars/CTavoPBaseControlBar.h"
+#include "ui/bars/CTavoPControlBar.h"
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingCBWrapper.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include <algorithm>
+#include <cstdlib>
 
 BEGIN_MESSAGE_MAP(CTavoPBaseTabWnd, CWnd)
+    ON_WM_CREATE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
@@ -41,7 +46,8 @@ CTavoPBaseTabWnd::CTavoPBaseTabWnd()
       m_bActivateOnBtnUp(FALSE), m_bEnableTabSwap(TRUE), m_bHideSingleTab(FALSE),
       m_clrActiveTabBk((COLORREF)-1), m_clrActiveTabFg((COLORREF)-1), m_ptHot(0, 0),
       m_nOffsetFromTabLeft(0), m_bReadyToDetach(FALSE), m_pInPlaceEdit(nullptr), m_iEditedTab(-1),
-      m_bIsInPlaceEdit(FALSE), m_hImageList(NULL), m_nRestoredActiveTabID(0)
+      m_bIsInPlaceEdit(FALSE), m_hImageList(NULL), m_nRestoredActiveTabID(0),
+      m_bEnableWrapping(FALSE)
 {}
 
 CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
@@ -52,6 +58,7 @@ CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
 
 CTavoPBaseTabWnd::~CTavoPBaseTabWnd()
 {
+    m_DropTarget.Revoke();
     delete m_pInPlaceEdit;
     for (int i = 0; i < (int)m_arTabs.GetSize(); i++)
         delete m_arTabs[i];
@@ -93,10 +100,31 @@ int CTavoPBaseTabWnd::InsertTab(CWnd* pWnd, UINT uiLabelID, int iInsertAt, UINT 
     return InsertTab(pWnd, (LPCTSTR)strLabel, iInsertAt, uiImage, bDetachable);
 }
 
-CWnd* CTavoPBaseTabWnd::CreateWrapper(CWnd* pWnd, LPCTSTR /*lpszLabel*/, BOOL /*bDetachable*/)
+CTavoPBaseTabbedBar* CTavoPBaseTabWnd::GetParentTabbedBar() const
 {
-    // Plain windows go in as they are until tabbed panes wrap them.
-    return pWnd;
+    return DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, GetParent());
+}
+
+CWnd* CTavoPBaseTabWnd::CreateWrapper(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bDetachable)
+{
+    if (pWnd == nullptr || pWnd->GetSafeHwnd() == NULL || !bDetachable || !m_bEnableWrapping ||
+        pWnd->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
+        return pWnd;
+    // Only a docking pane can float out of a tabbed pane: other windows are put in one.
+    CTavoPDockingCBWrapper* pWrapper = new CTavoPDockingCBWrapper;
+    DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    CTavoPBaseControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPBaseControlBar, pWnd);
+    if (pBar != nullptr)
+        dwStyle |= pBar->GetBarStyle();
+    CWnd* pParent = GetSafeHwnd() != NULL ? (CWnd*)this : pWnd->GetParent();
+    if (!pWrapper->Create(lpszLabel != nullptr ? lpszLabel : _T(""), pParent,
+                          pWrapper->GetInitialRect(), TRUE, (UINT)pWnd->GetDlgCtrlID(), dwStyle))
+    {
+        delete pWrapper;
+        return pWnd;
+    }
+    pWrapper->SetWrappedWnd(pWnd);
+    return pWrapper;
 }
 
 int CTavoPBaseTabWnd::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, UINT uiImage,
@@ -395,9 +423,24 @@ BOOL CTavoPBaseTabWnd::SetTabLabel(int iTab, const CString& strLabel)
         m_ToolTip.UpdateTipText(strLabel, this, pTab->iTabID);
     if (pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
         pTab->pWnd->SetWindowText(strLabel);
+    if (iTab == m_iActiveTab)
+        UpdateTabbedBarCaption();
     if (GetSafeHwnd() != NULL)
         RecalcLayout();
     return TRUE;
+}
+
+void CTavoPBaseTabWnd::UpdateTabbedBarCaption()
+{
+    CTavoPBaseTabbedBar* pTabbedBar = GetParentTabbedBar();
+    CTavoPTabInfo* pTab = GetTabInfo(m_iActiveTab);
+    if (pTabbedBar == nullptr || pTab == nullptr || !pTabbedBar->IsSetCaptionTextToTabName())
+        return;
+    pTabbedBar->SetWindowText(pTab->strText);
+    // A floating pane's caption is its mini frame's.
+    CWnd* pMiniFrame = pTabbedBar->GetParentMiniFrame(TRUE);
+    CWnd* pRedraw = pMiniFrame != nullptr ? pMiniFrame : (CWnd*)pTabbedBar;
+    pRedraw->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 BOOL CTavoPBaseTabWnd::SetTabBkColor(int iTab, COLORREF color)
@@ -652,8 +695,45 @@ void CTavoPBaseTabWnd::Serialize(CArchive& ar)
     m_nRestoredActiveTabID = nActive;
 }
 
+void CTavoPBaseTabWnd::AdoptRestoredBar(UINT nControlID)
+{
+    CTavoPBaseTabbedBar* pTabbedBar = GetParentTabbedBar();
+    CTavoPDockManager* pManager = pTabbedBar != nullptr ? pTabbedBar->GetDockManager() : nullptr;
+    if (pManager == nullptr)
+        return;
+    CTavoPDockingControlBar* pBar =
+        DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pManager->FindBarByID(nControlID, TRUE));
+    // A tabbed pane never becomes a tab of itself or of its own tabs.
+    if (pBar == nullptr || pBar == pTabbedBar || pBar->GetSafeHwnd() == NULL ||
+        pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)) || ::IsChild(pBar->m_hWnd, m_hWnd))
+        return;
+    if (pBar->IsAutoHideMode())
+        pBar->SetAutoHideMode(FALSE, pBar->GetCurrentAlignment());
+    CTavoPBaseTabbedBar* pOldTabbedBar = nullptr;
+    for (CWnd* pWnd = pBar->GetParent(); pWnd != nullptr && pOldTabbedBar == nullptr;
+         pWnd = pWnd->GetParent())
+        pOldTabbedBar = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd);
+    if (pOldTabbedBar != nullptr)
+        pOldTabbedBar->RemoveControlBar(pBar);
+    if (::IsWindow(pBar->m_hWnd) && GetSafeHwnd() != NULL)
+        pTabbedBar->AddTab(pBar, TRUE, FALSE, TRUE);
+}
+
 void CTavoPBaseTabWnd::ApplyRestoredTabInfo(BOOL bUseTabIndexes)
 {
+    // Panes the list names that are elsewhere now come here first.
+    for (const CTavoPRestoredTabInfo& info :
+         std::vector<CTavoPRestoredTabInfo>(m_lstRestoredTabInfo))
+    {
+        BOOL bHere = FALSE;
+        for (int i = 0; i < m_iTabsNum && !bHere; i++)
+            bHere = m_arTabs[i]->pWnd != nullptr && m_arTabs[i]->pWnd->GetSafeHwnd() != NULL &&
+                    m_arTabs[i]->pWnd->GetDlgCtrlID() == info.nControlID;
+        if (!bHere && info.nControlID != 0 && info.nControlID != -1)
+            AdoptRestoredBar((UINT)info.nControlID);
+        if (GetSafeHwnd() == NULL)
+            return;
+    }
     CWnd* pActiveWnd = GetActiveWnd();
     for (int iSaved = 0; iSaved < (int)m_lstRestoredTabInfo.size(); iSaved++)
     {
@@ -704,18 +784,38 @@ void CTavoPBaseTabWnd::ApplyRestoredTabInfo(BOOL bUseTabIndexes)
 
 // ---- messages ----
 
+int CTavoPBaseTabWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // Wrapped panes float and dock in a frame: without one there is nowhere for them to go.
+    if (FindOwningFrame(this) == nullptr)
+        m_bEnableWrapping = FALSE;
+    if (AfxOleIsInitialized())
+        m_DropTarget.Register(this);
+    return 0;
+}
+
 void CTavoPBaseTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    const HWND hwnd = m_hWnd;
     CWnd::OnLButtonDown(nFlags, point);
     const int iTab = GetTabFromPoint(point);
     if (iTab < 0)
         return;
     if (m_bActivateOnBtnUp)
         m_iPressed = iTab;
-    else if (iTab != m_iActiveTab && IsPtInTabArea(point))
-        // The derived activation tells the parent.
-        SetActiveTab(iTab);
-    m_iHighlighted = -1;
+    else
+    {
+        if (iTab != m_iActiveTab && IsPtInTabArea(point))
+            // The derived activation tells the parent.
+            SetActiveTab(iTab);
+        if (!::IsWindow(hwnd))
+            return;
+        m_iHighlighted = -1;
+        if (::GetCapture() == m_hWnd)
+            ReleaseCapture();
+    }
     if (GetSafeHwnd() == NULL)
         return;
     Invalidate();
@@ -732,8 +832,84 @@ void CTavoPBaseTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
 void CTavoPBaseTabWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     CWnd::OnLButtonDblClk(nFlags, point);
-    if (m_bIsInPlaceEdit && m_iActiveTab >= 0 && GetTabFromPoint(point) == m_iActiveTab)
-        StartRenameTab(m_iActiveTab);
+    const int iTab = GetTabFromPoint(point);
+    if (m_bIsInPlaceEdit)
+    {
+        if (m_iActiveTab >= 0 && iTab == m_iActiveTab)
+            StartRenameTab(m_iActiveTab);
+        return;
+    }
+    // A double click on a tab floats its pane, unless a window under it takes the click.
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    if (iTab >= 0 && FindTargetWnd(ptScreen) == nullptr)
+        DetachTab(TAVOP_DM_RECENT, -1, FALSE);
+}
+
+BOOL CTavoPBaseTabWnd::DetachTab(int nDockMethod, int iTab, BOOL bHide)
+{
+    iTab = GetTabNumberToDetach(iTab);
+    CTavoPTabInfo* pTab = GetTabInfo(iTab);
+    if (pTab == nullptr || !pTab->bDetachable || GetSafeHwnd() == NULL)
+        return FALSE;
+    CTavoPControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPControlBar, pTab->pWnd);
+    CTavoPBaseTabbedBar* pTabbedBar = GetParentTabbedBar();
+    if (pBar == nullptr || pBar->GetSafeHwnd() == NULL || pTabbedBar == nullptr ||
+        !pBar->CanFloat())
+        return FALSE;
+    if (nDockMethod == TAVOP_DM_MOUSE)
+    {
+        // A press that wanders a pixel or two is a click, not a tear.
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        const int cxDrag = CTavoPDockingControlBar::m_cxDrag > 0 ? CTavoPDockingControlBar::m_cxDrag
+                                                                 : ::GetSystemMetrics(SM_CXDRAG);
+        const int cyDrag = CTavoPDockingControlBar::m_cyDrag > 0 ? CTavoPDockingControlBar::m_cyDrag
+                                                                 : ::GetSystemMetrics(SM_CYDRAG);
+        if (std::abs(ptCursor.x - m_ptHot.x) < cxDrag && std::abs(ptCursor.y - m_ptHot.y) < cyDrag)
+            return FALSE;
+    }
+    CRect rectFloat = pBar->GetRecentDockInfo().m_rectRecentFloatingRect;
+    if (!pBar->OnBeforeFloat(rectFloat, nDockMethod))
+        return FALSE;
+
+    const HWND hwnd = m_hWnd;
+    const HWND hwndTabbed = pTabbedBar->GetSafeHwnd();
+    const HWND hwndBar = pBar->GetSafeHwnd();
+    if (iTab != m_iActiveTab)
+        pBar->ShowWindow(SW_SHOW);
+    // The tab leaves mid-drag: its going is no reordering to tell the parent of.
+    if (nDockMethod == TAVOP_DM_MOUSE)
+        EndDrag();
+    if (!pTabbedBar->DetachControlBar(pBar, iTab, nDockMethod, bHide))
+        return FALSE;
+    if (!::IsWindow(hwnd) || !::IsWindow(hwndTabbed))
+        return TRUE;
+
+    if (m_iTabsNum == 0)
+    {
+        // An empty tabbed pane has nothing left to show.
+        if (pTabbedBar->IsDestroyedWhenEmpty())
+        {
+            pTabbedBar->DestroyWindow();
+            return TRUE;
+        }
+        pTabbedBar->ShowControlBar(FALSE, FALSE, FALSE);
+    }
+    else if (GetVisibleTabsNum() == 0)
+        pTabbedBar->ShowControlBar(FALSE, FALSE, FALSE);
+    RecalcLayout();
+
+    if (nDockMethod == TAVOP_DM_MOUSE && ::IsWindow(hwndBar))
+    {
+        CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame(TRUE);
+        if (pMiniFrame != nullptr && pBar->GetDockingMode() != TAVOP_DOCK_IMMEDIATE)
+            pMiniFrame->SetFocus();
+        CWnd* pParent = GetParent();
+        if (pParent != nullptr)
+            pParent->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    }
+    return TRUE;
 }
 
 // ---- renaming in place ----
@@ -867,14 +1043,36 @@ void CTavoPBaseTabWnd::OnLButtonUp(UINT nFlags, CPoint point)
 void CTavoPBaseTabWnd::OnMouseMove(UINT nFlags, CPoint point)
 {
     CWnd::OnMouseMove(nFlags, point);
-    const int iHot = m_iPressed >= 0 ? -1 : GetTabFromPoint(point);
+    CRect rectClient;
+    GetClientRect(rectClient);
+    const int iHot = m_iPressed >= 0 || !rectClient.PtInRect(point) ? -1 : GetTabFromPoint(point);
     if (iHot != m_iHighlighted)
     {
         m_iHighlighted = iHot;
         if (m_bHotTrack)
             Invalidate();
     }
-    if (!m_bReadyToDetach || !m_bEnableTabSwap || GetVisibleTabsNum() < 2 || !IsPtInTabArea(point))
+    // Hot tracking holds the mouse while a tab is hot, to know when it leaves; a drag or a
+    // rename holds it for their own reasons.
+    if ((m_bHotTrack || m_bActivateOnBtnUp) && !m_bReadyToDetach && m_pInPlaceEdit == nullptr &&
+        m_iPressed < 0)
+    {
+        if (iHot >= 0 && ::GetCapture() != m_hWnd)
+            SetCapture();
+        else if (iHot < 0 && ::GetCapture() == m_hWnd)
+            ReleaseCapture();
+    }
+    if (!m_bReadyToDetach)
+        return;
+    if (!IsPtInTabArea(point))
+    {
+        // Out of the strip the active tab's pane tears off.
+        const HWND hwnd = m_hWnd;
+        if (DetachTab(TAVOP_DM_MOUSE, -1, FALSE) && ::IsWindow(hwnd))
+            EndDrag();
+        return;
+    }
+    if (!m_bEnableTabSwap || GetVisibleTabsNum() < 2)
         return;
 
     const int iTab = GetTabFromPoint(point);

@@ -5,7 +5,11 @@
 #include "framework/CEdit.h"
 #include "framework/CImageList.h"
 #include "framework/CToolTipCtrl.h"
+#include "ui/bars/tabs/CTavoPTabDropTarget.h"
 #include <vector>
+
+class COleDataObject;
+class CTavoPBaseTabbedBar;
 
 class CTavoPBaseTabWnd : public CWnd
 {
@@ -51,6 +55,10 @@ public:
     // Without bRecalcLayout a removed active tab leaves none active, for the caller to choose.
     virtual BOOL RemoveTab(int iTab, BOOL bRecalcLayout = TRUE);
     virtual void RemoveAllTabs();
+    // Tears a detachable pane's tab off into a floating pane: nDockMethod 1 by a drag out of
+    // the strip (only past the system drag distance), 2 by a double click; -1 is the active
+    // tab. TRUE when the tab left.
+    virtual BOOL DetachTab(int nDockMethod, int iTab = -1, BOOL bHide = FALSE);
     virtual int GetVisibleTabsNum() const;
     virtual int GetTabsNum() const;
     virtual CWnd* GetTabWnd(int iTab) const;
@@ -120,6 +128,37 @@ public:
     // Removing a tab destroys its window.
     void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroyWindow = bAutoDestroy; }
     BOOL IsAutoDestroy() const { return m_bAutoDestroyWindow; }
+    // Tabs under the mouse are redrawn as it comes and goes.
+    void EnableHotTrack(BOOL bEnable = TRUE) { m_bHotTrack = bEnable; }
+    BOOL IsHotTrack() const { return m_bHotTrack; }
+    // A tab becomes active when the button is released over it, not when it goes down.
+    void EnableActivateOnButtonUp(BOOL bEnable = TRUE) { m_bActivateOnBtnUp = bEnable; }
+    BOOL IsActivateOnButtonUp() const { return m_bActivateOnBtnUp; }
+    // The tab under the mouse and the tab pressed, -1 for none.
+    int GetHighlightedTab() const { return m_iHighlighted; }
+    int GetPressedTab() const { return m_iPressed; }
+    // Plain windows put in a tabbed pane are wrapped as docking panes; switched off for tab
+    // windows that have no frame to dock in.
+    void EnableWrapping(BOOL bEnable) { m_bEnableWrapping = bEnable; }
+    BOOL IsWrappingEnabled() const { return m_bEnableWrapping; }
+
+    // Toolbar buttons dragged over the tab window in customize mode; nothing is accepted here.
+    virtual BOOL OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffect*/,
+                        CPoint /*point*/)
+    {
+        return FALSE;
+    }
+    virtual DROPEFFECT OnDragEnter(COleDataObject* /*pDataObject*/, DWORD /*dwKeyState*/,
+                                   CPoint /*point*/)
+    {
+        return DROPEFFECT_NONE;
+    }
+    virtual void OnDragLeave() {}
+    virtual DROPEFFECT OnDragOver(COleDataObject* /*pDataObject*/, DWORD /*dwKeyState*/,
+                                  CPoint /*point*/)
+    {
+        return DROPEFFECT_NONE;
+    }
 
     // Renaming in place: a double click on the active tab opens an edit over it; Enter applies
     // the name (a refused name beeps and keeps the edit), Escape or a click elsewhere abandons it.
@@ -142,6 +181,7 @@ public:
     // bUseTabIndexes also their saved order, and activates the saved active tab.
     virtual void ApplyRestoredTabInfo(BOOL bUseTabIndexes = FALSE);
 
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
@@ -191,6 +231,13 @@ protected:
     void ActivateAndNotify(int iTab);
     void EndDrag();
     void EndRename();
+    // The tabbed pane this tab window belongs to, null for other hosts.
+    CTavoPBaseTabbedBar* GetParentTabbedBar() const;
+    // Takes a pane that is a tab or floats elsewhere into this tab window's tabbed pane, as a
+    // loaded tab list names it.
+    void AdoptRestoredBar(UINT nControlID);
+    // A tabbed pane whose caption follows its active tab takes that tab's label.
+    void UpdateTabbedBarCaption();
 
     Location m_location;
     int m_iActiveTab;
@@ -225,6 +272,8 @@ protected:
     HIMAGELIST m_hImageList;
     std::vector<CTavoPRestoredTabInfo> m_lstRestoredTabInfo;
     int m_nRestoredActiveTabID;
+    BOOL m_bEnableWrapping;
+    CTavoPTabDropTarget m_DropTarget;
 
     DECLARE_MESSAGE_MAP()
 };
