@@ -53,9 +53,9 @@ CTavoPTabWnd::CTavoPTabWnd()
     : m_bFlat(FALSE), m_bSharedScroll(FALSE), m_bScroll(FALSE), m_bCloseBtn(FALSE),
       m_bHideNoTabs(FALSE), m_bTransparent(FALSE), m_bDrawFrame(TRUE), m_bResizeOnActivate(TRUE),
       m_bRecalcLayoutOnActivate(FALSE), m_rectTabSplitter(0, 0, 0, 0), m_nHorzScrollWidth(0),
-      m_bTrackSplitter(FALSE), m_nTrackStartX(0), m_nTrackStartWidth(0), m_bInScrollRelay(FALSE), m_nTabsHorzOffset(0),
-      m_nTabsHorzOffsetMax(0), m_nTabsTotalWidth(0), m_rectTabsArea(0, 0, 0, 0),
-      m_rectWndArea(0, 0, 0, 0)
+      m_bTrackSplitter(FALSE), m_nTrackStartX(0), m_nTrackStartWidth(0), m_bInScrollRelay(FALSE),
+      m_nTabsHorzOffset(0), m_nTabsHorzOffsetMax(0), m_nTabsTotalWidth(0),
+      m_rectTabsArea(0, 0, 0, 0), m_rectWndArea(0, 0, 0, 0)
 {}
 
 CTavoPTabWnd::~CTavoPTabWnd()

@@ -22,6 +22,9 @@ public:
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = kDefaultStyle, UINT uiID = (UINT)-1,
                         DWORD dwControlBarStyle = 0);
 
+    // The control ID the page was made with.
+    UINT GetPageID() const { return GetControlID(); }
+
     // ---- buttons ----
     // Adds a button showing the bitmap (appended to the shared outlook images, which take the
     // size of the first bitmap given) above the label; the index of the new button, -1 when
