@@ -11,6 +11,7 @@
 #include "framework/CTestSeams.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/BarTestSupport.h"
+#include "tests/support/ClassicColors.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "res/LibraryIds.h"
 #include <gtest/gtest.h>
@@ -72,12 +73,14 @@ class SelfRemovingPage : public CWnd
 {
 public:
     CTavoPBaseTabWnd* pTabs = nullptr;
+    // Another page whose tab goes with this one; else this page's own tab.
+    HWND hwndOther = NULL;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_DESTROY && pTabs != nullptr)
-            pTabs->RemoveTab(pTabs->GetTabFromHwnd(m_hWnd));
+            pTabs->RemoveTab(pTabs->GetTabFromHwnd(hwndOther != NULL ? hwndOther : m_hWnd));
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
@@ -409,6 +412,32 @@ TEST_F(TabWndFixture, DestroyingSurvivesPagesThatRemoveTheirOwnTabs)
     EXPECT_EQ(0, tabs.GetTabsNum());
     for (auto& page : pages)
         EXPECT_EQ(NULL, page->GetSafeHwnd());
+}
+
+TEST_F(TabWndFixture, RemovingSurvivesAPageThatRemovesAnotherTabAsItGoes)
+{
+    // Page 1, destroyed with its tab, takes page 0's tab with it; page 2 stays active.
+    tabs.SetAutoDestroy(TRUE);
+    std::vector<SelfRemovingPage*> removers;
+    for (int i = 0; i < 3; i++)
+    {
+        auto* pPage = new SelfRemovingPage;
+        pages.emplace_back(pPage);
+        ASSERT_TRUE(
+            pPage->Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), &tabs, 100 + i));
+        ASSERT_EQ(i, tabs.AddTab(pPage, _T("P")));
+        removers.push_back(pPage);
+    }
+    removers[1]->pTabs = &tabs;
+    removers[1]->hwndOther = Page(0)->GetSafeHwnd();
+    ASSERT_TRUE(tabs.SetActiveTab(2));
+    parent.changes.clear();
+    EXPECT_TRUE(tabs.RemoveTab(1));
+    ASSERT_EQ(1, tabs.GetTabsNum());
+    EXPECT_EQ(Page(2), tabs.GetTabWnd(0));
+    EXPECT_EQ(0, tabs.GetActiveTab());
+    EXPECT_TRUE(parent.changes.empty());
+    EXPECT_EQ(NULL, Page(1)->GetSafeHwnd());
 }
 
 TEST_F(TabWndFixture, RenamingInPlaceByDoubleClick)
@@ -1043,7 +1072,7 @@ TEST_F(TabWndFixture, CtrlPageKeysSwitchTabsRoundTheEnds)
     }
     // Without Ctrl the key belongs to the page.
     PlayInput({KeyInput(VK_NEXT), KeyInput(VK_NEXT, true)});
-    EXPECT_EQ(1, tabs.GetActiveTab());
+    EXPECT_EQ(0, tabs.GetActiveTab());
 }
 
 TEST_F(TabWndFixture, ActivatingMovesTheFocusAndTellsTheParentAroundIt)
@@ -1298,7 +1327,7 @@ TEST_F(TabWndFixture, FlatFontShrinksNoFurtherThanOnePixel)
         int nStripHeight;
         bool bFits; // a font of some height fits with a pixel above and below
     };
-    const Case cases[] = {{40, true}, {16, true}, {3, false}, {1, false}, {0, false}};
+    const Case cases[] = {{40, true}, {16, true}, {2, false}, {1, false}, {0, false}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.nStripHeight);
@@ -1370,4 +1399,81 @@ TEST(TabbedToolbarDragOver, AButtonDraggedOverATabOpensIt)
         page.DestroyWindow();
     pFrame->DestroyWindow();
     PumpMessages();
+}
+
+TEST_F(TabWndFixture, ActiveFlatTabFollowsTheSystemWindowColour)
+{
+    ClassicColors classic;
+    tabs.ShowWindow(SW_HIDE);
+    struct Case
+    {
+        COLORREF clrSet; // the tab window's own colour, -1 for the system's
+        COLORREF clrAfter;
+    };
+    const COLORREF clrNewWindow = RGB(250, 200, 100);
+    const Case cases[] = {{(COLORREF)-1, clrNewWindow}, {RGB(255, 0, 0), RGB(255, 0, 0)}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.clrSet);
+        const int nElement = COLOR_WINDOW;
+        const COLORREF clrWhite = RGB(255, 255, 255);
+        ::SetSysColors(1, &nElement, &clrWhite);
+        LookedTabs looked(&parent, CTavoPTabWnd::STYLE_FLAT, CTavoPBaseTabWnd::LOCATION_TOP);
+        ASSERT_TRUE(looked.bCreated);
+        if (c.clrSet != (COLORREF)-1)
+            looked.tabs.SetActiveTabColor(c.clrSet);
+        ASSERT_TRUE(looked.tabs.SetActiveTab(1));
+        ::SetSysColors(1, &nElement, &clrNewWindow);
+        looked.tabs.SendMessage(WM_SYSCOLORCHANGE);
+        const CRect rect = looked.Tab(1);
+        EXPECT_EQ(c.clrAfter,
+                  looked.Pixel(rect.left + rect.Height() / 2, rect.CenterPoint().y, c.clrAfter));
+    }
+}
+
+namespace {
+
+// A page that notes the widths it is given.
+class SizeRecordingPage : public CWnd
+{
+public:
+    std::vector<int> widths;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SIZE)
+            widths.push_back(LOWORD(lParam));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST_F(TabWndFixture, APageMadeActiveLaysItselfOutAgain)
+{
+    AddPages(1);
+    SizeRecordingPage page;
+    ASSERT_TRUE(page.Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), &tabs, 150));
+    ASSERT_EQ(1, tabs.AddTab(&page, _T("Sized")));
+    // Every page has the page rectangle's size.
+    CRect rectPage;
+    Page(0)->GetWindowRect(rectPage);
+    const int nWidth = rectPage.Width();
+    struct Case
+    {
+        BOOL bResize;
+        std::vector<int> widths;
+    };
+    const Case cases[] = {{TRUE, {nWidth + 1, nWidth}}, {FALSE, {}}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.bResize);
+        tabs.SetResizeOnActivate(c.bResize);
+        ASSERT_TRUE(tabs.SetActiveTab(0));
+        page.widths.clear();
+        ASSERT_TRUE(tabs.SetActiveTab(1));
+        EXPECT_EQ(c.widths, page.widths);
+    }
+    page.DestroyWindow();
 }

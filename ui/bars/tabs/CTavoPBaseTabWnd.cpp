@@ -215,35 +215,36 @@ BOOL CTavoPBaseTabWnd::RemoveTab(int iTab, BOOL bRecalcLayout)
         m_ToolTip.DelTool(this, pTab->iTabID);
     m_arTabs.RemoveAt(iTab);
     m_iTabsNum--;
-    if (m_bAutoDestroyWindow && pTab->pWnd != nullptr && pTab->pWnd->GetSafeHwnd() != NULL)
-        pTab->pWnd->DestroyWindow();
+    // The window goes last: a pane destroyed may come back here for other tabs, and finds the
+    // list and the active tab already right.
+    CWnd* pWndGone = m_bAutoDestroyWindow ? pTab->pWnd : nullptr;
+    const HWND hwndGone = pWndGone != nullptr ? pWndGone->GetSafeHwnd() : NULL;
     delete pTab;
 
-    if (iTab < m_iActiveTab)
+    if (iTab != m_iActiveTab)
     {
-        // The active tab moved down by one and stays the active one.
-        m_iActiveTab--;
+        // Another tab went: the active one stays, one place down when it stood after it.
+        if (iTab < m_iActiveTab)
+            m_iActiveTab--;
         if (bRecalcLayout)
             RecalcLayout();
-        return TRUE;
     }
-    if (iTab > m_iActiveTab)
-    {
-        if (bRecalcLayout)
-            RecalcLayout();
-        return TRUE;
-    }
-
-    int iNext = -1;
-    if (m_bActivateLastVisibleTab)
-        GetLastVisibleTab(iNext);
     else
-        iNext = FindNextVisibleTab(iTab);
-    m_iActiveTab = -1;
-    if (!bRecalcLayout)
-        return TRUE;
-    RecalcLayout();
-    ActivateAndNotify(iNext);
+    {
+        int iNext = -1;
+        if (m_bActivateLastVisibleTab)
+            GetLastVisibleTab(iNext);
+        else
+            iNext = FindNextVisibleTab(iTab);
+        m_iActiveTab = -1;
+        if (bRecalcLayout)
+        {
+            RecalcLayout();
+            ActivateAndNotify(iNext);
+        }
+    }
+    if (hwndGone != NULL && ::IsWindow(hwndGone) && CWnd::FromHandlePermanent(hwndGone) == pWndGone)
+        pWndGone->DestroyWindow();
     return TRUE;
 }
 

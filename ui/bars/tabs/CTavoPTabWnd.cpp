@@ -812,7 +812,7 @@ void CTavoPTabWnd::OnMouseMove(UINT nFlags, CPoint point)
     // The grip follows the cursor; the tabs keep room for two arrows' width at least.
     const int nMax = rectStrip.Width() - kSplitterWidth - MinHorzScrollWidth() - 1;
     const int nWidth = std::max(MinHorzScrollWidth(),
-                                std::min(m_nTrackStartWidth + m_nTrackStartX - point.x, nMax));
+                                std::min(m_nTrackStartWidth + m_nTrackStartX - (int)point.x, nMax));
     if (nWidth == m_nHorzScrollWidth || nMax < MinHorzScrollWidth())
         return;
     m_nHorzScrollWidth = nWidth;
