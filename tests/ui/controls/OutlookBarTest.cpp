@@ -4,6 +4,7 @@
 #include "tests/support/RegistryTestKey.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/controls/outlook/CTavoPOutlookBar.h"
+#include "ui/controls/outlook/CTavoPOutlookBarDockingPane.h"
 #include "ui/controls/outlook/CTavoPOutlookBarPane.h"
 #include "ui/controls/outlook/CTavoPOutlookWnd.h"
 #include <gtest/gtest.h>
@@ -221,7 +222,9 @@ TEST_F(OutlookBar, DamagedStoredPagesLoadWhatIsWhole)
 
 TEST_F(OutlookBar, SavingReportsFailureWhenTheKeyCannotBeMade)
 {
-    // A volatile key can hold no lasting subkey.
+    // A volatile key can hold no lasting subkey (its parent is made first, or it would be
+    // volatile too).
+    RegistryTestKey::SetDword(Key() + "Plain", "Value", 1);
     HKEY hKey = NULL;
     ASSERT_EQ(ERROR_SUCCESS,
               ::RegCreateKeyExA(HKEY_CURRENT_USER, (Key() + "Volatile").c_str(), 0, nullptr,
@@ -230,4 +233,50 @@ TEST_F(OutlookBar, SavingReportsFailureWhenTheKeyCannotBeMade)
     ASSERT_NE(nullptr, pBar->CreateCustomPage("Mine"));
     EXPECT_FALSE(pBar->SaveState((Key() + "Volatile\\").c_str()));
     EXPECT_TRUE(pBar->SaveState(Key().c_str()));
+}
+
+TEST_F(OutlookBar, APageTornOutByADoubleClickDocksBackWhenDraggedOntoThePageButtons)
+{
+    ASSERT_NE(nullptr, AddPage(3201, "Mail"));
+    CTavoPOutlookBarPane* pMine = pBar->CreateCustomPage("Mine");
+    ASSERT_NE(nullptr, pMine);
+    pMine->AddButton((HBITMAP)NULL, "Inbox", 32800);
+    CTavoPOutlookWnd* pWnd = pBar->GetOutlookWnd();
+    ASSERT_EQ(2, pWnd->GetTabsNum());
+    EXPECT_FALSE(pWnd->IsTabDetachable(0));
+    ASSERT_TRUE(pWnd->IsTabDetachable(1));
+
+    CRect rect;
+    ASSERT_TRUE(pWnd->GetTabRect(1, rect));
+    pWnd->ClientToScreen(rect);
+    const CPoint pt = rect.CenterPoint();
+    RunMouse({{MouseStep::Move, pt.x, pt.y},
+              {MouseStep::Down, 0, 0},
+              {MouseStep::Up, 0, 0},
+              {MouseStep::Down, 0, 0},
+              {MouseStep::Up, 0, 0}});
+    PumpFor(100);
+    EXPECT_EQ(1, pWnd->GetTabsNum());
+    CTavoPOutlookBarDockingPane* pPane =
+        DYNAMIC_DOWNCAST(CTavoPOutlookBarDockingPane, pMine->GetParent());
+    ASSERT_NE(nullptr, pPane);
+    CTavoPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame();
+    ASSERT_NE(nullptr, pMiniFrame);
+    EXPECT_TRUE(pMine->IsWindowVisible());
+    // Torn out, the page is still the user's and keeps its name.
+    ASSERT_TRUE(pBar->SaveState(Key().c_str()));
+    EXPECT_EQ(PagesValue(1, {{(int)kFirstUserPage, "Mine"}}),
+              RegistryTestKey::Value(Key() + "TavoPOutlookBar-3100", "TavoPOutlookCustomPages"));
+
+    CRect rectFrame;
+    pMiniFrame->GetWindowRect(rectFrame);
+    const CPoint from(rectFrame.left + 20, rectFrame.top + 4 + pMiniFrame->GetCaptionHeight() / 2);
+    CRect rectTop, rectBottom;
+    pWnd->GetTabArea(rectTop, rectBottom);
+    RunMouse(DragSteps(from, rectTop.CenterPoint()));
+    PumpFor(100);
+    ASSERT_EQ(2, pWnd->GetTabsNum());
+    EXPECT_EQ(pMine, pWnd->GetTabWndNoWrapper(1));
+    EXPECT_EQ(1, pWnd->GetActiveTab());
+    EXPECT_TRUE(pMine->IsWindowVisible());
 }
