@@ -67,26 +67,26 @@ int CTavoPOutlookBarPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // The page lies under the tab window's own buttons.
     SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
+    if (!CreateScrollButton(m_btnUp, this, kScrollUpId, CTavoPMenuGlyphImages::IdArowUp,
+                            CTavoPButton::BUTTONSTYLE_3D) ||
+        !CreateScrollButton(m_btnDown, this, kScrollDownId, CTavoPMenuGlyphImages::IdArowDown,
+                            CTavoPButton::BUTTONSTYLE_3D))
+        return -1;
+    return 0;
+}
+
+BOOL CTavoPOutlookBarPane::CreateScrollButton(CTavoPButton& button, CWnd* pParent, UINT uiID,
+                                              int nGlyph, int nBorderStyle)
+{
     CTavoPMenuGlyphImages::Initialize();
     const CSize sizeGlyph = CTavoPMenuGlyphImages::Size();
     const CRect rectButton(CPoint(0, 0), CSize(sizeGlyph.cx + 4, sizeGlyph.cy + 4));
-    struct
-    {
-        CTavoPButton& button;
-        UINT uiID;
-        int nGlyph;
-    } scrolls[] = {{m_btnUp, kScrollUpId, CTavoPMenuGlyphImages::IdArowUp},
-                   {m_btnDown, kScrollDownId, CTavoPMenuGlyphImages::IdArowDown}};
-    for (auto& scroll : scrolls)
-    {
-        if (!scroll.button.Create(_T(""), WS_CHILD | BS_PUSHBUTTON | BS_OWNERDRAW, rectButton, this,
-                                  scroll.uiID))
-            return -1;
-        scroll.button.SetStdImage(scroll.nGlyph, CTavoPMenuGlyphImages::ImageBlack);
-        scroll.button.SetBorderStyle(CTavoPButton::BUTTONSTYLE_3D);
-        scroll.button.SetDrawFocus(FALSE);
-    }
-    return 0;
+    if (!button.Create(_T(""), WS_CHILD | BS_PUSHBUTTON | BS_OWNERDRAW, rectButton, pParent, uiID))
+        return FALSE;
+    button.SetStdImage(nGlyph, CTavoPMenuGlyphImages::ImageBlack);
+    button.SetBorderStyle(nBorderStyle);
+    button.SetDrawFocus(FALSE);
+    return TRUE;
 }
 
 void CTavoPOutlookBarPane::OnDestroy()

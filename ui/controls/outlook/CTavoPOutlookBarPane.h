@@ -59,6 +59,10 @@ public:
     BOOL CanScrollDown() const { return m_bScrollDown; }
     CTavoPButton& GetScrollButton(BOOL bUp) { return bUp ? m_btnUp : m_btnDown; }
 
+    // A small hidden button showing a menu glyph, as the outlook windows scroll with.
+    static BOOL CreateScrollButton(CTavoPButton& button, CWnd* pParent, UINT uiID, int nGlyph,
+                                   int nBorderStyle);
+
     // ---- overrides of the toolbar ----
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     virtual DWORD GetCurrentAlignment() const override { return m_dwBarStyle & 0x5000; }

@@ -47,24 +47,14 @@ int CTavoPOutlookWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CTavoPBaseTabWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     SetTabsHeight();
-    CTavoPMenuGlyphImages::Initialize();
-    const CSize sizeGlyph = CTavoPMenuGlyphImages::Size();
-    const CRect rectButton(CPoint(0, 0), CSize(sizeGlyph.cx + 4, sizeGlyph.cy + 4));
-    struct
+    CTavoPButton* buttons[] = {&m_btnScrollUp, &m_btnScrollDown};
+    const int glyphs[] = {CTavoPMenuGlyphImages::IdArowUp, CTavoPMenuGlyphImages::IdArowDown};
+    for (int i = 0; i < 2; i++)
     {
-        CTavoPButton& button;
-        int nGlyph;
-    } scrolls[] = {{m_btnScrollUp, CTavoPMenuGlyphImages::IdArowUp},
-                   {m_btnScrollDown, CTavoPMenuGlyphImages::IdArowDown}};
-    for (auto& scroll : scrolls)
-    {
-        if (!scroll.button.Create(_T(""), WS_CHILD | BS_PUSHBUTTON | BS_OWNERDRAW, rectButton, this,
-                                  (UINT)-1))
+        if (!CTavoPOutlookBarPane::CreateScrollButton(*buttons[i], this, (UINT)-1, glyphs[i],
+                                                      CTavoPButton::BUTTONSTYLE_SEMIFLAT))
             return -1;
-        scroll.button.SetStdImage(scroll.nGlyph, CTavoPMenuGlyphImages::ImageBlack);
-        scroll.button.SetBorderStyle(CTavoPButton::BUTTONSTYLE_SEMIFLAT);
-        scroll.button.SetDrawFocus(FALSE);
-        scroll.button.SetAutoRepeatDelay(100);
+        buttons[i]->SetAutoRepeatDelay(100);
     }
     return 0;
 }
