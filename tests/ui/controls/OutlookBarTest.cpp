@@ -8,6 +8,7 @@
 #include "ui/controls/outlook/CTavoPOutlookBarPane.h"
 #include "ui/controls/outlook/CTavoPOutlookWnd.h"
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,11 @@ TEST_F(OutlookBar, DamagedStoredPagesLoadWhatIsWhole)
          {"Again"}},
         {"empty", Bytes(), {}},
     };
+    // Without a stored value the bar keeps the pages it was made with and says it loaded nothing.
+    ASSERT_NE(nullptr, AddPage(3201, "Mail"));
+    EXPECT_FALSE(pBar->LoadState(Key().c_str()));
+    EXPECT_EQ(1, pBar->GetOutlookWnd()->GetTabsNum());
+
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
