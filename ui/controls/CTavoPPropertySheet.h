@@ -27,6 +27,9 @@ public:
     static const UINT WM_SYNCNAVIGATION = WM_USER + 1001;
 
 protected:
+    // Scrolls the navigation pane step by step until the button is in view.
+    void ScrollNavigationTo(int iButton);
+
     CTavoPOutlookBarPane* m_pNavigationPane;
     int m_nActivePage;
 

@@ -47,7 +47,7 @@ CTavoPBaseTabWnd::CTavoPBaseTabWnd()
       m_clrActiveTabBk((COLORREF)-1), m_clrActiveTabFg((COLORREF)-1), m_ptHot(0, 0),
       m_nOffsetFromTabLeft(0), m_bReadyToDetach(FALSE), m_pInPlaceEdit(nullptr), m_iEditedTab(-1),
       m_bIsInPlaceEdit(FALSE), m_hImageList(NULL), m_nRestoredActiveTabID(0),
-      m_bEnableWrapping(FALSE)
+      m_bEnableWrapping(FALSE), m_pWrapperRTC(RUNTIME_CLASS(CTavoPDockingCBWrapper))
 {}
 
 CTavoPBaseTabWnd::CTavoPTabInfo::~CTavoPTabInfo()
@@ -111,7 +111,13 @@ CWnd* CTavoPBaseTabWnd::CreateWrapper(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bDetac
         pWnd->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
         return pWnd;
     // Only a docking pane can float out of a tabbed pane: other windows are put in one.
-    CTavoPDockingCBWrapper* pWrapper = new CTavoPDockingCBWrapper;
+    CObject* pObject = m_pWrapperRTC != nullptr ? m_pWrapperRTC->CreateObject() : nullptr;
+    CTavoPDockingCBWrapper* pWrapper = DYNAMIC_DOWNCAST(CTavoPDockingCBWrapper, pObject);
+    if (pWrapper == nullptr)
+    {
+        delete pObject;
+        return pWnd;
+    }
     DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     CTavoPBaseControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPBaseControlBar, pWnd);
     if (pBar != nullptr)

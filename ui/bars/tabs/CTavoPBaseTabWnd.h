@@ -141,6 +141,8 @@ public:
     // windows that have no frame to dock in.
     void EnableWrapping(BOOL bEnable) { m_bEnableWrapping = bEnable; }
     BOOL IsWrappingEnabled() const { return m_bEnableWrapping; }
+    // The docking pane class plain windows are wrapped in (a kind of CTavoPDockingCBWrapper).
+    void SetDockingBarWrapperRTC(CRuntimeClass* pRTC) { m_pWrapperRTC = pRTC; }
 
     // Toolbar buttons dragged over the tab window in customize mode; nothing is accepted here.
     virtual BOOL OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffect*/,
@@ -281,6 +283,7 @@ protected:
     std::vector<CTavoPRestoredTabInfo> m_lstRestoredTabInfo;
     int m_nRestoredActiveTabID;
     BOOL m_bEnableWrapping;
+    CRuntimeClass* m_pWrapperRTC;
     CTavoPTabDropTarget m_DropTarget;
 
     DECLARE_MESSAGE_MAP()
