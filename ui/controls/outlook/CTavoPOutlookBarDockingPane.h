@@ -8,9 +8,4 @@ class CTavoPOutlookBarDockingPane : public CTavoPDockingCBWrapper
 public:
     CTavoPOutlookBarDockingPane();
     virtual ~CTavoPOutlookBarDockingPane();
-
-    void OnNcDestroy();
-
-protected:
-    DECLARE_MESSAGE_MAP()
 };
