@@ -13,7 +13,7 @@ END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPMDIFrameWnd, CMDIFrameWnd)
 
-CTavoPMDIFrameWnd::CTavoPMDIFrameWnd() : m_Impl(this)
+CTavoPMDIFrameWnd::CTavoPMDIFrameWnd() : m_hmenuWindow(NULL), m_Impl(this)
 {}
 
 CTavoPMDIFrameWnd::~CTavoPMDIFrameWnd() = default;
@@ -56,14 +56,46 @@ void CTavoPMDIFrameWnd::RecalcLayout(BOOL bNotify)
         return;
     m_bInRecalcLayout = TRUE;
     m_dockManager.RecalcAllBars();
+    AdjustClientArea();
+    m_bInRecalcLayout = FALSE;
+}
+
+void CTavoPMDIFrameWnd::AdjustClientArea()
+{
     // The MDI client takes what the bars leave.
-    if (m_hWndMDIClient != NULL)
-    {
-        const CRect rect = m_dockManager.GetClientAreaBounds();
+    if (m_hWndMDIClient == NULL)
+        return;
+    CRect rect = m_dockManager.GetClientAreaBounds();
+    if (m_wndClientArea.GetSafeHwnd() != NULL)
+        m_wndClientArea.CalcWindowRect(rect, 0);
+    else
         ::SetWindowPos(m_hWndMDIClient, HWND_BOTTOM, rect.left, rect.top, rect.Width(),
                        rect.Height(), SWP_NOACTIVATE);
-    }
-    m_bInRecalcLayout = FALSE;
+}
+
+BOOL CTavoPMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
+{
+    if (!CMDIFrameWnd::OnCreateClient(lpcs, pContext))
+        return FALSE;
+    m_wndClientArea.SubclassWindow(m_hWndMDIClient);
+    return TRUE;
+}
+
+HMENU CTavoPMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
+{
+    m_hmenuWindow = CMDIFrameWnd::GetWindowMenuPopup(hMenuBar);
+    return m_hmenuWindow;
+}
+
+BOOL CTavoPMDIFrameWnd::OnSetMenu(HMENU hmenu)
+{
+    CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
+    if (pMenuBar == NULL || !::IsWindow(pMenuBar->GetSafeHwnd()))
+        return FALSE;
+    if (::GetMenu(m_hWnd) != NULL)
+        ::SetMenu(m_hWnd, NULL);
+    pMenuBar->CreateFromMenu(hmenu != NULL ? hmenu : m_Impl.GetDefaultMenu(), FALSE, FALSE);
+    return TRUE;
 }
 
 void CTavoPMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)

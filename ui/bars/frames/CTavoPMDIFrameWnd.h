@@ -1,6 +1,7 @@
 // The library's multi-document frame: its dock manager and frame implementation, the menu bar following the active document's menu and its maximized state, and open menus getting the keys first.
 #pragma once
 #include "ui/bars/frames/CTavoPFrameImpl.h"
+#include "ui/bars/frames/CTavoPMainClientAreaWnd.h"
 #include "ui/bars/frames/TavoPDockingFrame.h"
 
 class CTavoPPopupMenu;
@@ -37,7 +38,22 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE) override;
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt) override;
 
+    // The MDI client is taken over by the client area, which can show MDI tabs.
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    // Remembers the Window popup found, for the document list of the library's Window menu.
+    virtual HMENU GetWindowMenuPopup(HMENU hMenuBar) override;
+    // The menu MDI would put on the frame goes to the menu bar; FALSE when there is none.
+    virtual BOOL OnSetMenu(HMENU hmenu);
+    // TRUE when the frame painted the MDI client's background.
+    virtual BOOL OnEraseMDIClientBackground(CDC* /*pDC*/) { return FALSE; }
+    // Places the MDI client and the tab strip into what the docked bars leave.
+    virtual void AdjustClientArea();
+    CTavoPMainClientAreaWnd& GetMDIClientArea() { return m_wndClientArea; }
+    HMENU GetWindowMenu() const { return m_hmenuWindow; }
+
 protected:
+    CTavoPMainClientAreaWnd m_wndClientArea;
+    HMENU m_hmenuWindow;
     CTavoPFrameImpl m_Impl;
 
 public:
