@@ -1,6 +1,7 @@
 #include "framework/CMDIChildWnd.h"
 #include "framework/CCreateContext.h"
 #include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
 #include "framework/CMDIFrameWnd.h"
 #include "framework/CMultiDocTemplate.h"
 #include "framework/CWinApp.h"
@@ -175,7 +176,36 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActive, CWnd*, HMENU hMenuAlt)
     if (hMenu == nullptr)
         hMenu = bActive && m_hMenuShared != nullptr ? m_hMenuShared : pFrame->m_hMenuDefault;
     if (hMenu != nullptr && pFrame->m_hWndMDIClient != nullptr)
-        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu, 0);
+    {
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu,
+                      (LPARAM)pFrame->GetWindowMenuPopup(hMenu));
+        ::DrawMenuBar(pFrame->m_hWnd);
+    }
+}
+
+void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    // The frame's caption follows the active document.
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    if (pFrame != nullptr)
+        pFrame->OnUpdateFrameTitle(bAddToTitle);
+    if ((GetStyle() & FWS_ADDTOTITLE) == 0)
+        return;
+    CDocument* pDocument = GetActiveDocument();
+    if (!bAddToTitle || pDocument == nullptr)
+        return;
+    // Second and later windows onto one document are told apart by their number.
+    CString strText = pDocument->GetTitle();
+    if (m_nWindow > 0)
+    {
+        TCHAR szNum[16];
+        wsprintf(szNum, _T(":%d"), m_nWindow);
+        strText += szNum;
+    }
+    CString strOld;
+    GetWindowText(strOld);
+    if (strOld != strText)
+        SetWindowText(strText);
 }
 
 LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
