@@ -73,6 +73,20 @@ struct Container
     HWND hwndControl = NULL;
 };
 
+// A docked bar that counts the idle updates it is sent.
+class IdleCountingBar : public TestBar
+{
+public:
+    IdleCountingBar() : TestBar(120, 26) {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_IDLEUPDATECMDUI)
+            m_nIdleUpdates++;
+        return TestBar::WindowProc(message, wParam, lParam);
+    }
+    int m_nIdleUpdates = 0;
+};
+
 template <class TFrame>
 class OleFrame : public ::testing::Test
 {
@@ -96,6 +110,22 @@ protected:
         frames.push_back(pFrame->m_hWnd);
         PumpMessages();
         return pFrame;
+    }
+    // Docks the bar, a fixed test bar, on the top side of a library frame of any kind.
+    template <class TSite>
+    static void DockOn(TSite* pSite, TestBar& bar)
+    {
+        ASSERT_TRUE(pSite->EnableDocking(CBRS_ALIGN_ANY));
+        ASSERT_TRUE(bar.Make(pSite, kBarID));
+        pSite->DockControlBar(&bar);
+        pSite->AdjustDockingLayout();
+    }
+    // The library's wrapper of the container's frame once pFrame built its tool space there.
+    static CTavoPOleCntrFrameWnd* TakeOver(COleIPFrameWnd* pFrame, const Container& container)
+    {
+        if (!pFrame->BuildToolSpace(container.hwnd, NULL))
+            return nullptr;
+        return DYNAMIC_DOWNCAST(CTavoPOleCntrFrameWnd, pFrame->m_pMainFrame);
     }
     static BOOL PreTranslate(CFrameWnd* pFrame, UINT message, WPARAM wParam, LPARAM lParam)
     {
@@ -122,10 +152,8 @@ TYPED_TEST(OleFrame, DocksItsOwnBarsFromConstructionOn)
     auto* pFrame = this->Open();
     ASSERT_NE(nullptr, pFrame);
     EXPECT_EQ(pFrame, GetDockingUtils().GetDockManager(pFrame)->GetDockSite());
-    ASSERT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
     TestBar bar(120, 26);
-    ASSERT_TRUE(bar.Make(pFrame, kBarID));
-    pFrame->DockControlBar(&bar);
+    ASSERT_NO_FATAL_FAILURE(this->DockOn(pFrame, bar));
     pFrame->RecalcLayout();
     EXPECT_TRUE(bar.IsDocked());
     EXPECT_EQ(&bar, pFrame->GetControlBar(kBarID));
@@ -140,9 +168,7 @@ TYPED_TEST(OleFrame, ContainerFrameIsTakenOverOnceAndCarriesTheBars)
     Container container;
     auto* pFrame = this->Open();
     ASSERT_NE(nullptr, pFrame);
-    ASSERT_TRUE(pFrame->BuildToolSpace(container.hwnd, NULL));
-    CTavoPOleCntrFrameWnd* pContainer =
-        DYNAMIC_DOWNCAST(CTavoPOleCntrFrameWnd, pFrame->m_pMainFrame);
+    CTavoPOleCntrFrameWnd* pContainer = this->TakeOver(pFrame, container);
     ASSERT_NE(nullptr, pContainer);
     EXPECT_EQ(container.hwnd, pContainer->m_hWnd);
     EXPECT_EQ(pContainer, CWnd::FromHandlePermanent(container.hwnd));
@@ -153,11 +179,8 @@ TYPED_TEST(OleFrame, ContainerFrameIsTakenOverOnceAndCarriesTheBars)
     ASSERT_TRUE(pFrame->BuildToolSpace(container.hwnd, NULL));
     EXPECT_EQ(pContainer, pFrame->m_pMainFrame);
 
-    ASSERT_TRUE(pContainer->EnableDocking(CBRS_ALIGN_ANY));
-    TestBar bar(120, 26);
-    ASSERT_TRUE(bar.Make(pContainer, kBarID));
-    pContainer->DockControlBar(&bar);
-    pContainer->AdjustDockingLayout();
+    IdleCountingBar bar;
+    ASSERT_NO_FATAL_FAILURE(this->DockOn(pContainer, bar));
     EXPECT_TRUE(bar.IsDocked());
     EXPECT_EQ(pContainer->GetDockManager(), bar.GetDockManager());
     EXPECT_EQ(CRect(0, 0, 120, 26), bar.RectInFrame(pContainer));
@@ -167,6 +190,7 @@ TYPED_TEST(OleFrame, ContainerFrameIsTakenOverOnceAndCarriesTheBars)
 
     // The in-place frame's idle update reaches the bars on the container.
     pFrame->SendMessage(WM_IDLEUPDATECMDUI);
+    EXPECT_EQ(1, bar.m_nIdleUpdates);
     bar.DestroyWindow();
 }
 
@@ -177,15 +201,10 @@ TYPED_TEST(OleFrame, EndOfActivationTakesOnlyTheLibrarysBars)
     Container container;
     auto* pFrame = this->Open();
     ASSERT_NE(nullptr, pFrame);
-    ASSERT_TRUE(pFrame->BuildToolSpace(container.hwnd, NULL));
-    CTavoPOleCntrFrameWnd* pContainer =
-        DYNAMIC_DOWNCAST(CTavoPOleCntrFrameWnd, pFrame->m_pMainFrame);
+    CTavoPOleCntrFrameWnd* pContainer = this->TakeOver(pFrame, container);
     ASSERT_NE(nullptr, pContainer);
-    ASSERT_TRUE(pContainer->EnableDocking(CBRS_ALIGN_ANY));
     TestBar bar(120, 26);
-    ASSERT_TRUE(bar.Make(pContainer, kBarID));
-    pContainer->DockControlBar(&bar);
-    pContainer->AdjustDockingLayout();
+    ASSERT_NO_FATAL_FAILURE(this->DockOn(pContainer, bar));
     const HWND hwndDockBar = ::GetParent(bar.m_hWnd);
     ASSERT_NE(container.hwnd, hwndDockBar);
 

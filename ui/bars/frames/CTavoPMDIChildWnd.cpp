@@ -3,7 +3,6 @@
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
 #include "ui/bars/frames/CTavoPMainClientAreaWnd.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
-#include "ui/controls/CTavoPPrintPreviewView.h"
 
 BEGIN_MESSAGE_MAP(CTavoPMDIChildWnd, CMDIChildWnd)
     ON_WM_CREATE()
@@ -109,16 +108,8 @@ void CTavoPMDIChildWnd::AdjustDockingLayout(HDWP hdwp)
 
 void CTavoPMDIChildWnd::PlaceClientArea()
 {
-    CView* pView = GetActiveView();
-    if (m_dockManager.IsPrintPreviewValid() && pView != NULL &&
-        pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
-    {
-        const CRect rectView = m_dockManager.GetClientAreaBounds();
-        pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
-                            SWP_NOZORDER | SWP_NOACTIVATE);
-        return;
-    }
-    PlaceView(m_dockManager.GetClientAreaBounds());
+    if (!TavoPPlacePreviewView(this, m_dockManager))
+        PlaceView(m_dockManager.GetClientAreaBounds());
 }
 
 void CTavoPMDIChildWnd::RecalcLayout(BOOL bNotify)

@@ -3,7 +3,6 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
-#include "ui/controls/CTavoPPrintPreviewView.h"
 
 BEGIN_MESSAGE_MAP(CTavoPMDIFrameWnd, CMDIFrameWnd)
     TAVOP_LIBRARY_FRAME_MESSAGES()
@@ -56,8 +55,7 @@ BOOL HoldsItem(CTavoPPopupMenu* pMenuPopup, UINT nID)
 
 }
 
-CTavoPMDIFrameWnd::CTavoPMDIFrameWnd()
-    : m_hmenuWindow(NULL), m_bTakeOverMDIClient(TRUE), m_bWasMaximized(FALSE), m_bIsMinimized(FALSE)
+CTavoPMDIFrameWnd::CTavoPMDIFrameWnd() : m_hmenuWindow(NULL), m_bTakeOverMDIClient(TRUE)
 {}
 
 CTavoPMDIFrameWnd::~CTavoPMDIFrameWnd() = default;
@@ -67,23 +65,13 @@ CTavoPMDIFrameWnd::~CTavoPMDIFrameWnd() = default;
 BOOL CTavoPMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                                   CCreateContext* pContext)
 {
-    m_Impl.SetFrameResourceID(nIDResource);
-    if (!TavoPLibraryFrame<CMDIFrameWnd>::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd,
-                                                    pContext))
+    if (!TavoPMainFrame<CMDIFrameWnd>::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
-    m_Impl.OnLoadFrame();
     // With a menu bar the frame shows no menu of its own: the framework's default menu is the
     // one the bar was built from.
     if (m_Impl.GetMenuBar() != NULL && m_Impl.GetDefaultMenu() != NULL)
         m_hMenuDefault = m_Impl.GetDefaultMenu();
     return TRUE;
-}
-
-BOOL CTavoPMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
-{
-    m_Impl.SetDockManager(&m_dockManager);
-    m_Impl.RestorePosition(cs);
-    return CMDIFrameWnd::PreCreateWindow(cs);
 }
 
 int CTavoPMDIFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -105,16 +93,6 @@ BOOL CTavoPMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pCon
 
 // ---- hooks
 
-void CTavoPMDIFrameWnd::AdjustDockingLayout(HDWP hdwp)
-{
-    if (m_dockManager.IsInAdjustLayout())
-        return;
-    m_dockManager.AdjustDockingLayout(hdwp);
-    AdjustClientArea();
-    if (m_dockManager.AreAllBarsHidden())
-        RecalcLayout(TRUE);
-}
-
 void CTavoPMDIFrameWnd::AdjustClientArea()
 {
     if (m_hWndMDIClient == NULL)
@@ -129,13 +107,6 @@ void CTavoPMDIFrameWnd::AdjustClientArea()
     else
         ::SetWindowPos(m_hWndMDIClient, HWND_BOTTOM, rect.left, rect.top, rect.Width(),
                        rect.Height(), SWP_NOACTIVATE);
-}
-
-BOOL CTavoPMDIFrameWnd::ShowControlBars(BOOL bShow)
-{
-    const BOOL bResult = m_dockManager.ShowAllBars(bShow);
-    AdjustDockingLayout();
-    return bResult;
 }
 
 COleClientItem* CTavoPMDIFrameWnd::GetInPlaceActiveItem()
@@ -257,74 +228,12 @@ BOOL CTavoPMDIFrameWnd::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup)
     return OnBeforeShowPopupMenu(pMenuPopup);
 }
 
-// ---- input before the framework's own translation
-
-BOOL CTavoPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
-{
-    BOOL bResult = FALSE;
-    if (m_Impl.PreTranslateFrameMessage(pMsg, bResult))
-        return bResult;
-    return CMDIFrameWnd::PreTranslateMessage(pMsg);
-}
-
-// ---- layout
-
-void CTavoPMDIFrameWnd::RecalcLayout(BOOL bNotify)
-{
-    if (m_bInRecalcLayout || m_bIsMinimized || m_hWnd == NULL)
-        return;
-    m_bInRecalcLayout = TRUE;
-    CView* pView = GetActiveView();
-    if (!m_dockManager.IsPrintPreviewValid() && !m_dockManager.AreAllBarsHidden())
-    {
-        m_dockManager.RecalcAllBars();
-        AdjustClientArea();
-    }
-    else if (pView != NULL && pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
-    {
-        m_dockManager.RecalcAllBars();
-        const CRect rectView = m_dockManager.GetClientAreaBounds();
-        pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
-                            SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    else
-    {
-        m_bInRecalcLayout = FALSE;
-        CMDIFrameWnd::RecalcLayout(bNotify);
-        m_bInRecalcLayout = TRUE;
-        AdjustClientArea();
-    }
-    m_bInRecalcLayout = FALSE;
-}
-
-BOOL CTavoPMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
-{
-    switch (nBorderCmd)
-    {
-    case borderGet:
-        CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
-        if (lpRectBorder != NULL)
-            *lpRectBorder = m_dockManager.GetClientAreaBounds();
-        return TRUE;
-    case borderSet: return CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
-    default: return TRUE;
-    }
-}
-
 void CTavoPMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
 {
     // The MDI tabs make no sense over the preview: hidden while it shows.
     if (m_wndClientArea.GetSafeHwnd() != NULL)
         m_wndClientArea.SetPreviewMode(bPreview);
-    m_dockManager.SetPrintPreviewMode(bPreview, pState);
-    if (pState != NULL)
-    {
-        const DWORD dwStates = pState->dwStates;
-        CMDIFrameWnd::OnSetPreviewMode(bPreview, pState);
-        pState->dwStates = dwStates;
-    }
-    AdjustDockingLayout();
-    RecalcLayout(TRUE);
+    TavoPMainFrame<CMDIFrameWnd>::OnSetPreviewMode(bPreview, pState);
 }
 
 // ---- handlers
@@ -357,38 +266,6 @@ void CTavoPMDIFrameWnd::OnDestroy()
     // The MDI client and the documents in it are the framework's to destroy.
     DestroyFrameParts(m_hWndMDIClient);
     CMDIFrameWnd::OnDestroy();
-}
-
-void CTavoPMDIFrameWnd::OnSizing(UINT nSide, LPRECT lpRect)
-{
-    TavoPLibraryFrame<CMDIFrameWnd>::OnSizing(nSide, lpRect);
-}
-
-void CTavoPMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
-{
-    m_bIsMinimized = (nType == SIZE_MINIMIZED);
-    if (nType != SIZE_MINIMIZED && nType != SIZE_MAXIMIZED && !m_bWasMaximized)
-    {
-        // The framework's own relayout must not recalculate the bars a second time.
-        m_dockManager.SuspendRecalc(TRUE);
-        CMDIFrameWnd::OnSize(nType, cx, cy);
-        m_dockManager.SuspendRecalc(FALSE);
-        AdjustDockingLayout();
-        return;
-    }
-    const BOOL bFullRelayout =
-        nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized);
-    m_dockManager.SuspendRecalc(bFullRelayout);
-    CMDIFrameWnd::OnSize(nType, cx, cy);
-    m_dockManager.SuspendRecalc(FALSE);
-    if (bFullRelayout)
-        RecalcLayout(TRUE);
-    m_bWasMaximized = (nType == SIZE_MAXIMIZED);
-}
-
-void CTavoPMDIFrameWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
-{
-    m_dockManager.ShowFloatingFrames(bActive);
 }
 
 void CTavoPMDIFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)

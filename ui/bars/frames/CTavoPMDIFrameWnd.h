@@ -1,11 +1,11 @@
 // The library's multi-document frame: the single-document frame's bars, menus, help and layout over the framework's MDI, its MDI client taken over by the client area, the Window menu listing the documents in library popups, and the menu bar following the active document's menu and maximized state.
 #pragma once
 #include "ui/bars/frames/CTavoPMainClientAreaWnd.h"
-#include "ui/bars/frames/TavoPLibraryFrame.h"
+#include "ui/bars/frames/TavoPMainFrame.h"
 
 class COleClientItem;
 
-class CTavoPMDIFrameWnd : public TavoPLibraryFrame<CMDIFrameWnd>
+class CTavoPMDIFrameWnd : public TavoPMainFrame<CMDIFrameWnd>
 {
     DECLARE_DYNCREATE(CTavoPMDIFrameWnd)
 public:
@@ -13,15 +13,13 @@ public:
     virtual ~CTavoPMDIFrameWnd();
 
     // ---- hooks, in their fixed order ----
-    virtual void AdjustDockingLayout(HDWP hdwp = NULL) override;
     // The menu MDI would put on the frame goes to the menu bar; FALSE when there is none or an
     // item is active in place.
     virtual BOOL OnSetMenu(HMENU hmenu);
     // TRUE when the frame painted the MDI client's background.
     virtual BOOL OnEraseMDIClientBackground(CDC* pDC) { return FALSE; }
-    virtual BOOL ShowControlBars(BOOL bShow);
     // Places the MDI client and the tab strip into what the docked bars leave.
-    virtual void AdjustClientArea();
+    virtual void AdjustClientArea() override;
     virtual COleClientItem* GetInPlaceActiveItem();
 
     // Records the popup; a Window menu gets the open documents after a separator.
@@ -36,13 +34,9 @@ public:
     virtual BOOL LoadFrame(UINT nIDResource,
                            DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     // Remembers the Window popup found, for the document list of the library's Window menu.
     virtual HMENU GetWindowMenuPopup(HMENU hMenuBar) override;
-    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
-    virtual void RecalcLayout(BOOL bNotify = TRUE) override;
-    virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder) override;
     virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) override;
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt) override;
 
@@ -54,17 +48,12 @@ protected:
     HMENU m_hmenuWindow;
     // Whether the client area takes over the MDI client when it is made.
     BOOL m_bTakeOverMDIClient;
-    BOOL m_bWasMaximized;
-    BOOL m_bIsMinimized;
 
 public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     void OnClose();
     void OnDestroy();
-    void OnSizing(UINT nSide, LPRECT lpRect);
-    void OnSize(UINT nType, int cx, int cy);
-    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     void OnExitSizeMove();
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);

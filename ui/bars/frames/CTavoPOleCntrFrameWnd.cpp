@@ -1,5 +1,4 @@
 #include "ui/bars/frames/CTavoPOleCntrFrameWnd.h"
-#include "ui/controls/CTavoPPrintPreviewView.h"
 
 BEGIN_MESSAGE_MAP(CTavoPOleCntrFrameWnd, COleCntrFrameWnd)
     ON_WM_SIZE()
@@ -46,14 +45,7 @@ void CTavoPOleCntrFrameWnd::RecalcLayout(BOOL bNotify)
     COleCntrFrameWnd::RecalcLayout(bNotify);
     m_bInRecalcLayout = TRUE;
     m_dockManager.RecalcAllBars();
-    CView* pView = GetActiveView();
-    if (m_dockManager.IsPrintPreviewValid() && pView != NULL &&
-        pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
-    {
-        const CRect rectView = m_dockManager.GetClientAreaBounds();
-        pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
-                            SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    TavoPPlacePreviewView(this, m_dockManager);
     m_bInRecalcLayout = FALSE;
 }
 

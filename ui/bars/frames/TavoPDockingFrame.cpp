@@ -1,5 +1,6 @@
 #include "ui/bars/frames/TavoPDockingFrame.h"
 #include "ui/bars/CTavoPBaseControlBar.h"
+#include "ui/controls/CTavoPPrintPreviewView.h"
 
 void TavoPDestroyChildWindows(CWnd* pParent, HWND hwndSkip, BOOL bLibraryOnly)
 {
@@ -37,4 +38,16 @@ void TavoPDestroyMiniFrames(CTavoPDockManager& dockManager)
         if (::IsWindow(hWnd))
             ::DestroyWindow(hWnd);
     }
+}
+
+BOOL TavoPPlacePreviewView(CFrameWnd* pFrame, CTavoPDockManager& dockManager)
+{
+    CView* pView = pFrame->GetActiveView();
+    if (!dockManager.IsPrintPreviewValid() || pView == NULL ||
+        !pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
+        return FALSE;
+    const CRect rectView = dockManager.GetClientAreaBounds();
+    pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
+                        SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
 }

@@ -11,6 +11,9 @@ class CTavoPMiniFrameWnd;
 void TavoPDestroyChildWindows(CWnd* pParent, HWND hwndSkip = NULL, BOOL bLibraryOnly = FALSE);
 // Destroys every floating frame the dock manager holds.
 void TavoPDestroyMiniFrames(CTavoPDockManager& dockManager);
+// In print preview, with the library's preview view active in pFrame, puts that view into what
+// the bars leave; FALSE, and nothing moved, otherwise.
+BOOL TavoPPlacePreviewView(CFrameWnd* pFrame, CTavoPDockManager& dockManager);
 
 template <class TFrame>
 class TavoPDockingFrame : public TFrame

@@ -2,7 +2,6 @@
 #include "ui/bars/frames/CTavoPOleCntrFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
-#include "ui/controls/CTavoPPrintPreviewView.h"
 
 namespace {
 
@@ -85,14 +84,7 @@ void TavoPOleInPlaceFrame<TBase>::RecalcLayout(BOOL bNotify)
     TBase::RecalcLayout(bNotify);
     this->m_bInRecalcLayout = TRUE;
     this->m_dockManager.RecalcAllBars();
-    CView* pView = this->GetActiveView();
-    if (this->m_dockManager.IsPrintPreviewValid() && pView != NULL &&
-        pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
-    {
-        const CRect rectView = this->m_dockManager.GetClientAreaBounds();
-        pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
-                            SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    TavoPPlacePreviewView(this, this->m_dockManager);
     this->m_bInRecalcLayout = FALSE;
 }
 
