@@ -62,14 +62,8 @@ public:
         pDC->FillSolidRect(rect, kBackground);
         return TRUE;
     }
-    void RecalcLayout(BOOL bNotify = TRUE) override
-    {
-        m_nLayouts++;
-        CTavoPMDIFrameWnd::RecalcLayout(bNotify);
-    }
     CTavoPMenuBar m_wndMenuBar;
     BOOL m_bPaintBackground = FALSE;
-    int m_nLayouts = 0;
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(AreaFrame, CTavoPMDIFrameWnd)
@@ -114,11 +108,10 @@ std::vector<std::string> Labels(CTavoPTabWnd& tabs)
     return labels;
 }
 
-std::string Text(HWND hwnd)
+// The title of the window's document: untitled documents are numbered on through the run.
+std::string Title(CFrameWnd* pChild)
 {
-    char szText[256] = "";
-    ::GetWindowText(hwnd, szText, sizeof szText);
-    return szText;
+    return (LPCTSTR)pChild->GetActiveDocument()->GetTitle();
 }
 
 // Whether the screen shows the colour anywhere in the rectangle (screen coordinates).
@@ -235,16 +228,17 @@ TEST_F(ClientArea, TakesOverTheMDIClientAndHandsTheMenusToTheMenuBar)
     const Item expected[] = {{ID_WINDOW_NEW, "&New Window", false},
                              {ID_WINDOW_CASCADE, "&Cascade", false},
                              {0, "", false},
-                             {AFX_IDM_FIRST_MDICHILD, "&1 Doc1", false},
-                             {AFX_IDM_FIRST_MDICHILD + 1, "&2 Doc2", false},
-                             {AFX_IDM_FIRST_MDICHILD + 2, "&3 Doc3", true}};
+                             {AFX_IDM_FIRST_MDICHILD, "&1 ", false},
+                             {AFX_IDM_FIRST_MDICHILD + 1, "&2 ", false},
+                             {AFX_IDM_FIRST_MDICHILD + 2, "&3 ", true}};
     ASSERT_EQ((int)(sizeof expected / sizeof expected[0]), ::GetMenuItemCount(hWindow));
     for (int i = 0; i < ::GetMenuItemCount(hWindow); i++)
     {
         char szText[256] = "";
         ::GetMenuString(hWindow, (UINT)i, szText, sizeof szText, MF_BYPOSITION);
         EXPECT_EQ(expected[i].nID, ::GetMenuItemID(hWindow, i)) << i;
-        EXPECT_STREQ(expected[i].text, szText) << i;
+        const std::string title = i >= 3 ? Title(children[(size_t)i - 3]) : "";
+        EXPECT_EQ(expected[i].text + title, szText) << i;
         EXPECT_EQ(expected[i].bChecked,
                   (::GetMenuState(hWindow, (UINT)i, MF_BYPOSITION) & MF_CHECKED) != 0)
             << i;
@@ -255,6 +249,14 @@ TEST_F(ClientArea, TakesOverTheMDIClientAndHandsTheMenusToTheMenuBar)
     EXPECT_EQ((HMENU)NULL, pMdi->GetWindowMenu());
     area.SendMessage(WM_MDIREFRESHMENU);
     EXPECT_EQ(hWindow, pMdi->GetWindowMenu());
+
+    // The list in the popup lags behind a window's new text until the popup is refreshed, as it
+    // is before the library's Window menu reads it.
+    ::SetWindowText(children[0]->m_hWnd, "Fresh");
+    char szText[256] = "";
+    EXPECT_EQ(hWindow, area.RefreshWindowMenu());
+    ::GetMenuString(hWindow, AFX_IDM_FIRST_MDICHILD, szText, sizeof szText, MF_BYCOMMAND);
+    EXPECT_STREQ("&1 Fresh", szText);
 
     // The last document closing gives the bar the frame's menu back.
     TestApp().CloseAllDocuments(FALSE);
@@ -292,7 +294,9 @@ TEST_F(ClientArea, TabsFollowTheDocumentsActivationTitlesIconsAndClosing)
         children.push_back(OpenDocument());
         ASSERT_NE(nullptr, children.back());
     }
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc1", "Doc2", "Doc3"}));
+    const std::vector<std::string> titles = {Title(children[0]), Title(children[1]),
+                                             Title(children[2])};
+    EXPECT_EQ(Labels(tabs), titles);
     EXPECT_EQ(2, tabs.GetActiveTab());
     for (int i = 0; i < 3; i++)
         EXPECT_EQ(children[(size_t)i], tabs.GetTabWnd(i)) << i;
@@ -324,7 +328,7 @@ TEST_F(ClientArea, TabsFollowTheDocumentsActivationTitlesIconsAndClosing)
     // A renamed document renames its tab.
     children[1]->GetActiveDocument()->SetTitle("Renamed");
     PumpPreTranslatedFor(20);
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc1", "Renamed", "Doc3"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[0], "Renamed", titles[2]}));
 
     // A new icon shows in the tab; two windows with one icon share its image.
     HICON hIcon = NewIcon(kIconColour);
@@ -343,7 +347,7 @@ TEST_F(ClientArea, TabsFollowTheDocumentsActivationTitlesIconsAndClosing)
     // Closing a document removes its tab.
     children[1]->SendMessage(WM_CLOSE);
     PumpPreTranslatedFor(20);
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc1", "Doc3"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[0], titles[2]}));
     EXPECT_EQ(pMdi->MDIGetActive(), tabs.GetTabWnd(tabs.GetActiveTab()));
 }
 
@@ -352,17 +356,21 @@ TEST_F(ClientArea, HidingADocumentTakesItsTabAwayAndShowingItAddsItAtTheEnd)
     AreaFrame* pMdi = Open(TRUE);
     ASSERT_NE(nullptr, pMdi);
     CTavoPTabWnd& tabs = pMdi->GetMDIClientArea().GetMDITabs();
-    CTavoPMDIChildWnd* pFirst = OpenDocument();
-    ASSERT_NE(nullptr, pFirst);
-    ASSERT_NE(nullptr, OpenDocument());
-    ASSERT_NE(nullptr, OpenDocument());
+    std::vector<std::string> titles;
+    for (int i = 0; i < 3; i++)
+    {
+        CTavoPMDIChildWnd* pChild = OpenDocument();
+        ASSERT_NE(nullptr, pChild);
+        titles.push_back(Title(pChild));
+    }
+    CWnd* pFirst = tabs.GetTabWnd(0);
 
     pFirst->ShowWindow(SW_HIDE);
     pMdi->GetMDIClientArea().UpdateTabs();
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc2", "Doc3"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[1], titles[2]}));
     pFirst->ShowWindow(SW_SHOW);
     pMdi->GetMDIClientArea().SendMessage(CTavoPMainClientAreaWnd::WM_UPDATE_MDI_TABS);
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc2", "Doc3", "Doc1"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[1], titles[2], titles[0]}));
     EXPECT_EQ(2, tabs.GetActiveTab());
 }
 
@@ -409,7 +417,8 @@ TEST_F(ClientArea, OwnedWindowsInTheClientGetNoTab)
 {
     AreaFrame* pMdi = Open(TRUE);
     ASSERT_NE(nullptr, pMdi);
-    ASSERT_NE(nullptr, OpenDocument());
+    CTavoPMDIChildWnd* pChild = OpenDocument();
+    ASSERT_NE(nullptr, pChild);
     // A window the MDI client holds but another window owns, as the icon title of a minimized
     // document is.
     HWND hwndOwned = ::CreateWindowEx(0, "STATIC", "owned", WS_POPUP | WS_VISIBLE, 0, 0, 40, 20,
@@ -418,7 +427,8 @@ TEST_F(ClientArea, OwnedWindowsInTheClientGetNoTab)
     ::SetParent(hwndOwned, pMdi->m_hWndMDIClient);
     ASSERT_NE((HWND)NULL, ::GetWindow(hwndOwned, GW_OWNER));
     pMdi->GetMDIClientArea().UpdateTabs();
-    EXPECT_EQ(Labels(pMdi->GetMDIClientArea().GetMDITabs()), (std::vector<std::string>{"Doc1"}));
+    EXPECT_EQ(Labels(pMdi->GetMDIClientArea().GetMDITabs()),
+              (std::vector<std::string>{Title(pChild)}));
     ::DestroyWindow(hwndOwned);
 }
 

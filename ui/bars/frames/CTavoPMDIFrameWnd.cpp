@@ -94,7 +94,9 @@ BOOL CTavoPMDIFrameWnd::OnSetMenu(HMENU hmenu)
         return FALSE;
     if (::GetMenu(m_hWnd) != NULL)
         ::SetMenu(m_hWnd, NULL);
-    pMenuBar->CreateFromMenu(hmenu != NULL ? hmenu : m_Impl.GetDefaultMenu(), FALSE, FALSE);
+    if (hmenu == NULL)
+        hmenu = m_Impl.GetDefaultMenu();
+    pMenuBar->CreateFromMenu(hmenu, hmenu == m_Impl.GetDefaultMenu(), FALSE);
     return TRUE;
 }
 
@@ -113,7 +115,15 @@ void CTavoPMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
         hMenu = pChild != NULL && pChild->m_hMenuShared != NULL ? pChild->m_hMenuShared
                                                                 : m_Impl.GetDefaultMenu();
     }
-    pMenuBar->CreateFromMenu(hMenu, hMenu == m_Impl.GetDefaultMenu(), FALSE);
+    if (m_wndClientArea.GetSafeHwnd() != NULL)
+    {
+        // Through the MDI client, which lists the documents in the menu's Window popup; the
+        // client area hands the menu itself to the menu bar.
+        ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu,
+                      (LPARAM)GetWindowMenuPopup(hMenu));
+    }
+    else
+        pMenuBar->CreateFromMenu(hMenu, hMenu == m_Impl.GetDefaultMenu(), FALSE);
     UpdateMenuBarMaximizeMode();
 }
 

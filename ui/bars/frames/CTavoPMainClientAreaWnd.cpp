@@ -227,6 +227,15 @@ void CTavoPMainClientAreaWnd::UpdateTabs()
     }
 }
 
+HMENU CTavoPMainClientAreaWnd::RefreshWindowMenu()
+{
+    CTavoPMDIFrameWnd* pFrame = LibraryFrameOf(this);
+    if (pFrame == NULL)
+        return NULL;
+    SendMessage(WM_MDIREFRESHMENU);
+    return pFrame->GetWindowMenu();
+}
+
 void CTavoPMainClientAreaWnd::EnableMDITabs(BOOL bEnable)
 {
     m_bIsMDITabbed = bEnable;
