@@ -53,6 +53,9 @@ protected:
     BOOL m_bTabIcons;
     CMap<HICON, HICON, int, int> m_mapIcons;
     CRect m_rectTabWnd;
+    // The height the client was last given here: the frame's default sizing may have moved it
+    // since.
+    int m_nClientHeight;
 
 public:
     BOOL OnEraseBkgnd(CDC* pDC);
