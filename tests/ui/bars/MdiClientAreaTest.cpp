@@ -1,6 +1,7 @@
 // The client area of the library's MDI frame on the screen: the menus it hands to the menu bar, the background the frame paints, the Window menu kept current, and MDI tabs following the documents.
 #include "framework/Framework.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/NoteTemplates.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/SyntheticInput.h"
@@ -177,14 +178,9 @@ protected:
     }
     CTavoPMDIChildWnd* OpenDocument()
     {
-        CDocument* pDoc = g_pDocs->OpenDocumentFile(nullptr);
-        if (pDoc == nullptr)
-            return nullptr;
-        POSITION pos = pDoc->GetFirstViewPosition();
-        CTavoPMDIChildWnd* pChild =
-            DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, pDoc->GetNextView(pos)->GetParentFrame());
+        CMDIChildWnd* pChild = NewNoteFrame(g_pDocs);
         PumpPreTranslatedFor(20);
-        return pChild;
+        return DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, pChild);
     }
     HICON NewIcon(COLORREF colour)
     {
@@ -424,7 +420,7 @@ TEST_F(ClientArea, PrintPreviewHidesTheStripAndLeavingItShowsItAgain)
     EXPECT_FALSE(::IsWindowVisible(hwndTabs));
 }
 
-TEST_F(ClientArea, OwnedWindowsInTheClientGetNoTab)
+TEST_F(ClientArea, OwnedAndObjectlessWindowsInTheClientGetNoTab)
 {
     AreaFrame* pMdi = Open(TRUE);
     ASSERT_NE(nullptr, pMdi);
@@ -437,10 +433,22 @@ TEST_F(ClientArea, OwnedWindowsInTheClientGetNoTab)
     ASSERT_NE((HWND)NULL, hwndOwned);
     ::SetParent(hwndOwned, pMdi->m_hWndMDIClient);
     ASSERT_NE((HWND)NULL, ::GetWindow(hwndOwned, GW_OWNER));
+    // A document window made straight through the MDI client, with no window object that a tab
+    // could keep.
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = ::DefMDIChildProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = "ClientAreaTestBare";
+    ::RegisterClass(&wc);
+    MDICREATESTRUCT mcs = {"ClientAreaTestBare", "bare", wc.hInstance, 0, 0, 200, 100, 0, 0};
+    HWND hwndBare = (HWND)::SendMessage(pMdi->m_hWndMDIClient, WM_MDICREATE, 0, (LPARAM)&mcs);
+    ASSERT_NE((HWND)NULL, hwndBare);
+
     pMdi->GetMDIClientArea().UpdateTabs();
     EXPECT_EQ(Labels(pMdi->GetMDIClientArea().GetMDITabs()),
               (std::vector<std::string>{Title(pChild)}));
     ::DestroyWindow(hwndOwned);
+    ::SendMessage(pMdi->m_hWndMDIClient, WM_MDIDESTROY, (WPARAM)hwndBare, 0);
 }
 
 TEST_F(ClientArea, WithoutTabsMinimizedDocumentsKeepToTheBottomEdge)

@@ -152,11 +152,12 @@ void CTavoPMainClientAreaWnd::UpdateTabs()
     for (HWND hwnd = ::GetWindow(m_hWnd, GW_CHILD); hwnd != NULL;
          hwnd = ::GetWindow(hwnd, GW_HWNDNEXT))
     {
-        if (!IsDocumentWindow(hwnd))
+        // A tab keeps its window object: a window without one of its own would leave the tab a
+        // temporary object that goes at the next idle time.
+        CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+        if (pWnd == NULL || !IsDocumentWindow(hwnd))
             continue;
-        CWnd* pWnd = CWnd::FromHandle(hwnd);
-        CTavoPMDIChildWnd* pChild =
-            DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, CWnd::FromHandlePermanent(hwnd));
+        CTavoPMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, pWnd);
 
         int iImage = -1;
         if (m_bTabIcons)
