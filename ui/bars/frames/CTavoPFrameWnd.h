@@ -2,6 +2,7 @@
 #pragma once
 #include "framework/FrameworkWin.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
+#include "ui/bars/frames/CTavoPFrameHooks.h"
 #include "ui/bars/frames/CTavoPFrameImpl.h"
 
 class CTavoPBaseControlBar;
@@ -11,7 +12,7 @@ class CTavoPPopupMenu;
 class CTavoPToolbarButton;
 class CTavoPToolbarMenuButton;
 
-class CTavoPFrameWnd : public CFrameWnd
+class CTavoPFrameWnd : public CFrameWnd, public CTavoPFrameHooks
 {
     DECLARE_DYNCREATE(CTavoPFrameWnd)
 public:
@@ -26,23 +27,27 @@ public:
     // The OLE item active in place in the active view; the framework keeps no OLE documents.
     virtual CObject* GetInPlaceActiveItem() { return NULL; }
     // FALSE refuses the popup; the application may change its items first.
-    virtual BOOL OnBeforeShowPopupMenu(CTavoPPopupMenu* pMenuPopup) { return TRUE; }
-    virtual void OnClosePopupMenu(CTavoPPopupMenu* pMenuPopup);
+    virtual BOOL OnBeforeShowPopupMenu(CTavoPPopupMenu* pMenuPopup) override { return TRUE; }
+    virtual void OnClosePopupMenu(CTavoPPopupMenu* pMenuPopup) override;
     virtual BOOL OnDrawMenuImage(CDC* pDC, const CTavoPToolbarMenuButton* pMenuButton,
-                                 const CRect& rectImage)
+                                 const CRect& rectImage) override
     {
         return FALSE;
     }
-    virtual BOOL OnMenuButtonToolHitTest(CTavoPToolbarButton* pButton, TOOLINFO* pTI)
+    virtual BOOL OnMenuButtonToolHitTest(CTavoPToolbarButton* pButton, TOOLINFO* pTI) override
     {
         return FALSE;
     }
-    virtual BOOL GetToolbarButtonToolTipText(CTavoPToolbarButton* pButton, CString& strTTText)
+    virtual BOOL GetToolbarButtonToolTipText(CTavoPToolbarButton* pButton,
+                                             CString& strTTText) override
     {
         return FALSE;
     }
-    virtual void OnDrawMenuLogo(CDC* pDC, CTavoPPopupMenu* pMenu, const CRect& rectLogo) {}
-    virtual BOOL OnTearOffMenu(CTavoPPopupMenu* pMenuPopup, CTavoPControlBar* pBar) { return TRUE; }
+    virtual void OnDrawMenuLogo(CDC* pDC, CTavoPPopupMenu* pMenu, const CRect& rectLogo) override {}
+    virtual BOOL OnTearOffMenu(CTavoPPopupMenu* pMenuPopup, CTavoPControlBar* pBar) override
+    {
+        return TRUE;
+    }
     virtual BOOL ShowControlBars(BOOL bShow);
 
     // ---- docking, forwarded to the dock manager ----
@@ -76,11 +81,11 @@ public:
     }
     CTavoPBaseControlBar* GetControlBar(UINT nID) { return m_dockManager.FindBarByID(nID, TRUE); }
     void ShowControlBar(CTavoPBaseControlBar* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate);
-    CTavoPDockManager* GetDockManager() { return &m_dockManager; }
-    CTavoPFrameImpl* GetFrameImpl() { return &m_Impl; }
+    virtual CTavoPDockManager* GetDockManager() override { return &m_dockManager; }
+    virtual CTavoPFrameImpl* GetFrameImpl() override { return &m_Impl; }
 
     // Called by a popup menu as it opens: records it, then the frame may refuse it.
-    BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup);
+    virtual BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup) override;
 
     // ---- framework operations ----
     virtual BOOL LoadFrame(UINT nIDResource,

@@ -1,71 +1,128 @@
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
+#include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
+#include "ui/controls/CTavoPPrintPreviewView.h"
 
 BEGIN_MESSAGE_MAP(CTavoPMDIFrameWnd, CMDIFrameWnd)
+    TAVOP_LIBRARY_FRAME_MESSAGES()
     ON_WM_ACTIVATE()
     ON_WM_CLOSE()
+    ON_WM_DESTROY()
+    ON_WM_SIZING()
+    ON_WM_SIZE()
+    ON_WM_ACTIVATEAPP()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
-    ON_WM_MENUCHAR()
+    ON_WM_CREATE()
+    ON_WM_WINDOWPOSCHANGED()
+    ON_WM_EXITSIZEMOVE()
+    ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPMDIFrameWnd, CMDIFrameWnd)
 
-CTavoPMDIFrameWnd::CTavoPMDIFrameWnd() : m_hmenuWindow(NULL), m_Impl(this)
+namespace {
+
+// The framework's Window commands: new window, arrange, cascade, tile and the rest of its range.
+const UINT kFirstWindowCommand = 57648;
+const UINT kLastWindowCommand = 57663;
+// The framework numbers the document items of its Window menu from here.
+const UINT kFirstDocumentItem = 65280;
+
+BOOL HoldsWindowCommand(CTavoPPopupMenu* pMenuPopup)
+{
+    for (int i = 0; i < pMenuPopup->GetMenuItemCount(); i++)
+    {
+        const CTavoPToolbarButton* pItem = pMenuPopup->GetMenuItem(i);
+        if (pItem != NULL && pItem->m_nID >= kFirstWindowCommand &&
+            pItem->m_nID <= kLastWindowCommand)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL HoldsItem(CTavoPPopupMenu* pMenuPopup, UINT nID)
+{
+    for (int i = 0; i < pMenuPopup->GetMenuItemCount(); i++)
+    {
+        const CTavoPToolbarButton* pItem = pMenuPopup->GetMenuItem(i);
+        if (pItem != NULL && pItem->m_nID == nID)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+}
+
+CTavoPMDIFrameWnd::CTavoPMDIFrameWnd()
+    : m_hmenuWindow(NULL), m_bTakeOverMDIClient(TRUE), m_bWasMaximized(FALSE), m_bIsMinimized(FALSE)
 {}
 
 CTavoPMDIFrameWnd::~CTavoPMDIFrameWnd() = default;
+
+// ---- creation
 
 BOOL CTavoPMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                                   CCreateContext* pContext)
 {
     m_Impl.SetFrameResourceID(nIDResource);
-    m_Impl.SetDockManager(&m_dockManager);
-    if (!TavoPDockingFrame<CMDIFrameWnd>::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd,
+    if (!TavoPLibraryFrame<CMDIFrameWnd>::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd,
                                                     pContext))
         return FALSE;
     m_Impl.OnLoadFrame();
+    // With a menu bar the frame shows no menu of its own: the framework's default menu is the
+    // one the bar was built from.
+    if (m_Impl.GetMenuBar() != NULL && m_Impl.GetDefaultMenu() != NULL)
+        m_hMenuDefault = m_Impl.GetDefaultMenu();
     return TRUE;
 }
 
-BOOL CTavoPMDIFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                               const RECT& rect, CWnd* pParentWnd, LPCTSTR lpszMenuName,
-                               DWORD dwExStyle, CCreateContext* pContext)
+BOOL CTavoPMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     m_Impl.SetDockManager(&m_dockManager);
-    return TavoPDockingFrame<CMDIFrameWnd>::Create(lpszClassName, lpszWindowName, dwStyle, rect,
-                                                   pParentWnd, lpszMenuName, dwExStyle, pContext);
+    m_Impl.RestorePosition(cs);
+    return CMDIFrameWnd::PreCreateWindow(cs);
 }
 
-BOOL CTavoPMDIFrameWnd::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup)
+int CTavoPMDIFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    return m_Impl.OnShowPopupMenu(pMenuPopup, this);
+    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_dockManager.SetDockSite(this);
+    return 0;
 }
 
-void CTavoPMDIFrameWnd::OnClosePopupMenu(CTavoPPopupMenu* pMenuPopup)
+BOOL CTavoPMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
 {
-    if (CTavoPPopupMenu::GetActiveMenu() == pMenuPopup)
-        CTavoPPopupMenu::SetActiveMenu(NULL);
+    if (!CMDIFrameWnd::OnCreateClient(lpcs, pContext))
+        return FALSE;
+    if (m_bTakeOverMDIClient)
+        m_wndClientArea.SubclassWindow(m_hWndMDIClient);
+    return TRUE;
 }
 
-void CTavoPMDIFrameWnd::RecalcLayout(BOOL bNotify)
+// ---- hooks
+
+void CTavoPMDIFrameWnd::AdjustDockingLayout(HDWP hdwp)
 {
-    if (m_bInRecalcLayout || m_hWnd == NULL)
+    if (m_dockManager.IsInAdjustLayout())
         return;
-    m_bInRecalcLayout = TRUE;
-    m_dockManager.RecalcAllBars();
+    m_dockManager.AdjustDockingLayout(hdwp);
     AdjustClientArea();
-    m_bInRecalcLayout = FALSE;
+    if (m_dockManager.AreAllBarsHidden())
+        RecalcLayout(TRUE);
 }
 
 void CTavoPMDIFrameWnd::AdjustClientArea()
 {
-    // The MDI client takes what the bars leave.
     if (m_hWndMDIClient == NULL)
         return;
     CRect rect = m_dockManager.GetClientAreaBounds();
+    rect.left += m_rectBorder.left;
+    rect.top += m_rectBorder.top;
+    rect.right -= m_rectBorder.right;
+    rect.bottom -= m_rectBorder.bottom;
     if (m_wndClientArea.GetSafeHwnd() != NULL)
         m_wndClientArea.CalcWindowRect(rect, 0);
     else
@@ -73,13 +130,28 @@ void CTavoPMDIFrameWnd::AdjustClientArea()
                        rect.Height(), SWP_NOACTIVATE);
 }
 
-BOOL CTavoPMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
+BOOL CTavoPMDIFrameWnd::ShowControlBars(BOOL bShow)
 {
-    if (!CMDIFrameWnd::OnCreateClient(lpcs, pContext))
-        return FALSE;
-    m_wndClientArea.SubclassWindow(m_hWndMDIClient);
-    return TRUE;
+    const BOOL bResult = m_dockManager.ShowAllBars(bShow);
+    AdjustDockingLayout();
+    return bResult;
 }
+
+COleClientItem* CTavoPMDIFrameWnd::GetInPlaceActiveItem()
+{
+    CFrameWnd* pActiveFrame = GetActiveFrame();
+    if (pActiveFrame == NULL)
+        return NULL;
+    COleDocument* pDoc = DYNAMIC_DOWNCAST(COleDocument, pActiveFrame->GetActiveDocument());
+    return pDoc != NULL ? pDoc->GetInPlaceActiveItem(pActiveFrame->GetActiveView()) : NULL;
+}
+
+BOOL CTavoPMDIFrameWnd::IsBarShown(CTavoPBaseControlBar* pBar)
+{
+    return pBar->IsWindowVisible();
+}
+
+// ---- menus
 
 HMENU CTavoPMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
 {
@@ -89,41 +161,41 @@ HMENU CTavoPMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
 
 BOOL CTavoPMDIFrameWnd::OnSetMenu(HMENU hmenu)
 {
+    COleClientItem* pItem = GetInPlaceActiveItem();
+    if (pItem != NULL && pItem->IsInPlaceActive())
+        return FALSE;
     CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
     if (pMenuBar == NULL || !::IsWindow(pMenuBar->GetSafeHwnd()))
         return FALSE;
     if (::GetMenu(m_hWnd) != NULL)
         ::SetMenu(m_hWnd, NULL);
-    if (hmenu == NULL)
-        hmenu = m_Impl.GetDefaultMenu();
-    pMenuBar->CreateFromMenu(hmenu, hmenu == m_Impl.GetDefaultMenu(), FALSE);
+    // The frame's own menu keeps its customization apart from the documents' menus.
+    const HMENU hMenu = hmenu != NULL ? hmenu : m_Impl.GetDefaultMenu();
+    pMenuBar->CreateFromMenu(hMenu, hMenu == m_Impl.GetDefaultMenu(), FALSE);
     return TRUE;
 }
 
 void CTavoPMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 {
     CTavoPMenuBar* pMenuBar = m_Impl.GetMenuBar();
-    if (pMenuBar == NULL || !::IsWindow(pMenuBar->GetSafeHwnd()))
-    {
-        CMDIFrameWnd::OnUpdateFrameMenu(hMenuAlt);
+    const BOOL bMenuBar = pMenuBar != NULL && ::IsWindow(pMenuBar->GetSafeHwnd());
+    // The MDI client is handed the menu and its Window popup; the client area gives the menu to
+    // the menu bar (OnSetMenu), and MDI lists the documents in the popup.
+    CMDIFrameWnd::OnUpdateFrameMenu(hMenuAlt);
+    if (!bMenuBar)
         return;
-    }
-    HMENU hMenu = hMenuAlt;
-    if (hMenu == NULL)
+    if (m_wndClientArea.GetSafeHwnd() == NULL)
     {
-        CMDIChildWnd* pChild = MDIGetActive();
-        hMenu = pChild != NULL && pChild->m_hMenuShared != NULL ? pChild->m_hMenuShared
-                                                                : m_Impl.GetDefaultMenu();
+        // Without the client area nothing passes the menu on: the bar takes it here.
+        HMENU hMenu = hMenuAlt;
+        if (hMenu == NULL)
+        {
+            CMDIChildWnd* pChild = MDIGetActive();
+            hMenu = pChild != NULL && pChild->m_hMenuShared != NULL ? pChild->m_hMenuShared
+                                                                    : m_Impl.GetDefaultMenu();
+        }
+        OnSetMenu(hMenu);
     }
-    if (m_wndClientArea.GetSafeHwnd() != NULL)
-    {
-        // Through the MDI client, which lists the documents in the menu's Window popup; the
-        // client area hands the menu itself to the menu bar.
-        ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu,
-                      (LPARAM)GetWindowMenuPopup(hMenu));
-    }
-    else
-        pMenuBar->CreateFromMenu(hMenu, hMenu == m_Impl.GetDefaultMenu(), FALSE);
     UpdateMenuBarMaximizeMode();
 }
 
@@ -143,6 +215,49 @@ void CTavoPMDIFrameWnd::UpdateMenuBarMaximizeMode()
     RecalcLayout();
 }
 
+BOOL CTavoPMDIFrameWnd::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup)
+{
+    m_Impl.OnShowPopupMenu(pMenuPopup, this);
+    if (CTavoPToolBar::IsCustomizeMode() || m_hmenuWindow == NULL)
+        return pMenuPopup == NULL || pMenuPopup->IsAlwaysShown() ||
+               OnBeforeShowPopupMenu(pMenuPopup);
+    if (pMenuPopup == NULL)
+        return OnBeforeShowPopupMenu(NULL);
+
+    if (HoldsWindowCommand(pMenuPopup))
+    {
+        // The framework's list is made current before it is read, not after the first copy.
+        if (m_hWndMDIClient != NULL)
+            ::SendMessage(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+        const HMENU hmenuWindow = m_hmenuWindow;
+        BOOL bSeparatorAdded = FALSE;
+        const int nItems = hmenuWindow != NULL ? ::GetMenuItemCount(hmenuWindow) : 0;
+        for (int i = 0; i < nItems; i++)
+        {
+            const UINT nID = ::GetMenuItemID(hmenuWindow, i);
+            // A popup built from the very menu the framework fills has the items already.
+            if (nID < kFirstDocumentItem || nID == (UINT)-1 || HoldsItem(pMenuPopup, nID))
+                continue;
+            TCHAR szText[256] = {};
+            ::GetMenuString(hmenuWindow, i, szText, 256, MF_BYPOSITION);
+            if (!bSeparatorAdded)
+            {
+                pMenuPopup->InsertSeparator();
+                bSeparatorAdded = TRUE;
+            }
+            CTavoPToolbarMenuButton item(nID, NULL, -1, szText);
+            if (::GetMenuState(hmenuWindow, i, MF_BYPOSITION) & MF_CHECKED)
+                item.SetStyle(item.m_nStyle | TBBS_CHECKED);
+            pMenuPopup->InsertItem(item);
+        }
+    }
+    if (pMenuPopup->IsAlwaysShown())
+        return TRUE;
+    return OnBeforeShowPopupMenu(pMenuPopup);
+}
+
+// ---- input before the framework's own translation
+
 BOOL CTavoPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     BOOL bResult = FALSE;
@@ -151,24 +266,148 @@ BOOL CTavoPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
-LRESULT CTavoPMDIFrameWnd::OnMenuChar(UINT nChar, UINT, CMenu*)
+// ---- layout
+
+void CTavoPMDIFrameWnd::RecalcLayout(BOOL bNotify)
 {
-    if (m_Impl.TranslateMnemonic(nChar))
-        return MAKELRESULT(MNC_EXECUTE, 0xFFFF);
-    return Default();
+    if (m_bInRecalcLayout || m_bIsMinimized || m_hWnd == NULL)
+        return;
+    m_bInRecalcLayout = TRUE;
+    CView* pView = GetActiveView();
+    if (!m_dockManager.IsPrintPreviewValid() && !m_dockManager.AreAllBarsHidden())
+    {
+        m_dockManager.RecalcAllBars();
+        AdjustClientArea();
+    }
+    else if (pView != NULL && pView->IsKindOf(RUNTIME_CLASS(CTavoPPrintPreviewView)))
+    {
+        m_dockManager.RecalcAllBars();
+        const CRect rectView = m_dockManager.GetClientAreaBounds();
+        pView->SetWindowPos(NULL, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
+                            SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    else
+    {
+        m_bInRecalcLayout = FALSE;
+        CMDIFrameWnd::RecalcLayout(bNotify);
+        m_bInRecalcLayout = TRUE;
+        AdjustClientArea();
+    }
+    m_bInRecalcLayout = FALSE;
 }
+
+BOOL CTavoPMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
+{
+    switch (nBorderCmd)
+    {
+    case borderGet:
+        CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
+        if (lpRectBorder != NULL)
+            *lpRectBorder = m_dockManager.GetClientAreaBounds();
+        return TRUE;
+    case borderSet: return CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
+    default: return TRUE;
+    }
+}
+
+void CTavoPMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
+{
+    // The MDI tabs make no sense over the preview: hidden while it shows.
+    if (m_wndClientArea.GetSafeHwnd() != NULL)
+        m_wndClientArea.SetPreviewMode(bPreview);
+    m_dockManager.SetPrintPreviewMode(bPreview, pState);
+    if (pState != NULL)
+    {
+        const DWORD dwStates = pState->dwStates;
+        CMDIFrameWnd::OnSetPreviewMode(bPreview, pState);
+        pState->dwStates = dwStates;
+    }
+    AdjustDockingLayout();
+    RecalcLayout(TRUE);
+}
+
+// ---- handlers
 
 void CTavoPMDIFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (nState != WA_INACTIVE)
-        CTavoPFrameImpl::SetLastActiveFrame(this);
+    if (nState == WA_INACTIVE)
+    {
+        if (!CTavoPToolBar::IsCustomizeMode())
+            m_Impl.DeactivateMenu();
+        return;
+    }
+    CTavoPFrameImpl::SetLastActiveFrame(this);
+    if (nState == WA_CLICKACTIVE)
+        UpdateWindow();
 }
 
 void CTavoPMDIFrameWnd::OnClose()
 {
+    COleClientItem* pItem = GetInPlaceActiveItem();
+    if (pItem != NULL)
+        pItem->Deactivate();
     m_Impl.OnCloseFrame();
     CMDIFrameWnd::OnClose();
+}
+
+void CTavoPMDIFrameWnd::OnDestroy()
+{
+    if (m_hAccelTable != NULL)
+    {
+        ::DestroyAcceleratorTable(m_hAccelTable);
+        m_hAccelTable = NULL;
+    }
+    m_dockManager.SetDockSite(NULL);
+    // Children first, while the frame and its dock manager still exist; the MDI client and
+    // the documents in it are the framework's to destroy.
+    TavoPDestroyChildWindows(this, m_hWndMDIClient);
+    CMDIFrameWnd::OnDestroy();
+}
+
+void CTavoPMDIFrameWnd::OnSizing(UINT nSide, LPRECT lpRect)
+{
+    TavoPLibraryFrame<CMDIFrameWnd>::OnSizing(nSide, lpRect);
+}
+
+void CTavoPMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    m_bIsMinimized = (nType == SIZE_MINIMIZED);
+    if (nType != SIZE_MINIMIZED && nType != SIZE_MAXIMIZED && !m_bWasMaximized)
+    {
+        // The framework's own relayout must not recalculate the bars a second time.
+        m_dockManager.SuspendRecalc(TRUE);
+        CMDIFrameWnd::OnSize(nType, cx, cy);
+        m_dockManager.SuspendRecalc(FALSE);
+        AdjustDockingLayout();
+        return;
+    }
+    const BOOL bFullRelayout =
+        nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized);
+    m_dockManager.SuspendRecalc(bFullRelayout);
+    CMDIFrameWnd::OnSize(nType, cx, cy);
+    m_dockManager.SuspendRecalc(FALSE);
+    if (bFullRelayout)
+        RecalcLayout(TRUE);
+    m_bWasMaximized = (nType == SIZE_MAXIMIZED);
+}
+
+void CTavoPMDIFrameWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
+{
+    m_dockManager.ShowFloatingFrames(bActive);
+}
+
+void CTavoPMDIFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    Default();
+    UpdateMenuBarMaximizeMode();
+    if (lpwndpos != NULL && (lpwndpos->flags & (SWP_NOZORDER | SWP_SHOWWINDOW)) != SWP_NOZORDER)
+        m_dockManager.KeepMiniFramesAbove();
+}
+
+void CTavoPMDIFrameWnd::OnExitSizeMove()
+{
+    m_dockManager.RecalcDockBars();
 }
 
 LRESULT CTavoPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
@@ -182,11 +421,22 @@ LRESULT CTavoPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
         OnUpdateFrameMenu(NULL);
     UpdateMenuBarMaximizeMode();
     m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);
+    m_dockManager.KeepMiniFramesAbove();
     return 0L;
 }
 
-LRESULT CTavoPMDIFrameWnd::OnDisplayChange(WPARAM, LPARAM)
+void CTavoPMDIFrameWnd::OnWindowNew()
 {
-    m_Impl.OnDisplayChange();
-    return Default();
+    BOOL bMaximized = FALSE;
+    CMDIChildWnd* pActive = MDIGetActive(&bMaximized);
+    if (pActive == NULL)
+        return;
+    if (bMaximized)
+        pActive->ShowWindow(SW_RESTORE);
+    CMDIFrameWnd::OnWindowNew();
+    if (!bMaximized)
+        return;
+    // The new window is the active one now; the old one keeps the state it had.
+    if (CMDIChildWnd* pNew = MDIGetActive())
+        pNew->ShowWindow(SW_SHOWMAXIMIZED);
 }
