@@ -8,6 +8,7 @@
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/frames/CTavoPMDIChildWnd.h"
 #include "ui/bars/frames/CTavoPMDIFrameWnd.h"
+#include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -23,9 +24,11 @@ const UINT kFirstDocumentItem = 65280;
 const UINT kBarID = 0xE820;
 const UINT kTipCommand = 40010;
 
+// A popup takes its first pointer move for its own opening: the pointer comes in two steps.
 void ClickAt(CPoint pt)
 {
-    PlayInput({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt.x, pt.y),
+    PlayInput({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt.x, pt.y - 2),
+               MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt.x, pt.y),
                MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 
@@ -333,4 +336,21 @@ TEST_F(MDIFrame, UserToolbarsAreMadeAndDeletedThroughTheFrame)
     EXPECT_TRUE(pFrame->GetFrameImpl()->IsUserDefinedToolbar(pMine));
     EXPECT_TRUE(pFrame->SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_DELETE, 0, (LPARAM)pMine));
     EXPECT_FALSE(pFrame->SendMessage(CTavoPToolBar::WM_TAVOTOOLBAR_DELETE, 0, (LPARAM)pMine));
+}
+
+// The frame's print preview hides the MDI tabs while it shows and brings them back after.
+TEST_F(MDIFrame, PrintPreviewHidesTheTabsUntilItEnds)
+{
+    CTavoPMainClientAreaWnd& area = pFrame->GetMDIClientArea();
+    area.EnableMDITabs(TRUE);
+    ASSERT_NE(nullptr, OpenNote());
+    const HWND hwndTabs = area.GetMDITabs().m_hWnd;
+    ASSERT_TRUE(::IsWindowVisible(hwndTabs));
+    CPrintPreviewState state;
+    pFrame->OnSetPreviewMode(TRUE, &state);
+    EXPECT_FALSE(::IsWindowVisible(hwndTabs));
+    EXPECT_FALSE(area.AreTabsShown());
+    pFrame->OnSetPreviewMode(FALSE, &state);
+    EXPECT_TRUE(::IsWindowVisible(hwndTabs));
+    EXPECT_TRUE(area.AreTabsShown());
 }

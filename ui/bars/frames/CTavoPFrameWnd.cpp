@@ -1,14 +1,10 @@
 #include "ui/bars/frames/CTavoPFrameWnd.h"
-#include "ui/bars/CTavoPBaseControlBar.h"
 #include "ui/commandbars/CTavoPToolBar.h"
-#include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
-#include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/controls/CTavoPPrintPreviewView.h"
-#include "ui/foundation/CTavoPWorkspace.h"
 
 BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
-    ON_WM_MENUCHAR()
+    TAVOP_LIBRARY_FRAME_MESSAGES()
     ON_WM_ACTIVATE()
     ON_WM_CLOSE()
     ON_WM_DESTROY()
@@ -17,22 +13,11 @@ BEGIN_MESSAGE_MAP(CTavoPFrameWnd, CFrameWnd)
     ON_WM_ACTIVATEAPP()
     ON_WM_WINDOWPOSCHANGED()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
-    ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_CREATE, OnToolbarCreateNew)
-    ON_REGISTERED_MESSAGE(CTavoPToolBar::WM_TAVOTOOLBAR_DELETE, OnToolbarDelete)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_REBAR, OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_REBAR, OnBarCheck)
-    ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPFrameWnd, CFrameWnd)
 
-CTavoPFrameWnd::CTavoPFrameWnd()
-    : m_Impl(this), m_bInContextHelp(FALSE), m_bWasMaximized(FALSE), m_bIsMinimized(FALSE)
+CTavoPFrameWnd::CTavoPFrameWnd() : m_bWasMaximized(FALSE), m_bIsMinimized(FALSE)
 {}
 
 CTavoPFrameWnd::~CTavoPFrameWnd() = default;
@@ -43,22 +28,10 @@ BOOL CTavoPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
                                CCreateContext* pContext)
 {
     m_Impl.SetFrameResourceID(nIDResource);
-    m_dockManager.SetDockSite(this);
-    m_Impl.SetDockManager(&m_dockManager);
-    if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+    if (!TavoPLibraryFrame<CFrameWnd>::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
     m_Impl.OnLoadFrame();
     return TRUE;
-}
-
-BOOL CTavoPFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                            const RECT& rect, CWnd* pParentWnd, LPCTSTR lpszMenuName,
-                            DWORD dwExStyle, CCreateContext* pContext)
-{
-    m_dockManager.SetDockSite(this);
-    m_Impl.SetDockManager(&m_dockManager);
-    return CFrameWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, lpszMenuName,
-                             dwExStyle, pContext);
 }
 
 BOOL CTavoPFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -79,32 +52,9 @@ void CTavoPFrameWnd::AdjustDockingLayout(HDWP hdwp)
         RecalcLayout(TRUE);
 }
 
-BOOL CTavoPFrameWnd::OnMoveMiniFrame(CTavoPMiniFrameWnd* pFrame)
-{
-    return m_dockManager.OnMoveMiniFrame(pFrame);
-}
-
 void CTavoPFrameWnd::AdjustClientArea()
 {
-    CWnd* pChild = GetDlgItem(AFX_IDW_PANE_FIRST);
-    if (pChild == NULL)
-        return;
-    CRect rect = m_dockManager.GetClientAreaBounds();
-    rect.left += m_rectBorder.left;
-    rect.top += m_rectBorder.top;
-    rect.right -= m_rectBorder.right;
-    rect.bottom -= m_rectBorder.bottom;
-    pChild->CalcWindowRect(rect, CWnd::adjustBorder);
-    // The framework has no splitter window, so the pane always clips its children too.
-    pChild->ModifyStyle(0, WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
-    pChild->SetWindowPos(&wndBottom, rect.left, rect.top, rect.Width(), rect.Height(),
-                         SWP_NOACTIVATE);
-}
-
-void CTavoPFrameWnd::OnClosePopupMenu(CTavoPPopupMenu* pMenuPopup)
-{
-    if (CTavoPPopupMenu::GetActiveMenu() == pMenuPopup)
-        CTavoPPopupMenu::SetActiveMenu(NULL);
+    PlaceView(m_dockManager.GetClientAreaBounds());
 }
 
 BOOL CTavoPFrameWnd::ShowControlBars(BOOL bShow)
@@ -112,21 +62,6 @@ BOOL CTavoPFrameWnd::ShowControlBars(BOOL bShow)
     BOOL bResult = m_dockManager.ShowAllBars(bShow);
     AdjustDockingLayout();
     return bResult;
-}
-
-void CTavoPFrameWnd::ShowControlBar(CTavoPBaseControlBar* pBar, BOOL bShow, BOOL bDelay,
-                                    BOOL bActivate)
-{
-    if (pBar != NULL)
-        pBar->ShowControlBar(bShow, bDelay, bActivate);
-}
-
-BOOL CTavoPFrameWnd::OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup)
-{
-    m_Impl.OnShowPopupMenu(pMenuPopup, this);
-    if (pMenuPopup != NULL && pMenuPopup->IsAlwaysShown())
-        return TRUE;
-    return OnBeforeShowPopupMenu(pMenuPopup);
 }
 
 // ---- input before the framework's own translation
@@ -137,53 +72,6 @@ BOOL CTavoPFrameWnd::PreTranslateMessage(MSG* pMsg)
     if (m_Impl.PreTranslateFrameMessage(pMsg, bResult))
         return bResult;
     return CFrameWnd::PreTranslateMessage(pMsg);
-}
-
-BOOL CTavoPFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    if (HIWORD(wParam) == 1)
-    {
-        const UINT uiCmd = LOWORD(wParam);
-        CTavoPToolBar::AddCommandUsage(uiCmd);
-        CTavoPPopupMenu* pPopup = CTavoPPopupMenu::GetActiveMenu();
-        if (pPopup != NULL && ::IsWindow(pPopup->GetSafeHwnd()) &&
-            m_Impl.ProcessKeyboard(VK_ESCAPE))
-            return TRUE;
-        CTavoPWorkspace* pWorkspace = GetWorkspace();
-        if (pWorkspace != NULL && pWorkspace->m_pUserToolsManager != NULL &&
-            pWorkspace->m_pUserToolsManager->InvokeTool(uiCmd))
-            return TRUE;
-    }
-    if (CTavoPToolBar::IsCustomizeMode())
-        return FALSE;
-    return CFrameWnd::OnCommand(wParam, lParam);
-}
-
-// ---- context help
-
-void CTavoPFrameWnd::OnContextHelp()
-{
-    m_bInContextHelp = TRUE;
-    // Toolbar buttons stay highlighted under the pointer while help mode runs.
-    const BOOL bHook = CanEnterHelpMode();
-    if (bHook)
-        CTavoPToolBar::SetHotTrackingHook(TRUE);
-    CFrameWnd::OnContextHelp();
-    if (bHook)
-        CTavoPToolBar::SetHotTrackingHook(FALSE);
-    m_bInContextHelp = FALSE;
-}
-
-void CTavoPFrameWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
-{
-    // Help mode asks for the frame's topic with no data; once the mode is on, a further
-    // request goes to the help viewer instead of starting help mode inside itself.
-    if (dwData == 0 && m_bInContextHelp && !m_bHelpMode)
-    {
-        OnContextHelp();
-        return;
-    }
-    CFrameWnd::WinHelp(dwData, nCmd);
 }
 
 // ---- layout
@@ -262,13 +150,6 @@ void CTavoPFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
 
 // ---- handlers
 
-LRESULT CTavoPFrameWnd::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
-{
-    if (m_Impl.TranslateMnemonic(nChar))
-        return MAKELRESULT(MNC_EXECUTE, 0xFFFF);
-    return Default();
-}
-
 void CTavoPFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
@@ -291,22 +172,8 @@ void CTavoPFrameWnd::OnClose()
 
 void CTavoPFrameWnd::OnDestroy()
 {
-    if (m_hAccelTable != NULL)
-    {
-        ::DestroyAcceleratorTable(m_hAccelTable);
-        m_hAccelTable = NULL;
-    }
-    m_dockManager.SetDockSite(NULL);
     // Children first, while the frame and its dock manager still exist.
-    CList<HWND, HWND> children;
-    for (CWnd* pChild = GetTopWindow(); pChild != NULL; pChild = pChild->GetNextWindow())
-        children.AddTail(pChild->GetSafeHwnd());
-    for (POSITION pos = children.GetHeadPosition(); pos != NULL;)
-    {
-        HWND hWnd = children.GetNext(pos);
-        if (::IsWindow(hWnd) && ::GetParent(hWnd) == m_hWnd)
-            ::DestroyWindow(hWnd);
-    }
+    DestroyFrameParts();
     CFrameWnd::OnDestroy();
 }
 
@@ -360,40 +227,4 @@ LRESULT CTavoPFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
     // uncovered (Wine without a window manager does): at rest they are in front again.
     m_dockManager.KeepMiniFramesAbove();
     return 0L;
-}
-
-LRESULT CTavoPFrameWnd::OnDisplayChange(WPARAM, LPARAM)
-{
-    m_Impl.OnDisplayChange();
-    return Default();
-}
-
-LRESULT CTavoPFrameWnd::OnToolbarCreateNew(WPARAM, LPARAM lParam)
-{
-    return (LRESULT)m_Impl.CreateNewToolbar((LPCTSTR)lParam);
-}
-
-LRESULT CTavoPFrameWnd::OnToolbarDelete(WPARAM, LPARAM lParam)
-{
-    return m_Impl.DeleteToolbar((CTavoPToolBar*)lParam);
-}
-
-void CTavoPFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
-{
-    CTavoPBaseControlBar* pBar = GetControlBar(pCmdUI->m_nID);
-    if (pBar == NULL)
-    {
-        pCmdUI->ContinueRouting();
-        return;
-    }
-    pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
-}
-
-BOOL CTavoPFrameWnd::OnBarCheck(UINT nID)
-{
-    CTavoPBaseControlBar* pBar = GetControlBar(nID);
-    if (pBar == NULL)
-        return FALSE;
-    ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE, FALSE);
-    return TRUE;
 }

@@ -193,8 +193,7 @@ void CTavoPMDIChildWnd::OnDestroy()
     CTavoPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CTavoPMDIFrameWnd, GetMDIFrame());
     // The document's floating bars go with it.
     TavoPDestroyMiniFrames(m_dockManager);
-    m_dockManager.SetDockSite(NULL);
-    TavoPDestroyChildWindows(this);
+    DestroyFrameParts();
     CMDIChildWnd::OnDestroy();
     // The menu bar must not keep the buttons of a window that is going.
     if (pFrame != NULL)

@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CTavoPMDIFrameWnd, CMDIFrameWnd)
     ON_WM_WINDOWPOSCHANGED()
     ON_WM_EXITSIZEMOVE()
     ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
+    ON_UPDATE_COMMAND_UI_RANGE(AFX_IDM_FIRST_MDICHILD, 0xFFFF, OnUpdateDocumentItem)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPMDIFrameWnd, CMDIFrameWnd)
@@ -353,15 +354,8 @@ void CTavoPMDIFrameWnd::OnClose()
 
 void CTavoPMDIFrameWnd::OnDestroy()
 {
-    if (m_hAccelTable != NULL)
-    {
-        ::DestroyAcceleratorTable(m_hAccelTable);
-        m_hAccelTable = NULL;
-    }
-    m_dockManager.SetDockSite(NULL);
-    // Children first, while the frame and its dock manager still exist; the MDI client and
-    // the documents in it are the framework's to destroy.
-    TavoPDestroyChildWindows(this, m_hWndMDIClient);
+    // The MDI client and the documents in it are the framework's to destroy.
+    DestroyFrameParts(m_hWndMDIClient);
     CMDIFrameWnd::OnDestroy();
 }
 
@@ -423,6 +417,12 @@ LRESULT CTavoPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
     m_dockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI);
     m_dockManager.KeepMiniFramesAbove();
     return 0L;
+}
+
+void CTavoPMDIFrameWnd::OnUpdateDocumentItem(CCmdUI* pCmdUI, UINT)
+{
+    // The documents listed in a library Window menu have no handler: MDI activates them.
+    pCmdUI->Enable(TRUE);
 }
 
 void CTavoPMDIFrameWnd::OnWindowNew()

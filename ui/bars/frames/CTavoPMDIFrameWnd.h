@@ -70,6 +70,8 @@ public:
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     // A new window onto the active document; a maximized document stays maximized.
     void OnWindowNew();
+    // The document items of the Window menu stay enabled; choosing one activates it.
+    void OnUpdateDocumentItem(CCmdUI* pCmdUI, UINT nID);
 
 protected:
     DECLARE_MESSAGE_MAP()

@@ -91,6 +91,18 @@ public:
     }
 
 protected:
+    // What a frame does first when its window goes: its accelerators and the dock manager's link
+    // go, then its child windows (all but hwndSkip), while the frame still exists.
+    void DestroyFrameParts(HWND hwndSkip = NULL)
+    {
+        if (this->m_hAccelTable != NULL)
+        {
+            ::DestroyAcceleratorTable(this->m_hAccelTable);
+            this->m_hAccelTable = NULL;
+        }
+        m_dockManager.SetDockSite(NULL);
+        TavoPDestroyChildWindows(this, hwndSkip);
+    }
     // Puts the frame's view (the child with the first pane's ID) into what the bars left of
     // rectView, less the border space an in-place item claims.
     void PlaceView(CRect rectView)

@@ -149,3 +149,4 @@ BOOL TavoPLibraryFrame<TFrame>::OnBarCheck(UINT nID)
 template class TavoPLibraryFrame<CMDIFrameWnd>;
 template class TavoPLibraryFrame<COleIPFrameWnd>;
 template class TavoPLibraryFrame<COleDocIPFrameWnd>;
+template class TavoPLibraryFrame<CFrameWnd>;

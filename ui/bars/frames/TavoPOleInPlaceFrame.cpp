@@ -172,13 +172,7 @@ void TavoPOleInPlaceFrame<TBase>::OnDestroy()
         pPopup->SendMessage(WM_CLOSE);
     RestorePopupOwner();
     this->m_Impl.DeactivateMenu();
-    if (this->m_hAccelTable != NULL)
-    {
-        ::DestroyAcceleratorTable(this->m_hAccelTable);
-        this->m_hAccelTable = NULL;
-    }
-    this->m_dockManager.SetDockSite(NULL);
-    TavoPDestroyChildWindows(this);
+    this->DestroyFrameParts();
     TBase::OnDestroy();
 }
 
