@@ -120,8 +120,16 @@ BOOL CMDIChildWnd::DestroyWindow()
 
 void CMDIChildWnd::MDIDestroy()
 {
+    CMDIFrameWnd* pFrame = GetMDIFrame();
     HWND hClient = ::GetParent(m_hWnd);
     ::SendMessage(hClient, WM_MDIDESTROY, (WPARAM)m_hWnd, 0);
+    // This object is gone now. Without another document the frame shows its own menu and title
+    // again (MDI activates no window it could tell).
+    if (pFrame != nullptr && ::IsWindow(pFrame->m_hWnd) && pFrame->MDIGetActive() == nullptr)
+    {
+        pFrame->OnUpdateFrameMenu((HMENU) nullptr);
+        pFrame->OnUpdateFrameTitle(FALSE);
+    }
 }
 
 void CMDIChildWnd::MDIActivate()
@@ -204,8 +212,12 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
     }
     CString strOld;
     GetWindowText(strOld);
-    if (strOld != strText)
-        SetWindowText(strText);
+    if (strOld == strText)
+        return;
+    SetWindowText(strText);
+    // The MDI client's list in the Window menu keeps the text it was given until refreshed.
+    if (pFrame != nullptr && pFrame->m_hWndMDIClient != nullptr)
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
 }
 
 LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -226,10 +238,14 @@ LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CMDIFrameWnd* pFrame = GetMDIFrame();
         if (pFrame != nullptr && (bActive || lParam == 0))
         {
+            // The last document window going: this one still counts as active, so the frame is
+            // given its own menu by name.
             if (bActive)
                 pFrame->OnUpdateFrameMenu(m_hMenuShared);
             else
-                pFrame->OnUpdateFrameMenu((HMENU) nullptr);
+                pFrame->OnUpdateFrameMenu(pFrame->m_hMenuDefault);
+            // The frame's caption names the active document, or none after the last.
+            pFrame->OnUpdateFrameTitle(bActive);
         }
         return lResult;
     }

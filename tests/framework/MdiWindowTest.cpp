@@ -142,9 +142,15 @@ TEST_F(MdiWindow, WindowMenuListsTheDocumentsWithTheActiveOneChecked)
     EXPECT_EQ(ID_WINDOW_NEW, items[0].nID);
     EXPECT_EQ(ID_WINDOW_CASCADE, items[1].nID);
     EXPECT_EQ(0u, items[2].nID) << "a separator before the documents";
-    EXPECT_EQ((MenuItem{AFX_IDM_FIRST_MDICHILD, "&1 Note1", false}), items[3]);
-    EXPECT_EQ((MenuItem{AFX_IDM_FIRST_MDICHILD + 1, "&2 Note2", false}), items[4]);
-    EXPECT_EQ((MenuItem{AFX_IDM_FIRST_MDICHILD + 2, "&3 Note3", true}), items[5]);
+    const std::string first = Text(pFirst->m_hWnd);
+    ASSERT_EQ(0u, first.find("Note"));
+    const int nFirst = std::stoi(first.substr(4));
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(
+            (MenuItem{AFX_IDM_FIRST_MDICHILD + (UINT)i,
+                      "&" + std::to_string(i + 1) + " Note" + std::to_string(nFirst + i), i == 2}),
+            items[(size_t)i + 3])
+            << i;
 
     // Choosing a document's item activates it, and the check moves with it.
     pFrame->SendMessage(WM_COMMAND, AFX_IDM_FIRST_MDICHILD);
@@ -253,7 +259,9 @@ TEST_F(MdiWindow, CascadeAndTilePlaceTheDocuments)
             else
                 EXPECT_EQ(rectClient.Width(), rects[i].Width()) << c.nID;
         }
-        EXPECT_EQ(rectClient.Width() * rectClient.Height(), nArea) << c.nID;
+        // The tiles may leave a few pixels of the client uncovered at their edges.
+        EXPECT_LE(nArea, rectClient.Width() * rectClient.Height()) << c.nID;
+        EXPECT_GE(nArea, rectClient.Width() * rectClient.Height() * 99 / 100) << c.nID;
     }
 }
 
@@ -261,8 +269,9 @@ TEST_F(MdiWindow, SecondWindowsOntoADocumentAreNumbered)
 {
     CMDIChildWnd* pFirst = Open();
     ASSERT_NE(nullptr, pFirst);
-    EXPECT_EQ("Note1", Text(pFirst->m_hWnd));
-    EXPECT_EQ("Note1 - MdiApp", Text(pFrame->m_hWnd));
+    const std::string doc = (LPCTSTR)pFirst->GetActiveDocument()->GetTitle();
+    EXPECT_EQ(doc, Text(pFirst->m_hWnd));
+    EXPECT_EQ(doc + " - MdiApp", Text(pFrame->m_hWnd));
 
     pFrame->SendMessage(WM_COMMAND, ID_WINDOW_NEW);
     PumpFor(10);
@@ -270,15 +279,15 @@ TEST_F(MdiWindow, SecondWindowsOntoADocumentAreNumbered)
     ASSERT_NE(nullptr, pSecond);
     ASSERT_NE(pFirst, pSecond);
     EXPECT_EQ(pFirst->GetActiveDocument(), pSecond->GetActiveDocument());
-    EXPECT_EQ("Note1:1", Text(pFirst->m_hWnd));
-    EXPECT_EQ("Note1:2", Text(pSecond->m_hWnd));
-    EXPECT_EQ("Note1 - MdiApp", Text(pFrame->m_hWnd));
+    EXPECT_EQ(doc + ":1", Text(pFirst->m_hWnd));
+    EXPECT_EQ(doc + ":2", Text(pSecond->m_hWnd));
+    EXPECT_EQ(doc + " - MdiApp", Text(pFrame->m_hWnd));
 
     // The last but one window closing leaves the document's title unnumbered.
     pSecond->SendMessage(WM_CLOSE);
     PumpFor(10);
     EXPECT_EQ(pFirst, pFrame->MDIGetActive());
-    EXPECT_EQ("Note1", Text(pFirst->m_hWnd));
+    EXPECT_EQ(doc, Text(pFirst->m_hWnd));
 
     // No active document: the frame's own title.
     TestApp().CloseAllDocuments(FALSE);

@@ -1,6 +1,7 @@
 // The client area of the library's MDI frame on the screen: the menus it hands to the menu bar, the background the frame paints, the Window menu kept current, and MDI tabs following the documents.
 #include "framework/Framework.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/NoteTemplates.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/SyntheticInput.h"
@@ -12,6 +13,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/foundation/CTavoPWorkspace.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,14 +64,8 @@ public:
         pDC->FillSolidRect(rect, kBackground);
         return TRUE;
     }
-    void RecalcLayout(BOOL bNotify = TRUE) override
-    {
-        m_nLayouts++;
-        CTavoPMDIFrameWnd::RecalcLayout(bNotify);
-    }
     CTavoPMenuBar m_wndMenuBar;
     BOOL m_bPaintBackground = FALSE;
-    int m_nLayouts = 0;
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(AreaFrame, CTavoPMDIFrameWnd)
@@ -81,8 +77,16 @@ HICON SolidIcon(COLORREF colour)
 {
     const int cx = ::GetSystemMetrics(SM_CXSMICON);
     const int cy = ::GetSystemMetrics(SM_CYSMICON);
+    // 24 bits: no alpha channel that could make the colour transparent.
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    void* pBits = NULL;
     HDC hdcScreen = ::GetDC(NULL);
-    HBITMAP hbmColour = ::CreateCompatibleBitmap(hdcScreen, cx, cy);
+    HBITMAP hbmColour = ::CreateDIBSection(hdcScreen, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
     HBITMAP hbmMask = ::CreateBitmap(cx, cy, 1, 1, NULL);
     HDC hdc = ::CreateCompatibleDC(hdcScreen);
     HGDIOBJ hOld = ::SelectObject(hdc, hbmColour);
@@ -114,11 +118,10 @@ std::vector<std::string> Labels(CTavoPTabWnd& tabs)
     return labels;
 }
 
-std::string Text(HWND hwnd)
+// The title of the window's document: untitled documents are numbered on through the run.
+std::string Title(CFrameWnd* pChild)
 {
-    char szText[256] = "";
-    ::GetWindowText(hwnd, szText, sizeof szText);
-    return szText;
+    return (LPCTSTR)pChild->GetActiveDocument()->GetTitle();
 }
 
 // Whether the screen shows the colour anywhere in the rectangle (screen coordinates).
@@ -175,14 +178,9 @@ protected:
     }
     CTavoPMDIChildWnd* OpenDocument()
     {
-        CDocument* pDoc = g_pDocs->OpenDocumentFile(nullptr);
-        if (pDoc == nullptr)
-            return nullptr;
-        POSITION pos = pDoc->GetFirstViewPosition();
-        CTavoPMDIChildWnd* pChild =
-            DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, pDoc->GetNextView(pos)->GetParentFrame());
+        CMDIChildWnd* pChild = NewNoteFrame(g_pDocs);
         PumpPreTranslatedFor(20);
-        return pChild;
+        return DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, pChild);
     }
     HICON NewIcon(COLORREF colour)
     {
@@ -235,16 +233,17 @@ TEST_F(ClientArea, TakesOverTheMDIClientAndHandsTheMenusToTheMenuBar)
     const Item expected[] = {{ID_WINDOW_NEW, "&New Window", false},
                              {ID_WINDOW_CASCADE, "&Cascade", false},
                              {0, "", false},
-                             {AFX_IDM_FIRST_MDICHILD, "&1 Doc1", false},
-                             {AFX_IDM_FIRST_MDICHILD + 1, "&2 Doc2", false},
-                             {AFX_IDM_FIRST_MDICHILD + 2, "&3 Doc3", true}};
+                             {AFX_IDM_FIRST_MDICHILD, "&1 ", false},
+                             {AFX_IDM_FIRST_MDICHILD + 1, "&2 ", false},
+                             {AFX_IDM_FIRST_MDICHILD + 2, "&3 ", true}};
     ASSERT_EQ((int)(sizeof expected / sizeof expected[0]), ::GetMenuItemCount(hWindow));
     for (int i = 0; i < ::GetMenuItemCount(hWindow); i++)
     {
         char szText[256] = "";
         ::GetMenuString(hWindow, (UINT)i, szText, sizeof szText, MF_BYPOSITION);
         EXPECT_EQ(expected[i].nID, ::GetMenuItemID(hWindow, i)) << i;
-        EXPECT_STREQ(expected[i].text, szText) << i;
+        const std::string title = i >= 3 ? Title(children[(size_t)i - 3]) : "";
+        EXPECT_EQ(expected[i].text + title, szText) << i;
         EXPECT_EQ(expected[i].bChecked,
                   (::GetMenuState(hWindow, (UINT)i, MF_BYPOSITION) & MF_CHECKED) != 0)
             << i;
@@ -255,6 +254,14 @@ TEST_F(ClientArea, TakesOverTheMDIClientAndHandsTheMenusToTheMenuBar)
     EXPECT_EQ((HMENU)NULL, pMdi->GetWindowMenu());
     area.SendMessage(WM_MDIREFRESHMENU);
     EXPECT_EQ(hWindow, pMdi->GetWindowMenu());
+
+    // The list in the popup lags behind a window's new text until the popup is refreshed, as it
+    // is before the library's Window menu reads it.
+    ::SetWindowText(children[0]->m_hWnd, "Fresh");
+    char szText[256] = "";
+    EXPECT_EQ(hWindow, area.RefreshWindowMenu());
+    ::GetMenuString(hWindow, AFX_IDM_FIRST_MDICHILD, szText, sizeof szText, MF_BYCOMMAND);
+    EXPECT_STREQ("&1 Fresh", szText);
 
     // The last document closing gives the bar the frame's menu back.
     TestApp().CloseAllDocuments(FALSE);
@@ -292,7 +299,9 @@ TEST_F(ClientArea, TabsFollowTheDocumentsActivationTitlesIconsAndClosing)
         children.push_back(OpenDocument());
         ASSERT_NE(nullptr, children.back());
     }
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc1", "Doc2", "Doc3"}));
+    const std::vector<std::string> titles = {Title(children[0]), Title(children[1]),
+                                             Title(children[2])};
+    EXPECT_EQ(Labels(tabs), titles);
     EXPECT_EQ(2, tabs.GetActiveTab());
     for (int i = 0; i < 3; i++)
         EXPECT_EQ(children[(size_t)i], tabs.GetTabWnd(i)) << i;
@@ -324,7 +333,7 @@ TEST_F(ClientArea, TabsFollowTheDocumentsActivationTitlesIconsAndClosing)
     // A renamed document renames its tab.
     children[1]->GetActiveDocument()->SetTitle("Renamed");
     PumpPreTranslatedFor(20);
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc1", "Renamed", "Doc3"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[0], "Renamed", titles[2]}));
 
     // A new icon shows in the tab; two windows with one icon share its image.
     HICON hIcon = NewIcon(kIconColour);
@@ -333,17 +342,19 @@ TEST_F(ClientArea, TabsFollowTheDocumentsActivationTitlesIconsAndClosing)
     PumpPreTranslatedFor(20);
     EXPECT_EQ(tabs.GetTabIcon(0), tabs.GetTabIcon(2));
     EXPECT_NE(tabs.GetTabIcon(0), tabs.GetTabIcon(1));
-    ASSERT_TRUE(tabs.GetTabRect(2, rectTab));
-    tabs.ClientToScreen(rectTab);
-    EXPECT_TRUE(ScreenShowsSomewhere(rectTab, kIconColour));
-    ASSERT_TRUE(tabs.GetTabRect(1, rectTab));
-    tabs.ClientToScreen(rectTab);
-    EXPECT_FALSE(ScreenShowsSomewhere(rectTab, kIconColour));
+    for (int iTab : {2, 1})
+    {
+        // Where a tab's image stands: at its left.
+        ASSERT_TRUE(tabs.GetTabRect(iTab, rectTab));
+        tabs.ClientToScreen(rectTab);
+        rectTab.right = std::min(rectTab.right, rectTab.left + 24);
+        EXPECT_EQ(iTab == 2, ScreenShowsSomewhere(rectTab, kIconColour)) << iTab;
+    }
 
     // Closing a document removes its tab.
     children[1]->SendMessage(WM_CLOSE);
     PumpPreTranslatedFor(20);
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc1", "Doc3"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[0], titles[2]}));
     EXPECT_EQ(pMdi->MDIGetActive(), tabs.GetTabWnd(tabs.GetActiveTab()));
 }
 
@@ -352,17 +363,21 @@ TEST_F(ClientArea, HidingADocumentTakesItsTabAwayAndShowingItAddsItAtTheEnd)
     AreaFrame* pMdi = Open(TRUE);
     ASSERT_NE(nullptr, pMdi);
     CTavoPTabWnd& tabs = pMdi->GetMDIClientArea().GetMDITabs();
-    CTavoPMDIChildWnd* pFirst = OpenDocument();
-    ASSERT_NE(nullptr, pFirst);
-    ASSERT_NE(nullptr, OpenDocument());
-    ASSERT_NE(nullptr, OpenDocument());
+    std::vector<std::string> titles;
+    for (int i = 0; i < 3; i++)
+    {
+        CTavoPMDIChildWnd* pChild = OpenDocument();
+        ASSERT_NE(nullptr, pChild);
+        titles.push_back(Title(pChild));
+    }
+    CWnd* pFirst = tabs.GetTabWnd(0);
 
     pFirst->ShowWindow(SW_HIDE);
     pMdi->GetMDIClientArea().UpdateTabs();
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc2", "Doc3"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[1], titles[2]}));
     pFirst->ShowWindow(SW_SHOW);
     pMdi->GetMDIClientArea().SendMessage(CTavoPMainClientAreaWnd::WM_UPDATE_MDI_TABS);
-    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{"Doc2", "Doc3", "Doc1"}));
+    EXPECT_EQ(Labels(tabs), (std::vector<std::string>{titles[1], titles[2], titles[0]}));
     EXPECT_EQ(2, tabs.GetActiveTab());
 }
 
@@ -405,11 +420,12 @@ TEST_F(ClientArea, PrintPreviewHidesTheStripAndLeavingItShowsItAgain)
     EXPECT_FALSE(::IsWindowVisible(hwndTabs));
 }
 
-TEST_F(ClientArea, OwnedWindowsInTheClientGetNoTab)
+TEST_F(ClientArea, OwnedAndObjectlessWindowsInTheClientGetNoTab)
 {
     AreaFrame* pMdi = Open(TRUE);
     ASSERT_NE(nullptr, pMdi);
-    ASSERT_NE(nullptr, OpenDocument());
+    CTavoPMDIChildWnd* pChild = OpenDocument();
+    ASSERT_NE(nullptr, pChild);
     // A window the MDI client holds but another window owns, as the icon title of a minimized
     // document is.
     HWND hwndOwned = ::CreateWindowEx(0, "STATIC", "owned", WS_POPUP | WS_VISIBLE, 0, 0, 40, 20,
@@ -417,9 +433,22 @@ TEST_F(ClientArea, OwnedWindowsInTheClientGetNoTab)
     ASSERT_NE((HWND)NULL, hwndOwned);
     ::SetParent(hwndOwned, pMdi->m_hWndMDIClient);
     ASSERT_NE((HWND)NULL, ::GetWindow(hwndOwned, GW_OWNER));
+    // A document window made straight through the MDI client, with no window object that a tab
+    // could keep.
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = ::DefMDIChildProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = "ClientAreaTestBare";
+    ::RegisterClass(&wc);
+    MDICREATESTRUCT mcs = {"ClientAreaTestBare", "bare", wc.hInstance, 0, 0, 200, 100, 0, 0};
+    HWND hwndBare = (HWND)::SendMessage(pMdi->m_hWndMDIClient, WM_MDICREATE, 0, (LPARAM)&mcs);
+    ASSERT_NE((HWND)NULL, hwndBare);
+
     pMdi->GetMDIClientArea().UpdateTabs();
-    EXPECT_EQ(Labels(pMdi->GetMDIClientArea().GetMDITabs()), (std::vector<std::string>{"Doc1"}));
+    EXPECT_EQ(Labels(pMdi->GetMDIClientArea().GetMDITabs()),
+              (std::vector<std::string>{Title(pChild)}));
     ::DestroyWindow(hwndOwned);
+    ::SendMessage(pMdi->m_hWndMDIClient, WM_MDIDESTROY, (WPARAM)hwndBare, 0);
 }
 
 TEST_F(ClientArea, WithoutTabsMinimizedDocumentsKeepToTheBottomEdge)

@@ -34,7 +34,7 @@ BOOL IsDocumentWindow(HWND hwnd)
 CTavoPMainClientAreaWnd::CTavoPMainClientAreaWnd()
     : m_tabLocation(CTavoPBaseTabWnd::LOCATION_BOTTOM), m_bTabIsVisible(FALSE),
       m_bIsMDITabbed(FALSE), m_bTabCloseButton(FALSE), m_bTabIcons(TRUE), m_mapIcons(10),
-      m_rectTabWnd(0, 0, 0, 0)
+      m_rectTabWnd(0, 0, 0, 0), m_nClientHeight(-1)
 {}
 
 CTavoPMainClientAreaWnd::~CTavoPMainClientAreaWnd()
@@ -68,8 +68,6 @@ void CTavoPMainClientAreaWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustTy
 {
     if (m_wndTab.GetSafeHwnd() != NULL)
     {
-        CRect rectOld;
-        GetClientRect(rectOld);
         BOOL bTabWndMoved = FALSE;
         if (m_bTabIsVisible)
         {
@@ -109,7 +107,7 @@ void CTavoPMainClientAreaWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustTy
             // Minimized documents keep their distance from the client's bottom edge.
             CRect rectClient;
             GetClientRect(rectClient);
-            const int nDelta = rectClient.Height() - rectOld.Height();
+            const int nDelta = m_nClientHeight < 0 ? 0 : rectClient.Height() - m_nClientHeight;
             for (HWND hwnd = ::GetWindow(m_hWnd, GW_CHILD); nDelta != 0 && hwnd != NULL;
                  hwnd = ::GetWindow(hwnd, GW_HWNDNEXT))
             {
@@ -126,6 +124,9 @@ void CTavoPMainClientAreaWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustTy
                                SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER);
             }
         }
+        CRect rectClient;
+        GetClientRect(rectClient);
+        m_nClientHeight = rectClient.Height();
         if (bTabWndMoved)
             RedrawWindow(NULL, NULL,
                          RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN |
@@ -151,11 +152,12 @@ void CTavoPMainClientAreaWnd::UpdateTabs()
     for (HWND hwnd = ::GetWindow(m_hWnd, GW_CHILD); hwnd != NULL;
          hwnd = ::GetWindow(hwnd, GW_HWNDNEXT))
     {
-        if (!IsDocumentWindow(hwnd))
+        // A tab keeps its window object: a window without one of its own would leave the tab a
+        // temporary object that goes at the next idle time.
+        CWnd* pWnd = CWnd::FromHandlePermanent(hwnd);
+        if (pWnd == NULL || !IsDocumentWindow(hwnd))
             continue;
-        CWnd* pWnd = CWnd::FromHandle(hwnd);
-        CTavoPMDIChildWnd* pChild =
-            DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, CWnd::FromHandlePermanent(hwnd));
+        CTavoPMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CTavoPMDIChildWnd, pWnd);
 
         int iImage = -1;
         if (m_bTabIcons)
@@ -221,10 +223,21 @@ void CTavoPMainClientAreaWnd::UpdateTabs()
     }
     if (bChanged)
     {
+        // New labels and images change the tabs' widths even where the strip keeps its place.
+        m_wndTab.RecalcLayout();
         CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandle(::GetParent(m_hWnd)));
         if (pFrame != NULL)
             pFrame->RecalcLayout(TRUE);
     }
+}
+
+HMENU CTavoPMainClientAreaWnd::RefreshWindowMenu()
+{
+    CTavoPMDIFrameWnd* pFrame = LibraryFrameOf(this);
+    if (pFrame == NULL)
+        return NULL;
+    SendMessage(WM_MDIREFRESHMENU);
+    return pFrame->GetWindowMenu();
 }
 
 void CTavoPMainClientAreaWnd::EnableMDITabs(BOOL bEnable)

@@ -23,6 +23,10 @@ public:
     // Brings the tabs in step with the MDI children: one tab each, its label and icon.
     void UpdateTabs();
 
+    // The frame's Window popup with the MDI client's list of documents brought up to date first,
+    // ready to be read (the list in the menu may lag behind the documents until refreshed).
+    HMENU RefreshWindowMenu();
+
     // Turns MDI tabs on or off; the frame is laid out again. Location, icons and close button
     // take effect when the tab strip is made, so set them before the MDI client is taken over.
     void EnableMDITabs(BOOL bEnable = TRUE);
@@ -49,6 +53,9 @@ protected:
     BOOL m_bTabIcons;
     CMap<HICON, HICON, int, int> m_mapIcons;
     CRect m_rectTabWnd;
+    // The height the client was last given here: the frame's default sizing may have moved it
+    // since.
+    int m_nClientHeight;
 
 public:
     BOOL OnEraseBkgnd(CDC* pDC);
