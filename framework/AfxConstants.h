@@ -207,6 +207,10 @@ struct AFX_SIZEPARENTPARAMS
 #define ID_WINDOW_TILE_HORZ 0xE133
 #define ID_WINDOW_TILE_VERT 0xE134
 #define ID_WINDOW_SPLIT 0xE135
+// The Window commands span 57648-57663; the MDI client numbers document items from 65280.
+#define AFX_IDM_WINDOW_FIRST 0xE130
+#define AFX_IDM_WINDOW_LAST 0xE13F
+#define AFX_IDM_FIRST_MDICHILD 0xFF00
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
 #define ID_HELP_INDEX 0xE142

@@ -3,6 +3,7 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CCreateContext.h"
 #include "framework/CWinApp.h"
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
@@ -103,11 +104,14 @@ BOOL CDocTemplate::SaveAllModified()
 
 void CDocTemplate::CloseAllDocuments(BOOL)
 {
-    POSITION pos = GetFirstDocPosition();
-    while (pos != nullptr)
+    // A closing document leaves the list: walk a copy, or every other document stays open.
+    std::vector<CDocument*> docs;
+    for (POSITION pos = GetFirstDocPosition(); pos != nullptr;)
     {
         CDocument* pDoc = GetNextDoc(pos);
         if (pDoc != nullptr)
-            pDoc->OnCloseDocument();
+            docs.push_back(pDoc);
     }
+    for (CDocument* pDoc : docs)
+        pDoc->OnCloseDocument();
 }

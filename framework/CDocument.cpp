@@ -182,7 +182,27 @@ void CDocument::OnChangedViewList()
 }
 
 void CDocument::UpdateFrameCounts()
-{}
+{
+    // Numbers the document's frames 1, 2, ... in view order; a lone frame gets 0 (no number).
+    std::vector<CFrameWnd*> frames;
+    for (CView* pView : m_viewList)
+    {
+        CFrameWnd* pFrame = pView->GetParentFrame();
+        if (pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr &&
+            std::find(frames.begin(), frames.end(), pFrame) == frames.end())
+            frames.push_back(pFrame);
+    }
+    const int nFrames = (int)frames.size();
+    for (int i = 0; i < nFrames; i++)
+    {
+        const int nWindow = nFrames == 1 ? 0 : i + 1;
+        if (frames[(size_t)i]->m_nWindow != nWindow)
+        {
+            frames[(size_t)i]->m_nWindow = nWindow;
+            frames[(size_t)i]->OnUpdateFrameTitle(TRUE);
+        }
+    }
+}
 
 BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {

@@ -49,7 +49,8 @@ std::vector<CFrameWnd*>& FrameList()
 CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hAccelTable(nullptr), m_hMenuDefault(nullptr), m_nIDHelp(0),
       m_nIDTracking(0), m_nIDLastMessage(0), m_nIdleFlags(0), m_bInRecalcLayout(FALSE),
-      m_rectBorder(0, 0, 0, 0), m_bHelpMode(FALSE), m_pViewActive(nullptr), m_hMenuAlt(nullptr)
+      m_rectBorder(0, 0, 0, 0), m_bHelpMode(FALSE), m_nWindow(0), m_pViewActive(nullptr),
+      m_hMenuAlt(nullptr)
 {
     FrameList().push_back(this);
 }

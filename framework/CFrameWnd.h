@@ -37,6 +37,8 @@ public:
     BOOL m_bInRecalcLayout;
     CRect m_rectBorder;
     BOOL m_bHelpMode;
+    // Which of its document's windows this is (1, 2, ...), 0 while it is the only one.
+    int m_nWindow;
 
     enum IdleFlags
     {

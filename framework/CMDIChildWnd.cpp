@@ -1,6 +1,7 @@
 #include "framework/CMDIChildWnd.h"
 #include "framework/CCreateContext.h"
 #include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
 #include "framework/CMDIFrameWnd.h"
 #include "framework/CMultiDocTemplate.h"
 #include "framework/CWinApp.h"
@@ -119,8 +120,16 @@ BOOL CMDIChildWnd::DestroyWindow()
 
 void CMDIChildWnd::MDIDestroy()
 {
+    CMDIFrameWnd* pFrame = GetMDIFrame();
     HWND hClient = ::GetParent(m_hWnd);
     ::SendMessage(hClient, WM_MDIDESTROY, (WPARAM)m_hWnd, 0);
+    // This object is gone now. Without another document the frame shows its own menu and title
+    // again (MDI activates no window it could tell).
+    if (pFrame != nullptr && ::IsWindow(pFrame->m_hWnd) && pFrame->MDIGetActive() == nullptr)
+    {
+        pFrame->OnUpdateFrameMenu((HMENU) nullptr);
+        pFrame->OnUpdateFrameTitle(FALSE);
+    }
 }
 
 void CMDIChildWnd::MDIActivate()
@@ -175,7 +184,40 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActive, CWnd*, HMENU hMenuAlt)
     if (hMenu == nullptr)
         hMenu = bActive && m_hMenuShared != nullptr ? m_hMenuShared : pFrame->m_hMenuDefault;
     if (hMenu != nullptr && pFrame->m_hWndMDIClient != nullptr)
-        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu, 0);
+    {
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu,
+                      (LPARAM)pFrame->GetWindowMenuPopup(hMenu));
+        ::DrawMenuBar(pFrame->m_hWnd);
+    }
+}
+
+void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    // The frame's caption follows the active document.
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    if (pFrame != nullptr)
+        pFrame->OnUpdateFrameTitle(bAddToTitle);
+    if ((GetStyle() & FWS_ADDTOTITLE) == 0)
+        return;
+    CDocument* pDocument = GetActiveDocument();
+    if (!bAddToTitle || pDocument == nullptr)
+        return;
+    // Second and later windows onto one document are told apart by their number.
+    CString strText = pDocument->GetTitle();
+    if (m_nWindow > 0)
+    {
+        TCHAR szNum[16];
+        wsprintf(szNum, _T(":%d"), m_nWindow);
+        strText += szNum;
+    }
+    CString strOld;
+    GetWindowText(strOld);
+    if (strOld == strText)
+        return;
+    SetWindowText(strText);
+    // The MDI client's list in the Window menu keeps the text it was given until refreshed.
+    if (pFrame != nullptr && pFrame->m_hWndMDIClient != nullptr)
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
 }
 
 LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -196,10 +238,14 @@ LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CMDIFrameWnd* pFrame = GetMDIFrame();
         if (pFrame != nullptr && (bActive || lParam == 0))
         {
+            // The last document window going: this one still counts as active, so the frame is
+            // given its own menu by name.
             if (bActive)
                 pFrame->OnUpdateFrameMenu(m_hMenuShared);
             else
-                pFrame->OnUpdateFrameMenu((HMENU) nullptr);
+                pFrame->OnUpdateFrameMenu(pFrame->m_hMenuDefault);
+            // The frame's caption names the active document, or none after the last.
+            pFrame->OnUpdateFrameTitle(bActive);
         }
         return lResult;
     }

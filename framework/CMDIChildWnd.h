@@ -43,6 +43,8 @@ public:
     // Tells the MDI frame which menu to show for this window's activation.
     virtual void OnUpdateFrameMenu(BOOL bActive, CWnd* pActiveWnd, HMENU hMenuAlt);
     using CFrameWnd::OnUpdateFrameMenu;
+    // The window shows its document's title, with ":n" when the document has several windows.
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle) override;
 
     HMENU m_hMenuShared;
     HACCEL m_hAccelShared;

@@ -1,11 +1,20 @@
-// The frame that stands for a container's frame while an item is edited in place; only its class identity so far.
+// A container's frame window wrapped while a server's item is edited in place in it, so that the in-place frame can put its bars there; the window belongs to the container and the object never destroys it.
 #pragma once
 #include "framework/CFrameWnd.h"
 
+class COleIPFrameWnd;
+
 class COleCntrFrameWnd : public CFrameWnd
 {
-    DECLARE_DYNCREATE(COleCntrFrameWnd)
+    DECLARE_DYNAMIC(COleCntrFrameWnd)
 public:
-    COleCntrFrameWnd();
+    explicit COleCntrFrameWnd(COleIPFrameWnd* pInPlaceFrame);
     virtual ~COleCntrFrameWnd();
+
+    // The container lays out its own windows: the wrapper moves none of them.
+    virtual void RecalcLayout(BOOL bNotify = TRUE) override;
+    // The in-place frame deletes its wrappers; the window going does not.
+    virtual void PostNcDestroy() override;
+
+    COleIPFrameWnd* m_pInPlaceFrame;
 };

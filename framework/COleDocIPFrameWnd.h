@@ -1,4 +1,4 @@
-// The in-place frame of a document server; only its class identity so far.
+// The in-place frame of a document server, for containers whose documents have frames of their own.
 #pragma once
 #include "framework/COleIPFrameWnd.h"
 

@@ -65,6 +65,8 @@
 #include "framework/COleIPFrameWnd.h"
 #include "framework/COleDocIPFrameWnd.h"
 #include "framework/COleCntrFrameWnd.h"
+#include "framework/COleDocument.h"
+#include "framework/COleClientItem.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CSingleDocTemplate.h"
 #include "framework/CMultiDocTemplate.h"

@@ -59,4 +59,17 @@ TEST(MultiDocTemplate, EachDocumentOpensInAFrameOfItsOwn)
     CTestSeams::Release();
 }
 
+TEST(MultiDocTemplate, ClosingAllClosesEveryDocument)
+{
+    CTestSeams::Engage();
+    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(
+        7, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CFrameWnd), RUNTIME_CLASS(CNoteView));
+    TestApp().AddDocTemplate(pTemplate);
+    for (int i = 0; i < 3; i++)
+        ASSERT_NE((CDocument*)NULL, pTemplate->OpenDocumentFile(NULL));
+    pTemplate->CloseAllDocuments(FALSE);
+    EXPECT_TRUE(Documents(*pTemplate).empty());
+    CTestSeams::Release();
+}
+
 } // namespace

@@ -1,6 +1,6 @@
 // Toolbar painting, hit testing, tool tips, the mouse protocol and the command-UI update.
 #include "ui/commandbars/CTavoPToolBar.h"
-#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/frames/CTavoPFrameHooks.h"
 #include "ui/commandbars/CTavoPDropDownToolbarButton.h"
 #include "ui/commandbars/CTavoPToolbarCmdUI.h"
 #include "ui/commandbars/TavoPTrackMouseLeave.h"
@@ -308,7 +308,7 @@ void CTavoPToolBar::DoPaint(CDC* pDCPaint)
 
 BOOL CTavoPToolBar::GetButtonToolTipText(const CTavoPToolbarButton* pButton, CString& strTTText)
 {
-    CTavoPFrameWnd* pFrame = CTavoPToolbarButton::GetHookFrame(this);
+    CTavoPFrameHooks* pFrame = CTavoPToolbarButton::GetHookFrame(this);
     return pFrame != NULL && pFrame->GetToolbarButtonToolTipText(
                                  const_cast<CTavoPToolbarButton*>(pButton), strTTText);
 }

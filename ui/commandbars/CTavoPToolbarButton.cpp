@@ -1,5 +1,5 @@
 #include "ui/commandbars/CTavoPToolbarButton.h"
-#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/frames/CTavoPFrameHooks.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "ui/foundation/CTavoPCommandManager.h"
@@ -206,17 +206,13 @@ BOOL CTavoPToolbarButton::HasFocus() const
 
 int CTavoPToolbarButton::OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI)
 {
-    CTavoPFrameWnd* pFrame = GetHookFrame(pWnd);
+    CTavoPFrameHooks* pFrame = GetHookFrame(pWnd);
     return pFrame != NULL && pFrame->OnMenuButtonToolHitTest(this, pTI);
 }
 
-CTavoPFrameWnd* CTavoPToolbarButton::GetHookFrame(const CWnd* pWnd)
+CTavoPFrameHooks* CTavoPToolbarButton::GetHookFrame(const CWnd* pWnd)
 {
-    CWnd* pFrame = AfxGetMainWnd();
-    if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL &&
-        (pFrame == NULL || !pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))))
-        pFrame = pWnd->GetTopLevelFrame();
-    return DYNAMIC_DOWNCAST(CTavoPFrameWnd, pFrame);
+    return CTavoPFrameHooks::FromFrame(CTavoPFrameHooks::GetTopFrameOf(pWnd));
 }
 
 CString CTavoPToolbarButton::StripMnemonic(const CString& str)

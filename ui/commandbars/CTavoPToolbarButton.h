@@ -2,7 +2,7 @@
 #pragma once
 #include "framework/FrameworkWin.h"
 
-class CTavoPFrameWnd;
+class CTavoPFrameHooks;
 class CTavoPToolbarImageList;
 class CTavoPToolbarMenuButton;
 class COleDataSource;
@@ -47,9 +47,10 @@ public:
     virtual BOOL IsDroppedDown() const { return FALSE; }
     virtual BOOL OnBeforeDrag() const { return TRUE; }
     virtual int OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI);
-    // The library frame whose hooks buttons and bars ask: the application's main frame, else the
-    // window's top-level frame; null when that frame is not one of the library's.
-    static CTavoPFrameWnd* GetHookFrame(const CWnd* pWnd);
+    // The library frame whose hooks buttons and bars ask: the in-place frame that owns the popups,
+    // else the application's main frame, else the window's top-level frame; null when that frame
+    // is not one of the library's.
+    static CTavoPFrameHooks* GetHookFrame(const CWnd* pWnd);
     virtual void ClosePopupChain() {}
     virtual void OnShow(BOOL bShow) {}
     virtual CRect GetInvalidateRect() const { return m_rect; }

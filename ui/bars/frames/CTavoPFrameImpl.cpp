@@ -3,7 +3,7 @@
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/frames/CTavoPFrameWnd.h"
-#include "ui/bars/frames/CTavoPMDIFrameWnd.h"
+#include "ui/bars/frames/CTavoPFrameHooks.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/CTavoPToolbarButton.h"
 #include "ui/commandbars/managers/CTavoPKeyboardManager.h"
@@ -549,11 +549,8 @@ CTavoPToolBar* CTavoPFrameImpl::CreateNewToolbar(LPCTSTR lpszName)
 
 CTavoPFrameImpl* CTavoPFrameImpl::FromFrame(CFrameWnd* pFrame)
 {
-    if (CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pFrame))
-        return pLibraryFrame->GetFrameImpl();
-    if (CTavoPMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CTavoPMDIFrameWnd, pFrame))
-        return pMDIFrame->GetFrameImpl();
-    return NULL;
+    CTavoPFrameHooks* pHooks = CTavoPFrameHooks::FromFrame(pFrame);
+    return pHooks != NULL ? pHooks->GetFrameImpl() : NULL;
 }
 
 BOOL CTavoPFrameImpl::DeleteToolbar(CTavoPToolBar* pToolBar)

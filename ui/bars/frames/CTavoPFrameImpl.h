@@ -50,7 +50,7 @@ public:
     BOOL OnShowPopupMenu(CTavoPPopupMenu* pMenuPopup, CFrameWnd* pWndFrame);
     void DeactivateMenu();
     static BOOL IsHelpKey(LPMSG lpMsg);
-    // The helper of a library frame, single- or multi-document; null for any other frame.
+    // The helper of a library frame of any kind; null for any other frame.
     static CTavoPFrameImpl* FromFrame(CFrameWnd* pFrame);
     // The library frame activated last, null when none was or it is gone: menus take their
     // shortcut texts from it, also the menus of bars floating beside it.

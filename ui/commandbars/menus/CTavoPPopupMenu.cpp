@@ -1,7 +1,7 @@
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "res/LibraryIds.h"
 #include <algorithm>
-#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/frames/CTavoPFrameHooks.h"
 #include "ui/commandbars/CTavoPShowAllButton.h"
 #include "ui/commandbars/CTavoPBarStateCache.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
@@ -128,10 +128,7 @@ CTavoPPopupMenu* CTavoPPopupMenu::GetParentPopupMenu() const
 
 CFrameWnd* CTavoPPopupMenu::GetTopFrame() const
 {
-    CWnd* pMain = AfxGetMainWnd();
-    if (pMain != nullptr && pMain->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-        return (CFrameWnd*)pMain;
-    return GetSafeHwnd() != NULL ? GetTopLevelFrame() : nullptr;
+    return CTavoPFrameHooks::GetTopFrameOf(this);
 }
 
 // ---- items ----
@@ -371,7 +368,7 @@ void CTavoPPopupMenu::InsertUserTools()
 BOOL CTavoPPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CTavoPPopupMenu* pPopupMenu)
 {
     // A library frame may refuse the popup; other frames accept it.
-    CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
+    CTavoPFrameHooks* pLibraryFrame = CTavoPFrameHooks::FromFrame(pTopFrame);
     if (pLibraryFrame != nullptr && !pLibraryFrame->OnShowPopupMenu(pPopupMenu))
     {
         if (pPopupMenu != nullptr && !pPopupMenu->m_bIsClosing)
@@ -723,7 +720,7 @@ void CTavoPPopupMenu::OnDestroy()
         (m_pActivePopupMenu == this || m_pActivePopupMenu == nullptr))
         pHelper->SetActiveMenu(nullptr);
 
-    CTavoPFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, pTopFrame);
+    CTavoPFrameHooks* pLibraryFrame = CTavoPFrameHooks::FromFrame(pTopFrame);
     if (pLibraryFrame != nullptr)
         pLibraryFrame->OnClosePopupMenu(this);
     if (m_pActivePopupMenu == this)

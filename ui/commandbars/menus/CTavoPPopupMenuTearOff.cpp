@@ -1,7 +1,9 @@
 // The tear-off of a popup menu: the toolbar that stands for the menu floats where the menu was.
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
-#include "ui/bars/frames/CTavoPFrameWnd.h"
+#include "ui/bars/docking/CTavoPDockManager.h"
+#include "ui/bars/frames/CTavoPFrameHooks.h"
+#include "ui/bars/frames/CTavoPFrameImpl.h"
 #include "ui/commandbars/managers/CTavoPUserToolsManager.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
@@ -31,14 +33,15 @@ BOOL CTavoPPopupMenu::TearOff(CPoint point)
     if (m_pParentBtn == nullptr || m_pParentBtn->GetTearOffID() == 0)
         return FALSE;
     const UINT uiID = m_pParentBtn->GetTearOffID();
-    CTavoPFrameWnd* pFrame = DYNAMIC_DOWNCAST(CTavoPFrameWnd, GetTopFrame());
-    if (pFrame == nullptr || pFrame->GetFrameImpl() == nullptr)
+    CFrameWnd* pFrame = GetTopFrame();
+    CTavoPFrameHooks* pHooks = CTavoPFrameHooks::FromFrame(pFrame);
+    if (pHooks == nullptr || pHooks->GetFrameImpl() == nullptr)
         return FALSE;
 
     // The menu was torn off before: its bar comes back to the point.
-    if (CTavoPBaseControlBar* pExisting = pFrame->GetControlBar(uiID))
+    if (CTavoPBaseControlBar* pExisting = pHooks->GetDockManager()->FindBarByID(uiID, TRUE))
     {
-        pFrame->ShowControlBar(pExisting, TRUE, FALSE, TRUE);
+        pExisting->ShowControlBar(TRUE, FALSE, TRUE);
         CRect rectBar;
         pExisting->GetWindowRect(rectBar);
         CTavoPMiniFrameWnd* pMiniFrame = pExisting->GetParentMiniFrame(TRUE);
@@ -55,9 +58,9 @@ BOOL CTavoPPopupMenu::TearOff(CPoint point)
     CTavoPControlBar* pBar = CreateTearOffBar(pFrame, uiID, strName);
     if (pBar == nullptr)
         return FALSE;
-    CTavoPFrameImpl* pImpl = pFrame->GetFrameImpl();
+    CTavoPFrameImpl* pImpl = pHooks->GetFrameImpl();
     pImpl->AddTearOffBar(pBar);
-    if (!pFrame->OnTearOffMenu(this, pBar))
+    if (!pHooks->OnTearOffMenu(this, pBar))
     {
         pImpl->RemoveTearOffBar(pBar);
         pBar->DestroyWindow();
