@@ -25,20 +25,6 @@ const UINT kDocMenu = 301;
 const COLORREF kBackground = RGB(20, 160, 90);
 const COLORREF kIconColour = RGB(230, 20, 20);
 
-class AreaDoc : public CDocument
-{
-    DECLARE_DYNCREATE(AreaDoc)
-};
-IMPLEMENT_DYNCREATE(AreaDoc, CDocument)
-
-class AreaView : public CView
-{
-    DECLARE_DYNCREATE(AreaView)
-public:
-    void OnDraw(CDC*) override {}
-};
-IMPLEMENT_DYNCREATE(AreaView, CView)
-
 CMultiDocTemplate* g_pDocs = nullptr;
 
 // The library MDI frame an application makes: a menu bar on top; it may paint the MDI
@@ -143,8 +129,8 @@ protected:
         TestApp().SetRegistryKey(_T("VorlenTests ClientArea"));
         if (g_pDocs != nullptr)
             return;
-        g_pDocs = new CMultiDocTemplate(kDocMenu, RUNTIME_CLASS(AreaDoc),
-                                        RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(AreaView));
+        g_pDocs = new CMultiDocTemplate(kDocMenu, RUNTIME_CLASS(NoteDoc),
+                                        RUNTIME_CLASS(CTavoPMDIChildWnd), RUNTIME_CLASS(NoteView));
         TestApp().AddDocTemplate(g_pDocs);
     }
     void SetUp() override { workspace.SetRegistryBase(_T("Settings")); }
