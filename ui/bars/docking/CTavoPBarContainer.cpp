@@ -59,16 +59,8 @@ void CTavoPBarContainer::SerializeNode(CArchive& ar, int nDepth)
 {
     if (ar.IsStoring())
     {
-        // Tabbed elements cannot write their tabs yet: such a side is stored empty, so that
-        // a reader never meets a block it cannot follow.
-        auto barID = [](const CTavoPDockingControlBar* pBar) -> LONG {
-            if (!IsLiveWindow(pBar) || pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
-                return 0;
-            const int nID = pBar->GetDlgCtrlID();
-            return nID == -1 ? 0 : (LONG)nID;
-        };
-        ar << barID(m_pBarLeftTop);
-        ar << barID(m_pBarRightBottom);
+        StoreElement(ar, m_pBarLeftTop);
+        StoreElement(ar, m_pBarRightBottom);
         if (IsLiveWindow(m_pSlider))
         {
             ar << (LONG)m_pSlider->GetSliderID();
@@ -89,14 +81,14 @@ void CTavoPBarContainer::SerializeNode(CArchive& ar, int nDepth)
 
     if (nDepth > MAX_LOAD_DEPTH || m_pContainerManager == NULL)
         AfxThrowArchiveException(CArchiveException::badIndex);
-    LONG nLeft = 0, nRight = 0, nSlider = 0;
-    ar >> nLeft;
-    ar >> nRight;
-    // A tabbed element's block is for the tabbed bars to read; until they can, it is damage.
-    if (nLeft == -1 || nRight == -1)
-        AfxThrowArchiveException(CArchiveException::badClass);
-    m_nSavedLeftBarID = nLeft;
-    m_nSavedRightBarID = nRight;
+    // A tabbed element's block follows its -1 at once.
+    for (int nSide = 0; nSide < 2; nSide++)
+    {
+        LONG nID = 0;
+        ar >> nID;
+        LoadElement(ar, nSide == 0, nID);
+    }
+    LONG nSlider = 0;
     ar >> nSlider;
     m_nSavedSliderID = nSlider;
     if (nSlider != 0)
@@ -131,6 +123,111 @@ void CTavoPBarContainer::SerializeNode(CArchive& ar, int nDepth)
         // Attached first, so that a failure further down is cleaned with the tree.
         SetChild(pChild, nSide == 0);
         pChild->SerializeNode(ar, nDepth + 1);
+    }
+}
+
+void CTavoPBarContainer::StoreElement(CArchive& ar, CTavoPDockingControlBar* pBar)
+{
+    if (!IsLiveWindow(pBar))
+    {
+        ar << (LONG)0;
+        return;
+    }
+    const int nID = pBar->GetDlgCtrlID();
+    CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pBar);
+    if (nID != -1 || pTabbed == NULL)
+    {
+        ar << (LONG)(nID == -1 ? 0 : nID);
+        return;
+    }
+    // A tabbed bar without tabs has nothing to rebuild: the side is stored empty, so that
+    // every block a reader meets is one it can follow to its end.
+    if (pTabbed->GetTabsNum() == 0)
+    {
+        ar << (LONG)0;
+        return;
+    }
+    ar << (LONG)-1;
+    pTabbed->SaveSiblingBarIDs(ar);
+    ar.WriteObject(pTabbed);
+    ar << (DWORD)pTabbed->GetStyle();
+    pTabbed->SerializeTabWindow(ar);
+}
+
+void CTavoPBarContainer::LoadElement(CArchive& ar, BOOL bFirst, LONG nID)
+{
+    if (bFirst)
+        m_nSavedLeftBarID = nID;
+    else
+        m_nSavedRightBarID = nID;
+    if (nID != -1)
+        return;
+
+    // A tabbed element: the ids of its tabs, the bar itself and its tab list. The bar is made
+    // here, empty; the dock manager gives it its tabs once the whole layout has been read.
+    CList<UINT, UINT>& lstTabIDs = bFirst ? m_lstSavedFirstTabIDs : m_lstSavedSecondTabIDs;
+    lstTabIDs.RemoveAll();
+    if (!CTavoPBaseTabbedBar::LoadSiblingBarIDs(ar, lstTabIDs))
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    CObject* pObject = ar.ReadOwnedObject(RUNTIME_CLASS(CTavoPBaseTabbedBar));
+    if (pObject == NULL)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    CTavoPBaseTabbedBar* pTabbed = (CTavoPBaseTabbedBar*)pObject;
+    DWORD dwStyle = 0;
+    try
+    {
+        ar >> dwStyle;
+    }
+    catch (...)
+    {
+        delete pTabbed;
+        throw;
+    }
+    // The stored window style is not taken as it is: the bar is made hidden, with the style
+    // of every tabbed bar made for a tab group, and shows by its record's visibility once the
+    // layout is applied.
+    const CRect rect = pTabbed->GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect;
+    // Making the window resets the floating place to the window's own: the stored one stays.
+    const CRect rectFloating = pTabbed->GetRecentDockInfo().m_rectRecentFloatingRect;
+    CWnd* pDockSite = m_pContainerManager->GetDockSite();
+    if (pDockSite == NULL ||
+        !pTabbed->Create("", pDockSite, rect, TRUE, (UINT)-1, WS_CHILD | CBRS_FLOAT_MULTI,
+                         TAVOP_TABBED_STYLE_TABBED, 15))
+    {
+        lstTabIDs.RemoveAll();
+        delete pTabbed;
+        // The tab list that follows cannot be read without the bar: the rest would be read
+        // out of step.
+        AfxThrowArchiveException(CArchiveException::genericException);
+    }
+    pTabbed->GetRecentDockInfo().m_rectRecentFloatingRect = rectFloating;
+    SetBar(pTabbed, bFirst);
+    pTabbed->SerializeTabWindow(ar);
+    // The tab list and the ids of the tabs describe the same tabs, in the same order.
+    std::vector<int> ids;
+    for (POSITION pos = lstTabIDs.GetHeadPosition(); pos != NULL;)
+        ids.push_back((int)lstTabIDs.GetNext(pos));
+    if (pTabbed->GetUnderlinedWindow() == NULL ||
+        pTabbed->GetUnderlinedWindow()->GetRestoredTabIDs() != ids)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+}
+
+void CTavoPBarContainer::DestroyLoadedTabbedBars(const CObList* pKeep)
+{
+    for (CTavoPBarContainer* pChild : {m_pLeftContainer, m_pRightContainer})
+    {
+        if (pChild != NULL)
+            pChild->DestroyLoadedTabbedBars(pKeep);
+    }
+    for (int nSide = 0; nSide < 2; nSide++)
+    {
+        CTavoPDockingControlBar*& pBar = nSide == 0 ? m_pBarLeftTop : m_pBarRightBottom;
+        CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pBar);
+        if (pTabbed == NULL || !IsLiveWindow(pTabbed) || pTabbed->GetTabsNum() != 0 ||
+            (pKeep != NULL && pKeep->Find(pTabbed) != NULL))
+            continue;
+        pBar = NULL;
+        pTabbed->DestroyWindow(); // the bar deletes itself with its window
     }
 }
 

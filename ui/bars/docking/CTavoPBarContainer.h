@@ -105,6 +105,8 @@ public:
     // After loading: puts pBar on the side whose stored id is nID.
     BOOL SetBarByID(UINT nID, CTavoPDockingControlBar* pBar);
     CTavoPBaseTabbedBar* FindTabbedBarByTabID(UINT nID);
+    // The tabbed bars a load made (still without tabs) go again, except those in pKeep.
+    void DestroyLoadedTabbedBars(const CObList* pKeep = NULL);
     int GetNodeCount() const;
     int GetTotalRefCount() const;
     // Drops every pane the manager no longer counts as valid.
@@ -156,6 +158,9 @@ protected:
     int m_nExactFirst;
 
     void SerializeNode(CArchive& ar, int nDepth);
+    // One element of a node record: a pane's id, or the block of a tabbed bar.
+    void StoreElement(CArchive& ar, CTavoPDockingControlBar* pBar);
+    void LoadElement(CArchive& ar, BOOL bFirst, LONG nID);
     BOOL IsSidePresent(BOOL bFirst) const;
     BOOL IsBarPresent(const CTavoPDockingControlBar* pBar) const;
     // The screen rectangle of a side (its bar's window, or its child's union).

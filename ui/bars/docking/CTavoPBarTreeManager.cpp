@@ -1007,21 +1007,59 @@ void CTavoPBarTreeManager::Serialize(CArchive& ar)
     {
         m_pRootContainer->CollapseEmpty();
         m_pRootContainer->Serialize(ar);
-        // Tabbed bars cannot write their tabs yet and are left out, count and entry alike.
-        std::vector<LONG> ids;
+        // The count says how many entries follow: a tabbed bar without tabs has no tab to be
+        // found by and is left out, count and entry alike.
+        std::vector<LONG> entries;
         for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
         {
             CTavoPDockingControlBar* pBar = (CTavoPDockingControlBar*)m_lstControlBars.GetNext(pos);
-            if (IsLive(pBar) && pBar->GetDlgCtrlID() != -1 &&
-                !pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
-                ids.push_back((LONG)pBar->GetDlgCtrlID());
+            if (!IsLive(pBar))
+                continue;
+            const int nID = pBar->GetDlgCtrlID();
+            if (nID != -1)
+            {
+                entries.push_back((LONG)nID);
+                continue;
+            }
+            CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pBar);
+            CWnd* pFirstTab = pTabbed != NULL && pTabbed->GetTabsNum() > 0
+                                  ? pTabbed->FindBarByTabNumber(0, FALSE)
+                                  : NULL;
+            if (pFirstTab == NULL || pFirstTab->GetSafeHwnd() == NULL)
+                continue;
+            entries.push_back(-1);
+            entries.push_back((LONG)pFirstTab->GetDlgCtrlID());
         }
-        ar << (LONG)ids.size();
-        for (LONG nID : ids)
-            ar << nID;
+        LONG nCount = 0;
+        for (size_t i = 0; i < entries.size(); i++)
+        {
+            if (entries[i] == -1)
+                i++;
+            nCount++;
+        }
+        ar << nCount;
+        for (LONG n : entries)
+            ar << n;
         return;
     }
 
+    try
+    {
+        LoadTree(ar);
+    }
+    catch (...)
+    {
+        // The tabbed bars the tree made so far are windows of the dock site: they go with
+        // the broken tree.
+        m_pRootContainer->DestroyLoadedTabbedBars();
+        throw;
+    }
+    // A tabbed bar no entry names has no place in the tree's list: it goes too.
+    m_pRootContainer->DestroyLoadedTabbedBars(&m_lstControlBars);
+}
+
+void CTavoPBarTreeManager::LoadTree(CArchive& ar)
+{
     m_pRootContainer->Serialize(ar);
     CTavoPDockManager* pDockManager = FindDockManager();
     if (pDockManager == NULL)

@@ -129,6 +129,8 @@ protected:
                            DWORD dwAlignment, CSize sizeMinNew);
     // The dock manager that lists the panes of this tree.
     class CTavoPDockManager* FindDockManager() const;
+    // Reads the root's record and the list of the tree's bars.
+    void LoadTree(CArchive& ar);
 
 private:
     CTavoPBarTreeManager(const CTavoPBarTreeManager&) = delete;

@@ -1,6 +1,7 @@
 // The dock manager's saved layout: every bar's own values, the layout archive, and applying a loaded layout.
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/CTavoPControlBar.h"
+#include "ui/bars/docking/CTavoPBarContainer.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
@@ -61,22 +62,41 @@ int ReadInt(CArchive& ar)
     return (int)n;
 }
 
-// The panes a default slider's record is followed by: those of its tree that may float and
-// have an id of their own (tabbed bars cannot write their tabs yet).
-std::vector<CTavoPDockingControlBar*> PanesToWrite(const CTavoPSlider* pSlider)
+// One pane record of a default slider's tree: the pane's id, or -1 and the id of a tabbed bar's
+// first tab.
+struct PaneRecord
 {
-    std::vector<CTavoPDockingControlBar*> panes;
+    LONG nID;
+    LONG nFirstTabID;
+};
+
+// The pane records a default slider's record is followed by: the panes of its tree that may
+// float. A tabbed bar without a tab has nothing to be found by and gets no record.
+std::vector<PaneRecord> PanesToWrite(const CTavoPSlider* pSlider)
+{
+    std::vector<PaneRecord> records;
     const CTavoPBarTreeManager* pTree = pSlider->GetBarTreeManager();
     if (pTree == NULL)
-        return panes;
+        return records;
     for (POSITION pos = pTree->GetBars().GetHeadPosition(); pos != NULL;)
     {
         CTavoPDockingControlBar* pPane = (CTavoPDockingControlBar*)pTree->GetBars().GetNext(pos);
-        if (pPane->GetSafeHwnd() != NULL && pPane->CanFloat() && pPane->GetDlgCtrlID() != -1 &&
-            !pPane->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
-            panes.push_back(pPane);
+        if (pPane->GetSafeHwnd() == NULL || !pPane->CanFloat())
+            continue;
+        const int nID = pPane->GetDlgCtrlID();
+        if (nID != -1)
+        {
+            records.push_back({(LONG)nID, 0});
+            continue;
+        }
+        CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pPane);
+        CWnd* pFirstTab = pTabbed != NULL && pTabbed->GetTabsNum() > 0
+                              ? pTabbed->FindBarByTabNumber(0, FALSE)
+                              : NULL;
+        if (pFirstTab != NULL && pFirstTab->GetSafeHwnd() != NULL)
+            records.push_back({-1, (LONG)pFirstTab->GetDlgCtrlID()});
     }
-    return panes;
+    return records;
 }
 
 // Docked panes and their sliders: every default slider whose tree holds a pane that may float,
@@ -97,15 +117,29 @@ void StoreDockedPanes(CArchive& ar, const CObList& lstBars)
     ar << nCount;
     for (CTavoPSlider* pSlider : sliders)
     {
-        const std::vector<CTavoPDockingControlBar*> panes = PanesToWrite(pSlider);
+        const std::vector<PaneRecord> records = PanesToWrite(pSlider);
         ar << (LONG)0;
         pSlider->Serialize(ar);
-        for (CTavoPDockingControlBar* pPane : panes)
+        for (const PaneRecord& record : records)
         {
             ar << (LONG)1;
-            ar << (LONG)pPane->GetDlgCtrlID();
+            ar << record.nID;
+            if (record.nID == -1)
+                ar << record.nFirstTabID;
         }
     }
+}
+
+// A loaded slider that is not wanted any more: the tabbed bars its tree made go with it.
+void DestroyLoadedSlider(CTavoPSlider* pSlider)
+{
+    if (pSlider->GetBarTreeManager() != NULL &&
+        pSlider->GetBarTreeManager()->GetRootContainer() != NULL)
+        pSlider->GetBarTreeManager()->GetRootContainer()->DestroyLoadedTabbedBars();
+    if (pSlider->GetSafeHwnd() != NULL)
+        pSlider->DestroyWindow(); // the slider and its tree go with the window
+    else
+        delete pSlider;
 }
 
 // Reads the docked panes' section into lstLoaded: each default slider made again with its tree,
@@ -131,10 +165,7 @@ void LoadDockedPanes(CArchive& ar, CTavoPDockManager& manager, CObList& lstLoade
             }
             catch (...)
             {
-                if (pSlider->GetSafeHwnd() != NULL)
-                    pSlider->DestroyWindow(); // the slider and its tree go with the window
-                else
-                    delete pSlider;
+                DestroyLoadedSlider(pSlider);
                 throw;
             }
             lstLoaded.AddHead(pSlider);
@@ -159,6 +190,74 @@ void LoadDockedPanes(CArchive& ar, CTavoPDockManager& manager, CObList& lstLoade
         }
         if (pPane != NULL && lstLoaded.Find(pPane) == NULL)
             lstLoaded.AddHead(pPane);
+    }
+}
+
+// A tabbed bar that a layout load made and that has not been given its tabs yet.
+BOOL IsLoadedTabbedBar(const CTavoPDockingControlBar* pBar)
+{
+    const CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pBar);
+    return pTabbed != NULL && pTabbed->GetDlgCtrlID() == -1 && pTabbed->GetTabsNum() == 0;
+}
+
+// A pane that is a tab leaves its tabbed bar for the dock site and shows its caption again;
+// a tabbed bar left without tabs may destroy itself.
+void TakeOutOfTabbedBar(CTavoPDockingControlBar* pPane, CWnd* pDockSite)
+{
+    if (!pPane->IsTabbed())
+        return;
+    CTavoPBaseTabbedBar* pOwner = NULL;
+    for (CWnd* pWnd = pPane->GetParent(); pWnd != NULL && pOwner == NULL; pWnd = pWnd->GetParent())
+        pOwner = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd);
+    pPane->SetParent(pDockSite);
+    if (pOwner != NULL)
+        pOwner->RemoveControlBar(pPane);
+    pPane->ShowCaption(TRUE);
+}
+
+// The tabs the loaded tree lists for a tabbed bar are found by id and attached to it, in their
+// stored order; then the tab list read with it is applied.
+void GatherTabs(CTavoPDockManager& manager, CTavoPBaseTabbedBar* pTabbed, CWnd* pDockSite)
+{
+    CTavoPSlider* pSlider = pTabbed->GetDefaultSlider();
+    if (pSlider == NULL || pSlider->GetBarTreeManager() == NULL)
+        return;
+    BOOL bFirst = FALSE;
+    CTavoPBarContainer* pNode = pSlider->FindContainer(pTabbed, bFirst);
+    if (pNode == NULL)
+        return;
+    std::vector<UINT> ids;
+    const CList<UINT, UINT>& lstTabIDs = pNode->GetSavedTabIDs(bFirst);
+    for (POSITION pos = lstTabIDs.GetHeadPosition(); pos != NULL;)
+        ids.push_back(lstTabIDs.GetNext(pos));
+    const HWND hTabbed = pTabbed->GetSafeHwnd();
+    for (UINT nID : ids)
+    {
+        CTavoPDockingControlBar* pPane =
+            DYNAMIC_DOWNCAST(CTavoPDockingControlBar, manager.FindBarByID(nID, TRUE));
+        if (pPane == NULL || pPane == pTabbed || pPane->GetSafeHwnd() == NULL ||
+            pPane->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)) || !pPane->CanFloat() ||
+            pPane->GetParent() == pTabbed->GetUnderlinedWindow())
+            continue;
+        if (pPane->IsAutoHideMode())
+            pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, NULL, TRUE);
+        TakeOutOfTabbedBar(pPane, pDockSite);
+        pPane->AttachToTabbedBar(pTabbed, TAVOP_DM_RECENT, FALSE, NULL);
+        if (CWnd::FromHandlePermanent(hTabbed) != pTabbed)
+            return; // the tabbed bar itself went while a tab changed places
+    }
+    if (pTabbed->GetTabsNum() == 0)
+        return;
+    pTabbed->ApplyRestoredTabInfo(FALSE);
+    pTabbed->AdjustLayout();
+    // Each tab remembers this group as its place: what it remembered before (a group the
+    // layout replaced, whose node is kept alive by that memory) is let go.
+    for (int i = 0; i < pTabbed->GetTabsNum(); i++)
+    {
+        CTavoPDockingControlBar* pTab =
+            DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pTabbed->FindBarByTabNumber(i, FALSE));
+        if (pTab != NULL)
+            pTab->StoreRecentTabRelatedInfo();
     }
 }
 
@@ -207,7 +306,12 @@ void ApplyLoadedPanes(CTavoPDockManager& manager, const CObList& lstLoaded, CFra
                 strays.push_back(pBar);
         }
         for (CTavoPDockingControlBar* pBar : strays)
+        {
             pTree->DropBar(pBar);
+            // A tabbed bar the load made has no other place to go.
+            if (IsLoadedTabbedBar(pBar))
+                pBar->DestroyWindow();
+        }
         if (pTree->IsEmpty())
             pSlider->DestroyWindow();
     }
@@ -217,6 +321,9 @@ void ApplyLoadedPanes(CTavoPDockManager& manager, const CObList& lstLoaded, CFra
         if (pSlider != NULL && manager.GetDockedBars().Find(pSlider) == NULL)
             manager.AddControlBar(pSlider);
     }
+    // The tabbed bars that join a slider, by window: gathering tabs may destroy a tabbed bar
+    // that gives its last tab away.
+    std::vector<HWND> tabbedBars;
     for (const auto& entry : panes)
     {
         CTavoPDockingControlBar* pPane = entry.first;
@@ -226,6 +333,7 @@ void ApplyLoadedPanes(CTavoPDockManager& manager, const CObList& lstLoaded, CFra
             continue;
         if (pPane->IsAutoHideMode())
             pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, NULL, TRUE);
+        TakeOutOfTabbedBar(pPane, pDockSite);
         if (CTavoPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame(TRUE))
             pMiniFrame->RemoveControlBar(pPane, FALSE);
         CTavoPSlider* pOld = pPane->GetDefaultSlider();
@@ -240,7 +348,9 @@ void ApplyLoadedPanes(CTavoPDockManager& manager, const CObList& lstLoaded, CFra
         if (manager.GetDockedBars().Find(pPane) == NULL)
             manager.AddControlBar(pPane);
         pPane->SetCurrentAlignment(pSlider->GetCurrentAlignment());
-        if (pPane->GetStoredValue())
+        // A tabbed bar the load made keeps no values of its own: the archive gave its place.
+        const BOOL bLoadedTabbed = IsLoadedTabbedBar(pPane);
+        if (pPane->GetStoredValue() || bLoadedTabbed)
         {
             const CRect rect = pPane->GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect;
             if (!rect.IsRectEmpty())
@@ -249,6 +359,17 @@ void ApplyLoadedPanes(CTavoPDockManager& manager, const CObList& lstLoaded, CFra
             pPane->ShowWindow(pPane->GetStoredVisibility() ? SW_SHOWNOACTIVATE : SW_HIDE);
         }
         pPane->ShowCaption(TRUE);
+        if (bLoadedTabbed)
+            tabbedBars.push_back(pPane->GetSafeHwnd());
+    }
+    // The tabs come once every pane has its place, so that a pane the tree names beside the
+    // tab group still ends up as a tab.
+    for (HWND hTabbed : tabbedBars)
+    {
+        CTavoPBaseTabbedBar* pTabbed =
+            DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, CWnd::FromHandlePermanent(hTabbed));
+        if (pTabbed != NULL)
+            GatherTabs(manager, pTabbed, pDockSite);
     }
     for (HWND hSlider : sliders)
     {
@@ -311,14 +432,19 @@ BOOL CTavoPDockManager::LoadState(LPCTSTR lpszProfileName, UINT uiID)
             DestroyLoadedMiniFrames();
             if (!e->IsKindOf(RUNTIME_CLASS(CMemoryException)))
             {
-                // Whatever the broken archive made so far goes again.
+                // Whatever the broken archive made so far goes again: the panes first, while
+                // the tabbed bars the sliders' trees made are still there to be told.
+                for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != NULL;)
+                {
+                    CObject* pObject = m_lstLoadedBars.GetNext(pos);
+                    if (!pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
+                        ((CTavoPBaseControlBar*)pObject)->SetStoredValue(FALSE);
+                }
                 for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != NULL;)
                 {
                     CObject* pObject = m_lstLoadedBars.GetNext(pos);
                     if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
-                        ((CWnd*)pObject)->DestroyWindow();
-                    else
-                        ((CTavoPBaseControlBar*)pObject)->SetStoredValue(FALSE);
+                        DestroyLoadedSlider((CTavoPSlider*)pObject);
                 }
                 m_lstLoadedBars.RemoveAll();
             }
@@ -341,21 +467,35 @@ void CTavoPDockManager::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        // Tabbed bars, docked panes with their sliders and auto-hidden panes keep their
-        // sections empty until those kinds can write their own contents.
+        // A floating tabbed bar without tabs has nothing to restore: it leaves the layout.
         std::vector<CTavoPBaseTabbedBar*> empty;
+        std::vector<CTavoPBaseTabbedBar*> fixed;
         for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
         {
             CTavoPBaseTabbedBar* pTabbed =
                 DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, m_lstControlBars.GetNext(pos));
-            if (pTabbed != NULL && pTabbed->CanFloat() &&
-                (pTabbed->GetUnderlinedWindow() == NULL ||
-                 pTabbed->GetUnderlinedWindow()->GetTabsNum() == 0))
-                empty.push_back(pTabbed);
+            if (pTabbed == NULL || pTabbed->GetSafeHwnd() == NULL)
+                continue;
+            if (pTabbed->CanFloat())
+            {
+                if (pTabbed->GetTabsNum() == 0)
+                    empty.push_back(pTabbed);
+            }
+            // A tabbed bar that stays where it is keeps its tab list; it is found again by
+            // its own id, so one without an id or a tab window has no record.
+            else if (pTabbed->GetDlgCtrlID() != -1 && pTabbed->GetUnderlinedWindow() != NULL)
+            {
+                fixed.push_back(pTabbed);
+            }
         }
         for (CTavoPBaseTabbedBar* pTabbed : empty)
             pTabbed->Undock(TRUE);
-        ar << (LONG)0;
+        ar << (LONG)fixed.size();
+        for (CTavoPBaseTabbedBar* pTabbed : fixed)
+        {
+            ar << (LONG)pTabbed->GetDlgCtrlID();
+            pTabbed->SerializeTabWindow(ar);
+        }
         StoreDockedPanes(ar, m_lstControlBars);
         SerializeMiniFrames(ar);
         ar << (LONG)0;
@@ -367,10 +507,22 @@ void CTavoPDockManager::Serialize(CArchive& ar)
     RemoveLoadedAutoHideRecords();
     m_lstLoadedMiniFrames.RemoveAll();
 
-    // Tab contents cannot be read back yet: a section that holds any is treated as damaged,
-    // which keeps the frame's own layout.
-    if (ReadInt(ar) != 0)
+    // Tabbed bars that stay where they are, with their tab lists. An id that finds no such
+    // bar leaves a tab list nothing can read: the rest would be out of step.
+    const int nTabbed = ReadInt(ar);
+    if (nTabbed < 0)
         AfxThrowArchiveException(CArchiveException::badIndex);
+    for (int i = 0; i < nTabbed; i++)
+    {
+        const int nID = ReadInt(ar);
+        CTavoPBaseTabbedBar* pTabbed =
+            nID == -1 ? NULL : DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, FindBarByID((UINT)nID, TRUE));
+        if (pTabbed == NULL || pTabbed->GetUnderlinedWindow() == NULL)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        pTabbed->SerializeTabWindow(ar);
+        if (m_lstLoadedTabbedBars.Find(pTabbed) == NULL)
+            m_lstLoadedTabbedBars.AddTail(pTabbed);
+    }
     LoadDockedPanes(ar, *this, m_lstLoadedBars, m_pDockSite);
     SerializeMiniFrames(ar);
 
@@ -495,6 +647,47 @@ void CTavoPDockManager::SetDockState()
 
     ApplyLoadedPanes(*this, m_lstLoadedBars, m_pDockSite);
     AdjustDockingLayout(NULL);
+
+    // Tabbed bars that stayed where they were take their tab lists back.
+    for (POSITION pos = m_lstLoadedTabbedBars.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPBaseTabbedBar* pTabbed = (CTavoPBaseTabbedBar*)m_lstLoadedTabbedBars.GetNext(pos);
+        if (pTabbed->GetSafeHwnd() == NULL || pTabbed->GetUnderlinedWindow() == NULL)
+            continue;
+        pTabbed->ApplyRestoredTabInfo(FALSE);
+        pTabbed->GetUnderlinedWindow()->RecalcLayout();
+    }
+    // A tabbed bar that may float and got no tab has nothing to show. A tree that the tab
+    // groups left empty (its last bar was a group that gave its tabs away and went) goes too,
+    // unless a remembered place still needs it.
+    std::vector<CTavoPBaseTabbedBar*> empty;
+    std::vector<HWND> sliders;
+    for (POSITION pos = m_lstControlBars.GetTailPosition(); pos != NULL;)
+    {
+        CObject* pObject = m_lstControlBars.GetPrev(pos);
+        if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPSlider)))
+        {
+            sliders.push_back(((CTavoPSlider*)pObject)->GetSafeHwnd());
+            continue;
+        }
+        CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pObject);
+        if (pTabbed != NULL && pTabbed->CanFloat() && pTabbed->GetTabsNum() == 0)
+            empty.push_back(pTabbed);
+    }
+    for (CTavoPBaseTabbedBar* pTabbed : empty)
+    {
+        pTabbed->Undock(FALSE);
+        pTabbed->DestroyWindow();
+    }
+    for (HWND hSlider : sliders)
+    {
+        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, CWnd::FromHandlePermanent(hSlider));
+        if (pSlider == NULL)
+            continue;
+        pSlider->CheckVisibility();
+        if (pSlider->IsDefault())
+            pSlider->RemoveIfEmpty();
+    }
     RecalcAllBars();
 
     m_lstLoadedBars.RemoveAll();

@@ -180,6 +180,14 @@ public:
     // Gives the loaded descriptions back to the tabs whose windows have their control IDs, with
     // bUseTabIndexes also their saved order, and activates the saved active tab.
     virtual void ApplyRestoredTabInfo(BOOL bUseTabIndexes = FALSE);
+    // The control IDs of the tabs the last load read, in their stored order.
+    std::vector<int> GetRestoredTabIDs() const
+    {
+        std::vector<int> ids;
+        for (const CTavoPRestoredTabInfo& info : m_lstRestoredTabInfo)
+            ids.push_back(info.nControlID);
+        return ids;
+    }
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnLButtonDown(UINT nFlags, CPoint point);

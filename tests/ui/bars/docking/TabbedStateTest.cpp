@@ -1,0 +1,454 @@
+// Tab groups in the dock layout: the bytes of a group in a tree, a frame's groups saved and restored in a fresh frame, and damaged group records that must fail cleanly.
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/Mutations.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/ui/bars/docking/DockTreeSupport.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPTabbedControlBar.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kProfile[] = "SOFTWARE\\VorlenTests TabbedState\\";
+const std::string kLayoutKey = std::string(kProfile) + "TavoPDockManager-7";
+
+// The tab group a pane is a tab of, else the pane itself.
+CTavoPDockingControlBar* OwnerOf(CTavoPDockingControlBar* pPane)
+{
+    for (CWnd* pWnd = pPane->GetParent(); pWnd != NULL; pWnd = pWnd->GetParent())
+    {
+        if (CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd))
+            return pTabbed;
+    }
+    return pPane;
+}
+
+// Where the layout shows one pane: the pane itself, or the tab group holding it.
+struct TabShot
+{
+    UINT nID;
+    std::string where; // "docked", "tab 0", "tab 1", ...
+    CRect rect;        // the pane's or its group's, frame client coordinates
+    bool bVisible;
+    std::string path; // of the pane or its group in its tree
+    bool bActive;     // the active tab of its group
+    std::string label;
+    bool operator==(const TabShot& o) const
+    {
+        return nID == o.nID && where == o.where && rect == o.rect && bVisible == o.bVisible &&
+               path == o.path && bActive == o.bActive && label == o.label;
+    }
+};
+
+void PrintTo(const TabShot& s, std::ostream* os)
+{
+    *os << s.nID << " " << s.where << " ";
+    PrintTo(s.rect, os);
+    *os << (s.bVisible ? " shown " : " hidden ") << s.path << (s.bActive ? " active " : " ") << "'"
+        << s.label << "'";
+}
+
+std::vector<TabShot> TabSnapshot(CFrameWnd* pFrame,
+                                 const std::vector<CTavoPDockingControlBar*>& panes)
+{
+    std::vector<TabShot> shots;
+    for (CTavoPDockingControlBar* pPane : panes)
+    {
+        TabShot s;
+        s.nID = pPane->GetDlgCtrlID();
+        CTavoPDockingControlBar* pOwner = OwnerOf(pPane);
+        s.where = "docked";
+        s.bActive = false;
+        if (CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pOwner))
+        {
+            CTavoPBaseTabWnd* pTabWnd = pTabbed->GetUnderlinedWindow();
+            const int iTab = pTabWnd->GetTabFromHwnd(pPane->GetSafeHwnd());
+            s.where = "tab " + std::to_string(iTab);
+            s.bActive = pTabWnd->GetActiveTab() == iTab;
+            CString strLabel;
+            pTabWnd->GetTabLabel(iTab, strLabel);
+            s.label = (LPCTSTR)strLabel;
+        }
+        else if (pPane->GetParent() != pFrame)
+        {
+            s.where = "elsewhere";
+        }
+        pOwner->GetWindowRect(s.rect);
+        pFrame->ScreenToClient(s.rect);
+        s.bVisible = pPane->IsWindowVisible() != FALSE;
+        CTavoPSlider* pSlider = pOwner->GetDefaultSlider();
+        s.path = pSlider != NULL && pSlider->GetBarTreeManager() != NULL
+                     ? NodePath(pSlider->GetBarTreeManager()->GetRootContainer(), pOwner)
+                     : "-";
+        shots.push_back(s);
+    }
+    return shots;
+}
+
+// A frame of docking panes 211 to 214 that may float, each with a caption.
+class TabbedFrame
+{
+public:
+    TabbedFrame()
+    {
+        pFrame = TestFrame::Make(600, 400, 100, 100);
+        EXPECT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+        // Panes find the tabbed bar class by name: named here, it is linked in as a program
+        // using it would link it.
+        EXPECT_EQ(RUNTIME_CLASS(CTavoPTabbedControlBar),
+                  CRuntimeClass::FromName("CTavoPTabbedControlBar"));
+        for (UINT nID : {211u, 212u, 213u, 214u})
+        {
+            panes.emplace_back(new TreePane);
+            const std::string name = "pane " + std::to_string(nID);
+            EXPECT_TRUE(panes.back()->Create(name.c_str(), pFrame, CRect(0, 0, 150, 150), TRUE, nID,
+                                             WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+            panes.back()->EnableDocking(CBRS_ALIGN_ANY);
+        }
+    }
+    ~TabbedFrame()
+    {
+        if (::IsWindow(pFrame->GetSafeHwnd()))
+            pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    TreePane* Pane(int i) { return panes[i].get(); }
+    std::vector<CTavoPDockingControlBar*> List()
+    {
+        std::vector<CTavoPDockingControlBar*> lst;
+        for (auto& p : panes)
+            lst.push_back(p.get());
+        return lst;
+    }
+    std::vector<TabShot> Shot() { return TabSnapshot(pFrame, List()); }
+    CTavoPDockManager& Manager() { return *pFrame->GetDockManager(); }
+    // The frame's own layout when nothing is restored: every pane on top.
+    void DockAllOnTop()
+    {
+        for (auto& p : panes)
+            ASSERT_TRUE(p->DockToFrameSide(CBRS_ALIGN_TOP));
+        PumpMessages();
+    }
+    // 211 and 212 as one tab group on the left with 213 below it, 214 on the right; the group
+    // shows 212 and calls 211 by another name.
+    CTavoPBaseTabbedBar* BuildGroup()
+    {
+        EXPECT_TRUE(Pane(0)->DockToFrameSide(CBRS_ALIGN_LEFT));
+        CTavoPDockingControlBar* pGroup = NULL;
+        Pane(1)->AttachToTabbedBar(Pane(0), TAVOP_DM_MOUSE, TRUE, &pGroup);
+        CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
+        EXPECT_NE(nullptr, pTabbed);
+        if (pTabbed == nullptr)
+            return nullptr;
+        EXPECT_NE(nullptr, Pane(2)->DockToWindow(pTabbed, CBRS_ALIGN_BOTTOM));
+        EXPECT_TRUE(Pane(3)->DockToFrameSide(CBRS_ALIGN_RIGHT));
+        pTabbed->GetUnderlinedWindow()->SetTabLabel(0, "renamed");
+        pTabbed->GetUnderlinedWindow()->SetActiveTab(1);
+        PumpMessages();
+        return pTabbed;
+    }
+    BOOL Save() { return Manager().SaveState(kProfile, 7); }
+    // Loads bytes as the stored layout; answers whether the load took them.
+    BOOL Load(const Bytes& bytes)
+    {
+        RegistryTestKey::SetBinary(kLayoutKey, "DockingCBAndSliders", bytes);
+        const BOOL bLoaded = Manager().LoadState(kProfile, 7);
+        Manager().SetDockState();
+        PumpMessages();
+        return bLoaded;
+    }
+
+    TestFrame* pFrame = nullptr;
+    std::vector<std::unique_ptr<TreePane>> panes;
+};
+
+class TabbedState : public ::testing::Test
+{
+protected:
+    RegistryTestKey registry{"SOFTWARE\\VorlenTests TabbedState"};
+};
+
+TEST_F(TabbedState, AGroupInATreeComesBackInAFreshFrame)
+{
+    std::vector<TabShot> saved;
+    {
+        TabbedFrame frame;
+        ASSERT_NE(nullptr, frame.BuildGroup());
+        saved = frame.Shot();
+        ASSERT_EQ("tab 0", saved[0].where);
+        ASSERT_EQ("tab 1", saved[1].where);
+        ASSERT_TRUE(saved[1].bActive);
+        ASSERT_TRUE(frame.Save());
+    }
+    TabbedFrame frame;
+    frame.DockAllOnTop();
+    const int nChildren = CountChildren(frame.pFrame);
+    ASSERT_TRUE(frame.Manager().LoadState(kProfile, 7));
+    frame.Manager().SetDockState();
+    PumpMessages();
+    EXPECT_EQ(saved, frame.Shot());
+    // Three sliders and the group in place of four sliders; two panes went into the group.
+    EXPECT_EQ(nChildren - 2, CountChildren(frame.pFrame));
+}
+
+// One tab group of 201 and 202 alone on the left, as the bytes show it.
+class GroupBytes : public DockTreeFixture
+{
+protected:
+    void SetUp() override
+    {
+        DockTreeFixture::SetUp();
+        pA = NewPane(201, CRect(0, 0, 200, 400));
+        pB = NewPane(202, CRect(0, 0, 200, 400));
+        pDefault = NewTree(CBRS_ALIGN_LEFT, pA);
+        pDefault->SetWindowPos(NULL, 200, 0, 4, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+        CTavoPDockingControlBar* pGroup = NULL;
+        pB->AttachToTabbedBar(pA, TAVOP_DM_MOUSE, TRUE, &pGroup);
+        pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
+        ASSERT_NE(nullptr, pTabbed);
+    }
+    TreePane* pA = nullptr;
+    TreePane* pB = nullptr;
+    CTavoPSlider* pDefault = nullptr;
+    CTavoPBaseTabbedBar* pTabbed = nullptr;
+};
+
+TEST_F(GroupBytes, AGroupIsStoredAsItsTabIdsTheBarAndItsTabList)
+{
+    ASSERT_EQ(2, pTabbed->GetTabsNum());
+    const Bytes bytes = StoreToBytes([this](CArchive& ar) { pDefault->Serialize(ar); });
+    const Bytes barRecord = StoreToBytes([this](CArchive& ar) { pTabbed->Serialize(ar); });
+    ASSERT_GE(barRecord.size(), 4u);
+    const Bytes autoDestroy = {(BYTE)pTabbed->IsAutoDestroy(), 0, 0, 0};
+    EXPECT_EQ(autoDestroy, Bytes(barRecord.end() - 4, barRecord.end())) << "the record ends in it";
+
+    ByteWriter w;
+    w.Append(Bytes(bytes.begin(), bytes.begin() + 56)); // the default slider's own record
+    w.D((DWORD)-1);                                     // the root's first element: a group
+    w.D(2).D(201).D(202);                               // its tabs by id
+    w.W(0xFFFF).W(2).W((WORD)strlen("CTavoPTabbedControlBar")).Text("CTavoPTabbedControlBar");
+    w.Append(barRecord);
+    w.D(pTabbed->GetStyle());
+    w.D(2); // the tab list
+    for (TreePane* pPane : {pA, pB})
+    {
+        w.B(4).Text("pane");
+        w.D(1).D(pPane->GetDlgCtrlID()).D(1).D((DWORD)-1).D((DWORD)-1);
+    }
+    w.D(1).D(0);                // the active tab, the strip at the bottom
+    w.D(0).D(0).D(0).D(0);      // no second element, no slider, no children
+    w.D(1).D((DWORD)-1).D(201); // the tree's one bar: the group, by its first tab
+    EXPECT_EQ(w.bytes(), bytes);
+}
+
+TEST_F(GroupBytes, AGroupReadBackIsMadeEmptyAndOwnsItselfWhateverTheArchiveSays)
+{
+    Bytes bytes = StoreToBytes([this](CArchive& ar) { pDefault->Serialize(ar); });
+    const Bytes barRecord = StoreToBytes([this](CArchive& ar) { pTabbed->Serialize(ar); });
+    // The bar's record ends in its own-deletion flag: stored as "not".
+    const size_t nFlag = 56 + 4 + 12 + 6 + strlen("CTavoPTabbedControlBar") + barRecord.size() - 4;
+    for (size_t i = 0; i < 4; i++)
+        bytes[nFlag + i] = 0;
+
+    CTavoPSlider* pLoaded = new CTavoPSlider(TRUE, pFrame);
+    LoadFromBytes(bytes, [pLoaded](CArchive& ar) { pLoaded->Serialize(ar); });
+    CTavoPBarTreeManager* pTree = pLoaded->GetBarTreeManager();
+    ASSERT_EQ(1, pTree->GetBars().GetCount());
+    CTavoPBaseTabbedBar* pGroup = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTree->GetBars().GetHead());
+    ASSERT_NE(nullptr, pGroup);
+    EXPECT_NE(pTabbed, pGroup);
+    EXPECT_TRUE(pGroup->IsAutoDestroy());
+    EXPECT_EQ(0, pGroup->GetTabsNum()) << "the tabs are gathered when the layout is applied";
+    EXPECT_FALSE(pGroup->IsWindowVisible());
+    EXPECT_EQ("F", NodePath(pTree->GetRootContainer(), pGroup));
+    const CList<UINT, UINT>& ids = pTree->GetRootContainer()->GetSavedTabIDs(TRUE);
+    ASSERT_EQ(2, ids.GetCount());
+    EXPECT_EQ(201u, ids.GetHead());
+    EXPECT_EQ(202u, ids.GetTail());
+    EXPECT_EQ(std::vector<int>({201, 202}), pGroup->GetUnderlinedWindow()->GetRestoredTabIDs());
+
+    // Without tabs the group means nothing: it goes with the tree, and deletes itself.
+    const HWND hGroup = pGroup->GetSafeHwnd();
+    pTree->GetRootContainer()->DestroyLoadedTabbedBars();
+    EXPECT_FALSE(::IsWindow(hGroup));
+    pLoaded->DestroyWindow();
+}
+
+TEST_F(GroupBytes, AGroupWithoutTabsIsNeitherWrittenNorCounted)
+{
+    // The group's tabs leave without the group going (as a tab window emptied by hand would).
+    CTavoPBaseTabWnd* pTabWnd = pTabbed->GetUnderlinedWindow();
+    for (TreePane* pPane : {pB, pA})
+    {
+        pTabWnd->RemoveTab(pTabWnd->GetTabFromHwnd(pPane->GetSafeHwnd()));
+        pPane->SetParent(pFrame);
+    }
+    ASSERT_EQ(0, pTabbed->GetTabsNum());
+    const Bytes bytes = StoreToBytes([this](CArchive& ar) { pDefault->Serialize(ar); });
+    ByteWriter w;
+    w.Append(Bytes(bytes.begin(), bytes.begin() + 56));
+    w.D(0).D(0).D(0).D(0).D(0); // an empty root
+    w.D(0);                     // no bar listed
+    EXPECT_EQ(w.bytes(), bytes);
+}
+
+// A frame with a tab group, its layout saved, for damage to be read over it.
+class TabbedDamage : public TabbedState
+{
+protected:
+    void SetUp() override
+    {
+        pTabbed = frame.BuildGroup();
+        ASSERT_NE(nullptr, pTabbed);
+        ASSERT_TRUE(frame.Save());
+        saved = RegistryTestKey::Value(kLayoutKey, "DockingCBAndSliders");
+        ASSERT_FALSE(saved.empty());
+        before = frame.Shot();
+        nChildren = CountChildren(frame.pFrame);
+        nVisibleChildren = CountVisibleChildren(frame.pFrame);
+        // Where the group's block starts: the first -1 after section 2's first slider record.
+        const Bytes marker = {0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 211, 0, 0, 0, 212, 0, 0, 0};
+        auto at = std::search(saved.begin(), saved.end(), marker.begin(), marker.end());
+        ASSERT_NE(saved.end(), at);
+        nBlock = (size_t)(at - saved.begin());
+    }
+    // After a load that took the layout: the same places, and no window the user sees more
+    // (the groups the load replaced may stay hidden while a pane remembers them as its place).
+    void ExpectSameLayout()
+    {
+        EXPECT_EQ(before, frame.Shot());
+        EXPECT_EQ(nVisibleChildren, CountVisibleChildren(frame.pFrame));
+    }
+    static int CountVisibleChildren(CWnd* pWnd)
+    {
+        int nCount = 0;
+        for (HWND h = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); h != NULL;
+             h = ::GetWindow(h, GW_HWNDNEXT))
+            nCount += ::IsWindowVisible(h) ? 1 : 0;
+        return nCount;
+    }
+    void ExpectUnchanged()
+    {
+        EXPECT_EQ(before, frame.Shot());
+        EXPECT_EQ(nChildren, CountChildren(frame.pFrame)) << "nothing the load made stays behind";
+    }
+    static void Put(Bytes& b, size_t at, DWORD dw)
+    {
+        for (int i = 0; i < 4; i++)
+            b[at + i] = (BYTE)(dw >> (8 * i));
+    }
+
+    TabbedFrame frame;
+    CTavoPBaseTabbedBar* pTabbed = nullptr;
+    Bytes saved;
+    std::vector<TabShot> before;
+    int nChildren = 0;
+    int nVisibleChildren = 0;
+    size_t nBlock = 0;
+};
+
+TEST_F(TabbedDamage, ASoundLayoutReadOverTheFrameChangesNothing)
+{
+    EXPECT_TRUE(frame.Load(saved));
+    ExpectSameLayout();
+}
+
+TEST_F(TabbedDamage, DamagedGroupRecordsFailCleanlyAndKeepTheFramesLayout)
+{
+    std::vector<std::pair<std::string, Bytes>> cases;
+    for (size_t n = 0; n < saved.size(); n++)
+        cases.emplace_back("cut at " + std::to_string(n), Bytes(saved.begin(), saved.begin() + n));
+    Bytes b;
+    b = saved;
+    Put(b, nBlock + 4, 3); // three tab ids, two follow
+    cases.emplace_back("more tab ids than tabs", b);
+    b = saved;
+    Put(b, nBlock + 4, 1); // one tab id, the tab list holds two
+    cases.emplace_back("fewer tab ids than tabs", b);
+    b = saved;
+    Put(b, nBlock + 4, 0);
+    cases.emplace_back("no tab ids", b);
+    b = saved;
+    Put(b, nBlock + 4, 0x7FFFFFFF);
+    cases.emplace_back("tab id count huge", b);
+    b = saved;
+    Put(b, nBlock + 12, 211);
+    cases.emplace_back("a tab named twice", b);
+    b = saved;
+    Put(b, nBlock + 12, (DWORD)-1);
+    cases.emplace_back("a tab id of -1", b);
+    b = saved;
+    Put(b, nBlock + 12, 213);
+    cases.emplace_back("tab ids that are not the tab list's", b);
+    {
+        // The class record names a docking pane that is no tabbed bar.
+        const std::string name = "CTavoPTabbedControlBar";
+        const std::string other = "CTavoPDockingControlBar";
+        auto at = std::search(saved.begin(), saved.end(), name.begin(), name.end());
+        ASSERT_NE(saved.end(), at);
+        const size_t nName = (size_t)(at - saved.begin());
+        b = saved;
+        b.erase(b.begin() + nName, b.begin() + nName + name.size());
+        b.insert(b.begin() + nName, other.begin(), other.end());
+        b[nName - 2] = (BYTE)other.size();
+        cases.emplace_back("not a tabbed bar's class", b);
+    }
+    {
+        // Section 1 names a tabbed bar the frame does not have.
+        b = saved;
+        ByteWriter w;
+        w.D(1).D(999).D(0).D(0).D(0);
+        Bytes section = w.bytes();
+        b.erase(b.begin(), b.begin() + 4);
+        b.insert(b.begin(), section.begin(), section.end());
+        cases.emplace_back("unknown tabbed bar", b);
+        b = saved;
+        w = ByteWriter();
+        w.D(1).D(211).D(0).D(0).D(0);
+        section = w.bytes();
+        b.erase(b.begin(), b.begin() + 4);
+        b.insert(b.begin(), section.begin(), section.end());
+        cases.emplace_back("a pane as a tabbed bar", b);
+    }
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.first);
+        EXPECT_FALSE(frame.Load(c.second));
+        ExpectUnchanged();
+    }
+    // After all that the sound layout still loads.
+    EXPECT_TRUE(frame.Load(saved));
+    ExpectSameLayout();
+}
+
+TEST_F(TabbedDamage, RandomDamageNeverLeavesAStrayWindowOrAPaneInTwoPlaces)
+{
+    std::mt19937 random(38);
+    for (int i = 0; i < 200; i++)
+    {
+        const Bytes bytes = Mutate(saved, random);
+        SCOPED_TRACE(i);
+        if (!frame.Load(bytes))
+        {
+            EXPECT_EQ(before, frame.Shot());
+            EXPECT_EQ(nVisibleChildren, CountVisibleChildren(frame.pFrame));
+            continue;
+        }
+        // Damage the reader could not tell: every pane is either docked in one tree the
+        // frame lists or a tab of a group that is, and the sound layout brings all back.
+        for (CTavoPDockingControlBar* pPane : frame.List())
+        {
+            CTavoPDockingControlBar* pOwner = OwnerOf(pPane);
+            CTavoPSlider* pSlider = pOwner->GetDefaultSlider();
+            if (pSlider == nullptr)
+                continue; // a pane the damage left out keeps no place
+            EXPECT_TRUE(pSlider->IsBarInTree(pOwner));
+            EXPECT_NE(nullptr, frame.Manager().GetDockedBars().Find(pSlider));
+        }
+        ASSERT_TRUE(frame.Load(saved));
+        ExpectSameLayout();
+    }
+}
+
+} // namespace
