@@ -43,6 +43,13 @@ protected:
         PumpFor(30);
         return DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTabbed);
     }
+    // "First" docked on the left and "Second" dropped on it: a group of two, "Second" active.
+    CTavoPBaseTabbedBar* GroupOfTwo(UINT nID, CaptionPane*& pFirst, CaptionPane*& pSecond)
+    {
+        pFirst = Docked(nID, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
+        pSecond = Docked(nID + 1, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
+        return Group(pFirst, pSecond);
+    }
     static std::vector<std::string> Labels(CTavoPBaseTabbedBar* pBar)
     {
         std::vector<std::string> labels;
@@ -162,9 +169,8 @@ TEST_F(TabbedPane, DroppingAPaneOnACaptionMakesATabbedPaneWithTheTargetFirst)
 
 TEST_F(TabbedPane, TabStripShowsAPlaceholderTabWhileTheCursorIsOverItAndTakesTheDrop)
 {
-    CaptionPane* pFirst = Docked(520, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(521, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(520, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     CaptionPane* pThird = Docked(522, "Third", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
     pThird->SetDockingMode(TAVOP_DOCK_OUTLINE);
@@ -210,9 +216,8 @@ TEST_F(TabbedPane, TabStripShowsAPlaceholderTabWhileTheCursorIsOverItAndTakesThe
 
 TEST_F(TabbedPane, CloseButtonHidesTheActiveTabAndClosesTheBarWithTheLastVisibleTab)
 {
-    CaptionPane* pFirst = Docked(530, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(531, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(530, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     ASSERT_NE(0, Manager()->GetClientAreaBounds().left);
     auto clickClose = [&] {
@@ -251,9 +256,8 @@ TEST_F(TabbedPane, CloseButtonHidesTheActiveTabAndClosesTheBarWithTheLastVisible
 
 TEST_F(TabbedPane, DetachFloatsATabButNeverTheOnlyOne)
 {
-    CaptionPane* pFirst = Docked(540, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(541, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(540, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     pSecond->GetRecentDockInfo().m_rectRecentFloatingRect = CRect(300, 200, 460, 330);
 
@@ -311,13 +315,21 @@ TEST_F(TabbedPane, RemovingTheLastTabDestroysABarThatOwnsItself)
         if (!c.bAutoDestroy)
             delete pTabbed;
     }
+    // A bar the program deletes while its window is up takes its window and tab window along.
+    CountedTabbedBar* pKept = new CountedTabbedBar(FALSE);
+    ASSERT_TRUE(pKept->Create("", pFrame, CRect(0, 0, 200, 400), TRUE, nID,
+                              WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, TAVOP_TABBED_STYLE_TABBED));
+    const HWND hTabWnd = pKept->GetUnderlinedWindow()->GetSafeHwnd();
+    CountedTabbedBar::s_nDeleted = 0;
+    delete pKept;
+    EXPECT_EQ(1, CountedTabbedBar::s_nDeleted);
+    EXPECT_FALSE(::IsWindow(hTabWnd));
 }
 
 TEST_F(TabbedPane, AGroupWhosePanesAreDestroyedGoesAfterThem)
 {
-    CaptionPane* pFirst = Docked(560, "First", AFX_IDW_DOCKBAR_LEFT, CSize(260, 400));
-    CaptionPane* pSecond = Docked(561, "Second", AFX_IDW_DOCKBAR_RIGHT, CSize(120, 400));
-    CTavoPBaseTabbedBar* pTabbed = Group(pFirst, pSecond);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(560, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
     const HWND hTabbed = pTabbed->GetSafeHwnd();
 
@@ -331,6 +343,63 @@ TEST_F(TabbedPane, AGroupWhosePanesAreDestroyedGoesAfterThem)
     PumpFor(30);
     EXPECT_FALSE(::IsWindow(hTabbed));
     EXPECT_EQ(0, Manager()->GetClientAreaBounds().left);
+}
+
+TEST_F(TabbedPane, AGroupAddedToAnotherHandsOverItsTabsInOrderAndGoes)
+{
+    CaptionPane* pA = Docked(570, "A", AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pB = Docked(571, "B", AFX_IDW_DOCKBAR_LEFT, CSize(200, 400));
+    CaptionPane* pC = Docked(572, "C", AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
+    CaptionPane* pD = Docked(573, "D", AFX_IDW_DOCKBAR_RIGHT, CSize(150, 400));
+    CTavoPBaseTabbedBar* pFirst = Group(pA, pB);
+    CTavoPBaseTabbedBar* pSecond = Group(pC, pD);
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    pSecond->GetUnderlinedWindow()->ShowTab(0, FALSE);
+    const HWND hSecond = pSecond->GetSafeHwnd();
+
+    EXPECT_FALSE(pFirst->AddTab(pSecond)) << "the group itself is not a tab";
+    PumpFor(30);
+    EXPECT_FALSE(::IsWindow(hSecond));
+    const std::vector<std::string> expected = {"A", "B", "C", "D"};
+    EXPECT_EQ(expected, Labels(pFirst));
+    EXPECT_EQ(pFirst, TabbedBarOf(pC));
+    EXPECT_EQ(pFirst, TabbedBarOf(pD));
+    EXPECT_FALSE(pFirst->GetUnderlinedWindow()->IsTabVisible(2)) << "a hidden tab stays hidden";
+    EXPECT_TRUE(pFirst->GetUnderlinedWindow()->IsTabVisible(3));
+    EXPECT_EQ(0, pD->GetCaptionHeight());
+}
+
+TEST_F(TabbedPane, CaptionFollowsTheActiveTabOnlyWhenAskedTo)
+{
+    const struct
+    {
+        const char* name;
+        BOOL bFollow;
+        const char* lpszCaption;
+    } cases[] = {{"following", TRUE, "First"}, {"kept", FALSE, "Second"}};
+    UINT nID = 580;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CaptionPane *pFirst = NULL, *pSecond = NULL;
+        CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(nID, pFirst, pSecond);
+        nID += 2;
+        ASSERT_NE(nullptr, pTabbed);
+        ASSERT_EQ(CString("Second"), Text(pTabbed));
+        pTabbed->EnableSetCaptionTextToTabName(c.bFollow);
+        pFirst->ShowControlBar(TRUE, FALSE, TRUE);
+        PumpFor(20);
+        EXPECT_EQ(0, pTabbed->GetUnderlinedWindow()->GetActiveTab());
+        EXPECT_EQ(CString(c.lpszCaption), Text(pTabbed));
+        // A tab's text becomes its label.
+        pSecond->SetWindowText("Renamed");
+        CString strLabel;
+        pTabbed->GetUnderlinedWindow()->GetTabLabel(1, strLabel);
+        EXPECT_EQ(CString("Renamed"), strLabel);
+        pTabbed->DestroyWindow();
+        PumpFor(20);
+    }
 }
 
 namespace {

@@ -29,12 +29,14 @@ CTavoPBaseTabbedBar::CTavoPBaseTabbedBar(BOOL bAutoDestroy)
 
 CTavoPBaseTabbedBar::~CTavoPBaseTabbedBar()
 {
-    // A bar deleted with its window still there (not auto-destroyed) takes its tab window along.
-    if (m_pTabWnd != NULL && m_pTabWnd->GetSafeHwnd() == NULL)
-    {
-        delete m_pTabWnd;
-        m_pTabWnd = NULL;
-    }
+    // A bar deleted with its window still up: the window goes while this class still handles
+    // its messages, so that the tab window goes with it (and no second delete follows).
+    m_bAutoDestroy = FALSE;
+    if (GetSafeHwnd() != NULL && ::IsWindow(GetSafeHwnd()) &&
+        CWnd::FromHandlePermanent(GetSafeHwnd()) == this)
+        DestroyWindow();
+    delete m_pTabWnd;
+    m_pTabWnd = NULL;
 }
 
 // ---- the tab count and lookup
