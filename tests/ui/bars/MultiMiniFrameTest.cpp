@@ -256,8 +256,20 @@ TEST_F(FloatingGroup, ADoubleClickOnTheGroupsCaptionSendsEveryPaneBackToItsOwnPl
         EXPECT_EQ(home.rect, pFrame->InFrame(home.pPane));
         EXPECT_TRUE(home.pPane->IsWindowVisible());
     }
-    EXPECT_TRUE(!::IsWindow(hGroup) || !::IsWindowVisible(hGroup))
-        << "the emptied frame no longer shows";
+    // The emptied frame hides and waits: the panes remember their places in it.
+    ASSERT_TRUE(::IsWindow(hGroup));
+    EXPECT_FALSE(::IsWindowVisible(hGroup));
+
+    // A double click on a pane sent home takes it back into the group.
+    CPoint ptGrip = pA->GripPoint();
+    pA->ScreenToClient(&ptGrip);
+    pA->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptGrip.x, ptGrip.y));
+    PumpFor(50);
+    EXPECT_EQ(pGroup, GroupOf(pA));
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    EXPECT_EQ(nullptr, pA->GetDefaultSlider());
+    EXPECT_EQ(pA, CTavoPMiniFrameWnd::FindFloatingBarByID(501));
+    EXPECT_EQ(0, Manager()->GetClientAreaBounds().left) << "its place at the side is given up";
 }
 
 TEST_F(FloatingGroup, HoldingCtrlWhileDroppingTheGroupNeverDocksIt)

@@ -109,6 +109,21 @@ int CTavoPBarTreeManager::NextFreeSliderID(CWnd* pDockSite, int nWanted, const C
     return nID;
 }
 
+CTavoPSlider* CTavoPBarTreeManager::CreateDefaultSlider(CFrameWnd* pDockSite, DWORD dwSide)
+{
+    const BOOL bVert = (dwSide & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0;
+    CTavoPSlider* pSlider = new CTavoPSlider(TRUE, pDockSite);
+    if (!pSlider->CreateEx(0, WS_VISIBLE | (bVert ? CTavoPSlider::SS_VERT : CTavoPSlider::SS_HORZ),
+                           CRect(0, 0, m_nDefaultSliderSize, m_nDefaultSliderSize), pDockSite,
+                           (UINT)NextFreeSliderID(pDockSite, -1)))
+    {
+        if (pSlider->GetSafeHwnd() == NULL)
+            delete pSlider;
+        return NULL;
+    }
+    return pSlider;
+}
+
 CTavoPSlider* CTavoPBarTreeManager::CreateSlider(CRect rect, DWORD dwOrientation, int nID)
 {
     if (!IsLive(m_pDockSite))

@@ -78,6 +78,9 @@ public:
     // ---- the rest of the interface ----
     // A slider owning no tree; nID -1 takes the next free id. Null when the window fails.
     CTavoPSlider* CreateSlider(CRect rect, DWORD dwOrientation, int nID = -1);
+    // A new default slider for a side of the frame, owning an empty tree; null when its window
+    // cannot be made.
+    static CTavoPSlider* CreateDefaultSlider(CFrameWnd* pDockSite, DWORD dwSide);
     CTavoPBaseTabbedBar* FindTabbedBarByTabID(UINT nID) const;
     void GetVisibleBarsAndSliders(CObList& lstBars, CObList& lstSliders) const;
     void RemoveVisibleFromLists();

@@ -630,9 +630,12 @@ void CTavoPDockingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         if (pRecentFrame != NULL && (recent.GetRecentContainer(FALSE) != NULL ||
                                      recent.GetRecentTabContainer(FALSE) != NULL))
         {
-            // Taking a pane back into a floating group belongs to that frame.
+            // The group takes the pane back at its place there; the drag stops once the pane
+            // is in the group, so that the place it had there is not forgotten first.
+            const BOOL bTaken = pRecentFrame->AddRecentControlBar(pBar);
             pBar->StopDrag();
-            return;
+            if (bTaken)
+                return;
         }
         if (pBar == this)
             CTavoPControlBar::OnLButtonDblClk(nFlags, point);

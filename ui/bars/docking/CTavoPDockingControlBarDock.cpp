@@ -47,15 +47,9 @@ BOOL CTavoPDockingControlBar::DockToFrameSide(DWORD dwAlignment, LPCRECT lpRect,
         return FALSE;
 
     // The slider is made first: when it cannot be, the pane stays where it was.
-    const BOOL bVert = (dwSide & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0;
-    const int nThickness = CTavoPBarTreeManager::m_nDefaultSliderSize;
-    CTavoPSlider* pSlider = new CTavoPSlider(TRUE, pDockSite);
-    if (!pSlider->CreateEx(0, WS_VISIBLE | (bVert ? CTavoPSlider::SS_VERT : CTavoPSlider::SS_HORZ),
-                           CRect(0, 0, nThickness, nThickness), pDockSite,
-                           (UINT)CTavoPBarTreeManager::NextFreeSliderID(pDockSite, -1)))
+    CTavoPSlider* pSlider = CTavoPBarTreeManager::CreateDefaultSlider(pDockSite, dwSide);
+    if (pSlider == NULL)
     {
-        if (pSlider->GetSafeHwnd() == NULL)
-            delete pSlider;
         ShowWindow(SW_SHOW);
         return FALSE;
     }

@@ -294,24 +294,28 @@ void CTavoPMultiMiniFrameWnd::CloseMiniFrame()
 
 BOOL CTavoPMultiMiniFrameWnd::SaveState(LPCTSTR lpszProfileName, UINT uiID)
 {
-    for (POSITION pos = m_barTree.GetBars().GetHeadPosition(); pos != NULL;)
-    {
-        CTavoPBaseControlBar* pBar = (CTavoPBaseControlBar*)m_barTree.GetBars().GetNext(pos);
-        if (pBar->GetSafeHwnd() != NULL)
-            pBar->SaveState(lpszProfileName, -1, uiID);
-    }
+    ForEachBarState(lpszProfileName, uiID, TRUE);
     return TRUE;
 }
 
 BOOL CTavoPMultiMiniFrameWnd::LoadState(LPCTSTR lpszProfileName, UINT uiID)
 {
+    ForEachBarState(lpszProfileName, uiID, FALSE);
+    return TRUE;
+}
+
+void CTavoPMultiMiniFrameWnd::ForEachBarState(LPCTSTR lpszProfileName, UINT uiID, BOOL bSave)
+{
     for (POSITION pos = m_barTree.GetBars().GetHeadPosition(); pos != NULL;)
     {
         CTavoPBaseControlBar* pBar = (CTavoPBaseControlBar*)m_barTree.GetBars().GetNext(pos);
-        if (pBar->GetSafeHwnd() != NULL)
+        if (pBar->GetSafeHwnd() == NULL)
+            continue;
+        if (bSave)
+            pBar->SaveState(lpszProfileName, -1, uiID);
+        else
             pBar->LoadState(lpszProfileName, -1, uiID);
     }
-    return TRUE;
 }
 
 // ---- roll-up

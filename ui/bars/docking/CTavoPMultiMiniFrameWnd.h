@@ -53,7 +53,8 @@ public:
     virtual BOOL DockFrameToFrame(CTavoPMiniFrameWnd* pDockedFrame, int nDockMethod);
     // A dragged pane joins the group beside the pane under the cursor; TRUE when it did not.
     virtual BOOL InsertBarAtCursor(CTavoPBaseControlBar* pBar);
-    // A pane comes back to the place it last had in this group.
+    // A pane comes back to the place it last had in this group; FALSE when that place is gone
+    // and the pane stays where it was.
     virtual BOOL AddRecentControlBar(CTavoPBaseControlBar* pBar);
     virtual void DockBarToRecentPlace(CTavoPBaseControlBar* pBar);
     virtual BOOL RegisterFloatingBar(CTavoPBaseControlBar* pBar);
@@ -77,6 +78,10 @@ protected:
     void RefreshGroup();
     // The group's panes as they are listed now: a copy that survives panes leaving.
     void CopyBars(CObList& lst, BOOL bVisibleOnly) const;
+    // The pane of the group under the cursor and the side of it, or its caption or tabs.
+    BOOL FindTargetAtCursor(CTavoPDockingControlBar*& pTarget, DWORD& dwSide, BOOL& bTabHit);
+    // Every pane of the group saves (bSave) or loads its own values.
+    void ForEachBarState(LPCTSTR lpszProfileName, UINT uiID, BOOL bSave);
     // Puts the panes of a loaded tree where its sliders, made at their stored places, say.
     void PlaceByStoredSliders(CTavoPBarContainer* pNode, CRect rect);
 

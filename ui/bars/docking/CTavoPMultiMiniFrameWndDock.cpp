@@ -37,6 +37,14 @@ std::vector<HWND> Handles(const CObList& lst)
 
 // ---- a pane joining the group
 
+BOOL CTavoPMultiMiniFrameWnd::FindTargetAtCursor(CTavoPDockingControlBar*& pTarget, DWORD& dwSide,
+                                                 BOOL& bTabHit)
+{
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    return GetDockingUtils().FindDockTarget(this, ptCursor, pTarget, dwSide, bTabHit);
+}
+
 BOOL CTavoPMultiMiniFrameWnd::InsertControlBar(CTavoPBaseControlBar* pBar,
                                                CTavoPBaseControlBar* pTarget, BOOL bAfter)
 {
@@ -66,13 +74,10 @@ BOOL CTavoPMultiMiniFrameWnd::InsertBarAtCursor(CTavoPBaseControlBar* pBar)
     CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar);
     if (pPane == NULL || m_barTree.IsBarInTree(pPane))
         return TRUE;
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
     CTavoPDockingControlBar* pTarget = NULL;
     DWORD dwSide = 0;
     BOOL bTabHit = FALSE;
-    if (!GetDockingUtils().FindDockTarget(this, ptCursor, pTarget, dwSide, bTabHit) ||
-        pTarget == pPane || bTabHit)
+    if (!FindTargetAtCursor(pTarget, dwSide, bTabHit) || pTarget == pPane || bTabHit)
         return TRUE;
 
     // The pane leaves its place first; when the tree refuses it, it floats on its own.
@@ -109,13 +114,20 @@ BOOL CTavoPMultiMiniFrameWnd::AddRecentControlBar(CTavoPBaseControlBar* pBar)
 {
     CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar);
     if (pPane == NULL || m_barTree.IsBarInTree(pPane))
-        return TRUE;
+        return FALSE;
     CTavoPRecentDockInfo& recent = pPane->GetRecentDockInfo();
     CTavoPBarContainer* pContainer = recent.GetRecentContainer(FALSE);
     CTavoPBarContainer* pTabContainer = recent.GetRecentTabContainer(FALSE);
     const HWND hPane = pPane->GetSafeHwnd();
-    if (pContainer != NULL && pContainer->GetManager() == &m_barTree)
+    CTavoPBarContainer* pRoot = m_barTree.GetRootContainer();
+    if (pContainer != NULL && pContainer->IsAttached() && pRoot != NULL &&
+        pRoot->FindContainer(pContainer, CTavoPBarContainer::findNode) != NULL)
     {
+        // The pane leaves its dock only once its place here is known to be there.
+        if (pPane->GetParentMiniFrame(TRUE) == NULL)
+            pPane->Undock(FALSE);
+        if (!::IsWindow(hPane))
+            return FALSE;
         pPane->ShowWindow(SW_HIDE);
         pPane->SetParent(this);
         if (!::IsWindow(hPane))
@@ -134,24 +146,25 @@ BOOL CTavoPMultiMiniFrameWnd::AddRecentControlBar(CTavoPBaseControlBar* pBar)
             StartRollUp();
             return TRUE;
         }
-        // The node went away: the pane floats on its own.
+        // The node refused the pane: it goes back to where it was docked.
         pPane->SetParent(GetParent());
-        pPane->ShowWindow(SW_SHOW);
-        return TRUE;
+        pPane->DockToBar(NULL, NULL, TAVOP_DM_RECENT);
+        return FALSE;
     }
     if (pTabContainer != NULL)
     {
         CTavoPDockingControlBar* pNeighbour = pTabContainer->GetLeftBar() != NULL
                                                   ? pTabContainer->GetLeftBar()
                                                   : pTabContainer->GetRightBar();
-        if (pNeighbour != NULL && m_barTree.IsBarInTree(pNeighbour))
+        if (pNeighbour != NULL && m_barTree.IsBarInTree(pNeighbour) &&
+            pPane->AttachToTabbedBar(pNeighbour, TAVOP_DM_RECENT, TRUE, NULL) != NULL)
         {
-            pPane->AttachToTabbedBar(pNeighbour, TAVOP_DM_RECENT, TRUE, NULL);
             pNeighbour->ShowControlBar(TRUE, FALSE, FALSE);
+            StartRollUp();
+            return TRUE;
         }
     }
-    StartRollUp();
-    return TRUE;
+    return FALSE;
 }
 
 void CTavoPMultiMiniFrameWnd::DockBarToRecentPlace(CTavoPBaseControlBar* pBar)
@@ -321,16 +334,9 @@ BOOL CTavoPMultiMiniFrameWnd::DockGroupToFrameSide(CTavoPDockManager* pManager)
 
     // The slider first: when it cannot be made the group stays as it is.
     const BOOL bVert = (dwSide & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0;
-    const int nThickness = CTavoPBarTreeManager::m_nDefaultSliderSize;
-    CTavoPSlider* pSlider = new CTavoPSlider(TRUE, pDockSite);
-    if (!pSlider->CreateEx(0, WS_VISIBLE | (bVert ? CTavoPSlider::SS_VERT : CTavoPSlider::SS_HORZ),
-                           CRect(0, 0, nThickness, nThickness), pDockSite,
-                           (UINT)CTavoPBarTreeManager::NextFreeSliderID(pDockSite, -1)))
-    {
-        if (pSlider->GetSafeHwnd() == NULL)
-            delete pSlider;
+    CTavoPSlider* pSlider = CTavoPBarTreeManager::CreateDefaultSlider(pDockSite, dwSide);
+    if (pSlider == NULL)
         return FALSE;
-    }
     pSlider->SetCurrentAlignment(dwSide);
 
     // The group keeps its extent across the side and takes the side's length; the dock
@@ -388,12 +394,10 @@ BOOL CTavoPMultiMiniFrameWnd::DockFrameToFrame(CTavoPMiniFrameWnd* pDockedFrame,
         return TRUE;
     if (nDockMethod != TAVOP_DM_MOUSE && nDockMethod != TAVOP_DM_DROP)
         return TRUE;
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
     CTavoPDockingControlBar* pTarget = NULL;
     DWORD dwSide = 0;
     BOOL bTabHit = FALSE;
-    if (!GetDockingUtils().FindDockTarget(this, ptCursor, pTarget, dwSide, bTabHit))
+    if (!FindTargetAtCursor(pTarget, dwSide, bTabHit))
         return TRUE;
 
     CObList lstBars;
