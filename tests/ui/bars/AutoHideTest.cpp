@@ -1,5 +1,9 @@
 // Panes pinned off to the auto-hide strips of a real frame: the strips and their buttons, sliding out on hover and back after the delay, focus, closing, tab groups and the stored auto-hidden panes.
 #include "tests/ui/bars/DockingPaneSupport.h"
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/RegistryTestKey.h"
+#include "framework/CArchive.h"
+#include "framework/CMemFile.h"
 #include "ui/bars/docking/CTavoPAutoHideButton.h"
 #include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPAutoHideToolBar.h"
@@ -405,4 +409,156 @@ TEST_F(AutoHide, ClosingOrDestroyingAnAutoHiddenPaneTakesItsButtonAndTimersAlong
         EXPECT_FALSE(::IsWindow(hStrip));
         EXPECT_EQ(0, Manager()->GetAutoHideSliders().GetCount());
     }
+}
+
+namespace {
+
+const char kProfile[] = "SOFTWARE\\VorlenTests AutoHide\\";
+const std::string kLayoutKey = std::string(kProfile) + "TavoPDockManager-7";
+
+// What a user sees of an auto-hidden pane: its mode and side, where its strip and button are
+// and how big the pane comes out.
+struct PinnedShot
+{
+    BOOL bAutoHide;
+    DWORD dwSide;
+    BOOL bShown;
+    CRect rectStrip;
+    CRect rectButton;
+    CSize sizePane;
+    bool operator==(const PinnedShot& o) const
+    {
+        return bAutoHide == o.bAutoHide && dwSide == o.dwSide && bShown == o.bShown &&
+               rectStrip == o.rectStrip && rectButton == o.rectButton && sizePane == o.sizePane;
+    }
+};
+
+std::ostream& operator<<(std::ostream& os, const PinnedShot& s)
+{
+    return os << "{" << s.bAutoHide << " " << s.dwSide << " " << s.bShown << " strip "
+              << s.rectStrip.left << "," << s.rectStrip.top << "," << s.rectStrip.right << ","
+              << s.rectStrip.bottom << " pane " << s.sizePane.cx << "x" << s.sizePane.cy << "}";
+}
+
+class AutoHideState : public AutoHide
+{
+protected:
+    PinnedShot Shot(CaptionPane* pPane)
+    {
+        PinnedShot shot = {pPane->IsAutoHideMode(),  pPane->GetCurrentAlignment(),
+                           pPane->IsWindowVisible(), CRect(0, 0, 0, 0),
+                           CRect(0, 0, 0, 0),        pPane->ScreenRect().Size()};
+        CTavoPAutoHideToolBar* pStrip = pPane->GetAutoHideToolBar();
+        if (pStrip != NULL && pStrip->GetSafeHwnd() != NULL)
+        {
+            shot.rectStrip = InFrame(pStrip);
+            shot.rectButton = pStrip->FindButton(pPane)->GetRect();
+        }
+        return shot;
+    }
+    // The frame closes and a fresh one comes up with the same pane docked at the left.
+    CaptionPane* Restart(UINT nID)
+    {
+        pFrame->DestroyWindow();
+        PumpMessages();
+        pFrame = TestFrame::Make(600, 400, 100, 100);
+        EXPECT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+        EnableAutoHide();
+        return DockedPane(nID, AFX_IDW_DOCKBAR_LEFT, CSize(150, 120));
+    }
+    BOOL Load(const Bytes& bytes)
+    {
+        RegistryTestKey::SetBinary(kLayoutKey, "DockingCBAndSliders", bytes);
+        const BOOL bLoaded = Manager()->LoadState(kProfile, 7);
+        Manager()->SetDockState();
+        PumpFor(20);
+        return bLoaded;
+    }
+    RegistryTestKey registry{"SOFTWARE\\VorlenTests AutoHide"};
+};
+
+} // namespace
+
+TEST_F(AutoHideState, AnAutoHiddenPaneIsStoredAsItsRecordAndComesBackAfterARestart)
+{
+    EnableAutoHide();
+    CaptionPane* pPane = PinnedPane(550);
+    const PinnedShot before = Shot(pPane);
+    ASSERT_TRUE(before.bAutoHide);
+    const Bytes bytes = StoreToBytes([this](CArchive& ar) { Manager()->Serialize(ar); });
+
+    // The last section: one record, the pane's id, side, its button shown, no siblings, where
+    // it lies slid in (screen) and the strip's three state words.
+    const CRect rect = pPane->ScreenRect();
+    ByteWriter w;
+    w.D(1).D(550).D(CBRS_ALIGN_LEFT).D(1).D(0);
+    w.D(rect.left).D(rect.top).D(rect.right).D(rect.bottom);
+    w.D(1).D(1).D(1);
+    ASSERT_GE(bytes.size(), w.bytes().size());
+    EXPECT_EQ(w.bytes(), Bytes(bytes.end() - w.bytes().size(), bytes.end()));
+
+    ASSERT_TRUE(Manager()->SaveState(kProfile, 7));
+    const Bytes saved = RegistryTestKey::Value(kLayoutKey, "DockingCBAndSliders");
+    CaptionPane* pAgain = Restart(550);
+    const CRect rectDocked = InFrame(pAgain);
+    ASSERT_FALSE(pAgain->IsAutoHideMode());
+    EXPECT_TRUE(Manager()->LoadState(kProfile, 7));
+    Manager()->SetDockState();
+    PumpFor(20);
+    EXPECT_EQ(before, Shot(pAgain));
+    // Pinned back it docks where the fresh frame had it.
+    pAgain->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, FALSE);
+    PumpFor(20);
+    EXPECT_EQ(rectDocked, InFrame(pAgain));
+}
+
+TEST_F(AutoHideState, ADamagedAutoHideSectionFailsCleanlyAndKeepsTheFramesLayout)
+{
+    EnableAutoHide();
+    PinnedPane(560);
+    ASSERT_TRUE(Manager()->SaveState(kProfile, 7));
+    const Bytes saved = RegistryTestKey::Value(kLayoutKey, "DockingCBAndSliders");
+    // The section is the last 48 bytes: count, id, side, visible, siblings, rect, state words.
+    const size_t at = saved.size() - 48;
+    ASSERT_EQ(1, saved[at]);
+    ASSERT_EQ(560 & 0xFF, saved[at + 4]);
+    auto with = [&](size_t nOffset, DWORD dwValue) {
+        Bytes b = saved;
+        for (int i = 0; i < 4; i++)
+            b[at + nOffset + i] = (BYTE)(dwValue >> (8 * i));
+        return b;
+    };
+    const std::pair<const char*, Bytes> cases[] = {
+        {"count above the records", with(0, 2)},
+        {"count negative", with(0, (DWORD)-1)},
+        {"unknown bar id", with(4, 999)},
+        {"no side", with(8, 0)},
+        {"two sides", with(8, CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP)},
+        {"sibling count negative", with(16, (DWORD)-1)},
+        {"sibling count above the data", with(16, 50)},
+        {"cut in the rectangle", Bytes(saved.begin(), saved.end() - 20)},
+    };
+    CaptionPane* pPane = Restart(560);
+    const CRect rectDocked = InFrame(pPane);
+    const int nChildren = [&] {
+        int n = 0;
+        for (CWnd* p = pFrame->GetWindow(GW_CHILD); p != NULL; p = p->GetNextWindow())
+            n++;
+        return n;
+    }();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.first);
+        EXPECT_FALSE(Load(c.second));
+        EXPECT_FALSE(pPane->IsAutoHideMode());
+        EXPECT_TRUE(pPane->IsWindowVisible());
+        EXPECT_EQ(rectDocked, InFrame(pPane));
+        EXPECT_EQ(nullptr, pPane->GetAutoHideToolBar());
+        int n = 0;
+        for (CWnd* p = pFrame->GetWindow(GW_CHILD); p != NULL; p = p->GetNextWindow())
+            n++;
+        EXPECT_EQ(nChildren, n);
+    }
+    EXPECT_TRUE(Load(saved));
+    EXPECT_TRUE(pPane->IsAutoHideMode());
 }

@@ -786,11 +786,12 @@ void CTavoPDockManager::ApplyLoadedAutoHide()
             pPane->DockToSide(pRecord->dwAlignment, NULL, TAVOP_DM_SHOW, NULL, 0, FALSE);
         if (pPane->GetDefaultSlider() == NULL)
             continue;
-        CRect rect = pRecord->rectBar;
-        m_pDockSite->ScreenToClient(rect);
-        if (!rect.IsRectEmpty())
-            pPane->CWnd::SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
-                                      SWP_NOZORDER | SWP_NOACTIVATE);
+        // The stored rectangle is where the pane lay slid in: only its size is taken, so that
+        // the pane keeps its docked place to come back to.
+        const CRect rect = pRecord->rectBar;
+        if (rect.Width() > 0 && rect.Height() > 0)
+            pPane->CWnd::SetWindowPos(NULL, 0, 0, rect.Width(), rect.Height(),
+                                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         auto itShared = sharedStrips.find(pRecord->nBarID);
         CTavoPAutoHideToolBar* pShared =
             itShared != sharedStrips.end() && ::IsWindow(itShared->second->GetSafeHwnd())
