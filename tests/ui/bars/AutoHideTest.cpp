@@ -5,6 +5,9 @@
 #include "framework/CArchive.h"
 #include "framework/CMemFile.h"
 #include "ui/bars/docking/CTavoPAutoHideButton.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPTabbedControlBar.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
@@ -561,4 +564,65 @@ TEST_F(AutoHideState, ADamagedAutoHideSectionFailsCleanlyAndKeepsTheFramesLayout
     }
     EXPECT_TRUE(Load(saved));
     EXPECT_TRUE(pPane->IsAutoHideMode());
+}
+
+TEST_F(AutoHide, ATabGroupPinnedOffIsOneStripOfButtonsAndComesBackAsOneGroup)
+{
+    // Panes find their tab group class by name: it must be linked in.
+    ASSERT_STREQ("CTavoPTabbedControlBar", RUNTIME_CLASS(CTavoPTabbedControlBar)->m_lpszClassName);
+    EnableAutoHide();
+    CaptionPane* pFirst = AddPane(570, "First", CSize(200, 300));
+    pFrame->DockControlBar(pFirst, AFX_IDW_DOCKBAR_LEFT);
+    CaptionPane* pSecond = AddPane(571, "Second", CSize(120, 300));
+    pFrame->DockControlBar(pSecond, AFX_IDW_DOCKBAR_RIGHT);
+    PumpFor(30);
+    CTavoPDockingControlBar* pGroup = NULL;
+    pSecond->AttachToTabbedBar(pFirst, TAVOP_DM_DROP, TRUE, &pGroup);
+    PumpFor(30);
+    ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup));
+
+    CTavoPAutoHideToolBar* pStrip = pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
+    PumpFor(30);
+    ASSERT_NE(nullptr, pStrip);
+    EXPECT_TRUE(pFirst->IsAutoHideMode());
+    EXPECT_TRUE(pSecond->IsAutoHideMode());
+    EXPECT_EQ(pStrip, pFirst->GetAutoHideToolBar());
+    EXPECT_EQ(pStrip, pSecond->GetAutoHideToolBar());
+    EXPECT_EQ(2, pStrip->GetButtonCount());
+    EXPECT_EQ(pFirst, pStrip->GetFirstBar());
+    // On the left strip the buttons follow each other downwards, each its own length.
+    const CRect rectFirst = pStrip->FindButton(pFirst)->GetRect();
+    const CRect rectSecond = pStrip->FindButton(pSecond)->GetRect();
+    EXPECT_EQ(0, rectFirst.top);
+    EXPECT_EQ(rectFirst.bottom, rectSecond.top);
+    EXPECT_EQ(rectFirst.Width(), rectSecond.Width());
+    EXPECT_EQ(CSize(rectFirst.Width(), rectSecond.bottom), InFrame(pStrip).Size());
+    EXPECT_EQ(2, Manager()->GetAutoHideSliders().GetCount());
+
+    // Each button slides its own pane out.
+    NotedTimers timers;
+    MoveTo(AwayPoint());
+    CRect rectOnScreen = rectSecond;
+    pStrip->ClientToScreen(rectOnScreen);
+    MoveTo(rectOnScreen.CenterPoint());
+    pStrip->SendMessage(WM_TIMER, 1);
+    EXPECT_TRUE(pSecond->IsWindowVisible());
+    EXPECT_FALSE(pFirst->IsWindowVisible());
+    timers.RunOut(pSecond, 2);
+
+    // Pinning one back brings the whole group back as tabs of one group.
+    const HWND hStrip = pStrip->GetSafeHwnd();
+    pSecond->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, FALSE);
+    PumpFor(30);
+    EXPECT_FALSE(pFirst->IsAutoHideMode());
+    EXPECT_FALSE(pSecond->IsAutoHideMode());
+    EXPECT_FALSE(::IsWindow(hStrip));
+    EXPECT_EQ(0, Manager()->GetAutoHideSliders().GetCount());
+    HWND hTab = NULL;
+    CTavoPBaseTabWnd* pTabFirst = pFirst->GetParentTabWnd(hTab);
+    CTavoPBaseTabWnd* pTabSecond = pSecond->GetParentTabWnd(hTab);
+    ASSERT_NE(nullptr, pTabFirst);
+    EXPECT_EQ(pTabFirst, pTabSecond);
+    EXPECT_EQ(2, pTabFirst->GetTabsNum());
+    EXPECT_TRUE(pTabFirst->GetParent()->IsWindowVisible());
 }
