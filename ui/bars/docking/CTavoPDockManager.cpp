@@ -1,6 +1,8 @@
+#include <algorithm>
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/CTavoPControlBar.h"
 #include "ui/bars/docking/CTavoPAutoHideDockBar.h"
+#include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPDockingUtils.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
@@ -639,7 +641,126 @@ BOOL CTavoPDockManager::IsAutoHideEnabled(DWORD dwAlignment)
 
 void CTavoPDockManager::HideAutoHideBars(CTavoPDockingControlBar* pBarToExclude, BOOL bImmediately)
 {
-    // Auto-hidden panes slide in and out with the panes themselves; none shows here yet.
+    // Sliding a pane in can take it off the list (a pane closed meanwhile): walk a copy.
+    CObList lstSliders;
+    lstSliders.AddTail(&m_lstAutoHideBars);
+    for (POSITION pos = lstSliders.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, lstSliders.GetNext(pos));
+        if (pSlider == NULL || m_lstAutoHideBars.Find(pSlider) == NULL ||
+            !::IsWindow(pSlider->GetSafeHwnd()))
+            continue;
+        CTavoPDockingControlBar* pBar =
+            DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pSlider->GetFirstBar());
+        if (pBar == NULL || pBar == pBarToExclude || !pBar->IsWindowVisible() ||
+            !pBar->IsAutoHideMode())
+            continue;
+        pBar->Slide(FALSE, !bImmediately);
+    }
+}
+
+CTavoPAutoHideToolBar* CTavoPDockManager::AutoHideBar(CTavoPDockingControlBar* pBar,
+                                                      CTavoPAutoHideToolBar* pCurrAutoHideToolBar)
+{
+    if (pBar == NULL || m_pDockSite == NULL)
+        return NULL;
+    const DWORD dwSide = pBar->GetCurrentAlignment() & CBRS_ALIGN_ANY;
+    CTavoPAutoHideDockBar* pDockBar =
+        DYNAMIC_DOWNCAST(CTavoPAutoHideDockBar, FindDockBarByAlignment(dwSide, FALSE));
+    if (pDockBar == NULL)
+        return NULL;
+    CTavoPAutoHideToolBar* pStrip = pCurrAutoHideToolBar;
+    const BOOL bNew = pStrip == NULL || !::IsWindow(pStrip->GetSafeHwnd());
+    if (bNew)
+    {
+        pStrip = new CTavoPAutoHideToolBar;
+        if (!pStrip->Create(NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), m_pDockSite, 1, 0))
+        {
+            if (pStrip->GetSafeHwnd() == NULL)
+                delete pStrip;
+            return NULL;
+        }
+        pStrip->EnableDocking(CBRS_ALIGN_ANY);
+        pStrip->SetCurrentAlignment(dwSide);
+    }
+    if (pStrip->AddAutoHideButton(pBar, dwSide) == NULL)
+    {
+        if (bNew)
+            pStrip->DestroyWindow();
+        return NULL;
+    }
+    if (bNew)
+    {
+        if (!pDockBar->IsWindowVisible())
+            pDockBar->ShowWindow(SW_SHOWNOACTIVATE);
+        pStrip->DockToBar(pDockBar, NULL, TAVOP_DM_RECT);
+    }
+    else
+    {
+        CRect rectClient;
+        pDockBar->GetClientRect(rectClient);
+        pDockBar->RepositionRows(rectClient);
+    }
+    AdjustDockingLayout(NULL);
+    CTavoPSlider* pSlider = pBar->GetDefaultSlider();
+    if (pSlider != NULL)
+    {
+        AddControlBar(pSlider, TRUE, TRUE);
+        AlignAutoHideSlider(pSlider, TRUE);
+        pBar->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        pSlider->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return pStrip;
+}
+
+void CTavoPDockManager::AlignAutoHideSlider(CTavoPSlider* pSlider, BOOL bFromFixedSize)
+{
+    if (pSlider == NULL || !::IsWindow(pSlider->GetSafeHwnd()) || m_pDockSite == NULL)
+        return;
+    CTavoPDockingControlBar* pBar =
+        DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pSlider->GetFirstBar());
+    if (pBar == NULL || pBar->GetSafeHwnd() == NULL)
+        return;
+    const CRect rectOuter = m_rectOuterEdgeBounds;
+    CRect rectBar;
+    pBar->GetWindowRect(rectBar);
+    const DWORD dwSide = pSlider->GetCurrentAlignment() & CBRS_ALIGN_ANY;
+    const BOOL bHorz = dwSide == CBRS_ALIGN_TOP || dwSide == CBRS_ALIGN_BOTTOM;
+    const CSize sizeSlider = pSlider->CalcFixedLayout(FALSE, bHorz);
+    const int nSlider = bHorz ? sizeSlider.cy : sizeSlider.cx;
+    // The pane keeps its thickness while the layout leaves room for it and its slider.
+    const int nRoom = (bHorz ? rectOuter.Height() : rectOuter.Width()) - nSlider;
+    const int nThickness = std::max(0, std::min(bHorz ? rectBar.Height() : rectBar.Width(), nRoom));
+    CRect rectPane = rectOuter;
+    CRect rectSlider = rectOuter;
+    switch (dwSide)
+    {
+    case CBRS_ALIGN_LEFT:
+        rectPane.right = rectPane.left + nThickness;
+        rectSlider.left = rectPane.right;
+        rectSlider.right = rectSlider.left + nSlider;
+        break;
+    case CBRS_ALIGN_RIGHT:
+        rectPane.left = rectPane.right - nThickness;
+        rectSlider.right = rectPane.left;
+        rectSlider.left = rectSlider.right - nSlider;
+        break;
+    case CBRS_ALIGN_TOP:
+        rectPane.bottom = rectPane.top + nThickness;
+        rectSlider.top = rectPane.bottom;
+        rectSlider.bottom = rectSlider.top + nSlider;
+        break;
+    default:
+        rectPane.top = rectPane.bottom - nThickness;
+        rectSlider.bottom = rectPane.top;
+        rectSlider.top = rectSlider.bottom - nSlider;
+        break;
+    }
+    pBar->CWnd::SetWindowPos(NULL, rectPane.left, rectPane.top, rectPane.Width(), rectPane.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+    pSlider->CWnd::SetWindowPos(NULL, rectSlider.left, rectSlider.top, rectSlider.Width(),
+                                rectSlider.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    pBar->AdjustLayout();
 }
 
 BOOL CTavoPDockManager::RecalcAllBars()

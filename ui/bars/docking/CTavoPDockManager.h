@@ -70,16 +70,17 @@ public:
                           BOOL bAdjustLayout = FALSE, BOOL bAutoHide = FALSE);
     BOOL IsPointNearDockSite(CPoint point, DWORD& dwBarAlignment, BOOL& bOuterEdge) const;
     void DockControlBar(CTavoPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    // Puts an auto-hidden pane's button on a strip of its side (pCurrAutoHideToolBar, or a
+    // new strip); null when the side keeps no auto-hidden panes or no strip could be made.
     CTavoPAutoHideToolBar* AutoHideBar(CTavoPDockingControlBar* pBar,
-                                       CTavoPAutoHideToolBar* pCurrAutoHideToolBar = NULL)
-    {
-        return NULL;
-    }
+                                       CTavoPAutoHideToolBar* pCurrAutoHideToolBar = NULL);
     // Whether panes docked to that side may be pinned away: the frame keeps an auto-hide
     // dock bar there.
     BOOL IsAutoHideEnabled(DWORD dwAlignment);
     void HideAutoHideBars(CTavoPDockingControlBar* pBarToExclude = NULL, BOOL bImmediately = FALSE);
-    void AlignAutoHideSlider(CTavoPSlider* pSlider, BOOL bFromFixedSize = TRUE) {}
+    // Places an auto-hidden pane and its slider fully out along the outer edge of the layout,
+    // across its whole length.
+    void AlignAutoHideSlider(CTavoPSlider* pSlider, BOOL bFromFixedSize = TRUE);
     // The outline a dragged window would dock to at point; empty when it would float.
     void CalcExpectedDockedRect(CWnd* pWnd, CPoint point, CRect& rectResult, BOOL& bDrawTab,
                                 CTavoPBaseControlBar** ppTargetBar);
@@ -173,6 +174,11 @@ protected:
     };
     CList<AutoHideRecord*, AutoHideRecord*> m_lstLoadedAutoHideRecords;
     void RemoveLoadedAutoHideRecords();
+    // The auto-hidden panes' part of the layout archive. Reading checks every record against
+    // the frame's panes and sides and throws on the first that does not fit.
+    void SerializeAutoHide(CArchive& ar);
+    // The panes of the records read last are pinned off again, a strip's panes on one strip.
+    void ApplyLoadedAutoHide();
     // The registry key of the layout: the profile's "TavoPDockManagers" path and the frame's id.
     static CString LayoutKey(LPCTSTR lpszProfileName, UINT uiID);
     CList<HWND, HWND> m_lstHiddenMiniFrames;

@@ -1,6 +1,8 @@
 // The dock manager's saved layout: every bar's own values, the layout archive, and applying a loaded layout.
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/CTavoPControlBar.h"
+#include "ui/bars/docking/CTavoPAutoHideButton.h"
+#include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/bars/docking/CTavoPBarContainer.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
@@ -13,6 +15,7 @@
 #include "ui/foundation/BuildRegistryPath.h"
 #include "ui/foundation/CTavoPStateKey.h"
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -498,7 +501,7 @@ void CTavoPDockManager::Serialize(CArchive& ar)
         }
         StoreDockedPanes(ar, m_lstControlBars);
         SerializeMiniFrames(ar);
-        ar << (LONG)0;
+        SerializeAutoHide(ar);
         return;
     }
 
@@ -526,30 +529,7 @@ void CTavoPDockManager::Serialize(CArchive& ar)
     LoadDockedPanes(ar, *this, m_lstLoadedBars, m_pDockSite);
     SerializeMiniFrames(ar);
 
-    const int nAutoHide = ReadInt(ar);
-    if (nAutoHide < 0)
-        AfxThrowArchiveException(CArchiveException::badIndex);
-    for (int i = 0; i < nAutoHide; i++)
-    {
-        std::unique_ptr<AutoHideRecord> pRecord(new AutoHideRecord);
-        pRecord->nBarID = ReadInt(ar);
-        pRecord->dwAlignment = (DWORD)ReadInt(ar);
-        pRecord->bVisible = ReadInt(ar);
-        const int nSiblings = ReadInt(ar);
-        if (nSiblings < 0)
-            AfxThrowArchiveException(CArchiveException::badIndex);
-        // A damaged count runs into the end of the data and stops there.
-        for (int j = 0; j < nSiblings; j++)
-        {
-            const int nID = ReadInt(ar);
-            if (nID != -1)
-                pRecord->lstSiblingIDs.AddHead(nID);
-        }
-        ar >> pRecord->rectBar;
-        for (int& nState : pRecord->nToolbarState)
-            nState = ReadInt(ar);
-        m_lstLoadedAutoHideRecords.AddTail(pRecord.release());
-    }
+    SerializeAutoHide(ar);
 }
 
 void CTavoPDockManager::SetDockState()
@@ -608,7 +588,7 @@ void CTavoPDockManager::SetDockState()
     // A frame of toolbars and fixed bars only has an empty archive; its bars still come back
     // from their own values.
     if (m_lstLoadedBars.IsEmpty() && !bLoadedFrames && m_lstLoadedTabbedBars.IsEmpty() &&
-        !bAnyStored)
+        !bAnyStored && m_lstLoadedAutoHideRecords.IsEmpty())
     {
         m_bRestoringDockState = FALSE;
         return;
@@ -688,10 +668,154 @@ void CTavoPDockManager::SetDockState()
         if (pSlider->IsDefault())
             pSlider->RemoveIfEmpty();
     }
+    ApplyLoadedAutoHide();
     RecalcAllBars();
 
     m_lstLoadedBars.RemoveAll();
     m_lstLoadedTabbedBars.RemoveAll();
     m_lstLoadedMiniFrames.RemoveAll();
     m_bRestoringDockState = FALSE;
+}
+
+// ---- auto-hidden panes
+
+void CTavoPDockManager::SerializeAutoHide(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        // Only sliders that hold a pane write a record, and the count says just that many.
+        std::vector<CTavoPDockingControlBar*> panes;
+        for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != NULL;)
+        {
+            CTavoPSlider* pSlider = DYNAMIC_DOWNCAST(CTavoPSlider, m_lstAutoHideBars.GetNext(pos));
+            CTavoPDockingControlBar* pPane =
+                pSlider != NULL ? DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pSlider->GetFirstBar())
+                                : NULL;
+            if (pPane != NULL && pPane->GetSafeHwnd() != NULL)
+                panes.push_back(pPane);
+        }
+        ar << (LONG)panes.size();
+        for (CTavoPDockingControlBar* pPane : panes)
+        {
+            CTavoPAutoHideToolBar* pStrip = pPane->GetAutoHideToolBar();
+            if (pStrip != NULL && pStrip->GetSafeHwnd() == NULL)
+                pStrip = NULL;
+            CTavoPAutoHideButton* pButton = pStrip != NULL ? pStrip->FindButton(pPane) : NULL;
+            ar << (LONG)pPane->GetDlgCtrlID();
+            ar << (LONG)pPane->GetCurrentAlignment();
+            // An auto-hidden pane is never "visible" itself: its button tells.
+            ar << (LONG)(pStrip == NULL || (pButton != NULL && pButton->IsVisible()) ? 1 : 0);
+            // The first pane of a strip names the panes that share it.
+            std::vector<LONG> siblings;
+            if (pStrip != NULL && pStrip->GetFirstBar() == pPane)
+            {
+                for (CTavoPDockingControlBar* pOther : panes)
+                {
+                    if (pOther != pPane && pOther->GetAutoHideToolBar() == pStrip)
+                        siblings.push_back((LONG)pOther->GetDlgCtrlID());
+                }
+            }
+            ar << (LONG)siblings.size();
+            for (LONG nID : siblings)
+                ar << nID;
+            CRect rect;
+            pPane->GetWindowRect(rect);
+            if (rect.IsRectEmpty())
+                rect = pPane->GetRecentDockInfo().m_recentSliderInfo.m_rectRecentDockedRect;
+            ar << rect;
+            int nWords[3] = {1, 1, 1};
+            if (pStrip != NULL)
+                pStrip->GetStateWords(nWords);
+            for (int nWord : nWords)
+                ar << (LONG)nWord;
+        }
+        return;
+    }
+
+    const int nAutoHide = ReadInt(ar);
+    if (nAutoHide < 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    for (int i = 0; i < nAutoHide; i++)
+    {
+        std::unique_ptr<AutoHideRecord> pRecord(new AutoHideRecord);
+        pRecord->nBarID = ReadInt(ar);
+        pRecord->dwAlignment = (DWORD)ReadInt(ar);
+        pRecord->bVisible = ReadInt(ar) != 0;
+        // A record for a pane this frame does not have, or for no single side, cannot be
+        // applied: the layout is not this frame's.
+        const DWORD dwSide = pRecord->dwAlignment;
+        if (dwSide != CBRS_ALIGN_LEFT && dwSide != CBRS_ALIGN_RIGHT && dwSide != CBRS_ALIGN_TOP &&
+            dwSide != CBRS_ALIGN_BOTTOM)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        if (pRecord->nBarID == -1 ||
+            DYNAMIC_DOWNCAST(CTavoPDockingControlBar, FindBarByID((UINT)pRecord->nBarID, TRUE)) ==
+                NULL)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        const int nSiblings = ReadInt(ar);
+        if (nSiblings < 0)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        // A damaged count runs into the end of the data and stops there.
+        for (int j = 0; j < nSiblings; j++)
+        {
+            const int nID = ReadInt(ar);
+            if (nID != -1)
+                pRecord->lstSiblingIDs.AddHead(nID);
+        }
+        ar >> pRecord->rectBar;
+        for (int& nState : pRecord->nToolbarState)
+            nState = ReadInt(ar);
+        m_lstLoadedAutoHideRecords.AddTail(pRecord.release());
+    }
+}
+
+void CTavoPDockManager::ApplyLoadedAutoHide()
+{
+    std::map<int, CTavoPAutoHideToolBar*> sharedStrips;
+    for (POSITION pos = m_lstLoadedAutoHideRecords.GetHeadPosition(); pos != NULL;)
+    {
+        AutoHideRecord* pRecord = m_lstLoadedAutoHideRecords.GetNext(pos);
+        CTavoPDockingControlBar* pPane =
+            DYNAMIC_DOWNCAST(CTavoPDockingControlBar, FindBarByID((UINT)pRecord->nBarID, TRUE));
+        if (pPane == NULL || pPane->GetSafeHwnd() == NULL)
+            continue;
+        if (pPane->IsAutoHideMode())
+            pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, NULL, TRUE);
+        if (pPane->IsTabbed())
+            TakeOutOfTabbedBar(pPane, m_pDockSite);
+        if (pPane->IsFloating() || pPane->GetDefaultSlider() == NULL)
+            pPane->DockToSide(pRecord->dwAlignment, NULL, TAVOP_DM_SHOW, NULL, 0, FALSE);
+        if (pPane->GetDefaultSlider() == NULL)
+            continue;
+        // The stored rectangle is where the pane lay slid in: only its size is taken, so that
+        // the pane keeps its docked place to come back to.
+        const CRect rect = pRecord->rectBar;
+        if (rect.Width() > 0 && rect.Height() > 0)
+            pPane->CWnd::SetWindowPos(NULL, 0, 0, rect.Width(), rect.Height(),
+                                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        auto itShared = sharedStrips.find(pRecord->nBarID);
+        CTavoPAutoHideToolBar* pShared =
+            itShared != sharedStrips.end() && ::IsWindow(itShared->second->GetSafeHwnd())
+                ? itShared->second
+                : NULL;
+        CTavoPAutoHideToolBar* pStrip =
+            pPane->SetAutoHideMode(TRUE, pRecord->dwAlignment, pShared, FALSE);
+        if (pStrip == NULL)
+            continue;
+        pRecord->pPane = pPane;
+        if (pShared == NULL)
+            pStrip->SetStateWords(pRecord->nToolbarState);
+        for (POSITION posID = pRecord->lstSiblingIDs.GetHeadPosition(); posID != NULL;)
+            sharedStrips[pRecord->lstSiblingIDs.GetNext(posID)] = pStrip;
+    }
+    for (POSITION pos = m_lstLoadedAutoHideRecords.GetHeadPosition(); pos != NULL;)
+    {
+        AutoHideRecord* pRecord = m_lstLoadedAutoHideRecords.GetNext(pos);
+        CTavoPDockingControlBar* pPane = pRecord->pPane;
+        if (pPane == NULL || pPane->GetSafeHwnd() == NULL || !pPane->IsAutoHideMode())
+            continue;
+        CTavoPAutoHideToolBar* pStrip = pPane->GetAutoHideToolBar();
+        if (pStrip != NULL && pStrip->GetSafeHwnd() != NULL)
+            pStrip->ShowAutoHideButton(pPane, pRecord->bVisible);
+    }
+    RemoveLoadedAutoHideRecords();
 }

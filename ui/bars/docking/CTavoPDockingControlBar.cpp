@@ -665,12 +665,6 @@ void CTavoPDockingControlBar::OnCancelMode()
     CTavoPControlBar::OnCancelMode();
 }
 
-void CTavoPDockingControlBar::OnTimer(UINT_PTR nIDEvent)
-{
-    // The slide and the mouse-left check of an auto-hidden pane use the timers.
-    Default();
-}
-
 BOOL CTavoPDockingControlBar::PreTranslateMessage(MSG* pMsg)
 {
     switch (pMsg->message)
@@ -714,11 +708,9 @@ void CTavoPDockingControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfN
 
 void CTavoPDockingControlBar::OnPressCloseButton()
 {
+    // An auto-hidden pane is pinned back first, so that it closes at its docked place.
     if (m_bAutoHideMode)
-    {
-        m_bAutoHideMode = FALSE;
-        SetAutoHideMode(FALSE, GetCurrentAlignment(), NULL, TRUE);
-    }
+        UnSetAutoHideMode(NULL);
     ShowControlBar(FALSE, FALSE, FALSE);
     AdjustDockingLayout(NULL);
 }
@@ -821,6 +813,18 @@ LRESULT CTavoPDockingControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
 
 void CTavoPDockingControlBar::OnDestroy()
 {
+    // No slide or mouse-left timer outlives the window, and the strip loses the pane's button.
+    KillSlideTimers();
+    m_bSliding = FALSE;
+    if (m_bAutoHideMode)
+    {
+        m_bAutoHideMode = FALSE;
+        CTavoPAutoHideToolBar* pStrip = m_pAutoHideBar;
+        m_pAutoHideBar = NULL;
+        if (pStrip != NULL && ::IsWindow(pStrip->GetSafeHwnd()))
+            pStrip->RemoveAutoHideButton(this);
+        m_pAutoHideButton = NULL;
+    }
     if (IsTabbed())
     {
         // A tab that goes leaves its tab group; an emptied group goes after this message.

@@ -7,6 +7,7 @@ class CTavoPSlider;
 class CTavoPBarContainer;
 class CTavoPAutoHideButton;
 class CTavoPAutoHideToolBar;
+class CTavoPAutoHideDockBar;
 class CTavoPBaseTabbedBar;
 class CTavoPMultiMiniFrameWnd;
 
@@ -70,9 +71,16 @@ public:
     virtual void StoreRecentTabRelatedInfo();
     virtual void OnPressCloseButton();
     virtual void DrawCaption(CDC* pDC, CRect rectCaption);
-    virtual BOOL CheckStopSlideCondition() { return FALSE; }
-    virtual BOOL IsSlideFinished(BOOL bSlideOut) const { return TRUE; }
-    virtual void OnSlide(BOOL bSlideOut) {}
+    // Slides the pane back in once the mouse has left it; TRUE when it did.
+    virtual BOOL CheckStopSlideCondition();
+    virtual BOOL IsSlideFinished(BOOL bSlideOut) const;
+    // One step of the slide.
+    virtual void OnSlide(BOOL bSlideOut);
+    // Pins the pane again: back to its recent place, or as a tab of pFirstBarInGroup.
+    virtual void UnSetAutoHideMode(CTavoPDockingControlBar* pFirstBarInGroup);
+    // Slides an auto-hidden pane out over the frame or back in, step by step with bUseTimer.
+    void Slide(BOOL bSlideOut, BOOL bUseTimer = TRUE);
+    BOOL IsSliding() const { return m_bSliding; }
 
     // ---- overrides of the bar classes ----
     virtual void Serialize(CArchive& ar) override;
@@ -211,6 +219,15 @@ protected:
     void ReleaseButtonTracking();
     // Leaves the default slider (the slider takes the pane out of its container).
     void LeaveSlider();
+    void StartSlideTimer(UINT_PTR nID, UINT nElapse);
+    // Kills the slide and the mouse-left timers (a timer never outlives its pane's mode).
+    void KillSlideTimers();
+    // The auto-hide dock bar that holds the pane's strip, or null.
+    CTavoPAutoHideDockBar* GetAutoHideDockBar() const;
+    // How far the pane slides: its thickness across its side.
+    int SlideExtent() const;
+    // Moves pane and slider together across their side (dock-site client coordinates).
+    void MoveSlideRects(int nOffset);
     // The pane the caption stands for: the tabbed bar when this pane is one of its tabs.
     CTavoPDockingControlBar* GetOwnerPane();
     // The pin shows only where the frame keeps auto-hidden panes on the slider's side.

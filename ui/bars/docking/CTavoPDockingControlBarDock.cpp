@@ -569,24 +569,3 @@ CTavoPBaseTabbedBar* CTavoPDockingControlBar::CreateTabbedBar()
         m_recentDockInfo.m_recentMiniFrameInfo.m_rectRecentDockedRect;
     return pTabbedBar;
 }
-
-CTavoPAutoHideToolBar* CTavoPDockingControlBar::SetAutoHideMode(
-    BOOL bMode, DWORD dwAlignment, CTavoPAutoHideToolBar* pCurrAutoHideBar, BOOL bUseTimer)
-{
-    CTavoPDockManager* pManager = GetDockManager();
-    if (!bMode)
-    {
-        m_bAutoHideMode = FALSE;
-        return NULL;
-    }
-    if (pManager == NULL || m_bAutoHideMode)
-        return m_pAutoHideBar;
-    // The pane goes into auto-hide mode only once the frame has made its button.
-    CTavoPAutoHideToolBar* pBar = pManager->AutoHideBar(this, pCurrAutoHideBar);
-    if (pBar != NULL)
-    {
-        m_bAutoHideMode = TRUE;
-        m_pAutoHideBar = pBar;
-    }
-    return pBar;
-}
