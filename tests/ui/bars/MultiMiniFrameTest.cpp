@@ -1,9 +1,11 @@
-// Panes floating together in one frame: joined by real drags onto a floating pane, docked back as a group, sent home by a double click, and stored and restored with the dock layout.
+// Panes floating together in one frame: joined by real drags onto a floating pane or placed on any side of one, docked back as a group or as tabs of a pane, sent home by a double click, and stored and restored with the dock layout.
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/ui/bars/DockingPaneSupport.h"
 #include "tests/ui/bars/docking/DockTreeSupport.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
 #include "ui/bars/docking/CTavoPMultiMiniFrameWnd.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -220,6 +222,137 @@ TEST_F(FloatingGroup, PanesDroppedOnAFloatingPaneJoinItsGroupAndTheGroupDocksBac
     EXPECT_LT(b.bottom, c.top);
     EXPECT_EQ(400, c.bottom);
     EXPECT_EQ(c.right, Manager()->GetClientAreaBounds().left - 4);
+}
+
+TEST_F(FloatingGroup, APaneJoinsTheGroupOnAnySideOfAPaneSplittingItsPlace)
+{
+    struct Case
+    {
+        DWORD dwSide;
+        bool bNewFirst;
+        DWORD dwSliderStyle;
+    } cases[] = {
+        {CBRS_ALIGN_LEFT, true, CTavoPSlider::SS_VERT},
+        {CBRS_ALIGN_TOP, true, CTavoPSlider::SS_HORZ},
+        {CBRS_ALIGN_RIGHT, false, CTavoPSlider::SS_VERT},
+        {CBRS_ALIGN_BOTTOM, false, CTavoPSlider::SS_HORZ},
+    };
+    UINT nID = 510;
+    int nCase = 0;
+    GroupPane* pTarget = nullptr;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.dwSide);
+        pTarget = NewGroupPane(nID++, "Target", CSize(150, 400));
+        GroupPane* pNew = NewGroupPane(nID++, "New", CSize(500, 500));
+        pFrame->DockControlBar(pTarget, AFX_IDW_DOCKBAR_LEFT);
+        const int x = 120 + 70 * nCase++;
+        ASSERT_TRUE(pTarget->FloatControlBar(CRect(x, 150, x + 300, 450), TAVOP_DM_RECT, TRUE));
+        PumpFor(30);
+        CTavoPMultiMiniFrameWnd* pGroup = GroupOf(pTarget);
+        ASSERT_NE(nullptr, pGroup);
+        const CRect r = RectInParent(pTarget);
+        // The new pane takes half of the target's place along the split, as it is larger.
+        const bool bVert = c.dwSliderStyle == CTavoPSlider::SS_VERT;
+        const int nHalf = (bVert ? r.Width() : r.Height()) / 2;
+        CRect rectNew = r, rectSlider = r, rectTarget = r;
+        if (bVert && c.bNewFirst)
+        {
+            rectNew.right = r.left + nHalf;
+            rectSlider = CRect(rectNew.right, r.top, rectNew.right + 4, r.bottom);
+            rectTarget.left = rectSlider.right;
+        }
+        else if (bVert)
+        {
+            rectNew.left = r.right - nHalf;
+            rectSlider = CRect(rectNew.left - 4, r.top, rectNew.left, r.bottom);
+            rectTarget.right = rectSlider.left;
+        }
+        else if (c.bNewFirst)
+        {
+            rectNew.bottom = r.top + nHalf;
+            rectSlider = CRect(r.left, rectNew.bottom, r.right, rectNew.bottom + 4);
+            rectTarget.top = rectSlider.bottom;
+        }
+        else
+        {
+            rectNew.top = r.bottom - nHalf;
+            rectSlider = CRect(r.left, rectNew.top - 4, r.right, rectNew.top);
+            rectTarget.bottom = rectSlider.top;
+        }
+
+        ASSERT_TRUE(pGroup->InsertControlBarBeside(pNew, pTarget, c.dwSide));
+        PumpFor(30);
+        EXPECT_EQ(pGroup, GroupOf(pNew));
+        EXPECT_EQ(2, pGroup->GetControlBarCount());
+        EXPECT_EQ(rectNew, RectInParent(pNew));
+        EXPECT_EQ(rectTarget, RectInParent(pTarget));
+        const CObList& sliders = pGroup->GetBarTreeManager().GetSliders();
+        ASSERT_EQ(1, sliders.GetCount());
+        CTavoPSlider* pSlider = (CTavoPSlider*)sliders.GetHead();
+        EXPECT_EQ(rectSlider, RectInParent(pSlider));
+        EXPECT_EQ(c.dwSliderStyle, pSlider->GetSliderStyle() & 3);
+        CTavoPBarContainer* pRoot = pGroup->GetBarTreeManager().GetRootContainer();
+        EXPECT_EQ(c.bNewFirst ? "FF" : "FS", NodePath(pRoot, pNew));
+        EXPECT_EQ(pNew, CTavoPMiniFrameWnd::FindFloatingBarByID(pNew->GetDlgCtrlID()));
+        EXPECT_GT(pNew->GetCaptionHeight(), 0);
+        EXPECT_GT(pTarget->GetCaptionHeight(), 0);
+    }
+
+    // Two sides at once are no side: the pane stays where it was.
+    GroupPane* pStays = NewGroupPane(nID++, "Stays", CSize(150, 400));
+    pFrame->DockControlBar(pStays, AFX_IDW_DOCKBAR_RIGHT);
+    PumpFor(30);
+    CTavoPMultiMiniFrameWnd* pLast = GroupOf(pTarget);
+    ASSERT_NE(nullptr, pLast);
+    EXPECT_FALSE(pLast->InsertControlBarBeside(pStays, pTarget, CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP));
+    EXPECT_EQ(pFrame, pStays->GetParent());
+    EXPECT_NE(nullptr, pStays->GetDefaultSlider());
+    EXPECT_EQ(2, pLast->GetControlBarCount());
+}
+
+TEST_F(FloatingGroup, AGroupDroppedOnAPanesCaptionBecomesItsTabs)
+{
+    for (GroupPane* pPane : {pA, pB})
+        pPane->SetDockingMode(TAVOP_DOCK_OUTLINE);
+    pA->StoreRecentDockInfo();
+    ASSERT_TRUE(pA->FloatControlBar(CRect(250, 150, 550, 350), TAVOP_DM_RECT, TRUE));
+    PumpFor(30);
+    CTavoPMultiMiniFrameWnd* pGroup = GroupOf(pA);
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_TRUE(pGroup->InsertControlBarBeside(pB, pA, CBRS_ALIGN_RIGHT));
+    AtRest();
+    const HWND hGroup = pGroup->GetSafeHwnd();
+    const CRect rectC = pC->ScreenRect();
+    CTavoPSlider* pSlider = pC->GetDefaultSlider();
+    ASSERT_NE(nullptr, pSlider);
+
+    RunMouse(DragSteps(CaptionOf(pGroup), pC->GripPoint(), true));
+    PumpFor(80);
+
+    HWND hTabWnd = NULL;
+    CTavoPBaseTabWnd* pTabWnd = pC->GetParentTabWnd(hTabWnd);
+    ASSERT_NE(nullptr, pTabWnd);
+    auto* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTabWnd->GetParent());
+    ASSERT_NE(nullptr, pTabbed);
+    // The target keeps the first tab; the group's panes follow in their order, the last active.
+    ASSERT_EQ(3, pTabbed->GetTabsNum());
+    EXPECT_EQ(pC, pTabbed->FindBarByTabNumber(0));
+    EXPECT_EQ(pA, pTabbed->FindBarByTabNumber(1));
+    EXPECT_EQ(pB, pTabbed->FindBarByTabNumber(2));
+    EXPECT_EQ(2, pTabWnd->GetActiveTab());
+    CRect rectTabbed;
+    pTabbed->GetWindowRect(rectTabbed);
+    EXPECT_EQ(rectC, rectTabbed);
+    EXPECT_EQ(pSlider, pTabbed->GetDefaultSlider());
+    for (GroupPane* pPane : {pA, pB})
+    {
+        SCOPED_TRACE(pPane->GetDlgCtrlID());
+        EXPECT_FALSE(pPane->IsFloating());
+        EXPECT_EQ(0, pPane->GetCaptionHeight());
+        EXPECT_EQ(nullptr, CTavoPMiniFrameWnd::FindFloatingBarByID(pPane->GetDlgCtrlID()));
+    }
+    EXPECT_TRUE(!::IsWindow(hGroup) || !::IsWindowVisible(hGroup));
 }
 
 TEST_F(FloatingGroup, ADoubleClickOnTheGroupsCaptionSendsEveryPaneBackToItsOwnPlace)

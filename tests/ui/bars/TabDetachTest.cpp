@@ -1,6 +1,7 @@
 // Panes that are tabs of a tabbed pane in a frame: torn off the strip with the real mouse past the
-// system drag distance, floated by a double click on their tab, plain windows wrapped as panes, a
-// tabbed pane's caption following the active tab's name, and a loaded tab list bringing panes over.
+// system drag distance (the pane left alone taking the group's place), floated by a double click on
+// their tab, plain windows wrapped as panes (in a wrapper made ready when there is one), a tabbed
+// pane's caption following the active tab's name, and a loaded tab list bringing panes over.
 #include "tests/ui/bars/DockingPaneSupport.h"
 #include "tests/support/ArchiveBytes.h"
 #include "ui/bars/docking/CTavoPDockingCBWrapper.h"
@@ -53,6 +54,8 @@ protected:
 TEST_F(TabDetach, DragOutOfTheStripTearsOffOnlyPastTheDragDistance)
 {
     ASSERT_TRUE(pTabs->SetActiveTab(1));
+    CRect rectGroup;
+    pTabbedBar->GetWindowRect(rectGroup);
     const CPoint ptTab = TabOnScreen(1);
     CRect rectStrip, rectNone;
     pTabs->GetTabArea(rectNone, rectStrip);
@@ -80,12 +83,19 @@ TEST_F(TabDetach, DragOutOfTheStripTearsOffOnlyPastTheDragDistance)
     EXPECT_FALSE(IsTab(pSecond));
     EXPECT_NE(nullptr, pSecond->GetParentMiniFrame(TRUE));
     EXPECT_TRUE(pSecond->IsWindowVisible());
-    EXPECT_TRUE(IsTab(pFirst));
+    // Alone, the other pane would show no strip: it takes the group's place as a pane.
+    EXPECT_FALSE(IsTab(pFirst));
+    EXPECT_EQ(pFrame, pFirst->GetParent());
+    EXPECT_EQ(rectGroup, pFirst->ScreenRect());
+    EXPECT_TRUE(pFirst->IsWindowVisible());
+    EXPECT_FALSE(pTabbedBar->IsWindowVisible());
     EXPECT_NE(pTabs->GetSafeHwnd(), ::GetCapture());
 }
 
 TEST_F(TabDetach, DoubleClickOnATabFloatsItsPane)
 {
+    // The strip stays for a single tab: the pane left is still a tab to try.
+    pTabs->HideSingleTab(FALSE);
     ASSERT_TRUE(pTabs->SetActiveTab(0));
     CPoint point = TabOnScreen(0);
     pTabs->ScreenToClient(&point);
@@ -159,8 +169,56 @@ TEST_F(TabDetach, PlainWindowsAreWrappedAsPanes)
         ::DestroyWindow(hWrapper);
 }
 
+TEST_F(TabDetach, APlaceholderWrapperTakesTheNextPlainWindow)
+{
+    pTabs->EnableWrapping(TRUE);
+    auto* pReady = new CTavoPDockingCBWrapper;
+    pReady->SetInitialRect(CRect(0, 0, 240, 160));
+    pReady->SetDefaultAlignment(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT);
+    ASSERT_TRUE(pTabbedBar->SetWrapperPlaceholder(pReady));
+    EXPECT_EQ(pReady, pTabbedBar->GetWrapperPlaceholder());
+
+    CWnd lists[2];
+    CTavoPDockingCBWrapper* wrappers[2] = {};
+    for (int i = 0; i < 2; i++)
+    {
+        ASSERT_TRUE(lists[i].CreateEx(0, _T("LISTBOX"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 50, 50,
+                                      pFrame->GetSafeHwnd(), (HMENU)(UINT_PTR)(0x7407 + i)));
+        const int iTab = pTabs->AddTab(&lists[i], i == 0 ? _T("Ready") : _T("Fresh"));
+        ASSERT_GE(iTab, 0);
+        wrappers[i] = DYNAMIC_DOWNCAST(CTavoPDockingCBWrapper, pTabs->GetTabWnd(iTab));
+        ASSERT_NE(nullptr, wrappers[i]);
+        EXPECT_EQ(&lists[i], wrappers[i]->GetWrappedWnd());
+        EXPECT_EQ(0x7407 + i, wrappers[i]->GetDlgCtrlID());
+        EXPECT_TRUE(wrappers[i]->IsAutoDestroy());
+    }
+    // The first plain window went into the wrapper made ready, with the sides it allows; the
+    // next one into a new wrapper that allows every side.
+    EXPECT_EQ(pReady, wrappers[0]);
+    EXPECT_EQ(nullptr, pTabbedBar->GetWrapperPlaceholder());
+    EXPECT_EQ((DWORD)(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT), wrappers[0]->GetEnabledAlignment());
+    EXPECT_NE(pReady, wrappers[1]);
+    EXPECT_EQ((DWORD)CBRS_ALIGN_ANY, wrappers[1]->GetEnabledAlignment());
+    CString strText;
+    wrappers[0]->GetWindowText(strText);
+    EXPECT_STREQ(_T("Ready"), strText);
+    // A wrapper with a window is a pane already, not one to make ready.
+    EXPECT_FALSE(pTabbedBar->SetWrapperPlaceholder(wrappers[1]));
+    EXPECT_EQ(nullptr, pTabbedBar->GetWrapperPlaceholder());
+
+    for (CTavoPDockingCBWrapper* pWrapper : wrappers)
+    {
+        const HWND hWrapper = pWrapper->GetSafeHwnd();
+        pTabs->RemoveTab(pTabs->GetTabFromHwnd(hWrapper));
+        if (::IsWindow(hWrapper))
+            ::DestroyWindow(hWrapper);
+    }
+}
+
 TEST_F(TabDetach, LoadedTabListBringsAFloatingPaneBack)
 {
+    // The strip stays for a single tab: the pane left keeps the group.
+    pTabs->HideSingleTab(FALSE);
     ASSERT_TRUE(pTabs->SetActiveTab(1));
     const Bytes bytes = StoreToBytes([&](CArchive& ar) { pTabs->Serialize(ar); });
     ASSERT_TRUE(pTabs->DetachTab(TAVOP_DM_RECENT, 1));

@@ -1,5 +1,6 @@
 // Tab windows with real child windows as their pages: which tab is active as tabs come, go,
-// hide and show, the tabs' own labels, icons and colours, and reordering by a drag.
+// hide and show, the tabs' own labels, icons and colours, reordering by a drag, and toolbar
+// buttons dragged over the tabs while the toolbars are customized.
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "framework/COleDataObject.h"
 #include "framework/COleDataSource.h"
@@ -1404,6 +1405,103 @@ TEST(TabbedToolbarDragOver, AButtonDraggedOverATabOpensIt)
     tabbed.DestroyWindow();
     for (CTavoPToolBar& page : pages)
         page.DestroyWindow();
+    pFrame->DestroyWindow();
+    PumpMessages();
+}
+
+namespace {
+
+// A tab window that takes every button dropped on it and counts what reaches it.
+class DropCountingTabs : public CTavoPTabWnd
+{
+public:
+    IDropTarget* DropInterface() { return m_DropTarget.GetInterface(); }
+    BOOL OnDrop(COleDataObject*, DROPEFFECT, CPoint) override
+    {
+        nDrops++;
+        return TRUE;
+    }
+    void OnDragLeave() override { nLeaves++; }
+    int nDrops = 0;
+    int nLeaves = 0;
+};
+
+} // namespace
+
+TEST(TabbedToolbarDragOver, TheDropTargetPassesButtonsOnOnlyInCustomizeMode)
+{
+    ASSERT_TRUE(AfxOleInit());
+    TestFrame* pFrame = TestFrame::Make(600, 300, 100, 100);
+    ASSERT_NE(nullptr, pFrame);
+    CTavoPTabbedToolbar tabbed;
+    ASSERT_TRUE(tabbed.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0x7211, FALSE));
+    DropCountingTabs tabs;
+    ASSERT_TRUE(tabs.Create(CTavoPTabWnd::STYLE_3D, CRect(0, 0, 400, 80), &tabbed, 0x7212,
+                            CTavoPBaseTabWnd::LOCATION_TOP, FALSE));
+    CWnd pages[2];
+    for (int i = 0; i < 2; i++)
+    {
+        ASSERT_TRUE(pages[i].Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), &tabs,
+                                    0x7213 + i));
+        ASSERT_EQ(i, tabs.AddTab(&pages[i], i == 0 ? _T("Edit") : _T("Tools")));
+    }
+    IDropTarget* pTarget = tabs.DropInterface();
+    ASSERT_NE(nullptr, pTarget) << "the tab window registers its drop target when made";
+
+    CTavoPToolbarButton button(0x9A21, 4, _T("Copy"), FALSE, TRUE);
+    COleDataSource source;
+    ASSERT_TRUE(button.PrepareDrag(source));
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 4);
+    COleDataSource text;
+    text.CacheGlobalData(CF_TEXT, hText);
+
+    struct Case
+    {
+        const char* what;
+        BOOL bCustomize;
+        COleDataSource* pSource;
+        DWORD dwKeyState;
+        int iOver;
+        DWORD dwEffect;
+        int iActiveAfter;
+    } cases[] = {
+        {"button", TRUE, &source, 0, 1, DROPEFFECT_MOVE, 1},
+        {"button with Ctrl", TRUE, &source, MK_CONTROL, 0, DROPEFFECT_COPY, 0},
+        {"not customizing", FALSE, &source, 0, 1, DROPEFFECT_NONE, 0},
+        {"not a button", TRUE, &text, 0, 1, DROPEFFECT_NONE, 0},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(tabs.SetActiveTab(0));
+        CTavoPToolBar::SetCustomizeMode(c.bCustomize);
+        CRect rectTab;
+        ASSERT_TRUE(tabs.GetTabRect(c.iOver, rectTab));
+        CPoint point = rectTab.CenterPoint();
+        tabs.ClientToScreen(&point);
+        const POINTL pt = {point.x, point.y};
+        IDataObject* pData = c.pSource->GetInterface();
+        const int nDrops = tabs.nDrops, nLeaves = tabs.nLeaves;
+
+        DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(S_OK, pTarget->DragEnter(pData, c.dwKeyState, pt, &dwEffect));
+        EXPECT_EQ(c.dwEffect, dwEffect);
+        dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(S_OK, pTarget->DragOver(c.dwKeyState, pt, &dwEffect));
+        EXPECT_EQ(c.dwEffect, dwEffect);
+        EXPECT_EQ(c.iActiveAfter, tabs.GetActiveTab());
+        dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(S_OK, pTarget->Drop(pData, c.dwKeyState, pt, &dwEffect));
+        EXPECT_EQ(c.dwEffect, dwEffect);
+        EXPECT_EQ(nDrops + (c.dwEffect != DROPEFFECT_NONE ? 1 : 0), tabs.nDrops);
+        // A drag that leaves is told whatever it carried.
+        EXPECT_EQ(S_OK, pTarget->DragEnter(pData, c.dwKeyState, pt, &dwEffect));
+        EXPECT_EQ(S_OK, pTarget->DragLeave());
+        EXPECT_EQ(nLeaves + 1, tabs.nLeaves);
+    }
+    CTavoPToolBar::SetCustomizeMode(FALSE);
+    tabs.DestroyWindow();
+    tabbed.DestroyWindow();
     pFrame->DestroyWindow();
     PumpMessages();
 }

@@ -259,6 +259,8 @@ TEST_F(TabbedPane, DetachFloatsATabButNeverTheOnlyOne)
     CaptionPane *pFirst = NULL, *pSecond = NULL;
     CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(540, pFirst, pSecond);
     ASSERT_NE(nullptr, pTabbed);
+    // A strip shown for a single tab keeps the last pane a tab of the group.
+    pTabbed->GetUnderlinedWindow()->HideSingleTab(FALSE);
     pSecond->GetRecentDockInfo().m_rectRecentFloatingRect = CRect(300, 200, 460, 330);
 
     EXPECT_TRUE(pTabbed->FloatTab(pSecond, -1));
@@ -276,6 +278,69 @@ TEST_F(TabbedPane, DetachFloatsATabButNeverTheOnlyOne)
     EXPECT_EQ(pTabbed, TabbedBarOf(pFirst));
     EXPECT_EQ(1, pTabbed->GetTabsNum());
     EXPECT_FALSE(pFirst->IsFloating());
+}
+
+TEST_F(TabbedPane, TheLastPaneTakesTheGroupsPlaceWhenItsStripWouldHide)
+{
+    const struct
+    {
+        const char* name;
+        BOOL bFloating;
+    } cases[] = {{"docked", FALSE}, {"floating", TRUE}};
+    UINT nID = 590;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CaptionPane *pFirst = NULL, *pSecond = NULL;
+        CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(nID, pFirst, pSecond);
+        nID += 2;
+        ASSERT_NE(nullptr, pTabbed);
+        ASSERT_TRUE(pTabbed->HasAutoHideSingleTab());
+        if (c.bFloating)
+        {
+            ASSERT_TRUE(pTabbed->FloatControlBar(CRect(300, 150, 560, 450), TAVOP_DM_SHOW, TRUE));
+            PumpFor(30);
+        }
+        CTavoPMiniFrameWnd* pMiniFrame = pTabbed->GetParentMiniFrame(TRUE);
+        ASSERT_EQ(c.bFloating, pMiniFrame != nullptr);
+        CTavoPSlider* pSlider = pTabbed->GetDefaultSlider();
+        const CRect rectGroup = ScreenRect(pTabbed);
+        const DWORD dwAlignment = pTabbed->GetCurrentAlignment();
+        const CRect rectBounds = Manager()->GetClientAreaBounds();
+        pSecond->GetRecentDockInfo().m_rectRecentFloatingRect = CRect(600, 200, 760, 330);
+
+        ASSERT_TRUE(pTabbed->FloatTab(pSecond, -1, TAVOP_DM_SHOW));
+        PumpFor(30);
+        EXPECT_TRUE(pSecond->IsFloating());
+        EXPECT_NE(pMiniFrame, pSecond->GetParentMiniFrame(TRUE));
+        // The group is left hidden and empty; the pane stands where it stood, as a pane.
+        EXPECT_EQ(nullptr, TabbedBarOf(pFirst));
+        EXPECT_EQ(0, pTabbed->GetTabsNum());
+        EXPECT_FALSE(pTabbed->IsWindowVisible());
+        EXPECT_TRUE(pFirst->IsWindowVisible());
+        EXPECT_EQ(rectGroup, ScreenRect(pFirst));
+        EXPECT_EQ(dwAlignment, pFirst->GetCurrentAlignment());
+        if (c.bFloating)
+        {
+            EXPECT_EQ(pMiniFrame, pFirst->GetParentMiniFrame(TRUE));
+            EXPECT_EQ(pFirst, CTavoPMiniFrameWnd::FindFloatingBarByID(nID - 2));
+            EXPECT_EQ(CString("First"), pMiniFrame->GetCaptionText());
+            EXPECT_EQ(0, pFirst->GetCaptionHeight()) << "alone, the frame's caption is its own";
+        }
+        else
+        {
+            EXPECT_EQ(pFrame, pFirst->GetParent());
+            ASSERT_NE(nullptr, pSlider);
+            EXPECT_EQ(pSlider, pFirst->GetDefaultSlider());
+            EXPECT_TRUE(pSlider->IsBarInTree(pFirst));
+            EXPECT_FALSE(pSlider->IsBarInTree(pTabbed));
+            EXPECT_EQ(nullptr, pTabbed->GetDefaultSlider());
+            EXPECT_GT(pFirst->GetCaptionHeight(), 0);
+            EXPECT_NE(nullptr, Manager()->GetDockedBars().Find(pFirst));
+            EXPECT_EQ(nullptr, Manager()->GetDockedBars().Find(pTabbed));
+            EXPECT_EQ(rectBounds, Manager()->GetClientAreaBounds()) << "the place keeps its size";
+        }
+    }
 }
 
 TEST_F(TabbedPane, RemovingTheLastTabDestroysABarThatOwnsItself)

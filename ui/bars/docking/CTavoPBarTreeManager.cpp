@@ -723,9 +723,10 @@ void CTavoPBarTreeManager::GetFreeRect(CRect& rect) const
     };
     add(m_lstControlBars);
     add(m_lstSliders);
+    // A tree its bars and sliders cover leaves nothing free, not the whole tree.
     CRect rectFree;
-    if (rectFree.SubtractRect(rect, rectUsed))
-        rect = rectFree;
+    rectFree.SubtractRect(rect, rectUsed);
+    rect = rectFree;
 }
 
 BOOL CTavoPBarTreeManager::CheckVisibility()

@@ -22,7 +22,8 @@ UINT CTavoPBaseTabbedBar::TAVOPMSG_CHECKEMPTYTABBEDBAR =
 IMPLEMENT_DYNAMIC(CTavoPBaseTabbedBar, CTavoPDockingControlBar)
 
 CTavoPBaseTabbedBar::CTavoPBaseTabbedBar(BOOL bAutoDestroy)
-    : m_bAutoDestroy(bAutoDestroy), m_pTabWnd(NULL), m_bSetCaptionTextToTabName(TRUE)
+    : m_bAutoDestroy(bAutoDestroy), m_pTabWnd(NULL), m_bSetCaptionTextToTabName(TRUE),
+      m_pWrapperPlaceholder(NULL)
 {
     m_dwEnabledAlignment = CBRS_ALIGN_ANY;
 }
@@ -37,6 +38,25 @@ CTavoPBaseTabbedBar::~CTavoPBaseTabbedBar()
         DestroyWindow();
     delete m_pTabWnd;
     m_pTabWnd = NULL;
+    delete m_pWrapperPlaceholder;
+}
+
+BOOL CTavoPBaseTabbedBar::SetWrapperPlaceholder(CTavoPDockingCBWrapper* pWrapper)
+{
+    // One with a window of its own is a pane already, not one made ready.
+    if (pWrapper != NULL && pWrapper->GetSafeHwnd() != NULL)
+        return FALSE;
+    if (pWrapper != m_pWrapperPlaceholder)
+        delete m_pWrapperPlaceholder;
+    m_pWrapperPlaceholder = pWrapper;
+    return TRUE;
+}
+
+CTavoPDockingCBWrapper* CTavoPBaseTabbedBar::TakeWrapperPlaceholder()
+{
+    CTavoPDockingCBWrapper* pWrapper = m_pWrapperPlaceholder;
+    m_pWrapperPlaceholder = NULL;
+    return pWrapper;
 }
 
 // ---- the tab count and lookup
@@ -247,6 +267,68 @@ void CTavoPBaseTabbedBar::ShowTab(CWnd* pBar, BOOL bShow, BOOL bDelay, BOOL bAct
         ShowControlBar(FALSE, bDelay, FALSE);
     else if (!bVisible && bAnyTabVisible)
         ShowControlBar(TRUE, bDelay, bActivate);
+}
+
+BOOL CTavoPBaseTabbedBar::ReplaceByLastTab()
+{
+    if (m_pTabWnd == NULL || m_pTabWnd->GetTabsNum() != 1 || IsAutoHideMode())
+        return FALSE;
+    CTavoPDockingControlBar* pPane =
+        DYNAMIC_DOWNCAST(CTavoPDockingControlBar, m_pTabWnd->GetTabWnd(0));
+    CWnd* pParent = GetParent();
+    CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+    CTavoPSlider* pSlider = pMiniFrame == NULL ? GetDefaultSlider() : NULL;
+    if (pPane == NULL || pPane->GetSafeHwnd() == NULL || pParent == NULL ||
+        (pMiniFrame == NULL && pSlider == NULL))
+        return FALSE;
+
+    CRect rect;
+    GetWindowRect(rect);
+    pParent->ScreenToClient(rect);
+    // The record goes, the pane stays.
+    const BOOL bDestroysWindows = m_pTabWnd->IsAutoDestroy();
+    m_pTabWnd->SetAutoDestroy(FALSE);
+    m_pTabWnd->RemoveTab(0, FALSE);
+    m_pTabWnd->SetAutoDestroy(bDestroysWindows);
+
+    // The pane has no place of its own to leave (no undocking first): it takes this bar's.
+    CWnd* pOldParent = pPane->GetParent();
+    pPane->SetParent(pParent);
+    pPane->SetDockSite(GetDockSiteFrame());
+    pPane->OnAfterChangeParent(pOldParent);
+    pPane->CWnd::SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                              SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    pPane->SetCurrentAlignment(GetCurrentAlignment());
+    if (pMiniFrame != NULL)
+    {
+        pMiniFrame->ReplaceControlBar(this, pPane);
+    }
+    else
+    {
+        pSlider->ReplaceBar(this, pPane);
+        // The pane stands in the frame's list where this bar stood.
+        if (CTavoPDockManager* pManager = GetDockManager())
+        {
+            if (!pManager->InsertControlBar(pPane, this, TRUE))
+                pManager->AddControlBar(pPane);
+        }
+        RemoveControlBarFromDockManager(this, FALSE, FALSE, FALSE);
+        m_hDefaultSlider = NULL;
+    }
+    pPane->ShowCaption(TRUE);
+    pPane->ShowControlBar(TRUE, FALSE, FALSE);
+    ShowWindow(SW_HIDE);
+    if (pMiniFrame != NULL)
+    {
+        pMiniFrame->UpdateCaptions();
+        pMiniFrame->AdjustBarLayout();
+    }
+    else
+    {
+        pPane->AdjustDockingLayout(NULL);
+    }
+    pParent->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return TRUE;
 }
 
 void CTavoPBaseTabbedBar::TakeOutTab(CTavoPDockingControlBar* pBar, int iTab, BOOL bRecalcLayout)

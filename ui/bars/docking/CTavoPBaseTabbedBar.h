@@ -4,6 +4,7 @@
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 
 class CTavoPBaseTabWnd;
+class CTavoPDockingCBWrapper;
 
 class CTavoPBaseTabbedBar : public CTavoPDockingControlBar
 {
@@ -38,6 +39,11 @@ public:
     // The window of a tab is being destroyed: its tab goes at once, and an emptied bar
     // after the current message.
     void OnTabDestroyed(CWnd* pBar);
+    // The only tab left takes this bar's place: docked beside the same slider or floating in
+    // the same frame, at this bar's rectangle and with its alignment, caption shown. This bar
+    // stays, hidden and empty, out of the layout. FALSE (nothing changed) without exactly one
+    // docking pane left, or when this bar is in no layout tree and no floating frame.
+    virtual BOOL ReplaceByLastTab();
     // Shows or hides the tab of pBar; the tabbed bar shows while a tab is visible.
     virtual void ShowTab(CWnd* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate);
     // The tab bar with that control id.
@@ -75,6 +81,15 @@ public:
                                                    CTavoPAutoHideToolBar* pCurrAutoHideBar = NULL,
                                                    BOOL bUseTimer = TRUE) override;
 
+    // A wrapper made ready, without a window, for the next plain window that becomes a tab
+    // here: the tab window wraps that window in it, at its initial rectangle and with the
+    // sides it allows, instead of in a new one. The bar owns it until then; a second one
+    // replaces the first. FALSE (and the caller keeps it) for a wrapper that has a window.
+    BOOL SetWrapperPlaceholder(CTavoPDockingCBWrapper* pWrapper);
+    CTavoPDockingCBWrapper* GetWrapperPlaceholder() const { return m_pWrapperPlaceholder; }
+    // Hands the placeholder over (null when there is none); the caller owns it then.
+    CTavoPDockingCBWrapper* TakeWrapperPlaceholder();
+
     // Made by a drop or by a load: the object deletes itself with its window.
     void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroy = bAutoDestroy; }
     BOOL IsAutoDestroy() const { return m_bAutoDestroy; }
@@ -93,6 +108,7 @@ protected:
     BOOL m_bAutoDestroy;
     CTavoPBaseTabWnd* m_pTabWnd; // owned
     BOOL m_bSetCaptionTextToTabName;
+    CTavoPDockingCBWrapper* m_pWrapperPlaceholder; // owned, never a window
 
     // Called after the active tab changed and the caption followed it.
     virtual void OnActiveTabChanged(int /*iNewTab*/) {}

@@ -26,6 +26,7 @@ public:
     void SetInitialRect(const CRect& rect) { m_rectInitial = rect; }
     // The sides a plain wrapped window may dock to.
     DWORD GetDefaultAlignment() const { return m_dwDefaultAlignment; }
+    void SetDefaultAlignment(DWORD dwAlignment) { m_dwDefaultAlignment = dwAlignment; }
 
     // A wrapper that a tab window made for a plain window deletes itself with its window.
     void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroy = bAutoDestroy; }

@@ -62,6 +62,10 @@ public:
     // Inserts pBar next to pTarget: after it (right) or before it (left).
     virtual BOOL InsertControlBar(CTavoPBaseControlBar* pBar, CTavoPBaseControlBar* pTarget,
                                   BOOL bAfter);
+    // Inserts pBar on the dwSide side of pTarget (CBRS_ALIGN_LEFT, _TOP, _RIGHT or _BOTTOM),
+    // splitting pTarget's place. A pane the tree then refuses floats on its own (FALSE).
+    virtual BOOL InsertControlBarBeside(CTavoPBaseControlBar* pBar, CTavoPBaseControlBar* pTarget,
+                                        DWORD dwSide);
 
     CTavoPBarTreeManager& GetBarTreeManager() { return m_barTree; }
     const CTavoPBarTreeManager& GetBarTreeManager() const { return m_barTree; }

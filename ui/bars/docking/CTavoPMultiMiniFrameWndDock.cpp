@@ -48,49 +48,34 @@ BOOL CTavoPMultiMiniFrameWnd::FindTargetAtCursor(CTavoPDockingControlBar*& pTarg
 BOOL CTavoPMultiMiniFrameWnd::InsertControlBar(CTavoPBaseControlBar* pBar,
                                                CTavoPBaseControlBar* pTarget, BOOL bAfter)
 {
-    CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar);
-    CTavoPDockingControlBar* pTargetPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pTarget);
-    if (pPane == NULL || pTargetPane == NULL || pPane == pTargetPane ||
-        !m_barTree.IsBarInTree(pTargetPane) || m_barTree.IsBarInTree(pPane))
-        return FALSE;
-    const HWND hPane = pPane->GetSafeHwnd();
-    if (pPane->GetParent() != this)
-    {
-        pPane->Undock(FALSE);
-        if (!::IsWindow(hPane))
-            return FALSE;
-        pPane->SetParent(this);
-    }
-    if (!m_barTree.InsertControlBar(pPane, pTargetPane,
-                                    bAfter ? CBRS_ALIGN_RIGHT : CBRS_ALIGN_LEFT))
-        return FALSE;
-    RegisterFloatingBar(pPane);
-    RefreshGroup();
-    return TRUE;
+    return InsertControlBarBeside(pBar, pTarget, bAfter ? CBRS_ALIGN_RIGHT : CBRS_ALIGN_LEFT);
 }
 
-BOOL CTavoPMultiMiniFrameWnd::InsertBarAtCursor(CTavoPBaseControlBar* pBar)
+BOOL CTavoPMultiMiniFrameWnd::InsertControlBarBeside(CTavoPBaseControlBar* pBar,
+                                                     CTavoPBaseControlBar* pTarget, DWORD dwSide)
 {
     CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar);
-    if (pPane == NULL || m_barTree.IsBarInTree(pPane))
-        return TRUE;
-    CTavoPDockingControlBar* pTarget = NULL;
-    DWORD dwSide = 0;
-    BOOL bTabHit = FALSE;
-    if (!FindTargetAtCursor(pTarget, dwSide, bTabHit) || pTarget == pPane || bTabHit)
-        return TRUE;
+    CTavoPDockingControlBar* pTargetPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pTarget);
+    const BOOL bOneSide = dwSide == CBRS_ALIGN_LEFT || dwSide == CBRS_ALIGN_TOP ||
+                          dwSide == CBRS_ALIGN_RIGHT || dwSide == CBRS_ALIGN_BOTTOM;
+    if (pPane == NULL || pTargetPane == NULL || pPane == pTargetPane || !bOneSide ||
+        !m_barTree.IsBarInTree(pTargetPane) || m_barTree.IsBarInTree(pPane))
+        return FALSE;
 
     // The pane leaves its place first; when the tree refuses it, it floats on its own.
     const HWND hPane = pPane->GetSafeHwnd();
     CRect rectPane;
     pPane->GetWindowRect(rectPane);
     CTavoPMiniFrameWnd* pOldFrame = pPane->GetParentMiniFrame(TRUE);
-    pPane->Undock(FALSE);
-    if (!::IsWindow(hPane))
-        return TRUE;
+    if (pPane->GetParent() != this)
+    {
+        pPane->Undock(FALSE);
+        if (!::IsWindow(hPane))
+            return FALSE;
+    }
     pPane->ShowWindow(SW_HIDE);
     pPane->SetParent(this);
-    BOOL bInserted = m_barTree.InsertControlBar(pPane, pTarget, dwSide);
+    const BOOL bInserted = m_barTree.InsertControlBar(pPane, pTargetPane, dwSide);
     if (!bInserted)
     {
         pPane->SetParent(GetParent());
@@ -106,6 +91,20 @@ BOOL CTavoPMultiMiniFrameWnd::InsertBarAtCursor(CTavoPBaseControlBar* pBar)
     }
     if (pOldFrame != NULL && pOldFrame != this && ::IsWindow(pOldFrame->GetSafeHwnd()))
         pOldFrame->PostMessage(GetCheckEmptyMessage());
+    return bInserted;
+}
+
+BOOL CTavoPMultiMiniFrameWnd::InsertBarAtCursor(CTavoPBaseControlBar* pBar)
+{
+    CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar);
+    if (pPane == NULL || m_barTree.IsBarInTree(pPane))
+        return TRUE;
+    CTavoPDockingControlBar* pTarget = NULL;
+    DWORD dwSide = 0;
+    BOOL bTabHit = FALSE;
+    if (!FindTargetAtCursor(pTarget, dwSide, bTabHit) || pTarget == pPane || bTabHit)
+        return TRUE;
+    const BOOL bInserted = InsertControlBarBeside(pPane, pTarget, dwSide);
     StartRollUp();
     return !bInserted;
 }

@@ -110,13 +110,20 @@ CWnd* CTavoPBaseTabWnd::CreateWrapper(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bDetac
     if (pWnd == nullptr || pWnd->GetSafeHwnd() == NULL || !bDetachable || !m_bEnableWrapping ||
         pWnd->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
         return pWnd;
-    // Only a docking pane can float out of a tabbed pane: other windows are put in one.
-    CObject* pObject = m_pWrapperRTC != nullptr ? m_pWrapperRTC->CreateObject() : nullptr;
-    CTavoPDockingCBWrapper* pWrapper = DYNAMIC_DOWNCAST(CTavoPDockingCBWrapper, pObject);
+    // Only a docking pane can float out of a tabbed pane: other windows are put in one. The
+    // tabbed pane may hold one made ready for them, with the place and sides it should have.
+    CTavoPBaseTabbedBar* pTabbedBar = GetParentTabbedBar();
+    CTavoPDockingCBWrapper* pWrapper =
+        pTabbedBar != nullptr ? pTabbedBar->TakeWrapperPlaceholder() : nullptr;
     if (pWrapper == nullptr)
     {
-        delete pObject;
-        return pWnd;
+        CObject* pObject = m_pWrapperRTC != nullptr ? m_pWrapperRTC->CreateObject() : nullptr;
+        pWrapper = DYNAMIC_DOWNCAST(CTavoPDockingCBWrapper, pObject);
+        if (pWrapper == nullptr)
+        {
+            delete pObject;
+            return pWnd;
+        }
     }
     DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     CTavoPBaseControlBar* pBar = DYNAMIC_DOWNCAST(CTavoPBaseControlBar, pWnd);
@@ -907,6 +914,9 @@ BOOL CTavoPBaseTabWnd::DetachTab(int nDockMethod, int iTab, BOOL bHide)
     else if (GetVisibleTabsNum() == 0)
         pTabbedBar->ShowControlBar(FALSE, FALSE, FALSE);
     RecalcLayout();
+    // One pane left and no strip to show for it: the pane needs no group around it.
+    if (m_iTabsNum == 1 && m_bHideSingleTab && IsTabVisible(0))
+        pTabbedBar->ReplaceByLastTab();
 
     if (nDockMethod == TAVOP_DM_MOUSE && ::IsWindow(hwndBar))
     {

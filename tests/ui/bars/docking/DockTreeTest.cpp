@@ -1,5 +1,7 @@
-// The layout tree of docking panes: splitting a place, proportional resizing, slider limits and moves, removal, the default slider's place and remembered nodes.
+// The layout tree of docking panes: splitting a place, proportional resizing and stretching, slider limits and moves, the free rectangle, removal, the default slider's place, remembered nodes and another tree joining as tabs.
 #include "tests/ui/bars/docking/DockTreeSupport.h"
+#include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/tabs/CTavoPBaseTabWnd.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -181,6 +183,63 @@ TEST_F(Split, RepeatedResizesKeepTheSplitWhereTheUserPutIt)
     }
     EXPECT_EQ(CRect(0, 0, 280, 100), RectInParent(pA));
     EXPECT_EQ(CRect(284, 0, 400, 100), RectInParent(pB));
+}
+
+TEST_F(Split, StretchingMovesOneOuterEdgeAndSharesTheChangeByPercent)
+{
+    // A holds 70 percent of the 400 x 100 place, B 30.
+    struct Case
+    {
+        DWORD dwSide;
+        BOOL bGrow;
+        int nOffset;
+        CRect rectA, rectB;
+    } cases[] = {
+        {CBRS_ALIGN_RIGHT, TRUE, 100, CRect(0, 0, 350, 100), CRect(354, 0, 500, 100)},
+        {CBRS_ALIGN_RIGHT, FALSE, 100, CRect(0, 0, 210, 100), CRect(214, 0, 300, 100)},
+        {CBRS_ALIGN_LEFT, FALSE, 100, CRect(100, 0, 310, 100), CRect(314, 0, 400, 100)},
+        {CBRS_ALIGN_LEFT, TRUE, 100, CRect(-100, 0, 250, 100), CRect(254, 0, 400, 100)},
+        // Across the split only the height changes.
+        {CBRS_ALIGN_TOP, FALSE, 20, CRect(0, 20, 280, 100), CRect(284, 20, 400, 100)},
+        {CBRS_ALIGN_BOTTOM, TRUE, 30, CRect(0, 0, 280, 130), CRect(284, 0, 400, 130)},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.dwSide << (c.bGrow ? " grow" : " shrink"));
+        Place(CRect(0, 0, 280, 100), CRect(284, 0, 400, 100));
+        pA->SetPercent(70);
+        pB->SetPercent(30);
+        EXPECT_EQ(NULL, pTree->StretchTree(c.dwSide, c.bGrow, c.nOffset, NULL));
+
+        EXPECT_EQ(c.rectA, RectInParent(pA));
+        EXPECT_EQ(CRect(c.rectA.right, c.rectA.top, c.rectB.left, c.rectA.bottom),
+                  RectInParent(pSlider));
+        EXPECT_EQ(c.rectB, RectInParent(pB));
+    }
+}
+
+TEST_F(Split, TheFreeRectIsWhatNoPaneOrSliderCovers)
+{
+    struct Case
+    {
+        const char* what;
+        CRect rectB;
+        CRect rectFree; // frame client coordinates
+    } cases[] = {
+        {"laid out", CRect(284, 0, 400, 100), CRect(0, 0, 0, 0)},
+        // A pane not laid out yet counts with its minimum size in the tree but covers nothing.
+        {"not laid out", CRect(300, 0, 300, 100), CRect(284, 0, 320, 100)},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Place(CRect(0, 0, 280, 100), c.rectB);
+        CRect rectFree;
+        pTree->GetFreeRect(rectFree);
+        if (!rectFree.IsRectEmpty())
+            pFrame->ScreenToClient(rectFree);
+        EXPECT_EQ(c.rectFree, rectFree);
+    }
 }
 
 TEST_F(Split, TheSliderMovesWithinTheMinimumSizes)
@@ -417,23 +476,40 @@ TEST_F(DockTree, ADefaultSliderGoesWithItsLastPaneUnlessItsPlaceIsRemembered)
     EXPECT_EQ(nListed - 2, (int)manager.GetDockedBars().GetCount());
 }
 
-TEST_F(DockTree, AnotherTreesPanesJoinBesideAPaneOrFillAnEmptyTree)
+// A alone in one tree; in another B beside C, and below C a hidden pane.
+class TwoTrees : public DockTreeFixture
 {
-    TreePane* pA = NewPane(381, CRect(100, 50, 300, 250));
-    TreePane* pB = NewPane(382, CRect(350, 50, 450, 250));
-    TreePane* pC = NewPane(383, CRect(0, 0, 300, 300));
-    TreePane* pHidden = NewPane(384, CRect(0, 0, 300, 300));
-    CTavoPSlider* pFirst = NewTree(CBRS_ALIGN_LEFT, pA);
-    CTavoPSlider* pOther = NewTree(CBRS_ALIGN_RIGHT, pB);
-    CTavoPBarTreeManager* pOtherTree = pOther->GetBarTreeManager();
-    ASSERT_TRUE(pOtherTree->InsertControlBar(pC, pB, CBRS_ALIGN_RIGHT)); // B 350-396, C 400-450
-    ASSERT_TRUE(pOtherTree->InsertControlBar(pHidden, pC, CBRS_ALIGN_BOTTOM));
-    pHidden->ShowWindow(SW_HIDE);
-    pOtherTree->CheckVisibility();
+protected:
+    void SetUp() override
+    {
+        DockTreeFixture::SetUp();
+        pA = NewPane(381, CRect(100, 50, 300, 250));
+        pB = NewPane(382, CRect(350, 50, 450, 250));
+        pC = NewPane(383, CRect(0, 0, 300, 300));
+        pHidden = NewPane(384, CRect(0, 0, 300, 300));
+        pFirst = NewTree(CBRS_ALIGN_LEFT, pA);
+        pOther = NewTree(CBRS_ALIGN_RIGHT, pB);
+        pTree = pFirst->GetBarTreeManager();
+        pOtherTree = pOther->GetBarTreeManager();
+        ASSERT_TRUE(pOtherTree->InsertControlBar(pC, pB, CBRS_ALIGN_RIGHT)); // B 350-396, C 400-450
+        ASSERT_TRUE(pOtherTree->InsertControlBar(pHidden, pC, CBRS_ALIGN_BOTTOM));
+        pHidden->ShowWindow(SW_HIDE);
+        pOtherTree->CheckVisibility();
+    }
+    TreePane* pA = nullptr;
+    TreePane* pB = nullptr;
+    TreePane* pC = nullptr;
+    TreePane* pHidden = nullptr;
+    CTavoPSlider* pFirst = nullptr;
+    CTavoPSlider* pOther = nullptr;
+    CTavoPBarTreeManager* pTree = nullptr;
+    CTavoPBarTreeManager* pOtherTree = nullptr;
+};
 
+TEST_F(TwoTrees, AnotherTreesPanesJoinBesideAPaneOrFillAnEmptyTree)
+{
     // The visible part of the other tree goes beside A as a copy; the hidden pane stays there.
     ASSERT_TRUE(pFirst->MergeBarTree(pA, pOtherTree, CBRS_ALIGN_RIGHT));
-    CTavoPBarTreeManager* pTree = pFirst->GetBarTreeManager();
     EXPECT_EQ(3, pTree->GetBars().GetCount());
     EXPECT_TRUE(pTree->IsBarInTree(pB));
     EXPECT_TRUE(pTree->IsBarInTree(pC));
@@ -461,6 +537,39 @@ TEST_F(DockTree, AnotherTreesPanesJoinBesideAPaneOrFillAnEmptyTree)
     EXPECT_EQ((DWORD)CBRS_ALIGN_BOTTOM, pHidden->GetCurrentAlignment());
     EXPECT_NE(nullptr, pFrame->GetDockManager()->GetDockedBars().Find(pHidden));
     EXPECT_TRUE(pEmpty->IsWindowVisible());
+}
+
+TEST_F(TwoTrees, AnotherTreesVisiblePanesBecomeTabsOfAPaneInItsPlace)
+{
+    // Docked as docking puts them: each pane knows the slider its tree hangs off.
+    for (TreePane* pPane : {pC, pHidden})
+        pPane->SetDefaultSlider(pOther->GetSafeHwnd());
+    // Only a pane of this tree takes tabs, and only from a tree.
+    EXPECT_FALSE(pTree->AttachTreeToBar(pB, pOtherTree));
+    EXPECT_FALSE(pTree->AttachTreeToBar(pA, nullptr));
+    EXPECT_EQ(pFrame, pA->GetParent());
+    EXPECT_EQ(pFrame, pB->GetParent());
+
+    ASSERT_TRUE(pTree->AttachTreeToBar(pA, pOtherTree));
+    PumpMessages();
+    HWND hTabWnd = NULL;
+    CTavoPBaseTabWnd* pTabWnd = pA->GetParentTabWnd(hTabWnd);
+    ASSERT_NE(nullptr, pTabWnd);
+    auto* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pTabWnd->GetParent());
+    ASSERT_NE(nullptr, pTabbed);
+    ASSERT_EQ(3, pTabbed->GetTabsNum());
+    EXPECT_EQ(pA, pTabbed->FindBarByTabNumber(0));
+    EXPECT_EQ(pB, pTabbed->FindBarByTabNumber(1));
+    EXPECT_EQ(pC, pTabbed->FindBarByTabNumber(2));
+    // The group stands in A's place; the hidden pane stays in its own tree.
+    EXPECT_EQ(CRect(100, 50, 300, 250), RectInParent(pTabbed));
+    EXPECT_EQ("F", NodePath(pTree->GetRootContainer(), pTabbed));
+    EXPECT_FALSE(pTree->IsBarInTree(pA));
+    EXPECT_EQ(pFirst, pTabbed->GetDefaultSlider());
+    EXPECT_FALSE(pOtherTree->IsBarInTree(pB));
+    EXPECT_FALSE(pOtherTree->IsBarInTree(pC));
+    EXPECT_TRUE(pOtherTree->IsBarInTree(pHidden));
+    pTabbed->DestroyWindow();
 }
 
 } // namespace
