@@ -311,6 +311,30 @@ TEST_F(FloatingGroup, APaneJoinsTheGroupOnAnySideOfAPaneSplittingItsPlace)
     EXPECT_EQ(2, pLast->GetControlBarCount());
 }
 
+TEST_F(FloatingGroup, APaneTheGroupCannotTakeFloatsOnItsOwn)
+{
+    ASSERT_TRUE(pA->FloatControlBar(CRect(250, 150, 550, 450), TAVOP_DM_RECT, TRUE));
+    PumpFor(30);
+    CTavoPMultiMiniFrameWnd* pGroup = GroupOf(pA);
+    ASSERT_NE(nullptr, pGroup);
+    BOOL bInserted = TRUE;
+    {
+        RefusedSliders refused;
+        ASSERT_TRUE(refused.IsOn());
+        bInserted = pGroup->InsertControlBarBeside(pB, pA, CBRS_ALIGN_BOTTOM);
+    }
+    PumpFor(30);
+    EXPECT_FALSE(bInserted);
+    EXPECT_EQ(1, pGroup->GetControlBarCount());
+    EXPECT_FALSE(pGroup->GetBarTreeManager().IsBarInTree(pB));
+    // Not left inside the group's frame: the pane floats in a frame of its own, in sight.
+    ASSERT_NE(nullptr, pB->GetParentMiniFrame(TRUE));
+    EXPECT_NE(pGroup, pB->GetParentMiniFrame(TRUE));
+    EXPECT_TRUE(pB->IsFloating());
+    EXPECT_TRUE(pB->IsWindowVisible());
+    EXPECT_EQ(pB, CTavoPMiniFrameWnd::FindFloatingBarByID(502));
+}
+
 TEST_F(FloatingGroup, AGroupDroppedOnAPanesCaptionBecomesItsTabs)
 {
     for (GroupPane* pPane : {pA, pB})

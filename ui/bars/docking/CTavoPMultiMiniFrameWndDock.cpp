@@ -78,7 +78,9 @@ BOOL CTavoPMultiMiniFrameWnd::InsertControlBarBeside(CTavoPBaseControlBar* pBar,
     const BOOL bInserted = m_barTree.InsertControlBar(pPane, pTargetPane, dwSide);
     if (!bInserted)
     {
+        // Hidden for the move, it would float out of sight.
         pPane->SetParent(GetParent());
+        pPane->ShowWindow(SW_SHOW);
         pPane->FloatControlBar(rectPane, TAVOP_DM_SHOW, TRUE);
     }
     else

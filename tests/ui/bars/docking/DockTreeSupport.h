@@ -6,6 +6,7 @@
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPSlider.h"
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +56,30 @@ inline int CountChildren(CWnd* pWnd)
         nCount++;
     return nCount;
 }
+
+// While it lives, no slider window of this thread can be made: a tree that needs one refuses.
+class RefusedSliders
+{
+public:
+    RefusedSliders()
+    {
+        s_hHook = ::SetWindowsHookEx(WH_CBT, &RefusedSliders::Hook, NULL, ::GetCurrentThreadId());
+    }
+    ~RefusedSliders() { ::UnhookWindowsHookEx(s_hHook); }
+    bool IsOn() const { return s_hHook != NULL; }
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        char szClass[64] = "";
+        if (nCode == HCBT_CREATEWND)
+            ::GetClassNameA((HWND)wParam, szClass, sizeof szClass);
+        if (strncmp(szClass, "TavoSlider", 10) == 0)
+            return 1;
+        return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+    }
+    static inline HHOOK s_hHook = NULL;
+};
 
 // A frame of 600 x 400 at (100, 100) that makes panes and trees for a test and owns them.
 class DockTreeFixture : public DockingFrameFixture

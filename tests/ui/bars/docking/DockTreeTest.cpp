@@ -70,21 +70,12 @@ TEST_F(DockTree, InsertingRefusesWhatItCannotPlaceAndLeavesTheTree)
     EXPECT_FALSE(pTree->InsertControlBar(pA, pA, CBRS_ALIGN_LEFT));
 
     // A slider window that cannot be made: nothing of the tree changes.
-    static HHOOK s_hHook = NULL;
-    s_hHook = ::SetWindowsHookEx(
-        WH_CBT,
-        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            char szClass[64] = "";
-            if (nCode == HCBT_CREATEWND)
-                ::GetClassNameA((HWND)wParam, szClass, sizeof szClass);
-            if (strncmp(szClass, "TavoSlider", 10) == 0)
-                return 1;
-            return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
-        },
-        NULL, ::GetCurrentThreadId());
-    ASSERT_NE((HHOOK)NULL, s_hHook);
-    const BOOL bInserted = pTree->InsertControlBar(pB, pA, CBRS_ALIGN_LEFT);
-    ::UnhookWindowsHookEx(s_hHook);
+    BOOL bInserted = FALSE;
+    {
+        RefusedSliders refused;
+        ASSERT_TRUE(refused.IsOn());
+        bInserted = pTree->InsertControlBar(pB, pA, CBRS_ALIGN_LEFT);
+    }
 
     EXPECT_FALSE(bInserted);
     EXPECT_EQ(1, pTree->GetNodeCount());
