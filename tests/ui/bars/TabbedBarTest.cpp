@@ -339,6 +339,15 @@ TEST_F(TabbedPane, TheLastPaneTakesTheGroupsPlaceWhenItsStripWouldHide)
             EXPECT_NE(nullptr, Manager()->GetDockedBars().Find(pFirst));
             EXPECT_EQ(nullptr, Manager()->GetDockedBars().Find(pTabbed));
             EXPECT_EQ(rectBounds, Manager()->GetClientAreaBounds()) << "the place keeps its size";
+            // Sent back, the pane finds its group's place held by the pane that stayed.
+            pSecond->DockToBar(NULL, NULL, TAVOP_DM_RECENT);
+            PumpFor(30);
+            CTavoPBaseTabbedBar* pBack = TabbedBarOf(pSecond);
+            ASSERT_NE(nullptr, pBack) << "it joins that pane as a tab again";
+            EXPECT_EQ(pBack, TabbedBarOf(pFirst));
+            EXPECT_EQ(2, pBack->GetTabsNum());
+            EXPECT_EQ(rectGroup, ScreenRect(pBack));
+            EXPECT_FALSE(pSecond->IsFloating());
         }
     }
 }
