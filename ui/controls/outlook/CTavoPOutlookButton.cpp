@@ -25,6 +25,15 @@ BOOL CTavoPOutlookButton::CanBeDropped(CWnd* pToolbar)
     return pToolbar != NULL && pToolbar->IsKindOf(RUNTIME_CLASS(CTavoPOutlookBarPane));
 }
 
+BOOL CTavoPOutlookButton::IsInOleData(COleDataObject* pDataObject)
+{
+    CTavoPToolbarButton* pButton = CTavoPToolbarButton::CreateFromOleData(pDataObject);
+    const BOOL bOutlookButton =
+        pButton != NULL && pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton));
+    delete pButton;
+    return bOutlookButton;
+}
+
 void CTavoPOutlookButton::OnChangeParentWnd(CWnd* pWndParent)
 {
     CTavoPToolbarButton::OnChangeParentWnd(pWndParent);
