@@ -1,4 +1,5 @@
 // The outlook bar in a real frame: switching pages by their captions (plain and sliding), the user's own pages and their stored form, damaged stored values, pages torn out and docked back, the scroll buttons beside the page buttons, and its picture.
+#include "ui/foundation/CTavoPGlobalData.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/BarTestSupport.h"
 #include "tests/support/BmpFile.h"
@@ -710,15 +711,35 @@ TEST_F(OutlookBar, BarWithPagesAndButtonsLeavesItsPicture)
     pFrame->GetWindowRect(rectWindow);
     const std::vector<COLORREF> pixels =
         WindowPixels(pFrame->GetSafeHwnd(), CRect(0, 0, rectWindow.Width(), rectWindow.Height()));
-    // The images stand centred in the column, 5 pixels below each button's top.
+    auto pixel = [&](int x, int y) { return pixels[y * rectWindow.Width() + x]; };
+    CClientDC dc(pMail);
+    CFont* pOldFont = dc.SelectObject(&GetGlobalData().fontRegular);
+    const int nLine = dc.GetTextExtent("Ag").cy;
+    // The images stand centred in the column, 5 pixels below each button's top; the label
+    // below stays on its one line, whole.
     for (int i = 0; i < 3; i++)
     {
+        SCOPED_TRACE(items[i]);
         CRect rectButton = pMail->GetButton(i)->Rect();
         pMail->ClientToScreen(rectButton);
-        const CPoint pt(rectButton.CenterPoint().x - rectWindow.left,
-                        rectButton.top + 5 + 16 - rectWindow.top);
-        EXPECT_EQ(colours[i], pixels[pt.y * rectWindow.Width() + pt.x]) << items[i];
+        rectButton.OffsetRect(-rectWindow.left, -rectWindow.top);
+        EXPECT_EQ(colours[i], pixel(rectButton.CenterPoint().x, rectButton.top + 5 + 16));
+        const int yText = rectButton.top + 5 + 32 + 2;
+        int xFirst = INT_MAX, xLast = INT_MIN, nBelow = 0;
+        for (int y = yText; y < rectButton.bottom; y++)
+            for (int x = rectButton.left - 10; x < rectButton.right + 10; x++)
+            {
+                if (pixel(x, y) == pMail->GetBackColor())
+                    continue;
+                if (y >= yText + nLine)
+                    nBelow++;
+                xFirst = std::min(xFirst, x);
+                xLast = std::max(xLast, x);
+            }
+        EXPECT_EQ(0, nBelow) << "a second line";
+        EXPECT_NEAR(dc.GetTextExtent(items[i]).cx, xLast - xFirst + 1, 2);
     }
+    dc.SelectObject(pOldFont);
     const std::string folder = VORLEN_ARTEFACTS_DIR;
     ::CreateDirectoryA(folder.c_str(), NULL);
     WriteBmp(folder + "/outlook-bar.bmp", 24, rectWindow.Width(), rectWindow.Height(), pixels);
