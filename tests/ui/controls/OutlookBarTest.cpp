@@ -461,9 +461,13 @@ TEST_F(OutlookBar, APageFloatingByItselfDocksOnlyIntoAnOutlookBar)
     DestroyBar(pBar);
     pBar = MakeBar(false);
     ASSERT_NE(nullptr, pBar);
-    ASSERT_NE(nullptr, AddPage(3201, "Mail", 1, true));
+    CTavoPOutlookBarPane* pMail = AddPage(3201, "Mail", 1, true);
+    ASSERT_NE(nullptr, pMail);
     CTavoPOutlookBarPane* pNotes = AddPage(3202, "Notes", 1, true);
     ASSERT_NE(nullptr, pNotes);
+    // A page still in the bar is not added a second time.
+    EXPECT_FALSE(pMail->DockToBarByMouse(pBar));
+    EXPECT_EQ(2, pBar->GetOutlookWnd()->GetTabsNum());
     ASSERT_TRUE(pBar->GetOutlookWnd()->DetachTab(TAVOP_DM_RECENT, 1, FALSE));
     ASSERT_TRUE(pNotes->IsFloating());
     // Nothing but an outlook bar takes it, and only a page that knows its bar goes back.
@@ -522,9 +526,13 @@ TEST_F(OutlookBar, AClickedPageSlidesInAButtonStepAPictureAndEndsInItsPlainLayou
         int iTo;
     } cases[] = {{0, 3}, {3, 1}, {1, 2}};
     const char* labels[] = {"Mail", "Notes", "Tasks", "Calendar"};
+    // The buttons fit until the slide squeezes the old page: the scroll buttons it then needs
+    // wait for the end of the slide.
     for (int i = 0; i < 4; i++)
-        ASSERT_NE(nullptr, AddPage(3201 + i, labels[i]));
+        ASSERT_NE(nullptr, AddPage(3201 + i, labels[i], 6));
     CTavoPOutlookWnd* pWnd = pBar->GetOutlookWnd();
+    pWnd->EnableScrollButtons(TRUE);
+    ASSERT_FALSE(pWnd->AreScrollButtonsShown());
     g_pSliding = pWnd;
     CTavoPOutlookWnd::m_pfnAnimationPause = TakePicture;
 

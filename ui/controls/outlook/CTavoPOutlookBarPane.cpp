@@ -714,6 +714,9 @@ BOOL CTavoPOutlookBarPane::DockToOutlookBar(CWnd* pWnd)
     if (pBar == NULL || pBar->GetSafeHwnd() == NULL || pBar->GetUnderlinedWindow() == NULL ||
         GetSafeHwnd() == NULL)
         return FALSE;
+    // A page still in a bar tears out first: added again it would be a page twice.
+    if (IsTabbed())
+        return FALSE;
     // The floating frame may be the window whose message runs now: it goes once it sees
     // itself empty, and no drag of the page follows that would have to close it.
     SetParentForDocking(pBar->GetUnderlinedWindow(), TAVOP_DM_RECENT);

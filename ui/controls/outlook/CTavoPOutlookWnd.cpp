@@ -403,6 +403,10 @@ void CTavoPOutlookWnd::AnimatePageSwitch(int iOld, int iNew)
     const int nSteps = m_rectWndArea.Height() / kAnimationStep;
     const DWORD dwStyle = GetStyle();
     ModifyStyle(WS_CLIPCHILDREN, 0);
+    // The old page shrinks step by step: what it then says of its scrolling waits for the
+    // layout at the end, which would undo the slide.
+    const BOOL bWasInLayout = m_bInLayout;
+    m_bInLayout = TRUE;
     {
         CClientDC dc(this);
         CRect rectPage = m_rectWndArea;
@@ -432,6 +436,7 @@ void CTavoPOutlookWnd::AnimatePageSwitch(int iOld, int iNew)
             m_pfnAnimationPause(10);
         }
     }
+    m_bInLayout = bWasInLayout;
     if (dwStyle & WS_CLIPCHILDREN)
         ModifyStyle(0, WS_CLIPCHILDREN);
     if (pOld != NULL && pOld->GetSafeHwnd() != NULL)

@@ -76,7 +76,8 @@ protected:
     BOOL m_bScrollButtons;
     // Whether the last layout placed the scroll buttons.
     BOOL m_bScrollButtonsShown;
-    // A layout runs: the pages it resizes lay out their buttons, which it looks at itself.
+    // A layout or a slide runs: the pages it resizes lay out their buttons, which it looks at
+    // itself.
     BOOL m_bInLayout;
 
     static BOOL m_bEnableAnimation;
