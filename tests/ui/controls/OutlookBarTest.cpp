@@ -46,6 +46,10 @@ protected:
     }
     void TearDown() override
     {
+        // The clocks tests set go back also when a test stops half-way.
+        CTavoPDockManager::m_pfnTickCount = ::GetTickCount;
+        CTavoPOutlookWnd::m_pfnAnimationPause = ::Sleep;
+        CTavoPOutlookWnd::EnableAnimation(FALSE);
         DestroyBar(pBar);
         DockingFrameFixture::TearDown();
     }
@@ -453,7 +457,6 @@ TEST_F(OutlookBar, APageThatFloatsByItselfTearsOutOfTheBarAndComesBackAsTheActiv
         EXPECT_EQ(0, pFrame->GetDockManager()->GetMiniFrames().GetCount());
         pWnd->SetActiveTab(0);
     }
-    CTavoPDockManager::m_pfnTickCount = ::GetTickCount;
 }
 
 TEST_F(OutlookBar, APageFloatingByItselfDocksOnlyIntoAnOutlookBar)
@@ -607,7 +610,6 @@ TEST_F(OutlookBar, AClickedPageSlidesInAButtonStepAPictureAndEndsInItsPlainLayou
         EXPECT_EQ(rectPlainPage, pWnd->GetPageArea());
         EXPECT_EQ(rectPlainPage, InTabWnd(pages[c.iTo].get()));
     }
-    CTavoPOutlookWnd::m_pfnAnimationPause = ::Sleep;
 }
 
 TEST_F(OutlookBar, TabScrollButtonsShowForAPageThatDoesNotFitAndStopAtItsEnds)
