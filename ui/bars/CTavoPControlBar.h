@@ -29,7 +29,9 @@ public:
     virtual void SetRowExclusive(BOOL bExclusive) { m_bRowExclusive = bExclusive; }
     virtual BOOL IsRowExclusive() const { return m_bRowExclusive; }
     virtual void OnDockedInto(CTavoPDockBar* pDockBar, int nDockMethod);
-    virtual BOOL DockToBarByMouse(CTavoPDockBar* pDockBar);
+    // Docks the bar into the target the mouse found for it (a dock bar here; other bars
+    // answer other targets from DockTargetFromPoint).
+    virtual BOOL DockToBarByMouse(CTavoPBaseControlBar* pTarget);
     virtual CSize CalcSize(BOOL bVertDock) { return CSize(0, 0); }
     // Moves and sizes the window to rect (screen); answers the size change applied.
     virtual CSize ResizeToRect(CRect rect, BOOL bNoMinimum);
@@ -37,8 +39,9 @@ public:
     virtual int StretchBy(int nDelta);
     virtual CTavoPBaseControlBar* GetDropTarget(BOOL& bFlag);
     // Whether the bar, dragged to where the cursor is, docks to a dock bar (floating) or
-    // leaves its dock bar (docked).
-    virtual BOOL DockTargetFromPoint(int nSensitivity, CTavoPDockBar*& pDockBar);
+    // leaves its dock bar (docked); pTarget is the dock bar under the cursor. Bars that dock
+    // into something else answer that as the target.
+    virtual BOOL DockTargetFromPoint(int nSensitivity, CTavoPBaseControlBar*& pTarget);
     virtual void RestoreDockState(CTavoPDockManager* pDockManager);
     virtual void StopDrag();
     virtual BOOL OnBeforeFloat(CRect& rectFloat, int nDockMethod) { return TRUE; }

@@ -309,7 +309,7 @@ BOOL CTavoPControlBar::FloatControlBar(CRect rectFloat, int nDockMethod, BOOL bS
 
 // ---- docking
 
-BOOL CTavoPControlBar::DockTargetFromPoint(int nSensitivity, CTavoPDockBar*& pDockBar)
+BOOL CTavoPControlBar::DockTargetFromPoint(int nSensitivity, CTavoPBaseControlBar*& pTarget)
 {
     CPoint pt;
     ::GetCursorPos(&pt);
@@ -317,8 +317,9 @@ BOOL CTavoPControlBar::DockTargetFromPoint(int nSensitivity, CTavoPDockBar*& pDo
     GetWindowRect(rectBar);
     CRect rectRecent;
     GetRecentDockedRectScreen(rectRecent);
-    pDockBar = DYNAMIC_DOWNCAST(
+    CTavoPDockBar* pDockBar = DYNAMIC_DOWNCAST(
         CTavoPDockBar, ControlBarFromPoint(pt, nSensitivity, FALSE, RUNTIME_CLASS(CTavoPDockBar)));
+    pTarget = pDockBar;
 
     if (m_pParentDockBar != NULL)
     {
@@ -387,9 +388,10 @@ BOOL CTavoPControlBar::DockToBar(CTavoPDockBar* pDockBar, LPCRECT lpRect, int nD
     return TRUE;
 }
 
-BOOL CTavoPControlBar::DockToBarByMouse(CTavoPDockBar* pDockBar)
+BOOL CTavoPControlBar::DockToBarByMouse(CTavoPBaseControlBar* pTarget)
 {
-    return DockToBar(pDockBar, NULL, TAVOP_DM_MOUSE);
+    CTavoPDockBar* pDockBar = DYNAMIC_DOWNCAST(CTavoPDockBar, pTarget);
+    return pDockBar != NULL && DockToBar(pDockBar, NULL, TAVOP_DM_MOUSE);
 }
 
 BOOL CTavoPControlBar::DockToDockBar(CTavoPDockBar* pDockBar, LPCRECT lpRect, int nDockMethod)

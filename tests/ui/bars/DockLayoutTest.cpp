@@ -520,7 +520,7 @@ TEST_F(DockFixture, AFloatingBarDocksByHowMuchOfItLiesBeyondTheCursorAndNeverWit
     pMiniFrame->MoveWindow(rectFrame);
     ::SetCursorPos(ptCursor.x, ptCursor.y);
 
-    CTavoPDockBar* pTarget = nullptr;
+    CTavoPBaseControlBar* pTarget = nullptr;
     EXPECT_TRUE(pBar->DockTargetFromPoint(15, pTarget));
     EXPECT_EQ(pFrame->DockBar(CBRS_ALIGN_TOP), pTarget);
     EXPECT_FALSE(pBar->DockTargetFromPoint(11, pTarget));

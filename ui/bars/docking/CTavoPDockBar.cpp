@@ -281,7 +281,7 @@ BOOL CTavoPDockBar::MoveControlBar(CTavoPControlBar* pBar, int dx, int dy)
     if (pRow == NULL)
         return FALSE;
 
-    CTavoPDockBar* pTargetDockBar = NULL;
+    CTavoPBaseControlBar* pTargetDockBar = NULL;
     if (pBar->DockTargetFromPoint(CTavoPDockManager::m_nDockSensitivity, pTargetDockBar))
     {
         CRect rectFloat;

@@ -183,7 +183,8 @@ BOOL CTavoPDockManager::OnMoveMiniFrame(CTavoPMiniFrameWnd* pMiniFrame)
     if (pBar == NULL || (pBar->GetEnabledAlignment() & CBRS_ALIGN_ANY) == 0)
         return TRUE;
 
-    CTavoPDockBar* pDockBar = NULL;
+    // What the bar docks into by itself: a dock bar, or what the bar finds instead.
+    CTavoPBaseControlBar* pDockBar = NULL;
     CTavoPBaseControlBar* pTarget = NULL;
     int nStatus = 0;
     if (CTavoPDockingControlBar* pPane = DYNAMIC_DOWNCAST(CTavoPDockingControlBar, pBar))

@@ -1,5 +1,9 @@
 #include "ui/controls/outlook/CTavoPOutlookBarPane.h"
+#include "ui/bars/docking/CTavoPDockBar.h"
+#include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/controls/outlook/CTavoPOutlookBar.h"
 #include "ui/controls/outlook/CTavoPOutlookButton.h"
+#include "ui/controls/outlook/CTavoPOutlookWnd.h"
 #include "ui/foundation/CTavoPDrawManager.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
@@ -434,6 +438,15 @@ void CTavoPOutlookBarPane::LayoutButtons()
         scroll.button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     UpdateTooltips();
+
+    // The tab window the page lies in (directly or in its docking pane) has scroll buttons
+    // that follow the page's.
+    CWnd* pParent = GetParent();
+    CTavoPOutlookWnd* pTabWnd = DYNAMIC_DOWNCAST(CTavoPOutlookWnd, pParent);
+    if (pTabWnd == NULL && pParent != NULL)
+        pTabWnd = DYNAMIC_DOWNCAST(CTavoPOutlookWnd, pParent->GetParent());
+    if (pTabWnd != NULL)
+        pTabWnd->OnPageScrolled(this);
 }
 
 // ---- scrolling ----
@@ -615,11 +628,7 @@ CTavoPToolbarButton* CTavoPOutlookBarPane::CreateDroppedButton(COleDataObject* p
 DROPEFFECT CTavoPOutlookBarPane::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState,
                                             CPoint point)
 {
-    CTavoPToolbarButton* pButton = CTavoPToolbarButton::CreateFromOleData(pDataObject);
-    const BOOL bOutlookButton =
-        pButton != NULL && pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton));
-    delete pButton;
-    if (!bOutlookButton)
+    if (!CTavoPOutlookButton::IsInOleData(pDataObject))
         return DROPEFFECT_NONE;
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
@@ -641,4 +650,76 @@ BOOL CTavoPOutlookBarPane::PrepareCustomizeMenu(CTavoPToolbarButton* pButton, CM
             pPopup->EnableMenuItem(uiCmd, MF_BYCOMMAND | MF_GRAYED);
     }
     return CTavoPToolBar::PrepareCustomizeMenu(pButton, pPopup);
+}
+
+// ---- moving between outlook bars ----
+
+CTavoPOutlookBar* CTavoPOutlookBarPane::GetRecentOutlookBar() const
+{
+    // Kept as a handle: the bar may have gone while the page floated.
+    if (m_hRecentOutlookWnd == NULL || !::IsWindow(m_hRecentOutlookWnd))
+        return NULL;
+    return DYNAMIC_DOWNCAST(CTavoPOutlookBar, CWnd::FromHandlePermanent(m_hRecentOutlookWnd));
+}
+
+BOOL CTavoPOutlookBarPane::OnBeforeFloat(CRect& /*rectFloat*/, int nDockMethod)
+{
+    CWnd* pParent = GetParent();
+    if (pParent == NULL)
+        return TRUE;
+    if (nDockMethod == TAVOP_DM_MOUSE)
+    {
+        CRect rectParent;
+        pParent->GetWindowRect(rectParent);
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        if (rectParent.PtInRect(ptCursor))
+            return FALSE;
+    }
+    // A page torn out by a double click goes back the same way, so it remembers its bar too.
+    CTavoPOutlookBar* pBar = DYNAMIC_DOWNCAST(CTavoPOutlookBar, pParent);
+    if (pBar == NULL)
+        pBar = DYNAMIC_DOWNCAST(CTavoPOutlookBar, pParent->GetParent());
+    if (pBar != NULL)
+        m_hRecentOutlookWnd = pBar->GetSafeHwnd();
+    return TRUE;
+}
+
+BOOL CTavoPOutlookBarPane::DockTargetFromPoint(int /*nSensitivity*/, CTavoPBaseControlBar*& pTarget)
+{
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    pTarget = ControlBarFromPoint(ptCursor, 0, TRUE, RUNTIME_CLASS(CTavoPOutlookBar));
+    return pTarget != NULL;
+}
+
+BOOL CTavoPOutlookBarPane::DockToBarByMouse(CTavoPBaseControlBar* pTarget)
+{
+    return DockToOutlookBar(pTarget);
+}
+
+BOOL CTavoPOutlookBarPane::DockToBar(CTavoPDockBar* pDockBar, LPCRECT /*lpRect*/, int nDockMethod)
+{
+    switch (nDockMethod)
+    {
+    case TAVOP_DM_MOUSE: return DockToOutlookBar(pDockBar);
+    case TAVOP_DM_RECENT: return DockToOutlookBar(GetRecentOutlookBar());
+    }
+    return FALSE;
+}
+
+BOOL CTavoPOutlookBarPane::DockToOutlookBar(CWnd* pWnd)
+{
+    CTavoPOutlookBar* pBar = DYNAMIC_DOWNCAST(CTavoPOutlookBar, pWnd);
+    if (pBar == NULL || pBar->GetSafeHwnd() == NULL || pBar->GetUnderlinedWindow() == NULL ||
+        GetSafeHwnd() == NULL)
+        return FALSE;
+    // A page still in a bar tears out first: added again it would be a page twice.
+    if (IsTabbed())
+        return FALSE;
+    // The floating frame may be the window whose message runs now: it goes once it sees
+    // itself empty, and no drag of the page follows that would have to close it.
+    SetParentForDocking(pBar->GetUnderlinedWindow(), TAVOP_DM_RECENT);
+    SetBarStyle(GetBarStyle() & ~CBRS_FLOATING);
+    return pBar->AddTab(this, TRUE, TRUE, CanFloat());
 }

@@ -4,6 +4,8 @@
 #include "ui/controls/CTavoPButton.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
 
+class CTavoPOutlookBar;
+
 class CTavoPOutlookBarPane : public CTavoPToolBar
 {
     DECLARE_SERIAL(CTavoPOutlookBarPane)
@@ -77,6 +79,20 @@ public:
     virtual BOOL PrepareCustomizeMenu(CTavoPToolbarButton* pButton, CMenu* pPopup) override;
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // ---- moving between outlook bars ----
+    // A page that floats by itself (not in a docking pane) docks into the outlook bar under
+    // the cursor, as a page.
+    virtual BOOL DockTargetFromPoint(int nSensitivity, CTavoPBaseControlBar*& pTarget) override;
+    virtual BOOL DockToBarByMouse(CTavoPBaseControlBar* pTarget) override;
+    // Sent back to its place (a double click on its caption, Escape), a floating page goes back
+    // into the outlook bar it was torn out of.
+    virtual BOOL DockToBar(CTavoPDockBar* pDockBar, LPCRECT lpRect, int nDockMethod) override;
+    // Dragged by its page button, the page tears out only once the cursor has left the bar's
+    // page buttons and pages.
+    virtual BOOL OnBeforeFloat(CRect& rectFloat, int nDockMethod) override;
+    // The outlook bar the page was last torn out of; null when none or when it is gone.
+    CTavoPOutlookBar* GetRecentOutlookBar() const;
+
     // Without a background image the pane is filled with its background colour, else the
     // image is tiled from the top left corner.
     virtual void OnEraseWorkArea(CDC* pDC, CRect rectWorkArea);
@@ -92,6 +108,9 @@ protected:
     void StopScrollTimer(UINT uiTimer);
     // Cancels the press of a scroll button unless it is the one held down now.
     void CancelScrollButtons();
+    // Leaves the floating frame and becomes the active page of the bar; FALSE when the window
+    // is no outlook bar.
+    BOOL DockToOutlookBar(CWnd* pWnd);
 
     COLORREF m_clrRegText;
     COLORREF m_clrTransparentColor;

@@ -25,6 +25,15 @@ BOOL CTavoPOutlookButton::CanBeDropped(CWnd* pToolbar)
     return pToolbar != NULL && pToolbar->IsKindOf(RUNTIME_CLASS(CTavoPOutlookBarPane));
 }
 
+BOOL CTavoPOutlookButton::IsInOleData(COleDataObject* pDataObject)
+{
+    CTavoPToolbarButton* pButton = CTavoPToolbarButton::CreateFromOleData(pDataObject);
+    const BOOL bOutlookButton =
+        pButton != NULL && pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton));
+    delete pButton;
+    return bOutlookButton;
+}
+
 void CTavoPOutlookButton::OnChangeParentWnd(CWnd* pWndParent)
 {
     CTavoPToolbarButton::OnChangeParentWnd(pWndParent);
@@ -194,8 +203,8 @@ void CTavoPOutlookButton::OnDraw(CDC* pDC, const CRect& rect, CTavoPToolbarImage
         return;
     const COLORREF clrOld = pDC->SetTextColor(GetTextColor(bHighlight));
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    if (!bHorz)
-        rectText.DeflateRect(2, 0);
+    // The button is as wide as the label was measured (or the image, when wider): a narrower
+    // rectangle would wrap the label anew or cut off its last letters.
     pDC->DrawText(m_strText, rectText,
                   m_bIsWholeText ? (DT_CENTER | DT_WORDBREAK) : (DT_WORDBREAK | DT_END_ELLIPSIS));
     pDC->SetBkMode(nOldMode);

@@ -2,6 +2,7 @@
 #pragma once
 #include "ui/commandbars/CTavoPToolbarButton.h"
 
+class COleDataObject;
 class CTavoPOutlookBarPane;
 
 class CTavoPOutlookButton : public CTavoPToolbarButton
@@ -25,6 +26,8 @@ public:
     CTavoPOutlookBarPane* GetParentPane() const { return m_pWndParentBar; }
     // Whether the last measure found the label narrow enough to be centred.
     BOOL IsLabelFitting() const { return m_bIsWholeText; }
+    // Whether dragged data carries an outlook button: outlook windows take no other kind.
+    static BOOL IsInOleData(COleDataObject* pDataObject);
 
     int m_nMinWidth;
     int m_nMinHeight;

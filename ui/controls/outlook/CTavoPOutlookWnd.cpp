@@ -7,7 +7,6 @@
 #include "ui/foundation/CTavoPMenuGlyphImages.h"
 #include "ui/foundation/CTavoPResourceScope.h"
 #include "ui/foundation/CTavoPVisualManager.h"
-#include "framework/COleDataObject.h"
 #include <algorithm>
 #include <cstdlib>
 
@@ -22,12 +21,14 @@ END_MESSAGE_MAP()
 IMPLEMENT_DYNCREATE(CTavoPOutlookWnd, CTavoPBaseTabWnd)
 
 BOOL CTavoPOutlookWnd::m_bEnableAnimation = FALSE;
+void(WINAPI* CTavoPOutlookWnd::m_pfnAnimationPause)(DWORD) = ::Sleep;
 
 // The page buttons slide this far between two pictures of a page switch.
 static const int kAnimationStep = 30;
 
 CTavoPOutlookWnd::CTavoPOutlookWnd()
-    : m_rectWndArea(0, 0, 0, 0), m_nBorderSize(0), m_bScrollButtons(FALSE)
+    : m_rectWndArea(0, 0, 0, 0), m_nBorderSize(0), m_bScrollButtons(FALSE),
+      m_bScrollButtonsShown(FALSE), m_bInLayout(FALSE)
 {
     // A page opens when the button is released over it; page buttons never swap places.
     m_bActivateOnBtnUp = TRUE;
@@ -67,14 +68,60 @@ BOOL CTavoPOutlookWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     if (!bUp && !bDown)
         return CTavoPBaseTabWnd::OnCommand(wParam, lParam);
     CTavoPOutlookBar* pBar = DYNAMIC_DOWNCAST(CTavoPOutlookBar, GetParent());
-    if (pBar != NULL)
+    if (pBar == NULL)
+        return TRUE;
+    if (CTavoPOutlookBarPane* pPane = GetActivePane())
     {
-        pBar->OnScroll(bDown);
-        CTavoPButton& button = bUp ? m_btnScrollUp : m_btnScrollDown;
-        if (button.GetSafeHwnd() != NULL && !button.IsWindowEnabled())
-            SetFocus();
+        if (bDown)
+            pPane->ScrollDown();
+        else
+            pPane->ScrollUp();
     }
+    pBar->OnScroll(bDown);
+    // At its end the button is disabled: the focus must not stay on a disabled window.
+    CTavoPButton& button = bUp ? m_btnScrollUp : m_btnScrollDown;
+    if (button.GetSafeHwnd() != NULL && !button.IsWindowEnabled())
+        SetFocus();
     return TRUE;
+}
+
+CTavoPOutlookBarPane* CTavoPOutlookWnd::GetActivePane() const
+{
+    return m_iActiveTab >= 0
+               ? DYNAMIC_DOWNCAST(CTavoPOutlookBarPane, GetTabWndNoWrapper(m_iActiveTab))
+               : NULL;
+}
+
+BOOL CTavoPOutlookWnd::NeedsScrollButtons() const
+{
+    if (!m_bScrollButtons || m_btnScrollUp.GetSafeHwnd() == NULL ||
+        (GetVisibleTabsNum() <= 1 && m_bHideSingleTab))
+        return FALSE;
+    const CTavoPOutlookBarPane* pPane = GetActivePane();
+    return pPane != NULL && pPane->GetSafeHwnd() != NULL &&
+           (pPane->GetFirstVisibleButton() > 0 || pPane->CanScrollDown());
+}
+
+void CTavoPOutlookWnd::UpdateScrollButtons()
+{
+    const CTavoPOutlookBarPane* pPane = GetActivePane();
+    const BOOL bUp = pPane != NULL && pPane->GetFirstVisibleButton() > 0;
+    const BOOL bDown = pPane != NULL && pPane->CanScrollDown();
+    if (m_btnScrollUp.GetSafeHwnd() != NULL && (m_btnScrollUp.IsWindowEnabled() != FALSE) != bUp)
+        m_btnScrollUp.EnableWindow(bUp);
+    if (m_btnScrollDown.GetSafeHwnd() != NULL &&
+        (m_btnScrollDown.IsWindowEnabled() != FALSE) != bDown)
+        m_btnScrollDown.EnableWindow(bDown);
+}
+
+void CTavoPOutlookWnd::OnPageScrolled(CTavoPOutlookBarPane* pPane)
+{
+    if (m_bInLayout || GetSafeHwnd() == NULL || pPane == NULL || pPane != GetActivePane())
+        return;
+    if (NeedsScrollButtons() != m_bScrollButtonsShown)
+        Layout();
+    else
+        UpdateScrollButtons();
 }
 
 void CTavoPOutlookWnd::OnSize(UINT nType, int cx, int cy)
@@ -188,8 +235,8 @@ void CTavoPOutlookWnd::Layout()
     if (bButtons)
         m_rectWndArea.DeflateRect(0, 1);
     const int nHeight = GetTabsHeight();
-    const BOOL bScrollButtons =
-        m_bScrollButtons && bButtons && m_iActiveTab >= 0 && m_btnScrollUp.GetSafeHwnd() != NULL;
+    const BOOL bScrollButtons = bButtons && m_iActiveTab >= 0 && NeedsScrollButtons();
+    m_bScrollButtonsShown = bScrollButtons;
 
     int nAfterActive = 0;
     for (int i = m_iActiveTab + 1; m_iActiveTab >= 0 && i < m_iTabsNum; i++)
@@ -244,6 +291,8 @@ void CTavoPOutlookWnd::Layout()
     if (m_rectWndArea.bottom < m_rectWndArea.top)
         m_rectWndArea.bottom = m_rectWndArea.top;
 
+    const BOOL bWasInLayout = m_bInLayout;
+    m_bInLayout = TRUE;
     for (int i = 0; i < m_iTabsNum; i++)
     {
         CWnd* pWnd = m_arTabs[i]->pWnd;
@@ -252,6 +301,17 @@ void CTavoPOutlookWnd::Layout()
         pWnd->SetWindowPos(NULL, m_rectWndArea.left, m_rectWndArea.top, m_rectWndArea.Width(),
                            m_rectWndArea.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    m_bInLayout = bWasInLayout;
+    // Sized anew, the active page may need the scroll buttons now, or need them no more. The
+    // second layout is the last: a page that fits only without them keeps them.
+    if (!bWasInLayout && NeedsScrollButtons() != bScrollButtons)
+    {
+        m_bInLayout = TRUE;
+        Layout();
+        m_bInLayout = FALSE;
+        return;
+    }
+    UpdateScrollButtons();
 
     if (nVisible > 0)
         RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -343,6 +403,10 @@ void CTavoPOutlookWnd::AnimatePageSwitch(int iOld, int iNew)
     const int nSteps = m_rectWndArea.Height() / kAnimationStep;
     const DWORD dwStyle = GetStyle();
     ModifyStyle(WS_CLIPCHILDREN, 0);
+    // The old page shrinks step by step: what it then says of its scrolling waits for the
+    // layout at the end, which would undo the slide.
+    const BOOL bWasInLayout = m_bInLayout;
+    m_bInLayout = TRUE;
     {
         CClientDC dc(this);
         CRect rectPage = m_rectWndArea;
@@ -369,9 +433,10 @@ void CTavoPOutlookWnd::AnimatePageSwitch(int iOld, int iNew)
                 dc.FillRect(rectStrip, &GetGlobalData().brBtnFace);
                 DrawPageButton(dc, i);
             }
-            ::Sleep(10);
+            m_pfnAnimationPause(10);
         }
     }
+    m_bInLayout = bWasInLayout;
     if (dwStyle & WS_CLIPCHILDREN)
         ModifyStyle(0, WS_CLIPCHILDREN);
     if (pOld != NULL && pOld->GetSafeHwnd() != NULL)
@@ -401,11 +466,7 @@ int CTavoPOutlookWnd::GetTabNumberToDetach(int iTab) const
 
 DROPEFFECT CTavoPOutlookWnd::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
-    CTavoPToolbarButton* pButton = CTavoPToolbarButton::CreateFromOleData(pDataObject);
-    const BOOL bOutlookButton =
-        pButton != NULL && pButton->IsKindOf(RUNTIME_CLASS(CTavoPOutlookButton));
-    delete pButton;
-    if (!bOutlookButton)
+    if (!CTavoPOutlookButton::IsInOleData(pDataObject))
         return DROPEFFECT_NONE;
     const int iTab = GetTabFromPoint(point);
     if (iTab < 0)
@@ -492,7 +553,7 @@ void CTavoPOutlookWnd::OnPaint()
 
     int iLastVisible = -1;
     GetLastVisibleTab(iLastVisible);
-    if (m_bScrollButtons && m_iActiveTab >= 0 && m_iActiveTab == iLastVisible)
+    if (m_bScrollButtonsShown && m_iActiveTab >= 0 && m_iActiveTab == iLastVisible)
     {
         const int nHeight = GetTabsHeight();
         CRect rectStrip(rectClient.left, rectClient.bottom - nHeight, rectClient.right,

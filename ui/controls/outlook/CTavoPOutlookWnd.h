@@ -4,6 +4,7 @@
 #include "ui/controls/CTavoPButton.h"
 
 class COleDataObject;
+class CTavoPOutlookBarPane;
 
 class CTavoPOutlookWnd : public CTavoPBaseTabWnd
 {
@@ -34,15 +35,22 @@ public:
     const CRect& GetPageArea() const { return m_rectWndArea; }
     int GetBorderSize() const { return m_nBorderSize; }
     void SetBorderSize(int nBorderSize);
-    // Two small buttons beside the active page's button and the next one, which call the
-    // bar's scroll hook.
+    // Two small buttons beside the active page's button and the next one. They show while the
+    // active page is an outlook pane whose buttons do not all fit, scroll it a button at a
+    // time and are disabled at the end they lead to; each click also calls the bar's scroll
+    // hook.
     void EnableScrollButtons(BOOL bEnable = TRUE);
     BOOL IsScrollButtons() const { return m_bScrollButtons; }
+    BOOL AreScrollButtonsShown() const { return m_bScrollButtonsShown; }
     CTavoPButton& GetScrollButton(BOOL bUp) { return bUp ? m_btnScrollUp : m_btnScrollDown; }
+    // An outlook pane among the pages scrolled or laid out its buttons anew.
+    void OnPageScrolled(CTavoPOutlookBarPane* pPane);
 
     // Page switches that come from a click slide the page buttons across; off at start.
     static void EnableAnimation(BOOL bEnable = TRUE) { m_bEnableAnimation = bEnable; }
     static BOOL IsAnimation() { return m_bEnableAnimation; }
+    // Waits between two pictures of a sliding page switch (Sleep); tests look at each picture.
+    static void(WINAPI* m_pfnAnimationPause)(DWORD dwMilliseconds);
 
     // Width kept at the right of a detachable page's button for its gripper.
     static const int kGripperWidth = 11;
@@ -54,12 +62,23 @@ protected:
     void DrawPageButton(CDC& dc, int iTab);
     // Slides the page buttons between the old and the new page across the old page.
     void AnimatePageSwitch(int iOld, int iNew);
+    // The active page when it is an outlook pane, else null.
+    CTavoPOutlookBarPane* GetActivePane() const;
+    // Whether the scroll buttons are wanted: switched on, and the active pane scrolls.
+    BOOL NeedsScrollButtons() const;
+    // Each scroll button is enabled while the active pane can scroll that way.
+    void UpdateScrollButtons();
 
     CTavoPButton m_btnScrollUp;
     CTavoPButton m_btnScrollDown;
     CRect m_rectWndArea;
     int m_nBorderSize;
     BOOL m_bScrollButtons;
+    // Whether the last layout placed the scroll buttons.
+    BOOL m_bScrollButtonsShown;
+    // A layout or a slide runs: the pages it resizes lay out their buttons, which it looks at
+    // itself.
+    BOOL m_bInLayout;
 
     static BOOL m_bEnableAnimation;
 
