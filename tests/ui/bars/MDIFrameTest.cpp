@@ -72,12 +72,8 @@ protected:
         workspace.SetRegistryBase(_T("Settings"));
         CTavoPPopupMenu::m_AnimationType = 0;
         pFrame = new DocFrame; // a frame window: deleted with its window
-        ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW));
+        ASSERT_TRUE(pFrame->OpenAsMainWindow(kFrameMenu, CRect(40, 40, 740, 540)));
         hwndFrame = pFrame->m_hWnd;
-        TestApp().m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 40, 40, 700, 500, SWP_NOZORDER);
-        pFrame->ShowWindow(SW_SHOWNORMAL);
-        pFrame->RecalcLayout();
         pFrame->SetForegroundWindow();
         PumpPreTranslatedFor(50);
     }

@@ -136,19 +136,18 @@ protected:
         for (HICON hIcon : icons)
             ::DestroyIcon(hIcon);
     }
-    // The frame at a known place; bTabs turns MDI tabs on before the frame is made.
+    // The frame at a known place; bTabs turns MDI tabs on.
     AreaFrame* Open(BOOL bTabs = FALSE, BOOL bPaintBackground = FALSE)
     {
         pFrame = new AreaFrame;
         pFrame->m_bPaintBackground = bPaintBackground;
-        if (!pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
+        if (!pFrame->OpenAsMainWindow(kFrameMenu, CRect(40, 40, 740, 520)))
             return pFrame = nullptr;
-        TestApp().m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 40, 40, 700, 480, SWP_NOZORDER);
-        pFrame->ShowWindow(SW_SHOWNORMAL);
         if (bTabs)
+        {
             pFrame->GetMDIClientArea().EnableMDITabs(TRUE);
-        pFrame->RecalcLayout();
+            pFrame->RecalcLayout();
+        }
         pFrame->SetForegroundWindow();
         PumpPreTranslatedFor(50);
         return pFrame;

@@ -135,13 +135,9 @@ protected:
     {
         TFrame* pNew = new TFrame;
         pFrame = pNew;
-        if (!pNew->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
+        if (!pNew->OpenAsMainWindow(kFrameMenu, CRect(50, 50, 690, 450)))
             return (TFrame*)(pFrame = nullptr);
         hwndFrame = pNew->m_hWnd;
-        TestApp().m_pMainWnd = pNew;
-        pNew->SetWindowPos(NULL, 50, 50, 640, 400, SWP_NOZORDER);
-        pNew->ShowWindow(SW_SHOWNORMAL);
-        pNew->RecalcLayout();
         pNew->SetForegroundWindow();
         PumpPreTranslatedFor(50);
         return pNew;

@@ -98,13 +98,9 @@ protected:
     {
         MdiFrame* pNew = new MdiFrame;
         pFrame = pNew;
-        if (!pNew->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
+        if (!pNew->OpenAsMainWindow(kFrameMenu, CRect(50, 50, 690, 450)))
             return (MdiFrame*)(pFrame = nullptr);
         hwndFrame = pNew->m_hWnd;
-        TestApp().m_pMainWnd = pNew;
-        pNew->SetWindowPos(nullptr, 50, 50, 640, 400, SWP_NOZORDER);
-        pNew->ShowWindow(SW_SHOWNORMAL);
-        pNew->RecalcLayout();
         PumpMessages();
         pNew->m_menuResets.clear();
         return pNew;
