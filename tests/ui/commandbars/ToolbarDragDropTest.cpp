@@ -286,9 +286,9 @@ TEST_F(RealDragFixture, DroppedOffEveryBarTheButtonIsDeletedAndEscapeKeepsIt)
     EXPECT_EQ(12, bar2.GetCount());
 }
 
-// A docked toolbar that loses a button becomes as long as the buttons it keeps, and stays so
-// when the frame lays its bars out again, after customizing and in a wider frame.
-TEST_F(RealDragFixture, ADockedBarThatLosesAButtonShrinksToTheButtonsLeft)
+// A docked toolbar that loses or gains a button becomes as long as the buttons it then has, and
+// stays so when the frame lays its bars out again, after customizing and in a wider frame.
+TEST_F(RealDragFixture, ADockedBarFollowsTheLengthOfItsButtons)
 {
     CRect rectFrame;
     pFrame->GetWindowRect(rectFrame);
@@ -298,29 +298,50 @@ TEST_F(RealDragFixture, ADockedBarThatLosesAButtonShrinksToTheButtonsLeft)
         bar1.GetWindowRect(rect);
         return rect.Width();
     };
+    const auto buttonLength = [this](int iButton) {
+        CRect rect;
+        bar1.GetItemRect(iButton, rect);
+        return rect.Width();
+    };
     const struct
     {
-        const char* how;
-        std::function<void(CPoint)> remove; // the button at the point leaves the bar
-    } ways[] = {
-        {"dropped off every bar", [&](CPoint at) { RunMouse(DragSteps(at, offBars)); }},
-        {"deleted from the customize menu",
-         [&](CPoint at) {
+        const char* what;
+        int nCountChange;
+        std::function<int()> change; // the change of the buttons' length
+    } changes[] = {
+        {"the last button dropped off every bar", -1,
+         [&]() {
+             const int iLast = bar1.GetCount() - 1;
+             const int nButton = buttonLength(iLast);
+             RunMouse(DragSteps(bar1.ScreenCenter(iLast), offBars));
+             return -nButton;
+         }},
+        {"the last button deleted from the customize menu", -1,
+         [&]() {
+             const int iLast = bar1.GetCount() - 1;
+             const int nButton = buttonLength(iLast);
+             const CPoint at = bar1.ScreenCenter(iLast);
              RunMouse(
                  {{MouseStep::Move, at.x, at.y}, {MouseStep::Down, 0, 0}, {MouseStep::Up, 0, 0}});
              bar1.SendMessage(WM_COMMAND, ID_TAVOP_CUSTOMIZE_DELETE);
+             return -nButton;
+         }},
+        {"a button copied in from the other bar", 1,
+         [&]() {
+             std::vector<MouseStep> steps = DragSteps(bar2.ScreenCenter(0), ScreenBefore(bar1, 0));
+             steps.insert(steps.end() - 1, {MouseStep::KeyDown, VK_CONTROL, 0});
+             steps.push_back({MouseStep::KeyUp, VK_CONTROL, 0});
+             RunMouse(steps);
+             return buttonLength(0);
          }},
     };
     int nLength = length();
-    for (const auto& way : ways)
+    for (const auto& change : changes)
     {
-        SCOPED_TRACE(way.how);
+        SCOPED_TRACE(change.what);
         const int nCount = bar1.GetCount();
-        CRect rectButton;
-        bar1.GetItemRect(nCount - 1, rectButton);
-        way.remove(bar1.ScreenCenter(nCount - 1));
-        ASSERT_EQ(nCount - 1, bar1.GetCount());
-        nLength -= rectButton.Width();
+        nLength += change.change();
+        ASSERT_EQ(nCount + change.nCountChange, bar1.GetCount());
         EXPECT_EQ(nLength, length());
         pFrame->RecalcLayout();
         PumpMessages();
