@@ -250,7 +250,7 @@ TEST_F(VorlenBars, FloatingToolbarStaysAboveTheMainWindowWhichKeepsItsActiveCapt
     // The picture of vorlen with its toolbar floating stays with the run.
     Sleep(1000);
     const std::string folder = VORLEN_ARTEFACTS_DIR;
-    EXPECT_TRUE(SaveScreenPicture(m_main, folder, "vorlen-toolbar-floating"));
+    EXPECT_TRUE(SaveScreenPicture(m_main, folder, "vorlen-toolbar-floating-restarted"));
 }
 
 TEST_F(VorlenBars, NarrowWindowWrapsTheMenuBarAndKeepsItsPopupsInside)

@@ -277,7 +277,7 @@ TEST_F(VorlenDrawing, IconsShowTheBarOrMenuUnderThemNotTheButtonFace)
     Settle();
     EXPECT_EQ(0, ScreenPicture(column).Count(face)) << "on the highlighted item";
     const std::string folder = VORLEN_ARTEFACTS_DIR;
-    EXPECT_TRUE(SaveScreenPicture(s_main, folder, "vorlen-menu-open"));
+    EXPECT_TRUE(SaveScreenPicture(s_main, folder, "vorlen-menu-highlighted"));
 }
 
 TEST_F(VorlenDrawing, GripperDragLeavesNothingBehind)

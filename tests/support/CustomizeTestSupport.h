@@ -5,13 +5,12 @@
 #include "ui/bars/frames/CTavoPFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "tests/support/BarTestSupport.h"
+#include "tests/ui/commandbars/ToolbarTestIds.h"
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace customize_test {
 
-const UINT kToolbar = 30001;
-const UINT kOpen = 30101, kSave = 30102, kCut = 30103, kCopy = 30104, kPaste = 30105;
 const UINT kNoString = 30199;
 
 // A toolbar whose appearance dialog answers as the test says, and whose drag state the test sets.

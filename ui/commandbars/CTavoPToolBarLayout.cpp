@@ -615,6 +615,10 @@ void CTavoPToolBar::AdjustSizeImmediate()
     const BOOL bResized = rectWindow.Size() != size;
     if (bResized)
         SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The row fits a docked bar to its recent rectangle: left at the old length, the next fit
+    // would stretch a bar that lost a button back to it.
+    if (GetDockRow() != NULL && GetRecentDockedRect().Size() != size)
+        StoreRecentDockedRect();
     CTavoPMiniFrameWnd* pMiniFrame = GetParentMiniFrame();
     if (IsFloating() && pMiniFrame != NULL && pMiniFrame == pParent)
     {

@@ -5,6 +5,7 @@
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/TestApp.h"
 #include "ui/bars/CTavoPStatusBar.h"
+#include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
@@ -239,6 +240,46 @@ TEST_F(Frame, PlacementAndBarLayoutComeBackAtTheNextStart)
     EXPECT_EQ(rectOther.Size(), InFrame(pLeft, &pFrame->m_wndOther).Size());
     EXPECT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
     EXPECT_TRUE(pFrame->m_wndToolBar.IsWindowVisible());
+}
+
+// Two toolbars share the top row; the one the user hid keeps its side of the other, and shows
+// there again.
+TEST_F(Frame, HiddenToolbarKeepsItsPlaceInASharedRowAtTheNextStart)
+{
+    for (bool bHideFirst : {true, false})
+    {
+        SCOPED_TRACE(bHideFirst ? "first hidden" : "second hidden");
+        scratch.Remove();
+        ASSERT_NE(nullptr, Open());
+        CRect rect;
+        pFrame->m_wndToolBar.GetWindowRect(rect);
+        rect.OffsetRect(rect.Width() + 40, 0);
+        pFrame->DockControlBar(&pFrame->m_wndOther, AFX_IDW_DOCKBAR_TOP, rect);
+        ASSERT_EQ(pFrame->m_wndToolBar.GetDockRow(), pFrame->m_wndOther.GetDockRow());
+        ASSERT_LE(pFrame->m_wndToolBar.GetRecentDockedRect().right,
+                  pFrame->m_wndOther.GetRecentDockedRect().left);
+        const auto hidden = bHideFirst ? &AppFrame::m_wndToolBar : &AppFrame::m_wndOther;
+        const auto shown = bHideFirst ? &AppFrame::m_wndOther : &AppFrame::m_wndToolBar;
+        (pFrame->*hidden).ShowControlBar(FALSE, FALSE, FALSE);
+        pFrame->RecalcLayout();
+        const CRect rectShown = InFrame(pFrame, &(pFrame->*shown));
+        Close();
+
+        ASSERT_NE(nullptr, Open());
+        CTavoPDockBarRow* pRow = pFrame->m_wndToolBar.GetDockRow();
+        ASSERT_NE(nullptr, pRow);
+        ASSERT_EQ(pRow, pFrame->m_wndOther.GetDockRow());
+        const CObList& bars = pRow->GetBars();
+        ASSERT_EQ(2, bars.GetCount());
+        EXPECT_EQ(&pFrame->m_wndToolBar, bars.GetHead()) << "the row keeps its order";
+        EXPECT_FALSE((pFrame->*hidden).IsWindowVisible());
+        EXPECT_EQ(rectShown, InFrame(pFrame, &(pFrame->*shown)));
+        (pFrame->*hidden).ShowControlBar(TRUE, FALSE, FALSE);
+        pFrame->RecalcLayout();
+        EXPECT_LT(InFrame(pFrame, &pFrame->m_wndToolBar).left,
+                  InFrame(pFrame, &pFrame->m_wndOther).left);
+        Close();
+    }
 }
 
 TEST_F(Frame, StateIsReadBeforeTheLayoutIsAppliedAndSavedBeforeTheToolbars)

@@ -1,5 +1,6 @@
 // The library's multi-document frame with documents open: the Window menu of the menu bar listing them, a new window on a maximized document, bars docked and floating inside a document window, keys for open popups, sizing, tips and the frame's own toolbar messages.
 #include "tests/support/BarTestSupport.h"
+#include "tests/support/MenuBarFrame.h"
 #include "tests/support/NoteTemplates.h"
 #include "tests/support/RecordingPopup.h"
 #include "tests/support/RegistryTestKey.h"
@@ -34,18 +35,9 @@ void ClickAt(CPoint pt)
 
 // The frame an application makes: a menu bar docked on top. It counts its bar layouts and
 // supplies the tip of one command.
-class DocFrame : public CTavoPMDIFrameWnd
+class DocFrame : public MenuBarFrame<CTavoPMDIFrameWnd>
 {
 public:
-    int OnCreate(LPCREATESTRUCT lpCreateStruct)
-    {
-        if (CTavoPMDIFrameWnd::OnCreate(lpCreateStruct) == -1 || !m_wndMenuBar.Create(this))
-            return -1;
-        m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
-        EnableDocking(CBRS_ALIGN_ANY);
-        DockControlBar(&m_wndMenuBar);
-        return 0;
-    }
     void AdjustDockingLayout(HDWP hdwp = NULL) override
     {
         m_nLayouts++;
@@ -59,7 +51,6 @@ public:
         return TRUE;
     }
 
-    CTavoPMenuBar m_wndMenuBar;
     int m_nLayouts = 0;
 
     DECLARE_MESSAGE_MAP()
@@ -81,12 +72,8 @@ protected:
         workspace.SetRegistryBase(_T("Settings"));
         CTavoPPopupMenu::m_AnimationType = 0;
         pFrame = new DocFrame; // a frame window: deleted with its window
-        ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW));
+        ASSERT_TRUE(pFrame->OpenAsMainWindow(kFrameMenu, CRect(40, 40, 740, 540)));
         hwndFrame = pFrame->m_hWnd;
-        TestApp().m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 40, 40, 700, 500, SWP_NOZORDER);
-        pFrame->ShowWindow(SW_SHOWNORMAL);
-        pFrame->RecalcLayout();
         pFrame->SetForegroundWindow();
         PumpPreTranslatedFor(50);
     }

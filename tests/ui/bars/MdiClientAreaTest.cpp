@@ -1,5 +1,6 @@
 // The client area of the library's MDI frame on the screen: the menus it hands to the menu bar, the background the frame paints, the Window menu kept current, and MDI tabs following the documents.
 #include "framework/Framework.h"
+#include "tests/support/MenuBarFrame.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/NoteTemplates.h"
 #include "tests/support/RegistryTestKey.h"
@@ -29,18 +30,9 @@ CMultiDocTemplate* g_pDocs = nullptr;
 
 // The library MDI frame an application makes: a menu bar on top; it may paint the MDI
 // background itself and turn MDI tabs on before the client is taken over.
-class AreaFrame : public CTavoPMDIFrameWnd
+class AreaFrame : public MenuBarFrame<CTavoPMDIFrameWnd>
 {
 public:
-    int OnCreate(LPCREATESTRUCT lpCreateStruct)
-    {
-        if (CTavoPMDIFrameWnd::OnCreate(lpCreateStruct) == -1 || !m_wndMenuBar.Create(this))
-            return -1;
-        m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
-        EnableDocking(CBRS_ALIGN_ANY);
-        DockControlBar(&m_wndMenuBar);
-        return 0;
-    }
     BOOL OnEraseMDIClientBackground(CDC* pDC) override
     {
         if (!m_bPaintBackground)
@@ -50,7 +42,6 @@ public:
         pDC->FillSolidRect(rect, kBackground);
         return TRUE;
     }
-    CTavoPMenuBar m_wndMenuBar;
     BOOL m_bPaintBackground = FALSE;
     DECLARE_MESSAGE_MAP()
 };
@@ -145,19 +136,18 @@ protected:
         for (HICON hIcon : icons)
             ::DestroyIcon(hIcon);
     }
-    // The frame at a known place; bTabs turns MDI tabs on before the frame is made.
+    // The frame at a known place; bTabs turns MDI tabs on.
     AreaFrame* Open(BOOL bTabs = FALSE, BOOL bPaintBackground = FALSE)
     {
         pFrame = new AreaFrame;
         pFrame->m_bPaintBackground = bPaintBackground;
-        if (!pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
+        if (!pFrame->OpenAsMainWindow(kFrameMenu, CRect(40, 40, 740, 520)))
             return pFrame = nullptr;
-        TestApp().m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 40, 40, 700, 480, SWP_NOZORDER);
-        pFrame->ShowWindow(SW_SHOWNORMAL);
         if (bTabs)
+        {
             pFrame->GetMDIClientArea().EnableMDITabs(TRUE);
-        pFrame->RecalcLayout();
+            pFrame->RecalcLayout();
+        }
         pFrame->SetForegroundWindow();
         PumpPreTranslatedFor(50);
         return pFrame;

@@ -12,13 +12,12 @@
 #include "tests/support/BoundDC.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/ui/commandbars/CommandButtonTestSupport.h"
+#include "tests/ui/commandbars/ToolbarTestIds.h"
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
 
-const UINT kToolbar = 30001;
-const UINT kOpen = 30101, kSave = 30102, kCut = 30103, kCopy = 30104, kPaste = 30105;
 const UINT kCustomize = 30130;
 
 class CCustomizableBar : public CTavoPToolBar

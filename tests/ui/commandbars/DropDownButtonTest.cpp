@@ -9,14 +9,13 @@
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/ui/commandbars/CommandButtonTestSupport.h"
+#include "tests/ui/commandbars/ToolbarTestIds.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace {
 
-const UINT kToolbar = 30001;
-const UINT kOpen = 30101, kSave = 30102, kCut = 30103, kCopy = 30104, kRedo = 30110;
 const UINT kSourceBarId = 0x7101;
 const UINT kPlainCommand = 30120;
 

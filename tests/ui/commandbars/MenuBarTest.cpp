@@ -1,5 +1,6 @@
 // The menu bar on real frames: keys from real input, its stored state in the registry, the menus it owns, the window buttons of a maximized document and the menus of the document templates.
 #include "framework/Framework.h"
+#include "tests/support/MenuBarFrame.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/NoteTemplates.h"
 #include "tests/support/RecordingPopup.h"
@@ -75,18 +76,9 @@ std::vector<std::string> Texts(const CTavoPToolBar& bar)
 
 // The frame the application makes: a menu bar docked on top, answering the menu resets.
 template <class TBase>
-class MenuFrame : public TBase
+class MenuFrame : public MenuBarFrame<TBase>
 {
 public:
-    int OnCreate(LPCREATESTRUCT lpCreateStruct)
-    {
-        if (TBase::OnCreate(lpCreateStruct) == -1 || !m_wndMenuBar.Create(this))
-            return -1;
-        m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
-        this->EnableDocking(CBRS_ALIGN_ANY);
-        this->DockControlBar(&m_wndMenuBar);
-        return 0;
-    }
     LRESULT OnResetMenu(WPARAM wParam, LPARAM)
     {
         m_resets.push_back((UINT)wParam);
@@ -102,7 +94,6 @@ public:
         }
         return TBase::WindowProc(message, wParam, lParam);
     }
-    CTavoPMenuBar m_wndMenuBar;
     std::vector<UINT> m_resets;
     std::vector<LPARAM> m_barMenus;
 };
@@ -144,13 +135,9 @@ protected:
     {
         TFrame* pNew = new TFrame;
         pFrame = pNew;
-        if (!pNew->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
+        if (!pNew->OpenAsMainWindow(kFrameMenu, CRect(50, 50, 690, 450)))
             return (TFrame*)(pFrame = nullptr);
         hwndFrame = pNew->m_hWnd;
-        TestApp().m_pMainWnd = pNew;
-        pNew->SetWindowPos(NULL, 50, 50, 640, 400, SWP_NOZORDER);
-        pNew->ShowWindow(SW_SHOWNORMAL);
-        pNew->RecalcLayout();
         pNew->SetForegroundWindow();
         PumpPreTranslatedFor(50);
         return pNew;

@@ -3,13 +3,11 @@
 #include "ui/bars/tabs/CTavoPTabWnd.h"
 #include "ui/commandbars/CTavoPTabbedToolbar.h"
 #include "tests/ui/commandbars/CommandButtonTestSupport.h"
+#include "tests/ui/commandbars/ToolbarTestIds.h"
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-const UINT kToolbar = 30001, kShortToolbar = 30005;
-const UINT kOpen = 30101, kRedo = 30110;
 
 class TabbedFixture : public ::testing::Test
 {
@@ -23,7 +21,7 @@ protected:
                                   CRect(100, 100, 800, 500)));
         ASSERT_TRUE(tabbed.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0x7201, TRUE));
         MakePage(edit, 0x7202, kToolbar, "Edit");
-        MakePage(tools, 0x7203, kShortToolbar, "Tools");
+        MakePage(tools, 0x7203, kLeadingSeparator, "Tools");
     }
     void MakePage(CTavoPToolBar& page, UINT nID, UINT uiResID, LPCTSTR lpszName)
     {

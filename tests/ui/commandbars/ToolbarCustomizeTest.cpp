@@ -143,7 +143,7 @@ TEST_F(CustomizeFixture, RightClickSelectsTheButtonAndItsMenuRunsOnIt)
     bar1.SendMessage(WM_CONTEXTMENU, (WPARAM)bar1.GetSafeHwnd(), MAKELPARAM(-1, -1));
     PumpFor(50);
     EXPECT_EQ(10, bar1.GetCount());
-    EXPECT_EQ(30107u, bar1.GetItemID(6));
+    EXPECT_EQ(kFind, bar1.GetItemID(6));
 
     // A locked bar only beeps.
     bar2.m_bLocked = TRUE;

@@ -4,7 +4,9 @@
 #include "framework/CSharedFile.h"
 #include "ui/commandbars/CTavoPToolbarDropSource.h"
 #include "tests/support/ArchiveBytes.h"
+#include "res/LibraryIds.h"
 #include <algorithm>
+#include <functional>
 
 using namespace customize_test;
 
@@ -201,13 +203,13 @@ TEST_F(CustomizeFixture, MovingAButtonAlongItsBarKeepsItBeforeTheButtonItWasDrop
     CTavoPToolbarButton* pPaste = bar1.GetButton(iPaste);
     bar1.GetButton(iPaste - 1)->m_nStyle = TBBS_SEPARATOR; // Open Save | Cut | Paste | Print
     bar1.AdjustLayout();
-    ASSERT_EQ((Ids{kOpen, kSave, 0, kCut, 0, kPaste, 0, 30106}), First(bar1, 8));
+    ASSERT_EQ((Ids{kOpen, kSave, 0, kCut, 0, kPaste, 0, kPrint}), First(bar1, 8));
     DraggedButton dragged(*pPaste);
     bar1.m_pDragButton = pPaste;
     bar1.m_ptStartDrag = BeforeButton(bar1, iPaste);
     EXPECT_EQ((DWORD)DROPEFFECT_MOVE,
               DropThroughInterface(bar1, dragged.Interface(), 0, BeforeButton(bar1, iPrint)));
-    EXPECT_EQ((Ids{kOpen, kSave, 0, kCut, 0, kPaste, 30106}), First(bar1, 7));
+    EXPECT_EQ((Ids{kOpen, kSave, 0, kCut, 0, kPaste, kPrint}), First(bar1, 7));
     EXPECT_EQ(11, bar1.GetCount());
 
     // Moved to the end of the bar.
@@ -282,6 +284,73 @@ TEST_F(RealDragFixture, DroppedOffEveryBarTheButtonIsDeletedAndEscapeKeepsIt)
     EXPECT_EQ(11, bar1.GetCount());
     EXPECT_EQ(kSave, bar1.GetItemID(0));
     EXPECT_EQ(12, bar2.GetCount());
+}
+
+// A docked toolbar that loses or gains a button becomes as long as the buttons it then has, and
+// stays so when the frame lays its bars out again, after customizing and in a wider frame.
+TEST_F(RealDragFixture, ADockedBarFollowsTheLengthOfItsButtons)
+{
+    CRect rectFrame;
+    pFrame->GetWindowRect(rectFrame);
+    const CPoint offBars = rectFrame.CenterPoint();
+    const auto length = [this]() {
+        CRect rect;
+        bar1.GetWindowRect(rect);
+        return rect.Width();
+    };
+    const auto buttonLength = [this](int iButton) {
+        CRect rect;
+        bar1.GetItemRect(iButton, rect);
+        return rect.Width();
+    };
+    const struct
+    {
+        const char* what;
+        int nCountChange;
+        std::function<int()> change; // the change of the buttons' length
+    } changes[] = {
+        {"the last button dropped off every bar", -1,
+         [&]() {
+             const int iLast = bar1.GetCount() - 1;
+             const int nButton = buttonLength(iLast);
+             RunMouse(DragSteps(bar1.ScreenCenter(iLast), offBars));
+             return -nButton;
+         }},
+        {"the last button deleted from the customize menu", -1,
+         [&]() {
+             const int iLast = bar1.GetCount() - 1;
+             const int nButton = buttonLength(iLast);
+             const CPoint at = bar1.ScreenCenter(iLast);
+             RunMouse(
+                 {{MouseStep::Move, at.x, at.y}, {MouseStep::Down, 0, 0}, {MouseStep::Up, 0, 0}});
+             bar1.SendMessage(WM_COMMAND, ID_TAVOP_CUSTOMIZE_DELETE);
+             return -nButton;
+         }},
+        {"a button copied in from the other bar", 1,
+         [&]() {
+             std::vector<MouseStep> steps = DragSteps(bar2.ScreenCenter(0), ScreenBefore(bar1, 0));
+             steps.insert(steps.end() - 1, {MouseStep::KeyDown, VK_CONTROL, 0});
+             steps.push_back({MouseStep::KeyUp, VK_CONTROL, 0});
+             RunMouse(steps);
+             return buttonLength(0);
+         }},
+    };
+    int nLength = length();
+    for (const auto& change : changes)
+    {
+        SCOPED_TRACE(change.what);
+        const int nCount = bar1.GetCount();
+        nLength += change.change();
+        ASSERT_EQ(nCount + change.nCountChange, bar1.GetCount());
+        EXPECT_EQ(nLength, length());
+        pFrame->RecalcLayout();
+        PumpMessages();
+        EXPECT_EQ(nLength, length()) << "after the frame's layout";
+    }
+    CTavoPToolBar::SetCustomizeMode(FALSE);
+    pFrame->SetWindowPos(NULL, 0, 0, 800, 320, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages();
+    EXPECT_EQ(nLength, length()) << "out of customize mode, in a wider frame";
 }
 
 TEST_F(RealDragFixture, PressWithoutLeavingTheButtonSelectsIt)

@@ -13,20 +13,13 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/ui/commandbars/ToolbarTestIds.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <vector>
 #include "tests/support/MessagePump.h"
 
 namespace {
-
-const UINT kToolbar = 30001;
-const UINT kNoImageWidth = 30002;
-const UINT kShort = 30003;
-const UINT kNoBitmap = 30004;
-const UINT kLeadingSeparator = 30005;
-const UINT kOpen = 30101, kSave = 30102, kCut = 30103, kCopy = 30104, kPaste = 30105;
-const UINT kPrint = 30106;
 
 // A toolbar whose tests may give it a trailing customize button.
 class CTestToolBar : public CTavoPToolBar
@@ -235,7 +228,7 @@ TEST_F(ToolbarFixture, ResourceOfTenButtonsGivesImagesSizesAndSeparators)
 TEST_F(ToolbarFixture, BrokenResourcesAreRefusedAndTheButtonsStay)
 {
     Load();
-    for (UINT uiID : {kNoImageWidth, kShort, kNoBitmap, 39999u})
+    for (UINT uiID : {kNoImageWidth, kTruncated, kNoBitmap, 39999u})
     {
         CTavoPToolBar other;
         ASSERT_TRUE(other.Create(frame, WS_CHILD | CBRS_TOP, 0x7001));

@@ -1,5 +1,6 @@
 // The Menu page of the customization sheet on a real multi-document frame: which menu the menu bar shows, the resets of frame and context menus, the context popups it opens and what it leaves behind when it closes.
 #include "framework/Framework.h"
+#include "tests/support/MenuBarFrame.h"
 #include "tests/support/NoteTemplates.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/TestApp.h"
@@ -39,18 +40,9 @@ Texts ButtonTexts(const CTavoPToolBar& bar)
 }
 
 // The frame of the tests: a menu bar docked on top; it records the resets it is told of.
-class MdiFrame : public CTavoPMDIFrameWnd
+class MdiFrame : public MenuBarFrame<CTavoPMDIFrameWnd>
 {
 public:
-    int OnCreate(LPCREATESTRUCT lpCreateStruct)
-    {
-        if (CTavoPMDIFrameWnd::OnCreate(lpCreateStruct) == -1 || !m_wndMenuBar.Create(this))
-            return -1;
-        m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
-        EnableDocking(CBRS_ALIGN_ANY);
-        DockControlBar(&m_wndMenuBar);
-        return 0;
-    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == CTavoPToolBar::WM_TAVOTOOLBAR_RESETMENU)
@@ -60,7 +52,6 @@ public:
         return CTavoPMDIFrameWnd::WindowProc(message, wParam, lParam);
     }
 
-    CTavoPMenuBar m_wndMenuBar;
     std::vector<UINT> m_menuResets;
     std::vector<std::pair<UINT, CTavoPPopupMenu*>> m_contextResets;
 
@@ -107,13 +98,9 @@ protected:
     {
         MdiFrame* pNew = new MdiFrame;
         pFrame = pNew;
-        if (!pNew->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW))
+        if (!pNew->OpenAsMainWindow(kFrameMenu, CRect(50, 50, 690, 450)))
             return (MdiFrame*)(pFrame = nullptr);
         hwndFrame = pNew->m_hWnd;
-        TestApp().m_pMainWnd = pNew;
-        pNew->SetWindowPos(nullptr, 50, 50, 640, 400, SWP_NOZORDER);
-        pNew->ShowWindow(SW_SHOWNORMAL);
-        pNew->RecalcLayout();
         PumpMessages();
         pNew->m_menuResets.clear();
         return pNew;

@@ -217,6 +217,14 @@ void CTavoPDockBar::DockControlBar(CTavoPControlBar* pBar, int nDockMethod, LPCR
         rectPlace = rectRecentPlace;
         ClientToScreen(rectPlace);
     }
+    else if (nDockMethod == TAVOP_DM_RECT && lpRect != NULL &&
+             CTavoPDockManager::m_bRestoringDockState)
+    {
+        // A restored layout puts the bar at its stored place. Its recent rectangle is still
+        // where the frame's own layout had it, and only a visible neighbour would push it on
+        // from there: beside a hidden one it would take the hidden bar's place.
+        rectPlace = *lpRect;
+    }
     else
     {
         pBar->GetRecentDockedRectScreen(rectPlace);

@@ -8,19 +8,16 @@
 namespace {
 
 const char kProfile[] = "SOFTWARE\\VorlenTests DockTree\\";
-const std::string kLayoutKey = std::string(kProfile) + "TavoPDockManager-7";
+const std::string kLayoutKey = LayoutKey(kProfile);
 
 // A on top of B, docked on the left of the frame in a tree the frame lays out.
-class TreeState : public DockTreeFixture
+class TreeState : public LeftTreeFixture
 {
 protected:
     void SetUp() override
     {
-        DockTreeFixture::SetUp();
-        pA = NewPane(201, CRect(0, 0, 200, 400));
-        pB = NewPane(202, CRect(0, 0, 300, 300));
-        pDefault = NewTree(CBRS_ALIGN_LEFT, pA);
-        pDefault->SetWindowPos(NULL, 200, 0, 4, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+        LeftTreeFixture::SetUp();
+        MakeTree(CRect(0, 0, 300, 300));
         ASSERT_TRUE(pDefault->InsertBar(pB, pA, CBRS_ALIGN_BOTTOM));
         pB->SetDefaultSlider(pDefault->GetSafeHwnd());
         pSlider = InnerSlider(pDefault);
@@ -37,9 +34,6 @@ protected:
     CTavoPDockManager& Manager() { return *pFrame->GetDockManager(); }
     std::vector<PaneSnapshot> Shot() { return Snapshot(pFrame, {pA, pB}); }
 
-    TreePane* pA = nullptr;
-    TreePane* pB = nullptr;
-    CTavoPSlider* pDefault = nullptr;
     CTavoPSlider* pSlider = nullptr;
 };
 
@@ -167,15 +161,7 @@ protected:
         TreeState::TearDown();
         pToolBar.reset();
     }
-    // Loads bytes as the stored layout; answers whether the load took them.
-    BOOL Load(const Bytes& bytes)
-    {
-        RegistryTestKey::SetBinary(kLayoutKey, "DockingCBAndSliders", bytes);
-        const BOOL bLoaded = Manager().LoadState(kProfile, 7);
-        Manager().SetDockState();
-        PumpMessages();
-        return bLoaded;
-    }
+    BOOL Load(const Bytes& bytes) { return LoadLayoutBytes(Manager(), kProfile, bytes); }
     // Byte offset of section 2 (after the empty tabbed-bar section).
     static const size_t kPanes = 4;
 
@@ -300,54 +286,32 @@ TEST_F(LayoutState, RandomDamageNeverLeavesAStrayWindowOrAPaneInTwoTrees)
 TEST(DockLayout, AFramesPanesComeBackInAFreshFrame)
 {
     RegistryTestKey registry("SOFTWARE\\VorlenTests DockTree");
-    std::vector<std::unique_ptr<TreePane>> panes;
-    auto makeFrame = [&panes]() {
-        TestFrame* pFrame = TestFrame::Make(600, 400, 100, 100);
-        EXPECT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
-        panes.clear();
-        for (UINT nID : {211u, 212u, 213u})
-        {
-            panes.emplace_back(new TreePane);
-            EXPECT_TRUE(panes.back()->Create("pane", pFrame, CRect(0, 0, 150, 150), TRUE, nID,
-                                             WS_CHILD | WS_VISIBLE | CBRS_LEFT));
-            panes.back()->EnableDocking(CBRS_ALIGN_ANY);
-        }
-        return pFrame;
-    };
-    auto list = [&panes]() {
-        std::vector<CTavoPDockingControlBar*> lst;
-        for (auto& p : panes)
-            lst.push_back(p.get());
-        return lst;
-    };
-
-    // A with B below it on the left, C on the right, the inner slider moved.
-    TestFrame* pFrame = makeFrame();
-    ASSERT_TRUE(panes[0]->DockToFrameSide(CBRS_ALIGN_LEFT));
-    ASSERT_NE(nullptr, panes[1]->DockToWindow(panes[0].get(), CBRS_ALIGN_BOTTOM));
-    ASSERT_TRUE(panes[2]->DockToFrameSide(CBRS_ALIGN_RIGHT));
-    CTavoPSlider* pLeft = panes[0]->GetDefaultSlider();
-    ASSERT_NE(nullptr, pLeft);
-    CTavoPSlider* pInner = (CTavoPSlider*)pLeft->GetBarTreeManager()->GetSliders().GetHead();
-    pInner->MoveSlider(CSize(0, 25));
-    PumpMessages();
-    const std::vector<PaneSnapshot> saved = Snapshot(pFrame, list());
-    ASSERT_TRUE(pFrame->GetDockManager()->SaveState(kProfile, 7));
-    pFrame->DestroyWindow();
-    PumpMessages();
+    std::vector<PaneSnapshot> saved;
+    {
+        // A with B below it on the left, C on the right, the inner slider moved.
+        PaneFrame frame({211u, 212u, 213u});
+        ASSERT_TRUE(frame.Pane(0)->DockToFrameSide(CBRS_ALIGN_LEFT));
+        ASSERT_NE(nullptr, frame.Pane(1)->DockToWindow(frame.Pane(0), CBRS_ALIGN_BOTTOM));
+        ASSERT_TRUE(frame.Pane(2)->DockToFrameSide(CBRS_ALIGN_RIGHT));
+        CTavoPSlider* pLeft = frame.Pane(0)->GetDefaultSlider();
+        ASSERT_NE(nullptr, pLeft);
+        CTavoPSlider* pInner = (CTavoPSlider*)pLeft->GetBarTreeManager()->GetSliders().GetHead();
+        pInner->MoveSlider(CSize(0, 25));
+        PumpMessages();
+        saved = Snapshot(frame.pFrame, frame.List());
+        ASSERT_TRUE(frame.Manager().SaveState(kProfile, 7));
+    }
 
     // The fresh frame builds its own layout first: everything on top.
-    pFrame = makeFrame();
-    for (auto& p : panes)
-        ASSERT_TRUE(p->DockToFrameSide(CBRS_ALIGN_TOP));
-    const int nChildren = CountChildren(pFrame);
-    ASSERT_TRUE(pFrame->GetDockManager()->LoadState(kProfile, 7));
-    pFrame->GetDockManager()->SetDockState();
+    PaneFrame frame({211u, 212u, 213u});
+    for (CTavoPDockingControlBar* pPane : frame.List())
+        ASSERT_TRUE(pPane->DockToFrameSide(CBRS_ALIGN_TOP));
+    const int nChildren = CountChildren(frame.pFrame);
+    ASSERT_TRUE(frame.Manager().LoadState(kProfile, 7));
+    frame.Manager().SetDockState();
     PumpMessages();
-    EXPECT_EQ(saved, Snapshot(pFrame, list()));
-    EXPECT_EQ(nChildren, CountChildren(pFrame)) << "three sliders in place of three";
-    pFrame->DestroyWindow();
-    PumpMessages();
+    EXPECT_EQ(saved, Snapshot(frame.pFrame, frame.List()));
+    EXPECT_EQ(nChildren, CountChildren(frame.pFrame)) << "three sliders in place of three";
 }
 
 } // namespace

@@ -1,12 +1,15 @@
-// Panes of known minimum size in a frame, a layout tree hung off a default slider outside the frame's layout pass, and a snapshot of where every pane is.
+// Panes of known minimum size in a frame, a layout tree hung off a default slider outside the frame's layout pass, a snapshot of where every pane is, and stored layouts loaded back.
 #pragma once
+#include "tests/support/ArchiveBytes.h"
 #include "tests/support/BarTestSupport.h"
+#include "tests/support/RegistryTestKey.h"
 #include "ui/bars/docking/CTavoPBarContainer.h"
 #include "ui/bars/docking/CTavoPBarTreeManager.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/bars/docking/CTavoPSlider.h"
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,13 +50,13 @@ inline std::string NodePath(const CTavoPBarContainer* pNode, const CTavoPDocking
     return "-";
 }
 
-// Child windows of a window, to see that nothing was left behind.
-inline int CountChildren(CWnd* pWnd)
+// Child windows of a window (or only those shown), to see that nothing was left behind.
+inline int CountChildren(CWnd* pWnd, bool bVisibleOnly = false)
 {
     int nCount = 0;
     for (HWND h = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); h != NULL;
          h = ::GetWindow(h, GW_HWNDNEXT))
-        nCount++;
+        nCount += !bVisibleOnly || ::IsWindowVisible(h) ? 1 : 0;
     return nCount;
 }
 
@@ -80,6 +83,23 @@ private:
     }
     static inline HHOOK s_hHook = NULL;
 };
+
+// The key of the dock layout the state tests store under a profile, as layout number 7.
+inline std::string LayoutKey(const char* lpszProfile)
+{
+    return std::string(lpszProfile) + "TavoPDockManager-7";
+}
+
+// Stores bytes as the frame's layout under the profile and loads them; answers whether the load
+// took them.
+inline BOOL LoadLayoutBytes(CTavoPDockManager& manager, const char* lpszProfile, const Bytes& bytes)
+{
+    RegistryTestKey::SetBinary(LayoutKey(lpszProfile), "DockingCBAndSliders", bytes);
+    const BOOL bLoaded = manager.LoadState(lpszProfile, 7);
+    manager.SetDockState();
+    PumpMessages();
+    return bLoaded;
+}
 
 // A frame of 600 x 400 at (100, 100) that makes panes and trees for a test and owns them.
 class DockTreeFixture : public DockingFrameFixture
@@ -117,6 +137,63 @@ protected:
         return lst.IsEmpty() ? nullptr : (CTavoPSlider*)lst.GetHead();
     }
 
+    std::vector<std::unique_ptr<TreePane>> panes;
+};
+
+// Panes 201 and 202 with a layout tree on the left that holds 201, its default slider at x 200;
+// the test puts 202 into the tree.
+class LeftTreeFixture : public DockTreeFixture
+{
+protected:
+    // rectSecond: where 202 starts before the tree places it.
+    void MakeTree(CRect rectSecond)
+    {
+        pA = NewPane(201, CRect(0, 0, 200, 400));
+        pB = NewPane(202, rectSecond);
+        pDefault = NewTree(CBRS_ALIGN_LEFT, pA);
+        pDefault->SetWindowPos(NULL, 200, 0, 4, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    TreePane* pA = nullptr;
+    TreePane* pB = nullptr;
+    CTavoPSlider* pDefault = nullptr;
+};
+
+// A frame of 600 x 400 at (100, 100) docking on every side, with panes of the given ids that may
+// float, each with a caption "pane <id>"; the frame and its panes go with it.
+class PaneFrame
+{
+public:
+    explicit PaneFrame(std::initializer_list<UINT> ids)
+    {
+        pFrame = TestFrame::Make(600, 400, 100, 100);
+        EXPECT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
+        for (UINT nID : ids)
+        {
+            panes.emplace_back(new TreePane);
+            const std::string name = "pane " + std::to_string(nID);
+            EXPECT_TRUE(panes.back()->Create(name.c_str(), pFrame, CRect(0, 0, 150, 150), TRUE, nID,
+                                             WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+            panes.back()->EnableDocking(CBRS_ALIGN_ANY);
+        }
+    }
+    ~PaneFrame()
+    {
+        if (::IsWindow(pFrame->GetSafeHwnd()))
+            pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    TreePane* Pane(int i) { return panes[i].get(); }
+    std::vector<CTavoPDockingControlBar*> List()
+    {
+        std::vector<CTavoPDockingControlBar*> lst;
+        for (auto& p : panes)
+            lst.push_back(p.get());
+        return lst;
+    }
+    CTavoPDockManager& Manager() { return *pFrame->GetDockManager(); }
+
+    TestFrame* pFrame = nullptr;
     std::vector<std::unique_ptr<TreePane>> panes;
 };
 

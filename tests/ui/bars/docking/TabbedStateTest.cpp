@@ -11,7 +11,7 @@
 namespace {
 
 const char kProfile[] = "SOFTWARE\\VorlenTests TabbedState\\";
-const std::string kLayoutKey = std::string(kProfile) + "TavoPDockManager-7";
+const std::string kLayoutKey = LayoutKey(kProfile);
 
 // The tab group a pane is a tab of, else the pane itself.
 CTavoPDockingControlBar* OwnerOf(CTavoPDockingControlBar* pPane)
@@ -87,42 +87,17 @@ std::vector<TabShot> TabSnapshot(CFrameWnd* pFrame,
 }
 
 // A frame of docking panes 211 to 214 that may float, each with a caption.
-class TabbedFrame
+class TabbedFrame : public PaneFrame
 {
 public:
-    TabbedFrame()
+    TabbedFrame() : PaneFrame({211u, 212u, 213u, 214u})
     {
-        pFrame = TestFrame::Make(600, 400, 100, 100);
-        EXPECT_TRUE(pFrame->EnableDocking(CBRS_ALIGN_ANY));
         // Panes find the tabbed bar class by name: named here, it is linked in as a program
         // using it would link it.
         EXPECT_EQ(RUNTIME_CLASS(CTavoPTabbedControlBar),
                   CRuntimeClass::FromName("CTavoPTabbedControlBar"));
-        for (UINT nID : {211u, 212u, 213u, 214u})
-        {
-            panes.emplace_back(new TreePane);
-            const std::string name = "pane " + std::to_string(nID);
-            EXPECT_TRUE(panes.back()->Create(name.c_str(), pFrame, CRect(0, 0, 150, 150), TRUE, nID,
-                                             WS_CHILD | WS_VISIBLE | CBRS_LEFT));
-            panes.back()->EnableDocking(CBRS_ALIGN_ANY);
-        }
-    }
-    ~TabbedFrame()
-    {
-        if (::IsWindow(pFrame->GetSafeHwnd()))
-            pFrame->DestroyWindow();
-        PumpMessages();
-    }
-    TreePane* Pane(int i) { return panes[i].get(); }
-    std::vector<CTavoPDockingControlBar*> List()
-    {
-        std::vector<CTavoPDockingControlBar*> lst;
-        for (auto& p : panes)
-            lst.push_back(p.get());
-        return lst;
     }
     std::vector<TabShot> Shot() { return TabSnapshot(pFrame, List()); }
-    CTavoPDockManager& Manager() { return *pFrame->GetDockManager(); }
     // The frame's own layout when nothing is restored: every pane on top.
     void DockAllOnTop()
     {
@@ -149,18 +124,7 @@ public:
         return pTabbed;
     }
     BOOL Save() { return Manager().SaveState(kProfile, 7); }
-    // Loads bytes as the stored layout; answers whether the load took them.
-    BOOL Load(const Bytes& bytes)
-    {
-        RegistryTestKey::SetBinary(kLayoutKey, "DockingCBAndSliders", bytes);
-        const BOOL bLoaded = Manager().LoadState(kProfile, 7);
-        Manager().SetDockState();
-        PumpMessages();
-        return bLoaded;
-    }
-
-    TestFrame* pFrame = nullptr;
-    std::vector<std::unique_ptr<TreePane>> panes;
+    BOOL Load(const Bytes& bytes) { return LoadLayoutBytes(Manager(), kProfile, bytes); }
 };
 
 class TabbedState : public ::testing::Test
@@ -193,24 +157,18 @@ TEST_F(TabbedState, AGroupInATreeComesBackInAFreshFrame)
 }
 
 // One tab group of 201 and 202 alone on the left, as the bytes show it.
-class GroupBytes : public DockTreeFixture
+class GroupBytes : public LeftTreeFixture
 {
 protected:
     void SetUp() override
     {
-        DockTreeFixture::SetUp();
-        pA = NewPane(201, CRect(0, 0, 200, 400));
-        pB = NewPane(202, CRect(0, 0, 200, 400));
-        pDefault = NewTree(CBRS_ALIGN_LEFT, pA);
-        pDefault->SetWindowPos(NULL, 200, 0, 4, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+        LeftTreeFixture::SetUp();
+        MakeTree(CRect(0, 0, 200, 400));
         CTavoPDockingControlBar* pGroup = NULL;
         pB->AttachToTabbedBar(pA, TAVOP_DM_MOUSE, TRUE, &pGroup);
         pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
         ASSERT_NE(nullptr, pTabbed);
     }
-    TreePane* pA = nullptr;
-    TreePane* pB = nullptr;
-    CTavoPSlider* pDefault = nullptr;
     CTavoPBaseTabbedBar* pTabbed = nullptr;
 };
 
@@ -306,7 +264,7 @@ protected:
         ASSERT_FALSE(saved.empty());
         before = frame.Shot();
         nChildren = CountChildren(frame.pFrame);
-        nVisibleChildren = CountVisibleChildren(frame.pFrame);
+        nVisibleChildren = CountChildren(frame.pFrame, true);
         // Where the group's block starts: the first -1 after section 2's first slider record.
         const Bytes marker = {0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 211, 0, 0, 0, 212, 0, 0, 0};
         auto at = std::search(saved.begin(), saved.end(), marker.begin(), marker.end());
@@ -318,15 +276,7 @@ protected:
     void ExpectSameLayout()
     {
         EXPECT_EQ(before, frame.Shot());
-        EXPECT_EQ(nVisibleChildren, CountVisibleChildren(frame.pFrame));
-    }
-    static int CountVisibleChildren(CWnd* pWnd)
-    {
-        int nCount = 0;
-        for (HWND h = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); h != NULL;
-             h = ::GetWindow(h, GW_HWNDNEXT))
-            nCount += ::IsWindowVisible(h) ? 1 : 0;
-        return nCount;
+        EXPECT_EQ(nVisibleChildren, CountChildren(frame.pFrame, true));
     }
     void ExpectUnchanged()
     {
@@ -432,7 +382,7 @@ TEST_F(TabbedDamage, RandomDamageNeverLeavesAStrayWindowOrAPaneInTwoPlaces)
         if (!frame.Load(bytes))
         {
             EXPECT_EQ(before, frame.Shot());
-            EXPECT_EQ(nVisibleChildren, CountVisibleChildren(frame.pFrame));
+            EXPECT_EQ(nVisibleChildren, CountChildren(frame.pFrame, true));
             continue;
         }
         // Damage the reader could not tell: every pane is either docked in one tree the
