@@ -10,6 +10,7 @@
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
 #include "ui/commandbars/menus/CTavoPPopupMenu.h"
 #include "ui/commandbars/menus/CTavoPToolbarMenuButton.h"
+#include "ui/foundation/CTavoPRegistryCache.h"
 #include "ui/foundation/CTavoPVisualManager.h"
 #include "ui/foundation/CTavoPVisualManagerXP.h"
 #include "ui/foundation/CTavoPWorkspace.h"
@@ -551,6 +552,50 @@ TEST_F(MainFrame, PlacementAndBarLayoutComeBackAtTheNextStart)
     EXPECT_FALSE(pFrame->GetToolBar().IsFloating());
     EXPECT_EQ(pFrame->GetDockManager()->FindDockBarByAlignment(CBRS_ALIGN_TOP),
               pFrame->GetToolBar().GetParentDockBar());
+}
+
+// The time of the last write of every key below the path, by the key's path.
+std::map<std::string, ULONGLONG> KeyTimes(const std::string& strPath)
+{
+    std::map<std::string, ULONGLONG> times;
+    HKEY hKey;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, strPath.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return times;
+    FILETIME ft = {};
+    ::RegQueryInfoKeyA(hKey, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, &ft);
+    times[strPath] = ((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
+    char szName[256];
+    for (DWORD i = 0;; i++)
+    {
+        DWORD cchName = sizeof szName;
+        if (::RegEnumKeyExA(hKey, i, szName, &cchName, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
+            break;
+        const std::map<std::string, ULONGLONG> below = KeyTimes(strPath + "\\" + szName);
+        times.insert(below.begin(), below.end());
+    }
+    ::RegCloseKey(hKey);
+    return times;
+}
+
+TEST_F(MainFrame, StartAndExitThatChangeNothingWriteNoKeyButTheMenuBars)
+{
+    ASSERT_NE(nullptr, Open());
+    Close();
+    std::map<std::string, ULONGLONG> saved = KeyTimes(kAppKey);
+    ASSERT_LT(10u, saved.size());
+    // The menu bar's buttons are written again: a menu item without an image turns its
+    // user-image flag over at every load, so its stored value differs from start to start.
+    const std::string strMenuBarKey = kBase + "TavoToolBar-0";
+    ASSERT_EQ(1u, saved.erase(strMenuBarKey));
+    // A new start knows nothing of the registry; the clock moves on, so a key written again
+    // would show a later time.
+    GetRegistryCache().ForgetAll();
+    ::Sleep(20);
+    ASSERT_NE(nullptr, Open());
+    Close();
+    std::map<std::string, ULONGLONG> now = KeyTimes(kAppKey);
+    now.erase(strMenuBarKey);
+    EXPECT_EQ(saved, now);
 }
 
 } // namespace

@@ -63,7 +63,7 @@ CTavoPToolBar::CTavoPToolBar()
       m_nMaxBtnHeight(0), m_sizeButtonLocked(23, 22), m_sizeImageLocked(16, 15),
       m_sizeCurButtonLocked(23, 22), m_sizeCurImageLocked(16, 15), m_iButtonCapture(-1),
       m_iHighlighted(-1), m_iSelected(-1), m_iHot(-1), m_bResourceWasChanged(FALSE),
-      m_bStoredListDamaged(FALSE), m_nTooltipsCount(0), m_bToolTipOnDemand(FALSE), m_iDragIndex(-1),
+      m_bStoredListDamaged(FALSE), m_bToolTipOnDemand(FALSE), m_iDragIndex(-1),
       m_rectDrag(0, 0, 0, 0), m_pDragButton(NULL), m_ptStartDrag(-1, -1), m_bIsDragCopy(FALSE),
       m_bStretchButton(FALSE), m_rectTrack(0, 0, 0, 0), m_iImagesOffset(0), m_uiOriginalResID(0),
       m_bTracked(FALSE), m_ptLastMouse(-1, -1), m_bMenuMode(FALSE), m_hwndLastCapture(NULL),
@@ -156,6 +156,7 @@ void CTavoPToolBar::OnDestroy()
     m_DropTarget.Revoke();
     m_penDrag.DeleteObject();
     m_wndToolTip.DestroyWindow();
+    m_tooltipRects.clear();
     CTavoPBaseToolBar::OnDestroy();
     if (m_pSelToolbar == this)
         m_pSelToolbar = NULL;

@@ -8,6 +8,7 @@
 #include "ui/commandbars/CTavoPToolbarDropTarget.h"
 #include "ui/foundation/CTavoPPaintBuffer.h"
 #include "ui/foundation/CTavoPToolbarImageList.h"
+#include <vector>
 
 class CTavoPRegistry;
 class CMenu;
@@ -324,7 +325,8 @@ protected:
     // Set by a load that met a null entry in the stored list and fell back to the resource.
     BOOL m_bStoredListDamaged;
     CToolTipCtrl m_wndToolTip;
-    int m_nTooltipsCount;
+    // The rectangle of each tool the tool tip control holds, tool i + 1 over button i.
+    std::vector<CRect> m_tooltipRects;
     // Set before creation by a window that makes and drops its bar often (a popup menu): the tool
     // tip control is then made when the first message it would be told of reaches the bar.
     BOOL m_bToolTipOnDemand;

@@ -488,16 +488,30 @@ void CTavoPToolBar::UpdateTooltips()
 {
     if (m_wndToolTip.GetSafeHwnd() == NULL)
         return;
-    while (m_nTooltipsCount > 0)
-        m_wndToolTip.DelTool(this, m_nTooltipsCount--);
-    int i = 0;
+    // Each tool's text comes through the callback, so only rectangles can change, and only those
+    // that did are sent: every bar is laid out many times in a workspace load, and a tool deleted
+    // and added again per button and pass made the tool tip control the load's largest cost.
+    size_t i = 0;
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL; i++)
     {
         CTavoPToolbarButton* pButton = (CTavoPToolbarButton*)m_Buttons.GetNext(pos);
         CRect rect = pButton->Rect();
-        m_wndToolTip.AddTool(this, LPSTR_TEXTCALLBACK, &rect, i + 1);
+        if (i == m_tooltipRects.size())
+        {
+            m_wndToolTip.AddTool(this, LPSTR_TEXTCALLBACK, &rect, i + 1);
+            m_tooltipRects.push_back(rect);
+        }
+        else if (m_tooltipRects[i] != rect)
+        {
+            m_wndToolTip.SetToolRect(this, i + 1, &rect);
+            m_tooltipRects[i] = rect;
+        }
     }
-    m_nTooltipsCount = i;
+    while (m_tooltipRects.size() > i)
+    {
+        m_wndToolTip.DelTool(this, m_tooltipRects.size());
+        m_tooltipRects.pop_back();
+    }
 }
 
 int CTavoPToolBar::CalcTextLabelHeight()

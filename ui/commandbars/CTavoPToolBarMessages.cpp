@@ -322,7 +322,7 @@ BOOL CTavoPToolBar::PreTranslateMessage(MSG* pMsg)
             m_wndToolTip.Create(this, TTS_ALWAYSTIP))
         {
             m_wndToolTip.Activate(TRUE);
-            m_nTooltipsCount = 0;
+            m_tooltipRects.clear();
             UpdateTooltips();
         }
         if (m_wndToolTip.GetSafeHwnd() != NULL)

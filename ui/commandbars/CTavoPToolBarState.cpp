@@ -122,7 +122,14 @@ void CTavoPToolBar::Serialize(CArchive& ar)
     CString strName;
     ar >> strName;
     if (GetSafeHwnd() != NULL)
-        SetWindowText(strName);
+    {
+        // Setting a window's text is a round trip to the server under Wine, and the stored
+        // name is mostly the one the bar has already.
+        CString strNow;
+        GetWindowText(strNow);
+        if (strNow != strName)
+            SetWindowText(strName);
+    }
     for (POSITION pos = UnpermittedCommands().GetHeadPosition(); pos != NULL;)
     {
         const int iIndex = CommandToIndex(UnpermittedCommands().GetNext(pos));

@@ -1060,6 +1060,75 @@ TEST_F(ToolbarFixture, ToolTipControlAsksTheBarForTheTextUnderThePointer)
 
 namespace {
 
+// The tool changes (added, deleted, moved) the tool tip control of a bar is sent while it is
+// watched.
+class ToolChangeCounter
+{
+public:
+    explicit ToolChangeCounter(HWND hwndTip) : m_hwnd(hwndTip)
+    {
+        s_nChanges = 0;
+        s_oldProc = (WNDPROC)::SetWindowLongPtrA(hwndTip, GWLP_WNDPROC, (LONG_PTR)Proc);
+    }
+    ~ToolChangeCounter() { ::SetWindowLongPtrA(m_hwnd, GWLP_WNDPROC, (LONG_PTR)s_oldProc); }
+    int Changes() const { return s_nChanges; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == TTM_ADDTOOLA || message == TTM_DELTOOLA || message == TTM_NEWTOOLRECTA)
+            s_nChanges++;
+        return ::CallWindowProcA(s_oldProc, hwnd, message, wParam, lParam);
+    }
+    HWND m_hwnd;
+    static int s_nChanges;
+    static WNDPROC s_oldProc;
+};
+int ToolChangeCounter::s_nChanges = 0;
+WNDPROC ToolChangeCounter::s_oldProc = NULL;
+
+} // namespace
+
+TEST_F(ToolbarFixture, ToolTipToolsFollowTheButtonsAndALayoutThatMovesNoneSendsNothing)
+{
+    Load();
+    const auto expectToolPerButton = [this] {
+        ASSERT_EQ(bar.GetCount(), (int)bar.m_wndToolTip.SendMessage(TTM_GETTOOLCOUNT));
+        for (int i = 0; i < bar.GetCount(); i++)
+        {
+            TOOLINFO ti;
+            ASSERT_TRUE(bar.m_wndToolTip.GetToolInfo(ti, &bar, i + 1)) << i;
+            CRect rect;
+            bar.GetItemRect(i, rect);
+            EXPECT_EQ(rect, CRect(ti.rect)) << i;
+        }
+    };
+    expectToolPerButton();
+
+    ToolChangeCounter counter(bar.m_wndToolTip.GetSafeHwnd());
+    bar.AdjustLayout();
+    bar.SetWindowPos(NULL, 0, 0, 600, 40, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(0, counter.Changes());
+
+    // Fewer buttons, then more again: the tools move, go and come with them.
+    ASSERT_TRUE(bar.RemoveButton(0));
+    bar.AdjustLayout();
+    expectToolPerButton();
+    EXPECT_LT(0, counter.Changes());
+    bar.InsertButtonCopy(CTavoPToolbarButton(kOpen, 0), 0);
+    bar.InsertButtonCopy(CTavoPToolbarButton(kPrint, 0));
+    bar.AdjustLayout();
+    expectToolPerButton();
+
+    // A bar made again gets a new control, and every tool in it.
+    bar.DestroyWindow();
+    ASSERT_TRUE(bar.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    Load();
+    expectToolPerButton();
+}
+
+namespace {
+
 // A library frame that supplies its own tip for Save and answers the buttons' tip requests.
 class CTipFrame : public CTavoPFrameWnd
 {
