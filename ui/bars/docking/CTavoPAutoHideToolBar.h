@@ -64,6 +64,8 @@ protected:
     UINT_PTR m_nDisplayAHWndTimerID;
 
     void KillHoverTimer();
+    // Lays the shown buttons out again, fits the strip to them and lets its row close up.
+    void RelayoutButtons();
 
     DECLARE_MESSAGE_MAP()
 };
