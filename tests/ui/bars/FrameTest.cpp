@@ -800,7 +800,7 @@ class PaneFrame : public AppFrame
 {
 public:
     static const UINT kFirstPane = 301;
-    static const int kPanes = 7;
+    static const int kPanes = 8;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
@@ -906,6 +906,10 @@ TEST_F(Frame, AWholeLayoutComesBackInAFreshFrame)
 
     ASSERT_TRUE(pPanes->Pane(4)->DockToFrameSide(CBRS_ALIGN_BOTTOM));
     ASSERT_NE(nullptr, pPanes->Pane(4)->SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE));
+    // 308 pinned off to the right and hidden there.
+    ASSERT_TRUE(pPanes->Pane(7)->DockToFrameSide(CBRS_ALIGN_RIGHT));
+    ASSERT_NE(nullptr, pPanes->Pane(7)->SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, NULL, FALSE));
+    pPanes->Pane(7)->ShowControlBar(FALSE, FALSE, FALSE);
     PumpFor(30);
 
     const std::vector<LayoutShot> before = LayoutSnapshot(pFrame, pPanes->Panes());
@@ -914,6 +918,7 @@ TEST_F(Frame, AWholeLayoutComesBackInAFreshFrame)
     ASSERT_EQ("tab 1", before[3].where);
     ASSERT_EQ("floating", before[6].where);
     ASSERT_EQ("pinned " + std::to_string(CBRS_ALIGN_BOTTOM), before[4].where);
+    ASSERT_FALSE(before[7].bButtonShown);
     const CRect rectOuter = pFrame->GetDockManager()->GetOuterEdgeBounds();
     const CRect rectOut = SlidOut(pPanes->Pane(4));
     ASSERT_FALSE(rectOut.IsRectEmpty());
@@ -926,7 +931,7 @@ TEST_F(Frame, AWholeLayoutComesBackInAFreshFrame)
     EXPECT_EQ(toolbarsBefore, ToolbarPlaces(pFrame));
     EXPECT_EQ(rectOuter, pFrame->GetDockManager()->GetOuterEdgeBounds());
     EXPECT_EQ(1, pFrame->GetDockManager()->GetMiniFrames().GetCount());
-    EXPECT_EQ(1, pFrame->GetDockManager()->GetAutoHideSliders().GetCount());
+    EXPECT_EQ(2, pFrame->GetDockManager()->GetAutoHideSliders().GetCount());
     EXPECT_EQ(rectOut, SlidOut(pPanes->Pane(4))) << "the pinned pane comes out as it did";
 
     // Stored again unchanged, the layout comes back once more the same.

@@ -170,7 +170,9 @@ void CTavoPAutoHideToolBar::UpdateVisibility()
 {
     CTavoPDockBar* pDockBar = GetParentDockBar();
     const int n = GetVisibleButtonCount();
-    if ((n > 0) == (IsWindowVisible() != FALSE))
+    // The window's own flag: while the frame is still hidden (a layout being loaded) no window
+    // of it counts as visible.
+    if ((n > 0) == ((GetStyle() & WS_VISIBLE) != 0))
         return;
     if (pDockBar == NULL)
     {

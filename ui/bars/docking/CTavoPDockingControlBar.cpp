@@ -731,7 +731,7 @@ void CTavoPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActi
     {
         // Only the pane's button on its strip shows or hides; a pane hidden while it is out
         // goes back behind its strip at once.
-        if (!bShow && IsWindowVisible())
+        if (!bShow && (GetStyle() & WS_VISIBLE) != 0)
             Slide(FALSE, FALSE);
         if (m_pAutoHideBar != NULL && ::IsWindow(m_pAutoHideBar->GetSafeHwnd()))
             m_pAutoHideBar->ShowAutoHideButton(this, bShow);
