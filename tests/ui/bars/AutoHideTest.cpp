@@ -3,7 +3,6 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/BmpFile.h"
 #include "tests/support/ClassicColors.h"
-#include "tests/support/WindowPixels.h"
 #include "tests/support/RegistryTestKey.h"
 #include "framework/CArchive.h"
 #include "framework/CMemFile.h"
@@ -930,15 +929,8 @@ TEST_F(AutoHide, StripButtonsDrawTheirLabelAlongTheStripAndAnOpenSideAtTheFrameE
         EXPECT_GE(nTrail, 20);
     }
 
-    CRect rectWindow;
-    pFrame->GetWindowRect(rectWindow);
-    const std::vector<COLORREF> pixels =
-        WindowPixels(pFrame->GetSafeHwnd(), CRect(0, 0, rectWindow.Width(), rectWindow.Height()));
-    const std::string folder = VORLEN_ARTEFACTS_DIR;
-    ::CreateDirectoryA(folder.c_str(), NULL);
-    WriteBmp(folder + "/auto-hide-strips.bmp", 24, rectWindow.Width(), rectWindow.Height(), pixels);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
-              ::GetFileAttributesA((folder + "/auto-hide-strips.bmp").c_str()));
+    EXPECT_TRUE(
+        WriteWindowPicture(pFrame->GetSafeHwnd(), VORLEN_ARTEFACTS_DIR, "auto-hide-strips.bmp"));
 }
 
 TEST_F(AutoHideState, PanesOfAGroupStoredWithoutTheirSiblingsComeBackOnStripsThatJoin)

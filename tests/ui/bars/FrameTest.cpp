@@ -922,23 +922,19 @@ TEST_F(Frame, AWholeLayoutComesBackInAFreshFrame)
     const CRect rectOuter = pFrame->GetDockManager()->GetOuterEdgeBounds();
     const CRect rectOut = SlidOut(pPanes->Pane(4));
     ASSERT_FALSE(rectOut.IsRectEmpty());
-    Close();
-
-    pPanes = new PaneFrame;
-    ASSERT_NE(nullptr, Open(pPanes));
-    PumpFor(30);
-    EXPECT_EQ(before, LayoutSnapshot(pFrame, pPanes->Panes()));
-    EXPECT_EQ(toolbarsBefore, ToolbarPlaces(pFrame));
-    EXPECT_EQ(rectOuter, pFrame->GetDockManager()->GetOuterEdgeBounds());
-    EXPECT_EQ(1, pFrame->GetDockManager()->GetMiniFrames().GetCount());
-    EXPECT_EQ(2, pFrame->GetDockManager()->GetAutoHideSliders().GetCount());
-    EXPECT_EQ(rectOut, SlidOut(pPanes->Pane(4))) << "the pinned pane comes out as it did";
-
-    // Stored again unchanged, the layout comes back once more the same.
-    Close();
-    pPanes = new PaneFrame;
-    ASSERT_NE(nullptr, Open(pPanes));
-    PumpFor(30);
-    EXPECT_EQ(before, LayoutSnapshot(pFrame, pPanes->Panes()));
-    EXPECT_EQ(toolbarsBefore, ToolbarPlaces(pFrame));
+    // The layout comes back, and stored again unchanged it comes back once more the same.
+    for (const char* run : {"first start", "second start"})
+    {
+        SCOPED_TRACE(run);
+        Close();
+        pPanes = new PaneFrame;
+        ASSERT_NE(nullptr, Open(pPanes));
+        PumpFor(30);
+        EXPECT_EQ(before, LayoutSnapshot(pFrame, pPanes->Panes()));
+        EXPECT_EQ(toolbarsBefore, ToolbarPlaces(pFrame));
+        EXPECT_EQ(rectOuter, pFrame->GetDockManager()->GetOuterEdgeBounds());
+        EXPECT_EQ(1, pFrame->GetDockManager()->GetMiniFrames().GetCount());
+        EXPECT_EQ(2, pFrame->GetDockManager()->GetAutoHideSliders().GetCount());
+        EXPECT_EQ(rectOut, SlidOut(pPanes->Pane(4))) << "the pinned pane comes out as it did";
+    }
 }
