@@ -1005,3 +1005,37 @@ TEST_F(AutoHide, APaneWiderThanHalfTheFrameComesOutAtItsOwnWidth)
     const int nRoom = Manager()->GetOuterEdgeBounds().Width() - 4;
     EXPECT_EQ(FullyOut(nRoom), InFrame(pPane));
 }
+
+TEST_F(AutoHide, ATabGroupPinnedOffAndBackShowsTheTabItShowedBefore)
+{
+    EnableAutoHide();
+    UINT nID = 680;
+    for (int iActive : {0, 1})
+    {
+        SCOPED_TRACE(iActive);
+        CaptionPane* pFirst = DockedPane(nID++, AFX_IDW_DOCKBAR_LEFT, CSize(200, 300));
+        CaptionPane* pSecond = AddPane(nID++, "Second", CSize(200, 300));
+        CTavoPDockingControlBar* pGroup = NULL;
+        pSecond->AttachToTabbedBar(pFirst, TAVOP_DM_DROP, TRUE, &pGroup);
+        CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
+        ASSERT_NE(nullptr, pTabbed);
+        pTabbed->GetUnderlinedWindow()->SetActiveTab(iActive);
+        PumpFor(20);
+        CTavoPDockingControlBar* pShown = iActive == 0 ? pFirst : pSecond;
+
+        CTavoPAutoHideToolBar* pStrip = pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
+        ASSERT_NE(nullptr, pStrip);
+        PumpFor(20);
+        EXPECT_EQ(pShown->GetAutoHideButton(), pStrip->GetActiveButton());
+
+        pFirst->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, FALSE);
+        PumpFor(20);
+        HWND hTab = NULL;
+        CTavoPBaseTabWnd* pTabWnd = pFirst->GetParentTabWnd(hTab);
+        ASSERT_NE(nullptr, pTabWnd);
+        EXPECT_EQ(pTabWnd->GetTabFromHwnd(pShown->GetSafeHwnd()), pTabWnd->GetActiveTab());
+        EXPECT_TRUE(pShown->IsWindowVisible());
+        pTabWnd->GetParent()->DestroyWindow();
+        PumpFor(20);
+    }
+}

@@ -24,6 +24,8 @@ public:
     int GetButtonCount() const { return (int)m_lstButtons.GetCount(); }
     int GetVisibleButtonCount() const;
     CTavoPAutoHideButton* GetActiveButton() const { return m_pActiveButton; }
+    // Marks the button whose pane a group shows when it is pinned back.
+    void SetActiveButton(CTavoPAutoHideButton* pButton) { m_pActiveButton = pButton; }
     // The three state words the layout archive keeps for the strip.
     void GetStateWords(int nWords[3]) const
     {
