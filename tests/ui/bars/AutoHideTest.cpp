@@ -1039,3 +1039,36 @@ TEST_F(AutoHide, ATabGroupPinnedOffAndBackShowsTheTabItShowedBefore)
         PumpFor(20);
     }
 }
+
+TEST_F(AutoHideState, APinnedTabGroupComesBackOnOneStripAfterARestart)
+{
+    EnableAutoHide();
+    CaptionPane* pFirst = DockedPane(690, AFX_IDW_DOCKBAR_LEFT, CSize(200, 300));
+    CaptionPane* pSecond = AddPane(691, "Pane", CSize(200, 300));
+    CTavoPDockingControlBar* pGroup = NULL;
+    pSecond->AttachToTabbedBar(pFirst, TAVOP_DM_DROP, TRUE, &pGroup);
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_NE(nullptr, pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE));
+    PumpFor(20);
+    const PinnedShot first = Shot(pFirst), second = Shot(pSecond);
+    ASSERT_EQ(first.rectStrip, second.rectStrip);
+    ASSERT_TRUE(Manager()->SaveState(kProfile, 7));
+
+    pFirst = Restart(690);
+    pSecond = DockedPane(691, AFX_IDW_DOCKBAR_LEFT, CSize(200, 300));
+    EXPECT_TRUE(Manager()->LoadState(kProfile, 7));
+    Manager()->SetDockState();
+    PumpFor(20);
+    EXPECT_EQ(first, Shot(pFirst));
+    EXPECT_EQ(second, Shot(pSecond));
+    ASSERT_EQ(pFirst->GetAutoHideToolBar(), pSecond->GetAutoHideToolBar());
+
+    // Pinned back, the two are one group again.
+    pSecond->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, FALSE);
+    PumpFor(20);
+    HWND hTab = NULL;
+    CTavoPBaseTabWnd* pTabWnd = pFirst->GetParentTabWnd(hTab);
+    ASSERT_NE(nullptr, pTabWnd);
+    EXPECT_EQ(pTabWnd, pSecond->GetParentTabWnd(hTab));
+    EXPECT_EQ(2, pTabWnd->GetTabsNum());
+}
