@@ -857,6 +857,13 @@ TEST_F(AutoHide, APaneSlidOutLiesAboveTheDockedPanesAndBelowTheDockBars)
     pFrame->ClientToScreen(&pt);
     EXPECT_EQ(pPane->GetSafeHwnd(), ::WindowFromPoint(pt));
 
+    // At the start of a slide the pane lies behind its strip, which stays in front.
+    pPane->Slide(FALSE, FALSE);
+    pPane->Slide(TRUE, TRUE);
+    ASSERT_TRUE(pPane->IsWindowVisible());
+    EXPECT_EQ(pPane->GetAutoHideToolBar()->GetSafeHwnd(), ::WindowFromPoint(ButtonPoint(pPane)));
+    timers.RunOut(pPane, 2);
+
     // Raising one side raises only what lies on that side.
     Manager()->BringBarsToTop(CBRS_ALIGN_RIGHT);
     EXPECT_TRUE(IsAbove(pPane, pDocked));
