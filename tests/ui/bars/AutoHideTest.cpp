@@ -150,6 +150,16 @@ protected:
         const int nThick = 2 * 1 + 2 + sizeText.cy;
         return IsHorzSide(dwSide) ? CSize(nLength, nThick) : CSize(nThick, nLength);
     }
+    // Two panes of 200 x 300 as one tab group docked on the left, the first docked first.
+    CTavoPBaseTabbedBar* TabGroup(UINT nID, CaptionPane*& pFirst, CaptionPane*& pSecond)
+    {
+        pFirst = DockedPane(nID, AFX_IDW_DOCKBAR_LEFT, CSize(200, 300));
+        pSecond = AddPane(nID + 1, "Pane", CSize(200, 300));
+        CTavoPDockingControlBar* pGroup = NULL;
+        pSecond->AttachToTabbedBar(pFirst, TAVOP_DM_DROP, TRUE, &pGroup);
+        PumpFor(20);
+        return DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
+    }
     // The first strip on a side.
     CWnd* FindStrip(DWORD dwSide)
     {
@@ -704,10 +714,8 @@ TEST_F(AutoHide, HidingAPinnedPaneHidesItsButtonAndShowingItBringsItBack)
         CaptionPane* pPane = NULL;
         if (c.bGroup)
         {
-            pOther = DockedPane(nID++, AFX_IDW_DOCKBAR_LEFT, CSize(150, 300));
-            pPane = AddPane(nID++, "Pane", CSize(150, 300));
-            CTavoPDockingControlBar* pGroup = NULL;
-            pPane->AttachToTabbedBar(pOther, TAVOP_DM_DROP, TRUE, &pGroup);
+            CTavoPBaseTabbedBar* pGroup = TabGroup(nID, pOther, pPane);
+            nID += 2;
             ASSERT_NE(nullptr, pGroup);
             ASSERT_NE(nullptr, pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE));
             PumpFor(20);
@@ -1020,17 +1028,16 @@ TEST_F(AutoHide, ATabGroupPinnedOffAndBackShowsTheTabItShowedBefore)
     for (int iActive : {0, 1})
     {
         SCOPED_TRACE(iActive);
-        CaptionPane* pFirst = DockedPane(nID++, AFX_IDW_DOCKBAR_LEFT, CSize(200, 300));
-        CaptionPane* pSecond = AddPane(nID++, "Second", CSize(200, 300));
-        CTavoPDockingControlBar* pGroup = NULL;
-        pSecond->AttachToTabbedBar(pFirst, TAVOP_DM_DROP, TRUE, &pGroup);
-        CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
+        CaptionPane *pFirst = NULL, *pSecond = NULL;
+        CTavoPBaseTabbedBar* pTabbed = TabGroup(nID, pFirst, pSecond);
+        nID += 2;
         ASSERT_NE(nullptr, pTabbed);
         pTabbed->GetUnderlinedWindow()->SetActiveTab(iActive);
         PumpFor(20);
         CTavoPDockingControlBar* pShown = iActive == 0 ? pFirst : pSecond;
 
-        CTavoPAutoHideToolBar* pStrip = pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
+        CTavoPAutoHideToolBar* pStrip =
+            pTabbed->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
         ASSERT_NE(nullptr, pStrip);
         PumpFor(20);
         EXPECT_EQ(pShown->GetAutoHideButton(), pStrip->GetActiveButton());
@@ -1050,10 +1057,8 @@ TEST_F(AutoHide, ATabGroupPinnedOffAndBackShowsTheTabItShowedBefore)
 TEST_F(AutoHideState, APinnedTabGroupComesBackOnOneStripAfterARestart)
 {
     EnableAutoHide();
-    CaptionPane* pFirst = DockedPane(690, AFX_IDW_DOCKBAR_LEFT, CSize(200, 300));
-    CaptionPane* pSecond = AddPane(691, "Pane", CSize(200, 300));
-    CTavoPDockingControlBar* pGroup = NULL;
-    pSecond->AttachToTabbedBar(pFirst, TAVOP_DM_DROP, TRUE, &pGroup);
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pGroup = TabGroup(690, pFirst, pSecond);
     ASSERT_NE(nullptr, pGroup);
     ASSERT_NE(nullptr, pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE));
     PumpFor(20);
