@@ -160,6 +160,14 @@ protected:
         PumpFor(20);
         return DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
     }
+    // Pins pPane back; the tab window that pTab is a tab of then, or null.
+    CTavoPBaseTabWnd* PinBack(CTavoPDockingControlBar* pPane, CTavoPDockingControlBar* pTab)
+    {
+        pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, FALSE);
+        PumpFor(20);
+        HWND hTab = NULL;
+        return pTab->GetParentTabWnd(hTab);
+    }
     // The first strip on a side.
     CWnd* FindStrip(DWORD dwSide)
     {
@@ -1042,10 +1050,7 @@ TEST_F(AutoHide, ATabGroupPinnedOffAndBackShowsTheTabItShowedBefore)
         PumpFor(20);
         EXPECT_EQ(pShown->GetAutoHideButton(), pStrip->GetActiveButton());
 
-        pFirst->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, FALSE);
-        PumpFor(20);
-        HWND hTab = NULL;
-        CTavoPBaseTabWnd* pTabWnd = pFirst->GetParentTabWnd(hTab);
+        CTavoPBaseTabWnd* pTabWnd = PinBack(pFirst, pFirst);
         ASSERT_NE(nullptr, pTabWnd);
         EXPECT_EQ(pTabWnd->GetTabFromHwnd(pShown->GetSafeHwnd()), pTabWnd->GetActiveTab());
         EXPECT_TRUE(pShown->IsWindowVisible());
@@ -1076,11 +1081,9 @@ TEST_F(AutoHideState, APinnedTabGroupComesBackOnOneStripAfterARestart)
     ASSERT_EQ(pFirst->GetAutoHideToolBar(), pSecond->GetAutoHideToolBar());
 
     // Pinned back, the two are one group again.
-    pSecond->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, FALSE);
-    PumpFor(20);
-    HWND hTab = NULL;
-    CTavoPBaseTabWnd* pTabWnd = pFirst->GetParentTabWnd(hTab);
+    CTavoPBaseTabWnd* pTabWnd = PinBack(pSecond, pFirst);
     ASSERT_NE(nullptr, pTabWnd);
+    HWND hTab = NULL;
     EXPECT_EQ(pTabWnd, pSecond->GetParentTabWnd(hTab));
     EXPECT_EQ(2, pTabWnd->GetTabsNum());
 }
