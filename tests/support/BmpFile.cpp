@@ -1,4 +1,5 @@
 #include "tests/support/BmpFile.h"
+#include "tests/support/WindowPixels.h"
 
 #include <algorithm>
 #include <fstream>
@@ -56,4 +57,17 @@ void WriteBmp(const std::string& path, int bpp, int cx, int cy, const std::vecto
         f.write((const char*)&q, sizeof q);
     }
     f.write((const char*)bits.data(), (std::streamsize)bits.size());
+}
+
+bool WriteWindowPicture(HWND hwnd, const std::string& folder, const std::string& name)
+{
+    RECT rectWindow;
+    ::GetWindowRect(hwnd, &rectWindow);
+    const int cx = rectWindow.right - rectWindow.left, cy = rectWindow.bottom - rectWindow.top;
+    const RECT rect = {0, 0, cx, cy};
+    const std::vector<COLORREF> pixels = WindowPixels(hwnd, rect);
+    ::CreateDirectoryA(folder.c_str(), NULL);
+    const std::string path = folder + "/" + name;
+    WriteBmp(path, 24, cx, cy, pixels);
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -1,4 +1,4 @@
-// Small .bmp files written pixel by pixel, for tests that load images from files.
+// Small .bmp files written pixel by pixel, for tests that load images from files, and pictures of windows left for people to look at.
 #pragma once
 #include <windows.h>
 
@@ -9,3 +9,7 @@
 // pixels are given top row first.
 void WriteBmp(const std::string& path, int bpp, int cx, int cy,
               const std::vector<COLORREF>& pixels);
+
+// Writes what a window has drawn, frame included, as a 24-bit .bmp called name in the folder
+// (made when missing); true when the file is there.
+bool WriteWindowPicture(HWND hwnd, const std::string& folder, const std::string& name);

@@ -15,11 +15,12 @@ public:
     static const DWORD kAllBehaviour =
         TAVOP_CBRS_FLOAT | TAVOP_CBRS_CLOSE | TAVOP_CBRS_PROPERTY2 | TAVOP_CBRS_PROPERTY4;
 
+    // dwStyle: CBRS_FLOAT_MULTI for a pane that floats in a frame of several panes.
     BOOL Make(CWnd* pFrame, UINT nID, LPCTSTR lpszText, CSize size,
-              DWORD dwBehaviour = kAllBehaviour)
+              DWORD dwBehaviour = kAllBehaviour, DWORD dwStyle = 0)
     {
         if (!Create(lpszText, pFrame, CRect(0, 0, size.cx, size.cy), TRUE, nID,
-                    WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, 0, dwBehaviour))
+                    WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT | dwStyle, 0, dwBehaviour))
             return FALSE;
         EnableDocking(CBRS_ALIGN_ANY);
         return TRUE;

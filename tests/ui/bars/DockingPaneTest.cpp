@@ -349,15 +349,8 @@ TEST_F(DockingPane, FrameWithDockedPanesLeavesItsPicture)
     EXPECT_EQ(600, rectBottom.right);
     EXPECT_EQ(400, rectBottom.bottom);
 
-    CRect rectWindow;
-    pFrame->GetWindowRect(rectWindow);
-    const std::vector<COLORREF> pixels =
-        WindowPixels(pFrame->GetSafeHwnd(), CRect(0, 0, rectWindow.Width(), rectWindow.Height()));
-    const std::string folder = VORLEN_ARTEFACTS_DIR;
-    ::CreateDirectoryA(folder.c_str(), NULL);
-    WriteBmp(folder + "/docking-panes.bmp", 24, rectWindow.Width(), rectWindow.Height(), pixels);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
-              ::GetFileAttributesA((folder + "/docking-panes.bmp").c_str()));
+    EXPECT_TRUE(
+        WriteWindowPicture(pFrame->GetSafeHwnd(), VORLEN_ARTEFACTS_DIR, "docking-panes.bmp"));
 }
 
 namespace {

@@ -4,9 +4,13 @@
 #include "tests/support/RecordingPopup.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/TestApp.h"
+#include "tests/ui/bars/DockingPaneSupport.h"
+#include "tests/ui/bars/docking/LayoutSnapshot.h"
 #include "ui/bars/CTavoPStatusBar.h"
+#include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
+#include "ui/bars/docking/CTavoPTabbedControlBar.h"
 #include "ui/commandbars/CTavoPToolBar.h"
 #include "ui/commandbars/menus/CTavoPMenuBar.h"
 #include "ui/commandbars/menus/CTavoPMenuIdPool.h"
@@ -176,9 +180,10 @@ protected:
             pFrame->DestroyWindow();
         PumpMessages();
     }
-    AppFrame* Open()
+    // Opens the frame; pNew: a frame of a class derived from the application's, to open instead.
+    AppFrame* Open(AppFrame* pNew = nullptr)
     {
-        pFrame = new AppFrame;
+        pFrame = pNew != nullptr ? pNew : new AppFrame;
         if (!pFrame->LoadFrame(kFrameID, WS_OVERLAPPEDWINDOW))
             return pFrame = nullptr;
         hwndFrame = pFrame->m_hWnd;
@@ -826,4 +831,151 @@ TEST_F(Frame, FloatingFramesReadBeforeADamagedSectionGoAgain)
     EXPECT_EQ(0, pFrame->GetDockManager()->GetMiniFrames().GetCount());
     EXPECT_EQ(0, pFrame->GetDockManager()->GetLoadedMiniFrames().GetCount());
     EXPECT_FALSE(pFrame->m_wndOther.IsFloating()) << "the frame keeps its own layout";
+}
+
+namespace {
+
+// The application's frame with docking panes as well, all docked on the left by the frame
+// itself, and strips for pinned panes on every side.
+class PaneFrame : public AppFrame
+{
+public:
+    static const UINT kFirstPane = 301;
+    static const int kPanes = 8;
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (AppFrame::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        for (DWORD dwSide : {CBRS_ALIGN_LEFT, CBRS_ALIGN_TOP, CBRS_ALIGN_RIGHT, CBRS_ALIGN_BOTTOM})
+        {
+            if (!GetDockManager()->AddDockBar(dwSide, RUNTIME_CLASS(CTavoPAutoHideDockBar)))
+                return -1;
+        }
+        for (int i = 0; i < kPanes; i++)
+        {
+            m_panes[i].reset(new CaptionPane);
+            const std::string name = "pane " + std::to_string(kFirstPane + i);
+            // The last two float together in one frame.
+            if (!m_panes[i]->Make(this, kFirstPane + i, name.c_str(), CSize(160, 140),
+                                  CaptionPane::kAllBehaviour, i >= 5 ? CBRS_FLOAT_MULTI : 0))
+                return -1;
+            DockControlBar(m_panes[i].get(), AFX_IDW_DOCKBAR_LEFT);
+        }
+        return 0;
+    }
+    CaptionPane* Pane(int i) { return m_panes[i].get(); }
+    std::vector<CTavoPDockingControlBar*> Panes()
+    {
+        std::vector<CTavoPDockingControlBar*> lst;
+        for (auto& p : m_panes)
+            lst.push_back(p.get());
+        return lst;
+    }
+
+    std::unique_ptr<CaptionPane> m_panes[kPanes];
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(PaneFrame, AppFrame)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// Where the toolbars are: the side of the dock bar holding each and its place in the frame.
+std::vector<std::pair<DWORD, CRect>> ToolbarPlaces(AppFrame* pFrame)
+{
+    std::vector<std::pair<DWORD, CRect>> places;
+    for (CTavoPControlBar* pBar :
+         {(CTavoPControlBar*)&pFrame->m_wndToolBar, (CTavoPControlBar*)&pFrame->m_wndOther})
+    {
+        CTavoPDockBar* pDockBar = pBar->GetParentDockBar();
+        places.emplace_back(pDockBar != NULL ? pDockBar->GetCurrentAlignment() : 0,
+                            InFrame(pFrame, pBar));
+    }
+    return places;
+}
+
+// Where a pinned pane lies slid out, in the frame's client area; it goes back in at once.
+CRect SlidOut(CTavoPDockingControlBar* pPane)
+{
+    pPane->Slide(TRUE, FALSE);
+    const CRect rect = InFrame(pPane->GetDockSiteFrame(), pPane);
+    pPane->Slide(FALSE, FALSE);
+    return rect;
+}
+
+} // namespace
+
+TEST_F(Frame, AWholeLayoutComesBackInAFreshFrame)
+{
+    // Panes find their tab group class by name: it must be linked in.
+    ASSERT_STREQ("CTavoPTabbedControlBar", RUNTIME_CLASS(CTavoPTabbedControlBar)->m_lpszClassName);
+    PaneFrame* pPanes = new PaneFrame;
+    ASSERT_NE(nullptr, Open(pPanes));
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    pFrame->MoveWindow(rectWork.left + 30, rectWork.top + 30, 900, 700);
+    PumpMessages();
+
+    // The second toolbar on the left; 301 with 302 below it on the left; 303 and 304 one tab
+    // group on the right, 303 renamed and 304 shown; 306 floating with 307 dragged onto its
+    // right edge; 305 pinned off to the bottom strip.
+    pFrame->DockControlBar(&pFrame->m_wndOther, AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_TRUE(pPanes->Pane(0)->DockToFrameSide(CBRS_ALIGN_LEFT));
+    ASSERT_NE(nullptr, pPanes->Pane(1)->DockToWindow(pPanes->Pane(0), CBRS_ALIGN_BOTTOM));
+    ASSERT_TRUE(pPanes->Pane(2)->DockToFrameSide(CBRS_ALIGN_RIGHT));
+    CTavoPDockingControlBar* pGroup = NULL;
+    pPanes->Pane(3)->AttachToTabbedBar(pPanes->Pane(2), TAVOP_DM_MOUSE, TRUE, &pGroup);
+    CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pGroup);
+    ASSERT_NE(nullptr, pTabbed);
+    pTabbed->GetUnderlinedWindow()->SetTabLabel(0, "renamed");
+    pTabbed->GetUnderlinedWindow()->SetActiveTab(1);
+    PumpMessages();
+
+    CaptionPane* pFloating = pPanes->Pane(5);
+    pFloating->StoreRecentDockInfo();
+    ASSERT_TRUE(pFloating->FloatControlBar(
+        CRect(rectWork.left + 400, rectWork.top + 250, rectWork.left + 700, rectWork.top + 450),
+        TAVOP_DM_RECT, TRUE));
+    PumpFor(30);
+    const CRect rectFloating = pFloating->ScreenRect();
+    RunMouse(DragSteps(pPanes->Pane(6)->GripPoint(),
+                       CPoint(rectFloating.right - 4, rectFloating.CenterPoint().y)));
+    PumpFor(60);
+    ASSERT_EQ(pFloating->GetParent(), pPanes->Pane(6)->GetParent()) << "one floating frame";
+
+    ASSERT_TRUE(pPanes->Pane(4)->DockToFrameSide(CBRS_ALIGN_BOTTOM));
+    ASSERT_NE(nullptr, pPanes->Pane(4)->SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE));
+    // 308 pinned off to the right and hidden there.
+    ASSERT_TRUE(pPanes->Pane(7)->DockToFrameSide(CBRS_ALIGN_RIGHT));
+    ASSERT_NE(nullptr, pPanes->Pane(7)->SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, NULL, FALSE));
+    pPanes->Pane(7)->ShowControlBar(FALSE, FALSE, FALSE);
+    PumpFor(30);
+
+    const std::vector<LayoutShot> before = LayoutSnapshot(pFrame, pPanes->Panes());
+    const auto toolbarsBefore = ToolbarPlaces(pFrame);
+    ASSERT_EQ("docked", before[0].where);
+    ASSERT_EQ("tab 1", before[3].where);
+    ASSERT_EQ("floating", before[6].where);
+    ASSERT_EQ("pinned " + std::to_string(CBRS_ALIGN_BOTTOM), before[4].where);
+    ASSERT_FALSE(before[7].bButtonShown);
+    const CRect rectOuter = pFrame->GetDockManager()->GetOuterEdgeBounds();
+    const CRect rectOut = SlidOut(pPanes->Pane(4));
+    ASSERT_FALSE(rectOut.IsRectEmpty());
+    // The layout comes back, and stored again unchanged it comes back once more the same.
+    for (const char* run : {"first start", "second start"})
+    {
+        SCOPED_TRACE(run);
+        Close();
+        pPanes = new PaneFrame;
+        ASSERT_NE(nullptr, Open(pPanes));
+        PumpFor(30);
+        EXPECT_EQ(before, LayoutSnapshot(pFrame, pPanes->Panes()));
+        EXPECT_EQ(toolbarsBefore, ToolbarPlaces(pFrame));
+        EXPECT_EQ(rectOuter, pFrame->GetDockManager()->GetOuterEdgeBounds());
+        EXPECT_EQ(1, pFrame->GetDockManager()->GetMiniFrames().GetCount());
+        EXPECT_EQ(2, pFrame->GetDockManager()->GetAutoHideSliders().GetCount());
+        EXPECT_EQ(rectOut, SlidOut(pPanes->Pane(4))) << "the pinned pane comes out as it did";
+    }
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/bars/docking/CTavoPAutoHideButton.h"
+#include "ui/bars/docking/CTavoPAutoHideDockBar.h"
 #include "ui/bars/docking/CTavoPDockBar.h"
 #include "ui/bars/docking/CTavoPDockBarRow.h"
 #include "ui/bars/docking/CTavoPDockingControlBar.h"
@@ -105,17 +106,17 @@ BOOL CTavoPAutoHideToolBar::RemoveAutoHideButton(CTavoPDockingControlBar* pBar)
         return FALSE;
     if (!m_lstButtons.IsEmpty())
     {
-        const CSize size = LayoutButtons();
-        SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        CTavoPDockBar* pDockBar = GetParentDockBar();
-        if (pDockBar != NULL && pDockBar->GetSafeHwnd() != NULL)
-            pDockBar->RepositionRows(CRect(0, 0, 0, 0));
-        Invalidate();
+        RelayoutButtons();
+        UpdateVisibility();
         return TRUE;
     }
     CTavoPDockBar* pDockBar = GetParentDockBar();
     if (pDockBar != NULL && pDockBar->GetSafeHwnd() != NULL)
     {
+        // The strips after this one no longer join a strip that is gone.
+        CTavoPAutoHideDockBar* pAutoHideDockBar = DYNAMIC_DOWNCAST(CTavoPAutoHideDockBar, pDockBar);
+        if (pAutoHideDockBar != NULL)
+            pAutoHideDockBar->UpdateButtonGroups(this);
         pDockBar->RemoveControlBar(this);
         CRect rectClient;
         pDockBar->GetClientRect(rectClient);
@@ -131,10 +132,27 @@ BOOL CTavoPAutoHideToolBar::ShowAutoHideButton(CTavoPDockingControlBar* pBar, BO
     CTavoPAutoHideButton* pButton = FindButton(pBar);
     if (pButton == NULL)
         return FALSE;
+    if (pButton->IsVisible() == bShow)
+        return TRUE;
     pButton->SetVisible(bShow);
+    RelayoutButtons();
     if (!bNoUpdate)
         UpdateVisibility();
     return TRUE;
+}
+
+void CTavoPAutoHideToolBar::RelayoutButtons()
+{
+    const CSize size = LayoutButtons();
+    if (m_hWnd == NULL)
+        return;
+    // A strip without a shown button keeps its size until it is hidden.
+    if (size.cx > 0 && size.cy > 0)
+        SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CTavoPDockBar* pDockBar = GetParentDockBar();
+    if (pDockBar != NULL && pDockBar->GetSafeHwnd() != NULL)
+        pDockBar->RepositionRows(CRect(0, 0, 0, 0));
+    Invalidate();
 }
 
 int CTavoPAutoHideToolBar::GetVisibleButtonCount() const
@@ -152,12 +170,19 @@ void CTavoPAutoHideToolBar::UpdateVisibility()
 {
     CTavoPDockBar* pDockBar = GetParentDockBar();
     const int n = GetVisibleButtonCount();
-    if (n > 0 && IsWindowVisible())
+    // The window's own flag: while the frame is still hidden (a layout being loaded) no window
+    // of it counts as visible.
+    if ((n > 0) == ((GetStyle() & WS_VISIBLE) != 0))
         return;
-    if (pDockBar != NULL)
-        pDockBar->ShowControlBar(this, n > 0, FALSE, TRUE);
-    else
+    if (pDockBar == NULL)
+    {
         ShowWindow(n > 0 ? SW_SHOWNOACTIVATE : SW_HIDE);
+        return;
+    }
+    pDockBar->ShowControlBar(this, n > 0, FALSE, TRUE);
+    // The row places its strips one after another from the corner, not as toolbars.
+    if (pDockBar->GetSafeHwnd() != NULL)
+        pDockBar->RepositionRows(CRect(0, 0, 0, 0));
 }
 
 void CTavoPAutoHideToolBar::UnpinAll(CTavoPDockingControlBar* pTarget)
@@ -215,6 +240,13 @@ CSize CTavoPAutoHideToolBar::LayoutButtons()
     for (POSITION pos = m_lstButtons.GetHeadPosition(); pos != NULL;)
     {
         CTavoPAutoHideButton* pButton = (CTavoPAutoHideButton*)m_lstButtons.GetNext(pos);
+        // A hidden button takes no room: the shown ones close up.
+        if (!pButton->IsVisible())
+        {
+            pButton->SetRect(pButton->IsHorizontal() ? CRect(sizeTotal.cx, 0, sizeTotal.cx, 0)
+                                                     : CRect(0, sizeTotal.cy, 0, sizeTotal.cy));
+            continue;
+        }
         const CSize size = pButton->CalcSize();
         if (pButton->IsHorizontal())
         {

@@ -24,6 +24,8 @@ public:
     int GetButtonCount() const { return (int)m_lstButtons.GetCount(); }
     int GetVisibleButtonCount() const;
     CTavoPAutoHideButton* GetActiveButton() const { return m_pActiveButton; }
+    // Marks the button whose pane a group shows when it is pinned back.
+    void SetActiveButton(CTavoPAutoHideButton* pButton) { m_pActiveButton = pButton; }
     // The three state words the layout archive keeps for the strip.
     void GetStateWords(int nWords[3]) const
     {
@@ -64,6 +66,8 @@ protected:
     UINT_PTR m_nDisplayAHWndTimerID;
 
     void KillHoverTimer();
+    // Lays the shown buttons out again, fits the strip to them and lets its row close up.
+    void RelayoutButtons();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,4 +1,6 @@
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
+#include "ui/bars/docking/CTavoPAutoHideButton.h"
+#include "ui/bars/docking/CTavoPAutoHideToolBar.h"
 #include "ui/bars/docking/CTavoPDockManager.h"
 #include "ui/bars/docking/CTavoPDockingCBWrapper.h"
 #include "ui/bars/docking/CTavoPMiniFrameWnd.h"
@@ -504,6 +506,16 @@ CTavoPAutoHideToolBar* CTavoPBaseTabbedBar::SetAutoHideMode(BOOL bMode, DWORD dw
             pPane->SetAutoHideMode(TRUE, dwAlignment, pAutoHideBar, pPane == pActive && bUseTimer);
         if (pBar != NULL)
             pAutoHideBar = pBar;
+    }
+    // The strip remembers which pane the group showed (the last when none), so that pinned
+    // back the group shows it again.
+    if (pAutoHideBar != NULL && ::IsWindow(pAutoHideBar->GetSafeHwnd()) && !panes.empty())
+    {
+        CTavoPAutoHideButton* pButton = pActive != NULL ? pAutoHideBar->FindButton(pActive) : NULL;
+        if (pButton == NULL)
+            pButton = pAutoHideBar->FindButton(panes.back());
+        if (pButton != NULL)
+            pAutoHideBar->SetActiveButton(pButton);
     }
     if (!::IsWindow(hWnd))
         return pAutoHideBar;

@@ -668,13 +668,17 @@ void CTavoPDockBarRow::ArrangeFromOffset(int nStart, int nGap)
     ArrangingScope scope(m_bArranging);
     int nPos = nStart;
     const int nAcross = m_nOffset + (m_bExtraAtStart ? m_nExtraThickness : 0);
+    BOOL bAfterBar = FALSE;
     for (POSITION pos = m_lstBars.GetHeadPosition(); pos != NULL;)
     {
         CTavoPControlBar* pBar = (CTavoPControlBar*)m_lstBars.GetNext(pos);
         if (!Counts(pBar))
             continue;
-        if (!pBar->GetFirstProperty())
+        // A strip that continues a group joins the one before it, sharing its border line; the
+        // first strip has none to join and stays at the start.
+        if (!pBar->GetFirstProperty() && bAfterBar)
             nPos -= nGap + 1;
+        bAfterBar = TRUE;
         pBar->CWnd::SetWindowPos(NULL, IsHorizontal() ? nPos : nAcross,
                                  IsHorizontal() ? nAcross : nPos, 0, 0,
                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -587,49 +587,58 @@ void CTavoPDockManager::AdjustDockingLayout(HDWP hdwp)
 void CTavoPDockManager::CalcAutoHideOffsets()
 {
     std::vector<CTavoPAutoHideDockBar*> bars;
+    std::vector<std::pair<int, int>> old;
     for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
     {
         CTavoPAutoHideDockBar* pBar =
             DYNAMIC_DOWNCAST(CTavoPAutoHideDockBar, m_lstControlBars.GetNext(pos));
-        if (pBar != NULL)
-        {
-            pBar->SetOffsets(0, 0);
-            bars.push_back(pBar);
-        }
+        if (pBar == NULL || !::IsWindow(pBar->GetSafeHwnd()))
+            continue;
+        old.emplace_back(pBar->GetOffsetLeft(), pBar->GetOffsetRight());
+        pBar->SetOffsets(0, 0);
+        bars.push_back(pBar);
     }
+    // A vertical strip A and a horizontal strip B meet at a corner when one ends where the other
+    // begins: the one whose end lies beside the other's thickness starts (or stops) that far in,
+    // so that the strips do not overlap in the corner.
     for (CTavoPAutoHideDockBar* pA : bars)
     {
-        CRect rectA;
-        pA->GetWindowRect(rectA);
-        if (rectA.IsRectEmpty() || pA->IsHorizontal())
+        const DWORD dwA = pA->GetCurrentAlignment() & CBRS_ALIGN_ANY;
+        CRect a;
+        pA->GetWindowRect(a);
+        if (a.IsRectEmpty() || (dwA != CBRS_ALIGN_LEFT && dwA != CBRS_ALIGN_RIGHT))
             continue;
+        const BOOL bLeft = dwA == CBRS_ALIGN_LEFT;
         for (CTavoPAutoHideDockBar* pB : bars)
         {
-            CRect rectB;
-            pB->GetWindowRect(rectB);
-            if (pB == pA || !pB->IsHorizontal() || rectB.IsRectEmpty())
+            const DWORD dwB = pB->GetCurrentAlignment() & CBRS_ALIGN_ANY;
+            CRect b;
+            pB->GetWindowRect(b);
+            if (b.IsRectEmpty() || (dwB != CBRS_ALIGN_TOP && dwB != CBRS_ALIGN_BOTTOM))
                 continue;
-            // A vertical strip A meets a horizontal strip B at one of the four corners: the
-            // strips give way to each other there.
-            const BOOL bATop = rectB.bottom == rectA.top || rectB.top == rectA.top;
-            const BOOL bALeftSide = pA->GetCurrentAlignment() == CBRS_ALIGN_LEFT;
-            if (pB->GetCurrentAlignment() == CBRS_ALIGN_TOP && bATop)
+            const BOOL bTop = dwB == CBRS_ALIGN_TOP;
+            // B runs across A's end: B's end at A's side steps aside by A's width.
+            if (bTop ? b.bottom == a.top : a.bottom == b.top)
             {
-                if (bALeftSide)
-                    pB->SetOffsets(rectA.Width(), pB->GetOffsetRight());
+                if (bLeft)
+                    pB->SetOffsets(a.Width(), pB->GetOffsetRight());
                 else
-                    pB->SetOffsets(pB->GetOffsetLeft(), rectA.Width());
-                pA->SetOffsets(rectB.Height(), pA->GetOffsetRight());
+                    pB->SetOffsets(pB->GetOffsetLeft(), a.Width());
             }
-            else if (pB->GetCurrentAlignment() == CBRS_ALIGN_BOTTOM)
+            // A runs along B's end: A's end at B's side steps aside by B's height.
+            if (bLeft ? a.right == b.left : b.right == a.left)
             {
-                if (bALeftSide)
-                    pB->SetOffsets(rectA.Width(), pB->GetOffsetRight());
+                if (bTop)
+                    pA->SetOffsets(b.Height(), pA->GetOffsetRight());
                 else
-                    pB->SetOffsets(pB->GetOffsetLeft(), rectA.Width());
-                pA->SetOffsets(pA->GetOffsetLeft(), rectB.Height());
+                    pA->SetOffsets(pA->GetOffsetLeft(), b.Height());
             }
         }
+    }
+    for (size_t i = 0; i < bars.size(); i++)
+    {
+        if (old[i] != std::make_pair(bars[i]->GetOffsetLeft(), bars[i]->GetOffsetRight()))
+            bars[i]->RepositionRows(CRect(0, 0, 0, 0));
     }
 }
 
@@ -656,6 +665,27 @@ void CTavoPDockManager::HideAutoHideBars(CTavoPDockingControlBar* pBarToExclude,
             !pBar->IsAutoHideMode())
             continue;
         pBar->Slide(FALSE, !bImmediately);
+    }
+}
+
+void CTavoPDockManager::BringBarsToTop(DWORD dwAlignment, BOOL bSkipControlBars)
+{
+    dwAlignment &= CBRS_ALIGN_ANY;
+    BOOL bSkip = bSkipControlBars;
+    for (POSITION pos = m_lstControlBars.GetTailPosition(); pos != NULL;)
+    {
+        CTavoPBaseControlBar* pBar = (CTavoPBaseControlBar*)m_lstControlBars.GetPrev(pos);
+        if (pBar == NULL || !::IsWindow(pBar->GetSafeHwnd()))
+            continue;
+        if (bSkip && (pBar->IsKindOf(RUNTIME_CLASS(CTavoPControlBar)) ||
+                      pBar->IsKindOf(RUNTIME_CLASS(CTavoPSlider))))
+            continue;
+        if (dwAlignment < CBRS_ALIGN_LEFT ||
+            (pBar->GetCurrentAlignment() & CBRS_ALIGN_ANY) == dwAlignment)
+        {
+            pBar->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            bSkip = FALSE;
+        }
     }
 }
 
@@ -726,8 +756,10 @@ void CTavoPDockManager::AlignAutoHideSlider(CTavoPSlider* pSlider, BOOL bFromFix
     pBar->GetWindowRect(rectBar);
     const DWORD dwSide = pSlider->GetCurrentAlignment() & CBRS_ALIGN_ANY;
     const BOOL bHorz = dwSide == CBRS_ALIGN_TOP || dwSide == CBRS_ALIGN_BOTTOM;
-    const CSize sizeSlider = pSlider->CalcFixedLayout(FALSE, bHorz);
-    const int nSlider = bHorz ? sizeSlider.cy : sizeSlider.cx;
+    // The slider's own thickness: its fixed layout counts the pane it holds as well.
+    CRect rectSliderWnd;
+    pSlider->GetWindowRect(rectSliderWnd);
+    const int nSlider = bHorz ? rectSliderWnd.Height() : rectSliderWnd.Width();
     // The pane keeps its thickness while the layout leaves room for it and its slider.
     const int nRoom = (bHorz ? rectOuter.Height() : rectOuter.Width()) - nSlider;
     const int nThickness = std::max(0, std::min(bHorz ? rectBar.Height() : rectBar.Width(), nRoom));

@@ -96,7 +96,10 @@ public:
     const CObList& GetLoadedMiniFrames() const { return m_lstLoadedMiniFrames; }
     // Destroys the frames the last read made, when the read failed after them.
     void DestroyLoadedMiniFrames();
-    void BringBarsToTop(DWORD dwAlignment = 0, BOOL bSkipControlBars = FALSE) {}
+    // Raises the listed windows of one side (all sides below CBRS_ALIGN_LEFT) to the top, last
+    // listed first; with bSkipControlBars the panes and sliders listed after the last dock bar
+    // stay where they are, so a pane sliding out keeps only the dock bars above it.
+    void BringBarsToTop(DWORD dwAlignment = 0, BOOL bSkipControlBars = FALSE);
     void SetPrintPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     BOOL SendMessageToMiniFrames(UINT uMessage, WPARAM wParam = 0, LPARAM lParam = 0);
     // Every shown floating frame that lies below the dock site goes just above it.

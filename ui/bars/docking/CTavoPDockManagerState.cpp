@@ -726,6 +726,10 @@ void CTavoPDockManager::SerializeAutoHide(CArchive& ar)
             int nWords[3] = {1, 1, 1};
             if (pStrip != NULL)
                 pStrip->GetStateWords(nWords);
+            // The other panes of a strip continue its group: read without the sibling list, each
+            // gets a strip of its own that joins the one before it.
+            if (pStrip != NULL && pStrip->GetFirstBar() != pPane)
+                nWords[0] = 0;
             for (int nWord : nWords)
                 ar << (LONG)nWord;
         }

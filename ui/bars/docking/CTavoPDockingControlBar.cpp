@@ -729,7 +729,12 @@ void CTavoPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActi
 {
     if (m_bAutoHideMode)
     {
-        // The pane itself stays where it is: only its button shows.
+        // Only the pane's button on its strip shows or hides; a pane hidden while it is out
+        // goes back behind its strip at once.
+        if (!bShow && (GetStyle() & WS_VISIBLE) != 0)
+            Slide(FALSE, FALSE);
+        if (m_pAutoHideBar != NULL && ::IsWindow(m_pAutoHideBar->GetSafeHwnd()))
+            m_pAutoHideBar->ShowAutoHideButton(this, bShow);
         if (bShow && bActivate)
         {
             SetFocus();

@@ -224,14 +224,9 @@ void CTavoPDockingControlBar::Slide(BOOL bSlideOut, BOOL bUseTimer)
     }
     SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     pSlider->SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // The strips stay above a pane that slides under them.
-    for (POSITION pos = pManager->GetDockedBars().GetHeadPosition(); pos != NULL;)
-    {
-        CWnd* pWnd =
-            DYNAMIC_DOWNCAST(CTavoPAutoHideDockBar, pManager->GetDockedBars().GetNext(pos));
-        if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
-            pWnd->SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    // The dock bars, the strips among them, stay above a pane that slides under them; the
+    // docked panes stay below it.
+    pManager->BringBarsToTop(0, TRUE);
 
     if (!bUseTimer)
     {

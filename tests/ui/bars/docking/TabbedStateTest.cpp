@@ -2,7 +2,7 @@
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/Mutations.h"
 #include "tests/support/RegistryTestKey.h"
-#include "tests/ui/bars/docking/DockTreeSupport.h"
+#include "tests/ui/bars/docking/LayoutSnapshot.h"
 #include "ui/bars/docking/CTavoPBaseTabbedBar.h"
 #include "ui/bars/docking/CTavoPTabbedControlBar.h"
 #include "ui/bars/tabs/CTavoPBaseTabWnd.h"
@@ -12,79 +12,6 @@ namespace {
 
 const char kProfile[] = "SOFTWARE\\VorlenTests TabbedState\\";
 const std::string kLayoutKey = LayoutKey(kProfile);
-
-// The tab group a pane is a tab of, else the pane itself.
-CTavoPDockingControlBar* OwnerOf(CTavoPDockingControlBar* pPane)
-{
-    for (CWnd* pWnd = pPane->GetParent(); pWnd != NULL; pWnd = pWnd->GetParent())
-    {
-        if (CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd))
-            return pTabbed;
-    }
-    return pPane;
-}
-
-// Where the layout shows one pane: the pane itself, or the tab group holding it.
-struct TabShot
-{
-    UINT nID;
-    std::string where; // "docked", "tab 0", "tab 1", ...
-    CRect rect;        // the pane's or its group's, frame client coordinates
-    bool bVisible;
-    std::string path; // of the pane or its group in its tree
-    bool bActive;     // the active tab of its group
-    std::string label;
-    bool operator==(const TabShot& o) const
-    {
-        return nID == o.nID && where == o.where && rect == o.rect && bVisible == o.bVisible &&
-               path == o.path && bActive == o.bActive && label == o.label;
-    }
-};
-
-void PrintTo(const TabShot& s, std::ostream* os)
-{
-    *os << s.nID << " " << s.where << " ";
-    PrintTo(s.rect, os);
-    *os << (s.bVisible ? " shown " : " hidden ") << s.path << (s.bActive ? " active " : " ") << "'"
-        << s.label << "'";
-}
-
-std::vector<TabShot> TabSnapshot(CFrameWnd* pFrame,
-                                 const std::vector<CTavoPDockingControlBar*>& panes)
-{
-    std::vector<TabShot> shots;
-    for (CTavoPDockingControlBar* pPane : panes)
-    {
-        TabShot s;
-        s.nID = pPane->GetDlgCtrlID();
-        CTavoPDockingControlBar* pOwner = OwnerOf(pPane);
-        s.where = "docked";
-        s.bActive = false;
-        if (CTavoPBaseTabbedBar* pTabbed = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pOwner))
-        {
-            CTavoPBaseTabWnd* pTabWnd = pTabbed->GetUnderlinedWindow();
-            const int iTab = pTabWnd->GetTabFromHwnd(pPane->GetSafeHwnd());
-            s.where = "tab " + std::to_string(iTab);
-            s.bActive = pTabWnd->GetActiveTab() == iTab;
-            CString strLabel;
-            pTabWnd->GetTabLabel(iTab, strLabel);
-            s.label = (LPCTSTR)strLabel;
-        }
-        else if (pPane->GetParent() != pFrame)
-        {
-            s.where = "elsewhere";
-        }
-        pOwner->GetWindowRect(s.rect);
-        pFrame->ScreenToClient(s.rect);
-        s.bVisible = pPane->IsWindowVisible() != FALSE;
-        CTavoPSlider* pSlider = pOwner->GetDefaultSlider();
-        s.path = pSlider != NULL && pSlider->GetBarTreeManager() != NULL
-                     ? NodePath(pSlider->GetBarTreeManager()->GetRootContainer(), pOwner)
-                     : "-";
-        shots.push_back(s);
-    }
-    return shots;
-}
 
 // A frame of docking panes 211 to 214 that may float, each with a caption.
 class TabbedFrame : public PaneFrame
@@ -97,7 +24,7 @@ public:
         EXPECT_EQ(RUNTIME_CLASS(CTavoPTabbedControlBar),
                   CRuntimeClass::FromName("CTavoPTabbedControlBar"));
     }
-    std::vector<TabShot> Shot() { return TabSnapshot(pFrame, List()); }
+    std::vector<LayoutShot> Shot() { return LayoutSnapshot(pFrame, List()); }
     // The frame's own layout when nothing is restored: every pane on top.
     void DockAllOnTop()
     {
@@ -135,7 +62,7 @@ protected:
 
 TEST_F(TabbedState, AGroupInATreeComesBackInAFreshFrame)
 {
-    std::vector<TabShot> saved;
+    std::vector<LayoutShot> saved;
     {
         TabbedFrame frame;
         ASSERT_NE(nullptr, frame.BuildGroup());
@@ -292,7 +219,7 @@ protected:
     TabbedFrame frame;
     CTavoPBaseTabbedBar* pTabbed = nullptr;
     Bytes saved;
-    std::vector<TabShot> before;
+    std::vector<LayoutShot> before;
     int nChildren = 0;
     int nVisibleChildren = 0;
     size_t nBlock = 0;
