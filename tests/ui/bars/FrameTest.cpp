@@ -837,7 +837,7 @@ namespace {
 
 // The application's frame with docking panes as well, all docked on the left by the frame
 // itself, and strips for pinned panes on every side.
-class PaneFrame : public AppFrame
+class WholeLayoutFrame : public AppFrame
 {
 public:
     static const UINT kFirstPane = 301;
@@ -878,7 +878,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(PaneFrame, AppFrame)
+BEGIN_MESSAGE_MAP(WholeLayoutFrame, AppFrame)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
@@ -911,7 +911,7 @@ TEST_F(Frame, AWholeLayoutComesBackInAFreshFrame)
 {
     // Panes find their tab group class by name: it must be linked in.
     ASSERT_STREQ("CTavoPTabbedControlBar", RUNTIME_CLASS(CTavoPTabbedControlBar)->m_lpszClassName);
-    PaneFrame* pPanes = new PaneFrame;
+    WholeLayoutFrame* pPanes = new WholeLayoutFrame;
     ASSERT_NE(nullptr, Open(pPanes));
     CRect rectWork;
     ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
@@ -968,7 +968,7 @@ TEST_F(Frame, AWholeLayoutComesBackInAFreshFrame)
     {
         SCOPED_TRACE(run);
         Close();
-        pPanes = new PaneFrame;
+        pPanes = new WholeLayoutFrame;
         ASSERT_NE(nullptr, Open(pPanes));
         PumpFor(30);
         EXPECT_EQ(before, LayoutSnapshot(pFrame, pPanes->Panes()));
