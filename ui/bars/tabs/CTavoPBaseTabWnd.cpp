@@ -729,7 +729,13 @@ void CTavoPBaseTabWnd::AdoptRestoredBar(UINT nControlID)
          pWnd = pWnd->GetParent())
         pOldTabbedBar = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd);
     if (pOldTabbedBar != nullptr)
+    {
+        // The pane leaves its old group's windows first: a group left without tabs destroys
+        // itself with every window still inside it.
+        if (pManager->GetDockSite() != nullptr)
+            pBar->SetParent(pManager->GetDockSite());
         pOldTabbedBar->RemoveControlBar(pBar);
+    }
     if (::IsWindow(pBar->m_hWnd) && GetSafeHwnd() != NULL)
         pTabbedBar->AddTab(pBar, TRUE, FALSE, TRUE);
 }

@@ -380,3 +380,167 @@ TEST_F(TabbedState, AGroupThatStaysInPlaceGetsItsTabListBack)
 }
 
 } // namespace
+
+namespace {
+
+// A frame with a group the program keeps docked on the left, id 300, and the program's own
+// layout: panes 211 to 213 are the group's tabs, the first shown, and 214 is docked on top.
+class FixedGroupFrame : public TabbedFrame
+{
+public:
+    FixedGroupFrame()
+    {
+        EXPECT_TRUE(group.Create("group", pFrame, CRect(0, 0, 200, 200), TRUE, 300,
+                                 WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, TAVOP_CBRS_CLOSE));
+        group.EnableDocking(CBRS_ALIGN_ANY);
+        EXPECT_TRUE(group.DockToFrameSide(CBRS_ALIGN_LEFT));
+        for (int i = 0; i < 3; i++)
+        {
+            Pane(i)->ShowCaption(FALSE);
+            EXPECT_TRUE(group.AddTab(Pane(i), TRUE, FALSE, TRUE));
+        }
+        EXPECT_TRUE(Pane(3)->DockToFrameSide(CBRS_ALIGN_TOP));
+        PumpMessages();
+    }
+    ~FixedGroupFrame()
+    {
+        if (::IsWindow(pFrame->GetSafeHwnd()))
+            pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    // The layout the user left: the third tab shown and 214 moved to the right.
+    static Bytes StoredLayout()
+    {
+        FixedGroupFrame frame;
+        frame.Pane(3)->Undock(FALSE);
+        EXPECT_TRUE(frame.Pane(3)->DockToFrameSide(CBRS_ALIGN_RIGHT));
+        frame.group.GetUnderlinedWindow()->SetActiveTab(2);
+        PumpMessages();
+        EXPECT_TRUE(frame.Save());
+        return RegistryTestKey::Value(kLayoutKey, "DockingCBAndSliders");
+    }
+    std::vector<LayoutShot> LoadedShot(const Bytes& layout)
+    {
+        EXPECT_TRUE(Load(layout));
+        return Shot();
+    }
+    // 213 leaves the group for the frame, with its caption back.
+    TreePane* TakeThirdTabOut()
+    {
+        group.RemoveControlBar(Pane(2));
+        Pane(2)->SetParent(pFrame);
+        Pane(2)->ShowCaption(TRUE);
+        return Pane(2);
+    }
+    // 213 leaves the group and docks on a side of pTarget, in its tree; the slider it sits by.
+    CTavoPSlider* DockThirdTabBeside(CTavoPDockingControlBar* pTarget, DWORD dwSide)
+    {
+        TakeThirdTabOut();
+        EXPECT_NE(nullptr, Pane(2)->DockToWindow(pTarget, dwSide));
+        PumpMessages();
+        CTavoPSlider* pSlider = Pane(2)->GetDefaultSlider();
+        EXPECT_TRUE(pSlider != nullptr && pSlider->IsBarInTree(Pane(2)));
+        return pSlider;
+    }
+
+    CTavoPTabbedControlBar group;
+};
+
+// Visible top-level windows of this thread: a floating group left behind would be one more.
+int CountShownThreadWindows()
+{
+    int nCount = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            *(int*)lParam += ::IsWindowVisible(hWnd) ? 1 : 0;
+            return TRUE;
+        },
+        (LPARAM)&nCount);
+    return nCount;
+}
+
+TEST_F(TabbedState,
+       ATabListTakesItsPaneFromTheTreeFloatingGroupOrOtherGroupItWentToSinceTheLayoutWasStored)
+{
+    const Bytes layout = FixedGroupFrame::StoredLayout();
+    std::vector<LayoutShot> expected;
+    int nChildren = 0, nTopLevel = 0;
+    {
+        FixedGroupFrame fresh;
+        expected = fresh.LoadedShot(layout);
+        nChildren = CountChildren(fresh.pFrame, true);
+        nTopLevel = CountShownThreadWindows();
+    }
+    ASSERT_EQ("tab 2", expected[2].where) << ::testing::PrintToString(expected);
+    ASSERT_TRUE(expected[2].bActive);
+
+    enum Place
+    {
+        besidePane,  // in 214's tree
+        besideGroup, // in the group's own tree
+        floating,    // in a floating group with 214
+        tabbed,      // a tab of a group with 214, in 214's tree
+    };
+    struct Case
+    {
+        const char* name;
+        Place place;
+        DWORD dwSide;
+        // The group's node: the tree keeps the node the pane left, as when it is undocked by hand.
+        const char* groupPath;
+    } cases[] = {
+        {"below another pane", besidePane, CBRS_ALIGN_BOTTOM, "F"},
+        {"left of another pane", besidePane, CBRS_ALIGN_LEFT, "F"},
+        {"below its own group", besideGroup, CBRS_ALIGN_BOTTOM, "FF"},
+        {"floating beside another pane", floating, CBRS_ALIGN_RIGHT, "F"},
+        {"a tab of another group", tabbed, 0, "F"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<FixedGroupFrame> frame(new FixedGroupFrame);
+        TreePane* pThird = frame->Pane(2);
+        if (c.place == floating)
+        {
+            frame->TakeThirdTabOut();
+            pThird->SetFloatingFrameClass(RUNTIME_CLASS(CTavoPMultiMiniFrameWnd));
+            ASSERT_TRUE(pThird->FloatControlBar(CRect(250, 200, 550, 500), TAVOP_DM_RECT, TRUE));
+            PumpMessages();
+            CTavoPMultiMiniFrameWnd* pGroup =
+                DYNAMIC_DOWNCAST(CTavoPMultiMiniFrameWnd, pThird->GetParentMiniFrame(TRUE));
+            ASSERT_NE(nullptr, pGroup);
+            ASSERT_TRUE(pGroup->InsertControlBarBeside(frame->Pane(3), pThird, c.dwSide));
+            PumpMessages();
+            ASSERT_EQ(pGroup, frame->Pane(3)->GetParentMiniFrame(TRUE));
+        }
+        else if (c.place == tabbed)
+        {
+            frame->TakeThirdTabOut();
+            CTavoPDockingControlBar* pOther = NULL;
+            pThird->AttachToTabbedBar(frame->Pane(3), TAVOP_DM_MOUSE, TRUE, &pOther);
+            PumpMessages();
+            ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pOther));
+            ASSERT_EQ(pOther, OwnerOf(pThird));
+            ASSERT_NE(nullptr, pOther->GetDefaultSlider());
+        }
+        else
+        {
+            CTavoPDockingControlBar* pTarget =
+                c.place == besideGroup ? (CTavoPDockingControlBar*)&frame->group : frame->Pane(3);
+            ASSERT_NE(nullptr, frame->DockThirdTabBeside(pTarget, c.dwSide));
+        }
+
+        std::vector<LayoutShot> want = expected;
+        for (int i = 0; i < 3; i++)
+            want[i].path = c.groupPath;
+        EXPECT_EQ(want, frame->LoadedShot(layout));
+        EXPECT_EQ(nullptr, pThird->GetDefaultSlider());
+        EXPECT_EQ(nullptr, pThird->GetParentMiniFrame(TRUE));
+        EXPECT_EQ(nChildren, CountChildren(frame->pFrame, true));
+        EXPECT_EQ(nTopLevel, CountShownThreadWindows());
+        frame.reset(); // closing the frame finds every pane in one place
+    }
+}
+
+} // namespace
