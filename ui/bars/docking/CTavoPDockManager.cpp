@@ -207,10 +207,28 @@ CTavoPBaseControlBar* CTavoPDockManager::FindBarByID(UINT uiBarId, BOOL bSearchM
         for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != NULL;)
         {
             CTavoPMiniFrameWnd* pMiniFrame = (CTavoPMiniFrameWnd*)m_lstMiniFrames.GetNext(pos);
-            CTavoPBaseControlBar* pBar =
-                DYNAMIC_DOWNCAST(CTavoPBaseControlBar, pMiniFrame->GetControlBar());
-            if (pBar != NULL && (UINT)pBar->GetDlgCtrlID() == uiBarId)
-                return pBar;
+            // A floating group holds several bars; a tab group floating holds its tabs.
+            CObList lstBars;
+            if (CTavoPMultiMiniFrameWnd* pGroup =
+                    DYNAMIC_DOWNCAST(CTavoPMultiMiniFrameWnd, pMiniFrame))
+                lstBars.AddTail(const_cast<CObList*>(&pGroup->GetBarTreeManager().GetBars()));
+            else if (CWnd* pBar = pMiniFrame->GetControlBar())
+                lstBars.AddTail(pBar);
+            for (POSITION posBar = lstBars.GetHeadPosition(); posBar != NULL;)
+            {
+                CTavoPBaseControlBar* pBar =
+                    DYNAMIC_DOWNCAST(CTavoPBaseControlBar, lstBars.GetNext(posBar));
+                if (pBar == NULL || pBar->GetSafeHwnd() == NULL)
+                    continue;
+                if ((UINT)pBar->GetDlgCtrlID() == uiBarId)
+                    return pBar;
+                if (pBar->IsKindOf(RUNTIME_CLASS(CTavoPBaseTabbedBar)))
+                {
+                    if (CTavoPBaseControlBar* pTab =
+                            ((CTavoPBaseTabbedBar*)pBar)->FindBarByID(uiBarId))
+                        return pTab;
+                }
+            }
         }
     }
     return CTavoPMiniFrameWnd::FindFloatingBarByID(uiBarId);

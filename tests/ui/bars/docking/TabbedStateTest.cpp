@@ -477,10 +477,11 @@ TEST_F(TabbedState,
 
     enum Place
     {
-        besidePane,  // in 214's tree
-        besideGroup, // in the group's own tree
-        floating,    // in a floating group with 214
-        tabbed,      // a tab of a group with 214, in 214's tree
+        besidePane,     // in 214's tree
+        besideGroup,    // in the group's own tree
+        floating,       // in a floating group with 214
+        tabbed,         // a tab of a group with 214, in 214's tree
+        tabbedFloating, // a tab of a group with 214 that floats
     };
     struct Case
     {
@@ -495,6 +496,7 @@ TEST_F(TabbedState,
         {"below its own group", besideGroup, CBRS_ALIGN_BOTTOM, "FF"},
         {"floating beside another pane", floating, CBRS_ALIGN_RIGHT, "F"},
         {"a tab of another group", tabbed, 0, "F"},
+        {"a tab of another group that floats", tabbedFloating, 0, "F"},
     };
     for (const Case& c : cases)
     {
@@ -514,7 +516,7 @@ TEST_F(TabbedState,
             PumpMessages();
             ASSERT_EQ(pGroup, frame->Pane(3)->GetParentMiniFrame(TRUE));
         }
-        else if (c.place == tabbed)
+        else if (c.place == tabbed || c.place == tabbedFloating)
         {
             frame->TakeThirdTabOut();
             CTavoPDockingControlBar* pOther = NULL;
@@ -523,6 +525,13 @@ TEST_F(TabbedState,
             ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pOther));
             ASSERT_EQ(pOther, OwnerOf(pThird));
             ASSERT_NE(nullptr, pOther->GetDefaultSlider());
+            if (c.place == tabbedFloating)
+            {
+                ASSERT_TRUE(
+                    pOther->FloatControlBar(CRect(250, 200, 550, 500), TAVOP_DM_RECT, TRUE));
+                PumpMessages();
+                ASSERT_NE(nullptr, pOther->GetParentMiniFrame(TRUE));
+            }
         }
         else
         {
