@@ -22,6 +22,7 @@
 
 BEGIN_MESSAGE_MAP(CTavoPBaseControlBar, CWnd)
     ON_WM_PAINT()
+    ON_WM_NCPAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
@@ -575,6 +576,18 @@ void CTavoPBaseControlBar::OnPaint()
     CPaintDC dc(this);
     if (GetStyle() & WS_VISIBLE)
         DoPaint(&dc);
+}
+
+void CTavoPBaseControlBar::OnNcPaint()
+{
+    // A bar without a border has no pixel outside its client area, yet the platform's border
+    // painting would still take and clip a window DC on every repaint of the frame.
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    CRect rectClient;
+    GetClientRect(rectClient);
+    if (rectWindow.Size() != rectClient.Size())
+        Default();
 }
 
 BOOL CTavoPBaseControlBar::OnEraseBkgnd(CDC* pDC)

@@ -170,6 +170,7 @@ protected:
 
 public:
     void OnPaint();
+    void OnNcPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);

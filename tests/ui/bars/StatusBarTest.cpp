@@ -3,6 +3,7 @@
 #include "tests/support/ClassicColors.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/BarTestSupport.h"
+#include "tests/support/WindowPixels.h"
 #include "ui/bars/CTavoPStatusBar.h"
 #include "ui/foundation/CTavoPGlobalData.h"
 #include "ui/foundation/CTavoPVisualManager.h"
@@ -264,6 +265,44 @@ TEST_F(StatusBarFixture, PanesPaintTextBordersAndProgress)
     EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(xLeft, yMid));
     // The message pane draws no border.
     EXPECT_EQ(RGB(192, 192, 192), canvas.Pixel(Pane(0).left, Pane(0).top));
+    GetGlobalData().UpdateSysColors();
+}
+
+// A bar paints its own client area; a border the platform drew around it is still drawn when
+// the frame repaints, and a bar without one paints every pixel of its window.
+TEST_F(StatusBarFixture, RepaintDrawsTheBorderOfABarThatHasOneAndAllOfABarWithout)
+{
+    ClassicColors colors;
+    GetGlobalData().UpdateSysColors();
+    Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const COLORREF kStale = RGB(255, 0, 255);
+    for (const bool bBorder : {false, true})
+    {
+        bar->ModifyStyle(bBorder ? 0 : WS_BORDER, bBorder ? WS_BORDER : 0, SWP_FRAMECHANGED);
+        pFrame->RecalcLayout();
+        PumpMessages();
+        CRect rectWindow;
+        bar->GetWindowRect(rectWindow);
+        const CRect corners[] = {CRect(0, 0, 1, 1),
+                                 CRect(rectWindow.Width() - 1, rectWindow.Height() - 1,
+                                       rectWindow.Width(), rectWindow.Height())};
+        HDC hdc = ::GetWindowDC(bar->GetSafeHwnd());
+        for (const CRect& corner : corners)
+            ::SetPixel(hdc, corner.left, corner.top, kStale);
+        ::ReleaseDC(bar->GetSafeHwnd(), hdc);
+        pFrame->RedrawWindow(
+            NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        PumpMessages();
+        for (const CRect& corner : corners)
+        {
+            const COLORREF clr = WindowPixels(bar->GetSafeHwnd(), corner)[0];
+            EXPECT_NE(kStale, clr) << "border " << bBorder << " at " << corner.left;
+            if (bBorder)
+            {
+                EXPECT_EQ(RGB(0, 0, 0), clr) << "at " << corner.left;
+            }
+        }
+    }
     GetGlobalData().UpdateSysColors();
 }
 
