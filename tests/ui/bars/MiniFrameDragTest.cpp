@@ -302,6 +302,30 @@ TEST_F(MiniFrameDragFixture, AFrameRollsUpWhenTheCursorLeavesUnlessPinned)
     EXPECT_EQ(rectFull, WindowRect(pMiniFrame));
 }
 
+TEST_F(MiniFrameDragFixture, AQuickSecondClickOnThePinTakesThePinOutAgain)
+{
+    TestBar* pBar = FloatingBar(12, TAVOP_DOCK_OUTLINE, CRect(300, 300, 450, 340),
+                                TAVOP_CBRS_FLOAT | TAVOP_CBRS_AUTO_ROLLUP);
+    CTavoPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame();
+    CTavoPCaptionButton* pPin = pMiniFrame->FindCaptionButton(9);
+    ASSERT_NE(nullptr, pPin);
+    const CPoint pin = WindowRect(pMiniFrame).TopLeft() + pPin->GetRect().CenterPoint();
+    PumpFor(::GetDoubleClickTime() + 50);
+    // The second press comes as a double click, well within the double-click time.
+    std::vector<BOOL> pinned;
+    RunMouse({{MouseStep::Move, pin.x, pin.y},
+              {MouseStep::Down, 0, 0},
+              {MouseStep::Up, 0, 0},
+              {MouseStep::Pause, 0, 0},
+              {MouseStep::Down, 0, 0},
+              {MouseStep::Up, 0, 0}},
+             [&] { pinned.push_back(pMiniFrame->IsPinned()); });
+    ASSERT_EQ(1u, pinned.size());
+    EXPECT_TRUE(pinned[0]);
+    EXPECT_FALSE(pMiniFrame->IsPinned());
+    EXPECT_TRUE(pBar->IsFloating()) << "the double click does not dock the bar";
+}
+
 TEST_F(MiniFrameDragFixture, DraggingTheBorderOfAToolbarFrameSnapsToWholeButtonRows)
 {
     SnappingToolBar toolbar;

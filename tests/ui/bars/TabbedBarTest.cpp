@@ -254,6 +254,40 @@ TEST_F(TabbedPane, CloseButtonHidesTheActiveTabAndClosesTheBarWithTheLastVisible
     EXPECT_FALSE(pSecond->IsVisible());
 }
 
+TEST_F(TabbedPane, AQuickSecondClickOnTheCloseButtonClosesTheNextTabAndOneAwayFloatsTheGroup)
+{
+    CaptionPane *pFirst = NULL, *pSecond = NULL;
+    CTavoPBaseTabbedBar* pTabbed = GroupOfTwo(560, pFirst, pSecond);
+    ASSERT_NE(nullptr, pTabbed);
+    PumpFor(::GetDoubleClickTime() + 50);
+    // The second press comes as a double click, well within the double-click time.
+    auto quickClicks = [&](CPoint pt) {
+        RunMouse({{MouseStep::Move, pt.x, pt.y},
+                  {MouseStep::Down, 0, 0},
+                  {MouseStep::Up, 0, 0},
+                  {MouseStep::Down, 0, 0},
+                  {MouseStep::Up, 0, 0},
+                  {MouseStep::Move, pt.x + 300, pt.y + 200}});
+        PumpFor(40);
+    };
+
+    quickClicks(pTabbed->GetCaptionButton(0).GetRect().CenterPoint() +
+                ScreenRect(pTabbed).TopLeft());
+    EXPECT_FALSE(pFirst->IsVisible());
+    EXPECT_FALSE(pSecond->IsVisible());
+    EXPECT_FALSE(pTabbed->IsWindowVisible());
+    EXPECT_FALSE(pTabbed->IsFloating());
+
+    pFirst->ShowControlBar(TRUE, FALSE, TRUE);
+    PumpFor(::GetDoubleClickTime() + 50);
+    ASSERT_TRUE(pTabbed->IsWindowVisible());
+    CRect rectCaption = pTabbed->GetCaptionRect();
+    rectCaption.OffsetRect(ScreenRect(pTabbed).TopLeft());
+    quickClicks(CPoint(rectCaption.left + 20, rectCaption.CenterPoint().y));
+    EXPECT_TRUE(pTabbed->IsFloating()) << "a double click on the caption itself floats";
+    EXPECT_TRUE(pFirst->IsVisible());
+}
+
 TEST_F(TabbedPane, DetachFloatsATabButNeverTheOnlyOne)
 {
     CaptionPane *pFirst = NULL, *pSecond = NULL;

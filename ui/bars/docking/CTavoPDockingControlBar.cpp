@@ -470,6 +470,28 @@ void CTavoPDockingControlBar::ReleaseButtonTracking()
     }
 }
 
+BOOL CTavoPDockingControlBar::PressHotButton()
+{
+    if (m_nHotButton == 0)
+        return FALSE;
+    m_nPressedButton = m_nHotButton;
+    CTavoPCaptionButton* pButton = FindButton(m_nPressedButton);
+    if (pButton != NULL)
+    {
+        pButton->m_bPushed = TRUE;
+        RedrawButton(*pButton);
+    }
+    return TRUE;
+}
+
+BOOL CTavoPDockingControlBar::PressButtonAt(CPoint ptScreen)
+{
+    if (m_bDragging || m_bDragStarted)
+        return FALSE;
+    TrackButtons(ptScreen);
+    return PressHotButton();
+}
+
 void CTavoPDockingControlBar::OnNcMouseMove(UINT nHitTest, CPoint point)
 {
     if (m_bDragging || m_bDragStarted)
@@ -491,17 +513,8 @@ void CTavoPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 
 void CTavoPDockingControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (m_nHotButton != 0)
-    {
-        m_nPressedButton = m_nHotButton;
-        CTavoPCaptionButton* pButton = FindButton(m_nPressedButton);
-        if (pButton != NULL)
-        {
-            pButton->m_bPushed = TRUE;
-            RedrawButton(*pButton);
-        }
+    if (PressHotButton())
         return;
-    }
 
     const HWND hWnd = m_hWnd;
     CWnd* pChild = GetWindow(GW_CHILD);
@@ -607,6 +620,12 @@ void CTavoPDockingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CTavoPDockingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
+    // A quick second click on a caption button arrives as a double click: it is one more press
+    // of that button; elsewhere the double click floats or docks the pane.
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    if (PressButtonAt(ptScreen))
+        return;
     if (m_bAutoHideMode)
     {
         Default();

@@ -216,6 +216,10 @@ protected:
     void RedrawButton(const CTavoPCaptionButton& button);
     // Hot tracking over the buttons at a screen point.
     void TrackButtons(CPoint ptScreen);
+    // Pushes the hot button, if there is one, until the mouse is released.
+    BOOL PressHotButton();
+    // The same for the button at a screen point, when no drag runs.
+    BOOL PressButtonAt(CPoint ptScreen);
     void ReleaseButtonTracking();
     // Leaves the default slider (the slider takes the pane out of its container).
     void LeaveSlider();

@@ -688,6 +688,12 @@ void CTavoPMiniFrameWnd::OnNcLButtonUp(UINT nHitTest, CPoint point)
 
 void CTavoPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
 {
+    // A quick second click on a caption button arrives as a double click: it is one more press.
+    if (FindCaptionButton(nHitTest) != NULL)
+    {
+        OnNcLButtonDown(nHitTest, point);
+        return;
+    }
     Default();
 }
 
