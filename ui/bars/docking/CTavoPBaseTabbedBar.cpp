@@ -220,6 +220,19 @@ BOOL CTavoPBaseTabbedBar::RemoveControlBar(CWnd* pBar)
     return OnLastTabRemoved();
 }
 
+BOOL CTavoPBaseTabbedBar::TakeOutOfGroup(CWnd* pPane, CWnd* pDockSite)
+{
+    CTavoPBaseTabbedBar* pGroup = NULL;
+    for (CWnd* pWnd = pPane->GetParent(); pWnd != NULL && pGroup == NULL; pWnd = pWnd->GetParent())
+        pGroup = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd);
+    if (pGroup == NULL)
+        return FALSE;
+    if (pDockSite != NULL)
+        pPane->SetParent(pDockSite);
+    pGroup->RemoveControlBar(pPane);
+    return TRUE;
+}
+
 BOOL CTavoPBaseTabbedBar::OnLastTabRemoved()
 {
     if (!IsDestroyedWhenEmpty())

@@ -36,6 +36,10 @@ public:
     // Removes the bar's tab; the last tab going destroys the bar (see IsDestroyedWhenEmpty).
     // FALSE when the bar had no tab here or the tabbed bar is gone.
     virtual BOOL RemoveControlBar(CWnd* pBar);
+    // Takes a pane out of the group it is a tab of, onto pDockSite first when one is given: a
+    // group left without tabs destroys itself with every window still inside it. FALSE when
+    // the pane is a tab of no group.
+    static BOOL TakeOutOfGroup(CWnd* pPane, CWnd* pDockSite);
     // The window of a tab is being destroyed: its tab goes at once, and an emptied bar
     // after the current message.
     void OnTabDestroyed(CWnd* pBar);

@@ -209,12 +209,7 @@ void TakeOutOfTabbedBar(CTavoPDockingControlBar* pPane, CWnd* pDockSite)
 {
     if (!pPane->IsTabbed())
         return;
-    CTavoPBaseTabbedBar* pOwner = NULL;
-    for (CWnd* pWnd = pPane->GetParent(); pWnd != NULL && pOwner == NULL; pWnd = pWnd->GetParent())
-        pOwner = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd);
-    pPane->SetParent(pDockSite);
-    if (pOwner != NULL)
-        pOwner->RemoveControlBar(pPane);
+    CTavoPBaseTabbedBar::TakeOutOfGroup(pPane, pDockSite);
     pPane->ShowCaption(TRUE);
 }
 

@@ -724,18 +724,7 @@ void CTavoPBaseTabWnd::AdoptRestoredBar(UINT nControlID)
         return;
     if (pBar->IsAutoHideMode())
         pBar->SetAutoHideMode(FALSE, pBar->GetCurrentAlignment());
-    CTavoPBaseTabbedBar* pOldTabbedBar = nullptr;
-    for (CWnd* pWnd = pBar->GetParent(); pWnd != nullptr && pOldTabbedBar == nullptr;
-         pWnd = pWnd->GetParent())
-        pOldTabbedBar = DYNAMIC_DOWNCAST(CTavoPBaseTabbedBar, pWnd);
-    if (pOldTabbedBar != nullptr)
-    {
-        // The pane leaves its old group's windows first: a group left without tabs destroys
-        // itself with every window still inside it.
-        if (pManager->GetDockSite() != nullptr)
-            pBar->SetParent(pManager->GetDockSite());
-        pOldTabbedBar->RemoveControlBar(pBar);
-    }
+    CTavoPBaseTabbedBar::TakeOutOfGroup(pBar, pManager->GetDockSite());
     if (::IsWindow(pBar->m_hWnd) && GetSafeHwnd() != NULL)
         pTabbedBar->AddTab(pBar, TRUE, FALSE, TRUE);
 }
