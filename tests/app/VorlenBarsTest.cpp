@@ -248,7 +248,7 @@ TEST_F(VorlenBars, FloatingToolbarStaysAboveTheMainWindowWhichKeepsItsActiveCapt
     EXPECT_TRUE(MainCaptionActive());
 
     // The picture of vorlen with its toolbar floating stays with the run.
-    Sleep(1000);
+    EXPECT_TRUE(m_vorlen->WaitPainted(5000));
     const std::string folder = VORLEN_ARTEFACTS_DIR;
     EXPECT_TRUE(SaveScreenPicture(m_main, folder, "vorlen-toolbar-floating-restarted"));
 }

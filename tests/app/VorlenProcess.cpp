@@ -17,6 +17,52 @@ namespace {
 
 const char* const kProfileParent = "Software\\TavoP AppWizard-Generated Applications";
 
+// Whether the window or one of its descendants has a part waiting to be painted.
+bool PaintPending(HWND hwnd)
+{
+    bool pending = GetUpdateRect(hwnd, nullptr, FALSE) != FALSE;
+    if (!pending)
+        EnumChildWindows(
+            hwnd,
+            [](HWND child, LPARAM param) -> BOOL {
+                *(bool*)param = GetUpdateRect(child, nullptr, FALSE) != FALSE;
+                return !*(bool*)param;
+            },
+            (LPARAM)&pending);
+    return pending;
+}
+
+// The pixels the display shows in a rectangle of the screen.
+std::vector<BYTE> DisplayPixels(const RECT& rect)
+{
+    const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
+    std::vector<BYTE> pixels;
+    if (cx <= 0 || cy <= 0)
+        return pixels;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap != nullptr)
+    {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, cx, cy, screen, rect.left, rect.top, SRCCOPY);
+        GdiFlush();
+        pixels.assign((const BYTE*)bits, (const BYTE*)bits + (size_t)cx * cy * 4);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 // Memory lent inside another process for one message.
 class RemoteBuffer
 {
@@ -196,6 +242,34 @@ HWND VorlenProcess::WaitWindow(const char* title, DWORD milliseconds) const
         },
         milliseconds);
     return found;
+}
+
+// A window without parts left to paint may not be on the display yet: Wine copies its drawing
+// there a little later, so the display is read until it holds still.
+bool VorlenProcess::WaitPainted(DWORD milliseconds) const
+{
+    std::vector<BYTE> before;
+    return WaitFor(
+        [&] {
+            RECT all = {};
+            bool pending = false;
+            for (HWND hwnd : Windows())
+            {
+                const RECT rect = WindowRect(hwnd);
+                UnionRect(&all, &all, &rect);
+                pending = pending || PaintPending(hwnd);
+            }
+            const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                 GetSystemMetrics(SM_CYSCREEN)};
+            IntersectRect(&all, &all, &screen);
+            std::vector<BYTE> now = pending ? std::vector<BYTE>() : DisplayPixels(all);
+            const bool still = !now.empty() && now == before;
+            before.swap(now);
+            if (!still)
+                Sleep(100);
+            return still;
+        },
+        milliseconds);
 }
 
 std::vector<std::string> VorlenProcess::Columns(HWND list) const

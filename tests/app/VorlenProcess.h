@@ -35,6 +35,9 @@ public:
     std::vector<HWND> Windows() const;
     // The first visible top-level window with this title ("" = any), or null after the time.
     HWND WaitWindow(const char* title, DWORD milliseconds) const;
+    // Waits until no window of the process has a part left to paint and the display shows its
+    // windows the same at two readings apart; false after the time.
+    bool WaitPainted(DWORD milliseconds) const;
 
     // Texts of another process's list view, read through memory lent in that process.
     std::vector<std::string> Columns(HWND list) const;
