@@ -3,6 +3,7 @@
 #include "framework/FrameworkCore.h"
 #include <vector>
 #include <string>
+#include <utility>
 #include <stdlib.h>
 
 typedef std::vector<BYTE> Bytes;
@@ -46,6 +47,33 @@ int LoadFailureCause(const Bytes& bytes, F load)
         return nCause;
     }
     return -1;
+}
+
+// The lengths at which the bytes cut short (at each length from 0 to one short of the whole)
+// load other than they should: the load is to end in an archive exception, of the given cause
+// unless that is -1. Empty when every cut fails cleanly.
+template <class F>
+std::vector<size_t> CutsNotFailing(const Bytes& bytes, F load, int nCause = -1)
+{
+    std::vector<size_t> wrong;
+    for (size_t n = 0; n < bytes.size(); n++)
+    {
+        const int nGot = LoadFailureCause(Bytes(bytes.begin(), bytes.begin() + n), load);
+        if (nGot == -1 || (nCause != -1 && nGot != nCause))
+            wrong.push_back(n);
+    }
+    return wrong;
+}
+
+// The bytes cut short at each length from nFrom to one short of nTo (the whole by default), as
+// named cases of damaged data.
+inline std::vector<std::pair<std::string, Bytes>> CutCases(const Bytes& bytes, size_t nFrom = 0,
+                                                           size_t nTo = (size_t)-1)
+{
+    std::vector<std::pair<std::string, Bytes>> cases;
+    for (size_t n = nFrom; n < nTo && n < bytes.size(); n++)
+        cases.emplace_back("cut at " + std::to_string(n), Bytes(bytes.begin(), bytes.begin() + n));
+    return cases;
 }
 
 // Builds byte fixtures: raw bytes, little-endian words and double words, text.

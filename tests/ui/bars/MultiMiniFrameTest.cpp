@@ -511,9 +511,7 @@ TEST_F(FloatingGroup, DamagedGroupRecordsFailCleanlyAndLeaveNoWindowBehind)
     const int nWindows = CountThreadWindows();
     const int nChildren = CountChildren(pFrame);
 
-    std::vector<std::pair<std::string, Bytes>> cases;
-    for (size_t n = kObject; n < kTail; n++)
-        cases.emplace_back("cut at " + std::to_string(n), Bytes(saved.begin(), saved.begin() + n));
+    std::vector<std::pair<std::string, Bytes>> cases = CutCases(saved, kObject, kTail);
     {
         // The pane-id list at the end of the object: its count far too high, then negative.
         const size_t at = kTail - 4 * 4;

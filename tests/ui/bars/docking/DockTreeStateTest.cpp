@@ -191,9 +191,7 @@ TEST_F(LayoutState, TheLayoutHoldsTheSliderAndItsPanes)
 
 TEST_F(LayoutState, ADamagedLayoutFailsCleanlyAndKeepsTheFramesOwnLayout)
 {
-    std::vector<std::pair<std::string, Bytes>> cases;
-    for (size_t n = 0; n < saved.size(); n++)
-        cases.emplace_back("cut at " + std::to_string(n), Bytes(saved.begin(), saved.begin() + n));
+    std::vector<std::pair<std::string, Bytes>> cases = CutCases(saved);
     {
         Bytes b = saved;
         b[kPanes] = 4; // one record more than follow

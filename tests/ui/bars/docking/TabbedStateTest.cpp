@@ -233,9 +233,7 @@ TEST_F(TabbedDamage, ASoundLayoutReadOverTheFrameChangesNothing)
 
 TEST_F(TabbedDamage, DamagedGroupRecordsFailCleanlyAndKeepTheFramesLayout)
 {
-    std::vector<std::pair<std::string, Bytes>> cases;
-    for (size_t n = 0; n < saved.size(); n++)
-        cases.emplace_back("cut at " + std::to_string(n), Bytes(saved.begin(), saved.begin() + n));
+    std::vector<std::pair<std::string, Bytes>> cases = CutCases(saved);
     Bytes b;
     b = saved;
     Put(b, nBlock + 4, 3); // three tab ids, two follow
