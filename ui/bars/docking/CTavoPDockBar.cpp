@@ -349,10 +349,9 @@ BOOL CTavoPDockBar::MoveControlBar(CTavoPControlBar* pBar, int dx, int dy)
     if (std::abs(nD) >= nRowThickness)
         return FALSE;
 
-    HDWP hdwp = ::BeginDeferWindowPos(pRow->GetVisibleBarCount());
+    HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
     pRow->MoveControlBar(pBar, dx, dy, &hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
+    CTavoPBaseControlBar::EndDeferredMoves(hdwp);
     return FALSE;
 }
 
