@@ -413,8 +413,8 @@ std::vector<std::string> RepaintedChildren(HWND hwndFrame)
     return repainted;
 }
 
-// The bars of the frame that the platform was asked to move or size while an action ran, by
-// class: every WM_WINDOWPOSCHANGING a bar receives.
+// The bars and the view of the frame that the platform was asked to move or size while an action
+// ran, by class: every WM_WINDOWPOSCHANGING one of them receives.
 std::vector<std::string> s_movedBars;
 
 LRESULT CALLBACK WatchMoves(int nCode, WPARAM wParam, LPARAM lParam)
@@ -423,7 +423,8 @@ LRESULT CALLBACK WatchMoves(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HC_ACTION && pMessage->message == WM_WINDOWPOSCHANGING)
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(pMessage->hwnd);
-        if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CTavoPBaseControlBar)))
+        if (pWnd != NULL && (pWnd->IsKindOf(RUNTIME_CLASS(CTavoPBaseControlBar)) ||
+                             pWnd->GetDlgCtrlID() == AFX_IDW_PANE_FIRST))
             s_movedBars.push_back(ClassOf(pMessage->hwnd));
     }
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
@@ -455,7 +456,7 @@ TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
         EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame)) << "relayout " << i;
         EXPECT_EQ(std::vector<std::string>(), RepaintedChildren(hwndFrame)) << "relayout " << i;
     }
-    // Nor does it ask the platform to move a bar to where it is.
+    // Nor does it ask the platform to move a bar or the view to where it is.
     EXPECT_EQ(std::vector<std::string>(), BarsMovedBy([&] { pFrame->RecalcLayout(); }));
 
     // A relayout that does move something repaints what moved.
