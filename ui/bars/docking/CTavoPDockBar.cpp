@@ -541,6 +541,12 @@ void CTavoPDockBar::ArrangeRows()
         ((CTavoPDockBarRow*)m_lstDockBarRows.GetNext(pos))->ArrangeBars(NULL);
 }
 
+void CTavoPDockBar::PlaceBarsAcrossRows()
+{
+    for (POSITION pos = m_lstDockBarRows.GetHeadPosition(); pos != NULL;)
+        ((CTavoPDockBarRow*)m_lstDockBarRows.GetNext(pos))->PlaceBarsAcross();
+}
+
 BOOL CTavoPDockBar::ShowControlBar(CTavoPBaseControlBar* pBar, BOOL bShow, BOOL bDelay,
                                    BOOL bActivate)
 {
