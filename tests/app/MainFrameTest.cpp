@@ -183,10 +183,16 @@ TEST_F(MainFrame, CarriesItsBarsTitleAndLookAndLeavesTheViewBetweenTheBars)
     EXPECT_EQ(pManager->GetClientAreaBounds(), InFrame(pFrame, &view));
 }
 
-TEST_F(MainFrame, ClockShowsTheMinuteInItsPaneAtEveryTick)
+TEST_F(MainFrame, ClockShowsTheMinuteInItsPaneFromTheStartAndAtEveryTick)
 {
     CTestSeams::Engage();
+    // The time shows as soon as the frame is there, not the pane's width template.
+    const SYSTEMTIME start = {2026, 12, 5, 11, 8, 30, 0, 0};
+    CTestSeams::SetFakeLocalTime(start);
     ASSERT_NE(nullptr, Open());
+    EXPECT_STREQ("2026年12月11日08点30分",
+                 (LPCTSTR)pFrame->GetStatusBar().GetPaneText(
+                     pFrame->GetStatusBar().IndexOfCommand(ID_INDICATOR_CLOCK)));
     const struct
     {
         SYSTEMTIME time;
