@@ -85,6 +85,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     DockControlBar(&m_wndToolBar);
 
     SetTimer(kClockTimer, kClockPeriod, NULL);
+    // The pane holds its width template until the first tick: the time shows from the start.
+    ShowClock();
     return 0;
 }
 
@@ -98,12 +100,17 @@ CString CMainFrame::ClockText(const SYSTEMTIME& time)
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
+    ShowClock();
+    CTavoPFrameWnd::OnTimer(nIDEvent);
+}
+
+void CMainFrame::ShowClock()
+{
     SYSTEMTIME now;
     CTestSeams::GetLocalTime(&now);
     const int nPane = m_wndStatusBar.IndexOfCommand(ID_INDICATOR_CLOCK);
     if (nPane >= 0)
         m_wndStatusBar.SetPaneText(nPane, ClockText(now), TRUE);
-    CTavoPFrameWnd::OnTimer(nIDEvent);
 }
 
 void CMainFrame::OnDestroy()

@@ -40,4 +40,8 @@ protected:
     void OnDestroy();
     LRESULT OnToolbarContextMenu(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Writes the local time into the clock's pane.
+    void ShowClock();
 };

@@ -25,6 +25,7 @@
 namespace {
 
 const char kPlainClass[] = "VorlenBenchPlainFrame";
+const char kEmptyClass[] = "VorlenBenchEmpty";
 const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
 const char kRegistryKey[] = "VorlenBench";
 const int kMoreToolbars = 20;
@@ -119,7 +120,8 @@ void TypeAltOne(bool bDown)
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
-// A white view, as vorlen's view is a white grid: the frame's active view.
+// A white view, as vorlen's view is a white grid: the frame's active view. It paints every pixel
+// once, as the plain window's child does, so it has no background of its own to erase first.
 class BenchView : public CView
 {
 protected:
@@ -129,9 +131,19 @@ protected:
         GetClientRect(rect);
         pDC->FillSolidRect(rect, ::GetSysColor(COLOR_WINDOW));
     }
+    BOOL OnEraseBkgnd(CDC* /*pDC*/) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
 };
 
+BEGIN_MESSAGE_MAP(BenchView, CView)
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
 // ---- the plain window: a standard menu and one child window filling the client area
+
+// The plain window's children that stand where vorlen has its bars, when it has them.
+const UINT kEmptyDockId = 0xE81B, kEmptyStatusId = 0xE801;
+const int kEmptyDockHeight = 52, kEmptyStatusHeight = 22;
 
 LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -140,8 +152,11 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_SIZE:
     {
         HWND hwndView = ::GetDlgItem(hwnd, AFX_IDW_PANE_FIRST);
+        const bool bBars = ::GetDlgItem(hwnd, kEmptyDockId) != NULL;
+        const int nTop = bBars ? kEmptyDockHeight : 0;
+        const int nBottom = bBars ? kEmptyStatusHeight : 0;
         if (hwndView != NULL)
-            ::MoveWindow(hwndView, 0, 0, LOWORD(lParam), HIWORD(lParam), FALSE);
+            ::MoveWindow(hwndView, 0, nTop, LOWORD(lParam), HIWORD(lParam) - nTop - nBottom, FALSE);
         return 0;
     }
     case WM_INITMENUPOPUP:
@@ -168,7 +183,10 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     return ::DefWindowProc(hwnd, message, wParam, lParam);
 }
 
-HWND MakePlainWindow()
+// The plain window; with bars, it also has empty windows (no background, nothing drawn) where
+// vorlen has its dock bar with a menu bar and a toolbar in it and its status bar: six windows,
+// as vorlen's frame has. That is the least a repaint of so many windows costs on this platform.
+HWND MakePlainWindow(bool bBars = false)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = PlainProc;
@@ -182,7 +200,32 @@ HWND MakePlainWindow()
                                 hMenu, wc.hInstance, NULL);
     ::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, 0, 0, 10, 10, hwnd,
                     (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST, wc.hInstance, NULL);
+    if (bBars)
+    {
+        WNDCLASSA wcEmpty = {};
+        wcEmpty.lpfnWndProc = ::DefWindowProcA;
+        wcEmpty.hInstance = wc.hInstance;
+        wcEmpty.lpszClassName = kEmptyClass;
+        ::RegisterClassA(&wcEmpty);
+        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+        const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+        HWND hwndDock = ::CreateWindowA(kEmptyClass, "", dwStyle, 0, 0, cx, kEmptyDockHeight, hwnd,
+                                        (HMENU)(UINT_PTR)kEmptyDockId, wc.hInstance, NULL);
+        ::CreateWindowA(kEmptyClass, "", dwStyle, 0, 0, cx, kEmptyDockHeight / 2, hwndDock, NULL,
+                        wc.hInstance, NULL);
+        ::CreateWindowA(kEmptyClass, "", dwStyle, 0, kEmptyDockHeight / 2, cx / 3,
+                        kEmptyDockHeight / 2, hwndDock, NULL, wc.hInstance, NULL);
+        ::CreateWindowA(kEmptyClass, "", dwStyle, 0, cy, cx, kEmptyStatusHeight, hwnd,
+                        (HMENU)(UINT_PTR)kEmptyStatusId, wc.hInstance, NULL);
+    }
     ::ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    if (bBars)
+    {
+        RECT rect;
+        ::GetClientRect(hwnd, &rect);
+        ::MoveWindow(::GetDlgItem(hwnd, kEmptyStatusId), 0, rect.bottom - kEmptyStatusHeight,
+                     rect.right, kEmptyStatusHeight, FALSE);
+    }
     ::UpdateWindow(hwnd);
     Pump(NULL);
     return hwnd;
@@ -513,19 +556,26 @@ int main(int argc, char** argv)
     pFrame->UpdateWindow();
     Pump(pFrame);
     HWND hwndPlain = MakePlainWindow();
+    HWND hwndFloor = MakePlainWindow(true);
 
-    // Both sides take turns in every round, each going first in every other round, so that the
-    // machine's load falls on both alike; one round first, so that neither pays for what is
+    // The sides take turns in every round, in the opposite order in every other round, so that
+    // the machine's load falls on all alike; one round first, so that none pays for what is
     // loaded once.
     Figure frameMenus, plainMenus, frameRelayouts, plainRelayouts, frameLayoutOnly,
-        frameRepaintOnly;
+        frameRepaintOnly, floorRelayouts;
     for (int nRound = -1; nRound < nRounds; nRound++)
     {
         const int n = nRound < 0 ? 1 : nTimes;
-        double fm = 0, fr = 0, fl = 0, fp = 0, pm = 0, pr = 0;
-        for (int nTurn = 0; nTurn < 2; nTurn++)
+        double fm = 0, fr = 0, fl = 0, fp = 0, pm = 0, pr = 0, er = 0;
+        for (int nTurn = 0; nTurn < 3; nTurn++)
         {
-            if ((nTurn == 0) == (nRound % 2 == 0))
+            const int nSide = nRound % 2 == 0 ? nTurn : 2 - nTurn;
+            if (nSide == 2)
+            {
+                BringToTop(hwndFloor, NULL);
+                er = PlainRelayouts(hwndFloor, n);
+            }
+            else if (nSide == 0)
             {
                 BringToTop(pFrame->GetSafeHwnd(), pFrame);
                 fm = FrameMenus(pFrame, n);
@@ -548,6 +598,7 @@ int main(int argc, char** argv)
         frameRepaintOnly.values.push_back(fp);
         plainMenus.values.push_back(pm);
         plainRelayouts.values.push_back(pr);
+        floorRelayouts.values.push_back(er);
     }
 
     // One relayout and repaint of each, counted.
@@ -572,6 +623,7 @@ int main(int argc, char** argv)
     RECT rectPlainClient;
     ::GetClientRect(hwndPlain, &rectPlainClient);
     ::DestroyWindow(hwndPlain);
+    ::DestroyWindow(hwndFloor);
 
     pFrame->DestroyWindow();
     Pump(NULL);
@@ -618,6 +670,7 @@ int main(int argc, char** argv)
     PrintPair("relayout and repaint, maximized", frameRelayouts, plainRelayouts);
     PrintOne("  vorlen's relayout alone", frameLayoutOnly);
     PrintOne("  vorlen's repaint alone", frameRepaintOnly);
+    PrintPair("  against plain with 4 empty bars", frameRelayouts, floorRelayouts);
     const double dRelayoutRatio =
         frameRelayouts.Median() / std::max(plainRelayouts.Median(), 0.001);
     printf("(aim: the popup within 2x the plain window, relayout and repaint within 1.5x: %s)\n\n",

@@ -183,10 +183,16 @@ TEST_F(MainFrame, CarriesItsBarsTitleAndLookAndLeavesTheViewBetweenTheBars)
     EXPECT_EQ(pManager->GetClientAreaBounds(), InFrame(pFrame, &view));
 }
 
-TEST_F(MainFrame, ClockShowsTheMinuteInItsPaneAtEveryTick)
+TEST_F(MainFrame, ClockShowsTheMinuteInItsPaneFromTheStartAndAtEveryTick)
 {
     CTestSeams::Engage();
+    // The time shows as soon as the frame is there, not the pane's width template.
+    const SYSTEMTIME start = {2026, 12, 5, 11, 8, 30, 0, 0};
+    CTestSeams::SetFakeLocalTime(start);
     ASSERT_NE(nullptr, Open());
+    EXPECT_STREQ("2026年12月11日08点30分",
+                 (LPCTSTR)pFrame->GetStatusBar().GetPaneText(
+                     pFrame->GetStatusBar().IndexOfCommand(ID_INDICATOR_CLOCK)));
     const struct
     {
         SYSTEMTIME time;
@@ -413,8 +419,8 @@ std::vector<std::string> RepaintedChildren(HWND hwndFrame)
     return repainted;
 }
 
-// The bars of the frame that the platform was asked to move or size while an action ran, by
-// class: every WM_WINDOWPOSCHANGING a bar receives.
+// The bars and the view of the frame that the platform was asked to move or size while an action
+// ran, by class: every WM_WINDOWPOSCHANGING one of them receives.
 std::vector<std::string> s_movedBars;
 
 LRESULT CALLBACK WatchMoves(int nCode, WPARAM wParam, LPARAM lParam)
@@ -423,7 +429,8 @@ LRESULT CALLBACK WatchMoves(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HC_ACTION && pMessage->message == WM_WINDOWPOSCHANGING)
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(pMessage->hwnd);
-        if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CTavoPBaseControlBar)))
+        if (pWnd != NULL && (pWnd->IsKindOf(RUNTIME_CLASS(CTavoPBaseControlBar)) ||
+                             pWnd->GetDlgCtrlID() == AFX_IDW_PANE_FIRST))
             s_movedBars.push_back(ClassOf(pMessage->hwnd));
     }
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
@@ -455,7 +462,7 @@ TEST_F(MainFrame, RelayoutThatMovesNothingRepaintsNothing)
         EXPECT_EQ(std::vector<std::string>(), WaitingForPaint(hwndFrame)) << "relayout " << i;
         EXPECT_EQ(std::vector<std::string>(), RepaintedChildren(hwndFrame)) << "relayout " << i;
     }
-    // Nor does it ask the platform to move a bar to where it is.
+    // Nor does it ask the platform to move a bar or the view to where it is.
     EXPECT_EQ(std::vector<std::string>(), BarsMovedBy([&] { pFrame->RecalcLayout(); }));
 
     // A relayout that does move something repaints what moved.

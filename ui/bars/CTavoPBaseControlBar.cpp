@@ -35,7 +35,13 @@ namespace {
 
 const char kBaseSection[] = "TavoPBaseControlBars";
 
+// The handle of a deferral that has no move yet; never one the platform hands out.
+HDWP NoMovesYet()
+{
+    return reinterpret_cast<HDWP>(~static_cast<UINT_PTR>(0));
 }
+
+} // namespace
 
 CString CTavoPBaseControlBar::BuildBarKey(LPCTSTR lpszSection, LPCTSTR lpszClassWord,
                                           LPCTSTR lpszProfileName, int nID, UINT uiSubIndex)
@@ -273,6 +279,17 @@ void CTavoPBaseControlBar::DoPaint(CDC* pDC)
 
 // ---- moving
 
+HDWP CTavoPBaseControlBar::BeginDeferredMoves()
+{
+    return NoMovesYet();
+}
+
+void CTavoPBaseControlBar::EndDeferredMoves(HDWP hdwp)
+{
+    if (hdwp != NULL && hdwp != NoMovesYet())
+        ::EndDeferWindowPos(hdwp);
+}
+
 HDWP CTavoPBaseControlBar::SetWindowRect(LPCRECT lpRect, BOOL bRepaint, HDWP hdwp)
 {
     CRect rectCurrent;
@@ -314,6 +331,8 @@ HDWP CTavoPBaseControlBar::SetWindowPos(const CWnd* pWndInsertAfter, int x, int 
         if (bSamePlace && bSameSize)
             return hdwp;
     }
+    if (hdwp == NoMovesYet())
+        hdwp = ::BeginDeferWindowPos(4);
     if (hdwp == NULL)
     {
         CWnd::SetWindowPos(pWndInsertAfter, x, y, cx, cy, nFlags);

@@ -103,6 +103,11 @@ public:
     virtual HDWP SetWindowRect(LPCRECT lpRect, BOOL bRepaint, HDWP hdwp);
     virtual HDWP SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
                               UINT nFlags, HDWP hdwp);
+    // A deferral of bar moves that takes its handle from the platform only at the first real
+    // move: most layout passes move nothing, and beginning and ending a deferral cost a round
+    // trip each. The handle goes to SetWindowPos and SetWindowRect like the platform's own.
+    static HDWP BeginDeferredMoves();
+    static void EndDeferredMoves(HDWP hdwp);
     using CWnd::SetWindowPos;
     virtual void Undock(BOOL bNoRecalc) {}
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {}

@@ -261,7 +261,11 @@ void CTavoPControlBar::MoveByAlignment(DWORD dwAlignment, int nDelta)
     else
         dy = nDelta;
     rect.OffsetRect(dx, dy);
-    CWnd::SetWindowPos(NULL, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // While a stored layout is restored the rows shift many times over; the dock manager puts
+    // every bar where its row ends up once, at the end.
+    if (!CTavoPDockManager::m_bRestoringDockState)
+        CWnd::SetWindowPos(NULL, rect.left, rect.top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     OffsetRecentDockedRect(dx, dy);
 }
 

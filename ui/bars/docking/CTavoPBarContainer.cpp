@@ -671,10 +671,9 @@ void CTavoPBarContainer::DeleteControlBar(CTavoPDockingControlBar* pBar, BOOL bF
     if (pArea != NULL && pDockSite != NULL)
     {
         pDockSite->ScreenToClient(rectArea);
-        HDWP hdwp = ::BeginDeferWindowPos(10);
+        HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
         hdwp = pArea->ResizeContainer(rectArea, hdwp);
-        if (hdwp != NULL)
-            ::EndDeferWindowPos(hdwp);
+        CTavoPBaseControlBar::EndDeferredMoves(hdwp);
     }
 }
 
@@ -888,10 +887,9 @@ CTavoPDockingControlBar* CTavoPBarContainer::AddRecentBar(CTavoPDockingControlBa
         pDockSite->ScreenToClient(rectArea);
         if (bForSlider)
             KeepRecentExtent(placement, bFirst);
-        HDWP hdwp = ::BeginDeferWindowPos(10);
+        HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
         hdwp = pArea->LayoutByPercents(rectArea, hdwp);
-        if (hdwp != NULL)
-            ::EndDeferWindowPos(hdwp);
+        CTavoPBaseControlBar::EndDeferredMoves(hdwp);
         m_nExactFirst = -1;
     }
     return pBar;

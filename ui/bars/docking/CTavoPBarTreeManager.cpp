@@ -392,10 +392,9 @@ BOOL CTavoPBarTreeManager::MergeTree(CTavoPDockingControlBar* pTargetBar, DWORD 
 
     pTargetBar->SetWindowPos(NULL, rectTarget.left, rectTarget.top, rectTarget.Width(),
                              rectTarget.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    HDWP hdwp = ::BeginDeferWindowPos(20);
+    HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
     hdwp = pSubtree->LayoutByPercents(rectTree, hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
+    CTavoPBaseControlBar::EndDeferredMoves(hdwp);
 
     const BOOL bSubtreeFirst = (dwAlignment & (CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP)) != 0;
     CTavoPBarContainer* pChild = CreateContainer();

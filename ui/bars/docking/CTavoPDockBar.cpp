@@ -349,10 +349,9 @@ BOOL CTavoPDockBar::MoveControlBar(CTavoPControlBar* pBar, int dx, int dy)
     if (std::abs(nD) >= nRowThickness)
         return FALSE;
 
-    HDWP hdwp = ::BeginDeferWindowPos(pRow->GetVisibleBarCount());
+    HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
     pRow->MoveControlBar(pBar, dx, dy, &hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
+    CTavoPBaseControlBar::EndDeferredMoves(hdwp);
     return FALSE;
 }
 
@@ -540,6 +539,12 @@ void CTavoPDockBar::ArrangeRows()
 {
     for (POSITION pos = m_lstDockBarRows.GetHeadPosition(); pos != NULL;)
         ((CTavoPDockBarRow*)m_lstDockBarRows.GetNext(pos))->ArrangeBars(NULL);
+}
+
+void CTavoPDockBar::PlaceBarsAcrossRows()
+{
+    for (POSITION pos = m_lstDockBarRows.GetHeadPosition(); pos != NULL;)
+        ((CTavoPDockBarRow*)m_lstDockBarRows.GetNext(pos))->PlaceBarsAcross();
 }
 
 BOOL CTavoPDockBar::ShowControlBar(CTavoPBaseControlBar* pBar, BOOL bShow, BOOL bDelay,

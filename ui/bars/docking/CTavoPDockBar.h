@@ -30,6 +30,8 @@ public:
     // The layout pass gives the dock bar its new client rectangle.
     virtual void RepositionRows(const CRect& rectNewClient);
     virtual void ArrangeRows();
+    // Every row's bars, shown or hidden, at their row's place across the dock bar.
+    void PlaceBarsAcrossRows();
     virtual BOOL ShowControlBar(CTavoPBaseControlBar* pBar, BOOL bShow, BOOL bDelay,
                                 BOOL bActivate);
     using CTavoPBaseControlBar::ShowControlBar;

@@ -370,6 +370,21 @@ void CTavoPDockBarRow::MoveBy(int nDelta)
     m_nOffset += nDelta;
 }
 
+void CTavoPDockBarRow::PlaceBarsAcross()
+{
+    const int nAcross = m_nOffset + (m_bExtraAtStart ? m_nExtraThickness : 0);
+    for (POSITION pos = m_lstBars.GetHeadPosition(); pos != NULL;)
+    {
+        CTavoPControlBar* pBar = (CTavoPControlBar*)m_lstBars.GetNext(pos);
+        const CRect rect = BarRectInRow(pBar);
+        if ((IsHorizontal() ? rect.top : rect.left) == nAcross)
+            continue;
+        pBar->CWnd::SetWindowPos(NULL, IsHorizontal() ? rect.left : nAcross,
+                                 IsHorizontal() ? nAcross : rect.top, 0, 0,
+                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 // ---- fitting the bars into the row
 
 void CTavoPDockBarRow::ApplySlots(const std::vector<Slot>& slots, HDWP* phdwp)

@@ -43,6 +43,9 @@ public:
     virtual BOOL HasProperty() const { return FALSE; }
     virtual int ResizeBy(int nDelta);
     virtual void MoveBy(int nDelta);
+    // Every bar of the row, shown or hidden, at the row's place across the dock bar, where
+    // MoveBy would have put it while a stored layout was restored.
+    void PlaceBarsAcross();
     virtual void ArrangeBars(CTavoPControlBar* pBar = NULL);
     // The row takes the length of rectNew (dock-bar client coordinates).
     virtual void StretchRow(const CRect& rectNew, int nKind, BOOL bGrow, int nAmount);

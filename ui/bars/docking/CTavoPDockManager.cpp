@@ -446,7 +446,7 @@ void CTavoPDockManager::AdjustDockingLayout(HDWP hdwp)
     BOOL bOwnDefer = FALSE;
     if (hdwp == NULL && !m_bIsPrintPreviewMode)
     {
-        hdwp = ::BeginDeferWindowPos((int)m_lstControlBars.GetCount());
+        hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
         bOwnDefer = TRUE;
     }
 
@@ -597,8 +597,8 @@ void CTavoPDockManager::AdjustDockingLayout(HDWP hdwp)
         HideAutoHideBars(NULL, TRUE);
     CalcAutoHideOffsets();
 
-    if (bOwnDefer && hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
+    if (bOwnDefer)
+        CTavoPBaseControlBar::EndDeferredMoves(hdwp);
     m_bAdjustingBarLayout = FALSE;
 }
 

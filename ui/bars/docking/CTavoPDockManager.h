@@ -194,6 +194,9 @@ protected:
     void CalcAutoHideOffsets();
 
 private:
+    // Ends a restore of a stored layout: the docked bars go to the rows they ended up in.
+    void EndRestoringDockState();
+
     CTavoPDockManager(const CTavoPDockManager&) = delete;
     CTavoPDockManager& operator=(const CTavoPDockManager&) = delete;
 };

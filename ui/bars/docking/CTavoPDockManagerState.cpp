@@ -585,7 +585,7 @@ void CTavoPDockManager::SetDockState()
     if (m_lstLoadedBars.IsEmpty() && !bLoadedFrames && m_lstLoadedTabbedBars.IsEmpty() &&
         !bAnyStored && m_lstLoadedAutoHideRecords.IsEmpty())
     {
-        m_bRestoringDockState = FALSE;
+        EndRestoringDockState();
         return;
     }
 
@@ -664,12 +664,24 @@ void CTavoPDockManager::SetDockState()
             pSlider->RemoveIfEmpty();
     }
     ApplyLoadedAutoHide();
+    EndRestoringDockState();
     RecalcAllBars();
 
     m_lstLoadedBars.RemoveAll();
     m_lstLoadedTabbedBars.RemoveAll();
     m_lstLoadedMiniFrames.RemoveAll();
+}
+
+void CTavoPDockManager::EndRestoringDockState()
+{
     m_bRestoringDockState = FALSE;
+    // The rows kept their bars where they were while they shifted: each bar moves once now.
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CObject* pObject = m_lstControlBars.GetNext(pos);
+        if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPDockBar)))
+            ((CTavoPDockBar*)pObject)->PlaceBarsAcrossRows();
+    }
 }
 
 // ---- auto-hidden panes

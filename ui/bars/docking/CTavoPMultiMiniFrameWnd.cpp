@@ -192,10 +192,9 @@ void CTavoPMultiMiniFrameWnd::AdjustBarLayout()
         return;
     CRect rectClient;
     GetClientRect(rectClient);
-    HDWP hdwp = ::BeginDeferWindowPos(20);
+    HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
     hdwp = m_barTree.ResizeTree(rectClient, hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
+    CTavoPBaseControlBar::EndDeferredMoves(hdwp);
 }
 
 void CTavoPMultiMiniFrameWnd::RefreshGroup()

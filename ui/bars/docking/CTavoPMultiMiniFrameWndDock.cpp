@@ -365,10 +365,9 @@ BOOL CTavoPMultiMiniFrameWnd::DockGroupToFrameSide(CTavoPDockManager* pManager)
         pSlider->DestroyWindow();
         return FALSE;
     }
-    HDWP hdwp = ::BeginDeferWindowPos(20);
+    HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
     hdwp = pSlider->GetBarTreeManager()->ResizeTree(rectTree, hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
+    CTavoPBaseControlBar::EndDeferredMoves(hdwp);
     BOOL bPlaced = FALSE;
     if (bOuterEdge)
         bPlaced = pManager->AddControlBar(pSlider, FALSE, FALSE, TRUE);

@@ -314,10 +314,9 @@ void CTavoPSlider::MoveSlider(CSize sizeOffset)
     if (nOffset == 0 || m_pTreeManager == NULL)
         return;
     const HWND hWnd = GetSafeHwnd();
-    HDWP hdwp = ::BeginDeferWindowPos(50);
+    HDWP hdwp = CTavoPBaseControlBar::BeginDeferredMoves();
     nOffset = m_pTreeManager->MoveSlider(this, nOffset, hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
+    CTavoPBaseControlBar::EndDeferredMoves(hdwp);
     if (!::IsWindow(hWnd))
         return;
     if (m_bDefaultSlider)

@@ -120,6 +120,13 @@ protected:
         pChild->CalcWindowRect(rectView, CWnd::adjustBorder);
         // The framework has no splitter window, so the pane always clips its children too.
         pChild->ModifyStyle(0, WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+        // Most layouts leave the view where it is, below the bars: a move to the same place
+        // would still cost the platform a round trip.
+        CRect rectNow;
+        pChild->GetWindowRect(rectNow);
+        this->ScreenToClient(rectNow);
+        if (rectNow == rectView && ::GetWindow(pChild->m_hWnd, GW_HWNDNEXT) == NULL)
+            return;
         pChild->SetWindowPos(&CWnd::wndBottom, rectView.left, rectView.top, rectView.Width(),
                              rectView.Height(), SWP_NOACTIVATE);
     }
