@@ -130,8 +130,7 @@ protected:
     }
     static bool SavePicture(const char* name)
     {
-        Sleep(500); // let the last paint reach the display
-        return SaveScreenPicture(s_main, VORLEN_ARTEFACTS_DIR, name);
+        return s_vorlen->WaitPainted(5000) && SaveScreenPicture(s_main, VORLEN_ARTEFACTS_DIR, name);
     }
 };
 

@@ -149,7 +149,7 @@ TEST_F(VorlenSession, GoodStartShowsTheMaximizedWindowWithTodaysSales)
     EXPECT_EQ(view.bottom - view.top, gridRect.bottom - gridRect.top);
 
     // The picture of the main window with its menu bar, toolbar and clock stays with the run.
-    Sleep(1500); // let it paint and the clock tick
+    ASSERT_TRUE(s_vorlen->WaitPainted(5000));
     const std::string folder = VORLEN_ARTEFACTS_DIR;
     ASSERT_TRUE(SaveScreenPicture(s_main, folder, "vorlen-main-window"));
     double black = 1;

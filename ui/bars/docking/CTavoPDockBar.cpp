@@ -20,7 +20,7 @@ END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CTavoPDockBar, CTavoPBaseControlBar)
 
-CTavoPDockBar::CTavoPDockBar() : m_nDockBarID(0)
+CTavoPDockBar::CTavoPDockBar() : m_nDockBarID(0), m_bHoldResizes(FALSE), m_nHeldResize(0)
 {}
 
 CTavoPDockBar::~CTavoPDockBar()
@@ -492,6 +492,11 @@ void CTavoPDockBar::SwapRows(CTavoPDockBarRow* pFirst, CTavoPDockBarRow* pSecond
 
 void CTavoPDockBar::ResizeDockBar(int nDelta, BOOL bNotify)
 {
+    if (m_bHoldResizes)
+    {
+        m_nHeldResize += nDelta;
+        return;
+    }
     CRect rect;
     GetWindowRect(rect);
     CWnd* pParent = GetParent();
@@ -507,6 +512,19 @@ void CTavoPDockBar::ResizeDockBar(int nDelta, BOOL bNotify)
     SetWindowRect(rect, TRUE, NULL);
     if (bNotify)
         AdjustDockSiteLayout();
+}
+
+void CTavoPDockBar::HoldResizes(BOOL bHold)
+{
+    if (bHold == m_bHoldResizes)
+        return;
+    m_bHoldResizes = bHold;
+    if (bHold)
+        return;
+    const int nDelta = m_nHeldResize;
+    m_nHeldResize = 0;
+    if (nDelta != 0)
+        ResizeDockBar(nDelta, TRUE);
 }
 
 void CTavoPDockBar::RepositionRows(const CRect& rectNewClient)

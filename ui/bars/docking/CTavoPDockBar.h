@@ -70,6 +70,8 @@ public:
     BOOL HoldsAt(const CTavoPControlBar* pBar, int nRow, const CRect& rectPlace) const;
     CTavoPDockBarRow* GetRow(int nIndex) const;
     void ResizeDockBar(int nDelta, BOOL bNotify);
+    // While held, row changes add up and the dock bar is sized once, when the hold ends.
+    void HoldResizes(BOOL bHold);
     BOOL HasRow(const CTavoPDockBarRow* pRow) const;
     const CObList& GetDockedBars() const { return m_lstControlBars; }
     const CObList& GetRows() const { return m_lstDockBarRows; }
@@ -80,6 +82,8 @@ protected:
     CObList m_lstControlBars;
     CObList m_lstDockBarRows;
     UINT m_nDockBarID;
+    BOOL m_bHoldResizes;
+    int m_nHeldResize;
 
     int RowThicknessFor(CTavoPControlBar* pBar) const;
     // Appends rows of nThickness until the row at nIndex exists.

@@ -196,6 +196,9 @@ protected:
 private:
     // Ends a restore of a stored layout: the docked bars go to the rows they ended up in.
     void EndRestoringDockState();
+    // Holds (or releases) the sizing of every dock bar: a restore that opens and closes rows
+    // then sizes each dock bar once.
+    void HoldDockBarResizes(BOOL bHold);
 
     CTavoPDockManager(const CTavoPDockManager&) = delete;
     CTavoPDockManager& operator=(const CTavoPDockManager&) = delete;

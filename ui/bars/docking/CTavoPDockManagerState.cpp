@@ -611,6 +611,7 @@ void CTavoPDockManager::SetDockState()
             pBar->FloatControlBar(pBar->GetRecentDockInfo().m_rectRecentFloatingRect, TAVOP_DM_SHOW,
                                   FALSE);
     }
+    HoldDockBarResizes(TRUE);
     for (CTavoPControlBar* pBar : collected)
     {
         if (pBar->GetStoredValue() && !pBar->IsKindOf(RUNTIME_CLASS(CTavoPDockingControlBar)))
@@ -619,6 +620,7 @@ void CTavoPDockManager::SetDockState()
             pBar->StoreRecentDockedRect();
         }
     }
+    HoldDockBarResizes(FALSE);
 
     ApplyLoadedPanes(*this, m_lstLoadedBars, m_pDockSite);
     AdjustDockingLayout(NULL);
@@ -681,6 +683,16 @@ void CTavoPDockManager::EndRestoringDockState()
         CObject* pObject = m_lstControlBars.GetNext(pos);
         if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPDockBar)))
             ((CTavoPDockBar*)pObject)->PlaceBarsAcrossRows();
+    }
+}
+
+void CTavoPDockManager::HoldDockBarResizes(BOOL bHold)
+{
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CObject* pObject = m_lstControlBars.GetNext(pos);
+        if (pObject->IsKindOf(RUNTIME_CLASS(CTavoPDockBar)))
+            ((CTavoPDockBar*)pObject)->HoldResizes(bHold);
     }
 }
 
