@@ -455,7 +455,12 @@ void CTavoPControlBar::SetParentForDocking(CWnd* pWndNewParent, int nDockMethod)
         pMiniFrame->RemoveControlBar(this, FALSE);
         pMiniFrame->SendMessage(WM_LBUTTONUP, 0, 0);
     }
-    CWnd* pOldParent = SetParent(pWndNewParent);
+    // Setting the parent a bar already has still hides, moves and shows it in the platform:
+    // a bar docked again into its own dock bar keeps its parent.
+    CWnd* pOldParent = GetParent();
+    if (pOldParent == NULL || pWndNewParent == NULL ||
+        pOldParent->GetSafeHwnd() != pWndNewParent->GetSafeHwnd())
+        pOldParent = SetParent(pWndNewParent);
     OnAfterChangeParent(pOldParent);
 }
 

@@ -287,6 +287,49 @@ TEST_F(Frame, HiddenToolbarKeepsItsPlaceInASharedRowAtTheNextStart)
     }
 }
 
+namespace {
+
+// The times a window was hidden or shown while a hook watched it.
+HWND g_hwndWatched = NULL;
+int g_nShownOrHidden = 0;
+
+LRESULT CALLBACK WatchShowing(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMessage = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && pMessage->hwnd == g_hwndWatched &&
+        pMessage->message == WM_WINDOWPOSCHANGED &&
+        (((const WINDOWPOS*)pMessage->lParam)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0)
+        g_nShownOrHidden++;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+} // namespace
+
+// A bar docked again into the dock bar it is in moves there without being hidden and shown: it
+// would blink, and every restored layout does it to each bar the user placed.
+TEST_F(Frame, ABarMovedWithinItsDockBarIsNeitherHiddenNorShown)
+{
+    ASSERT_NE(nullptr, Open());
+    ASSERT_EQ(pFrame->m_wndToolBar.GetParentDockBar(), pFrame->m_wndOther.GetParentDockBar());
+    ASSERT_NE(pFrame->m_wndToolBar.GetDockRow(), pFrame->m_wndOther.GetDockRow());
+    CRect rect;
+    pFrame->m_wndToolBar.GetWindowRect(rect);
+    rect.OffsetRect(rect.Width() + 40, 0);
+
+    g_hwndWatched = pFrame->m_wndOther.GetSafeHwnd();
+    g_nShownOrHidden = 0;
+    HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, WatchShowing, NULL, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, hHook);
+    pFrame->DockControlBar(&pFrame->m_wndOther, AFX_IDW_DOCKBAR_TOP, rect);
+    ::UnhookWindowsHookEx(hHook);
+
+    EXPECT_EQ(0, g_nShownOrHidden);
+    EXPECT_EQ(pFrame->m_wndToolBar.GetDockRow(), pFrame->m_wndOther.GetDockRow());
+    EXPECT_TRUE(pFrame->m_wndOther.IsWindowVisible());
+    EXPECT_LE(InFrame(pFrame, &pFrame->m_wndToolBar).right,
+              InFrame(pFrame, &pFrame->m_wndOther).left);
+}
+
 TEST_F(Frame, StateIsReadBeforeTheLayoutIsAppliedAndSavedBeforeTheToolbars)
 {
     ASSERT_NE(nullptr, Open());
