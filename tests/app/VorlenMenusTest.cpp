@@ -158,6 +158,12 @@ TEST_F(VorlenMenus, HighlightedItemShowsItsPromptAndClosingTheMenuShowsReady)
     HoldKey(VK_MENU, false);
     ASSERT_TRUE(opened);
     EXPECT_TRUE(StatusShows("药品入库登记")) << StatusText();
+    // The pointer over the menu's title clears the line; back on the item still selected, the
+    // item shows its prompt again.
+    EXPECT_TRUE(HoverUntil(Centre(MenuRect(kPurchaseMenu)), [] { return StatusText().empty(); }))
+        << StatusText();
+    EXPECT_TRUE(HoverUntil(item, [] { return StatusText() == "药品入库登记"; })) << StatusText();
+    MouseTo(GridPoint()); // not over a toolbar button once the menu closes
     PressKeys({VK_ESCAPE});
     ASSERT_TRUE(PopupCountIs(0));
     EXPECT_TRUE(StatusShows("就绪")) << StatusText();

@@ -419,9 +419,20 @@ void CTavoPPopupMenuBar::OnMouseMove(UINT nFlags, CPoint point)
     GetClientRect(rectClient);
     if (IsCustomizeMode() || rectClient.PtInRect(point))
     {
+        // Back from the menu bar, whose title cleared the status line: the item still
+        // highlighted under the pointer shows its prompt again, as a newly highlighted one would.
+        if (m_bPointerAway || !m_bTracked)
+        {
+            m_bPointerAway = FALSE;
+            const int iHot = HitTest(point);
+            CTavoPToolbarButton* pButton = iHot == m_iHighlighted ? GetButton(iHot) : nullptr;
+            if (pButton != nullptr && pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
+                ShowCommandMessage(pButton->m_nID);
+        }
         CTavoPToolBar::OnMouseMove(nFlags, point);
         return;
     }
+    m_bPointerAway = TRUE;
     RelayToBarAtPoint(WM_MOUSEMOVE, nFlags, point);
 }
 
