@@ -60,7 +60,7 @@ UINT CTavoPPopupMenuBar::MnemonicOf(const CString& strText)
 CTavoPPopupMenuBar::CTavoPPopupMenuBar()
     : m_uiDefaultMenuCmdId(0), m_pDelayedPopupMenuButton(nullptr),
       m_pDelayedClosePopupMenuButton(nullptr), m_bFirstClick(TRUE), m_bFirstMove(TRUE),
-      m_bPointerAway(FALSE), m_iOffset(0), m_xSeparatorOffsetLeft(0), m_xSeparatorOffsetRight(0),
+      m_iOffset(0), m_xSeparatorOffsetLeft(0), m_xSeparatorOffsetRight(0),
       m_bAreAllCommandsShown(TRUE), m_bInCommand(FALSE), m_bTrackMode(FALSE),
       m_bAcceptRelease(TRUE), m_bHideImageColumn(FALSE)
 {

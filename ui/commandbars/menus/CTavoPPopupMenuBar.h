@@ -107,8 +107,6 @@ protected:
     CTavoPToolbarMenuButton* m_pDelayedClosePopupMenuButton;
     BOOL m_bFirstClick;
     BOOL m_bFirstMove;
-    // The pointer was last over another bar (the menu bar), which showed its own prompt.
-    BOOL m_bPointerAway;
     int m_iOffset;
     int m_xSeparatorOffsetLeft;
     int m_xSeparatorOffsetRight;

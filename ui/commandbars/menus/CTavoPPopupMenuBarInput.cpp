@@ -421,9 +421,8 @@ void CTavoPPopupMenuBar::OnMouseMove(UINT nFlags, CPoint point)
     {
         // Back from the menu bar, whose title cleared the status line: the item still
         // highlighted under the pointer shows its prompt again, as a newly highlighted one would.
-        if (m_bPointerAway || !m_bTracked)
+        if (!m_bTracked)
         {
-            m_bPointerAway = FALSE;
             const int iHot = HitTest(point);
             CTavoPToolbarButton* pButton = iHot == m_iHighlighted ? GetButton(iHot) : nullptr;
             if (pButton != nullptr && pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
@@ -432,7 +431,6 @@ void CTavoPPopupMenuBar::OnMouseMove(UINT nFlags, CPoint point)
         CTavoPToolBar::OnMouseMove(nFlags, point);
         return;
     }
-    m_bPointerAway = TRUE;
     RelayToBarAtPoint(WM_MOUSEMOVE, nFlags, point);
 }
 
